@@ -1,0 +1,63 @@
+#include "testsupport.h"
+
+#include "storage/notice.h"
+
+#include <QLoggingCategory>
+#include <QMutexLocker>
+
+LogCapture* LogCapture::s_current = nullptr;
+
+LogCapture::LogCapture(const QString& rules)
+{
+    QLoggingCategory::setFilterRules(rules);
+    s_current = this;
+    m_previous = qInstallMessageHandler(&LogCapture::handler);
+}
+
+LogCapture::~LogCapture()
+{
+    qInstallMessageHandler(m_previous);
+    s_current = nullptr;
+    QLoggingCategory::setFilterRules(QString());
+}
+
+void LogCapture::handler(QtMsgType, const QMessageLogContext&, const QString& message)
+{
+    if (LogCapture* capture = s_current) {
+        QMutexLocker locker(&capture->m_lock);
+        capture->m_lines << message;
+    }
+}
+
+QStringList LogCapture::lines() const
+{
+    QMutexLocker locker(&m_lock);
+    return m_lines;
+}
+
+int LogCapture::count(const QString& part) const
+{
+    QMutexLocker locker(&m_lock);
+    int n = 0;
+    for (const QString& line : m_lines)
+        if (line.contains(part))
+            ++n;
+    return n;
+}
+
+void LogCapture::clear()
+{
+    QMutexLocker locker(&m_lock);
+    m_lines.clear();
+}
+
+QByteArray hexBytes(const char* spaced) { return QByteArray::fromHex(QByteArray(spaced).replace(' ', "")); }
+
+NoticeRecorder::NoticeRecorder()
+{
+    Notice::setHandler([this](Notice::Kind, const QString& title, const QString& text) {
+        shown << title + QStringLiteral(": ") + text;
+    });
+}
+
+NoticeRecorder::~NoticeRecorder() { Notice::setHandler({}); }

@@ -1,0 +1,260 @@
+#include "users/language.h"
+
+#include "users/userslog.h"
+
+#include <QTextCodec>
+
+#include <algorithm>
+#include <cstring>
+
+Q_LOGGING_CATEGORY(lcUsers, "tallvane.users", QtInfoMsg)
+
+std::atomic<quint8> currentLanguage { English };
+char languageTexts[kLanguageTextCount][kLanguageTextSize];
+
+namespace {
+
+struct LanguageFacts {
+    const char* codecName;
+    const char* logLine;
+};
+
+const LanguageFacts kLanguages[] = {
+    { "UTF-8", "start set English_Language" },
+    { "windows-1253", "start set Greek_Language" },
+    { "windows-1255", "start set Hebrew_Language" },
+    { "windows-1256", "start set Arabic_Language" },
+    { "CP874", "start set Thailand_Language" },
+};
+
+constexpr int kTreeTexts = 16;
+
+// The tree texts per language, in UTF-8. Null entries are the English text.
+const char* const kEnglishTexts[kTreeTexts] = { "NAVIGATION BAR", "DB VIEW", "New Db", "Open Db", "Save Db",
+    "Close Db", "ITEM VIEW", "group", "dept", "plu", "disc", "tax", "clerk", "header", "trailer", "extheader" };
+
+const char* const kGreekTexts[kTreeTexts] = { "Γραμμή Πλοήγησης", "Προφίλ", nullptr, nullptr, nullptr, nullptr,
+    "Μενού", "Κατηγορίες", "Τμήματα", "Είδη", "Εκπτώσεις", "ΦΠΑ", "Χειριστές", "Επωνυμία", "Ευχαριστήριο",
+    nullptr };
+
+const char* const kArabicTexts[kTreeTexts] = { nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    nullptr, nullptr, nullptr, "تخفيض", "ضريبة", nullptr, nullptr, nullptr, nullptr };
+
+const char* const kThaiTexts[kTreeTexts] = { nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    "กลุ่ม", "แผนก", "สินค้า", "ส่วนลด", "ภาษี", "แคชเชียร์", "หัวใบเสร็จ", "ท้ายใบเสร็จ", "ex-หัวใบเสร็จ" };
+
+// Hebrew entries 7 to 12 as the register keeps them: register letter codes (alef = 0x80),
+// each word reversed. textFromRegister turns them into the windows-1255 words
+// קבוצה, מחלקה, פריט, הנחה, מע"מ and קופאי.
+const char* const kHebrewRegisterTexts[6] = {
+    "\x84\x96\x85\x81\x97",
+    "\x84\x97\x8c\x87\x8e",
+    "\x88\x89\x98\x94",
+    "\x84\x87\x90\x84",
+    "\x8e\x22\x92\x8e",
+    "\x89\x80\x94\x85\x97",
+};
+
+void storeText(int entry, const QByteArray& bytes)
+{
+    const int n = std::min<int>(bytes.size(), kLanguageTextSize - 1);
+    std::memcpy(languageTexts[entry], bytes.constData(), n);
+    languageTexts[entry][n] = 0;
+}
+
+void reverseBytes(char* text, int count) { std::reverse(text, text + count); }
+
+bool inDigitClass(uchar b) { return b >= 0x21 && b <= 0x39; }
+
+enum class Side { Pc, Register };
+
+// The Hebrew walk of both directions; they differ only in the letter set and its recoding.
+void hebrewWalk(char* text, int size, Side side)
+{
+    int runStart = 0, runLength = 0;
+    int digitStart = 0, digitLength = 0;
+    int pos = 0;
+    for (; pos < size && text[pos] != 0; ++pos) {
+        const uchar b = uchar(text[pos]);
+        const bool digit = inDigitClass(b);
+        const bool letter = side == Side::Pc ? (b == 0xA0 || (b >= 0xE0 && b <= 0xFA)) : (b >= 0x80 && b <= 0x9B);
+        if (digit || letter) {
+            if (runLength == 0)
+                runStart = pos;
+            if (digit) {
+                if (digitLength == 0)
+                    digitStart = pos;
+                ++digitLength;
+            } else {
+                if (digitLength > 0) {
+                    reverseBytes(text + digitStart, digitLength);
+                    digitLength = 0;
+                }
+                uchar recoded;
+                if (side == Side::Pc)
+                    recoded = b == 0xA0 ? 0x9B : uchar(b - 0x60);
+                else
+                    recoded = b == 0x9B ? 0xA0 : uchar(b + 0x60);
+                text[pos] = char(recoded);
+            }
+            ++runLength;
+        } else {
+            // The run ends here; an open digit run carries on.
+            if (runLength >= 2)
+                reverseBytes(text + runStart, runLength);
+            runLength = 0;
+        }
+    }
+    if (digitLength > 0)
+        reverseBytes(text + digitStart, digitLength);
+    if (runLength >= 2)
+        reverseBytes(text + runStart, runLength);
+}
+
+void arabicToRegister(char* text, int size)
+{
+    int runStart = 0, runLength = 0;
+    int digitStart = 0, digitLength = 0;
+    for (int pos = 0; pos < size && text[pos] != 0; ++pos) {
+        const uchar b = uchar(text[pos]);
+        if (inDigitClass(b)) {
+            if (runLength == 0)
+                runStart = pos;
+            if (digitLength == 0)
+                digitStart = pos;
+            ++digitLength;
+            ++runLength;
+        } else if (b == 0xA0) {
+            if (runLength == 0)
+                runStart = pos;
+            if (digitLength > 0) {
+                reverseBytes(text + digitStart, digitLength);
+                digitLength = 0;
+            }
+            text[pos] = char(0x9B);
+            ++runLength;
+        } else {
+            if (runLength >= 2)
+                reverseBytes(text + runStart, runLength);
+            runLength = 0;
+        }
+    }
+    if (digitLength > 0)
+        reverseBytes(text + digitStart, digitLength);
+    if (runLength >= 2)
+        reverseBytes(text + runStart, runLength);
+}
+
+void arabicFromRegister(char* text, int size)
+{
+    int runStart = 0, runLength = 0;
+    int allStart = -1, allCount = 0; // every digit-class byte of the field, from the first one
+    for (int pos = 0; pos < size && text[pos] != 0; ++pos) {
+        if (inDigitClass(uchar(text[pos]))) {
+            if (runLength == 0)
+                runStart = pos;
+            ++runLength;
+            if (allStart < 0)
+                allStart = pos;
+            ++allCount;
+        } else {
+            if (runLength >= 2)
+                reverseBytes(text + runStart, runLength);
+            runLength = 0;
+        }
+    }
+    if (allCount >= 2)
+        reverseBytes(text + allStart, allCount);
+    if (runLength >= 2)
+        reverseBytes(text + runStart, runLength);
+}
+
+} // namespace
+
+const char* languageCodecName(int language)
+{
+    if (language < English || language > Thailand)
+        return nullptr;
+    return kLanguages[language - 1].codecName;
+}
+
+bool setlanguage::setLanguage(int language)
+{
+    if (language < English || language > Thailand)
+        return false;
+    const LanguageFacts& facts = kLanguages[language - 1];
+    qCDebug(lcUsers) << facts.logLine;
+    QTextCodec* codec = QTextCodec::codecForName(facts.codecName);
+    if (!codec) {
+        qCDebug(lcUsers) << "codec is null!";
+        return false;
+    }
+    // The one process codec serves locale text, C strings and translated messages alike.
+    QTextCodec::setCodecForLocale(codec);
+    return true;
+}
+
+void setlanguage::applyLanguage()
+{
+    std::memset(languageTexts, 0, sizeof languageTexts);
+    const int language = currentLanguage;
+    if (language >= Greek && language <= Thailand)
+        setLanguage(language);
+
+    const char* const* texts = nullptr;
+    switch (language) {
+    case Greek:
+        texts = kGreekTexts;
+        break;
+    case Arabic:
+        texts = kArabicTexts;
+        break;
+    case Thailand:
+        texts = kThaiTexts;
+        break;
+    default:
+        break;
+    }
+    for (int entry = 0; entry < kTreeTexts; ++entry) {
+        if (language == Hebrew && entry >= 7 && entry <= 12) {
+            storeText(entry, QByteArray(kHebrewRegisterTexts[entry - 7]));
+            continue;
+        }
+        const char* text = (texts && texts[entry]) ? texts[entry] : kEnglishTexts[entry];
+        storeText(entry, toLocal8(QString::fromUtf8(text)));
+    }
+}
+
+QByteArray toLocal8(const QString& text) { return QTextCodec::codecForLocale()->fromUnicode(text); }
+
+QString fromLocal8(const char* bytes, int size) { return QTextCodec::codecForLocale()->toUnicode(bytes, size); }
+
+QString fromLocal8Field(const char* field, int size) { return fromLocal8(field, int(qstrnlen(field, size))); }
+
+void textToRegister(char* text, int size)
+{
+    switch (currentLanguage.load(std::memory_order_relaxed)) {
+    case Hebrew:
+        hebrewWalk(text, size, Side::Pc);
+        break;
+    case Arabic:
+        arabicToRegister(text, size);
+        break;
+    default:
+        break;
+    }
+}
+
+void textFromRegister(char* text, int size)
+{
+    switch (currentLanguage.load(std::memory_order_relaxed)) {
+    case Hebrew:
+        hebrewWalk(text, size, Side::Register);
+        break;
+    case Arabic:
+        arabicFromRegister(text, size);
+        break;
+    default:
+        break;
+    }
+}
