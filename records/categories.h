@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+
+class RecordCodec;
+
+// Category numbers of the main window; 0 is the button page.
+enum CategoryNumber {
+    CategoryNone = 0,
+    CategoryGroup = 1,
+    CategoryDept = 2,
+    CategoryPlu = 3,
+    CategoryTax = 4,
+    CategoryDisc = 5,
+    CategoryClerk = 6,
+    CategoryHeader = 7,
+    CategoryTrailer = 8,
+    CategoryGraphic = 9,
+    CategoryNetParm = 10,
+    CategorySysParm = 11,
+    CategoryExtHeader = 12,
+};
+
+// What the register, the wire and the database know of one item category.
+struct Category {
+    int number; // main window category number
+    const char* typeName; // data type name on the link ("DEPTDATA")
+    int recordSize; // bytes of one register record
+    quint16 payloadCode; // code in every data frame (PLU: chosen by the command)
+    quint16 requestCode; // code of the read request (0: own frame)
+    const char* table; // configuration database table
+    const RecordCodec* (*codec)(); // null until the category's codec exists
+};
+
+// The categories in wire order.
+const Category* categoriesBegin();
+const Category* categoriesEnd();
+
+// Exact, case-sensitive lookup of a data type name; null for names outside the table
+// (the link-only "GRAPHICDATA" and "SYSCLEARDATA" among them).
+const Category* categoryByType(const QByteArray& typeName);
+const Category* categoryByNumber(int number);
+// The codec of a category, or null.
+const RecordCodec* codecForType(const QByteArray& typeName);
+const RecordCodec* codecForCategory(int number);

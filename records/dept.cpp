@@ -1,0 +1,204 @@
+#include "records/dept.h"
+
+#include "records/recordslog.h"
+#include "records/translation.h"
+#include "users/language.h"
+
+#include <cstring>
+
+namespace {
+
+enum Column { Indx, Name, Group, Print, Options, Tax, Price, PriceMax, Kp, ColumnCount };
+
+enum Offset {
+    OffIndex = 0,
+    OffName = 7,
+    NameSize = 25,
+    OffGroup = 32,
+    OffPrint = 33,
+    OffOptions = 34,
+    OffTax = 35,
+    OffKp = 36,
+    OffPrice = 37,
+    OffPriceMax = 42,
+    PriceSize = 5,
+};
+
+// The cell's value as a whole number of hundredths, decimals beyond the second dropped.
+qint64 hundredths(const QByteArray& text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok ? translation::toUnits(value, 2) : 0;
+}
+
+void putPrice(char* field, qint64 units, const char* logFormat)
+{
+    translation::unitsToBcd(field, PriceSize, units);
+    for (int i = 0; i < PriceSize; ++i)
+        qCDebug(lcRecords).noquote() << QString::asprintf(logFormat, i, uchar(field[i]));
+}
+
+quint8 optionByte(const QByteArray& text, const char* name)
+{
+    const quint8 value = translation::bitsFromText(text);
+    for (int bit = 0; bit < 8; ++bit)
+        if (value & (1 << bit))
+            qCDebug(lcRecords).noquote() << QString::asprintf("option[%d] = %d", bit, 1);
+    qCDebug(lcRecords).noquote() << QStringLiteral("--->save %1 = %2").arg(QLatin1String(name), QString::fromLatin1(text));
+    return value;
+}
+
+} // namespace
+
+const OptionSet Dept::kPrintSet = { 0x80,
+    { "DPOPTION1", "DPOPTION2", "DPOPTION3", "DPOPTION4", "DPOPTION5", "DPOPTION6", "DPOPTION7", "ACTIVE" } };
+const OptionSet Dept::kOptionsSet = { 0x07,
+    { "PRICE NEGATIVE", "ZERO PRICE", "TICKET SIGNLE", "DOUBLE TICKET", "SEPARATRIX", "CLOSE RECEIPT", "DISC 1",
+        "DISC 2" } };
+
+Dept::Dept()
+    : RecordCodec("DEPTDATA",
+        { { "Indx", KindInt | KindLocked }, { "Name", KindText }, { "Group", KindInt },
+            { "Print", KindText | KindLocked }, { "Options", KindText | KindLocked }, { "Tax", KindInt },
+            { "Price", KindReal }, { "PriceMax", KindReal }, { "Kp", 0x00 } })
+{
+}
+
+const Dept* Dept::instance()
+{
+    static const Dept codec;
+    return &codec;
+}
+
+QByteArray Dept::encodeRow(const ItemRow& row, QByteArray* record) const
+{
+    record->fill(0, recordSize());
+    char* r = record->data();
+    const int cells = qMin(int(row.size()), int(ColumnCount));
+    for (int c = 0; c < cells; ++c) {
+        const QByteArray text = cellBytes(row, c);
+        switch (c) {
+        case Indx:
+            r[OffIndex] = char(text.trimmed().toInt() & 0xFF);
+            break;
+        case Name:
+            putRegisterText(r + OffName, NameSize, text);
+            qCDebug(lcRecords).noquote() << "Dept->Name = " + fromLocal8Field(r + OffName, NameSize);
+            break;
+        case Group: {
+            bool ok = false;
+            const int group = text.trimmed().toInt(&ok);
+            r[OffGroup] = char(((ok ? group : 0) - 1) & 0xFF);
+            qCDebug(lcRecords).noquote() << QString::asprintf("Dept->Group = %d", uchar(r[OffGroup]));
+            break;
+        }
+        case Print:
+            r[OffPrint] = char(optionByte(text, "print"));
+            qCDebug(lcRecords).noquote() << QString::asprintf("--->save data.Print = %02x", uchar(r[OffPrint]));
+            qCDebug(lcRecords).noquote() << QString::asprintf("Dept->Print = %02x", uchar(r[OffPrint]));
+            break;
+        case Options:
+            r[OffOptions] = char(optionByte(text, "option"));
+            qCDebug(lcRecords).noquote() << QString::asprintf("--->save data.Options = %02x", uchar(r[OffOptions]));
+            qCDebug(lcRecords).noquote() << QString::asprintf("Dept->Options = %02x", uchar(r[OffOptions]));
+            break;
+        case Tax:
+            if (!text.isEmpty() && text.at(0) >= '1' && text.at(0) <= '6')
+                r[OffTax] = char(1 << (text.at(0) - '1'));
+            qCDebug(lcRecords).noquote() << QString::asprintf("Dept->Tax = %d", uchar(r[OffTax]));
+            break;
+        case Price:
+            putPrice(r + OffPrice, hundredths(text), "Dept.Price[%d] = %02x");
+            break;
+        case PriceMax: {
+            const qint64 units = hundredths(text);
+            qCDebug(lcRecords) << "dd = " << QByteArray::number(units);
+            putPrice(r + OffPriceMax, units, "Plu.PriceMax[%d] = %02x");
+            break;
+        }
+        case Kp:
+            for (const char ch : text)
+                if (ch >= '1' && ch <= '8')
+                    r[OffKp] = char(uchar(r[OffKp]) | (1 << (ch - '1')));
+            qCDebug(lcRecords).noquote() << QString::asprintf("Dept->Kp = %02x", uchar(r[OffKp]));
+            break;
+        default:
+            break;
+        }
+    }
+    return QByteArray(r + OffName, int(qstrnlen(r + OffName, NameSize)));
+}
+
+QByteArray Dept::decodeFields(const char* r, ItemRow* row, int) const
+{
+    row->clear();
+    row->reserve(ColumnCount);
+    row->append(QString::asprintf("%02d", uchar(r[OffIndex])));
+    row->append(registerText(r + OffName, NameSize));
+    row->append(QString::asprintf("%d", uchar(r[OffGroup]) + 1));
+    row->append(translation::bitsToText(quint8(r[OffPrint])));
+    row->append(translation::bitsToText(quint8(r[OffOptions])));
+    int tax = 0;
+    for (int bit = 0; bit < 8; ++bit) {
+        if (uchar(r[OffTax]) & (1 << bit)) {
+            tax = bit + 1;
+            break;
+        }
+    }
+    row->append(QString::asprintf("%d", tax));
+    row->append(QString::asprintf("%0.2f", double(translation::bcdToValue(r + OffPrice, PriceSize, 2))));
+    row->append(QString::asprintf("%0.2f", double(translation::bcdToValue(r + OffPriceMax, PriceSize, 2))));
+    QString kp;
+    for (int bit = 7; bit >= 0; --bit)
+        if (uchar(r[OffKp]) & (1 << bit))
+            kp += QString::number(bit + 1);
+    row->append(kp);
+    if (lcRecords().isDebugEnabled()) {
+        QStringList cells;
+        for (const QVariant& cell : *row)
+            cells << cell.toString();
+        qCDebug(lcRecords).noquote() << "(" + cells.join(QStringLiteral(", ")) + ")";
+    }
+    QByteArray name(r + OffName, NameSize);
+    textFromRegister(name.data(), NameSize);
+    name.truncate(int(qstrnlen(name.constData(), NameSize)));
+    return name;
+}
+
+QStringList Dept::optionMenuEntries(int column) const
+{
+    qCDebug(lcRecords) << "option column = " << column;
+    if (column == Options)
+        return kOptionsSet.menuEntries();
+    if (column == Print)
+        return kPrintSet.menuEntries();
+    return {};
+}
+
+QByteArray Dept::optionStates(const QString& cell, int column) const
+{
+    qCDebug(lcRecords) << "get option = " << cell;
+    if (column == Print) {
+        qCDebug(lcRecords) << "--->column = 3";
+        return kPrintSet.states(cell);
+    }
+    if (column == Options) {
+        qCDebug(lcRecords) << "--->column = 4";
+        return kOptionsSet.states(cell);
+    }
+    return QByteArray(8, 0);
+}
+
+QString Dept::applyOption(const QString& cell, int entry, bool checked) const
+{
+    if (deptMenuMode == 2) {
+        qCDebug(lcRecords) << "---->pmenu";
+        return kPrintSet.apply(cell, entry, checked);
+    }
+    if (deptMenuMode == 1) {
+        qCDebug(lcRecords) << "---->omenu";
+        return kOptionsSet.apply(cell, entry, checked);
+    }
+    return cell;
+}

@@ -1,0 +1,168 @@
+#include "records/recordcodec.h"
+
+#include "records/recordslog.h"
+#include "storage/configdb.h"
+#include "users/language.h"
+
+#include <cstring>
+
+quint8 deptMenuMode = 0;
+quint8 discMenuMode = 0;
+
+ColumnDescription& currentColumns()
+{
+    static ColumnDescription description;
+    return description;
+}
+
+QStringList OptionSet::menuEntries() const
+{
+    QStringList entries;
+    for (int bit = 0; bit < 8; ++bit)
+        if (offerMask & (1 << bit))
+            entries << QString::fromLatin1(names[bit]);
+    return entries;
+}
+
+int optionDigit(const QString& cell, int bit)
+{
+    qint64 number = cell.toLongLong();
+    for (int i = 0; i < bit; ++i)
+        number /= 10;
+    return int(number % 10);
+}
+
+QByteArray OptionSet::states(const QString& cell) const
+{
+    QByteArray states(8, 0);
+    int count = 0;
+    for (int bit = 0; bit < 8; ++bit)
+        if (offerMask & (1 << bit))
+            states[count++] = optionDigit(cell, bit) == 1 ? 1 : 0;
+    return states;
+}
+
+int OptionSet::bitOfEntry(int entry) const
+{
+    // Every bit that is not offered before the target moves the target up by one.
+    int target = entry - 1;
+    if (target < 0)
+        return -1;
+    for (int bit = 0; bit <= target && bit < 8; ++bit)
+        if (!(offerMask & (1 << bit)))
+            ++target;
+    return target < 8 ? target : -1;
+}
+
+QString normalisedOptionText(const QString& cell)
+{
+    QString text = cell.isEmpty() ? QStringLiteral("00000000") : cell;
+    if (text.size() < 8)
+        text = QString(8 - text.size(), QLatin1Char('0')) + text;
+    return text;
+}
+
+QString OptionSet::apply(const QString& cell, int entry, bool checked) const
+{
+    const int bit = bitOfEntry(entry);
+    qCDebug(lcRecords) << "activeindex = " << bit;
+    if (bit < 0)
+        return cell;
+    QString text = normalisedOptionText(cell);
+    text[7 - bit] = checked ? QLatin1Char('1') : QLatin1Char('0');
+    return text;
+}
+
+RecordCodec::RecordCodec(const char* typeName, std::initializer_list<Column> columns)
+    : m_category(categoryByType(typeName))
+    , m_columns(columns)
+{
+    Q_ASSERT(m_category);
+    Q_ASSERT(m_columns.size() <= size_t(kMaxColumns));
+}
+
+QStringList RecordCodec::headers() const
+{
+    QStringList list;
+    for (const Column& column : m_columns)
+        list << QString::fromLatin1(column.header);
+    return list;
+}
+
+void RecordCodec::initColumns() const
+{
+    ColumnDescription& description = currentColumns();
+    description.headers = headers();
+    std::memset(description.kinds, 0, sizeof description.kinds);
+    for (size_t i = 0; i < m_columns.size(); ++i)
+        description.kinds[i] = m_columns[i].kind;
+}
+
+QByteArray RecordCodec::decodeRecord(const QByteArray& record, ItemRow* row, int index) const
+{
+    QByteArray full(recordSize(), 0);
+    std::memcpy(full.data(), record.constData(), qMin(record.size(), full.size()));
+    return decodeFields(full.constData(), row, index);
+}
+
+QByteArray RecordCodec::storageKey(int row, const QByteArray&) const { return QByteArray::number(row + 1); }
+
+QByteArray RecordCodec::storageName(int, const QByteArray& encodedName, const QByteArray&) const
+{
+    return encodedName;
+}
+
+bool RecordCodec::saveTable(const ItemTable& table) const
+{
+    qCDebug(lcRecords).nospace() << "rows = " << table.size() << ", colums = " << (table.isEmpty() ? 0 : table.first().size());
+    QList<RecordEntry> entries;
+    entries.reserve(table.size());
+    QByteArray record;
+    for (int i = 0; i < table.size(); ++i) {
+        const QByteArray name = encodeRow(table.at(i), &record);
+        entries.append(RecordEntry::make(storageKey(i, name), storageName(i, name, record), record.left(storedSize())));
+    }
+    return saveRecords(QString::fromLatin1(m_category->table), entries);
+}
+
+bool RecordCodec::loadTable(ItemTable* table) const
+{
+    initColumns();
+    table->clear();
+    QList<QByteArray> records;
+    if (!loadRecords(QString::fromLatin1(m_category->table), &records))
+        return false;
+    table->reserve(records.size());
+    for (int i = 0; i < records.size(); ++i) {
+        ItemRow row;
+        decodeRecord(records.at(i), &row, i + 1);
+        table->append(row);
+    }
+    return true;
+}
+
+QStringList RecordCodec::optionMenuEntries(int) const { return {}; }
+
+QByteArray RecordCodec::optionStates(const QString&, int) const { return QByteArray(8, 0); }
+
+QString RecordCodec::applyOption(const QString& cell, int, bool) const { return cell; }
+
+QByteArray RecordCodec::cellBytes(const ItemRow& row, int column)
+{
+    if (column >= row.size())
+        return QByteArray();
+    return toLocal8(row.at(column).toString()).left(63);
+}
+
+QString RecordCodec::registerText(const char* field, int size)
+{
+    QByteArray copy(field, size);
+    textFromRegister(copy.data(), size);
+    return fromLocal8Field(copy.constData(), size);
+}
+
+void RecordCodec::putRegisterText(char* field, int size, const QByteArray& text)
+{
+    std::memcpy(field, text.constData(), qMin(text.size(), size));
+    textToRegister(field, size);
+}
