@@ -1,0 +1,168 @@
+#include "app/itemgrid.h"
+
+#include "app/applog.h"
+#include "records/categories.h"
+
+#include <QItemSelectionModel>
+#include <QStandardItemModel>
+
+namespace ItemGrid {
+
+namespace {
+
+QVariant typedValue(const QVariant& cell, quint8 kind)
+{
+    switch (kind & 0x7F) {
+    case KindInt:
+        return cell.toInt();
+    case KindReal:
+        return cell.toDouble();
+    case KindInt64:
+        return cell.toLongLong();
+    default:
+        return cell.toString();
+    }
+}
+
+QString rowText(const QStandardItemModel* model, int row, int column)
+{
+    const QStandardItem* item = model->item(row, column);
+    return item ? item->text() : QString();
+}
+
+ItemRow textRow(const QStandardItemModel* model, int row, int columns)
+{
+    ItemRow cells;
+    cells.reserve(columns);
+    for (int c = 0; c < columns; ++c)
+        cells.append(rowText(model, row, c));
+    return cells;
+}
+
+} // namespace
+
+void fill(QStandardItemModel* model, const ItemTable& table, ColumnDescription& columns, int category)
+{
+    const int rows = table.size();
+    const int cols = rows ? table.first().size() : 0;
+    qCDebug(lcApp).nospace() << "rows = " << rows << ", columns = " << cols;
+    if (columns.headers.isEmpty()) {
+        qCDebug(lcApp) << "not header list";
+    } else {
+        qCDebug(lcApp) << "header list is " << columns.headers;
+        model->setHorizontalHeaderLabels(columns.headers);
+        columns.headers.clear();
+    }
+    model->removeRows(0, model->rowCount());
+    if (rows == 0)
+        return;
+    model->setColumnCount(cols);
+
+    constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignVCenter;
+    for (int i = 0; i < rows; ++i) {
+        const ItemRow& source = table.at(i);
+        QList<QStandardItem*> items;
+        items.reserve(cols);
+        for (int c = 0; c < cols; ++c) {
+            const QVariant cell = c < source.size() ? source.at(c) : QVariant(QString());
+            const quint8 kind = c < kMaxColumns ? columns.kinds[c] : 0;
+            auto* item = new QStandardItem;
+            // The fifth tax's rate is fixed by the register: a real, never typed over.
+            const bool fixedTaxRate = category == CategoryTax && i == 4 && c == 2;
+            item->setData(fixedTaxRate ? QVariant(cell.toDouble()) : typedValue(cell, kind), Qt::EditRole);
+            if ((kind & KindLocked) || fixedTaxRate)
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            item->setTextAlignment(kCentred);
+            items.append(item);
+        }
+        // Whole rows appended at once keep a 100,000-row fill well under a second.
+        model->appendRow(items);
+    }
+}
+
+ItemRow headerRow(int category)
+{
+    static const char* const group[] = { "Indx", "Name", "Family" };
+    static const char* const dept[] = { "Indx", "Name", "Group", "Print", "Options", "Tax", "Price", "PriceMax", "Kp" };
+    static const char* const plu[] = { "Random", "Name", "Dept", "Price", "Stock+" };
+    static const char* const tax[] = { "Indx", "Name", "Rate", "Options" };
+    static const char* const disc[] = { "Indx", "Name", "Fixed", "Max", "Tax", "Print", "Options" };
+    static const char* const clerk[] = { "Indx", "Name", "Passwd", "Options" };
+    static const char* const header[] = { "Indx", "Header" };
+    static const char* const trailer[] = { "Indx", "Trailer" };
+    static const char* const net[] = { "Indx", "Option", "IPAddress", "ClientPort", "ServerIP", "ServerPort", "GateWay",
+        "IPMask", "PrimaryDNS", "SecondDNS", "ServerURL", "APN", "UserName", "Password", "ECR_ID", "SecurityCode" };
+
+    const char* const* names = nullptr;
+    int count = 0;
+    auto use = [&](const auto& list) {
+        names = list;
+        count = int(std::size(list));
+    };
+    switch (category) {
+    case CategoryGroup:
+        use(group);
+        break;
+    case CategoryDept:
+        use(dept);
+        break;
+    case CategoryPlu:
+        use(plu);
+        break;
+    case CategoryTax:
+        use(tax);
+        break;
+    case CategoryDisc:
+        use(disc);
+        break;
+    case CategoryClerk:
+        use(clerk);
+        break;
+    case CategoryHeader:
+        use(header);
+        break;
+    case CategoryTrailer:
+        use(trailer);
+        break;
+    case CategoryNetParm:
+        use(net);
+        break;
+    default:
+        break;
+    }
+    ItemRow row;
+    for (int i = 0; i < count; ++i)
+        row.append(QString::fromLatin1(names[i]));
+    return row;
+}
+
+ItemTable collect(const QStandardItemModel* model, int category, bool includeHeader)
+{
+    const int rows = model->rowCount();
+    const int cols = model->columnCount();
+    ItemTable table;
+    table.reserve(rows + 1);
+    if (includeHeader) {
+        const ItemRow header = headerRow(category);
+        if (!header.isEmpty())
+            table.append(header);
+    }
+    for (int r = 0; r < rows; ++r)
+        table.append(textRow(model, r, cols));
+    return table;
+}
+
+ItemTable collectSelected(const QStandardItemModel* model, const QItemSelectionModel* selection)
+{
+    ItemTable rows;
+    const QModelIndexList cells = selection ? selection->selectedIndexes() : QModelIndexList();
+    if (cells.isEmpty()) {
+        qCDebug(lcApp) << "no data select";
+        return rows;
+    }
+    for (const QModelIndex& cell : cells)
+        rows.append(textRow(model, cell.row(), model->columnCount()));
+    return rows;
+}
+
+} // namespace ItemGrid

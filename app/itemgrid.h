@@ -1,0 +1,26 @@
+#pragma once
+
+#include "records/itemtable.h"
+
+class QItemSelectionModel;
+class QStandardItemModel;
+
+// Putting an item table into the grid's model and reading it back.
+namespace ItemGrid {
+
+// Replaces the model's rows by `table`, typed and locked by the column kinds; takes (and
+// empties) the published header list.
+void fill(QStandardItemModel* model, const ItemTable& table, ColumnDescription& columns, int category);
+
+// The column names of a category as a row, for files that carry a header line; empty for
+// categories without one.
+ItemRow headerRow(int category);
+
+// The model's rows as texts, optionally preceded by the category's header row.
+ItemTable collect(const QStandardItemModel* model, int category, bool includeHeader);
+
+// A copy of the whole row of every selected cell, in selection order (a row with several
+// selected cells comes once per cell).
+ItemTable collectSelected(const QStandardItemModel* model, const QItemSelectionModel* selection);
+
+} // namespace ItemGrid

@@ -1,0 +1,577 @@
+#include "app/mainwindow.h"
+
+#include "app/applog.h"
+#include "app/filedialog.h"
+#include "app/itemgrid.h"
+#include "app/messagebox.h"
+#include "records/categories.h"
+#include "records/recordcodec.h"
+#include "records/system.h"
+#include "storage/configdb.h"
+#include "storage/db_create.h"
+#include "users/language.h"
+#include "users/usrdb.h"
+
+#include "ui_mainwindow.h"
+
+#include <QCalendarWidget>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QImage>
+#include <QMenu>
+#include <QStandardItemModel>
+
+#include <cstring>
+
+Q_LOGGING_CATEGORY(lcApp, "tallvane.app", QtInfoMsg)
+
+namespace {
+
+// What the window knows of each category: its status text, its page and its permission bit.
+struct CategoryPage {
+    int number;
+    const char* statusText;
+    int page;
+    int permissionByte;
+    quint8 permissionMask;
+};
+
+enum Page { PageItems = 0, PageForm = 1, PageImage = 2, PageSystem = 3 };
+
+const CategoryPage kPages[] = {
+    { CategoryGroup, "Group", PageForm, 0, 0x02 },
+    { CategoryDept, "Dept", PageForm, 0, 0x04 },
+    { CategoryPlu, "Plu", PageForm, 0, 0x08 },
+    { CategoryTax, "Tax", PageForm, 0, 0x20 },
+    { CategoryDisc, "Disc", PageForm, 0, 0x10 },
+    { CategoryClerk, "Clerk", PageForm, 0, 0x01 },
+    { CategoryHeader, "Header", PageForm, 0, 0x40 },
+    { CategoryTrailer, "Trailer", PageForm, 0, 0x80 },
+    { CategoryGraphic, "graphic", PageImage, 1, 0x01 },
+    { CategoryNetParm, "NetParm", PageForm, 1, 0x02 },
+    { CategorySysParm, "SysParm", PageSystem, 1, 0x04 },
+    { CategoryExtHeader, "EXTHeader", PageForm, 0, 0x40 },
+};
+
+const CategoryPage* pageOf(int category)
+{
+    for (const CategoryPage& page : kPages)
+        if (page.number == category)
+            return &page;
+    return nullptr;
+}
+
+QString folderBeside(const QString& base, const char* name)
+{
+    return QDir::toNativeSeparators(base) + QDir::separator() + QLatin1String(name) + QDir::separator();
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+    resize(1280, 600);
+    setWindowTitle(QStringLiteral("Tallvane"));
+
+    if (currentLanguage != Thailand)
+        ui->widget_LogId->hide();
+    if (currentLanguage == Greek)
+        applyGreekLabels();
+
+    const QString base = baseFolder.isEmpty() ? QCoreApplication::applicationDirPath() : baseFolder;
+    m_dbFolder = folderBeside(base, "DB");
+    m_imageFolder = folderBeside(base, "Image");
+
+    m_model = new QStandardItemModel(this);
+    ui->tableView->setModel(m_model);
+    ui->tableView->verticalHeader()->hide();
+    QHeaderView* header = ui->tableView->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(0, Qt::AscendingOrder);
+    connect(header, &QHeaderView::sectionClicked, this, &MainWindow::view_sort);
+
+    setUpArtwork();
+
+    ui->stackedWidget->setStyleSheet(
+        QStringLiteral("QStackedWidget#stackedWidget{border: 1px solid #000000; border-radius: 5px;}"));
+    ui->widget_Connect->setStyleSheet(
+        QStringLiteral("QWidget#widget_Connect{border: 1px solid #000000; border-radius: 5px;}"));
+    ui->widget_image->setStyleSheet(QStringLiteral("QWidget#widget_image{border: 1px solid #000000;}"));
+    ui->widget_image_edit->setStyleSheet(
+        QStringLiteral("QWidget#widget_image_edit{border: 1px solid #000000; border-radius: 5px;}"));
+    ui->treeWidget_Item->setStyleSheet(QStringLiteral("QTreeWidget#treeWidget_Item{border: 1px solid #000000;}"));
+    ui->widget_time->setStyleSheet(QStringLiteral("QWidget#widget_time{border: 1px solid #000000; border-radius: 5px;}"));
+    ui->widget_itemparm->setStyleSheet(
+        QStringLiteral("QWidget#widget_itemparm{border: 1px solid #000000; border-radius: 5px;}"));
+    ui->widget_sysparm->setStyleSheet(
+        QStringLiteral("QWidget#widget_sysparm{border: 1px solid #000000; border-radius: 5px;}"));
+
+    // Adding the first entry selects "Serial" and runs the connection change.
+    ui->comboBox_Connect->addItem(QStringLiteral("Serial"));
+    ui->comboBox_Connect->addItem(QStringLiteral("Tcp"));
+
+    setUpTree();
+    connect(ui->treeWidget_Item, &QTreeWidget::itemClicked, this, &MainWindow::SelectedItem);
+
+    m_contextMenu = new QMenu(ui->tableView);
+    ui->dateTimeEdit->calendarWidget()->setLocale(QLocale(QLocale::English));
+    ui->dateTimeEdit->setDateTime(QDateTime::currentDateTime());
+    ui->widget_time->hide();
+
+    ui->tableWidget_Tcp->setColumnCount(2);
+    ui->tableWidget_Tcp->setHorizontalHeaderLabels({ QStringLiteral("IP"), QStringLiteral("MAC") });
+
+    ui->widget_image->setFixedSize(192, 64);
+    ui->progressBar_transfer->hide();
+
+    ui->sb_ecrno->setRange(0, 255);
+    ui->sb_ecrno->setEnabled(false);
+    ui->sb_printdensity->setRange(0, 4);
+    ui->sb_ideltime->setRange(0, 99);
+    ui->sb_amountmax->setRange(0, 99999999);
+    fillSystemPage();
+}
+
+MainWindow::~MainWindow() { delete ui; }
+
+void MainWindow::applyGreekLabels()
+{
+    ui->menuFile->setTitle(QStringLiteral("Αρχείο"));
+    ui->actionNew->setText(QStringLiteral("Νέο"));
+    ui->actionOpen->setText(QStringLiteral("Άνοιγμα"));
+    ui->actionSave->setText(QStringLiteral("Αποθήκευση"));
+    ui->actionInstall->setText(QStringLiteral("Εγκατάσταση"));
+    ui->actionDownload->setText(QStringLiteral("Εισαγωγή"));
+    ui->actionUpdate->setText(QStringLiteral("Αναβάθμιση"));
+    ui->menuEdit->setTitle(QStringLiteral("Επεξεργασία"));
+    ui->actionAdd->setText(QStringLiteral("Προσθήκη"));
+    ui->actionDelet->setText(QStringLiteral("Διαγραφή"));
+    ui->actionInsert->setText(QStringLiteral("Εισαγωγή"));
+    ui->actionCopy->setText(QStringLiteral("Αντιγραφή"));
+    ui->actionPast->setText(QStringLiteral("Επικόλληση"));
+    ui->actionMenu->setText(QStringLiteral("Μενού"));
+    ui->actionGroup->setText(QStringLiteral("Κατηγορίες"));
+    ui->actionDept->setText(QStringLiteral("Τμήματα"));
+}
+
+void MainWindow::setUpArtwork()
+{
+    const struct {
+        QPushButton* button;
+        const char* file;
+    } categoryButtons[] = {
+        { ui->btn_group, "group.ico" },
+        { ui->btn_dept, "Dept.ico" },
+        { ui->btn_plu, "PLU.ico" },
+        { ui->btn_tax, "Tax.ico" },
+        { ui->btn_disc, "Disc.ico" },
+        { ui->btn_clerk, "Clerk.ico" },
+        { ui->btn_th, "TH.ico" },
+        { ui->btn_trailer, "TR.ico" },
+        { ui->btn_graphic, "graphic.ico" },
+        { ui->btn_net, "Net.ico" },
+        { ui->btn_system, "System.ico" },
+        { ui->btn_admin, "admin.ico" },
+    };
+    for (const auto& entry : categoryButtons) {
+        const QString path = QString(m_imageFolder + QLatin1String(entry.file)).replace(QLatin1Char('\\'), QLatin1Char('/'));
+        entry.button->setStyleSheet(QStringLiteral("QPushButton#%1{border-image:url(%2);}").arg(entry.button->objectName(), path));
+    }
+
+    const struct {
+        QPushButton* button;
+        const char* file;
+    } commandButtons[] = {
+        { ui->btn_install, "install.png" },
+        { ui->btn_download, "download.png" },
+        { ui->pushButton, "refresh.png" },
+        { ui->btn_openfile, "openfile.png" },
+        { ui->btn_savefile, "savefile.png" },
+        { ui->btn_add, "add.png" },
+        { ui->btn_update, "update.png" },
+        { ui->btn_delete, "delete.png" },
+        { ui->btn_return, "return.png" },
+        { ui->btn_serial, "openseial.png" },
+    };
+    for (const auto& entry : commandButtons) {
+        const QString path = QString(m_imageFolder + QLatin1String(entry.file)).replace(QLatin1Char('\\'), QLatin1Char('/'));
+        qCDebug(lcApp) << "pngimage ---> " << path;
+        // A picture of another size is brought to the button's size once and kept so.
+        const QImage picture(path);
+        if (!picture.isNull() && picture.size() != entry.button->size())
+            picture.scaled(entry.button->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation).save(path);
+        entry.button->setStyleSheet(
+            QStringLiteral("QPushButton#%1{background-image:url(%2);}").arg(entry.button->objectName(), path));
+    }
+}
+
+void MainWindow::setUpTree()
+{
+    auto label = [](int entry) { return fromLocal8Field(languageTexts[entry], kLanguageTextSize); };
+    QTreeWidget* tree = ui->treeWidget_Item;
+    tree->setColumnCount(1);
+    tree->setHeaderLabel(label(0));
+
+    m_dbViewLabel = label(1);
+    m_itemViewLabel = label(6);
+    m_dbViewItem = new QTreeWidgetItem(tree, QStringList(m_dbViewLabel));
+    auto* itemView = new QTreeWidgetItem(tree, QStringList(m_itemViewLabel));
+
+    m_categoryLabels.clear();
+    for (int entry = 7; entry <= 15; ++entry) {
+        // The category names are kept in register form; the tree shows them converted.
+        char text[kLanguageTextSize];
+        std::memcpy(text, languageTexts[entry], kLanguageTextSize);
+        textFromRegister(text, kLanguageTextSize);
+        const QString name = fromLocal8Field(text, kLanguageTextSize);
+        m_categoryLabels << name;
+        new QTreeWidgetItem(itemView, QStringList(name));
+    }
+    tree->expandAll();
+}
+
+void MainWindow::SelectedItem(QTreeWidgetItem* item, int column)
+{
+    if (!item)
+        return;
+    if (item->parent() && item->parent()->text(column) == m_dbViewLabel) {
+        openDatabase(m_dbFolder + item->text(column));
+        if (ui->stackedWidget->currentIndex() == PageForm)
+            refreshTable();
+        return;
+    }
+    const QString text = item->text(column);
+    if (text == m_itemViewLabel) {
+        ui->stackedWidget->setCurrentIndex(PageItems);
+        m_currentCategory = CategoryNone;
+        return;
+    }
+    // Tree entries 7 to 15 in the order of the comparison: group, dept, plu, tax, disc,
+    // clerk, header, trailer, extheader (the tree lists disc before tax).
+    const struct {
+        int entry;
+        int category;
+    } order[] = { { 7, CategoryGroup }, { 8, CategoryDept }, { 9, CategoryPlu }, { 11, CategoryTax },
+        { 10, CategoryDisc }, { 12, CategoryClerk }, { 13, CategoryHeader }, { 14, CategoryTrailer },
+        { 15, CategoryExtHeader } };
+    for (const auto& candidate : order) {
+        if (text == m_categoryLabels.value(candidate.entry - 7)) {
+            openCategory(candidate.category);
+            return;
+        }
+    }
+}
+
+bool MainWindow::mayOpen(int category) const
+{
+    usrdb* db = usrdb::instance();
+    if (!db)
+        return false;
+    const UserInfo& user = db->loginRecord();
+    if (user.UserGroup == 1)
+        return true;
+    const CategoryPage* page = pageOf(category);
+    if (!page)
+        return false;
+    const quint8 permissionByte = quint8(user.UserPerm >> (8 * page->permissionByte));
+    return permissionByte & page->permissionMask;
+}
+
+void MainWindow::refuseAuthority()
+{
+    MessageBox::critical(this, QStringLiteral("Warnning!"), QStringLiteral("No authority."), QMessageBox::Cancel);
+}
+
+void MainWindow::openCategory(int category)
+{
+    const CategoryPage* page = pageOf(category);
+    if (!page)
+        return;
+    if (!mayOpen(category)) {
+        refuseAuthority();
+        return;
+    }
+    ui->stackedWidget->setCurrentIndex(page->page);
+    statusBar()->showMessage(QString::fromLatin1(page->statusText));
+    m_currentCategory = category;
+
+    if (page->page == PageForm) {
+        refreshTable();
+        QHeaderView* header = ui->tableView->horizontalHeader();
+        if (category == CategoryNetParm) {
+            header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        } else {
+            header->setSectionResizeMode(QHeaderView::Stretch);
+            ui->tableView->resizeColumnsToContents();
+        }
+    } else if (category == CategorySysParm) {
+        System::loadSystemRecord();
+        fillSystemPage();
+    }
+}
+
+void MainWindow::refreshTable()
+{
+    m_model->removeRows(0, m_model->rowCount());
+    const RecordCodec* codec = codecForCategory(m_currentCategory);
+    if (!codec || m_currentCategory == CategorySysParm)
+        return;
+    ItemTable table;
+    if (codec->loadTable(&table) && !table.isEmpty())
+        fillTable(table);
+}
+
+void MainWindow::fillTable(const ItemTable& table)
+{
+    ItemGrid::fill(m_model, table, currentColumns(), m_currentCategory);
+}
+
+void MainWindow::on_comboBox_Connect_currentIndexChanged(int index)
+{
+    const QString mode = ui->comboBox_Connect->itemText(index);
+    if (mode == QLatin1String("Serial")) {
+        ui->pushButton->show();
+        ui->stackedWidget_Connect->setCurrentIndex(0);
+        statusBar()->showMessage(QStringLiteral("Serial"));
+    } else if (mode == QLatin1String("Tcp")) {
+        ui->pushButton->hide();
+        ui->stackedWidget_Connect->setCurrentIndex(1);
+        statusBar()->showMessage(QStringLiteral("Tcp"));
+    }
+}
+
+void MainWindow::on_btn_group_clicked() { openCategory(CategoryGroup); }
+void MainWindow::on_btn_dept_clicked() { openCategory(CategoryDept); }
+void MainWindow::on_btn_plu_clicked() { openCategory(CategoryPlu); }
+void MainWindow::on_btn_tax_clicked() { openCategory(CategoryTax); }
+void MainWindow::on_btn_disc_clicked() { openCategory(CategoryDisc); }
+void MainWindow::on_btn_clerk_clicked() { openCategory(CategoryClerk); }
+void MainWindow::on_btn_th_clicked() { openCategory(CategoryHeader); }
+void MainWindow::on_btn_extth_clicked() { openCategory(CategoryExtHeader); }
+void MainWindow::on_btn_trailer_clicked() { openCategory(CategoryTrailer); }
+void MainWindow::on_btn_graphic_clicked() { openCategory(CategoryGraphic); }
+void MainWindow::on_btn_net_clicked() { openCategory(CategoryNetParm); }
+void MainWindow::on_btn_system_clicked() { openCategory(CategorySysParm); }
+
+void MainWindow::on_actionMenu_triggered()
+{
+    ui->stackedWidget->setCurrentIndex(PageItems);
+    statusBar()->showMessage(QStringLiteral("Menu"));
+}
+
+void MainWindow::on_btn_return_clicked()
+{
+    ui->stackedWidget->setCurrentIndex(PageItems);
+    m_currentCategory = CategoryNone;
+}
+
+void MainWindow::on_btn_admin_clicked()
+{
+    usrdb* db = usrdb::instance();
+    if (!db || db->loginRecord().UserGroup != 1) {
+        refuseAuthority();
+        return;
+    }
+    // User management belongs to the administrator alone; its dialog is not part of this build yet.
+    qCDebug(lcApp) << "user management";
+}
+
+void MainWindow::on_actionOpen_triggered()
+{
+    QDir().mkpath(m_dbFolder);
+    const QString path = FileDialog::getOpenFileName(this, QStringLiteral("select db file"), m_dbFolder,
+        QStringLiteral("db file(*.db)"));
+    if (path.isEmpty()) {
+        qCDebug(lcApp).noquote() << QStringLiteral("\"%1\" is empty").arg(path);
+        return;
+    }
+    qCDebug(lcApp) << "open file " << path;
+    new QTreeWidgetItem(m_dbViewItem, QStringList(path.section(QLatin1Char('/'), -1)));
+    m_dbViewItem->setExpanded(true);
+    openDatabase(path);
+    if (ui->stackedWidget->currentIndex() == PageForm)
+        refreshTable();
+}
+
+void MainWindow::on_actionNew_triggered()
+{
+    QDir().mkpath(m_dbFolder);
+    db_create dialog(this);
+    connect(&dialog, &db_create::nameAccepted, this, [this](const QString& name) { m_newDbName = name + QStringLiteral(".db"); });
+    if (dialog.exec() != QDialog::Accepted) {
+        qCDebug(lcApp) << "not set db name";
+        return;
+    }
+    if (!m_newDbName.isEmpty())
+        createDatabase(m_dbFolder + m_newDbName);
+}
+
+void MainWindow::on_actionSave_triggered()
+{
+    if (m_currentCategory == CategorySysParm) {
+        readSystemPage();
+        System::saveSystemRecord();
+        return;
+    }
+    if (m_currentCategory == CategoryNone || m_currentCategory == CategoryGraphic)
+        return;
+    const RecordCodec* codec = codecForCategory(m_currentCategory);
+    if (!codec)
+        return;
+    if (!codec->saveTable(ItemGrid::collect(m_model, m_currentCategory, m_includeHeader)))
+        statusBar()->showMessage(QStringLiteral("Not saved: the database keeps its previous rows."));
+}
+
+void MainWindow::fillSystemPage()
+{
+    ui->sb_ecrno->setValue(System::ecrNo());
+    ui->sb_ideltime->setValue(System::idleTime());
+    ui->sb_amountmax->setValue(int(System::amountMax()));
+    ui->sb_printdensity->setValue(System::printDensity());
+    ui->cb_buzzer->setChecked(System::buzzer());
+    ui->cb_operobl->setChecked(System::operObl());
+    ui->cb_clerkpwd->setChecked(System::clerkPwd());
+    ui->cb_prnclerk->setChecked(System::prnClerk());
+    ui->cb_subtotalobl->setChecked(System::subtotalObl());
+    ui->cb_printitems->setChecked(System::printItems());
+    ui->cb_copyreceipt->setChecked(System::copyReceipt());
+    ui->cb_decimal->setChecked(System::decimal());
+    ui->cb_daylighttime->setChecked(System::daylightTime());
+    ui->cb_customercard->setChecked(System::customerCard());
+    ui->cb_printtaxamt->setChecked(System::printTaxAmt());
+    ui->cb_printdepartmon->setChecked(System::printDepartMon());
+}
+
+void MainWindow::readSystemPage()
+{
+    System::setEcrNo(ui->sb_ecrno->value());
+    System::setIdleTime(ui->sb_ideltime->value());
+    System::setAmountMax(quint32(ui->sb_amountmax->value()));
+    System::setPrintDensity(ui->sb_printdensity->value());
+    System::setBuzzer(ui->cb_buzzer->isChecked());
+    System::setOperObl(ui->cb_operobl->isChecked());
+    System::setClerkPwd(ui->cb_clerkpwd->isChecked());
+    System::setPrnClerk(ui->cb_prnclerk->isChecked());
+    System::setSubtotalObl(ui->cb_subtotalobl->isChecked());
+    System::setPrintItems(ui->cb_printitems->isChecked());
+    System::setCopyReceipt(ui->cb_copyreceipt->isChecked());
+    System::setDecimal(ui->cb_decimal->isChecked());
+    System::setDaylightTime(ui->cb_daylighttime->isChecked());
+    System::setCustomerCard(ui->cb_customercard->isChecked());
+    System::setPrintTaxAmt(ui->cb_printtaxamt->isChecked());
+    System::setPrintDepartMon(ui->cb_printdepartmon->isChecked());
+}
+
+void MainWindow::on_tableView_customContextMenuRequested(const QPoint& pos)
+{
+    const QModelIndex current = ui->tableView->currentIndex();
+    const int row = current.row();
+    const int column = current.column();
+    const QString cell = current.data(Qt::EditRole).toString();
+    m_contextMenu->clear();
+    qCDebug(lcApp) << pos;
+    qCDebug(lcApp).nospace() << "row = " << row << ", column = " << column;
+    qCDebug(lcApp) << "itemdata = " << cell;
+    if (!current.isValid())
+        return;
+
+    QStringList entries;
+    QByteArray states;
+    const RecordCodec* codec = codecForCategory(m_currentCategory);
+    const bool offersMenu = m_currentCategory == CategoryDept || m_currentCategory == CategoryTax
+        || (m_currentCategory == CategoryDisc && row <= 3) || m_currentCategory == CategoryClerk
+        || m_currentCategory == CategoryNetParm;
+    if (codec && offersMenu) {
+        entries = codec->optionMenuEntries(column);
+        states = codec->optionStates(cell, column);
+    }
+    if (entries.isEmpty())
+        return;
+
+    using OptionSlot = void (MainWindow::*)(bool);
+    static const OptionSlot optionSlots[10] = { &MainWindow::on_option1_click, &MainWindow::on_option2_click,
+        &MainWindow::on_option3_click, &MainWindow::on_option4_click, &MainWindow::on_option5_click,
+        &MainWindow::on_option6_click, &MainWindow::on_option7_click, &MainWindow::on_option8_click,
+        &MainWindow::on_option9_click, &MainWindow::on_option10_click };
+    for (int i = 0; i < entries.size(); ++i) {
+        QAction* action = m_contextMenu->addAction(entries.at(i));
+        action->setCheckable(true);
+        action->setChecked(i < states.size() && states.at(i) != 0);
+        if (i < 10)
+            connect(action, &QAction::triggered, this, optionSlots[i]);
+    }
+    m_contextMenu->exec(QCursor::pos());
+}
+
+void MainWindow::applyOptionEntry(int entry, bool flag)
+{
+    const QModelIndex current = ui->tableView->currentIndex();
+    if (!current.isValid())
+        return;
+    const int column = current.column();
+    QString value = current.data(Qt::EditRole).toString();
+    const RecordCodec* codec = codecForCategory(m_currentCategory);
+    if (codec) {
+        switch (m_currentCategory) {
+        case CategoryDept:
+            if (column == 4)
+                deptMenuMode = 1;
+            else if (column == 3)
+                deptMenuMode = 2;
+            value = codec->applyOption(value, entry, flag);
+            qCDebug(lcApp) << "item data = " << value;
+            break;
+        case CategoryDisc:
+            if (column == 6)
+                discMenuMode = 1;
+            else if (column == 4)
+                discMenuMode = 2;
+            if (column == 6 || column == 4)
+                value = codec->applyOption(value, entry, flag);
+            break;
+        case CategoryTax:
+        case CategoryClerk:
+        case CategoryNetParm:
+            value = codec->applyOption(value, entry, flag);
+            qCDebug(lcApp) << "item data = " << value;
+            break;
+        default:
+            break;
+        }
+    }
+    m_model->setData(m_model->index(current.row(), column), value, Qt::EditRole);
+}
+
+#define TALLVANE_OPTION_SLOT(n)                                                                                       \
+    void MainWindow::on_option##n##_click(bool flag)                                                                  \
+    {                                                                                                                 \
+        applyOptionEntry(n, flag);                                                                                    \
+        qCDebug(lcApp).noquote() << QStringLiteral("click %1 %2").arg(n).arg(flag ? "true" : "false");               \
+    }
+TALLVANE_OPTION_SLOT(1)
+TALLVANE_OPTION_SLOT(2)
+TALLVANE_OPTION_SLOT(3)
+TALLVANE_OPTION_SLOT(4)
+TALLVANE_OPTION_SLOT(5)
+TALLVANE_OPTION_SLOT(6)
+TALLVANE_OPTION_SLOT(7)
+TALLVANE_OPTION_SLOT(8)
+TALLVANE_OPTION_SLOT(9)
+TALLVANE_OPTION_SLOT(10)
+#undef TALLVANE_OPTION_SLOT
+
+void MainWindow::view_sort(int column)
+{
+    if (m_currentCategory != CategoryPlu || column != 0)
+        return;
+    m_model->sort(0, ui->tableView->horizontalHeader()->sortIndicatorOrder());
+}

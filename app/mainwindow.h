@@ -1,0 +1,104 @@
+#pragma once
+
+#include "records/itemtable.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+#include <QVariant>
+
+class QMenu;
+class QStandardItemModel;
+class QTreeWidgetItem;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The program's main window: the category tree and button page, the item grid with its
+// option menus, the system parameter page and the connection panel. GUI thread only.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // `baseFolder` replaces the executable's folder as the home of "DB" and "Image" (tests).
+    explicit MainWindow(QWidget* parent = nullptr, const QString& baseFolder = QString());
+    ~MainWindow() override;
+
+    int currentCategory() const { return m_currentCategory; }
+    QString databaseFolder() const { return m_dbFolder; }
+    QString imageFolder() const { return m_imageFolder; }
+    QStandardItemModel* itemModel() const { return m_model; }
+    QString newDatabaseName() const { return m_newDbName; }
+    void setIncludeHeader(bool on) { m_includeHeader = on; }
+
+    // Option menu entries 1 to 10 of the grid's current cell (connected to the menu's actions).
+    void on_option1_click(bool flag);
+    void on_option2_click(bool flag);
+    void on_option3_click(bool flag);
+    void on_option4_click(bool flag);
+    void on_option5_click(bool flag);
+    void on_option6_click(bool flag);
+    void on_option7_click(bool flag);
+    void on_option8_click(bool flag);
+    void on_option9_click(bool flag);
+    void on_option10_click(bool flag);
+    // The extended header has no button; the tree reaches it here.
+    void on_btn_extth_clicked();
+
+signals:
+    void signal_MrcvData(QByteArray datatype);
+    void signal_MsendData(QByteArray datatype, QList<QList<QVariant>>* datas);
+
+public slots:
+    void SelectedItem(QTreeWidgetItem* item, int column);
+    void view_sort(int column);
+
+private slots:
+    void on_btn_group_clicked();
+    void on_actionMenu_triggered();
+    void on_comboBox_Connect_currentIndexChanged(int index);
+    void on_actionOpen_triggered();
+    void on_actionNew_triggered();
+    void on_btn_dept_clicked();
+    void on_actionSave_triggered();
+    void on_tableView_customContextMenuRequested(const QPoint& pos);
+    void on_btn_plu_clicked();
+    void on_btn_tax_clicked();
+    void on_btn_disc_clicked();
+    void on_btn_clerk_clicked();
+    void on_btn_th_clicked();
+    void on_btn_trailer_clicked();
+    void on_btn_graphic_clicked();
+    void on_btn_net_clicked();
+    void on_btn_system_clicked();
+    void on_btn_return_clicked();
+    void on_btn_admin_clicked();
+
+private:
+    void setUpArtwork();
+    void setUpTree();
+    void applyGreekLabels();
+    bool mayOpen(int category) const;
+    void refuseAuthority();
+    void openCategory(int category);
+    void refreshTable();
+    void fillTable(const ItemTable& table);
+    void fillSystemPage();
+    void readSystemPage();
+    void applyOptionEntry(int entry, bool flag);
+
+    Ui::MainWindow* ui;
+    int m_currentCategory = 0;
+    QStandardItemModel* m_model = nullptr;
+    QMenu* m_contextMenu = nullptr;
+    QString m_dbFolder;
+    QString m_imageFolder;
+    QString m_newDbName;
+    bool m_serialOpen = false;
+    bool m_includeHeader = false;
+    QTreeWidgetItem* m_dbViewItem = nullptr;
+    QString m_dbViewLabel;
+    QString m_itemViewLabel;
+    QStringList m_categoryLabels; // tree labels of entries 7 to 15
+};

@@ -1,0 +1,71 @@
+#include "app/messagebox.h"
+
+#include "storage/notice.h"
+
+#include <QList>
+
+namespace {
+struct TestState {
+    bool testMode = false;
+    QList<QMessageBox::StandardButton> answers;
+    QStringList shown;
+};
+
+TestState& state()
+{
+    static TestState s;
+    return s;
+}
+} // namespace
+
+QMessageBox::StandardButton MessageBox::show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+    const QString& text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+{
+    TestState& s = state();
+    if (s.testMode || !s.answers.isEmpty()) {
+        s.shown << title + QStringLiteral(": ") + text;
+        if (!s.answers.isEmpty())
+            return s.answers.takeFirst();
+        if (defaultButton != QMessageBox::NoButton)
+            return defaultButton;
+        // The first button of the set stands for the box's only or default answer.
+        for (int bit = 0; bit < 32; ++bit)
+            if (buttons & (1u << bit))
+                return QMessageBox::StandardButton(1u << bit);
+        return QMessageBox::NoButton;
+    }
+    QMessageBox box(icon, title, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+QMessageBox::StandardButton MessageBox::critical(QWidget* parent, const QString& title, const QString& text,
+    QMessageBox::StandardButtons buttons)
+{
+    return show(parent, QMessageBox::Critical, title, text, buttons, QMessageBox::NoButton);
+}
+
+QMessageBox::StandardButton MessageBox::warning(QWidget* parent, const QString& title, const QString& text,
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+{
+    return show(parent, QMessageBox::Warning, title, text, buttons, defaultButton);
+}
+
+void MessageBox::installNoticeHandler()
+{
+    Notice::setHandler([](Notice::Kind kind, const QString& title, const QString& text) {
+        if (kind == Notice::Kind::Critical)
+            critical(nullptr, title, text);
+        else
+            warning(nullptr, title, text);
+    });
+}
+
+void MessageBox::setTestMode(bool on) { state().testMode = on; }
+
+void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) { state().answers << answer; }
+
+QStringList MessageBox::shown() { return state().shown; }
+
+void MessageBox::clearShown() { state().shown.clear(); }

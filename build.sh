@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Tallvane set-up on Debian 12.
+#   ./build.sh run    installs what is missing, builds and starts Tallvane
+#   ./build.sh test   installs what is missing, builds with the sanitizers and runs every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-5compat-dev
+    libqt6sql6-sqlite libqt6svg6 libgl-dev libsqlite3-dev libbenchmark-dev
+    xvfb xauth socat fonts-dejavu-core
+)
+
+install_missing() {
+    local missing=()
+    for package in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+case "${1:-}" in
+run)
+    install_missing
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j "$jobs"
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "Tallvane needs a display; without one, run it under Xvfb: xvfb-run -a ./build.sh run" >&2
+        exit 1
+    fi
+    exec build/bin/tallvane
+    ;;
+test)
+    install_missing
+    cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DTALLVANE_SANITIZE=ON
+    cmake --build build-test -j "$jobs"
+    cd build-test
+    ctest --output-on-failure -j "$jobs"
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,418 @@
+#include "app/mainwindow.h"
+#include "app/messagebox.h"
+#include "app/filedialog.h"
+#include "records/system.h"
+#include "storage/configdb.h"
+#include "testsupport.h"
+#include "users/language.h"
+#include "users/usrdb.h"
+
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMenu>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSqlQuery>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    usrdb* m_db = nullptr;
+
+    void logIn(int level, quint32 perm) { m_db->loginRecord() = makeUserInfo(level, "tester", "pw", perm); }
+
+    static QStackedWidget* pages(MainWindow& w) { return w.findChild<QStackedWidget*>(QStringLiteral("stackedWidget")); }
+    static QTreeWidget* tree(MainWindow& w) { return w.findChild<QTreeWidget*>(QStringLiteral("treeWidget_Item")); }
+    static QTreeWidgetItem* topItem(MainWindow& w, const QString& text)
+    {
+        const auto found = tree(w)->findItems(text, Qt::MatchExactly);
+        return found.isEmpty() ? nullptr : found.first();
+    }
+    static QTreeWidgetItem* childItem(MainWindow& w, const QString& parent, const QString& text)
+    {
+        QTreeWidgetItem* top = topItem(w, parent);
+        for (int i = 0; top && i < top->childCount(); ++i)
+            if (top->child(i)->text(0) == text)
+                return top->child(i);
+        return nullptr;
+    }
+    static void click(MainWindow& w, const char* button)
+    {
+        auto* b = w.findChild<QPushButton*>(QLatin1String(button));
+        QVERIFY2(b, button);
+        b->click();
+    }
+
+    // Answers the next modal dialog: fills its line edit and presses OK (or Cancel).
+    static void answerNextDialog(const QString& text, bool ok)
+    {
+        QTimer::singleShot(0, [text, ok] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QLineEdit*>()->setText(text);
+            auto* box = dialog->findChild<QDialogButtonBox*>();
+            box->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        });
+    }
+
+    QString base(const QString& name)
+    {
+        const QString folder = m_dir.filePath(name);
+        QDir().mkpath(folder + QStringLiteral("/Image"));
+        const QDir images(QCoreApplication::applicationDirPath() + QStringLiteral("/Image"));
+        for (const QString& file : images.entryList(QDir::Files))
+            QFile::copy(images.filePath(file), folder + QStringLiteral("/Image/") + file);
+        return folder;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        MessageBox::setTestMode(true);
+        MessageBox::installNoticeHandler();
+        m_db = new usrdb(m_dir.filePath(QStringLiteral("USRData.db")));
+        usrdb::setInstance(m_db);
+        currentLanguage = English;
+        setlanguage::applyLanguage();
+    }
+
+    void cleanupTestCase()
+    {
+        usrdb::setInstance(nullptr);
+        delete m_db;
+    }
+
+    void init()
+    {
+        MessageBox::clearShown();
+        logIn(1, 1);
+    }
+
+    void construction()
+    {
+        MainWindow w(nullptr, base(QStringLiteral("construction")));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tallvane"));
+        QCOMPARE(w.size(), QSize(1280, 600));
+        QCOMPARE(w.currentCategory(), 0);
+        QVERIFY(w.findChild<QWidget*>(QStringLiteral("widget_LogId"))->isHidden());
+        QVERIFY(w.findChild<QWidget*>(QStringLiteral("widget_time"))->isHidden());
+        QCOMPARE(tree(w)->headerItem()->text(0), QStringLiteral("NAVIGATION BAR"));
+        QCOMPARE(tree(w)->topLevelItemCount(), 2);
+        QTreeWidgetItem* items = topItem(w, QStringLiteral("ITEM VIEW"));
+        QStringList children;
+        for (int i = 0; i < items->childCount(); ++i)
+            children << items->child(i)->text(0);
+        QCOMPARE(children, (QStringList { "group", "dept", "plu", "disc", "tax", "clerk", "header", "trailer", "extheader" }));
+        QVERIFY(items->isExpanded());
+        const QString folder = QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("construction"))) + QDir::separator();
+        QCOMPARE(w.databaseFolder(), folder + QStringLiteral("DB") + QDir::separator());
+        QCOMPARE(w.imageFolder(), folder + QStringLiteral("Image") + QDir::separator());
+        QCOMPARE(w.findChild<QWidget*>(QStringLiteral("btn_dept"))->styleSheet(),
+            QStringLiteral("QPushButton#btn_dept{border-image:url(%1Image/Dept.ico);}").arg(folder));
+        QCOMPARE(w.findChild<QWidget*>(QStringLiteral("btn_install"))->styleSheet(),
+            QStringLiteral("QPushButton#btn_install{background-image:url(%1Image/install.png);}").arg(folder));
+        QCOMPARE(w.findChild<QWidget*>(QStringLiteral("widget_image"))->size(), QSize(192, 64));
+        auto* mode = w.findChild<QComboBox*>(QStringLiteral("comboBox_Connect"));
+        QCOMPARE(mode->count(), 2);
+        QCOMPARE(mode->currentText(), QStringLiteral("Serial"));
+    }
+
+    void languagesShapeTheWindow()
+    {
+        currentLanguage = Greek;
+        setlanguage::applyLanguage();
+        {
+            MainWindow w(nullptr, base(QStringLiteral("greek")));
+            QCOMPARE(w.findChild<QAction*>(QStringLiteral("actionSave"))->text(), QStringLiteral("Αποθήκευση"));
+            QCOMPARE(w.findChild<QMenu*>(QStringLiteral("menuFile"))->title(), QStringLiteral("Αρχείο"));
+            QCOMPARE(tree(w)->headerItem()->text(0), QStringLiteral("Γραμμή Πλοήγησης"));
+            QVERIFY(childItem(w, QStringLiteral("Μενού"), QStringLiteral("Τμήματα")));
+            QVERIFY(w.findChild<QWidget*>(QStringLiteral("widget_LogId"))->isHidden());
+        }
+        currentLanguage = Hebrew;
+        setlanguage::applyLanguage();
+        {
+            MainWindow w(nullptr, base(QStringLiteral("hebrew")));
+            QTreeWidgetItem* dept = childItem(w, QStringLiteral("ITEM VIEW"), QStringLiteral("מחלקה"));
+            QVERIFY(dept);
+            emit tree(w)->itemClicked(dept, 0);
+            QCOMPARE(w.currentCategory(), 2);
+        }
+        currentLanguage = Thailand;
+        setlanguage::applyLanguage();
+        {
+            MainWindow w(nullptr, base(QStringLiteral("thai")));
+            QVERIFY(!w.findChild<QWidget*>(QStringLiteral("widget_LogId"))->isHidden());
+        }
+        currentLanguage = English;
+        setlanguage::setLanguage(English);
+        setlanguage::applyLanguage();
+    }
+
+    void administratorOpensEveryCategory()
+    {
+        logIn(1, 0);
+        MainWindow w(nullptr, base(QStringLiteral("admin")));
+        createDatabase(m_dir.filePath(QStringLiteral("admin.db")));
+        const struct {
+            const char* button;
+            int category;
+            int page;
+            const char* status;
+        } buttons[] = { { "btn_group", 1, 1, "Group" }, { "btn_dept", 2, 1, "Dept" }, { "btn_plu", 3, 1, "Plu" },
+            { "btn_tax", 4, 1, "Tax" }, { "btn_disc", 5, 1, "Disc" }, { "btn_clerk", 6, 1, "Clerk" },
+            { "btn_th", 7, 1, "Header" }, { "btn_trailer", 8, 1, "Trailer" }, { "btn_graphic", 9, 2, "graphic" },
+            { "btn_net", 10, 1, "NetParm" }, { "btn_system", 11, 3, "SysParm" } };
+        for (const auto& b : buttons) {
+            click(w, b.button);
+            QCOMPARE(w.currentCategory(), b.category);
+            QCOMPARE(pages(w)->currentIndex(), b.page);
+            QCOMPARE(w.statusBar()->currentMessage(), QLatin1String(b.status));
+        }
+        w.on_btn_extth_clicked();
+        QCOMPARE(w.currentCategory(), 12);
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("EXTHeader"));
+        QVERIFY(MessageBox::shown().isEmpty());
+    }
+
+    void headerPermissionOpensBothHeaders()
+    {
+        logIn(2, 0x40);
+        MainWindow w(nullptr, base(QStringLiteral("perm")));
+        click(w, "btn_th");
+        QCOMPARE(w.currentCategory(), 7);
+        w.on_btn_extth_clicked();
+        QCOMPARE(w.currentCategory(), 12);
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("EXTHeader"));
+        for (const char* refused : { "btn_group", "btn_dept", "btn_plu", "btn_tax", "btn_disc", "btn_clerk",
+                 "btn_trailer", "btn_graphic", "btn_net", "btn_system", "btn_admin" }) {
+            MessageBox::clearShown();
+            click(w, refused);
+            QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: No authority.")));
+            QCOMPARE(w.currentCategory(), 12);
+            QCOMPARE(pages(w)->currentIndex(), 1);
+            QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("EXTHeader"));
+        }
+    }
+
+    void secondPermissionByte()
+    {
+        logIn(2, PermNet | PermSystem);
+        MainWindow w(nullptr, base(QStringLiteral("perm2")));
+        createDatabase(m_dir.filePath(QStringLiteral("perm2.db")));
+        click(w, "btn_net");
+        QCOMPARE(w.currentCategory(), 10);
+        click(w, "btn_system");
+        QCOMPARE(w.currentCategory(), 11);
+        click(w, "btn_graphic");
+        QCOMPARE(w.currentCategory(), 11);
+        QCOMPARE(MessageBox::shown().size(), 1);
+    }
+
+    void menuAndReturn()
+    {
+        MainWindow w(nullptr, base(QStringLiteral("menu")));
+        click(w, "btn_dept");
+        w.findChild<QAction*>(QStringLiteral("actionMenu"))->trigger();
+        QCOMPARE(pages(w)->currentIndex(), 0);
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Menu"));
+        QCOMPARE(w.currentCategory(), 2);
+        click(w, "btn_dept");
+        click(w, "btn_return");
+        QCOMPARE(pages(w)->currentIndex(), 0);
+        QCOMPARE(w.currentCategory(), 0);
+    }
+
+    void treeClicks()
+    {
+        const QString folder = base(QStringLiteral("tree"));
+        MainWindow w(nullptr, folder);
+        QDir().mkpath(w.databaseFolder());
+        createDatabase(w.databaseFolder() + QStringLiteral("shop.db"));
+        const QString elsewhere = m_dir.filePath(QStringLiteral("elsewhere.db"));
+        createDatabase(elsewhere);
+
+        FileDialog::setNextFileName(w.databaseFolder() + QStringLiteral("shop.db"));
+        w.findChild<QAction*>(QStringLiteral("actionOpen"))->trigger();
+        QCOMPARE(currentDatabasePath, w.databaseFolder() + QStringLiteral("shop.db"));
+        QTreeWidgetItem* shop = childItem(w, QStringLiteral("DB VIEW"), QStringLiteral("shop.db"));
+        QVERIFY(shop);
+
+        // "DB VIEW" itself does nothing.
+        currentDatabasePath = elsewhere;
+        emit tree(w)->itemClicked(topItem(w, QStringLiteral("DB VIEW")), 0);
+        QCOMPARE(currentDatabasePath, elsewhere);
+        QCOMPARE(pages(w)->currentIndex(), 0);
+
+        // A child opens its file in the database folder without switching pages.
+        emit tree(w)->itemClicked(shop, 0);
+        QCOMPARE(currentDatabasePath, w.databaseFolder() + QStringLiteral("shop.db"));
+        QCOMPARE(pages(w)->currentIndex(), 0);
+        QCOMPARE(w.currentCategory(), 0);
+
+        emit tree(w)->itemClicked(childItem(w, QStringLiteral("ITEM VIEW"), QStringLiteral("tax")), 0);
+        QCOMPARE(w.currentCategory(), 4);
+        emit tree(w)->itemClicked(childItem(w, QStringLiteral("ITEM VIEW"), QStringLiteral("disc")), 0);
+        QCOMPARE(w.currentCategory(), 5);
+        emit tree(w)->itemClicked(topItem(w, QStringLiteral("ITEM VIEW")), 0);
+        QCOMPARE(w.currentCategory(), 0);
+        QCOMPARE(pages(w)->currentIndex(), 0);
+
+        // An empty answer adds nothing; a file outside the folder is listed by its name.
+        FileDialog::setNextFileName(QString());
+        w.findChild<QAction*>(QStringLiteral("actionOpen"))->trigger();
+        QCOMPARE(topItem(w, QStringLiteral("DB VIEW"))->childCount(), 1);
+        FileDialog::setNextFileName(elsewhere);
+        w.findChild<QAction*>(QStringLiteral("actionOpen"))->trigger();
+        QCOMPARE(currentDatabasePath, elsewhere);
+        QVERIFY(childItem(w, QStringLiteral("DB VIEW"), QStringLiteral("elsewhere.db")));
+    }
+
+    void newDatabase()
+    {
+        MainWindow w(nullptr, base(QStringLiteral("new")));
+        answerNextDialog(QStringLiteral("shop"), true);
+        w.findChild<QAction*>(QStringLiteral("actionNew"))->trigger();
+        const QString path = w.databaseFolder() + QStringLiteral("shop.db");
+        QCOMPARE(w.newDatabaseName(), QStringLiteral("shop.db"));
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(currentDatabasePath, path);
+        QCOMPARE(topItem(w, QStringLiteral("DB VIEW"))->childCount(), 0);
+
+        answerNextDialog(QStringLiteral("other"), false);
+        w.findChild<QAction*>(QStringLiteral("actionNew"))->trigger();
+        QVERIFY(!QFile::exists(w.databaseFolder() + QStringLiteral("other.db")));
+        QCOMPARE(currentDatabasePath, path);
+
+        answerNextDialog(QStringLiteral("shop"), true);
+        w.findChild<QAction*>(QStringLiteral("actionNew"))->trigger();
+        QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: %1 is exist.").arg(path)));
+
+        answerNextDialog(QString(), true);
+        w.findChild<QAction*>(QStringLiteral("actionNew"))->trigger();
+        QVERIFY(QFile::exists(w.databaseFolder() + QStringLiteral(".db")));
+    }
+
+    void picturesAreBroughtToTheButtonSize()
+    {
+        const QString folder = base(QStringLiteral("art"));
+        const QString install = folder + QStringLiteral("/Image/install.png");
+        const QString save = folder + QStringLiteral("/Image/savefile.png");
+        QImage small(10, 10, QImage::Format_ARGB32);
+        small.fill(Qt::red);
+        QVERIFY(small.save(install));
+        QFile saveFile(save);
+        QVERIFY(saveFile.open(QIODevice::ReadOnly));
+        const QByteArray saveBytes = saveFile.readAll();
+        saveFile.close();
+        QCOMPARE(QImage(save).size(), QSize(80, 30));
+        {
+            MainWindow w(nullptr, folder);
+        }
+        QCOMPARE(QImage(install).size(), QSize(80, 40));
+        QVERIFY(saveFile.open(QIODevice::ReadOnly));
+        QCOMPARE(saveFile.readAll(), saveBytes);
+    }
+
+    void systemPageShowsAndSavesTheRecord()
+    {
+        System::setRecord(System::defaultRecord());
+        const QString folder = base(QStringLiteral("system"));
+        MainWindow w(nullptr, folder);
+        QDir().mkpath(w.databaseFolder());
+        createDatabase(w.databaseFolder() + QStringLiteral("sys.db"));
+        click(w, "btn_system");
+        QCOMPARE(pages(w)->currentIndex(), 3);
+        auto spin = [&](const char* name) { return w.findChild<QSpinBox*>(QLatin1String(name)); };
+        auto box = [&](const char* name) { return w.findChild<QCheckBox*>(QLatin1String(name)); };
+        QCOMPARE(spin("sb_ecrno")->value(), 0);
+        QVERIFY(!spin("sb_ecrno")->isEnabled());
+        QCOMPARE(spin("sb_ecrno")->maximum(), 255);
+        QCOMPARE(spin("sb_printdensity")->value(), 3);
+        QCOMPARE(spin("sb_printdensity")->maximum(), 4);
+        QCOMPARE(spin("sb_ideltime")->value(), 5);
+        QCOMPARE(spin("sb_amountmax")->maximum(), 99999999);
+        QStringList ticked;
+        for (QCheckBox* check : w.findChild<QWidget*>(QStringLiteral("widget_sysparm"))->findChildren<QCheckBox*>())
+            if (check->isChecked())
+                ticked << check->objectName();
+        ticked.sort();
+        QCOMPARE(ticked, (QStringList { "cb_buzzer", "cb_copyreceipt", "cb_decimal" }));
+
+        box("cb_buzzer")->setChecked(false);
+        spin("sb_amountmax")->setValue(99999999);
+        spin("sb_ideltime")->setValue(42);
+        w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+        QSqlQuery query(QSqlDatabase::database(currentDatabasePath));
+        QVERIFY(query.exec(QStringLiteral("select itemRandom, itemName, itemData from table_system")));
+        QVERIFY(query.next());
+        QCOMPARE(query.value(0).toString(), QStringLiteral("1"));
+        QCOMPARE(query.value(1).toString(), QStringLiteral("sysparm"));
+        const QByteArray stored = query.value(2).toByteArray();
+        QCOMPARE(stored.size(), 64);
+        QCOMPARE(uchar(stored.at(4)), uchar(0x29));
+        QCOMPARE(stored.mid(54, 4), hexBytes("FF E0 F5 05"));
+        QCOMPARE(uchar(stored.at(21)), uchar(42));
+        QVERIFY(!query.next());
+
+        System::setRecord(System::defaultRecord());
+        click(w, "btn_return");
+        click(w, "btn_system");
+        QCOMPARE(spin("sb_ideltime")->value(), 42);
+        QVERIFY(!box("cb_buzzer")->isChecked());
+        System::setRecord(System::defaultRecord());
+    }
+
+    void accessibleAndKeyboardFriendly()
+    {
+        MainWindow w(nullptr, base(QStringLiteral("a11y")));
+        for (QPushButton* button : w.findChildren<QPushButton*>()) {
+            if (!button->text().isEmpty())
+                continue;
+            QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
+            QVERIFY2(!button->accessibleName().isEmpty(), qPrintable(button->objectName()));
+        }
+        QCOMPARE(w.findChild<QPushButton*>(QStringLiteral("btn_dept"))->accessibleName(), QStringLiteral("Dept"));
+        QCOMPARE(w.findChild<QPushButton*>(QStringLiteral("btn_install"))->accessibleName(), QStringLiteral("install"));
+
+        QSet<QString> buddies;
+        for (QLabel* label : w.findChildren<QLabel*>())
+            if (label->buddy())
+                buddies << label->buddy()->objectName();
+        QList<QWidget*> inputs;
+        for (QLineEdit* edit : w.findChildren<QLineEdit*>())
+            if (!qobject_cast<QAbstractSpinBox*>(edit->parentWidget()) && !edit->parentWidget()->inherits("QComboBox"))
+                inputs << edit;
+        for (QAbstractSpinBox* spin : w.findChildren<QAbstractSpinBox*>())
+            if (!spin->objectName().startsWith(QLatin1String("qt_"))) // the calendar's own year field
+                inputs << spin;
+        QVERIFY(inputs.size() >= 7);
+        for (QWidget* input : inputs)
+            QVERIFY2(buddies.contains(input->objectName()), qPrintable(input->objectName()));
+
+        QCOMPARE(w.findChild<QAction*>(QStringLiteral("actionNew"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+        QCOMPARE(w.findChild<QAction*>(QStringLiteral("actionOpen"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QCOMPARE(w.findChild<QAction*>(QStringLiteral("actionSave"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QVERIFY(!w.findChild<QAction*>(QStringLiteral("actionOpen"))->icon().isNull());
+        QVERIFY(!w.findChild<QAction*>(QStringLiteral("actionInsert"))->icon().isNull());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
