@@ -6,6 +6,9 @@
 #include <QItemSelectionModel>
 #include <QStandardItemModel>
 
+#include <memory>
+#include <vector>
+
 namespace ItemGrid {
 
 namespace {
@@ -58,7 +61,25 @@ void fill(QStandardItemModel* model, const ItemTable& table, ColumnDescription& 
         return;
     model->setColumnCount(cols);
 
+    // One prototype item per column carries the alignment and the editable flag; cloning
+    // it is much cheaper than setting them item by item on 100,000 rows.
     constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignVCenter;
+    std::vector<std::unique_ptr<QStandardItem>> prototypes;
+    prototypes.reserve(cols + 1);
+    auto prototype = [&](bool locked) {
+        auto item = std::make_unique<QStandardItem>();
+        item->setTextAlignment(kCentred);
+        if (locked)
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+        prototypes.push_back(std::move(item));
+        return prototypes.back().get();
+    };
+    std::vector<const QStandardItem*> columnPrototype(cols);
+    for (int c = 0; c < cols; ++c)
+        columnPrototype[c] = prototype(c < kMaxColumns && (columns.kinds[c] & KindLocked));
+    // The fifth tax's rate is fixed by the register: a real, never typed over.
+    const QStandardItem* fixedRate = prototype(true);
+
     for (int i = 0; i < rows; ++i) {
         const ItemRow& source = table.at(i);
         QList<QStandardItem*> items;
@@ -66,13 +87,9 @@ void fill(QStandardItemModel* model, const ItemTable& table, ColumnDescription& 
         for (int c = 0; c < cols; ++c) {
             const QVariant cell = c < source.size() ? source.at(c) : QVariant(QString());
             const quint8 kind = c < kMaxColumns ? columns.kinds[c] : 0;
-            auto* item = new QStandardItem;
-            // The fifth tax's rate is fixed by the register: a real, never typed over.
             const bool fixedTaxRate = category == CategoryTax && i == 4 && c == 2;
+            QStandardItem* item = (fixedTaxRate ? fixedRate : columnPrototype[c])->clone();
             item->setData(fixedTaxRate ? QVariant(cell.toDouble()) : typedValue(cell, kind), Qt::EditRole);
-            if ((kind & KindLocked) || fixedTaxRate)
-                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            item->setTextAlignment(kCentred);
             items.append(item);
         }
         // Whole rows appended at once keep a 100,000-row fill well under a second.

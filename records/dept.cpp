@@ -4,6 +4,7 @@
 #include "records/translation.h"
 #include "users/language.h"
 
+#include <array>
 #include <cstring>
 
 namespace {
@@ -24,29 +25,48 @@ enum Offset {
     PriceSize = 5,
 };
 
-// The cell's value as a whole number of hundredths, decimals beyond the second dropped.
-qint64 hundredths(const QByteArray& text)
-{
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    return ok ? translation::toUnits(value, 2) : 0;
-}
-
 void putPrice(char* field, qint64 units, const char* logFormat)
 {
     translation::unitsToBcd(field, PriceSize, units);
-    for (int i = 0; i < PriceSize; ++i)
-        qCDebug(lcRecords).noquote() << QString::asprintf(logFormat, i, uchar(field[i]));
+    if (lcRecords().isDebugEnabled())
+        for (int i = 0; i < PriceSize; ++i)
+            qCDebug(lcRecords).noquote() << QString::asprintf(logFormat, i, uchar(field[i]));
 }
 
-quint8 optionByte(const QByteArray& text, const char* name)
+quint8 optionByte(const QString& text, const char* name)
 {
     const quint8 value = translation::bitsFromText(text);
     for (int bit = 0; bit < 8; ++bit)
         if (value & (1 << bit))
             qCDebug(lcRecords).noquote() << QString::asprintf("option[%d] = %d", bit, 1);
-    qCDebug(lcRecords).noquote() << QStringLiteral("--->save %1 = %2").arg(QLatin1String(name), QString::fromLatin1(text));
+    qCDebug(lcRecords).noquote() << QStringLiteral("--->save %1 = %2").arg(QLatin1String(name), text);
     return value;
+}
+
+// The record number as "%02d", one shared text per value.
+QString indexText(uchar index)
+{
+    static const std::array<QString, 256> texts = [] {
+        std::array<QString, 256> list;
+        for (int i = 0; i < 256; ++i)
+            list[i] = QString::asprintf("%02d", i);
+        return list;
+    }();
+    return texts[index];
+}
+
+// Kitchen printer bits as the printer numbers, highest first (bits 0 and 2 give "31").
+QString kitchenPrinters(uchar bits)
+{
+    static const std::array<QString, 256> texts = [] {
+        std::array<QString, 256> list;
+        for (int v = 0; v < 256; ++v)
+            for (int bit = 7; bit >= 0; --bit)
+                if (v & (1 << bit))
+                    list[v] += QChar(u'1' + bit);
+        return list;
+    }();
+    return texts[bits];
 }
 
 } // namespace
@@ -77,50 +97,51 @@ QByteArray Dept::encodeRow(const ItemRow& row, QByteArray* record) const
     char* r = record->data();
     const int cells = qMin(int(row.size()), int(ColumnCount));
     for (int c = 0; c < cells; ++c) {
-        const QByteArray text = cellBytes(row, c);
         switch (c) {
         case Indx:
-            r[OffIndex] = char(text.trimmed().toInt() & 0xFF);
+            r[OffIndex] = char(cellText(row, c).trimmed().toInt() & 0xFF);
             break;
         case Name:
-            putRegisterText(r + OffName, NameSize, text);
+            putRegisterText(r + OffName, NameSize, cellBytes(row, c));
             qCDebug(lcRecords).noquote() << "Dept->Name = " + fromLocal8Field(r + OffName, NameSize);
             break;
         case Group: {
             bool ok = false;
-            const int group = text.trimmed().toInt(&ok);
+            const int group = cellText(row, c).trimmed().toInt(&ok);
             r[OffGroup] = char(((ok ? group : 0) - 1) & 0xFF);
             qCDebug(lcRecords).noquote() << QString::asprintf("Dept->Group = %d", uchar(r[OffGroup]));
             break;
         }
         case Print:
-            r[OffPrint] = char(optionByte(text, "print"));
+            r[OffPrint] = char(optionByte(cellText(row, c), "print"));
             qCDebug(lcRecords).noquote() << QString::asprintf("--->save data.Print = %02x", uchar(r[OffPrint]));
             qCDebug(lcRecords).noquote() << QString::asprintf("Dept->Print = %02x", uchar(r[OffPrint]));
             break;
         case Options:
-            r[OffOptions] = char(optionByte(text, "option"));
+            r[OffOptions] = char(optionByte(cellText(row, c), "option"));
             qCDebug(lcRecords).noquote() << QString::asprintf("--->save data.Options = %02x", uchar(r[OffOptions]));
             qCDebug(lcRecords).noquote() << QString::asprintf("Dept->Options = %02x", uchar(r[OffOptions]));
             break;
-        case Tax:
-            if (!text.isEmpty() && text.at(0) >= '1' && text.at(0) <= '6')
-                r[OffTax] = char(1 << (text.at(0) - '1'));
+        case Tax: {
+            const QString text = cellText(row, c);
+            if (!text.isEmpty() && text.at(0) >= QLatin1Char('1') && text.at(0) <= QLatin1Char('6'))
+                r[OffTax] = char(1 << (text.at(0).unicode() - '1'));
             qCDebug(lcRecords).noquote() << QString::asprintf("Dept->Tax = %d", uchar(r[OffTax]));
             break;
+        }
         case Price:
-            putPrice(r + OffPrice, hundredths(text), "Dept.Price[%d] = %02x");
+            putPrice(r + OffPrice, translation::cellToUnits(cellText(row, c), 2), "Dept.Price[%d] = %02x");
             break;
         case PriceMax: {
-            const qint64 units = hundredths(text);
+            const qint64 units = translation::cellToUnits(cellText(row, c), 2);
             qCDebug(lcRecords) << "dd = " << QByteArray::number(units);
             putPrice(r + OffPriceMax, units, "Plu.PriceMax[%d] = %02x");
             break;
         }
         case Kp:
-            for (const char ch : text)
-                if (ch >= '1' && ch <= '8')
-                    r[OffKp] = char(uchar(r[OffKp]) | (1 << (ch - '1')));
+            for (const QChar ch : cellText(row, c))
+                if (ch >= QLatin1Char('1') && ch <= QLatin1Char('8'))
+                    r[OffKp] = char(uchar(r[OffKp]) | (1 << (ch.unicode() - '1')));
             qCDebug(lcRecords).noquote() << QString::asprintf("Dept->Kp = %02x", uchar(r[OffKp]));
             break;
         default:
@@ -132,13 +153,8 @@ QByteArray Dept::encodeRow(const ItemRow& row, QByteArray* record) const
 
 QByteArray Dept::decodeFields(const char* r, ItemRow* row, int) const
 {
-    row->clear();
-    row->reserve(ColumnCount);
-    row->append(QString::asprintf("%02d", uchar(r[OffIndex])));
-    row->append(registerText(r + OffName, NameSize));
-    row->append(QString::asprintf("%d", uchar(r[OffGroup]) + 1));
-    row->append(translation::bitsToText(quint8(r[OffPrint])));
-    row->append(translation::bitsToText(quint8(r[OffOptions])));
+    const uchar index = uchar(r[OffIndex]);
+    const QByteArray name = registerBytes(r + OffName, NameSize);
     int tax = 0;
     for (int bit = 0; bit < 8; ++bit) {
         if (uchar(r[OffTax]) & (1 << bit)) {
@@ -146,23 +162,23 @@ QByteArray Dept::decodeFields(const char* r, ItemRow* row, int) const
             break;
         }
     }
-    row->append(QString::asprintf("%d", tax));
-    row->append(QString::asprintf("%0.2f", double(translation::bcdToValue(r + OffPrice, PriceSize, 2))));
-    row->append(QString::asprintf("%0.2f", double(translation::bcdToValue(r + OffPriceMax, PriceSize, 2))));
-    QString kp;
-    for (int bit = 7; bit >= 0; --bit)
-        if (uchar(r[OffKp]) & (1 << bit))
-            kp += QString::number(bit + 1);
-    row->append(kp);
+    row->clear();
+    row->reserve(ColumnCount);
+    row->append(indexText(index));
+    row->append(fromLocal8(name));
+    row->append(translation::smallNumber(uchar(r[OffGroup]) + 1));
+    row->append(translation::bitsToText(quint8(r[OffPrint])));
+    row->append(translation::bitsToText(quint8(r[OffOptions])));
+    row->append(translation::smallNumber(tax));
+    row->append(translation::unitsToText(translation::bcdToUnits(r + OffPrice, PriceSize), 2));
+    row->append(translation::unitsToText(translation::bcdToUnits(r + OffPriceMax, PriceSize), 2));
+    row->append(kitchenPrinters(uchar(r[OffKp])));
     if (lcRecords().isDebugEnabled()) {
         QStringList cells;
         for (const QVariant& cell : *row)
             cells << cell.toString();
         qCDebug(lcRecords).noquote() << "(" + cells.join(QStringLiteral(", ")) + ")";
     }
-    QByteArray name(r + OffName, NameSize);
-    textFromRegister(name.data(), NameSize);
-    name.truncate(int(qstrnlen(name.constData(), NameSize)));
     return name;
 }
 

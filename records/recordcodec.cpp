@@ -100,9 +100,12 @@ void RecordCodec::initColumns() const
 
 QByteArray RecordCodec::decodeRecord(const QByteArray& record, ItemRow* row, int index) const
 {
-    QByteArray full(recordSize(), 0);
-    std::memcpy(full.data(), record.constData(), qMin(record.size(), full.size()));
-    return decodeFields(full.constData(), row, index);
+    if (record.size() >= recordSize())
+        return decodeFields(record.constData(), row, index);
+    // Every record fits the one length byte of a frame, so 256 bytes hold any of them.
+    char full[256] = {};
+    std::memcpy(full, record.constData(), qMin<int>(record.size(), recordSize()));
+    return decodeFields(full, row, index);
 }
 
 QByteArray RecordCodec::storageKey(int row, const QByteArray&) const { return QByteArray::number(row + 1); }
@@ -136,7 +139,7 @@ bool RecordCodec::loadTable(ItemTable* table) const
     for (int i = 0; i < records.size(); ++i) {
         ItemRow row;
         decodeRecord(records.at(i), &row, i + 1);
-        table->append(row);
+        table->append(std::move(row));
     }
     return true;
 }
@@ -154,11 +157,18 @@ QByteArray RecordCodec::cellBytes(const ItemRow& row, int column)
     return toLocal8(row.at(column).toString()).left(63);
 }
 
-QString RecordCodec::registerText(const char* field, int size)
+QString RecordCodec::cellText(const ItemRow& row, int column)
 {
-    QByteArray copy(field, size);
-    textFromRegister(copy.data(), size);
-    return fromLocal8Field(copy.constData(), size);
+    return column < row.size() ? row.at(column).toString() : QString();
+}
+
+QByteArray RecordCodec::registerBytes(const char* field, int size)
+{
+    char copy[256];
+    const int n = qMin(size, int(sizeof copy));
+    std::memcpy(copy, field, n);
+    textFromRegister(copy, n);
+    return QByteArray(copy, int(qstrnlen(copy, n)));
 }
 
 void RecordCodec::putRegisterText(char* field, int size, const QByteArray& text)

@@ -89,8 +89,11 @@ protected:
 
     // Cell text in the display language's code page, at most 63 bytes.
     static QByteArray cellBytes(const ItemRow& row, int column);
-    // Text of a NUL-terminated field after textFromRegister, decoded from the code page.
-    static QString registerText(const char* field, int size);
+    // Cell text (empty past the row's end); for number and option cells, whose characters
+    // are the same in every code page.
+    static QString cellText(const ItemRow& row, int column);
+    // Bytes of a register text field up to its first NUL, after textFromRegister.
+    static QByteArray registerBytes(const char* field, int size);
     // Copies at most `size` bytes of `text` into the field and applies textToRegister.
     static void putRegisterText(char* field, int size, const QByteArray& text);
 

@@ -5,9 +5,11 @@
 #include <QStringList>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 Q_LOGGING_CATEGORY(lcRecords, "tallvane.records", QtInfoMsg)
 
@@ -65,11 +67,14 @@ qint64 translation::toUnits(long double value, int decimals)
 {
     if (value < 0)
         value = -value;
-    // Printing with spare decimals first absorbs the binary representation error
-    // (19.99 is stored as 19.98999...), then the text is cut after `decimals` places.
-    char text[128];
-    std::snprintf(text, sizeof text, "%.*Lf", decimals + 6, value);
-    char digits[128];
+    // The value comes from a double: its decimal form is good to 15 significant digits.
+    // Printing it rounded there first absorbs the binary representation error (19.99 is
+    // stored as 19.98999...), then the text is cut after `decimals` places.
+    int integerDigits = value >= 1 ? int(std::floor(std::log10(double(value)))) + 1 : 0;
+    const int printed = qMax(decimals, 15 - integerDigits);
+    char text[512];
+    std::snprintf(text, sizeof text, "%.*Lf", printed, value);
+    char digits[512];
     int n = 0;
     int afterPoint = -1;
     for (const char* p = text; *p && n < int(sizeof digits) - 1; ++p) {
@@ -85,20 +90,87 @@ qint64 translation::toUnits(long double value, int decimals)
     return std::strtoll(digits, nullptr, 10);
 }
 
+qint64 translation::cellToUnits(const QString& text, int decimals)
+{
+    const QStringView view = QStringView(text).trimmed();
+    qint64 units = 0;
+    int afterPoint = -1;
+    bool digits = false;
+    for (const QChar ch : view) {
+        if (ch == QLatin1Char('.') && afterPoint < 0) {
+            afterPoint = 0;
+            continue;
+        }
+        if (ch < QLatin1Char('0') || ch > QLatin1Char('9') || units > (std::numeric_limits<qint64>::max() - 9) / 10) {
+            bool ok = false;
+            const double value = view.toDouble(&ok);
+            return ok ? toUnits(value, decimals) : 0;
+        }
+        digits = true;
+        if (afterPoint >= 0 && afterPoint++ >= decimals)
+            continue;
+        units = units * 10 + (ch.unicode() - '0');
+    }
+    if (!digits)
+        return 0;
+    for (int i = qMax(afterPoint, 0); i < decimals; ++i)
+        units *= 10;
+    return units;
+}
+
+qint64 translation::bcdToUnits(const char* bytes, int count)
+{
+    if (count <= 0 || uchar(bytes[count - 1]) == 0xFF)
+        return 0;
+    qint64 units = 0;
+    for (int i = count - 1; i >= 0; --i) {
+        const uchar b = uchar(bytes[i]);
+        units = units * 100 + (b >> 4) * 10 + (b & 0x0F);
+    }
+    return units;
+}
+
+QString translation::unitsToText(qint64 units, int decimals)
+{
+    char16_t text[48];
+    int end = int(std::size(text));
+    int pos = end;
+    quint64 value = units < 0 ? quint64(-units) : quint64(units);
+    for (int digit = 0; value != 0 || digit <= decimals; ++digit) {
+        if (digit == decimals && decimals > 0)
+            text[--pos] = u'.';
+        text[--pos] = char16_t(u'0' + value % 10);
+        value /= 10;
+    }
+    if (units < 0)
+        text[--pos] = u'-';
+    return QString(reinterpret_cast<const QChar*>(text + pos), end - pos);
+}
+
+QString translation::smallNumber(int value)
+{
+    static const std::array<QString, 257> numbers = [] {
+        std::array<QString, 257> list;
+        for (int i = 0; i < 257; ++i)
+            list[i] = QString::number(i);
+        return list;
+    }();
+    return value >= 0 && value < 257 ? numbers[value] : QString::number(value);
+}
+
 void translation::unitsToBcd(char* dest, int length, qint64 units)
 {
-    char text[64] = {};
-    std::snprintf(text, sizeof text, "%lld", static_cast<long long>(units < 0 ? -units : units));
-    qCDebug(lcRecords) << text;
-    char packed[64] = {};
-    int byte = 0;
-    for (int pos = int(std::strlen(text)) - 1; pos >= 0 && byte < int(sizeof packed); pos -= 2, ++byte) {
-        quint8 value = quint8(text[pos] & 0x0F);
-        if (pos > 0)
-            value |= quint8((text[pos - 1] & 0x0F) << 4);
-        packed[byte] = char(value);
+    quint64 value = units < 0 ? quint64(-units) : quint64(units);
+    qCDebug(lcRecords) << QByteArray::number(value);
+    // Two digits per byte from the right, the last digit in the low nibble of byte 0.
+    char packed[16] = {};
+    for (int byte = 0; value != 0; ++byte) {
+        packed[byte] = char((value % 10) | ((value / 10 % 10) << 4));
+        value /= 100;
     }
     std::memcpy(dest, packed, qBound(0, length, int(sizeof packed)));
+    if (length > int(sizeof packed))
+        std::memset(dest + sizeof packed, 0, length - sizeof packed);
 }
 
 void translation::valueToBcd(char* dest, int length, long double value, int decimals)
@@ -137,14 +209,22 @@ QByteArray translation::bcdToDigits(const char* bytes, int count)
 
 QString translation::bitsToText(quint8 value)
 {
-    QString text;
-    text.reserve(8);
-    for (int bit = 7; bit >= 0; --bit)
-        text += (value & (1 << bit)) ? QLatin1Char('1') : QLatin1Char('0');
-    return text;
+    // One shared text per byte value: decoding a large table allocates none of them.
+    static const std::array<QString, 256> texts = [] {
+        std::array<QString, 256> list;
+        for (int v = 0; v < 256; ++v) {
+            char16_t bits[8];
+            for (int bit = 7; bit >= 0; --bit)
+                bits[7 - bit] = (v & (1 << bit)) ? u'1' : u'0';
+            list[v] = QString(reinterpret_cast<const QChar*>(bits), 8);
+        }
+        return list;
+    }();
+    return texts[value];
 }
 
-quint8 translation::bitsFromText(const QByteArray& text)
+namespace {
+template <typename Text> quint8 bitsOf(const Text& text)
 {
     // Character 7-i holds bit i. A shorter text counts as if padded with '0' on the left,
     // so "101" is 0x05; characters after the eighth are not read.
@@ -152,13 +232,16 @@ quint8 translation::bitsFromText(const QByteArray& text)
     quint8 value = 0;
     for (int bit = 0; bit < 8; ++bit) {
         const int pos = length >= 8 ? 7 - bit : length - 1 - bit;
-        if (pos >= 0 && text.at(pos) != '0')
+        if (pos >= 0 && text[pos] != '0')
             value |= quint8(1 << bit);
     }
     return value;
 }
+} // namespace
 
-quint8 translation::bitsFromText(const QString& text) { return bitsFromText(text.toLatin1()); }
+quint8 translation::bitsFromText(const QByteArray& text) { return bitsOf(text); }
+
+quint8 translation::bitsFromText(const QString& text) { return bitsOf(QStringView(text)); }
 
 QString translation::ipToText(const char* bytes)
 {

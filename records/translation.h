@@ -45,4 +45,13 @@ public:
     // `value` as a whole number of units of its `decimals`-th decimal place, further decimals
     // dropped (19.99 with 2 decimals is 1999, 12.345 is 1234). The sign is ignored.
     static qint64 toUnits(long double value, int decimals);
+    // The same for a cell: a plain decimal text ("12.345") is read digit by digit, exactly;
+    // anything else is read as a real number (0 when it is none).
+    static qint64 cellToUnits(const QString& text, int decimals);
+    // A packed field as a whole number of units, with bcdToValue's rules (0xFF last byte: 0).
+    static qint64 bcdToUnits(const char* bytes, int count);
+    // Units of the `decimals`-th decimal place as text: 123456 with 2 decimals is "1234.56".
+    static QString unitsToText(qint64 units, int decimals);
+    // Decimal text of a number; the texts of 0 to 256 are shared, not allocated.
+    static QString smallNumber(int value);
 };

@@ -225,9 +225,21 @@ void setlanguage::applyLanguage()
     }
 }
 
-QByteArray toLocal8(const QString& text) { return QTextCodec::codecForLocale()->fromUnicode(text); }
+QByteArray toLocal8(const QString& text)
+{
+    const QTextCodec* codec = QTextCodec::codecForLocale();
+    if (codec->mibEnum() == 106) // UTF-8, the English code page
+        return text.toUtf8();
+    return codec->fromUnicode(text);
+}
 
-QString fromLocal8(const char* bytes, int size) { return QTextCodec::codecForLocale()->toUnicode(bytes, size); }
+QString fromLocal8(const char* bytes, int size)
+{
+    const QTextCodec* codec = QTextCodec::codecForLocale();
+    if (codec->mibEnum() == 106) // UTF-8, the English code page
+        return QString::fromUtf8(bytes, size);
+    return codec->toUnicode(bytes, size);
+}
 
 QString fromLocal8Field(const char* field, int size) { return fromLocal8(field, int(qstrnlen(field, size))); }
 

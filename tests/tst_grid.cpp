@@ -1,0 +1,252 @@
+#include "app/itemgrid.h"
+#include "app/mainwindow.h"
+#include "app/messagebox.h"
+#include "records/categories.h"
+#include "records/dept.h"
+#include "storage/configdb.h"
+#include "testsupport.h"
+#include "users/language.h"
+#include "users/usrdb.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+class TestGrid : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    usrdb* m_db = nullptr;
+
+    static ItemRow row(const QStringList& cells)
+    {
+        ItemRow r;
+        for (const QString& cell : cells)
+            r << cell;
+        return r;
+    }
+    static ColumnDescription columns(const QStringList& headers, std::initializer_list<quint8> kinds)
+    {
+        ColumnDescription description;
+        description.headers = headers;
+        int i = 0;
+        for (quint8 kind : kinds)
+            description.kinds[i++] = kind;
+        return description;
+    }
+    static ItemTable departments()
+    {
+        return { row({ "1", "BREAD", "2", "10000000", "00000101", "1", "12.50", "100.00", "13" }),
+            row({ "2", "MILK", "1", "00000000", "00000000", "2", "0.99", "10.00", "" }),
+            row({ "3", "FISH", "3", "00000000", "00000001", "0", "7.25", "0.00", "8" }) };
+    }
+
+    // Opens the next popup menu, hands its entries and states to `inspect` and closes it.
+    static void inspectNextMenu(QStringList* entries, QList<bool>* checked)
+    {
+        QTimer::singleShot(0, [entries, checked] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction* action : menu->actions()) {
+                *entries << action->text();
+                *checked << action->isChecked();
+            }
+            menu->close();
+        });
+    }
+
+private slots:
+    void initTestCase()
+    {
+        MessageBox::setTestMode(true);
+        MessageBox::installNoticeHandler();
+        m_db = new usrdb(m_dir.filePath(QStringLiteral("USRData.db")));
+        usrdb::setInstance(m_db);
+        m_db->loginRecord() = makeUserInfo(1, "admin", "604218", 1);
+        setlanguage::applyLanguage();
+    }
+
+    void cleanupTestCase()
+    {
+        usrdb::setInstance(nullptr);
+        delete m_db;
+    }
+
+    void fillConvertsAndLocks()
+    {
+        QStandardItemModel model;
+        ColumnDescription description = columns({ "A", "B", "C", "D", "E" }, { 0x82, 0x01, 0x04, 0x88, 0x81 });
+        const ItemTable table = { row({ "01", "x", "2.5", "98765432109876", "00000001" }) };
+        ItemGrid::fill(&model, table, description, CategoryDept);
+        QVERIFY(description.headers.isEmpty());
+        QCOMPARE(model.horizontalHeaderItem(4)->text(), QStringLiteral("E"));
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.item(0, 0)->data(Qt::EditRole).typeId(), QMetaType::Int);
+        QCOMPARE(model.item(0, 0)->data(Qt::EditRole).toInt(), 1);
+        QCOMPARE(model.item(0, 2)->data(Qt::EditRole).typeId(), QMetaType::Double);
+        QCOMPARE(model.item(0, 3)->data(Qt::EditRole).typeId(), QMetaType::LongLong);
+        QCOMPARE(model.item(0, 3)->data(Qt::EditRole).toLongLong(), 98765432109876LL);
+        QCOMPARE(model.item(0, 1)->data(Qt::EditRole).typeId(), QMetaType::QString);
+        QVERIFY(!(model.item(0, 0)->flags() & Qt::ItemIsEditable));
+        QVERIFY(model.item(0, 1)->flags() & Qt::ItemIsEditable);
+        QVERIFY(!(model.item(0, 4)->flags() & Qt::ItemIsEditable));
+        QCOMPARE(model.item(0, 2)->textAlignment(), Qt::Alignment(0x84));
+
+        // An empty table empties the grid; headers set earlier stay.
+        ItemGrid::fill(&model, {}, description, CategoryDept);
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(model.horizontalHeaderItem(4)->text(), QStringLiteral("E"));
+    }
+
+    void fifthTaxRateIsFixed()
+    {
+        QStandardItemModel model;
+        ColumnDescription description = columns({ "Indx", "Name", "Rate", "Options" }, { 0x82, 0x01, 0x04, 0x81 });
+        ItemTable taxes;
+        for (int i = 1; i <= 6; ++i)
+            taxes << row({ QString::number(i), "VAT", "5", "00000000" });
+        ItemGrid::fill(&model, taxes, description, CategoryTax);
+        QVERIFY(!(model.item(4, 2)->flags() & Qt::ItemIsEditable));
+        QVERIFY(model.item(3, 2)->flags() & Qt::ItemIsEditable);
+        // The same cell on another page is an ordinary one.
+        ItemGrid::fill(&model, taxes, description, CategoryDept);
+        QVERIFY(model.item(4, 2)->flags() & Qt::ItemIsEditable);
+    }
+
+    void collect()
+    {
+        QStandardItemModel model;
+        ColumnDescription description = columns({ "Random", "Name", "Dept", "Price", "Stock+" }, { 0x88, 0x01, 0x02, 0x04, 0x04 });
+        ItemGrid::fill(&model, { row({ "12", "TEA", "1", "2.50", "3" }) }, description, CategoryPlu);
+        const ItemTable plain = ItemGrid::collect(&model, CategoryPlu, false);
+        QCOMPARE(plain.size(), 1);
+        QCOMPARE(plain.first(), row({ "12", "TEA", "1", "2.5", "3" }));
+        const ItemTable headed = ItemGrid::collect(&model, CategoryPlu, true);
+        QCOMPARE(headed.size(), 2);
+        QCOMPARE(headed.first(), row({ "Random", "Name", "Dept", "Price", "Stock+" }));
+        QCOMPARE(ItemGrid::collect(&model, CategoryExtHeader, true).size(), 1);
+        QCOMPARE(ItemGrid::collect(&model, CategorySysParm, true).size(), 1);
+        QCOMPARE(ItemGrid::headerRow(CategoryNetParm).size(), 16);
+        QCOMPARE(ItemGrid::headerRow(CategoryGroup), row({ "Indx", "Name", "Family" }));
+    }
+
+    void collectSelected()
+    {
+        QStandardItemModel model;
+        ColumnDescription description = columns({ "A", "B" }, { 0x01, 0x01 });
+        ItemGrid::fill(&model, { row({ "a", "1" }), row({ "b", "2" }), row({ "c", "3" }) }, description, CategoryPlu);
+        QItemSelectionModel selection(&model);
+        QVERIFY(ItemGrid::collectSelected(&model, &selection).isEmpty());
+        selection.select(model.index(0, 1), QItemSelectionModel::Select);
+        selection.select(model.index(2, 0), QItemSelectionModel::Select);
+        QCOMPARE(ItemGrid::collectSelected(&model, &selection), (ItemTable { row({ "a", "1" }), row({ "c", "3" }) }));
+        selection.clear();
+        selection.select(model.index(1, 0), QItemSelectionModel::Select);
+        selection.select(model.index(1, 1), QItemSelectionModel::Select);
+        QCOMPARE(ItemGrid::collectSelected(&model, &selection), (ItemTable { row({ "b", "2" }), row({ "b", "2" }) }));
+    }
+
+    void departmentPageEndToEnd()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("shop.db"));
+        createDatabase(path);
+        QVERIFY(Dept::instance()->saveTable(departments()));
+
+        MainWindow w(nullptr, m_dir.path());
+        w.show();
+        w.findChild<QPushButton*>(QStringLiteral("btn_dept"))->click();
+        QStandardItemModel* model = w.itemModel();
+        QCOMPARE(model->rowCount(), 3);
+        QCOMPARE(model->columnCount(), 9);
+        QCOMPARE(model->horizontalHeaderItem(3)->text(), QStringLiteral("Print"));
+        QCOMPARE(model->item(1, 1)->text(), QStringLiteral("MILK"));
+        QCOMPARE(model->item(2, 0)->text(), QStringLiteral("3"));
+        const bool editable[9] = { false, true, true, false, false, true, true, true, true };
+        for (int c = 0; c < 9; ++c)
+            QCOMPARE(bool(model->item(0, c)->flags() & Qt::ItemIsEditable), editable[c]);
+
+        auto* view = w.findChild<QTableView*>(QStringLiteral("tableView"));
+        // The print menu offers only "ACTIVE", ticked for the first department.
+        view->setCurrentIndex(model->index(0, 3));
+        QStringList entries;
+        QList<bool> checked;
+        inspectNextMenu(&entries, &checked);
+        emit view->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(entries, QStringList(QStringLiteral("ACTIVE")));
+        QCOMPARE(checked, QList<bool>({ true }));
+
+        entries.clear();
+        checked.clear();
+        view->setCurrentIndex(model->index(2, 4));
+        inspectNextMenu(&entries, &checked);
+        emit view->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(entries, (QStringList { "PRICE NEGATIVE", "ZERO PRICE", "TICKET SIGNLE" }));
+        QCOMPARE(checked, (QList<bool> { true, false, false }));
+
+        // No menu on a column without option bits.
+        entries.clear();
+        view->setCurrentIndex(model->index(0, 2));
+        inspectNextMenu(&entries, &checked);
+        emit view->customContextMenuRequested(QPoint(5, 5));
+        QVERIFY(entries.isEmpty());
+
+        view->setCurrentIndex(model->index(2, 4));
+        w.on_option3_click(true);
+        QCOMPARE(model->item(2, 4)->text(), QStringLiteral("00000101"));
+        view->setCurrentIndex(model->index(1, 3));
+        w.on_option1_click(true);
+        QCOMPARE(model->item(1, 3)->text(), QStringLiteral("10000000"));
+        model->setData(model->index(1, 6), 1.5);
+
+        w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+        QList<QByteArray> records;
+        QVERIFY(loadRecords(QStringLiteral("table_dept"), &records));
+        QCOMPARE(records.size(), 3);
+        QCOMPARE(uchar(records.at(1).at(33)), uchar(0x80));
+        QCOMPARE(records.at(1).mid(37, 5), hexBytes("50 01 00 00 00"));
+        QCOMPARE(uchar(records.at(2).at(34)), uchar(0x05));
+        QCOMPARE(records.at(0), [] {
+            QByteArray record;
+            Dept::instance()->encodeRow(departments().first(), &record);
+            return record;
+        }());
+
+        w.findChild<QPushButton*>(QStringLiteral("btn_return"))->click();
+        w.findChild<QPushButton*>(QStringLiteral("btn_dept"))->click();
+        QCOMPARE(model->item(1, 3)->text(), QStringLiteral("10000000"));
+        QCOMPARE(model->item(1, 6)->text(), QStringLiteral("1.5"));
+    }
+
+    void onlyThePluCodeColumnSorts()
+    {
+        createDatabase(m_dir.filePath(QStringLiteral("sort.db")));
+        MainWindow w(nullptr, m_dir.path());
+        w.findChild<QPushButton*>(QStringLiteral("btn_plu"))->click();
+        QCOMPARE(w.currentCategory(), 3);
+        ColumnDescription description = columns({ "Random", "Name" }, { 0x88, 0x01 });
+        ItemGrid::fill(w.itemModel(), { row({ "30", "c" }), row({ "4", "a" }), row({ "200", "b" }) }, description, 3);
+        w.view_sort(1);
+        QCOMPARE(w.itemModel()->item(0, 0)->text(), QStringLiteral("30"));
+        w.view_sort(0);
+        QCOMPARE(w.itemModel()->item(0, 0)->text(), QStringLiteral("4"));
+        QCOMPARE(w.itemModel()->item(2, 0)->text(), QStringLiteral("200"));
+
+        w.findChild<QPushButton*>(QStringLiteral("btn_return"))->click();
+        w.findChild<QPushButton*>(QStringLiteral("btn_dept"))->click();
+        ItemGrid::fill(w.itemModel(), { row({ "30", "c" }), row({ "4", "a" }) }, description, 2);
+        w.view_sort(0);
+        QCOMPARE(w.itemModel()->item(0, 0)->text(), QStringLiteral("30"));
+    }
+};
+
+QTEST_MAIN(TestGrid)
+#include "tst_grid.moc"
