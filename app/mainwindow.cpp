@@ -4,9 +4,14 @@
 #include "app/filedialog.h"
 #include "app/itemgrid.h"
 #include "app/messagebox.h"
+#include "link/linkhost.h"
+#include "link/protocol.h"
+#include "link/serialserver.h"
+#include "link/tcpserver.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
 #include "records/system.h"
+#include "records/translation.h"
 #include "storage/configdb.h"
 #include "storage/db_create.h"
 #include "users/language.h"
@@ -23,6 +28,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QMenu>
+#include <QProgressBar>
 #include <QStandardItemModel>
 
 #include <cstring>
@@ -55,6 +61,23 @@ const CategoryPage kPages[] = {
     { CategoryNetParm, "NetParm", PageForm, 1, 0x02 },
     { CategorySysParm, "SysParm", PageSystem, 1, 0x04 },
     { CategoryExtHeader, "EXTHeader", PageForm, 0, 0x40 },
+};
+
+// Hands the links' calls to the window and the window's requests to the links.
+class WindowLinkHost : public LinkHost {
+public:
+    explicit WindowLinkHost(MainWindow* window)
+        : LinkHost(window)
+        , m_window(window)
+    {
+    }
+    void ackData(QByteArray word) override { m_window->ackData(word); }
+    void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) override { m_window->rcvData(datatype, datas); }
+    void showConnection(QString ipstr) override { m_window->showConnection(ipstr); }
+    void showDisconnection(int socketDescriptor) override { m_window->showDisconnection(socketDescriptor); }
+
+private:
+    MainWindow* m_window;
 };
 
 const CategoryPage* pageOf(int category)
@@ -99,6 +122,10 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     header->setSortIndicator(0, Qt::AscendingOrder);
     connect(header, &QHeaderView::sectionClicked, this, &MainWindow::view_sort);
 
+    m_host = new WindowLinkHost(this);
+    connect(this, &MainWindow::signal_MsendData, m_host, &LinkHost::signal_MsendData);
+    connect(this, &MainWindow::signal_MrcvData, m_host, &LinkHost::signal_MrcvData);
+
     setUpArtwork();
 
     ui->stackedWidget->setStyleSheet(
@@ -141,7 +168,13 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     fillSystemPage();
 }
 
-MainWindow::~MainWindow() { delete ui; }
+MainWindow::~MainWindow()
+{
+    // The links go first: their threads end before the widgets they report to.
+    delete m_tcpLink;
+    delete m_serialLink;
+    delete ui;
+}
 
 void MainWindow::applyGreekLabels()
 {
@@ -339,14 +372,96 @@ void MainWindow::on_comboBox_Connect_currentIndexChanged(int index)
 {
     const QString mode = ui->comboBox_Connect->itemText(index);
     if (mode == QLatin1String("Serial")) {
+        if (m_tcpLink) {
+            ui->tableWidget_Tcp->setRowCount(0);
+            ui->tableWidget_Tcp->clearContents();
+            delete m_tcpLink;
+            m_tcpLink = nullptr;
+        }
         ui->pushButton->show();
         ui->stackedWidget_Connect->setCurrentIndex(0);
         statusBar()->showMessage(QStringLiteral("Serial"));
+        refreshPortList();
     } else if (mode == QLatin1String("Tcp")) {
         ui->pushButton->hide();
         ui->stackedWidget_Connect->setCurrentIndex(1);
-        statusBar()->showMessage(QStringLiteral("Tcp"));
+        closeSerialLink();
+        m_tcpLink = new TcpServer(m_host, this);
+        if (m_tcpLink->isListening())
+            statusBar()->showMessage(QStringLiteral("Tcp"));
+        else
+            statusBar()->showMessage(QStringLiteral("Tcp: cannot listen on %1").arg(m_tcpLink->listenError()));
     }
+}
+
+void MainWindow::refreshPortList()
+{
+    const QStringList ports = scanSerialPorts();
+    ui->comboBox_ComNum->clear();
+    ui->comboBox_ComNum->addItems(ports);
+}
+
+void MainWindow::on_pushButton_clicked() { refreshPortList(); }
+
+void MainWindow::closeSerialLink()
+{
+    if (!m_serialLink)
+        return;
+    ui->btn_serial->setText(QStringLiteral("Open Serial"));
+    m_serialOpen = false;
+    delete m_serialLink;
+    m_serialLink = nullptr;
+    ui->pushButton->setEnabled(true);
+    ui->comboBox_ComNum->setEnabled(true);
+}
+
+void MainWindow::on_btn_serial_clicked()
+{
+    const QString port = ui->comboBox_ComNum->currentText();
+    if (port.isEmpty()) {
+        MessageBox::critical(this, QStringLiteral("can not open serial"), QStringLiteral("no select serial port."));
+        return;
+    }
+    if (m_serialOpen) {
+        closeSerialLink();
+        return;
+    }
+    ui->btn_serial->setText(QStringLiteral("Close Serial"));
+    m_serialOpen = true;
+    ui->pushButton->setEnabled(false);
+    ui->comboBox_ComNum->setEnabled(false);
+    if (!m_serialLink)
+        m_serialLink = new SerialServer(m_host, port, this);
+    if (!m_serialLink->isOpen()) {
+        // A port that did not open serves no transfer: say so and show the link closed.
+        const QString reason = m_serialLink->openError();
+        closeSerialLink();
+        MessageBox::critical(this, QStringLiteral("can not open serial"),
+            QStringLiteral("%1 could not be opened: %2").arg(port, reason));
+    }
+}
+
+void MainWindow::showConnection(QString ipstr)
+{
+    QTableWidget* table = ui->tableWidget_Tcp;
+    const int row = table->rowCount();
+    table->insertRow(row);
+    statusBar()->showMessage(ipstr);
+    auto* item = new QTableWidgetItem(ipstr);
+    item->setTextAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    table->setItem(row, 0, item);
+    table->selectRow(row);
+}
+
+void MainWindow::showDisconnection(int socketDescriptor)
+{
+    const QString address = ConnectionRegistry::take(socketDescriptor);
+    QTableWidget* table = ui->tableWidget_Tcp;
+    if (address.isEmpty() || table->rowCount() == 0)
+        return;
+    for (int row = table->rowCount() - 1; row >= 0; --row)
+        if (table->item(row, 0) && table->item(row, 0)->text() == address)
+            table->removeRow(row);
 }
 
 void MainWindow::on_btn_group_clicked() { openCategory(CategoryGroup); }
@@ -574,4 +689,211 @@ void MainWindow::view_sort(int column)
     if (m_currentCategory != CategoryPlu || column != 0)
         return;
     m_model->sort(0, ui->tableView->horizontalHeader()->sortIndicatorOrder());
+}
+
+bool MainWindow::serialMode() const { return ui->comboBox_Connect->currentText() == QLatin1String("Serial"); }
+
+bool MainWindow::linkUsable(bool needsRegister) const
+{
+    if (serialMode())
+        return m_serialLink != nullptr;
+    return m_tcpLink && (!needsRegister || ui->tableWidget_Tcp->rowCount() > 0);
+}
+
+void MainWindow::clearTransferLogs()
+{
+    ui->textEdit_snd->clear();
+    ui->textEdit_rcv->clear();
+}
+
+void MainWindow::setBusy(bool busy)
+{
+    m_busy = busy;
+    ui->treeWidget_Item->setEnabled(!busy);
+    ui->stackedWidget->setEnabled(!busy);
+    ui->widget_Connect->setEnabled(!busy);
+    if (!busy)
+        ui->progressBar_transfer->hide();
+}
+
+void MainWindow::startProgress(int frames)
+{
+    // Over TCP every connected register acknowledges every row.
+    const int registers = serialMode() ? 1 : qMax(1, ui->tableWidget_Tcp->rowCount());
+    m_progressDone = 0;
+    QProgressBar* bar = ui->progressBar_transfer;
+    if (frames < 0) {
+        bar->setRange(0, 0);
+        bar->setFormat(QStringLiteral("%v rows received"));
+    } else {
+        bar->setRange(0, qMax(1, frames * registers));
+        bar->setFormat(QStringLiteral("%v / %m rows"));
+    }
+    bar->setValue(0);
+    bar->show();
+}
+
+void MainWindow::countProgress(bool download)
+{
+    QProgressBar* bar = ui->progressBar_transfer;
+    ++m_progressDone;
+    if (download)
+        bar->setRange(0, m_progressDone);
+    bar->setValue(qMin(m_progressDone, bar->maximum()));
+}
+
+void MainWindow::on_btn_install_clicked()
+{
+    currentCommand = CommandInstall;
+    if (!linkUsable(true))
+        return;
+    clearTransferLogs();
+    const Category* category = categoryByNumber(m_currentCategory);
+    switch (m_currentCategory) {
+    case CategoryGraphic: {
+        setBusy(true);
+        startProgress(0);
+        if (serialMode() && !ui->widget_LogId->isHidden())
+            logoNumber = quint8(ui->comboBox_LogId->currentIndex());
+        ItemTable empty;
+        emit signal_MsendData("GRAPHICDATA", &empty);
+        break;
+    }
+    case CategorySysParm:
+        readSystemPage();
+        setBusy(true);
+        startProgress(1);
+        emit signal_MsendData("SYSPARMDATA", nullptr);
+        break;
+    case CategoryNone:
+        break;
+    default:
+        if (category) {
+            ItemTable table = ItemGrid::collect(m_model, m_currentCategory, m_includeHeader);
+            setBusy(true);
+            startProgress(table.size());
+            emit signal_MsendData(category->typeName, &table);
+        }
+        break;
+    }
+}
+
+void MainWindow::on_btn_download_clicked()
+{
+    if (!linkUsable(false))
+        return;
+    clearTransferLogs();
+    const Category* category = categoryByNumber(m_currentCategory);
+    if (!category || m_currentCategory == CategoryGraphic)
+        return;
+    qCDebug(lcApp) << "MainWindow signal_MrcvData";
+    setBusy(true);
+    startProgress(-1);
+    emit signal_MrcvData(category->typeName);
+}
+
+void MainWindow::on_btn_add_clicked()
+{
+    currentCommand = CommandAdd;
+    itemSend();
+}
+
+void MainWindow::on_btn_update_clicked()
+{
+    currentCommand = CommandUpdate;
+    itemSend();
+}
+
+void MainWindow::on_btn_delete_clicked()
+{
+    currentCommand = CommandDelete;
+    itemSend();
+}
+
+void MainWindow::itemSend()
+{
+    if (!linkUsable(true))
+        return;
+    clearTransferLogs();
+    const quint8 command = currentCommand;
+    if (m_currentCategory == CategoryPlu
+        && (command == CommandAdd || command == CommandUpdate || command == CommandDelete)) {
+        ItemTable rows = ItemGrid::collectSelected(m_model, ui->tableView->selectionModel());
+        if (!rows.isEmpty()) {
+            setBusy(true);
+            startProgress(rows.size());
+            emit signal_MsendData("PLUDATA", &rows);
+        }
+    } else if (serialMode() && m_currentCategory != CategoryPlu && command == CommandClear) {
+        setBusy(true);
+        startProgress(1);
+        emit signal_MsendData("SYSCLEARDATA", nullptr);
+    }
+}
+
+void MainWindow::on_actionClearData_triggered()
+{
+    const QMessageBox::StandardButton answer = MessageBox::warning(this, QStringLiteral("warning"),
+        QStringLiteral("Clear Data"), QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes) {
+        qCDebug(lcApp) << "Yes";
+        currentCommand = CommandClear;
+        itemSend();
+    } else if (answer == QMessageBox::No) {
+        qCDebug(lcApp) << "NO";
+    }
+}
+
+void MainWindow::ackData(QByteArray word)
+{
+    QString message;
+    if (word == "TIME OUT" || word == "RCV ERR" || word == "BCC ERR") {
+        message = QString::fromLatin1(word);
+    } else if (word.contains("DOWNLOAD ")) {
+        const QByteArray rest = word.mid(9);
+        qCDebug(lcApp) << "ackdata = " << rest;
+        if (rest == "END")
+            setBusy(false);
+        else
+            countProgress(true);
+        ui->textEdit_snd->append(fromLocal8(rest));
+    } else if (!word.contains("UPDATE ")) {
+        // A single unexpected reply byte, or whatever was waiting before the transfer.
+        message = QString::fromLatin1(translation::hexSpaced(word));
+    } else {
+        const QByteArray rest = word.mid(7);
+        if (rest == "END")
+            setBusy(false);
+        else
+            countProgress(false);
+        qCDebug(lcApp) << ">>>ackdata = " << rest;
+        ui->textEdit_snd->append(fromLocal8(rest));
+    }
+    if (!message.isEmpty()) {
+        ui->textEdit_rcv->append(message);
+        setBusy(false);
+    }
+}
+
+void MainWindow::rcvData(QByteArray datatype, QList<QList<QVariant>>* datas)
+{
+    qCDebug(lcApp) << ">>>>>>rcv Data";
+    if (!datas)
+        return;
+    const int page = ui->stackedWidget->currentIndex();
+    if (page == PageForm) {
+        static const char* const withColumns[] = { "DEPTDATA", "PLUDATA", "TAXDATA", "DISCDATA", "GROUPDATA",
+            "CLERKDATA", "HEADERDATA", "TRAILERDATA", "NETPARMDATA" };
+        for (const char* name : withColumns) {
+            if (datatype == name) {
+                if (const RecordCodec* codec = codecForType(datatype))
+                    codec->initColumns();
+                break;
+            }
+        }
+        fillTable(*datas);
+    } else if (page == PageSystem && datatype == "SYSPARMDATA") {
+        if (!datas->isEmpty() && datas->first().size() == 64)
+            fillSystemPage();
+    }
 }

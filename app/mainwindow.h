@@ -8,9 +8,12 @@
 #include <QString>
 #include <QVariant>
 
+class LinkHost;
 class QMenu;
 class QStandardItemModel;
 class QTreeWidgetItem;
+class SerialServer;
+class TcpServer;
 
 namespace Ui {
 class MainWindow;
@@ -31,6 +34,10 @@ public:
     QStandardItemModel* itemModel() const { return m_model; }
     QString newDatabaseName() const { return m_newDbName; }
     void setIncludeHeader(bool on) { m_includeHeader = on; }
+    // The link in use (at most one of them exists), and whether a transfer is running.
+    TcpServer* tcpLink() const { return m_tcpLink; }
+    SerialServer* serialLink() const { return m_serialLink; }
+    bool isBusy() const { return m_busy; }
 
     // Option menu entries 1 to 10 of the grid's current cell (connected to the menu's actions).
     void on_option1_click(bool flag);
@@ -51,8 +58,12 @@ signals:
     void signal_MsendData(QByteArray datatype, QList<QList<QVariant>>* datas);
 
 public slots:
+    void ackData(QByteArray word);
+    void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas);
     void SelectedItem(QTreeWidgetItem* item, int column);
     void view_sort(int column);
+    void showConnection(QString ipstr);
+    void showDisconnection(int socketDescriptor);
 
 private slots:
     void on_btn_group_clicked();
@@ -74,6 +85,14 @@ private slots:
     void on_btn_system_clicked();
     void on_btn_return_clicked();
     void on_btn_admin_clicked();
+    void on_pushButton_clicked();
+    void on_btn_serial_clicked();
+    void on_btn_install_clicked();
+    void on_btn_download_clicked();
+    void on_btn_update_clicked();
+    void on_btn_delete_clicked();
+    void on_btn_add_clicked();
+    void on_actionClearData_triggered();
 
 private:
     void setUpArtwork();
@@ -87,6 +106,15 @@ private:
     void fillSystemPage();
     void readSystemPage();
     void applyOptionEntry(int entry, bool flag);
+    void refreshPortList();
+    void closeSerialLink();
+    bool serialMode() const;
+    bool linkUsable(bool needsRegister) const;
+    void clearTransferLogs();
+    void setBusy(bool busy);
+    void startProgress(int frames);
+    void countProgress(bool download);
+    void itemSend();
 
     Ui::MainWindow* ui;
     int m_currentCategory = 0;
@@ -101,4 +129,9 @@ private:
     QString m_dbViewLabel;
     QString m_itemViewLabel;
     QStringList m_categoryLabels; // tree labels of entries 7 to 15
+    LinkHost* m_host = nullptr; // the window's face towards the links
+    TcpServer* m_tcpLink = nullptr;
+    SerialServer* m_serialLink = nullptr;
+    bool m_busy = false;
+    int m_progressDone = 0;
 };

@@ -12,17 +12,17 @@ template <class Codec> const RecordCodec* codecOf() { return Codec::instance(); 
 // One row per category, in wire order. A category whose codec is not built yet has no
 // codec: it is known on the wire but cannot be encoded or decoded.
 const Category kCategories[] = {
-    { CategoryDept, "DEPTDATA", 47, 9, 9, "table_dept", &codecOf<Dept> },
-    { CategoryPlu, "PLUDATA", 72, 5, 8, "table_plu", nullptr },
-    { CategoryTax, "TAXDATA", 18, 11, 11, "table_tax", nullptr },
-    { CategoryDisc, "DISCDATA", 24, 12, 12, "table_disc", nullptr },
-    { CategoryGroup, "GROUPDATA", 28, 10, 10, "table_group", nullptr },
-    { CategoryClerk, "CLERKDATA", 18, 17, 17, "table_clerk", nullptr },
-    { CategoryHeader, "HEADERDATA", 35, 15, 15, "table_ht", nullptr },
-    { CategoryExtHeader, "EXTHEADERDATA", 43, 34, 34, "table_extht", nullptr },
-    { CategoryTrailer, "TRAILERDATA", 35, 16, 16, "table_tr", nullptr },
-    { CategoryNetParm, "NETPARMDATA", 240, 18, 18, "table_net", nullptr },
-    { CategorySysParm, "SYSPARMDATA", 64, 0, 0, "table_system", &codecOf<System> },
+    { CategoryDept, "DEPTDATA", 47, 47, 9, 9, "table_dept", &codecOf<Dept> },
+    { CategoryPlu, "PLUDATA", 72, 72, 5, 8, "table_plu", nullptr },
+    { CategoryTax, "TAXDATA", 18, 17, 11, 11, "table_tax", nullptr },
+    { CategoryDisc, "DISCDATA", 24, 23, 12, 12, "table_disc", nullptr },
+    { CategoryGroup, "GROUPDATA", 28, 27, 10, 10, "table_group", nullptr },
+    { CategoryClerk, "CLERKDATA", 18, 17, 17, 17, "table_clerk", nullptr },
+    { CategoryHeader, "HEADERDATA", 35, 35, 15, 15, "table_ht", nullptr },
+    { CategoryExtHeader, "EXTHEADERDATA", 43, 43, 34, 34, "table_extht", nullptr },
+    { CategoryTrailer, "TRAILERDATA", 35, 35, 16, 16, "table_tr", nullptr },
+    { CategoryNetParm, "NETPARMDATA", 240, 240, 18, 18, "table_net", nullptr },
+    { CategorySysParm, "SYSPARMDATA", 64, 64, 0, 0, "table_system", &codecOf<System> },
 };
 
 } // namespace
@@ -35,6 +35,14 @@ const Category* categoryByType(const QByteArray& typeName)
 {
     for (const Category& category : kCategories)
         if (typeName == category.typeName)
+            return &category;
+    return nullptr;
+}
+
+const Category* categoryByRequest(quint16 requestCode)
+{
+    for (const Category& category : kCategories)
+        if (category.requestCode == requestCode && requestCode != 0)
             return &category;
     return nullptr;
 }

@@ -26,6 +26,7 @@ struct Category {
     int number; // main window category number
     const char* typeName; // data type name on the link ("DEPTDATA")
     int recordSize; // bytes of one register record
+    int storedSize; // bytes of it that the configuration database keeps
     quint16 payloadCode; // code in every data frame (PLU: chosen by the command)
     quint16 requestCode; // code of the read request (0: own frame)
     const char* table; // configuration database table
@@ -40,6 +41,8 @@ const Category* categoriesEnd();
 // (the link-only "GRAPHICDATA" and "SYSCLEARDATA" among them).
 const Category* categoryByType(const QByteArray& typeName);
 const Category* categoryByNumber(int number);
+// The category whose read request carries `requestCode`, or null.
+const Category* categoryByRequest(quint16 requestCode);
 // The codec of a category, or null.
 const RecordCodec* codecForType(const QByteArray& typeName);
 const RecordCodec* codecForCategory(int number);

@@ -54,6 +54,8 @@ public:
 
     const Category& category() const { return *m_category; }
     int recordSize() const { return m_category->recordSize; }
+    // Bytes of the record the database keeps (some categories drop their index byte).
+    int storedSize() const { return m_category->storedSize; }
     const std::vector<Column>& columns() const { return m_columns; }
     QStringList headers() const;
 
@@ -81,8 +83,6 @@ public:
 protected:
     // Decodes a record of exactly the category's size.
     virtual QByteArray decodeFields(const char* record, ItemRow* row, int index) const = 0;
-    // Bytes of the record the database keeps (some categories drop their index byte).
-    virtual int storedSize() const { return recordSize(); }
     // Key and name under which row `row` (from 0) is stored.
     virtual QByteArray storageKey(int row, const QByteArray& encodedName) const;
     virtual QByteArray storageName(int row, const QByteArray& encodedName, const QByteArray& record) const;

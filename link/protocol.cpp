@@ -1,0 +1,127 @@
+#include "link/protocol.h"
+
+#include "link/linklog.h"
+#include "records/categories.h"
+#include "records/recordcodec.h"
+#include "records/translation.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+
+Q_LOGGING_CATEGORY(lcLink, "tallvane.link", QtInfoMsg)
+
+std::atomic<quint8> currentCommand { CommandInstall };
+std::atomic<quint8> logoNumber { 0 };
+
+namespace {
+
+QMutex& logoLock()
+{
+    static QMutex lock;
+    return lock;
+}
+
+QList<QByteArray>& logoChunks()
+{
+    static QList<QByteArray> chunks;
+    return chunks;
+}
+
+void appendCrc(QByteArray* frame)
+{
+    const quint16 crc = translation::crc16(*frame);
+    frame->append(char(crc & 0xFF));
+    frame->append(char(crc >> 8));
+}
+
+} // namespace
+
+QList<QByteArray> logoDataList()
+{
+    QMutexLocker locker(&logoLock());
+    return logoChunks();
+}
+
+void setLogoDataList(const QList<QByteArray>& chunks)
+{
+    QMutexLocker locker(&logoLock());
+    logoChunks() = chunks;
+}
+
+quint16 payloadCodeFor(const QByteArray& typeName, quint16 categoryCode)
+{
+    if (typeName != "PLUDATA")
+        return categoryCode;
+    switch (currentCommand.load()) {
+    case CommandUpdate:
+        return 7;
+    case CommandDelete:
+        return 6;
+    default:
+        return 5;
+    }
+}
+
+QByteArray dataFrame(quint8 control, quint16 payloadCode, const QByteArray& record)
+{
+    QByteArray frame;
+    frame.reserve(record.size() + 6);
+    frame.append(char(control));
+    frame.append(char(record.size() & 0xFF));
+    frame.append(char(payloadCode & 0xFF));
+    frame.append(char(payloadCode >> 8));
+    frame.append(record);
+    appendCrc(&frame);
+    return frame;
+}
+
+QByteArray packRecord(const QByteArray& typeName, const ItemRow* row, int sequence, QByteArray* frame)
+{
+    frame->clear();
+    const Category* category = categoryByType(typeName);
+    const RecordCodec* codec = category && category->codec ? category->codec() : nullptr;
+    if (!codec)
+        return QByteArray();
+    QByteArray record;
+    const QByteArray name = codec->encodeRow(row ? *row : ItemRow(), &record);
+
+    if (category->number == CategorySysParm) {
+        frame->append(char((record.size() + 3) & 0xFF));
+        frame->append(char(0x55));
+        frame->append(char(0x02));
+        frame->append(char(0x00));
+        frame->append(record);
+        quint8 sum = 0;
+        for (const char byte : *frame)
+            sum = quint8(sum + quint8(byte));
+        frame->append(char(quint8(-sum)));
+        return name;
+    }
+    *frame = dataFrame(quint8(0x04 | sequence), payloadCodeFor(typeName, category->payloadCode), record);
+    if (category->number == CategoryPlu)
+        qCDebug(lcLink) << "d_size = " << frame->size();
+    return name;
+}
+
+QByteArray readRequest(const QByteArray& typeName)
+{
+    const Category* category = categoryByType(typeName);
+    if (!category)
+        return QByteArray();
+    if (category->number == CategorySysParm)
+        return QByteArray::fromHex("03440200B7");
+    QByteArray request;
+    request.append(char(0x08));
+    request.append(char(0x00));
+    request.append(char(category->requestCode & 0xFF));
+    request.append(char(category->requestCode >> 8));
+    appendCrc(&request);
+    return request;
+}
+
+QByteArray clearFrame() { return dataFrame(0x04, 0x0021, QByteArray()); }
+
+QByteArray logoFrame(const QByteArray& chunk, quint8 number)
+{
+    return dataFrame(0x04, quint16(0x20 | (number << 8)), chunk);
+}

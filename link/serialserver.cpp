@@ -1,0 +1,163 @@
+#include "link/serialserver.h"
+
+#include "link/linkhost.h"
+#include "link/linklog.h"
+#include "link/linksettings.h"
+
+#include <QSerialPortInfo>
+
+#include <algorithm>
+
+namespace {
+void registerTypes()
+{
+    static const bool registered = [] {
+        qRegisterMetaType<SharedTable>("SharedTable");
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+bool canOpen(const QString& portName)
+{
+    QSerialPort port;
+    port.setPortName(portName);
+    if (!port.open(QIODevice::ReadWrite))
+        return false;
+    port.close();
+    return true;
+}
+} // namespace
+
+QStringList scanSerialPorts()
+{
+    QStringList names;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        if (!names.contains(info.portName()) && canOpen(info.portName()))
+            names << info.portName();
+    for (const QString& device : LinkSettings::load().extraSerialPorts)
+        if (!names.contains(device) && canOpen(device))
+            names << device;
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+myserial::myserial(QObject* parent)
+    : QSerialPort(parent)
+    , m_engine(
+          this, CarrierTraits::serial(), [this] { flush(); }, [this](const QByteArray& word) { emit signal_ackData(word); },
+          [this](const QByteArray& datatype, const ItemTable& rows) {
+              emit signal_rcvData(datatype, SharedTable(new ItemTable(rows)));
+          })
+{
+}
+
+myserial::~myserial()
+{
+    qCDebug(lcLink) << "close serial port";
+    close();
+}
+
+bool myserial::openPort(const QString& portName)
+{
+    setPortName(portName);
+    if (!open(QIODevice::ReadWrite))
+        return false;
+    setBaudRate(QSerialPort::Baud115200);
+    setDataBits(QSerialPort::Data8);
+    setParity(QSerialPort::NoParity);
+    setStopBits(QSerialPort::OneStop);
+    setFlowControl(QSerialPort::NoFlowControl);
+    return true;
+}
+
+void myserial::sendData(QByteArray datatype, SharedTable datas) { m_engine.sendData(datatype, datas.data()); }
+
+void myserial::rcvData(QByteArray datatype) { m_engine.rcvData(datatype); }
+
+rs232thread::rs232thread(const QString& portName, QObject* parent)
+    : QThread(parent)
+    , m_portName(portName)
+{
+    registerTypes();
+}
+
+rs232thread::~rs232thread()
+{
+    qCDebug(lcLink) << "exit rs232 trhead";
+    requestInterruption();
+    quit();
+    wait();
+}
+
+bool rs232thread::waitForPort(QString* error)
+{
+    // Long enough for any real port; a device that hangs in open() is reported as failed.
+    if (!m_portSettled.tryAcquire(1, 10000)) {
+        *error = QStringLiteral("the port did not open in time");
+        return false;
+    }
+    *error = m_openError;
+    return m_portOpen;
+}
+
+void rs232thread::run()
+{
+    myserial port;
+    if (!port.openPort(m_portName)) {
+        qCDebug(lcLink) << "open serial failed";
+        m_openError = port.errorString();
+        m_portOpen = false;
+        m_portSettled.release();
+        return;
+    }
+    connect(this, &rs232thread::signal_sendData, &port, &myserial::sendData);
+    connect(this, &rs232thread::signal_rcvDataType, &port, &myserial::rcvData);
+    connect(&port, &myserial::signal_rcvData, this, &rs232thread::rcvData);
+    connect(&port, &myserial::signal_ackData, this, &rs232thread::ackData);
+    m_portOpen = true;
+    // Wired before the owner goes on, so that no request can be sent into the void.
+    m_portSettled.release();
+    exec();
+}
+
+void rs232thread::sendData(QByteArray datatype, QList<QList<QVariant>>* datas)
+{
+    // Each request carries its own copy, alive until its transfer has ended.
+    emit signal_sendData(datatype, datas ? SharedTable(new ItemTable(*datas)) : SharedTable());
+}
+
+void rs232thread::rcvDataType(QByteArray datatype)
+{
+    qCDebug(lcLink) << "rs232thread rcvDataType";
+    emit signal_rcvDataType(datatype);
+}
+
+void rs232thread::rcvData(QByteArray datatype, SharedTable datas)
+{
+    ItemTable rows = datas ? *datas : ItemTable();
+    qCDebug(lcLink) << "rs232thread rcvData";
+    emit signal_rcvData(datatype, &rows);
+}
+
+void rs232thread::ackData(QByteArray datatype) { emit signal_ackData(datatype); }
+
+SerialServer::SerialServer(LinkHost* host, const QString& portName, QObject* parent)
+    : QObject(parent)
+{
+    m_thread = new rs232thread(portName, this);
+    if (host) {
+        connect(host, &LinkHost::signal_MsendData, m_thread, &rs232thread::sendData);
+        connect(host, &LinkHost::signal_MrcvData, m_thread, &rs232thread::rcvDataType);
+        connect(m_thread, &rs232thread::signal_ackData, host, &LinkHost::ackData);
+        connect(m_thread, &rs232thread::signal_rcvData, host, &LinkHost::rcvData);
+    }
+    m_thread->start();
+    m_open = m_thread->waitForPort(&m_openError);
+}
+
+SerialServer::~SerialServer()
+{
+    delete m_thread;
+    m_thread = nullptr;
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "link/protocol.h"
+#include "link/transfer.h"
+
+#include <QSemaphore>
+#include <QSerialPort>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+
+class LinkHost;
+
+// Names of the serial ports that can be opened now (the system's ports and the extra
+// devices of the link settings), sorted as plain strings.
+QStringList scanSerialPorts();
+
+// The port object of the serial link: lives on the link's worker thread and runs the
+// transfers there, at 115200 baud, 8 data bits, no parity, 1 stop bit, no flow control.
+class myserial : public QSerialPort {
+    Q_OBJECT
+public:
+    explicit myserial(QObject* parent = nullptr);
+    ~myserial() override;
+
+    // Opens `portName` with the fixed line settings.
+    bool openPort(const QString& portName);
+
+signals:
+    void signal_rcvData(QByteArray datatype, SharedTable datas);
+    void signal_ackData(QByteArray datatype);
+
+public slots:
+    void sendData(QByteArray datatype, SharedTable datas);
+    void rcvData(QByteArray datatype);
+
+private:
+    TransferEngine m_engine;
+};
+
+// The serial link's thread, holding its myserial. The object lives on the GUI thread,
+// where its relay slots run.
+class rs232thread : public QThread {
+    Q_OBJECT
+public:
+    rs232thread(const QString& portName, QObject* parent = nullptr);
+    ~rs232thread() override;
+
+    // Blocks until the thread has opened its port (true) or failed to (false, with the
+    // system's reason in `error`).
+    bool waitForPort(QString* error);
+
+signals:
+    void signal_sendData(QByteArray datatype, SharedTable datas);
+    void signal_rcvData(QByteArray datatype, QList<QList<QVariant>>* datas);
+    void signal_rcvDataType(QByteArray datatype);
+    void signal_ackData(QByteArray datatype);
+
+public slots:
+    void sendData(QByteArray datatype, QList<QList<QVariant>>* datas);
+    void rcvDataType(QByteArray datatype);
+    void rcvData(QByteArray datatype, SharedTable datas);
+    void ackData(QByteArray datatype);
+
+protected:
+    void run() override;
+
+private:
+    QString m_portName;
+    QSemaphore m_portSettled;
+    bool m_portOpen = false; // written by run() before it releases m_portSettled
+    QString m_openError;
+};
+
+// The serial carrier: one register on one port. GUI thread.
+class SerialServer : public QObject {
+    Q_OBJECT
+public:
+    // Opens `portName` on a worker thread and wires it to the host; returns once the port
+    // is open or has failed (isOpen()).
+    SerialServer(LinkHost* host, const QString& portName, QObject* parent = nullptr);
+    ~SerialServer() override;
+
+    bool isOpen() const { return m_open; }
+    QString openError() const { return m_openError; }
+
+private:
+    rs232thread* m_thread = nullptr;
+    bool m_open = false;
+    QString m_openError;
+};

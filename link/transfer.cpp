@@ -1,0 +1,242 @@
+#include "link/transfer.h"
+
+#include "link/linklog.h"
+#include "records/categories.h"
+#include "records/recordcodec.h"
+#include "records/translation.h"
+
+#include <QDeadlineTimer>
+#include <QIODevice>
+#include <QThread>
+
+namespace {
+constexpr int kMaxBuffered = 256;
+}
+
+const CarrierTraits& CarrierTraits::tcp()
+{
+    static const CarrierTraits traits { 3000, 1, false, false, false, false, 3000 };
+    return traits;
+}
+
+const CarrierTraits& CarrierTraits::serial()
+{
+    static const CarrierTraits traits { 6000, 4, true, true, true, true, 3000 };
+    return traits;
+}
+
+TransferEngine::TransferEngine(QIODevice* device, const CarrierTraits& traits, Flush flush, WordSink words, RowsSink rows)
+    : m_device(device)
+    , m_traits(traits)
+    , m_flush(std::move(flush))
+    , m_words(std::move(words))
+    , m_rows(std::move(rows))
+{
+}
+
+bool TransferEngine::interrupted() const
+{
+    QThread* thread = QThread::currentThread();
+    return thread && thread->isInterruptionRequested();
+}
+
+bool TransferEngine::waitForInput(int timeoutMs)
+{
+    // waitForReadyRead() waits for new data only, so bytes already buffered count first.
+    QDeadlineTimer deadline(timeoutMs);
+    while (m_device->bytesAvailable() == 0) {
+        if (deadline.hasExpired() || interrupted())
+            return false;
+        const qint64 slice = qMin<qint64>(deadline.remainingTime(), 100);
+        if (!m_device->waitForReadyRead(int(slice)) && !m_device->isOpen())
+            return false;
+    }
+    return true;
+}
+
+bool TransferEngine::waitForAck()
+{
+    if (!waitForInput(m_traits.ackTimeoutMs)) {
+        m_words("TIME OUT");
+        return false;
+    }
+    char reply = 0;
+    m_device->getChar(&reply);
+    if (reply == kAck)
+        return true;
+    m_words(QByteArray(1, reply));
+    return false;
+}
+
+void TransferEngine::writeFrame(const QByteArray& frame)
+{
+    m_device->write(frame);
+    m_flush();
+}
+
+void TransferEngine::drain()
+{
+    if (m_device->bytesAvailable() > 0)
+        m_words(m_device->readAll());
+}
+
+bool TransferEngine::decodes(const QByteArray& datatype) const
+{
+    const Category* category = categoryByType(datatype);
+    if (!category || !category->codec)
+        return false;
+    return category->number != CategoryExtHeader || m_traits.decodesExtHeader;
+}
+
+void TransferEngine::sendData(const QByteArray& datatype, const ItemTable* datas)
+{
+    qCDebug(lcLink) << "write datatype : " << datatype;
+    drain();
+    const int rows = datas ? int(datas->size()) : 1;
+    qCDebug(lcLink) << "rows = " << rows;
+
+    if (m_traits.linkOnlyFrames && datatype == "SYSCLEARDATA") {
+        sendClear();
+        return;
+    }
+    if (m_traits.linkOnlyFrames && datatype == "GRAPHICDATA") {
+        sendLogo();
+        return;
+    }
+
+    QByteArray frame;
+    for (int i = 0; i < rows; ++i) {
+        if (interrupted())
+            return;
+        const ItemRow row = datas ? datas->at(i) : ItemRow();
+        int sequence = 0;
+        if (!row.isEmpty() && rows > 1)
+            sequence = (i == rows - 1) ? 2 : 1;
+        QByteArray status = QByteArrayLiteral("UPDATE ");
+        status += packRecord(datatype, row.isEmpty() ? nullptr : &row, sequence, &frame);
+        qCDebug(lcLink) << ">>>snd data = " << translation::hexSpaced(frame);
+
+        bool acknowledged = false;
+        for (int attempt = 0; attempt < m_traits.attempts && !acknowledged && !interrupted(); ++attempt) {
+            writeFrame(frame);
+            acknowledged = waitForAck();
+        }
+        // The failed wait has already reported "TIME OUT" or the refusal byte.
+        if (!acknowledged)
+            return;
+        m_words(m_traits.numberedUpdates ? QByteArrayLiteral("UPDATE ") + QByteArray::number(i + 1) : status);
+    }
+    m_words("UPDATE END");
+}
+
+void TransferEngine::sendClear()
+{
+    const QByteArray frame = clearFrame();
+    qCDebug(lcLink) << ">>>snd data = " << translation::hexSpaced(frame);
+    writeFrame(frame);
+    if (waitForAck())
+        m_words("UPDATE END");
+}
+
+void TransferEngine::sendLogo()
+{
+    const quint8 number = logoNumber.load();
+    for (const QByteArray& chunk : logoDataList()) {
+        if (interrupted())
+            return;
+        qCDebug(lcLink).noquote() << QString::asprintf("data_type = %04x", 0x20 | (number << 8));
+        const QByteArray frame = logoFrame(chunk, number);
+        qCDebug(lcLink) << ">>>snd data = " << translation::hexSpaced(frame);
+        writeFrame(frame);
+        if (!waitForAck())
+            return;
+    }
+    m_words("UPDATE END");
+}
+
+void TransferEngine::rcvData(const QByteArray& datatype)
+{
+    qCDebug(lcLink) << "myserial rcvData";
+    drain();
+    const QByteArray request = readRequest(datatype);
+    qCDebug(lcLink) << "snd data = " << translation::hexSpaced(request);
+    writeFrame(request);
+
+    m_received.clear();
+    QByteArray buffer;
+    int frames = 0;
+    int pluFrames = 0;
+    const Category* category = categoryByType(datatype);
+    const bool decoded = decodes(datatype);
+
+    for (;;) {
+        // Assemble one register frame: a length prefix, then the record length + 6 bytes.
+        int length = -1;
+        buffer.clear();
+        while (length < 0 || buffer.size() != length + 6) {
+            if (!waitForInput(m_traits.downloadTimeoutMs)) {
+                qCDebug(lcLink) << "rcv len:" << buffer.size();
+                qCDebug(lcLink) << "data len:" << (buffer.isEmpty() ? 0 : int(uchar(buffer.at(0))));
+                qCDebug(lcLink) << "rcv data = " << translation::hexSpaced(buffer);
+                m_words("RCV ERR");
+                return;
+            }
+            buffer += m_device->readAll();
+            if (length < 0 && buffer.size() > 2) {
+                length = uchar(buffer.at(0));
+                buffer.remove(0, 1);
+                qCDebug(lcLink) << "data len = " << length;
+                qCDebug(lcLink) << "rcv len = " << buffer.size();
+            }
+            if (buffer.size() > kMaxBuffered) {
+                qCDebug(lcLink) << "rcv data len > 256";
+                qCDebug(lcLink) << "rcv data = " << translation::hexSpaced(buffer);
+                // Said, so that the window does not wait for an end that never comes.
+                m_words("RCV ERR");
+                return;
+            }
+        }
+
+        qCDebug(lcLink) << "3rcv data = " << translation::hexSpaced(buffer);
+        const quint16 crc = translation::crc16(buffer.constData(), buffer.size() - 2);
+        if (uchar(buffer.at(buffer.size() - 2)) != (crc & 0xFF) || uchar(buffer.at(buffer.size() - 1)) != (crc >> 8)) {
+            m_words("BCC ERR");
+            return;
+        }
+        ++frames;
+        qCDebug(lcLink).nospace() << "itemcount = " << frames << ",bcc is ok";
+
+        const quint8 control = quint8(buffer.at(0));
+        if (control & 0x02) {
+            qCDebug(lcLink) << "rcv end";
+            if (!m_received.isEmpty())
+                m_rows(datatype, m_received);
+            m_words("DOWNLOAD END");
+            writeFrame(QByteArray(1, kAck));
+            return;
+        }
+        if (!(control & 0x01)) {
+            qCDebug(lcLink) << "rcv err!";
+            qCDebug(lcLink) << "3rcv data = " << translation::hexSpaced(buffer);
+            m_words("RCV ERR");
+            return;
+        }
+
+        buffer.remove(0, 4); // the record and its two CRC bytes remain
+        if (decoded) {
+            // The system record's decoder takes the record with its CRC bytes; every other
+            // decoder gets exactly the record, so a short one is read from a zero-filled copy.
+            const QByteArray payload = category->number == CategorySysParm ? buffer : buffer.left(length);
+            ItemRow row;
+            QByteArray status = QByteArrayLiteral("DOWNLOAD ");
+            status += category->codec()->decodeRecord(payload, &row);
+            m_received.append(row);
+            if (m_traits.countsPluDownloads && category->number == CategoryPlu)
+                status = QByteArrayLiteral("DOWNLOAD ") + QByteArray::number(++pluFrames);
+            m_words(status);
+        }
+        writeFrame(QByteArray(1, kAck));
+        if (interrupted())
+            return;
+    }
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "link/protocol.h"
+
+#include <QByteArray>
+
+#include <functional>
+
+class QIODevice;
+
+// The points in which the TCP and the RS-232 carriers differ.
+struct CarrierTraits {
+    int ackTimeoutMs; // wait for the acknowledgement of one frame
+    int attempts; // writes of one row frame before giving up
+    bool numberedUpdates; // "UPDATE " + row number (else + record name)
+    bool linkOnlyFrames; // own procedures for "SYSCLEARDATA" and "GRAPHICDATA"
+    bool decodesExtHeader; // extended header rows are decoded on download
+    bool countsPluDownloads; // "DOWNLOAD " + running PLU count (else + record name)
+    int downloadTimeoutMs; // silence that ends a download
+
+    static const CarrierTraits& tcp();
+    static const CarrierTraits& serial();
+};
+
+// The two transfer routines of the register protocol over one byte stream. An engine
+// belongs to the port object of one carrier and runs on that port's worker thread; it
+// blocks that thread while it waits. Results leave through the callbacks.
+class TransferEngine {
+public:
+    using WordSink = std::function<void(const QByteArray& word)>;
+    using RowsSink = std::function<void(const QByteArray& datatype, const ItemTable& rows)>;
+    using Flush = std::function<void()>;
+
+    TransferEngine(QIODevice* device, const CarrierTraits& traits, Flush flush, WordSink words, RowsSink rows);
+
+    // Sends the rows of `datas` (null: one frame without a row) as `datatype` ("update").
+    void sendData(const QByteArray& datatype, const ItemTable* datas);
+    // Asks the register for `datatype` and collects its rows ("download").
+    void rcvData(const QByteArray& datatype);
+
+    const CarrierTraits& traits() const { return m_traits; }
+
+private:
+    bool waitForInput(int timeoutMs);
+    bool waitForAck();
+    void writeFrame(const QByteArray& frame);
+    void drain();
+    bool interrupted() const;
+    bool decodes(const QByteArray& datatype) const;
+    void sendClear();
+    void sendLogo();
+
+    QIODevice* m_device;
+    CarrierTraits m_traits;
+    Flush m_flush;
+    WordSink m_words;
+    RowsSink m_rows;
+    ItemTable m_received; // rows of the download in progress, one list per port
+};

@@ -1,0 +1,139 @@
+#include "linkharness.h"
+
+#include "link/tcpserver.h"
+#include "records/dept.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+void TestHost::ackData(QByteArray word) { words << word; }
+
+void TestHost::rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) { received << qMakePair(datatype, *datas); }
+
+void TestHost::showConnection(QString ipstr) { connections << ipstr; }
+
+void TestHost::showDisconnection(int socketDescriptor)
+{
+    disconnections << socketDescriptor;
+    takenAddresses << ConnectionRegistry::take(socketDescriptor);
+}
+
+bool TestHost::waitForWord(const QByteArray& word, int timeoutMs, int times)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (count(word) < times && !deadline.hasExpired())
+        QTest::qWait(5);
+    return count(word) >= times;
+}
+
+QByteArray FakeRegister::read(int count, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (m_buffer.size() < count && !deadline.hasExpired()) {
+        if (m_device->bytesAvailable() == 0)
+            m_device->waitForReadyRead(int(qMin<qint64>(deadline.remainingTime(), 50)));
+        m_buffer += m_device->readAll();
+    }
+    const QByteArray bytes = m_buffer.left(count);
+    m_buffer.remove(0, bytes.size());
+    return bytes;
+}
+
+void FakeRegister::write(const QByteArray& bytes)
+{
+    m_device->write(bytes);
+    while (m_device->bytesToWrite() > 0 && m_device->waitForBytesWritten(1000)) {
+    }
+}
+
+bool FakeRegister::quietFor(int ms)
+{
+    if (!m_buffer.isEmpty())
+        return false;
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired()) {
+        m_device->waitForReadyRead(int(qMin<qint64>(deadline.remainingTime(), 50)));
+        if (m_device->bytesAvailable() > 0)
+            return false;
+    }
+    return true;
+}
+
+QByteArray registerFrame(quint8 control, quint16 code, const QByteArray& record)
+{
+    return QByteArray(1, char(record.size() & 0xFF)) + dataFrame(control, code, record);
+}
+
+QByteArray deptRecord(const ItemRow& row)
+{
+    QByteArray record;
+    Dept::instance()->encodeRow(row, &record);
+    return record;
+}
+
+ItemTable departments(int count)
+{
+    ItemTable table;
+    for (int i = 1; i <= count; ++i)
+        table << ItemRow { QString::number(i), QStringLiteral("DEPT%1").arg(i), "1", "10000000", "00000001", "1",
+            QStringLiteral("%1.25").arg(i), "99.00", "1" };
+    return table;
+}
+
+PtyPair::PtyPair()
+{
+    static int serial = 0;
+    const QString base = QDir::temp().filePath(QStringLiteral("tallvane-pty-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial));
+    m_first = base + QStringLiteral("-a");
+    m_second = base + QStringLiteral("-b");
+    m_socat.start(QStringLiteral("socat"), { QStringLiteral("pty,raw,echo=0,link=") + m_first,
+                                               QStringLiteral("pty,raw,echo=0,link=") + m_second });
+    QDeadlineTimer deadline(5000);
+    while (!deadline.hasExpired() && !(QFile::exists(m_first) && QFile::exists(m_second)))
+        QTest::qWait(20);
+    m_ok = QFile::exists(m_first) && QFile::exists(m_second);
+}
+
+PtyPair::~PtyPair()
+{
+    m_socat.terminate();
+    m_socat.waitForFinished(3000);
+}
+
+Simulator::Simulator(const QStringList& arguments)
+{
+    m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    m_process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tallvane-ecrsim"), arguments);
+}
+
+Simulator::~Simulator()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished(3000);
+    }
+}
+
+bool Simulator::waitReady(int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!output().contains("register ready") && !deadline.hasExpired()) {
+        if (m_process.state() == QProcess::NotRunning)
+            return false;
+        QTest::qWait(10);
+    }
+    return output().contains("register ready");
+}
+
+bool Simulator::waitFinished(int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (m_process.state() != QProcess::NotRunning && !deadline.hasExpired())
+        QTest::qWait(10);
+    output();
+    return m_process.state() == QProcess::NotRunning;
+}

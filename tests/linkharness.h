@@ -1,0 +1,90 @@
+#pragma once
+
+#include "link/linkhost.h"
+#include "link/protocol.h"
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QList>
+#include <QPair>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// A host that records what the links report.
+class TestHost : public LinkHost {
+    Q_OBJECT
+public:
+    using LinkHost::LinkHost;
+
+    QList<QByteArray> words;
+    QList<QPair<QByteArray, ItemTable>> received;
+    QStringList connections;
+    QList<int> disconnections;
+    QStringList takenAddresses; // what the registry gave back for each disconnection
+
+    void ackData(QByteArray word) override;
+    void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) override;
+    void showConnection(QString ipstr) override;
+    void showDisconnection(int socketDescriptor) override;
+
+    // Waits until `word` has been reported `times` times.
+    bool waitForWord(const QByteArray& word, int timeoutMs = 10000, int times = 1);
+    int count(const QByteArray& word) const { return int(words.count(word)); }
+    void send(const QByteArray& type, ItemTable table) { emit signal_MsendData(type, &table); }
+};
+
+// The register's end of a link, driven step by step from the test thread.
+class FakeRegister {
+public:
+    explicit FakeRegister(QIODevice* device)
+        : m_device(device)
+    {
+    }
+    // Exactly `count` bytes, or fewer when they do not come in time.
+    QByteArray read(int count, int timeoutMs = 5000);
+    void write(const QByteArray& bytes);
+    // True when nothing arrives for `ms` milliseconds.
+    bool quietFor(int ms);
+
+private:
+    QIODevice* m_device;
+    QByteArray m_buffer;
+};
+
+// A register frame: length prefix, then a data frame.
+QByteArray registerFrame(quint8 control, quint16 code, const QByteArray& record);
+// The encoded department record of a row.
+QByteArray deptRecord(const ItemRow& row);
+ItemTable departments(int count);
+
+// Two linked pseudo-terminals made by socat, so that real serial port code runs on both ends.
+class PtyPair {
+public:
+    PtyPair();
+    ~PtyPair();
+    bool ok() const { return m_ok; }
+    QString first() const { return m_first; }
+    QString second() const { return m_second; }
+
+private:
+    QProcess m_socat;
+    QString m_first, m_second;
+    bool m_ok = false;
+};
+
+// The simulator program beside the test, started with `arguments`.
+class Simulator {
+public:
+    explicit Simulator(const QStringList& arguments);
+    ~Simulator();
+    bool waitReady(int timeoutMs = 10000);
+    bool waitFinished(int timeoutMs = 10000);
+    int exitCode() const { return m_process.exitCode(); }
+    QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
+    QByteArray output() { return m_output += m_process.readAllStandardOutput(); }
+
+private:
+    QProcess m_process;
+    QByteArray m_output;
+};

@@ -1,0 +1,367 @@
+#include "app/mainwindow.h"
+#include "app/messagebox.h"
+#include "link/linksettings.h"
+#include "link/serialserver.h"
+#include "link/tcpserver.h"
+#include "linkharness.h"
+#include "records/dept.h"
+#include "storage/configdb.h"
+#include "testsupport.h"
+#include "users/language.h"
+#include "users/usrdb.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStackedWidget>
+#include <QStandardItemModel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+class TestGuiTransfer : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    usrdb* m_db = nullptr;
+    int m_serial = 0;
+
+    template <class T> static T* child(MainWindow& w, const char* name) { return w.findChild<T*>(QLatin1String(name)); }
+    static void click(MainWindow& w, const char* name) { child<QPushButton>(w, name)->click(); }
+    static int registers(MainWindow& w) { return child<QTableWidget>(w, "tableWidget_Tcp")->rowCount(); }
+
+    void writeSettings(const QString& extraPorts = QString())
+    {
+        const QString ini = m_dir.filePath(QStringLiteral("tallvane.ini"));
+        QFile::remove(ini);
+        QSettings settings(ini, QSettings::IniFormat);
+        settings.setValue(QStringLiteral("tcp/address"), QStringLiteral("127.0.0.1"));
+        settings.setValue(QStringLiteral("tcp/port"), 0);
+        if (!extraPorts.isEmpty())
+            settings.setValue(QStringLiteral("serial/extraPorts"), extraPorts);
+        settings.sync();
+        LinkSettings::setFilePath(ini);
+    }
+
+    QString shopWithDepartments(int count)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("shop%1.db").arg(++m_serial));
+        createDatabase(path);
+        Dept::instance()->saveTable(departments(count));
+        return path;
+    }
+
+    static int storedRows(const QString& file, const QString& table)
+    {
+        int rows = -1;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+            db.setDatabaseName(file);
+            if (db.open()) {
+                QSqlQuery query(db);
+                if (query.exec(QStringLiteral("select count(*) from %1").arg(table)) && query.next())
+                    rows = query.value(0).toInt();
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        return rows;
+    }
+
+    std::unique_ptr<Simulator> connectSimulator(MainWindow& w, const QString& db, const QStringList& faults = {})
+    {
+        auto ecr = std::make_unique<Simulator>(QStringList { QStringLiteral("--connect"),
+                                                   QStringLiteral("127.0.0.1:%1").arg(w.tcpLink()->serverPort()),
+                                                   QStringLiteral("--db"), db }
+            + faults);
+        const int before = registers(w);
+        if (!ecr->waitReady() || !QTest::qWaitFor([&] { return registers(w) > before; }, 5000))
+            return nullptr;
+        return ecr;
+    }
+
+    static bool windowIdle(MainWindow& w)
+    {
+        return !w.isBusy() && child<QWidget>(w, "stackedWidget")->isEnabled() && child<QWidget>(w, "widget_Connect")->isEnabled()
+            && child<QWidget>(w, "treeWidget_Item")->isEnabled();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        MessageBox::setTestMode(true);
+        MessageBox::installNoticeHandler();
+        m_db = new usrdb(m_dir.filePath(QStringLiteral("USRData.db")));
+        usrdb::setInstance(m_db);
+        m_db->loginRecord() = makeUserInfo(1, "admin", "604218", 1);
+        setlanguage::applyLanguage();
+        writeSettings();
+    }
+
+    void cleanupTestCase()
+    {
+        LinkSettings::setFilePath(QString());
+        usrdb::setInstance(nullptr);
+        delete m_db;
+    }
+
+    void init() { MessageBox::clearShown(); }
+
+    void installAndDownloadOverTcp()
+    {
+        shopWithDepartments(3);
+        MainWindow w(nullptr, m_dir.path());
+        w.show();
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        QVERIFY(w.tcpLink() && w.tcpLink()->isListening());
+        QVERIFY(!w.serialLink());
+        const QString simDb = m_dir.filePath(QStringLiteral("register.db"));
+        auto ecr = connectSimulator(w, simDb, { QStringLiteral("--delay"), QStringLiteral("20") });
+        QVERIFY(ecr);
+        auto* table = child<QTableWidget>(w, "tableWidget_Tcp");
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("127.0.0.1"));
+        QCOMPARE(table->item(0, 0)->textAlignment(), int(Qt::AlignHCenter | Qt::AlignVCenter));
+
+        click(w, "btn_dept");
+        QCOMPARE(w.itemModel()->rowCount(), 3);
+        click(w, "btn_install");
+        QVERIFY(w.isBusy());
+        QVERIFY(!child<QWidget>(w, "stackedWidget")->isEnabled());
+        QVERIFY(!child<QWidget>(w, "widget_Connect")->isEnabled());
+        QVERIFY(!child<QWidget>(w, "treeWidget_Item")->isEnabled());
+        QVERIFY(child<QProgressBar>(w, "progressBar_transfer")->isVisible());
+        QCOMPARE(child<QProgressBar>(w, "progressBar_transfer")->maximum(), 3);
+        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
+        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("DEPT1\nDEPT2\nDEPT3\nEND"));
+        QVERIFY(child<QTextEdit>(w, "textEdit_rcv")->toPlainText().isEmpty());
+        QVERIFY(!child<QProgressBar>(w, "progressBar_transfer")->isVisible());
+        QCOMPARE(storedRows(simDb, QStringLiteral("table_dept")), 3);
+
+        // The register's table comes back into the grid over a local table of one row.
+        Dept::instance()->saveTable(departments(1));
+        click(w, "btn_return");
+        click(w, "btn_dept");
+        QCOMPARE(w.itemModel()->rowCount(), 1);
+        click(w, "btn_download");
+        QVERIFY(w.isBusy());
+        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
+        QCOMPARE(w.itemModel()->rowCount(), 3);
+        QCOMPARE(w.itemModel()->item(2, 1)->text(), QStringLiteral("DEPT3"));
+        QVERIFY(!(w.itemModel()->item(0, 0)->flags() & Qt::ItemIsEditable));
+        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("DEPT1\nDEPT2\nDEPT3\nEND"));
+
+        // Received rows are not stored until the operator saves.
+        QList<QByteArray> stored;
+        QVERIFY(loadRecords(QStringLiteral("table_dept"), &stored));
+        QCOMPARE(stored.size(), 1);
+
+        // The register goes away: its row goes with it.
+        ecr.reset();
+        QVERIFY(QTest::qWaitFor([&] { return registers(w) == 0; }, 5000));
+    }
+
+    void errorsGoToTheErrorLog()
+    {
+        shopWithDepartments(2);
+        MainWindow w(nullptr, m_dir.path());
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        auto ecr = connectSimulator(w, m_dir.filePath(QStringLiteral("refusing.db")), { QStringLiteral("--refuse"),
+                                                                                              QStringLiteral("1:15") });
+        QVERIFY(ecr);
+        click(w, "btn_dept");
+        click(w, "btn_install");
+        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
+        QCOMPARE(child<QTextEdit>(w, "textEdit_rcv")->toPlainText(), QStringLiteral("15"));
+        QVERIFY(child<QTextEdit>(w, "textEdit_snd")->toPlainText().isEmpty());
+        QCOMPARE(w.itemModel()->rowCount(), 2);
+    }
+
+    void commandsWithoutAUsableLinkDoNothing()
+    {
+        shopWithDepartments(2);
+        MainWindow w(nullptr, m_dir.path());
+        // Serial mode without an open port.
+        click(w, "btn_dept");
+        click(w, "btn_install");
+        click(w, "btn_download");
+        QVERIFY(windowIdle(w));
+        // TCP with no register connected: install waits for a register, download does not.
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        child<QTextEdit>(w, "textEdit_snd")->setPlainText(QStringLiteral("kept"));
+        click(w, "btn_install");
+        QVERIFY(windowIdle(w));
+        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("kept"));
+        click(w, "btn_download");
+        QVERIFY(w.isBusy());
+        QVERIFY(child<QTextEdit>(w, "textEdit_snd")->toPlainText().isEmpty());
+        // No register answers: nothing ends the download but a link's word.
+        w.ackData("RCV ERR");
+        QVERIFY(windowIdle(w));
+        QCOMPARE(child<QTextEdit>(w, "textEdit_rcv")->toPlainText(), QStringLiteral("RCV ERR"));
+
+        // The button page has nothing to install; the logo page nothing to download.
+        auto ecr = connectSimulator(w, m_dir.filePath(QStringLiteral("idle.db")));
+        QVERIFY(ecr);
+        click(w, "btn_return");
+        click(w, "btn_install");
+        QVERIFY(windowIdle(w));
+        click(w, "btn_graphic");
+        click(w, "btn_download");
+        QVERIFY(windowIdle(w));
+
+        // Clear data: "No" sends nothing, and over TCP "Yes" sends nothing either.
+        click(w, "btn_return");
+        click(w, "btn_dept");
+        MessageBox::setNextAnswer(QMessageBox::No);
+        child<QAction>(w, "actionClearData")->trigger();
+        QVERIFY(windowIdle(w));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        child<QAction>(w, "actionClearData")->trigger();
+        QVERIFY(windowIdle(w));
+        QCOMPARE(MessageBox::shown(), QStringList(2, QStringLiteral("warning: Clear Data")));
+
+        // Add on the department page sends nothing.
+        click(w, "btn_add");
+        QVERIFY(windowIdle(w));
+    }
+
+    void ackWords()
+    {
+        MainWindow w(nullptr, m_dir.path());
+        auto* snd = child<QTextEdit>(w, "textEdit_snd");
+        auto* rcv = child<QTextEdit>(w, "textEdit_rcv");
+        w.ackData("UPDATE 7");
+        w.ackData("DOWNLOAD 12");
+        w.ackData(hexBytes("01 AB FF"));
+        w.ackData("BCC ERR");
+        QCOMPARE(snd->toPlainText(), QStringLiteral("7\n12"));
+        QCOMPARE(rcv->toPlainText(), QStringLiteral("01 AB FF\nBCC ERR"));
+        // Rows that arrive while another page is shown are dropped.
+        ItemTable rows = departments(2);
+        w.rcvData("DEPTDATA", &rows);
+        QCOMPARE(w.itemModel()->rowCount(), 0);
+        w.rcvData("DEPTDATA", nullptr);
+        QCOMPARE(w.itemModel()->rowCount(), 0);
+    }
+
+    void connectionPanel()
+    {
+        MainWindow w(nullptr, m_dir.path());
+        auto* mode = child<QComboBox>(w, "comboBox_Connect");
+        mode->setCurrentIndex(1);
+        auto ecr = connectSimulator(w, m_dir.filePath(QStringLiteral("panel.db")));
+        QVERIFY(ecr);
+        QCOMPARE(registers(w), 1);
+        // Leaving TCP drops the rows and the link; coming back starts afresh.
+        mode->setCurrentIndex(0);
+        QVERIFY(!w.tcpLink());
+        QCOMPARE(registers(w), 0);
+        QCOMPARE(child<QStackedWidget>(w, "stackedWidget_Connect")->currentIndex(), 0);
+        QVERIFY(!child<QPushButton>(w, "pushButton")->isHidden());
+        mode->setCurrentIndex(1);
+        QVERIFY(w.tcpLink());
+        QCOMPARE(registers(w), 0);
+        QVERIFY(child<QPushButton>(w, "pushButton")->isHidden());
+
+        // A disconnect removes every row of that address and leaves the others.
+        auto* table = child<QTableWidget>(w, "tableWidget_Tcp");
+        w.showConnection(QStringLiteral("10.0.0.9"));
+        w.showConnection(QStringLiteral("10.0.0.7"));
+        w.showConnection(QStringLiteral("10.0.0.9"));
+        QCOMPARE(table->currentRow(), 2);
+        ConnectionRegistry::put(9001, QStringLiteral("10.0.0.9"));
+        w.showDisconnection(9001);
+        QCOMPARE(registers(w), 1);
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("10.0.0.7"));
+        w.showDisconnection(9001);
+        QCOMPARE(registers(w), 1);
+    }
+
+    void serialPanel()
+    {
+        writeSettings(QStringLiteral("/dev/tallvane-no-such-port"));
+        {
+            MainWindow w(nullptr, m_dir.path());
+            QCOMPARE(child<QComboBox>(w, "comboBox_ComNum")->findText(QStringLiteral("/dev/tallvane-no-such-port")), -1);
+            // The machine's own ports may be listed; with none selected the link is refused.
+            child<QComboBox>(w, "comboBox_ComNum")->clear();
+            click(w, "btn_serial");
+            QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("can not open serial: no select serial port.")));
+            QCOMPARE(child<QPushButton>(w, "btn_serial")->text(), QStringLiteral("Open Serial"));
+            QVERIFY(!w.serialLink());
+        }
+
+        auto pty = std::make_unique<PtyPair>();
+        if (!pty->ok())
+            QSKIP("socat is needed for pseudo-terminal pairs");
+        writeSettings(pty->first());
+        shopWithDepartments(2);
+        MainWindow w(nullptr, m_dir.path());
+        auto* ports = child<QComboBox>(w, "comboBox_ComNum");
+        QVERIFY(ports->findText(pty->first()) >= 0);
+        ports->setCurrentIndex(ports->findText(pty->first()));
+
+        // Against the simulator on the other end.
+        {
+            Simulator ecr({ QStringLiteral("--serial"), pty->second(), QStringLiteral("--db"),
+                m_dir.filePath(QStringLiteral("serial-register.db")) });
+            QVERIFY(ecr.waitReady());
+            click(w, "btn_serial");
+            QVERIFY(w.serialLink() && w.serialLink()->isOpen());
+            QCOMPARE(child<QPushButton>(w, "btn_serial")->text(), QStringLiteral("Close Serial"));
+            QVERIFY(!ports->isEnabled());
+            QVERIFY(!child<QPushButton>(w, "pushButton")->isEnabled());
+            click(w, "btn_dept");
+            click(w, "btn_install");
+            QVERIFY(w.isBusy());
+            QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
+            QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("1\n2\nEND"));
+
+            // Clear data over serial on the department page.
+            MessageBox::setNextAnswer(QMessageBox::Yes);
+            child<QAction>(w, "actionClearData")->trigger();
+            QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
+            QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("END"));
+
+            // Closing gives the port back.
+            click(w, "btn_serial");
+            QVERIFY(!w.serialLink());
+            QCOMPARE(child<QPushButton>(w, "btn_serial")->text(), QStringLiteral("Open Serial"));
+            QVERIFY(ports->isEnabled());
+        }
+
+        // Switching to TCP with the port open closes it.
+        click(w, "btn_serial");
+        QVERIFY(w.serialLink());
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        QVERIFY(!w.serialLink());
+        QCOMPARE(child<QPushButton>(w, "btn_serial")->text(), QStringLiteral("Open Serial"));
+        QVERIFY(ports->isEnabled());
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(0);
+
+        // A port that has gone away since the scan: the operator is told, no link is left.
+        ports->addItem(m_dir.filePath(QStringLiteral("vanished")));
+        ports->setCurrentIndex(ports->count() - 1);
+        MessageBox::clearShown();
+        click(w, "btn_serial");
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QVERIFY(MessageBox::shown().first().startsWith(QStringLiteral("can not open serial: ")));
+        QVERIFY(!w.serialLink());
+        QCOMPARE(child<QPushButton>(w, "btn_serial")->text(), QStringLiteral("Open Serial"));
+        QVERIFY(ports->isEnabled());
+        click(w, "btn_install");
+        QVERIFY(windowIdle(w));
+        writeSettings();
+    }
+};
+
+QTEST_MAIN(TestGuiTransfer)
+#include "tst_gui_transfer.moc"

@@ -1,0 +1,125 @@
+#include "link/protocol.h"
+#include "records/dept.h"
+#include "records/system.h"
+#include "records/translation.h"
+#include "testsupport.h"
+
+#include <QtTest>
+
+class TestProtocol : public QObject {
+    Q_OBJECT
+
+private:
+    static ItemRow bread()
+    {
+        return { "1", "BREAD", "2", "10000000", "00000101", "1", "12.50", "100.00", "13" };
+    }
+
+private slots:
+    void departmentFrame()
+    {
+        QByteArray frame;
+        const ItemRow row = bread();
+        QCOMPARE(packRecord("DEPTDATA", &row, 0, &frame), QByteArray("BREAD"));
+        QCOMPARE(frame.size(), 53);
+        const QByteArray expected = hexBytes("04 2F 09 00") + hexBytes("01") + QByteArray(6, 0) + QByteArray("BREAD")
+            + QByteArray(20, 0) + hexBytes("01 80 05 01 05") + hexBytes("50 12 00 00 00") + hexBytes("00 00 01 00 00")
+            + hexBytes("60 B0");
+        QCOMPARE(frame, expected);
+    }
+
+    void sequenceFlags()
+    {
+        QByteArray frame;
+        const ItemRow row = bread();
+        for (int flag = 0; flag < 3; ++flag) {
+            packRecord("DEPTDATA", &row, flag, &frame);
+            QCOMPARE(uchar(frame.at(0)), uchar(0x04 | flag));
+            const quint16 crc = translation::crc16(frame.constData(), frame.size() - 2);
+            QCOMPARE(uchar(frame.at(frame.size() - 2)), uchar(crc & 0xFF));
+            QCOMPARE(uchar(frame.at(frame.size() - 1)), uchar(crc >> 8));
+        }
+    }
+
+    void unknownTypesGiveNoFrame()
+    {
+        QByteArray frame("stale");
+        const ItemRow row = bread();
+        QCOMPARE(packRecord("deptdata", &row, 0, &frame), QByteArray());
+        QVERIFY(frame.isEmpty());
+        QVERIFY(packRecord("SYSCLEARDATA", nullptr, 0, &frame).isEmpty());
+        QVERIFY(frame.isEmpty());
+        QVERIFY(packRecord("GRAPHICDATA", &row, 0, &frame).isEmpty());
+        QVERIFY(frame.isEmpty());
+        QVERIFY(readRequest("GRAPHICDATA").isEmpty());
+        QVERIFY(readRequest("DEPT").isEmpty());
+    }
+
+    void systemParameterFrame()
+    {
+        System::setRecord(System::defaultRecord());
+        QByteArray frame;
+        QCOMPARE(packRecord("SYSPARMDATA", nullptr, 1, &frame), QByteArray("sysparm"));
+        QCOMPARE(frame.size(), 69);
+        QCOMPARE(frame.left(4), hexBytes("43 55 02 00"));
+        QCOMPARE(frame.mid(4, 64), System::defaultRecord());
+        quint8 sum = 0;
+        for (const char byte : frame)
+            sum = quint8(sum + quint8(byte));
+        QCOMPARE(sum, quint8(0));
+        // A row of raw byte cells goes out as it is.
+        const ItemRow cells = { QByteArray(1, 1), QByteArray(1, 2), QByteArray(1, 3) };
+        packRecord("SYSPARMDATA", &cells, 0, &frame);
+        QCOMPARE(frame.mid(4, 64), hexBytes("01 02 03") + QByteArray(61, 0));
+    }
+
+    void requests_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<QByteArray>("request");
+        QTest::newRow("DEPTDATA") << QByteArray("DEPTDATA") << hexBytes("08 00 09 00 04 14");
+        QTest::newRow("PLUDATA") << QByteArray("PLUDATA") << hexBytes("08 00 08 00 05 84");
+        QTest::newRow("TAXDATA") << QByteArray("TAXDATA") << hexBytes("08 00 0B 00 05 74");
+        QTest::newRow("DISCDATA") << QByteArray("DISCDATA") << hexBytes("08 00 0C 00 07 44");
+        QTest::newRow("GROUPDATA") << QByteArray("GROUPDATA") << hexBytes("08 00 0A 00 04 E4");
+        QTest::newRow("CLERKDATA") << QByteArray("CLERKDATA") << hexBytes("08 00 11 00 0E 14");
+        QTest::newRow("HEADERDATA") << QByteArray("HEADERDATA") << hexBytes("08 00 0F 00 07 B4");
+        QTest::newRow("EXTHEADERDATA") << QByteArray("EXTHEADERDATA") << hexBytes("08 00 22 00 1A E4");
+        QTest::newRow("TRAILERDATA") << QByteArray("TRAILERDATA") << hexBytes("08 00 10 00 0F 84");
+        QTest::newRow("NETPARMDATA") << QByteArray("NETPARMDATA") << hexBytes("08 00 12 00 0E E4");
+        QTest::newRow("SYSPARMDATA") << QByteArray("SYSPARMDATA") << hexBytes("03 44 02 00 B7");
+    }
+
+    void requests()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(QByteArray, request);
+        QCOMPARE(readRequest(type), request);
+    }
+
+    void linkOnlyFrames()
+    {
+        QCOMPARE(clearFrame(), hexBytes("04 00 21 00 19 44"));
+        const QByteArray logo = logoFrame(QByteArray("UCO"), 1);
+        QCOMPARE(logo.left(7), hexBytes("04 03 20 01") + QByteArray("UCO"));
+        QCOMPARE(logo.size(), 9);
+    }
+
+    void pluPayloadFollowsTheCommand()
+    {
+        const quint8 saved = currentCommand;
+        const struct {
+            quint8 command;
+            quint16 code;
+        } cases[] = { { CommandInstall, 5 }, { CommandAdd, 5 }, { CommandUpdate, 7 }, { CommandDelete, 6 }, { CommandClear, 5 } };
+        for (const auto& c : cases) {
+            currentCommand = c.command;
+            QCOMPARE(payloadCodeFor("PLUDATA", 5), c.code);
+            QCOMPARE(payloadCodeFor("DEPTDATA", 9), quint16(9));
+        }
+        currentCommand = saved;
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProtocol)
+#include "tst_protocol.moc"

@@ -1,0 +1,186 @@
+#include "link/linksettings.h"
+#include "link/serialserver.h"
+#include "linkharness.h"
+#include "testsupport.h"
+
+#include <QSerialPort>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class TestSerialLink : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<PtyPair> m_pty;
+    std::unique_ptr<TestHost> m_host;
+    std::unique_ptr<SerialServer> m_link;
+    std::unique_ptr<QSerialPort> m_registerPort;
+
+    // Opens the link on one end of the pair and the register on the other.
+    bool openPair()
+    {
+        m_link = std::make_unique<SerialServer>(m_host.get(), m_pty->first());
+        if (!m_link->isOpen())
+            return false;
+        m_registerPort = std::make_unique<QSerialPort>();
+        m_registerPort->setPortName(m_pty->second());
+        return m_registerPort->open(QIODevice::ReadWrite);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_pty = std::make_unique<PtyPair>();
+        if (!m_pty->ok())
+            QSKIP("socat is needed for pseudo-terminal pairs");
+    }
+
+    void init() { m_host = std::make_unique<TestHost>(); }
+
+    void cleanup()
+    {
+        m_registerPort.reset();
+        m_link.reset();
+        m_host.reset();
+        LinkSettings::setFilePath(QString());
+    }
+
+    void scanListsPortsThatOpen()
+    {
+        const QString ini = m_dir.filePath(QStringLiteral("tallvane.ini"));
+        {
+            QSettings settings(ini, QSettings::IniFormat);
+            settings.setValue(QStringLiteral("serial/extraPorts"),
+                QStringLiteral("%1, %2, /dev/tallvane-no-such-port").arg(m_pty->second(), m_pty->first()));
+        }
+        LinkSettings::setFilePath(ini);
+        const QStringList ports = scanSerialPorts();
+        QVERIFY(ports.contains(m_pty->first()));
+        QVERIFY(ports.contains(m_pty->second()));
+        QVERIFY(!ports.contains(QStringLiteral("/dev/tallvane-no-such-port")));
+        QStringList sorted = ports;
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(ports, sorted);
+        QCOMPARE(ports.count(m_pty->first()), 1);
+    }
+
+    void portThatDoesNotOpen()
+    {
+        LogCapture log;
+        SerialServer link(m_host.get(), m_dir.filePath(QStringLiteral("no-such-port")));
+        QVERIFY(!link.isOpen());
+        QVERIFY(!link.openError().isEmpty());
+        QVERIFY(log.contains(QStringLiteral("open serial failed")));
+    }
+
+    void sendNumbersItsRows()
+    {
+        QVERIFY(openPair());
+        FakeRegister ecr(m_registerPort.get());
+        const ItemTable table = departments(3);
+        m_host->send("DEPTDATA", table);
+        for (int i = 0; i < 3; ++i) {
+            QByteArray expected;
+            packRecord("DEPTDATA", &table.at(i), i == 2 ? 2 : 1, &expected);
+            QCOMPARE(ecr.read(53), expected);
+            ecr.write(QByteArray(1, kAck));
+        }
+        QVERIFY(m_host->waitForWord("UPDATE END"));
+        QCOMPARE(m_host->words, QList<QByteArray>({ "UPDATE 1", "UPDATE 2", "UPDATE 3", "UPDATE END" }));
+    }
+
+    void thirdAttemptSucceeds()
+    {
+        QVERIFY(openPair());
+        FakeRegister ecr(m_registerPort.get());
+        m_host->send("DEPTDATA", departments(1));
+        const QByteArray first = ecr.read(53, 3000);
+        QCOMPARE(first.size(), 53);
+        QCOMPARE(ecr.read(53, 8000), first);
+        QCOMPARE(ecr.read(53, 8000), first);
+        ecr.write(QByteArray(1, kAck));
+        QVERIFY(m_host->waitForWord("UPDATE END", 5000));
+        QCOMPARE(m_host->words, QList<QByteArray>({ "TIME OUT", "TIME OUT", "UPDATE 1", "UPDATE END" }));
+    }
+
+    void failsAfterFourAttempts()
+    {
+        QVERIFY(openPair());
+        FakeRegister ecr(m_registerPort.get());
+        m_host->send("DEPTDATA", departments(2));
+        for (int attempt = 0; attempt < 4; ++attempt)
+            QCOMPARE(ecr.read(53, 8000).size(), 53);
+        QVERIFY(m_host->waitForWord("TIME OUT", 8000, 4));
+        QVERIFY(ecr.quietFor(500));
+        QCOMPARE(m_host->words, QList<QByteArray>(4, "TIME OUT"));
+    }
+
+    void clearCommand()
+    {
+        QVERIFY(openPair());
+        FakeRegister ecr(m_registerPort.get());
+        emit m_host->signal_MsendData("SYSCLEARDATA", nullptr);
+        QCOMPARE(ecr.read(6), hexBytes("04 00 21 00 19 44"));
+        ecr.write(QByteArray(1, kAck));
+        QVERIFY(m_host->waitForWord("UPDATE END"));
+        QCOMPARE(m_host->words, QList<QByteArray>({ "UPDATE END" }));
+    }
+
+    void logoChunksGoOutOneFrameEach()
+    {
+        QVERIFY(openPair());
+        FakeRegister ecr(m_registerPort.get());
+        setLogoDataList({ QByteArray("UCO"), QByteArray(200, char(0xF0)), QByteArray("UCA") });
+        logoNumber = 1;
+        ItemTable empty;
+        emit m_host->signal_MsendData("GRAPHICDATA", &empty);
+        QCOMPARE(ecr.read(9), logoFrame("UCO", 1));
+        ecr.write(QByteArray(1, kAck));
+        QCOMPARE(ecr.read(206), logoFrame(QByteArray(200, char(0xF0)), 1));
+        ecr.write(QByteArray(1, kAck));
+        QCOMPARE(ecr.read(9).left(4), hexBytes("04 03 20 01"));
+        ecr.write(QByteArray(1, kAck));
+        QVERIFY(m_host->waitForWord("UPDATE END"));
+        QCOMPARE(m_host->words, QList<QByteArray>({ "UPDATE END" }));
+        setLogoDataList({});
+        logoNumber = 0;
+    }
+
+    void downloadOverSerial()
+    {
+        QVERIFY(openPair());
+        FakeRegister ecr(m_registerPort.get());
+        emit m_host->signal_MrcvData("DEPTDATA");
+        QCOMPARE(ecr.read(6), hexBytes("08 00 09 00 04 14"));
+        const QByteArray frame = registerFrame(0x05, 9, deptRecord(departments(1).first()));
+        ecr.write(frame.left(5));
+        QTest::qWait(50);
+        ecr.write(frame.mid(5));
+        QCOMPARE(ecr.read(1), QByteArray(1, kAck));
+        ecr.write(registerFrame(0x06, 9, QByteArray()));
+        QCOMPARE(ecr.read(1), QByteArray(1, kAck));
+        QVERIFY(m_host->waitForWord("DOWNLOAD END"));
+        QCOMPARE(m_host->words, QList<QByteArray>({ "DOWNLOAD DEPT1", "DOWNLOAD END" }));
+        QCOMPARE(m_host->received.size(), 1);
+    }
+
+    void closingEndsTheThreadAndThePort()
+    {
+        QVERIFY(openPair());
+        LogCapture log;
+        m_link.reset();
+        QVERIFY(log.contains(QStringLiteral("exit rs232 trhead")));
+        QVERIFY(log.contains(QStringLiteral("close serial port")));
+        // The port is free again.
+        QSerialPort again;
+        again.setPortName(m_pty->first());
+        QVERIFY(again.open(QIODevice::ReadWrite));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSerialLink)
+#include "tst_seriallink.moc"

@@ -1,0 +1,198 @@
+#include "link/serialserver.h"
+#include "link/tcpserver.h"
+#include "linkharness.h"
+#include "records/dept.h"
+#include "records/system.h"
+#include "testsupport.h"
+
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class TestSimulator : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    int m_serial = 0;
+
+    struct Session {
+        std::unique_ptr<TestHost> host = std::make_unique<TestHost>();
+        std::unique_ptr<TcpServer> server;
+        std::unique_ptr<Simulator> ecr;
+        QString db;
+    };
+
+    std::unique_ptr<Session> start(const QStringList& faults)
+    {
+        auto session = std::make_unique<Session>();
+        session->server = std::make_unique<TcpServer>(session->host.get(), QHostAddress::LocalHost, 0);
+        session->db = m_dir.filePath(QStringLiteral("ecr%1.db").arg(++m_serial));
+        session->ecr = std::make_unique<Simulator>(QStringList { QStringLiteral("--connect"),
+                                                       QStringLiteral("127.0.0.1:%1").arg(session->server->serverPort()),
+                                                       QStringLiteral("--db"), session->db }
+            + faults);
+        if (!session->ecr->waitReady() || !QTest::qWaitFor([&] { return !session->host->connections.isEmpty(); }, 5000))
+            return nullptr;
+        return session;
+    }
+
+    static QStringList storedNames(const QString& file, const QString& table)
+    {
+        QStringList names;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+            db.setDatabaseName(file);
+            if (db.open()) {
+                QSqlQuery query(db);
+                query.exec(QStringLiteral("select itemRandom, itemName from %1").arg(table));
+                while (query.next())
+                    names << query.value(0).toString() + QLatin1Char(':') + query.value(1).toString();
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        return names;
+    }
+
+private slots:
+    void helpAndUsage()
+    {
+        QProcess help;
+        help.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tallvane-ecrsim"), { QStringLiteral("--help") });
+        QVERIFY(help.waitForFinished(10000));
+        QCOMPARE(help.exitCode(), 0);
+        const QByteArray text = help.readAllStandardOutput();
+        for (const char* option : { "--connect", "--serial", "--db", "--refuse", "--silent", "--bad-crc", "--bad-control",
+                 "--overlong", "--chunk", "--delay" })
+            QVERIFY2(text.contains(option), option);
+
+        QProcess wrong;
+        wrong.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tallvane-ecrsim"), {});
+        QVERIFY(wrong.waitForFinished(10000));
+        QVERIFY(wrong.exitCode() != 0);
+        QVERIFY(wrong.readAllStandardError().contains("--connect"));
+    }
+
+    void installThenDownload()
+    {
+        auto s = start({});
+        QVERIFY(s);
+        s->host->send("DEPTDATA", departments(3));
+        QVERIFY(s->host->waitForWord("UPDATE END"));
+        QCOMPARE(storedNames(s->db, QStringLiteral("table_dept")), (QStringList { "1:DEPT1", "2:DEPT2", "3:DEPT3" }));
+
+        // A second send replaces the table.
+        s->host->words.clear();
+        s->host->send("DEPTDATA", departments(2));
+        QVERIFY(s->host->waitForWord("UPDATE END"));
+        QCOMPARE(storedNames(s->db, QStringLiteral("table_dept")), (QStringList { "1:DEPT1", "2:DEPT2" }));
+
+        s->host->words.clear();
+        emit s->host->signal_MrcvData("DEPTDATA");
+        QVERIFY(s->host->waitForWord("DOWNLOAD END"));
+        QCOMPARE(s->host->words, QList<QByteArray>({ "DOWNLOAD DEPT1", "DOWNLOAD DEPT2", "DOWNLOAD END" }));
+        QCOMPARE(s->host->received.first().second, departments(2).isEmpty() ? ItemTable() : [] {
+            ItemTable rows;
+            for (const ItemRow& row : departments(2)) {
+                ItemRow decoded;
+                Dept::instance()->decodeRecord(deptRecord(row), &decoded);
+                rows << decoded;
+            }
+            return rows;
+        }());
+
+        // The register prints its frames and ends when its peer closes.
+        s->server.reset();
+        QVERIFY(s->ecr->waitFinished());
+        QCOMPARE(s->ecr->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(s->ecr->exitCode(), 0);
+        QVERIFY(s->ecr->output().contains("recv 08 00 09 00 04 14"));
+        QVERIFY(s->ecr->output().contains("send 06"));
+    }
+
+    void faults_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("download");
+        QTest::addColumn<QByteArray>("word");
+        QTest::newRow("refuse") << QStringList { "--refuse", "2:15" } << false << hexBytes("15");
+        QTest::newRow("silent") << QStringList { "--silent", "1" } << false << QByteArray("TIME OUT");
+        QTest::newRow("bad crc") << QStringList { "--bad-crc", "2" } << true << QByteArray("BCC ERR");
+        QTest::newRow("bad control") << QStringList { "--bad-control", "1" } << true << QByteArray("RCV ERR");
+        QTest::newRow("overlong") << QStringList { "--overlong", "1" } << true << QByteArray("RCV ERR");
+        QTest::newRow("pieces and delay") << QStringList { "--chunk", "7", "--delay", "20" } << true
+                                          << QByteArray("DOWNLOAD END");
+    }
+
+    void faults()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(bool, download);
+        QFETCH(QByteArray, word);
+        auto s = start(options);
+        QVERIFY(s);
+        s->host->send("DEPTDATA", departments(3));
+        if (!download) {
+            QVERIFY(s->host->waitForWord(word, 6000));
+            QCOMPARE(s->host->count("UPDATE END"), 0);
+            return;
+        }
+        QVERIFY(s->host->waitForWord("UPDATE END", 6000));
+        s->host->words.clear();
+        emit s->host->signal_MrcvData("DEPTDATA");
+        QVERIFY(s->host->waitForWord(word, 6000));
+        if (word != "DOWNLOAD END")
+            QVERIFY(s->host->received.isEmpty());
+        else
+            QCOMPARE(s->host->received.first().second.size(), 3);
+    }
+
+    void systemParameters()
+    {
+        auto s = start({});
+        QVERIFY(s);
+        QByteArray record = System::defaultRecord();
+        record[15] = char(7);
+        System::setRecord(record);
+        emit s->host->signal_MsendData("SYSPARMDATA", nullptr);
+        QVERIFY(s->host->waitForWord("UPDATE END"));
+        QCOMPARE(s->host->words, QList<QByteArray>({ "UPDATE sysparm", "UPDATE END" }));
+
+        System::setRecord(System::defaultRecord());
+        emit s->host->signal_MrcvData("SYSPARMDATA");
+        QVERIFY(s->host->waitForWord("DOWNLOAD END"));
+        QCOMPARE(System::ecrNo(), 7);
+        QCOMPARE(s->host->received.first().second.first().size(), 64);
+        System::setRecord(System::defaultRecord());
+    }
+
+    void serialRegister()
+    {
+        PtyPair pty;
+        if (!pty.ok())
+            QSKIP("socat is needed for pseudo-terminal pairs");
+        const QString db = m_dir.filePath(QStringLiteral("serial.db"));
+        Simulator ecr({ QStringLiteral("--serial"), pty.second(), QStringLiteral("--db"), db, QStringLiteral("--silent"),
+            QStringLiteral("1"), QStringLiteral("--silent"), QStringLiteral("2") });
+        QVERIFY(ecr.waitReady());
+        TestHost host;
+        SerialServer link(&host, pty.first());
+        QVERIFY(link.isOpen());
+        host.send("DEPTDATA", departments(2));
+        QVERIFY(host.waitForWord("UPDATE END", 20000));
+        QCOMPARE(host.words, QList<QByteArray>({ "TIME OUT", "TIME OUT", "UPDATE 1", "UPDATE 2", "UPDATE END" }));
+        QCOMPARE(storedNames(db, QStringLiteral("table_dept")).size(), 2);
+
+        host.words.clear();
+        emit host.signal_MsendData("SYSCLEARDATA", nullptr);
+        QVERIFY(host.waitForWord("UPDATE END"));
+        QVERIFY(QTest::qWaitFor([&] { return storedNames(db, QStringLiteral("table_dept")).isEmpty(); }, 3000));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSimulator)
+#include "tst_simulator.moc"

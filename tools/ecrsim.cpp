@@ -1,0 +1,507 @@
+// tallvane-ecrsim: plays a cash register for Tallvane, over TCP or a serial device, with
+// a configuration database as its memory and a set of faults to inject. See --help.
+
+#include "link/protocol.h"
+#include "records/categories.h"
+#include "records/recordcodec.h"
+#include "records/system.h"
+#include "records/translation.h"
+#include "storage/configdb.h"
+#include "storage/notice.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QHash>
+#include <QSerialPort>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QVariant>
+
+#include <cstdio>
+
+namespace {
+
+struct Faults {
+    QHash<int, quint8> refuse; // received data frame -> reply byte
+    QSet<int> silent; // received data frames left unanswered
+    QSet<int> badCrc; // sent register frames with a corrupted CRC
+    QSet<int> badControl; // sent register frames with control 0x04
+    QSet<int> overlong; // sent register frames longer than 256 bytes
+    int chunk = 0; // write replies in pieces of this many bytes
+    int delayMs = 0; // wait before every reply
+};
+
+struct StoredRecord {
+    QByteArray key;
+    QByteArray name;
+    QByteArray data;
+};
+
+void say(const char* direction, const QByteArray& bytes)
+{
+    std::printf("%s %s\n", direction, translation::hexSpaced(bytes).constData());
+    std::fflush(stdout);
+}
+
+class Register : public QObject {
+public:
+    Register(QIODevice* device, const Faults& faults)
+        : m_device(device)
+        , m_faults(faults)
+    {
+        connect(device, &QIODevice::readyRead, this, [this] { onReadyRead(); });
+        m_writer.setSingleShot(true);
+        connect(&m_writer, &QTimer::timeout, this, [this] { writeNext(); });
+        m_ackTimer.setSingleShot(true);
+        connect(&m_ackTimer, &QTimer::timeout, this, [this] {
+            std::printf("no acknowledgement: the download is abandoned\n");
+            std::fflush(stdout);
+            m_awaitingAck = false;
+            m_outgoing.clear();
+        });
+    }
+
+private:
+    // Received bytes: while records go out, each 0x06 releases the next one; any other
+    // byte ends the download and starts a frame of the program.
+    void onReadyRead()
+    {
+        m_in += m_device->readAll();
+        while (!m_in.isEmpty()) {
+            if (m_awaitingAck) {
+                m_ackTimer.stop();
+                m_awaitingAck = false;
+                if (m_in.at(0) == kAck) {
+                    m_in.remove(0, 1);
+                    say("recv", QByteArray(1, kAck));
+                    sendNextRecord();
+                    continue;
+                }
+                // Anything else ends the download; the bytes are read as the next frame.
+                std::printf("not acknowledged: the download is abandoned\n");
+                std::fflush(stdout);
+                m_outgoing.clear();
+            }
+            const int size = frameSize();
+            if (size < 0) {
+                std::printf("skip %02X\n", uchar(m_in.at(0)));
+                m_in.remove(0, 1);
+                continue;
+            }
+            if (size == 0 || m_in.size() < size)
+                return;
+            const QByteArray frame = m_in.left(size);
+            m_in.remove(0, size);
+            say("recv", frame);
+            handleFrame(frame);
+        }
+    }
+
+    // Length of the frame at the start of the input: 0 while unknown, -1 for no frame.
+    int frameSize() const
+    {
+        if (m_in.size() < 2)
+            return 0;
+        const uchar first = uchar(m_in.at(0));
+        const uchar second = uchar(m_in.at(1));
+        if (first == 0x08 && second == 0x00)
+            return 6;
+        if (first == 0x03 && second == 0x44)
+            return 5;
+        if (second == 0x55 && first >= 3)
+            return first + 2;
+        if (first >= 0x04 && first <= 0x06)
+            return second + 6;
+        return -1;
+    }
+
+    static bool crcGood(const QByteArray& frame)
+    {
+        const quint16 crc = translation::crc16(frame.constData(), frame.size() - 2);
+        return uchar(frame.at(frame.size() - 2)) == (crc & 0xFF) && uchar(frame.at(frame.size() - 1)) == (crc >> 8);
+    }
+
+    void handleFrame(const QByteArray& frame)
+    {
+        const uchar first = uchar(frame.at(0));
+        if (first == 0x08) {
+            if (crcGood(frame))
+                answerRequest(quint16(uchar(frame.at(2)) | uchar(frame.at(3)) << 8));
+            return;
+        }
+        if (first == 0x03 && uchar(frame.at(1)) == 0x44) {
+            answerSystemRequest();
+            return;
+        }
+        const int number = ++m_receivedFrames;
+        if (m_faults.silent.contains(number))
+            return;
+        if (m_faults.refuse.contains(number)) {
+            reply(QByteArray(1, char(m_faults.refuse.value(number))));
+            return;
+        }
+        if (uchar(frame.at(1)) == 0x55 && first != 0x04 && first != 0x05 && first != 0x06) {
+            quint8 sum = 0;
+            for (const char byte : frame)
+                sum = quint8(sum + quint8(byte));
+            if (sum != 0) {
+                reply(QByteArray(1, char(0x15)));
+                return;
+            }
+            m_tables[QStringLiteral("table_system")] = { { "1", "sysparm", frame.mid(4, frame.size() - 5) } };
+            save(QStringLiteral("table_system"));
+            reply(QByteArray(1, kAck));
+            return;
+        }
+        if (!crcGood(frame)) {
+            reply(QByteArray(1, char(0x15)));
+            return;
+        }
+        storeDataFrame(frame);
+        reply(QByteArray(1, kAck));
+    }
+
+    void storeDataFrame(const QByteArray& frame)
+    {
+        const quint8 control = quint8(frame.at(0));
+        const quint16 code = quint16(uchar(frame.at(2)) | uchar(frame.at(3)) << 8);
+        const QByteArray record = frame.mid(4, uchar(frame.at(1)));
+        const bool lastOfSend = control == 0x04 || control == 0x06;
+        if (code == 0x0021) {
+            for (const QString& table : configTableNames()) {
+                m_tables[table].clear();
+                save(table);
+            }
+            m_sendStarted = false;
+            return;
+        }
+        if ((code & 0xFF) == 0x20) {
+            m_sendStarted = !lastOfSend;
+            return;
+        }
+        const Category* category = nullptr;
+        if (code >= 5 && code <= 7)
+            category = categoryByType("PLUDATA");
+        for (const Category* c = categoriesBegin(); !category && c != categoriesEnd(); ++c)
+            if (c->payloadCode == code && c->number != CategorySysParm)
+                category = c;
+        if (!category) {
+            m_sendStarted = !lastOfSend;
+            return;
+        }
+        const QString table = QString::fromLatin1(category->table);
+        QList<StoredRecord>& rows = records(table);
+        if (category->number == CategoryPlu) {
+            // Add and update put the row under its item code; delete removes it.
+            const QByteArray key = translation::bcdToDigits(record.constData(), qMin<int>(7, record.size()));
+            int at = -1;
+            for (int i = 0; i < rows.size() && at < 0; ++i)
+                if (rows.at(i).key == key)
+                    at = i;
+            if (code == 6) {
+                if (at >= 0)
+                    rows.removeAt(at);
+            } else {
+                const StoredRecord stored { key, nameOf(*category, record, rows.size()), record.left(category->storedSize) };
+                if (at >= 0)
+                    rows[at] = stored;
+                else
+                    rows.append(stored);
+            }
+        } else {
+            // The first frame of a send starts the category's table anew.
+            if (!m_sendStarted)
+                rows.clear();
+            const QByteArray key = category->number == CategoryNetParm ? QByteArray("1") : QByteArray::number(rows.size() + 1);
+            rows.append({ key, nameOf(*category, record, rows.size()), record.left(category->storedSize) });
+        }
+        m_sendStarted = !lastOfSend;
+        if (lastOfSend)
+            save(table);
+    }
+
+    static QByteArray nameOf(const Category& category, const QByteArray& record, int row)
+    {
+        switch (category.number) {
+        case CategoryHeader:
+            return "header" + QByteArray::number(row + 1);
+        case CategoryTrailer:
+            return "trailer" + QByteArray::number(row + 1);
+        case CategoryExtHeader:
+            return "extheader" + QByteArray::number(row + 1);
+        case CategoryNetParm:
+            return "netparm";
+        default:
+            break;
+        }
+        if (!category.codec)
+            return QByteArray();
+        ItemRow decoded;
+        return category.codec()->decodeRecord(record, &decoded, row + 1);
+    }
+
+    QList<StoredRecord>& records(const QString& table)
+    {
+        if (!m_tables.contains(table)) {
+            QList<StoredRecord> rows;
+            QSqlQuery query(QSqlDatabase::database(currentDatabasePath));
+            if (query.exec(QStringLiteral("SELECT itemRandom, itemName, itemData FROM %1").arg(table)))
+                while (query.next())
+                    rows.append({ query.value(0).toString().toUtf8(), query.value(1).toString().toUtf8(),
+                        query.value(2).toByteArray() });
+            m_tables.insert(table, rows);
+        }
+        return m_tables[table];
+    }
+
+    void save(const QString& table)
+    {
+        QList<RecordEntry> entries;
+        for (const StoredRecord& record : records(table))
+            entries.append(RecordEntry::make(record.key, record.name, record.data));
+        saveRecords(table, entries);
+    }
+
+    void answerRequest(quint16 requestCode)
+    {
+        const Category* category = categoryByRequest(requestCode);
+        if (!category) {
+            std::printf("unknown request %04X\n", requestCode);
+            return;
+        }
+        const bool numbered = category->storedSize < category->recordSize;
+        const QList<StoredRecord>& rows = records(QString::fromLatin1(category->table));
+        for (int i = 0; i < rows.size(); ++i) {
+            QByteArray record = rows.at(i).data.leftJustified(category->recordSize, '\0', true);
+            // The register numbers the records of categories that carry an index byte.
+            if (numbered)
+                record[category->recordSize - 1] = char(i + 1);
+            m_outgoing.append(registerFrame(0x05, category->payloadCode, record));
+        }
+        m_outgoing.append(registerFrame(0x06, category->payloadCode, QByteArray()));
+        sendNextRecord();
+    }
+
+    void answerSystemRequest()
+    {
+        const QList<StoredRecord>& rows = records(QStringLiteral("table_system"));
+        const QByteArray stored = rows.isEmpty() ? System::defaultRecord() : rows.first().data.leftJustified(64, '\0', true);
+        // Tallvane reads the system record from the reply's record bytes 2 on (followed by the
+        // CRC), so the reply carries the table word 02 00 first.
+        const QByteArray record = QByteArray::fromHex("0200") + stored.left(62);
+        m_outgoing.append(registerFrame(0x05, 0x0002, record));
+        m_outgoing.append(registerFrame(0x06, 0x0002, QByteArray()));
+        sendNextRecord();
+    }
+
+    // A register frame: the length prefix, then a data frame.
+    static QByteArray registerFrame(quint8 control, quint16 code, const QByteArray& record)
+    {
+        QByteArray frame;
+        frame.append(char(record.size() & 0xFF));
+        frame.append(dataFrame(control, code, record));
+        return frame;
+    }
+
+    void sendNextRecord()
+    {
+        if (m_outgoing.isEmpty()) {
+            m_awaitingAck = false;
+            return;
+        }
+        QByteArray frame = m_outgoing.takeFirst();
+        const int number = ++m_sentFrames;
+        if (m_faults.badControl.contains(number)) {
+            frame = frame.left(1) + dataFrame(0x04, quint16(uchar(frame.at(3)) | uchar(frame.at(4)) << 8),
+                                    frame.mid(5, uchar(frame.at(0))));
+        }
+        if (m_faults.badCrc.contains(number))
+            frame[frame.size() - 1] = char(frame.at(frame.size() - 1) ^ 0x5A);
+        if (m_faults.overlong.contains(number))
+            frame.append(QByteArray(300, char(0x33)));
+        m_awaitingAck = true;
+        m_ackTimer.start(10000);
+        reply(frame);
+    }
+
+    void reply(const QByteArray& bytes)
+    {
+        m_replies.append(bytes);
+        if (!m_writer.isActive() && m_pending.isEmpty())
+            m_writer.start(m_faults.delayMs);
+    }
+
+    // Writes the queued replies, each after the delay, in pieces of the chunk size.
+    void writeNext()
+    {
+        if (m_pending.isEmpty()) {
+            if (m_replies.isEmpty())
+                return;
+            m_pending = m_replies.takeFirst();
+            say("send", m_pending);
+        }
+        const int piece = m_faults.chunk > 0 ? m_faults.chunk : int(m_pending.size());
+        m_device->write(m_pending.left(piece));
+        m_pending.remove(0, piece);
+        if (auto* socket = qobject_cast<QAbstractSocket*>(m_device))
+            socket->flush();
+        else if (auto* port = qobject_cast<QSerialPort*>(m_device))
+            port->flush();
+        if (!m_pending.isEmpty())
+            m_writer.start(10);
+        else if (!m_replies.isEmpty())
+            m_writer.start(m_faults.delayMs);
+    }
+
+    QIODevice* m_device;
+    Faults m_faults;
+    QByteArray m_in;
+    QList<QByteArray> m_outgoing; // register frames of the download in progress
+    bool m_awaitingAck = false;
+    QTimer m_ackTimer;
+    QList<QByteArray> m_replies;
+    QByteArray m_pending;
+    QTimer m_writer;
+    int m_receivedFrames = 0;
+    int m_sentFrames = 0;
+    bool m_sendStarted = false;
+    QHash<QString, QList<StoredRecord>> m_tables;
+};
+
+bool numberList(const QStringList& values, QSet<int>* out)
+{
+    for (const QString& value : values) {
+        bool ok = false;
+        const int n = value.toInt(&ok);
+        if (!ok || n < 1)
+            return false;
+        out->insert(n);
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tallvane-ecrsim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Plays a cash register for Tallvane.\n"
+        "Requests are answered with the stored records of their category, one register frame each,\n"
+        "then an end frame. Data frames are answered 0x06 and stored: a send replaces its category's\n"
+        "table; PLU add and update frames put the row under its item code, delete frames remove it.\n"
+        "System parameters and the clear command are answered 0x06 (clear empties every table).\n"
+        "One line is printed per frame received and sent. The program ends with status 0 when its\n"
+        "peer closes the connection. Frame numbers count from 1 since the start."));
+    parser.addHelpOption();
+    const QCommandLineOption connectOption(QStringLiteral("connect"),
+        QStringLiteral("Connect to Tallvane over TCP, as a register does."), QStringLiteral("HOST:PORT"));
+    const QCommandLineOption serialOption(QStringLiteral("serial"),
+        QStringLiteral("Use a serial device (for example one end of a pseudo-terminal pair)."), QStringLiteral("DEVICE"));
+    const QCommandLineOption dbOption(QStringLiteral("db"),
+        QStringLiteral("Memory of the register: a Tallvane configuration database, created when missing."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption refuseOption(QStringLiteral("refuse"),
+        QStringLiteral("Answer received data frame N with BYTE (hexadecimal) instead of 06."), QStringLiteral("N:BYTE"));
+    const QCommandLineOption silentOption(QStringLiteral("silent"), QStringLiteral("Do not answer received data frame N."),
+        QStringLiteral("N"));
+    const QCommandLineOption badCrcOption(QStringLiteral("bad-crc"), QStringLiteral("Corrupt the CRC of sent register frame N."),
+        QStringLiteral("N"));
+    const QCommandLineOption badControlOption(QStringLiteral("bad-control"),
+        QStringLiteral("Send register frame N with control 04."), QStringLiteral("N"));
+    const QCommandLineOption overlongOption(QStringLiteral("overlong"),
+        QStringLiteral("Make sent register frame N longer than 256 bytes."), QStringLiteral("N"));
+    const QCommandLineOption chunkOption(QStringLiteral("chunk"),
+        QStringLiteral("Write every reply in pieces of K bytes, with a short pause between them."), QStringLiteral("K"));
+    const QCommandLineOption delayOption(QStringLiteral("delay"), QStringLiteral("Wait MS milliseconds before every reply."),
+        QStringLiteral("MS"));
+    parser.addOptions({ connectOption, serialOption, dbOption, refuseOption, silentOption, badCrcOption,
+        badControlOption, overlongOption, chunkOption, delayOption });
+    parser.process(app);
+
+    auto fail = [](const QString& message) {
+        std::fprintf(stderr, "tallvane-ecrsim: %s\n", qPrintable(message));
+        return 2;
+    };
+    if (parser.isSet(connectOption) == parser.isSet(serialOption))
+        return fail(QStringLiteral("give exactly one of --connect HOST:PORT and --serial DEVICE (see --help)"));
+
+    Faults faults;
+    for (const QString& value : parser.values(refuseOption)) {
+        const QStringList parts = value.split(QLatin1Char(':'));
+        bool okNumber = false, okByte = false;
+        const int n = parts.value(0).toInt(&okNumber);
+        const int byte = parts.value(1).toInt(&okByte, 16);
+        if (parts.size() != 2 || !okNumber || !okByte || n < 1 || byte < 0 || byte > 255)
+            return fail(QStringLiteral("--refuse takes N:BYTE, for example 1:15"));
+        faults.refuse.insert(n, quint8(byte));
+    }
+    if (!numberList(parser.values(silentOption), &faults.silent) || !numberList(parser.values(badCrcOption), &faults.badCrc)
+        || !numberList(parser.values(badControlOption), &faults.badControl)
+        || !numberList(parser.values(overlongOption), &faults.overlong))
+        return fail(QStringLiteral("frame numbers count from 1"));
+    if (parser.isSet(chunkOption)) {
+        bool ok = false;
+        faults.chunk = parser.value(chunkOption).toInt(&ok);
+        if (!ok || faults.chunk < 1)
+            return fail(QStringLiteral("--chunk takes a number of bytes from 1"));
+    }
+    if (parser.isSet(delayOption)) {
+        bool ok = false;
+        faults.delayMs = parser.value(delayOption).toInt(&ok);
+        if (!ok || faults.delayMs < 0)
+            return fail(QStringLiteral("--delay takes milliseconds"));
+    }
+
+    Notice::setHandler([](Notice::Kind, const QString& title, const QString& text) {
+        std::fprintf(stderr, "tallvane-ecrsim: %s: %s\n", qPrintable(title), qPrintable(text));
+    });
+    const QString db = parser.isSet(dbOption) ? parser.value(dbOption) : QStringLiteral(":memory:");
+    if (db != QLatin1String(":memory:") && QFile::exists(db))
+        openDatabase(db);
+    else
+        createDatabase(db);
+
+    QTcpSocket socket;
+    QSerialPort port;
+    QIODevice* device = nullptr;
+    if (parser.isSet(connectOption)) {
+        const QString target = parser.value(connectOption);
+        const int colon = target.lastIndexOf(QLatin1Char(':'));
+        bool ok = false;
+        const int tcpPort = target.mid(colon + 1).toInt(&ok);
+        if (colon <= 0 || !ok || tcpPort <= 0 || tcpPort > 65535)
+            return fail(QStringLiteral("--connect takes HOST:PORT"));
+        socket.connectToHost(target.left(colon), quint16(tcpPort));
+        if (!socket.waitForConnected(10000))
+            return fail(QStringLiteral("cannot connect to %1: %2").arg(target, socket.errorString()));
+        socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        QObject::connect(&socket, &QTcpSocket::disconnected, &app, [] { QCoreApplication::exit(0); });
+        device = &socket;
+    } else {
+        port.setPortName(parser.value(serialOption));
+        if (!port.open(QIODevice::ReadWrite))
+            return fail(QStringLiteral("cannot open %1: %2").arg(parser.value(serialOption), port.errorString()));
+        port.setBaudRate(QSerialPort::Baud115200);
+        port.setDataBits(QSerialPort::Data8);
+        port.setParity(QSerialPort::NoParity);
+        port.setStopBits(QSerialPort::OneStop);
+        port.setFlowControl(QSerialPort::NoFlowControl);
+        QObject::connect(&port, &QSerialPort::errorOccurred, &app, [](QSerialPort::SerialPortError error) {
+            if (error == QSerialPort::ResourceError)
+                QCoreApplication::exit(0);
+        });
+        device = &port;
+    }
+    std::printf("register ready\n");
+    std::fflush(stdout);
+    Register ecr(device, faults);
+    return app.exec();
+}
