@@ -6,9 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(
-    cmake g++ make pkg-config
+    cmake g++ make
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-5compat-dev
-    libqt6sql6-sqlite libqt6svg6 libgl-dev libsqlite3-dev libbenchmark-dev
+    libqt6sql6-sqlite libgl-dev libsqlite3-dev
     xvfb xauth socat fonts-dejavu-core
 )
 

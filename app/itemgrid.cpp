@@ -9,6 +9,13 @@
 #include <memory>
 #include <vector>
 
+QString GridDelegate::displayText(const QVariant& value, const QLocale& locale) const
+{
+    if (value.typeId() == QMetaType::Double)
+        return QString::number(value.toDouble(), 'f', 2);
+    return QStyledItemDelegate::displayText(value, locale);
+}
+
 namespace ItemGrid {
 
 namespace {

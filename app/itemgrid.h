@@ -2,10 +2,20 @@
 
 #include "records/itemtable.h"
 
+#include <QStyledItemDelegate>
+
 class QItemSelectionModel;
 class QStandardItemModel;
 
 // Putting an item table into the grid's model and reading it back.
+// Shows real cells with two decimals (prices, rates, quantities), as the register prints
+// them; the cell's value itself is left as it is.
+class GridDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant& value, const QLocale& locale) const override;
+};
+
 namespace ItemGrid {
 
 // Replaces the model's rows by `table`, typed and locked by the column kinds; takes (and

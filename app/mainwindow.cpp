@@ -114,6 +114,7 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
 
     m_model = new QStandardItemModel(this);
     ui->tableView->setModel(m_model);
+    ui->tableView->setItemDelegate(new GridDelegate(ui->tableView));
     ui->tableView->verticalHeader()->hide();
     QHeaderView* header = ui->tableView->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Stretch);
@@ -339,13 +340,7 @@ void MainWindow::openCategory(int category)
 
     if (page->page == PageForm) {
         refreshTable();
-        QHeaderView* header = ui->tableView->horizontalHeader();
-        if (category == CategoryNetParm) {
-            header->setSectionResizeMode(QHeaderView::ResizeToContents);
-        } else {
-            header->setSectionResizeMode(QHeaderView::Stretch);
-            ui->tableView->resizeColumnsToContents();
-        }
+        fitColumns();
     } else if (category == CategorySysParm) {
         System::loadSystemRecord();
         fillSystemPage();
@@ -366,6 +361,24 @@ void MainWindow::refreshTable()
 void MainWindow::fillTable(const ItemTable& table)
 {
     ItemGrid::fill(m_model, table, currentColumns(), m_currentCategory);
+    fitColumns();
+}
+
+void MainWindow::fitColumns()
+{
+    QHeaderView* header = ui->tableView->horizontalHeader();
+    if (m_currentCategory == CategoryNetParm) {
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        return;
+    }
+    // Fitted to their contents, then stretched over the grid's width; text columns keep
+    // the width of their longest text, so that no name is cut short.
+    ui->tableView->resizeColumnsToContents();
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    const ColumnDescription& columns = currentColumns();
+    for (int c = 0; c < qMin(m_model->columnCount(), kMaxColumns); ++c)
+        if (columns.kinds[c] == KindText)
+            header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
 }
 
 void MainWindow::on_comboBox_Connect_currentIndexChanged(int index)

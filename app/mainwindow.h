@@ -103,6 +103,7 @@ private:
     void openCategory(int category);
     void refreshTable();
     void fillTable(const ItemTable& table);
+    void fitColumns();
     void fillSystemPage();
     void readSystemPage();
     void applyOptionEntry(int entry, bool flag);

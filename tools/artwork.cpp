@@ -219,7 +219,7 @@ QImage commandFace(const QSize& size, const QColor& accent, const QString& word,
     p.setPen(pen(QColor(140, 146, 156), 1));
     p.setBrush(fill);
     p.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 5, 5);
-    const qreal g = qMin(size.height() - 8, 24);
+    const qreal g = qMin(size.height() - 8, 20);
     p.setPen(pen(accent, qMax<qreal>(1.6, g / 9)));
     if (word.isEmpty()) {
         glyph(p, QRectF((size.width() - g) / 2, (size.height() - g) / 2, g, g));
@@ -227,7 +227,7 @@ QImage commandFace(const QSize& size, const QColor& accent, const QString& word,
     }
     glyph(p, QRectF(5, (size.height() - g) / 2, g, g));
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(size.height() >= 40 ? 12 : 11);
+    font.setPixelSize(11);
     font.setBold(true);
     p.setFont(font);
     p.setPen(QColor(40, 44, 52));
