@@ -9,15 +9,6 @@
 #include <algorithm>
 
 namespace {
-void registerTypes()
-{
-    static const bool registered = [] {
-        qRegisterMetaType<SharedTable>("SharedTable");
-        return true;
-    }();
-    Q_UNUSED(registered);
-}
-
 bool canOpen(const QString& portName)
 {
     QSerialPort port;
@@ -44,11 +35,7 @@ QStringList scanSerialPorts()
 
 myserial::myserial(QObject* parent)
     : QSerialPort(parent)
-    , m_engine(
-          this, CarrierTraits::serial(), [this] { flush(); }, [this](const QByteArray& word) { emit signal_ackData(word); },
-          [this](const QByteArray& datatype, const ItemTable& rows) {
-              emit signal_rcvData(datatype, SharedTable(new ItemTable(rows)));
-          })
+    , m_engine(portEngine(this, CarrierTraits::serial()))
 {
 }
 
@@ -76,18 +63,15 @@ void myserial::sendData(QByteArray datatype, SharedTable datas) { m_engine.sendD
 void myserial::rcvData(QByteArray datatype) { m_engine.rcvData(datatype); }
 
 rs232thread::rs232thread(const QString& portName, QObject* parent)
-    : QThread(parent)
+    : RelayThread("rs232thread", parent)
     , m_portName(portName)
 {
-    registerTypes();
 }
 
 rs232thread::~rs232thread()
 {
     qCDebug(lcLink) << "exit rs232 trhead";
-    requestInterruption();
-    quit();
-    wait();
+    stop();
 }
 
 bool rs232thread::waitForPort(QString* error)
@@ -111,47 +95,18 @@ void rs232thread::run()
         m_portSettled.release();
         return;
     }
-    connect(this, &rs232thread::signal_sendData, &port, &myserial::sendData);
-    connect(this, &rs232thread::signal_rcvDataType, &port, &myserial::rcvData);
-    connect(&port, &myserial::signal_rcvData, this, &rs232thread::rcvData);
-    connect(&port, &myserial::signal_ackData, this, &rs232thread::ackData);
+    wirePort(&port);
     m_portOpen = true;
     // Wired before the owner goes on, so that no request can be sent into the void.
     m_portSettled.release();
     exec();
 }
 
-void rs232thread::sendData(QByteArray datatype, QList<QList<QVariant>>* datas)
-{
-    // Each request carries its own copy, alive until its transfer has ended.
-    emit signal_sendData(datatype, datas ? SharedTable(new ItemTable(*datas)) : SharedTable());
-}
-
-void rs232thread::rcvDataType(QByteArray datatype)
-{
-    qCDebug(lcLink) << "rs232thread rcvDataType";
-    emit signal_rcvDataType(datatype);
-}
-
-void rs232thread::rcvData(QByteArray datatype, SharedTable datas)
-{
-    ItemTable rows = datas ? *datas : ItemTable();
-    qCDebug(lcLink) << "rs232thread rcvData";
-    emit signal_rcvData(datatype, &rows);
-}
-
-void rs232thread::ackData(QByteArray datatype) { emit signal_ackData(datatype); }
-
 SerialServer::SerialServer(LinkHost* host, const QString& portName, QObject* parent)
     : QObject(parent)
 {
     m_thread = new rs232thread(portName, this);
-    if (host) {
-        connect(host, &LinkHost::signal_MsendData, m_thread, &rs232thread::sendData);
-        connect(host, &LinkHost::signal_MrcvData, m_thread, &rs232thread::rcvDataType);
-        connect(m_thread, &rs232thread::signal_ackData, host, &LinkHost::ackData);
-        connect(m_thread, &rs232thread::signal_rcvData, host, &LinkHost::rcvData);
-    }
+    m_thread->connectHost(host);
     m_thread->start();
     m_open = m_thread->waitForPort(&m_openError);
 }

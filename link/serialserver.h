@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/protocol.h"
+#include "link/relaythread.h"
 #include "link/transfer.h"
 
 #include <QSemaphore>
@@ -40,7 +41,7 @@ private:
 
 // The serial link's thread, holding its myserial. The object lives on the GUI thread,
 // where its relay slots run.
-class rs232thread : public QThread {
+class rs232thread : public RelayThread {
     Q_OBJECT
 public:
     rs232thread(const QString& portName, QObject* parent = nullptr);
@@ -49,18 +50,6 @@ public:
     // Blocks until the thread has opened its port (true) or failed to (false, with the
     // system's reason in `error`).
     bool waitForPort(QString* error);
-
-signals:
-    void signal_sendData(QByteArray datatype, SharedTable datas);
-    void signal_rcvData(QByteArray datatype, QList<QList<QVariant>>* datas);
-    void signal_rcvDataType(QByteArray datatype);
-    void signal_ackData(QByteArray datatype);
-
-public slots:
-    void sendData(QByteArray datatype, QList<QList<QVariant>>* datas);
-    void rcvDataType(QByteArray datatype);
-    void rcvData(QByteArray datatype, SharedTable datas);
-    void ackData(QByteArray datatype);
 
 protected:
     void run() override;

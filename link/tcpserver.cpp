@@ -29,15 +29,6 @@ QString addressText(const QHostAddress& address)
     return isIpv4 ? QHostAddress(ipv4).toString() : address.toString();
 }
 
-void registerTypes()
-{
-    static const bool registered = [] {
-        qRegisterMetaType<SharedTable>("SharedTable");
-        return true;
-    }();
-    Q_UNUSED(registered);
-}
-
 } // namespace
 
 namespace ConnectionRegistry {
@@ -58,11 +49,7 @@ QString take(int socketDescriptor)
 
 MySocket::MySocket(int, QObject* parent)
     : QTcpSocket(parent)
-    , m_engine(
-          this, CarrierTraits::tcp(), [this] { flush(); }, [this](const QByteArray& word) { emit signal_ackData(word); },
-          [this](const QByteArray& datatype, const ItemTable& rows) {
-              emit signal_rcvData(datatype, SharedTable(new ItemTable(rows)));
-          })
+    , m_engine(portEngine(this, CarrierTraits::tcp()))
 {
 }
 
@@ -71,26 +58,15 @@ void MySocket::sendData(QByteArray datatype, SharedTable datas) { m_engine.sendD
 void MySocket::rcvData(QByteArray datatype) { m_engine.rcvData(datatype); }
 
 ServerThread::ServerThread(int socketDescriptor, QObject* parent)
-    : QThread(parent)
+    : RelayThread("tcpthread", parent)
     , m_socketDescriptor(socketDescriptor)
 {
-    registerTypes();
 }
 
 ServerThread::~ServerThread()
 {
     qCDebug(lcLink) << "close server thread";
     stop();
-}
-
-void ServerThread::stop()
-{
-    if (m_stopped)
-        return;
-    m_stopped = true;
-    requestInterruption();
-    quit();
-    wait();
 }
 
 void ServerThread::run()
@@ -105,37 +81,13 @@ void ServerThread::run()
     // Wired before the connection is announced, so that a request sent the moment the host
     // sees the register already finds its socket.
     connect(&socket, &QTcpSocket::disconnected, this, &ServerThread::disconnectToHost);
-    connect(this, &ServerThread::signal_sendData, &socket, &MySocket::sendData);
-    connect(this, &ServerThread::signal_rcvDataType, &socket, &MySocket::rcvData);
-    connect(&socket, &MySocket::signal_rcvData, this, &ServerThread::rcvData);
-    connect(&socket, &MySocket::signal_ackData, this, &ServerThread::ackData);
+    wirePort(&socket);
     emit sig_showconnect(address);
 
     exec();
     qCDebug(lcLink) << "close socket";
     socket.close();
 }
-
-void ServerThread::sendData(QByteArray datatype, QList<QList<QVariant>>* datas)
-{
-    // Each request carries its own copy, alive until its transfer has ended.
-    emit signal_sendData(datatype, datas ? SharedTable(new ItemTable(*datas)) : SharedTable());
-}
-
-void ServerThread::rcvDataType(QByteArray datatype)
-{
-    qCDebug(lcLink) << "tcpthread rcvDataType";
-    emit signal_rcvDataType(datatype);
-}
-
-void ServerThread::rcvData(QByteArray datatype, SharedTable datas)
-{
-    ItemTable rows = datas ? *datas : ItemTable();
-    qCDebug(lcLink) << "tcpthread rcvData";
-    emit signal_rcvData(datatype, &rows);
-}
-
-void ServerThread::ackData(QByteArray datatype) { emit signal_ackData(datatype); }
 
 void ServerThread::disconnectToHost()
 {
@@ -144,7 +96,12 @@ void ServerThread::disconnectToHost()
 }
 
 TcpServer::TcpServer(LinkHost* host, QObject* parent)
-    : TcpServer(host, LinkSettings::load().tcpAddress, LinkSettings::load().tcpPort, parent)
+    : TcpServer(host, LinkSettings::load(), parent)
+{
+}
+
+TcpServer::TcpServer(LinkHost* host, const LinkSettings& settings, QObject* parent)
+    : TcpServer(host, settings.tcpAddress, settings.tcpPort, parent)
 {
 }
 
@@ -152,7 +109,6 @@ TcpServer::TcpServer(LinkHost* host, const QHostAddress& address, quint16 port, 
     : QTcpServer(parent)
     , m_host(host)
 {
-    registerTypes();
     if (!listen(address, port)) {
         m_listenError = QStringLiteral("%1:%2: %3").arg(address.toString()).arg(port).arg(errorString());
         qCDebug(lcLink) << "tcp listen failed" << m_listenError;
@@ -173,10 +129,7 @@ void TcpServer::incomingConnection(qintptr socketDescriptor)
     if (m_host) {
         connect(thread, &ServerThread::sig_showconnect, m_host, &LinkHost::showConnection);
         connect(thread, &ServerThread::disconnectTCP, m_host, &LinkHost::showDisconnection);
-        connect(m_host, &LinkHost::signal_MsendData, thread, &ServerThread::sendData);
-        connect(m_host, &LinkHost::signal_MrcvData, thread, &ServerThread::rcvDataType);
-        connect(thread, &ServerThread::signal_ackData, m_host, &LinkHost::ackData);
-        connect(thread, &ServerThread::signal_rcvData, m_host, &LinkHost::rcvData);
+        thread->connectHost(m_host);
     }
     thread->start();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/protocol.h"
+#include "link/relaythread.h"
 #include "link/transfer.h"
 
 #include <QHostAddress>
@@ -12,6 +13,7 @@
 #include <memory>
 
 class LinkHost;
+struct LinkSettings;
 
 // Addresses of the connected registers by socket descriptor. Connection threads put, the
 // GUI thread takes; access is serialised.
@@ -42,7 +44,7 @@ private:
 
 // One accepted connection: a worker thread holding its MySocket. The object itself lives
 // on the GUI thread, where its relay slots run.
-class ServerThread : public QThread {
+class ServerThread : public RelayThread {
     Q_OBJECT
 public:
     ServerThread(int socketDescriptor, QObject* parent = nullptr);
@@ -53,28 +55,15 @@ public:
 signals:
     void disconnectTCP(int socketDescriptor);
     void sig_showconnect(QString address);
-    void signal_sendData(QByteArray datatype, SharedTable datas);
-    void signal_rcvData(QByteArray datatype, QList<QList<QVariant>>* datas);
-    void signal_rcvDataType(QByteArray datatype);
-    void signal_ackData(QByteArray datatype);
-
-public slots:
-    void sendData(QByteArray datatype, QList<QList<QVariant>>* datas);
-    void rcvDataType(QByteArray datatype);
 
 private slots:
     void disconnectToHost();
-    void rcvData(QByteArray datatype, SharedTable datas);
-    void ackData(QByteArray datatype);
 
 protected:
     void run() override;
 
 private:
-    void stop();
-
     int m_socketDescriptor;
-    bool m_stopped = false;
 };
 
 // The TCP carrier: listens for registers and gives each connection its own thread. Every
@@ -93,6 +82,8 @@ protected:
     void incomingConnection(qintptr socketDescriptor) override;
 
 private:
+    TcpServer(LinkHost* host, const LinkSettings& settings, QObject* parent);
+
     LinkHost* m_host;
     QString m_listenError;
 };

@@ -57,3 +57,14 @@ private:
     RowsSink m_rows;
     ItemTable m_received; // rows of the download in progress, one list per port
 };
+
+// The engine of a port object (MySocket, myserial): it runs on the port and reports
+// through the port's signal_ackData and signal_rcvData.
+template <class Port> TransferEngine portEngine(Port* port, const CarrierTraits& traits)
+{
+    return TransferEngine(
+        port, traits, [port] { port->flush(); }, [port](const QByteArray& word) { emit port->signal_ackData(word); },
+        [port](const QByteArray& datatype, const ItemTable& rows) {
+            emit port->signal_rcvData(datatype, SharedTable(new ItemTable(rows)));
+        });
+}

@@ -66,19 +66,26 @@ void reverseBytes(char* text, int count) { std::reverse(text, text + count); }
 
 bool inDigitClass(uchar b) { return b >= 0x21 && b <= 0x39; }
 
-enum class Side { Pc, Register };
+// Which bytes besides the digit class belong to a right-to-left run, and what each
+// becomes: 0 for bytes outside the run.
+using Recode = uchar (*)(uchar byte);
 
-// The Hebrew walk of both directions; they differ only in the letter set and its recoding.
-void hebrewWalk(char* text, int size, Side side)
+uchar hebrewToRegister(uchar b) { return b == 0xA0 ? 0x9B : (b >= 0xE0 && b <= 0xFA) ? uchar(b - 0x60) : 0; }
+uchar hebrewFromRegister(uchar b) { return b == 0x9B ? 0xA0 : (b >= 0x80 && b <= 0x9A) ? uchar(b + 0x60) : 0; }
+// Arabic letters stay in place and in logical order; only the no-break space joins a run.
+uchar arabicSpaceToRegister(uchar b) { return b == 0xA0 ? 0x9B : 0; }
+
+// The walk of the register text conversions: runs of right-to-left bytes (digit-class
+// bytes and the recoded letters) are reversed, and a number inside a run keeps its order.
+void registerWalk(char* text, int size, Recode recode)
 {
     int runStart = 0, runLength = 0;
     int digitStart = 0, digitLength = 0;
-    int pos = 0;
-    for (; pos < size && text[pos] != 0; ++pos) {
+    for (int pos = 0; pos < size && text[pos] != 0; ++pos) {
         const uchar b = uchar(text[pos]);
         const bool digit = inDigitClass(b);
-        const bool letter = side == Side::Pc ? (b == 0xA0 || (b >= 0xE0 && b <= 0xFA)) : (b >= 0x80 && b <= 0x9B);
-        if (digit || letter) {
+        const uchar recoded = digit ? 0 : recode(b);
+        if (digit || recoded) {
             if (runLength == 0)
                 runStart = pos;
             if (digit) {
@@ -90,50 +97,11 @@ void hebrewWalk(char* text, int size, Side side)
                     reverseBytes(text + digitStart, digitLength);
                     digitLength = 0;
                 }
-                uchar recoded;
-                if (side == Side::Pc)
-                    recoded = b == 0xA0 ? 0x9B : uchar(b - 0x60);
-                else
-                    recoded = b == 0x9B ? 0xA0 : uchar(b + 0x60);
                 text[pos] = char(recoded);
             }
             ++runLength;
         } else {
             // The run ends here; an open digit run carries on.
-            if (runLength >= 2)
-                reverseBytes(text + runStart, runLength);
-            runLength = 0;
-        }
-    }
-    if (digitLength > 0)
-        reverseBytes(text + digitStart, digitLength);
-    if (runLength >= 2)
-        reverseBytes(text + runStart, runLength);
-}
-
-void arabicToRegister(char* text, int size)
-{
-    int runStart = 0, runLength = 0;
-    int digitStart = 0, digitLength = 0;
-    for (int pos = 0; pos < size && text[pos] != 0; ++pos) {
-        const uchar b = uchar(text[pos]);
-        if (inDigitClass(b)) {
-            if (runLength == 0)
-                runStart = pos;
-            if (digitLength == 0)
-                digitStart = pos;
-            ++digitLength;
-            ++runLength;
-        } else if (b == 0xA0) {
-            if (runLength == 0)
-                runStart = pos;
-            if (digitLength > 0) {
-                reverseBytes(text + digitStart, digitLength);
-                digitLength = 0;
-            }
-            text[pos] = char(0x9B);
-            ++runLength;
-        } else {
             if (runLength >= 2)
                 reverseBytes(text + runStart, runLength);
             runLength = 0;
@@ -247,10 +215,10 @@ void textToRegister(char* text, int size)
 {
     switch (currentLanguage.load(std::memory_order_relaxed)) {
     case Hebrew:
-        hebrewWalk(text, size, Side::Pc);
+        registerWalk(text, size, hebrewToRegister);
         break;
     case Arabic:
-        arabicToRegister(text, size);
+        registerWalk(text, size, arabicSpaceToRegister);
         break;
     default:
         break;
@@ -261,7 +229,7 @@ void textFromRegister(char* text, int size)
 {
     switch (currentLanguage.load(std::memory_order_relaxed)) {
     case Hebrew:
-        hebrewWalk(text, size, Side::Register);
+        registerWalk(text, size, hebrewFromRegister);
         break;
     case Arabic:
         arabicFromRegister(text, size);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "link/protocol.h"
+
+#include <QByteArray>
+#include <QThread>
+
+class LinkHost;
+
+// The thread object of a link: it lives on the GUI thread, where its relay slots run, and
+// passes requests to the port object that its run() creates on the worker thread, and the
+// port's words and rows back to the host.
+class RelayThread : public QThread {
+    Q_OBJECT
+public:
+    // `traceName` opens the relay's trace lines ("tcpthread", "rs232thread").
+    RelayThread(const char* traceName, QObject* parent);
+
+    // Wires the host's requests to this thread and this thread's reports to the host.
+    void connectHost(LinkHost* host);
+
+signals:
+    void signal_sendData(QByteArray datatype, SharedTable datas);
+    void signal_rcvData(QByteArray datatype, QList<QList<QVariant>>* datas);
+    void signal_rcvDataType(QByteArray datatype);
+    void signal_ackData(QByteArray datatype);
+
+public slots:
+    void sendData(QByteArray datatype, QList<QList<QVariant>>* datas);
+    void rcvDataType(QByteArray datatype);
+    void rcvData(QByteArray datatype, SharedTable datas);
+    void ackData(QByteArray datatype);
+
+protected:
+    // Called from run() with the port object, before the thread's event loop starts.
+    template <class Port> void wirePort(Port* port)
+    {
+        connect(this, &RelayThread::signal_sendData, port, &Port::sendData);
+        connect(this, &RelayThread::signal_rcvDataType, port, &Port::rcvData);
+        connect(port, &Port::signal_rcvData, this, &RelayThread::rcvData);
+        connect(port, &Port::signal_ackData, this, &RelayThread::ackData);
+    }
+
+    // Ends the worker thread: any transfer stops at its next frame, then the event loop.
+    void stop();
+
+private:
+    const char* m_traceName;
+    bool m_stopped = false;
+};
