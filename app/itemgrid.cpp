@@ -9,6 +9,15 @@
 #include <memory>
 #include <vector>
 
+void GridModel::rebuild(const std::function<void()>& build)
+{
+    beginResetModel();
+    const bool wasBlocked = blockSignals(true);
+    build();
+    blockSignals(wasBlocked);
+    endResetModel();
+}
+
 QString GridDelegate::displayText(const QVariant& value, const QLocale& locale) const
 {
     if (value.typeId() == QMetaType::Double)
@@ -51,7 +60,7 @@ ItemRow textRow(const QStandardItemModel* model, int row, int columns)
 
 } // namespace
 
-void fill(QStandardItemModel* model, const ItemTable& table, ColumnDescription& columns, int category)
+void fill(GridModel* model, const ItemTable& table, ColumnDescription& columns, int category)
 {
     const int rows = table.size();
     const int cols = rows ? table.first().size() : 0;
@@ -87,21 +96,22 @@ void fill(QStandardItemModel* model, const ItemTable& table, ColumnDescription& 
     // The fifth tax's rate is fixed by the register: a real, never typed over.
     const QStandardItem* fixedRate = prototype(true);
 
-    for (int i = 0; i < rows; ++i) {
-        const ItemRow& source = table.at(i);
-        QList<QStandardItem*> items;
-        items.reserve(cols);
-        for (int c = 0; c < cols; ++c) {
-            const QVariant cell = c < source.size() ? source.at(c) : QVariant(QString());
-            const quint8 kind = c < kMaxColumns ? columns.kinds[c] : 0;
-            const bool fixedTaxRate = category == CategoryTax && i == 4 && c == 2;
-            QStandardItem* item = (fixedTaxRate ? fixedRate : columnPrototype[c])->clone();
-            item->setData(fixedTaxRate ? QVariant(cell.toDouble()) : typedValue(cell, kind), Qt::EditRole);
-            items.append(item);
+    model->rebuild([&] {
+        for (int i = 0; i < rows; ++i) {
+            const ItemRow& source = table.at(i);
+            QList<QStandardItem*> items;
+            items.reserve(cols);
+            for (int c = 0; c < cols; ++c) {
+                const QVariant cell = c < source.size() ? source.at(c) : QVariant(QString());
+                const quint8 kind = c < kMaxColumns ? columns.kinds[c] : 0;
+                const bool fixedTaxRate = category == CategoryTax && i == 4 && c == 2;
+                QStandardItem* item = (fixedTaxRate ? fixedRate : columnPrototype[c])->clone();
+                item->setData(fixedTaxRate ? QVariant(cell.toDouble()) : typedValue(cell, kind), Qt::EditRole);
+                items.append(item);
+            }
+            model->appendRow(items);
         }
-        // Whole rows appended at once keep a 100,000-row fill well under a second.
-        model->appendRow(items);
-    }
+    });
 }
 
 ItemRow headerRow(int category)

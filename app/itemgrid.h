@@ -2,10 +2,21 @@
 
 #include "records/itemtable.h"
 
+#include <QStandardItemModel>
 #include <QStyledItemDelegate>
 
+#include <functional>
+
 class QItemSelectionModel;
-class QStandardItemModel;
+
+// The grid's model: a standard item model that can take a whole table in one reset, so
+// that views see one change instead of 100,000 row insertions.
+class GridModel : public QStandardItemModel {
+public:
+    using QStandardItemModel::QStandardItemModel;
+    // Runs `build` (which changes rows and items) as one model reset.
+    void rebuild(const std::function<void()>& build);
+};
 
 // Putting an item table into the grid's model and reading it back.
 // Shows real cells with two decimals (prices, rates, quantities), as the register prints
@@ -20,7 +31,7 @@ namespace ItemGrid {
 
 // Replaces the model's rows by `table`, typed and locked by the column kinds; takes (and
 // empties) the published header list.
-void fill(QStandardItemModel* model, const ItemTable& table, ColumnDescription& columns, int category);
+void fill(GridModel* model, const ItemTable& table, ColumnDescription& columns, int category);
 
 // The column names of a category as a row, for files that carry a header line; empty for
 // categories without one.

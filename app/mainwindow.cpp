@@ -112,7 +112,7 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     m_dbFolder = folderBeside(base, "DB");
     m_imageFolder = folderBeside(base, "Image");
 
-    m_model = new QStandardItemModel(this);
+    m_model = new GridModel(this);
     ui->tableView->setModel(m_model);
     ui->tableView->setItemDelegate(new GridDelegate(ui->tableView));
     ui->tableView->verticalHeader()->hide();

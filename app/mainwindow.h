@@ -8,9 +8,9 @@
 #include <QString>
 #include <QVariant>
 
+class GridModel;
 class LinkHost;
 class QMenu;
-class QStandardItemModel;
 class QTreeWidgetItem;
 class SerialServer;
 class TcpServer;
@@ -31,7 +31,7 @@ public:
     int currentCategory() const { return m_currentCategory; }
     QString databaseFolder() const { return m_dbFolder; }
     QString imageFolder() const { return m_imageFolder; }
-    QStandardItemModel* itemModel() const { return m_model; }
+    GridModel* itemModel() const { return m_model; }
     QString newDatabaseName() const { return m_newDbName; }
     void setIncludeHeader(bool on) { m_includeHeader = on; }
     // The link in use (at most one of them exists), and whether a transfer is running.
@@ -119,7 +119,7 @@ private:
 
     Ui::MainWindow* ui;
     int m_currentCategory = 0;
-    QStandardItemModel* m_model = nullptr;
+    GridModel* m_model = nullptr;
     QMenu* m_contextMenu = nullptr;
     QString m_dbFolder;
     QString m_imageFolder;

@@ -83,7 +83,7 @@ private slots:
 
     void fillConvertsAndLocks()
     {
-        QStandardItemModel model;
+        GridModel model;
         ColumnDescription description = columns({ "A", "B", "C", "D", "E" }, { 0x82, 0x01, 0x04, 0x88, 0x81 });
         const ItemTable table = { row({ "01", "x", "2.5", "98765432109876", "00000001" }) };
         ItemGrid::fill(&model, table, description, CategoryDept);
@@ -109,7 +109,7 @@ private slots:
 
     void fifthTaxRateIsFixed()
     {
-        QStandardItemModel model;
+        GridModel model;
         ColumnDescription description = columns({ "Indx", "Name", "Rate", "Options" }, { 0x82, 0x01, 0x04, 0x81 });
         ItemTable taxes;
         for (int i = 1; i <= 6; ++i)
@@ -124,7 +124,7 @@ private slots:
 
     void collect()
     {
-        QStandardItemModel model;
+        GridModel model;
         ColumnDescription description = columns({ "Random", "Name", "Dept", "Price", "Stock+" }, { 0x88, 0x01, 0x02, 0x04, 0x04 });
         ItemGrid::fill(&model, { row({ "12", "TEA", "1", "2.50", "3" }) }, description, CategoryPlu);
         const ItemTable plain = ItemGrid::collect(&model, CategoryPlu, false);
@@ -141,7 +141,7 @@ private slots:
 
     void collectSelected()
     {
-        QStandardItemModel model;
+        GridModel model;
         ColumnDescription description = columns({ "A", "B" }, { 0x01, 0x01 });
         ItemGrid::fill(&model, { row({ "a", "1" }), row({ "b", "2" }), row({ "c", "3" }) }, description, CategoryPlu);
         QItemSelectionModel selection(&model);

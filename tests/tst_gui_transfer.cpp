@@ -1,3 +1,4 @@
+#include "app/itemgrid.h"
 #include "app/mainwindow.h"
 #include "app/messagebox.h"
 #include "link/linksettings.h"
