@@ -199,10 +199,15 @@ void MainWindow::applyGreekLabels()
 
 void MainWindow::setUpArtwork()
 {
-    const struct {
+    struct Picture {
         QPushButton* button;
         const char* file;
-    } categoryButtons[] = {
+    };
+    // Style sheets name the picture by its path with forward slashes.
+    auto pathOf = [this](const Picture& entry) {
+        return QString(m_imageFolder + QLatin1String(entry.file)).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    };
+    const Picture categoryButtons[] = {
         { ui->btn_group, "group.ico" },
         { ui->btn_dept, "Dept.ico" },
         { ui->btn_plu, "PLU.ico" },
@@ -216,15 +221,12 @@ void MainWindow::setUpArtwork()
         { ui->btn_system, "System.ico" },
         { ui->btn_admin, "admin.ico" },
     };
-    for (const auto& entry : categoryButtons) {
-        const QString path = QString(m_imageFolder + QLatin1String(entry.file)).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    for (const Picture& entry : categoryButtons) {
+        const QString path = pathOf(entry);
         entry.button->setStyleSheet(QStringLiteral("QPushButton#%1{border-image:url(%2);}").arg(entry.button->objectName(), path));
     }
 
-    const struct {
-        QPushButton* button;
-        const char* file;
-    } commandButtons[] = {
+    const Picture commandButtons[] = {
         { ui->btn_install, "install.png" },
         { ui->btn_download, "download.png" },
         { ui->pushButton, "refresh.png" },
@@ -236,8 +238,8 @@ void MainWindow::setUpArtwork()
         { ui->btn_return, "return.png" },
         { ui->btn_serial, "openseial.png" },
     };
-    for (const auto& entry : commandButtons) {
-        const QString path = QString(m_imageFolder + QLatin1String(entry.file)).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    for (const Picture& entry : commandButtons) {
+        const QString path = pathOf(entry);
         qCDebug(lcApp) << "pngimage ---> " << path;
         // A picture of another size is brought to the button's size once and kept so.
         const QImage picture(path);

@@ -1,4 +1,5 @@
 #include "app/itemgrid.h"
+#include "guisupport.h"
 #include "app/mainwindow.h"
 #include "app/messagebox.h"
 #include "records/categories.h"
@@ -24,7 +25,7 @@ class TestGrid : public QObject {
 
 private:
     QTemporaryDir m_dir;
-    usrdb* m_db = nullptr;
+    std::unique_ptr<GuiTestSession> m_session;
 
     static ItemRow row(const QStringList& cells)
     {
@@ -65,21 +66,8 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        MessageBox::setTestMode(true);
-        MessageBox::installNoticeHandler();
-        m_db = new usrdb(m_dir.filePath(QStringLiteral("USRData.db")));
-        usrdb::setInstance(m_db);
-        m_db->loginRecord() = makeUserInfo(1, "admin", "604218", 1);
-        setlanguage::applyLanguage();
-    }
-
-    void cleanupTestCase()
-    {
-        usrdb::setInstance(nullptr);
-        delete m_db;
-    }
+    void initTestCase() { m_session = std::make_unique<GuiTestSession>(m_dir.path()); }
+    void cleanupTestCase() { m_session.reset(); }
 
     void fillConvertsAndLocks()
     {

@@ -1,4 +1,5 @@
 #include "app/itemgrid.h"
+#include "guisupport.h"
 #include "app/mainwindow.h"
 #include "app/messagebox.h"
 #include "link/linksettings.h"
@@ -33,7 +34,7 @@ class TestGuiTransfer : public QObject {
 
 private:
     QTemporaryDir m_dir;
-    usrdb* m_db = nullptr;
+    std::unique_ptr<GuiTestSession> m_session;
     int m_serial = 0;
 
     template <class T> static T* child(MainWindow& w, const char* name) { return w.findChild<T*>(QLatin1String(name)); }
@@ -98,20 +99,14 @@ private:
 private slots:
     void initTestCase()
     {
-        MessageBox::setTestMode(true);
-        MessageBox::installNoticeHandler();
-        m_db = new usrdb(m_dir.filePath(QStringLiteral("USRData.db")));
-        usrdb::setInstance(m_db);
-        m_db->loginRecord() = makeUserInfo(1, "admin", "604218", 1);
-        setlanguage::applyLanguage();
+        m_session = std::make_unique<GuiTestSession>(m_dir.path());
         writeSettings();
     }
 
     void cleanupTestCase()
     {
         LinkSettings::setFilePath(QString());
-        usrdb::setInstance(nullptr);
-        delete m_db;
+        m_session.reset();
     }
 
     void init() { MessageBox::clearShown(); }

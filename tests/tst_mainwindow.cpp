@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "app/messagebox.h"
 #include "app/filedialog.h"
+#include "guisupport.h"
 #include "records/system.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
@@ -33,9 +34,12 @@ class TestMainWindow : public QObject {
 
 private:
     QTemporaryDir m_dir;
-    usrdb* m_db = nullptr;
+    std::unique_ptr<GuiTestSession> m_session;
 
-    void logIn(int level, quint32 perm) { m_db->loginRecord() = makeUserInfo(level, "tester", "pw", perm); }
+    void logIn(int level, quint32 perm)
+    {
+        m_session->userDatabase()->loginRecord() = makeUserInfo(level, "tester", "pw", perm);
+    }
 
     static QStackedWidget* pages(MainWindow& w) { return w.findChild<QStackedWidget*>(QStringLiteral("stackedWidget")); }
     static QTreeWidget* tree(MainWindow& w) { return w.findChild<QTreeWidget*>(QStringLiteral("treeWidget_Item")); }
@@ -82,21 +86,8 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        MessageBox::setTestMode(true);
-        MessageBox::installNoticeHandler();
-        m_db = new usrdb(m_dir.filePath(QStringLiteral("USRData.db")));
-        usrdb::setInstance(m_db);
-        currentLanguage = English;
-        setlanguage::applyLanguage();
-    }
-
-    void cleanupTestCase()
-    {
-        usrdb::setInstance(nullptr);
-        delete m_db;
-    }
+    void initTestCase() { m_session = std::make_unique<GuiTestSession>(m_dir.path()); }
+    void cleanupTestCase() { m_session.reset(); }
 
     void init()
     {

@@ -1,0 +1,20 @@
+#include "guisupport.h"
+
+#include "app/messagebox.h"
+#include "users/language.h"
+#include "users/usrdb.h"
+
+#include <QDir>
+
+GuiTestSession::GuiTestSession(const QString& folder)
+    : m_db(std::make_unique<usrdb>(QDir(folder).filePath(QStringLiteral("USRData.db"))))
+{
+    MessageBox::setTestMode(true);
+    MessageBox::installNoticeHandler();
+    usrdb::setInstance(m_db.get());
+    m_db->loginRecord() = makeUserInfo(1, "admin", "604218", 1);
+    currentLanguage = English;
+    setlanguage::applyLanguage();
+}
+
+GuiTestSession::~GuiTestSession() { usrdb::setInstance(nullptr); }
