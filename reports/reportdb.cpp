@@ -1,0 +1,311 @@
+#include "reports/reportdb.h"
+
+#include "reports/reportslog.h"
+#include "storage/configdb.h"
+#include "storage/notice.h"
+#include "users/language.h"
+
+#include <QSqlError>
+#include <QVariant>
+
+namespace {
+
+const char kConnectionName[] = "my_sql_connection";
+const char kUser[] = "root";
+const char kPassword[] = "604218";
+const char kCreateStatement[] = "create table %1 (ID INT, Name CHARACTER(64), Code long long, Cc double, Qty double, "
+                                "SaleAmt double, RetAmt double, DiscAmt double, CostAmt double, TaxAmt double, "
+                                "NetAmt double, XZNo INT, RcFr INT, RcTo INT, XZTime long long)";
+const char kSavepoint[] = "report_buffer";
+
+reportDb* g_instance = nullptr;
+
+QString& instanceFileName()
+{
+    static QString name = reportDb::defaultFileName();
+    return name;
+}
+
+QString rowName(const ReportRow& row)
+{
+    return fromLocal8(row.name());
+}
+
+} // namespace
+
+reportDb::reportDb(const QString& fileName, QObject* parent)
+    : QObject(parent)
+    , m_fileName(fileName)
+{
+    openStore();
+    m_query = QSqlQuery(m_db);
+    createTables();
+    m_inTransaction = false;
+}
+
+reportDb::~reportDb()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+    m_query = QSqlQuery();
+    m_db = QSqlDatabase();
+    if (m_ownsConnection)
+        QSqlDatabase::removeDatabase(QString::fromLatin1(kConnectionName));
+}
+
+reportDb* reportDb::instance()
+{
+    if (!g_instance)
+        g_instance = new reportDb(instanceFileName());
+    return g_instance;
+}
+
+bool reportDb::setInstanceFileName(const QString& fileName)
+{
+    if (g_instance)
+        return false;
+    instanceFileName() = fileName;
+    return true;
+}
+
+QString reportDb::defaultFileName()
+{
+    return QStringLiteral("./XZReport.db");
+}
+
+void reportDb::openStore()
+{
+    const QString name = QString::fromLatin1(kConnectionName);
+    if (QSqlDatabase::contains(name)) {
+        m_db = QSqlDatabase::database(name, false);
+    } else {
+        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        m_db.setDatabaseName(m_fileName);
+        m_db.setUserName(QString::fromLatin1(kUser));
+        m_db.setPassword(QString::fromLatin1(kPassword));
+        m_ownsConnection = true;
+    }
+    if (m_db.isOpen() || m_db.open()) {
+        qCDebug(lcReports) << "open database ok!";
+        return;
+    }
+    qCDebug(lcReports) << m_db.lastError().text();
+    Notice::critical(
+        QStringLiteral("can not open database"), QStringLiteral("Unable to establish a database connection."));
+}
+
+void reportDb::createTables()
+{
+    m_db.transaction();
+    for (const QString& table : reportTableNames())
+        ensureTable(table);
+    m_db.commit();
+}
+
+int reportDb::ensureTable(const QString& table)
+{
+    ::ensureTable(QString::fromLatin1(kCreateStatement).arg(table), table, m_query);
+    return 1;
+}
+
+bool reportDb::exec(const QString& statement)
+{
+    if (m_query.exec(statement))
+        return true;
+    qCDebug(lcReports) << m_query.lastError().text();
+    return false;
+}
+
+int reportDb::storeReport(const QByteArray& buffer)
+{
+    const ReportBuffer report = decodeReportBuffer(buffer);
+    const int decoded = report.complete ? ReportStored : ReportMalformed;
+    if (report.entries.isEmpty())
+        return decoded;
+
+    // A bracket the caller holds open keeps its other work; this buffer alone goes back on failure.
+    const bool ownBracket = !m_inTransaction;
+    const QString savepoint = QString::fromLatin1(kSavepoint);
+    if (ownBracket ? !beginTransaction() : !exec(QStringLiteral("SAVEPOINT %1").arg(savepoint)))
+        return ReportNotStored;
+    bool ok = true;
+    for (const ReportEntry& entry : report.entries) {
+        if (storeRow(report.kindName, entry.NIdx, entry.NType, entry.row) < 0) {
+            ok = false;
+            break;
+        }
+    }
+    if (ownBracket) {
+        if (ok)
+            ok = commitTransaction();
+        else
+            rollbackTransaction();
+    } else {
+        if (!ok)
+            exec(QStringLiteral("ROLLBACK TO %1").arg(savepoint));
+        ok = exec(QStringLiteral("RELEASE %1").arg(savepoint)) && ok;
+    }
+    return ok ? decoded : ReportNotStored;
+}
+
+int reportDb::storeRow(const QString& kind, int nIdx, int nType, ReportRow row)
+{
+    const QString table = reportTableName(kind, nType, nIdx);
+    if (table.isEmpty())
+        return 0;
+    if (!isReportTable(table)) {
+        qCDebug(lcReports).noquote() << QStringLiteral("%1: no such report table, entry not stored").arg(table);
+        return 0;
+    }
+    if (nType & 0x01)
+        qCDebug(lcReports).noquote() << "tablename = " << table;
+
+    const QString check
+        = QStringLiteral("select count(*) from %1 where Name = :Name AND XZNo = :XZNo AND Code = :Code").arg(table);
+    qCDebug(lcReports).noquote() << check;
+    m_query.prepare(check);
+    m_query.bindValue(QStringLiteral(":Name"), rowName(row));
+    m_query.bindValue(QStringLiteral(":Code"), row.Code);
+    m_query.bindValue(QStringLiteral(":XZNo"), row.XZNo);
+    if (!m_query.exec()) {
+        qCDebug(lcReports) << m_query.lastError().text();
+        return -1;
+    }
+    qCDebug(lcReports) << "check exist success!";
+    if (!m_query.next()) {
+        m_query.finish();
+        return -1;
+    }
+    const bool exists = m_query.value(0).toLongLong() != 0;
+    m_query.finish();
+
+    bool ok;
+    if (!exists) {
+        qCDebug(lcReports).noquote() << QStringLiteral("%1 data does not exist.insert data.").arg(table);
+        ok = insertRow(table, row);
+    } else {
+        qCDebug(lcReports).noquote() << QStringLiteral("%1 data exists.updata data.").arg(table);
+        ok = updateRow(table, row);
+    }
+    qCDebug(lcReports) << "-------->start emit write db ok";
+    return ok ? 1 : -1;
+}
+
+bool reportDb::insertRow(const QString& table, const ReportRow& row)
+{
+    m_query.prepare(QStringLiteral("INSERT INTO %1 VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)").arg(table));
+    const QVariantList values { row.ID, rowName(row), row.Code, row.Cc, row.Qty, row.SaleAmt, row.RetAmt, row.DiscAmt,
+        row.CostAmt, row.TaxAmt, row.NetAmt, row.XZNo, row.RcFr, row.RcTo, row.XZTime };
+    for (int i = 0; i < values.size(); ++i)
+        m_query.bindValue(i, values.at(i));
+    if (!m_query.exec()) {
+        qCDebug(lcReports) << m_query.lastError().text();
+        return false;
+    }
+    qCDebug(lcReports) << "inserted success!";
+    return true;
+}
+
+bool reportDb::updateRow(const QString& table, const ReportRow& row)
+{
+    m_query.prepare(QStringLiteral("update %1 set Cc = :Cc, Qty = :Qty, SaleAmt = :SaleAmt, RetAmt = :RetAmt, "
+                                   "DiscAmt = :DiscAmt, CostAmt = :CostAmt, TaxAmt = :TaxAmt, NetAmt = :NetAmt, "
+                                   "RcFr = :RcFr, RcTo = :RcTo, xzTime = :xzTime "
+                                   "where Name = :Name AND XZNo = :XZNo AND Code = :Code")
+                        .arg(table));
+    m_query.bindValue(QStringLiteral(":Cc"), row.Cc);
+    m_query.bindValue(QStringLiteral(":Qty"), row.Qty);
+    m_query.bindValue(QStringLiteral(":SaleAmt"), row.SaleAmt);
+    m_query.bindValue(QStringLiteral(":RetAmt"), row.RetAmt);
+    m_query.bindValue(QStringLiteral(":DiscAmt"), row.DiscAmt);
+    m_query.bindValue(QStringLiteral(":CostAmt"), row.CostAmt);
+    m_query.bindValue(QStringLiteral(":TaxAmt"), row.TaxAmt);
+    m_query.bindValue(QStringLiteral(":NetAmt"), row.NetAmt);
+    m_query.bindValue(QStringLiteral(":RcFr"), row.RcFr);
+    m_query.bindValue(QStringLiteral(":RcTo"), row.RcTo);
+    m_query.bindValue(QStringLiteral(":xzTime"), row.XZTime);
+    m_query.bindValue(QStringLiteral(":Name"), rowName(row));
+    m_query.bindValue(QStringLiteral(":XZNo"), row.XZNo);
+    m_query.bindValue(QStringLiteral(":Code"), row.Code);
+    if (!m_query.exec()) {
+        qCDebug(lcReports) << m_query.lastError().text();
+        return false;
+    }
+    qCDebug(lcReports) << "update success!";
+    return true;
+}
+
+bool reportDb::readRows(const QString& table, qint32 xzNo, QList<ReportRow>* out)
+{
+    out->clear();
+    if (!isReportTable(table)) {
+        qCDebug(lcReports).noquote() << QStringLiteral("%1: no such report table").arg(table);
+        return false;
+    }
+    m_query.prepare(QStringLiteral("select ID, Name, Code, Cc, Qty, SaleAmt, RetAmt, DiscAmt, CostAmt, TaxAmt, NetAmt, "
+                                   "XZNo, RcFr, RcTo, XZTime from %1 where XZNo = :XZNo order by rowid")
+                        .arg(table));
+    m_query.bindValue(QStringLiteral(":XZNo"), xzNo);
+    if (!m_query.exec()) {
+        qCDebug(lcReports) << m_query.lastError().text();
+        return false;
+    }
+    while (m_query.next()) {
+        ReportRow row;
+        row.ID = m_query.value(0).toInt();
+        row.setName(toLocal8(m_query.value(1).toString()));
+        row.Code = m_query.value(2).toLongLong();
+        row.Cc = m_query.value(3).toDouble();
+        row.Qty = m_query.value(4).toDouble();
+        row.SaleAmt = m_query.value(5).toDouble();
+        row.RetAmt = m_query.value(6).toDouble();
+        row.DiscAmt = m_query.value(7).toDouble();
+        row.CostAmt = m_query.value(8).toDouble();
+        row.TaxAmt = m_query.value(9).toDouble();
+        row.NetAmt = m_query.value(10).toDouble();
+        row.XZNo = m_query.value(11).toInt();
+        row.RcFr = m_query.value(12).toInt();
+        row.RcTo = m_query.value(13).toInt();
+        row.XZTime = m_query.value(14).toLongLong();
+        out->append(row);
+    }
+    m_query.finish();
+    return true;
+}
+
+bool reportDb::beginTransaction()
+{
+    if (m_inTransaction)
+        return false;
+    qCDebug(lcReports) << "db start transaction";
+    if (!m_db.transaction()) {
+        qCDebug(lcReports) << m_db.lastError().text();
+        return false;
+    }
+    m_inTransaction = true;
+    return true;
+}
+
+bool reportDb::commitTransaction()
+{
+    if (!m_inTransaction)
+        return false;
+    qCDebug(lcReports) << "db start commit";
+    m_inTransaction = false;
+    m_query.finish();
+    if (m_db.commit())
+        return true;
+    qCDebug(lcReports) << m_db.lastError().text();
+    m_db.rollback();
+    return false;
+}
+
+bool reportDb::rollbackTransaction()
+{
+    if (!m_inTransaction)
+        return false;
+    qCDebug(lcReports) << "db roll back";
+    m_inTransaction = false;
+    m_query.finish();
+    return m_db.rollback();
+}
