@@ -1,5 +1,6 @@
 #include "reports/reportdb.h"
 #include "testsupport.h"
+#include "users/language.h"
 
 #include <QDataStream>
 #include <QSqlDatabase>
@@ -291,6 +292,23 @@ private slots:
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.at(0).name(), QByteArray(64, 'N'));
         QCOMPARE(rowText(rows.at(0)), row.text());
+    }
+
+    void namesCrossThroughTheCodePage()
+    {
+        reportDb db(freshPath());
+        QVERIFY(setlanguage::setLanguage(Greek));
+        const QByteArray alphaBetaGamma("\xC1\xC2\xC3");
+        const int stored = db.storeReport(header(0x02) + reportName("DEPT") + entry(0x01, 0, sample(alphaBetaGamma)));
+        QList<ReportRow> rows;
+        const bool read = db.readRows(QStringLiteral("dailydepartment"), 1, &rows);
+        setlanguage::setLanguage(English);
+        QCOMPARE(stored, int(reportDb::ReportStored));
+        QCOMPARE(column(QStringLiteral("select Name from dailydepartment")),
+            QStringList(QString::fromUtf8("\u0391\u0392\u0393")));
+        QVERIFY(read);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.at(0).name(), alphaBetaGamma);
     }
 
     void hostileBuffers_data()
