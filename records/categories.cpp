@@ -1,7 +1,11 @@
 #include "records/categories.h"
 
+#include "records/clerk.h"
 #include "records/dept.h"
+#include "records/disc.h"
+#include "records/group.h"
 #include "records/system.h"
+#include "records/tax.h"
 
 #include <cstring>
 
@@ -14,10 +18,10 @@ template <class Codec> const RecordCodec* codecOf() { return Codec::instance(); 
 const Category kCategories[] = {
     { CategoryDept, "DEPTDATA", 47, 47, 9, 9, "table_dept", &codecOf<Dept> },
     { CategoryPlu, "PLUDATA", 72, 72, 5, 8, "table_plu", nullptr },
-    { CategoryTax, "TAXDATA", 18, 17, 11, 11, "table_tax", nullptr },
-    { CategoryDisc, "DISCDATA", 24, 23, 12, 12, "table_disc", nullptr },
-    { CategoryGroup, "GROUPDATA", 28, 27, 10, 10, "table_group", nullptr },
-    { CategoryClerk, "CLERKDATA", 18, 17, 17, 17, "table_clerk", nullptr },
+    { CategoryTax, "TAXDATA", 18, 17, 11, 11, "table_tax", &codecOf<Tax> },
+    { CategoryDisc, "DISCDATA", 24, 23, 12, 12, "table_disc", &codecOf<Disc> },
+    { CategoryGroup, "GROUPDATA", 28, 27, 10, 10, "table_group", &codecOf<Group> },
+    { CategoryClerk, "CLERKDATA", 18, 17, 17, 17, "table_clerk", &codecOf<Clerk> },
     { CategoryHeader, "HEADERDATA", 35, 35, 15, 15, "table_ht", nullptr },
     { CategoryExtHeader, "EXTHEADERDATA", 43, 43, 34, 34, "table_extht", nullptr },
     { CategoryTrailer, "TRAILERDATA", 35, 35, 16, 16, "table_tr", nullptr },

@@ -1,6 +1,7 @@
 #include "records/recordcodec.h"
 
 #include "records/recordslog.h"
+#include "records/translation.h"
 #include "storage/configdb.h"
 #include "users/language.h"
 
@@ -18,9 +19,9 @@ ColumnDescription& currentColumns()
 QStringList OptionSet::menuEntries() const
 {
     QStringList entries;
-    for (int bit = 0; bit < 8; ++bit)
-        if (offerMask & (1 << bit))
-            entries << QString::fromLatin1(names[bit]);
+    for (int i = 0; i < entryCount; ++i)
+        if (offerMask & (1 << i))
+            entries << QString::fromLatin1(names[i]);
     return entries;
 }
 
@@ -32,26 +33,45 @@ int optionDigit(const QString& cell, int bit)
     return int(number % 10);
 }
 
-QByteArray OptionSet::states(const QString& cell) const
+quint8 optionCellBits(const QString& cell)
 {
+    quint8 bits = 0;
+    for (int bit = 0; bit < 8; ++bit)
+        if (optionDigit(cell, bit) == 1)
+            bits |= quint8(1 << bit);
+    return bits;
+}
+
+QByteArray OptionSet::offeredStates(quint16 entriesOn) const
+{
+    // Eight bytes, zero after the offered entries' states.
     QByteArray states(8, 0);
     int count = 0;
-    for (int bit = 0; bit < 8; ++bit)
-        if (offerMask & (1 << bit))
-            states[count++] = optionDigit(cell, bit) == 1 ? 1 : 0;
+    for (int i = 0; i < entryCount; ++i) {
+        if (!(offerMask & (1 << i)))
+            continue;
+        const char state = (entriesOn & (1 << i)) ? 1 : 0;
+        if (count < states.size())
+            states[count] = state;
+        else
+            states.append(state);
+        ++count;
+    }
     return states;
 }
 
+QByteArray OptionSet::states(const QString& cell) const { return offeredStates(optionCellBits(cell)); }
+
 int OptionSet::bitOfEntry(int entry) const
 {
-    // Every bit that is not offered before the target moves the target up by one.
+    // Every entry that is not offered before the target moves the target up by one.
     int target = entry - 1;
     if (target < 0)
         return -1;
-    for (int bit = 0; bit <= target && bit < 8; ++bit)
-        if (!(offerMask & (1 << bit)))
+    for (int i = 0; i <= target && i < entryCount; ++i)
+        if (!(offerMask & (1 << i)))
             ++target;
-    return target < 8 ? target : -1;
+    return target < entryCount ? target : -1;
 }
 
 QString normalisedOptionText(const QString& cell)
@@ -175,4 +195,62 @@ void RecordCodec::putRegisterText(char* field, int size, const QByteArray& text)
 {
     std::memcpy(field, text.constData(), qMin(text.size(), size));
     textToRegister(field, size);
+}
+
+IndexedRecordCodec::IndexedRecordCodec(
+    const char* typeName, std::initializer_list<Column> columns, NameField name, OptionColumn menu)
+    : RecordCodec(typeName, columns)
+    , m_name(name)
+    , m_menu(menu)
+{
+    Q_ASSERT(storedSize() == recordSize() - 1);
+}
+
+QString IndexedRecordCodec::indexText(const char* record, int index) const
+{
+    return translation::smallNumber(index == kOwnIndex ? int(qint8(record[recordSize() - 1])) : index);
+}
+
+QByteArray IndexedRecordCodec::indexKey(const ItemRow& row) { return cellText(row, 0).toLatin1(); }
+
+void IndexedRecordCodec::putName(char* record, const ItemRow& row) const
+{
+    const QByteArray text = cellBytes(row, 1);
+    if (m_name.registerText)
+        putRegisterText(record + m_name.offset, m_name.size, text);
+    else
+        std::memcpy(record + m_name.offset, text.constData(), qMin(int(text.size()), m_name.size));
+}
+
+QByteArray IndexedRecordCodec::nameBytes(const char* record) const
+{
+    const char* field = record + m_name.offset;
+    if (m_name.registerText)
+        return registerBytes(field, m_name.size);
+    return QByteArray(field, int(qstrnlen(field, m_name.size)));
+}
+
+QByteArray IndexedRecordCodec::storageKey(int, const QByteArray& key) const { return key; }
+
+QByteArray IndexedRecordCodec::storageName(int, const QByteArray&, const QByteArray& record) const
+{
+    const char* field = record.constData() + m_name.offset;
+    return QByteArray(field, int(qstrnlen(field, m_name.size)));
+}
+
+QStringList IndexedRecordCodec::optionMenuEntries(int column) const
+{
+    return m_menu.set && column == m_menu.column ? m_menu.set->menuEntries() : QStringList();
+}
+
+// The cell's states in its column's menu; the menu is asked for the same column first.
+QByteArray IndexedRecordCodec::optionStates(const QString& cell, int) const
+{
+    qCDebug(lcRecords) << "get option = " << cell;
+    return m_menu.set ? m_menu.set->states(cell) : QByteArray(8, 0);
+}
+
+QString IndexedRecordCodec::applyOption(const QString& cell, int entry, bool checked) const
+{
+    return m_menu.set ? m_menu.set->apply(cell, entry, checked) : cell;
 }

@@ -10,17 +10,22 @@
 #include <initializer_list>
 #include <vector>
 
-// The bits an option column offers in its menu, and their names (bit 0 first).
+// The entries an option column offers in its menu, and their names, entry 0 first. In a
+// bit column entry i is bit i of the cell; a menu of more entries (the discount options
+// menu has nine) gives them their meaning in its codec and uses the shared walk.
 struct OptionSet {
-    quint8 offerMask;
-    const char* names[8];
+    quint16 offerMask; // bit i: entry i is offered
+    const char* names[9];
+    int entryCount = 8;
 
-    // Names of the offered bits, bit 0 first.
+    // Names of the offered entries, entry 0 first.
     QStringList menuEntries() const;
-    // One byte per offered bit, in bit order: 1 when the cell has the bit set. The cell is
-    // read as a decimal number whose digits, from the lowest, are bits 0, 1, 2, ...
+    // One byte per offered entry, in entry order: 1 when bit i of `entriesOn` is set.
+    QByteArray offeredStates(quint16 entriesOn) const;
+    // offeredStates of a bit column's cell (see optionCellBits).
     QByteArray states(const QString& cell) const;
-    // Bit of the `entry`-th offered entry (from 1), or -1 when there is no such entry.
+    // Entry (in a bit column: bit) of the `entry`-th offered entry (from 1), or -1 when
+    // there is no such entry.
     int bitOfEntry(int entry) const;
     // The cell with the bit of `entry` set or cleared; an empty cell starts as "00000000".
     QString apply(const QString& cell, int entry, bool checked) const;
@@ -31,6 +36,8 @@ struct OptionSet {
 QString normalisedOptionText(const QString& cell);
 // The decimal digits of an option cell from the lowest: digit j is the state of bit j.
 int optionDigit(const QString& cell, int bit);
+// The bits whose digit is 1 in an option cell read as a decimal number.
+quint8 optionCellBits(const QString& cell);
 
 // Menu modes set by the main window before it opens a department or discount menu.
 extern quint8 deptMenuMode; // 1 "Options" menu, 2 "Print" menu
@@ -74,7 +81,7 @@ public:
     // was stored (the database keeps its previous rows).
     bool saveTable(const ItemTable& table) const;
     // Publishes the columns and reads the category's table from the database.
-    bool loadTable(ItemTable* table) const;
+    virtual bool loadTable(ItemTable* table) const;
 
     virtual QStringList optionMenuEntries(int column) const;
     virtual QByteArray optionStates(const QString& cell, int column) const;
@@ -100,4 +107,45 @@ protected:
 private:
     const Category* m_category;
     std::vector<Column> m_columns;
+};
+
+// A category whose record ends with the register's index byte, which the database drops.
+// Its encodeRow returns the row's "Indx" text, under which the row is stored and named by
+// the record's name field. The index shown is the record's own (its last byte, signed)
+// for a received record, else the number given (the 1-based row number when loaded).
+// A category with one option column has its menu served here.
+class IndexedRecordCodec : public RecordCodec {
+public:
+    QStringList optionMenuEntries(int column) const override;
+    QByteArray optionStates(const QString& cell, int column) const override;
+    QString applyOption(const QString& cell, int entry, bool checked) const override;
+
+protected:
+    struct NameField {
+        int offset;
+        int size;
+        bool registerText; // passes through textToRegister / textFromRegister
+    };
+    struct OptionColumn {
+        int column;
+        const OptionSet* set; // null: no menu
+    };
+
+    IndexedRecordCodec(const char* typeName, std::initializer_list<Column> columns, NameField name,
+        OptionColumn menu = { -1, nullptr });
+
+    QString indexText(const char* record, int index) const;
+    // The row's "Indx" cell in ASCII.
+    static QByteArray indexKey(const ItemRow& row);
+    // Puts the "Name" cell (column 1) into the record's name field.
+    void putName(char* record, const ItemRow& row) const;
+    // The record's name bytes up to the first NUL, as the display language reads them.
+    QByteArray nameBytes(const char* record) const;
+
+    QByteArray storageKey(int row, const QByteArray& key) const override;
+    QByteArray storageName(int row, const QByteArray& key, const QByteArray& record) const override;
+
+private:
+    NameField m_name;
+    OptionColumn m_menu;
 };

@@ -1,0 +1,52 @@
+#include "records/clerk.h"
+
+#include "records/recordslog.h"
+#include "records/translation.h"
+#include "users/language.h"
+
+namespace {
+
+enum Column { Indx, Name, Passwd, Options };
+
+enum Offset { OffName = 0, NameSize = 13, OffOptions = 13, OffPasswd = 14, PasswdSize = 3 };
+
+} // namespace
+
+// Bit 7 is offered without a name: the register gives it no text.
+const OptionSet Clerk::kOptionsSet = { 0xFD,
+    { "VOID", "CORRECT", "CANCEL", "REFUND", "%DISCOUNT", "%SURCHARGE", "NET DIS/SURCH", "" } };
+
+Clerk::Clerk()
+    : IndexedRecordCodec("CLERKDATA",
+        { { "Indx", KindInt | KindLocked }, { "Name", KindText }, { "Passwd", KindText },
+            { "Options", KindText | KindLocked } },
+        { OffName, NameSize, false }, { Options, &kOptionsSet })
+{
+}
+
+const Clerk* Clerk::instance()
+{
+    static const Clerk codec;
+    return &codec;
+}
+
+QByteArray Clerk::encodeRow(const ItemRow& row, QByteArray* record) const
+{
+    record->fill(0, recordSize());
+    char* r = record->data();
+    putName(r, row);
+    r[OffOptions] = char(translation::bitsFromText(cellText(row, Options)));
+    qCDebug(lcRecords).noquote() << QString::asprintf("Clerk->Options = %02x", uchar(r[OffOptions]));
+    // A six-digit number: only the last six digits fit.
+    translation::unitsToBcd(r + OffPasswd, PasswdSize, translation::cellToUnits(cellText(row, Passwd), 0));
+    return indexKey(row);
+}
+
+QByteArray Clerk::decodeFields(const char* r, ItemRow* row, int index) const
+{
+    const QByteArray name = nameBytes(r);
+    *row = { indexText(r, index), fromLocal8(name),
+        QString::fromLatin1(translation::bcdToDigits(r + OffPasswd, PasswdSize)),
+        translation::bitsToText(quint8(r[OffOptions])) };
+    return name;
+}

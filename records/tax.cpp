@@ -1,0 +1,50 @@
+#include "records/tax.h"
+
+#include "records/recordslog.h"
+#include "records/translation.h"
+#include "users/language.h"
+
+namespace {
+
+enum Column { Indx, Name, Rate, Options };
+
+enum Offset { OffName = 0, NameSize = 13, OffRate = 13, RateSize = 3, OffOptions = 16 };
+
+} // namespace
+
+// The register defines three more bits without a name; the menu offers the named ones.
+const OptionSet Tax::kOptionsSet = { 0x1F, { "TAX ADD", "PRINT VAT", "PRINT ZERO", "GST TAX", "PRINT TAX", "", "", "" } };
+
+Tax::Tax()
+    : IndexedRecordCodec("TAXDATA",
+        { { "Indx", KindInt | KindLocked }, { "Name", KindText }, { "Rate", KindReal },
+            { "Options", KindText | KindLocked } },
+        { OffName, NameSize, true }, { Options, &kOptionsSet })
+{
+}
+
+const Tax* Tax::instance()
+{
+    static const Tax codec;
+    return &codec;
+}
+
+QByteArray Tax::encodeRow(const ItemRow& row, QByteArray* record) const
+{
+    record->fill(0, recordSize());
+    char* r = record->data();
+    putName(r, row);
+    translation::unitsToBcd(r + OffRate, RateSize, translation::cellToUnits(cellText(row, Rate), 2));
+    r[OffOptions] = char(translation::bitsFromText(cellText(row, Options)));
+    qCDebug(lcRecords).noquote() << QString::asprintf("Tax->Options = %02x", uchar(r[OffOptions]));
+    return indexKey(row);
+}
+
+QByteArray Tax::decodeFields(const char* r, ItemRow* row, int index) const
+{
+    const QByteArray name = nameBytes(r);
+    *row = { indexText(r, index), fromLocal8(name),
+        translation::unitsToText(translation::bcdToUnits(r + OffRate, RateSize), 2),
+        translation::bitsToText(quint8(r[OffOptions])) };
+    return name;
+}
