@@ -1,0 +1,263 @@
+#include "app/itemgrid.h"
+#include "app/mainwindow.h"
+#include "guisupport.h"
+#include "records/categories.h"
+#include "records/clerk.h"
+#include "records/disc.h"
+#include "records/group.h"
+#include "records/recordcodec.h"
+#include "records/tax.h"
+#include "storage/configdb.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+// The tax, discount, group and clerk pages: their option menus opened from the grid and
+// applied to the current cell, the fixed fifth tax rate, and received against loaded rows.
+class TestOptionMenus : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<GuiTestSession> m_session;
+
+    static ItemRow row(const QStringList& cells)
+    {
+        ItemRow r;
+        for (const QString& cell : cells)
+            r << cell;
+        return r;
+    }
+    static ItemTable taxes()
+    {
+        ItemTable table;
+        for (int i = 1; i <= 6; ++i)
+            table << row({ QString::number(i), QStringLiteral("TAX%1").arg(i), QStringLiteral("%1.50").arg(i), "00000010" });
+        return table;
+    }
+    static ItemTable discounts()
+    {
+        ItemTable table;
+        for (int i = 1; i <= 5; ++i)
+            table << row({ QString::number(i), QStringLiteral("DISC%1").arg(i), "1", "10", "00000001", "00000000",
+                i == 1 ? "00000000" : "00100001" });
+        return table;
+    }
+    static ItemTable clerks()
+    {
+        return { row({ "1", "ANNA", "1234", "00000101" }), row({ "2", "BO", "99", "00000000" }) };
+    }
+    static ItemTable groups() { return { row({ "1", "DRINKS", "500" }), row({ "2", "FOOD", "70000" }) }; }
+
+    struct Menu {
+        QStringList entries;
+        QList<bool> checked;
+    };
+
+    // Opens the menu of cell (r, c) as a right click does; when `choose` is not empty the
+    // entry of that text is chosen (toggling its tick), otherwise the menu is dismissed.
+    static Menu openMenu(MainWindow& w, int r, int c, const QString& choose = QString(), int chooseIndex = -1)
+    {
+        auto* view = w.findChild<QTableView*>(QStringLiteral("tableView"));
+        view->setCurrentIndex(w.itemModel()->index(r, c));
+        Menu seen;
+        // Owned here, so that it cannot fire into a later menu when this cell has none.
+        QTimer inspect;
+        inspect.setSingleShot(true);
+        QObject::connect(&inspect, &QTimer::timeout, [&seen, choose, chooseIndex] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            QAction* chosen = nullptr;
+            const QList<QAction*> actions = menu->actions();
+            for (int i = 0; i < actions.size(); ++i) {
+                seen.entries << actions.at(i)->text();
+                seen.checked << actions.at(i)->isChecked();
+                if ((!choose.isEmpty() && actions.at(i)->text() == choose) || i == chooseIndex)
+                    chosen = actions.at(i);
+            }
+            menu->close();
+            if (chosen)
+                chosen->trigger();
+        });
+        inspect.start(0);
+        emit view->customContextMenuRequested(QPoint(5, 5));
+        return seen;
+    }
+
+    static QString cell(MainWindow& w, int r, int c) { return w.itemModel()->item(r, c)->text(); }
+
+    static void openPage(MainWindow& w, const char* button)
+    {
+        w.findChild<QPushButton*>(QStringLiteral("btn_return"))->click();
+        w.findChild<QPushButton*>(QLatin1String(button))->click();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_session = std::make_unique<GuiTestSession>(m_dir.path());
+        createDatabase(m_dir.filePath(QStringLiteral("shop.db")));
+        QVERIFY(Tax::instance()->saveTable(taxes()));
+        QVERIFY(Disc::instance()->saveTable(discounts()));
+        QVERIFY(Clerk::instance()->saveTable(clerks()));
+        QVERIFY(Group::instance()->saveTable(groups()));
+    }
+    void cleanupTestCase() { m_session.reset(); }
+
+    void taxPage()
+    {
+        MainWindow w(nullptr, m_dir.path());
+        w.show();
+        openPage(w, "btn_tax");
+        QCOMPARE(w.currentCategory(), int(CategoryTax));
+        QStandardItemModel* model = w.itemModel();
+        QCOMPARE(model->rowCount(), 6);
+        QCOMPARE(model->horizontalHeaderItem(3)->text(), QStringLiteral("Options"));
+        // The fifth tax's rate is a real that cannot be typed into; the others can.
+        QCOMPARE(model->item(4, 2)->data(Qt::EditRole).typeId(), QMetaType::Double);
+        QCOMPARE(model->item(4, 2)->data(Qt::EditRole).toDouble(), 5.5);
+        QVERIFY(!(model->item(4, 2)->flags() & Qt::ItemIsEditable));
+        QVERIFY(model->item(3, 2)->flags() & Qt::ItemIsEditable);
+        QVERIFY(model->item(5, 2)->flags() & Qt::ItemIsEditable);
+        QVERIFY(!(model->item(0, 3)->flags() & Qt::ItemIsEditable));
+
+        Menu menu = openMenu(w, 0, 3);
+        QCOMPARE(menu.entries, (QStringList { "TAX ADD", "PRINT VAT", "PRINT ZERO", "GST TAX", "PRINT TAX" }));
+        QCOMPARE(menu.checked, (QList<bool> { false, true, false, false, false }));
+        QVERIFY(openMenu(w, 0, 2).entries.isEmpty());
+
+        openMenu(w, 1, 3, QStringLiteral("PRINT TAX"));
+        QCOMPARE(cell(w, 1, 3), QStringLiteral("00010010"));
+        openMenu(w, 1, 3, QStringLiteral("PRINT VAT"));
+        QCOMPARE(cell(w, 1, 3), QStringLiteral("00010000"));
+
+        w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+        openPage(w, "btn_tax");
+        QCOMPARE(cell(w, 1, 3), QStringLiteral("00010000"));
+        QCOMPARE(openMenu(w, 1, 3).checked, (QList<bool> { false, false, false, false, true }));
+    }
+
+    void discountPage()
+    {
+        MainWindow w(nullptr, m_dir.path());
+        w.show();
+        openPage(w, "btn_disc");
+        QCOMPARE(w.itemModel()->rowCount(), 5);
+
+        Menu tax = openMenu(w, 0, 4);
+        QCOMPARE(tax.entries, (QStringList { "TAX A", "TAX B", "TAX C", "TAX D", "TAX E" }));
+        QCOMPARE(tax.checked, (QList<bool> { true, false, false, false, false }));
+        openMenu(w, 0, 4, QStringLiteral("TAX C"));
+        QCOMPARE(cell(w, 0, 4), QStringLiteral("00000100"));
+
+        // A type of 00 shows FIXED ticked.
+        Menu options = openMenu(w, 0, 6);
+        QCOMPARE(options.entries, (QStringList { "FIXED", "FREE", "FIX/FREE", "PRINT DISC", "DISC 1", "DISC 2" }));
+        QCOMPARE(options.checked, (QList<bool> { true, false, false, false, false, false }));
+        QCOMPARE(openMenu(w, 1, 6).checked, (QList<bool> { false, true, false, true, false, false }));
+        openMenu(w, 1, 6, QStringLiteral("FIX/FREE"));
+        QCOMPARE(cell(w, 1, 6), QStringLiteral("00100010"));
+        // Choosing the ticked FIXED un-ticks it, which leaves the type as it is.
+        openMenu(w, 0, 6, QStringLiteral("FIXED"));
+        QCOMPARE(cell(w, 0, 6), QStringLiteral("00000000"));
+        openMenu(w, 0, 6, QStringLiteral("PRINT DISC"));
+        QCOMPARE(cell(w, 0, 6), QStringLiteral("00100000"));
+
+        // No menu on the print column, nor from the fifth row on.
+        QVERIFY(openMenu(w, 0, 5).entries.isEmpty());
+        QVERIFY(openMenu(w, 4, 6).entries.isEmpty());
+        QVERIFY(openMenu(w, 4, 4).entries.isEmpty());
+        QCOMPARE(openMenu(w, 3, 6).entries.size(), 6);
+
+        w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+        QList<QByteArray> records;
+        QVERIFY(loadRecords(QStringLiteral("table_disc"), &records));
+        QCOMPARE(records.size(), 5);
+        QCOMPARE(records.at(0).size(), 23);
+        QCOMPARE(uchar(records.at(0).at(5)), uchar(0x04));
+        QCOMPARE(uchar(records.at(0).at(1)), uchar(0x20));
+        QCOMPARE(uchar(records.at(1).at(1)), uchar(0x22));
+    }
+
+    void clerkPage()
+    {
+        MainWindow w(nullptr, m_dir.path());
+        w.show();
+        openPage(w, "btn_clerk");
+        QCOMPARE(w.itemModel()->rowCount(), 2);
+        QCOMPARE(cell(w, 0, 2), QStringLiteral("1234"));
+        QVERIFY(w.itemModel()->item(0, 2)->flags() & Qt::ItemIsEditable);
+
+        Menu menu = openMenu(w, 0, 3);
+        QCOMPARE(menu.entries,
+            (QStringList { "VOID", "CANCEL", "REFUND", "%DISCOUNT", "%SURCHARGE", "NET DIS/SURCH", "" }));
+        QCOMPARE(menu.checked, (QList<bool> { true, true, false, false, false, false, false }));
+        openMenu(w, 1, 3, QString(), 6);
+        QCOMPARE(cell(w, 1, 3), QStringLiteral("10000000"));
+        openMenu(w, 1, 3, QStringLiteral("CANCEL"));
+        QCOMPARE(cell(w, 1, 3), QStringLiteral("10000100"));
+        QVERIFY(openMenu(w, 0, 1).entries.isEmpty());
+    }
+
+    void groupPage()
+    {
+        MainWindow w(nullptr, m_dir.path());
+        w.show();
+        openPage(w, "btn_group");
+        QCOMPARE(w.currentCategory(), int(CategoryGroup));
+        QStandardItemModel* model = w.itemModel();
+        QCOMPARE(model->rowCount(), 2);
+        QCOMPARE(model->item(0, 2)->data(Qt::EditRole).typeId(), QMetaType::Double);
+        QCOMPARE(model->item(1, 2)->data(Qt::EditRole).toDouble(), 4464.0);
+        for (int c = 0; c < 3; ++c)
+            QVERIFY(openMenu(w, 0, c).entries.isEmpty());
+        // A real typed into the maximum is stored truncated.
+        model->setData(model->index(0, 2), 1234.75);
+        w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+        QList<QByteArray> records;
+        QVERIFY(loadRecords(QStringLiteral("table_group"), &records));
+        QCOMPARE(records.at(0).left(2), hexBytes("D2 04"));
+    }
+
+    // Received rows show the register's own index; saved and loaded again, row numbers.
+    void receivedThenSaved()
+    {
+        MainWindow w(nullptr, m_dir.path());
+        w.show();
+        openPage(w, "btn_clerk");
+        ItemTable received;
+        for (int own : { 9, 12 }) {
+            QByteArray record;
+            Clerk::instance()->encodeRow(row({ "x", QStringLiteral("C%1").arg(own), "77", "00000001" }), &record);
+            record[17] = char(own);
+            ItemRow decoded;
+            Clerk::instance()->decodeRecord(record, &decoded);
+            received << decoded;
+        }
+        w.rcvData("CLERKDATA", &received);
+        QCOMPARE(cell(w, 0, 0), QStringLiteral("9"));
+        QCOMPARE(cell(w, 1, 0), QStringLiteral("12"));
+        QCOMPARE(cell(w, 1, 1), QStringLiteral("C12"));
+        w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+        openPage(w, "btn_clerk");
+        QCOMPARE(w.itemModel()->rowCount(), 2);
+        QCOMPARE(cell(w, 0, 0), QStringLiteral("1"));
+        QCOMPARE(cell(w, 1, 0), QStringLiteral("2"));
+        QCOMPARE(cell(w, 1, 1), QStringLiteral("C12"));
+        QCOMPARE(cell(w, 1, 2), QStringLiteral("77"));
+    }
+};
+
+QTEST_MAIN(TestOptionMenus)
+#include "tst_optionmenus.moc"
