@@ -51,6 +51,22 @@ void LogCapture::clear()
     m_lines.clear();
 }
 
+ItemRow textRow(const QStringList& cells)
+{
+    ItemRow row;
+    for (const QString& cell : cells)
+        row << cell;
+    return row;
+}
+
+QStringList rowTexts(const ItemRow& row)
+{
+    QStringList texts;
+    for (const QVariant& cell : row)
+        texts << cell.toString();
+    return texts;
+}
+
 QByteArray hexBytes(const char* spaced) { return QByteArray::fromHex(QByteArray(spaced).replace(' ', "")); }
 
 NoticeRecorder::NoticeRecorder()

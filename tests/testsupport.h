@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/itemtable.h"
+
 #include <QByteArray>
 #include <QMutex>
 #include <QString>
@@ -26,6 +28,10 @@ private:
     QStringList m_lines;
     QtMessageHandler m_previous;
 };
+
+// A row of text cells, and the cells of a row as texts.
+ItemRow textRow(const QStringList& cells);
+QStringList rowTexts(const ItemRow& row);
 
 // Bytes from spaced hexadecimal text ("04 2F 09").
 QByteArray hexBytes(const char* spaced);

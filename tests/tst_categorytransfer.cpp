@@ -24,23 +24,15 @@ private:
     static ItemTable table(const QList<QStringList>& rows)
     {
         ItemTable t;
-        for (const QStringList& cells : rows) {
-            ItemRow r;
-            for (const QString& cell : cells)
-                r << cell;
-            t << r;
-        }
+        for (const QStringList& cells : rows)
+            t << textRow(cells);
         return t;
     }
     static QList<QStringList> texts(const ItemTable& t)
     {
         QList<QStringList> rows;
-        for (const ItemRow& r : t) {
-            QStringList cells;
-            for (const QVariant& cell : r)
-                cells << cell.toString();
-            rows << cells;
-        }
+        for (const ItemRow& r : t)
+            rows << rowTexts(r);
         return rows;
     }
 

@@ -20,24 +20,10 @@ private:
     QTemporaryDir m_dir;
 
     static const RecordCodec* codec(const QByteArray& type) { return codecForType(type); }
-    static ItemRow row(const QStringList& cells)
-    {
-        ItemRow r;
-        for (const QString& cell : cells)
-            r << cell;
-        return r;
-    }
-    static QStringList texts(const ItemRow& r)
-    {
-        QStringList list;
-        for (const QVariant& cell : r)
-            list << cell.toString();
-        return list;
-    }
     static QByteArray encode(const QByteArray& type, const QStringList& cells, QByteArray* key = nullptr)
     {
         QByteArray record;
-        const QByteArray returned = codec(type)->encodeRow(row(cells), &record);
+        const QByteArray returned = codec(type)->encodeRow(textRow(cells), &record);
         if (key)
             *key = returned;
         return record;
@@ -152,7 +138,7 @@ private slots:
         QCOMPARE(key, cells.first().toLatin1());
         ItemRow r;
         const QByteArray name = codec(type)->decodeRecord(record, &r, 1);
-        QCOMPARE(texts(r), decoded);
+        QCOMPARE(rowTexts(r), decoded);
         QCOMPARE(name, decoded.at(1).toLatin1());
     }
 
@@ -210,7 +196,7 @@ private slots:
         ItemRow loaded;
         c->decodeRecord(record.left(c->storedSize()), &loaded, 2);
         QCOMPARE(loaded.first().toString(), QStringLiteral("2"));
-        QCOMPARE(texts(loaded).mid(1), texts(received).mid(1));
+        QCOMPARE(rowTexts(loaded).mid(1), rowTexts(received).mid(1));
     }
 
     // Rows are stored under their "Indx" text with their name, without the index byte;
@@ -229,7 +215,7 @@ private slots:
             QStringList r = cells;
             r[0] = QString::fromLatin1(index);
             r[1] = r[1] + QString::fromLatin1(index);
-            table << row(r);
+            table << textRow(r);
         }
         QVERIFY(c->saveTable(table));
 

@@ -31,33 +31,26 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<GuiTestSession> m_session;
 
-    static ItemRow row(const QStringList& cells)
-    {
-        ItemRow r;
-        for (const QString& cell : cells)
-            r << cell;
-        return r;
-    }
     static ItemTable taxes()
     {
         ItemTable table;
         for (int i = 1; i <= 6; ++i)
-            table << row({ QString::number(i), QStringLiteral("TAX%1").arg(i), QStringLiteral("%1.50").arg(i), "00000010" });
+            table << textRow({ QString::number(i), QStringLiteral("TAX%1").arg(i), QStringLiteral("%1.50").arg(i), "00000010" });
         return table;
     }
     static ItemTable discounts()
     {
         ItemTable table;
         for (int i = 1; i <= 5; ++i)
-            table << row({ QString::number(i), QStringLiteral("DISC%1").arg(i), "1", "10", "00000001", "00000000",
+            table << textRow({ QString::number(i), QStringLiteral("DISC%1").arg(i), "1", "10", "00000001", "00000000",
                 i == 1 ? "00000000" : "00100001" });
         return table;
     }
     static ItemTable clerks()
     {
-        return { row({ "1", "ANNA", "1234", "00000101" }), row({ "2", "BO", "99", "00000000" }) };
+        return { textRow({ "1", "ANNA", "1234", "00000101" }), textRow({ "2", "BO", "99", "00000000" }) };
     }
-    static ItemTable groups() { return { row({ "1", "DRINKS", "500" }), row({ "2", "FOOD", "70000" }) }; }
+    static ItemTable groups() { return { textRow({ "1", "DRINKS", "500" }), textRow({ "2", "FOOD", "70000" }) }; }
 
     struct Menu {
         QStringList entries;
@@ -239,7 +232,7 @@ private slots:
         ItemTable received;
         for (int own : { 9, 12 }) {
             QByteArray record;
-            Clerk::instance()->encodeRow(row({ "x", QStringLiteral("C%1").arg(own), "77", "00000001" }), &record);
+            Clerk::instance()->encodeRow(textRow({ "x", QStringLiteral("C%1").arg(own), "77", "00000001" }), &record);
             record[17] = char(own);
             ItemRow decoded;
             Clerk::instance()->decodeRecord(record, &decoded);
