@@ -13,8 +13,8 @@ enum Offset { OffName = 0, NameSize = 13, OffOptions = 13, OffPasswd = 14, Passw
 } // namespace
 
 // Bit 7 is offered without a name: the register gives it no text.
-const OptionSet Clerk::kOptionsSet = { 0xFD,
-    { "VOID", "CORRECT", "CANCEL", "REFUND", "%DISCOUNT", "%SURCHARGE", "NET DIS/SURCH", "" } };
+const OptionSet Clerk::kOptionsSet
+    = { 0xFD, { "VOID", "CORRECT", "CANCEL", "REFUND", "%DISCOUNT", "%SURCHARGE", "NET DIS/SURCH", "" } };
 
 Clerk::Clerk()
     : IndexedRecordCodec("CLERKDATA",

@@ -33,8 +33,8 @@ quint8 optionByte(const QString& text, const char* format)
 } // namespace
 
 const OptionSet Disc::kTaxSet = { 0x1F, { "TAX A", "TAX B", "TAX C", "TAX D", "TAX E", "TAX F", "TAX G", "TAX H" } };
-const OptionSet Disc::kOptionsMenu = { 0xFFC7,
-    { "FIXED", "FREE", "FIX/FREE", "AMOUNT", "INCREASE", "NO SUB", "PRINT DISC", "DISC 1", "DISC 2" }, 9 };
+const OptionSet Disc::kOptionsMenu
+    = { 0xFFC7, { "FIXED", "FREE", "FIX/FREE", "AMOUNT", "INCREASE", "NO SUB", "PRINT DISC", "DISC 1", "DISC 2" }, 9 };
 
 Disc::Disc()
     : IndexedRecordCodec("DISCDATA",

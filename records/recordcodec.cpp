@@ -243,11 +243,10 @@ QStringList IndexedRecordCodec::optionMenuEntries(int column) const
     return m_menu.set && column == m_menu.column ? m_menu.set->menuEntries() : QStringList();
 }
 
-// The cell's states in its column's menu; the menu is asked for the same column first.
-QByteArray IndexedRecordCodec::optionStates(const QString& cell, int) const
+QByteArray IndexedRecordCodec::optionStates(const QString& cell, int column) const
 {
     qCDebug(lcRecords) << "get option = " << cell;
-    return m_menu.set ? m_menu.set->states(cell) : QByteArray(8, 0);
+    return m_menu.set && column == m_menu.column ? m_menu.set->states(cell) : QByteArray(8, 0);
 }
 
 QString IndexedRecordCodec::applyOption(const QString& cell, int entry, bool checked) const

@@ -13,7 +13,8 @@ enum Offset { OffName = 0, NameSize = 13, OffRate = 13, RateSize = 3, OffOptions
 } // namespace
 
 // The register defines three more bits without a name; the menu offers the named ones.
-const OptionSet Tax::kOptionsSet = { 0x1F, { "TAX ADD", "PRINT VAT", "PRINT ZERO", "GST TAX", "PRINT TAX", "", "", "" } };
+const OptionSet Tax::kOptionsSet
+    = { 0x1F, { "TAX ADD", "PRINT VAT", "PRINT ZERO", "GST TAX", "PRINT TAX", "", "", "" } };
 
 Tax::Tax()
     : IndexedRecordCodec("TAXDATA",

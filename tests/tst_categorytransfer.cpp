@@ -63,20 +63,22 @@ private:
         QTest::addColumn<QByteArray>("type");
         QTest::addColumn<QList<QStringList>>("sent");
         QTest::addColumn<QList<QStringList>>("back");
-        QTest::newRow("tax") << QByteArray("TAXDATA")
-                             << QList<QStringList> { { "5", "VAT", "15.5", "00000011" }, { "6", "ZERO", "0", "00010000" } }
+        QTest::newRow("tax") << QByteArray(
+            "TAXDATA") << QList<QStringList> { { "5", "VAT", "15.5", "00000011" }, { "6", "ZERO", "0", "00010000" } }
                              << QList<QStringList> { { "1", "VAT", "15.50", "00000011" },
                                     { "2", "ZERO", "0.00", "00010000" } };
         QTest::newRow("disc") << QByteArray("DISCDATA")
                               << QList<QStringList> { { "5", "STAFF", "10", "50", "00000100", "00000001", "00100010" },
                                      { "6", "HAPPY", "0.5", "0", "00000001", "00000000", "00000001" } }
-                              << QList<QStringList> { { "1", "STAFF", "10.00", "50.00", "00000100", "00000001", "00100010" },
+                              << QList<QStringList> { { "1", "STAFF", "10.00", "50.00", "00000100", "00000001",
+                                                          "00100010" },
                                      { "2", "HAPPY", "0.50", "0.00", "00000001", "00000000", "00000001" } };
         QTest::newRow("group") << QByteArray("GROUPDATA")
                                << QList<QStringList> { { "5", "DRINKS", "500" }, { "6", "FOOD", "70000" } }
                                << QList<QStringList> { { "1", "DRINKS", "500" }, { "2", "FOOD", "4464" } };
         QTest::newRow("clerk") << QByteArray("CLERKDATA")
-                               << QList<QStringList> { { "5", "ANNA", "1234", "00000101" }, { "6", "BO", "987654", "10000000" } }
+                               << QList<QStringList> { { "5", "ANNA", "1234", "00000101" },
+                                      { "6", "BO", "987654", "10000000" } }
                                << QList<QStringList> { { "1", "ANNA", "1234", "00000101" },
                                       { "2", "BO", "987654", "10000000" } };
     }
@@ -116,8 +118,9 @@ private slots:
         host.words.clear();
         emit host.signal_MrcvData(type);
         QVERIFY(host.waitForWord("DOWNLOAD END"));
-        QCOMPARE(host.words, (QList<QByteArray> { "DOWNLOAD " + sent.at(0).at(1).toLatin1(),
-                                 "DOWNLOAD " + sent.at(1).at(1).toLatin1(), "DOWNLOAD END" }));
+        QCOMPARE(host.words,
+            (QList<QByteArray> { "DOWNLOAD " + sent.at(0).at(1).toLatin1(), "DOWNLOAD " + sent.at(1).at(1).toLatin1(),
+                "DOWNLOAD END" }));
         QCOMPARE(host.received.size(), 1);
         QCOMPARE(host.received.first().first, type);
         QCOMPARE(texts(host.received.first().second), back);

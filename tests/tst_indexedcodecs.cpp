@@ -78,9 +78,9 @@ private slots:
         QTest::newRow("tax rate 0.29") << QByteArray("TAXDATA") << QStringList { "1", "LOW", "0.29", "00000000" }
                                        << field("LOW", 13) + hexBytes("29 00 00 00 00")
                                        << QStringList { "1", "LOW", "0.29", "00000000" };
-        QTest::newRow("tax rate of seven digits") << QByteArray("TAXDATA") << QStringList { "1", "X", "12345.67", "" }
-                                                  << field("X", 13) + hexBytes("67 45 23 00 00")
-                                                  << QStringList { "1", "X", "2345.67", "00000000" };
+        QTest::newRow("tax rate of seven digits")
+            << QByteArray("TAXDATA") << QStringList { "1", "X", "12345.67", "" }
+            << field("X", 13) + hexBytes("67 45 23 00 00") << QStringList { "1", "X", "2345.67", "00000000" };
         QTest::newRow("tax long name") << QByteArray("TAXDATA")
                                        << QStringList { "1", "ABCDEFGHIJKLMNOP", "1", "00010000" }
                                        << QByteArray("ABCDEFGHIJKLM") + hexBytes("00 01 00 10 00")
@@ -88,8 +88,8 @@ private slots:
 
         QTest::newRow("disc STAFF") << QByteArray("DISCDATA")
                                     << QStringList { "2", "STAFF", "10", "50", "00000100", "00000001", "00100010" }
-                                    << hexBytes("01 22 00 10 00 04 00 50 00 00") + field("STAFF", 13) + hexBytes("00")
-                                    << QStringList { "1", "STAFF", "10.00", "50.00", "00000100", "00000001", "00100010" };
+                                    << hexBytes("01 22 00 10 00 04 00 50 00 00") + field("STAFF", 13)
+                + hexBytes("00") << QStringList { "1", "STAFF", "10.00", "50.00", "00000100", "00000001", "00100010" };
         QTest::newRow("disc cut values") << QByteArray("DISCDATA")
                                          << QStringList { "3", "UP", "12345.678", "987654.32", "", "", "" }
                                          << hexBytes("00 00 67 45 23 00 32 54 76 98") + field("UP", 13) + hexBytes("00")
@@ -102,28 +102,28 @@ private slots:
         QTest::newRow("group 70000") << QByteArray("GROUPDATA") << QStringList { "1", "G", "70000" }
                                      << hexBytes("70 11") + field("G", 25) + hexBytes("00")
                                      << QStringList { "1", "G", "4464" };
-        QTest::newRow("group real truncated") << QByteArray("GROUPDATA") << QStringList { "1", "G", "65535.9" }
-                                              << hexBytes("FF FF") + field("G", 25) + hexBytes("00")
-                                              << QStringList { "1", "G", "65535" };
-        QTest::newRow("group not a number") << QByteArray("GROUPDATA") << QStringList { "1", "G", "many" }
-                                            << hexBytes("00 00") + field("G", 25) + hexBytes("00")
-                                            << QStringList { "1", "G", "0" };
+        QTest::newRow("group real truncated")
+            << QByteArray("GROUPDATA") << QStringList { "1", "G", "65535.9" }
+            << hexBytes("FF FF") + field("G", 25) + hexBytes("00") << QStringList { "1", "G", "65535" };
+        QTest::newRow("group not a number")
+            << QByteArray("GROUPDATA") << QStringList { "1", "G", "many" }
+            << hexBytes("00 00") + field("G", 25) + hexBytes("00") << QStringList { "1", "G", "0" };
 
-        QTest::newRow("clerk four digits") << QByteArray("CLERKDATA") << QStringList { "1", "ANNA", "1234", "00000101" }
-                                           << field("ANNA", 13) + hexBytes("05 34 12 00 00")
-                                           << QStringList { "1", "ANNA", "1234", "00000101" };
-        QTest::newRow("clerk six digits") << QByteArray("CLERKDATA") << QStringList { "1", "BO", "987654", "10000000" }
-                                          << field("BO", 13) + hexBytes("80 54 76 98 00")
-                                          << QStringList { "1", "BO", "987654", "10000000" };
-        QTest::newRow("clerk seven digits") << QByteArray("CLERKDATA") << QStringList { "1", "CY", "1234567", "" }
-                                            << field("CY", 13) + hexBytes("00 67 45 23 00")
-                                            << QStringList { "1", "CY", "234567", "00000000" };
-        QTest::newRow("clerk leading zeros") << QByteArray("CLERKDATA") << QStringList { "1", "DI", "0012", "" }
-                                             << field("DI", 13) + hexBytes("00 12 00 00 00")
-                                             << QStringList { "1", "DI", "12", "00000000" };
-        QTest::newRow("clerk zero password") << QByteArray("CLERKDATA") << QStringList { "1", "ED", "0", "" }
-                                             << field("ED", 13) + hexBytes("00 00 00 00 00")
-                                             << QStringList { "1", "ED", "", "00000000" };
+        QTest::newRow("clerk four digits")
+            << QByteArray("CLERKDATA") << QStringList { "1", "ANNA", "1234", "00000101" }
+            << field("ANNA", 13) + hexBytes("05 34 12 00 00") << QStringList { "1", "ANNA", "1234", "00000101" };
+        QTest::newRow("clerk six digits")
+            << QByteArray("CLERKDATA") << QStringList { "1", "BO", "987654", "10000000" }
+            << field("BO", 13) + hexBytes("80 54 76 98 00") << QStringList { "1", "BO", "987654", "10000000" };
+        QTest::newRow("clerk seven digits")
+            << QByteArray("CLERKDATA") << QStringList { "1", "CY", "1234567", "" }
+            << field("CY", 13) + hexBytes("00 67 45 23 00") << QStringList { "1", "CY", "234567", "00000000" };
+        QTest::newRow("clerk leading zeros")
+            << QByteArray("CLERKDATA") << QStringList { "1", "DI", "0012", "" }
+            << field("DI", 13) + hexBytes("00 12 00 00 00") << QStringList { "1", "DI", "12", "00000000" };
+        QTest::newRow("clerk zero password")
+            << QByteArray("CLERKDATA") << QStringList { "1", "ED", "0", "" }
+            << field("ED", 13) + hexBytes("00 00 00 00 00") << QStringList { "1", "ED", "", "00000000" };
     }
 
     void records()
@@ -222,7 +222,8 @@ private slots:
         QStringList stored;
         {
             QSqlQuery query(QSqlDatabase::database(currentDatabasePath));
-            QVERIFY(query.exec(QStringLiteral("select itemRandom, itemName, itemData from %1").arg(QLatin1String(c->category().table))));
+            QVERIFY(query.exec(QStringLiteral("select itemRandom, itemName, itemData from %1")
+                                   .arg(QLatin1String(c->category().table))));
             while (query.next()) {
                 QCOMPARE(query.value(2).toByteArray().size(), c->storedSize());
                 stored << query.value(0).toString() + QLatin1Char(':') + query.value(1).toString();
@@ -308,21 +309,25 @@ private slots:
         QTest::newRow("tax unnamed bits") << QByteArray("TAXDATA") << 3 << "11100000" << QByteArray(8, 0);
         QTest::newRow("disc tax") << QByteArray("DISCDATA") << 4 << "00000100" << hexBytes("00 00 01 00 00 00 00 00");
         QTest::newRow("disc tax F") << QByteArray("DISCDATA") << 4 << "00100000" << QByteArray(8, 0);
-        QTest::newRow("disc 00000000 is FIXED") << QByteArray("DISCDATA") << 6 << "00000000"
-                                                << hexBytes("01 00 00 00 00 00 00 00");
-        QTest::newRow("disc empty is FIXED") << QByteArray("DISCDATA") << 6 << "" << hexBytes("01 00 00 00 00 00 00 00");
-        QTest::newRow("disc fixed, print") << QByteArray("DISCDATA") << 6 << "00100000"
-                                           << hexBytes("01 00 00 01 00 00 00 00");
+        QTest::newRow("disc 00000000 is FIXED")
+            << QByteArray("DISCDATA") << 6 << "00000000" << hexBytes("01 00 00 00 00 00 00 00");
+        QTest::newRow("disc empty is FIXED")
+            << QByteArray("DISCDATA") << 6 << "" << hexBytes("01 00 00 00 00 00 00 00");
+        QTest::newRow("disc fixed, print")
+            << QByteArray("DISCDATA") << 6 << "00100000" << hexBytes("01 00 00 01 00 00 00 00");
         QTest::newRow("disc free") << QByteArray("DISCDATA") << 6 << "00000001" << hexBytes("00 01 00 00 00 00 00 00");
-        QTest::newRow("disc fix/free") << QByteArray("DISCDATA") << 6 << "00000010" << hexBytes("00 00 01 00 00 00 00 00");
-        QTest::newRow("disc both type bits") << QByteArray("DISCDATA") << 6 << "00000011"
-                                             << hexBytes("00 01 00 00 00 00 00 00");
-        QTest::newRow("disc 1 and 2") << QByteArray("DISCDATA") << 6 << "11000010" << hexBytes("00 00 01 00 01 01 00 00");
-        QTest::newRow("disc unoffered bits") << QByteArray("DISCDATA") << 6 << "00011100"
-                                             << hexBytes("01 00 00 00 00 00 00 00");
+        QTest::newRow("disc fix/free") << QByteArray("DISCDATA") << 6 << "00000010"
+                                       << hexBytes("00 00 01 00 00 00 00 00");
+        QTest::newRow("disc both type bits")
+            << QByteArray("DISCDATA") << 6 << "00000011" << hexBytes("00 01 00 00 00 00 00 00");
+        QTest::newRow("disc 1 and 2") << QByteArray("DISCDATA") << 6 << "11000010"
+                                      << hexBytes("00 00 01 00 01 01 00 00");
+        QTest::newRow("disc unoffered bits")
+            << QByteArray("DISCDATA") << 6 << "00011100" << hexBytes("01 00 00 00 00 00 00 00");
         QTest::newRow("disc print column") << QByteArray("DISCDATA") << 5 << "11111111" << QByteArray(8, 0);
         QTest::newRow("clerk") << QByteArray("CLERKDATA") << 3 << "10000101" << hexBytes("01 01 00 00 00 00 01 00");
         QTest::newRow("clerk correct") << QByteArray("CLERKDATA") << 3 << "00000010" << QByteArray(8, 0);
+        QTest::newRow("clerk password column") << QByteArray("CLERKDATA") << 2 << "00000001" << QByteArray(8, 0);
     }
 
     void menuStates()
@@ -347,10 +352,11 @@ private slots:
         QTest::newRow("disc FREE") << QByteArray("DISCDATA") << 1 << "00100000" << 2 << true << "00100001";
         QTest::newRow("disc FIX/FREE") << QByteArray("DISCDATA") << 1 << "00100001" << 3 << true << "00100010";
         QTest::newRow("disc FIXED") << QByteArray("DISCDATA") << 1 << "00100010" << 1 << true << "00100000";
-        QTest::newRow("disc un-choosing FIXED") << QByteArray("DISCDATA") << 1 << "00100000" << 1 << false << "00100000";
+        QTest::newRow("disc un-choosing FIXED")
+            << QByteArray("DISCDATA") << 1 << "00100000" << 1 << false << "00100000";
         QTest::newRow("disc un-choosing FREE") << QByteArray("DISCDATA") << 1 << "00000001" << 2 << false << "00000001";
-        QTest::newRow("disc PRINT DISC is entry 4") << QByteArray("DISCDATA") << 1 << "00000000" << 4 << true
-                                                    << "00100000";
+        QTest::newRow("disc PRINT DISC is entry 4")
+            << QByteArray("DISCDATA") << 1 << "00000000" << 4 << true << "00100000";
         QTest::newRow("disc PRINT DISC off") << QByteArray("DISCDATA") << 1 << "00100010" << 4 << false << "00000010";
         QTest::newRow("disc DISC 2 on empty") << QByteArray("DISCDATA") << 1 << "" << 6 << true << "10000000";
         QTest::newRow("disc no seventh entry") << QByteArray("DISCDATA") << 1 << "00000001" << 7 << true << "00000001";

@@ -35,7 +35,8 @@ private:
     {
         ItemTable table;
         for (int i = 1; i <= 6; ++i)
-            table << textRow({ QString::number(i), QStringLiteral("TAX%1").arg(i), QStringLiteral("%1.50").arg(i), "00000010" });
+            table << textRow(
+                { QString::number(i), QStringLiteral("TAX%1").arg(i), QStringLiteral("%1.50").arg(i), "00000010" });
         return table;
     }
     static ItemTable discounts()
@@ -193,8 +194,8 @@ private slots:
         QVERIFY(w.itemModel()->item(0, 2)->flags() & Qt::ItemIsEditable);
 
         Menu menu = openMenu(w, 0, 3);
-        QCOMPARE(menu.entries,
-            (QStringList { "VOID", "CANCEL", "REFUND", "%DISCOUNT", "%SURCHARGE", "NET DIS/SURCH", "" }));
+        QCOMPARE(
+            menu.entries, (QStringList { "VOID", "CANCEL", "REFUND", "%DISCOUNT", "%SURCHARGE", "NET DIS/SURCH", "" }));
         QCOMPARE(menu.checked, (QList<bool> { true, true, false, false, false, false, false }));
         openMenu(w, 1, 3, QString(), 6);
         QCOMPARE(cell(w, 1, 3), QStringLiteral("10000000"));
