@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Tallvane set-up on Debian 12.
 #   ./build.sh run    installs what is missing, builds and starts Tallvane
-#   ./build.sh test   installs what is missing, builds with the sanitizers and runs every test
+#   ./build.sh test   installs what is missing, builds with the sanitizers and runs every test,
+#                     then every fuzz target for a bounded time (FUZZ_SECONDS, default 20 each)
+#   ./build.sh fuzz [SECONDS]   builds the libFuzzer targets with clang and runs each for SECONDS
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -10,6 +12,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-5compat-dev
     libqt6sql6-sqlite libgl-dev libsqlite3-dev
     xvfb xauth socat fonts-dejavu-core
+    clang libclang-rt-14-dev
 )
 
 install_missing() {
@@ -26,6 +29,15 @@ install_missing() {
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
+# The libraries that read foreign bytes, built with clang's libFuzzer, ASan and UBSan, and
+# every fuzz target run from its seed corpus for the given number of seconds.
+run_fuzz() {
+    cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-O1 \
+        -DTALLVANE_FUZZ=ON
+    cmake --build build-fuzz -j "$jobs"
+    tests/fuzz/run.sh build-fuzz "$1"
+}
+
 case "${1:-}" in
 run)
     install_missing
@@ -41,11 +53,15 @@ test)
     install_missing
     cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DTALLVANE_SANITIZE=ON
     cmake --build build-test -j "$jobs"
-    cd build-test
-    ctest --output-on-failure -j "$jobs"
+    (cd build-test && ctest --output-on-failure -j "$jobs")
+    run_fuzz "${FUZZ_SECONDS:-20}"
+    ;;
+fuzz)
+    install_missing
+    run_fuzz "${2:-60}"
     ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|fuzz [SECONDS]" >&2
     exit 2
     ;;
 esac
