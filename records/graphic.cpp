@@ -1,0 +1,193 @@
+#include "records/graphic.h"
+
+#include "link/protocol.h"
+#include "records/recordslog.h"
+#include "records/translation.h"
+
+#include <QtEndian>
+
+#include <cstring>
+
+namespace {
+
+constexpr QRgb kPaper = 0xFFFFFFFF;
+constexpr QRgb kDot = 0xFF000000;
+
+struct LogoState {
+    QSize size { 192, 64 };
+    QByteArray packed;
+};
+
+LogoState& state()
+{
+    static LogoState s;
+    return s;
+}
+
+const QByteArray& startBlock()
+{
+    static const QByteArray block("UCO");
+    return block;
+}
+
+const QByteArray& endBlock()
+{
+    static const QByteArray block("UCA");
+    return block;
+}
+
+// The picture laid on white paper, so that transparent parts print nothing.
+QImage onPaper(const QImage& picture)
+{
+    if (!picture.hasAlphaChannel())
+        return picture;
+    QImage flat = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < flat.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(flat.scanLine(y));
+        for (int x = 0; x < flat.width(); ++x) {
+            const QRgb pixel = line[x];
+            const int alpha = qAlpha(pixel);
+            auto blend = [alpha](int channel) { return (channel * alpha + 255 * (255 - alpha)) / 255; };
+            line[x] = qRgb(blend(qRed(pixel)), blend(qGreen(pixel)), blend(qBlue(pixel)));
+        }
+    }
+    return flat.convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray hexRow(const char* bytes, int count)
+{
+    static const char digits[] = "0123456789abcdef";
+    QByteArray text;
+    text.reserve(count * 4);
+    for (int i = 0; i < count; ++i) {
+        const uchar byte = uchar(bytes[i]);
+        text += "\\x";
+        text += digits[byte >> 4];
+        text += digits[byte & 0x0F];
+    }
+    return text;
+}
+
+} // namespace
+
+QSize Graphic::logoSize() { return state().size; }
+
+void Graphic::setLogoSize(const QSize& size) { state().size = size; }
+
+QSize Graphic::roundedSize(int width, int height)
+{
+    const int wRest = width % 32;
+    const int hRest = height % 8;
+    width -= wRest;
+    height -= hRest;
+    if (wRest > 15)
+        width += 32;
+    if (hRest > 3)
+        height += 8;
+    return QSize(width, height);
+}
+
+bool Graphic::sizeAllowed(const QSize& size)
+{
+    return size.width() > 0 && size.height() > 0 && qint64(size.width()) * size.height() <= kMaxPixels;
+}
+
+QImage Graphic::monochrome(const QImage& picture, const QSize& size)
+{
+    if (picture.isNull() || size.isEmpty())
+        return QImage();
+    const QImage scaled = onPaper(picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    // The toolkit's default conversion: automatic colour handling, diffuse dithering.
+    QImage mono = scaled.convertToFormat(QImage::Format_MonoLSB);
+    if (mono.colorCount() < 2)
+        return QImage();
+    // A picture that was one bit already keeps its colour table; the darker colour prints.
+    if (qGray(mono.color(1)) > qGray(mono.color(0)))
+        mono.invertPixels();
+    mono.setColorTable({ kPaper, kDot });
+    return mono;
+}
+
+bool Graphic::packLogo(const QImage& image)
+{
+    bool lsbFirst = false;
+    if (image.format() == QImage::Format_MonoLSB) {
+        qCDebug(lcRecords) << "image data is lsb";
+        lsbFirst = true;
+    } else if (image.format() == QImage::Format_Mono) {
+        qCDebug(lcRecords) << "image data is msb";
+    } else {
+        return false;
+    }
+    const int w = image.width();
+    const int h = image.height();
+    qCDebug(lcRecords).nospace() << "width = " << w << ", height = " << h;
+    const QSize size = logoSize();
+    if (image.size() != size) {
+        // The header describes the logo size; rows of another size would not match it.
+        qCDebug(lcRecords) << "image size is not the logo size" << size;
+        return false;
+    }
+
+    const int rowBytes = w / 8;
+    QByteArray bitmap;
+    bitmap.reserve(rowBytes * h);
+    for (int y = 0; y < h; ++y) {
+        const uchar* line = image.constScanLine(y);
+        const int start = int(bitmap.size());
+        for (int x = 0; x < rowBytes; ++x)
+            bitmap.append(char(lsbFirst ? translation::reverseBits(line[x]) : line[x]));
+        if (lcRecords().isDebugEnabled())
+            qCDebug(lcRecords).noquote() << '"' + hexRow(bitmap.constData() + start, rowBytes) + '"';
+    }
+    const int count = int(bitmap.size());
+    qCDebug(lcRecords) << "icount = " << count;
+
+    QByteArray packed(kHeaderSize, '\0');
+    qToLittleEndian<quint16>(quint16(size.width() / 8), packed.data());
+    qToLittleEndian<quint16>(quint16(size.height()), packed.data() + 8);
+    qToLittleEndian<quint32>(quint32(count), packed.data() + 12);
+    packed += bitmap;
+    state().packed = packed;
+
+    QList<QByteArray> chunks = splitIntoChunks(startBlock(), kChunkSize);
+    chunks += splitIntoChunks(packed, kChunkSize);
+    chunks += splitIntoChunks(endBlock(), kChunkSize);
+    qCDebug(lcRecords) << "DataList->size = " << chunks.size();
+    setLogoDataList(chunks);
+    return true;
+}
+
+QList<QByteArray> Graphic::splitIntoChunks(const QByteArray& bytes, int size)
+{
+    QList<QByteArray> chunks;
+    if (size <= 0)
+        return chunks;
+    size = qMin(size, 1024);
+    for (qsizetype at = 0; at < bytes.size(); at += size) {
+        chunks.append(bytes.mid(at, size));
+        qCDebug(lcRecords) << "itemdata->size = " << chunks.last().size();
+    }
+    return chunks;
+}
+
+QByteArray Graphic::packedLogo() { return state().packed; }
+
+QList<QByteArray> Graphic::dataList() { return logoDataList(); }
+
+QImage Graphic::unpackLogo(const QByteArray& packed)
+{
+    if (packed.size() < kHeaderSize)
+        return QImage();
+    const int rowBytes = qFromLittleEndian<quint16>(packed.constData());
+    const int rows = qFromLittleEndian<quint16>(packed.constData() + 8);
+    const quint32 length = qFromLittleEndian<quint32>(packed.constData() + 12);
+    if (rowBytes == 0 || rows == 0 || length != quint32(rowBytes * rows) || quint64(packed.size() - kHeaderSize) != length)
+        return QImage();
+    QImage image(rowBytes * 8, rows, QImage::Format_Mono);
+    image.setColorTable({ kPaper, kDot });
+    const char* bitmap = packed.constData() + kHeaderSize;
+    for (int y = 0; y < rows; ++y)
+        std::memcpy(image.scanLine(y), bitmap + y * rowBytes, size_t(rowBytes));
+    return image;
+}
