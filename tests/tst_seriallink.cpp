@@ -150,6 +150,35 @@ private slots:
         logoNumber = 0;
     }
 
+    void refusedLogoChunkEndsTheSend_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QList<QByteArray>>("words");
+        QTest::newRow("refused") << QByteArray(1, char(0x15)) << QList<QByteArray> { QByteArray(1, char(0x15)) };
+        QTest::newRow("silent") << QByteArray() << QList<QByteArray> { "TIME OUT" };
+    }
+
+    void refusedLogoChunkEndsTheSend()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(QList<QByteArray>, words);
+        QVERIFY(openPair());
+        FakeRegister ecr(m_registerPort.get());
+        setLogoDataList({ QByteArray("UCO"), QByteArray(200, char(0x0F)), QByteArray(40, char(0x0F)), QByteArray("UCA") });
+        ItemTable empty;
+        emit m_host->signal_MsendData("GRAPHICDATA", &empty);
+        QCOMPARE(ecr.read(9), logoFrame("UCO", 0));
+        ecr.write(QByteArray(1, kAck));
+        QCOMPARE(ecr.read(206, 3000), logoFrame(QByteArray(200, char(0x0F)), 0));
+        if (!reply.isEmpty())
+            ecr.write(reply);
+        // The chunk is not written again, and the rest of the logo does not follow.
+        QVERIFY(m_host->waitForWord(words.first(), 9000));
+        QVERIFY(ecr.quietFor(300));
+        QCOMPARE(m_host->words, words);
+        setLogoDataList({});
+    }
+
     void downloadOverSerial()
     {
         QVERIFY(openPair());

@@ -2,6 +2,7 @@
 #include "link/tcpserver.h"
 #include "linkharness.h"
 #include "records/dept.h"
+#include "records/graphic.h"
 #include "records/system.h"
 #include "testsupport.h"
 
@@ -67,7 +68,7 @@ private slots:
         QCOMPARE(help.exitCode(), 0);
         const QByteArray text = help.readAllStandardOutput();
         for (const char* option : { "--connect", "--serial", "--db", "--refuse", "--silent", "--bad-crc", "--bad-control",
-                 "--overlong", "--chunk", "--delay" })
+                 "--overlong", "--chunk", "--delay", "--logo-out" })
             QVERIFY2(text.contains(option), option);
 
         QProcess wrong;
@@ -191,6 +192,63 @@ private slots:
         emit host.signal_MsendData("SYSCLEARDATA", nullptr);
         QVERIFY(host.waitForWord("UPDATE END"));
         QVERIFY(QTest::qWaitFor([&] { return storedNames(db, QStringLiteral("table_dept")).isEmpty(); }, 3000));
+    }
+
+    void serialLogo()
+    {
+        PtyPair pty;
+        if (!pty.ok())
+            QSKIP("socat is needed for pseudo-terminal pairs");
+        const QString png = m_dir.filePath(QStringLiteral("received.png"));
+        Simulator ecr({ QStringLiteral("--serial"), pty.second(), QStringLiteral("--logo-out"), png });
+        QVERIFY(ecr.waitReady());
+        TestHost host;
+        SerialServer link(&host, pty.first());
+        QVERIFY(link.isOpen());
+
+        // A diagonal line and a solid corner, in a custom size.
+        QImage logo(96, 24, QImage::Format_Mono);
+        logo.setColorTable({ qRgb(255, 255, 255), qRgb(0, 0, 0) });
+        logo.fill(0);
+        for (int x = 0; x < 96; ++x)
+            logo.setPixel(x, x / 4, 1);
+        for (int y = 16; y < 24; ++y)
+            for (int x = 0; x < 8; ++x)
+                logo.setPixel(x, y, 1);
+        Graphic::setLogoSize(logo.size());
+        QVERIFY(Graphic::packLogo(logo));
+        logoNumber = 1;
+        ItemTable empty;
+        emit host.signal_MsendData("GRAPHICDATA", &empty);
+        QVERIFY(host.waitForWord("UPDATE END"));
+        QCOMPARE(host.words, QList<QByteArray>({ "UPDATE END" }));
+        QVERIFY(QTest::qWaitFor([&] { return ecr.output().contains("logo written to"); }, 3000));
+        QVERIFY(ecr.output().contains("logo 1 received: 96 x 24, 304 bytes"));
+        QVERIFY(ecr.output().contains("recv 04 03 20 01 55 43 4F"));
+        const QImage received(png);
+        QCOMPARE(received.size(), logo.size());
+        for (int y = 0; y < logo.height(); ++y)
+            for (int x = 0; x < logo.width(); ++x)
+                QCOMPARE(qGray(received.pixel(x, y)) < 128, logo.pixelIndex(x, y) == 1);
+        QFile::remove(png);
+        logoNumber = 0;
+
+        // A header that does not describe its bitmap is refused at the end block, and a
+        // chunk outside a logo at once.
+        QByteArray packed = Graphic::packedLogo();
+        packed[12] = char(packed.at(12) + 8);
+        const QList<QList<QByteArray>> wrongLogos { { "UCO", packed.left(200), packed.mid(200), "UCA" }, { packed.left(200), "UCA" } };
+        for (const QList<QByteArray>& chunks : wrongLogos) {
+            host.words.clear();
+            setLogoDataList(chunks);
+            emit host.signal_MsendData("GRAPHICDATA", &empty);
+            QVERIFY(host.waitForWord(hexBytes("15")));
+            QCOMPARE(host.words, QList<QByteArray>({ hexBytes("15") }));
+        }
+        QVERIFY(ecr.output().contains("logo refused: its header does not describe its 288 bitmap bytes"));
+        QVERIFY(ecr.output().contains("logo chunk outside UCO ... UCA: refused"));
+        QVERIFY(!QFile::exists(png));
+        setLogoDataList({});
     }
 };
 

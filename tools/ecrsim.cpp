@@ -3,6 +3,7 @@
 
 #include "link/protocol.h"
 #include "records/categories.h"
+#include "records/graphic.h"
 #include "records/recordcodec.h"
 #include "records/system.h"
 #include "records/translation.h"
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QImage>
 #include <QSerialPort>
 #include <QSet>
 #include <QSqlDatabase>
@@ -49,9 +51,10 @@ void say(const char* direction, const QByteArray& bytes)
 
 class Register : public QObject {
 public:
-    Register(QIODevice* device, const Faults& faults)
+    Register(QIODevice* device, const Faults& faults, const QString& logoOut)
         : m_device(device)
         , m_faults(faults)
+        , m_logoOut(logoOut)
     {
         connect(device, &QIODevice::readyRead, this, [this] { onReadyRead(); });
         m_writer.setSingleShot(true);
@@ -161,6 +164,11 @@ private:
             reply(QByteArray(1, char(0x15)));
             return;
         }
+        if (uchar(frame.at(2)) == 0x20) {
+            m_sendStarted = false;
+            reply(QByteArray(1, receiveLogoChunk(frame) ? kAck : char(0x15)));
+            return;
+        }
         storeDataFrame(frame);
         reply(QByteArray(1, kAck));
     }
@@ -177,10 +185,6 @@ private:
                 save(table);
             }
             m_sendStarted = false;
-            return;
-        }
-        if ((code & 0xFF) == 0x20) {
-            m_sendStarted = !lastOfSend;
             return;
         }
         const Category* category = nullptr;
@@ -222,6 +226,46 @@ private:
         m_sendStarted = !lastOfSend;
         if (lastOfSend)
             save(table);
+    }
+
+    // One logo frame: "UCO" starts a logo, "UCA" ends it, the chunks between are the packed
+    // logo. False (refused) for a chunk outside a logo and for a logo whose header does not
+    // describe its bitmap.
+    bool receiveLogoChunk(const QByteArray& frame)
+    {
+        const QByteArray chunk = frame.mid(4, uchar(frame.at(1)));
+        const int number = uchar(frame.at(3));
+        if (chunk == "UCO") {
+            m_logo.clear();
+            m_logoOpen = true;
+            return true;
+        }
+        if (!m_logoOpen) {
+            std::printf("logo chunk outside UCO ... UCA: refused\n");
+            std::fflush(stdout);
+            return false;
+        }
+        if (chunk != "UCA") {
+            m_logo += chunk;
+            return true;
+        }
+        m_logoOpen = false;
+        const QImage logo = Graphic::unpackLogo(m_logo);
+        if (logo.isNull()) {
+            std::printf("logo refused: its header does not describe its %d bitmap bytes\n",
+                int(m_logo.size()) - Graphic::kHeaderSize);
+            std::fflush(stdout);
+            return false;
+        }
+        std::printf("logo %d received: %d x %d, %d bytes\n", number, logo.width(), logo.height(), int(m_logo.size()));
+        if (!m_logoOut.isEmpty()) {
+            if (logo.save(m_logoOut, "PNG"))
+                std::printf("logo written to %s\n", qPrintable(m_logoOut));
+            else
+                std::printf("logo not written: cannot write %s\n", qPrintable(m_logoOut));
+        }
+        std::fflush(stdout);
+        return true;
     }
 
     static QByteArray nameOf(const Category& category, const QByteArray& record, int row)
@@ -370,6 +414,9 @@ private:
     int m_sentFrames = 0;
     bool m_sendStarted = false;
     QHash<QString, QList<StoredRecord>> m_tables;
+    QString m_logoOut; // PNG file for each logo received
+    QByteArray m_logo; // the packed logo being received
+    bool m_logoOpen = false;
 };
 
 bool numberList(const QStringList& values, QSet<int>* out)
@@ -398,6 +445,8 @@ int main(int argc, char* argv[])
         "then an end frame. Data frames are answered 0x06 and stored: a send replaces its category's\n"
         "table; PLU add and update frames put the row under its item code, delete frames remove it.\n"
         "System parameters and the clear command are answered 0x06 (clear empties every table).\n"
+        "Logo frames are answered 0x06 and collected from \"UCO\" to \"UCA\"; a logo whose header does\n"
+        "not match its bitmap, or a chunk outside a logo, is answered 0x15.\n"
         "One line is printed per frame received and sent. The program ends with status 0 when its\n"
         "peer closes the connection. Frame numbers count from 1 since the start."));
     parser.addHelpOption();
@@ -422,8 +471,11 @@ int main(int argc, char* argv[])
         QStringLiteral("Write every reply in pieces of K bytes, with a short pause between them."), QStringLiteral("K"));
     const QCommandLineOption delayOption(QStringLiteral("delay"), QStringLiteral("Wait MS milliseconds before every reply."),
         QStringLiteral("MS"));
+    const QCommandLineOption logoOutOption(QStringLiteral("logo-out"),
+        QStringLiteral("Write each logo received to FILE as a PNG picture, one pixel per printed dot."),
+        QStringLiteral("FILE.png"));
     parser.addOptions({ connectOption, serialOption, dbOption, refuseOption, silentOption, badCrcOption,
-        badControlOption, overlongOption, chunkOption, delayOption });
+        badControlOption, overlongOption, chunkOption, delayOption, logoOutOption });
     parser.process(app);
 
     auto fail = [](const QString& message) {
@@ -502,6 +554,6 @@ int main(int argc, char* argv[])
     }
     std::printf("register ready\n");
     std::fflush(stdout);
-    Register ecr(device, faults);
+    Register ecr(device, faults, parser.value(logoOutOption));
     return app.exec();
 }
