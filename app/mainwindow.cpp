@@ -3,6 +3,7 @@
 #include "app/applog.h"
 #include "app/filedialog.h"
 #include "app/itemgrid.h"
+#include "app/logopage.h"
 #include "app/messagebox.h"
 #include "link/linkhost.h"
 #include "link/protocol.h"
@@ -158,7 +159,7 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     ui->tableWidget_Tcp->setColumnCount(2);
     ui->tableWidget_Tcp->setHorizontalHeaderLabels({ QStringLiteral("IP"), QStringLiteral("MAC") });
 
-    ui->widget_image->setFixedSize(192, 64);
+    m_logoPage = new LogoPage(this, ui);
     ui->progressBar_transfer->hide();
 
     ui->sb_ecrno->setRange(0, 255);
@@ -492,6 +493,11 @@ void MainWindow::on_btn_graphic_clicked() { openCategory(CategoryGraphic); }
 void MainWindow::on_btn_net_clicked() { openCategory(CategoryNetParm); }
 void MainWindow::on_btn_system_clicked() { openCategory(CategorySysParm); }
 
+void MainWindow::on_btn_open_image_clicked() { m_logoPage->openImage(); }
+void MainWindow::on_iamgesize_19264_clicked() { m_logoPage->chooseSize(QSize(192, 64)); }
+void MainWindow::on_imagesize_38464_clicked() { m_logoPage->chooseSize(QSize(384, 64)); }
+void MainWindow::on_btn_set_imagesize_clicked() { m_logoPage->setCustomSize(); }
+
 void MainWindow::on_actionMenu_triggered()
 {
     ui->stackedWidget->setCurrentIndex(PageItems);
@@ -766,10 +772,10 @@ void MainWindow::on_btn_install_clicked()
     const Category* category = categoryByNumber(m_currentCategory);
     switch (m_currentCategory) {
     case CategoryGraphic: {
+        if (!m_logoPage->readyToInstall(serialMode()))
+            break;
         setBusy(true);
         startProgress(0);
-        if (serialMode() && !ui->widget_LogId->isHidden())
-            logoNumber = quint8(ui->comboBox_LogId->currentIndex());
         ItemTable empty;
         emit signal_MsendData("GRAPHICDATA", &empty);
         break;

@@ -10,6 +10,7 @@
 
 class GridModel;
 class LinkHost;
+class LogoPage;
 class QMenu;
 class QTreeWidgetItem;
 class SerialServer;
@@ -93,6 +94,10 @@ private slots:
     void on_btn_delete_clicked();
     void on_btn_add_clicked();
     void on_actionClearData_triggered();
+    void on_btn_open_image_clicked();
+    void on_iamgesize_19264_clicked();
+    void on_imagesize_38464_clicked();
+    void on_btn_set_imagesize_clicked();
 
 private:
     void setUpArtwork();
@@ -120,6 +125,7 @@ private:
     Ui::MainWindow* ui;
     int m_currentCategory = 0;
     GridModel* m_model = nullptr;
+    LogoPage* m_logoPage = nullptr;
     QMenu* m_contextMenu = nullptr;
     QString m_dbFolder;
     QString m_imageFolder;

@@ -70,9 +70,15 @@ QByteArray hexRow(const char* bytes, int count)
 
 } // namespace
 
-QSize Graphic::logoSize() { return state().size; }
+QSize Graphic::logoSize()
+{
+    return state().size;
+}
 
-void Graphic::setLogoSize(const QSize& size) { state().size = size; }
+void Graphic::setLogoSize(const QSize& size)
+{
+    state().size = size;
+}
 
 QSize Graphic::roundedSize(int width, int height)
 {
@@ -171,9 +177,15 @@ QList<QByteArray> Graphic::splitIntoChunks(const QByteArray& bytes, int size)
     return chunks;
 }
 
-QByteArray Graphic::packedLogo() { return state().packed; }
+QByteArray Graphic::packedLogo()
+{
+    return state().packed;
+}
 
-QList<QByteArray> Graphic::dataList() { return logoDataList(); }
+QList<QByteArray> Graphic::dataList()
+{
+    return logoDataList();
+}
 
 QImage Graphic::unpackLogo(const QByteArray& packed)
 {
@@ -182,7 +194,8 @@ QImage Graphic::unpackLogo(const QByteArray& packed)
     const int rowBytes = qFromLittleEndian<quint16>(packed.constData());
     const int rows = qFromLittleEndian<quint16>(packed.constData() + 8);
     const quint32 length = qFromLittleEndian<quint32>(packed.constData() + 12);
-    if (rowBytes == 0 || rows == 0 || length != quint32(rowBytes * rows) || quint64(packed.size() - kHeaderSize) != length)
+    if (rowBytes == 0 || rows == 0 || length != quint32(rowBytes * rows)
+        || quint64(packed.size() - kHeaderSize) != length)
         return QImage();
     QImage image(rowBytes * 8, rows, QImage::Format_Mono);
     image.setColorTable({ kPaper, kDot });

@@ -126,7 +126,8 @@ private slots:
         QFETCH(int, source);
         QFETCH(QColor, colour);
         QFETCH(int, bitmapByte);
-        const QImage mono = Graphic::monochrome(picture(QSize(500, 300), QImage::Format(source), colour), QSize(192, 64));
+        const QImage mono
+            = Graphic::monochrome(picture(QSize(500, 300), QImage::Format(source), colour), QSize(192, 64));
         QCOMPARE(mono.size(), QSize(192, 64));
         QCOMPARE(mono.format(), QImage::Format_MonoLSB);
         QCOMPARE(mono.color(0), qRgb(255, 255, 255));
