@@ -164,7 +164,8 @@ private slots:
         QFETCH(QList<QByteArray>, words);
         QVERIFY(openPair());
         FakeRegister ecr(m_registerPort.get());
-        setLogoDataList({ QByteArray("UCO"), QByteArray(200, char(0x0F)), QByteArray(40, char(0x0F)), QByteArray("UCA") });
+        setLogoDataList(
+            { QByteArray("UCO"), QByteArray(200, char(0x0F)), QByteArray(40, char(0x0F)), QByteArray("UCA") });
         ItemTable empty;
         emit m_host->signal_MsendData("GRAPHICDATA", &empty);
         QCOMPARE(ecr.read(9), logoFrame("UCO", 0));

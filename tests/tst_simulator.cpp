@@ -237,7 +237,8 @@ private slots:
         // chunk outside a logo at once.
         QByteArray packed = Graphic::packedLogo();
         packed[12] = char(packed.at(12) + 8);
-        const QList<QList<QByteArray>> wrongLogos { { "UCO", packed.left(200), packed.mid(200), "UCA" }, { packed.left(200), "UCA" } };
+        const QList<QList<QByteArray>> wrongLogos { { "UCO", packed.left(200), packed.mid(200), "UCA" },
+            { packed.left(200), "UCA" } };
         for (const QList<QByteArray>& chunks : wrongLogos) {
             host.words.clear();
             setLogoDataList(chunks);
