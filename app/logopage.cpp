@@ -24,9 +24,7 @@ LogoPage::LogoPage(QMainWindow* window, Ui::MainWindow* ui)
 {
     Graphic::setLogoSize(QSize(192, 64));
     m_ui->widget_image->setFixedSize(Graphic::logoSize());
-    // Paper is white; the pixmap fills the widget at the logo size.
     m_ui->label_image->setAlignment(Qt::AlignCenter);
-    m_ui->label_image->setStyleSheet(QStringLiteral("QLabel#label_image{background-color: #ffffff;}"));
     m_bytes->setObjectName(QStringLiteral("label_image_bytes"));
     m_ui->layout_image_preview->insertWidget(1, m_bytes);
 }
@@ -49,10 +47,7 @@ void LogoPage::openImage()
     m_opened = true;
     pack();
     m_window->statusBar()->showMessage(QString::asprintf("image pack data len = %d", Graphic::packedLength()));
-    if (Graphic::packedLength() <= Graphic::kMaxPackedLength)
-        showPreview();
-    else
-        tooBig();
+    showPacking();
 }
 
 void LogoPage::chooseSize(const QSize& size)
@@ -82,11 +77,19 @@ void LogoPage::changeSize(const QSize& size)
     pack();
     m_window->statusBar()->showMessage(QString::asprintf(
         "image size = %d X %d, image pack data len = %d", size.width(), size.height(), Graphic::packedLength()));
-    // Too big: the size and the packed logo stay; install refuses to send it.
-    if (Graphic::packedLength() > Graphic::kMaxPackedLength)
+    showPacking();
+}
+
+void LogoPage::showPacking()
+{
+    // Too big: the size and the packed logo stay, install refuses to send it, and the frame,
+    // which has the new size already, shows no print.
+    if (Graphic::packedLength() > Graphic::kMaxPackedLength) {
+        m_ui->label_image->clear();
         tooBig();
-    else
+    } else {
         showPreview();
+    }
 }
 
 void LogoPage::pack()

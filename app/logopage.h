@@ -31,6 +31,7 @@ public:
 private:
     void changeSize(const QSize& size);
     void pack();
+    void showPacking();
     void showPreview();
     void showPackedLength();
     void tooBig();
