@@ -116,7 +116,6 @@ private slots:
         QTest::addColumn<int>("bitmapByte");
         QTest::newRow("black rgb") << int(QImage::Format_RGB32) << QColor(Qt::black) << 0xFF;
         QTest::newRow("white rgb") << int(QImage::Format_RGB32) << QColor(Qt::white) << 0x00;
-        QTest::newRow("black rgb888") << int(QImage::Format_RGB888) << QColor(Qt::black) << 0xFF;
         QTest::newRow("transparent is paper") << int(QImage::Format_ARGB32) << QColor(Qt::transparent) << 0x00;
         QTest::newRow("opaque black with alpha") << int(QImage::Format_ARGB32) << QColor(Qt::black) << 0xFF;
     }
@@ -195,9 +194,7 @@ private slots:
         QTest::newRow("three bytes") << 3 << 200 << QList<int> { 3 };
         QTest::newRow("empty") << 0 << 200 << QList<int> {};
         QTest::newRow("exact multiple") << 400 << 200 << QList<int> { 200, 200 };
-        QTest::newRow("rest") << 1030 << 1024 << QList<int> { 1024, 6 };
         QTest::newRow("size capped at 1024") << 2100 << 5000 << QList<int> { 1024, 1024, 52 };
-        QTest::newRow("size 0") << 10 << 0 << QList<int> {};
     }
 
     void splitIntoChunks()
@@ -213,8 +210,7 @@ private slots:
         for (const QByteArray& chunk : chunks)
             sizes << int(chunk.size());
         QCOMPARE(sizes, pieces);
-        if (size > 0)
-            QCOMPARE(chunks.join(), bytes);
+        QCOMPARE(chunks.join(), bytes);
     }
 
     void customSizes_data()
@@ -227,7 +223,6 @@ private slots:
         QTest::newRow("112x12") << 112 << 12 << QSize(128, 16) << true;
         QTest::newRow("384x180") << 384 << 180 << QSize(384, 184) << false;
         QTest::newRow("384x104") << 384 << 104 << QSize(384, 104) << true;
-        QTest::newRow("384x112") << 384 << 112 << QSize(384, 112) << false;
         QTest::newRow("remainders that round down") << 111 << 11 << QSize(96, 8) << true;
         QTest::newRow("width rounds to 0") << 15 << 64 << QSize(0, 64) << false;
         QTest::newRow("height rounds to 0") << 192 << 3 << QSize(192, 0) << false;
@@ -267,20 +262,6 @@ private slots:
         QVERIFY(Graphic::unpackLogo(packed).isNull());
         QVERIFY(Graphic::unpackLogo(QByteArray(16, '\0')).isNull());
         QVERIFY(Graphic::unpackLogo("UCO").isNull());
-    }
-
-    void packingTrace()
-    {
-        LogCapture log;
-        QImage image = bitImage(QSize(192, 64), QImage::Format_MonoLSB, 0x00);
-        image.scanLine(0)[1] = 0x01;
-        QVERIFY(Graphic::packLogo(image));
-        QVERIFY(log.contains(QStringLiteral("image data is lsb")));
-        QVERIFY(log.contains(QStringLiteral("width = 192, height = 64")));
-        QVERIFY(log.contains(QStringLiteral("\"\\x00\\x80\\x00")));
-        QVERIFY(log.contains(QStringLiteral("icount =  1536")));
-        QVERIFY(log.contains(QStringLiteral("DataList->size =  10")));
-        QCOMPARE(log.count(QStringLiteral("itemdata->size = ")), 10);
     }
 };
 
