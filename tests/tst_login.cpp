@@ -1,6 +1,7 @@
 #include "testsupport.h"
 #include "users/language.h"
 #include "users/logindialog.h"
+#include "users/password.h"
 #include "users/usrdb.h"
 
 #include <QApplication>
@@ -27,6 +28,16 @@ private:
         bool nameHasFocus;
     };
 
+    // Key clicks for Latin-1 text; other letters are inserted as an input method would.
+    static void type(QLineEdit* edit, const QString& text)
+    {
+        const bool latin1 = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x100; });
+        if (latin1)
+            QTest::keyClicks(edit, text);
+        else
+            edit->insert(text);
+    }
+
     Attempt login(const QString& name, const QString& password)
     {
         NoticeRecorder notices;
@@ -36,9 +47,9 @@ private:
         auto* passwordEdit = dialog.findChild<QLineEdit*>(QStringLiteral("lineEdit_password"));
         auto* loginButton = dialog.findChild<QPushButton*>(QStringLiteral("btn_login"));
         QSignalSpy accepted(&dialog, &QDialog::accepted);
-        QTest::keyClicks(nameEdit, name);
+        type(nameEdit, name);
         passwordEdit->setFocus();
-        QTest::keyClicks(passwordEdit, password);
+        type(passwordEdit, password);
         QTest::mouseClick(loginButton, Qt::LeftButton);
         return { accepted.count() == 1, notices.shown, nameEdit->text(), passwordEdit->text(),
             dialog.focusWidget() == nameEdit };
@@ -79,7 +90,7 @@ private slots:
         QVERIFY(attempt.notices.isEmpty());
         const UserInfo& user = m_db->loginRecord();
         QCOMPARE(user.UserGroup, 1);
-        QCOMPARE(QByteArray(user.UserName), QByteArray("admin"));
+        QCOMPARE(user.UserName, QStringLiteral("admin"));
         QCOMPARE(user.UserPerm, 1u);
     }
 
@@ -112,6 +123,101 @@ private slots:
         QCOMPARE(attempt.nameAfter, QString());
         QCOMPARE(attempt.passwordAfter, QString());
         QVERIFY(attempt.nameHasFocus);
+    }
+
+    // Neither a longer name nor a longer password reaches an account through its first 31
+    // bytes, whether the password is hashed or still clear text from an older file.
+    void wholeTextsAreCompared_data()
+    {
+        QTest::addColumn<QString>("storedName");
+        QTest::addColumn<QString>("storedPassword");
+        QTest::addColumn<QString>("typedName");
+        QTest::addColumn<QString>("typedPassword");
+        QTest::addColumn<QString>("notice");
+        const QString name31(31, QLatin1Char('n'));
+        const QString pw31(31, QLatin1Char('p'));
+        QTest::newRow("40-character name") << name31 << hashPassword(pw31) << name31 + "123456789" << pw31
+                                           << "Warning!: username is not exist!";
+        QTest::newRow("32-character password, hashed")
+            << "hashed31" << hashPassword(pw31) << "hashed31" << pw31 + "x" << "Warning!: password err!";
+        QTest::newRow("32-character password, clear") << "clear31" << pw31 << "clear31" << pw31 + "x"
+                                                      << "Warning!: password err!";
+        QTest::newRow("exact, hashed") << "exact31" << hashPassword(pw31) << "exact31" << pw31 << "";
+    }
+
+    void wholeTextsAreCompared()
+    {
+        QFETCH(QString, storedName);
+        QFETCH(QString, storedPassword);
+        QFETCH(QString, typedName);
+        QFETCH(QString, typedPassword);
+        QFETCH(QString, notice);
+        if (m_db->userExists(storedName, QStringLiteral("USRMG")) == 0)
+            QVERIFY(m_db->insertUser(makeUserInfo(2, storedName, storedPassword, PermPlu), QStringLiteral("USRMG")));
+        const Attempt attempt = login(typedName, typedPassword);
+        QCOMPARE(attempt.accepted, notice.isEmpty());
+        QCOMPARE(attempt.notices, notice.isEmpty() ? QStringList() : QStringList(notice));
+    }
+
+    void unusualNamesLogIn_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("password");
+        QTest::newRow("quotes") << QStringLiteral("o'brien") << QStringLiteral("pass'word\"");
+        QTest::newRow("sql") << QStringLiteral("' OR '1'='1") << QStringLiteral("'; --");
+        QTest::newRow("greek") << QStringLiteral("Νίκος") << QStringLiteral("κωδικός");
+        QTest::newRow("100-character password") << QStringLiteral("long") << QString(100, QLatin1Char('w'));
+    }
+
+    void unusualNamesLogIn()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, password);
+        QVERIFY(m_db->insertUser(makeUserInfo(2, name, hashPassword(password), PermTax), QStringLiteral("USRMG")));
+        const Attempt attempt = login(name, password);
+        QVERIFY(attempt.accepted);
+        QCOMPARE(m_db->loginRecord().UserName, name);
+        QCOMPARE(m_db->loginRecord().UserPerm, quint32(PermTax));
+        QVERIFY(!login(name, password + "x").accepted);
+    }
+
+    void clearTextRowIsHashedAtLogin()
+    {
+        QVERIFY(m_db->insertUser(makeUserInfo(2, "legacy", "old-pw", PermPlu), QStringLiteral("USRMG")));
+        QVERIFY(login(QStringLiteral("legacy"), QStringLiteral("old-pw")).accepted);
+        UserInfo stored = makeUserInfo(0, "legacy", QString(), 0);
+        QCOMPARE(m_db->findUser(&stored, QStringLiteral("USRMG")), 0);
+        QVERIFY(isPasswordHash(stored.UserPassword));
+        QCOMPARE(m_db->loginRecord().UserPassword, stored.UserPassword);
+        QVERIFY(login(QStringLiteral("legacy"), QStringLiteral("old-pw")).accepted);
+        const Attempt wrong = login(QStringLiteral("legacy"), QStringLiteral("old-pX"));
+        QCOMPARE(wrong.notices, QStringList(QStringLiteral("Warning!: password err!")));
+    }
+
+    // A user file that cannot be opened refuses every login and nothing crashes.
+    void unopenableDatabaseRefusesEveryLogin()
+    {
+        usrdb::setInstance(nullptr);
+        delete m_db;
+        const QString garbage = m_dir.filePath(QStringLiteral("garbage.db"));
+        {
+            QFile file(garbage);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(2048, '#'));
+        }
+        NoticeRecorder notices;
+        m_db = new usrdb(garbage);
+        usrdb::setInstance(m_db);
+        QCOMPARE(notices.shown.size(), 1);
+        for (const char* password : { "604218", "", "' OR '1'='1" }) {
+            const Attempt attempt = login(QStringLiteral("admin"), QLatin1String(password));
+            QVERIFY(!attempt.accepted);
+            QCOMPARE(attempt.notices, QStringList(QStringLiteral("Warning!: username is not exist!")));
+        }
+        usrdb::setInstance(nullptr);
+        delete m_db;
+        m_db = new usrdb(m_dir.filePath(QStringLiteral("USRData.db")));
+        usrdb::setInstance(m_db);
     }
 
     void languageChoice()

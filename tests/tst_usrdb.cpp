@@ -1,8 +1,11 @@
 #include "testsupport.h"
+#include "users/language.h"
+#include "users/password.h"
 #include "users/usrdb.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -11,10 +14,12 @@ class TestUsrdb : public QObject {
 
 private:
     QTemporaryDir m_dir;
+    const QString m_table = QStringLiteral("USRMG");
     QString path() const { return m_dir.filePath(QStringLiteral("USRData.db")); }
 
-    // Rows of USRMG read directly, without the class under test.
-    static QList<QStringList> rawRows(const QString& file)
+    // Runs `sql` on `file` directly, without the class under test; returns the rows.
+    static QList<QStringList> raw(const QString& file,
+        const QString& sql = QStringLiteral("SELECT UserGroup, UserName, UserPassword, UserPerm FROM USRMG"))
     {
         QList<QStringList> rows;
         {
@@ -22,17 +27,20 @@ private:
             db.setDatabaseName(file);
             if (db.open()) {
                 QSqlQuery query(db);
-                query.exec(QStringLiteral("SELECT UserGroup, UserName, UserPassword, UserPerm FROM USRMG"));
-                while (query.next())
-                    rows << QStringList { query.value(0).toString(), query.value(1).toString(),
-                        query.value(2).toString(), query.value(3).toString() };
+                query.exec(sql);
+                while (query.next()) {
+                    QStringList row;
+                    for (int i = 0; i < query.record().count(); ++i)
+                        row << query.value(i).toString();
+                    rows << row;
+                }
             }
         }
         QSqlDatabase::removeDatabase(QStringLiteral("raw"));
         return rows;
     }
 
-    static QString name(const UserInfo& info) { return QString::fromLatin1(info.UserName); }
+    static QStringList passwordParts(const QString& stored) { return stored.split(QLatin1Char('$')); }
 
 private slots:
     void init() { QFile::remove(path()); }
@@ -45,78 +53,252 @@ private slots:
             QVERIFY(log.contains(QStringLiteral("USRMG Table created!")));
         }
         QVERIFY(QFile::exists(path()));
-        const QList<QStringList> first = rawRows(path());
+        const QList<QStringList> first = raw(path());
         QCOMPARE(first.size(), 1);
-        QCOMPARE(first.first(), (QStringList { "1", "admin", "604218", "1" }));
+        QCOMPARE(first.first().at(0), QStringLiteral("1"));
+        QCOMPARE(first.first().at(1), QStringLiteral("admin"));
+        QCOMPARE(first.first().at(3), QStringLiteral("1"));
+        // The default administrator is stored hashed.
+        QVERIFY(isPasswordHash(first.first().at(2)));
+        QVERIFY(passwordMatches(first.first().at(2), QStringLiteral("604218")));
         {
             LogCapture log;
             usrdb db(path());
             QVERIFY(log.contains(QStringLiteral("USRMG Table exists.")));
         }
-        QCOMPARE(rawRows(path()).size(), 1);
+        QCOMPARE(raw(path()).size(), 1);
+    }
+
+    void newFileIsPrivate()
+    {
+        { usrdb db(path()); }
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+            | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        const QFileDevice::Permissions permissions = QFile::permissions(path());
+        QVERIFY(permissions & QFileDevice::ReadOwner);
+        QVERIFY(permissions & QFileDevice::WriteOwner);
+        QCOMPARE(permissions & others, QFileDevice::Permissions());
     }
 
     void findUser()
     {
         usrdb db(path());
         UserInfo admin = makeUserInfo(0, "admin", "", 0);
-        QCOMPARE(db.findUser(&admin, QStringLiteral("USRMG")), 0);
+        QCOMPARE(db.findUser(&admin, m_table), 0);
         QCOMPARE(admin.UserGroup, 1);
-        QCOMPARE(QByteArray(admin.UserPassword), QByteArray("604218"));
+        QVERIFY(passwordMatches(admin.UserPassword, QStringLiteral("604218")));
         QCOMPARE(admin.UserPerm, 1u);
 
         UserInfo missing = makeUserInfo(7, "nobody", "keep", 0x55);
-        QCOMPARE(db.findUser(&missing, QStringLiteral("USRMG")), -1);
+        QCOMPARE(db.findUser(&missing, m_table), -1);
         QCOMPARE(missing.UserGroup, 7);
-        QCOMPARE(QByteArray(missing.UserPassword), QByteArray("keep"));
+        QCOMPARE(missing.UserPassword, QStringLiteral("keep"));
         QCOMPARE(missing.UserPerm, 0x55u);
+    }
+
+    void wholeNamesOnly()
+    {
+        usrdb db(path());
+        const QString name31(31, QLatin1Char('n'));
+        QVERIFY(db.insertUser(makeUserInfo(2, name31, hashPassword("pw"), PermAll), m_table));
+        UserInfo longer = makeUserInfo(0, QString(40, QLatin1Char('n')), QString(), 0);
+        QCOMPARE(db.findUser(&longer, m_table), -1);
+        QCOMPARE(db.userExists(QString(40, QLatin1Char('n')), m_table), 0);
+        UserInfo exact = makeUserInfo(0, name31, QString(), 0);
+        QCOMPARE(db.findUser(&exact, m_table), 0);
+        QCOMPARE(exact.UserGroup, 2);
     }
 
     void listInsertDeleteModify()
     {
         usrdb db(path());
-        const QString table = QStringLiteral("USRMG");
-        QVERIFY(db.insertUser(makeUserInfo(2, "ann", "1", PermAll), table));
-        QVERIFY(db.insertUser(makeUserInfo(2, "bob", "2", PermPlu), table));
-        QVERIFY(db.insertUser(makeUserInfo(2, "cid", "3", PermTax), table));
-        UserInfo users[8];
-        QCOMPARE(db.listUsersOfGroup(2, users, 8, table), 3);
-        QCOMPARE(name(users[0]), QStringLiteral("ann"));
-        QCOMPARE(name(users[2]), QStringLiteral("cid"));
+        QVERIFY(db.insertUser(makeUserInfo(2, "ann", "1", PermAll), m_table));
+        QVERIFY(db.insertUser(makeUserInfo(2, "bob", "2", PermPlu), m_table));
+        QVERIFY(db.insertUser(makeUserInfo(2, "cid", "3", PermTax), m_table));
+        QVector<UserInfo> users;
+        QCOMPARE(db.listUsersOfGroup(2, &users, m_table), 3);
+        QCOMPARE(users.size(), 3);
+        QCOMPARE(users[0].UserName, QStringLiteral("ann"));
+        QCOMPARE(users[2].UserName, QStringLiteral("cid"));
         QCOMPARE(users[1].UserPerm, quint32(PermPlu));
         QCOMPARE(users[1].UserGroup, 2);
-        QCOMPARE(db.listUsersOfGroup(2, users, 2, table), 2);
 
         // Renaming moves the user to the end of the list order.
-        QVERIFY(db.modifyUser(makeUserInfo(2, "ada", "1", PermAll), users[0], table));
-        QCOMPARE(db.listUsersOfGroup(2, users, 8, table), 3);
-        QCOMPARE(name(users[0]), QStringLiteral("bob"));
-        QCOMPARE(name(users[2]), QStringLiteral("ada"));
+        QVERIFY(db.modifyUser(makeUserInfo(2, "ada", "1", PermAll), users[0], m_table));
+        QCOMPARE(db.listUsersOfGroup(2, &users, m_table), 3);
+        QCOMPARE(users[0].UserName, QStringLiteral("bob"));
+        QCOMPARE(users[2].UserName, QStringLiteral("ada"));
 
-        QVERIFY(db.deleteUser(makeUserInfo(2, "bob", "", 0), table));
-        QCOMPARE(db.listUsersOfGroup(2, users, 8, table), 2);
-        QCOMPARE(db.listUsersOfGroup(1, users, 8, table), 1);
+        QVERIFY(db.deleteUser(makeUserInfo(2, "bob", "", 0), m_table));
+        QCOMPARE(db.listUsersOfGroup(2, &users, m_table), 2);
+        QCOMPARE(db.listUsersOfGroup(1, &users, m_table), 1);
+        QCOMPARE(users.size(), 1);
+    }
+
+    void failedModifyKeepsTheUser()
+    {
+        usrdb db(path());
+        QVERIFY(db.insertUser(makeUserInfo(2, "ann", "1", PermAll), m_table));
+        raw(path(), QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON USRMG WHEN NEW.UserName = 'blocked' "
+                                   "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        QVERIFY(!db.modifyUser(makeUserInfo(2, "blocked", "1", PermAll), makeUserInfo(2, "ann", "1", PermAll), m_table));
+        QCOMPARE(db.userExists(QStringLiteral("ann"), m_table), -1);
+        QCOMPARE(db.userExists(QStringLiteral("blocked"), m_table), 0);
+    }
+
+    void unusualTextsAreBound_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("password");
+        QTest::newRow("quotes") << QStringLiteral("o'brien \"jr\"") << QStringLiteral("it's \"x\"");
+        QTest::newRow("sql") << QStringLiteral("x'; DROP TABLE USRMG; --") << QStringLiteral("' OR '1'='1");
+        QTest::newRow("placeholders") << QStringLiteral(":UserName ? %1") << QStringLiteral("?,?) --");
+        QTest::newRow("greek") << QStringLiteral("Νίκος Παπαδόπουλος") << QStringLiteral("κωδικός");
+        QTest::newRow("hebrew") << QStringLiteral("משה כהן") << QStringLiteral("סיסמה");
+        QTest::newRow("thai") << QStringLiteral("สมชาย") << QStringLiteral("รหัสผ่าน");
+        QTest::newRow("100 characters") << QString(100, QLatin1Char('z')) << QString(100, QLatin1Char('p'));
+    }
+
+    void unusualTextsAreBound()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, password);
+        usrdb db(path());
+        QVERIFY(db.insertUser(makeUserInfo(2, name, hashPassword(password), PermTax), m_table));
+        QCOMPARE(db.userExists(name, m_table), -1);
+        UserInfo found = makeUserInfo(0, name, QString(), 0);
+        QCOMPARE(db.findUser(&found, m_table), 0);
+        QCOMPARE(found.UserPerm, quint32(PermTax));
+        QVERIFY(db.checkPassword(&found, password, m_table));
+        QVERIFY(!db.checkPassword(&found, password.left(password.size() - 1), m_table));
+        QVector<UserInfo> users;
+        QCOMPARE(db.listUsersOfGroup(2, &users, m_table), 1);
+        QCOMPARE(users.first().UserName, name);
+        QVERIFY(db.deleteUser(found, m_table));
+        QCOMPARE(db.userExists(name, m_table), 0);
+        QCOMPARE(raw(path()).size(), 1);
     }
 
     void userExistsBindsTheName()
     {
         usrdb db(path());
-        const QString table = QStringLiteral("USRMG");
-        QCOMPARE(db.userExists("admin", table), -1);
-        QCOMPARE(db.userExists("nobody", table), 0);
-        QVERIFY(db.insertUser(makeUserInfo(2, "o'brien", "x", PermAll), table));
-        QCOMPARE(db.userExists("o'brien", table), -1);
-        QCOMPARE(db.userExists("' OR '1'='1", table), 0);
+        QCOMPARE(db.userExists(QStringLiteral("admin"), m_table), -1);
+        QCOMPARE(db.userExists(QStringLiteral("nobody"), m_table), 0);
+        QCOMPARE(db.userExists(QStringLiteral("' OR '1'='1"), m_table), 0);
+    }
+
+    void hashProperties()
+    {
+        const QString password = QStringLiteral("604218");
+        const QString first = hashPassword(password);
+        const QString second = hashPassword(password);
+        QVERIFY(!first.contains(password));
+        QVERIFY(isPasswordHash(first));
+        QVERIFY(first != second); // a fresh salt each time
+        const QStringList parts = passwordParts(first);
+        QCOMPARE(parts.size(), 4);
+        QCOMPARE(parts[0], QStringLiteral("pbkdf2-sha256"));
+        QCOMPARE(parts[1].toInt(), kPasswordIterations);
+        QCOMPARE(QByteArray::fromBase64(parts[2].toLatin1()).size(), 16);
+        QCOMPARE(QByteArray::fromBase64(parts[3].toLatin1()).size(), 32);
+        QVERIFY(parts[2] != passwordParts(second)[2]);
+        QVERIFY(passwordMatches(first, password));
+        QVERIFY(passwordMatches(second, password));
+    }
+
+    void passwordComparison_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("matches");
+        const QString p31(31, QLatin1Char('p'));
+        const QString p32 = p31 + QLatin1Char('q');
+        QTest::newRow("hash, right") << hashPassword("secret") << "secret" << true;
+        QTest::newRow("hash, wrong") << hashPassword("secret") << "Secret" << false;
+        QTest::newRow("hash, empty typed") << hashPassword("secret") << "" << false;
+        QTest::newRow("hash, trailing blank") << hashPassword("secret") << "secret " << false;
+        QTest::newRow("hash of 31, typed 32") << hashPassword(p31) << p32 << false;
+        QTest::newRow("hash of 32, typed 31") << hashPassword(p32) << p31 << false;
+        QTest::newRow("hash of 100") << hashPassword(QString(100, QLatin1Char('h'))) << QString(100, QLatin1Char('h'))
+                                     << true;
+        QTest::newRow("clear, right") << "604218" << "604218" << true;
+        QTest::newRow("clear, wrong") << "604218" << "604219" << false;
+        QTest::newRow("clear 31, typed 32") << p31 << p32 << false;
+        QTest::newRow("clear 31, typed 30") << p31 << p31.left(30) << false;
+        const QString hash = hashPassword("secret");
+        QTest::newRow("the hash text typed") << hash << hash << false;
+        QTest::newRow("malformed hash is clear text")
+            << "pbkdf2-sha256$0$AAAA$BBBB" << "pbkdf2-sha256$0$AAAA$BBBB" << true;
+    }
+
+    void passwordComparison()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QFETCH(bool, matches);
+        QCOMPARE(passwordMatches(stored, typed), matches);
+    }
+
+    // Passwords set in a dialog under the display language's code page are checked at the
+    // next login, which runs in UTF-8.
+    void hashDoesNotDependOnTheCodePage()
+    {
+        const QString password = QStringLiteral("κωδικός");
+        QVERIFY(setlanguage::setLanguage(Greek));
+        const QString stored = hashPassword(password);
+        QVERIFY(setlanguage::setLanguage(English));
+        QVERIFY(passwordMatches(stored, password));
+    }
+
+    void clearPasswordIsHashedAtFirstMatch()
+    {
+        usrdb db(path());
+        QVERIFY(db.insertUser(makeUserInfo(2, "old", "clear-pw", PermPlu), m_table));
+        UserInfo user = makeUserInfo(0, "old", QString(), 0);
+        QCOMPARE(db.findUser(&user, m_table), 0);
+        QVERIFY(!db.checkPassword(&user, QStringLiteral("clear-p"), m_table));
+        QCOMPARE(raw(path(), QStringLiteral("SELECT UserPassword FROM USRMG WHERE UserName = 'old'")),
+            QList<QStringList> { { "clear-pw" } });
+
+        QVERIFY(db.checkPassword(&user, QStringLiteral("clear-pw"), m_table));
+        QVERIFY(isPasswordHash(user.UserPassword));
+        const QList<QStringList> rows = raw(path(), QStringLiteral("SELECT UserPassword FROM USRMG WHERE UserName = 'old'"));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.first().first(), user.UserPassword);
+
+        UserInfo again = makeUserInfo(0, "old", QString(), 0);
+        QCOMPARE(db.findUser(&again, m_table), 0);
+        QVERIFY(db.checkPassword(&again, QStringLiteral("clear-pw"), m_table));
+        QVERIFY(!db.checkPassword(&again, QStringLiteral("clear-px"), m_table));
+    }
+
+    void unopenableFileIsReported_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("missing folder") << "missing/folder/USRData.db" << QByteArray();
+        QTest::newRow("not a database") << "garbage.db" << QByteArray(4096, 'x');
     }
 
     void unopenableFileIsReported()
     {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        const QString filePath = m_dir.filePath(file);
+        if (!content.isEmpty()) {
+            QFile out(filePath);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(content);
+        }
         NoticeRecorder notices;
-        usrdb db(m_dir.filePath(QStringLiteral("missing/folder/USRData.db")));
+        usrdb db(filePath);
         QCOMPARE(notices.shown,
             QStringList(QStringLiteral("can not open usr_db database: Unable to establish a usr_db database connection.")));
         UserInfo admin = makeUserInfo(0, "admin", "", 0);
-        QCOMPARE(db.findUser(&admin, QStringLiteral("USRMG")), -1);
+        QCOMPARE(db.findUser(&admin, m_table), -1);
+        QVERIFY(!db.insertUser(makeUserInfo(2, "x", "y", 0), m_table));
+        QVector<UserInfo> users;
+        QCOMPARE(db.listUsersOfGroup(1, &users, m_table), 0);
     }
 };
 

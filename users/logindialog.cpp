@@ -7,8 +7,6 @@
 
 #include "ui_logindialog.h"
 
-#include <cstring>
-
 namespace {
 const char* const kLanguageLogLines[] = { "set english", "set greek", "set hebrew", "set arabic", "set thailand" };
 }
@@ -42,10 +40,11 @@ void loginDialog::on_btn_login_clicked()
         refuse(tr("username is not exist!"));
         return;
     }
+    // The whole name is looked up and the whole password compared, so neither matches an
+    // account by a prefix.
     UserInfo& login = db->loginRecord();
-    std::memset(&login, 0, sizeof login);
-    const QByteArray name = toLocal8(ui->lineEdit_username->text().trimmed());
-    std::memcpy(login.UserName, name.constData(), qMin<int>(name.size(), sizeof login.UserName - 1));
+    login = UserInfo();
+    login.UserName = ui->lineEdit_username->text().trimmed();
 
     const int ret = db->findUser(&login, QStringLiteral("USRMG"));
     qCDebug(lcUsers) << "ret = " << ret;
@@ -53,8 +52,7 @@ void loginDialog::on_btn_login_clicked()
         refuse(tr("username is not exist!"));
         return;
     }
-    const QString stored = fromLocal8Field(login.UserPassword, sizeof login.UserPassword);
-    if (stored != ui->lineEdit_password->text()) {
+    if (!db->checkPassword(&login, ui->lineEdit_password->text(), QStringLiteral("USRMG"))) {
         refuse(tr("password err!"));
         return;
     }

@@ -2,14 +2,14 @@
 
 #include "storage/notice.h"
 #include "users/language.h"
+#include "users/password.h"
 #include "users/userslog.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSqlError>
 #include <QVariant>
-
-#include <cstring>
 
 namespace {
 
@@ -20,22 +20,27 @@ const char kDefaultAdminPassword[] = "604218";
 
 usrdb* g_instance = nullptr;
 
-void copyField(char* field, int size, const QByteArray& text)
+// A new user file is made readable and writable by its owner alone before SQLite fills it;
+// SQLite gives its journal the same permissions.
+void createPrivateFile(const QString& path)
 {
-    std::memset(field, 0, size);
-    std::memcpy(field, text.constData(), qMin<int>(int(qstrnlen(text.constData(), text.size())), size - 1));
+    if (QFile::exists(path))
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        qCDebug(lcUsers) << "cannot create" << path << file.errorString();
 }
-
-QString fieldText(const char* field, int size) { return fromLocal8Field(field, size); }
 
 } // namespace
 
-UserInfo makeUserInfo(int level, const QByteArray& name, const QByteArray& password, quint32 perm)
+bool userNameFits(const QString& name) { return toLocal8(name).size() <= kUserNameBytes; }
+
+UserInfo makeUserInfo(int level, const QString& name, const QString& password, quint32 perm)
 {
-    UserInfo info {};
+    UserInfo info;
     info.UserGroup = level;
-    copyField(info.UserName, sizeof info.UserName, name);
-    copyField(info.UserPassword, sizeof info.UserPassword, password);
+    info.UserName = name;
+    info.UserPassword = password;
     info.UserPerm = perm;
     return info;
 }
@@ -81,7 +86,18 @@ bool usrdb::openUserDb()
         m_db.setUserName(QStringLiteral("root"));
         m_db.setPassword(QString::fromLatin1(kDefaultAdminPassword));
     }
-    if (!m_db.isOpen() && !m_db.open()) {
+    bool open = m_db.isOpen();
+    if (!open) {
+        createPrivateFile(m_db.databaseName());
+        open = m_db.open();
+    }
+    // SQLite opens any file lazily; a file that is not a database fails at its first read.
+    if (open && !QSqlQuery(m_db).exec(QStringLiteral("select count(*) from sqlite_master"))) {
+        qCDebug(lcUsers) << m_db.databaseName() << "is not a database";
+        m_db.close();
+        open = false;
+    }
+    if (!open) {
         Notice::critical(QStringLiteral("can not open usr_db database"),
             QStringLiteral("Unable to establish a usr_db database connection."));
         return false;
@@ -116,15 +132,16 @@ bool usrdb::ensureUserTable(const QString& table)
 
 void usrdb::addDefaultAdmin()
 {
-    insertUser(makeUserInfo(1, kDefaultAdminName, kDefaultAdminPassword, 1), QString::fromLatin1(kUserTable));
+    insertUser(makeUserInfo(1, QString::fromLatin1(kDefaultAdminName), hashPassword(QString::fromLatin1(kDefaultAdminPassword)), 1),
+        QString::fromLatin1(kUserTable));
 }
 
 bool usrdb::insertUser(const UserInfo& info, const QString& table)
 {
     m_query.prepare(QStringLiteral("INSERT INTO %1 VALUES(?,?,?,?)").arg(table));
     m_query.addBindValue(info.UserGroup);
-    m_query.addBindValue(fieldText(info.UserName, sizeof info.UserName));
-    m_query.addBindValue(fieldText(info.UserPassword, sizeof info.UserPassword));
+    m_query.addBindValue(info.UserName);
+    m_query.addBindValue(info.UserPassword);
     m_query.addBindValue(info.UserPerm);
     if (!m_query.exec()) {
         qCDebug(lcUsers) << m_query.lastError();
@@ -136,28 +153,35 @@ bool usrdb::insertUser(const UserInfo& info, const QString& table)
 
 bool usrdb::deleteUser(const UserInfo& info, const QString& table)
 {
-    const QString name = fieldText(info.UserName, sizeof info.UserName);
     m_query.prepare(QStringLiteral("DELETE FROM %1 WHERE UserName = :UserName").arg(table));
-    m_query.bindValue(QStringLiteral(":UserName"), name);
+    m_query.bindValue(QStringLiteral(":UserName"), info.UserName);
     if (!m_query.exec()) {
         qCDebug(lcUsers) << m_query.lastError();
         return false;
     }
-    qCDebug(lcUsers).noquote() << QStringLiteral("delete \"%1\" success!").arg(name);
+    qCDebug(lcUsers).noquote() << QStringLiteral("delete \"%1\" success!").arg(info.UserName);
     return true;
 }
 
 bool usrdb::modifyUser(const UserInfo& newInfo, const UserInfo& oldInfo, const QString& table)
 {
-    deleteUser(oldInfo, table);
-    insertUser(newInfo, table);
-    return true;
+    // Without the transaction a failed insert would leave the user deleted.
+    const bool transaction = m_db.transaction();
+    if (deleteUser(oldInfo, table) && insertUser(newInfo, table)) {
+        m_query.finish();
+        if (!transaction || m_db.commit())
+            return true;
+        qCDebug(lcUsers) << m_db.lastError();
+    }
+    if (transaction)
+        m_db.rollback();
+    return false;
 }
 
 int usrdb::findUser(UserInfo* info, const QString& table)
 {
     m_query.prepare(QStringLiteral("SELECT UserGroup, UserPassword, UserPerm FROM %1 WHERE UserName = :UserName").arg(table));
-    m_query.bindValue(QStringLiteral(":UserName"), fieldText(info->UserName, sizeof info->UserName));
+    m_query.bindValue(QStringLiteral(":UserName"), info->UserName);
     if (!m_query.exec()) {
         qCDebug(lcUsers) << m_query.lastError();
         return -1;
@@ -166,14 +190,38 @@ int usrdb::findUser(UserInfo* info, const QString& table)
     if (!m_query.next())
         return -1;
     info->UserGroup = m_query.value(0).toInt();
-    copyField(info->UserPassword, sizeof info->UserPassword, toLocal8(m_query.value(1).toString()));
+    info->UserPassword = m_query.value(1).toString();
     info->UserPerm = m_query.value(2).toUInt();
     qCDebug(lcUsers) << "data->permission = " << info->UserPerm;
     return 0;
 }
 
-int usrdb::listUsersOfGroup(int level, UserInfo* out, int capacity, const QString& table)
+bool usrdb::checkPassword(UserInfo* info, const QString& typed, const QString& table)
 {
+    if (!passwordMatches(info->UserPassword, typed))
+        return false;
+    if (isPasswordHash(info->UserPassword))
+        return true;
+    // Only the row that still holds this clear password is rewritten; the login succeeds even
+    // when the file cannot be written.
+    const QString hashed = hashPassword(typed);
+    m_query.prepare(QStringLiteral("UPDATE %1 SET UserPassword = :Hashed WHERE UserName = :UserName AND UserPassword = :Clear")
+                        .arg(table));
+    m_query.bindValue(QStringLiteral(":Hashed"), hashed);
+    m_query.bindValue(QStringLiteral(":UserName"), info->UserName);
+    m_query.bindValue(QStringLiteral(":Clear"), info->UserPassword);
+    if (!m_query.exec()) {
+        qCDebug(lcUsers) << m_query.lastError();
+        return true;
+    }
+    qCDebug(lcUsers).noquote() << QStringLiteral("password of \"%1\" hashed").arg(info->UserName);
+    info->UserPassword = hashed;
+    return true;
+}
+
+int usrdb::listUsersOfGroup(int level, QVector<UserInfo>* out, const QString& table)
+{
+    out->clear();
     m_query.prepare(QStringLiteral("SELECT UserName, UserPassword, UserPerm FROM %1 WHERE UserGroup = :UserGroup").arg(table));
     m_query.bindValue(QStringLiteral(":UserGroup"), level);
     if (!m_query.exec()) {
@@ -181,20 +229,16 @@ int usrdb::listUsersOfGroup(int level, UserInfo* out, int capacity, const QStrin
         return 0;
     }
     qCDebug(lcUsers) << "check exist success!";
-    int count = 0;
-    while (count < capacity && m_query.next()) {
-        out[count] = makeUserInfo(level, toLocal8(m_query.value(0).toString()), toLocal8(m_query.value(1).toString()),
-            m_query.value(2).toUInt());
-        ++count;
-    }
-    return count;
+    while (m_query.next())
+        out->append(makeUserInfo(level, m_query.value(0).toString(), m_query.value(1).toString(), m_query.value(2).toUInt()));
+    return int(out->size());
 }
 
-int usrdb::userExists(const QByteArray& name, const QString& table)
+int usrdb::userExists(const QString& name, const QString& table)
 {
     // The name is bound, never pasted into the statement, so any character is safe in it.
     m_query.prepare(QStringLiteral("SELECT UserGroup, UserPassword, UserPerm FROM %1 WHERE UserName = :UserName").arg(table));
-    m_query.bindValue(QStringLiteral(":UserName"), fromLocal8(name));
+    m_query.bindValue(QStringLiteral(":UserName"), name);
     if (!m_query.exec()) {
         qCDebug(lcUsers) << m_query.lastError();
         return 0;

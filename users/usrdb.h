@@ -4,14 +4,21 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QVector>
 
-// One operator account, as the user database and the dialogs exchange it.
+// One operator account, as the user database and the dialogs exchange it. The texts are held
+// whole: the login runs in UTF-8 and the dialogs in the display language's code page, so
+// bytes of one code page would be another text in the other.
 struct UserInfo {
-    qint32 UserGroup; // 1 administrator, 2 ordinary user
-    char UserName[32]; // NUL-terminated, display language code page
-    char UserPassword[32]; // NUL-terminated, display language code page, clear text
-    quint32 UserPerm; // permission bits (UserPermission)
+    qint32 UserGroup = 0; // 1 administrator, 2 ordinary user
+    QString UserName; // at most kUserNameBytes in the display language's code page
+    QString UserPassword; // as stored: a hash text (password.h), or clear text in older files
+    quint32 UserPerm = 0; // permission bits (UserPermission)
 };
+
+// Longest user name, in bytes of the display language's code page.
+constexpr int kUserNameBytes = 31;
+bool userNameFits(const QString& name);
 
 // Permission bits of UserInfo::UserPerm; byte 0 and byte 1 gate the item categories.
 enum UserPermission : quint32 {
@@ -29,8 +36,7 @@ enum UserPermission : quint32 {
     PermAll = 0x7FF,
 };
 
-// Fills a zeroed UserInfo with `name` and `password` (cut to their fields).
-UserInfo makeUserInfo(int level, const QByteArray& name, const QByteArray& password, quint32 perm);
+UserInfo makeUserInfo(int level, const QString& name, const QString& password, quint32 perm);
 
 // The operator accounts in "USRData.db". One object serves the whole run (see instance());
 // it also keeps the logged-in user and the user being edited. GUI thread only.
@@ -53,13 +59,17 @@ public:
     void addDefaultAdmin();
     bool insertUser(const UserInfo& info, const QString& table);
     bool deleteUser(const UserInfo& info, const QString& table);
+    // Replaces the row of `oldInfo`'s name by `newInfo`, both or neither.
     bool modifyUser(const UserInfo& newInfo, const UserInfo& oldInfo, const QString& table);
     // 0 when the user named in `info` exists (and fills the rest of `info`), else -1.
     int findUser(UserInfo* info, const QString& table);
-    // Writes at most `capacity` users of `level` to `out`; returns how many were written.
-    int listUsersOfGroup(int level, UserInfo* out, int capacity, const QString& table);
+    // True when `typed` is the password of the user that findUser filled into `info`. A clear
+    // password of an older file is replaced by its hash at the first match, in the row and in `info`.
+    bool checkPassword(UserInfo* info, const QString& typed, const QString& table);
+    // Replaces `out` by the users of `level` in query order; returns how many there are.
+    int listUsersOfGroup(int level, QVector<UserInfo>* out, const QString& table);
     // -1 when a user named `name` exists, else 0.
-    int userExists(const QByteArray& name, const QString& table);
+    int userExists(const QString& name, const QString& table);
 
     UserInfo& loginRecord() { return m_login; }
     UserInfo& editRecord() { return m_edit; }
@@ -68,6 +78,6 @@ private:
     QString m_filePath;
     QSqlDatabase m_db;
     QSqlQuery m_query;
-    UserInfo m_edit {};
-    UserInfo m_login {};
+    UserInfo m_edit;
+    UserInfo m_login;
 };
