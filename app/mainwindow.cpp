@@ -17,6 +17,7 @@
 #include "storage/db_create.h"
 #include "users/language.h"
 #include "users/usrdb.h"
+#include "users/usrdialog.h"
 
 #include "ui_mainwindow.h"
 
@@ -517,8 +518,8 @@ void MainWindow::on_btn_admin_clicked()
         refuseAuthority();
         return;
     }
-    // User management belongs to the administrator alone; its dialog is not part of this build yet.
-    qCDebug(lcApp) << "user management";
+    usrdialog dialog(this);
+    dialog.exec();
 }
 
 void MainWindow::on_actionOpen_triggered()

@@ -141,7 +141,8 @@ private slots:
         QVERIFY(db.insertUser(makeUserInfo(2, "ann", "1", PermAll), m_table));
         raw(path(), QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON USRMG WHEN NEW.UserName = 'blocked' "
                                    "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
-        QVERIFY(!db.modifyUser(makeUserInfo(2, "blocked", "1", PermAll), makeUserInfo(2, "ann", "1", PermAll), m_table));
+        const UserInfo ann = makeUserInfo(2, "ann", "1", PermAll);
+        QVERIFY(!db.modifyUser(makeUserInfo(2, "blocked", "1", PermAll), ann, m_table));
         QCOMPARE(db.userExists(QStringLiteral("ann"), m_table), -1);
         QCOMPARE(db.userExists(QStringLiteral("blocked"), m_table), 0);
     }
@@ -262,7 +263,8 @@ private slots:
 
         QVERIFY(db.checkPassword(&user, QStringLiteral("clear-pw"), m_table));
         QVERIFY(isPasswordHash(user.UserPassword));
-        const QList<QStringList> rows = raw(path(), QStringLiteral("SELECT UserPassword FROM USRMG WHERE UserName = 'old'"));
+        const QList<QStringList> rows
+            = raw(path(), QStringLiteral("SELECT UserPassword FROM USRMG WHERE UserName = 'old'"));
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.first().first(), user.UserPassword);
 

@@ -132,8 +132,8 @@ bool usrdb::ensureUserTable(const QString& table)
 
 void usrdb::addDefaultAdmin()
 {
-    insertUser(makeUserInfo(1, QString::fromLatin1(kDefaultAdminName), hashPassword(QString::fromLatin1(kDefaultAdminPassword)), 1),
-        QString::fromLatin1(kUserTable));
+    const QString password = hashPassword(QString::fromLatin1(kDefaultAdminPassword));
+    insertUser(makeUserInfo(1, QString::fromLatin1(kDefaultAdminName), password, 1), QString::fromLatin1(kUserTable));
 }
 
 bool usrdb::insertUser(const UserInfo& info, const QString& table)
@@ -205,8 +205,9 @@ bool usrdb::checkPassword(UserInfo* info, const QString& typed, const QString& t
     // Only the row that still holds this clear password is rewritten; the login succeeds even
     // when the file cannot be written.
     const QString hashed = hashPassword(typed);
-    m_query.prepare(QStringLiteral("UPDATE %1 SET UserPassword = :Hashed WHERE UserName = :UserName AND UserPassword = :Clear")
-                        .arg(table));
+    m_query.prepare(
+        QStringLiteral("UPDATE %1 SET UserPassword = :Hashed WHERE UserName = :UserName AND UserPassword = :Clear")
+            .arg(table));
     m_query.bindValue(QStringLiteral(":Hashed"), hashed);
     m_query.bindValue(QStringLiteral(":UserName"), info->UserName);
     m_query.bindValue(QStringLiteral(":Clear"), info->UserPassword);
@@ -230,7 +231,8 @@ int usrdb::listUsersOfGroup(int level, QVector<UserInfo>* out, const QString& ta
     }
     qCDebug(lcUsers) << "check exist success!";
     while (m_query.next())
-        out->append(makeUserInfo(level, m_query.value(0).toString(), m_query.value(1).toString(), m_query.value(2).toUInt()));
+        out->append(makeUserInfo(
+            level, m_query.value(0).toString(), m_query.value(1).toString(), m_query.value(2).toUInt()));
     return int(out->size());
 }
 

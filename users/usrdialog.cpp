@@ -1,0 +1,132 @@
+#include "users/usrdialog.h"
+
+#include "users/adminmoddialog.h"
+#include "users/userslog.h"
+
+#include "ui_usrdialog.h"
+
+namespace {
+const char kUserTable[] = "USRMG";
+// Stored passwords are hashes, so the password fields show this instead.
+const char kPasswordMask[] = "********";
+} // namespace
+
+usrdialog::usrdialog(QWidget* parent)
+    : QDialog(parent)
+    , ui(new Ui::usrdialog)
+    , m_db(usrdb::instance())
+{
+    ui->setupUi(this);
+    ui->UserList->horizontalHeader()->setSectionsClickable(false);
+    ui->UserList->horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section{background:skyblue;}"));
+    ui->UserList->setStyleSheet(QStringLiteral("QTableWidget#UserList{border: 1px solid #000000;}"));
+    ui->widget_usrparm->setStyleSheet(
+        QStringLiteral("QWidget#widget_usrparm{border: 1px solid #000000; border-radius: 5px;}"));
+    if (m_db) {
+        ui->adminedit->setText(m_db->loginRecord().UserName);
+        ui->pwdedit->setText(QString::fromLatin1(kPasswordMask));
+    }
+    refreshList();
+}
+
+usrdialog::~usrdialog() { delete ui; }
+
+QVector<std::pair<QCheckBox*, quint32>> usrdialog::permissionBoxes() const
+{
+    return { { ui->clerkcheckBox, PermClerk }, { ui->groupcheckBox, PermGroup },
+        { ui->departmentcheckBox, PermDepartment }, { ui->plucheckBox, PermPlu },
+        { ui->discountcheckBox, PermDiscount }, { ui->taxcheckBox, PermTax }, { ui->headercheckBox, PermHeader },
+        { ui->trailercheckBox, PermTrailer }, { ui->graphiccheckBox, PermGraphic }, { ui->netcheckBox, PermNet },
+        { ui->systemcheckBox, PermSystem } };
+}
+
+void usrdialog::showUser(const UserInfo& user)
+{
+    ui->UsrNameEdit->setText(user.UserName);
+    ui->UsrPwdEdit->setText(user.UserPassword.isEmpty() ? QString() : QString::fromLatin1(kPasswordMask));
+    for (const auto& [box, bit] : permissionBoxes())
+        box->setChecked(user.UserPerm & bit);
+}
+
+void usrdialog::refreshList()
+{
+    if (!m_db)
+        return;
+    const int count = m_db->listUsersOfGroup(m_listMode == 1 ? 3 : 2, &m_users, QString::fromLatin1(kUserTable));
+    qCDebug(lcUsers) << "maxnum = " << count;
+    ui->UserList->setRowCount(0);
+    for (const UserInfo& user : std::as_const(m_users)) {
+        qCDebug(lcUsers) << "usrinfo.name = " << user.UserName;
+        const int row = ui->UserList->rowCount();
+        qCDebug(lcUsers) << "rows = " << row;
+        ui->UserList->insertRow(row);
+        ui->UserList->setItem(row, 0, new QTableWidgetItem(user.UserName));
+    }
+    ui->UsrNameEdit->clear();
+    ui->UsrPwdEdit->clear();
+    if (m_users.isEmpty())
+        return;
+    ui->UserList->selectRow(0);
+    ui->UserList->setFocus();
+    m_db->editRecord() = m_users.first();
+    showUser(m_db->editRecord());
+}
+
+void usrdialog::on_UserList_clicked(const QModelIndex& index)
+{
+    if (!m_db || !index.isValid())
+        return;
+    UserInfo& user = m_db->editRecord();
+    user = UserInfo();
+    user.UserName = index.data().toString();
+    m_db->findUser(&user, QString::fromLatin1(kUserTable));
+    showUser(user);
+}
+
+void usrdialog::on_setperm_clicked()
+{
+    // Without a listed user the edit record may be a deleted or half-made one; writing it
+    // would bring that row back.
+    if (!m_db || m_listMode != 2 || !ui->UserList->currentItem())
+        return;
+    UserInfo changed = m_db->editRecord();
+    changed.UserPerm = 0;
+    for (const auto& [box, bit] : permissionBoxes())
+        if (box->isChecked())
+            changed.UserPerm |= bit;
+    m_db->modifyUser(changed, m_db->editRecord(), QString::fromLatin1(kUserTable));
+}
+
+void usrdialog::on_delete_2_clicked()
+{
+    const QTableWidgetItem* current = ui->UserList->currentItem();
+    if (!m_db || !current)
+        return;
+    m_db->deleteUser(makeUserInfo(2, current->text(), QString(), 0), QString::fromLatin1(kUserTable));
+    refreshList();
+}
+
+void usrdialog::on_add_clicked()
+{
+    if (!m_db || m_listMode != 2)
+        return;
+    m_db->editRecord() = makeUserInfo(2, QString(), QString(), PermAll);
+    adminmodDialog dialog(this);
+    dialog.setWindowTitle(tr("Add User"));
+    dialog.setPage(adminmodDialog::AddUserPage);
+    dialog.exec();
+    refreshList();
+}
+
+void usrdialog::on_btn_modify_clicked()
+{
+    if (!m_db)
+        return;
+    m_db->editRecord() = m_db->loginRecord();
+    adminmodDialog dialog(this);
+    dialog.setWindowTitle(tr("Mod Admin"));
+    dialog.setPage(adminmodDialog::ModPwdPage);
+    dialog.exec();
+    ui->adminedit->setText(m_db->loginRecord().UserName);
+    ui->pwdedit->setText(QString::fromLatin1(kPasswordMask));
+}

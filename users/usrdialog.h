@@ -1,0 +1,43 @@
+#pragma once
+
+#include "users/usrdb.h"
+
+#include <QDialog>
+#include <QVector>
+
+#include <utility>
+
+class QCheckBox;
+class QModelIndex;
+
+namespace Ui {
+class usrdialog;
+}
+
+// The administrator's user management: lists the ordinary users, shows the selected one's
+// name and permissions, adds and deletes users, sets permissions, and opens the change of the
+// administrator's own name and password. Works on usrdb::instance()'s edit and login records.
+class usrdialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit usrdialog(QWidget* parent = nullptr);
+    ~usrdialog() override;
+
+private slots:
+    void on_add_clicked();
+    void on_btn_modify_clicked();
+    void on_delete_2_clicked();
+    void on_setperm_clicked();
+    void on_UserList_clicked(const QModelIndex& index);
+
+private:
+    void refreshList();
+    void showUser(const UserInfo& user);
+    QVector<std::pair<QCheckBox*, quint32>> permissionBoxes() const;
+
+    Ui::usrdialog* ui;
+    usrdb* m_db;
+    // 2 lists the ordinary users; 1 would list level 3, which nothing selects.
+    int m_listMode = 2;
+    QVector<UserInfo> m_users;
+};
