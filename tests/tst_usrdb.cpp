@@ -274,6 +274,28 @@ private slots:
         QVERIFY(!db.checkPassword(&again, QStringLiteral("clear-px"), m_table));
     }
 
+    // Neither a deleted user's nor an upgraded row's clear password stays in the file's free space.
+    void clearPasswordsLeaveNoTrace()
+    {
+        raw(path(), QStringLiteral("CREATE TABLE USRMG (UserGroup INT, UserName CHARACTER(32), "
+                                   "UserPassword CHARACTER(32), UserPerm INT)"));
+        raw(path(), QStringLiteral("INSERT INTO USRMG VALUES (1, 'admin', '604218', 1), "
+                                   "(2, 'gone', 'Deleted-Clear-Text', 8), (2, 'kept', 'Upgraded-Clear-Text', 8)"));
+        {
+            usrdb db(path());
+            QVERIFY(db.deleteUser(makeUserInfo(2, "gone", QString(), 0), m_table));
+            UserInfo kept = makeUserInfo(0, "kept", QString(), 0);
+            QCOMPARE(db.findUser(&kept, m_table), 0);
+            QVERIFY(db.checkPassword(&kept, QStringLiteral("Upgraded-Clear-Text"), m_table));
+        }
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.contains("kept"));
+        QVERIFY(!bytes.contains("Deleted-Clear-Text"));
+        QVERIFY(!bytes.contains("Upgraded-Clear-Text"));
+    }
+
     void unopenableFileIsReported_data()
     {
         QTest::addColumn<QString>("file");

@@ -92,8 +92,13 @@ bool usrdb::openUserDb()
         open = m_db.open();
     }
     // SQLite opens any file lazily; a file that is not a database fails at its first read.
-    if (open && !QSqlQuery(m_db).exec(QStringLiteral("select count(*) from sqlite_master"))) {
+    // Deleted and rewritten rows are zeroed, so an older file's clear passwords leave no trace.
+    QSqlQuery probe(m_db);
+    if (open
+        && !(probe.exec(QStringLiteral("PRAGMA secure_delete = ON"))
+            && probe.exec(QStringLiteral("select count(*) from sqlite_master")))) {
         qCDebug(lcUsers) << m_db.databaseName() << "is not a database";
+        probe = QSqlQuery();
         m_db.close();
         open = false;
     }
