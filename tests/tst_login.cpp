@@ -159,28 +159,6 @@ private slots:
         QCOMPARE(attempt.notices, notice.isEmpty() ? QStringList() : QStringList(notice));
     }
 
-    void unusualNamesLogIn_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("password");
-        QTest::newRow("quotes") << QStringLiteral("o'brien") << QStringLiteral("pass'word\"");
-        QTest::newRow("sql") << QStringLiteral("' OR '1'='1") << QStringLiteral("'; --");
-        QTest::newRow("greek") << QStringLiteral("Νίκος") << QStringLiteral("κωδικός");
-        QTest::newRow("100-character password") << QStringLiteral("long") << QString(100, QLatin1Char('w'));
-    }
-
-    void unusualNamesLogIn()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, password);
-        QVERIFY(m_db->insertUser(makeUserInfo(2, name, hashPassword(password), PermTax), QStringLiteral("USRMG")));
-        const Attempt attempt = login(name, password);
-        QVERIFY(attempt.accepted);
-        QCOMPARE(m_db->loginRecord().UserName, name);
-        QCOMPARE(m_db->loginRecord().UserPerm, quint32(PermTax));
-        QVERIFY(!login(name, password + "x").accepted);
-    }
-
     void clearTextRowIsHashedAtLogin()
     {
         QVERIFY(m_db->insertUser(makeUserInfo(2, "legacy", "old-pw", PermPlu), QStringLiteral("USRMG")));
