@@ -1,13 +1,9 @@
 #include "records/system.h"
 
+#include "records/currentrecord.h"
 #include "records/recordslog.h"
 #include "records/translation.h"
 #include "storage/configdb.h"
-
-#include <QMutex>
-#include <QMutexLocker>
-
-#include <cstring>
 
 namespace {
 
@@ -21,30 +17,17 @@ const uchar kDefaultRecord[System::kRecordSize] = {
 enum Byte { ByteDecimal = 0, ByteDaylight = 2, ByteBuzzer = 4, BytePrint = 5, ByteClerk = 9, ByteEcrNo = 15,
     ByteDensity = 17, ByteIdle = 21, ByteAmountMax = 54, ByteTax = 60, ByteCopy = 62 };
 
-QMutex& recordLock()
+CurrentRecord& current()
 {
-    static QMutex lock;
-    return lock;
-}
-
-uchar* current()
-{
-    static uchar record[System::kRecordSize];
-    static const bool initialised = (std::memcpy(record, kDefaultRecord, sizeof record), true);
-    Q_UNUSED(initialised);
+    static CurrentRecord record(System::kRecordSize, System::defaultRecord());
     return record;
 }
 
-uchar byteAt(int index)
-{
-    QMutexLocker locker(&recordLock());
-    return current()[index];
-}
+uchar byteAt(int index) { return current().at(index); }
 
 void setByte(int index, uchar value)
 {
-    QMutexLocker locker(&recordLock());
-    current()[index] = value;
+    current().edit([&](uchar* bytes) { bytes[index] = value; });
 }
 
 // A check box bound to one bit; `inverted` bits are on when clear.
@@ -56,9 +39,8 @@ bool bit(int index, uchar mask, bool inverted)
 
 void setBit(int index, uchar mask, bool inverted, bool on)
 {
-    QMutexLocker locker(&recordLock());
     const bool set = inverted ? !on : on;
-    current()[index] = set ? uchar(current()[index] | mask) : uchar(current()[index] & ~mask);
+    current().edit([&](uchar* bytes) { bytes[index] = set ? uchar(bytes[index] | mask) : uchar(bytes[index] & ~mask); });
 }
 
 } // namespace
@@ -76,18 +58,9 @@ const System* System::instance()
 
 QByteArray System::defaultRecord() { return QByteArray(reinterpret_cast<const char*>(kDefaultRecord), kRecordSize); }
 
-QByteArray System::record()
-{
-    QMutexLocker locker(&recordLock());
-    return QByteArray(reinterpret_cast<const char*>(current()), kRecordSize);
-}
+QByteArray System::record() { return current().bytes(); }
 
-void System::setRecord(const QByteArray& record)
-{
-    QMutexLocker locker(&recordLock());
-    std::memset(current(), 0, kRecordSize);
-    std::memcpy(current(), record.constData(), qMin<int>(record.size(), kRecordSize));
-}
+void System::setRecord(const QByteArray& record) { current().set(record); }
 
 QByteArray System::encodeRow(const ItemRow& row, QByteArray* record) const
 {
@@ -155,17 +128,17 @@ void System::setPrintDensity(int value) { setByte(ByteDensity, uchar(value)); }
 
 quint32 System::amountMax()
 {
-    QMutexLocker locker(&recordLock());
-    const uchar* p = current() + ByteAmountMax;
+    const QByteArray record = current().bytes();
+    const uchar* p = reinterpret_cast<const uchar*>(record.constData()) + ByteAmountMax;
     return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
 }
 
 void System::setAmountMax(quint32 value)
 {
-    QMutexLocker locker(&recordLock());
-    uchar* p = current() + ByteAmountMax;
-    for (int i = 0; i < 4; ++i)
-        p[i] = uchar(value >> (8 * i));
+    current().edit([&](uchar* bytes) {
+        for (int i = 0; i < 4; ++i)
+            bytes[ByteAmountMax + i] = uchar(value >> (8 * i));
+    });
 }
 
 bool System::decimal() { return bit(ByteDecimal, 0x10, true); }
