@@ -4,6 +4,7 @@
 #include "records/dept.h"
 #include "records/disc.h"
 #include "records/group.h"
+#include "records/lines.h"
 #include "records/system.h"
 #include "records/tax.h"
 
@@ -22,9 +23,9 @@ const Category kCategories[] = {
     { CategoryDisc, "DISCDATA", 24, 23, 12, 12, "table_disc", &codecOf<Disc> },
     { CategoryGroup, "GROUPDATA", 28, 27, 10, 10, "table_group", &codecOf<Group> },
     { CategoryClerk, "CLERKDATA", 18, 17, 17, 17, "table_clerk", &codecOf<Clerk> },
-    { CategoryHeader, "HEADERDATA", 35, 35, 15, 15, "table_ht", nullptr },
-    { CategoryExtHeader, "EXTHEADERDATA", 43, 43, 34, 34, "table_extht", nullptr },
-    { CategoryTrailer, "TRAILERDATA", 35, 35, 16, 16, "table_tr", nullptr },
+    { CategoryHeader, "HEADERDATA", 35, 35, 15, 15, "table_ht", &codecOf<Header> },
+    { CategoryExtHeader, "EXTHEADERDATA", 43, 43, 34, 34, "table_extht", &codecOf<EXTHeader> },
+    { CategoryTrailer, "TRAILERDATA", 35, 35, 16, 16, "table_tr", &codecOf<Trailer> },
     { CategoryNetParm, "NETPARMDATA", 240, 240, 18, 18, "table_net", nullptr },
     { CategorySysParm, "SYSPARMDATA", 64, 64, 0, 0, "table_system", &codecOf<System> },
 };

@@ -170,6 +170,14 @@ QByteArray RecordCodec::optionStates(const QString&, int) const { return QByteAr
 
 QString RecordCodec::applyOption(const QString& cell, int, bool) const { return cell; }
 
+QStringList RecordCodec::sendRefusals(const ItemTable&) const { return {}; }
+
+ItemTable RecordCodec::emptyTable() const { return {}; }
+
+int RecordCodec::textLimit(int) const { return 0; }
+
+QString RecordCodec::cellProblem(int, const QString&) const { return QString(); }
+
 QByteArray RecordCodec::cellBytes(const ItemRow& row, int column)
 {
     if (column >= row.size())

@@ -87,6 +87,18 @@ public:
     virtual QByteArray optionStates(const QString& cell, int column) const;
     virtual QString applyOption(const QString& cell, int entry, bool checked) const;
 
+    // Checks a table about to be sent: one text per row that the register must not get
+    // (for example "row 9: line number must be 1 to 8"); empty when the table may go.
+    virtual QStringList sendRefusals(const ItemTable& table) const;
+    // The rows a category shows while its database table is empty; nothing is stored
+    // until the operator saves. Most categories show no rows.
+    virtual ItemTable emptyTable() const;
+    // Longest text, in bytes of the display language's code page, that a cell of `column`
+    // takes; 0 when the column has no limit of its own.
+    virtual int textLimit(int column) const;
+    // Why `text` cannot go into a cell of `column`; empty when it can.
+    virtual QString cellProblem(int column, const QString& text) const;
+
 protected:
     // Decodes a record of exactly the category's size.
     virtual QByteArray decodeFields(const char* record, ItemRow* row, int index) const = 0;
