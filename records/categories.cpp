@@ -5,6 +5,7 @@
 #include "records/disc.h"
 #include "records/group.h"
 #include "records/lines.h"
+#include "records/netparm.h"
 #include "records/system.h"
 #include "records/tax.h"
 
@@ -26,7 +27,7 @@ const Category kCategories[] = {
     { CategoryHeader, "HEADERDATA", 35, 35, 15, 15, "table_ht", &codecOf<Header> },
     { CategoryExtHeader, "EXTHEADERDATA", 43, 43, 34, 34, "table_extht", &codecOf<EXTHeader> },
     { CategoryTrailer, "TRAILERDATA", 35, 35, 16, 16, "table_tr", &codecOf<Trailer> },
-    { CategoryNetParm, "NETPARMDATA", 240, 240, 18, 18, "table_net", nullptr },
+    { CategoryNetParm, "NETPARMDATA", 240, 240, 18, 18, "table_net", &codecOf<NetParm> },
     { CategorySysParm, "SYSPARMDATA", 64, 64, 0, 0, "table_system", &codecOf<System> },
 };
 
