@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/applog.h"
+#include "app/fielddelegate.h"
 #include "app/filedialog.h"
 #include "app/itemgrid.h"
 #include "app/logopage.h"
@@ -116,7 +117,13 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
 
     m_model = new GridModel(this);
     ui->tableView->setModel(m_model);
-    ui->tableView->setItemDelegate(new GridDelegate(ui->tableView));
+    // A refused cell text says why in the status bar; the page's own text comes back after.
+    ui->tableView->setItemDelegate(new FieldDelegate([this] { return codecForCategory(m_currentCategory); },
+        [this](const QString& reason) {
+            const CategoryPage* page = pageOf(m_currentCategory);
+            statusBar()->showMessage(reason.isEmpty() && page ? QString::fromLatin1(page->statusText) : reason);
+        },
+        ui->tableView));
     ui->tableView->verticalHeader()->hide();
     QHeaderView* header = ui->tableView->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Stretch);
@@ -358,7 +365,12 @@ void MainWindow::refreshTable()
     if (!codec || m_currentCategory == CategorySysParm)
         return;
     ItemTable table;
-    if (codec->loadTable(&table) && !table.isEmpty())
+    if (!codec->loadTable(&table))
+        return;
+    // An empty table shows the category's starting rows; they are stored only when saved.
+    if (table.isEmpty())
+        table = codec->emptyTable();
+    if (!table.isEmpty())
         fillTable(table);
 }
 
@@ -792,6 +804,15 @@ void MainWindow::on_btn_install_clicked()
     default:
         if (category) {
             ItemTable table = ItemGrid::collect(m_model, m_currentCategory, m_includeHeader);
+            // A table the register must not get is not sent at all; the error log says why.
+            const RecordCodec* codec = codecForCategory(m_currentCategory);
+            const QStringList refusals = codec ? codec->sendRefusals(table) : QStringList();
+            if (!refusals.isEmpty()) {
+                for (const QString& refusal : refusals)
+                    ui->textEdit_rcv->append(refusal);
+                qCDebug(lcApp) << "not sent:" << refusals;
+                break;
+            }
             setBusy(true);
             startProgress(table.size());
             emit signal_MsendData(category->typeName, &table);

@@ -1,0 +1,96 @@
+#include "app/fielddelegate.h"
+
+#include "records/recordcodec.h"
+#include "users/language.h"
+
+#include <QLineEdit>
+
+FieldValidator::FieldValidator(const RecordCodec* codec, int column, Report report, QObject* parent)
+    : QValidator(parent)
+    , m_codec(codec)
+    , m_column(column)
+    , m_report(std::move(report))
+{
+}
+
+QValidator::State FieldValidator::validate(QString& input, int& pos) const
+{
+    const int limit = m_codec->textLimit(m_column);
+    if (limit > 0 && toLocal8(input).size() > limit) {
+        // Keep the text after the cursor and as much as fits of what stands before it, so
+        // that what was just typed or pasted is what gets cut.
+        const QString tail = input.mid(pos);
+        const int budget = limit - int(toLocal8(tail).size());
+        if (budget < 0)
+            return Invalid;
+        int keep = 0;
+        int used = 0;
+        while (keep < pos) {
+            const int width = input.at(keep).isHighSurrogate() && keep + 1 < pos ? 2 : 1;
+            const int bytes = int(toLocal8(input.mid(keep, width)).size());
+            if (used + bytes > budget)
+                break;
+            used += bytes;
+            keep += width;
+        }
+        input = input.left(keep) + tail;
+        pos = keep;
+    }
+    return m_codec->cellProblem(m_column, input).isEmpty() ? Acceptable : Intermediate;
+}
+
+void FieldValidator::fixup(QString& input) const
+{
+    const QString reason = m_codec->cellProblem(m_column, input);
+    if (!reason.isEmpty() && m_report)
+        m_report(reason);
+}
+
+FieldDelegate::FieldDelegate(CodecSource codec, FieldValidator::Report report, QObject* parent)
+    : GridDelegate(parent)
+    , m_codec(std::move(codec))
+    , m_report(std::move(report))
+{
+}
+
+QWidget* FieldDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const RecordCodec* codec = m_codec ? m_codec() : nullptr;
+    if (!codec || codec->textLimit(index.column()) <= 0)
+        return GridDelegate::createEditor(parent, option, index);
+    auto* editor = new QLineEdit(parent);
+    editor->setFrame(false);
+    editor->setValidator(new FieldValidator(codec, index.column(), m_report, editor));
+    return editor;
+}
+
+void FieldDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (line && qobject_cast<const FieldValidator*>(line->validator()))
+        line->setText(index.data(Qt::EditRole).toString());
+    else
+        GridDelegate::setEditorData(editor, index);
+}
+
+void FieldDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
+{
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    const auto* validator = line ? qobject_cast<const FieldValidator*>(line->validator()) : nullptr;
+    if (!validator) {
+        GridDelegate::setModelData(editor, model, index);
+        return;
+    }
+    const QString text = line->text();
+    const RecordCodec* codec = m_codec ? m_codec() : nullptr;
+    const QString reason = codec ? codec->cellProblem(index.column(), text) : QString();
+    if (m_report)
+        m_report(reason);
+    if (!reason.isEmpty())
+        return;
+    // The cell keeps its type: an integer column stays an integer.
+    const QVariant old = index.data(Qt::EditRole);
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    model->setData(index, old.typeId() == QMetaType::Int && isNumber ? QVariant(number) : QVariant(text), Qt::EditRole);
+}

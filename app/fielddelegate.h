@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/itemgrid.h"
+
+#include <QValidator>
+
+#include <functional>
+
+class RecordCodec;
+
+// Keeps a typed cell within what its field takes: a text stops at the field's size in bytes
+// of the display language's code page, and a cell with a rule of its own (an address, a
+// port, a key) is accepted only when the codec finds nothing wrong with it.
+class FieldValidator : public QValidator {
+    Q_OBJECT
+public:
+    using Report = std::function<void(const QString& reason)>;
+
+    FieldValidator(const RecordCodec* codec, int column, Report report, QObject* parent = nullptr);
+
+    // Typing or pasting past the limit is cut back to it at the cursor; a text that breaks
+    // the column's rule is intermediate, so the editor does not commit it.
+    State validate(QString& input, int& pos) const override;
+    // Called when the operator tries to leave an unacceptable text: tells why.
+    void fixup(QString& input) const override;
+
+private:
+    const RecordCodec* m_codec;
+    int m_column;
+    Report m_report;
+};
+
+// The grid's delegate: a line editor with a FieldValidator for the columns whose codec
+// gives a limit, the ordinary editors elsewhere. The reason for a refused text goes to
+// `report`; an empty reason follows every accepted one.
+class FieldDelegate : public GridDelegate {
+public:
+    using CodecSource = std::function<const RecordCodec*()>;
+
+    FieldDelegate(CodecSource codec, FieldValidator::Report report, QObject* parent = nullptr);
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+
+private:
+    CodecSource m_codec;
+    FieldValidator::Report m_report;
+};
