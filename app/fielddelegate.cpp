@@ -53,6 +53,19 @@ FieldDelegate::FieldDelegate(CodecSource codec, FieldValidator::Report report, Q
 {
 }
 
+QSize FieldDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QSize size = GridDelegate::sizeHint(option, index);
+    const RecordCodec* codec = m_codec ? m_codec() : nullptr;
+    const int limit = codec ? codec->textLimit(index.column()) : 0;
+    if (limit > 0) {
+        constexpr int kWidestField = 40;
+        const QString full(qMin(limit, kWidestField), QLatin1Char('X'));
+        size.setWidth(qMax(size.width(), option.fontMetrics.horizontalAdvance(full) + 8));
+    }
+    return size;
+}
+
 QWidget* FieldDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const RecordCodec* codec = m_codec ? m_codec() : nullptr;

@@ -39,6 +39,9 @@ public:
 
     FieldDelegate(CodecSource codec, FieldValidator::Report report, QObject* parent = nullptr);
 
+    // A column with a limit is wide enough for a full field (up to 40 characters), so that
+    // an empty column of a new table is no sliver.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;

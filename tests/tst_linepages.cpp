@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "app/messagebox.h"
 #include "guisupport.h"
+#include "link/linksettings.h"
 #include "link/tcpserver.h"
 #include "linkharness.h"
 #include "records/lines.h"
@@ -15,6 +16,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTableView>
@@ -69,8 +71,23 @@ private:
     }
 
 private slots:
-    void initTestCase() { m_session = std::make_unique<GuiTestSession>(m_dir.path()); }
-    void cleanupTestCase() { m_session.reset(); }
+    void initTestCase()
+    {
+        m_session = std::make_unique<GuiTestSession>(m_dir.path());
+        // The window listens on a free local port, whatever else runs on the machine.
+        const QString ini = m_dir.filePath(QStringLiteral("tallvane.ini"));
+        QSettings settings(ini, QSettings::IniFormat);
+        settings.setValue(QStringLiteral("tcp/address"), QStringLiteral("127.0.0.1"));
+        settings.setValue(QStringLiteral("tcp/port"), 0);
+        settings.sync();
+        LinkSettings::setFilePath(ini);
+    }
+
+    void cleanupTestCase()
+    {
+        LinkSettings::setFilePath(QString());
+        m_session.reset();
+    }
     void cleanup()
     {
         currentLanguage = English;
@@ -108,6 +125,9 @@ private slots:
             QCOMPARE(model->item(row, 1)->text(), QString());
             QVERIFY(!(model->item(row, 0)->flags() & Qt::ItemIsEditable));
         }
+        // The empty text column is as wide as a full line.
+        const int fullLine = grid(w)->fontMetrics().horizontalAdvance(QString(32, QLatin1Char('X')));
+        QVERIFY2(grid(w)->columnWidth(1) >= fullLine, qPrintable(QString::number(grid(w)->columnWidth(1))));
         // Nothing is stored until the operator saves.
         QCOMPARE(storedRows(table), 0);
         child<QAction>(w, "actionSave")->trigger();
