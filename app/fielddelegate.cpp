@@ -53,6 +53,12 @@ FieldDelegate::FieldDelegate(CodecSource codec, FieldValidator::Report report, Q
 {
 }
 
+void FieldDelegate::detach()
+{
+    m_codec = nullptr;
+    m_report = nullptr;
+}
+
 QSize FieldDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QSize size = GridDelegate::sizeHint(option, index);

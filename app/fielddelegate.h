@@ -39,6 +39,10 @@ public:
 
     FieldDelegate(CodecSource codec, FieldValidator::Report report, QObject* parent = nullptr);
 
+    // Drops both callbacks (for an owner that goes before the delegate); from then on the
+    // delegate behaves as a GridDelegate.
+    void detach();
+
     // A column with a limit is wide enough for a full field (up to 40 characters), so that
     // an empty column of a new table is no sliver.
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;

@@ -118,12 +118,13 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     m_model = new GridModel(this);
     ui->tableView->setModel(m_model);
     // A refused cell text says why in the status bar; the page's own text comes back after.
-    ui->tableView->setItemDelegate(new FieldDelegate([this] { return codecForCategory(m_currentCategory); },
+    m_fieldDelegate = new FieldDelegate([this] { return codecForCategory(m_currentCategory); },
         [this](const QString& reason) {
             const CategoryPage* page = pageOf(m_currentCategory);
             statusBar()->showMessage(reason.isEmpty() && page ? QString::fromLatin1(page->statusText) : reason);
         },
-        ui->tableView));
+        ui->tableView);
+    ui->tableView->setItemDelegate(m_fieldDelegate);
     ui->tableView->verticalHeader()->hide();
     QHeaderView* header = ui->tableView->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Stretch);
@@ -183,6 +184,8 @@ MainWindow::~MainWindow()
     // The links go first: their threads end before the widgets they report to.
     delete m_tcpLink;
     delete m_serialLink;
+    // The grid outlives this destructor and may still ask its delegate about the window.
+    m_fieldDelegate->detach();
     delete ui;
 }
 

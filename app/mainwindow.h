@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVariant>
 
+class FieldDelegate;
 class GridModel;
 class LinkHost;
 class LogoPage;
@@ -126,6 +127,7 @@ private:
     int m_currentCategory = 0;
     GridModel* m_model = nullptr;
     LogoPage* m_logoPage = nullptr;
+    FieldDelegate* m_fieldDelegate = nullptr; // owned by the grid
     QMenu* m_contextMenu = nullptr;
     QString m_dbFolder;
     QString m_imageFolder;
