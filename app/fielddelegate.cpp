@@ -72,7 +72,8 @@ QSize FieldDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIn
     return size;
 }
 
-QWidget* FieldDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const
+QWidget* FieldDelegate::createEditor(
+    QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const RecordCodec* codec = m_codec ? m_codec() : nullptr;
     if (!codec || codec->textLimit(index.column()) <= 0)

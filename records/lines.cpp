@@ -8,12 +8,12 @@ namespace {
 
 enum Column { Indx, Text };
 
-const LineBlock kHeader = { "HEADERDATA", "Header", 32, "header%d", "herder", "header", "Header::DataConvert",
-    "lines is > HLINES" };
+const LineBlock kHeader
+    = { "HEADERDATA", "Header", 32, "header%d", "herder", "header", "Header::DataConvert", "lines is > HLINES" };
 const LineBlock kExtHeader = { "EXTHEADERDATA", "EXTHeader", 40, "extheader%d", "extherder", "extheader",
     "EXTHeader::DataConvert", "lines is > HLINES" };
-const LineBlock kTrailer = { "TRAILERDATA", "Trailer", 32, "trailer%d", "trailer%d", "trailer%d", nullptr,
-    "lines is > TLINES" };
+const LineBlock kTrailer
+    = { "TRAILERDATA", "Trailer", 32, "trailer%d", "trailer%d", "trailer%d", nullptr, "lines is > TLINES" };
 
 QByteArray nameWithLine(const char* pattern, qint64 line)
 {
@@ -92,7 +92,10 @@ ItemTable LineCodec::emptyTable() const
     return table;
 }
 
-int LineCodec::textLimit(int column) const { return column == Text ? m_block.longestText : 0; }
+int LineCodec::textLimit(int column) const
+{
+    return column == Text ? m_block.longestText : 0;
+}
 
 Header::Header()
     : LineCodec(kHeader)

@@ -76,7 +76,10 @@ CurrentRecord& current()
     return record;
 }
 
-quint16 portAt(const char* field) { return quint16(uchar(field[0]) | uchar(field[1]) << 8); }
+quint16 portAt(const char* field)
+{
+    return quint16(uchar(field[0]) | uchar(field[1]) << 8);
+}
 
 // The row of a record, numbered `number`.
 void rowFrom(const char* r, int number, ItemRow* row)
@@ -136,12 +139,15 @@ QString keyProblem(const QString& text)
     for (const QChar ch : text) {
         if (ch >= QLatin1Char('a') && ch <= QLatin1Char('f'))
             return QStringLiteral("SecurityCode: the letters of the key must be upper-case (A to F)");
-        const bool hex = (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || (ch >= QLatin1Char('A') && ch <= QLatin1Char('F'));
+        const bool hex
+            = (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || (ch >= QLatin1Char('A') && ch <= QLatin1Char('F'));
         if (!hex)
             return QStringLiteral("SecurityCode: the key holds only the digits 0 to 9 and the letters A to F");
     }
     if (text.size() != kKeyDigits)
-        return QStringLiteral("SecurityCode: the key is %1 hexadecimal digits or empty, not %2").arg(kKeyDigits).arg(text.size());
+        return QStringLiteral("SecurityCode: the key is %1 hexadecimal digits or empty, not %2")
+            .arg(kKeyDigits)
+            .arg(text.size());
     return QString();
 }
 
@@ -165,9 +171,15 @@ const NetParm* NetParm::instance()
     return &codec;
 }
 
-QByteArray NetParm::record() { return current().bytes(); }
+QByteArray NetParm::record()
+{
+    return current().bytes();
+}
 
-void NetParm::setRecord(const QByteArray& record) { current().set(record); }
+void NetParm::setRecord(const QByteArray& record)
+{
+    current().set(record);
+}
 
 QByteArray NetParm::encodeRow(const ItemRow& row, QByteArray* record) const
 {
@@ -226,7 +238,10 @@ QByteArray NetParm::decodeFields(const char* record, ItemRow* row, int index) co
     return QByteArrayLiteral("netparm");
 }
 
-QByteArray NetParm::storageKey(int, const QByteArray&) const { return QByteArrayLiteral("1"); }
+QByteArray NetParm::storageKey(int, const QByteArray&) const
+{
+    return QByteArrayLiteral("1");
+}
 
 QStringList NetParm::optionMenuEntries(int column) const
 {
@@ -255,7 +270,10 @@ ItemTable NetParm::emptyTable() const
     return { row };
 }
 
-int NetParm::textLimit(int column) const { return column >= 0 && column < ColumnCount ? kLayout[column].limit : 0; }
+int NetParm::textLimit(int column) const
+{
+    return column >= 0 && column < ColumnCount ? kLayout[column].limit : 0;
+}
 
 QString NetParm::cellProblem(int column, const QString& text) const
 {
@@ -265,7 +283,8 @@ QString NetParm::cellProblem(int column, const QString& text) const
     switch (kLayout[column].field) {
     case FieldAddress:
         if (!isAddress(text))
-            return QStringLiteral("%1: an address is four numbers from 0 to 255 joined by dots, like 192.168.1.10").arg(header);
+            return QStringLiteral("%1: an address is four numbers from 0 to 255 joined by dots, like 192.168.1.10")
+                .arg(header);
         break;
     case FieldPort:
         if (!allDigits(text) || text.size() > 5 || text.toInt() > 0xFFFF)

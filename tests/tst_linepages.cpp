@@ -100,9 +100,12 @@ private slots:
         QTest::addColumn<QByteArray>("button");
         QTest::addColumn<QString>("table");
         QTest::addColumn<QString>("textHeader");
-        QTest::newRow("header") << QByteArray("btn_th") << "table_ht" << "Header";
-        QTest::newRow("trailer") << QByteArray("btn_trailer") << "table_tr" << "Trailer";
-        QTest::newRow("extheader") << QByteArray() << "table_extht" << "EXTHeader";
+        QTest::newRow("header") << QByteArray("btn_th") << "table_ht"
+                                << "Header";
+        QTest::newRow("trailer") << QByteArray("btn_trailer") << "table_tr"
+                                 << "Trailer";
+        QTest::newRow("extheader") << QByteArray() << "table_extht"
+                                   << "EXTHeader";
     }
 
     void newTablesShowTheirStartingRows()
@@ -225,10 +228,14 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::addColumn<QString>("good");
         QTest::addColumn<QVariant>("stored");
-        QTest::newRow("address") << 2 << "10.0.0.300" << "IPAddress: an address is four numbers from 0 to 255" << "192.168.1.10"
-                                 << QVariant(QStringLiteral("192.168.1.10"));
-        QTest::newRow("port") << 3 << "70000" << "ClientPort: a port is a number from 0 to 65535" << "8080" << QVariant(8080);
-        QTest::newRow("key") << 15 << QString(64, QLatin1Char('a')) << "SecurityCode: the letters of the key must be upper-case"
+        QTest::newRow("address") << 2 << "10.0.0.300"
+                                 << "IPAddress: an address is four numbers from 0 to 255"
+                                 << "192.168.1.10" << QVariant(QStringLiteral("192.168.1.10"));
+        QTest::newRow("port") << 3 << "70000"
+                              << "ClientPort: a port is a number from 0 to 65535"
+                              << "8080" << QVariant(8080);
+        QTest::newRow("key") << 15 << QString(64, QLatin1Char('a'))
+                             << "SecurityCode: the letters of the key must be upper-case"
                              << QString(64, QLatin1Char('A')) << QVariant(QString(64, QLatin1Char('A')));
     }
 

@@ -49,10 +49,12 @@ private slots:
         QTest::addColumn<const LineCodec*>("codec");
         QTest::addColumn<QString>("header");
         QTest::addColumn<QByteArray>("typeName");
-        QTest::newRow("header") << static_cast<const LineCodec*>(Header::instance()) << "Header" << QByteArray("HEADERDATA");
+        QTest::newRow("header") << static_cast<const LineCodec*>(Header::instance()) << "Header"
+                                << QByteArray("HEADERDATA");
         QTest::newRow("extheader") << static_cast<const LineCodec*>(EXTHeader::instance()) << "EXTHeader"
                                    << QByteArray("EXTHEADERDATA");
-        QTest::newRow("trailer") << static_cast<const LineCodec*>(Trailer::instance()) << "Trailer" << QByteArray("TRAILERDATA");
+        QTest::newRow("trailer") << static_cast<const LineCodec*>(Trailer::instance()) << "Trailer"
+                                 << QByteArray("TRAILERDATA");
     }
 
     void columns()
@@ -202,7 +204,8 @@ private slots:
         QTest::addColumn<QByteArray>("field");
         // "shalom" in windows-1255 is F9 EC E5 ED; the register keeps it recoded and reversed.
         QTest::newRow("Hebrew") << int(Hebrew) << QStringLiteral("שלום") << hexBytes("8D 85 8C 99 00");
-        QTest::newRow("Hebrew with a number") << int(Hebrew) << QStringLiteral("12 שלום") << hexBytes("31 32 20 8D 85 8C 99 00");
+        QTest::newRow("Hebrew with a number")
+            << int(Hebrew) << QStringLiteral("12 שלום") << hexBytes("31 32 20 8D 85 8C 99 00");
         // Arabic letters stay in logical order; a number keeps its digits.
         QTest::newRow("Arabic") << int(Arabic) << QStringLiteral("تخفيض 12") << hexBytes("CA CE DD ED D6 20 31 32 00");
     }
@@ -213,8 +216,9 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QByteArray, field);
         useLanguage(language);
-        for (const LineCodec* codec : { static_cast<const LineCodec*>(Header::instance()),
-                 static_cast<const LineCodec*>(EXTHeader::instance()), static_cast<const LineCodec*>(Trailer::instance()) }) {
+        for (const LineCodec* codec :
+            { static_cast<const LineCodec*>(Header::instance()), static_cast<const LineCodec*>(EXTHeader::instance()),
+                static_cast<const LineCodec*>(Trailer::instance()) }) {
             const QByteArray record = encode(codec, { "1", text });
             QCOMPARE(record.mid(1, field.size()), field);
             ItemRow row;
@@ -231,10 +235,10 @@ private slots:
         QTest::newRow("empty table") << ItemTable() << QStringList();
         QTest::newRow("line 9") << ItemTable { { "1", "A" }, { "2", "B" }, { "9", "C" } }
                                 << QStringList { "row 3: line number must be 1 to 8" };
-        QTest::newRow("line 0 and a word") << ItemTable { { "0", "A" }, { "x", "B" }, { "8", "C" } }
-                                           << QStringList { "row 1: line number must be 1 to 8",
-                                                  "row 2: line number must be 1 to 8" };
-        QTest::newRow("negative line") << ItemTable { { "-1", "A" } } << QStringList { "row 1: line number must be 1 to 8" };
+        QTest::newRow("line 0 and a word") << ItemTable { { "0", "A" }, { "x", "B" },
+            { "8", "C" } } << QStringList { "row 1: line number must be 1 to 8", "row 2: line number must be 1 to 8" };
+        QTest::newRow("negative line") << ItemTable { { "-1", "A" } }
+                                       << QStringList { "row 1: line number must be 1 to 8" };
         QTest::newRow("row without cells") << ItemTable { {} } << QStringList { "row 1: line number must be 1 to 8" };
         QTest::newRow("integer cells") << ItemTable { { 1, "A" }, { 8, "B" } } << QStringList();
     }

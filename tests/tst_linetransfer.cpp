@@ -131,8 +131,9 @@ private slots:
         table[2][1] = QStringLiteral("A LINE OF FORTY BYTES FOR THE EXTENDED H");
         host.send("EXTHEADERDATA", table);
         QVERIFY(host.waitForWord("UPDATE END", 20000));
-        QCOMPARE(host.words, (QList<QByteArray> { "UPDATE 1", "UPDATE 2", "UPDATE 3", "UPDATE 4", "UPDATE 5", "UPDATE 6",
-                                 "UPDATE 7", "UPDATE 8", "UPDATE END" }));
+        QCOMPARE(host.words,
+            (QList<QByteArray> { "UPDATE 1", "UPDATE 2", "UPDATE 3", "UPDATE 4", "UPDATE 5", "UPDATE 6", "UPDATE 7",
+                "UPDATE 8", "UPDATE END" }));
 
         host.words.clear();
         emit host.signal_MrcvData("EXTHEADERDATA");

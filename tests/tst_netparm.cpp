@@ -15,7 +15,10 @@ private:
     const NetParm* net = NetParm::instance();
     QTemporaryDir m_dir;
 
-    static QString key64() { return QStringLiteral("00112233445566778899AABBCCDDEEFF0123456789ABCDEF1032547698BADCFE"); }
+    static QString key64()
+    {
+        return QStringLiteral("00112233445566778899AABBCCDDEEFF0123456789ABCDEF1032547698BADCFE");
+    }
 
     static ItemRow sample()
     {
@@ -45,7 +48,8 @@ private slots:
         net->initColumns();
         QCOMPARE(currentColumns().headers,
             (QStringList { "Indx", "Option", "IPAddress", "ClientPort", "ServerIP", "ServerPort", "GateWay", "IPMask",
-                "PrimaryDNS", "SecondDNS", "ServerURL", "APN", "UserName", "Password", "PersonalCode", "SecurityCode" }));
+                "PrimaryDNS", "SecondDNS", "ServerURL", "APN", "UserName", "Password", "PersonalCode",
+                "SecurityCode" }));
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(currentColumns().kinds), 16),
             hexBytes("82 81 01 02 01 02 01 01 01 01 01 01 01 01 01 01"));
         QCOMPARE(codecForType("NETPARMDATA"), net);
@@ -135,11 +139,13 @@ private slots:
         QTest::newRow("port 65535") << 5 << "65535" << 12 << hexBytes("FF FF");
         QTest::newRow("port 65536") << 5 << "65536" << 12 << hexBytes("00 00");
         QTest::newRow("port not a number") << 3 << "http" << 6 << hexBytes("00 00");
-        QTest::newRow("short key") << 15 << "00112233445566778899AABBCCDDEEFF" << 208 << QByteArray::fromHex(key64().toLatin1());
+        QTest::newRow("short key") << 15 << "00112233445566778899AABBCCDDEEFF" << 208
+                                   << QByteArray::fromHex(key64().toLatin1());
         QTest::newRow("lower-case key") << 15 << key64().toLower() << 208 << QByteArray::fromHex(key64().toLatin1());
         QTest::newRow("empty key") << 15 << "" << 208 << QByteArray(32, 0);
         QTest::newRow("good key") << 15 << QString(64, QLatin1Char('F')) << 208 << QByteArray(32, char(0xFF));
-        QTest::newRow("long URL") << 10 << QString(200, QLatin1Char('w')) << 30 << QByteArray(127, 'w') + QByteArray(1, 0);
+        QTest::newRow("long URL") << 10 << QString(200, QLatin1Char('w')) << 30
+                                  << QByteArray(127, 'w') + QByteArray(1, 0);
         QTest::newRow("long personal code") << 14 << "ABCDEFGHIJKL" << 198 << QByteArray("ABCDEFGHIJ");
     }
 
@@ -160,9 +166,9 @@ private slots:
         QTest::addColumn<QByteArray>("key");
         QTest::addColumn<QString>("shown");
         QTest::newRow("leading zero byte") << QByteArray::fromHex(key64().toLatin1()) << key64();
-        QTest::newRow("zero byte inside") << QByteArray(10, char(0xAB)) + QByteArray(1, 0) + QByteArray(21, char(0xCD))
-                                          << QStringLiteral("AB").repeated(10) + QStringLiteral("00")
-                + QStringLiteral("CD").repeated(21);
+        QTest::newRow("zero byte inside")
+            << QByteArray(10, char(0xAB)) + QByteArray(1, 0) + QByteArray(21, char(0xCD))
+            << QStringLiteral("AB").repeated(10) + QStringLiteral("00") + QStringLiteral("CD").repeated(21);
         QTest::newRow("no key") << QByteArray(32, 0) << QString();
     }
 
