@@ -188,15 +188,6 @@ private slots:
         QCOMPARE(row.at(0).toString(), QStringLiteral("256"));
     }
 
-    void shortRecordsAreZeroFilled()
-    {
-        ItemRow row;
-        Header::instance()->decodeRecord(hexBytes("01 41 42"), &row);
-        QCOMPARE(row, (ItemRow { "2", "AB" }));
-        Header::instance()->decodeRecord(QByteArray(), &row);
-        QCOMPARE(row, (ItemRow { "1", "" }));
-    }
-
     void rightToLeftTexts_data()
     {
         QTest::addColumn<int>("language");

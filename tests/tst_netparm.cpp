@@ -240,16 +240,6 @@ private slots:
                 qPrintable(problem));
     }
 
-    void limits()
-    {
-        const int expected[16] = { 0, 0, 15, 5, 15, 5, 15, 15, 15, 15, 127, 7, 15, 15, 10, 64 };
-        for (int c = 0; c < 16; ++c)
-            QCOMPARE(net->textLimit(c), expected[c]);
-        QCOMPARE(net->textLimit(16), 0);
-        QCOMPARE(net->cellProblem(15, key64().toLower()),
-            QStringLiteral("SecurityCode: the letters of the key must be upper-case (A to F)"));
-    }
-
     void emptyTableShowsTheCurrentRecord()
     {
         const ItemTable table = net->emptyTable();
