@@ -77,7 +77,7 @@ public:
     void ackData(QByteArray word) override { m_window->ackData(word); }
     void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) override { m_window->rcvData(datatype, datas); }
     void showConnection(QString ipstr) override { m_window->showConnection(ipstr); }
-    void showDisconnection(int socketDescriptor) override { m_window->showDisconnection(socketDescriptor); }
+    void showDisconnection(int connection) override { m_window->showDisconnection(connection); }
 
 private:
     MainWindow* m_window;
@@ -136,6 +136,7 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     m_host = new WindowLinkHost(this);
     connect(this, &MainWindow::signal_MsendData, m_host, &LinkHost::signal_MsendData);
     connect(this, &MainWindow::signal_MrcvData, m_host, &LinkHost::signal_MrcvData);
+    connect(m_host, &LinkHost::signal_transfersEnded, this, [this] { setBusy(false); });
 
     setUpArtwork();
 
@@ -485,9 +486,9 @@ void MainWindow::showConnection(QString ipstr)
     table->selectRow(row);
 }
 
-void MainWindow::showDisconnection(int socketDescriptor)
+void MainWindow::showDisconnection(int connection)
 {
-    const QString address = ConnectionRegistry::take(socketDescriptor);
+    const QString address = ConnectionRegistry::take(connection);
     QTableWidget* table = ui->tableWidget_Tcp;
     if (address.isEmpty() || table->rowCount() == 0)
         return;
@@ -753,10 +754,23 @@ void MainWindow::setBusy(bool busy)
         ui->progressBar_transfer->hide();
 }
 
-void MainWindow::startProgress(int frames)
+void MainWindow::startTransfer(int frames, const std::function<void()>& request)
 {
-    // Over TCP every connected register acknowledges every row.
-    const int registers = serialMode() ? 1 : qMax(1, ui->tableWidget_Tcp->rowCount());
+    m_host->takeReached();
+    request();
+    const int registers = m_host->takeReached();
+    if (registers == 0) {
+        // Nothing will ever report back: say so instead of waiting.
+        ui->textEdit_rcv->append(QStringLiteral("no register connected"));
+        return;
+    }
+    setBusy(true);
+    startProgress(frames, registers);
+}
+
+void MainWindow::startProgress(int frames, int registers)
+{
+    // Every register that took the request acknowledges every row.
     m_progressDone = 0;
     QProgressBar* bar = ui->progressBar_transfer;
     if (frames < 0) {
@@ -790,17 +804,13 @@ void MainWindow::on_btn_install_clicked()
     case CategoryGraphic: {
         if (!m_logoPage->readyToInstall(serialMode()))
             break;
-        setBusy(true);
-        startProgress(0);
         ItemTable empty;
-        emit signal_MsendData("GRAPHICDATA", &empty);
+        startTransfer(0, [&] { emit signal_MsendData("GRAPHICDATA", &empty); });
         break;
     }
     case CategorySysParm:
         readSystemPage();
-        setBusy(true);
-        startProgress(1);
-        emit signal_MsendData("SYSPARMDATA", nullptr);
+        startTransfer(1, [&] { emit signal_MsendData("SYSPARMDATA", nullptr); });
         break;
     case CategoryNone:
         break;
@@ -816,9 +826,7 @@ void MainWindow::on_btn_install_clicked()
                 qCDebug(lcApp) << "not sent:" << refusals;
                 break;
             }
-            setBusy(true);
-            startProgress(table.size());
-            emit signal_MsendData(category->typeName, &table);
+            startTransfer(int(table.size()), [&] { emit signal_MsendData(category->typeName, &table); });
         }
         break;
     }
@@ -833,9 +841,7 @@ void MainWindow::on_btn_download_clicked()
     if (!category || m_currentCategory == CategoryGraphic)
         return;
     qCDebug(lcApp) << "MainWindow signal_MrcvData";
-    setBusy(true);
-    startProgress(-1);
-    emit signal_MrcvData(category->typeName);
+    startTransfer(-1, [&] { emit signal_MrcvData(category->typeName); });
 }
 
 void MainWindow::on_btn_add_clicked()
@@ -865,15 +871,10 @@ void MainWindow::itemSend()
     if (m_currentCategory == CategoryPlu
         && (command == CommandAdd || command == CommandUpdate || command == CommandDelete)) {
         ItemTable rows = ItemGrid::collectSelected(m_model, ui->tableView->selectionModel());
-        if (!rows.isEmpty()) {
-            setBusy(true);
-            startProgress(rows.size());
-            emit signal_MsendData("PLUDATA", &rows);
-        }
+        if (!rows.isEmpty())
+            startTransfer(int(rows.size()), [&] { emit signal_MsendData("PLUDATA", &rows); });
     } else if (serialMode() && m_currentCategory != CategoryPlu && command == CommandClear) {
-        setBusy(true);
-        startProgress(1);
-        emit signal_MsendData("SYSCLEARDATA", nullptr);
+        startTransfer(1, [&] { emit signal_MsendData("SYSCLEARDATA", nullptr); });
     }
 }
 
@@ -892,15 +893,14 @@ void MainWindow::on_actionClearData_triggered()
 
 void MainWindow::ackData(QByteArray word)
 {
+    // The words only fill the logs; the busy state ends with the transfers themselves.
     QString message;
     if (word == "TIME OUT" || word == "RCV ERR" || word == "BCC ERR") {
         message = QString::fromLatin1(word);
     } else if (word.contains("DOWNLOAD ")) {
         const QByteArray rest = word.mid(9);
         qCDebug(lcApp) << "ackdata = " << rest;
-        if (rest == "END")
-            setBusy(false);
-        else
+        if (rest != "END")
             countProgress(true);
         ui->textEdit_snd->append(fromLocal8(rest));
     } else if (!word.contains("UPDATE ")) {
@@ -908,17 +908,13 @@ void MainWindow::ackData(QByteArray word)
         message = QString::fromLatin1(translation::hexSpaced(word));
     } else {
         const QByteArray rest = word.mid(7);
-        if (rest == "END")
-            setBusy(false);
-        else
+        if (rest != "END")
             countProgress(false);
         qCDebug(lcApp) << ">>>ackdata = " << rest;
         ui->textEdit_snd->append(fromLocal8(rest));
     }
-    if (!message.isEmpty()) {
+    if (!message.isEmpty())
         ui->textEdit_rcv->append(message);
-        setBusy(false);
-    }
 }
 
 void MainWindow::rcvData(QByteArray datatype, QList<QList<QVariant>>* datas)

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 class FieldDelegate;
 class GridModel;
 class LinkHost;
@@ -65,7 +67,8 @@ public slots:
     void SelectedItem(QTreeWidgetItem* item, int column);
     void view_sort(int column);
     void showConnection(QString ipstr);
-    void showDisconnection(int socketDescriptor);
+    // `connection`: the number of a connection that ended (ServerThread::connection()).
+    void showDisconnection(int connection);
 
 private slots:
     void on_btn_group_clicked();
@@ -119,7 +122,10 @@ private:
     bool linkUsable(bool needsRegister) const;
     void clearTransferLogs();
     void setBusy(bool busy);
-    void startProgress(int frames);
+    // Emits a request through `request`; the window stays busy until every register that
+    // took it has ended its transfer, and says at once when none took it.
+    void startTransfer(int frames, const std::function<void()>& request);
+    void startProgress(int frames, int registers);
     void countProgress(bool download);
     void itemSend();
 

@@ -8,24 +8,43 @@
 
 // The side of the link that starts transfers and shows their results: the main window in
 // the program, a harness in tests and tools. The links connect to its two signals and call
-// its slots on the GUI thread.
+// its slots on the GUI thread. It counts the transfers that its requests started, so that
+// its owner knows when a request reached no register and when the last one has ended.
 class LinkHost : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
+
+    // Transfers that links have taken and not yet ended.
+    int runningTransfers() const { return m_running; }
+    // How many links took the requests emitted since the last call; the count starts anew.
+    // Called right after an emit, it tells whether that request reached any register.
+    int takeReached();
 
 signals:
     // Send `datas` (null for the system parameters and the clear command) as `datatype`.
     void signal_MsendData(QByteArray datatype, QList<QList<QVariant>>* datas);
     // Ask the register for the table `datatype`.
     void signal_MrcvData(QByteArray datatype);
+    // The last running transfer has ended.
+    void signal_transfersEnded();
 
 public slots:
     // A progress or error word of a transfer.
     virtual void ackData(QByteArray word) = 0;
     // A downloaded table; `datas` is valid only during the call.
     virtual void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) = 0;
-    // A register connected (TCP) from `ipstr`, and a connection that ended.
+    // A register connected (TCP) from `ipstr`, and a connection that ended, by the
+    // connection's own number (see ServerThread::connection()).
     virtual void showConnection(QString ipstr) { Q_UNUSED(ipstr); }
-    virtual void showDisconnection(int socketDescriptor) { Q_UNUSED(socketDescriptor); }
+    virtual void showDisconnection(int connection) { Q_UNUSED(connection); }
+
+    // A link took a request: called by the link while the request is being emitted.
+    void transferStarted();
+    // A transfer that a link took has ended.
+    void transferEnded();
+
+private:
+    int m_running = 0;
+    int m_reached = 0;
 };

@@ -22,16 +22,31 @@ void RelayThread::connectHost(LinkHost* host)
     connect(host, &LinkHost::signal_MrcvData, this, &RelayThread::rcvDataType);
     connect(this, &RelayThread::signal_ackData, host, &LinkHost::ackData);
     connect(this, &RelayThread::signal_rcvData, host, &LinkHost::rcvData);
+    connect(this, &RelayThread::signal_transferStarted, host, &LinkHost::transferStarted);
+    connect(this, &RelayThread::signal_transferEnded, host, &LinkHost::transferEnded);
+}
+
+bool RelayThread::takeRequest()
+{
+    if (!m_serving)
+        return false;
+    ++m_running;
+    emit signal_transferStarted();
+    return true;
 }
 
 void RelayThread::sendData(QByteArray datatype, QList<QList<QVariant>>* datas)
 {
+    if (!takeRequest())
+        return;
     // Each request carries its own copy, alive until its transfer has ended.
     emit signal_sendData(datatype, datas ? SharedTable(new ItemTable(*datas)) : SharedTable());
 }
 
 void RelayThread::rcvDataType(QByteArray datatype)
 {
+    if (!takeRequest())
+        return;
     qCDebug(lcLink).noquote() << m_traceName << "rcvDataType";
     emit signal_rcvDataType(datatype);
 }
@@ -45,12 +60,30 @@ void RelayThread::rcvData(QByteArray datatype, SharedTable datas)
 
 void RelayThread::ackData(QByteArray datatype) { emit signal_ackData(datatype); }
 
+void RelayThread::transferEnded()
+{
+    // A late report of a transfer that already ended with the thread is not counted again.
+    if (m_running == 0)
+        return;
+    --m_running;
+    emit signal_transferEnded();
+}
+
+bool RelayThread::startServing()
+{
+    m_serving = !m_stopped;
+    return m_serving;
+}
+
 void RelayThread::stop()
 {
     if (m_stopped)
         return;
     m_stopped = true;
+    m_serving = false;
     requestInterruption();
     quit();
     wait();
+    while (m_running > 0)
+        transferEnded();
 }

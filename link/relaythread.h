@@ -9,7 +9,7 @@ class LinkHost;
 
 // The thread object of a link: it lives on the GUI thread, where its relay slots run, and
 // passes requests to the port object that its run() creates on the worker thread, and the
-// port's words and rows back to the host.
+// port's words, rows and transfer ends back to the host. GUI thread, but for run().
 class RelayThread : public QThread {
     Q_OBJECT
 public:
@@ -24,12 +24,18 @@ signals:
     void signal_rcvData(QByteArray datatype, QList<QList<QVariant>>* datas);
     void signal_rcvDataType(QByteArray datatype);
     void signal_ackData(QByteArray datatype);
+    // This link took a request (emitted while the request is being emitted) ...
+    void signal_transferStarted();
+    // ... and the transfer that it started has ended.
+    void signal_transferEnded();
 
 public slots:
     void sendData(QByteArray datatype, QList<QList<QVariant>>* datas);
     void rcvDataType(QByteArray datatype);
     void rcvData(QByteArray datatype, SharedTable datas);
     void ackData(QByteArray datatype);
+    // The port object has returned from a transfer.
+    void transferEnded();
 
 protected:
     // Called from run() with the port object, before the thread's event loop starts.
@@ -39,12 +45,21 @@ protected:
         connect(this, &RelayThread::signal_rcvDataType, port, &Port::rcvData);
         connect(port, &Port::signal_rcvData, this, &RelayThread::rcvData);
         connect(port, &Port::signal_ackData, this, &RelayThread::ackData);
+        connect(port, &Port::signal_transferEnded, this, &RelayThread::transferEnded);
     }
 
-    // Ends the worker thread: any transfer stops at its next frame, then the event loop.
+    // GUI thread, once the port is wired: requests go to the port from now on. False when
+    // the thread has already been stopped.
+    bool startServing();
+    // Ends the worker thread: any transfer stops at its next frame, then the event loop. The
+    // transfers that the port has not finished end with it.
     void stop();
 
 private:
+    bool takeRequest();
+
     const char* m_traceName;
     bool m_stopped = false;
+    bool m_serving = false;
+    int m_running = 0; // transfers taken and not yet ended
 };

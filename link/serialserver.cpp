@@ -58,9 +58,17 @@ bool myserial::openPort(const QString& portName)
     return true;
 }
 
-void myserial::sendData(QByteArray datatype, SharedTable datas) { m_engine.sendData(datatype, datas.data()); }
+void myserial::sendData(QByteArray datatype, SharedTable datas)
+{
+    m_engine.sendData(datatype, datas.data());
+    emit signal_transferEnded();
+}
 
-void myserial::rcvData(QByteArray datatype) { m_engine.rcvData(datatype); }
+void myserial::rcvData(QByteArray datatype)
+{
+    m_engine.rcvData(datatype);
+    emit signal_transferEnded();
+}
 
 rs232thread::rs232thread(const QString& portName, QObject* parent)
     : RelayThread("rs232thread", parent)
@@ -82,7 +90,7 @@ bool rs232thread::waitForPort(QString* error)
         return false;
     }
     *error = m_openError;
-    return m_portOpen;
+    return m_portOpen && startServing();
 }
 
 void rs232thread::run()

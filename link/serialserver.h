@@ -30,6 +30,8 @@ public:
 signals:
     void signal_rcvData(QByteArray datatype, SharedTable datas);
     void signal_ackData(QByteArray datatype);
+    // sendData() or rcvData() has returned.
+    void signal_transferEnded();
 
 public slots:
     void sendData(QByteArray datatype, SharedTable datas);

@@ -8,6 +8,8 @@
 #include <QMutex>
 #include <QMutexLocker>
 
+#include <atomic>
+
 namespace {
 
 QMutex& registryLock()
@@ -33,16 +35,22 @@ QString addressText(const QHostAddress& address)
 
 namespace ConnectionRegistry {
 
-void put(int socketDescriptor, const QString& address)
+void put(int connection, const QString& address)
 {
     QMutexLocker locker(&registryLock());
-    registry().insert(socketDescriptor, address);
+    registry().insert(connection, address);
 }
 
-QString take(int socketDescriptor)
+QString take(int connection)
 {
     QMutexLocker locker(&registryLock());
-    return registry().take(socketDescriptor);
+    return registry().take(connection);
+}
+
+int count()
+{
+    QMutexLocker locker(&registryLock());
+    return int(registry().size());
 }
 
 } // namespace ConnectionRegistry
@@ -53,20 +61,33 @@ MySocket::MySocket(int, QObject* parent)
 {
 }
 
-void MySocket::sendData(QByteArray datatype, SharedTable datas) { m_engine.sendData(datatype, datas.data()); }
+void MySocket::sendData(QByteArray datatype, SharedTable datas)
+{
+    m_engine.sendData(datatype, datas.data());
+    emit signal_transferEnded();
+}
 
-void MySocket::rcvData(QByteArray datatype) { m_engine.rcvData(datatype); }
+void MySocket::rcvData(QByteArray datatype)
+{
+    m_engine.rcvData(datatype);
+    emit signal_transferEnded();
+}
 
 ServerThread::ServerThread(int socketDescriptor, QObject* parent)
     : RelayThread("tcpthread", parent)
     , m_socketDescriptor(socketDescriptor)
 {
+    static std::atomic<int> connections { 0 };
+    m_connection = ++connections;
+    connect(this, &QThread::finished, this, &QObject::deleteLater);
 }
 
 ServerThread::~ServerThread()
 {
     qCDebug(lcLink) << "close server thread";
     stop();
+    if (m_announced)
+        ConnectionRegistry::take(m_connection);
 }
 
 void ServerThread::run()
@@ -74,24 +95,44 @@ void ServerThread::run()
     MySocket socket(m_socketDescriptor);
     if (!socket.setSocketDescriptor(m_socketDescriptor, QAbstractSocket::ConnectedState, QIODevice::ReadWrite))
         return;
+    // A peer that reset the connection before it was taken up has no address any more; it
+    // has ended already and is not announced.
+    if (socket.peerAddress().isNull()) {
+        qCDebug(lcLink) << "connection ended before it was announced";
+        return;
+    }
     socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     const QString address = addressText(socket.peerAddress());
-    ConnectionRegistry::put(m_socketDescriptor, address);
 
     // Wired before the connection is announced, so that a request sent the moment the host
-    // sees the register already finds its socket.
+    // sees the register already finds its socket. The announcement goes through this
+    // object's queue, so that it always comes before the disconnection.
     connect(&socket, &QTcpSocket::disconnected, this, &ServerThread::disconnectToHost);
     wirePort(&socket);
-    emit sig_showconnect(address);
+    QMetaObject::invokeMethod(this, [this, address] { announce(address); }, Qt::QueuedConnection);
 
     exec();
     qCDebug(lcLink) << "close socket";
     socket.close();
 }
 
+void ServerThread::announce(const QString& address)
+{
+    if (!startServing())
+        return;
+    ConnectionRegistry::put(m_connection, address);
+    m_announced = true;
+    emit sig_showconnect(address);
+}
+
 void ServerThread::disconnectToHost()
 {
-    emit disconnectTCP(m_socketDescriptor);
+    if (m_announced) {
+        m_announced = false;
+        emit disconnectTCP(m_connection);
+        // Gone from the registry also when the host did not take it.
+        ConnectionRegistry::take(m_connection);
+    }
     stop();
 }
 

@@ -15,12 +15,14 @@
 class LinkHost;
 struct LinkSettings;
 
-// Addresses of the connected registers by socket descriptor. Connection threads put, the
-// GUI thread takes; access is serialised.
+// Addresses of the announced connections by connection number (ServerThread::connection()).
+// Access is serialised.
 namespace ConnectionRegistry {
-void put(int socketDescriptor, const QString& address);
-// The address of `socketDescriptor`, removed from the registry; empty when unknown.
-QString take(int socketDescriptor);
+void put(int connection, const QString& address);
+// The address of `connection`, removed from the registry; empty when unknown.
+QString take(int connection);
+// Connections registered and not yet taken.
+int count();
 } // namespace ConnectionRegistry
 
 // The port object of one TCP connection: lives on its connection thread and runs the
@@ -33,6 +35,8 @@ public:
 signals:
     void signal_rcvData(QByteArray datatype, SharedTable datas);
     void signal_ackData(QByteArray datatype);
+    // sendData() or rcvData() has returned.
+    void signal_transferEnded();
 
 public slots:
     void sendData(QByteArray datatype, SharedTable datas);
@@ -43,7 +47,7 @@ private:
 };
 
 // One accepted connection: a worker thread holding its MySocket. The object itself lives
-// on the GUI thread, where its relay slots run.
+// on the GUI thread, where its relay slots run; it deletes itself once its thread has ended.
 class ServerThread : public RelayThread {
     Q_OBJECT
 public:
@@ -51,9 +55,12 @@ public:
     ~ServerThread() override;
 
     int socketDescriptor() const { return m_socketDescriptor; }
+    // The connection's own number, never given to another connection in this run (unlike
+    // the descriptor, which the system reuses).
+    int connection() const { return m_connection; }
 
 signals:
-    void disconnectTCP(int socketDescriptor);
+    void disconnectTCP(int connection);
     void sig_showconnect(QString address);
 
 private slots:
@@ -63,7 +70,11 @@ protected:
     void run() override;
 
 private:
+    void announce(const QString& address);
+
     int m_socketDescriptor;
+    int m_connection;
+    bool m_announced = false; // shown to the host and not yet reported gone
 };
 
 // The TCP carrier: listens for registers and gives each connection its own thread. Every

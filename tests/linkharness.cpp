@@ -10,16 +10,35 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 void TestHost::ackData(QByteArray word) { words << word; }
 
 void TestHost::rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) { received << qMakePair(datatype, *datas); }
 
 void TestHost::showConnection(QString ipstr) { connections << ipstr; }
 
-void TestHost::showDisconnection(int socketDescriptor)
+void TestHost::showDisconnection(int connection)
 {
-    disconnections << socketDescriptor;
-    takenAddresses << ConnectionRegistry::take(socketDescriptor);
+    disconnections << connection;
+    takenAddresses << ConnectionRegistry::take(connection);
+}
+
+int TestHost::send(const QByteArray& type, ItemTable table)
+{
+    takeReached();
+    emit signal_MsendData(type, &table);
+    return takeReached();
+}
+
+int TestHost::request(const QByteArray& type)
+{
+    takeReached();
+    emit signal_MrcvData(type);
+    return takeReached();
 }
 
 bool TestHost::waitForWord(const QByteArray& word, int timeoutMs, int times)
@@ -136,4 +155,33 @@ bool Simulator::waitFinished(int timeoutMs)
         QTest::qWait(10);
     output();
     return m_process.state() == QProcess::NotRunning;
+}
+
+int connectPeer(quint16 port)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+void closePeer(int fd, bool reset)
+{
+    if (reset) {
+        // Closing with a zero linger time sends RST instead of FIN.
+        const linger abort { 1, 0 };
+        ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+    }
+    ::close(fd);
+}
+
+int threadCount()
+{
+    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
 }

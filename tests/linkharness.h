@@ -26,12 +26,14 @@ public:
     void ackData(QByteArray word) override;
     void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) override;
     void showConnection(QString ipstr) override;
-    void showDisconnection(int socketDescriptor) override;
+    void showDisconnection(int connection) override;
 
     // Waits until `word` has been reported `times` times.
     bool waitForWord(const QByteArray& word, int timeoutMs = 10000, int times = 1);
     int count(const QByteArray& word) const { return int(words.count(word)); }
-    void send(const QByteArray& type, ItemTable table) { emit signal_MsendData(type, &table); }
+    // Sends `table` as `type`; returns how many links took it.
+    int send(const QByteArray& type, ItemTable table);
+    int request(const QByteArray& type);
 };
 
 // The register's end of a link, driven step by step from the test thread.
@@ -88,3 +90,11 @@ private:
     QProcess m_process;
     QByteArray m_output;
 };
+
+// A plain connection to 127.0.0.1:`port`: its descriptor, or -1.
+int connectPeer(quint16 port);
+// Ends a connection of connectPeer() in order (FIN) or with a reset (RST).
+void closePeer(int fd, bool reset);
+
+// Threads of this process.
+int threadCount();

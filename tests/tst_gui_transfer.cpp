@@ -22,6 +22,7 @@
 #include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTableWidget>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -195,13 +196,11 @@ private slots:
         click(w, "btn_install");
         QVERIFY(windowIdle(w));
         QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("kept"));
+        // Download goes on without a row; with no register to take it, it ends at once.
         click(w, "btn_download");
-        QVERIFY(w.isBusy());
-        QVERIFY(child<QTextEdit>(w, "textEdit_snd")->toPlainText().isEmpty());
-        // No register answers: nothing ends the download but a link's word.
-        w.ackData("RCV ERR");
         QVERIFY(windowIdle(w));
-        QCOMPARE(child<QTextEdit>(w, "textEdit_rcv")->toPlainText(), QStringLiteral("RCV ERR"));
+        QVERIFY(child<QTextEdit>(w, "textEdit_snd")->toPlainText().isEmpty());
+        QCOMPARE(child<QTextEdit>(w, "textEdit_rcv")->toPlainText(), QStringLiteral("no register connected"));
 
         // The button page has nothing to install; the logo page nothing to download.
         auto ecr = connectSimulator(w, m_dir.filePath(QStringLiteral("idle.db")));
@@ -246,6 +245,115 @@ private slots:
         QCOMPARE(w.itemModel()->rowCount(), 0);
         w.rcvData("DEPTDATA", nullptr);
         QCOMPARE(w.itemModel()->rowCount(), 0);
+    }
+
+    void busyUntilEveryRegisterHasEnded()
+    {
+        shopWithDepartments(3);
+        MainWindow w(nullptr, m_dir.path());
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        auto fast = connectSimulator(w, m_dir.filePath(QStringLiteral("fast.db")));
+        auto slow = connectSimulator(w, m_dir.filePath(QStringLiteral("slow.db")), { QStringLiteral("--delay"),
+                                                                                    QStringLiteral("300") });
+        QVERIFY(fast && slow);
+        click(w, "btn_dept");
+        click(w, "btn_install");
+        QVERIFY(w.isBusy());
+        QCOMPARE(child<QProgressBar>(w, "progressBar_transfer")->maximum(), 6);
+        auto* snd = child<QTextEdit>(w, "textEdit_snd");
+        auto ends = [&] { return snd->toPlainText().split(QLatin1Char('\n')).count(QStringLiteral("END")); };
+        // The first register's end leaves the window busy while the second one still works.
+        QVERIFY(QTest::qWaitFor([&] { return ends() == 1; }, 10000));
+        QVERIFY(w.isBusy());
+        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
+        QCOMPARE(ends(), 2);
+        QVERIFY(child<QTextEdit>(w, "textEdit_rcv")->toPlainText().isEmpty());
+    }
+
+    void drainedBytesDoNotEndTheTransfer()
+    {
+        shopWithDepartments(1);
+        MainWindow w(nullptr, m_dir.path());
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, w.tcpLink()->serverPort());
+        QVERIFY(socket.waitForConnected(3000));
+        QVERIFY(QTest::qWaitFor([&] { return registers(w) == 1; }, 5000));
+        FakeRegister ecr(&socket);
+        ecr.write(hexBytes("AA BB"));
+        QTest::qWait(100);
+        click(w, "btn_dept");
+        click(w, "btn_install");
+        QCOMPARE(ecr.read(53).size(), 53);
+        auto* rcv = child<QTextEdit>(w, "textEdit_rcv");
+        QVERIFY(QTest::qWaitFor([&] { return rcv->toPlainText() == QStringLiteral("AA BB"); }, 5000));
+        QVERIFY(w.isBusy());
+        ecr.write(QByteArray(1, kAck));
+        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 5000));
+        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("DEPT1\nEND"));
+    }
+
+    // Peers that connect and go at once, some with a reset, one after the other and in bursts.
+    void connectionTableAfterChurn()
+    {
+        shopWithDepartments(2);
+        MainWindow w(nullptr, m_dir.path());
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        const quint16 port = w.tcpLink()->serverPort();
+        int announced = 0;
+        connect(child<QTableWidget>(w, "tableWidget_Tcp")->model(), &QAbstractItemModel::rowsInserted,
+            [&] { ++announced; });
+        // One connection first, so that whatever the program starts only once is counted in.
+        closePeer(connectPeer(port), false);
+        QVERIFY(QTest::qWaitFor([&] { return announced == 1 && registers(w) == 0; }, 5000));
+        // A joined thread leaves the process's task list a moment later.
+        QTest::qWait(200);
+        const int threads = threadCount();
+
+        QElapsedTimer clock;
+        clock.start();
+        int cycles = 0;
+        for (int round = 0; round < 50; ++round) {
+            QList<int> burst;
+            for (int i = 0; i < 20; ++i) {
+                const int fd = connectPeer(port);
+                QVERIFY(fd >= 0);
+                if (round % 2 == 1) {
+                    burst << fd;
+                    continue;
+                }
+                // One after the other, each living a little longer than the one before.
+                QTest::qWait(i % 4);
+                closePeer(fd, ++cycles % 3 == 0);
+            }
+            QCoreApplication::processEvents();
+            for (const int fd : burst)
+                closePeer(fd, ++cycles % 3 == 0);
+        }
+        QCOMPARE(cycles, 1000);
+        // Every connection has ended once its thread has; the server may still accept the last.
+        auto threadsBack = [&] { return threadCount() <= threads; };
+        QVERIFY(QTest::qWaitFor(threadsBack, 60000));
+        QTest::qWait(300);
+        QVERIFY(QTest::qWaitFor(threadsBack, 60000));
+        qInfo("1000 connections in %lld ms: %d announced, %d rows left, %d threads (%d before)", clock.elapsed(),
+            announced - 1, registers(w), threadCount(), threads);
+        QCOMPARE(registers(w), 0);
+        QCOMPARE(ConnectionRegistry::count(), 0);
+        QVERIFY(threadCount() <= threads);
+        QVERIFY(announced > 1);
+
+        // With only vanished peers behind it, a command ends at once and says why.
+        auto* rcv = child<QTextEdit>(w, "textEdit_rcv");
+        click(w, "btn_dept");
+        click(w, "btn_download");
+        QVERIFY(windowIdle(w));
+        QCOMPARE(rcv->toPlainText(), QStringLiteral("no register connected"));
+        w.showConnection(QStringLiteral("10.0.0.9"));
+        click(w, "btn_install");
+        QVERIFY(windowIdle(w));
+        QCOMPARE(rcv->toPlainText(), QStringLiteral("no register connected"));
+        QVERIFY(child<QTextEdit>(w, "textEdit_snd")->toPlainText().isEmpty());
     }
 
     void connectionPanel()

@@ -293,6 +293,56 @@ private slots:
         QCOMPARE(sizes, QList<int>({ 1, 2 }));
     }
 
+    void vanishingRegisterEndsEveryTransferItTook()
+    {
+        auto socket = connectRegister();
+        QVERIFY(socket);
+        FakeRegister ecr(socket.get());
+        QSignalSpy ended(m_host.get(), &LinkHost::signal_transfersEnded);
+        QCOMPARE(m_host->send("DEPTDATA", departments(2)), 1);
+        // The download waits in the port's queue behind the send.
+        QCOMPARE(m_host->request("DEPTDATA"), 1);
+        QCOMPARE(m_host->runningTransfers(), 2);
+        QCOMPARE(ecr.read(53).size(), 53);
+        socket->abort();
+        QVERIFY(QTest::qWaitFor([&] { return m_host->runningTransfers() == 0; }, 5000));
+        QCOMPARE(m_host->disconnections.size(), 1);
+        // A late report of the port is not counted again.
+        QTest::qWait(200);
+        QCOMPARE(m_host->runningTransfers(), 0);
+        QCOMPARE(ended.size(), 1);
+        // Later requests reach nobody.
+        QCOMPARE(m_host->send("DEPTDATA", departments(1)), 0);
+        QCOMPARE(m_host->request("DEPTDATA"), 0);
+        QCOMPARE(m_host->runningTransfers(), 0);
+    }
+
+    // Peers in bursts, every third one resetting, while the system reuses their descriptors.
+    void everyAnnouncedConnectionIsReportedGoneOnce()
+    {
+        const int threads = threadCount();
+        for (int round = 0; round < 6; ++round) {
+            QList<int> burst;
+            for (int i = 0; i < 20; ++i)
+                burst << connectPeer(m_server->serverPort());
+            QCoreApplication::processEvents();
+            for (int i = 0; i < burst.size(); ++i) {
+                QVERIFY(burst.at(i) >= 0);
+                closePeer(burst.at(i), i % 3 == 0);
+            }
+        }
+        QVERIFY(QTest::qWaitFor([&] { return threadCount() <= threads; }, 30000));
+        QTest::qWait(300);
+        QVERIFY(QTest::qWaitFor([&] { return threadCount() <= threads; }, 30000));
+        QVERIFY(!m_host->connections.isEmpty());
+        QVERIFY(!m_host->connections.contains(QString()));
+        QCOMPARE(m_host->disconnections.size(), m_host->connections.size());
+        QCOMPARE(QSet<int>(m_host->disconnections.begin(), m_host->disconnections.end()).size(),
+            m_host->disconnections.size());
+        QCOMPARE(m_host->takenAddresses, QStringList(m_host->connections.size(), QStringLiteral("127.0.0.1")));
+        QCOMPARE(ConnectionRegistry::count(), 0);
+    }
+
     void connectAndDisconnectAreAnnouncedOnce()
     {
         auto socket = connectRegister();

@@ -1,0 +1,22 @@
+#include "link/linkhost.h"
+
+int LinkHost::takeReached()
+{
+    const int reached = m_reached;
+    m_reached = 0;
+    return reached;
+}
+
+void LinkHost::transferStarted()
+{
+    ++m_running;
+    ++m_reached;
+}
+
+void LinkHost::transferEnded()
+{
+    if (m_running == 0)
+        return;
+    if (--m_running == 0)
+        emit signal_transfersEnded();
+}
