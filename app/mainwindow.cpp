@@ -91,6 +91,20 @@ const CategoryPage* pageOf(int category)
     return nullptr;
 }
 
+// Lines that each transfer log keeps; older ones are dropped.
+constexpr int kTransferLogLines = 1000;
+// Characters of an item's name shown in the progress log at most.
+constexpr int kShownNameBytes = 200;
+
+// Raw bytes as spaced hexadecimal, with the count of all when only the first were shown.
+QString hexWord(const QByteArray& shown, qint64 total)
+{
+    QString text = QString::fromLatin1(translation::hexSpaced(shown));
+    if (total > shown.size())
+        text += QStringLiteral(" (%1 of %2 bytes shown)").arg(shown.size()).arg(total);
+    return text;
+}
+
 QString folderBeside(const QString& base, const char* name)
 {
     return QDir::toNativeSeparators(base) + QDir::separator() + QLatin1String(name) + QDir::separator();
@@ -137,6 +151,8 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     connect(this, &MainWindow::signal_MsendData, m_host, &LinkHost::signal_MsendData);
     connect(this, &MainWindow::signal_MrcvData, m_host, &LinkHost::signal_MrcvData);
     connect(m_host, &LinkHost::signal_transfersEnded, this, [this] { setBusy(false); });
+    ui->textEdit_snd->document()->setMaximumBlockCount(kTransferLogLines);
+    ui->textEdit_rcv->document()->setMaximumBlockCount(kTransferLogLines);
 
     setUpArtwork();
 
@@ -895,23 +911,28 @@ void MainWindow::ackData(QByteArray word)
 {
     // The words only fill the logs; the busy state ends with the transfers themselves.
     QString message;
+    QByteArray shown;
+    qint64 pending = 0;
     if (word == "TIME OUT" || word == "RCV ERR" || word == "BCC ERR") {
         message = QString::fromLatin1(word);
+    } else if (splitPendingWord(word, &shown, &pending)) {
+        // Many bytes were waiting before the transfer: the first of them and their count.
+        message = hexWord(shown, pending);
     } else if (word.contains("DOWNLOAD ")) {
         const QByteArray rest = word.mid(9);
         qCDebug(lcApp) << "ackdata = " << rest;
         if (rest != "END")
             countProgress(true);
-        ui->textEdit_snd->append(fromLocal8(rest));
+        ui->textEdit_snd->append(fromLocal8(rest.left(kShownNameBytes)));
     } else if (!word.contains("UPDATE ")) {
-        // A single unexpected reply byte, or whatever was waiting before the transfer.
-        message = QString::fromLatin1(translation::hexSpaced(word));
+        // A single unexpected reply byte, or the few bytes that were waiting before the transfer.
+        message = hexWord(word.left(kShownPendingBytes), word.size());
     } else {
         const QByteArray rest = word.mid(7);
         if (rest != "END")
             countProgress(false);
         qCDebug(lcApp) << ">>>ackdata = " << rest;
-        ui->textEdit_snd->append(fromLocal8(rest));
+        ui->textEdit_snd->append(fromLocal8(rest.left(kShownNameBytes)));
     }
     if (!message.isEmpty())
         ui->textEdit_rcv->append(message);

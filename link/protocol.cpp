@@ -27,6 +27,14 @@ QList<QByteArray>& logoChunks()
     return chunks;
 }
 
+const QByteArray& pendingNotePrefix()
+{
+    static const QByteArray prefix = " (" + QByteArray::number(kShownPendingBytes) + " of ";
+    return prefix;
+}
+
+constexpr char kPendingNoteSuffix[] = " bytes shown)";
+
 void appendCrc(QByteArray* frame)
 {
     const quint16 crc = translation::crc16(*frame);
@@ -124,4 +132,29 @@ QByteArray clearFrame() { return dataFrame(0x04, 0x0021, QByteArray()); }
 QByteArray logoFrame(const QByteArray& chunk, quint8 number)
 {
     return dataFrame(0x04, quint16(0x20 | (number << 8)), chunk);
+}
+
+QByteArray pendingWord(const QByteArray& head, qint64 total)
+{
+    if (total <= kShownPendingBytes)
+        return head.left(int(total));
+    return head.left(kShownPendingBytes) + pendingNotePrefix() + QByteArray::number(total) + kPendingNoteSuffix;
+}
+
+bool splitPendingWord(const QByteArray& word, QByteArray* shown, qint64* total)
+{
+    if (word.size() <= kShownPendingBytes)
+        return false;
+    const QByteArray note = word.mid(kShownPendingBytes);
+    if (!note.startsWith(pendingNotePrefix()) || !note.endsWith(kPendingNoteSuffix))
+        return false;
+    const QByteArray digits = note.mid(pendingNotePrefix().size(),
+        note.size() - pendingNotePrefix().size() - qsizetype(sizeof kPendingNoteSuffix - 1));
+    bool ok = false;
+    const qint64 count = digits.toLongLong(&ok);
+    if (!ok || count <= kShownPendingBytes || digits != QByteArray::number(count))
+        return false;
+    *shown = word.left(kShownPendingBytes);
+    *total = count;
+    return true;
 }

@@ -39,6 +39,16 @@ QByteArray packRecord(const QByteArray& typeName, const ItemRow* row, int sequen
 // The request frame that opens a download of `typeName`; empty for a type without one.
 QByteArray readRequest(const QByteArray& typeName);
 
+// The drain step shows at most this many of the bytes found waiting before a transfer.
+constexpr int kShownPendingBytes = 64;
+// The status word for `total` waiting bytes that began with `head`: the bytes themselves when
+// there are at most kShownPendingBytes of them, else the first of them followed by
+// " (64 of N bytes shown)".
+QByteArray pendingWord(const QByteArray& head, qint64 total);
+// Splits a pendingWord() that shows only part of the waiting bytes into the bytes shown and
+// the count of all of them; false for any other word.
+bool splitPendingWord(const QByteArray& word, QByteArray* shown, qint64* total);
+
 // Link-only frames of the serial carrier.
 QByteArray clearFrame();
 QByteArray logoFrame(const QByteArray& chunk, quint8 number);

@@ -37,6 +37,8 @@ myserial::myserial(QObject* parent)
     : QSerialPort(parent)
     , m_engine(portEngine(this, CarrierTraits::serial()))
 {
+    setReadBufferSize(kPortReadBuffer);
+    connect(this, &QIODevice::readyRead, this, [this] { m_engine.takeIdleInput(); });
 }
 
 myserial::~myserial()

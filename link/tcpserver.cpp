@@ -59,6 +59,8 @@ MySocket::MySocket(int, QObject* parent)
     : QTcpSocket(parent)
     , m_engine(portEngine(this, CarrierTraits::tcp()))
 {
+    setReadBufferSize(kPortReadBuffer);
+    connect(this, &QIODevice::readyRead, this, [this] { m_engine.takeIdleInput(); });
 }
 
 void MySocket::sendData(QByteArray datatype, SharedTable datas)

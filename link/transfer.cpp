@@ -13,6 +13,24 @@ namespace {
 constexpr int kMaxBuffered = 256;
 }
 
+// Marks a transfer as running; afterwards whatever it left unread counts as waiting input.
+class TransferEngine::Running {
+public:
+    explicit Running(TransferEngine* engine)
+        : m_engine(engine)
+    {
+        m_engine->m_running = true;
+    }
+    ~Running()
+    {
+        m_engine->m_running = false;
+        m_engine->keepPending();
+    }
+
+private:
+    TransferEngine* m_engine;
+};
+
 const CarrierTraits& CarrierTraits::tcp()
 {
     static const CarrierTraits traits { 3000, 1, false, false, false, false, 3000 };
@@ -74,10 +92,35 @@ void TransferEngine::writeFrame(const QByteArray& frame)
     m_flush();
 }
 
+void TransferEngine::takeIdleInput()
+{
+    if (!m_running)
+        keepPending();
+}
+
+void TransferEngine::keepPending()
+{
+    if (!m_device->isOpen())
+        return;
+    char chunk[4096];
+    qint64 n;
+    while ((n = m_device->read(chunk, sizeof chunk)) > 0) {
+        const qint64 room = kShownPendingBytes - m_pendingHead.size();
+        if (room > 0)
+            m_pendingHead.append(chunk, int(qMin(room, n)));
+        m_pendingCount += n;
+    }
+}
+
 void TransferEngine::drain()
 {
-    if (m_device->bytesAvailable() > 0)
-        m_words(m_device->readAll());
+    keepPending();
+    if (m_pendingCount == 0)
+        return;
+    qCDebug(lcLink) << "pending bytes:" << m_pendingCount;
+    m_words(pendingWord(m_pendingHead, m_pendingCount));
+    m_pendingHead.clear();
+    m_pendingCount = 0;
 }
 
 bool TransferEngine::decodes(const QByteArray& datatype) const
@@ -90,6 +133,7 @@ bool TransferEngine::decodes(const QByteArray& datatype) const
 
 void TransferEngine::sendData(const QByteArray& datatype, const ItemTable* datas)
 {
+    Running running(this);
     qCDebug(lcLink) << "write datatype : " << datatype;
     drain();
     const int rows = datas ? int(datas->size()) : 1;
@@ -156,6 +200,7 @@ void TransferEngine::sendLogo()
 
 void TransferEngine::rcvData(const QByteArray& datatype)
 {
+    Running running(this);
     qCDebug(lcLink) << "myserial rcvData";
     drain();
     const QByteArray request = readRequest(datatype);

@@ -40,7 +40,14 @@ public:
 
     const CarrierTraits& traits() const { return m_traits; }
 
+    // Called when input arrives: outside a transfer it keeps the first bytes for the next
+    // drain word and only counts the rest, so a peer that streams costs no memory.
+    void takeIdleInput();
+
 private:
+    class Running;
+
+    void keepPending();
     bool waitForInput(int timeoutMs);
     bool waitForAck();
     void writeFrame(const QByteArray& frame);
@@ -56,10 +63,18 @@ private:
     WordSink m_words;
     RowsSink m_rows;
     ItemTable m_received; // rows of the download in progress, one list per port
+    bool m_running = false;
+    QByteArray m_pendingHead; // the first bytes that arrived outside a transfer
+    qint64 m_pendingCount = 0; // how many arrived in all
 };
 
+// What a port object buffers of its input at most; the transfers never need more. Not above
+// the read buffer's own block size (16 KiB), so that the block is reused from read to read.
+constexpr qint64 kPortReadBuffer = 16 * 1024;
+
 // The engine of a port object (MySocket, myserial): it runs on the port and reports
-// through the port's signal_ackData and signal_rcvData.
+// through the port's signal_ackData and signal_rcvData. The port bounds its read buffer and
+// hands its readyRead to takeIdleInput().
 template <class Port> TransferEngine portEngine(Port* port, const CarrierTraits& traits)
 {
     return TransferEngine(

@@ -11,7 +11,9 @@
 #include <QTest>
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -157,6 +159,11 @@ bool Simulator::waitFinished(int timeoutMs)
     return m_process.state() == QProcess::NotRunning;
 }
 
+StreamingPeer::StreamingPeer(int fd)
+    : m_fd(fd)
+{
+}
+
 int connectPeer(quint16 port)
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -179,6 +186,73 @@ void closePeer(int fd, bool reset)
         ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
     }
     ::close(fd);
+}
+
+StreamingPeer* StreamingPeer::tcp(quint16 port) { return new StreamingPeer(connectPeer(port)); }
+
+StreamingPeer* StreamingPeer::device(const QString& path)
+{
+    return new StreamingPeer(::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY));
+}
+
+StreamingPeer::~StreamingPeer()
+{
+    m_quit = true;
+    if (m_thread.joinable())
+        m_thread.join();
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+QByteArray StreamingPeer::pattern(int count)
+{
+    QByteArray bytes(count, Qt::Uninitialized);
+    for (int i = 0; i < count; ++i) {
+        const char byte = char((i * 37 + 11) & 0xFF);
+        bytes[i] = byte == kAck ? char(0x07) : byte;
+    }
+    return bytes;
+}
+
+void StreamingPeer::start(qint64 bytes, int frameSize, const QByteArray& reply)
+{
+    m_thread = std::thread([this, bytes, frameSize, reply] { run(bytes, frameSize, reply); });
+}
+
+void StreamingPeer::run(qint64 bytes, int frameSize, QByteArray reply)
+{
+    // A whole number of 256-byte pattern periods, so that whole chunks continue the pattern.
+    const QByteArray chunk = pattern(256 * 256);
+    qint64 sent = 0;
+    while (sent < bytes && !m_quit) {
+        const ssize_t n = ::write(m_fd, chunk.constData(), size_t(qMin<qint64>(chunk.size(), bytes - sent)));
+        if (n <= 0)
+            return;
+        sent += n;
+    }
+    m_streamed = true;
+    int got = 0;
+    char buffer[512];
+    while (got < frameSize && !m_quit) {
+        pollfd readable { m_fd, POLLIN, 0 };
+        if (::poll(&readable, 1, 50) <= 0)
+            continue;
+        const ssize_t n = ::read(m_fd, buffer, size_t(qMin(frameSize - got, int(sizeof buffer))));
+        if (n <= 0)
+            return;
+        got += int(n);
+    }
+    if (got == frameSize && ::write(m_fd, reply.constData(), size_t(reply.size())) == reply.size())
+        m_answered = true;
+}
+
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toLongLong() * sysconf(_SC_PAGESIZE) : -1;
 }
 
 int threadCount()

@@ -11,6 +11,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+#include <thread>
+
 // A host that records what the links report.
 class TestHost : public LinkHost {
     Q_OBJECT
@@ -91,10 +94,41 @@ private:
     QByteArray m_output;
 };
 
+// A peer on a thread of its own with a plain blocking descriptor, so that what it sends costs
+// this process no memory: it streams a fixed pattern, then answers the first frame it reads.
+class StreamingPeer {
+public:
+    // Connects to 127.0.0.1:`port` at once.
+    static StreamingPeer* tcp(quint16 port);
+    // Opens the serial device `path` at once.
+    static StreamingPeer* device(const QString& path);
+    ~StreamingPeer();
+
+    bool ok() const { return m_fd >= 0; }
+    // Streams `bytes` bytes of pattern(), then reads `frameSize` bytes and answers `reply`.
+    void start(qint64 bytes, int frameSize, const QByteArray& reply);
+    bool streamed() const { return m_streamed; }
+    bool answered() const { return m_answered; }
+    // The bytes that the stream begins with (no 0x06 among them).
+    static QByteArray pattern(int count);
+
+private:
+    explicit StreamingPeer(int fd);
+    void run(qint64 bytes, int frameSize, QByteArray reply);
+
+    int m_fd;
+    std::thread m_thread;
+    std::atomic<bool> m_quit { false };
+    std::atomic<bool> m_streamed { false };
+    std::atomic<bool> m_answered { false };
+};
+
 // A plain connection to 127.0.0.1:`port`: its descriptor, or -1.
 int connectPeer(quint16 port);
 // Ends a connection of connectPeer() in order (FIN) or with a reset (RST).
 void closePeer(int fd, bool reset);
 
+// Resident memory of this process, in bytes.
+qint64 residentBytes();
 // Threads of this process.
 int threadCount();

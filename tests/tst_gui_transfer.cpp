@@ -7,6 +7,7 @@
 #include "link/tcpserver.h"
 #include "linkharness.h"
 #include "records/dept.h"
+#include "records/translation.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
 #include "users/language.h"
@@ -24,6 +25,7 @@
 #include <QTableWidget>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTreeWidget>
 #include <QtTest>
@@ -245,6 +247,44 @@ private slots:
         QCOMPARE(w.itemModel()->rowCount(), 0);
         w.rcvData("DEPTDATA", nullptr);
         QCOMPARE(w.itemModel()->rowCount(), 0);
+    }
+
+    void longWordsAndLogsStayBounded()
+    {
+        MainWindow w(nullptr, m_dir.path());
+        auto* snd = child<QTextEdit>(w, "textEdit_snd");
+        auto* rcv = child<QTextEdit>(w, "textEdit_rcv");
+        const QByteArray head = StreamingPeer::pattern(kShownPendingBytes);
+        const QString hex = QString::fromLatin1(translation::hexSpaced(head));
+        // The drain word of a stream shows its first bytes and their count.
+        w.ackData(pendingWord(head, 67108864));
+        QCOMPARE(rcv->toPlainText(), hex + QStringLiteral(" (64 of 67108864 bytes shown)"));
+        // So does any other long run of raw bytes; names are cut short.
+        rcv->clear();
+        w.ackData(head + QByteArray(1 << 20, 'x'));
+        QCOMPARE(rcv->toPlainText(), hex + QStringLiteral(" (64 of 1048640 bytes shown)"));
+        w.ackData("UPDATE " + QByteArray(100000, 'N'));
+        w.ackData("DOWNLOAD " + QByteArray(100000, 'N'));
+        const QStringList names = snd->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(names.size(), 2);
+        for (const QString& name : names)
+            QVERIFY(name.size() >= 100 && name.size() <= 300);
+
+        // The logs keep their latest lines, also after a command has cleared them.
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        click(w, "btn_dept");
+        click(w, "btn_download");
+        QCOMPARE(rcv->toPlainText(), QStringLiteral("no register connected"));
+        const int kept = snd->document()->maximumBlockCount();
+        QVERIFY(kept > 0 && kept == rcv->document()->maximumBlockCount());
+        for (int i = 0; i < kept + 200; ++i) {
+            w.ackData("UPDATE " + QByteArray::number(i));
+            w.ackData("TIME OUT");
+        }
+        QCOMPARE(snd->document()->blockCount(), kept);
+        QCOMPARE(rcv->document()->blockCount(), kept);
+        QVERIFY(snd->toPlainText().endsWith(QStringLiteral("\n%1").arg(kept + 199)));
+        QVERIFY(snd->toPlainText().startsWith(QStringLiteral("200\n")));
     }
 
     void busyUntilEveryRegisterHasEnded()

@@ -119,6 +119,54 @@ private slots:
         }
         currentCommand = saved;
     }
+
+    void pendingWords_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<QByteArray>("word");
+        const QByteArray bytes(kShownPendingBytes, char(0xAB));
+        QTest::newRow("two bytes, as they came") << QByteArray("\x01\x02") << qint64(2) << QByteArray("\x01\x02");
+        QTest::newRow("64 bytes, as they came") << bytes << qint64(64) << bytes;
+        QTest::newRow("65 bytes") << bytes << qint64(65) << bytes + " (64 of 65 bytes shown)";
+        QTest::newRow("64 MiB") << bytes << qint64(67108864) << bytes + " (64 of 67108864 bytes shown)";
+    }
+
+    void pendingWords()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(qint64, total);
+        QFETCH(QByteArray, word);
+        QCOMPARE(pendingWord(head, total), word);
+        QByteArray shown;
+        qint64 count = 0;
+        QCOMPARE(splitPendingWord(word, &shown, &count), total > kShownPendingBytes);
+        if (total > kShownPendingBytes) {
+            QCOMPARE(shown, head);
+            QCOMPARE(count, total);
+        }
+    }
+
+    void wordsThatAreNotPendingWords_data()
+    {
+        QTest::addColumn<QByteArray>("word");
+        const QByteArray bytes(kShownPendingBytes, 'x');
+        QTest::newRow("progress word") << QByteArray("UPDATE END");
+        QTest::newRow("long raw bytes") << QByteArray(1000, 'x');
+        QTest::newRow("note too early") << bytes.left(10) + " (64 of 99 bytes shown)";
+        QTest::newRow("no more than shown") << bytes + " (64 of 64 bytes shown)";
+        QTest::newRow("count not a number") << bytes + " (64 of lots bytes shown)";
+        QTest::newRow("count with a sign") << bytes + " (64 of +99 bytes shown)";
+        QTest::newRow("text after the note") << bytes + " (64 of 99 bytes shown)!";
+    }
+
+    void wordsThatAreNotPendingWords()
+    {
+        QFETCH(QByteArray, word);
+        QByteArray shown;
+        qint64 count = 0;
+        QVERIFY(!splitPendingWord(word, &shown, &count));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestProtocol)

@@ -119,18 +119,33 @@ private slots:
         QVERIFY(ecr.quietFor(200));
     }
 
+    void pendingInputIsReportedFirst_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("two bytes") << 2;
+        QTest::newRow("64 bytes") << 64;
+        QTest::newRow("65 bytes") << 65;
+        QTest::newRow("300,000 bytes") << 300000;
+    }
+
     void pendingInputIsReportedFirst()
     {
+        QFETCH(int, size);
         auto socket = connectRegister();
         QVERIFY(socket);
         FakeRegister ecr(socket.get());
-        ecr.write(hexBytes("AA BB"));
-        QTest::qWait(100);
+        const QByteArray pending = StreamingPeer::pattern(size);
+        ecr.write(pending);
+        QTest::qWait(200);
         m_host->send("DEPTDATA", departments(1));
         QCOMPARE(ecr.read(53).size(), 53);
         ecr.write(QByteArray(1, kAck));
         QVERIFY(m_host->waitForWord("UPDATE END"));
-        QCOMPARE(m_host->words.first(), hexBytes("AA BB"));
+        // Up to 64 bytes as they came; of more, the first 64 and how many there were.
+        const QByteArray expected = size <= kShownPendingBytes
+            ? pending
+            : pending.left(kShownPendingBytes) + " (64 of " + QByteArray::number(size) + " bytes shown)";
+        QCOMPARE(m_host->words, QList<QByteArray>({ expected, "UPDATE DEPT1", "UPDATE END" }));
     }
 
     void downloadAssemblesFramesInPieces()
