@@ -37,8 +37,7 @@ myserial::myserial(QObject* parent)
     : QSerialPort(parent)
     , m_engine(portEngine(this, CarrierTraits::serial()))
 {
-    setReadBufferSize(kPortReadBuffer);
-    connect(this, &QIODevice::readyRead, this, [this] { m_engine.takeIdleInput(); });
+    watchIdleInput(this, &m_engine);
 }
 
 myserial::~myserial()
@@ -60,17 +59,9 @@ bool myserial::openPort(const QString& portName)
     return true;
 }
 
-void myserial::sendData(QByteArray datatype, SharedTable datas)
-{
-    m_engine.sendData(datatype, datas.data());
-    emit signal_transferEnded();
-}
+void myserial::sendData(QByteArray datatype, SharedTable datas) { m_engine.sendData(datatype, datas.data()); }
 
-void myserial::rcvData(QByteArray datatype)
-{
-    m_engine.rcvData(datatype);
-    emit signal_transferEnded();
-}
+void myserial::rcvData(QByteArray datatype) { m_engine.rcvData(datatype); }
 
 rs232thread::rs232thread(const QString& portName, QObject* parent)
     : RelayThread("rs232thread", parent)

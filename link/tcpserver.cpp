@@ -59,21 +59,12 @@ MySocket::MySocket(int, QObject* parent)
     : QTcpSocket(parent)
     , m_engine(portEngine(this, CarrierTraits::tcp()))
 {
-    setReadBufferSize(kPortReadBuffer);
-    connect(this, &QIODevice::readyRead, this, [this] { m_engine.takeIdleInput(); });
+    watchIdleInput(this, &m_engine);
 }
 
-void MySocket::sendData(QByteArray datatype, SharedTable datas)
-{
-    m_engine.sendData(datatype, datas.data());
-    emit signal_transferEnded();
-}
+void MySocket::sendData(QByteArray datatype, SharedTable datas) { m_engine.sendData(datatype, datas.data()); }
 
-void MySocket::rcvData(QByteArray datatype)
-{
-    m_engine.rcvData(datatype);
-    emit signal_transferEnded();
-}
+void MySocket::rcvData(QByteArray datatype) { m_engine.rcvData(datatype); }
 
 ServerThread::ServerThread(int socketDescriptor, QObject* parent)
     : RelayThread("tcpthread", parent)

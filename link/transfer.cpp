@@ -13,7 +13,8 @@ namespace {
 constexpr int kMaxBuffered = 256;
 }
 
-// Marks a transfer as running; afterwards whatever it left unread counts as waiting input.
+// Marks a transfer as running; afterwards whatever it left unread counts as waiting input,
+// and the end is reported.
 class TransferEngine::Running {
 public:
     explicit Running(TransferEngine* engine)
@@ -25,6 +26,7 @@ public:
     {
         m_engine->m_running = false;
         m_engine->keepPending();
+        m_engine->m_ended();
     }
 
 private:
@@ -43,12 +45,14 @@ const CarrierTraits& CarrierTraits::serial()
     return traits;
 }
 
-TransferEngine::TransferEngine(QIODevice* device, const CarrierTraits& traits, Flush flush, WordSink words, RowsSink rows)
+TransferEngine::TransferEngine(
+    QIODevice* device, const CarrierTraits& traits, Flush flush, WordSink words, RowsSink rows, Ended ended)
     : m_device(device)
     , m_traits(traits)
     , m_flush(std::move(flush))
     , m_words(std::move(words))
     , m_rows(std::move(rows))
+    , m_ended(std::move(ended))
 {
 }
 

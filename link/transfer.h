@@ -3,10 +3,9 @@
 #include "link/protocol.h"
 
 #include <QByteArray>
+#include <QIODevice>
 
 #include <functional>
-
-class QIODevice;
 
 // The points in which the TCP and the RS-232 carriers differ.
 struct CarrierTraits {
@@ -30,8 +29,11 @@ public:
     using WordSink = std::function<void(const QByteArray& word)>;
     using RowsSink = std::function<void(const QByteArray& datatype, const ItemTable& rows)>;
     using Flush = std::function<void()>;
+    using Ended = std::function<void()>;
 
-    TransferEngine(QIODevice* device, const CarrierTraits& traits, Flush flush, WordSink words, RowsSink rows);
+    // `ended` is called whenever sendData() or rcvData() returns.
+    TransferEngine(
+        QIODevice* device, const CarrierTraits& traits, Flush flush, WordSink words, RowsSink rows, Ended ended);
 
     // Sends the rows of `datas` (null: one frame without a row) as `datatype` ("update").
     void sendData(const QByteArray& datatype, const ItemTable* datas);
@@ -62,6 +64,7 @@ private:
     Flush m_flush;
     WordSink m_words;
     RowsSink m_rows;
+    Ended m_ended;
     ItemTable m_received; // rows of the download in progress, one list per port
     bool m_running = false;
     QByteArray m_pendingHead; // the first bytes that arrived outside a transfer
@@ -73,13 +76,21 @@ private:
 constexpr qint64 kPortReadBuffer = 16 * 1024;
 
 // The engine of a port object (MySocket, myserial): it runs on the port and reports
-// through the port's signal_ackData and signal_rcvData. The port bounds its read buffer and
-// hands its readyRead to takeIdleInput().
+// through the port's signal_ackData, signal_rcvData and signal_transferEnded. The port bounds
+// its read buffer and hands its readyRead to takeIdleInput() (see watchIdleInput()).
 template <class Port> TransferEngine portEngine(Port* port, const CarrierTraits& traits)
 {
     return TransferEngine(
         port, traits, [port] { port->flush(); }, [port](const QByteArray& word) { emit port->signal_ackData(word); },
         [port](const QByteArray& datatype, const ItemTable& rows) {
             emit port->signal_rcvData(datatype, SharedTable(new ItemTable(rows)));
-        });
+        },
+        [port] { emit port->signal_transferEnded(); });
+}
+
+// Bounds what `port` buffers and lets `engine` keep what arrives outside a transfer.
+template <class Port> void watchIdleInput(Port* port, TransferEngine* engine)
+{
+    port->setReadBufferSize(kPortReadBuffer);
+    QObject::connect(port, &QIODevice::readyRead, port, [engine] { engine->takeIdleInput(); });
 }
