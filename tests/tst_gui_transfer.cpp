@@ -293,8 +293,8 @@ private slots:
         MainWindow w(nullptr, m_dir.path());
         child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
         auto fast = connectSimulator(w, m_dir.filePath(QStringLiteral("fast.db")));
-        auto slow = connectSimulator(w, m_dir.filePath(QStringLiteral("slow.db")), { QStringLiteral("--delay"),
-                                                                                    QStringLiteral("300") });
+        auto slow = connectSimulator(
+            w, m_dir.filePath(QStringLiteral("slow.db")), { QStringLiteral("--delay"), QStringLiteral("300") });
         QVERIFY(fast && slow);
         click(w, "btn_dept");
         click(w, "btn_install");
