@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int rows = 0;
     TransferEngine engine(
         &device, traits, [] {}, [&words](const QByteArray& word) { words += word.size(); },
-        [&rows](const QByteArray&, const ItemTable& table) { rows += table.size(); });
+        [&rows](const QByteArray&, const ItemTable& table) { rows += table.size(); }, [] {});
     if (selector & 2) {
         const ItemTable table = someRows(1 + (selector >> 6));
         engine.sendData(type, &table);
