@@ -2,6 +2,7 @@
 
 #include "app/applog.h"
 #include "records/categories.h"
+#include "records/headerrow.h"
 
 #include <QItemSelectionModel>
 #include <QStandardItemModel>
@@ -114,62 +115,6 @@ void fill(GridModel* model, const ItemTable& table, ColumnDescription& columns, 
     });
 }
 
-ItemRow headerRow(int category)
-{
-    static const char* const group[] = { "Indx", "Name", "Family" };
-    static const char* const dept[] = { "Indx", "Name", "Group", "Print", "Options", "Tax", "Price", "PriceMax", "Kp" };
-    static const char* const plu[] = { "Random", "Name", "Dept", "Price", "Stock+" };
-    static const char* const tax[] = { "Indx", "Name", "Rate", "Options" };
-    static const char* const disc[] = { "Indx", "Name", "Fixed", "Max", "Tax", "Print", "Options" };
-    static const char* const clerk[] = { "Indx", "Name", "Passwd", "Options" };
-    static const char* const header[] = { "Indx", "Header" };
-    static const char* const trailer[] = { "Indx", "Trailer" };
-    static const char* const net[] = { "Indx", "Option", "IPAddress", "ClientPort", "ServerIP", "ServerPort", "GateWay",
-        "IPMask", "PrimaryDNS", "SecondDNS", "ServerURL", "APN", "UserName", "Password", "ECR_ID", "SecurityCode" };
-
-    const char* const* names = nullptr;
-    int count = 0;
-    auto use = [&](const auto& list) {
-        names = list;
-        count = int(std::size(list));
-    };
-    switch (category) {
-    case CategoryGroup:
-        use(group);
-        break;
-    case CategoryDept:
-        use(dept);
-        break;
-    case CategoryPlu:
-        use(plu);
-        break;
-    case CategoryTax:
-        use(tax);
-        break;
-    case CategoryDisc:
-        use(disc);
-        break;
-    case CategoryClerk:
-        use(clerk);
-        break;
-    case CategoryHeader:
-        use(header);
-        break;
-    case CategoryTrailer:
-        use(trailer);
-        break;
-    case CategoryNetParm:
-        use(net);
-        break;
-    default:
-        break;
-    }
-    ItemRow row;
-    for (int i = 0; i < count; ++i)
-        row.append(QString::fromLatin1(names[i]));
-    return row;
-}
-
 ItemTable collect(const QStandardItemModel* model, int category, bool includeHeader)
 {
     const int rows = model->rowCount();
@@ -177,7 +122,7 @@ ItemTable collect(const QStandardItemModel* model, int category, bool includeHea
     ItemTable table;
     table.reserve(rows + 1);
     if (includeHeader) {
-        const ItemRow header = headerRow(category);
+        const ItemRow header = categoryHeaderRow(category);
         if (!header.isEmpty())
             table.append(header);
     }

@@ -33,10 +33,6 @@ namespace ItemGrid {
 // empties) the published header list.
 void fill(GridModel* model, const ItemTable& table, ColumnDescription& columns, int category);
 
-// The column names of a category as a row, for files that carry a header line; empty for
-// categories without one.
-ItemRow headerRow(int category);
-
 // The model's rows as texts, optionally preceded by the category's header row.
 ItemTable collect(const QStandardItemModel* model, int category, bool includeHeader);
 

@@ -1,0 +1,40 @@
+#include "records/headerrow.h"
+
+#include "records/categories.h"
+
+#include <initializer_list>
+
+namespace {
+
+struct HeaderNames {
+    int category;
+    std::initializer_list<const char*> names;
+};
+
+const HeaderNames kHeaders[] = {
+    { CategoryGroup, { "Indx", "Name", "Family" } },
+    { CategoryDept, { "Indx", "Name", "Group", "Print", "Options", "Tax", "Price", "PriceMax", "Kp" } },
+    { CategoryPlu, { "Random", "Name", "Dept", "Price", "Stock+" } },
+    { CategoryTax, { "Indx", "Name", "Rate", "Options" } },
+    { CategoryDisc, { "Indx", "Name", "Fixed", "Max", "Tax", "Print", "Options" } },
+    { CategoryClerk, { "Indx", "Name", "Passwd", "Options" } },
+    { CategoryHeader, { "Indx", "Header" } },
+    { CategoryTrailer, { "Indx", "Trailer" } },
+    { CategoryNetParm, { "Indx", "Option", "IPAddress", "ClientPort", "ServerIP", "ServerPort", "GateWay", "IPMask",
+                           "PrimaryDNS", "SecondDNS", "ServerURL", "APN", "UserName", "Password", "ECR_ID",
+                           "SecurityCode" } },
+};
+
+} // namespace
+
+ItemRow categoryHeaderRow(int category)
+{
+    ItemRow row;
+    for (const HeaderNames& entry : kHeaders) {
+        if (entry.category != category)
+            continue;
+        for (const char* name : entry.names)
+            row.append(QString::fromLatin1(name));
+    }
+    return row;
+}
