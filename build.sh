@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 PACKAGES=(
     cmake g++ make
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-5compat-dev
-    libqt6sql6-sqlite libgl-dev libsqlite3-dev
+    libqt6sql6-sqlite libgl-dev libsqlite3-dev libquazip1-qt6-dev
     xvfb xauth socat fonts-dejavu-core
     clang libclang-rt-14-dev
 )

@@ -1,0 +1,237 @@
+#include "storage/csv.h"
+
+#include "storage/storagelog.h"
+
+#include <QIODevice>
+#include <QTextStream>
+
+#include <cmath>
+
+namespace {
+
+constexpr QChar kQuote = QLatin1Char('"');
+constexpr QChar kComma = QLatin1Char(',');
+
+bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// The integer a field in scientific notation stands for, cut towards zero; false when it
+// lies outside the 64-bit range (the field then stays as it is).
+bool scientificToInteger(const QString& field, QString* integer)
+{
+    bool ok = false;
+    const double value = field.toDouble(&ok);
+    if (!ok || !(std::fabs(value) < 9.2233720368547758e18))
+        return false;
+    *integer = QString::number(qint64(value));
+    return true;
+}
+
+} // namespace
+
+struct csv::Private {
+    std::unique_ptr<QTextStream> stream;
+    bool atLineStart = true;
+    QChar separator = kComma;
+    int line = 0; // physical lines read from the device
+    Conversions conversions;
+};
+
+csv::csv(QObject* parent)
+    : QObject(parent)
+    , d(std::make_unique<Private>())
+{
+}
+
+csv::~csv() = default;
+
+void csv::setDevice(QIODevice* device)
+{
+    d->stream.reset();
+    d->stream = std::make_unique<QTextStream>(device);
+    d->line = 0;
+    d->conversions = Conversions();
+}
+
+bool csv::atEnd() const { return !d->stream || d->stream->atEnd(); }
+
+void csv::setSeparator(QChar separator) { d->separator = separator; }
+
+csv::Conversions csv::conversions() const { return d->conversions; }
+
+bool csv::isScientific(const QString& field)
+{
+    const QChar* c = field.constData();
+    const QChar* end = c + field.size();
+    if (c != end && (*c == QLatin1Char('+') || *c == QLatin1Char('-')))
+        ++c;
+    const QChar* digits = c;
+    while (c != end && isDigit(*c))
+        ++c;
+    if (c == digits)
+        return false;
+    if (c != end && *c == QLatin1Char('.')) {
+        ++c;
+        while (c != end && isDigit(*c))
+            ++c;
+    }
+    if (end - c < 3 || c[0] != QLatin1Char('E') || c[1] != QLatin1Char('+'))
+        return false;
+    for (c += 2; c != end; ++c)
+        if (!isDigit(*c))
+            return false;
+    return true;
+}
+
+QString csv::escape(const QString& text)
+{
+    bool enclose = isScientific(text);
+    for (const QChar c : text) {
+        if (c == kComma || c == kQuote || c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            enclose = true;
+            break;
+        }
+    }
+    if (!enclose)
+        return text;
+    QString quoted = text;
+    quoted.replace(kQuote, QStringLiteral("\"\""));
+    return kQuote + quoted + kQuote;
+}
+
+void csv::writeField(const QString& text)
+{
+    if (!d->stream)
+        return;
+    if (!d->atLineStart)
+        *d->stream << kComma;
+    d->atLineStart = false;
+    *d->stream << escape(text);
+}
+
+void csv::endLine()
+{
+    if (!d->stream)
+        return;
+    *d->stream << QLatin1Char('\n');
+    d->atLineStart = true;
+}
+
+void csv::writeTable(const ItemTable& table)
+{
+    if (!d->stream)
+        return;
+    QTextStream& out = *d->stream;
+    for (const ItemRow& row : table) {
+        if (!d->atLineStart)
+            out << kComma;
+        d->atLineStart = false;
+        // A row of one empty cell is written as "" so that it does not read back as a row
+        // without cells.
+        if (row.size() == 1 && row.first().toString().isEmpty()) {
+            out << QStringLiteral("\"\"");
+        } else {
+            for (int c = 0; c < row.size(); ++c) {
+                if (c > 0)
+                    out << kComma;
+                out << escape(row.at(c).toString());
+            }
+        }
+        d->atLineStart = true;
+        out << QLatin1Char('\n');
+    }
+}
+
+QStringList csv::readLine()
+{
+    QStringList fields;
+    if (!d->stream || d->stream->atEnd())
+        return fields;
+    QString line = d->stream->readLine();
+    ++d->line;
+    if (line.isEmpty())
+        return fields;
+
+    const QChar separator = d->separator;
+    qsizetype pos = 0;
+    for (;;) {
+        QString field;
+        bool quoted = false;
+        bool lineEnds = false;
+        if (pos < line.size() && line.at(pos) == kQuote) {
+            quoted = true;
+            qsizetype i = pos + 1;
+            bool closed = false;
+            while (!closed) {
+                if (i >= line.size()) {
+                    // A line break inside quotation marks belongs to the field: the record
+                    // goes on in the next line (an unclosed field at the end takes the rest).
+                    if (d->stream->atEnd())
+                        break;
+                    field += QLatin1Char('\n');
+                    line = d->stream->readLine();
+                    ++d->line;
+                    i = 0;
+                    continue;
+                }
+                const QChar c = line.at(i);
+                if (c != kQuote) {
+                    const qsizetype next = line.indexOf(kQuote, i);
+                    const qsizetype stop = next < 0 ? line.size() : next;
+                    field.append(line.constData() + i, stop - i);
+                    i = stop;
+                } else if (i + 1 < line.size() && line.at(i + 1) == kQuote) {
+                    field += kQuote;
+                    i += 2;
+                } else {
+                    closed = true;
+                    ++i;
+                }
+            }
+            // Text after the closing mark, up to the next separator, belongs to the field.
+            if (i >= line.size()) {
+                lineEnds = true;
+            } else {
+                const qsizetype next = line.indexOf(separator, i);
+                const qsizetype stop = next < 0 ? line.size() : next;
+                field.append(line.constData() + i, stop - i);
+                lineEnds = next < 0;
+                pos = stop + 1;
+            }
+        } else {
+            const qsizetype next = line.indexOf(separator, pos);
+            const qsizetype stop = next < 0 ? line.size() : next;
+            field = line.mid(pos, stop - pos);
+            lineEnds = next < 0;
+            pos = stop + 1;
+        }
+        QString integer;
+        if (!quoted && field.contains(QLatin1String("E+")) && isScientific(field)
+            && scientificToInteger(field, &integer)) {
+            Conversions& seen = d->conversions;
+            if (seen.count++ == 0) {
+                seen.firstLine = d->line;
+                seen.firstColumn = int(fields.size()) + 1;
+            }
+            field = integer;
+        }
+        fields.append(field);
+        if (lineEnds)
+            break;
+    }
+    return fields;
+}
+
+ItemTable csv::readAll()
+{
+    ItemTable table;
+    while (!atEnd()) {
+        const QStringList fields = readLine();
+        ItemRow row;
+        row.reserve(fields.size());
+        for (const QString& field : fields)
+            row.append(field);
+        qCDebug(lcStorage).noquote() << "--->datalist = " + fields.join(QStringLiteral(", "));
+        table.append(row);
+    }
+    return table;
+}

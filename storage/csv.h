@@ -1,0 +1,56 @@
+#pragma once
+
+#include "records/itemtable.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class QIODevice;
+
+// A small CSV reader and writer over a text stream: "," between fields (";" may be chosen
+// for reading), one table row per line. A field holding the separator, a quotation mark or
+// a line break is written in quotation marks with its marks doubled, so that whatever is
+// written reads back unchanged. Unquoted fields in scientific notation ("1.23457E+11", as
+// spreadsheet programs show long codes) are read as 64-bit integers. One thread at a time.
+class csv : public QObject {
+    Q_OBJECT
+public:
+    explicit csv(QObject* parent = nullptr);
+    ~csv() override;
+
+    // A new UTF-8 text stream on `device` replaces the old one (which is flushed). A
+    // byte-order mark at the start of what is read is skipped.
+    void setDevice(QIODevice* device);
+    bool atEnd() const;
+
+    void writeField(const QString& text);
+    void endLine();
+    void writeTable(const ItemTable& table);
+
+    QStringList readLine();
+    ItemTable readAll();
+
+    // The field separator for reading; "," unless set.
+    void setSeparator(QChar separator);
+
+    // Fields that readLine() turned from scientific notation into integers since the device
+    // was set: how many, and where the first was (line of the device and field, from 1).
+    struct Conversions {
+        int count = 0;
+        int firstLine = 0;
+        int firstColumn = 0;
+    };
+    Conversions conversions() const;
+
+    // The field as writeField() writes it.
+    static QString escape(const QString& text);
+    // True for a number in scientific notation: optional sign, digits, optional decimals,
+    // "E+", digits.
+    static bool isScientific(const QString& field);
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};

@@ -1,0 +1,120 @@
+#include "storage/csvfile.h"
+
+#include "storage/csv.h"
+#include "storage/storagelog.h"
+#include "storage/xlsx.h"
+#include "users/language.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QTemporaryFile>
+#include <QTextCodec>
+
+namespace {
+
+const char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+// Text that is not UTF-8 comes from a spreadsheet program saving in the desktop's code
+// page: the display language's one, or windows-1252 where that is UTF-8 (English).
+QString fromCodePage(const QByteArray& bytes)
+{
+    const QTextCodec* codec = QTextCodec::codecForLocale();
+    if (codec->mibEnum() == 106)
+        if (const QTextCodec* western = QTextCodec::codecForName("windows-1252"))
+            return western->toUnicode(bytes);
+    return fromLocal8(bytes);
+}
+
+QChar separatorOf(const QByteArray& bytes)
+{
+    qsizetype end = bytes.indexOf('\n');
+    const QByteArray first = end < 0 ? bytes : bytes.left(end);
+    return !first.contains(',') && first.contains(';') ? QLatin1Char(';') : QLatin1Char(',');
+}
+
+} // namespace
+
+bool isWorkbookName(const QString& path) { return path.contains(QLatin1String(".xlsx"), Qt::CaseInsensitive); }
+
+void readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString decoded = utf8(bytes);
+    QBuffer buffer;
+    if (utf8.hasError()) {
+        out->encoding = TableFile::Encoding::CodePage;
+        buffer.setData(fromCodePage(bytes).toUtf8());
+    } else {
+        out->encoding
+            = bytes.startsWith(kByteOrderMark) ? TableFile::Encoding::Utf8WithMark : TableFile::Encoding::Utf8;
+        buffer.setData(bytes);
+    }
+    decoded.clear();
+    buffer.open(QIODevice::ReadOnly);
+
+    out->separator = detectSeparator ? separatorOf(bytes) : QLatin1Char(',');
+    csv reader;
+    reader.setSeparator(out->separator);
+    reader.setDevice(&buffer);
+    out->rows = reader.readAll();
+    const csv::Conversions conversions = reader.conversions();
+    out->scientificCount = conversions.count;
+    out->firstScientificLine = conversions.firstLine;
+    out->firstScientificColumn = conversions.firstColumn;
+}
+
+bool readTableFile(const QString& path, TableFile* out)
+{
+    *out = TableFile();
+    if (isWorkbookName(path)) {
+        QTemporaryFile converted(QDir::tempPath() + QStringLiteral("/tallvane-XXXXXX.csv"));
+        if (!converted.open()) {
+            out->error = QStringLiteral("no temporary file for the conversion: %1").arg(converted.errorString());
+            return false;
+        }
+        if (!convertWorkbook(path, &converted, &out->error))
+            return false;
+        converted.seek(0);
+        readCsvText(converted.readAll(), out, false);
+        out->fromWorkbook = true;
+        return true;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        out->error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        out->error = file.errorString();
+        return false;
+    }
+    readCsvText(bytes, out);
+    return true;
+}
+
+bool writeCsvFile(const QString& path, const ItemTable& table, QString* error)
+{
+    QSaveFile file(path);
+    // Where no file can be made beside it, the file is overwritten in place.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    file.write(kByteOrderMark, 3);
+    {
+        csv writer;
+        writer.setDevice(&file);
+        writer.writeTable(table);
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        qCWarning(lcStorage) << "csv not written" << path << *error;
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "records/itemtable.h"
+
+#include <QString>
+
+// Item tables in files as operators make them with spreadsheet programs: CSV in UTF-8
+// (with or without a byte-order mark) or in the display language's code page, with "," or
+// ";" between fields, and .xlsx workbooks, whose first worksheet is read through a
+// temporary CSV file. Used by the main window and by command-line tools alike.
+
+struct TableFile {
+    enum class Encoding { Utf8WithMark, Utf8, CodePage };
+
+    ItemTable rows; // every line of the file, its header line first
+    Encoding encoding = Encoding::Utf8;
+    QChar separator = QLatin1Char(',');
+    bool fromWorkbook = false;
+    // Fields turned into integers from scientific notation (digits may have been lost),
+    // with the line and field (from 1) of the first.
+    int scientificCount = 0;
+    int firstScientificLine = 0;
+    int firstScientificColumn = 0;
+    QString error; // why the file could not be read; empty when it was
+};
+
+// True for a file name that is read as a workbook (".xlsx" in any case).
+bool isWorkbookName(const QString& path);
+
+// Reads the CSV file or the workbook at `path` (opened read-only). False, with the reason
+// in out->error and no rows, when it cannot be read.
+bool readTableFile(const QString& path, TableFile* out);
+
+// Reads CSV text. A text that is not valid UTF-8 is read through the code page of the
+// display language (windows-1252 for English, whose own code page is UTF-8). The
+// separator is ";" when the first line holds no "," but a ";", unless `detectSeparator`
+// is false.
+void readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator = true);
+
+// Writes `table` to `path` as UTF-8 CSV with a byte-order mark, replacing what the file
+// held; on failure the file keeps its old contents and `error` says why.
+bool writeCsvFile(const QString& path, const ItemTable& table, QString* error);

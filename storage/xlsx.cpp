@@ -1,0 +1,446 @@
+#include "storage/xlsx.h"
+
+#include "storage/csv.h"
+#include "storage/storagelog.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QStringList>
+#include <QXmlStreamReader>
+
+#include <quazip.h>
+#include <quazipfile.h>
+
+namespace {
+
+constexpr int kMaxColumns = 16384; // the widest sheet a spreadsheet program makes (XFD)
+constexpr int kKeptDigits = 15; // significant digits a spreadsheet keeps of a fraction
+
+// Parts of the package are named by relationships: id and type to the part's path.
+struct Relationship {
+    QString id;
+    QString type;
+    QString target;
+};
+
+QString resolveTarget(const QString& folder, const QString& target)
+{
+    if (target.startsWith(QLatin1Char('/')))
+        return QDir::cleanPath(target.mid(1));
+    return QDir::cleanPath(folder.isEmpty() ? target : folder + QLatin1Char('/') + target);
+}
+
+QString folderOf(const QString& part)
+{
+    const qsizetype slash = part.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? QString() : part.left(slash);
+}
+
+// The relationships part that belongs to `part` ("xl/workbook.xml" -> "xl/_rels/workbook.xml.rels").
+QString relationshipsOf(const QString& part)
+{
+    const QString folder = folderOf(part);
+    const QString name = part.mid(folder.isEmpty() ? 0 : folder.size() + 1);
+    return (folder.isEmpty() ? QString() : folder + QLatin1Char('/')) + QStringLiteral("_rels/") + name
+        + QStringLiteral(".rels");
+}
+
+bool isStart(const QXmlStreamReader& xml, QLatin1String name) { return xml.isStartElement() && xml.name() == name; }
+
+bool isEnd(const QXmlStreamReader& xml, QLatin1String name) { return xml.isEndElement() && xml.name() == name; }
+
+// The relationship id of a <sheet> element (r:id in the relationships namespace).
+QString relationshipIdOf(const QXmlStreamReader& xml)
+{
+    for (const QXmlStreamAttribute& attribute : xml.attributes())
+        if (attribute.name() == QLatin1String("id") && !attribute.namespaceUri().isEmpty())
+            return attribute.value().toString();
+    return QString();
+}
+
+QString xmlError(const QXmlStreamReader& xml, const QString& part)
+{
+    return QStringLiteral("%1 is damaged (%2, line %3)").arg(part, xml.errorString()).arg(xml.lineNumber());
+}
+
+// The text of a string item (<si>, <is>): its <t> elements, rich-text runs included,
+// phonetic guides (<rPh>) left out. The reader stands on the item's start element.
+QString itemText(QXmlStreamReader& xml)
+{
+    const QString element = xml.name().toString();
+    QString text;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            if (xml.name() == QLatin1String("t"))
+                text += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            else if (xml.name() == QLatin1String("rPh"))
+                xml.skipCurrentElement();
+        } else if (xml.isEndElement() && xml.name() == element) {
+            break;
+        }
+    }
+    return text;
+}
+
+// Column index (from 0) and row number (from 1) of a cell reference such as "AB12";
+// -1 for a part that is missing or out of range.
+void parseReference(QStringView reference, int* column, int* row)
+{
+    qsizetype i = 0;
+    int letters = 0;
+    while (i < reference.size() && reference.at(i).isLetter() && letters <= kMaxColumns) {
+        letters = letters * 26 + (reference.at(i).toUpper().unicode() - 'A' + 1);
+        ++i;
+    }
+    *column = (i > 0 && letters >= 1 && letters <= kMaxColumns) ? letters - 1 : -1;
+    bool ok = false;
+    const int number = reference.mid(i).toInt(&ok);
+    *row = ok && number >= 1 ? number : -1;
+}
+
+class Package {
+public:
+    explicit Package(const QString& path)
+        : m_zip(path)
+    {
+    }
+
+    bool open() { return m_zip.open(QuaZip::mdUnzip); }
+
+    bool has(const QString& part) { return m_zip.setCurrentFile(part, QuaZip::csInsensitive); }
+
+    bool read(const QString& part, QByteArray* data)
+    {
+        if (!has(part))
+            return false;
+        QuaZipFile file(&m_zip);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        *data = file.readAll();
+        file.close();
+        return file.getZipError() == UNZ_OK;
+    }
+
+    // Opens `part` for streaming; the file reads from this package.
+    bool openPart(const QString& part, QuaZipFile* file)
+    {
+        if (!has(part))
+            return false;
+        file->setZip(&m_zip);
+        return file->open(QIODevice::ReadOnly);
+    }
+
+    bool relationships(const QString& part, QList<Relationship>* out, QString* error)
+    {
+        QByteArray data;
+        const QString name = relationshipsOf(part);
+        if (!read(name, &data))
+            return true; // a part without relationships
+        QXmlStreamReader xml(data);
+        const QString folder = folderOf(part);
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (isStart(xml, QLatin1String("Relationship"))) {
+                const QXmlStreamAttributes attributes = xml.attributes();
+                if (attributes.value(QLatin1String("TargetMode")) == QLatin1String("External"))
+                    continue;
+                out->append({ attributes.value(QLatin1String("Id")).toString(),
+                    attributes.value(QLatin1String("Type")).toString(),
+                    resolveTarget(folder, attributes.value(QLatin1String("Target")).toString()) });
+            }
+        }
+        if (xml.hasError()) {
+            *error = xmlError(xml, name);
+            return false;
+        }
+        return true;
+    }
+
+private:
+    QuaZip m_zip;
+};
+
+QString targetOfType(const QList<Relationship>& relationships, QLatin1String typeEnd)
+{
+    for (const Relationship& relationship : relationships)
+        if (relationship.type.endsWith(typeEnd))
+            return relationship.target;
+    return QString();
+}
+
+bool readSharedStrings(Package& package, const QString& part, QStringList* strings, QString* error)
+{
+    QByteArray data;
+    if (part.isEmpty() || !package.read(part, &data))
+        return true; // a workbook without shared strings
+    QXmlStreamReader xml(data);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (isStart(xml, QLatin1String("si")))
+            strings->append(itemText(xml));
+    }
+    if (xml.hasError()) {
+        *error = xmlError(xml, part);
+        return false;
+    }
+    return true;
+}
+
+// The first sheet in the workbook's order, as the path of its part.
+bool firstSheetPart(Package& package, const QString& workbookPart, QString* sheetPart, QString* error)
+{
+    QByteArray data;
+    if (!package.read(workbookPart, &data)) {
+        *error = QStringLiteral("the file holds no workbook");
+        return false;
+    }
+    QString sheetId;
+    QXmlStreamReader xml(data);
+    while (!xml.atEnd() && sheetId.isEmpty()) {
+        xml.readNext();
+        if (isStart(xml, QLatin1String("sheet")))
+            sheetId = relationshipIdOf(xml);
+    }
+    if (xml.hasError()) {
+        *error = xmlError(xml, workbookPart);
+        return false;
+    }
+    if (sheetId.isEmpty()) {
+        *error = QStringLiteral("the workbook has no worksheet");
+        return false;
+    }
+    QList<Relationship> relationships;
+    if (!package.relationships(workbookPart, &relationships, error))
+        return false;
+    for (const Relationship& relationship : relationships) {
+        if (relationship.id == sheetId) {
+            *sheetPart = relationship.target;
+            return true;
+        }
+    }
+    *error = QStringLiteral("the workbook names no part for its first sheet");
+    return false;
+}
+
+class SheetWriter {
+public:
+    SheetWriter(QIODevice* out, const QStringList& strings)
+        : m_strings(strings)
+    {
+        m_csv.setDevice(out);
+    }
+
+    bool write(QXmlStreamReader& xml, const QString& part, QString* error)
+    {
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (isStart(xml, QLatin1String("row")))
+                readRow(xml);
+        }
+        if (xml.hasError()) {
+            *error = xmlError(xml, part);
+            return false;
+        }
+        return true;
+    }
+
+private:
+    void readRow(QXmlStreamReader& xml)
+    {
+        bool ok = false;
+        const int number = xml.attributes().value(QLatin1String("r")).toInt(&ok);
+        const int row = ok && number > m_lastRow ? number : m_lastRow + 1;
+        m_lastRow = row;
+        QStringList cells;
+        int nextColumn = 0;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (isStart(xml, QLatin1String("c"))) {
+                int column = -1, unusedRow = -1;
+                const QStringView reference = xml.attributes().value(QLatin1String("r"));
+                if (!reference.isEmpty())
+                    parseReference(reference, &column, &unusedRow);
+                if (column < 0)
+                    column = nextColumn;
+                const QString text = readCell(xml);
+                if (column >= kMaxColumns)
+                    continue;
+                nextColumn = column + 1;
+                if (text.isEmpty())
+                    continue;
+                while (cells.size() <= column)
+                    cells.append(QString());
+                cells[column] = text;
+            } else if (isEnd(xml, QLatin1String("row"))) {
+                break;
+            }
+        }
+        // Rows without any text (formatting only) become lines only when a later row has text.
+        if (cells.isEmpty())
+            return;
+        for (; m_writtenRows < row - 1; ++m_writtenRows)
+            m_csv.endLine();
+        for (const QString& cell : cells)
+            m_csv.writeField(cell);
+        m_csv.endLine();
+        m_writtenRows = row;
+    }
+
+    QString readCell(QXmlStreamReader& xml)
+    {
+        const QString type = xml.attributes().value(QLatin1String("t")).toString();
+        QString value;
+        bool hasInline = false;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (isStart(xml, QLatin1String("v"))) {
+                value = xml.readElementText(QXmlStreamReader::SkipChildElements);
+            } else if (isStart(xml, QLatin1String("is"))) {
+                value = itemText(xml);
+                hasInline = true;
+            } else if (xml.isStartElement()) {
+                xml.skipCurrentElement();
+            } else if (isEnd(xml, QLatin1String("c"))) {
+                break;
+            }
+        }
+        if (type == QLatin1String("s")) {
+            bool ok = false;
+            const int index = value.trimmed().toInt(&ok);
+            return ok ? m_strings.value(index) : QString();
+        }
+        if (type == QLatin1String("inlineStr") || hasInline)
+            return value;
+        if (type == QLatin1String("b"))
+            return value.trimmed() == QLatin1String("1") ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+        if (type == QLatin1String("str") || type == QLatin1String("e") || type == QLatin1String("d"))
+            return value;
+        return value.isEmpty() ? value : workbookNumberText(value.trimmed());
+    }
+
+    const QStringList& m_strings;
+    csv m_csv;
+    int m_lastRow = 0;
+    int m_writtenRows = 0;
+};
+
+} // namespace
+
+QString workbookNumberText(const QString& stored)
+{
+    // Split into sign, digits and the position of the decimal point among them.
+    const QString text = stored.trimmed();
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
+        negative = text.at(i++) == QLatin1Char('-');
+    QString digits;
+    qsizetype point = -1;
+    for (; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isDigit() && c.unicode() < 128)
+            digits += c;
+        else if (c == QLatin1Char('.') && point < 0)
+            point = digits.size();
+        else
+            break;
+    }
+    if (digits.isEmpty())
+        return stored;
+    if (point < 0)
+        point = digits.size();
+    if (i < text.size()) {
+        if (text.at(i) != QLatin1Char('E') && text.at(i) != QLatin1Char('e'))
+            return stored;
+        bool ok = false;
+        const int exponent = text.mid(i + 1).toInt(&ok);
+        if (!ok || exponent > 400 || exponent < -400)
+            return stored;
+        point += exponent;
+    }
+    while (!digits.isEmpty() && digits.at(0) == QLatin1Char('0')) {
+        digits.remove(0, 1);
+        --point;
+    }
+    // Fractions beyond a spreadsheet's precision are binary noise (2.4500000000000002).
+    const qsizetype kept = qMax<qsizetype>(kKeptDigits, point);
+    if (digits.size() > kept) {
+        const bool roundUp = digits.at(kept) >= QLatin1Char('5');
+        digits.truncate(kept);
+        for (qsizetype d = kept - 1; roundUp && d >= 0; --d) {
+            if (digits.at(d) != QLatin1Char('9')) {
+                digits[d] = QChar(digits.at(d).unicode() + 1);
+                break;
+            }
+            digits[d] = QLatin1Char('0');
+            if (d == 0) {
+                digits.prepend(QLatin1Char('1'));
+                ++point;
+            }
+        }
+    }
+    while (digits.size() > qMax<qsizetype>(point, 0) && digits.endsWith(QLatin1Char('0')))
+        digits.chop(1);
+    if (digits.isEmpty())
+        return QStringLiteral("0");
+    QString result;
+    if (point <= 0)
+        result = QStringLiteral("0.") + QString(-point, QLatin1Char('0')) + digits;
+    else if (point >= digits.size())
+        result = digits + QString(point - digits.size(), QLatin1Char('0'));
+    else
+        result = digits.left(point) + QLatin1Char('.') + digits.mid(point);
+    return negative ? QLatin1Char('-') + result : result;
+}
+
+bool convertWorkbook(const QString& path, QIODevice* out, QString* error)
+{
+    if (!QFileInfo::exists(path)) {
+        qCDebug(lcStorage).noquote() << QStringLiteral("excelFileName \"%1\" exist").arg(path);
+        *error = QStringLiteral("the file does not exist");
+        return false;
+    }
+    Package package(path);
+    if (!package.open()) {
+        *error = QStringLiteral("not an .xlsx workbook (the file is no zip archive, or a damaged one)");
+        return false;
+    }
+    QList<Relationship> packageRelationships;
+    if (!package.relationships(QString(), &packageRelationships, error))
+        return false;
+    QString workbookPart = targetOfType(packageRelationships, QLatin1String("/officeDocument"));
+    if (workbookPart.isEmpty())
+        workbookPart = QStringLiteral("xl/workbook.xml");
+
+    QString sheetPart;
+    if (!firstSheetPart(package, workbookPart, &sheetPart, error))
+        return false;
+    QList<Relationship> workbookRelationships;
+    if (!package.relationships(workbookPart, &workbookRelationships, error))
+        return false;
+    QString stringsPart = targetOfType(workbookRelationships, QLatin1String("/sharedStrings"));
+    if (stringsPart.isEmpty() && package.has(QStringLiteral("xl/sharedStrings.xml")))
+        stringsPart = QStringLiteral("xl/sharedStrings.xml");
+    QStringList strings;
+    if (!readSharedStrings(package, stringsPart, &strings, error))
+        return false;
+
+    QuaZipFile sheet;
+    if (!package.openPart(sheetPart, &sheet)) {
+        *error = QStringLiteral("the first worksheet (%1) is missing").arg(sheetPart);
+        return false;
+    }
+    QXmlStreamReader xml(&sheet);
+    SheetWriter writer(out, strings);
+    if (!writer.write(xml, sheetPart, error))
+        return false;
+    sheet.close();
+    if (sheet.getZipError() != UNZ_OK) {
+        *error = QStringLiteral("the first worksheet (%1) is damaged").arg(sheetPart);
+        return false;
+    }
+    qCDebug(lcStorage) << "save as sucess";
+    return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QIODevice;
+
+// Spreadsheet files without a spreadsheet application: the first worksheet of an .xlsx
+// workbook (first in the workbook's sheet order) written as CSV text to `out`. Shared and
+// inline strings give their text, formulas their last result, numbers their full digits
+// without exponent; a skipped cell gives an empty field and a skipped row an empty line.
+// False, with the reason in `error`, when the file is not a readable workbook; `out` may
+// then hold part of the text.
+bool convertWorkbook(const QString& path, QIODevice* out, QString* error);
+
+// A stored number cell ("1.23456789012E+11", "2.4500000000000002") as the plain decimal
+// a spreadsheet shows ("123456789012", "2.45"): no exponent, integer digits kept whole,
+// fractions rounded to the 15 significant digits that spreadsheets keep.
+QString workbookNumberText(const QString& stored);

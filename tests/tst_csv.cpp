@@ -1,0 +1,535 @@
+#include "storage/csv.h"
+#include "storage/csvfile.h"
+#include "storage/xlsx.h"
+#include "users/language.h"
+#include "workbookbuilder.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextCodec>
+#include <QtTest>
+
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+using WorkbookBuilder::Sheet;
+
+Q_DECLARE_METATYPE(TableFile::Encoding)
+Q_DECLARE_METATYPE(WorkbookBuilder::Sheet)
+
+namespace {
+
+ItemTable table(const QList<QStringList>& lines)
+{
+    ItemTable rows;
+    for (const QStringList& line : lines) {
+        ItemRow row;
+        for (const QString& cell : line)
+            row << cell;
+        rows << row;
+    }
+    return rows;
+}
+
+// Root may open any file for writing; without CAP_DAC_OVERRIDE it meets a file's
+// permission bits as every other user does. Restored when the object goes.
+class WithoutOverride {
+public:
+    WithoutOverride()
+    {
+        if (geteuid() != 0)
+            return;
+        if (syscall(SYS_capget, &m_header, m_saved) != 0)
+            return;
+        __user_cap_data_struct reduced[2] = { m_saved[0], m_saved[1] };
+        reduced[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
+        m_active = syscall(SYS_capset, &m_header, reduced) == 0;
+    }
+    ~WithoutOverride()
+    {
+        if (m_active)
+            syscall(SYS_capset, &m_header, m_saved);
+    }
+
+private:
+    __user_cap_header_struct m_header { _LINUX_CAPABILITY_VERSION_3, 0 };
+    __user_cap_data_struct m_saved[2] {};
+    bool m_active = false;
+};
+
+QStringList temporaryCsvFiles()
+{
+    return QDir(QDir::tempPath()).entryList({ QStringLiteral("tallvane-*") }, QDir::Files);
+}
+
+QByteArray sheetRow(const QByteArray& cells, const QByteArray& reference = "1")
+{
+    return "<row r=\"" + reference + "\">" + cells + "</row>";
+}
+
+} // namespace
+
+class TestCsv : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+            return QString();
+        return path;
+    }
+
+    static ItemTable readBack(const QByteArray& bytes)
+    {
+        TableFile file;
+        readCsvText(bytes, &file);
+        return file.rows;
+    }
+
+private slots:
+    void readLine_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QStringList>("fields");
+
+        QTest::newRow("two fields") << "a,b" << "," << QStringList { "a", "b" };
+        QTest::newRow("trailing comma gives an empty field") << "a," << "," << QStringList { "a", "" };
+        QTest::newRow("empty line") << "" << "," << QStringList {};
+        QTest::newRow("commas only") << ",," << "," << QStringList { "", "", "" };
+        QTest::newRow("quoted comma in the middle") << "12,\"A,B\",3" << "," << QStringList { "12", "A,B", "3" };
+        QTest::newRow("quoted comma last") << "12,\"A,B\"" << "," << QStringList { "12", "A,B" };
+        QTest::newRow("doubled marks inside quotes")
+            << "\"say \"\"hi\"\"\",1" << "," << QStringList { "say \"hi\"", "1" };
+        QTest::newRow("text after the closing mark") << "\"ab\"cd,e" << "," << QStringList { "abcd", "e" };
+        QTest::newRow("marks in an unquoted field stay") << "say \"\"hi\"\"" << "," << QStringList { "say \"\"hi\"\"" };
+        QTest::newRow("quoted empty field") << "\"\"" << "," << QStringList { "" };
+        QTest::newRow("line break inside quotes") << "\"two\nlines\",x" << "," << QStringList { "two\nlines", "x" };
+        QTest::newRow("unclosed quote takes the rest") << "1,\"abc" << "," << QStringList { "1", "abc" };
+        QTest::newRow("CR LF line end") << "a,b\r\n" << "," << QStringList { "a", "b" };
+        QTest::newRow("E+ with decimals") << "1.5E+3" << "," << QStringList { "1500" };
+        QTest::newRow("E+ code of a spreadsheet")
+            << "1.23457E+11,x" << "," << QStringList { "123457000000", "x" };
+        QTest::newRow("E+ negative") << "-2.5E+2" << "," << QStringList { "-250" };
+        QTest::newRow("E+ cut towards zero") << "1.99E+0" << "," << QStringList { "1" };
+        QTest::newRow("E+ inside a word stays") << "TAKE+AWAY" << "," << QStringList { "TAKE+AWAY" };
+        QTest::newRow("E+ followed by text stays") << "5E+3X" << "," << QStringList { "5E+3X" };
+        QTest::newRow("E+ without digits before stays") << "E+5" << "," << QStringList { "E+5" };
+        QTest::newRow("lower-case e+ stays") << "1.5e+3" << "," << QStringList { "1.5e+3" };
+        QTest::newRow("E+ beyond 64 bits stays") << "1E+30" << "," << QStringList { "1E+30" };
+        QTest::newRow("quoted E+ is text") << "\"1.5E+3\"" << "," << QStringList { "1.5E+3" };
+        QTest::newRow("semicolon separator") << "a;\"b;c\";d" << ";" << QStringList { "a", "b;c", "d" };
+        QTest::newRow("comma inside a semicolon file") << "1,5;x" << ";" << QStringList { "1,5", "x" };
+    }
+
+    void readLine()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, separator);
+        QFETCH(QStringList, fields);
+        QByteArray bytes = text.toUtf8();
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        csv reader;
+        reader.setSeparator(separator.at(0));
+        reader.setDevice(&buffer);
+        QCOMPARE(reader.readLine(), fields);
+        QVERIFY(reader.atEnd());
+    }
+
+    void conversionsAreCounted()
+    {
+        QByteArray bytes("Random,Name\n12,TEA\n1.23457E+11,\"1E+5\"\n\n4.5E+2,9.9E+1\n");
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        csv reader;
+        reader.setDevice(&buffer);
+        const ItemTable rows = reader.readAll();
+        QCOMPARE(rows.size(), 5);
+        QCOMPARE(rows.at(3), ItemRow {});
+        QCOMPARE(rows.at(4), (ItemRow { "450", "99" }));
+        QCOMPARE(reader.conversions().count, 3);
+        QCOMPARE(reader.conversions().firstLine, 3);
+        QCOMPARE(reader.conversions().firstColumn, 1);
+        // A new device starts a new count.
+        QByteArray other("a,b\n");
+        QBuffer otherBuffer(&other);
+        otherBuffer.open(QIODevice::ReadOnly);
+        reader.setDevice(&otherBuffer);
+        reader.readAll();
+        QCOMPARE(reader.conversions().count, 0);
+    }
+
+    void escape_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("plain") << "BREAD" << "BREAD";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("comma") << "A,B" << "\"A,B\"";
+        QTest::newRow("quotation mark without comma") << "say \"hi\"" << "\"say \"\"hi\"\"\"";
+        QTest::newRow("line break") << "two\nlines" << "\"two\nlines\"";
+        QTest::newRow("carriage return") << "a\rb" << "\"a\rb\"";
+        QTest::newRow("text in scientific notation") << "1E+5" << "\"1E+5\"";
+        QTest::newRow("E+ inside a word") << "TAKE+AWAY" << "TAKE+AWAY";
+        QTest::newRow("semicolon") << "a;b" << "a;b";
+    }
+
+    void escape()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, written);
+        QCOMPARE(csv::escape(text), written);
+    }
+
+    void writing()
+    {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        {
+            csv writer;
+            writer.setDevice(&buffer);
+            writer.writeField(QStringLiteral("x"));
+            writer.writeField(QStringLiteral("A,B"));
+            writer.endLine();
+            writer.writeTable(table({ { "1", "a" }, { "" }, {}, { "2", "", "b" } }));
+            // A table written after an unfinished line continues it, as the header did.
+            writer.writeField(QStringLiteral("y"));
+            writer.writeTable(table({ { "3" } }));
+        }
+        QCOMPARE(bytes, QByteArray("x,\"A,B\"\n1,a\n\"\"\n\n2,,b\ny,3\n"));
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<ItemTable>("rows");
+        QTest::newRow("plain") << table({ { "Random", "Name" }, { "12", "TEA" } });
+        QTest::newRow("commas and marks")
+            << table({ { "A,B", "say \"hi\"", "\"", ",", "\"\"", "x\"" }, { "\"quoted\"", "a\",\"b" } });
+        QTest::newRow("line breaks") << table({ { "two\nlines", "x" }, { "\n", "end\n" }, { "a\rb" } });
+        QTest::newRow("text in scientific notation") << table({ { "1E+5", "-2.5E+3", "TAKE+AWAY" } });
+        QTest::newRow("empty cells and rows") << table({ { "", "", "" }, {}, { "" }, { "a", "" } });
+        QTest::newRow("spaces kept") << table({ { " lead", "trail ", " " } });
+        QTest::newRow("other scripts") << table({ { "Καφές", "שלום", "قهوة", "กาแฟ", "€" } });
+    }
+
+    void roundTrip()
+    {
+        QFETCH(ItemTable, rows);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        {
+            csv writer;
+            writer.setDevice(&buffer);
+            writer.writeTable(rows);
+        }
+        QCOMPARE(readBack(bytes), rows);
+
+        // The same through the files that the window writes and reads.
+        const QString path = m_dir.filePath(QStringLiteral("round.csv"));
+        QString error;
+        QVERIFY2(writeCsvFile(path, rows, &error), qPrintable(error));
+        TableFile file;
+        QVERIFY(readTableFile(path, &file));
+        QCOMPARE(file.rows, rows);
+        QCOMPARE(file.encoding, TableFile::Encoding::Utf8WithMark);
+        QCOMPARE(file.scientificCount, 0);
+    }
+
+    void encoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<TableFile::Encoding>("encoding");
+
+        auto encoded = [](const char* codec, const QString& text) {
+            return QTextCodec::codecForName(codec)->fromUnicode(text);
+        };
+        const QByteArray header("Random,Name\n");
+        const QString greek = QStringLiteral("Καφές");
+        QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + header + "1," + greek.toUtf8() << int(English)
+                                         << greek << TableFile::Encoding::Utf8WithMark;
+        QTest::newRow("UTF-8 without mark, Greek desktop")
+            << header + "1," + greek.toUtf8() << int(Greek) << greek << TableFile::Encoding::Utf8;
+        QTest::newRow("windows-1253, Greek desktop")
+            << header + "1," + encoded("windows-1253", greek) << int(Greek) << greek << TableFile::Encoding::CodePage;
+        QTest::newRow("windows-1255, Hebrew desktop")
+            << header + "1," + encoded("windows-1255", QStringLiteral("שלום")) << int(Hebrew) << QStringLiteral("שלום")
+            << TableFile::Encoding::CodePage;
+        QTest::newRow("windows-1256, Arabic desktop")
+            << header + "1," + encoded("windows-1256", QStringLiteral("قهوة")) << int(Arabic) << QStringLiteral("قهوة")
+            << TableFile::Encoding::CodePage;
+        QTest::newRow("CP874, Thai desktop") << header + "1," + encoded("CP874", QStringLiteral("กาแฟ")) << int(Thailand)
+                                             << QStringLiteral("กาแฟ") << TableFile::Encoding::CodePage;
+        QTest::newRow("windows-1252, English desktop")
+            << header + "1," + encoded("windows-1252", QStringLiteral("Café €")) << int(English)
+            << QStringLiteral("Café €") << TableFile::Encoding::CodePage;
+    }
+
+    void encoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, language);
+        QFETCH(QString, name);
+        QFETCH(TableFile::Encoding, encoding);
+        currentLanguage = quint8(language);
+        QVERIFY(setlanguage::setLanguage(language));
+        TableFile file;
+        QVERIFY(readTableFile(write(QStringLiteral("encoded.csv"), bytes), &file));
+        currentLanguage = English;
+        setlanguage::setLanguage(English);
+        QCOMPARE(file.encoding, encoding);
+        QCOMPARE(file.rows, table({ { "Random", "Name" }, { "1", name } }));
+    }
+
+    void separator_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<ItemTable>("rows");
+        QTest::newRow("semicolons in the header")
+            << QByteArray("Random;Name;Price\n1;\"A;B\";2,50\n") << ";"
+            << table({ { "Random", "Name", "Price" }, { "1", "A;B", "2,50" } });
+        QTest::newRow("semicolons after a mark")
+            << QByteArray("\xEF\xBB\xBFRandom;Name\r\n7;X\r\n") << ";" << table({ { "Random", "Name" }, { "7", "X" } });
+        QTest::newRow("comma and semicolon in the header")
+            << QByteArray("Random,Na;me\n1,2\n") << "," << table({ { "Random", "Na;me" }, { "1", "2" } });
+        QTest::newRow("semicolons only below the header")
+            << QByteArray("Random,Name\n1;2,3\n") << "," << table({ { "Random", "Name" }, { "1;2", "3" } });
+        QTest::newRow("header of one column")
+            << QByteArray("Random\n1;2\n") << "," << table({ { "Random" }, { "1;2" } });
+    }
+
+    void separator()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, separator);
+        QFETCH(ItemTable, rows);
+        TableFile file;
+        readCsvText(bytes, &file);
+        QCOMPARE(QString(file.separator), separator);
+        QCOMPARE(file.rows, rows);
+    }
+
+    void readOnlyFile()
+    {
+        const QString path = write(QStringLiteral("readonly.csv"), "Random,Name\n1,TEA\n");
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        WithoutOverride asUser;
+        QFile probe(path);
+        QVERIFY2(!probe.open(QIODevice::ReadWrite), "the file must refuse writing for this test to mean anything");
+        TableFile file;
+        QVERIFY2(readTableFile(path, &file), qPrintable(file.error));
+        QCOMPARE(file.rows, table({ { "Random", "Name" }, { "1", "TEA" } }));
+    }
+
+    void unreadableFiles()
+    {
+        TableFile file;
+        QVERIFY(!readTableFile(m_dir.filePath(QStringLiteral("missing.csv")), &file));
+        QVERIFY(!file.error.isEmpty());
+        QVERIFY(file.rows.isEmpty());
+        QVERIFY(!readTableFile(m_dir.path(), &file));
+    }
+
+    void headerOnlyAndEmptyFiles()
+    {
+        TableFile file;
+        QVERIFY(readTableFile(write(QStringLiteral("header.csv"), "\xEF\xBB\xBFRandom,Name,Dept,Price,Stock+\n"), &file));
+        QCOMPARE(file.rows, table({ { "Random", "Name", "Dept", "Price", "Stock+" } }));
+        QVERIFY(readTableFile(write(QStringLiteral("empty.csv"), ""), &file));
+        QVERIFY(file.rows.isEmpty());
+    }
+
+    void writeReplacesTheFile()
+    {
+        const QString path = write(QStringLiteral("old.csv"), QByteArray(1000, 'x'));
+        QString error;
+        QVERIFY(writeCsvFile(path, table({ { "Indx", "Name" }, { "1", "Καφές" } }), &error));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBFIndx,Name\n1,") + QStringLiteral("Καφές").toUtf8() + "\n");
+
+        QVERIFY(!writeCsvFile(m_dir.filePath(QStringLiteral("no/such/folder/x.csv")), table({ { "1" } }), &error));
+        QVERIFY(!error.isEmpty());
+    }
+
+    void workbookNumber_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("12-digit code") << "123456789012" << "123456789012";
+        QTest::newRow("16-digit code") << "1234567890123456" << "1234567890123456";
+        QTest::newRow("decimal") << "1.5" << "1.5";
+        QTest::newRow("negative") << "-7.25" << "-7.25";
+        QTest::newRow("integer with zeros") << "100" << "100";
+        QTest::newRow("zero") << "0" << "0";
+        QTest::newRow("negative zero") << "-0" << "0";
+        QTest::newRow("trailing zeros") << "1.50" << "1.5";
+        QTest::newRow("exponent of a code") << "1.23456789012E+11" << "123456789012";
+        QTest::newRow("large exponent") << "5E+20" << "500000000000000000000";
+        QTest::newRow("negative exponent") << "1E-3" << "0.001";
+        QTest::newRow("lower-case exponent") << "2.5e-2" << "0.025";
+        QTest::newRow("binary noise") << "2.4500000000000002" << "2.45";
+        QTest::newRow("binary noise below one") << "0.30000000000000004" << "0.3";
+        QTest::newRow("rounding carries") << "9.9999999999999999" << "10";
+        QTest::newRow("not a number") << "abc" << "abc";
+    }
+
+    void workbookNumber()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        QCOMPARE(workbookNumberText(stored), shown);
+    }
+
+    void workbook_data()
+    {
+        QTest::addColumn<QList<Sheet>>("sheets");
+        QTest::addColumn<QByteArray>("shared");
+        QTest::addColumn<ItemTable>("rows");
+
+        QTest::newRow("shared strings with rich text")
+            << QList<Sheet> { { "sheet1.xml",
+                   sheetRow("<c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>9</v></c><c r=\"C1\" t=\"s\"><v>1</v></c>") } }
+            << QByteArray("<si><t>Name</t></si><si><r><rPr><b/></rPr><t>Caf</t></r><r><t xml:space=\"preserve\">é "
+                          "&amp; co</t></r><rPh sb=\"0\" eb=\"1\"><t>KA</t></rPh></si>")
+            << table({ { "Name", "", "Café & co" } });
+        QTest::newRow("inline strings")
+            << QList<Sheet> { { "sheet1.xml",
+                   sheetRow("<c r=\"A1\" t=\"inlineStr\"><is><t>Hi, \"you\"</t></is></c>"
+                            "<c r=\"B1\" t=\"inlineStr\"><is><r><t>ri</t></r><r><t>ch</t></r></is></c>") } }
+            << QByteArray() << table({ { "Hi, \"you\"", "rich" } });
+        QTest::newRow("formula results")
+            << QList<Sheet> { { "sheet1.xml",
+                   sheetRow("<c r=\"A1\" t=\"str\"><f>B2&amp;C2</f><v>ab</v></c><c r=\"B1\" t=\"b\"><f>TRUE()</f><v>1</v></c>"
+                            "<c r=\"C1\" t=\"b\"><v>0</v></c><c r=\"D1\" t=\"e\"><f>1/0</f><v>#DIV/0!</v></c>"
+                            "<c r=\"E1\"><f>1+1</f><v>2</v></c><c r=\"F1\"><f>X1</f></c><c r=\"G1\"><v>1</v></c>") } }
+            << QByteArray() << table({ { "ab", "TRUE", "FALSE", "#DIV/0!", "2", "", "1" } });
+        QTest::newRow("numbers in full")
+            << QList<Sheet> { { "sheet1.xml",
+                   sheetRow("<c r=\"A1\"><v>123456789012</v></c><c r=\"B1\" t=\"n\"><v>1.5</v></c>"
+                            "<c r=\"C1\" s=\"3\"><v>1.23456789012E+11</v></c><c r=\"D1\"><v>2.4500000000000002</v></c>") } }
+            << QByteArray() << table({ { "123456789012", "1.5", "123456789012", "2.45" } });
+        QTest::newRow("cells and rows without r")
+            << QList<Sheet> { { "sheet1.xml",
+                   "<row><c><v>1</v></c><c><v>2</v></c></row><row><c r=\"C2\"><v>3</v></c><c><v>4</v></c></row>" } }
+            << QByteArray() << table({ { "1", "2" }, { "", "", "3", "4" } });
+        QTest::newRow("skipped cells and rows")
+            << QList<Sheet> { { "sheet1.xml",
+                   sheetRow("<c r=\"A1\"><v>1</v></c><c r=\"C1\"><v>3</v></c>")
+                       + sheetRow("<c r=\"B4\"><v>4</v></c>", "4") } }
+            << QByteArray() << table({ { "1", "", "3" }, {}, {}, { "", "4" } });
+        QTest::newRow("rows of formatting only")
+            << QList<Sheet> { { "sheet1.xml",
+                   sheetRow("<c r=\"A1\"><v>1</v></c>") + sheetRow("<c r=\"A2\" s=\"1\"/>", "2")
+                       + sheetRow("<c r=\"A3\"><v>3</v></c><c r=\"B3\" s=\"1\"/>", "3")
+                       + sheetRow("<c r=\"A9\" s=\"2\"/>", "9") + "<row r=\"10\"/>" } }
+            << QByteArray() << table({ { "1" }, {}, { "3" } });
+        QTest::newRow("text that looks like notation stays text")
+            << QList<Sheet> { { "sheet1.xml", sheetRow("<c r=\"A1\" t=\"inlineStr\"><is><t>1E+5</t></is></c>") } }
+            << QByteArray() << table({ { "1E+5" } });
+        QTest::newRow("second sheet ignored")
+            << QList<Sheet> { { "sheet1.xml", sheetRow("<c r=\"A1\"><v>1</v></c>") },
+                   { "sheet2.xml", sheetRow("<c r=\"A1\"><v>2</v></c>") } }
+            << QByteArray() << table({ { "1" } });
+        QTest::newRow("first sheet in another file")
+            << QList<Sheet> { { "sheet3.xml", sheetRow("<c r=\"A1\" t=\"str\"><v>first</v></c>") },
+                   { "sheet1.xml", sheetRow("<c r=\"A1\" t=\"str\"><v>second</v></c>") } }
+            << QByteArray() << table({ { "first" } });
+        QTest::newRow("prefixed elements")
+            << QList<Sheet> { { "sheet1.xml",
+                   "<x:row xmlns:x=\"urn:x\" r=\"1\"><x:c r=\"A1\" t=\"inlineStr\"><x:is><x:t>p</x:t></x:is></x:c></x:row>" } }
+            << QByteArray() << table({ { "p" } });
+    }
+
+    void workbook()
+    {
+        QFETCH(QList<Sheet>, sheets);
+        QFETCH(QByteArray, shared);
+        QFETCH(ItemTable, rows);
+        const QString path = m_dir.filePath(QStringLiteral("book.xlsx"));
+        QFile::remove(path);
+        QVERIFY(WorkbookBuilder::writeZip(path, WorkbookBuilder::workbook(sheets, shared)));
+        TableFile file;
+        QVERIFY2(readTableFile(path, &file), qPrintable(file.error));
+        QVERIFY(file.fromWorkbook);
+        QCOMPARE(file.rows, rows);
+        QCOMPARE(file.scientificCount, 0);
+        QCOMPARE(temporaryCsvFiles(), QStringList());
+    }
+
+    void absoluteTargetsAndUpperCaseName()
+    {
+        WorkbookBuilder::Parts parts
+            = WorkbookBuilder::workbook({ { "sheet1.xml", sheetRow("<c r=\"A1\"><v>7</v></c>") } });
+        for (auto& part : parts)
+            part.second.replace("Target=\"worksheets/", "Target=\"/xl/worksheets/");
+        const QString path = m_dir.filePath(QStringLiteral("BOOK.XLSX"));
+        QVERIFY(WorkbookBuilder::writeZip(path, parts));
+        TableFile file;
+        QVERIFY2(readTableFile(path, &file), qPrintable(file.error));
+        QCOMPARE(file.rows, table({ { "7" } }));
+    }
+
+    void notWorkbook_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing file") << "missing" << "does not exist";
+        QTest::newRow("corrupt zip") << "garbage" << "not an .xlsx workbook";
+        QTest::newRow("truncated zip") << "truncated" << "not an .xlsx workbook";
+        QTest::newRow("zip that is no workbook") << "plain zip" << "holds no workbook";
+        QTest::newRow("workbook without sheets") << "no sheets" << "has no worksheet";
+        QTest::newRow("sheet part missing") << "no sheet part" << "is missing";
+        QTest::newRow("damaged sheet XML") << "bad xml" << "is damaged";
+    }
+
+    void notWorkbook()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const QString path = m_dir.filePath(kind + QStringLiteral(".xlsx"));
+        const WorkbookBuilder::Parts good
+            = WorkbookBuilder::workbook({ { "sheet1.xml", sheetRow("<c r=\"A1\"><v>1</v></c>") } });
+        WorkbookBuilder::Parts parts = good;
+        if (kind == QLatin1String("garbage")) {
+            QVERIFY(!write(kind + QStringLiteral(".xlsx"), QByteArray(4000, '\x5a')).isEmpty());
+        } else if (kind == QLatin1String("truncated")) {
+            QVERIFY(WorkbookBuilder::writeZip(path, good));
+            QFile file(path);
+            QVERIFY(file.resize(file.size() / 2));
+        } else if (kind != QLatin1String("missing")) {
+            if (kind == QLatin1String("plain zip"))
+                parts = { { QStringLiteral("readme.txt"), "hello" } };
+            else if (kind == QLatin1String("no sheets"))
+                parts = WorkbookBuilder::workbook({});
+            else if (kind == QLatin1String("no sheet part"))
+                parts.removeLast();
+            else if (kind == QLatin1String("bad xml"))
+                parts.last().second = "<worksheet><sheetData><row r=\"1\"><c r=\"A1\"><v>1</v></row>";
+            QVERIFY(WorkbookBuilder::writeZip(path, parts));
+        }
+        TableFile file;
+        file.rows = table({ { "left", "over" } });
+        QVERIFY(!readTableFile(path, &file));
+        QVERIFY2(file.error.contains(reason), qPrintable(file.error));
+        QVERIFY(file.rows.isEmpty());
+        QCOMPARE(temporaryCsvFiles(), QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCsv)
+#include "tst_csv.moc"
