@@ -2,6 +2,7 @@
 
 #include "app/applog.h"
 #include "app/fielddelegate.h"
+#include "app/filecommands.h"
 #include "app/filedialog.h"
 #include "app/itemgrid.h"
 #include "app/logopage.h"
@@ -598,6 +599,15 @@ void MainWindow::on_actionSave_triggered()
         return;
     if (!codec->saveTable(ItemGrid::collect(m_model, m_currentCategory, m_includeHeader)))
         statusBar()->showMessage(QStringLiteral("Not saved: the database keeps its previous rows."));
+}
+
+void MainWindow::on_btn_savefile_clicked() { FileCommands::exportGrid(this, m_model, m_currentCategory); }
+
+void MainWindow::on_btn_openfile_clicked()
+{
+    ItemTable rows;
+    if (FileCommands::importFile(this, m_model, m_currentCategory, &rows))
+        fillTable(rows);
 }
 
 void MainWindow::fillSystemPage()

@@ -77,6 +77,7 @@ private slots:
     void on_actionOpen_triggered();
     void on_actionNew_triggered();
     void on_btn_dept_clicked();
+    void on_btn_openfile_clicked();
     void on_actionSave_triggered();
     void on_tableView_customContextMenuRequested(const QPoint& pos);
     void on_btn_plu_clicked();
@@ -97,6 +98,7 @@ private slots:
     void on_btn_update_clicked();
     void on_btn_delete_clicked();
     void on_btn_add_clicked();
+    void on_btn_savefile_clicked();
     void on_actionClearData_triggered();
     void on_btn_open_image_clicked();
     void on_iamgesize_19264_clicked();

@@ -1,0 +1,283 @@
+#include "app/filedialog.h"
+#include "app/itemgrid.h"
+#include "app/mainwindow.h"
+#include "guisupport.h"
+#include "records/categories.h"
+#include "records/dept.h"
+#include "storage/configdb.h"
+#include "testsupport.h"
+#include "users/language.h"
+#include "workbookbuilder.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+ItemRow row(const QStringList& cells)
+{
+    ItemRow r;
+    for (const QString& cell : cells)
+        r << cell;
+    return r;
+}
+
+ItemTable departments()
+{
+    return { row({ "1", "BREAD", "2", "10000000", "00000101", "1", "12.50", "100.00", "13" }),
+        row({ "2", "MILK", "1", "00000000", "00000000", "2", "0.99", "10.00", "" }),
+        row({ "3", "FISH, FRESH", "3", "00000000", "00000001", "0", "7.25", "0.00", "8" }) };
+}
+
+QStringList gridTexts(const QStandardItemModel* model)
+{
+    QStringList texts;
+    for (int r = 0; r < model->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < model->columnCount(); ++c)
+            cells << (model->item(r, c) ? model->item(r, c)->text() : QStringLiteral("<none>"));
+        texts << cells.join(QLatin1Char('|'));
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<GuiTestSession> m_session;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    bool writeFile(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    }
+
+    static QByteArray readFile(const QString& name)
+    {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+
+    static void click(MainWindow& w, const char* button)
+    {
+        auto* b = w.findChild<QPushButton*>(QLatin1String(button));
+        QVERIFY2(b, button);
+        b->click();
+    }
+
+    void importFile(MainWindow& w, const QString& name)
+    {
+        FileDialog::setNextFileName(name.isEmpty() ? QString() : path(name));
+        click(w, "btn_openfile");
+    }
+
+    // A window on a database holding three departments, showing the department page.
+    std::unique_ptr<MainWindow> departmentWindow(const QString& database)
+    {
+        createDatabase(path(database));
+        if (!Dept::instance()->saveTable(departments()))
+            return nullptr;
+        auto w = std::make_unique<MainWindow>(nullptr, m_dir.path());
+        click(*w, "btn_dept");
+        return w;
+    }
+
+private slots:
+    void initTestCase() { m_session = std::make_unique<GuiTestSession>(m_dir.path()); }
+    void cleanupTestCase() { m_session.reset(); }
+
+    void exportHeaderRow_data()
+    {
+        QTest::addColumn<int>("category");
+        QTest::addColumn<QString>("header");
+        QTest::newRow("group") << int(CategoryGroup) << "Indx,Name,Family";
+        QTest::newRow("department") << int(CategoryDept) << "Indx,Name,Group,Print,Options,Tax,Price,PriceMax,Kp";
+        QTest::newRow("PLU") << int(CategoryPlu) << "Random,Name,Dept,Price,Stock+";
+        QTest::newRow("tax") << int(CategoryTax) << "Indx,Name,Rate,Options";
+        QTest::newRow("discount") << int(CategoryDisc) << "Indx,Name,Fixed,Max,Tax,Print,Options";
+        QTest::newRow("clerk") << int(CategoryClerk) << "Indx,Name,Passwd,Options";
+        QTest::newRow("header") << int(CategoryHeader) << "Indx,Header";
+        QTest::newRow("trailer") << int(CategoryTrailer) << "Indx,Trailer";
+        QTest::newRow("network parameters")
+            << int(CategoryNetParm)
+            << "Indx,Option,IPAddress,ClientPort,ServerIP,ServerPort,GateWay,IPMask,PrimaryDNS,SecondDNS,ServerURL,APN,"
+               "UserName,Password,ECR_ID,SecurityCode";
+        QTest::newRow("extended header has none") << int(CategoryExtHeader) << "";
+    }
+
+    void exportHeaderRow()
+    {
+        QFETCH(int, category);
+        QFETCH(QString, header);
+        createDatabase(path(QStringLiteral("headers-%1.db").arg(category)));
+        MainWindow w(nullptr, m_dir.path());
+        const char* buttons[] = { nullptr, "btn_group", "btn_dept", "btn_plu", "btn_tax", "btn_disc", "btn_clerk",
+            "btn_th", "btn_trailer", nullptr, "btn_net" };
+        if (category == CategoryExtHeader)
+            w.on_btn_extth_clicked();
+        else
+            click(w, buttons[category]);
+        QCOMPARE(w.currentCategory(), category);
+
+        const QString file = path(QStringLiteral("header-%1.csv").arg(category));
+        FileDialog::setNextFileName(file);
+        click(w, "btn_savefile");
+        const QByteArray bytes = readFile(file);
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const int headerLines = header.isEmpty() ? 0 : 1;
+        QCOMPARE(lines.size(), w.itemModel()->rowCount() + headerLines);
+        if (headerLines)
+            QCOMPARE(lines.first(), header);
+    }
+
+    void departmentRoundTrip()
+    {
+        auto w = departmentWindow(QStringLiteral("roundtrip.db"));
+        QVERIFY(w);
+        QStandardItemModel* model = w->itemModel();
+        model->setData(model->index(1, 1), QStringLiteral("MILK \"FRESH\""));
+        const QStringList before = gridTexts(model);
+
+        FileDialog::setNextFileName(path(QStringLiteral("dept.csv")));
+        click(*w, "btn_savefile");
+        QCOMPARE(w->statusBar()->currentMessage(), QStringLiteral("3 rows written to dept.csv"));
+        QCOMPARE(readFile(path(QStringLiteral("dept.csv"))),
+            QByteArray("\xEF\xBB\xBFIndx,Name,Group,Print,Options,Tax,Price,PriceMax,Kp\n"
+                       "1,BREAD,2,10000000,00000101,1,12.5,100,31\n"
+                       "2,\"MILK \"\"FRESH\"\"\",1,00000000,00000000,2,0.99,10,\n"
+                       "3,\"FISH, FRESH\",3,00000000,00000001,0,7.25,0,8\n"));
+
+        // Imported back unchanged: the grid shows what it showed.
+        ItemGrid::fill(w->itemModel(), {}, currentColumns(), CategoryDept);
+        importFile(*w, QStringLiteral("dept.csv"));
+        QCOMPARE(gridTexts(model), before);
+        QCOMPARE(w->statusBar()->currentMessage(), QStringLiteral("3 rows imported from dept.csv"));
+
+        // New prices typed into the file, saved without a byte-order mark, come in.
+        QByteArray edited = readFile(path(QStringLiteral("dept.csv"))).mid(3);
+        edited.replace(",12.5,", ",13.75,").replace(",0.99,", ",1.05,");
+        QVERIFY(writeFile(QStringLiteral("edited.csv"), edited));
+        importFile(*w, QStringLiteral("edited.csv"));
+        QCOMPARE(model->item(0, 6)->data(Qt::EditRole).toDouble(), 13.75);
+        QCOMPARE(model->item(1, 6)->data(Qt::EditRole).toDouble(), 1.05);
+        QCOMPARE(model->item(1, 1)->text(), QStringLiteral("MILK \"FRESH\""));
+        QCOMPARE(model->item(2, 1)->text(), QStringLiteral("FISH, FRESH"));
+        QCOMPARE(model->rowCount(), 3);
+    }
+
+    void gridStaysOnFailure_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("header only") << "header.csv" << QByteArray("Indx,Name\n")
+                                     << "header.csv holds no rows below its header line. The grid is unchanged.";
+        QTest::newRow("empty file") << "empty.csv" << QByteArray()
+                                    << "empty.csv holds no rows below its header line. The grid is unchanged.";
+        QTest::newRow("empty first line") << "blank.csv" << QByteArray("\n1,A\n")
+                                          << "blank.csv holds no rows below its header line. The grid is unchanged.";
+        QTest::newRow("not a workbook")
+            << "broken.xlsx" << QByteArray("PK\x03\x04 certainly not a workbook")
+            << "Cannot import broken.xlsx: not an .xlsx workbook (the file is no zip archive, or a damaged one). The "
+               "grid is unchanged.";
+        QTest::newRow("missing file") << "missing.csv" << QByteArray() << "Cannot import missing.csv: ";
+    }
+
+    void gridStaysOnFailure()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        auto w = departmentWindow(QStringLiteral("stays.db"));
+        QVERIFY(w);
+        if (name != QLatin1String("missing.csv"))
+            QVERIFY(writeFile(name, bytes));
+        const QStringList before = gridTexts(w->itemModel());
+        QCOMPARE(before.size(), 3);
+        importFile(*w, name);
+        QCOMPARE(gridTexts(w->itemModel()), before);
+        QVERIFY2(w->statusBar()->currentMessage().startsWith(message), qPrintable(w->statusBar()->currentMessage()));
+    }
+
+    void cancelledImportChangesNothing()
+    {
+        auto w = departmentWindow(QStringLiteral("cancel.db"));
+        QVERIFY(w);
+        const QStringList before = gridTexts(w->itemModel());
+        const QString status = w->statusBar()->currentMessage();
+        LogCapture log;
+        importFile(*w, QString());
+        QVERIFY(log.contains(QStringLiteral("\"\" is empty")));
+        QCOMPARE(gridTexts(w->itemModel()), before);
+        QCOMPARE(w->statusBar()->currentMessage(), status);
+    }
+
+    void importReportsWhatToCheck()
+    {
+        auto w = departmentWindow(QStringLiteral("report.db"));
+        QVERIFY(w);
+        // Three columns on a page of nine, two codes that a spreadsheet showed in
+        // scientific notation, a short row and a semicolon file.
+        QVERIFY(writeFile(QStringLiteral("codes.csv"),
+            "Indx;Name;Group\n5;TEA, GREEN;1\n1.2E+5;CAKE;2\n7\n8;TAKE+AWAY;1.5E+1\n"));
+        importFile(*w, QStringLiteral("codes.csv"));
+        QCOMPARE(gridTexts(w->itemModel()),
+            (QStringList { "5|TEA, GREEN|1", "120000|CAKE|2", "7||0", "8|TAKE+AWAY|15" }));
+        QCOMPARE(w->statusBar()->currentMessage(),
+            QStringLiteral("4 rows imported from codes.csv; the file has 3 columns, the page 9; 2 cells in scientific "
+                           "notation were converted, first: row 3, column 1: check the codes"));
+    }
+
+    void importWorkbookUnderGreek()
+    {
+        currentLanguage = Greek;
+        setlanguage::applyLanguage();
+        createDatabase(path(QStringLiteral("greek.db")));
+        MainWindow w(nullptr, m_dir.path());
+        click(w, "btn_plu");
+        // The column kinds that the PLU page publishes.
+        const quint8 kinds[5] = { 0x88, 0x01, 0x02, 0x04, 0x04 };
+        std::copy(kinds, kinds + 5, currentColumns().kinds);
+
+        const QByteArray shared = "<si><t>Random</t></si><si><t>Name</t></si><si><t>Dept</t></si><si><t>Price</t></si>"
+                                  "<si><t>Stock+</t></si><si><t>"
+            + WorkbookBuilder::escaped(QStringLiteral("Καφές ελληνικός")) + "</t></si><si><t>"
+            + WorkbookBuilder::escaped(QStringLiteral("Τσάι, βουνού")) + "</t></si>";
+        auto cells = [](int row, const QByteArray& code, int name, const QByteArray& price) {
+            const QByteArray r = QByteArray::number(row);
+            return "<row r=\"" + r + "\"><c r=\"A" + r + "\"><v>" + code + "</v></c><c r=\"B" + r + "\" t=\"s\"><v>"
+                + QByteArray::number(name) + "</v></c><c r=\"C" + r + "\"><v>1</v></c><c r=\"D" + r + "\"><v>"
+                + price + "</v></c><c r=\"E" + r + "\"><v>10</v></c></row>";
+        };
+        const QByteArray header = "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v></c>"
+                                  "<c r=\"C1\" t=\"s\"><v>2</v></c><c r=\"D1\" t=\"s\"><v>3</v></c>"
+                                  "<c r=\"E1\" t=\"s\"><v>4</v></c></row>";
+        QVERIFY(WorkbookBuilder::writeZip(path(QStringLiteral("greek.xlsx")),
+            WorkbookBuilder::workbook({ { QStringLiteral("sheet1.xml"),
+                header + cells(2, "1.23456789012E+11", 5, "2.5") + cells(3, "520000000001", 6, "1.7999999999999998") } },
+                shared)));
+        importFile(w, QStringLiteral("greek.xlsx"));
+        currentLanguage = English;
+        setlanguage::setLanguage(English);
+        setlanguage::applyLanguage();
+
+        QCOMPARE(gridTexts(w.itemModel()),
+            (QStringList { QStringLiteral("123456789012|Καφές ελληνικός|1|2.5|10"),
+                QStringLiteral("520000000001|Τσάι, βουνού|1|1.8|10") }));
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("2 rows imported from greek.xlsx"));
+    }
+};
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"
