@@ -141,18 +141,18 @@ void csv::writeTable(const ItemTable& table)
     }
 }
 
-QStringList csv::readLine()
+// Parses the next record of the stream, handing each field to `append`; an empty line
+// gives no field. A quoted field may run on over the following lines.
+template <class Append> void csv::parseRecord(Append&& append)
 {
-    QStringList fields;
-    if (!d->stream || d->stream->atEnd())
-        return fields;
     QString line = d->stream->readLine();
     ++d->line;
     if (line.isEmpty())
-        return fields;
+        return;
 
     const QChar separator = d->separator;
     qsizetype pos = 0;
+    int column = 0;
     for (;;) {
         QString field;
         bool quoted = false;
@@ -204,34 +204,46 @@ QStringList csv::readLine()
             lineEnds = next < 0;
             pos = stop + 1;
         }
+        ++column;
         QString integer;
-        if (!quoted && field.contains(QLatin1String("E+")) && isScientific(field)
-            && scientificToInteger(field, &integer)) {
+        if (!quoted && isScientific(field) && scientificToInteger(field, &integer)) {
             Conversions& seen = d->conversions;
             if (seen.count++ == 0) {
                 seen.firstLine = d->line;
-                seen.firstColumn = int(fields.size()) + 1;
+                seen.firstColumn = column;
             }
             field = integer;
         }
-        fields.append(field);
+        append(std::move(field));
         if (lineEnds)
             break;
     }
+}
+
+QStringList csv::readLine()
+{
+    QStringList fields;
+    if (!atEnd())
+        parseRecord([&fields](QString&& field) { fields.append(std::move(field)); });
     return fields;
 }
 
 ItemTable csv::readAll()
 {
     ItemTable table;
+    qsizetype width = 0;
     while (!atEnd()) {
-        const QStringList fields = readLine();
         ItemRow row;
-        row.reserve(fields.size());
-        for (const QString& field : fields)
-            row.append(field);
-        qCDebug(lcStorage).noquote() << "--->datalist = " + fields.join(QStringLiteral(", "));
-        table.append(row);
+        row.reserve(width);
+        parseRecord([&row](QString&& field) { row.append(QVariant(std::move(field))); });
+        width = row.size();
+        if (lcStorage().isDebugEnabled()) {
+            QStringList texts;
+            for (const QVariant& cell : row)
+                texts << cell.toString();
+            qCDebug(lcStorage).noquote() << "--->datalist = " + texts.join(QStringLiteral(", "));
+        }
+        table.append(std::move(row));
     }
     return table;
 }

@@ -51,6 +51,8 @@ public:
     static bool isScientific(const QString& field);
 
 private:
+    template <class Append> void parseRecord(Append&& append);
+
     struct Private;
     std::unique_ptr<Private> d;
 };

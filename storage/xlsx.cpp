@@ -259,12 +259,13 @@ private:
             xml.readNext();
             if (isStart(xml, QLatin1String("c"))) {
                 int column = -1, unusedRow = -1;
-                const QStringView reference = xml.attributes().value(QLatin1String("r"));
+                const QXmlStreamAttributes attributes = xml.attributes();
+                const QStringView reference = attributes.value(QLatin1String("r"));
                 if (!reference.isEmpty())
                     parseReference(reference, &column, &unusedRow);
                 if (column < 0)
                     column = nextColumn;
-                const QString text = readCell(xml);
+                const QString text = readCell(xml, attributes.value(QLatin1String("t")));
                 if (column >= kMaxColumns)
                     continue;
                 nextColumn = column + 1;
@@ -288,9 +289,8 @@ private:
         m_writtenRows = row;
     }
 
-    QString readCell(QXmlStreamReader& xml)
+    QString readCell(QXmlStreamReader& xml, QStringView type)
     {
-        const QString type = xml.attributes().value(QLatin1String("t")).toString();
         QString value;
         bool hasInline = false;
         while (!xml.atEnd()) {
@@ -328,8 +328,35 @@ private:
 
 } // namespace
 
+// True for the plain form that needs no change: digits, at most one point with at most
+// 15 significant digits, no superfluous zeros.
+static bool isPlainNumber(const QString& text)
+{
+    const QChar* c = text.constData();
+    const QChar* end = c + text.size();
+    if (c != end && *c == QLatin1Char('-'))
+        ++c;
+    const QChar* first = c;
+    if (first != text.constData() && first != end && *first == QLatin1Char('0'))
+        return false; // "-0", "-0.5": the long way
+    const QChar* point = nullptr;
+    for (; c != end; ++c) {
+        if (*c == QLatin1Char('.') && !point)
+            point = c;
+        else if (*c < QLatin1Char('0') || *c > QLatin1Char('9'))
+            return false;
+    }
+    if (first == end || (*first == QLatin1Char('0') && end - first > 1 && first + 1 != point))
+        return false;
+    if (!point)
+        return true;
+    return point != first && point + 1 != end && end[-1] != QLatin1Char('0') && end - first - 1 <= kKeptDigits;
+}
+
 QString workbookNumberText(const QString& stored)
 {
+    if (isPlainNumber(stored))
+        return stored;
     // Split into sign, digits and the position of the decimal point among them.
     const QString text = stored.trimmed();
     qsizetype i = 0;

@@ -378,6 +378,12 @@ private slots:
         QTest::newRow("zero") << "0" << "0";
         QTest::newRow("negative zero") << "-0" << "0";
         QTest::newRow("trailing zeros") << "1.50" << "1.5";
+        QTest::newRow("below one") << "0.5" << "0.5";
+        QTest::newRow("negative below one") << "-0.5" << "-0.5";
+        QTest::newRow("leading zero") << "05" << "5";
+        QTest::newRow("point without decimals") << "1." << "1";
+        QTest::newRow("15 significant digits kept") << "1234567.12345678" << "1234567.12345678";
+        QTest::newRow("16 significant digits rounded") << "1234567.123456789" << "1234567.12345679";
         QTest::newRow("exponent of a code") << "1.23456789012E+11" << "123456789012";
         QTest::newRow("large exponent") << "5E+20" << "500000000000000000000";
         QTest::newRow("negative exponent") << "1E-3" << "0.001";
