@@ -37,8 +37,8 @@ QStringList importNotes(const TableFile& file, int pageColumns)
 
 void exportGrid(QMainWindow* window, const QStandardItemModel* model, int category)
 {
-    const QString path = FileDialog::getSaveFileName(window, QStringLiteral("save file"), QStringLiteral("001"),
-        QStringLiteral("csv file(*.csv)"));
+    const QString path = FileDialog::getSaveFileName(
+        window, QStringLiteral("save file"), QStringLiteral("001"), QStringLiteral("csv file(*.csv)"));
     if (path.isEmpty())
         return;
     const ItemTable table = ItemGrid::collect(model, category, true);
@@ -53,8 +53,8 @@ void exportGrid(QMainWindow* window, const QStandardItemModel* model, int catego
 
 bool importFile(QMainWindow* window, const QStandardItemModel* model, int category, ItemTable* rows)
 {
-    const QString path = FileDialog::getOpenFileName(window, QString(), QString(),
-        QStringLiteral("xlsx file(*.xlsx);;csv file(*.csv)"));
+    const QString path = FileDialog::getOpenFileName(
+        window, QString(), QString(), QStringLiteral("xlsx file(*.xlsx);;csv file(*.csv)"));
     if (path.isEmpty()) {
         qCDebug(lcApp).noquote() << QStringLiteral("\"%1\" is empty").arg(path);
         return false;

@@ -76,8 +76,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // Files go to memory where the system offers it, so that the figures are the program's
     // work rather than the disk's.
-    QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/tallvane-bench-XXXXXX")
-                                                                 : QDir::tempPath() + QStringLiteral("/tallvane-bench-XXXXXX"));
+    QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+            ? QStringLiteral("/dev/shm/tallvane-bench-XXXXXX")
+            : QDir::tempPath() + QStringLiteral("/tallvane-bench-XXXXXX"));
     const QString csvPath = dir.filePath(QStringLiteral("plu.csv"));
     const QString xlsxPath = dir.filePath(QStringLiteral("plu.xlsx"));
 
@@ -112,7 +113,8 @@ int main(int argc, char* argv[])
             lines = file.readAll().split('\n').size();
         }));
         write = std::min(write, seconds([&] { writeCsvFile(csvPath, table, &error); }));
-        exportGrid = std::min(exportGrid, seconds([&] { writeCsvFile(csvPath, ItemGrid::collect(&model, 3, true), &error); }));
+        exportGrid
+            = std::min(exportGrid, seconds([&] { writeCsvFile(csvPath, ItemGrid::collect(&model, 3, true), &error); }));
         TableFile file;
         read = std::min(read, seconds([&] { readTableFile(csvPath, &file); }));
         importGrid = std::min(importGrid, seconds([&] {

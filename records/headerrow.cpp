@@ -20,9 +20,9 @@ const HeaderNames kHeaders[] = {
     { CategoryClerk, { "Indx", "Name", "Passwd", "Options" } },
     { CategoryHeader, { "Indx", "Header" } },
     { CategoryTrailer, { "Indx", "Trailer" } },
-    { CategoryNetParm, { "Indx", "Option", "IPAddress", "ClientPort", "ServerIP", "ServerPort", "GateWay", "IPMask",
-                           "PrimaryDNS", "SecondDNS", "ServerURL", "APN", "UserName", "Password", "ECR_ID",
-                           "SecurityCode" } },
+    { CategoryNetParm,
+        { "Indx", "Option", "IPAddress", "ClientPort", "ServerIP", "ServerPort", "GateWay", "IPMask", "PrimaryDNS",
+            "SecondDNS", "ServerURL", "APN", "UserName", "Password", "ECR_ID", "SecurityCode" } },
 };
 
 } // namespace

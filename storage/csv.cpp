@@ -12,7 +12,10 @@ namespace {
 constexpr QChar kQuote = QLatin1Char('"');
 constexpr QChar kComma = QLatin1Char(',');
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // The integer a field in scientific notation stands for, cut towards zero; false when it
 // lies outside the 64-bit range (the field then stays as it is).
@@ -52,11 +55,20 @@ void csv::setDevice(QIODevice* device)
     d->conversions = Conversions();
 }
 
-bool csv::atEnd() const { return !d->stream || d->stream->atEnd(); }
+bool csv::atEnd() const
+{
+    return !d->stream || d->stream->atEnd();
+}
 
-void csv::setSeparator(QChar separator) { d->separator = separator; }
+void csv::setSeparator(QChar separator)
+{
+    d->separator = separator;
+}
 
-csv::Conversions csv::conversions() const { return d->conversions; }
+csv::Conversions csv::conversions() const
+{
+    return d->conversions;
+}
 
 bool csv::isScientific(const QString& field)
 {

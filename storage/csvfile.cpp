@@ -28,6 +28,22 @@ QString fromCodePage(const QByteArray& bytes)
     return fromLocal8(bytes);
 }
 
+// "2,50" as a spreadsheet writes it where "," is the decimal sign (and ";" therefore the
+// separator): digits, one comma, digits.
+bool isDecimalComma(const QString& field)
+{
+    qsizetype comma = -1;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const QChar c = field.at(i);
+        if (c == QLatin1Char(',') && comma < 0 && i > 0)
+            comma = i;
+        else if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            && !(i == 0 && (c == QLatin1Char('-') || c == QLatin1Char('+'))))
+            return false;
+    }
+    return comma > 0 && comma + 1 < field.size() && field.at(comma - 1).isDigit();
+}
+
 QChar separatorOf(const QByteArray& bytes)
 {
     qsizetype end = bytes.indexOf('\n');
@@ -37,7 +53,10 @@ QChar separatorOf(const QByteArray& bytes)
 
 } // namespace
 
-bool isWorkbookName(const QString& path) { return path.contains(QLatin1String(".xlsx"), Qt::CaseInsensitive); }
+bool isWorkbookName(const QString& path)
+{
+    return path.contains(QLatin1String(".xlsx"), Qt::CaseInsensitive);
+}
 
 void readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator)
 {
@@ -60,6 +79,12 @@ void readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator)
     reader.setSeparator(out->separator);
     reader.setDevice(&buffer);
     out->rows = reader.readAll();
+    if (out->separator == QLatin1Char(';')) {
+        for (ItemRow& row : out->rows)
+            for (QVariant& cell : row)
+                if (isDecimalComma(cell.toString()))
+                    cell = cell.toString().replace(QLatin1Char(','), QLatin1Char('.'));
+    }
     const csv::Conversions conversions = reader.conversions();
     out->scientificCount = conversions.count;
     out->firstScientificLine = conversions.firstLine;

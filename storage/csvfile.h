@@ -34,7 +34,8 @@ bool readTableFile(const QString& path, TableFile* out);
 // Reads CSV text. A text that is not valid UTF-8 is read through the code page of the
 // display language (windows-1252 for English, whose own code page is UTF-8). The
 // separator is ";" when the first line holds no "," but a ";", unless `detectSeparator`
-// is false.
+// is false; numbers in such a file may have a decimal comma ("2,50"), which becomes a
+// point.
 void readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator = true);
 
 // Writes `table` to `path` as UTF-8 CSV with a byte-order mark, replacing what the file

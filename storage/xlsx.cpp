@@ -46,9 +46,15 @@ QString relationshipsOf(const QString& part)
         + QStringLiteral(".rels");
 }
 
-bool isStart(const QXmlStreamReader& xml, QLatin1String name) { return xml.isStartElement() && xml.name() == name; }
+bool isStart(const QXmlStreamReader& xml, QLatin1String name)
+{
+    return xml.isStartElement() && xml.name() == name;
+}
 
-bool isEnd(const QXmlStreamReader& xml, QLatin1String name) { return xml.isEndElement() && xml.name() == name; }
+bool isEnd(const QXmlStreamReader& xml, QLatin1String name)
+{
+    return xml.isEndElement() && xml.name() == name;
+}
 
 // The relationship id of a <sheet> element (r:id in the relationships namespace).
 QString relationshipIdOf(const QXmlStreamReader& xml)

@@ -102,33 +102,56 @@ private slots:
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QStringList>("fields");
 
-        QTest::newRow("two fields") << "a,b" << "," << QStringList { "a", "b" };
-        QTest::newRow("trailing comma gives an empty field") << "a," << "," << QStringList { "a", "" };
-        QTest::newRow("empty line") << "" << "," << QStringList {};
-        QTest::newRow("commas only") << ",," << "," << QStringList { "", "", "" };
-        QTest::newRow("quoted comma in the middle") << "12,\"A,B\",3" << "," << QStringList { "12", "A,B", "3" };
-        QTest::newRow("quoted comma last") << "12,\"A,B\"" << "," << QStringList { "12", "A,B" };
-        QTest::newRow("doubled marks inside quotes")
-            << "\"say \"\"hi\"\"\",1" << "," << QStringList { "say \"hi\"", "1" };
-        QTest::newRow("text after the closing mark") << "\"ab\"cd,e" << "," << QStringList { "abcd", "e" };
-        QTest::newRow("marks in an unquoted field stay") << "say \"\"hi\"\"" << "," << QStringList { "say \"\"hi\"\"" };
-        QTest::newRow("quoted empty field") << "\"\"" << "," << QStringList { "" };
-        QTest::newRow("line break inside quotes") << "\"two\nlines\",x" << "," << QStringList { "two\nlines", "x" };
-        QTest::newRow("unclosed quote takes the rest") << "1,\"abc" << "," << QStringList { "1", "abc" };
-        QTest::newRow("CR LF line end") << "a,b\r\n" << "," << QStringList { "a", "b" };
-        QTest::newRow("E+ with decimals") << "1.5E+3" << "," << QStringList { "1500" };
-        QTest::newRow("E+ code of a spreadsheet")
-            << "1.23457E+11,x" << "," << QStringList { "123457000000", "x" };
-        QTest::newRow("E+ negative") << "-2.5E+2" << "," << QStringList { "-250" };
-        QTest::newRow("E+ cut towards zero") << "1.99E+0" << "," << QStringList { "1" };
-        QTest::newRow("E+ inside a word stays") << "TAKE+AWAY" << "," << QStringList { "TAKE+AWAY" };
-        QTest::newRow("E+ followed by text stays") << "5E+3X" << "," << QStringList { "5E+3X" };
-        QTest::newRow("E+ without digits before stays") << "E+5" << "," << QStringList { "E+5" };
-        QTest::newRow("lower-case e+ stays") << "1.5e+3" << "," << QStringList { "1.5e+3" };
-        QTest::newRow("E+ beyond 64 bits stays") << "1E+30" << "," << QStringList { "1E+30" };
-        QTest::newRow("quoted E+ is text") << "\"1.5E+3\"" << "," << QStringList { "1.5E+3" };
-        QTest::newRow("semicolon separator") << "a;\"b;c\";d" << ";" << QStringList { "a", "b;c", "d" };
-        QTest::newRow("comma inside a semicolon file") << "1,5;x" << ";" << QStringList { "1,5", "x" };
+        QTest::newRow("two fields") << "a,b"
+                                    << "," << QStringList { "a", "b" };
+        QTest::newRow("trailing comma gives an empty field") << "a,"
+                                                             << "," << QStringList { "a", "" };
+        QTest::newRow("empty line") << ""
+                                    << "," << QStringList {};
+        QTest::newRow("commas only") << ",,"
+                                     << "," << QStringList { "", "", "" };
+        QTest::newRow("quoted comma in the middle") << "12,\"A,B\",3"
+                                                    << "," << QStringList { "12", "A,B", "3" };
+        QTest::newRow("quoted comma last") << "12,\"A,B\""
+                                           << "," << QStringList { "12", "A,B" };
+        QTest::newRow("doubled marks inside quotes") << "\"say \"\"hi\"\"\",1"
+                                                     << "," << QStringList { "say \"hi\"", "1" };
+        QTest::newRow("text after the closing mark") << "\"ab\"cd,e"
+                                                     << "," << QStringList { "abcd", "e" };
+        QTest::newRow("marks in an unquoted field stay") << "say \"\"hi\"\""
+                                                         << "," << QStringList { "say \"\"hi\"\"" };
+        QTest::newRow("quoted empty field") << "\"\""
+                                            << "," << QStringList { "" };
+        QTest::newRow("line break inside quotes") << "\"two\nlines\",x"
+                                                  << "," << QStringList { "two\nlines", "x" };
+        QTest::newRow("unclosed quote takes the rest") << "1,\"abc"
+                                                       << "," << QStringList { "1", "abc" };
+        QTest::newRow("CR LF line end") << "a,b\r\n"
+                                        << "," << QStringList { "a", "b" };
+        QTest::newRow("E+ with decimals") << "1.5E+3"
+                                          << "," << QStringList { "1500" };
+        QTest::newRow("E+ code of a spreadsheet") << "1.23457E+11,x"
+                                                  << "," << QStringList { "123457000000", "x" };
+        QTest::newRow("E+ negative") << "-2.5E+2"
+                                     << "," << QStringList { "-250" };
+        QTest::newRow("E+ cut towards zero") << "1.99E+0"
+                                             << "," << QStringList { "1" };
+        QTest::newRow("E+ inside a word stays") << "TAKE+AWAY"
+                                                << "," << QStringList { "TAKE+AWAY" };
+        QTest::newRow("E+ followed by text stays") << "5E+3X"
+                                                   << "," << QStringList { "5E+3X" };
+        QTest::newRow("E+ without digits before stays") << "E+5"
+                                                        << "," << QStringList { "E+5" };
+        QTest::newRow("lower-case e+ stays") << "1.5e+3"
+                                             << "," << QStringList { "1.5e+3" };
+        QTest::newRow("E+ beyond 64 bits stays") << "1E+30"
+                                                 << "," << QStringList { "1E+30" };
+        QTest::newRow("quoted E+ is text") << "\"1.5E+3\""
+                                           << "," << QStringList { "1.5E+3" };
+        QTest::newRow("semicolon separator") << "a;\"b;c\";d"
+                                             << ";" << QStringList { "a", "b;c", "d" };
+        QTest::newRow("comma inside a semicolon file") << "1,5;x"
+                                                       << ";" << QStringList { "1,5", "x" };
     }
 
     void readLine()
@@ -173,15 +196,24 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("written");
-        QTest::newRow("plain") << "BREAD" << "BREAD";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("comma") << "A,B" << "\"A,B\"";
-        QTest::newRow("quotation mark without comma") << "say \"hi\"" << "\"say \"\"hi\"\"\"";
-        QTest::newRow("line break") << "two\nlines" << "\"two\nlines\"";
-        QTest::newRow("carriage return") << "a\rb" << "\"a\rb\"";
-        QTest::newRow("text in scientific notation") << "1E+5" << "\"1E+5\"";
-        QTest::newRow("E+ inside a word") << "TAKE+AWAY" << "TAKE+AWAY";
-        QTest::newRow("semicolon") << "a;b" << "a;b";
+        QTest::newRow("plain") << "BREAD"
+                               << "BREAD";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("comma") << "A,B"
+                               << "\"A,B\"";
+        QTest::newRow("quotation mark without comma") << "say \"hi\""
+                                                      << "\"say \"\"hi\"\"\"";
+        QTest::newRow("line break") << "two\nlines"
+                                    << "\"two\nlines\"";
+        QTest::newRow("carriage return") << "a\rb"
+                                         << "\"a\rb\"";
+        QTest::newRow("text in scientific notation") << "1E+5"
+                                                     << "\"1E+5\"";
+        QTest::newRow("E+ inside a word") << "TAKE+AWAY"
+                                          << "TAKE+AWAY";
+        QTest::newRow("semicolon") << "a;b"
+                                   << "a;b";
     }
 
     void escape()
@@ -254,9 +286,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<TableFile::Encoding>("encoding");
 
-        auto encoded = [](const char* codec, const QString& text) {
-            return QTextCodec::codecForName(codec)->fromUnicode(text);
-        };
+        auto encoded
+            = [](const char* codec, const QString& text) { return QTextCodec::codecForName(codec)->fromUnicode(text); };
         const QByteArray header("Random,Name\n");
         const QString greek = QStringLiteral("Καφές");
         QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + header + "1," + greek.toUtf8() << int(English)
@@ -271,8 +302,9 @@ private slots:
         QTest::newRow("windows-1256, Arabic desktop")
             << header + "1," + encoded("windows-1256", QStringLiteral("قهوة")) << int(Arabic) << QStringLiteral("قهوة")
             << TableFile::Encoding::CodePage;
-        QTest::newRow("CP874, Thai desktop") << header + "1," + encoded("CP874", QStringLiteral("กาแฟ")) << int(Thailand)
-                                             << QStringLiteral("กาแฟ") << TableFile::Encoding::CodePage;
+        QTest::newRow("CP874, Thai desktop")
+            << header + "1," + encoded("CP874", QStringLiteral("กาแฟ")) << int(Thailand) << QStringLiteral("กาแฟ")
+            << TableFile::Encoding::CodePage;
         QTest::newRow("windows-1252, English desktop")
             << header + "1," + encoded("windows-1252", QStringLiteral("Café €")) << int(English)
             << QStringLiteral("Café €") << TableFile::Encoding::CodePage;
@@ -300,8 +332,9 @@ private slots:
         QTest::addColumn<QString>("separator");
         QTest::addColumn<ItemTable>("rows");
         QTest::newRow("semicolons in the header")
-            << QByteArray("Random;Name;Price\n1;\"A;B\";2,50\n") << ";"
-            << table({ { "Random", "Name", "Price" }, { "1", "A;B", "2,50" } });
+            << QByteArray("Random;Name;Price;Stock+\n1;\"A;B\";2,50;-0,5\n2;1,5 kg;,5;1,2,3\n") << ";"
+            << table({ { "Random", "Name", "Price", "Stock+" }, { "1", "A;B", "2.50", "-0.5" },
+                   { "2", "1,5 kg", ",5", "1,2,3" } });
         QTest::newRow("semicolons after a mark")
             << QByteArray("\xEF\xBB\xBFRandom;Name\r\n7;X\r\n") << ";" << table({ { "Random", "Name" }, { "7", "X" } });
         QTest::newRow("comma and semicolon in the header")
@@ -347,7 +380,8 @@ private slots:
     void headerOnlyAndEmptyFiles()
     {
         TableFile file;
-        QVERIFY(readTableFile(write(QStringLiteral("header.csv"), "\xEF\xBB\xBFRandom,Name,Dept,Price,Stock+\n"), &file));
+        QVERIFY(
+            readTableFile(write(QStringLiteral("header.csv"), "\xEF\xBB\xBFRandom,Name,Dept,Price,Stock+\n"), &file));
         QCOMPARE(file.rows, table({ { "Random", "Name", "Dept", "Price", "Stock+" } }));
         QVERIFY(readTableFile(write(QStringLiteral("empty.csv"), ""), &file));
         QVERIFY(file.rows.isEmpty());
@@ -370,28 +404,50 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("12-digit code") << "123456789012" << "123456789012";
-        QTest::newRow("16-digit code") << "1234567890123456" << "1234567890123456";
-        QTest::newRow("decimal") << "1.5" << "1.5";
-        QTest::newRow("negative") << "-7.25" << "-7.25";
-        QTest::newRow("integer with zeros") << "100" << "100";
-        QTest::newRow("zero") << "0" << "0";
-        QTest::newRow("negative zero") << "-0" << "0";
-        QTest::newRow("trailing zeros") << "1.50" << "1.5";
-        QTest::newRow("below one") << "0.5" << "0.5";
-        QTest::newRow("negative below one") << "-0.5" << "-0.5";
-        QTest::newRow("leading zero") << "05" << "5";
-        QTest::newRow("point without decimals") << "1." << "1";
-        QTest::newRow("15 significant digits kept") << "1234567.12345678" << "1234567.12345678";
-        QTest::newRow("16 significant digits rounded") << "1234567.123456789" << "1234567.12345679";
-        QTest::newRow("exponent of a code") << "1.23456789012E+11" << "123456789012";
-        QTest::newRow("large exponent") << "5E+20" << "500000000000000000000";
-        QTest::newRow("negative exponent") << "1E-3" << "0.001";
-        QTest::newRow("lower-case exponent") << "2.5e-2" << "0.025";
-        QTest::newRow("binary noise") << "2.4500000000000002" << "2.45";
-        QTest::newRow("binary noise below one") << "0.30000000000000004" << "0.3";
-        QTest::newRow("rounding carries") << "9.9999999999999999" << "10";
-        QTest::newRow("not a number") << "abc" << "abc";
+        QTest::newRow("12-digit code") << "123456789012"
+                                       << "123456789012";
+        QTest::newRow("16-digit code") << "1234567890123456"
+                                       << "1234567890123456";
+        QTest::newRow("decimal") << "1.5"
+                                 << "1.5";
+        QTest::newRow("negative") << "-7.25"
+                                  << "-7.25";
+        QTest::newRow("integer with zeros") << "100"
+                                            << "100";
+        QTest::newRow("zero") << "0"
+                              << "0";
+        QTest::newRow("negative zero") << "-0"
+                                       << "0";
+        QTest::newRow("trailing zeros") << "1.50"
+                                        << "1.5";
+        QTest::newRow("below one") << "0.5"
+                                   << "0.5";
+        QTest::newRow("negative below one") << "-0.5"
+                                            << "-0.5";
+        QTest::newRow("leading zero") << "05"
+                                      << "5";
+        QTest::newRow("point without decimals") << "1."
+                                                << "1";
+        QTest::newRow("15 significant digits kept") << "1234567.12345678"
+                                                    << "1234567.12345678";
+        QTest::newRow("16 significant digits rounded") << "1234567.123456789"
+                                                       << "1234567.12345679";
+        QTest::newRow("exponent of a code") << "1.23456789012E+11"
+                                            << "123456789012";
+        QTest::newRow("large exponent") << "5E+20"
+                                        << "500000000000000000000";
+        QTest::newRow("negative exponent") << "1E-3"
+                                           << "0.001";
+        QTest::newRow("lower-case exponent") << "2.5e-2"
+                                             << "0.025";
+        QTest::newRow("binary noise") << "2.4500000000000002"
+                                      << "2.45";
+        QTest::newRow("binary noise below one") << "0.30000000000000004"
+                                                << "0.3";
+        QTest::newRow("rounding carries") << "9.9999999999999999"
+                                          << "10";
+        QTest::newRow("not a number") << "abc"
+                                      << "abc";
     }
 
     void workbookNumber()
@@ -409,56 +465,50 @@ private slots:
 
         QTest::newRow("shared strings with rich text")
             << QList<Sheet> { { "sheet1.xml",
-                   sheetRow("<c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>9</v></c><c r=\"C1\" t=\"s\"><v>1</v></c>") } }
+                   sheetRow("<c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>9</v></c><c r=\"C1\" "
+                            "t=\"s\"><v>1</v></c>") } }
             << QByteArray("<si><t>Name</t></si><si><r><rPr><b/></rPr><t>Caf</t></r><r><t xml:space=\"preserve\">é "
                           "&amp; co</t></r><rPh sb=\"0\" eb=\"1\"><t>KA</t></rPh></si>")
             << table({ { "Name", "", "Café & co" } });
-        QTest::newRow("inline strings")
-            << QList<Sheet> { { "sheet1.xml",
-                   sheetRow("<c r=\"A1\" t=\"inlineStr\"><is><t>Hi, \"you\"</t></is></c>"
-                            "<c r=\"B1\" t=\"inlineStr\"><is><r><t>ri</t></r><r><t>ch</t></r></is></c>") } }
-            << QByteArray() << table({ { "Hi, \"you\"", "rich" } });
-        QTest::newRow("formula results")
-            << QList<Sheet> { { "sheet1.xml",
-                   sheetRow("<c r=\"A1\" t=\"str\"><f>B2&amp;C2</f><v>ab</v></c><c r=\"B1\" t=\"b\"><f>TRUE()</f><v>1</v></c>"
-                            "<c r=\"C1\" t=\"b\"><v>0</v></c><c r=\"D1\" t=\"e\"><f>1/0</f><v>#DIV/0!</v></c>"
-                            "<c r=\"E1\"><f>1+1</f><v>2</v></c><c r=\"F1\"><f>X1</f></c><c r=\"G1\"><v>1</v></c>") } }
-            << QByteArray() << table({ { "ab", "TRUE", "FALSE", "#DIV/0!", "2", "", "1" } });
-        QTest::newRow("numbers in full")
-            << QList<Sheet> { { "sheet1.xml",
-                   sheetRow("<c r=\"A1\"><v>123456789012</v></c><c r=\"B1\" t=\"n\"><v>1.5</v></c>"
-                            "<c r=\"C1\" s=\"3\"><v>1.23456789012E+11</v></c><c r=\"D1\"><v>2.4500000000000002</v></c>") } }
-            << QByteArray() << table({ { "123456789012", "1.5", "123456789012", "2.45" } });
-        QTest::newRow("cells and rows without r")
-            << QList<Sheet> { { "sheet1.xml",
-                   "<row><c><v>1</v></c><c><v>2</v></c></row><row><c r=\"C2\"><v>3</v></c><c><v>4</v></c></row>" } }
-            << QByteArray() << table({ { "1", "2" }, { "", "", "3", "4" } });
-        QTest::newRow("skipped cells and rows")
-            << QList<Sheet> { { "sheet1.xml",
-                   sheetRow("<c r=\"A1\"><v>1</v></c><c r=\"C1\"><v>3</v></c>")
-                       + sheetRow("<c r=\"B4\"><v>4</v></c>", "4") } }
-            << QByteArray() << table({ { "1", "", "3" }, {}, {}, { "", "4" } });
-        QTest::newRow("rows of formatting only")
-            << QList<Sheet> { { "sheet1.xml",
-                   sheetRow("<c r=\"A1\"><v>1</v></c>") + sheetRow("<c r=\"A2\" s=\"1\"/>", "2")
-                       + sheetRow("<c r=\"A3\"><v>3</v></c><c r=\"B3\" s=\"1\"/>", "3")
-                       + sheetRow("<c r=\"A9\" s=\"2\"/>", "9") + "<row r=\"10\"/>" } }
-            << QByteArray() << table({ { "1" }, {}, { "3" } });
+        QTest::newRow("inline strings") << QList<Sheet> { { "sheet1.xml",
+            sheetRow("<c r=\"A1\" t=\"inlineStr\"><is><t>Hi, \"you\"</t></is></c>"
+                     "<c r=\"B1\" t=\"inlineStr\"><is><r><t>ri</t></r><r><t>ch</t></r></is></c>") } }
+                                        << QByteArray() << table({ { "Hi, \"you\"", "rich" } });
+        QTest::newRow("formula results") << QList<Sheet> { { "sheet1.xml",
+            sheetRow("<c r=\"A1\" t=\"str\"><f>B2&amp;C2</f><v>ab</v></c><c r=\"B1\" t=\"b\"><f>TRUE()</f><v>1</v></c>"
+                     "<c r=\"C1\" t=\"b\"><v>0</v></c><c r=\"D1\" t=\"e\"><f>1/0</f><v>#DIV/0!</v></c>"
+                     "<c r=\"E1\"><f>1+1</f><v>2</v></c><c r=\"F1\"><f>X1</f></c><c r=\"G1\"><v>1</v></c>") } }
+                                         << QByteArray()
+                                         << table({ { "ab", "TRUE", "FALSE", "#DIV/0!", "2", "", "1" } });
+        QTest::newRow("numbers in full") << QList<Sheet> { { "sheet1.xml",
+            sheetRow("<c r=\"A1\"><v>123456789012</v></c><c r=\"B1\" t=\"n\"><v>1.5</v></c>"
+                     "<c r=\"C1\" s=\"3\"><v>1.23456789012E+11</v></c><c r=\"D1\"><v>2.4500000000000002</v></c>") } }
+                                         << QByteArray()
+                                         << table({ { "123456789012", "1.5", "123456789012", "2.45" } });
+        QTest::newRow("cells and rows without r") << QList<Sheet> { { "sheet1.xml",
+            "<row><c><v>1</v></c><c><v>2</v></c></row><row><c r=\"C2\"><v>3</v></c><c><v>4</v></c></row>" } }
+                                                  << QByteArray() << table({ { "1", "2" }, { "", "", "3", "4" } });
+        QTest::newRow("skipped cells and rows") << QList<Sheet> { { "sheet1.xml",
+            sheetRow("<c r=\"A1\"><v>1</v></c><c r=\"C1\"><v>3</v></c>") + sheetRow("<c r=\"B4\"><v>4</v></c>", "4") } }
+                                                << QByteArray() << table({ { "1", "", "3" }, {}, {}, { "", "4" } });
+        QTest::newRow("rows of formatting only") << QList<Sheet> { { "sheet1.xml",
+            sheetRow("<c r=\"A1\"><v>1</v></c>") + sheetRow("<c r=\"A2\" s=\"1\"/>", "2")
+                + sheetRow("<c r=\"A3\"><v>3</v></c><c r=\"B3\" s=\"1\"/>", "3")
+                + sheetRow("<c r=\"A9\" s=\"2\"/>", "9") + "<row r=\"10\"/>" } }
+                                                 << QByteArray() << table({ { "1" }, {}, { "3" } });
         QTest::newRow("text that looks like notation stays text")
             << QList<Sheet> { { "sheet1.xml", sheetRow("<c r=\"A1\" t=\"inlineStr\"><is><t>1E+5</t></is></c>") } }
             << QByteArray() << table({ { "1E+5" } });
-        QTest::newRow("second sheet ignored")
-            << QList<Sheet> { { "sheet1.xml", sheetRow("<c r=\"A1\"><v>1</v></c>") },
-                   { "sheet2.xml", sheetRow("<c r=\"A1\"><v>2</v></c>") } }
-            << QByteArray() << table({ { "1" } });
+        QTest::newRow("second sheet ignored") << QList<Sheet> { { "sheet1.xml", sheetRow("<c r=\"A1\"><v>1</v></c>") },
+            { "sheet2.xml", sheetRow("<c r=\"A1\"><v>2</v></c>") } }
+                                              << QByteArray() << table({ { "1" } });
         QTest::newRow("first sheet in another file")
             << QList<Sheet> { { "sheet3.xml", sheetRow("<c r=\"A1\" t=\"str\"><v>first</v></c>") },
                    { "sheet1.xml", sheetRow("<c r=\"A1\" t=\"str\"><v>second</v></c>") } }
             << QByteArray() << table({ { "first" } });
-        QTest::newRow("prefixed elements")
-            << QList<Sheet> { { "sheet1.xml",
-                   "<x:row xmlns:x=\"urn:x\" r=\"1\"><x:c r=\"A1\" t=\"inlineStr\"><x:is><x:t>p</x:t></x:is></x:c></x:row>" } }
-            << QByteArray() << table({ { "p" } });
+        QTest::newRow("prefixed elements") << QList<Sheet> { { "sheet1.xml",
+            "<x:row xmlns:x=\"urn:x\" r=\"1\"><x:c r=\"A1\" t=\"inlineStr\"><x:is><x:t>p</x:t></x:is></x:c></x:row>" } }
+                                           << QByteArray() << table({ { "p" } });
     }
 
     void workbook()
@@ -494,13 +544,20 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing file") << "missing" << "does not exist";
-        QTest::newRow("corrupt zip") << "garbage" << "not an .xlsx workbook";
-        QTest::newRow("truncated zip") << "truncated" << "not an .xlsx workbook";
-        QTest::newRow("zip that is no workbook") << "plain zip" << "holds no workbook";
-        QTest::newRow("workbook without sheets") << "no sheets" << "has no worksheet";
-        QTest::newRow("sheet part missing") << "no sheet part" << "is missing";
-        QTest::newRow("damaged sheet XML") << "bad xml" << "is damaged";
+        QTest::newRow("missing file") << "missing"
+                                      << "does not exist";
+        QTest::newRow("corrupt zip") << "garbage"
+                                     << "not an .xlsx workbook";
+        QTest::newRow("truncated zip") << "truncated"
+                                       << "not an .xlsx workbook";
+        QTest::newRow("zip that is no workbook") << "plain zip"
+                                                 << "holds no workbook";
+        QTest::newRow("workbook without sheets") << "no sheets"
+                                                 << "has no worksheet";
+        QTest::newRow("sheet part missing") << "no sheet part"
+                                            << "is missing";
+        QTest::newRow("damaged sheet XML") << "bad xml"
+                                           << "is damaged";
     }
 
     void notWorkbook()

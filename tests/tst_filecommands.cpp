@@ -229,11 +229,11 @@ private slots:
         QVERIFY(w);
         // Three columns on a page of nine, two codes that a spreadsheet showed in
         // scientific notation, a short row and a semicolon file.
-        QVERIFY(writeFile(QStringLiteral("codes.csv"),
-            "Indx;Name;Group\n5;TEA, GREEN;1\n1.2E+5;CAKE;2\n7\n8;TAKE+AWAY;1.5E+1\n"));
+        QVERIFY(writeFile(
+            QStringLiteral("codes.csv"), "Indx;Name;Group\n5;TEA, GREEN;1\n1.2E+5;CAKE;2\n7\n8;TAKE+AWAY;1.5E+1\n"));
         importFile(*w, QStringLiteral("codes.csv"));
-        QCOMPARE(gridTexts(w->itemModel()),
-            (QStringList { "5|TEA, GREEN|1", "120000|CAKE|2", "7||0", "8|TAKE+AWAY|15" }));
+        QCOMPARE(
+            gridTexts(w->itemModel()), (QStringList { "5|TEA, GREEN|1", "120000|CAKE|2", "7||0", "8|TAKE+AWAY|15" }));
         QCOMPARE(w->statusBar()->currentMessage(),
             QStringLiteral("4 rows imported from codes.csv; the file has 3 columns, the page 9; 2 cells in scientific "
                            "notation were converted, first: row 3, column 1: check the codes"));
@@ -257,15 +257,16 @@ private slots:
         auto cells = [](int row, const QByteArray& code, int name, const QByteArray& price) {
             const QByteArray r = QByteArray::number(row);
             return "<row r=\"" + r + "\"><c r=\"A" + r + "\"><v>" + code + "</v></c><c r=\"B" + r + "\" t=\"s\"><v>"
-                + QByteArray::number(name) + "</v></c><c r=\"C" + r + "\"><v>1</v></c><c r=\"D" + r + "\"><v>"
-                + price + "</v></c><c r=\"E" + r + "\"><v>10</v></c></row>";
+                + QByteArray::number(name) + "</v></c><c r=\"C" + r + "\"><v>1</v></c><c r=\"D" + r + "\"><v>" + price
+                + "</v></c><c r=\"E" + r + "\"><v>10</v></c></row>";
         };
         const QByteArray header = "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v></c>"
                                   "<c r=\"C1\" t=\"s\"><v>2</v></c><c r=\"D1\" t=\"s\"><v>3</v></c>"
                                   "<c r=\"E1\" t=\"s\"><v>4</v></c></row>";
         QVERIFY(WorkbookBuilder::writeZip(path(QStringLiteral("greek.xlsx")),
             WorkbookBuilder::workbook({ { QStringLiteral("sheet1.xml"),
-                header + cells(2, "1.23456789012E+11", 5, "2.5") + cells(3, "520000000001", 6, "1.7999999999999998") } },
+                                          header + cells(2, "1.23456789012E+11", 5, "2.5")
+                                              + cells(3, "520000000001", 6, "1.7999999999999998") } },
                 shared)));
         importFile(w, QStringLiteral("greek.xlsx"));
         currentLanguage = English;

@@ -15,7 +15,10 @@ const char kRelationships[] = "http://schemas.openxmlformats.org/officeDocument/
 const char kPackage[] = "http://schemas.openxmlformats.org/package/2006/relationships";
 } // namespace
 
-QByteArray escaped(const QString& text) { return text.toHtmlEscaped().toUtf8(); }
+QByteArray escaped(const QString& text)
+{
+    return text.toHtmlEscaped().toUtf8();
+}
 
 Parts workbook(const QList<Sheet>& sheets, const QByteArray& sharedStrings)
 {
