@@ -102,6 +102,10 @@ bool readTableFile(const QString& path, TableFile* out)
         }
         if (!convertWorkbook(path, &converted, &out->error))
             return false;
+        if (converted.error() != QFileDevice::NoError) {
+            out->error = QStringLiteral("the temporary file could not be written: %1").arg(converted.errorString());
+            return false;
+        }
         converted.seek(0);
         readCsvText(converted.readAll(), out, false);
         out->fromWorkbook = true;
