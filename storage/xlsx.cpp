@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kMaxColumns = 16384; // the widest sheet a spreadsheet program makes (XFD)
 constexpr int kKeptDigits = 15; // significant digits a spreadsheet keeps of a fraction
+constexpr qint64 kMaxPartBytes = 512 * 1024 * 1024; // far beyond a sheet of a million rows
 
 // Parts of the package are named by relationships: id and type to the part's path.
 struct Relationship {
@@ -117,6 +118,8 @@ public:
 
     bool has(const QString& part) { return m_zip.setCurrentFile(part, QuaZip::csInsensitive); }
 
+    // The whole of `part`, read to its end and checked: a damaged deflate stream gives false,
+    // as does a part that unpacks to more than any sheet a spreadsheet program writes.
     bool read(const QString& part, QByteArray* data)
     {
         if (!has(part))
@@ -124,18 +127,16 @@ public:
         QuaZipFile file(&m_zip);
         if (!file.open(QIODevice::ReadOnly))
             return false;
-        *data = file.readAll();
+        data->clear();
+        char chunk[64 * 1024];
+        qint64 n;
+        while ((n = file.read(chunk, sizeof chunk)) > 0) {
+            if (data->size() + n > kMaxPartBytes)
+                return false;
+            data->append(chunk, n);
+        }
         file.close();
-        return file.getZipError() == UNZ_OK;
-    }
-
-    // Opens `part` for streaming; the file reads from this package.
-    bool openPart(const QString& part, QuaZipFile* file)
-    {
-        if (!has(part))
-            return false;
-        file->setZip(&m_zip);
-        return file->open(QIODevice::ReadOnly);
+        return n == 0 && file.getZipError() == UNZ_OK;
     }
 
     bool relationships(const QString& part, QList<Relationship>* out, QString* error)
@@ -460,20 +461,21 @@ bool convertWorkbook(const QString& path, QIODevice* out, QString* error)
     if (!readSharedStrings(package, stringsPart, &strings, error))
         return false;
 
-    QuaZipFile sheet;
-    if (!package.openPart(sheetPart, &sheet)) {
+    // The sheet is unpacked whole before it is parsed: a damaged part must not leave the XML
+    // reader waiting for data that never comes.
+    if (!package.has(sheetPart)) {
         *error = QStringLiteral("the first worksheet (%1) is missing").arg(sheetPart);
         return false;
     }
-    QXmlStreamReader xml(&sheet);
-    SheetWriter writer(out, strings);
-    if (!writer.write(xml, sheetPart, error))
-        return false;
-    sheet.close();
-    if (sheet.getZipError() != UNZ_OK) {
+    QByteArray sheet;
+    if (!package.read(sheetPart, &sheet)) {
         *error = QStringLiteral("the first worksheet (%1) is damaged").arg(sheetPart);
         return false;
     }
+    QXmlStreamReader xml(sheet);
+    SheetWriter writer(out, strings);
+    if (!writer.write(xml, sheetPart, error))
+        return false;
     qCDebug(lcStorage) << "save as sucess";
     return true;
 }
