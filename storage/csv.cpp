@@ -154,13 +154,16 @@ void csv::writeTable(const ItemTable& table)
 }
 
 // Parses the next record of the stream, handing each field to `append`; an empty line
-// gives no field. A quoted field may run on over the following lines.
-template <class Append> void csv::parseRecord(Append&& append)
+// gives no field. A quoted field may run on over the following lines. False when no line
+// was left to read (a stream that held only a byte-order mark, say).
+template <class Append> bool csv::parseRecord(Append&& append)
 {
-    QString line = d->stream->readLine();
+    QString line;
+    if (!d->stream->readLineInto(&line))
+        return false;
     ++d->line;
     if (line.isEmpty())
-        return;
+        return true;
 
     const QChar separator = d->separator;
     qsizetype pos = 0;
@@ -230,6 +233,7 @@ template <class Append> void csv::parseRecord(Append&& append)
         if (lineEnds)
             break;
     }
+    return true;
 }
 
 QStringList csv::readLine()
@@ -247,7 +251,8 @@ ItemTable csv::readAll()
     while (!atEnd()) {
         ItemRow row;
         row.reserve(width);
-        parseRecord([&row](QString&& field) { row.append(QVariant(std::move(field))); });
+        if (!parseRecord([&row](QString&& field) { row.append(QVariant(std::move(field))); }))
+            break;
         width = row.size();
         if (lcStorage().isDebugEnabled()) {
             QStringList texts;

@@ -51,7 +51,7 @@ public:
     static bool isScientific(const QString& field);
 
 private:
-    template <class Append> void parseRecord(Append&& append);
+    template <class Append> bool parseRecord(Append&& append);
 
     struct Private;
     std::unique_ptr<Private> d;
