@@ -194,7 +194,7 @@ QImage Graphic::unpackLogo(const QByteArray& packed)
     const int rowBytes = qFromLittleEndian<quint16>(packed.constData());
     const int rows = qFromLittleEndian<quint16>(packed.constData() + 8);
     const quint32 length = qFromLittleEndian<quint32>(packed.constData() + 12);
-    if (rowBytes == 0 || rows == 0 || length != quint32(rowBytes * rows)
+    if (rowBytes == 0 || rows == 0 || quint64(length) != quint64(rowBytes) * quint64(rows)
         || quint64(packed.size() - kHeaderSize) != length)
         return QImage();
     QImage image(rowBytes * 8, rows, QImage::Format_Mono);
