@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextCodec>
+#include <QtEndian>
 #include <QtTest>
 
 #include <linux/capability.h>
@@ -385,6 +386,12 @@ private slots:
         QCOMPARE(file.rows, table({ { "Random", "Name", "Dept", "Price", "Stock+" } }));
         QVERIFY(readTableFile(write(QStringLiteral("empty.csv"), ""), &file));
         QVERIFY(file.rows.isEmpty());
+        // An exported empty table holds only the byte-order mark: it reads back as no row.
+        QString error;
+        const QString exported = m_dir.filePath(QStringLiteral("exported-empty.csv"));
+        QVERIFY(writeCsvFile(exported, ItemTable(), &error));
+        QVERIFY(readTableFile(exported, &file));
+        QCOMPARE(file.rows, ItemTable());
     }
 
     void writeReplacesTheFile()
@@ -558,6 +565,8 @@ private slots:
                                             << "is missing";
         QTest::newRow("damaged sheet XML") << "bad xml"
                                            << "is damaged";
+        QTest::newRow("damaged sheet deflate stream") << "bad deflate"
+                                                      << "is damaged";
     }
 
     void notWorkbook()
@@ -584,6 +593,22 @@ private slots:
             else if (kind == QLatin1String("bad xml"))
                 parts.last().second = "<worksheet><sheetData><row r=\"1\"><c r=\"A1\"><v>1</v></row>";
             QVERIFY(WorkbookBuilder::writeZip(path, parts));
+        }
+        if (kind == QLatin1String("bad deflate")) {
+            // The sheet's compressed data starts with a block of the reserved type: inflating
+            // it fails at once, which must end the import, never leave it waiting for data.
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QByteArray zip = file.readAll();
+            const QByteArray name("xl/worksheets/sheet1.xml");
+            // The first mention of the name is its local header's (30 bytes before the name).
+            const qsizetype header = zip.indexOf(name) - 30;
+            QVERIFY(header >= 0 && zip.mid(header, 4) == QByteArray("PK\x03\x04"));
+            QCOMPARE(qFromLittleEndian<quint16>(zip.constData() + header + 8), quint16(8)); // deflated
+            const int extra = qFromLittleEndian<quint16>(zip.constData() + header + 28);
+            zip[header + 30 + name.size() + extra] = char(0xFF);
+            QVERIFY(file.seek(0));
+            QCOMPARE(file.write(zip), zip.size());
         }
         TableFile file;
         file.rows = table({ { "left", "over" } });

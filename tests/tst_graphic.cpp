@@ -2,6 +2,7 @@
 #include "records/graphic.h"
 #include "testsupport.h"
 
+#include <QtEndian>
 #include <QtTest>
 
 class TestGraphic : public QObject {
@@ -262,6 +263,12 @@ private slots:
         QVERIFY(Graphic::unpackLogo(packed).isNull());
         QVERIFY(Graphic::unpackLogo(QByteArray(16, '\0')).isNull());
         QVERIFY(Graphic::unpackLogo("UCO").isNull());
+        // Row bytes times rows beyond 32 bits (a header a peer made up) is refused, not wrapped.
+        QByteArray huge(16, '\0');
+        qToLittleEndian<quint16>(0xC800, huge.data());
+        qToLittleEndian<quint16>(0xAC01, huge.data() + 8);
+        qToLittleEndian<quint32>(quint32(0xC800u * 0xAC01u), huge.data() + 12);
+        QVERIFY(Graphic::unpackLogo(huge).isNull());
     }
 };
 
