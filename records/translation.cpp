@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 
 Q_LOGGING_CATEGORY(lcRecords, "tallvane.records", QtInfoMsg)
 
@@ -37,6 +36,11 @@ constexpr CrcTables makeCrcTables()
 
 constexpr CrcTables kCrc = makeCrcTables();
 static_assert(kCrc.hi[1] == 0xC0 && kCrc.lo[1] == 0xC1, "MODBUS CRC table");
+
+// No packed field holds more than 16 digits: a decimal text keeps the last 17 digits of its
+// units, so that one too long for its field loses its leading digits (as packing it does)
+// and never overflows on the way.
+constexpr qint64 kUnitModulus = 100000000000000000LL;
 
 int hexValue(char c)
 {
@@ -101,7 +105,7 @@ qint64 translation::cellToUnits(const QString& text, int decimals)
             afterPoint = 0;
             continue;
         }
-        if (ch < QLatin1Char('0') || ch > QLatin1Char('9') || units > (std::numeric_limits<qint64>::max() - 9) / 10) {
+        if (ch < QLatin1Char('0') || ch > QLatin1Char('9')) {
             bool ok = false;
             const double value = view.toDouble(&ok);
             return ok ? toUnits(value, decimals) : 0;
@@ -109,12 +113,12 @@ qint64 translation::cellToUnits(const QString& text, int decimals)
         digits = true;
         if (afterPoint >= 0 && afterPoint++ >= decimals)
             continue;
-        units = units * 10 + (ch.unicode() - '0');
+        units = (units * 10 + (ch.unicode() - '0')) % kUnitModulus;
     }
     if (!digits)
         return 0;
     for (int i = qMax(afterPoint, 0); i < decimals; ++i)
-        units *= 10;
+        units = units * 10 % kUnitModulus;
     return units;
 }
 

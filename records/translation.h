@@ -46,7 +46,8 @@ public:
     // dropped (19.99 with 2 decimals is 1999, 12.345 is 1234). The sign is ignored.
     static qint64 toUnits(long double value, int decimals);
     // The same for a cell: a plain decimal text ("12.345") is read digit by digit, exactly;
-    // anything else is read as a real number (0 when it is none).
+    // anything else is read as a real number (0 when it is none). A decimal text keeps the
+    // last 17 digits of its units, more than any packed field holds.
     static qint64 cellToUnits(const QString& text, int decimals);
     // A packed field as a whole number of units, with bcdToValue's rules (0xFF last byte: 0).
     static qint64 bcdToUnits(const char* bytes, int count);
