@@ -6,6 +6,7 @@
 #include "records/group.h"
 #include "records/lines.h"
 #include "records/netparm.h"
+#include "records/plu.h"
 #include "records/system.h"
 #include "records/tax.h"
 
@@ -19,7 +20,7 @@ template <class Codec> const RecordCodec* codecOf() { return Codec::instance(); 
 // codec: it is known on the wire but cannot be encoded or decoded.
 const Category kCategories[] = {
     { CategoryDept, "DEPTDATA", 47, 47, 9, 9, "table_dept", &codecOf<Dept> },
-    { CategoryPlu, "PLUDATA", 72, 72, 5, 8, "table_plu", nullptr },
+    { CategoryPlu, "PLUDATA", 72, 72, 5, 8, "table_plu", &codecOf<Plu> },
     { CategoryTax, "TAXDATA", 18, 17, 11, 11, "table_tax", &codecOf<Tax> },
     { CategoryDisc, "DISCDATA", 24, 23, 12, 12, "table_disc", &codecOf<Disc> },
     { CategoryGroup, "GROUPDATA", 28, 27, 10, 10, "table_group", &codecOf<Group> },
