@@ -6,9 +6,27 @@
 
 #include <QItemSelectionModel>
 #include <QStandardItemModel>
+#include <QThreadPool>
 
+#include <algorithm>
+#include <charconv>
 #include <memory>
 #include <vector>
+
+QVariant GridItem::data(int role) const
+{
+    if (role == Qt::TextAlignmentRole) {
+        const QVariant own = QStandardItem::data(role);
+        return own.isValid() ? own : QVariant(int(Qt::AlignHCenter | Qt::AlignVCenter));
+    }
+    return QStandardItem::data(role);
+}
+
+GridModel::GridModel(QObject* parent)
+    : QStandardItemModel(parent)
+{
+    setItemPrototype(new GridItem);
+}
 
 void GridModel::rebuild(const std::function<void()>& build)
 {
@@ -17,6 +35,82 @@ void GridModel::rebuild(const std::function<void()>& build)
     build();
     blockSignals(wasBlocked);
     endResetModel();
+}
+
+void GridModel::dropRows()
+{
+    constexpr int kDeletedHere = 10000;
+    std::vector<QStandardItem*> items;
+    items.reserve(size_t(rowCount()) * size_t(columnCount()));
+    // From the last row: each one leaves without moving the others.
+    for (int r = rowCount() - 1; r >= 0; --r)
+        for (QStandardItem* item : takeRow(r))
+            items.push_back(item);
+    if (items.size() < size_t(kDeletedHere)) {
+        qDeleteAll(items);
+        return;
+    }
+    // Taken items belong to no model: deleting them touches nothing the window uses.
+    QThreadPool::globalInstance()->start([items = std::move(items)] { qDeleteAll(items); });
+}
+
+void GridModel::sort(int column, Qt::SortOrder order)
+{
+    const int rows = rowCount();
+    const int cols = columnCount();
+    if (column < 0 || column >= cols || rows < 2)
+        return;
+    std::vector<std::pair<qint64, int>> keys(rows);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < cols; ++c) {
+            const QStandardItem* cell = item(r, c);
+            if (!cell || cell->type() != GridItem::kType) {
+                QStandardItemModel::sort(column, order);
+                return;
+            }
+        }
+        keys[r] = { item(r, column)->data(Qt::EditRole).toLongLong(), r };
+    }
+    if (order == Qt::AscendingOrder)
+        std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    else
+        std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+
+    // Row r takes the contents of row from[r]; an old row r goes to row to[r].
+    std::vector<int> from(rows), to(rows);
+    for (int r = 0; r < rows; ++r) {
+        from[r] = keys[r].second;
+        to[keys[r].second] = r;
+    }
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& index : before)
+        after.append(index.isValid() ? this->index(to[index.row()], index.column()) : index);
+
+    // Each cycle of the permutation moves through one spare cell.
+    GridItem spare;
+    std::vector<bool> moved(rows);
+    for (int c = 0; c < cols; ++c) {
+        std::fill(moved.begin(), moved.end(), false);
+        for (int start = 0; start < rows; ++start) {
+            if (moved[start] || from[start] == start)
+                continue;
+            spare.assign(*item(start, c));
+            for (int r = start;; r = from[r]) {
+                moved[r] = true;
+                auto* target = static_cast<GridItem*>(item(r, c));
+                if (from[r] == start) {
+                    target->assign(spare);
+                    break;
+                }
+                target->assign(*item(from[r], c));
+            }
+        }
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 QString GridDelegate::displayText(const QVariant& value, const QLocale& locale) const
@@ -30,13 +124,34 @@ namespace ItemGrid {
 
 namespace {
 
+// A real cell. The codecs' texts ("12.50") are read directly, which is several times
+// faster than the locale-aware reading; anything else is read the standard way.
+double realOf(const QVariant& cell)
+{
+    if (cell.typeId() == QMetaType::QString) {
+        const QString& text = *static_cast<const QString*>(cell.constData());
+        char latin[32];
+        const int n = int(text.size());
+        if (n > 0 && n <= int(sizeof latin)) {
+            int i = 0;
+            for (; i < n && text.at(i).unicode() < 0x80; ++i)
+                latin[i] = char(text.at(i).unicode());
+            double value = 0;
+            const std::from_chars_result read = std::from_chars(latin, latin + n, value);
+            if (i == n && read.ec == std::errc() && read.ptr == latin + n)
+                return value;
+        }
+    }
+    return cell.toDouble();
+}
+
 QVariant typedValue(const QVariant& cell, quint8 kind)
 {
     switch (kind & 0x7F) {
     case KindInt:
         return cell.toInt();
     case KindReal:
-        return cell.toDouble();
+        return realOf(cell);
     case KindInt64:
         return cell.toLongLong();
     default:
@@ -66,26 +181,18 @@ void fill(GridModel* model, const ItemTable& table, ColumnDescription& columns, 
     const int rows = table.size();
     const int cols = rows ? table.first().size() : 0;
     qCDebug(lcApp).nospace() << "rows = " << rows << ", columns = " << cols;
-    if (columns.headers.isEmpty()) {
+    const QStringList headers = columns.headers;
+    if (headers.isEmpty())
         qCDebug(lcApp) << "not header list";
-    } else {
-        qCDebug(lcApp) << "header list is " << columns.headers;
-        model->setHorizontalHeaderLabels(columns.headers);
-        columns.headers.clear();
-    }
-    model->removeRows(0, model->rowCount());
-    if (rows == 0)
-        return;
-    model->setColumnCount(cols);
-
-    // One prototype item per column carries the alignment and the editable flag; cloning
-    // it is much cheaper than setting them item by item on 100,000 rows.
-    constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignVCenter;
+    else
+        qCDebug(lcApp) << "header list is " << headers;
+    columns.headers.clear();
+    // One prototype item per column carries the editable flag; cloning it is much cheaper
+    // than setting it item by item on 100,000 rows.
     std::vector<std::unique_ptr<QStandardItem>> prototypes;
     prototypes.reserve(cols + 1);
     auto prototype = [&](bool locked) {
-        auto item = std::make_unique<QStandardItem>();
-        item->setTextAlignment(kCentred);
+        auto item = std::make_unique<GridItem>();
         if (locked)
             item->setFlags(item->flags() & ~Qt::ItemIsEditable);
         prototypes.push_back(std::move(item));
@@ -97,7 +204,19 @@ void fill(GridModel* model, const ItemTable& table, ColumnDescription& columns, 
     // The fifth tax's rate is fixed by the register: a real, never typed over.
     const QStandardItem* fixedRate = prototype(true);
 
+    // The old rows go, the headers change and the new rows come in one reset: a view sees
+    // one change, whatever the grid held before.
     model->rebuild([&] {
+        model->dropRows();
+        if (!headers.isEmpty()) {
+            model->setHorizontalHeaderLabels(headers);
+            // An empty table still shows its own columns, not those of the page before.
+            if (rows == 0)
+                model->setColumnCount(int(headers.size()));
+        }
+        if (rows == 0)
+            return;
+        model->setColumnCount(cols);
         for (int i = 0; i < rows; ++i) {
             const ItemRow& source = table.at(i);
             QList<QStandardItem*> items;

@@ -369,10 +369,11 @@ void MainWindow::openCategory(int category)
     ui->stackedWidget->setCurrentIndex(page->page);
     statusBar()->showMessage(QString::fromLatin1(page->statusText));
     m_currentCategory = category;
+    // The item codes are the one column that sorts: no other page shows a sort order.
+    ui->tableView->horizontalHeader()->setSortIndicatorShown(category == CategoryPlu);
 
     if (page->page == PageForm) {
         refreshTable();
-        fitColumns();
     } else if (category == CategorySysParm) {
         System::loadSystemRecord();
         fillSystemPage();
@@ -381,18 +382,14 @@ void MainWindow::openCategory(int category)
 
 void MainWindow::refreshTable()
 {
-    m_model->removeRows(0, m_model->rowCount());
-    const RecordCodec* codec = codecForCategory(m_currentCategory);
-    if (!codec || m_currentCategory == CategorySysParm)
-        return;
+    // The stored rows replace the grid's in one go; an empty or unreadable table still
+    // brings the category's columns.
     ItemTable table;
-    if (!codec->loadTable(&table))
-        return;
+    const RecordCodec* codec = codecForCategory(m_currentCategory);
     // An empty table shows the category's starting rows; they are stored only when saved.
-    if (table.isEmpty())
+    if (codec && m_currentCategory != CategorySysParm && codec->loadTable(&table) && table.isEmpty())
         table = codec->emptyTable();
-    if (!table.isEmpty())
-        fillTable(table);
+    fillTable(table);
 }
 
 void MainWindow::fillTable(const ItemTable& table)
@@ -750,9 +747,15 @@ TALLVANE_OPTION_SLOT(10)
 
 void MainWindow::view_sort(int column)
 {
-    if (m_currentCategory != CategoryPlu || column != 0)
+    if (m_currentCategory != CategoryPlu)
         return;
-    m_model->sort(0, ui->tableView->horizontalHeader()->sortIndicatorOrder());
+    QHeaderView* header = ui->tableView->horizontalHeader();
+    if (column != 0) {
+        // Only the item code sorts; its indicator stays where it was.
+        header->setSortIndicator(0, header->sortIndicatorOrder());
+        return;
+    }
+    m_model->sort(0, header->sortIndicatorOrder());
 }
 
 bool MainWindow::serialMode() const { return ui->comboBox_Connect->currentText() == QLatin1String("Serial"); }

@@ -4,6 +4,7 @@
 #include "app/messagebox.h"
 #include "records/categories.h"
 #include "records/dept.h"
+#include "records/plu.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
 #include "users/language.h"
@@ -17,6 +18,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QTimer>
 #include <QtTest>
 
@@ -210,6 +212,123 @@ private slots:
         w.findChild<QPushButton*>(QStringLiteral("btn_dept"))->click();
         QCOMPARE(model->item(1, 3)->text(), QStringLiteral("10000000"));
         QCOMPARE(model->item(1, 6)->text(), QStringLiteral("1.5"));
+    }
+
+    void sortMovesContentsAndFollowers()
+    {
+        GridModel model;
+        ColumnDescription description = columns({ "Random", "Name" }, { 0x88, 0x01 });
+        ItemGrid::fill(&model, { row({ "30", "c" }), row({ "4", "a" }), row({ "30", "d" }), row({ "200", "b" }) },
+            description, CategoryPlu);
+        QItemSelectionModel selection(&model);
+        selection.setCurrentIndex(model.index(1, 1), QItemSelectionModel::Select);
+        selection.select(model.index(3, 0), QItemSelectionModel::Select);
+        QStandardItem* first = model.item(0, 0);
+        model.sort(0, Qt::DescendingOrder);
+        // Equal codes keep their order; the cells stay, their contents move.
+        QCOMPARE(ItemGrid::collect(&model, CategoryPlu, false),
+            (ItemTable { row({ "200", "b" }), row({ "30", "c" }), row({ "30", "d" }), row({ "4", "a" }) }));
+        QCOMPARE(model.item(0, 0), first);
+        QCOMPARE(selection.currentIndex(), model.index(3, 1));
+        QCOMPARE(ItemGrid::collectSelected(&model, &selection), (ItemTable { row({ "4", "a" }), row({ "200", "b" }) }));
+        QVERIFY(!(model.item(0, 0)->flags() & Qt::ItemIsEditable));
+        QCOMPARE(model.item(0, 0)->data(Qt::EditRole).typeId(), QMetaType::LongLong);
+        QCOMPARE(model.item(0, 1)->textAlignment(), Qt::Alignment(0x84));
+        // A sorted grid empties and fills again like any other.
+        ItemGrid::fill(&model, { row({ "7", "x" }) }, description, CategoryPlu);
+        QCOMPARE(ItemGrid::collect(&model, CategoryPlu, false), ItemTable { row({ "7", "x" }) });
+    }
+
+    void largeGridIsReplaced()
+    {
+        GridModel model;
+        QTableView view;
+        view.setModel(&model);
+        ColumnDescription description = columns({ "Random", "Name", "Dept", "Price", "Stock+" }, { 0x88, 0x01, 0x02, 0x04, 0x04 });
+        ItemTable large;
+        for (int i = 0; i < 3000; ++i)
+            large << row({ QString::number(3000 - i), QStringLiteral("ITEM %1").arg(i), "1", "2.50", "1" });
+        ItemGrid::fill(&model, large, description, CategoryPlu);
+        view.setCurrentIndex(model.index(2999, 1));
+        model.sort(0, Qt::AscendingOrder);
+        QCOMPARE(view.currentIndex(), model.index(0, 1));
+        // Its 15,000 cells leave on a worker thread while the new rows come in.
+        description.headers = QStringList { "Random", "Name", "Dept", "Price", "Stock+" };
+        ItemGrid::fill(&model, { row({ "5", "ONE", "1", "1e3", " 7.5 " }) }, description, CategoryPlu);
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.item(0, 3)->data(Qt::EditRole).toDouble(), 1000.0);
+        QCOMPARE(model.item(0, 4)->data(Qt::EditRole).toDouble(), 7.5);
+        QVERIFY(!view.currentIndex().isValid());
+        QVERIFY(QThreadPool::globalInstance()->waitForDone(10000));
+    }
+
+    void pluCodesSortAsNumbers()
+    {
+        createDatabase(m_dir.filePath(QStringLiteral("codes.db")));
+        ItemTable plus;
+        for (const char* code : { "10", "98765432109876", "9", "1234567890123", "200", "99999999999999", "1" })
+            plus << row({ code, QStringLiteral("ITEM %1").arg(QLatin1String(code)), "1", "1.00", "0" });
+        QVERIFY(Plu::instance()->saveTable(plus));
+
+        MainWindow w(nullptr, m_dir.path());
+        w.show();
+        w.findChild<QPushButton*>(QStringLiteral("btn_plu"))->click();
+        QStandardItemModel* model = w.itemModel();
+        auto* view = w.findChild<QTableView*>(QStringLiteral("tableView"));
+        QHeaderView* header = view->horizontalHeader();
+        QVERIFY(header->isSortIndicatorShown());
+        auto codes = [model] {
+            QStringList list;
+            for (int r = 0; r < model->rowCount(); ++r)
+                list << model->item(r, 0)->text();
+            return list;
+        };
+        auto clickHeader = [header](int section) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                QPoint(header->sectionViewportPosition(section) + 5, header->height() / 2));
+        };
+        const QStringList ascending { "1", "9", "10", "200", "1234567890123", "98765432109876", "99999999999999" };
+        QStringList descending = ascending;
+        std::reverse(descending.begin(), descending.end());
+
+        // Each click on "Random" turns the order; names go with their codes.
+        clickHeader(0);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+        QCOMPARE(codes(), descending);
+        clickHeader(0);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+        QCOMPARE(codes(), ascending);
+        QCOMPARE(model->item(3, 1)->text(), QStringLiteral("ITEM 200"));
+
+        // The name column does not sort, and the indicator stays on the codes.
+        clickHeader(1);
+        QCOMPARE(codes(), ascending);
+        QCOMPARE(header->sortIndicatorSection(), 0);
+        clickHeader(0);
+        QCOMPARE(codes(), descending);
+
+        // Saving keeps the sorted order; other pages show no sort order.
+        w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+        ItemTable saved;
+        QVERIFY(Plu::instance()->loadTable(&saved));
+        QCOMPARE(saved.first().first().toString(), QStringLiteral("99999999999999"));
+        w.findChild<QPushButton*>(QStringLiteral("btn_return"))->click();
+        w.findChild<QPushButton*>(QStringLiteral("btn_dept"))->click();
+        QVERIFY(!header->isSortIndicatorShown());
+    }
+
+    void emptyPageShowsItsOwnColumns()
+    {
+        createDatabase(m_dir.filePath(QStringLiteral("columns.db")));
+        QVERIFY(Dept::instance()->saveTable(departments()));
+        MainWindow w(nullptr, m_dir.path());
+        w.findChild<QPushButton*>(QStringLiteral("btn_dept"))->click();
+        QCOMPARE(w.itemModel()->columnCount(), 9);
+        w.findChild<QPushButton*>(QStringLiteral("btn_return"))->click();
+        w.findChild<QPushButton*>(QStringLiteral("btn_plu"))->click();
+        QCOMPARE(w.itemModel()->rowCount(), 0);
+        QCOMPARE(w.itemModel()->columnCount(), 5);
+        QCOMPARE(w.itemModel()->horizontalHeaderItem(0)->text(), QStringLiteral("Random"));
     }
 
     void onlyThePluCodeColumnSorts()
