@@ -59,6 +59,22 @@ private:
         return names;
     }
 
+    static ItemRow plu(const char* code, const char* name, const char* price = "1.00")
+    {
+        return { QLatin1String(code), QLatin1String(name), "1", QLatin1String(price), "5" };
+    }
+
+    // Sends `rows` as PLUs under `command` and waits for the end of the send.
+    static bool sendPlus(TestHost* host, quint8 command, const ItemTable& rows)
+    {
+        currentCommand = command;
+        host->words.clear();
+        host->send("PLUDATA", rows);
+        const bool ended = host->waitForWord("UPDATE END", 20000);
+        currentCommand = CommandInstall;
+        return ended;
+    }
+
 private slots:
     void helpAndUsage()
     {
@@ -68,8 +84,9 @@ private slots:
         QCOMPARE(help.exitCode(), 0);
         const QByteArray text = help.readAllStandardOutput();
         for (const char* option : { "--connect", "--serial", "--db", "--refuse", "--silent", "--bad-crc", "--bad-control",
-                 "--overlong", "--chunk", "--delay", "--logo-out" })
+                 "--overlong", "--chunk", "--delay", "--logo-out", "--plu-send-replaces" })
             QVERIFY2(text.contains(option), option);
+        QVERIFY(text.contains("served in code order"));
 
         QProcess wrong;
         wrong.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tallvane-ecrsim"), {});
@@ -150,6 +167,84 @@ private slots:
             QVERIFY(s->host->received.isEmpty());
         else
             QCOMPARE(s->host->received.first().second.size(), 3);
+    }
+
+    void pluItemsUnderTheirCode_data()
+    {
+        QTest::addColumn<bool>("serial");
+        QTest::newRow("tcp") << false;
+        QTest::newRow("pseudo-terminal") << true;
+    }
+
+    void pluItemsUnderTheirCode()
+    {
+        QFETCH(bool, serial);
+        std::unique_ptr<Session> tcp;
+        std::unique_ptr<PtyPair> pty;
+        std::unique_ptr<Simulator> serialEcr;
+        std::unique_ptr<TestHost> serialHost;
+        std::unique_ptr<SerialServer> serialLink;
+        TestHost* host = nullptr;
+        QString db;
+        if (serial) {
+            pty = std::make_unique<PtyPair>();
+            if (!pty->ok())
+                QSKIP("socat is needed for pseudo-terminal pairs");
+            db = m_dir.filePath(QStringLiteral("serial-plu.db"));
+            serialEcr = std::make_unique<Simulator>(QStringList { QStringLiteral("--serial"), pty->second(), QStringLiteral("--db"), db });
+            QVERIFY(serialEcr->waitReady());
+            serialHost = std::make_unique<TestHost>();
+            serialLink = std::make_unique<SerialServer>(serialHost.get(), pty->first());
+            QVERIFY(serialLink->isOpen());
+            host = serialHost.get();
+        } else {
+            tcp = start({});
+            QVERIFY(tcp);
+            host = tcp->host.get();
+            db = tcp->db;
+        }
+
+        QVERIFY(sendPlus(host, CommandInstall,
+            { plu("30", "TEA"), plu("4", "MILK"), plu("1234567890123", "COFFEE"), plu("200", "RICE") }));
+        // Over TCP each acknowledged frame is named by its item code, over RS-232 by its number.
+        QCOMPARE(host->words, serial ? QList<QByteArray>({ "UPDATE 1", "UPDATE 2", "UPDATE 3", "UPDATE 4", "UPDATE END" })
+                                     : QList<QByteArray>({ "UPDATE 30", "UPDATE 4", "UPDATE 1234567890123", "UPDATE 200",
+                                         "UPDATE END" }));
+        QCOMPARE(storedNames(db, QStringLiteral("table_plu")),
+            (QStringList { "4:MILK", "30:TEA", "200:RICE", "1234567890123:COFFEE" }));
+
+        QVERIFY(sendPlus(host, CommandAdd, { plu("9", "SALT"), plu("30", "GREEN TEA") }));
+        QVERIFY(sendPlus(host, CommandUpdate, { plu("4", "MILK", "0.99") }));
+        QVERIFY(sendPlus(host, CommandDelete, { plu("200", "RICE"), plu("77", "NOT THERE") }));
+        QCOMPARE(storedNames(db, QStringLiteral("table_plu")),
+            (QStringList { "4:MILK", "9:SALT", "30:GREEN TEA", "1234567890123:COFFEE" }));
+
+        host->words.clear();
+        host->received.clear();
+        emit host->signal_MrcvData("PLUDATA");
+        QVERIFY(host->waitForWord("DOWNLOAD END", 20000));
+        QCOMPARE(host->words, serial ? QList<QByteArray>({ "DOWNLOAD 1", "DOWNLOAD 2", "DOWNLOAD 3", "DOWNLOAD 4", "DOWNLOAD END" })
+                                     : QList<QByteArray>({ "DOWNLOAD MILK", "DOWNLOAD SALT", "DOWNLOAD GREEN TEA",
+                                         "DOWNLOAD COFFEE", "DOWNLOAD END" }));
+        QCOMPARE(host->received.size(), 1);
+        QCOMPARE(host->received.first().first, QByteArray("PLUDATA"));
+        const ItemTable rows = host->received.first().second;
+        QCOMPARE(rows.size(), 4);
+        QCOMPARE(rows.at(0), (ItemRow { "4", "MILK", "1", "0.99", "5.00" }));
+        QCOMPARE(rows.at(3).at(0).toString(), QStringLiteral("1234567890123"));
+    }
+
+    void pluSendThatReplaces()
+    {
+        auto s = start({ QStringLiteral("--plu-send-replaces") });
+        QVERIFY(s);
+        QVERIFY(sendPlus(s->host.get(), CommandInstall, { plu("3", "A"), plu("1", "B"), plu("2", "C") }));
+        QVERIFY(sendPlus(s->host.get(), CommandInstall, { plu("8", "D"), plu("2", "E") }));
+        QCOMPARE(storedNames(s->db, QStringLiteral("table_plu")), (QStringList { "2:E", "8:D" }));
+        // Update and delete still work on single codes.
+        QVERIFY(sendPlus(s->host.get(), CommandDelete, { plu("8", "D") }));
+        QVERIFY(sendPlus(s->host.get(), CommandUpdate, { plu("5", "F") }));
+        QCOMPARE(storedNames(s->db, QStringLiteral("table_plu")), (QStringList { "2:E", "5:F" }));
     }
 
     void systemParameters()

@@ -24,8 +24,14 @@
 #include <QVariant>
 
 #include <cstdio>
+#include <map>
 
 namespace {
+
+struct Options {
+    bool pluSendReplaces = false; // a PLU send with code 5 is an install of the whole table
+    QString logoOut; // PNG file for each logo received
+};
 
 struct Faults {
     QHash<int, quint8> refuse; // received data frame -> reply byte
@@ -49,12 +55,15 @@ void say(const char* direction, const QByteArray& bytes)
     std::fflush(stdout);
 }
 
+// The item code of a PLU record, by which the register keeps its PLUs.
+qint64 pluCode(const QByteArray& record) { return translation::bcdToUnits(record.constData(), qMin<int>(7, record.size())); }
+
 class Register : public QObject {
 public:
-    Register(QIODevice* device, const Faults& faults, const QString& logoOut)
+    Register(QIODevice* device, const Options& options, const Faults& faults)
         : m_device(device)
+        , m_options(options)
         , m_faults(faults)
-        , m_logoOut(logoOut)
     {
         connect(device, &QIODevice::readyRead, this, [this] { onReadyRead(); });
         m_writer.setSingleShot(true);
@@ -182,6 +191,8 @@ private:
         if (code == 0x0021) {
             for (const QString& table : configTableNames()) {
                 m_tables[table].clear();
+                if (table == QLatin1String(pluTable()))
+                    plus().clear();
                 save(table);
             }
             m_sendStarted = false;
@@ -198,25 +209,19 @@ private:
             return;
         }
         const QString table = QString::fromLatin1(category->table);
-        QList<StoredRecord>& rows = records(table);
         if (category->number == CategoryPlu) {
-            // Add and update put the row under its item code; delete removes it.
-            const QByteArray key = translation::bcdToDigits(record.constData(), qMin<int>(7, record.size()));
-            int at = -1;
-            for (int i = 0; i < rows.size() && at < 0; ++i)
-                if (rows.at(i).key == key)
-                    at = i;
-            if (code == 6) {
-                if (at >= 0)
-                    rows.removeAt(at);
-            } else {
-                const StoredRecord stored { key, nameOf(*category, record, rows.size()), record.left(category->storedSize) };
-                if (at >= 0)
-                    rows[at] = stored;
-                else
-                    rows.append(stored);
-            }
+            std::map<qint64, StoredRecord>& stored = plus();
+            if (code == 5 && m_options.pluSendReplaces && !m_sendStarted)
+                stored.clear();
+            // Delete (6) removes the code's row; add, update and install (5, 7) put the row
+            // under its code.
+            if (code == 6)
+                stored.erase(pluCode(record));
+            else
+                stored[pluCode(record)] = { translation::bcdToDigits(record.constData(), qMin<int>(7, record.size())),
+                    nameOf(*category, record, 0), record.left(category->storedSize) };
         } else {
+            QList<StoredRecord>& rows = records(table);
             // The first frame of a send starts the category's table anew.
             if (!m_sendStarted)
                 rows.clear();
@@ -258,11 +263,11 @@ private:
             return false;
         }
         std::printf("logo %d received: %d x %d, %d bytes\n", number, logo.width(), logo.height(), int(m_logo.size()));
-        if (!m_logoOut.isEmpty()) {
-            if (logo.save(m_logoOut, "PNG"))
-                std::printf("logo written to %s\n", qPrintable(m_logoOut));
+        if (!m_options.logoOut.isEmpty()) {
+            if (logo.save(m_options.logoOut, "PNG"))
+                std::printf("logo written to %s\n", qPrintable(m_options.logoOut));
             else
-                std::printf("logo not written: cannot write %s\n", qPrintable(m_logoOut));
+                std::printf("logo not written: cannot write %s\n", qPrintable(m_options.logoOut));
         }
         std::fflush(stdout);
         return true;
@@ -302,10 +307,39 @@ private:
         return m_tables[table];
     }
 
+    static const char* pluTable() { return categoryByNumber(CategoryPlu)->table; }
+
+    // The register's PLUs, one per item code, in code order (a table written by Tallvane
+    // keeps the grid's order; the first row of a code counts).
+    std::map<qint64, StoredRecord>& plus()
+    {
+        if (!m_plusLoaded) {
+            m_plusLoaded = true;
+            const QString table = QString::fromLatin1(pluTable());
+            for (const StoredRecord& row : records(table))
+                m_plus.insert({ pluCode(row.data),
+                    { translation::bcdToDigits(row.data.constData(), qMin<int>(7, row.data.size())), row.name, row.data } });
+            m_tables.remove(table);
+        }
+        return m_plus;
+    }
+
+    // The rows of a table in the order the register keeps them.
+    QList<StoredRecord> rowsOf(const QString& table)
+    {
+        if (table != QLatin1String(pluTable()))
+            return records(table);
+        QList<StoredRecord> rows;
+        rows.reserve(int(plus().size()));
+        for (const auto& entry : plus())
+            rows.append(entry.second);
+        return rows;
+    }
+
     void save(const QString& table)
     {
         QList<RecordEntry> entries;
-        for (const StoredRecord& record : records(table))
+        for (const StoredRecord& record : rowsOf(table))
             entries.append(RecordEntry::make(record.key, record.name, record.data));
         saveRecords(table, entries);
     }
@@ -318,7 +352,7 @@ private:
             return;
         }
         const bool numbered = category->storedSize < category->recordSize;
-        const QList<StoredRecord>& rows = records(QString::fromLatin1(category->table));
+        const QList<StoredRecord> rows = rowsOf(QString::fromLatin1(category->table));
         for (int i = 0; i < rows.size(); ++i) {
             QByteArray record = rows.at(i).data.leftJustified(category->recordSize, '\0', true);
             // The register numbers the records of categories that carry an index byte.
@@ -402,6 +436,7 @@ private:
     }
 
     QIODevice* m_device;
+    Options m_options;
     Faults m_faults;
     QByteArray m_in;
     QList<QByteArray> m_outgoing; // register frames of the download in progress
@@ -414,9 +449,10 @@ private:
     int m_sentFrames = 0;
     bool m_sendStarted = false;
     QHash<QString, QList<StoredRecord>> m_tables;
-    QString m_logoOut; // PNG file for each logo received
     QByteArray m_logo; // the packed logo being received
     bool m_logoOpen = false;
+    std::map<qint64, StoredRecord> m_plus;
+    bool m_plusLoaded = false;
 };
 
 bool numberList(const QStringList& values, QSet<int>* out)
@@ -443,7 +479,11 @@ int main(int argc, char* argv[])
         "Plays a cash register for Tallvane.\n"
         "Requests are answered with the stored records of their category, one register frame each,\n"
         "then an end frame. Data frames are answered 0x06 and stored: a send replaces its category's\n"
-        "table; PLU add and update frames put the row under its item code, delete frames remove it.\n"
+        "table, except for PLUs, which are kept one per item code and served in code order: update\n"
+        "(payload code 7) frames put the row under its code, delete (6) frames remove the code's row,\n"
+        "and code 5 frames put the row under its code too. Install and add both send code 5, so the\n"
+        "register cannot tell them apart: by default a code 5 send adds to the PLUs it holds; with\n"
+        "--plu-send-replaces every code 5 send is taken for an install and replaces the PLU table.\n"
         "System parameters and the clear command are answered 0x06 (clear empties every table).\n"
         "Logo frames are answered 0x06 and collected from \"UCO\" to \"UCA\"; a logo whose header does\n"
         "not match its bitmap, or a chunk outside a logo, is answered 0x15.\n"
@@ -474,8 +514,10 @@ int main(int argc, char* argv[])
     const QCommandLineOption logoOutOption(QStringLiteral("logo-out"),
         QStringLiteral("Write each logo received to FILE as a PNG picture, one pixel per printed dot."),
         QStringLiteral("FILE.png"));
-    parser.addOptions({ connectOption, serialOption, dbOption, refuseOption, silentOption, badCrcOption,
-        badControlOption, overlongOption, chunkOption, delayOption, logoOutOption });
+    const QCommandLineOption pluReplaceOption(QStringLiteral("plu-send-replaces"),
+        QStringLiteral("Take every PLU send of payload code 5 for an install: it replaces the PLU table."));
+    parser.addOptions({ connectOption, serialOption, dbOption, pluReplaceOption, logoOutOption, refuseOption,
+        silentOption, badCrcOption, badControlOption, overlongOption, chunkOption, delayOption });
     parser.process(app);
 
     auto fail = [](const QString& message) {
@@ -485,6 +527,9 @@ int main(int argc, char* argv[])
     if (parser.isSet(connectOption) == parser.isSet(serialOption))
         return fail(QStringLiteral("give exactly one of --connect HOST:PORT and --serial DEVICE (see --help)"));
 
+    Options options;
+    options.pluSendReplaces = parser.isSet(pluReplaceOption);
+    options.logoOut = parser.value(logoOutOption);
     Faults faults;
     for (const QString& value : parser.values(refuseOption)) {
         const QStringList parts = value.split(QLatin1Char(':'));
@@ -554,6 +599,6 @@ int main(int argc, char* argv[])
     }
     std::printf("register ready\n");
     std::fflush(stdout);
-    Register ecr(device, faults, parser.value(logoOutOption));
+    Register ecr(device, options, faults);
     return app.exec();
 }
