@@ -8,6 +8,7 @@
 #include "linkharness.h"
 #include "records/dept.h"
 #include "records/translation.h"
+#include "records/plu.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
 #include "users/language.h"
@@ -22,6 +23,7 @@
 #include <QSqlQuery>
 #include <QStackedWidget>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -79,6 +81,32 @@ private:
         }
         QSqlDatabase::removeDatabase(QStringLiteral("check"));
         return rows;
+    }
+
+    // The PLUs a register keeps in `file`, decoded, in stored order.
+    static ItemTable storedPlus(const QString& file)
+    {
+        ItemTable rows;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+            db.setDatabaseName(file);
+            if (db.open()) {
+                QSqlQuery query(db);
+                query.exec(QStringLiteral("select itemData from table_plu"));
+                while (query.next()) {
+                    ItemRow row;
+                    Plu::instance()->decodeRecord(query.value(0).toByteArray(), &row);
+                    rows << row;
+                }
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        return rows;
+    }
+
+    static ItemRow plu(const char* code, const char* name, const char* price)
+    {
+        return { QLatin1String(code), QLatin1String(name), "2", QLatin1String(price), "10.00" };
     }
 
     std::unique_ptr<Simulator> connectSimulator(MainWindow& w, const QString& db, const QStringList& faults = {})
@@ -165,6 +193,73 @@ private slots:
         // The register goes away: its row goes with it.
         ecr.reset();
         QVERIFY(QTest::qWaitFor([&] { return registers(w) == 0; }, 5000));
+    }
+
+    void pluItemCommandsSendTheSelectedRows()
+    {
+        createDatabase(m_dir.filePath(QStringLiteral("plus%1.db").arg(++m_serial)));
+        QVERIFY(Plu::instance()->saveTable(
+            { plu("11", "BREAD", "1.20"), plu("22", "MILK", "0.99"), plu("33", "TEA", "3.10"), plu("44", "RICE", "2.00") }));
+        MainWindow w(nullptr, m_dir.path());
+        w.show();
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        const QString simDb = m_dir.filePath(QStringLiteral("plu-register%1.db").arg(m_serial));
+        auto ecr = connectSimulator(w, simDb);
+        QVERIFY(ecr);
+        click(w, "btn_plu");
+        QStandardItemModel* model = w.itemModel();
+        QCOMPARE(model->rowCount(), 4);
+
+        click(w, "btn_install");
+        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
+        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("11\n22\n33\n44\nEND"));
+        QCOMPARE(storedPlus(simDb).size(), 4);
+
+        // New prices for MILK and RICE; the operator selects a cell in each of their rows.
+        model->setData(model->index(1, 3), 1.05);
+        model->setData(model->index(3, 3), 2.35);
+        model->setData(model->index(2, 3), 9.99); // edited, not selected: stays unsent
+        auto* view = child<QTableView>(w, "tableView");
+        view->selectionModel()->select(model->index(1, 1), QItemSelectionModel::Select);
+        view->selectionModel()->select(model->index(3, 4), QItemSelectionModel::Select);
+        click(w, "btn_update");
+        QVERIFY(w.isBusy());
+        QCOMPARE(child<QProgressBar>(w, "progressBar_transfer")->maximum(), 2);
+        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
+        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("22\n44\nEND"));
+        QVERIFY(child<QTextEdit>(w, "textEdit_rcv")->toPlainText().isEmpty());
+        QCOMPARE(ecr->output().count("recv 05 48 07 00"), 1);
+        QCOMPARE(ecr->output().count("recv 06 48 07 00"), 1);
+        ItemTable stored = storedPlus(simDb);
+        QCOMPARE(stored.size(), 4);
+        QCOMPARE(stored.at(1), (ItemRow { "22", "MILK", "2", "1.05", "10.00" }));
+        QCOMPARE(stored.at(2).at(3).toString(), QStringLiteral("3.10"));
+        QCOMPARE(stored.at(3), (ItemRow { "44", "RICE", "2", "2.35", "10.00" }));
+
+        // Two rows go from the register.
+        view->selectionModel()->clearSelection();
+        view->selectionModel()->select(model->index(0, 0), QItemSelectionModel::Select);
+        view->selectionModel()->select(model->index(2, 2), QItemSelectionModel::Select);
+        click(w, "btn_delete");
+        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
+        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("11\n33\nEND"));
+        stored = storedPlus(simDb);
+        QCOMPARE(stored.size(), 2);
+        QCOMPARE(stored.at(0).at(0).toString(), QStringLiteral("22"));
+        QCOMPARE(stored.at(1).at(0).toString(), QStringLiteral("44"));
+
+        // Nothing selected: nothing is sent.
+        view->selectionModel()->clearSelection();
+        click(w, "btn_add");
+        QVERIFY(windowIdle(w));
+
+        // The register's two PLUs come back into the grid, in code order.
+        click(w, "btn_download");
+        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
+        QCOMPARE(model->rowCount(), 2);
+        QCOMPARE(model->item(0, 0)->data(Qt::EditRole).typeId(), QMetaType::LongLong);
+        QCOMPARE(model->item(1, 3)->text(), QStringLiteral("2.35"));
+        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("MILK\nRICE\nEND"));
     }
 
     void errorsGoToTheErrorLog()
