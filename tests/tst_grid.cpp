@@ -239,6 +239,33 @@ private slots:
         QCOMPARE(ItemGrid::collect(&model, CategoryPlu, false), ItemTable { row({ "7", "x" }) });
     }
 
+    void pricesSurviveTheGrid_data()
+    {
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("0.29") << "0.29" << hexBytes("29 00 00 00 00");
+        QTest::newRow("1.15") << "1.15" << hexBytes("15 01 00 00 00");
+        QTest::newRow("4.35") << "4.35" << hexBytes("35 04 00 00 00");
+        QTest::newRow("19.99") << "19.99" << hexBytes("99 19 00 00 00");
+        QTest::newRow("300000.01") << "300000.01" << hexBytes("01 00 00 30 00");
+        QTest::newRow("99999999.99") << "99999999.99" << hexBytes("99 99 99 99 99");
+    }
+
+    void pricesSurviveTheGrid()
+    {
+        QFETCH(QString, price);
+        QFETCH(QByteArray, bytes);
+        GridModel model;
+        Plu::instance()->initColumns();
+        ItemGrid::fill(&model, { row({ "12", "TEA", "1", price, price }) }, currentColumns(), CategoryPlu);
+        QCOMPARE(model.item(0, 3)->data(Qt::EditRole).typeId(), QMetaType::Double);
+        const ItemTable back = ItemGrid::collect(&model, CategoryPlu, false);
+        QByteArray record;
+        Plu::instance()->encodeRow(back.first(), &record);
+        QCOMPARE(record.mid(36, 5), bytes);
+        QCOMPARE(record.mid(64, 5), bytes);
+    }
+
     void largeGridIsReplaced()
     {
         GridModel model;
