@@ -147,6 +147,10 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     header->setSortIndicatorShown(true);
     header->setSortIndicator(0, Qt::AscendingOrder);
     connect(header, &QHeaderView::sectionClicked, this, &MainWindow::view_sort);
+    // A click on a header sorts the PLU codes or does nothing; it does not select the whole
+    // column, which the item commands would then send (or delete) row by row.
+    disconnect(header, &QHeaderView::sectionPressed, ui->tableView, nullptr);
+    disconnect(header, &QHeaderView::sectionEntered, ui->tableView, nullptr);
 
     m_host = new WindowLinkHost(this);
     connect(this, &MainWindow::signal_MsendData, m_host, &LinkHost::signal_MsendData);

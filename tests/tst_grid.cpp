@@ -318,8 +318,11 @@ private slots:
         QStringList descending = ascending;
         std::reverse(descending.begin(), descending.end());
 
-        // Each click on "Random" turns the order; names go with their codes.
+        // Each click on "Random" turns the order; names go with their codes. The operator's
+        // selection stays as it was: the click selects no column for the item commands.
+        view->selectionModel()->select(model->index(4, 1), QItemSelectionModel::Select);
         clickHeader(0);
+        QCOMPARE(view->selectionModel()->selectedIndexes(), QModelIndexList { model->index(3, 1) });
         QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
         QCOMPARE(codes(), descending);
         clickHeader(0);
