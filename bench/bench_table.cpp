@@ -6,8 +6,9 @@
 //   - grid: the same number of bare items appended to a model without a view (the goals
 //     are absolute: 100,000 x 5 filled, sorted, collected and replaced in under 0.3 s each,
 //     under 200 MB added);
-//   - window: opening the 100,000-row page, from the click to the grid shown, under 0.5 s;
-//     replacing it (refresh, download) and switching to another page under 0.3 s.
+//   - window: opening the 100,000-row page, from the click to the grid shown, and reading
+//     it again from the database under 0.5 s; replacing it by a download and switching to
+//     another page under 0.3 s.
 
 #include "plutable.h"
 
@@ -330,7 +331,7 @@ void window(const ItemTable& plus, const QTemporaryDir& dir)
         std::printf("window    %-34s %7.3f s  cpu %6.3f s  (goal %s)\n", what, t.wall, t.cpu, goal);
     };
     line("open the PLU page, 100,000 rows", open, "<= 0.5 s");
-    line("open the database again", refresh, "<= 0.3 s");
+    line("open the database again", refresh, "<= 0.5 s, as opening");
     line("download replaces the page", download, "<= 0.3 s");
     line("switch to departments after a sort", away, "<= 0.3 s");
     if (!right)
