@@ -21,6 +21,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -192,30 +193,23 @@ int main(int argc, char* argv[])
 
     std::printf("Tallvane link benchmark, %d rows over 127.0.0.1 (best of 5, alternating)\n\n", kRows);
     double install = 1e9, download = 1e9, sendBase = 1e9, receiveBase = 1e9, pluInstall = 1e9, pluBase = 1e9;
-    for (int run = 0; run < 5; ++run) {
-        pluBase = std::min(pluBase, pingPong(pluFrameSize));
-        currentCommand = CommandInstall;
-        host.ended = false;
-        QElapsedTimer pluClock;
-        pluClock.start();
-        emit host.signal_MsendData("PLUDATA", &plus);
-        spinUntil(host.ended);
-        pluInstall = std::min(pluInstall, pluClock.nsecsElapsed() / 1e9);
-
-        sendBase = std::min(sendBase, pingPong(frameSize));
+    // Seconds from the request to the link's end word.
+    auto timed = [&host](const std::function<void()>& request) {
         host.ended = false;
         QElapsedTimer clock;
         clock.start();
-        emit host.signal_MsendData("DEPTDATA", &table);
+        request();
         spinUntil(host.ended);
-        install = std::min(install, clock.nsecsElapsed() / 1e9);
-
+        return clock.nsecsElapsed() / 1e9;
+    };
+    for (int run = 0; run < 5; ++run) {
+        currentCommand = CommandInstall;
+        pluBase = std::min(pluBase, pingPong(pluFrameSize));
+        pluInstall = std::min(pluInstall, timed([&] { emit host.signal_MsendData("PLUDATA", &plus); }));
+        sendBase = std::min(sendBase, pingPong(frameSize));
+        install = std::min(install, timed([&] { emit host.signal_MsendData("DEPTDATA", &table); }));
         receiveBase = std::min(receiveBase, pingPong(frameSize + 1));
-        host.ended = false;
-        clock.restart();
-        emit host.signal_MrcvData("DEPTDATA");
-        spinUntil(host.ended);
-        download = std::min(download, clock.nsecsElapsed() / 1e9);
+        download = std::min(download, timed([&] { emit host.signal_MrcvData("DEPTDATA"); }));
     }
     auto line = [](const char* what, double seconds, double baseline) {
         std::printf("%-40s %8.3f s  %9.0f frames/s", what, seconds, kRows / seconds);

@@ -77,3 +77,19 @@ NoticeRecorder::NoticeRecorder()
 }
 
 NoticeRecorder::~NoticeRecorder() { Notice::setHandler({}); }
+
+QList<QVariant> textRow(const QStringList& cells)
+{
+    QList<QVariant> row;
+    for (const QString& cell : cells)
+        row << cell;
+    return row;
+}
+
+QStringList cellTexts(const QList<QVariant>& row)
+{
+    QStringList texts;
+    for (const QVariant& cell : row)
+        texts << cell.toString();
+    return texts;
+}

@@ -18,31 +18,17 @@ private:
     const Plu* plu = Plu::instance();
     QTemporaryDir m_dir;
 
-    static ItemRow row(const QStringList& cells)
-    {
-        ItemRow r;
-        for (const QString& cell : cells)
-            r << cell;
-        return r;
-    }
-    static QStringList texts(const ItemRow& r)
-    {
-        QStringList list;
-        for (const QVariant& cell : r)
-            list << cell.toString();
-        return list;
-    }
     QByteArray encode(const QStringList& cells) const
     {
         QByteArray record;
-        plu->encodeRow(row(cells), &record);
+        plu->encodeRow(textRow(cells), &record);
         return record;
     }
     QStringList decode(const QByteArray& record) const
     {
         ItemRow r;
         plu->decodeRecord(record, &r);
-        return texts(r);
+        return cellTexts(r);
     }
     static const QStringList& coffee()
     {
@@ -59,7 +45,7 @@ private slots:
         const quint8 kinds[16] = { 0x88, 0x01, 0x02, 0x04, 0x04 };
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(columns.kinds), 16),
             QByteArray(reinterpret_cast<const char*>(kinds), 16));
-        QCOMPARE(texts(Plu::headerRow()), (QStringList { "Random", "Name", "Dept", "Price", "Stock+" }));
+        QCOMPARE(cellTexts(Plu::headerRow()), (QStringList { "Random", "Name", "Dept", "Price", "Stock+" }));
         QCOMPARE(codecForType("PLUDATA"), static_cast<const RecordCodec*>(plu));
         QCOMPARE(codecForCategory(CategoryPlu), static_cast<const RecordCodec*>(plu));
         QCOMPARE(plu->recordSize(), 72);
@@ -68,7 +54,7 @@ private slots:
     void coffeeRow()
     {
         QByteArray record;
-        QCOMPARE(plu->encodeRow(row(coffee()), &record), QByteArray("987650001234"));
+        QCOMPARE(plu->encodeRow(textRow(coffee()), &record), QByteArray("987650001234"));
         QCOMPARE(record.size(), 72);
         QByteArray expected(72, 0);
         expected.replace(0, 7, hexBytes("34 12 00 50 76 98 00"));
@@ -81,7 +67,7 @@ private slots:
 
         ItemRow decoded;
         QCOMPARE(plu->decodeRecord(record, &decoded), QByteArray("COFFEE"));
-        QCOMPARE(texts(decoded), (QStringList { "987650001234", "COFFEE", "3", "2.50", "10.00" }));
+        QCOMPARE(cellTexts(decoded), (QStringList { "987650001234", "COFFEE", "3", "2.50", "10.00" }));
     }
 
     void fieldRules_data()
@@ -216,7 +202,7 @@ private slots:
         const quint8 saved = currentCommand;
         currentCommand = quint8(command);
         QByteArray frame;
-        const ItemRow cells = row(coffee());
+        const ItemRow cells = textRow(coffee());
         QCOMPARE(packRecord("PLUDATA", &cells, sequence, &frame), QByteArray("987650001234"));
         currentCommand = saved;
         QCOMPARE(frame.size(), 78);
@@ -234,7 +220,7 @@ private slots:
             QStringList cells = coffee();
             cells[0] = QLatin1String(code);
             cells[1] = QStringLiteral("ITEM%1").arg(QLatin1String(code));
-            table << row(cells);
+            table << textRow(cells);
         }
         QVERIFY(plu->saveTable(table));
 
@@ -250,7 +236,7 @@ private slots:
         ItemTable loaded;
         QVERIFY(plu->loadTable(&loaded));
         QCOMPARE(loaded.size(), 3);
-        QCOMPARE(texts(loaded.at(2)), (QStringList { "98765432109876", "ITEM98765432109876", "3", "2.50", "10.00" }));
+        QCOMPARE(cellTexts(loaded.at(2)), (QStringList { "98765432109876", "ITEM98765432109876", "3", "2.50", "10.00" }));
         QCOMPARE(currentColumns().headers.first(), QStringLiteral("Random"));
 
         currentDatabasePath.clear();
