@@ -1,6 +1,7 @@
 #include "records/headerrow.h"
 
 #include "records/categories.h"
+#include "records/plu.h"
 
 #include <initializer_list>
 
@@ -14,7 +15,6 @@ struct HeaderNames {
 const HeaderNames kHeaders[] = {
     { CategoryGroup, { "Indx", "Name", "Family" } },
     { CategoryDept, { "Indx", "Name", "Group", "Print", "Options", "Tax", "Price", "PriceMax", "Kp" } },
-    { CategoryPlu, { "Random", "Name", "Dept", "Price", "Stock+" } },
     { CategoryTax, { "Indx", "Name", "Rate", "Options" } },
     { CategoryDisc, { "Indx", "Name", "Fixed", "Max", "Tax", "Print", "Options" } },
     { CategoryClerk, { "Indx", "Name", "Passwd", "Options" } },
@@ -29,6 +29,8 @@ const HeaderNames kHeaders[] = {
 
 ItemRow categoryHeaderRow(int category)
 {
+    if (category == CategoryPlu)
+        return Plu::headerRow();
     ItemRow row;
     for (const HeaderNames& entry : kHeaders) {
         if (entry.category != category)
