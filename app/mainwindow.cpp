@@ -16,6 +16,7 @@
 #include "records/system.h"
 #include "records/translation.h"
 #include "storage/configdb.h"
+#include "storage/datafolder.h"
 #include "storage/db_create.h"
 #include "users/language.h"
 #include "users/usrdb.h"
@@ -24,7 +25,6 @@
 #include "ui_mainwindow.h"
 
 #include <QCalendarWidget>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
 #include <QDir>
@@ -126,7 +126,7 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     if (currentLanguage == Greek)
         applyGreekLabels();
 
-    const QString base = baseFolder.isEmpty() ? QCoreApplication::applicationDirPath() : baseFolder;
+    const QString base = baseFolder.isEmpty() ? dataFolder() : baseFolder;
     m_dbFolder = folderBeside(base, "DB");
     m_imageFolder = folderBeside(base, "Image");
 

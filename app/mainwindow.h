@@ -28,7 +28,8 @@ class MainWindow;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // `baseFolder` replaces the executable's folder as the home of "DB" and "Image" (tests).
+    // `baseFolder` replaces the data folder (storage/datafolder.h) as the home of "DB" and
+    // "Image" (tests).
     explicit MainWindow(QWidget* parent = nullptr, const QString& baseFolder = QString());
     ~MainWindow() override;
 

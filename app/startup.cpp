@@ -3,6 +3,7 @@
 #include "app/applog.h"
 #include "app/mainwindow.h"
 #include "app/messagebox.h"
+#include "storage/datafolder.h"
 #include "users/language.h"
 #include "users/logindialog.h"
 #include "users/usrdb.h"
@@ -22,6 +23,11 @@ int runTallvane(const QString& userDbPath)
 
     setlanguage::setLanguage(English);
     MessageBox::installNoticeHandler();
+
+    // An installed program keeps its files in the user's data folder, made on the first start.
+    const QString folder = dataFolder();
+    qCDebug(lcApp) << "data folder" << folder;
+    prepareDataFolder(QCoreApplication::applicationDirPath(), folder);
 
     // The one user database of the run; the login, the permission checks and user
     // management all read it, so it is never destroyed before the process ends.

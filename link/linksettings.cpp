@@ -1,6 +1,8 @@
 #include "link/linksettings.h"
 
-#include <QCoreApplication>
+#include "storage/datafolder.h"
+
+#include <QDir>
 #include <QSettings>
 
 namespace {
@@ -15,7 +17,7 @@ QString LinkSettings::filePath()
 {
     if (!overridePath().isEmpty())
         return overridePath();
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/tallvane.ini");
+    return QDir(dataFolder()).filePath(QStringLiteral("tallvane.ini"));
 }
 
 void LinkSettings::setFilePath(const QString& path) { overridePath() = path; }

@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// Deployment settings of the register link, read from "tallvane.ini" beside the executable:
+// Deployment settings of the register link, read from "tallvane.ini" in the data folder
+// (beside the executable, or the user's data folder for an installed program; datafolder.h):
 //   [tcp]    address=192.168.1.20   (default: every IPv4 address of the PC)
 //            port=55391             (0: any free port)
 //   [serial] extraPorts=/dev/pts/3, /tmp/ttyV0   (devices the system does not list)

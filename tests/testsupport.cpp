@@ -2,8 +2,13 @@
 
 #include "storage/notice.h"
 
+#include <QDirIterator>
+#include <QFile>
 #include <QLoggingCategory>
 #include <QMutexLocker>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 LogCapture* LogCapture::s_current = nullptr;
 
@@ -92,4 +97,72 @@ QStringList cellTexts(const QList<QVariant>& row)
     for (const QVariant& cell : row)
         texts << cell.toString();
     return texts;
+}
+
+namespace {
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNoGroup = 65534;
+bool runsAsRoot() { return geteuid() == 0; }
+} // namespace
+
+OrdinaryRights::OrdinaryRights()
+{
+    // As root the folder lies under /tmp, whose parents every user can pass.
+    m_dir = runsAsRoot() ? std::make_unique<QTemporaryDir>(QStringLiteral("/tmp/tallvane-rights-XXXXXX"))
+                         : std::make_unique<QTemporaryDir>();
+    m_valid = m_dir->isValid() && setWritable(m_dir->path(), true);
+    if (m_valid && runsAsRoot()) {
+        // Dropping the rights must also give them back.
+        m_valid = setegid(kNoGroup) == 0 && seteuid(kNobody) == 0;
+        m_valid = seteuid(0) == 0 && setegid(0) == 0 && m_valid;
+    }
+}
+
+OrdinaryRights::~OrdinaryRights()
+{
+    // Folders left read-only would keep their files from being removed.
+    QDirIterator it(m_dir->path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        setWritable(it.next(), true);
+}
+
+QString OrdinaryRights::filePath(const QString& name) const { return m_dir->filePath(name); }
+
+bool OrdinaryRights::setWritable(const QString& path, bool writable) const
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info;
+    if (lstat(native.constData(), &info) != 0)
+        return false;
+    if (runsAsRoot() && lchown(native.constData(), kNobody, kNoGroup) != 0)
+        return false;
+    const bool folder = S_ISDIR(info.st_mode);
+    const mode_t mode = (folder ? 0555 : 0444) | (writable ? 0200 : 0);
+    return chmod(native.constData(), mode) == 0;
+}
+
+OrdinaryRights::Scope::Scope()
+{
+    if (runsAsRoot())
+        m_dropped = setegid(kNoGroup) == 0 && seteuid(kNobody) == 0;
+}
+
+OrdinaryRights::Scope::~Scope()
+{
+    if (m_dropped) {
+        seteuid(0);
+        setegid(0);
+    }
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFileBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }

@@ -7,8 +7,10 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QTemporaryDir>
 
 #include <functional>
+#include <memory>
 
 // Collects the debug lines of the program while it lives, with the given categories'
 // debug output switched on.
@@ -48,3 +50,39 @@ public:
     ~NoticeRecorder();
     QStringList shown; // "title: text"
 };
+
+// Read-only files and folders as an ordinary user meets them. Root writes into any file
+// whatever its mode, so when the tests run as root the files are handed to the user "nobody"
+// and the test takes that user's rights while an OrdinaryRights::Scope lives; otherwise the
+// modes alone decide and the scope changes nothing.
+class OrdinaryRights {
+public:
+    OrdinaryRights();
+    ~OrdinaryRights();
+
+    // False when the rights cannot be dropped (the test should skip).
+    bool isValid() const { return m_valid; }
+    // A path in a folder that the ordinary user can reach and write.
+    QString filePath(const QString& name) const;
+    // Makes a file or folder writable by the ordinary user, or read-only to it.
+    bool setWritable(const QString& path, bool writable) const;
+
+    class Scope {
+    public:
+        Scope();
+        ~Scope();
+        Scope(const Scope&) = delete;
+        Scope& operator=(const Scope&) = delete;
+
+    private:
+        bool m_dropped = false;
+    };
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    bool m_valid = false;
+};
+
+// The bytes of a file (empty when it cannot be read).
+QByteArray fileBytes(const QString& path);
+bool writeFileBytes(const QString& path, const QByteArray& bytes);

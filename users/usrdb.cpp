@@ -1,11 +1,12 @@
 #include "users/usrdb.h"
 
+#include "storage/configdb.h"
+#include "storage/datafolder.h"
 #include "storage/notice.h"
 #include "users/language.h"
 #include "users/password.h"
 #include "users/userslog.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSqlError>
@@ -71,8 +72,7 @@ void usrdb::setInstance(usrdb* db) { g_instance = db; }
 
 QString usrdb::defaultFilePath()
 {
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + QDir::separator()
-        + QStringLiteral("USRData.db");
+    return QDir::toNativeSeparators(dataFolder()) + QDir::separator() + QStringLiteral("USRData.db");
 }
 
 bool usrdb::openUserDb()
