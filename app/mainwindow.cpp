@@ -3,6 +3,7 @@
 #include "app/applog.h"
 #include "app/fielddelegate.h"
 #include "app/filecommands.h"
+#include "app/databasestatus.h"
 #include "app/filedialog.h"
 #include "app/itemgrid.h"
 #include "app/logopage.h"
@@ -314,7 +315,7 @@ void MainWindow::SelectedItem(QTreeWidgetItem* item, int column)
     if (!item)
         return;
     if (item->parent() && item->parent()->text(column) == m_dbViewLabel) {
-        openDatabase(m_dbFolder + item->text(column));
+        DatabaseStatus::open(statusBar(), m_dbFolder + item->text(column));
         if (ui->stackedWidget->currentIndex() == PageForm)
             refreshTable();
         return;
@@ -568,7 +569,7 @@ void MainWindow::on_actionOpen_triggered()
     qCDebug(lcApp) << "open file " << path;
     new QTreeWidgetItem(m_dbViewItem, QStringList(path.section(QLatin1Char('/'), -1)));
     m_dbViewItem->setExpanded(true);
-    openDatabase(path);
+    DatabaseStatus::open(statusBar(), path);
     if (ui->stackedWidget->currentIndex() == PageForm)
         refreshTable();
 }
@@ -583,14 +584,15 @@ void MainWindow::on_actionNew_triggered()
         return;
     }
     if (!m_newDbName.isEmpty())
-        createDatabase(m_dbFolder + m_newDbName);
+        DatabaseStatus::create(statusBar(), m_dbFolder + m_newDbName);
 }
 
 void MainWindow::on_actionSave_triggered()
 {
     if (m_currentCategory == CategorySysParm) {
         readSystemPage();
-        System::saveSystemRecord();
+        if (!System::saveSystemRecord())
+            refuseSave();
         return;
     }
     if (m_currentCategory == CategoryNone || m_currentCategory == CategoryGraphic)
@@ -599,7 +601,16 @@ void MainWindow::on_actionSave_triggered()
     if (!codec)
         return;
     if (!codec->saveTable(ItemGrid::collect(m_model, m_currentCategory, m_includeHeader)))
-        statusBar()->showMessage(QStringLiteral("Not saved: the database keeps its previous rows."));
+        refuseSave();
+}
+
+// The grid keeps the operator's rows, so that nothing is lost when the file cannot take them.
+void MainWindow::refuseSave()
+{
+    const QString reason = lastDatabaseError();
+    statusBar()->showMessage(reason.isEmpty()
+            ? QStringLiteral("Not saved: the database keeps its previous rows.")
+            : QStringLiteral("Not saved (%1): the database keeps its previous rows.").arg(reason));
 }
 
 void MainWindow::on_btn_savefile_clicked() { FileCommands::exportGrid(this, m_model, m_currentCategory); }

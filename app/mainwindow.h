@@ -118,6 +118,7 @@ private:
     void fitColumns();
     void fillSystemPage();
     void readSystemPage();
+    void refuseSave();
     void applyOptionEntry(int entry, bool flag);
     void refreshPortList();
     void closeSerialLink();

@@ -1,9 +1,11 @@
 #include "storage/configdb.h"
 
+#include "storage/datafolder.h"
 #include "storage/notice.h"
 #include "storage/storagelog.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -14,12 +16,24 @@
 #include <sqlite3.h>
 
 #include <cstring>
+#include <functional>
 
 Q_LOGGING_CATEGORY(lcStorage, "tallvane.storage", QtInfoMsg)
 
 QString currentDatabasePath;
 
 namespace {
+
+DatabaseCheck g_check;
+QString g_lastError;
+
+// Records why a save or load failed, for the window to say.
+bool fail(const QString& reason)
+{
+    g_lastError = reason;
+    qCDebug(lcStorage) << reason;
+    return false;
+}
 
 const char kCreateStatement[] = "create table %1 (itemRandom CHAR(16), itemName CHAR(32), itemData BLOB NOT NULL)";
 const char kUser[] = "root";
@@ -47,34 +61,6 @@ void replaceConnection(const QString& path)
     db.setPassword(QString::fromLatin1(kPassword));
 }
 
-// The current connection, opened; false (after telling the operator) when there is none.
-bool currentConnection(QSqlDatabase* db)
-{
-    if (!QSqlDatabase::contains(currentDatabasePath)) {
-        showNotConnected();
-        return false;
-    }
-    *db = QSqlDatabase::database(currentDatabasePath, false);
-    if (db->isOpen()) {
-        qCDebug(lcStorage) << "--->db is opened";
-        return true;
-    }
-    qCDebug(lcStorage) << "--->db is not opened";
-    if (!db->open()) {
-        showCannotOpen();
-        return false;
-    }
-    qCDebug(lcStorage).noquote() << QStringLiteral("open database \"%1\" ok!").arg(currentDatabasePath);
-    return true;
-}
-
-void copyField(char* field, int size, const QByteArray& text)
-{
-    std::memset(field, 0, size);
-    const int n = qMin(int(qstrnlen(text.constData(), text.size())), size - 1);
-    std::memcpy(field, text.constData(), n);
-}
-
 // The SQLite connection behind a Qt connection. Bulk inserts and reads go through it
 // directly: Qt's per-row binding costs several times the work of SQLite itself on tables of
 // 100,000 records.
@@ -86,14 +72,103 @@ sqlite3* sqliteHandle(const QSqlDatabase& db)
     return *static_cast<sqlite3* const*>(handle.constData());
 }
 
+// Runs `sql` and hands each row's first column to `row`; on failure returns SQLite's reason
+// and sets `damaged` when the reason is that the file is not a sound database.
+QString readRows(sqlite3* db, const QString& sql, bool* damaged, const std::function<void(sqlite3_stmt*)>& row = {})
+{
+    sqlite3_stmt* statement = nullptr;
+    int rc = sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &statement, nullptr);
+    if (rc == SQLITE_OK) {
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
+            if (row)
+                row(statement);
+        if (rc == SQLITE_DONE)
+            rc = SQLITE_OK;
+    }
+    const QString reason = rc == SQLITE_OK ? QString() : QString::fromUtf8(sqlite3_errmsg(db));
+    sqlite3_finalize(statement);
+    const int primary = rc & 0xff;
+    *damaged = primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+    return reason;
+}
+
+// Reads the schema and every page of every configuration table without writing anything:
+// SQLite itself finds a file that is not a database or is cut short.
+DatabaseCheck inspect(const QSqlDatabase& connection, const QString& path)
+{
+    DatabaseCheck check;
+    check.path = path;
+    check.opened = true;
+    sqlite3* db = sqliteHandle(connection);
+    if (!db)
+        return check;
+    bool damaged = false;
+    QStringList tables;
+    check.damage = readRows(db, QStringLiteral("select name from sqlite_master where type='table'"), &damaged,
+        [&tables](sqlite3_stmt* row) {
+            tables << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(row, 0)));
+        });
+    if (!check.damage.isEmpty()) {
+        qCDebug(lcStorage) << path << "cannot be read:" << check.damage;
+        return check;
+    }
+    for (const QString& table : configTableNames()) {
+        if (!tables.contains(table, Qt::CaseInsensitive)) {
+            check.missingTables << table;
+            continue;
+        }
+        // The columns that loading reads, then a count that visits every page of the table.
+        QString reason = readRows(db, QStringLiteral("SELECT itemRandom, itemName, itemData FROM %1 LIMIT 0").arg(table), &damaged);
+        if (reason.isEmpty())
+            reason = readRows(db, QStringLiteral("select count(*) from %1").arg(table), &damaged);
+        if (damaged) {
+            check.damage = reason;
+            break;
+        }
+        if (!reason.isEmpty())
+            check.badTables.insert(table, reason);
+    }
+    check.readOnly = sqlite3_db_readonly(db, "main") == 1 || !folderIsWritable(QFileInfo(path).absolutePath());
+    qCDebug(lcStorage) << path << "damage:" << check.damage << "missing:" << check.missingTables
+                       << "unreadable:" << check.badTables << "read-only:" << check.readOnly;
+    return check;
+}
+
+// The current connection, opened; false (after telling the operator) when there is none.
+bool currentConnection(QSqlDatabase* db)
+{
+    if (!QSqlDatabase::contains(currentDatabasePath)) {
+        showNotConnected();
+        return fail(QStringLiteral("database is not connect."));
+    }
+    *db = QSqlDatabase::database(currentDatabasePath, false);
+    if (db->isOpen()) {
+        qCDebug(lcStorage) << "--->db is opened";
+        return true;
+    }
+    qCDebug(lcStorage) << "--->db is not opened";
+    if (!QFile::exists(currentDatabasePath) || !db->open()) {
+        showCannotOpen();
+        return fail(QStringLiteral("Unable to establish a database connection."));
+    }
+    qCDebug(lcStorage).noquote() << QStringLiteral("open database \"%1\" ok!").arg(currentDatabasePath);
+    g_check = inspect(*db, currentDatabasePath);
+    return true;
+}
+
+void copyField(char* field, int size, const QByteArray& text)
+{
+    std::memset(field, 0, size);
+    const int n = qMin(int(qstrnlen(text.constData(), text.size())), size - 1);
+    std::memcpy(field, text.constData(), n);
+}
+
 bool insertAll(sqlite3* db, const QString& table, const QList<RecordEntry>& entries)
 {
     const QByteArray sql = QStringLiteral("INSERT INTO %1 VALUES(?,?,?)").arg(table).toUtf8();
     sqlite3_stmt* insert = nullptr;
-    if (sqlite3_prepare_v2(db, sql.constData(), -1, &insert, nullptr) != SQLITE_OK) {
-        qCDebug(lcStorage) << sqlite3_errmsg(db);
-        return false;
-    }
+    if (sqlite3_prepare_v2(db, sql.constData(), -1, &insert, nullptr) != SQLITE_OK)
+        return fail(QString::fromUtf8(sqlite3_errmsg(db)));
     // Names are in the display language's code page, as the codecs produced them.
     const QTextCodec* codec = QTextCodec::codecForLocale();
     const bool utf8 = codec->mibEnum() == 106;
@@ -111,8 +186,7 @@ bool insertAll(sqlite3* db, const QString& table, const QList<RecordEntry>& entr
         }
         sqlite3_bind_blob(insert, 3, entry.data.constData(), length, SQLITE_STATIC);
         if (sqlite3_step(insert) != SQLITE_DONE) {
-            qCDebug(lcStorage) << sqlite3_errmsg(db);
-            ok = false;
+            ok = fail(QString::fromUtf8(sqlite3_errmsg(db)));
             break;
         }
         sqlite3_reset(insert);
@@ -124,15 +198,13 @@ bool insertAll(sqlite3* db, const QString& table, const QList<RecordEntry>& entr
 bool selectAll(sqlite3* db, const QString& select, QList<QByteArray>* out)
 {
     sqlite3_stmt* query = nullptr;
-    if (sqlite3_prepare_v2(db, select.toUtf8().constData(), -1, &query, nullptr) != SQLITE_OK) {
-        qCDebug(lcStorage) << sqlite3_errmsg(db);
-        return false;
-    }
+    if (sqlite3_prepare_v2(db, select.toUtf8().constData(), -1, &query, nullptr) != SQLITE_OK)
+        return fail(QString::fromUtf8(sqlite3_errmsg(db)));
     int rc;
     while ((rc = sqlite3_step(query)) == SQLITE_ROW)
         out->append(QByteArray(static_cast<const char*>(sqlite3_column_blob(query, 2)), sqlite3_column_bytes(query, 2)));
     if (rc != SQLITE_DONE)
-        qCDebug(lcStorage) << sqlite3_errmsg(db);
+        fail(QString::fromUtf8(sqlite3_errmsg(db)));
     sqlite3_finalize(query);
     return rc == SQLITE_DONE;
 }
@@ -159,12 +231,61 @@ const QStringList& configTableNames()
 void openDatabase(const QString& path)
 {
     replaceConnection(path);
+    g_check = DatabaseCheck();
+    g_check.path = path;
     QSqlDatabase db = QSqlDatabase::database(path, false);
+    // SQLite would create a missing file, and an empty one in its place would hide the loss.
+    if (!QFile::exists(path)) {
+        g_check.openError = QStringLiteral("no such file");
+        showCannotOpen();
+        return;
+    }
     if (!db.open()) {
+        g_check.openError = databaseReason(db.lastError());
         showCannotOpen();
         return;
     }
     qCDebug(lcStorage).noquote() << QStringLiteral("open database \"%1\" ok!").arg(path);
+    g_check = inspect(db, path);
+}
+
+DatabaseCheck currentDatabaseCheck()
+{
+    if (g_check.path != currentDatabasePath)
+        return DatabaseCheck();
+    return g_check;
+}
+
+QString describeDatabaseProblem()
+{
+    const DatabaseCheck check = currentDatabaseCheck();
+    if (check.path.isEmpty())
+        return QString();
+    const QString file = QFileInfo(check.path).fileName();
+    if (!check.opened)
+        return QStringLiteral("%1 cannot be opened: %2.").arg(file, check.openError);
+    if (!check.damage.isEmpty())
+        return QStringLiteral("%1 cannot be read: %2. Nothing was changed, and nothing will be saved into it.")
+            .arg(file, check.damage);
+    QStringList problems;
+    if (!check.missingTables.isEmpty())
+        problems << QStringLiteral("no such table: %1").arg(check.missingTables.join(QStringLiteral(", ")));
+    for (auto it = check.badTables.cbegin(); it != check.badTables.cend(); ++it)
+        problems << QStringLiteral("%1: %2").arg(it.key(), it.value());
+    QString text;
+    if (!problems.isEmpty())
+        text = QStringLiteral("%1: %2. Nothing was changed; those categories show empty and are not saved.")
+                   .arg(file, problems.join(QStringLiteral("; ")));
+    if (check.readOnly)
+        text += (text.isEmpty() ? file : QStringLiteral(" It")) + QStringLiteral(" is read-only: saves are refused.");
+    return text;
+}
+
+QString lastDatabaseError() { return g_lastError; }
+
+QString databaseReason(const QSqlError& error)
+{
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
 }
 
 void createDatabase(const QString& path)
@@ -174,12 +295,15 @@ void createDatabase(const QString& path)
         return;
     }
     replaceConnection(path);
+    g_check = DatabaseCheck();
+    g_check.path = path;
     if (!QSqlDatabase::contains(currentDatabasePath)) {
         showNotConnected();
         return;
     }
     QSqlDatabase db = QSqlDatabase::database(currentDatabasePath, true);
     if (!db.isOpen()) {
+        g_check.openError = databaseReason(db.lastError());
         showCannotOpen();
         return;
     }
@@ -190,6 +314,8 @@ void createDatabase(const QString& path)
     for (const QString& table : configTableNames())
         ensureTable(QString::fromLatin1(kCreateStatement).arg(table), table, query);
     db.commit();
+    query.finish();
+    g_check = inspect(db, path);
 }
 
 bool ensureTable(const QString& statement, const QString& table, QSqlQuery& query)
@@ -213,19 +339,26 @@ bool ensureTable(const QString& statement, const QString& table, QSqlQuery& quer
 bool saveRecords(const QString& table, const QList<RecordEntry>& entries)
 {
     qCDebug(lcStorage) << "table row = " << entries.size();
+    g_lastError.clear();
     QSqlDatabase db;
     if (!currentConnection(&db))
         return false;
+    // Writing into a damaged file could only make it worse, and into a foreign table would
+    // overwrite what it holds.
+    const DatabaseCheck check = currentDatabaseCheck();
+    if (!check.damage.isEmpty())
+        return fail(check.damage);
+    if (check.badTables.contains(table))
+        return fail(QStringLiteral("%1: %2").arg(table, check.badTables.value(table)));
 
     // The old rows go and the new ones come in one transaction: a failure anywhere rolls
     // back to the rows the table held before.
-    if (!db.transaction()) {
-        qCDebug(lcStorage) << db.lastError().text();
-        return false;
-    }
+    if (!db.transaction())
+        return fail(databaseReason(db.lastError()));
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("delete from %1").arg(table))) {
-        qCDebug(lcStorage) << query.lastError().text();
+        fail(databaseReason(query.lastError()));
+        query.finish();
         db.rollback();
         return false;
     }
@@ -239,7 +372,7 @@ bool saveRecords(const QString& table, const QList<RecordEntry>& entries)
     }
     qCDebug(lcStorage) << "inserted success!";
     if (!db.commit()) {
-        qCDebug(lcStorage) << db.lastError().text();
+        fail(databaseReason(db.lastError()));
         db.rollback();
         return false;
     }
@@ -249,6 +382,7 @@ bool saveRecords(const QString& table, const QList<RecordEntry>& entries)
 bool loadRecords(const QString& table, QList<QByteArray>* out)
 {
     const QString select = QStringLiteral("SELECT itemRandom, itemName, itemData FROM %1").arg(table);
+    g_lastError.clear();
     QSqlDatabase db;
     if (!currentConnection(&db))
         return false;

@@ -2,9 +2,11 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
+class QSqlError;
 class QSqlQuery;
 
 // One stored register record: what a codec hands to the database for one table row.
@@ -25,14 +27,36 @@ extern QString currentDatabasePath;
 // The tables of a configuration database, in the order they are created.
 const QStringList& configTableNames();
 
-// Makes the file at `path` the current configuration database and opens it.
+// What opening found in the current configuration database. Looking changes nothing in the file.
+struct DatabaseCheck {
+    QString path; // the database the check belongs to
+    bool opened = false;
+    QString openError; // why it could not be opened
+    QString damage; // SQLite's reason when the file cannot be read: not a database, truncated, malformed
+    QStringList missingTables; // configuration tables the file lacks
+    QMap<QString, QString> badTables; // tables that cannot be read as configuration tables, with SQLite's reason
+    bool readOnly = false; // the file or its folder cannot be written
+};
+
+// Makes the file at `path` the current configuration database and opens it, then checks that
+// SQLite can read it and that it holds every configuration table. A file that is missing is
+// not created.
 void openDatabase(const QString& path);
+// The check of the current database (empty when another path has been made current since).
+DatabaseCheck currentDatabaseCheck();
+// One line for the operator on what is wrong with the current database; empty when nothing is.
+QString describeDatabaseProblem();
+// Why the last failed save or load failed, in SQLite's words where it gave them.
+QString lastDatabaseError();
+// SQLite's own words for an error that Qt reports ("file is not a database").
+QString databaseReason(const QSqlError& error);
 // Creates a new configuration database with all its tables; refuses an existing file.
 void createDatabase(const QString& path);
 // Creates `table` with `statement` unless it exists already.
 bool ensureTable(const QString& statement, const QString& table, QSqlQuery& query);
 // Replaces the rows of `table` by `entries`, in order. Either every entry is stored or the
-// table keeps its previous rows; returns false in the latter case.
+// table keeps its previous rows; returns false in the latter case. A file found damaged, or a
+// table found unreadable, is never written.
 bool saveRecords(const QString& table, const QList<RecordEntry>& entries);
 // Reads the record bytes of `table` in stored order. False when the table cannot be read.
 bool loadRecords(const QString& table, QList<QByteArray>* out);

@@ -1,6 +1,7 @@
 #include "storage/configdb.h"
 #include "testsupport.h"
 
+#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -41,6 +42,20 @@ private:
         return values;
     }
 
+    // A sound configuration database holding `rows` departments; its bytes.
+    QByteArray realDatabase(int rows)
+    {
+        const QString path = freshPath();
+        createDatabase(path);
+        saveRecords(QStringLiteral("table_dept"), entries(rows, "dept"));
+        return fileBytes(path);
+    }
+
+    static QStringList schema()
+    {
+        return column(QStringLiteral("select name || ':' || sql from sqlite_master order by name"));
+    }
+
 private slots:
     void createNewDatabase()
     {
@@ -53,6 +68,7 @@ private slots:
         QCOMPARE(column(QStringLiteral("select name from sqlite_master where type='table' order by rowid")),
             configTableNames());
         QCOMPARE(configTableNames().size(), 12);
+        QCOMPARE(describeDatabaseProblem(), QString());
     }
 
     void createOverExistingFileChangesNothing()
@@ -189,6 +205,175 @@ private slots:
         QCOMPARE(column(QStringLiteral("select itemName from table_dept")), QStringList(QStringLiteral("b0")));
         openDatabase(first);
         QCOMPARE(column(QStringLiteral("select itemName from table_dept")), (QStringList { "a0", "a1" }));
+    }
+
+    // A file SQLite cannot read is named at once, and nothing is ever written into it.
+    void damagedFileIsNeverWritten_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("reason");
+        QByteArray noise(8192, 0);
+        QRandomGenerator random(17);
+        for (char& byte : noise)
+            byte = char(random.bounded(256));
+        const QByteArray real = realDatabase(600);
+        QVERIFY(real.size() > 3 * 4096);
+        QTest::newRow("random bytes") << noise << "file is not a database";
+        QTest::newRow("text") << QByteArray("itemRandom;itemName\n1;BREAD\n2;MILK\n").repeated(100) << "file is not a database";
+        QTest::newRow("truncated to half") << real.left(real.size() / 2) << "database disk image is malformed";
+        QTest::newRow("last page cut") << real.left(real.size() - 4096) << "database disk image is malformed";
+        QTest::newRow("header only") << real.left(100) << "database disk image is malformed";
+    }
+
+    void damagedFileIsNeverWritten()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        const QString path = freshPath();
+        QVERIFY(writeFileBytes(path, content));
+        NoticeRecorder notices;
+        openDatabase(path);
+        QCOMPARE(notices.shown, QStringList());
+        const DatabaseCheck check = currentDatabaseCheck();
+        QVERIFY(check.opened);
+        QCOMPARE(check.damage, reason);
+        QCOMPARE(describeDatabaseProblem(),
+            QStringLiteral("%1 cannot be read: %2. Nothing was changed, and nothing will be saved into it.")
+                .arg(QFileInfo(path).fileName(), reason));
+
+        QList<QByteArray> records;
+        QVERIFY(!loadRecords(QStringLiteral("table_dept"), &records));
+        QVERIFY(records.isEmpty());
+        for (const QString& table : { QStringLiteral("table_dept"), QStringLiteral("table_system") }) {
+            QVERIFY(!saveRecords(table, entries(3, "new")));
+            QCOMPARE(lastDatabaseError(), reason);
+        }
+        QCOMPARE(notices.shown, QStringList());
+        QCOMPARE(fileBytes(path), content);
+        QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
+    }
+
+    // Missing or foreign tables are named; the tables that are sound still load and save, and
+    // nothing is created or repaired.
+    void tableProblemsAreNamed_data()
+    {
+        QTest::addColumn<QStringList>("statements");
+        QTest::addColumn<QStringList>("missing");
+        QTest::addColumn<QString>("problem");
+        const QStringList all = configTableNames();
+        QStringList others = all;
+        others.removeOne(QStringLiteral("table_dept"));
+        QTest::newRow("no table_dept") << QStringList { "drop table table_dept" } << QStringList { "table_dept" }
+                                       << "no such table: table_dept";
+        QTest::newRow("table_dept of another shape")
+            << QStringList { "drop table table_dept", "create table table_dept (a, b, c)", "insert into table_dept values(1, 2, 3)" }
+            << QStringList() << "table_dept: no such column: itemRandom";
+        QStringList dropAll;
+        for (const QString& table : all)
+            dropAll << QStringLiteral("drop table %1").arg(table);
+        QTest::newRow("another program's database") << (dropAll << "create table orders (id, total)") << all
+                                                    << "no such table: " + all.join(QStringLiteral(", "));
+    }
+
+    void tableProblemsAreNamed()
+    {
+        QFETCH(QStringList, statements);
+        QFETCH(QStringList, missing);
+        QFETCH(QString, problem);
+        const QString path = freshPath();
+        createDatabase(path);
+        for (const QString& statement : statements)
+            QVERIFY2(exec(statement), qPrintable(statement));
+
+        NoticeRecorder notices;
+        openDatabase(path);
+        QCOMPARE(notices.shown, QStringList());
+        QCOMPARE(currentDatabaseCheck().damage, QString());
+        QCOMPARE(currentDatabaseCheck().missingTables, missing);
+        QCOMPARE(describeDatabaseProblem(),
+            QStringLiteral("%1: %2. Nothing was changed; those categories show empty and are not saved.")
+                .arg(QFileInfo(path).fileName(), problem));
+        const QStringList schemaBefore = schema();
+        const QStringList foreignRows = column(QStringLiteral("select count(*) from sqlite_master"));
+
+        QList<QByteArray> records;
+        QVERIFY(!loadRecords(QStringLiteral("table_dept"), &records));
+        QVERIFY(!saveRecords(QStringLiteral("table_dept"), entries(2, "new")));
+        QVERIFY(lastDatabaseError().contains(QStringLiteral("table_dept")));
+        QCOMPARE(schema(), schemaBefore);
+        if (statements.size() == 3)
+            QCOMPARE(column(QStringLiteral("select a || b || c from table_dept")), QStringList(QStringLiteral("123")));
+
+        // A sound table of the same file is used as usual.
+        if (!missing.contains(QStringLiteral("table_plu"))) {
+            QVERIFY(saveRecords(QStringLiteral("table_plu"), entries(2, "plu")));
+            QVERIFY(loadRecords(QStringLiteral("table_plu"), &records));
+            QCOMPARE(records.size(), 2);
+        }
+        QCOMPARE(notices.shown, QStringList());
+        QCOMPARE(column(QStringLiteral("select count(*) from sqlite_master")), foreignRows);
+    }
+
+    // Opening a file that is not there says so instead of leaving an empty database behind.
+    void missingFileIsNotCreated()
+    {
+        const QString gone = m_dir.filePath(QStringLiteral("gone.db"));
+        NoticeRecorder notices;
+        openDatabase(gone);
+        QList<QByteArray> records;
+        QVERIFY(!loadRecords(QStringLiteral("table_dept"), &records));
+        QVERIFY(!saveRecords(QStringLiteral("table_dept"), entries(1, "x")));
+        QCOMPARE(notices.shown,
+            QStringList(3, QStringLiteral("can not open database: Unable to establish a database connection.")));
+        QVERIFY(!QFile::exists(gone));
+        QCOMPARE(describeDatabaseProblem(), QStringLiteral("gone.db cannot be opened: no such file."));
+    }
+
+    // A file the operator may only read is shown, refuses saves, and keeps its rows.
+    void readOnlyDatabaseRefusesSaves_data()
+    {
+        QTest::addColumn<bool>("fileWritable");
+        QTest::addColumn<bool>("folderWritable");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read-only file") << false << true << "attempt to write a readonly database";
+        QTest::newRow("read-only folder") << true << false << "attempt to write a readonly database";
+    }
+
+    void readOnlyDatabaseRefusesSaves()
+    {
+        QFETCH(bool, fileWritable);
+        QFETCH(bool, folderWritable);
+        QFETCH(QString, reason);
+        OrdinaryRights rights;
+        if (!rights.isValid())
+            QSKIP("the rights of an ordinary user cannot be taken");
+        const QString folder = rights.filePath(QStringLiteral("shop"));
+        const QString path = folder + QStringLiteral("/shop.db");
+        QVERIFY(QDir().mkpath(folder));
+        createDatabase(path);
+        QVERIFY(saveRecords(QStringLiteral("table_dept"), entries(4, "kept")));
+        createDatabase(freshPath()); // lets go of the file
+        const QByteArray before = fileBytes(path);
+        QVERIFY(rights.setWritable(path, fileWritable));
+        QVERIFY(rights.setWritable(folder, folderWritable));
+
+        NoticeRecorder notices;
+        {
+            OrdinaryRights::Scope scope;
+            openDatabase(path);
+            QVERIFY(currentDatabaseCheck().readOnly);
+            QCOMPARE(describeDatabaseProblem(), QStringLiteral("shop.db is read-only: saves are refused."));
+            QList<QByteArray> records;
+            QVERIFY(loadRecords(QStringLiteral("table_dept"), &records));
+            QCOMPARE(records.size(), 4);
+            QVERIFY(!saveRecords(QStringLiteral("table_dept"), entries(1, "lost")));
+            QCOMPARE(lastDatabaseError(), reason);
+            QVERIFY(loadRecords(QStringLiteral("table_dept"), &records));
+            QCOMPARE(records.size(), 4);
+        }
+        QCOMPARE(notices.shown, QStringList());
+        createDatabase(freshPath());
+        QCOMPARE(fileBytes(path), before);
     }
 };
 

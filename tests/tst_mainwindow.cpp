@@ -1,9 +1,14 @@
 #include "app/mainwindow.h"
 #include "app/messagebox.h"
+#include "app/databasestatus.h"
 #include "app/filedialog.h"
+#include "app/itemgrid.h"
 #include "guisupport.h"
+#include "link/linksettings.h"
+#include "records/dept.h"
 #include "records/system.h"
 #include "storage/configdb.h"
+#include "storage/datafolder.h"
 #include "testsupport.h"
 #include "users/language.h"
 #include "users/usrdb.h"
@@ -20,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSpinBox>
 #include <QSqlQuery>
 #include <QStackedWidget>
@@ -402,6 +408,120 @@ private slots:
         QCOMPARE(w.findChild<QAction*>(QStringLiteral("actionSave"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
         QVERIFY(!w.findChild<QAction*>(QStringLiteral("actionOpen"))->icon().isNull());
         QVERIFY(!w.findChild<QAction*>(QStringLiteral("actionInsert"))->icon().isNull());
+    }
+
+    // The user database, the configuration folder, the pictures and the link settings all
+    // follow the one decision of where the program's files live.
+    void filesShareTheDataFolder()
+    {
+        MainWindow w;
+        const QString folder = QDir::toNativeSeparators(dataFolder()) + QDir::separator();
+        QCOMPARE(w.databaseFolder(), folder + QStringLiteral("DB") + QDir::separator());
+        QCOMPARE(w.imageFolder(), folder + QStringLiteral("Image") + QDir::separator());
+        QCOMPARE(usrdb::defaultFilePath(), folder + QStringLiteral("USRData.db"));
+        QCOMPARE(QDir::toNativeSeparators(LinkSettings::filePath()), folder + QStringLiteral("tallvane.ini"));
+    }
+
+    // Opening a damaged file says what is wrong with it in the status bar, at once and for as
+    // long as it is open; saving, even an empty grid, writes nothing into it.
+    void damagedDatabaseIsNamedInTheStatusBar_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("random bytes") << "random" << "shop.db cannot be read: file is not a database." << "file is not a database";
+        QTest::newRow("truncated") << "truncated" << "shop.db cannot be read: database disk image is malformed."
+                                   << "database disk image is malformed";
+        QTest::newRow("no table_dept") << "drop" << "shop.db: no such table: table_dept." << "no such table: table_dept";
+    }
+
+    void damagedDatabaseIsNamedInTheStatusBar()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, problem);
+        QFETCH(QString, reason);
+        MainWindow w(nullptr, base(QStringLiteral("damaged-") + damage));
+        QDir().mkpath(w.databaseFolder());
+        const QString sound = w.databaseFolder() + QStringLiteral("sound.db");
+        const QString path = w.databaseFolder() + QStringLiteral("shop.db");
+        createDatabase(sound);
+        QVERIFY(Dept::instance()->saveTable({ textRow({ "1", "BREAD", "1", "10000000", "00000000", "1", "1.00", "9.99", "" }) }));
+        if (damage == QLatin1String("random")) {
+            QByteArray noise(4096, 0);
+            QRandomGenerator random(5);
+            for (char& byte : noise)
+                byte = char(random.bounded(256));
+            QVERIFY(writeFileBytes(path, noise));
+        } else if (damage == QLatin1String("truncated")) {
+            const QByteArray real = fileBytes(sound);
+            QVERIFY(writeFileBytes(path, real.left(real.size() - 4096)));
+        } else {
+            createDatabase(path);
+            QVERIFY(QSqlQuery(QSqlDatabase::database(path)).exec(QStringLiteral("drop table table_dept")));
+        }
+        const QByteArray before = fileBytes(path);
+
+        click(w, "btn_dept");
+        FileDialog::setNextFileName(path);
+        w.findChild<QAction*>(QStringLiteral("actionOpen"))->trigger();
+        QCOMPARE(MessageBox::shown(), QStringList());
+        QVERIFY2(DatabaseStatus::shown(w.statusBar()).startsWith(problem), qPrintable(DatabaseStatus::shown(w.statusBar())));
+        QVERIFY(DatabaseStatus::shown(w.statusBar()).contains(QStringLiteral("Nothing was changed")));
+        QCOMPARE(w.itemModel()->rowCount(), 0);
+
+        // Still said on another page, after the page's own status text.
+        click(w, "btn_plu");
+        click(w, "btn_dept");
+        QVERIFY(DatabaseStatus::shown(w.statusBar()).startsWith(problem));
+        w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+        QCOMPARE(w.statusBar()->currentMessage(),
+            QStringLiteral("Not saved (%1): the database keeps its previous rows.").arg(reason));
+        QCOMPARE(MessageBox::shown(), QStringList());
+        QCOMPARE(fileBytes(path), before);
+
+        // A sound file clears the account, from the tree as from the open command.
+        emit tree(w)->itemClicked(childItem(w, QStringLiteral("DB VIEW"), QStringLiteral("shop.db")), 0);
+        QVERIFY(DatabaseStatus::shown(w.statusBar()).startsWith(problem));
+        FileDialog::setNextFileName(sound);
+        w.findChild<QAction*>(QStringLiteral("actionOpen"))->trigger();
+        QCOMPARE(DatabaseStatus::shown(w.statusBar()), QString());
+        QCOMPARE(w.itemModel()->rowCount(), 1);
+    }
+
+    // A file the operator may only read shows its rows; a save is refused with the reason and
+    // the grid keeps the operator's edits.
+    void readOnlyDatabaseKeepsTheGrid()
+    {
+        OrdinaryRights rights;
+        if (!rights.isValid())
+            QSKIP("the rights of an ordinary user cannot be taken");
+        MainWindow w(nullptr, base(QStringLiteral("readonly")));
+        const QString path = rights.filePath(QStringLiteral("shop.db"));
+        createDatabase(path);
+        const ItemTable rows { textRow({ "1", "BREAD", "1", "10000000", "00000000", "1", "1.00", "9.99", "" }),
+            textRow({ "2", "MILK", "1", "10000000", "00000000", "1", "1.00", "9.99", "" }) };
+        QVERIFY(Dept::instance()->saveTable(rows));
+        createDatabase(m_dir.filePath(QStringLiteral("readonly-other.db")));
+        QVERIFY(rights.setWritable(path, false));
+        const QByteArray before = fileBytes(path);
+
+        click(w, "btn_dept");
+        {
+            OrdinaryRights::Scope scope;
+            FileDialog::setNextFileName(path);
+            w.findChild<QAction*>(QStringLiteral("actionOpen"))->trigger();
+            QCOMPARE(DatabaseStatus::shown(w.statusBar()), QStringLiteral("shop.db is read-only: saves are refused."));
+            QCOMPARE(w.itemModel()->rowCount(), 2);
+            QVERIFY(w.itemModel()->setData(w.itemModel()->index(1, 1), QStringLiteral("CHEESE")));
+            w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+        }
+        QCOMPARE(w.statusBar()->currentMessage(),
+            QStringLiteral("Not saved (attempt to write a readonly database): the database keeps its previous rows."));
+        QCOMPARE(MessageBox::shown(), QStringList());
+        const ItemTable grid = ItemGrid::collect(w.itemModel(), w.currentCategory(), false);
+        QCOMPARE(grid.size(), 2);
+        QCOMPARE(grid.at(1).at(1).toString(), QStringLiteral("CHEESE"));
+        QCOMPARE(fileBytes(path), before);
     }
 };
 

@@ -1,0 +1,53 @@
+#include "app/databasestatus.h"
+
+#include "storage/configdb.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QStatusBar>
+
+namespace DatabaseStatus {
+
+namespace {
+
+const char kLabelName[] = "label_dbState";
+
+void showCurrent(QStatusBar* bar)
+{
+    auto* label = bar->findChild<QLabel*>(QLatin1String(kLabelName));
+    if (!label) {
+        label = new QLabel(bar);
+        label->setObjectName(QLatin1String(kLabelName));
+        label->setStyleSheet(QStringLiteral("QLabel#label_dbState{color: #b00000;}"));
+        bar->addPermanentWidget(label);
+    }
+    const QString text = describeDatabaseProblem();
+    label->setText(text);
+    label->setToolTip(text.isEmpty() ? QString() : QDir::toNativeSeparators(currentDatabasePath));
+    label->setVisible(!text.isEmpty());
+}
+
+} // namespace
+
+void open(QStatusBar* bar, const QString& path)
+{
+    openDatabase(path);
+    showCurrent(bar);
+}
+
+void create(QStatusBar* bar, const QString& path)
+{
+    const QString previous = currentDatabasePath;
+    createDatabase(path);
+    // A refused name leaves the previous database current, and its label as it was.
+    if (currentDatabasePath != previous)
+        showCurrent(bar);
+}
+
+QString shown(const QStatusBar* bar)
+{
+    const auto* label = bar->findChild<const QLabel*>(QLatin1String(kLabelName));
+    return label && !label->isHidden() ? label->text() : QString();
+}
+
+} // namespace DatabaseStatus

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QStatusBar;
+
+// The window's side of opening and creating configuration databases: the file becomes the
+// current database, and a permanent label in the status bar says what is wrong with it (not a
+// database, cut short, tables missing, read-only) for as long as it stays current. GUI thread only.
+namespace DatabaseStatus {
+
+void open(QStatusBar* bar, const QString& path);
+void create(QStatusBar* bar, const QString& path);
+
+// The label's text: empty while the current database is sound.
+QString shown(const QStatusBar* bar);
+
+} // namespace DatabaseStatus
