@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -81,6 +83,7 @@ private slots:
         auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("comboBox_language"));
         QCOMPARE(combo->count(), 5);
         QCOMPARE(combo->itemText(4), QStringLiteral("Thailand"));
+        QVERIFY(!dialog.findChild<QLabel*>(QStringLiteral("label_userDbProblem")));
     }
 
     void adminLogsIn()
@@ -172,26 +175,52 @@ private slots:
         QCOMPARE(wrong.notices, QStringList(QStringLiteral("Warning!: password err!")));
     }
 
-    // A user file that cannot be opened refuses every login and nothing crashes.
-    void unopenableDatabaseRefusesEveryLogin()
+    // A user file that cannot be read is named, with its place, before anyone types; every
+    // login is refused and the file stays as it was.
+    void unreadableDatabaseIsNamedAtStart_data()
     {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("not a database") << QByteArray(2048, '#') << "file is not a database";
+        QTest::newRow("another table") << QByteArray() << "no such table: USRMG";
+    }
+
+    void unreadableDatabaseIsNamedAtStart()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, problem);
         usrdb::setInstance(nullptr);
         delete m_db;
-        const QString garbage = m_dir.filePath(QStringLiteral("garbage.db"));
-        {
-            QFile file(garbage);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray(2048, '#'));
+        const QString damaged = m_dir.filePath(QStringLiteral("damaged-%1.db").arg(QTest::currentDataTag()));
+        if (content.isEmpty()) {
+            {
+                QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+                other.setDatabaseName(damaged);
+                QVERIFY(other.open());
+                QVERIFY(QSqlQuery(other).exec(QStringLiteral("create table shifts (clerk, hours)")));
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        } else {
+            QVERIFY(writeFileBytes(damaged, content));
         }
-        NoticeRecorder notices;
-        m_db = new usrdb(garbage);
+        const QByteArray before = fileBytes(damaged);
+        m_db = new usrdb(damaged);
         usrdb::setInstance(m_db);
-        QCOMPARE(notices.shown.size(), 1);
+        {
+            loginDialog dialog;
+            dialog.show();
+            auto* label = dialog.findChild<QLabel*>(QStringLiteral("label_userDbProblem"));
+            QVERIFY(label);
+            QVERIFY(label->isVisible());
+            QVERIFY(label->text().contains(problem));
+            QVERIFY(label->text().contains(QDir::toNativeSeparators(damaged)));
+        }
         for (const char* password : { "604218", "", "' OR '1'='1" }) {
             const Attempt attempt = login(QStringLiteral("admin"), QLatin1String(password));
             QVERIFY(!attempt.accepted);
             QCOMPARE(attempt.notices, QStringList(QStringLiteral("Warning!: username is not exist!")));
         }
+        QCOMPARE(fileBytes(damaged), before);
         usrdb::setInstance(nullptr);
         delete m_db;
         m_db = new usrdb(m_dir.filePath(QStringLiteral("USRData.db")));

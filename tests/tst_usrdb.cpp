@@ -296,33 +296,94 @@ private slots:
         QVERIFY(!bytes.contains("Upgraded-Clear-Text"));
     }
 
-    void unopenableFileIsReported_data()
+    // A file that cannot serve as the user database is named and left exactly as it was: no
+    // table and no administrator are added to it.
+    void unreadableFileIsLeftAlone_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("missing folder") << "missing/folder/USRData.db" << QByteArray();
-        QTest::newRow("not a database") << "garbage.db" << QByteArray(4096, 'x');
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<bool>("boxShown");
+        QByteArray real;
+        {
+            usrdb db(path());
+            const QString hash = hashPassword("pw");
+            QSqlDatabase connection = QSqlDatabase::database(QStringLiteral("usr_sql_connection"));
+            connection.transaction();
+            for (int i = 0; i < 200; ++i)
+                db.insertUser(makeUserInfo(2, QStringLiteral("user%1").arg(i), hash, PermAll), m_table);
+            connection.commit();
+        }
+        real = fileBytes(path());
+        QVERIFY(real.size() > 3 * 4096);
+        QTest::newRow("missing folder") << "missing/folder/USRData.db" << QByteArray() << "unable to open database file"
+                                        << true;
+        QTest::newRow("not a database") << "garbage.db" << QByteArray(4096, 'x') << "file is not a database" << true;
+        QTest::newRow("truncated") << "truncated.db" << real.left(real.size() / 2) << "database disk image is malformed"
+                                   << true;
+        QTest::newRow("configuration database") << "config.db" << QByteArray() << "no such table: USRMG" << false;
+        QTest::newRow("USRMG of another shape") << "shape.db" << QByteArray() << "no such column: UserGroup" << false;
     }
 
-    void unopenableFileIsReported()
+    void unreadableFileIsLeftAlone()
     {
         QFETCH(QString, file);
         QFETCH(QByteArray, content);
+        QFETCH(QString, problem);
+        QFETCH(bool, boxShown);
         const QString filePath = m_dir.filePath(file);
-        if (!content.isEmpty()) {
-            QFile out(filePath);
-            QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(content);
-        }
+        if (!content.isEmpty())
+            QVERIFY(writeFileBytes(filePath, content));
+        const QString tag = QString::fromLatin1(QTest::currentDataTag());
+        if (tag == QLatin1String("configuration database"))
+            raw(filePath, QStringLiteral("create table table_dept (itemRandom CHAR(16), itemName CHAR(32), itemData BLOB NOT NULL)"));
+        if (tag == QLatin1String("USRMG of another shape"))
+            raw(filePath, QStringLiteral("create table USRMG (name, password)"));
+        const QByteArray before = fileBytes(filePath);
+
         NoticeRecorder notices;
-        usrdb db(filePath);
-        QCOMPARE(notices.shown,
-            QStringList(QStringLiteral("can not open usr_db database: Unable to establish a usr_db database connection.")));
-        UserInfo admin = makeUserInfo(0, "admin", "", 0);
-        QCOMPARE(db.findUser(&admin, m_table), -1);
-        QVERIFY(!db.insertUser(makeUserInfo(2, "x", "y", 0), m_table));
-        QVector<UserInfo> users;
-        QCOMPARE(db.listUsersOfGroup(1, &users, m_table), 0);
+        {
+            usrdb db(filePath);
+            QCOMPARE(notices.shown,
+                boxShown ? QStringList(QStringLiteral("can not open usr_db database: Unable to establish a usr_db database connection."))
+                         : QStringList());
+            QCOMPARE(db.problem(), problem);
+            QVERIFY(!db.isReadable());
+            QCOMPARE(db.filePath(), filePath);
+            UserInfo admin = makeUserInfo(0, "admin", "", 0);
+            QCOMPARE(db.findUser(&admin, m_table), -1);
+            QVERIFY(!db.insertUser(makeUserInfo(2, "x", "y", 0), m_table));
+            QVector<UserInfo> users;
+            QCOMPARE(db.listUsersOfGroup(1, &users, m_table), 0);
+        }
+        QCOMPARE(fileBytes(filePath), before);
+    }
+
+    // A new file, an empty one and a database without tables all become the user database.
+    void emptyFilesGetTheAdministrator_data()
+    {
+        QTest::addColumn<bool>("create");
+        QTest::addColumn<bool>("sqlite");
+        QTest::newRow("no file") << false << false;
+        QTest::newRow("empty file") << true << false;
+        QTest::newRow("database without tables") << true << true;
+    }
+
+    void emptyFilesGetTheAdministrator()
+    {
+        QFETCH(bool, create);
+        QFETCH(bool, sqlite);
+        if (create)
+            QVERIFY(writeFileBytes(path(), QByteArray()));
+        if (sqlite)
+            raw(path(), QStringLiteral("PRAGMA user_version = 7"));
+        {
+            usrdb db(path());
+            QVERIFY(db.isReadable());
+            QCOMPARE(db.problem(), QString());
+        }
+        QCOMPARE(raw(path()).size(), 1);
+        QCOMPARE(raw(path()).first().at(1), QStringLiteral("admin"));
     }
 };
 

@@ -7,6 +7,9 @@
 
 #include "ui_logindialog.h"
 
+#include <QDir>
+#include <QLabel>
+
 namespace {
 const char* const kLanguageLogLines[] = { "set english", "set greek", "set hebrew", "set arabic", "set thailand" };
 }
@@ -17,6 +20,23 @@ loginDialog::loginDialog(QWidget* parent)
 {
     ui->setupUi(this);
     ui->lineEdit_username->setFocus();
+    if (usrdb* db = usrdb::instance(); db && !db->isReadable())
+        showUnreadableDatabase(db->problem(), db->filePath());
+}
+
+// Said before anyone types: no account can be found until the file is restored or moved aside.
+void loginDialog::showUnreadableDatabase(const QString& problem, const QString& path)
+{
+    auto* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("label_userDbProblem"));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setStyleSheet(QStringLiteral("QLabel#label_userDbProblem{color: #b00000;}"));
+    label->setText(tr("The user database cannot be read: %1.\n%2\nNobody can log in until it is restored or "
+                      "moved aside. It has not been changed.")
+                       .arg(problem, QDir::toNativeSeparators(path)));
+    ui->layout_login->insertWidget(0, label);
+    resize(qMax(width(), 480), height());
 }
 
 loginDialog::~loginDialog() { delete ui; }

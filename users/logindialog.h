@@ -22,6 +22,7 @@ private slots:
 
 private:
     void refuse(const QString& message);
+    void showUnreadableDatabase(const QString& problem, const QString& path);
 
     Ui::loginDialog* ui;
 };

@@ -50,8 +50,10 @@ usrdb::usrdb(const QString& filePath, QObject* parent)
     : QObject(parent)
     , m_filePath(filePath.isEmpty() ? defaultFilePath() : filePath)
 {
-    openUserDb();
+    const bool open = openUserDb() && checkUserFile();
     m_query = QSqlQuery(m_db);
+    if (!open)
+        return;
     m_db.transaction();
     ensureUserTable(QString::fromLatin1(kUserTable));
     m_db.commit();
@@ -86,10 +88,13 @@ bool usrdb::openUserDb()
         m_db.setUserName(QStringLiteral("root"));
         m_db.setPassword(QString::fromLatin1(kDefaultAdminPassword));
     }
+    m_problem.clear();
     bool open = m_db.isOpen();
     if (!open) {
         createPrivateFile(m_db.databaseName());
         open = m_db.open();
+        if (!open)
+            m_problem = databaseReason(m_db.lastError());
     }
     // SQLite opens any file lazily; a file that is not a database fails at its first read.
     // Deleted and rewritten rows are zeroed, so an older file's clear passwords leave no trace.
@@ -97,7 +102,8 @@ bool usrdb::openUserDb()
     if (open
         && !(probe.exec(QStringLiteral("PRAGMA secure_delete = ON"))
             && probe.exec(QStringLiteral("select count(*) from sqlite_master")))) {
-        qCDebug(lcUsers) << m_db.databaseName() << "is not a database";
+        m_problem = databaseReason(probe.lastError());
+        qCDebug(lcUsers) << m_db.databaseName() << "is not a database:" << m_problem;
         probe = QSqlQuery();
         m_db.close();
         open = false;
@@ -109,6 +115,36 @@ bool usrdb::openUserDb()
     }
     qCDebug(lcUsers) << "open usr_db database ok!";
     return true;
+}
+
+// A file that holds other tables but not the user table, or a user table that cannot be read,
+// is some other or a damaged file: it is closed untouched instead of given a new administrator.
+bool usrdb::checkUserFile()
+{
+    const QString table = QString::fromLatin1(kUserTable);
+    QStringList tables;
+    {
+        QSqlQuery query(m_db);
+        if (query.exec(QStringLiteral("select name from sqlite_master where type='table'"))) {
+            while (query.next())
+                tables << query.value(0).toString();
+        } else {
+            m_problem = databaseReason(query.lastError());
+        }
+        if (m_problem.isEmpty() && tables.contains(table, Qt::CaseInsensitive)) {
+            // The columns the queries use, then every page of the table.
+            if (!query.exec(QStringLiteral("SELECT UserGroup, UserName, UserPassword, UserPerm FROM %1 LIMIT 0").arg(table))
+                || !query.exec(QStringLiteral("select count(*) from %1").arg(table)))
+                m_problem = databaseReason(query.lastError());
+        } else if (m_problem.isEmpty() && !tables.isEmpty()) {
+            m_problem = QStringLiteral("no such table: %1").arg(table);
+        }
+    }
+    if (m_problem.isEmpty())
+        return true;
+    qCWarning(lcUsers) << m_filePath << "cannot be read as the user database:" << m_problem;
+    m_db.close();
+    return false;
 }
 
 bool usrdb::ensureUserTable(const QString& table)

@@ -43,16 +43,21 @@ UserInfo makeUserInfo(int level, const QString& name, const QString& password, q
 class usrdb : public QObject {
     Q_OBJECT
 public:
-    // Opens the user database at `filePath` (empty: "USRData.db" beside the executable),
-    // creating its table and the default administrator on first use.
+    // Opens the user database at `filePath` (empty: defaultFilePath()), creating its table and
+    // the default administrator in a new or empty file only.
     explicit usrdb(const QString& filePath = QString(), QObject* parent = nullptr);
     ~usrdb() override;
 
     static usrdb* instance();
     static void setInstance(usrdb* db);
 
+    // "USRData.db" in the data folder (storage/datafolder.h).
     static QString defaultFilePath();
     QString filePath() const { return m_filePath; }
+    // Why the file cannot serve as the user database (SQLite's reason, or the table it lacks);
+    // empty when it can. Such a file is closed and left exactly as it was.
+    QString problem() const { return m_problem; }
+    bool isReadable() const { return m_problem.isEmpty(); }
 
     bool openUserDb();
     bool ensureUserTable(const QString& table);
@@ -75,7 +80,10 @@ public:
     UserInfo& editRecord() { return m_edit; }
 
 private:
+    bool checkUserFile();
+
     QString m_filePath;
+    QString m_problem;
     QSqlDatabase m_db;
     QSqlQuery m_query;
     UserInfo m_edit;
