@@ -117,16 +117,6 @@ private slots:
         QCOMPARE(filesIn(install.program), installed);
         QCOMPARE(fileBytes(install.program + QStringLiteral("/Image/install.png")), QByteArray("install picture"));
     }
-
-    void writableProgramFolderIsPreparedInPlace()
-    {
-        QTemporaryDir dir;
-        QDir().mkpath(dir.filePath(QStringLiteral("Image")));
-        QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("Image/TH.ico")), QByteArray("th")));
-        QCOMPARE(dataFolderFor(dir.path()), dir.path());
-        QVERIFY(prepareDataFolder(dir.path(), dir.path()));
-        QCOMPARE(filesIn(dir.path()), (QStringList { "DB", "Image", "Image/TH.ico" }));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestDataFolder)
