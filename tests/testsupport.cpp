@@ -83,22 +83,6 @@ NoticeRecorder::NoticeRecorder()
 
 NoticeRecorder::~NoticeRecorder() { Notice::setHandler({}); }
 
-QList<QVariant> textRow(const QStringList& cells)
-{
-    QList<QVariant> row;
-    for (const QString& cell : cells)
-        row << cell;
-    return row;
-}
-
-QStringList cellTexts(const QList<QVariant>& row)
-{
-    QStringList texts;
-    for (const QVariant& cell : row)
-        texts << cell.toString();
-    return texts;
-}
-
 namespace {
 constexpr uid_t kNobody = 65534;
 constexpr gid_t kNoGroup = 65534;

@@ -39,10 +39,6 @@ QStringList rowTexts(const ItemRow& row);
 // Bytes from spaced hexadecimal text ("04 2F 09").
 QByteArray hexBytes(const char* spaced);
 
-// An item row of text cells, and the cells of a row as texts.
-QList<QVariant> textRow(const QStringList& cells);
-QStringList cellTexts(const QList<QVariant>& row);
-
 // Records the critical and warning notices of code without widgets.
 class NoticeRecorder {
 public:

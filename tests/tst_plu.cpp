@@ -28,7 +28,7 @@ private:
     {
         ItemRow r;
         plu->decodeRecord(record, &r);
-        return cellTexts(r);
+        return rowTexts(r);
     }
     static const QStringList& coffee()
     {
@@ -45,7 +45,7 @@ private slots:
         const quint8 kinds[16] = { 0x88, 0x01, 0x02, 0x04, 0x04 };
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(columns.kinds), 16),
             QByteArray(reinterpret_cast<const char*>(kinds), 16));
-        QCOMPARE(cellTexts(Plu::headerRow()), (QStringList { "Random", "Name", "Dept", "Price", "Stock+" }));
+        QCOMPARE(rowTexts(Plu::headerRow()), (QStringList { "Random", "Name", "Dept", "Price", "Stock+" }));
         QCOMPARE(codecForType("PLUDATA"), static_cast<const RecordCodec*>(plu));
         QCOMPARE(codecForCategory(CategoryPlu), static_cast<const RecordCodec*>(plu));
         QCOMPARE(plu->recordSize(), 72);
@@ -67,7 +67,7 @@ private slots:
 
         ItemRow decoded;
         QCOMPARE(plu->decodeRecord(record, &decoded), QByteArray("COFFEE"));
-        QCOMPARE(cellTexts(decoded), (QStringList { "987650001234", "COFFEE", "3", "2.50", "10.00" }));
+        QCOMPARE(rowTexts(decoded), (QStringList { "987650001234", "COFFEE", "3", "2.50", "10.00" }));
     }
 
     void fieldRules_data()
@@ -236,7 +236,7 @@ private slots:
         ItemTable loaded;
         QVERIFY(plu->loadTable(&loaded));
         QCOMPARE(loaded.size(), 3);
-        QCOMPARE(cellTexts(loaded.at(2)), (QStringList { "98765432109876", "ITEM98765432109876", "3", "2.50", "10.00" }));
+        QCOMPARE(rowTexts(loaded.at(2)), (QStringList { "98765432109876", "ITEM98765432109876", "3", "2.50", "10.00" }));
         QCOMPARE(currentColumns().headers.first(), QStringLiteral("Random"));
 
         currentDatabasePath.clear();
