@@ -1,5 +1,6 @@
 #include "linkharness.h"
 
+#include "link/linksettings.h"
 #include "link/tcpserver.h"
 #include "records/dept.h"
 
@@ -7,6 +8,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -258,4 +260,17 @@ qint64 residentBytes()
 int threadCount()
 {
     return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
+void useTestLinkSettings(const QString& folder, const QString& extraPorts)
+{
+    const QString ini = QDir(folder).filePath(QStringLiteral("tallvane.ini"));
+    QFile::remove(ini);
+    QSettings settings(ini, QSettings::IniFormat);
+    settings.setValue(QStringLiteral("tcp/address"), QStringLiteral("127.0.0.1"));
+    settings.setValue(QStringLiteral("tcp/port"), 0);
+    if (!extraPorts.isEmpty())
+        settings.setValue(QStringLiteral("serial/extraPorts"), extraPorts);
+    settings.sync();
+    LinkSettings::setFilePath(ini);
 }

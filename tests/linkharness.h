@@ -14,6 +14,11 @@
 #include <atomic>
 #include <thread>
 
+// Points the link settings at a "tallvane.ini" written into `folder`: listening on a free
+// port of 127.0.0.1, whatever else runs on the machine, and `extraPorts` as the serial
+// devices to list. LinkSettings::setFilePath(QString()) undoes it.
+void useTestLinkSettings(const QString& folder, const QString& extraPorts = QString());
+
 // A host that records what the links report.
 class TestHost : public LinkHost {
     Q_OBJECT

@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSerialPort>
-#include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -59,19 +58,6 @@ private:
             && child<QWidget>(w, "widget_Connect")->isEnabled();
     }
 
-    void useSerialPort(const QString& port)
-    {
-        const QString ini = m_dir.filePath(QStringLiteral("tallvane.ini"));
-        QFile::remove(ini);
-        QSettings settings(ini, QSettings::IniFormat);
-        settings.setValue(QStringLiteral("tcp/address"), QStringLiteral("127.0.0.1"));
-        settings.setValue(QStringLiteral("tcp/port"), 0);
-        if (!port.isEmpty())
-            settings.setValue(QStringLiteral("serial/extraPorts"), port);
-        settings.sync();
-        LinkSettings::setFilePath(ini);
-    }
-
     static bool openSerial(MainWindow& w, const QString& port)
     {
         auto* ports = child<QComboBox>(w, "comboBox_ComNum");
@@ -96,7 +82,7 @@ private slots:
     void initTestCase()
     {
         m_session = std::make_unique<GuiTestSession>(m_dir.path());
-        useSerialPort(QString());
+        useTestLinkSettings(m_dir.path());
 
         // A colour "photo": a gradient sky, a red sun, a green hill.
         QImage photo(640, 360, QImage::Format_RGB32);
@@ -266,7 +252,7 @@ private slots:
         PtyPair pty;
         if (!pty.ok())
             QSKIP("socat is needed for pseudo-terminal pairs");
-        useSerialPort(pty.first());
+        useTestLinkSettings(m_dir.path(), pty.first());
         QSerialPort registerPort;
         registerPort.setPortName(pty.second());
         QVERIFY(registerPort.open(QIODevice::ReadWrite));
@@ -291,7 +277,7 @@ private slots:
         QVERIFY(windowIdle(w));
         QCOMPARE(sends.size(), 0);
         QVERIFY(ecr.quietFor(200));
-        useSerialPort(QString());
+        useTestLinkSettings(m_dir.path());
     }
 
     void installOverSerial_data()
@@ -327,7 +313,7 @@ private slots:
         PtyPair pty;
         if (!pty.ok())
             QSKIP("socat is needed for pseudo-terminal pairs");
-        useSerialPort(pty.first());
+        useTestLinkSettings(m_dir.path(), pty.first());
         const QString png = m_dir.filePath(QStringLiteral("received-%1.png").arg(QTest::currentDataTag()));
         Simulator ecr(
             QStringList { QStringLiteral("--serial"), pty.second(), QStringLiteral("--logo-out"), png } + faults);
@@ -365,7 +351,7 @@ private slots:
         QVERIFY(samePrint(received, Graphic::monochrome(QImage(path), size)));
         QVERIFY(
             samePrint(child<QLabel>(w, "label_image")->pixmap().toImage(), Graphic::monochrome(QImage(path), size)));
-        useSerialPort(QString());
+        useTestLinkSettings(m_dir.path());
     }
 };
 

@@ -18,7 +18,6 @@
 #include <QComboBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStackedWidget>
@@ -45,19 +44,6 @@ private:
     template <class T> static T* child(MainWindow& w, const char* name) { return w.findChild<T*>(QLatin1String(name)); }
     static void click(MainWindow& w, const char* name) { child<QPushButton>(w, name)->click(); }
     static int registers(MainWindow& w) { return child<QTableWidget>(w, "tableWidget_Tcp")->rowCount(); }
-
-    void writeSettings(const QString& extraPorts = QString())
-    {
-        const QString ini = m_dir.filePath(QStringLiteral("tallvane.ini"));
-        QFile::remove(ini);
-        QSettings settings(ini, QSettings::IniFormat);
-        settings.setValue(QStringLiteral("tcp/address"), QStringLiteral("127.0.0.1"));
-        settings.setValue(QStringLiteral("tcp/port"), 0);
-        if (!extraPorts.isEmpty())
-            settings.setValue(QStringLiteral("serial/extraPorts"), extraPorts);
-        settings.sync();
-        LinkSettings::setFilePath(ini);
-    }
 
     QString shopWithDepartments(int count)
     {
@@ -131,7 +117,7 @@ private slots:
     void initTestCase()
     {
         m_session = std::make_unique<GuiTestSession>(m_dir.path());
-        writeSettings();
+        useTestLinkSettings(m_dir.path());
     }
 
     void cleanupTestCase()
@@ -526,7 +512,7 @@ private slots:
 
     void serialPanel()
     {
-        writeSettings(QStringLiteral("/dev/tallvane-no-such-port"));
+        useTestLinkSettings(m_dir.path(), QStringLiteral("/dev/tallvane-no-such-port"));
         {
             MainWindow w(nullptr, m_dir.path());
             QCOMPARE(child<QComboBox>(w, "comboBox_ComNum")->findText(QStringLiteral("/dev/tallvane-no-such-port")), -1);
@@ -541,7 +527,7 @@ private slots:
         auto pty = std::make_unique<PtyPair>();
         if (!pty->ok())
             QSKIP("socat is needed for pseudo-terminal pairs");
-        writeSettings(pty->first());
+        useTestLinkSettings(m_dir.path(), pty->first());
         shopWithDepartments(2);
         MainWindow w(nullptr, m_dir.path());
         auto* ports = child<QComboBox>(w, "comboBox_ComNum");
@@ -598,7 +584,7 @@ private slots:
         QVERIFY(ports->isEnabled());
         click(w, "btn_install");
         QVERIFY(windowIdle(w));
-        writeSettings();
+        useTestLinkSettings(m_dir.path());
     }
 };
 

@@ -16,7 +16,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTableView>
@@ -74,13 +73,7 @@ private slots:
     void initTestCase()
     {
         m_session = std::make_unique<GuiTestSession>(m_dir.path());
-        // The window listens on a free local port, whatever else runs on the machine.
-        const QString ini = m_dir.filePath(QStringLiteral("tallvane.ini"));
-        QSettings settings(ini, QSettings::IniFormat);
-        settings.setValue(QStringLiteral("tcp/address"), QStringLiteral("127.0.0.1"));
-        settings.setValue(QStringLiteral("tcp/port"), 0);
-        settings.sync();
-        LinkSettings::setFilePath(ini);
+        useTestLinkSettings(m_dir.path());
     }
 
     void cleanupTestCase()
