@@ -32,8 +32,8 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # The libraries that read foreign bytes, built with clang's libFuzzer, ASan and UBSan, and
 # every fuzz target run from its seed corpus for the given number of seconds.
 run_fuzz() {
-    cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-O1 \
-        -DTALLVANE_FUZZ=ON
+    cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_COMPILER=clang++ \
+        "-DCMAKE_CXX_FLAGS=-O1 -gline-tables-only" -DTALLVANE_FUZZ=ON
     cmake --build build-fuzz -j "$jobs"
     tests/fuzz/run.sh build-fuzz "$1"
 }
