@@ -20,6 +20,7 @@
 #include "storage/datafolder.h"
 #include "storage/db_create.h"
 #include "users/language.h"
+#include "users/permissions.h"
 #include "users/usrdb.h"
 #include "users/usrdialog.h"
 
@@ -42,30 +43,28 @@ Q_LOGGING_CATEGORY(lcApp, "tallvane.app", QtInfoMsg)
 
 namespace {
 
-// What the window knows of each category: its status text, its page and its permission bit.
+// What the window knows of each category: its status text and its page.
 struct CategoryPage {
     int number;
     const char* statusText;
     int page;
-    int permissionByte;
-    quint8 permissionMask;
 };
 
 enum Page { PageItems = 0, PageForm = 1, PageImage = 2, PageSystem = 3 };
 
 const CategoryPage kPages[] = {
-    { CategoryGroup, "Group", PageForm, 0, 0x02 },
-    { CategoryDept, "Dept", PageForm, 0, 0x04 },
-    { CategoryPlu, "Plu", PageForm, 0, 0x08 },
-    { CategoryTax, "Tax", PageForm, 0, 0x20 },
-    { CategoryDisc, "Disc", PageForm, 0, 0x10 },
-    { CategoryClerk, "Clerk", PageForm, 0, 0x01 },
-    { CategoryHeader, "Header", PageForm, 0, 0x40 },
-    { CategoryTrailer, "Trailer", PageForm, 0, 0x80 },
-    { CategoryGraphic, "graphic", PageImage, 1, 0x01 },
-    { CategoryNetParm, "NetParm", PageForm, 1, 0x02 },
-    { CategorySysParm, "SysParm", PageSystem, 1, 0x04 },
-    { CategoryExtHeader, "EXTHeader", PageForm, 0, 0x40 },
+    { CategoryGroup, "Group", PageForm },
+    { CategoryDept, "Dept", PageForm },
+    { CategoryPlu, "Plu", PageForm },
+    { CategoryTax, "Tax", PageForm },
+    { CategoryDisc, "Disc", PageForm },
+    { CategoryClerk, "Clerk", PageForm },
+    { CategoryHeader, "Header", PageForm },
+    { CategoryTrailer, "Trailer", PageForm },
+    { CategoryGraphic, "graphic", PageImage },
+    { CategoryNetParm, "NetParm", PageForm },
+    { CategorySysParm, "SysParm", PageSystem },
+    { CategoryExtHeader, "EXTHeader", PageForm },
 };
 
 // Hands the links' calls to the window and the window's requests to the links.
@@ -345,16 +344,7 @@ void MainWindow::SelectedItem(QTreeWidgetItem* item, int column)
 bool MainWindow::mayOpen(int category) const
 {
     usrdb* db = usrdb::instance();
-    if (!db)
-        return false;
-    const UserInfo& user = db->loginRecord();
-    if (user.UserGroup == 1)
-        return true;
-    const CategoryPage* page = pageOf(category);
-    if (!page)
-        return false;
-    const quint8 permissionByte = quint8(user.UserPerm >> (8 * page->permissionByte));
-    return permissionByte & page->permissionMask;
+    return db && mayOpenCategory(db->loginRecord(), category);
 }
 
 void MainWindow::refuseAuthority()

@@ -56,27 +56,14 @@ void loginDialog::on_comboBox_language_activated(int index)
 void loginDialog::on_btn_login_clicked()
 {
     usrdb* db = usrdb::instance();
-    if (!db) {
+    const usrdb::LoginResult result = db ? db->logIn(ui->lineEdit_username->text(), ui->lineEdit_password->text())
+                                         : usrdb::LoginNoSuchUser;
+    if (result == usrdb::LoginNoSuchUser)
         refuse(tr("username is not exist!"));
-        return;
-    }
-    // The whole name is looked up and the whole password compared, so neither matches an
-    // account by a prefix.
-    UserInfo& login = db->loginRecord();
-    login = UserInfo();
-    login.UserName = ui->lineEdit_username->text().trimmed();
-
-    const int ret = db->findUser(&login, QStringLiteral("USRMG"));
-    qCDebug(lcUsers) << "ret = " << ret;
-    if (ret == -1) {
-        refuse(tr("username is not exist!"));
-        return;
-    }
-    if (!db->checkPassword(&login, ui->lineEdit_password->text(), QStringLiteral("USRMG"))) {
+    else if (result == usrdb::LoginWrongPassword)
         refuse(tr("password err!"));
-        return;
-    }
-    accept();
+    else
+        accept();
 }
 
 void loginDialog::on_btn_exit_clicked() { reject(); }

@@ -261,6 +261,21 @@ bool usrdb::checkPassword(UserInfo* info, const QString& typed, const QString& t
     return true;
 }
 
+usrdb::LoginResult usrdb::logIn(const QString& name, const QString& password)
+{
+    // The whole name is looked up and the whole password compared, so neither matches an
+    // account by a prefix.
+    m_login = UserInfo();
+    m_login.UserName = name.trimmed();
+    const int ret = findUser(&m_login, QString::fromLatin1(kUserTable));
+    qCDebug(lcUsers) << "ret = " << ret;
+    if (ret == -1)
+        return LoginNoSuchUser;
+    if (!checkPassword(&m_login, password, QString::fromLatin1(kUserTable)))
+        return LoginWrongPassword;
+    return LoginAccepted;
+}
+
 int usrdb::listUsersOfGroup(int level, QVector<UserInfo>* out, const QString& table)
 {
     out->clear();

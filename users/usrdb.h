@@ -71,6 +71,11 @@ public:
     // True when `typed` is the password of the user that findUser filled into `info`. A clear
     // password of an older file is replaced by its hash at the first match, in the row and in `info`.
     bool checkPassword(UserInfo* info, const QString& typed, const QString& table);
+    // The login check of the login dialog: the name trimmed and looked up, the password
+    // compared as typed. The login record is rewritten by every attempt and holds the user
+    // after LoginAccepted.
+    enum LoginResult { LoginAccepted, LoginNoSuchUser, LoginWrongPassword };
+    LoginResult logIn(const QString& name, const QString& password);
     // Replaces `out` by the users of `level` in query order; returns how many there are.
     int listUsersOfGroup(int level, QVector<UserInfo>* out, const QString& table);
     // -1 when a user named `name` exists, else 0.

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "users/usrdb.h"
+
+// Which permission bit of UserInfo::UserPerm gates each item category (main window
+// category numbers); the window's category buttons and the command-line tool ask here.
+
+// The bit that gates `category`; 0 for a number that names no category.
+quint32 categoryPermission(int category);
+
+// True when `user` may open `category`: an administrator (level 1) opens every category,
+// anyone else those whose permission bit is set.
+bool mayOpenCategory(const UserInfo& user, int category);
