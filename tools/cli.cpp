@@ -1,0 +1,149 @@
+// tallvane-cli: programs registers from scripts, with the users, configuration databases,
+// files and register links of the window. See --help.
+
+#include "tools/clicommands.h"
+#include "tools/cliconsole.h"
+#include "tools/clisession.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+
+const char kGlobalUsage[]
+    = "Usage: tallvane-cli --user NAME [--password-stdin] [--language LANGUAGE] COMMAND [options]\n"
+      "       tallvane-cli --help | COMMAND --help\n";
+
+const char kGlobalHelp[]
+    = "Programs cash registers from scripts: the same users, configuration databases, CSV and\n"
+      "spreadsheet files and register links as the Tallvane window.\n"
+      "\n"
+      "Global options (before the command):\n"
+      "  --user NAME          log in as NAME, a user of USRData.db beside the program (created\n"
+      "                       with the default administrator when missing)\n"
+      "  --password-stdin     read the password from the first line of standard input; without it\n"
+      "                       the password comes from the environment variable TALLVANE_PASSWORD\n"
+      "  --language LANGUAGE  english (default), greek, hebrew, arabic or thailand: the code page\n"
+      "                       and text order of register texts, as chosen at login in the window\n"
+      "  --help               this text; COMMAND --help describes one command\n"
+      "\n"
+      "The user's level and permissions gate each TYPE as the window's category buttons do.\n"
+      "\n"
+      "Commands:\n"
+      "%1"
+      "\n"
+      "TYPE is a data type name (DEPTDATA, PLUDATA, TAXDATA, DISCDATA, GROUPDATA, CLERKDATA,\n"
+      "HEADERDATA, TRAILERDATA, EXTHEADERDATA, NETPARMDATA, SYSPARMDATA) or its short name:\n"
+      "dept, plu, tax, disc, group, clerk, header, trailer, extheader, net, sys.\n"
+      "\n"
+      "LINK is one of\n"
+      "  --serial PORT        the register on a serial port (115200 baud, 8 data bits, no parity,\n"
+      "                       1 stop bit, as in the window)\n"
+      "  --tcp [--listen ADDRESS] [--port N] [--registers N] [--wait SECONDS]\n"
+      "                       listen for registers (default: the address and port of\n"
+      "                       tallvane.ini beside the program, else every IPv4 address and 55391),\n"
+      "                       wait until N registers (default 1) have connected or SECONDS\n"
+      "                       (default 60) have passed, run the transfer on every connected\n"
+      "                       register at once and finish when each has ended\n"
+      "\n"
+      "Output: every word that the window adds to its transfer logs, one line each on standard\n"
+      "output: the item's name or number per row, END, TIME OUT, RCV ERR, BCC ERR, or a refusal\n"
+      "in spaced hexadecimal (15); over TCP each line begins with the register's address and a\n"
+      "blank. While standard error is a terminal, a progress bar is drawn there.\n"
+      "\n"
+      "Exit status:\n"
+      "  0  done; with a link: every register ended with END\n"
+      "  1  a transfer failed, or no register took part\n"
+      "  2  usage error (message and usage on standard error)\n"
+      "  3  login or permission refused (username is not exist!, password err!, No authority.)\n"
+      "  4  a database or file error (its message on standard error)\n";
+
+QString commandList()
+{
+    QString list;
+    for (const CliCommand& command : cliCommands())
+        list += QStringLiteral("  %1\n").arg(QLatin1String(command.usage));
+    return list;
+}
+
+int globalUsageError(const QString& message)
+{
+    Cli::printProblem(message);
+    Cli::printError(QString::fromLatin1(kGlobalUsage).trimmed());
+    return Cli::ExitUsage;
+}
+
+const CliCommand* findCommand(const QStringList& words, int* used)
+{
+    for (const CliCommand& command : cliCommands()) {
+        const QStringList name = QString::fromLatin1(command.name).split(QLatin1Char(' '));
+        if (words.mid(0, name.size()) == name) {
+            *used = int(name.size());
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tallvane-cli"));
+    Cli::installNoticeHandler();
+
+    QCommandLineParser global;
+    global.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption userOption(QStringLiteral("user"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption stdinOption(QStringLiteral("password-stdin"));
+    const QCommandLineOption languageOption(QStringLiteral("language"), QString(), QStringLiteral("LANGUAGE"));
+    const QCommandLineOption helpOption(QStringLiteral("help"));
+    global.addOptions({ userOption, stdinOption, languageOption, helpOption });
+    if (!global.parse(QCoreApplication::arguments()))
+        return globalUsageError(global.errorText());
+
+    const QStringList words = global.positionalArguments();
+    if (global.isSet(helpOption)) {
+        Cli::printBytes(QString::fromLatin1(kGlobalUsage).toUtf8() + '\n'
+            + QString::fromLatin1(kGlobalHelp).arg(commandList()).toUtf8());
+        return Cli::ExitOk;
+    }
+    if (words.isEmpty())
+        return globalUsageError(QStringLiteral("no command given"));
+
+    int used = 0;
+    const CliCommand* command = findCommand(words, &used);
+    if (!command)
+        return globalUsageError(QStringLiteral("unknown command \"%1\"").arg(words.mid(0, 2).join(QLatin1Char(' '))));
+
+    const QString usage = QStringLiteral("Usage: tallvane-cli [global options] %1").arg(QLatin1String(command->usage));
+    QCommandLineParser parser;
+    parser.addOptions(command->options());
+    parser.addOption(helpOption);
+    QStringList arguments = words.mid(used);
+    arguments.prepend(QCoreApplication::arguments().value(0));
+    if (!parser.parse(arguments)) {
+        Cli::printProblem(parser.errorText());
+        Cli::printError(usage);
+        return Cli::ExitUsage;
+    }
+    if (parser.isSet(helpOption)) {
+        Cli::printLine(usage + QStringLiteral("\n\n") + QString::fromLatin1(command->help));
+        return Cli::ExitOk;
+    }
+
+    CliSession session;
+    if (!global.isSet(userOption))
+        return globalUsageError(QStringLiteral("--user NAME is required"));
+    session.user = global.value(userOption);
+    session.passwordStdin = global.isSet(stdinOption);
+    if (global.isSet(languageOption)) {
+        session.language = CliSession::languageNumber(global.value(languageOption));
+        if (session.language == 0)
+            return globalUsageError(QStringLiteral("--language takes english, greek, hebrew, arabic or thailand"));
+    }
+
+    CommandContext context(usage, parser, session);
+    return command->run(context);
+}
