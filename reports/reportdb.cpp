@@ -237,15 +237,23 @@ bool reportDb::updateRow(const QString& table, const ReportRow& row)
 
 bool reportDb::readRows(const QString& table, qint32 xzNo, QList<ReportRow>* out)
 {
+    return readRows(table, &xzNo, out);
+}
+
+bool reportDb::readRows(const QString& table, QList<ReportRow>* out) { return readRows(table, nullptr, out); }
+
+bool reportDb::readRows(const QString& table, const qint32* xzNo, QList<ReportRow>* out)
+{
     out->clear();
     if (!isReportTable(table)) {
         qCDebug(lcReports).noquote() << QStringLiteral("%1: no such report table").arg(table);
         return false;
     }
     m_query.prepare(QStringLiteral("select ID, Name, Code, Cc, Qty, SaleAmt, RetAmt, DiscAmt, CostAmt, TaxAmt, NetAmt, "
-                                   "XZNo, RcFr, RcTo, XZTime from %1 where XZNo = :XZNo order by rowid")
-                        .arg(table));
-    m_query.bindValue(QStringLiteral(":XZNo"), xzNo);
+                                   "XZNo, RcFr, RcTo, XZTime from %1%2 order by rowid")
+                        .arg(table, xzNo ? QStringLiteral(" where XZNo = :XZNo") : QString()));
+    if (xzNo)
+        m_query.bindValue(QStringLiteral(":XZNo"), *xzNo);
     if (!m_query.exec()) {
         qCDebug(lcReports) << m_query.lastError().text();
         return false;

@@ -47,6 +47,8 @@ public:
     // Reads the rows of report table `table` that carry `xzNo`, in stored order. False for an
     // unknown table or a failed statement.
     bool readRows(const QString& table, qint32 xzNo, QList<ReportRow>* out);
+    // Every row of report table `table`, in stored order.
+    bool readRows(const QString& table, QList<ReportRow>* out);
 
     // The transaction bracket: begin only when none is open, commit or roll back only when one is.
     bool beginTransaction();
@@ -58,6 +60,7 @@ private:
     void openStore();
     void createTables();
     bool exec(const QString& statement);
+    bool readRows(const QString& table, const qint32* xzNo, QList<ReportRow>* out);
 
     QSqlDatabase m_db;
     QString m_fileName;

@@ -401,6 +401,11 @@ private slots:
         QCOMPARE(rowText(rows.at(1)), b.text());
         QVERIFY(db.readRows(QStringLiteral("dailytender"), 9, &rows));
         QVERIFY(rows.isEmpty());
+        // Without a report number: every row, in stored order.
+        QVERIFY(db.readRows(QStringLiteral("dailytender"), &rows));
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rowText(rows.at(1)), c.text());
+        QVERIFY(!db.readRows(QStringLiteral("sqlite_master"), &rows));
         QVERIFY(!db.readRows(QStringLiteral("sqlite_master"), 7, &rows));
         QVERIFY(!db.readRows(QStringLiteral("dailytender where 1=1 --"), 7, &rows));
     }
