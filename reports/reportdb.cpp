@@ -5,6 +5,7 @@
 #include "storage/notice.h"
 #include "users/language.h"
 
+#include <QLocale>
 #include <QSqlError>
 #include <QVariant>
 
@@ -240,7 +241,10 @@ bool reportDb::readRows(const QString& table, qint32 xzNo, QList<ReportRow>* out
     return readRows(table, &xzNo, out);
 }
 
-bool reportDb::readRows(const QString& table, QList<ReportRow>* out) { return readRows(table, nullptr, out); }
+bool reportDb::readRows(const QString& table, QList<ReportRow>* out)
+{
+    return readRows(table, nullptr, out);
+}
 
 bool reportDb::readRows(const QString& table, const qint32* xzNo, QList<ReportRow>* out)
 {
@@ -279,6 +283,22 @@ bool reportDb::readRows(const QString& table, const qint32* xzNo, QList<ReportRo
     }
     m_query.finish();
     return true;
+}
+
+const QStringList& reportDb::columnNames()
+{
+    static const QStringList names { "ID", "Name", "Code", "Cc", "Qty", "SaleAmt", "RetAmt", "DiscAmt", "CostAmt",
+        "TaxAmt", "NetAmt", "XZNo", "RcFr", "RcTo", "XZTime" };
+    return names;
+}
+
+QStringList reportDb::rowTexts(const ReportRow& row)
+{
+    auto amount = [](double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); };
+    return { QString::number(row.ID), rowName(row), QString::number(row.Code), amount(row.Cc), amount(row.Qty),
+        amount(row.SaleAmt), amount(row.RetAmt), amount(row.DiscAmt), amount(row.CostAmt), amount(row.TaxAmt),
+        amount(row.NetAmt), QString::number(row.XZNo), QString::number(row.RcFr), QString::number(row.RcTo),
+        QString::number(row.XZTime) };
 }
 
 bool reportDb::beginTransaction()

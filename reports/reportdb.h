@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 
 // The X and Z report rows in their own SQLite file, one table per report kind and clerk or zone.
 // The program keeps one instance (see instance()). All calls come from the thread that created it.
@@ -49,6 +50,12 @@ public:
     bool readRows(const QString& table, qint32 xzNo, QList<ReportRow>* out);
     // Every row of report table `table`, in stored order.
     bool readRows(const QString& table, QList<ReportRow>* out);
+
+    // The fifteen columns of every report table, in table order, and a row's values as texts
+    // in that order (the name in the display language's code page, amounts in their shortest
+    // exact form).
+    static const QStringList& columnNames();
+    static QStringList rowTexts(const ReportRow& row);
 
     // The transaction bracket: begin only when none is open, commit or roll back only when one is.
     bool beginTransaction();

@@ -410,6 +410,26 @@ private slots:
         QVERIFY(!db.readRows(QStringLiteral("dailytender where 1=1 --"), 7, &rows));
     }
 
+    // The texts of a row follow the columns of the tables as they are created.
+    void rowTextsFollowTheTableColumns()
+    {
+        const QString path = freshPath();
+        reportDb db(path);
+        QSqlQuery columns(QSqlDatabase::database(QStringLiteral("my_sql_connection")));
+        QVERIFY(columns.exec(QStringLiteral("PRAGMA table_info(dailyplu)")));
+        QStringList created;
+        while (columns.next())
+            created << columns.value(1).toString();
+        QCOMPARE(reportDb::columnNames(), created);
+
+        WireRow row = sample("COFFEE", Q_INT64_C(-12345678901));
+        row.qty = 0.1;
+        row.taxAmt = 1e21;
+        QCOMPARE(reportDb::rowTexts(toRow(row)),
+            QStringList({ "7", "COFFEE", "-12345678901", "2", "0.1", "12.25", "0.75", "1.125", "8.5", "1e+21", "10.21",
+                "1", "101", "230", "1700000000123" }));
+    }
+
     void unopenableFileIsReported()
     {
         NoticeRecorder notices;
