@@ -14,27 +14,6 @@
 
 namespace FileCommands {
 
-namespace {
-
-// What the operator should check after an import, beyond the row count.
-QStringList importNotes(const TableFile& file, int pageColumns)
-{
-    QStringList notes;
-    const int fileColumns = int(file.rows.first().size());
-    if (pageColumns > 0 && fileColumns != pageColumns)
-        notes << QStringLiteral("the file has %1 columns, the page %2").arg(fileColumns).arg(pageColumns);
-    if (file.scientificCount > 0)
-        notes << QStringLiteral("%1 in scientific notation %2 converted, first: row %3, column %4: check the codes")
-                     .arg(file.scientificCount == 1 ? QStringLiteral("1 cell")
-                                                    : QStringLiteral("%1 cells").arg(file.scientificCount),
-                         file.scientificCount == 1 ? QStringLiteral("was") : QStringLiteral("were"))
-                     .arg(file.firstScientificLine)
-                     .arg(file.firstScientificColumn);
-    return notes;
-}
-
-} // namespace
-
 void exportGrid(QMainWindow* window, const QStandardItemModel* model, int category)
 {
     const QString path = FileDialog::getSaveFileName(
@@ -68,12 +47,10 @@ bool importFile(QMainWindow* window, const QStandardItemModel* model, int catego
         status->showMessage(QStringLiteral("Cannot import %1: %2. The grid is unchanged.").arg(name, file.error));
         return false;
     }
-    // The first line is the header; a file without lines below it changes nothing.
-    if (file.rows.size() < 2 || file.rows.first().isEmpty()) {
+    if (!importRows(file, rows)) {
         status->showMessage(QStringLiteral("%1 holds no rows below its header line. The grid is unchanged.").arg(name));
         return false;
     }
-    *rows = file.rows.mid(1);
 
     const int headerColumns = int(categoryHeaderRow(category).size());
     QStringList message(QStringLiteral("%1 rows imported from %2").arg(rows->size()).arg(name));

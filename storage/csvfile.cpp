@@ -125,22 +125,49 @@ bool readTableFile(const QString& path, TableFile* out)
     return true;
 }
 
+bool importRows(const TableFile& file, ItemTable* rows)
+{
+    // The first line is the header; a file without lines below it changes nothing.
+    if (file.rows.size() < 2 || file.rows.first().isEmpty())
+        return false;
+    *rows = file.rows.mid(1);
+    return true;
+}
+
+QStringList importNotes(const TableFile& file, int pageColumns)
+{
+    QStringList notes;
+    const int fileColumns = file.rows.isEmpty() ? 0 : int(file.rows.first().size());
+    if (pageColumns > 0 && fileColumns != pageColumns)
+        notes << QStringLiteral("the file has %1 columns, the page %2").arg(fileColumns).arg(pageColumns);
+    if (file.scientificCount > 0)
+        notes << QStringLiteral("%1 in scientific notation %2 converted, first: row %3, column %4: check the codes")
+                     .arg(file.scientificCount == 1 ? QStringLiteral("1 cell")
+                                                    : QStringLiteral("%1 cells").arg(file.scientificCount),
+                         file.scientificCount == 1 ? QStringLiteral("was") : QStringLiteral("were"))
+                     .arg(file.firstScientificLine)
+                     .arg(file.firstScientificColumn);
+    return notes;
+}
+
+bool writeCsv(QIODevice* device, const ItemTable& table)
+{
+    if (device->write(kByteOrderMark, 3) != 3)
+        return false;
+    {
+        csv writer;
+        writer.setDevice(device);
+        writer.writeTable(table);
+    }
+    return true;
+}
+
 bool writeCsvFile(const QString& path, const ItemTable& table, QString* error)
 {
     QSaveFile file(path);
     // Where no file can be made beside it, the file is overwritten in place.
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    file.write(kByteOrderMark, 3);
-    {
-        csv writer;
-        writer.setDevice(&file);
-        writer.writeTable(table);
-    }
-    if (!file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !writeCsv(&file, table) || !file.commit()) {
         *error = file.errorString();
         qCWarning(lcStorage) << "csv not written" << path << *error;
         return false;

@@ -3,6 +3,9 @@
 #include "records/itemtable.h"
 
 #include <QString>
+#include <QStringList>
+
+class QIODevice;
 
 // Item tables in files as operators make them with spreadsheet programs: CSV in UTF-8
 // (with or without a byte-order mark) or in the display language's code page, with "," or
@@ -37,6 +40,17 @@ bool readTableFile(const QString& path, TableFile* out);
 // is false; numbers in such a file may have a decimal comma ("2,50"), which becomes a
 // point.
 void readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator = true);
+
+// The rows that an import takes from `file`: every line below its header line. False, with
+// `rows` untouched, when there are none: the table is then to stay as it is.
+bool importRows(const TableFile& file, ItemTable* rows);
+// What the operator should check after importing `file` into a table of `pageColumns`
+// columns (0: any number): columns that differ, codes read from scientific notation.
+QStringList importNotes(const TableFile& file, int pageColumns);
+
+// Writes `table` to `device` as UTF-8 CSV with a byte-order mark; false when the device
+// failed.
+bool writeCsv(QIODevice* device, const ItemTable& table);
 
 // Writes `table` to `path` as UTF-8 CSV with a byte-order mark, replacing what the file
 // held; on failure the file keeps its old contents and `error` says why.
