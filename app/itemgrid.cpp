@@ -1,7 +1,7 @@
 #include "app/itemgrid.h"
 
 #include "app/applog.h"
-#include "records/categories.h"
+#include "records/gridcells.h"
 #include "records/headerrow.h"
 
 #include <QItemSelectionModel>
@@ -9,7 +9,6 @@
 #include <QThreadPool>
 
 #include <algorithm>
-#include <charconv>
 #include <memory>
 #include <vector>
 
@@ -124,41 +123,6 @@ namespace ItemGrid {
 
 namespace {
 
-// A real cell. The codecs' texts ("12.50") are read directly, which is several times
-// faster than the locale-aware reading; anything else is read the standard way.
-double realOf(const QVariant& cell)
-{
-    if (cell.typeId() == QMetaType::QString) {
-        const QString& text = *static_cast<const QString*>(cell.constData());
-        char latin[32];
-        const int n = int(text.size());
-        if (n > 0 && n <= int(sizeof latin)) {
-            int i = 0;
-            for (; i < n && text.at(i).unicode() < 0x80; ++i)
-                latin[i] = char(text.at(i).unicode());
-            double value = 0;
-            const std::from_chars_result read = std::from_chars(latin, latin + n, value);
-            if (i == n && read.ec == std::errc() && read.ptr == latin + n)
-                return value;
-        }
-    }
-    return cell.toDouble();
-}
-
-QVariant typedValue(const QVariant& cell, quint8 kind)
-{
-    switch (kind & 0x7F) {
-    case KindInt:
-        return cell.toInt();
-    case KindReal:
-        return realOf(cell);
-    case KindInt64:
-        return cell.toLongLong();
-    default:
-        return cell.toString();
-    }
-}
-
 QString rowText(const QStandardItemModel* model, int row, int column)
 {
     const QStandardItem* item = model->item(row, column);
@@ -218,15 +182,11 @@ void fill(GridModel* model, const ItemTable& table, ColumnDescription& columns, 
             return;
         model->setColumnCount(cols);
         for (int i = 0; i < rows; ++i) {
-            const ItemRow& source = table.at(i);
             QList<QStandardItem*> items;
             items.reserve(cols);
             for (int c = 0; c < cols; ++c) {
-                const QVariant cell = c < source.size() ? source.at(c) : QVariant(QString());
-                const quint8 kind = c < kMaxColumns ? columns.kinds[c] : 0;
-                const bool fixedTaxRate = category == CategoryTax && i == 4 && c == 2;
-                QStandardItem* item = (fixedTaxRate ? fixedRate : columnPrototype[c])->clone();
-                item->setData(fixedTaxRate ? QVariant(cell.toDouble()) : typedValue(cell, kind), Qt::EditRole);
+                QStandardItem* item = (isFixedTaxRate(category, i, c) ? fixedRate : columnPrototype[c])->clone();
+                item->setData(gridCellAt(table, i, c, columns.kinds, category), Qt::EditRole);
                 items.append(item);
             }
             model->appendRow(items);

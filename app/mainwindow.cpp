@@ -378,12 +378,12 @@ void MainWindow::openCategory(int category)
 void MainWindow::refreshTable()
 {
     // The stored rows replace the grid's in one go; an empty or unreadable table still
-    // brings the category's columns.
+    // brings the category's columns, and an empty one shows the category's starting rows
+    // (they are stored only when saved).
     ItemTable table;
     const RecordCodec* codec = codecForCategory(m_currentCategory);
-    // An empty table shows the category's starting rows; they are stored only when saved.
-    if (codec && m_currentCategory != CategorySysParm && codec->loadTable(&table) && table.isEmpty())
-        table = codec->emptyTable();
+    if (codec && m_currentCategory != CategorySysParm)
+        codec->loadShownTable(&table);
     fillTable(table);
 }
 

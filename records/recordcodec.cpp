@@ -172,6 +172,15 @@ QString RecordCodec::applyOption(const QString& cell, int, bool) const { return 
 
 QStringList RecordCodec::sendRefusals(const ItemTable&) const { return {}; }
 
+bool RecordCodec::loadShownTable(ItemTable* table) const
+{
+    if (!loadTable(table))
+        return false;
+    if (table->isEmpty())
+        *table = emptyTable();
+    return true;
+}
+
 ItemTable RecordCodec::emptyTable() const { return {}; }
 
 int RecordCodec::textLimit(int) const { return 0; }

@@ -82,6 +82,9 @@ public:
     bool saveTable(const ItemTable& table) const;
     // Publishes the columns and reads the category's table from the database.
     virtual bool loadTable(ItemTable* table) const;
+    // The rows the category's page shows for its stored table: the stored rows, or the
+    // starting rows of emptyTable() while none are stored. False when it cannot be read.
+    bool loadShownTable(ItemTable* table) const;
 
     virtual QStringList optionMenuEntries(int column) const;
     virtual QByteArray optionStates(const QString& cell, int column) const;

@@ -4,7 +4,9 @@
 #include "app/messagebox.h"
 #include "records/categories.h"
 #include "records/dept.h"
+#include "records/gridcells.h"
 #include "records/plu.h"
+#include "records/recordcodec.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
 #include "users/language.h"
@@ -125,6 +127,34 @@ private slots:
         QCOMPARE(headed.first(), row({ "Random", "Name", "Dept", "Price", "Stock+" }));
         QCOMPARE(ItemGrid::collect(&model, CategoryExtHeader, true).size(), 1);
         QCOMPARE(ItemGrid::collect(&model, CategorySysParm, true).size(), 1);
+    }
+
+    void textsWithoutTheGrid_data()
+    {
+        QTest::addColumn<int>("category");
+        QTest::addColumn<ItemTable>("table");
+        QTest::newRow("departments") << int(CategoryDept) << departments();
+        QTest::newRow("numbers that are not")
+            << int(CategoryDept) << ItemTable { row({ "1.0", "A,B", "x", "", "", "abc", "1e3", "-0.5", "" }) };
+        QTest::newRow("ragged rows") << int(CategoryGroup)
+                                     << ItemTable { row({ "1", "DRINKS" }), row({ "2", "FOOD", "70000", "extra" }) };
+        QTest::newRow("fixed fifth tax rate")
+            << int(CategoryTax)
+            << ItemTable { row({ "1", "A", "15.50", "1" }), row({ "2", "B", "5", "0" }), row({ "3", "C", "0", "0" }),
+                   row({ "4", "D", "1", "0" }), row({ "5", "E", "7.125", "0" }) };
+    }
+
+    // A table converted as the grid converts it gives what the grid gives back.
+    void textsWithoutTheGrid()
+    {
+        QFETCH(int, category);
+        QFETCH(ItemTable, table);
+        const RecordCodec* codec = codecForCategory(category);
+        QVERIFY(codec);
+        codec->initColumns();
+        GridModel model;
+        ItemGrid::fill(&model, table, currentColumns(), category);
+        QCOMPARE(gridTexts(table, codec, category), ItemGrid::collect(&model, category, false));
     }
 
     void collectSelected()

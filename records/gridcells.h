@@ -1,0 +1,24 @@
+#pragma once
+
+#include "records/itemtable.h"
+
+#include <QVariant>
+
+class RecordCodec;
+
+// The grid keeps each cell as a value of its column's kind (whole numbers, reals, texts)
+// and gives the values back as texts when it is collected. Whatever passes through the grid
+// (a loaded table, an imported file, received rows) is saved, sent and exported as those
+// texts; files and scripts that do without the grid convert alike.
+
+// The value the grid keeps for `cell` in a column of `kind`.
+QVariant gridCell(const QVariant& cell, quint8 kind);
+// True for the cell whose value the register fixes: the fifth tax's rate, a real.
+bool isFixedTaxRate(int category, int row, int column);
+// The value the grid keeps at (`row`, `column`) of `table` in columns of `kinds`
+// (kMaxColumns entries); a row shorter than the grid has empty texts in the columns it lacks.
+QVariant gridCellAt(const ItemTable& table, int row, int column, const quint8* kinds, int category);
+
+// The texts that the grid gives back for `table` shown with the columns of `codec`: as many
+// columns as the first row has, every cell as the grid keeps it.
+ItemTable gridTexts(const ItemTable& table, const RecordCodec* codec, int category);
