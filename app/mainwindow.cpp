@@ -10,12 +10,13 @@
 #include "app/messagebox.h"
 #include "link/linkhost.h"
 #include "link/protocol.h"
+#include "link/sendrequest.h"
 #include "link/serialserver.h"
+#include "link/statusline.h"
 #include "link/tcpserver.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
 #include "records/system.h"
-#include "records/translation.h"
 #include "storage/configdb.h"
 #include "storage/datafolder.h"
 #include "storage/db_create.h"
@@ -94,18 +95,6 @@ const CategoryPage* pageOf(int category)
 
 // Lines that each transfer log keeps; older ones are dropped.
 constexpr int kTransferLogLines = 1000;
-// Characters of an item's name shown in the progress log at most.
-constexpr int kShownNameBytes = 200;
-
-// Raw bytes as spaced hexadecimal, with the count of all when only the first were shown.
-QString hexWord(const QByteArray& shown, qint64 total)
-{
-    QString text = QString::fromLatin1(translation::hexSpaced(shown));
-    if (total > shown.size())
-        text += QStringLiteral(" (%1 of %2 bytes shown)").arg(shown.size()).arg(total);
-    return text;
-}
-
 QString folderBeside(const QString& base, const char* name)
 {
     return QDir::toNativeSeparators(base) + QDir::separator() + QLatin1String(name) + QDir::separator();
@@ -833,37 +822,32 @@ void MainWindow::on_btn_install_clicked()
     if (!linkUsable(true))
         return;
     clearTransferLogs();
-    const Category* category = categoryByNumber(m_currentCategory);
+    ItemTable rows;
     switch (m_currentCategory) {
-    case CategoryGraphic: {
+    case CategoryNone:
+        return;
+    case CategoryGraphic:
         if (!m_logoPage->readyToInstall(serialMode()))
-            break;
-        ItemTable empty;
-        startTransfer(0, [&] { emit signal_MsendData("GRAPHICDATA", &empty); });
+            return;
         break;
-    }
     case CategorySysParm:
         readSystemPage();
-        startTransfer(1, [&] { emit signal_MsendData("SYSPARMDATA", nullptr); });
-        break;
-    case CategoryNone:
         break;
     default:
-        if (category) {
-            ItemTable table = ItemGrid::collect(m_model, m_currentCategory, m_includeHeader);
-            // A table the register must not get is not sent at all; the error log says why.
-            const RecordCodec* codec = codecForCategory(m_currentCategory);
-            const QStringList refusals = codec ? codec->sendRefusals(table) : QStringList();
-            if (!refusals.isEmpty()) {
-                for (const QString& refusal : refusals)
-                    ui->textEdit_rcv->append(refusal);
-                qCDebug(lcApp) << "not sent:" << refusals;
-                break;
-            }
-            startTransfer(int(table.size()), [&] { emit signal_MsendData(category->typeName, &table); });
-        }
+        rows = ItemGrid::collect(m_model, m_currentCategory, m_includeHeader);
         break;
     }
+    SendRequest request = installRequest(m_currentCategory, rows);
+    // A table the register must not get is not sent at all; the error log says why.
+    if (!request.refusals.isEmpty()) {
+        for (const QString& refusal : request.refusals)
+            ui->textEdit_rcv->append(refusal);
+        qCDebug(lcApp) << "not sent:" << request.refusals;
+        return;
+    }
+    if (request.sendable())
+        startTransfer(request.hasTable ? int(request.table.size()) : 1,
+            [&] { emit signal_MsendData(request.datatype, request.tableToSend()); });
 }
 
 void MainWindow::on_btn_download_clicked()
@@ -902,14 +886,14 @@ void MainWindow::itemSend()
         return;
     clearTransferLogs();
     const quint8 command = currentCommand;
-    if (m_currentCategory == CategoryPlu
-        && (command == CommandAdd || command == CommandUpdate || command == CommandDelete)) {
-        ItemTable rows = ItemGrid::collectSelected(m_model, ui->tableView->selectionModel());
-        if (!rows.isEmpty())
-            startTransfer(int(rows.size()), [&] { emit signal_MsendData("PLUDATA", &rows); });
-    } else if (serialMode() && m_currentCategory != CategoryPlu && command == CommandClear) {
-        startTransfer(1, [&] { emit signal_MsendData("SYSCLEARDATA", nullptr); });
-    }
+    const bool itemCommand = command == CommandAdd || command == CommandUpdate || command == CommandDelete;
+    const ItemTable rows = m_currentCategory == CategoryPlu && itemCommand
+        ? ItemGrid::collectSelected(m_model, ui->tableView->selectionModel())
+        : ItemTable();
+    SendRequest request = itemRequest(command, m_currentCategory, rows, serialMode());
+    if (request.sendable())
+        startTransfer(request.hasTable ? int(request.table.size()) : 1,
+            [&] { emit signal_MsendData(request.datatype, request.tableToSend()); });
 }
 
 void MainWindow::on_actionClearData_triggered()
@@ -928,32 +912,15 @@ void MainWindow::on_actionClearData_triggered()
 void MainWindow::ackData(QByteArray word)
 {
     // The words only fill the logs; the busy state ends with the transfers themselves.
-    QString message;
-    QByteArray shown;
-    qint64 pending = 0;
-    if (word == "TIME OUT" || word == "RCV ERR" || word == "BCC ERR") {
-        message = QString::fromLatin1(word);
-    } else if (splitPendingWord(word, &shown, &pending)) {
-        // Many bytes were waiting before the transfer: the first of them and their count.
-        message = hexWord(shown, pending);
-    } else if (word.contains("DOWNLOAD ")) {
-        const QByteArray rest = word.mid(9);
-        qCDebug(lcApp) << "ackdata = " << rest;
-        if (rest != "END")
-            countProgress(true);
-        ui->textEdit_snd->append(fromLocal8(rest.left(kShownNameBytes)));
-    } else if (!word.contains("UPDATE ")) {
-        // A single unexpected reply byte, or the few bytes that were waiting before the transfer.
-        message = hexWord(word.left(kShownPendingBytes), word.size());
-    } else {
-        const QByteArray rest = word.mid(7);
-        if (rest != "END")
-            countProgress(false);
-        qCDebug(lcApp) << ">>>ackdata = " << rest;
-        ui->textEdit_snd->append(fromLocal8(rest.left(kShownNameBytes)));
+    const StatusLine line = statusLine(word);
+    if (line.kind == StatusLine::Error) {
+        ui->textEdit_rcv->append(line.text);
+        return;
     }
-    if (!message.isEmpty())
-        ui->textEdit_rcv->append(message);
+    qCDebug(lcApp) << (line.download ? "ackdata = " : ">>>ackdata = ") << word.mid(line.download ? 9 : 7);
+    if (line.kind == StatusLine::Row)
+        countProgress(line.download);
+    ui->textEdit_snd->append(line.text);
 }
 
 void MainWindow::rcvData(QByteArray datatype, QList<QList<QVariant>>* datas)

@@ -1,4 +1,5 @@
 #include "link/protocol.h"
+#include "link/statusline.h"
 #include "records/dept.h"
 #include "records/system.h"
 #include "records/translation.h"
@@ -166,6 +167,41 @@ private slots:
         QByteArray shown;
         qint64 count = 0;
         QVERIFY(!splitPendingWord(word, &shown, &count));
+    }
+
+    void statusLines_data()
+    {
+        QTest::addColumn<QByteArray>("word");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("download");
+        QTest::addColumn<QString>("text");
+        const QByteArray many(100, char(0x33));
+        QTest::newRow("row sent") << QByteArray("UPDATE BREAD") << int(StatusLine::Row) << false << "BREAD";
+        QTest::newRow("row number sent") << QByteArray("UPDATE 12") << int(StatusLine::Row) << false << "12";
+        QTest::newRow("send ended") << QByteArray("UPDATE END") << int(StatusLine::End) << false << "END";
+        QTest::newRow("row received") << QByteArray("DOWNLOAD MILK") << int(StatusLine::Row) << true << "MILK";
+        QTest::newRow("download ended") << QByteArray("DOWNLOAD END") << int(StatusLine::End) << true << "END";
+        QTest::newRow("time-out") << QByteArray("TIME OUT") << int(StatusLine::Error) << false << "TIME OUT";
+        QTest::newRow("bad frame") << QByteArray("BCC ERR") << int(StatusLine::Error) << false << "BCC ERR";
+        QTest::newRow("refusal byte") << QByteArray("\x15") << int(StatusLine::Error) << false << "15";
+        QTest::newRow("bytes waiting") << QByteArray("\x01\xFE") << int(StatusLine::Error) << false << "01 FE";
+        QTest::newRow("many bytes waiting")
+            << pendingWord(many.left(kShownPendingBytes), many.size()) << int(StatusLine::Error) << false
+            << QString::fromLatin1(translation::hexSpaced(many.left(kShownPendingBytes))) + " (64 of 100 bytes shown)";
+    }
+
+    // What the transfer logs show of each status word, and whether it ends a transfer.
+    void statusLines()
+    {
+        QFETCH(QByteArray, word);
+        QFETCH(int, kind);
+        QFETCH(bool, download);
+        QFETCH(QString, text);
+        const StatusLine line = statusLine(word);
+        QCOMPARE(int(line.kind), kind);
+        QCOMPARE(line.text, text);
+        if (line.kind != StatusLine::Error)
+            QCOMPARE(line.download, download);
     }
 };
 
