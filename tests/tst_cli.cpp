@@ -1,7 +1,10 @@
 #include "cliharness.h"
+#include "reports/reportbuffer.h"
 #include "storage/configdb.h"
 #include "users/usrdb.h"
+#include "workbookbuilder.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -9,8 +12,35 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+namespace {
+
+const QByteArray kMark("\xEF\xBB\xBF");
+const QByteArray kDeptHeader("Indx,Name,Group,Print,Options,Tax,Price,PriceMax,Kp\n");
+
+// A report buffer of kind "department" with one entry for the daily table per row given.
+QByteArray departmentReport(const QList<QPair<QByteArray, qint32>>& rows)
+{
+    QByteArray buffer("\x02\xB0\x00\x02\x01"
+                      "D",
+        6);
+    for (const auto& [name, xzNo] : rows) {
+        QByteArray row;
+        QDataStream stream(&row, QIODevice::WriteOnly);
+        stream.setByteOrder(QDataStream::LittleEndian);
+        stream.setFloatingPointPrecision(QDataStream::DoublePrecision);
+        stream << qint32(3);
+        stream.writeRawData(name.leftJustified(64, '\0').constData(), 64);
+        stream << qint32(0) << qint64(-42) << 2.0 << 1.5 << 12.25 << 0.0 << 0.75 << 8.5 << 2.04 << 10.21;
+        stream << xzNo << qint32(101) << qint32(230) << qint32(0) << qint64(1700000000);
+        buffer += QByteArray("\x01\x00", 2) + row;
+    }
+    return buffer;
+}
+
+} // namespace
+
 // tallvane-cli's commands that need no register: its command line, the login and the
-// permissions, configuration databases and the report store.
+// permissions, configuration databases, files and the report store.
 class TestCli : public QObject {
     Q_OBJECT
 
@@ -19,6 +49,33 @@ private:
     std::unique_ptr<CliProgram> m_cli;
 
     QString file(const QString& name) const { return m_dir.filePath(name); }
+
+    static QByteArray contents(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static bool write(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+
+    // A new database with the departments of `csv` imported.
+    QString departmentDatabase(const QString& name, const QByteArray& csv)
+    {
+        const QString db = file(name);
+        const QString in = file(name + QStringLiteral(".csv"));
+        if (m_cli->run(asAdmin({ "new-db", db })).status != 0 || !write(in, csv)
+            || m_cli->run(asAdmin({ "import", "--db", db, "--type", "dept", "--in", in })).status != 0)
+            return QString();
+        return db;
+    }
+    QByteArray exported(const QString& db, const QString& type = QStringLiteral("dept"))
+    {
+        const CliProgram::Result result = m_cli->run(asAdmin({ "export", "--db", db, "--type", type }));
+        return result.status == 0 ? result.out : QByteArray("status ") + QByteArray::number(result.status);
+    }
 
     static QStringList tablesOf(const QString& path)
     {
@@ -171,6 +228,210 @@ private slots:
         const CliProgram::Result nowhere = m_cli->run(asAdmin({ "new-db", file(QStringLiteral("no/such/folder.db")) }));
         QCOMPARE(nowhere.status, 4);
         QVERIFY2(nowhere.err.contains("Unable to establish a database connection."), nowhere.err.constData());
+    }
+
+    // The cells come back as the window's grid keeps them; standard output takes the same bytes.
+    void importThenExport()
+    {
+        const QString db = departmentDatabase(QStringLiteral("imported.db"),
+            kDeptHeader + "1,BREAD,2,10000000,00000101,1,12.50,100.00,1\n2,\"MILK, FRESH\",1,0,1,1,0.99,10,3\n");
+        QVERIFY(!db.isEmpty());
+        const QByteArray expected = kMark + kDeptHeader
+            + "1,BREAD,2,10000000,00000101,1,12.5,100,1\n2,\"MILK, FRESH\",1,00000000,00000001,1,0.99,10,3\n";
+        QCOMPARE(exported(db), expected);
+        const QString out = file(QStringLiteral("imported-out.csv"));
+        QCOMPARE(m_cli->run(asAdmin({ "export", "--db", db, "--type", "dept", "--out", out })).status, 0);
+        QCOMPARE(contents(out), expected);
+        // A category without stored rows exports the rows its page starts with.
+        QCOMPARE(exported(db, QStringLiteral("HEADERDATA")), kMark + "Indx,Header\n1,\n2,\n3,\n4,\n5,\n6,\n7,\n8,\n");
+    }
+
+    void importKeepsTheTable_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("header only") << kDeptHeader << "header.csv" << 0 << "holds no rows below its header line";
+        QTest::newRow("empty file") << QByteArray() << "empty.csv" << 0 << "holds no rows below its header line";
+        QTest::newRow("missing file") << QByteArray() << "" << 4 << "cannot import";
+        QTest::newRow("not a workbook") << QByteArray("not a zip") << "broken.xlsx" << 4 << "cannot import";
+    }
+
+    // A file without rows, or one that cannot be read whole, leaves the stored table as it was.
+    void importKeepsTheTable()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, name);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        const QString db
+            = departmentDatabase(QStringLiteral("kept-%1.db").arg(QTest::currentDataTag()).replace(' ', '-'),
+                kDeptHeader + "1,BREAD,2,0,0,1,1.25,10,1\n");
+        QVERIFY(!db.isEmpty());
+        const QByteArray before = exported(db);
+        const QString in = name.isEmpty() ? this->file(QStringLiteral("no-such.csv")) : this->file(name);
+        if (!name.isEmpty())
+            QVERIFY(write(in, file));
+        const CliProgram::Result result = m_cli->run(asAdmin({ "import", "--db", db, "--type", "dept", "--in", in }));
+        QCOMPARE(result.status, status);
+        QVERIFY2(result.err.contains(message.toUtf8()), result.err.constData());
+        QCOMPARE(exported(db), before);
+    }
+
+    void importWorkbook()
+    {
+        auto cell = [](const char* ref, const QByteArray& text) {
+            return "<c r=\"" + QByteArray(ref) + "\" t=\"inlineStr\"><is><t>" + text + "</t></is></c>";
+        };
+        const QByteArray rows = "<row r=\"1\">" + cell("A1", "Indx") + cell("B1", "Name") + cell("C1", "Group")
+            + "</row><row r=\"2\"><c r=\"A2\"><v>1</v></c>" + cell("B2", "SOUP") + "<c r=\"C2\"><v>3</v></c>"
+            + cell("D2", "0") + cell("E2", "1") + "<c r=\"F2\"><v>1</v></c><c r=\"G2\"><v>4.5</v></c>"
+            + "<c r=\"H2\"><v>50</v></c><c r=\"I2\"><v>2</v></c></row>";
+        const QString workbook = file(QStringLiteral("depts.xlsx"));
+        QVERIFY(
+            WorkbookBuilder::writeZip(workbook, WorkbookBuilder::workbook({ { QStringLiteral("sheet1.xml"), rows } })));
+        const QString db = file(QStringLiteral("workbook.db"));
+        QCOMPARE(m_cli->run(asAdmin({ "new-db", db })).status, 0);
+        const CliProgram::Result result
+            = m_cli->run(asAdmin({ "import", "--db", db, "--type", "dept", "--in", workbook }));
+        QCOMPARE(result.status, 0);
+        // The workbook's header line has three columns, the page nine: the operator is told.
+        QVERIFY2(result.err.contains("the file has 3 columns, the page 9"), result.err.constData());
+        QCOMPARE(exported(db), kMark + kDeptHeader + "1,SOUP,3,00000000,00000001,1,4.5,50,2\n");
+    }
+
+    void typesAndFiles_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const QString db = file(QStringLiteral("first.db"));
+        QTest::newRow("unknown type") << asAdmin({ "export", "--db", db, "--type", "stock" }) << 2 << "unknown TYPE";
+        QTest::newRow("system parameters")
+            << asAdmin({ "export", "--db", db, "--type", "sys" }) << 2 << "no table to export";
+        QTest::newRow("logo") << asAdmin({ "import", "--db", db, "--type", "logo", "--in", "x.csv" }) << 2
+                              << "unknown TYPE";
+        QTest::newRow("no --db") << asAdmin({ "export", "--type", "dept" }) << 2 << "--db is required";
+        QTest::newRow("missing database")
+            << asAdmin({ "export", "--db", file(QStringLiteral("none.db")), "--type", "dept" }) << 4
+            << "no such database file";
+        QTest::newRow("not a database") << asAdmin({ "export", "--db", file(QStringLiteral("first.db.csv")), "--type",
+            "dept" }) << 4 << "cannot be read";
+        QTest::newRow("unwritable output")
+            << asAdmin({ "export", "--db", db, "--type", "dept", "--out", file(QStringLiteral("no/folder/x.csv")) })
+            << 4 << "x.csv";
+    }
+
+    void typesAndFiles()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        write(file(QStringLiteral("first.db.csv")), "Indx\n");
+        const CliProgram::Result result = m_cli->run(arguments);
+        QCOMPARE(result.status, status);
+        QVERIFY2(result.err.contains(message.toUtf8()), result.err.constData());
+        QVERIFY(!QFile::exists(file(QStringLiteral("none.db"))));
+    }
+
+    void permissions_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("status");
+        QTest::newRow("clerk bit, clerks") << "clerkonly"
+                                           << "clerk" << 0;
+        QTest::newRow("clerk bit, departments") << "clerkonly"
+                                                << "dept" << 3;
+        QTest::newRow("clerk bit, network") << "clerkonly"
+                                            << "NETPARMDATA" << 3;
+        QTest::newRow("header bit, header") << "headers"
+                                            << "header" << 0;
+        QTest::newRow("header bit, extended header") << "headers"
+                                                     << "extheader" << 0;
+        QTest::newRow("header bit, trailer") << "headers"
+                                             << "trailer" << 3;
+        QTest::newRow("administrator without bits") << "admin"
+                                                    << "trailer" << 0;
+    }
+
+    // The category buttons' rule: the permission bit, or level 1.
+    void permissions()
+    {
+        QFETCH(QString, user);
+        QFETCH(QString, type);
+        QFETCH(int, status);
+        const QString password = user == QLatin1String("admin") ? QStringLiteral("604218") : QStringLiteral("pw");
+        const CliProgram::Result result = m_cli->run(
+            { "--user", user, "export", "--db", file(QStringLiteral("first.db")), "--type", type }, password);
+        QCOMPARE(result.status, status);
+        if (status == 3) {
+            QCOMPARE(result.err.trimmed(), QByteArray("No authority."));
+            QVERIFY(result.out.isEmpty());
+        }
+    }
+
+    // A refused login changes no table.
+    void refusedLoginWritesNothing()
+    {
+        const QString db
+            = departmentDatabase(QStringLiteral("refused.db"), kDeptHeader + "1,BREAD,2,0,0,1,1.25,10,1\n");
+        QVERIFY(!db.isEmpty());
+        const QByteArray before = exported(db);
+        const QString in = file(QStringLiteral("refused-new.csv"));
+        QVERIFY(write(in, kDeptHeader + "1,OTHER,2,0,0,1,9,10,1\n"));
+        const QStringList import { "--user", "admin", "import", "--db", db, "--type", "dept", "--in", in };
+        QCOMPARE(m_cli->run(import, QStringLiteral("wrong")).status, 3);
+        QCOMPARE(m_cli
+                     ->run({ "--user", "clerkonly", "import", "--db", db, "--type", "dept", "--in", in },
+                         QStringLiteral("pw"))
+                     .status,
+            3);
+        QCOMPARE(exported(db), before);
+    }
+
+    void reports()
+    {
+        QTemporaryDir work;
+        QVERIFY(write(work.filePath(QStringLiteral("z1.bin")), departmentReport({ { "SOUP", 7 }, { "TEA", 8 } })));
+        QVERIFY(write(work.filePath(QStringLiteral("z2.bin")), departmentReport({ { "BREAD", 7 } })));
+        const CliProgram::Result stored
+            = m_cli->run(asAdmin({ "report", "store", "z1.bin", "z2.bin" }), QStringLiteral("604218"), {}, work.path());
+        QCOMPARE(stored.status, 0);
+        QVERIFY(stored.err.isEmpty());
+        // The store is the file of the working folder.
+        QVERIFY(QFile::exists(work.filePath(QStringLiteral("XZReport.db"))));
+
+        const QByteArray header
+            = kMark + "ID,Name,Code,Cc,Qty,SaleAmt,RetAmt,DiscAmt,CostAmt,TaxAmt,NetAmt,XZNo,RcFr,RcTo,XZTime\n";
+        auto line = [](const char* name, int xzNo) {
+            return QByteArray("3,") + name + ",-42,2,1.5,12.25,0,0.75,8.5,2.04,10.21," + QByteArray::number(xzNo)
+                + ",101,230,1700000000\n";
+        };
+        const CliProgram::Result all = m_cli->run(
+            asAdmin({ "report", "export", "--table", "dailydepartment" }), QStringLiteral("604218"), {}, work.path());
+        QCOMPARE(all.status, 0);
+        QCOMPARE(all.out, header + line("SOUP", 7) + line("TEA", 8) + line("BREAD", 7));
+        const QString out = work.filePath(QStringLiteral("z7.csv"));
+        QCOMPARE(m_cli
+                     ->run(asAdmin({ "report", "export", "--table", "dailydepartment", "--xzno", "7", "--out", out }),
+                         QStringLiteral("604218"), {}, work.path())
+                     .status,
+            0);
+        QCOMPARE(contents(out), header + line("SOUP", 7) + line("BREAD", 7));
+
+        // A buffer cut short keeps the entries before the fault and says so.
+        QVERIFY(write(work.filePath(QStringLiteral("cut.bin")), departmentReport({ { "MILK", 9 } }).chopped(10)));
+        const CliProgram::Result cut
+            = m_cli->run(asAdmin({ "report", "store", "cut.bin" }), QStringLiteral("604218"), {}, work.path());
+        QCOMPARE(cut.status, 4);
+        QVERIFY2(cut.err.contains("cut.bin: not a complete report buffer"), cut.err.constData());
+        QCOMPARE(m_cli
+                     ->run(asAdmin({ "report", "export", "--table", "nosuchtable" }), QStringLiteral("604218"), {},
+                         work.path())
+                     .status,
+            2);
     }
 };
 

@@ -1,13 +1,23 @@
 #include "tools/clicommands.h"
 
+#include "link/protocol.h"
+#include "link/sendrequest.h"
 #include "records/categories.h"
+#include "records/graphic.h"
+#include "records/gridcells.h"
+#include "records/headerrow.h"
+#include "records/recordcodec.h"
+#include "records/system.h"
 #include "reports/reportdb.h"
 #include "storage/configdb.h"
+#include "storage/csvfile.h"
 #include "tools/cliconsole.h"
+#include "tools/clilink.h"
 #include "tools/clisession.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
@@ -115,21 +125,513 @@ int reportStore(CommandContext& context)
     return status;
 }
 
+// TYPE: a short name or a data type name; the logo only where the command sends it.
+struct TypeName {
+    const char* shortName;
+    int category;
+};
+
+const TypeName kTypeNames[] = {
+    { "dept", CategoryDept },
+    { "plu", CategoryPlu },
+    { "tax", CategoryTax },
+    { "disc", CategoryDisc },
+    { "group", CategoryGroup },
+    { "clerk", CategoryClerk },
+    { "header", CategoryHeader },
+    { "trailer", CategoryTrailer },
+    { "extheader", CategoryExtHeader },
+    { "net", CategoryNetParm },
+    { "sys", CategorySysParm },
+};
+
+const char kLogoType[] = "logo";
+
+// The category of `--type`, or a usage error. `logo` allows the logo.
+int readType(const CommandContext& context, bool logo, int* category)
+{
+    QString text;
+    int status = Cli::ExitOk;
+    if (!context.required(QStringLiteral("type"), &text, &status))
+        return status;
+    *category = CategoryNone;
+    for (const TypeName& name : kTypeNames)
+        if (text == QLatin1String(name.shortName))
+            *category = name.category;
+    if (const Category* entry = categoryByType(text.toLatin1()))
+        *category = entry->number;
+    if (logo && (text == QLatin1String(kLogoType) || text == QLatin1String("GRAPHICDATA")))
+        *category = CategoryGraphic;
+    if (*category == CategoryNone)
+        return context.usageError(QStringLiteral("unknown TYPE \"%1\"").arg(text));
+    if (*category != CategoryGraphic && !codecForCategory(*category))
+        return context.usageError(QStringLiteral("%1: this version cannot encode or decode these records yet")
+                                      .arg(QLatin1String(categoryByNumber(*category)->typeName)));
+    return Cli::ExitOk;
+}
+
+QString typeText(int category)
+{
+    if (const Category* entry = categoryByNumber(category))
+        return QString::fromLatin1(entry->typeName);
+    return QString::fromLatin1(kLogoType);
+}
+
+// The configuration database at `path` made current; a missing file is not created.
+int openConfigDatabase(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        Cli::printProblem(QStringLiteral("%1: no such database file").arg(path));
+        return Cli::ExitFileError;
+    }
+    openDatabase(path);
+    return Cli::criticalNoticeShown() ? Cli::ExitFileError : Cli::ExitOk;
+}
+
+// The stored rows of `category` as the window's grid shows them.
+int loadShownRows(int category, const QString& path, ItemTable* rows)
+{
+    const RecordCodec* codec = codecForCategory(category);
+    ItemTable stored;
+    if (!codec->loadShownTable(&stored)) {
+        if (!Cli::criticalNoticeShown())
+            Cli::printProblem(
+                QStringLiteral("%1: %2 cannot be read").arg(path, QLatin1String(codec->category().table)));
+        return Cli::ExitFileError;
+    }
+    *rows = gridTexts(stored, codec, category);
+    return Cli::ExitOk;
+}
+
+// Writes a table as the window's export writes its file: to `path`, or to standard output
+// when `path` is empty.
+int writeTable(const QString& path, const ItemTable& table)
+{
+    QString error;
+    if (path.isEmpty()) {
+        QFile out;
+        if (out.open(stdout, QIODevice::WriteOnly) && writeCsv(&out, table) && out.flush())
+            return Cli::ExitOk;
+        Cli::printProblem(QStringLiteral("standard output: %1").arg(out.errorString()));
+        return Cli::ExitFileError;
+    }
+    if (writeCsvFile(path, table, &error))
+        return Cli::ExitOk;
+    Cli::printProblem(QStringLiteral("%1: %2").arg(path, error));
+    return Cli::ExitFileError;
+}
+
+ItemRow textCells(const QStringList& texts)
+{
+    ItemRow row;
+    for (const QString& text : texts)
+        row.append(text);
+    return row;
+}
+
+// Header row first, as the window's export collects the grid.
+ItemTable withHeader(int category, const ItemTable& rows)
+{
+    ItemTable table;
+    const ItemRow header = categoryHeaderRow(category);
+    if (!header.isEmpty())
+        table.append(header);
+    table += rows;
+    return table;
+}
+
+int refuseTableless(const CommandContext& context, int category, const char* command)
+{
+    if (category == CategorySysParm || category == CategoryGraphic)
+        return context.usageError(QStringLiteral("%1 has no table to %2; the window shows it on a page of its own")
+                                      .arg(typeText(category), QLatin1String(command)));
+    return Cli::ExitOk;
+}
+
+// export --db FILE --type TYPE [--out FILE.csv]
+QList<QCommandLineOption> exportOptions()
+{
+    return { QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("FILE")),
+        QCommandLineOption(QStringLiteral("type"), QString(), QStringLiteral("TYPE")),
+        QCommandLineOption(QStringLiteral("out"), QString(), QStringLiteral("FILE.csv")) };
+}
+
+int exportTable(CommandContext& context)
+{
+    QString db;
+    int category = CategoryNone;
+    int status = Cli::ExitOk;
+    if (!context.required(QStringLiteral("db"), &db, &status))
+        return status;
+    if ((status = readType(context, false, &category)) || (status = refuseTableless(context, category, "export")))
+        return status;
+    if ((status = context.logIn(category)) || (status = openConfigDatabase(db)))
+        return status;
+    ItemTable rows;
+    if ((status = loadShownRows(category, db, &rows)))
+        return status;
+    return writeTable(context.value(QStringLiteral("out")), withHeader(category, rows));
+}
+
+// import --db FILE --type TYPE --in FILE
+QList<QCommandLineOption> importOptions()
+{
+    return { QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("FILE")),
+        QCommandLineOption(QStringLiteral("type"), QString(), QStringLiteral("TYPE")),
+        QCommandLineOption(QStringLiteral("in"), QString(), QStringLiteral("FILE")) };
+}
+
+int importTable(CommandContext& context)
+{
+    QString db, in;
+    int category = CategoryNone;
+    int status = Cli::ExitOk;
+    if (!context.required(QStringLiteral("db"), &db, &status) || !context.required(QStringLiteral("in"), &in, &status))
+        return status;
+    if ((status = readType(context, false, &category)) || (status = refuseTableless(context, category, "import")))
+        return status;
+    if ((status = context.logIn(category)) || (status = openConfigDatabase(db)))
+        return status;
+    TableFile file;
+    if (!readTableFile(in, &file)) {
+        Cli::printProblem(QStringLiteral("cannot import %1: %2; the table is unchanged").arg(in, file.error));
+        return Cli::ExitFileError;
+    }
+    ItemTable rows;
+    if (!importRows(file, &rows)) {
+        Cli::printProblem(QStringLiteral("%1 holds no rows below its header line; the table is unchanged").arg(in));
+        return Cli::ExitOk;
+    }
+    const RecordCodec* codec = codecForCategory(category);
+    const int headerColumns = int(categoryHeaderRow(category).size());
+    for (const QString& note : importNotes(file, headerColumns > 0 ? headerColumns : int(codec->columns().size())))
+        Cli::printProblem(QStringLiteral("%1: %2").arg(in, note));
+    if (!codec->saveTable(gridTexts(rows, codec, category))) {
+        if (!Cli::criticalNoticeShown())
+            Cli::printProblem(QStringLiteral("%1: not saved; the database keeps its previous rows").arg(db));
+        return Cli::ExitFileError;
+    }
+    return Cli::ExitOk;
+}
+
+// install --db FILE --type TYPE [--command install|add|update|delete] LINK
+// install --type logo --image FILE [--size WxH] [--logo-number 1|2] --serial PORT
+QList<QCommandLineOption> installOptions()
+{
+    return QList<QCommandLineOption> { QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("FILE")),
+        QCommandLineOption(QStringLiteral("type"), QString(), QStringLiteral("TYPE")),
+        QCommandLineOption(QStringLiteral("command"), QString(), QStringLiteral("COMMAND")),
+        QCommandLineOption(QStringLiteral("image"), QString(), QStringLiteral("FILE")),
+        QCommandLineOption(QStringLiteral("size"), QString(), QStringLiteral("WxH")),
+        QCommandLineOption(QStringLiteral("logo-number"), QString(), QStringLiteral("N")) }
+    + LinkOptions::options();
+}
+
+int readCommand(const CommandContext& context, int category, quint8* command)
+{
+    static const struct {
+        const char* name;
+        quint8 command;
+    } commands[] = { { "install", CommandInstall }, { "add", CommandAdd }, { "update", CommandUpdate },
+        { "delete", CommandDelete } };
+    *command = CommandInstall;
+    if (!context.isSet(QStringLiteral("command")))
+        return Cli::ExitOk;
+    const QString name = context.value(QStringLiteral("command"));
+    *command = 0;
+    for (const auto& entry : commands)
+        if (name == QLatin1String(entry.name))
+            *command = entry.command;
+    if (*command == 0)
+        return context.usageError(QStringLiteral("--command takes install, add, update or delete"));
+    if (*command != CommandInstall && category != CategoryPlu)
+        return context.usageError(QStringLiteral("add, update and delete are commands of PLUs only"));
+    return Cli::ExitOk;
+}
+
+// The logo options, checked before the login; the picture is read after it.
+int readLogoOptions(const CommandContext& context, const LinkOptions& link, QSize* size, quint8* number)
+{
+    for (const char* option : { "db", "command" })
+        if (context.isSet(QLatin1String(option)))
+            return context.usageError(QStringLiteral("--%1 does not go with --type logo").arg(QLatin1String(option)));
+    if (!context.isSet(QStringLiteral("image")))
+        return context.usageError(QStringLiteral("--type logo needs --image FILE"));
+    if (!link.serial)
+        return context.usageError(QStringLiteral("the logo is sent over RS-232 only: give --serial PORT"));
+    *size = QSize(192, 64);
+    if (context.isSet(QStringLiteral("size"))) {
+        const QStringList parts = context.value(QStringLiteral("size")).toLower().split(QLatin1Char('x'));
+        bool okWidth = false, okHeight = false;
+        const int width = parts.value(0).toInt(&okWidth);
+        const int height = parts.value(1).toInt(&okHeight);
+        *size = Graphic::roundedSize(width, height);
+        if (parts.size() != 2 || !okWidth || !okHeight || width < 0 || height < 0 || !Graphic::sizeAllowed(*size))
+            return context.usageError(
+                QStringLiteral("--size takes WxH of at least 32x8 and at most %1 pixels").arg(Graphic::kMaxPixels));
+    }
+    if (Graphic::packedLengthFor(*size) > Graphic::kMaxPackedLength)
+        return context.usageError(QStringLiteral("image data is too big."));
+    *number = 0;
+    if (context.isSet(QStringLiteral("logo-number"))) {
+        const QString value = context.value(QStringLiteral("logo-number"));
+        if (value != QLatin1String("1") && value != QLatin1String("2"))
+            return context.usageError(QStringLiteral("--logo-number takes 1 or 2"));
+        *number = quint8(value.toInt() - 1);
+    }
+    return Cli::ExitOk;
+}
+
+int packLogo(const QString& path, const QSize& size)
+{
+    QImageReader reader(path);
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        Cli::printProblem(QStringLiteral("%1 could not be read: %2").arg(path, reader.errorString()));
+        return Cli::ExitFileError;
+    }
+    Graphic::setLogoSize(size);
+    Graphic::packLogo(Graphic::monochrome(picture, size));
+    return Cli::ExitOk;
+}
+
+// Runs `request` on the link; the rows each register acknowledges make the progress.
+int send(const LinkOptions& options, quint8 command, SendRequest& request, int rows)
+{
+    CliLink link(options);
+    int status = link.open();
+    if (status != Cli::ExitOk)
+        return status;
+    currentCommand = command;
+    return link.run(rows, [&] { emit link.signal_MsendData(request.datatype, request.tableToSend()); });
+}
+
+int install(CommandContext& context)
+{
+    int category = CategoryNone;
+    quint8 command = CommandInstall;
+    LinkOptions link;
+    int status = Cli::ExitOk;
+    if ((status = readType(context, true, &category)) || (status = readCommand(context, category, &command))
+        || (status = LinkOptions::read(context, &link)))
+        return status;
+
+    if (category == CategoryGraphic) {
+        QSize size;
+        quint8 number = 0;
+        if ((status = readLogoOptions(context, link, &size, &number)) || (status = context.logIn(category))
+            || (status = packLogo(context.value(QStringLiteral("image")), size)))
+            return status;
+        logoNumber = number;
+        SendRequest request = installRequest(category, ItemTable());
+        return send(link, command, request, 0);
+    }
+
+    QString db;
+    if (!context.required(QStringLiteral("db"), &db, &status))
+        return status;
+    for (const char* option : { "image", "size", "logo-number" })
+        if (context.isSet(QLatin1String(option)))
+            return context.usageError(QStringLiteral("--%1 goes with --type logo only").arg(QLatin1String(option)));
+    if ((status = context.logIn(category)) || (status = openConfigDatabase(db)))
+        return status;
+
+    ItemTable rows;
+    if (category == CategorySysParm) {
+        if (!System::loadSystemRecord())
+            return Cli::ExitFileError;
+    } else if ((status = loadShownRows(category, db, &rows))) {
+        return status;
+    }
+    SendRequest request = command == CommandInstall ? installRequest(category, rows)
+                                                    : itemRequest(command, category, rows, link.serial);
+    if (!request.refusals.isEmpty()) {
+        for (const QString& refusal : request.refusals)
+            Cli::printProblem(refusal);
+        Cli::printProblem(QStringLiteral("nothing is sent"));
+        return Cli::ExitFileError;
+    }
+    if (!request.sendable()) {
+        Cli::printProblem(QStringLiteral("%1 holds no %2 rows: nothing is sent").arg(db, typeText(category)));
+        return Cli::ExitOk;
+    }
+    return send(link, command, request, request.hasTable ? int(request.table.size()) : 1);
+}
+
+// download --type TYPE LINK [--db FILE] [--out FILE.csv]
+QList<QCommandLineOption> downloadOptions()
+{
+    return QList<QCommandLineOption> { QCommandLineOption(QStringLiteral("type"), QString(), QStringLiteral("TYPE")),
+        QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("FILE")),
+        QCommandLineOption(QStringLiteral("out"), QString(), QStringLiteral("FILE.csv")) }
+    + LinkOptions::options();
+}
+
+int download(CommandContext& context)
+{
+    int category = CategoryNone;
+    LinkOptions link;
+    int status = Cli::ExitOk;
+    if ((status = readType(context, false, &category)) || (status = LinkOptions::read(context, &link)))
+        return status;
+    const QString db = context.value(QStringLiteral("db"));
+    const QString out = context.value(QStringLiteral("out"));
+    const bool toStdout = db.isEmpty() && out.isEmpty();
+    if (category == CategorySysParm && db.isEmpty())
+        return context.usageError(QStringLiteral("the system parameters are kept in a database only: give --db FILE"));
+    if (category == CategorySysParm && !out.isEmpty())
+        return context.usageError(QStringLiteral("the system parameters have no table to write as CSV"));
+    if (!link.serial && link.registers > 1)
+        return context.usageError(QStringLiteral("download receives from one register: give --registers 1"));
+    if ((status = context.logIn(category)))
+        return status;
+    if (!db.isEmpty() && (status = openConfigDatabase(db)))
+        return status;
+
+    CliLink receiver(link);
+    // With the table on standard output, the words go to standard error.
+    receiver.setWordsToStderr(toStdout);
+    if ((status = receiver.open()))
+        return status;
+    const QByteArray type = categoryByNumber(category)->typeName;
+    status = receiver.run(-1, [&] { emit receiver.signal_MrcvData(type); });
+    if (status != Cli::ExitOk) {
+        Cli::printProblem(QStringLiteral("the download did not end: nothing is written"));
+        return status;
+    }
+    const ItemTable received = receiver.received().value(0);
+    if (received.isEmpty() && !db.isEmpty())
+        Cli::printProblem(QStringLiteral("no rows received: %1 is unchanged").arg(db));
+    if (category == CategorySysParm)
+        return received.isEmpty() || System::saveSystemRecord() ? Cli::ExitOk : Cli::ExitFileError;
+
+    const RecordCodec* codec = codecForCategory(category);
+    const ItemTable rows = gridTexts(received, codec, category);
+    if (!received.isEmpty() && !db.isEmpty() && !codec->saveTable(rows)) {
+        if (!Cli::criticalNoticeShown())
+            Cli::printProblem(QStringLiteral("%1: not saved; the database keeps its previous rows").arg(db));
+        return Cli::ExitFileError;
+    }
+    if (!out.isEmpty() || toStdout)
+        return writeTable(out, withHeader(category, rows));
+    return Cli::ExitOk;
+}
+
+// clear --serial PORT
+QList<QCommandLineOption> clearOptions()
+{
+    return { QCommandLineOption(QStringLiteral("serial"), QString(), QStringLiteral("PORT")) };
+}
+
+int clear(CommandContext& context)
+{
+    LinkOptions link;
+    link.serial = true;
+    int status = Cli::ExitOk;
+    if (!context.required(QStringLiteral("serial"), &link.port, &status))
+        return status;
+    if ((status = context.logIn(CategoryNone)))
+        return status;
+    SendRequest request = itemRequest(CommandClear, CategoryNone, ItemTable(), true);
+    return send(link, CommandClear, request, 1);
+}
+
+// report export --table NAME [--xzno N] [--out FILE.csv]
+QList<QCommandLineOption> reportExportOptions()
+{
+    return { QCommandLineOption(QStringLiteral("table"), QString(), QStringLiteral("NAME")),
+        QCommandLineOption(QStringLiteral("xzno"), QString(), QStringLiteral("N")),
+        QCommandLineOption(QStringLiteral("out"), QString(), QStringLiteral("FILE.csv")) };
+}
+
+int reportExport(CommandContext& context)
+{
+    QString table;
+    int status = Cli::ExitOk;
+    if (!context.required(QStringLiteral("table"), &table, &status))
+        return status;
+    if (!isReportTable(table))
+        return context.usageError(
+            QStringLiteral("no report table \"%1\" (for example dailyplu, clerk1dailytender, zone12grandtotal)")
+                .arg(table));
+    bool numbered = context.isSet(QStringLiteral("xzno"));
+    bool ok = true;
+    const qint32 xzNo = numbered ? context.value(QStringLiteral("xzno")).toInt(&ok) : 0;
+    if (!ok)
+        return context.usageError(QStringLiteral("--xzno takes a report number"));
+    if ((status = context.logIn(CategoryNone)))
+        return status;
+    reportDb* store = reportDb::instance();
+    if (Cli::criticalNoticeShown())
+        return Cli::ExitFileError;
+    QList<ReportRow> rows;
+    if (!(numbered ? store->readRows(table, xzNo, &rows) : store->readRows(table, &rows))) {
+        Cli::printProblem(QStringLiteral("%1: %2 cannot be read").arg(store->fileName(), table));
+        return Cli::ExitFileError;
+    }
+    ItemTable csv { textCells(reportDb::columnNames()) };
+    for (const ReportRow& row : rows)
+        csv.append(textCells(reportDb::rowTexts(row)));
+    return writeTable(context.value(QStringLiteral("out")), csv);
+}
+
 } // namespace
 
 const QList<CliCommand>& cliCommands()
 {
     static const QList<CliCommand> commands {
         { "new-db", "new-db FILE",
-            "Creates a configuration database FILE with its twelve tables, as File > new does in the\n"
-            "window. An existing FILE is refused (\"FILE is exist.\", status 4).",
+            "Creates the configuration database FILE with its twelve tables, as File > new does in\n"
+            "the window. An existing FILE is refused (\"FILE is exist.\", status 4).",
             &noOptions, &newDb },
+        { "export", "export --db FILE --type TYPE [--out FILE.csv]",
+            "Writes the stored table of TYPE as CSV exactly as the window's export writes the page:\n"
+            "UTF-8 with a byte-order mark, the category's header row first, the cells as the grid\n"
+            "shows them. Without --out the CSV goes to standard output. The system parameters\n"
+            "have no table to export.",
+            &exportOptions, &exportTable },
+        { "import", "import --db FILE --type TYPE --in FILE",
+            "Reads a CSV file or the first worksheet of an .xlsx workbook as the window's import does\n"
+            "(the first line is the header and is dropped) and saves the rows as the window's save\n"
+            "does. The stored table is replaced only when the whole file was read; a file without\n"
+            "rows below its header line leaves it unchanged. Notes on the file (columns that differ\n"
+            "from the page's, codes read from scientific notation) go to standard error.",
+            &importOptions, &importTable },
+        { "install", "install --db FILE --type TYPE [--command install|add|update|delete] LINK",
+            "Loads the stored table of TYPE and sends it to the registers as the window's install\n"
+            "does; a table the register must not get is refused before any register is waited for\n"
+            "(status 4). --command add, update or delete sends every stored PLU row with that PLU\n"
+            "command instead.\n"
+            "\n"
+            "  install --type logo --image FILE [--size WxH] [--logo-number 1|2] --serial PORT\n"
+            "\n"
+            "packs the picture as the window's logo page does (default size 192x64, rounded to a\n"
+            "multiple of 32 by a multiple of 8) and sends it as logo 1 or 2 (default 1) over the\n"
+            "serial link.",
+            &installOptions, &install },
+        { "download", "download --type TYPE LINK [--db FILE] [--out FILE.csv]",
+            "Asks the register for the table of TYPE. With --db the received rows replace the stored\n"
+            "table (as download and save in the window); with --out they are written as CSV as the\n"
+            "window's export writes them; without either the CSV goes to standard output and the\n"
+            "status words go to standard error. Nothing is written unless the download ended with\n"
+            "END; when it brought no rows, the database keeps its table. Over TCP the download\n"
+            "takes one register. The system parameters go into a database only (--db).",
+            &downloadOptions, &download },
+        { "clear", "clear --serial PORT",
+            "Sends the clear-data command to the register on the serial port, as Tool > ClearData\n"
+            "does in the window.",
+            &clearOptions, &clear },
         { "report store", "report store FILE...",
             "Stores report buffers in the report database \"./XZReport.db\" (in the working folder):\n"
             "each FILE holds the raw bytes of one buffer as the register sends it. A buffer that is\n"
             "cut short or names no report kind keeps the complete entries before the fault and gives\n"
             "status 4.",
             &noOptions, &reportStore },
+        { "report export", "report export --table NAME [--xzno N] [--out FILE.csv]",
+            "Writes the rows of the report table NAME of \"./XZReport.db\" (for example dailyplu,\n"
+            "clerk3dailytender, zone12grandtotal), or only those of report number N, as CSV with a\n"
+            "header row of the fifteen column names; to standard output without --out.",
+            &reportExportOptions, &reportExport },
     };
     return commands;
 }

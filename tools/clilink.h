@@ -1,0 +1,84 @@
+#pragma once
+
+#include "link/linkhost.h"
+#include "records/itemtable.h"
+
+#include <QCommandLineOption>
+#include <QHostAddress>
+#include <QList>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class CommandContext;
+class SerialServer;
+class TcpServer;
+
+// LINK of a command: --serial PORT, or --tcp with where to listen and whom to wait for.
+struct LinkOptions {
+    bool serial = false;
+    QString port;
+    QHostAddress listenAddress;
+    quint16 listenPort = 0;
+    int registers = 1;
+    int waitSeconds = 60;
+
+    static QList<QCommandLineOption> options();
+    // Reads the LINK options of `context`: ExitOk, or a usage error already printed.
+    static int read(const CommandContext& context, LinkOptions* out);
+};
+
+// tallvane-cli's side of a link: opens it, runs one request on every register it reaches,
+// prints each register's status words as the window's transfer logs show them (over TCP
+// after the register's address), draws the progress on a terminal, and tells whether every
+// register ended with END. Main thread; the transfers run on the link's threads.
+class CliLink : public LinkHost {
+    Q_OBJECT
+public:
+    explicit CliLink(const LinkOptions& options);
+    ~CliLink() override;
+
+    // The serial port opened, or the registers connected over TCP (as many as asked for, or
+    // as have come when the wait is over). ExitOk, or ExitTransferFailed with the reason
+    // printed.
+    int open();
+    // Emits one request through `request` and waits until every transfer it started has
+    // ended. `rows`: the rows each register acknowledges, -1 when unknown (downloads).
+    int run(int rows, const std::function<void()>& request);
+    // Status words go to standard error instead of standard output (which carries a table).
+    void setWordsToStderr(bool on) { m_wordsToStderr = on; }
+    // The rows downloaded, one table per register that sent any, in connection order.
+    QList<ItemTable> received() const;
+
+    void ackData(QByteArray word) override;
+    void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) override;
+    void showConnection(QString ipstr) override;
+    void showDisconnection(int connection) override;
+
+private:
+    struct Register {
+        QPointer<QObject> relay; // the link's thread object that reports for it
+        QString address; // empty on the serial link
+        bool connected = true;
+        bool involved = false; // connected when the request went out
+        int rowsDone = 0;
+        bool ended = false; // its last word was END
+        ItemTable rows;
+    };
+    Register& registerOf(QObject* relay);
+    int connectedCount() const;
+    void print(const QString& line);
+    void drawProgress();
+    void clearProgress();
+
+    LinkOptions m_options;
+    std::unique_ptr<TcpServer> m_tcp;
+    std::unique_ptr<SerialServer> m_serial;
+    QList<Register> m_registers;
+    int m_rows = -1;
+    bool m_progressShown = false;
+    bool m_terminal = false;
+    bool m_wordsToStderr = false;
+};
