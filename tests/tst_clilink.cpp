@@ -1,0 +1,225 @@
+#include "cliharness.h"
+#include "linkharness.h"
+
+#include <QFile>
+#include <QImage>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// tallvane-cli against the register simulator, over 127.0.0.1 and over pseudo-terminal pairs.
+class TestCliLink : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<CliProgram> m_cli;
+    QString m_shop; // departments BREAD and MILK
+    int m_serial = 0;
+
+    QString file(const QString& name) const { return m_dir.filePath(name); }
+    QString fresh(const QString& suffix) { return file(QStringLiteral("f%1%2").arg(++m_serial).arg(suffix)); }
+
+    static QByteArray contents(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // "key:name" of every stored row of `table` in the database `path`.
+    static QStringList stored(const QString& path, const QString& table)
+    {
+        QStringList rows;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+            db.setDatabaseName(path);
+            if (db.open()) {
+                QSqlQuery query(db);
+                query.exec(QStringLiteral("select itemRandom, itemName from %1").arg(table));
+                while (query.next())
+                    rows << query.value(0).toString() + QLatin1Char(':') + query.value(1).toString();
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        return rows;
+    }
+
+    static QStringList tcp(int registers = 1, int wait = 20)
+    {
+        return { "--tcp", "--listen", "127.0.0.1", "--port", "0", "--registers", QString::number(registers), "--wait",
+            QString::number(wait) };
+    }
+
+    // Runs a TCP command of the tool with one simulator per entry of `simulators` (their
+    // arguments after --connect); gives what the tool wrote and its status.
+    CliProgram::Result overTcp(const QStringList& command, const QList<QStringList>& simulators)
+    {
+        QProcess process;
+        m_cli->start(&process, asAdmin(command));
+        QByteArray err;
+        const quint16 port = waitForListening(&process, &err);
+        if (port == 0)
+            return finish(&process);
+        std::vector<std::unique_ptr<Simulator>> registers;
+        for (const QStringList& arguments : simulators)
+            registers.push_back(std::make_unique<Simulator>(
+                QStringList { "--connect", QStringLiteral("127.0.0.1:%1").arg(port) } + arguments));
+        CliProgram::Result result = finish(&process);
+        result.err.prepend(err);
+        // Each register ends when the tool has closed its connection.
+        for (auto& simulator : registers)
+            simulator->waitFinished();
+        return result;
+    }
+
+    static QByteArray lines(const QStringList& texts) { return texts.join(QLatin1Char('\n')).toUtf8() + '\n'; }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_cli = std::make_unique<CliProgram>(m_dir.filePath(QStringLiteral("bin")));
+        QVERIFY(m_cli->ok());
+        m_shop = file(QStringLiteral("shop.db"));
+        const QString csv = file(QStringLiteral("shop.csv"));
+        QFile in(csv);
+        QVERIFY(in.open(QIODevice::WriteOnly));
+        in.write("Indx,Name,Group,Print,Options,Tax,Price,PriceMax,Kp\n"
+                 "1,BREAD,2,10000000,00000101,1,12.50,100.00,1\n"
+                 "2,MILK,1,00000000,00000001,1,0.99,10,3\n");
+        in.close();
+        QCOMPARE(m_cli->run(asAdmin({ "new-db", m_shop })).status, 0);
+        QCOMPARE(m_cli->run(asAdmin({ "import", "--db", m_shop, "--type", "dept", "--in", csv })).status, 0);
+    }
+
+    // Install, then download into a CSV file that equals the export of the database sent.
+    void tcpRoundTrip()
+    {
+        const QString memory = fresh(QStringLiteral("-register.db"));
+        const CliProgram::Result installed
+            = overTcp(QStringList { "install", "--db", m_shop, "--type", "dept" } + tcp(), { { "--db", memory } });
+        QCOMPARE(installed.status, 0);
+        QCOMPARE(installed.out, lines({ "127.0.0.1 BREAD", "127.0.0.1 MILK", "127.0.0.1 END" }));
+        QCOMPARE(stored(memory, QStringLiteral("table_dept")), QStringList({ "1:BREAD", "2:MILK" }));
+
+        const QString back = fresh(QStringLiteral(".csv"));
+        const CliProgram::Result downloaded
+            = overTcp(QStringList { "download", "--type", "dept", "--out", back } + tcp(), { { "--db", memory } });
+        QCOMPARE(downloaded.status, 0);
+        QCOMPARE(downloaded.out, lines({ "127.0.0.1 BREAD", "127.0.0.1 MILK", "127.0.0.1 END" }));
+        const CliProgram::Result exported = m_cli->run(asAdmin({ "export", "--db", m_shop, "--type", "dept" }));
+        QCOMPARE(exported.status, 0);
+        QCOMPARE(contents(back), exported.out);
+
+        // Without --db and --out the table goes to standard output, the words to standard error.
+        const CliProgram::Result piped
+            = overTcp(QStringList { "download", "--type", "dept" } + tcp(), { { "--db", memory } });
+        QCOMPARE(piped.status, 0);
+        QCOMPARE(piped.out, exported.out);
+        QVERIFY2(piped.err.contains("127.0.0.1 END"), piped.err.constData());
+    }
+
+    // One request reaches both registers; each reports every row and its end.
+    void twoRegisters()
+    {
+        const QString first = fresh(QStringLiteral("-register.db"));
+        const QString second = fresh(QStringLiteral("-register.db"));
+        const CliProgram::Result result = overTcp(QStringList { "install", "--db", m_shop, "--type", "dept" } + tcp(2),
+            { { "--db", first }, { "--db", second } });
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out.count("127.0.0.1 BREAD\n"), 2);
+        QCOMPARE(result.out.count("127.0.0.1 END\n"), 2);
+        QCOMPARE(stored(first, QStringLiteral("table_dept")), QStringList({ "1:BREAD", "2:MILK" }));
+        QCOMPARE(stored(second, QStringLiteral("table_dept")), QStringList({ "1:BREAD", "2:MILK" }));
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QStringList>("simulator");
+        QTest::addColumn<QByteArray>("out");
+        const QStringList install { "install", "--db", m_shop, "--type", "dept" };
+        QTest::newRow("refused second frame")
+            << install << QStringList { "--refuse", "2:15" } << lines({ "127.0.0.1 BREAD", "127.0.0.1 15" });
+        QTest::newRow("corrupted download")
+            << QStringList { "download", "--type", "dept", "--out", file("never.csv") }
+            << QStringList { "--bad-crc", "2" } << lines({ "127.0.0.1 BREAD", "127.0.0.1 BCC ERR" });
+    }
+
+    // A transfer that fails gives status 1 and the word that says why; nothing is written.
+    void failures()
+    {
+        QFETCH(QStringList, command);
+        QFETCH(QStringList, simulator);
+        QFETCH(QByteArray, out);
+        // The register holds the departments of the shop.
+        const QString memory = fresh(QStringLiteral("-register.db"));
+        QVERIFY(QFile::copy(m_shop, memory));
+        const CliProgram::Result result = overTcp(command + tcp(), { QStringList { "--db", memory } + simulator });
+        QCOMPARE(result.status, 1);
+        QCOMPARE(result.out, out);
+        QVERIFY(!QFile::exists(file(QStringLiteral("never.csv"))));
+    }
+
+    void noRegister()
+    {
+        const CliProgram::Result result
+            = m_cli->run(asAdmin(QStringList { "install", "--db", m_shop, "--type", "dept" } + tcp(1, 0)));
+        QCOMPARE(result.status, 1);
+        QVERIFY2(result.err.contains("no register connected within 0 s"), result.err.constData());
+        QVERIFY(result.out.isEmpty());
+    }
+
+    // Over a serial line: install, download into a database, the logo and clear data.
+    void serial()
+    {
+        PtyPair pty;
+        if (!pty.ok())
+            QSKIP("socat is not available");
+        const QString memory = fresh(QStringLiteral("-register.db"));
+        const QString logo = fresh(QStringLiteral(".png"));
+        Simulator simulator({ "--serial", pty.second(), "--db", memory, "--logo-out", logo });
+        QVERIFY(simulator.waitReady());
+        const QStringList port { "--serial", pty.first() };
+
+        const CliProgram::Result installed
+            = m_cli->run(asAdmin(QStringList { "install", "--db", m_shop, "--type", "dept" } + port));
+        QCOMPARE(installed.status, 0);
+        QCOMPARE(installed.out, lines({ "1", "2", "END" }));
+
+        const QString copy = fresh(QStringLiteral(".db"));
+        QCOMPARE(m_cli->run(asAdmin({ "new-db", copy })).status, 0);
+        const CliProgram::Result downloaded
+            = m_cli->run(asAdmin(QStringList { "download", "--type", "DEPTDATA", "--db", copy } + port));
+        QCOMPARE(downloaded.status, 0);
+        QCOMPARE(downloaded.out, lines({ "BREAD", "MILK", "END" }));
+        QCOMPARE(m_cli->run(asAdmin({ "export", "--db", copy, "--type", "dept" })).out,
+            m_cli->run(asAdmin({ "export", "--db", m_shop, "--type", "dept" })).out);
+
+        QImage picture(300, 100, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        const QString image = fresh(QStringLiteral(".png"));
+        QVERIFY(picture.save(image));
+        const CliProgram::Result sentLogo = m_cli->run(
+            asAdmin(QStringList { "install", "--type", "logo", "--image", image, "--size", "384x64" } + port));
+        QCOMPARE(sentLogo.status, 0);
+        QCOMPARE(sentLogo.out, lines({ "END" }));
+        QCOMPARE(QImage(logo).size(), QSize(384, 64));
+
+        const CliProgram::Result cleared = m_cli->run(asAdmin(QStringList { "clear" } + port));
+        QCOMPARE(cleared.status, 0);
+        QCOMPARE(cleared.out, lines({ "END" }));
+        QVERIFY(stored(memory, QStringLiteral("table_dept")).isEmpty());
+
+        const CliProgram::Result noPort
+            = m_cli->run(asAdmin({ "clear", "--serial", file(QStringLiteral("no-such-port")) }));
+        QCOMPARE(noPort.status, 1);
+        QVERIFY2(noPort.err.contains("could not be opened"), noPort.err.constData());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliLink)
+#include "tst_clilink.moc"
