@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <grp.h>
 #include <unistd.h>
 
 CliProgram::CliProgram(const QString& folder)
@@ -20,9 +21,8 @@ CliProgram::CliProgram(const QString& folder)
     const QString built = QCoreApplication::applicationDirPath() + QStringLiteral("/tallvane-cli");
     QDir().mkpath(folder);
     QFile::remove(m_program);
-    // A hard link runs as the file in the test's folder, so the program finds its files there.
-    m_ok = ::link(QFile::encodeName(built).constData(), QFile::encodeName(m_program).constData()) == 0
-        || QFile::copy(built, m_program);
+    // A copy, not a link: a test may change the modes of its folder's files.
+    m_ok = QFile::copy(built, m_program);
 }
 
 QString CliProgram::userDatabase() const
@@ -42,7 +42,21 @@ void CliProgram::start(QProcess* process, const QStringList& arguments, const QS
     environment.remove(QStringLiteral("TALLVANE_PASSWORD"));
     if (!password.isNull())
         environment.insert(QStringLiteral("TALLVANE_PASSWORD"), password);
+    for (auto it = m_environment.cbegin(); it != m_environment.cend(); ++it) {
+        if (it.value().isEmpty())
+            environment.remove(it.key());
+        else
+            environment.insert(it.key(), it.value());
+    }
     process->setProcessEnvironment(environment);
+    // The whole process is the other user's: Qt refuses to run with only its effective user
+    // changed, as for a program installed setuid.
+    if (m_ordinaryUser && ::geteuid() == 0)
+        process->setChildProcessModifier([] {
+            const gid_t nogroup = 65534;
+            if (::setgroups(0, nullptr) != 0 || ::setgid(nogroup) != 0 || ::setuid(65534) != 0)
+                ::_exit(126);
+        });
     if (process->workingDirectory().isEmpty())
         process->setWorkingDirectory(m_folder);
     process->start(m_program, arguments);

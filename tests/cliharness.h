@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
-// tallvane-cli run as a script runs it, from a folder of its own: the program is linked (or
-// copied) there, so that its USRData.db and tallvane.ini are the test's and not those of
-// the build folder that every test shares.
+// tallvane-cli run as a script runs it, from a folder of its own: the program is copied
+// there, so that its USRData.db and tallvane.ini are the test's and not those of the build
+// folder that every test shares.
 class CliProgram {
 public:
     explicit CliProgram(const QString& folder);
@@ -15,6 +16,12 @@ public:
     QString folder() const { return m_folder; }
     QString path() const { return m_program; }
     QString userDatabase() const;
+
+    // Runs to come take the rights of the user "nobody" when the test runs as root, as an
+    // operator runs an installed program (see OrdinaryRights).
+    void setOrdinaryUser(bool on) { m_ordinaryUser = on; }
+    // An environment variable for the runs to come (an empty value removes it).
+    void setEnvironment(const QString& name, const QString& value) { m_environment.insert(name, value); }
 
     // Adds a user to the program's user database (creating it with the administrator).
     void addUser(int level, const QString& name, const QString& password, quint32 permissions) const;
@@ -37,6 +44,8 @@ private:
     QString m_folder;
     QString m_program;
     bool m_ok = false;
+    bool m_ordinaryUser = false;
+    QHash<QString, QString> m_environment;
 };
 
 // Waits for `process` to end and collects what it wrote.

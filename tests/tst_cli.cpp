@@ -1,6 +1,7 @@
 #include "cliharness.h"
 #include "reports/reportbuffer.h"
 #include "storage/configdb.h"
+#include "testsupport.h"
 #include "users/usrdb.h"
 #include "workbookbuilder.h"
 
@@ -389,6 +390,29 @@ private slots:
                      .status,
             3);
         QCOMPARE(exported(db), before);
+    }
+
+    // Installed where it cannot write, the tool keeps its files where the window keeps them.
+    void installedProgramUsesTheWindowsDataFolder()
+    {
+        OrdinaryRights rights;
+        if (!rights.isValid())
+            QSKIP("the rights of an ordinary user cannot be taken");
+        CliProgram installed(rights.filePath(QStringLiteral("installed/bin")));
+        QVERIFY(installed.ok());
+        const QString home = rights.filePath(QStringLiteral("installed/home"));
+        QVERIFY(QDir().mkpath(home));
+        rights.setWritable(rights.filePath(QStringLiteral("installed")), true);
+        rights.setWritable(home, true);
+        rights.setWritable(installed.folder(), false);
+        installed.setEnvironment(QStringLiteral("HOME"), home);
+        installed.setEnvironment(QStringLiteral("XDG_DATA_HOME"), QString());
+        installed.setOrdinaryUser(true);
+        const CliProgram::Result result = installed.run(
+            asAdmin({ "new-db", home + QStringLiteral("/shop.db") }), QStringLiteral("604218"), {}, home);
+        QVERIFY2(result.status == 0, result.err.constData());
+        QVERIFY(QFile::exists(home + QStringLiteral("/.local/share/tallvane/USRData.db")));
+        QVERIFY(!QFile::exists(installed.userDatabase()));
     }
 
     void reports()

@@ -90,7 +90,9 @@ const CliCommand* findCommand(const QStringList& words, int* used)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tallvane-cli"));
+    // The window's name: an installed program keeps its files in the user's data folder of that
+    // name, and the tool works on the same ones.
+    QCoreApplication::setApplicationName(QStringLiteral("tallvane"));
     Cli::installNoticeHandler();
 
     QCommandLineParser global;
