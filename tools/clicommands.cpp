@@ -177,7 +177,8 @@ QString typeText(int category)
     return QString::fromLatin1(kLogoType);
 }
 
-// The configuration database at `path` made current; a missing file is not created.
+// The configuration database at `path` made current; a missing file is not created, and a
+// file that SQLite cannot read is not used.
 int openConfigDatabase(const QString& path)
 {
     if (!QFileInfo(path).isFile()) {
@@ -185,7 +186,20 @@ int openConfigDatabase(const QString& path)
         return Cli::ExitFileError;
     }
     openDatabase(path);
-    return Cli::criticalNoticeShown() ? Cli::ExitFileError : Cli::ExitOk;
+    const DatabaseCheck check = currentDatabaseCheck();
+    if (check.opened && check.damage.isEmpty())
+        return Cli::ExitOk;
+    Cli::printProblem(describeDatabaseProblem());
+    return Cli::ExitFileError;
+}
+
+// Why a table could not be read or saved, in SQLite's words where it gave them.
+void tableProblem(const QString& path, const RecordCodec* codec, const char* failed)
+{
+    const QString reason = lastDatabaseError();
+    Cli::printProblem(QStringLiteral("%1: %2 %3%4")
+                          .arg(path, QLatin1String(codec->category().table), QLatin1String(failed),
+                              reason.isEmpty() ? QString() : QStringLiteral(": ") + reason));
 }
 
 // The stored rows of `category` as the window's grid shows them.
@@ -194,9 +208,7 @@ int loadShownRows(int category, const QString& path, ItemTable* rows)
     const RecordCodec* codec = codecForCategory(category);
     ItemTable stored;
     if (!codec->loadShownTable(&stored)) {
-        if (!Cli::criticalNoticeShown())
-            Cli::printProblem(
-                QStringLiteral("%1: %2 cannot be read").arg(path, QLatin1String(codec->category().table)));
+        tableProblem(path, codec, "cannot be read");
         return Cli::ExitFileError;
     }
     *rows = gridTexts(stored, codec, category);
@@ -307,8 +319,7 @@ int importTable(CommandContext& context)
     for (const QString& note : importNotes(file, headerColumns > 0 ? headerColumns : int(codec->columns().size())))
         Cli::printProblem(QStringLiteral("%1: %2").arg(in, note));
     if (!codec->saveTable(gridTexts(rows, codec, category))) {
-        if (!Cli::criticalNoticeShown())
-            Cli::printProblem(QStringLiteral("%1: not saved; the database keeps its previous rows").arg(db));
+        tableProblem(db, codec, "not saved, the database keeps its previous rows");
         return Cli::ExitFileError;
     }
     return Cli::ExitOk;
@@ -438,8 +449,10 @@ int install(CommandContext& context)
 
     ItemTable rows;
     if (category == CategorySysParm) {
-        if (!System::loadSystemRecord())
+        if (!System::loadSystemRecord()) {
+            tableProblem(db, System::instance(), "cannot be read");
             return Cli::ExitFileError;
+        }
     } else if ((status = loadShownRows(category, db, &rows))) {
         return status;
     }
@@ -502,14 +515,17 @@ int download(CommandContext& context)
     const ItemTable received = receiver.received().value(0);
     if (received.isEmpty() && !db.isEmpty())
         Cli::printProblem(QStringLiteral("no rows received: %1 is unchanged").arg(db));
+    if (category == CategorySysParm && !received.isEmpty() && !System::saveSystemRecord()) {
+        tableProblem(db, System::instance(), "not saved, the database keeps its previous rows");
+        return Cli::ExitFileError;
+    }
     if (category == CategorySysParm)
-        return received.isEmpty() || System::saveSystemRecord() ? Cli::ExitOk : Cli::ExitFileError;
+        return Cli::ExitOk;
 
     const RecordCodec* codec = codecForCategory(category);
     const ItemTable rows = gridTexts(received, codec, category);
     if (!received.isEmpty() && !db.isEmpty() && !codec->saveTable(rows)) {
-        if (!Cli::criticalNoticeShown())
-            Cli::printProblem(QStringLiteral("%1: not saved; the database keeps its previous rows").arg(db));
+        tableProblem(db, codec, "not saved, the database keeps its previous rows");
         return Cli::ExitFileError;
     }
     if (!out.isEmpty() || toStdout)
