@@ -1,5 +1,6 @@
 #include "cliharness.h"
 #include "linkharness.h"
+#include "users/usrdb.h"
 
 #include <QFile>
 #include <QImage>
@@ -162,6 +163,75 @@ private slots:
         QCOMPARE(result.status, 1);
         QCOMPARE(result.out, out);
         QVERIFY(!QFile::exists(file(QStringLiteral("never.csv"))));
+    }
+
+    // A database holding the PLUs of `csv` (header line first).
+    QString pluDatabase(const QByteArray& csv)
+    {
+        const QString db = fresh(QStringLiteral(".db"));
+        const QString in = fresh(QStringLiteral(".csv"));
+        QFile file(in);
+        if (!file.open(QIODevice::WriteOnly) || file.write("Random,Name,Dept,Price,Stock+\n" + csv) < 0)
+            return QString();
+        file.close();
+        if (m_cli->run(asAdmin({ "new-db", db })).status != 0
+            || m_cli->run(asAdmin({ "import", "--db", db, "--type", "plu", "--in", in })).status != 0)
+            return QString();
+        return db;
+    }
+
+    // PLUs installed, downloaded back, then changed and removed by the item commands.
+    void pluCommands()
+    {
+        const QString shop = pluDatabase("1001,COFFEE,1,2.50,10\n2002,TEA,1,1.75,20\n3003,CAKE,2,3.10,5\n");
+        QVERIFY(!shop.isEmpty());
+        const QString memory = fresh(QStringLiteral("-register.db"));
+        const CliProgram::Result installed
+            = overTcp(QStringList { "install", "--db", shop, "--type", "plu" } + tcp(), { { "--db", memory } });
+        QCOMPARE(installed.status, 0);
+        QCOMPARE(installed.out, lines({ "127.0.0.1 1001", "127.0.0.1 2002", "127.0.0.1 3003", "127.0.0.1 END" }));
+        auto download = [&] {
+            const CliProgram::Result back
+                = overTcp(QStringList { "download", "--type", "PLUDATA" } + tcp(), { { "--db", memory } });
+            return back.status == 0 ? back.out : QByteArray("status ") + QByteArray::number(back.status) + back.err;
+        };
+        const QByteArray header = "\xEF\xBB\xBFRandom,Name,Dept,Price,Stock+\n";
+        QCOMPARE(download(), m_cli->run(asAdmin({ "export", "--db", shop, "--type", "plu" })).out);
+
+        const QString changes = pluDatabase("2002,GREEN TEA,1,1.95,20\n");
+        QVERIFY(!changes.isEmpty());
+        QCOMPARE(overTcp(QStringList { "install", "--db", changes, "--type", "plu", "--command", "update" } + tcp(),
+                     { { "--db", memory } })
+                     .status,
+            0);
+        QCOMPARE(download(), header + "1001,COFFEE,1,2.5,10\n2002,GREEN TEA,1,1.95,20\n3003,CAKE,2,3.1,5\n");
+
+        const QString gone = pluDatabase("1001,COFFEE,1,2.50,10\n3003,CAKE,2,3.10,5\n");
+        QVERIFY(!gone.isEmpty());
+        const CliProgram::Result deleted
+            = overTcp(QStringList { "install", "--db", gone, "--type", "plu", "--command", "delete" } + tcp(),
+                { { "--db", memory } });
+        QCOMPARE(deleted.status, 0);
+        QCOMPARE(deleted.out, lines({ "127.0.0.1 1001", "127.0.0.1 3003", "127.0.0.1 END" }));
+        QCOMPARE(download(), header + "2002,GREEN TEA,1,1.95,20\n");
+
+        // The item commands are the PLUs' own.
+        const CliProgram::Result notPlu = m_cli->run(
+            asAdmin(QStringList { "install", "--db", m_shop, "--type", "dept", "--command", "add" } + tcp()));
+        QCOMPARE(notPlu.status, 2);
+        QVERIFY2(notPlu.err.contains("commands of PLUs only"), notPlu.err.constData());
+    }
+
+    // Without the PLU bit the PLUs are refused before any register is waited for.
+    void noPluPermission()
+    {
+        m_cli->addUser(2, QStringLiteral("deptonly"), QStringLiteral("pw"), PermDepartment);
+        const QStringList command { "install", "--db", m_shop, "--type", "plu" };
+        const CliProgram::Result refused
+            = m_cli->run(QStringList { "--user", "deptonly" } + command + tcp(), QStringLiteral("pw"));
+        QCOMPARE(refused.status, 3);
+        QCOMPARE(refused.err.trimmed(), QByteArray("No authority."));
+        QVERIFY(refused.out.isEmpty());
     }
 
     void noRegister()
