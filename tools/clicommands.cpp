@@ -18,9 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QVariant>
 
 int CommandContext::usageError(const QString& message) const
 {
@@ -55,20 +52,6 @@ QList<QCommandLineOption> noOptions()
     return {};
 }
 
-bool hasEveryConfigTable(const QString& path)
-{
-    QSqlQuery query(QSqlDatabase::database(path, false));
-    if (!query.exec(QStringLiteral("select name from sqlite_master where type='table'")))
-        return false;
-    QStringList found;
-    while (query.next())
-        found << query.value(0).toString();
-    for (const QString& table : configTableNames())
-        if (!found.contains(table))
-            return false;
-    return true;
-}
-
 int newDb(CommandContext& context)
 {
     const QStringList files = context.positional();
@@ -80,11 +63,12 @@ int newDb(CommandContext& context)
     createDatabase(path);
     if (Cli::criticalNoticeShown())
         return Cli::ExitFileError;
-    if (!hasEveryConfigTable(path)) {
-        Cli::printProblem(QStringLiteral("%1: the tables could not be created").arg(path));
-        return Cli::ExitFileError;
-    }
-    return Cli::ExitOk;
+    // The new file is read back as any file that is opened; it must hold every table.
+    const DatabaseCheck check = currentDatabaseCheck();
+    if (check.opened && check.damage.isEmpty() && check.missingTables.isEmpty() && check.badTables.isEmpty())
+        return Cli::ExitOk;
+    Cli::printProblem(describeDatabaseProblem());
+    return Cli::ExitFileError;
 }
 
 // report store FILE...
