@@ -418,6 +418,9 @@ void MainWindow::on_comboBox_Connect_currentIndexChanged(int index)
         ui->stackedWidget_Connect->setCurrentIndex(1);
         closeSerialLink();
         m_tcpLink = new TcpServer(m_host, this);
+        connect(m_tcpLink, &TcpServer::connectionRefused, this, [this](const QString& address, const QString& reason) {
+            statusBar()->showMessage(QStringLiteral("Tcp: connection from %1 refused: %2").arg(address, reason));
+        });
         if (m_tcpLink->isListening())
             statusBar()->showMessage(QStringLiteral("Tcp"));
         else

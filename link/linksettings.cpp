@@ -1,8 +1,10 @@
 #include "link/linksettings.h"
 
+#include "link/linklog.h"
 #include "storage/datafolder.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSettings>
 
 namespace {
@@ -11,7 +13,62 @@ QString& overridePath()
     static QString path;
     return path;
 }
+
+// A list may come as one text with separators, or as QSettings' own list form (commas).
+QStringList listValue(const QSettings& file, const QString& key, const QRegularExpression& separators)
+{
+    QStringList entries;
+    for (const QString& part : file.value(key).toStringList())
+        for (const QString& entry : part.split(separators, Qt::SkipEmptyParts))
+            if (!entry.trimmed().isEmpty())
+                entries << entry.trimmed();
+    return entries;
+}
+
+// An IPv4 peer seen through an IPv6 socket compares as the IPv4 address it is.
+QHostAddress plainAddress(const QHostAddress& address)
+{
+    bool isIpv4 = false;
+    const quint32 ipv4 = address.toIPv4Address(&isIpv4);
+    return isIpv4 ? QHostAddress(ipv4) : address;
+}
 } // namespace
+
+AllowList AllowList::parse(const QStringList& entries, QStringList* rejected)
+{
+    AllowList list;
+    for (const QString& raw : entries) {
+        const QString entry = raw.trimmed();
+        if (entry.isEmpty())
+            continue;
+        list.m_restricted = true;
+        QPair<QHostAddress, int> network(QHostAddress(), -1);
+        if (entry.contains(QLatin1Char('/'))) {
+            network = QHostAddress::parseSubnet(entry);
+        } else if (network.first.setAddress(entry)) {
+            network.second = network.first.protocol() == QAbstractSocket::IPv4Protocol ? 32 : 128;
+        }
+        if (network.second < 0) {
+            if (rejected)
+                *rejected << entry;
+            continue;
+        }
+        network.first = plainAddress(network.first);
+        list.m_networks << network;
+    }
+    return list;
+}
+
+bool AllowList::allows(const QHostAddress& peer) const
+{
+    if (!m_restricted)
+        return true;
+    const QHostAddress address = plainAddress(peer);
+    for (const auto& network : m_networks)
+        if (address.isInSubnet(network))
+            return true;
+    return false;
+}
 
 QString LinkSettings::filePath()
 {
@@ -36,13 +93,22 @@ LinkSettings LinkSettings::load()
     const int port = file.value(QStringLiteral("tcp/port")).toInt(&ok);
     if (ok && port >= 0 && port <= 65535)
         settings.tcpPort = quint16(port);
-    // A list may come as one comma-separated text or as QSettings' own list form.
-    const QVariant extra = file.value(QStringLiteral("serial/extraPorts"));
-    QStringList ports = extra.toStringList();
-    if (ports.size() == 1)
-        ports = ports.first().split(QLatin1Char(','));
-    for (const QString& port : ports)
-        if (!port.trimmed().isEmpty())
-            settings.extraSerialPorts << port.trimmed();
+
+    const QVariant cap = file.value(QStringLiteral("tcp/maxConnections"));
+    const int maxConnections = cap.toInt(&ok);
+    if (ok && maxConnections > 0)
+        settings.maxConnections = maxConnections;
+    else if (cap.isValid())
+        qCWarning(lcLink) << "tallvane.ini: [tcp] maxConnections" << cap.toString() << "is not a number from 1; using"
+                          << kDefaultMaxConnections;
+
+    QStringList rejected;
+    const QRegularExpression blanksOrCommas(QStringLiteral("[,;\\s]+"));
+    settings.tcpAllow = AllowList::parse(listValue(file, QStringLiteral("tcp/allow"), blanksOrCommas), &rejected);
+    if (!rejected.isEmpty())
+        qCWarning(lcLink) << "tallvane.ini: [tcp] allow: not an address or network, ignored:" << rejected;
+
+    const QRegularExpression commas(QStringLiteral(","));
+    settings.extraSerialPorts = listValue(file, QStringLiteral("serial/extraPorts"), commas);
     return settings;
 }

@@ -1,17 +1,40 @@
 #pragma once
 
 #include <QHostAddress>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
+
+// The peers that may connect over TCP: addresses and networks. An empty list lets every
+// peer in; a list given in the settings whose entries are all unreadable lets none in.
+class AllowList {
+public:
+    // Reads entries such as "10.0.0.5" and "192.168.1.0/24"; unreadable ones go to `rejected`.
+    static AllowList parse(const QStringList& entries, QStringList* rejected = nullptr);
+
+    bool isRestricted() const { return m_restricted; }
+    bool allows(const QHostAddress& peer) const;
+
+private:
+    bool m_restricted = false;
+    QList<QPair<QHostAddress, int>> m_networks;
+};
 
 // Deployment settings of the register link, read from "tallvane.ini" in the data folder
 // (beside the executable, or the user's data folder for an installed program; datafolder.h):
 //   [tcp]    address=192.168.1.20   (default: every IPv4 address of the PC)
 //            port=55391             (0: any free port)
+//            maxConnections=64      (registers connected at once; more are closed at once)
+//            allow=192.168.1.0/24, 10.0.0.5   (default: every peer)
 //   [serial] extraPorts=/dev/pts/3, /tmp/ttyV0   (devices the system does not list)
 struct LinkSettings {
+    static constexpr int kDefaultMaxConnections = 64;
+
     QHostAddress tcpAddress = QHostAddress(QHostAddress::AnyIPv4);
     quint16 tcpPort = 55391;
+    int maxConnections = kDefaultMaxConnections;
+    AllowList tcpAllow;
     QStringList extraSerialPorts;
 
     static LinkSettings load();

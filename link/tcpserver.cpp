@@ -2,7 +2,6 @@
 
 #include "link/linkhost.h"
 #include "link/linklog.h"
-#include "link/linksettings.h"
 
 #include <QHash>
 #include <QMutex>
@@ -11,6 +10,8 @@
 #include <atomic>
 
 namespace {
+
+constexpr int kListenBacklog = 512;
 
 QMutex& registryLock()
 {
@@ -29,6 +30,14 @@ QString addressText(const QHostAddress& address)
     bool isIpv4 = false;
     const quint32 ipv4 = address.toIPv4Address(&isIpv4);
     return isIpv4 ? QHostAddress(ipv4).toString() : address.toString();
+}
+
+LinkSettings listeningOn(const QHostAddress& address, quint16 port)
+{
+    LinkSettings settings;
+    settings.tcpAddress = address;
+    settings.tcpPort = port;
+    return settings;
 }
 
 } // namespace
@@ -90,12 +99,22 @@ void ServerThread::run()
         return;
     // A peer that reset the connection before it was taken up has no address any more; it
     // has ended already and is not announced.
-    if (socket.peerAddress().isNull()) {
+    const QHostAddress peer = socket.peerAddress();
+    if (peer.isNull()) {
         qCDebug(lcLink) << "connection ended before it was announced";
         return;
     }
+    const QString address = addressText(peer);
+    if (!m_allow.allows(peer)) {
+        qCDebug(lcLink) << "connection refused" << address << "not in the allow-list";
+        socket.abort();
+        emit sig_refused(address, QStringLiteral("not in [tcp] allow"));
+        return;
+    }
     socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    const QString address = addressText(socket.peerAddress());
+    // A register that vanished without a word (power cut, cable pulled) is found by the
+    // system's keep-alive probes and ends its thread.
+    socket.setSocketOption(QAbstractSocket::KeepAliveOption, 1);
 
     // Wired before the connection is announced, so that a request sent the moment the host
     // sees the register already finds its socket. The announcement goes through this
@@ -134,17 +153,24 @@ TcpServer::TcpServer(LinkHost* host, QObject* parent)
 {
 }
 
-TcpServer::TcpServer(LinkHost* host, const LinkSettings& settings, QObject* parent)
-    : TcpServer(host, settings.tcpAddress, settings.tcpPort, parent)
+TcpServer::TcpServer(LinkHost* host, const QHostAddress& address, quint16 port, QObject* parent)
+    : TcpServer(host, listeningOn(address, port), parent)
 {
 }
 
-TcpServer::TcpServer(LinkHost* host, const QHostAddress& address, quint16 port, QObject* parent)
+TcpServer::TcpServer(LinkHost* host, const LinkSettings& settings, QObject* parent)
     : QTcpServer(parent)
     , m_host(host)
+    , m_settings(settings)
 {
-    if (!listen(address, port)) {
-        m_listenError = QStringLiteral("%1:%2: %3").arg(address.toString()).arg(port).arg(errorString());
+    // Room for a whole fleet connecting at once when the shop opens, and for a crowd of
+    // peers to refuse, so that no register waits for the system's connection retry.
+    setListenBacklogSize(qMax(kListenBacklog, m_settings.maxConnections));
+    if (!listen(m_settings.tcpAddress, m_settings.tcpPort)) {
+        m_listenError = QStringLiteral("%1:%2: %3")
+                            .arg(m_settings.tcpAddress.toString())
+                            .arg(m_settings.tcpPort)
+                            .arg(errorString());
         qCDebug(lcLink) << "tcp listen failed" << m_listenError;
     }
 }
@@ -159,11 +185,34 @@ TcpServer::~TcpServer()
 
 void TcpServer::incomingConnection(qintptr socketDescriptor)
 {
+    if (m_connections >= m_settings.maxConnections) {
+        refuse(
+            socketDescriptor, QStringLiteral("already %1 open ([tcp] maxConnections)").arg(m_settings.maxConnections));
+        return;
+    }
     auto* thread = new ServerThread(int(socketDescriptor), this);
+    thread->setAllowList(m_settings.tcpAllow);
+    ++m_connections;
+    connect(thread, &QThread::finished, this, [this] { --m_connections; });
+    connect(thread, &ServerThread::sig_refused, this, &TcpServer::connectionRefused);
     if (m_host) {
         connect(thread, &ServerThread::sig_showconnect, m_host, &LinkHost::showConnection);
         connect(thread, &ServerThread::disconnectTCP, m_host, &LinkHost::showDisconnection);
         thread->connectHost(m_host);
     }
     thread->start();
+}
+
+void TcpServer::refuse(qintptr socketDescriptor, const QString& reason)
+{
+    // Taken up on this thread only to learn the peer's address and to close it.
+    QTcpSocket peer;
+    const bool taken = peer.setSocketDescriptor(socketDescriptor);
+    const QHostAddress address = peer.peerAddress();
+    peer.abort();
+    // A peer that has gone already needs no word.
+    if (!taken || address.isNull())
+        return;
+    qCDebug(lcLink) << "connection refused" << addressText(address) << reason;
+    emit connectionRefused(addressText(address), reason);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/linksettings.h"
 #include "link/protocol.h"
 #include "link/relaythread.h"
 #include "link/transfer.h"
@@ -13,7 +14,6 @@
 #include <memory>
 
 class LinkHost;
-struct LinkSettings;
 
 // Addresses of the announced connections by connection number (ServerThread::connection()).
 // Access is serialised.
@@ -55,6 +55,8 @@ public:
     ~ServerThread() override;
 
     int socketDescriptor() const { return m_socketDescriptor; }
+    // Peers outside `allow` are closed before they are announced. Before start().
+    void setAllowList(const AllowList& allow) { m_allow = allow; }
     // The connection's own number, never given to another connection in this run (unlike
     // the descriptor, which the system reuses).
     int connection() const { return m_connection; }
@@ -62,6 +64,8 @@ public:
 signals:
     void disconnectTCP(int connection);
     void sig_showconnect(QString address);
+    // The peer was closed without being announced (emitted on the worker thread).
+    void sig_refused(QString address, QString reason);
 
 private slots:
     void disconnectToHost();
@@ -74,27 +78,39 @@ private:
 
     int m_socketDescriptor;
     int m_connection;
+    AllowList m_allow;
     bool m_announced = false; // shown to the host and not yet reported gone
 };
 
-// The TCP carrier: listens for registers and gives each connection its own thread. Every
+// The TCP carrier: listens for registers and gives each connection its own thread, up to the
+// settings' maxConnections and only to the peers that their allow-list lets in. Every
 // request of the host goes to every connected register. GUI thread.
 class TcpServer : public QTcpServer {
     Q_OBJECT
 public:
-    // Listens on the address and port of the link settings at once.
+    // Listens at once, with the settings of tallvane.ini or the given ones.
     explicit TcpServer(LinkHost* host, QObject* parent = nullptr);
+    TcpServer(LinkHost* host, const LinkSettings& settings, QObject* parent = nullptr);
+    // Listens on `address` and `port` with the default cap and no allow-list.
     TcpServer(LinkHost* host, const QHostAddress& address, quint16 port, QObject* parent = nullptr);
     ~TcpServer() override;
 
     QString listenError() const { return m_listenError; }
+    // Connection threads running now.
+    int connectionCount() const { return m_connections; }
+
+signals:
+    // A peer was closed at once, unannounced; `reason` tells the operator why.
+    void connectionRefused(QString address, QString reason);
 
 protected:
     void incomingConnection(qintptr socketDescriptor) override;
 
 private:
-    TcpServer(LinkHost* host, const LinkSettings& settings, QObject* parent);
+    void refuse(qintptr socketDescriptor, const QString& reason);
 
     LinkHost* m_host;
+    LinkSettings m_settings;
     QString m_listenError;
+    int m_connections = 0;
 };

@@ -22,6 +22,7 @@
 #include <QSqlQuery>
 #include <QStackedWidget>
 #include <QStandardItemModel>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTcpSocket>
@@ -508,6 +509,49 @@ private slots:
         QCOMPARE(table->item(0, 0)->text(), QStringLiteral("10.0.0.7"));
         w.showDisconnection(9001);
         QCOMPARE(registers(w), 1);
+    }
+
+    // Peers beyond the cap and outside the allow-list are named in the status bar, never listed.
+    void refusedPeersInTheStatusBar_data()
+    {
+        QTest::addColumn<QString>("tcp");
+        QTest::addColumn<int>("listed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("cap") << "maxConnections=1" << 1
+                             << "Tcp: connection from 127.0.0.1 refused: already 1 open ([tcp] maxConnections)";
+        QTest::newRow("allow-list") << "allow=10.0.0.0/8, 192.168.1.20" << 0
+                                    << "Tcp: connection from 127.0.0.1 refused: not in [tcp] allow";
+    }
+
+    void refusedPeersInTheStatusBar()
+    {
+        QFETCH(QString, tcp);
+        QFETCH(int, listed);
+        QFETCH(QString, message);
+        const QString ini = m_dir.filePath(QStringLiteral("refusing-%1.ini").arg(QTest::currentDataTag()));
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[tcp]\naddress=127.0.0.1\nport=0\n" + tcp.toLatin1() + "\n");
+        file.close();
+        LinkSettings::setFilePath(ini);
+        MainWindow w(nullptr, m_dir.path());
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        writeSettings();
+        QVERIFY(w.tcpLink()->isListening());
+        // One after the other, so that an announcement cannot come after the refusal.
+        QList<int> peers;
+        peers << connectPeer(w.tcpLink()->serverPort());
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Tcp"));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return registers(w) == listed && w.statusBar()->currentMessage() != QLatin1String("Tcp"); }, 5000));
+        peers << connectPeer(w.tcpLink()->serverPort());
+        QVERIFY(QTest::qWaitFor([&] { return w.statusBar()->currentMessage() == message; }, 5000));
+        QTest::qWait(100);
+        QCOMPARE(w.statusBar()->currentMessage(), message);
+        QCOMPARE(registers(w), listed);
+        for (const int fd : peers)
+            closePeer(fd, false);
+        QVERIFY(QTest::qWaitFor([&] { return registers(w) == 0; }, 5000));
     }
 
     void serialPanel()
