@@ -2,6 +2,8 @@
 // register that acknowledges at once, and a download of 10,000 rows, each against a
 // baseline measured in the same run: a plain blocking socket ping-pong exchanging frames of
 // the same sizes. Goal: at least half of the baseline's frames per second.
+// Then a fleet: one install of the 10,000 PLUs to 50 registers connected at once, against the
+// same install to one register. Goal: at most 3 times as long.
 
 #include "plutable.h"
 
@@ -9,9 +11,11 @@
 #include "link/protocol.h"
 #include "link/tcpserver.h"
 #include "records/dept.h"
+#include "tests/linkharness.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -19,6 +23,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -86,34 +91,50 @@ int listenAny(quint16* port)
 }
 
 // The baseline: one side writes `frameSize` bytes and waits for one byte, the other reads
-// the frame and answers at once, `kRows` times.
-double pingPong(int frameSize)
+// the frame and answers at once, `kRows` times; `pairs` such pairs of threads at once.
+double pingPong(int frameSize, int pairs = 1)
 {
     quint16 port = 0;
     const int listener = listenAny(&port);
-    std::thread answering([&] {
-        const int fd = ::accept(listener, nullptr, nullptr);
-        const int one = 1;
-        ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
-        std::vector<char> frame(static_cast<size_t>(frameSize));
-        const char ack = kAck;
-        for (int i = 0; i < kRows; ++i) {
-            if (!readAll(fd, frame.data(), frameSize) || !writeAll(fd, &ack, 1))
-                break;
-        }
-        ::close(fd);
-    });
-    const int fd = connectTo(port);
-    std::vector<char> frame(size_t(frameSize), 0x11);
-    char reply = 0;
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < kRows; ++i) {
-        if (!writeAll(fd, frame.data(), frameSize) || !readAll(fd, &reply, 1))
-            break;
+    std::vector<int> fds;
+    std::vector<std::thread> answering;
+    for (int p = 0; p < pairs; ++p) {
+        fds.push_back(connectTo(port));
+        const int peer = ::accept(listener, nullptr, nullptr);
+        answering.emplace_back([peer, frameSize] {
+            const int one = 1;
+            ::setsockopt(peer, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+            std::vector<char> frame(static_cast<size_t>(frameSize));
+            const char ack = kAck;
+            for (int i = 0; i < kRows; ++i) {
+                if (!readAll(peer, frame.data(), frameSize) || !writeAll(peer, &ack, 1))
+                    break;
+            }
+            ::close(peer);
+        });
     }
+    std::atomic<bool> go { false };
+    std::vector<std::thread> sending;
+    for (const int fd : fds)
+        sending.emplace_back([fd, frameSize, &go] {
+            while (!go)
+                std::this_thread::yield();
+            std::vector<char> frame(size_t(frameSize), 0x11);
+            char reply = 0;
+            for (int i = 0; i < kRows; ++i) {
+                if (!writeAll(fd, frame.data(), frameSize) || !readAll(fd, &reply, 1))
+                    break;
+            }
+        });
+    const auto start = std::chrono::steady_clock::now();
+    go = true;
+    for (std::thread& thread : sending)
+        thread.join();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    ::close(fd);
-    answering.join();
+    for (const int fd : fds)
+        ::close(fd);
+    for (std::thread& thread : answering)
+        thread.join();
     ::close(listener);
     return seconds;
 }
@@ -169,11 +190,64 @@ void spinUntil(const bool& flag)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }
 
-} // namespace
+class FleetHost : public LinkHost {
+public:
+    int connections = 0;
+    int ends = 0;
+    int failures = 0; // words other than "UPDATE ..."
+    void ackData(QByteArray word) override
+    {
+        if (word == "UPDATE END")
+            ++ends;
+        else if (!word.startsWith("UPDATE "))
+            ++failures;
+    }
+    void rcvData(QByteArray, QList<QList<QVariant>>*) override {}
+    void showConnection(QString) override { ++connections; }
+};
 
-int main(int argc, char* argv[])
+struct FleetRun {
+    double seconds = 0;
+    bool exact = false; // every register got every row once, in order, and the send ended
+};
+
+// One install of `table` to `registers` registers connected at once: the seconds from the
+// request to the last register's "UPDATE END".
+FleetRun installToFleet(int registers, const ItemTable& table, const QList<QByteArray>& frames)
 {
-    QCoreApplication app(argc, argv);
+    FleetHost host;
+    TcpServer server(&host, QHostAddress::LocalHost, 0);
+    std::vector<std::unique_ptr<FleetRegister>> fleet;
+    for (int i = 0; i < registers; ++i)
+        fleet.push_back(std::make_unique<FleetRegister>(server.serverPort(), &frames));
+    QElapsedTimer waited;
+    waited.start();
+    while (host.connections < registers && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+
+    FleetRun run;
+    QElapsedTimer clock;
+    clock.start();
+    ItemTable rows = table;
+    emit host.signal_MsendData("PLUDATA", &rows);
+    while (host.ends + host.failures < registers && clock.elapsed() < 600000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    run.seconds = clock.nsecsElapsed() / 1e9;
+    run.exact = host.connections == registers && host.ends == registers && host.failures == 0;
+    for (const auto& ecr : fleet)
+        run.exact = run.exact && ecr->matched() == table.size() && ecr->wrong() == 0 && ecr->completeSends() == 1;
+    return run;
+}
+
+QByteArray loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray("unknown");
+}
+
+// The installs and the download to one register, each against its ping-pong baseline.
+void oneRegister()
+{
     ItemTable table;
     for (int i = 0; i < kRows; ++i)
         table << ItemRow { QString::number(i % 256), QStringLiteral("DEPT %1").arg(i), "1", "10000000", "00000101", "1",
@@ -227,5 +301,53 @@ int main(int argc, char* argv[])
     // Ending the server closes the register's connection, which ends its loop.
     server.reset();
     ecr.join();
-    return 0;
+}
+
+// One install to a fleet against the same install to one register; false when a register
+// missed or repeated a row.
+bool fleetOfRegisters()
+{
+    constexpr int kFleet = 50;
+    currentCommand = CommandInstall;
+    const ItemTable plus = pluTable(kRows);
+    const QList<QByteArray> frames = sentFrames("PLUDATA", plus);
+    const int frameSize = int(frames.first().size());
+    std::printf("\nFleet: one install of %d PLUs over 127.0.0.1 (best of 3, alternating; load average %s)\n\n",
+        kRows, loadAverage().constData());
+    double single = 1e9, many = 1e9, singleBase = 1e9, manyBase = 1e9;
+    bool exact = true;
+    for (int run = 0; run < 3; ++run) {
+        singleBase = std::min(singleBase, pingPong(frameSize));
+        manyBase = std::min(manyBase, pingPong(frameSize, kFleet));
+        const FleetRun one = installToFleet(1, plus, frames);
+        const FleetRun all = installToFleet(kFleet, plus, frames);
+        single = std::min(single, one.seconds);
+        many = std::min(many, all.seconds);
+        exact = exact && one.exact && all.exact;
+    }
+    auto line = [](const char* what, double seconds, int registers, double one) {
+        std::printf("%-40s %8.3f s  %9.0f frames/s", what, seconds, registers * kRows / seconds);
+        if (one > 0)
+            std::printf("  %5.2f x one register", seconds / one);
+        std::printf("\n");
+    };
+    line("baseline ping-pong, 1 pair", singleBase, 1, 0);
+    line("baseline ping-pong, 50 pairs at once", manyBase, kFleet, singleBase);
+    line("install to 1 register", single, 1, 0);
+    line("install to 50 registers at once", many, kFleet, single);
+    std::printf("goal: 50 registers take at most 3.00 x one register\n");
+    std::printf("every register got every row exactly once and ended: %s\n", exact ? "yes" : "NO");
+    std::printf("load average after the runs: %s\n", loadAverage().constData());
+    return exact;
+}
+
+} // namespace
+
+// With --fleet, only the fleet is measured.
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (!app.arguments().contains(QStringLiteral("--fleet")))
+        oneRegister();
+    return fleetOfRegisters() ? 0 : 1;
 }

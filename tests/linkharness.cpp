@@ -248,6 +248,89 @@ void StreamingPeer::run(qint64 bytes, int frameSize, QByteArray reply)
         m_answered = true;
 }
 
+namespace {
+bool readExactly(int fd, char* buffer, int count, const std::atomic<bool>& quit)
+{
+    int got = 0;
+    while (got < count) {
+        pollfd readable { fd, POLLIN, 0 };
+        if (::poll(&readable, 1, 50) <= 0) {
+            if (quit)
+                return false;
+            continue;
+        }
+        const ssize_t n = ::read(fd, buffer + got, size_t(count - got));
+        if (n <= 0)
+            return false;
+        got += int(n);
+    }
+    return true;
+}
+} // namespace
+
+FleetRegister::FleetRegister(quint16 port, const QList<QByteArray>* expected)
+    : m_fd(connectPeer(port))
+    , m_expected(expected)
+{
+    if (m_fd >= 0)
+        m_thread = std::thread([this] { run(); });
+}
+
+FleetRegister::~FleetRegister()
+{
+    m_quit = true;
+    if (m_thread.joinable())
+        m_thread.join();
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+void FleetRegister::run()
+{
+    QByteArray frame;
+    int position = 0;
+    bool sendGood = true;
+    const char ack = kAck;
+    for (;;) {
+        // Control byte and record length, then the payload code, the record and the CRC.
+        frame.resize(2);
+        if (!readExactly(m_fd, frame.data(), 2, m_quit))
+            return;
+        const int rest = uchar(frame.at(1)) + 4;
+        frame.resize(2 + rest);
+        if (!readExactly(m_fd, frame.data() + 2, rest, m_quit))
+            return;
+        const bool good = position < m_expected->size() && frame == m_expected->at(position);
+        if (good)
+            ++m_matched;
+        else
+            ++m_wrong;
+        sendGood = sendGood && good;
+        ++position;
+        if (::write(m_fd, &ack, 1) != 1)
+            return;
+        const quint8 control = quint8(frame.at(0));
+        if (control == 0x04 || control == 0x06) {
+            if (sendGood && position == m_expected->size())
+                ++m_completeSends;
+            position = 0;
+            sendGood = true;
+        }
+    }
+}
+
+QList<QByteArray> sentFrames(const QByteArray& type, const ItemTable& table)
+{
+    QList<QByteArray> frames;
+    for (int i = 0; i < table.size(); ++i) {
+        const int sequence = table.size() == 1 ? 0 : (i == table.size() - 1 ? 2 : 1);
+        QByteArray frame;
+        packRecord(type, &table.at(i), sequence, &frame);
+        frames << frame;
+    }
+    return frames;
+}
+
 qint64 residentBytes()
 {
     QFile statm(QStringLiteral("/proc/self/statm"));

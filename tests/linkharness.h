@@ -128,6 +128,39 @@ private:
     std::atomic<bool> m_answered { false };
 };
 
+// One register of a fleet, on a thread of its own with a plain blocking socket: it
+// acknowledges every data frame at once and compares it with the frame expected at its place
+// in the send, so that a row lost, repeated or out of place shows. A frame with control 0x04
+// or 0x06 ends a send; the next frame starts the expected list again.
+class FleetRegister {
+public:
+    // Connects to 127.0.0.1:`port` at once; `expected` must outlive the register.
+    FleetRegister(quint16 port, const QList<QByteArray>* expected);
+    ~FleetRegister();
+
+    bool ok() const { return m_fd >= 0; }
+    // Frames that matched the expected frame at their place, in all sends.
+    int matched() const { return m_matched; }
+    // Frames that did not, and frames beyond the expected list.
+    int wrong() const { return m_wrong; }
+    // Sends that ended with all their frames matched.
+    int completeSends() const { return m_completeSends; }
+
+private:
+    void run();
+
+    int m_fd;
+    const QList<QByteArray>* m_expected;
+    std::thread m_thread;
+    std::atomic<bool> m_quit { false };
+    std::atomic<int> m_matched { 0 };
+    std::atomic<int> m_wrong { 0 };
+    std::atomic<int> m_completeSends { 0 };
+};
+
+// The frames that a send of `table` as `type` writes, in order.
+QList<QByteArray> sentFrames(const QByteArray& type, const ItemTable& table);
+
 // A plain connection to 127.0.0.1:`port`: its descriptor, or -1.
 int connectPeer(quint16 port);
 // Ends a connection of connectPeer() in order (FIN) or with a reset (RST).
