@@ -166,6 +166,18 @@ StreamingPeer::StreamingPeer(int fd)
 {
 }
 
+bool useTcpSettings(const QString& folder, const QByteArray& tcpLines)
+{
+    static int files = 0;
+    const QString path = QDir(folder).filePath(QStringLiteral("tallvane-%1.ini").arg(++files));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write("[tcp]\naddress=127.0.0.1\nport=0\n" + tcpLines + "\n") < 0 || !file.flush())
+        return false;
+    LinkSettings::setFilePath(path);
+    return true;
+}
+
 int connectPeer(quint16 port)
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);

@@ -161,6 +161,10 @@ private:
 // The frames that a send of `table` as `type` writes, in order.
 QList<QByteArray> sentFrames(const QByteArray& type, const ItemTable& table);
 
+// Makes LinkSettings::load() read a file of its own in `folder` (QSettings keeps what it read
+// from a path): [tcp] on 127.0.0.1, any free port, and `tcpLines`. False when it cannot be written.
+bool useTcpSettings(const QString& folder, const QByteArray& tcpLines);
+
 // A plain connection to 127.0.0.1:`port`: its descriptor, or -1.
 int connectPeer(quint16 port);
 // Ends a connection of connectPeer() in order (FIN) or with a reset (RST).

@@ -528,12 +528,7 @@ private slots:
         QFETCH(QString, tcp);
         QFETCH(int, listed);
         QFETCH(QString, message);
-        const QString ini = m_dir.filePath(QStringLiteral("refusing-%1.ini").arg(QTest::currentDataTag()));
-        QFile file(ini);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("[tcp]\naddress=127.0.0.1\nport=0\n" + tcp.toLatin1() + "\n");
-        file.close();
-        LinkSettings::setFilePath(ini);
+        QVERIFY(useTcpSettings(m_dir.path(), tcp.toLatin1()));
         MainWindow w(nullptr, m_dir.path());
         child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
         writeSettings();

@@ -186,17 +186,12 @@ private slots:
         QFETCH(int, maxConnections);
         QFETCH(QStringList, allowed);
         QFETCH(QStringList, refused);
-        // A file of its own for each row: QSettings keeps what it read from a path.
-        const QString ini = m_dir.filePath(QStringLiteral("tallvane-%1.ini").arg(QTest::currentDataTag()));
-        QFile file(ini);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("[tcp]\naddress=127.0.0.1\n" + tcp + "\n");
-        file.close();
-        LinkSettings::setFilePath(ini);
+        QVERIFY(useTcpSettings(m_dir.path(), tcp));
         const LinkSettings settings = LinkSettings::load();
         LinkSettings::setFilePath(QString());
         QCOMPARE(settings.maxConnections, maxConnections);
         QCOMPARE(settings.tcpAddress, QHostAddress(QHostAddress::LocalHost));
+        QCOMPARE(settings.tcpPort, quint16(0));
         for (const QString& address : allowed)
             QVERIFY2(settings.tcpAllow.allows(QHostAddress(address)), qPrintable(address));
         for (const QString& address : refused)
