@@ -166,18 +166,6 @@ StreamingPeer::StreamingPeer(int fd)
 {
 }
 
-bool useTcpSettings(const QString& folder, const QByteArray& tcpLines)
-{
-    static int files = 0;
-    const QString path = QDir(folder).filePath(QStringLiteral("tallvane-%1.ini").arg(++files));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write("[tcp]\naddress=127.0.0.1\nport=0\n" + tcpLines + "\n") < 0 || !file.flush())
-        return false;
-    LinkSettings::setFilePath(path);
-    return true;
-}
-
 int connectPeer(quint16 port)
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -357,15 +345,17 @@ int threadCount()
     return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
 }
 
-void useTestLinkSettings(const QString& folder, const QString& extraPorts)
+bool useTestLinkSettings(const QString& folder, const QString& extraPorts, const QByteArray& tcpLines)
 {
-    const QString ini = QDir(folder).filePath(QStringLiteral("tallvane.ini"));
-    QFile::remove(ini);
-    QSettings settings(ini, QSettings::IniFormat);
-    settings.setValue(QStringLiteral("tcp/address"), QStringLiteral("127.0.0.1"));
-    settings.setValue(QStringLiteral("tcp/port"), 0);
+    // A file of its own each time: QSettings keeps what it once read from a path.
+    static int files = 0;
+    const QString path = QDir(folder).filePath(QStringLiteral("tallvane-%1.ini").arg(++files));
+    QByteArray text = "[tcp]\naddress=127.0.0.1\nport=0\n" + tcpLines + "\n";
     if (!extraPorts.isEmpty())
-        settings.setValue(QStringLiteral("serial/extraPorts"), extraPorts);
-    settings.sync();
-    LinkSettings::setFilePath(ini);
+        text += "[serial]\nextraPorts=" + extraPorts.toUtf8() + "\n";
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size() || !file.flush())
+        return false;
+    LinkSettings::setFilePath(path);
+    return true;
 }

@@ -14,10 +14,11 @@
 #include <atomic>
 #include <thread>
 
-// Points the link settings at a "tallvane.ini" written into `folder`: listening on a free
-// port of 127.0.0.1, whatever else runs on the machine, and `extraPorts` as the serial
-// devices to list. LinkSettings::setFilePath(QString()) undoes it.
-void useTestLinkSettings(const QString& folder, const QString& extraPorts = QString());
+// Points the link settings at a new settings file in `folder`: listening on a free port of
+// 127.0.0.1, whatever else runs on the machine, with `tcpLines` added to [tcp] and
+// `extraPorts` as the serial devices to list. False when the file cannot be written;
+// LinkSettings::setFilePath(QString()) undoes it.
+bool useTestLinkSettings(const QString& folder, const QString& extraPorts = QString(), const QByteArray& tcpLines = QByteArray());
 
 // A host that records what the links report.
 class TestHost : public LinkHost {
@@ -160,10 +161,6 @@ private:
 
 // The frames that a send of `table` as `type` writes, in order.
 QList<QByteArray> sentFrames(const QByteArray& type, const ItemTable& table);
-
-// Makes LinkSettings::load() read a file of its own in `folder` (QSettings keeps what it read
-// from a path): [tcp] on 127.0.0.1, any free port, and `tcpLines`. False when it cannot be written.
-bool useTcpSettings(const QString& folder, const QByteArray& tcpLines);
 
 // A plain connection to 127.0.0.1:`port`: its descriptor, or -1.
 int connectPeer(quint16 port);

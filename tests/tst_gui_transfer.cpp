@@ -528,10 +528,9 @@ private slots:
         QFETCH(QString, tcp);
         QFETCH(int, listed);
         QFETCH(QString, message);
-        QVERIFY(useTcpSettings(m_dir.path(), tcp.toLatin1()));
+        QVERIFY(useTestLinkSettings(m_dir.path(), QString(), tcp.toLatin1()));
         MainWindow w(nullptr, m_dir.path());
         child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
-        writeSettings();
         QVERIFY(w.tcpLink()->isListening());
         // One after the other, so that an announcement cannot come after the refusal.
         QList<int> peers;

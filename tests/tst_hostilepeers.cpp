@@ -186,7 +186,7 @@ private slots:
         QFETCH(int, maxConnections);
         QFETCH(QStringList, allowed);
         QFETCH(QStringList, refused);
-        QVERIFY(useTcpSettings(m_dir.path(), tcp));
+        QVERIFY(useTestLinkSettings(m_dir.path(), QString(), tcp));
         const LinkSettings settings = LinkSettings::load();
         LinkSettings::setFilePath(QString());
         QCOMPARE(settings.maxConnections, maxConnections);
