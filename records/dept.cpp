@@ -218,3 +218,12 @@ QString Dept::applyOption(const QString& cell, int entry, bool checked) const
     }
     return cell;
 }
+
+bool Dept::optionNames(int column, const QString& cell, QStringList* names) const
+{
+    const OptionSet* set = column == Print ? &kPrintSet : column == Options ? &kOptionsSet : nullptr;
+    if (!set)
+        return false;
+    *names = set->setBitNames(cell);
+    return true;
+}

@@ -11,6 +11,7 @@ public:
     QStringList optionMenuEntries(int column) const override;
     QByteArray optionStates(const QString& cell, int column) const override;
     QString applyOption(const QString& cell, int entry, bool checked) const override;
+    bool optionNames(int column, const QString& cell, QStringList* names) const override;
 
     static const OptionSet kPrintSet; // column 3
     static const OptionSet kOptionsSet; // column 4

@@ -136,3 +136,22 @@ QString Disc::applyOption(const QString& cell, int entry, bool checked) const
     text[7] = QLatin1Char(typeBits[index][1]);
     return text;
 }
+
+bool Disc::optionNames(int column, const QString& cell, QStringList* names) const
+{
+    if (column == Tax) {
+        *names = kTaxSet.setBitNames(cell);
+        return true;
+    }
+    if (column != Options)
+        return false;
+    // The type (bits 0 and 1, as the menu reads them), then the flags of bits 2 to 7.
+    const quint8 bits = translation::bitsFromText(cell);
+    const int type = (bits & 0x01) ? EntryFree : (bits & 0x02) ? EntryFixFree : EntryFixed;
+    names->clear();
+    *names << QString::fromLatin1(kOptionsMenu.names[type]);
+    for (int bit = 2; bit < 8; ++bit)
+        if (bits & (1 << bit))
+            *names << QString::fromLatin1(kOptionsMenu.names[FirstBitEntry + bit - 2]);
+    return true;
+}

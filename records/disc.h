@@ -15,6 +15,7 @@ public:
     QByteArray optionStates(const QString& cell, int column) const override;
     // Works on the menu of discMenuMode: 1 "Options", 2 "Tax".
     QString applyOption(const QString& cell, int entry, bool checked) const override;
+    bool optionNames(int column, const QString& cell, QStringList* names) const override;
 
     static const OptionSet kTaxSet; // column 4
     static const OptionSet kOptionsMenu; // column 6: entries 0 to 8

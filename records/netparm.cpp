@@ -262,6 +262,14 @@ QString NetParm::applyOption(const QString& cell, int entry, bool checked) const
     return kOptionSet.apply(cell, entry, checked);
 }
 
+bool NetParm::optionNames(int column, const QString& cell, QStringList* names) const
+{
+    if (column != Option)
+        return false;
+    *names = kOptionSet.setBitNames(cell);
+    return true;
+}
+
 ItemTable NetParm::emptyTable() const
 {
     const QByteArray bytes = current().bytes();

@@ -23,6 +23,7 @@ public:
     // One byte per bit 0 to 7 of the "Option" cell.
     QByteArray optionStates(const QString& cell, int column) const override;
     QString applyOption(const QString& cell, int entry, bool checked) const override;
+    bool optionNames(int column, const QString& cell, QStringList* names) const override;
 
     // One row made from the current record.
     ItemTable emptyTable() const override;

@@ -93,6 +93,20 @@ QString OptionSet::apply(const QString& cell, int entry, bool checked) const
     return text;
 }
 
+QStringList OptionSet::namesOf(quint8 bits) const
+{
+    QStringList list;
+    for (int bit = 0; bit < 8; ++bit) {
+        if (!(bits & (1 << bit)))
+            continue;
+        const char* name = bit < entryCount ? names[bit] : nullptr;
+        list << (name && *name ? QString::fromLatin1(name) : QStringLiteral("BIT %1").arg(bit));
+    }
+    return list;
+}
+
+QStringList OptionSet::setBitNames(const QString& cell) const { return namesOf(translation::bitsFromText(cell)); }
+
 RecordCodec::RecordCodec(const char* typeName, std::initializer_list<Column> columns)
     : m_category(categoryByType(typeName))
     , m_columns(columns)
@@ -169,6 +183,8 @@ QStringList RecordCodec::optionMenuEntries(int) const { return {}; }
 QByteArray RecordCodec::optionStates(const QString&, int) const { return QByteArray(8, 0); }
 
 QString RecordCodec::applyOption(const QString& cell, int, bool) const { return cell; }
+
+bool RecordCodec::optionNames(int, const QString&, QStringList*) const { return false; }
 
 QStringList RecordCodec::sendRefusals(const ItemTable&) const { return {}; }
 
@@ -269,4 +285,12 @@ QByteArray IndexedRecordCodec::optionStates(const QString& cell, int column) con
 QString IndexedRecordCodec::applyOption(const QString& cell, int entry, bool checked) const
 {
     return m_menu.set ? m_menu.set->apply(cell, entry, checked) : cell;
+}
+
+bool IndexedRecordCodec::optionNames(int column, const QString& cell, QStringList* names) const
+{
+    if (!m_menu.set || column != m_menu.column)
+        return false;
+    *names = m_menu.set->setBitNames(cell);
+    return true;
 }

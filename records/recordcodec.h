@@ -29,6 +29,11 @@ struct OptionSet {
     int bitOfEntry(int entry) const;
     // The cell with the bit of `entry` set or cleared; an empty cell starts as "00000000".
     QString apply(const QString& cell, int entry, bool checked) const;
+    // Names of the bits set in the record byte that `bits` gives, bit 0 first; a bit
+    // without a name is called "BIT n".
+    QStringList namesOf(quint8 bits) const;
+    // namesOf the byte that a bit column's cell puts into the record.
+    QStringList setBitNames(const QString& cell) const;
 };
 
 // The eight-character form of an option cell: empty becomes "00000000" and a shorter
@@ -89,6 +94,9 @@ public:
     virtual QStringList optionMenuEntries(int column) const;
     virtual QByteArray optionStates(const QString& cell, int column) const;
     virtual QString applyOption(const QString& cell, int entry, bool checked) const;
+    // What the bits of an option cell mean, for an option column: the names of the set bits
+    // (or of the cell's type, where bits together choose one); false for other columns.
+    virtual bool optionNames(int column, const QString& cell, QStringList* names) const;
 
     // Checks a table about to be sent: one text per row that the register must not get
     // (for example "row 9: line number must be 1 to 8"); empty when the table may go.
@@ -134,6 +142,7 @@ public:
     QStringList optionMenuEntries(int column) const override;
     QByteArray optionStates(const QString& cell, int column) const override;
     QString applyOption(const QString& cell, int entry, bool checked) const override;
+    bool optionNames(int column, const QString& cell, QStringList* names) const override;
 
 protected:
     struct NameField {
