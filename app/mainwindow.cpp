@@ -8,6 +8,7 @@
 #include "app/itemgrid.h"
 #include "app/logopage.h"
 #include "app/messagebox.h"
+#include "app/transfermonitor.h"
 #include "link/linkhost.h"
 #include "link/protocol.h"
 #include "link/sendrequest.h"
@@ -35,7 +36,6 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QMenu>
-#include <QProgressBar>
 #include <QStandardItemModel>
 
 #include <cstring>
@@ -145,8 +145,8 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     connect(this, &MainWindow::signal_MsendData, m_host, &LinkHost::signal_MsendData);
     connect(this, &MainWindow::signal_MrcvData, m_host, &LinkHost::signal_MrcvData);
     connect(m_host, &LinkHost::signal_transfersEnded, this, [this] { setBusy(false); });
-    ui->textEdit_snd->document()->setMaximumBlockCount(kTransferLogLines);
-    ui->textEdit_rcv->document()->setMaximumBlockCount(kTransferLogLines);
+    m_monitor = new TransferMonitor(
+        ui->textEdit_snd, ui->textEdit_rcv, ui->progressBar_transfer, kTransferLogLines, this);
 
     setUpArtwork();
 
@@ -764,11 +764,7 @@ bool MainWindow::linkUsable(bool needsRegister) const
     return m_tcpLink && (!needsRegister || ui->tableWidget_Tcp->rowCount() > 0);
 }
 
-void MainWindow::clearTransferLogs()
-{
-    ui->textEdit_snd->clear();
-    ui->textEdit_rcv->clear();
-}
+void MainWindow::clearTransferLogs() { m_monitor->clearLogs(); }
 
 void MainWindow::setBusy(bool busy)
 {
@@ -777,7 +773,7 @@ void MainWindow::setBusy(bool busy)
     ui->stackedWidget->setEnabled(!busy);
     ui->widget_Connect->setEnabled(!busy);
     if (!busy)
-        ui->progressBar_transfer->hide();
+        m_monitor->finish();
 }
 
 void MainWindow::startTransfer(int frames, const std::function<void()>& request)
@@ -787,36 +783,12 @@ void MainWindow::startTransfer(int frames, const std::function<void()>& request)
     const int registers = m_host->takeReached();
     if (registers == 0) {
         // Nothing will ever report back: say so instead of waiting.
-        ui->textEdit_rcv->append(QStringLiteral("no register connected"));
+        m_monitor->addError(QStringLiteral("no register connected"));
+        m_monitor->flush();
         return;
     }
     setBusy(true);
-    startProgress(frames, registers);
-}
-
-void MainWindow::startProgress(int frames, int registers)
-{
-    // Every register that took the request acknowledges every row.
-    m_progressDone = 0;
-    QProgressBar* bar = ui->progressBar_transfer;
-    if (frames < 0) {
-        bar->setRange(0, 0);
-        bar->setFormat(QStringLiteral("%v rows received"));
-    } else {
-        bar->setRange(0, qMax(1, frames * registers));
-        bar->setFormat(QStringLiteral("%v / %m rows"));
-    }
-    bar->setValue(0);
-    bar->show();
-}
-
-void MainWindow::countProgress(bool download)
-{
-    QProgressBar* bar = ui->progressBar_transfer;
-    ++m_progressDone;
-    if (download)
-        bar->setRange(0, m_progressDone);
-    bar->setValue(qMin(m_progressDone, bar->maximum()));
+    m_monitor->start(frames, registers);
 }
 
 void MainWindow::on_btn_install_clicked()
@@ -844,7 +816,8 @@ void MainWindow::on_btn_install_clicked()
     // A table the register must not get is not sent at all; the error log says why.
     if (!request.refusals.isEmpty()) {
         for (const QString& refusal : request.refusals)
-            ui->textEdit_rcv->append(refusal);
+            m_monitor->addError(refusal);
+        m_monitor->flush();
         qCDebug(lcApp) << "not sent:" << request.refusals;
         return;
     }
@@ -917,13 +890,14 @@ void MainWindow::ackData(QByteArray word)
     // The words only fill the logs; the busy state ends with the transfers themselves.
     const StatusLine line = statusLine(word);
     if (line.kind == StatusLine::Error) {
-        ui->textEdit_rcv->append(line.text);
+        m_monitor->addError(line.text);
         return;
     }
     qCDebug(lcApp) << (line.download ? "ackdata = " : ">>>ackdata = ") << word.mid(line.download ? 9 : 7);
     if (line.kind == StatusLine::Row)
-        countProgress(line.download);
-    ui->textEdit_snd->append(line.text);
+        m_monitor->addRow(line.text, line.download);
+    else
+        m_monitor->addProgress(line.text);
 }
 
 void MainWindow::rcvData(QByteArray datatype, QList<QList<QVariant>>* datas)

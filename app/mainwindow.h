@@ -18,6 +18,7 @@ class QMenu;
 class QTreeWidgetItem;
 class SerialServer;
 class TcpServer;
+class TransferMonitor;
 
 namespace Ui {
 class MainWindow;
@@ -129,8 +130,6 @@ private:
     // Emits a request through `request`; the window stays busy until every register that
     // took it has ended its transfer, and says at once when none took it.
     void startTransfer(int frames, const std::function<void()>& request);
-    void startProgress(int frames, int registers);
-    void countProgress(bool download);
     void itemSend();
 
     Ui::MainWindow* ui;
@@ -138,6 +137,7 @@ private:
     GridModel* m_model = nullptr;
     LogoPage* m_logoPage = nullptr;
     FieldDelegate* m_fieldDelegate = nullptr; // owned by the grid
+    TransferMonitor* m_monitor = nullptr;
     QMenu* m_contextMenu = nullptr;
     QString m_dbFolder;
     QString m_imageFolder;
@@ -152,5 +152,4 @@ private:
     TcpServer* m_tcpLink = nullptr;
     SerialServer* m_serialLink = nullptr;
     bool m_busy = false;
-    int m_progressDone = 0;
 };
