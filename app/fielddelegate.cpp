@@ -4,6 +4,9 @@
 #include "users/language.h"
 
 #include <QLineEdit>
+#include <QLocale>
+
+#include <cmath>
 
 FieldValidator::FieldValidator(const RecordCodec* codec, int column, Report report, QObject* parent)
     : QValidator(parent)
@@ -101,16 +104,63 @@ void FieldDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, con
         GridDelegate::setModelData(editor, model, index);
         return;
     }
-    const QString text = line->text();
-    const RecordCodec* codec = m_codec ? m_codec() : nullptr;
-    const QString reason = codec ? codec->cellProblem(index.column(), text) : QString();
+    QVariant value;
+    QString reason;
+    const bool accepted = valueForText(index, line->text(), &value, &reason);
     if (m_report)
         m_report(reason);
-    if (!reason.isEmpty())
-        return;
-    // The cell keeps its type: an integer column stays an integer.
+    if (accepted)
+        model->setData(index, value, Qt::EditRole);
+}
+
+bool FieldDelegate::valueForText(const QModelIndex& index, const QString& text, QVariant* value, QString* reason) const
+{
+    reason->clear();
     const QVariant old = index.data(Qt::EditRole);
-    bool isNumber = false;
-    const int number = text.toInt(&isNumber);
-    model->setData(index, old.typeId() == QMetaType::Int && isNumber ? QVariant(number) : QVariant(text), Qt::EditRole);
+    const RecordCodec* codec = m_codec ? m_codec() : nullptr;
+    if (codec && codec->textLimit(index.column()) > 0) {
+        // As the line editor takes it: cut at the limit, then the column's own rule.
+        FieldValidator validator(codec, index.column(), nullptr);
+        QString input = text;
+        int pos = int(input.size());
+        validator.validate(input, pos);
+        *reason = codec->cellProblem(index.column(), input);
+        if (!reason->isEmpty())
+            return false;
+        // The cell keeps its type: an integer column stays an integer.
+        bool isNumber = false;
+        const int number = input.toInt(&isNumber);
+        *value = old.typeId() == QMetaType::Int && isNumber ? QVariant(number) : QVariant(input);
+        return true;
+    }
+    // The standard editors: spin boxes for numbers (a real with two decimals), a line for text.
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    switch (old.typeId()) {
+    case QMetaType::Int:
+        *value = trimmed.toInt(&ok);
+        break;
+    case QMetaType::LongLong:
+        *value = trimmed.toLongLong(&ok);
+        break;
+    case QMetaType::Double: {
+        double number = QLocale::c().toDouble(trimmed, &ok);
+        if (!ok)
+            number = QLocale().toDouble(trimmed, &ok);
+        if (ok && !std::isfinite(number))
+            ok = false;
+        *value = std::round(number * 100) / 100;
+        break;
+    }
+    default: {
+        // A line editor holds one line.
+        QString line = text;
+        line.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        *value = line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        return true;
+    }
+    }
+    if (!ok)
+        *reason = QStringLiteral("\"%1\" is not a number").arg(text);
+    return ok;
 }

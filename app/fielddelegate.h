@@ -50,6 +50,11 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
+    // The value that typing `text` into the cell at `index` would store: cut to the field's
+    // limit and checked by the column's rule, or read as the number its editor takes (two
+    // decimals for a real). False, with the reason, when typing could not store it.
+    bool valueForText(const QModelIndex& index, const QString& text, QVariant* value, QString* reason) const;
+
 private:
     CodecSource m_codec;
     FieldValidator::Report m_report;

@@ -27,6 +27,27 @@ GridModel::GridModel(QObject* parent)
     setItemPrototype(new GridItem);
 }
 
+void GridModel::addToolTipSource(ToolTipSource source)
+{
+    m_toolTipSources.push_back(std::move(source));
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::ToolTipRole || m_toolTipSources.empty())
+        return QStandardItemModel::data(index, role);
+    QStringList lines;
+    const QString own = QStandardItemModel::data(index, role).toString();
+    if (!own.isEmpty())
+        lines << own;
+    for (const ToolTipSource& source : m_toolTipSources) {
+        const QString line = source(index);
+        if (!line.isEmpty())
+            lines << line;
+    }
+    return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
+}
+
 void GridModel::rebuild(const std::function<void()>& build)
 {
     beginResetModel();

@@ -6,6 +6,7 @@
 #include <QStyledItemDelegate>
 
 #include <functional>
+#include <vector>
 
 class QItemSelectionModel;
 
@@ -36,7 +37,14 @@ protected:
 // that views see one change instead of 100,000 row insertions or removals.
 class GridModel : public QStandardItemModel {
 public:
+    // A line of a cell's tool tip, or an empty text; asked only when the tip is shown.
+    using ToolTipSource = std::function<QString(const QModelIndex&)>;
+
     explicit GridModel(QObject* parent = nullptr);
+    // Tool tips are composed here and nowhere else: the cell's own tool tip, then the text
+    // of each source in the order they were added, one per line.
+    void addToolTipSource(ToolTipSource source);
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     // Runs `build` (which changes rows and items) as one model reset.
     void rebuild(const std::function<void()>& build);
     // Inside rebuild(): takes every row out of the model. The items of a large table are
@@ -46,9 +54,11 @@ public:
     // item codes), keeping the order of equal ones. Current cell and selection follow
     // their rows.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+private:
+    std::vector<ToolTipSource> m_toolTipSources;
 };
 
-// Putting an item table into the grid's model and reading it back.
 // Shows real cells with two decimals (prices, rates, quantities), as the register prints
 // them; the cell's value itself is left as it is.
 class GridDelegate : public QStyledItemDelegate {
@@ -57,6 +67,7 @@ public:
     QString displayText(const QVariant& value, const QLocale& locale) const override;
 };
 
+// Putting an item table into the grid's model and reading it back.
 namespace ItemGrid {
 
 // Replaces the model's rows by `table`, typed and locked by the column kinds; takes (and

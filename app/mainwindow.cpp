@@ -5,6 +5,8 @@
 #include "app/filecommands.h"
 #include "app/databasestatus.h"
 #include "app/filedialog.h"
+#include "app/gridclipboard.h"
+#include "app/gridview.h"
 #include "app/itemgrid.h"
 #include "app/logopage.h"
 #include "app/messagebox.h"
@@ -29,10 +31,12 @@
 #include "ui_mainwindow.h"
 
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QCursor>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QImage>
 #include <QMenu>
@@ -95,6 +99,14 @@ const CategoryPage* pageOf(int category)
 
 // Lines that each transfer log keeps; older ones are dropped.
 constexpr int kTransferLogLines = 1000;
+// A button whose text tells its state is announced by that text.
+void setButtonText(QAbstractButton* button, const QString& text)
+{
+    button->setText(text);
+    button->setAccessibleName(text);
+    button->setToolTip(text);
+}
+
 QString folderBeside(const QString& base, const char* name)
 {
     return QDir::toNativeSeparators(base) + QDir::separator() + QLatin1String(name) + QDir::separator();
@@ -129,6 +141,8 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
         },
         ui->tableView);
     ui->tableView->setItemDelegate(m_fieldDelegate);
+    m_gridView = new GridView(
+        ui->tableView, m_model, [this] { return codecForCategory(m_currentCategory); }, this);
     ui->tableView->verticalHeader()->hide();
     QHeaderView* header = ui->tableView->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Stretch);
@@ -147,6 +161,7 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     connect(m_host, &LinkHost::signal_transfersEnded, this, [this] { setBusy(false); });
     m_monitor = new TransferMonitor(
         ui->textEdit_snd, ui->textEdit_rcv, ui->progressBar_transfer, kTransferLogLines, this);
+    connectActions();
 
     setUpArtwork();
 
@@ -198,6 +213,25 @@ MainWindow::~MainWindow()
     // The grid outlives this destructor and may still ask its delegate about the window.
     m_fieldDelegate->detach();
     delete ui;
+}
+
+void MainWindow::connectActions()
+{
+    // The tool bar's and the menus' commands are those of the buttons of the same names.
+    connect(ui->actionInstall, &QAction::triggered, this, &MainWindow::on_btn_install_clicked);
+    connect(ui->actionDownload, &QAction::triggered, this, &MainWindow::on_btn_download_clicked);
+    connect(ui->actionUpdate, &QAction::triggered, this, &MainWindow::on_btn_update_clicked);
+    connect(ui->actionAdd, &QAction::triggered, this, &MainWindow::on_btn_add_clicked);
+    connect(ui->actionDelet, &QAction::triggered, this, &MainWindow::on_btn_delete_clicked);
+    connect(ui->actionGroup, &QAction::triggered, this, &MainWindow::on_btn_group_clicked);
+    connect(ui->actionDept, &QAction::triggered, this, &MainWindow::on_btn_dept_clicked);
+    // Insert has no command: rows come from the database, the register or a file.
+    ui->actionInsert->setEnabled(false);
+    ui->actionCopy->setShortcut(QKeySequence::Copy);
+    ui->actionPast->setShortcut(QKeySequence::Paste);
+    connect(ui->actionCopy, &QAction::triggered, this, &MainWindow::copyCells);
+    connect(ui->actionPast, &QAction::triggered, this, &MainWindow::pasteCells);
+    ui->pushButton->setShortcut(QKeySequence(Qt::Key_F5));
 }
 
 void MainWindow::applyGreekLabels()
@@ -374,29 +408,39 @@ void MainWindow::refreshTable()
     if (codec && m_currentCategory != CategorySysParm)
         codec->loadShownTable(&table);
     fillTable(table);
+    showDatabaseState();
+}
+
+void MainWindow::showDatabaseState()
+{
+    // Without a database the status bar says how to get one; with one, it names the page.
+    const CategoryPage* page = pageOf(m_currentCategory);
+    if (currentDatabasePath.isEmpty())
+        statusBar()->showMessage(GridView::noDatabaseText());
+    else if (page && statusBar()->currentMessage() == GridView::noDatabaseText())
+        statusBar()->showMessage(QString::fromLatin1(page->statusText));
 }
 
 void MainWindow::fillTable(const ItemTable& table)
 {
-    ItemGrid::fill(m_model, table, currentColumns(), m_currentCategory);
-    fitColumns();
+    m_gridView->show(table, currentColumns(), m_currentCategory);
 }
 
-void MainWindow::fitColumns()
+void MainWindow::copyCells()
 {
-    QHeaderView* header = ui->tableView->horizontalHeader();
-    if (m_currentCategory == CategoryNetParm) {
-        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    if (ui->stackedWidget->currentIndex() != PageForm)
         return;
-    }
-    // Fitted to their contents, then stretched over the grid's width; text columns keep
-    // the width of their longest text, so that no name is cut short.
-    ui->tableView->resizeColumnsToContents();
-    header->setSectionResizeMode(QHeaderView::Stretch);
-    const ColumnDescription& columns = currentColumns();
-    for (int c = 0; c < qMin(m_model->columnCount(), kMaxColumns); ++c)
-        if (columns.kinds[c] == KindText)
-            header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    const QString text = GridClipboard::copyText(ui->tableView);
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+void MainWindow::pasteCells()
+{
+    if (ui->stackedWidget->currentIndex() != PageForm || m_busy)
+        return;
+    const QString text = QGuiApplication::clipboard()->text();
+    statusBar()->showMessage(GridClipboard::pasteMessage(GridClipboard::paste(ui->tableView, m_fieldDelegate, text)));
 }
 
 void MainWindow::on_comboBox_Connect_currentIndexChanged(int index)
@@ -441,7 +485,7 @@ void MainWindow::closeSerialLink()
 {
     if (!m_serialLink)
         return;
-    ui->btn_serial->setText(QStringLiteral("Open Serial"));
+    setButtonText(ui->btn_serial, QStringLiteral("Open Serial"));
     m_serialOpen = false;
     delete m_serialLink;
     m_serialLink = nullptr;
@@ -460,7 +504,7 @@ void MainWindow::on_btn_serial_clicked()
         closeSerialLink();
         return;
     }
-    ui->btn_serial->setText(QStringLiteral("Close Serial"));
+    setButtonText(ui->btn_serial, QStringLiteral("Close Serial"));
     m_serialOpen = true;
     ui->pushButton->setEnabled(false);
     ui->comboBox_ComNum->setEnabled(false);
@@ -565,8 +609,12 @@ void MainWindow::on_actionNew_triggered()
         qCDebug(lcApp) << "not set db name";
         return;
     }
-    if (!m_newDbName.isEmpty())
-        DatabaseStatus::create(statusBar(), m_dbFolder + m_newDbName);
+    if (m_newDbName.isEmpty())
+        return;
+    DatabaseStatus::create(statusBar(), m_dbFolder + m_newDbName);
+    // The grid keeps its rows; an empty page now says how rows arrive.
+    m_gridView->updateNote();
+    showDatabaseState();
 }
 
 void MainWindow::on_actionSave_triggered()
@@ -772,6 +820,10 @@ void MainWindow::setBusy(bool busy)
     ui->treeWidget_Item->setEnabled(!busy);
     ui->stackedWidget->setEnabled(!busy);
     ui->widget_Connect->setEnabled(!busy);
+    // The commands of the menus and the tool bar wait as the buttons do.
+    for (QAction* action : { ui->actionInstall, ui->actionDownload, ui->actionUpdate, ui->actionAdd, ui->actionDelet,
+             ui->actionClearData, ui->actionGroup, ui->actionDept, ui->actionMenu, ui->actionPast })
+        action->setEnabled(!busy);
     if (!busy)
         m_monitor->finish();
 }

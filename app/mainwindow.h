@@ -12,6 +12,7 @@
 
 class FieldDelegate;
 class GridModel;
+class GridView;
 class LinkHost;
 class LogoPage;
 class QMenu;
@@ -116,7 +117,10 @@ private:
     void openCategory(int category);
     void refreshTable();
     void fillTable(const ItemTable& table);
-    void fitColumns();
+    void showDatabaseState();
+    void connectActions();
+    void copyCells();
+    void pasteCells();
     void fillSystemPage();
     void readSystemPage();
     void refuseSave();
@@ -137,6 +141,7 @@ private:
     GridModel* m_model = nullptr;
     LogoPage* m_logoPage = nullptr;
     FieldDelegate* m_fieldDelegate = nullptr; // owned by the grid
+    GridView* m_gridView = nullptr;
     TransferMonitor* m_monitor = nullptr;
     QMenu* m_contextMenu = nullptr;
     QString m_dbFolder;

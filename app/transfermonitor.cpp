@@ -11,8 +11,8 @@ namespace {
 constexpr int kShowEveryMs = 100;
 } // namespace
 
-TransferMonitor::TransferMonitor(QTextEdit* progressLog, QTextEdit* errorLog, QProgressBar* bar, int maxLines,
-    QObject* parent)
+TransferMonitor::TransferMonitor(
+    QTextEdit* progressLog, QTextEdit* errorLog, QProgressBar* bar, int maxLines, QObject* parent)
     : QObject(parent)
     , m_progressLog(progressLog)
     , m_errorLog(errorLog)

@@ -14,8 +14,8 @@ class QTextEdit;
 // a transfer). Each log keeps its latest `maxLines` lines. GUI thread only.
 class TransferMonitor : public QObject {
 public:
-    TransferMonitor(QTextEdit* progressLog, QTextEdit* errorLog, QProgressBar* bar, int maxLines,
-        QObject* parent = nullptr);
+    TransferMonitor(
+        QTextEdit* progressLog, QTextEdit* errorLog, QProgressBar* bar, int maxLines, QObject* parent = nullptr);
 
     // Empties both logs, with what waits to be shown.
     void clearLogs();

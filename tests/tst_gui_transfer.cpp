@@ -19,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStackedWidget>
@@ -107,6 +108,22 @@ private:
         if (!ecr->waitReady() || !QTest::qWaitFor([&] { return registers(w) > before; }, 5000))
             return nullptr;
         return ecr;
+    }
+
+    // btn_serial shows `serial`, and every button that shows a text is announced by it.
+    static bool buttonsAnnounceTheirText(MainWindow& w, const char* serial)
+    {
+        const auto* button = child<QPushButton>(w, "btn_serial");
+        bool same = button->text() == QLatin1String(serial) && button->accessibleName() == button->text();
+        for (const QAbstractButton* other : w.findChildren<QAbstractButton*>()) {
+            if (!other->text().isEmpty() && !other->accessibleName().isEmpty()
+                && other->accessibleName() != other->text()) {
+                qWarning() << other->objectName() << "shows" << other->text() << "but is announced as"
+                           << other->accessibleName();
+                same = false;
+            }
+        }
+        return same;
     }
 
     static bool windowIdle(MainWindow& w)
@@ -400,6 +417,78 @@ private slots:
         QCOMPARE(bar->value(), kWords);
     }
 
+    void toolBarRunsTheButtonsCommands_data()
+    {
+        QTest::addColumn<QByteArray>("action");
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QByteArray>("request"); // download: the type asked for
+        QTest::addColumn<QByteArray>("sent"); // the type sent, or nothing
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("log");
+        QTest::newRow("install") << QByteArray("actionInstall") << QByteArray("btn_dept") << QByteArray()
+                                 << QByteArray("DEPTDATA") << int(CommandInstall) << "DEPT1\nDEPT2\nEND";
+        QTest::newRow("import") << QByteArray("actionDownload") << QByteArray("btn_dept") << QByteArray("DEPTDATA")
+                                << QByteArray() << -1 << "DEPT1\nDEPT2\nEND";
+        QTest::newRow("update") << QByteArray("actionUpdate") << QByteArray("btn_plu") << QByteArray()
+                                << QByteArray("PLUDATA") << int(CommandUpdate) << "22\nEND";
+        QTest::newRow("Add") << QByteArray("actionAdd") << QByteArray("btn_plu") << QByteArray()
+                             << QByteArray("PLUDATA") << int(CommandAdd) << "22\nEND";
+        QTest::newRow("Delete") << QByteArray("actionDelet") << QByteArray("btn_plu") << QByteArray()
+                                << QByteArray("PLUDATA") << int(CommandDelete) << "22\nEND";
+        QTest::newRow("Add on the department page") << QByteArray("actionAdd") << QByteArray("btn_dept") << QByteArray()
+                                                    << QByteArray() << int(CommandAdd) << "";
+    }
+
+    void toolBarRunsTheButtonsCommands()
+    {
+        QFETCH(QByteArray, action);
+        QFETCH(QByteArray, page);
+        QFETCH(QByteArray, request);
+        QFETCH(QByteArray, sent);
+        QFETCH(int, command);
+        QFETCH(QString, log);
+        const QString shop = shopWithDepartments(2);
+        QVERIFY(Plu::instance()->saveTable({ plu("11", "BREAD", "1.20"), plu("22", "MILK", "0.99") }));
+        MainWindow w(nullptr, m_dir.path());
+        w.show();
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        // The register knows the shop's departments, so that "import" brings them back.
+        QVERIFY(QFile::copy(shop, m_dir.filePath(QStringLiteral("toolbar%1.db").arg(m_serial))));
+        auto ecr = connectSimulator(w, m_dir.filePath(QStringLiteral("toolbar%1.db").arg(m_serial)));
+        QVERIFY(ecr);
+        click(w, page.constData());
+        auto* view = child<QTableView>(w, "tableView");
+        view->selectionModel()->select(w.itemModel()->index(1, 1), QItemSelectionModel::Select);
+        QSignalSpy sends(&w, &MainWindow::signal_MsendData);
+        QSignalSpy requests(&w, &MainWindow::signal_MrcvData);
+        currentCommand = 0;
+        QAction* toolAction = child<QAction>(w, action.constData());
+        QVERIFY(toolAction->isEnabled());
+        toolAction->trigger();
+        QCOMPARE(requests.size(), request.isEmpty() ? 0 : 1);
+        QCOMPARE(sends.size(), sent.isEmpty() ? 0 : 1);
+        if (!sent.isEmpty())
+            QCOMPARE(sends.first().first().toByteArray(), sent);
+        if (!request.isEmpty())
+            QCOMPARE(requests.first().first().toByteArray(), request);
+        if (command >= 0)
+            QCOMPARE(int(currentCommand), command);
+        if (log.isEmpty()) {
+            QVERIFY(windowIdle(w));
+            return;
+        }
+        // As its button, the command keeps the window busy: no other command can start.
+        QVERIFY(w.isBusy());
+        for (const char* other : { "actionInstall", "actionDownload", "actionUpdate", "actionAdd", "actionDelet",
+                 "actionClearData", "actionGroup", "actionDept", "actionPast" })
+            QVERIFY2(!child<QAction>(w, other)->isEnabled(), other);
+        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
+        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), log);
+        QVERIFY(toolAction->isEnabled());
+        // Insert has no command.
+        QVERIFY(!child<QAction>(w, "actionInsert")->isEnabled());
+    }
+
     void busyUntilEveryRegisterHasEnded()
     {
         shopWithDepartments(3);
@@ -589,7 +678,7 @@ private slots:
             child<QComboBox>(w, "comboBox_ComNum")->clear();
             click(w, "btn_serial");
             QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("can not open serial: no select serial port.")));
-            QCOMPARE(child<QPushButton>(w, "btn_serial")->text(), QStringLiteral("Open Serial"));
+            QVERIFY(buttonsAnnounceTheirText(w, "Open Serial"));
             QVERIFY(!w.serialLink());
         }
 
@@ -610,7 +699,7 @@ private slots:
             QVERIFY(ecr.waitReady());
             click(w, "btn_serial");
             QVERIFY(w.serialLink() && w.serialLink()->isOpen());
-            QCOMPARE(child<QPushButton>(w, "btn_serial")->text(), QStringLiteral("Close Serial"));
+            QVERIFY(buttonsAnnounceTheirText(w, "Close Serial"));
             QVERIFY(!ports->isEnabled());
             QVERIFY(!child<QPushButton>(w, "pushButton")->isEnabled());
             click(w, "btn_dept");
@@ -628,7 +717,7 @@ private slots:
             // Closing gives the port back.
             click(w, "btn_serial");
             QVERIFY(!w.serialLink());
-            QCOMPARE(child<QPushButton>(w, "btn_serial")->text(), QStringLiteral("Open Serial"));
+            QVERIFY(buttonsAnnounceTheirText(w, "Open Serial"));
             QVERIFY(ports->isEnabled());
         }
 
@@ -637,7 +726,7 @@ private slots:
         QVERIFY(w.serialLink());
         child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
         QVERIFY(!w.serialLink());
-        QCOMPARE(child<QPushButton>(w, "btn_serial")->text(), QStringLiteral("Open Serial"));
+        QVERIFY(buttonsAnnounceTheirText(w, "Open Serial"));
         QVERIFY(ports->isEnabled());
         child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(0);
 
@@ -649,7 +738,7 @@ private slots:
         QCOMPARE(MessageBox::shown().size(), 1);
         QVERIFY(MessageBox::shown().first().startsWith(QStringLiteral("can not open serial: ")));
         QVERIFY(!w.serialLink());
-        QCOMPARE(child<QPushButton>(w, "btn_serial")->text(), QStringLiteral("Open Serial"));
+        QVERIFY(buttonsAnnounceTheirText(w, "Open Serial"));
         QVERIFY(ports->isEnabled());
         click(w, "btn_install");
         QVERIFY(windowIdle(w));

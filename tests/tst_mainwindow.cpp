@@ -208,6 +208,24 @@ private slots:
         }
     }
 
+    void windowsMenuOpensPagesThroughThePermissionCheck()
+    {
+        logIn(2, 0x04); // departments only
+        MainWindow w(nullptr, base(QStringLiteral("windows")));
+        createDatabase(m_dir.filePath(QStringLiteral("windows.db")));
+        w.findChild<QAction*>(QStringLiteral("actionDept"))->trigger();
+        QCOMPARE(w.currentCategory(), 2);
+        QCOMPARE(pages(w)->currentIndex(), 1);
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Dept"));
+        w.findChild<QAction*>(QStringLiteral("actionGroup"))->trigger();
+        QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: No authority.")));
+        QCOMPARE(w.currentCategory(), 2);
+        logIn(1, 0);
+        w.findChild<QAction*>(QStringLiteral("actionGroup"))->trigger();
+        QCOMPARE(w.currentCategory(), 1);
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Group"));
+    }
+
     void secondPermissionByte()
     {
         logIn(2, PermNet | PermSystem);

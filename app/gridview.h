@@ -1,0 +1,58 @@
+#pragma once
+
+#include "records/itemtable.h"
+
+#include <QObject>
+
+#include <functional>
+#include <vector>
+
+class GridModel;
+class QLabel;
+class QTableView;
+class QWidget;
+class RecordCodec;
+
+// How the grid presents a category's table: every column at least as wide as its header
+// and its widest value, spread over the window; tool tips that name the set bits of option
+// cells and show texts cut short; a note on an empty page saying how rows arrive; Enter to
+// start editing; the current cell kept when the same page is filled again. GUI thread only.
+class GridView : public QObject {
+    Q_OBJECT
+public:
+    using CodecSource = std::function<const RecordCodec*()>;
+
+    GridView(QTableView* view, GridModel* model, CodecSource codec, QObject* parent = nullptr);
+
+    // Replaces the grid's rows by `table` (see ItemGrid::fill) and fits the columns. Filled
+    // again with the same category, the grid keeps its current cell where it still exists.
+    void show(const ItemTable& table, ColumnDescription& columns, int category);
+
+    // What an empty page says: how to open a database, or how rows arrive.
+    static QString noDatabaseText();
+    static QString noRowsText();
+    // Brings the note over an empty grid up to date (a database opened or created since).
+    void updateNote();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void fitColumns(int category);
+    void measureColumns();
+    void spreadColumns();
+    int textWidth(const QString& text) const;
+    QString optionTip(const QModelIndex& index) const;
+    QString elidedTip(const QModelIndex& index) const;
+
+    QTableView* m_view;
+    QWidget* m_viewport;
+    GridModel* m_model;
+    CodecSource m_codec;
+    QLabel* m_note;
+    int m_category = -1;
+    // Per column: the width its values need, and whether its texts may be cut short.
+    std::vector<int> m_needed;
+    std::vector<int> m_floor;
+    bool m_spreading = false;
+};
