@@ -16,6 +16,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 
 namespace {
@@ -28,14 +29,14 @@ constexpr int kSpreadRows = 128;
 constexpr int kShortestName = 12;
 
 // Widest form of a kind of cell, measured when a column's sample holds nothing wider.
-const char* widestForm(int cellType, bool optionColumn)
+const char* widestForm(quint8 kind, bool optionColumn)
 {
     if (optionColumn)
         return "00000000";
-    switch (cellType) {
-    case QMetaType::Double:
+    switch (kind & ~KindLocked) {
+    case KindReal:
         return "00000000.00"; // a ten-digit price
-    case QMetaType::LongLong:
+    case KindInt64:
         return "00000000000000"; // a fourteen-digit item code
     default:
         return "";
@@ -80,6 +81,7 @@ void GridView::show(const ItemTable& table, ColumnDescription& columns, int cate
     const int row = was.row();
     const int column = was.column();
     const bool samePage = category == m_category;
+    std::copy(std::begin(columns.kinds), std::end(columns.kinds), std::begin(m_kinds));
     ItemGrid::fill(m_model, table, columns, category);
     m_category = category;
     if (samePage && was.isValid() && row < m_model->rowCount() && column < m_model->columnCount()) {
@@ -147,22 +149,22 @@ void GridView::measureColumns()
     for (int c = 0; c < columns; ++c) {
         int widest = header->sectionSizeHint(c);
         const int headerWidth = widest;
-        int cellType = QMetaType::UnknownType;
         for (const int r : sample) {
             const QModelIndex index = m_model->index(r, c);
-            if (cellType == QMetaType::UnknownType)
-                cellType = index.data(Qt::EditRole).typeId();
             QAbstractItemDelegate* delegate = m_view->itemDelegateForIndex(index);
             widest = std::max(widest, delegate->sizeHint(option, index).width() + gridLine);
         }
         QStringList names;
         const bool optionColumn = codec && codec->optionNames(c, QStringLiteral("00000000"), &names);
-        const QString form = QLatin1String(widestForm(cellType, optionColumn));
+        const quint8 kind = c < kMaxColumns ? m_kinds[c] : 0;
+        const QString form = QLatin1String(widestForm(kind, optionColumn));
         if (!form.isEmpty())
             widest = std::max(widest, textWidth(form));
         m_needed[c] = widest;
         // Free texts (names) may be cut short when room is scarce; their tool tip shows them whole.
-        const bool freeText = cellType == QMetaType::QString && !optionColumn && !(codec && codec->textLimit(c) > 0);
+        const bool number
+            = (kind & ~KindLocked) == KindInt || (kind & ~KindLocked) == KindReal || (kind & ~KindLocked) == KindInt64;
+        const bool freeText = !number && !optionColumn && !(codec && codec->textLimit(c) > 0);
         m_floor[c] = freeText ? std::min(widest, std::max(headerWidth, textWidth(shortestName))) : widest;
     }
 }

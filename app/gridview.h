@@ -51,6 +51,7 @@ private:
     CodecSource m_codec;
     QLabel* m_note;
     int m_category = -1;
+    quint8 m_kinds[kMaxColumns] = {}; // of the columns shown
     // Per column: the width its values need, and whether its texts may be cut short.
     std::vector<int> m_needed;
     std::vector<int> m_floor;

@@ -409,6 +409,9 @@ private slots:
         QVERIFY(note && note->isVisible());
         QCOMPARE(note->text(), GridView::noRowsText());
         QCOMPARE(status(*w), QStringLiteral("Plu"));
+        // Its columns are ready for the codes and prices to come.
+        QVERIFY(grid(*w)->columnWidth(0) >= needed(*w, QStringLiteral("99999999999999")));
+        QVERIFY(grid(*w)->columnWidth(3) >= needed(*w, QStringLiteral("99999999.99")));
         ItemTable received = { textRow({ "5", "TEA", "1", "1.00", "0.00" }) };
         w->rcvData("PLUDATA", &received);
         QVERIFY(!note->isVisible());
