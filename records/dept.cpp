@@ -182,6 +182,11 @@ QByteArray Dept::decodeFields(const char* r, ItemRow* row, int) const
     return name;
 }
 
+QByteArray Dept::storageName(int, const QByteArray&, const QByteArray& record) const
+{
+    return storedField(record, OffName, NameSize);
+}
+
 QStringList Dept::optionMenuEntries(int column) const
 {
     qCDebug(lcRecords) << "option column = " << column;

@@ -18,6 +18,8 @@ public:
 
 protected:
     QByteArray decodeFields(const char* record, ItemRow* row, int index) const override;
+    // The record's name field as stored.
+    QByteArray storageName(int row, const QByteArray& encodedName, const QByteArray& record) const override;
 
 private:
     Dept();

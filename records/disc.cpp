@@ -77,10 +77,10 @@ QByteArray Disc::decodeFields(const char* r, ItemRow* row, int index) const
     return name;
 }
 
-bool Disc::loadTable(ItemTable* table) const
+bool Disc::loadTable(ItemTable* table, QList<QByteArray>* records) const
 {
     qCDebug(lcRecords) << "Disc::data_read";
-    return IndexedRecordCodec::loadTable(table);
+    return IndexedRecordCodec::loadTable(table, records);
 }
 
 QStringList Disc::optionMenuEntries(int column) const

@@ -10,7 +10,7 @@ public:
     static const Disc* instance();
 
     QByteArray encodeRow(const ItemRow& row, QByteArray* record) const override;
-    bool loadTable(ItemTable* table) const override;
+    bool loadTable(ItemTable* table, QList<QByteArray>* records = nullptr) const override;
     QStringList optionMenuEntries(int column) const override;
     QByteArray optionStates(const QString& cell, int column) const override;
     // Works on the menu of discMenuMode: 1 "Options", 2 "Tax".

@@ -139,6 +139,5 @@ QByteArray Plu::storageKey(int, const QByteArray& code) const { return code; }
 
 QByteArray Plu::storageName(int, const QByteArray&, const QByteArray& record) const
 {
-    const char* field = record.constData() + OffName;
-    return QByteArray(field, int(qstrnlen(field, NameSize)));
+    return storedField(record, OffName, NameSize);
 }

@@ -149,33 +149,54 @@ QByteArray RecordCodec::storageName(int, const QByteArray& encodedName, const QB
     return encodedName;
 }
 
-bool RecordCodec::saveTable(const ItemTable& table) const
+bool RecordCodec::saveTable(const ItemTable& table, const QList<QByteArray>& records) const
 {
     qCDebug(lcRecords).nospace() << "rows = " << table.size() << ", colums = " << (table.isEmpty() ? 0 : table.first().size());
     QList<RecordEntry> entries;
     entries.reserve(table.size());
     QByteArray record;
     for (int i = 0; i < table.size(); ++i) {
+        // The row gives the key either way; a kept record also names itself, so that neither
+        // its bytes nor its stored name change.
         const QByteArray name = encodeRow(table.at(i), &record);
-        entries.append(RecordEntry::make(storageKey(i, name), storageName(i, name, record), record.left(storedSize())));
+        const QByteArray kept = i < records.size() ? records.at(i) : QByteArray();
+        if (kept.isEmpty()) {
+            entries.append(RecordEntry::make(storageKey(i, name), storageName(i, name, record), record.left(storedSize())));
+            continue;
+        }
+        // Names are read from a full-size copy: a short stored record is kept short.
+        const QByteArray full = kept.size() >= recordSize() ? kept : kept + QByteArray(recordSize() - kept.size(), 0);
+        entries.append(RecordEntry::make(storageKey(i, name), storageName(i, name, full), kept));
     }
     return saveRecords(QString::fromLatin1(m_category->table), entries);
 }
 
-bool RecordCodec::loadTable(ItemTable* table) const
+bool RecordCodec::loadTable(ItemTable* table, QList<QByteArray>* records) const
 {
     initColumns();
     table->clear();
-    QList<QByteArray> records;
-    if (!loadRecords(QString::fromLatin1(m_category->table), &records))
+    if (records)
+        records->clear();
+    QList<QByteArray> stored;
+    if (!loadRecords(QString::fromLatin1(m_category->table), &stored))
         return false;
-    table->reserve(records.size());
-    for (int i = 0; i < records.size(); ++i) {
+    table->reserve(stored.size());
+    for (int i = 0; i < stored.size(); ++i) {
         ItemRow row;
-        decodeRecord(records.at(i), &row, i + 1);
+        decodeRecord(stored.at(i), &row, i + 1);
         table->append(std::move(row));
     }
+    if (records)
+        *records = stored;
     return true;
+}
+
+QByteArray RecordCodec::storedRecord(const QByteArray& received) const
+{
+    QByteArray record = received.left(storedSize());
+    if (record.size() < storedSize())
+        record.append(QByteArray(storedSize() - record.size(), 0));
+    return record;
 }
 
 QStringList RecordCodec::optionMenuEntries(int) const { return {}; }
@@ -188,9 +209,9 @@ bool RecordCodec::optionNames(int, const QString&, QStringList*) const { return 
 
 QStringList RecordCodec::sendRefusals(const ItemTable&) const { return {}; }
 
-bool RecordCodec::loadShownTable(ItemTable* table) const
+bool RecordCodec::loadShownTable(ItemTable* table, QList<QByteArray>* records) const
 {
-    if (!loadTable(table))
+    if (!loadTable(table, records))
         return false;
     if (table->isEmpty())
         *table = emptyTable();
@@ -213,6 +234,12 @@ QByteArray RecordCodec::cellBytes(const ItemRow& row, int column)
 QString RecordCodec::cellText(const ItemRow& row, int column)
 {
     return column < row.size() ? row.at(column).toString() : QString();
+}
+
+QByteArray RecordCodec::storedField(const QByteArray& record, int offset, int size)
+{
+    const char* field = record.constData() + offset;
+    return QByteArray(field, int(qstrnlen(field, qBound(0, int(record.size()) - offset, size))));
 }
 
 QByteArray RecordCodec::registerBytes(const char* field, int size)
@@ -267,8 +294,7 @@ QByteArray IndexedRecordCodec::storageKey(int, const QByteArray& key) const { re
 
 QByteArray IndexedRecordCodec::storageName(int, const QByteArray&, const QByteArray& record) const
 {
-    const char* field = record.constData() + m_name.offset;
-    return QByteArray(field, int(qstrnlen(field, m_name.size)));
+    return storedField(record, m_name.offset, m_name.size);
 }
 
 QStringList IndexedRecordCodec::optionMenuEntries(int column) const

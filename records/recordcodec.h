@@ -82,14 +82,20 @@ public:
     // to show for categories whose rows carry one (kOwnIndex: the record's own).
     virtual QByteArray decodeRecord(const QByteArray& record, ItemRow* row, int index = kOwnIndex) const;
 
-    // Replaces the category's database table by the rows of `table`. False when nothing
-    // was stored (the database keeps its previous rows).
-    bool saveTable(const ItemTable& table) const;
-    // Publishes the columns and reads the category's table from the database.
-    virtual bool loadTable(ItemTable* table) const;
+    // Replaces the category's database table by the rows of `table`. `records` holds, per
+    // row, the record to keep as it is (a row the operator did not change, as it was loaded
+    // or received); a row without one (empty, or past the list's end) is encoded. False when
+    // nothing was stored (the database keeps its previous rows).
+    bool saveTable(const ItemTable& table, const QList<QByteArray>& records = {}) const;
+    // Publishes the columns and reads the category's table from the database; `records`, when
+    // given, receives each row's stored record.
+    virtual bool loadTable(ItemTable* table, QList<QByteArray>* records = nullptr) const;
     // The rows the category's page shows for its stored table: the stored rows, or the
-    // starting rows of emptyTable() while none are stored. False when it cannot be read.
-    bool loadShownTable(ItemTable* table) const;
+    // starting rows of emptyTable() while none are stored (they have no records). False when
+    // it cannot be read.
+    bool loadShownTable(ItemTable* table, QList<QByteArray>* records = nullptr) const;
+    // The bytes the database keeps of a record received from the register.
+    virtual QByteArray storedRecord(const QByteArray& received) const;
 
     virtual QStringList optionMenuEntries(int column) const;
     virtual QByteArray optionStates(const QString& cell, int column) const;
@@ -122,6 +128,8 @@ protected:
     // Cell text (empty past the row's end); for number and option cells, whose characters
     // are the same in every code page.
     static QString cellText(const ItemRow& row, int column);
+    // Bytes of a record's field up to its first NUL, as stored (no conversion).
+    static QByteArray storedField(const QByteArray& record, int offset, int size);
     // Bytes of a register text field up to its first NUL, after textFromRegister.
     static QByteArray registerBytes(const char* field, int size);
     // Copies at most `size` bytes of `text` into the field and applies textToRegister.

@@ -90,6 +90,11 @@ QByteArray System::decodeRecord(const QByteArray& payload, ItemRow* row, int) co
     return QByteArray();
 }
 
+QByteArray System::storedRecord(const QByteArray& payload) const
+{
+    return payload.size() == kRecordSize + 2 ? payload.mid(2) : QByteArray();
+}
+
 QByteArray System::decodeFields(const char* record, ItemRow* row, int) const
 {
     row->clear();

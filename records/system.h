@@ -24,6 +24,8 @@ public:
     // A 66-byte payload (the record after two leading bytes) replaces the current record and
     // gives a row of 64 one-byte cells; any other length is ignored.
     QByteArray decodeRecord(const QByteArray& payload, ItemRow* row, int index = kOwnIndex) const override;
+    // The record of such a payload; empty for any other length.
+    QByteArray storedRecord(const QByteArray& payload) const override;
 
     static bool loadSystemRecord();
     static bool saveSystemRecord();
