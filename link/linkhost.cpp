@@ -7,6 +7,11 @@ int LinkHost::takeReached()
     return reached;
 }
 
+void LinkHost::rcvRecords(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>*)
+{
+    rcvData(datatype, datas);
+}
+
 void LinkHost::transferStarted()
 {
     ++m_running;

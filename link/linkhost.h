@@ -34,6 +34,10 @@ public slots:
     virtual void ackData(QByteArray word) = 0;
     // A downloaded table; `datas` is valid only during the call.
     virtual void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) = 0;
+    // The same with the records of its rows as the database keeps them (one per row, valid
+    // only during the call). A host that stores what it received takes this one; by default
+    // the rows go to rcvData().
+    virtual void rcvRecords(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records);
     // A register connected (TCP) from `ipstr`, and a connection that ended, by the
     // connection's own number (see ServerThread::connection()).
     virtual void showConnection(QString ipstr) { Q_UNUSED(ipstr); }

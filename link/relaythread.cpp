@@ -21,7 +21,7 @@ void RelayThread::connectHost(LinkHost* host)
     connect(host, &LinkHost::signal_MsendData, this, &RelayThread::sendData);
     connect(host, &LinkHost::signal_MrcvData, this, &RelayThread::rcvDataType);
     connect(this, &RelayThread::signal_ackData, host, &LinkHost::ackData);
-    connect(this, &RelayThread::signal_rcvData, host, &LinkHost::rcvData);
+    connect(this, &RelayThread::signal_rcvData, host, &LinkHost::rcvRecords);
     connect(this, &RelayThread::signal_transferStarted, host, &LinkHost::transferStarted);
     connect(this, &RelayThread::signal_transferEnded, host, &LinkHost::transferEnded);
 }
@@ -51,11 +51,11 @@ void RelayThread::rcvDataType(QByteArray datatype)
     emit signal_rcvDataType(datatype);
 }
 
-void RelayThread::rcvData(QByteArray datatype, SharedTable datas)
+void RelayThread::rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records)
 {
     ItemTable rows = datas ? *datas : ItemTable();
     qCDebug(lcLink).noquote() << m_traceName << "rcvData";
-    emit signal_rcvData(datatype, &rows);
+    emit signal_rcvData(datatype, &rows, &records);
 }
 
 void RelayThread::ackData(QByteArray datatype) { emit signal_ackData(datatype); }

@@ -21,7 +21,7 @@ public:
 
 signals:
     void signal_sendData(QByteArray datatype, SharedTable datas);
-    void signal_rcvData(QByteArray datatype, QList<QList<QVariant>>* datas);
+    void signal_rcvData(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records);
     void signal_rcvDataType(QByteArray datatype);
     void signal_ackData(QByteArray datatype);
     // This link took a request (emitted while the request is being emitted) ...
@@ -32,7 +32,7 @@ signals:
 public slots:
     void sendData(QByteArray datatype, QList<QList<QVariant>>* datas);
     void rcvDataType(QByteArray datatype);
-    void rcvData(QByteArray datatype, SharedTable datas);
+    void rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);
     void ackData(QByteArray datatype);
     // The port object has returned from a transfer.
     void transferEnded();

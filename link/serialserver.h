@@ -28,7 +28,7 @@ public:
     bool openPort(const QString& portName);
 
 signals:
-    void signal_rcvData(QByteArray datatype, SharedTable datas);
+    void signal_rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);
     void signal_ackData(QByteArray datatype);
     // sendData() or rcvData() has returned.
     void signal_transferEnded();

@@ -33,7 +33,7 @@ public:
     explicit MySocket(int socketDescriptor, QObject* parent = nullptr);
 
 signals:
-    void signal_rcvData(QByteArray datatype, SharedTable datas);
+    void signal_rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);
     void signal_ackData(QByteArray datatype);
     // sendData() or rcvData() has returned.
     void signal_transferEnded();

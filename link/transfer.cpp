@@ -212,6 +212,7 @@ void TransferEngine::rcvData(const QByteArray& datatype)
     writeFrame(request);
 
     m_received.clear();
+    m_receivedRecords.clear();
     QByteArray buffer;
     int frames = 0;
     int pluFrames = 0;
@@ -259,7 +260,7 @@ void TransferEngine::rcvData(const QByteArray& datatype)
         if (control & 0x02) {
             qCDebug(lcLink) << "rcv end";
             if (!m_received.isEmpty())
-                m_rows(datatype, m_received);
+                m_rows(datatype, m_received, m_receivedRecords);
             m_words("DOWNLOAD END");
             writeFrame(QByteArray(1, kAck));
             return;
@@ -278,8 +279,10 @@ void TransferEngine::rcvData(const QByteArray& datatype)
             const QByteArray payload = category->number == CategorySysParm ? buffer : buffer.left(length);
             ItemRow row;
             QByteArray status = QByteArrayLiteral("DOWNLOAD ");
-            status += category->codec()->decodeRecord(payload, &row);
+            const RecordCodec* codec = category->codec();
+            status += codec->decodeRecord(payload, &row);
             m_received.append(row);
+            m_receivedRecords.append(codec->storedRecord(payload));
             if (m_traits.countsPluDownloads && category->number == CategoryPlu)
                 status = QByteArrayLiteral("DOWNLOAD ") + QByteArray::number(++pluFrames);
             m_words(status);

@@ -27,7 +27,10 @@ struct CarrierTraits {
 class TransferEngine {
 public:
     using WordSink = std::function<void(const QByteArray& word)>;
-    using RowsSink = std::function<void(const QByteArray& datatype, const ItemTable& rows)>;
+    // The rows of a download and, one per row, the record each was decoded from as the
+    // database keeps it (RecordCodec::storedRecord).
+    using RowsSink
+        = std::function<void(const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>& records)>;
     using Flush = std::function<void()>;
     using Ended = std::function<void()>;
 
@@ -66,6 +69,7 @@ private:
     RowsSink m_rows;
     Ended m_ended;
     ItemTable m_received; // rows of the download in progress, one list per port
+    QList<QByteArray> m_receivedRecords; // their records
     bool m_running = false;
     QByteArray m_pendingHead; // the first bytes that arrived outside a transfer
     qint64 m_pendingCount = 0; // how many arrived in all
@@ -82,8 +86,8 @@ template <class Port> TransferEngine portEngine(Port* port, const CarrierTraits&
 {
     return TransferEngine(
         port, traits, [port] { port->flush(); }, [port](const QByteArray& word) { emit port->signal_ackData(word); },
-        [port](const QByteArray& datatype, const ItemTable& rows) {
-            emit port->signal_rcvData(datatype, SharedTable(new ItemTable(rows)));
+        [port](const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>& records) {
+            emit port->signal_rcvData(datatype, SharedTable(new ItemTable(rows)), records);
         },
         [port] { emit port->signal_transferEnded(); });
 }

@@ -1,5 +1,10 @@
 #include "cliharness.h"
+#include "hostilerecords.h"
 #include "linkharness.h"
+#include "records/categories.h"
+#include "records/recordcodec.h"
+#include "records/translation.h"
+#include "users/language.h"
 #include "users/usrdb.h"
 
 #include <QFile>
@@ -121,6 +126,44 @@ private slots:
         QCOMPARE(piped.status, 0);
         QCOMPARE(piped.out, exported.out);
         QVERIFY2(piped.err.contains("127.0.0.1 END"), piped.err.constData());
+    }
+
+    void downloadIntoADatabaseKeepsTheRegistersRecords_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        // The TCP carrier does not decode extended header lines.
+        for (const Category* c = categoriesBegin(); c != categoriesEnd(); ++c)
+            if (c->codec && c->number != CategorySysParm && c->number != CategoryExtHeader)
+                QTest::newRow(c->typeName) << QByteArray(c->typeName);
+    }
+
+    // Names cut in the middle of a character and bytes no column covers reach the database
+    // as the register holds them.
+    void downloadIntoADatabaseKeepsTheRegistersRecords()
+    {
+        QFETCH(QByteArray, type);
+        const RecordCodec* codec = codecForType(type);
+        const QString table = QString::fromLatin1(codec->category().table);
+        QList<QByteArray> records = hostileRecords(codec, English, false, 2) + hostileRecords(codec, English, true, 2);
+        // The register keeps one PLU per item code.
+        if (type == "PLUDATA")
+            for (int i = 0; i < 2; ++i)
+                translation::unitsToBcd(records[i].data(), 7, i + 1);
+        const QString memory = fresh(QStringLiteral("-register.db"));
+        const QString copy = fresh(QStringLiteral(".db"));
+        QCOMPARE(m_cli->run(asAdmin({ "new-db", memory })).status, 0);
+        QCOMPARE(m_cli->run(asAdmin({ "new-db", copy })).status, 0);
+        QVERIFY(writeStoredRecords(memory, table, records));
+
+        const CliProgram::Result downloaded = overTcp(
+            QStringList { "download", "--type", QString::fromLatin1(type), "--db", copy } + tcp(), { { "--db", memory } });
+        QCOMPARE(downloaded.status, 0);
+        // The register keeps its PLUs in code order.
+        QList<QByteArray> received = storedData(copy, table);
+        QList<QByteArray> expected = records;
+        std::sort(received.begin(), received.end());
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(received, expected);
     }
 
     // One request reaches both registers; each reports every row and its end.

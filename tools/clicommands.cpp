@@ -508,7 +508,8 @@ int download(CommandContext& context)
 
     const RecordCodec* codec = codecForCategory(category);
     const ItemTable rows = gridTexts(received, codec, category);
-    if (!received.isEmpty() && !db.isEmpty() && !codec->saveTable(rows)) {
+    // The rows are stored as the register sent them, byte for byte.
+    if (!received.isEmpty() && !db.isEmpty() && !codec->saveTable(rows, receiver.receivedRecords().value(0))) {
         tableProblem(db, codec, "not saved, the database keeps its previous rows");
         return Cli::ExitFileError;
     }

@@ -179,6 +179,15 @@ QList<ItemTable> CliLink::received() const
     return tables;
 }
 
+QList<QList<QByteArray>> CliLink::receivedRecords() const
+{
+    QList<QList<QByteArray>> tables;
+    for (const Register& entry : m_registers)
+        if (!entry.rows.isEmpty())
+            tables.append(entry.records);
+    return tables;
+}
+
 CliLink::Register& CliLink::registerOf(QObject* relay)
 {
     if (m_options.serial && !m_registers.isEmpty())
@@ -212,10 +221,15 @@ void CliLink::ackData(QByteArray word)
     drawProgress();
 }
 
-void CliLink::rcvData(QByteArray, QList<QList<QVariant>>* datas)
+void CliLink::rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) { rcvRecords(datatype, datas, nullptr); }
+
+void CliLink::rcvRecords(QByteArray, QList<QList<QVariant>>* datas, QList<QByteArray>* records)
 {
-    if (datas)
-        registerOf(sender()).rows = *datas;
+    if (!datas)
+        return;
+    Register& entry = registerOf(sender());
+    entry.rows = *datas;
+    entry.records = records ? *records : QList<QByteArray>();
 }
 
 void CliLink::showConnection(QString ipstr)

@@ -51,9 +51,12 @@ public:
     void setWordsToStderr(bool on) { m_wordsToStderr = on; }
     // The rows downloaded, one table per register that sent any, in connection order.
     QList<ItemTable> received() const;
+    // The records of those rows as the database keeps them, table by table.
+    QList<QList<QByteArray>> receivedRecords() const;
 
     void ackData(QByteArray word) override;
     void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) override;
+    void rcvRecords(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records) override;
     void showConnection(QString ipstr) override;
     void showDisconnection(int connection) override;
 
@@ -66,6 +69,7 @@ private:
         int rowsDone = 0;
         bool ended = false; // its last word was END
         ItemTable rows;
+        QList<QByteArray> records;
     };
     Register& registerOf(QObject* relay);
     int connectedCount() const;
