@@ -75,14 +75,14 @@ QString GridView::noRowsText()
     return QStringLiteral("No rows yet: download from the register or import a file");
 }
 
-void GridView::show(const ItemTable& table, ColumnDescription& columns, int category)
+void GridView::show(const ItemTable& table, ColumnDescription& columns, int category, const QList<QByteArray>& records)
 {
     const QModelIndex was = m_view->currentIndex();
     const int row = was.row();
     const int column = was.column();
     const bool samePage = category == m_category;
     std::copy(std::begin(columns.kinds), std::end(columns.kinds), std::begin(m_kinds));
-    ItemGrid::fill(m_model, table, columns, category);
+    ItemGrid::fill(m_model, table, columns, category, records);
     m_category = category;
     if (samePage && was.isValid() && row < m_model->rowCount() && column < m_model->columnCount()) {
         // The current cell only: a selection would make the item commands send its row.

@@ -24,9 +24,10 @@ public:
 
     GridView(QTableView* view, GridModel* model, CodecSource codec, QObject* parent = nullptr);
 
-    // Replaces the grid's rows by `table` (see ItemGrid::fill) and fits the columns. Filled
-    // again with the same category, the grid keeps its current cell where it still exists.
-    void show(const ItemTable& table, ColumnDescription& columns, int category);
+    // Replaces the grid's rows by `table` with their `records` (see ItemGrid::fill) and fits
+    // the columns. Filled again with the same category, the grid keeps its current cell where
+    // it still exists.
+    void show(const ItemTable& table, ColumnDescription& columns, int category, const QList<QByteArray>& records = {});
 
     // What an empty page says: how to open a database, or how rows arrive.
     static QString noDatabaseText();

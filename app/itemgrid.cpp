@@ -25,6 +25,18 @@ GridModel::GridModel(QObject* parent)
     : QStandardItemModel(parent)
 {
     setItemPrototype(new GridItem);
+    // A changed value (typed, chosen from a menu, pasted) makes its row one to encode; other
+    // roles (marks, tips, the record itself) change nothing of what is stored.
+    connect(this, &QAbstractItemModel::dataChanged, this,
+        [this](const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) {
+            if (!roles.isEmpty() && !roles.contains(Qt::EditRole) && !roles.contains(Qt::DisplayRole))
+                return;
+            for (int r = topLeft.row(); r <= bottomRight.row(); ++r) {
+                QStandardItem* first = item(r, 0);
+                if (first && first->data(kRecordRole).isValid())
+                    first->setData(QVariant(), kRecordRole);
+            }
+        });
 }
 
 void GridModel::addToolTipSource(ToolTipSource source)
@@ -161,7 +173,8 @@ ItemRow textRow(const QStandardItemModel* model, int row, int columns)
 
 } // namespace
 
-void fill(GridModel* model, const ItemTable& table, ColumnDescription& columns, int category)
+void fill(GridModel* model, const ItemTable& table, ColumnDescription& columns, int category,
+    const QList<QByteArray>& records)
 {
     const int rows = table.size();
     const int cols = rows ? table.first().size() : 0;
@@ -210,24 +223,38 @@ void fill(GridModel* model, const ItemTable& table, ColumnDescription& columns, 
                 item->setData(gridCellAt(table, i, c, columns.kinds, category), Qt::EditRole);
                 items.append(item);
             }
+            if (cols > 0 && i < records.size() && !records.at(i).isEmpty())
+                items.first()->setData(records.at(i), GridModel::kRecordRole);
             model->appendRow(items);
         }
     });
 }
 
-ItemTable collect(const QStandardItemModel* model, int category, bool includeHeader)
+ItemTable collect(const QStandardItemModel* model, int category, bool includeHeader, QList<QByteArray>* records)
 {
     const int rows = model->rowCount();
     const int cols = model->columnCount();
     ItemTable table;
     table.reserve(rows + 1);
+    if (records) {
+        records->clear();
+        records->reserve(rows + 1);
+    }
     if (includeHeader) {
         const ItemRow header = categoryHeaderRow(category);
-        if (!header.isEmpty())
+        if (!header.isEmpty()) {
             table.append(header);
+            if (records)
+                records->append(QByteArray());
+        }
     }
-    for (int r = 0; r < rows; ++r)
+    for (int r = 0; r < rows; ++r) {
         table.append(textRow(model, r, cols));
+        if (records) {
+            const QStandardItem* first = model->item(r, 0);
+            records->append(first ? first->data(GridModel::kRecordRole).toByteArray() : QByteArray());
+        }
+    }
     return table;
 }
 

@@ -34,11 +34,14 @@ protected:
 };
 
 // The grid's model: a standard item model that can take a whole table in one reset, so
-// that views see one change instead of 100,000 row insertions or removals.
+// that views see one change instead of 100,000 row insertions or removals. The first item of
+// a row that came from the database or the register holds the row's record (kRecordRole)
+// until any cell of the row is changed; such a row is saved as that record, byte for byte.
 class GridModel : public QStandardItemModel {
 public:
     // A line of a cell's tool tip, or an empty text; asked only when the tip is shown.
     using ToolTipSource = std::function<QString(const QModelIndex&)>;
+    static constexpr int kRecordRole = Qt::UserRole + 40;
 
     explicit GridModel(QObject* parent = nullptr);
     // Tool tips are composed here and nowhere else: the cell's own tool tip, then the text
@@ -71,11 +74,15 @@ public:
 namespace ItemGrid {
 
 // Replaces the model's rows by `table`, typed and locked by the column kinds; takes (and
-// empties) the published header list.
-void fill(GridModel* model, const ItemTable& table, ColumnDescription& columns, int category);
+// empties) the published header list. Row i keeps `records`[i] when there is one.
+void fill(GridModel* model, const ItemTable& table, ColumnDescription& columns, int category,
+    const QList<QByteArray>& records = {});
 
-// The model's rows as texts, optionally preceded by the category's header row.
-ItemTable collect(const QStandardItemModel* model, int category, bool includeHeader);
+// The model's rows as texts, optionally preceded by the category's header row. `records`,
+// when given, receives the record each row keeps (empty for the header row and for rows
+// without one), for RecordCodec::saveTable.
+ItemTable collect(const QStandardItemModel* model, int category, bool includeHeader,
+    QList<QByteArray>* records = nullptr);
 
 // A copy of the whole row of every selected cell, in selection order (a row with several
 // selected cells comes once per cell).

@@ -40,6 +40,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QMenu>
+#include <QSpinBox>
 #include <QStandardItemModel>
 
 #include <cstring>
@@ -82,6 +83,10 @@ public:
     }
     void ackData(QByteArray word) override { m_window->ackData(word); }
     void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) override { m_window->rcvData(datatype, datas); }
+    void rcvRecords(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records) override
+    {
+        m_window->rcvRecords(datatype, datas, records);
+    }
     void showConnection(QString ipstr) override { m_window->showConnection(ipstr); }
     void showDisconnection(int connection) override { m_window->showDisconnection(connection); }
 
@@ -95,6 +100,12 @@ const CategoryPage* pageOf(int category)
         if (page.number == category)
             return &page;
     return nullptr;
+}
+
+// What a spin box of the system page shows for a record value, which may lie outside its range.
+int shownValue(const QSpinBox* box, qint64 value)
+{
+    return int(qBound(qint64(box->minimum()), value, qint64(box->maximum())));
 }
 
 // Lines that each transfer log keeps; older ones are dropped.
@@ -404,10 +415,11 @@ void MainWindow::refreshTable()
     // brings the category's columns, and an empty one shows the category's starting rows
     // (they are stored only when saved).
     ItemTable table;
+    QList<QByteArray> records;
     const RecordCodec* codec = codecForCategory(m_currentCategory);
     if (codec && m_currentCategory != CategorySysParm)
-        codec->loadShownTable(&table);
-    fillTable(table);
+        codec->loadShownTable(&table, &records);
+    fillTable(table, records);
     showDatabaseState();
 }
 
@@ -421,9 +433,9 @@ void MainWindow::showDatabaseState()
         statusBar()->showMessage(QString::fromLatin1(page->statusText));
 }
 
-void MainWindow::fillTable(const ItemTable& table)
+void MainWindow::fillTable(const ItemTable& table, const QList<QByteArray>& records)
 {
-    m_gridView->show(table, currentColumns(), m_currentCategory);
+    m_gridView->show(table, currentColumns(), m_currentCategory, records);
 }
 
 void MainWindow::copyCells()
@@ -630,7 +642,10 @@ void MainWindow::on_actionSave_triggered()
     const RecordCodec* codec = codecForCategory(m_currentCategory);
     if (!codec)
         return;
-    if (!codec->saveTable(ItemGrid::collect(m_model, m_currentCategory, m_includeHeader)))
+    // Rows the operator did not change go back as the records they came from.
+    QList<QByteArray> records;
+    const ItemTable rows = ItemGrid::collect(m_model, m_currentCategory, m_includeHeader, &records);
+    if (!codec->saveTable(rows, records))
         refuseSave();
 }
 
@@ -654,10 +669,10 @@ void MainWindow::on_btn_openfile_clicked()
 
 void MainWindow::fillSystemPage()
 {
-    ui->sb_ecrno->setValue(System::ecrNo());
-    ui->sb_ideltime->setValue(System::idleTime());
-    ui->sb_amountmax->setValue(int(System::amountMax()));
-    ui->sb_printdensity->setValue(System::printDensity());
+    ui->sb_ecrno->setValue(shownValue(ui->sb_ecrno, System::ecrNo()));
+    ui->sb_ideltime->setValue(shownValue(ui->sb_ideltime, System::idleTime()));
+    ui->sb_amountmax->setValue(shownValue(ui->sb_amountmax, System::amountMax()));
+    ui->sb_printdensity->setValue(shownValue(ui->sb_printdensity, System::printDensity()));
     ui->cb_buzzer->setChecked(System::buzzer());
     ui->cb_operobl->setChecked(System::operObl());
     ui->cb_clerkpwd->setChecked(System::clerkPwd());
@@ -674,10 +689,16 @@ void MainWindow::fillSystemPage()
 
 void MainWindow::readSystemPage()
 {
-    System::setEcrNo(ui->sb_ecrno->value());
-    System::setIdleTime(ui->sb_ideltime->value());
-    System::setAmountMax(quint32(ui->sb_amountmax->value()));
-    System::setPrintDensity(ui->sb_printdensity->value());
+    // A number the operator left as shown keeps the record's own value, which may lie outside
+    // what its box shows (an idle time of 150): the check boxes give their bits back as they were.
+    if (ui->sb_ecrno->value() != shownValue(ui->sb_ecrno, System::ecrNo()))
+        System::setEcrNo(ui->sb_ecrno->value());
+    if (ui->sb_ideltime->value() != shownValue(ui->sb_ideltime, System::idleTime()))
+        System::setIdleTime(ui->sb_ideltime->value());
+    if (ui->sb_amountmax->value() != shownValue(ui->sb_amountmax, System::amountMax()))
+        System::setAmountMax(quint32(ui->sb_amountmax->value()));
+    if (ui->sb_printdensity->value() != shownValue(ui->sb_printdensity, System::printDensity()))
+        System::setPrintDensity(ui->sb_printdensity->value());
     System::setBuzzer(ui->cb_buzzer->isChecked());
     System::setOperObl(ui->cb_operobl->isChecked());
     System::setClerkPwd(ui->cb_clerkpwd->isChecked());
@@ -952,7 +973,9 @@ void MainWindow::ackData(QByteArray word)
         m_monitor->addProgress(line.text);
 }
 
-void MainWindow::rcvData(QByteArray datatype, QList<QList<QVariant>>* datas)
+void MainWindow::rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) { rcvRecords(datatype, datas, nullptr); }
+
+void MainWindow::rcvRecords(QByteArray datatype, QList<QList<QVariant>>* datas, const QList<QByteArray>* records)
 {
     qCDebug(lcApp) << ">>>>>>rcv Data";
     if (!datas)
@@ -968,7 +991,10 @@ void MainWindow::rcvData(QByteArray datatype, QList<QList<QVariant>>* datas)
                 break;
             }
         }
-        fillTable(*datas);
+        // Records are kept only for rows of the page's own category, which its save stores.
+        const Category* category = categoryByType(datatype);
+        const bool own = records && category && category->number == m_currentCategory;
+        fillTable(*datas, own ? *records : QList<QByteArray>());
     } else if (page == PageSystem && datatype == "SYSPARMDATA") {
         if (!datas->isEmpty() && datas->first().size() == 64)
             fillSystemPage();

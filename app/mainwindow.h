@@ -67,6 +67,9 @@ signals:
 public slots:
     void ackData(QByteArray word);
     void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas);
+    // rcvData with the records the rows were decoded from, which the grid keeps so that rows
+    // saved unchanged hold exactly what the register sent. `records` may be null.
+    void rcvRecords(QByteArray datatype, QList<QList<QVariant>>* datas, const QList<QByteArray>* records);
     void SelectedItem(QTreeWidgetItem* item, int column);
     void view_sort(int column);
     void showConnection(QString ipstr);
@@ -116,7 +119,7 @@ private:
     void refuseAuthority();
     void openCategory(int category);
     void refreshTable();
-    void fillTable(const ItemTable& table);
+    void fillTable(const ItemTable& table, const QList<QByteArray>& records = {});
     void showDatabaseState();
     void connectActions();
     void copyCells();
