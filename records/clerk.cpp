@@ -18,8 +18,9 @@ const OptionSet Clerk::kOptionsSet
 
 Clerk::Clerk()
     : IndexedRecordCodec("CLERKDATA",
-        { { "Indx", KindInt | KindLocked }, { "Name", KindText }, { "Passwd", KindText },
-            { "Options", KindText | KindLocked } },
+        { { "Indx", KindInt | KindLocked, FieldFit::unheld() }, { "Name", KindText, FieldFit::text(NameSize) },
+            { "Passwd", KindText, FieldFit::amount(2 * PasswdSize, 0) },
+            { "Options", KindText | KindLocked, FieldFit::bits() } },
         { OffName, NameSize, false }, { Options, &kOptionsSet })
 {
 }

@@ -79,9 +79,11 @@ const OptionSet Dept::kOptionsSet = { 0x07,
 
 Dept::Dept()
     : RecordCodec("DEPTDATA",
-        { { "Indx", KindInt | KindLocked }, { "Name", KindText }, { "Group", KindInt },
-            { "Print", KindText | KindLocked }, { "Options", KindText | KindLocked }, { "Tax", KindInt },
-            { "Price", KindReal }, { "PriceMax", KindReal }, { "Kp", 0x00 } })
+        { { "Indx", KindInt | KindLocked, FieldFit::whole(0, 255) }, { "Name", KindText, FieldFit::text(NameSize) },
+            { "Group", KindInt, FieldFit::whole(1, 256) }, { "Print", KindText | KindLocked, FieldFit::bits() },
+            { "Options", KindText | KindLocked, FieldFit::bits() }, { "Tax", KindInt, FieldFit::whole(0, 6) },
+            { "Price", KindReal, FieldFit::amount(2 * PriceSize, 2) },
+            { "PriceMax", KindReal, FieldFit::amount(2 * PriceSize, 2) }, { "Kp", 0x00, FieldFit::digitSet(1, 8) } })
 {
 }
 

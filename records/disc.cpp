@@ -38,9 +38,11 @@ const OptionSet Disc::kOptionsMenu
 
 Disc::Disc()
     : IndexedRecordCodec("DISCDATA",
-        { { "Indx", KindInt | KindLocked }, { "Name", KindText }, { "Fixed", KindReal }, { "Max", KindReal },
-            { "Tax", KindText | KindLocked }, { "Print", KindText | KindLocked },
-            { "Options", KindText | KindLocked } },
+        { { "Indx", KindInt | KindLocked, FieldFit::unheld() }, { "Name", KindText, FieldFit::text(NameSize) },
+            { "Fixed", KindReal, FieldFit::amount(2 * FixedSize, 2) },
+            { "Max", KindReal, FieldFit::amount(2 * MaxSize, 2) }, { "Tax", KindText | KindLocked, FieldFit::bits() },
+            { "Print", KindText | KindLocked, FieldFit::bits() },
+            { "Options", KindText | KindLocked, FieldFit::bits() } },
         { OffName, NameSize, true })
 {
 }

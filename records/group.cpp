@@ -25,7 +25,9 @@ quint16 maximumOf(const QString& cell)
 } // namespace
 
 Group::Group()
-    : IndexedRecordCodec("GROUPDATA", { { "Indx", KindInt | KindLocked }, { "Name", KindText }, { "Max", KindReal } },
+    : IndexedRecordCodec("GROUPDATA",
+        { { "Indx", KindInt | KindLocked, FieldFit::unheld() }, { "Name", KindText, FieldFit::text(NameSize) },
+            { "Max", KindReal, FieldFit::whole(0, 0xFFFF) } },
         { OffName, NameSize, true })
 {
 }

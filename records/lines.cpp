@@ -33,7 +33,9 @@ bool lineNumber(const ItemRow& row, qint64* number)
 } // namespace
 
 LineCodec::LineCodec(const LineBlock& block)
-    : RecordCodec(block.typeName, { { "Indx", KindInt | KindLocked }, { block.textHeader, KindText } })
+    : RecordCodec(block.typeName,
+        { { "Indx", KindInt | KindLocked, FieldFit::whole(1, kLines) },
+            { block.textHeader, KindText, FieldFit::text(block.longestText) } })
     , m_block(block)
 {
 }

@@ -157,11 +157,17 @@ const OptionSet NetParm::kOptionSet = { 0x07, { "NETENABLE", "DHCPENABLE", "MINI
 
 NetParm::NetParm()
     : RecordCodec("NETPARMDATA",
-        { { "Indx", KindInt | KindLocked }, { "Option", KindText | KindLocked }, { "IPAddress", KindText },
-            { "ClientPort", KindInt }, { "ServerIP", KindText }, { "ServerPort", KindInt }, { "GateWay", KindText },
-            { "IPMask", KindText }, { "PrimaryDNS", KindText }, { "SecondDNS", KindText }, { "ServerURL", KindText },
-            { "APN", KindText }, { "UserName", KindText }, { "Password", KindText }, { "PersonalCode", KindText },
-            { "SecurityCode", KindText } })
+        { { "Indx", KindInt | KindLocked, FieldFit::unheld() }, { "Option", KindText | KindLocked, FieldFit::bits() },
+            { "IPAddress", KindText, FieldFit::address() }, { "ClientPort", KindInt, FieldFit::whole(0, 0xFFFF) },
+            { "ServerIP", KindText, FieldFit::address() }, { "ServerPort", KindInt, FieldFit::whole(0, 0xFFFF) },
+            { "GateWay", KindText, FieldFit::address() }, { "IPMask", KindText, FieldFit::address() },
+            { "PrimaryDNS", KindText, FieldFit::address() }, { "SecondDNS", KindText, FieldFit::address() },
+            { "ServerURL", KindText, FieldFit::text(kLayout[ServerURL].limit) },
+            { "APN", KindText, FieldFit::text(kLayout[APN].limit) },
+            { "UserName", KindText, FieldFit::text(kLayout[UserName].limit) },
+            { "Password", KindText, FieldFit::text(kLayout[Password].limit) },
+            { "PersonalCode", KindText, FieldFit::text(kLayout[PersonalCode].limit) },
+            { "SecurityCode", KindText, FieldFit::key() } })
 {
 }
 
@@ -234,6 +240,12 @@ QByteArray NetParm::encodeRow(const ItemRow& row, QByteArray* record) const
 QByteArray NetParm::decodeFields(const char* record, ItemRow* row, int index) const
 {
     current().set(QByteArray(record, kRecordSize));
+    rowFrom(record, index == kOwnIndex ? 1 : index, row);
+    return QByteArrayLiteral("netparm");
+}
+
+QByteArray NetParm::readFields(const char* record, ItemRow* row, int index) const
+{
     rowFrom(record, index == kOwnIndex ? 1 : index, row);
     return QByteArrayLiteral("netparm");
 }

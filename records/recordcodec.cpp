@@ -132,14 +132,34 @@ void RecordCodec::initColumns() const
         description.kinds[i] = m_columns[i].kind;
 }
 
-QByteArray RecordCodec::decodeRecord(const QByteArray& record, ItemRow* row, int index) const
+namespace {
+
+// Runs `decode` on `record`, or on a zero-filled copy of full size when it is shorter.
+template <class Decode> QByteArray onFullRecord(const QByteArray& record, int size, Decode decode)
 {
-    if (record.size() >= recordSize())
-        return decodeFields(record.constData(), row, index);
+    if (record.size() >= size)
+        return decode(record.constData());
     // Every record fits the one length byte of a frame, so 256 bytes hold any of them.
     char full[256] = {};
-    std::memcpy(full, record.constData(), qMin<int>(record.size(), recordSize()));
-    return decodeFields(full, row, index);
+    std::memcpy(full, record.constData(), qMin<int>(record.size(), size));
+    return decode(full);
+}
+
+} // namespace
+
+QByteArray RecordCodec::decodeRecord(const QByteArray& record, ItemRow* row, int index) const
+{
+    return onFullRecord(record, recordSize(), [&](const char* r) { return decodeFields(r, row, index); });
+}
+
+QByteArray RecordCodec::readRecord(const QByteArray& record, ItemRow* row, int index) const
+{
+    return onFullRecord(record, recordSize(), [&](const char* r) { return readFields(r, row, index); });
+}
+
+QByteArray RecordCodec::readFields(const char* record, ItemRow* row, int index) const
+{
+    return decodeFields(record, row, index);
 }
 
 QByteArray RecordCodec::storageKey(int row, const QByteArray&) const { return QByteArray::number(row + 1); }

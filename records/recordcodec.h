@@ -44,6 +44,48 @@ int optionDigit(const QString& cell, int bit);
 // The bits whose digit is 1 in an option cell read as a decimal number.
 quint8 optionCellBits(const QString& cell);
 
+// What a column's record field takes. Whether a cell reaches the register unchanged is
+// decided by encoding its row and decoding the record; these facts say how the cell and
+// what came back are compared, and why a cell does not fit.
+struct FieldFit {
+    enum Kind : quint8 {
+        ByKind, // from the column kind: text, whole number, amount with two decimals, option bits
+        Unheld, // not in the record (an index that the register gives itself)
+        Text, // text of at most `size` bytes in the display language's code page
+        Amount, // packed decimal of `size` digits, the last `decimals` of them after the point
+        Whole, // whole number from `low` to `high`
+        Bits, // option bit string, eight characters '0' or '1'
+        DigitSet, // digits from `low` to `high`, each once, in any order
+        Address, // IPv4 address: four numbers from 0 to 255 joined by dots
+        Key, // 64 upper-case hexadecimal digits, or empty
+    };
+    Kind kind = ByKind;
+    int size = 0;
+    int decimals = 0;
+    int low = 0;
+    int high = 0;
+
+    static constexpr FieldFit unheld() { return { Unheld }; }
+    static constexpr FieldFit text(int bytes) { return { Text, bytes }; }
+    static constexpr FieldFit amount(int digits, int decimals) { return { Amount, digits, decimals }; }
+    static constexpr FieldFit whole(int low, int high) { return { Whole, 0, 0, low, high }; }
+    static constexpr FieldFit bits() { return { Bits }; }
+    static constexpr FieldFit digitSet(int low, int high) { return { DigitSet, 0, 0, low, high }; }
+    static constexpr FieldFit address() { return { Address }; }
+    static constexpr FieldFit key() { return { Key }; }
+};
+
+// A cell that the register would not hold as shown.
+struct CellFit {
+    int row; // from 0
+    int column;
+    QString reason; // why, ending in what the register keeps: "27 bytes in windows-1253; the register keeps 25"
+    QString held; // the cell as the register would hold it
+
+    // The reason and what the register holds: "...; the register keeps 25: ΚΑΦΕΣ ..."
+    QString message() const;
+};
+
 // Menu modes set by the main window before it opens a department or discount menu.
 extern quint8 deptMenuMode; // 1 "Options" menu, 2 "Print" menu
 extern quint8 discMenuMode; // 1 "Options" menu, 2 "Tax" menu
@@ -56,6 +98,7 @@ public:
     struct Column {
         const char* header;
         quint8 kind;
+        FieldFit fit = {};
     };
 
     // Marks a record received from the register: the index shown is the record's own.
@@ -116,9 +159,24 @@ public:
     // Why `text` cannot go into a cell of `column`; empty when it can.
     virtual QString cellProblem(int column, const QString& text) const;
 
+    // The cells of `row` that the register would not hold as shown: the row is encoded as
+    // for sending, its record decoded again, and each cell compared with what came back.
+    // `rowNumber` goes into the results.
+    QList<CellFit> checkRow(const ItemRow& row, int rowNumber = 0) const;
+    // The same for every row of `table`, row numbers from 0.
+    QList<CellFit> checkTable(const ItemTable& table) const;
+    // How the cells of `column` are compared and explained (ByKind resolved).
+    FieldFit fieldFit(int column) const;
+
+    // Decodes a record like decodeRecord, showing `index` where a row carries one, but
+    // leaves alone any record that the process keeps current.
+    QByteArray readRecord(const QByteArray& record, ItemRow* row, int index = 1) const;
+
 protected:
     // Decodes a record of exactly the category's size.
     virtual QByteArray decodeFields(const char* record, ItemRow* row, int index) const = 0;
+    // decodeFields without changing process-wide state; the default is decodeFields.
+    virtual QByteArray readFields(const char* record, ItemRow* row, int index) const;
     // Key and name under which row `row` (from 0) is stored.
     virtual QByteArray storageKey(int row, const QByteArray& encodedName) const;
     virtual QByteArray storageName(int row, const QByteArray& encodedName, const QByteArray& record) const;
@@ -136,6 +194,8 @@ protected:
     static void putRegisterText(char* field, int size, const QByteArray& text);
 
 private:
+    void checkInto(const ItemRow& row, int rowNumber, QByteArray* record, ItemRow* back, QList<CellFit>* fits) const;
+
     const Category* m_category;
     std::vector<Column> m_columns;
 };

@@ -18,8 +18,9 @@ const OptionSet Tax::kOptionsSet
 
 Tax::Tax()
     : IndexedRecordCodec("TAXDATA",
-        { { "Indx", KindInt | KindLocked }, { "Name", KindText }, { "Rate", KindReal },
-            { "Options", KindText | KindLocked } },
+        { { "Indx", KindInt | KindLocked, FieldFit::unheld() }, { "Name", KindText, FieldFit::text(NameSize) },
+            { "Rate", KindReal, FieldFit::amount(2 * RateSize, 2) },
+            { "Options", KindText | KindLocked, FieldFit::bits() } },
         { OffName, NameSize, true }, { Options, &kOptionsSet })
 {
 }

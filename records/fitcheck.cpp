@@ -1,0 +1,337 @@
+// The fit check of the record codecs: does a cell reach the register as the grid shows it?
+
+#include "records/recordcodec.h"
+
+#include "users/language.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+bool isDigit(QChar ch)
+{
+    return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+}
+
+// A decimal number split into its sign, its whole digits without leading zeros and its
+// decimals without trailing zeros; empty text is zero.
+struct Decimal {
+    bool negative = false;
+    QStringView whole;
+    QStringView fraction;
+    int writtenDecimals = 0; // decimals as written, trailing zeros included
+    bool plain = true; // written as digits with at most a sign and a point
+
+    bool isZero() const { return whole.isEmpty() && fraction.isEmpty(); }
+    bool operator==(const Decimal& other) const
+    {
+        return negative == other.negative && whole == other.whole && fraction == other.fraction;
+    }
+};
+
+// An optional sign, digits and at most one point, with at least one digit; or empty text.
+bool parsePlain(QStringView text, Decimal* d)
+{
+    text = text.trimmed();
+    *d = Decimal();
+    if (text.isEmpty())
+        return true;
+    int i = 0;
+    if (text[0] == QLatin1Char('+') || text[0] == QLatin1Char('-')) {
+        d->negative = text[0] == QLatin1Char('-');
+        ++i;
+    }
+    const int wholeStart = i;
+    while (i < text.size() && isDigit(text[i]))
+        ++i;
+    const int wholeEnd = i;
+    int fractionStart = i, fractionEnd = i;
+    if (i < text.size() && text[i] == QLatin1Char('.')) {
+        fractionStart = ++i;
+        while (i < text.size() && isDigit(text[i]))
+            ++i;
+        fractionEnd = i;
+    }
+    if (i != text.size() || (wholeEnd == wholeStart && fractionEnd == fractionStart))
+        return false;
+    int first = wholeStart;
+    while (first < wholeEnd && text[first] == QLatin1Char('0'))
+        ++first;
+    int last = fractionEnd;
+    while (last > fractionStart && text[last - 1] == QLatin1Char('0'))
+        --last;
+    d->whole = text.mid(first, wholeEnd - first);
+    d->fraction = text.mid(fractionStart, last - fractionStart);
+    d->writtenDecimals = fractionEnd - fractionStart;
+    if (d->isZero())
+        d->negative = false;
+    return true;
+}
+
+// The number a cell holds as the codecs read it: a plain decimal digit by digit, anything
+// else as a real number good to 15 significant digits (its text kept in `storage`). False
+// when the cell is no number at all.
+bool readNumber(const QString& text, QString* storage, Decimal* d)
+{
+    if (parsePlain(text, d))
+        return true;
+    bool ok = false;
+    const double value = QStringView(text).trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return false;
+    const double magnitude = std::fabs(value);
+    const int wholeDigits = magnitude >= 1 ? int(std::floor(std::log10(magnitude))) + 1 : 0;
+    *storage = QString::asprintf("%.*f", qBound(0, 15 - wholeDigits, 30), value);
+    if (!parsePlain(*storage, d))
+        return false;
+    d->plain = false;
+    return true;
+}
+
+bool sameNumber(const QString& cell, const QString& held)
+{
+    QString cellStorage, heldStorage;
+    Decimal a, b;
+    return readNumber(cell, &cellStorage, &a) && readNumber(held, &heldStorage, &b) && a == b;
+}
+
+// The digits from `low` to `high` that a text names, as bits; false for any other character
+// but blanks and commas.
+bool digitMask(const QString& text, int low, int high, quint32* mask)
+{
+    *mask = 0;
+    for (const QChar ch : text) {
+        if (ch == QLatin1Char(' ') || ch == QLatin1Char(','))
+            continue;
+        if (!isDigit(ch) || ch.unicode() - '0' < low || ch.unicode() - '0' > high)
+            return false;
+        *mask |= 1u << (ch.unicode() - '0');
+    }
+    return true;
+}
+
+// Four numbers from 0 to 255 joined by dots, read into `parts`.
+bool readAddress(const QString& text, int parts[4])
+{
+    const QList<QStringView> pieces = QStringView(text).split(QLatin1Char('.'));
+    if (pieces.size() != 4)
+        return false;
+    for (int i = 0; i < 4; ++i) {
+        const QStringView piece = pieces.at(i);
+        if (piece.isEmpty() || piece.size() > 3)
+            return false;
+        for (const QChar ch : piece)
+            if (!isDigit(ch))
+                return false;
+        parts[i] = piece.toInt();
+        if (parts[i] > 255)
+            return false;
+    }
+    return true;
+}
+
+bool sameAddress(const QString& cell, const QString& held)
+{
+    int a[4], b[4];
+    return readAddress(cell, a) && readAddress(held, b) && std::equal(a, a + 4, b);
+}
+
+constexpr int kKeyDigits = 64;
+
+bool allZeroKey(const QString& text)
+{
+    if (text.size() != kKeyDigits)
+        return false;
+    for (const QChar ch : text)
+        if (ch != QLatin1Char('0'))
+            return false;
+    return true;
+}
+
+// Whether the cell and what came back from its record say the same, as `fit` reads them.
+bool agrees(const FieldFit& fit, const QString& cell, const QString& held)
+{
+    switch (fit.kind) {
+    case FieldFit::Unheld:
+        return true;
+    case FieldFit::Amount:
+    case FieldFit::Whole:
+        return cell == held || sameNumber(cell, held);
+    case FieldFit::Bits:
+        return normalisedOptionText(cell) == held;
+    case FieldFit::DigitSet: {
+        quint32 a = 0, b = 0;
+        return digitMask(cell, fit.low, fit.high, &a) && digitMask(held, fit.low, fit.high, &b) && a == b;
+    }
+    case FieldFit::Address:
+        return sameAddress(cell, held);
+    case FieldFit::Key:
+        // A key of zeros is stored as no key, which shows empty.
+        return cell == held || (held.isEmpty() && allZeroKey(cell));
+    case FieldFit::ByKind:
+    case FieldFit::Text:
+        break;
+    }
+    return cell == held;
+}
+
+QString codePage()
+{
+    return QString::fromLatin1(languageCodecName(currentLanguage));
+}
+
+// The characters of `text` that the display language's code page cannot carry, quoted.
+QString uncarried(const QString& text)
+{
+    QStringList found;
+    for (int i = 0; i < text.size() && found.size() < 3; ++i) {
+        const int width = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString ch = text.mid(i, width);
+        i += width - 1;
+        const QString quoted = QLatin1Char('\'') + ch + QLatin1Char('\'');
+        if (fromLocal8(toLocal8(ch)) != ch && !found.contains(quoted))
+            found << quoted;
+    }
+    return found.join(QStringLiteral(", "));
+}
+
+QString largestAmount(const FieldFit& fit)
+{
+    QString text(fit.size - fit.decimals, QLatin1Char('9'));
+    if (fit.decimals > 0)
+        text += QLatin1Char('.') + QString(fit.decimals, QLatin1Char('9'));
+    return text;
+}
+
+// Why a cell that does not agree with what came back does not fit, ending in what the
+// register keeps.
+QString explain(const FieldFit& fit, const QString& cell)
+{
+    QStringList why;
+    QString keeps = QStringLiteral("the register keeps");
+    QString storage;
+    Decimal d;
+    switch (fit.kind) {
+    case FieldFit::ByKind:
+    case FieldFit::Text: {
+        const QString missing = uncarried(cell);
+        if (!missing.isEmpty())
+            why << QStringLiteral("%1 not in %2").arg(missing, codePage());
+        const int bytes = int(toLocal8(cell).size());
+        if (fit.size > 0 && bytes > fit.size) {
+            why << QStringLiteral("%1 bytes in %2").arg(bytes).arg(codePage());
+            keeps += QStringLiteral(" %1").arg(fit.size);
+        }
+        break;
+    }
+    case FieldFit::Amount:
+        if (!readNumber(cell, &storage, &d)) {
+            why << QStringLiteral("not a number");
+            break;
+        }
+        if (d.negative)
+            why << QStringLiteral("negative");
+        if (d.fraction.size() > fit.decimals)
+            why << (fit.decimals > 0
+                    ? QStringLiteral("%1 decimals, the field takes %2").arg(d.fraction.size()).arg(fit.decimals)
+                    : QStringLiteral("decimals, the field takes whole numbers"));
+        if (fit.size > fit.decimals && d.whole.size() > fit.size - fit.decimals)
+            why << QStringLiteral("more than %1").arg(largestAmount(fit));
+        break;
+    case FieldFit::Whole:
+        if (!readNumber(cell, &storage, &d) || !d.plain || d.writtenDecimals > 0) {
+            why << QStringLiteral("not a whole number");
+        } else if (fit.low < fit.high) {
+            const qint64 value = d.whole.size() > 12 ? std::numeric_limits<qint64>::max() : d.whole.toLongLong();
+            if (d.negative || value < fit.low || value > fit.high)
+                why << QStringLiteral("outside %1 to %2").arg(fit.low).arg(fit.high);
+        }
+        break;
+    case FieldFit::Bits:
+        why << QStringLiteral("not eight characters 0 or 1");
+        break;
+    case FieldFit::DigitSet:
+        why << QStringLiteral("only the digits %1 to %2 count").arg(fit.low).arg(fit.high);
+        break;
+    case FieldFit::Address:
+        why << QStringLiteral("not four numbers from 0 to 255 joined by dots");
+        break;
+    case FieldFit::Key:
+        if (cell != cell.toUpper())
+            why << QStringLiteral("lower-case letters");
+        else
+            why << QStringLiteral("not %1 hexadecimal digits (0-9, A-F)").arg(kKeyDigits);
+        break;
+    case FieldFit::Unheld:
+        break;
+    }
+    why << keeps;
+    return why.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+QString CellFit::message() const
+{
+    return reason + QStringLiteral(": ") + (held.isEmpty() ? QStringLiteral("nothing") : held);
+}
+
+FieldFit RecordCodec::fieldFit(int column) const
+{
+    if (column < 0 || column >= int(m_columns.size()))
+        return FieldFit::unheld();
+    const Column& c = m_columns[size_t(column)];
+    if (c.fit.kind != FieldFit::ByKind)
+        return c.fit;
+    switch (c.kind & 0x7F) {
+    case KindInt:
+    case KindInt64:
+        return { FieldFit::Whole };
+    case KindReal:
+        return FieldFit::amount(0, 2);
+    default:
+        return (c.kind & KindLocked) ? FieldFit::bits() : FieldFit::text(0);
+    }
+}
+
+void RecordCodec::checkInto(
+    const ItemRow& row, int rowNumber, QByteArray* record, ItemRow* back, QList<CellFit>* fits) const
+{
+    encodeRow(row, record);
+    readRecord(*record, back);
+    const int columns = int(m_columns.size());
+    for (int c = 0; c < columns; ++c) {
+        const FieldFit fit = fieldFit(c);
+        if (fit.kind == FieldFit::Unheld)
+            continue;
+        const QString cell = cellText(row, c);
+        const QString held = c < back->size() ? back->at(c).toString() : QString();
+        if (!agrees(fit, cell, held))
+            fits->append({ rowNumber, c, explain(fit, cell), held });
+    }
+}
+
+QList<CellFit> RecordCodec::checkRow(const ItemRow& row, int rowNumber) const
+{
+    QList<CellFit> fits;
+    if (m_columns.empty())
+        return fits;
+    QByteArray record;
+    ItemRow back;
+    checkInto(row, rowNumber, &record, &back, &fits);
+    return fits;
+}
+
+QList<CellFit> RecordCodec::checkTable(const ItemTable& table) const
+{
+    QList<CellFit> fits;
+    if (m_columns.empty())
+        return fits;
+    QByteArray record;
+    ItemRow back;
+    for (int i = 0; i < table.size(); ++i)
+        checkInto(table.at(i), i, &record, &back, &fits);
+    return fits;
+}
