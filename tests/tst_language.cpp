@@ -53,6 +53,33 @@ private slots:
         QCOMPARE(log.count(QStringLiteral("_Language")), 1);
     }
 
+    // toLocal8 and fromLocal8 read single-byte code pages from tables: they must give
+    // exactly what the codec gives, for every byte and for characters outside the page.
+    void conversionsMatchTheCodec_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("Greek") << 2;
+        QTest::newRow("Hebrew") << 3;
+        QTest::newRow("Arabic") << 4;
+        QTest::newRow("Thai") << 5;
+    }
+
+    void conversionsMatchTheCodec()
+    {
+        QFETCH(int, language);
+        QVERIFY(setlanguage::setLanguage(language));
+        const QTextCodec* codec = QTextCodec::codecForLocale();
+        QByteArray everyByte;
+        for (int b = 1; b < 256; ++b)
+            everyByte.append(char(b));
+        const QString read = codec->toUnicode(everyByte);
+        QCOMPARE(fromLocal8(everyByte), read);
+        QCOMPARE(toLocal8(read), codec->fromUnicode(read));
+        for (const QString& text : { QStringLiteral("ΚΑΦΕΣ €"), QStringLiteral("קפה 12"), QStringLiteral("قهوة"),
+                 QStringLiteral("กาแฟ"), QStringLiteral("中 ş Ω"), QStringLiteral("\U0001F600 end") })
+            QCOMPARE(toLocal8(text), codec->fromUnicode(text));
+    }
+
     void unknownLanguageChangesNothing()
     {
         setlanguage::setLanguage(Greek);

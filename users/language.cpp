@@ -5,7 +5,12 @@
 #include <QTextCodec>
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <cstring>
+#include <memory>
+#include <mutex>
+#include <vector>
 
 Q_LOGGING_CATEGORY(lcUsers, "tallvane.users", QtInfoMsg)
 
@@ -137,6 +142,70 @@ void arabicFromRegister(char* text, int size)
         reverseBytes(text + runStart, runLength);
 }
 
+// A single-byte code page read from its codec once: the character of every byte, and for
+// every character that comes back to one byte, that byte. Text outside the tables takes the
+// codec's own way, so both conversions give exactly what the codec gives, only faster (the
+// codec opens a converter for every call).
+struct ByteTables {
+    const QTextCodec* codec = nullptr;
+    std::array<char16_t, 256> toChar {};
+    std::array<bool, 256> charKnown {};
+    std::unique_ptr<std::array<quint16, 0x10000>> toByte; // byte + 1; 0 for none
+
+    explicit ByteTables(const QTextCodec* source)
+        : codec(source)
+        , toByte(new std::array<quint16, 0x10000> {})
+    {
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            const QString text = codec->toUnicode(&byte, 1);
+            if (text.size() != 1)
+                continue;
+            const char16_t ch = text.at(0).unicode();
+            toChar[b] = ch;
+            charKnown[b] = true;
+            // A character read from two bytes, or written back as another byte, is left to
+            // the codec.
+            quint16& entry = (*toByte)[ch];
+            const QByteArray back = codec->fromUnicode(text);
+            entry = (entry == 0 && back.size() == 1 && uchar(back.at(0)) == b) ? quint16(b + 1) : 0xFFFF;
+        }
+        for (quint16& entry : *toByte)
+            if (entry == 0xFFFF)
+                entry = 0;
+    }
+};
+
+std::atomic<const ByteTables*> currentTables { nullptr };
+
+// The tables of `codec`, built once per codec and kept for the run (link threads may read
+// them while the language changes).
+const ByteTables* tablesFor(const QTextCodec* codec)
+{
+    static std::mutex lock;
+    static std::vector<std::unique_ptr<ByteTables>> built;
+    std::lock_guard<std::mutex> guard(lock);
+    for (const auto& tables : built)
+        if (tables->codec == codec)
+            return tables.get();
+    built.push_back(std::make_unique<ByteTables>(codec));
+    return built.back().get();
+}
+
+const ByteTables* tablesOf(const QTextCodec* codec)
+{
+    const ByteTables* tables = currentTables.load(std::memory_order_acquire);
+    return tables && tables->codec == codec ? tables : nullptr;
+}
+
+// UTF-8, the English code page. Asking an ICU codec for its number compares names, so the
+// codec of UTF-8 is known by its address first.
+bool isUtf8(const QTextCodec* codec)
+{
+    static const QTextCodec* const utf8 = QTextCodec::codecForMib(106);
+    return codec == utf8 || codec->mibEnum() == 106;
+}
+
 } // namespace
 
 const char* languageCodecName(int language)
@@ -159,6 +228,7 @@ bool setlanguage::setLanguage(int language)
     }
     // The one process codec serves locale text, C strings and translated messages alike.
     QTextCodec::setCodecForLocale(codec);
+    currentTables.store(isUtf8(codec) ? nullptr : tablesFor(codec), std::memory_order_release);
     return true;
 }
 
@@ -196,16 +266,40 @@ void setlanguage::applyLanguage()
 QByteArray toLocal8(const QString& text)
 {
     const QTextCodec* codec = QTextCodec::codecForLocale();
-    if (codec->mibEnum() == 106) // UTF-8, the English code page
+    const ByteTables* tables = tablesOf(codec);
+    if (!tables && isUtf8(codec))
         return text.toUtf8();
+    if (tables) {
+        QByteArray bytes(text.size(), Qt::Uninitialized);
+        const QChar* chars = text.constData();
+        for (int i = 0; i < text.size(); ++i) {
+            const quint16 byte = (*tables->toByte)[chars[i].unicode()];
+            if (byte == 0)
+                return codec->fromUnicode(text);
+            bytes[i] = char(byte - 1);
+        }
+        return bytes;
+    }
     return codec->fromUnicode(text);
 }
 
 QString fromLocal8(const char* bytes, int size)
 {
     const QTextCodec* codec = QTextCodec::codecForLocale();
-    if (codec->mibEnum() == 106) // UTF-8, the English code page
+    const ByteTables* tables = tablesOf(codec);
+    if (!tables && isUtf8(codec))
         return QString::fromUtf8(bytes, size);
+    if (tables) {
+        QString text(size, Qt::Uninitialized);
+        QChar* chars = text.data();
+        for (int i = 0; i < size; ++i) {
+            const uchar b = uchar(bytes[i]);
+            if (!tables->charKnown[b])
+                return codec->toUnicode(bytes, size);
+            chars[i] = QChar(tables->toChar[b]);
+        }
+        return text;
+    }
     return codec->toUnicode(bytes, size);
 }
 
