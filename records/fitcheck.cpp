@@ -10,6 +10,19 @@
 
 namespace {
 
+// The text of a cell without copying it when it is one already (most are), else its
+// conversion kept in `storage`.
+const QString& textIn(const ItemRow& row, int column, QString* storage)
+{
+    if (column < row.size()) {
+        const QVariant& cell = row.at(column);
+        if (cell.typeId() == QMetaType::QString)
+            return *static_cast<const QString*>(cell.constData());
+        *storage = cell.toString();
+    }
+    return *storage;
+}
+
 bool isDigit(QChar ch)
 {
     return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
@@ -306,8 +319,9 @@ void RecordCodec::checkInto(
         const FieldFit fit = fieldFit(c);
         if (fit.kind == FieldFit::Unheld)
             continue;
-        const QString cell = cellText(row, c);
-        const QString held = c < back->size() ? back->at(c).toString() : QString();
+        QString cellCopy, heldCopy;
+        const QString& cell = textIn(row, c, &cellCopy);
+        const QString& held = textIn(*back, c, &heldCopy);
         if (!agrees(fit, cell, held))
             fits->append({ rowNumber, c, explain(fit, cell), held });
     }

@@ -253,7 +253,13 @@ QByteArray RecordCodec::cellBytes(const ItemRow& row, int column)
 
 QString RecordCodec::cellText(const ItemRow& row, int column)
 {
-    return column < row.size() ? row.at(column).toString() : QString();
+    if (column >= row.size())
+        return QString();
+    // Most cells are texts already; converting them through the meta-type system is slow.
+    const QVariant& cell = row.at(column);
+    if (cell.typeId() == QMetaType::QString)
+        return *static_cast<const QString*>(cell.constData());
+    return cell.toString();
 }
 
 QByteArray RecordCodec::storedField(const QByteArray& record, int offset, int size)

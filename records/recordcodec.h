@@ -55,7 +55,7 @@ struct FieldFit {
         Amount, // packed decimal of `size` digits, the last `decimals` of them after the point
         Whole, // whole number from `low` to `high`
         Bits, // option bit string, eight characters '0' or '1'
-        DigitSet, // digits from `low` to `high`, each once, in any order
+        DigitSet, // a set of the digits from `low` to `high`, in any order
         Address, // IPv4 address: four numbers from 0 to 255 joined by dots
         Key, // 64 upper-case hexadecimal digits, or empty
     };
