@@ -162,6 +162,8 @@ QByteArray RecordCodec::readFields(const char* record, ItemRow* row, int index) 
     return decodeFields(record, row, index);
 }
 
+QByteArray RecordCodec::recordKey(const QByteArray&) const { return QByteArray(); }
+
 QByteArray RecordCodec::storageKey(int row, const QByteArray&) const { return QByteArray::number(row + 1); }
 
 QByteArray RecordCodec::storageName(int, const QByteArray& encodedName, const QByteArray&) const

@@ -1,0 +1,175 @@
+#include "records/verify.h"
+
+#include "records/categories.h"
+#include "records/translation.h"
+
+#include <QHash>
+
+namespace {
+
+// The current command's values (see link/protocol.h).
+constexpr quint8 kInstall = 1, kAdd = 2, kUpdate = 3, kDelete = 4;
+
+QByteArray keptBytes(const RecordCodec& codec, const QByteArray& record)
+{
+    QByteArray bytes = record.left(codec.storedSize());
+    if (bytes.size() < codec.storedSize())
+        bytes.append(QByteArray(codec.storedSize() - bytes.size(), '\0'));
+    return bytes;
+}
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// The columns in which two records differ as the codec shows them; the differing bytes
+// when no column shows them (reserved bytes, or bytes the register changed that no column
+// covers).
+QList<FieldDifference> fieldDifferences(const RecordCodec& codec, const QByteArray& sent, const QByteArray& held)
+{
+    QList<FieldDifference> fields;
+    ItemRow a, b;
+    codec.readRecord(sent, &a);
+    codec.readRecord(held, &b);
+    const QStringList headers = codec.headers();
+    for (int c = 0; c < headers.size(); ++c) {
+        if (codec.fieldFit(c).kind == FieldFit::Unheld)
+            continue;
+        const QString x = a.value(c).toString();
+        const QString y = b.value(c).toString();
+        if (x != y)
+            fields.append({ c, headers.at(c), x, y });
+    }
+    if (!fields.isEmpty())
+        return fields;
+    int first = 0;
+    while (first < sent.size() && sent.at(first) == held.at(first))
+        ++first;
+    int last = sent.size() - 1;
+    while (last > first && sent.at(last) == held.at(last))
+        --last;
+    if (first < sent.size()) {
+        const int count = last - first + 1;
+        fields.append({ -1, QStringLiteral("bytes %1-%2").arg(first).arg(last),
+            QString::fromLatin1(translation::hexSpaced(sent.mid(first, count))),
+            QString::fromLatin1(translation::hexSpaced(held.mid(first, count))) });
+    }
+    return fields;
+}
+
+// How a row is named in the log: its position in an install, its key (the first column as
+// shown) where records are found by key.
+QString labelOf(const RecordCodec& codec, VerifyMode mode, int row, const QByteArray& record)
+{
+    if (mode == VerifyMode::InOrder)
+        return QStringLiteral("row %1").arg(row + 1);
+    ItemRow cells;
+    codec.readRecord(record, &cells);
+    return cells.value(0).toString();
+}
+
+QString rows(int count)
+{
+    return count == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(count);
+}
+
+} // namespace
+
+bool verifyModeFor(const Category& category, quint8 command, VerifyMode* mode)
+{
+    if (!category.codec || category.requestCode == 0 || category.number == CategorySysParm)
+        return false;
+    if (category.number == CategoryPlu) {
+        if (command == kDelete)
+            *mode = VerifyMode::Absent;
+        else if (command == kInstall || command == kAdd || command == kUpdate)
+            *mode = VerifyMode::Present;
+        else
+            return false;
+        return true;
+    }
+    if (command != kInstall)
+        return false;
+    *mode = VerifyMode::InOrder;
+    return true;
+}
+
+VerifyReport compareRecords(
+    const RecordCodec& codec, const QList<QByteArray>& sent, const QList<QByteArray>& received, VerifyMode mode)
+{
+    VerifyReport report;
+    report.datatype = codec.category().typeName;
+    report.mode = mode;
+    report.read = true;
+    report.sent = int(sent.size());
+    report.received = int(received.size());
+
+    QHash<QByteArray, int> byKey;
+    if (mode != VerifyMode::InOrder)
+        for (int i = 0; i < received.size(); ++i)
+            byKey.insert(codec.recordKey(keptBytes(codec, received.at(i))), i);
+
+    for (int i = 0; i < sent.size(); ++i) {
+        const QByteArray mine = keptBytes(codec, sent.at(i));
+        int at = -1;
+        if (mode == VerifyMode::InOrder)
+            at = i < received.size() ? i : -1;
+        else
+            at = byKey.value(codec.recordKey(mine), -1);
+        const QString label = labelOf(codec, mode, i, mine);
+        if (mode == VerifyMode::Absent) {
+            if (at >= 0)
+                report.differences.append({ i, RowDifference::StillThere, label, {} });
+            continue;
+        }
+        if (at < 0) {
+            report.differences.append({ i, RowDifference::Missing, label, {} });
+            continue;
+        }
+        const QByteArray theirs = keptBytes(codec, received.at(at));
+        if (theirs != mine)
+            report.differences.append({ i, RowDifference::Differs, label, fieldDifferences(codec, mine, theirs) });
+    }
+    return report;
+}
+
+QStringList VerifyReport::lines() const
+{
+    QStringList out;
+    if (!read) {
+        out << QStringLiteral("not verified: %1").arg(failure);
+    } else if (differences.isEmpty()) {
+        QString line = mode == VerifyMode::Absent ? QStringLiteral("verified: %1 gone").arg(rows(sent))
+                                                  : QStringLiteral("verified: %1 identical").arg(rows(sent));
+        if (mode == VerifyMode::InOrder && received > sent)
+            line += QStringLiteral("; the register holds %1 more").arg(received - sent);
+        out << line;
+    } else {
+        out << (mode == VerifyMode::Absent
+                ? QStringLiteral("verify: %1 of %2 still on the register").arg(differences.size()).arg(rows(sent))
+                : QStringLiteral("verify: %1 of %2 differ").arg(differences.size()).arg(rows(sent)));
+        for (const RowDifference& row : differences) {
+            switch (row.kind) {
+            case RowDifference::Missing:
+                out << row.label + QStringLiteral(": not on the register");
+                break;
+            case RowDifference::StillThere:
+                out << row.label + QStringLiteral(": still on the register");
+                break;
+            case RowDifference::Differs: {
+                QStringList fields;
+                for (const FieldDifference& field : row.fields)
+                    fields << QStringLiteral("%1 sent %2, the register holds %3")
+                                  .arg(field.name, quoted(field.sent), quoted(field.held));
+                out << row.label + QStringLiteral(": ") + fields.join(QStringLiteral("; "));
+                break;
+            }
+            }
+        }
+    }
+    if (!peer.isEmpty())
+        for (QString& line : out)
+            line = peer + QLatin1Char(' ') + line;
+    return out;
+}

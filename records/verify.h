@@ -1,0 +1,59 @@
+#pragma once
+
+#include "records/recordcodec.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Comparing what a send put on the register with what the register sends back when asked
+// for the same category straight after. Records are compared by the bytes the configuration
+// database keeps, so an index byte that the register fills in does not count.
+
+// What a send must have left on the register.
+enum class VerifyMode : quint8 {
+    InOrder, // the table sent, record by record in the same order (install)
+    Present, // every record sent, found by its key (PLU install, add, update)
+    Absent, // none of the keys sent (PLU delete)
+};
+
+// The mode for a send of `category` under `command` (Command of link/protocol.h); false
+// when such a send cannot be verified (the system parameters, the logo, the clear command,
+// a category without a codec).
+bool verifyModeFor(const Category& category, quint8 command, VerifyMode* mode);
+
+struct FieldDifference {
+    int column; // -1: bytes that no column shows
+    QString name; // the column's header, or the bytes' offsets ("bytes 56-60")
+    QString sent;
+    QString held; // what the register holds instead
+};
+
+struct RowDifference {
+    enum Kind : quint8 { Differs, Missing, StillThere };
+    int row; // in the table sent, from 0
+    Kind kind;
+    QString label; // "row 3", or the record's key ("987650001234")
+    QList<FieldDifference> fields; // for Differs
+};
+
+struct VerifyReport {
+    QByteArray datatype;
+    QString peer; // the register: its address over TCP, empty on a serial port
+    VerifyMode mode = VerifyMode::InOrder;
+    bool read = false; // the register sent the category back
+    QString failure; // why it did not ("RCV ERR", "TIME OUT", a refusal byte in hex)
+    int sent = 0;
+    int received = 0;
+    QList<RowDifference> differences;
+
+    bool identical() const { return read && differences.isEmpty(); }
+    // Lines for a transfer log: "verified: 1000 rows identical", or a count of the rows
+    // that differ followed by one line per row; each opened by the peer when there is one.
+    QStringList lines() const;
+};
+
+// Compares the records sent with those the register sent back.
+VerifyReport compareRecords(
+    const RecordCodec& codec, const QList<QByteArray>& sent, const QList<QByteArray>& received, VerifyMode mode);
