@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/itemtable.h"
+#include "records/verify.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -42,6 +43,8 @@ public slots:
     // connection's own number (see ServerThread::connection()).
     virtual void showConnection(QString ipstr) { Q_UNUSED(ipstr); }
     virtual void showDisconnection(int connection) { Q_UNUSED(connection); }
+    // How one register's table, read back after a send, compares with what was sent.
+    virtual void verified(VerifyReport report) { Q_UNUSED(report); }
 
     // A link took a request: called by the link while the request is being emitted.
     void transferStarted();

@@ -12,6 +12,7 @@ Q_LOGGING_CATEGORY(lcLink, "tallvane.link", QtInfoMsg)
 
 std::atomic<quint8> currentCommand { CommandInstall };
 std::atomic<quint8> logoNumber { 0 };
+std::atomic<bool> verifyAfterInstall { false };
 
 namespace {
 

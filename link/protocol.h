@@ -20,6 +20,10 @@ enum Command : quint8 { CommandInstall = 1, CommandAdd = 2, CommandUpdate = 3, C
 extern std::atomic<quint8> currentCommand;
 // Logo number that the serial carrier puts into logo frames.
 extern std::atomic<quint8> logoNumber;
+// Whether a send of a table that the register can send back, once it has ended with
+// "UPDATE END", is followed by reading the category back and comparing it with what was
+// sent (install, and PLU add, update and delete). Set by the host before it sends.
+extern std::atomic<bool> verifyAfterInstall;
 
 // The chunks of the packed logo, in sending order (the logo start block, the picture in
 // pieces, the end block). Set by whoever packs the logo; read by the serial logo transfer.

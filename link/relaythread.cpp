@@ -9,6 +9,7 @@ RelayThread::RelayThread(const char* traceName, QObject* parent)
 {
     static const bool registered = [] {
         qRegisterMetaType<SharedTable>("SharedTable");
+        qRegisterMetaType<VerifyReport>("VerifyReport");
         return true;
     }();
     Q_UNUSED(registered);
@@ -22,6 +23,7 @@ void RelayThread::connectHost(LinkHost* host)
     connect(host, &LinkHost::signal_MrcvData, this, &RelayThread::rcvDataType);
     connect(this, &RelayThread::signal_ackData, host, &LinkHost::ackData);
     connect(this, &RelayThread::signal_rcvData, host, &LinkHost::rcvRecords);
+    connect(this, &RelayThread::signal_verified, host, &LinkHost::verified);
     connect(this, &RelayThread::signal_transferStarted, host, &LinkHost::transferStarted);
     connect(this, &RelayThread::signal_transferEnded, host, &LinkHost::transferEnded);
 }
@@ -59,6 +61,8 @@ void RelayThread::rcvData(QByteArray datatype, SharedTable datas, QList<QByteArr
 }
 
 void RelayThread::ackData(QByteArray datatype) { emit signal_ackData(datatype); }
+
+void RelayThread::verified(VerifyReport report) { emit signal_verified(report); }
 
 void RelayThread::transferEnded()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/protocol.h"
+#include "records/verify.h"
 
 #include <QByteArray>
 #include <QThread>
@@ -24,6 +25,7 @@ signals:
     void signal_rcvData(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records);
     void signal_rcvDataType(QByteArray datatype);
     void signal_ackData(QByteArray datatype);
+    void signal_verified(VerifyReport report);
     // This link took a request (emitted while the request is being emitted) ...
     void signal_transferStarted();
     // ... and the transfer that it started has ended.
@@ -34,6 +36,7 @@ public slots:
     void rcvDataType(QByteArray datatype);
     void rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);
     void ackData(QByteArray datatype);
+    void verified(VerifyReport report);
     // The port object has returned from a transfer.
     void transferEnded();
 
@@ -45,6 +48,7 @@ protected:
         connect(this, &RelayThread::signal_rcvDataType, port, &Port::rcvData);
         connect(port, &Port::signal_rcvData, this, &RelayThread::rcvData);
         connect(port, &Port::signal_ackData, this, &RelayThread::ackData);
+        connect(port, &Port::signal_verified, this, &RelayThread::verified);
         connect(port, &Port::signal_transferEnded, this, &RelayThread::transferEnded);
     }
 

@@ -27,9 +27,14 @@ public:
     // Opens `portName` with the fixed line settings.
     bool openPort(const QString& portName);
 
+    // Empty: a serial port reaches one register, which needs no name in the transfer log.
+    QString registerName() const { return QString(); }
+
 signals:
     void signal_rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);
     void signal_ackData(QByteArray datatype);
+    // How the table read back after a send compares with what was sent.
+    void signal_verified(VerifyReport report);
     // sendData() or rcvData() has returned.
     void signal_transferEnded();
 

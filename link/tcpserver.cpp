@@ -71,6 +71,8 @@ MySocket::MySocket(int, QObject* parent)
     watchIdleInput(this, &m_engine);
 }
 
+QString MySocket::registerName() const { return addressText(peerAddress()); }
+
 void MySocket::sendData(QByteArray datatype, SharedTable datas) { m_engine.sendData(datatype, datas.data()); }
 
 void MySocket::rcvData(QByteArray datatype) { m_engine.rcvData(datatype); }

@@ -32,9 +32,14 @@ class MySocket : public QTcpSocket {
 public:
     explicit MySocket(int socketDescriptor, QObject* parent = nullptr);
 
+    // The register's address, which opens its lines in the transfer log.
+    QString registerName() const;
+
 signals:
     void signal_rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);
     void signal_ackData(QByteArray datatype);
+    // How the table read back after a send compares with what was sent.
+    void signal_verified(VerifyReport report);
     // sendData() or rcvData() has returned.
     void signal_transferEnded();
 

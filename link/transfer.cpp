@@ -152,6 +152,14 @@ void TransferEngine::sendData(const QByteArray& datatype, const ItemTable* datas
         return;
     }
 
+    // A table that the register can send back is read back afterwards when asked for; the
+    // records are kept as they went out.
+    const Category* category = categoryByType(datatype);
+    VerifyMode mode = VerifyMode::InOrder;
+    const bool verifying = m_verified && datas && category && verifyAfterInstall.load()
+        && verifyModeFor(*category, currentCommand.load(), &mode);
+    QList<QByteArray> sent;
+
     QByteArray frame;
     for (int i = 0; i < rows; ++i) {
         if (interrupted())
@@ -163,6 +171,8 @@ void TransferEngine::sendData(const QByteArray& datatype, const ItemTable* datas
         QByteArray status = QByteArrayLiteral("UPDATE ");
         status += packRecord(datatype, row.isEmpty() ? nullptr : &row, sequence, &frame);
         qCDebug(lcLink) << ">>>snd data = " << translation::hexSpaced(frame);
+        if (verifying)
+            sent.append(frame.mid(4, uchar(frame.at(1))));
 
         bool acknowledged = false;
         for (int attempt = 0; attempt < m_traits.attempts && !acknowledged && !interrupted(); ++attempt) {
@@ -175,6 +185,36 @@ void TransferEngine::sendData(const QByteArray& datatype, const ItemTable* datas
         m_words(m_traits.numberedUpdates ? QByteArrayLiteral("UPDATE ") + QByteArray::number(i + 1) : status);
     }
     m_words("UPDATE END");
+    if (verifying)
+        verify(datatype, sent, mode);
+}
+
+void TransferEngine::verify(const QByteArray& datatype, const QList<QByteArray>& sent, VerifyMode mode)
+{
+    qCDebug(lcLink) << "verify" << datatype << sent.size() << "records";
+    drain();
+    writeFrame(readRequest(datatype));
+    QList<QByteArray> received;
+    QByteArray failure;
+    const bool read = readFrames(
+        [&](const QByteArray& recordAndCrc, int length) { received.append(recordAndCrc.left(length)); }, &failure);
+    if (!read && failure.isEmpty())
+        return; // the link is closing
+    VerifyReport report;
+    if (read) {
+        writeFrame(QByteArray(1, kAck));
+        report = compareRecords(*categoryByType(datatype)->codec(), sent, received, mode);
+    } else {
+        report.datatype = datatype;
+        report.mode = mode;
+        report.sent = int(sent.size());
+        report.failure = failure == "BCC ERR" ? QStringLiteral("a frame of the table failed its check (BCC ERR)")
+            : failure == "RCV ERR"            ? QStringLiteral("the table did not come back (RCV ERR)")
+                                              : QStringLiteral("the table did not come back (%1)")
+                                         .arg(QString::fromLatin1(translation::hexSpaced(failure)));
+    }
+    qCDebug(lcLink) << "verified:" << report.lines();
+    m_verified(report);
 }
 
 void TransferEngine::sendClear()
@@ -213,12 +253,44 @@ void TransferEngine::rcvData(const QByteArray& datatype)
 
     m_received.clear();
     m_receivedRecords.clear();
-    QByteArray buffer;
-    int frames = 0;
     int pluFrames = 0;
     const Category* category = categoryByType(datatype);
     const bool decoded = decodes(datatype);
+    QByteArray failure;
+    const bool complete = readFrames(
+        [&](const QByteArray& recordAndCrc, int length) {
+            if (!decoded)
+                return;
+            // The system record's decoder takes the record with its CRC bytes; every other
+            // decoder gets exactly the record, so a short one is read from a zero-filled copy.
+            const QByteArray payload
+                = category->number == CategorySysParm ? recordAndCrc : recordAndCrc.left(length);
+            ItemRow row;
+            QByteArray status = QByteArrayLiteral("DOWNLOAD ");
+            const RecordCodec* codec = category->codec();
+            status += codec->decodeRecord(payload, &row);
+            m_received.append(row);
+            m_receivedRecords.append(codec->storedRecord(payload));
+            if (m_traits.countsPluDownloads && category->number == CategoryPlu)
+                status = QByteArrayLiteral("DOWNLOAD ") + QByteArray::number(++pluFrames);
+            m_words(status);
+        },
+        &failure);
+    if (!complete) {
+        if (!failure.isEmpty())
+            m_words(failure);
+        return;
+    }
+    if (!m_received.isEmpty())
+        m_rows(datatype, m_received, m_receivedRecords);
+    m_words("DOWNLOAD END");
+    writeFrame(QByteArray(1, kAck));
+}
 
+bool TransferEngine::readFrames(const RecordSink& onRecord, QByteArray* failure)
+{
+    QByteArray buffer;
+    int frames = 0;
     for (;;) {
         // Assemble one register frame: a length prefix, then the record length + 6 bytes.
         int length = -1;
@@ -228,8 +300,8 @@ void TransferEngine::rcvData(const QByteArray& datatype)
                 qCDebug(lcLink) << "rcv len:" << buffer.size();
                 qCDebug(lcLink) << "data len:" << (buffer.isEmpty() ? 0 : int(uchar(buffer.at(0))));
                 qCDebug(lcLink) << "rcv data = " << translation::hexSpaced(buffer);
-                m_words("RCV ERR");
-                return;
+                *failure = "RCV ERR";
+                return false;
             }
             buffer += m_device->readAll();
             if (length < 0 && buffer.size() > 2) {
@@ -242,16 +314,16 @@ void TransferEngine::rcvData(const QByteArray& datatype)
                 qCDebug(lcLink) << "rcv data len > 256";
                 qCDebug(lcLink) << "rcv data = " << translation::hexSpaced(buffer);
                 // Said, so that the window does not wait for an end that never comes.
-                m_words("RCV ERR");
-                return;
+                *failure = "RCV ERR";
+                return false;
             }
         }
 
         qCDebug(lcLink) << "3rcv data = " << translation::hexSpaced(buffer);
         const quint16 crc = translation::crc16(buffer.constData(), buffer.size() - 2);
         if (uchar(buffer.at(buffer.size() - 2)) != (crc & 0xFF) || uchar(buffer.at(buffer.size() - 1)) != (crc >> 8)) {
-            m_words("BCC ERR");
-            return;
+            *failure = "BCC ERR";
+            return false;
         }
         ++frames;
         qCDebug(lcLink).nospace() << "itemcount = " << frames << ",bcc is ok";
@@ -259,36 +331,19 @@ void TransferEngine::rcvData(const QByteArray& datatype)
         const quint8 control = quint8(buffer.at(0));
         if (control & 0x02) {
             qCDebug(lcLink) << "rcv end";
-            if (!m_received.isEmpty())
-                m_rows(datatype, m_received, m_receivedRecords);
-            m_words("DOWNLOAD END");
-            writeFrame(QByteArray(1, kAck));
-            return;
+            return true;
         }
         if (!(control & 0x01)) {
             qCDebug(lcLink) << "rcv err!";
             qCDebug(lcLink) << "3rcv data = " << translation::hexSpaced(buffer);
-            m_words("RCV ERR");
-            return;
+            *failure = "RCV ERR";
+            return false;
         }
 
         buffer.remove(0, 4); // the record and its two CRC bytes remain
-        if (decoded) {
-            // The system record's decoder takes the record with its CRC bytes; every other
-            // decoder gets exactly the record, so a short one is read from a zero-filled copy.
-            const QByteArray payload = category->number == CategorySysParm ? buffer : buffer.left(length);
-            ItemRow row;
-            QByteArray status = QByteArrayLiteral("DOWNLOAD ");
-            const RecordCodec* codec = category->codec();
-            status += codec->decodeRecord(payload, &row);
-            m_received.append(row);
-            m_receivedRecords.append(codec->storedRecord(payload));
-            if (m_traits.countsPluDownloads && category->number == CategoryPlu)
-                status = QByteArrayLiteral("DOWNLOAD ") + QByteArray::number(++pluFrames);
-            m_words(status);
-        }
+        onRecord(buffer, length);
         writeFrame(QByteArray(1, kAck));
         if (interrupted())
-            return;
+            return false;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/protocol.h"
+#include "records/verify.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -33,6 +34,7 @@ public:
         = std::function<void(const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>& records)>;
     using Flush = std::function<void()>;
     using Ended = std::function<void()>;
+    using VerifySink = std::function<void(const VerifyReport& report)>;
 
     // `ended` is called whenever sendData() or rcvData() returns.
     TransferEngine(
@@ -44,6 +46,9 @@ public:
     void rcvData(const QByteArray& datatype);
 
     const CarrierTraits& traits() const { return m_traits; }
+    // Where the comparison after a send goes (see verifyAfterInstall); without a sink no
+    // send is verified.
+    void setVerifySink(VerifySink sink) { m_verified = std::move(sink); }
 
     // Called when input arrives: outside a transfer it keeps the first bytes for the next
     // drain word and only counts the rest, so a peer that streams costs no memory.
@@ -61,6 +66,14 @@ private:
     bool decodes(const QByteArray& datatype) const;
     void sendClear();
     void sendLogo();
+    // Reads the register's frames after a request, up to its end frame (not acknowledged):
+    // `onRecord` gets every data frame's record followed by its two CRC bytes, and the
+    // record's length. False when the table did not come whole, with the status word that
+    // says so in `failure` (empty when the link is closing).
+    using RecordSink = std::function<void(const QByteArray& recordAndCrc, int length)>;
+    bool readFrames(const RecordSink& onRecord, QByteArray* failure);
+    // Reads `datatype` back after a send and reports how it compares with `sent`.
+    void verify(const QByteArray& datatype, const QList<QByteArray>& sent, VerifyMode mode);
 
     QIODevice* m_device;
     CarrierTraits m_traits;
@@ -68,6 +81,7 @@ private:
     WordSink m_words;
     RowsSink m_rows;
     Ended m_ended;
+    VerifySink m_verified;
     ItemTable m_received; // rows of the download in progress, one list per port
     QList<QByteArray> m_receivedRecords; // their records
     bool m_running = false;
@@ -80,16 +94,22 @@ private:
 constexpr qint64 kPortReadBuffer = 16 * 1024;
 
 // The engine of a port object (MySocket, myserial): it runs on the port and reports
-// through the port's signal_ackData, signal_rcvData and signal_transferEnded. The port bounds
+// through the port's signal_ackData, signal_rcvData, signal_verified (its registerName() naming
+// the register) and signal_transferEnded. The port bounds
 // its read buffer and hands its readyRead to takeIdleInput() (see watchIdleInput()).
 template <class Port> TransferEngine portEngine(Port* port, const CarrierTraits& traits)
 {
-    return TransferEngine(
+    TransferEngine engine(
         port, traits, [port] { port->flush(); }, [port](const QByteArray& word) { emit port->signal_ackData(word); },
         [port](const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>& records) {
             emit port->signal_rcvData(datatype, SharedTable(new ItemTable(rows)), records);
         },
         [port] { emit port->signal_transferEnded(); });
+    engine.setVerifySink([port](VerifyReport report) {
+        report.peer = port->registerName();
+        emit port->signal_verified(report);
+    });
+    return engine;
 }
 
 // Bounds what `port` buffers and lets `engine` keep what arrives outside a transfer.

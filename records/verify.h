@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 
@@ -53,6 +54,8 @@ struct VerifyReport {
     // that differ followed by one line per row; each opened by the peer when there is one.
     QStringList lines() const;
 };
+
+Q_DECLARE_METATYPE(VerifyReport)
 
 // Compares the records sent with those the register sent back.
 VerifyReport compareRecords(

@@ -31,11 +31,13 @@ public:
     QStringList connections;
     QList<int> disconnections;
     QStringList takenAddresses; // what the registry gave back for each disconnection
+    QList<VerifyReport> reports;
 
     void ackData(QByteArray word) override;
     void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) override;
     void showConnection(QString ipstr) override;
     void showDisconnection(int connection) override;
+    void verified(VerifyReport report) override { reports << report; }
 
     // Waits until `word` has been reported `times` times.
     bool waitForWord(const QByteArray& word, int timeoutMs = 10000, int times = 1);

@@ -39,6 +39,8 @@ struct Faults {
     QSet<int> badCrc; // sent register frames with a corrupted CRC
     QSet<int> badControl; // sent register frames with control 0x04
     QSet<int> overlong; // sent register frames longer than 256 bytes
+    QSet<int> alter; // received data frames stored with one field changed
+    bool refuseRequests = false; // answer read requests with 0x15 instead of the table
     int chunk = 0; // write replies in pieces of this many bytes
     int delayMs = 0; // wait before every reply
 };
@@ -178,8 +180,49 @@ private:
             reply(QByteArray(1, receiveLogoChunk(frame) ? kAck : char(0x15)));
             return;
         }
-        storeDataFrame(frame);
+        storeDataFrame(m_faults.alter.contains(number) ? alteredFrame(frame) : frame);
         reply(QByteArray(1, kAck));
+    }
+
+    // The category whose data frames carry `code`, or null.
+    static const Category* categoryOfPayload(quint16 code)
+    {
+        if (code >= 5 && code <= 7)
+            return categoryByType("PLUDATA");
+        for (const Category* c = categoriesBegin(); c != categoriesEnd(); ++c)
+            if (c->payloadCode == code && c->number != CategorySysParm)
+                return c;
+        return nullptr;
+    }
+
+    // The frame with the first byte of its record's second column changed: the field is
+    // found by encoding the record's row twice with two different texts in that column.
+    static QByteArray alteredFrame(const QByteArray& frame)
+    {
+        const Category* category = categoryOfPayload(quint16(uchar(frame.at(2)) | uchar(frame.at(3)) << 8));
+        if (!category || !category->codec)
+            return frame;
+        const RecordCodec* codec = category->codec();
+        ItemRow row;
+        codec->decodeRecord(frame.mid(4, uchar(frame.at(1))), &row, 1);
+        if (row.size() < 2)
+            return frame;
+        QByteArray first, second;
+        row[1] = QStringLiteral("00000000");
+        codec->encodeRow(row, &first);
+        row[1] = QStringLiteral("10000000");
+        codec->encodeRow(row, &second);
+        int offset = 0;
+        while (offset < first.size() && first.at(offset) == second.at(offset))
+            ++offset;
+        if (offset >= first.size() || 4 + offset >= frame.size() - 2)
+            return frame;
+        QByteArray altered = frame;
+        char& byte = altered[4 + offset];
+        byte = byte == '#' ? '*' : '#';
+        std::printf("frame stored with record byte %d changed\n", offset);
+        std::fflush(stdout);
+        return altered;
     }
 
     void storeDataFrame(const QByteArray& frame)
@@ -198,12 +241,7 @@ private:
             m_sendStarted = false;
             return;
         }
-        const Category* category = nullptr;
-        if (code >= 5 && code <= 7)
-            category = categoryByType("PLUDATA");
-        for (const Category* c = categoriesBegin(); !category && c != categoriesEnd(); ++c)
-            if (c->payloadCode == code && c->number != CategorySysParm)
-                category = c;
+        const Category* category = categoryOfPayload(code);
         if (!category) {
             m_sendStarted = !lastOfSend;
             return;
@@ -346,6 +384,10 @@ private:
 
     void answerRequest(quint16 requestCode)
     {
+        if (m_faults.refuseRequests) {
+            reply(QByteArray(1, char(0x15)));
+            return;
+        }
         const Category* category = categoryByRequest(requestCode);
         if (!category) {
             std::printf("unknown request %04X\n", requestCode);
@@ -366,6 +408,10 @@ private:
 
     void answerSystemRequest()
     {
+        if (m_faults.refuseRequests) {
+            reply(QByteArray(1, char(0x15)));
+            return;
+        }
         const QList<StoredRecord>& rows = records(QStringLiteral("table_system"));
         const QByteArray stored = rows.isEmpty() ? System::defaultRecord() : rows.first().data.leftJustified(64, '\0', true);
         // Tallvane reads the system record from the reply's record bytes 2 on (followed by the
@@ -507,6 +553,12 @@ int main(int argc, char* argv[])
         QStringLiteral("Send register frame N with control 04."), QStringLiteral("N"));
     const QCommandLineOption overlongOption(QStringLiteral("overlong"),
         QStringLiteral("Make sent register frame N longer than 256 bytes."), QStringLiteral("N"));
+    const QCommandLineOption alterOption(QStringLiteral("alter"),
+        QStringLiteral("Store received data frame N with one field changed: the first byte of its record's second "
+                       "column (a name, a line's text, the network options) becomes '#'."),
+        QStringLiteral("N"));
+    const QCommandLineOption refuseRequestsOption(QStringLiteral("refuse-requests"),
+        QStringLiteral("Answer every read request with 15 instead of the table."));
     const QCommandLineOption chunkOption(QStringLiteral("chunk"),
         QStringLiteral("Write every reply in pieces of K bytes, with a short pause between them."), QStringLiteral("K"));
     const QCommandLineOption delayOption(QStringLiteral("delay"), QStringLiteral("Wait MS milliseconds before every reply."),
@@ -517,7 +569,8 @@ int main(int argc, char* argv[])
     const QCommandLineOption pluReplaceOption(QStringLiteral("plu-send-replaces"),
         QStringLiteral("Take every PLU send of payload code 5 for an install: it replaces the PLU table."));
     parser.addOptions({ connectOption, serialOption, dbOption, pluReplaceOption, logoOutOption, refuseOption,
-        silentOption, badCrcOption, badControlOption, overlongOption, chunkOption, delayOption });
+        silentOption, badCrcOption, badControlOption, overlongOption, alterOption, refuseRequestsOption, chunkOption,
+        delayOption });
     parser.process(app);
 
     auto fail = [](const QString& message) {
@@ -542,8 +595,10 @@ int main(int argc, char* argv[])
     }
     if (!numberList(parser.values(silentOption), &faults.silent) || !numberList(parser.values(badCrcOption), &faults.badCrc)
         || !numberList(parser.values(badControlOption), &faults.badControl)
-        || !numberList(parser.values(overlongOption), &faults.overlong))
+        || !numberList(parser.values(overlongOption), &faults.overlong)
+        || !numberList(parser.values(alterOption), &faults.alter))
         return fail(QStringLiteral("frame numbers count from 1"));
+    faults.refuseRequests = parser.isSet(refuseRequestsOption);
     if (parser.isSet(chunkOption)) {
         bool ok = false;
         faults.chunk = parser.value(chunkOption).toInt(&ok);

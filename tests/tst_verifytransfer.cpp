@@ -1,0 +1,165 @@
+#include "link/serialserver.h"
+#include "link/tcpserver.h"
+#include "linkharness.h"
+#include "records/categories.h"
+#include "testsupport.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// Verify after install: the link reads the category back from each register it sent to and
+// compares it with what went out; the register simulator plays good and faulty registers.
+class TestVerifyTransfer : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    int m_serial = 0;
+
+    std::unique_ptr<Simulator> connect(TcpServer& server, TestHost& host, const QStringList& faults = {})
+    {
+        const int before = int(host.connections.size());
+        auto ecr = std::make_unique<Simulator>(
+            QStringList { QStringLiteral("--connect"), QStringLiteral("127.0.0.1:%1").arg(server.serverPort()),
+                QStringLiteral("--db"), m_dir.filePath(QStringLiteral("ecr%1.db").arg(++m_serial)) }
+            + faults);
+        if (!ecr->waitReady() || !QTest::qWaitFor([&] { return host.connections.size() > before; }, 5000))
+            return nullptr;
+        return ecr;
+    }
+
+    static bool ended(TestHost& host, int timeoutMs = 20000)
+    {
+        return QTest::qWaitFor([&] { return host.runningTransfers() == 0; }, timeoutMs);
+    }
+
+private slots:
+    void init()
+    {
+        verifyAfterInstall = true;
+        currentCommand = CommandInstall;
+    }
+    void cleanupTestCase() { verifyAfterInstall = false; }
+
+    void identicalTable()
+    {
+        TestHost host;
+        TcpServer server(&host, QHostAddress::LocalHost, 0);
+        auto ecr = connect(server, host);
+        QVERIFY(ecr);
+        QCOMPARE(host.send("DEPTDATA", departments(3)), 1);
+        QVERIFY(ended(host));
+        QCOMPARE(host.reports.size(), 1);
+        QVERIFY(host.reports.first().identical());
+        QCOMPARE(host.reports.first().lines(), QStringList { "127.0.0.1 verified: 3 rows identical" });
+        // Reading back is no download: no rows for the window, no download words.
+        QVERIFY(host.received.isEmpty());
+        QCOMPARE(host.words, (QList<QByteArray> { "UPDATE DEPT1", "UPDATE DEPT2", "UPDATE DEPT3", "UPDATE END" }));
+        QVERIFY(ecr->output().contains("recv 08 00 09 00 04 14"));
+    }
+
+    void registerStoresOneFieldDifferently()
+    {
+        TestHost host;
+        TcpServer server(&host, QHostAddress::LocalHost, 0);
+        auto ecr = connect(server, host, { QStringLiteral("--alter"), QStringLiteral("2") });
+        QVERIFY(ecr);
+        host.send("DEPTDATA", departments(3));
+        QVERIFY(ended(host));
+        QCOMPARE(host.reports.size(), 1);
+        const VerifyReport& report = host.reports.first();
+        QVERIFY(!report.identical());
+        QCOMPARE(report.differences.size(), 1);
+        QCOMPARE(report.differences.first().row, 1);
+        QCOMPARE(report.lines(),
+            (QStringList { "127.0.0.1 verify: 1 of 3 rows differ",
+                "127.0.0.1 row 2: Name sent \"DEPT2\", the register holds \"#EPT2\"" }));
+    }
+
+    void registerRefusesTheDownload()
+    {
+        TestHost host;
+        TcpServer server(&host, QHostAddress::LocalHost, 0);
+        auto ecr = connect(server, host, { QStringLiteral("--refuse-requests") });
+        QVERIFY(ecr);
+        host.send("DEPTDATA", departments(2));
+        QVERIFY(ended(host));
+        QCOMPARE(host.words.last(), QByteArray("UPDATE END"));
+        QCOMPARE(host.reports.size(), 1);
+        QVERIFY(!host.reports.first().read);
+        QCOMPARE(host.reports.first().lines(),
+            QStringList { "127.0.0.1 not verified: the table did not come back (RCV ERR)" });
+    }
+
+    // Each register is read back over its own connection and reported on its own.
+    void twoRegistersOverTcp()
+    {
+        TestHost host;
+        TcpServer server(&host, QHostAddress::LocalHost, 0);
+        auto good = connect(server, host);
+        auto faulty = connect(server, host, { QStringLiteral("--alter"), QStringLiteral("1") });
+        QVERIFY(good && faulty);
+        QCOMPARE(host.send("DEPTDATA", departments(2)), 2);
+        QVERIFY(ended(host));
+        QCOMPARE(host.reports.size(), 2);
+        int identical = 0;
+        for (const VerifyReport& report : host.reports) {
+            QCOMPARE(report.peer, QStringLiteral("127.0.0.1"));
+            identical += report.identical() ? 1 : 0;
+            if (!report.identical())
+                QCOMPARE(report.differences.first().fields.first().held, QStringLiteral("#EPT1"));
+        }
+        QCOMPARE(identical, 1);
+    }
+
+    void overSerial()
+    {
+        PtyPair pty;
+        if (!pty.ok())
+            QSKIP("socat is needed for pseudo-terminal pairs");
+        Simulator ecr({ QStringLiteral("--serial"), pty.second(), QStringLiteral("--db"),
+            m_dir.filePath(QStringLiteral("serial.db")) });
+        QVERIFY(ecr.waitReady());
+        TestHost host;
+        SerialServer link(&host, pty.first());
+        QVERIFY(link.isOpen());
+        host.send("TRAILERDATA", { textRow({ "1", "THANK YOU" }), textRow({ "2", "COME AGAIN" }) });
+        QVERIFY(ended(host));
+        QCOMPARE(host.reports.size(), 1);
+        QCOMPARE(host.reports.first().lines(), QStringList { "verified: 2 rows identical" });
+    }
+
+    // Without the option, and for what the register cannot send back, nothing is read back.
+    void nothingReadBack_data()
+    {
+        QTest::addColumn<bool>("option");
+        QTest::addColumn<QByteArray>("type");
+        QTest::newRow("option off") << false << QByteArray("DEPTDATA");
+        QTest::newRow("system parameters") << true << QByteArray("SYSPARMDATA");
+    }
+
+    void nothingReadBack()
+    {
+        QFETCH(bool, option);
+        QFETCH(QByteArray, type);
+        verifyAfterInstall = option;
+        TestHost host;
+        TcpServer server(&host, QHostAddress::LocalHost, 0);
+        auto ecr = connect(server, host);
+        QVERIFY(ecr);
+        if (type == "SYSPARMDATA")
+            emit host.signal_MsendData(type, nullptr);
+        else
+            host.send(type, departments(1));
+        QVERIFY(ended(host));
+        QVERIFY(host.words.contains("UPDATE END"));
+        QVERIFY(host.reports.isEmpty());
+        QVERIFY(!ecr->output().contains("recv 08 00"));
+        QVERIFY(!ecr->output().contains("recv 03 44"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVerifyTransfer)
+#include "tst_verifytransfer.moc"
