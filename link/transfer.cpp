@@ -263,8 +263,7 @@ void TransferEngine::rcvData(const QByteArray& datatype)
                 return;
             // The system record's decoder takes the record with its CRC bytes; every other
             // decoder gets exactly the record, so a short one is read from a zero-filled copy.
-            const QByteArray payload
-                = category->number == CategorySysParm ? recordAndCrc : recordAndCrc.left(length);
+            const QByteArray payload = category->number == CategorySysParm ? recordAndCrc : recordAndCrc.left(length);
             ItemRow row;
             QByteArray status = QByteArrayLiteral("DOWNLOAD ");
             const RecordCodec* codec = category->codec();
