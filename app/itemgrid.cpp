@@ -1,10 +1,14 @@
 #include "app/itemgrid.h"
 
 #include "app/applog.h"
+#include "app/cellmarks.h"
 #include "records/gridcells.h"
 #include "records/headerrow.h"
 
+#include <QAbstractItemView>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
+#include <QToolTip>
 #include <QStandardItemModel>
 #include <QThreadPool>
 
@@ -150,6 +154,25 @@ QString GridDelegate::displayText(const QVariant& value, const QLocale& locale) 
     if (value.typeId() == QMetaType::Double)
         return QString::number(value.toDouble(), 'f', 2);
     return QStyledItemDelegate::displayText(value, locale);
+}
+
+void GridDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    CellMarkView::tint(option, index);
+}
+
+bool GridDelegate::helpEvent(
+    QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    if (event && event->type() == QEvent::ToolTip) {
+        const QString text = CellMarkView::toolTip(index);
+        if (!text.isEmpty()) {
+            QToolTip::showText(event->globalPos(), text, view);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
 }
 
 namespace ItemGrid {

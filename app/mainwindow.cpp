@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/applog.h"
+#include "app/cellmarks.h"
 #include "app/fielddelegate.h"
 #include "app/filecommands.h"
 #include "app/databasestatus.h"
@@ -12,6 +13,7 @@
 #include "app/messagebox.h"
 #include "app/transfermonitor.h"
 #include "link/linkhost.h"
+#include "link/linksettings.h"
 #include "link/protocol.h"
 #include "link/sendrequest.h"
 #include "link/serialserver.h"
@@ -39,6 +41,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QSpinBox>
 #include <QStandardItemModel>
@@ -89,6 +92,7 @@ public:
     }
     void showConnection(QString ipstr) override { m_window->showConnection(ipstr); }
     void showDisconnection(int connection) override { m_window->showDisconnection(connection); }
+    void verified(VerifyReport report) override { m_window->showVerification(report); }
 
 private:
     MainWindow* m_window;
@@ -154,6 +158,13 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     ui->tableView->setItemDelegate(m_fieldDelegate);
     m_gridView = new GridView(
         ui->tableView, m_model, [this] { return codecForCategory(m_currentCategory); }, this);
+    // Cells that the register would not hold as shown are marked and counted.
+    m_marks = new CellMarks(m_model, [this] { return codecForCategory(m_currentCategory); }, this);
+    m_fitLabel = new QLabel(this);
+    m_fitLabel->setObjectName(QStringLiteral("label_fit"));
+    statusBar()->addPermanentWidget(m_fitLabel);
+    connect(m_marks, &CellMarks::flaggedChanged, this, &MainWindow::showFlagged);
+    connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, &MainWindow::showFlagged);
     ui->tableView->verticalHeader()->hide();
     QHeaderView* header = ui->tableView->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Stretch);
@@ -173,6 +184,12 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     m_monitor = new TransferMonitor(
         ui->textEdit_snd, ui->textEdit_rcv, ui->progressBar_transfer, kTransferLogLines, this);
     connectActions();
+    ui->cb_verify->setChecked(LinkSettings::load().verifyAfterInstall);
+    verifyAfterInstall = ui->cb_verify->isChecked();
+    connect(ui->cb_verify, &QCheckBox::toggled, this, [](bool on) {
+        verifyAfterInstall = on;
+        LinkSettings::storeVerifyAfterInstall(on);
+    });
 
     setUpArtwork();
 
@@ -849,6 +866,14 @@ void MainWindow::setBusy(bool busy)
         m_monitor->finish();
 }
 
+void MainWindow::showFlagged()
+{
+    const int cells = ui->stackedWidget->currentIndex() == PageForm ? m_marks->flaggedCells() : 0;
+    m_fitLabel->setText(cells == 0 ? QString()
+            : cells == 1           ? QStringLiteral("1 cell will not reach the register as shown")
+                                   : QStringLiteral("%1 cells will not reach the register as shown").arg(cells));
+}
+
 void MainWindow::startTransfer(int frames, const std::function<void()>& request)
 {
     m_host->takeReached();
@@ -894,9 +919,14 @@ void MainWindow::on_btn_install_clicked()
         qCDebug(lcApp) << "not sent:" << request.refusals;
         return;
     }
-    if (request.sendable())
-        startTransfer(request.hasTable ? int(request.table.size()) : 1,
-            [&] { emit signal_MsendData(request.datatype, request.tableToSend()); });
+    if (!request.sendable())
+        return;
+    if (request.hasTable && !confirmSend(this, codecForCategory(m_currentCategory), request.table))
+        return;
+    m_marks->clearVerifyMarks();
+    m_marks->setSentRows({});
+    startTransfer(request.hasTable ? int(request.table.size()) : 1,
+        [&] { emit signal_MsendData(request.datatype, request.tableToSend()); });
 }
 
 void MainWindow::on_btn_download_clicked()
@@ -936,13 +966,20 @@ void MainWindow::itemSend()
     clearTransferLogs();
     const quint8 command = currentCommand;
     const bool itemCommand = command == CommandAdd || command == CommandUpdate || command == CommandDelete;
-    const ItemTable rows = m_currentCategory == CategoryPlu && itemCommand
-        ? ItemGrid::collectSelected(m_model, ui->tableView->selectionModel())
-        : ItemTable();
+    const bool pluItems = m_currentCategory == CategoryPlu && itemCommand;
+    const ItemTable rows
+        = pluItems ? ItemGrid::collectSelected(m_model, ui->tableView->selectionModel()) : ItemTable();
+    const QList<int> gridRows = pluItems ? selectedGridRows(ui->tableView->selectionModel()) : QList<int>();
     SendRequest request = itemRequest(command, m_currentCategory, rows, serialMode());
-    if (request.sendable())
-        startTransfer(request.hasTable ? int(request.table.size()) : 1,
-            [&] { emit signal_MsendData(request.datatype, request.tableToSend()); });
+    if (!request.sendable())
+        return;
+    // Added and updated rows are checked before they go; a deleted one needs only its code.
+    if (pluItems && command != CommandDelete && !confirmSend(this, codecForCategory(CategoryPlu), rows, gridRows))
+        return;
+    m_marks->clearVerifyMarks();
+    m_marks->setSentRows(gridRows);
+    startTransfer(request.hasTable ? int(request.table.size()) : 1,
+        [&] { emit signal_MsendData(request.datatype, request.tableToSend()); });
 }
 
 void MainWindow::on_actionClearData_triggered()
@@ -971,6 +1008,18 @@ void MainWindow::ackData(QByteArray word)
         m_monitor->addRow(line.text, line.download);
     else
         m_monitor->addProgress(line.text);
+}
+
+void MainWindow::showVerification(VerifyReport report)
+{
+    // A table the register holds as sent goes to the progress log, anything else to the errors.
+    for (const QString& line : report.lines()) {
+        if (report.identical())
+            m_monitor->addProgress(line);
+        else
+            m_monitor->addError(line);
+    }
+    m_marks->markVerified(report);
 }
 
 void MainWindow::rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) { rcvRecords(datatype, datas, nullptr); }

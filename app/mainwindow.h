@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/itemtable.h"
+#include "records/verify.h"
 
 #include <QByteArray>
 #include <QList>
@@ -10,11 +11,13 @@
 
 #include <functional>
 
+class CellMarks;
 class FieldDelegate;
 class GridModel;
 class GridView;
 class LinkHost;
 class LogoPage;
+class QLabel;
 class QMenu;
 class QTreeWidgetItem;
 class SerialServer;
@@ -75,6 +78,8 @@ public slots:
     void showConnection(QString ipstr);
     // `connection`: the number of a connection that ended (ServerThread::connection()).
     void showDisconnection(int connection);
+    // One register's table read back after a send, compared with what was sent.
+    void showVerification(VerifyReport report);
 
 private slots:
     void on_btn_group_clicked();
@@ -134,6 +139,7 @@ private:
     bool linkUsable(bool needsRegister) const;
     void clearTransferLogs();
     void setBusy(bool busy);
+    void showFlagged();
     // Emits a request through `request`; the window stays busy until every register that
     // took it has ended its transfer, and says at once when none took it.
     void startTransfer(int frames, const std::function<void()>& request);
@@ -146,6 +152,8 @@ private:
     FieldDelegate* m_fieldDelegate = nullptr; // owned by the grid
     GridView* m_gridView = nullptr;
     TransferMonitor* m_monitor = nullptr;
+    CellMarks* m_marks = nullptr;
+    QLabel* m_fitLabel = nullptr; // the count of cells that do not fit, in the status bar
     QMenu* m_contextMenu = nullptr;
     QString m_dbFolder;
     QString m_imageFolder;

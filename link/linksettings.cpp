@@ -110,5 +110,12 @@ LinkSettings LinkSettings::load()
 
     const QRegularExpression commas(QStringLiteral(","));
     settings.extraSerialPorts = listValue(file, QStringLiteral("serial/extraPorts"), commas);
+    settings.verifyAfterInstall = file.value(QStringLiteral("transfer/verifyAfterInstall"), false).toBool();
     return settings;
+}
+
+void LinkSettings::storeVerifyAfterInstall(bool on)
+{
+    QSettings file(filePath(), QSettings::IniFormat);
+    file.setValue(QStringLiteral("transfer/verifyAfterInstall"), on);
 }

@@ -28,6 +28,7 @@ private:
 //            maxConnections=64      (registers connected at once; more are closed at once)
 //            allow=192.168.1.0/24, 10.0.0.5   (default: every peer)
 //   [serial] extraPorts=/dev/pts/3, /tmp/ttyV0   (devices the system does not list)
+//   [transfer] verifyAfterInstall=true          (the connection panel's choice, kept here)
 struct LinkSettings {
     static constexpr int kDefaultMaxConnections = 64;
 
@@ -36,8 +37,11 @@ struct LinkSettings {
     int maxConnections = kDefaultMaxConnections;
     AllowList tcpAllow;
     QStringList extraSerialPorts;
+    bool verifyAfterInstall = false;
 
     static LinkSettings load();
+    // Remembers the operator's choice of verifying after install for the next run.
+    static void storeVerifyAfterInstall(bool on);
     static QString filePath();
     // Reads the settings from another file (tests); empty restores the default.
     static void setFilePath(const QString& path);

@@ -134,6 +134,22 @@ VerifyReport compareRecords(
     return report;
 }
 
+QString RowDifference::describe() const
+{
+    switch (kind) {
+    case Missing:
+        return QStringLiteral("not on the register");
+    case StillThere:
+        return QStringLiteral("still on the register");
+    case Differs:
+        break;
+    }
+    QStringList texts;
+    for (const FieldDifference& field : fields)
+        texts << QStringLiteral("%1 sent %2, the register holds %3").arg(field.name, quoted(field.sent), quoted(field.held));
+    return texts.join(QStringLiteral("; "));
+}
+
 QStringList VerifyReport::lines() const
 {
     QStringList out;
@@ -149,24 +165,8 @@ QStringList VerifyReport::lines() const
         out << (mode == VerifyMode::Absent
                 ? QStringLiteral("verify: %1 of %2 still on the register").arg(differences.size()).arg(rows(sent))
                 : QStringLiteral("verify: %1 of %2 differ").arg(differences.size()).arg(rows(sent)));
-        for (const RowDifference& row : differences) {
-            switch (row.kind) {
-            case RowDifference::Missing:
-                out << row.label + QStringLiteral(": not on the register");
-                break;
-            case RowDifference::StillThere:
-                out << row.label + QStringLiteral(": still on the register");
-                break;
-            case RowDifference::Differs: {
-                QStringList fields;
-                for (const FieldDifference& field : row.fields)
-                    fields << QStringLiteral("%1 sent %2, the register holds %3")
-                                  .arg(field.name, quoted(field.sent), quoted(field.held));
-                out << row.label + QStringLiteral(": ") + fields.join(QStringLiteral("; "));
-                break;
-            }
-            }
-        }
+        for (const RowDifference& row : differences)
+            out << row.label + QStringLiteral(": ") + row.describe();
     }
     if (!peer.isEmpty())
         for (QString& line : out)

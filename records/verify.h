@@ -37,6 +37,10 @@ struct RowDifference {
     Kind kind;
     QString label; // "row 3", or the record's key ("987650001234")
     QList<FieldDifference> fields; // for Differs
+
+    // What is wrong with the row: "not on the register", or its differing fields
+    // ("Price sent "1.25", the register holds "1.50"").
+    QString describe() const;
 };
 
 struct VerifyReport {

@@ -1,0 +1,226 @@
+#include "app/cellmarks.h"
+
+#include "app/applog.h"
+#include "app/itemgrid.h"
+#include "app/messagebox.h"
+#include "records/recordcodec.h"
+
+#include <QItemSelectionModel>
+#include <QStyleOptionViewItem>
+#include <QTimer>
+
+namespace {
+
+// Above this many rows changed at once the whole table is checked again instead.
+constexpr int kRowsCheckedOneByOne = 1000;
+// Cells named in the question before a send; the rest are counted.
+constexpr int kCellsNamed = 5;
+
+const QColor kFitTint(255, 228, 168);
+const QColor kVerifyTint(255, 190, 190);
+
+bool changesCells(const QList<int>& roles)
+{
+    return roles.isEmpty() || roles.contains(Qt::EditRole) || roles.contains(Qt::DisplayRole);
+}
+
+QString cellsText(int count)
+{
+    return count == 1 ? QStringLiteral("1 cell") : QStringLiteral("%1 cells").arg(count);
+}
+
+} // namespace
+
+CellMarks::CellMarks(GridModel* model, CodecSource codec, QObject* parent)
+    : QObject(parent)
+    , m_model(model)
+    , m_codec(std::move(codec))
+{
+    connect(model, &QAbstractItemModel::dataChanged, this, &CellMarks::onDataChanged);
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        // Every item is new: no cell carries a mark any more.
+        m_flagged = 0;
+        m_verifyMarked.clear();
+        scheduleCheck();
+    });
+    connect(model, &QAbstractItemModel::rowsInserted, this, &CellMarks::scheduleCheck);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &CellMarks::scheduleCheck);
+}
+
+void CellMarks::scheduleCheck()
+{
+    // Filling the grid may come in several steps; the check runs once they are done.
+    if (m_checkPending)
+        return;
+    m_checkPending = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_checkPending)
+            checkAll();
+    });
+}
+
+ItemRow CellMarks::rowTexts(int row) const
+{
+    ItemRow cells;
+    const int columns = m_model->columnCount();
+    cells.reserve(columns);
+    for (int c = 0; c < columns; ++c) {
+        const QStandardItem* item = m_model->item(row, c);
+        cells.append(item ? item->text() : QString());
+    }
+    return cells;
+}
+
+void CellMarks::checkAll()
+{
+    m_checkPending = false;
+    const RecordCodec* codec = m_codec ? m_codec() : nullptr;
+    const int rows = m_model->rowCount();
+    const int columns = m_model->columnCount();
+    const QList<CellFit> fits
+        = codec && rows > 0 ? codec->checkTable(ItemGrid::collect(m_model, 0, false)) : QList<CellFit>();
+    // One change for the whole grid instead of one per mark.
+    m_marking = true;
+    const bool wasBlocked = m_model->blockSignals(true);
+    if (m_flagged > 0)
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < columns; ++c)
+                if (QStandardItem* item = m_model->item(r, c); item && item->data(FitRole).isValid())
+                    item->setData(QVariant(), FitRole);
+    for (const CellFit& fit : fits)
+        if (QStandardItem* item = m_model->item(fit.row, fit.column))
+            item->setData(fit.message(), FitRole);
+    m_model->blockSignals(wasBlocked);
+    m_marking = false;
+    if (rows > 0 && columns > 0)
+        emit m_model->dataChanged(m_model->index(0, 0), m_model->index(rows - 1, columns - 1), { FitRole });
+    m_flagged = int(fits.size());
+    qCDebug(lcApp) << "cells that do not fit:" << m_flagged;
+    emit flaggedChanged(m_flagged);
+}
+
+void CellMarks::checkRows(int first, int last)
+{
+    const RecordCodec* codec = m_codec ? m_codec() : nullptr;
+    const int columns = m_model->columnCount();
+    m_marking = true;
+    for (int r = first; r <= last && r < m_model->rowCount(); ++r) {
+        for (int c = 0; c < columns; ++c) {
+            QStandardItem* item = m_model->item(r, c);
+            if (item && item->data(FitRole).isValid()) {
+                item->setData(QVariant(), FitRole);
+                --m_flagged;
+            }
+        }
+        if (!codec)
+            continue;
+        for (const CellFit& fit : codec->checkRow(rowTexts(r), r)) {
+            if (QStandardItem* item = m_model->item(r, fit.column)) {
+                item->setData(fit.message(), FitRole);
+                ++m_flagged;
+            }
+        }
+    }
+    m_marking = false;
+    emit flaggedChanged(m_flagged);
+}
+
+void CellMarks::onDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles)
+{
+    if (m_marking || m_checkPending || !changesCells(roles))
+        return;
+    if (bottomRight.row() - topLeft.row() >= kRowsCheckedOneByOne)
+        scheduleCheck();
+    else
+        checkRows(topLeft.row(), bottomRight.row());
+}
+
+void CellMarks::markVerified(const VerifyReport& report)
+{
+    if (!report.read)
+        return;
+    const int columns = m_model->columnCount();
+    m_marking = true;
+    for (const RowDifference& difference : report.differences) {
+        const int row = m_sentRows.isEmpty() ? difference.row : m_sentRows.value(difference.row, -1);
+        if (row < 0 || row >= m_model->rowCount())
+            continue;
+        const QString text
+            = (report.peer.isEmpty() ? QString() : report.peer + QStringLiteral(": ")) + difference.describe();
+        for (int c = 0; c < columns; ++c) {
+            if (QStandardItem* item = m_model->item(row, c)) {
+                // Two registers may both hold the row otherwise: each says how.
+                const QString before = item->data(VerifyRole).toString();
+                item->setData(before.isEmpty() ? text : before + QLatin1Char('\n') + text, VerifyRole);
+            }
+        }
+        m_verifyMarked << QPersistentModelIndex(m_model->index(row, 0));
+    }
+    m_marking = false;
+}
+
+void CellMarks::clearVerifyMarks()
+{
+    const int columns = m_model->columnCount();
+    m_marking = true;
+    for (const QPersistentModelIndex& marked : qAsConst(m_verifyMarked))
+        if (marked.isValid())
+            for (int c = 0; c < columns; ++c)
+                if (QStandardItem* item = m_model->item(marked.row(), c))
+                    item->setData(QVariant(), VerifyRole);
+    m_marking = false;
+    m_verifyMarked.clear();
+}
+
+namespace CellMarkView {
+
+void tint(QStyleOptionViewItem* option, const QModelIndex& index)
+{
+    if (index.data(VerifyRole).isValid())
+        option->backgroundBrush = kVerifyTint;
+    else if (index.data(FitRole).isValid())
+        option->backgroundBrush = kFitTint;
+}
+
+QString toolTip(const QModelIndex& index)
+{
+    QStringList parts;
+    for (const int role : { int(Qt::ToolTipRole), int(FitRole), int(VerifyRole) }) {
+        const QString text = index.data(role).toString();
+        if (!text.isEmpty())
+            parts << text;
+    }
+    return parts.join(QLatin1Char('\n'));
+}
+
+} // namespace CellMarkView
+
+QList<int> selectedGridRows(const QItemSelectionModel* selection)
+{
+    QList<int> rows;
+    if (selection)
+        for (const QModelIndex& cell : selection->selectedIndexes())
+            rows << cell.row();
+    return rows;
+}
+
+bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& rows, const QList<int>& gridRows)
+{
+    const QList<CellFit> fits = codec ? codec->checkTable(rows) : QList<CellFit>();
+    if (fits.isEmpty())
+        return true;
+    const QStringList headers = codec->headers();
+    QStringList lines { QStringLiteral("%1 will not reach the register as shown:").arg(cellsText(int(fits.size()))) };
+    for (int i = 0; i < fits.size() && i < kCellsNamed; ++i) {
+        const CellFit& fit = fits.at(i);
+        const int row = gridRows.isEmpty() ? fit.row : gridRows.value(fit.row, fit.row);
+        lines << QStringLiteral("row %1, %2: %3").arg(row + 1).arg(headers.value(fit.column), fit.message());
+    }
+    if (fits.size() > kCellsNamed)
+        lines << QStringLiteral("... and %1 more").arg(cellsText(int(fits.size()) - kCellsNamed));
+    lines << QString() << QStringLiteral("Send anyway?");
+    const QMessageBox::StandardButton answer = MessageBox::warning(parent, QStringLiteral("warning"),
+        lines.join(QLatin1Char('\n')), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    qCDebug(lcApp) << "send with cells that do not fit:" << (answer == QMessageBox::Yes);
+    return answer == QMessageBox::Yes;
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "records/itemtable.h"
+#include "records/verify.h"
+
+#include <QList>
+#include <QModelIndex>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class GridModel;
+class QItemSelectionModel;
+class QStyleOptionViewItem;
+class RecordCodec;
+
+// Roles of the grid's items that mark them. The delegate tints a marked cell and adds the
+// mark's text to whatever tool tip the cell has of its own.
+enum CellMarkRole {
+    FitRole = Qt::UserRole + 16, // why the register would not hold the cell as shown
+    VerifyRole, // how the register held the cell's row after a verified send
+};
+
+// Marks the grid's cells that the register would not hold as shown, re-checking a row
+// whenever one of its cells changes, and the rows that a verified send found otherwise on
+// the register. GUI thread.
+class CellMarks : public QObject {
+    Q_OBJECT
+public:
+    using CodecSource = std::function<const RecordCodec*()>;
+
+    CellMarks(GridModel* model, CodecSource codec, QObject* parent = nullptr);
+
+    // Checks every row now (otherwise done once the model has settled after a change of rows).
+    void checkAll();
+    int flaggedCells() const { return m_flagged; }
+
+    // The grid rows that the next send takes, in the order sent; empty: all rows in order.
+    void setSentRows(const QList<int>& rows) { m_sentRows = rows; }
+    // Marks the rows of the last send that `report` found otherwise on the register.
+    void markVerified(const VerifyReport& report);
+    void clearVerifyMarks();
+
+signals:
+    void flaggedChanged(int cells);
+
+private:
+    void scheduleCheck();
+    void checkRows(int first, int last);
+    void onDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles);
+    ItemRow rowTexts(int row) const;
+
+    GridModel* m_model;
+    CodecSource m_codec;
+    int m_flagged = 0;
+    bool m_checkPending = false;
+    bool m_marking = false; // setting marks: their own changes are not re-checked
+    QList<int> m_sentRows;
+    QList<QPersistentModelIndex> m_verifyMarked; // first cell of each row marked after a send
+};
+
+namespace CellMarkView {
+// Tints `option` when the cell carries a mark.
+void tint(QStyleOptionViewItem* option, const QModelIndex& index);
+// The cell's own tool tip followed by the texts of its marks; empty when it has none.
+QString toolTip(const QModelIndex& index);
+} // namespace CellMarkView
+
+// The grid rows of the selected cells, in the order ItemGrid::collectSelected takes them.
+QList<int> selectedGridRows(const QItemSelectionModel* selection);
+
+// Before a send: when cells of `rows` would not reach the register as shown, asks whether
+// to send anyway (No is the default). `gridRows` gives each row's place in the grid for
+// the question's text (empty: the rows in order). True when the rows may go.
+bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& rows, const QList<int>& gridRows = {});

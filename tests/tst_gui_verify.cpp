@@ -1,0 +1,269 @@
+#include "app/cellmarks.h"
+#include "app/itemgrid.h"
+#include "app/mainwindow.h"
+#include "app/messagebox.h"
+#include "guisupport.h"
+#include "link/linksettings.h"
+#include "link/tcpserver.h"
+#include "linkharness.h"
+#include "records/dept.h"
+#include "storage/configdb.h"
+#include "testsupport.h"
+#include "users/language.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStandardItemModel>
+#include <QStyleOptionViewItem>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <memory>
+
+// The fit check and verify after install in the main window: marks, the question before a
+// send, the option in the connection panel and the results of reading back.
+class TestGuiVerify : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<GuiTestSession> m_session;
+    int m_serial = 0;
+
+    template <class T> static T* child(MainWindow& w, const char* name) { return w.findChild<T*>(QLatin1String(name)); }
+    static void click(MainWindow& w, const char* name) { child<QPushButton>(w, name)->click(); }
+    static QString log(MainWindow& w, const char* name) { return child<QTextEdit>(w, name)->toPlainText(); }
+    QString iniPath() const { return m_dir.filePath(QStringLiteral("tallvane.ini")); }
+
+    static ItemRow dept(int index, const QString& name, const QString& price = QStringLiteral("1.25"))
+    {
+        return { QString::number(index), name, "1", "10000000", "00000001", "1", price, "99.00", "1" };
+    }
+
+    // A department page whose grid has a name one byte too long (row 2) and a price with
+    // three decimals (row 3), as typed: the database keeps only what fits.
+    void openWithTwoMisfits(MainWindow& w)
+    {
+        createDatabase(m_dir.filePath(QStringLiteral("shop%1.db").arg(++m_serial)));
+        Dept::instance()->saveTable({ dept(1, "BREAD"), dept(2, "BUTTER"), dept(3, "MILK"), dept(4, "EGGS") });
+        click(w, "btn_dept");
+        QCoreApplication::processEvents();
+        w.itemModel()->setData(w.itemModel()->index(1, 1), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+        w.itemModel()->setData(w.itemModel()->index(2, 6), 12.345);
+    }
+
+    std::unique_ptr<Simulator> connectSimulator(MainWindow& w, const QStringList& faults = {})
+    {
+        auto ecr = std::make_unique<Simulator>(
+            QStringList { QStringLiteral("--connect"), QStringLiteral("127.0.0.1:%1").arg(w.tcpLink()->serverPort()),
+                QStringLiteral("--db"), m_dir.filePath(QStringLiteral("ecr%1.db").arg(++m_serial)) }
+            + faults);
+        auto* registers = child<QTableWidget>(w, "tableWidget_Tcp");
+        const int before = registers->rowCount();
+        if (!ecr->waitReady() || !QTest::qWaitFor([&] { return registers->rowCount() > before; }, 5000))
+            return nullptr;
+        return ecr;
+    }
+
+    static bool idle(MainWindow& w)
+    {
+        return QTest::qWaitFor([&] { return !w.isBusy(); }, 20000);
+    }
+
+    static QString mark(MainWindow& w, int row, int column, int role = FitRole)
+    {
+        return w.itemModel()->index(row, column).data(role).toString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_session = std::make_unique<GuiTestSession>(m_dir.path());
+        QFile::remove(iniPath());
+        QSettings settings(iniPath(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("tcp/address"), QStringLiteral("127.0.0.1"));
+        settings.setValue(QStringLiteral("tcp/port"), 0);
+        settings.sync();
+        LinkSettings::setFilePath(iniPath());
+    }
+
+    void cleanupTestCase()
+    {
+        LinkSettings::setFilePath(QString());
+        ::verifyAfterInstall = false;
+        m_session.reset();
+    }
+
+    void init()
+    {
+        MessageBox::clearShown();
+        currentLanguage = English;
+        setlanguage::setLanguage(English);
+    }
+
+    void cellsThatDoNotFitAreMarkedAndCounted()
+    {
+        MainWindow w(nullptr, m_dir.path());
+        openWithTwoMisfits(w);
+        QCOMPARE(mark(w, 1, 1), QStringLiteral("26 bytes in UTF-8; the register keeps 25: ABCDEFGHIJKLMNOPQRSTUVWXY"));
+        QCOMPARE(mark(w, 2, 6), QStringLiteral("3 decimals, the field takes 2; the register keeps: 12.34"));
+        QVERIFY(mark(w, 0, 1).isEmpty());
+        auto* label = child<QLabel>(w, "label_fit");
+        QCOMPARE(label->text(), QStringLiteral("2 cells will not reach the register as shown"));
+
+        // The tool tip and the tint come from the mark.
+        QCOMPARE(CellMarkView::toolTip(w.itemModel()->index(1, 1)), mark(w, 1, 1));
+        QStyleOptionViewItem marked, plain;
+        CellMarkView::tint(&marked, w.itemModel()->index(1, 1));
+        CellMarkView::tint(&plain, w.itemModel()->index(0, 1));
+        QVERIFY(marked.backgroundBrush.style() != Qt::NoBrush);
+        QCOMPARE(plain.backgroundBrush.style(), Qt::NoBrush);
+
+        // Typing re-checks the row.
+        w.itemModel()->setData(w.itemModel()->index(1, 1), QStringLiteral("BUTTER"), Qt::EditRole);
+        QVERIFY(!mark(w, 2, 6).isEmpty());
+        QVERIFY(mark(w, 1, 1).isEmpty());
+        QCOMPARE(label->text(), QStringLiteral("1 cell will not reach the register as shown"));
+        w.itemModel()->setData(w.itemModel()->index(3, 2), 0, Qt::EditRole);
+        QCOMPARE(mark(w, 3, 2), QStringLiteral("outside 1 to 256; the register keeps: 256"));
+        QCOMPARE(label->text(), QStringLiteral("2 cells will not reach the register as shown"));
+
+        // Back on the button page the count goes.
+        click(w, "btn_return");
+        QVERIFY(label->text().isEmpty());
+    }
+
+    void greekCharacterOutsideTheCodePage()
+    {
+        currentLanguage = Greek;
+        setlanguage::setLanguage(Greek);
+        createDatabase(m_dir.filePath(QStringLiteral("greek%1.db").arg(++m_serial)));
+        Dept::instance()->saveTable({ dept(1, QStringLiteral("ΚΑΦΕΣ")) });
+        MainWindow w(nullptr, m_dir.path());
+        click(w, "btn_dept");
+        QCoreApplication::processEvents();
+        QVERIFY(child<QLabel>(w, "label_fit")->text().isEmpty());
+        w.itemModel()->setData(w.itemModel()->index(0, 1), QStringLiteral("ΚΑΦΕΣ TÜRK"), Qt::EditRole);
+        QCOMPARE(mark(w, 0, 1), QStringLiteral("'Ü' not in windows-1253; the register keeps: ΚΑΦΕΣ T?RK"));
+    }
+
+    void questionBeforeInstall_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("No sends nothing") << false;
+        QTest::newRow("Yes sends") << true;
+    }
+
+    void questionBeforeInstall()
+    {
+        QFETCH(bool, yes);
+        MainWindow w(nullptr, m_dir.path());
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        auto ecr = connectSimulator(w);
+        QVERIFY(ecr);
+        openWithTwoMisfits(w);
+        if (yes)
+            MessageBox::setNextAnswer(QMessageBox::Yes);
+        click(w, "btn_install");
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(MessageBox::shown().first(),
+            QStringLiteral("warning: 2 cells will not reach the register as shown:\n"
+                           "row 2, Name: 26 bytes in UTF-8; the register keeps 25: ABCDEFGHIJKLMNOPQRSTUVWXY\n"
+                           "row 3, Price: 3 decimals, the field takes 2; the register keeps: 12.34\n\n"
+                           "Send anyway?"));
+        if (!yes) {
+            QVERIFY(!w.isBusy());
+            QVERIFY(log(w, "textEdit_snd").isEmpty());
+            QVERIFY(log(w, "textEdit_rcv").isEmpty());
+            QTest::qWait(200);
+            QVERIFY(!ecr->output().contains("recv 0"));
+            return;
+        }
+        QVERIFY(idle(w));
+        QVERIFY(log(w, "textEdit_snd").endsWith(QStringLiteral("END")));
+    }
+
+    void tableThatFitsIsSentWithoutAQuestion()
+    {
+        createDatabase(m_dir.filePath(QStringLiteral("fine%1.db").arg(++m_serial)));
+        Dept::instance()->saveTable({ dept(1, "BREAD"), dept(2, "MILK") });
+        MainWindow w(nullptr, m_dir.path());
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        auto ecr = connectSimulator(w);
+        QVERIFY(ecr);
+        click(w, "btn_dept");
+        click(w, "btn_install");
+        QVERIFY(idle(w));
+        QVERIFY(MessageBox::shown().isEmpty());
+        QCOMPARE(log(w, "textEdit_snd"), QStringLiteral("BREAD\nMILK\nEND"));
+    }
+
+    // The option is kept in tallvane.ini; with it, each register's table is read back and
+    // the result logged, and rows held otherwise are marked.
+    void verifyAfterInstall_data()
+    {
+        QTest::addColumn<QStringList>("faults");
+        QTest::addColumn<QString>("progress");
+        QTest::addColumn<QString>("errors");
+        QTest::addColumn<QString>("rowMark");
+        QTest::newRow("identical") << QStringList() << "DEPT1\nDEPT2\nDEPT3\nEND\n127.0.0.1 verified: 3 rows identical"
+                                   << ""
+                                   << "";
+        QTest::newRow("one field held otherwise") << QStringList { "--alter", "3" } << "DEPT1\nDEPT2\nDEPT3\nEND"
+                                                  << "127.0.0.1 verify: 1 of 3 rows differ\n127.0.0.1 row 3: Name sent "
+                                                     "\"DEPT3\", the register holds \"#EPT3\""
+                                                  << "127.0.0.1: Name sent \"DEPT3\", the register holds \"#EPT3\"";
+        QTest::newRow("download refused") << QStringList { "--refuse-requests" } << "DEPT1\nDEPT2\nDEPT3\nEND"
+                                          << "127.0.0.1 not verified: the table did not come back (RCV ERR)"
+                                          << "";
+    }
+
+    void verifyAfterInstall()
+    {
+        QFETCH(QStringList, faults);
+        QFETCH(QString, progress);
+        QFETCH(QString, errors);
+        QFETCH(QString, rowMark);
+        createDatabase(m_dir.filePath(QStringLiteral("verify%1.db").arg(++m_serial)));
+        Dept::instance()->saveTable(departments(3));
+        {
+            MainWindow w(nullptr, m_dir.path());
+            child<QCheckBox>(w, "cb_verify")->setChecked(false);
+            child<QCheckBox>(w, "cb_verify")->setChecked(true);
+        }
+        QCOMPARE(QSettings(iniPath(), QSettings::IniFormat).value("transfer/verifyAfterInstall").toBool(), true);
+
+        MainWindow w(nullptr, m_dir.path());
+        QVERIFY(child<QCheckBox>(w, "cb_verify")->isChecked());
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        auto ecr = connectSimulator(w, faults);
+        QVERIFY(ecr);
+        click(w, "btn_dept");
+        click(w, "btn_install");
+        QVERIFY(w.isBusy());
+        QVERIFY(idle(w));
+        QCOMPARE(log(w, "textEdit_snd"), progress);
+        QCOMPARE(log(w, "textEdit_rcv"), errors);
+        QCOMPARE(mark(w, 2, 1, VerifyRole), rowMark);
+        QCOMPARE(mark(w, 2, 4, VerifyRole), rowMark);
+        QVERIFY(mark(w, 0, 1, VerifyRole).isEmpty());
+        if (!rowMark.isEmpty())
+            QVERIFY(CellMarkView::toolTip(w.itemModel()->index(2, 1)).contains(rowMark));
+
+        // The next send starts without the old marks.
+        child<QCheckBox>(w, "cb_verify")->setChecked(false);
+        click(w, "btn_install");
+        QVERIFY(idle(w));
+        QVERIFY(mark(w, 2, 1, VerifyRole).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestGuiVerify)
+#include "tst_gui_verify.moc"
