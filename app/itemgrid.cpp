@@ -8,9 +8,9 @@
 #include <QAbstractItemView>
 #include <QHelpEvent>
 #include <QItemSelectionModel>
-#include <QToolTip>
 #include <QStandardItemModel>
 #include <QThreadPool>
+#include <QToolTip>
 
 #include <algorithm>
 #include <memory>

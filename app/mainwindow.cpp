@@ -159,7 +159,8 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     m_gridView = new GridView(
         ui->tableView, m_model, [this] { return codecForCategory(m_currentCategory); }, this);
     // Cells that the register would not hold as shown are marked and counted.
-    m_marks = new CellMarks(m_model, [this] { return codecForCategory(m_currentCategory); }, this);
+    m_marks = new CellMarks(
+        m_model, [this] { return codecForCategory(m_currentCategory); }, this);
     m_fitLabel = new QLabel(this);
     m_fitLabel->setObjectName(QStringLiteral("label_fit"));
     statusBar()->addPermanentWidget(m_fitLabel);

@@ -146,7 +146,8 @@ QString RowDifference::describe() const
     }
     QStringList texts;
     for (const FieldDifference& field : fields)
-        texts << QStringLiteral("%1 sent %2, the register holds %3").arg(field.name, quoted(field.sent), quoted(field.held));
+        texts << QStringLiteral("%1 sent %2, the register holds %3")
+                     .arg(field.name, quoted(field.sent), quoted(field.held));
     return texts.join(QStringLiteral("; "));
 }
 
