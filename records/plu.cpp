@@ -63,8 +63,10 @@ qint64 toHundredths(qint64 units, int decimals)
 
 Plu::Plu()
     : RecordCodec("PLUDATA",
-        { { "Random", KindInt64 | KindLocked }, { "Name", KindText }, { "Dept", KindInt }, { "Price", KindReal },
-            { "Stock+", KindReal } })
+        { { "Random", KindInt64 | KindLocked, FieldFit::amount(2 * CodeSize, 0) },
+            { "Name", KindText, FieldFit::text(NameSize) }, { "Dept", KindInt, FieldFit::whole(1, 256) },
+            { "Price", KindReal, FieldFit::amount(2 * PriceSize, 2) },
+            { "Stock+", KindReal, FieldFit::amount(2 * StockSize, kStockDecimals) } })
 {
 }
 
@@ -136,6 +138,8 @@ QByteArray Plu::decodeFields(const char* r, ItemRow* row, int) const
 }
 
 QByteArray Plu::storageKey(int, const QByteArray& code) const { return code; }
+
+QByteArray Plu::recordKey(const QByteArray& record) const { return record.left(CodeSize); }
 
 QByteArray Plu::storageName(int, const QByteArray&, const QByteArray& record) const
 {

@@ -14,6 +14,8 @@ public:
     // Returns the item code text, not the name: it names the row in status words and is
     // the key under which the row is stored.
     QByteArray encodeRow(const ItemRow& row, QByteArray* record) const override;
+    // The item code's bytes: the register keeps one PLU per code.
+    QByteArray recordKey(const QByteArray& record) const override;
 
 protected:
     QByteArray decodeFields(const char* record, ItemRow* row, int index) const override;

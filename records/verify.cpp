@@ -165,7 +165,9 @@ QStringList VerifyReport::lines() const
     } else {
         out << (mode == VerifyMode::Absent
                 ? QStringLiteral("verify: %1 of %2 still on the register").arg(differences.size()).arg(rows(sent))
-                : QStringLiteral("verify: %1 of %2 differ").arg(differences.size()).arg(rows(sent)));
+                : QStringLiteral("verify: %1 of %2 %3")
+                      .arg(differences.size())
+                      .arg(rows(sent), differences.size() == 1 ? QStringLiteral("differs") : QStringLiteral("differ")));
         for (const RowDifference& row : differences)
             out << row.label + QStringLiteral(": ") + row.describe();
     }

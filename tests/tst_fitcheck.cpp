@@ -161,7 +161,29 @@ private slots:
                                                       << "8 bytes in UTF-8; the register keeps 7"
                                                       << "interne";
 
+        const QStringList plu { "987650001234", "COFFEE", "3", "2.50", "10" };
+        auto pluWith = [&](int column, const QString& cell) {
+            QStringList cells = plu;
+            cells[column] = cell;
+            return cells;
+        };
+        QTest::newRow("item code of 16 digits") << en << QByteArray("PLUDATA") << pluWith(0, "1234567890123456") << 0
+                                                << "more than 99999999999999; the register keeps"
+                                                << "34567890123456";
+        QTest::newRow("PLU department 0")
+            << en << QByteArray("PLUDATA") << pluWith(2, "0") << 2 << "outside 1 to 256; the register keeps"
+            << "256";
+        QTest::newRow("PLU price of eleven digits") << en << QByteArray("PLUDATA") << pluWith(3, "100000000") << 3
+                                                    << "more than 99999999.99; the register keeps"
+                                                    << "0.00";
+        QTest::newRow("stock with three decimals") << en << QByteArray("PLUDATA") << pluWith(4, "10.125") << 4
+                                                   << "3 decimals, the field takes 2; the register keeps"
+                                                   << "10.12";
+
         const QString greek27 = QStringLiteral("ΚΑΦΕΣ ΕΛΛΗΝΙΚΟΣ ΔΙΠΛΟΣ ΜΕΤΡ");
+        QTest::newRow("Greek PLU name of 26 bytes")
+            << el << QByteArray("PLUDATA") << pluWith(1, greek27.left(26)) << 1
+            << "26 bytes in windows-1253; the register keeps 25" << greek27.left(25);
         QTest::newRow("Greek name of 27 bytes")
             << el << QByteArray("DEPTDATA") << deptWith(1, greek27) << 1
             << "27 bytes in windows-1253; the register keeps 25" << greek27.left(25);
@@ -249,6 +271,13 @@ private slots:
             << en << QByteArray("TRAILERDATA") << QStringList { "1", QString(32, 'T') };
         QTest::newRow("extended header of 40 bytes")
             << en << QByteArray("EXTHEADERDATA") << QStringList { "1", QString(40, 'E') };
+        QTest::newRow("PLU COFFEE") << en << QByteArray("PLUDATA")
+                                    << QStringList { "987650001234", "COFFEE", "3", "2.50", "10" };
+        QTest::newRow("PLU at the field's edges")
+            << en << QByteArray("PLUDATA")
+            << QStringList { "99999999999999", QString(25, 'P'), "256", "300000.01", "99999999999999.99" };
+        QTest::newRow("PLU code with leading zeros")
+            << en << QByteArray("PLUDATA") << QStringList { "000123", "TEA", "1", "0", "" };
         QTest::newRow("network parameters") << en << QByteArray("NETPARMDATA") << netRow(-1, QString());
         QTest::newRow("network parameters without key") << en << QByteArray("NETPARMDATA") << netRow(15, QString());
         QTest::newRow("network key of zeros") << en << QByteArray("NETPARMDATA") << netRow(15, QString(64, '0'));
@@ -265,6 +294,9 @@ private slots:
                                          << QStringList { "1", QStringLiteral("ΦΠΑ €"), "24", "00000011" };
         QTest::newRow("Greek header") << el << QByteArray("HEADERDATA")
                                       << QStringList { "1", QStringLiteral("ΕΥΧΑΡΙΣΤΟΥΜΕ ΠΟΛΥ") };
+        QTest::newRow("Greek PLU") << el << QByteArray("PLUDATA")
+                                   << QStringList { "5201234567890", QStringLiteral("ΦΡΕΝΤΟ ΜΕΤΡΙΟΣ"), "2", "3.20",
+                                          "24.5" };
         QTest::newRow("Hebrew department")
             << he << QByteArray("DEPTDATA")
             << QStringList { "01", QStringLiteral("קפה"), "2", "10000000", "00000101", "1", "12.50", "100.00", "13" };

@@ -7,6 +7,7 @@
 #include "link/tcpserver.h"
 #include "linkharness.h"
 #include "records/dept.h"
+#include "records/plu.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
 #include "users/language.h"
@@ -20,6 +21,7 @@
 #include <QSqlQuery>
 #include <QStandardItemModel>
 #include <QStyleOptionViewItem>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -205,6 +207,45 @@ private slots:
         QCOMPARE(log(w, "textEdit_snd"), QStringLiteral("BREAD\nMILK\nEND"));
     }
 
+    // PLU add asks about the selected rows only, naming them by their place in the grid;
+    // a row that the register holds otherwise is marked where it stands in the grid.
+    void pluAddAsksAndMarksItsGridRow()
+    {
+        createDatabase(m_dir.filePath(QStringLiteral("plu%1.db").arg(++m_serial)));
+        QVERIFY(Plu::instance()->saveTable({ textRow({ "11", "BREAD", "1", "1.20", "10" }),
+            textRow({ "22", "MILK", "1", "0.99", "10" }), textRow({ "33", "TEA", "1", "3.10", "10" }) }));
+        MainWindow w(nullptr, m_dir.path());
+        child<QCheckBox>(w, "cb_verify")->setChecked(true);
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        auto ecr = connectSimulator(w, { QStringLiteral("--alter"), QStringLiteral("1") });
+        QVERIFY(ecr);
+        click(w, "btn_plu");
+        QCoreApplication::processEvents();
+        QStandardItemModel* model = w.itemModel();
+        model->setData(model->index(0, 3), QStringLiteral("1.205")); // not selected: not asked about
+        model->setData(model->index(2, 2), 0);
+        auto* view = child<QTableView>(w, "tableView");
+        view->selectionModel()->select(model->index(2, 1), QItemSelectionModel::Select);
+
+        click(w, "btn_add");
+        QCOMPARE(MessageBox::shown(),
+            QStringList { "warning: 1 cell will not reach the register as shown:\n"
+                          "row 3, Dept: outside 1 to 256; the register keeps: 256\n\nSend anyway?" });
+        QVERIFY(!w.isBusy());
+        QVERIFY(log(w, "textEdit_snd").isEmpty());
+
+        model->setData(model->index(2, 2), 2);
+        click(w, "btn_add");
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QVERIFY(idle(w));
+        QCOMPARE(log(w, "textEdit_snd"), QStringLiteral("33\nEND"));
+        QCOMPARE(log(w, "textEdit_rcv"),
+            QStringLiteral("127.0.0.1 verify: 1 of 1 row differs\n127.0.0.1 33: Name sent \"TEA\", the register "
+                           "holds \"#EA\""));
+        QCOMPARE(mark(w, 2, 1, VerifyRole), QStringLiteral("127.0.0.1: Name sent \"TEA\", the register holds \"#EA\""));
+        QVERIFY(mark(w, 0, 1, VerifyRole).isEmpty());
+    }
+
     // The option is kept in tallvane.ini; with it, each register's table is read back and
     // the result logged, and rows held otherwise are marked.
     void verifyAfterInstall_data()
@@ -216,10 +257,11 @@ private slots:
         QTest::newRow("identical") << QStringList() << "DEPT1\nDEPT2\nDEPT3\nEND\n127.0.0.1 verified: 3 rows identical"
                                    << ""
                                    << "";
-        QTest::newRow("one field held otherwise") << QStringList { "--alter", "3" } << "DEPT1\nDEPT2\nDEPT3\nEND"
-                                                  << "127.0.0.1 verify: 1 of 3 rows differ\n127.0.0.1 row 3: Name sent "
-                                                     "\"DEPT3\", the register holds \"#EPT3\""
-                                                  << "127.0.0.1: Name sent \"DEPT3\", the register holds \"#EPT3\"";
+        QTest::newRow("one field held otherwise")
+            << QStringList { "--alter", "3" } << "DEPT1\nDEPT2\nDEPT3\nEND"
+            << "127.0.0.1 verify: 1 of 3 rows differs\n127.0.0.1 row 3: Name sent "
+               "\"DEPT3\", the register holds \"#EPT3\""
+            << "127.0.0.1: Name sent \"DEPT3\", the register holds \"#EPT3\"";
         QTest::newRow("download refused") << QStringList { "--refuse-requests" } << "DEPT1\nDEPT2\nDEPT3\nEND"
                                           << "127.0.0.1 not verified: the table did not come back (RCV ERR)"
                                           << "";

@@ -48,7 +48,7 @@ private slots:
         QCOMPARE(report.differences.first().fields.first().column, 6);
         report.peer = QStringLiteral("127.0.0.1");
         QCOMPARE(report.lines(),
-            (QStringList { "127.0.0.1 verify: 1 of 3 rows differ",
+            (QStringList { "127.0.0.1 verify: 1 of 3 rows differs",
                 "127.0.0.1 row 2: Price sent \"1.25\", the register holds \"1.50\"" }));
     }
 
@@ -70,7 +70,7 @@ private slots:
     {
         const QList<QByteArray> sent = departments(3);
         const VerifyReport fewer = compareRecords(dept(), sent, sent.mid(0, 2), VerifyMode::InOrder);
-        QCOMPARE(fewer.lines(), (QStringList { "verify: 1 of 3 rows differ", "row 3: not on the register" }));
+        QCOMPARE(fewer.lines(), (QStringList { "verify: 1 of 3 rows differs", "row 3: not on the register" }));
         const VerifyReport more = compareRecords(dept(), sent.mid(0, 1), sent, VerifyMode::InOrder);
         QCOMPARE(more.lines(), QStringList { "verified: 1 row identical; the register holds 2 more" });
     }
@@ -83,6 +83,30 @@ private slots:
         held[2] = char(0x55); // reserved
         const VerifyReport report = compareRecords(dept(), sent, { held }, VerifyMode::InOrder);
         QCOMPARE(report.lines().last(), QStringLiteral("row 1: bytes 2-2 sent \"00\", the register holds \"55\""));
+    }
+
+    // PLUs are found by their item code, whatever order the register keeps them in.
+    void pluPresentAndAbsent()
+    {
+        const RecordCodec& plu = *codecForType("PLUDATA");
+        const QByteArray coffee = encode("PLUDATA", { "987650001234", "COFFEE", "3", "2.50", "10" });
+        const QByteArray tea = encode("PLUDATA", { "111", "TEA", "3", "1.50", "5" });
+        const QByteArray cake = encode("PLUDATA", { "222", "CAKE", "4", "3.00", "2" });
+        QCOMPARE(compareRecords(plu, { coffee, tea }, { cake, tea, coffee }, VerifyMode::Present).lines(),
+            QStringList { "verified: 2 rows identical" });
+
+        const QByteArray dearTea = encode("PLUDATA", { "111", "TEA", "3", "1.60", "5" });
+        QCOMPARE(compareRecords(plu, { coffee, tea }, { dearTea, cake }, VerifyMode::Present).lines(),
+            (QStringList { "verify: 2 of 2 rows differ", "987650001234: not on the register",
+                "111: Price sent \"1.50\", the register holds \"1.60\"" }));
+
+        QCOMPARE(compareRecords(plu, { coffee, tea }, { cake }, VerifyMode::Absent).lines(),
+            QStringList { "verified: 2 rows gone" });
+        const VerifyReport left = compareRecords(plu, { coffee, tea }, { cake, dearTea }, VerifyMode::Absent);
+        QCOMPARE(left.differences.size(), 1);
+        QCOMPARE(left.differences.first().row, 1);
+        QCOMPARE(
+            left.lines(), (QStringList { "verify: 1 of 2 rows still on the register", "111: still on the register" }));
     }
 
     void registerSentNothing()

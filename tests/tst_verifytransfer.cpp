@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(report.differences.size(), 1);
         QCOMPARE(report.differences.first().row, 1);
         QCOMPARE(report.lines(),
-            (QStringList { "127.0.0.1 verify: 1 of 3 rows differ",
+            (QStringList { "127.0.0.1 verify: 1 of 3 rows differs",
                 "127.0.0.1 row 2: Name sent \"DEPT2\", the register holds \"#EPT2\"" }));
     }
 
@@ -112,6 +112,44 @@ private slots:
                 QCOMPARE(report.differences.first().fields.first().held, QStringLiteral("#EPT1"));
         }
         QCOMPARE(identical, 1);
+    }
+
+    // PLU add and update leave the rows sent on the register, delete takes them off; the
+    // register keeps its other PLUs.
+    void pluItems()
+    {
+        TestHost host;
+        TcpServer server(&host, QHostAddress::LocalHost, 0);
+        auto ecr = connect(server, host);
+        QVERIFY(ecr);
+        const ItemRow tea = textRow({ "111", "TEA", "3", "1.50", "5" });
+        const ItemRow cake = textRow({ "222", "CAKE", "4", "3.00", "2" });
+        const QList<QPair<Command, ItemTable>> sends { { CommandAdd, { tea, cake } },
+            { CommandUpdate, { textRow({ "111", "TEA", "3", "1.60", "5" }) } }, { CommandDelete, { cake } } };
+        for (const auto& send : sends) {
+            currentCommand = send.first;
+            host.send("PLUDATA", send.second);
+            QVERIFY(ended(host));
+        }
+        QCOMPARE(host.reports.size(), 3);
+        QCOMPARE(host.reports.at(0).lines(), QStringList { "127.0.0.1 verified: 2 rows identical" });
+        QCOMPARE(host.reports.at(1).lines(), QStringList { "127.0.0.1 verified: 1 row identical" });
+        QCOMPARE(host.reports.at(2).lines(), QStringList { "127.0.0.1 verified: 1 row gone" });
+    }
+
+    void pluStoredOtherwise()
+    {
+        TestHost host;
+        TcpServer server(&host, QHostAddress::LocalHost, 0);
+        auto ecr = connect(server, host, { QStringLiteral("--alter"), QStringLiteral("1") });
+        QVERIFY(ecr);
+        currentCommand = CommandAdd;
+        host.send("PLUDATA", { textRow({ "111", "TEA", "3", "1.50", "5" }) });
+        QVERIFY(ended(host));
+        QCOMPARE(host.reports.size(), 1);
+        QCOMPARE(host.reports.first().lines(),
+            (QStringList { "127.0.0.1 verify: 1 of 1 row differs",
+                "127.0.0.1 111: Name sent \"TEA\", the register holds \"#EA\"" }));
     }
 
     void overSerial()
