@@ -47,6 +47,14 @@ CellMarks::CellMarks(GridModel* model, CodecSource codec, QObject* parent)
     connect(model, &QAbstractItemModel::rowsRemoved, this, &CellMarks::scheduleCheck);
 }
 
+void CellMarks::quietly(const std::function<void()>& setMarks)
+{
+    const bool wasBlocked = m_model->blockSignals(true);
+    setMarks();
+    m_model->blockSignals(wasBlocked);
+    emit marksChanged();
+}
+
 void CellMarks::scheduleCheck()
 {
     // Filling the grid may come in several steps; the check runs once they are done.
@@ -79,21 +87,16 @@ void CellMarks::checkAll()
     const int columns = m_model->columnCount();
     const QList<CellFit> fits
         = codec && rows > 0 ? codec->checkTable(ItemGrid::collect(m_model, 0, false)) : QList<CellFit>();
-    // One change for the whole grid instead of one per mark.
-    m_marking = true;
-    const bool wasBlocked = m_model->blockSignals(true);
-    if (m_flagged > 0)
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < columns; ++c)
-                if (QStandardItem* item = m_model->item(r, c); item && item->data(FitRole).isValid())
-                    item->setData(QVariant(), FitRole);
-    for (const CellFit& fit : fits)
-        if (QStandardItem* item = m_model->item(fit.row, fit.column))
-            item->setData(fit.message(), FitRole);
-    m_model->blockSignals(wasBlocked);
-    m_marking = false;
-    if (rows > 0 && columns > 0)
-        emit m_model->dataChanged(m_model->index(0, 0), m_model->index(rows - 1, columns - 1), { FitRole });
+    quietly([&] {
+        if (m_flagged > 0)
+            for (int r = 0; r < rows; ++r)
+                for (int c = 0; c < columns; ++c)
+                    if (QStandardItem* item = m_model->item(r, c); item && item->data(FitRole).isValid())
+                        item->setData(QVariant(), FitRole);
+        for (const CellFit& fit : fits)
+            if (QStandardItem* item = m_model->item(fit.row, fit.column))
+                item->setData(fit.message(), FitRole);
+    });
     m_flagged = int(fits.size());
     qCDebug(lcApp) << "cells that do not fit:" << m_flagged;
     emit flaggedChanged(m_flagged);
@@ -103,31 +106,31 @@ void CellMarks::checkRows(int first, int last)
 {
     const RecordCodec* codec = m_codec ? m_codec() : nullptr;
     const int columns = m_model->columnCount();
-    m_marking = true;
-    for (int r = first; r <= last && r < m_model->rowCount(); ++r) {
-        for (int c = 0; c < columns; ++c) {
-            QStandardItem* item = m_model->item(r, c);
-            if (item && item->data(FitRole).isValid()) {
-                item->setData(QVariant(), FitRole);
-                --m_flagged;
+    quietly([&] {
+        for (int r = first; r <= last && r < m_model->rowCount(); ++r) {
+            for (int c = 0; c < columns; ++c) {
+                QStandardItem* item = m_model->item(r, c);
+                if (item && item->data(FitRole).isValid()) {
+                    item->setData(QVariant(), FitRole);
+                    --m_flagged;
+                }
+            }
+            if (!codec)
+                continue;
+            for (const CellFit& fit : codec->checkRow(rowTexts(r), r)) {
+                if (QStandardItem* item = m_model->item(r, fit.column)) {
+                    item->setData(fit.message(), FitRole);
+                    ++m_flagged;
+                }
             }
         }
-        if (!codec)
-            continue;
-        for (const CellFit& fit : codec->checkRow(rowTexts(r), r)) {
-            if (QStandardItem* item = m_model->item(r, fit.column)) {
-                item->setData(fit.message(), FitRole);
-                ++m_flagged;
-            }
-        }
-    }
-    m_marking = false;
+    });
     emit flaggedChanged(m_flagged);
 }
 
 void CellMarks::onDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles)
 {
-    if (m_marking || m_checkPending || !changesCells(roles))
+    if (m_checkPending || !changesCells(roles))
         return;
     if (bottomRight.row() - topLeft.row() >= kRowsCheckedOneByOne)
         scheduleCheck();
@@ -137,38 +140,40 @@ void CellMarks::onDataChanged(const QModelIndex& topLeft, const QModelIndex& bot
 
 void CellMarks::markVerified(const VerifyReport& report)
 {
-    if (!report.read)
+    if (!report.read || report.differences.isEmpty())
         return;
     const int columns = m_model->columnCount();
-    m_marking = true;
-    for (const RowDifference& difference : report.differences) {
-        const int row = m_sentRows.isEmpty() ? difference.row : m_sentRows.value(difference.row, -1);
-        if (row < 0 || row >= m_model->rowCount())
-            continue;
-        const QString text
-            = (report.peer.isEmpty() ? QString() : report.peer + QStringLiteral(": ")) + difference.describe();
-        for (int c = 0; c < columns; ++c) {
-            if (QStandardItem* item = m_model->item(row, c)) {
-                // Two registers may both hold the row otherwise: each says how.
-                const QString before = item->data(VerifyRole).toString();
-                item->setData(before.isEmpty() ? text : before + QLatin1Char('\n') + text, VerifyRole);
+    quietly([&] {
+        for (const RowDifference& difference : report.differences) {
+            const int row = m_sentRows.isEmpty() ? difference.row : m_sentRows.value(difference.row, -1);
+            if (row < 0 || row >= m_model->rowCount())
+                continue;
+            const QString text
+                = (report.peer.isEmpty() ? QString() : report.peer + QStringLiteral(": ")) + difference.describe();
+            for (int c = 0; c < columns; ++c) {
+                if (QStandardItem* item = m_model->item(row, c)) {
+                    // Two registers may both hold the row otherwise: each says how.
+                    const QString before = item->data(VerifyRole).toString();
+                    item->setData(before.isEmpty() ? text : before + QLatin1Char('\n') + text, VerifyRole);
+                }
             }
+            m_verifyMarked << QPersistentModelIndex(m_model->index(row, 0));
         }
-        m_verifyMarked << QPersistentModelIndex(m_model->index(row, 0));
-    }
-    m_marking = false;
+    });
 }
 
 void CellMarks::clearVerifyMarks()
 {
+    if (m_verifyMarked.isEmpty())
+        return;
     const int columns = m_model->columnCount();
-    m_marking = true;
-    for (const QPersistentModelIndex& marked : qAsConst(m_verifyMarked))
-        if (marked.isValid())
-            for (int c = 0; c < columns; ++c)
-                if (QStandardItem* item = m_model->item(marked.row(), c))
-                    item->setData(QVariant(), VerifyRole);
-    m_marking = false;
+    quietly([&] {
+        for (const QPersistentModelIndex& marked : qAsConst(m_verifyMarked))
+            if (marked.isValid())
+                for (int c = 0; c < columns; ++c)
+                    if (QStandardItem* item = m_model->item(marked.row(), c))
+                        item->setData(QVariant(), VerifyRole);
+    });
     m_verifyMarked.clear();
 }
 

@@ -44,8 +44,13 @@ public:
 
 signals:
     void flaggedChanged(int cells);
+    // Marks were set or cleared. The model does not announce them itself: a change of data
+    // makes a view reload the editor open on that cell, and typing would be lost.
+    void marksChanged();
 
 private:
+    // Runs `setMarks` with the model's signals blocked, then says that marks changed.
+    void quietly(const std::function<void()>& setMarks);
     void scheduleCheck();
     void checkRows(int first, int last);
     void onDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles);
@@ -55,7 +60,6 @@ private:
     CodecSource m_codec;
     int m_flagged = 0;
     bool m_checkPending = false;
-    bool m_marking = false; // setting marks: their own changes are not re-checked
     QList<int> m_sentRows;
     QList<QPersistentModelIndex> m_verifyMarked; // first cell of each row marked after a send
 };

@@ -165,6 +165,7 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     m_fitLabel->setObjectName(QStringLiteral("label_fit"));
     statusBar()->addPermanentWidget(m_fitLabel);
     connect(m_marks, &CellMarks::flaggedChanged, this, &MainWindow::showFlagged);
+    connect(m_marks, &CellMarks::marksChanged, ui->tableView->viewport(), qOverload<>(&QWidget::update));
     connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, &MainWindow::showFlagged);
     ui->tableView->verticalHeader()->hide();
     QHeaderView* header = ui->tableView->horizontalHeader();

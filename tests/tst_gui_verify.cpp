@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QSqlDatabase>
@@ -140,6 +141,29 @@ private slots:
         // Back on the button page the count goes.
         click(w, "btn_return");
         QVERIFY(label->text().isEmpty());
+    }
+
+    // Marks are set without telling the views that data changed, which would make them
+    // reload an open editor and drop what was typed in it.
+    void typingSurvivesTheCheck()
+    {
+        createDatabase(m_dir.filePath(QStringLiteral("typing%1.db").arg(++m_serial)));
+        Dept::instance()->saveTable({ dept(1, "BREAD"), dept(2, "MILK") });
+        MainWindow w(nullptr, m_dir.path());
+        w.show();
+        click(w, "btn_dept");
+        auto* view = child<QTableView>(w, "tableView");
+        const QModelIndex name = w.itemModel()->index(1, 1);
+        view->setCurrentIndex(name);
+        view->edit(name);
+        auto* editor = view->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+        QCoreApplication::processEvents(); // the check of the freshly filled grid runs
+        QCOMPARE(editor->text(), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(name.data().toString(), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+        QVERIFY(!mark(w, 1, 1).isEmpty());
     }
 
     void greekCharacterOutsideTheCodePage()
