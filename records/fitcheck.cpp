@@ -309,10 +309,10 @@ FieldFit RecordCodec::fieldFit(int column) const
     }
 }
 
-void RecordCodec::checkInto(
-    const ItemRow& row, int rowNumber, QByteArray* record, ItemRow* back, QList<CellFit>* fits) const
+void RecordCodec::checkInto(const ItemRow& row, const ItemRow& sent, int rowNumber, QByteArray* record, ItemRow* back,
+    QList<CellFit>* fits) const
 {
-    encodeRow(row, record);
+    encodeRow(sent, record);
     readRecord(*record, back);
     const int columns = int(m_columns.size());
     for (int c = 0; c < columns; ++c) {
@@ -334,11 +334,11 @@ QList<CellFit> RecordCodec::checkRow(const ItemRow& row, int rowNumber) const
         return fits;
     QByteArray record;
     ItemRow back;
-    checkInto(row, rowNumber, &record, &back, &fits);
+    checkInto(row, row, rowNumber, &record, &back, &fits);
     return fits;
 }
 
-QList<CellFit> RecordCodec::checkTable(const ItemTable& table) const
+QList<CellFit> RecordCodec::checkTable(const ItemTable& table, const ItemTable* sent) const
 {
     QList<CellFit> fits;
     if (m_columns.empty())
@@ -346,6 +346,6 @@ QList<CellFit> RecordCodec::checkTable(const ItemTable& table) const
     QByteArray record;
     ItemRow back;
     for (int i = 0; i < table.size(); ++i)
-        checkInto(table.at(i), i, &record, &back, &fits);
+        checkInto(table.at(i), sent && i < sent->size() ? sent->at(i) : table.at(i), i, &record, &back, &fits);
     return fits;
 }

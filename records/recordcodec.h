@@ -163,8 +163,10 @@ public:
     // for sending, its record decoded again, and each cell compared with what came back.
     // `rowNumber` goes into the results.
     QList<CellFit> checkRow(const ItemRow& row, int rowNumber = 0) const;
-    // The same for every row of `table`, row numbers from 0.
-    QList<CellFit> checkTable(const ItemTable& table) const;
+    // The same for every row of `table`, row numbers from 0. `sent`, when given, holds the
+    // rows as they will be encoded where that differs from what `table` shows (a file's
+    // cells and the grid's values made of them), row for row.
+    QList<CellFit> checkTable(const ItemTable& table, const ItemTable* sent = nullptr) const;
     // How the cells of `column` are compared and explained (ByKind resolved).
     FieldFit fieldFit(int column) const;
 
@@ -197,7 +199,8 @@ protected:
     static void putRegisterText(char* field, int size, const QByteArray& text);
 
 private:
-    void checkInto(const ItemRow& row, int rowNumber, QByteArray* record, ItemRow* back, QList<CellFit>* fits) const;
+    void checkInto(const ItemRow& shown, const ItemRow& sent, int rowNumber, QByteArray* record, ItemRow* back,
+        QList<CellFit>* fits) const;
 
     const Category* m_category;
     std::vector<Column> m_columns;

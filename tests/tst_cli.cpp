@@ -298,6 +298,76 @@ private slots:
         QCOMPARE(exported(db), kMark + kDeptHeader + "1,SOUP,3,00000000,00000001,1,4.5,50,2\n");
     }
 
+    // check reads a file before it is imported: one line per cell that the register would not
+    // hold as written (rows numbered as in the file), status 1 when there is any.
+    void checkFile_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QByteArray>("rows");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("out");
+        QTest::newRow("cells that fit") << "english" << QByteArray("1,BREAD,2,10000000,00000101,1,12.50,100,13\n") << 0
+                                        << QByteArray();
+        QTest::newRow("long name, third decimal")
+            << "english"
+            << QByteArray("1,BREAD,2,10000000,00000101,1,12.50,100,13\n"
+                          "2,ABCDEFGHIJKLMNOPQRSTUVWXYZ,1,10000000,00000001,1,12.345,100,1\n")
+            << 1
+            << QByteArray("row 3, Name: 26 bytes in UTF-8; the register keeps 25: ABCDEFGHIJKLMNOPQRSTUVWXY\n"
+                          "row 3, Price: 3 decimals, the field takes 2; the register keeps: 12.34\n");
+        // The tax column goes through the grid's whole numbers before it is encoded.
+        QTest::newRow("tax written 1.0") << "english" << QByteArray("1,BREAD,2,10000000,00000101,1.0,1,1,\n") << 1
+                                         << QByteArray("row 2, Tax: not a whole number; the register keeps: 0\n");
+        QTest::newRow("letter outside windows-1253")
+            << "greek" << QByteArray("1,ΚΑΦΕΣ TÜRK,1,10000000,00000001,1,2.50,100,1\n") << 1
+            << QByteArray("row 2, Name: 'Ü' not in windows-1253; the register keeps: ΚΑΦΕΣ T?RK\n");
+        QTest::newRow("Greek name that fits")
+            << "greek" << QByteArray("1,ΚΑΦΕΣ ΕΛΛΗΝΙΚΟΣ ΜΕ ΖΑΧΑΡΗ,1,10000000,00000001,1,2.50,100,1\n") << 0
+            << QByteArray();
+    }
+
+    void checkFile()
+    {
+        QFETCH(QString, language);
+        QFETCH(QByteArray, rows);
+        QFETCH(int, status);
+        QFETCH(QByteArray, out);
+        const QString in = file(QStringLiteral("check.csv"));
+        QVERIFY(write(in, kDeptHeader + rows));
+        const CliProgram::Result result
+            = m_cli->run({ "--user", "admin", "--language", language, "check", "--type", "dept", "--in", in });
+        QCOMPARE(result.status, status);
+        QCOMPARE(result.out, out);
+    }
+
+    // A stored table holds only what its records hold, but the register may have sent values
+    // that the program cannot send back: a department with tax 7.
+    void checkDatabase()
+    {
+        const QString db = departmentDatabase(
+            QStringLiteral("checked.db"), kDeptHeader + "1,BREAD,2,10000000,00000101,1,12.50,100,1\n");
+        QVERIFY(!db.isEmpty());
+        QCOMPARE(m_cli->run(asAdmin({ "check", "--db", db, "--type", "dept" })).status, 0);
+        {
+            QSqlDatabase sql = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("edit"));
+            sql.setDatabaseName(db);
+            QVERIFY(sql.open());
+            QSqlQuery query(sql);
+            QVERIFY(query.exec(QStringLiteral("select itemData from table_dept")) && query.next());
+            QByteArray record = query.value(0).toByteArray();
+            record[35] = char(0x40);
+            query.prepare(QStringLiteral("update table_dept set itemData = ?"));
+            query.addBindValue(record);
+            QVERIFY(query.exec());
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("edit"));
+        const CliProgram::Result result = m_cli->run(asAdmin({ "check", "--db", db, "--type", "dept" }));
+        QCOMPARE(result.status, 1);
+        QCOMPARE(result.out, QByteArray("row 1, Tax: outside 0 to 6; the register keeps: 0\n"));
+        QCOMPARE(m_cli->run(asAdmin({ "check", "--type", "dept" })).status, 2);
+        QCOMPARE(m_cli->run(asAdmin({ "check", "--type", "sys", "--db", db })).status, 2);
+    }
+
     void typesAndFiles_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -180,6 +180,46 @@ private slots:
         QCOMPARE(stored(second, QStringLiteral("table_dept")), QStringList({ "1:BREAD", "2:MILK" }));
     }
 
+    // --verify reads the table back from each register: status 0 when every one holds it as
+    // sent, 1 when one holds a field otherwise.
+    void installVerify_data()
+    {
+        QTest::addColumn<QStringList>("simulator");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("out");
+        QTest::newRow("held as sent") << QStringList() << 0
+                                      << lines({ "127.0.0.1 BREAD", "127.0.0.1 MILK", "127.0.0.1 END",
+                                             "127.0.0.1 verified: 2 rows identical" });
+        QTest::newRow("one field held otherwise")
+            << QStringList { "--alter", "2" } << 1
+            << lines({ "127.0.0.1 BREAD", "127.0.0.1 MILK", "127.0.0.1 END", "127.0.0.1 verify: 1 of 2 rows differs",
+                   "127.0.0.1 row 2: Name sent \"MILK\", the register holds \"#ILK\"" });
+        QTest::newRow("download refused")
+            << QStringList { "--refuse-requests" } << 1
+            << lines({ "127.0.0.1 BREAD", "127.0.0.1 MILK", "127.0.0.1 END",
+                   "127.0.0.1 not verified: the table did not come back (RCV ERR)" });
+    }
+
+    void installVerify()
+    {
+        QFETCH(QStringList, simulator);
+        QFETCH(int, status);
+        QFETCH(QByteArray, out);
+        const CliProgram::Result result
+            = overTcp(QStringList { "install", "--db", m_shop, "--type", "dept", "--verify" } + tcp(),
+                { QStringList { "--db", fresh(QStringLiteral("-register.db")) } + simulator });
+        QCOMPARE(result.status, status);
+        QCOMPARE(result.out, out);
+    }
+
+    void verifyNeedsATableTheRegisterSendsBack()
+    {
+        const CliProgram::Result result
+            = m_cli->run(asAdmin(QStringList { "install", "--db", m_shop, "--type", "sys", "--verify" } + tcp()));
+        QCOMPARE(result.status, 2);
+        QVERIFY2(result.err.contains("SYSPARMDATA is not read back"), result.err.constData());
+    }
+
     void failures_data()
     {
         QTest::addColumn<QStringList>("command");

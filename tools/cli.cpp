@@ -55,7 +55,8 @@ const char kGlobalHelp[]
       "\n"
       "Exit status:\n"
       "  0  done; with a link: every register ended with END\n"
-      "  1  a transfer failed, or no register took part\n"
+      "  1  a transfer failed, or no register took part; check found cells that do not fit;\n"
+      "     install --verify found a register that holds something else than was sent\n"
       "  2  usage error (message and usage on standard error)\n"
       "  3  login or permission refused (username is not exist!, password err!, No authority.)\n"
       "  4  a database or file error (its message on standard error)\n";

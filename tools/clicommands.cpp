@@ -8,6 +8,7 @@
 #include "records/headerrow.h"
 #include "records/recordcodec.h"
 #include "records/system.h"
+#include "records/verify.h"
 #include "reports/reportdb.h"
 #include "storage/configdb.h"
 #include "storage/csvfile.h"
@@ -318,7 +319,8 @@ QList<QCommandLineOption> installOptions()
         QCommandLineOption(QStringLiteral("command"), QString(), QStringLiteral("COMMAND")),
         QCommandLineOption(QStringLiteral("image"), QString(), QStringLiteral("FILE")),
         QCommandLineOption(QStringLiteral("size"), QString(), QStringLiteral("WxH")),
-        QCommandLineOption(QStringLiteral("logo-number"), QString(), QStringLiteral("N")) }
+        QCommandLineOption(QStringLiteral("logo-number"), QString(), QStringLiteral("N")),
+        QCommandLineOption(QStringLiteral("verify")) }
     + LinkOptions::options();
 }
 
@@ -390,15 +392,35 @@ int packLogo(const QString& path, const QSize& size)
     return Cli::ExitOk;
 }
 
-// Runs `request` on the link; the rows each register acknowledges make the progress.
-int send(const LinkOptions& options, quint8 command, SendRequest& request, int rows)
+// Runs `request` on the link; the rows each register acknowledges make the progress. With
+// `verify`, every register that ended the send reads the table back, and all must hold it
+// as sent.
+int send(const LinkOptions& options, quint8 command, SendRequest& request, int rows, bool verify = false)
 {
     CliLink link(options);
     int status = link.open();
     if (status != Cli::ExitOk)
         return status;
     currentCommand = command;
-    return link.run(rows, [&] { emit link.signal_MsendData(request.datatype, request.tableToSend()); });
+    verifyAfterInstall = verify;
+    status = link.run(rows, [&] { emit link.signal_MsendData(request.datatype, request.tableToSend()); });
+    if (status != Cli::ExitOk || !verify)
+        return status;
+    if (link.verifiedRegisters() == 0)
+        Cli::printProblem(QStringLiteral("no register sent the table back"));
+    return link.verifiedRegisters() > 0 && link.allHeldAsSent() ? Cli::ExitOk : Cli::ExitNotAsShown;
+}
+
+// --verify, where the register can send the category back to compare.
+int readVerify(const CommandContext& context, int category, quint8 command, bool* verify)
+{
+    *verify = context.isSet(QStringLiteral("verify"));
+    VerifyMode mode = VerifyMode::InOrder;
+    const Category* entry = categoryByNumber(category);
+    if (*verify && (!entry || !verifyModeFor(*entry, command, &mode)))
+        return context.usageError(QStringLiteral("--verify: %1 is not read back from the register to compare")
+                                      .arg(typeText(category)));
+    return Cli::ExitOk;
 }
 
 int install(CommandContext& context)
@@ -406,9 +428,10 @@ int install(CommandContext& context)
     int category = CategoryNone;
     quint8 command = CommandInstall;
     LinkOptions link;
+    bool verify = false;
     int status = Cli::ExitOk;
     if ((status = readType(context, true, &category)) || (status = readCommand(context, category, &command))
-        || (status = LinkOptions::read(context, &link)))
+        || (status = readVerify(context, category, command, &verify)) || (status = LinkOptions::read(context, &link)))
         return status;
 
     if (category == CategoryGraphic) {
@@ -452,7 +475,62 @@ int install(CommandContext& context)
         Cli::printProblem(QStringLiteral("%1 holds no %2 rows: nothing is sent").arg(db, typeText(category)));
         return Cli::ExitOk;
     }
-    return send(link, command, request, request.hasTable ? int(request.table.size()) : 1);
+    return send(link, command, request, request.hasTable ? int(request.table.size()) : 1, verify);
+}
+
+// check --type TYPE --in FILE | --db FILE
+QList<QCommandLineOption> checkOptions()
+{
+    return { QCommandLineOption(QStringLiteral("type"), QString(), QStringLiteral("TYPE")),
+        QCommandLineOption(QStringLiteral("in"), QString(), QStringLiteral("FILE")),
+        QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("FILE")) };
+}
+
+// One line per cell of `shown` that the register would not hold as shown; `sent` holds
+// the rows as they would be encoded (see RecordCodec::checkTable). `firstRow` numbers the
+// first row.
+int printFits(const RecordCodec* codec, const ItemTable& shown, const ItemTable& sent, int firstRow)
+{
+    const QList<CellFit> fits = codec->checkTable(shown, &sent);
+    const QStringList headers = codec->headers();
+    for (const CellFit& fit : fits)
+        Cli::printLine(
+            QStringLiteral("row %1, %2: %3").arg(fit.row + firstRow).arg(headers.value(fit.column), fit.message()));
+    return fits.isEmpty() ? Cli::ExitOk : Cli::ExitNotAsShown;
+}
+
+int check(CommandContext& context)
+{
+    int category = CategoryNone;
+    int status = Cli::ExitOk;
+    if ((status = readType(context, false, &category)) || (status = refuseTableless(context, category, "check")))
+        return status;
+    const QString in = context.value(QStringLiteral("in"));
+    const QString db = context.value(QStringLiteral("db"));
+    if (in.isEmpty() == db.isEmpty())
+        return context.usageError(QStringLiteral("check takes either --in FILE or --db FILE"));
+    if ((status = context.logIn(category)))
+        return status;
+    const RecordCodec* codec = codecForCategory(category);
+    if (!db.isEmpty()) {
+        ItemTable rows;
+        if ((status = openConfigDatabase(db)) || (status = loadShownRows(category, db, &rows)))
+            return status;
+        return printFits(codec, rows, rows, 1);
+    }
+    TableFile file;
+    if (!readTableFile(in, &file)) {
+        Cli::printProblem(QStringLiteral("cannot read %1: %2").arg(in, file.error));
+        return Cli::ExitFileError;
+    }
+    ItemTable rows;
+    if (!importRows(file, &rows)) {
+        Cli::printProblem(QStringLiteral("%1 holds no rows below its header line").arg(in));
+        return Cli::ExitOk;
+    }
+    // The file's cells against what an import and an install would make of them; the header
+    // line is row 1 of the file.
+    return printFits(codec, rows, gridTexts(rows, codec, category), 2);
 }
 
 // download --type TYPE LINK [--db FILE] [--out FILE.csv]
@@ -598,11 +676,23 @@ const QList<CliCommand>& cliCommands()
             "rows below its header line leaves it unchanged. Notes on the file (columns that differ\n"
             "from the page's, codes read from scientific notation) go to standard error.",
             &importOptions, &importTable },
-        { "install", "install --db FILE --type TYPE [--command install|add|update|delete] LINK",
+        { "check", "check --type TYPE --in FILE | --db FILE",
+            "Tells which cells the register would not hold as they are written: one line per cell\n"
+            "(\"row 3, Name: 27 bytes in windows-1253; the register keeps 25: ...\") with the reason\n"
+            "and what the register would keep, and status 1 when there is any. --in checks a CSV\n"
+            "file or .xlsx workbook before it is imported (rows numbered as in the file, its header\n"
+            "line being row 1; the cells against what import and install would make of them);\n"
+            "--db checks the stored table (rows numbered as the window's grid shows them). The\n"
+            "code page is that of --language.",
+            &checkOptions, &check },
+        { "install", "install --db FILE --type TYPE [--command install|add|update|delete] [--verify] LINK",
             "Loads the stored table of TYPE and sends it to the registers as the window's install\n"
             "does; a table the register must not get is refused before any register is waited for\n"
             "(status 4). --command add, update or delete sends every stored PLU row with that PLU\n"
-            "command instead.\n"
+            "command instead. With --verify each register that ended with END sends the table back\n"
+            "and it is compared with what was sent (the PLUs of add and update must be there as\n"
+            "sent, those of delete gone): \"verified: 3 rows identical\", or the rows and fields\n"
+            "that differ, and status 1 when a register holds anything else.\n"
             "\n"
             "  install --type logo --image FILE [--size WxH] [--logo-number 1|2] --serial PORT\n"
             "\n"

@@ -221,6 +221,16 @@ void CliLink::ackData(QByteArray word)
     drawProgress();
 }
 
+void CliLink::verified(VerifyReport report)
+{
+    ++m_verified;
+    m_heldAsSent = m_heldAsSent && report.identical();
+    // The report names the register itself.
+    for (const QString& line : report.lines())
+        print(line);
+    drawProgress();
+}
+
 void CliLink::rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) { rcvRecords(datatype, datas, nullptr); }
 
 void CliLink::rcvRecords(QByteArray, QList<QList<QVariant>>* datas, QList<QByteArray>* records)

@@ -59,6 +59,11 @@ public:
     void rcvRecords(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records) override;
     void showConnection(QString ipstr) override;
     void showDisconnection(int connection) override;
+    // Prints how a register holds the table it was sent (install --verify).
+    void verified(VerifyReport report) override;
+    // The registers whose table was read back after the send, and whether each holds it as sent.
+    int verifiedRegisters() const { return m_verified; }
+    bool allHeldAsSent() const { return m_heldAsSent; }
 
 private:
     struct Register {
@@ -85,4 +90,6 @@ private:
     bool m_progressShown = false;
     bool m_terminal = false;
     bool m_wordsToStderr = false;
+    int m_verified = 0;
+    bool m_heldAsSent = true;
 };
