@@ -3,11 +3,16 @@
 #include "app/applog.h"
 #include "app/itemgrid.h"
 #include "app/messagebox.h"
+#include "records/gridcells.h"
 #include "records/recordcodec.h"
 
 #include <QItemSelectionModel>
+#include <QRunnable>
 #include <QStyleOptionViewItem>
+#include <QThreadPool>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -29,6 +34,30 @@ QString cellsText(int count)
     return count == 1 ? QStringLiteral("1 cell") : QStringLiteral("%1 cells").arg(count);
 }
 
+// The check of a table on a worker thread: the texts the grid shows for it, encoded and
+// decoded as for sending (codecs may do that on several threads at once). The task lives on
+// the GUI thread, which deletes it once its result has been delivered there.
+class ShownTableCheck : public QObject, public QRunnable {
+    Q_OBJECT
+public:
+    ShownTableCheck(const ItemTable& table, const RecordCodec* codec, int category)
+        : m_table(table)
+        , m_codec(codec)
+        , m_category(category)
+    {
+        setAutoDelete(false);
+    }
+    void run() override { emit done(m_codec->checkTable(gridTexts(m_table, m_codec, m_category))); }
+
+signals:
+    void done(QList<CellFit> fits);
+
+private:
+    const ItemTable m_table;
+    const RecordCodec* m_codec;
+    const int m_category;
+};
+
 } // namespace
 
 CellMarks::CellMarks(GridModel* model, CodecSource codec, QObject* parent)
@@ -41,10 +70,56 @@ CellMarks::CellMarks(GridModel* model, CodecSource codec, QObject* parent)
         // Every item is new: no cell carries a mark any more.
         m_flagged = 0;
         m_verifyMarked.clear();
-        scheduleCheck();
+        restartCheck();
     });
-    connect(model, &QAbstractItemModel::rowsInserted, this, &CellMarks::scheduleCheck);
-    connect(model, &QAbstractItemModel::rowsRemoved, this, &CellMarks::scheduleCheck);
+    connect(model, &QAbstractItemModel::rowsInserted, this, &CellMarks::restartCheck);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &CellMarks::restartCheck);
+    // Sorting moves the cells with their marks; only a worker's result would land on the
+    // wrong rows.
+    connect(model, &QAbstractItemModel::layoutChanged, this, [this] {
+        if (m_background)
+            restartCheck();
+    });
+}
+
+void CellMarks::restartCheck()
+{
+    ++m_generation;
+    m_background = false;
+    m_rowsEdited.clear();
+    scheduleCheck();
+}
+
+void CellMarks::checkShown(const ItemTable& table, int category)
+{
+    // The check of the model that the fill scheduled is not needed any more.
+    m_checkPending = false;
+    const int generation = ++m_generation;
+    m_rowsEdited.clear();
+    const RecordCodec* codec = m_codec ? m_codec() : nullptr;
+    if (!codec || table.isEmpty()) {
+        m_background = false;
+        applyFits({});
+        return;
+    }
+    m_background = true;
+    auto* task = new ShownTableCheck(table, codec, category);
+    connect(task, &ShownTableCheck::done, this,
+        [this, generation](const QList<CellFit>& fits) { finishShown(generation, fits); });
+    connect(task, &ShownTableCheck::done, task, &QObject::deleteLater);
+    QThreadPool::globalInstance()->start(task);
+}
+
+void CellMarks::finishShown(int generation, const QList<CellFit>& fits)
+{
+    if (generation != m_generation)
+        return;
+    m_background = false;
+    applyFits(fits);
+    // Rows typed into meanwhile are checked as they are now.
+    const QList<int> edited = std::exchange(m_rowsEdited, {});
+    for (const int row : edited)
+        checkRows(row, row);
 }
 
 void CellMarks::quietly(const std::function<void()>& setMarks)
@@ -84,9 +159,13 @@ void CellMarks::checkAll()
     m_checkPending = false;
     const RecordCodec* codec = m_codec ? m_codec() : nullptr;
     const int rows = m_model->rowCount();
+    applyFits(codec && rows > 0 ? codec->checkTable(ItemGrid::collect(m_model, 0, false)) : QList<CellFit>());
+}
+
+void CellMarks::applyFits(const QList<CellFit>& fits)
+{
+    const int rows = m_model->rowCount();
     const int columns = m_model->columnCount();
-    const QList<CellFit> fits
-        = codec && rows > 0 ? codec->checkTable(ItemGrid::collect(m_model, 0, false)) : QList<CellFit>();
     quietly([&] {
         if (m_flagged > 0)
             for (int r = 0; r < rows; ++r)
@@ -132,6 +211,16 @@ void CellMarks::onDataChanged(const QModelIndex& topLeft, const QModelIndex& bot
 {
     if (m_checkPending || !changesCells(roles))
         return;
+    if (m_background) {
+        // The worker's result will not know of this change: the rows are checked after it.
+        if (bottomRight.row() - topLeft.row() >= kRowsCheckedOneByOne) {
+            restartCheck();
+            return;
+        }
+        for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
+            m_rowsEdited << row;
+        return;
+    }
     if (bottomRight.row() - topLeft.row() >= kRowsCheckedOneByOne)
         scheduleCheck();
     else
@@ -229,3 +318,5 @@ bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& row
     qCDebug(lcApp) << "send with cells that do not fit:" << (answer == QMessageBox::Yes);
     return answer == QMessageBox::Yes;
 }
+
+#include "cellmarks.moc"

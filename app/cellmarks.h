@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/itemtable.h"
+#include "records/recordcodec.h"
 #include "records/verify.h"
 
 #include <QList>
@@ -13,7 +14,6 @@
 class GridModel;
 class QItemSelectionModel;
 class QStyleOptionViewItem;
-class RecordCodec;
 
 // Roles of the grid's items that mark them. The delegate tints a marked cell and adds the
 // mark's text to whatever tool tip the cell has of its own.
@@ -32,8 +32,14 @@ public:
 
     CellMarks(GridModel* model, CodecSource codec, QObject* parent = nullptr);
 
-    // Checks every row now (otherwise done once the model has settled after a change of rows).
+    // Checks `table`, which the grid has just been filled with for `category`, on a worker
+    // thread, so that a large table shows at once; its marks follow when the check is done.
+    void checkShown(const ItemTable& table, int category);
+    // Checks every row of the grid now (otherwise done once the model has settled after a
+    // change of rows that checkShown() does not cover).
     void checkAll();
+    // True while a check of the whole grid is still to come.
+    bool checking() const { return m_checkPending || m_background; }
     int flaggedCells() const { return m_flagged; }
 
     // The grid rows that the next send takes, in the order sent; empty: all rows in order.
@@ -52,6 +58,10 @@ private:
     // Runs `setMarks` with the model's signals blocked, then says that marks changed.
     void quietly(const std::function<void()>& setMarks);
     void scheduleCheck();
+    // Drops the worker's check under way and checks the grid as it is instead.
+    void restartCheck();
+    void applyFits(const QList<CellFit>& fits);
+    void finishShown(int generation, const QList<CellFit>& fits);
     void checkRows(int first, int last);
     void onDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles);
     ItemRow rowTexts(int row) const;
@@ -60,6 +70,9 @@ private:
     CodecSource m_codec;
     int m_flagged = 0;
     bool m_checkPending = false;
+    bool m_background = false; // a worker checks the table the grid was filled with
+    int m_generation = 0; // of the worker's check; a result of an older one is dropped
+    QList<int> m_rowsEdited; // rows changed while the worker checked
     QList<int> m_sentRows;
     QList<QPersistentModelIndex> m_verifyMarked; // first cell of each row marked after a send
 };

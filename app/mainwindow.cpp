@@ -455,6 +455,7 @@ void MainWindow::showDatabaseState()
 void MainWindow::fillTable(const ItemTable& table, const QList<QByteArray>& records)
 {
     m_gridView->show(table, currentColumns(), m_currentCategory, records);
+    m_marks->checkShown(table, m_currentCategory);
 }
 
 void MainWindow::copyCells()

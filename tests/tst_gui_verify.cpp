@@ -57,7 +57,7 @@ private:
         createDatabase(m_dir.filePath(QStringLiteral("shop%1.db").arg(++m_serial)));
         Dept::instance()->saveTable({ dept(1, "BREAD"), dept(2, "BUTTER"), dept(3, "MILK"), dept(4, "EGGS") });
         click(w, "btn_dept");
-        QCoreApplication::processEvents();
+        QVERIFY(checked(w));
         w.itemModel()->setData(w.itemModel()->index(1, 1), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
         w.itemModel()->setData(w.itemModel()->index(2, 6), 12.345);
     }
@@ -73,6 +73,13 @@ private:
         if (!ecr->waitReady() || !QTest::qWaitFor([&] { return registers->rowCount() > before; }, 5000))
             return nullptr;
         return ecr;
+    }
+
+    // Waits until the grid's cells have been checked.
+    static bool checked(MainWindow& w)
+    {
+        auto* marks = w.findChild<CellMarks*>();
+        return marks && QTest::qWaitFor([&] { return !marks->checking(); }, 10000);
     }
 
     static bool idle(MainWindow& w)
@@ -159,11 +166,26 @@ private slots:
         auto* editor = view->viewport()->findChild<QLineEdit*>();
         QVERIFY(editor);
         editor->setText(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
-        QCoreApplication::processEvents(); // the check of the freshly filled grid runs
+        QVERIFY(checked(w)); // the check of the freshly filled grid has been applied
         QCOMPARE(editor->text(), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
         QTest::keyClick(editor, Qt::Key_Return);
         QTRY_COMPARE(name.data().toString(), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
         QVERIFY(!mark(w, 1, 1).isEmpty());
+    }
+
+    // The grid's table is checked on a worker thread; a row typed into before its result is
+    // back is checked again as it now stands.
+    void rowEditedWhileTheTableIsChecked()
+    {
+        createDatabase(m_dir.filePath(QStringLiteral("early%1.db").arg(++m_serial)));
+        Dept::instance()->saveTable({ dept(1, "BREAD"), dept(2, "MILK") });
+        MainWindow w(nullptr, m_dir.path());
+        click(w, "btn_dept");
+        QVERIFY(w.findChild<CellMarks*>()->checking());
+        w.itemModel()->setData(w.itemModel()->index(1, 1), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+        QVERIFY(checked(w));
+        QCOMPARE(mark(w, 1, 1), QStringLiteral("26 bytes in UTF-8; the register keeps 25: ABCDEFGHIJKLMNOPQRSTUVWXY"));
+        QCOMPARE(child<QLabel>(w, "label_fit")->text(), QStringLiteral("1 cell will not reach the register as shown"));
     }
 
     void greekCharacterOutsideTheCodePage()
@@ -174,7 +196,7 @@ private slots:
         Dept::instance()->saveTable({ dept(1, QStringLiteral("ΚΑΦΕΣ")) });
         MainWindow w(nullptr, m_dir.path());
         click(w, "btn_dept");
-        QCoreApplication::processEvents();
+        QVERIFY(checked(w));
         QVERIFY(child<QLabel>(w, "label_fit")->text().isEmpty());
         w.itemModel()->setData(w.itemModel()->index(0, 1), QStringLiteral("ΚΑΦΕΣ TÜRK"), Qt::EditRole);
         QCOMPARE(mark(w, 0, 1), QStringLiteral("'Ü' not in windows-1253; the register keeps: ΚΑΦΕΣ T?RK"));
@@ -244,7 +266,7 @@ private slots:
         auto ecr = connectSimulator(w, { QStringLiteral("--alter"), QStringLiteral("1") });
         QVERIFY(ecr);
         click(w, "btn_plu");
-        QCoreApplication::processEvents();
+        QVERIFY(checked(w));
         QStandardItemModel* model = w.itemModel();
         model->setData(model->index(0, 3), QStringLiteral("1.205")); // not selected: not asked about
         model->setData(model->index(2, 2), 0);
