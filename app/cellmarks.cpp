@@ -65,6 +65,8 @@ CellMarks::CellMarks(GridModel* model, CodecSource codec, QObject* parent)
     , m_model(model)
     , m_codec(std::move(codec))
 {
+    // A marked cell's tool tip ends in the marks' texts.
+    model->addToolTipSource(&CellMarkView::markText);
     connect(model, &QAbstractItemModel::dataChanged, this, &CellMarks::onDataChanged);
     connect(model, &QAbstractItemModel::modelReset, this, [this] {
         // Every item is new: no cell carries a mark any more.
@@ -276,10 +278,10 @@ void tint(QStyleOptionViewItem* option, const QModelIndex& index)
         option->backgroundBrush = kFitTint;
 }
 
-QString toolTip(const QModelIndex& index)
+QString markText(const QModelIndex& index)
 {
     QStringList parts;
-    for (const int role : { int(Qt::ToolTipRole), int(FitRole), int(VerifyRole) }) {
+    for (const int role : { int(FitRole), int(VerifyRole) }) {
         const QString text = index.data(role).toString();
         if (!text.isEmpty())
             parts << text;

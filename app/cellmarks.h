@@ -80,8 +80,8 @@ private:
 namespace CellMarkView {
 // Tints `option` when the cell carries a mark.
 void tint(QStyleOptionViewItem* option, const QModelIndex& index);
-// The cell's own tool tip followed by the texts of its marks; empty when it has none.
-QString toolTip(const QModelIndex& index);
+// The texts of the cell's marks, a line each; empty when it has none.
+QString markText(const QModelIndex& index);
 } // namespace CellMarkView
 
 // The grid rows of the selected cells, in the order ItemGrid::collectSelected takes them.

@@ -5,12 +5,9 @@
 #include "records/gridcells.h"
 #include "records/headerrow.h"
 
-#include <QAbstractItemView>
-#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QStandardItemModel>
 #include <QThreadPool>
-#include <QToolTip>
 
 #include <algorithm>
 #include <memory>
@@ -160,19 +157,6 @@ void GridDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInd
 {
     QStyledItemDelegate::initStyleOption(option, index);
     CellMarkView::tint(option, index);
-}
-
-bool GridDelegate::helpEvent(
-    QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option, const QModelIndex& index)
-{
-    if (event && event->type() == QEvent::ToolTip) {
-        const QString text = CellMarkView::toolTip(index);
-        if (!text.isEmpty()) {
-            QToolTip::showText(event->globalPos(), text, view);
-            return true;
-        }
-    }
-    return QStyledItemDelegate::helpEvent(event, view, option, index);
 }
 
 namespace ItemGrid {

@@ -64,13 +64,11 @@ private:
 
 // Shows real cells with two decimals (prices, rates, quantities), as the register prints
 // them; the cell's value itself is left as it is.
-// Tints the cells that carry a mark (see CellMarks) and adds the marks' texts to the tool tip.
+// Tints the cells that carry a mark (see CellMarks).
 class GridDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QString displayText(const QVariant& value, const QLocale& locale) const override;
-    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
-        const QModelIndex& index) override;
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;

@@ -129,7 +129,9 @@ private slots:
         QCOMPARE(label->text(), QStringLiteral("2 cells will not reach the register as shown"));
 
         // The tool tip and the tint come from the mark.
-        QCOMPARE(CellMarkView::toolTip(w.itemModel()->index(1, 1)), mark(w, 1, 1));
+        // The tip may open with the full name where the column cuts it short.
+        QVERIFY(w.itemModel()->index(1, 1).data(Qt::ToolTipRole).toString().endsWith(mark(w, 1, 1)));
+        QVERIFY(!w.itemModel()->index(0, 1).data(Qt::ToolTipRole).toString().contains(QStringLiteral("register")));
         QStyleOptionViewItem marked, plain;
         CellMarkView::tint(&marked, w.itemModel()->index(1, 1));
         CellMarkView::tint(&plain, w.itemModel()->index(0, 1));
@@ -343,7 +345,7 @@ private slots:
         QCOMPARE(mark(w, 2, 4, VerifyRole), rowMark);
         QVERIFY(mark(w, 0, 1, VerifyRole).isEmpty());
         if (!rowMark.isEmpty())
-            QVERIFY(CellMarkView::toolTip(w.itemModel()->index(2, 1)).contains(rowMark));
+            QVERIFY(w.itemModel()->index(2, 1).data(Qt::ToolTipRole).toString().contains(rowMark));
 
         // The next send starts without the old marks.
         child<QCheckBox>(w, "cb_verify")->setChecked(false);
