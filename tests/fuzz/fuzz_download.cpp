@@ -1,6 +1,7 @@
 // The download frame assembler and the send routine's acknowledgement wait, fed with bytes as
 // a register would send them. The first byte chooses the carrier's rules, the routine and the
-// data type; the rest is what the register says.
+// data type (and, for a send, whether the table is read back and compared afterwards); the
+// rest is what the register says.
 
 #include "link/protocol.h"
 #include "link/transfer.h"
@@ -50,7 +51,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int rows = 0;
     TransferEngine engine(
         &device, traits, [] {}, [&words](const QByteArray& word) { words += word.size(); },
-        [&rows](const QByteArray&, const ItemTable& table) { rows += table.size(); }, [] {});
+        [&rows](const QByteArray&, const ItemTable& table, const QList<QByteArray>& records) {
+            // Every row comes with the record it was decoded from.
+            if (records.size() != table.size())
+                __builtin_trap();
+            rows += table.size();
+        },
+        [] {});
+    int reports = 0;
+    engine.setVerifySink([&reports](const VerifyReport& report) { reports += int(report.lines().size()); });
+    currentCommand = CommandInstall;
+    verifyAfterInstall = (selector & 0x80) != 0;
     if (selector & 2) {
         const ItemTable table = someRows(1 + (selector >> 6));
         engine.sendData(type, &table);
