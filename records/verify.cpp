@@ -4,6 +4,7 @@
 #include "records/translation.h"
 
 #include <QHash>
+#include <QSet>
 
 namespace {
 
@@ -102,7 +103,6 @@ VerifyReport compareRecords(
     report.datatype = codec.category().typeName;
     report.mode = mode;
     report.read = true;
-    report.sent = int(sent.size());
     report.received = int(received.size());
 
     QHash<QByteArray, int> byKey;
@@ -110,8 +110,16 @@ VerifyReport compareRecords(
         for (int i = 0; i < received.size(); ++i)
             byKey.insert(codec.recordKey(keptBytes(codec, received.at(i))), i);
 
+    // A PLU row selected in several cells is sent once per cell: it counts as one row.
+    QSet<QByteArray> compared;
     for (int i = 0; i < sent.size(); ++i) {
         const QByteArray mine = keptBytes(codec, sent.at(i));
+        if (mode != VerifyMode::InOrder) {
+            if (compared.contains(mine))
+                continue;
+            compared.insert(mine);
+        }
+        ++report.sent;
         int at = -1;
         if (mode == VerifyMode::InOrder)
             at = i < received.size() ? i : -1;

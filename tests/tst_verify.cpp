@@ -107,6 +107,14 @@ private slots:
         QCOMPARE(left.differences.first().row, 1);
         QCOMPARE(
             left.lines(), (QStringList { "verify: 1 of 2 rows still on the register", "111: still on the register" }));
+
+        // A row selected in several cells goes once per cell and counts once.
+        QCOMPARE(compareRecords(plu, { tea, tea, coffee, tea }, { tea, coffee }, VerifyMode::Present).lines(),
+            QStringList { "verified: 2 rows identical" });
+        QCOMPARE(compareRecords(plu, { tea, tea }, { dearTea }, VerifyMode::Present).lines(),
+            (QStringList { "verify: 1 of 1 row differs", "111: Price sent \"1.50\", the register holds \"1.60\"" }));
+        QCOMPARE(compareRecords(plu, { tea, tea }, { cake }, VerifyMode::Absent).lines(),
+            QStringList { "verified: 1 row gone" });
     }
 
     void registerSentNothing()
