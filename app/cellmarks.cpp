@@ -7,7 +7,9 @@
 #include "records/recordcodec.h"
 
 #include <QItemSelectionModel>
+#include <QPair>
 #include <QRunnable>
+#include <QSet>
 #include <QStyleOptionViewItem>
 #include <QThreadPool>
 #include <QTimer>
@@ -302,15 +304,24 @@ QList<int> selectedGridRows(const QItemSelectionModel* selection)
 
 bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& rows, const QList<int>& gridRows)
 {
-    const QList<CellFit> fits = codec ? codec->checkTable(rows) : QList<CellFit>();
+    // A row with several selected cells goes once per cell; its cells are asked about once,
+    // as the grid counts them.
+    QList<CellFit> fits;
+    QSet<QPair<int, int>> seen;
+    for (CellFit fit : codec ? codec->checkTable(rows) : QList<CellFit>()) {
+        fit.row = gridRows.isEmpty() ? fit.row : gridRows.value(fit.row, fit.row);
+        if (!seen.contains({ fit.row, fit.column })) {
+            seen.insert({ fit.row, fit.column });
+            fits << fit;
+        }
+    }
     if (fits.isEmpty())
         return true;
     const QStringList headers = codec->headers();
     QStringList lines { QStringLiteral("%1 will not reach the register as shown:").arg(cellsText(int(fits.size()))) };
     for (int i = 0; i < fits.size() && i < kCellsNamed; ++i) {
         const CellFit& fit = fits.at(i);
-        const int row = gridRows.isEmpty() ? fit.row : gridRows.value(fit.row, fit.row);
-        lines << QStringLiteral("row %1, %2: %3").arg(row + 1).arg(headers.value(fit.column), fit.message());
+        lines << QStringLiteral("row %1, %2: %3").arg(fit.row + 1).arg(headers.value(fit.column), fit.message());
     }
     if (fits.size() > kCellsNamed)
         lines << QStringLiteral("... and %1 more").arg(cellsText(int(fits.size()) - kCellsNamed));

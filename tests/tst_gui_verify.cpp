@@ -294,6 +294,38 @@ private slots:
         QVERIFY(mark(w, 0, 1, VerifyRole).isEmpty());
     }
 
+    // A row with two selected cells is sent twice, but its cells are asked about once and it
+    // is verified as one row.
+    void rowSelectedInTwoCells()
+    {
+        createDatabase(m_dir.filePath(QStringLiteral("plu%1.db").arg(++m_serial)));
+        QVERIFY(Plu::instance()->saveTable(
+            { textRow({ "11", "BREAD", "1", "1.20", "10" }), textRow({ "22", "MILK", "1", "0.99", "10" }) }));
+        MainWindow w(nullptr, m_dir.path());
+        child<QCheckBox>(w, "cb_verify")->setChecked(true);
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        auto ecr = connectSimulator(w);
+        QVERIFY(ecr);
+        click(w, "btn_plu");
+        QVERIFY(checked(w));
+        QStandardItemModel* model = w.itemModel();
+        model->setData(model->index(1, 1), QStringLiteral("MILK SEMI-SKIMMED LONG LIFE"));
+        auto* view = child<QTableView>(w, "tableView");
+        view->selectionModel()->select(model->index(1, 0), QItemSelectionModel::Select);
+        view->selectionModel()->select(model->index(1, 1), QItemSelectionModel::Select);
+        QCOMPARE(child<QLabel>(w, "label_fit")->text(), QStringLiteral("1 cell will not reach the register as shown"));
+
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        click(w, "btn_update");
+        QCOMPARE(MessageBox::shown(),
+            QStringList { "warning: 1 cell will not reach the register as shown:\n"
+                          "row 2, Name: 27 bytes in UTF-8; the register keeps 25: MILK SEMI-SKIMMED LONG LI\n\n"
+                          "Send anyway?" });
+        QVERIFY(idle(w));
+        QCOMPARE(log(w, "textEdit_snd"), QStringLiteral("22\n22\nEND\n127.0.0.1 verified: 1 row identical"));
+        QVERIFY(log(w, "textEdit_rcv").isEmpty());
+    }
+
     // The option is kept in tallvane.ini; with it, each register's table is read back and
     // the result logged, and rows held otherwise are marked.
     void verifyAfterInstall_data()
