@@ -282,13 +282,17 @@ void tint(QStyleOptionViewItem* option, const QModelIndex& index)
 
 QString markText(const QModelIndex& index)
 {
-    QStringList parts;
+    // The marks read left to right even where a line opens with a right-to-left letter (a
+    // Hebrew letter that the code page lacks would otherwise turn the whole line around).
+    const QChar leftToRight(0x200E);
+    QStringList lines;
     for (const int role : { int(FitRole), int(VerifyRole) }) {
         const QString text = index.data(role).toString();
         if (!text.isEmpty())
-            parts << text;
+            for (const QString& line : text.split(QLatin1Char('\n')))
+                lines << leftToRight + line;
     }
-    return parts.join(QLatin1Char('\n'));
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace CellMarkView

@@ -202,6 +202,12 @@ private slots:
         QVERIFY(child<QLabel>(w, "label_fit")->text().isEmpty());
         w.itemModel()->setData(w.itemModel()->index(0, 1), QStringLiteral("ΚΑΦΕΣ TÜRK"), Qt::EditRole);
         QCOMPARE(mark(w, 0, 1), QStringLiteral("'Ü' not in windows-1253; the register keeps: ΚΑΦΕΣ T?RK"));
+
+        // A mark that opens with a Hebrew letter still reads left to right in the tool tip.
+        w.itemModel()->setData(w.itemModel()->index(0, 1), QStringLiteral("ΤΣΑΙ אב"), Qt::EditRole);
+        const QString hebrew = mark(w, 0, 1);
+        QVERIFY(hebrew.startsWith(QStringLiteral("'א', 'ב' not in windows-1253")));
+        QVERIFY(w.itemModel()->index(0, 1).data(Qt::ToolTipRole).toString().endsWith(QChar(0x200E) + hebrew));
     }
 
     void questionBeforeInstall_data()
