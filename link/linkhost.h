@@ -25,6 +25,9 @@ public:
 signals:
     // Send `datas` (null for the system parameters and the clear command) as `datatype`.
     void signal_MsendData(QByteArray datatype, QList<QList<QVariant>>* datas);
+    // The same with, per row, the record to send as kept (an empty one: the row is encoded);
+    // `records` is read only during the emit.
+    void signal_MsendRecords(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records);
     // Ask the register for the table `datatype`.
     void signal_MrcvData(QByteArray datatype);
     // The last running transfer has ended.

@@ -84,7 +84,8 @@ QByteArray dataFrame(quint8 control, quint16 payloadCode, const QByteArray& reco
     return frame;
 }
 
-QByteArray packRecord(const QByteArray& typeName, const ItemRow* row, int sequence, QByteArray* frame)
+QByteArray packRecord(
+    const QByteArray& typeName, const ItemRow* row, int sequence, QByteArray* frame, const QByteArray& kept)
 {
     frame->clear();
     const Category* category = categoryByType(typeName);
@@ -105,6 +106,11 @@ QByteArray packRecord(const QByteArray& typeName, const ItemRow* row, int sequen
             sum = quint8(sum + quint8(byte));
         frame->append(char(quint8(-sum)));
         return name;
+    }
+    // A row the operator did not change goes as it was loaded or received.
+    if (!kept.isEmpty()) {
+        const qsizetype size = qMin<qsizetype>(qMin(kept.size(), record.size()), codec->storedSize());
+        record.replace(0, size, kept.left(size));
     }
     *frame = dataFrame(quint8(0x04 | sequence), payloadCodeFor(typeName, category->payloadCode), record);
     if (category->number == CategoryPlu)

@@ -33,12 +33,18 @@ void setLogoDataList(const QList<QByteArray>& chunks);
 // A table travelling to a link thread: every request owns its copy until its transfer ends.
 using SharedTable = QSharedPointer<const ItemTable>;
 Q_DECLARE_METATYPE(SharedTable)
+// The records kept with such a table's rows (see packRecord), shared the same way.
+using SharedRecords = QSharedPointer<const QList<QByteArray>>;
+Q_DECLARE_METATYPE(SharedRecords)
 
 // Wraps one row into a data frame (or the system-parameter frame) of `typeName`, with the
 // sequence flag 0 (only frame), 1 (more follow) or 2 (last of several). `row` null or empty
-// means "no row". Returns the record name that the category's codec gives; an empty frame
-// and name for a type outside the category table or without a codec.
-QByteArray packRecord(const QByteArray& typeName, const ItemRow* row, int sequence, QByteArray* frame);
+// means "no row". `kept`, when not empty, is the row's record as the database keeps it: the
+// frame carries its bytes where the database keeps the record (RecordCodec::storedSize) and
+// the encoded row's beyond (the index byte). Returns the record name that the category's
+// codec gives; an empty frame and name for a type outside the category table or without a codec.
+QByteArray packRecord(const QByteArray& typeName, const ItemRow* row, int sequence, QByteArray* frame,
+    const QByteArray& kept = QByteArray());
 
 // The request frame that opens a download of `typeName`; empty for a type without one.
 QByteArray readRequest(const QByteArray& typeName);

@@ -9,6 +9,7 @@ RelayThread::RelayThread(const char* traceName, QObject* parent)
 {
     static const bool registered = [] {
         qRegisterMetaType<SharedTable>("SharedTable");
+        qRegisterMetaType<SharedRecords>("SharedRecords");
         qRegisterMetaType<VerifyReport>("VerifyReport");
         return true;
     }();
@@ -20,6 +21,7 @@ void RelayThread::connectHost(LinkHost* host)
     if (!host)
         return;
     connect(host, &LinkHost::signal_MsendData, this, &RelayThread::sendData);
+    connect(host, &LinkHost::signal_MsendRecords, this, &RelayThread::sendRecords);
     connect(host, &LinkHost::signal_MrcvData, this, &RelayThread::rcvDataType);
     connect(this, &RelayThread::signal_ackData, host, &LinkHost::ackData);
     connect(this, &RelayThread::signal_rcvData, host, &LinkHost::rcvRecords);
@@ -39,10 +41,16 @@ bool RelayThread::takeRequest()
 
 void RelayThread::sendData(QByteArray datatype, QList<QList<QVariant>>* datas)
 {
+    sendRecords(datatype, datas, nullptr);
+}
+
+void RelayThread::sendRecords(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records)
+{
     if (!takeRequest())
         return;
-    // Each request carries its own copy, alive until its transfer has ended.
-    emit signal_sendData(datatype, datas ? SharedTable(new ItemTable(*datas)) : SharedTable());
+    // Each request carries its own copies, alive until its transfer has ended.
+    emit signal_sendData(datatype, datas ? SharedTable(new ItemTable(*datas)) : SharedTable(),
+        records ? SharedRecords(new QList<QByteArray>(*records)) : SharedRecords());
 }
 
 void RelayThread::rcvDataType(QByteArray datatype)

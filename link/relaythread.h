@@ -21,7 +21,7 @@ public:
     void connectHost(LinkHost* host);
 
 signals:
-    void signal_sendData(QByteArray datatype, SharedTable datas);
+    void signal_sendData(QByteArray datatype, SharedTable datas, SharedRecords records);
     void signal_rcvData(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records);
     void signal_rcvDataType(QByteArray datatype);
     void signal_ackData(QByteArray datatype);
@@ -33,6 +33,8 @@ signals:
 
 public slots:
     void sendData(QByteArray datatype, QList<QList<QVariant>>* datas);
+    // The same with the records kept with the rows (null: every row is encoded).
+    void sendRecords(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records);
     void rcvDataType(QByteArray datatype);
     void rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);
     void ackData(QByteArray datatype);

@@ -4,7 +4,17 @@
 #include "records/categories.h"
 #include "records/recordcodec.h"
 
-SendRequest installRequest(int category, const ItemTable& rows)
+QList<QByteArray>* SendRequest::recordsToSend()
+{
+    if (!hasTable)
+        return nullptr;
+    for (const QByteArray& record : qAsConst(records))
+        if (!record.isEmpty())
+            return &records;
+    return nullptr;
+}
+
+SendRequest installRequest(int category, const ItemTable& rows, const QList<QByteArray>& records)
 {
     SendRequest request;
     switch (category) {
@@ -22,6 +32,7 @@ SendRequest installRequest(int category, const ItemTable& rows)
             request.datatype = entry->typeName;
             request.hasTable = true;
             request.table = rows;
+            request.records = records;
             // A table the register must not get is not sent at all.
             if (const RecordCodec* codec = codecForCategory(category))
                 request.refusals = codec->sendRefusals(rows);
@@ -31,7 +42,8 @@ SendRequest installRequest(int category, const ItemTable& rows)
     return request;
 }
 
-SendRequest itemRequest(quint8 command, int category, const ItemTable& rows, bool serial)
+SendRequest itemRequest(
+    quint8 command, int category, const ItemTable& rows, bool serial, const QList<QByteArray>& records)
 {
     SendRequest request;
     if (category == CategoryPlu && (command == CommandAdd || command == CommandUpdate || command == CommandDelete)) {
@@ -39,6 +51,8 @@ SendRequest itemRequest(quint8 command, int category, const ItemTable& rows, boo
             request.datatype = "PLUDATA";
             request.hasTable = true;
             request.table = rows;
+            if (command != CommandDelete)
+                request.records = records;
         }
     } else if (serial && category != CategoryPlu && command == CommandClear) {
         request.datatype = "SYSCLEARDATA";

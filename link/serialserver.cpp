@@ -59,7 +59,10 @@ bool myserial::openPort(const QString& portName)
     return true;
 }
 
-void myserial::sendData(QByteArray datatype, SharedTable datas) { m_engine.sendData(datatype, datas.data()); }
+void myserial::sendData(QByteArray datatype, SharedTable datas, SharedRecords records)
+{
+    m_engine.sendData(datatype, datas.data(), records.data());
+}
 
 void myserial::rcvData(QByteArray datatype) { m_engine.rcvData(datatype); }
 

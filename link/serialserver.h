@@ -39,7 +39,8 @@ signals:
     void signal_transferEnded();
 
 public slots:
-    void sendData(QByteArray datatype, SharedTable datas);
+    // `records`: the kept record of each row, or null (see TransferEngine::sendData).
+    void sendData(QByteArray datatype, SharedTable datas, SharedRecords records);
     void rcvData(QByteArray datatype);
 
 private:

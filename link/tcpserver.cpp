@@ -73,7 +73,10 @@ MySocket::MySocket(int, QObject* parent)
 
 QString MySocket::registerName() const { return addressText(peerAddress()); }
 
-void MySocket::sendData(QByteArray datatype, SharedTable datas) { m_engine.sendData(datatype, datas.data()); }
+void MySocket::sendData(QByteArray datatype, SharedTable datas, SharedRecords records)
+{
+    m_engine.sendData(datatype, datas.data(), records.data());
+}
 
 void MySocket::rcvData(QByteArray datatype) { m_engine.rcvData(datatype); }
 

@@ -135,7 +135,7 @@ bool TransferEngine::decodes(const QByteArray& datatype) const
     return category->number != CategoryExtHeader || m_traits.decodesExtHeader;
 }
 
-void TransferEngine::sendData(const QByteArray& datatype, const ItemTable* datas)
+void TransferEngine::sendData(const QByteArray& datatype, const ItemTable* datas, const QList<QByteArray>* records)
 {
     Running running(this);
     qCDebug(lcLink) << "write datatype : " << datatype;
@@ -169,7 +169,8 @@ void TransferEngine::sendData(const QByteArray& datatype, const ItemTable* datas
         if (!row.isEmpty() && rows > 1)
             sequence = (i == rows - 1) ? 2 : 1;
         QByteArray status = QByteArrayLiteral("UPDATE ");
-        status += packRecord(datatype, row.isEmpty() ? nullptr : &row, sequence, &frame);
+        status += packRecord(datatype, row.isEmpty() ? nullptr : &row, sequence, &frame,
+            records && !row.isEmpty() ? records->value(i) : QByteArray());
         qCDebug(lcLink) << ">>>snd data = " << translation::hexSpaced(frame);
         if (verifying)
             sent.append(frame.mid(4, uchar(frame.at(1))));

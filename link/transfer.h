@@ -41,7 +41,9 @@ public:
         QIODevice* device, const CarrierTraits& traits, Flush flush, WordSink words, RowsSink rows, Ended ended);
 
     // Sends the rows of `datas` (null: one frame without a row) as `datatype` ("update").
-    void sendData(const QByteArray& datatype, const ItemTable* datas);
+    // `records`, when given, holds per row the record to send as kept (see packRecord); a row
+    // without one (empty, or past the list's end) is encoded.
+    void sendData(const QByteArray& datatype, const ItemTable* datas, const QList<QByteArray>* records = nullptr);
     // Asks the register for `datatype` and collects its rows ("download").
     void rcvData(const QByteArray& datatype);
 

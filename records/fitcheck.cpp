@@ -338,7 +338,8 @@ QList<CellFit> RecordCodec::checkRow(const ItemRow& row, int rowNumber) const
     return fits;
 }
 
-QList<CellFit> RecordCodec::checkTable(const ItemTable& table, const ItemTable* sent) const
+QList<CellFit> RecordCodec::checkTable(
+    const ItemTable& table, const ItemTable* sent, const QList<QByteArray>* kept) const
 {
     QList<CellFit> fits;
     if (m_columns.empty())
@@ -346,6 +347,7 @@ QList<CellFit> RecordCodec::checkTable(const ItemTable& table, const ItemTable* 
     QByteArray record;
     ItemRow back;
     for (int i = 0; i < table.size(); ++i)
-        checkInto(table.at(i), sent && i < sent->size() ? sent->at(i) : table.at(i), i, &record, &back, &fits);
+        if (!kept || kept->value(i).isEmpty())
+            checkInto(table.at(i), sent && i < sent->size() ? sent->at(i) : table.at(i), i, &record, &back, &fits);
     return fits;
 }

@@ -165,8 +165,10 @@ public:
     QList<CellFit> checkRow(const ItemRow& row, int rowNumber = 0) const;
     // The same for every row of `table`, row numbers from 0. `sent`, when given, holds the
     // rows as they will be encoded where that differs from what `table` shows (a file's
-    // cells and the grid's values made of them), row for row.
-    QList<CellFit> checkTable(const ItemTable& table, const ItemTable* sent = nullptr) const;
+    // cells and the grid's values made of them), row for row. A row with a record in `kept`
+    // goes to the register as that record and is not checked.
+    QList<CellFit> checkTable(
+        const ItemTable& table, const ItemTable* sent = nullptr, const QList<QByteArray>* kept = nullptr) const;
     // How the cells of `column` are compared and explained (ByKind resolved).
     FieldFit fieldFit(int column) const;
 

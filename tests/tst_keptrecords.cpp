@@ -1,4 +1,5 @@
 #include "hostilerecords.h"
+#include "link/transfer.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
 #include "records/system.h"
@@ -9,9 +10,39 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+// A register that acknowledges every frame at once and keeps what was written.
+class AckingDevice : public QIODevice {
+public:
+    AckingDevice() { open(QIODevice::ReadWrite | QIODevice::Unbuffered); }
+    QList<QByteArray> frames;
+
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override { return m_acks + QIODevice::bytesAvailable(); }
+    bool waitForReadyRead(int) override { return false; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        const qint64 n = qMin(maxSize, m_acks);
+        memset(data, kAck, size_t(n));
+        m_acks -= n;
+        return n;
+    }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        frames << QByteArray(data, int(size));
+        ++m_acks;
+        return size;
+    }
+
+private:
+    qint64 m_acks = 0;
+};
+
 // A table loaded and saved without an edit keeps every record byte for byte, whatever its
 // names hold in the display language and whatever bytes no column covers; only the rows
-// the operator changed are encoded again.
+// the operator changed are encoded again. A table sent without an edit goes to the register
+// as its records.
 class TestKeptRecords : public QObject {
     Q_OBJECT
 
@@ -39,6 +70,18 @@ private:
     static const RecordCodec* tableCodec(const Category& category)
     {
         return category.codec && category.number != CategorySysParm ? category.codec() : nullptr;
+    }
+
+    // The data frames that a TCP send of `table` as `type` writes.
+    static QList<QByteArray> sentFrames(
+        const QByteArray& type, const ItemTable& table, const QList<QByteArray>* records)
+    {
+        AckingDevice device;
+        TransferEngine engine(
+            &device, CarrierTraits::tcp(), [] {}, [](const QByteArray&) {},
+            [](const QByteArray&, const ItemTable&, const QList<QByteArray>&) {}, [] {});
+        engine.sendData(type, &table, records);
+        return device.frames;
     }
 
 private slots:
@@ -141,6 +184,68 @@ private slots:
         QCOMPARE(after.size(), 3);
         QCOMPARE(after.at(0), records.at(0));
         QVERIFY(after.at(2) != records.at(2));
+    }
+
+    void keptRecordsGoOnTheWireAsStored_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("reserved");
+        for (const Category* c = categoriesBegin(); c != categoriesEnd(); ++c) {
+            if (!tableCodec(*c))
+                continue;
+            QTest::addRow("%s/Greek", c->typeName) << QByteArray(c->typeName) << int(Greek) << false;
+            QTest::addRow("%s/Hebrew", c->typeName) << QByteArray(c->typeName) << int(Hebrew) << false;
+            QTest::addRow("%s/reserved bytes", c->typeName) << QByteArray(c->typeName) << int(English) << true;
+        }
+    }
+
+    // Each kept record fills the part of its frame that the database keeps; beyond it (the
+    // index byte of some categories) the frame carries what the encoded row gives. A row
+    // without a record is encoded.
+    void keptRecordsGoOnTheWireAsStored()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(int, language);
+        QFETCH(bool, reserved);
+        useLanguage(language);
+        currentCommand = CommandInstall;
+        const RecordCodec* codec = codecForType(type);
+        const Category& category = codec->category();
+        QVERIFY(databaseWith(codec, hostileRecords(codec, language, reserved)));
+        ItemTable table;
+        QList<QByteArray> kept;
+        QVERIFY(codec->loadShownTable(&table, &kept));
+        QCOMPARE(kept.size(), 3);
+        kept[1].clear(); // the row the operator edited
+
+        const QList<QByteArray> frames = sentFrames(type, table, &kept);
+        const QList<QByteArray> encodedFrames = sentFrames(type, table, nullptr);
+        QCOMPARE(frames.size(), 3);
+        QCOMPARE(encodedFrames.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QByteArray encoded;
+            codec->encodeRow(table.at(i), &encoded);
+            QByteArray expected = kept.at(i).isEmpty() ? encoded : kept.at(i) + encoded.mid(category.storedSize);
+            QCOMPARE(expected.size(), category.recordSize);
+            // Beyond the stored part (the index byte) the frame is what an encoded row carries.
+            const int tail = category.recordSize - category.storedSize;
+            QCOMPARE(frames.at(i).mid(4 + category.storedSize, tail),
+                encodedFrames.at(i).mid(4 + category.storedSize, tail));
+            const quint8 control = quint8(0x04 | (i == 2 ? 2 : 1));
+            QCOMPARE(frames.at(i), dataFrame(control, payloadCodeFor(type, category.payloadCode), expected));
+            QCOMPARE(frames.at(i).mid(4, category.storedSize),
+                kept.at(i).isEmpty() ? encoded.left(category.storedSize) : kept.at(i));
+        }
+        QCOMPARE(frames.at(1), encodedFrames.at(1));
+        // Encoded again, the records would not reach the register as stored.
+        QVERIFY(frames.at(0) != encodedFrames.at(0) || frames.at(2) != encodedFrames.at(2));
+
+        // The frame of a single row says it is the only one.
+        const QList<QByteArray> single = sentFrames(type, { table.at(0) }, &kept);
+        QCOMPARE(single.size(), 1);
+        QCOMPARE(quint8(single.first().at(0)), quint8(0x04));
+        QCOMPARE(single.first().mid(4, category.storedSize), kept.at(0));
     }
 
     // A record from the register is kept as the database keeps it: an index byte that the
