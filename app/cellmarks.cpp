@@ -42,20 +42,25 @@ QString cellsText(int count)
 class ShownTableCheck : public QObject, public QRunnable {
     Q_OBJECT
 public:
-    ShownTableCheck(const ItemTable& table, const RecordCodec* codec, int category)
+    ShownTableCheck(const ItemTable& table, const QList<QByteArray>& records, const RecordCodec* codec, int category)
         : m_table(table)
+        , m_records(records)
         , m_codec(codec)
         , m_category(category)
     {
         setAutoDelete(false);
     }
-    void run() override { emit done(m_codec->checkTable(gridTexts(m_table, m_codec, m_category))); }
+    void run() override
+    {
+        emit done(m_codec->checkTable(gridTexts(m_table, m_codec, m_category), nullptr, &m_records));
+    }
 
 signals:
     void done(QList<CellFit> fits);
 
 private:
     const ItemTable m_table;
+    const QList<QByteArray> m_records;
     const RecordCodec* m_codec;
     const int m_category;
 };
@@ -94,7 +99,7 @@ void CellMarks::restartCheck()
     scheduleCheck();
 }
 
-void CellMarks::checkShown(const ItemTable& table, int category)
+void CellMarks::checkShown(const ItemTable& table, int category, const QList<QByteArray>& records)
 {
     // The check of the model that the fill scheduled is not needed any more.
     m_checkPending = false;
@@ -107,7 +112,7 @@ void CellMarks::checkShown(const ItemTable& table, int category)
         return;
     }
     m_background = true;
-    auto* task = new ShownTableCheck(table, codec, category);
+    auto* task = new ShownTableCheck(table, records, codec, category);
     connect(task, &ShownTableCheck::done, this,
         [this, generation](const QList<CellFit>& fits) { finishShown(generation, fits); });
     connect(task, &ShownTableCheck::done, task, &QObject::deleteLater);
@@ -163,7 +168,13 @@ void CellMarks::checkAll()
     m_checkPending = false;
     const RecordCodec* codec = m_codec ? m_codec() : nullptr;
     const int rows = m_model->rowCount();
-    applyFits(codec && rows > 0 ? codec->checkTable(ItemGrid::collect(m_model, 0, false)) : QList<CellFit>());
+    if (!codec || rows == 0) {
+        applyFits({});
+        return;
+    }
+    QList<QByteArray> records;
+    const ItemTable table = ItemGrid::collect(m_model, 0, false, &records);
+    applyFits(codec->checkTable(table, nullptr, &records));
 }
 
 void CellMarks::applyFits(const QList<CellFit>& fits)
@@ -198,7 +209,7 @@ void CellMarks::checkRows(int first, int last)
                     --m_flagged;
                 }
             }
-            if (!codec)
+            if (!codec || !ItemGrid::keptRecord(m_model, r).isEmpty())
                 continue;
             for (const CellFit& fit : codec->checkRow(rowTexts(r), r)) {
                 if (QStandardItem* item = m_model->item(r, fit.column)) {
@@ -306,13 +317,14 @@ QList<int> selectedGridRows(const QItemSelectionModel* selection)
     return rows;
 }
 
-bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& rows, const QList<int>& gridRows)
+bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& rows, const QList<int>& gridRows,
+    const QList<QByteArray>& records)
 {
     // A row with several selected cells goes once per cell; its cells are asked about once,
     // as the grid counts them.
     QList<CellFit> fits;
     QSet<QPair<int, int>> seen;
-    for (CellFit fit : codec ? codec->checkTable(rows) : QList<CellFit>()) {
+    for (CellFit fit : codec ? codec->checkTable(rows, nullptr, &records) : QList<CellFit>()) {
         fit.row = gridRows.isEmpty() ? fit.row : gridRows.value(fit.row, fit.row);
         if (!seen.contains({ fit.row, fit.column })) {
             seen.insert({ fit.row, fit.column });

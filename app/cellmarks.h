@@ -34,7 +34,9 @@ public:
 
     // Checks `table`, which the grid has just been filled with for `category`, on a worker
     // thread, so that a large table shows at once; its marks follow when the check is done.
-    void checkShown(const ItemTable& table, int category);
+    // A row that keeps its record (`records`, as the grid was filled) goes to the register as
+    // that record: it is not checked until one of its cells changes.
+    void checkShown(const ItemTable& table, int category, const QList<QByteArray>& records = {});
     // Checks every row of the grid now (otherwise done once the model has settled after a
     // change of rows that checkShown() does not cover).
     void checkAll();
@@ -89,5 +91,7 @@ QList<int> selectedGridRows(const QItemSelectionModel* selection);
 
 // Before a send: when cells of `rows` would not reach the register as shown, asks whether
 // to send anyway (No is the default). `gridRows` gives each row's place in the grid for
-// the question's text (empty: the rows in order). True when the rows may go.
-bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& rows, const QList<int>& gridRows = {});
+// the question's text (empty: the rows in order); `records` the record each row keeps, which
+// goes as it is and is not checked. True when the rows may go.
+bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& rows, const QList<int>& gridRows = {},
+    const QList<QByteArray>& records = {});

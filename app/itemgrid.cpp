@@ -237,6 +237,12 @@ void fill(GridModel* model, const ItemTable& table, ColumnDescription& columns, 
     });
 }
 
+QByteArray keptRecord(const QStandardItemModel* model, int row)
+{
+    const QStandardItem* first = model->item(row, 0);
+    return first ? first->data(GridModel::kRecordRole).toByteArray() : QByteArray();
+}
+
 ItemTable collect(const QStandardItemModel* model, int category, bool includeHeader, QList<QByteArray>* records)
 {
     const int rows = model->rowCount();
@@ -257,24 +263,28 @@ ItemTable collect(const QStandardItemModel* model, int category, bool includeHea
     }
     for (int r = 0; r < rows; ++r) {
         table.append(textRow(model, r, cols));
-        if (records) {
-            const QStandardItem* first = model->item(r, 0);
-            records->append(first ? first->data(GridModel::kRecordRole).toByteArray() : QByteArray());
-        }
+        if (records)
+            records->append(keptRecord(model, r));
     }
     return table;
 }
 
-ItemTable collectSelected(const QStandardItemModel* model, const QItemSelectionModel* selection)
+ItemTable collectSelected(
+    const QStandardItemModel* model, const QItemSelectionModel* selection, QList<QByteArray>* records)
 {
     ItemTable rows;
+    if (records)
+        records->clear();
     const QModelIndexList cells = selection ? selection->selectedIndexes() : QModelIndexList();
     if (cells.isEmpty()) {
         qCDebug(lcApp) << "no data select";
         return rows;
     }
-    for (const QModelIndex& cell : cells)
+    for (const QModelIndex& cell : cells) {
         rows.append(textRow(model, cell.row(), model->columnCount()));
+        if (records)
+            records->append(keptRecord(model, cell.row()));
+    }
     return rows;
 }
 

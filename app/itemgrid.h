@@ -82,6 +82,9 @@ namespace ItemGrid {
 void fill(GridModel* model, const ItemTable& table, ColumnDescription& columns, int category,
     const QList<QByteArray>& records = {});
 
+// The record that row `row` keeps (see GridModel::kRecordRole); empty when it keeps none.
+QByteArray keptRecord(const QStandardItemModel* model, int row);
+
 // The model's rows as texts, optionally preceded by the category's header row. `records`,
 // when given, receives the record each row keeps (empty for the header row and for rows
 // without one), for RecordCodec::saveTable.
@@ -89,7 +92,9 @@ ItemTable collect(const QStandardItemModel* model, int category, bool includeHea
     QList<QByteArray>* records = nullptr);
 
 // A copy of the whole row of every selected cell, in selection order (a row with several
-// selected cells comes once per cell).
-ItemTable collectSelected(const QStandardItemModel* model, const QItemSelectionModel* selection);
+// selected cells comes once per cell). `records`, when given, receives the record each of
+// them keeps, as collect() does.
+ItemTable collectSelected(
+    const QStandardItemModel* model, const QItemSelectionModel* selection, QList<QByteArray>* records = nullptr);
 
 } // namespace ItemGrid

@@ -181,6 +181,7 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
 
     m_host = new WindowLinkHost(this);
     connect(this, &MainWindow::signal_MsendData, m_host, &LinkHost::signal_MsendData);
+    connect(this, &MainWindow::signal_MsendRecords, m_host, &LinkHost::signal_MsendRecords);
     connect(this, &MainWindow::signal_MrcvData, m_host, &LinkHost::signal_MrcvData);
     connect(m_host, &LinkHost::signal_transfersEnded, this, [this] { setBusy(false); });
     m_monitor = new TransferMonitor(
@@ -455,7 +456,7 @@ void MainWindow::showDatabaseState()
 void MainWindow::fillTable(const ItemTable& table, const QList<QByteArray>& records)
 {
     m_gridView->show(table, currentColumns(), m_currentCategory, records);
-    m_marks->checkShown(table, m_currentCategory);
+    m_marks->checkShown(table, m_currentCategory, records);
 }
 
 void MainWindow::copyCells()
@@ -899,6 +900,7 @@ void MainWindow::on_btn_install_clicked()
         return;
     clearTransferLogs();
     ItemTable rows;
+    QList<QByteArray> records; // rows the operator did not change go as they were loaded
     switch (m_currentCategory) {
     case CategoryNone:
         return;
@@ -910,10 +912,10 @@ void MainWindow::on_btn_install_clicked()
         readSystemPage();
         break;
     default:
-        rows = ItemGrid::collect(m_model, m_currentCategory, m_includeHeader);
+        rows = ItemGrid::collect(m_model, m_currentCategory, m_includeHeader, &records);
         break;
     }
-    SendRequest request = installRequest(m_currentCategory, rows);
+    SendRequest request = installRequest(m_currentCategory, rows, records);
     // A table the register must not get is not sent at all; the error log says why.
     if (!request.refusals.isEmpty()) {
         for (const QString& refusal : request.refusals)
@@ -924,12 +926,11 @@ void MainWindow::on_btn_install_clicked()
     }
     if (!request.sendable())
         return;
-    if (request.hasTable && !confirmSend(this, codecForCategory(m_currentCategory), request.table))
+    if (request.hasTable && !confirmSend(this, codecForCategory(m_currentCategory), request.table, {}, request.records))
         return;
     m_marks->clearVerifyMarks();
     m_marks->setSentRows({});
-    startTransfer(request.hasTable ? int(request.table.size()) : 1,
-        [&] { emit signal_MsendData(request.datatype, request.tableToSend()); });
+    startTransfer(request.hasTable ? int(request.table.size()) : 1, [&] { emitSend(&request); });
 }
 
 void MainWindow::on_btn_download_clicked()
@@ -970,19 +971,28 @@ void MainWindow::itemSend()
     const quint8 command = currentCommand;
     const bool itemCommand = command == CommandAdd || command == CommandUpdate || command == CommandDelete;
     const bool pluItems = m_currentCategory == CategoryPlu && itemCommand;
+    QList<QByteArray> records;
     const ItemTable rows
-        = pluItems ? ItemGrid::collectSelected(m_model, ui->tableView->selectionModel()) : ItemTable();
+        = pluItems ? ItemGrid::collectSelected(m_model, ui->tableView->selectionModel(), &records) : ItemTable();
     const QList<int> gridRows = pluItems ? selectedGridRows(ui->tableView->selectionModel()) : QList<int>();
-    SendRequest request = itemRequest(command, m_currentCategory, rows, serialMode());
+    SendRequest request = itemRequest(command, m_currentCategory, rows, serialMode(), records);
     if (!request.sendable())
         return;
     // Added and updated rows are checked before they go; a deleted one needs only its code.
-    if (pluItems && command != CommandDelete && !confirmSend(this, codecForCategory(CategoryPlu), rows, gridRows))
+    if (pluItems && command != CommandDelete
+        && !confirmSend(this, codecForCategory(CategoryPlu), rows, gridRows, request.records))
         return;
     m_marks->clearVerifyMarks();
     m_marks->setSentRows(gridRows);
-    startTransfer(request.hasTable ? int(request.table.size()) : 1,
-        [&] { emit signal_MsendData(request.datatype, request.tableToSend()); });
+    startTransfer(request.hasTable ? int(request.table.size()) : 1, [&] { emitSend(&request); });
+}
+
+void MainWindow::emitSend(SendRequest* request)
+{
+    if (QList<QByteArray>* records = request->recordsToSend())
+        emit signal_MsendRecords(request->datatype, request->tableToSend(), records);
+    else
+        emit signal_MsendData(request->datatype, request->tableToSend());
 }
 
 void MainWindow::on_actionClearData_triggered()

@@ -21,6 +21,7 @@ class QLabel;
 class QMenu;
 class QTreeWidgetItem;
 class SerialServer;
+struct SendRequest;
 class TcpServer;
 class TransferMonitor;
 
@@ -66,6 +67,8 @@ public:
 signals:
     void signal_MrcvData(QByteArray datatype);
     void signal_MsendData(QByteArray datatype, QList<QList<QVariant>>* datas);
+    // signal_MsendData for a table whose rows keep records (see LinkHost::signal_MsendRecords).
+    void signal_MsendRecords(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records);
 
 public slots:
     void ackData(QByteArray word);
@@ -144,6 +147,8 @@ private:
     // took it has ended its transfer, and says at once when none took it.
     void startTransfer(int frames, const std::function<void()>& request);
     void itemSend();
+    // Emits the send of `request`: through signal_MsendRecords when rows keep records.
+    void emitSend(SendRequest* request);
 
     Ui::MainWindow* ui;
     int m_currentCategory = 0;

@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/messagebox.h"
 #include "guisupport.h"
+#include "hostilerecords.h"
 #include "link/linksettings.h"
 #include "link/tcpserver.h"
 #include "linkharness.h"
@@ -259,6 +260,77 @@ private slots:
         QVERIFY(idle(w));
         QVERIFY(MessageBox::shown().isEmpty());
         QCOMPARE(log(w, "textEdit_snd"), QStringLiteral("BREAD\nMILK\nEND"));
+    }
+
+    void keptRecordsAreInstalledAsStored_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("Greek") << int(Greek);
+        QTest::newRow("Hebrew") << int(Hebrew);
+    }
+
+    // Rows whose stored names the code page cannot show go to the register as stored: no
+    // mark, no question, and the table read back is what was sent. A row the operator edits
+    // is encoded from its cells, marked and asked about like any other.
+    void keptRecordsAreInstalledAsStored()
+    {
+        QFETCH(int, language);
+        useLanguage(language);
+        const QString db = m_dir.filePath(QStringLiteral("kept%1.db").arg(++m_serial));
+        createDatabase(db);
+        const QList<QByteArray> records = hostileRecords(Dept::instance(), language, false);
+        QVERIFY(writeStoredRecords(db, QStringLiteral("table_dept"), records));
+        MainWindow w(nullptr, m_dir.path());
+        child<QCheckBox>(w, "cb_verify")->setChecked(true);
+        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        auto ecr = connectSimulator(w);
+        QVERIFY(ecr);
+        const QString ecrDb = m_dir.filePath(QStringLiteral("ecr%1.db").arg(m_serial));
+        click(w, "btn_dept");
+        QVERIFY(checked(w));
+        QCOMPARE(w.itemModel()->rowCount(), 3);
+        // What the grid shows would not encode to the stored records.
+        const ItemTable shown = ItemGrid::collect(w.itemModel(), CategoryDept, false);
+        int changed = 0;
+        for (int row = 0; row < 3; ++row) {
+            QByteArray encoded;
+            Dept::instance()->encodeRow(shown.at(row), &encoded);
+            changed += encoded != records.at(row);
+        }
+        QCOMPARE(changed, 3);
+        for (int row = 0; row < 3; ++row)
+            QVERIFY2(mark(w, row, 1).isEmpty(), qPrintable(mark(w, row, 1)));
+        QVERIFY(child<QLabel>(w, "label_fit")->text().isEmpty());
+
+        click(w, "btn_install");
+        QVERIFY(MessageBox::shown().isEmpty());
+        QVERIFY(idle(w));
+        QVERIFY2(log(w, "textEdit_snd").endsWith(QStringLiteral("END\n127.0.0.1 verified: 3 rows identical")),
+            qPrintable(log(w, "textEdit_snd")));
+        QVERIFY(log(w, "textEdit_rcv").isEmpty());
+        QCOMPARE(storedData(ecrDb, QStringLiteral("table_dept")), records);
+
+        // The edited row loses its record: it is encoded, marked, and the send asks first.
+        w.itemModel()->setData(w.itemModel()->index(1, 1), QStringLiteral("T\u00DCRK"), Qt::EditRole);
+        QVERIFY(mark(w, 1, 1).startsWith(QStringLiteral("'\u00DC' not in windows-125")));
+        QVERIFY(mark(w, 0, 1).isEmpty());
+        QVERIFY(mark(w, 2, 1).isEmpty());
+        QCOMPARE(child<QLabel>(w, "label_fit")->text(), QStringLiteral("1 cell will not reach the register as shown"));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        click(w, "btn_install");
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QVERIFY2(MessageBox::shown().first().startsWith(
+                     QStringLiteral("warning: 1 cell will not reach the register as shown:\nrow 2, Name: ")),
+            qPrintable(MessageBox::shown().first()));
+        QVERIFY(idle(w));
+        QVERIFY(log(w, "textEdit_snd").endsWith(QStringLiteral("END\n127.0.0.1 verified: 3 rows identical")));
+        const QList<QByteArray> held = storedData(ecrDb, QStringLiteral("table_dept"));
+        QCOMPARE(held.size(), 3);
+        QCOMPARE(held.at(0), records.at(0));
+        QCOMPARE(held.at(2), records.at(2));
+        ItemRow edited;
+        Dept::instance()->decodeRecord(held.at(1), &edited, 2);
+        QCOMPARE(edited.value(1).toString(), QStringLiteral("T?RK"));
     }
 
     // PLU add asks about the selected rows only, naming them by their place in the grid;
