@@ -188,11 +188,11 @@ void tableProblem(const QString& path, const RecordCodec* codec, const char* fai
 }
 
 // The stored rows of `category` as the window's grid shows them.
-int loadShownRows(int category, const QString& path, ItemTable* rows)
+int loadShownRows(int category, const QString& path, ItemTable* rows, QList<QByteArray>* records = nullptr)
 {
     const RecordCodec* codec = codecForCategory(category);
     ItemTable stored;
-    if (!codec->loadShownTable(&stored)) {
+    if (!codec->loadShownTable(&stored, records)) {
         tableProblem(path, codec, "cannot be read");
         return Cli::ExitFileError;
     }
@@ -403,7 +403,12 @@ int send(const LinkOptions& options, quint8 command, SendRequest& request, int r
         return status;
     currentCommand = command;
     verifyAfterInstall = verify;
-    status = link.run(rows, [&] { emit link.signal_MsendData(request.datatype, request.tableToSend()); });
+    status = link.run(rows, [&] {
+        if (QList<QByteArray>* records = request.recordsToSend())
+            emit link.signal_MsendRecords(request.datatype, request.tableToSend(), records);
+        else
+            emit link.signal_MsendData(request.datatype, request.tableToSend());
+    });
     if (status != Cli::ExitOk || !verify)
         return status;
     if (link.verifiedRegisters() == 0)
@@ -455,16 +460,17 @@ int install(CommandContext& context)
         return status;
 
     ItemTable rows;
+    QList<QByteArray> records; // the stored rows go as they are stored
     if (category == CategorySysParm) {
         if (!System::loadSystemRecord()) {
             tableProblem(db, System::instance(), "cannot be read");
             return Cli::ExitFileError;
         }
-    } else if ((status = loadShownRows(category, db, &rows))) {
+    } else if ((status = loadShownRows(category, db, &rows, &records))) {
         return status;
     }
-    SendRequest request = command == CommandInstall ? installRequest(category, rows)
-                                                    : itemRequest(command, category, rows, link.serial);
+    SendRequest request = command == CommandInstall ? installRequest(category, rows, records)
+                                                    : itemRequest(command, category, rows, link.serial, records);
     if (!request.refusals.isEmpty()) {
         for (const QString& refusal : request.refusals)
             Cli::printProblem(refusal);
@@ -487,11 +493,12 @@ QList<QCommandLineOption> checkOptions()
 }
 
 // One line per cell of `shown` that the register would not hold as shown; `sent` holds
-// the rows as they would be encoded (see RecordCodec::checkTable). `firstRow` numbers the
-// first row.
-int printFits(const RecordCodec* codec, const ItemTable& shown, const ItemTable& sent, int firstRow)
+// the rows as they would be encoded and `kept` the records of rows sent as stored (see
+// RecordCodec::checkTable). `firstRow` numbers the first row.
+int printFits(const RecordCodec* codec, const ItemTable& shown, const ItemTable& sent, int firstRow,
+    const QList<QByteArray>& kept = {})
 {
-    const QList<CellFit> fits = codec->checkTable(shown, &sent);
+    const QList<CellFit> fits = codec->checkTable(shown, &sent, &kept);
     const QStringList headers = codec->headers();
     for (const CellFit& fit : fits)
         Cli::printLine(
@@ -513,10 +520,12 @@ int check(CommandContext& context)
         return status;
     const RecordCodec* codec = codecForCategory(category);
     if (!db.isEmpty()) {
+        // A stored row is installed as stored: only rows without a record are encoded.
         ItemTable rows;
-        if ((status = openConfigDatabase(db)) || (status = loadShownRows(category, db, &rows)))
+        QList<QByteArray> records;
+        if ((status = openConfigDatabase(db)) || (status = loadShownRows(category, db, &rows, &records)))
             return status;
-        return printFits(codec, rows, rows, 1);
+        return printFits(codec, rows, rows, 1, records);
     }
     TableFile file;
     if (!readTableFile(in, &file)) {
@@ -682,17 +691,19 @@ const QList<CliCommand>& cliCommands()
             "and what the register would keep, and status 1 when there is any. --in checks a CSV\n"
             "file or .xlsx workbook before it is imported (rows numbered as in the file, its header\n"
             "line being row 1; the cells against what import and install would make of them);\n"
-            "--db checks the stored table (rows numbered as the window's grid shows them). The\n"
-            "code page is that of --language.",
+            "--db checks the stored table (rows numbered as the window's grid shows them); a stored\n"
+            "row is installed byte for byte as stored, so only the starting rows of an empty table\n"
+            "are checked there. The code page is that of --language.",
             &checkOptions, &check },
         { "install", "install --db FILE --type TYPE [--command install|add|update|delete] [--verify] LINK",
             "Loads the stored table of TYPE and sends it to the registers as the window's install\n"
-            "does; a table the register must not get is refused before any register is waited for\n"
-            "(status 4). --command add, update or delete sends every stored PLU row with that PLU\n"
-            "command instead. With --verify each register that ended with END sends the table back\n"
-            "and it is compared with what was sent (the PLUs of add and update must be there as\n"
-            "sent, those of delete gone): \"verified: 3 rows identical\", or the rows and fields\n"
-            "that differ, and status 1 when a register holds anything else.\n"
+            "does, every stored record byte for byte as it is stored; a table the register must not\n"
+            "get is refused before any register is waited for (status 4). --command add, update or\n"
+            "delete sends every stored PLU row with that PLU command instead. With --verify each\n"
+            "register that ended with END sends the table back and it is compared with what was\n"
+            "sent (the PLUs of add and update must be there as sent, those of delete gone):\n"
+            "\"verified: 3 rows identical\", or the rows and fields that differ, and status 1 when\n"
+            "a register holds anything else.\n"
             "\n"
             "  install --type logo --image FILE [--size WxH] [--logo-number 1|2] --serial PORT\n"
             "\n"
