@@ -341,7 +341,8 @@ private slots:
     }
 
     // A stored table holds only what its records hold, but the register may have sent values
-    // that the program cannot send back: a department with tax 7.
+    // that the grid cannot show as they are: a department with tax 7. Install sends such a
+    // row as its stored record, so the register keeps it as it is and nothing is named.
     void checkDatabase()
     {
         const QString db = departmentDatabase(
@@ -362,8 +363,8 @@ private slots:
         }
         QSqlDatabase::removeDatabase(QStringLiteral("edit"));
         const CliProgram::Result result = m_cli->run(asAdmin({ "check", "--db", db, "--type", "dept" }));
-        QCOMPARE(result.status, 1);
-        QCOMPARE(result.out, QByteArray("row 1, Tax: outside 0 to 6; the register keeps: 0\n"));
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out, QByteArray());
         QCOMPARE(m_cli->run(asAdmin({ "check", "--type", "dept" })).status, 2);
         QCOMPARE(m_cli->run(asAdmin({ "check", "--type", "sys", "--db", db })).status, 2);
     }
