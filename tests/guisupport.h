@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QString>
+#include <QWidget>
 
 #include <memory>
 
@@ -18,3 +20,12 @@ public:
 private:
     std::unique_ptr<usrdb> m_db;
 };
+
+// The window's child widget or action named `name` (null when there is none).
+template <class T> T* child(QWidget& window, const char* name)
+{
+    return window.findChild<T*>(QLatin1String(name));
+}
+
+// Clicks the window's button named `name`.
+inline void click(QWidget& window, const char* name) { child<QAbstractButton>(window, name)->click(); }

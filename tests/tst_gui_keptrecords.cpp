@@ -37,7 +37,6 @@ private:
     std::unique_ptr<GuiTestSession> m_session;
     int m_serial = 0;
 
-    template <class T> static T* child(MainWindow& w, const char* name) { return w.findChild<T*>(QLatin1String(name)); }
     static void save(MainWindow& w) { child<QAction>(w, "actionSave")->trigger(); }
     static QString tableOf(const RecordCodec* codec) { return QString::fromLatin1(codec->category().table); }
 

@@ -32,8 +32,6 @@ private:
     QString m_photo; // a colour picture
     QString m_drawing; // black on white
 
-    template <class T> static T* child(MainWindow& w, const char* name) { return w.findChild<T*>(QLatin1String(name)); }
-    static void click(MainWindow& w, const char* name) { child<QAbstractButton>(w, name)->click(); }
     static QString status(MainWindow& w) { return w.statusBar()->currentMessage(); }
     static QSize previewSize(MainWindow& w) { return child<QLabel>(w, "label_image")->pixmap().size(); }
     static QString bytesText(MainWindow& w) { return child<QLabel>(w, "label_image_bytes")->text(); }

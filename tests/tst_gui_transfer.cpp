@@ -48,8 +48,6 @@ private:
     std::unique_ptr<GuiTestSession> m_session;
     int m_serial = 0;
 
-    template <class T> static T* child(MainWindow& w, const char* name) { return w.findChild<T*>(QLatin1String(name)); }
-    static void click(MainWindow& w, const char* name) { child<QPushButton>(w, name)->click(); }
     static int registers(MainWindow& w) { return child<QTableWidget>(w, "tableWidget_Tcp")->rowCount(); }
 
     QString shopWithDepartments(int count)

@@ -41,8 +41,6 @@ private:
     std::unique_ptr<GuiTestSession> m_session;
     int m_serial = 0;
 
-    template <class T> static T* child(MainWindow& w, const char* name) { return w.findChild<T*>(QLatin1String(name)); }
-    static void click(MainWindow& w, const char* name) { child<QPushButton>(w, name)->click(); }
     static QString log(MainWindow& w, const char* name) { return child<QTextEdit>(w, name)->toPlainText(); }
     QString iniPath() const { return m_dir.filePath(QStringLiteral("tallvane.ini")); }
 

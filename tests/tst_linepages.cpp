@@ -35,7 +35,6 @@ private:
     std::unique_ptr<GuiTestSession> m_session;
     int m_serial = 0;
 
-    template <class T> static T* child(MainWindow& w, const char* name) { return w.findChild<T*>(QLatin1String(name)); }
     static QTableView* grid(MainWindow& w) { return child<QTableView>(w, "tableView"); }
 
     QString newShop()
