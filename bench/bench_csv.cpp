@@ -5,6 +5,8 @@
 // <= 10x the baseline; .xlsx import <= 3 s. Each figure is the best of several runs that
 // alternate with the baseline.
 
+#include "timing.h"
+
 #include "app/itemgrid.h"
 #include "storage/csvfile.h"
 #include "tests/workbookbuilder.h"
@@ -24,13 +26,6 @@ namespace {
 
 constexpr int kRows = 100000;
 constexpr int kRuns = 5;
-
-double seconds(const std::function<void()>& work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 ItemTable pluRows()
 {

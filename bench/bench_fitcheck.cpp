@@ -2,6 +2,8 @@
 // once with encodeRow alone and once as the frames of an install (packRecord). Goal: the
 // check within 0.1 s and within 1x the encoding. Rows in English and in Greek.
 
+#include "timing.h"
+
 #include "link/protocol.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
@@ -16,21 +18,6 @@
 namespace {
 
 constexpr int kRows = 100000;
-
-double seconds(const std::function<void()>& work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double best(int runs, const std::function<void()>& work)
-{
-    double fastest = 1e9;
-    for (int i = 0; i < runs; ++i)
-        fastest = std::min(fastest, seconds(work));
-    return fastest;
-}
 
 // Department rows as the grid hands them over: texts, one in a hundred with a cell that
 // does not fit.

@@ -11,6 +11,7 @@
 //     another page under 0.3 s.
 
 #include "plutable.h"
+#include "timing.h"
 
 #include "app/cellmarks.h"
 #include "app/filedialog.h"
@@ -44,13 +45,6 @@ namespace {
 
 constexpr int kRows = 100000;
 
-double seconds(const std::function<void()>& work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // Wall-clock and GUI-thread processor time of the best run so far. On a busy machine the
 // processor time shows the work itself, the wall-clock time what the operator waits.
 struct Timing {
@@ -66,14 +60,6 @@ struct Timing {
         cpu = std::min(cpu, double(after.tv_sec - before.tv_sec) + (after.tv_nsec - before.tv_nsec) / 1e9);
     }
 };
-
-double best(int runs, const std::function<void()>& work)
-{
-    double fastest = 1e9;
-    for (int i = 0; i < runs; ++i)
-        fastest = std::min(fastest, seconds(work));
-    return fastest;
-}
 
 double residentMegabytes()
 {
