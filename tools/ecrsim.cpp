@@ -555,7 +555,7 @@ int main(int argc, char* argv[])
         QStringLiteral("Make sent register frame N longer than 256 bytes."), QStringLiteral("N"));
     const QCommandLineOption alterOption(QStringLiteral("alter"),
         QStringLiteral("Store received data frame N with one field changed: the first byte of its record's second "
-                       "column (a name, a line's text, the network options) becomes '#'."),
+                       "column (a name, a line's text, the network options) becomes '#', or '*' where it is '#'."),
         QStringLiteral("N"));
     const QCommandLineOption refuseRequestsOption(QStringLiteral("refuse-requests"),
         QStringLiteral("Answer every read request with 15 instead of the table."));
