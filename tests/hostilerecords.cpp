@@ -1,37 +1,16 @@
 #include "hostilerecords.h"
 
+#include "testsupport.h"
+
 #include "records/categories.h"
 #include "records/recordcodec.h"
 #include "users/language.h"
 
 #include <QRandomGenerator>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
 
 #include <cstring>
-
-namespace {
-
-const QString kConnection = QStringLiteral("hostilerecords");
-
-// Runs `work` on a connection of its own to the database file `path`.
-template <class Work> bool withDatabase(const QString& path, Work work)
-{
-    bool ok = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnection);
-        db.setDatabaseName(path);
-        if (db.open()) {
-            QSqlQuery query(db);
-            ok = work(query);
-        }
-    }
-    QSqlDatabase::removeDatabase(kConnection);
-    return ok;
-}
-
-} // namespace
 
 void useLanguage(int language)
 {
@@ -125,33 +104,25 @@ QList<QByteArray> hostileRecords(const RecordCodec* codec, int language, bool re
 QStringList storedRows(const QString& path, const QString& table)
 {
     QStringList rows;
-    withDatabase(path, [&](QSqlQuery& query) {
-        if (!query.exec(QStringLiteral("select itemRandom, hex(itemName), hex(itemData) from %1").arg(table)))
-            return false;
-        while (query.next())
+    forEachRow(path, QStringLiteral("select itemRandom, hex(itemName), hex(itemData) from %1").arg(table),
+        [&](const QSqlQuery& query) {
             rows << QStringLiteral("%1 | %2 | %3")
                         .arg(query.value(0).toString(), query.value(1).toString(), query.value(2).toString());
-        return true;
-    });
+        });
     return rows;
 }
 
 QList<QByteArray> storedData(const QString& path, const QString& table)
 {
     QList<QByteArray> records;
-    withDatabase(path, [&](QSqlQuery& query) {
-        if (!query.exec(QStringLiteral("select itemData from %1").arg(table)))
-            return false;
-        while (query.next())
-            records << query.value(0).toByteArray();
-        return true;
-    });
+    forEachRow(path, QStringLiteral("select itemData from %1").arg(table),
+        [&](const QSqlQuery& query) { records << query.value(0).toByteArray(); });
     return records;
 }
 
 bool writeStoredRecords(const QString& path, const QString& table, const QList<QByteArray>& records)
 {
-    return withDatabase(path, [&](QSqlQuery& query) {
+    return withDatabaseFile(path, [&](QSqlQuery& query) {
         query.exec(
             QStringLiteral("create table if not exists %1 (itemRandom CHAR(16), itemName CHAR(32), itemData BLOB NOT NULL)")
                 .arg(table));

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QLoggingCategory>
 #include <QMutexLocker>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -149,4 +151,31 @@ bool writeFileBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+bool withDatabaseFile(const QString& path, const std::function<bool(QSqlQuery&)>& work)
+{
+    const QString connection = QStringLiteral("test-file-check");
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery query(db);
+            ok = work(query);
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return ok;
+}
+
+bool forEachRow(const QString& path, const QString& sql, const std::function<void(const QSqlQuery&)>& row)
+{
+    return withDatabaseFile(path, [&](QSqlQuery& query) {
+        if (!query.exec(sql))
+            return false;
+        while (query.next())
+            row(query);
+        return true;
+    });
 }

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 
 #include <functional>
+
+class QSqlQuery;
 #include <memory>
 
 // Collects the debug lines of the program while it lives, with the given categories'
@@ -38,6 +40,12 @@ QStringList rowTexts(const ItemRow& row);
 
 // Bytes from spaced hexadecimal text ("04 2F 09").
 QByteArray hexBytes(const char* spaced);
+
+// Runs `work` on a connection of its own to the database file `path`, so that the program's
+// connection stays as it is; false when the file does not open or `work` says so.
+bool withDatabaseFile(const QString& path, const std::function<bool(QSqlQuery&)>& work);
+// Runs `sql` there and hands every result row to `row`; false when it cannot be run.
+bool forEachRow(const QString& path, const QString& sql, const std::function<void(const QSqlQuery&)>& row);
 
 // Records the critical and warning notices of code without widgets.
 class NoticeRecorder {

@@ -5,7 +5,6 @@
 #include "records/recordcodec.h"
 #include "testsupport.h"
 
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -40,19 +39,11 @@ private:
     static QStringList stored(const QString& file, const QString& tableName, QList<QByteArray>* data)
     {
         QStringList rows;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-            db.setDatabaseName(file);
-            if (db.open()) {
-                QSqlQuery query(db);
-                query.exec(QStringLiteral("select itemRandom, itemName, itemData from %1").arg(tableName));
-                while (query.next()) {
-                    rows << query.value(0).toString() + QLatin1Char(':') + query.value(1).toString();
-                    *data << query.value(2).toByteArray();
-                }
-            }
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        forEachRow(file, QStringLiteral("select itemRandom, itemName, itemData from %1").arg(tableName),
+            [&](const QSqlQuery& query) {
+                rows << query.value(0).toString() + QLatin1Char(':') + query.value(1).toString();
+                *data << query.value(2).toByteArray();
+            });
         return rows;
     }
 

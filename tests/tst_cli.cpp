@@ -8,7 +8,6 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -81,17 +80,8 @@ private:
     static QStringList tablesOf(const QString& path)
     {
         QStringList tables;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-            db.setDatabaseName(path);
-            if (db.open()) {
-                QSqlQuery query(db);
-                query.exec(QStringLiteral("select name from sqlite_master where type='table' order by rowid"));
-                while (query.next())
-                    tables << query.value(0).toString();
-            }
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        forEachRow(path, QStringLiteral("select name from sqlite_master where type='table' order by rowid"),
+            [&](const QSqlQuery& query) { tables << query.value(0).toString(); });
         return tables;
     }
 
@@ -349,19 +339,15 @@ private slots:
             QStringLiteral("checked.db"), kDeptHeader + "1,BREAD,2,10000000,00000101,1,12.50,100,1\n");
         QVERIFY(!db.isEmpty());
         QCOMPARE(m_cli->run(asAdmin({ "check", "--db", db, "--type", "dept" })).status, 0);
-        {
-            QSqlDatabase sql = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("edit"));
-            sql.setDatabaseName(db);
-            QVERIFY(sql.open());
-            QSqlQuery query(sql);
-            QVERIFY(query.exec(QStringLiteral("select itemData from table_dept")) && query.next());
+        QVERIFY(withDatabaseFile(db, [](QSqlQuery& query) {
+            if (!query.exec(QStringLiteral("select itemData from table_dept")) || !query.next())
+                return false;
             QByteArray record = query.value(0).toByteArray();
             record[35] = char(0x40);
             query.prepare(QStringLiteral("update table_dept set itemData = ?"));
             query.addBindValue(record);
-            QVERIFY(query.exec());
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("edit"));
+            return query.exec();
+        }));
         const CliProgram::Result result = m_cli->run(asAdmin({ "check", "--db", db, "--type", "dept" }));
         QCOMPARE(result.status, 0);
         QCOMPARE(result.out, QByteArray());

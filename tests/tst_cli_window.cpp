@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QFile>
 #include <QPushButton>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -59,18 +58,11 @@ private:
     static QList<QByteArray> storedRows(const QString& path, const QString& table)
     {
         QList<QByteArray> rows;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-            db.setDatabaseName(path);
-            if (db.open()) {
-                QSqlQuery query(db);
-                query.exec(QStringLiteral("select itemRandom, itemName, itemData from %1").arg(table));
-                while (query.next())
-                    rows << query.value(0).toByteArray() + '|' + query.value(1).toByteArray() + '|'
-                            + query.value(2).toByteArray().toHex();
-            }
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        forEachRow(path, QStringLiteral("select itemRandom, itemName, itemData from %1").arg(table),
+            [&](const QSqlQuery& query) {
+                rows << query.value(0).toByteArray() + '|' + query.value(1).toByteArray() + '|'
+                        + query.value(2).toByteArray().toHex();
+            });
         return rows;
     }
 

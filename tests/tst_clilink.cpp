@@ -1,6 +1,7 @@
 #include "cliharness.h"
 #include "hostilerecords.h"
 #include "linkharness.h"
+#include "testsupport.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
 #include "records/translation.h"
@@ -9,7 +10,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -39,17 +39,9 @@ private:
     static QStringList stored(const QString& path, const QString& table)
     {
         QStringList rows;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-            db.setDatabaseName(path);
-            if (db.open()) {
-                QSqlQuery query(db);
-                query.exec(QStringLiteral("select itemRandom, itemName from %1").arg(table));
-                while (query.next())
-                    rows << query.value(0).toString() + QLatin1Char(':') + query.value(1).toString();
-            }
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        forEachRow(path, QStringLiteral("select itemRandom, itemName from %1").arg(table), [&](const QSqlQuery& query) {
+            rows << query.value(0).toString() + QLatin1Char(':') + query.value(1).toString();
+        });
         return rows;
     }
 

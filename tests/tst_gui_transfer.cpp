@@ -22,7 +22,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStackedWidget>
 #include <QStandardItemModel>
@@ -61,16 +60,8 @@ private:
     static int storedRows(const QString& file, const QString& table)
     {
         int rows = -1;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-            db.setDatabaseName(file);
-            if (db.open()) {
-                QSqlQuery query(db);
-                if (query.exec(QStringLiteral("select count(*) from %1").arg(table)) && query.next())
-                    rows = query.value(0).toInt();
-            }
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        forEachRow(file, QStringLiteral("select count(*) from %1").arg(table),
+            [&](const QSqlQuery& query) { rows = query.value(0).toInt(); });
         return rows;
     }
 
@@ -78,20 +69,11 @@ private:
     static ItemTable storedPlus(const QString& file)
     {
         ItemTable rows;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-            db.setDatabaseName(file);
-            if (db.open()) {
-                QSqlQuery query(db);
-                query.exec(QStringLiteral("select itemData from table_plu"));
-                while (query.next()) {
-                    ItemRow row;
-                    Plu::instance()->decodeRecord(query.value(0).toByteArray(), &row);
-                    rows << row;
-                }
-            }
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        forEachRow(file, QStringLiteral("select itemData from table_plu"), [&](const QSqlQuery& query) {
+            ItemRow row;
+            Plu::instance()->decodeRecord(query.value(0).toByteArray(), &row);
+            rows << row;
+        });
         return rows;
     }
 

@@ -1,10 +1,10 @@
 #include "records/dept.h"
 #include "storage/configdb.h"
+#include "testsupport.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QThread>
@@ -44,17 +44,8 @@ private:
     static QMap<QString, int> contents(const QString& file)
     {
         QMap<QString, int> names;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-            db.setDatabaseName(file);
-            if (db.open()) {
-                QSqlQuery query(db);
-                if (query.exec(QStringLiteral("select itemName, count(*) from table_dept group by itemName")))
-                    while (query.next())
-                        names.insert(query.value(0).toString(), query.value(1).toInt());
-            }
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        forEachRow(file, QStringLiteral("select itemName, count(*) from table_dept group by itemName"),
+            [&](const QSqlQuery& query) { names.insert(query.value(0).toString(), query.value(1).toInt()); });
         return names;
     }
 

@@ -7,7 +7,6 @@
 #include "testsupport.h"
 
 #include <QProcess>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -45,17 +44,9 @@ private:
     static QStringList storedNames(const QString& file, const QString& table)
     {
         QStringList names;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-            db.setDatabaseName(file);
-            if (db.open()) {
-                QSqlQuery query(db);
-                query.exec(QStringLiteral("select itemRandom, itemName from %1").arg(table));
-                while (query.next())
-                    names << query.value(0).toString() + QLatin1Char(':') + query.value(1).toString();
-            }
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        forEachRow(file, QStringLiteral("select itemRandom, itemName from %1").arg(table), [&](const QSqlQuery& query) {
+            names << query.value(0).toString() + QLatin1Char(':') + query.value(1).toString();
+        });
         return names;
     }
 
