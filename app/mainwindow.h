@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/itemtable.h"
+#include "base/itemtable.h"
 #include "records/verify.h"
 
 #include <QByteArray>

@@ -1,11 +1,11 @@
 #include "app/startup.h"
 
 #include "app/applog.h"
+#include "app/dialogs/logindialog.h"
+#include "app/dialogs/messagebox.h"
 #include "app/mainwindow.h"
-#include "app/messagebox.h"
+#include "base/language.h"
 #include "storage/datafolder.h"
-#include "users/language.h"
-#include "users/logindialog.h"
 #include "users/usrdb.h"
 
 #include <QApplication>

@@ -7,7 +7,7 @@
 
 #include "timing.h"
 
-#include "app/itemgrid.h"
+#include "app/grid/itemgrid.h"
 #include "storage/csvfile.h"
 #include "tests/workbookbuilder.h"
 

@@ -4,10 +4,10 @@
 
 #include "timing.h"
 
+#include "base/language.h"
 #include "link/protocol.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
-#include "users/language.h"
 
 #include <QCoreApplication>
 

@@ -13,14 +13,14 @@
 #include "plutable.h"
 #include "timing.h"
 
-#include "app/cellmarks.h"
-#include "app/filedialog.h"
-#include "app/itemgrid.h"
+#include "app/dialogs/filedialog.h"
+#include "app/grid/cellmarks.h"
+#include "app/grid/itemgrid.h"
 #include "app/mainwindow.h"
+#include "base/language.h"
 #include "records/dept.h"
 #include "records/plu.h"
 #include "storage/configdb.h"
-#include "users/language.h"
 #include "users/usrdb.h"
 
 #include <QAction>

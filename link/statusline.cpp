@@ -1,8 +1,8 @@
 #include "link/statusline.h"
 
+#include "base/language.h"
 #include "link/protocol.h"
 #include "records/translation.h"
-#include "users/language.h"
 
 namespace {
 

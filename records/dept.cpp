@@ -1,8 +1,8 @@
 #include "records/dept.h"
 
+#include "base/language.h"
 #include "records/recordslog.h"
 #include "records/translation.h"
-#include "users/language.h"
 
 #include <array>
 #include <cstring>

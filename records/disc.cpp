@@ -1,8 +1,8 @@
 #include "records/disc.h"
 
+#include "base/language.h"
 #include "records/recordslog.h"
 #include "records/translation.h"
-#include "users/language.h"
 
 namespace {
 

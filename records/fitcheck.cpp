@@ -2,7 +2,7 @@
 
 #include "records/recordcodec.h"
 
-#include "users/language.h"
+#include "base/language.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "records/group.h"
 
+#include "base/language.h"
 #include "records/translation.h"
-#include "users/language.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/itemtable.h"
+#include "base/itemtable.h"
 
 // The column names of a category as a row, for files and transfers that carry a header
 // line first; empty for categories without one (logo, system parameters, extended header).

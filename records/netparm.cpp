@@ -1,9 +1,9 @@
 #include "records/netparm.h"
 
+#include "base/language.h"
 #include "records/currentrecord.h"
 #include "records/recordslog.h"
 #include "records/translation.h"
-#include "users/language.h"
 
 #include <algorithm>
 #include <cstring>

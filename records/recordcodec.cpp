@@ -1,9 +1,9 @@
 #include "records/recordcodec.h"
 
+#include "base/language.h"
 #include "records/recordslog.h"
 #include "records/translation.h"
 #include "storage/configdb.h"
-#include "users/language.h"
 
 #include <cstring>
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "base/itemtable.h"
 #include "records/categories.h"
-#include "records/itemtable.h"
+#include "records/columns.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "reports/reportbuffer.h"
 
+#include "base/language.h"
 #include "reports/reportslog.h"
-#include "users/language.h"
 
 #include <QtEndian>
 

@@ -1,9 +1,9 @@
 #include "reports/reportdb.h"
 
+#include "base/language.h"
 #include "reports/reportslog.h"
 #include "storage/configdb.h"
 #include "storage/notice.h"
-#include "users/language.h"
 
 #include <QLocale>
 #include <QSqlError>

@@ -1,9 +1,9 @@
 #include "storage/csvfile.h"
 
+#include "base/language.h"
 #include "storage/csv.h"
 #include "storage/storagelog.h"
 #include "storage/xlsx.h"
-#include "users/language.h"
 
 #include <QBuffer>
 #include <QDir>

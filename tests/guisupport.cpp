@@ -1,7 +1,7 @@
 #include "guisupport.h"
 
-#include "app/messagebox.h"
-#include "users/language.h"
+#include "app/dialogs/messagebox.h"
+#include "base/language.h"
 #include "users/usrdb.h"
 
 #include <QDir>

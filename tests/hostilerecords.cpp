@@ -2,9 +2,9 @@
 
 #include "testsupport.h"
 
+#include "base/language.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
-#include "users/language.h"
 
 #include <QRandomGenerator>
 #include <QSqlQuery>

@@ -1,4 +1,4 @@
-#include "app/filedialog.h"
+#include "app/dialogs/filedialog.h"
 #include "app/mainwindow.h"
 #include "cliharness.h"
 #include "guisupport.h"

@@ -2,10 +2,10 @@
 #include "hostilerecords.h"
 #include "linkharness.h"
 #include "testsupport.h"
+#include "base/language.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
 #include "records/translation.h"
-#include "users/language.h"
 #include "users/usrdb.h"
 
 #include <QFile>

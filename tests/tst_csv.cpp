@@ -1,7 +1,7 @@
+#include "base/language.h"
 #include "storage/csv.h"
 #include "storage/csvfile.h"
 #include "storage/xlsx.h"
-#include "users/language.h"
 #include "workbookbuilder.h"
 
 #include <QBuffer>

@@ -2,7 +2,7 @@
 #include "records/translation.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
-#include "users/language.h"
+#include "base/language.h"
 
 #include <QTemporaryDir>
 #include <QTextCodec>

@@ -1,12 +1,12 @@
-#include "app/filedialog.h"
-#include "app/itemgrid.h"
+#include "app/dialogs/filedialog.h"
+#include "app/grid/itemgrid.h"
 #include "app/mainwindow.h"
 #include "guisupport.h"
 #include "records/categories.h"
 #include "records/dept.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
-#include "users/language.h"
+#include "base/language.h"
 #include "workbookbuilder.h"
 
 #include <QFile>

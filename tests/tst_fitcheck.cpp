@@ -2,7 +2,7 @@
 #include "records/netparm.h"
 #include "records/recordcodec.h"
 #include "testsupport.h"
-#include "users/language.h"
+#include "base/language.h"
 
 #include <QtTest>
 

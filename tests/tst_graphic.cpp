@@ -1,5 +1,5 @@
 #include "link/protocol.h"
-#include "records/graphic.h"
+#include "logo/graphic.h"
 #include "testsupport.h"
 
 #include <QtEndian>

@@ -1,7 +1,7 @@
-#include "app/itemgrid.h"
+#include "app/grid/itemgrid.h"
 #include "guisupport.h"
+#include "app/dialogs/messagebox.h"
 #include "app/mainwindow.h"
-#include "app/messagebox.h"
 #include "records/categories.h"
 #include "records/dept.h"
 #include "records/gridcells.h"
@@ -9,7 +9,7 @@
 #include "records/recordcodec.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
-#include "users/language.h"
+#include "base/language.h"
 #include "users/usrdb.h"
 
 #include <QAction>

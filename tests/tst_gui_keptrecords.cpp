@@ -1,7 +1,7 @@
-#include "app/filedialog.h"
-#include "app/itemgrid.h"
+#include "app/dialogs/filedialog.h"
+#include "app/dialogs/messagebox.h"
+#include "app/grid/itemgrid.h"
 #include "app/mainwindow.h"
-#include "app/messagebox.h"
 #include "guisupport.h"
 #include "hostilerecords.h"
 #include "records/categories.h"
@@ -11,7 +11,7 @@
 #include "records/translation.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
-#include "users/language.h"
+#include "base/language.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,13 +1,13 @@
-#include "app/filedialog.h"
+#include "app/dialogs/filedialog.h"
+#include "app/dialogs/messagebox.h"
 #include "app/mainwindow.h"
-#include "app/messagebox.h"
 #include "guisupport.h"
 #include "link/linksettings.h"
 #include "link/serialserver.h"
 #include "linkharness.h"
-#include "records/graphic.h"
+#include "logo/graphic.h"
 #include "testsupport.h"
-#include "users/language.h"
+#include "base/language.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "records/tax.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
-#include "users/language.h"
+#include "base/language.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

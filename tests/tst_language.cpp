@@ -1,5 +1,5 @@
 #include "testsupport.h"
-#include "users/language.h"
+#include "base/language.h"
 
 #include <QTextCodec>
 #include <QtTest>

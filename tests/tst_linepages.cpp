@@ -1,6 +1,6 @@
-#include "app/itemgrid.h"
+#include "app/dialogs/messagebox.h"
+#include "app/grid/itemgrid.h"
 #include "app/mainwindow.h"
-#include "app/messagebox.h"
 #include "guisupport.h"
 #include "link/linksettings.h"
 #include "link/tcpserver.h"
@@ -9,7 +9,7 @@
 #include "records/netparm.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
-#include "users/language.h"
+#include "base/language.h"
 
 #include <QAction>
 #include <QComboBox>

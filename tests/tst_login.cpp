@@ -1,6 +1,6 @@
 #include "testsupport.h"
-#include "users/language.h"
-#include "users/logindialog.h"
+#include "app/dialogs/logindialog.h"
+#include "base/language.h"
 #include "users/password.h"
 #include "users/usrdb.h"
 

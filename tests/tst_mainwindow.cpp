@@ -1,8 +1,8 @@
-#include "app/mainwindow.h"
-#include "app/messagebox.h"
 #include "app/databasestatus.h"
-#include "app/filedialog.h"
-#include "app/itemgrid.h"
+#include "app/dialogs/filedialog.h"
+#include "app/dialogs/messagebox.h"
+#include "app/grid/itemgrid.h"
+#include "app/mainwindow.h"
 #include "guisupport.h"
 #include "link/linksettings.h"
 #include "records/dept.h"
@@ -10,7 +10,7 @@
 #include "storage/configdb.h"
 #include "storage/datafolder.h"
 #include "testsupport.h"
-#include "users/language.h"
+#include "base/language.h"
 #include "users/usrdb.h"
 
 #include <QAbstractSpinBox>

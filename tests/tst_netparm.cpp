@@ -1,7 +1,7 @@
 #include "records/netparm.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
-#include "users/language.h"
+#include "base/language.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

@@ -1,4 +1,4 @@
-#include "app/itemgrid.h"
+#include "app/grid/itemgrid.h"
 #include "app/mainwindow.h"
 #include "guisupport.h"
 #include "records/categories.h"

@@ -1,6 +1,6 @@
 #include "reports/reportdb.h"
 #include "testsupport.h"
-#include "users/language.h"
+#include "base/language.h"
 
 #include <QDataStream>
 #include <QSqlDatabase>

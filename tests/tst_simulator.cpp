@@ -1,8 +1,8 @@
 #include "link/serialserver.h"
 #include "link/tcpserver.h"
 #include "linkharness.h"
+#include "logo/graphic.h"
 #include "records/dept.h"
-#include "records/graphic.h"
 #include "records/system.h"
 #include "testsupport.h"
 

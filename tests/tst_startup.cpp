@@ -1,8 +1,8 @@
+#include "app/dialogs/messagebox.h"
 #include "app/mainwindow.h"
-#include "app/messagebox.h"
 #include "app/startup.h"
 #include "testsupport.h"
-#include "users/language.h"
+#include "base/language.h"
 #include "users/usrdb.h"
 
 #include <QApplication>

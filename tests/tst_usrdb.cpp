@@ -1,5 +1,5 @@
 #include "testsupport.h"
-#include "users/language.h"
+#include "base/language.h"
 #include "users/password.h"
 #include "users/usrdb.h"
 

@@ -1,12 +1,12 @@
+#include "app/dialogs/messagebox.h"
 #include "app/mainwindow.h"
-#include "app/messagebox.h"
 #include "guisupport.h"
-#include "users/adminmoddialog.h"
-#include "users/language.h"
-#include "users/logindialog.h"
+#include "app/dialogs/adminmoddialog.h"
+#include "app/dialogs/logindialog.h"
+#include "app/dialogs/usrdialog.h"
+#include "base/language.h"
 #include "users/password.h"
 #include "users/usrdb.h"
-#include "users/usrdialog.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 
 #include "link/protocol.h"
 #include "link/sendrequest.h"
+#include "logo/graphic.h"
 #include "records/categories.h"
-#include "records/graphic.h"
 #include "records/gridcells.h"
 #include "records/headerrow.h"
 #include "records/recordcodec.h"

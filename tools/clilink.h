@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/itemtable.h"
 #include "link/linkhost.h"
-#include "records/itemtable.h"
 
 #include <QCommandLineOption>
 #include <QHostAddress>

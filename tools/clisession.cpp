@@ -1,7 +1,7 @@
 #include "tools/clisession.h"
 
+#include "base/language.h"
 #include "tools/cliconsole.h"
-#include "users/language.h"
 #include "users/permissions.h"
 #include "users/usrdb.h"
 

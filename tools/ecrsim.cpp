@@ -2,8 +2,8 @@
 // a configuration database as its memory and a set of faults to inject. See --help.
 
 #include "link/protocol.h"
+#include "logo/graphic.h"
 #include "records/categories.h"
-#include "records/graphic.h"
 #include "records/recordcodec.h"
 #include "records/system.h"
 #include "records/translation.h"

@@ -1,6 +1,6 @@
 #include "users/permissions.h"
 
-#include "records/categories.h"
+#include "base/categorynumber.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "users/usrdb.h"
 
+#include "base/language.h"
 #include "storage/configdb.h"
 #include "storage/datafolder.h"
 #include "storage/notice.h"
-#include "users/language.h"
 #include "users/password.h"
 #include "users/userslog.h"
 
@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QSqlError>
 #include <QVariant>
+
+Q_LOGGING_CATEGORY(lcUsers, "tallvane.users", QtInfoMsg)
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Every category's decodeRecord with records of any length, in every display language; the
 // decoded row is encoded and decoded again, and its option cells go through the menus.
 
+#include "base/language.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
-#include "users/language.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // packLogo with one-bit images of any size and either bit order, and unpackLogo (which the
 // simulator runs on the chunks a peer sends) with any bytes.
 
-#include "records/graphic.h"
+#include "logo/graphic.h"
 
 #include <QImage>
 

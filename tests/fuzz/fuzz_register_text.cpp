@@ -1,7 +1,7 @@
 // The Hebrew and Arabic register text walks, both ways, on fields of any length with and
 // without a NUL inside, on a heap buffer of exactly the field's size.
 
-#include "users/language.h"
+#include "base/language.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "app/fielddelegate.h"
+#include "app/grid/fielddelegate.h"
 
+#include "base/language.h"
 #include "records/recordcodec.h"
-#include "users/language.h"
 
 #include <QLineEdit>
 #include <QLocale>

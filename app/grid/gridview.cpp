@@ -1,6 +1,6 @@
-#include "app/gridview.h"
+#include "app/grid/gridview.h"
 
-#include "app/itemgrid.h"
+#include "app/grid/itemgrid.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
 #include "storage/configdb.h"

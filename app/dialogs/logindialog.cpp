@@ -1,7 +1,7 @@
-#include "users/logindialog.h"
+#include "app/dialogs/logindialog.h"
 
+#include "base/language.h"
 #include "storage/notice.h"
-#include "users/language.h"
 #include "users/userslog.h"
 #include "users/usrdb.h"
 

@@ -1,10 +1,10 @@
-#include "app/logopage.h"
+#include "app/pages/logopage.h"
 
 #include "app/applog.h"
-#include "app/filedialog.h"
-#include "app/messagebox.h"
+#include "app/dialogs/filedialog.h"
+#include "app/dialogs/messagebox.h"
 #include "link/protocol.h"
-#include "records/graphic.h"
+#include "logo/graphic.h"
 
 #include "ui_mainwindow.h"
 

@@ -1,13 +1,6 @@
 #pragma once
 
-#include <QList>
 #include <QStringList>
-#include <QVariant>
-
-// One record as the operator sees it: one cell per column, in column order.
-using ItemRow = QList<QVariant>;
-// A category's table: rows in table order (row 0 is the register's first record).
-using ItemTable = QList<QList<QVariant>>;
 
 // Column kind byte: the low 7 bits give the cell type, bit 7 locks the cell against typing.
 enum ColumnKind : quint8 {

@@ -1,7 +1,7 @@
-#include "app/itemgrid.h"
+#include "app/grid/itemgrid.h"
 
 #include "app/applog.h"
-#include "app/cellmarks.h"
+#include "app/grid/cellmarks.h"
 #include "records/gridcells.h"
 #include "records/headerrow.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/itemgrid.h"
+#include "app/grid/itemgrid.h"
 
 #include <QValidator>
 

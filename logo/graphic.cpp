@@ -1,4 +1,4 @@
-#include "records/graphic.h"
+#include "logo/graphic.h"
 
 #include "link/protocol.h"
 #include "records/recordslog.h"

@@ -1,7 +1,7 @@
-#include "app/gridclipboard.h"
+#include "app/grid/gridclipboard.h"
 
 #include "app/applog.h"
-#include "app/fielddelegate.h"
+#include "app/grid/fielddelegate.h"
 
 #include <QItemSelection>
 #include <QItemSelectionModel>

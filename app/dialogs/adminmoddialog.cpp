@@ -1,6 +1,6 @@
-#include "users/adminmoddialog.h"
+#include "app/dialogs/adminmoddialog.h"
 
-#include "app/messagebox.h"
+#include "app/dialogs/messagebox.h"
 #include "users/password.h"
 #include "users/userslog.h"
 #include "users/usrdb.h"

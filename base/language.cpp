@@ -1,6 +1,6 @@
-#include "users/language.h"
+#include "base/language.h"
 
-#include "users/userslog.h"
+#include <QLoggingCategory>
 
 #include <QTextCodec>
 
@@ -12,7 +12,8 @@
 #include <mutex>
 #include <vector>
 
-Q_LOGGING_CATEGORY(lcUsers, "tallvane.users", QtInfoMsg)
+// The language belongs to the users subsystem and traces under its name.
+Q_LOGGING_CATEGORY(lcLanguage, "tallvane.users", QtInfoMsg)
 
 std::atomic<quint8> currentLanguage { English };
 char languageTexts[kLanguageTextCount][kLanguageTextSize];
@@ -220,10 +221,10 @@ bool setlanguage::setLanguage(int language)
     if (language < English || language > Thailand)
         return false;
     const LanguageFacts& facts = kLanguages[language - 1];
-    qCDebug(lcUsers) << facts.logLine;
+    qCDebug(lcLanguage) << facts.logLine;
     QTextCodec* codec = QTextCodec::codecForName(facts.codecName);
     if (!codec) {
-        qCDebug(lcUsers) << "codec is null!";
+        qCDebug(lcLanguage) << "codec is null!";
         return false;
     }
     // The one process codec serves locale text, C strings and translated messages alike.

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "records/itemtable.h"
+#include "base/itemtable.h"
+#include "records/columns.h"
 
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>

@@ -1,8 +1,8 @@
-#include "app/cellmarks.h"
+#include "app/grid/cellmarks.h"
 
 #include "app/applog.h"
-#include "app/itemgrid.h"
-#include "app/messagebox.h"
+#include "app/dialogs/messagebox.h"
+#include "app/grid/itemgrid.h"
 #include "records/gridcells.h"
 #include "records/recordcodec.h"
 

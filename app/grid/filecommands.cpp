@@ -1,8 +1,8 @@
-#include "app/filecommands.h"
+#include "app/grid/filecommands.h"
 
 #include "app/applog.h"
-#include "app/filedialog.h"
-#include "app/itemgrid.h"
+#include "app/dialogs/filedialog.h"
+#include "app/grid/itemgrid.h"
 #include "records/headerrow.h"
 #include "storage/csvfile.h"
 

@@ -1,4 +1,4 @@
-#include "app/transfermonitor.h"
+#include "app/transfer/transfermonitor.h"
 
 #include <QProgressBar>
 #include <QScrollBar>

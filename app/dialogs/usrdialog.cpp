@@ -1,6 +1,6 @@
-#include "users/usrdialog.h"
+#include "app/dialogs/usrdialog.h"
 
-#include "users/adminmoddialog.h"
+#include "app/dialogs/adminmoddialog.h"
 #include "users/userslog.h"
 
 #include "ui_usrdialog.h"

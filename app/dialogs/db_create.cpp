@@ -1,4 +1,4 @@
-#include "storage/db_create.h"
+#include "app/dialogs/db_create.h"
 
 #include "ui_db_create.h"
 
