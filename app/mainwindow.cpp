@@ -22,6 +22,7 @@
 #include "link/serialserver.h"
 #include "link/statusline.h"
 #include "link/tcpserver.h"
+#include "logo/graphic.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
 #include "records/system.h"
@@ -180,19 +181,12 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     disconnect(header, &QHeaderView::sectionEntered, ui->tableView, nullptr);
 
     m_host = new WindowLinkHost(this);
-    connect(this, &MainWindow::signal_MsendData, m_host, &LinkHost::signal_MsendData);
-    connect(this, &MainWindow::signal_MsendRecords, m_host, &LinkHost::signal_MsendRecords);
-    connect(this, &MainWindow::signal_MrcvData, m_host, &LinkHost::signal_MrcvData);
     connect(m_host, &LinkHost::signal_transfersEnded, this, [this] { setBusy(false); });
     m_monitor = new TransferMonitor(
         ui->textEdit_snd, ui->textEdit_rcv, ui->progressBar_transfer, kTransferLogLines, this);
     connectActions();
     ui->cb_verify->setChecked(LinkSettings::load().verifyAfterInstall);
-    verifyAfterInstall = ui->cb_verify->isChecked();
-    connect(ui->cb_verify, &QCheckBox::toggled, this, [](bool on) {
-        verifyAfterInstall = on;
-        LinkSettings::storeVerifyAfterInstall(on);
-    });
+    connect(ui->cb_verify, &QCheckBox::toggled, this, [](bool on) { LinkSettings::storeVerifyAfterInstall(on); });
 
     setUpArtwork();
 
@@ -782,34 +776,9 @@ void MainWindow::applyOptionEntry(int entry, bool flag)
         return;
     const int column = current.column();
     QString value = current.data(Qt::EditRole).toString();
-    const RecordCodec* codec = codecForCategory(m_currentCategory);
-    if (codec) {
-        switch (m_currentCategory) {
-        case CategoryDept:
-            if (column == 4)
-                deptMenuMode = 1;
-            else if (column == 3)
-                deptMenuMode = 2;
-            value = codec->applyOption(value, entry, flag);
-            qCDebug(lcApp) << "item data = " << value;
-            break;
-        case CategoryDisc:
-            if (column == 6)
-                discMenuMode = 1;
-            else if (column == 4)
-                discMenuMode = 2;
-            if (column == 6 || column == 4)
-                value = codec->applyOption(value, entry, flag);
-            break;
-        case CategoryTax:
-        case CategoryClerk:
-        case CategoryNetParm:
-            value = codec->applyOption(value, entry, flag);
-            qCDebug(lcApp) << "item data = " << value;
-            break;
-        default:
-            break;
-        }
+    if (const RecordCodec* codec = codecForCategory(m_currentCategory)) {
+        value = codec->applyOption(value, column, entry, flag);
+        qCDebug(lcApp) << "item data = " << value;
     }
     m_model->setData(m_model->index(current.row(), column), value, Qt::EditRole);
 }
@@ -878,11 +847,9 @@ void MainWindow::showFlagged()
                                    : QStringLiteral("%1 cells will not reach the register as shown").arg(cells));
 }
 
-void MainWindow::startTransfer(int frames, const std::function<void()>& request)
+void MainWindow::startTransfer(int frames, const std::function<int()>& request)
 {
-    m_host->takeReached();
-    request();
-    const int registers = m_host->takeReached();
+    const int registers = request();
     if (registers == 0) {
         // Nothing will ever report back: say so instead of waiting.
         m_monitor->addError(QStringLiteral("no register connected"));
@@ -895,17 +862,17 @@ void MainWindow::startTransfer(int frames, const std::function<void()>& request)
 
 void MainWindow::on_btn_install_clicked()
 {
-    currentCommand = CommandInstall;
     if (!linkUsable(true))
         return;
     clearTransferLogs();
     ItemTable rows;
     QList<QByteArray> records; // rows the operator did not change go as they were loaded
+    quint8 logo = 0;
     switch (m_currentCategory) {
     case CategoryNone:
         return;
     case CategoryGraphic:
-        if (!m_logoPage->readyToInstall(serialMode()))
+        if (!m_logoPage->readyToInstall(serialMode(), &logo))
             return;
         break;
     case CategorySysParm:
@@ -916,6 +883,11 @@ void MainWindow::on_btn_install_clicked()
         break;
     }
     SendRequest request = installRequest(m_currentCategory, rows, records);
+    request.verify = ui->cb_verify->isChecked();
+    if (m_currentCategory == CategoryGraphic) {
+        request.logoChunks = Graphic::dataList();
+        request.logoNumber = logo;
+    }
     // A table the register must not get is not sent at all; the error log says why.
     if (!request.refusals.isEmpty()) {
         for (const QString& refusal : request.refusals)
@@ -930,7 +902,7 @@ void MainWindow::on_btn_install_clicked()
         return;
     m_marks->clearVerifyMarks();
     m_marks->setSentRows({});
-    startTransfer(request.hasTable ? int(request.table.size()) : 1, [&] { emitSend(&request); });
+    startTransfer(request.hasTable ? int(request.table.size()) : 1, [&] { return m_host->send(request); });
 }
 
 void MainWindow::on_btn_download_clicked()
@@ -942,33 +914,18 @@ void MainWindow::on_btn_download_clicked()
     if (!category || m_currentCategory == CategoryGraphic)
         return;
     qCDebug(lcApp) << "MainWindow signal_MrcvData";
-    startTransfer(-1, [&] { emit signal_MrcvData(category->typeName); });
+    startTransfer(-1, [&] { return m_host->receive(category->typeName); });
 }
 
-void MainWindow::on_btn_add_clicked()
-{
-    currentCommand = CommandAdd;
-    itemSend();
-}
+void MainWindow::on_btn_add_clicked() { itemSend(CommandAdd); }
+void MainWindow::on_btn_update_clicked() { itemSend(CommandUpdate); }
+void MainWindow::on_btn_delete_clicked() { itemSend(CommandDelete); }
 
-void MainWindow::on_btn_update_clicked()
-{
-    currentCommand = CommandUpdate;
-    itemSend();
-}
-
-void MainWindow::on_btn_delete_clicked()
-{
-    currentCommand = CommandDelete;
-    itemSend();
-}
-
-void MainWindow::itemSend()
+void MainWindow::itemSend(quint8 command)
 {
     if (!linkUsable(true))
         return;
     clearTransferLogs();
-    const quint8 command = currentCommand;
     const bool itemCommand = command == CommandAdd || command == CommandUpdate || command == CommandDelete;
     const bool pluItems = m_currentCategory == CategoryPlu && itemCommand;
     QList<QByteArray> records;
@@ -976,6 +933,7 @@ void MainWindow::itemSend()
         = pluItems ? ItemGrid::collectSelected(m_model, ui->tableView->selectionModel(), &records) : ItemTable();
     const QList<int> gridRows = pluItems ? selectedGridRows(ui->tableView->selectionModel()) : QList<int>();
     SendRequest request = itemRequest(command, m_currentCategory, rows, serialMode(), records);
+    request.verify = ui->cb_verify->isChecked();
     if (!request.sendable())
         return;
     // Added and updated rows are checked before they go; a deleted one needs only its code.
@@ -984,15 +942,7 @@ void MainWindow::itemSend()
         return;
     m_marks->clearVerifyMarks();
     m_marks->setSentRows(gridRows);
-    startTransfer(request.hasTable ? int(request.table.size()) : 1, [&] { emitSend(&request); });
-}
-
-void MainWindow::emitSend(SendRequest* request)
-{
-    if (QList<QByteArray>* records = request->recordsToSend())
-        emit signal_MsendRecords(request->datatype, request->tableToSend(), records);
-    else
-        emit signal_MsendData(request->datatype, request->tableToSend());
+    startTransfer(request.hasTable ? int(request.table.size()) : 1, [&] { return m_host->send(request); });
 }
 
 void MainWindow::on_actionClearData_triggered()
@@ -1001,8 +951,7 @@ void MainWindow::on_actionClearData_triggered()
         QStringLiteral("Clear Data"), QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer == QMessageBox::Yes) {
         qCDebug(lcApp) << "Yes";
-        currentCommand = CommandClear;
-        itemSend();
+        itemSend(CommandClear);
     } else if (answer == QMessageBox::No) {
         qCDebug(lcApp) << "NO";
     }

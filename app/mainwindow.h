@@ -49,6 +49,8 @@ public:
     TcpServer* tcpLink() const { return m_tcpLink; }
     SerialServer* serialLink() const { return m_serialLink; }
     bool isBusy() const { return m_busy; }
+    // The window's face towards the links, through which every transfer request goes.
+    LinkHost* linkHost() const { return m_host; }
 
     // Option menu entries 1 to 10 of the grid's current cell (connected to the menu's actions).
     void on_option1_click(bool flag);
@@ -63,12 +65,6 @@ public:
     void on_option10_click(bool flag);
     // The extended header has no button; the tree reaches it here.
     void on_btn_extth_clicked();
-
-signals:
-    void signal_MrcvData(QByteArray datatype);
-    void signal_MsendData(QByteArray datatype, QList<QList<QVariant>>* datas);
-    // signal_MsendData for a table whose rows keep records (see LinkHost::signal_MsendRecords).
-    void signal_MsendRecords(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records);
 
 public slots:
     void ackData(QByteArray word);
@@ -143,12 +139,11 @@ private:
     void clearTransferLogs();
     void setBusy(bool busy);
     void showFlagged();
-    // Emits a request through `request`; the window stays busy until every register that
-    // took it has ended its transfer, and says at once when none took it.
-    void startTransfer(int frames, const std::function<void()>& request);
-    void itemSend();
-    // Emits the send of `request`: through signal_MsendRecords when rows keep records.
-    void emitSend(SendRequest* request);
+    // Starts a request through `request`, which returns how many links took it; the window
+    // stays busy until every register that took it has ended its transfer, and says at once
+    // when none took it.
+    void startTransfer(int frames, const std::function<int()>& request);
+    void itemSend(quint8 command);
 
     Ui::MainWindow* ui;
     int m_currentCategory = 0;

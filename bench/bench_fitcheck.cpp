@@ -70,7 +70,6 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     setlanguage::setLanguage(English);
-    currentCommand = CommandInstall;
     measure("PLUs, English", "PLUDATA", pluTable(QStringLiteral("ITEM ")));
     measure("departments, English", "DEPTDATA", departmentTable(QStringLiteral("DEPT ")));
     currentLanguage = Greek;

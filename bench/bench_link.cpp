@@ -228,8 +228,7 @@ FleetRun installToFleet(int registers, const ItemTable& table, const QList<QByte
     FleetRun run;
     QElapsedTimer clock;
     clock.start();
-    ItemTable rows = table;
-    emit host.signal_MsendData("PLUDATA", &rows);
+    host.send(makeRequest("PLUDATA", &table));
     while (host.ends + host.failures < registers && clock.elapsed() < 600000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     run.seconds = clock.nsecsElapsed() / 1e9;
@@ -277,13 +276,12 @@ void oneRegister()
         return clock.nsecsElapsed() / 1e9;
     };
     for (int run = 0; run < 5; ++run) {
-        currentCommand = CommandInstall;
         pluBase = std::min(pluBase, pingPong(pluFrameSize));
-        pluInstall = std::min(pluInstall, timed([&] { emit host.signal_MsendData("PLUDATA", &plus); }));
+        pluInstall = std::min(pluInstall, timed([&] { host.send(makeRequest("PLUDATA", &plus)); }));
         sendBase = std::min(sendBase, pingPong(frameSize));
-        install = std::min(install, timed([&] { emit host.signal_MsendData("DEPTDATA", &table); }));
+        install = std::min(install, timed([&] { host.send(makeRequest("DEPTDATA", &table)); }));
         receiveBase = std::min(receiveBase, pingPong(frameSize + 1));
-        download = std::min(download, timed([&] { emit host.signal_MrcvData("DEPTDATA"); }));
+        download = std::min(download, timed([&] { host.receive("DEPTDATA"); }));
     }
     auto line = [](const char* what, double seconds, double baseline) {
         std::printf("%-40s %8.3f s  %9.0f frames/s", what, seconds, kRows / seconds);
@@ -308,7 +306,6 @@ void oneRegister()
 bool fleetOfRegisters()
 {
     constexpr int kFleet = 50;
-    currentCommand = CommandInstall;
     const ItemTable plus = pluTable(kRows);
     const QList<QByteArray> frames = sentFrames("PLUDATA", plus);
     const int frameSize = int(frames.first().size());

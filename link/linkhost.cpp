@@ -1,5 +1,19 @@
 #include "link/linkhost.h"
 
+int LinkHost::send(SendRequest request)
+{
+    takeReached();
+    emit signal_MsendData(SharedRequest::create(std::move(request)));
+    return takeReached();
+}
+
+int LinkHost::receive(const QByteArray& datatype)
+{
+    takeReached();
+    emit signal_MrcvData(datatype);
+    return takeReached();
+}
+
 int LinkHost::takeReached()
 {
     const int reached = m_reached;

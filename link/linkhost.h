@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/itemtable.h"
+#include "link/sendrequest.h"
 #include "records/verify.h"
 
 #include <QByteArray>
@@ -16,6 +17,12 @@ class LinkHost : public QObject {
 public:
     using QObject::QObject;
 
+    // Hands `request` to every link and returns how many took it: 0 means that no register
+    // will answer. The window and the command-line tool send through here alike.
+    int send(SendRequest request);
+    // Asks the register of every link for the table `datatype`; returns how many links took it.
+    int receive(const QByteArray& datatype);
+
     // Transfers that links have taken and not yet ended.
     int runningTransfers() const { return m_running; }
     // How many links took the requests emitted since the last call; the count starts anew.
@@ -23,11 +30,8 @@ public:
     int takeReached();
 
 signals:
-    // Send `datas` (null for the system parameters and the clear command) as `datatype`.
-    void signal_MsendData(QByteArray datatype, QList<QList<QVariant>>* datas);
-    // The same with, per row, the record to send as kept (an empty one: the row is encoded);
-    // `records` is read only during the emit.
-    void signal_MsendRecords(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records);
+    // Carry out `request` (see send()).
+    void signal_MsendData(SharedRequest request);
     // Ask the register for the table `datatype`.
     void signal_MrcvData(QByteArray datatype);
     // The last running transfer has ended.

@@ -5,28 +5,10 @@
 #include "records/recordcodec.h"
 #include "records/translation.h"
 
-#include <QMutex>
-#include <QMutexLocker>
 
 Q_LOGGING_CATEGORY(lcLink, "tallvane.link", QtInfoMsg)
 
-std::atomic<quint8> currentCommand { CommandInstall };
-std::atomic<quint8> logoNumber { 0 };
-std::atomic<bool> verifyAfterInstall { false };
-
 namespace {
-
-QMutex& logoLock()
-{
-    static QMutex lock;
-    return lock;
-}
-
-QList<QByteArray>& logoChunks()
-{
-    static QList<QByteArray> chunks;
-    return chunks;
-}
 
 const QByteArray& pendingNotePrefix()
 {
@@ -45,23 +27,11 @@ void appendCrc(QByteArray* frame)
 
 } // namespace
 
-QList<QByteArray> logoDataList()
-{
-    QMutexLocker locker(&logoLock());
-    return logoChunks();
-}
-
-void setLogoDataList(const QList<QByteArray>& chunks)
-{
-    QMutexLocker locker(&logoLock());
-    logoChunks() = chunks;
-}
-
-quint16 payloadCodeFor(const QByteArray& typeName, quint16 categoryCode)
+quint16 payloadCodeFor(const QByteArray& typeName, quint16 categoryCode, quint8 command)
 {
     if (typeName != "PLUDATA")
         return categoryCode;
-    switch (currentCommand.load()) {
+    switch (command) {
     case CommandUpdate:
         return 7;
     case CommandDelete:
@@ -84,8 +54,8 @@ QByteArray dataFrame(quint8 control, quint16 payloadCode, const QByteArray& reco
     return frame;
 }
 
-QByteArray packRecord(
-    const QByteArray& typeName, const ItemRow* row, int sequence, QByteArray* frame, const QByteArray& kept)
+QByteArray packRecord(const QByteArray& typeName, const ItemRow* row, int sequence, QByteArray* frame,
+    const QByteArray& kept, quint8 command)
 {
     frame->clear();
     const Category* category = categoryByType(typeName);
@@ -112,7 +82,7 @@ QByteArray packRecord(
         const qsizetype size = qMin<qsizetype>(qMin(kept.size(), record.size()), codec->storedSize());
         record.replace(0, size, kept.left(size));
     }
-    *frame = dataFrame(quint8(0x04 | sequence), payloadCodeFor(typeName, category->payloadCode), record);
+    *frame = dataFrame(quint8(0x04 | sequence), payloadCodeFor(typeName, category->payloadCode, command), record);
     if (category->number == CategoryPlu)
         qCDebug(lcLink) << "d_size = " << frame->size();
     return name;

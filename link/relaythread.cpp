@@ -9,7 +9,7 @@ RelayThread::RelayThread(const char* traceName, QObject* parent)
 {
     static const bool registered = [] {
         qRegisterMetaType<SharedTable>("SharedTable");
-        qRegisterMetaType<SharedRecords>("SharedRecords");
+        qRegisterMetaType<SharedRequest>("SharedRequest");
         qRegisterMetaType<VerifyReport>("VerifyReport");
         return true;
     }();
@@ -21,7 +21,6 @@ void RelayThread::connectHost(LinkHost* host)
     if (!host)
         return;
     connect(host, &LinkHost::signal_MsendData, this, &RelayThread::sendData);
-    connect(host, &LinkHost::signal_MsendRecords, this, &RelayThread::sendRecords);
     connect(host, &LinkHost::signal_MrcvData, this, &RelayThread::rcvDataType);
     connect(this, &RelayThread::signal_ackData, host, &LinkHost::ackData);
     connect(this, &RelayThread::signal_rcvData, host, &LinkHost::rcvRecords);
@@ -39,18 +38,12 @@ bool RelayThread::takeRequest()
     return true;
 }
 
-void RelayThread::sendData(QByteArray datatype, QList<QList<QVariant>>* datas)
+void RelayThread::sendData(SharedRequest request)
 {
-    sendRecords(datatype, datas, nullptr);
-}
-
-void RelayThread::sendRecords(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records)
-{
-    if (!takeRequest())
+    if (!request || !takeRequest())
         return;
-    // Each request carries its own copies, alive until its transfer has ended.
-    emit signal_sendData(datatype, datas ? SharedTable(new ItemTable(*datas)) : SharedTable(),
-        records ? SharedRecords(new QList<QByteArray>(*records)) : SharedRecords());
+    // Every link reads the one copy of the request, which lives until the last transfer ends.
+    emit signal_sendData(request);
 }
 
 void RelayThread::rcvDataType(QByteArray datatype)

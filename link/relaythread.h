@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/protocol.h"
+#include "link/sendrequest.h"
 #include "records/verify.h"
 
 #include <QByteArray>
@@ -21,7 +22,7 @@ public:
     void connectHost(LinkHost* host);
 
 signals:
-    void signal_sendData(QByteArray datatype, SharedTable datas, SharedRecords records);
+    void signal_sendData(SharedRequest request);
     void signal_rcvData(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records);
     void signal_rcvDataType(QByteArray datatype);
     void signal_ackData(QByteArray datatype);
@@ -32,9 +33,7 @@ signals:
     void signal_transferEnded();
 
 public slots:
-    void sendData(QByteArray datatype, QList<QList<QVariant>>* datas);
-    // The same with the records kept with the rows (null: every row is encoded).
-    void sendRecords(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records);
+    void sendData(SharedRequest request);
     void rcvDataType(QByteArray datatype);
     void rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);
     void ackData(QByteArray datatype);

@@ -4,19 +4,10 @@
 #include "records/categories.h"
 #include "records/recordcodec.h"
 
-QList<QByteArray>* SendRequest::recordsToSend()
-{
-    if (!hasTable)
-        return nullptr;
-    for (const QByteArray& record : qAsConst(records))
-        if (!record.isEmpty())
-            return &records;
-    return nullptr;
-}
-
 SendRequest installRequest(int category, const ItemTable& rows, const QList<QByteArray>& records)
 {
     SendRequest request;
+    request.command = CommandInstall;
     switch (category) {
     case CategoryNone:
         break;
@@ -46,6 +37,7 @@ SendRequest itemRequest(
     quint8 command, int category, const ItemTable& rows, bool serial, const QList<QByteArray>& records)
 {
     SendRequest request;
+    request.command = command;
     if (category == CategoryPlu && (command == CommandAdd || command == CommandUpdate || command == CommandDelete)) {
         if (!rows.isEmpty()) {
             request.datatype = "PLUDATA";

@@ -1,34 +1,50 @@
 #pragma once
 
 #include "base/itemtable.h"
+#include "link/protocol.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QMetaType>
+#include <QSharedPointer>
 #include <QStringList>
 
-// What a send command puts on the link for a category: the data type and the table to send
-// (none for the system parameters and the clear command, which travel without one; an empty
-// one for the logo, whose chunks travel apart). The window's commands and the command-line
-// tool choose alike.
+// One send to the registers, with everything the link thread needs to carry it out: the
+// data type and the table to send (none for the system parameters and the clear command,
+// which travel without one; an empty one for the logo, whose chunks travel apart), what the
+// send means, whether the table is read back afterwards, and the logo's chunks and number.
+// The window's commands and the command-line tool build it alike and hand it to
+// LinkHost::send(); every link thread reads the same copy, which nothing changes afterwards.
 struct SendRequest {
     QByteArray datatype; // empty: nothing is to be sent
+    quint8 command = CommandInstall; // Command: the PLU payload code and the verify mode follow it
+    // After "UPDATE END", read the category back and compare it with what was sent (for the
+    // tables the register can send back: install, and PLU add, update and delete).
+    bool verify = false;
     bool hasTable = false;
     ItemTable table;
-    // Per row of `table`, the record to send as kept (an empty one: the row is encoded).
+    // Per row of `table`, the record to send as kept (an empty one, or none: the row is encoded).
     QList<QByteArray> records;
+    // "GRAPHICDATA" over RS-232: the packed logo's chunks in sending order (start block, the
+    // picture in pieces, end block) and the number of the logo they replace.
+    QList<QByteArray> logoChunks;
+    quint8 logoNumber = 0;
     // Why the register must not get the table (one text per row); nothing is sent then.
     QStringList refusals;
 
     bool sendable() const { return !datatype.isEmpty() && refusals.isEmpty(); }
-    // The table to hand to signal_MsendData.
-    ItemTable* tableToSend() { return hasTable ? &table : nullptr; }
-    // The records to hand to signal_MsendRecords; null when no row keeps one (the table
-    // goes through signal_MsendData then).
-    QList<QByteArray>* recordsToSend();
+    // The rows to send (null when the request carries no table).
+    const ItemTable* rows() const { return hasTable ? &table : nullptr; }
+    // The kept record of row `row`, empty when the row is to be encoded.
+    QByteArray keptRecord(int row) const { return records.value(row); }
 };
 
+using SharedRequest = QSharedPointer<const SendRequest>;
+Q_DECLARE_METATYPE(SharedRequest)
+
 // Install of `category` (a main window category number) with the rows its page shows;
-// the logo and the system parameters send what their own records hold. `records` holds the
-// record each row keeps (see ItemGrid::collect).
+// the logo and the system parameters send what their own records hold (the caller adds the
+// logo's chunks and number). `records` holds the record each row keeps (see ItemGrid::collect).
 SendRequest installRequest(int category, const ItemTable& rows, const QList<QByteArray>& records = {});
 
 // The PLU item commands (add, update, delete: `rows` on the PLU page, when there are any)

@@ -59,10 +59,7 @@ bool myserial::openPort(const QString& portName)
     return true;
 }
 
-void myserial::sendData(QByteArray datatype, SharedTable datas, SharedRecords records)
-{
-    m_engine.sendData(datatype, datas.data(), records.data());
-}
+void myserial::sendData(SharedRequest request) { m_engine.sendData(*request); }
 
 void myserial::rcvData(QByteArray datatype) { m_engine.rcvData(datatype); }
 

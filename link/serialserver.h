@@ -39,8 +39,7 @@ signals:
     void signal_transferEnded();
 
 public slots:
-    // `records`: the kept record of each row, or null (see TransferEngine::sendData).
-    void sendData(QByteArray datatype, SharedTable datas, SharedRecords records);
+    void sendData(SharedRequest request);
     void rcvData(QByteArray datatype);
 
 private:

@@ -73,10 +73,7 @@ MySocket::MySocket(int, QObject* parent)
 
 QString MySocket::registerName() const { return addressText(peerAddress()); }
 
-void MySocket::sendData(QByteArray datatype, SharedTable datas, SharedRecords records)
-{
-    m_engine.sendData(datatype, datas.data(), records.data());
-}
+void MySocket::sendData(SharedRequest request) { m_engine.sendData(*request); }
 
 void MySocket::rcvData(QByteArray datatype) { m_engine.rcvData(datatype); }
 

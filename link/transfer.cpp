@@ -135,8 +135,10 @@ bool TransferEngine::decodes(const QByteArray& datatype) const
     return category->number != CategoryExtHeader || m_traits.decodesExtHeader;
 }
 
-void TransferEngine::sendData(const QByteArray& datatype, const ItemTable* datas, const QList<QByteArray>* records)
+void TransferEngine::sendData(const SendRequest& request)
 {
+    const QByteArray& datatype = request.datatype;
+    const ItemTable* datas = request.rows();
     Running running(this);
     qCDebug(lcLink) << "write datatype : " << datatype;
     drain();
@@ -148,7 +150,7 @@ void TransferEngine::sendData(const QByteArray& datatype, const ItemTable* datas
         return;
     }
     if (m_traits.linkOnlyFrames && datatype == "GRAPHICDATA") {
-        sendLogo();
+        sendLogo(request.logoChunks, request.logoNumber);
         return;
     }
 
@@ -156,8 +158,8 @@ void TransferEngine::sendData(const QByteArray& datatype, const ItemTable* datas
     // records are kept as they went out.
     const Category* category = categoryByType(datatype);
     VerifyMode mode = VerifyMode::InOrder;
-    const bool verifying = m_verified && datas && category && verifyAfterInstall.load()
-        && verifyModeFor(*category, currentCommand.load(), &mode);
+    const bool verifying
+        = m_verified && datas && category && request.verify && verifyModeFor(*category, request.command, &mode);
     QList<QByteArray> sent;
 
     QByteArray frame;
@@ -170,7 +172,7 @@ void TransferEngine::sendData(const QByteArray& datatype, const ItemTable* datas
             sequence = (i == rows - 1) ? 2 : 1;
         QByteArray status = QByteArrayLiteral("UPDATE ");
         status += packRecord(datatype, row.isEmpty() ? nullptr : &row, sequence, &frame,
-            records && !row.isEmpty() ? records->value(i) : QByteArray());
+            row.isEmpty() ? QByteArray() : request.keptRecord(i), request.command);
         qCDebug(lcLink) << ">>>snd data = " << translation::hexSpaced(frame);
         if (verifying)
             sent.append(frame.mid(4, uchar(frame.at(1))));
@@ -227,10 +229,9 @@ void TransferEngine::sendClear()
         m_words("UPDATE END");
 }
 
-void TransferEngine::sendLogo()
+void TransferEngine::sendLogo(const QList<QByteArray>& chunks, quint8 number)
 {
-    const quint8 number = logoNumber.load();
-    for (const QByteArray& chunk : logoDataList()) {
+    for (const QByteArray& chunk : chunks) {
         if (interrupted())
             return;
         qCDebug(lcLink).noquote() << QString::asprintf("data_type = %04x", 0x20 | (number << 8));

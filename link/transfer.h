@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/protocol.h"
+#include "link/sendrequest.h"
 #include "records/verify.h"
 
 #include <QByteArray>
@@ -40,15 +41,15 @@ public:
     TransferEngine(
         QIODevice* device, const CarrierTraits& traits, Flush flush, WordSink words, RowsSink rows, Ended ended);
 
-    // Sends the rows of `datas` (null: one frame without a row) as `datatype` ("update").
-    // `records`, when given, holds per row the record to send as kept (see packRecord); a row
-    // without one (empty, or past the list's end) is encoded.
-    void sendData(const QByteArray& datatype, const ItemTable* datas, const QList<QByteArray>* records = nullptr);
+    // Carries out `request` ("update"): its rows (none: one frame without a row) as its data
+    // type under its command, each row as the record it keeps or else encoded, and with
+    // `verify` the table read back afterwards.
+    void sendData(const SendRequest& request);
     // Asks the register for `datatype` and collects its rows ("download").
     void rcvData(const QByteArray& datatype);
 
     const CarrierTraits& traits() const { return m_traits; }
-    // Where the comparison after a send goes (see verifyAfterInstall); without a sink no
+    // Where the comparison after a send goes (see SendRequest::verify); without a sink no
     // send is verified.
     void setVerifySink(VerifySink sink) { m_verified = std::move(sink); }
 
@@ -67,7 +68,7 @@ private:
     bool interrupted() const;
     bool decodes(const QByteArray& datatype) const;
     void sendClear();
-    void sendLogo();
+    void sendLogo(const QList<QByteArray>& chunks, quint8 number);
     // Reads the register's frames after a request, up to its end frame (not acknowledged):
     // `onRecord` gets every data frame's record followed by its two CRC bytes, and the
     // record's length. False when the table did not come whole, with the status word that

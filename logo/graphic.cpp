@@ -1,6 +1,5 @@
 #include "logo/graphic.h"
 
-#include "link/protocol.h"
 #include "records/recordslog.h"
 #include "records/translation.h"
 
@@ -16,6 +15,7 @@ constexpr QRgb kDot = 0xFF000000;
 struct LogoState {
     QSize size { 192, 64 };
     QByteArray packed;
+    QList<QByteArray> chunks;
 };
 
 LogoState& state()
@@ -160,7 +160,7 @@ bool Graphic::packLogo(const QImage& image)
     chunks += splitIntoChunks(packed, kChunkSize);
     chunks += splitIntoChunks(endBlock(), kChunkSize);
     qCDebug(lcRecords) << "DataList->size = " << chunks.size();
-    setLogoDataList(chunks);
+    state().chunks = chunks;
     return true;
 }
 
@@ -184,7 +184,7 @@ QByteArray Graphic::packedLogo()
 
 QList<QByteArray> Graphic::dataList()
 {
-    return logoDataList();
+    return state().chunks;
 }
 
 QImage Graphic::unpackLogo(const QByteArray& packed)

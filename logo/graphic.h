@@ -10,7 +10,7 @@
 // register's logo format (a 16-byte header, then the rows, most significant bit first) and
 // cut into the chunks that the serial carrier sends. The logo size and the last packing are
 // process-wide; they are read and changed from one thread (the GUI thread in the program),
-// and the chunks reach the link through setLogoDataList().
+// and the chunks reach the link in a send request (SendRequest::logoChunks).
 class Graphic : public QObject {
     Q_OBJECT
 public:

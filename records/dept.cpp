@@ -213,13 +213,13 @@ QByteArray Dept::optionStates(const QString& cell, int column) const
     return QByteArray(8, 0);
 }
 
-QString Dept::applyOption(const QString& cell, int entry, bool checked) const
+QString Dept::applyOption(const QString& cell, int column, int entry, bool checked) const
 {
-    if (deptMenuMode == 2) {
+    if (column == Print) {
         qCDebug(lcRecords) << "---->pmenu";
         return kPrintSet.apply(cell, entry, checked);
     }
-    if (deptMenuMode == 1) {
+    if (column == Options) {
         qCDebug(lcRecords) << "---->omenu";
         return kOptionsSet.apply(cell, entry, checked);
     }

@@ -10,7 +10,7 @@ public:
     QByteArray encodeRow(const ItemRow& row, QByteArray* record) const override;
     QStringList optionMenuEntries(int column) const override;
     QByteArray optionStates(const QString& cell, int column) const override;
-    QString applyOption(const QString& cell, int entry, bool checked) const override;
+    QString applyOption(const QString& cell, int column, int entry, bool checked) const override;
     bool optionNames(int column, const QString& cell, QStringList* names) const override;
 
     static const OptionSet kPrintSet; // column 3

@@ -109,16 +109,16 @@ QByteArray Disc::optionStates(const QString& cell, int column) const
     return kOptionsMenu.offeredStates(quint16((1 << type) | ((bits >> 2) << FirstBitEntry)));
 }
 
-QString Disc::applyOption(const QString& cell, int entry, bool checked) const
+QString Disc::applyOption(const QString& cell, int column, int entry, bool checked) const
 {
     qCDebug(lcRecords) << ">>>>>>>>>>disc set option";
-    if (discMenuMode == 2) {
+    if (column == Tax) {
         // One tax at most: choosing a tax clears the others.
         if (!checked || kTaxSet.bitOfEntry(entry) < 0)
             return kTaxSet.apply(cell, entry, checked);
         return kTaxSet.apply(QStringLiteral("00000000"), entry, true);
     }
-    if (discMenuMode != 1)
+    if (column != Options)
         return cell;
     qCDebug(lcRecords) << ">>>>>>>>>>disc d_OMENU_FLAG set option";
     const int index = kOptionsMenu.bitOfEntry(entry);

@@ -13,8 +13,8 @@ public:
     bool loadTable(ItemTable* table, QList<QByteArray>* records = nullptr) const override;
     QStringList optionMenuEntries(int column) const override;
     QByteArray optionStates(const QString& cell, int column) const override;
-    // Works on the menu of discMenuMode: 1 "Options", 2 "Tax".
-    QString applyOption(const QString& cell, int entry, bool checked) const override;
+    // Works on the menu of `column`: "Options" or "Tax".
+    QString applyOption(const QString& cell, int column, int entry, bool checked) const override;
     bool optionNames(int column, const QString& cell, QStringList* names) const override;
 
     static const OptionSet kTaxSet; // column 4

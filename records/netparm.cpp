@@ -269,9 +269,9 @@ QByteArray NetParm::optionStates(const QString& cell, int) const
     return states;
 }
 
-QString NetParm::applyOption(const QString& cell, int entry, bool checked) const
+QString NetParm::applyOption(const QString& cell, int column, int entry, bool checked) const
 {
-    return kOptionSet.apply(cell, entry, checked);
+    return column == Option ? kOptionSet.apply(cell, entry, checked) : cell;
 }
 
 bool NetParm::optionNames(int column, const QString& cell, QStringList* names) const

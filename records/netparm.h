@@ -22,7 +22,7 @@ public:
     QStringList optionMenuEntries(int column) const override;
     // One byte per bit 0 to 7 of the "Option" cell.
     QByteArray optionStates(const QString& cell, int column) const override;
-    QString applyOption(const QString& cell, int entry, bool checked) const override;
+    QString applyOption(const QString& cell, int column, int entry, bool checked) const override;
     bool optionNames(int column, const QString& cell, QStringList* names) const override;
 
     // One row made from the current record.

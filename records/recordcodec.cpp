@@ -7,8 +7,6 @@
 
 #include <cstring>
 
-quint8 deptMenuMode = 0;
-quint8 discMenuMode = 0;
 
 ColumnDescription& currentColumns()
 {
@@ -225,7 +223,7 @@ QStringList RecordCodec::optionMenuEntries(int) const { return {}; }
 
 QByteArray RecordCodec::optionStates(const QString&, int) const { return QByteArray(8, 0); }
 
-QString RecordCodec::applyOption(const QString& cell, int, bool) const { return cell; }
+QString RecordCodec::applyOption(const QString& cell, int, int, bool) const { return cell; }
 
 bool RecordCodec::optionNames(int, const QString&, QStringList*) const { return false; }
 
@@ -336,9 +334,9 @@ QByteArray IndexedRecordCodec::optionStates(const QString& cell, int column) con
     return m_menu.set && column == m_menu.column ? m_menu.set->states(cell) : QByteArray(8, 0);
 }
 
-QString IndexedRecordCodec::applyOption(const QString& cell, int entry, bool checked) const
+QString IndexedRecordCodec::applyOption(const QString& cell, int column, int entry, bool checked) const
 {
-    return m_menu.set ? m_menu.set->apply(cell, entry, checked) : cell;
+    return m_menu.set && column == m_menu.column ? m_menu.set->apply(cell, entry, checked) : cell;
 }
 
 bool IndexedRecordCodec::optionNames(int column, const QString& cell, QStringList* names) const

@@ -87,10 +87,6 @@ struct CellFit {
     QString message() const;
 };
 
-// Menu modes set by the main window before it opens a department or discount menu.
-extern quint8 deptMenuMode; // 1 "Options" menu, 2 "Print" menu
-extern quint8 discMenuMode; // 1 "Options" menu, 2 "Tax" menu
-
 // What every item category's codec offers. Codecs are stateless: encodeRow and
 // decodeRecord may run on several link threads at once; initColumns, saveTable, loadTable
 // and the option menu operations run on the GUI thread.
@@ -143,7 +139,9 @@ public:
 
     virtual QStringList optionMenuEntries(int column) const;
     virtual QByteArray optionStates(const QString& cell, int column) const;
-    virtual QString applyOption(const QString& cell, int entry, bool checked) const;
+    // The cell of option column `column` with menu entry `entry` (from 1) set or cleared;
+    // the cell unchanged for a column without a menu.
+    virtual QString applyOption(const QString& cell, int column, int entry, bool checked) const;
     // What the bits of an option cell mean, for an option column: the names of the set bits
     // (or of the cell's type, where bits together choose one); false for other columns.
     virtual bool optionNames(int column, const QString& cell, QStringList* names) const;
@@ -218,7 +216,7 @@ class IndexedRecordCodec : public RecordCodec {
 public:
     QStringList optionMenuEntries(int column) const override;
     QByteArray optionStates(const QString& cell, int column) const override;
-    QString applyOption(const QString& cell, int entry, bool checked) const override;
+    QString applyOption(const QString& cell, int column, int entry, bool checked) const override;
     bool optionNames(int column, const QString& cell, QStringList* names) const override;
 
 protected:

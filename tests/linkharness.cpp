@@ -31,18 +31,29 @@ void TestHost::showDisconnection(int connection)
     takenAddresses << ConnectionRegistry::take(connection);
 }
 
-int TestHost::send(const QByteArray& type, ItemTable table)
+int TestHost::send(const QByteArray& type, ItemTable table) { return LinkHost::send(makeRequest(type, &table)); }
+
+int TestHost::request(const QByteArray& type) { return receive(type); }
+
+SendRequest makeRequest(const QByteArray& type, const ItemTable* table, quint8 command, bool verify)
 {
-    takeReached();
-    emit signal_MsendData(type, &table);
-    return takeReached();
+    SendRequest request;
+    request.datatype = type;
+    request.command = command;
+    request.verify = verify;
+    request.hasTable = table != nullptr;
+    if (table)
+        request.table = *table;
+    return request;
 }
 
-int TestHost::request(const QByteArray& type)
+SendRequest logoRequest(const QList<QByteArray>& chunks, quint8 number)
 {
-    takeReached();
-    emit signal_MrcvData(type);
-    return takeReached();
+    ItemTable empty;
+    SendRequest request = makeRequest("GRAPHICDATA", &empty);
+    request.logoChunks = chunks;
+    request.logoNumber = number;
+    return request;
 }
 
 bool TestHost::waitForWord(const QByteArray& word, int timeoutMs, int times)

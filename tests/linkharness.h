@@ -42,10 +42,19 @@ public:
     // Waits until `word` has been reported `times` times.
     bool waitForWord(const QByteArray& word, int timeoutMs = 10000, int times = 1);
     int count(const QByteArray& word) const { return int(words.count(word)); }
-    // Sends `table` as `type`; returns how many links took it.
+    using LinkHost::send;
+    // Sends `table` as `type` (install); returns how many links took it.
     int send(const QByteArray& type, ItemTable table);
     int request(const QByteArray& type);
 };
+
+// A send of `table` (null: none, as for the system parameters and the clear command) as
+// `type` under `command`, read back afterwards with `verify`.
+SendRequest makeRequest(
+    const QByteArray& type, const ItemTable* table, quint8 command = CommandInstall, bool verify = false);
+
+// The serial send of a logo packed into `chunks`, as logo `number`.
+SendRequest logoRequest(const QList<QByteArray>& chunks, quint8 number = 0);
 
 // The register's end of a link, driven step by step from the test thread.
 class FakeRegister {

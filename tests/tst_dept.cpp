@@ -188,20 +188,19 @@ private slots:
 
     void applyOptionSequences()
     {
-        deptMenuMode = 1;
-        QString cell = dept->applyOption(QString(), 2, true);
+        // Column 4 holds the options, column 3 the print bits; other columns have no menu.
+        QString cell = dept->applyOption(QString(), 4, 2, true);
         QCOMPARE(cell, QStringLiteral("00000010"));
-        cell = dept->applyOption(cell, 3, true);
+        cell = dept->applyOption(cell, 4, 3, true);
         QCOMPARE(cell, QStringLiteral("00000110"));
-        cell = dept->applyOption(cell, 2, false);
+        cell = dept->applyOption(cell, 4, 2, false);
         QCOMPARE(cell, QStringLiteral("00000100"));
-        QCOMPARE(dept->applyOption(cell, 4, true), cell);
+        QCOMPARE(dept->applyOption(cell, 4, 4, true), cell);
 
-        deptMenuMode = 2;
-        QCOMPARE(dept->applyOption(QString(), 1, true), QStringLiteral("10000000"));
-        QCOMPARE(dept->applyOption(QStringLiteral("10000001"), 1, false), QStringLiteral("00000001"));
-        QCOMPARE(dept->applyOption(QStringLiteral("1"), 1, true), QStringLiteral("10000001"));
-        deptMenuMode = 0;
+        QCOMPARE(dept->applyOption(QString(), 3, 1, true), QStringLiteral("10000000"));
+        QCOMPARE(dept->applyOption(QStringLiteral("10000001"), 3, 1, false), QStringLiteral("00000001"));
+        QCOMPARE(dept->applyOption(QStringLiteral("1"), 3, 1, true), QStringLiteral("10000001"));
+        QCOMPARE(dept->applyOption(QStringLiteral("00000001"), 5, 1, true), QStringLiteral("00000001"));
     }
 
     void saveAndLoad()

@@ -29,7 +29,6 @@ private slots:
         QFETCH(int, registers);
         QFETCH(QByteArray, type);
         QFETCH(ItemTable, table);
-        currentCommand = CommandInstall;
         const QList<QByteArray> frames = sentFrames(type, table);
         TestHost host;
         TcpServer server(&host, QHostAddress::LocalHost, 0);

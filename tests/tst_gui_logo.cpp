@@ -119,8 +119,6 @@ private slots:
     {
         MessageBox::clearShown();
         Graphic::setLogoSize(QSize(192, 64));
-        setLogoDataList({});
-        logoNumber = 0;
     }
 
     void beforeAnyPicture()
@@ -237,7 +235,7 @@ private slots:
         w.showConnection(QStringLiteral("10.0.0.9"));
         click(w, "btn_graphic");
         openPicture(w, m_photo);
-        QSignalSpy sends(&w, &MainWindow::signal_MsendData);
+        QSignalSpy sends(w.linkHost(), &LinkHost::signal_MsendData);
         click(w, "btn_install");
         QCOMPARE(sends.size(), 0);
         QVERIFY(windowIdle(w));
@@ -258,7 +256,7 @@ private slots:
         MainWindow w(nullptr, m_dir.path());
         QVERIFY(openSerial(w, pty.first()));
         click(w, "btn_graphic");
-        QSignalSpy sends(&w, &MainWindow::signal_MsendData);
+        QSignalSpy sends(w.linkHost(), &LinkHost::signal_MsendData);
 
         // Before any picture: nothing to send, and the operator is told why.
         click(w, "btn_install");

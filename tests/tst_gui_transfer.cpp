@@ -505,24 +505,24 @@ private slots:
         click(w, page.constData());
         auto* view = child<QTableView>(w, "tableView");
         view->selectionModel()->select(w.itemModel()->index(1, 1), QItemSelectionModel::Select);
-        QSignalSpy sends(&w, &MainWindow::signal_MsendData);
-        QSignalSpy keptSends(&w, &MainWindow::signal_MsendRecords); // rows loaded keep their records
-        QSignalSpy requests(&w, &MainWindow::signal_MrcvData);
-        currentCommand = 0;
+        QSignalSpy sends(w.linkHost(), &LinkHost::signal_MsendData);
+        QSignalSpy requests(w.linkHost(), &LinkHost::signal_MrcvData);
         QAction* toolAction = child<QAction>(w, action.constData());
         QVERIFY(toolAction->isEnabled());
         toolAction->trigger();
         QCOMPARE(requests.size(), request.isEmpty() ? 0 : 1);
-        QCOMPARE(sends.size() + keptSends.size(), sent.isEmpty() ? 0 : 1);
-        if (!sent.isEmpty())
-            QCOMPARE((sends.isEmpty() ? keptSends : sends).first().first().toByteArray(), sent);
-        // A deleted PLU needs only its code: it is encoded.
-        if (command == CommandDelete)
-            QCOMPARE(keptSends.size(), 0);
+        QCOMPARE(sends.size(), sent.isEmpty() ? 0 : 1);
+        if (!sent.isEmpty()) {
+            const SharedRequest sentRequest = sends.first().first().value<SharedRequest>();
+            QCOMPARE(sentRequest->datatype, sent);
+            QCOMPARE(int(sentRequest->command), command);
+            // Rows loaded keep their records; a deleted PLU needs only its code: it is encoded.
+            const bool kept = std::any_of(sentRequest->records.cbegin(), sentRequest->records.cend(),
+                [](const QByteArray& record) { return !record.isEmpty(); });
+            QCOMPARE(kept, command != CommandDelete);
+        }
         if (!request.isEmpty())
             QCOMPARE(requests.first().first().toByteArray(), request);
-        if (command >= 0)
-            QCOMPARE(int(currentCommand), command);
         if (log.isEmpty()) {
             QVERIFY(windowIdle(w));
             return;

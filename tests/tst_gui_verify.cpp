@@ -106,7 +106,6 @@ private slots:
     void cleanupTestCase()
     {
         LinkSettings::setFilePath(QString());
-        ::verifyAfterInstall = false;
         m_session.reset();
     }
 

@@ -343,53 +343,51 @@ private slots:
     void applyOption_data()
     {
         QTest::addColumn<QByteArray>("type");
-        QTest::addColumn<int>("discMode");
+        QTest::addColumn<int>("column");
         QTest::addColumn<QString>("cell");
         QTest::addColumn<int>("entry");
         QTest::addColumn<bool>("checked");
         QTest::addColumn<QString>("result");
 
-        QTest::newRow("disc FREE") << QByteArray("DISCDATA") << 1 << "00100000" << 2 << true << "00100001";
-        QTest::newRow("disc FIX/FREE") << QByteArray("DISCDATA") << 1 << "00100001" << 3 << true << "00100010";
-        QTest::newRow("disc FIXED") << QByteArray("DISCDATA") << 1 << "00100010" << 1 << true << "00100000";
+        QTest::newRow("disc FREE") << QByteArray("DISCDATA") << 6 << "00100000" << 2 << true << "00100001";
+        QTest::newRow("disc FIX/FREE") << QByteArray("DISCDATA") << 6 << "00100001" << 3 << true << "00100010";
+        QTest::newRow("disc FIXED") << QByteArray("DISCDATA") << 6 << "00100010" << 1 << true << "00100000";
         QTest::newRow("disc un-choosing FIXED")
-            << QByteArray("DISCDATA") << 1 << "00100000" << 1 << false << "00100000";
-        QTest::newRow("disc un-choosing FREE") << QByteArray("DISCDATA") << 1 << "00000001" << 2 << false << "00000001";
+            << QByteArray("DISCDATA") << 6 << "00100000" << 1 << false << "00100000";
+        QTest::newRow("disc un-choosing FREE") << QByteArray("DISCDATA") << 6 << "00000001" << 2 << false << "00000001";
         QTest::newRow("disc PRINT DISC is entry 4")
-            << QByteArray("DISCDATA") << 1 << "00000000" << 4 << true << "00100000";
-        QTest::newRow("disc PRINT DISC off") << QByteArray("DISCDATA") << 1 << "00100010" << 4 << false << "00000010";
-        QTest::newRow("disc DISC 2 on empty") << QByteArray("DISCDATA") << 1 << "" << 6 << true << "10000000";
-        QTest::newRow("disc no seventh entry") << QByteArray("DISCDATA") << 1 << "00000001" << 7 << true << "00000001";
-        QTest::newRow("disc TAX C, one tax") << QByteArray("DISCDATA") << 2 << "00000011" << 3 << true << "00000100";
-        QTest::newRow("disc TAX C off") << QByteArray("DISCDATA") << 2 << "00000100" << 3 << false << "00000000";
-        QTest::newRow("disc TAX A on empty") << QByteArray("DISCDATA") << 2 << "" << 1 << true << "00000001";
-        QTest::newRow("disc no sixth tax") << QByteArray("DISCDATA") << 2 << "00000011" << 6 << true << "00000011";
-        QTest::newRow("disc without menu mode") << QByteArray("DISCDATA") << 0 << "00000011" << 1 << true << "00000011";
+            << QByteArray("DISCDATA") << 6 << "00000000" << 4 << true << "00100000";
+        QTest::newRow("disc PRINT DISC off") << QByteArray("DISCDATA") << 6 << "00100010" << 4 << false << "00000010";
+        QTest::newRow("disc DISC 2 on empty") << QByteArray("DISCDATA") << 6 << "" << 6 << true << "10000000";
+        QTest::newRow("disc no seventh entry") << QByteArray("DISCDATA") << 6 << "00000001" << 7 << true << "00000001";
+        QTest::newRow("disc TAX C, one tax") << QByteArray("DISCDATA") << 4 << "00000011" << 3 << true << "00000100";
+        QTest::newRow("disc TAX C off") << QByteArray("DISCDATA") << 4 << "00000100" << 3 << false << "00000000";
+        QTest::newRow("disc TAX A on empty") << QByteArray("DISCDATA") << 4 << "" << 1 << true << "00000001";
+        QTest::newRow("disc no sixth tax") << QByteArray("DISCDATA") << 4 << "00000011" << 6 << true << "00000011";
+        QTest::newRow("disc column without a menu") << QByteArray("DISCDATA") << 1 << "00000011" << 1 << true << "00000011";
 
-        QTest::newRow("tax TAX ADD") << QByteArray("TAXDATA") << 0 << "" << 1 << true << "00000001";
-        QTest::newRow("tax PRINT TAX") << QByteArray("TAXDATA") << 0 << "00000001" << 5 << true << "00010001";
-        QTest::newRow("tax PRINT VAT off") << QByteArray("TAXDATA") << 0 << "00000011" << 2 << false << "00000001";
-        QTest::newRow("tax no sixth entry") << QByteArray("TAXDATA") << 0 << "00000011" << 6 << true << "00000011";
+        QTest::newRow("tax TAX ADD") << QByteArray("TAXDATA") << 3 << "" << 1 << true << "00000001";
+        QTest::newRow("tax PRINT TAX") << QByteArray("TAXDATA") << 3 << "00000001" << 5 << true << "00010001";
+        QTest::newRow("tax PRINT VAT off") << QByteArray("TAXDATA") << 3 << "00000011" << 2 << false << "00000001";
+        QTest::newRow("tax no sixth entry") << QByteArray("TAXDATA") << 3 << "00000011" << 6 << true << "00000011";
 
-        QTest::newRow("clerk CANCEL is entry 2") << QByteArray("CLERKDATA") << 0 << "" << 2 << true << "00000100";
-        QTest::newRow("clerk empty entry is bit 7") << QByteArray("CLERKDATA") << 0 << "" << 7 << true << "10000000";
-        QTest::newRow("clerk VOID off") << QByteArray("CLERKDATA") << 0 << "00000101" << 1 << false << "00000100";
-        QTest::newRow("clerk no eighth entry") << QByteArray("CLERKDATA") << 0 << "00000101" << 8 << true << "00000101";
+        QTest::newRow("clerk CANCEL is entry 2") << QByteArray("CLERKDATA") << 3 << "" << 2 << true << "00000100";
+        QTest::newRow("clerk empty entry is bit 7") << QByteArray("CLERKDATA") << 3 << "" << 7 << true << "10000000";
+        QTest::newRow("clerk VOID off") << QByteArray("CLERKDATA") << 3 << "00000101" << 1 << false << "00000100";
+        QTest::newRow("clerk no eighth entry") << QByteArray("CLERKDATA") << 3 << "00000101" << 8 << true << "00000101";
 
-        QTest::newRow("group has no menu") << QByteArray("GROUPDATA") << 0 << "500" << 1 << true << "500";
+        QTest::newRow("group has no menu") << QByteArray("GROUPDATA") << 2 << "500" << 1 << true << "500";
     }
 
     void applyOption()
     {
         QFETCH(QByteArray, type);
-        QFETCH(int, discMode);
+        QFETCH(int, column);
         QFETCH(QString, cell);
         QFETCH(int, entry);
         QFETCH(bool, checked);
         QFETCH(QString, result);
-        discMenuMode = quint8(discMode);
-        QCOMPARE(codec(type)->applyOption(cell, entry, checked), result);
-        discMenuMode = 0;
+        QCOMPARE(codec(type)->applyOption(cell, column, entry, checked), result);
     }
 };
 

@@ -80,7 +80,13 @@ private:
         TransferEngine engine(
             &device, CarrierTraits::tcp(), [] {}, [](const QByteArray&) {},
             [](const QByteArray&, const ItemTable&, const QList<QByteArray>&) {}, [] {});
-        engine.sendData(type, &table, records);
+        SendRequest request;
+        request.datatype = type;
+        request.hasTable = true;
+        request.table = table;
+        if (records)
+            request.records = *records;
+        engine.sendData(request);
         return device.frames;
     }
 
@@ -209,7 +215,6 @@ private slots:
         QFETCH(int, language);
         QFETCH(bool, reserved);
         useLanguage(language);
-        currentCommand = CommandInstall;
         const RecordCodec* codec = codecForType(type);
         const Category& category = codec->category();
         QVERIFY(databaseWith(codec, hostileRecords(codec, language, reserved)));
@@ -233,7 +238,7 @@ private slots:
             QCOMPARE(frames.at(i).mid(4 + category.storedSize, tail),
                 encodedFrames.at(i).mid(4 + category.storedSize, tail));
             const quint8 control = quint8(0x04 | (i == 2 ? 2 : 1));
-            QCOMPARE(frames.at(i), dataFrame(control, payloadCodeFor(type, category.payloadCode), expected));
+            QCOMPARE(frames.at(i), dataFrame(control, payloadCodeFor(type, category.payloadCode, CommandInstall), expected));
             QCOMPARE(frames.at(i).mid(4, category.storedSize),
                 kept.at(i).isEmpty() ? encoded.left(category.storedSize) : kept.at(i));
         }

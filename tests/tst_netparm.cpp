@@ -195,10 +195,12 @@ private slots:
         QVERIFY(log.contains(QStringLiteral("get option =  101")));
         QCOMPARE(net->optionStates(QStringLiteral("11111111"), 1), QByteArray(8, 1));
         QCOMPARE(net->optionStates(QString(), 1), QByteArray(8, 0));
-        QCOMPARE(net->applyOption(QStringLiteral("00000101"), 2, true), QStringLiteral("00000111"));
-        QCOMPARE(net->applyOption(QStringLiteral("00000111"), 1, false), QStringLiteral("00000110"));
-        QCOMPARE(net->applyOption(QString(), 3, true), QStringLiteral("00000100"));
-        QCOMPARE(net->applyOption(QStringLiteral("00000001"), 4, true), QStringLiteral("00000001"));
+        const int option = 1; // the one column with a menu
+        QCOMPARE(net->applyOption(QStringLiteral("00000101"), option, 2, true), QStringLiteral("00000111"));
+        QCOMPARE(net->applyOption(QStringLiteral("00000111"), option, 1, false), QStringLiteral("00000110"));
+        QCOMPARE(net->applyOption(QString(), option, 3, true), QStringLiteral("00000100"));
+        QCOMPARE(net->applyOption(QStringLiteral("00000001"), option, 4, true), QStringLiteral("00000001"));
+        QCOMPARE(net->applyOption(QStringLiteral("00000001"), 2, 2, true), QStringLiteral("00000001"));
     }
 
     void cellRules_data()

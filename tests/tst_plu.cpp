@@ -199,12 +199,10 @@ private slots:
         QFETCH(int, command);
         QFETCH(int, sequence);
         QFETCH(QByteArray, head);
-        const quint8 saved = currentCommand;
-        currentCommand = quint8(command);
         QByteArray frame;
         const ItemRow cells = textRow(coffee());
-        QCOMPARE(packRecord("PLUDATA", &cells, sequence, &frame), QByteArray("987650001234"));
-        currentCommand = saved;
+        QCOMPARE(packRecord("PLUDATA", &cells, sequence, &frame, QByteArray(), quint8(command)),
+            QByteArray("987650001234"));
         QCOMPARE(frame.size(), 78);
         QCOMPARE(frame.left(4), head);
         QCOMPARE(frame.mid(4, 72), encode(coffee()));

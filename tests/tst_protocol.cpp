@@ -108,17 +108,14 @@ private slots:
 
     void pluPayloadFollowsTheCommand()
     {
-        const quint8 saved = currentCommand;
         const struct {
             quint8 command;
             quint16 code;
         } cases[] = { { CommandInstall, 5 }, { CommandAdd, 5 }, { CommandUpdate, 7 }, { CommandDelete, 6 }, { CommandClear, 5 } };
         for (const auto& c : cases) {
-            currentCommand = c.command;
-            QCOMPARE(payloadCodeFor("PLUDATA", 5), c.code);
-            QCOMPARE(payloadCodeFor("DEPTDATA", 9), quint16(9));
+            QCOMPARE(payloadCodeFor("PLUDATA", 5, c.command), c.code);
+            QCOMPARE(payloadCodeFor("DEPTDATA", 9, c.command), quint16(9));
         }
-        currentCommand = saved;
     }
 
     void pendingWords_data()

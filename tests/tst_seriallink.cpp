@@ -131,7 +131,7 @@ private slots:
     {
         QVERIFY(openPair());
         FakeRegister ecr(m_registerPort.get());
-        emit m_host->signal_MsendData("SYSCLEARDATA", nullptr);
+        m_host->send(makeRequest("SYSCLEARDATA", nullptr, CommandClear));
         QCOMPARE(ecr.read(6), hexBytes("04 00 21 00 19 44"));
         ecr.write(QByteArray(1, kAck));
         QVERIFY(m_host->waitForWord("UPDATE END"));
@@ -142,10 +142,7 @@ private slots:
     {
         QVERIFY(openPair());
         FakeRegister ecr(m_registerPort.get());
-        setLogoDataList({ QByteArray("UCO"), QByteArray(200, char(0xF0)), QByteArray("UCA") });
-        logoNumber = 1;
-        ItemTable empty;
-        emit m_host->signal_MsendData("GRAPHICDATA", &empty);
+        m_host->send(logoRequest({ QByteArray("UCO"), QByteArray(200, char(0xF0)), QByteArray("UCA") }, 1));
         QCOMPARE(ecr.read(9), logoFrame("UCO", 1));
         ecr.write(QByteArray(1, kAck));
         QCOMPARE(ecr.read(206), logoFrame(QByteArray(200, char(0xF0)), 1));
@@ -154,8 +151,6 @@ private slots:
         ecr.write(QByteArray(1, kAck));
         QVERIFY(m_host->waitForWord("UPDATE END"));
         QCOMPARE(m_host->words, QList<QByteArray>({ "UPDATE END" }));
-        setLogoDataList({});
-        logoNumber = 0;
     }
 
     void refusedLogoChunkEndsTheSend_data()
@@ -172,10 +167,8 @@ private slots:
         QFETCH(QList<QByteArray>, words);
         QVERIFY(openPair());
         FakeRegister ecr(m_registerPort.get());
-        setLogoDataList(
-            { QByteArray("UCO"), QByteArray(200, char(0x0F)), QByteArray(40, char(0x0F)), QByteArray("UCA") });
-        ItemTable empty;
-        emit m_host->signal_MsendData("GRAPHICDATA", &empty);
+        m_host->send(logoRequest(
+            { QByteArray("UCO"), QByteArray(200, char(0x0F)), QByteArray(40, char(0x0F)), QByteArray("UCA") }));
         QCOMPARE(ecr.read(9), logoFrame("UCO", 0));
         ecr.write(QByteArray(1, kAck));
         QCOMPARE(ecr.read(206, 3000), logoFrame(QByteArray(200, char(0x0F)), 0));
@@ -185,7 +178,6 @@ private slots:
         QVERIFY(m_host->waitForWord(words.first(), 9000));
         QVERIFY(ecr.quietFor(300));
         QCOMPARE(m_host->words, words);
-        setLogoDataList({});
     }
 
     void downloadOverSerial()

@@ -58,12 +58,9 @@ private:
     // Sends `rows` as PLUs under `command` and waits for the end of the send.
     static bool sendPlus(TestHost* host, quint8 command, const ItemTable& rows)
     {
-        currentCommand = command;
         host->words.clear();
-        host->send("PLUDATA", rows);
-        const bool ended = host->waitForWord("UPDATE END", 20000);
-        currentCommand = CommandInstall;
-        return ended;
+        host->send(makeRequest("PLUDATA", &rows, command));
+        return host->waitForWord("UPDATE END", 20000);
     }
 
 private slots:
@@ -245,7 +242,7 @@ private slots:
         QByteArray record = System::defaultRecord();
         record[15] = char(7);
         System::setRecord(record);
-        emit s->host->signal_MsendData("SYSPARMDATA", nullptr);
+        s->host->send(makeRequest("SYSPARMDATA", nullptr));
         QVERIFY(s->host->waitForWord("UPDATE END"));
         QCOMPARE(s->host->words, QList<QByteArray>({ "UPDATE sysparm", "UPDATE END" }));
 
@@ -275,7 +272,7 @@ private slots:
         QCOMPARE(storedNames(db, QStringLiteral("table_dept")).size(), 2);
 
         host.words.clear();
-        emit host.signal_MsendData("SYSCLEARDATA", nullptr);
+        host.send(makeRequest("SYSCLEARDATA", nullptr, CommandClear));
         QVERIFY(host.waitForWord("UPDATE END"));
         QVERIFY(QTest::qWaitFor([&] { return storedNames(db, QStringLiteral("table_dept")).isEmpty(); }, 3000));
     }
@@ -303,9 +300,7 @@ private slots:
                 logo.setPixel(x, y, 1);
         Graphic::setLogoSize(logo.size());
         QVERIFY(Graphic::packLogo(logo));
-        logoNumber = 1;
-        ItemTable empty;
-        emit host.signal_MsendData("GRAPHICDATA", &empty);
+        host.send(logoRequest(Graphic::dataList(), 1));
         QVERIFY(host.waitForWord("UPDATE END"));
         QCOMPARE(host.words, QList<QByteArray>({ "UPDATE END" }));
         QVERIFY(QTest::qWaitFor([&] { return ecr.output().contains("logo written to"); }, 3000));
@@ -317,7 +312,6 @@ private slots:
             for (int x = 0; x < logo.width(); ++x)
                 QCOMPARE(qGray(received.pixel(x, y)) < 128, logo.pixelIndex(x, y) == 1);
         QFile::remove(png);
-        logoNumber = 0;
 
         // A header that does not describe its bitmap is refused at the end block, and a
         // chunk outside a logo at once.
@@ -327,15 +321,13 @@ private slots:
             { packed.left(200), "UCA" } };
         for (const QList<QByteArray>& chunks : wrongLogos) {
             host.words.clear();
-            setLogoDataList(chunks);
-            emit host.signal_MsendData("GRAPHICDATA", &empty);
+            host.send(logoRequest(chunks));
             QVERIFY(host.waitForWord(hexBytes("15")));
             QCOMPARE(host.words, QList<QByteArray>({ hexBytes("15") }));
         }
         QVERIFY(ecr.output().contains("logo refused: its header does not describe its 288 bitmap bytes"));
         QVERIFY(ecr.output().contains("logo chunk outside UCO ... UCA: refused"));
         QVERIFY(!QFile::exists(png));
-        setLogoDataList({});
     }
 };
 

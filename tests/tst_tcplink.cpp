@@ -80,6 +80,29 @@ private slots:
         QCOMPARE(m_host->words, expected);
     }
 
+    // Two sends queued at once, to two registers: each frame carries the command of its own
+    // send, whatever the other send asked for.
+    void eachSendKeepsItsCommand()
+    {
+        auto first = connectRegister();
+        auto second = connectRegister();
+        QVERIFY(first && second);
+        FakeRegister registers[] = { FakeRegister(first.get()), FakeRegister(second.get()) };
+        const ItemTable added { textRow({ "111", "TEA", "3", "1.50", "5" }), textRow({ "222", "CAKE", "4", "3.00", "2" }) };
+        const ItemTable deleted { textRow({ "111", "TEA", "3", "1.50", "5" }) };
+        QCOMPARE(m_host->send(makeRequest("PLUDATA", &added, CommandAdd)), 2);
+        QCOMPARE(m_host->send(makeRequest("PLUDATA", &deleted, CommandDelete)), 2);
+        for (FakeRegister& ecr : registers) {
+            QByteArray codes;
+            for (int frame = 0; frame < 3; ++frame) {
+                codes += ecr.read(78).mid(2, 2);
+                ecr.write(QByteArray(1, kAck));
+            }
+            QCOMPARE(codes, hexBytes("05 00 05 00 06 00"));
+        }
+        QVERIFY(m_host->waitForWord("UPDATE END", 10000, 4));
+    }
+
     void refusalEndsTheSend()
     {
         auto socket = connectRegister();

@@ -30,26 +30,26 @@ private:
         return ecr;
     }
 
+    // Sends `table` as `type` under `command`, to be read back after "UPDATE END".
+    static int sendVerified(TestHost& host, const QByteArray& type, const ItemTable& table,
+        quint8 command = CommandInstall, bool verify = true)
+    {
+        return host.send(makeRequest(type, &table, command, verify));
+    }
+
     static bool ended(TestHost& host, int timeoutMs = 20000)
     {
         return QTest::qWaitFor([&] { return host.runningTransfers() == 0; }, timeoutMs);
     }
 
 private slots:
-    void init()
-    {
-        verifyAfterInstall = true;
-        currentCommand = CommandInstall;
-    }
-    void cleanupTestCase() { verifyAfterInstall = false; }
-
     void identicalTable()
     {
         TestHost host;
         TcpServer server(&host, QHostAddress::LocalHost, 0);
         auto ecr = connect(server, host);
         QVERIFY(ecr);
-        QCOMPARE(host.send("DEPTDATA", departments(3)), 1);
+        QCOMPARE(sendVerified(host, "DEPTDATA", departments(3)), 1);
         QVERIFY(ended(host));
         QCOMPARE(host.reports.size(), 1);
         QVERIFY(host.reports.first().identical());
@@ -66,7 +66,7 @@ private slots:
         TcpServer server(&host, QHostAddress::LocalHost, 0);
         auto ecr = connect(server, host, { QStringLiteral("--alter"), QStringLiteral("2") });
         QVERIFY(ecr);
-        host.send("DEPTDATA", departments(3));
+        sendVerified(host, "DEPTDATA", departments(3));
         QVERIFY(ended(host));
         QCOMPARE(host.reports.size(), 1);
         const VerifyReport& report = host.reports.first();
@@ -84,7 +84,7 @@ private slots:
         TcpServer server(&host, QHostAddress::LocalHost, 0);
         auto ecr = connect(server, host, { QStringLiteral("--refuse-requests") });
         QVERIFY(ecr);
-        host.send("DEPTDATA", departments(2));
+        sendVerified(host, "DEPTDATA", departments(2));
         QVERIFY(ended(host));
         QCOMPARE(host.words.last(), QByteArray("UPDATE END"));
         QCOMPARE(host.reports.size(), 1);
@@ -101,7 +101,7 @@ private slots:
         auto good = connect(server, host);
         auto faulty = connect(server, host, { QStringLiteral("--alter"), QStringLiteral("1") });
         QVERIFY(good && faulty);
-        QCOMPARE(host.send("DEPTDATA", departments(2)), 2);
+        QCOMPARE(sendVerified(host, "DEPTDATA", departments(2)), 2);
         QVERIFY(ended(host));
         QCOMPARE(host.reports.size(), 2);
         int identical = 0;
@@ -127,8 +127,7 @@ private slots:
         const QList<QPair<Command, ItemTable>> sends { { CommandAdd, { tea, cake } },
             { CommandUpdate, { textRow({ "111", "TEA", "3", "1.60", "5" }) } }, { CommandDelete, { cake } } };
         for (const auto& send : sends) {
-            currentCommand = send.first;
-            host.send("PLUDATA", send.second);
+            sendVerified(host, "PLUDATA", send.second, send.first);
             QVERIFY(ended(host));
         }
         QCOMPARE(host.reports.size(), 3);
@@ -143,8 +142,7 @@ private slots:
         TcpServer server(&host, QHostAddress::LocalHost, 0);
         auto ecr = connect(server, host, { QStringLiteral("--alter"), QStringLiteral("1") });
         QVERIFY(ecr);
-        currentCommand = CommandAdd;
-        host.send("PLUDATA", { textRow({ "111", "TEA", "3", "1.50", "5" }) });
+        sendVerified(host, "PLUDATA", { textRow({ "111", "TEA", "3", "1.50", "5" }) }, CommandAdd);
         QVERIFY(ended(host));
         QCOMPARE(host.reports.size(), 1);
         QCOMPARE(host.reports.first().lines(),
@@ -163,7 +161,7 @@ private slots:
         TestHost host;
         SerialServer link(&host, pty.first());
         QVERIFY(link.isOpen());
-        host.send("TRAILERDATA", { textRow({ "1", "THANK YOU" }), textRow({ "2", "COME AGAIN" }) });
+        sendVerified(host, "TRAILERDATA", { textRow({ "1", "THANK YOU" }), textRow({ "2", "COME AGAIN" }) });
         QVERIFY(ended(host));
         QCOMPARE(host.reports.size(), 1);
         QCOMPARE(host.reports.first().lines(), QStringList { "verified: 2 rows identical" });
@@ -182,15 +180,14 @@ private slots:
     {
         QFETCH(bool, option);
         QFETCH(QByteArray, type);
-        verifyAfterInstall = option;
         TestHost host;
         TcpServer server(&host, QHostAddress::LocalHost, 0);
         auto ecr = connect(server, host);
         QVERIFY(ecr);
         if (type == "SYSPARMDATA")
-            emit host.signal_MsendData(type, nullptr);
+            host.send(makeRequest(type, nullptr, CommandInstall, option));
         else
-            host.send(type, departments(1));
+            sendVerified(host, type, departments(1), CommandInstall, option);
         QVERIFY(ended(host));
         QVERIFY(host.words.contains("UPDATE END"));
         QVERIFY(host.reports.isEmpty());

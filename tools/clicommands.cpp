@@ -395,21 +395,14 @@ int packLogo(const QString& path, const QSize& size)
 // Runs `request` on the link; the rows each register acknowledges make the progress. With
 // `verify`, every register that ended the send reads the table back, and all must hold it
 // as sent.
-int send(const LinkOptions& options, quint8 command, SendRequest& request, int rows, bool verify = false)
+int send(const LinkOptions& options, const SendRequest& request, int rows)
 {
     CliLink link(options);
     int status = link.open();
     if (status != Cli::ExitOk)
         return status;
-    currentCommand = command;
-    verifyAfterInstall = verify;
-    status = link.run(rows, [&] {
-        if (QList<QByteArray>* records = request.recordsToSend())
-            emit link.signal_MsendRecords(request.datatype, request.tableToSend(), records);
-        else
-            emit link.signal_MsendData(request.datatype, request.tableToSend());
-    });
-    if (status != Cli::ExitOk || !verify)
+    status = link.run(rows, [&] { return link.send(request); });
+    if (status != Cli::ExitOk || !request.verify)
         return status;
     if (link.verifiedRegisters() == 0)
         Cli::printProblem(QStringLiteral("no register sent the table back"));
@@ -445,9 +438,10 @@ int install(CommandContext& context)
         if ((status = readLogoOptions(context, link, &size, &number)) || (status = context.logIn(category))
             || (status = packLogo(context.value(QStringLiteral("image")), size)))
             return status;
-        logoNumber = number;
         SendRequest request = installRequest(category, ItemTable());
-        return send(link, command, request, 0);
+        request.logoChunks = Graphic::dataList();
+        request.logoNumber = number;
+        return send(link, request, 0);
     }
 
     QString db;
@@ -481,7 +475,8 @@ int install(CommandContext& context)
         Cli::printProblem(QStringLiteral("%1 holds no %2 rows: nothing is sent").arg(db, typeText(category)));
         return Cli::ExitOk;
     }
-    return send(link, command, request, request.hasTable ? int(request.table.size()) : 1, verify);
+    request.verify = verify;
+    return send(link, request, request.hasTable ? int(request.table.size()) : 1);
 }
 
 // check --type TYPE --in FILE | --db FILE
@@ -578,7 +573,7 @@ int download(CommandContext& context)
     if ((status = receiver.open()))
         return status;
     const QByteArray type = categoryByNumber(category)->typeName;
-    status = receiver.run(-1, [&] { emit receiver.signal_MrcvData(type); });
+    status = receiver.run(-1, [&] { return receiver.receive(type); });
     if (status != Cli::ExitOk) {
         Cli::printProblem(QStringLiteral("the download did not end: nothing is written"));
         return status;
@@ -621,7 +616,7 @@ int clear(CommandContext& context)
     if ((status = context.logIn(CategoryNone)))
         return status;
     SendRequest request = itemRequest(CommandClear, CategoryNone, ItemTable(), true);
-    return send(link, CommandClear, request, 1);
+    return send(link, request, 1);
 }
 
 // report export --table NAME [--xzno N] [--out FILE.csv]

@@ -146,14 +146,12 @@ int CliLink::open()
     return Cli::ExitOk;
 }
 
-int CliLink::run(int rows, const std::function<void()>& request)
+int CliLink::run(int rows, const std::function<int()>& request)
 {
     m_rows = rows;
     for (Register& entry : m_registers)
         entry.involved = entry.connected;
-    takeReached();
-    request();
-    if (takeReached() == 0) {
+    if (request() == 0) {
         Cli::printProblem(QStringLiteral("no register took the request"));
         return Cli::ExitTransferFailed;
     }

@@ -44,9 +44,10 @@ public:
     // as have come when the wait is over). ExitOk, or ExitTransferFailed with the reason
     // printed.
     int open();
-    // Emits one request through `request` and waits until every transfer it started has
-    // ended. `rows`: the rows each register acknowledges, -1 when unknown (downloads).
-    int run(int rows, const std::function<void()>& request);
+    // Starts one request through `request`, which returns how many links took it (see
+    // LinkHost::send), and waits until every transfer it started has ended. `rows`: the rows
+    // each register acknowledges, -1 when unknown (downloads).
+    int run(int rows, const std::function<int()>& request);
     // Status words go to standard error instead of standard output (which carries a table).
     void setWordsToStderr(bool on) { m_wordsToStderr = on; }
     // The rows downloaded, one table per register that sent any, in connection order.

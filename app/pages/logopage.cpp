@@ -3,7 +3,6 @@
 #include "app/applog.h"
 #include "app/dialogs/filedialog.h"
 #include "app/dialogs/messagebox.h"
-#include "link/protocol.h"
 #include "logo/graphic.h"
 
 #include "ui_mainwindow.h"
@@ -143,8 +142,9 @@ void LogoPage::reflectSizeInButtons()
     }
 }
 
-bool LogoPage::readyToInstall(bool serial)
+bool LogoPage::readyToInstall(bool serial, quint8* number)
 {
+    *number = 0;
     if (!serial) {
         m_ui->textEdit_rcv->append(QStringLiteral("the logo is sent over RS-232 only"));
         return false;
@@ -158,6 +158,6 @@ bool LogoPage::readyToInstall(bool serial)
         return false;
     }
     if (!m_ui->widget_LogId->isHidden())
-        logoNumber = quint8(m_ui->comboBox_LogId->currentIndex());
+        *number = quint8(m_ui->comboBox_LogId->currentIndex());
     return true;
 }

@@ -23,8 +23,8 @@ public:
     void chooseSize(const QSize& size);
     void setCustomSize();
     // Whether the install command may send the logo now; when not, the operator is told
-    // why. Sets the logo number from the selector when it is shown on the serial link.
-    bool readyToInstall(bool serial);
+    // why. `number` gets the logo number of the selector when it is shown (else 0).
+    bool readyToInstall(bool serial, quint8* number);
 
     bool pictureOpened() const { return m_opened; }
 

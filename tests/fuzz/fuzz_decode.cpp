@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const QStringList entries = codec->optionMenuEntries(column);
         codec->optionStates(cell, column);
         for (int entry = 1; entry <= entries.size(); ++entry)
-            codec->applyOption(cell, entry, (entry & 1) != 0);
+            codec->applyOption(cell, column, entry, (entry & 1) != 0);
     }
     return 0;
 }

@@ -60,11 +60,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         [] {});
     int reports = 0;
     engine.setVerifySink([&reports](const VerifyReport& report) { reports += int(report.lines().size()); });
-    currentCommand = CommandInstall;
-    verifyAfterInstall = (selector & 0x80) != 0;
     if (selector & 2) {
-        const ItemTable table = someRows(1 + (selector >> 6));
-        engine.sendData(type, &table);
+        SendRequest request;
+        request.datatype = type;
+        request.verify = (selector & 0x80) != 0;
+        request.hasTable = true;
+        request.table = someRows(1 + (selector >> 6));
+        engine.sendData(request);
     } else {
         engine.rcvData(type);
     }
