@@ -50,4 +50,12 @@ QString shown(const QStatusBar* bar)
     return label && !label->isHidden() ? label->text() : QString();
 }
 
+void refuseSave(QStatusBar* bar)
+{
+    const QString reason = lastDatabaseError();
+    bar->showMessage(reason.isEmpty()
+            ? QStringLiteral("Not saved: the database keeps its previous rows.")
+            : QStringLiteral("Not saved (%1): the database keeps its previous rows.").arg(reason));
+}
+
 } // namespace DatabaseStatus

@@ -14,5 +14,8 @@ void create(QStatusBar* bar, const QString& path);
 
 // The label's text: empty while the current database is sound.
 QString shown(const QStatusBar* bar);
+// Says in the status bar that a save was refused, and why when the database said. The page
+// keeps the operator's rows, so that nothing is lost when the file cannot take them.
+void refuseSave(QStatusBar* bar);
 
 } // namespace DatabaseStatus

@@ -7,30 +7,29 @@
 #include <QList>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
-#include <functional>
-
-class CellMarks;
-class FieldDelegate;
+class ButtonPage;
+class ConnectionPanel;
 class GridModel;
-class GridView;
+class GridPage;
 class LinkHost;
 class LogoPage;
-class QLabel;
-class QMenu;
 class QTreeWidgetItem;
 class SerialServer;
-struct SendRequest;
+class SystemPage;
 class TcpServer;
-class TransferMonitor;
+class TransferController;
 
 namespace Ui {
 class MainWindow;
 }
 
-// The program's main window: the category tree and button page, the item grid with its
-// option menus, the system parameter page and the connection panel. GUI thread only.
+// The program's main window: a shell that sets up the menus, the tool bar and the category
+// tree, shows one page at a time (the button page, the item grid, the logo page, the system
+// parameters) beside the connection panel, hands each command to its page or to the
+// transfer controller, and waits while a transfer runs. GUI thread only.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -42,17 +41,17 @@ public:
     int currentCategory() const { return m_currentCategory; }
     QString databaseFolder() const { return m_dbFolder; }
     QString imageFolder() const { return m_imageFolder; }
-    GridModel* itemModel() const { return m_model; }
+    GridModel* itemModel() const;
     QString newDatabaseName() const { return m_newDbName; }
-    void setIncludeHeader(bool on) { m_includeHeader = on; }
+    void setIncludeHeader(bool on);
     // The link in use (at most one of them exists), and whether a transfer is running.
-    TcpServer* tcpLink() const { return m_tcpLink; }
-    SerialServer* serialLink() const { return m_serialLink; }
-    bool isBusy() const { return m_busy; }
+    TcpServer* tcpLink() const;
+    SerialServer* serialLink() const;
+    bool isBusy() const;
     // The window's face towards the links, through which every transfer request goes.
-    LinkHost* linkHost() const { return m_host; }
+    LinkHost* linkHost() const;
 
-    // Option menu entries 1 to 10 of the grid's current cell (connected to the menu's actions).
+    // Option menu entries 1 to 10 of the grid's current cell (see GridPage::chooseOption).
     void on_option1_click(bool flag);
     void on_option2_click(bool flag);
     void on_option3_click(bool flag);
@@ -81,91 +80,39 @@ public slots:
     void showVerification(VerifyReport report);
 
 private slots:
-    void on_btn_group_clicked();
     void on_actionMenu_triggered();
-    void on_comboBox_Connect_currentIndexChanged(int index);
     void on_actionOpen_triggered();
     void on_actionNew_triggered();
-    void on_btn_dept_clicked();
-    void on_btn_openfile_clicked();
     void on_actionSave_triggered();
-    void on_tableView_customContextMenuRequested(const QPoint& pos);
-    void on_btn_plu_clicked();
-    void on_btn_tax_clicked();
-    void on_btn_disc_clicked();
-    void on_btn_clerk_clicked();
-    void on_btn_th_clicked();
-    void on_btn_trailer_clicked();
-    void on_btn_graphic_clicked();
-    void on_btn_net_clicked();
-    void on_btn_system_clicked();
-    void on_btn_return_clicked();
-    void on_btn_admin_clicked();
-    void on_pushButton_clicked();
-    void on_btn_serial_clicked();
-    void on_btn_install_clicked();
-    void on_btn_download_clicked();
-    void on_btn_update_clicked();
-    void on_btn_delete_clicked();
-    void on_btn_add_clicked();
-    void on_btn_savefile_clicked();
     void on_actionClearData_triggered();
-    void on_btn_open_image_clicked();
-    void on_iamgesize_19264_clicked();
-    void on_imagesize_38464_clicked();
-    void on_btn_set_imagesize_clicked();
+    void showButtonPage();
+    void manageUsers();
 
 private:
-    void setUpArtwork();
+    void setUpPages();
     void setUpTree();
+    void connectActions();
     void applyGreekLabels();
-    bool mayOpen(int category) const;
     void refuseAuthority();
     void openCategory(int category);
-    void refreshTable();
-    void fillTable(const ItemTable& table, const QList<QByteArray>& records = {});
-    void showDatabaseState();
-    void connectActions();
+    void showPage(QWidget* page);
     void copyCells();
     void pasteCells();
-    void fillSystemPage();
-    void readSystemPage();
-    void refuseSave();
-    void applyOptionEntry(int entry, bool flag);
-    void refreshPortList();
-    void closeSerialLink();
-    bool serialMode() const;
-    bool linkUsable(bool needsRegister) const;
-    void clearTransferLogs();
-    void setBusy(bool busy);
-    void showFlagged();
-    // Starts a request through `request`, which returns how many links took it; the window
-    // stays busy until every register that took it has ended its transfer, and says at once
-    // when none took it.
-    void startTransfer(int frames, const std::function<int()>& request);
-    void itemSend(quint8 command);
+    void followBusy(bool busy);
 
     Ui::MainWindow* ui;
     int m_currentCategory = 0;
-    GridModel* m_model = nullptr;
+    ButtonPage* m_buttonPage = nullptr;
+    GridPage* m_gridPage = nullptr;
     LogoPage* m_logoPage = nullptr;
-    FieldDelegate* m_fieldDelegate = nullptr; // owned by the grid
-    GridView* m_gridView = nullptr;
-    TransferMonitor* m_monitor = nullptr;
-    CellMarks* m_marks = nullptr;
-    QLabel* m_fitLabel = nullptr; // the count of cells that do not fit, in the status bar
-    QMenu* m_contextMenu = nullptr;
+    SystemPage* m_systemPage = nullptr;
+    ConnectionPanel* m_panel = nullptr;
+    TransferController* m_transfers = nullptr;
     QString m_dbFolder;
     QString m_imageFolder;
     QString m_newDbName;
-    bool m_serialOpen = false;
-    bool m_includeHeader = false;
     QTreeWidgetItem* m_dbViewItem = nullptr;
     QString m_dbViewLabel;
     QString m_itemViewLabel;
     QStringList m_categoryLabels; // tree labels of entries 7 to 15
-    LinkHost* m_host = nullptr; // the window's face towards the links
-    TcpServer* m_tcpLink = nullptr;
-    SerialServer* m_serialLink = nullptr;
-    bool m_busy = false;
 };

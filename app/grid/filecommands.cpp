@@ -7,40 +7,38 @@
 #include "storage/csvfile.h"
 
 #include <QFileInfo>
-#include <QMainWindow>
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QStringList>
 
 namespace FileCommands {
 
-void exportGrid(QMainWindow* window, const QStandardItemModel* model, int category)
+void exportGrid(QWidget* parent, QStatusBar* status, const QStandardItemModel* model, int category)
 {
     const QString path = FileDialog::getSaveFileName(
-        window, QStringLiteral("save file"), QStringLiteral("001"), QStringLiteral("csv file(*.csv)"));
+        parent, QStringLiteral("save file"), QStringLiteral("001"), QStringLiteral("csv file(*.csv)"));
     if (path.isEmpty())
         return;
     const ItemTable table = ItemGrid::collect(model, category, true);
     QString error;
     if (!writeCsvFile(path, table, &error)) {
-        window->statusBar()->showMessage(QStringLiteral("Cannot write %1: %2").arg(path, error));
+        status->showMessage(QStringLiteral("Cannot write %1: %2").arg(path, error));
         return;
     }
-    window->statusBar()->showMessage(
+    status->showMessage(
         QStringLiteral("%1 rows written to %2").arg(model->rowCount()).arg(QFileInfo(path).fileName()));
 }
 
-bool importFile(QMainWindow* window, const QStandardItemModel* model, int category, ItemTable* rows)
+bool importFile(QWidget* parent, QStatusBar* status, const QStandardItemModel* model, int category, ItemTable* rows)
 {
     const QString path = FileDialog::getOpenFileName(
-        window, QString(), QString(), QStringLiteral("xlsx file(*.xlsx);;csv file(*.csv)"));
+        parent, QString(), QString(), QStringLiteral("xlsx file(*.xlsx);;csv file(*.csv)"));
     if (path.isEmpty()) {
         qCDebug(lcApp).noquote() << QStringLiteral("\"%1\" is empty").arg(path);
         return false;
     }
     qCDebug(lcApp).noquote() << QStringLiteral("open file \"%1\"").arg(path);
     const QString name = QFileInfo(path).fileName();
-    QStatusBar* status = window->statusBar();
 
     TableFile file;
     if (!readTableFile(path, &file)) {

@@ -2,7 +2,8 @@
 
 #include "base/itemtable.h"
 
-class QMainWindow;
+class QStatusBar;
+class QWidget;
 class QStandardItemModel;
 
 // The grid's two file commands: export to CSV and import from CSV or .xlsx. The files
@@ -11,10 +12,10 @@ class QStandardItemModel;
 namespace FileCommands {
 
 // Asks for a file name and writes the grid to it as CSV, the category's header row first.
-void exportGrid(QMainWindow* window, const QStandardItemModel* model, int category);
+void exportGrid(QWidget* parent, QStatusBar* status, const QStandardItemModel* model, int category);
 
 // Asks for a CSV or .xlsx file and reads it. True, with the rows below the file's header
 // line in `rows`, when there are rows for the grid; otherwise the grid is to stay as it is.
-bool importFile(QMainWindow* window, const QStandardItemModel* model, int category, ItemTable* rows);
+bool importFile(QWidget* parent, QStatusBar* status, const QStandardItemModel* model, int category, ItemTable* rows);
 
 } // namespace FileCommands

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "base/itemtable.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QWidget>
+
+class CellMarks;
+class FieldDelegate;
+class GridModel;
+class GridView;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QTableView;
+
+namespace Ui {
+class GridPage;
+}
+
+// The item page (page_Form): one category's table in the grid, with the option menus of its
+// bit columns, the sort of the PLU codes, copy and paste, saving, CSV export and file import,
+// the marks of cells the register would not hold as shown and of rows a verified send found
+// otherwise, and the command bar. The page's Add, Update and Delete and its Back button are
+// the window's commands: the page only announces them. GUI thread only.
+class GridPage : public QWidget {
+    Q_OBJECT
+public:
+    GridPage(QStatusBar* statusBar, const QString& imageFolder, QWidget* parent = nullptr);
+    ~GridPage() override;
+
+    GridModel* model() const { return m_model; }
+    QTableView* view() const;
+    CellMarks* marks() const { return m_marks; }
+    int category() const { return m_category; }
+    // Export and save write the category's header row before the rows (tests).
+    void setIncludeHeader(bool on) { m_includeHeader = on; }
+    // The status bar's count of the cells that will not reach the register as shown.
+    QLabel* fitLabel() const { return m_fitLabel; }
+    // Whether the page is on show: the count is shown only then.
+    void setOnShow(bool onShow);
+
+    // Shows `category`'s stored table (the category's starting rows while none are stored);
+    // `statusText` names the page in the status bar.
+    void open(int category, const QString& statusText);
+    // Shows the stored table of the category on show again (another database was opened).
+    void refresh();
+    // Brings the status bar and the note over an empty grid up to date after a new database.
+    void showDatabaseState();
+    // Stores the grid's rows; a refused save is said in the status bar.
+    void save();
+    void copyCells();
+    void pasteCells();
+    // Applies entry `entry` (from 1) of the option menu to the current cell, ticked or not.
+    void chooseOption(int entry, bool flag);
+    // Sorts the PLU codes by a click on the header of `column` (the item code column only).
+    void sortBy(int column);
+    // Rows a download brought, with the records they were decoded from (may be null).
+    void showReceived(const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>* records);
+
+    // The rows an install sends, and the record each of them keeps.
+    ItemTable rowsToSend(QList<QByteArray>* records) const;
+    // The rows of the selected cells, the record each keeps, and their places in the grid.
+    ItemTable selectedRows(QList<QByteArray>* records, QList<int>* gridRows) const;
+    // Asks before `rows` go when cells of them would not reach the register as shown.
+    bool confirmSend(const ItemTable& rows, const QList<int>& gridRows, const QList<QByteArray>& records);
+
+signals:
+    // Add (2), update (3) or delete (4) the selected PLUs on the registers.
+    void itemCommandRequested(quint8 command);
+    void backRequested();
+
+private slots:
+    void on_tableView_customContextMenuRequested(const QPoint& pos);
+    void on_btn_openfile_clicked();
+    void on_btn_savefile_clicked();
+    void on_btn_add_clicked();
+    void on_btn_update_clicked();
+    void on_btn_delete_clicked();
+    void on_btn_return_clicked();
+
+private:
+    void fill(const ItemTable& table, const QList<QByteArray>& records = {});
+    void showFlagged();
+
+    Ui::GridPage* ui;
+    QStatusBar* m_statusBar;
+    int m_category = 0;
+    QString m_statusText;
+    bool m_includeHeader = false;
+    bool m_onShow = false;
+    GridModel* m_model = nullptr;
+    FieldDelegate* m_fieldDelegate = nullptr; // owned by the grid
+    GridView* m_gridView = nullptr;
+    CellMarks* m_marks = nullptr;
+    QLabel* m_fitLabel = nullptr;
+    QMenu* m_contextMenu = nullptr;
+};

@@ -1,0 +1,102 @@
+#include "app/pages/systempage.h"
+
+#include "app/databasestatus.h"
+#include "records/system.h"
+
+#include "ui_systempage.h"
+
+#include <QCalendarWidget>
+#include <QDateTime>
+#include <QLocale>
+
+namespace {
+
+// What a spin box shows for a record value, which may lie outside its range.
+int shownValue(const QSpinBox* box, qint64 value)
+{
+    return int(qBound(qint64(box->minimum()), value, qint64(box->maximum())));
+}
+
+} // namespace
+
+SystemPage::SystemPage(QStatusBar* statusBar, QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui::SystemPage)
+    , m_statusBar(statusBar)
+{
+    ui->setupUi(this);
+    for (QWidget* box : { ui->widget_time, ui->widget_itemparm, ui->widget_sysparm })
+        box->setStyleSheet(
+            QStringLiteral("QWidget#%1{border: 1px solid #000000; border-radius: 5px;}").arg(box->objectName()));
+    ui->dateTimeEdit->calendarWidget()->setLocale(QLocale(QLocale::English));
+    ui->dateTimeEdit->setDateTime(QDateTime::currentDateTime());
+    ui->widget_time->hide();
+
+    ui->sb_ecrno->setRange(0, 255);
+    ui->sb_ecrno->setEnabled(false);
+    ui->sb_printdensity->setRange(0, 4);
+    ui->sb_ideltime->setRange(0, 99);
+    ui->sb_amountmax->setRange(0, 99999999);
+    fill();
+}
+
+SystemPage::~SystemPage() { delete ui; }
+
+void SystemPage::load()
+{
+    System::loadSystemRecord();
+    fill();
+}
+
+void SystemPage::fill()
+{
+    ui->sb_ecrno->setValue(shownValue(ui->sb_ecrno, System::ecrNo()));
+    ui->sb_ideltime->setValue(shownValue(ui->sb_ideltime, System::idleTime()));
+    ui->sb_amountmax->setValue(shownValue(ui->sb_amountmax, System::amountMax()));
+    ui->sb_printdensity->setValue(shownValue(ui->sb_printdensity, System::printDensity()));
+    ui->cb_buzzer->setChecked(System::buzzer());
+    ui->cb_operobl->setChecked(System::operObl());
+    ui->cb_clerkpwd->setChecked(System::clerkPwd());
+    ui->cb_prnclerk->setChecked(System::prnClerk());
+    ui->cb_subtotalobl->setChecked(System::subtotalObl());
+    ui->cb_printitems->setChecked(System::printItems());
+    ui->cb_copyreceipt->setChecked(System::copyReceipt());
+    ui->cb_decimal->setChecked(System::decimal());
+    ui->cb_daylighttime->setChecked(System::daylightTime());
+    ui->cb_customercard->setChecked(System::customerCard());
+    ui->cb_printtaxamt->setChecked(System::printTaxAmt());
+    ui->cb_printdepartmon->setChecked(System::printDepartMon());
+}
+
+void SystemPage::read()
+{
+    // A number the operator left as shown keeps the record's own value, which may lie outside
+    // what its box shows (an idle time of 150): the check boxes give their bits back as they were.
+    if (ui->sb_ecrno->value() != shownValue(ui->sb_ecrno, System::ecrNo()))
+        System::setEcrNo(ui->sb_ecrno->value());
+    if (ui->sb_ideltime->value() != shownValue(ui->sb_ideltime, System::idleTime()))
+        System::setIdleTime(ui->sb_ideltime->value());
+    if (ui->sb_amountmax->value() != shownValue(ui->sb_amountmax, System::amountMax()))
+        System::setAmountMax(quint32(ui->sb_amountmax->value()));
+    if (ui->sb_printdensity->value() != shownValue(ui->sb_printdensity, System::printDensity()))
+        System::setPrintDensity(ui->sb_printdensity->value());
+    System::setBuzzer(ui->cb_buzzer->isChecked());
+    System::setOperObl(ui->cb_operobl->isChecked());
+    System::setClerkPwd(ui->cb_clerkpwd->isChecked());
+    System::setPrnClerk(ui->cb_prnclerk->isChecked());
+    System::setSubtotalObl(ui->cb_subtotalobl->isChecked());
+    System::setPrintItems(ui->cb_printitems->isChecked());
+    System::setCopyReceipt(ui->cb_copyreceipt->isChecked());
+    System::setDecimal(ui->cb_decimal->isChecked());
+    System::setDaylightTime(ui->cb_daylighttime->isChecked());
+    System::setCustomerCard(ui->cb_customercard->isChecked());
+    System::setPrintTaxAmt(ui->cb_printtaxamt->isChecked());
+    System::setPrintDepartMon(ui->cb_printdepartmon->isChecked());
+}
+
+void SystemPage::save()
+{
+    read();
+    if (!System::saveSystemRecord())
+        DatabaseStatus::refuseSave(m_statusBar);
+}

@@ -1,0 +1,183 @@
+#include "app/transfer/connectionpanel.h"
+
+#include "app/buttonpictures.h"
+#include "app/dialogs/messagebox.h"
+#include "link/linksettings.h"
+#include "link/serialserver.h"
+#include "link/tcpserver.h"
+
+#include "ui_connectionpanel.h"
+
+#include <QStatusBar>
+
+namespace {
+
+// A button whose text tells its state is announced by that text.
+void setButtonText(QAbstractButton* button, const QString& text)
+{
+    button->setText(text);
+    button->setAccessibleName(text);
+    button->setToolTip(text);
+}
+
+} // namespace
+
+ConnectionPanel::ConnectionPanel(QStatusBar* statusBar, const QString& imageFolder, QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui::ConnectionPanel)
+    , m_statusBar(statusBar)
+{
+    ui->setupUi(this);
+    // A widget class of its own draws its style sheet's border only when asked to.
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("QWidget#widget_Connect{border: 1px solid #000000; border-radius: 5px;}"));
+    ui->tableWidget_Tcp->setColumnCount(2);
+    ui->tableWidget_Tcp->setHorizontalHeaderLabels({ QStringLiteral("IP"), QStringLiteral("MAC") });
+    ui->progressBar_transfer->hide();
+    ui->pushButton->setShortcut(QKeySequence(Qt::Key_F5));
+    ui->cb_verify->setChecked(LinkSettings::load().verifyAfterInstall);
+    connect(ui->cb_verify, &QCheckBox::toggled, this, [](bool on) { LinkSettings::storeVerifyAfterInstall(on); });
+
+    const struct {
+        QPushButton* button;
+        const char* file;
+    } pictures[] = { { ui->btn_install, "install.png" }, { ui->btn_download, "download.png" },
+        { ui->pushButton, "refresh.png" }, { ui->btn_serial, "openseial.png" } };
+    for (const auto& picture : pictures)
+        ButtonPictures::setBackground(picture.button, imageFolder, picture.file);
+}
+
+ConnectionPanel::~ConnectionPanel()
+{
+    // The links go first: their threads end before the widgets they report to.
+    delete m_tcpLink;
+    delete m_serialLink;
+    delete ui;
+}
+
+void ConnectionPanel::start(LinkHost* host)
+{
+    m_host = host;
+    // Adding the first entry selects "Serial" and runs the connection change.
+    ui->comboBox_Connect->addItem(QStringLiteral("Serial"));
+    ui->comboBox_Connect->addItem(QStringLiteral("Tcp"));
+}
+
+bool ConnectionPanel::serialMode() const
+{
+    return ui->comboBox_Connect->currentText() == QLatin1String("Serial");
+}
+
+bool ConnectionPanel::linkUsable(bool needsRegister) const
+{
+    if (serialMode())
+        return m_serialLink != nullptr;
+    return m_tcpLink && (!needsRegister || ui->tableWidget_Tcp->rowCount() > 0);
+}
+
+bool ConnectionPanel::verifyAfterInstall() const { return ui->cb_verify->isChecked(); }
+QTextEdit* ConnectionPanel::progressLog() const { return ui->textEdit_snd; }
+QTextEdit* ConnectionPanel::errorLog() const { return ui->textEdit_rcv; }
+QProgressBar* ConnectionPanel::progressBar() const { return ui->progressBar_transfer; }
+
+void ConnectionPanel::on_btn_install_clicked() { emit installRequested(); }
+void ConnectionPanel::on_btn_download_clicked() { emit downloadRequested(); }
+
+void ConnectionPanel::on_comboBox_Connect_currentIndexChanged(int index)
+{
+    const QString mode = ui->comboBox_Connect->itemText(index);
+    if (mode == QLatin1String("Serial")) {
+        if (m_tcpLink) {
+            ui->tableWidget_Tcp->setRowCount(0);
+            ui->tableWidget_Tcp->clearContents();
+            delete m_tcpLink;
+            m_tcpLink = nullptr;
+        }
+        ui->pushButton->show();
+        ui->stackedWidget_Connect->setCurrentIndex(0);
+        m_statusBar->showMessage(QStringLiteral("Serial"));
+        refreshPortList();
+    } else if (mode == QLatin1String("Tcp")) {
+        ui->pushButton->hide();
+        ui->stackedWidget_Connect->setCurrentIndex(1);
+        closeSerialLink();
+        m_tcpLink = new TcpServer(m_host, this);
+        connect(m_tcpLink, &TcpServer::connectionRefused, this, [this](const QString& address, const QString& reason) {
+            m_statusBar->showMessage(QStringLiteral("Tcp: connection from %1 refused: %2").arg(address, reason));
+        });
+        if (m_tcpLink->isListening())
+            m_statusBar->showMessage(QStringLiteral("Tcp"));
+        else
+            m_statusBar->showMessage(QStringLiteral("Tcp: cannot listen on %1").arg(m_tcpLink->listenError()));
+    }
+}
+
+void ConnectionPanel::refreshPortList()
+{
+    const QStringList ports = scanSerialPorts();
+    ui->comboBox_ComNum->clear();
+    ui->comboBox_ComNum->addItems(ports);
+}
+
+void ConnectionPanel::on_pushButton_clicked() { refreshPortList(); }
+
+void ConnectionPanel::closeSerialLink()
+{
+    if (!m_serialLink)
+        return;
+    setButtonText(ui->btn_serial, QStringLiteral("Open Serial"));
+    m_serialOpen = false;
+    delete m_serialLink;
+    m_serialLink = nullptr;
+    ui->pushButton->setEnabled(true);
+    ui->comboBox_ComNum->setEnabled(true);
+}
+
+void ConnectionPanel::on_btn_serial_clicked()
+{
+    const QString port = ui->comboBox_ComNum->currentText();
+    if (port.isEmpty()) {
+        MessageBox::critical(this, QStringLiteral("can not open serial"), QStringLiteral("no select serial port."));
+        return;
+    }
+    if (m_serialOpen) {
+        closeSerialLink();
+        return;
+    }
+    setButtonText(ui->btn_serial, QStringLiteral("Close Serial"));
+    m_serialOpen = true;
+    ui->pushButton->setEnabled(false);
+    ui->comboBox_ComNum->setEnabled(false);
+    if (!m_serialLink)
+        m_serialLink = new SerialServer(m_host, port, this);
+    if (!m_serialLink->isOpen()) {
+        // A port that did not open serves no transfer: say so and show the link closed.
+        const QString reason = m_serialLink->openError();
+        closeSerialLink();
+        MessageBox::critical(this, QStringLiteral("can not open serial"),
+            QStringLiteral("%1 could not be opened: %2").arg(port, reason));
+    }
+}
+
+void ConnectionPanel::showConnection(const QString& address)
+{
+    QTableWidget* table = ui->tableWidget_Tcp;
+    const int row = table->rowCount();
+    table->insertRow(row);
+    m_statusBar->showMessage(address);
+    auto* item = new QTableWidgetItem(address);
+    item->setTextAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    table->setItem(row, 0, item);
+    table->selectRow(row);
+}
+
+void ConnectionPanel::showDisconnection(int connection)
+{
+    const QString address = ConnectionRegistry::take(connection);
+    QTableWidget* table = ui->tableWidget_Tcp;
+    if (address.isEmpty() || table->rowCount() == 0)
+        return;
+    for (int row = table->rowCount() - 1; row >= 0; --row)
+        if (table->item(row, 0) && table->item(row, 0)->text() == address)
+            table->removeRow(row);
+}

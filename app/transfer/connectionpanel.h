@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class LinkHost;
+class QProgressBar;
+class QStatusBar;
+class QTextEdit;
+class SerialServer;
+class TcpServer;
+
+namespace Ui {
+class ConnectionPanel;
+}
+
+// The connection panel (widget_Connect): the choice of link ("Serial" or "Tcp"), the serial
+// port and its opening, the registers connected over TCP, the two transfer logs with the
+// progress bar, the verify choice and the install and download buttons, which it only
+// announces. It creates and destroys the link objects, at most one at a time, on the
+// transfer controller's host. GUI thread only.
+class ConnectionPanel : public QWidget {
+    Q_OBJECT
+public:
+    ConnectionPanel(QStatusBar* statusBar, const QString& imageFolder, QWidget* parent = nullptr);
+    ~ConnectionPanel() override;
+
+    // Offers the two links, "Serial" chosen; the links report to `host`.
+    void start(LinkHost* host);
+
+    TcpServer* tcpLink() const { return m_tcpLink; }
+    SerialServer* serialLink() const { return m_serialLink; }
+    bool serialMode() const;
+    // Whether a request can go now: a serial port is open, or the TCP link listens (with a
+    // register connected, when `needsRegister`).
+    bool linkUsable(bool needsRegister) const;
+    bool verifyAfterInstall() const;
+    QTextEdit* progressLog() const;
+    QTextEdit* errorLog() const;
+    QProgressBar* progressBar() const;
+
+    // A register connected over TCP from `address`; a connection that ended (its number).
+    void showConnection(const QString& address);
+    void showDisconnection(int connection);
+
+signals:
+    void installRequested();
+    void downloadRequested();
+
+private slots:
+    void on_comboBox_Connect_currentIndexChanged(int index);
+    void on_pushButton_clicked();
+    void on_btn_serial_clicked();
+    void on_btn_install_clicked();
+    void on_btn_download_clicked();
+
+private:
+    void refreshPortList();
+    void closeSerialLink();
+
+    Ui::ConnectionPanel* ui;
+    QStatusBar* m_statusBar;
+    LinkHost* m_host = nullptr;
+    TcpServer* m_tcpLink = nullptr;
+    SerialServer* m_serialLink = nullptr;
+    bool m_serialOpen = false;
+};
