@@ -51,6 +51,7 @@ run)
     ;;
 test)
     install_missing
+    .ci/layers --quiet
     cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DTALLVANE_SANITIZE=ON
     cmake --build build-test -j "$jobs"
     (cd build-test && ctest --output-on-failure -j "$jobs")
