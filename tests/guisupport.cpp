@@ -1,7 +1,6 @@
 #include "guisupport.h"
 
 #include "app/dialogs/messagebox.h"
-#include "base/language.h"
 #include "users/usrdb.h"
 
 #include <QDir>
@@ -13,8 +12,6 @@ GuiTestSession::GuiTestSession(const QString& folder)
     MessageBox::installNoticeHandler();
     usrdb::setInstance(m_db.get());
     m_db->loginRecord() = makeUserInfo(1, "admin", "604218", 1);
-    currentLanguage = English;
-    setlanguage::applyLanguage();
 }
 
 GuiTestSession::~GuiTestSession() { usrdb::setInstance(nullptr); }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "base/language.h"
+#include "testsupport.h"
+
 #include <QAbstractButton>
 #include <QString>
 #include <QWidget>
@@ -18,6 +21,7 @@ public:
     usrdb* userDatabase() const { return m_db.get(); }
 
 private:
+    LanguageScope m_language { English };
     std::unique_ptr<usrdb> m_db;
 };
 

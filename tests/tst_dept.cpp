@@ -162,8 +162,7 @@ private slots:
 
     void hebrewName()
     {
-        currentLanguage = Hebrew;
-        setlanguage::setLanguage(Hebrew);
+        const LanguageScope hebrew(Hebrew);
         QStringList cells = bread();
         cells[1] = QStringLiteral("קבוצה");
         const QByteArray record = encode(cells);
@@ -171,8 +170,6 @@ private slots:
         ItemRow r;
         dept->decodeRecord(record, &r);
         QCOMPARE(r.at(1).toString(), QStringLiteral("קבוצה"));
-        currentLanguage = English;
-        setlanguage::setLanguage(English);
     }
 
     void optionMenus()

@@ -241,8 +241,7 @@ private slots:
 
     void importWorkbookUnderGreek()
     {
-        currentLanguage = Greek;
-        setlanguage::applyLanguage();
+        LanguageScope greek(Greek);
         createDatabase(path(QStringLiteral("greek.db")));
         MainWindow w(nullptr, m_dir.path());
         click(w, "btn_plu");
@@ -269,9 +268,7 @@ private slots:
                                               + cells(3, "520000000001", 6, "1.7999999999999998") } },
                 shared)));
         importFile(w, QStringLiteral("greek.xlsx"));
-        currentLanguage = English;
-        setlanguage::setLanguage(English);
-        setlanguage::applyLanguage();
+        greek.restore();
 
         QCOMPARE(gridTexts(w.itemModel()),
             (QStringList { QStringLiteral("123456789012|Καφές ελληνικός|1|2.5|10"),

@@ -103,8 +103,6 @@ private slots:
 
     void cleanupTestCase() { m_session.reset(); }
 
-    void cleanup() { useLanguage(English); }
-
     void pageSavedUnchangedKeepsItsRows_data()
     {
         QTest::addColumn<int>("category");
@@ -128,7 +126,7 @@ private slots:
         QFETCH(int, category);
         QFETCH(int, language);
         QFETCH(bool, reserved);
-        useLanguage(language);
+        const LanguageScope scope(language);
         const RecordCodec* codec = codecForCategory(category);
         const QString path = shopWith(codec, hostileRecords(codec, language, reserved));
         const QStringList before = storedRows(path, tableOf(codec));

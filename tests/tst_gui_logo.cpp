@@ -317,9 +317,9 @@ private slots:
             QStringList { QStringLiteral("--serial"), pty.second(), QStringLiteral("--logo-out"), png } + faults);
         QVERIFY(ecr.waitReady());
 
-        currentLanguage = Language(language);
+        LanguageScope scope(language);
         MainWindow w(nullptr, m_dir.path());
-        currentLanguage = English;
+        scope.restore();
         QVERIFY(openSerial(w, pty.first()));
         click(w, "btn_graphic");
         child<QComboBox>(w, "comboBox_LogId")->setCurrentIndex(1);

@@ -110,12 +110,7 @@ private slots:
         m_session.reset();
     }
 
-    void init()
-    {
-        MessageBox::clearShown();
-        currentLanguage = English;
-        setlanguage::setLanguage(English);
-    }
+    void init() { MessageBox::clearShown(); }
 
     void cellsThatDoNotFitAreMarkedAndCounted()
     {
@@ -191,8 +186,7 @@ private slots:
 
     void greekCharacterOutsideTheCodePage()
     {
-        currentLanguage = Greek;
-        setlanguage::setLanguage(Greek);
+        const LanguageScope greek(Greek);
         createDatabase(m_dir.filePath(QStringLiteral("greek%1.db").arg(++m_serial)));
         Dept::instance()->saveTable({ dept(1, QStringLiteral("ΚΑΦΕΣ")) });
         MainWindow w(nullptr, m_dir.path());
@@ -273,7 +267,7 @@ private slots:
     void keptRecordsAreInstalledAsStored()
     {
         QFETCH(int, language);
-        useLanguage(language);
+        const LanguageScope scope(language);
         const QString db = m_dir.filePath(QStringLiteral("kept%1.db").arg(++m_serial));
         createDatabase(db);
         const QList<QByteArray> records = hostileRecords(Dept::instance(), language, false);

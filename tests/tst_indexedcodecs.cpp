@@ -247,8 +247,7 @@ private slots:
 
     void registerTextConversion()
     {
-        currentLanguage = Hebrew;
-        setlanguage::setLanguage(Hebrew);
+        const LanguageScope hebrew(Hebrew);
         const QString name = QStringLiteral("קבוצה");
         const QByteArray local = hexBytes("F7 E1 E5 F6 E4"); // the display language's code page
         const QByteArray reordered = hexBytes("84 96 85 81 97");
@@ -267,8 +266,6 @@ private slots:
             codec(type)->decodeRecord(record, &r, 1);
             QCOMPARE(r.at(1).toString(), name);
         }
-        currentLanguage = English;
-        setlanguage::setLanguage(English);
     }
 
     void menuEntries_data()

@@ -80,12 +80,7 @@ private slots:
         LinkSettings::setFilePath(QString());
         m_session.reset();
     }
-    void cleanup()
-    {
-        currentLanguage = English;
-        setlanguage::applyLanguage();
-        NetParm::setRecord(QByteArray());
-    }
+    void cleanup() { NetParm::setRecord(QByteArray()); }
 
     void newTablesShowTheirStartingRows_data()
     {
@@ -175,8 +170,7 @@ private slots:
         QFETCH(bool, extended);
         QFETCH(QString, typed);
         QFETCH(QString, kept);
-        currentLanguage = quint8(language);
-        setlanguage::applyLanguage();
+        const LanguageScope scope(language);
         newShop();
         MainWindow w(nullptr, m_dir.path());
         w.show();

@@ -26,12 +26,6 @@ private:
         return record;
     }
 
-    static void useLanguage(int language)
-    {
-        currentLanguage = quint8(language);
-        setlanguage::setLanguage(language);
-    }
-
     static void addBlocks()
     {
         QTest::addColumn<const LineCodec*>("codec");
@@ -42,8 +36,6 @@ private:
     }
 
 private slots:
-    void cleanup() { useLanguage(English); }
-
     void columns_data()
     {
         QTest::addColumn<const LineCodec*>("codec");
@@ -206,7 +198,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, text);
         QFETCH(QByteArray, field);
-        useLanguage(language);
+        const LanguageScope scope(language);
         for (const LineCodec* codec :
             { static_cast<const LineCodec*>(Header::instance()), static_cast<const LineCodec*>(EXTHeader::instance()),
                 static_cast<const LineCodec*>(Trailer::instance()) }) {

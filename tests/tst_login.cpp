@@ -229,7 +229,7 @@ private slots:
 
     void languageChoice()
     {
-        currentLanguage = English;
+        const LanguageScope english(English);
         loginDialog dialog;
         auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("comboBox_language"));
         emit combo->activated(1);
@@ -238,7 +238,6 @@ private slots:
         QCOMPARE(int(currentLanguage), int(English));
         emit combo->activated(4);
         QCOMPARE(int(currentLanguage), int(Thailand));
-        currentLanguage = English;
     }
 
     void exitRejects()

@@ -132,9 +132,8 @@ private slots:
 
     void languagesShapeTheWindow()
     {
-        currentLanguage = Greek;
-        setlanguage::applyLanguage();
         {
+            const LanguageScope scope(Greek);
             MainWindow w(nullptr, base(QStringLiteral("greek")));
             QCOMPARE(w.findChild<QAction*>(QStringLiteral("actionSave"))->text(), QStringLiteral("Αποθήκευση"));
             QCOMPARE(w.findChild<QMenu*>(QStringLiteral("menuFile"))->title(), QStringLiteral("Αρχείο"));
@@ -142,24 +141,19 @@ private slots:
             QVERIFY(childItem(w, QStringLiteral("Μενού"), QStringLiteral("Τμήματα")));
             QVERIFY(w.findChild<QWidget*>(QStringLiteral("widget_LogId"))->isHidden());
         }
-        currentLanguage = Hebrew;
-        setlanguage::applyLanguage();
         {
+            const LanguageScope scope(Hebrew);
             MainWindow w(nullptr, base(QStringLiteral("hebrew")));
             QTreeWidgetItem* dept = childItem(w, QStringLiteral("ITEM VIEW"), QStringLiteral("מחלקה"));
             QVERIFY(dept);
             emit tree(w)->itemClicked(dept, 0);
             QCOMPARE(w.currentCategory(), 2);
         }
-        currentLanguage = Thailand;
-        setlanguage::applyLanguage();
         {
+            const LanguageScope scope(Thailand);
             MainWindow w(nullptr, base(QStringLiteral("thai")));
             QVERIFY(!w.findChild<QWidget*>(QStringLiteral("widget_LogId"))->isHidden());
         }
-        currentLanguage = English;
-        setlanguage::setLanguage(English);
-        setlanguage::applyLanguage();
     }
 
     void administratorOpensEveryCategory()

@@ -172,15 +172,12 @@ private slots:
 
     void greekName()
     {
-        currentLanguage = Greek;
-        setlanguage::setLanguage(Greek);
+        const LanguageScope greek(Greek);
         QStringList cells = coffee();
         cells[1] = QStringLiteral("ΚΑΦΕΣ");
         const QByteArray record = encode(cells);
         QCOMPARE(record.mid(7, 6), toLocal8(QStringLiteral("ΚΑΦΕΣ")) + QByteArray(1, 0));
         QCOMPARE(decode(record).at(1), QStringLiteral("ΚΑΦΕΣ"));
-        currentLanguage = English;
-        setlanguage::setLanguage(English);
     }
 
     void frames_data()

@@ -163,12 +163,7 @@ private slots:
         MessageBox::clearShown();
     }
 
-    void cleanup()
-    {
-        m_session.reset();
-        currentLanguage = English;
-        setlanguage::setLanguage(English);
-    }
+    void cleanup() { m_session.reset(); }
 
     void widgets()
     {
@@ -331,7 +326,8 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, name);
         QFETCH(QString, password);
-        QVERIFY(setlanguage::setLanguage(language));
+        LanguageScope scope(language);
+        QVERIFY(scope.isValid());
         db()->editRecord() = makeUserInfo(2, QString(), QString(), PermAll);
         {
             adminmodDialog dialog;
@@ -342,7 +338,7 @@ private slots:
             QVERIFY(outcome.accepted);
         }
         QCOMPARE(listedNames(), QStringList { name });
-        QVERIFY(setlanguage::setLanguage(English));
+        scope.restore();
         bool accepted = false;
         QCOMPARE(logIn(name, password, &accepted), QStringList());
         QVERIFY(accepted);
