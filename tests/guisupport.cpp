@@ -3,15 +3,91 @@
 #include "app/dialogs/messagebox.h"
 #include "users/usrdb.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextEdit>
+
+UserDatabaseScope::UserDatabaseScope(const QString& path)
+    : m_db(std::make_unique<usrdb>(path))
+    , m_previous(usrdb::instance())
+{
+    usrdb::setInstance(m_db.get());
+}
+
+UserDatabaseScope::~UserDatabaseScope()
+{
+    usrdb::setInstance(m_previous);
+}
 
 GuiTestSession::GuiTestSession(const QString& folder)
-    : m_db(std::make_unique<usrdb>(QDir(folder).filePath(QStringLiteral("USRData.db"))))
+    : m_users(QDir(folder).filePath(QStringLiteral("USRData.db")))
 {
     MessageBox::setTestMode(true);
     MessageBox::installNoticeHandler();
-    usrdb::setInstance(m_db.get());
-    m_db->loginRecord() = makeUserInfo(1, "admin", "604218", 1);
+    userDatabase()->loginRecord() = makeUserInfo(1, "admin", "604218", 1);
 }
 
-GuiTestSession::~GuiTestSession() { usrdb::setInstance(nullptr); }
+void GuiTestSession::logIn(int level, quint32 permissions)
+{
+    userDatabase()->loginRecord() = makeUserInfo(level, "tester", "pw", permissions);
+}
+
+TestWindow::TestWindow(const QString& folder)
+    : MainWindow(nullptr, folder)
+{
+    show();
+}
+
+bool TestWindow::useTcp()
+{
+    child<QComboBox>(*this, "comboBox_Connect")->setCurrentIndex(1);
+    return tcpLink() && QTest::qWaitFor([this] { return tcpLink()->isListening(); }, 5000);
+}
+
+int TestWindow::registers()
+{
+    return child<QTableWidget>(*this, "tableWidget_Tcp")->rowCount();
+}
+
+std::unique_ptr<Simulator> TestWindow::connectSimulator(const QString& db, const QStringList& extra)
+{
+    if (!tcpLink())
+        return nullptr;
+    const int before = registers();
+    return ::connectSimulator(tcpLink()->serverPort(), db, extra, [&] { return registers() > before; });
+}
+
+void TestWindow::open(const char* button)
+{
+    click(*this, "btn_return");
+    click(*this, button);
+}
+
+bool TestWindow::idle()
+{
+    return !isBusy() && child<QWidget>(*this, "stackedWidget")->isEnabled()
+        && child<QWidget>(*this, "widget_Connect")->isEnabled()
+        && child<QWidget>(*this, "treeWidget_Item")->isEnabled();
+}
+
+bool TestWindow::waitIdle(int timeoutMs)
+{
+    return QTest::qWaitFor([this] { return idle(); }, timeoutMs);
+}
+
+QString TestWindow::log(const char* name)
+{
+    return child<QTextEdit>(*this, name)->toPlainText();
+}
+
+void copyButtonImages(const QString& folder)
+{
+    const QDir images(QCoreApplication::applicationDirPath() + QStringLiteral("/Image"));
+    QDir().mkpath(folder + QStringLiteral("/Image"));
+    for (const QString& file : images.entryList(QDir::Files))
+        QFile::copy(images.filePath(file), folder + QStringLiteral("/Image/") + file);
+}

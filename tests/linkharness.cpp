@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTcpSocket>
 #include <QTest>
 
 #include <arpa/inet.h>
@@ -159,6 +160,30 @@ bool Simulator::waitFinished(int timeoutMs)
         QTest::qWait(10);
     output();
     return m_process.state() == QProcess::NotRunning;
+}
+
+std::unique_ptr<Simulator> connectSimulator(
+    quint16 port, const QString& db, const QStringList& extra, const std::function<bool()>& connected)
+{
+    auto ecr = std::make_unique<Simulator>(QStringList { QStringLiteral("--connect"),
+                                               QStringLiteral("127.0.0.1:%1").arg(port), QStringLiteral("--db"), db }
+        + extra);
+    if (!ecr->waitReady() || !QTest::qWaitFor(connected, 5000))
+        return nullptr;
+    return ecr;
+}
+
+std::unique_ptr<Simulator> TcpRig::connectSimulator(const QString& db, const QStringList& extra)
+{
+    const qsizetype before = host.connections.size();
+    return ::connectSimulator(port(), db, extra, [&] { return host.connections.size() > before; });
+}
+
+bool TcpRig::connectSocket(QTcpSocket* socket)
+{
+    const qsizetype before = host.connections.size();
+    socket->connectToHost(QHostAddress::LocalHost, port());
+    return socket->waitForConnected(3000) && QTest::qWaitFor([&] { return host.connections.size() > before; }, 5000);
 }
 
 StreamingPeer::StreamingPeer(int fd)

@@ -42,11 +42,6 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<GuiTestSession> m_session;
 
-    void logIn(int level, quint32 perm)
-    {
-        m_session->userDatabase()->loginRecord() = makeUserInfo(level, "tester", "pw", perm);
-    }
-
     static QStackedWidget* pages(MainWindow& w) { return w.findChild<QStackedWidget*>(QStringLiteral("stackedWidget")); }
     static QTreeWidget* tree(MainWindow& w) { return w.findChild<QTreeWidget*>(QStringLiteral("treeWidget_Item")); }
     static QTreeWidgetItem* topItem(MainWindow& w, const QString& text)
@@ -62,13 +57,6 @@ private:
                 return top->child(i);
         return nullptr;
     }
-    static void click(MainWindow& w, const char* button)
-    {
-        auto* b = w.findChild<QPushButton*>(QLatin1String(button));
-        QVERIFY2(b, button);
-        b->click();
-    }
-
     // Answers the next modal dialog: fills its line edit and presses OK (or Cancel).
     static void answerNextDialog(const QString& text, bool ok)
     {
@@ -84,10 +72,7 @@ private:
     QString base(const QString& name)
     {
         const QString folder = m_dir.filePath(name);
-        QDir().mkpath(folder + QStringLiteral("/Image"));
-        const QDir images(QCoreApplication::applicationDirPath() + QStringLiteral("/Image"));
-        for (const QString& file : images.entryList(QDir::Files))
-            QFile::copy(images.filePath(file), folder + QStringLiteral("/Image/") + file);
+        copyButtonImages(folder);
         return folder;
     }
 
@@ -98,12 +83,12 @@ private slots:
     void init()
     {
         MessageBox::clearShown();
-        logIn(1, 1);
+        m_session->logIn(1, 1);
     }
 
     void construction()
     {
-        MainWindow w(nullptr, base(QStringLiteral("construction")));
+        TestWindow w(base(QStringLiteral("construction")));
         QCOMPARE(w.windowTitle(), QStringLiteral("Tallvane"));
         QCOMPARE(w.size(), QSize(1280, 600));
         QCOMPARE(w.currentCategory(), 0);
@@ -134,7 +119,7 @@ private slots:
     {
         {
             const LanguageScope scope(Greek);
-            MainWindow w(nullptr, base(QStringLiteral("greek")));
+            TestWindow w(base(QStringLiteral("greek")));
             QCOMPARE(w.findChild<QAction*>(QStringLiteral("actionSave"))->text(), QStringLiteral("Αποθήκευση"));
             QCOMPARE(w.findChild<QMenu*>(QStringLiteral("menuFile"))->title(), QStringLiteral("Αρχείο"));
             QCOMPARE(tree(w)->headerItem()->text(0), QStringLiteral("Γραμμή Πλοήγησης"));
@@ -143,7 +128,7 @@ private slots:
         }
         {
             const LanguageScope scope(Hebrew);
-            MainWindow w(nullptr, base(QStringLiteral("hebrew")));
+            TestWindow w(base(QStringLiteral("hebrew")));
             QTreeWidgetItem* dept = childItem(w, QStringLiteral("ITEM VIEW"), QStringLiteral("מחלקה"));
             QVERIFY(dept);
             emit tree(w)->itemClicked(dept, 0);
@@ -151,15 +136,15 @@ private slots:
         }
         {
             const LanguageScope scope(Thailand);
-            MainWindow w(nullptr, base(QStringLiteral("thai")));
+            TestWindow w(base(QStringLiteral("thai")));
             QVERIFY(!w.findChild<QWidget*>(QStringLiteral("widget_LogId"))->isHidden());
         }
     }
 
     void administratorOpensEveryCategory()
     {
-        logIn(1, 0);
-        MainWindow w(nullptr, base(QStringLiteral("admin")));
+        m_session->logIn(1, 0);
+        TestWindow w(base(QStringLiteral("admin")));
         createDatabase(m_dir.filePath(QStringLiteral("admin.db")));
         const struct {
             const char* button;
@@ -184,8 +169,8 @@ private slots:
 
     void headerPermissionOpensBothHeaders()
     {
-        logIn(2, 0x40);
-        MainWindow w(nullptr, base(QStringLiteral("perm")));
+        m_session->logIn(2, 0x40);
+        TestWindow w(base(QStringLiteral("perm")));
         click(w, "btn_th");
         QCOMPARE(w.currentCategory(), 7);
         w.on_btn_extth_clicked();
@@ -204,8 +189,8 @@ private slots:
 
     void windowsMenuOpensPagesThroughThePermissionCheck()
     {
-        logIn(2, 0x04); // departments only
-        MainWindow w(nullptr, base(QStringLiteral("windows")));
+        m_session->logIn(2, 0x04); // departments only
+        TestWindow w(base(QStringLiteral("windows")));
         createDatabase(m_dir.filePath(QStringLiteral("windows.db")));
         w.findChild<QAction*>(QStringLiteral("actionDept"))->trigger();
         QCOMPARE(w.currentCategory(), 2);
@@ -214,7 +199,7 @@ private slots:
         w.findChild<QAction*>(QStringLiteral("actionGroup"))->trigger();
         QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: No authority.")));
         QCOMPARE(w.currentCategory(), 2);
-        logIn(1, 0);
+        m_session->logIn(1, 0);
         w.findChild<QAction*>(QStringLiteral("actionGroup"))->trigger();
         QCOMPARE(w.currentCategory(), 1);
         QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Group"));
@@ -222,8 +207,8 @@ private slots:
 
     void secondPermissionByte()
     {
-        logIn(2, PermNet | PermSystem);
-        MainWindow w(nullptr, base(QStringLiteral("perm2")));
+        m_session->logIn(2, PermNet | PermSystem);
+        TestWindow w(base(QStringLiteral("perm2")));
         createDatabase(m_dir.filePath(QStringLiteral("perm2.db")));
         click(w, "btn_net");
         QCOMPARE(w.currentCategory(), 10);
@@ -236,7 +221,7 @@ private slots:
 
     void menuAndReturn()
     {
-        MainWindow w(nullptr, base(QStringLiteral("menu")));
+        TestWindow w(base(QStringLiteral("menu")));
         click(w, "btn_dept");
         w.findChild<QAction*>(QStringLiteral("actionMenu"))->trigger();
         QCOMPARE(pages(w)->currentIndex(), 0);
@@ -251,7 +236,7 @@ private slots:
     void treeClicks()
     {
         const QString folder = base(QStringLiteral("tree"));
-        MainWindow w(nullptr, folder);
+        TestWindow w(folder);
         QDir().mkpath(w.databaseFolder());
         createDatabase(w.databaseFolder() + QStringLiteral("shop.db"));
         const QString elsewhere = m_dir.filePath(QStringLiteral("elsewhere.db"));
@@ -295,7 +280,7 @@ private slots:
 
     void newDatabase()
     {
-        MainWindow w(nullptr, base(QStringLiteral("new")));
+        TestWindow w(base(QStringLiteral("new")));
         answerNextDialog(QStringLiteral("shop"), true);
         w.findChild<QAction*>(QStringLiteral("actionNew"))->trigger();
         const QString path = w.databaseFolder() + QStringLiteral("shop.db");
@@ -332,7 +317,7 @@ private slots:
         saveFile.close();
         QCOMPARE(QImage(save).size(), QSize(80, 30));
         {
-            MainWindow w(nullptr, folder);
+            TestWindow w(folder);
         }
         QCOMPARE(QImage(install).size(), QSize(80, 40));
         QVERIFY(saveFile.open(QIODevice::ReadOnly));
@@ -343,7 +328,7 @@ private slots:
     {
         System::setRecord(System::defaultRecord());
         const QString folder = base(QStringLiteral("system"));
-        MainWindow w(nullptr, folder);
+        TestWindow w(folder);
         QDir().mkpath(w.databaseFolder());
         createDatabase(w.databaseFolder() + QStringLiteral("sys.db"));
         click(w, "btn_system");
@@ -390,7 +375,7 @@ private slots:
 
     void accessibleAndKeyboardFriendly()
     {
-        MainWindow w(nullptr, base(QStringLiteral("a11y")));
+        TestWindow w(base(QStringLiteral("a11y")));
         for (QPushButton* button : w.findChildren<QPushButton*>()) {
             if (!button->text().isEmpty())
                 continue;
@@ -452,7 +437,7 @@ private slots:
         QFETCH(QString, damage);
         QFETCH(QString, problem);
         QFETCH(QString, reason);
-        MainWindow w(nullptr, base(QStringLiteral("damaged-") + damage));
+        TestWindow w(base(QStringLiteral("damaged-") + damage));
         QDir().mkpath(w.databaseFolder());
         const QString sound = w.databaseFolder() + QStringLiteral("sound.db");
         const QString path = w.databaseFolder() + QStringLiteral("shop.db");
@@ -507,7 +492,7 @@ private slots:
         OrdinaryRights rights;
         if (!rights.isValid())
             QSKIP("the rights of an ordinary user cannot be taken");
-        MainWindow w(nullptr, base(QStringLiteral("readonly")));
+        TestWindow w(base(QStringLiteral("readonly")));
         const QString path = rights.filePath(QStringLiteral("shop.db"));
         createDatabase(path);
         const ItemTable rows { textRow({ "1", "BREAD", "1", "10000000", "00000000", "1", "1.00", "9.99", "" }),
