@@ -1,6 +1,7 @@
 #include "guisupport.h"
 
 #include "app/dialogs/messagebox.h"
+#include "base/categorynumber.h"
 #include "users/usrdb.h"
 
 #include <QComboBox>
@@ -65,6 +66,17 @@ void TestWindow::open(const char* button)
 {
     click(*this, "btn_return");
     click(*this, button);
+}
+
+void TestWindow::openCategory(int category)
+{
+    static const char* const kButtons[] = { nullptr, "btn_group", "btn_dept", "btn_plu", "btn_tax", "btn_disc",
+        "btn_clerk", "btn_th", "btn_trailer", "btn_graphic", "btn_net", "btn_system" };
+    // The extended header has no button of its own.
+    if (category == CategoryExtHeader)
+        on_btn_extth_clicked();
+    else
+        click(*this, kButtons[category]);
 }
 
 bool TestWindow::idle()

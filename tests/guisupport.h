@@ -69,6 +69,8 @@ public:
     std::unique_ptr<Simulator> connectSimulator(const QString& db, const QStringList& extra = {});
     // Goes back to the button page and opens the page of `button`.
     void open(const char* button);
+    // Opens the page of `category` (a CategoryNumber) as the button page does.
+    void openCategory(int category);
     // True when no command runs and the pages, the connection panel and the tree take input.
     bool idle();
     bool waitIdle(int timeoutMs = 10000);

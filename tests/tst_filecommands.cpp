@@ -68,13 +68,6 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
     }
 
-    static void click(MainWindow& w, const char* button)
-    {
-        auto* b = w.findChild<QPushButton*>(QLatin1String(button));
-        QVERIFY2(b, button);
-        b->click();
-    }
-
     void importFile(MainWindow& w, const QString& name)
     {
         FileDialog::setNextFileName(name.isEmpty() ? QString() : path(name));
@@ -82,13 +75,13 @@ private:
     }
 
     // A window on a database holding three departments, showing the department page.
-    std::unique_ptr<MainWindow> departmentWindow(const QString& database)
+    std::unique_ptr<TestWindow> departmentWindow(const QString& database)
     {
         createDatabase(path(database));
         if (!Dept::instance()->saveTable(departments()))
             return nullptr;
-        auto w = std::make_unique<MainWindow>(nullptr, m_dir.path());
-        click(*w, "btn_dept");
+        auto w = std::make_unique<TestWindow>(m_dir.path());
+        w->openCategory(CategoryDept);
         return w;
     }
 
@@ -120,13 +113,8 @@ private slots:
         QFETCH(int, category);
         QFETCH(QString, header);
         createDatabase(path(QStringLiteral("headers-%1.db").arg(category)));
-        MainWindow w(nullptr, m_dir.path());
-        const char* buttons[] = { nullptr, "btn_group", "btn_dept", "btn_plu", "btn_tax", "btn_disc", "btn_clerk",
-            "btn_th", "btn_trailer", nullptr, "btn_net" };
-        if (category == CategoryExtHeader)
-            w.on_btn_extth_clicked();
-        else
-            click(w, buttons[category]);
+        TestWindow w(m_dir.path());
+        w.openCategory(category);
         QCOMPARE(w.currentCategory(), category);
 
         const QString file = path(QStringLiteral("header-%1.csv").arg(category));
@@ -243,7 +231,7 @@ private slots:
     {
         LanguageScope greek(Greek);
         createDatabase(path(QStringLiteral("greek.db")));
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         click(w, "btn_plu");
         // The column kinds that the PLU page publishes.
         const quint8 kinds[5] = { 0x88, 0x01, 0x02, 0x04, 0x04 };

@@ -53,11 +53,6 @@ private:
     {
         return w.itemModel()->index(r, c).data(Qt::ToolTipRole).toString();
     }
-    static void open(MainWindow& w, const char* button)
-    {
-        child<QPushButton>(w, "btn_return")->click();
-        child<QPushButton>(w, button)->click();
-    }
     static void select(MainWindow& w, int top, int left, int bottom, int right)
     {
         QAbstractItemModel* model = w.itemModel();
@@ -81,14 +76,13 @@ private:
     }
 
     // A window of the program's size, shown, on the page of `button`.
-    std::unique_ptr<MainWindow> window(const char* button)
+    std::unique_ptr<TestWindow> window(const char* button)
     {
-        auto w = std::make_unique<MainWindow>(nullptr, m_dir.path());
-        w->show();
+        auto w = std::make_unique<TestWindow>(m_dir.path());
         w->activateWindow();
         if (!QTest::qWaitForWindowActive(w.get()))
             qWarning("window not active");
-        open(*w, button);
+        w->open(button);
         QCoreApplication::processEvents();
         return w;
     }
@@ -97,11 +91,7 @@ private slots:
     void initTestCase()
     {
         m_session = std::make_unique<GuiTestSession>(m_dir.path());
-        // The button pictures beside the window's folders, as beside the program.
-        const QDir images(QCoreApplication::applicationDirPath() + QStringLiteral("/Image"));
-        QDir().mkpath(m_dir.filePath(QStringLiteral("Image")));
-        for (const QString& file : images.entryList(QDir::Files))
-            QFile::copy(images.filePath(file), m_dir.filePath(QStringLiteral("Image/") + file));
+        copyButtonImages(m_dir.path());
         qRegisterMetaType<Rows>();
     }
     void cleanupTestCase() { m_session.reset(); }
@@ -210,7 +200,7 @@ private slots:
         // Short values still leave room for the widest a column takes: a fourteen-digit
         // code and a ten-digit price.
         w->resize(1280, 600);
-        open(*w, "btn_plu");
+        w->open("btn_plu");
         QCOMPARE(w->itemModel()->rowCount(), 1);
         QVERIFY(view->columnWidth(0) >= needed(*w, QStringLiteral("99999999999999")));
         QVERIFY(view->columnWidth(3) >= needed(*w, QStringLiteral("99999999.99")));
@@ -383,7 +373,7 @@ private slots:
         QCOMPARE(view->currentIndex(), model->index(1, 6));
         QVERIFY(!view->selectionModel()->hasSelection());
         // Another page starts at no cell.
-        open(*w, "btn_plu");
+        w->open("btn_plu");
         QVERIFY(!view->currentIndex().isValid());
 
         // F5 lists the serial ports again (the serial page is shown).
@@ -392,7 +382,7 @@ private slots:
         QTest::keyClick(w.get(), Qt::Key_F5);
         QTRY_COMPARE(ports->findText(QStringLiteral("not a port")), -1);
         // Over TCP the refresh button is hidden, and so is its key.
-        child<QComboBox>(*w, "comboBox_Connect")->setCurrentIndex(1);
+        QVERIFY(w->useTcp());
         ports->addItem(QStringLiteral("not a port"));
         const int listed = ports->count();
         QTest::keyClick(w.get(), Qt::Key_F5);
@@ -417,7 +407,7 @@ private slots:
 
         // No database at all: the status bar says how to get one.
         currentDatabasePath.clear();
-        open(*w, "btn_dept");
+        w->open("btn_dept");
         QCOMPARE(status(*w), QStringLiteral("Open or create a configuration database (File > open / new)"));
         QVERIFY(note->isVisible());
         QCOMPARE(note->text(), GridView::noDatabaseText());

@@ -125,7 +125,7 @@ private slots:
 
     void beforeAnyPicture()
     {
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         click(w, "btn_graphic");
         QCOMPARE(status(w), QStringLiteral("graphic"));
         QCOMPARE(Graphic::logoSize(), QSize(192, 64));
@@ -162,7 +162,7 @@ private slots:
 
     void openAndResize()
     {
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         click(w, "btn_graphic");
         child<QSpinBox>(w, "spinBox_image_w")->setValue(7);
         child<QSpinBox>(w, "spinBox_image_h")->setValue(9);
@@ -318,7 +318,7 @@ private slots:
         QVERIFY(ecr.waitReady());
 
         LanguageScope scope(language);
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         scope.restore();
         QVERIFY(openSerial(w, pty.first()));
         click(w, "btn_graphic");
@@ -333,9 +333,9 @@ private slots:
 
         click(w, "btn_install");
         QVERIFY(w.isBusy());
-        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 20000));
-        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), sent);
-        QCOMPARE(errorLog(w), errors);
+        QVERIFY(w.waitIdle(20000));
+        QCOMPARE(w.log("textEdit_snd"), sent);
+        QCOMPARE(w.log("textEdit_rcv"), errors);
         QVERIFY(ecr.output().contains("recv 04 03 " + typeWord + " 55 43 4F"));
         if (!errors.isEmpty()) {
             // Nothing after the refused chunk: the end block never went out.

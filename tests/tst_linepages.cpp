@@ -101,7 +101,7 @@ private slots:
         QFETCH(QString, table);
         QFETCH(QString, textHeader);
         newShop();
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         if (button.isEmpty())
             w.on_btn_extth_clicked();
         else
@@ -127,7 +127,7 @@ private slots:
     void newNetworkTableShowsTheCurrentRecord()
     {
         newShop();
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         child<QPushButton>(w, "btn_net")->click();
         QStandardItemModel* model = w.itemModel();
         QCOMPARE(model->rowCount(), 1);
@@ -172,8 +172,7 @@ private slots:
         QFETCH(QString, kept);
         const LanguageScope scope(language);
         newShop();
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
+        TestWindow w(m_dir.path());
         if (extended)
             w.on_btn_extth_clicked();
         else
@@ -195,8 +194,7 @@ private slots:
     void pastedTextIsCutAtTheCursor()
     {
         newShop();
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
+        TestWindow w(m_dir.path());
         child<QPushButton>(w, "btn_trailer")->click();
         QLineEdit* editor = edit(w, 0, 1);
         QVERIFY(editor);
@@ -233,8 +231,7 @@ private slots:
         QFETCH(QString, good);
         QFETCH(QVariant, stored);
         newShop();
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
+        TestWindow w(m_dir.path());
         child<QPushButton>(w, "btn_net")->click();
         const QVariant before = w.itemModel()->item(0, column)->data(Qt::EditRole);
 
@@ -256,8 +253,7 @@ private slots:
     void networkTextsStopAtTheirFieldSizes()
     {
         newShop();
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
+        TestWindow w(m_dir.path());
         child<QPushButton>(w, "btn_net")->click();
         const int limits[][2] = { { 10, 127 }, { 11, 7 }, { 12, 15 }, { 13, 15 }, { 14, 10 } };
         for (const auto& limit : limits) {
@@ -277,13 +273,10 @@ private slots:
     void wrongLineNumberIsNotSent()
     {
         newShop();
-        MainWindow w(nullptr, m_dir.path());
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
-        const QString registerDb = m_dir.filePath(QStringLiteral("register.db"));
-        Simulator ecr({ QStringLiteral("--connect"), QStringLiteral("127.0.0.1:%1").arg(w.tcpLink()->serverPort()),
-            QStringLiteral("--db"), registerDb });
-        QVERIFY(ecr.waitReady());
-        QVERIFY(QTest::qWaitFor([&] { return child<QTableWidget>(w, "tableWidget_Tcp")->rowCount() > 0; }, 5000));
+        TestWindow w(m_dir.path());
+        QVERIFY(w.useTcp());
+        auto ecr = w.connectSimulator(m_dir.filePath(QStringLiteral("register.db")));
+        QVERIFY(ecr);
 
         child<QPushButton>(w, "btn_trailer")->click();
         // Rows read from a file may carry any number.
@@ -292,11 +285,11 @@ private slots:
         child<QPushButton>(w, "btn_install")->click();
         QVERIFY(!w.isBusy());
         QVERIFY(child<QWidget>(w, "stackedWidget")->isEnabled());
-        QCOMPARE(child<QTextEdit>(w, "textEdit_rcv")->toPlainText(),
+        QCOMPARE(w.log("textEdit_rcv"),
             QStringLiteral("row 2: line number must be 1 to 8\nrow 8: line number must be 1 to 8"));
-        QVERIFY(child<QTextEdit>(w, "textEdit_snd")->toPlainText().isEmpty());
+        QVERIFY(w.log("textEdit_snd").isEmpty());
         QTest::qWait(200);
-        QVERIFY(!ecr.output().contains("recv"));
+        QVERIFY(!ecr->output().contains("recv"));
 
         // Saving is still allowed; a corrected table goes out.
         child<QAction>(w, "actionSave")->trigger();
@@ -306,14 +299,14 @@ private slots:
         w.itemModel()->item(1, 1)->setData(QStringLiteral("SEE YOU"), Qt::EditRole);
         child<QPushButton>(w, "btn_install")->click();
         QVERIFY(w.isBusy());
-        QVERIFY(QTest::qWaitFor([&] { return !w.isBusy(); }, 10000));
-        QVERIFY(child<QTextEdit>(w, "textEdit_rcv")->toPlainText().isEmpty());
-        QVERIFY(child<QTextEdit>(w, "textEdit_snd")->toPlainText().endsWith(QStringLiteral("trailer8\nEND")));
+        QVERIFY(w.waitIdle());
+        QVERIFY(w.log("textEdit_rcv").isEmpty());
+        QVERIFY(w.log("textEdit_snd").endsWith(QStringLiteral("trailer8\nEND")));
 
         // And comes back from the register into the grid.
         w.itemModel()->item(1, 1)->setData(QString(), Qt::EditRole);
         child<QPushButton>(w, "btn_download")->click();
-        QVERIFY(QTest::qWaitFor([&] { return !w.isBusy(); }, 10000));
+        QVERIFY(w.waitIdle());
         QCOMPARE(w.itemModel()->rowCount(), 8);
         QCOMPARE(w.itemModel()->item(1, 1)->text(), QStringLiteral("SEE YOU"));
     }

@@ -538,7 +538,7 @@ private slots:
     void adminButtonOpensUserManagement()
     {
         const QString folder = m_dir.filePath(QStringLiteral("window"));
-        MainWindow window(nullptr, folder);
+        TestWindow window(folder);
         QString title;
         QString admin;
         QTimer::singleShot(0, [&] {
