@@ -2,6 +2,7 @@
 
 #include "app/dialogs/messagebox.h"
 #include "base/categorynumber.h"
+#include "link/tcpserver.h"
 #include "users/usrdb.h"
 
 #include <QComboBox>

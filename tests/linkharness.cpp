@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTcpSocket>
 #include <QTest>
 
 #include <arpa/inet.h>
@@ -171,19 +170,6 @@ std::unique_ptr<Simulator> connectSimulator(
     if (!ecr->waitReady() || !QTest::qWaitFor(connected, 5000))
         return nullptr;
     return ecr;
-}
-
-std::unique_ptr<Simulator> TcpRig::connectSimulator(const QString& db, const QStringList& extra)
-{
-    const qsizetype before = host.connections.size();
-    return ::connectSimulator(port(), db, extra, [&] { return host.connections.size() > before; });
-}
-
-bool TcpRig::connectSocket(QTcpSocket* socket)
-{
-    const qsizetype before = host.connections.size();
-    socket->connectToHost(QHostAddress::LocalHost, port());
-    return socket->waitForConnected(3000) && QTest::qWaitFor([&] { return host.connections.size() > before; }, 5000);
 }
 
 StreamingPeer::StreamingPeer(int fd)

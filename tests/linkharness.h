@@ -2,7 +2,6 @@
 
 #include "link/linkhost.h"
 #include "link/protocol.h"
-#include "link/tcpserver.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -16,8 +15,6 @@
 #include <functional>
 #include <memory>
 #include <thread>
-
-class QTcpSocket;
 
 // Points the link settings at a new settings file in `folder`: listening on a free port of
 // 127.0.0.1, whatever else runs on the machine, with `tcpLines` added to [tcp] and
@@ -111,29 +108,6 @@ private:
 // `db`, with `extra` arguments; null unless it gets ready and `connected` holds within 5 s.
 std::unique_ptr<Simulator> connectSimulator(
     quint16 port, const QString& db, const QStringList& extra, const std::function<bool()>& connected);
-
-// The host's end of TCP links: a TestHost behind a TcpServer on a free port of 127.0.0.1, or
-// on what `settings` say.
-class TcpRig {
-public:
-    TcpRig()
-        : server(&host, QHostAddress::LocalHost, 0)
-    {
-    }
-    explicit TcpRig(const LinkSettings& settings)
-        : server(&host, settings)
-    {
-    }
-
-    TestHost host;
-    TcpServer server;
-
-    quint16 port() const { return server.serverPort(); }
-    // A simulated register with its memory in `db`, once the host has heard of its connection.
-    std::unique_ptr<Simulator> connectSimulator(const QString& db, const QStringList& extra = {});
-    // Connects `socket` and waits until the host has heard of it.
-    bool connectSocket(QTcpSocket* socket);
-};
 
 // A peer on a thread of its own with a plain blocking descriptor, so that what it sends costs
 // this process no memory: it streams a fixed pattern, then answers the first frame it reads.

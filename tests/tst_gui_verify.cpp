@@ -41,7 +41,7 @@ private:
     std::unique_ptr<GuiTestSession> m_session;
     int m_serial = 0;
 
-    QString iniPath() const { return m_dir.filePath(QStringLiteral("tallvane.ini")); }
+    static QString iniPath() { return LinkSettings::filePath(); }
 
     static ItemRow dept(int index, const QString& name, const QString& price = QStringLiteral("1.25"))
     {
@@ -81,12 +81,7 @@ private slots:
     void initTestCase()
     {
         m_session = std::make_unique<GuiTestSession>(m_dir.path());
-        QFile::remove(iniPath());
-        QSettings settings(iniPath(), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("tcp/address"), QStringLiteral("127.0.0.1"));
-        settings.setValue(QStringLiteral("tcp/port"), 0);
-        settings.sync();
-        LinkSettings::setFilePath(iniPath());
+        QVERIFY(useTestLinkSettings(m_dir.path()));
     }
 
     void cleanupTestCase()
