@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -57,7 +58,7 @@ int TestWindow::registers()
 
 std::unique_ptr<Simulator> TestWindow::connectSimulator(const QString& db, const QStringList& extra)
 {
-    if (!tcpLink())
+    if (!tcpLink() && !useTcp())
         return nullptr;
     const int before = registers();
     return ::connectSimulator(tcpLink()->serverPort(), db, extra, [&] { return registers() > before; });
@@ -90,6 +91,11 @@ bool TestWindow::idle()
 bool TestWindow::waitIdle(int timeoutMs)
 {
     return QTest::qWaitFor([this] { return idle(); }, timeoutMs);
+}
+
+QString TestWindow::status()
+{
+    return statusBar()->currentMessage();
 }
 
 QString TestWindow::log(const char* name)

@@ -64,8 +64,8 @@ public:
     bool useTcp();
     // Rows of the connection table: the registers connected over Tcp.
     int registers();
-    // The simulator as a register connected over Tcp with its memory in `db`; null unless its
-    // row comes.
+    // The simulator as a register connected over Tcp (switched to when it is not yet) with its
+    // memory in `db`; null unless its row comes.
     std::unique_ptr<Simulator> connectSimulator(const QString& db, const QStringList& extra = {});
     // Goes back to the button page and opens the page of `button`.
     void open(const char* button);
@@ -74,6 +74,8 @@ public:
     // True when no command runs and the pages, the connection panel and the tree take input.
     bool idle();
     bool waitIdle(int timeoutMs = 10000);
+    // The message the status bar shows.
+    QString status();
     // The text of the progress log (textEdit_snd) or the error log (textEdit_rcv).
     QString log(const char* name);
 };

@@ -139,7 +139,7 @@ private slots:
 
         FileDialog::setNextFileName(path(QStringLiteral("dept.csv")));
         click(*w, "btn_savefile");
-        QCOMPARE(w->statusBar()->currentMessage(), QStringLiteral("3 rows written to dept.csv"));
+        QCOMPARE(w->status(), QStringLiteral("3 rows written to dept.csv"));
         QCOMPARE(readFile(path(QStringLiteral("dept.csv"))),
             QByteArray("\xEF\xBB\xBFIndx,Name,Group,Print,Options,Tax,Price,PriceMax,Kp\n"
                        "1,BREAD,2,10000000,00000101,1,12.5,100,31\n"
@@ -150,7 +150,7 @@ private slots:
         ItemGrid::fill(w->itemModel(), {}, currentColumns(), CategoryDept);
         importFile(*w, QStringLiteral("dept.csv"));
         QCOMPARE(gridTexts(model), before);
-        QCOMPARE(w->statusBar()->currentMessage(), QStringLiteral("3 rows imported from dept.csv"));
+        QCOMPARE(w->status(), QStringLiteral("3 rows imported from dept.csv"));
 
         // New prices typed into the file, saved without a byte-order mark, come in.
         QByteArray edited = readFile(path(QStringLiteral("dept.csv"))).mid(3);
@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(before.size(), 3);
         importFile(*w, name);
         QCOMPARE(gridTexts(w->itemModel()), before);
-        QVERIFY2(w->statusBar()->currentMessage().startsWith(message), qPrintable(w->statusBar()->currentMessage()));
+        QVERIFY2(w->status().startsWith(message), qPrintable(w->status()));
     }
 
     void cancelledImportChangesNothing()
@@ -203,12 +203,12 @@ private slots:
         auto w = departmentWindow(QStringLiteral("cancel.db"));
         QVERIFY(w);
         const QStringList before = gridTexts(w->itemModel());
-        const QString status = w->statusBar()->currentMessage();
+        const QString status = w->status();
         LogCapture log;
         importFile(*w, QString());
         QVERIFY(log.contains(QStringLiteral("\"\" is empty")));
         QCOMPARE(gridTexts(w->itemModel()), before);
-        QCOMPARE(w->statusBar()->currentMessage(), status);
+        QCOMPARE(w->status(), status);
     }
 
     void importReportsWhatToCheck()
@@ -222,7 +222,7 @@ private slots:
         importFile(*w, QStringLiteral("codes.csv"));
         QCOMPARE(
             gridTexts(w->itemModel()), (QStringList { "5|TEA, GREEN|1", "120000|CAKE|2", "7||0", "8|TAKE+AWAY|15" }));
-        QCOMPARE(w->statusBar()->currentMessage(),
+        QCOMPARE(w->status(),
             QStringLiteral("4 rows imported from codes.csv; the file has 3 columns, the page 9; 2 cells in scientific "
                            "notation were converted, first: row 3, column 1: check the codes"));
     }
@@ -261,7 +261,7 @@ private slots:
         QCOMPARE(gridTexts(w.itemModel()),
             (QStringList { QStringLiteral("123456789012|Καφές ελληνικός|1|2.5|10"),
                 QStringLiteral("520000000001|Τσάι, βουνού|1|1.8|10") }));
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("2 rows imported from greek.xlsx"));
+        QCOMPARE(w.status(), QStringLiteral("2 rows imported from greek.xlsx"));
     }
 };
 

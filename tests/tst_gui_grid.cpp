@@ -47,7 +47,6 @@ private:
     int m_serial = 0;
 
     static QTableView* grid(MainWindow& w) { return child<QTableView>(w, "tableView"); }
-    static QString status(MainWindow& w) { return w.statusBar()->currentMessage(); }
     static QString text(MainWindow& w, int r, int c) { return w.itemModel()->item(r, c)->text(); }
     static QString toolTip(MainWindow& w, int r, int c)
     {
@@ -259,7 +258,7 @@ private slots:
                                                           "7\t33333333\t00000011\t5\n"));
         grid(*w)->setFocus();
         QTest::keyClick(grid(*w), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(status(*w), QStringLiteral("4 cells pasted, 8 skipped (4 locked; 4 outside the grid)"));
+        QCOMPARE(w->status(), QStringLiteral("4 cells pasted, 8 skipped (4 locked; 4 outside the grid)"));
         QCOMPARE(model->rowCount(), 2);
         QCOMPARE(model->item(0, 2)->data(Qt::EditRole), QVariant(5));
         QCOMPARE(model->item(1, 5)->data(Qt::EditRole), QVariant(4));
@@ -307,10 +306,10 @@ private slots:
         child<QAction>(*w, "actionPast")->trigger();
         QCOMPARE(model->item(0, column)->data(Qt::EditRole), stored.isValid() ? stored : before);
         if (!message.isEmpty())
-            QCOMPARE(status(*w), message);
+            QCOMPARE(w->status(), message);
         else
-            QVERIFY2(status(*w).startsWith(QStringLiteral("0 cells pasted, 1 skipped (1 not accepted: ")),
-                qPrintable(status(*w)));
+            QVERIFY2(w->status().startsWith(QStringLiteral("0 cells pasted, 1 skipped (1 not accepted: ")),
+                qPrintable(w->status()));
     }
 
     void pasteFromACsvFile()
@@ -326,7 +325,7 @@ private slots:
         grid(*w)->setCurrentIndex(w->itemModel()->index(0, 0));
         QApplication::clipboard()->setText(copied);
         child<QAction>(*w, "actionPast")->trigger();
-        QCOMPARE(status(*w), QStringLiteral("12 cells pasted, 6 skipped (6 locked)"));
+        QCOMPARE(w->status(), QStringLiteral("12 cells pasted, 6 skipped (6 locked)"));
         const ItemTable back = ItemGrid::collect(w->itemModel(), CategoryDept, false);
         QCOMPARE(
             rowTexts(back.at(0)), (QStringList { "1", "SOAP", "3", "10000000", "00000101", "2", "4.75", "50", "0" }));
@@ -397,7 +396,7 @@ private slots:
         auto* note = grid(*w)->viewport()->findChild<QLabel*>(QStringLiteral("label_emptyGrid"));
         QVERIFY(note && note->isVisible());
         QCOMPARE(note->text(), GridView::noRowsText());
-        QCOMPARE(status(*w), QStringLiteral("Plu"));
+        QCOMPARE(w->status(), QStringLiteral("Plu"));
         // Its columns are ready for the codes and prices to come.
         QVERIFY(grid(*w)->columnWidth(0) >= needed(*w, QStringLiteral("99999999999999")));
         QVERIFY(grid(*w)->columnWidth(3) >= needed(*w, QStringLiteral("99999999.99")));
@@ -408,7 +407,7 @@ private slots:
         // No database at all: the status bar says how to get one.
         currentDatabasePath.clear();
         w->open("btn_dept");
-        QCOMPARE(status(*w), QStringLiteral("Open or create a configuration database (File > open / new)"));
+        QCOMPARE(w->status(), QStringLiteral("Open or create a configuration database (File > open / new)"));
         QVERIFY(note->isVisible());
         QCOMPARE(note->text(), GridView::noDatabaseText());
         QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: database is not connect.")));
@@ -423,7 +422,7 @@ private slots:
         QVERIFY(!currentDatabasePath.isEmpty());
         QCOMPARE(w->itemModel()->rowCount(), 0);
         QCOMPARE(note->text(), GridView::noRowsText());
-        QCOMPARE(status(*w), QStringLiteral("Dept"));
+        QCOMPARE(w->status(), QStringLiteral("Dept"));
         // The button page has no note.
         child<QPushButton>(*w, "btn_return")->click();
         QVERIFY(!note->isVisible());

@@ -197,7 +197,6 @@ private slots:
         const QString shop = m_dir.filePath(QStringLiteral("shop%1.db").arg(++m_serial));
         createDatabase(shop);
         TestWindow w(m_dir.path());
-        QVERIFY(w.useTcp());
         auto ecr = w.connectSimulator(memory);
         QVERIFY(ecr);
         for (const auto& [category, button] : buttons) {
@@ -229,7 +228,6 @@ private slots:
         QVERIFY(Plu::instance()->saveTable(
             { plu("11", "BREAD", "1.20"), plu("22", "MILK", "0.99"), plu("33", "TEA", "3.10"), plu("44", "RICE", "2.00") }));
         TestWindow w(m_dir.path());
-        QVERIFY(w.useTcp());
         const QString simDb = m_dir.filePath(QStringLiteral("plu-register%1.db").arg(m_serial));
         auto ecr = w.connectSimulator(simDb);
         QVERIFY(ecr);
@@ -293,7 +291,6 @@ private slots:
     {
         shopWithDepartments(2);
         TestWindow w(m_dir.path());
-        QVERIFY(w.useTcp());
         auto ecr = w.connectSimulator(
             m_dir.filePath(QStringLiteral("refusing.db")), { QStringLiteral("--refuse"), QStringLiteral("1:15") });
         QVERIFY(ecr);
@@ -471,7 +468,6 @@ private slots:
         const QString shop = shopWithDepartments(2);
         QVERIFY(Plu::instance()->saveTable({ plu("11", "BREAD", "1.20"), plu("22", "MILK", "0.99") }));
         TestWindow w(m_dir.path());
-        QVERIFY(w.useTcp());
         // The register knows the shop's departments, so that "import" brings them back.
         QVERIFY(QFile::copy(shop, m_dir.filePath(QStringLiteral("toolbar%1.db").arg(m_serial))));
         auto ecr = w.connectSimulator(m_dir.filePath(QStringLiteral("toolbar%1.db").arg(m_serial)));
@@ -517,7 +513,6 @@ private slots:
     {
         shopWithDepartments(3);
         TestWindow w(m_dir.path());
-        QVERIFY(w.useTcp());
         auto fast = w.connectSimulator(m_dir.filePath(QStringLiteral("fast.db")));
         auto slow = w.connectSimulator(
             m_dir.filePath(QStringLiteral("slow.db")), { QStringLiteral("--delay"), QStringLiteral("300") });
@@ -678,13 +673,12 @@ private slots:
         // One after the other, so that an announcement cannot come after the refusal.
         QList<int> peers;
         peers << connectPeer(w.tcpLink()->serverPort());
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Tcp"));
-        QVERIFY(QTest::qWaitFor(
-            [&] { return w.registers() == listed && w.statusBar()->currentMessage() != QLatin1String("Tcp"); }, 5000));
+        QCOMPARE(w.status(), QStringLiteral("Tcp"));
+        QVERIFY(QTest::qWaitFor([&] { return w.registers() == listed && w.status() != QLatin1String("Tcp"); }, 5000));
         peers << connectPeer(w.tcpLink()->serverPort());
-        QVERIFY(QTest::qWaitFor([&] { return w.statusBar()->currentMessage() == message; }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return w.status() == message; }, 5000));
         QTest::qWait(100);
-        QCOMPARE(w.statusBar()->currentMessage(), message);
+        QCOMPARE(w.status(), message);
         QCOMPARE(w.registers(), listed);
         for (const int fd : peers)
             closePeer(fd, false);

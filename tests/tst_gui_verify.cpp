@@ -194,7 +194,6 @@ private slots:
     {
         QFETCH(bool, yes);
         TestWindow w(m_dir.path());
-        QVERIFY(w.useTcp());
         auto ecr = connectSimulator(w);
         QVERIFY(ecr);
         openWithTwoMisfits(w);
@@ -224,7 +223,6 @@ private slots:
         createDatabase(m_dir.filePath(QStringLiteral("fine%1.db").arg(++m_serial)));
         Dept::instance()->saveTable({ dept(1, "BREAD"), dept(2, "MILK") });
         TestWindow w(m_dir.path());
-        QVERIFY(w.useTcp());
         auto ecr = connectSimulator(w);
         QVERIFY(ecr);
         click(w, "btn_dept");
@@ -254,7 +252,6 @@ private slots:
         QVERIFY(writeStoredRecords(db, QStringLiteral("table_dept"), records));
         TestWindow w(m_dir.path());
         child<QCheckBox>(w, "cb_verify")->setChecked(true);
-        QVERIFY(w.useTcp());
         auto ecr = connectSimulator(w);
         QVERIFY(ecr);
         const QString ecrDb = m_dir.filePath(QStringLiteral("ecr%1.db").arg(m_serial));
@@ -314,7 +311,6 @@ private slots:
             textRow({ "22", "MILK", "1", "0.99", "10" }), textRow({ "33", "TEA", "1", "3.10", "10" }) }));
         TestWindow w(m_dir.path());
         child<QCheckBox>(w, "cb_verify")->setChecked(true);
-        QVERIFY(w.useTcp());
         auto ecr = connectSimulator(w, { QStringLiteral("--alter"), QStringLiteral("1") });
         QVERIFY(ecr);
         click(w, "btn_plu");
@@ -353,7 +349,6 @@ private slots:
             { textRow({ "11", "BREAD", "1", "1.20", "10" }), textRow({ "22", "MILK", "1", "0.99", "10" }) }));
         TestWindow w(m_dir.path());
         child<QCheckBox>(w, "cb_verify")->setChecked(true);
-        QVERIFY(w.useTcp());
         auto ecr = connectSimulator(w);
         QVERIFY(ecr);
         click(w, "btn_plu");
@@ -414,7 +409,6 @@ private slots:
 
         TestWindow w(m_dir.path());
         QVERIFY(child<QCheckBox>(w, "cb_verify")->isChecked());
-        QVERIFY(w.useTcp());
         auto ecr = connectSimulator(w, faults);
         QVERIFY(ecr);
         click(w, "btn_dept");

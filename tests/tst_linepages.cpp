@@ -240,14 +240,14 @@ private slots:
         editor->clear();
         QTest::keyClicks(editor, bad);
         QVERIFY(!commit(editor));
-        QVERIFY2(w.statusBar()->currentMessage().startsWith(reason), qPrintable(w.statusBar()->currentMessage()));
+        QVERIFY2(w.status().startsWith(reason), qPrintable(w.status()));
         QCOMPARE(w.itemModel()->item(0, column)->data(Qt::EditRole), before);
 
         editor->clear();
         QTest::keyClicks(editor, good);
         QVERIFY(commit(editor));
         QCOMPARE(w.itemModel()->item(0, column)->data(Qt::EditRole), stored);
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("NetParm"));
+        QCOMPARE(w.status(), QStringLiteral("NetParm"));
     }
 
     void networkTextsStopAtTheirFieldSizes()
@@ -274,7 +274,6 @@ private slots:
     {
         newShop();
         TestWindow w(m_dir.path());
-        QVERIFY(w.useTcp());
         auto ecr = w.connectSimulator(m_dir.filePath(QStringLiteral("register.db")));
         QVERIFY(ecr);
 

@@ -159,11 +159,11 @@ private slots:
             click(w, b.button);
             QCOMPARE(w.currentCategory(), b.category);
             QCOMPARE(pages(w)->currentIndex(), b.page);
-            QCOMPARE(w.statusBar()->currentMessage(), QLatin1String(b.status));
+            QCOMPARE(w.status(), QLatin1String(b.status));
         }
         w.on_btn_extth_clicked();
         QCOMPARE(w.currentCategory(), 12);
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("EXTHeader"));
+        QCOMPARE(w.status(), QStringLiteral("EXTHeader"));
         QVERIFY(MessageBox::shown().isEmpty());
     }
 
@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(w.currentCategory(), 7);
         w.on_btn_extth_clicked();
         QCOMPARE(w.currentCategory(), 12);
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("EXTHeader"));
+        QCOMPARE(w.status(), QStringLiteral("EXTHeader"));
         for (const char* refused : { "btn_group", "btn_dept", "btn_plu", "btn_tax", "btn_disc", "btn_clerk",
                  "btn_trailer", "btn_graphic", "btn_net", "btn_system", "btn_admin" }) {
             MessageBox::clearShown();
@@ -183,7 +183,7 @@ private slots:
             QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: No authority.")));
             QCOMPARE(w.currentCategory(), 12);
             QCOMPARE(pages(w)->currentIndex(), 1);
-            QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("EXTHeader"));
+            QCOMPARE(w.status(), QStringLiteral("EXTHeader"));
         }
     }
 
@@ -195,14 +195,14 @@ private slots:
         w.findChild<QAction*>(QStringLiteral("actionDept"))->trigger();
         QCOMPARE(w.currentCategory(), 2);
         QCOMPARE(pages(w)->currentIndex(), 1);
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Dept"));
+        QCOMPARE(w.status(), QStringLiteral("Dept"));
         w.findChild<QAction*>(QStringLiteral("actionGroup"))->trigger();
         QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: No authority.")));
         QCOMPARE(w.currentCategory(), 2);
         m_session->logIn(1, 0);
         w.findChild<QAction*>(QStringLiteral("actionGroup"))->trigger();
         QCOMPARE(w.currentCategory(), 1);
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Group"));
+        QCOMPARE(w.status(), QStringLiteral("Group"));
     }
 
     void secondPermissionByte()
@@ -225,7 +225,7 @@ private slots:
         click(w, "btn_dept");
         w.findChild<QAction*>(QStringLiteral("actionMenu"))->trigger();
         QCOMPARE(pages(w)->currentIndex(), 0);
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Menu"));
+        QCOMPARE(w.status(), QStringLiteral("Menu"));
         QCOMPARE(w.currentCategory(), 2);
         click(w, "btn_dept");
         click(w, "btn_return");
@@ -471,8 +471,7 @@ private slots:
         click(w, "btn_dept");
         QVERIFY(DatabaseStatus::shown(w.statusBar()).startsWith(problem));
         w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
-        QCOMPARE(w.statusBar()->currentMessage(),
-            QStringLiteral("Not saved (%1): the database keeps its previous rows.").arg(reason));
+        QCOMPARE(w.status(), QStringLiteral("Not saved (%1): the database keeps its previous rows.").arg(reason));
         QCOMPARE(MessageBox::shown(), QStringList());
         QCOMPARE(fileBytes(path), before);
 
@@ -512,7 +511,7 @@ private slots:
             QVERIFY(w.itemModel()->setData(w.itemModel()->index(1, 1), QStringLiteral("CHEESE")));
             w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
         }
-        QCOMPARE(w.statusBar()->currentMessage(),
+        QCOMPARE(w.status(),
             QStringLiteral("Not saved (attempt to write a readonly database): the database keeps its previous rows."));
         QCOMPARE(MessageBox::shown(), QStringList());
         const ItemTable grid = ItemGrid::collect(w.itemModel(), w.currentCategory(), false);
