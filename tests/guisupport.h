@@ -50,6 +50,10 @@ template <class T> T* child(QWidget& window, const char* name)
 {
     return window.findChild<T*>(QLatin1String(name));
 }
+template <class T> T* child(QWidget* window, const char* name)
+{
+    return child<T>(*window, name);
+}
 
 // Clicks the window's button named `name`.
 inline void click(QWidget& window, const char* name) { child<QAbstractButton>(window, name)->click(); }

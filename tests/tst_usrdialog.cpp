@@ -39,10 +39,6 @@ private:
 
     usrdb* db() const { return m_session->userDatabase(); }
 
-    template <typename T> static T* child(QWidget* parent, const char* name)
-    {
-        return parent->findChild<T*>(QLatin1String(name));
-    }
     static QLineEdit* edit(QWidget* parent, const char* name) { return child<QLineEdit>(parent, name); }
     static QTableWidget* list(QWidget* dialog) { return child<QTableWidget>(dialog, "UserList"); }
 
