@@ -12,12 +12,6 @@
 
 #include <cstring>
 
-void useLanguage(int language)
-{
-    currentLanguage = quint8(language);
-    setlanguage::setLanguage(language);
-}
-
 TextField hostileTextField(const RecordCodec* codec)
 {
     static const struct {

@@ -14,9 +14,6 @@ class RecordCodec;
 // leaves undefined, text the Hebrew or Arabic register walk does not invert), and bytes that
 // no column covers.
 
-// Switches the display language: its code page and its register text walk.
-void useLanguage(int language);
-
 // Where a category's hostile names go: the name field, the line text or the server URL.
 struct TextField {
     int offset = 0;

@@ -172,6 +172,17 @@ bool Simulator::waitFinished(int timeoutMs)
     return m_process.state() == QProcess::NotRunning;
 }
 
+std::unique_ptr<Simulator> connectSimulator(
+    quint16 port, const QString& db, const QStringList& extra, const std::function<bool()>& connected)
+{
+    auto ecr = std::make_unique<Simulator>(QStringList { QStringLiteral("--connect"),
+                                               QStringLiteral("127.0.0.1:%1").arg(port), QStringLiteral("--db"), db }
+        + extra);
+    if (!ecr->waitReady() || !QTest::qWaitFor(connected, 5000))
+        return nullptr;
+    return ecr;
+}
+
 StreamingPeer::StreamingPeer(int fd)
     : m_fd(fd)
 {

@@ -12,6 +12,8 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
+#include <memory>
 #include <thread>
 
 // Points the link settings at a new settings file in `folder`: listening on a free port of
@@ -110,6 +112,11 @@ private:
     QProcess m_process;
     QByteArray m_output;
 };
+
+// Starts the simulator as a register that connects to 127.0.0.1:`port` and keeps its memory in
+// `db`, with `extra` arguments; null unless it gets ready and `connected` holds within 5 s.
+std::unique_ptr<Simulator> connectSimulator(
+    quint16 port, const QString& db, const QStringList& extra, const std::function<bool()>& connected);
 
 // A peer on a thread of its own with a plain blocking descriptor, so that what it sends costs
 // this process no memory: it streams a fixed pattern, then answers the first frame it reads.

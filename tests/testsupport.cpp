@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "base/language.h"
 #include "storage/notice.h"
 
 #include <QDirIterator>
@@ -56,6 +57,29 @@ void LogCapture::clear()
 {
     QMutexLocker locker(&m_lock);
     m_lines.clear();
+}
+
+namespace {
+bool useLanguage(int language)
+{
+    currentLanguage = quint8(language);
+    const bool known = setlanguage::setLanguage(language);
+    setlanguage::applyLanguage();
+    return known;
+}
+} // namespace
+
+LanguageScope::LanguageScope(int language)
+    : m_previous(currentLanguage)
+    , m_valid(useLanguage(language))
+{
+}
+
+void LanguageScope::restore()
+{
+    if (!m_restored)
+        useLanguage(m_previous);
+    m_restored = true;
 }
 
 ItemRow textRow(const QStringList& cells)

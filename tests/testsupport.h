@@ -34,6 +34,26 @@ private:
     QtMessageHandler m_previous;
 };
 
+// Sets the display language (its code page and tree texts) while it lives and puts the
+// previous one back after, also when a test fails half-way.
+class LanguageScope {
+public:
+    explicit LanguageScope(int language);
+    ~LanguageScope() { restore(); }
+    LanguageScope(const LanguageScope&) = delete;
+    LanguageScope& operator=(const LanguageScope&) = delete;
+
+    // False when the platform has no codec for the language.
+    bool isValid() const { return m_valid; }
+    // Puts the previous language back now.
+    void restore();
+
+private:
+    int m_previous;
+    bool m_valid;
+    bool m_restored = false;
+};
+
 // A row of text cells, and the cells of a row as texts.
 ItemRow textRow(const QStringList& cells);
 QStringList rowTexts(const ItemRow& row);

@@ -42,15 +42,10 @@ private:
     }
 
     // The window showing `category` of the current database.
-    std::unique_ptr<MainWindow> windowOn(int category)
+    std::unique_ptr<TestWindow> windowOn(int category)
     {
-        auto w = std::make_unique<MainWindow>(nullptr, m_dir.path());
-        static const char* const buttons[] = { nullptr, "btn_group", "btn_dept", "btn_plu", "btn_tax", "btn_disc",
-            "btn_clerk", "btn_th", "btn_trailer", nullptr, "btn_net" };
-        if (category == CategoryExtHeader)
-            w->on_btn_extth_clicked();
-        else
-            w->findChild<QPushButton*>(QLatin1String(buttons[category]))->click();
+        auto w = std::make_unique<TestWindow>(m_dir.path());
+        w->openCategory(category);
         return w;
     }
 

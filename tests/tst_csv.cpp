@@ -2,6 +2,7 @@
 #include "storage/csv.h"
 #include "storage/csvfile.h"
 #include "storage/xlsx.h"
+#include "testsupport.h"
 #include "workbookbuilder.h"
 
 #include <QBuffer>
@@ -317,12 +318,11 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, name);
         QFETCH(TableFile::Encoding, encoding);
-        currentLanguage = quint8(language);
-        QVERIFY(setlanguage::setLanguage(language));
+        LanguageScope scope(language);
+        QVERIFY(scope.isValid());
         TableFile file;
         QVERIFY(readTableFile(write(QStringLiteral("encoded.csv"), bytes), &file));
-        currentLanguage = English;
-        setlanguage::setLanguage(English);
+        scope.restore();
         QCOMPARE(file.encoding, encoding);
         QCOMPARE(file.rows, table({ { "Random", "Name" }, { "1", name } }));
     }

@@ -1,3 +1,4 @@
+#include "codecsupport.h"
 #include "records/dept.h"
 #include "records/translation.h"
 #include "storage/configdb.h"
@@ -15,26 +16,7 @@ private:
     const Dept* dept = Dept::instance();
     QTemporaryDir m_dir;
 
-    static ItemRow row(const QStringList& cells)
-    {
-        ItemRow r;
-        for (const QString& cell : cells)
-            r << cell;
-        return r;
-    }
-    static QStringList texts(const ItemRow& r)
-    {
-        QStringList list;
-        for (const QVariant& cell : r)
-            list << cell.toString();
-        return list;
-    }
-    QByteArray encode(const QStringList& cells) const
-    {
-        QByteArray record;
-        dept->encodeRow(row(cells), &record);
-        return record;
-    }
+    QByteArray encode(const QStringList& cells) const { return encoded(dept, cells); }
     static const QStringList& bread()
     {
         static const QStringList cells { "01", "BREAD", "2", "10000000", "00000101", "1", "12.50", "100.00", "13" };
@@ -55,9 +37,9 @@ private slots:
 
     void breadRow()
     {
-        QByteArray record;
-        const QByteArray name = dept->encodeRow(row(bread()), &record);
-        QCOMPARE(name, QByteArray("BREAD"));
+        const CodecTrip trip = codecTrip(dept, textRow(bread()));
+        const QByteArray& record = trip.record;
+        QCOMPARE(trip.key, QByteArray("BREAD"));
         QCOMPARE(record.size(), 47);
         QCOMPARE(uchar(record.at(0)), uchar(1));
         QCOMPARE(record.mid(1, 6), QByteArray(6, 0));
@@ -66,11 +48,10 @@ private slots:
         QCOMPARE(record.mid(37, 5), hexBytes("50 12 00 00 00"));
         QCOMPARE(record.mid(42, 5), hexBytes("00 00 01 00 00"));
 
-        ItemRow decoded;
-        QCOMPARE(dept->decodeRecord(record, &decoded), QByteArray("BREAD"));
+        QCOMPARE(trip.name, QByteArray("BREAD"));
         QStringList expected = bread();
         expected[8] = QStringLiteral("31");
-        QCOMPARE(texts(decoded), expected);
+        QCOMPARE(trip.decoded, expected);
     }
 
     void fieldRules_data()
@@ -104,11 +85,9 @@ private slots:
         QFETCH(QString, decoded);
         QStringList cells = bread();
         cells[column] = cell;
-        const QByteArray record = encode(cells);
-        QCOMPARE(record.mid(offset, bytes.size()), bytes);
-        ItemRow r;
-        dept->decodeRecord(record, &r);
-        QCOMPARE(r.at(column).toString(), decoded);
+        const CodecTrip trip = codecTrip(dept, textRow(cells));
+        QCOMPARE(trip.record.mid(offset, bytes.size()), bytes);
+        QCOMPARE(trip.decoded.at(column), decoded);
     }
 
     void storedTaxBitDecodes()
@@ -162,8 +141,7 @@ private slots:
 
     void hebrewName()
     {
-        currentLanguage = Hebrew;
-        setlanguage::setLanguage(Hebrew);
+        const LanguageScope hebrew(Hebrew);
         QStringList cells = bread();
         cells[1] = QStringLiteral("קבוצה");
         const QByteArray record = encode(cells);
@@ -171,8 +149,6 @@ private slots:
         ItemRow r;
         dept->decodeRecord(record, &r);
         QCOMPARE(r.at(1).toString(), QStringLiteral("קבוצה"));
-        currentLanguage = English;
-        setlanguage::setLanguage(English);
     }
 
     void optionMenus()
@@ -211,7 +187,7 @@ private slots:
             QStringList cells = bread();
             cells[0] = QString::number(i);
             cells[1] = QStringLiteral("ITEM%1").arg(i);
-            table << row(cells);
+            table << textRow(cells);
         }
         QVERIFY(dept->saveTable(table));
         ItemTable loaded;
@@ -221,7 +197,7 @@ private slots:
         QCOMPARE(loaded.at(1).at(1).toString(), QStringLiteral("ITEM2"));
         QList<QByteArray> records;
         QVERIFY(loadRecords(QStringLiteral("table_dept"), &records));
-        QCOMPARE(records.at(0), encode(texts(table.at(0))));
+        QCOMPARE(records.at(0), encode(rowTexts(table.at(0))));
 
         currentDatabasePath.clear();
         NoticeRecorder notices;

@@ -68,13 +68,6 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
     }
 
-    static void click(MainWindow& w, const char* button)
-    {
-        auto* b = w.findChild<QPushButton*>(QLatin1String(button));
-        QVERIFY2(b, button);
-        b->click();
-    }
-
     void importFile(MainWindow& w, const QString& name)
     {
         FileDialog::setNextFileName(name.isEmpty() ? QString() : path(name));
@@ -82,13 +75,13 @@ private:
     }
 
     // A window on a database holding three departments, showing the department page.
-    std::unique_ptr<MainWindow> departmentWindow(const QString& database)
+    std::unique_ptr<TestWindow> departmentWindow(const QString& database)
     {
         createDatabase(path(database));
         if (!Dept::instance()->saveTable(departments()))
             return nullptr;
-        auto w = std::make_unique<MainWindow>(nullptr, m_dir.path());
-        click(*w, "btn_dept");
+        auto w = std::make_unique<TestWindow>(m_dir.path());
+        w->openCategory(CategoryDept);
         return w;
     }
 
@@ -120,13 +113,8 @@ private slots:
         QFETCH(int, category);
         QFETCH(QString, header);
         createDatabase(path(QStringLiteral("headers-%1.db").arg(category)));
-        MainWindow w(nullptr, m_dir.path());
-        const char* buttons[] = { nullptr, "btn_group", "btn_dept", "btn_plu", "btn_tax", "btn_disc", "btn_clerk",
-            "btn_th", "btn_trailer", nullptr, "btn_net" };
-        if (category == CategoryExtHeader)
-            w.on_btn_extth_clicked();
-        else
-            click(w, buttons[category]);
+        TestWindow w(m_dir.path());
+        w.openCategory(category);
         QCOMPARE(w.currentCategory(), category);
 
         const QString file = path(QStringLiteral("header-%1.csv").arg(category));
@@ -151,7 +139,7 @@ private slots:
 
         FileDialog::setNextFileName(path(QStringLiteral("dept.csv")));
         click(*w, "btn_savefile");
-        QCOMPARE(w->statusBar()->currentMessage(), QStringLiteral("3 rows written to dept.csv"));
+        QCOMPARE(w->status(), QStringLiteral("3 rows written to dept.csv"));
         QCOMPARE(readFile(path(QStringLiteral("dept.csv"))),
             QByteArray("\xEF\xBB\xBFIndx,Name,Group,Print,Options,Tax,Price,PriceMax,Kp\n"
                        "1,BREAD,2,10000000,00000101,1,12.5,100,31\n"
@@ -162,7 +150,7 @@ private slots:
         ItemGrid::fill(w->itemModel(), {}, currentColumns(), CategoryDept);
         importFile(*w, QStringLiteral("dept.csv"));
         QCOMPARE(gridTexts(model), before);
-        QCOMPARE(w->statusBar()->currentMessage(), QStringLiteral("3 rows imported from dept.csv"));
+        QCOMPARE(w->status(), QStringLiteral("3 rows imported from dept.csv"));
 
         // New prices typed into the file, saved without a byte-order mark, come in.
         QByteArray edited = readFile(path(QStringLiteral("dept.csv"))).mid(3);
@@ -207,7 +195,7 @@ private slots:
         QCOMPARE(before.size(), 3);
         importFile(*w, name);
         QCOMPARE(gridTexts(w->itemModel()), before);
-        QVERIFY2(w->statusBar()->currentMessage().startsWith(message), qPrintable(w->statusBar()->currentMessage()));
+        QVERIFY2(w->status().startsWith(message), qPrintable(w->status()));
     }
 
     void cancelledImportChangesNothing()
@@ -215,12 +203,12 @@ private slots:
         auto w = departmentWindow(QStringLiteral("cancel.db"));
         QVERIFY(w);
         const QStringList before = gridTexts(w->itemModel());
-        const QString status = w->statusBar()->currentMessage();
+        const QString status = w->status();
         LogCapture log;
         importFile(*w, QString());
         QVERIFY(log.contains(QStringLiteral("\"\" is empty")));
         QCOMPARE(gridTexts(w->itemModel()), before);
-        QCOMPARE(w->statusBar()->currentMessage(), status);
+        QCOMPARE(w->status(), status);
     }
 
     void importReportsWhatToCheck()
@@ -234,17 +222,16 @@ private slots:
         importFile(*w, QStringLiteral("codes.csv"));
         QCOMPARE(
             gridTexts(w->itemModel()), (QStringList { "5|TEA, GREEN|1", "120000|CAKE|2", "7||0", "8|TAKE+AWAY|15" }));
-        QCOMPARE(w->statusBar()->currentMessage(),
+        QCOMPARE(w->status(),
             QStringLiteral("4 rows imported from codes.csv; the file has 3 columns, the page 9; 2 cells in scientific "
                            "notation were converted, first: row 3, column 1: check the codes"));
     }
 
     void importWorkbookUnderGreek()
     {
-        currentLanguage = Greek;
-        setlanguage::applyLanguage();
+        LanguageScope greek(Greek);
         createDatabase(path(QStringLiteral("greek.db")));
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         click(w, "btn_plu");
         // The column kinds that the PLU page publishes.
         const quint8 kinds[5] = { 0x88, 0x01, 0x02, 0x04, 0x04 };
@@ -269,14 +256,12 @@ private slots:
                                               + cells(3, "520000000001", 6, "1.7999999999999998") } },
                 shared)));
         importFile(w, QStringLiteral("greek.xlsx"));
-        currentLanguage = English;
-        setlanguage::setLanguage(English);
-        setlanguage::applyLanguage();
+        greek.restore();
 
         QCOMPARE(gridTexts(w.itemModel()),
             (QStringList { QStringLiteral("123456789012|Καφές ελληνικός|1|2.5|10"),
                 QStringLiteral("520000000001|Τσάι, βουνού|1|1.8|10") }));
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("2 rows imported from greek.xlsx"));
+        QCOMPARE(w.status(), QStringLiteral("2 rows imported from greek.xlsx"));
     }
 };
 

@@ -11,12 +11,6 @@ class TestFitCheck : public QObject {
     Q_OBJECT
 
 private:
-    static void useLanguage(int language)
-    {
-        currentLanguage = quint8(language);
-        setlanguage::setLanguage(language);
-    }
-
     static QString key64()
     {
         return QStringLiteral("00112233445566778899AABBCCDDEEFF0123456789ABCDEF1032547698BADCFE");
@@ -43,13 +37,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        useLanguage(English);
-        NetParm::setRecord(QByteArray());
-    }
-
-    void cleanupTestCase() { useLanguage(English); }
+    void init() { NetParm::setRecord(QByteArray()); }
 
     // One row per kind of flag: the row has exactly one cell that does not fit.
     void flags_data()
@@ -217,7 +205,7 @@ private slots:
         QFETCH(int, column);
         QFETCH(QString, reason);
         QFETCH(QString, held);
-        useLanguage(language);
+        const LanguageScope scope(language);
         const RecordCodec* codec = codecForType(type);
         QVERIFY(codec);
 
@@ -315,7 +303,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(QByteArray, type);
         QFETCH(QStringList, cells);
-        useLanguage(language);
+        const LanguageScope scope(language);
         const QList<CellFit> fits = codecForType(type)->checkRow(textRow(cells));
         QStringList messages;
         for (const CellFit& fit : fits)
@@ -325,7 +313,7 @@ private slots:
 
     void messageEndsWithWhatTheRegisterKeeps()
     {
-        useLanguage(Greek);
+        const LanguageScope greek(Greek);
         const ItemRow row = textRow({ "1", QStringLiteral("ΚΑΦΕΣ ΕΛΛΗΝΙΚΟΣ ΔΙΠΛΟΣ ΜΕΤΡ"), "1" });
         const QList<CellFit> fits = codecForType("DEPTDATA")->checkRow(row);
         QVERIFY(!fits.isEmpty());

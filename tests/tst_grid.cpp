@@ -179,9 +179,8 @@ private slots:
         createDatabase(path);
         QVERIFY(Dept::instance()->saveTable(departments()));
 
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
-        w.findChild<QPushButton*>(QStringLiteral("btn_dept"))->click();
+        TestWindow w(m_dir.path());
+        click(w, "btn_dept");
         QStandardItemModel* model = w.itemModel();
         QCOMPARE(model->rowCount(), 3);
         QCOMPARE(model->columnCount(), 9);
@@ -192,7 +191,7 @@ private slots:
         for (int c = 0; c < 9; ++c)
             QCOMPARE(bool(model->item(0, c)->flags() & Qt::ItemIsEditable), editable[c]);
 
-        auto* view = w.findChild<QTableView*>(QStringLiteral("tableView"));
+        auto* view = child<QTableView>(w, "tableView");
         // The print menu offers only "ACTIVE", ticked for the first department.
         view->setCurrentIndex(model->index(0, 3));
         QStringList entries;
@@ -225,7 +224,7 @@ private slots:
         QCOMPARE(model->item(1, 3)->text(), QStringLiteral("10000000"));
         model->setData(model->index(1, 6), 1.5);
 
-        w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+        child<QAction>(w, "actionSave")->trigger();
         QList<QByteArray> records;
         QVERIFY(loadRecords(QStringLiteral("table_dept"), &records));
         QCOMPARE(records.size(), 3);
@@ -238,8 +237,7 @@ private slots:
             return record;
         }());
 
-        w.findChild<QPushButton*>(QStringLiteral("btn_return"))->click();
-        w.findChild<QPushButton*>(QStringLiteral("btn_dept"))->click();
+        w.open("btn_dept");
         QCOMPARE(model->item(1, 3)->text(), QStringLiteral("10000000"));
         QCOMPARE(model->item(1, 6)->text(), QStringLiteral("1.5"));
     }
@@ -327,11 +325,10 @@ private slots:
             plus << row({ code, QStringLiteral("ITEM %1").arg(QLatin1String(code)), "1", "1.00", "0" });
         QVERIFY(Plu::instance()->saveTable(plus));
 
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
-        w.findChild<QPushButton*>(QStringLiteral("btn_plu"))->click();
+        TestWindow w(m_dir.path());
+        click(w, "btn_plu");
         QStandardItemModel* model = w.itemModel();
-        auto* view = w.findChild<QTableView*>(QStringLiteral("tableView"));
+        auto* view = child<QTableView>(w, "tableView");
         QHeaderView* header = view->horizontalHeader();
         QVERIFY(header->isSortIndicatorShown());
         auto codes = [model] {
@@ -368,12 +365,11 @@ private slots:
         QCOMPARE(codes(), descending);
 
         // Saving keeps the sorted order; other pages show no sort order.
-        w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+        child<QAction>(w, "actionSave")->trigger();
         ItemTable saved;
         QVERIFY(Plu::instance()->loadTable(&saved));
         QCOMPARE(saved.first().first().toString(), QStringLiteral("99999999999999"));
-        w.findChild<QPushButton*>(QStringLiteral("btn_return"))->click();
-        w.findChild<QPushButton*>(QStringLiteral("btn_dept"))->click();
+        w.open("btn_dept");
         QVERIFY(!header->isSortIndicatorShown());
     }
 
@@ -381,11 +377,10 @@ private slots:
     {
         createDatabase(m_dir.filePath(QStringLiteral("columns.db")));
         QVERIFY(Dept::instance()->saveTable(departments()));
-        MainWindow w(nullptr, m_dir.path());
-        w.findChild<QPushButton*>(QStringLiteral("btn_dept"))->click();
+        TestWindow w(m_dir.path());
+        click(w, "btn_dept");
         QCOMPARE(w.itemModel()->columnCount(), 9);
-        w.findChild<QPushButton*>(QStringLiteral("btn_return"))->click();
-        w.findChild<QPushButton*>(QStringLiteral("btn_plu"))->click();
+        w.open("btn_plu");
         QCOMPARE(w.itemModel()->rowCount(), 0);
         QCOMPARE(w.itemModel()->columnCount(), 5);
         QCOMPARE(w.itemModel()->horizontalHeaderItem(0)->text(), QStringLiteral("Random"));
@@ -394,8 +389,8 @@ private slots:
     void onlyThePluCodeColumnSorts()
     {
         createDatabase(m_dir.filePath(QStringLiteral("sort.db")));
-        MainWindow w(nullptr, m_dir.path());
-        w.findChild<QPushButton*>(QStringLiteral("btn_plu"))->click();
+        TestWindow w(m_dir.path());
+        click(w, "btn_plu");
         QCOMPARE(w.currentCategory(), 3);
         ColumnDescription description = columns({ "Random", "Name" }, { 0x88, 0x01 });
         ItemGrid::fill(w.itemModel(), { row({ "30", "c" }), row({ "4", "a" }), row({ "200", "b" }) }, description, 3);
@@ -405,8 +400,7 @@ private slots:
         QCOMPARE(w.itemModel()->item(0, 0)->text(), QStringLiteral("4"));
         QCOMPARE(w.itemModel()->item(2, 0)->text(), QStringLiteral("200"));
 
-        w.findChild<QPushButton*>(QStringLiteral("btn_return"))->click();
-        w.findChild<QPushButton*>(QStringLiteral("btn_dept"))->click();
+        w.open("btn_dept");
         ItemGrid::fill(w.itemModel(), { row({ "30", "c" }), row({ "4", "a" }) }, description, 2);
         w.view_sort(0);
         QCOMPARE(w.itemModel()->item(0, 0)->text(), QStringLiteral("30"));

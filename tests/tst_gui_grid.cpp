@@ -47,16 +47,10 @@ private:
     int m_serial = 0;
 
     static QTableView* grid(MainWindow& w) { return child<QTableView>(w, "tableView"); }
-    static QString status(MainWindow& w) { return w.statusBar()->currentMessage(); }
     static QString text(MainWindow& w, int r, int c) { return w.itemModel()->item(r, c)->text(); }
     static QString toolTip(MainWindow& w, int r, int c)
     {
         return w.itemModel()->index(r, c).data(Qt::ToolTipRole).toString();
-    }
-    static void open(MainWindow& w, const char* button)
-    {
-        child<QPushButton>(w, "btn_return")->click();
-        child<QPushButton>(w, button)->click();
     }
     static void select(MainWindow& w, int top, int left, int bottom, int right)
     {
@@ -81,14 +75,13 @@ private:
     }
 
     // A window of the program's size, shown, on the page of `button`.
-    std::unique_ptr<MainWindow> window(const char* button)
+    std::unique_ptr<TestWindow> window(const char* button)
     {
-        auto w = std::make_unique<MainWindow>(nullptr, m_dir.path());
-        w->show();
+        auto w = std::make_unique<TestWindow>(m_dir.path());
         w->activateWindow();
         if (!QTest::qWaitForWindowActive(w.get()))
             qWarning("window not active");
-        open(*w, button);
+        w->open(button);
         QCoreApplication::processEvents();
         return w;
     }
@@ -97,11 +90,7 @@ private slots:
     void initTestCase()
     {
         m_session = std::make_unique<GuiTestSession>(m_dir.path());
-        // The button pictures beside the window's folders, as beside the program.
-        const QDir images(QCoreApplication::applicationDirPath() + QStringLiteral("/Image"));
-        QDir().mkpath(m_dir.filePath(QStringLiteral("Image")));
-        for (const QString& file : images.entryList(QDir::Files))
-            QFile::copy(images.filePath(file), m_dir.filePath(QStringLiteral("Image/") + file));
+        copyButtonImages(m_dir.path());
         qRegisterMetaType<Rows>();
     }
     void cleanupTestCase() { m_session.reset(); }
@@ -210,7 +199,7 @@ private slots:
         // Short values still leave room for the widest a column takes: a fourteen-digit
         // code and a ten-digit price.
         w->resize(1280, 600);
-        open(*w, "btn_plu");
+        w->open("btn_plu");
         QCOMPARE(w->itemModel()->rowCount(), 1);
         QVERIFY(view->columnWidth(0) >= needed(*w, QStringLiteral("99999999999999")));
         QVERIFY(view->columnWidth(3) >= needed(*w, QStringLiteral("99999999.99")));
@@ -269,7 +258,7 @@ private slots:
                                                           "7\t33333333\t00000011\t5\n"));
         grid(*w)->setFocus();
         QTest::keyClick(grid(*w), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(status(*w), QStringLiteral("4 cells pasted, 8 skipped (4 locked; 4 outside the grid)"));
+        QCOMPARE(w->status(), QStringLiteral("4 cells pasted, 8 skipped (4 locked; 4 outside the grid)"));
         QCOMPARE(model->rowCount(), 2);
         QCOMPARE(model->item(0, 2)->data(Qt::EditRole), QVariant(5));
         QCOMPARE(model->item(1, 5)->data(Qt::EditRole), QVariant(4));
@@ -317,10 +306,10 @@ private slots:
         child<QAction>(*w, "actionPast")->trigger();
         QCOMPARE(model->item(0, column)->data(Qt::EditRole), stored.isValid() ? stored : before);
         if (!message.isEmpty())
-            QCOMPARE(status(*w), message);
+            QCOMPARE(w->status(), message);
         else
-            QVERIFY2(status(*w).startsWith(QStringLiteral("0 cells pasted, 1 skipped (1 not accepted: ")),
-                qPrintable(status(*w)));
+            QVERIFY2(w->status().startsWith(QStringLiteral("0 cells pasted, 1 skipped (1 not accepted: ")),
+                qPrintable(w->status()));
     }
 
     void pasteFromACsvFile()
@@ -336,7 +325,7 @@ private slots:
         grid(*w)->setCurrentIndex(w->itemModel()->index(0, 0));
         QApplication::clipboard()->setText(copied);
         child<QAction>(*w, "actionPast")->trigger();
-        QCOMPARE(status(*w), QStringLiteral("12 cells pasted, 6 skipped (6 locked)"));
+        QCOMPARE(w->status(), QStringLiteral("12 cells pasted, 6 skipped (6 locked)"));
         const ItemTable back = ItemGrid::collect(w->itemModel(), CategoryDept, false);
         QCOMPARE(
             rowTexts(back.at(0)), (QStringList { "1", "SOAP", "3", "10000000", "00000101", "2", "4.75", "50", "0" }));
@@ -383,7 +372,7 @@ private slots:
         QCOMPARE(view->currentIndex(), model->index(1, 6));
         QVERIFY(!view->selectionModel()->hasSelection());
         // Another page starts at no cell.
-        open(*w, "btn_plu");
+        w->open("btn_plu");
         QVERIFY(!view->currentIndex().isValid());
 
         // F5 lists the serial ports again (the serial page is shown).
@@ -392,7 +381,7 @@ private slots:
         QTest::keyClick(w.get(), Qt::Key_F5);
         QTRY_COMPARE(ports->findText(QStringLiteral("not a port")), -1);
         // Over TCP the refresh button is hidden, and so is its key.
-        child<QComboBox>(*w, "comboBox_Connect")->setCurrentIndex(1);
+        QVERIFY(w->useTcp());
         ports->addItem(QStringLiteral("not a port"));
         const int listed = ports->count();
         QTest::keyClick(w.get(), Qt::Key_F5);
@@ -407,7 +396,7 @@ private slots:
         auto* note = grid(*w)->viewport()->findChild<QLabel*>(QStringLiteral("label_emptyGrid"));
         QVERIFY(note && note->isVisible());
         QCOMPARE(note->text(), GridView::noRowsText());
-        QCOMPARE(status(*w), QStringLiteral("Plu"));
+        QCOMPARE(w->status(), QStringLiteral("Plu"));
         // Its columns are ready for the codes and prices to come.
         QVERIFY(grid(*w)->columnWidth(0) >= needed(*w, QStringLiteral("99999999999999")));
         QVERIFY(grid(*w)->columnWidth(3) >= needed(*w, QStringLiteral("99999999.99")));
@@ -417,8 +406,8 @@ private slots:
 
         // No database at all: the status bar says how to get one.
         currentDatabasePath.clear();
-        open(*w, "btn_dept");
-        QCOMPARE(status(*w), QStringLiteral("Open or create a configuration database (File > open / new)"));
+        w->open("btn_dept");
+        QCOMPARE(w->status(), QStringLiteral("Open or create a configuration database (File > open / new)"));
         QVERIFY(note->isVisible());
         QCOMPARE(note->text(), GridView::noDatabaseText());
         QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: database is not connect.")));
@@ -433,7 +422,7 @@ private slots:
         QVERIFY(!currentDatabasePath.isEmpty());
         QCOMPARE(w->itemModel()->rowCount(), 0);
         QCOMPARE(note->text(), GridView::noRowsText());
-        QCOMPARE(status(*w), QStringLiteral("Dept"));
+        QCOMPARE(w->status(), QStringLiteral("Dept"));
         // The button page has no note.
         child<QPushButton>(*w, "btn_return")->click();
         QVERIFY(!note->isVisible());

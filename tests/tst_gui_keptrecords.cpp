@@ -57,18 +57,10 @@ private:
         return path;
     }
 
-    std::unique_ptr<MainWindow> windowOn(int category)
+    std::unique_ptr<TestWindow> windowOn(int category)
     {
-        auto w = std::make_unique<MainWindow>(nullptr, m_dir.path());
-        w->show();
-        const Category* c = categoryByNumber(category);
-        // The extended header has no button.
-        static const char* const buttons[] = { nullptr, "btn_group", "btn_dept", "btn_plu", "btn_tax", "btn_disc",
-            "btn_clerk", "btn_th", "btn_trailer", nullptr, "btn_net", "btn_system", nullptr };
-        if (c->number == CategoryExtHeader)
-            w->on_btn_extth_clicked();
-        else
-            child<QPushButton>(*w, buttons[c->number])->click();
+        auto w = std::make_unique<TestWindow>(m_dir.path());
+        w->openCategory(category);
         return w;
     }
 
@@ -103,8 +95,6 @@ private slots:
 
     void cleanupTestCase() { m_session.reset(); }
 
-    void cleanup() { useLanguage(English); }
-
     void pageSavedUnchangedKeepsItsRows_data()
     {
         QTest::addColumn<int>("category");
@@ -128,7 +118,7 @@ private slots:
         QFETCH(int, category);
         QFETCH(int, language);
         QFETCH(bool, reserved);
-        useLanguage(language);
+        const LanguageScope scope(language);
         const RecordCodec* codec = codecForCategory(category);
         const QString path = shopWith(codec, hostileRecords(codec, language, reserved));
         const QStringList before = storedRows(path, tableOf(codec));

@@ -32,7 +32,6 @@ private:
     QString m_photo; // a colour picture
     QString m_drawing; // black on white
 
-    static QString status(MainWindow& w) { return w.statusBar()->currentMessage(); }
     static QSize previewSize(MainWindow& w) { return child<QLabel>(w, "label_image")->pixmap().size(); }
     static QString bytesText(MainWindow& w) { return child<QLabel>(w, "label_image_bytes")->text(); }
     static QString errorLog(MainWindow& w) { return child<QTextEdit>(w, "textEdit_rcv")->toPlainText(); }
@@ -123,9 +122,9 @@ private slots:
 
     void beforeAnyPicture()
     {
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         click(w, "btn_graphic");
-        QCOMPARE(status(w), QStringLiteral("graphic"));
+        QCOMPARE(w.status(), QStringLiteral("graphic"));
         QCOMPARE(Graphic::logoSize(), QSize(192, 64));
 
         // The size buttons resize the preview's frame only.
@@ -134,14 +133,14 @@ private slots:
         QCOMPARE(child<QWidget>(w, "widget_image")->size(), QSize(384, 64));
         customSize(w, 100, 20);
         QCOMPARE(child<QWidget>(w, "widget_image")->size(), QSize(96, 24));
-        QCOMPARE(status(w), QStringLiteral("graphic"));
+        QCOMPARE(w.status(), QStringLiteral("graphic"));
         QVERIFY(child<QLabel>(w, "label_image")->pixmap().isNull());
         QVERIFY(bytesText(w).isEmpty());
 
         // A cancelled dialog opens nothing: the size buttons still only resize.
         openPicture(w, QString());
         click(w, "iamgesize_19264");
-        QCOMPARE(status(w), QStringLiteral("graphic"));
+        QCOMPARE(w.status(), QStringLiteral("graphic"));
         QVERIFY(child<QLabel>(w, "label_image")->pixmap().isNull());
         QVERIFY(MessageBox::shown().isEmpty());
 
@@ -155,17 +154,17 @@ private slots:
         QCOMPARE(MessageBox::shown().size(), 1);
         QVERIFY(MessageBox::shown().first().startsWith(QStringLiteral("Warnning!: broken.png could not be read")));
         click(w, "imagesize_38464");
-        QCOMPARE(status(w), QStringLiteral("graphic"));
+        QCOMPARE(w.status(), QStringLiteral("graphic"));
     }
 
     void openAndResize()
     {
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         click(w, "btn_graphic");
         child<QSpinBox>(w, "spinBox_image_w")->setValue(7);
         child<QSpinBox>(w, "spinBox_image_h")->setValue(9);
         openPicture(w, m_photo);
-        QCOMPARE(status(w), QStringLiteral("image pack data len = 1552"));
+        QCOMPARE(w.status(), QStringLiteral("image pack data len = 1552"));
         QCOMPARE(bytesText(w), QStringLiteral("1552 of 4016 bytes"));
         QCOMPARE(previewSize(w), QSize(192, 64));
         // The preview is the bitmap as it is sent.
@@ -175,20 +174,20 @@ private slots:
         QVERIFY(MessageBox::shown().isEmpty());
 
         click(w, "imagesize_38464");
-        QCOMPARE(status(w), QStringLiteral("image size = 384 X 64, image pack data len = 3088"));
+        QCOMPARE(w.status(), QStringLiteral("image size = 384 X 64, image pack data len = 3088"));
         QCOMPARE(previewSize(w), QSize(384, 64));
         QCOMPARE(child<QWidget>(w, "widget_image")->size(), QSize(384, 64));
         QCOMPARE(child<QSpinBox>(w, "spinBox_image_w")->value(), 7);
         QCOMPARE(child<QSpinBox>(w, "spinBox_image_h")->value(), 9);
 
         customSize(w, 100, 20);
-        QCOMPARE(status(w), QStringLiteral("image size = 96 X 24, image pack data len = 304"));
+        QCOMPARE(w.status(), QStringLiteral("image size = 96 X 24, image pack data len = 304"));
         QCOMPARE(Graphic::logoSize(), QSize(96, 24));
         QCOMPARE(previewSize(w), QSize(96, 24));
         QVERIFY(!child<QRadioButton>(w, "iamgesize_19264")->isChecked());
         QVERIFY(!child<QRadioButton>(w, "imagesize_38464")->isChecked());
         customSize(w, 320, 96);
-        QCOMPARE(status(w), QStringLiteral("image size = 320 X 96, image pack data len = 3856"));
+        QCOMPARE(w.status(), QStringLiteral("image size = 320 X 96, image pack data len = 3856"));
         QVERIFY(MessageBox::shown().isEmpty());
 
         // Too many pixels, or a size that rounds to nothing: refused, the size stays.
@@ -199,7 +198,7 @@ private slots:
             QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: image data is too big.")));
             QCOMPARE(Graphic::logoSize(), QSize(320, 96));
             QCOMPARE(child<QWidget>(w, "widget_image")->size(), QSize(320, 96));
-            QCOMPARE(status(w), QStringLiteral("image size = 320 X 96, image pack data len = 3856"));
+            QCOMPARE(w.status(), QStringLiteral("image size = 320 X 96, image pack data len = 3856"));
         }
 
         // 384 x 104 has few enough pixels but packs too big: kept and reported; nothing that
@@ -208,7 +207,7 @@ private slots:
         customSize(w, 384, 104);
         QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: image data is too big.")));
         QCOMPARE(Graphic::logoSize(), QSize(384, 104));
-        QCOMPARE(status(w), QStringLiteral("image size = 384 X 104, image pack data len = 5008"));
+        QCOMPARE(w.status(), QStringLiteral("image size = 384 X 104, image pack data len = 5008"));
         QCOMPARE(bytesText(w), QStringLiteral("5008 of 4016 bytes"));
         QVERIFY(child<QLabel>(w, "label_image")->pixmap().isNull());
 
@@ -217,9 +216,9 @@ private slots:
         click(w, "iamgesize_19264");
         QVERIFY(child<QRadioButton>(w, "iamgesize_19264")->isChecked());
         openPicture(w, QString());
-        QCOMPARE(status(w), QStringLiteral("image size = 192 X 64, image pack data len = 1552"));
+        QCOMPARE(w.status(), QStringLiteral("image size = 192 X 64, image pack data len = 1552"));
         openPicture(w, m_drawing);
-        QCOMPARE(status(w), QStringLiteral("image pack data len = 1552"));
+        QCOMPARE(w.status(), QStringLiteral("image pack data len = 1552"));
         // The transparent background is paper, the drawing is dots.
         const QImage printed = child<QLabel>(w, "label_image")->pixmap().toImage();
         QCOMPARE(qGray(printed.pixel(100, 5)), 255);
@@ -315,9 +314,9 @@ private slots:
             QStringList { QStringLiteral("--serial"), pty.second(), QStringLiteral("--logo-out"), png } + faults);
         QVERIFY(ecr.waitReady());
 
-        currentLanguage = Language(language);
-        MainWindow w(nullptr, m_dir.path());
-        currentLanguage = English;
+        LanguageScope scope(language);
+        TestWindow w(m_dir.path());
+        scope.restore();
         QVERIFY(openSerial(w, pty.first()));
         click(w, "btn_graphic");
         child<QComboBox>(w, "comboBox_LogId")->setCurrentIndex(1);
@@ -331,9 +330,9 @@ private slots:
 
         click(w, "btn_install");
         QVERIFY(w.isBusy());
-        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 20000));
-        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), sent);
-        QCOMPARE(errorLog(w), errors);
+        QVERIFY(w.waitIdle(20000));
+        QCOMPARE(w.log("textEdit_snd"), sent);
+        QCOMPARE(w.log("textEdit_rcv"), errors);
         QVERIFY(ecr.output().contains("recv 04 03 " + typeWord + " 55 43 4F"));
         if (!errors.isEmpty()) {
             // Nothing after the refused chunk: the end block never went out.

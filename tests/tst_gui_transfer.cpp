@@ -47,8 +47,6 @@ private:
     std::unique_ptr<GuiTestSession> m_session;
     int m_serial = 0;
 
-    static int registers(MainWindow& w) { return child<QTableWidget>(w, "tableWidget_Tcp")->rowCount(); }
-
     QString shopWithDepartments(int count)
     {
         const QString path = m_dir.filePath(QStringLiteral("shop%1.db").arg(++m_serial));
@@ -82,18 +80,6 @@ private:
         return { QLatin1String(code), QLatin1String(name), "2", QLatin1String(price), "10.00" };
     }
 
-    std::unique_ptr<Simulator> connectSimulator(MainWindow& w, const QString& db, const QStringList& faults = {})
-    {
-        auto ecr = std::make_unique<Simulator>(QStringList { QStringLiteral("--connect"),
-                                                   QStringLiteral("127.0.0.1:%1").arg(w.tcpLink()->serverPort()),
-                                                   QStringLiteral("--db"), db }
-            + faults);
-        const int before = registers(w);
-        if (!ecr->waitReady() || !QTest::qWaitFor([&] { return registers(w) > before; }, 5000))
-            return nullptr;
-        return ecr;
-    }
-
     // btn_serial shows `serial`, and every button that shows a text is announced by it.
     static bool buttonsAnnounceTheirText(MainWindow& w, const char* serial)
     {
@@ -108,12 +94,6 @@ private:
             }
         }
         return same;
-    }
-
-    static bool windowIdle(MainWindow& w)
-    {
-        return !w.isBusy() && child<QWidget>(w, "stackedWidget")->isEnabled() && child<QWidget>(w, "widget_Connect")->isEnabled()
-            && child<QWidget>(w, "treeWidget_Item")->isEnabled();
     }
 
 private slots:
@@ -134,13 +114,11 @@ private slots:
     void installAndDownloadOverTcp()
     {
         shopWithDepartments(3);
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
-        QVERIFY(w.tcpLink() && w.tcpLink()->isListening());
+        TestWindow w(m_dir.path());
+        QVERIFY(w.useTcp());
         QVERIFY(!w.serialLink());
         const QString simDb = m_dir.filePath(QStringLiteral("register.db"));
-        auto ecr = connectSimulator(w, simDb, { QStringLiteral("--delay"), QStringLiteral("20") });
+        auto ecr = w.connectSimulator(simDb, { QStringLiteral("--delay"), QStringLiteral("20") });
         QVERIFY(ecr);
         auto* table = child<QTableWidget>(w, "tableWidget_Tcp");
         QCOMPARE(table->item(0, 0)->text(), QStringLiteral("127.0.0.1"));
@@ -155,9 +133,9 @@ private slots:
         QVERIFY(!child<QWidget>(w, "treeWidget_Item")->isEnabled());
         QVERIFY(child<QProgressBar>(w, "progressBar_transfer")->isVisible());
         QCOMPARE(child<QProgressBar>(w, "progressBar_transfer")->maximum(), 3);
-        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
-        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("DEPT1\nDEPT2\nDEPT3\nEND"));
-        QVERIFY(child<QTextEdit>(w, "textEdit_rcv")->toPlainText().isEmpty());
+        QVERIFY(w.waitIdle());
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("DEPT1\nDEPT2\nDEPT3\nEND"));
+        QVERIFY(w.log("textEdit_rcv").isEmpty());
         QVERIFY(!child<QProgressBar>(w, "progressBar_transfer")->isVisible());
         QCOMPARE(storedRows(simDb, QStringLiteral("table_dept")), 3);
 
@@ -168,11 +146,11 @@ private slots:
         QCOMPARE(w.itemModel()->rowCount(), 1);
         click(w, "btn_download");
         QVERIFY(w.isBusy());
-        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
+        QVERIFY(w.waitIdle());
         QCOMPARE(w.itemModel()->rowCount(), 3);
         QCOMPARE(w.itemModel()->item(2, 1)->text(), QStringLiteral("DEPT3"));
         QVERIFY(!(w.itemModel()->item(0, 0)->flags() & Qt::ItemIsEditable));
-        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("DEPT1\nDEPT2\nDEPT3\nEND"));
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("DEPT1\nDEPT2\nDEPT3\nEND"));
 
         // Received rows are not stored until the operator saves.
         QList<QByteArray> stored;
@@ -181,7 +159,7 @@ private slots:
 
         // The register goes away: its row goes with it.
         ecr.reset();
-        QVERIFY(QTest::qWaitFor([&] { return registers(w) == 0; }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return w.registers() == 0; }, 5000));
     }
 
     // Downloaded and saved without an edit, every table holds the register's records byte for
@@ -218,16 +196,14 @@ private slots:
 
         const QString shop = m_dir.filePath(QStringLiteral("shop%1.db").arg(++m_serial));
         createDatabase(shop);
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
-        auto ecr = connectSimulator(w, memory);
+        TestWindow w(m_dir.path());
+        auto ecr = w.connectSimulator(memory);
         QVERIFY(ecr);
         for (const auto& [category, button] : buttons) {
             const RecordCodec* codec = codecForCategory(category);
             click(w, button);
             click(w, "btn_download");
-            QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
+            QVERIFY(w.waitIdle());
             QCOMPARE(w.itemModel()->rowCount(), 4);
             child<QAction>(w, "actionSave")->trigger();
             QList<QByteArray> stored = storedData(shop, QString::fromLatin1(codec->category().table));
@@ -238,7 +214,7 @@ private slots:
 
         click(w, "btn_system");
         click(w, "btn_download");
-        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
+        QVERIFY(w.waitIdle());
         // The register's bytes; its reply ends with the frame's CRC where the record's last two are.
         const QByteArray received = System::record();
         QCOMPARE(received.left(62), system.left(62));
@@ -251,19 +227,17 @@ private slots:
         createDatabase(m_dir.filePath(QStringLiteral("plus%1.db").arg(++m_serial)));
         QVERIFY(Plu::instance()->saveTable(
             { plu("11", "BREAD", "1.20"), plu("22", "MILK", "0.99"), plu("33", "TEA", "3.10"), plu("44", "RICE", "2.00") }));
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        TestWindow w(m_dir.path());
         const QString simDb = m_dir.filePath(QStringLiteral("plu-register%1.db").arg(m_serial));
-        auto ecr = connectSimulator(w, simDb);
+        auto ecr = w.connectSimulator(simDb);
         QVERIFY(ecr);
         click(w, "btn_plu");
         QStandardItemModel* model = w.itemModel();
         QCOMPARE(model->rowCount(), 4);
 
         click(w, "btn_install");
-        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
-        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("11\n22\n33\n44\nEND"));
+        QVERIFY(w.waitIdle());
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("11\n22\n33\n44\nEND"));
         QCOMPARE(storedPlus(simDb).size(), 4);
 
         // New prices for MILK and RICE; the operator selects a cell in each of their rows.
@@ -276,9 +250,9 @@ private slots:
         click(w, "btn_update");
         QVERIFY(w.isBusy());
         QCOMPARE(child<QProgressBar>(w, "progressBar_transfer")->maximum(), 2);
-        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
-        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("22\n44\nEND"));
-        QVERIFY(child<QTextEdit>(w, "textEdit_rcv")->toPlainText().isEmpty());
+        QVERIFY(w.waitIdle());
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("22\n44\nEND"));
+        QVERIFY(w.log("textEdit_rcv").isEmpty());
         QCOMPARE(ecr->output().count("recv 05 48 07 00"), 1);
         QCOMPARE(ecr->output().count("recv 06 48 07 00"), 1);
         ItemTable stored = storedPlus(simDb);
@@ -292,8 +266,8 @@ private slots:
         view->selectionModel()->select(model->index(0, 0), QItemSelectionModel::Select);
         view->selectionModel()->select(model->index(2, 2), QItemSelectionModel::Select);
         click(w, "btn_delete");
-        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
-        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("11\n33\nEND"));
+        QVERIFY(w.waitIdle());
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("11\n33\nEND"));
         stored = storedPlus(simDb);
         QCOMPARE(stored.size(), 2);
         QCOMPARE(stored.at(0).at(0).toString(), QStringLiteral("22"));
@@ -302,83 +276,82 @@ private slots:
         // Nothing selected: nothing is sent.
         view->selectionModel()->clearSelection();
         click(w, "btn_add");
-        QVERIFY(windowIdle(w));
+        QVERIFY(w.idle());
 
         // The register's two PLUs come back into the grid, in code order.
         click(w, "btn_download");
-        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
+        QVERIFY(w.waitIdle());
         QCOMPARE(model->rowCount(), 2);
         QCOMPARE(model->item(0, 0)->data(Qt::EditRole).typeId(), QMetaType::LongLong);
         QCOMPARE(model->item(1, 3)->text(), QStringLiteral("2.35"));
-        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("MILK\nRICE\nEND"));
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("MILK\nRICE\nEND"));
     }
 
     void errorsGoToTheErrorLog()
     {
         shopWithDepartments(2);
-        MainWindow w(nullptr, m_dir.path());
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
-        auto ecr = connectSimulator(w, m_dir.filePath(QStringLiteral("refusing.db")), { QStringLiteral("--refuse"),
-                                                                                              QStringLiteral("1:15") });
+        TestWindow w(m_dir.path());
+        auto ecr = w.connectSimulator(
+            m_dir.filePath(QStringLiteral("refusing.db")), { QStringLiteral("--refuse"), QStringLiteral("1:15") });
         QVERIFY(ecr);
         click(w, "btn_dept");
         click(w, "btn_install");
-        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
-        QCOMPARE(child<QTextEdit>(w, "textEdit_rcv")->toPlainText(), QStringLiteral("15"));
-        QVERIFY(child<QTextEdit>(w, "textEdit_snd")->toPlainText().isEmpty());
+        QVERIFY(w.waitIdle());
+        QCOMPARE(w.log("textEdit_rcv"), QStringLiteral("15"));
+        QVERIFY(w.log("textEdit_snd").isEmpty());
         QCOMPARE(w.itemModel()->rowCount(), 2);
     }
 
     void commandsWithoutAUsableLinkDoNothing()
     {
         shopWithDepartments(2);
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         // Serial mode without an open port.
         click(w, "btn_dept");
         click(w, "btn_install");
         click(w, "btn_download");
-        QVERIFY(windowIdle(w));
+        QVERIFY(w.idle());
         // TCP with no register connected: install waits for a register, download does not.
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        QVERIFY(w.useTcp());
         child<QTextEdit>(w, "textEdit_snd")->setPlainText(QStringLiteral("kept"));
         click(w, "btn_install");
-        QVERIFY(windowIdle(w));
-        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("kept"));
+        QVERIFY(w.idle());
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("kept"));
         // Download goes on without a row; with no register to take it, it ends at once.
         click(w, "btn_download");
-        QVERIFY(windowIdle(w));
-        QVERIFY(child<QTextEdit>(w, "textEdit_snd")->toPlainText().isEmpty());
-        QCOMPARE(child<QTextEdit>(w, "textEdit_rcv")->toPlainText(), QStringLiteral("no register connected"));
+        QVERIFY(w.idle());
+        QVERIFY(w.log("textEdit_snd").isEmpty());
+        QCOMPARE(w.log("textEdit_rcv"), QStringLiteral("no register connected"));
 
         // The button page has nothing to install; the logo page nothing to download.
-        auto ecr = connectSimulator(w, m_dir.filePath(QStringLiteral("idle.db")));
+        auto ecr = w.connectSimulator(m_dir.filePath(QStringLiteral("idle.db")));
         QVERIFY(ecr);
         click(w, "btn_return");
         click(w, "btn_install");
-        QVERIFY(windowIdle(w));
+        QVERIFY(w.idle());
         click(w, "btn_graphic");
         click(w, "btn_download");
-        QVERIFY(windowIdle(w));
+        QVERIFY(w.idle());
 
         // Clear data: "No" sends nothing, and over TCP "Yes" sends nothing either.
         click(w, "btn_return");
         click(w, "btn_dept");
         MessageBox::setNextAnswer(QMessageBox::No);
         child<QAction>(w, "actionClearData")->trigger();
-        QVERIFY(windowIdle(w));
+        QVERIFY(w.idle());
         MessageBox::setNextAnswer(QMessageBox::Yes);
         child<QAction>(w, "actionClearData")->trigger();
-        QVERIFY(windowIdle(w));
+        QVERIFY(w.idle());
         QCOMPARE(MessageBox::shown(), QStringList(2, QStringLiteral("warning: Clear Data")));
 
         // Add on the department page sends nothing.
         click(w, "btn_add");
-        QVERIFY(windowIdle(w));
+        QVERIFY(w.idle());
     }
 
     void ackWords()
     {
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         auto* snd = child<QTextEdit>(w, "textEdit_snd");
         auto* rcv = child<QTextEdit>(w, "textEdit_rcv");
         w.ackData("UPDATE 7");
@@ -398,7 +371,7 @@ private slots:
 
     void longWordsAndLogsStayBounded()
     {
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         auto* snd = child<QTextEdit>(w, "textEdit_snd");
         auto* rcv = child<QTextEdit>(w, "textEdit_rcv");
         const QByteArray head = StreamingPeer::pattern(kShownPendingBytes);
@@ -419,7 +392,7 @@ private slots:
             QVERIFY(name.size() >= 100 && name.size() <= 300);
 
         // The logs keep their latest lines, also after a command has cleared them.
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        QVERIFY(w.useTcp());
         click(w, "btn_dept");
         click(w, "btn_download");
         QCOMPARE(rcv->toPlainText(), QStringLiteral("no register connected"));
@@ -437,8 +410,7 @@ private slots:
 
     void manyWordsCostLittle()
     {
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
+        TestWindow w(m_dir.path());
         auto* snd = child<QTextEdit>(w, "textEdit_snd");
         auto* bar = child<QProgressBar>(w, "progressBar_transfer");
         bar->show();
@@ -495,12 +467,10 @@ private slots:
         QFETCH(QString, log);
         const QString shop = shopWithDepartments(2);
         QVERIFY(Plu::instance()->saveTable({ plu("11", "BREAD", "1.20"), plu("22", "MILK", "0.99") }));
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        TestWindow w(m_dir.path());
         // The register knows the shop's departments, so that "import" brings them back.
         QVERIFY(QFile::copy(shop, m_dir.filePath(QStringLiteral("toolbar%1.db").arg(m_serial))));
-        auto ecr = connectSimulator(w, m_dir.filePath(QStringLiteral("toolbar%1.db").arg(m_serial)));
+        auto ecr = w.connectSimulator(m_dir.filePath(QStringLiteral("toolbar%1.db").arg(m_serial)));
         QVERIFY(ecr);
         click(w, page.constData());
         auto* view = child<QTableView>(w, "tableView");
@@ -524,7 +494,7 @@ private slots:
         if (!request.isEmpty())
             QCOMPARE(requests.first().first().toByteArray(), request);
         if (log.isEmpty()) {
-            QVERIFY(windowIdle(w));
+            QVERIFY(w.idle());
             return;
         }
         // As its button, the command keeps the window busy: no other command can start.
@@ -532,8 +502,8 @@ private slots:
         for (const char* other : { "actionInstall", "actionDownload", "actionUpdate", "actionAdd", "actionDelet",
                  "actionClearData", "actionGroup", "actionDept", "actionPast" })
             QVERIFY2(!child<QAction>(w, other)->isEnabled(), other);
-        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
-        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), log);
+        QVERIFY(w.waitIdle());
+        QCOMPARE(w.log("textEdit_snd"), log);
         QVERIFY(toolAction->isEnabled());
         // Insert has no command.
         QVERIFY(!child<QAction>(w, "actionInsert")->isEnabled());
@@ -542,11 +512,10 @@ private slots:
     void busyUntilEveryRegisterHasEnded()
     {
         shopWithDepartments(3);
-        MainWindow w(nullptr, m_dir.path());
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
-        auto fast = connectSimulator(w, m_dir.filePath(QStringLiteral("fast.db")));
-        auto slow = connectSimulator(
-            w, m_dir.filePath(QStringLiteral("slow.db")), { QStringLiteral("--delay"), QStringLiteral("300") });
+        TestWindow w(m_dir.path());
+        auto fast = w.connectSimulator(m_dir.filePath(QStringLiteral("fast.db")));
+        auto slow = w.connectSimulator(
+            m_dir.filePath(QStringLiteral("slow.db")), { QStringLiteral("--delay"), QStringLiteral("300") });
         QVERIFY(fast && slow);
         click(w, "btn_dept");
         click(w, "btn_install");
@@ -557,20 +526,20 @@ private slots:
         // The first register's end leaves the window busy while the second one still works.
         QVERIFY(QTest::qWaitFor([&] { return ends() == 1; }, 10000));
         QVERIFY(w.isBusy());
-        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
+        QVERIFY(w.waitIdle());
         QCOMPARE(ends(), 2);
-        QVERIFY(child<QTextEdit>(w, "textEdit_rcv")->toPlainText().isEmpty());
+        QVERIFY(w.log("textEdit_rcv").isEmpty());
     }
 
     void drainedBytesDoNotEndTheTransfer()
     {
         shopWithDepartments(1);
-        MainWindow w(nullptr, m_dir.path());
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        TestWindow w(m_dir.path());
+        QVERIFY(w.useTcp());
         QTcpSocket socket;
         socket.connectToHost(QHostAddress::LocalHost, w.tcpLink()->serverPort());
         QVERIFY(socket.waitForConnected(3000));
-        QVERIFY(QTest::qWaitFor([&] { return registers(w) == 1; }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return w.registers() == 1; }, 5000));
         FakeRegister ecr(&socket);
         ecr.write(hexBytes("AA BB"));
         QTest::qWait(100);
@@ -581,23 +550,23 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return rcv->toPlainText() == QStringLiteral("AA BB"); }, 5000));
         QVERIFY(w.isBusy());
         ecr.write(QByteArray(1, kAck));
-        QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 5000));
-        QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("DEPT1\nEND"));
+        QVERIFY(w.waitIdle(5000));
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("DEPT1\nEND"));
     }
 
     // Peers that connect and go at once, some with a reset, one after the other and in bursts.
     void connectionTableAfterChurn()
     {
         shopWithDepartments(2);
-        MainWindow w(nullptr, m_dir.path());
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        TestWindow w(m_dir.path());
+        QVERIFY(w.useTcp());
         const quint16 port = w.tcpLink()->serverPort();
         int announced = 0;
         connect(child<QTableWidget>(w, "tableWidget_Tcp")->model(), &QAbstractItemModel::rowsInserted,
             [&] { ++announced; });
         // One connection first, so that whatever the program starts only once is counted in.
         closePeer(connectPeer(port), false);
-        QVERIFY(QTest::qWaitFor([&] { return announced == 1 && registers(w) == 0; }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return announced == 1 && w.registers() == 0; }, 5000));
         // A joined thread leaves the process's task list a moment later.
         QTest::qWait(200);
         const int threads = threadCount();
@@ -629,8 +598,8 @@ private slots:
         QTest::qWait(300);
         QVERIFY(QTest::qWaitFor(threadsBack, 60000));
         qInfo("1000 connections in %lld ms: %d announced, %d rows left, %d threads (%d before)", clock.elapsed(),
-            announced - 1, registers(w), threadCount(), threads);
-        QCOMPARE(registers(w), 0);
+            announced - 1, w.registers(), threadCount(), threads);
+        QCOMPARE(w.registers(), 0);
         QCOMPARE(ConnectionRegistry::count(), 0);
         QVERIFY(threadCount() <= threads);
         QVERIFY(announced > 1);
@@ -639,32 +608,32 @@ private slots:
         auto* rcv = child<QTextEdit>(w, "textEdit_rcv");
         click(w, "btn_dept");
         click(w, "btn_download");
-        QVERIFY(windowIdle(w));
+        QVERIFY(w.idle());
         QCOMPARE(rcv->toPlainText(), QStringLiteral("no register connected"));
         w.showConnection(QStringLiteral("10.0.0.9"));
         click(w, "btn_install");
-        QVERIFY(windowIdle(w));
+        QVERIFY(w.idle());
         QCOMPARE(rcv->toPlainText(), QStringLiteral("no register connected"));
-        QVERIFY(child<QTextEdit>(w, "textEdit_snd")->toPlainText().isEmpty());
+        QVERIFY(w.log("textEdit_snd").isEmpty());
     }
 
     void connectionPanel()
     {
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         auto* mode = child<QComboBox>(w, "comboBox_Connect");
         mode->setCurrentIndex(1);
-        auto ecr = connectSimulator(w, m_dir.filePath(QStringLiteral("panel.db")));
+        auto ecr = w.connectSimulator(m_dir.filePath(QStringLiteral("panel.db")));
         QVERIFY(ecr);
-        QCOMPARE(registers(w), 1);
+        QCOMPARE(w.registers(), 1);
         // Leaving TCP drops the rows and the link; coming back starts afresh.
         mode->setCurrentIndex(0);
         QVERIFY(!w.tcpLink());
-        QCOMPARE(registers(w), 0);
+        QCOMPARE(w.registers(), 0);
         QCOMPARE(child<QStackedWidget>(w, "stackedWidget_Connect")->currentIndex(), 0);
         QVERIFY(!child<QPushButton>(w, "pushButton")->isHidden());
         mode->setCurrentIndex(1);
         QVERIFY(w.tcpLink());
-        QCOMPARE(registers(w), 0);
+        QCOMPARE(w.registers(), 0);
         QVERIFY(child<QPushButton>(w, "pushButton")->isHidden());
 
         // A disconnect removes every row of that address and leaves the others.
@@ -675,10 +644,10 @@ private slots:
         QCOMPARE(table->currentRow(), 2);
         ConnectionRegistry::put(9001, QStringLiteral("10.0.0.9"));
         w.showDisconnection(9001);
-        QCOMPARE(registers(w), 1);
+        QCOMPARE(w.registers(), 1);
         QCOMPARE(table->item(0, 0)->text(), QStringLiteral("10.0.0.7"));
         w.showDisconnection(9001);
-        QCOMPARE(registers(w), 1);
+        QCOMPARE(w.registers(), 1);
     }
 
     // Peers beyond the cap and outside the allow-list are named in the status bar, never listed.
@@ -699,30 +668,28 @@ private slots:
         QFETCH(int, listed);
         QFETCH(QString, message);
         QVERIFY(useTestLinkSettings(m_dir.path(), QString(), tcp.toLatin1()));
-        MainWindow w(nullptr, m_dir.path());
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
-        QVERIFY(w.tcpLink()->isListening());
+        TestWindow w(m_dir.path());
+        QVERIFY(w.useTcp());
         // One after the other, so that an announcement cannot come after the refusal.
         QList<int> peers;
         peers << connectPeer(w.tcpLink()->serverPort());
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Tcp"));
-        QVERIFY(QTest::qWaitFor(
-            [&] { return registers(w) == listed && w.statusBar()->currentMessage() != QLatin1String("Tcp"); }, 5000));
+        QCOMPARE(w.status(), QStringLiteral("Tcp"));
+        QVERIFY(QTest::qWaitFor([&] { return w.registers() == listed && w.status() != QLatin1String("Tcp"); }, 5000));
         peers << connectPeer(w.tcpLink()->serverPort());
-        QVERIFY(QTest::qWaitFor([&] { return w.statusBar()->currentMessage() == message; }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return w.status() == message; }, 5000));
         QTest::qWait(100);
-        QCOMPARE(w.statusBar()->currentMessage(), message);
-        QCOMPARE(registers(w), listed);
+        QCOMPARE(w.status(), message);
+        QCOMPARE(w.registers(), listed);
         for (const int fd : peers)
             closePeer(fd, false);
-        QVERIFY(QTest::qWaitFor([&] { return registers(w) == 0; }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return w.registers() == 0; }, 5000));
     }
 
     void serialPanel()
     {
         useTestLinkSettings(m_dir.path(), QStringLiteral("/dev/tallvane-no-such-port"));
         {
-            MainWindow w(nullptr, m_dir.path());
+            TestWindow w(m_dir.path());
             QCOMPARE(child<QComboBox>(w, "comboBox_ComNum")->findText(QStringLiteral("/dev/tallvane-no-such-port")), -1);
             // The machine's own ports may be listed; with none selected the link is refused.
             child<QComboBox>(w, "comboBox_ComNum")->clear();
@@ -737,7 +704,7 @@ private slots:
             QSKIP("socat is needed for pseudo-terminal pairs");
         useTestLinkSettings(m_dir.path(), pty->first());
         shopWithDepartments(2);
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         auto* ports = child<QComboBox>(w, "comboBox_ComNum");
         QVERIFY(ports->findText(pty->first()) >= 0);
         ports->setCurrentIndex(ports->findText(pty->first()));
@@ -755,14 +722,14 @@ private slots:
             click(w, "btn_dept");
             click(w, "btn_install");
             QVERIFY(w.isBusy());
-            QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
-            QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("1\n2\nEND"));
+            QVERIFY(w.waitIdle());
+            QCOMPARE(w.log("textEdit_snd"), QStringLiteral("1\n2\nEND"));
 
             // Clear data over serial on the department page.
             MessageBox::setNextAnswer(QMessageBox::Yes);
             child<QAction>(w, "actionClearData")->trigger();
-            QVERIFY(QTest::qWaitFor([&] { return windowIdle(w); }, 10000));
-            QCOMPARE(child<QTextEdit>(w, "textEdit_snd")->toPlainText(), QStringLiteral("END"));
+            QVERIFY(w.waitIdle());
+            QCOMPARE(w.log("textEdit_snd"), QStringLiteral("END"));
 
             // Closing gives the port back.
             click(w, "btn_serial");
@@ -774,7 +741,7 @@ private slots:
         // Switching to TCP with the port open closes it.
         click(w, "btn_serial");
         QVERIFY(w.serialLink());
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        QVERIFY(w.useTcp());
         QVERIFY(!w.serialLink());
         QVERIFY(buttonsAnnounceTheirText(w, "Open Serial"));
         QVERIFY(ports->isEnabled());
@@ -791,7 +758,7 @@ private slots:
         QVERIFY(buttonsAnnounceTheirText(w, "Open Serial"));
         QVERIFY(ports->isEnabled());
         click(w, "btn_install");
-        QVERIFY(windowIdle(w));
+        QVERIFY(w.idle());
         useTestLinkSettings(m_dir.path());
     }
 };

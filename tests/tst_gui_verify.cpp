@@ -41,8 +41,7 @@ private:
     std::unique_ptr<GuiTestSession> m_session;
     int m_serial = 0;
 
-    static QString log(MainWindow& w, const char* name) { return child<QTextEdit>(w, name)->toPlainText(); }
-    QString iniPath() const { return m_dir.filePath(QStringLiteral("tallvane.ini")); }
+    static QString iniPath() { return LinkSettings::filePath(); }
 
     static ItemRow dept(int index, const QString& name, const QString& price = QStringLiteral("1.25"))
     {
@@ -51,7 +50,7 @@ private:
 
     // A department page whose grid has a name one byte too long (row 2) and a price with
     // three decimals (row 3), as typed: the database keeps only what fits.
-    void openWithTwoMisfits(MainWindow& w)
+    void openWithTwoMisfits(TestWindow& w)
     {
         createDatabase(m_dir.filePath(QStringLiteral("shop%1.db").arg(++m_serial)));
         Dept::instance()->saveTable({ dept(1, "BREAD"), dept(2, "BUTTER"), dept(3, "MILK"), dept(4, "EGGS") });
@@ -61,17 +60,9 @@ private:
         w.itemModel()->setData(w.itemModel()->index(2, 6), 12.345);
     }
 
-    std::unique_ptr<Simulator> connectSimulator(MainWindow& w, const QStringList& faults = {})
+    std::unique_ptr<Simulator> connectSimulator(TestWindow& w, const QStringList& faults = {})
     {
-        auto ecr = std::make_unique<Simulator>(
-            QStringList { QStringLiteral("--connect"), QStringLiteral("127.0.0.1:%1").arg(w.tcpLink()->serverPort()),
-                QStringLiteral("--db"), m_dir.filePath(QStringLiteral("ecr%1.db").arg(++m_serial)) }
-            + faults);
-        auto* registers = child<QTableWidget>(w, "tableWidget_Tcp");
-        const int before = registers->rowCount();
-        if (!ecr->waitReady() || !QTest::qWaitFor([&] { return registers->rowCount() > before; }, 5000))
-            return nullptr;
-        return ecr;
+        return w.connectSimulator(m_dir.filePath(QStringLiteral("ecr%1.db").arg(++m_serial)), faults);
     }
 
     // Waits until the grid's cells have been checked.
@@ -79,11 +70,6 @@ private:
     {
         auto* marks = w.findChild<CellMarks*>();
         return marks && QTest::qWaitFor([&] { return !marks->checking(); }, 10000);
-    }
-
-    static bool idle(MainWindow& w)
-    {
-        return QTest::qWaitFor([&] { return !w.isBusy(); }, 20000);
     }
 
     static QString mark(MainWindow& w, int row, int column, int role = FitRole)
@@ -95,12 +81,7 @@ private slots:
     void initTestCase()
     {
         m_session = std::make_unique<GuiTestSession>(m_dir.path());
-        QFile::remove(iniPath());
-        QSettings settings(iniPath(), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("tcp/address"), QStringLiteral("127.0.0.1"));
-        settings.setValue(QStringLiteral("tcp/port"), 0);
-        settings.sync();
-        LinkSettings::setFilePath(iniPath());
+        QVERIFY(useTestLinkSettings(m_dir.path()));
     }
 
     void cleanupTestCase()
@@ -109,16 +90,11 @@ private slots:
         m_session.reset();
     }
 
-    void init()
-    {
-        MessageBox::clearShown();
-        currentLanguage = English;
-        setlanguage::setLanguage(English);
-    }
+    void init() { MessageBox::clearShown(); }
 
     void cellsThatDoNotFitAreMarkedAndCounted()
     {
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         openWithTwoMisfits(w);
         QCOMPARE(mark(w, 1, 1), QStringLiteral("26 bytes in UTF-8; the register keeps 25: ABCDEFGHIJKLMNOPQRSTUVWXY"));
         QCOMPARE(mark(w, 2, 6), QStringLiteral("3 decimals, the field takes 2; the register keeps: 12.34"));
@@ -156,8 +132,7 @@ private slots:
     {
         createDatabase(m_dir.filePath(QStringLiteral("typing%1.db").arg(++m_serial)));
         Dept::instance()->saveTable({ dept(1, "BREAD"), dept(2, "MILK") });
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
+        TestWindow w(m_dir.path());
         click(w, "btn_dept");
         auto* view = child<QTableView>(w, "tableView");
         const QModelIndex name = w.itemModel()->index(1, 1);
@@ -179,7 +154,7 @@ private slots:
     {
         createDatabase(m_dir.filePath(QStringLiteral("early%1.db").arg(++m_serial)));
         Dept::instance()->saveTable({ dept(1, "BREAD"), dept(2, "MILK") });
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         click(w, "btn_dept");
         QVERIFY(w.findChild<CellMarks*>()->checking());
         w.itemModel()->setData(w.itemModel()->index(1, 1), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
@@ -190,11 +165,10 @@ private slots:
 
     void greekCharacterOutsideTheCodePage()
     {
-        currentLanguage = Greek;
-        setlanguage::setLanguage(Greek);
+        const LanguageScope greek(Greek);
         createDatabase(m_dir.filePath(QStringLiteral("greek%1.db").arg(++m_serial)));
         Dept::instance()->saveTable({ dept(1, QStringLiteral("ΚΑΦΕΣ")) });
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         click(w, "btn_dept");
         QVERIFY(checked(w));
         QVERIFY(child<QLabel>(w, "label_fit")->text().isEmpty());
@@ -218,8 +192,7 @@ private slots:
     void questionBeforeInstall()
     {
         QFETCH(bool, yes);
-        MainWindow w(nullptr, m_dir.path());
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        TestWindow w(m_dir.path());
         auto ecr = connectSimulator(w);
         QVERIFY(ecr);
         openWithTwoMisfits(w);
@@ -234,29 +207,28 @@ private slots:
                            "Send anyway?"));
         if (!yes) {
             QVERIFY(!w.isBusy());
-            QVERIFY(log(w, "textEdit_snd").isEmpty());
-            QVERIFY(log(w, "textEdit_rcv").isEmpty());
+            QVERIFY(w.log("textEdit_snd").isEmpty());
+            QVERIFY(w.log("textEdit_rcv").isEmpty());
             QTest::qWait(200);
             QVERIFY(!ecr->output().contains("recv 0"));
             return;
         }
-        QVERIFY(idle(w));
-        QVERIFY(log(w, "textEdit_snd").endsWith(QStringLiteral("END")));
+        QVERIFY(w.waitIdle(20000));
+        QVERIFY(w.log("textEdit_snd").endsWith(QStringLiteral("END")));
     }
 
     void tableThatFitsIsSentWithoutAQuestion()
     {
         createDatabase(m_dir.filePath(QStringLiteral("fine%1.db").arg(++m_serial)));
         Dept::instance()->saveTable({ dept(1, "BREAD"), dept(2, "MILK") });
-        MainWindow w(nullptr, m_dir.path());
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
+        TestWindow w(m_dir.path());
         auto ecr = connectSimulator(w);
         QVERIFY(ecr);
         click(w, "btn_dept");
         click(w, "btn_install");
-        QVERIFY(idle(w));
+        QVERIFY(w.waitIdle(20000));
         QVERIFY(MessageBox::shown().isEmpty());
-        QCOMPARE(log(w, "textEdit_snd"), QStringLiteral("BREAD\nMILK\nEND"));
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("BREAD\nMILK\nEND"));
     }
 
     void keptRecordsAreInstalledAsStored_data()
@@ -272,14 +244,13 @@ private slots:
     void keptRecordsAreInstalledAsStored()
     {
         QFETCH(int, language);
-        useLanguage(language);
+        const LanguageScope scope(language);
         const QString db = m_dir.filePath(QStringLiteral("kept%1.db").arg(++m_serial));
         createDatabase(db);
         const QList<QByteArray> records = hostileRecords(Dept::instance(), language, false);
         QVERIFY(writeStoredRecords(db, QStringLiteral("table_dept"), records));
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         child<QCheckBox>(w, "cb_verify")->setChecked(true);
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
         auto ecr = connectSimulator(w);
         QVERIFY(ecr);
         const QString ecrDb = m_dir.filePath(QStringLiteral("ecr%1.db").arg(m_serial));
@@ -301,10 +272,10 @@ private slots:
 
         click(w, "btn_install");
         QVERIFY(MessageBox::shown().isEmpty());
-        QVERIFY(idle(w));
-        QVERIFY2(log(w, "textEdit_snd").endsWith(QStringLiteral("END\n127.0.0.1 verified: 3 rows identical")),
-            qPrintable(log(w, "textEdit_snd")));
-        QVERIFY(log(w, "textEdit_rcv").isEmpty());
+        QVERIFY(w.waitIdle(20000));
+        QVERIFY2(w.log("textEdit_snd").endsWith(QStringLiteral("END\n127.0.0.1 verified: 3 rows identical")),
+            qPrintable(w.log("textEdit_snd")));
+        QVERIFY(w.log("textEdit_rcv").isEmpty());
         QCOMPARE(storedData(ecrDb, QStringLiteral("table_dept")), records);
 
         // The edited row loses its record: it is encoded, marked, and the send asks first.
@@ -319,8 +290,8 @@ private slots:
         QVERIFY2(MessageBox::shown().first().startsWith(
                      QStringLiteral("warning: 1 cell will not reach the register as shown:\nrow 2, Name: ")),
             qPrintable(MessageBox::shown().first()));
-        QVERIFY(idle(w));
-        QVERIFY(log(w, "textEdit_snd").endsWith(QStringLiteral("END\n127.0.0.1 verified: 3 rows identical")));
+        QVERIFY(w.waitIdle(20000));
+        QVERIFY(w.log("textEdit_snd").endsWith(QStringLiteral("END\n127.0.0.1 verified: 3 rows identical")));
         const QList<QByteArray> held = storedData(ecrDb, QStringLiteral("table_dept"));
         QCOMPARE(held.size(), 3);
         QCOMPARE(held.at(0), records.at(0));
@@ -337,9 +308,8 @@ private slots:
         createDatabase(m_dir.filePath(QStringLiteral("plu%1.db").arg(++m_serial)));
         QVERIFY(Plu::instance()->saveTable({ textRow({ "11", "BREAD", "1", "1.20", "10" }),
             textRow({ "22", "MILK", "1", "0.99", "10" }), textRow({ "33", "TEA", "1", "3.10", "10" }) }));
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         child<QCheckBox>(w, "cb_verify")->setChecked(true);
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
         auto ecr = connectSimulator(w, { QStringLiteral("--alter"), QStringLiteral("1") });
         QVERIFY(ecr);
         click(w, "btn_plu");
@@ -355,14 +325,14 @@ private slots:
             QStringList { "warning: 1 cell will not reach the register as shown:\n"
                           "row 3, Dept: outside 1 to 256; the register keeps: 256\n\nSend anyway?" });
         QVERIFY(!w.isBusy());
-        QVERIFY(log(w, "textEdit_snd").isEmpty());
+        QVERIFY(w.log("textEdit_snd").isEmpty());
 
         model->setData(model->index(2, 2), 2);
         click(w, "btn_add");
         QCOMPARE(MessageBox::shown().size(), 1);
-        QVERIFY(idle(w));
-        QCOMPARE(log(w, "textEdit_snd"), QStringLiteral("33\nEND"));
-        QCOMPARE(log(w, "textEdit_rcv"),
+        QVERIFY(w.waitIdle(20000));
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("33\nEND"));
+        QCOMPARE(w.log("textEdit_rcv"),
             QStringLiteral("127.0.0.1 verify: 1 of 1 row differs\n127.0.0.1 33: Name sent \"TEA\", the register "
                            "holds \"#EA\""));
         QCOMPARE(mark(w, 2, 1, VerifyRole), QStringLiteral("127.0.0.1: Name sent \"TEA\", the register holds \"#EA\""));
@@ -376,9 +346,8 @@ private slots:
         createDatabase(m_dir.filePath(QStringLiteral("plu%1.db").arg(++m_serial)));
         QVERIFY(Plu::instance()->saveTable(
             { textRow({ "11", "BREAD", "1", "1.20", "10" }), textRow({ "22", "MILK", "1", "0.99", "10" }) }));
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         child<QCheckBox>(w, "cb_verify")->setChecked(true);
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
         auto ecr = connectSimulator(w);
         QVERIFY(ecr);
         click(w, "btn_plu");
@@ -396,9 +365,9 @@ private slots:
             QStringList { "warning: 1 cell will not reach the register as shown:\n"
                           "row 2, Name: 27 bytes in UTF-8; the register keeps 25: MILK SEMI-SKIMMED LONG LI\n\n"
                           "Send anyway?" });
-        QVERIFY(idle(w));
-        QCOMPARE(log(w, "textEdit_snd"), QStringLiteral("22\n22\nEND\n127.0.0.1 verified: 1 row identical"));
-        QVERIFY(log(w, "textEdit_rcv").isEmpty());
+        QVERIFY(w.waitIdle(20000));
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("22\n22\nEND\n127.0.0.1 verified: 1 row identical"));
+        QVERIFY(w.log("textEdit_rcv").isEmpty());
     }
 
     // The option is kept in tallvane.ini; with it, each register's table is read back and
@@ -431,23 +400,22 @@ private slots:
         createDatabase(m_dir.filePath(QStringLiteral("verify%1.db").arg(++m_serial)));
         Dept::instance()->saveTable(departments(3));
         {
-            MainWindow w(nullptr, m_dir.path());
+            TestWindow w(m_dir.path());
             child<QCheckBox>(w, "cb_verify")->setChecked(false);
             child<QCheckBox>(w, "cb_verify")->setChecked(true);
         }
         QCOMPARE(QSettings(iniPath(), QSettings::IniFormat).value("transfer/verifyAfterInstall").toBool(), true);
 
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         QVERIFY(child<QCheckBox>(w, "cb_verify")->isChecked());
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
         auto ecr = connectSimulator(w, faults);
         QVERIFY(ecr);
         click(w, "btn_dept");
         click(w, "btn_install");
         QVERIFY(w.isBusy());
-        QVERIFY(idle(w));
-        QCOMPARE(log(w, "textEdit_snd"), progress);
-        QCOMPARE(log(w, "textEdit_rcv"), errors);
+        QVERIFY(w.waitIdle(20000));
+        QCOMPARE(w.log("textEdit_snd"), progress);
+        QCOMPARE(w.log("textEdit_rcv"), errors);
         QCOMPARE(mark(w, 2, 1, VerifyRole), rowMark);
         QCOMPARE(mark(w, 2, 4, VerifyRole), rowMark);
         QVERIFY(mark(w, 0, 1, VerifyRole).isEmpty());
@@ -457,7 +425,7 @@ private slots:
         // The next send starts without the old marks.
         child<QCheckBox>(w, "cb_verify")->setChecked(false);
         click(w, "btn_install");
-        QVERIFY(idle(w));
+        QVERIFY(w.waitIdle(20000));
         QVERIFY(mark(w, 2, 1, VerifyRole).isEmpty());
     }
 };

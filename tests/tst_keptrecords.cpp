@@ -48,6 +48,10 @@ class TestKeptRecords : public QObject {
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<LanguageScope> m_language;
+
+    // The display language of one test, put back by cleanup().
+    void useLanguage(int language) { m_language = std::make_unique<LanguageScope>(language); }
 
     static QString tableOf(const RecordCodec* codec) { return QString::fromLatin1(codec->category().table); }
 
@@ -91,7 +95,7 @@ private:
     }
 
 private slots:
-    void cleanup() { useLanguage(English); }
+    void cleanup() { m_language.reset(); }
 
     void unchangedRowsKeepTheirRecords_data()
     {
@@ -127,7 +131,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(bool, reserved);
         QFETCH(bool, hostile);
-        useLanguage(language);
+        const LanguageScope scope(language);
         const RecordCodec* codec = codecForType(type);
         const QList<QByteArray> records = hostileRecords(codec, language, reserved);
         QVERIFY(databaseWith(codec, records));

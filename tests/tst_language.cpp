@@ -22,15 +22,10 @@ private:
         textFromRegister(buffer.data(), size < 0 ? buffer.size() : size);
         return buffer;
     }
+    using TreeTexts = QMap<int, QString>;
     static QByteArray entry(int index) { return QByteArray(languageTexts[index]); }
 
 private slots:
-    void cleanup()
-    {
-        currentLanguage = English;
-        setlanguage::setLanguage(English);
-    }
-
     void codecPerLanguage_data()
     {
         QTest::addColumn<int>("language");
@@ -47,6 +42,7 @@ private slots:
     {
         QFETCH(int, language);
         QFETCH(QByteArray, codec);
+        const LanguageScope restore(English);
         LogCapture log;
         QVERIFY(setlanguage::setLanguage(language));
         QCOMPARE(QTextCodec::codecForLocale()->name(), codec);
@@ -67,6 +63,7 @@ private slots:
     void conversionsMatchTheCodec()
     {
         QFETCH(int, language);
+        const LanguageScope restore(English);
         QVERIFY(setlanguage::setLanguage(language));
         const QTextCodec* codec = QTextCodec::codecForLocale();
         QByteArray everyByte;
@@ -82,51 +79,42 @@ private slots:
 
     void unknownLanguageChangesNothing()
     {
-        setlanguage::setLanguage(Greek);
+        const LanguageScope greek(Greek);
         QVERIFY(!setlanguage::setLanguage(0));
         QVERIFY(!setlanguage::setLanguage(6));
         QCOMPARE(QTextCodec::codecForLocale()->name(), QByteArray("windows-1253"));
     }
 
+    void treeTexts_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QByteArray>("codec");
+        QTest::addColumn<TreeTexts>("texts");
+        QTest::newRow("English") << int(English) << QByteArray("UTF-8")
+                                 << TreeTexts { { 0, "NAVIGATION BAR" }, { 1, "DB VIEW" }, { 6, "ITEM VIEW" },
+                                        { 10, "disc" }, { 15, "extheader" }, { 16, "" } };
+        QTest::newRow("Greek") << int(Greek) << QByteArray("windows-1253")
+                               << TreeTexts { { 0, "Γραμμή Πλοήγησης" }, { 6, "Μενού" }, { 11, "ΦΠΑ" }, { 2, "New Db" },
+                                      { 15, "extheader" } };
+        QTest::newRow("Thailand") << int(Thailand) << QByteArray("CP874")
+                                  << TreeTexts { { 8, "แผนก" }, { 15, "ex-หัวใบเสร็จ" }, { 0, "NAVIGATION BAR" } };
+        QTest::newRow("Arabic") << int(Arabic) << QByteArray("windows-1256")
+                                << TreeTexts { { 10, "تخفيض" }, { 11, "ضريبة" }, { 7, "group" } };
+    }
+
     void treeTexts()
     {
-        currentLanguage = English;
-        setlanguage::applyLanguage();
-        QCOMPARE(entry(0), QByteArray("NAVIGATION BAR"));
-        QCOMPARE(entry(1), QByteArray("DB VIEW"));
-        QCOMPARE(entry(6), QByteArray("ITEM VIEW"));
-        QCOMPARE(entry(10), QByteArray("disc"));
-        QCOMPARE(entry(15), QByteArray("extheader"));
-        QCOMPARE(entry(16), QByteArray());
-
-        currentLanguage = Greek;
-        setlanguage::applyLanguage();
-        QTextCodec* greek = QTextCodec::codecForName("windows-1253");
-        QCOMPARE(greek->toUnicode(entry(0)), QStringLiteral("Γραμμή Πλοήγησης"));
-        QCOMPARE(greek->toUnicode(entry(6)), QStringLiteral("Μενού"));
-        QCOMPARE(greek->toUnicode(entry(11)), QStringLiteral("ΦΠΑ"));
-        QCOMPARE(entry(2), QByteArray("New Db"));
-        QCOMPARE(entry(15), QByteArray("extheader"));
-
-        currentLanguage = Thailand;
-        setlanguage::applyLanguage();
-        QTextCodec* thai = QTextCodec::codecForName("CP874");
-        QCOMPARE(thai->toUnicode(entry(8)), QStringLiteral("แผนก"));
-        QCOMPARE(thai->toUnicode(entry(15)), QStringLiteral("ex-หัวใบเสร็จ"));
-        QCOMPARE(entry(0), QByteArray("NAVIGATION BAR"));
-
-        currentLanguage = Arabic;
-        setlanguage::applyLanguage();
-        QTextCodec* arabic = QTextCodec::codecForName("windows-1256");
-        QCOMPARE(arabic->toUnicode(entry(10)), QStringLiteral("تخفيض"));
-        QCOMPARE(arabic->toUnicode(entry(11)), QStringLiteral("ضريبة"));
-        QCOMPARE(entry(7), QByteArray("group"));
+        QFETCH(int, language);
+        QFETCH(QByteArray, codec);
+        QFETCH(TreeTexts, texts);
+        const LanguageScope scope(language);
+        for (auto text = texts.cbegin(); text != texts.cend(); ++text)
+            QCOMPARE(QTextCodec::codecForName(codec)->toUnicode(entry(text.key())), text.value());
     }
 
     void hebrewTreeTextsAreInRegisterForm()
     {
-        currentLanguage = Hebrew;
-        setlanguage::applyLanguage();
+        const LanguageScope scope(Hebrew);
         QTextCodec* hebrew = QTextCodec::codecForName("windows-1255");
         const QStringList words = { QStringLiteral("קבוצה"), QStringLiteral("מחלקה"), QStringLiteral("פריט"),
             QStringLiteral("הנחה"), QStringLiteral("מע\"מ"), QStringLiteral("קופאי") };
@@ -157,14 +145,14 @@ private slots:
     {
         QFETCH(QByteArray, pc);
         QFETCH(QByteArray, reg);
-        currentLanguage = Hebrew;
+        const LanguageScope hebrew(Hebrew);
         QCOMPARE(toRegister(pc), reg);
         QCOMPARE(fromRegister(reg), pc);
     }
 
     void conversionsStopAtSizeAndNul()
     {
-        currentLanguage = Hebrew;
+        const LanguageScope hebrew(Hebrew);
         QCOMPARE(toRegister(hexBytes("E0 E1 E2 E3 E4"), 3), hexBytes("82 81 80 E3 E4"));
         QCOMPARE(toRegister(hexBytes("E0 E1 00 E2")), hexBytes("81 80 00 E2"));
         QCOMPARE(fromRegister(hexBytes("80 81 00 82")), hexBytes("E1 E0 00 82"));
@@ -172,7 +160,7 @@ private slots:
 
     void arabicConversions()
     {
-        currentLanguage = Arabic;
+        const LanguageScope arabic(Arabic);
         // A name with one number comes out unchanged both ways.
         const QByteArray name = hexBytes("CA CE DD ED D6 20 31 32");
         QCOMPARE(toRegister(name), name);
@@ -191,7 +179,7 @@ private slots:
         for (int b = 1; b < 256; ++b)
             all.append(char(b));
         for (const quint8 language : { English, Greek, Thailand }) {
-            currentLanguage = language;
+            const LanguageScope scope(language);
             QCOMPARE(toRegister(all), all);
             QCOMPARE(fromRegister(all), all);
         }

@@ -80,12 +80,7 @@ private slots:
         LinkSettings::setFilePath(QString());
         m_session.reset();
     }
-    void cleanup()
-    {
-        currentLanguage = English;
-        setlanguage::applyLanguage();
-        NetParm::setRecord(QByteArray());
-    }
+    void cleanup() { NetParm::setRecord(QByteArray()); }
 
     void newTablesShowTheirStartingRows_data()
     {
@@ -106,7 +101,7 @@ private slots:
         QFETCH(QString, table);
         QFETCH(QString, textHeader);
         newShop();
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         if (button.isEmpty())
             w.on_btn_extth_clicked();
         else
@@ -132,7 +127,7 @@ private slots:
     void newNetworkTableShowsTheCurrentRecord()
     {
         newShop();
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         child<QPushButton>(w, "btn_net")->click();
         QStandardItemModel* model = w.itemModel();
         QCOMPARE(model->rowCount(), 1);
@@ -175,11 +170,9 @@ private slots:
         QFETCH(bool, extended);
         QFETCH(QString, typed);
         QFETCH(QString, kept);
-        currentLanguage = quint8(language);
-        setlanguage::applyLanguage();
+        const LanguageScope scope(language);
         newShop();
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
+        TestWindow w(m_dir.path());
         if (extended)
             w.on_btn_extth_clicked();
         else
@@ -201,8 +194,7 @@ private slots:
     void pastedTextIsCutAtTheCursor()
     {
         newShop();
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
+        TestWindow w(m_dir.path());
         child<QPushButton>(w, "btn_trailer")->click();
         QLineEdit* editor = edit(w, 0, 1);
         QVERIFY(editor);
@@ -239,8 +231,7 @@ private slots:
         QFETCH(QString, good);
         QFETCH(QVariant, stored);
         newShop();
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
+        TestWindow w(m_dir.path());
         child<QPushButton>(w, "btn_net")->click();
         const QVariant before = w.itemModel()->item(0, column)->data(Qt::EditRole);
 
@@ -249,21 +240,20 @@ private slots:
         editor->clear();
         QTest::keyClicks(editor, bad);
         QVERIFY(!commit(editor));
-        QVERIFY2(w.statusBar()->currentMessage().startsWith(reason), qPrintable(w.statusBar()->currentMessage()));
+        QVERIFY2(w.status().startsWith(reason), qPrintable(w.status()));
         QCOMPARE(w.itemModel()->item(0, column)->data(Qt::EditRole), before);
 
         editor->clear();
         QTest::keyClicks(editor, good);
         QVERIFY(commit(editor));
         QCOMPARE(w.itemModel()->item(0, column)->data(Qt::EditRole), stored);
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("NetParm"));
+        QCOMPARE(w.status(), QStringLiteral("NetParm"));
     }
 
     void networkTextsStopAtTheirFieldSizes()
     {
         newShop();
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
+        TestWindow w(m_dir.path());
         child<QPushButton>(w, "btn_net")->click();
         const int limits[][2] = { { 10, 127 }, { 11, 7 }, { 12, 15 }, { 13, 15 }, { 14, 10 } };
         for (const auto& limit : limits) {
@@ -283,13 +273,9 @@ private slots:
     void wrongLineNumberIsNotSent()
     {
         newShop();
-        MainWindow w(nullptr, m_dir.path());
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
-        const QString registerDb = m_dir.filePath(QStringLiteral("register.db"));
-        Simulator ecr({ QStringLiteral("--connect"), QStringLiteral("127.0.0.1:%1").arg(w.tcpLink()->serverPort()),
-            QStringLiteral("--db"), registerDb });
-        QVERIFY(ecr.waitReady());
-        QVERIFY(QTest::qWaitFor([&] { return child<QTableWidget>(w, "tableWidget_Tcp")->rowCount() > 0; }, 5000));
+        TestWindow w(m_dir.path());
+        auto ecr = w.connectSimulator(m_dir.filePath(QStringLiteral("register.db")));
+        QVERIFY(ecr);
 
         child<QPushButton>(w, "btn_trailer")->click();
         // Rows read from a file may carry any number.
@@ -298,11 +284,11 @@ private slots:
         child<QPushButton>(w, "btn_install")->click();
         QVERIFY(!w.isBusy());
         QVERIFY(child<QWidget>(w, "stackedWidget")->isEnabled());
-        QCOMPARE(child<QTextEdit>(w, "textEdit_rcv")->toPlainText(),
+        QCOMPARE(w.log("textEdit_rcv"),
             QStringLiteral("row 2: line number must be 1 to 8\nrow 8: line number must be 1 to 8"));
-        QVERIFY(child<QTextEdit>(w, "textEdit_snd")->toPlainText().isEmpty());
+        QVERIFY(w.log("textEdit_snd").isEmpty());
         QTest::qWait(200);
-        QVERIFY(!ecr.output().contains("recv"));
+        QVERIFY(!ecr->output().contains("recv"));
 
         // Saving is still allowed; a corrected table goes out.
         child<QAction>(w, "actionSave")->trigger();
@@ -312,14 +298,14 @@ private slots:
         w.itemModel()->item(1, 1)->setData(QStringLiteral("SEE YOU"), Qt::EditRole);
         child<QPushButton>(w, "btn_install")->click();
         QVERIFY(w.isBusy());
-        QVERIFY(QTest::qWaitFor([&] { return !w.isBusy(); }, 10000));
-        QVERIFY(child<QTextEdit>(w, "textEdit_rcv")->toPlainText().isEmpty());
-        QVERIFY(child<QTextEdit>(w, "textEdit_snd")->toPlainText().endsWith(QStringLiteral("trailer8\nEND")));
+        QVERIFY(w.waitIdle());
+        QVERIFY(w.log("textEdit_rcv").isEmpty());
+        QVERIFY(w.log("textEdit_snd").endsWith(QStringLiteral("trailer8\nEND")));
 
         // And comes back from the register into the grid.
         w.itemModel()->item(1, 1)->setData(QString(), Qt::EditRole);
         child<QPushButton>(w, "btn_download")->click();
-        QVERIFY(QTest::qWaitFor([&] { return !w.isBusy(); }, 10000));
+        QVERIFY(w.waitIdle());
         QCOMPARE(w.itemModel()->rowCount(), 8);
         QCOMPARE(w.itemModel()->item(1, 1)->text(), QStringLiteral("SEE YOU"));
     }

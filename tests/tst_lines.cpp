@@ -1,3 +1,4 @@
+#include "codecsupport.h"
 #include "records/lines.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
@@ -26,12 +27,6 @@ private:
         return record;
     }
 
-    static void useLanguage(int language)
-    {
-        currentLanguage = quint8(language);
-        setlanguage::setLanguage(language);
-    }
-
     static void addBlocks()
     {
         QTest::addColumn<const LineCodec*>("codec");
@@ -42,8 +37,6 @@ private:
     }
 
 private slots:
-    void cleanup() { useLanguage(English); }
-
     void columns_data()
     {
         QTest::addColumn<const LineCodec*>("codec");
@@ -105,15 +98,14 @@ private slots:
         QString text;
         for (int i = 0; i < length; ++i)
             text += QChar(u'A' + i % 26);
-        const QByteArray record = encode(codec, { "8", text });
+        const CodecTrip trip = codecTrip(codec, { "8", text });
+        const QByteArray& record = trip.record;
         QCOMPARE(record.size(), codec->recordSize());
         QCOMPARE(uchar(record.at(0)), uchar(7));
         QCOMPARE(record.mid(1, kept), text.left(kept).toLatin1());
         // Whatever follows the text up to the spare byte is zero.
         QCOMPARE(record.mid(1 + kept), QByteArray(codec->recordSize() - 1 - kept, 0));
-        ItemRow row;
-        codec->decodeRecord(record, &row);
-        QCOMPARE(row.at(1).toString(), text.left(kept));
+        QCOMPARE(trip.decoded.at(1), text.left(kept));
     }
 
     void outOfRangeLine_data()
@@ -163,13 +155,9 @@ private slots:
 
     void names()
     {
-        QByteArray name;
-        encode(EXTHeader::instance(), { "2", "X" }, &name);
-        QCOMPARE(name, QByteArray("extherder"));
-        encode(Header::instance(), { "9", "X" }, &name);
-        QCOMPARE(name, QByteArray("herder"));
-        encode(Trailer::instance(), { "6", "X" }, &name);
-        QCOMPARE(name, QByteArray("trailer6"));
+        QCOMPARE(codecTrip(EXTHeader::instance(), { "2", "X" }).key, QByteArray("extherder"));
+        QCOMPARE(codecTrip(Header::instance(), { "9", "X" }).key, QByteArray("herder"));
+        QCOMPARE(codecTrip(Trailer::instance(), { "6", "X" }).key, QByteArray("trailer6"));
 
         // A received trailer line numbered by byte 0.
         LogCapture log;
@@ -206,15 +194,13 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, text);
         QFETCH(QByteArray, field);
-        useLanguage(language);
+        const LanguageScope scope(language);
         for (const LineCodec* codec :
             { static_cast<const LineCodec*>(Header::instance()), static_cast<const LineCodec*>(EXTHeader::instance()),
                 static_cast<const LineCodec*>(Trailer::instance()) }) {
-            const QByteArray record = encode(codec, { "1", text });
-            QCOMPARE(record.mid(1, field.size()), field);
-            ItemRow row;
-            codec->decodeRecord(record, &row);
-            QCOMPARE(row.at(1).toString(), text);
+            const CodecTrip trip = codecTrip(codec, { "1", text });
+            QCOMPARE(trip.record.mid(1, field.size()), field);
+            QCOMPARE(trip.decoded.at(1), text);
         }
     }
 

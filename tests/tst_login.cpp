@@ -1,5 +1,6 @@
 #include "testsupport.h"
 #include "app/dialogs/logindialog.h"
+#include "guisupport.h"
 #include "base/language.h"
 #include "users/password.h"
 #include "users/usrdb.h"
@@ -20,6 +21,7 @@ class TestLogin : public QObject {
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<UserDatabaseScope> m_users;
     usrdb* m_db = nullptr;
 
     struct Attempt {
@@ -58,17 +60,13 @@ private:
     }
 
 private slots:
-    void initTestCase()
+    void init()
     {
-        m_db = new usrdb(m_dir.filePath(QStringLiteral("USRData.db")));
-        usrdb::setInstance(m_db);
+        m_users = std::make_unique<UserDatabaseScope>(m_dir.filePath(QStringLiteral("USRData.db")));
+        m_db = m_users->database();
     }
 
-    void cleanupTestCase()
-    {
-        usrdb::setInstance(nullptr);
-        delete m_db;
-    }
+    void cleanup() { m_users.reset(); }
 
     void labelsAreBuddies()
     {
@@ -189,8 +187,7 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, problem);
-        usrdb::setInstance(nullptr);
-        delete m_db;
+        m_users.reset(); // the user databases share one connection
         const QString damaged = m_dir.filePath(QStringLiteral("damaged-%1.db").arg(QTest::currentDataTag()));
         if (content.isEmpty()) {
             {
@@ -204,8 +201,7 @@ private slots:
             QVERIFY(writeFileBytes(damaged, content));
         }
         const QByteArray before = fileBytes(damaged);
-        m_db = new usrdb(damaged);
-        usrdb::setInstance(m_db);
+        const UserDatabaseScope users(damaged);
         {
             loginDialog dialog;
             dialog.show();
@@ -221,15 +217,11 @@ private slots:
             QCOMPARE(attempt.notices, QStringList(QStringLiteral("Warning!: username is not exist!")));
         }
         QCOMPARE(fileBytes(damaged), before);
-        usrdb::setInstance(nullptr);
-        delete m_db;
-        m_db = new usrdb(m_dir.filePath(QStringLiteral("USRData.db")));
-        usrdb::setInstance(m_db);
     }
 
     void languageChoice()
     {
-        currentLanguage = English;
+        const LanguageScope english(English);
         loginDialog dialog;
         auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("comboBox_language"));
         emit combo->activated(1);
@@ -238,7 +230,6 @@ private slots:
         QCOMPARE(int(currentLanguage), int(English));
         emit combo->activated(4);
         QCOMPARE(int(currentLanguage), int(Thailand));
-        currentLanguage = English;
     }
 
     void exitRejects()

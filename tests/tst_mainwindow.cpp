@@ -42,11 +42,6 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<GuiTestSession> m_session;
 
-    void logIn(int level, quint32 perm)
-    {
-        m_session->userDatabase()->loginRecord() = makeUserInfo(level, "tester", "pw", perm);
-    }
-
     static QStackedWidget* pages(MainWindow& w) { return w.findChild<QStackedWidget*>(QStringLiteral("stackedWidget")); }
     static QTreeWidget* tree(MainWindow& w) { return w.findChild<QTreeWidget*>(QStringLiteral("treeWidget_Item")); }
     static QTreeWidgetItem* topItem(MainWindow& w, const QString& text)
@@ -62,13 +57,6 @@ private:
                 return top->child(i);
         return nullptr;
     }
-    static void click(MainWindow& w, const char* button)
-    {
-        auto* b = w.findChild<QPushButton*>(QLatin1String(button));
-        QVERIFY2(b, button);
-        b->click();
-    }
-
     // Answers the next modal dialog: fills its line edit and presses OK (or Cancel).
     static void answerNextDialog(const QString& text, bool ok)
     {
@@ -84,10 +72,7 @@ private:
     QString base(const QString& name)
     {
         const QString folder = m_dir.filePath(name);
-        QDir().mkpath(folder + QStringLiteral("/Image"));
-        const QDir images(QCoreApplication::applicationDirPath() + QStringLiteral("/Image"));
-        for (const QString& file : images.entryList(QDir::Files))
-            QFile::copy(images.filePath(file), folder + QStringLiteral("/Image/") + file);
+        copyButtonImages(folder);
         return folder;
     }
 
@@ -98,12 +83,12 @@ private slots:
     void init()
     {
         MessageBox::clearShown();
-        logIn(1, 1);
+        m_session->logIn(1, 1);
     }
 
     void construction()
     {
-        MainWindow w(nullptr, base(QStringLiteral("construction")));
+        TestWindow w(base(QStringLiteral("construction")));
         QCOMPARE(w.windowTitle(), QStringLiteral("Tallvane"));
         QCOMPARE(w.size(), QSize(1280, 600));
         QCOMPARE(w.currentCategory(), 0);
@@ -132,40 +117,34 @@ private slots:
 
     void languagesShapeTheWindow()
     {
-        currentLanguage = Greek;
-        setlanguage::applyLanguage();
         {
-            MainWindow w(nullptr, base(QStringLiteral("greek")));
+            const LanguageScope scope(Greek);
+            TestWindow w(base(QStringLiteral("greek")));
             QCOMPARE(w.findChild<QAction*>(QStringLiteral("actionSave"))->text(), QStringLiteral("Αποθήκευση"));
             QCOMPARE(w.findChild<QMenu*>(QStringLiteral("menuFile"))->title(), QStringLiteral("Αρχείο"));
             QCOMPARE(tree(w)->headerItem()->text(0), QStringLiteral("Γραμμή Πλοήγησης"));
             QVERIFY(childItem(w, QStringLiteral("Μενού"), QStringLiteral("Τμήματα")));
             QVERIFY(w.findChild<QWidget*>(QStringLiteral("widget_LogId"))->isHidden());
         }
-        currentLanguage = Hebrew;
-        setlanguage::applyLanguage();
         {
-            MainWindow w(nullptr, base(QStringLiteral("hebrew")));
+            const LanguageScope scope(Hebrew);
+            TestWindow w(base(QStringLiteral("hebrew")));
             QTreeWidgetItem* dept = childItem(w, QStringLiteral("ITEM VIEW"), QStringLiteral("מחלקה"));
             QVERIFY(dept);
             emit tree(w)->itemClicked(dept, 0);
             QCOMPARE(w.currentCategory(), 2);
         }
-        currentLanguage = Thailand;
-        setlanguage::applyLanguage();
         {
-            MainWindow w(nullptr, base(QStringLiteral("thai")));
+            const LanguageScope scope(Thailand);
+            TestWindow w(base(QStringLiteral("thai")));
             QVERIFY(!w.findChild<QWidget*>(QStringLiteral("widget_LogId"))->isHidden());
         }
-        currentLanguage = English;
-        setlanguage::setLanguage(English);
-        setlanguage::applyLanguage();
     }
 
     void administratorOpensEveryCategory()
     {
-        logIn(1, 0);
-        MainWindow w(nullptr, base(QStringLiteral("admin")));
+        m_session->logIn(1, 0);
+        TestWindow w(base(QStringLiteral("admin")));
         createDatabase(m_dir.filePath(QStringLiteral("admin.db")));
         const struct {
             const char* button;
@@ -180,23 +159,23 @@ private slots:
             click(w, b.button);
             QCOMPARE(w.currentCategory(), b.category);
             QCOMPARE(pages(w)->currentIndex(), b.page);
-            QCOMPARE(w.statusBar()->currentMessage(), QLatin1String(b.status));
+            QCOMPARE(w.status(), QLatin1String(b.status));
         }
         w.on_btn_extth_clicked();
         QCOMPARE(w.currentCategory(), 12);
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("EXTHeader"));
+        QCOMPARE(w.status(), QStringLiteral("EXTHeader"));
         QVERIFY(MessageBox::shown().isEmpty());
     }
 
     void headerPermissionOpensBothHeaders()
     {
-        logIn(2, 0x40);
-        MainWindow w(nullptr, base(QStringLiteral("perm")));
+        m_session->logIn(2, 0x40);
+        TestWindow w(base(QStringLiteral("perm")));
         click(w, "btn_th");
         QCOMPARE(w.currentCategory(), 7);
         w.on_btn_extth_clicked();
         QCOMPARE(w.currentCategory(), 12);
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("EXTHeader"));
+        QCOMPARE(w.status(), QStringLiteral("EXTHeader"));
         for (const char* refused : { "btn_group", "btn_dept", "btn_plu", "btn_tax", "btn_disc", "btn_clerk",
                  "btn_trailer", "btn_graphic", "btn_net", "btn_system", "btn_admin" }) {
             MessageBox::clearShown();
@@ -204,32 +183,32 @@ private slots:
             QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: No authority.")));
             QCOMPARE(w.currentCategory(), 12);
             QCOMPARE(pages(w)->currentIndex(), 1);
-            QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("EXTHeader"));
+            QCOMPARE(w.status(), QStringLiteral("EXTHeader"));
         }
     }
 
     void windowsMenuOpensPagesThroughThePermissionCheck()
     {
-        logIn(2, 0x04); // departments only
-        MainWindow w(nullptr, base(QStringLiteral("windows")));
+        m_session->logIn(2, 0x04); // departments only
+        TestWindow w(base(QStringLiteral("windows")));
         createDatabase(m_dir.filePath(QStringLiteral("windows.db")));
         w.findChild<QAction*>(QStringLiteral("actionDept"))->trigger();
         QCOMPARE(w.currentCategory(), 2);
         QCOMPARE(pages(w)->currentIndex(), 1);
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Dept"));
+        QCOMPARE(w.status(), QStringLiteral("Dept"));
         w.findChild<QAction*>(QStringLiteral("actionGroup"))->trigger();
         QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: No authority.")));
         QCOMPARE(w.currentCategory(), 2);
-        logIn(1, 0);
+        m_session->logIn(1, 0);
         w.findChild<QAction*>(QStringLiteral("actionGroup"))->trigger();
         QCOMPARE(w.currentCategory(), 1);
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Group"));
+        QCOMPARE(w.status(), QStringLiteral("Group"));
     }
 
     void secondPermissionByte()
     {
-        logIn(2, PermNet | PermSystem);
-        MainWindow w(nullptr, base(QStringLiteral("perm2")));
+        m_session->logIn(2, PermNet | PermSystem);
+        TestWindow w(base(QStringLiteral("perm2")));
         createDatabase(m_dir.filePath(QStringLiteral("perm2.db")));
         click(w, "btn_net");
         QCOMPARE(w.currentCategory(), 10);
@@ -242,11 +221,11 @@ private slots:
 
     void menuAndReturn()
     {
-        MainWindow w(nullptr, base(QStringLiteral("menu")));
+        TestWindow w(base(QStringLiteral("menu")));
         click(w, "btn_dept");
         w.findChild<QAction*>(QStringLiteral("actionMenu"))->trigger();
         QCOMPARE(pages(w)->currentIndex(), 0);
-        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Menu"));
+        QCOMPARE(w.status(), QStringLiteral("Menu"));
         QCOMPARE(w.currentCategory(), 2);
         click(w, "btn_dept");
         click(w, "btn_return");
@@ -257,7 +236,7 @@ private slots:
     void treeClicks()
     {
         const QString folder = base(QStringLiteral("tree"));
-        MainWindow w(nullptr, folder);
+        TestWindow w(folder);
         QDir().mkpath(w.databaseFolder());
         createDatabase(w.databaseFolder() + QStringLiteral("shop.db"));
         const QString elsewhere = m_dir.filePath(QStringLiteral("elsewhere.db"));
@@ -301,7 +280,7 @@ private slots:
 
     void newDatabase()
     {
-        MainWindow w(nullptr, base(QStringLiteral("new")));
+        TestWindow w(base(QStringLiteral("new")));
         answerNextDialog(QStringLiteral("shop"), true);
         w.findChild<QAction*>(QStringLiteral("actionNew"))->trigger();
         const QString path = w.databaseFolder() + QStringLiteral("shop.db");
@@ -338,7 +317,7 @@ private slots:
         saveFile.close();
         QCOMPARE(QImage(save).size(), QSize(80, 30));
         {
-            MainWindow w(nullptr, folder);
+            TestWindow w(folder);
         }
         QCOMPARE(QImage(install).size(), QSize(80, 40));
         QVERIFY(saveFile.open(QIODevice::ReadOnly));
@@ -349,7 +328,7 @@ private slots:
     {
         System::setRecord(System::defaultRecord());
         const QString folder = base(QStringLiteral("system"));
-        MainWindow w(nullptr, folder);
+        TestWindow w(folder);
         QDir().mkpath(w.databaseFolder());
         createDatabase(w.databaseFolder() + QStringLiteral("sys.db"));
         click(w, "btn_system");
@@ -396,7 +375,7 @@ private slots:
 
     void accessibleAndKeyboardFriendly()
     {
-        MainWindow w(nullptr, base(QStringLiteral("a11y")));
+        TestWindow w(base(QStringLiteral("a11y")));
         for (QPushButton* button : w.findChildren<QPushButton*>()) {
             if (!button->text().isEmpty())
                 continue;
@@ -458,7 +437,7 @@ private slots:
         QFETCH(QString, damage);
         QFETCH(QString, problem);
         QFETCH(QString, reason);
-        MainWindow w(nullptr, base(QStringLiteral("damaged-") + damage));
+        TestWindow w(base(QStringLiteral("damaged-") + damage));
         QDir().mkpath(w.databaseFolder());
         const QString sound = w.databaseFolder() + QStringLiteral("sound.db");
         const QString path = w.databaseFolder() + QStringLiteral("shop.db");
@@ -492,8 +471,7 @@ private slots:
         click(w, "btn_dept");
         QVERIFY(DatabaseStatus::shown(w.statusBar()).startsWith(problem));
         w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
-        QCOMPARE(w.statusBar()->currentMessage(),
-            QStringLiteral("Not saved (%1): the database keeps its previous rows.").arg(reason));
+        QCOMPARE(w.status(), QStringLiteral("Not saved (%1): the database keeps its previous rows.").arg(reason));
         QCOMPARE(MessageBox::shown(), QStringList());
         QCOMPARE(fileBytes(path), before);
 
@@ -513,7 +491,7 @@ private slots:
         OrdinaryRights rights;
         if (!rights.isValid())
             QSKIP("the rights of an ordinary user cannot be taken");
-        MainWindow w(nullptr, base(QStringLiteral("readonly")));
+        TestWindow w(base(QStringLiteral("readonly")));
         const QString path = rights.filePath(QStringLiteral("shop.db"));
         createDatabase(path);
         const ItemTable rows { textRow({ "1", "BREAD", "1", "10000000", "00000000", "1", "1.00", "9.99", "" }),
@@ -533,7 +511,7 @@ private slots:
             QVERIFY(w.itemModel()->setData(w.itemModel()->index(1, 1), QStringLiteral("CHEESE")));
             w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
         }
-        QCOMPARE(w.statusBar()->currentMessage(),
+        QCOMPARE(w.status(),
             QStringLiteral("Not saved (attempt to write a readonly database): the database keeps its previous rows."));
         QCOMPARE(MessageBox::shown(), QStringList());
         const ItemTable grid = ItemGrid::collect(w.itemModel(), w.currentCategory(), false);

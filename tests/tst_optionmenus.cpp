@@ -91,12 +91,6 @@ private:
 
     static QString cell(MainWindow& w, int r, int c) { return w.itemModel()->item(r, c)->text(); }
 
-    static void openPage(MainWindow& w, const char* button)
-    {
-        w.findChild<QPushButton*>(QStringLiteral("btn_return"))->click();
-        w.findChild<QPushButton*>(QLatin1String(button))->click();
-    }
-
 private slots:
     void initTestCase()
     {
@@ -111,9 +105,8 @@ private slots:
 
     void taxPage()
     {
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
-        openPage(w, "btn_tax");
+        TestWindow w(m_dir.path());
+        w.open("btn_tax");
         QCOMPARE(w.currentCategory(), int(CategoryTax));
         QStandardItemModel* model = w.itemModel();
         QCOMPARE(model->rowCount(), 6);
@@ -137,16 +130,15 @@ private slots:
         QCOMPARE(cell(w, 1, 3), QStringLiteral("00010000"));
 
         w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
-        openPage(w, "btn_tax");
+        w.open("btn_tax");
         QCOMPARE(cell(w, 1, 3), QStringLiteral("00010000"));
         QCOMPARE(openMenu(w, 1, 3).checked, (QList<bool> { false, false, false, false, true }));
     }
 
     void discountPage()
     {
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
-        openPage(w, "btn_disc");
+        TestWindow w(m_dir.path());
+        w.open("btn_disc");
         QCOMPARE(w.itemModel()->rowCount(), 5);
 
         Menu tax = openMenu(w, 0, 4);
@@ -186,9 +178,8 @@ private slots:
 
     void clerkPage()
     {
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
-        openPage(w, "btn_clerk");
+        TestWindow w(m_dir.path());
+        w.open("btn_clerk");
         QCOMPARE(w.itemModel()->rowCount(), 2);
         QCOMPARE(cell(w, 0, 2), QStringLiteral("1234"));
         QVERIFY(w.itemModel()->item(0, 2)->flags() & Qt::ItemIsEditable);
@@ -206,9 +197,8 @@ private slots:
 
     void groupPage()
     {
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
-        openPage(w, "btn_group");
+        TestWindow w(m_dir.path());
+        w.open("btn_group");
         QCOMPARE(w.currentCategory(), int(CategoryGroup));
         QStandardItemModel* model = w.itemModel();
         QCOMPARE(model->rowCount(), 2);
@@ -227,9 +217,8 @@ private slots:
     // Received rows show the register's own index; saved and loaded again, row numbers.
     void receivedThenSaved()
     {
-        MainWindow w(nullptr, m_dir.path());
-        w.show();
-        openPage(w, "btn_clerk");
+        TestWindow w(m_dir.path());
+        w.open("btn_clerk");
         ItemTable received;
         for (int own : { 9, 12 }) {
             QByteArray record;
@@ -244,7 +233,7 @@ private slots:
         QCOMPARE(cell(w, 1, 0), QStringLiteral("12"));
         QCOMPARE(cell(w, 1, 1), QStringLiteral("C12"));
         w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
-        openPage(w, "btn_clerk");
+        w.open("btn_clerk");
         QCOMPARE(w.itemModel()->rowCount(), 2);
         QCOMPARE(cell(w, 0, 0), QStringLiteral("1"));
         QCOMPARE(cell(w, 1, 0), QStringLiteral("2"));

@@ -1,3 +1,4 @@
+#include "codecsupport.h"
 #include "link/protocol.h"
 #include "records/categories.h"
 #include "records/plu.h"
@@ -18,18 +19,8 @@ private:
     const Plu* plu = Plu::instance();
     QTemporaryDir m_dir;
 
-    QByteArray encode(const QStringList& cells) const
-    {
-        QByteArray record;
-        plu->encodeRow(textRow(cells), &record);
-        return record;
-    }
-    QStringList decode(const QByteArray& record) const
-    {
-        ItemRow r;
-        plu->decodeRecord(record, &r);
-        return rowTexts(r);
-    }
+    QByteArray encode(const QStringList& cells) const { return encoded(plu, cells); }
+    QStringList decode(const QByteArray& record) const { return decoded(plu, record); }
     static const QStringList& coffee()
     {
         static const QStringList cells { "987650001234", "COFFEE", "3", "2.50", "10" };
@@ -53,9 +44,9 @@ private slots:
 
     void coffeeRow()
     {
-        QByteArray record;
-        QCOMPARE(plu->encodeRow(textRow(coffee()), &record), QByteArray("987650001234"));
-        QCOMPARE(record.size(), 72);
+        const CodecTrip trip = codecTrip(plu, textRow(coffee()));
+        QCOMPARE(trip.key, QByteArray("987650001234"));
+        QCOMPARE(trip.record.size(), 72);
         QByteArray expected(72, 0);
         expected.replace(0, 7, hexBytes("34 12 00 50 76 98 00"));
         expected.replace(7, 6, "COFFEE");
@@ -63,11 +54,9 @@ private slots:
         expected.replace(36, 5, hexBytes("50 02 00 00 00"));
         expected[63] = 2;
         expected.replace(64, 8, hexBytes("00 10 00 00 00 00 00 00"));
-        QCOMPARE(record, expected);
-
-        ItemRow decoded;
-        QCOMPARE(plu->decodeRecord(record, &decoded), QByteArray("COFFEE"));
-        QCOMPARE(rowTexts(decoded), (QStringList { "987650001234", "COFFEE", "3", "2.50", "10.00" }));
+        QCOMPARE(trip.record, expected);
+        QCOMPARE(trip.name, QByteArray("COFFEE"));
+        QCOMPARE(trip.decoded, (QStringList { "987650001234", "COFFEE", "3", "2.50", "10.00" }));
     }
 
     void fieldRules_data()
@@ -119,9 +108,9 @@ private slots:
         QFETCH(QString, decoded);
         QStringList cells = coffee();
         cells[column] = cell;
-        const QByteArray record = encode(cells);
-        QCOMPARE(record.mid(offset, bytes.size()), bytes);
-        QCOMPARE(decode(record).at(column), decoded);
+        const CodecTrip trip = codecTrip(plu, textRow(cells));
+        QCOMPARE(trip.record.mid(offset, bytes.size()), bytes);
+        QCOMPARE(trip.decoded.at(column), decoded);
     }
 
     void stockFollowsItsDecimals_data()
@@ -172,15 +161,12 @@ private slots:
 
     void greekName()
     {
-        currentLanguage = Greek;
-        setlanguage::setLanguage(Greek);
+        const LanguageScope greek(Greek);
         QStringList cells = coffee();
         cells[1] = QStringLiteral("ΚΑΦΕΣ");
         const QByteArray record = encode(cells);
         QCOMPARE(record.mid(7, 6), toLocal8(QStringLiteral("ΚΑΦΕΣ")) + QByteArray(1, 0));
         QCOMPARE(decode(record).at(1), QStringLiteral("ΚΑΦΕΣ"));
-        currentLanguage = English;
-        setlanguage::setLanguage(English);
     }
 
     void frames_data()

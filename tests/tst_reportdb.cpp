@@ -297,12 +297,13 @@ private slots:
     void namesCrossThroughTheCodePage()
     {
         reportDb db(freshPath());
-        QVERIFY(setlanguage::setLanguage(Greek));
+        LanguageScope greek(Greek);
+        QVERIFY(greek.isValid());
         const QByteArray alphaBetaGamma("\xC1\xC2\xC3");
         const int stored = db.storeReport(header(0x02) + reportName("DEPT") + entry(0x01, 0, sample(alphaBetaGamma)));
         QList<ReportRow> rows;
         const bool read = db.readRows(QStringLiteral("dailydepartment"), 1, &rows);
-        setlanguage::setLanguage(English);
+        greek.restore();
         QCOMPARE(stored, int(reportDb::ReportStored));
         QCOMPARE(column(QStringLiteral("select Name from dailydepartment")),
             QStringList(QString::fromUtf8("\u0391\u0392\u0393")));

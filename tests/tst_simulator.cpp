@@ -32,13 +32,9 @@ private:
         auto session = std::make_unique<Session>();
         session->server = std::make_unique<TcpServer>(session->host.get(), QHostAddress::LocalHost, 0);
         session->db = m_dir.filePath(QStringLiteral("ecr%1.db").arg(++m_serial));
-        session->ecr = std::make_unique<Simulator>(QStringList { QStringLiteral("--connect"),
-                                                       QStringLiteral("127.0.0.1:%1").arg(session->server->serverPort()),
-                                                       QStringLiteral("--db"), session->db }
-            + faults);
-        if (!session->ecr->waitReady() || !QTest::qWaitFor([&] { return !session->host->connections.isEmpty(); }, 5000))
-            return nullptr;
-        return session;
+        session->ecr = connectSimulator(session->server->serverPort(), session->db, faults,
+            [&] { return !session->host->connections.isEmpty(); });
+        return session->ecr ? std::move(session) : nullptr;
     }
 
     static QStringList storedNames(const QString& file, const QString& table)

@@ -57,6 +57,7 @@ private slots:
 
     void languageIsAppliedBeforeTheWindow()
     {
+        const LanguageScope english(English); // the login switches to Greek
         QString treeHeader;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -77,8 +78,6 @@ private slots:
         QCOMPARE(treeHeader, QStringLiteral("Γραμμή Πλοήγησης"));
         QCOMPARE(usrdb::instance()->loginRecord().UserGroup, 1);
         QVERIFY(!mainWindow());
-        currentLanguage = English;
-        setlanguage::setLanguage(English);
     }
 };
 

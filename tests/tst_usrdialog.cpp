@@ -39,10 +39,6 @@ private:
 
     usrdb* db() const { return m_session->userDatabase(); }
 
-    template <typename T> static T* child(QWidget* parent, const char* name)
-    {
-        return parent->findChild<T*>(QLatin1String(name));
-    }
     static QLineEdit* edit(QWidget* parent, const char* name) { return child<QLineEdit>(parent, name); }
     static QTableWidget* list(QWidget* dialog) { return child<QTableWidget>(dialog, "UserList"); }
 
@@ -163,12 +159,7 @@ private slots:
         MessageBox::clearShown();
     }
 
-    void cleanup()
-    {
-        m_session.reset();
-        currentLanguage = English;
-        setlanguage::setLanguage(English);
-    }
+    void cleanup() { m_session.reset(); }
 
     void widgets()
     {
@@ -331,7 +322,8 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, name);
         QFETCH(QString, password);
-        QVERIFY(setlanguage::setLanguage(language));
+        LanguageScope scope(language);
+        QVERIFY(scope.isValid());
         db()->editRecord() = makeUserInfo(2, QString(), QString(), PermAll);
         {
             adminmodDialog dialog;
@@ -342,7 +334,7 @@ private slots:
             QVERIFY(outcome.accepted);
         }
         QCOMPARE(listedNames(), QStringList { name });
-        QVERIFY(setlanguage::setLanguage(English));
+        scope.restore();
         bool accepted = false;
         QCOMPARE(logIn(name, password, &accepted), QStringList());
         QVERIFY(accepted);
@@ -542,7 +534,7 @@ private slots:
     void adminButtonOpensUserManagement()
     {
         const QString folder = m_dir.filePath(QStringLiteral("window"));
-        MainWindow window(nullptr, folder);
+        TestWindow window(folder);
         QString title;
         QString admin;
         QTimer::singleShot(0, [&] {

@@ -21,13 +21,8 @@ private:
     std::unique_ptr<Simulator> connect(TcpServer& server, TestHost& host, const QStringList& faults = {})
     {
         const int before = int(host.connections.size());
-        auto ecr = std::make_unique<Simulator>(
-            QStringList { QStringLiteral("--connect"), QStringLiteral("127.0.0.1:%1").arg(server.serverPort()),
-                QStringLiteral("--db"), m_dir.filePath(QStringLiteral("ecr%1.db").arg(++m_serial)) }
-            + faults);
-        if (!ecr->waitReady() || !QTest::qWaitFor([&] { return host.connections.size() > before; }, 5000))
-            return nullptr;
-        return ecr;
+        return connectSimulator(server.serverPort(), m_dir.filePath(QStringLiteral("ecr%1.db").arg(++m_serial)),
+            faults, [&] { return host.connections.size() > before; });
     }
 
     // Sends `table` as `type` under `command`, to be read back after "UPDATE END".
