@@ -4,6 +4,7 @@
 #include "app/grid/itemgrid.h"
 #include "app/mainwindow.h"
 #include "guisupport.h"
+#include "link/linksettings.h"
 #include "records/categories.h"
 #include "records/clerk.h"
 #include "records/dept.h"
@@ -91,9 +92,15 @@ private slots:
     {
         m_session = std::make_unique<GuiTestSession>(m_dir.path());
         copyButtonImages(m_dir.path());
+        // Over Tcp the window listens on a free port of its own, whatever else runs.
+        QVERIFY(useTestLinkSettings(m_dir.path()));
         qRegisterMetaType<Rows>();
     }
-    void cleanupTestCase() { m_session.reset(); }
+    void cleanupTestCase()
+    {
+        LinkSettings::setFilePath(QString());
+        m_session.reset();
+    }
     void init() { MessageBox::clearShown(); }
 
     void optionCellsNameTheirBits_data()
