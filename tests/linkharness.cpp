@@ -183,6 +183,12 @@ std::unique_ptr<Simulator> connectSimulator(
     return ecr;
 }
 
+std::unique_ptr<Simulator> TcpBench::connect(const QString& db, const QStringList& extra)
+{
+    const int before = int(host.connections.size());
+    return connectSimulator(server->serverPort(), db, extra, [&] { return host.connections.size() > before; });
+}
+
 StreamingPeer::StreamingPeer(int fd)
     : m_fd(fd)
 {

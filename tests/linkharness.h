@@ -2,6 +2,7 @@
 
 #include "link/linkhost.h"
 #include "link/protocol.h"
+#include "link/tcpserver.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -117,6 +118,18 @@ private:
 // `db`, with `extra` arguments; null unless it gets ready and `connected` holds within 5 s.
 std::unique_ptr<Simulator> connectSimulator(
     quint16 port, const QString& db, const QStringList& extra, const std::function<bool()>& connected);
+
+// A host whose TCP link listens on a free port of 127.0.0.1, for simulated registers to
+// connect to.
+struct TcpBench {
+    TestHost host;
+    // Reset it to close every connection.
+    std::unique_ptr<TcpServer> server = std::make_unique<TcpServer>(&host, QHostAddress::LocalHost, 0);
+
+    // A simulator connected as one more register, its memory in `db`; null unless its
+    // connection is announced.
+    std::unique_ptr<Simulator> connect(const QString& db, const QStringList& extra = {});
+};
 
 // A peer on a thread of its own with a plain blocking descriptor, so that what it sends costs
 // this process no memory: it streams a fixed pattern, then answers the first frame it reads.

@@ -85,13 +85,11 @@ private slots:
         const RecordCodec* codec = codecForType(type);
         QVERIFY(codec);
 
-        TestHost host;
-        TcpServer server(&host, QHostAddress::LocalHost, 0);
+        TcpBench bench;
+        TestHost& host = bench.host;
         const QString db = m_dir.filePath(QStringLiteral("tcp%1.db").arg(++m_serial));
-        Simulator ecr({ QStringLiteral("--connect"), QStringLiteral("127.0.0.1:%1").arg(server.serverPort()),
-            QStringLiteral("--db"), db });
-        QVERIFY(ecr.waitReady());
-        QVERIFY(QTest::qWaitFor([&] { return !host.connections.isEmpty(); }, 5000));
+        const auto ecr = bench.connect(db);
+        QVERIFY(ecr);
 
         host.send(type, table(sent));
         QVERIFY(host.waitForWord("UPDATE END"));

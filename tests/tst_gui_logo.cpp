@@ -34,7 +34,6 @@ private:
 
     static QSize previewSize(MainWindow& w) { return child<QLabel>(w, "label_image")->pixmap().size(); }
     static QString bytesText(MainWindow& w) { return child<QLabel>(w, "label_image_bytes")->text(); }
-    static QString errorLog(MainWindow& w) { return child<QTextEdit>(w, "textEdit_rcv")->toPlainText(); }
 
     static void openPicture(MainWindow& w, const QString& path)
     {
@@ -47,12 +46,6 @@ private:
         child<QSpinBox>(w, "spinBox_image_w")->setValue(width);
         child<QSpinBox>(w, "spinBox_image_h")->setValue(height);
         click(w, "btn_set_imagesize");
-    }
-
-    static bool windowIdle(MainWindow& w)
-    {
-        return !w.isBusy() && child<QWidget>(w, "stackedWidget")->isEnabled()
-            && child<QWidget>(w, "widget_Connect")->isEnabled();
     }
 
     static bool openSerial(MainWindow& w, const QString& port)
@@ -228,18 +221,17 @@ private slots:
 
     void installOverTcpSendsNothing()
     {
-        MainWindow w(nullptr, m_dir.path());
-        child<QComboBox>(w, "comboBox_Connect")->setCurrentIndex(1);
-        QVERIFY(w.tcpLink());
+        TestWindow w(m_dir.path());
+        QVERIFY(w.useTcp());
         w.showConnection(QStringLiteral("10.0.0.9"));
         click(w, "btn_graphic");
         openPicture(w, m_photo);
         QSignalSpy sends(w.linkHost(), &LinkHost::signal_MsendData);
         click(w, "btn_install");
         QCOMPARE(sends.size(), 0);
-        QVERIFY(windowIdle(w));
-        QCOMPARE(errorLog(w), QStringLiteral("the logo is sent over RS-232 only"));
-        QVERIFY(child<QTextEdit>(w, "textEdit_snd")->toPlainText().isEmpty());
+        QVERIFY(w.idle());
+        QCOMPARE(w.log("textEdit_rcv"), QStringLiteral("the logo is sent over RS-232 only"));
+        QVERIFY(w.log("textEdit_snd").isEmpty());
     }
 
     void serialInstallRefusals()
@@ -252,15 +244,15 @@ private slots:
         registerPort.setPortName(pty.second());
         QVERIFY(registerPort.open(QIODevice::ReadWrite));
         FakeRegister ecr(&registerPort);
-        MainWindow w(nullptr, m_dir.path());
+        TestWindow w(m_dir.path());
         QVERIFY(openSerial(w, pty.first()));
         click(w, "btn_graphic");
         QSignalSpy sends(w.linkHost(), &LinkHost::signal_MsendData);
 
         // Before any picture: nothing to send, and the operator is told why.
         click(w, "btn_install");
-        QCOMPARE(errorLog(w), QStringLiteral("no logo picture is opened: open a picture first"));
-        QVERIFY(windowIdle(w));
+        QCOMPARE(w.log("textEdit_rcv"), QStringLiteral("no logo picture is opened: open a picture first"));
+        QVERIFY(w.idle());
 
         // A packed logo above the register's limit is not sent.
         openPicture(w, m_photo);
@@ -268,8 +260,8 @@ private slots:
         MessageBox::clearShown();
         click(w, "btn_install");
         QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: image data is too big.")));
-        QVERIFY(errorLog(w).isEmpty());
-        QVERIFY(windowIdle(w));
+        QVERIFY(w.log("textEdit_rcv").isEmpty());
+        QVERIFY(w.idle());
         QCOMPARE(sends.size(), 0);
         QVERIFY(ecr.quietFor(200));
         useTestLinkSettings(m_dir.path());

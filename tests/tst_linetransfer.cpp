@@ -88,12 +88,10 @@ private slots:
         // Byte 5 of the network record belongs to no column; the register keeps what it got.
         NetParm::setRecord(QByteArray(5, 0) + QByteArray(1, char(0x42)));
 
-        TestHost host;
-        TcpServer server(&host, QHostAddress::LocalHost, 0);
-        Simulator ecr({ QStringLiteral("--connect"), QStringLiteral("127.0.0.1:%1").arg(server.serverPort()),
-            QStringLiteral("--db"), registerDb() });
-        QVERIFY(ecr.waitReady());
-        QVERIFY(QTest::qWaitFor([&] { return !host.connections.isEmpty(); }, 5000));
+        TcpBench bench;
+        TestHost& host = bench.host;
+        const auto ecr = bench.connect(registerDb());
+        QVERIFY(ecr);
 
         const QByteArray type = codec->category().typeName;
         host.send(type, table);

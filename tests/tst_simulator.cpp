@@ -21,8 +21,8 @@ private:
     int m_serial = 0;
 
     struct Session {
-        std::unique_ptr<TestHost> host = std::make_unique<TestHost>();
-        std::unique_ptr<TcpServer> server;
+        TcpBench bench;
+        TestHost* host = &bench.host;
         std::unique_ptr<Simulator> ecr;
         QString db;
     };
@@ -30,10 +30,8 @@ private:
     std::unique_ptr<Session> start(const QStringList& faults)
     {
         auto session = std::make_unique<Session>();
-        session->server = std::make_unique<TcpServer>(session->host.get(), QHostAddress::LocalHost, 0);
         session->db = m_dir.filePath(QStringLiteral("ecr%1.db").arg(++m_serial));
-        session->ecr = connectSimulator(session->server->serverPort(), session->db, faults,
-            [&] { return !session->host->connections.isEmpty(); });
+        session->ecr = session->bench.connect(session->db, faults);
         return session->ecr ? std::move(session) : nullptr;
     }
 
@@ -108,7 +106,7 @@ private slots:
         }());
 
         // The register prints its frames and ends when its peer closes.
-        s->server.reset();
+        s->bench.server.reset();
         QVERIFY(s->ecr->waitFinished());
         QCOMPARE(s->ecr->exitStatus(), QProcess::NormalExit);
         QCOMPARE(s->ecr->exitCode(), 0);
@@ -184,7 +182,7 @@ private slots:
         } else {
             tcp = start({});
             QVERIFY(tcp);
-            host = tcp->host.get();
+            host = tcp->host;
             db = tcp->db;
         }
 
@@ -222,12 +220,12 @@ private slots:
     {
         auto s = start({ QStringLiteral("--plu-send-replaces") });
         QVERIFY(s);
-        QVERIFY(sendPlus(s->host.get(), CommandInstall, { plu("3", "A"), plu("1", "B"), plu("2", "C") }));
-        QVERIFY(sendPlus(s->host.get(), CommandInstall, { plu("8", "D"), plu("2", "E") }));
+        QVERIFY(sendPlus(s->host, CommandInstall, { plu("3", "A"), plu("1", "B"), plu("2", "C") }));
+        QVERIFY(sendPlus(s->host, CommandInstall, { plu("8", "D"), plu("2", "E") }));
         QCOMPARE(storedNames(s->db, QStringLiteral("table_plu")), (QStringList { "2:E", "8:D" }));
         // Update and delete still work on single codes.
-        QVERIFY(sendPlus(s->host.get(), CommandDelete, { plu("8", "D") }));
-        QVERIFY(sendPlus(s->host.get(), CommandUpdate, { plu("5", "F") }));
+        QVERIFY(sendPlus(s->host, CommandDelete, { plu("8", "D") }));
+        QVERIFY(sendPlus(s->host, CommandUpdate, { plu("5", "F") }));
         QCOMPARE(storedNames(s->db, QStringLiteral("table_plu")), (QStringList { "2:E", "5:F" }));
     }
 

@@ -18,11 +18,10 @@ private:
     QTemporaryDir m_dir;
     int m_serial = 0;
 
-    std::unique_ptr<Simulator> connect(TcpServer& server, TestHost& host, const QStringList& faults = {})
+    // A register of its own memory connected to `bench`, with `faults`.
+    std::unique_ptr<Simulator> connect(TcpBench& bench, const QStringList& faults = {})
     {
-        const int before = int(host.connections.size());
-        return connectSimulator(server.serverPort(), m_dir.filePath(QStringLiteral("ecr%1.db").arg(++m_serial)),
-            faults, [&] { return host.connections.size() > before; });
+        return bench.connect(m_dir.filePath(QStringLiteral("ecr%1.db").arg(++m_serial)), faults);
     }
 
     // Sends `table` as `type` under `command`, to be read back after "UPDATE END".
@@ -40,9 +39,9 @@ private:
 private slots:
     void identicalTable()
     {
-        TestHost host;
-        TcpServer server(&host, QHostAddress::LocalHost, 0);
-        auto ecr = connect(server, host);
+        TcpBench bench;
+        TestHost& host = bench.host;
+        auto ecr = connect(bench);
         QVERIFY(ecr);
         QCOMPARE(sendVerified(host, "DEPTDATA", departments(3)), 1);
         QVERIFY(ended(host));
@@ -57,9 +56,9 @@ private slots:
 
     void registerStoresOneFieldDifferently()
     {
-        TestHost host;
-        TcpServer server(&host, QHostAddress::LocalHost, 0);
-        auto ecr = connect(server, host, { QStringLiteral("--alter"), QStringLiteral("2") });
+        TcpBench bench;
+        TestHost& host = bench.host;
+        auto ecr = connect(bench, { QStringLiteral("--alter"), QStringLiteral("2") });
         QVERIFY(ecr);
         sendVerified(host, "DEPTDATA", departments(3));
         QVERIFY(ended(host));
@@ -75,9 +74,9 @@ private slots:
 
     void registerRefusesTheDownload()
     {
-        TestHost host;
-        TcpServer server(&host, QHostAddress::LocalHost, 0);
-        auto ecr = connect(server, host, { QStringLiteral("--refuse-requests") });
+        TcpBench bench;
+        TestHost& host = bench.host;
+        auto ecr = connect(bench, { QStringLiteral("--refuse-requests") });
         QVERIFY(ecr);
         sendVerified(host, "DEPTDATA", departments(2));
         QVERIFY(ended(host));
@@ -91,10 +90,10 @@ private slots:
     // Each register is read back over its own connection and reported on its own.
     void twoRegistersOverTcp()
     {
-        TestHost host;
-        TcpServer server(&host, QHostAddress::LocalHost, 0);
-        auto good = connect(server, host);
-        auto faulty = connect(server, host, { QStringLiteral("--alter"), QStringLiteral("1") });
+        TcpBench bench;
+        TestHost& host = bench.host;
+        auto good = connect(bench);
+        auto faulty = connect(bench, { QStringLiteral("--alter"), QStringLiteral("1") });
         QVERIFY(good && faulty);
         QCOMPARE(sendVerified(host, "DEPTDATA", departments(2)), 2);
         QVERIFY(ended(host));
@@ -113,9 +112,9 @@ private slots:
     // register keeps its other PLUs.
     void pluItems()
     {
-        TestHost host;
-        TcpServer server(&host, QHostAddress::LocalHost, 0);
-        auto ecr = connect(server, host);
+        TcpBench bench;
+        TestHost& host = bench.host;
+        auto ecr = connect(bench);
         QVERIFY(ecr);
         const ItemRow tea = textRow({ "111", "TEA", "3", "1.50", "5" });
         const ItemRow cake = textRow({ "222", "CAKE", "4", "3.00", "2" });
@@ -133,9 +132,9 @@ private slots:
 
     void pluStoredOtherwise()
     {
-        TestHost host;
-        TcpServer server(&host, QHostAddress::LocalHost, 0);
-        auto ecr = connect(server, host, { QStringLiteral("--alter"), QStringLiteral("1") });
+        TcpBench bench;
+        TestHost& host = bench.host;
+        auto ecr = connect(bench, { QStringLiteral("--alter"), QStringLiteral("1") });
         QVERIFY(ecr);
         sendVerified(host, "PLUDATA", { textRow({ "111", "TEA", "3", "1.50", "5" }) }, CommandAdd);
         QVERIFY(ended(host));
@@ -175,9 +174,9 @@ private slots:
     {
         QFETCH(bool, option);
         QFETCH(QByteArray, type);
-        TestHost host;
-        TcpServer server(&host, QHostAddress::LocalHost, 0);
-        auto ecr = connect(server, host);
+        TcpBench bench;
+        TestHost& host = bench.host;
+        auto ecr = connect(bench);
         QVERIFY(ecr);
         if (type == "SYSPARMDATA")
             host.send(makeRequest(type, nullptr, CommandInstall, option));
