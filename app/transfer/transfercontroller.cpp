@@ -64,8 +64,6 @@ TransferController::TransferController(
     panel->start(m_host);
 }
 
-TransferController::~TransferController() = default;
-
 void TransferController::setBusy(bool busy)
 {
     m_busy = busy;

@@ -26,8 +26,8 @@ struct SendRequest;
 class TransferController : public QObject {
     Q_OBJECT
 public:
+    // Starts the panel's links on the controller's host.
     TransferController(ConnectionPanel* panel, GridPage* grid, LogoPage* logo, SystemPage* system, QWidget* window);
-    ~TransferController() override;
 
     LinkHost* host() const { return m_host; }
     bool isBusy() const { return m_busy; }
