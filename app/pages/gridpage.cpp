@@ -104,13 +104,18 @@ void GridPage::refresh()
     if (codec && m_category != CategorySysParm)
         codec->loadShownTable(&table, &records);
     fill(table, records);
-    showDatabaseState();
+    showStatus();
 }
 
 void GridPage::showDatabaseState()
 {
-    // Without a database the status bar says how to get one; with one, it names the page.
     m_gridView->updateNote();
+    showStatus();
+}
+
+void GridPage::showStatus()
+{
+    // Without a database the status bar says how to get one; with one, it names the page.
     if (currentDatabasePath.isEmpty())
         m_statusBar->showMessage(GridView::noDatabaseText());
     else if (!m_statusText.isEmpty() && m_statusBar->currentMessage() == GridView::noDatabaseText())

@@ -83,6 +83,7 @@ private slots:
 private:
     void fill(const ItemTable& table, const QList<QByteArray>& records = {});
     void showFlagged();
+    void showStatus();
 
     Ui::GridPage* ui;
     QStatusBar* m_statusBar;

@@ -3,9 +3,8 @@
 #include "app/applog.h"
 #include "app/dialogs/filedialog.h"
 #include "app/dialogs/messagebox.h"
-#include "logo/graphic.h"
-
 #include "base/language.h"
+#include "logo/graphic.h"
 
 #include "ui_logopage.h"
 
