@@ -3,6 +3,7 @@
 #include "base/categorynumber.h"
 
 #include <QByteArray>
+#include <QString>
 
 class RecordCodec;
 
@@ -16,6 +17,8 @@ struct Category {
     quint16 requestCode; // code of the read request (0: own frame)
     const char* table; // configuration database table
     const RecordCodec* (*codec)(); // null until the category's codec exists
+    const char* rowName; // what one row is called ("PLU", "department")
+    const char* rowsName; // and several ("PLUs", "departments")
 };
 
 // The categories in wire order.
@@ -28,6 +31,8 @@ const Category* categoryByType(const QByteArray& typeName);
 const Category* categoryByNumber(int number);
 // The category whose read request carries `requestCode`, or null.
 const Category* categoryByRequest(quint16 requestCode);
+// `count` rows of a category in words, with thousands separators: "1,000 PLUs", "1 tax".
+QString countText(int number, int count);
 // The codec of a category, or null.
 const RecordCodec* codecForType(const QByteArray& typeName);
 const RecordCodec* codecForCategory(int number);

@@ -3,6 +3,8 @@
 #include "records/categories.h"
 #include "records/recordcodec.h"
 
+#include <QHash>
+
 #include <charconv>
 
 namespace {
@@ -74,4 +76,43 @@ ItemTable gridTexts(const ItemTable& table, const RecordCodec* codec, int catego
         texts.append(std::move(row));
     }
     return texts;
+}
+
+QList<int> importPlaces(const ItemTable& existing, const ItemTable& imported, int category)
+{
+    QList<int> places;
+    places.reserve(imported.size());
+    int next = int(existing.size());
+    if (category != CategoryPlu) {
+        for (int i = 0; i < imported.size(); ++i)
+            places << next++;
+        return places;
+    }
+    // Codes compare as the grid keeps them: as numbers ("0012" is 12).
+    auto code = [](const ItemRow& row) { return row.isEmpty() ? 0 : gridCell(row.first(), KindInt64).toLongLong(); };
+    QHash<qint64, int> where;
+    where.reserve(existing.size() + imported.size());
+    for (int i = 0; i < existing.size(); ++i)
+        where.insert(code(existing.at(i)), i);
+    for (const ItemRow& row : imported) {
+        const qint64 key = code(row);
+        auto found = where.constFind(key);
+        if (found == where.constEnd())
+            found = where.insert(key, next++);
+        places << found.value();
+    }
+    return places;
+}
+
+ItemTable addImportedRows(const ItemTable& existing, const ItemTable& imported, int category)
+{
+    const QList<int> places = importPlaces(existing, imported, category);
+    ItemTable merged = existing;
+    for (int i = 0; i < imported.size(); ++i) {
+        if (places.at(i) < merged.size())
+            merged[places.at(i)] = imported.at(i);
+        else
+            merged.append(imported.at(i));
+    }
+    return merged;
 }

@@ -23,3 +23,11 @@ QVariant gridCellAt(const ItemTable& table, int row, int column, const quint8* k
 // The texts that the grid gives back for `table` shown with the columns of `codec`: as many
 // columns as the first row has, every cell as the grid keeps it.
 ItemTable gridTexts(const ItemTable& table, const RecordCodec* codec, int category);
+
+// Where each row of `imported` lands when it is added to `existing` rather than replacing
+// it: the index of the row it replaces, or an index from existing.size() on for a row
+// appended. PLUs go by item code (a row whose code is already present replaces that row, the
+// last of equal codes in the file winning); other categories append every row.
+QList<int> importPlaces(const ItemTable& existing, const ItemTable& imported, int category);
+// `existing` with `imported` added by importPlaces().
+ItemTable addImportedRows(const ItemTable& existing, const ItemTable& imported, int category);

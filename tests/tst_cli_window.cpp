@@ -1,4 +1,5 @@
 #include "app/dialogs/filedialog.h"
+#include "app/dialogs/messagebox.h"
 #include "app/mainwindow.h"
 #include "cliharness.h"
 #include "guisupport.h"
@@ -131,8 +132,12 @@ private slots:
         createDatabase(byWindow);
         auto w = windowOn(CategoryDept);
         FileDialog::setNextFileName(csv);
+        // Replace the starting rows, and save cells that would be cut, as the tool does.
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
         w->findChild<QPushButton*>(QStringLiteral("btn_openfile"))->click();
         w->findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+        MessageBox::clearAnswers();
         w.reset();
 
         const QString byTool = fresh(QStringLiteral(".db"));

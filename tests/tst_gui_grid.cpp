@@ -48,7 +48,7 @@ private:
     int m_serial = 0;
 
     static QTableView* grid(MainWindow& w) { return child<QTableView>(w, "tableView"); }
-    static QString text(MainWindow& w, int r, int c) { return w.itemModel()->item(r, c)->text(); }
+    static QString text(MainWindow& w, int r, int c) { return w.itemModel()->index(r, c).data().toString(); }
     static QString toolTip(MainWindow& w, int r, int c)
     {
         return w.itemModel()->index(r, c).data(Qt::ToolTipRole).toString();
@@ -258,21 +258,24 @@ private slots:
         newShop();
         QVERIFY(Dept::instance()->saveTable(departments()));
         auto w = window("btn_dept");
-        QStandardItemModel* model = w->itemModel();
-        // Group, Print (locked), Options (locked), Tax; three rows into a grid of two.
+        GridModel* model = w->itemModel();
+        // Group, Print (locked), Options (locked), Tax; three rows into a grid of two add a
+        // third, numbered after the last.
         grid(*w)->setCurrentIndex(model->index(0, 2));
         QApplication::clipboard()->setText(QStringLiteral("5\t11111111\t00000001\t3\n6\t22222222\t00000010\t4\n"
                                                           "7\t33333333\t00000011\t5\n"));
         grid(*w)->setFocus();
         QTest::keyClick(grid(*w), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(w->status(), QStringLiteral("4 cells pasted, 8 skipped (4 locked; 4 outside the grid)"));
-        QCOMPARE(model->rowCount(), 2);
-        QCOMPARE(model->item(0, 2)->data(Qt::EditRole), QVariant(5));
-        QCOMPARE(model->item(1, 5)->data(Qt::EditRole), QVariant(4));
+        QCOMPARE(w->status(), QStringLiteral("6 cells pasted (1 row added), 6 skipped (6 locked)"));
+        QCOMPARE(model->rowCount(), 3);
+        QCOMPARE(text(*w, 2, 0), QStringLiteral("3"));
+        QCOMPARE(model->index(2, 5).data(Qt::EditRole), QVariant(5));
+        QCOMPARE(model->index(0, 2).data(Qt::EditRole), QVariant(5));
+        QCOMPARE(model->index(1, 5).data(Qt::EditRole), QVariant(4));
         QCOMPARE(text(*w, 0, 3), QStringLiteral("10000000"));
         QCOMPARE(text(*w, 1, 4), QStringLiteral("00000000"));
         // The pasted block is selected.
-        QCOMPARE(grid(*w)->selectionModel()->selectedIndexes().size(), 8);
+        QCOMPARE(grid(*w)->selectionModel()->selectedIndexes().size(), 12);
     }
 
     void pastedTextsAreCheckedAsTyped_data()
@@ -306,12 +309,12 @@ private slots:
         newShop();
         QVERIFY(Dept::instance()->saveTable(departments()));
         auto w = window(button.constData());
-        QStandardItemModel* model = w->itemModel();
-        const QVariant before = model->item(0, column)->data(Qt::EditRole);
+        GridModel* model = w->itemModel();
+        const QVariant before = model->index(0, column).data(Qt::EditRole);
         grid(*w)->setCurrentIndex(model->index(0, column));
         QApplication::clipboard()->setText(pasted);
         child<QAction>(*w, "actionPast")->trigger();
-        QCOMPARE(model->item(0, column)->data(Qt::EditRole), stored.isValid() ? stored : before);
+        QCOMPARE(model->index(0, column).data(Qt::EditRole), stored.isValid() ? stored : before);
         if (!message.isEmpty())
             QCOMPARE(w->status(), message);
         else
@@ -346,7 +349,7 @@ private slots:
         QVERIFY(Dept::instance()->saveTable(departments()));
         auto w = window("btn_dept");
         QTableView* view = grid(*w);
-        QStandardItemModel* model = w->itemModel();
+        GridModel* model = w->itemModel();
         view->setFocus();
         view->setCurrentIndex(model->index(1, 1));
         auto editor = [&] { return view->viewport()->findChild<QLineEdit*>(); };

@@ -24,7 +24,6 @@
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStackedWidget>
-#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
@@ -148,8 +147,8 @@ private slots:
         QVERIFY(w.isBusy());
         QVERIFY(w.waitIdle());
         QCOMPARE(w.itemModel()->rowCount(), 3);
-        QCOMPARE(w.itemModel()->item(2, 1)->text(), QStringLiteral("DEPT3"));
-        QVERIFY(!(w.itemModel()->item(0, 0)->flags() & Qt::ItemIsEditable));
+        QCOMPARE(w.itemModel()->index(2, 1).data().toString(), QStringLiteral("DEPT3"));
+        QVERIFY(!(w.itemModel()->flags(w.itemModel()->index(0, 0)) & Qt::ItemIsEditable));
         QCOMPARE(w.log("textEdit_snd"), QStringLiteral("DEPT1\nDEPT2\nDEPT3\nEND"));
 
         // Received rows are not stored until the operator saves.
@@ -232,7 +231,7 @@ private slots:
         auto ecr = w.connectSimulator(simDb);
         QVERIFY(ecr);
         click(w, "btn_plu");
-        QStandardItemModel* model = w.itemModel();
+        GridModel* model = w.itemModel();
         QCOMPARE(model->rowCount(), 4);
 
         click(w, "btn_install");
@@ -282,8 +281,8 @@ private slots:
         click(w, "btn_download");
         QVERIFY(w.waitIdle());
         QCOMPARE(model->rowCount(), 2);
-        QCOMPARE(model->item(0, 0)->data(Qt::EditRole).typeId(), QMetaType::LongLong);
-        QCOMPARE(model->item(1, 3)->text(), QStringLiteral("2.35"));
+        QCOMPARE(model->index(0, 0).data(Qt::EditRole).typeId(), QMetaType::LongLong);
+        QCOMPARE(model->index(1, 3).data().toString(), QStringLiteral("2.35"));
         QCOMPARE(w.log("textEdit_snd"), QStringLiteral("MILK\nRICE\nEND"));
     }
 

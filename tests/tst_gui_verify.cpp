@@ -21,7 +21,6 @@
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QStandardItemModel>
 #include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTableWidget>
@@ -314,7 +313,7 @@ private slots:
         QVERIFY(ecr);
         click(w, "btn_plu");
         QVERIFY(checked(w));
-        QStandardItemModel* model = w.itemModel();
+        GridModel* model = w.itemModel();
         model->setData(model->index(0, 3), QStringLiteral("1.205")); // not selected: not asked about
         model->setData(model->index(2, 2), 0);
         auto* view = child<QTableView>(w, "tableView");
@@ -352,7 +351,7 @@ private slots:
         QVERIFY(ecr);
         click(w, "btn_plu");
         QVERIFY(checked(w));
-        QStandardItemModel* model = w.itemModel();
+        GridModel* model = w.itemModel();
         model->setData(model->index(1, 1), QStringLiteral("MILK SEMI-SKIMMED LONG LIFE"));
         auto* view = child<QTableView>(w, "tableView");
         view->selectionModel()->select(model->index(1, 0), QItemSelectionModel::Select);

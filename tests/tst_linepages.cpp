@@ -16,7 +16,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
@@ -106,14 +105,14 @@ private slots:
             w.on_btn_extth_clicked();
         else
             child<QPushButton>(w, button.constData())->click();
-        QStandardItemModel* model = w.itemModel();
+        GridModel* model = w.itemModel();
         QCOMPARE(model->rowCount(), 8);
         QCOMPARE(model->columnCount(), 2);
-        QCOMPARE(model->horizontalHeaderItem(1)->text(), textHeader);
+        QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), textHeader);
         for (int row = 0; row < 8; ++row) {
-            QCOMPARE(model->item(row, 0)->text(), QString::number(row + 1));
-            QCOMPARE(model->item(row, 1)->text(), QString());
-            QVERIFY(!(model->item(row, 0)->flags() & Qt::ItemIsEditable));
+            QCOMPARE(model->index(row, 0).data().toString(), QString::number(row + 1));
+            QCOMPARE(model->index(row, 1).data().toString(), QString());
+            QVERIFY(!(model->flags(model->index(row, 0)) & Qt::ItemIsEditable));
         }
         // The empty text column is as wide as a full line.
         const int fullLine = grid(w)->fontMetrics().horizontalAdvance(QString(32, QLatin1Char('X')));
@@ -129,12 +128,12 @@ private slots:
         newShop();
         TestWindow w(m_dir.path());
         child<QPushButton>(w, "btn_net")->click();
-        QStandardItemModel* model = w.itemModel();
+        GridModel* model = w.itemModel();
         QCOMPARE(model->rowCount(), 1);
         QCOMPARE(model->columnCount(), 16);
-        QCOMPARE(model->item(0, 1)->text(), QStringLiteral("00000000"));
-        QCOMPARE(model->item(0, 2)->text(), QStringLiteral("0.0.0.0"));
-        QCOMPARE(model->item(0, 3)->data(Qt::EditRole).typeId(), QMetaType::Int);
+        QCOMPARE(model->index(0, 1).data().toString(), QStringLiteral("00000000"));
+        QCOMPARE(model->index(0, 2).data().toString(), QStringLiteral("0.0.0.0"));
+        QCOMPARE(model->index(0, 3).data(Qt::EditRole).typeId(), QMetaType::Int);
         QCOMPARE(grid(w)->horizontalHeader()->sectionResizeMode(10), QHeaderView::ResizeToContents);
         QCOMPARE(storedRows(QStringLiteral("table_net")), 0);
 
@@ -142,7 +141,7 @@ private slots:
         grid(w)->setCurrentIndex(model->index(0, 1));
         w.on_option1_click(true);
         w.on_option3_click(true);
-        QCOMPARE(model->item(0, 1)->text(), QStringLiteral("00000101"));
+        QCOMPARE(model->index(0, 1).data().toString(), QStringLiteral("00000101"));
         child<QAction>(w, "actionSave")->trigger();
         QList<QByteArray> records;
         QVERIFY(loadRecords(QStringLiteral("table_net"), &records));
@@ -188,7 +187,7 @@ private slots:
         }
         QCOMPARE(editor->text(), kept);
         QVERIFY(commit(editor));
-        QCOMPARE(w.itemModel()->item(2, 1)->text(), kept);
+        QCOMPARE(w.itemModel()->index(2, 1).data().toString(), kept);
     }
 
     void pastedTextIsCutAtTheCursor()
@@ -233,7 +232,7 @@ private slots:
         newShop();
         TestWindow w(m_dir.path());
         child<QPushButton>(w, "btn_net")->click();
-        const QVariant before = w.itemModel()->item(0, column)->data(Qt::EditRole);
+        const QVariant before = w.itemModel()->index(0, column).data(Qt::EditRole);
 
         QLineEdit* editor = edit(w, 0, column);
         QVERIFY(editor);
@@ -241,12 +240,12 @@ private slots:
         QTest::keyClicks(editor, bad);
         QVERIFY(!commit(editor));
         QVERIFY2(w.status().startsWith(reason), qPrintable(w.status()));
-        QCOMPARE(w.itemModel()->item(0, column)->data(Qt::EditRole), before);
+        QCOMPARE(w.itemModel()->index(0, column).data(Qt::EditRole), before);
 
         editor->clear();
         QTest::keyClicks(editor, good);
         QVERIFY(commit(editor));
-        QCOMPARE(w.itemModel()->item(0, column)->data(Qt::EditRole), stored);
+        QCOMPARE(w.itemModel()->index(0, column).data(Qt::EditRole), stored);
         QCOMPARE(w.status(), QStringLiteral("NetParm"));
     }
 
@@ -279,8 +278,8 @@ private slots:
 
         child<QPushButton>(w, "btn_trailer")->click();
         // Rows read from a file may carry any number.
-        w.itemModel()->item(8 - 1, 0)->setData(9, Qt::EditRole);
-        w.itemModel()->item(1, 0)->setData(0, Qt::EditRole);
+        w.itemModel()->setData(w.itemModel()->index(8 - 1, 0), 9, Qt::EditRole);
+        w.itemModel()->setData(w.itemModel()->index(1, 0), 0, Qt::EditRole);
         child<QPushButton>(w, "btn_install")->click();
         QVERIFY(!w.isBusy());
         QVERIFY(child<QWidget>(w, "stackedWidget")->isEnabled());
@@ -290,12 +289,15 @@ private slots:
         QTest::qWait(200);
         QVERIFY(!ecr->output().contains("recv"));
 
-        // Saving is still allowed; a corrected table goes out.
+        // Saving asks the same question, No by default; a corrected table goes out.
+        child<QAction>(w, "actionSave")->trigger();
+        QCOMPARE(storedRows(QStringLiteral("table_tr")), 0);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
         child<QAction>(w, "actionSave")->trigger();
         QCOMPARE(storedRows(QStringLiteral("table_tr")), 8);
-        w.itemModel()->item(7, 0)->setData(8, Qt::EditRole);
-        w.itemModel()->item(1, 0)->setData(2, Qt::EditRole);
-        w.itemModel()->item(1, 1)->setData(QStringLiteral("SEE YOU"), Qt::EditRole);
+        w.itemModel()->setData(w.itemModel()->index(7, 0), 8, Qt::EditRole);
+        w.itemModel()->setData(w.itemModel()->index(1, 0), 2, Qt::EditRole);
+        w.itemModel()->setData(w.itemModel()->index(1, 1), QStringLiteral("SEE YOU"), Qt::EditRole);
         child<QPushButton>(w, "btn_install")->click();
         QVERIFY(w.isBusy());
         QVERIFY(w.waitIdle());
@@ -303,11 +305,11 @@ private slots:
         QVERIFY(w.log("textEdit_snd").endsWith(QStringLiteral("trailer8\nEND")));
 
         // And comes back from the register into the grid.
-        w.itemModel()->item(1, 1)->setData(QString(), Qt::EditRole);
+        w.itemModel()->setData(w.itemModel()->index(1, 1), QString(), Qt::EditRole);
         child<QPushButton>(w, "btn_download")->click();
         QVERIFY(w.waitIdle());
         QCOMPARE(w.itemModel()->rowCount(), 8);
-        QCOMPARE(w.itemModel()->item(1, 1)->text(), QStringLiteral("SEE YOU"));
+        QCOMPARE(w.itemModel()->index(1, 1).data().toString(), QStringLiteral("SEE YOU"));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "storage/notice.h"
 
+#include <QAbstractButton>
 #include <QList>
 
 namespace {
@@ -19,7 +20,8 @@ TestState& state()
 } // namespace
 
 QMessageBox::StandardButton MessageBox::show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-    const QString& text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+    const QString& text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+    const ButtonTexts& texts)
 {
     TestState& s = state();
     if (s.testMode || !s.answers.isEmpty()) {
@@ -37,6 +39,9 @@ QMessageBox::StandardButton MessageBox::show(QWidget* parent, QMessageBox::Icon 
     QMessageBox box(icon, title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
+    for (const auto& [button, label] : texts)
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(label);
     return QMessageBox::StandardButton(box.exec());
 }
 
@@ -52,6 +57,12 @@ QMessageBox::StandardButton MessageBox::warning(QWidget* parent, const QString& 
     return show(parent, QMessageBox::Warning, title, text, buttons, defaultButton);
 }
 
+QMessageBox::StandardButton MessageBox::question(QWidget* parent, const QString& title, const QString& text,
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton, const ButtonTexts& texts)
+{
+    return show(parent, QMessageBox::Question, title, text, buttons, defaultButton, texts);
+}
+
 void MessageBox::installNoticeHandler()
 {
     Notice::setHandler([](Notice::Kind kind, const QString& title, const QString& text) {
@@ -65,6 +76,8 @@ void MessageBox::installNoticeHandler()
 void MessageBox::setTestMode(bool on) { state().testMode = on; }
 
 void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) { state().answers << answer; }
+
+void MessageBox::clearAnswers() { state().answers.clear(); }
 
 QStringList MessageBox::shown() { return state().shown; }
 

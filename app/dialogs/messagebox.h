@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QMessageBox>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +15,11 @@ public:
     static QMessageBox::StandardButton warning(QWidget* parent, const QString& title, const QString& text,
         QMessageBox::StandardButtons buttons = QMessageBox::Yes,
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    // A question whose buttons may carry texts of their own ("Replace", "Add").
+    using ButtonTexts = QList<QPair<QMessageBox::StandardButton, QString>>;
+    static QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
+        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+        const ButtonTexts& texts = {});
 
     // Routes the boxes of code without widgets (Notice) to real boxes.
     static void installNoticeHandler();
@@ -21,10 +28,13 @@ public:
     // its default button, and is recorded as "title: text".
     static void setTestMode(bool on);
     static void setNextAnswer(QMessageBox::StandardButton answer);
+    // Drops the answers that no box has taken.
+    static void clearAnswers();
     static QStringList shown();
     static void clearShown();
 
 private:
     static QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-        const QString& text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton);
+        const QString& text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+        const ButtonTexts& texts = {});
 };

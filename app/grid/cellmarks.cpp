@@ -77,8 +77,11 @@ CellMarks::CellMarks(GridModel* model, CodecSource codec, QObject* parent)
     connect(model, &QAbstractItemModel::dataChanged, this, &CellMarks::onDataChanged);
     connect(model, &QAbstractItemModel::modelReset, this, [this] {
         // Every item is new: no cell carries a mark any more.
+        // A new filter shows the same rows, marks and all.
+        if (m_model->refiltering())
+            return;
         m_flagged = 0;
-        m_verifyMarked.clear();
+        m_verifyMarked = false;
         restartCheck();
     });
     connect(model, &QAbstractItemModel::rowsInserted, this, &CellMarks::restartCheck);
@@ -156,10 +159,8 @@ ItemRow CellMarks::rowTexts(int row) const
     ItemRow cells;
     const int columns = m_model->columnCount();
     cells.reserve(columns);
-    for (int c = 0; c < columns; ++c) {
-        const QStandardItem* item = m_model->item(row, c);
-        cells.append(item ? item->text() : QString());
-    }
+    for (int c = 0; c < columns; ++c)
+        cells.append(m_model->cellText(row, c));
     return cells;
 }
 
@@ -167,8 +168,7 @@ void CellMarks::checkAll()
 {
     m_checkPending = false;
     const RecordCodec* codec = m_codec ? m_codec() : nullptr;
-    const int rows = m_model->rowCount();
-    if (!codec || rows == 0) {
+    if (!codec || m_model->tableRowCount() == 0) {
         applyFits({});
         return;
     }
@@ -179,17 +179,11 @@ void CellMarks::checkAll()
 
 void CellMarks::applyFits(const QList<CellFit>& fits)
 {
-    const int rows = m_model->rowCount();
-    const int columns = m_model->columnCount();
     quietly([&] {
-        if (m_flagged > 0)
-            for (int r = 0; r < rows; ++r)
-                for (int c = 0; c < columns; ++c)
-                    if (QStandardItem* item = m_model->item(r, c); item && item->data(FitRole).isValid())
-                        item->setData(QVariant(), FitRole);
+        // Rows brought back by an undo may still carry marks of before.
+        m_model->clearMarks(FitRole);
         for (const CellFit& fit : fits)
-            if (QStandardItem* item = m_model->item(fit.row, fit.column))
-                item->setData(fit.message(), FitRole);
+            m_model->setMark(fit.row, fit.column, FitRole, fit.message());
     });
     m_flagged = int(fits.size());
     qCDebug(lcApp) << "cells that do not fit:" << m_flagged;
@@ -201,21 +195,18 @@ void CellMarks::checkRows(int first, int last)
     const RecordCodec* codec = m_codec ? m_codec() : nullptr;
     const int columns = m_model->columnCount();
     quietly([&] {
-        for (int r = first; r <= last && r < m_model->rowCount(); ++r) {
+        for (int r = first; r <= last && r < m_model->tableRowCount(); ++r) {
             for (int c = 0; c < columns; ++c) {
-                QStandardItem* item = m_model->item(r, c);
-                if (item && item->data(FitRole).isValid()) {
-                    item->setData(QVariant(), FitRole);
+                if (m_model->mark(r, c, FitRole).isValid()) {
+                    m_model->setMark(r, c, FitRole, QVariant());
                     --m_flagged;
                 }
             }
-            if (!codec || !ItemGrid::keptRecord(m_model, r).isEmpty())
+            if (!codec || !m_model->keptRecord(r).isEmpty())
                 continue;
             for (const CellFit& fit : codec->checkRow(rowTexts(r), r)) {
-                if (QStandardItem* item = m_model->item(r, fit.column)) {
-                    item->setData(fit.message(), FitRole);
-                    ++m_flagged;
-                }
+                m_model->setMark(r, fit.column, FitRole, fit.message());
+                ++m_flagged;
             }
         }
     });
@@ -226,20 +217,19 @@ void CellMarks::onDataChanged(const QModelIndex& topLeft, const QModelIndex& bot
 {
     if (m_checkPending || !changesCells(roles))
         return;
-    if (m_background) {
-        // The worker's result will not know of this change: the rows are checked after it.
-        if (bottomRight.row() - topLeft.row() >= kRowsCheckedOneByOne) {
-            restartCheck();
-            return;
-        }
-        for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
-            m_rowsEdited << row;
+    if (bottomRight.row() - topLeft.row() >= kRowsCheckedOneByOne) {
+        // The worker's result would not know of these changes.
+        m_background ? restartCheck() : scheduleCheck();
         return;
     }
-    if (bottomRight.row() - topLeft.row() >= kRowsCheckedOneByOne)
-        scheduleCheck();
-    else
-        checkRows(topLeft.row(), bottomRight.row());
+    for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
+        const int tableRow = m_model->toTableRow(row);
+        // While the worker checks, the rows changed are checked after it.
+        if (m_background)
+            m_rowsEdited << tableRow;
+        else
+            checkRows(tableRow, tableRow);
+    }
 }
 
 void CellMarks::markVerified(const VerifyReport& report)
@@ -250,35 +240,26 @@ void CellMarks::markVerified(const VerifyReport& report)
     quietly([&] {
         for (const RowDifference& difference : report.differences) {
             const int row = m_sentRows.isEmpty() ? difference.row : m_sentRows.value(difference.row, -1);
-            if (row < 0 || row >= m_model->rowCount())
+            if (row < 0 || row >= m_model->tableRowCount())
                 continue;
             const QString text
                 = (report.peer.isEmpty() ? QString() : report.peer + QStringLiteral(": ")) + difference.describe();
             for (int c = 0; c < columns; ++c) {
-                if (QStandardItem* item = m_model->item(row, c)) {
-                    // Two registers may both hold the row otherwise: each says how.
-                    const QString before = item->data(VerifyRole).toString();
-                    item->setData(before.isEmpty() ? text : before + QLatin1Char('\n') + text, VerifyRole);
-                }
+                // Two registers may both hold the row otherwise: each says how.
+                const QString before = m_model->mark(row, c, VerifyRole).toString();
+                m_model->setMark(row, c, VerifyRole, before.isEmpty() ? text : before + QLatin1Char('\n') + text);
             }
-            m_verifyMarked << QPersistentModelIndex(m_model->index(row, 0));
+            m_verifyMarked = true;
         }
     });
 }
 
 void CellMarks::clearVerifyMarks()
 {
-    if (m_verifyMarked.isEmpty())
+    if (!m_verifyMarked)
         return;
-    const int columns = m_model->columnCount();
-    quietly([&] {
-        for (const QPersistentModelIndex& marked : qAsConst(m_verifyMarked))
-            if (marked.isValid())
-                for (int c = 0; c < columns; ++c)
-                    if (QStandardItem* item = m_model->item(marked.row(), c))
-                        item->setData(QVariant(), VerifyRole);
-    });
-    m_verifyMarked.clear();
+    quietly([&] { m_model->clearMarks(VerifyRole); });
+    m_verifyMarked = false;
 }
 
 namespace CellMarkView {
@@ -311,14 +292,15 @@ QString markText(const QModelIndex& index)
 QList<int> selectedGridRows(const QItemSelectionModel* selection)
 {
     QList<int> rows;
+    const auto* model = selection ? qobject_cast<const GridModel*>(selection->model()) : nullptr;
     if (selection)
         for (const QModelIndex& cell : selection->selectedIndexes())
-            rows << cell.row();
+            rows << (model ? model->toTableRow(cell.row()) : cell.row());
     return rows;
 }
 
 bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& rows, const QList<int>& gridRows,
-    const QList<QByteArray>& records)
+    const QList<QByteArray>& records, const QString& question)
 {
     // A row with several selected cells goes once per cell; its cells are asked about once,
     // as the grid counts them.
@@ -341,7 +323,7 @@ bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& row
     }
     if (fits.size() > kCellsNamed)
         lines << QStringLiteral("... and %1 more").arg(cellsText(int(fits.size()) - kCellsNamed));
-    lines << QString() << QStringLiteral("Send anyway?");
+    lines << QString() << question;
     const QMessageBox::StandardButton answer = MessageBox::warning(parent, QStringLiteral("warning"),
         lines.join(QLatin1Char('\n')), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     qCDebug(lcApp) << "send with cells that do not fit:" << (answer == QMessageBox::Yes);

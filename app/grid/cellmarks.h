@@ -76,7 +76,7 @@ private:
     int m_generation = 0; // of the worker's check; a result of an older one is dropped
     QList<int> m_rowsEdited; // rows changed while the worker checked
     QList<int> m_sentRows;
-    QList<QPersistentModelIndex> m_verifyMarked; // first cell of each row marked after a send
+    bool m_verifyMarked = false; // rows are marked after a send
 };
 
 namespace CellMarkView {
@@ -86,12 +86,12 @@ void tint(QStyleOptionViewItem* option, const QModelIndex& index);
 QString markText(const QModelIndex& index);
 } // namespace CellMarkView
 
-// The grid rows of the selected cells, in the order ItemGrid::collectSelected takes them.
+// The table rows of the selected cells, in the order ItemGrid::collectSelected takes them.
 QList<int> selectedGridRows(const QItemSelectionModel* selection);
 
-// Before a send: when cells of `rows` would not reach the register as shown, asks whether
+// Before a send (or a save, with its own `question`): when cells of `rows` would not reach the register as shown, asks whether
 // to send anyway (No is the default). `gridRows` gives each row's place in the grid for
 // the question's text (empty: the rows in order); `records` the record each row keeps, which
 // goes as it is and is not checked. True when the rows may go.
 bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& rows, const QList<int>& gridRows = {},
-    const QList<QByteArray>& records = {});
+    const QList<QByteArray>& records = {}, const QString& question = QStringLiteral("Send anyway?"));

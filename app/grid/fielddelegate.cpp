@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -118,6 +119,11 @@ bool FieldDelegate::valueForText(const QModelIndex& index, const QString& text, 
     reason->clear();
     const QVariant old = index.data(Qt::EditRole);
     const RecordCodec* codec = m_codec ? m_codec() : nullptr;
+    // A number copied from a spreadsheet of a decimal-comma country ("3,50") is 3.50 here;
+    // a comma is never a thousands separator in a price.
+    static const QRegularExpression decimalComma(QStringLiteral("^\\s*-?\\d+,\\d+\\s*$"));
+    if (old.typeId() == QMetaType::Double && decimalComma.match(text).hasMatch())
+        return valueForText(index, QString(text).replace(QLatin1Char(','), QLatin1Char('.')), value, reason);
     if (codec && codec->textLimit(index.column()) > 0) {
         // As the line editor takes it: cut at the limit, then the column's own rule.
         FieldValidator validator(codec, index.column(), nullptr);

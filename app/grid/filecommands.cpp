@@ -7,13 +7,13 @@
 #include "storage/csvfile.h"
 
 #include <QFileInfo>
-#include <QStandardItemModel>
+
 #include <QStatusBar>
 #include <QStringList>
 
 namespace FileCommands {
 
-void exportGrid(QWidget* parent, QStatusBar* status, const QStandardItemModel* model, int category)
+void exportGrid(QWidget* parent, QStatusBar* status, const GridModel* model, int category)
 {
     const QString path = FileDialog::getSaveFileName(
         parent, QStringLiteral("save file"), QStringLiteral("001"), QStringLiteral("csv file(*.csv)"));
@@ -26,10 +26,10 @@ void exportGrid(QWidget* parent, QStatusBar* status, const QStandardItemModel* m
         return;
     }
     status->showMessage(
-        QStringLiteral("%1 rows written to %2").arg(model->rowCount()).arg(QFileInfo(path).fileName()));
+        QStringLiteral("%1 rows written to %2").arg(model->tableRowCount()).arg(QFileInfo(path).fileName()));
 }
 
-bool importFile(QWidget* parent, QStatusBar* status, const QStandardItemModel* model, int category, ItemTable* rows)
+bool importFile(QWidget* parent, QStatusBar* status, const GridModel* model, int category, ImportedFile* imported)
 {
     const QString path = FileDialog::getOpenFileName(
         parent, QString(), QString(), QStringLiteral("xlsx file(*.xlsx);;csv file(*.csv)"));
@@ -39,6 +39,8 @@ bool importFile(QWidget* parent, QStatusBar* status, const QStandardItemModel* m
     }
     qCDebug(lcApp).noquote() << QStringLiteral("open file \"%1\"").arg(path);
     const QString name = QFileInfo(path).fileName();
+    imported->name = name;
+    ItemTable* rows = &imported->rows;
 
     TableFile file;
     if (!readTableFile(path, &file)) {
@@ -53,7 +55,7 @@ bool importFile(QWidget* parent, QStatusBar* status, const QStandardItemModel* m
     const int headerColumns = int(categoryHeaderRow(category).size());
     QStringList message(QStringLiteral("%1 rows imported from %2").arg(rows->size()).arg(name));
     message << importNotes(file, headerColumns > 0 ? headerColumns : model->columnCount());
-    status->showMessage(message.join(QStringLiteral("; ")));
+    imported->message = message.join(QStringLiteral("; "));
     return true;
 }
 

@@ -4,7 +4,7 @@
 
 class QStatusBar;
 class QWidget;
-class QStandardItemModel;
+class GridModel;
 
 // The grid's two file commands: export to CSV and import from CSV or .xlsx. The files
 // themselves are read and written by the storage library; this adds the file dialogs and
@@ -12,10 +12,16 @@ class QStandardItemModel;
 namespace FileCommands {
 
 // Asks for a file name and writes the grid to it as CSV, the category's header row first.
-void exportGrid(QWidget* parent, QStatusBar* status, const QStandardItemModel* model, int category);
+void exportGrid(QWidget* parent, QStatusBar* status, const GridModel* model, int category);
 
-// Asks for a CSV or .xlsx file and reads it. True, with the rows below the file's header
-// line in `rows`, when there are rows for the grid; otherwise the grid is to stay as it is.
-bool importFile(QWidget* parent, QStatusBar* status, const QStandardItemModel* model, int category, ItemTable* rows);
+struct ImportedFile {
+    ItemTable rows; // below the file's header line
+    QString name; // the file's name, for the operator
+    QString message; // what the status bar says once the rows are on the page
+};
+
+// Asks for a CSV or .xlsx file and reads it. True when there are rows for the grid;
+// otherwise the status bar has said why and the grid is to stay as it is.
+bool importFile(QWidget* parent, QStatusBar* status, const GridModel* model, int category, ImportedFile* file);
 
 } // namespace FileCommands

@@ -150,6 +150,10 @@ PasteResult paste(QTableView* view, const FieldDelegate* delegate, const QString
     const QModelIndex current = view->currentIndex();
     const int top = current.isValid() ? current.row() : 0;
     const int left = current.isValid() ? current.column() : 0;
+    // Rows pasted below the last row are added to the table.
+    const int missing = top + int(rows.size()) - model->rowCount();
+    if (missing > 0 && model->insertRows(model->rowCount(), missing))
+        result.added = missing;
     int lastRow = -1, lastColumn = -1;
     for (int r = 0; r < rows.size(); ++r) {
         const QStringList& cells = rows.at(r);
@@ -190,6 +194,8 @@ QString pasteMessage(const PasteResult& result)
     if (result.pasted == 0 && result.skipped() == 0)
         return QStringLiteral("Nothing to paste");
     QString message = QStringLiteral("%1 cells pasted").arg(result.pasted);
+    if (result.added > 0)
+        message += result.added == 1 ? QStringLiteral(" (1 row added)") : QStringLiteral(" (%1 rows added)").arg(result.added);
     if (result.skipped() == 0)
         return message;
     QStringList why;

@@ -25,6 +25,7 @@ QString copyText(const QTableView* view);
 
 struct PasteResult {
     int pasted = 0;
+    int added = 0; // rows added below the last one
     int locked = 0; // cells that typing cannot change either
     int outside = 0; // rows or columns beyond the grid's
     int refused = 0; // texts that the cell's editor would not take
@@ -34,7 +35,8 @@ struct PasteResult {
 
 // Pastes `text` into the grid from its current cell to the right and down. Each text is
 // stored as typing it would store it (`delegate` decides), and only into editable cells;
-// rows are never added. The pasted cells become the selection.
+// rows the text reaches below the last one are added first (numbered on indexed pages).
+// The pasted cells become the selection.
 PasteResult paste(QTableView* view, const FieldDelegate* delegate, const QString& text);
 // What the status bar says about a paste.
 QString pasteMessage(const PasteResult& result);

@@ -6,11 +6,14 @@
 #include "app/grid/cellmarks.h"
 #include "app/grid/fielddelegate.h"
 #include "app/grid/filecommands.h"
+#include "app/dialogs/messagebox.h"
 #include "app/grid/gridclipboard.h"
+#include "app/grid/gridsearch.h"
 #include "app/grid/gridview.h"
 #include "app/grid/itemgrid.h"
 #include "link/protocol.h"
 #include "records/categories.h"
+#include "records/gridcells.h"
 #include "records/recordcodec.h"
 #include "storage/configdb.h"
 
@@ -18,11 +21,13 @@
 
 #include <QClipboard>
 #include <QCursor>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
+#include <QUndoStack>
 
 GridPage::GridPage(QStatusBar* statusBar, const QString& imageFolder, QWidget* parent)
     : QWidget(parent)
@@ -58,6 +63,10 @@ GridPage::GridPage(QStatusBar* statusBar, const QString& imageFolder, QWidget* p
     disconnect(header, &QHeaderView::sectionPressed, ui->tableView, nullptr);
     disconnect(header, &QHeaderView::sectionEntered, ui->tableView, nullptr);
     m_contextMenu = new QMenu(ui->tableView);
+    m_search = new GridSearch(ui->tableView, m_model, ui->lineEdit_find, ui->btn_find_previous, ui->btn_find_next,
+        ui->lineEdit_filter, [this](const QString& text) { m_statusBar->showMessage(text.isEmpty() ? m_statusText : text); },
+        this);
+    connect(m_model, &GridModel::modifiedChanged, this, &GridPage::modifiedChanged);
 
     const struct {
         QPushButton* button;
@@ -124,21 +133,73 @@ void GridPage::showStatus()
 
 void GridPage::fill(const ItemTable& table, const QList<QByteArray>& records)
 {
+    // A page filled again shows every row: the filter of the page before does not apply.
+    m_search->clearFilter();
     m_gridView->show(table, currentColumns(), m_category, records);
     m_marks->checkShown(table, m_category, records);
 }
 
-void GridPage::save()
+bool GridPage::isModified() const { return m_model->isModified(); }
+
+QUndoStack* GridPage::undoStack() const { return m_model->undoStack(); }
+
+bool GridPage::save()
 {
     const RecordCodec* codec = codecForCategory(m_category);
     if (!codec || m_category == CategorySysParm || m_category == CategoryGraphic)
-        return;
+        return true;
     // Rows the operator did not change go back as the records they came from.
     QList<QByteArray> records;
-    const ItemTable rows = ItemGrid::collect(m_model, m_category, m_includeHeader, &records);
-    if (!codec->saveTable(rows, records))
+    const ItemTable rows = ItemGrid::collect(m_model, m_category, false, &records);
+    // Storing encodes the rows as install does: a cell cut on the way is asked about first.
+    if (!::confirmSend(window(), codec, rows, {}, records, QStringLiteral("Save anyway?"))) {
+        m_statusBar->showMessage(QStringLiteral("Not saved: the page keeps its rows as they are"));
+        return false;
+    }
+    const bool stored = m_includeHeader
+        ? codec->saveTable(ItemGrid::collect(m_model, m_category, true, &records), records)
+        : codec->saveTable(rows, records);
+    if (!stored) {
         DatabaseStatus::refuseSave(m_statusBar);
+        return false;
+    }
+    m_model->markSaved();
+    m_statusBar->showMessage(QStringLiteral("Saved %1 to %2")
+                                 .arg(countText(m_category, m_model->tableRowCount()),
+                                     QFileInfo(currentDatabasePath).fileName()));
+    return true;
 }
+
+void GridPage::insertRow()
+{
+    if (m_model->columnCount() == 0)
+        return;
+    const QModelIndex current = ui->tableView->currentIndex();
+    const int row = current.isValid() ? current.row() + 1 : m_model->rowCount();
+    m_model->insertRows(row, 1);
+    // The cursor goes to the new row's first cell that typing can change.
+    int column = 0;
+    while (column + 1 < m_model->columnCount() && !(m_model->flags(m_model->index(row, column)) & Qt::ItemIsEditable))
+        ++column;
+    ui->tableView->setCurrentIndex(m_model->index(row, column));
+    ui->tableView->scrollTo(m_model->index(row, column));
+}
+
+void GridPage::deleteRows()
+{
+    QList<int> rows = selectedGridRows(ui->tableView->selectionModel());
+    if (rows.isEmpty() && ui->tableView->currentIndex().isValid())
+        rows << m_model->toTableRow(ui->tableView->currentIndex().row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.isEmpty())
+        return;
+    m_model->removeTableRows(rows);
+    m_statusBar->showMessage(
+        QStringLiteral("%1 deleted from the page (not from the register)").arg(countText(m_category, int(rows.size()))));
+}
+
+void GridPage::find() { m_search->focusFind(); }
 
 void GridPage::copyCells()
 {
@@ -150,17 +211,62 @@ void GridPage::copyCells()
 void GridPage::pasteCells()
 {
     const QString text = QGuiApplication::clipboard()->text();
-    m_statusBar->showMessage(
-        GridClipboard::pasteMessage(GridClipboard::paste(ui->tableView, m_fieldDelegate, text)));
+    m_model->beginChange(QStringLiteral("paste"));
+    const GridClipboard::PasteResult result = GridClipboard::paste(ui->tableView, m_fieldDelegate, text);
+    m_model->endChange();
+    m_statusBar->showMessage(GridClipboard::pasteMessage(result));
 }
 
 void GridPage::on_btn_savefile_clicked() { FileCommands::exportGrid(this, m_statusBar, m_model, m_category); }
 
 void GridPage::on_btn_openfile_clicked()
 {
-    ItemTable rows;
-    if (FileCommands::importFile(this, m_statusBar, m_model, m_category, &rows))
-        fill(rows);
+    FileCommands::ImportedFile file;
+    if (!FileCommands::importFile(this, m_statusBar, m_model, m_category, &file))
+        return;
+    bool add = false;
+    const int shown = m_model->tableRowCount();
+    if (shown > 0) {
+        const QLocale english(QLocale::English);
+        const QMessageBox::StandardButton answer = MessageBox::question(window(), QStringLiteral("import"),
+            QStringLiteral("Replace the %1 rows on this page with %2 rows from %3, or add them?")
+                .arg(english.toString(shown), english.toString(int(file.rows.size())), file.name),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel,
+            { { QMessageBox::Yes, QStringLiteral("Replace") }, { QMessageBox::No, QStringLiteral("Add") } });
+        if (answer != QMessageBox::Yes && answer != QMessageBox::No) {
+            m_statusBar->showMessage(QStringLiteral("Nothing imported: the page is unchanged"));
+            return;
+        }
+        add = answer == QMessageBox::No;
+    }
+    takeImport(file.rows, add);
+    m_statusBar->showMessage(file.message);
+}
+
+void GridPage::takeImport(const ItemTable& rows, bool add)
+{
+    GridModel::Rows imported
+        = ItemGrid::gridRows(rows, m_model->kinds(), m_category, {}, m_model->columnCount());
+    if (!add) {
+        m_search->clearFilter();
+        m_model->replaceRows(std::move(imported), QStringLiteral("import"));
+        return;
+    }
+    // Added rows take the places the import rule gives them; the rows they do not touch
+    // keep their records.
+    GridModel::Rows merged;
+    merged.reserve(size_t(m_model->tableRowCount()) + imported.size());
+    for (int r = 0; r < m_model->tableRowCount(); ++r)
+        merged.push_back(m_model->tableRow(r));
+    const QList<int> places = importPlaces(ItemGrid::collect(m_model, m_category, false), rows, m_category);
+    for (int i = 0; i < places.size(); ++i) {
+        if (size_t(places.at(i)) < merged.size())
+            merged[size_t(places.at(i))] = std::move(imported[size_t(i)]);
+        else
+            merged.push_back(std::move(imported[size_t(i)]));
+    }
+    m_search->clearFilter();
+    m_model->replaceRows(std::move(merged), QStringLiteral("import"));
 }
 
 void GridPage::on_btn_add_clicked() { emit itemCommandRequested(CommandAdd); }
@@ -183,6 +289,8 @@ void GridPage::showReceived(const QByteArray& datatype, const ItemTable& rows, c
     const Category* category = categoryByType(datatype);
     const bool own = records && category && category->number == m_category;
     fill(rows, own ? *records : QList<QByteArray>());
+    // The page now shows what the register holds, which the set does not store yet.
+    m_model->markUnstored();
 }
 
 ItemTable GridPage::rowsToSend(QList<QByteArray>* records) const

@@ -9,11 +9,13 @@
 class CellMarks;
 class FieldDelegate;
 class GridModel;
+class GridSearch;
 class GridView;
 class QLabel;
 class QMenu;
 class QStatusBar;
 class QTableView;
+class QUndoStack;
 
 namespace Ui {
 class GridPage;
@@ -22,7 +24,7 @@ class GridPage;
 // The item page (page_Form): one category's table in the grid, with the option menus of its
 // bit columns, the sort of the PLU codes, copy and paste, saving, CSV export and file import,
 // the marks of cells the register would not hold as shown and of rows a verified send found
-// otherwise, and the command bar. The page's Add, Update and Delete and its Back button are
+// otherwise, rows added and deleted by hand, undo, find and filter, and the command bar. The page's Add, Update and Delete and its Back button are
 // the window's commands: the page only announces them. GUI thread only.
 class GridPage : public QWidget {
     Q_OBJECT
@@ -48,8 +50,20 @@ public:
     void refresh();
     // Brings the status bar and the note over an empty grid up to date after a new database.
     void showDatabaseState();
-    // Stores the grid's rows; a refused save is said in the status bar.
-    void save();
+    // Whether the page holds changes that are not stored (see GridModel::isModified()).
+    bool isModified() const;
+    QUndoStack* undoStack() const;
+    // Stores the grid's rows. Cells that would be cut are named first with the question
+    // that install asks (No: nothing is stored). The status bar says what was stored, or
+    // why nothing was. True when the rows are stored.
+    bool save();
+    // Adds an empty row after the current one (at the end without one); on an indexed page
+    // it takes the next free number.
+    void insertRow();
+    // Takes the rows of the selected cells (or the current row) out of the page.
+    void deleteRows();
+    // Ctrl+F: the cursor goes to the find box.
+    void find();
     void copyCells();
     void pasteCells();
     // Applies entry `entry` (from 1) of the option menu to the current cell, ticked or not.
@@ -70,6 +84,7 @@ signals:
     // Add (2), update (3) or delete (4) the selected PLUs on the registers.
     void itemCommandRequested(quint8 command);
     void backRequested();
+    void modifiedChanged(bool modified);
 
 private slots:
     void on_tableView_customContextMenuRequested(const QPoint& pos);
@@ -82,6 +97,8 @@ private slots:
 
 private:
     void fill(const ItemTable& table, const QList<QByteArray>& records = {});
+    // Puts imported rows in place of the page's or beside them, as one undo step.
+    void takeImport(const ItemTable& rows, bool add);
     void showFlagged();
     void showStatus();
 
@@ -94,6 +111,7 @@ private:
     GridModel* m_model = nullptr;
     FieldDelegate* m_fieldDelegate = nullptr; // owned by the grid
     GridView* m_gridView = nullptr;
+    GridSearch* m_search = nullptr;
     CellMarks* m_marks = nullptr;
     QLabel* m_fitLabel = nullptr;
     QMenu* m_contextMenu = nullptr;

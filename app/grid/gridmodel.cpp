@@ -1,0 +1,667 @@
+#include "app/grid/gridmodel.h"
+
+#include "records/columns.h"
+#include "records/gridcells.h"
+
+#include <QSet>
+#include <QThreadPool>
+#include <QUndoCommand>
+#include <QUndoStack>
+
+#include <algorithm>
+#include <memory>
+#include <numeric>
+#include <utility>
+
+namespace {
+
+constexpr int kDisposedElsewhere = 10000; // rows; fewer are deleted on the spot
+constexpr int kRowsOneByOne = 100; // rows added or removed apart; more reset the views
+
+int markKey(int column, int role) { return (column << 16) | (role & 0xFFFF); }
+
+bool sameValue(const QVariant& a, const QVariant& b) { return a.typeId() == b.typeId() && a == b; }
+
+// The text of a cell as the grid shows it, for the filter: reals with two decimals.
+bool cellContains(const QVariant& cell, const QString& text, bool numeric)
+{
+    switch (cell.typeId()) {
+    case QMetaType::QString:
+        return static_cast<const QString*>(cell.constData())->contains(text, Qt::CaseInsensitive);
+    case QMetaType::Double:
+        return numeric && QString::number(cell.toDouble(), 'f', 2).contains(text);
+    default:
+        return numeric && cell.toString().contains(text);
+    }
+}
+
+} // namespace
+
+// A cell changed by typing, a menu or a paste.
+class GridCellsCommand : public QUndoCommand {
+public:
+    GridCellsCommand(GridModel* model, int row, int column, QVariant after, QUndoCommand* parent)
+        : QUndoCommand(parent)
+        , m_model(model)
+        , m_row(row)
+        , m_column(column)
+        , m_before(model->m_rows[size_t(row)].cells.value(column))
+        , m_after(std::move(after))
+        , m_record(model->m_rows[size_t(row)].record)
+    {
+    }
+    void redo() override { m_model->putCell(m_row, m_column, m_after, QByteArray()); }
+    void undo() override { m_model->putCell(m_row, m_column, m_before, m_record); }
+
+private:
+    GridModel* m_model;
+    const int m_row, m_column;
+    const QVariant m_before, m_after;
+    const QByteArray m_record;
+};
+
+// Rows added (or, `removing`, taken out) at the table rows `where`, in ascending order.
+class GridRowsCommand : public QUndoCommand {
+public:
+    GridRowsCommand(GridModel* model, GridModel::Rows rows, QList<int> where, bool removing, QUndoCommand* parent)
+        : QUndoCommand(parent)
+        , m_model(model)
+        , m_rows(std::move(rows))
+        , m_where(std::move(where))
+        , m_removing(removing)
+    {
+    }
+    void redo() override { m_removing ? take() : put(); }
+    void undo() override { m_removing ? put() : take(); }
+
+private:
+    void put() { m_model->putRows(std::exchange(m_rows, {}), m_where); }
+    void take() { m_rows = m_model->takeRows(m_where); }
+
+    GridModel* m_model;
+    GridModel::Rows m_rows; // held while they are not in the table
+    const QList<int> m_where;
+    const bool m_removing;
+};
+
+// The whole table replaced (an import): the other table is held for the way back.
+class GridTableCommand : public QUndoCommand {
+public:
+    GridTableCommand(GridModel* model, GridModel::Rows rows, QUndoCommand* parent)
+        : QUndoCommand(parent)
+        , m_model(model)
+        , m_other(std::move(rows))
+    {
+    }
+    ~GridTableCommand() override { GridModel::dispose(std::move(m_other)); }
+    void redo() override { m_model->swapRows(m_other); }
+    void undo() override { m_model->swapRows(m_other); }
+
+private:
+    GridModel* m_model;
+    GridModel::Rows m_other;
+};
+
+// The rows put in another order: row r takes the row that stood at from[r].
+class GridOrderCommand : public QUndoCommand {
+public:
+    GridOrderCommand(GridModel* model, std::vector<int> from, QUndoCommand* parent)
+        : QUndoCommand(parent)
+        , m_model(model)
+        , m_from(std::move(from))
+        , m_to(m_from.size())
+    {
+        for (size_t r = 0; r < m_from.size(); ++r)
+            m_to[size_t(m_from[r])] = int(r);
+    }
+    void redo() override { m_model->reorder(m_from); }
+    void undo() override { m_model->reorder(m_to); }
+
+private:
+    GridModel* m_model;
+    const std::vector<int> m_from;
+    std::vector<int> m_to;
+};
+
+// The changes between beginChange() and endChange(), made as they came: pushed, it does
+// not make them a second time.
+class GridGroupCommand : public QUndoCommand {
+public:
+    using QUndoCommand::QUndoCommand;
+    void redo() override
+    {
+        if (!std::exchange(m_made, false))
+            QUndoCommand::redo();
+    }
+
+private:
+    bool m_made = true;
+};
+
+GridModel::GridModel(QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_undo(new QUndoStack(this))
+{
+    connect(m_undo, &QUndoStack::indexChanged, this, &GridModel::announceModified);
+    connect(m_undo, &QUndoStack::cleanChanged, this, &GridModel::announceModified);
+}
+
+GridModel::~GridModel()
+{
+    // The undo steps hold rows and call back into the model: they go first, untold.
+    blockSignals(true);
+    delete std::exchange(m_undo, nullptr);
+    delete std::exchange(m_group, nullptr);
+    dispose(std::move(m_rows));
+}
+
+void GridModel::addToolTipSource(ToolTipSource source) { m_toolTipSources.push_back(std::move(source)); }
+
+int GridModel::rowCount(const QModelIndex& parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return m_filtered ? int(m_shown.size()) : int(m_rows.size());
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_columns; }
+
+int GridModel::toTableRow(int row) const
+{
+    if (row < 0 || row >= rowCount())
+        return -1;
+    return m_filtered ? m_shown[size_t(row)] : row;
+}
+
+int GridModel::toViewRow(int tableRow) const
+{
+    if (!m_filtered)
+        return tableRow >= 0 && tableRow < tableRowCount() ? tableRow : -1;
+    const auto it = std::lower_bound(m_shown.begin(), m_shown.end(), tableRow);
+    return it != m_shown.end() && *it == tableRow ? int(it - m_shown.begin()) : -1;
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const
+{
+    const int row = toTableRow(index.row());
+    if (row < 0 || index.column() < 0 || index.column() >= m_columns)
+        return QVariant();
+    const Row& r = m_rows[size_t(row)];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return r.cells.value(index.column());
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignHCenter | Qt::AlignVCenter);
+    case kRecordRole:
+        return index.column() == 0 && !r.record.isEmpty() ? QVariant(r.record) : QVariant();
+    case Qt::ToolTipRole: {
+        QStringList lines;
+        for (const ToolTipSource& source : m_toolTipSources) {
+            const QString line = source(index);
+            if (!line.isEmpty())
+                lines << line;
+        }
+        return lines.isEmpty() ? QVariant() : QVariant(lines.join(QLatin1Char('\n')));
+    }
+    default:
+        return r.marks.isEmpty() ? QVariant() : r.marks.value(markKey(index.column(), role));
+    }
+}
+
+bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    const int row = toTableRow(index.row());
+    if (row < 0 || index.column() < 0 || index.column() >= m_columns)
+        return false;
+    if (role != Qt::EditRole && role != Qt::DisplayRole) {
+        setMark(row, index.column(), role, value);
+        emit dataChanged(index, index, { role });
+        return true;
+    }
+    if (sameValue(m_rows[size_t(row)].cells.value(index.column()), value))
+        return true;
+    push(new GridCellsCommand(this, row, index.column(), value, m_group));
+    return true;
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
+{
+    const int row = toTableRow(index.row());
+    if (row < 0)
+        return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+    if (!isLocked(row, index.column()))
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool GridModel::isLocked(int tableRow, int column) const
+{
+    if (column >= 0 && size_t(column) < m_kinds.size() && (m_kinds[size_t(column)] & KindLocked))
+        return true;
+    // The fifth tax's rate is fixed by the register: a real, never typed over.
+    return isFixedTaxRate(m_category, tableRow, column);
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (orientation == Qt::Horizontal && section < m_headers.size())
+        return m_headers.at(section);
+    return section + 1;
+}
+
+GridModel::Row GridModel::emptyRow() const
+{
+    Row row;
+    row.cells.reserve(m_columns);
+    for (int c = 0; c < m_columns; ++c) {
+        const quint8 kind = size_t(c) < m_kinds.size() ? m_kinds[size_t(c)] : quint8(KindText);
+        // An option cell is a string of bits; a new row takes the length of the column's
+        // first cell, with every option off.
+        if ((kind & 0x7F) == KindText && (kind & KindLocked) && !m_rows.empty()) {
+            row.cells << QString(m_rows.front().cells.value(c).toString().size(), QLatin1Char('0'));
+            continue;
+        }
+        row.cells << gridCell(QString(), kind);
+    }
+    return row;
+}
+
+bool GridModel::isIndexed() const
+{
+    return m_columns > 0 && !m_kinds.empty() && m_kinds.front() == (KindInt | KindLocked);
+}
+
+QString GridModel::cellText(int tableRow, int column) const
+{
+    return m_rows[size_t(tableRow)].cells.value(column).toString();
+}
+
+QByteArray GridModel::keptRecord(int tableRow) const
+{
+    return tableRow >= 0 && tableRow < tableRowCount() ? m_rows[size_t(tableRow)].record : QByteArray();
+}
+
+bool GridModel::insertRows(int row, int count, const QModelIndex& parent)
+{
+    if (parent.isValid() || count < 1 || row < 0 || row > rowCount())
+        return false;
+    const int at = row < rowCount() ? toTableRow(row) : tableRowCount();
+    Rows rows(size_t(count), emptyRow());
+    if (isIndexed()) {
+        // Each new row takes the next index that no row has, from the one of the row above.
+        QSet<qint64> used;
+        for (const Row& r : m_rows)
+            used.insert(r.cells.value(0).toLongLong());
+        qint64 next = at > 0 ? m_rows[size_t(at - 1)].cells.value(0).toLongLong() + 1 : 1;
+        for (Row& r : rows) {
+            while (used.contains(next))
+                ++next;
+            used.insert(next);
+            r.cells[0] = gridCell(QString::number(next), m_kinds.front());
+        }
+    }
+    insertTableRows(at, std::move(rows));
+    return true;
+}
+
+bool GridModel::removeRows(int row, int count, const QModelIndex& parent)
+{
+    if (parent.isValid() || count < 1 || row < 0 || row + count > rowCount())
+        return false;
+    QList<int> rows;
+    for (int r = row; r < row + count; ++r)
+        rows << toTableRow(r);
+    removeTableRows(rows);
+    return true;
+}
+
+void GridModel::insertTableRows(int at, Rows rows)
+{
+    if (rows.empty())
+        return;
+    at = std::clamp(at, 0, tableRowCount());
+    QList<int> where(int(rows.size()));
+    std::iota(where.begin(), where.end(), at);
+    auto* command = new GridRowsCommand(this, std::move(rows), where, false, m_group);
+    command->setText(QStringLiteral("insert rows"));
+    push(command);
+}
+
+void GridModel::removeTableRows(QList<int> tableRows)
+{
+    std::sort(tableRows.begin(), tableRows.end());
+    tableRows.erase(std::unique(tableRows.begin(), tableRows.end()), tableRows.end());
+    tableRows.erase(std::remove_if(tableRows.begin(), tableRows.end(),
+                        [this](int r) { return r < 0 || r >= tableRowCount(); }),
+        tableRows.end());
+    if (tableRows.isEmpty())
+        return;
+    auto* command = new GridRowsCommand(this, {}, tableRows, true, m_group);
+    command->setText(QStringLiteral("delete rows"));
+    push(command);
+}
+
+void GridModel::replaceRows(Rows rows, const QString& what)
+{
+    auto* command = new GridTableCommand(this, std::move(rows), m_group);
+    command->setText(what);
+    push(command);
+}
+
+void GridModel::sort(int column, Qt::SortOrder order)
+{
+    const int rows = tableRowCount();
+    if (column < 0 || column >= m_columns || rows < 2)
+        return;
+    std::vector<std::pair<qint64, int>> keys(size_t(rows), { 0, 0 });
+    for (int r = 0; r < rows; ++r)
+        keys[size_t(r)] = { m_rows[size_t(r)].cells.value(column).toLongLong(), r };
+    if (order == Qt::AscendingOrder)
+        std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    else
+        std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<int> from(size_t(rows), 0);
+    bool moves = false;
+    for (int r = 0; r < rows; ++r) {
+        from[size_t(r)] = keys[size_t(r)].second;
+        moves = moves || from[size_t(r)] != r;
+    }
+    if (!moves)
+        return;
+    auto* command = new GridOrderCommand(this, std::move(from), m_group);
+    command->setText(QStringLiteral("sort"));
+    push(command);
+}
+
+void GridModel::resetTable(const QStringList& headers, int columns, Rows rows, std::vector<quint8> kinds, int category)
+{
+    beginResetModel();
+    // The steps hold rows of the table that goes: they go with it.
+    m_undo->clear();
+    m_headers = headers;
+    m_columns = columns;
+    m_kinds = std::move(kinds);
+    m_category = category;
+    std::swap(m_rows, rows);
+    m_filter.clear();
+    m_filtered = false;
+    m_shown.clear();
+    m_unstored = false;
+    endResetModel();
+    dispose(std::move(rows));
+    announceModified();
+}
+
+void GridModel::setMark(int tableRow, int column, int role, const QVariant& value)
+{
+    if (tableRow < 0 || tableRow >= tableRowCount())
+        return;
+    QHash<int, QVariant>& marks = m_rows[size_t(tableRow)].marks;
+    if (value.isValid())
+        marks.insert(markKey(column, role), value);
+    else if (!marks.isEmpty())
+        marks.remove(markKey(column, role));
+}
+
+QVariant GridModel::mark(int tableRow, int column, int role) const
+{
+    if (tableRow < 0 || tableRow >= tableRowCount())
+        return QVariant();
+    const QHash<int, QVariant>& marks = m_rows[size_t(tableRow)].marks;
+    return marks.isEmpty() ? QVariant() : marks.value(markKey(column, role));
+}
+
+int GridModel::clearMarks(int role)
+{
+    int cleared = 0;
+    for (Row& row : m_rows) {
+        if (row.marks.isEmpty())
+            continue;
+        for (int c = 0; c < m_columns; ++c)
+            cleared += int(row.marks.remove(markKey(c, role)));
+    }
+    return cleared;
+}
+
+bool GridModel::rowMatches(const Row& row) const
+{
+    // Numbers are searched only for a text that could be part of one.
+    static const QString numberCharacters = QStringLiteral("0123456789.-");
+    const bool numeric = std::all_of(m_filter.begin(), m_filter.end(),
+        [](QChar ch) { return numberCharacters.contains(ch); });
+    for (const QVariant& cell : row.cells)
+        if (cellContains(cell, m_filter, numeric))
+            return true;
+    return false;
+}
+
+void GridModel::rebuildShown(const QList<int>& keep)
+{
+    m_shown.clear();
+    if (!m_filtered)
+        return;
+    for (int r = 0; r < tableRowCount(); ++r)
+        if (keep.contains(r) || rowMatches(m_rows[size_t(r)]))
+            m_shown.push_back(r);
+}
+
+void GridModel::setFilter(const QString& text)
+{
+    if (text == m_filter)
+        return;
+    const QString before = m_filter;
+    m_refiltering = true;
+    beginResetModel();
+    m_filter = text;
+    const bool narrowing = m_filtered && !before.isEmpty() && text.contains(before, Qt::CaseInsensitive);
+    m_filtered = !text.isEmpty();
+    if (narrowing) {
+        // A longer text can only drop rows from those on show.
+        std::vector<int> shown;
+        for (const int r : m_shown)
+            if (rowMatches(m_rows[size_t(r)]))
+                shown.push_back(r);
+        m_shown.swap(shown);
+    } else {
+        rebuildShown();
+    }
+    endResetModel();
+    m_refiltering = false;
+}
+
+void GridModel::beginChange(const QString& what)
+{
+    if (m_groupDepth++ == 0)
+        m_group = new GridGroupCommand(what);
+}
+
+void GridModel::endChange()
+{
+    if (m_groupDepth == 0 || --m_groupDepth > 0)
+        return;
+    QUndoCommand* group = std::exchange(m_group, nullptr);
+    // A change that changed nothing (every pasted text refused) is no step to undo.
+    if (group->childCount() == 0)
+        delete group;
+    else
+        m_undo->push(group);
+}
+
+bool GridModel::isModified() const { return m_unstored || !m_undo->isClean(); }
+
+void GridModel::markSaved()
+{
+    m_undo->clear();
+    m_unstored = false;
+    announceModified();
+}
+
+void GridModel::markUnstored()
+{
+    m_undo->clear();
+    m_unstored = true;
+    announceModified();
+}
+
+void GridModel::announceModified()
+{
+    if (!m_undo)
+        return;
+    const bool modified = isModified();
+    if (modified != m_lastModified) {
+        m_lastModified = modified;
+        emit modifiedChanged(modified);
+    }
+}
+
+void GridModel::push(QUndoCommand* command)
+{
+    // Inside a group the command is a part of it (its parent) and is made at once.
+    if (m_group)
+        command->redo();
+    else
+        m_undo->push(command);
+}
+
+void GridModel::putCell(int tableRow, int column, const QVariant& value, const QByteArray& record)
+{
+    Row& row = m_rows[size_t(tableRow)];
+    if (column >= row.cells.size())
+        row.cells.resize(m_columns);
+    row.cells[column] = value;
+    row.record = record;
+    const int viewRow = toViewRow(tableRow);
+    if (viewRow >= 0)
+        emit dataChanged(index(viewRow, column), index(viewRow, column), { Qt::DisplayRole, Qt::EditRole });
+}
+
+void GridModel::putRows(Rows rows, const QList<int>& where)
+{
+    const bool oneBlock = !where.isEmpty() && where.last() - where.first() + 1 == where.size();
+    const bool apart = m_filtered || (!oneBlock && where.size() > kRowsOneByOne);
+    if (apart)
+        beginResetModel();
+    if (oneBlock && !apart) {
+        beginInsertRows(QModelIndex(), where.first(), where.last());
+        m_rows.insert(m_rows.begin() + where.first(), std::make_move_iterator(rows.begin()),
+            std::make_move_iterator(rows.end()));
+        endInsertRows();
+        return;
+    }
+    for (int i = 0; i < where.size(); ++i) {
+        if (!apart)
+            beginInsertRows(QModelIndex(), where.at(i), where.at(i));
+        m_rows.insert(m_rows.begin() + where.at(i), std::move(rows[size_t(i)]));
+        if (!apart)
+            endInsertRows();
+    }
+    if (apart) {
+        // The filter keeps the rows on show that were before, and shows the rows added.
+        std::vector<int> shown;
+        size_t w = 0;
+        int shift = 0;
+        for (const int r : m_shown) {
+            while (w < size_t(where.size()) && where.at(int(w)) <= r + shift) {
+                shown.push_back(where.at(int(w++)));
+                ++shift;
+            }
+            shown.push_back(r + shift);
+        }
+        while (w < size_t(where.size()))
+            shown.push_back(where.at(int(w++)));
+        m_shown.swap(shown);
+        endResetModel();
+    }
+}
+
+GridModel::Rows GridModel::takeRows(const QList<int>& tableRows)
+{
+    Rows taken(static_cast<size_t>(tableRows.size()));
+    const bool oneBlock = !tableRows.isEmpty() && tableRows.last() - tableRows.first() + 1 == tableRows.size();
+    const bool apart = m_filtered || (!oneBlock && tableRows.size() > kRowsOneByOne);
+    if (apart)
+        beginResetModel();
+    if (oneBlock && !apart) {
+        beginRemoveRows(QModelIndex(), tableRows.first(), tableRows.last());
+        const auto first = m_rows.begin() + tableRows.first();
+        std::move(first, first + tableRows.size(), taken.begin());
+        m_rows.erase(first, first + tableRows.size());
+        endRemoveRows();
+        return taken;
+    }
+    for (int i = int(tableRows.size()) - 1; i >= 0; --i) {
+        const int r = tableRows.at(i);
+        if (!apart)
+            beginRemoveRows(QModelIndex(), r, r);
+        taken[size_t(i)] = std::move(m_rows[size_t(r)]);
+        m_rows.erase(m_rows.begin() + r);
+        if (!apart)
+            endRemoveRows();
+    }
+    if (apart) {
+        std::vector<int> shown;
+        for (const int r : m_shown) {
+            const auto below = std::lower_bound(tableRows.begin(), tableRows.end(), r);
+            if (below != tableRows.end() && *below == r)
+                continue;
+            shown.push_back(r - int(below - tableRows.begin()));
+        }
+        m_shown.swap(shown);
+        endResetModel();
+    }
+    return taken;
+}
+
+void GridModel::swapRows(Rows& rows)
+{
+    beginResetModel();
+    std::swap(m_rows, rows);
+    rebuildShown();
+    endResetModel();
+}
+
+void GridModel::reorder(const std::vector<int>& from)
+{
+    const int rows = tableRowCount();
+    std::vector<int> to(size_t(rows), 0);
+    for (int r = 0; r < rows; ++r)
+        to[size_t(from[size_t(r)])] = r;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<int> oldShown = m_shown;
+    Rows reordered(static_cast<size_t>(rows));
+    for (int r = 0; r < rows; ++r)
+        reordered[size_t(r)] = std::move(m_rows[size_t(from[size_t(r)])]);
+    m_rows.swap(reordered);
+    if (m_filtered) {
+        for (int& r : m_shown)
+            r = to[size_t(r)];
+        std::sort(m_shown.begin(), m_shown.end());
+    }
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& index : before) {
+        if (!index.isValid()) {
+            after.append(index);
+            continue;
+        }
+        const int oldTable = m_filtered ? oldShown[size_t(index.row())] : index.row();
+        after.append(this->index(toViewRow(to[size_t(oldTable)]), index.column()));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    dispose(std::move(reordered));
+}
+
+void GridModel::dispose(Rows rows)
+{
+    if (rows.size() < size_t(kDisposedElsewhere))
+        return;
+    // Rows that left the model belong to nothing the window uses.
+    auto held = std::make_shared<Rows>(std::move(rows));
+    QThreadPool::globalInstance()->start([held = std::move(held)]() mutable { held.reset(); });
+}
