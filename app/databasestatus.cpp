@@ -11,20 +11,32 @@ namespace DatabaseStatus {
 namespace {
 
 const char kLabelName[] = "label_dbState";
+const char kLanguageLabelName[] = "label_dbLanguage";
+
+// The status bar's permanent label `name`, made on first use.
+QLabel* permanentLabel(QStatusBar* bar, const char* name)
+{
+    auto* label = bar->findChild<QLabel*>(QLatin1String(name));
+    if (!label) {
+        label = new QLabel(bar);
+        label->setObjectName(QLatin1String(name));
+        bar->addPermanentWidget(label);
+    }
+    return label;
+}
 
 void showCurrent(QStatusBar* bar)
 {
-    auto* label = bar->findChild<QLabel*>(QLatin1String(kLabelName));
-    if (!label) {
-        label = new QLabel(bar);
-        label->setObjectName(QLatin1String(kLabelName));
-        label->setStyleSheet(QStringLiteral("QLabel#label_dbState{color: #b00000;}"));
-        bar->addPermanentWidget(label);
-    }
+    QLabel* label = permanentLabel(bar, kLabelName);
+    label->setStyleSheet(QStringLiteral("QLabel#label_dbState{color: #b00000;}"));
     const QString text = describeDatabaseProblem();
     label->setText(text);
     label->setToolTip(text.isEmpty() ? QString() : QDir::toNativeSeparators(currentDatabasePath));
     label->setVisible(!text.isEmpty());
+    // A set whose register texts are in another language than the window's says so while current.
+    QLabel* language = permanentLabel(bar, kLanguageLabelName);
+    language->setText(describeSetLanguage());
+    language->setVisible(!language->text().isEmpty());
 }
 
 } // namespace

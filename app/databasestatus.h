@@ -6,7 +6,9 @@ class QStatusBar;
 
 // The window's side of opening and creating configuration databases: the file becomes the
 // current database, and a permanent label in the status bar says what is wrong with it (not a
-// database, cut short, tables missing, read-only) for as long as it stays current. GUI thread only.
+// database, cut short, tables missing, read-only) for as long as it stays current; another
+// (label_dbLanguage) says when its register texts are in another language than the window's.
+// GUI thread only.
 namespace DatabaseStatus {
 
 void open(QStatusBar* bar, const QString& path);

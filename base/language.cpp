@@ -16,6 +16,7 @@
 Q_LOGGING_CATEGORY(lcLanguage, "tallvane.users", QtInfoMsg)
 
 std::atomic<quint8> currentLanguage { English };
+std::atomic<quint8> registerLanguage { English };
 char languageTexts[kLanguageTextCount][kLanguageTextSize];
 
 namespace {
@@ -23,14 +24,15 @@ namespace {
 struct LanguageFacts {
     const char* codecName;
     const char* logLine;
+    const char* name;
 };
 
 const LanguageFacts kLanguages[] = {
-    { "UTF-8", "start set English_Language" },
-    { "windows-1253", "start set Greek_Language" },
-    { "windows-1255", "start set Hebrew_Language" },
-    { "windows-1256", "start set Arabic_Language" },
-    { "CP874", "start set Thailand_Language" },
+    { "UTF-8", "start set English_Language", "English" },
+    { "windows-1253", "start set Greek_Language", "Greek" },
+    { "windows-1255", "start set Hebrew_Language", "Hebrew" },
+    { "windows-1256", "start set Arabic_Language", "Arabic" },
+    { "CP874", "start set Thailand_Language", "Thai" },
 };
 
 constexpr int kTreeTexts = 16;
@@ -177,6 +179,9 @@ struct ByteTables {
     }
 };
 
+// The register language's codec (null: UTF-8, as before any language is set) and its
+// tables (null for UTF-8).
+std::atomic<const QTextCodec*> registerCodecInUse { nullptr };
 std::atomic<const ByteTables*> currentTables { nullptr };
 
 // The tables of `codec`, built once per codec and kept for the run (link threads may read
@@ -216,6 +221,34 @@ const char* languageCodecName(int language)
     return kLanguages[language - 1].codecName;
 }
 
+const char* languageName(int language)
+{
+    if (language < English || language > Thailand)
+        return nullptr;
+    return kLanguages[language - 1].name;
+}
+
+const QTextCodec* registerCodec()
+{
+    static const QTextCodec* const utf8 = QTextCodec::codecForMib(106);
+    const QTextCodec* codec = registerCodecInUse.load(std::memory_order_acquire);
+    return codec ? codec : utf8;
+}
+
+bool setRegisterLanguage(int language)
+{
+    if (language < English || language > Thailand)
+        return false;
+    const QTextCodec* codec = QTextCodec::codecForName(kLanguages[language - 1].codecName);
+    if (!codec)
+        return false;
+    // The tables name their codec, so a reader between the two stores takes the codec's way.
+    currentTables.store(isUtf8(codec) ? nullptr : tablesFor(codec), std::memory_order_release);
+    registerCodecInUse.store(codec, std::memory_order_release);
+    registerLanguage.store(quint8(language), std::memory_order_release);
+    return true;
+}
+
 bool setlanguage::setLanguage(int language)
 {
     if (language < English || language > Thailand)
@@ -229,8 +262,7 @@ bool setlanguage::setLanguage(int language)
     }
     // The one process codec serves locale text, C strings and translated messages alike.
     QTextCodec::setCodecForLocale(codec);
-    currentTables.store(isUtf8(codec) ? nullptr : tablesFor(codec), std::memory_order_release);
-    return true;
+    return setRegisterLanguage(language);
 }
 
 void setlanguage::applyLanguage()
@@ -239,6 +271,8 @@ void setlanguage::applyLanguage()
     const int language = currentLanguage;
     if (language >= Greek && language <= Thailand)
         setLanguage(language);
+    // At login the register texts follow the display language.
+    setRegisterLanguage(language);
 
     const char* const* texts = nullptr;
     switch (language) {
@@ -266,7 +300,7 @@ void setlanguage::applyLanguage()
 
 QByteArray toLocal8(const QString& text)
 {
-    const QTextCodec* codec = QTextCodec::codecForLocale();
+    const QTextCodec* codec = registerCodec();
     const ByteTables* tables = tablesOf(codec);
     if (!tables && isUtf8(codec))
         return text.toUtf8();
@@ -286,7 +320,7 @@ QByteArray toLocal8(const QString& text)
 
 QString fromLocal8(const char* bytes, int size)
 {
-    const QTextCodec* codec = QTextCodec::codecForLocale();
+    const QTextCodec* codec = registerCodec();
     const ByteTables* tables = tablesOf(codec);
     if (!tables && isUtf8(codec))
         return QString::fromUtf8(bytes, size);
@@ -308,7 +342,7 @@ QString fromLocal8Field(const char* field, int size) { return fromLocal8(field, 
 
 void textToRegister(char* text, int size)
 {
-    switch (currentLanguage.load(std::memory_order_relaxed)) {
+    switch (registerLanguage.load(std::memory_order_relaxed)) {
     case Hebrew:
         registerWalk(text, size, hebrewToRegister);
         break;
@@ -322,7 +356,7 @@ void textToRegister(char* text, int size)
 
 void textFromRegister(char* text, int size)
 {
-    switch (currentLanguage.load(std::memory_order_relaxed)) {
+    switch (registerLanguage.load(std::memory_order_relaxed)) {
     case Hebrew:
         registerWalk(text, size, hebrewFromRegister);
         break;

@@ -192,10 +192,10 @@ bool agrees(const FieldFit& fit, const QString& cell, const QString& held)
 
 QString codePage()
 {
-    return QString::fromLatin1(languageCodecName(currentLanguage));
+    return QString::fromLatin1(languageCodecName(registerLanguage));
 }
 
-// The characters of `text` that the display language's code page cannot carry, quoted.
+// The characters of `text` that the register language's code page cannot carry, quoted.
 QString uncarried(const QString& text)
 {
     QStringList found;

@@ -52,7 +52,7 @@ struct FieldFit {
     enum Kind : quint8 {
         ByKind, // from the column kind: text, whole number, amount with two decimals, option bits
         Unheld, // not in the record (an index that the register gives itself)
-        Text, // text of at most `size` bytes in the display language's code page
+        Text, // text of at most `size` bytes in the register language's code page
         Amount, // packed decimal of `size` digits, the last `decimals` of them after the point
         Whole, // whole number from `low` to `high`
         Bits, // option bit string, eight characters '0' or '1'
@@ -152,7 +152,7 @@ public:
     // The rows a category shows while its database table is empty; nothing is stored
     // until the operator saves. Most categories show no rows.
     virtual ItemTable emptyTable() const;
-    // Longest text, in bytes of the display language's code page, that a cell of `column`
+    // Longest text, in bytes of the register language's code page, that a cell of `column`
     // takes; 0 when the column has no limit of its own.
     virtual int textLimit(int column) const;
     // Why `text` cannot go into a cell of `column`; empty when it can.
@@ -187,7 +187,7 @@ protected:
     virtual QByteArray storageKey(int row, const QByteArray& encodedName) const;
     virtual QByteArray storageName(int row, const QByteArray& encodedName, const QByteArray& record) const;
 
-    // Cell text in the display language's code page, at most 63 bytes.
+    // Cell text in the register language's code page, at most 63 bytes.
     static QByteArray cellBytes(const ItemRow& row, int column);
     // Cell text (empty past the row's end); for number and option cells, whose characters
     // are the same in every code page.
@@ -238,7 +238,7 @@ protected:
     static QByteArray indexKey(const ItemRow& row);
     // Puts the "Name" cell (column 1) into the record's name field.
     void putName(char* record, const ItemRow& row) const;
-    // The record's name bytes up to the first NUL, as the display language reads them.
+    // The record's name bytes up to the first NUL, as the register language reads them.
     QByteArray nameBytes(const char* record) const;
 
     QByteArray storageKey(int row, const QByteArray& key) const override;

@@ -1,5 +1,6 @@
 #include "storage/configdb.h"
 
+#include "base/language.h"
 #include "storage/datafolder.h"
 #include "storage/notice.h"
 #include "storage/storagelog.h"
@@ -36,6 +37,9 @@ bool fail(const QString& reason)
 }
 
 const char kCreateStatement[] = "create table %1 (itemRandom CHAR(16), itemName CHAR(32), itemData BLOB NOT NULL)";
+// The set's own facts, as key/value rows: "language" (the register language's number) and
+// "codePage" (its code page's name, for whoever reads the file without Tallvane).
+const char kSetInfoTable[] = "set_info";
 const char kUser[] = "root";
 const char kPassword[] = "604218";
 
@@ -128,9 +132,18 @@ DatabaseCheck inspect(const QSqlDatabase& connection, const QString& path)
         if (!reason.isEmpty())
             check.badTables.insert(table, reason);
     }
+    if (tables.contains(QLatin1String(kSetInfoTable), Qt::CaseInsensitive)) {
+        // An unreadable or unknown record counts as none: the set is read in the login language.
+        readRows(db, QStringLiteral("select value from %1 where key='language'").arg(QLatin1String(kSetInfoTable)),
+            &damaged, [&check](sqlite3_stmt* row) {
+                const int language = sqlite3_column_int(row, 0);
+                check.language = languageName(language) ? language : 0;
+            });
+    }
     check.readOnly = sqlite3_db_readonly(db, "main") == 1 || !folderIsWritable(QFileInfo(path).absolutePath());
     qCDebug(lcStorage) << path << "damage:" << check.damage << "missing:" << check.missingTables
-                       << "unreadable:" << check.badTables << "read-only:" << check.readOnly;
+                       << "unreadable:" << check.badTables << "read-only:" << check.readOnly
+                       << "language:" << check.language;
     return check;
 }
 
@@ -156,6 +169,28 @@ bool currentConnection(QSqlDatabase* db)
     return true;
 }
 
+// Records `language` as that of the set's register texts; inside the caller's transaction.
+bool recordLanguage(sqlite3* db, int language)
+{
+    const QString sql = QStringLiteral("create table if not exists %1 (key TEXT PRIMARY KEY, value TEXT);"
+                                       "insert or replace into %1 values('language', '%2');"
+                                       "insert or replace into %1 values('codePage', '%3');")
+                            .arg(QLatin1String(kSetInfoTable))
+                            .arg(language)
+                            .arg(QLatin1String(languageCodecName(language)));
+    const bool ok = db && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    if (!ok)
+        qCDebug(lcStorage) << "cannot record the language:" << (db ? sqlite3_errmsg(db) : "no connection");
+    return ok;
+}
+
+// The register language of the current set: its recorded one, else the one chosen at login.
+void applySetLanguage()
+{
+    if (g_check.language == 0 || !setRegisterLanguage(g_check.language))
+        setRegisterLanguage(currentLanguage);
+}
+
 void copyField(char* field, int size, const QByteArray& text)
 {
     std::memset(field, 0, size);
@@ -169,8 +204,8 @@ bool insertAll(sqlite3* db, const QString& table, const QList<RecordEntry>& entr
     sqlite3_stmt* insert = nullptr;
     if (sqlite3_prepare_v2(db, sql.constData(), -1, &insert, nullptr) != SQLITE_OK)
         return fail(QString::fromUtf8(sqlite3_errmsg(db)));
-    // Names are in the display language's code page, as the codecs produced them.
-    const QTextCodec* codec = QTextCodec::codecForLocale();
+    // Names are in the register language's code page, as the codecs produced them.
+    const QTextCodec* codec = registerCodec();
     const bool utf8 = codec->mibEnum() == 106;
     bool ok = true;
     QByteArray name;
@@ -233,6 +268,7 @@ void openDatabase(const QString& path)
     replaceConnection(path);
     g_check = DatabaseCheck();
     g_check.path = path;
+    applySetLanguage();
     QSqlDatabase db = QSqlDatabase::database(path, false);
     // SQLite would create a missing file, and an empty one in its place would hide the loss.
     if (!QFile::exists(path)) {
@@ -247,6 +283,7 @@ void openDatabase(const QString& path)
     }
     qCDebug(lcStorage).noquote() << QStringLiteral("open database \"%1\" ok!").arg(path);
     g_check = inspect(db, path);
+    applySetLanguage();
 }
 
 DatabaseCheck currentDatabaseCheck()
@@ -281,6 +318,19 @@ QString describeDatabaseProblem()
     return text;
 }
 
+QString describeSetLanguage()
+{
+    if (currentDatabaseCheck().path.isEmpty())
+        return QString();
+    const int set = registerLanguage;
+    const int display = currentLanguage;
+    if (set == display || !languageName(set) || !languageName(display))
+        return QString();
+    return QStringLiteral("%1 holds %2 register texts (%3); the window shows %4")
+        .arg(QFileInfo(currentDatabasePath).fileName(), QLatin1String(languageName(set)),
+            QLatin1String(languageCodecName(set)), QLatin1String(languageName(display)));
+}
+
 QString lastDatabaseError() { return g_lastError; }
 
 QString databaseReason(const QSqlError& error)
@@ -297,6 +347,7 @@ void createDatabase(const QString& path)
     replaceConnection(path);
     g_check = DatabaseCheck();
     g_check.path = path;
+    applySetLanguage();
     if (!QSqlDatabase::contains(currentDatabasePath)) {
         showNotConnected();
         return;
@@ -313,6 +364,7 @@ void createDatabase(const QString& path)
     qCDebug(lcStorage) << "init db";
     for (const QString& table : configTableNames())
         ensureTable(QString::fromLatin1(kCreateStatement).arg(table), table, query);
+    recordLanguage(sqliteHandle(db), currentLanguage);
     db.commit();
     query.finish();
     g_check = inspect(db, path);
@@ -371,11 +423,17 @@ bool saveRecords(const QString& table, const QList<RecordEntry>& entries)
         return false;
     }
     qCDebug(lcStorage) << "inserted success!";
+    // The texts just stored are in the register language; a set without a record gets it
+    // (when it cannot, the records are saved all the same and the next save tries again).
+    const int language = registerLanguage;
+    const bool recorded = check.language == 0 && recordLanguage(handle, language);
     if (!db.commit()) {
         fail(databaseReason(db.lastError()));
         db.rollback();
         return false;
     }
+    if (recorded && g_check.path == currentDatabasePath)
+        g_check.language = language;
     return true;
 }
 

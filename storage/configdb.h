@@ -36,27 +36,40 @@ struct DatabaseCheck {
     QStringList missingTables; // configuration tables the file lacks
     QMap<QString, QString> badTables; // tables that cannot be read as configuration tables, with SQLite's reason
     bool readOnly = false; // the file or its folder cannot be written
+    int language = 0; // the language its register texts are recorded in; 0: none recorded
 };
 
+// Every set records the language of its register texts (code page and text order) in a
+// key/value table of its own beside the configuration tables. A set without the record (made
+// before sets had one) is read in the language chosen at login and gets the record at its
+// first save.
+
 // Makes the file at `path` the current configuration database and opens it, then checks that
-// SQLite can read it and that it holds every configuration table. A file that is missing is
+// SQLite can read it and that it holds every configuration table. The set's recorded language
+// becomes the register language, else the language chosen at login. A file that is missing is
 // not created.
 void openDatabase(const QString& path);
 // The check of the current database (empty when another path has been made current since).
 DatabaseCheck currentDatabaseCheck();
 // One line for the operator on what is wrong with the current database; empty when nothing is.
 QString describeDatabaseProblem();
+// One line for the operator when the current set's register texts are in another language than
+// the window's ("shop.db holds Greek register texts (windows-1253); the window shows English");
+// empty when the languages agree or no set is current.
+QString describeSetLanguage();
 // Why the last failed save or load failed, in SQLite's words where it gave them.
 QString lastDatabaseError();
 // SQLite's own words for an error that Qt reports ("file is not a database").
 QString databaseReason(const QSqlError& error);
-// Creates a new configuration database with all its tables; refuses an existing file.
+// Creates a new configuration database with all its tables, recording the language chosen at
+// login as that of its register texts; refuses an existing file.
 void createDatabase(const QString& path);
 // Creates `table` with `statement` unless it exists already.
 bool ensureTable(const QString& statement, const QString& table, QSqlQuery& query);
 // Replaces the rows of `table` by `entries`, in order. Either every entry is stored or the
 // table keeps its previous rows; returns false in the latter case. A file found damaged, or a
-// table found unreadable, is never written.
+// table found unreadable, is never written. A set without a recorded language gets the
+// register language as its record.
 bool saveRecords(const QString& table, const QList<RecordEntry>& entries);
 // Reads the record bytes of `table` in stored order. False when the table cannot be read.
 bool loadRecords(const QString& table, QList<QByteArray>* out);

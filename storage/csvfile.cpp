@@ -18,10 +18,11 @@ namespace {
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 // Text that is not UTF-8 comes from a spreadsheet program saving in the desktop's code
-// page: the display language's one, or windows-1252 where that is UTF-8 (English).
+// page: the register language's one (the texts go into the set in it), or windows-1252
+// where that is UTF-8 (English).
 QString fromCodePage(const QByteArray& bytes)
 {
-    const QTextCodec* codec = QTextCodec::codecForLocale();
+    const QTextCodec* codec = registerCodec();
     if (codec->mibEnum() == 106)
         if (const QTextCodec* western = QTextCodec::codecForName("windows-1252"))
             return western->toUnicode(bytes);

@@ -8,7 +8,7 @@
 class QIODevice;
 
 // Item tables in files as operators make them with spreadsheet programs: CSV in UTF-8
-// (with or without a byte-order mark) or in the display language's code page, with "," or
+// (with or without a byte-order mark) or in the register language's code page, with "," or
 // ";" between fields, and .xlsx workbooks, whose first worksheet is read through a
 // temporary CSV file. Used by the main window and by command-line tools alike.
 
@@ -35,7 +35,7 @@ bool isWorkbookName(const QString& path);
 bool readTableFile(const QString& path, TableFile* out);
 
 // Reads CSV text. A text that is not valid UTF-8 is read through the code page of the
-// display language (windows-1252 for English, whose own code page is UTF-8). The
+// register language (windows-1252 for English, whose own code page is UTF-8). The
 // separator is ";" when the first line holds no "," but a ";", unless `detectSeparator`
 // is false; numbers in such a file may have a decimal comma ("2,50"), which becomes a
 // point.

@@ -71,14 +71,17 @@ bool useLanguage(int language)
 
 LanguageScope::LanguageScope(int language)
     : m_previous(currentLanguage)
+    , m_previousRegister(registerLanguage)
     , m_valid(useLanguage(language))
 {
 }
 
 void LanguageScope::restore()
 {
-    if (!m_restored)
+    if (!m_restored) {
         useLanguage(m_previous);
+        setRegisterLanguage(m_previousRegister);
+    }
     m_restored = true;
 }
 

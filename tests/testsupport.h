@@ -34,8 +34,9 @@ private:
     QtMessageHandler m_previous;
 };
 
-// Sets the display language (its code page and tree texts) while it lives and puts the
-// previous one back after, also when a test fails half-way.
+// Sets the display language (its code page and tree texts) and with it the register language,
+// as a login does, while it lives; puts the previous ones back after, also when a test fails
+// half-way (the register language as it was, say that of a set opened before).
 class LanguageScope {
 public:
     explicit LanguageScope(int language);
@@ -50,6 +51,7 @@ public:
 
 private:
     int m_previous;
+    int m_previousRegister;
     bool m_valid;
     bool m_restored = false;
 };

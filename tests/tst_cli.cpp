@@ -201,7 +201,15 @@ private slots:
     {
         const QString path = file(QStringLiteral("shop.db"));
         QCOMPARE(m_cli->run(asAdmin({ "new-db", path })).status, 0);
-        QCOMPARE(tablesOf(path), configTableNames());
+        QCOMPARE(tablesOf(path), configTableNames() + QStringList { QStringLiteral("set_info") });
+        // The set records the language of the login (--language, English by default).
+        const QString greek = file(QStringLiteral("greek.db"));
+        QCOMPARE(m_cli->run(asAdmin({ "--language", "greek", "new-db", greek })).status, 0);
+        QStringList recorded;
+        for (const QString& set : { path, greek })
+            forEachRow(set, QStringLiteral("select value from set_info where key = 'language'"),
+                [&](const QSqlQuery& query) { recorded << query.value(0).toString(); });
+        QCOMPARE(recorded, (QStringList { "1", "2" }));
 
         // An existing file is refused and left as it is.
         QFile existing(path);

@@ -1,6 +1,8 @@
 #include "app/dialogs/filedialog.h"
 #include "app/dialogs/messagebox.h"
+#include "app/grid/itemgrid.h"
 #include "app/mainwindow.h"
+#include "base/language.h"
 #include "cliharness.h"
 #include "guisupport.h"
 #include "records/categories.h"
@@ -10,6 +12,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -32,6 +35,51 @@ private:
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+
+    // One department named `name`, as cells and as a CSV file.
+    static ItemTable department(const QString& name)
+    {
+        return table({ { "1", name, "1", "0", "0", "1", "1.5", "10", "1" } });
+    }
+    QString departmentFile(const QString& name)
+    {
+        const QString path = fresh(QStringLiteral(".csv"));
+        writeFileBytes(
+            path, "Indx,Name,Group,Print,Options,Tax,Price,PriceMax,Kp\n1," + name.toUtf8() + ",1,0,0,1,1.5,10,1\n");
+        return path;
+    }
+    // A new set made under a login in `language`, holding one department named `name`.
+    QString departmentSet(int language, const QString& name)
+    {
+        const LanguageScope login(language);
+        const QString db = fresh(QStringLiteral(".db"));
+        createDatabase(db);
+        return codecForCategory(CategoryDept)->saveTable(department(name)) ? db : QString();
+    }
+    // tallvane-cli logged in with `language` (as its --language names it).
+    CliProgram::Result runIn(int language, const QStringList& command) const
+    {
+        static const char* const kNames[] = { "", "english", "greek", "hebrew", "arabic", "thailand" };
+        return m_cli->run(asAdmin(QStringList { "--language", kNames[language] } + command));
+    }
+    // The window opening `db` as File > Open does.
+    static void openSet(TestWindow& w, const QString& db)
+    {
+        FileDialog::setNextFileName(db);
+        w.findChild<QAction*>(QStringLiteral("actionOpen"))->trigger();
+    }
+    static QString languageNote(TestWindow& w)
+    {
+        const QLabel* label = child<QLabel>(w, "label_dbLanguage");
+        return label && !label->isHidden() ? label->text() : QString();
+    }
+    static QStringList setInfo(const QString& path)
+    {
+        QStringList rows;
+        forEachRow(path, QStringLiteral("select key || '=' || value from set_info order by key"),
+            [&](const QSqlQuery& query) { rows << query.value(0).toString(); });
+        return rows;
     }
 
     static ItemTable table(const QList<QStringList>& rows)
@@ -147,6 +195,106 @@ private slots:
         const QList<QByteArray> stored = storedRows(byWindow, QStringLiteral("table_dept"));
         QCOMPARE(stored.size(), 3);
         QCOMPARE(storedRows(byTool, QStringLiteral("table_dept")), stored);
+    }
+
+    void setKeepsItsLanguage_data()
+    {
+        QTest::addColumn<int>("setLanguage");
+        QTest::addColumn<int>("display");
+        QTest::addColumn<QString>("name"); // stored first
+        QTest::addColumn<QString>("other"); // imported under the display language
+        QTest::addColumn<QString>("sentence"); // %1: the set's file name
+        QTest::newRow("Greek set, English window")
+            << int(Greek) << int(English) << "ΚΑΦΕΣ" << "ΤΣΑΪ"
+            << "%1 holds Greek register texts (windows-1253); the window shows English";
+        QTest::newRow("English set, Greek window")
+            << int(English) << int(Greek) << "ΚΑΦΕΣ" << "ΤΣΑΪ"
+            << "%1 holds English register texts (UTF-8); the window shows Greek";
+        QTest::newRow("Hebrew set, Greek window")
+            << int(Hebrew) << int(Greek) << "קפה 12" << "תה"
+            << "%1 holds Hebrew register texts (windows-1255); the window shows Greek";
+    }
+
+    // A set's texts are read and written in its own language whatever language the login
+    // chose, by the window and by the tool alike; records saved unchanged keep their bytes.
+    void setKeepsItsLanguage()
+    {
+        QFETCH(int, setLanguage);
+        QFETCH(int, display);
+        QFETCH(QString, name);
+        QFETCH(QString, other);
+        QFETCH(QString, sentence);
+        const QString db = departmentSet(setLanguage, name);
+        const QString reference = departmentSet(setLanguage, other);
+        QVERIFY(!db.isEmpty() && !reference.isEmpty());
+        const QString note = sentence.arg(QFileInfo(db).fileName());
+        const QList<QByteArray> original = storedRows(db, QStringLiteral("table_dept"));
+        const QList<QByteArray> imported = storedRows(reference, QStringLiteral("table_dept"));
+        QCOMPARE(original.size(), 1);
+
+        const LanguageScope login(display);
+        {
+            TestWindow w(m_dir.path());
+            openSet(w, db);
+            QCOMPARE(languageNote(w), note);
+            w.openCategory(CategoryDept);
+            QCOMPARE(w.itemModel()->index(0, 1).data().toString(), name);
+            w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+            QCOMPARE(storedRows(db, QStringLiteral("table_dept")), original);
+            // Imported under the display language, stored as a login in the set's language stores it.
+            FileDialog::setNextFileName(departmentFile(other));
+            MessageBox::setNextAnswer(QMessageBox::Yes); // replace the page's row
+            w.findChild<QPushButton*>(QStringLiteral("btn_openfile"))->click();
+            w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+            QCOMPARE(storedRows(db, QStringLiteral("table_dept")), imported);
+        }
+
+        const CliProgram::Result exported = runIn(display, { "export", "--db", db, "--type", "dept" });
+        QCOMPARE(exported.status, 0);
+        QVERIFY2(exported.out.contains("\n1," + other.toUtf8() + ","), exported.out.constData());
+        QCOMPARE(QString::fromUtf8(exported.err), QStringLiteral("tallvane-cli: %1\n").arg(note));
+        const CliProgram::Result import
+            = runIn(display, { "import", "--db", db, "--type", "dept", "--in", departmentFile(name) });
+        QCOMPARE(import.status, 0);
+        QCOMPARE(storedRows(db, QStringLiteral("table_dept")), original);
+    }
+
+    // A set made before sets recorded their language is read in the login language, by the
+    // tool and by the window, and records that language at its first save.
+    void oldSetTakesTheLoginLanguage()
+    {
+        const QString db = departmentSet(Greek, QStringLiteral("ΚΑΦΕΣ"));
+        QVERIFY(!db.isEmpty());
+        createDatabase(fresh(QStringLiteral(".db"))); // lets go of the file
+        QVERIFY(
+            withDatabaseFile(db, [](QSqlQuery& query) { return query.exec(QStringLiteral("drop table set_info")); }));
+        const QList<QByteArray> original = storedRows(db, QStringLiteral("table_dept"));
+
+        // Reading records nothing.
+        const CliProgram::Result read = runIn(Greek, { "export", "--db", db, "--type", "dept" });
+        QCOMPARE(read.status, 0);
+        QVERIFY2(read.out.contains("\n1,ΚΑΦΕΣ,"), read.out.constData());
+        QCOMPARE(read.err, QByteArray());
+        QCOMPARE(setInfo(db), QStringList());
+
+        {
+            const LanguageScope greek(Greek);
+            TestWindow w(m_dir.path());
+            openSet(w, db);
+            QCOMPARE(languageNote(w), QString());
+            w.openCategory(CategoryDept);
+            QCOMPARE(w.itemModel()->index(0, 1).data().toString(), QStringLiteral("ΚΑΦΕΣ"));
+            w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+            QCOMPARE(storedRows(db, QStringLiteral("table_dept")), original);
+            QCOMPARE(setInfo(db), (QStringList { "codePage=windows-1253", "language=2" }));
+        }
+
+        // From then on a login in English reads it as Greek.
+        const CliProgram::Result english = runIn(English, { "export", "--db", db, "--type", "dept" });
+        QCOMPARE(english.status, 0);
+        QVERIFY2(english.out.contains("\n1,ΚΑΦΕΣ,"), english.out.constData());
+        QVERIFY2(english.err.contains("holds Greek register texts (windows-1253); the window shows English"),
+            english.err.constData());
     }
 };
 

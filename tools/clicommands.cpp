@@ -163,7 +163,8 @@ QString typeText(int category)
 }
 
 // The configuration database at `path` made current; a missing file is not created, and a
-// file that SQLite cannot read is not used.
+// file that SQLite cannot read is not used. The set's texts are read and written in its own
+// language, with a note when that is not --language.
 int openConfigDatabase(const QString& path)
 {
     if (!QFileInfo(path).isFile()) {
@@ -172,8 +173,11 @@ int openConfigDatabase(const QString& path)
     }
     openDatabase(path);
     const DatabaseCheck check = currentDatabaseCheck();
-    if (check.opened && check.damage.isEmpty())
+    if (check.opened && check.damage.isEmpty()) {
+        if (const QString note = describeSetLanguage(); !note.isEmpty())
+            Cli::printProblem(note);
         return Cli::ExitOk;
+    }
     Cli::printProblem(describeDatabaseProblem());
     return Cli::ExitFileError;
 }
@@ -688,7 +692,7 @@ const QList<CliCommand>& cliCommands()
             "line being row 1; the cells against what import and install would make of them);\n"
             "--db checks the stored table (rows numbered as the window's grid shows them); a stored\n"
             "row is installed byte for byte as stored, so only the starting rows of an empty table\n"
-            "are checked there. The code page is that of --language.",
+            "are checked there. The code page is that of the set with --db, else that of --language.",
             &checkOptions, &check },
         { "install", "install --db FILE --type TYPE [--command install|add|update|delete] [--verify] LINK",
             "Loads the stored table of TYPE and sends it to the registers as the window's install\n"

@@ -5,7 +5,8 @@
 
 // The global options of tallvane-cli and the login they lead to: the user database beside
 // the executable, the login dialog's check, the permission bits of the window's category
-// buttons, and the display language chosen at login. Main thread only.
+// buttons, and the display language chosen at login (also the register language until a
+// configuration set with its own is opened). Main thread only.
 class CliSession {
 public:
     QString user;

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size < 1)
         return 0;
     const uint8_t selector = data[0];
-    currentLanguage = (selector & 1) ? Arabic : Hebrew;
+    registerLanguage = (selector & 1) ? Arabic : Hebrew;
     const size_t n = size - 1;
     std::unique_ptr<char[]> field(new char[n ? n : 1]);
     std::memcpy(field.get(), data + 1, n);
