@@ -31,8 +31,8 @@ void exportGrid(QWidget* parent, QStatusBar* status, const QStandardItemModel* m
 
 bool importFile(QWidget* parent, QStatusBar* status, const QStandardItemModel* model, int category, ItemTable* rows)
 {
-    const QString path = FileDialog::getOpenFileName(
-        parent, QString(), QString(), QStringLiteral("xlsx file(*.xlsx);;csv file(*.csv)"));
+    const QString path = FileDialog::getOpenFileName(parent, QString(), QString(),
+        QStringLiteral("all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)"));
     if (path.isEmpty()) {
         qCDebug(lcApp).noquote() << QStringLiteral("\"%1\" is empty").arg(path);
         return false;
