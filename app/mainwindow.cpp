@@ -111,8 +111,8 @@ void MainWindow::setUpPages()
     // The pages in the stack's order: button page, item grid, logo, system parameters.
     m_buttonPage = new ButtonPage(ui->stackedWidget);
     m_gridPage = new GridPage(statusBar(), m_imageFolder, ui->stackedWidget);
-    m_logoPage = new LogoPage(statusBar(), ui->stackedWidget);
-    m_systemPage = new SystemPage(statusBar(), ui->stackedWidget);
+    m_logoPage = new LogoPage(statusBar(), m_imageFolder, ui->stackedWidget);
+    m_systemPage = new SystemPage(statusBar(), m_imageFolder, ui->stackedWidget);
     for (QWidget* page : { static_cast<QWidget*>(m_buttonPage), static_cast<QWidget*>(m_gridPage),
              static_cast<QWidget*>(m_logoPage), static_cast<QWidget*>(m_systemPage) })
         ui->stackedWidget->addWidget(page);
@@ -120,6 +120,8 @@ void MainWindow::setUpPages()
     connect(ui->stackedWidget, &QStackedWidget::currentChanged, this,
         [this] { m_gridPage->setOnShow(ui->stackedWidget->currentWidget() == m_gridPage); });
     connect(m_gridPage, &GridPage::backRequested, this, &MainWindow::showButtonPage);
+    connect(m_logoPage, &LogoPage::backRequested, this, &MainWindow::showButtonPage);
+    connect(m_systemPage, &SystemPage::backRequested, this, &MainWindow::showButtonPage);
     connect(m_gridPage, &GridPage::itemCommandRequested, this,
         [this](quint8 command) { m_transfers->itemCommand(command, m_currentCategory); });
 
@@ -259,7 +261,7 @@ void MainWindow::openCategory(int category)
     if (page->page == Page::Grid)
         m_gridPage->open(category, status);
     else if (page->page == Page::System)
-        m_systemPage->load();
+        m_systemPage->reload();
 }
 
 void MainWindow::on_btn_extth_clicked() { openCategory(CategoryExtHeader); }
@@ -327,6 +329,8 @@ void MainWindow::on_actionSave_triggered()
         m_systemPage->save();
     else if (page && page->page == Page::Grid)
         m_gridPage->save();
+    else if (page && page->page == Page::Logo)
+        m_logoPage->save();
 }
 
 void MainWindow::on_actionClearData_triggered() { m_transfers->clearData(m_currentCategory); }

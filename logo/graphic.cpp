@@ -2,6 +2,7 @@
 
 #include "records/recordslog.h"
 #include "records/translation.h"
+#include "storage/configdb.h"
 
 #include <QtEndian>
 
@@ -54,6 +55,24 @@ QImage onPaper(const QImage& picture)
     return flat.convertToFormat(QImage::Format_RGB32);
 }
 
+// `picture` at `size`: stretched, or fitted with its proportions and centred on paper.
+QImage placed(const QImage& picture, const QSize& size, Graphic::Placement placement)
+{
+    if (placement == Graphic::Placement::Stretch)
+        return onPaper(picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    // A very narrow or flat picture keeps at least one pixel each way.
+    const QSize fitted = picture.size().scaled(size, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)).boundedTo(size);
+    const QImage scaled = onPaper(picture.scaled(fitted, Qt::IgnoreAspectRatio, Qt::FastTransformation))
+                              .convertToFormat(QImage::Format_RGB32);
+    QImage paper(size, QImage::Format_RGB32);
+    paper.fill(kPaper);
+    const int left = (size.width() - fitted.width()) / 2;
+    const int top = (size.height() - fitted.height()) / 2;
+    for (int y = 0; y < fitted.height(); ++y)
+        std::memcpy(paper.scanLine(top + y) + left * 4, scaled.constScanLine(y), size_t(fitted.width()) * 4);
+    return paper;
+}
+
 QByteArray hexRow(const char* bytes, int count)
 {
     static const char digits[] = "0123456789abcdef";
@@ -98,11 +117,11 @@ bool Graphic::sizeAllowed(const QSize& size)
     return size.width() > 0 && size.height() > 0 && qint64(size.width()) * size.height() <= kMaxPixels;
 }
 
-QImage Graphic::monochrome(const QImage& picture, const QSize& size)
+QImage Graphic::monochrome(const QImage& picture, const QSize& size, Placement placement)
 {
     if (picture.isNull() || size.isEmpty())
         return QImage();
-    const QImage scaled = onPaper(picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    const QImage scaled = placed(picture, size, placement);
     // The toolkit's default conversion: automatic colour handling, diffuse dithering.
     QImage mono = scaled.convertToFormat(QImage::Format_MonoLSB);
     if (mono.colorCount() < 2)
@@ -203,4 +222,33 @@ QImage Graphic::unpackLogo(const QByteArray& packed)
     for (int y = 0; y < rows; ++y)
         std::memcpy(image.scanLine(y), bitmap + y * rowBytes, size_t(rowBytes));
     return image;
+}
+
+bool Graphic::restoreLogo(const QByteArray& packed)
+{
+    const QImage image = unpackLogo(packed);
+    const QSize size = image.size();
+    if (image.isNull() || size.width() % 32 != 0 || size.height() % 8 != 0 || !sizeAllowed(size))
+        return false;
+    setLogoSize(size);
+    return packLogo(image);
+}
+
+bool Graphic::saveLogo(const QByteArray& packed)
+{
+    QList<RecordEntry> entries;
+    if (!packed.isEmpty())
+        entries << RecordEntry::make("1", "logo", packed);
+    return saveRecords(QStringLiteral("table_graphic"), entries);
+}
+
+bool Graphic::loadLogo(QByteArray* packed)
+{
+    QList<QByteArray> records;
+    packed->clear();
+    if (!loadRecords(QStringLiteral("table_graphic"), &records))
+        return false;
+    if (!records.isEmpty())
+        *packed = records.first();
+    return true;
 }

@@ -37,10 +37,14 @@ public:
     // Bytes that a logo of `size` packs to.
     static int packedLengthFor(const QSize& size) { return kHeaderSize + size.width() / 8 * size.height(); }
 
-    // `picture` scaled to `size` (aspect ratio ignored, fast) and dithered to one bit per
-    // pixel, least significant bit first, with white (paper) as colour 0 and black (a
+    // How a picture covers the logo: as large as it fits with its proportions kept, centred on
+    // paper, or stretched to the whole logo.
+    enum class Placement { Fit, Stretch };
+
+    // `picture` brought to `size` as `placement` says (fast scaling) and dithered to one bit
+    // per pixel, least significant bit first, with white (paper) as colour 0 and black (a
     // printed dot) as colour 1. Transparent parts count as paper. Null for a null picture.
-    static QImage monochrome(const QImage& picture, const QSize& size);
+    static QImage monochrome(const QImage& picture, const QSize& size, Placement placement);
 
     // Packs a one-bit image of the logo size (either bit order; a pixel's bit is its colour
     // index) into the packed logo and its chunk list. False, with the previous packing kept,
@@ -58,4 +62,14 @@ public:
     // The bitmap of a packed logo as a one-bit image (colour 1 black), as the register
     // prints it; null when the header does not describe the bytes that follow it.
     static QImage unpackLogo(const QByteArray& packed);
+    // Makes a packed logo (as a set keeps it) the last packing, and its size the logo size.
+    // False, with nothing changed, when it does not unpack or its size is not one the logo
+    // page makes (a multiple of 32 by a multiple of 8, at most kMaxPixels).
+    static bool restoreLogo(const QByteArray& packed);
+
+    // The open set keeps the packed logo as the one record of its logo table. `packed` empty
+    // stores that the set has no logo. False when the set refuses it (lastDatabaseError()).
+    static bool saveLogo(const QByteArray& packed);
+    // The set's packed logo, empty when it keeps none; false when the table cannot be read.
+    static bool loadLogo(QByteArray* packed);
 };

@@ -6,6 +6,7 @@
 #include <QTextStream>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -247,8 +248,30 @@ QStringList csv::readLine()
 ItemTable csv::readAll()
 {
     ItemTable table;
+    readAll(&table, std::numeric_limits<qsizetype>::max());
+    return table;
+}
+
+bool csv::rowsWithin(qsizetype maxRows)
+{
+    qsizetype rows = 0;
+    while (!atEnd()) {
+        if (rows == maxRows)
+            return false;
+        if (!parseRecord([](QString&&) {}))
+            break;
+        ++rows;
+    }
+    return true;
+}
+
+bool csv::readAll(ItemTable* table, qsizetype maxRows)
+{
+    table->clear();
     qsizetype width = 0;
     while (!atEnd()) {
+        if (table->size() == maxRows)
+            return false;
         ItemRow row;
         row.reserve(width);
         if (!parseRecord([&row](QString&& field) { row.append(QVariant(std::move(field))); }))
@@ -260,7 +283,7 @@ ItemTable csv::readAll()
                 texts << cell.toString();
             qCDebug(lcStorage).noquote() << "--->datalist = " + texts.join(QStringLiteral(", "));
         }
-        table.append(std::move(row));
+        table->append(std::move(row));
     }
-    return table;
+    return true;
 }

@@ -31,6 +31,11 @@ public:
 
     QStringList readLine();
     ItemTable readAll();
+    // The rows left, into `table`; false as soon as there are more than `maxRows`, so that the
+    // rows beyond are never held (`table` then holds the first `maxRows`).
+    bool readAll(ItemTable* table, qsizetype maxRows);
+    // Reads the rows left without keeping them; false as soon as there are more than `maxRows`.
+    bool rowsWithin(qsizetype maxRows);
 
     // The field separator for reading; "," unless set.
     void setSeparator(QChar separator);

@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QTemporaryFile>
@@ -59,7 +60,7 @@ bool isWorkbookName(const QString& path)
     return path.contains(QLatin1String(".xlsx"), Qt::CaseInsensitive);
 }
 
-void readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator)
+bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator, int maxRows)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString decoded = utf8(bytes);
@@ -76,10 +77,28 @@ void readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator)
     buffer.open(QIODevice::ReadOnly);
 
     out->separator = detectSeparator ? separatorOf(bytes) : QLatin1Char(',');
+    const QString tooMany = QStringLiteral("the file has more than %1 rows, more than an import takes")
+                                .arg(QLocale(QLocale::English).toString(maxRows));
+    // A text of more lines than the bound has its rows counted first, so that a file of too
+    // many is refused before they are held (a quoted field may run over several lines).
+    if (buffer.data().count('\n') >= maxRows) {
+        csv counter;
+        counter.setSeparator(out->separator);
+        counter.setDevice(&buffer);
+        if (!counter.rowsWithin(maxRows)) {
+            out->error = tooMany;
+            return false;
+        }
+        buffer.seek(0);
+    }
     csv reader;
     reader.setSeparator(out->separator);
     reader.setDevice(&buffer);
-    out->rows = reader.readAll();
+    if (!reader.readAll(&out->rows, maxRows)) {
+        out->rows.clear();
+        out->error = tooMany;
+        return false;
+    }
     if (out->separator == QLatin1Char(';')) {
         for (ItemRow& row : out->rows)
             for (QVariant& cell : row)
@@ -90,9 +109,10 @@ void readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator)
     out->scientificCount = conversions.count;
     out->firstScientificLine = conversions.firstLine;
     out->firstScientificColumn = conversions.firstColumn;
+    return true;
 }
 
-bool readTableFile(const QString& path, TableFile* out)
+bool readTableFile(const QString& path, TableFile* out, int maxRows)
 {
     *out = TableFile();
     if (isWorkbookName(path)) {
@@ -101,16 +121,15 @@ bool readTableFile(const QString& path, TableFile* out)
             out->error = QStringLiteral("no temporary file for the conversion: %1").arg(converted.errorString());
             return false;
         }
-        if (!convertWorkbook(path, &converted, &out->error))
+        if (!convertWorkbook(path, &converted, &out->error, maxRows))
             return false;
         if (converted.error() != QFileDevice::NoError) {
             out->error = QStringLiteral("the temporary file could not be written: %1").arg(converted.errorString());
             return false;
         }
         converted.seek(0);
-        readCsvText(converted.readAll(), out, false);
         out->fromWorkbook = true;
-        return true;
+        return readCsvText(converted.readAll(), out, false, maxRows);
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -122,8 +141,7 @@ bool readTableFile(const QString& path, TableFile* out)
         out->error = file.errorString();
         return false;
     }
-    readCsvText(bytes, out);
-    return true;
+    return readCsvText(bytes, out, true, maxRows);
 }
 
 bool importRows(const TableFile& file, ItemTable* rows)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/itemtable.h"
+#include "storage/importlimits.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,15 +32,18 @@ struct TableFile {
 bool isWorkbookName(const QString& path);
 
 // Reads the CSV file or the workbook at `path` (opened read-only). False, with the reason
-// in out->error and no rows, when it cannot be read.
-bool readTableFile(const QString& path, TableFile* out);
+// in out->error and no rows, when it cannot be read or holds more than `maxRows` rows (its
+// header line counted); a workbook part that would unpack to more than
+// kMaxWorkbookPartBytes is refused before it is unpacked.
+bool readTableFile(const QString& path, TableFile* out, int maxRows = kMaxImportRows);
 
 // Reads CSV text. A text that is not valid UTF-8 is read through the code page of the
 // register language (windows-1252 for English, whose own code page is UTF-8). The
 // separator is ";" when the first line holds no "," but a ";", unless `detectSeparator`
 // is false; numbers in such a file may have a decimal comma ("2,50"), which becomes a
-// point.
-void readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator = true);
+// point. False, with the reason in out->error and no rows, when the text holds more than
+// `maxRows` rows; no row beyond them is held on the way.
+bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator = true, int maxRows = kMaxImportRows);
 
 // The rows that an import takes from `file`: every line below its header line. False, with
 // `rows` untouched, when there are none: the table is then to stay as it is.

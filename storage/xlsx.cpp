@@ -6,17 +6,18 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <QStringList>
 #include <QXmlStreamReader>
 
 #include <quazip.h>
 #include <quazipfile.h>
+#include <quazipfileinfo.h>
 
 namespace {
 
 constexpr int kMaxColumns = 16384; // the widest sheet a spreadsheet program makes (XFD)
 constexpr int kKeptDigits = 15; // significant digits a spreadsheet keeps of a fraction
-constexpr qint64 kMaxPartBytes = 512 * 1024 * 1024; // far beyond a sheet of a million rows
 
 // Parts of the package are named by relationships: id and type to the part's path.
 struct Relationship {
@@ -64,6 +65,11 @@ QString relationshipIdOf(const QXmlStreamReader& xml)
         if (attribute.name() == QLatin1String("id") && !attribute.namespaceUri().isEmpty())
             return attribute.value().toString();
     return QString();
+}
+
+QString counted(qint64 count)
+{
+    return QLocale(QLocale::English).toString(count);
 }
 
 QString xmlError(const QXmlStreamReader& xml, const QString& part)
@@ -118,20 +124,34 @@ public:
 
     bool has(const QString& part) { return m_zip.setCurrentFile(part, QuaZip::csInsensitive); }
 
-    // The whole of `part`, read to its end and checked: a damaged deflate stream gives false,
-    // as does a part that unpacks to more than any sheet a spreadsheet program writes.
-    bool read(const QString& part, QByteArray* data)
+    // The whole of `part`, read to its end and checked: a missing part or a damaged deflate
+    // stream gives false. So does a part that the archive's directory says unpacks to more
+    // than kMaxWorkbookPartBytes, before anything is inflated; `tooBig` then says so. The
+    // directory's size also bounds the inflating: a stream that runs on beyond it is damaged.
+    bool read(const QString& part, QByteArray* data, QString* tooBig)
     {
         if (!has(part))
             return false;
+        QuaZipFileInfo64 info;
+        if (!m_zip.getCurrentFileInfo(&info))
+            return false;
+        if (info.uncompressedSize > quint64(kMaxWorkbookPartBytes)) {
+            constexpr quint64 mebibyte = 1024 * 1024;
+            *tooBig = QStringLiteral("%1 would unpack to %2 MiB, more than the %3 MiB allowed for one part of a "
+                                     "workbook")
+                          .arg(part, counted(qint64((info.uncompressedSize + mebibyte - 1) / mebibyte)),
+                              counted(kMaxWorkbookPartBytes / qint64(mebibyte)));
+            return false;
+        }
         QuaZipFile file(&m_zip);
         if (!file.open(QIODevice::ReadOnly))
             return false;
         data->clear();
+        data->reserve(qsizetype(info.uncompressedSize));
         char chunk[64 * 1024];
         qint64 n;
         while ((n = file.read(chunk, sizeof chunk)) > 0) {
-            if (data->size() + n > kMaxPartBytes)
+            if (quint64(data->size() + n) > info.uncompressedSize)
                 return false;
             data->append(chunk, n);
         }
@@ -143,8 +163,11 @@ public:
     {
         QByteArray data;
         const QString name = relationshipsOf(part);
-        if (!read(name, &data))
-            return true; // a part without relationships
+        QString tooBig;
+        if (!read(name, &data, &tooBig)) {
+            *error = tooBig;
+            return tooBig.isEmpty(); // a part without relationships
+        }
         QXmlStreamReader xml(data);
         const QString folder = folderOf(part);
         while (!xml.atEnd()) {
@@ -180,8 +203,11 @@ QString targetOfType(const QList<Relationship>& relationships, QLatin1String typ
 bool readSharedStrings(Package& package, const QString& part, QStringList* strings, QString* error)
 {
     QByteArray data;
-    if (part.isEmpty() || !package.read(part, &data))
-        return true; // a workbook without shared strings
+    QString tooBig;
+    if (part.isEmpty() || !package.read(part, &data, &tooBig)) {
+        *error = tooBig;
+        return tooBig.isEmpty(); // a workbook without shared strings
+    }
     QXmlStreamReader xml(data);
     while (!xml.atEnd()) {
         xml.readNext();
@@ -199,8 +225,9 @@ bool readSharedStrings(Package& package, const QString& part, QStringList* strin
 bool firstSheetPart(Package& package, const QString& workbookPart, QString* sheetPart, QString* error)
 {
     QByteArray data;
-    if (!package.read(workbookPart, &data)) {
-        *error = QStringLiteral("the file holds no workbook");
+    QString tooBig;
+    if (!package.read(workbookPart, &data, &tooBig)) {
+        *error = tooBig.isEmpty() ? QStringLiteral("the file holds no workbook") : tooBig;
         return false;
     }
     QString sheetId;
@@ -233,8 +260,9 @@ bool firstSheetPart(Package& package, const QString& workbookPart, QString* shee
 
 class SheetWriter {
 public:
-    SheetWriter(QIODevice* out, const QStringList& strings)
+    SheetWriter(QIODevice* out, const QStringList& strings, int maxRows)
         : m_strings(strings)
+        , m_maxRows(maxRows)
     {
         m_csv.setDevice(out);
     }
@@ -243,8 +271,11 @@ public:
     {
         while (!xml.atEnd()) {
             xml.readNext();
-            if (isStart(xml, QLatin1String("row")))
-                readRow(xml);
+            if (isStart(xml, QLatin1String("row")) && !readRow(xml)) {
+                *error = QStringLiteral("the first worksheet has text in row %1, more than the %2 rows an import takes")
+                             .arg(counted(m_lastRow), counted(m_maxRows));
+                return false;
+            }
         }
         if (xml.hasError()) {
             *error = xmlError(xml, part);
@@ -254,7 +285,9 @@ public:
     }
 
 private:
-    void readRow(QXmlStreamReader& xml)
+    // Writes the row as a line, after empty lines for the rows skipped before it. False for a
+    // row with text beyond the last one an import takes: nothing more is written.
+    bool readRow(QXmlStreamReader& xml)
     {
         bool ok = false;
         const int number = xml.attributes().value(QLatin1String("r")).toInt(&ok);
@@ -287,13 +320,16 @@ private:
         }
         // Rows without any text (formatting only) become lines only when a later row has text.
         if (cells.isEmpty())
-            return;
+            return true;
+        if (row > m_maxRows)
+            return false;
         for (; m_writtenRows < row - 1; ++m_writtenRows)
             m_csv.endLine();
         for (const QString& cell : cells)
             m_csv.writeField(cell);
         m_csv.endLine();
         m_writtenRows = row;
+        return true;
     }
 
     QString readCell(QXmlStreamReader& xml, QStringView type)
@@ -328,6 +364,7 @@ private:
     }
 
     const QStringList& m_strings;
+    const int m_maxRows;
     csv m_csv;
     int m_lastRow = 0;
     int m_writtenRows = 0;
@@ -429,7 +466,7 @@ QString workbookNumberText(const QString& stored)
     return negative ? QLatin1Char('-') + result : result;
 }
 
-bool convertWorkbook(const QString& path, QIODevice* out, QString* error)
+bool convertWorkbook(const QString& path, QIODevice* out, QString* error, int maxRows)
 {
     if (!QFileInfo::exists(path)) {
         qCDebug(lcStorage).noquote() << QStringLiteral("excelFileName \"%1\" exist").arg(path);
@@ -468,12 +505,13 @@ bool convertWorkbook(const QString& path, QIODevice* out, QString* error)
         return false;
     }
     QByteArray sheet;
-    if (!package.read(sheetPart, &sheet)) {
-        *error = QStringLiteral("the first worksheet (%1) is damaged").arg(sheetPart);
+    QString tooBig;
+    if (!package.read(sheetPart, &sheet, &tooBig)) {
+        *error = tooBig.isEmpty() ? QStringLiteral("the first worksheet (%1) is damaged").arg(sheetPart) : tooBig;
         return false;
     }
     QXmlStreamReader xml(sheet);
-    SheetWriter writer(out, strings);
+    SheetWriter writer(out, strings, maxRows);
     if (!writer.write(xml, sheetPart, error))
         return false;
     qCDebug(lcStorage) << "save as sucess";

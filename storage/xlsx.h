@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/importlimits.h"
+
 #include <QString>
 
 class QIODevice;
@@ -8,9 +10,11 @@ class QIODevice;
 // workbook (first in the workbook's sheet order) written as CSV text to `out`. Shared and
 // inline strings give their text, formulas their last result, numbers their full digits
 // without exponent; a skipped cell gives an empty field and a skipped row an empty line.
-// False, with the reason in `error`, when the file is not a readable workbook; `out` may
-// then hold part of the text.
-bool convertWorkbook(const QString& path, QIODevice* out, QString* error);
+// False, with the reason in `error`, when the file is not a readable workbook, when a part
+// of it would unpack to more than kMaxWorkbookPartBytes (found in the archive's directory,
+// before it is unpacked), or when the sheet has text below row `maxRows`; `out` may then
+// hold part of the text.
+bool convertWorkbook(const QString& path, QIODevice* out, QString* error, int maxRows = kMaxImportRows);
 
 // A stored number cell ("1.23456789012E+11", "2.4500000000000002") as the plain decimal
 // a spreadsheet shows ("123456789012", "2.45"): no exponent, integer digits kept whole,

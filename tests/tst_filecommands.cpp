@@ -3,6 +3,7 @@
 #include "app/grid/itemgrid.h"
 #include "app/mainwindow.h"
 #include "guisupport.h"
+#include "link/linksettings.h"
 #include "records/categories.h"
 #include "records/dept.h"
 #include "storage/configdb.h"
@@ -10,8 +11,11 @@
 #include "base/language.h"
 #include "workbookbuilder.h"
 
+#include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -89,8 +93,18 @@ private:
     }
 
 private slots:
-    void initTestCase() { m_session = std::make_unique<GuiTestSession>(m_dir.path()); }
-    void cleanupTestCase() { m_session.reset(); }
+    void initTestCase()
+    {
+        m_session = std::make_unique<GuiTestSession>(m_dir.path());
+        // The dialogs keep their folder in the settings file: one of the test's own.
+        QVERIFY(useTestLinkSettings(m_dir.path()));
+    }
+
+    void cleanupTestCase()
+    {
+        LinkSettings::setFilePath(QString());
+        m_session.reset();
+    }
 
     void exportHeaderRow_data()
     {
@@ -267,6 +281,38 @@ private slots:
             (QStringList { QStringLiteral("123456789012|Καφές ελληνικός|1|2.5|10"),
                 QStringLiteral("520000000001|Τσάι, βουνού|1|1.8|10") }));
         QCOMPARE(w.status(), QStringLiteral("2 rows imported from greek.xlsx"));
+    }
+
+    // A dialog opens where the last one was closed on a file, from run to run, unless its
+    // caller names a folder; import offers every supported file first; an export named
+    // without an extension is written as CSV.
+    void dialogsRememberTheFolder()
+    {
+        auto w = departmentWindow(QStringLiteral("dialogs.db"));
+        QVERIFY(w);
+        const QString folder = path(QStringLiteral("exports"));
+        QVERIFY(QDir().mkpath(folder));
+        FileDialog::setNextFileName(folder + QStringLiteral("/prices"));
+        click(*w, "btn_savefile");
+        QVERIFY(QFile::exists(folder + QStringLiteral("/prices.csv")));
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/prices")));
+        QCOMPARE(QSettings(LinkSettings::filePath(), QSettings::IniFormat).value("dialogs/lastFolder").toString(),
+            QDir::toNativeSeparators(folder));
+
+        // A cancelled dialog opens there and changes nothing.
+        FileDialog::setNextFileName(QString());
+        click(*w, "btn_openfile");
+        QCOMPARE(FileDialog::lastStart(), QDir::toNativeSeparators(folder));
+        QVERIFY(FileDialog::lastFilter().startsWith(QStringLiteral("all supported files (*.xlsx *.csv);;")));
+
+        FileDialog::setNextFileName(folder + QStringLiteral("/prices.txt"));
+        click(*w, "btn_savefile");
+        QCOMPARE(FileDialog::lastStart(), QDir(folder).filePath(QStringLiteral("001")));
+        QVERIFY(QFile::exists(folder + QStringLiteral("/prices.txt")));
+
+        FileDialog::setNextFileName(QString());
+        w->findChild<QAction*>(QStringLiteral("actionOpen"))->trigger();
+        QCOMPARE(FileDialog::lastStart(), w->databaseFolder());
     }
 };
 

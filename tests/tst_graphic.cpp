@@ -124,8 +124,8 @@ private slots:
         QFETCH(int, source);
         QFETCH(QColor, colour);
         QFETCH(int, bitmapByte);
-        const QImage mono
-            = Graphic::monochrome(picture(QSize(500, 300), QImage::Format(source), colour), QSize(192, 64));
+        const QImage mono = Graphic::monochrome(
+            picture(QSize(500, 300), QImage::Format(source), colour), QSize(192, 64), Graphic::Placement::Stretch);
         QCOMPARE(mono.size(), QSize(192, 64));
         QCOMPARE(mono.format(), QImage::Format_MonoLSB);
         QCOMPARE(mono.color(0), qRgb(255, 255, 255));
@@ -144,7 +144,7 @@ private slots:
         for (int y = 0; y < 100; ++y)
             for (int x = 0; x < 200; ++x)
                 source.setPixel(x, y, qRgb(0, 0, 0));
-        const QImage mono = Graphic::monochrome(source, QSize(192, 64));
+        const QImage mono = Graphic::monochrome(source, QSize(192, 64), Graphic::Placement::Stretch);
         for (const QImage& image : { mono, mono.convertToFormat(QImage::Format_Mono) }) {
             QVERIFY(Graphic::packLogo(image));
             const QByteArray bitmap = bitmapOf(Graphic::packedLogo());
@@ -159,7 +159,7 @@ private slots:
         // A one-bit file may list black as colour 0; black still prints.
         QImage source = bitImage(QSize(192, 64), QImage::Format_Mono, 0x00);
         QCOMPARE(source.color(0), qRgb(0, 0, 0));
-        const QImage mono = Graphic::monochrome(source, QSize(192, 64));
+        const QImage mono = Graphic::monochrome(source, QSize(192, 64), Graphic::Placement::Stretch);
         QCOMPARE(mono.pixelIndex(5, 5), 1);
         QVERIFY(Graphic::packLogo(mono));
         QCOMPARE(bitmapOf(Graphic::packedLogo()), QByteArray(1536, char(0xFF)));
@@ -246,7 +246,7 @@ private slots:
         for (int i = 0; i < 300; ++i)
             source.setPixel(i, i, qRgb(0, 0, 0));
         Graphic::setLogoSize(QSize(96, 24));
-        const QImage mono = Graphic::monochrome(source, QSize(96, 24));
+        const QImage mono = Graphic::monochrome(source, QSize(96, 24), Graphic::Placement::Stretch);
         QVERIFY(Graphic::packLogo(mono));
         const QImage printed = Graphic::unpackLogo(Graphic::packedLogo());
         QCOMPARE(printed.size(), QSize(96, 24));

@@ -1,21 +1,29 @@
 #include "app/dialogs/filedialog.h"
 #include "app/dialogs/messagebox.h"
 #include "app/mainwindow.h"
+#include "app/pages/logopage.h"
 #include "guisupport.h"
 #include "link/linksettings.h"
 #include "link/serialserver.h"
 #include "linkharness.h"
 #include "logo/graphic.h"
+#include "storage/configdb.h"
 #include "testsupport.h"
 #include "base/language.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSerialPort>
 #include <QSpinBox>
+#include <QSqlQuery>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -54,6 +62,11 @@ private:
         ports->setCurrentIndex(ports->findText(port));
         click(w, "btn_serial");
         return w.serialLink() && w.serialLink()->isOpen();
+    }
+
+    static QImage fitted(const QImage& picture, const QSize& size)
+    {
+        return Graphic::monochrome(picture, size, Graphic::Placement::Fit);
     }
 
     // Pixel for pixel: dark in `shown` exactly where `mono` has a printed dot.
@@ -157,30 +170,29 @@ private slots:
         child<QSpinBox>(w, "spinBox_image_w")->setValue(7);
         child<QSpinBox>(w, "spinBox_image_h")->setValue(9);
         openPicture(w, m_photo);
-        QCOMPARE(w.status(), QStringLiteral("image pack data len = 1552"));
-        QCOMPARE(bytesText(w), QStringLiteral("1552 of 4016 bytes"));
+        QCOMPARE(w.status(), QStringLiteral("logo 192 x 64: 1,552 bytes of 4,016"));
+        QCOMPARE(bytesText(w), QStringLiteral("1,552 of 4,016 bytes"));
         QCOMPARE(previewSize(w), QSize(192, 64));
         // The preview is the bitmap as it is sent.
         const QImage photo(m_photo);
-        QVERIFY(
-            samePrint(child<QLabel>(w, "label_image")->pixmap().toImage(), Graphic::monochrome(photo, QSize(192, 64))));
+        QVERIFY(samePrint(child<QLabel>(w, "label_image")->pixmap().toImage(), fitted(photo, QSize(192, 64))));
         QVERIFY(MessageBox::shown().isEmpty());
 
         click(w, "imagesize_38464");
-        QCOMPARE(w.status(), QStringLiteral("image size = 384 X 64, image pack data len = 3088"));
+        QCOMPARE(w.status(), QStringLiteral("logo 384 x 64: 3,088 bytes of 4,016"));
         QCOMPARE(previewSize(w), QSize(384, 64));
         QCOMPARE(child<QWidget>(w, "widget_image")->size(), QSize(384, 64));
         QCOMPARE(child<QSpinBox>(w, "spinBox_image_w")->value(), 7);
         QCOMPARE(child<QSpinBox>(w, "spinBox_image_h")->value(), 9);
 
         customSize(w, 100, 20);
-        QCOMPARE(w.status(), QStringLiteral("image size = 96 X 24, image pack data len = 304"));
+        QCOMPARE(w.status(), QStringLiteral("logo 96 x 24: 304 bytes of 4,016"));
         QCOMPARE(Graphic::logoSize(), QSize(96, 24));
         QCOMPARE(previewSize(w), QSize(96, 24));
         QVERIFY(!child<QRadioButton>(w, "iamgesize_19264")->isChecked());
         QVERIFY(!child<QRadioButton>(w, "imagesize_38464")->isChecked());
         customSize(w, 320, 96);
-        QCOMPARE(w.status(), QStringLiteral("image size = 320 X 96, image pack data len = 3856"));
+        QCOMPARE(w.status(), QStringLiteral("logo 320 x 96: 3,856 bytes of 4,016"));
         QVERIFY(MessageBox::shown().isEmpty());
 
         // Too many pixels, or a size that rounds to nothing: refused, the size stays.
@@ -191,7 +203,7 @@ private slots:
             QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: image data is too big.")));
             QCOMPARE(Graphic::logoSize(), QSize(320, 96));
             QCOMPARE(child<QWidget>(w, "widget_image")->size(), QSize(320, 96));
-            QCOMPARE(w.status(), QStringLiteral("image size = 320 X 96, image pack data len = 3856"));
+            QCOMPARE(w.status(), QStringLiteral("logo 320 x 96: 3,856 bytes of 4,016"));
         }
 
         // 384 x 104 has few enough pixels but packs too big: kept and reported; nothing that
@@ -200,8 +212,8 @@ private slots:
         customSize(w, 384, 104);
         QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: image data is too big.")));
         QCOMPARE(Graphic::logoSize(), QSize(384, 104));
-        QCOMPARE(w.status(), QStringLiteral("image size = 384 X 104, image pack data len = 5008"));
-        QCOMPARE(bytesText(w), QStringLiteral("5008 of 4016 bytes"));
+        QCOMPARE(w.status(), QStringLiteral("logo 384 x 104: 5,008 bytes of 4,016, more than the register takes"));
+        QCOMPARE(bytesText(w), QStringLiteral("5,008 of 4,016 bytes"));
         QVERIFY(child<QLabel>(w, "label_image")->pixmap().isNull());
 
         // Back to a standard size; a cancelled dialog keeps the picture.
@@ -209,14 +221,109 @@ private slots:
         click(w, "iamgesize_19264");
         QVERIFY(child<QRadioButton>(w, "iamgesize_19264")->isChecked());
         openPicture(w, QString());
-        QCOMPARE(w.status(), QStringLiteral("image size = 192 X 64, image pack data len = 1552"));
+        QCOMPARE(w.status(), QStringLiteral("logo 192 x 64: 1,552 bytes of 4,016"));
         openPicture(w, m_drawing);
-        QCOMPARE(w.status(), QStringLiteral("image pack data len = 1552"));
-        // The transparent background is paper, the drawing is dots.
+        QCOMPARE(w.status(), QStringLiteral("logo 192 x 64: 1,552 bytes of 4,016"));
+        // The transparent background is paper, the drawing is dots; the 384 x 64 drawing keeps
+        // its proportions as 192 x 32 between paper above and below.
         const QImage printed = child<QLabel>(w, "label_image")->pixmap().toImage();
         QCOMPARE(qGray(printed.pixel(100, 5)), 255);
-        QCOMPARE(qGray(printed.pixel(10, 10)), 0);
+        QCOMPARE(qGray(printed.pixel(10, 10)), 255);
+        QCOMPARE(qGray(printed.pixel(10, 30)), 0);
         QVERIFY(MessageBox::shown().isEmpty());
+    }
+
+    // A picture keeps its proportions, centred, unless it is stretched over the whole logo.
+    void fitOrStretch()
+    {
+        QImage square(50, 50, QImage::Format_RGB32);
+        square.fill(Qt::black);
+        const QString path = m_dir.filePath(QStringLiteral("square.png"));
+        QVERIFY(square.save(path));
+        TestWindow w(m_dir.path());
+        click(w, "btn_graphic");
+        openPicture(w, path);
+        auto dotAt
+            = [&](int x) { return qGray(child<QLabel>(w, "label_image")->pixmap().toImage().pixel(x, 32)) < 128; };
+        QVERIFY(!dotAt(10) && dotAt(96) && !dotAt(180));
+        child<QCheckBox>(w, "check_stretch")->setChecked(true);
+        QVERIFY(dotAt(10) && dotAt(96) && dotAt(180));
+        QCOMPARE(bytesText(w), QStringLiteral("1,552 of 4,016 bytes"));
+        child<QCheckBox>(w, "check_stretch")->setChecked(false);
+    }
+
+    // The set keeps the packed logo: it comes back, with its size, whenever the set is shown
+    // again; a set without one shows none; a refused save keeps the page as it is.
+    void keptInTheSet()
+    {
+        TestWindow w(m_dir.path());
+        QDir().mkpath(w.databaseFolder());
+        const QString shop = w.databaseFolder() + QStringLiteral("logo-shop.db");
+        const QString other = w.databaseFolder() + QStringLiteral("logo-other.db");
+        createDatabase(other);
+        createDatabase(shop);
+        auto openSet = [&w](const QString& path) {
+            FileDialog::setNextFileName(path);
+            w.findChild<QAction*>(QStringLiteral("actionOpen"))->trigger();
+        };
+        // The tests after this one start without a logo.
+        const auto leaveWithout = qScopeGuard([&] { openSet(other); });
+        auto* stack = child<QStackedWidget>(w, "stackedWidget");
+        auto* page = child<LogoPage>(w, "page_Image");
+        QSignalSpy modified(page, &LogoPage::modifiedChanged);
+        QSignalSpy back(page, &LogoPage::backRequested);
+
+        click(w, "btn_graphic");
+        QVERIFY(!page->isModified());
+        openPicture(w, m_drawing);
+        click(w, "imagesize_38464");
+        QVERIFY(page->isModified());
+        QCOMPARE(modified.size(), 1);
+        const QByteArray packed = Graphic::packedLogo();
+        w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+        QVERIFY(!page->isModified());
+        QCOMPARE(w.status(), QStringLiteral("Saved: logo-shop.db keeps this logo."));
+        QByteArrayList stored;
+        QVERIFY(forEachRow(shop, QStringLiteral("select itemData from table_graphic"),
+            [&stored](const QSqlQuery& row) { stored << row.value(0).toByteArray(); }));
+        QCOMPARE(stored, QByteArrayList { packed });
+
+        child<QAbstractButton>(page, "btn_return")->click();
+        QCOMPARE(back.size(), 1);
+        QCOMPARE(stack->currentIndex(), 0);
+        openSet(other);
+        click(w, "btn_graphic");
+        QVERIFY(child<QLabel>(w, "label_image")->pixmap().isNull());
+        QVERIFY(bytesText(w).isEmpty());
+        QCOMPARE(Graphic::logoSize(), QSize(192, 64));
+
+        click(w, "btn_return");
+        openSet(shop);
+        click(w, "btn_graphic");
+        QVERIFY(!page->isModified());
+        QCOMPARE(Graphic::logoSize(), QSize(384, 64));
+        QCOMPARE(Graphic::packedLogo(), packed);
+        QVERIFY(child<QRadioButton>(w, "imagesize_38464")->isChecked());
+        QCOMPARE(child<QWidget>(w, "widget_image")->size(), QSize(384, 64));
+        QCOMPARE(bytesText(w), QStringLiteral("3,088 of 4,016 bytes"));
+        QVERIFY(
+            samePrint(child<QLabel>(w, "label_image")->pixmap().toImage(), fitted(QImage(m_drawing), QSize(384, 64))));
+
+        // The set refuses the new size: the page says so and keeps it, unsaved.
+        QVERIFY(withDatabaseFile(shop, [](QSqlQuery& query) {
+            return query.exec(QStringLiteral("create trigger refuse before insert on table_graphic "
+                                             "begin select raise(abort, 'refused by the test'); end"));
+        }));
+        click(w, "iamgesize_19264");
+        QVERIFY(page->isModified());
+        QVERIFY(!page->save());
+        QCOMPARE(w.status(), QStringLiteral("Not saved (refused by the test): the database keeps its previous rows."));
+        QVERIFY(page->isModified());
+        QCOMPARE(Graphic::logoSize(), QSize(192, 64));
+        page->reload();
+        QVERIFY(!page->isModified());
+        QCOMPARE(Graphic::packedLogo(), packed);
+        QCOMPARE(modified.size(), 4);
     }
 
     void installOverTcpSendsNothing()
@@ -335,9 +442,8 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return ecr.output().contains("logo written to"); }, 3000));
         const QImage received(png);
         QVERIFY(!received.isNull());
-        QVERIFY(samePrint(received, Graphic::monochrome(QImage(path), size)));
-        QVERIFY(
-            samePrint(child<QLabel>(w, "label_image")->pixmap().toImage(), Graphic::monochrome(QImage(path), size)));
+        QVERIFY(samePrint(received, fitted(QImage(path), size)));
+        QVERIFY(samePrint(child<QLabel>(w, "label_image")->pixmap().toImage(), fitted(QImage(path), size)));
         useTestLinkSettings(m_dir.path());
     }
 };

@@ -3,6 +3,7 @@
 #include "app/dialogs/messagebox.h"
 #include "app/grid/itemgrid.h"
 #include "app/mainwindow.h"
+#include "app/pages/systempage.h"
 #include "guisupport.h"
 #include "link/linksettings.h"
 #include "records/dept.h"
@@ -349,10 +350,22 @@ private slots:
         ticked.sort();
         QCOMPARE(ticked, (QStringList { "cb_buzzer", "cb_copyreceipt", "cb_decimal" }));
 
+        // Any edit marks the page; a save or a reload clears the mark.
+        auto* page = w.findChild<SystemPage*>(QStringLiteral("systemparm"));
+        QSignalSpy modified(page, &SystemPage::modifiedChanged);
+        QVERIFY(!page->isModified());
+        box("cb_buzzer")->setChecked(false);
+        spin("sb_amountmax")->setValue(99999999);
+        QVERIFY(page->isModified());
+        page->reload();
+        QVERIFY(!page->isModified());
+        QVERIFY(box("cb_buzzer")->isChecked());
         box("cb_buzzer")->setChecked(false);
         spin("sb_amountmax")->setValue(99999999);
         spin("sb_ideltime")->setValue(42);
         w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+        QVERIFY(!page->isModified());
+        QCOMPARE(modified.size(), 4);
         QSqlQuery query(QSqlDatabase::database(currentDatabasePath));
         QVERIFY(query.exec(QStringLiteral("select itemRandom, itemName, itemData from table_system")));
         QVERIFY(query.next());
@@ -364,12 +377,26 @@ private slots:
         QCOMPARE(stored.mid(54, 4), hexBytes("FF E0 F5 05"));
         QCOMPARE(uchar(stored.at(21)), uchar(42));
         QVERIFY(!query.next());
+        query.finish();
 
+        // The page's own Back button leaves it; shown again, it holds what the set keeps.
         System::setRecord(System::defaultRecord());
-        click(w, "btn_return");
+        QSignalSpy back(page, &SystemPage::backRequested);
+        page->findChild<QPushButton*>(QStringLiteral("btn_return"))->click();
+        QCOMPARE(back.size(), 1);
+        QCOMPARE(pages(w)->currentIndex(), 0);
         click(w, "btn_system");
         QCOMPARE(spin("sb_ideltime")->value(), 42);
         QVERIFY(!box("cb_buzzer")->isChecked());
+
+        // A set that refuses the record: false, said in the status bar, and the edit stays.
+        QVERIFY(query.exec(QStringLiteral("create trigger refuse before insert on table_system "
+                                          "begin select raise(abort, 'refused by the test'); end")));
+        spin("sb_ideltime")->setValue(7);
+        QVERIFY(!page->save());
+        QCOMPARE(w.status(), QStringLiteral("Not saved (refused by the test): the database keeps its previous rows."));
+        QVERIFY(page->isModified());
+        QCOMPARE(spin("sb_ideltime")->value(), 7);
         System::setRecord(System::defaultRecord());
     }
 

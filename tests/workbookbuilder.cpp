@@ -81,4 +81,23 @@ bool writeZip(const QString& path, const Parts& parts)
     return zip.getZipError() == ZIP_OK;
 }
 
+bool addRepeatedPart(const QString& path, const QString& name, const QByteArray& head, const QByteArray& body,
+    int count, const QByteArray& tail)
+{
+    QuaZip zip(path);
+    if (!zip.open(QuaZip::mdAdd))
+        return false;
+    QuaZipFile file(&zip);
+    // The fastest level: a repeated body packs small at any level.
+    if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(name), nullptr, 0, Z_DEFLATED, 1))
+        return false;
+    bool written = file.write(head) == head.size();
+    for (int i = 0; written && i < count; ++i)
+        written = file.write(body) == body.size();
+    written = written && file.write(tail) == tail.size();
+    file.close();
+    zip.close();
+    return written && file.getZipError() == ZIP_OK && zip.getZipError() == ZIP_OK;
+}
+
 } // namespace WorkbookBuilder

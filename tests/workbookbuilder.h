@@ -26,6 +26,12 @@ Parts workbook(const QList<Sheet>& sheets, const QByteArray& sharedStrings = QBy
 // Writes the parts as a zip archive.
 bool writeZip(const QString& path, const Parts& parts);
 
+// Adds the part `name` to the zip archive at `path`: `head`, `body` `count` times, then
+// `tail`, deflated as it is written, so that a part of gigabytes (a zip bomb) is made
+// without holding it.
+bool addRepeatedPart(const QString& path, const QString& name, const QByteArray& head, const QByteArray& body,
+    int count, const QByteArray& tail);
+
 // XML text with &, < and > escaped.
 QByteArray escaped(const QString& text);
 

@@ -315,7 +315,7 @@ int importTable(CommandContext& context)
 }
 
 // install --db FILE --type TYPE [--command install|add|update|delete] LINK
-// install --type logo --image FILE [--size WxH] [--logo-number 1|2] --serial PORT
+// install --type logo --image FILE [--size WxH] [--stretch] [--logo-number 1|2] --serial PORT
 QList<QCommandLineOption> installOptions()
 {
     return QList<QCommandLineOption> { QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("FILE")),
@@ -324,7 +324,7 @@ QList<QCommandLineOption> installOptions()
         QCommandLineOption(QStringLiteral("image"), QString(), QStringLiteral("FILE")),
         QCommandLineOption(QStringLiteral("size"), QString(), QStringLiteral("WxH")),
         QCommandLineOption(QStringLiteral("logo-number"), QString(), QStringLiteral("N")),
-        QCommandLineOption(QStringLiteral("verify")) }
+        QCommandLineOption(QStringLiteral("stretch")), QCommandLineOption(QStringLiteral("verify")) }
     + LinkOptions::options();
 }
 
@@ -383,7 +383,7 @@ int readLogoOptions(const CommandContext& context, const LinkOptions& link, QSiz
     return Cli::ExitOk;
 }
 
-int packLogo(const QString& path, const QSize& size)
+int packLogo(const QString& path, const QSize& size, Graphic::Placement placement)
 {
     QImageReader reader(path);
     const QImage picture = reader.read();
@@ -392,7 +392,7 @@ int packLogo(const QString& path, const QSize& size)
         return Cli::ExitFileError;
     }
     Graphic::setLogoSize(size);
-    Graphic::packLogo(Graphic::monochrome(picture, size));
+    Graphic::packLogo(Graphic::monochrome(picture, size, placement));
     return Cli::ExitOk;
 }
 
@@ -440,7 +440,8 @@ int install(CommandContext& context)
         QSize size;
         quint8 number = 0;
         if ((status = readLogoOptions(context, link, &size, &number)) || (status = context.logIn(category))
-            || (status = packLogo(context.value(QStringLiteral("image")), size)))
+            || (status = packLogo(context.value(QStringLiteral("image")), size,
+                    context.isSet(QStringLiteral("stretch")) ? Graphic::Placement::Stretch : Graphic::Placement::Fit)))
             return status;
         SendRequest request = installRequest(category, ItemTable());
         request.logoChunks = Graphic::dataList();
@@ -451,7 +452,7 @@ int install(CommandContext& context)
     QString db;
     if (!context.required(QStringLiteral("db"), &db, &status))
         return status;
-    for (const char* option : { "image", "size", "logo-number" })
+    for (const char* option : { "image", "size", "logo-number", "stretch" })
         if (context.isSet(QLatin1String(option)))
             return context.usageError(QStringLiteral("--%1 goes with --type logo only").arg(QLatin1String(option)));
     if ((status = context.logIn(category)) || (status = openConfigDatabase(db)))
@@ -704,10 +705,11 @@ const QList<CliCommand>& cliCommands()
             "\"verified: 3 rows identical\", or the rows and fields that differ, and status 1 when\n"
             "a register holds anything else.\n"
             "\n"
-            "  install --type logo --image FILE [--size WxH] [--logo-number 1|2] --serial PORT\n"
+            "  install --type logo --image FILE [--size WxH] [--stretch] [--logo-number 1|2] --serial PORT\n"
             "\n"
             "packs the picture as the window's logo page does (default size 192x64, rounded to a\n"
-            "multiple of 32 by a multiple of 8) and sends it as logo 1 or 2 (default 1) over the\n"
+            "multiple of 32 by a multiple of 8; the picture keeps its proportions, centred, or with\n"
+            "--stretch covers the whole logo) and sends it as logo 1 or 2 (default 1) over the\n"
             "serial link.",
             &installOptions, &install },
         { "download", "download --type TYPE LINK [--db FILE] [--out FILE.csv]",

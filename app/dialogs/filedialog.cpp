@@ -1,38 +1,109 @@
 #include "app/dialogs/filedialog.h"
 
+#include "link/linksettings.h"
+
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QStringList>
 
 namespace {
-QStringList& nextNames()
+
+const char kLastFolderKey[] = "dialogs/lastFolder";
+
+struct DialogState {
+    QStringList nextNames;
+    QString lastStart;
+    QString lastFilter;
+};
+
+DialogState& state()
 {
-    static QStringList names;
-    return names;
+    static DialogState s;
+    return s;
 }
+
+// The extension of the filter's first pattern ("csv file(*.csv)" gives "csv"); empty when
+// it has none.
+QString firstExtension(const QString& filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    return pattern.match(filter).captured(1);
+}
+
+// `name` with `extension` added when its file name has no extension of its own.
+QString withExtension(const QString& name, const QString& extension)
+{
+    if (name.isEmpty() || extension.isEmpty() || QFileInfo(name).fileName().contains(QLatin1Char('.')))
+        return name;
+    return name + QLatin1Char('.') + extension;
+}
+
 } // namespace
+
+QString FileDialog::start(const QString& dir, const QString& filter)
+{
+    // A folder the caller names stays; a bare proposed name goes into the last folder.
+    QString start = dir;
+    if (dir.isEmpty() || QDir::isRelativePath(dir)) {
+        const QString last = QSettings(LinkSettings::filePath(), QSettings::IniFormat).value(kLastFolderKey).toString();
+        if (!last.isEmpty() && QFileInfo(last).isDir())
+            start = dir.isEmpty() ? last : QDir(last).filePath(dir);
+    }
+    state().lastStart = start;
+    state().lastFilter = filter;
+    return start;
+}
+
+void FileDialog::closedOn(const QString& name)
+{
+    if (name.isEmpty())
+        return;
+    QSettings(LinkSettings::filePath(), QSettings::IniFormat)
+        .setValue(kLastFolderKey, QDir::toNativeSeparators(QFileInfo(name).absolutePath()));
+}
 
 bool FileDialog::takeNext(QString* name)
 {
-    if (nextNames().isEmpty())
+    if (state().nextNames.isEmpty())
         return false;
-    *name = nextNames().takeFirst();
+    *name = state().nextNames.takeFirst();
     return true;
 }
 
 QString FileDialog::getOpenFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
 {
+    const QString from = start(dir, filter);
     QString name;
-    if (takeNext(&name))
-        return name;
-    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+    if (!takeNext(&name))
+        name = QFileDialog::getOpenFileName(parent, caption, from, filter);
+    closedOn(name);
+    return name;
 }
 
 QString FileDialog::getSaveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
 {
+    const QString from = start(dir, filter);
+    const QString extension = firstExtension(filter);
     QString name;
-    if (takeNext(&name))
-        return name;
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    if (takeNext(&name)) {
+        name = withExtension(name, extension);
+    } else {
+        // The dialog adds the extension itself, so that it asks before replacing "prices.csv".
+        QFileDialog dialog(parent, caption, from, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(extension);
+        if (dialog.exec() == QDialog::Accepted)
+            name = withExtension(dialog.selectedFiles().value(0), extension);
+    }
+    closedOn(name);
+    return name;
 }
 
-void FileDialog::setNextFileName(const QString& name) { nextNames() << name; }
+void FileDialog::setNextFileName(const QString& name) { state().nextNames << name; }
+
+QString FileDialog::lastStart() { return state().lastStart; }
+
+QString FileDialog::lastFilter() { return state().lastFilter; }

@@ -31,8 +31,8 @@ void exportGrid(QWidget* parent, QStatusBar* status, const GridModel* model, int
 
 bool importFile(QWidget* parent, QStatusBar* status, const GridModel* model, int category, ImportedFile* imported)
 {
-    const QString path = FileDialog::getOpenFileName(
-        parent, QString(), QString(), QStringLiteral("xlsx file(*.xlsx);;csv file(*.csv)"));
+    const QString path = FileDialog::getOpenFileName(parent, QString(), QString(),
+        QStringLiteral("all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)"));
     if (path.isEmpty()) {
         qCDebug(lcApp).noquote() << QStringLiteral("\"%1\" is empty").arg(path);
         return false;

@@ -1,21 +1,38 @@
 #include "app/pages/logopage.h"
 
 #include "app/applog.h"
+#include "app/buttonpictures.h"
+#include "app/databasestatus.h"
 #include "app/dialogs/filedialog.h"
 #include "app/dialogs/messagebox.h"
 #include "base/language.h"
 #include "logo/graphic.h"
+#include "storage/configdb.h"
 
 #include "ui_logopage.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
+#include <QLocale>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QStatusBar>
 
-LogoPage::LogoPage(QStatusBar* statusBar, QWidget* parent)
+namespace {
+
+const QSize kStartSize(192, 64);
+
+// Byte counts as the operator reads them: "1,552".
+QString bytesText(int count)
+{
+    return QLocale(QLocale::English).toString(count);
+}
+
+} // namespace
+
+LogoPage::LogoPage(QStatusBar* statusBar, const QString& imageFolder, QWidget* parent)
     : QWidget(parent)
     , ui(new Ui::LogoPage)
     , m_statusBar(statusBar)
@@ -28,17 +45,27 @@ LogoPage::LogoPage(QStatusBar* statusBar, QWidget* parent)
     if (currentLanguage != Thailand)
         ui->widget_LogId->hide();
     m_bytes = new QLabel(this);
-    Graphic::setLogoSize(QSize(192, 64));
+    Graphic::setLogoSize(kStartSize);
     ui->widget_image->setFixedSize(Graphic::logoSize());
     ui->label_image->setAlignment(Qt::AlignCenter);
     m_bytes->setObjectName(QStringLiteral("label_image_bytes"));
     ui->layout_image_preview->insertWidget(1, m_bytes);
+    ButtonPictures::setBackground(ui->btn_return, imageFolder, "return.png");
+    connect(ui->check_stretch, &QCheckBox::toggled, this, &LogoPage::placementChanged);
 }
 
 LogoPage::~LogoPage() { delete ui; }
 
 void LogoPage::on_iamgesize_19264_clicked() { chooseSize(QSize(192, 64)); }
 void LogoPage::on_imagesize_38464_clicked() { chooseSize(QSize(384, 64)); }
+void LogoPage::on_btn_return_clicked() { emit backRequested(); }
+
+void LogoPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_modified)
+        reload();
+}
 
 void LogoPage::on_btn_open_image_clicked()
 {
@@ -57,8 +84,8 @@ void LogoPage::on_btn_open_image_clicked()
     m_picture = picture;
     m_opened = true;
     pack();
-    m_statusBar->showMessage(QString::asprintf("image pack data len = %d", Graphic::packedLength()));
-    showPacking();
+    showLogo();
+    setModified(true);
 }
 
 void LogoPage::chooseSize(const QSize& size)
@@ -81,14 +108,42 @@ void LogoPage::on_btn_set_imagesize_clicked()
 
 void LogoPage::changeSize(const QSize& size)
 {
+    if (size != Graphic::logoSize())
+        setModified(true);
     Graphic::setLogoSize(size);
     ui->widget_image->setFixedSize(size);
     if (!m_opened)
         return;
     pack();
-    m_statusBar->showMessage(QString::asprintf(
-        "image size = %d X %d, image pack data len = %d", size.width(), size.height(), Graphic::packedLength()));
+    showLogo();
+}
+
+void LogoPage::placementChanged()
+{
+    if (!m_opened)
+        return;
+    pack();
+    showLogo();
+    setModified(true);
+}
+
+void LogoPage::showLogo()
+{
+    m_statusBar->showMessage(sizeText());
     showPacking();
+}
+
+QString LogoPage::sizeText() const
+{
+    const QSize size = Graphic::logoSize();
+    const int length = Graphic::packedLength();
+    QString text = QStringLiteral("logo %1 x %2: %3 bytes of %4")
+                       .arg(size.width())
+                       .arg(size.height())
+                       .arg(bytesText(length), bytesText(Graphic::kMaxPackedLength));
+    if (length > Graphic::kMaxPackedLength)
+        text += QStringLiteral(", more than the register takes");
+    return text;
 }
 
 void LogoPage::showPacking()
@@ -105,15 +160,14 @@ void LogoPage::showPacking()
 
 void LogoPage::pack()
 {
-    Graphic::packLogo(Graphic::monochrome(m_picture, Graphic::logoSize()));
+    const auto placement = ui->check_stretch->isChecked() ? Graphic::Placement::Stretch : Graphic::Placement::Fit;
+    Graphic::packLogo(Graphic::monochrome(m_picture, Graphic::logoSize(), placement));
     showPackedLength();
 }
 
 void LogoPage::showPreview()
 {
     QWidget* frame = ui->widget_image;
-    qCDebug(lcApp).nospace() << "ui->widget_image->width() = " << frame->width()
-                             << ", ui->widget_image->height() = " << frame->height();
     // What goes to the register, decoded back: one screen pixel per printed dot.
     QImage printed = Graphic::unpackLogo(Graphic::packedLogo());
     const QSize room = frame->size().boundedTo(ui->label_image->maximumSize());
@@ -125,7 +179,7 @@ void LogoPage::showPreview()
 void LogoPage::showPackedLength()
 {
     const int length = Graphic::packedLength();
-    m_bytes->setText(QStringLiteral("%1 of %2 bytes").arg(length).arg(Graphic::kMaxPackedLength));
+    m_bytes->setText(QStringLiteral("%1 of %2 bytes").arg(bytesText(length), bytesText(Graphic::kMaxPackedLength)));
     m_bytes->setStyleSheet(length > Graphic::kMaxPackedLength ? QStringLiteral("color: #c00000;") : QString());
 }
 
@@ -152,6 +206,61 @@ void LogoPage::reflectSizeInButtons()
             button->setAutoExclusive(true);
         }
     }
+}
+
+void LogoPage::setModified(bool modified)
+{
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
+}
+
+bool LogoPage::save()
+{
+    if (!Graphic::saveLogo(m_opened ? Graphic::packedLogo() : QByteArray())) {
+        DatabaseStatus::refuseSave(m_statusBar);
+        return false;
+    }
+    const QString set = QFileInfo(currentDatabasePath).fileName();
+    m_statusBar->showMessage(m_opened ? QStringLiteral("Saved: %1 keeps this logo.").arg(set)
+                                      : QStringLiteral("Saved: %1 keeps no logo.").arg(set));
+    setModified(false);
+    return true;
+}
+
+void LogoPage::reload()
+{
+    QByteArray packed;
+    bool readable = true;
+    // Without a set there is nothing to show, and nothing to ask the database about.
+    if (!currentDatabasePath.isEmpty())
+        readable = Graphic::loadLogo(&packed);
+    const bool shown = !packed.isEmpty() && Graphic::restoreLogo(packed);
+    m_opened = shown;
+    if (shown) {
+        // The printed dots stand for the picture: a new size or placement starts from them.
+        m_picture = Graphic::unpackLogo(packed);
+        ui->widget_image->setFixedSize(Graphic::logoSize());
+        showPackedLength();
+        m_statusBar->showMessage(sizeText());
+        // A logo kept too big is said in the status bar, not in a box each time it is shown.
+        if (Graphic::packedLength() > Graphic::kMaxPackedLength)
+            ui->label_image->clear();
+        else
+            showPreview();
+    } else {
+        m_picture = QImage();
+        Graphic::setLogoSize(kStartSize);
+        ui->widget_image->setFixedSize(kStartSize);
+        ui->label_image->clear();
+        m_bytes->clear();
+        if (!readable || !packed.isEmpty())
+            m_statusBar->showMessage(QStringLiteral("The logo kept in %1 cannot be read; the page shows none.")
+                                         .arg(QFileInfo(currentDatabasePath).fileName()));
+    }
+    reflectSizeInButtons();
+    setModified(false);
 }
 
 bool LogoPage::readyToInstall(bool serial, quint8* number, QString* reason)

@@ -1,13 +1,16 @@
 #include "app/pages/systempage.h"
 
+#include "app/buttonpictures.h"
 #include "app/databasestatus.h"
 #include "records/system.h"
 
 #include "ui_systempage.h"
 
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QDateTime>
 #include <QLocale>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -19,7 +22,7 @@ int shownValue(const QSpinBox* box, qint64 value)
 
 } // namespace
 
-SystemPage::SystemPage(QStatusBar* statusBar, QWidget* parent)
+SystemPage::SystemPage(QStatusBar* statusBar, const QString& imageFolder, QWidget* parent)
     : QWidget(parent)
     , ui(new Ui::SystemPage)
     , m_statusBar(statusBar)
@@ -37,19 +40,49 @@ SystemPage::SystemPage(QStatusBar* statusBar, QWidget* parent)
     ui->sb_printdensity->setRange(0, 4);
     ui->sb_ideltime->setRange(0, 99);
     ui->sb_amountmax->setRange(0, 99999999);
-    fill();
+    showRecord();
+    ButtonPictures::setBackground(ui->btn_return, imageFolder, "return.png");
+
+    // Any field the operator changes makes the page differ from the set; the register's time
+    // is no part of the record.
+    auto edited = [this] {
+        if (!m_showing)
+            setModified(true);
+    };
+    for (QSpinBox* box : { ui->sb_ecrno, ui->sb_ideltime, ui->sb_amountmax, ui->sb_printdensity })
+        connect(box, &QSpinBox::valueChanged, this, edited);
+    for (QCheckBox* box : ui->widget_sysparm->findChildren<QCheckBox*>())
+        connect(box, &QCheckBox::toggled, this, edited);
 }
 
 SystemPage::~SystemPage() { delete ui; }
 
-void SystemPage::load()
+void SystemPage::on_btn_return_clicked() { emit backRequested(); }
+
+void SystemPage::reload()
 {
     System::loadSystemRecord();
-    fill();
+    showRecord();
+    setModified(false);
 }
 
 void SystemPage::fill()
 {
+    showRecord();
+    setModified(true);
+}
+
+void SystemPage::setModified(bool modified)
+{
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
+}
+
+void SystemPage::showRecord()
+{
+    const QScopedValueRollback<bool> showing(m_showing, true);
     ui->sb_ecrno->setValue(shownValue(ui->sb_ecrno, System::ecrNo()));
     ui->sb_ideltime->setValue(shownValue(ui->sb_ideltime, System::idleTime()));
     ui->sb_amountmax->setValue(shownValue(ui->sb_amountmax, System::amountMax()));
@@ -94,9 +127,13 @@ void SystemPage::read()
     System::setPrintDepartMon(ui->cb_printdepartmon->isChecked());
 }
 
-void SystemPage::save()
+bool SystemPage::save()
 {
     read();
-    if (!System::saveSystemRecord())
+    if (!System::saveSystemRecord()) {
         DatabaseStatus::refuseSave(m_statusBar);
+        return false;
+    }
+    setModified(false);
+    return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 class QStatusBar;
@@ -13,19 +14,36 @@ class SystemPage;
 class SystemPage : public QWidget {
     Q_OBJECT
 public:
-    explicit SystemPage(QStatusBar* statusBar, QWidget* parent = nullptr);
+    SystemPage(QStatusBar* statusBar, const QString& imageFolder, QWidget* parent = nullptr);
     ~SystemPage() override;
 
-    // Reads the record from the open configuration database and shows it.
-    void load();
-    // Shows the current record.
+    // Reads the record from the open configuration database and shows it, dropping unsaved
+    // changes.
+    void reload();
+    // Shows the current record after a download replaced it: the page holds what the set
+    // does not keep yet, and counts as modified.
     void fill();
     // Puts what the page shows into the current record.
     void read();
-    // read(), then stores the record; a refused save is said in the status bar.
-    void save();
+    // read(), then stores the record. False when the set refuses it, which the status bar
+    // then says; the page keeps what it shows.
+    bool save();
+    // Whether a field was edited since the record was last read from or stored in the set.
+    bool isModified() const { return m_modified; }
+
+signals:
+    void modifiedChanged(bool modified);
+    void backRequested();
+
+private slots:
+    void on_btn_return_clicked();
 
 private:
+    void showRecord();
+    void setModified(bool modified);
+
     Ui::SystemPage* ui;
     QStatusBar* m_statusBar;
+    bool m_modified = false;
+    bool m_showing = false; // the page itself sets the fields
 };
