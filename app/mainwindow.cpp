@@ -7,22 +7,29 @@
 #include "app/dialogs/filedialog.h"
 #include "app/dialogs/messagebox.h"
 #include "app/dialogs/usrdialog.h"
+#include "app/editmenu.h"
 #include "app/pages/buttonpage.h"
+#include "app/pages/categorypages.h"
 #include "app/pages/gridpage.h"
 #include "app/pages/logopage.h"
+#include "app/pages/pageguard.h"
 #include "app/pages/systempage.h"
+#include "app/setlibrary.h"
 #include "app/transfer/connectionpanel.h"
 #include "app/transfer/transfercontroller.h"
 #include "base/categorynumber.h"
 #include "base/language.h"
 #include "link/protocol.h"
+#include "storage/configdb.h"
 #include "storage/datafolder.h"
 #include "users/permissions.h"
 #include "users/usrdb.h"
 
 #include "ui_mainwindow.h"
 
+#include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -31,43 +38,6 @@
 Q_LOGGING_CATEGORY(lcApp, "tallvane.app", QtInfoMsg)
 
 namespace {
-
-enum class Page { Buttons, Grid, Logo, System };
-
-// What the window knows of each category: its status text, its page, its button on the
-// button page with the button's picture, and its entry in the category tree.
-struct CategoryPage {
-    int number;
-    const char* statusText;
-    Page page;
-    const char* button; // null: reached from the tree only
-    const char* picture;
-    int treeEntry; // its languageTexts entry (7 to 15); 0: not in the tree
-};
-
-// In the order the tree's labels are compared (the tree lists disc before tax).
-const CategoryPage kPages[] = {
-    { CategoryGroup, "Group", Page::Grid, "btn_group", "group.ico", 7 },
-    { CategoryDept, "Dept", Page::Grid, "btn_dept", "Dept.ico", 8 },
-    { CategoryPlu, "Plu", Page::Grid, "btn_plu", "PLU.ico", 9 },
-    { CategoryTax, "Tax", Page::Grid, "btn_tax", "Tax.ico", 11 },
-    { CategoryDisc, "Disc", Page::Grid, "btn_disc", "Disc.ico", 10 },
-    { CategoryClerk, "Clerk", Page::Grid, "btn_clerk", "Clerk.ico", 12 },
-    { CategoryHeader, "Header", Page::Grid, "btn_th", "TH.ico", 13 },
-    { CategoryTrailer, "Trailer", Page::Grid, "btn_trailer", "TR.ico", 14 },
-    { CategoryGraphic, "graphic", Page::Logo, "btn_graphic", "graphic.ico", 0 },
-    { CategoryNetParm, "NetParm", Page::Grid, "btn_net", "Net.ico", 0 },
-    { CategorySysParm, "SysParm", Page::System, "btn_system", "System.ico", 0 },
-    { CategoryExtHeader, "EXTHeader", Page::Grid, nullptr, nullptr, 15 },
-};
-
-const CategoryPage* pageOf(int category)
-{
-    for (const CategoryPage& page : kPages)
-        if (page.number == category)
-            return &page;
-    return nullptr;
-}
 
 QString folderBeside(const QString& base, const char* name)
 {
@@ -97,6 +67,17 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     ui->treeWidget_Item->setStyleSheet(QStringLiteral("QTreeWidget#treeWidget_Item{border: 1px solid #000000;}"));
     setUpTree();
     connect(ui->treeWidget_Item, &QTreeWidget::itemClicked, this, &MainWindow::SelectedItem);
+
+    auto* recent = new QMenu(QStringLiteral("Recent sets"), ui->menuFile);
+    recent->setObjectName(QStringLiteral("menuRecent"));
+    ui->menuFile->insertMenu(ui->actionSave, recent);
+    m_sets = new SetLibrary(m_dbViewItem, recent, m_dbFolder, this);
+    connect(m_sets, &SetLibrary::openRequested, this, [this](const QString& path) {
+        if (mayLeavePage())
+            openSet(path);
+    });
+    m_sets->refresh(currentDatabasePath);
+    updateTitle();
 }
 
 MainWindow::~MainWindow()
@@ -122,10 +103,14 @@ void MainWindow::setUpPages()
     connect(m_gridPage, &GridPage::backRequested, this, &MainWindow::showButtonPage);
     connect(m_logoPage, &LogoPage::backRequested, this, &MainWindow::showButtonPage);
     connect(m_systemPage, &SystemPage::backRequested, this, &MainWindow::showButtonPage);
+    m_guard = new PageGuard(ui->stackedWidget, m_gridPage, m_logoPage, m_systemPage, this);
+    connect(m_guard, &PageGuard::modifiedChanged, this, &MainWindow::updateTitle);
+    // Another import over unsaved changes asks about them first.
+    m_gridPage->setLeaveCheck([this] { return mayLeavePage(); });
     connect(m_gridPage, &GridPage::itemCommandRequested, this,
         [this](quint8 command) { m_transfers->itemCommand(command, m_currentCategory); });
 
-    for (const CategoryPage& page : kPages) {
+    for (const CategoryPage& page : categoryPages()) {
         if (QPushButton* button = page.button ? m_buttonPage->button(page.button) : nullptr) {
             ButtonPictures::setFace(button, m_imageFolder, page.picture);
             connect(button, &QPushButton::clicked, this, [this, number = page.number] { openCategory(number); });
@@ -141,14 +126,21 @@ void MainWindow::setUpPages()
     connect(m_transfers, &TransferController::busyChanged, this, &MainWindow::followBusy);
     connect(m_transfers, &TransferController::rowsReceived, this, &MainWindow::rcvRecords);
     connect(m_panel, &ConnectionPanel::installRequested, this, [this] { m_transfers->install(m_currentCategory); });
-    connect(m_panel, &ConnectionPanel::downloadRequested, this, [this] { m_transfers->download(m_currentCategory); });
+    // A download replaces the page on show: its unsaved changes are asked about first.
+    connect(m_panel, &ConnectionPanel::downloadRequested, this, [this] {
+        if (mayLeavePage())
+            m_transfers->download(m_currentCategory);
+    });
 }
 
 void MainWindow::connectActions()
 {
     // The tool bar's and the menus' commands are those of the buttons of the same names.
     connect(ui->actionInstall, &QAction::triggered, this, [this] { m_transfers->install(m_currentCategory); });
-    connect(ui->actionDownload, &QAction::triggered, this, [this] { m_transfers->download(m_currentCategory); });
+    connect(ui->actionDownload, &QAction::triggered, this, [this] {
+        if (mayLeavePage())
+            m_transfers->download(m_currentCategory);
+    });
     const struct {
         QAction* action;
         quint8 command;
@@ -159,12 +151,13 @@ void MainWindow::connectActions()
             [this, command = entry.command] { m_transfers->itemCommand(command, m_currentCategory); });
     connect(ui->actionGroup, &QAction::triggered, this, [this] { openCategory(CategoryGroup); });
     connect(ui->actionDept, &QAction::triggered, this, [this] { openCategory(CategoryDept); });
-    // Insert has no command: rows come from the database, the register or a file.
-    ui->actionInsert->setEnabled(false);
-    ui->actionCopy->setShortcut(QKeySequence::Copy);
-    ui->actionPast->setShortcut(QKeySequence::Paste);
-    connect(ui->actionCopy, &QAction::triggered, this, &MainWindow::copyCells);
-    connect(ui->actionPast, &QAction::triggered, this, &MainWindow::pasteCells);
+    setUpEditMenu();
+}
+
+void MainWindow::setUpEditMenu()
+{
+    EditMenu::setUp(ui->menuEdit, { ui->actionInsert, ui->actionCopy, ui->actionPast }, m_gridPage,
+        [this] { return ui->stackedWidget->currentWidget() == m_gridPage && !isBusy(); });
 }
 
 void MainWindow::applyGreekLabels()
@@ -216,19 +209,21 @@ void MainWindow::SelectedItem(QTreeWidgetItem* item, int column)
 {
     if (!item)
         return;
-    if (item->parent() && item->parent()->text(column) == m_dbViewLabel) {
-        DatabaseStatus::open(statusBar(), m_dbFolder + item->text(column));
-        if (ui->stackedWidget->currentWidget() == m_gridPage)
-            m_gridPage->refresh();
+    if (const QString path = SetLibrary::pathOf(item); !path.isEmpty()) {
+        if (QFileInfo(path) == QFileInfo(currentDatabasePath))
+            return;
+        if (mayLeavePage())
+            openSet(path);
+        else
+            m_sets->refresh(currentDatabasePath);
         return;
     }
     const QString text = item->text(column);
     if (text == m_itemViewLabel) {
-        showPage(m_buttonPage);
-        m_currentCategory = CategoryNone;
+        showButtonPage();
         return;
     }
-    for (const CategoryPage& page : kPages) {
+    for (const CategoryPage& page : categoryPages()) {
         if (page.treeEntry != 0 && text == m_categoryLabels.value(page.treeEntry - 7)) {
             openCategory(page.number);
             return;
@@ -241,7 +236,52 @@ void MainWindow::refuseAuthority()
     MessageBox::critical(this, QStringLiteral("Warnning!"), QStringLiteral("No authority."), QMessageBox::Cancel);
 }
 
-void MainWindow::showPage(QWidget* page) { ui->stackedWidget->setCurrentWidget(page); }
+void MainWindow::showPage(QWidget* page)
+{
+    ui->stackedWidget->setCurrentWidget(page);
+    updateTitle();
+}
+
+bool MainWindow::mayLeavePage() { return m_guard->mayLeave(this, windowTitle().chopped(2)); }
+
+void MainWindow::reloadShownPage()
+{
+    m_guard->reload();
+    updateTitle();
+}
+
+void MainWindow::updateTitle()
+{
+    const CategoryPage* page = pageOf(m_currentCategory);
+    const bool onPage = page && ui->stackedWidget->currentWidget() != m_buttonPage;
+    const QString set = currentDatabasePath.isEmpty() ? QString() : QFileInfo(currentDatabasePath).fileName();
+    QString title = onPage ? QString::fromUtf8(page->title) : QStringLiteral("Tallvane");
+    if (!set.isEmpty())
+        title += QStringLiteral(" \u2014 ") + set;
+    setWindowTitle(m_guard->modified() ? title + QStringLiteral(" *") : title);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (mayLeavePage())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::openSet(const QString& path)
+{
+    DatabaseStatus::open(statusBar(), path);
+    m_sets->opened(path);
+    reloadShownPage();
+}
+
+void MainWindow::reopenLastSet()
+{
+    const QString last = m_sets->lastSet();
+    if (!last.isEmpty() && currentDatabasePath.isEmpty())
+        openSet(last);
+}
 
 void MainWindow::openCategory(int category)
 {
@@ -253,11 +293,13 @@ void MainWindow::openCategory(int category)
         refuseAuthority();
         return;
     }
+    if (!mayLeavePage())
+        return;
     QWidget* const pages[] = { m_buttonPage, m_gridPage, m_logoPage, m_systemPage };
-    showPage(pages[int(page->page)]);
     const QString status = QString::fromLatin1(page->statusText);
-    statusBar()->showMessage(status);
     m_currentCategory = category;
+    showPage(pages[int(page->page)]);
+    statusBar()->showMessage(status);
     if (page->page == Page::Grid)
         m_gridPage->open(category, status);
     else if (page->page == Page::System)
@@ -268,14 +310,18 @@ void MainWindow::on_btn_extth_clicked() { openCategory(CategoryExtHeader); }
 
 void MainWindow::on_actionMenu_triggered()
 {
+    if (!mayLeavePage())
+        return;
     showPage(m_buttonPage);
     statusBar()->showMessage(QStringLiteral("Menu"));
 }
 
 void MainWindow::showButtonPage()
 {
-    showPage(m_buttonPage);
+    if (!mayLeavePage())
+        return;
     m_currentCategory = CategoryNone;
+    showPage(m_buttonPage);
 }
 
 void MainWindow::manageUsers()
@@ -291,6 +337,8 @@ void MainWindow::manageUsers()
 
 void MainWindow::on_actionOpen_triggered()
 {
+    if (!mayLeavePage())
+        return;
     QDir().mkpath(m_dbFolder);
     const QString path = FileDialog::getOpenFileName(this, QStringLiteral("select db file"), m_dbFolder,
         QStringLiteral("db file(*.db)"));
@@ -299,15 +347,13 @@ void MainWindow::on_actionOpen_triggered()
         return;
     }
     qCDebug(lcApp) << "open file " << path;
-    new QTreeWidgetItem(m_dbViewItem, QStringList(path.section(QLatin1Char('/'), -1)));
-    m_dbViewItem->setExpanded(true);
-    DatabaseStatus::open(statusBar(), path);
-    if (ui->stackedWidget->currentWidget() == m_gridPage)
-        m_gridPage->refresh();
+    openSet(path);
 }
 
 void MainWindow::on_actionNew_triggered()
 {
+    if (!mayLeavePage())
+        return;
     QDir().mkpath(m_dbFolder);
     db_create dialog(this);
     connect(&dialog, &db_create::nameAccepted, this, [this](const QString& name) { m_newDbName = name + QStringLiteral(".db"); });
@@ -317,35 +363,19 @@ void MainWindow::on_actionNew_triggered()
     }
     if (m_newDbName.isEmpty())
         return;
-    DatabaseStatus::create(statusBar(), m_dbFolder + m_newDbName);
-    // The grid keeps its rows; an empty page now says how rows arrive.
+    const QString path = m_dbFolder + m_newDbName;
+    DatabaseStatus::create(statusBar(), path);
+    if (currentDatabasePath != path)
+        return;
+    // The new set opens empty: the page on show takes its (empty) table, nothing carried over.
+    m_sets->opened(path);
+    reloadShownPage();
     m_gridPage->showDatabaseState();
 }
 
-void MainWindow::on_actionSave_triggered()
-{
-    const CategoryPage* page = pageOf(m_currentCategory);
-    if (page && page->page == Page::System)
-        m_systemPage->save();
-    else if (page && page->page == Page::Grid)
-        m_gridPage->save();
-    else if (page && page->page == Page::Logo)
-        m_logoPage->save();
-}
+void MainWindow::on_actionSave_triggered() { m_guard->save(); }
 
 void MainWindow::on_actionClearData_triggered() { m_transfers->clearData(m_currentCategory); }
-
-void MainWindow::copyCells()
-{
-    if (ui->stackedWidget->currentWidget() == m_gridPage)
-        m_gridPage->copyCells();
-}
-
-void MainWindow::pasteCells()
-{
-    if (ui->stackedWidget->currentWidget() == m_gridPage && !isBusy())
-        m_gridPage->pasteCells();
-}
 
 void MainWindow::view_sort(int column) { m_gridPage->sortBy(column); }
 
@@ -370,7 +400,7 @@ void MainWindow::followBusy(bool busy)
     m_panel->setEnabled(!busy);
     // The commands of the menus and the tool bar wait as the buttons do.
     for (QAction* action : { ui->actionInstall, ui->actionDownload, ui->actionUpdate, ui->actionAdd, ui->actionDelet,
-             ui->actionClearData, ui->actionGroup, ui->actionDept, ui->actionMenu, ui->actionPast })
+             ui->actionClearData, ui->actionGroup, ui->actionDept, ui->actionMenu, ui->actionPast, ui->actionInsert })
         action->setEnabled(!busy);
 }
 

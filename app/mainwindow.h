@@ -16,8 +16,10 @@ class GridModel;
 class GridPage;
 class LinkHost;
 class LogoPage;
+class PageGuard;
 class QTreeWidgetItem;
 class SerialServer;
+class SetLibrary;
 class SystemPage;
 class TcpServer;
 class TransferController;
@@ -50,6 +52,14 @@ public:
     bool isBusy() const;
     // The window's face towards the links, through which every transfer request goes.
     LinkHost* linkHost() const;
+    SetLibrary* sets() const { return m_sets; }
+
+    // Opens the set the user had open last time, if it is still there (at start).
+    void reopenLastSet();
+    // Before the page on show goes (another page, set, import, download, closing): when it
+    // holds unsaved changes, asks whether to save them, drop them or stay. True when the
+    // window may go on; false when the operator stays or the save failed.
+    bool mayLeavePage();
 
     // Option menu entries 1 to 10 of the grid's current cell (see GridPage::chooseOption).
     void on_option1_click(bool flag);
@@ -88,16 +98,22 @@ private slots:
     void showButtonPage();
     void manageUsers();
 
+protected:
+    // Closing the window (also by the window manager) asks about unsaved changes first.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void setUpPages();
+    void setUpEditMenu();
+    void openSet(const QString& path);
+    void reloadShownPage();
+    void updateTitle();
     void setUpTree();
     void connectActions();
     void applyGreekLabels();
     void refuseAuthority();
     void openCategory(int category);
     void showPage(QWidget* page);
-    void copyCells();
-    void pasteCells();
     void followBusy(bool busy);
 
     Ui::MainWindow* ui;
@@ -108,6 +124,8 @@ private:
     SystemPage* m_systemPage = nullptr;
     ConnectionPanel* m_panel = nullptr;
     TransferController* m_transfers = nullptr;
+    SetLibrary* m_sets = nullptr;
+    PageGuard* m_guard = nullptr;
     QString m_dbFolder;
     QString m_imageFolder;
     QString m_newDbName;

@@ -40,6 +40,7 @@ int runTallvane(const QString& userDbPath)
         setlanguage::applyLanguage();
         MainWindow window;
         window.show();
+        window.reopenLastSet();
         status = QApplication::exec();
     }
     return status;

@@ -76,6 +76,9 @@ private:
     {
         // A page with rows asks whether to replace them or add to them: replace.
         FileDialog::setNextFileName(name.isEmpty() ? QString() : path(name));
+        // Unsaved rows of an earlier import are dropped first.
+        if (w.itemModel()->isModified())
+            MessageBox::setNextAnswer(QMessageBox::Discard);
         MessageBox::setNextAnswer(QMessageBox::Yes);
         click(w, "btn_openfile");
         MessageBox::clearAnswers();

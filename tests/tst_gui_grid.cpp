@@ -414,13 +414,17 @@ private slots:
         w->rcvData("PLUDATA", &received);
         QVERIFY(!note->isVisible());
 
-        // No database at all: the status bar says how to get one.
+        // No database at all: the status bar says how to get one. The rows received are
+        // dropped on the way.
         currentDatabasePath.clear();
+        MessageBox::setNextAnswer(QMessageBox::Discard);
         w->open("btn_dept");
         QCOMPARE(w->status(), QStringLiteral("Open or create a configuration database (File > open / new)"));
         QVERIFY(note->isVisible());
         QCOMPARE(note->text(), GridView::noDatabaseText());
-        QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: database is not connect.")));
+        QCOMPARE(MessageBox::shown().size(), 3);
+        QVERIFY(MessageBox::shown().first().startsWith(QStringLiteral("unsaved changes: PLU \u2014 grid")));
+        QCOMPARE(MessageBox::shown().last(), QStringLiteral("Warnning!: database is not connect."));
         // A new database: the page, still empty, now says how rows arrive.
         QTimer::singleShot(0, [] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());

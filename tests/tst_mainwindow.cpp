@@ -237,6 +237,7 @@ private slots:
     void treeClicks()
     {
         const QString folder = base(QStringLiteral("tree"));
+        currentDatabasePath.clear();
         TestWindow w(folder);
         QDir().mkpath(w.databaseFolder());
         createDatabase(w.databaseFolder() + QStringLiteral("shop.db"));
@@ -269,10 +270,12 @@ private slots:
         QCOMPARE(w.currentCategory(), 0);
         QCOMPARE(pages(w)->currentIndex(), 0);
 
-        // An empty answer adds nothing; a file outside the folder is listed by its name.
+        // An empty answer adds nothing: the folder's sets are listed once each; a file
+        // outside the folder is listed by its name.
         FileDialog::setNextFileName(QString());
         w.findChild<QAction*>(QStringLiteral("actionOpen"))->trigger();
-        QCOMPARE(topItem(w, QStringLiteral("DB VIEW"))->childCount(), 1);
+        QCOMPARE(topItem(w, QStringLiteral("DB VIEW"))->childCount(),
+            QDir(w.databaseFolder()).entryList({ QStringLiteral("*.db") }, QDir::Files).size());
         FileDialog::setNextFileName(elsewhere);
         w.findChild<QAction*>(QStringLiteral("actionOpen"))->trigger();
         QCOMPARE(currentDatabasePath, elsewhere);
@@ -288,7 +291,9 @@ private slots:
         QCOMPARE(w.newDatabaseName(), QStringLiteral("shop.db"));
         QVERIFY(QFile::exists(path));
         QCOMPARE(currentDatabasePath, path);
-        QCOMPARE(topItem(w, QStringLiteral("DB VIEW"))->childCount(), 0);
+        // The new set is listed and selected, and the window's title names it.
+        QCOMPARE(tree(w)->currentItem(), childItem(w, QStringLiteral("DB VIEW"), QStringLiteral("shop.db")));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tallvane \u2014 shop.db"));
 
         answerNextDialog(QStringLiteral("other"), false);
         w.findChild<QAction*>(QStringLiteral("actionNew"))->trigger();

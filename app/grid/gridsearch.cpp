@@ -21,8 +21,6 @@ GridSearch::GridSearch(QTableView* view, GridModel* model, QLineEdit* find, QToo
     connect(previous, &QToolButton::clicked, this, [this] { findNext(true); });
     connect(filter, &QLineEdit::textChanged, model, &GridModel::setFilter);
     QWidget* page = view->parentWidget();
-    auto* findKey = new QShortcut(QKeySequence::Find, page, [this] { focusFind(); });
-    findKey->setContext(Qt::WidgetWithChildrenShortcut);
     auto* nextKey = new QShortcut(QKeySequence::FindNext, page, [this] { findNext(); });
     nextKey->setContext(Qt::WidgetWithChildrenShortcut);
     auto* previousKey = new QShortcut(QKeySequence::FindPrevious, page, [this] { findNext(true); });

@@ -221,6 +221,8 @@ void GridPage::on_btn_savefile_clicked() { FileCommands::exportGrid(this, m_stat
 
 void GridPage::on_btn_openfile_clicked()
 {
+    if (m_leaveCheck && !m_leaveCheck())
+        return;
     FileCommands::ImportedFile file;
     if (!FileCommands::importFile(this, m_statusBar, m_model, m_category, &file))
         return;
@@ -339,8 +341,14 @@ void GridPage::on_tableView_customContextMenuRequested(const QPoint& pos)
         entries = codec->optionMenuEntries(column);
         states = codec->optionStates(cell, column);
     }
-    if (entries.isEmpty())
+    if (entries.isEmpty()) {
+        // A cell without options offers the page's row commands.
+        connect(m_contextMenu->addAction(QStringLiteral("Insert row")), &QAction::triggered, this, &GridPage::insertRow);
+        connect(m_contextMenu->addAction(QStringLiteral("Delete row(s)")), &QAction::triggered, this,
+            &GridPage::deleteRows);
+        m_contextMenu->exec(QCursor::pos());
         return;
+    }
 
     // Entries beyond the tenth are shown but do nothing.
     for (int i = 0; i < entries.size(); ++i) {

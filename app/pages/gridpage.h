@@ -6,6 +6,8 @@
 #include <QList>
 #include <QWidget>
 
+#include <functional>
+
 class CellMarks;
 class FieldDelegate;
 class GridModel;
@@ -64,6 +66,9 @@ public:
     void deleteRows();
     // Ctrl+F: the cursor goes to the find box.
     void find();
+    // Asked before an import replaces or joins the rows: whether the page may change (the
+    // window asks about unsaved changes).
+    void setLeaveCheck(std::function<bool()> check) { m_leaveCheck = std::move(check); }
     void copyCells();
     void pasteCells();
     // Applies entry `entry` (from 1) of the option menu to the current cell, ticked or not.
@@ -115,4 +120,5 @@ private:
     CellMarks* m_marks = nullptr;
     QLabel* m_fitLabel = nullptr;
     QMenu* m_contextMenu = nullptr;
+    std::function<bool()> m_leaveCheck;
 };

@@ -1,0 +1,55 @@
+#include "app/editmenu.h"
+
+#include "app/pages/gridpage.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QUndoStack>
+
+namespace EditMenu {
+
+void setUp(QMenu* menu, const DesignedActions& actions, GridPage* grid, std::function<bool()> gridShown)
+{
+    QObject* owner = menu->parent() ? menu->parent() : menu;
+    // Undo and redo follow the grid's steps, one step for each change.
+    QUndoStack* steps = grid->undoStack();
+    QAction* undo = steps->createUndoAction(owner, QStringLiteral("Undo"));
+    QAction* redo = steps->createRedoAction(owner, QStringLiteral("Redo"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    undo->setShortcut(QKeySequence::Undo);
+    redo->setShortcuts({ QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y")) });
+    QAction* first = menu->actions().value(0);
+    menu->insertActions(first, { undo, redo });
+    menu->insertSeparator(first);
+
+    actions.insert->setText(QStringLiteral("Insert row"));
+    actions.insert->setStatusTip(QStringLiteral("Add an empty row to the page after the current one"));
+    actions.insert->setShortcut(QKeySequence(QStringLiteral("Ctrl+Ins")));
+    auto* deleteRows = new QAction(QStringLiteral("Delete row(s)"), owner);
+    deleteRows->setObjectName(QStringLiteral("actionDeleteRows"));
+    deleteRows->setStatusTip(QStringLiteral("Take the selected rows out of the page (the register keeps them)"));
+    deleteRows->setShortcut(QKeySequence(QStringLiteral("Ctrl+Del")));
+    menu->insertAction(actions.copy, deleteRows);
+    auto* find = new QAction(QStringLiteral("Find..."), owner);
+    find->setObjectName(QStringLiteral("actionFind"));
+    find->setShortcut(QKeySequence::Find);
+    menu->addSeparator();
+    menu->addAction(find);
+    actions.copy->setShortcut(QKeySequence::Copy);
+    actions.paste->setShortcut(QKeySequence::Paste);
+
+    const struct {
+        QAction* action;
+        void (GridPage::*command)();
+    } commands[] = { { actions.insert, &GridPage::insertRow }, { deleteRows, &GridPage::deleteRows },
+        { find, &GridPage::find }, { actions.copy, &GridPage::copyCells }, { actions.paste, &GridPage::pasteCells } };
+    for (const auto& entry : commands)
+        QObject::connect(entry.action, &QAction::triggered, grid, [grid, gridShown, command = entry.command] {
+            if (gridShown())
+                (grid->*command)();
+        });
+}
+
+} // namespace EditMenu

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QMenu;
+class QTreeWidgetItem;
+
+// The configuration sets the window offers: the database folder's `*.db` files as the
+// DB VIEW branch of the tree (once each, the open set selected, a set opened from another
+// folder listed too), File's recent sets, and the set to reopen at start. Recent and last
+// sets are remembered per user in the program's settings file. GUI thread only.
+class SetLibrary : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kRecentSets = 8;
+
+    SetLibrary(QTreeWidgetItem* branch, QMenu* recentMenu, const QString& folder, QObject* parent = nullptr);
+
+    // Lists the sets again, the open one (`openPath`, may be empty) selected.
+    void refresh(const QString& openPath);
+    // `path` is the open set now: listed and selected, first among the recent sets, and the
+    // one to reopen at the next start for the user logged in.
+    void opened(const QString& path);
+    // The set to reopen at start for the user logged in; empty when none or when it is gone.
+    QString lastSet() const;
+    QStringList recentSets() const;
+    // The set a tree entry stands for; empty for entries that are no set.
+    static QString pathOf(const QTreeWidgetItem* item);
+
+signals:
+    // A recent set was chosen from File.
+    void openRequested(const QString& path);
+
+private:
+    QString key(const char* name) const;
+    void fillRecentMenu();
+
+    QTreeWidgetItem* m_branch;
+    QMenu* m_recentMenu;
+    QString m_folder;
+    QString m_elsewhere; // the open set when it lives outside the folder
+};
