@@ -274,12 +274,13 @@ int exportTable(CommandContext& context)
     return writeTable(context.value(QStringLiteral("out")), withHeader(category, rows));
 }
 
-// import --db FILE --type TYPE --in FILE
+// import --db FILE --type TYPE --in FILE [--add]
 QList<QCommandLineOption> importOptions()
 {
     return { QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("FILE")),
         QCommandLineOption(QStringLiteral("type"), QString(), QStringLiteral("TYPE")),
-        QCommandLineOption(QStringLiteral("in"), QString(), QStringLiteral("FILE")) };
+        QCommandLineOption(QStringLiteral("in"), QString(), QStringLiteral("FILE")),
+        QCommandLineOption(QStringLiteral("add")) };
 }
 
 int importTable(CommandContext& context)
@@ -307,7 +308,27 @@ int importTable(CommandContext& context)
     const int headerColumns = int(categoryHeaderRow(category).size());
     for (const QString& note : importNotes(file, headerColumns > 0 ? headerColumns : int(codec->columns().size())))
         Cli::printProblem(QStringLiteral("%1: %2").arg(in, note));
-    if (!codec->saveTable(gridTexts(rows, codec, category))) {
+    ItemTable table = gridTexts(rows, codec, category);
+    QList<QByteArray> records;
+    if (context.isSet(QStringLiteral("add"))) {
+        // Added as the window's import adds: PLUs by item code, other rows at the end; the
+        // stored rows that no imported row replaces keep their records.
+        ItemTable stored;
+        if ((status = loadShownRows(category, db, &stored, &records)))
+            return status;
+        const QList<int> places = importPlaces(stored, table, category);
+        for (int i = 0; i < places.size(); ++i) {
+            if (places.at(i) < stored.size()) {
+                stored[places.at(i)] = table.at(i);
+                records[places.at(i)].clear();
+            } else {
+                stored.append(table.at(i));
+                records.append(QByteArray());
+            }
+        }
+        table = stored;
+    }
+    if (!codec->saveTable(table, records)) {
         tableProblem(db, codec, "not saved, the database keeps its previous rows");
         return Cli::ExitFileError;
     }
@@ -678,11 +699,13 @@ const QList<CliCommand>& cliCommands()
             "shows them. Without --out the CSV goes to standard output. The system parameters\n"
             "have no table to export.",
             &exportOptions, &exportTable },
-        { "import", "import --db FILE --type TYPE --in FILE",
+        { "import", "import --db FILE --type TYPE --in FILE [--add]",
             "Reads a CSV file or the first worksheet of an .xlsx workbook as the window's import does\n"
             "(the first line is the header and is dropped) and saves the rows as the window's save\n"
             "does. The stored table is replaced only when the whole file was read; a file without\n"
-            "rows below its header line leaves it unchanged. Notes on the file (columns that differ\n"
+            "rows below its header line leaves it unchanged. With --add the rows are added to the\n"
+            "stored ones instead, as the window's Add answer does: a PLU whose item code is stored\n"
+            "already replaces that row, other rows are appended. Notes on the file (columns that differ\n"
             "from the page's, codes read from scientific notation) go to standard error.",
             &importOptions, &importTable },
         { "check", "check --type TYPE --in FILE | --db FILE",

@@ -104,6 +104,8 @@ QString FileDialog::getSaveFileName(QWidget* parent, const QString& caption, con
 
 void FileDialog::setNextFileName(const QString& name) { state().nextNames << name; }
 
+void FileDialog::clearNextFileNames() { state().nextNames.clear(); }
+
 QString FileDialog::lastStart() { return state().lastStart; }
 
 QString FileDialog::lastFilter() { return state().lastFilter; }

@@ -16,6 +16,8 @@ public:
     static QString getSaveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter);
 
     static void setNextFileName(const QString& name);
+    // Drops the names that no dialog has taken.
+    static void clearNextFileNames();
     // The folder (or folder and proposed name) and the filter of the last dialog.
     static QString lastStart();
     static QString lastFilter();
