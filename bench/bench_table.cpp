@@ -14,6 +14,7 @@
 #include "timing.h"
 
 #include "app/dialogs/filedialog.h"
+#include "app/dialogs/messagebox.h"
 #include "app/grid/cellmarks.h"
 #include "app/grid/itemgrid.h"
 #include "app/mainwindow.h"
@@ -21,11 +22,13 @@
 #include "records/dept.h"
 #include "records/plu.h"
 #include "storage/configdb.h"
+#include "storage/csvfile.h"
 #include "users/usrdb.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -226,7 +229,7 @@ void pluGrid(const ItemTable& table)
             t.cpu / bare.cpu, goal);
     };
     line("fill, shown", fill, "< 0.3 s");
-    std::printf("plu grid  %-34s +%.0f MB (goal <= 200 MB)\n", "memory added by the fill", added);
+    std::printf("plu grid  %-34s +%.0f MB (goal <= 60 MB)\n", "memory added by the fill", added);
     line("sort by code, ascending, shown", up, "< 0.3 s");
     line("sort by code, descending, shown", down, "< 0.3 s");
     line("collect", collect, "< 0.3 s");
@@ -321,7 +324,8 @@ void window(const ItemTable& plus, const QTemporaryDir& dir)
             shown();
         });
         settle();
-        w.view_sort(0);
+        // The download is not stored: it is dropped before the page goes.
+        w.itemModel()->markSaved();
         away.measure([&] {
             deptButton->click();
             shown();
@@ -329,13 +333,81 @@ void window(const ItemTable& plus, const QTemporaryDir& dir)
         settle();
     }
     const bool right = w.itemModel()->rowCount() == 20;
+
+    // Import of a CSV file of the 100,000 PLUs over the page (Replace), its undo, and a
+    // keystroke in the filter box; the baseline reads and splits the same file.
+    const QString csv = dir.filePath(QStringLiteral("plu.csv"));
+    QString error;
+    writeCsvFile(csv, ItemTable { ItemRow { "Random", "Name", "Dept", "Price", "Stock+" } } + plus, &error);
+    Timing readSplit, import, undo, filterFirst, filterNarrow;
+    pluButton->click();
+    shown();
+    settle();
+    auto* filter = w.findChild<QLineEdit*>(QStringLiteral("lineEdit_filter"));
+    for (int run = 0; run < 3; ++run) {
+        readSplit.measure([&] {
+            TableFile file;
+            readTableFile(csv, &file);
+        });
+        import.measure([&] {
+            FileDialog::setNextFileName(csv);
+            MessageBox::setNextAnswer(QMessageBox::Yes);
+            w.findChild<QPushButton*>(QStringLiteral("btn_openfile"))->click();
+            shown();
+        });
+        settle();
+        undo.measure([&] {
+            w.findChild<QAction*>(QStringLiteral("actionUndo"))->trigger();
+            shown();
+        });
+        settle();
+        filterFirst.measure([&] {
+            filter->setText(QStringLiteral("c"));
+            shown();
+        });
+        filterNarrow.measure([&] {
+            filter->setText(QStringLiteral("co"));
+            shown();
+        });
+        filter->clear();
+        shown();
+    }
+    const bool undone = !w.itemModel()->isModified() && w.itemModel()->rowCount() == kRows;
+
+    // Fifteen round trips between the 100,000-PLU page and the department page: the time of
+    // each switch and the memory must not grow.
+    std::vector<double> switches;
+    const double rssBefore = residentMegabytes();
+    for (int trip = 0; trip < 15; ++trip) {
+        switches.push_back(seconds([&] {
+            deptButton->click();
+            shown();
+        }));
+        switches.push_back(seconds([&] {
+            pluButton->click();
+            shown();
+        }));
+        settle();
+    }
+    const double rssGrowth = residentMegabytes() - rssBefore;
     auto line = [](const char* what, const Timing& t, const char* goal) {
         std::printf("window    %-34s %7.3f s  cpu %6.3f s  (goal %s)\n", what, t.wall, t.cpu, goal);
     };
     line("open the PLU page, 100,000 rows", open, "<= 0.5 s");
     line("open the database again", refresh, "<= 0.5 s, as opening");
     line("download replaces the page", download, "<= 0.3 s");
-    line("switch to departments after a sort", away, "<= 0.3 s");
+    line("switch to departments", away, "<= 0.3 s");
+    std::printf("window    %-34s %7.3f s  cpu %6.3f s  (baseline)\n", "read and split the CSV file", readSplit.wall,
+        readSplit.cpu);
+    std::printf("window    %-34s %7.3f s  cpu %6.3f s  %5.2fx baseline (goal <= 0.25 s)\n", "import 100,000 PLUs, Replace",
+        import.wall, import.cpu, import.cpu / readSplit.cpu);
+    line("undo the import", undo, "<= 0.3 s");
+    line("filter keystroke, first letter", filterFirst, "<= 0.05 s");
+    line("filter keystroke, second letter", filterNarrow, "<= 0.05 s");
+    std::printf("window    %-34s first %.3f s / %.3f s, last %.3f s / %.3f s, memory %+.0f MB (goal: no growth)\n",
+        "15 round trips, dept / PLU", switches.at(0), switches.at(1), switches.at(28), switches.at(29), rssGrowth);
+    if (!undone)
+        std::printf("window    UNDO did not bring the page back\n");
     std::printf("window    %-34s %7.3f s  (after the rows are shown)\n", "PLU page marks follow", marked);
     if (!right)
         std::printf("window    WRONG ROWS on the department page\n");
@@ -349,6 +421,8 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Questions (import: replace or add) take their queued answers instead of waiting.
+    MessageBox::setTestMode(true);
     // Files go to memory where the system offers it, so that both sides measure their own
     // work rather than the disk's flush times.
     QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/tallvane-bench-XXXXXX")

@@ -36,6 +36,9 @@ QString cellsText(int count)
     return count == 1 ? QStringLiteral("1 cell") : QStringLiteral("%1 cells").arg(count);
 }
 
+
+} // namespace
+
 // The check of a table on a worker thread: the texts the grid shows for it, encoded and
 // decoded as for sending (codecs may do that on several threads at once). The task lives on
 // the GUI thread, which deletes it once its result has been delivered there.
@@ -50,22 +53,46 @@ public:
     {
         setAutoDelete(false);
     }
+    // The grid's own rows (a copy shares their values): their texts are taken here.
+    ShownTableCheck(GridModel::Rows rows, int columns, const RecordCodec* codec)
+        : m_rows(std::move(rows))
+        , m_columns(columns)
+        , m_codec(codec)
+        , m_category(-1)
+    {
+        setAutoDelete(false);
+    }
     void run() override
     {
-        emit done(m_codec->checkTable(gridTexts(m_table, m_codec, m_category), nullptr, &m_records));
+        if (m_category >= 0) {
+            emit done(m_codec->checkTable(gridTexts(m_table, m_codec, m_category), nullptr, &m_records));
+            return;
+        }
+        m_table.reserve(qsizetype(m_rows.size()));
+        m_records.reserve(qsizetype(m_rows.size()));
+        for (const GridModel::Row& row : m_rows) {
+            ItemRow texts;
+            texts.reserve(m_columns);
+            for (int c = 0; c < m_columns; ++c)
+                texts.append(row.cells.value(c).toString());
+            m_table.append(std::move(texts));
+            m_records.append(row.record);
+        }
+        GridModel::Rows().swap(m_rows);
+        emit done(m_codec->checkTable(m_table, nullptr, &m_records));
     }
 
 signals:
     void done(QList<CellFit> fits);
 
 private:
-    const ItemTable m_table;
-    const QList<QByteArray> m_records;
+    ItemTable m_table;
+    QList<QByteArray> m_records;
+    GridModel::Rows m_rows;
+    int m_columns = 0;
     const RecordCodec* m_codec;
     const int m_category;
 };
-
-} // namespace
 
 CellMarks::CellMarks(GridModel* model, CodecSource codec, QObject* parent)
     : QObject(parent)
@@ -114,8 +141,12 @@ void CellMarks::checkShown(const ItemTable& table, int category, const QList<QBy
         applyFits({});
         return;
     }
+    startCheck(new ShownTableCheck(table, records, codec, category), generation);
+}
+
+void CellMarks::startCheck(ShownTableCheck* task, int generation)
+{
     m_background = true;
-    auto* task = new ShownTableCheck(table, records, codec, category);
     connect(task, &ShownTableCheck::done, this,
         [this, generation](const QList<CellFit>& fits) { finishShown(generation, fits); });
     connect(task, &ShownTableCheck::done, task, &QObject::deleteLater);
@@ -170,6 +201,16 @@ void CellMarks::checkAll()
     const RecordCodec* codec = m_codec ? m_codec() : nullptr;
     if (!codec || m_model->tableRowCount() == 0) {
         applyFits({});
+        return;
+    }
+    if (m_model->tableRowCount() > kRowsCheckedOneByOne) {
+        // A large table (an import, its undo) is checked on a worker, as a table shown is.
+        GridModel::Rows rows;
+        rows.reserve(size_t(m_model->tableRowCount()));
+        for (int r = 0; r < m_model->tableRowCount(); ++r)
+            rows.push_back(m_model->tableRow(r));
+        m_rowsEdited.clear();
+        startCheck(new ShownTableCheck(std::move(rows), m_model->columnCount(), codec), ++m_generation);
         return;
     }
     QList<QByteArray> records;

@@ -65,6 +65,7 @@ private:
     void applyFits(const QList<CellFit>& fits);
     void finishShown(int generation, const QList<CellFit>& fits);
     void checkRows(int first, int last);
+    void startCheck(class ShownTableCheck* task, int generation);
     void onDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles);
     ItemRow rowTexts(int row) const;
 
