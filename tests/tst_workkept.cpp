@@ -455,6 +455,32 @@ private slots:
         QCOMPARE(stored.at(1).value(3).toString(), QStringLiteral("2.00"));
     }
 
+    // A PLU added by hand takes the next free code, which the operator may type over; a page
+    // emptied by hand exports the header row alone, a template for the dealer.
+    void rowsByHand()
+    {
+        QString a, b;
+        auto w = shop(&a, &b);
+        GridModel* model = w->itemModel();
+        grid(*w)->setCurrentIndex(model->index(0, 1));
+        child<QAction>(*w, "actionInsert")->trigger();
+        QCOMPARE(text(*w, 1, 0), QStringLiteral("1003"));
+        QVERIFY(model->flags(model->index(1, 0)) & Qt::ItemIsEditable);
+        QVERIFY(!(model->flags(model->index(0, 0)) & Qt::ItemIsEditable));
+        QCOMPARE(grid(*w)->currentIndex(), model->index(1, 0));
+
+        grid(*w)->selectAll();
+        child<QAction>(*w, "actionDeleteRows")->trigger();
+        QCOMPARE(model->rowCount(), 0);
+        QCOMPARE(w->status(), QStringLiteral("3 PLUs deleted from the page (not from the register)"));
+        const QString out = m_dir.filePath(QStringLiteral("template"));
+        FileDialog::setNextFileName(out);
+        click(*w, "btn_savefile");
+        QFile file(out + QStringLiteral(".csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBFRandom,Name,Dept,Price,Stock+\n"));
+    }
+
     // Codes are copied without thousands separators; a decimal comma pastes into a price.
     void clipboardForms()
     {

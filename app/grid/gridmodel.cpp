@@ -238,8 +238,13 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
 
 bool GridModel::isLocked(int tableRow, int column) const
 {
-    if (column >= 0 && size_t(column) < m_kinds.size() && (m_kinds[size_t(column)] & KindLocked))
-        return true;
+    if (column >= 0 && size_t(column) < m_kinds.size() && (m_kinds[size_t(column)] & KindLocked)) {
+        // A PLU added on the page takes the code the operator types; a stored or received
+        // one keeps its code.
+        const bool newCode = column == 0 && m_kinds.front() == (KindInt64 | KindLocked) && tableRow >= 0
+            && tableRow < tableRowCount() && m_rows[size_t(tableRow)].byHand;
+        return !newCode;
+    }
     // The fifth tax's rate is fixed by the register: a real, never typed over.
     return isFixedTaxRate(m_category, tableRow, column);
 }
@@ -272,7 +277,8 @@ GridModel::Row GridModel::emptyRow() const
 
 bool GridModel::isIndexed() const
 {
-    return m_columns > 0 && !m_kinds.empty() && m_kinds.front() == (KindInt | KindLocked);
+    return m_columns > 0 && !m_kinds.empty()
+        && (m_kinds.front() == (KindInt | KindLocked) || m_kinds.front() == (KindInt64 | KindLocked));
 }
 
 QString GridModel::cellText(int tableRow, int column) const
@@ -290,7 +296,9 @@ bool GridModel::insertRows(int row, int count, const QModelIndex& parent)
     if (parent.isValid() || count < 1 || row < 0 || row > rowCount())
         return false;
     const int at = row < rowCount() ? toTableRow(row) : tableRowCount();
-    Rows rows(size_t(count), emptyRow());
+    Row blank = emptyRow();
+    blank.byHand = true;
+    Rows rows(size_t(count), blank);
     if (isIndexed()) {
         // Each new row takes the next index that no row has, from the one of the row above.
         QSet<qint64> used;

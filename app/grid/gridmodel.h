@@ -32,6 +32,7 @@ public:
         QList<QVariant> cells; // the values of the columns' kinds
         QByteArray record; // the record the row came from, until it is changed
         QHash<int, QVariant> marks; // other roles by column * 256 + role offset (rarely any)
+        bool byHand = false; // added on the page: a PLU's code may be typed
     };
     using Rows = std::vector<Row>;
 
@@ -75,8 +76,8 @@ public:
     // A row of empty values of the columns' kinds; option cells all clear.
     Row emptyRow() const;
     QString cellText(int tableRow, int column) const;
-    // Whether the first column numbers the rows (departments, taxes, lines...): rows added
-    // by insertRows() take the next free number.
+    // Whether the first column numbers the rows (departments, taxes, lines, PLU codes): rows
+    // added by insertRows() take the next free number.
     bool isIndexed() const;
     QByteArray keptRecord(int tableRow) const;
     // The table row of view row `row`, and back (-1 when the filter hides it).

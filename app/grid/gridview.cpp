@@ -72,7 +72,7 @@ QString GridView::noDatabaseText()
 
 QString GridView::noRowsText()
 {
-    return QStringLiteral("No rows yet: download from the register or import a file");
+    return QStringLiteral("No rows yet: download from the register, import a file, or add a row (Edit > Insert row)");
 }
 
 void GridView::show(const ItemTable& table, ColumnDescription& columns, int category, const QList<QByteArray>& records)
