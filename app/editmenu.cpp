@@ -26,11 +26,12 @@ void setUp(QMenu* menu, const DesignedActions& actions, GridPage* grid, std::fun
 
     actions.insert->setText(QStringLiteral("Insert row"));
     actions.insert->setStatusTip(QStringLiteral("Add an empty row to the page after the current one"));
-    actions.insert->setShortcut(QKeySequence(QStringLiteral("Ctrl+Ins")));
+    // As spreadsheets add and take out rows (Ctrl+Ins is Copy in a line editor).
+    actions.insert->setShortcuts({ QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+=")) });
     auto* deleteRows = new QAction(QStringLiteral("Delete row(s)"), owner);
     deleteRows->setObjectName(QStringLiteral("actionDeleteRows"));
     deleteRows->setStatusTip(QStringLiteral("Take the selected rows out of the page (the register keeps them)"));
-    deleteRows->setShortcut(QKeySequence(QStringLiteral("Ctrl+Del")));
+    deleteRows->setShortcut(QKeySequence(QStringLiteral("Ctrl+-")));
     menu->insertAction(actions.copy, deleteRows);
     auto* find = new QAction(QStringLiteral("Find..."), owner);
     find->setObjectName(QStringLiteral("actionFind"));

@@ -371,6 +371,7 @@ void MainWindow::on_actionNew_triggered()
     m_sets->opened(path);
     reloadShownPage();
     m_gridPage->showDatabaseState();
+    statusBar()->showMessage(QStringLiteral("%1 created: every page of it is empty").arg(m_newDbName));
 }
 
 void MainWindow::on_actionSave_triggered() { m_guard->save(); }

@@ -436,7 +436,7 @@ private slots:
         QVERIFY(!currentDatabasePath.isEmpty());
         QCOMPARE(w->itemModel()->rowCount(), 0);
         QCOMPARE(note->text(), GridView::noRowsText());
-        QCOMPARE(w->status(), QStringLiteral("Dept"));
+        QCOMPARE(w->status(), QStringLiteral("fresh.db created: every page of it is empty"));
         // The button page has no note.
         child<QPushButton>(*w, "btn_return")->click();
         QVERIFY(!note->isVisible());

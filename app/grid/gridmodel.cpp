@@ -264,10 +264,11 @@ GridModel::Row GridModel::emptyRow() const
     row.cells.reserve(m_columns);
     for (int c = 0; c < m_columns; ++c) {
         const quint8 kind = size_t(c) < m_kinds.size() ? m_kinds[size_t(c)] : quint8(KindText);
-        // An option cell is a string of bits; a new row takes the length of the column's
-        // first cell, with every option off.
-        if ((kind & 0x7F) == KindText && (kind & KindLocked) && !m_rows.empty()) {
-            row.cells << QString(m_rows.front().cells.value(c).toString().size(), QLatin1Char('0'));
+        // An option cell is a string of bits, every option off: as long as the column's first
+        // cell, or a byte's eight on an empty page.
+        if ((kind & 0x7F) == KindText && (kind & KindLocked)) {
+            const int bits = m_rows.empty() ? 8 : int(m_rows.front().cells.value(c).toString().size());
+            row.cells << QString(bits, QLatin1Char('0'));
             continue;
         }
         row.cells << gridCell(QString(), kind);

@@ -59,6 +59,11 @@ GridView::GridView(QTableView* view, GridModel* model, CodecSource codec, QObjec
     m_note->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_note->setForegroundRole(QPalette::PlaceholderText);
     m_note->hide();
+    // Rows that come or go by other ways than a fill (an import, undo, rows by hand, the
+    // filter) bring the note up to date too.
+    connect(model, &QAbstractItemModel::modelReset, this, &GridView::updateNote);
+    connect(model, &QAbstractItemModel::rowsInserted, this, &GridView::updateNote);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &GridView::updateNote);
     view->viewport()->installEventFilter(this);
     view->installEventFilter(this);
     model->addToolTipSource([this](const QModelIndex& index) { return optionTip(index); });
@@ -226,7 +231,12 @@ QString GridView::elidedTip(const QModelIndex& index) const
 void GridView::updateNote()
 {
     const bool empty = m_model->rowCount() == 0 && m_category > 0;
-    m_note->setText(currentDatabasePath.isEmpty() ? noDatabaseText() : noRowsText());
+    if (currentDatabasePath.isEmpty())
+        m_note->setText(noDatabaseText());
+    else if (m_model->tableRowCount() > 0)
+        m_note->setText(QStringLiteral("No row contains \"%1\"").arg(m_model->filter()));
+    else
+        m_note->setText(noRowsText());
     m_note->setGeometry(m_view->viewport()->rect());
     m_note->setVisible(empty);
 }

@@ -100,6 +100,8 @@ void GridPage::open(int category, const QString& statusText)
     // The item codes are the one column that sorts: no other page shows a sort order.
     ui->tableView->horizontalHeader()->setSortIndicatorShown(category == CategoryPlu);
     refresh();
+    // Typing goes to the grid, not to the search bar above it.
+    ui->tableView->setFocus(Qt::OtherFocusReason);
 }
 
 void GridPage::refresh()
@@ -183,6 +185,7 @@ void GridPage::insertRow()
         ++column;
     ui->tableView->setCurrentIndex(m_model->index(row, column));
     ui->tableView->scrollTo(m_model->index(row, column));
+    ui->tableView->setFocus(Qt::OtherFocusReason);
 }
 
 void GridPage::deleteRows()
