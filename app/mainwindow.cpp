@@ -32,6 +32,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QUndoStack>
 
 #include <cstring>
 
@@ -403,6 +404,10 @@ void MainWindow::followBusy(bool busy)
     for (QAction* action : { ui->actionInstall, ui->actionDownload, ui->actionUpdate, ui->actionAdd, ui->actionDelet,
              ui->actionClearData, ui->actionGroup, ui->actionDept, ui->actionMenu, ui->actionPast, ui->actionInsert })
         action->setEnabled(!busy);
+    // The grid stays as the transfer found it: no step is undone or redone meanwhile.
+    const QUndoStack* steps = m_gridPage->undoStack();
+    findChild<QAction*>(QStringLiteral("actionUndo"))->setEnabled(!busy && steps->canUndo());
+    findChild<QAction*>(QStringLiteral("actionRedo"))->setEnabled(!busy && steps->canRedo());
 }
 
 void MainWindow::ackData(QByteArray word) { m_transfers->ackData(word); }

@@ -499,7 +499,8 @@ private slots:
         // As its button, the command keeps the window busy: no other command can start.
         QVERIFY(w.isBusy());
         for (const char* other : { "actionInstall", "actionDownload", "actionUpdate", "actionAdd", "actionDelet",
-                 "actionClearData", "actionGroup", "actionDept", "actionPast", "actionInsert" })
+                 "actionClearData", "actionGroup", "actionDept", "actionPast", "actionInsert", "actionUndo",
+                 "actionRedo" })
             QVERIFY2(!child<QAction>(w, other)->isEnabled(), other);
         QVERIFY(w.waitIdle());
         QCOMPARE(w.log("textEdit_snd"), log);

@@ -17,6 +17,7 @@ namespace {
 
 constexpr int kDisposedElsewhere = 10000; // rows; fewer are deleted on the spot
 constexpr int kRowsOneByOne = 100; // rows added or removed apart; more reset the views
+constexpr int kUndoSteps = 100;
 
 int markKey(int column, int role) { return (column << 16) | (role & 0xFFFF); }
 
@@ -142,6 +143,8 @@ GridModel::GridModel(QObject* parent)
     : QAbstractTableModel(parent)
     , m_undo(new QUndoStack(this))
 {
+    // Each import step holds the table it replaced: the oldest steps go beyond this many.
+    m_undo->setUndoLimit(kUndoSteps);
     connect(m_undo, &QUndoStack::indexChanged, this, &GridModel::announceModified);
     connect(m_undo, &QUndoStack::cleanChanged, this, &GridModel::announceModified);
 }
