@@ -243,7 +243,7 @@ void MainWindow::showPage(QWidget* page)
     updateTitle();
 }
 
-bool MainWindow::mayLeavePage() { return m_guard->mayLeave(this, windowTitle().chopped(2)); }
+bool MainWindow::mayLeavePage() { return m_guard->mayLeave(this, pageTitle()); }
 
 void MainWindow::reloadShownPage()
 {
@@ -251,15 +251,18 @@ void MainWindow::reloadShownPage()
     updateTitle();
 }
 
-void MainWindow::updateTitle()
+QString MainWindow::pageTitle() const
 {
     const CategoryPage* page = pageOf(m_currentCategory);
     const bool onPage = page && ui->stackedWidget->currentWidget() != m_buttonPage;
     const QString set = currentDatabasePath.isEmpty() ? QString() : QFileInfo(currentDatabasePath).fileName();
-    QString title = onPage ? QString::fromUtf8(page->title) : QStringLiteral("Tallvane");
-    if (!set.isEmpty())
-        title += QStringLiteral(" \u2014 ") + set;
-    setWindowTitle(m_guard->modified() ? title + QStringLiteral(" *") : title);
+    const QString title = onPage ? QString::fromUtf8(page->title) : QStringLiteral("Tallvane");
+    return set.isEmpty() ? title : title + QStringLiteral(" \u2014 ") + set;
+}
+
+void MainWindow::updateTitle()
+{
+    setWindowTitle(m_guard->modified() ? pageTitle() + QStringLiteral(" *") : pageTitle());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -108,6 +108,8 @@ private:
     void openSet(const QString& path);
     void reloadShownPage();
     void updateTitle();
+    // The page on show and the open set, as the title names them ("PLU — shop.db").
+    QString pageTitle() const;
     void setUpTree();
     void connectActions();
     void applyGreekLabels();

@@ -104,15 +104,23 @@ QList<int> importPlaces(const ItemTable& existing, const ItemTable& imported, in
     return places;
 }
 
-ItemTable addImportedRows(const ItemTable& existing, const ItemTable& imported, int category)
+ItemTable addImportedRows(
+    const ItemTable& existing, const ItemTable& imported, int category, QList<QByteArray>* records)
 {
     const QList<int> places = importPlaces(existing, imported, category);
     ItemTable merged = existing;
+    if (records)
+        records->resize(existing.size());
     for (int i = 0; i < imported.size(); ++i) {
-        if (places.at(i) < merged.size())
+        if (places.at(i) < merged.size()) {
             merged[places.at(i)] = imported.at(i);
-        else
+            if (records)
+                (*records)[places.at(i)].clear();
+        } else {
             merged.append(imported.at(i));
+            if (records)
+                records->append(QByteArray());
+        }
     }
     return merged;
 }

@@ -29,5 +29,7 @@ ItemTable gridTexts(const ItemTable& table, const RecordCodec* codec, int catego
 // appended. PLUs go by item code (a row whose code is already present replaces that row, the
 // last of equal codes in the file winning); other categories append every row.
 QList<int> importPlaces(const ItemTable& existing, const ItemTable& imported, int category);
-// `existing` with `imported` added by importPlaces().
-ItemTable addImportedRows(const ItemTable& existing, const ItemTable& imported, int category);
+// `existing` with `imported` added by importPlaces(). `records`, when given, holds the record
+// each existing row keeps: a replaced row drops its record, an appended row has none.
+ItemTable addImportedRows(
+    const ItemTable& existing, const ItemTable& imported, int category, QList<QByteArray>* records = nullptr);

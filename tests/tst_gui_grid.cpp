@@ -423,7 +423,7 @@ private slots:
         QVERIFY(note->isVisible());
         QCOMPARE(note->text(), GridView::noDatabaseText());
         QCOMPARE(MessageBox::shown().size(), 3);
-        QVERIFY(MessageBox::shown().first().startsWith(QStringLiteral("unsaved changes: PLU \u2014 grid")));
+        QVERIFY(MessageBox::shown().first().startsWith(QStringLiteral("unsaved changes: PLU has changes")));
         QCOMPARE(MessageBox::shown().last(), QStringLiteral("Warnning!: database is not connect."));
         // A new database: the page, still empty, now says how rows arrive.
         QTimer::singleShot(0, [] {

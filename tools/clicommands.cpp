@@ -316,17 +316,7 @@ int importTable(CommandContext& context)
         ItemTable stored;
         if ((status = loadShownRows(category, db, &stored, &records)))
             return status;
-        const QList<int> places = importPlaces(stored, table, category);
-        for (int i = 0; i < places.size(); ++i) {
-            if (places.at(i) < stored.size()) {
-                stored[places.at(i)] = table.at(i);
-                records[places.at(i)].clear();
-            } else {
-                stored.append(table.at(i));
-                records.append(QByteArray());
-            }
-        }
-        table = stored;
+        table = addImportedRows(stored, table, category, &records);
     }
     if (!codec->saveTable(table, records)) {
         tableProblem(db, codec, "not saved, the database keeps its previous rows");
