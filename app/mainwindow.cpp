@@ -16,6 +16,7 @@
 #include "app/pages/systempage.h"
 #include "app/setlibrary.h"
 #include "app/transfer/connectionpanel.h"
+#include "app/transfer/registercommands.h"
 #include "app/transfer/transfercontroller.h"
 #include "base/categorynumber.h"
 #include "base/language.h"
@@ -123,7 +124,7 @@ void MainWindow::setUpPages()
 
     m_panel = new ConnectionPanel(statusBar(), m_imageFolder, ui->centralWidget);
     ui->layout_central->addWidget(m_panel);
-    m_transfers = new TransferController(m_panel, m_gridPage, m_logoPage, m_systemPage, this);
+    m_transfers = new TransferController(m_panel, m_gridPage, m_logoPage, m_systemPage, statusBar(), this);
     connect(m_transfers, &TransferController::busyChanged, this, &MainWindow::followBusy);
     connect(m_transfers, &TransferController::rowsReceived, this, &MainWindow::rcvRecords);
     connect(m_panel, &ConnectionPanel::installRequested, this, [this] { m_transfers->install(m_currentCategory); });
@@ -153,6 +154,12 @@ void MainWindow::connectActions()
     connect(ui->actionGroup, &QAction::triggered, this, [this] { openCategory(CategoryGroup); });
     connect(ui->actionDept, &QAction::triggered, this, [this] { openCategory(CategoryDept); });
     setUpEditMenu();
+    m_registerCommands = new RegisterCommands({ ui->actionInstall, ui->actionDownload, ui->actionAdd, ui->actionUpdate,
+                                                  ui->actionDelet, ui->actionClearData, ui->menuHelp, ui->mainToolBar,
+                                                  m_gridPage->findChild<QWidget*>(QStringLiteral("btn_add")),
+                                                  m_gridPage->findChild<QWidget*>(QStringLiteral("btn_update")),
+                                                  m_gridPage->findChild<QWidget*>(QStringLiteral("btn_delete")) },
+        m_panel, m_transfers, this);
 }
 
 void MainWindow::setUpEditMenu()
@@ -239,7 +246,11 @@ void MainWindow::refuseAuthority()
 
 void MainWindow::showPage(QWidget* page)
 {
+    // The logs tell of the last transfer of the page that was on show.
+    if (ui->stackedWidget->currentWidget() != page)
+        m_transfers->clearLogs();
     ui->stackedWidget->setCurrentWidget(page);
+    m_registerCommands->follow(page == m_buttonPage ? int(CategoryNone) : m_currentCategory);
     updateTitle();
 }
 
@@ -402,11 +413,12 @@ void MainWindow::followBusy(bool busy)
 {
     ui->treeWidget_Item->setEnabled(!busy);
     ui->stackedWidget->setEnabled(!busy);
-    m_panel->setEnabled(!busy);
-    // The commands of the menus and the tool bar wait as the buttons do.
-    for (QAction* action : { ui->actionInstall, ui->actionDownload, ui->actionUpdate, ui->actionAdd, ui->actionDelet,
-             ui->actionClearData, ui->actionGroup, ui->actionDept, ui->actionMenu, ui->actionPast, ui->actionInsert })
+    // Nothing that could change what is sent or where the rows land: no other set, no save,
+    // no other page. The register commands follow the controller themselves.
+    for (QAction* action : { ui->actionNew, ui->actionOpen, ui->actionSave, ui->actionGroup, ui->actionDept,
+             ui->actionMenu, ui->actionPast, ui->actionInsert })
         action->setEnabled(!busy);
+    findChild<QMenu*>(QStringLiteral("menuRecent"))->setEnabled(!busy);
     // The grid stays as the transfer found it: no step is undone or redone meanwhile.
     const QUndoStack* steps = m_gridPage->undoStack();
     findChild<QAction*>(QStringLiteral("actionUndo"))->setEnabled(!busy && steps->canUndo());

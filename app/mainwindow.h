@@ -22,6 +22,7 @@ class SerialServer;
 class SetLibrary;
 class SystemPage;
 class TcpServer;
+class RegisterCommands;
 class TransferController;
 
 namespace Ui {
@@ -126,6 +127,7 @@ private:
     SystemPage* m_systemPage = nullptr;
     ConnectionPanel* m_panel = nullptr;
     TransferController* m_transfers = nullptr;
+    RegisterCommands* m_registerCommands = nullptr;
     SetLibrary* m_sets = nullptr;
     PageGuard* m_guard = nullptr;
     QString m_dbFolder;

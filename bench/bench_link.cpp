@@ -4,6 +4,9 @@
 // the same sizes. Goal: at least half of the baseline's frames per second.
 // Then a fleet: one install of the 10,000 PLUs to 50 registers connected at once, against the
 // same install to one register. Goal: at most 3 times as long.
+// Then silent registers: a download and an install to 64 connected registers that never
+// answer, against the same to one such register: the time until the host is idle again.
+// Goal: the one register's time plus at most a second.
 
 #include "plutable.h"
 
@@ -338,13 +341,82 @@ bool fleetOfRegisters()
     return exact;
 }
 
+class SilentHost : public LinkHost {
+public:
+    int connections = 0;
+    int failures = 0;
+    void ackData(QByteArray word) override
+    {
+        if (word == "TIME OUT" || word == "RCV ERR")
+            ++failures;
+    }
+    void rcvData(QByteArray, QList<QList<QVariant>>*) override {}
+    void showConnection(QString) override { ++connections; }
+};
+
+struct SilentRun {
+    double seconds = 0;
+    bool allFailed = false; // every register ended with its time-out
+};
+
+// `registers` peers that connect and never answer; `install` sends 10 departments, else a
+// download is asked for. The seconds from the request until no transfer runs.
+SilentRun toSilentRegisters(int registers, bool install)
+{
+    SilentHost host;
+    TcpServer server(&host, QHostAddress::LocalHost, 0);
+    std::vector<int> peers;
+    for (int i = 0; i < registers; ++i)
+        peers.push_back(connectPeer(server.serverPort()));
+    QElapsedTimer waited;
+    waited.start();
+    while (host.connections < registers && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    const ItemTable table = departments(10);
+    SilentRun run;
+    QElapsedTimer clock;
+    clock.start();
+    if (install)
+        host.send(makeRequest("DEPTDATA", &table));
+    else
+        host.receive("DEPTDATA");
+    while (host.runningTransfers() > 0 && clock.elapsed() < 600000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    run.seconds = clock.nsecsElapsed() / 1e9;
+    run.allFailed = host.connections == registers && host.failures == registers;
+    for (const int fd : peers)
+        closePeer(fd, false);
+    return run;
+}
+
+bool silentRegisters()
+{
+    constexpr int kSilent = 64;
+    std::printf("\nSilent registers: time until idle (load average %s)\n\n", loadAverage().constData());
+    bool allFailed = true;
+    for (const bool install : { false, true }) {
+        const SilentRun one = toSilentRegisters(1, install);
+        const SilentRun all = toSilentRegisters(kSilent, install);
+        allFailed = allFailed && one.allFailed && all.allFailed;
+        const char* what = install ? "install" : "download";
+        std::printf("%-8s to 1 silent register   %8.3f s\n", what, one.seconds);
+        std::printf("%-8s to %d silent registers %8.3f s  %5.2f x one register, +%.3f s (goal <= +1.000 s)\n", what,
+            kSilent, all.seconds, all.seconds / one.seconds, all.seconds - one.seconds);
+    }
+    std::printf("every register ended with its time-out: %s\n", allFailed ? "yes" : "NO");
+    return allFailed;
+}
+
 } // namespace
 
-// With --fleet, only the fleet is measured.
+// With --fleet, only the fleet is measured; with --silent, only the silent registers.
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    if (app.arguments().contains(QStringLiteral("--silent")))
+        return silentRegisters() ? 0 : 1;
     if (!app.arguments().contains(QStringLiteral("--fleet")))
         oneRegister();
-    return fleetOfRegisters() ? 0 : 1;
+    const bool fleet = fleetOfRegisters();
+    return silentRegisters() && fleet ? 0 : 1;
 }

@@ -1,7 +1,16 @@
 #include "link/linkhost.h"
 
+void LinkHost::renewCancel() { m_cancel = CancelToken::create(); }
+
+void LinkHost::cancel()
+{
+    if (m_cancel)
+        m_cancel->cancel();
+}
+
 int LinkHost::send(SendRequest request)
 {
+    renewCancel();
     takeReached();
     emit signal_MsendData(SharedRequest::create(std::move(request)));
     return takeReached();
@@ -9,6 +18,7 @@ int LinkHost::send(SendRequest request)
 
 int LinkHost::receive(const QByteArray& datatype)
 {
+    renewCancel();
     takeReached();
     emit signal_MrcvData(datatype);
     return takeReached();
@@ -32,10 +42,11 @@ void LinkHost::transferStarted()
     ++m_reached;
 }
 
-void LinkHost::transferEnded()
+void LinkHost::transferEnded(TransferOutcome result)
 {
     if (m_running == 0)
         return;
+    outcome(result);
     if (--m_running == 0)
         emit signal_transfersEnded();
 }

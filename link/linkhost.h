@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/itemtable.h"
+#include "link/outcome.h"
 #include "link/sendrequest.h"
 #include "records/verify.h"
 
@@ -25,6 +26,11 @@ public:
 
     // Transfers that links have taken and not yet ended.
     int runningTransfers() const { return m_running; }
+    // Stops the transfers of the last request: no link sends a further frame, a download's
+    // rows are dropped, and each transfer ends (as Cancelled) within a moment.
+    void cancel();
+    // The flag that the links give the transfers of the request being emitted.
+    CancelToken cancelToken() const { return m_cancel; }
     // How many links took the requests emitted since the last call; the count starts anew.
     // Called right after an emit, it tells whether that request reached any register.
     int takeReached();
@@ -52,13 +58,19 @@ public slots:
     virtual void showDisconnection(int connection) { Q_UNUSED(connection); }
     // How one register's table, read back after a send, compares with what was sent.
     virtual void verified(VerifyReport report) { Q_UNUSED(report); }
+    // How one register's transfer ended; called before the transfer stops counting as running.
+    virtual void outcome(TransferOutcome outcome) { Q_UNUSED(outcome); }
 
     // A link took a request: called by the link while the request is being emitted.
     void transferStarted();
     // A transfer that a link took has ended.
-    void transferEnded();
+    void transferEnded(TransferOutcome outcome);
 
 private:
+    // A fresh flag for the request about to be emitted.
+    void renewCancel();
+
+    CancelToken m_cancel;
     int m_running = 0;
     int m_reached = 0;
 };

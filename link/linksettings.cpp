@@ -111,7 +111,19 @@ LinkSettings LinkSettings::load()
     const QRegularExpression commas(QStringLiteral(","));
     settings.extraSerialPorts = listValue(file, QStringLiteral("serial/extraPorts"), commas);
     settings.verifyAfterInstall = file.value(QStringLiteral("transfer/verifyAfterInstall"), false).toBool();
+    const QString link = file.value(QStringLiteral("transfer/link")).toString();
+    if (link == QLatin1String("Tcp") || link == QLatin1String("Serial"))
+        settings.link = link;
+    settings.serialPort = file.value(QStringLiteral("transfer/serialPort")).toString();
     return settings;
+}
+
+void LinkSettings::storeLink(const QString& link, const QString& serialPort)
+{
+    QSettings file(filePath(), QSettings::IniFormat);
+    file.setValue(QStringLiteral("transfer/link"), link);
+    if (!serialPort.isEmpty())
+        file.setValue(QStringLiteral("transfer/serialPort"), serialPort);
 }
 
 void LinkSettings::storeVerifyAfterInstall(bool on)

@@ -28,7 +28,9 @@ private:
 //            maxConnections=64      (registers connected at once; more are closed at once)
 //            allow=192.168.1.0/24, 10.0.0.5   (default: every peer)
 //   [serial] extraPorts=/dev/pts/3, /tmp/ttyV0   (devices the system does not list)
-//   [transfer] verifyAfterInstall=true          (the connection panel's choice, kept here)
+//   [transfer] verifyAfterInstall=true          (the connection panel's choices, kept here)
+//              link=Tcp                         (Serial or Tcp)
+//              serialPort=ttyUSB0               (the port last opened)
 struct LinkSettings {
     static constexpr int kDefaultMaxConnections = 64;
 
@@ -38,10 +40,14 @@ struct LinkSettings {
     AllowList tcpAllow;
     QStringList extraSerialPorts;
     bool verifyAfterInstall = false;
+    QString link = QStringLiteral("Serial");
+    QString serialPort;
 
     static LinkSettings load();
     // Remembers the operator's choice of verifying after install for the next run.
     static void storeVerifyAfterInstall(bool on);
+    // Remembers the link chosen ("Serial" or "Tcp"), and the serial port when one is given.
+    static void storeLink(const QString& link, const QString& serialPort = QString());
     static QString filePath();
     // Reads the settings from another file (tests); empty restores the default.
     static void setFilePath(const QString& path);

@@ -11,6 +11,8 @@ RelayThread::RelayThread(const char* traceName, QObject* parent)
         qRegisterMetaType<SharedTable>("SharedTable");
         qRegisterMetaType<SharedRequest>("SharedRequest");
         qRegisterMetaType<VerifyReport>("VerifyReport");
+        qRegisterMetaType<CancelToken>("CancelToken");
+        qRegisterMetaType<TransferOutcome>("TransferOutcome");
         return true;
     }();
     Q_UNUSED(registered);
@@ -20,6 +22,7 @@ void RelayThread::connectHost(LinkHost* host)
 {
     if (!host)
         return;
+    m_host = host;
     connect(host, &LinkHost::signal_MsendData, this, &RelayThread::sendData);
     connect(host, &LinkHost::signal_MrcvData, this, &RelayThread::rcvDataType);
     connect(this, &RelayThread::signal_ackData, host, &LinkHost::ackData);
@@ -38,12 +41,14 @@ bool RelayThread::takeRequest()
     return true;
 }
 
+CancelToken RelayThread::hostCancel() const { return m_host ? m_host->cancelToken() : CancelToken(); }
+
 void RelayThread::sendData(SharedRequest request)
 {
     if (!request || !takeRequest())
         return;
     // Every link reads the one copy of the request, which lives until the last transfer ends.
-    emit signal_sendData(request);
+    emit signal_sendData(request, hostCancel());
 }
 
 void RelayThread::rcvDataType(QByteArray datatype)
@@ -51,7 +56,7 @@ void RelayThread::rcvDataType(QByteArray datatype)
     if (!takeRequest())
         return;
     qCDebug(lcLink).noquote() << m_traceName << "rcvDataType";
-    emit signal_rcvDataType(datatype);
+    emit signal_rcvDataType(datatype, hostCancel());
 }
 
 void RelayThread::rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records)
@@ -65,13 +70,13 @@ void RelayThread::ackData(QByteArray datatype) { emit signal_ackData(datatype); 
 
 void RelayThread::verified(VerifyReport report) { emit signal_verified(report); }
 
-void RelayThread::transferEnded()
+void RelayThread::transferEnded(TransferOutcome outcome)
 {
     // A late report of a transfer that already ended with the thread is not counted again.
     if (m_running == 0)
         return;
     --m_running;
-    emit signal_transferEnded();
+    emit signal_transferEnded(outcome);
 }
 
 bool RelayThread::startServing()
@@ -89,6 +94,10 @@ void RelayThread::stop()
     requestInterruption();
     quit();
     wait();
+    // The transfers that the thread did not see to their end ended with the link.
+    TransferOutcome closed;
+    closed.peer = m_linkName;
+    closed.result = TransferOutcome::Closed;
     while (m_running > 0)
-        transferEnded();
+        transferEnded(closed);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/outcome.h"
 #include "link/protocol.h"
 #include "link/sendrequest.h"
 #include "records/verify.h"
@@ -22,15 +23,15 @@ public:
     void connectHost(LinkHost* host);
 
 signals:
-    void signal_sendData(SharedRequest request);
+    void signal_sendData(SharedRequest request, CancelToken cancel);
     void signal_rcvData(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records);
-    void signal_rcvDataType(QByteArray datatype);
+    void signal_rcvDataType(QByteArray datatype, CancelToken cancel);
     void signal_ackData(QByteArray datatype);
     void signal_verified(VerifyReport report);
     // This link took a request (emitted while the request is being emitted) ...
     void signal_transferStarted();
-    // ... and the transfer that it started has ended.
-    void signal_transferEnded();
+    // ... and the transfer that it started has ended, as `outcome` tells.
+    void signal_transferEnded(TransferOutcome outcome);
 
 public slots:
     void sendData(SharedRequest request);
@@ -39,7 +40,7 @@ public slots:
     void ackData(QByteArray datatype);
     void verified(VerifyReport report);
     // The port object has returned from a transfer.
-    void transferEnded();
+    void transferEnded(TransferOutcome outcome);
 
 protected:
     // Called from run() with the port object, before the thread's event loop starts.
@@ -59,11 +60,16 @@ protected:
     // Ends the worker thread: any transfer stops at its next frame, then the event loop. The
     // transfers that the port has not finished end with it.
     void stop();
+    // The register's name in the outcomes of transfers that end with the thread.
+    void setLinkName(const QString& name) { m_linkName = name; }
 
 private:
     bool takeRequest();
+    CancelToken hostCancel() const;
 
     const char* m_traceName;
+    LinkHost* m_host = nullptr;
+    QString m_linkName;
     bool m_stopped = false;
     bool m_serving = false;
     int m_running = 0; // transfers taken and not yet ended

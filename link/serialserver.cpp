@@ -49,6 +49,7 @@ myserial::~myserial()
 bool myserial::openPort(const QString& portName)
 {
     setPortName(portName);
+    m_name = portName;
     if (!open(QIODevice::ReadWrite))
         return false;
     setBaudRate(QSerialPort::Baud115200);
@@ -59,14 +60,15 @@ bool myserial::openPort(const QString& portName)
     return true;
 }
 
-void myserial::sendData(SharedRequest request) { m_engine.sendData(*request); }
+void myserial::sendData(SharedRequest request, CancelToken cancel) { m_engine.sendData(*request, cancel); }
 
-void myserial::rcvData(QByteArray datatype) { m_engine.rcvData(datatype); }
+void myserial::rcvData(QByteArray datatype, CancelToken cancel) { m_engine.rcvData(datatype, cancel); }
 
 rs232thread::rs232thread(const QString& portName, QObject* parent)
     : RelayThread("rs232thread", parent)
     , m_portName(portName)
 {
+    setLinkName(portName);
 }
 
 rs232thread::~rs232thread()

@@ -29,6 +29,8 @@ public:
 
     // Empty: a serial port reaches one register, which needs no name in the transfer log.
     QString registerName() const { return QString(); }
+    // The port's name as it was opened, which names the register in an outcome.
+    QString linkName() const { return m_name; }
 
 signals:
     void signal_rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);
@@ -36,14 +38,15 @@ signals:
     // How the table read back after a send compares with what was sent.
     void signal_verified(VerifyReport report);
     // sendData() or rcvData() has returned.
-    void signal_transferEnded();
+    void signal_transferEnded(TransferOutcome outcome);
 
 public slots:
-    void sendData(SharedRequest request);
-    void rcvData(QByteArray datatype);
+    void sendData(SharedRequest request, CancelToken cancel);
+    void rcvData(QByteArray datatype, CancelToken cancel);
 
 private:
     TransferEngine m_engine;
+    QString m_name;
 };
 
 // The serial link's thread, holding its myserial. The object lives on the GUI thread,

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QMutex>
+#include <QNetworkInterface>
 #include <QMutexLocker>
 
 #include <atomic>
@@ -73,9 +74,9 @@ MySocket::MySocket(int, QObject* parent)
 
 QString MySocket::registerName() const { return addressText(peerAddress()); }
 
-void MySocket::sendData(SharedRequest request) { m_engine.sendData(*request); }
+void MySocket::sendData(SharedRequest request, CancelToken cancel) { m_engine.sendData(*request, cancel); }
 
-void MySocket::rcvData(QByteArray datatype) { m_engine.rcvData(datatype); }
+void MySocket::rcvData(QByteArray datatype, CancelToken cancel) { m_engine.rcvData(datatype, cancel); }
 
 ServerThread::ServerThread(int socketDescriptor, QObject* parent)
     : RelayThread("tcpthread", parent)
@@ -136,6 +137,7 @@ void ServerThread::announce(const QString& address)
         return;
     ConnectionRegistry::put(m_connection, address);
     m_announced = true;
+    setLinkName(address);
     emit sig_showconnect(address);
 }
 
@@ -174,7 +176,54 @@ TcpServer::TcpServer(LinkHost* host, const LinkSettings& settings, QObject* pare
                             .arg(m_settings.tcpPort)
                             .arg(errorString());
         qCDebug(lcLink) << "tcp listen failed" << m_listenError;
+        const QString address = addressText(m_settings.tcpAddress);
+        QString reason;
+        switch (serverError()) {
+        case QAbstractSocket::AddressInUseError:
+            reason = QStringLiteral("port %1 is taken by another program").arg(m_settings.tcpPort);
+            break;
+        case QAbstractSocket::SocketAddressNotAvailableError:
+            reason = QStringLiteral("%1 is not an address of this PC").arg(address);
+            break;
+        case QAbstractSocket::SocketAccessError:
+            reason = QStringLiteral("the system does not let it use port %1").arg(m_settings.tcpPort);
+            break;
+        default:
+            reason = errorString();
+            break;
+        }
+        const QString where = m_settings.tcpAddress == QHostAddress(QHostAddress::AnyIPv4)
+                || m_settings.tcpAddress == QHostAddress(QHostAddress::Any)
+            ? QStringLiteral("port %1").arg(m_settings.tcpPort)
+            : QStringLiteral("%1, port %2").arg(address).arg(m_settings.tcpPort);
+        m_listenFailure = QStringLiteral("Tallvane cannot listen for registers on %1: %2.")
+                              .arg(where, reason);
     }
+}
+
+QStringList TcpServer::listenAddresses() const
+{
+    const QHostAddress listening = serverAddress();
+    if (listening != QHostAddress(QHostAddress::AnyIPv4) && listening != QHostAddress(QHostAddress::Any))
+        return { addressText(listening) };
+    QStringList addresses;
+    QStringList loopback;
+    for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
+        if (address.protocol() != QAbstractSocket::IPv4Protocol)
+            continue;
+        (address.isLoopback() ? loopback : addresses) << addressText(address);
+    }
+    return addresses + loopback;
+}
+
+QString TcpServer::dialText() const
+{
+    const QStringList addresses = listenAddresses();
+    QString list = addresses.value(0);
+    if (addresses.size() > 1)
+        list = QStringList(addresses.mid(0, addresses.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" or ")
+            + addresses.last();
+    return QStringLiteral("%1, port %2").arg(list).arg(serverPort());
 }
 
 TcpServer::~TcpServer()

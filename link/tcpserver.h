@@ -32,8 +32,9 @@ class MySocket : public QTcpSocket {
 public:
     explicit MySocket(int socketDescriptor, QObject* parent = nullptr);
 
-    // The register's address, which opens its lines in the transfer log.
+    // The register's address, which opens its lines in the transfer log and its outcome.
     QString registerName() const;
+    QString linkName() const { return registerName(); }
 
 signals:
     void signal_rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);
@@ -41,11 +42,11 @@ signals:
     // How the table read back after a send compares with what was sent.
     void signal_verified(VerifyReport report);
     // sendData() or rcvData() has returned.
-    void signal_transferEnded();
+    void signal_transferEnded(TransferOutcome outcome);
 
 public slots:
-    void sendData(SharedRequest request);
-    void rcvData(QByteArray datatype);
+    void sendData(SharedRequest request, CancelToken cancel);
+    void rcvData(QByteArray datatype, CancelToken cancel);
 
 private:
     TransferEngine m_engine;
@@ -101,6 +102,15 @@ public:
     ~TcpServer() override;
 
     QString listenError() const { return m_listenError; }
+    // Why the server does not listen, as a sentence for the operator ("Tallvane cannot listen
+    // for registers on 192.168.1.20, port 55391: 192.168.1.20 is not an address of this PC.");
+    // empty while it listens.
+    QString listenFailure() const { return m_listenFailure; }
+    // The addresses a register can dial to reach the server: the one it listens on, or every
+    // IPv4 address of the PC when it listens on all of them (loopback last).
+    QStringList listenAddresses() const;
+    // Where a register must connect: "192.168.1.20, port 55391", "192.168.1.20 or 10.0.0.5, port 55391".
+    QString dialText() const;
     // Connection threads running now.
     int connectionCount() const { return m_connections; }
 
@@ -117,5 +127,6 @@ private:
     LinkHost* m_host;
     LinkSettings m_settings;
     QString m_listenError;
+    QString m_listenFailure;
     int m_connections = 0;
 };

@@ -6,11 +6,15 @@
 #include "records/translation.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QIODevice>
 #include <QThread>
 
 namespace {
 constexpr int kMaxBuffered = 256;
+// After a cancel, the reply to the frame already written is still waited for this long, so
+// that it is counted and does not reach the next transfer.
+constexpr int kCancelGraceMs = 200;
 }
 
 // Marks a transfer as running; afterwards whatever it left unread counts as waiting input,
@@ -26,7 +30,8 @@ public:
     {
         m_engine->m_running = false;
         m_engine->keepPending();
-        m_engine->m_ended();
+        m_engine->m_cancel.reset();
+        m_engine->m_ended(m_engine->m_outcome);
     }
 
 private:
@@ -62,13 +67,33 @@ bool TransferEngine::interrupted() const
     return thread && thread->isInterruptionRequested();
 }
 
+bool TransferEngine::cancelled() const { return m_cancel && m_cancel->isSet(); }
+
+bool TransferEngine::stopping()
+{
+    if (interrupted())
+        m_outcome.result = TransferOutcome::Closed;
+    else if (cancelled())
+        m_outcome.result = TransferOutcome::Cancelled;
+    else
+        return false;
+    return true;
+}
+
 bool TransferEngine::waitForInput(int timeoutMs)
 {
     // waitForReadyRead() waits for new data only, so bytes already buffered count first.
     QDeadlineTimer deadline(timeoutMs);
+    bool graceTaken = false;
     while (m_device->bytesAvailable() == 0) {
         if (deadline.hasExpired() || interrupted())
             return false;
+        // A cancel shortens the wait to the grace for a reply already on its way.
+        if (!graceTaken && cancelled()) {
+            graceTaken = true;
+            if (deadline.remainingTime() > kCancelGraceMs)
+                deadline.setRemainingTime(kCancelGraceMs);
+        }
         const qint64 slice = qMin<qint64>(deadline.remainingTime(), 100);
         if (!m_device->waitForReadyRead(int(slice)) && !m_device->isOpen())
             return false;
@@ -79,6 +104,14 @@ bool TransferEngine::waitForInput(int timeoutMs)
 bool TransferEngine::waitForAck()
 {
     if (!waitForInput(m_traits.ackTimeoutMs)) {
+        // A wait cut short by the operator is no time-out of the register; the reply may
+        // still come and is dropped then.
+        if (stopping() && m_outcome.result == TransferOutcome::Cancelled) {
+            m_dropStale = true;
+            return false;
+        }
+        if (m_outcome.result != TransferOutcome::Closed)
+            m_outcome.result = m_device->isOpen() ? TransferOutcome::NoAnswer : TransferOutcome::Closed;
         m_words("TIME OUT");
         return false;
     }
@@ -86,8 +119,37 @@ bool TransferEngine::waitForAck()
     m_device->getChar(&reply);
     if (reply == kAck)
         return true;
+    m_outcome.result = TransferOutcome::Refused;
+    m_outcome.word = QByteArray(1, reply);
     m_words(QByteArray(1, reply));
     return false;
+}
+
+bool TransferEngine::sendFrame(const QByteArray& frame, const QString& label)
+{
+    QElapsedTimer waited;
+    waited.start();
+    int attempts = 0;
+    bool acknowledged = false;
+    while (attempts < m_traits.attempts && !acknowledged && !stopping()) {
+        writeFrame(frame);
+        ++attempts;
+        acknowledged = waitForAck();
+        // Stopped by the operator or by the link's end: no further attempt.
+        if (!acknowledged && m_outcome.result != TransferOutcome::NoAnswer && m_outcome.result != TransferOutcome::Refused)
+            break;
+    }
+    if (!acknowledged) {
+        m_outcome.failedRow = label;
+        m_outcome.attempts = attempts;
+        m_outcome.waitedMs = waited.elapsed();
+        return false;
+    }
+    // A frame acknowledged after a failed attempt leaves no failure behind.
+    m_outcome.result = TransferOutcome::Done;
+    m_outcome.word.clear();
+    ++m_outcome.done;
+    return true;
 }
 
 void TransferEngine::writeFrame(const QByteArray& frame)
@@ -119,6 +181,13 @@ void TransferEngine::keepPending()
 void TransferEngine::drain()
 {
     keepPending();
+    if (m_dropStale) {
+        m_dropStale = false;
+        if (m_pendingCount > 0)
+            qCDebug(lcLink) << "dropped" << m_pendingCount << "bytes left by a cancelled transfer";
+        m_pendingHead.clear();
+        m_pendingCount = 0;
+    }
     if (m_pendingCount == 0)
         return;
     qCDebug(lcLink) << "pending bytes:" << m_pendingCount;
@@ -135,15 +204,20 @@ bool TransferEngine::decodes(const QByteArray& datatype) const
     return category->number != CategoryExtHeader || m_traits.decodesExtHeader;
 }
 
-void TransferEngine::sendData(const SendRequest& request)
+void TransferEngine::sendData(const SendRequest& request, const CancelToken& cancel)
 {
     const QByteArray& datatype = request.datatype;
     const ItemTable* datas = request.rows();
+    m_cancel = cancel;
+    m_outcome = TransferOutcome();
+    m_outcome.datatype = datatype;
+    m_outcome.command = request.command;
     Running running(this);
     qCDebug(lcLink) << "write datatype : " << datatype;
     drain();
     const int rows = datas ? int(datas->size()) : 1;
     qCDebug(lcLink) << "rows = " << rows;
+    m_outcome.total = rows;
 
     if (m_traits.linkOnlyFrames && datatype == "SYSCLEARDATA") {
         sendClear();
@@ -164,7 +238,7 @@ void TransferEngine::sendData(const SendRequest& request)
 
     QByteArray frame;
     for (int i = 0; i < rows; ++i) {
-        if (interrupted())
+        if (stopping())
             return;
         const ItemRow row = datas ? datas->at(i) : ItemRow();
         int sequence = 0;
@@ -177,13 +251,9 @@ void TransferEngine::sendData(const SendRequest& request)
         if (verifying)
             sent.append(frame.mid(4, uchar(frame.at(1))));
 
-        bool acknowledged = false;
-        for (int attempt = 0; attempt < m_traits.attempts && !acknowledged && !interrupted(); ++attempt) {
-            writeFrame(frame);
-            acknowledged = waitForAck();
-        }
         // The failed wait has already reported "TIME OUT" or the refusal byte.
-        if (!acknowledged)
+        const QString label = row.isEmpty() ? QStringLiteral("the system parameters") : rowLabel(datatype, row);
+        if (!sendFrame(frame, label))
             return;
         m_words(m_traits.numberedUpdates ? QByteArrayLiteral("UPDATE ") + QByteArray::number(i + 1) : status);
     }
@@ -198,11 +268,18 @@ void TransferEngine::verify(const QByteArray& datatype, const QList<QByteArray>&
     drain();
     writeFrame(readRequest(datatype));
     QList<QByteArray> received;
-    QByteArray failure;
+    FrameFailure frameFailure;
     const bool read = readFrames(
-        [&](const QByteArray& recordAndCrc, int length) { received.append(recordAndCrc.left(length)); }, &failure);
-    if (!read && failure.isEmpty())
-        return; // the link is closing
+        [&](const QByteArray& recordAndCrc, int length) { received.append(recordAndCrc.left(length)); }, &frameFailure);
+    const QByteArray& failure = frameFailure.word;
+    if (!read && failure.isEmpty()) {
+        // The link is closing, or the operator stopped the read-back.
+        if (frameFailure.result == TransferOutcome::Cancelled) {
+            m_outcome.verified = 0;
+            m_outcome.verifyNote = QStringLiteral("the verify was cancelled by the operator");
+        }
+        return;
+    }
     VerifyReport report;
     if (read) {
         writeFrame(QByteArray(1, kAck));
@@ -217,6 +294,9 @@ void TransferEngine::verify(const QByteArray& datatype, const QList<QByteArray>&
                                          .arg(QString::fromLatin1(translation::hexSpaced(failure)));
     }
     qCDebug(lcLink) << "verified:" << report.lines();
+    m_outcome.verified = report.identical() ? 1 : 0;
+    if (!report.identical())
+        m_outcome.verifyNote = report.lines().value(0);
     m_verified(report);
 }
 
@@ -224,28 +304,51 @@ void TransferEngine::sendClear()
 {
     const QByteArray frame = clearFrame();
     qCDebug(lcLink) << ">>>snd data = " << translation::hexSpaced(frame);
+    if (stopping())
+        return;
+    // One attempt: a clear that the register did not answer is not sent again.
+    QElapsedTimer waited;
+    waited.start();
     writeFrame(frame);
-    if (waitForAck())
+    if (waitForAck()) {
+        m_outcome.done = 1;
         m_words("UPDATE END");
+        return;
+    }
+    m_outcome.failedRow = QStringLiteral("the clear command");
+    m_outcome.attempts = 1;
+    m_outcome.waitedMs = waited.elapsed();
 }
 
 void TransferEngine::sendLogo(const QList<QByteArray>& chunks, quint8 number)
 {
-    for (const QByteArray& chunk : chunks) {
-        if (interrupted())
+    m_outcome.total = int(chunks.size());
+    for (int i = 0; i < chunks.size(); ++i) {
+        if (stopping())
             return;
         qCDebug(lcLink).noquote() << QString::asprintf("data_type = %04x", 0x20 | (number << 8));
-        const QByteArray frame = logoFrame(chunk, number);
+        const QByteArray frame = logoFrame(chunks.at(i), number);
         qCDebug(lcLink) << ">>>snd data = " << translation::hexSpaced(frame);
+        QElapsedTimer waited;
+        waited.start();
         writeFrame(frame);
-        if (!waitForAck())
+        if (!waitForAck()) {
+            m_outcome.failedRow = QStringLiteral("logo part %1 of %2").arg(i + 1).arg(chunks.size());
+            m_outcome.attempts = 1;
+            m_outcome.waitedMs = waited.elapsed();
             return;
+        }
+        ++m_outcome.done;
     }
     m_words("UPDATE END");
 }
 
-void TransferEngine::rcvData(const QByteArray& datatype)
+void TransferEngine::rcvData(const QByteArray& datatype, const CancelToken& cancel)
 {
+    m_cancel = cancel;
+    m_outcome = TransferOutcome();
+    m_outcome.datatype = datatype;
+    m_outcome.download = true;
     Running running(this);
     qCDebug(lcLink) << "myserial rcvData";
     drain();
@@ -258,7 +361,7 @@ void TransferEngine::rcvData(const QByteArray& datatype)
     int pluFrames = 0;
     const Category* category = categoryByType(datatype);
     const bool decoded = decodes(datatype);
-    QByteArray failure;
+    FrameFailure failure;
     const bool complete = readFrames(
         [&](const QByteArray& recordAndCrc, int length) {
             if (!decoded)
@@ -272,14 +375,19 @@ void TransferEngine::rcvData(const QByteArray& datatype)
             status += codec->decodeRecord(payload, &row);
             m_received.append(row);
             m_receivedRecords.append(codec->storedRecord(payload));
+            ++m_outcome.done;
             if (m_traits.countsPluDownloads && category->number == CategoryPlu)
                 status = QByteArrayLiteral("DOWNLOAD ") + QByteArray::number(++pluFrames);
             m_words(status);
         },
         &failure);
     if (!complete) {
-        if (!failure.isEmpty())
-            m_words(failure);
+        m_outcome.result = failure.result;
+        m_outcome.word = failure.refusal.isEmpty() ? failure.word : failure.refusal;
+        if (failure.result == TransferOutcome::NoAnswer)
+            m_outcome.waitedMs = m_traits.downloadTimeoutMs;
+        if (!failure.word.isEmpty())
+            m_words(failure.word);
         return;
     }
     if (!m_received.isEmpty())
@@ -288,7 +396,7 @@ void TransferEngine::rcvData(const QByteArray& datatype)
     writeFrame(QByteArray(1, kAck));
 }
 
-bool TransferEngine::readFrames(const RecordSink& onRecord, QByteArray* failure)
+bool TransferEngine::readFrames(const RecordSink& onRecord, FrameFailure* failure)
 {
     QByteArray buffer;
     int frames = 0;
@@ -298,10 +406,22 @@ bool TransferEngine::readFrames(const RecordSink& onRecord, QByteArray* failure)
         buffer.clear();
         while (length < 0 || buffer.size() != length + 6) {
             if (!waitForInput(m_traits.downloadTimeoutMs)) {
+                if (cancelled() && stopping() && m_outcome.result == TransferOutcome::Cancelled) {
+                    // Whatever the register sends on is dropped by the next transfer.
+                    m_dropStale = true;
+                    failure->result = TransferOutcome::Cancelled;
+                    return false;
+                }
                 qCDebug(lcLink) << "rcv len:" << buffer.size();
                 qCDebug(lcLink) << "data len:" << (buffer.isEmpty() ? 0 : int(uchar(buffer.at(0))));
                 qCDebug(lcLink) << "rcv data = " << translation::hexSpaced(buffer);
-                *failure = "RCV ERR";
+                failure->word = "RCV ERR";
+                failure->result = m_device->isOpen() && !interrupted() ? TransferOutcome::NoAnswer : TransferOutcome::Closed;
+                // One byte instead of the first frame: the register refused the request.
+                if (frames == 0 && length < 0 && buffer.size() == 1 && buffer.at(0) != kAck) {
+                    failure->result = TransferOutcome::Refused;
+                    failure->refusal = buffer;
+                }
                 return false;
             }
             buffer += m_device->readAll();
@@ -315,7 +435,8 @@ bool TransferEngine::readFrames(const RecordSink& onRecord, QByteArray* failure)
                 qCDebug(lcLink) << "rcv data len > 256";
                 qCDebug(lcLink) << "rcv data = " << translation::hexSpaced(buffer);
                 // Said, so that the window does not wait for an end that never comes.
-                *failure = "RCV ERR";
+                failure->word = "RCV ERR";
+                failure->result = TransferOutcome::BadFrame;
                 return false;
             }
         }
@@ -323,7 +444,8 @@ bool TransferEngine::readFrames(const RecordSink& onRecord, QByteArray* failure)
         qCDebug(lcLink) << "3rcv data = " << translation::hexSpaced(buffer);
         const quint16 crc = translation::crc16(buffer.constData(), buffer.size() - 2);
         if (uchar(buffer.at(buffer.size() - 2)) != (crc & 0xFF) || uchar(buffer.at(buffer.size() - 1)) != (crc >> 8)) {
-            *failure = "BCC ERR";
+            failure->word = "BCC ERR";
+            failure->result = TransferOutcome::BadFrame;
             return false;
         }
         ++frames;
@@ -337,14 +459,18 @@ bool TransferEngine::readFrames(const RecordSink& onRecord, QByteArray* failure)
         if (!(control & 0x01)) {
             qCDebug(lcLink) << "rcv err!";
             qCDebug(lcLink) << "3rcv data = " << translation::hexSpaced(buffer);
-            *failure = "RCV ERR";
+            failure->word = "RCV ERR";
+            failure->result = TransferOutcome::BadFrame;
             return false;
         }
 
         buffer.remove(0, 4); // the record and its two CRC bytes remain
         onRecord(buffer, length);
-        writeFrame(QByteArray(1, kAck));
-        if (interrupted())
+        if (stopping()) {
+            // The frame is left unacknowledged: the register stops sending.
+            failure->result = m_outcome.result;
             return false;
+        }
+        writeFrame(QByteArray(1, kAck));
     }
 }

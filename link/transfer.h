@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/outcome.h"
 #include "link/protocol.h"
 #include "link/sendrequest.h"
 #include "records/verify.h"
@@ -34,19 +35,21 @@ public:
     using RowsSink
         = std::function<void(const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>& records)>;
     using Flush = std::function<void()>;
-    using Ended = std::function<void()>;
+    using Ended = std::function<void(const TransferOutcome& outcome)>;
     using VerifySink = std::function<void(const VerifyReport& report)>;
 
-    // `ended` is called whenever sendData() or rcvData() returns.
+    // `ended` is called whenever sendData() or rcvData() returns, with how the transfer ended
+    // (its peer left empty for the port to fill in).
     TransferEngine(
         QIODevice* device, const CarrierTraits& traits, Flush flush, WordSink words, RowsSink rows, Ended ended);
 
     // Carries out `request` ("update"): its rows (none: one frame without a row) as its data
     // type under its command, each row as the record it keeps or else encoded, and with
-    // `verify` the table read back afterwards.
-    void sendData(const SendRequest& request);
-    // Asks the register for `datatype` and collects its rows ("download").
-    void rcvData(const QByteArray& datatype);
+    // `verify` the table read back afterwards. Once `cancel` is set no further frame goes out.
+    void sendData(const SendRequest& request, const CancelToken& cancel = {});
+    // Asks the register for `datatype` and collects its rows ("download"). Once `cancel` is
+    // set the download stops and its rows are dropped.
+    void rcvData(const QByteArray& datatype, const CancelToken& cancel = {});
 
     const CarrierTraits& traits() const { return m_traits; }
     // Where the comparison after a send goes (see SendRequest::verify); without a sink no
@@ -60,21 +63,34 @@ public:
 private:
     class Running;
 
+    // Why the register's frames stopped coming: the status word (empty when the link closes or
+    // the operator cancelled) and how the outcome reads it.
+    struct FrameFailure {
+        QByteArray word;
+        TransferOutcome::Result result = TransferOutcome::Done;
+        QByteArray refusal; // a lone reply byte where a frame was awaited
+    };
+
     void keepPending();
     bool waitForInput(int timeoutMs);
+    // Writes `frame` up to the carrier's attempts until the register acknowledges it; the
+    // outcome learns about a failure, at the row called `label`.
+    bool sendFrame(const QByteArray& frame, const QString& label);
     bool waitForAck();
     void writeFrame(const QByteArray& frame);
     void drain();
     bool interrupted() const;
+    bool cancelled() const;
+    // True when the transfer must stop now; the outcome says why.
+    bool stopping();
     bool decodes(const QByteArray& datatype) const;
     void sendClear();
     void sendLogo(const QList<QByteArray>& chunks, quint8 number);
     // Reads the register's frames after a request, up to its end frame (not acknowledged):
     // `onRecord` gets every data frame's record followed by its two CRC bytes, and the
-    // record's length. False when the table did not come whole, with the status word that
-    // says so in `failure` (empty when the link is closing).
+    // record's length. False when the table did not come whole, with why in `failure`.
     using RecordSink = std::function<void(const QByteArray& recordAndCrc, int length)>;
-    bool readFrames(const RecordSink& onRecord, QByteArray* failure);
+    bool readFrames(const RecordSink& onRecord, FrameFailure* failure);
     // Reads `datatype` back after a send and reports how it compares with `sent`.
     void verify(const QByteArray& datatype, const QList<QByteArray>& sent, VerifyMode mode);
 
@@ -88,6 +104,11 @@ private:
     ItemTable m_received; // rows of the download in progress, one list per port
     QList<QByteArray> m_receivedRecords; // their records
     bool m_running = false;
+    TransferOutcome m_outcome; // of the transfer in progress
+    CancelToken m_cancel; // of the transfer in progress
+    // A cancelled transfer may leave the register's late reply or frame behind: the next
+    // drain drops what waits instead of reporting it.
+    bool m_dropStale = false;
     QByteArray m_pendingHead; // the first bytes that arrived outside a transfer
     qint64 m_pendingCount = 0; // how many arrived in all
 };
@@ -98,8 +119,9 @@ constexpr qint64 kPortReadBuffer = 16 * 1024;
 
 // The engine of a port object (MySocket, myserial): it runs on the port and reports
 // through the port's signal_ackData, signal_rcvData, signal_verified (its registerName() naming
-// the register) and signal_transferEnded. The port bounds
-// its read buffer and hands its readyRead to takeIdleInput() (see watchIdleInput()).
+// the register) and signal_transferEnded (its linkName() naming the register in the
+// outcome). The port bounds its read buffer and hands its readyRead to takeIdleInput() (see
+// watchIdleInput()).
 template <class Port> TransferEngine portEngine(Port* port, const CarrierTraits& traits)
 {
     TransferEngine engine(
@@ -107,7 +129,11 @@ template <class Port> TransferEngine portEngine(Port* port, const CarrierTraits&
         [port](const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>& records) {
             emit port->signal_rcvData(datatype, SharedTable(new ItemTable(rows)), records);
         },
-        [port] { emit port->signal_transferEnded(); });
+        [port](const TransferOutcome& outcome) {
+            TransferOutcome named = outcome;
+            named.peer = port->linkName();
+            emit port->signal_transferEnded(named);
+        });
     engine.setVerifySink([port](VerifyReport report) {
         report.peer = port->registerName();
         emit port->signal_verified(report);

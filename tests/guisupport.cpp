@@ -1,5 +1,7 @@
 #include "guisupport.h"
 
+#include "link/linksettings.h"
+
 #include "app/dialogs/messagebox.h"
 #include "base/categorynumber.h"
 #include "link/tcpserver.h"
@@ -39,8 +41,18 @@ void GuiTestSession::logIn(int level, quint32 permissions)
     userDatabase()->loginRecord() = makeUserInfo(level, "tester", "pw", permissions);
 }
 
+namespace {
+// The window chooses the link of the last run; each test window starts on the serial link.
+const QString& serialFirst(const QString& folder)
+{
+    if (LinkSettings::load().link != QLatin1String("Serial"))
+        LinkSettings::storeLink(QStringLiteral("Serial"));
+    return folder;
+}
+} // namespace
+
 TestWindow::TestWindow(const QString& folder)
-    : MainWindow(nullptr, folder)
+    : MainWindow(nullptr, serialFirst(folder))
 {
     show();
 }
@@ -84,7 +96,7 @@ void TestWindow::openCategory(int category)
 bool TestWindow::idle()
 {
     return !isBusy() && child<QWidget>(*this, "stackedWidget")->isEnabled()
-        && child<QWidget>(*this, "widget_Connect")->isEnabled()
+        && child<QWidget>(*this, "comboBox_Connect")->isEnabled()
         && child<QWidget>(*this, "treeWidget_Item")->isEnabled();
 }
 

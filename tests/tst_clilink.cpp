@@ -333,10 +333,17 @@ private slots:
 
         const QString gone = pluDatabase("1001,COFFEE,1,2.50,10\n3003,CAKE,2,3.10,5\n");
         QVERIFY(!gone.isEmpty());
-        const CliProgram::Result deleted
-            = overTcp(QStringList { "install", "--db", gone, "--type", "plu", "--command", "delete" } + tcp(),
-                { { "--db", memory } });
+        // A delete cannot be undone on the register: unattended it needs --yes, and without it
+        // nothing is sent (the tool stops before it listens).
+        const QStringList deleting { "install", "--db", gone, "--type", "plu", "--command", "delete" };
+        const CliProgram::Result unconfirmed = m_cli->run(asAdmin(deleting + tcp()));
+        QCOMPARE(unconfirmed.status, 2);
+        QVERIFY2(unconfirmed.err.contains("Delete 2 PLUs (1001 COFFEE, 3003 CAKE) from the register(s)? Nothing was "
+                                          "sent: give --yes"),
+            unconfirmed.err.constData());
+        const CliProgram::Result deleted = overTcp(deleting + QStringList { "--yes" } + tcp(), { { "--db", memory } });
         QCOMPARE(deleted.status, 0);
+        QVERIFY2(deleted.err.contains("127.0.0.1: 2 PLUs deleted\n"), deleted.err.constData());
         QCOMPARE(deleted.out, lines({ "127.0.0.1 1001", "127.0.0.1 3003", "127.0.0.1 END" }));
         QCOMPARE(download(), header + "2002,GREEN TEA,1,1.95,20\n");
 
@@ -357,6 +364,12 @@ private slots:
         QCOMPARE(refused.status, 3);
         QCOMPARE(refused.err.trimmed(), QByteArray("No authority."));
         QVERIFY(refused.out.isEmpty());
+
+        // Erasing a register's tables is the administrator's, whatever the permissions.
+        const CliProgram::Result notAdmin = m_cli->run(
+            { "--user", "deptonly", "clear", "--yes", "--serial", "/dev/tallvane-no-such-port" }, QStringLiteral("pw"));
+        QCOMPARE(notAdmin.status, 3);
+        QVERIFY2(notAdmin.err.contains("only the administrator"), notAdmin.err.constData());
     }
 
     void noRegister()
@@ -404,13 +417,16 @@ private slots:
         QCOMPARE(sentLogo.out, lines({ "END" }));
         QCOMPARE(QImage(logo).size(), QSize(384, 64));
 
-        const CliProgram::Result cleared = m_cli->run(asAdmin(QStringList { "clear" } + port));
+        // Clearing erases every table: it needs --yes, and the administrator.
+        QCOMPARE(m_cli->run(asAdmin(QStringList { "clear" } + port)).status, 2);
+        QVERIFY(!stored(memory, QStringLiteral("table_dept")).isEmpty());
+        const CliProgram::Result cleared = m_cli->run(asAdmin(QStringList { "clear", "--yes" } + port));
         QCOMPARE(cleared.status, 0);
         QCOMPARE(cleared.out, lines({ "END" }));
         QVERIFY(stored(memory, QStringLiteral("table_dept")).isEmpty());
 
         const CliProgram::Result noPort
-            = m_cli->run(asAdmin({ "clear", "--serial", file(QStringLiteral("no-such-port")) }));
+            = m_cli->run(asAdmin({ "clear", "--yes", "--serial", file(QStringLiteral("no-such-port")) }));
         QCOMPARE(noPort.status, 1);
         QVERIFY2(noPort.err.contains("could not be opened"), noPort.err.constData());
     }

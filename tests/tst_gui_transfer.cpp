@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -128,12 +129,15 @@ private slots:
         click(w, "btn_install");
         QVERIFY(w.isBusy());
         QVERIFY(!child<QWidget>(w, "stackedWidget")->isEnabled());
-        QVERIFY(!child<QWidget>(w, "widget_Connect")->isEnabled());
+        QVERIFY(!child<QWidget>(w, "comboBox_Connect")->isEnabled());
+        QVERIFY(!child<QWidget>(w, "btn_install")->isEnabled());
+        QVERIFY(child<QWidget>(w, "btn_cancel")->isEnabled());
         QVERIFY(!child<QWidget>(w, "treeWidget_Item")->isEnabled());
         QVERIFY(child<QProgressBar>(w, "progressBar_transfer")->isVisible());
         QCOMPARE(child<QProgressBar>(w, "progressBar_transfer")->maximum(), 3);
         QVERIFY(w.waitIdle());
-        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("DEPT1\nDEPT2\nDEPT3\nEND"));
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("DEPT1\nDEPT2\nDEPT3\nEND\n127.0.0.1: 3 departments installed"));
+        QCOMPARE(w.status(), QStringLiteral("127.0.0.1: 3 departments installed"));
         QVERIFY(w.log("textEdit_rcv").isEmpty());
         QVERIFY(!child<QProgressBar>(w, "progressBar_transfer")->isVisible());
         QCOMPARE(storedRows(simDb, QStringLiteral("table_dept")), 3);
@@ -149,7 +153,7 @@ private slots:
         QCOMPARE(w.itemModel()->rowCount(), 3);
         QCOMPARE(w.itemModel()->index(2, 1).data().toString(), QStringLiteral("DEPT3"));
         QVERIFY(!(w.itemModel()->flags(w.itemModel()->index(0, 0)) & Qt::ItemIsEditable));
-        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("DEPT1\nDEPT2\nDEPT3\nEND"));
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("DEPT1\nDEPT2\nDEPT3\nEND\n127.0.0.1: 3 departments downloaded"));
 
         // Received rows are not stored until the operator saves.
         QList<QByteArray> stored;
@@ -236,7 +240,7 @@ private slots:
 
         click(w, "btn_install");
         QVERIFY(w.waitIdle());
-        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("11\n22\n33\n44\nEND"));
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("11\n22\n33\n44\nEND\n127.0.0.1: 4 PLUs installed"));
         QCOMPARE(storedPlus(simDb).size(), 4);
 
         // New prices for MILK and RICE; the operator selects a cell in each of their rows.
@@ -250,7 +254,7 @@ private slots:
         QVERIFY(w.isBusy());
         QCOMPARE(child<QProgressBar>(w, "progressBar_transfer")->maximum(), 2);
         QVERIFY(w.waitIdle());
-        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("22\n44\nEND"));
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("22\n44\nEND\n127.0.0.1: 2 PLUs updated"));
         QVERIFY(w.log("textEdit_rcv").isEmpty());
         QCOMPARE(ecr->output().count("recv 05 48 07 00"), 1);
         QCOMPARE(ecr->output().count("recv 06 48 07 00"), 1);
@@ -264,18 +268,27 @@ private slots:
         view->selectionModel()->clearSelection();
         view->selectionModel()->select(model->index(0, 0), QItemSelectionModel::Select);
         view->selectionModel()->select(model->index(2, 2), QItemSelectionModel::Select);
+        // Asked first, No by default: nothing goes.
+        click(w, "btn_delete");
+        QVERIFY(w.idle());
+        QCOMPARE(MessageBox::shown().last(),
+            QStringLiteral("Delete from the register: Delete 2 PLUs (11 BREAD, 33 TEA) from the connected register "
+                           "(127.0.0.1)?"));
+        QCOMPARE(storedPlus(simDb).size(), 4);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
         click(w, "btn_delete");
         QVERIFY(w.waitIdle());
-        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("11\n33\nEND"));
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("11\n33\nEND\n127.0.0.1: 2 PLUs deleted"));
         stored = storedPlus(simDb);
         QCOMPARE(stored.size(), 2);
         QCOMPARE(stored.at(0).at(0).toString(), QStringLiteral("22"));
         QCOMPARE(stored.at(1).at(0).toString(), QStringLiteral("44"));
 
-        // Nothing selected: nothing is sent.
+        // Nothing selected: nothing is sent, and the status bar says what is missing.
         view->selectionModel()->clearSelection();
         click(w, "btn_add");
         QVERIFY(w.idle());
+        QCOMPARE(w.status(), QStringLiteral("Select the PLUs to send first."));
 
         // The register's two PLUs come back into the grid, in code order.
         click(w, "btn_download");
@@ -283,7 +296,7 @@ private slots:
         QCOMPARE(model->rowCount(), 2);
         QCOMPARE(model->index(0, 0).data(Qt::EditRole).typeId(), QMetaType::LongLong);
         QCOMPARE(model->index(1, 3).data().toString(), QStringLiteral("2.35"));
-        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("MILK\nRICE\nEND"));
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("MILK\nRICE\nEND\n127.0.0.1: 2 PLUs downloaded"));
     }
 
     void errorsGoToTheErrorLog()
@@ -296,31 +309,36 @@ private slots:
         click(w, "btn_dept");
         click(w, "btn_install");
         QVERIFY(w.waitIdle());
-        QCOMPARE(w.log("textEdit_rcv"), QStringLiteral("15"));
+        QCOMPARE(w.log("textEdit_rcv"),
+            QStringLiteral("15\n127.0.0.1: the register refused department 1 (code 15), the first of 2 rows"));
         QVERIFY(w.log("textEdit_snd").isEmpty());
         QCOMPARE(w.itemModel()->rowCount(), 2);
     }
 
-    void commandsWithoutAUsableLinkDoNothing()
+    void commandsThatCannotStartSayWhy()
     {
         shopWithDepartments(2);
         TestWindow w(m_dir.path());
-        // Serial mode without an open port.
+        // Serial mode without an open port (the first start's choice).
         click(w, "btn_dept");
-        click(w, "btn_install");
-        click(w, "btn_download");
-        QVERIFY(w.idle());
-        // TCP with no register connected: install waits for a register, download does not.
+        for (const char* button : { "btn_install", "btn_download" }) {
+            child<QTextEdit>(w, "textEdit_rcv")->clear();
+            click(w, button);
+            QVERIFY(w.idle());
+            QCOMPARE(w.log("textEdit_rcv"), QStringLiteral("Open the serial port first."));
+            QCOMPARE(w.status(), QStringLiteral("Open the serial port first."));
+        }
+        // TCP with no register connected: the sentence names where registers must connect,
+        // as the panel's listening line does.
         QVERIFY(w.useTcp());
-        child<QTextEdit>(w, "textEdit_snd")->setPlainText(QStringLiteral("kept"));
-        click(w, "btn_install");
-        QVERIFY(w.idle());
-        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("kept"));
-        // Download goes on without a row; with no register to take it, it ends at once.
-        click(w, "btn_download");
-        QVERIFY(w.idle());
-        QVERIFY(w.log("textEdit_snd").isEmpty());
-        QCOMPARE(w.log("textEdit_rcv"), QStringLiteral("no register connected"));
+        const QString dial = QStringLiteral("127.0.0.1, port %1").arg(w.tcpLink()->serverPort());
+        QCOMPARE(child<QLabel>(w, "label_listen")->text(), QStringLiteral("Registers connect to ") + dial);
+        for (const char* button : { "btn_install", "btn_download" }) {
+            click(w, button);
+            QVERIFY(w.idle());
+            QCOMPARE(w.log("textEdit_rcv"),
+                QStringLiteral("No register is connected. Registers must connect to %1.").arg(dial));
+        }
 
         // The button page has nothing to install; the logo page nothing to download.
         auto ecr = w.connectSimulator(m_dir.filePath(QStringLiteral("idle.db")));
@@ -332,20 +350,20 @@ private slots:
         click(w, "btn_download");
         QVERIFY(w.idle());
 
-        // Clear data: "No" sends nothing, and over TCP "Yes" sends nothing either.
+        // Clear data goes over the serial link only, and the PLU commands work on PLUs only:
+        // elsewhere they are disabled, and their tool tips say why.
         click(w, "btn_return");
         click(w, "btn_dept");
-        MessageBox::setNextAnswer(QMessageBox::No);
-        child<QAction>(w, "actionClearData")->trigger();
-        QVERIFY(w.idle());
-        MessageBox::setNextAnswer(QMessageBox::Yes);
-        child<QAction>(w, "actionClearData")->trigger();
-        QVERIFY(w.idle());
-        QCOMPARE(MessageBox::shown(), QStringList(2, QStringLiteral("warning: Clear Data")));
-
-        // Add on the department page sends nothing.
-        click(w, "btn_add");
-        QVERIFY(w.idle());
+        auto* clear = child<QAction>(w, "actionClearData");
+        QVERIFY(!clear->isEnabled());
+        QVERIFY(clear->toolTip().contains(QStringLiteral("serial link only")));
+        for (const char* name : { "btn_add", "btn_update", "btn_delete" }) {
+            QVERIFY(!child<QWidget>(w, name)->isEnabled());
+            QVERIFY(child<QWidget>(w, name)->toolTip().contains(QStringLiteral("PLU page only")));
+        }
+        QVERIFY(!child<QAction>(w, "actionDelet")->isEnabled());
+        QCOMPARE(ecr->output().count("recv "), 0);
+        QVERIFY(MessageBox::shown().isEmpty());
     }
 
     void ackWords()
@@ -394,7 +412,7 @@ private slots:
         QVERIFY(w.useTcp());
         click(w, "btn_dept");
         click(w, "btn_download");
-        QCOMPARE(rcv->toPlainText(), QStringLiteral("no register connected"));
+        QVERIFY(rcv->toPlainText().startsWith(QStringLiteral("No register is connected.")));
         const int kept = snd->document()->maximumBlockCount();
         QVERIFY(kept > 0 && kept == rcv->document()->maximumBlockCount());
         for (int i = 0; i < kept + 200; ++i) {
@@ -443,15 +461,16 @@ private slots:
         QTest::addColumn<int>("command");
         QTest::addColumn<QString>("log");
         QTest::newRow("install") << QByteArray("actionInstall") << QByteArray("btn_dept") << QByteArray()
-                                 << QByteArray("DEPTDATA") << int(CommandInstall) << "DEPT1\nDEPT2\nEND";
+                                 << QByteArray("DEPTDATA") << int(CommandInstall)
+                                 << "DEPT1\nDEPT2\nEND\n127.0.0.1: 2 departments installed";
         QTest::newRow("import") << QByteArray("actionDownload") << QByteArray("btn_dept") << QByteArray("DEPTDATA")
-                                << QByteArray() << -1 << "DEPT1\nDEPT2\nEND";
+                                << QByteArray() << -1 << "DEPT1\nDEPT2\nEND\n127.0.0.1: 2 departments downloaded";
         QTest::newRow("update") << QByteArray("actionUpdate") << QByteArray("btn_plu") << QByteArray()
-                                << QByteArray("PLUDATA") << int(CommandUpdate) << "22\nEND";
+                                << QByteArray("PLUDATA") << int(CommandUpdate) << "22\nEND\n127.0.0.1: 1 PLU updated";
         QTest::newRow("Add") << QByteArray("actionAdd") << QByteArray("btn_plu") << QByteArray()
-                             << QByteArray("PLUDATA") << int(CommandAdd) << "22\nEND";
+                             << QByteArray("PLUDATA") << int(CommandAdd) << "22\nEND\n127.0.0.1: 1 PLU added";
         QTest::newRow("Delete") << QByteArray("actionDelet") << QByteArray("btn_plu") << QByteArray()
-                                << QByteArray("PLUDATA") << int(CommandDelete) << "22\nEND";
+                                << QByteArray("PLUDATA") << int(CommandDelete) << "22\nEND\n127.0.0.1: 1 PLU deleted";
         QTest::newRow("Add on the department page") << QByteArray("actionAdd") << QByteArray("btn_dept") << QByteArray()
                                                     << QByteArray() << int(CommandAdd) << "";
     }
@@ -477,7 +496,10 @@ private slots:
         QSignalSpy sends(w.linkHost(), &LinkHost::signal_MsendData);
         QSignalSpy requests(w.linkHost(), &LinkHost::signal_MrcvData);
         QAction* toolAction = child<QAction>(w, action.constData());
-        QVERIFY(toolAction->isEnabled());
+        // A command that does not apply to the page is disabled and does nothing.
+        QCOMPARE(toolAction->isEnabled(), !log.isEmpty());
+        if (command == CommandDelete)
+            MessageBox::setNextAnswer(QMessageBox::Yes);
         toolAction->trigger();
         QCOMPARE(requests.size(), request.isEmpty() ? 0 : 1);
         QCOMPARE(sends.size(), sent.isEmpty() ? 0 : 1);
@@ -500,8 +522,9 @@ private slots:
         QVERIFY(w.isBusy());
         for (const char* other : { "actionInstall", "actionDownload", "actionUpdate", "actionAdd", "actionDelet",
                  "actionClearData", "actionGroup", "actionDept", "actionPast", "actionInsert", "actionUndo",
-                 "actionRedo" })
+                 "actionRedo", "actionNew", "actionOpen", "actionSave" })
             QVERIFY2(!child<QAction>(w, other)->isEnabled(), other);
+        QVERIFY(child<QAction>(w, "actionCancel")->isEnabled());
         QVERIFY(w.waitIdle());
         QCOMPARE(w.log("textEdit_snd"), log);
         QVERIFY(toolAction->isEnabled());
@@ -550,7 +573,7 @@ private slots:
         QVERIFY(w.isBusy());
         ecr.write(QByteArray(1, kAck));
         QVERIFY(w.waitIdle(5000));
-        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("DEPT1\nEND"));
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("DEPT1\nEND\n127.0.0.1: 1 department installed"));
     }
 
     // Peers that connect and go at once, some with a reset, one after the other and in bursts.
@@ -608,11 +631,11 @@ private slots:
         click(w, "btn_dept");
         click(w, "btn_download");
         QVERIFY(w.idle());
-        QCOMPARE(rcv->toPlainText(), QStringLiteral("no register connected"));
+        QVERIFY(rcv->toPlainText().startsWith(QStringLiteral("No register is connected.")));
         w.showConnection(QStringLiteral("10.0.0.9"));
         click(w, "btn_install");
         QVERIFY(w.idle());
-        QCOMPARE(rcv->toPlainText(), QStringLiteral("no register connected"));
+        QCOMPARE(rcv->toPlainText(), QStringLiteral("No register took the request."));
         QVERIFY(w.log("textEdit_snd").isEmpty());
     }
 
@@ -722,13 +745,30 @@ private slots:
             click(w, "btn_install");
             QVERIFY(w.isBusy());
             QVERIFY(w.waitIdle());
-            QCOMPARE(w.log("textEdit_snd"), QStringLiteral("1\n2\nEND"));
+            QCOMPARE(w.log("textEdit_snd"), QStringLiteral("1\n2\nEND\n%1: 2 departments installed").arg(pty->first()));
 
-            // Clear data over serial on the department page.
+            // Clear data over serial on the department page: asked first, No by default.
+            auto* clear = child<QAction>(w, "actionClearData");
+            QVERIFY(clear->isEnabled());
+            clear->trigger();
+            QVERIFY(w.idle());
+            QCOMPARE(MessageBox::shown().last(),
+                QStringLiteral("warning: Erase every table of the connected register (%1)? This cannot be undone.")
+                    .arg(pty->first()));
             MessageBox::setNextAnswer(QMessageBox::Yes);
-            child<QAction>(w, "actionClearData")->trigger();
+            clear->trigger();
             QVERIFY(w.waitIdle());
-            QCOMPARE(w.log("textEdit_snd"), QStringLiteral("END"));
+            QCOMPARE(w.log("textEdit_snd"), QStringLiteral("END\n%1: every table erased").arg(pty->first()));
+            QCOMPARE(ecr.output().count("recv 04 00 21 00 19 44"), 1);
+
+            // Only the administrator may: others see it disabled, with the reason.
+            m_session->logIn(2, 0xFFFFFFFF);
+            w.openCategory(CategoryTax);
+            QVERIFY(!clear->isEnabled());
+            QVERIFY(clear->toolTip().contains(QStringLiteral("only the administrator")));
+            m_session->logIn(1, 0xFFFFFFFF);
+            w.openCategory(CategoryDept);
+            QVERIFY(clear->isEnabled());
 
             // Closing gives the port back.
             click(w, "btn_serial");

@@ -214,7 +214,7 @@ private slots:
             return;
         }
         QVERIFY(w.waitIdle(20000));
-        QVERIFY(w.log("textEdit_snd").endsWith(QStringLiteral("END")));
+        QVERIFY(w.log("textEdit_snd").contains(QStringLiteral("END\n127.0.0.1: ")));
     }
 
     void tableThatFitsIsSentWithoutAQuestion()
@@ -228,7 +228,7 @@ private slots:
         click(w, "btn_install");
         QVERIFY(w.waitIdle(20000));
         QVERIFY(MessageBox::shown().isEmpty());
-        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("BREAD\nMILK\nEND"));
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("BREAD\nMILK\nEND\n127.0.0.1: 2 departments installed"));
     }
 
     void keptRecordsAreInstalledAsStored_data()
@@ -273,7 +273,8 @@ private slots:
         click(w, "btn_install");
         QVERIFY(MessageBox::shown().isEmpty());
         QVERIFY(w.waitIdle(20000));
-        QVERIFY2(w.log("textEdit_snd").endsWith(QStringLiteral("END\n127.0.0.1 verified: 3 rows identical")),
+        QVERIFY2(w.log("textEdit_snd").endsWith(QStringLiteral(
+                     "END\n127.0.0.1 verified: 3 rows identical\n127.0.0.1: 3 departments installed and verified")),
             qPrintable(w.log("textEdit_snd")));
         QVERIFY(w.log("textEdit_rcv").isEmpty());
         QCOMPARE(storedData(ecrDb, QStringLiteral("table_dept")), records);
@@ -291,7 +292,8 @@ private slots:
                      QStringLiteral("warning: 1 cell will not reach the register as shown:\nrow 2, Name: ")),
             qPrintable(MessageBox::shown().first()));
         QVERIFY(w.waitIdle(20000));
-        QVERIFY(w.log("textEdit_snd").endsWith(QStringLiteral("END\n127.0.0.1 verified: 3 rows identical")));
+        QVERIFY(w.log("textEdit_snd").endsWith(QStringLiteral(
+                     "END\n127.0.0.1 verified: 3 rows identical\n127.0.0.1: 3 departments installed and verified")));
         const QList<QByteArray> held = storedData(ecrDb, QStringLiteral("table_dept"));
         QCOMPARE(held.size(), 3);
         QCOMPARE(held.at(0), records.at(0));
@@ -334,7 +336,7 @@ private slots:
         QCOMPARE(w.log("textEdit_snd"), QStringLiteral("33\nEND"));
         QCOMPARE(w.log("textEdit_rcv"),
             QStringLiteral("127.0.0.1 verify: 1 of 1 row differs\n127.0.0.1 33: Name sent \"TEA\", the register "
-                           "holds \"#EA\""));
+                           "holds \"#EA\"\n127.0.0.1: 1 PLU added; verify: 1 of 1 row differs"));
         QCOMPARE(mark(w, 2, 1, VerifyRole), QStringLiteral("127.0.0.1: Name sent \"TEA\", the register holds \"#EA\""));
         QVERIFY(mark(w, 0, 1, VerifyRole).isEmpty());
     }
@@ -366,7 +368,7 @@ private slots:
                           "row 2, Name: 27 bytes in UTF-8; the register keeps 25: MILK SEMI-SKIMMED LONG LI\n\n"
                           "Send anyway?" });
         QVERIFY(w.waitIdle(20000));
-        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("22\n22\nEND\n127.0.0.1 verified: 1 row identical"));
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("22\n22\nEND\n127.0.0.1 verified: 1 row identical\n127.0.0.1: 2 PLUs updated and verified"));
         QVERIFY(w.log("textEdit_rcv").isEmpty());
     }
 
@@ -378,16 +380,21 @@ private slots:
         QTest::addColumn<QString>("progress");
         QTest::addColumn<QString>("errors");
         QTest::addColumn<QString>("rowMark");
-        QTest::newRow("identical") << QStringList() << "DEPT1\nDEPT2\nDEPT3\nEND\n127.0.0.1 verified: 3 rows identical"
+        QTest::newRow("identical") << QStringList()
+                                   << "DEPT1\nDEPT2\nDEPT3\nEND\n127.0.0.1 verified: 3 rows identical\n127.0.0.1: 3 "
+                                      "departments installed and verified"
                                    << ""
                                    << "";
         QTest::newRow("one field held otherwise")
             << QStringList { "--alter", "3" } << "DEPT1\nDEPT2\nDEPT3\nEND"
             << "127.0.0.1 verify: 1 of 3 rows differs\n127.0.0.1 row 3: Name sent "
-               "\"DEPT3\", the register holds \"#EPT3\""
+               "\"DEPT3\", the register holds \"#EPT3\"\n127.0.0.1: 3 departments installed; verify: 1 of 3 rows "
+               "differs"
             << "127.0.0.1: Name sent \"DEPT3\", the register holds \"#EPT3\"";
         QTest::newRow("download refused") << QStringList { "--refuse-requests" } << "DEPT1\nDEPT2\nDEPT3\nEND"
-                                          << "127.0.0.1 not verified: the table did not come back (RCV ERR)"
+                                          << "127.0.0.1 not verified: the table did not come back (RCV ERR)\n"
+                                             "127.0.0.1: 3 departments installed; not verified: the table did not "
+                                             "come back (RCV ERR)"
                                           << "";
     }
 

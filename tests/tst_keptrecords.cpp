@@ -83,7 +83,7 @@ private:
         AckingDevice device;
         TransferEngine engine(
             &device, CarrierTraits::tcp(), [] {}, [](const QByteArray&) {},
-            [](const QByteArray&, const ItemTable&, const QList<QByteArray>&) {}, [] {});
+            [](const QByteArray&, const ItemTable&, const QList<QByteArray>&) {}, [](const TransferOutcome&) {});
         SendRequest request;
         request.datatype = type;
         request.hasTable = true;

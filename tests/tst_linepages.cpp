@@ -302,7 +302,7 @@ private slots:
         QVERIFY(w.isBusy());
         QVERIFY(w.waitIdle());
         QVERIFY(w.log("textEdit_rcv").isEmpty());
-        QVERIFY(w.log("textEdit_snd").endsWith(QStringLiteral("trailer8\nEND")));
+        QVERIFY(w.log("textEdit_snd").endsWith(QStringLiteral("trailer8\nEND\n127.0.0.1: 8 trailer lines installed")));
 
         // And comes back from the register into the grid.
         w.itemModel()->setData(w.itemModel()->index(1, 1), QString(), Qt::EditRole);

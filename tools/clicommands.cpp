@@ -1,5 +1,6 @@
 #include "tools/clicommands.h"
 
+#include "link/outcome.h"
 #include "link/protocol.h"
 #include "link/sendrequest.h"
 #include "logo/graphic.h"
@@ -15,6 +16,8 @@
 #include "tools/cliconsole.h"
 #include "tools/clilink.h"
 #include "tools/clisession.h"
+#include "users/permissions.h"
+#include "users/usrdb.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -335,7 +338,8 @@ QList<QCommandLineOption> installOptions()
         QCommandLineOption(QStringLiteral("image"), QString(), QStringLiteral("FILE")),
         QCommandLineOption(QStringLiteral("size"), QString(), QStringLiteral("WxH")),
         QCommandLineOption(QStringLiteral("logo-number"), QString(), QStringLiteral("N")),
-        QCommandLineOption(QStringLiteral("stretch")), QCommandLineOption(QStringLiteral("verify")) }
+        QCommandLineOption(QStringLiteral("stretch")), QCommandLineOption(QStringLiteral("verify")),
+        QCommandLineOption(QStringLiteral("yes")) }
     + LinkOptions::options();
 }
 
@@ -359,6 +363,17 @@ int readCommand(const CommandContext& context, int category, quint8* command)
     if (*command != CommandInstall && category != CategoryPlu)
         return context.usageError(QStringLiteral("add, update and delete are commands of PLUs only"));
     return Cli::ExitOk;
+}
+
+// A send that cannot be undone on the register (a PLU delete, clear data) goes only with
+// --yes, which stands for the window's question; without it nothing is sent (ExitUsage).
+int confirmedUnattended(const CommandContext& context, const SendRequest& request)
+{
+    const QString question = irreversibleQuestion(request, {});
+    if (question.isEmpty() || context.isSet(QStringLiteral("yes")))
+        return Cli::ExitOk;
+    return context.usageError(
+        QStringLiteral("%1 Nothing was sent: give --yes to do it without being asked.").arg(question));
 }
 
 // The logo options, checked before the login; the picture is read after it.
@@ -492,6 +507,8 @@ int install(CommandContext& context)
         return Cli::ExitOk;
     }
     request.verify = verify;
+    if (const int refused = confirmedUnattended(context, request))
+        return refused;
     return send(link, request, request.hasTable ? int(request.table.size()) : 1);
 }
 
@@ -616,10 +633,11 @@ int download(CommandContext& context)
     return Cli::ExitOk;
 }
 
-// clear --serial PORT
+// clear --serial PORT --yes
 QList<QCommandLineOption> clearOptions()
 {
-    return { QCommandLineOption(QStringLiteral("serial"), QString(), QStringLiteral("PORT")) };
+    return { QCommandLineOption(QStringLiteral("serial"), QString(), QStringLiteral("PORT")),
+        QCommandLineOption(QStringLiteral("yes")) };
 }
 
 int clear(CommandContext& context)
@@ -629,9 +647,13 @@ int clear(CommandContext& context)
     int status = Cli::ExitOk;
     if (!context.required(QStringLiteral("serial"), &link.port, &status))
         return status;
-    if ((status = context.logIn(CategoryNone)))
-        return status;
     SendRequest request = itemRequest(CommandClear, CategoryNone, ItemTable(), true);
+    if ((status = confirmedUnattended(context, request)) || (status = context.logIn(CategoryNone)))
+        return status;
+    if (!mayClearRegisters(usrdb::instance()->loginRecord())) {
+        Cli::printError(QStringLiteral("No authority: only the administrator may erase a register's tables."));
+        return Cli::ExitRefused;
+    }
     return send(link, request, 1);
 }
 
@@ -708,15 +730,17 @@ const QList<CliCommand>& cliCommands()
             "row is installed byte for byte as stored, so only the starting rows of an empty table\n"
             "are checked there. The code page is that of the set with --db, else that of --language.",
             &checkOptions, &check },
-        { "install", "install --db FILE --type TYPE [--command install|add|update|delete] [--verify] LINK",
+        { "install", "install --db FILE --type TYPE [--command install|add|update|delete [--yes]] [--verify] LINK",
             "Loads the stored table of TYPE and sends it to the registers as the window's install\n"
             "does, every stored record byte for byte as it is stored; a table the register must not\n"
             "get is refused before any register is waited for (status 4). --command add, update or\n"
-            "delete sends every stored PLU row with that PLU command instead. With --verify each\n"
-            "register that ended with END sends the table back and it is compared with what was\n"
-            "sent (the PLUs of add and update must be there as sent, those of delete gone):\n"
+            "delete sends every stored PLU row with that PLU command instead; delete cannot be undone\n"
+            "on the register and goes only with --yes (without it nothing is sent, status 2). With\n"
+            "--verify each register that ended with END sends the table back and it is compared with\n"
+            "what was sent (the PLUs of add and update must be there as sent, those of delete gone):\n"
             "\"verified: 3 rows identical\", or the rows and fields that differ, and status 1 when\n"
-            "a register holds anything else.\n"
+            "a register holds anything else. Each register's outcome ends with a sentence on\n"
+            "standard error (\"127.0.0.1: 20 PLUs installed and verified\").\n"
             "\n"
             "  install --type logo --image FILE [--size WxH] [--stretch] [--logo-number 1|2] --serial PORT\n"
             "\n"
@@ -733,9 +757,11 @@ const QList<CliCommand>& cliCommands()
             "END; when it brought no rows, the database keeps its table. Over TCP the download\n"
             "takes one register. The system parameters go into a database only (--db).",
             &downloadOptions, &download },
-        { "clear", "clear --serial PORT",
+        { "clear", "clear --serial PORT --yes",
             "Sends the clear-data command to the register on the serial port, as Tool > ClearData\n"
-            "does in the window.",
+            "does in the window: it erases every table of the register and cannot be undone, so it\n"
+            "goes only with --yes (without it nothing is sent, status 2), and only for the\n"
+            "administrator (else status 3).",
             &clearOptions, &clear },
         { "report store", "report store FILE...",
             "Stores report buffers in the report database \"./XZReport.db\" (in the working folder):\n"

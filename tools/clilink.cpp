@@ -108,7 +108,7 @@ int CliLink::open()
 
     m_tcp = std::make_unique<TcpServer>(this, m_options.listenAddress, m_options.listenPort);
     if (!m_tcp->isListening()) {
-        Cli::printProblem(QStringLiteral("cannot listen on %1").arg(m_tcp->listenError()));
+        Cli::printProblem(m_tcp->listenFailure());
         return Cli::ExitTransferFailed;
     }
     const int wanted = m_options.registers;
@@ -226,6 +226,13 @@ void CliLink::verified(VerifyReport report)
     // The report names the register itself.
     for (const QString& line : report.lines())
         print(line);
+    drawProgress();
+}
+
+void CliLink::outcome(TransferOutcome outcome)
+{
+    clearProgress();
+    Cli::printError(outcome.sentence());
     drawProgress();
 }
 

@@ -62,6 +62,9 @@ public:
     void showDisconnection(int connection) override;
     // Prints how a register holds the table it was sent (install --verify).
     void verified(VerifyReport report) override;
+    // Prints how a register's transfer ended, as a sentence on standard error (standard
+    // output keeps the status words that scripts read).
+    void outcome(TransferOutcome outcome) override;
     // The registers whose table was read back after the send, and whether each holds it as sent.
     int verifiedRegisters() const { return m_verified; }
     bool allHeldAsSent() const { return m_heldAsSent; }

@@ -36,6 +36,7 @@ struct Options {
 struct Faults {
     QHash<int, quint8> refuse; // received data frame -> reply byte
     QSet<int> silent; // received data frames left unanswered
+    bool silentAll = false; // nothing is answered at all: a register that hangs
     QSet<int> badCrc; // sent register frames with a corrupted CRC
     QSet<int> badControl; // sent register frames with control 0x04
     QSet<int> overlong; // sent register frames longer than 256 bytes
@@ -141,6 +142,8 @@ private:
 
     void handleFrame(const QByteArray& frame)
     {
+        if (m_faults.silentAll)
+            return;
         const uchar first = uchar(frame.at(0));
         if (first == 0x08) {
             if (crcGood(frame))
@@ -545,8 +548,9 @@ int main(int argc, char* argv[])
         QStringLiteral("FILE"));
     const QCommandLineOption refuseOption(QStringLiteral("refuse"),
         QStringLiteral("Answer received data frame N with BYTE (hexadecimal) instead of 06."), QStringLiteral("N:BYTE"));
-    const QCommandLineOption silentOption(QStringLiteral("silent"), QStringLiteral("Do not answer received data frame N."),
-        QStringLiteral("N"));
+    const QCommandLineOption silentOption(QStringLiteral("silent"),
+        QStringLiteral("Do not answer received data frame N; with \"all\", answer nothing at all (a register that hangs)."),
+        QStringLiteral("N|all"));
     const QCommandLineOption badCrcOption(QStringLiteral("bad-crc"), QStringLiteral("Corrupt the CRC of sent register frame N."),
         QStringLiteral("N"));
     const QCommandLineOption badControlOption(QStringLiteral("bad-control"),
@@ -593,7 +597,9 @@ int main(int argc, char* argv[])
             return fail(QStringLiteral("--refuse takes N:BYTE, for example 1:15"));
         faults.refuse.insert(n, quint8(byte));
     }
-    if (!numberList(parser.values(silentOption), &faults.silent) || !numberList(parser.values(badCrcOption), &faults.badCrc)
+    QStringList silentFrames = parser.values(silentOption);
+    faults.silentAll = silentFrames.removeAll(QStringLiteral("all")) > 0;
+    if (!numberList(silentFrames, &faults.silent) || !numberList(parser.values(badCrcOption), &faults.badCrc)
         || !numberList(parser.values(badControlOption), &faults.badControl)
         || !numberList(parser.values(overlongOption), &faults.overlong)
         || !numberList(parser.values(alterOption), &faults.alter))

@@ -42,3 +42,5 @@ bool mayOpenCategory(const UserInfo& user, int category)
     const quint32 bit = categoryPermission(category);
     return bit != 0 && (user.UserPerm & bit) != 0;
 }
+
+bool mayClearRegisters(const UserInfo& user) { return user.UserGroup == 1; }

@@ -11,3 +11,7 @@ quint32 categoryPermission(int category);
 // True when `user` may open `category`: an administrator (level 1) opens every category,
 // anyone else those whose permission bit is set.
 bool mayOpenCategory(const UserInfo& user, int category);
+
+// True when `user` may erase every table of a register (clear data): the administrator only,
+// as the window's Tool > ClearData and tallvane-cli's clear alike.
+bool mayClearRegisters(const UserInfo& user);

@@ -12,6 +12,8 @@
 
 namespace {
 
+const char kWhereListening[] = " The address and port are set under [tcp] in tallvane.ini.";
+
 // A button whose text tells its state is announced by that text.
 void setButtonText(QAbstractButton* button, const QString& text)
 {
@@ -34,7 +36,11 @@ ConnectionPanel::ConnectionPanel(QStatusBar* statusBar, const QString& imageFold
     ui->tableWidget_Tcp->setColumnCount(2);
     ui->tableWidget_Tcp->setHorizontalHeaderLabels({ QStringLiteral("IP"), QStringLiteral("MAC") });
     ui->progressBar_transfer->hide();
+    // The logs give way first when the window is small; each keeps a few lines.
+    ui->textEdit_snd->setMinimumHeight(48);
+    ui->textEdit_rcv->setMinimumHeight(36);
     ui->pushButton->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(ui->btn_cancel, &QPushButton::clicked, this, &ConnectionPanel::cancelRequested);
     ui->cb_verify->setChecked(LinkSettings::load().verifyAfterInstall);
     connect(ui->cb_verify, &QCheckBox::toggled, this, [](bool on) { LinkSettings::storeVerifyAfterInstall(on); });
 
@@ -58,9 +64,17 @@ ConnectionPanel::~ConnectionPanel()
 void ConnectionPanel::start(LinkHost* host)
 {
     m_host = host;
+    const LinkSettings settings = LinkSettings::load();
     // Adding the first entry selects "Serial" and runs the connection change.
     ui->comboBox_Connect->addItem(QStringLiteral("Serial"));
     ui->comboBox_Connect->addItem(QStringLiteral("Tcp"));
+    if (settings.link == QLatin1String("Tcp"))
+        ui->comboBox_Connect->setCurrentIndex(1);
+    else if (const int port = ui->comboBox_ComNum->findText(settings.serialPort); port >= 0)
+        ui->comboBox_ComNum->setCurrentIndex(port);
+    // Remembered from now on; the start itself changes nothing.
+    connect(ui->comboBox_Connect, &QComboBox::currentTextChanged, this,
+        [](const QString& link) { LinkSettings::storeLink(link); });
 }
 
 bool ConnectionPanel::serialMode() const
@@ -68,11 +82,50 @@ bool ConnectionPanel::serialMode() const
     return ui->comboBox_Connect->currentText() == QLatin1String("Serial");
 }
 
-bool ConnectionPanel::linkUsable(bool needsRegister) const
+QString ConnectionPanel::unusableReason() const
 {
     if (serialMode())
-        return m_serialLink != nullptr;
-    return m_tcpLink && (!needsRegister || ui->tableWidget_Tcp->rowCount() > 0);
+        return m_serialLink ? QString() : QStringLiteral("Open the serial port first.");
+    if (!m_tcpLink)
+        return QStringLiteral("Choose Serial or Tcp first.");
+    if (!m_tcpLink->isListening())
+        return m_tcpLink->listenFailure() + kWhereListening;
+    if (ui->tableWidget_Tcp->rowCount() == 0)
+        return QStringLiteral("No register is connected. Registers must connect to %1.").arg(m_tcpLink->dialText());
+    return QString();
+}
+
+QStringList ConnectionPanel::registerNames() const
+{
+    if (serialMode())
+        return m_serialLink ? QStringList(ui->comboBox_ComNum->currentText()) : QStringList();
+    QStringList names;
+    for (int row = 0; row < ui->tableWidget_Tcp->rowCount(); ++row)
+        if (const QTableWidgetItem* item = ui->tableWidget_Tcp->item(row, 0))
+            names << item->text();
+    return names;
+}
+
+void ConnectionPanel::setBusy(bool busy)
+{
+    for (QWidget* widget : { static_cast<QWidget*>(ui->comboBox_Connect), static_cast<QWidget*>(ui->pushButton),
+             static_cast<QWidget*>(ui->stackedWidget_Connect), static_cast<QWidget*>(ui->cb_verify),
+             static_cast<QWidget*>(ui->btn_install), static_cast<QWidget*>(ui->btn_download) })
+        widget->setEnabled(!busy);
+    ui->btn_cancel->setEnabled(busy);
+}
+
+void ConnectionPanel::showListening()
+{
+    QLabel* label = ui->label_listen;
+    if (!m_tcpLink) {
+        label->clear();
+        return;
+    }
+    const bool listening = m_tcpLink->isListening();
+    label->setText(listening ? QStringLiteral("Registers connect to %1").arg(m_tcpLink->dialText())
+                             : m_tcpLink->listenFailure() + kWhereListening);
+    label->setStyleSheet(listening ? QString() : QStringLiteral("color: #b00020;"));
 }
 
 bool ConnectionPanel::verifyAfterInstall() const { return ui->cb_verify->isChecked(); }
@@ -96,6 +149,7 @@ void ConnectionPanel::on_comboBox_Connect_currentIndexChanged(int index)
         ui->pushButton->show();
         ui->stackedWidget_Connect->setCurrentIndex(0);
         m_statusBar->showMessage(QStringLiteral("Serial"));
+        showListening();
         refreshPortList();
     } else if (mode == QLatin1String("Tcp")) {
         ui->pushButton->hide();
@@ -105,11 +159,13 @@ void ConnectionPanel::on_comboBox_Connect_currentIndexChanged(int index)
         connect(m_tcpLink, &TcpServer::connectionRefused, this, [this](const QString& address, const QString& reason) {
             m_statusBar->showMessage(QStringLiteral("Tcp: connection from %1 refused: %2").arg(address, reason));
         });
+        showListening();
         if (m_tcpLink->isListening())
             m_statusBar->showMessage(QStringLiteral("Tcp"));
         else
-            m_statusBar->showMessage(QStringLiteral("Tcp: cannot listen on %1").arg(m_tcpLink->listenError()));
+            m_statusBar->showMessage(m_tcpLink->listenFailure());
     }
+    emit linkChanged();
 }
 
 void ConnectionPanel::refreshPortList()
@@ -131,6 +187,7 @@ void ConnectionPanel::closeSerialLink()
     m_serialLink = nullptr;
     ui->pushButton->setEnabled(true);
     ui->comboBox_ComNum->setEnabled(true);
+    emit linkChanged();
 }
 
 void ConnectionPanel::on_btn_serial_clicked()
@@ -156,7 +213,10 @@ void ConnectionPanel::on_btn_serial_clicked()
         closeSerialLink();
         MessageBox::critical(this, QStringLiteral("can not open serial"),
             QStringLiteral("%1 could not be opened: %2").arg(port, reason));
+        return;
     }
+    LinkSettings::storeLink(QStringLiteral("Serial"), port);
+    emit linkChanged();
 }
 
 void ConnectionPanel::showConnection(const QString& address)
@@ -169,6 +229,7 @@ void ConnectionPanel::showConnection(const QString& address)
     item->setTextAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     table->setItem(row, 0, item);
     table->selectRow(row);
+    emit linkChanged();
 }
 
 void ConnectionPanel::showDisconnection(int connection)
@@ -180,4 +241,5 @@ void ConnectionPanel::showDisconnection(int connection)
     for (int row = table->rowCount() - 1; row >= 0; --row)
         if (table->item(row, 0) && table->item(row, 0)->text() == address)
             table->removeRow(row);
+    emit linkChanged();
 }

@@ -25,15 +25,21 @@ public:
     ConnectionPanel(QStatusBar* statusBar, const QString& imageFolder, QWidget* parent = nullptr);
     ~ConnectionPanel() override;
 
-    // Offers the two links, "Serial" chosen; the links report to `host`.
+    // Offers the two links, the one chosen last time (else "Serial") chosen; the links report
+    // to `host`.
     void start(LinkHost* host);
 
     TcpServer* tcpLink() const { return m_tcpLink; }
     SerialServer* serialLink() const { return m_serialLink; }
     bool serialMode() const;
-    // Whether a request can go now: a serial port is open, or the TCP link listens (with a
-    // register connected, when `needsRegister`).
-    bool linkUsable(bool needsRegister) const;
+    // Why no request can go now, as a sentence for the operator ("Open the serial port
+    // first."), or empty when one can: a serial port is open, or the TCP link listens with a
+    // register connected.
+    QString unusableReason() const;
+    // The registers a request goes to: the open serial port, or the addresses connected.
+    QStringList registerNames() const;
+    // While a transfer runs everything but Cancel waits.
+    void setBusy(bool busy);
     bool verifyAfterInstall() const;
     QTextEdit* progressLog() const;
     QTextEdit* errorLog() const;
@@ -46,6 +52,9 @@ public:
 signals:
     void installRequested();
     void downloadRequested();
+    void cancelRequested();
+    // The link chosen or the serial port opened or closed.
+    void linkChanged();
 
 private slots:
     void on_comboBox_Connect_currentIndexChanged(int index);
@@ -57,6 +66,7 @@ private slots:
 private:
     void refreshPortList();
     void closeSerialLink();
+    void showListening();
 
     Ui::ConnectionPanel* ui;
     QStatusBar* m_statusBar;

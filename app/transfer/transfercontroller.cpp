@@ -13,11 +13,18 @@
 #include "link/statusline.h"
 #include "logo/graphic.h"
 #include "records/categories.h"
+#include "users/permissions.h"
+
+#include <QStatusBar>
 
 namespace {
 
 // Lines that each transfer log keeps; older ones are dropped.
 constexpr int kTransferLogLines = 1000;
+
+// Registers whose sentences the status bar shows one by one; more are summed up there (the
+// log has every one).
+constexpr int kSentencesInStatusBar = 3;
 
 // Hands the links' reports to the controller and the panel.
 class ControllerHost : public LinkHost {
@@ -31,15 +38,18 @@ public:
     void ackData(QByteArray word) override { m_controller->ackData(word); }
     void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) override
     {
-        emit m_controller->rowsReceived(datatype, datas, nullptr);
+        if (datas)
+            m_controller->holdRows(datatype, *datas, nullptr);
     }
     void rcvRecords(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records) override
     {
-        emit m_controller->rowsReceived(datatype, datas, records);
+        if (datas)
+            m_controller->holdRows(datatype, *datas, records);
     }
     void showConnection(QString ipstr) override { m_panel->showConnection(ipstr); }
     void showDisconnection(int connection) override { m_panel->showDisconnection(connection); }
     void verified(VerifyReport report) override { m_controller->showVerification(report); }
+    void outcome(TransferOutcome outcome) override { m_controller->addOutcome(outcome); }
 
 private:
     TransferController* m_controller;
@@ -48,37 +58,84 @@ private:
 
 } // namespace
 
-TransferController::TransferController(
-    ConnectionPanel* panel, GridPage* grid, LogoPage* logo, SystemPage* system, QWidget* window)
+TransferController::TransferController(ConnectionPanel* panel, GridPage* grid, LogoPage* logo, SystemPage* system,
+    QStatusBar* statusBar, QWidget* window)
     : QObject(window)
     , m_panel(panel)
     , m_grid(grid)
     , m_logo(logo)
     , m_system(system)
+    , m_statusBar(statusBar)
     , m_window(window)
     , m_host(new ControllerHost(this, panel))
     , m_monitor(new TransferMonitor(
           panel->progressLog(), panel->errorLog(), panel->progressBar(), kTransferLogLines, this))
 {
-    connect(m_host, &LinkHost::signal_transfersEnded, this, [this] { setBusy(false); });
+    connect(m_host, &LinkHost::signal_transfersEnded, this, &TransferController::finish);
+    connect(panel, &ConnectionPanel::cancelRequested, this, &TransferController::cancel);
     panel->start(m_host);
 }
 
 void TransferController::setBusy(bool busy)
 {
     m_busy = busy;
+    m_panel->setBusy(busy);
     if (!busy)
         m_monitor->finish();
     emit busyChanged(busy);
 }
 
+void TransferController::clearLogs()
+{
+    if (!m_busy)
+        m_monitor->clearLogs();
+}
+
+void TransferController::refuse(const QString& reason)
+{
+    qCDebug(lcApp).noquote() << "not started:" << reason;
+    m_monitor->clearLogs();
+    m_monitor->addError(reason);
+    m_monitor->flush();
+    m_statusBar->showMessage(reason);
+}
+
+bool TransferController::linkReady()
+{
+    if (m_busy)
+        return false;
+    const QString reason = m_panel->unusableReason();
+    if (reason.isEmpty())
+        return true;
+    refuse(reason);
+    return false;
+}
+
+bool TransferController::confirmIrreversible(const SendRequest& request)
+{
+    const QString question = irreversibleQuestion(request, m_panel->registerNames());
+    if (question.isEmpty())
+        return true;
+    const bool clear = request.datatype == "SYSCLEARDATA";
+    const QMessageBox::StandardButton answer = clear
+        ? MessageBox::warning(m_window, QStringLiteral("warning"), question, QMessageBox::Yes | QMessageBox::No,
+              QMessageBox::No)
+        : MessageBox::question(m_window, QStringLiteral("Delete from the register"), question,
+              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    qCDebug(lcApp) << (answer == QMessageBox::Yes ? "Yes" : "NO");
+    return answer == QMessageBox::Yes;
+}
+
 void TransferController::start(int frames, const std::function<int()>& request)
 {
+    m_outcomes.clear();
+    m_held.clear();
+    m_cancelled = false;
     const int registers = request();
     if (registers == 0) {
         // Nothing will ever report back: say so instead of waiting.
-        m_monitor->addError(QStringLiteral("no register connected"));
-        m_monitor->flush();
+        refuse(m_panel->unusableReason().isEmpty() ? QStringLiteral("No register took the request.")
+                                                   : m_panel->unusableReason());
         return;
     }
     setBusy(true);
@@ -95,21 +152,17 @@ void TransferController::send(SendRequest& request, const QList<int>& gridRows)
 
 void TransferController::install(int category)
 {
-    if (!m_panel->linkUsable(true))
+    if (category == CategoryNone || !linkReady())
         return;
     m_monitor->clearLogs();
     SendRequest request;
     switch (category) {
-    case CategoryNone:
-        return;
     case CategoryGraphic: {
         quint8 number = 0;
         QString reason;
         if (!m_logo->readyToInstall(m_panel->serialMode(), &number, &reason)) {
-            if (!reason.isEmpty()) {
-                m_monitor->addError(reason);
-                m_monitor->flush();
-            }
+            if (!reason.isEmpty())
+                refuse(reason);
             return;
         }
         request = installRequest(category, ItemTable());
@@ -145,45 +198,106 @@ void TransferController::install(int category)
 
 void TransferController::download(int category)
 {
-    if (!m_panel->linkUsable(false))
+    const Category* entry = categoryByNumber(category);
+    if (!entry || category == CategoryGraphic || !linkReady())
         return;
     m_monitor->clearLogs();
-    const Category* entry = categoryByNumber(category);
-    if (!entry || category == CategoryGraphic)
-        return;
     qCDebug(lcApp) << "MainWindow signal_MrcvData";
     start(-1, [&] { return m_host->receive(entry->typeName); });
 }
 
 void TransferController::itemCommand(quint8 command, int category)
 {
-    if (!m_panel->linkUsable(true))
-        return;
-    m_monitor->clearLogs();
     const bool itemCommand = command == CommandAdd || command == CommandUpdate || command == CommandDelete;
     const bool pluItems = category == CategoryPlu && itemCommand;
     QList<QByteArray> records;
     QList<int> gridRows;
     const ItemTable rows = pluItems ? m_grid->selectedRows(&records, &gridRows) : ItemTable();
     SendRequest request = itemRequest(command, category, rows, m_panel->serialMode(), records);
-    if (!request.sendable())
+    if (pluItems && rows.isEmpty()) {
+        m_statusBar->showMessage(QStringLiteral("Select the PLUs to send first."));
         return;
+    }
+    if (!request.sendable() || !linkReady())
+        return;
+    m_monitor->clearLogs();
     // Added and updated rows are checked before they go; a deleted one needs only its code.
     if (pluItems && command != CommandDelete && !m_grid->confirmSend(rows, gridRows, request.records))
+        return;
+    if (!confirmIrreversible(request))
         return;
     send(request, gridRows);
 }
 
 void TransferController::clearData(int category)
 {
-    const QMessageBox::StandardButton answer = MessageBox::warning(m_window, QStringLiteral("warning"),
-        QStringLiteral("Clear Data"), QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer == QMessageBox::Yes) {
-        qCDebug(lcApp) << "Yes";
-        itemCommand(CommandClear, category);
-    } else if (answer == QMessageBox::No) {
-        qCDebug(lcApp) << "NO";
+    usrdb* db = usrdb::instance();
+    if (!db || !mayClearRegisters(db->loginRecord())) {
+        refuse(QStringLiteral("Only the administrator may erase a register's tables."));
+        return;
     }
+    // The register's tables are erased whatever the page; the question names where.
+    itemCommand(CommandClear, category);
+}
+
+void TransferController::cancel()
+{
+    if (!m_busy || m_cancelled)
+        return;
+    m_cancelled = true;
+    qCDebug(lcApp) << "cancelled by the operator";
+    m_statusBar->showMessage(QStringLiteral("Cancelling: the registers stop after the current frame ..."));
+    m_host->cancel();
+}
+
+void TransferController::holdRows(const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>* records)
+{
+    HeldRows held;
+    held.datatype = datatype;
+    held.rows = rows;
+    held.hasRecords = records != nullptr;
+    if (records)
+        held.records = *records;
+    m_held.append(held);
+}
+
+void TransferController::addOutcome(const TransferOutcome& outcome)
+{
+    qCDebug(lcApp).noquote() << "outcome:" << outcome.sentence();
+    m_outcomes.append(outcome);
+}
+
+void TransferController::finish()
+{
+    // A cancelled download leaves the page as it was; otherwise the rows go to it now.
+    if (!m_cancelled) {
+        for (HeldRows& held : m_held)
+            emit rowsReceived(held.datatype, &held.rows, held.hasRecords ? &held.records : nullptr);
+    }
+    m_held.clear();
+    QStringList sentences;
+    int failed = 0;
+    for (const TransferOutcome& outcome : m_outcomes) {
+        const QString sentence = outcome.sentence();
+        sentences << sentence;
+        if (outcome.succeeded()) {
+            m_monitor->addProgress(sentence);
+        } else {
+            ++failed;
+            m_monitor->addError(sentence);
+        }
+    }
+    if (sentences.size() <= kSentencesInStatusBar)
+        m_statusBar->showMessage(sentences.join(QStringLiteral("; ")));
+    else if (failed == 0)
+        m_statusBar->showMessage(QStringLiteral("%1 registers: all ended well; each is in the log").arg(sentences.size()));
+    else
+        m_statusBar->showMessage(QStringLiteral("%1 registers: %2 ended well, %3 did not; each is in the log")
+                                     .arg(sentences.size())
+                                     .arg(sentences.size() - failed)
+                                     .arg(failed));
+    m_outcomes.clear();
+    setBusy(false);
 }
 
 void TransferController::ackData(const QByteArray& word)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/itemtable.h"
+#include "link/outcome.h"
 #include "records/verify.h"
 
 #include <QByteArray>
@@ -13,6 +14,7 @@ class ConnectionPanel;
 class GridPage;
 class LinkHost;
 class LogoPage;
+class QStatusBar;
 class SystemPage;
 class TransferMonitor;
 struct SendRequest;
@@ -21,13 +23,16 @@ struct SendRequest;
 // delete), clear data and the verify after install. It owns the link host, through which
 // every request goes to the link the connection panel has open, and the transfer monitor
 // that fills the panel's logs and progress bar. A request takes what it needs from the page
-// of its category; while transfers run the controller is busy and starts no other. GUI
-// thread only.
+// of its category; while transfers run the controller is busy and starts no other. A command
+// that cannot start says why; one that cannot be undone on the register is asked about
+// first; each transfer ends with one sentence per register in the status bar and the log.
+// GUI thread only.
 class TransferController : public QObject {
     Q_OBJECT
 public:
     // Starts the panel's links on the controller's host.
-    TransferController(ConnectionPanel* panel, GridPage* grid, LogoPage* logo, SystemPage* system, QWidget* window);
+    TransferController(ConnectionPanel* panel, GridPage* grid, LogoPage* logo, SystemPage* system,
+        QStatusBar* statusBar, QWidget* window);
 
     LinkHost* host() const { return m_host; }
     bool isBusy() const { return m_busy; }
@@ -41,11 +46,19 @@ public:
     void itemCommand(quint8 command, int category);
     // Asks, then sends the clear command.
     void clearData(int category);
+    // Stops the running transfers after their current frame; a download's rows are dropped.
+    void cancel();
+    // Another page is shown: the logs of the last one's transfer go.
+    void clearLogs();
 
     // A status word of a transfer, for the logs.
     void ackData(const QByteArray& word);
     // One register's table read back after a send, compared with what was sent.
     void showVerification(const VerifyReport& report);
+    // How one register's transfer ended.
+    void addOutcome(const TransferOutcome& outcome);
+    // Rows a download brought; held until every register has ended.
+    void holdRows(const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>* records);
 
 signals:
     void busyChanged(bool busy);
@@ -53,18 +66,37 @@ signals:
     void rowsReceived(QByteArray datatype, QList<QList<QVariant>>* datas, const QList<QByteArray>* records);
 
 private:
+    struct HeldRows {
+        QByteArray datatype;
+        ItemTable rows;
+        QList<QByteArray> records;
+        bool hasRecords = false;
+    };
+
+    // False, with the reason shown, when no request can go now.
+    bool linkReady();
+    void refuse(const QString& reason);
+    // Asks about a send that cannot be undone on the register; true to go on.
+    bool confirmIrreversible(const SendRequest& request);
     // Starts a request through `request`, which returns how many links took it; busy until
     // every register that took it has ended its transfer, and said at once when none took it.
     void start(int frames, const std::function<int()>& request);
     void send(SendRequest& request, const QList<int>& gridRows);
     void setBusy(bool busy);
+    // Every register has ended: the held rows go to the page (unless cancelled), the
+    // sentences to the logs and the status bar.
+    void finish();
 
     ConnectionPanel* m_panel;
     GridPage* m_grid;
     LogoPage* m_logo;
     SystemPage* m_system;
+    QStatusBar* m_statusBar;
     QWidget* m_window;
     LinkHost* m_host;
     TransferMonitor* m_monitor;
     bool m_busy = false;
+    bool m_cancelled = false;
+    QList<TransferOutcome> m_outcomes;
+    QList<HeldRows> m_held;
 };

@@ -1,0 +1,112 @@
+#include "app/transfer/registercommands.h"
+
+#include "app/transfer/connectionpanel.h"
+#include "app/transfer/transfercontroller.h"
+#include "base/categorynumber.h"
+#include "users/permissions.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QToolBar>
+#include <QWidget>
+
+namespace {
+
+// What each PLU item command does, as its tool tip, status tip and accessible description say.
+const char* const kItemTips[] = {
+    "Add the selected PLUs to the register(s)",
+    "Update the selected PLUs on the register(s)",
+    "Delete the selected PLUs from the register(s)",
+};
+const char kItemsElsewhere[] = " (on the PLU page only: the other pages go to the register whole, with install)";
+
+void describe(QAction* action, const QString& tip)
+{
+    action->setToolTip(tip);
+    action->setStatusTip(tip);
+}
+
+void describe(QWidget* widget, const QString& tip)
+{
+    widget->setToolTip(tip);
+    widget->setStatusTip(tip);
+    widget->setAccessibleDescription(tip);
+}
+
+bool isAdministrator()
+{
+    usrdb* db = usrdb::instance();
+    return db && mayClearRegisters(db->loginRecord());
+}
+
+} // namespace
+
+RegisterCommands::RegisterCommands(
+    const Commands& commands, ConnectionPanel* panel, TransferController* transfers, QObject* parent)
+    : QObject(parent)
+    , m_commands(commands)
+    , m_panel(panel)
+    , m_transfers(transfers)
+{
+    m_commands.install->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    m_commands.download->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    describe(m_commands.install, QStringLiteral("install: send this page's table to the register(s) (Ctrl+I)"));
+    describe(m_commands.download, QStringLiteral("download: read this page's table from the register (Ctrl+D)"));
+
+    m_cancel = new QAction(QStringLiteral("Cancel transfer"), this);
+    m_cancel->setObjectName(QStringLiteral("actionCancel"));
+    m_cancel->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_cancel->setShortcutContext(Qt::WindowShortcut);
+    describe(m_cancel, QStringLiteral("Stop the transfer after the current frame (Esc)"));
+    m_commands.toolMenu->addSeparator();
+    m_commands.toolMenu->addAction(m_cancel);
+    m_commands.toolMenu->setToolTipsVisible(true);
+    if (QWidget* window = qobject_cast<QWidget*>(parent))
+        window->addAction(m_cancel);
+    connect(m_cancel, &QAction::triggered, transfers, &TransferController::cancel);
+
+    connect(transfers, &TransferController::busyChanged, this, &RegisterCommands::update);
+    connect(panel, &ConnectionPanel::linkChanged, this, &RegisterCommands::update);
+    update();
+}
+
+void RegisterCommands::follow(int category)
+{
+    m_category = category;
+    update();
+}
+
+void RegisterCommands::update()
+{
+    const bool busy = m_transfers->isBusy();
+    m_cancel->setEnabled(busy);
+    m_commands.install->setEnabled(!busy);
+    m_commands.download->setEnabled(!busy);
+
+    const bool pluPage = m_category == CategoryPlu;
+    QAction* const actions[] = { m_commands.add, m_commands.update, m_commands.remove };
+    QWidget* const buttons[] = { m_commands.addButton, m_commands.updateButton, m_commands.removeButton };
+    for (int i = 0; i < 3; ++i) {
+        const QString tip = QLatin1String(kItemTips[i]) + (pluPage ? QString() : QLatin1String(kItemsElsewhere));
+        describe(actions[i], tip);
+        describe(buttons[i], tip);
+        if (QWidget* toolButton = m_commands.toolBar->widgetForAction(actions[i]))
+            toolButton->setAccessibleDescription(tip);
+        actions[i]->setEnabled(pluPage && !busy);
+        buttons[i]->setEnabled(pluPage && !busy);
+    }
+
+    // Clear data erases every table of the register on the serial link; it is given from any
+    // page but the PLU page, by the administrator.
+    QString why;
+    if (!isAdministrator())
+        why = QStringLiteral("only the administrator may erase a register's tables");
+    else if (!m_panel->serialMode())
+        why = QStringLiteral("clear data goes to a register on the serial link only");
+    else if (pluPage)
+        why = QStringLiteral("clear data is not given from the PLU page");
+    describe(m_commands.clearData, why.isEmpty()
+            ? QStringLiteral("Erase every table of the register on the serial port (asks first)")
+            : QStringLiteral("Erase every table of the register: %1").arg(why));
+    m_commands.clearData->setEnabled(why.isEmpty() && !busy);
+}
