@@ -14,7 +14,10 @@ constexpr int kListedRows = 5;
 // Registers a phrase lists by name.
 constexpr int kListedRegisters = 4;
 
-QString seconds(qint64 ms) { return QStringLiteral("%1 s").arg(QLocale::c().toString((ms + 500) / 1000)); }
+// Counts read as countText() writes them ("10,000").
+QString number(qint64 value) { return QLocale(QLocale::English).toString(value); }
+
+QString seconds(qint64 ms) { return QStringLiteral("%1 s").arg(number((ms + 500) / 1000)); }
 
 // "20 PLUs", "the system parameters", "the logo": what a send of `total` rows of `datatype` moves.
 QString whatMoves(const QByteArray& datatype, int total)
@@ -35,8 +38,8 @@ QString rowsDone(const TransferOutcome& outcome)
     if (outcome.total <= 1 || outcome.datatype == "GRAPHICDATA")
         return QString();
     if (outcome.done == 0)
-        return QStringLiteral(", the first of %1 rows").arg(outcome.total);
-    return QStringLiteral(" after %1 of %2 rows").arg(outcome.done).arg(outcome.total);
+        return QStringLiteral(", the first of %1 rows").arg(number(outcome.total));
+    return QStringLiteral(" after %1 of %2 rows").arg(number(outcome.done), number(outcome.total));
 }
 
 QString doneSentence(const TransferOutcome& outcome)
@@ -50,6 +53,11 @@ QString doneSentence(const TransferOutcome& outcome)
         return QStringLiteral("%1 downloaded").arg(whatMoves(outcome.datatype, outcome.done));
     if (outcome.datatype == "SYSCLEARDATA")
         return QStringLiteral("every table erased");
+    if (outcome.total == 0) {
+        const Category* category = categoryByType(outcome.datatype);
+        return QStringLiteral("nothing sent: the page holds no %1")
+            .arg(category ? QLatin1String(category->rowsName) : QStringLiteral("rows"));
+    }
     const QString what = whatMoves(outcome.datatype, outcome.total);
     QString verb = QStringLiteral("installed");
     if (outcome.command == CommandAdd)
@@ -99,9 +107,8 @@ QString TransferOutcome::sentence() const
         else
             text = QStringLiteral("cancelled by the operator after %1 of %2 rows; the register keeps what it received "
                                   "(%3)")
-                       .arg(done)
-                       .arg(total)
-                       .arg(done == 0 ? QStringLiteral("nothing") : whatMoves(datatype, done));
+                       .arg(number(done), number(total),
+                           done == 0 ? QStringLiteral("nothing") : whatMoves(datatype, done));
         break;
     case Closed:
         text = QStringLiteral("the link ended%1").arg(rowsDone(*this));
@@ -124,7 +131,7 @@ QString registersPhrase(const QStringList& registers)
 {
     QStringList shown = registers.mid(0, kListedRegisters);
     if (registers.size() > kListedRegisters)
-        shown << QStringLiteral("%1 more").arg(registers.size() - kListedRegisters);
+        shown << QStringLiteral("%1 more").arg(number(registers.size() - kListedRegisters));
     const QString list = shown.join(QStringLiteral(", "));
     if (registers.isEmpty())
         return QStringLiteral("the register(s)");
@@ -145,7 +152,7 @@ QString irreversibleQuestion(const SendRequest& request, const QStringList& regi
         names << QStringLiteral("%1 %2").arg(row.value(0).toString(), row.value(1).toString().trimmed()).trimmed();
     }
     if (request.table.size() > kListedRows)
-        names << QStringLiteral("%1 more").arg(request.table.size() - kListedRows);
+        names << QStringLiteral("%1 more").arg(number(request.table.size() - kListedRows));
     const QString where = registers.size() > 1 ? QStringLiteral("%1 connected registers").arg(registers.size())
                                                : registersPhrase(registers);
     return QStringLiteral("Delete %1 (%2) from %3?")

@@ -19,7 +19,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -315,31 +314,12 @@ private slots:
         QCOMPARE(w.itemModel()->rowCount(), 2);
     }
 
-    void commandsThatCannotStartSayWhy()
+    // Why a command cannot start is said by tst_registercommands; here: the commands that do
+    // not apply.
+    void commandsThatDoNotApply()
     {
         shopWithDepartments(2);
         TestWindow w(m_dir.path());
-        // Serial mode without an open port (the first start's choice).
-        click(w, "btn_dept");
-        for (const char* button : { "btn_install", "btn_download" }) {
-            child<QTextEdit>(w, "textEdit_rcv")->clear();
-            click(w, button);
-            QVERIFY(w.idle());
-            QCOMPARE(w.log("textEdit_rcv"), QStringLiteral("Open the serial port first."));
-            QCOMPARE(w.status(), QStringLiteral("Open the serial port first."));
-        }
-        // TCP with no register connected: the sentence names where registers must connect,
-        // as the panel's listening line does.
-        QVERIFY(w.useTcp());
-        const QString dial = QStringLiteral("127.0.0.1, port %1").arg(w.tcpLink()->serverPort());
-        QCOMPARE(child<QLabel>(w, "label_listen")->text(), QStringLiteral("Registers connect to ") + dial);
-        for (const char* button : { "btn_install", "btn_download" }) {
-            click(w, button);
-            QVERIFY(w.idle());
-            QCOMPARE(w.log("textEdit_rcv"),
-                QStringLiteral("No register is connected. Registers must connect to %1.").arg(dial));
-        }
-
         // The button page has nothing to install; the logo page nothing to download.
         auto ecr = w.connectSimulator(m_dir.filePath(QStringLiteral("idle.db")));
         QVERIFY(ecr);
