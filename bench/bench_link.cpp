@@ -400,7 +400,7 @@ bool silentRegisters()
         allFailed = allFailed && one.allFailed && all.allFailed;
         const char* what = install ? "install" : "download";
         std::printf("%-8s to 1 silent register   %8.3f s\n", what, one.seconds);
-        std::printf("%-8s to %d silent registers %8.3f s  %5.2f x one register, +%.3f s (goal <= +1.000 s)\n", what,
+        std::printf("%-8s to %d silent registers %8.3f s  %5.2f x one register, %+.3f s (goal <= +1.000 s)\n", what,
             kSilent, all.seconds, all.seconds / one.seconds, all.seconds - one.seconds);
     }
     std::printf("every register ended with its time-out: %s\n", allFailed ? "yes" : "NO");
