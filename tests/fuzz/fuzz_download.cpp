@@ -57,7 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 __builtin_trap();
             rows += table.size();
         },
-        [] {});
+        // Every ending, whatever the bytes, can be told in a sentence.
+        [](const TransferOutcome& outcome) {
+            if (outcome.sentence().isEmpty())
+                __builtin_trap();
+        });
     int reports = 0;
     engine.setVerifySink([&reports](const VerifyReport& report) { reports += int(report.lines().size()); });
     if (selector & 2) {
