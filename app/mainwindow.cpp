@@ -158,7 +158,9 @@ void MainWindow::connectActions()
                                                   ui->actionDelet, ui->actionClearData, ui->menuHelp, ui->mainToolBar,
                                                   m_gridPage->findChild<QWidget*>(QStringLiteral("btn_add")),
                                                   m_gridPage->findChild<QWidget*>(QStringLiteral("btn_update")),
-                                                  m_gridPage->findChild<QWidget*>(QStringLiteral("btn_delete")) },
+                                                  m_gridPage->findChild<QWidget*>(QStringLiteral("btn_delete")),
+                                                  m_panel->findChild<QAbstractButton*>(QStringLiteral("btn_compare")),
+                                                  m_panel->findChild<QAbstractButton*>(QStringLiteral("btn_changes")) },
         m_panel, m_transfers, this);
 }
 

@@ -16,6 +16,17 @@ int LinkHost::send(SendRequest request)
     return takeReached();
 }
 
+int LinkHost::sendEach(const QHash<QString, SendRequest>& requests)
+{
+    renewCancel();
+    takeReached();
+    auto routes = QSharedPointer<QHash<QString, SharedRequest>>::create();
+    for (auto it = requests.cbegin(); it != requests.cend(); ++it)
+        routes->insert(it.key(), SharedRequest::create(it.value()));
+    emit signal_MsendRouted(routes);
+    return takeReached();
+}
+
 int LinkHost::receive(const QByteArray& datatype)
 {
     renewCancel();

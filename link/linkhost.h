@@ -21,6 +21,9 @@ public:
     // Hands `request` to every link and returns how many took it: 0 means that no register
     // will answer. The window and the command-line tool send through here alike.
     int send(SendRequest request);
+    // Hands each register its own request (by link, "tcp:ADDRESS" or "serial:PORT"); a
+    // register without one gets none. Returns how many links took theirs.
+    int sendEach(const QHash<QString, SendRequest>& requests);
     // Asks the register of every link for the table `datatype`; returns how many links took it.
     int receive(const QByteArray& datatype);
 
@@ -38,6 +41,8 @@ public:
 signals:
     // Carry out `request` (see send()).
     void signal_MsendData(SharedRequest request);
+    // Carry out the request of `routes` meant for the link's register (see sendEach()).
+    void signal_MsendRouted(SharedRoutes routes);
     // Ask the register for the table `datatype`.
     void signal_MrcvData(QByteArray datatype);
     // The last running transfer has ended.

@@ -58,6 +58,19 @@ QString doneSentence(const TransferOutcome& outcome)
         return QStringLiteral("nothing sent: the page holds no %1")
             .arg(category ? QLatin1String(category->rowsName) : QStringLiteral("rows"));
     }
+    QString text;
+    if (!outcome.parts.isEmpty()) {
+        // "PLUs changed: 1 deleted, 3 updated, 2 added"
+        QStringList parts;
+        for (const auto& part : outcome.parts) {
+            const char* verb = part.first == CommandDelete ? "deleted" : part.first == CommandUpdate ? "updated" : "added";
+            parts << QStringLiteral("%1 %2").arg(number(part.second)).arg(QLatin1String(verb));
+        }
+        const Category* category = categoryByType(outcome.datatype);
+        text = QStringLiteral("%1 changed: %2")
+                   .arg(category ? QLatin1String(category->rowsName) : QStringLiteral("rows"),
+                       parts.join(QStringLiteral(", ")));
+    }
     const QString what = whatMoves(outcome.datatype, outcome.total);
     QString verb = QStringLiteral("installed");
     if (outcome.command == CommandAdd)
@@ -66,7 +79,8 @@ QString doneSentence(const TransferOutcome& outcome)
         verb = QStringLiteral("updated");
     else if (outcome.command == CommandDelete)
         verb = QStringLiteral("deleted");
-    QString text = what + QLatin1Char(' ') + verb;
+    if (text.isEmpty())
+        text = what + QLatin1Char(' ') + verb;
     if (outcome.verified == 1)
         text += QStringLiteral(" and verified");
     else if (outcome.verified == 0)

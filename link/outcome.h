@@ -3,6 +3,8 @@
 #include "link/protocol.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QMetaType>
 #include <QSharedPointer>
 #include <QString>
@@ -37,11 +39,14 @@ struct TransferOutcome {
     };
 
     QString peer; // the register: its address over TCP, the port's name over RS-232
+    QString link; // and its link: "tcp:ADDRESS", "serial:PORT"
     QByteArray datatype;
     quint8 command = CommandInstall;
     bool download = false;
     Result result = Done;
     int total = 0; // rows of the send (a download's are unknown)
+    // A send in parts (a changes-only send): each part's command and rows, in order.
+    QList<QPair<quint8, int>> parts;
     int done = 0; // rows acknowledged, or received
     QString failedRow; // the row the failure came at ("PLU 1003", "logo part 3 of 40")
     QByteArray word; // the refusal byte; the failure word of a download

@@ -13,6 +13,7 @@ RelayThread::RelayThread(const char* traceName, QObject* parent)
         qRegisterMetaType<VerifyReport>("VerifyReport");
         qRegisterMetaType<CancelToken>("CancelToken");
         qRegisterMetaType<TransferOutcome>("TransferOutcome");
+        qRegisterMetaType<SharedRoutes>("SharedRoutes");
         return true;
     }();
     Q_UNUSED(registered);
@@ -25,6 +26,7 @@ void RelayThread::connectHost(LinkHost* host)
     m_host = host;
     connect(host, &LinkHost::signal_MsendData, this, &RelayThread::sendData);
     connect(host, &LinkHost::signal_MrcvData, this, &RelayThread::rcvDataType);
+    connect(host, &LinkHost::signal_MsendRouted, this, &RelayThread::sendRouted);
     connect(this, &RelayThread::signal_ackData, host, &LinkHost::ackData);
     connect(this, &RelayThread::signal_rcvData, host, &LinkHost::rcvRecords);
     connect(this, &RelayThread::signal_verified, host, &LinkHost::verified);
@@ -48,6 +50,16 @@ void RelayThread::sendData(SharedRequest request)
     if (!request || !takeRequest())
         return;
     // Every link reads the one copy of the request, which lives until the last transfer ends.
+    emit signal_sendData(request, hostCancel());
+}
+
+void RelayThread::sendRouted(SharedRoutes routes)
+{
+    if (!routes)
+        return;
+    const SharedRequest request = routes->value(m_link);
+    if (!request || !takeRequest())
+        return;
     emit signal_sendData(request, hostCancel());
 }
 
@@ -97,6 +109,7 @@ void RelayThread::stop()
     // The transfers that the thread did not see to their end ended with the link.
     TransferOutcome closed;
     closed.peer = m_linkName;
+    closed.link = m_link;
     closed.result = TransferOutcome::Closed;
     while (m_running > 0)
         transferEnded(closed);

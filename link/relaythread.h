@@ -21,6 +21,8 @@ public:
 
     // Wires the host's requests to this thread and this thread's reports to the host.
     void connectHost(LinkHost* host);
+    // The register's link ("tcp:ADDRESS", "serial:PORT"); empty until it is known.
+    QString link() const { return m_link; }
 
 signals:
     void signal_sendData(SharedRequest request, CancelToken cancel);
@@ -35,6 +37,8 @@ signals:
 
 public slots:
     void sendData(SharedRequest request);
+    // Takes the request of `routes` meant for this register, if there is one.
+    void sendRouted(SharedRoutes routes);
     void rcvDataType(QByteArray datatype);
     void rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);
     void ackData(QByteArray datatype);
@@ -60,8 +64,13 @@ protected:
     // Ends the worker thread: any transfer stops at its next frame, then the event loop. The
     // transfers that the port has not finished end with it.
     void stop();
-    // The register's name in the outcomes of transfers that end with the thread.
-    void setLinkName(const QString& name) { m_linkName = name; }
+    // The register's name and link ("tcp:ADDRESS", "serial:PORT") in the outcomes of transfers
+    // that end with the thread, and in the routes of requests.
+    void setLinkName(const QString& name, const QString& link)
+    {
+        m_linkName = name;
+        m_link = link;
+    }
 
 private:
     bool takeRequest();
@@ -70,6 +79,7 @@ private:
     const char* m_traceName;
     LinkHost* m_host = nullptr;
     QString m_linkName;
+    QString m_link;
     bool m_stopped = false;
     bool m_serving = false;
     int m_running = 0; // transfers taken and not yet ended

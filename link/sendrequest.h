@@ -4,10 +4,18 @@
 #include "link/protocol.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QMetaType>
 #include <QSharedPointer>
 #include <QStringList>
+
+// One send of rows under one command, a part of a request that sends several in a row.
+struct SendPart {
+    quint8 command = CommandInstall;
+    ItemTable table;
+    QList<QByteArray> records; // per row, the record to send as kept (see SendRequest::records)
+};
 
 // One send to the registers, with everything the link thread needs to carry it out: the
 // data type and the table to send (none for the system parameters and the clear command,
@@ -31,6 +39,10 @@ struct SendRequest {
     quint8 logoNumber = 0;
     // Why the register must not get the table (one text per row); nothing is sent then.
     QStringList refusals;
+    // When not empty, the request is these sends one after the other, each a send of its own
+    // on the wire (a PLU change: the deleted codes, then the changed rows, then the new ones);
+    // `command`, `table` and `records` are not used then. A failed part ends the request.
+    QList<SendPart> parts;
 
     bool sendable() const { return !datatype.isEmpty() && refusals.isEmpty(); }
     // The rows to send (null when the request carries no table).
@@ -41,6 +53,11 @@ struct SendRequest {
 
 using SharedRequest = QSharedPointer<const SendRequest>;
 Q_DECLARE_METATYPE(SharedRequest)
+
+// Requests for particular registers, by link ("tcp:127.0.0.1", "serial:/dev/ttyUSB0"): each
+// register gets its own and a register without one gets none.
+using SharedRoutes = QSharedPointer<const QHash<QString, SharedRequest>>;
+Q_DECLARE_METATYPE(SharedRoutes)
 
 // Install of `category` (a main window category number) with the rows its page shows;
 // the logo and the system parameters send what their own records hold (the caller adds the

@@ -68,7 +68,7 @@ rs232thread::rs232thread(const QString& portName, QObject* parent)
     : RelayThread("rs232thread", parent)
     , m_portName(portName)
 {
-    setLinkName(portName);
+    setLinkName(portName, QStringLiteral("serial:") + portName);
 }
 
 rs232thread::~rs232thread()

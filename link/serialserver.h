@@ -31,6 +31,7 @@ public:
     QString registerName() const { return QString(); }
     // The port's name as it was opened, which names the register in an outcome.
     QString linkName() const { return m_name; }
+    QString linkId() const { return QStringLiteral("serial:") + m_name; }
 
 signals:
     void signal_rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);

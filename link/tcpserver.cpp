@@ -137,7 +137,7 @@ void ServerThread::announce(const QString& address)
         return;
     ConnectionRegistry::put(m_connection, address);
     m_announced = true;
-    setLinkName(address);
+    setLinkName(address, QStringLiteral("tcp:") + address);
     emit sig_showconnect(address);
 }
 

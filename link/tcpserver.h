@@ -35,6 +35,7 @@ public:
     // The register's address, which opens its lines in the transfer log and its outcome.
     QString registerName() const;
     QString linkName() const { return registerName(); }
+    QString linkId() const { return QStringLiteral("tcp:") + registerName(); }
 
 signals:
     void signal_rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);

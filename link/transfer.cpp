@@ -228,43 +228,76 @@ void TransferEngine::sendData(const SendRequest& request, const CancelToken& can
         return;
     }
 
+    // The sends of the request: itself, or its parts one after the other.
+    struct Step {
+        quint8 command;
+        const ItemTable* rows;
+        const QList<QByteArray>* records;
+    };
+    QList<Step> steps;
+    if (request.parts.isEmpty()) {
+        steps.append({ request.command, datas, &request.records });
+    } else {
+        m_outcome.total = 0;
+        for (const SendPart& part : request.parts) {
+            steps.append({ part.command, &part.table, &part.records });
+            m_outcome.total += int(part.table.size());
+            if (!part.table.isEmpty())
+                m_outcome.parts.append({ part.command, int(part.table.size()) });
+        }
+    }
+
     // A table that the register can send back is read back afterwards when asked for; the
-    // records are kept as they went out.
+    // records are kept as they went out, each with what it must have left on the register.
     const Category* category = categoryByType(datatype);
-    VerifyMode mode = VerifyMode::InOrder;
-    const bool verifying
-        = m_verified && datas && category && request.verify && verifyModeFor(*category, request.command, &mode);
-    QList<QByteArray> sent;
+    bool verifying = m_verified && datas && category && request.verify;
+    QList<QPair<QList<QByteArray>, VerifyMode>> sent;
+    for (const Step& step : steps) {
+        VerifyMode mode = VerifyMode::InOrder;
+        verifying = verifying && verifyModeFor(*category, step.command, &mode);
+        sent.append({ {}, mode });
+    }
 
     QByteArray frame;
-    for (int i = 0; i < rows; ++i) {
-        if (stopping())
-            return;
-        const ItemRow row = datas ? datas->at(i) : ItemRow();
-        int sequence = 0;
-        if (!row.isEmpty() && rows > 1)
-            sequence = (i == rows - 1) ? 2 : 1;
-        QByteArray status = QByteArrayLiteral("UPDATE ");
-        status += packRecord(datatype, row.isEmpty() ? nullptr : &row, sequence, &frame,
-            row.isEmpty() ? QByteArray() : request.keptRecord(i), request.command);
-        qCDebug(lcLink) << ">>>snd data = " << translation::hexSpaced(frame);
-        if (verifying)
-            sent.append(frame.mid(4, uchar(frame.at(1))));
+    int done = 0;
+    for (int s = 0; s < steps.size(); ++s) {
+        const Step& step = steps.at(s);
+        const int count = step.rows ? int(step.rows->size()) : 1;
+        if (!request.parts.isEmpty() && count == 0)
+            continue;
+        for (int i = 0; i < count; ++i) {
+            if (stopping())
+                return;
+            const ItemRow row = step.rows ? step.rows->at(i) : ItemRow();
+            int sequence = 0;
+            if (!row.isEmpty() && count > 1)
+                sequence = (i == count - 1) ? 2 : 1;
+            QByteArray status = QByteArrayLiteral("UPDATE ");
+            status += packRecord(datatype, row.isEmpty() ? nullptr : &row, sequence, &frame,
+                row.isEmpty() ? QByteArray() : step.records->value(i), step.command);
+            qCDebug(lcLink) << ">>>snd data = " << translation::hexSpaced(frame);
+            if (verifying)
+                sent[s].first.append(frame.mid(4, uchar(frame.at(1))));
 
-        // The failed wait has already reported "TIME OUT" or the refusal byte.
-        const QString label = row.isEmpty() ? QStringLiteral("the system parameters") : rowLabel(datatype, row);
-        if (!sendFrame(frame, label))
-            return;
-        m_words(m_traits.numberedUpdates ? QByteArrayLiteral("UPDATE ") + QByteArray::number(i + 1) : status);
+            // The failed wait has already reported "TIME OUT" or the refusal byte.
+            const QString label = row.isEmpty() ? QStringLiteral("the system parameters") : rowLabel(datatype, row);
+            if (!sendFrame(frame, label))
+                return;
+            ++done;
+            m_words(m_traits.numberedUpdates ? QByteArrayLiteral("UPDATE ") + QByteArray::number(done) : status);
+        }
+        m_words("UPDATE END");
     }
-    m_words("UPDATE END");
+    // Parts that were all empty still end as a send does.
+    if (done == 0 && !request.parts.isEmpty())
+        m_words("UPDATE END");
     if (verifying)
-        verify(datatype, sent, mode);
+        verify(datatype, sent);
 }
 
-void TransferEngine::verify(const QByteArray& datatype, const QList<QByteArray>& sent, VerifyMode mode)
+void TransferEngine::verify(const QByteArray& datatype, const QList<QPair<QList<QByteArray>, VerifyMode>>& sent)
 {
-    qCDebug(lcLink) << "verify" << datatype << sent.size() << "records";
+    qCDebug(lcLink) << "verify" << datatype << sent.size() << "sends";
     drain();
     writeFrame(readRequest(datatype));
     QList<QByteArray> received;
@@ -281,13 +314,35 @@ void TransferEngine::verify(const QByteArray& datatype, const QList<QByteArray>&
         return;
     }
     VerifyReport report;
+    // A send of several parts is reported as "present" unless it only deleted.
+    VerifyMode mode = sent.isEmpty() ? VerifyMode::InOrder : sent.first().second;
+    for (const auto& part : sent)
+        if (part.second == VerifyMode::Present && !part.first.isEmpty())
+            mode = VerifyMode::Present;
     if (read) {
         writeFrame(QByteArray(1, kAck));
-        report = compareRecords(*categoryByType(datatype)->codec(), sent, received, mode);
+        // Each send of the request against the one table that came back.
+        const RecordCodec* codec = categoryByType(datatype)->codec();
+        for (const auto& part : sent) {
+            const VerifyReport partReport = compareRecords(*codec, part.first, received, part.second);
+            if (report.datatype.isEmpty())
+                report = partReport;
+            else {
+                report.sent += partReport.sent;
+                report.differences += partReport.differences;
+            }
+        }
+        if (report.datatype.isEmpty())
+            report = compareRecords(*codec, {}, received, mode);
+        report.mode = mode;
+        report.readBack.reserve(received.size());
+        for (const QByteArray& record : received)
+            report.readBack.append(codec->storedRecord(record));
     } else {
         report.datatype = datatype;
         report.mode = mode;
-        report.sent = int(sent.size());
+        for (const auto& part : sent)
+            report.sent += int(part.first.size());
         report.failure = failure == "BCC ERR" ? QStringLiteral("a frame of the table failed its check (BCC ERR)")
             : failure == "RCV ERR"            ? QStringLiteral("the table did not come back (RCV ERR)")
                                               : QStringLiteral("the table did not come back (%1)")

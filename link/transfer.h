@@ -91,8 +91,9 @@ private:
     // record's length. False when the table did not come whole, with why in `failure`.
     using RecordSink = std::function<void(const QByteArray& recordAndCrc, int length)>;
     bool readFrames(const RecordSink& onRecord, FrameFailure* failure);
-    // Reads `datatype` back after a send and reports how it compares with `sent`.
-    void verify(const QByteArray& datatype, const QList<QByteArray>& sent, VerifyMode mode);
+    // Reads `datatype` back after a send and reports how it compares with what each send of
+    // the request put there (its records and what they must have left on the register).
+    void verify(const QByteArray& datatype, const QList<QPair<QList<QByteArray>, VerifyMode>>& sent);
 
     QIODevice* m_device;
     CarrierTraits m_traits;
@@ -132,10 +133,12 @@ template <class Port> TransferEngine portEngine(Port* port, const CarrierTraits&
         [port](const TransferOutcome& outcome) {
             TransferOutcome named = outcome;
             named.peer = port->linkName();
+            named.link = port->linkId();
             emit port->signal_transferEnded(named);
         });
     engine.setVerifySink([port](VerifyReport report) {
         report.peer = port->registerName();
+        report.link = port->linkId();
         emit port->signal_verified(report);
     });
     return engine;

@@ -11,52 +11,9 @@ namespace {
 // The current command's values (see link/protocol.h).
 constexpr quint8 kInstall = 1, kAdd = 2, kUpdate = 3, kDelete = 4;
 
-QByteArray keptBytes(const RecordCodec& codec, const QByteArray& record)
-{
-    QByteArray bytes = record.left(codec.storedSize());
-    if (bytes.size() < codec.storedSize())
-        bytes.append(QByteArray(codec.storedSize() - bytes.size(), '\0'));
-    return bytes;
-}
-
 QString quoted(const QString& text)
 {
     return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-// The columns in which two records differ as the codec shows them; the differing bytes
-// when no column shows them (reserved bytes, or bytes the register changed that no column
-// covers).
-QList<FieldDifference> fieldDifferences(const RecordCodec& codec, const QByteArray& sent, const QByteArray& held)
-{
-    QList<FieldDifference> fields;
-    ItemRow a, b;
-    codec.readRecord(sent, &a);
-    codec.readRecord(held, &b);
-    const QStringList headers = codec.headers();
-    for (int c = 0; c < headers.size(); ++c) {
-        if (codec.fieldFit(c).kind == FieldFit::Unheld)
-            continue;
-        const QString x = a.value(c).toString();
-        const QString y = b.value(c).toString();
-        if (x != y)
-            fields.append({ c, headers.at(c), x, y });
-    }
-    if (!fields.isEmpty())
-        return fields;
-    int first = 0;
-    while (first < sent.size() && sent.at(first) == held.at(first))
-        ++first;
-    int last = sent.size() - 1;
-    while (last > first && sent.at(last) == held.at(last))
-        --last;
-    if (first < sent.size()) {
-        const int count = last - first + 1;
-        fields.append({ -1, QStringLiteral("bytes %1-%2").arg(first).arg(last),
-            QString::fromLatin1(translation::hexSpaced(sent.mid(first, count))),
-            QString::fromLatin1(translation::hexSpaced(held.mid(first, count))) });
-    }
-    return fields;
 }
 
 // How a row is named in the log: its position in an install, its key (the first column as
@@ -140,6 +97,46 @@ VerifyReport compareRecords(
             report.differences.append({ i, RowDifference::Differs, label, fieldDifferences(codec, mine, theirs) });
     }
     return report;
+}
+
+QByteArray keptBytes(const RecordCodec& codec, const QByteArray& record)
+{
+    QByteArray bytes = record.left(codec.storedSize());
+    if (bytes.size() < codec.storedSize())
+        bytes.append(QByteArray(codec.storedSize() - bytes.size(), '\0'));
+    return bytes;
+}
+
+QList<FieldDifference> fieldDifferences(const RecordCodec& codec, const QByteArray& sent, const QByteArray& held)
+{
+    QList<FieldDifference> fields;
+    ItemRow a, b;
+    codec.readRecord(sent, &a);
+    codec.readRecord(held, &b);
+    const QStringList headers = codec.headers();
+    for (int c = 0; c < headers.size(); ++c) {
+        if (codec.fieldFit(c).kind == FieldFit::Unheld)
+            continue;
+        const QString x = a.value(c).toString();
+        const QString y = b.value(c).toString();
+        if (x != y)
+            fields.append({ c, headers.at(c), x, y });
+    }
+    if (!fields.isEmpty())
+        return fields;
+    int first = 0;
+    while (first < sent.size() && sent.at(first) == held.at(first))
+        ++first;
+    int last = sent.size() - 1;
+    while (last > first && sent.at(last) == held.at(last))
+        --last;
+    if (first < sent.size()) {
+        const int count = last - first + 1;
+        fields.append({ -1, QStringLiteral("bytes %1-%2").arg(first).arg(last),
+            QString::fromLatin1(translation::hexSpaced(sent.mid(first, count))),
+            QString::fromLatin1(translation::hexSpaced(held.mid(first, count))) });
+    }
+    return fields;
 }
 
 QString RowDifference::describe() const

@@ -46,12 +46,15 @@ struct RowDifference {
 struct VerifyReport {
     QByteArray datatype;
     QString peer; // the register: its address over TCP, empty on a serial port
+    QString link; // the register's link ("tcp:ADDRESS", "serial:PORT")
     VerifyMode mode = VerifyMode::InOrder;
     bool read = false; // the register sent the category back
     QString failure; // why it did not ("RCV ERR", "TIME OUT", a refusal byte in hex)
     int sent = 0;
     int received = 0;
     QList<RowDifference> differences;
+    // What the register sent back, as the database keeps records (when it was read).
+    QList<QByteArray> readBack;
 
     bool identical() const { return read && differences.isEmpty(); }
     // Lines for a transfer log: "verified: 1000 rows identical", or a count of the rows
@@ -60,6 +63,13 @@ struct VerifyReport {
 };
 
 Q_DECLARE_METATYPE(VerifyReport)
+
+// The bytes of `record` that the database keeps, zero-filled to the stored size.
+QByteArray keptBytes(const RecordCodec& codec, const QByteArray& record);
+// The columns in which two records differ as the codec shows them (`sent` and `held` named
+// after a verify: the first record's value, then the second's); the differing bytes when no
+// column shows them (reserved bytes, or bytes that no column covers).
+QList<FieldDifference> fieldDifferences(const RecordCodec& codec, const QByteArray& sent, const QByteArray& held);
 
 // Compares the records sent with those the register sent back.
 VerifyReport compareRecords(

@@ -53,7 +53,8 @@ private:
 
     // Runs a TCP command of the tool with one simulator per entry of `simulators` (their
     // arguments after --connect); gives what the tool wrote and its status.
-    CliProgram::Result overTcp(const QStringList& command, const QList<QStringList>& simulators)
+    CliProgram::Result overTcp(
+        const QStringList& command, const QList<QStringList>& simulators, QList<QByteArray>* outputs = nullptr)
     {
         QProcess process;
         m_cli->start(&process, asAdmin(command));
@@ -71,8 +72,11 @@ private:
         CliProgram::Result result = finish(&process);
         result.err.prepend(err);
         // Each register ends when the tool has closed its connection.
-        for (auto& simulator : registers)
+        for (auto& simulator : registers) {
             simulator->waitFinished();
+            if (outputs)
+                outputs->append(simulator->output());
+        }
         return result;
     }
 
@@ -303,6 +307,83 @@ private slots:
             || m_cli->run(asAdmin({ "import", "--db", db, "--type", "plu", "--in", in })).status != 0)
             return QString();
         return db;
+    }
+
+    bool importPlus(const QString& db, const QByteArray& csv)
+    {
+        const QString in = fresh(QStringLiteral(".csv"));
+        QFile file(in);
+        if (!file.open(QIODevice::WriteOnly) || file.write("Random,Name,Dept,Price,Stock+\n" + csv) < 0)
+            return false;
+        file.close();
+        return m_cli->run(asAdmin({ "import", "--db", db, "--type", "plu", "--in", in })).status == 0;
+    }
+
+    QByteArray exported(const QString& db)
+    {
+        return m_cli->run(asAdmin({ "export", "--db", db, "--type", "plu" })).out;
+    }
+
+    // Two registers with baselines of their own get each their own difference; a send that
+    // fails changes the baseline only by what was acknowledged.
+    void changesOnly()
+    {
+        const QString shop = pluDatabase("1001,COFFEE,1,2.50,10\n1002,TEA,1,1.80,10\n1003,CAKE,2,3.10,5\n"
+                                         "1004,BUN,2,0.90,5\n");
+        const QString a = fresh(QStringLiteral(".db")), b = fresh(QStringLiteral(".db"));
+        const QStringList install { "install", "--db", shop, "--type", "plu" };
+        auto from = [](const QString& memory, const char* address) {
+            return QStringList { "--db", memory, "--from", QLatin1String(address) };
+        };
+        QCOMPARE(overTcp(install + tcp(), { from(a, "127.0.0.2") }).status, 0);
+        QVERIFY(importPlus(shop, "1001,COFFEE,1,2.60,10\n1002,TEA,1,1.80,10\n1003,CAKE,2,3.10,5\n"
+                                 "1004,BUN,2,0.90,5\n1005,JAM,3,4.00,5\n"));
+        QCOMPARE(overTcp(install + tcp(), { from(b, "127.0.0.3") }).status, 0);
+        QVERIFY(importPlus(shop, "1001,ESPRESSO,1,2.60,10\n1003,CAKE,2,3.30,5\n1004,BUN,2,0.90,5\n"
+                                 "1005,JAM,3,4.00,5\n1006,HONEY,3,5.50,5\n"));
+
+        const CliProgram::Result difference
+            = m_cli->run(asAdmin({ "diff", "--db", shop, "--type", "plu", "--register", "tcp:127.0.0.2" }));
+        QCOMPARE(difference.status, 1);
+        QCOMPARE(difference.out,
+            lines({ "tcp:127.0.0.2: 2 new, 2 changed, 1 deleted", "  1001: Name COFFEE \u2192 ESPRESSO; Price 2.50 "
+                    "\u2192 2.60",
+                "  1003: Price 3.10 \u2192 3.30", "  1005: new", "  1006: new", "  1002: deleted" }));
+
+        QList<QByteArray> wire;
+        const CliProgram::Result sent = overTcp(
+            install + QStringList { "--changes" } + tcp(2), { from(a, "127.0.0.2"), from(b, "127.0.0.3") }, &wire);
+        QVERIFY2(sent.status == 0, sent.err.constData());
+        QVERIFY2(sent.err.contains("127.0.0.2: PLUs changed: 1 deleted, 2 updated, 2 added\n"), sent.err.constData());
+        QVERIFY2(sent.err.contains("127.0.0.3: PLUs changed: 1 deleted, 2 updated, 1 added\n"), sent.err.constData());
+        // Deletes, then updates, then adds, each a send of its own.
+        for (const QByteArray& output : wire) {
+            const qsizetype removed = output.indexOf("recv 04 48 06 00"), updated = output.indexOf(" 48 07 00"),
+                            added = output.lastIndexOf(" 48 05 00");
+            QVERIFY2(removed >= 0 && removed < updated && updated < added, output.constData());
+        }
+        for (const QString& memory : { a, b })
+            QCOMPARE(exported(memory), exported(shop));
+        for (const char* reg : { "tcp:127.0.0.2", "tcp:127.0.0.3" })
+            QCOMPARE(m_cli->run(asAdmin({ "diff", "--db", shop, "--type", "plu", "--register", reg })).status, 0);
+
+        // The register refuses the second frame: the delete went, the rest is still to send.
+        QVERIFY(importPlus(shop, "1003,CAKE,2,3.30,5\n1004,BUN,2,0.95,5\n1005,JAM,3,4.00,5\n1006,HONEY,3,5.50,5\n"
+                                 "1007,TOAST,1,1.10,5\n"));
+        const CliProgram::Result refused = overTcp(
+            install + QStringList { "--changes" } + tcp(), { from(a, "127.0.0.2") + QStringList { "--refuse", "2:15" } });
+        QCOMPARE(refused.status, 1);
+        QVERIFY2(refused.err.contains("127.0.0.2: the register refused PLU 1004 (code 15) after 1 of 3 rows"),
+            refused.err.constData());
+        QCOMPARE(m_cli->run(asAdmin({ "diff", "--db", shop, "--type", "plu", "--register", "tcp:127.0.0.2" })).out,
+            lines({ "tcp:127.0.0.2: 1 new, 1 changed", "  1004: Price 0.90 \u2192 0.95", "  1007: new" }));
+
+        // A register without a baseline gets nothing, and the status says so.
+        const CliProgram::Result unknown = overTcp(
+            install + QStringList { "--changes" } + tcp(), { from(fresh(QStringLiteral(".db")), "127.0.0.4") });
+        QCOMPARE(unknown.status, 1);
+        QVERIFY2(unknown.err.contains("127.0.0.4: no baseline yet: download to compare, or install the whole table"),
+            unknown.err.constData());
     }
 
     // PLUs installed, downloaded back, then changed and removed by the item commands.

@@ -287,10 +287,15 @@ private slots:
         QCOMPARE(child<QLabel>(w, "label_fit")->text(), QStringLiteral("1 cell will not reach the register as shown"));
         MessageBox::setNextAnswer(QMessageBox::Yes);
         click(w, "btn_install");
-        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(MessageBox::shown().size(), 2);
         QVERIFY2(MessageBox::shown().first().startsWith(
                      QStringLiteral("warning: 1 cell will not reach the register as shown:\nrow 2, Name: ")),
             qPrintable(MessageBox::shown().first()));
+        // The register holds the table of the first install: a whole install is asked about,
+        // Install all by default.
+        QVERIFY2(MessageBox::shown().last().startsWith(QStringLiteral(
+                     "Install: Install replaces the whole department table of the connected register (127.0.0.1)")),
+            qPrintable(MessageBox::shown().last()));
         QVERIFY(w.waitIdle(20000));
         QVERIFY(w.log("textEdit_snd").endsWith(QStringLiteral(
                      "END\n127.0.0.1 verified: 3 rows identical\n127.0.0.1: 3 departments installed and verified")));

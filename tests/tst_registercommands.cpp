@@ -9,6 +9,7 @@
 #include "link/serialserver.h"
 #include "linkharness.h"
 #include "records/dept.h"
+#include "records/plu.h"
 #include "storage/configdb.h"
 
 #include <QAction>
@@ -17,7 +18,9 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTcpServer>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -264,6 +267,52 @@ private slots:
         QVERIFY(w.waitIdle(10000));
         QCOMPARE(w.log("textEdit_rcv"), QString());
         QCOMPARE(w.log("textEdit_snd").section(QLatin1Char('\n'), -1), name + QStringLiteral(": 3 departments installed"));
+    }
+
+    // The page compared with what the register holds, and only the difference sent; a whole
+    // install over a known table asks first.
+    void compareAndSendChanges()
+    {
+        createDatabase(fresh("plus"));
+        QVERIFY(Plu::instance()->saveTable(
+            { textRow({ "1001", "COFFEE", "1", "2.50", "10" }), textRow({ "1002", "TEA", "1", "1.80", "10" }) }));
+        const QString memory = fresh("register");
+        TestWindow w(m_dir.path());
+        auto ecr = w.connectSimulator(memory);
+        QVERIFY(ecr);
+        w.open("btn_plu");
+        auto tree = [&w] { return w.findChild<QTreeWidget*>(QStringLiteral("treeWidget_changes")); };
+
+        click(w, "btn_compare");
+        QVERIFY(tree());
+        QCOMPARE(tree()->topLevelItem(0)->text(0),
+            QStringLiteral("127.0.0.1: no baseline yet: download to compare, or install the whole table"));
+        QVERIFY(!child<QPushButton>(w, "btn_sendChanges")->isEnabled());
+
+        click(w, "btn_install");
+        QVERIFY(w.waitIdle());
+        w.itemModel()->setData(w.itemModel()->index(1, 3), 1.95);
+        click(w, "btn_compare");
+        QCOMPARE(tree()->topLevelItem(0)->text(0), QStringLiteral("127.0.0.1: 1 changed"));
+        QCOMPARE(tree()->topLevelItem(0)->child(0)->text(0), QStringLiteral("1002: Price 1.80 \u2192 1.95"));
+        click(w, "btn_sendChanges");
+        QVERIFY(w.waitIdle());
+        QCOMPARE(w.log("textEdit_snd").section(QLatin1Char('\n'), -1),
+            QStringLiteral("127.0.0.1: PLUs changed: 1 updated"));
+        QCOMPARE(ecr->output().count("recv 04 48 07 00"), 1);
+
+        // Nothing left to send: said, nothing goes.
+        click(w, "btn_changes");
+        QVERIFY(w.idle());
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("PLUs unchanged on 127.0.0.1: not sent"));
+
+        // A whole install is asked about; Cancel sends nothing.
+        MessageBox::setNextAnswer(QMessageBox::Cancel);
+        click(w, "btn_install");
+        QVERIFY(w.idle());
+        QVERIFY2(MessageBox::shown().last().contains(QStringLiteral("PLU totals kept by the register may be lost")),
+            qPrintable(MessageBox::shown().last()));
+        QCOMPARE(ecr->output().count("recv 05 48 05 00"), 1);
     }
 
     // The link chosen and the serial port opened are there again at the next start.

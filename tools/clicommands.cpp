@@ -1,5 +1,6 @@
 #include "tools/clicommands.h"
 
+#include "link/changes.h"
 #include "link/outcome.h"
 #include "link/protocol.h"
 #include "link/sendrequest.h"
@@ -9,8 +10,10 @@
 #include "records/headerrow.h"
 #include "records/recordcodec.h"
 #include "records/system.h"
+#include "records/tablediff.h"
 #include "records/verify.h"
 #include "reports/reportdb.h"
+#include "storage/baselinestore.h"
 #include "storage/configdb.h"
 #include "storage/csvfile.h"
 #include "tools/cliconsole.h"
@@ -339,7 +342,7 @@ QList<QCommandLineOption> installOptions()
         QCommandLineOption(QStringLiteral("size"), QString(), QStringLiteral("WxH")),
         QCommandLineOption(QStringLiteral("logo-number"), QString(), QStringLiteral("N")),
         QCommandLineOption(QStringLiteral("stretch")), QCommandLineOption(QStringLiteral("verify")),
-        QCommandLineOption(QStringLiteral("yes")) }
+        QCommandLineOption(QStringLiteral("yes")), QCommandLineOption(QStringLiteral("changes")) }
     + LinkOptions::options();
 }
 
@@ -431,12 +434,48 @@ int send(const LinkOptions& options, const SendRequest& request, int rows)
     int status = link.open();
     if (status != Cli::ExitOk)
         return status;
-    status = link.run(rows, [&] { return link.send(request); });
+    status = link.runSend(rows, request);
     if (status != Cli::ExitOk || !request.verify)
         return status;
     if (link.verifiedRegisters() == 0)
         Cli::printProblem(QStringLiteral("no register sent the table back"));
     return link.verifiedRegisters() > 0 && link.allHeldAsSent() ? Cli::ExitOk : Cli::ExitNotAsShown;
+}
+
+// install --changes: each register gets what differs from its baseline in the set; a register
+// without a baseline gets nothing (status 1), one whose table is unchanged nothing either.
+int sendChanges(const LinkOptions& options, int category, const ItemTable& rows, const QList<QByteArray>& records,
+    bool verify)
+{
+    CliLink link(options);
+    int status = link.open();
+    if (status != Cli::ExitOk)
+        return status;
+    bool unknown = false;
+    int most = 0;
+    QHash<QString, SendRequest> requests;
+    for (RegisterPlan& plan : planChanges(category, rows, records, link.links())) {
+        unknown = unknown || !plan.hasBaseline;
+        if (!plan.request.sendable()) {
+            Cli::printError(plan.sentence());
+            continue;
+        }
+        Cli::printError(plan.sentence());
+        plan.request.verify = verify;
+        int count = int(plan.request.table.size());
+        if (!plan.request.parts.isEmpty()) {
+            count = 0;
+            for (const SendPart& part : plan.request.parts)
+                count += int(part.table.size());
+        }
+        most = qMax(most, count);
+        requests.insert(plan.link, plan.request);
+    }
+    if (!requests.isEmpty())
+        status = link.runEach(most, requests);
+    if (status == Cli::ExitOk && verify && !requests.isEmpty() && !link.allHeldAsSent())
+        status = Cli::ExitNotAsShown;
+    return status == Cli::ExitOk && unknown ? Cli::ExitTransferFailed : status;
 }
 
 // --verify, where the register can send the category back to compare.
@@ -507,6 +546,8 @@ int install(CommandContext& context)
         return Cli::ExitOk;
     }
     request.verify = verify;
+    if (context.isSet(QStringLiteral("changes")))
+        return sendChanges(link, category, rows, records, verify);
     if (const int refused = confirmedUnattended(context, request))
         return refused;
     return send(link, request, request.hasTable ? int(request.table.size()) : 1);
@@ -657,6 +698,74 @@ int clear(CommandContext& context)
     return send(link, request, 1);
 }
 
+// diff --db FILE --type TYPE (--register LINK | LINK)
+QList<QCommandLineOption> diffOptions()
+{
+    return QList<QCommandLineOption> { QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("FILE")),
+        QCommandLineOption(QStringLiteral("type"), QString(), QStringLiteral("TYPE")),
+        QCommandLineOption(QStringLiteral("register"), QString(), QStringLiteral("ID")) }
+    + LinkOptions::options();
+}
+
+// Prints how the stored table differs from `held` on register `name`; true when it does.
+bool printDifference(const RecordCodec& codec, const QString& name, const QList<QByteArray>& held,
+    const QList<QByteArray>& current)
+{
+    const TableDiff diff = diffRecords(codec, held, current);
+    Cli::printLine(QStringLiteral("%1: %2").arg(name, diff.summary()));
+    for (const RecordChange& change : diff.changes)
+        Cli::printLine(QStringLiteral("  ") + change.describe());
+    return !diff.isEmpty();
+}
+
+int diffTable(CommandContext& context)
+{
+    int category = CategoryNone;
+    QString db;
+    int status = Cli::ExitOk;
+    if ((status = readType(context, false, &category)) || !context.required(QStringLiteral("db"), &db, &status))
+        return status;
+    const RecordCodec* codec = codecForCategory(category);
+    if (!codec || category == CategorySysParm)
+        return context.usageError(QStringLiteral("%1 has no table to compare").arg(typeText(category)));
+    const bool byRegister = context.isSet(QStringLiteral("register"));
+    LinkOptions link;
+    if (!byRegister && (status = LinkOptions::read(context, &link)))
+        return status;
+    if ((status = context.logIn(category)) || (status = openConfigDatabase(db)))
+        return status;
+    ItemTable rows;
+    QList<QByteArray> records;
+    if ((status = loadShownRows(category, db, &rows, &records)))
+        return status;
+    const QList<QByteArray> current = storedRecords(category, rows, records);
+
+    if (byRegister) {
+        const QString reg = context.value(QStringLiteral("register"));
+        QList<QByteArray> baseline;
+        if (!BaselineStore::load(reg, category, &baseline)) {
+            Cli::printProblem(QStringLiteral("%1 has no baseline of %2 for %3: download to compare, or install the "
+                                             "whole table")
+                                  .arg(db, typeText(category), reg));
+            return Cli::ExitFileError;
+        }
+        return printDifference(*codec, reg, baseline, current) ? Cli::ExitNotAsShown : Cli::ExitOk;
+    }
+    // Without a baseline: what the registers send now is compared.
+    CliLink receiver(link);
+    receiver.setWordsToStderr(true);
+    if ((status = receiver.open()))
+        return status;
+    if ((status = receiver.run(-1, [&] { return receiver.receive(codec->category().typeName); })))
+        return status;
+    const QList<QList<QByteArray>> held = receiver.receivedRecords();
+    const QStringList links = receiver.links();
+    bool differs = false;
+    for (int i = 0; i < links.size(); ++i)
+        differs = printDifference(*codec, links.at(i), held.value(i), current) || differs;
+    return differs ? Cli::ExitNotAsShown : Cli::ExitOk;
+}
+
 // report export --table NAME [--xzno N] [--out FILE.csv]
 QList<QCommandLineOption> reportExportOptions()
 {
@@ -730,7 +839,8 @@ const QList<CliCommand>& cliCommands()
             "row is installed byte for byte as stored, so only the starting rows of an empty table\n"
             "are checked there. The code page is that of the set with --db, else that of --language.",
             &checkOptions, &check },
-        { "install", "install --db FILE --type TYPE [--command install|add|update|delete [--yes]] [--verify] LINK",
+        { "install",
+            "install --db FILE --type TYPE [--command install|add|update|delete [--yes] | --changes] [--verify] LINK",
             "Loads the stored table of TYPE and sends it to the registers as the window's install\n"
             "does, every stored record byte for byte as it is stored; a table the register must not\n"
             "get is refused before any register is waited for (status 4). --command add, update or\n"
@@ -741,6 +851,11 @@ const QList<CliCommand>& cliCommands()
             "\"verified: 3 rows identical\", or the rows and fields that differ, and status 1 when\n"
             "a register holds anything else. Each register's outcome ends with a sentence on\n"
             "standard error (\"127.0.0.1: 20 PLUs installed and verified\").\n"
+            "\n"
+            "With --changes each register gets only what differs from its baseline in the set (see\n"
+            "diff): PLUs as deletes of the codes gone, updates of the rows changed and adds of the\n"
+            "new ones, in that order; other tables whole, to the registers whose baseline differs.\n"
+            "A register without a baseline gets nothing and the status is 1.\n"
             "\n"
             "  install --type logo --image FILE [--size WxH] [--stretch] [--logo-number 1|2] --serial PORT\n"
             "\n"
@@ -757,6 +872,15 @@ const QList<CliCommand>& cliCommands()
             "END; when it brought no rows, the database keeps its table. Over TCP the download\n"
             "takes one register. The system parameters go into a database only (--db).",
             &downloadOptions, &download },
+        { "diff", "diff --db FILE --type TYPE (--register ID | LINK)",
+            "Prints how the stored table of TYPE differs from what a register holds: one line per\n"
+            "register (\"tcp:127.0.0.1: 2 new, 3 changed, 1 deleted\"), then one per row (\"1003: Price\n"
+            "4.25 \u2192 4.50\"). With --register ID (tcp:ADDRESS or serial:PORT) against the baseline\n"
+            "the set keeps for it (what the register held after its last install, verify or\n"
+            "download; status 4 when there is none); with LINK against the table each register\n"
+            "sends now. Status 0 when nothing differs, 1 when something does. The set's baselines\n"
+            "follow every install, install --changes and download with --db.",
+            &diffOptions, &diffTable },
         { "clear", "clear --serial PORT --yes",
             "Sends the clear-data command to the register on the serial port, as Tool > ClearData\n"
             "does in the window: it erases every table of the register and cannot be undone, so it\n"

@@ -1,5 +1,6 @@
 #include "tools/clilink.h"
 
+#include "link/changes.h"
 #include "link/linksettings.h"
 #include "link/serialserver.h"
 #include "link/statusline.h"
@@ -102,7 +103,9 @@ int CliLink::open()
             return Cli::ExitTransferFailed;
         }
         // The one register of the serial link reports through the link's thread.
-        m_registers.append(Register());
+        Register serial;
+        serial.link = QStringLiteral("serial:") + m_options.port;
+        m_registers.append(serial);
         return Cli::ExitOk;
     }
 
@@ -146,11 +149,35 @@ int CliLink::open()
     return Cli::ExitOk;
 }
 
+QStringList CliLink::links() const
+{
+    QStringList links;
+    for (const Register& entry : m_registers)
+        if (entry.connected && !links.contains(entry.link))
+            links << entry.link;
+    return links;
+}
+
+int CliLink::runSend(int rows, const SendRequest& request)
+{
+    m_sent = { { QString(), request } };
+    m_readBack.clear();
+    return run(rows, [&] { return send(request); });
+}
+
+int CliLink::runEach(int rows, const QHash<QString, SendRequest>& requests)
+{
+    m_sent = requests;
+    m_readBack.clear();
+    int status = run(rows, [&] { return sendEach(requests); });
+    return status;
+}
+
 int CliLink::run(int rows, const std::function<int()>& request)
 {
     m_rows = rows;
     for (Register& entry : m_registers)
-        entry.involved = entry.connected;
+        entry.involved = entry.connected && (m_sent.contains(QString()) || m_sent.isEmpty() || m_sent.contains(entry.link));
     if (request() == 0) {
         Cli::printProblem(QStringLiteral("no register took the request"));
         return Cli::ExitTransferFailed;
@@ -221,6 +248,10 @@ void CliLink::ackData(QByteArray word)
 
 void CliLink::verified(VerifyReport report)
 {
+    if (report.read) {
+        recordReadBack(report);
+        m_readBack.insert(report.link);
+    }
     ++m_verified;
     m_heldAsSent = m_heldAsSent && report.identical();
     // The report names the register itself.
@@ -234,6 +265,16 @@ void CliLink::outcome(TransferOutcome outcome)
     clearProgress();
     Cli::printError(outcome.sentence());
     drawProgress();
+    // The baseline of the register in the open set follows what it now holds.
+    if (outcome.download) {
+        const Register& entry = registerOf(sender());
+        if (outcome.result == TransferOutcome::Done)
+            recordDownload(outcome.link, outcome.datatype, entry.records);
+    } else if (!m_readBack.contains(outcome.link)) {
+        const auto sent = m_sent.constFind(m_sent.contains(outcome.link) ? outcome.link : QString());
+        if (sent != m_sent.constEnd())
+            recordSend(sent.value(), outcome);
+    }
 }
 
 void CliLink::rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) { rcvRecords(datatype, datas, nullptr); }
@@ -251,6 +292,7 @@ void CliLink::showConnection(QString ipstr)
 {
     Register& entry = registerOf(sender());
     entry.address = ipstr;
+    entry.link = QStringLiteral("tcp:") + ipstr;
     entry.connected = true;
 }
 

@@ -7,6 +7,7 @@
 #include <QHostAddress>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -48,6 +49,13 @@ public:
     // LinkHost::send), and waits until every transfer it started has ended. `rows`: the rows
     // each register acknowledges, -1 when unknown (downloads).
     int run(int rows, const std::function<int()>& request);
+    // Sends `request` to every register (run() with it), keeping each register's baseline in
+    // the open set.
+    int runSend(int rows, const SendRequest& request);
+    // Sends each register its own request, by link; registers without one take no part.
+    int runEach(int rows, const QHash<QString, SendRequest>& requests);
+    // The links of the registers reached: "tcp:ADDRESS" or "serial:PORT".
+    QStringList links() const;
     // Status words go to standard error instead of standard output (which carries a table).
     void setWordsToStderr(bool on) { m_wordsToStderr = on; }
     // The rows downloaded, one table per register that sent any, in connection order.
@@ -73,6 +81,7 @@ private:
     struct Register {
         QPointer<QObject> relay; // the link's thread object that reports for it
         QString address; // empty on the serial link
+        QString link; // "tcp:ADDRESS", "serial:PORT"
         bool connected = true;
         bool involved = false; // connected when the request went out
         int rowsDone = 0;
@@ -96,4 +105,7 @@ private:
     bool m_wordsToStderr = false;
     int m_verified = 0;
     bool m_heldAsSent = true;
+    // What went to each register (by link; the empty key: to all), for its baseline.
+    QHash<QString, SendRequest> m_sent;
+    QSet<QString> m_readBack; // registers whose baseline is what they sent back
 };

@@ -541,6 +541,10 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     const QCommandLineOption connectOption(QStringLiteral("connect"),
         QStringLiteral("Connect to Tallvane over TCP, as a register does."), QStringLiteral("HOST:PORT"));
+    const QCommandLineOption fromOption(QStringLiteral("from"),
+        QStringLiteral("Connect from ADDRESS of this machine (for example 127.0.0.2), so that several simulated "
+                       "registers have addresses of their own."),
+        QStringLiteral("ADDRESS"));
     const QCommandLineOption serialOption(QStringLiteral("serial"),
         QStringLiteral("Use a serial device (for example one end of a pseudo-terminal pair)."), QStringLiteral("DEVICE"));
     const QCommandLineOption dbOption(QStringLiteral("db"),
@@ -572,7 +576,7 @@ int main(int argc, char* argv[])
         QStringLiteral("FILE.png"));
     const QCommandLineOption pluReplaceOption(QStringLiteral("plu-send-replaces"),
         QStringLiteral("Take every PLU send of payload code 5 for an install: it replaces the PLU table."));
-    parser.addOptions({ connectOption, serialOption, dbOption, pluReplaceOption, logoOutOption, refuseOption,
+    parser.addOptions({ connectOption, fromOption, serialOption, dbOption, pluReplaceOption, logoOutOption, refuseOption,
         silentOption, badCrcOption, badControlOption, overlongOption, alterOption, refuseRequestsOption, chunkOption,
         delayOption });
     parser.process(app);
@@ -637,6 +641,8 @@ int main(int argc, char* argv[])
         const int tcpPort = target.mid(colon + 1).toInt(&ok);
         if (colon <= 0 || !ok || tcpPort <= 0 || tcpPort > 65535)
             return fail(QStringLiteral("--connect takes HOST:PORT"));
+        if (parser.isSet(fromOption) && !socket.bind(QHostAddress(parser.value(fromOption))))
+            return fail(QStringLiteral("cannot connect from %1: %2").arg(parser.value(fromOption), socket.errorString()));
         socket.connectToHost(target.left(colon), quint16(tcpPort));
         if (!socket.waitForConnected(10000))
             return fail(QStringLiteral("cannot connect to %1: %2").arg(target, socket.errorString()));

@@ -5,6 +5,7 @@
 #include "link/linksettings.h"
 #include "link/serialserver.h"
 #include "link/tcpserver.h"
+#include "storage/baselinestore.h"
 
 #include "ui_connectionpanel.h"
 
@@ -33,8 +34,15 @@ ConnectionPanel::ConnectionPanel(QStatusBar* statusBar, const QString& imageFold
     // A widget class of its own draws its style sheet's border only when asked to.
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("QWidget#widget_Connect{border: 1px solid #000000; border-radius: 5px;}"));
-    ui->tableWidget_Tcp->setColumnCount(2);
-    ui->tableWidget_Tcp->setHorizontalHeaderLabels({ QStringLiteral("IP"), QStringLiteral("MAC") });
+    // The third column holds the name the operator gives a register, kept in the open set.
+    ui->tableWidget_Tcp->setColumnCount(3);
+    ui->tableWidget_Tcp->setHorizontalHeaderLabels({ QStringLiteral("IP"), QStringLiteral("MAC"), QStringLiteral("Name") });
+    ui->tableWidget_Tcp->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    connect(ui->tableWidget_Tcp, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        const QTableWidgetItem* address = ui->tableWidget_Tcp->item(item->row(), 0);
+        if (item->column() == 2 && address)
+            BaselineStore::setName(QStringLiteral("tcp:") + address->text(), item->text());
+    });
     ui->progressBar_transfer->hide();
     // The logs give way first when the window is small; each keeps a few lines.
     ui->textEdit_snd->setMinimumHeight(48);
@@ -106,12 +114,24 @@ QStringList ConnectionPanel::registerNames() const
     return names;
 }
 
+QStringList ConnectionPanel::registerLinks() const
+{
+    QStringList links;
+    for (const QString& name : registerNames()) {
+        const QString link = (serialMode() ? QStringLiteral("serial:") : QStringLiteral("tcp:")) + name;
+        if (!links.contains(link))
+            links << link;
+    }
+    return links;
+}
+
 void ConnectionPanel::setBusy(bool busy)
 {
     for (QWidget* widget : { static_cast<QWidget*>(ui->comboBox_Connect), static_cast<QWidget*>(ui->pushButton),
              static_cast<QWidget*>(ui->stackedWidget_Connect), static_cast<QWidget*>(ui->cb_verify),
              static_cast<QWidget*>(ui->btn_install), static_cast<QWidget*>(ui->btn_download) })
         widget->setEnabled(!busy);
+    // Compare and Send changes follow the page and the busy state (RegisterCommands).
     ui->btn_cancel->setEnabled(busy);
 }
 
@@ -227,7 +247,13 @@ void ConnectionPanel::showConnection(const QString& address)
     m_statusBar->showMessage(address);
     auto* item = new QTableWidgetItem(address);
     item->setTextAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
     table->setItem(row, 0, item);
+    auto* mac = new QTableWidgetItem;
+    mac->setFlags(mac->flags() & ~Qt::ItemIsEditable);
+    table->setItem(row, 1, mac);
+    const QSignalBlocker quiet(table);
+    table->setItem(row, 2, new QTableWidgetItem(BaselineStore::name(QStringLiteral("tcp:") + address)));
     table->selectRow(row);
     emit linkChanged();
 }

@@ -38,6 +38,8 @@ public:
     QString unusableReason() const;
     // The registers a request goes to: the open serial port, or the addresses connected.
     QStringList registerNames() const;
+    // The same as links: "serial:PORT", "tcp:ADDRESS" (an address once).
+    QStringList registerLinks() const;
     // While a transfer runs everything but Cancel waits.
     void setBusy(bool busy);
     bool verifyAfterInstall() const;

@@ -5,6 +5,7 @@
 #include "base/categorynumber.h"
 #include "users/permissions.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
 #include <QToolBar>
@@ -65,6 +66,25 @@ RegisterCommands::RegisterCommands(
         window->addAction(m_cancel);
     connect(m_cancel, &QAction::triggered, transfers, &TransferController::cancel);
 
+    // Changes-only sends: the page compared with what each register holds, and only the
+    // difference sent.
+    m_compare = new QAction(QStringLiteral("Compare with register"), this);
+    m_compare->setObjectName(QStringLiteral("actionCompare"));
+    describe(m_compare, QStringLiteral("Show what this page would change on each connected register"));
+    m_changes = new QAction(QStringLiteral("Send changes"), this);
+    m_changes->setObjectName(QStringLiteral("actionSendChanges"));
+    describe(m_changes, QStringLiteral("Send each register only what differs from what it holds"));
+    for (QAction* action : { m_compare, m_changes }) {
+        m_commands.toolBar->addAction(action);
+        m_commands.toolMenu->insertAction(m_cancel, action);
+    }
+    connect(m_compare, &QAction::triggered, this, [this] { m_transfers->compare(m_category); });
+    connect(m_changes, &QAction::triggered, this, [this] { m_transfers->sendChanges(m_category); });
+    connect(m_commands.compareButton, &QAbstractButton::clicked, m_compare, &QAction::trigger);
+    connect(m_commands.changesButton, &QAbstractButton::clicked, m_changes, &QAction::trigger);
+    describe(m_commands.compareButton, m_compare->toolTip());
+    describe(m_commands.changesButton, m_changes->toolTip());
+
     connect(transfers, &TransferController::busyChanged, this, &RegisterCommands::update);
     connect(panel, &ConnectionPanel::linkChanged, this, &RegisterCommands::update);
     update();
@@ -109,4 +129,9 @@ void RegisterCommands::update()
             ? QStringLiteral("Erase every table of the register on the serial port (asks first)")
             : QStringLiteral("Erase every table of the register: %1").arg(why));
     m_commands.clearData->setEnabled(why.isEmpty() && !busy);
+
+    // A table page can be compared and its changes sent.
+    const bool table = m_category != CategoryNone && m_category != CategoryGraphic && m_category != CategorySysParm;
+    for (QAction* action : { m_compare, m_changes })
+        action->setEnabled(table && !busy);
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class ConnectionPanel;
+class QAbstractButton;
 class QAction;
 class QMenu;
 class QToolBar;
@@ -30,6 +31,9 @@ public:
         QWidget* addButton;
         QWidget* updateButton;
         QWidget* removeButton;
+        // The grid page's Compare and Send changes buttons.
+        QAbstractButton* compareButton;
+        QAbstractButton* changesButton;
     };
 
     RegisterCommands(const Commands& commands, ConnectionPanel* panel, TransferController* transfers, QObject* parent);
@@ -45,5 +49,7 @@ private:
     ConnectionPanel* m_panel;
     TransferController* m_transfers;
     QAction* m_cancel;
+    QAction* m_compare;
+    QAction* m_changes;
     int m_category = 0;
 };

@@ -1,6 +1,7 @@
 #include "app/transfer/transfercontroller.h"
 
 #include "app/applog.h"
+#include "app/dialogs/comparedialog.h"
 #include "app/dialogs/messagebox.h"
 #include "app/grid/cellmarks.h"
 #include "app/pages/gridpage.h"
@@ -8,11 +9,14 @@
 #include "app/pages/systempage.h"
 #include "app/transfer/connectionpanel.h"
 #include "app/transfer/transfermonitor.h"
+#include "link/changes.h"
 #include "link/linkhost.h"
+#include "link/relaythread.h"
 #include "link/sendrequest.h"
 #include "link/statusline.h"
 #include "logo/graphic.h"
 #include "records/categories.h"
+#include "storage/baselinestore.h"
 #include "users/permissions.h"
 
 #include <QStatusBar>
@@ -39,12 +43,12 @@ public:
     void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) override
     {
         if (datas)
-            m_controller->holdRows(datatype, *datas, nullptr);
+            m_controller->holdRows(senderLink(), datatype, *datas, nullptr);
     }
     void rcvRecords(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records) override
     {
         if (datas)
-            m_controller->holdRows(datatype, *datas, records);
+            m_controller->holdRows(senderLink(), datatype, *datas, records);
     }
     void showConnection(QString ipstr) override { m_panel->showConnection(ipstr); }
     void showDisconnection(int connection) override { m_panel->showDisconnection(connection); }
@@ -52,6 +56,13 @@ public:
     void outcome(TransferOutcome outcome) override { m_controller->addOutcome(outcome); }
 
 private:
+    // The register whose link's thread reports now.
+    QString senderLink() const
+    {
+        const auto* relay = qobject_cast<const RelayThread*>(sender());
+        return relay ? relay->link() : QString();
+    }
+
     TransferController* m_controller;
     ConnectionPanel* m_panel;
 };
@@ -147,7 +158,107 @@ void TransferController::send(SendRequest& request, const QList<int>& gridRows)
     request.verify = m_panel->verifyAfterInstall();
     m_grid->marks()->clearVerifyMarks();
     m_grid->marks()->setSentRows(gridRows);
+    m_sent = { { QString(), request } };
     start(request.hasTable ? int(request.table.size()) : 1, [&] { return m_host->send(request); });
+}
+
+bool TransferController::pageRows(int category, ItemTable* rows, QList<QByteArray>* records)
+{
+    if (category == CategoryNone || category == CategoryGraphic || category == CategorySysParm)
+        return false;
+    *rows = m_grid->rowsToSend(records);
+    return true;
+}
+
+void TransferController::compare(int category)
+{
+    ItemTable rows;
+    QList<QByteArray> records;
+    if (m_busy || !pageRows(category, &rows, &records) || !linkReady())
+        return;
+    if (!m_compareDialog) {
+        m_compareDialog = new CompareDialog(m_window);
+        connect(m_compareDialog, &CompareDialog::sendChangesRequested, this, [this] { sendChanges(m_compareCategory); });
+        connect(m_compareDialog, &CompareDialog::downloadCompareRequested, this,
+            [this] { downloadCompare(m_compareCategory); });
+    }
+    m_compareCategory = category;
+    const Category* entry = categoryByNumber(category);
+    m_compareDialog->showPlans(
+        QStringLiteral("The page's %1 compared with what each connected register holds as far as Tallvane knows (its "
+                       "last install, verify or download):")
+            .arg(QLatin1String(entry->rowsName)),
+        planChanges(category, rows, records, m_panel->registerLinks()));
+}
+
+void TransferController::downloadCompare(int category)
+{
+    const Category* entry = categoryByNumber(category);
+    if (!entry || !linkReady())
+        return;
+    m_monitor->clearLogs();
+    m_compareAfterDownload = category;
+    start(-1, [&] { return m_host->receive(entry->typeName); });
+    if (!m_busy)
+        m_compareAfterDownload = -1;
+}
+
+void TransferController::sendChanges(int category)
+{
+    ItemTable rows;
+    QList<QByteArray> records;
+    if (m_busy || !pageRows(category, &rows, &records) || !linkReady())
+        return;
+    m_monitor->clearLogs();
+    QHash<QString, SendRequest> requests;
+    int most = 0;
+    for (RegisterPlan& plan : planChanges(category, rows, records, m_panel->registerLinks())) {
+        if (!plan.request.sendable()) {
+            (plan.hasBaseline ? m_monitor->addProgress(plan.sentence()) : m_monitor->addError(plan.sentence()));
+            continue;
+        }
+        plan.request.verify = m_panel->verifyAfterInstall();
+        int count = int(plan.request.table.size());
+        if (!plan.request.parts.isEmpty()) {
+            count = 0;
+            for (const SendPart& part : plan.request.parts)
+                count += int(part.table.size());
+        }
+        most = qMax(most, count);
+        requests.insert(plan.link, plan.request);
+    }
+    m_monitor->flush();
+    if (requests.isEmpty()) {
+        m_statusBar->showMessage(QStringLiteral("Nothing to send: see the log"));
+        return;
+    }
+    m_grid->marks()->clearVerifyMarks();
+    m_sent = requests;
+    start(most, [&] { return m_host->sendEach(requests); });
+}
+
+bool TransferController::confirmWholeInstall(int category, const SendRequest& request)
+{
+    QStringList known;
+    QList<QByteArray> baseline;
+    for (const QString& link : m_panel->registerLinks())
+        if (BaselineStore::load(link, category, &baseline))
+            known << linkPeer(link);
+    if (known.isEmpty() || !request.hasTable)
+        return true;
+    const Category* entry = categoryByNumber(category);
+    QString text = QStringLiteral("Install replaces the whole %1 table of %2 with the page's %3.")
+                       .arg(QLatin1String(entry->rowName), registersPhrase(m_panel->registerNames()),
+                           countText(category, int(request.table.size())));
+    if (category == CategoryPlu)
+        text += QStringLiteral(" PLU totals kept by the register may be lost.");
+    text += QStringLiteral("\n\nSend only the changes instead?");
+    const QMessageBox::StandardButton answer = MessageBox::question(m_window, QStringLiteral("Install"), text,
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No,
+        { { QMessageBox::Yes, QStringLiteral("Send changes") }, { QMessageBox::No, QStringLiteral("Install all") } });
+    if (answer == QMessageBox::Yes)
+        sendChanges(category);
+    return answer == QMessageBox::No;
 }
 
 void TransferController::install(int category)
@@ -192,6 +303,8 @@ void TransferController::install(int category)
     if (!request.sendable())
         return;
     if (category != CategoryGraphic && request.hasTable && !m_grid->confirmSend(request.table, {}, request.records))
+        return;
+    if (category != CategoryGraphic && !confirmWholeInstall(category, request))
         return;
     send(request, {});
 }
@@ -250,9 +363,11 @@ void TransferController::cancel()
     m_host->cancel();
 }
 
-void TransferController::holdRows(const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>* records)
+void TransferController::holdRows(
+    const QString& link, const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>* records)
 {
     HeldRows held;
+    held.link = link;
     held.datatype = datatype;
     held.rows = rows;
     held.hasRecords = records != nullptr;
@@ -265,16 +380,31 @@ void TransferController::addOutcome(const TransferOutcome& outcome)
 {
     qCDebug(lcApp).noquote() << "outcome:" << outcome.sentence();
     m_outcomes.append(outcome);
+    // The register's baseline follows what it now holds (a download's once it is kept).
+    if (!outcome.download && !m_readBack.contains(outcome.link)) {
+        const auto sent = m_sent.constFind(m_sent.contains(outcome.link) ? outcome.link : QString());
+        if (sent != m_sent.constEnd())
+            recordSend(sent.value(), outcome);
+    }
 }
 
 void TransferController::finish()
 {
-    // A cancelled download leaves the page as it was; otherwise the rows go to it now.
+    // A cancelled download leaves the page as it was; otherwise the rows go to it now (or,
+    // for a download to compare with, only to the registers' baselines).
+    const int compareCategory = m_compareAfterDownload;
+    m_compareAfterDownload = -1;
     if (!m_cancelled) {
-        for (HeldRows& held : m_held)
-            emit rowsReceived(held.datatype, &held.rows, held.hasRecords ? &held.records : nullptr);
+        for (HeldRows& held : m_held) {
+            if (held.hasRecords)
+                recordDownload(held.link, held.datatype, held.records);
+            if (compareCategory < 0)
+                emit rowsReceived(held.datatype, &held.rows, held.hasRecords ? &held.records : nullptr);
+        }
     }
     m_held.clear();
+    m_sent.clear();
+    m_readBack.clear();
     QStringList sentences;
     int failed = 0;
     for (const TransferOutcome& outcome : m_outcomes) {
@@ -298,6 +428,8 @@ void TransferController::finish()
                                      .arg(failed));
     m_outcomes.clear();
     setBusy(false);
+    if (compareCategory >= 0 && !m_cancelled)
+        compare(compareCategory);
 }
 
 void TransferController::ackData(const QByteArray& word)
@@ -324,5 +456,11 @@ void TransferController::showVerification(const VerifyReport& report)
         else
             m_monitor->addError(line);
     }
-    m_grid->marks()->markVerified(report);
+    // The rows of a send to all registers are the page's; a changes-only send's are not.
+    if (m_sent.contains(QString()))
+        m_grid->marks()->markVerified(report);
+    if (report.read) {
+        recordReadBack(report);
+        m_readBack.insert(report.link);
+    }
 }

@@ -2,14 +2,18 @@
 
 #include "base/itemtable.h"
 #include "link/outcome.h"
+#include "link/sendrequest.h"
 #include "records/verify.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QObject>
 
 #include <functional>
 
+class CompareDialog;
 class ConnectionPanel;
 class GridPage;
 class LinkHost;
@@ -17,7 +21,6 @@ class LogoPage;
 class QStatusBar;
 class SystemPage;
 class TransferMonitor;
-struct SendRequest;
 
 // Runs the window's transfers: install, download, the PLU item commands (add, update,
 // delete), clear data and the verify after install. It owns the link host, through which
@@ -46,6 +49,13 @@ public:
     void itemCommand(quint8 command, int category);
     // Asks, then sends the clear command.
     void clearData(int category);
+    // Shows what the page of `category` would change on each connected register, against
+    // the register's baseline.
+    void compare(int category);
+    // Downloads each register's table as its baseline (the page stays as it is), then compares.
+    void downloadCompare(int category);
+    // Sends each register only what differs from its baseline.
+    void sendChanges(int category);
     // Stops the running transfers after their current frame; a download's rows are dropped.
     void cancel();
     // Another page is shown: the logs of the last one's transfer go.
@@ -57,8 +67,9 @@ public:
     void showVerification(const VerifyReport& report);
     // How one register's transfer ended.
     void addOutcome(const TransferOutcome& outcome);
-    // Rows a download brought; held until every register has ended.
-    void holdRows(const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>* records);
+    // Rows a download brought from the register of `link`; held until every register has ended.
+    void holdRows(
+        const QString& link, const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>* records);
 
 signals:
     void busyChanged(bool busy);
@@ -67,6 +78,7 @@ signals:
 
 private:
     struct HeldRows {
+        QString link;
         QByteArray datatype;
         ItemTable rows;
         QList<QByteArray> records;
@@ -78,6 +90,11 @@ private:
     void refuse(const QString& reason);
     // Asks about a send that cannot be undone on the register; true to go on.
     bool confirmIrreversible(const SendRequest& request);
+    // Before an install that replaces tables whose registers have a baseline: Install (true),
+    // Send changes (false, and the changes go) or Cancel (false).
+    bool confirmWholeInstall(int category, const SendRequest& request);
+    // The page's rows of `category` with their records; false for a page without a table.
+    bool pageRows(int category, ItemTable* rows, QList<QByteArray>* records);
     // Starts a request through `request`, which returns how many links took it; busy until
     // every register that took it has ended its transfer, and said at once when none took it.
     void start(int frames, const std::function<int()>& request);
@@ -97,6 +114,13 @@ private:
     TransferMonitor* m_monitor;
     bool m_busy = false;
     bool m_cancelled = false;
+    int m_compareAfterDownload = -1; // the category a download-and-compare runs for
+    int m_compareCategory = 0; // the category the compare dialog shows
+    // What went to each register (by link; the empty key: to all), for its baseline; the
+    // registers whose baseline is what they sent back after it.
+    QHash<QString, SendRequest> m_sent;
+    QSet<QString> m_readBack;
+    CompareDialog* m_compareDialog = nullptr;
     QList<TransferOutcome> m_outcomes;
     QList<HeldRows> m_held;
 };

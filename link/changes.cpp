@@ -1,0 +1,216 @@
+#include "link/changes.h"
+
+#include "link/linklog.h"
+#include "records/categories.h"
+#include "records/recordcodec.h"
+#include "storage/baselinestore.h"
+
+#include <QHash>
+
+namespace {
+
+QString rowsName(int category)
+{
+    const Category* entry = categoryByNumber(category);
+    return entry ? QLatin1String(entry->rowsName) : QStringLiteral("rows");
+}
+
+// A baseline kept by key (PLUs by item code): records are set, added and removed by key.
+class KeyedBaseline {
+public:
+    KeyedBaseline(const RecordCodec& codec, const QList<QByteArray>& records)
+        : m_codec(codec)
+        , m_records(records)
+    {
+        m_at.reserve(records.size());
+        for (int i = 0; i < m_records.size(); ++i)
+            m_at.insert(key(m_records.at(i)), i);
+    }
+
+    void apply(quint8 command, const QByteArray& record)
+    {
+        const QByteArray k = key(record);
+        const auto at = m_at.constFind(k);
+        if (command == CommandDelete) {
+            if (at != m_at.constEnd()) {
+                m_records[at.value()].clear(); // dropped by records()
+                m_at.remove(k);
+            }
+        } else if (at != m_at.constEnd()) {
+            m_records[at.value()] = keptBytes(m_codec, record);
+        } else {
+            m_at.insert(k, int(m_records.size()));
+            m_records.append(keptBytes(m_codec, record));
+        }
+    }
+
+    QList<QByteArray> records() const
+    {
+        QList<QByteArray> kept;
+        kept.reserve(m_records.size());
+        for (const QByteArray& record : m_records)
+            if (!record.isEmpty())
+                kept.append(record);
+        return kept;
+    }
+
+private:
+    QByteArray key(const QByteArray& record) const { return m_codec.recordKey(keptBytes(m_codec, record)); }
+
+    const RecordCodec& m_codec;
+    QList<QByteArray> m_records;
+    QHash<QByteArray, int> m_at;
+};
+
+} // namespace
+
+QString linkPeer(const QString& link) { return link.section(QLatin1Char(':'), 1); }
+
+QString RegisterPlan::sentence() const
+{
+    const QString peer = linkPeer(link);
+    if (!hasBaseline)
+        return QStringLiteral("%1: no baseline yet: download to compare, or install the whole table").arg(peer);
+    const Category* category = categoryByType(diff.datatype);
+    if (diff.isEmpty())
+        return QStringLiteral("%1 unchanged on %2: not sent")
+            .arg(category ? QLatin1String(category->rowsName) : QStringLiteral("rows"), peer);
+    return QStringLiteral("%1: %2").arg(peer, diff.summary());
+}
+
+QList<QByteArray> storedRecords(int category, const ItemTable& rows, const QList<QByteArray>& records)
+{
+    const RecordCodec* codec = codecForCategory(category);
+    QList<QByteArray> stored;
+    if (!codec)
+        return stored;
+    stored.reserve(rows.size());
+    QByteArray encoded;
+    for (int i = 0; i < rows.size(); ++i) {
+        const QByteArray kept = records.value(i);
+        if (!kept.isEmpty()) {
+            stored.append(keptBytes(*codec, kept));
+            continue;
+        }
+        encoded.clear();
+        codec->encodeRow(rows.at(i), &encoded);
+        stored.append(keptBytes(*codec, encoded));
+    }
+    return stored;
+}
+
+QList<RegisterPlan> planChanges(
+    int category, const ItemTable& rows, const QList<QByteArray>& records, const QStringList& links)
+{
+    QList<RegisterPlan> plans;
+    const RecordCodec* codec = codecForCategory(category);
+    if (!codec)
+        return plans;
+    const QList<QByteArray> current = storedRecords(category, rows, records);
+    for (const QString& link : links) {
+        RegisterPlan plan;
+        plan.link = link;
+        QList<QByteArray> baseline;
+        plan.hasBaseline = BaselineStore::load(link, category, &baseline);
+        if (!plan.hasBaseline) {
+            plans.append(plan);
+            continue;
+        }
+        plan.diff = diffRecords(*codec, baseline, current);
+        if (!plan.diff.isEmpty()) {
+            if (!plan.diff.byKey) {
+                plan.request = installRequest(category, rows, records);
+            } else {
+                plan.request.datatype = codec->category().typeName;
+                plan.request.command = CommandUpdate;
+                plan.request.hasTable = true;
+                SendPart removed { CommandDelete, {}, {} }, changed { CommandUpdate, {}, {} }, added { CommandAdd, {}, {} };
+                for (const RecordChange& change : plan.diff.changes) {
+                    if (change.kind == RecordChange::Deleted) {
+                        // A deleted PLU needs only its code: it goes as the register holds it.
+                        ItemRow row;
+                        codec->readRecord(change.before, &row);
+                        removed.table.append(row);
+                        removed.records.append(change.before);
+                        continue;
+                    }
+                    SendPart& part = change.kind == RecordChange::Changed ? changed : added;
+                    part.table.append(rows.at(change.row));
+                    part.records.append(records.value(change.row));
+                }
+                for (const SendPart& part : { removed, changed, added })
+                    if (!part.table.isEmpty())
+                        plan.request.parts.append(part);
+            }
+        }
+        plans.append(plan);
+    }
+    return plans;
+}
+
+void recordSend(const SendRequest& request, const TransferOutcome& outcome)
+{
+    const Category* category = categoryByType(request.datatype);
+    if (outcome.link.isEmpty() || !category)
+        return;
+    if (request.datatype == "SYSCLEARDATA") {
+        // Every table of the register is empty now.
+        if (outcome.result == TransferOutcome::Done)
+            for (const Category* entry = categoriesBegin(); entry != categoriesEnd(); ++entry)
+                if (entry->codec && entry->number != CategorySysParm)
+                    BaselineStore::store(outcome.link, entry->number, {});
+        return;
+    }
+    const RecordCodec* codec = category->codec ? category->codec() : nullptr;
+    if (!codec || category->number == CategorySysParm || !request.hasTable)
+        return;
+
+    // The sends of the request in order, with the rows the register acknowledged.
+    QList<SendPart> parts = request.parts;
+    if (parts.isEmpty())
+        parts.append({ request.command, request.table, request.records });
+    const bool keyed = !codec->recordKey(keptBytes(*codec, QByteArray())).isEmpty();
+    QList<QByteArray> baseline;
+    const bool known = BaselineStore::load(outcome.link, category->number, &baseline);
+    const bool whole = request.parts.isEmpty() && request.command == CommandInstall;
+    if (whole && outcome.result == TransferOutcome::Done) {
+        BaselineStore::store(outcome.link, category->number, storedRecords(category->number, request.table, request.records));
+        return;
+    }
+    // What is not known cannot be patched: a register without a baseline keeps none.
+    if (!known)
+        return;
+    int left = outcome.done;
+    KeyedBaseline byKey(*codec, keyed ? baseline : QList<QByteArray>());
+    for (const SendPart& part : parts) {
+        const QList<QByteArray> sent = storedRecords(category->number, part.table, part.records);
+        for (int i = 0; i < sent.size() && left > 0; ++i, --left) {
+            if (keyed)
+                byKey.apply(part.command, sent.at(i));
+            else if (i < baseline.size())
+                baseline[i] = sent.at(i);
+            else
+                baseline.append(sent.at(i));
+        }
+    }
+    if (keyed)
+        baseline = byKey.records();
+    BaselineStore::store(outcome.link, category->number, baseline);
+    qCDebug(lcLink) << "baseline of" << outcome.link << rowsName(category->number) << "now" << baseline.size();
+}
+
+void recordDownload(const QString& link, const QByteArray& datatype, const QList<QByteArray>& received)
+{
+    const Category* category = categoryByType(datatype);
+    if (link.isEmpty() || !category || !category->codec || category->number == CategorySysParm)
+        return;
+    BaselineStore::store(link, category->number, received);
+}
+
+void recordReadBack(const VerifyReport& report)
+{
+    const Category* category = categoryByType(report.datatype);
+    if (!report.read || report.link.isEmpty() || !category)
+        return;
+    BaselineStore::store(report.link, category->number, report.readBack);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "base/itemtable.h"
+#include "link/outcome.h"
+#include "link/sendrequest.h"
+#include "records/tablediff.h"
+#include "records/verify.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Sending only what changed: what a table would change on each register compared with the
+// register's baseline (storage/baselinestore.h), the send of those changes, and the baseline
+// kept up to date after every transfer. The window and tallvane-cli plan and record alike.
+
+// One register's part of a changes-only send.
+struct RegisterPlan {
+    QString link; // "tcp:ADDRESS", "serial:PORT"
+    bool hasBaseline = false;
+    TableDiff diff;
+    // What goes to the register; not sendable() when nothing does (no baseline, or no change).
+    SendRequest request;
+
+    // "127.0.0.1: 2 new, 3 changed, 1 deleted", "departments unchanged on 127.0.0.1: not
+    // sent", "127.0.0.1: no baseline yet: download to compare, or install the whole table".
+    QString sentence() const;
+};
+
+// The records that `rows` of `category` send (the record each keeps, else the row encoded),
+// as the database keeps records.
+QList<QByteArray> storedRecords(int category, const ItemTable& rows, const QList<QByteArray>& records);
+
+// How the table (`rows`, with the record each keeps) differs on each of `links`. PLUs go as
+// their deleted codes (payload code 6), changed rows (7) and new rows (5), in that order;
+// other categories as the whole table, to the registers whose baseline differs.
+QList<RegisterPlan> planChanges(
+    int category, const ItemTable& rows, const QList<QByteArray>& records, const QStringList& links);
+
+// The peer's name in sentences: the address or port of a link.
+QString linkPeer(const QString& link);
+
+// Keeps the baseline of the register of `outcome.link` after it was sent `request`: the rows
+// it acknowledged are applied (a send that ended with an error changes only those), a whole
+// table replaces the baseline once it ended. A download that came whole replaces it by
+// `received` (the records as kept).
+void recordSend(const SendRequest& request, const TransferOutcome& outcome);
+void recordDownload(const QString& link, const QByteArray& datatype, const QList<QByteArray>& received);
+// What the register sent back after a send is what it holds.
+void recordReadBack(const VerifyReport& report);

@@ -1,0 +1,126 @@
+#include "records/tablediff.h"
+
+#include <QHash>
+
+QString RecordChange::describe() const
+{
+    switch (kind) {
+    case Added:
+        return label + QStringLiteral(": new");
+    case Deleted:
+        return label + QStringLiteral(": deleted");
+    case Changed:
+        break;
+    }
+    QStringList texts;
+    for (const FieldDifference& field : fields)
+        texts << QStringLiteral("%1 %2 \u2192 %3").arg(field.name, field.held, field.sent);
+    return label + QStringLiteral(": ") + texts.join(QStringLiteral("; "));
+}
+
+int TableDiff::count(RecordChange::Kind kind) const
+{
+    int n = 0;
+    for (const RecordChange& change : changes)
+        n += change.kind == kind ? 1 : 0;
+    return n;
+}
+
+QString TableDiff::summary() const
+{
+    if (changes.isEmpty())
+        return QStringLiteral("unchanged");
+    QStringList parts;
+    if (const int n = count(RecordChange::Added))
+        parts << QStringLiteral("%1 new").arg(n);
+    if (const int n = count(RecordChange::Changed))
+        parts << QStringLiteral("%1 changed").arg(n);
+    if (const int n = count(RecordChange::Deleted))
+        parts << QStringLiteral("%1 deleted").arg(n);
+    return parts.join(QStringLiteral(", "));
+}
+
+namespace {
+
+QString codeOf(const RecordCodec& codec, const QByteArray& record)
+{
+    ItemRow cells;
+    codec.readRecord(record, &cells);
+    return cells.value(0).toString();
+}
+
+RecordChange change(const RecordCodec& codec, RecordChange::Kind kind, int row, const QString& label,
+    const QByteArray& before, const QByteArray& after)
+{
+    RecordChange result;
+    result.kind = kind;
+    result.row = row;
+    result.label = label;
+    result.before = before;
+    result.after = after;
+    if (kind == RecordChange::Changed)
+        result.fields = fieldDifferences(codec, after, before);
+    return result;
+}
+
+} // namespace
+
+TableDiff diffRecords(const RecordCodec& codec, const QList<QByteArray>& baseline, const QList<QByteArray>& current)
+{
+    TableDiff diff;
+    diff.datatype = codec.category().typeName;
+    // Categories whose records the register finds by a key are compared by key.
+    diff.byKey = !codec.recordKey(keptBytes(codec, QByteArray())).isEmpty();
+
+    if (!diff.byKey) {
+        const int rows = int(qMax(baseline.size(), current.size()));
+        for (int i = 0; i < rows; ++i) {
+            const QString label = QStringLiteral("row %1").arg(i + 1);
+            if (i >= baseline.size()) {
+                diff.changes.append(change(codec, RecordChange::Added, i, label, {}, keptBytes(codec, current.at(i))));
+            } else if (i >= current.size()) {
+                diff.changes.append(change(codec, RecordChange::Deleted, -1, label, keptBytes(codec, baseline.at(i)), {}));
+            } else {
+                const QByteArray before = keptBytes(codec, baseline.at(i));
+                const QByteArray after = keptBytes(codec, current.at(i));
+                if (before != after)
+                    diff.changes.append(change(codec, RecordChange::Changed, i, label, before, after));
+            }
+        }
+        return diff;
+    }
+
+    // The register's records by code, and the table's last row of each code.
+    QHash<QByteArray, int> held;
+    held.reserve(baseline.size());
+    for (int i = 0; i < baseline.size(); ++i)
+        held.insert(codec.recordKey(keptBytes(codec, baseline.at(i))), i);
+    QHash<QByteArray, int> last;
+    last.reserve(current.size());
+    QList<QByteArray> keys;
+    keys.reserve(current.size());
+    for (int i = 0; i < current.size(); ++i) {
+        keys.append(codec.recordKey(keptBytes(codec, current.at(i))));
+        last.insert(keys.last(), i);
+    }
+    for (int i = 0; i < current.size(); ++i) {
+        if (last.value(keys.at(i)) != i)
+            continue;
+        const QByteArray after = keptBytes(codec, current.at(i));
+        const auto at = held.constFind(keys.at(i));
+        if (at == held.constEnd()) {
+            diff.changes.append(change(codec, RecordChange::Added, i, codeOf(codec, after), {}, after));
+            continue;
+        }
+        const QByteArray before = keptBytes(codec, baseline.at(at.value()));
+        if (before != after)
+            diff.changes.append(change(codec, RecordChange::Changed, i, codeOf(codec, after), before, after));
+    }
+    for (int i = 0; i < baseline.size(); ++i) {
+        const QByteArray before = keptBytes(codec, baseline.at(i));
+        const QByteArray key = codec.recordKey(before);
+        if (!last.contains(key) && held.value(key) == i)
+            diff.changes.append(change(codec, RecordChange::Deleted, -1, codeOf(codec, before), before, {}));
+    }
+    return diff;
+}

@@ -1,0 +1,174 @@
+#include "storage/baselinestore.h"
+
+#include "storage/configdb.h"
+#include "storage/storagelog.h"
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+const char* const kSchema[] = {
+    "create table if not exists baseline_tables (register TEXT NOT NULL, category INTEGER NOT NULL, "
+    "updated TEXT, PRIMARY KEY (register, category))",
+    "create table if not exists baseline_records (register TEXT NOT NULL, category INTEGER NOT NULL, "
+    "position INTEGER NOT NULL, record BLOB, PRIMARY KEY (register, category, position))",
+    "create table if not exists register_names (register TEXT PRIMARY KEY, name TEXT)",
+};
+
+// The open set's connection; false when no set is open.
+bool connection(QSqlDatabase* db)
+{
+    if (currentDatabasePath.isEmpty() || !QSqlDatabase::contains(currentDatabasePath))
+        return false;
+    *db = QSqlDatabase::database(currentDatabasePath, true);
+    return db->isOpen();
+}
+
+bool hasTable(const QSqlDatabase& db, const char* table)
+{
+    return db.tables().contains(QLatin1String(table), Qt::CaseInsensitive);
+}
+
+bool ensureSchema(QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    for (const char* statement : kSchema)
+        if (!query.exec(QLatin1String(statement))) {
+            qCWarning(lcStorage) << "baselines:" << query.lastError().text();
+            return false;
+        }
+    return true;
+}
+
+} // namespace
+
+namespace BaselineStore {
+
+bool load(const QString& reg, int category, QList<QByteArray>* records)
+{
+    records->clear();
+    QSqlDatabase db;
+    if (!connection(&db) || !hasTable(db, "baseline_tables") || !hasTable(db, "baseline_records"))
+        return false;
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("select count(*) from baseline_tables where register = ? and category = ?"));
+    query.addBindValue(reg);
+    query.addBindValue(category);
+    if (!query.exec() || !query.next() || query.value(0).toInt() == 0)
+        return false;
+    query.prepare(QStringLiteral(
+        "select record from baseline_records where register = ? and category = ? order by position"));
+    query.addBindValue(reg);
+    query.addBindValue(category);
+    query.setForwardOnly(true);
+    if (!query.exec())
+        return false;
+    while (query.next())
+        records->append(query.value(0).toByteArray());
+    return true;
+}
+
+bool store(const QString& reg, int category, const QList<QByteArray>& records)
+{
+    QSqlDatabase db;
+    if (!connection(&db) || !ensureSchema(db) || !db.transaction())
+        return false;
+    QSqlQuery query(db);
+    bool ok = query.prepare(QStringLiteral("delete from baseline_records where register = ? and category = ?"));
+    query.addBindValue(reg);
+    query.addBindValue(category);
+    ok = ok && query.exec();
+    ok = ok
+        && query.prepare(QStringLiteral(
+            "insert into baseline_records (register, category, position, record) values (?, ?, ?, ?)"));
+    for (int i = 0; ok && i < records.size(); ++i) {
+        query.bindValue(0, reg);
+        query.bindValue(1, category);
+        query.bindValue(2, i);
+        query.bindValue(3, records.at(i));
+        ok = query.exec();
+    }
+    ok = ok
+        && query.prepare(
+            QStringLiteral("insert or replace into baseline_tables (register, category, updated) values (?, ?, ?)"));
+    query.addBindValue(reg);
+    query.addBindValue(category);
+    query.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+    ok = ok && query.exec();
+    if (!ok) {
+        qCWarning(lcStorage) << "baseline of" << reg << "not stored:" << query.lastError().text();
+        db.rollback();
+        return false;
+    }
+    return db.commit();
+}
+
+bool drop(const QString& reg, int category)
+{
+    QSqlDatabase db;
+    if (!connection(&db))
+        return false;
+    if (!hasTable(db, "baseline_tables"))
+        return true;
+    QSqlQuery query(db);
+    bool ok = true;
+    for (const char* table : { "baseline_records", "baseline_tables" }) {
+        ok = ok && query.prepare(QStringLiteral("delete from %1 where register = ? and category = ?").arg(QLatin1String(table)));
+        query.addBindValue(reg);
+        query.addBindValue(category);
+        ok = ok && query.exec();
+    }
+    return ok;
+}
+
+QStringList registers()
+{
+    QStringList names;
+    QSqlDatabase db;
+    if (!connection(&db))
+        return names;
+    QSqlQuery query(db);
+    for (const char* table : { "baseline_tables", "register_names" }) {
+        if (!hasTable(db, table) || !query.exec(QStringLiteral("select distinct register from %1").arg(QLatin1String(table))))
+            continue;
+        while (query.next())
+            if (!names.contains(query.value(0).toString()))
+                names << query.value(0).toString();
+    }
+    names.sort();
+    return names;
+}
+
+QString name(const QString& reg)
+{
+    QSqlDatabase db;
+    if (!connection(&db) || !hasTable(db, "register_names"))
+        return QString();
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("select name from register_names where register = ?"));
+    query.addBindValue(reg);
+    return query.exec() && query.next() ? query.value(0).toString() : QString();
+}
+
+bool setName(const QString& reg, const QString& name)
+{
+    QSqlDatabase db;
+    if (!connection(&db) || !ensureSchema(db))
+        return false;
+    QSqlQuery query(db);
+    if (name.trimmed().isEmpty()) {
+        query.prepare(QStringLiteral("delete from register_names where register = ?"));
+        query.addBindValue(reg);
+    } else {
+        query.prepare(QStringLiteral("insert or replace into register_names (register, name) values (?, ?)"));
+        query.addBindValue(reg);
+        query.addBindValue(name.trimmed());
+    }
+    return query.exec();
+}
+
+} // namespace BaselineStore
