@@ -80,6 +80,12 @@ void RelayThread::rcvData(QByteArray datatype, SharedTable datas, QList<QByteArr
 
 void RelayThread::ackData(QByteArray datatype) { emit signal_ackData(datatype); }
 
+void RelayThread::ackWords(QList<QByteArray> words)
+{
+    for (const QByteArray& word : words)
+        emit signal_ackData(word);
+}
+
 void RelayThread::verified(VerifyReport report) { emit signal_verified(report); }
 
 void RelayThread::transferEnded(TransferOutcome outcome)

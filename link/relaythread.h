@@ -42,6 +42,8 @@ public slots:
     void rcvDataType(QByteArray datatype);
     void rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);
     void ackData(QByteArray datatype);
+    // Passes each of `words` on, in order.
+    void ackWords(QList<QByteArray> words);
     void verified(VerifyReport report);
     // The port object has returned from a transfer.
     void transferEnded(TransferOutcome outcome);
@@ -53,7 +55,7 @@ protected:
         connect(this, &RelayThread::signal_sendData, port, &Port::sendData);
         connect(this, &RelayThread::signal_rcvDataType, port, &Port::rcvData);
         connect(port, &Port::signal_rcvData, this, &RelayThread::rcvData);
-        connect(port, &Port::signal_ackData, this, &RelayThread::ackData);
+        connect(port, &Port::signal_ackWords, this, &RelayThread::ackWords);
         connect(port, &Port::signal_verified, this, &RelayThread::verified);
         connect(port, &Port::signal_transferEnded, this, &RelayThread::transferEnded);
     }

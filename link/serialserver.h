@@ -35,7 +35,8 @@ public:
 
 signals:
     void signal_rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);
-    void signal_ackData(QByteArray datatype);
+    // Status words, in the order they came (see WordBatch).
+    void signal_ackWords(QList<QByteArray> words);
     // How the table read back after a send compares with what was sent.
     void signal_verified(VerifyReport report);
     // sendData() or rcvData() has returned.

@@ -95,8 +95,12 @@ bool TransferEngine::waitForInput(int timeoutMs)
                 deadline.setRemainingTime(kCancelGraceMs);
         }
         const qint64 slice = qMin<qint64>(deadline.remainingTime(), 100);
-        if (!m_device->waitForReadyRead(int(slice)) && !m_device->isOpen())
-            return false;
+        if (!m_device->waitForReadyRead(int(slice))) {
+            if (!m_device->isOpen())
+                return false;
+            if (m_waiting)
+                m_waiting();
+        }
     }
     return true;
 }
@@ -125,7 +129,7 @@ bool TransferEngine::waitForAck()
     return false;
 }
 
-bool TransferEngine::sendFrame(const QByteArray& frame, const QString& label)
+bool TransferEngine::sendFrame(const QByteArray& frame, const std::function<QString()>& label)
 {
     QElapsedTimer waited;
     waited.start();
@@ -140,7 +144,7 @@ bool TransferEngine::sendFrame(const QByteArray& frame, const QString& label)
             break;
     }
     if (!acknowledged) {
-        m_outcome.failedRow = label;
+        m_outcome.failedRow = label();
         m_outcome.attempts = attempts;
         m_outcome.waitedMs = waited.elapsed();
         return false;
@@ -279,8 +283,11 @@ void TransferEngine::sendData(const SendRequest& request, const CancelToken& can
             if (verifying)
                 sent[s].first.append(frame.mid(4, uchar(frame.at(1))));
 
-            // The failed wait has already reported "TIME OUT" or the refusal byte.
-            const QString label = row.isEmpty() ? QStringLiteral("the system parameters") : rowLabel(datatype, row);
+            // The failed wait has already reported "TIME OUT" or the refusal byte. The row is
+            // named only then.
+            const auto label = [&] {
+                return row.isEmpty() ? QStringLiteral("the system parameters") : rowLabel(datatype, row);
+            };
             if (!sendFrame(frame, label))
                 return;
             ++done;

@@ -6,9 +6,11 @@
 #include "records/verify.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QIODevice>
 
 #include <functional>
+#include <memory>
 
 // The points in which the TCP and the RS-232 carriers differ.
 struct CarrierTraits {
@@ -55,6 +57,9 @@ public:
     // Where the comparison after a send goes (see SendRequest::verify); without a sink no
     // send is verified.
     void setVerifySink(VerifySink sink) { m_verified = std::move(sink); }
+    // Called when a wait for the register has lasted a moment (what was reported so far
+    // should be seen now).
+    void setWaiting(std::function<void()> waiting) { m_waiting = std::move(waiting); }
 
     // Called when input arrives: outside a transfer it keeps the first bytes for the next
     // drain word and only counts the rest, so a peer that streams costs no memory.
@@ -75,7 +80,7 @@ private:
     bool waitForInput(int timeoutMs);
     // Writes `frame` up to the carrier's attempts until the register acknowledges it; the
     // outcome learns about a failure, at the row called `label`.
-    bool sendFrame(const QByteArray& frame, const QString& label);
+    bool sendFrame(const QByteArray& frame, const std::function<QString()>& label);
     bool waitForAck();
     void writeFrame(const QByteArray& frame);
     void drain();
@@ -102,6 +107,7 @@ private:
     RowsSink m_rows;
     Ended m_ended;
     VerifySink m_verified;
+    std::function<void()> m_waiting;
     ItemTable m_received; // rows of the download in progress, one list per port
     QList<QByteArray> m_receivedRecords; // their records
     bool m_running = false;
@@ -118,29 +124,65 @@ private:
 // the read buffer's own block size (16 KiB), so that the block is reused from read to read.
 constexpr qint64 kPortReadBuffer = 16 * 1024;
 
+// The status words of a port on their way to the GUI thread. A fast send produces a word per
+// frame, thousands a second on each of many links; one event per word would keep the GUI
+// thread's queue (and its lock) busy, so the words travel in batches: at most `kBatchWords`
+// or `kBatchMs` old, and at once before anything else the port reports and while the link
+// waits for the register.
+class WordBatch {
+public:
+    static constexpr int kBatchWords = 256;
+    static constexpr int kBatchMs = 25;
+
+    template <class Port> void add(Port* port, const QByteArray& word)
+    {
+        if (m_words.isEmpty())
+            m_since.start();
+        m_words.append(word);
+        if (m_words.size() >= kBatchWords || m_since.elapsed() >= kBatchMs)
+            flush(port);
+    }
+    template <class Port> void flush(Port* port)
+    {
+        if (m_words.isEmpty())
+            return;
+        emit port->signal_ackWords(m_words);
+        m_words.clear();
+    }
+
+private:
+    QList<QByteArray> m_words;
+    QElapsedTimer m_since;
+};
+
 // The engine of a port object (MySocket, myserial): it runs on the port and reports
-// through the port's signal_ackData, signal_rcvData, signal_verified (its registerName() naming
-// the register) and signal_transferEnded (its linkName() naming the register in the
-// outcome). The port bounds its read buffer and hands its readyRead to takeIdleInput() (see
-// watchIdleInput()).
+// through the port's signal_ackWords (the status words, in batches), signal_rcvData,
+// signal_verified (its registerName() naming the register) and signal_transferEnded (its
+// linkName() naming the register in the outcome). The port bounds its read buffer and hands
+// its readyRead to takeIdleInput() (see watchIdleInput()).
 template <class Port> TransferEngine portEngine(Port* port, const CarrierTraits& traits)
 {
+    auto words = std::make_shared<WordBatch>();
     TransferEngine engine(
-        port, traits, [port] { port->flush(); }, [port](const QByteArray& word) { emit port->signal_ackData(word); },
-        [port](const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>& records) {
+        port, traits, [port] { port->flush(); }, [port, words](const QByteArray& word) { words->add(port, word); },
+        [port, words](const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>& records) {
+            words->flush(port);
             emit port->signal_rcvData(datatype, SharedTable(new ItemTable(rows)), records);
         },
-        [port](const TransferOutcome& outcome) {
+        [port, words](const TransferOutcome& outcome) {
+            words->flush(port);
             TransferOutcome named = outcome;
             named.peer = port->linkName();
             named.link = port->linkId();
             emit port->signal_transferEnded(named);
         });
-    engine.setVerifySink([port](VerifyReport report) {
+    engine.setVerifySink([port, words](VerifyReport report) {
+        words->flush(port);
         report.peer = port->registerName();
         report.link = port->linkId();
         emit port->signal_verified(report);
     });
+    engine.setWaiting([port, words] { words->flush(port); });
     return engine;
 }
 

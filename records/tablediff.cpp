@@ -1,6 +1,7 @@
 #include "records/tablediff.h"
 
 #include <QHash>
+#include <QSet>
 
 QString RecordChange::describe() const
 {
@@ -90,36 +91,47 @@ TableDiff diffRecords(const RecordCodec& codec, const QList<QByteArray>& baselin
         return diff;
     }
 
-    // The register's records by code, and the table's last row of each code.
+    // The register's records by code. The table is read from its end, so that the last row of
+    // a code is the one compared and earlier ones are skipped.
+    const int stored = codec.storedSize();
+    auto key = [&codec, stored](const QByteArray& record) {
+        return codec.recordKey(record.size() == stored ? record : keptBytes(codec, record));
+    };
     QHash<QByteArray, int> held;
     held.reserve(baseline.size());
     for (int i = 0; i < baseline.size(); ++i)
-        held.insert(codec.recordKey(keptBytes(codec, baseline.at(i))), i);
-    QHash<QByteArray, int> last;
-    last.reserve(current.size());
-    QList<QByteArray> keys;
-    keys.reserve(current.size());
-    for (int i = 0; i < current.size(); ++i) {
-        keys.append(codec.recordKey(keptBytes(codec, current.at(i))));
-        last.insert(keys.last(), i);
-    }
-    for (int i = 0; i < current.size(); ++i) {
-        if (last.value(keys.at(i)) != i)
-            continue;
-        const QByteArray after = keptBytes(codec, current.at(i));
-        const auto at = held.constFind(keys.at(i));
+        held.insert(key(baseline.at(i)), i);
+    QList<bool> seen(baseline.size(), false);
+    QSet<QByteArray> added;
+    QList<RecordChange> found;
+    for (int i = int(current.size()) - 1; i >= 0; --i) {
+        const QByteArray k = key(current.at(i));
+        const auto at = held.constFind(k);
         if (at == held.constEnd()) {
-            diff.changes.append(change(codec, RecordChange::Added, i, codeOf(codec, after), {}, after));
+            if (added.contains(k))
+                continue;
+            added.insert(k);
+            const QByteArray after = keptBytes(codec, current.at(i));
+            found.append(change(codec, RecordChange::Added, i, codeOf(codec, after), {}, after));
             continue;
         }
+        if (seen.at(at.value()))
+            continue;
+        seen[at.value()] = true;
         const QByteArray before = keptBytes(codec, baseline.at(at.value()));
+        const QByteArray after = keptBytes(codec, current.at(i));
         if (before != after)
-            diff.changes.append(change(codec, RecordChange::Changed, i, codeOf(codec, after), before, after));
+            found.append(change(codec, RecordChange::Changed, i, codeOf(codec, after), before, after));
     }
+    diff.changes.reserve(found.size());
+    for (auto it = found.crbegin(); it != found.crend(); ++it)
+        diff.changes.append(*it);
     for (int i = 0; i < baseline.size(); ++i) {
+        // A code the register holds twice counts once, as its last record.
+        if (seen.at(i))
+            continue;
         const QByteArray before = keptBytes(codec, baseline.at(i));
-        const QByteArray key = codec.recordKey(before);
-        if (!last.contains(key) && held.value(key) == i)
+        if (held.value(key(before)) == i)
             diff.changes.append(change(codec, RecordChange::Deleted, -1, codeOf(codec, before), before, {}));
     }
     return diff;
