@@ -119,6 +119,11 @@ QString TransferOutcome::sentence() const
     return peer.isEmpty() ? text : peer + QStringLiteral(": ") + text;
 }
 
+QString TransferOutcome::linkAddress() const
+{
+    return (carrier == Serial ? QStringLiteral("serial:") : QStringLiteral("tcp:")) + peer;
+}
+
 QString rowLabel(const QByteArray& datatype, const QList<QVariant>& row)
 {
     const Category* category = categoryByType(datatype);

@@ -35,8 +35,10 @@ struct TransferOutcome {
         Cancelled, // the operator stopped it
         Closed, // the link ended (the register went, the port closed)
     };
+    enum Carrier : quint8 { Tcp, Serial };
 
     QString peer; // the register: its address over TCP, the port's name over RS-232
+    Carrier carrier = Tcp; // the link the register is on, filled in by the link's thread
     QByteArray datatype;
     quint8 command = CommandInstall;
     bool download = false;
@@ -53,6 +55,8 @@ struct TransferOutcome {
 
     bool succeeded() const { return result == Done && verified != 0; }
     QString sentence() const;
+    // The register with its link, as the journal names it: "tcp:192.168.1.31", "serial:ttyUSB0".
+    QString linkAddress() const;
 };
 Q_DECLARE_METATYPE(TransferOutcome)
 

@@ -3,9 +3,10 @@
 #include "link/linkhost.h"
 #include "link/linklog.h"
 
-RelayThread::RelayThread(const char* traceName, QObject* parent)
+RelayThread::RelayThread(const char* traceName, TransferOutcome::Carrier carrier, QObject* parent)
     : QThread(parent)
     , m_traceName(traceName)
+    , m_carrier(carrier)
 {
     static const bool registered = [] {
         qRegisterMetaType<SharedTable>("SharedTable");
@@ -76,6 +77,7 @@ void RelayThread::transferEnded(TransferOutcome outcome)
     if (m_running == 0)
         return;
     --m_running;
+    outcome.carrier = m_carrier;
     emit signal_transferEnded(outcome);
 }
 

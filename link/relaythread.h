@@ -16,8 +16,9 @@ class LinkHost;
 class RelayThread : public QThread {
     Q_OBJECT
 public:
-    // `traceName` opens the relay's trace lines ("tcpthread", "rs232thread").
-    RelayThread(const char* traceName, QObject* parent);
+    // `traceName` opens the relay's trace lines ("tcpthread", "rs232thread"); `carrier` is
+    // the link's kind, which every outcome it passes on tells.
+    RelayThread(const char* traceName, TransferOutcome::Carrier carrier, QObject* parent);
 
     // Wires the host's requests to this thread and this thread's reports to the host.
     void connectHost(LinkHost* host);
@@ -68,6 +69,7 @@ private:
     CancelToken hostCancel() const;
 
     const char* m_traceName;
+    TransferOutcome::Carrier m_carrier;
     LinkHost* m_host = nullptr;
     QString m_linkName;
     bool m_stopped = false;

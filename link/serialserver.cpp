@@ -65,7 +65,7 @@ void myserial::sendData(SharedRequest request, CancelToken cancel) { m_engine.se
 void myserial::rcvData(QByteArray datatype, CancelToken cancel) { m_engine.rcvData(datatype, cancel); }
 
 rs232thread::rs232thread(const QString& portName, QObject* parent)
-    : RelayThread("rs232thread", parent)
+    : RelayThread("rs232thread", TransferOutcome::Serial, parent)
     , m_portName(portName)
 {
     setLinkName(portName);

@@ -79,7 +79,7 @@ void MySocket::sendData(SharedRequest request, CancelToken cancel) { m_engine.se
 void MySocket::rcvData(QByteArray datatype, CancelToken cancel) { m_engine.rcvData(datatype, cancel); }
 
 ServerThread::ServerThread(int socketDescriptor, QObject* parent)
-    : RelayThread("tcpthread", parent)
+    : RelayThread("tcpthread", TransferOutcome::Tcp, parent)
     , m_socketDescriptor(socketDescriptor)
 {
     static std::atomic<int> connections { 0 };

@@ -4,6 +4,7 @@
 #include "link/serialserver.h"
 #include "link/statusline.h"
 #include "link/tcpserver.h"
+#include "link/transferjournal.h"
 #include "tools/clicommands.h"
 #include "tools/cliconsole.h"
 
@@ -233,6 +234,7 @@ void CliLink::outcome(TransferOutcome outcome)
 {
     clearProgress();
     Cli::printError(outcome.sentence());
+    journalTransfer(outcome);
     drawProgress();
 }
 

@@ -11,6 +11,7 @@
 #include "link/linkhost.h"
 #include "link/sendrequest.h"
 #include "link/statusline.h"
+#include "link/transferjournal.h"
 #include "logo/graphic.h"
 #include "records/categories.h"
 #include "users/permissions.h"
@@ -264,6 +265,7 @@ void TransferController::holdRows(const QByteArray& datatype, const ItemTable& r
 void TransferController::addOutcome(const TransferOutcome& outcome)
 {
     qCDebug(lcApp).noquote() << "outcome:" << outcome.sentence();
+    journalTransfer(outcome);
     m_outcomes.append(outcome);
 }
 
