@@ -83,6 +83,12 @@ bool openConnection(bool create, QSqlDatabase* db, QString* error)
             *error = databaseReason(connection.lastError());
             return false;
         }
+        // An entry then costs no flush to disk of its own (the window writes one per register
+        // as a transfer ends): a crash of the program loses none, a power cut at most the last
+        // few. A file that is no database fails these quietly and the next statement says so.
+        QSqlQuery pragma(connection);
+        pragma.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+        pragma.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
     }
     *db = connection;
     return true;

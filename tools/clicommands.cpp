@@ -715,7 +715,8 @@ QList<QCommandLineOption> journalExportOptions()
         QCommandLineOption(QStringLiteral("out"), QString(), QStringLiteral("FILE.csv")) };
 }
 
-// A date is the start of that day on this computer, as is a date and time without a zone.
+// A date stands for the start of that day on this computer; a date and time without a zone is
+// this computer's time too.
 bool readSince(const QString& text, QDateTime* since)
 {
     if (const QDate date = QDate::fromString(text, Qt::ISODate); date.isValid()) {
