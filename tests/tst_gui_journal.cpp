@@ -85,6 +85,11 @@ private slots:
         QCOMPARE(offered, QStringList({ "All", "serial:/dev/ttyS0", "tcp:127.0.0.1" }));
         QCOMPARE(child<QComboBox>(*m_window, "comboBox_user")->count(), 4);
 
+        // However long the registers' names, the page leaves the window as narrow as the grid.
+        const int gridWidth = m_window->findChild<QWidget*>(QStringLiteral("page_Form"))->minimumSizeHint().width();
+        QVERIFY2(shownPage()->minimumSizeHint().width() <= gridWidth,
+            qPrintable(QStringLiteral("%1 > %2").arg(shownPage()->minimumSizeHint().width()).arg(gridWidth)));
+
         click(*m_window, "btn_return");
         QCOMPARE(shownPage()->objectName(), QStringLiteral("page_Item"));
     }
