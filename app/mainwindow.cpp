@@ -11,6 +11,7 @@
 #include "app/pages/buttonpage.h"
 #include "app/pages/categorypages.h"
 #include "app/pages/gridpage.h"
+#include "app/pages/journalpage.h"
 #include "app/pages/logopage.h"
 #include "app/pages/pageguard.h"
 #include "app/pages/systempage.h"
@@ -111,6 +112,15 @@ void MainWindow::setUpPages()
     m_gridPage->setLeaveCheck([this] { return mayLeavePage(); });
     connect(m_gridPage, &GridPage::itemCommandRequested, this,
         [this](quint8 command) { m_transfers->itemCommand(command, m_currentCategory); });
+    JournalPage::setUp(
+        ui->stackedWidget, ui->actionJournal, statusBar(), m_imageFolder,
+        [this](QWidget* journal) {
+            if (!mayLeavePage())
+                return;
+            m_currentCategory = CategoryNone;
+            showPage(journal);
+        },
+        [this] { showButtonPage(); });
 
     for (const CategoryPage& page : categoryPages()) {
         if (QPushButton* button = page.button ? m_buttonPage->button(page.button) : nullptr) {
@@ -168,26 +178,6 @@ void MainWindow::setUpEditMenu()
 {
     EditMenu::setUp(ui->menuEdit, { ui->actionInsert, ui->actionCopy, ui->actionPast }, m_gridPage,
         [this] { return ui->stackedWidget->currentWidget() == m_gridPage && !isBusy(); });
-}
-
-void MainWindow::applyGreekLabels()
-{
-    ui->menuFile->setTitle(QStringLiteral("Αρχείο"));
-    ui->actionNew->setText(QStringLiteral("Νέο"));
-    ui->actionOpen->setText(QStringLiteral("Άνοιγμα"));
-    ui->actionSave->setText(QStringLiteral("Αποθήκευση"));
-    ui->actionInstall->setText(QStringLiteral("Εγκατάσταση"));
-    ui->actionDownload->setText(QStringLiteral("Εισαγωγή"));
-    ui->actionUpdate->setText(QStringLiteral("Αναβάθμιση"));
-    ui->menuEdit->setTitle(QStringLiteral("Επεξεργασία"));
-    ui->actionAdd->setText(QStringLiteral("Προσθήκη"));
-    ui->actionDelet->setText(QStringLiteral("Διαγραφή"));
-    ui->actionInsert->setText(QStringLiteral("Εισαγωγή"));
-    ui->actionCopy->setText(QStringLiteral("Αντιγραφή"));
-    ui->actionPast->setText(QStringLiteral("Επικόλληση"));
-    ui->actionMenu->setText(QStringLiteral("Μενού"));
-    ui->actionGroup->setText(QStringLiteral("Κατηγορίες"));
-    ui->actionDept->setText(QStringLiteral("Τμήματα"));
 }
 
 void MainWindow::setUpTree()
@@ -418,7 +408,7 @@ void MainWindow::followBusy(bool busy)
     // Nothing that could change what is sent or where the rows land: no other set, no save,
     // no other page. The register commands follow the controller themselves.
     for (QAction* action : { ui->actionNew, ui->actionOpen, ui->actionSave, ui->actionGroup, ui->actionDept,
-             ui->actionMenu, ui->actionPast, ui->actionInsert })
+             ui->actionMenu, ui->actionPast, ui->actionInsert, ui->actionJournal })
         action->setEnabled(!busy);
     findChild<QMenu*>(QStringLiteral("menuRecent"))->setEnabled(!busy);
     // The grid stays as the transfer found it: no step is undone or redone meanwhile.

@@ -4,6 +4,7 @@
 
 #include "app/dialogs/messagebox.h"
 #include "base/categorynumber.h"
+#include "journal/journal.h"
 #include "link/tcpserver.h"
 #include "users/usrdb.h"
 
@@ -11,13 +12,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextEdit>
 
 UserDatabaseScope::UserDatabaseScope(const QString& path)
-    : m_db(std::make_unique<usrdb>(path))
+    : m_journal(QFileInfo(path).dir().filePath(QStringLiteral("Journal.db")))
+    , m_db(std::make_unique<usrdb>(path))
     , m_previous(usrdb::instance())
 {
     usrdb::setInstance(m_db.get());
@@ -34,11 +37,13 @@ GuiTestSession::GuiTestSession(const QString& folder)
     MessageBox::setTestMode(true);
     MessageBox::installNoticeHandler();
     userDatabase()->loginRecord() = makeUserInfo(1, "admin", "604218", 1);
+    Journal::setUser(QStringLiteral("admin"));
 }
 
 void GuiTestSession::logIn(int level, quint32 permissions)
 {
     userDatabase()->loginRecord() = makeUserInfo(level, "tester", "pw", permissions);
+    Journal::setUser(QStringLiteral("tester"));
 }
 
 namespace {

@@ -13,8 +13,8 @@
 
 class usrdb;
 
-// The user database in the file `path` as the program's while it lives; the previous one
-// comes back after.
+// The user database in the file `path` as the program's while it lives, and the journal beside
+// it; the previous ones come back after.
 class UserDatabaseScope {
 public:
     explicit UserDatabaseScope(const QString& path);
@@ -25,13 +25,14 @@ public:
     usrdb* database() const { return m_db.get(); }
 
 private:
+    JournalScope m_journal;
     std::unique_ptr<usrdb> m_db;
     usrdb* m_previous;
 };
 
 // What the GUI tests need before they build a main window: message boxes answered without
-// showing, a user database of their own in `folder` with a logged-in administrator, and the
-// English texts.
+// showing, a user database and a journal of their own in `folder` with a logged-in
+// administrator, and the English texts.
 class GuiTestSession {
 public:
     explicit GuiTestSession(const QString& folder);

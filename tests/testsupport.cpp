@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "base/language.h"
+#include "journal/journal.h"
 #include "storage/notice.h"
 
 #include <QDirIterator>
@@ -205,4 +206,20 @@ bool forEachRow(const QString& path, const QString& sql, const std::function<voi
             row(query);
         return true;
     });
+}
+
+JournalScope::JournalScope(const QString& path)
+    : m_previousPath(Journal::filePath())
+    , m_previousUser(Journal::user())
+{
+    Journal::setFilePath(path);
+    Journal::setUser(QString());
+    Journal::setFailureHandler(nullptr);
+}
+
+JournalScope::~JournalScope()
+{
+    Journal::setFailureHandler(nullptr);
+    Journal::setFilePath(m_previousPath);
+    Journal::setUser(m_previousUser);
 }

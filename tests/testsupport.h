@@ -69,6 +69,20 @@ bool withDatabaseFile(const QString& path, const std::function<bool(QSqlQuery&)>
 // Runs `sql` there and hands every result row to `row`; false when it cannot be run.
 bool forEachRow(const QString& path, const QString& sql, const std::function<void(const QSqlQuery&)>& row);
 
+// The journal in the file `path` while it lives, written in nobody's name and reporting its
+// failures nowhere; the previous file and user come back after (the handler stays unset).
+class JournalScope {
+public:
+    explicit JournalScope(const QString& path);
+    ~JournalScope();
+    JournalScope(const JournalScope&) = delete;
+    JournalScope& operator=(const JournalScope&) = delete;
+
+private:
+    QString m_previousPath;
+    QString m_previousUser;
+};
+
 // Records the critical and warning notices of code without widgets.
 class NoticeRecorder {
 public:

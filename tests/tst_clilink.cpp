@@ -6,6 +6,7 @@
 #include "records/categories.h"
 #include "records/recordcodec.h"
 #include "records/translation.h"
+#include "storage/csv.h"
 #include "users/usrdb.h"
 
 #include <QFile>
@@ -51,13 +52,14 @@ private:
             QString::number(wait) };
     }
 
-    // Runs a TCP command of the tool with one simulator per entry of `simulators` (their
-    // arguments after --connect); gives what the tool wrote and its status.
-    CliProgram::Result overTcp(
-        const QStringList& command, const QList<QStringList>& simulators, QList<QByteArray>* outputs = nullptr)
+    // Runs a TCP command of the tool (`cli`, else the test's own) with one simulator per entry
+    // of `simulators` (their arguments after --connect); gives what the tool wrote and its
+    // status, and with `outputs` what each simulator printed.
+    CliProgram::Result overTcp(const QStringList& command, const QList<QStringList>& simulators,
+        const CliProgram* cli = nullptr, QList<QByteArray>* outputs = nullptr)
     {
         QProcess process;
-        m_cli->start(&process, asAdmin(command));
+        (cli ? cli : m_cli.get())->start(&process, asAdmin(command));
         QByteArray err;
         const quint16 port = waitForListening(&process, &err);
         if (port == 0) {
@@ -352,7 +354,7 @@ private slots:
 
         QList<QByteArray> wire;
         const CliProgram::Result sent = overTcp(
-            install + QStringList { "--changes" } + tcp(2), { from(a, "127.0.0.2"), from(b, "127.0.0.3") }, &wire);
+            install + QStringList { "--changes" } + tcp(2), { from(a, "127.0.0.2"), from(b, "127.0.0.3") }, nullptr, &wire);
         QVERIFY2(sent.status == 0, sent.err.constData());
         QVERIFY2(sent.err.contains("127.0.0.2: PLUs changed: 1 deleted, 2 updated, 2 added\n"), sent.err.constData());
         QVERIFY2(sent.err.contains("127.0.0.3: PLUs changed: 1 deleted, 2 updated, 1 added\n"), sent.err.constData());
@@ -510,6 +512,80 @@ private slots:
             = m_cli->run(asAdmin({ "clear", "--yes", "--serial", file(QStringLiteral("no-such-port")) }));
         QCOMPARE(noPort.status, 1);
         QVERIFY2(noPort.err.contains("could not be opened"), noPort.err.constData());
+    }
+
+    // Each login, import and register's transfer of the tool is in its journal, which
+    // journal export writes as CSV and journal verify checks until an entry is taken out.
+    void journal()
+    {
+        CliProgram cli(file(QStringLiteral("journal-bin")));
+        QVERIFY(cli.ok());
+        const QString shop = fresh(QStringLiteral(".db"));
+        QCOMPARE(cli.run(asAdmin({ "new-db", shop })).status, 0);
+        QCOMPARE(cli.run(asAdmin({ "import", "--db", shop, "--type", "dept", "--in", file("shop.csv") })).status, 0);
+        QCOMPARE(cli.run(asAdmin({ "journal", "verify" }), QStringLiteral("wrong")).status, 3);
+        QCOMPARE(overTcp(QStringList { "install", "--db", shop, "--type", "dept" } + tcp(),
+                     { { "--db", fresh(QStringLiteral("-register.db")) } }, &cli)
+                     .status,
+            0);
+        QStringList expected { "login||", "login||", "import|DEPTDATA|", "login failed||", "login||",
+            "transfer|DEPTDATA|tcp:127.0.0.1" };
+        PtyPair pty;
+        if (pty.ok()) {
+            Simulator simulator({ "--serial", pty.second(), "--db", fresh(QStringLiteral("-register.db")) });
+            QVERIFY(simulator.waitReady());
+            const QStringList install { "install", "--db", shop, "--type", "dept", "--serial", pty.first() };
+            QCOMPARE(cli.run(asAdmin(install)).status, 0);
+            expected << "login||" << QStringLiteral("transfer|DEPTDATA|serial:") + pty.first();
+        }
+        expected << "login||"; // the export's own
+
+        const QString out = fresh(QStringLiteral(".csv"));
+        QCOMPARE(cli.run(asAdmin({ "journal", "export", "--out", out })).status, 0);
+        QFile exported(out);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        csv reader;
+        reader.setDevice(&exported);
+        const ItemTable rows = reader.readAll();
+        QCOMPARE(rowTexts(rows.value(0)),
+            QStringList({ "id", "time", "user", "pc", "kind", "category", "register", "summary", "details", "hash" }));
+        QStringList kinds;
+        for (const ItemRow& row : rows.mid(1)) {
+            kinds << QStringList { row.value(4).toString(), row.value(5).toString(), row.value(6).toString() }.join(
+                QLatin1Char('|'));
+            QCOMPARE(row.value(2).toString(), QStringLiteral("admin"));
+        }
+        QCOMPARE(kinds, expected);
+        const ItemRow refused = rows.value(4);
+        QCOMPARE(
+            refused.value(7).toString(), QStringLiteral("login of \"admin\" refused at tallvane-cli: wrong password"));
+        const ItemRow sent = rows.value(6);
+        QCOMPARE(sent.value(7).toString(), QStringLiteral("127.0.0.1: 2 departments installed"));
+        QCOMPARE(sent.value(8).toString(),
+            QStringLiteral("command: install\nrows sent: 2 of 2\nresult: done\nverify: not read back"));
+        QCOMPARE(rows.value(3).value(8).toString(),
+            QStringLiteral("file: %1\nrows: 2\nmode: replace\nset: %2")
+                .arg(QDir::toNativeSeparators(file("shop.csv")), QDir::toNativeSeparators(shop)));
+
+        // Entries from a later day than any: the header alone, on standard output.
+        const CliProgram::Result later = cli.run(
+            asAdmin({ "journal", "export", "--since", QDate::currentDate().addDays(1).toString(Qt::ISODate) }));
+        QCOMPARE(later.status, 0);
+        QCOMPARE(later.out, QByteArray("\xEF\xBB\xBFid,time,user,pc,kind,category,register,summary,details,hash\n"));
+        QCOMPARE(cli.run(asAdmin({ "journal", "export", "--since", "last week" })).status, 2);
+
+        // The later export and this run logged in as well; the refused --since did not get so far.
+        const CliProgram::Result verified = cli.run(asAdmin({ "journal", "verify" }));
+        QCOMPARE(verified.status, 0);
+        QCOMPARE(verified.out, QStringLiteral("journal verified: %1 entries\n").arg(rows.size() - 1 + 2).toUtf8());
+
+        QVERIFY(withDatabaseFile(QDir(cli.folder()).filePath(QStringLiteral("Journal.db")), [](QSqlQuery& query) {
+            return query.exec(QStringLiteral("DROP TRIGGER journal_no_delete"))
+                && query.exec(QStringLiteral("DELETE FROM journal WHERE id = 3"));
+        }));
+        const CliProgram::Result broken = cli.run(asAdmin({ "journal", "verify" }));
+        QCOMPARE(broken.status, 1);
+        QCOMPARE(broken.out, QByteArray("journal broken at entry 4: entry 3 before it is missing\n"));
     }
 };
 

@@ -20,6 +20,7 @@ class TestStartup : public QObject {
 
 private:
     QTemporaryDir m_dir;
+    JournalScope m_journal { m_dir.filePath(QStringLiteral("Journal.db")) };
 
     static MainWindow* mainWindow()
     {

@@ -1,6 +1,7 @@
 // tallvane-cli: programs registers from scripts, with the users, configuration databases,
 // files and register links of the window. See --help.
 
+#include "journal/journal.h"
 #include "tools/clicommands.h"
 #include "tools/cliconsole.h"
 #include "tools/clisession.h"
@@ -59,7 +60,8 @@ const char kGlobalHelp[]
       "Exit status:\n"
       "  0  done; with a link: every register ended with END\n"
       "  1  a transfer failed, or no register took part; check found cells that do not fit;\n"
-      "     install --verify found a register that holds something else than was sent\n"
+      "     install --verify found a register that holds something else than was sent;\n"
+      "     journal verify found an entry that does not hold\n"
       "  2  usage error (message and usage on standard error)\n"
       "  3  login or permission refused (username is not exist!, password err!, No authority.)\n"
       "  4  a database or file error (its message on standard error)\n";
@@ -100,6 +102,11 @@ int main(int argc, char* argv[])
     // name, and the tool works on the same ones.
     QCoreApplication::setApplicationName(QStringLiteral("tallvane"));
     Cli::installNoticeHandler();
+    // A journal that cannot be written is said on standard error; the command goes on.
+    Journal::setFailureHandler([](const QString& sentence) {
+        if (!sentence.isEmpty())
+            Cli::printProblem(sentence);
+    });
 
     QCommandLineParser global;
     global.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);

@@ -1,5 +1,6 @@
 #include "tools/clicommands.h"
 
+#include "journal/journal.h"
 #include "link/changes.h"
 #include "link/outcome.h"
 #include "link/protocol.h"
@@ -22,6 +23,7 @@
 #include "users/permissions.h"
 #include "users/usrdb.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -316,7 +318,8 @@ int importTable(CommandContext& context)
         Cli::printProblem(QStringLiteral("%1: %2").arg(in, note));
     ItemTable table = gridTexts(rows, codec, category);
     QList<QByteArray> records;
-    if (context.isSet(QStringLiteral("add"))) {
+    const bool add = context.isSet(QStringLiteral("add"));
+    if (add) {
         // Added as the window's import adds: PLUs by item code, other rows at the end; the
         // stored rows that no imported row replaces keep their records.
         ItemTable stored;
@@ -328,6 +331,15 @@ int importTable(CommandContext& context)
         tableProblem(db, codec, "not saved, the database keeps its previous rows");
         return Cli::ExitFileError;
     }
+    Journal::append(Journal::Import, typeText(category), QString(),
+        QStringLiteral("%1 rows imported from %2 into %3%4")
+            .arg(rows.size())
+            .arg(QFileInfo(in).fileName(), QFileInfo(db).fileName(), add ? QStringLiteral(", added") : QString()),
+        QStringLiteral("file: %1\nrows: %2\nmode: %3\nset: %4")
+            .arg(QDir::toNativeSeparators(QFileInfo(in).absoluteFilePath()))
+            .arg(rows.size())
+            .arg(add ? QStringLiteral("add") : QStringLiteral("replace"),
+                QDir::toNativeSeparators(QFileInfo(db).absoluteFilePath())));
     return Cli::ExitOk;
 }
 
@@ -805,6 +817,69 @@ int reportExport(CommandContext& context)
     return writeTable(context.value(QStringLiteral("out")), csv);
 }
 
+// journal export [--since DATE] [--out FILE.csv]
+QList<QCommandLineOption> journalExportOptions()
+{
+    return { QCommandLineOption(QStringLiteral("since"), QString(), QStringLiteral("DATE")),
+        QCommandLineOption(QStringLiteral("out"), QString(), QStringLiteral("FILE.csv")) };
+}
+
+// A date stands for the start of that day on this computer; a date and time without a zone is
+// this computer's time too.
+bool readSince(const QString& text, QDateTime* since)
+{
+    if (const QDate date = QDate::fromString(text, Qt::ISODate); date.isValid()) {
+        *since = date.startOfDay();
+        return true;
+    }
+    *since = QDateTime::fromString(text, Qt::ISODate);
+    return since->isValid();
+}
+
+int journalExport(CommandContext& context)
+{
+    JournalFilter filter;
+    filter.oldestFirst = true;
+    if (context.isSet(QStringLiteral("since")) && !readSince(context.value(QStringLiteral("since")), &filter.from))
+        return context.usageError(
+            QStringLiteral("--since takes a date (2024-05-01) or a date and time (2024-05-01T14:30)"));
+    if (const int status = context.logIn(CategoryNone))
+        return status;
+    QList<JournalEntry> entries;
+    QString error;
+    if (!Journal::read(filter, &entries, &error)) {
+        Cli::printProblem(
+            QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(Journal::filePath()), error));
+        return Cli::ExitFileError;
+    }
+    ItemTable table { textCells({ QStringLiteral("id"), QStringLiteral("time"), QStringLiteral("user"),
+        QStringLiteral("pc"), QStringLiteral("kind"), QStringLiteral("category"), QStringLiteral("register"),
+        QStringLiteral("summary"), QStringLiteral("details"), QStringLiteral("hash") }) };
+    for (const JournalEntry& entry : entries)
+        table.append(textCells({ QString::number(entry.id), entry.time, entry.user, entry.pc, entry.kind,
+            entry.category, entry.reg, entry.summary, entry.details, entry.hash }));
+    return writeTable(context.value(QStringLiteral("out")), table);
+}
+
+// journal verify
+int journalVerify(CommandContext& context)
+{
+    if (const int status = context.logIn(CategoryNone))
+        return status;
+    const JournalCheck check = Journal::verify();
+    if (!check.readable) {
+        Cli::printProblem(
+            QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(Journal::filePath()), check.reason));
+        return Cli::ExitFileError;
+    }
+    if (!check.ok) {
+        Cli::printLine(QStringLiteral("journal broken at entry %1: %2").arg(check.firstBroken).arg(check.reason));
+        return Cli::ExitJournalBroken;
+    }
+    Cli::printLine(QStringLiteral("journal verified: %1 entries").arg(check.entries));
+    return Cli::ExitOk;
+}
+
 } // namespace
 
 const QList<CliCommand>& cliCommands()
@@ -898,6 +973,20 @@ const QList<CliCommand>& cliCommands()
             "clerk3dailytender, zone12grandtotal), or only those of report number N, as CSV with a\n"
             "header row of the fifteen column names; to standard output without --out.",
             &reportExportOptions, &reportExport },
+        { "journal export", "journal export [--since DATE] [--out FILE.csv]",
+            "Writes the journal (Journal.db in the data folder: logins, refused logins, saves,\n"
+            "imports and each register's transfer) as CSV, oldest entry first, with a header row:\n"
+            "id, time (UTC, ISO 8601), user, pc, kind, category, register, summary, details, hash.\n"
+            "--since DATE keeps the entries from the start of that day on this computer, or from a\n"
+            "date and time (2024-05-01T14:30, this computer's time unless it ends in Z or an offset).\n"
+            "Without --out the CSV goes to standard output.",
+            &journalExportOptions, &journalExport },
+        { "journal verify", "journal verify",
+            "Walks the journal's hash chain from its first entry. When every entry follows the one\n"
+            "before it and matches its own hash, prints \"journal verified: N entries\" (status 0);\n"
+            "otherwise prints the first entry that does not hold and why (\"journal broken at entry 4:\n"
+            "entry 3 before it is missing\", status 1). A journal that cannot be read gives status 4.",
+            &noOptions, &journalVerify },
     };
     return commands;
 }

@@ -11,6 +11,7 @@ enum ExitStatus {
     ExitOk = 0, // every register ended with "END"; a command without a link did its work
     ExitTransferFailed = 1, // a transfer failed or reached no register
     ExitNotAsShown = 1, // check found cells that do not fit; install --verify found a table held otherwise
+    ExitJournalBroken = 1, // journal verify found an entry that does not hold
     ExitUsage = 2, // the command line is wrong (message and usage on standard error)
     ExitRefused = 3, // login or permission refused
     ExitFileError = 4, // a database or file error (its message on standard error)

@@ -5,6 +5,7 @@
 #include "link/serialserver.h"
 #include "link/statusline.h"
 #include "link/tcpserver.h"
+#include "link/transferjournal.h"
 #include "tools/clicommands.h"
 #include "tools/cliconsole.h"
 
@@ -264,6 +265,7 @@ void CliLink::outcome(TransferOutcome outcome)
 {
     clearProgress();
     Cli::printError(outcome.sentence());
+    journalTransfer(outcome);
     drawProgress();
     // The baseline of the register in the open set follows what it now holds.
     if (outcome.download) {

@@ -1,14 +1,17 @@
 #include "users/usrdb.h"
 
 #include "base/language.h"
+#include "journal/journal.h"
 #include "storage/configdb.h"
 #include "storage/datafolder.h"
 #include "storage/notice.h"
 #include "users/password.h"
 #include "users/userslog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QVariant>
 
@@ -22,6 +25,20 @@ const char kDefaultAdminName[] = "admin";
 const char kDefaultAdminPassword[] = "604218";
 
 usrdb* g_instance = nullptr;
+
+// Every login attempt goes to the journal, with the program it was made at (the window or
+// tallvane-cli); a refused one in the name that was typed.
+void journalLogin(const QString& name, const char* refusal)
+{
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    if (!refusal) {
+        Journal::setUser(name);
+        Journal::append(Journal::Login, QString(), QString(), QStringLiteral("%1 logged in to %2").arg(name, program));
+        return;
+    }
+    Journal::appendAs(name, Journal::LoginFailed, QString(), QString(),
+        QStringLiteral("login of \"%1\" refused at %2: %3").arg(name, program, QLatin1String(refusal)));
+}
 
 // A new user file is made readable and writable by its owner alone before SQLite fills it;
 // SQLite gives its journal the same permissions.
@@ -271,10 +288,15 @@ usrdb::LoginResult usrdb::logIn(const QString& name, const QString& password)
     m_login.UserName = name.trimmed();
     const int ret = findUser(&m_login, QString::fromLatin1(kUserTable));
     qCDebug(lcUsers) << "ret = " << ret;
-    if (ret == -1)
+    if (ret == -1) {
+        journalLogin(m_login.UserName, "no such user");
         return LoginNoSuchUser;
-    if (!checkPassword(&m_login, password, QString::fromLatin1(kUserTable)))
+    }
+    if (!checkPassword(&m_login, password, QString::fromLatin1(kUserTable))) {
+        journalLogin(m_login.UserName, "wrong password");
         return LoginWrongPassword;
+    }
+    journalLogin(m_login.UserName, nullptr);
     return LoginAccepted;
 }
 

@@ -39,6 +39,7 @@ bool importFile(QWidget* parent, QStatusBar* status, const GridModel* model, int
     }
     qCDebug(lcApp).noquote() << QStringLiteral("open file \"%1\"").arg(path);
     const QString name = QFileInfo(path).fileName();
+    imported->path = path;
     imported->name = name;
     ItemTable* rows = &imported->rows;
 

@@ -16,6 +16,7 @@ void exportGrid(QWidget* parent, QStatusBar* status, const GridModel* model, int
 
 struct ImportedFile {
     ItemTable rows; // below the file's header line
+    QString path; // the file as chosen
     QString name; // the file's name, for the operator
     QString message; // what the status bar says once the rows are on the page
 };

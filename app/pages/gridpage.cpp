@@ -11,7 +11,9 @@
 #include "app/grid/gridsearch.h"
 #include "app/grid/gridview.h"
 #include "app/grid/itemgrid.h"
+#include "journal/journal.h"
 #include "link/protocol.h"
+#include "link/transferjournal.h"
 #include "records/categories.h"
 #include "records/gridcells.h"
 #include "records/recordcodec.h"
@@ -21,6 +23,7 @@
 
 #include <QClipboard>
 #include <QCursor>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -28,6 +31,30 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QUndoStack>
+
+namespace {
+
+// The import goes to the journal once its rows are on the page (a save stores them).
+void journalImport(int category, const FileCommands::ImportedFile& file, bool add, int shown)
+{
+    const Category* entry = categoryByNumber(category);
+    const int rows = int(file.rows.size());
+    QString summary = QStringLiteral("%1 rows imported from %2 onto the ").arg(rows).arg(file.name);
+    if (shown == 0)
+        summary += QStringLiteral("empty page");
+    else
+        summary += QStringLiteral("page, %1 its %2 rows")
+                       .arg(add ? QStringLiteral("added to") : QStringLiteral("in place of"))
+                       .arg(shown);
+    Journal::append(Journal::Import, entry ? QLatin1String(entry->typeName) : QString(), QString(), summary,
+        QStringLiteral("file: %1\nrows: %2\nmode: %3\nset: %4")
+            .arg(QDir::toNativeSeparators(file.path))
+            .arg(rows)
+            .arg(add ? QStringLiteral("add") : QStringLiteral("replace"),
+                QDir::toNativeSeparators(currentDatabasePath)));
+}
+
+} // namespace
 
 GridPage::GridPage(QStatusBar* statusBar, const QString& imageFolder, QWidget* parent)
     : QWidget(parent)
@@ -158,6 +185,9 @@ bool GridPage::save()
         m_statusBar->showMessage(QStringLiteral("Not saved: the page keeps its rows as they are"));
         return false;
     }
+    // What the set held before goes to the journal with what it holds after.
+    QList<QByteArray> before;
+    loadRecords(QLatin1String(codec->category().table), &before);
     const bool stored = m_includeHeader
         ? codec->saveTable(ItemGrid::collect(m_model, m_category, true, &records), records)
         : codec->saveTable(rows, records);
@@ -165,6 +195,9 @@ bool GridPage::save()
         DatabaseStatus::refuseSave(m_statusBar);
         return false;
     }
+    QList<QByteArray> after;
+    if (loadRecords(QLatin1String(codec->category().table), &after))
+        journalSave(m_category, before, after);
     m_model->markSaved();
     m_statusBar->showMessage(QStringLiteral("Saved %1 to %2")
                                  .arg(countText(m_category, m_model->tableRowCount()),
@@ -246,6 +279,7 @@ void GridPage::on_btn_openfile_clicked()
     }
     takeImport(file.rows, add);
     m_statusBar->showMessage(file.message);
+    journalImport(m_category, file, add, shown);
 }
 
 void GridPage::takeImport(const ItemTable& rows, bool add)

@@ -14,6 +14,7 @@
 #include "link/relaythread.h"
 #include "link/sendrequest.h"
 #include "link/statusline.h"
+#include "link/transferjournal.h"
 #include "logo/graphic.h"
 #include "records/categories.h"
 #include "storage/baselinestore.h"
@@ -379,6 +380,7 @@ void TransferController::holdRows(
 void TransferController::addOutcome(const TransferOutcome& outcome)
 {
     qCDebug(lcApp).noquote() << "outcome:" << outcome.sentence();
+    journalTransfer(outcome);
     m_outcomes.append(outcome);
     // The register's baseline follows what it now holds (a download's once it is kept).
     if (!outcome.download && !m_readBack.contains(outcome.link)) {

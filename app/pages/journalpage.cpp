@@ -1,0 +1,276 @@
+#include "app/pages/journalpage.h"
+
+#include "app/buttonpictures.h"
+#include "journal/journal.h"
+
+#include "ui_journalpage.h"
+
+#include <QAbstractTableModel>
+#include <QAction>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPointer>
+#include <QStackedWidget>
+#include <QStatusBar>
+
+namespace {
+
+enum Column { ColumnTime, ColumnUser, ColumnPc, ColumnKind, ColumnCategory, ColumnRegister, ColumnSummary, Columns };
+
+const char* const kHeaders[] = { "Time", "User", "PC", "Kind", "Category", "Register", "Summary" };
+
+// Rows whose cells the columns are fitted to; a long journal is not measured whole.
+constexpr int kMeasuredRows = 200;
+
+// The entry's time on this computer's clock; the stored UTC text when it cannot be read.
+QString localTime(const QString& utc)
+{
+    const QDateTime time = QDateTime::fromString(utc, Qt::ISODateWithMs);
+    return time.isValid() ? time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : utc;
+}
+
+} // namespace
+
+// The entries on show, one row each, read-only.
+class JournalModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setEntries(QList<JournalEntry> entries)
+    {
+        beginResetModel();
+        m_entries = std::move(entries);
+        endResetModel();
+    }
+    const JournalEntry* entry(int row) const
+    {
+        return row >= 0 && row < m_entries.size() ? &m_entries.at(row) : nullptr;
+    }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : int(m_entries.size());
+    }
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : Columns; }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const JournalEntry* shown = entry(index.row());
+        if (!shown)
+            return QVariant();
+        if (role == Qt::ToolTipRole) {
+            if (index.column() == ColumnTime)
+                return shown->time + QStringLiteral(" (UTC)");
+            return shown->details.isEmpty() ? shown->summary : shown->summary + QStringLiteral("\n\n") + shown->details;
+        }
+        if (role != Qt::DisplayRole)
+            return QVariant();
+        switch (index.column()) {
+        case ColumnTime:
+            return localTime(shown->time);
+        case ColumnUser:
+            return shown->user;
+        case ColumnPc:
+            return shown->pc;
+        case ColumnKind:
+            return shown->kind;
+        case ColumnCategory:
+            return shown->category;
+        case ColumnRegister:
+            return shown->reg;
+        case ColumnSummary:
+            return shown->summary;
+        }
+        return QVariant();
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < Columns)
+            return QString::fromLatin1(kHeaders[section]);
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
+private:
+    QList<JournalEntry> m_entries;
+};
+
+JournalPage::JournalPage(const QString& imageFolder, QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui::JournalPage)
+    , m_model(new JournalModel(this))
+{
+    ui->setupUi(this);
+    QTableView* table = ui->tableView_journal;
+    table->setModel(m_model);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setResizeContentsPrecision(kMeasuredRows);
+    ui->splitter_journal->setStretchFactor(0, 3);
+    ButtonPictures::setBackground(ui->btn_return, imageFolder, "return.png");
+
+    // The range starts as the last month; it applies once ticked.
+    const QDate today = QDate::currentDate();
+    ui->dateEdit_from->setDate(today.addMonths(-1));
+    ui->dateEdit_to->setDate(today);
+    ui->dateEdit_from->setEnabled(false);
+    ui->dateEdit_to->setEnabled(false);
+    for (QComboBox* box : { ui->comboBox_register, ui->comboBox_user, ui->comboBox_category }) {
+        fillChoices(box, QStringList());
+        connect(box, &QComboBox::currentIndexChanged, this, &JournalPage::applyFilters);
+    }
+    connect(ui->cb_dates, &QCheckBox::toggled, this, [this](bool on) {
+        ui->dateEdit_from->setEnabled(on);
+        ui->dateEdit_to->setEnabled(on);
+        applyFilters();
+    });
+    for (QDateEdit* edit : { ui->dateEdit_from, ui->dateEdit_to })
+        connect(edit, &QDateEdit::dateChanged, this, &JournalPage::applyFilters);
+    connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &JournalPage::showDetails);
+    connect(ui->btn_verify, &QPushButton::clicked, this, &JournalPage::verifyChain);
+    connect(ui->btn_return, &QPushButton::clicked, this, &JournalPage::backRequested);
+}
+
+JournalPage::~JournalPage()
+{
+    delete ui;
+}
+
+JournalPage* JournalPage::setUp(QStackedWidget* stack, QAction* action, QStatusBar* statusBar,
+    const QString& imageFolder, std::function<void(QWidget*)> show, std::function<void()> back)
+{
+    auto* page = new JournalPage(imageFolder, stack);
+    stack->addWidget(page);
+    connect(action, &QAction::triggered, page, [page, show = std::move(show)] {
+        // Chosen again while on show, it reads what was written since.
+        const bool onShow = page->isVisible();
+        show(page);
+        if (onShow)
+            page->reload();
+    });
+    connect(page, &JournalPage::backRequested, page, [back = std::move(back)] { back(); });
+
+    // A failure says so when it happens and leaves a mark until the journal is written again.
+    auto* mark = new QLabel(statusBar);
+    mark->setObjectName(QStringLiteral("label_journal"));
+    mark->setStyleSheet(QStringLiteral("QLabel#label_journal{color: #b00000;}"));
+    statusBar->addPermanentWidget(mark);
+    auto showFailure
+        = [bar = QPointer<QStatusBar>(statusBar), label = QPointer<QLabel>(mark)](const QString& sentence) {
+              if (label) {
+                  label->setText(sentence.isEmpty() ? QString() : QStringLiteral("Journal not written"));
+                  label->setToolTip(sentence);
+                  label->setVisible(!sentence.isEmpty());
+              }
+              if (bar && !sentence.isEmpty())
+                  bar->showMessage(sentence);
+          };
+    showFailure(Journal::lastFailure());
+    Journal::setFailureHandler(showFailure);
+    return page;
+}
+
+void JournalPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    reload();
+}
+
+void JournalPage::reload()
+{
+    QList<JournalEntry> all;
+    QString error;
+    if (!Journal::read(JournalFilter(), &all, &error)) {
+        m_model->setEntries({});
+        ui->label_count->setText(QStringLiteral("The journal %1 cannot be read: %2")
+                                     .arg(QDir::toNativeSeparators(Journal::filePath()), error));
+        return;
+    }
+    QStringList registers, users, categories;
+    for (const JournalEntry& entry : all) {
+        registers << entry.reg;
+        users << entry.user;
+        categories << entry.category;
+    }
+    m_total = int(all.size());
+    m_filling = true;
+    fillChoices(ui->comboBox_register, registers);
+    fillChoices(ui->comboBox_user, users);
+    fillChoices(ui->comboBox_category, categories);
+    m_filling = false;
+    ui->label_verify->clear();
+    applyFilters();
+}
+
+void JournalPage::fillChoices(QComboBox* box, QStringList values)
+{
+    values.removeAll(QString());
+    values.removeDuplicates();
+    values.sort(Qt::CaseInsensitive);
+    const QString chosen = box->currentData().toString();
+    box->clear();
+    box->addItem(QStringLiteral("All"), QString());
+    for (const QString& value : values)
+        box->addItem(value, value);
+    box->setCurrentIndex(qMax(0, box->findData(chosen)));
+}
+
+void JournalPage::applyFilters()
+{
+    if (m_filling)
+        return;
+    JournalFilter filter;
+    filter.reg = ui->comboBox_register->currentData().toString();
+    filter.user = ui->comboBox_user->currentData().toString();
+    filter.category = ui->comboBox_category->currentData().toString();
+    // Whole days on this computer's clock, both ends included.
+    if (ui->cb_dates->isChecked()) {
+        filter.from = ui->dateEdit_from->date().startOfDay();
+        filter.to = ui->dateEdit_to->date().addDays(1).startOfDay();
+    }
+    QList<JournalEntry> entries;
+    QString error;
+    if (!Journal::read(filter, &entries, &error)) {
+        ui->label_count->setText(QStringLiteral("The journal %1 cannot be read: %2")
+                                     .arg(QDir::toNativeSeparators(Journal::filePath()), error));
+        entries.clear();
+    } else {
+        ui->label_count->setText(QStringLiteral("%1 of %2 entries").arg(entries.size()).arg(m_total));
+    }
+    m_model->setEntries(std::move(entries));
+    ui->tableView_journal->resizeColumnsToContents();
+    if (m_model->rowCount() > 0)
+        ui->tableView_journal->selectRow(0);
+    showDetails();
+}
+
+void JournalPage::showDetails()
+{
+    const JournalEntry* entry = m_model->entry(ui->tableView_journal->currentIndex().row());
+    if (!entry) {
+        ui->textEdit_details->clear();
+        return;
+    }
+    QString text = QStringLiteral("Entry %1, %2 (UTC), %3 at %4\n%5")
+                       .arg(entry->id)
+                       .arg(entry->time, entry->user.isEmpty() ? QStringLiteral("nobody") : entry->user, entry->pc,
+                           entry->summary);
+    if (!entry->details.isEmpty())
+        text += QStringLiteral("\n\n") + entry->details;
+    ui->textEdit_details->setPlainText(text);
+}
+
+void JournalPage::verifyChain()
+{
+    const JournalCheck check = Journal::verify();
+    QString text;
+    if (!check.readable)
+        text = QStringLiteral("The journal cannot be read: %1").arg(check.reason);
+    else if (check.ok)
+        text = QStringLiteral("Journal verified: %1 entries").arg(check.entries);
+    else
+        text = QStringLiteral("Journal broken at entry %1: %2").arg(check.firstBroken).arg(check.reason);
+    ui->label_verify->setStyleSheet(check.ok ? QString() : QStringLiteral("QLabel{color: #b00000;}"));
+    ui->label_verify->setText(text);
+}

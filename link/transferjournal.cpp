@@ -1,0 +1,92 @@
+#include "link/transferjournal.h"
+
+#include "journal/journal.h"
+#include "link/outcome.h"
+#include "link/protocol.h"
+#include "records/categories.h"
+#include "records/recordcodec.h"
+#include "records/tablediff.h"
+#include "records/translation.h"
+#include "storage/configdb.h"
+
+#include <QDir>
+
+#include <QStringList>
+
+namespace {
+
+QString commandText(const TransferOutcome& outcome)
+{
+    if (outcome.download)
+        return QStringLiteral("download");
+    switch (outcome.command) {
+    case CommandAdd:
+        return QStringLiteral("add");
+    case CommandUpdate:
+        return QStringLiteral("update");
+    case CommandDelete:
+        return QStringLiteral("delete");
+    case CommandClear:
+        return QStringLiteral("clear data");
+    default:
+        return QStringLiteral("install");
+    }
+}
+
+QString resultText(const TransferOutcome& outcome)
+{
+    switch (outcome.result) {
+    case TransferOutcome::Done:
+        return QStringLiteral("done");
+    case TransferOutcome::Refused:
+        return QStringLiteral("refused (code %1)").arg(QString::fromLatin1(translation::hexSpaced(outcome.word)));
+    case TransferOutcome::NoAnswer:
+        return QStringLiteral("no answer");
+    case TransferOutcome::BadFrame:
+        return QStringLiteral("bad frame");
+    case TransferOutcome::Cancelled:
+        return QStringLiteral("cancelled");
+    case TransferOutcome::Closed:
+        return QStringLiteral("link ended");
+    }
+    return QString();
+}
+
+QString verifyText(const TransferOutcome& outcome)
+{
+    if (outcome.verified == 1)
+        return QStringLiteral("held as sent");
+    if (outcome.verified == 0)
+        return QStringLiteral("not held as sent: ") + outcome.verifyNote;
+    return QStringLiteral("not read back");
+}
+
+} // namespace
+
+bool journalTransfer(const TransferOutcome& outcome)
+{
+    QStringList details { QStringLiteral("command: ") + commandText(outcome) };
+    if (outcome.download)
+        details << QStringLiteral("rows received: %1").arg(outcome.done);
+    else
+        details << QStringLiteral("rows sent: %1 of %2").arg(outcome.done).arg(outcome.total);
+    details << QStringLiteral("result: ") + resultText(outcome);
+    if (!outcome.download)
+        details << QStringLiteral("verify: ") + verifyText(outcome);
+    return Journal::append(Journal::Transfer, QString::fromLatin1(outcome.datatype), outcome.link,
+        outcome.sentence(), details.join(QLatin1Char('\n')));
+}
+
+bool journalSave(int category, const QList<QByteArray>& before, const QList<QByteArray>& after)
+{
+    const RecordCodec* codec = codecForCategory(category);
+    if (!codec)
+        return false;
+    const TableDiff diff = diffRecords(*codec, before, after);
+    QStringList details { QStringLiteral("set: ") + QDir::toNativeSeparators(currentDatabasePath) };
+    for (const RecordChange& change : diff.changes)
+        details << change.describe();
+    return Journal::append(Journal::Save, QString::fromLatin1(codec->category().typeName), QString(),
+        QStringLiteral("%1 saved: %2").arg(countText(category, int(after.size())), diff.summary()),
+        details.join(QLatin1Char('\n')));
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+struct TransferOutcome;
+
+// Writes how one register's transfer ended to the journal (journal/journal.h): the data type
+// as its category, the register with its link, the outcome's sentence as the summary, and
+// the command, the rows, the result and the verify in the details. The window and
+// tallvane-cli call it for every outcome. False when the journal could not be written.
+bool journalTransfer(const TransferOutcome& outcome);
+
+// Writes a save of the table of `category` to the journal: the rows added, changed (each
+// field's old and new value, as the grid shows them) and deleted, from the records the set
+// held before (`before`) to those it holds now (`after`), as the database keeps records.
+bool journalSave(int category, const QList<QByteArray>& before, const QList<QByteArray>& after);
