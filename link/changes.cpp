@@ -68,7 +68,9 @@ QString linkPeer(const QString& link) { return link.section(QLatin1Char(':'), 1)
 
 QString RegisterPlan::sentence() const
 {
-    const QString peer = linkPeer(link);
+    // A register the operator named is called by its name, with its address.
+    const QString name = BaselineStore::name(link);
+    const QString peer = name.isEmpty() ? linkPeer(link) : QStringLiteral("%1 (%2)").arg(name, linkPeer(link));
     if (!hasBaseline)
         return QStringLiteral("%1: no baseline yet: download to compare, or install the whole table").arg(peer);
     const Category* category = categoryByType(diff.datatype);

@@ -19,6 +19,8 @@ QString commandText(const TransferOutcome& outcome)
 {
     if (outcome.download)
         return QStringLiteral("download");
+    if (!outcome.parts.isEmpty())
+        return QStringLiteral("send changes");
     switch (outcome.command) {
     case CommandAdd:
         return QStringLiteral("add");

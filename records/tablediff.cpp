@@ -43,11 +43,13 @@ QString TableDiff::summary() const
 
 namespace {
 
-QString codeOf(const RecordCodec& codec, const QByteArray& record)
+// The record's code as the grid shows it; "row N" for a record without one.
+QString codeOf(const RecordCodec& codec, const QByteArray& record, int row)
 {
     ItemRow cells;
     codec.readRecord(record, &cells);
-    return cells.value(0).toString();
+    const QString code = cells.value(0).toString().trimmed();
+    return code.isEmpty() ? QStringLiteral("row %1").arg(row + 1) : code;
 }
 
 RecordChange change(const RecordCodec& codec, RecordChange::Kind kind, int row, const QString& label,
@@ -112,7 +114,7 @@ TableDiff diffRecords(const RecordCodec& codec, const QList<QByteArray>& baselin
                 continue;
             added.insert(k);
             const QByteArray after = keptBytes(codec, current.at(i));
-            found.append(change(codec, RecordChange::Added, i, codeOf(codec, after), {}, after));
+            found.append(change(codec, RecordChange::Added, i, codeOf(codec, after, i), {}, after));
             continue;
         }
         if (seen.at(at.value()))
@@ -121,7 +123,7 @@ TableDiff diffRecords(const RecordCodec& codec, const QList<QByteArray>& baselin
         const QByteArray before = keptBytes(codec, baseline.at(at.value()));
         const QByteArray after = keptBytes(codec, current.at(i));
         if (before != after)
-            found.append(change(codec, RecordChange::Changed, i, codeOf(codec, after), before, after));
+            found.append(change(codec, RecordChange::Changed, i, codeOf(codec, after, i), before, after));
     }
     diff.changes.reserve(found.size());
     for (auto it = found.crbegin(); it != found.crend(); ++it)
@@ -132,7 +134,7 @@ TableDiff diffRecords(const RecordCodec& codec, const QList<QByteArray>& baselin
             continue;
         const QByteArray before = keptBytes(codec, baseline.at(i));
         if (held.value(key(before)) == i)
-            diff.changes.append(change(codec, RecordChange::Deleted, -1, codeOf(codec, before), before, {}));
+            diff.changes.append(change(codec, RecordChange::Deleted, -1, codeOf(codec, before, i), before, {}));
     }
     return diff;
 }
