@@ -13,9 +13,12 @@
 #include "records/categories.h"
 #include "records/recordcodec.h"
 #include "records/tablediff.h"
+#include "storage/baselinestore.h"
+#include "storage/configdb.h"
 #include "tests/linkharness.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QHash>
 
@@ -126,6 +129,16 @@ int main(int argc, char* argv[])
     std::printf("\n%-52s %8.3f s\n", "install of the whole table over 127.0.0.1", install);
     std::printf("%-52s %8.3f s  1/%.0f of the install (goal >= 1/100)\n", "send of the 300 changes", sendChanges,
         install / sendChanges);
+    // Keeping a register's baseline after a whole install: the records written into the set.
+    QTemporaryDir folder;
+    createDatabase(folder.filePath(QStringLiteral("bench.db")));
+    QList<QByteArray> back;
+    const double stored = best(3, [&] { BaselineStore::store(QStringLiteral("tcp:127.0.0.1"), CategoryPlu, baseline); });
+    const double loaded
+        = best(3, [&] { BaselineStore::load(QStringLiteral("tcp:127.0.0.1"), CategoryPlu, &back); });
+    std::printf("%-52s %8.3f s\n", "baseline of 100,000 PLUs stored in the set", stored);
+    std::printf("%-52s %8.3f s  (%lld records)\n", "and read back", loaded, qlonglong(back.size()));
+
     const double perFrame = 79 * 10.0 / 115200; // 78 frame bytes and the reply at 10 bits a byte
     std::printf("\nOn the wire at 115200 baud (%.1f ms a PLU frame and its reply): the whole table %.0f s, the "
                 "changes %.1f s\n",

@@ -1,6 +1,7 @@
 #include "storage/baselinestore.h"
 
 #include "storage/configdb.h"
+#include "storage/sqlitehandle.h"
 #include "storage/storagelog.h"
 
 #include <QDateTime>
@@ -8,6 +9,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -82,16 +85,26 @@ bool store(const QString& reg, int category, const QList<QByteArray>& records)
     query.addBindValue(reg);
     query.addBindValue(category);
     ok = ok && query.exec();
-    ok = ok
-        && query.prepare(QStringLiteral(
-            "insert into baseline_records (register, category, position, record) values (?, ?, ?, ?)"));
+    query.finish();
+    // The records go in through SQLite itself: a baseline may hold 100,000 of them.
+    sqlite3* handle = sqliteHandle(db);
+    sqlite3_stmt* insert = nullptr;
+    ok = ok && handle
+        && sqlite3_prepare_v2(handle,
+               "insert into baseline_records (register, category, position, record) values (?, ?, ?, ?)", -1, &insert,
+               nullptr)
+            == SQLITE_OK;
+    const QByteArray name = reg.toUtf8();
     for (int i = 0; ok && i < records.size(); ++i) {
-        query.bindValue(0, reg);
-        query.bindValue(1, category);
-        query.bindValue(2, i);
-        query.bindValue(3, records.at(i));
-        ok = query.exec();
+        sqlite3_bind_text(insert, 1, name.constData(), int(name.size()), SQLITE_STATIC);
+        sqlite3_bind_int(insert, 2, category);
+        sqlite3_bind_int(insert, 3, i);
+        sqlite3_bind_blob(insert, 4, records.at(i).constData(), int(records.at(i).size()), SQLITE_STATIC);
+        ok = sqlite3_step(insert) == SQLITE_DONE;
+        sqlite3_reset(insert);
     }
+    if (insert)
+        sqlite3_finalize(insert);
     ok = ok
         && query.prepare(
             QStringLiteral("insert or replace into baseline_tables (register, category, updated) values (?, ?, ?)"));

@@ -3,6 +3,7 @@
 #include "base/language.h"
 #include "storage/datafolder.h"
 #include "storage/notice.h"
+#include "storage/sqlitehandle.h"
 #include "storage/storagelog.h"
 
 #include <QFile>
@@ -63,17 +64,6 @@ void replaceConnection(const QString& path)
     db.setDatabaseName(path);
     db.setUserName(QString::fromLatin1(kUser));
     db.setPassword(QString::fromLatin1(kPassword));
-}
-
-// The SQLite connection behind a Qt connection. Bulk inserts and reads go through it
-// directly: Qt's per-row binding costs several times the work of SQLite itself on tables of
-// 100,000 records.
-sqlite3* sqliteHandle(const QSqlDatabase& db)
-{
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.constData());
 }
 
 // Runs `sql` and hands each row's first column to `row`; on failure returns SQLite's reason
@@ -245,6 +235,14 @@ bool selectAll(sqlite3* db, const QString& select, QList<QByteArray>* out)
 }
 
 } // namespace
+
+sqlite3* sqliteHandle(const QSqlDatabase& db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
 
 RecordEntry RecordEntry::make(const QByteArray& key, const QByteArray& name, const QByteArray& data)
 {

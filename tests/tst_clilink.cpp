@@ -379,6 +379,9 @@ private slots:
             refused.err.constData());
         QCOMPARE(m_cli->run(asAdmin({ "diff", "--db", shop, "--type", "plu", "--register", "tcp:127.0.0.2" })).out,
             lines({ "tcp:127.0.0.2: 1 new, 1 changed", "  1004: Price 0.90 \u2192 0.95", "  1007: new" }));
+        // Sent again, the rest goes, and the register holds the set's table.
+        QCOMPARE(overTcp(install + QStringList { "--changes" } + tcp(), { from(a, "127.0.0.2") }).status, 0);
+        QCOMPARE(exported(a), exported(shop));
 
         // A register without a baseline gets nothing, and the status says so.
         const CliProgram::Result unknown = overTcp(
