@@ -47,6 +47,16 @@ struct SendRequest {
     bool sendable() const { return !datatype.isEmpty() && refusals.isEmpty(); }
     // The rows to send (null when the request carries no table).
     const ItemTable* rows() const { return hasTable ? &table : nullptr; }
+    // The rows the request sends: its table's, or all its parts'.
+    int rowCount() const
+    {
+        if (parts.isEmpty())
+            return int(table.size());
+        int rows = 0;
+        for (const SendPart& part : parts)
+            rows += int(part.table.size());
+        return rows;
+    }
     // The kept record of row `row`, empty when the row is to be encoded.
     QByteArray keptRecord(int row) const { return records.value(row); }
 };

@@ -474,13 +474,7 @@ int sendChanges(const LinkOptions& options, int category, const ItemTable& rows,
         }
         Cli::printError(plan.sentence());
         plan.request.verify = verify;
-        int count = int(plan.request.table.size());
-        if (!plan.request.parts.isEmpty()) {
-            count = 0;
-            for (const SendPart& part : plan.request.parts)
-                count += int(part.table.size());
-        }
-        most = qMax(most, count);
+        most = qMax(most, plan.request.rowCount());
         requests.insert(plan.link, plan.request);
     }
     if (!requests.isEmpty())

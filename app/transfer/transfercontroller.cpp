@@ -219,13 +219,7 @@ void TransferController::sendChanges(int category)
             continue;
         }
         plan.request.verify = m_panel->verifyAfterInstall();
-        int count = int(plan.request.table.size());
-        if (!plan.request.parts.isEmpty()) {
-            count = 0;
-            for (const SendPart& part : plan.request.parts)
-                count += int(part.table.size());
-        }
-        most = qMax(most, count);
+        most = qMax(most, plan.request.rowCount());
         requests.insert(plan.link, plan.request);
     }
     m_monitor->flush();
