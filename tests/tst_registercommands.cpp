@@ -313,6 +313,17 @@ private slots:
         QVERIFY2(MessageBox::shown().last().contains(QStringLiteral("PLU totals kept by the register may be lost")),
             qPrintable(MessageBox::shown().last()));
         QCOMPARE(ecr->output().count("recv 05 48 05 00"), 1);
+
+        // The dialog stays open beside the window; once its page has gone, it sends nothing.
+        w.itemModel()->setData(w.itemModel()->index(0, 3), 2.75);
+        QVERIFY(w.idle());
+        click(w, "btn_compare");
+        MessageBox::setNextAnswer(QMessageBox::Discard);
+        w.open("btn_dept");
+        click(w, "btn_sendChanges");
+        QVERIFY(w.idle());
+        QCOMPARE(w.status(), QStringLiteral("Open the PLU page first."));
+        QCOMPARE(ecr->output().count(" 48 07 00"), 1);
     }
 
     // The link chosen and the serial port opened are there again at the next start.

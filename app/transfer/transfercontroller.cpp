@@ -167,6 +167,12 @@ bool TransferController::pageRows(int category, ItemTable* rows, QList<QByteArra
 {
     if (category == CategoryNone || category == CategoryGraphic || category == CategorySysParm)
         return false;
+    // The compare dialog stays open beside the window: its page may have gone meanwhile, and
+    // another page's rows must never go as this category's.
+    if (m_grid->category() != category || !m_grid->isVisible()) {
+        m_statusBar->showMessage(QStringLiteral("Open the %1 page first.").arg(QLatin1String(categoryByNumber(category)->rowName)));
+        return false;
+    }
     *rows = m_grid->rowsToSend(records);
     return true;
 }
