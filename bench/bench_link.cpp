@@ -2,8 +2,10 @@
 // register that acknowledges at once, and a download of 10,000 rows, each against a
 // baseline measured in the same run: a plain blocking socket ping-pong exchanging frames of
 // the same sizes. Goal: at least half of the baseline's frames per second.
-// Then a fleet: one install of the 10,000 PLUs to 50 registers connected at once, against the
-// same install to one register. Goal: at most 3 times as long.
+// Then a fleet: one install of the 10,000 PLUs to 50 registers connected at once, against 50
+// plain blocking socket pairs doing the same ping-pong at once. Goal: at most 1.2 times as long
+// (on 2 cores the ping-pong itself takes many times one pair's time, so one register is no
+// measure for 50).
 // Then silent registers: a download and an install to 64 connected registers that never
 // answer, against the same to one such register: the time until the host is idle again.
 // Goal: the one register's time plus at most a second.
@@ -335,7 +337,7 @@ bool fleetOfRegisters()
     line("baseline ping-pong, 50 pairs at once", manyBase, kFleet, singleBase);
     line("install to 1 register", single, 1, 0);
     line("install to 50 registers at once", many, kFleet, single);
-    std::printf("goal: 50 registers take at most 3.00 x one register\n");
+    std::printf("install to 50 registers: %.2f x the 50 pairs (goal <= 1.20)\n", many / manyBase);
     std::printf("every register got every row exactly once and ended: %s\n", exact ? "yes" : "NO");
     std::printf("load average after the runs: %s\n", loadAverage().constData());
     return exact;
