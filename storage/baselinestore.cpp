@@ -51,9 +51,8 @@ bool ensureSchema(QSqlDatabase& db)
 
 namespace BaselineStore {
 
-bool load(const QString& reg, int category, QList<QByteArray>* records)
+bool exists(const QString& reg, int category)
 {
-    records->clear();
     QSqlDatabase db;
     if (!connection(&db) || !hasTable(db, "baseline_tables") || !hasTable(db, "baseline_records"))
         return false;
@@ -61,8 +60,16 @@ bool load(const QString& reg, int category, QList<QByteArray>* records)
     query.prepare(QStringLiteral("select count(*) from baseline_tables where register = ? and category = ?"));
     query.addBindValue(reg);
     query.addBindValue(category);
-    if (!query.exec() || !query.next() || query.value(0).toInt() == 0)
+    return query.exec() && query.next() && query.value(0).toInt() > 0;
+}
+
+bool load(const QString& reg, int category, QList<QByteArray>* records)
+{
+    records->clear();
+    QSqlDatabase db;
+    if (!exists(reg, category) || !connection(&db))
         return false;
+    QSqlQuery query(db);
     query.prepare(QStringLiteral(
         "select record from baseline_records where register = ? and category = ? order by position"));
     query.addBindValue(reg);

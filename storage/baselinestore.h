@@ -15,6 +15,8 @@ namespace BaselineStore {
 
 // The baseline of `reg` for `category`; false when the set has none (or it cannot be read).
 bool load(const QString& reg, int category, QList<QByteArray>* records);
+// Whether the set keeps a baseline of `reg` for `category`, without reading it.
+bool exists(const QString& reg, int category);
 // Replaces it by `records`, in order; false when nothing was stored.
 bool store(const QString& reg, int category, const QList<QByteArray>& records);
 // Forgets it (the register's table is not known any more).

@@ -22,6 +22,8 @@
 
 #include <QStatusBar>
 
+#include <algorithm>
+
 namespace {
 
 // Lines that each transfer log keeps; older ones are dropped.
@@ -240,12 +242,10 @@ void TransferController::sendChanges(int category)
 
 bool TransferController::confirmWholeInstall(int category, const SendRequest& request)
 {
-    QStringList known;
-    QList<QByteArray> baseline;
-    for (const QString& link : m_panel->registerLinks())
-        if (BaselineStore::load(link, category, &baseline))
-            known << linkPeer(link);
-    if (known.isEmpty() || !request.hasTable)
+    const QStringList links = m_panel->registerLinks();
+    const bool known = std::any_of(
+        links.cbegin(), links.cend(), [category](const QString& link) { return BaselineStore::exists(link, category); });
+    if (!known || !request.hasTable)
         return true;
     const Category* entry = categoryByNumber(category);
     QString text = QStringLiteral("Install replaces the whole %1 table of %2 with the page's %3.")
