@@ -238,8 +238,16 @@ FleetRun installToFleet(int registers, const ItemTable& table, const QList<QByte
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     run.seconds = clock.nsecsElapsed() / 1e9;
     run.exact = host.connections == registers && host.ends == registers && host.failures == 0;
-    for (const auto& ecr : fleet)
-        run.exact = run.exact && ecr->matched() == table.size() && ecr->wrong() == 0 && ecr->completeSends() == 1;
+    if (!run.exact)
+        std::printf("  %d registers: %d connected, %d ended, %d failed\n", registers, host.connections, host.ends,
+            host.failures);
+    for (const auto& ecr : fleet) {
+        const bool whole = ecr->matched() == table.size() && ecr->wrong() == 0 && ecr->completeSends() == 1;
+        if (!whole)
+            std::printf("  a register matched %d, got %d wrong, ended %d sends\n", ecr->matched(), ecr->wrong(),
+                ecr->completeSends());
+        run.exact = run.exact && whole;
+    }
     return run;
 }
 

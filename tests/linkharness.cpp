@@ -335,8 +335,7 @@ void FleetRegister::run()
             ++m_wrong;
         sendGood = sendGood && good;
         ++position;
-        if (::write(m_fd, &ack, 1) != 1)
-            return;
+        // Counted before the acknowledgement, which lets the sender see the send's end.
         const quint8 control = quint8(frame.at(0));
         if (control == 0x04 || control == 0x06) {
             if (sendGood && position == m_expected->size())
@@ -344,6 +343,8 @@ void FleetRegister::run()
             position = 0;
             sendGood = true;
         }
+        if (::write(m_fd, &ack, 1) != 1)
+            return;
     }
 }
 
