@@ -9,12 +9,6 @@
 
 namespace {
 
-QString rowsName(int category)
-{
-    const Category* entry = categoryByNumber(category);
-    return entry ? QLatin1String(entry->rowsName) : QStringLiteral("rows");
-}
-
 // A baseline kept by key (PLUs by item code): records are set, added and removed by key.
 class KeyedBaseline {
 public:
@@ -73,10 +67,8 @@ QString RegisterPlan::sentence() const
     const QString peer = name.isEmpty() ? linkPeer(link) : QStringLiteral("%1 (%2)").arg(name, linkPeer(link));
     if (!hasBaseline)
         return QStringLiteral("%1: no baseline yet: download to compare, or install the whole table").arg(peer);
-    const Category* category = categoryByType(diff.datatype);
     if (diff.isEmpty())
-        return QStringLiteral("%1 unchanged on %2: not sent")
-            .arg(category ? QLatin1String(category->rowsName) : QStringLiteral("rows"), peer);
+        return QStringLiteral("%1 unchanged on %2: not sent").arg(rowsText(diff.datatype), peer);
     return QStringLiteral("%1: %2").arg(peer, diff.summary());
 }
 
@@ -171,7 +163,7 @@ void recordSend(const SendRequest& request, const TransferOutcome& outcome)
     QList<SendPart> parts = request.parts;
     if (parts.isEmpty())
         parts.append({ request.command, request.table, request.records });
-    const bool keyed = !codec->recordKey(keptBytes(*codec, QByteArray())).isEmpty();
+    const bool keyed = keptByKey(*codec);
     QList<QByteArray> baseline;
     const bool known = BaselineStore::load(outcome.link, category->number, &baseline);
     const bool whole = request.parts.isEmpty() && request.command == CommandInstall;
@@ -198,7 +190,7 @@ void recordSend(const SendRequest& request, const TransferOutcome& outcome)
     if (keyed)
         baseline = byKey.records();
     BaselineStore::store(outcome.link, category->number, baseline);
-    qCDebug(lcLink) << "baseline of" << outcome.link << rowsName(category->number) << "now" << baseline.size();
+    qCDebug(lcLink) << "baseline of" << outcome.link << rowsText(request.datatype) << "now" << baseline.size();
 }
 
 void recordDownload(const QString& link, const QByteArray& datatype, const QList<QByteArray>& received)

@@ -44,20 +44,14 @@ QString rowsDone(const TransferOutcome& outcome)
 
 QString doneSentence(const TransferOutcome& outcome)
 {
-    if (outcome.download && outcome.done == 0) {
-        const Category* category = categoryByType(outcome.datatype);
-        return QStringLiteral("the register holds no %1")
-            .arg(category ? QLatin1String(category->rowsName) : QStringLiteral("rows"));
-    }
+    if (outcome.download && outcome.done == 0)
+        return QStringLiteral("the register holds no %1").arg(rowsText(outcome.datatype));
     if (outcome.download)
         return QStringLiteral("%1 downloaded").arg(whatMoves(outcome.datatype, outcome.done));
     if (outcome.datatype == "SYSCLEARDATA")
         return QStringLiteral("every table erased");
-    if (outcome.total == 0) {
-        const Category* category = categoryByType(outcome.datatype);
-        return QStringLiteral("nothing sent: the page holds no %1")
-            .arg(category ? QLatin1String(category->rowsName) : QStringLiteral("rows"));
-    }
+    if (outcome.total == 0)
+        return QStringLiteral("nothing sent: the page holds no %1").arg(rowsText(outcome.datatype));
     QString text;
     if (!outcome.parts.isEmpty()) {
         // "PLUs changed: 1 deleted, 3 updated, 2 added"
@@ -66,10 +60,7 @@ QString doneSentence(const TransferOutcome& outcome)
             const char* verb = part.first == CommandDelete ? "deleted" : part.first == CommandUpdate ? "updated" : "added";
             parts << QStringLiteral("%1 %2").arg(number(part.second)).arg(QLatin1String(verb));
         }
-        const Category* category = categoryByType(outcome.datatype);
-        text = QStringLiteral("%1 changed: %2")
-                   .arg(category ? QLatin1String(category->rowsName) : QStringLiteral("rows"),
-                       parts.join(QStringLiteral(", ")));
+        text = QStringLiteral("%1 changed: %2").arg(rowsText(outcome.datatype), parts.join(QStringLiteral(", ")));
     }
     const QString what = whatMoves(outcome.datatype, outcome.total);
     QString verb = QStringLiteral("installed");

@@ -79,6 +79,12 @@ QString countText(int number, int count)
     return QStringLiteral("%1 %2").arg(amount, QLatin1String(count == 1 ? category->rowName : category->rowsName));
 }
 
+QString rowsText(const QByteArray& typeName)
+{
+    const Category* category = categoryByType(typeName);
+    return category ? QLatin1String(category->rowsName) : QStringLiteral("rows");
+}
+
 const RecordCodec* codecForCategory(int number)
 {
     const Category* category = categoryByNumber(number);

@@ -33,6 +33,8 @@ const Category* categoryByNumber(int number);
 const Category* categoryByRequest(quint16 requestCode);
 // `count` rows of a category in words, with thousands separators: "1,000 PLUs", "1 tax".
 QString countText(int number, int count);
+// What several rows of the category of `typeName` are called ("PLUs"); "rows" for another name.
+QString rowsText(const QByteArray& typeName);
 // The codec of a category, or null.
 const RecordCodec* codecForType(const QByteArray& typeName);
 const RecordCodec* codecForCategory(int number);

@@ -68,12 +68,13 @@ RecordChange change(const RecordCodec& codec, RecordChange::Kind kind, int row, 
 
 } // namespace
 
+bool keptByKey(const RecordCodec& codec) { return !codec.recordKey(keptBytes(codec, QByteArray())).isEmpty(); }
+
 TableDiff diffRecords(const RecordCodec& codec, const QList<QByteArray>& baseline, const QList<QByteArray>& current)
 {
     TableDiff diff;
     diff.datatype = codec.category().typeName;
-    // Categories whose records the register finds by a key are compared by key.
-    diff.byKey = !codec.recordKey(keptBytes(codec, QByteArray())).isEmpty();
+    diff.byKey = keptByKey(codec);
 
     if (!diff.byKey) {
         const int rows = int(qMax(baseline.size(), current.size()));

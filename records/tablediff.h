@@ -37,6 +37,10 @@ struct TableDiff {
     QString summary() const;
 };
 
+// Whether the register finds the records of `codec`'s category by a key (PLUs by item code)
+// rather than by their place in the table.
+bool keptByKey(const RecordCodec& codec);
+
 // The difference of `current` (the records the table would send, in its order) from
 // `baseline` (what the register holds). A code that comes twice in `current` counts once,
 // as its last row (the register keeps the last record sent under a code).
