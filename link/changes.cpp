@@ -208,3 +208,43 @@ void recordReadBack(const VerifyReport& report)
         return;
     BaselineStore::store(report.link, category->number, report.readBack);
 }
+
+void BaselineKeeper::sending(const SendRequest& request)
+{
+    clear();
+    m_sent.insert(QString(), request);
+}
+
+void BaselineKeeper::sending(const QHash<QString, SendRequest>& requests)
+{
+    clear();
+    m_sent = requests;
+}
+
+bool BaselineKeeper::involves(const QString& link) const
+{
+    return m_sent.isEmpty() || toEvery() || m_sent.contains(link);
+}
+
+void BaselineKeeper::readBack(const VerifyReport& report)
+{
+    if (!report.read)
+        return;
+    recordReadBack(report);
+    m_readBack.insert(report.link);
+}
+
+void BaselineKeeper::ended(const TransferOutcome& outcome)
+{
+    if (outcome.download || m_readBack.contains(outcome.link))
+        return;
+    const auto sent = m_sent.constFind(m_sent.contains(outcome.link) ? outcome.link : QString());
+    if (sent != m_sent.constEnd())
+        recordSend(sent.value(), outcome);
+}
+
+void BaselineKeeper::clear()
+{
+    m_sent.clear();
+    m_readBack.clear();
+}

@@ -6,7 +6,9 @@
 #include "records/tablediff.h"
 #include "records/verify.h"
 
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -39,6 +41,29 @@ QList<RegisterPlan> planChanges(
 
 // The peer's name in sentences: the address or port of a link.
 QString linkPeer(const QString& link);
+
+// Keeps each register's baseline through the transfers of one request, for the window and
+// tallvane-cli alike: what went to which register, and whether the register's table was read
+// back afterwards (which is then its baseline, rather than what was sent).
+class BaselineKeeper {
+public:
+    // The request goes to every register, or each register its own (by link).
+    void sending(const SendRequest& request);
+    void sending(const QHash<QString, SendRequest>& requests);
+    // Whether the register of `link` takes part (every register, when nothing was sent yet).
+    bool involves(const QString& link) const;
+    // Whether the request went to every register alike.
+    bool toEvery() const { return m_sent.contains(QString()); }
+    // What a register sent back after the send.
+    void readBack(const VerifyReport& report);
+    // A register's send has ended (downloads are recorded with their rows, recordDownload()).
+    void ended(const TransferOutcome& outcome);
+    void clear();
+
+private:
+    QHash<QString, SendRequest> m_sent; // the empty key: to every register
+    QSet<QString> m_readBack;
+};
 
 // Keeps the baseline of the register of `outcome.link` after it was sent `request`: the rows
 // it acknowledged are applied (a send that ended with an error changes only those), a whole

@@ -161,15 +161,13 @@ QStringList CliLink::links() const
 
 int CliLink::runSend(int rows, const SendRequest& request)
 {
-    m_sent = { { QString(), request } };
-    m_readBack.clear();
+    m_baselines.sending(request);
     return run(rows, [&] { return send(request); });
 }
 
 int CliLink::runEach(int rows, const QHash<QString, SendRequest>& requests)
 {
-    m_sent = requests;
-    m_readBack.clear();
+    m_baselines.sending(requests);
     int status = run(rows, [&] { return sendEach(requests); });
     return status;
 }
@@ -178,7 +176,7 @@ int CliLink::run(int rows, const std::function<int()>& request)
 {
     m_rows = rows;
     for (Register& entry : m_registers)
-        entry.involved = entry.connected && (m_sent.contains(QString()) || m_sent.isEmpty() || m_sent.contains(entry.link));
+        entry.involved = entry.connected && m_baselines.involves(entry.link);
     if (request() == 0) {
         Cli::printProblem(QStringLiteral("no register took the request"));
         return Cli::ExitTransferFailed;
@@ -249,10 +247,7 @@ void CliLink::ackData(QByteArray word)
 
 void CliLink::verified(VerifyReport report)
 {
-    if (report.read) {
-        recordReadBack(report);
-        m_readBack.insert(report.link);
-    }
+    m_baselines.readBack(report);
     ++m_verified;
     m_heldAsSent = m_heldAsSent && report.identical();
     // The report names the register itself.
@@ -272,10 +267,8 @@ void CliLink::outcome(TransferOutcome outcome)
         const Register& entry = registerOf(sender());
         if (outcome.result == TransferOutcome::Done)
             recordDownload(outcome.link, outcome.datatype, entry.records);
-    } else if (!m_readBack.contains(outcome.link)) {
-        const auto sent = m_sent.constFind(m_sent.contains(outcome.link) ? outcome.link : QString());
-        if (sent != m_sent.constEnd())
-            recordSend(sent.value(), outcome);
+    } else {
+        m_baselines.ended(outcome);
     }
 }
 

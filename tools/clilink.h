@@ -1,13 +1,13 @@
 #pragma once
 
 #include "base/itemtable.h"
+#include "link/changes.h"
 #include "link/linkhost.h"
 
 #include <QCommandLineOption>
 #include <QHostAddress>
 #include <QList>
 #include <QPointer>
-#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -105,7 +105,5 @@ private:
     bool m_wordsToStderr = false;
     int m_verified = 0;
     bool m_heldAsSent = true;
-    // What went to each register (by link; the empty key: to all), for its baseline.
-    QHash<QString, SendRequest> m_sent;
-    QSet<QString> m_readBack; // registers whose baseline is what they sent back
+    BaselineKeeper m_baselines; // each register's baseline through the transfers
 };

@@ -161,7 +161,7 @@ void TransferController::send(SendRequest& request, const QList<int>& gridRows)
     request.verify = m_panel->verifyAfterInstall();
     m_grid->marks()->clearVerifyMarks();
     m_grid->marks()->setSentRows(gridRows);
-    m_sent = { { QString(), request } };
+    m_baselines.sending(request);
     start(request.hasTable ? int(request.table.size()) : 1, [&] { return m_host->send(request); });
 }
 
@@ -236,7 +236,7 @@ void TransferController::sendChanges(int category)
         return;
     }
     m_grid->marks()->clearVerifyMarks();
-    m_sent = requests;
+    m_baselines.sending(requests);
     start(most, [&] { return m_host->sendEach(requests); });
 }
 
@@ -383,11 +383,7 @@ void TransferController::addOutcome(const TransferOutcome& outcome)
     journalTransfer(outcome);
     m_outcomes.append(outcome);
     // The register's baseline follows what it now holds (a download's once it is kept).
-    if (!outcome.download && !m_readBack.contains(outcome.link)) {
-        const auto sent = m_sent.constFind(m_sent.contains(outcome.link) ? outcome.link : QString());
-        if (sent != m_sent.constEnd())
-            recordSend(sent.value(), outcome);
-    }
+    m_baselines.ended(outcome);
 }
 
 void TransferController::finish()
@@ -405,8 +401,7 @@ void TransferController::finish()
         }
     }
     m_held.clear();
-    m_sent.clear();
-    m_readBack.clear();
+    m_baselines.clear();
     QStringList sentences;
     int failed = 0;
     for (const TransferOutcome& outcome : m_outcomes) {
@@ -459,10 +454,7 @@ void TransferController::showVerification(const VerifyReport& report)
             m_monitor->addError(line);
     }
     // The rows of a send to all registers are the page's; a changes-only send's are not.
-    if (m_sent.contains(QString()))
+    if (m_baselines.toEvery())
         m_grid->marks()->markVerified(report);
-    if (report.read) {
-        recordReadBack(report);
-        m_readBack.insert(report.link);
-    }
+    m_baselines.readBack(report);
 }

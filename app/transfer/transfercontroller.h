@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/itemtable.h"
+#include "link/changes.h"
 #include "link/outcome.h"
 #include "link/sendrequest.h"
 #include "records/verify.h"
@@ -8,7 +9,6 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
-#include <QSet>
 #include <QObject>
 
 #include <functional>
@@ -116,10 +116,7 @@ private:
     bool m_cancelled = false;
     int m_compareAfterDownload = -1; // the category a download-and-compare runs for
     int m_compareCategory = 0; // the category the compare dialog shows
-    // What went to each register (by link; the empty key: to all), for its baseline; the
-    // registers whose baseline is what they sent back after it.
-    QHash<QString, SendRequest> m_sent;
-    QSet<QString> m_readBack;
+    BaselineKeeper m_baselines; // each register's baseline through the transfers
     CompareDialog* m_compareDialog = nullptr;
     QList<TransferOutcome> m_outcomes;
     QList<HeldRows> m_held;
