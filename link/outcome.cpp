@@ -42,6 +42,21 @@ QString rowsDone(const TransferOutcome& outcome)
     return QStringLiteral(" after %1 of %2 rows").arg(number(outcome.done), number(outcome.total));
 }
 
+// What a send under `command` did to its rows.
+QLatin1String verbOf(quint8 command)
+{
+    switch (command) {
+    case CommandAdd:
+        return QLatin1String("added");
+    case CommandUpdate:
+        return QLatin1String("updated");
+    case CommandDelete:
+        return QLatin1String("deleted");
+    default:
+        return QLatin1String("installed");
+    }
+}
+
 QString doneSentence(const TransferOutcome& outcome)
 {
     if (outcome.download && outcome.done == 0)
@@ -52,26 +67,14 @@ QString doneSentence(const TransferOutcome& outcome)
         return QStringLiteral("every table erased");
     if (outcome.total == 0)
         return QStringLiteral("nothing sent: the page holds no %1").arg(rowsText(outcome.datatype));
-    QString text;
+    QString text = whatMoves(outcome.datatype, outcome.total) + QLatin1Char(' ') + verbOf(outcome.command);
     if (!outcome.parts.isEmpty()) {
         // "PLUs changed: 1 deleted, 3 updated, 2 added"
         QStringList parts;
-        for (const auto& part : outcome.parts) {
-            const char* verb = part.first == CommandDelete ? "deleted" : part.first == CommandUpdate ? "updated" : "added";
-            parts << QStringLiteral("%1 %2").arg(number(part.second)).arg(QLatin1String(verb));
-        }
+        for (const auto& part : outcome.parts)
+            parts << number(part.second) + QLatin1Char(' ') + verbOf(part.first);
         text = QStringLiteral("%1 changed: %2").arg(rowsText(outcome.datatype), parts.join(QStringLiteral(", ")));
     }
-    const QString what = whatMoves(outcome.datatype, outcome.total);
-    QString verb = QStringLiteral("installed");
-    if (outcome.command == CommandAdd)
-        verb = QStringLiteral("added");
-    else if (outcome.command == CommandUpdate)
-        verb = QStringLiteral("updated");
-    else if (outcome.command == CommandDelete)
-        verb = QStringLiteral("deleted");
-    if (text.isEmpty())
-        text = what + QLatin1Char(' ') + verb;
     if (outcome.verified == 1)
         text += QStringLiteral(" and verified");
     else if (outcome.verified == 0)
