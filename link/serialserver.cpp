@@ -4,6 +4,7 @@
 #include "link/linklog.h"
 #include "link/linksettings.h"
 
+#include <QFileInfo>
 #include <QSerialPortInfo>
 
 #include <algorithm>
@@ -44,6 +45,24 @@ myserial::~myserial()
 {
     qCDebug(lcLink) << "close serial port";
     close();
+}
+
+QString serialOpenError(const QSerialPort& port)
+{
+    if (port.error() != QSerialPort::PermissionError)
+        return port.errorString();
+    // The port's name without "/dev/" for devices there, its whole path elsewhere.
+    const QString device
+        = port.portName().startsWith(QLatin1Char('/')) ? port.portName() : QStringLiteral("/dev/") + port.portName();
+    QString group = QFileInfo(device).group();
+    if (group.isEmpty() || group == QLatin1String("root"))
+        group = QStringLiteral("dialout");
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = QStringLiteral("USER");
+    return QStringLiteral("%1. Only the members of the group %2 may open %3: add the user to it "
+                          "(sudo adduser %4 %2) and log in again.")
+        .arg(port.errorString(), group, device, user);
 }
 
 bool myserial::openPort(const QString& portName)
@@ -93,7 +112,7 @@ void rs232thread::run()
     myserial port;
     if (!port.openPort(m_portName)) {
         qCDebug(lcLink) << "open serial failed";
-        m_openError = port.errorString();
+        m_openError = serialOpenError(port);
         m_portOpen = false;
         m_portSettled.release();
         return;

@@ -16,6 +16,10 @@ class LinkHost;
 // devices of the link settings), sorted as plain strings.
 QStringList scanSerialPorts();
 
+// Why `port` did not open, as the operator must read it: for want of permission, that the user
+// must be in the group of the device (dialout on Debian) and how to get there.
+QString serialOpenError(const QSerialPort& port);
+
 // The port object of the serial link: lives on the link's worker thread and runs the
 // transfers there, at 115200 baud, 8 data bits, no parity, 1 stop bit, no flow control.
 class myserial : public QSerialPort {

@@ -3,8 +3,10 @@
 #include "base/language.h"
 #include "reports/reportslog.h"
 #include "storage/configdb.h"
+#include "storage/datafolder.h"
 #include "storage/notice.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QSqlError>
 #include <QVariant>
@@ -71,6 +73,10 @@ bool reportDb::setInstanceFileName(const QString& fileName)
 
 QString reportDb::defaultFileName()
 {
+    // An installed program never writes into whatever folder it was started from (the home
+    // folder, from a menu): its store lives in the data folder with its other files.
+    if (runsInstalled())
+        return QDir(dataFolder()).filePath(QStringLiteral("XZReport.db"));
     return QStringLiteral("./XZReport.db");
 }
 

@@ -30,6 +30,7 @@ public:
     static reportDb* instance();
     // Chooses the file of the single instance; false (and nothing changes) once it exists.
     static bool setInstanceFileName(const QString& fileName);
+    // "./XZReport.db", or "XZReport.db" in the data folder for an installed program.
     static QString defaultFileName();
 
     QString fileName() const { return m_fileName; }

@@ -14,16 +14,35 @@ bool folderIsWritable(const QString& folder)
     return probe.open();
 }
 
-QString dataFolderFor(const QString& programFolder)
+QString installedProgramFolder()
 {
-    if (folderIsWritable(programFolder))
+    return QStringLiteral(TALLVANE_INSTALL_BINDIR);
+}
+
+QString installedDataFolder()
+{
+    return QStringLiteral(TALLVANE_INSTALL_DATADIR);
+}
+
+bool isInstalledProgramFolder(const QString& programFolder, const QString& installedFolder)
+{
+    // Canonical paths, so that /bin of a merged /usr and a symbolic link to the folder count.
+    const QString program = QFileInfo(programFolder).canonicalFilePath();
+    return !program.isEmpty() && program == QFileInfo(installedFolder).canonicalFilePath();
+}
+
+QString dataFolderFor(const QString& programFolder, const QString& installedFolder)
+{
+    const bool installed = isInstalledProgramFolder(programFolder, installedFolder);
+    if (!installed && folderIsWritable(programFolder))
         return programFolder;
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (userFolder.isEmpty() || !QDir().mkpath(userFolder) || !folderIsWritable(userFolder)) {
         qCWarning(lcStorage) << "neither" << programFolder << "nor" << userFolder << "can be written";
-        return programFolder;
+        return installed && !userFolder.isEmpty() ? userFolder : programFolder;
     }
-    qCDebug(lcStorage) << programFolder << "is read-only; data folder" << userFolder;
+    qCDebug(lcStorage) << programFolder << (installed ? "is installed" : "is read-only") << "; data folder"
+                       << userFolder;
     return userFolder;
 }
 
@@ -33,18 +52,36 @@ QString dataFolder()
     return folder;
 }
 
-bool prepareDataFolder(const QString& programFolder, const QString& dataFolder)
+bool runsInstalled()
+{
+    static const bool installed = isInstalledProgramFolder(QCoreApplication::applicationDirPath());
+    return installed;
+}
+
+QString sharedDataPath(const QString& programFolder, const QString& name, const QString& installedData)
+{
+    const QDir program(programFolder);
+    for (const QString& folder :
+        { program.path(), program.filePath(QStringLiteral("../share/tallvane")), installedData }) {
+        const QString path = QDir(folder).filePath(name);
+        if (QFileInfo::exists(path))
+            return QDir::cleanPath(path);
+    }
+    return QString();
+}
+
+bool prepareDataFolder(const QString& picturesFolder, const QString& dataFolder)
 {
     const QDir data(dataFolder);
     if (!QDir().mkpath(data.filePath(QStringLiteral("DB"))) || !QDir().mkpath(data.filePath(QStringLiteral("Image")))) {
         qCWarning(lcStorage) << "cannot create the folders of" << dataFolder;
         return false;
     }
-    if (QDir(programFolder) == data)
+    const QDir target(data.filePath(QStringLiteral("Image")));
+    if (picturesFolder.isEmpty() || QDir(picturesFolder) == target)
         return true;
     // Pictures already there stay as they are: they may have been resized or replaced.
-    const QDir source(QDir(programFolder).filePath(QStringLiteral("Image")));
-    const QDir target(data.filePath(QStringLiteral("Image")));
+    const QDir source(picturesFolder);
     for (const QString& name : source.entryList(QDir::Files)) {
         const QString copy = target.filePath(name);
         if (QFile::exists(copy))

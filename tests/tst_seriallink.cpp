@@ -10,6 +10,9 @@
 
 #include <memory>
 
+#include <grp.h>
+#include <unistd.h>
+
 class TestSerialLink : public QObject {
     Q_OBJECT
 
@@ -78,6 +81,32 @@ private slots:
         // No port object serves it, so a request reaches no register.
         QCOMPARE(m_host->send("DEPTDATA", departments(1)), 0);
         QCOMPARE(m_host->runningTransfers(), 0);
+    }
+
+    // A port the user may not open says which group opens it and how to join it.
+    void portWithoutPermissionNamesItsGroup()
+    {
+        OrdinaryRights rights;
+        if (!rights.isValid())
+            QSKIP("the rights of an ordinary user cannot be taken");
+        // The device belongs to the group "tty" and opens for its owner only.
+        const QString device = QFileInfo(m_pty->first()).canonicalFilePath();
+        const QFile::Permissions before = QFile::permissions(device);
+        const struct group* tty = getgrnam("tty");
+        QVERIFY(tty);
+        QVERIFY(::chown(QFile::encodeName(device).constData(), 0, tty->gr_gid) == 0);
+        QVERIFY(QFile::setPermissions(device, QFile::ReadOwner | QFile::WriteOwner));
+        QString error;
+        {
+            OrdinaryRights::Scope scope;
+            SerialServer link(m_host.get(), m_pty->first());
+            QVERIFY(!link.isOpen());
+            error = link.openError();
+        }
+        QFile::setPermissions(device, before);
+        QVERIFY2(error.contains(QStringLiteral("Only the members of the group tty may open %1").arg(m_pty->first())),
+            qPrintable(error));
+        QVERIFY2(error.contains(QStringLiteral("sudo adduser")), qPrintable(error));
     }
 
     void sendNumbersItsRows()
