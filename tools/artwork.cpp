@@ -1,7 +1,8 @@
-// Draws the program's button pictures and tool-bar icons. Run at build time:
-//   tallvane-artwork IMAGE_DIR ICON_DIR
+// Draws the program's button pictures, tool-bar icons and application icon. Run at build time:
+//   tallvane-artwork IMAGE_DIR ICON_DIR APPICON_DIR SIZE...
 // IMAGE_DIR receives the pictures of the category and command buttons, ICON_DIR the
-// tool-bar icons that are compiled into the program's resources.
+// tool-bar icons that are compiled into the program's resources, APPICON_DIR the application
+// icon at each SIZE of the desktop's icon theme, as SIZExSIZE/tallvane.png.
 
 #include <QDir>
 #include <QFont>
@@ -13,6 +14,7 @@
 #include <QTextStream>
 
 #include <cmath>
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -359,6 +361,48 @@ QImage toolIcon(const QColor& colour, const Glyph& glyph)
     return image;
 }
 
+// The application icon: a cash register (display, keys, drawer) on a rounded tile, drawn for
+// each size so that small icons stay sharp (the keys become one block below 32 pixels).
+QImage applicationIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    const qreal margin = s >= 32 ? s * 0.06 : 0.5;
+    const QRectF tile(margin, margin, s - 2 * margin, s - 2 * margin);
+    QLinearGradient fill(0, 0, 0, s);
+    fill.setColorAt(0, QColor(0x3f, 0x8f, 0xd8));
+    fill.setColorAt(1, QColor(0x1f, 0x5a, 0x9e));
+    p.setPen(s >= 32 ? pen(QColor(0x17, 0x45, 0x7a), s / 64) : Qt::NoPen);
+    p.setBrush(fill);
+    p.drawRoundedRect(tile, s * 0.18, s * 0.18);
+
+    const QColor paper(255, 255, 255), ink(0x1f, 0x5a, 0x9e);
+    p.setPen(Qt::NoPen);
+    p.setBrush(paper);
+    // Display on its post, body, drawer.
+    p.drawRect(QRectF(s * 0.56, s * 0.18, s * 0.24, s * 0.14));
+    p.drawRect(QRectF(s * 0.64, s * 0.30, s * 0.08, s * 0.08));
+    const QRectF body(s * 0.18, s * 0.38, s * 0.64, s * 0.30);
+    p.drawRoundedRect(body, s * 0.03, s * 0.03);
+    p.drawRect(QRectF(s * 0.12, s * 0.70, s * 0.76, s * 0.14));
+    p.setBrush(ink);
+    if (size >= 32) {
+        const qreal key = s * 0.075, gap = s * 0.045;
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < 4; ++column)
+                p.drawRect(QRectF(body.left() + gap + column * (key + gap) + s * 0.02,
+                    body.top() + gap + row * (key * 0.6 + gap * 0.6), key, key * 0.6));
+        p.drawRect(QRectF(s * 0.42, s * 0.755, s * 0.16, s * 0.03));
+    } else {
+        p.drawRect(
+            QRectF(body.left() + s * 0.1, body.top() + s * 0.08, body.width() - s * 0.2, body.height() - s * 0.16));
+    }
+    return image;
+}
+
 bool save(const QImage& image, const QString& path, QTextStream& err)
 {
     if (image.save(path))
@@ -373,12 +417,13 @@ int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
-    if (argc != 3) {
-        err << "usage: tallvane-artwork IMAGE_DIR ICON_DIR\n";
+    if (argc < 5) {
+        err << "usage: tallvane-artwork IMAGE_DIR ICON_DIR APPICON_DIR SIZE...\n";
         return 2;
     }
     const QString imageDir = QString::fromLocal8Bit(argv[1]);
     const QString iconDir = QString::fromLocal8Bit(argv[2]);
+    const QString appIconDir = QString::fromLocal8Bit(argv[3]);
     QDir().mkpath(imageDir);
     QDir().mkpath(iconDir);
 
@@ -449,5 +494,16 @@ int main(int argc, char* argv[])
     };
     for (const auto& icon : icons)
         ok &= save(toolIcon(icon.colour, icon.glyph), iconDir + QLatin1Char('/') + QLatin1String(icon.file), err);
+
+    for (int i = 4; i < argc; ++i) {
+        const int size = std::atoi(argv[i]);
+        if (size < 16 || size > 1024) {
+            err << "not an icon size: " << argv[i] << "\n";
+            return 2;
+        }
+        const QString folder = QStringLiteral("%1/%2x%2").arg(appIconDir).arg(size);
+        QDir().mkpath(folder);
+        ok &= save(applicationIcon(size), folder + QStringLiteral("/tallvane.png"), err);
+    }
     return ok ? 0 : 1;
 }

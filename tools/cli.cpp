@@ -1,8 +1,10 @@
 // tallvane-cli: programs registers from scripts, with the users, configuration databases,
 // files and register links of the window. See --help.
 
+#include "base/programinfo.h"
 #include "journal/journal.h"
 #include "tools/clicommands.h"
+#include "tools/clicompletion.h"
 #include "tools/cliconsole.h"
 #include "tools/clisession.h"
 
@@ -13,7 +15,7 @@ namespace {
 
 const char kGlobalUsage[]
     = "Usage: tallvane-cli --user NAME [--password-stdin] [--language LANGUAGE] COMMAND [options]\n"
-      "       tallvane-cli --help | COMMAND --help\n";
+      "       tallvane-cli --help | COMMAND --help | --version\n";
 
 const char kGlobalHelp[]
     = "Programs cash registers from scripts: the same users, configuration databases, CSV and\n"
@@ -21,8 +23,9 @@ const char kGlobalHelp[]
       "\n"
       "Global options (before the command):\n"
       "  --user NAME          log in as NAME, a user of USRData.db in the window's data folder\n"
-      "                       (beside the program, or the user's data folder when the program's\n"
-      "                       folder cannot be written; created with the default administrator\n"
+      "                       (beside the program in a build or unpacked folder; for an installed\n"
+      "                       program, or one whose folder cannot be written, the folder\n"
+      "                       ~/.local/share/tallvane; created with the default administrator\n"
       "                       when missing)\n"
       "  --password-stdin     read the password from the first line of standard input; without it\n"
       "                       the password comes from the environment variable TALLVANE_PASSWORD\n"
@@ -32,6 +35,9 @@ const char kGlobalHelp[]
       "                       language is read and written in that one, with a note on standard\n"
       "                       error\n"
       "  --help               this text; COMMAND --help describes one command\n"
+      "  --version            the version and licence\n"
+      "  --help-man           this text with every command's own, as a manual page (roff)\n"
+      "  --bash-completion    a bash completion script for tallvane-cli\n"
       "\n"
       "The user's level and permissions gate each TYPE as the window's category buttons do.\n"
       "\n"
@@ -44,7 +50,9 @@ const char kGlobalHelp[]
       "\n"
       "LINK is one of\n"
       "  --serial PORT        the register on a serial port (115200 baud, 8 data bits, no parity,\n"
-      "                       1 stop bit, as in the window)\n"
+      "                       1 stop bit, as in the window); a port opens only for the members of\n"
+      "                       its group, dialout on Debian (sudo adduser USER dialout, then log in\n"
+      "                       again)\n"
       "  --tcp [--listen ADDRESS] [--port N] [--registers N] [--wait SECONDS]\n"
       "                       listen for registers (default: the address and port of\n"
       "                       tallvane.ini in the data folder, else every IPv4 address and 55391),\n"
@@ -72,6 +80,24 @@ QString commandList()
     for (const CliCommand& command : cliCommands())
         list += QStringLiteral("  %1\n").arg(QLatin1String(command.usage));
     return list;
+}
+
+QString globalHelp()
+{
+    return QString::fromLatin1(kGlobalUsage) + QLatin1Char('\n') + QString::fromLatin1(kGlobalHelp).arg(commandList());
+}
+
+// The manual page: the global help with each command's own help below its usage.
+QString manual()
+{
+    ManualPage page;
+    page.program = QStringLiteral("tallvane-cli");
+    page.summary = QStringLiteral("program cash registers from scripts");
+    page.help = globalHelp();
+    for (const CliCommand& command : cliCommands())
+        page.commands << ManualCommand { QLatin1String(command.usage), QString::fromUtf8(command.help) };
+    page.seeAlso = QStringList { QStringLiteral("tallvane"), QStringLiteral("tallvane-ecrsim") };
+    return manualPage(page);
 }
 
 int globalUsageError(const QString& message)
@@ -114,14 +140,30 @@ int main(int argc, char* argv[])
     const QCommandLineOption stdinOption(QStringLiteral("password-stdin"));
     const QCommandLineOption languageOption(QStringLiteral("language"), QString(), QStringLiteral("LANGUAGE"));
     const QCommandLineOption helpOption(QStringLiteral("help"));
-    global.addOptions({ userOption, stdinOption, languageOption, helpOption });
+    const QCommandLineOption versionOption(QStringLiteral("version"));
+    const QCommandLineOption manualOption(QStringLiteral("help-man"));
+    const QCommandLineOption completionOption(QStringLiteral("bash-completion"));
+    const QList<QCommandLineOption> globalOptions { userOption, stdinOption, languageOption, helpOption, versionOption,
+        manualOption, completionOption };
+    global.addOptions(globalOptions);
     if (!global.parse(QCoreApplication::arguments()))
         return globalUsageError(global.errorText());
 
     const QStringList words = global.positionalArguments();
     if (global.isSet(helpOption)) {
-        Cli::printBytes(QString::fromLatin1(kGlobalUsage).toUtf8() + '\n'
-            + QString::fromLatin1(kGlobalHelp).arg(commandList()).toUtf8());
+        Cli::printBytes(globalHelp().toUtf8());
+        return Cli::ExitOk;
+    }
+    if (global.isSet(versionOption)) {
+        Cli::printBytes(versionText(QStringLiteral("tallvane-cli")).toUtf8());
+        return Cli::ExitOk;
+    }
+    if (global.isSet(manualOption)) {
+        Cli::printBytes(manual().toUtf8());
+        return Cli::ExitOk;
+    }
+    if (global.isSet(completionOption)) {
+        Cli::printBytes(bashCompletion(globalOptions).toUtf8());
         return Cli::ExitOk;
     }
     if (words.isEmpty())
@@ -144,7 +186,7 @@ int main(int argc, char* argv[])
         return Cli::ExitUsage;
     }
     if (parser.isSet(helpOption)) {
-        Cli::printLine(usage + QStringLiteral("\n\n") + QString::fromLatin1(command->help));
+        Cli::printLine(usage + QStringLiteral("\n\n") + QString::fromUtf8(command->help));
         return Cli::ExitOk;
     }
 

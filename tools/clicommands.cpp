@@ -140,6 +140,21 @@ const TypeName kTypeNames[] = {
 
 const char kLogoType[] = "logo";
 
+} // namespace
+
+QStringList cliTypeNames()
+{
+    QStringList names;
+    for (const TypeName& name : kTypeNames)
+        names << QLatin1String(name.shortName);
+    for (const TypeName& name : kTypeNames)
+        names << QLatin1String(categoryByNumber(name.category)->typeName);
+    names << QLatin1String(kLogoType);
+    return names;
+}
+
+namespace {
+
 // The category of `--type`, or a usage error. `logo` allows the logo.
 int readType(const CommandContext& context, bool logo, int* category)
 {
@@ -957,15 +972,16 @@ const QList<CliCommand>& cliCommands()
             "administrator (else status 3).",
             &clearOptions, &clear },
         { "report store", "report store FILE...",
-            "Stores report buffers in the report database \"./XZReport.db\" (in the working folder):\n"
+            "Stores report buffers in the report database \"./XZReport.db\" (in the working folder;\n"
+            "an installed tallvane-cli keeps XZReport.db in its data folder, ~/.local/share/tallvane):\n"
             "each FILE holds the raw bytes of one buffer as the register sends it. A buffer that is\n"
             "cut short or names no report kind keeps the complete entries before the fault and gives\n"
             "status 4.",
             &noOptions, &reportStore },
         { "report export", "report export --table NAME [--xzno N] [--out FILE.csv]",
-            "Writes the rows of the report table NAME of \"./XZReport.db\" (for example dailyplu,\n"
-            "clerk3dailytender, zone12grandtotal), or only those of report number N, as CSV with a\n"
-            "header row of the fifteen column names; to standard output without --out.",
+            "Writes the rows of the report table NAME of the report database (see report store), for\n"
+            "example dailyplu, clerk3dailytender or zone12grandtotal, or only those of report number N,\n"
+            "as CSV with a header row of the fifteen column names; to standard output without --out.",
             &reportExportOptions, &reportExport },
         { "journal export", "journal export [--since DATE] [--out FILE.csv]",
             "Writes the journal (Journal.db in the data folder: logins, refused logins, saves,\n"

@@ -48,3 +48,5 @@ struct CliCommand {
 
 // The commands in the order the overall help lists them.
 const QList<CliCommand>& cliCommands();
+// What --type takes: the short names, the data type names and "logo".
+QStringList cliTypeNames();

@@ -1,7 +1,9 @@
 // tallvane-ecrsim: plays a cash register for Tallvane, over TCP or a serial device, with
 // a configuration database as its memory and a set of faults to inject. See --help.
 
+#include "base/programinfo.h"
 #include "link/protocol.h"
+#include "link/serialserver.h"
 #include "logo/graphic.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
@@ -15,6 +17,7 @@
 #include <QFile>
 #include <QHash>
 #include <QImage>
+#include <QRegularExpression>
 #include <QSerialPort>
 #include <QSet>
 #include <QSqlDatabase>
@@ -539,6 +542,9 @@ int main(int argc, char* argv[])
         "One line is printed per frame received and sent. The program ends with status 0 when its\n"
         "peer closes the connection. Frame numbers count from 1 since the start."));
     parser.addHelpOption();
+    const QCommandLineOption versionOption(QStringLiteral("version"), QStringLiteral("Print the version and licence."));
+    const QCommandLineOption manualOption(
+        QStringLiteral("help-man"), QStringLiteral("Print this help as a manual page (roff)."));
     const QCommandLineOption connectOption(QStringLiteral("connect"),
         QStringLiteral("Connect to Tallvane over TCP, as a register does."), QStringLiteral("HOST:PORT"));
     const QCommandLineOption fromOption(QStringLiteral("from"),
@@ -576,10 +582,25 @@ int main(int argc, char* argv[])
         QStringLiteral("FILE.png"));
     const QCommandLineOption pluReplaceOption(QStringLiteral("plu-send-replaces"),
         QStringLiteral("Take every PLU send of payload code 5 for an install: it replaces the PLU table."));
-    parser.addOptions({ connectOption, fromOption, serialOption, dbOption, pluReplaceOption, logoOutOption, refuseOption,
-        silentOption, badCrcOption, badControlOption, overlongOption, alterOption, refuseRequestsOption, chunkOption,
-        delayOption });
+    parser.addOptions({ connectOption, fromOption, serialOption, dbOption, pluReplaceOption, logoOutOption,
+        refuseOption, silentOption, badCrcOption, badControlOption, overlongOption, alterOption, refuseRequestsOption,
+        chunkOption, delayOption, versionOption, manualOption });
     parser.process(app);
+    if (parser.isSet(versionOption)) {
+        std::fputs(qPrintable(versionText(QStringLiteral("tallvane-ecrsim"))), stdout);
+        return 0;
+    }
+    if (parser.isSet(manualOption)) {
+        ManualPage page;
+        page.program = QStringLiteral("tallvane-ecrsim");
+        page.summary = QStringLiteral("play a cash register for Tallvane");
+        // The usage names the program as it was started; the page names it as installed.
+        page.help = parser.helpText().replace(
+            QRegularExpression(QStringLiteral("^Usage: \\S+")), QStringLiteral("Usage: tallvane-ecrsim"));
+        page.seeAlso = QStringList { QStringLiteral("tallvane"), QStringLiteral("tallvane-cli") };
+        std::fputs(manualPage(page).toUtf8().constData(), stdout);
+        return 0;
+    }
 
     auto fail = [](const QString& message) {
         std::fprintf(stderr, "tallvane-ecrsim: %s\n", qPrintable(message));
@@ -652,7 +673,7 @@ int main(int argc, char* argv[])
     } else {
         port.setPortName(parser.value(serialOption));
         if (!port.open(QIODevice::ReadWrite))
-            return fail(QStringLiteral("cannot open %1: %2").arg(parser.value(serialOption), port.errorString()));
+            return fail(QStringLiteral("cannot open %1: %2").arg(parser.value(serialOption), serialOpenError(port)));
         port.setBaudRate(QSerialPort::Baud115200);
         port.setDataBits(QSerialPort::Data8);
         port.setParity(QSerialPort::NoParity);
