@@ -1,23 +1,27 @@
 #!/usr/bin/env bash
 # Tallvane set-up on Debian 12.
-#   ./build.sh run    installs what is missing, builds and starts Tallvane
+#   ./build.sh run    installs what is missing, builds the programs (only them) and starts Tallvane
 #   ./build.sh test   installs what is missing, builds with the sanitizers and runs every test,
 #                     then every fuzz target for a bounded time (FUZZ_SECONDS, default 20 each)
 #   ./build.sh fuzz [SECONDS]   builds the libFuzzer targets with clang and runs each for SECONDS
+#   ./build.sh package          builds a Release tree and writes the Debian packages into dist/,
+#                               then checks them (packaging/check-package.sh)
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(
-    cmake g++ make
+# What building and running needs; the tests, fuzzing and packaging add their own.
+RUN_PACKAGES=(
+    cmake g++ make git
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-5compat-dev
     libqt6sql6-sqlite libgl-dev libsqlite3-dev libquazip1-qt6-dev
-    xvfb xauth socat fonts-dejavu-core
-    clang libclang-rt-14-dev
+    xvfb xauth fonts-dejavu-core
 )
+TEST_PACKAGES=(socat clang libclang-rt-14-dev man-db groff-base)
+PACKAGE_PACKAGES=(dpkg-dev file man-db groff-base desktop-file-utils appstream lintian)
 
 install_missing() {
     local missing=()
-    for package in "${PACKAGES[@]}"; do
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -40,9 +44,10 @@ run_fuzz() {
 
 case "${1:-}" in
 run)
-    install_missing
+    install_missing "${RUN_PACKAGES[@]}"
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build build -j "$jobs"
+    # Only what it starts: the tests and benchmarks are built by ./build.sh test.
+    cmake --build build -j "$jobs" --target tallvane tallvane-cli tallvane-ecrsim
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "Tallvane needs a display; without one, run it under Xvfb: xvfb-run -a ./build.sh run" >&2
         exit 1
@@ -50,7 +55,7 @@ run)
     exec build/bin/tallvane
     ;;
 test)
-    install_missing
+    install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     .ci/layers --quiet
     cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DTALLVANE_SANITIZE=ON
     cmake --build build-test -j "$jobs"
@@ -58,11 +63,26 @@ test)
     run_fuzz "${FUZZ_SECONDS:-20}"
     ;;
 fuzz)
-    install_missing
+    install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     run_fuzz "${2:-60}"
     ;;
+package)
+    install_missing "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+    # Debian's hardening flags; the programs are installed under /usr, which they know.
+    cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+        -DTALLVANE_TESTS=OFF -DTALLVANE_BENCHMARKS=OFF \
+        "-DCMAKE_CXX_FLAGS=$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+        "-DCMAKE_EXE_LINKER_FLAGS=$(dpkg-buildflags --get LDFLAGS) -Wl,-z,now"
+    cmake --build build-package -j "$jobs"
+    rm -f build-package/*.deb
+    (cd build-package && cpack -G DEB)
+    mkdir -p dist
+    rm -f dist/tallvane*.deb
+    mv build-package/*.deb dist/
+    packaging/check-package.sh dist
+    ;;
 *)
-    echo "usage: $0 run|test|fuzz [SECONDS]" >&2
+    echo "usage: $0 run|test|fuzz [SECONDS]|package" >&2
     exit 2
     ;;
 esac
