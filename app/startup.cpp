@@ -10,7 +10,6 @@
 #include "users/usrdb.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QTextCodec>
@@ -46,8 +45,9 @@ const char kHelp[] = "Usage: tallvane [--help | --version | --help-man] [Qt opti
                      "\n"
                      "They live in the data folder: beside the program when it runs from its build folder or from\n"
                      "a folder it was unpacked into (XZReport.db then in the working folder), and in\n"
-                     "~/.local/share/tallvane for an installed program. The installed button pictures are in\n"
-                     "/usr/share/tallvane/Image; the first start copies them into the data folder.\n"
+                     "~/.local/share/tallvane for an installed program. The button pictures that come with it\n"
+                     "are in share/tallvane/Image under the install prefix (/usr for the Debian package); the\n"
+                     "first start copies them into the data folder.\n"
                      "\n"
                      "Serial ports:\n"
                      "  dialout              a serial port opens only for the members of its group, dialout on\n"
