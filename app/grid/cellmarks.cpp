@@ -6,6 +6,7 @@
 #include "records/gridcells.h"
 #include "records/recordcodec.h"
 
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QPair>
 #include <QRunnable>
@@ -33,7 +34,8 @@ bool changesCells(const QList<int>& roles)
 
 QString cellsText(int count)
 {
-    return count == 1 ? QStringLiteral("1 cell") : QStringLiteral("%1 cells").arg(count);
+    return count == 1 ? QCoreApplication::translate("CellMarks", "1 cell")
+                      : QCoreApplication::translate("CellMarks", "%1 cells").arg(count);
 }
 
 
@@ -357,16 +359,22 @@ bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& row
     if (fits.isEmpty())
         return true;
     const QStringList headers = codec->headers();
-    QStringList lines { QStringLiteral("%1 will not reach the register as shown:").arg(cellsText(int(fits.size()))) };
+    QStringList lines { QCoreApplication::translate("CellMarks", "%1 will not reach the register as shown:")
+                            .arg(cellsText(int(fits.size()))) };
     for (int i = 0; i < fits.size() && i < kCellsNamed; ++i) {
         const CellFit& fit = fits.at(i);
-        lines << QStringLiteral("row %1, %2: %3").arg(fit.row + 1).arg(headers.value(fit.column), fit.message());
+        const QByteArray header = headers.value(fit.column).toUtf8();
+        lines << QCoreApplication::translate("CellMarks", "row %1, %2: %3")
+                     .arg(fit.row + 1)
+                     .arg(QCoreApplication::translate("Columns", header.constData()), fit.message());
     }
     if (fits.size() > kCellsNamed)
-        lines << QStringLiteral("... and %1 more").arg(cellsText(int(fits.size()) - kCellsNamed));
+        lines << QCoreApplication::translate("CellMarks", "... and %1 more")
+                     .arg(cellsText(int(fits.size()) - kCellsNamed));
     lines << QString() << question;
-    const QMessageBox::StandardButton answer = MessageBox::warning(parent, QStringLiteral("warning"),
-        lines.join(QLatin1Char('\n')), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const QMessageBox::StandardButton answer
+        = MessageBox::warning(parent, QCoreApplication::translate("CellMarks", "warning"),
+            lines.join(QLatin1Char('\n')), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     qCDebug(lcApp) << "send with cells that do not fit:" << (answer == QMessageBox::Yes);
     return answer == QMessageBox::Yes;
 }

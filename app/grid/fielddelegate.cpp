@@ -3,6 +3,7 @@
 #include "base/language.h"
 #include "records/recordcodec.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QLocale>
 #include <QRegularExpression>
@@ -167,6 +168,6 @@ bool FieldDelegate::valueForText(const QModelIndex& index, const QString& text, 
     }
     }
     if (!ok)
-        *reason = QStringLiteral("\"%1\" is not a number").arg(text);
+        *reason = QCoreApplication::translate("FieldDelegate", "\"%1\" is not a number").arg(text);
     return ok;
 }

@@ -6,6 +6,7 @@
 #include "records/headerrow.h"
 #include "storage/csvfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <QStatusBar>
@@ -15,24 +16,26 @@ namespace FileCommands {
 
 void exportGrid(QWidget* parent, QStatusBar* status, const GridModel* model, int category)
 {
-    const QString path = FileDialog::getSaveFileName(
-        parent, QStringLiteral("save file"), QStringLiteral("001"), QStringLiteral("csv file(*.csv)"));
+    const QString path = FileDialog::getSaveFileName(parent, QCoreApplication::translate("FileCommands", "save file"),
+        QStringLiteral("001"), QCoreApplication::translate("FileCommands", "csv file(*.csv)"));
     if (path.isEmpty())
         return;
     const ItemTable table = ItemGrid::collect(model, category, true);
     QString error;
     if (!writeCsvFile(path, table, &error)) {
-        status->showMessage(QStringLiteral("Cannot write %1: %2").arg(path, error));
+        status->showMessage(QCoreApplication::translate("FileCommands", "Cannot write %1: %2").arg(path, error));
         return;
     }
-    status->showMessage(
-        QStringLiteral("%1 rows written to %2").arg(model->tableRowCount()).arg(QFileInfo(path).fileName()));
+    status->showMessage(QCoreApplication::translate("FileCommands", "%1 rows written to %2")
+                            .arg(model->tableRowCount())
+                            .arg(QFileInfo(path).fileName()));
 }
 
 bool importFile(QWidget* parent, QStatusBar* status, const GridModel* model, int category, ImportedFile* imported)
 {
     const QString path = FileDialog::getOpenFileName(parent, QString(), QString(),
-        QStringLiteral("all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)"));
+        QCoreApplication::translate(
+            "FileCommands", "all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)"));
     if (path.isEmpty()) {
         qCDebug(lcApp).noquote() << QStringLiteral("\"%1\" is empty").arg(path);
         return false;
@@ -45,16 +48,20 @@ bool importFile(QWidget* parent, QStatusBar* status, const GridModel* model, int
 
     TableFile file;
     if (!readTableFile(path, &file)) {
-        status->showMessage(QStringLiteral("Cannot import %1: %2. The grid is unchanged.").arg(name, file.error));
+        status->showMessage(QCoreApplication::translate("FileCommands", "Cannot import %1: %2. The grid is unchanged.")
+                                .arg(name, file.error));
         return false;
     }
     if (!importRows(file, rows)) {
-        status->showMessage(QStringLiteral("%1 holds no rows below its header line. The grid is unchanged.").arg(name));
+        status->showMessage(QCoreApplication::translate(
+            "FileCommands", "%1 holds no rows below its header line. The grid is unchanged.")
+                                .arg(name));
         return false;
     }
 
     const int headerColumns = int(categoryHeaderRow(category).size());
-    QStringList message(QStringLiteral("%1 rows imported from %2").arg(rows->size()).arg(name));
+    QStringList message(
+        QCoreApplication::translate("FileCommands", "%1 rows imported from %2").arg(rows->size()).arg(name));
     message << importNotes(file, headerColumns > 0 ? headerColumns : model->columnCount());
     imported->message = message.join(QStringLiteral("; "));
     return true;

@@ -3,6 +3,7 @@
 #include "app/applog.h"
 #include "app/grid/fielddelegate.h"
 
+#include <QCoreApplication>
 #include <QItemSelection>
 #include <QItemSelectionModel>
 #include <QStyledItemDelegate>
@@ -192,20 +193,25 @@ PasteResult paste(QTableView* view, const FieldDelegate* delegate, const QString
 QString pasteMessage(const PasteResult& result)
 {
     if (result.pasted == 0 && result.skipped() == 0)
-        return QStringLiteral("Nothing to paste");
-    QString message = QStringLiteral("%1 cells pasted").arg(result.pasted);
+        return QCoreApplication::translate("GridClipboard", "Nothing to paste");
+    QString message = QCoreApplication::translate("GridClipboard", "%1 cells pasted").arg(result.pasted);
     if (result.added > 0)
-        message += result.added == 1 ? QStringLiteral(" (1 row added)") : QStringLiteral(" (%1 rows added)").arg(result.added);
+        message = result.added == 1
+            ? QCoreApplication::translate("GridClipboard", "%1 (1 row added)").arg(message)
+            : QCoreApplication::translate("GridClipboard", "%1 (%2 rows added)").arg(message).arg(result.added);
     if (result.skipped() == 0)
         return message;
     QStringList why;
     if (result.locked)
-        why << QStringLiteral("%1 locked").arg(result.locked);
+        why << QCoreApplication::translate("GridClipboard", "%1 locked").arg(result.locked);
     if (result.outside)
-        why << QStringLiteral("%1 outside the grid").arg(result.outside);
+        why << QCoreApplication::translate("GridClipboard", "%1 outside the grid").arg(result.outside);
     if (result.refused)
-        why << QStringLiteral("%1 not accepted: %2").arg(result.refused).arg(result.firstRefusal);
-    return message + QStringLiteral(", %1 skipped (%2)").arg(result.skipped()).arg(why.join(QStringLiteral("; ")));
+        why << QCoreApplication::translate("GridClipboard", "%1 not accepted: %2")
+                   .arg(result.refused)
+                   .arg(result.firstRefusal);
+    return QCoreApplication::translate("GridClipboard", "%1, %2 skipped (%3)")
+        .arg(message, QString::number(result.skipped()), why.join(QCoreApplication::translate("GridClipboard", "; ")));
 }
 
 } // namespace GridClipboard

@@ -3,6 +3,7 @@
 #include "records/columns.h"
 #include "records/gridcells.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QThreadPool>
 #include <QUndoCommand>
@@ -256,8 +257,10 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
+    // The headers are kept in English, as files and the register name the columns; only the
+    // header on show is translated.
     if (orientation == Qt::Horizontal && section < m_headers.size())
-        return m_headers.at(section);
+        return QCoreApplication::translate("Columns", m_headers.at(section).toUtf8().constData());
     return section + 1;
 }
 
@@ -339,7 +342,8 @@ void GridModel::insertTableRows(int at, Rows rows)
     QList<int> where(int(rows.size()));
     std::iota(where.begin(), where.end(), at);
     auto* command = new GridRowsCommand(this, std::move(rows), where, false, m_group);
-    command->setText(QStringLiteral("insert rows"));
+    //: An undo step, shown after "Undo" and "Redo" in the Edit menu
+    command->setText(tr("insert rows"));
     push(command);
 }
 
@@ -353,7 +357,8 @@ void GridModel::removeTableRows(QList<int> tableRows)
     if (tableRows.isEmpty())
         return;
     auto* command = new GridRowsCommand(this, {}, tableRows, true, m_group);
-    command->setText(QStringLiteral("delete rows"));
+    //: An undo step, shown after "Undo" and "Redo" in the Edit menu
+    command->setText(tr("delete rows"));
     push(command);
 }
 
@@ -385,7 +390,8 @@ void GridModel::sort(int column, Qt::SortOrder order)
     if (!moves)
         return;
     auto* command = new GridOrderCommand(this, std::move(from), m_group);
-    command->setText(QStringLiteral("sort"));
+    //: An undo step, shown after "Undo" and "Redo" in the Edit menu
+    command->setText(tr("sort"));
     push(command);
 }
 

@@ -50,7 +50,10 @@ public:
     // begun with beginChange()); other roles are marks, which change nothing that is stored.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Horizontal: the column's header translated for the window.
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // The column headers as given to resetTable(), untranslated.
+    const QStringList& headers() const { return m_headers; }
     // Adds `count` empty rows before view row `row` (at the end when `row` is the row count),
     // as one undo step; numbered when the table is indexed.
     bool insertRows(int row, int count, const QModelIndex& parent = QModelIndex()) override;

@@ -57,7 +57,7 @@ bool GridSearch::findNext(bool backwards)
             return true;
         }
     }
-    m_say(QStringLiteral("\"%1\" is not on this page").arg(text));
+    m_say(tr("\"%1\" is not on this page").arg(text));
     return false;
 }
 

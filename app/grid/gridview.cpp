@@ -6,6 +6,7 @@
 #include "storage/configdb.h"
 
 #include <QAbstractItemDelegate>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -72,12 +73,12 @@ GridView::GridView(QTableView* view, GridModel* model, CodecSource codec, QObjec
 
 QString GridView::noDatabaseText()
 {
-    return QStringLiteral("Open or create a configuration database (File > open / new)");
+    return tr("Open or create a configuration database (File > open / new)");
 }
 
 QString GridView::noRowsText()
 {
-    return QStringLiteral("No rows yet: download from the register, import a file, or add a row (Edit > Insert row)");
+    return tr("No rows yet: download from the register, import a file, or add a row (Edit > Insert row)");
 }
 
 void GridView::show(const ItemTable& table, ColumnDescription& columns, int category, const QList<QByteArray>& records)
@@ -214,7 +215,11 @@ QString GridView::optionTip(const QModelIndex& index) const
     QStringList names;
     if (!codec || !codec->optionNames(index.column(), index.data(Qt::EditRole).toString(), &names))
         return QString();
-    return names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "));
+    // The option names stay English in the cell's files; the tool tip shows them translated.
+    for (QString& name : names)
+        name = QCoreApplication::translate("Options", name.toUtf8().constData());
+    //: The tool tip of an option cell with no option set
+    return names.isEmpty() ? tr("none") : names.join(tr(", "));
 }
 
 QString GridView::elidedTip(const QModelIndex& index) const
@@ -234,7 +239,7 @@ void GridView::updateNote()
     if (currentDatabasePath.isEmpty())
         m_note->setText(noDatabaseText());
     else if (m_model->tableRowCount() > 0)
-        m_note->setText(QStringLiteral("No row contains \"%1\"").arg(m_model->filter()));
+        m_note->setText(tr("No row contains \"%1\"").arg(m_model->filter()));
     else
         m_note->setText(noRowsText());
     m_note->setGeometry(m_view->viewport()->rect());

@@ -60,10 +60,11 @@ void fill(GridModel* model, const ItemTable& table, ColumnDescription& columns, 
         qCDebug(lcApp) << "header list is " << headers;
     columns.headers.clear();
     // An empty table still shows its own columns, not those of the page before; without
-    // new headers the grid keeps the ones it shows.
+    // new headers the grid keeps the ones it shows (kept in English; the model translates them
+    // only for display).
     if (headers.isEmpty())
         for (int c = 0; c < model->columnCount(); ++c)
-            headers << model->headerData(c, Qt::Horizontal).toString();
+            headers << (c < model->headers().size() ? model->headers().at(c) : QString::number(c + 1));
     if (rows == 0)
         cols = int(headers.size());
     model->resetTable(headers, cols, gridRows(table, columns.kinds, category, records),

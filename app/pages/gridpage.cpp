@@ -22,6 +22,7 @@
 #include "ui_gridpage.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
@@ -181,8 +182,8 @@ bool GridPage::save()
     QList<QByteArray> records;
     const ItemTable rows = ItemGrid::collect(m_model, m_category, false, &records);
     // Storing encodes the rows as install does: a cell cut on the way is asked about first.
-    if (!::confirmSend(window(), codec, rows, {}, records, QStringLiteral("Save anyway?"))) {
-        m_statusBar->showMessage(QStringLiteral("Not saved: the page keeps its rows as they are"));
+    if (!::confirmSend(window(), codec, rows, {}, records, tr("Save anyway?"))) {
+        m_statusBar->showMessage(tr("Not saved: the page keeps its rows as they are"));
         return false;
     }
     // What the set held before goes to the journal with what it holds after.
@@ -199,9 +200,9 @@ bool GridPage::save()
     if (loadRecords(QLatin1String(codec->category().table), &after))
         journalSave(m_category, before, after);
     m_model->markSaved();
-    m_statusBar->showMessage(QStringLiteral("Saved %1 to %2")
-                                 .arg(countText(m_category, m_model->tableRowCount()),
-                                     QFileInfo(currentDatabasePath).fileName()));
+    m_statusBar->showMessage(
+        tr("Saved %1 to %2")
+            .arg(countText(m_category, m_model->tableRowCount()), QFileInfo(currentDatabasePath).fileName()));
     return true;
 }
 
@@ -232,7 +233,7 @@ void GridPage::deleteRows()
         return;
     m_model->removeTableRows(rows);
     m_statusBar->showMessage(
-        QStringLiteral("%1 deleted from the page (not from the register)").arg(countText(m_category, int(rows.size()))));
+        tr("%1 deleted from the page (not from the register)").arg(countText(m_category, int(rows.size()))));
 }
 
 void GridPage::find() { m_search->focusFind(); }
@@ -247,7 +248,8 @@ void GridPage::copyCells()
 void GridPage::pasteCells()
 {
     const QString text = QGuiApplication::clipboard()->text();
-    m_model->beginChange(QStringLiteral("paste"));
+    //: An undo step, shown after "Undo" and "Redo" in the Edit menu
+    m_model->beginChange(tr("paste"));
     const GridClipboard::PasteResult result = GridClipboard::paste(ui->tableView, m_fieldDelegate, text);
     m_model->endChange();
     m_statusBar->showMessage(GridClipboard::pasteMessage(result));
@@ -266,13 +268,15 @@ void GridPage::on_btn_openfile_clicked()
     const int shown = m_model->tableRowCount();
     if (shown > 0) {
         const QLocale english(QLocale::English);
-        const QMessageBox::StandardButton answer = MessageBox::question(window(), QStringLiteral("import"),
-            QStringLiteral("Replace the %1 rows on this page with %2 rows from %3, or add them?")
+        //: Title of the question before rows read from a file go onto the page
+        const QMessageBox::StandardButton answer = MessageBox::question(window(), tr("import"),
+            tr("Replace the %1 rows on this page with %2 rows from %3, or add them?")
                 .arg(english.toString(shown), english.toString(int(file.rows.size())), file.name),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel,
-            { { QMessageBox::Yes, QStringLiteral("Replace") }, { QMessageBox::No, QStringLiteral("Add") } });
+            //: Buttons: replace the page's rows by the file's, or add the file's rows to them
+            { { QMessageBox::Yes, tr("Replace") }, { QMessageBox::No, tr("Add") } });
         if (answer != QMessageBox::Yes && answer != QMessageBox::No) {
-            m_statusBar->showMessage(QStringLiteral("Nothing imported: the page is unchanged"));
+            m_statusBar->showMessage(tr("Nothing imported: the page is unchanged"));
             return;
         }
         add = answer == QMessageBox::No;
@@ -288,7 +292,8 @@ void GridPage::takeImport(const ItemTable& rows, bool add)
         = ItemGrid::gridRows(rows, m_model->kinds(), m_category, {}, m_model->columnCount());
     if (!add) {
         m_search->clearFilter();
-        m_model->replaceRows(std::move(imported), QStringLiteral("import"));
+        //: An undo step (rows read from a file), shown after "Undo" and "Redo" in the Edit menu
+        m_model->replaceRows(std::move(imported), tr("import"));
         return;
     }
     // Added rows take the places the import rule gives them; the rows they do not touch
@@ -305,7 +310,8 @@ void GridPage::takeImport(const ItemTable& rows, bool add)
             merged.push_back(std::move(imported[size_t(i)]));
     }
     m_search->clearFilter();
-    m_model->replaceRows(std::move(merged), QStringLiteral("import"));
+    //: An undo step (rows read from a file), shown after "Undo" and "Redo" in the Edit menu
+    m_model->replaceRows(std::move(merged), tr("import"));
 }
 
 void GridPage::on_btn_add_clicked() { emit itemCommandRequested(CommandAdd); }
@@ -352,8 +358,8 @@ void GridPage::showFlagged()
 {
     const int cells = m_onShow ? m_marks->flaggedCells() : 0;
     m_fitLabel->setText(cells == 0 ? QString()
-            : cells == 1           ? QStringLiteral("1 cell will not reach the register as shown")
-                                   : QStringLiteral("%1 cells will not reach the register as shown").arg(cells));
+            : cells == 1           ? tr("1 cell will not reach the register as shown")
+                                   : tr("%1 cells will not reach the register as shown").arg(cells));
 }
 
 void GridPage::on_tableView_customContextMenuRequested(const QPoint& pos)
@@ -380,16 +386,18 @@ void GridPage::on_tableView_customContextMenuRequested(const QPoint& pos)
     }
     if (entries.isEmpty()) {
         // A cell without options offers the page's row commands.
-        connect(m_contextMenu->addAction(QStringLiteral("Insert row")), &QAction::triggered, this, &GridPage::insertRow);
-        connect(m_contextMenu->addAction(QStringLiteral("Delete row(s)")), &QAction::triggered, this,
-            &GridPage::deleteRows);
+        //: Insert an empty row in the grid
+        connect(m_contextMenu->addAction(tr("Insert row")), &QAction::triggered, this, &GridPage::insertRow);
+        connect(m_contextMenu->addAction(tr("Delete row(s)")), &QAction::triggered, this, &GridPage::deleteRows);
         m_contextMenu->exec(QCursor::pos());
         return;
     }
 
-    // Entries beyond the tenth are shown but do nothing.
+    // Entries beyond the tenth are shown but do nothing. The codec's entries are English;
+    // the menu shows them translated.
     for (int i = 0; i < entries.size(); ++i) {
-        QAction* action = m_contextMenu->addAction(entries.at(i));
+        QAction* action
+            = m_contextMenu->addAction(QCoreApplication::translate("Options", entries.at(i).toUtf8().constData()));
         action->setCheckable(true);
         action->setChecked(i < states.size() && states.at(i) != 0);
         if (i < 10)
