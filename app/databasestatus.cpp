@@ -2,6 +2,7 @@
 
 #include "storage/configdb.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QStatusBar>
@@ -66,8 +67,9 @@ void refuseSave(QStatusBar* bar)
 {
     const QString reason = lastDatabaseError();
     bar->showMessage(reason.isEmpty()
-            ? QStringLiteral("Not saved: the database keeps its previous rows.")
-            : QStringLiteral("Not saved (%1): the database keeps its previous rows.").arg(reason));
+            ? QCoreApplication::translate("DatabaseStatus", "Not saved: the database keeps its previous rows.")
+            : QCoreApplication::translate("DatabaseStatus", "Not saved (%1): the database keeps its previous rows.")
+                  .arg(reason));
 }
 
 } // namespace DatabaseStatus

@@ -3,6 +3,7 @@
 #include "app/pages/gridpage.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QUndoStack>
@@ -14,8 +15,8 @@ void setUp(QMenu* menu, const DesignedActions& actions, GridPage* grid, std::fun
     QObject* owner = menu->parent() ? menu->parent() : menu;
     // Undo and redo follow the grid's steps, one step for each change.
     QUndoStack* steps = grid->undoStack();
-    QAction* undo = steps->createUndoAction(owner, QStringLiteral("Undo"));
-    QAction* redo = steps->createRedoAction(owner, QStringLiteral("Redo"));
+    QAction* undo = steps->createUndoAction(owner, QCoreApplication::translate("EditMenu", "Undo"));
+    QAction* redo = steps->createRedoAction(owner, QCoreApplication::translate("EditMenu", "Redo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
     undo->setShortcut(QKeySequence::Undo);
@@ -24,16 +25,19 @@ void setUp(QMenu* menu, const DesignedActions& actions, GridPage* grid, std::fun
     menu->insertActions(first, { undo, redo });
     menu->insertSeparator(first);
 
-    actions.insert->setText(QStringLiteral("Insert row"));
-    actions.insert->setStatusTip(QStringLiteral("Add an empty row to the page after the current one"));
+    //: Insert an empty row in the grid
+    actions.insert->setText(QCoreApplication::translate("EditMenu", "Insert row"));
+    actions.insert->setStatusTip(
+        QCoreApplication::translate("EditMenu", "Add an empty row to the page after the current one"));
     // As spreadsheets add and take out rows (Ctrl+Ins is Copy in a line editor).
     actions.insert->setShortcuts({ QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+=")) });
-    auto* deleteRows = new QAction(QStringLiteral("Delete row(s)"), owner);
+    auto* deleteRows = new QAction(QCoreApplication::translate("EditMenu", "Delete row(s)"), owner);
     deleteRows->setObjectName(QStringLiteral("actionDeleteRows"));
-    deleteRows->setStatusTip(QStringLiteral("Take the selected rows out of the page (the register keeps them)"));
+    deleteRows->setStatusTip(
+        QCoreApplication::translate("EditMenu", "Take the selected rows out of the page (the register keeps them)"));
     deleteRows->setShortcut(QKeySequence(QStringLiteral("Ctrl+-")));
     menu->insertAction(actions.copy, deleteRows);
-    auto* find = new QAction(QStringLiteral("Find..."), owner);
+    auto* find = new QAction(QCoreApplication::translate("EditMenu", "Find..."), owner);
     find->setObjectName(QStringLiteral("actionFind"));
     find->setShortcut(QKeySequence::Find);
     menu->addSeparator();

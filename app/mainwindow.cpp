@@ -30,6 +30,7 @@
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -71,7 +72,7 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     setUpTree();
     connect(ui->treeWidget_Item, &QTreeWidget::itemClicked, this, &MainWindow::SelectedItem);
 
-    auto* recent = new QMenu(QStringLiteral("Recent sets"), ui->menuFile);
+    auto* recent = new QMenu(tr("Recent sets"), ui->menuFile);
     recent->setObjectName(QStringLiteral("menuRecent"));
     ui->menuFile->insertMenu(ui->actionSave, recent);
     m_sets = new SetLibrary(m_dbViewItem, recent, m_dbFolder, this);
@@ -233,7 +234,7 @@ void MainWindow::SelectedItem(QTreeWidgetItem* item, int column)
 
 void MainWindow::refuseAuthority()
 {
-    MessageBox::critical(this, QStringLiteral("Warnning!"), QStringLiteral("No authority."), QMessageBox::Cancel);
+    MessageBox::critical(this, tr("Warnning!"), tr("No authority."), QMessageBox::Cancel);
 }
 
 void MainWindow::showPage(QWidget* page)
@@ -259,7 +260,8 @@ QString MainWindow::pageTitle() const
     const CategoryPage* page = pageOf(m_currentCategory);
     const bool onPage = page && ui->stackedWidget->currentWidget() != m_buttonPage;
     const QString set = currentDatabasePath.isEmpty() ? QString() : QFileInfo(currentDatabasePath).fileName();
-    const QString title = onPage ? QString::fromUtf8(page->title) : QStringLiteral("Tallvane");
+    const QString title
+        = onPage ? QCoreApplication::translate("CategoryPage", page->title) : QStringLiteral("Tallvane");
     return set.isEmpty() ? title : title + QStringLiteral(" \u2014 ") + set;
 }
 
@@ -303,7 +305,7 @@ void MainWindow::openCategory(int category)
     if (!mayLeavePage())
         return;
     QWidget* const pages[] = { m_buttonPage, m_gridPage, m_logoPage, m_systemPage };
-    const QString status = QString::fromLatin1(page->statusText);
+    const QString status = QCoreApplication::translate("CategoryPage", page->statusText);
     m_currentCategory = category;
     showPage(pages[int(page->page)]);
     statusBar()->showMessage(status);
@@ -320,7 +322,8 @@ void MainWindow::on_actionMenu_triggered()
     if (!mayLeavePage())
         return;
     showPage(m_buttonPage);
-    statusBar()->showMessage(QStringLiteral("Menu"));
+    //: The status bar on the page of category buttons
+    statusBar()->showMessage(tr("Menu"));
 }
 
 void MainWindow::showButtonPage()
@@ -347,8 +350,7 @@ void MainWindow::on_actionOpen_triggered()
     if (!mayLeavePage())
         return;
     QDir().mkpath(m_dbFolder);
-    const QString path = FileDialog::getOpenFileName(this, QStringLiteral("select db file"), m_dbFolder,
-        QStringLiteral("db file(*.db)"));
+    const QString path = FileDialog::getOpenFileName(this, tr("select db file"), m_dbFolder, tr("db file(*.db)"));
     if (path.isEmpty()) {
         qCDebug(lcApp).noquote() << QStringLiteral("\"%1\" is empty").arg(path);
         return;
@@ -378,7 +380,7 @@ void MainWindow::on_actionNew_triggered()
     m_sets->opened(path);
     reloadShownPage();
     m_gridPage->showDatabaseState();
-    statusBar()->showMessage(QStringLiteral("%1 created: every page of it is empty").arg(m_newDbName));
+    statusBar()->showMessage(tr("%1 created: every page of it is empty").arg(m_newDbName));
 }
 
 void MainWindow::on_actionSave_triggered() { m_guard->save(); }

@@ -4,6 +4,7 @@
 #include "guisupport.h"
 #include "records/categories.h"
 #include "records/clerk.h"
+#include "records/columns.h"
 #include "records/disc.h"
 #include "records/group.h"
 #include "records/recordcodec.h"
@@ -15,9 +16,11 @@
 #include <QApplication>
 #include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -244,6 +247,50 @@ private slots:
         QCOMPARE(cell(w, 1, 1), QStringLiteral("C12"));
         QCOMPARE(cell(w, 1, 2), QStringLiteral("77"));
     }
+
+    // With a translator installed the headers, option entries, option tool tips and page
+    // title are shown translated, while the grid keeps its headers and cells in English.
+    void translatedDisplay()
+    {
+        MarkingTranslator marking;
+        QVERIFY(QCoreApplication::installTranslator(&marking));
+        TestWindow w(m_dir.path());
+        w.open("btn_tax");
+        GridModel* model = w.itemModel();
+        QCOMPARE(model->headerData(3, Qt::Horizontal).toString(), QStringLiteral("<Options>"));
+        QVERIFY2(w.windowTitle().startsWith(QStringLiteral("<Taxes>")), qPrintable(w.windowTitle()));
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("<Tax>"));
+        QCOMPARE(model->index(0, 3).data(Qt::ToolTipRole).toString(), QStringLiteral("<PRINT VAT>"));
+
+        Menu menu = openMenu(w, 0, 3, QStringLiteral("<GST TAX>"));
+        QCOMPARE(menu.entries,
+            (QStringList { "<TAX ADD>", "<PRINT VAT>", "<PRINT ZERO>", "<GST TAX>", "<PRINT TAX>" }));
+        QCOMPARE(cell(w, 0, 3), QStringLiteral("00001010"));
+
+        // A table that brings no headers keeps the English ones, translated once on show.
+        QCOMPARE(model->headers(), Tax::instance()->headers());
+        ColumnDescription none;
+        std::copy(std::begin(currentColumns().kinds), std::end(currentColumns().kinds), none.kinds);
+        ItemGrid::fill(model, ItemTable(), none, CategoryTax);
+        QCOMPARE(model->headers(), Tax::instance()->headers());
+        QCOMPARE(model->headerData(3, Qt::Horizontal).toString(), QStringLiteral("<Options>"));
+        QCoreApplication::removeTranslator(&marking);
+    }
+
+private:
+    // Marks the texts of the contexts whose source text stays English elsewhere: "Text"
+    // shown as "<Text>".
+    class MarkingTranslator : public QTranslator {
+    public:
+        bool isEmpty() const override { return false; }
+        QString translate(const char* context, const char* source, const char*, int) const override
+        {
+            for (const char* marked : { "Columns", "Options", "CategoryPage" })
+                if (qstrcmp(context, marked) == 0)
+                    return QLatin1Char('<') + QString::fromUtf8(source) + QLatin1Char('>');
+            return QString();
+        }
+    };
 };
 
 QTEST_MAIN(TestOptionMenus)

@@ -9,12 +9,12 @@ enum class Page { Buttons, Grid, Logo, System };
 // button page with the button's picture, its entry in the category tree and its title.
 struct CategoryPage {
     int number;
-    const char* statusText;
+    const char* statusText; // untranslated, context "CategoryPage"
     Page page;
     const char* button; // null: reached from the tree only
     const char* picture;
     int treeEntry; // its languageTexts entry (7 to 15); 0: not in the tree
-    const char* title; // in the window's title
+    const char* title; // in the window's title; untranslated, context "CategoryPage"
 };
 
 // In the order the tree's labels are compared (the tree lists disc before tax).

@@ -7,6 +7,7 @@
 
 #include <QAbstractTableModel>
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
@@ -18,7 +19,11 @@ namespace {
 
 enum Column { ColumnTime, ColumnUser, ColumnPc, ColumnKind, ColumnCategory, ColumnRegister, ColumnSummary, Columns };
 
-const char* const kHeaders[] = { "Time", "User", "PC", "Kind", "Category", "Register", "Summary" };
+const char* const kHeaders[] = { QT_TRANSLATE_NOOP("JournalPage", "Time"), QT_TRANSLATE_NOOP("JournalPage", "User"),
+    //: The computer that wrote a journal entry
+    QT_TRANSLATE_NOOP("JournalPage", "PC"), QT_TRANSLATE_NOOP("JournalPage", "Kind"),
+    QT_TRANSLATE_NOOP("JournalPage", "Category"), QT_TRANSLATE_NOOP("JournalPage", "Register"),
+    QT_TRANSLATE_NOOP("JournalPage", "Summary") };
 
 // Rows whose cells the columns are fitted to; a long journal is not measured whole.
 constexpr int kMeasuredRows = 200;
@@ -61,7 +66,7 @@ public:
             return QVariant();
         if (role == Qt::ToolTipRole) {
             if (index.column() == ColumnTime)
-                return shown->time + QStringLiteral(" (UTC)");
+                return QCoreApplication::translate("JournalPage", "%1 (UTC)").arg(shown->time);
             return shown->details.isEmpty() ? shown->summary : shown->summary + QStringLiteral("\n\n") + shown->details;
         }
         if (role != Qt::DisplayRole)
@@ -88,7 +93,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < Columns)
-            return QString::fromLatin1(kHeaders[section]);
+            return QCoreApplication::translate("JournalPage", kHeaders[section]);
         return QAbstractTableModel::headerData(section, orientation, role);
     }
 
@@ -159,7 +164,7 @@ JournalPage* JournalPage::setUp(QStackedWidget* stack, QAction* action, QStatusB
     auto showFailure
         = [bar = QPointer<QStatusBar>(statusBar), label = QPointer<QLabel>(mark)](const QString& sentence) {
               if (label) {
-                  label->setText(sentence.isEmpty() ? QString() : QStringLiteral("Journal not written"));
+                  label->setText(sentence.isEmpty() ? QString() : tr("Journal not written"));
                   label->setToolTip(sentence);
                   label->setVisible(!sentence.isEmpty());
               }
@@ -183,8 +188,8 @@ void JournalPage::reload()
     QString error;
     if (!Journal::read(JournalFilter(), &all, &error)) {
         m_model->setEntries({});
-        ui->label_count->setText(QStringLiteral("The journal %1 cannot be read: %2")
-                                     .arg(QDir::toNativeSeparators(Journal::filePath()), error));
+        ui->label_count->setText(
+            tr("The journal %1 cannot be read: %2").arg(QDir::toNativeSeparators(Journal::filePath()), error));
         return;
     }
     QStringList registers, users, categories;
@@ -210,7 +215,8 @@ void JournalPage::fillChoices(QComboBox* box, QStringList values)
     values.sort(Qt::CaseInsensitive);
     const QString chosen = box->currentData().toString();
     box->clear();
-    box->addItem(QStringLiteral("All"), QString());
+    //: The filter choice that shows the entries of every register, user or category
+    box->addItem(tr("All"), QString());
     for (const QString& value : values)
         box->addItem(value, value);
     box->setCurrentIndex(qMax(0, box->findData(chosen)));
@@ -232,11 +238,11 @@ void JournalPage::applyFilters()
     QList<JournalEntry> entries;
     QString error;
     if (!Journal::read(filter, &entries, &error)) {
-        ui->label_count->setText(QStringLiteral("The journal %1 cannot be read: %2")
-                                     .arg(QDir::toNativeSeparators(Journal::filePath()), error));
+        ui->label_count->setText(
+            tr("The journal %1 cannot be read: %2").arg(QDir::toNativeSeparators(Journal::filePath()), error));
         entries.clear();
     } else {
-        ui->label_count->setText(QStringLiteral("%1 of %2 entries").arg(entries.size()).arg(m_total));
+        ui->label_count->setText(tr("%1 of %2 entries").arg(entries.size()).arg(m_total));
     }
     m_model->setEntries(std::move(entries));
     ui->tableView_journal->resizeColumnsToContents();
@@ -252,10 +258,10 @@ void JournalPage::showDetails()
         ui->textEdit_details->clear();
         return;
     }
-    QString text = QStringLiteral("Entry %1, %2 (UTC), %3 at %4\n%5")
+    //: Entry number, UTC time, user, computer, then the entry's summary on a line of its own
+    QString text = tr("Entry %1, %2 (UTC), %3 at %4\n%5")
                        .arg(entry->id)
-                       .arg(entry->time, entry->user.isEmpty() ? QStringLiteral("nobody") : entry->user, entry->pc,
-                           entry->summary);
+                       .arg(entry->time, entry->user.isEmpty() ? tr("nobody") : entry->user, entry->pc, entry->summary);
     if (!entry->details.isEmpty())
         text += QStringLiteral("\n\n") + entry->details;
     ui->textEdit_details->setPlainText(text);
@@ -266,11 +272,11 @@ void JournalPage::verifyChain()
     const JournalCheck check = Journal::verify();
     QString text;
     if (!check.readable)
-        text = QStringLiteral("The journal cannot be read: %1").arg(check.reason);
+        text = tr("The journal cannot be read: %1").arg(check.reason);
     else if (check.ok)
-        text = QStringLiteral("Journal verified: %1 entries").arg(check.entries);
+        text = tr("Journal verified: %1 entries").arg(check.entries);
     else
-        text = QStringLiteral("Journal broken at entry %1: %2").arg(check.firstBroken).arg(check.reason);
+        text = tr("Journal broken at entry %1: %2").arg(check.firstBroken).arg(check.reason);
     ui->label_verify->setStyleSheet(check.ok ? QString() : QStringLiteral("QLabel{color: #b00000;}"));
     ui->label_verify->setText(text);
 }

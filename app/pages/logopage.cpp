@@ -69,16 +69,16 @@ void LogoPage::showEvent(QShowEvent* event)
 
 void LogoPage::on_btn_open_image_clicked()
 {
-    const QString path = FileDialog::getOpenFileName(
-        this, QString(), QString(), QStringLiteral("Image File(*.jpg *.jpeg *.png *.bmp *.ico)"));
+    const QString path
+        = FileDialog::getOpenFileName(this, QString(), QString(), tr("Image File(*.jpg *.jpeg *.png *.bmp *.ico)"));
     if (path.isEmpty())
         return;
     QImageReader reader(path);
     QImage picture = reader.read();
     if (picture.isNull()) {
         qCDebug(lcApp) << "image not read" << path << reader.errorString();
-        MessageBox::critical(this, QStringLiteral("Warnning!"),
-            QStringLiteral("%1 could not be read: %2").arg(QFileInfo(path).fileName(), reader.errorString()));
+        MessageBox::critical(this, tr("Warnning!"),
+            tr("%1 could not be read: %2").arg(QFileInfo(path).fileName(), reader.errorString()));
         return;
     }
     m_picture = picture;
@@ -137,13 +137,11 @@ QString LogoPage::sizeText() const
 {
     const QSize size = Graphic::logoSize();
     const int length = Graphic::packedLength();
-    QString text = QStringLiteral("logo %1 x %2: %3 bytes of %4")
-                       .arg(size.width())
-                       .arg(size.height())
-                       .arg(bytesText(length), bytesText(Graphic::kMaxPackedLength));
-    if (length > Graphic::kMaxPackedLength)
-        text += QStringLiteral(", more than the register takes");
-    return text;
+    //: Width x height in dots, then the packed logo's bytes and the most the register takes
+    const QString text = length > Graphic::kMaxPackedLength
+        ? tr("logo %1 x %2: %3 bytes of %4, more than the register takes")
+        : tr("logo %1 x %2: %3 bytes of %4");
+    return text.arg(size.width()).arg(size.height()).arg(bytesText(length), bytesText(Graphic::kMaxPackedLength));
 }
 
 void LogoPage::showPacking()
@@ -179,14 +177,13 @@ void LogoPage::showPreview()
 void LogoPage::showPackedLength()
 {
     const int length = Graphic::packedLength();
-    m_bytes->setText(QStringLiteral("%1 of %2 bytes").arg(bytesText(length), bytesText(Graphic::kMaxPackedLength)));
+    m_bytes->setText(tr("%1 of %2 bytes").arg(bytesText(length), bytesText(Graphic::kMaxPackedLength)));
     m_bytes->setStyleSheet(length > Graphic::kMaxPackedLength ? QStringLiteral("color: #c00000;") : QString());
 }
 
 void LogoPage::tooBig()
 {
-    MessageBox::critical(
-        this, QStringLiteral("Warnning!"), QStringLiteral("image data is too big."), QMessageBox::Cancel);
+    MessageBox::critical(this, tr("Warnning!"), tr("image data is too big."), QMessageBox::Cancel);
 }
 
 void LogoPage::reflectSizeInButtons()
@@ -223,8 +220,8 @@ bool LogoPage::save()
         return false;
     }
     const QString set = QFileInfo(currentDatabasePath).fileName();
-    m_statusBar->showMessage(m_opened ? QStringLiteral("Saved: %1 keeps this logo.").arg(set)
-                                      : QStringLiteral("Saved: %1 keeps no logo.").arg(set));
+    m_statusBar->showMessage(
+        m_opened ? tr("Saved: %1 keeps this logo.").arg(set) : tr("Saved: %1 keeps no logo.").arg(set));
     setModified(false);
     return true;
 }
@@ -256,7 +253,7 @@ void LogoPage::reload()
         ui->label_image->clear();
         m_bytes->clear();
         if (!readable || !packed.isEmpty())
-            m_statusBar->showMessage(QStringLiteral("The logo kept in %1 cannot be read; the page shows none.")
+            m_statusBar->showMessage(tr("The logo kept in %1 cannot be read; the page shows none.")
                                          .arg(QFileInfo(currentDatabasePath).fileName()));
     }
     reflectSizeInButtons();
@@ -268,11 +265,11 @@ bool LogoPage::readyToInstall(bool serial, quint8* number, QString* reason)
     *number = 0;
     reason->clear();
     if (!serial) {
-        *reason = QStringLiteral("the logo is sent over RS-232 only");
+        *reason = tr("the logo is sent over RS-232 only");
         return false;
     }
     if (!m_opened) {
-        *reason = QStringLiteral("no logo picture is opened: open a picture first");
+        *reason = tr("no logo picture is opened: open a picture first");
         return false;
     }
     if (Graphic::packedLength() > Graphic::kMaxPackedLength) {

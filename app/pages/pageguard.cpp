@@ -53,8 +53,9 @@ bool PageGuard::mayLeave(QWidget* parent, const QString& what)
 {
     if (!modified())
         return true;
-    const QMessageBox::StandardButton answer = MessageBox::question(parent, QStringLiteral("unsaved changes"),
-        QStringLiteral("%1 has changes that are not saved.\nSave them before going on?").arg(what),
+    const QMessageBox::StandardButton answer = MessageBox::question(parent, tr("unsaved changes"),
+        //: %1 is the page's title (and the set's file name)
+        tr("%1 has changes that are not saved.\nSave them before going on?").arg(what),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Save)
         return save();
