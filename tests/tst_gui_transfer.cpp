@@ -31,12 +31,34 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <memory>
+
+// A translation given as (context, source) -> text, for as long as it lives.
+class WordTranslator : public QTranslator {
+public:
+    explicit WordTranslator(const QList<std::array<const char*, 3>>& texts)
+    {
+        for (const auto& [context, source, text] : texts)
+            m_texts.insert({ QLatin1String(context), QLatin1String(source) }, QString::fromUtf8(text));
+        QCoreApplication::installTranslator(this);
+    }
+    ~WordTranslator() override { QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        return m_texts.value({ QLatin1String(context), QLatin1String(source) });
+    }
+
+private:
+    QHash<std::pair<QString, QString>, QString> m_texts;
+};
 
 class TestGuiTransfer : public QObject {
     Q_OBJECT
@@ -364,6 +386,34 @@ private slots:
         QCOMPARE(w.itemModel()->rowCount(), 0);
         w.rcvData("DEPTDATA", nullptr);
         QCOMPARE(w.itemModel()->rowCount(), 0);
+    }
+
+    // Translated, the log shows the link's own words in the operator's language but item names
+    // as they came, and the connection types are translated on show but kept in English.
+    void translatedWordsAndConnectionTypes()
+    {
+        const WordTranslator greek({ { "StatusWord", "END", "ΤΕΛΟΣ" },
+            { "StatusWord", "BCC ERR", "ΣΦΑΛΜΑ BCC" }, { "StatusWord", "7", "ΕΠΤΑ" },
+            { "ConnectionPanel", "Serial", "Σειριακή" }, { "ConnectionPanel", "Tcp", "Δίκτυο" } });
+        TestWindow w(m_dir.path());
+        w.ackData("UPDATE 7");
+        w.ackData("UPDATE END");
+        w.ackData("BCC ERR");
+        QTRY_COMPARE(w.log("textEdit_snd"), QStringLiteral("7\nΤΕΛΟΣ"));
+        QTRY_COMPARE(w.log("textEdit_rcv"), QStringLiteral("ΣΦΑΛΜΑ BCC"));
+
+        auto* mode = child<QComboBox>(w, "comboBox_Connect");
+        QCOMPARE(mode->itemText(1), QStringLiteral("Δίκτυο"));
+        QVERIFY(w.useTcp());
+        QCOMPARE(LinkSettings::load().link, QStringLiteral("Tcp"));
+        click(w, "btn_dept");
+        click(w, "btn_download");
+        QVERIFY(w.log("textEdit_rcv").startsWith(QStringLiteral("No register is connected.")));
+        mode->setCurrentIndex(0);
+        QVERIFY(!w.tcpLink());
+        QCOMPARE(LinkSettings::load().link, QStringLiteral("Serial"));
+        click(w, "btn_download");
+        QCOMPARE(w.log("textEdit_rcv"), QStringLiteral("Open the serial port first."));
     }
 
     void longWordsAndLogsStayBounded()

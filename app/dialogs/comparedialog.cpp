@@ -42,7 +42,7 @@ void CompareDialog::showPlans(const QString& heading, const QList<RegisterPlan>&
         for (int i = 0; i < rows.size() && i < kListedChanges; ++i)
             new QTreeWidgetItem(item, QStringList(rows.at(i).describe()));
         if (rows.size() > kListedChanges)
-            new QTreeWidgetItem(item, QStringList(QStringLiteral("... and %1 more").arg(rows.size() - kListedChanges)));
+            new QTreeWidgetItem(item, QStringList(tr("... and %1 more").arg(rows.size() - kListedChanges)));
     }
     tree->expandAll();
     ui->btn_sendChanges->setEnabled(changes);

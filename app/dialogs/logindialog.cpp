@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QLabel>
 
+#include <iterator>
+
 namespace {
 const char* const kLanguageLogLines[] = { "set english", "set greek", "set hebrew", "set arabic", "set thailand" };
 }
@@ -43,14 +45,11 @@ loginDialog::~loginDialog() { delete ui; }
 
 void loginDialog::on_comboBox_language_activated(int index)
 {
-    const QString arg1 = ui->comboBox_language->itemText(index);
-    static const char* const texts[] = { "English", "Greek", "Hebrew", "Arabic", "Thailand" };
-    for (int i = 0; i < 5; ++i) {
-        if (arg1 == QLatin1String(texts[i])) {
-            currentLanguage = quint8(i + 1);
-            qCDebug(lcUsers) << kLanguageLogLines[i];
-        }
-    }
+    // The list holds the languages in their numbers' order; its texts may be translated.
+    if (index < 0 || index >= int(std::size(kLanguageLogLines)))
+        return;
+    currentLanguage = quint8(index + 1);
+    qCDebug(lcUsers) << kLanguageLogLines[index];
 }
 
 void loginDialog::on_btn_login_clicked()

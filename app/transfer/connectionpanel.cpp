@@ -9,11 +9,22 @@
 
 #include "ui_connectionpanel.h"
 
+#include <QCoreApplication>
 #include <QStatusBar>
 
 namespace {
 
-const char kWhereListening[] = " The address and port are set under [tcp] in tallvane.ini.";
+// The link's names as the settings keep them; the combo box shows them translated.
+const char kSerial[] = "Serial";
+const char kTcp[] = "Tcp";
+
+// Why the TCP link does not listen, and where its address and port are set.
+QString whereListening(const QString& failure)
+{
+    return QCoreApplication::translate(
+        "ConnectionPanel", "%1 The address and port are set under [tcp] in tallvane.ini.")
+        .arg(failure);
+}
 
 // A button whose text tells its state is announced by that text.
 void setButtonText(QAbstractButton* button, const QString& text)
@@ -36,7 +47,9 @@ ConnectionPanel::ConnectionPanel(QStatusBar* statusBar, const QString& imageFold
     setStyleSheet(QStringLiteral("QWidget#widget_Connect{border: 1px solid #000000; border-radius: 5px;}"));
     // The third column holds the name the operator gives a register, kept in the open set.
     ui->tableWidget_Tcp->setColumnCount(3);
-    ui->tableWidget_Tcp->setHorizontalHeaderLabels({ QStringLiteral("IP"), QStringLiteral("MAC"), QStringLiteral("Name") });
+    ui->tableWidget_Tcp->setHorizontalHeaderLabels({ tr("IP"), tr("MAC"),
+        //: Column of the connected registers: the name the operator gives a register.
+        tr("Name") });
     ui->tableWidget_Tcp->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     connect(ui->tableWidget_Tcp, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         const QTableWidgetItem* address = ui->tableWidget_Tcp->item(item->row(), 0);
@@ -74,32 +87,34 @@ void ConnectionPanel::start(LinkHost* host)
     m_host = host;
     const LinkSettings settings = LinkSettings::load();
     // Adding the first entry selects "Serial" and runs the connection change.
-    ui->comboBox_Connect->addItem(QStringLiteral("Serial"));
-    ui->comboBox_Connect->addItem(QStringLiteral("Tcp"));
-    if (settings.link == QLatin1String("Tcp"))
+    //: Connection type: a register on the RS-232 port.
+    ui->comboBox_Connect->addItem(tr("Serial"), QLatin1String(kSerial));
+    //: Connection type: registers that connect over the network.
+    ui->comboBox_Connect->addItem(tr("Tcp"), QLatin1String(kTcp));
+    if (settings.link == QLatin1String(kTcp))
         ui->comboBox_Connect->setCurrentIndex(1);
     else if (const int port = ui->comboBox_ComNum->findText(settings.serialPort); port >= 0)
         ui->comboBox_ComNum->setCurrentIndex(port);
     // Remembered from now on; the start itself changes nothing.
-    connect(ui->comboBox_Connect, &QComboBox::currentTextChanged, this,
-        [](const QString& link) { LinkSettings::storeLink(link); });
+    connect(ui->comboBox_Connect, &QComboBox::currentIndexChanged, this,
+        [this](int index) { LinkSettings::storeLink(ui->comboBox_Connect->itemData(index).toString()); });
 }
 
 bool ConnectionPanel::serialMode() const
 {
-    return ui->comboBox_Connect->currentText() == QLatin1String("Serial");
+    return ui->comboBox_Connect->currentData().toString() == QLatin1String(kSerial);
 }
 
 QString ConnectionPanel::unusableReason() const
 {
     if (serialMode())
-        return m_serialLink ? QString() : QStringLiteral("Open the serial port first.");
+        return m_serialLink ? QString() : tr("Open the serial port first.");
     if (!m_tcpLink)
-        return QStringLiteral("Choose Serial or Tcp first.");
+        return tr("Choose Serial or Tcp first.");
     if (!m_tcpLink->isListening())
-        return m_tcpLink->listenFailure() + kWhereListening;
+        return whereListening(m_tcpLink->listenFailure());
     if (ui->tableWidget_Tcp->rowCount() == 0)
-        return QStringLiteral("No register is connected. Registers must connect to %1.").arg(m_tcpLink->dialText());
+        return tr("No register is connected. Registers must connect to %1.").arg(m_tcpLink->dialText());
     return QString();
 }
 
@@ -143,8 +158,8 @@ void ConnectionPanel::showListening()
         return;
     }
     const bool listening = m_tcpLink->isListening();
-    label->setText(listening ? QStringLiteral("Registers connect to %1").arg(m_tcpLink->dialText())
-                             : m_tcpLink->listenFailure() + kWhereListening);
+    label->setText(listening ? tr("Registers connect to %1").arg(m_tcpLink->dialText())
+                             : whereListening(m_tcpLink->listenFailure()));
     label->setStyleSheet(listening ? QString() : QStringLiteral("color: #b00020;"));
 }
 
@@ -158,8 +173,8 @@ void ConnectionPanel::on_btn_download_clicked() { emit downloadRequested(); }
 
 void ConnectionPanel::on_comboBox_Connect_currentIndexChanged(int index)
 {
-    const QString mode = ui->comboBox_Connect->itemText(index);
-    if (mode == QLatin1String("Serial")) {
+    const QString mode = ui->comboBox_Connect->itemData(index).toString();
+    if (mode == QLatin1String(kSerial)) {
         if (m_tcpLink) {
             ui->tableWidget_Tcp->setRowCount(0);
             ui->tableWidget_Tcp->clearContents();
@@ -168,20 +183,20 @@ void ConnectionPanel::on_comboBox_Connect_currentIndexChanged(int index)
         }
         ui->pushButton->show();
         ui->stackedWidget_Connect->setCurrentIndex(0);
-        m_statusBar->showMessage(QStringLiteral("Serial"));
+        m_statusBar->showMessage(ui->comboBox_Connect->itemText(index));
         showListening();
         refreshPortList();
-    } else if (mode == QLatin1String("Tcp")) {
+    } else if (mode == QLatin1String(kTcp)) {
         ui->pushButton->hide();
         ui->stackedWidget_Connect->setCurrentIndex(1);
         closeSerialLink();
         m_tcpLink = new TcpServer(m_host, this);
         connect(m_tcpLink, &TcpServer::connectionRefused, this, [this](const QString& address, const QString& reason) {
-            m_statusBar->showMessage(QStringLiteral("Tcp: connection from %1 refused: %2").arg(address, reason));
+            m_statusBar->showMessage(tr("Tcp: connection from %1 refused: %2").arg(address, reason));
         });
         showListening();
         if (m_tcpLink->isListening())
-            m_statusBar->showMessage(QStringLiteral("Tcp"));
+            m_statusBar->showMessage(ui->comboBox_Connect->itemText(index));
         else
             m_statusBar->showMessage(m_tcpLink->listenFailure());
     }
@@ -201,7 +216,7 @@ void ConnectionPanel::closeSerialLink()
 {
     if (!m_serialLink)
         return;
-    setButtonText(ui->btn_serial, QStringLiteral("Open Serial"));
+    setButtonText(ui->btn_serial, tr("Open Serial"));
     m_serialOpen = false;
     delete m_serialLink;
     m_serialLink = nullptr;
@@ -214,14 +229,14 @@ void ConnectionPanel::on_btn_serial_clicked()
 {
     const QString port = ui->comboBox_ComNum->currentText();
     if (port.isEmpty()) {
-        MessageBox::critical(this, QStringLiteral("can not open serial"), QStringLiteral("no select serial port."));
+        MessageBox::critical(this, tr("can not open serial"), tr("no select serial port."));
         return;
     }
     if (m_serialOpen) {
         closeSerialLink();
         return;
     }
-    setButtonText(ui->btn_serial, QStringLiteral("Close Serial"));
+    setButtonText(ui->btn_serial, tr("Close Serial"));
     m_serialOpen = true;
     ui->pushButton->setEnabled(false);
     ui->comboBox_ComNum->setEnabled(false);
@@ -231,11 +246,11 @@ void ConnectionPanel::on_btn_serial_clicked()
         // A port that did not open serves no transfer: say so and show the link closed.
         const QString reason = m_serialLink->openError();
         closeSerialLink();
-        MessageBox::critical(this, QStringLiteral("can not open serial"),
-            QStringLiteral("%1 could not be opened: %2").arg(port, reason));
+        MessageBox::critical(this, tr("can not open serial"),
+            tr("%1 could not be opened: %2").arg(port, reason));
         return;
     }
-    LinkSettings::storeLink(QStringLiteral("Serial"), port);
+    LinkSettings::storeLink(QLatin1String(kSerial), port);
     emit linkChanged();
 }
 

@@ -15,11 +15,10 @@ namespace {
 
 // What each PLU item command does, as its tool tip, status tip and accessible description say.
 const char* const kItemTips[] = {
-    "Add the selected PLUs to the register(s)",
-    "Update the selected PLUs on the register(s)",
-    "Delete the selected PLUs from the register(s)",
+    QT_TRANSLATE_NOOP("RegisterCommands", "Add the selected PLUs to the register(s)"),
+    QT_TRANSLATE_NOOP("RegisterCommands", "Update the selected PLUs on the register(s)"),
+    QT_TRANSLATE_NOOP("RegisterCommands", "Delete the selected PLUs from the register(s)"),
 };
-const char kItemsElsewhere[] = " (on the PLU page only: the other pages go to the register whole, with install)";
 
 void describe(QAction* action, const QString& tip)
 {
@@ -51,14 +50,16 @@ RegisterCommands::RegisterCommands(
 {
     m_commands.install->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     m_commands.download->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    describe(m_commands.install, QStringLiteral("install: send this page's table to the register(s) (Ctrl+I)"));
-    describe(m_commands.download, QStringLiteral("download: read this page's table from the register (Ctrl+D)"));
+    //: "install" is the command that sends the page's table to the register.
+    describe(m_commands.install, tr("install: send this page's table to the register(s) (Ctrl+I)"));
+    //: "download" is the command that reads the page's table from the register.
+    describe(m_commands.download, tr("download: read this page's table from the register (Ctrl+D)"));
 
-    m_cancel = new QAction(QStringLiteral("Cancel transfer"), this);
+    m_cancel = new QAction(tr("Cancel transfer"), this);
     m_cancel->setObjectName(QStringLiteral("actionCancel"));
     m_cancel->setShortcut(QKeySequence(Qt::Key_Escape));
     m_cancel->setShortcutContext(Qt::WindowShortcut);
-    describe(m_cancel, QStringLiteral("Stop the transfer after the current frame (Esc)"));
+    describe(m_cancel, tr("Stop the transfer after the current frame (Esc)"));
     m_commands.toolMenu->addSeparator();
     m_commands.toolMenu->addAction(m_cancel);
     m_commands.toolMenu->setToolTipsVisible(true);
@@ -68,12 +69,12 @@ RegisterCommands::RegisterCommands(
 
     // Changes-only sends: the page compared with what each register holds, and only the
     // difference sent.
-    m_compare = new QAction(QStringLiteral("Compare with register"), this);
+    m_compare = new QAction(tr("Compare with register"), this);
     m_compare->setObjectName(QStringLiteral("actionCompare"));
-    describe(m_compare, QStringLiteral("Show what this page would change on each connected register"));
-    m_changes = new QAction(QStringLiteral("Send changes"), this);
+    describe(m_compare, tr("Show what this page would change on each connected register"));
+    m_changes = new QAction(tr("Send changes"), this);
     m_changes->setObjectName(QStringLiteral("actionSendChanges"));
-    describe(m_changes, QStringLiteral("Send each register only what differs from what it holds"));
+    describe(m_changes, tr("Send each register only what differs from what it holds"));
     for (QAction* action : { m_compare, m_changes }) {
         m_commands.toolBar->addAction(action);
         m_commands.toolMenu->insertAction(m_cancel, action);
@@ -107,7 +108,10 @@ void RegisterCommands::update()
     QAction* const actions[] = { m_commands.add, m_commands.update, m_commands.remove };
     QWidget* const buttons[] = { m_commands.addButton, m_commands.updateButton, m_commands.removeButton };
     for (int i = 0; i < 3; ++i) {
-        const QString tip = QLatin1String(kItemTips[i]) + (pluPage ? QString() : QLatin1String(kItemsElsewhere));
+        const QString what = tr(kItemTips[i]);
+        const QString tip = pluPage
+            ? what
+            : tr("%1 (on the PLU page only: the other pages go to the register whole, with install)").arg(what);
         describe(actions[i], tip);
         describe(buttons[i], tip);
         if (QWidget* toolButton = m_commands.toolBar->widgetForAction(actions[i]))
@@ -120,14 +124,15 @@ void RegisterCommands::update()
     // page but the PLU page, by the administrator.
     QString why;
     if (!isAdministrator())
-        why = QStringLiteral("only the administrator may erase a register's tables");
+        why = tr("only the administrator may erase a register's tables");
     else if (!m_panel->serialMode())
-        why = QStringLiteral("clear data goes to a register on the serial link only");
+        why = tr("clear data goes to a register on the serial link only");
     else if (pluPage)
-        why = QStringLiteral("clear data is not given from the PLU page");
+        why = tr("clear data is not given from the PLU page");
     describe(m_commands.clearData, why.isEmpty()
-            ? QStringLiteral("Erase every table of the register on the serial port (asks first)")
-            : QStringLiteral("Erase every table of the register: %1").arg(why));
+            ? tr("Erase every table of the register on the serial port (asks first)")
+            //: %1 says why the command is disabled.
+            : tr("Erase every table of the register: %1").arg(why));
     m_commands.clearData->setEnabled(why.isEmpty() && !busy);
 
     // A table page can be compared and its changes sent.

@@ -20,6 +20,7 @@
 #include "storage/baselinestore.h"
 #include "users/permissions.h"
 
+#include <QCoreApplication>
 #include <QStatusBar>
 
 #include <algorithm>
@@ -32,6 +33,16 @@ constexpr int kTransferLogLines = 1000;
 // Registers whose sentences the status bar shows one by one; more are summed up there (the
 // log has every one).
 constexpr int kSentencesInStatusBar = 3;
+
+// A status word as the transfer log shows it: the link's own words ("END", "TIME OUT",
+// "RCV ERR", "BCC ERR") in the operator's language, item names and raw bytes as they came.
+// The words stay English wherever they are kept or printed.
+QString shownWord(const StatusLine& line)
+{
+    if (line.kind == StatusLine::Row)
+        return line.text;
+    return QCoreApplication::translate("StatusWord", line.text.toLatin1().constData());
+}
 
 // Hands the links' reports to the controller and the panel.
 class ControllerHost : public LinkHost {
@@ -132,9 +143,9 @@ bool TransferController::confirmIrreversible(const SendRequest& request)
         return true;
     const bool clear = request.datatype == "SYSCLEARDATA";
     const QMessageBox::StandardButton answer = clear
-        ? MessageBox::warning(m_window, QStringLiteral("warning"), question, QMessageBox::Yes | QMessageBox::No,
+        ? MessageBox::warning(m_window, tr("warning"), question, QMessageBox::Yes | QMessageBox::No,
               QMessageBox::No)
-        : MessageBox::question(m_window, QStringLiteral("Delete from the register"), question,
+        : MessageBox::question(m_window, tr("Delete from the register"), question,
               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     qCDebug(lcApp) << (answer == QMessageBox::Yes ? "Yes" : "NO");
     return answer == QMessageBox::Yes;
@@ -148,7 +159,7 @@ void TransferController::start(int frames, const std::function<int()>& request)
     const int registers = request();
     if (registers == 0) {
         // Nothing will ever report back: say so instead of waiting.
-        refuse(m_panel->unusableReason().isEmpty() ? QStringLiteral("No register took the request.")
+        refuse(m_panel->unusableReason().isEmpty() ? tr("No register took the request.")
                                                    : m_panel->unusableReason());
         return;
     }
@@ -172,7 +183,7 @@ bool TransferController::pageRows(int category, ItemTable* rows, QList<QByteArra
     // The compare dialog stays open beside the window: its page may have gone meanwhile, and
     // another page's rows must never go as this category's.
     if (m_grid->category() != category || !m_grid->isVisible()) {
-        m_statusBar->showMessage(QStringLiteral("Open the %1 page first.").arg(QLatin1String(categoryByNumber(category)->rowName)));
+        m_statusBar->showMessage(tr("Open the %1 page first.").arg(QLatin1String(categoryByNumber(category)->rowName)));
         return false;
     }
     *rows = m_grid->rowsToSend(records);
@@ -194,8 +205,8 @@ void TransferController::compare(int category)
     m_compareCategory = category;
     const Category* entry = categoryByNumber(category);
     m_compareDialog->showPlans(
-        QStringLiteral("The page's %1 compared with what each connected register holds as far as Tallvane knows (its "
-                       "last install, verify or download):")
+        tr("The page's %1 compared with what each connected register holds as far as Tallvane knows (its "
+           "last install, verify or download):")
             .arg(QLatin1String(entry->rowsName)),
         planChanges(category, rows, records, m_panel->registerLinks()));
 }
@@ -232,7 +243,7 @@ void TransferController::sendChanges(int category)
     }
     m_monitor->flush();
     if (requests.isEmpty()) {
-        m_statusBar->showMessage(QStringLiteral("Nothing to send: see the log"));
+        m_statusBar->showMessage(tr("Nothing to send: see the log"));
         return;
     }
     m_grid->marks()->clearVerifyMarks();
@@ -248,15 +259,16 @@ bool TransferController::confirmWholeInstall(int category, const SendRequest& re
     if (!known || !request.hasTable)
         return true;
     const Category* entry = categoryByNumber(category);
-    QString text = QStringLiteral("Install replaces the whole %1 table of %2 with the page's %3.")
+    QString text = tr("Install replaces the whole %1 table of %2 with the page's %3.")
                        .arg(QLatin1String(entry->rowName), registersPhrase(m_panel->registerNames()),
                            countText(category, int(request.table.size())));
     if (category == CategoryPlu)
-        text += QStringLiteral(" PLU totals kept by the register may be lost.");
-    text += QStringLiteral("\n\nSend only the changes instead?");
-    const QMessageBox::StandardButton answer = MessageBox::question(m_window, QStringLiteral("Install"), text,
+        text += QLatin1Char(' ') + tr("PLU totals kept by the register may be lost.");
+    text += QStringLiteral("\n\n") + tr("Send only the changes instead?");
+    //: Title of the question before a whole table is sent to the register(s).
+    const QMessageBox::StandardButton answer = MessageBox::question(m_window, tr("Install"), text,
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No,
-        { { QMessageBox::Yes, QStringLiteral("Send changes") }, { QMessageBox::No, QStringLiteral("Install all") } });
+        { { QMessageBox::Yes, tr("Send changes") }, { QMessageBox::No, tr("Install all") } });
     if (answer == QMessageBox::Yes)
         sendChanges(category);
     return answer == QMessageBox::No;
@@ -329,7 +341,7 @@ void TransferController::itemCommand(quint8 command, int category)
     const ItemTable rows = pluItems ? m_grid->selectedRows(&records, &gridRows) : ItemTable();
     SendRequest request = itemRequest(command, category, rows, m_panel->serialMode(), records);
     if (pluItems && rows.isEmpty()) {
-        m_statusBar->showMessage(QStringLiteral("Select the PLUs to send first."));
+        m_statusBar->showMessage(tr("Select the PLUs to send first."));
         return;
     }
     if (!request.sendable() || !linkReady())
@@ -347,7 +359,7 @@ void TransferController::clearData(int category)
 {
     usrdb* db = usrdb::instance();
     if (!db || !mayClearRegisters(db->loginRecord())) {
-        refuse(QStringLiteral("Only the administrator may erase a register's tables."));
+        refuse(tr("Only the administrator may erase a register's tables."));
         return;
     }
     // The register's tables are erased whatever the page; the question names where.
@@ -360,7 +372,7 @@ void TransferController::cancel()
         return;
     m_cancelled = true;
     qCDebug(lcApp) << "cancelled by the operator";
-    m_statusBar->showMessage(QStringLiteral("Cancelling: the registers stop after the current frame ..."));
+    m_statusBar->showMessage(tr("Cancelling: the registers stop after the current frame ..."));
     m_host->cancel();
 }
 
@@ -417,9 +429,9 @@ void TransferController::finish()
     if (sentences.size() <= kSentencesInStatusBar)
         m_statusBar->showMessage(sentences.join(QStringLiteral("; ")));
     else if (failed == 0)
-        m_statusBar->showMessage(QStringLiteral("%1 registers: all ended well; each is in the log").arg(sentences.size()));
+        m_statusBar->showMessage(tr("%1 registers: all ended well; each is in the log").arg(sentences.size()));
     else
-        m_statusBar->showMessage(QStringLiteral("%1 registers: %2 ended well, %3 did not; each is in the log")
+        m_statusBar->showMessage(tr("%1 registers: %2 ended well, %3 did not; each is in the log")
                                      .arg(sentences.size())
                                      .arg(sentences.size() - failed)
                                      .arg(failed));
@@ -433,15 +445,16 @@ void TransferController::ackData(const QByteArray& word)
 {
     // The words only fill the logs; the busy state ends with the transfers themselves.
     const StatusLine line = statusLine(word);
+    const QString shown = shownWord(line);
     if (line.kind == StatusLine::Error) {
-        m_monitor->addError(line.text);
+        m_monitor->addError(shown);
         return;
     }
     qCDebug(lcApp) << (line.download ? "ackdata = " : ">>>ackdata = ") << word.mid(line.download ? 9 : 7);
     if (line.kind == StatusLine::Row)
-        m_monitor->addRow(line.text, line.download);
+        m_monitor->addRow(shown, line.download);
     else
-        m_monitor->addProgress(line.text);
+        m_monitor->addProgress(shown);
 }
 
 void TransferController::showVerification(const VerifyReport& report)

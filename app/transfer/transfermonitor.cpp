@@ -41,10 +41,12 @@ void TransferMonitor::start(int frames, int registers)
     m_download = frames < 0;
     if (m_download) {
         m_bar->setRange(0, 0);
-        m_bar->setFormat(QStringLiteral("%v rows received"));
+        //: Progress bar of a download: %v is the number of rows received so far.
+        m_bar->setFormat(tr("%v rows received"));
     } else {
         m_bar->setRange(0, qMax(1, frames * registers));
-        m_bar->setFormat(QStringLiteral("%v / %m rows"));
+        //: Progress bar of a send: %v rows acknowledged of %m.
+        m_bar->setFormat(tr("%v / %m rows"));
     }
     m_bar->setValue(0);
     m_bar->show();

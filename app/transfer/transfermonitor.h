@@ -13,6 +13,8 @@ class QTextEdit;
 // counts are gathered and shown together every 100 ms, and at once when asked (at the end of
 // a transfer). Each log keeps its latest `maxLines` lines. GUI thread only.
 class TransferMonitor : public QObject {
+    Q_OBJECT
+
 public:
     TransferMonitor(
         QTextEdit* progressLog, QTextEdit* errorLog, QProgressBar* bar, int maxLines, QObject* parent = nullptr);
