@@ -4,6 +4,7 @@
 #include "storage/configdb.h"
 #include "storage/datafolder.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -175,7 +176,7 @@ bool writeEntry(QSqlDatabase& db, JournalEntry* entry, QString* error)
 void reportFailure(const QString& reason)
 {
     State& s = state();
-    s.lastFailure = QStringLiteral("The journal %1 could not be written: %2.")
+    s.lastFailure = QCoreApplication::translate("Journal", "The journal %1 could not be written: %2.")
                         .arg(QDir::toNativeSeparators(Journal::filePath()), reason);
     qCWarning(lcJournal).noquote() << s.lastFailure;
     if (s.handler)
@@ -366,15 +367,19 @@ JournalCheck verify()
         QString reason;
         if (entry.id > previousId + 1)
             reason = entry.id == previousId + 2
-                ? QStringLiteral("entry %1 before it is missing").arg(previousId + 1)
-                : QStringLiteral("entries %1 to %2 before it are missing").arg(previousId + 1).arg(entry.id - 1);
+                ? QCoreApplication::translate("Journal", "entry %1 before it is missing").arg(previousId + 1)
+                : QCoreApplication::translate("Journal", "entries %1 to %2 before it are missing")
+                      .arg(previousId + 1)
+                      .arg(entry.id - 1);
         else if (entry.previousHash != previousHash)
             reason = previousId == 0
-                ? QStringLiteral("it does not start the chain although it is the first entry")
-                : QStringLiteral("it does not follow entry %1: an entry was put in or replaced before it")
+                ? QCoreApplication::translate("Journal", "it does not start the chain although it is the first entry")
+                : QCoreApplication::translate(
+                    "Journal", "it does not follow entry %1: an entry was put in or replaced before it")
                       .arg(previousId);
         else if (entryHash(entry) != entry.hash)
-            reason = QStringLiteral("its fields do not match its hash: it was changed after it was written");
+            reason = QCoreApplication::translate(
+                "Journal", "its fields do not match its hash: it was changed after it was written");
         if (!reason.isEmpty()) {
             check.ok = false;
             check.firstBroken = entry.id;
@@ -391,8 +396,8 @@ JournalCheck verify()
             check.ok = false;
             check.firstBroken = previousId + 1;
             check.reason = highest == previousId + 1
-                ? QStringLiteral("the last entry is missing")
-                : QStringLiteral("the last %1 entries are missing").arg(highest - previousId);
+                ? QCoreApplication::translate("Journal", "the last entry is missing")
+                : QCoreApplication::translate("Journal", "the last %1 entries are missing").arg(highest - previousId);
         }
     }
     return check;

@@ -5,6 +5,7 @@
 #include "records/recordcodec.h"
 #include "storage/baselinestore.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace {
@@ -66,9 +67,12 @@ QString RegisterPlan::sentence() const
     const QString name = BaselineStore::name(link);
     const QString peer = name.isEmpty() ? linkPeer(link) : QStringLiteral("%1 (%2)").arg(name, linkPeer(link));
     if (!hasBaseline)
-        return QStringLiteral("%1: no baseline yet: download to compare, or install the whole table").arg(peer);
+        return QCoreApplication::translate(
+            "RegisterPlan", "%1: no baseline yet: download to compare, or install the whole table")
+            .arg(peer);
     if (diff.isEmpty())
-        return QStringLiteral("%1 unchanged on %2: not sent").arg(rowsText(diff.datatype), peer);
+        return QCoreApplication::translate("RegisterPlan", "%1 unchanged on %2: not sent")
+            .arg(rowsText(diff.datatype), peer);
     return QStringLiteral("%1: %2").arg(peer, diff.summary());
 }
 

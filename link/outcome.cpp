@@ -5,6 +5,7 @@
 #include "records/recordcodec.h"
 #include "records/translation.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
@@ -17,120 +18,157 @@ constexpr int kListedRegisters = 4;
 // Counts read as countText() writes them ("10,000").
 QString number(qint64 value) { return QLocale(QLocale::English).toString(value); }
 
-QString seconds(qint64 ms) { return QStringLiteral("%1 s").arg(number((ms + 500) / 1000)); }
-
-// "20 PLUs", "the system parameters", "the logo": what a send of `total` rows of `datatype` moves.
-QString whatMoves(const QByteArray& datatype, int total)
+QString seconds(qint64 ms, Wording wording)
 {
-    if (datatype == "SYSPARMDATA")
-        return QStringLiteral("the system parameters");
-    if (datatype == "GRAPHICDATA")
-        return QStringLiteral("the logo");
-    const Category* category = categoryByType(datatype);
-    return category ? countText(category->number, total) : QStringLiteral("%1 rows").arg(total);
+    return worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "%1 s"))
+        .arg(number((ms + 500) / 1000));
 }
 
-QString rowsDone(const TransferOutcome& outcome)
+// "20 PLUs", "the system parameters", "the logo": what a send of `total` rows of `datatype` moves.
+QString whatMoves(const QByteArray& datatype, int total, Wording wording)
+{
+    if (datatype == "SYSPARMDATA")
+        return worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "the system parameters"));
+    if (datatype == "GRAPHICDATA")
+        return worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "the logo"));
+    const Category* category = categoryByType(datatype);
+    return category ? countText(category->number, total, wording)
+                    : worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "%1 rows")).arg(total);
+}
+
+QString rowsDone(const TransferOutcome& outcome, Wording wording)
 {
     if (outcome.download)
-        return outcome.done == 0 ? QString() : QStringLiteral(" after %1").arg(whatMoves(outcome.datatype, outcome.done));
+        return outcome.done == 0 ? QString()
+                                 : worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", " after %1"))
+                                       .arg(whatMoves(outcome.datatype, outcome.done, wording));
     // A part of the logo names its place itself.
     if (outcome.total <= 1 || outcome.datatype == "GRAPHICDATA")
         return QString();
     if (outcome.done == 0)
-        return QStringLiteral(", the first of %1 rows").arg(number(outcome.total));
-    return QStringLiteral(" after %1 of %2 rows").arg(number(outcome.done), number(outcome.total));
+        return worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", ", the first of %1 rows"))
+            .arg(number(outcome.total));
+    return worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", " after %1 of %2 rows"))
+        .arg(number(outcome.done), number(outcome.total));
 }
 
 // What a send under `command` did to its rows.
-QLatin1String verbOf(quint8 command)
+QString verbOf(quint8 command, Wording wording)
 {
     switch (command) {
     case CommandAdd:
-        return QLatin1String("added");
+        return worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "%1 added"));
     case CommandUpdate:
-        return QLatin1String("updated");
+        return worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "%1 updated"));
     case CommandDelete:
-        return QLatin1String("deleted");
+        return worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "%1 deleted"));
     default:
-        return QLatin1String("installed");
+        return worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "%1 installed"));
     }
 }
 
-QString doneSentence(const TransferOutcome& outcome)
+QString doneSentence(const TransferOutcome& outcome, Wording wording)
 {
     if (outcome.download && outcome.done == 0)
-        return QStringLiteral("the register holds no %1").arg(rowsText(outcome.datatype));
+        return worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "the register holds no %1"))
+            .arg(rowsText(outcome.datatype, wording));
     if (outcome.download)
-        return QStringLiteral("%1 downloaded").arg(whatMoves(outcome.datatype, outcome.done));
+        return worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "%1 downloaded"))
+            .arg(whatMoves(outcome.datatype, outcome.done, wording));
     if (outcome.datatype == "SYSCLEARDATA")
-        return QStringLiteral("every table erased");
+        return worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "every table erased"));
     if (outcome.total == 0)
-        return QStringLiteral("nothing sent: the page holds no %1").arg(rowsText(outcome.datatype));
-    QString text = whatMoves(outcome.datatype, outcome.total) + QLatin1Char(' ') + verbOf(outcome.command);
+        return worded(
+            wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "nothing sent: the page holds no %1"))
+            .arg(rowsText(outcome.datatype, wording));
+    QString text = verbOf(outcome.command, wording).arg(whatMoves(outcome.datatype, outcome.total, wording));
     if (!outcome.parts.isEmpty()) {
         // "PLUs changed: 1 deleted, 3 updated, 2 added"
         QStringList parts;
         for (const auto& part : outcome.parts)
-            parts << number(part.second) + QLatin1Char(' ') + verbOf(part.first);
-        text = QStringLiteral("%1 changed: %2").arg(rowsText(outcome.datatype), parts.join(QStringLiteral(", ")));
+            parts << verbOf(part.first, wording).arg(number(part.second));
+        text = worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "%1 changed: %2"))
+                   .arg(rowsText(outcome.datatype, wording), parts.join(QStringLiteral(", ")));
     }
     if (outcome.verified == 1)
-        text += QStringLiteral(" and verified");
+        text = worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "%1 and verified")).arg(text);
     else if (outcome.verified == 0)
-        text += QStringLiteral("; ") + outcome.verifyNote;
+        text += QStringLiteral("; ") + outcome.verifyNoteIn(wording);
     return text;
 }
 
 } // namespace
 
-QString TransferOutcome::sentence() const
+QString TransferOutcome::sentence(Wording wording) const
 {
+    const auto worded = [wording](const char* source) { return ::worded(wording, "TransferOutcome", source); };
+    const QString row = failedRowIn(wording);
+    const QString code = QString::fromLatin1(translation::hexSpaced(word));
     QString text;
     switch (result) {
     case Done:
-        text = doneSentence(*this);
+        text = doneSentence(*this, wording);
         break;
     case Refused:
-        text = download ? QStringLiteral("the register refused the request (code %1)").arg(QString::fromLatin1(translation::hexSpaced(word)))
-                        : QStringLiteral("the register refused %1 (code %2)%3")
-                              .arg(failedRow, QString::fromLatin1(translation::hexSpaced(word)), rowsDone(*this));
+        text = download
+            ? worded(QT_TRANSLATE_NOOP("TransferOutcome", "the register refused the request (code %1)")).arg(code)
+            : worded(QT_TRANSLATE_NOOP("TransferOutcome", "the register refused %1 (code %2)%3"))
+                  .arg(row, code, rowsDone(*this, wording));
         break;
     case NoAnswer:
         if (download)
-            text = QStringLiteral("no answer from the register%1 (%2)").arg(rowsDone(*this), seconds(waitedMs));
+            text = worded(QT_TRANSLATE_NOOP("TransferOutcome", "no answer from the register%1 (%2)"))
+                       .arg(rowsDone(*this, wording), seconds(waitedMs, wording));
         else
-            text = QStringLiteral("no answer from the register to %1%2 (%3 attempt%4, %5)")
-                       .arg(failedRow, rowsDone(*this))
+            text = worded(attempts == 1
+                    ? QT_TRANSLATE_NOOP("TransferOutcome", "no answer from the register to %1%2 (%3 attempt, %4)")
+                    : QT_TRANSLATE_NOOP("TransferOutcome", "no answer from the register to %1%2 (%3 attempts, %4)"))
+                       .arg(row, rowsDone(*this, wording))
                        .arg(attempts)
-                       .arg(attempts == 1 ? QString() : QStringLiteral("s"), seconds(waitedMs));
+                       .arg(seconds(waitedMs, wording));
         break;
     case BadFrame:
-        text = QStringLiteral("the register sent a bad frame (%1)%2").arg(QString::fromLatin1(word), rowsDone(*this));
+        text = worded(QT_TRANSLATE_NOOP("TransferOutcome", "the register sent a bad frame (%1)%2"))
+                   .arg(QString::fromLatin1(word), rowsDone(*this, wording));
         break;
     case Cancelled:
         if (download)
-            text = QStringLiteral("cancelled by the operator after %1; the rows received were discarded")
-                       .arg(whatMoves(datatype, done));
+            text = worded(QT_TRANSLATE_NOOP("TransferOutcome",
+                              "cancelled by the operator after %1; the rows received were discarded"))
+                       .arg(whatMoves(datatype, done, wording));
         else
-            text = QStringLiteral("cancelled by the operator after %1 of %2 rows; the register keeps what it received "
-                                  "(%3)")
-                       .arg(number(done), number(total),
-                           done == 0 ? QStringLiteral("nothing") : whatMoves(datatype, done));
+            text
+                = worded(QT_TRANSLATE_NOOP("TransferOutcome",
+                             "cancelled by the operator after %1 of %2 rows; the register keeps what it received (%3)"))
+                      .arg(number(done), number(total),
+                          done == 0 ? worded(QT_TRANSLATE_NOOP("TransferOutcome", "nothing"))
+                                    : whatMoves(datatype, done, wording));
         break;
     case Closed:
-        text = QStringLiteral("the link ended%1").arg(rowsDone(*this));
-        if (!download && done < total)
-            text += QStringLiteral("; the register keeps what it received");
+        text = worded(!download && done < total
+                ? QT_TRANSLATE_NOOP("TransferOutcome", "the link ended%1; the register keeps what it received")
+                : QT_TRANSLATE_NOOP("TransferOutcome", "the link ended%1"))
+                   .arg(rowsDone(*this, wording));
         break;
     }
     return peer.isEmpty() ? text : peer + QStringLiteral(": ") + text;
 }
 
-QString rowLabel(const QByteArray& datatype, const QList<QVariant>& row)
+QString TransferOutcome::failedRowIn(Wording wording) const
+{
+    return wording == Wording::English && !failedRowEnglish.isEmpty() ? failedRowEnglish : failedRow;
+}
+
+QString TransferOutcome::verifyNoteIn(Wording wording) const
+{
+    return wording == Wording::English && !verifyNoteEnglish.isEmpty() ? verifyNoteEnglish : verifyNote;
+}
+
+QString rowLabel(const QByteArray& datatype, const QList<QVariant>& row, Wording wording)
 {
     const Category* category = categoryByType(datatype);
-    const QString name = category ? QLatin1String(category->rowName) : QStringLiteral("row");
+    const QString name = category ? worded(wording, "Category", category->rowName)
+                                  : worded(wording, "Category", QT_TRANSLATE_NOOP("Category", "row"));
     const QString code = row.value(0).toString().trimmed();
     return code.isEmpty() ? name : name + QLatin1Char(' ') + code;
 }
@@ -139,19 +177,23 @@ QString registersPhrase(const QStringList& registers)
 {
     QStringList shown = registers.mid(0, kListedRegisters);
     if (registers.size() > kListedRegisters)
-        shown << QStringLiteral("%1 more").arg(number(registers.size() - kListedRegisters));
+        shown << QCoreApplication::translate("TransferOutcome", "%1 more")
+                     .arg(number(registers.size() - kListedRegisters));
     const QString list = shown.join(QStringLiteral(", "));
     if (registers.isEmpty())
-        return QStringLiteral("the register(s)");
+        return QCoreApplication::translate("TransferOutcome", "the register(s)");
     if (registers.size() == 1)
-        return QStringLiteral("the connected register (%1)").arg(list);
-    return QStringLiteral("the %1 connected registers (%2)").arg(registers.size()).arg(list);
+        return QCoreApplication::translate("TransferOutcome", "the connected register (%1)").arg(list);
+    return QCoreApplication::translate("TransferOutcome", "the %1 connected registers (%2)")
+        .arg(registers.size())
+        .arg(list);
 }
 
 QString irreversibleQuestion(const SendRequest& request, const QStringList& registers)
 {
     if (request.datatype == "SYSCLEARDATA")
-        return QStringLiteral("Erase every table of %1? This cannot be undone.").arg(registersPhrase(registers));
+        return QCoreApplication::translate("TransferOutcome", "Erase every table of %1? This cannot be undone.")
+            .arg(registersPhrase(registers));
     if (request.datatype != "PLUDATA" || request.command != CommandDelete)
         return QString();
     QStringList names;
@@ -160,9 +202,11 @@ QString irreversibleQuestion(const SendRequest& request, const QStringList& regi
         names << QStringLiteral("%1 %2").arg(row.value(0).toString(), row.value(1).toString().trimmed()).trimmed();
     }
     if (request.table.size() > kListedRows)
-        names << QStringLiteral("%1 more").arg(number(request.table.size() - kListedRows));
-    const QString where = registers.size() > 1 ? QStringLiteral("%1 connected registers").arg(registers.size())
-                                               : registersPhrase(registers);
-    return QStringLiteral("Delete %1 (%2) from %3?")
+        names << QCoreApplication::translate("TransferOutcome", "%1 more")
+                     .arg(number(request.table.size() - kListedRows));
+    const QString where = registers.size() > 1
+        ? QCoreApplication::translate("TransferOutcome", "%1 connected registers").arg(registers.size())
+        : registersPhrase(registers);
+    return QCoreApplication::translate("TransferOutcome", "Delete %1 (%2) from %3?")
         .arg(countText(CategoryPlu, int(request.table.size())), names.join(QStringLiteral(", ")), where);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/protocol.h"
+#include "records/wording.h"
 
 #include <QByteArray>
 #include <QList>
@@ -49,21 +50,28 @@ struct TransferOutcome {
     QList<QPair<quint8, int>> parts;
     int done = 0; // rows acknowledged, or received
     QString failedRow; // the row the failure came at ("PLU 1003", "logo part 3 of 40")
+    QString failedRowEnglish; // the same for the journal, when the window's language is another
     QByteArray word; // the refusal byte; the failure word of a download
     int attempts = 0; // writes of the frame that failed
     qint64 waitedMs = 0; // how long the register was waited for at that frame
     // After a send with verify: -1 not read back, 1 held as sent, 0 not (see verifyNote).
     int verified = -1;
     QString verifyNote; // why not: "2 of 20 rows differ", "the table did not come back (RCV ERR)"
+    QString verifyNoteEnglish; // the same for the journal, when the window's language is another
 
     bool succeeded() const { return result == Done && verified != 0; }
-    QString sentence() const;
+    // The sentence for the window (Shown), or for the journal (English).
+    QString sentence(Wording wording = Wording::Shown) const;
+    // failedRow and verifyNote in `wording`; an outcome filled without the English forms
+    // uses the others for both.
+    QString failedRowIn(Wording wording) const;
+    QString verifyNoteIn(Wording wording) const;
 };
 Q_DECLARE_METATYPE(TransferOutcome)
 
 // What the operator calls row `row` of a send of `datatype` in a sentence: its category's
 // name for one row and its code or number ("PLU 1003", "department 5").
-QString rowLabel(const QByteArray& datatype, const QList<QVariant>& row);
+QString rowLabel(const QByteArray& datatype, const QList<QVariant>& row, Wording wording = Wording::Shown);
 
 // "the connected register (COM3)", "the 3 connected registers (127.0.0.1, 10.0.0.5, ...)";
 // "the register(s)" when they are not known yet.

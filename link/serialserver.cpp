@@ -4,6 +4,7 @@
 #include "link/linklog.h"
 #include "link/linksettings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
@@ -60,8 +61,9 @@ QString serialOpenError(const QSerialPort& port)
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty())
         user = QStringLiteral("USER");
-    return QStringLiteral("%1. Only the members of the group %2 may open %3: add the user to it "
-                          "(sudo adduser %4 %2) and log in again.")
+    return QCoreApplication::translate("SerialServer",
+        "%1. Only the members of the group %2 may open %3: add the user to it "
+        "(sudo adduser %4 %2) and log in again.")
         .arg(port.errorString(), group, device, user);
 }
 
@@ -100,7 +102,7 @@ bool rs232thread::waitForPort(QString* error)
 {
     // Long enough for any real port; a device that hangs in open() is reported as failed.
     if (!m_portSettled.tryAcquire(1, 10000)) {
-        *error = QStringLiteral("the port did not open in time");
+        *error = tr("the port did not open in time");
         return false;
     }
     *error = m_openError;

@@ -4,6 +4,8 @@
 #include "link/protocol.h"
 #include "records/translation.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Characters of an item's name shown at most.
@@ -14,7 +16,7 @@ QString hexWord(const QByteArray& shown, qint64 total)
 {
     QString text = QString::fromLatin1(translation::hexSpaced(shown));
     if (total > shown.size())
-        text += QStringLiteral(" (%1 of %2 bytes shown)").arg(shown.size()).arg(total);
+        text += QCoreApplication::translate("StatusLine", " (%1 of %2 bytes shown)").arg(shown.size()).arg(total);
     return text;
 }
 

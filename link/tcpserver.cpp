@@ -111,7 +111,7 @@ void ServerThread::run()
     if (!m_allow.allows(peer)) {
         qCDebug(lcLink) << "connection refused" << address << "not in the allow-list";
         socket.abort();
-        emit sig_refused(address, QStringLiteral("not in [tcp] allow"));
+        emit sig_refused(address, tr("not in [tcp] allow"));
         return;
     }
     socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -180,13 +180,13 @@ TcpServer::TcpServer(LinkHost* host, const LinkSettings& settings, QObject* pare
         QString reason;
         switch (serverError()) {
         case QAbstractSocket::AddressInUseError:
-            reason = QStringLiteral("port %1 is taken by another program").arg(m_settings.tcpPort);
+            reason = tr("port %1 is taken by another program").arg(m_settings.tcpPort);
             break;
         case QAbstractSocket::SocketAddressNotAvailableError:
-            reason = QStringLiteral("%1 is not an address of this PC").arg(address);
+            reason = tr("%1 is not an address of this PC").arg(address);
             break;
         case QAbstractSocket::SocketAccessError:
-            reason = QStringLiteral("the system does not let it use port %1").arg(m_settings.tcpPort);
+            reason = tr("the system does not let it use port %1").arg(m_settings.tcpPort);
             break;
         default:
             reason = errorString();
@@ -194,10 +194,9 @@ TcpServer::TcpServer(LinkHost* host, const LinkSettings& settings, QObject* pare
         }
         const QString where = m_settings.tcpAddress == QHostAddress(QHostAddress::AnyIPv4)
                 || m_settings.tcpAddress == QHostAddress(QHostAddress::Any)
-            ? QStringLiteral("port %1").arg(m_settings.tcpPort)
-            : QStringLiteral("%1, port %2").arg(address).arg(m_settings.tcpPort);
-        m_listenFailure = QStringLiteral("Tallvane cannot listen for registers on %1: %2.")
-                              .arg(where, reason);
+            ? tr("port %1").arg(m_settings.tcpPort)
+            : tr("%1, port %2").arg(address).arg(m_settings.tcpPort);
+        m_listenFailure = tr("Tallvane cannot listen for registers on %1: %2.").arg(where, reason);
     }
 }
 
@@ -221,9 +220,11 @@ QString TcpServer::dialText() const
     const QStringList addresses = listenAddresses();
     QString list = addresses.value(0);
     if (addresses.size() > 1)
-        list = QStringList(addresses.mid(0, addresses.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" or ")
-            + addresses.last();
-    return QStringLiteral("%1, port %2").arg(list).arg(serverPort());
+        //: "10.0.0.2, 10.0.0.3 or 127.0.0.1": the addresses registers may dial
+        list = tr("%1 or %2")
+                   .arg(QStringList(addresses.mid(0, addresses.size() - 1)).join(QStringLiteral(", ")),
+                       addresses.last());
+    return tr("%1, port %2").arg(list).arg(serverPort());
 }
 
 TcpServer::~TcpServer()
@@ -237,8 +238,7 @@ TcpServer::~TcpServer()
 void TcpServer::incomingConnection(qintptr socketDescriptor)
 {
     if (m_connections >= m_settings.maxConnections) {
-        refuse(
-            socketDescriptor, QStringLiteral("already %1 open ([tcp] maxConnections)").arg(m_settings.maxConnections));
+        refuse(socketDescriptor, tr("already %1 open ([tcp] maxConnections)").arg(m_settings.maxConnections));
         return;
     }
     auto* thread = new ServerThread(int(socketDescriptor), this);

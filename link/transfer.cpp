@@ -116,7 +116,7 @@ bool TransferEngine::waitForAck()
         }
         if (m_outcome.result != TransferOutcome::Closed)
             m_outcome.result = m_device->isOpen() ? TransferOutcome::NoAnswer : TransferOutcome::Closed;
-        m_words("TIME OUT");
+        m_words(QT_TRANSLATE_NOOP("StatusWord", "TIME OUT"));
         return false;
     }
     char reply = 0;
@@ -129,7 +129,7 @@ bool TransferEngine::waitForAck()
     return false;
 }
 
-bool TransferEngine::sendFrame(const QByteArray& frame, const std::function<QString()>& label)
+bool TransferEngine::sendFrame(const QByteArray& frame, const std::function<QString(Wording)>& label)
 {
     QElapsedTimer waited;
     waited.start();
@@ -144,7 +144,8 @@ bool TransferEngine::sendFrame(const QByteArray& frame, const std::function<QStr
             break;
     }
     if (!acknowledged) {
-        m_outcome.failedRow = label();
+        m_outcome.failedRow = label(Wording::Shown);
+        m_outcome.failedRowEnglish = label(Wording::English);
         m_outcome.attempts = attempts;
         m_outcome.waitedMs = waited.elapsed();
         return false;
@@ -276,7 +277,7 @@ void TransferEngine::sendData(const SendRequest& request, const CancelToken& can
             int sequence = 0;
             if (!row.isEmpty() && count > 1)
                 sequence = (i == count - 1) ? 2 : 1;
-            QByteArray status = QByteArrayLiteral("UPDATE ");
+            QByteArray status = QByteArrayLiteral(QT_TRANSLATE_NOOP("StatusWord", "UPDATE "));
             status += packRecord(datatype, row.isEmpty() ? nullptr : &row, sequence, &frame,
                 row.isEmpty() ? QByteArray() : step.records->value(i), step.command);
             qCDebug(lcLink) << ">>>snd data = " << translation::hexSpaced(frame);
@@ -285,19 +286,23 @@ void TransferEngine::sendData(const SendRequest& request, const CancelToken& can
 
             // The failed wait has already reported "TIME OUT" or the refusal byte. The row is
             // named only then.
-            const auto label = [&] {
-                return row.isEmpty() ? QStringLiteral("the system parameters") : rowLabel(datatype, row);
+            const auto label = [&](Wording wording) {
+                return row.isEmpty()
+                    ? worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "the system parameters"))
+                    : rowLabel(datatype, row, wording);
             };
             if (!sendFrame(frame, label))
                 return;
             ++done;
-            m_words(m_traits.numberedUpdates ? QByteArrayLiteral("UPDATE ") + QByteArray::number(done) : status);
+            m_words(m_traits.numberedUpdates
+                    ? QByteArrayLiteral(QT_TRANSLATE_NOOP("StatusWord", "UPDATE ")) + QByteArray::number(done)
+                    : status);
         }
-        m_words("UPDATE END");
+        m_words(QT_TRANSLATE_NOOP("StatusWord", "UPDATE END"));
     }
     // Parts that were all empty still end as a send does.
     if (done == 0 && !request.parts.isEmpty())
-        m_words("UPDATE END");
+        m_words(QT_TRANSLATE_NOOP("StatusWord", "UPDATE END"));
     if (verifying)
         verify(datatype, sent);
 }
@@ -316,7 +321,9 @@ void TransferEngine::verify(const QByteArray& datatype, const QList<QPair<QList<
         // The link is closing, or the operator stopped the read-back.
         if (frameFailure.result == TransferOutcome::Cancelled) {
             m_outcome.verified = 0;
-            m_outcome.verifyNote = QStringLiteral("the verify was cancelled by the operator");
+            const char* note = QT_TRANSLATE_NOOP("TransferOutcome", "the verify was cancelled by the operator");
+            m_outcome.verifyNote = worded(Wording::Shown, "TransferOutcome", note);
+            m_outcome.verifyNoteEnglish = QString::fromUtf8(note);
         }
         return;
     }
@@ -350,15 +357,20 @@ void TransferEngine::verify(const QByteArray& datatype, const QList<QPair<QList<
         report.mode = mode;
         for (const auto& part : sent)
             report.sent += int(part.first.size());
-        report.failure = failure == "BCC ERR" ? QStringLiteral("a frame of the table failed its check (BCC ERR)")
-            : failure == "RCV ERR"            ? QStringLiteral("the table did not come back (RCV ERR)")
-                                              : QStringLiteral("the table did not come back (%1)")
-                                         .arg(QString::fromLatin1(translation::hexSpaced(failure)));
+        // English: VerifyReport::lines() translates the two fixed sentences for the window.
+        report.failure = failure == "BCC ERR"
+            ? QStringLiteral(QT_TRANSLATE_NOOP("VerifyReport", "a frame of the table failed its check (BCC ERR)"))
+            : failure == "RCV ERR"
+            ? QStringLiteral(QT_TRANSLATE_NOOP("VerifyReport", "the table did not come back (RCV ERR)"))
+            : QStringLiteral("the table did not come back (%1)")
+                  .arg(QString::fromLatin1(translation::hexSpaced(failure)));
     }
     qCDebug(lcLink) << "verified:" << report.lines();
     m_outcome.verified = report.identical() ? 1 : 0;
-    if (!report.identical())
-        m_outcome.verifyNote = report.lines().value(0);
+    if (!report.identical()) {
+        m_outcome.verifyNote = report.lines(Wording::Shown).value(0);
+        m_outcome.verifyNoteEnglish = report.lines(Wording::English).value(0);
+    }
     m_verified(report);
 }
 
@@ -374,10 +386,12 @@ void TransferEngine::sendClear()
     writeFrame(frame);
     if (waitForAck()) {
         m_outcome.done = 1;
-        m_words("UPDATE END");
+        m_words(QT_TRANSLATE_NOOP("StatusWord", "UPDATE END"));
         return;
     }
-    m_outcome.failedRow = QStringLiteral("the clear command");
+    const char* clear = QT_TRANSLATE_NOOP("TransferOutcome", "the clear command");
+    m_outcome.failedRow = worded(Wording::Shown, "TransferOutcome", clear);
+    m_outcome.failedRowEnglish = QString::fromUtf8(clear);
     m_outcome.attempts = 1;
     m_outcome.waitedMs = waited.elapsed();
 }
@@ -395,14 +409,16 @@ void TransferEngine::sendLogo(const QList<QByteArray>& chunks, quint8 number)
         waited.start();
         writeFrame(frame);
         if (!waitForAck()) {
-            m_outcome.failedRow = QStringLiteral("logo part %1 of %2").arg(i + 1).arg(chunks.size());
+            const char* part = QT_TRANSLATE_NOOP("TransferOutcome", "logo part %1 of %2");
+            m_outcome.failedRow = worded(Wording::Shown, "TransferOutcome", part).arg(i + 1).arg(chunks.size());
+            m_outcome.failedRowEnglish = QString::fromUtf8(part).arg(i + 1).arg(chunks.size());
             m_outcome.attempts = 1;
             m_outcome.waitedMs = waited.elapsed();
             return;
         }
         ++m_outcome.done;
     }
-    m_words("UPDATE END");
+    m_words(QT_TRANSLATE_NOOP("StatusWord", "UPDATE END"));
 }
 
 void TransferEngine::rcvData(const QByteArray& datatype, const CancelToken& cancel)
@@ -432,14 +448,15 @@ void TransferEngine::rcvData(const QByteArray& datatype, const CancelToken& canc
             // decoder gets exactly the record, so a short one is read from a zero-filled copy.
             const QByteArray payload = category->number == CategorySysParm ? recordAndCrc : recordAndCrc.left(length);
             ItemRow row;
-            QByteArray status = QByteArrayLiteral("DOWNLOAD ");
+            QByteArray status = QByteArrayLiteral(QT_TRANSLATE_NOOP("StatusWord", "DOWNLOAD "));
             const RecordCodec* codec = category->codec();
             status += codec->decodeRecord(payload, &row);
             m_received.append(row);
             m_receivedRecords.append(codec->storedRecord(payload));
             ++m_outcome.done;
             if (m_traits.countsPluDownloads && category->number == CategoryPlu)
-                status = QByteArrayLiteral("DOWNLOAD ") + QByteArray::number(++pluFrames);
+                status
+                    = QByteArrayLiteral(QT_TRANSLATE_NOOP("StatusWord", "DOWNLOAD ")) + QByteArray::number(++pluFrames);
             m_words(status);
         },
         &failure);
@@ -454,7 +471,7 @@ void TransferEngine::rcvData(const QByteArray& datatype, const CancelToken& canc
     }
     if (!m_received.isEmpty())
         m_rows(datatype, m_received, m_receivedRecords);
-    m_words("DOWNLOAD END");
+    m_words(QT_TRANSLATE_NOOP("StatusWord", "DOWNLOAD END"));
     writeFrame(QByteArray(1, kAck));
 }
 
@@ -477,7 +494,7 @@ bool TransferEngine::readFrames(const RecordSink& onRecord, FrameFailure* failur
                 qCDebug(lcLink) << "rcv len:" << buffer.size();
                 qCDebug(lcLink) << "data len:" << (buffer.isEmpty() ? 0 : int(uchar(buffer.at(0))));
                 qCDebug(lcLink) << "rcv data = " << translation::hexSpaced(buffer);
-                failure->word = "RCV ERR";
+                failure->word = QT_TRANSLATE_NOOP("StatusWord", "RCV ERR");
                 failure->result = m_device->isOpen() && !interrupted() ? TransferOutcome::NoAnswer : TransferOutcome::Closed;
                 // One byte instead of the first frame: the register refused the request.
                 if (frames == 0 && length < 0 && buffer.size() == 1 && buffer.at(0) != kAck) {
@@ -497,7 +514,7 @@ bool TransferEngine::readFrames(const RecordSink& onRecord, FrameFailure* failur
                 qCDebug(lcLink) << "rcv data len > 256";
                 qCDebug(lcLink) << "rcv data = " << translation::hexSpaced(buffer);
                 // Said, so that the window does not wait for an end that never comes.
-                failure->word = "RCV ERR";
+                failure->word = QT_TRANSLATE_NOOP("StatusWord", "RCV ERR");
                 failure->result = TransferOutcome::BadFrame;
                 return false;
             }
@@ -506,7 +523,7 @@ bool TransferEngine::readFrames(const RecordSink& onRecord, FrameFailure* failur
         qCDebug(lcLink) << "3rcv data = " << translation::hexSpaced(buffer);
         const quint16 crc = translation::crc16(buffer.constData(), buffer.size() - 2);
         if (uchar(buffer.at(buffer.size() - 2)) != (crc & 0xFF) || uchar(buffer.at(buffer.size() - 1)) != (crc >> 8)) {
-            failure->word = "BCC ERR";
+            failure->word = QT_TRANSLATE_NOOP("StatusWord", "BCC ERR");
             failure->result = TransferOutcome::BadFrame;
             return false;
         }
@@ -521,7 +538,7 @@ bool TransferEngine::readFrames(const RecordSink& onRecord, FrameFailure* failur
         if (!(control & 0x01)) {
             qCDebug(lcLink) << "rcv err!";
             qCDebug(lcLink) << "3rcv data = " << translation::hexSpaced(buffer);
-            failure->word = "RCV ERR";
+            failure->word = QT_TRANSLATE_NOOP("StatusWord", "RCV ERR");
             failure->result = TransferOutcome::BadFrame;
             return false;
         }

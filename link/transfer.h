@@ -80,7 +80,7 @@ private:
     bool waitForInput(int timeoutMs);
     // Writes `frame` up to the carrier's attempts until the register acknowledges it; the
     // outcome learns about a failure, at the row called `label`.
-    bool sendFrame(const QByteArray& frame, const std::function<QString()>& label);
+    bool sendFrame(const QByteArray& frame, const std::function<QString(Wording)>& label);
     bool waitForAck();
     void writeFrame(const QByteArray& frame);
     void drain();

@@ -59,7 +59,7 @@ QString verifyText(const TransferOutcome& outcome)
     if (outcome.verified == 1)
         return QStringLiteral("held as sent");
     if (outcome.verified == 0)
-        return QStringLiteral("not held as sent: ") + outcome.verifyNote;
+        return QStringLiteral("not held as sent: ") + outcome.verifyNoteIn(Wording::English);
     return QStringLiteral("not read back");
 }
 
@@ -76,7 +76,7 @@ bool journalTransfer(const TransferOutcome& outcome)
     if (!outcome.download)
         details << QStringLiteral("verify: ") + verifyText(outcome);
     return Journal::append(Journal::Transfer, QString::fromLatin1(outcome.datatype), outcome.link,
-        outcome.sentence(), details.join(QLatin1Char('\n')));
+        outcome.sentence(Wording::English), details.join(QLatin1Char('\n')));
 }
 
 bool journalSave(int category, const QList<QByteArray>& before, const QList<QByteArray>& after)
@@ -87,8 +87,9 @@ bool journalSave(int category, const QList<QByteArray>& before, const QList<QByt
     const TableDiff diff = diffRecords(*codec, before, after);
     QStringList details { QStringLiteral("set: ") + QDir::toNativeSeparators(currentDatabasePath) };
     for (const RecordChange& change : diff.changes)
-        details << change.describe();
+        details << change.describe(Wording::English);
     return Journal::append(Journal::Save, QString::fromLatin1(codec->category().typeName), QString(),
-        QStringLiteral("%1 saved: %2").arg(countText(category, int(after.size())), diff.summary()),
+        QStringLiteral("%1 saved: %2")
+            .arg(countText(category, int(after.size()), Wording::English), diff.summary(Wording::English)),
         details.join(QLatin1Char('\n')));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/categorynumber.h"
+#include "records/wording.h"
 
 #include <QByteArray>
 #include <QString>
@@ -32,9 +33,9 @@ const Category* categoryByNumber(int number);
 // The category whose read request carries `requestCode`, or null.
 const Category* categoryByRequest(quint16 requestCode);
 // `count` rows of a category in words, with thousands separators: "1,000 PLUs", "1 tax".
-QString countText(int number, int count);
+QString countText(int number, int count, Wording wording = Wording::Shown);
 // What several rows of the category of `typeName` are called ("PLUs"); "rows" for another name.
-QString rowsText(const QByteArray& typeName);
+QString rowsText(const QByteArray& typeName, Wording wording = Wording::Shown);
 // The codec of a category, or null.
 const RecordCodec* codecForType(const QByteArray& typeName);
 const RecordCodec* codecForCategory(int number);

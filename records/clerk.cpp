@@ -13,14 +13,18 @@ enum Offset { OffName = 0, NameSize = 13, OffOptions = 13, OffPasswd = 14, Passw
 } // namespace
 
 // Bit 7 is offered without a name: the register gives it no text.
-const OptionSet Clerk::kOptionsSet
-    = { 0xFD, { "VOID", "CORRECT", "CANCEL", "REFUND", "%DISCOUNT", "%SURCHARGE", "NET DIS/SURCH", "" } };
+const OptionSet Clerk::kOptionsSet = { 0xFD,
+    { QT_TRANSLATE_NOOP("Options", "VOID"), QT_TRANSLATE_NOOP("Options", "CORRECT"),
+        QT_TRANSLATE_NOOP("Options", "CANCEL"), QT_TRANSLATE_NOOP("Options", "REFUND"),
+        QT_TRANSLATE_NOOP("Options", "%DISCOUNT"), QT_TRANSLATE_NOOP("Options", "%SURCHARGE"),
+        QT_TRANSLATE_NOOP("Options", "NET DIS/SURCH"), "" } };
 
 Clerk::Clerk()
     : IndexedRecordCodec("CLERKDATA",
-        { { "Indx", KindInt | KindLocked, FieldFit::unheld() }, { "Name", KindText, FieldFit::text(NameSize) },
-            { "Passwd", KindText, FieldFit::amount(2 * PasswdSize, 0) },
-            { "Options", KindText | KindLocked, FieldFit::bits() } },
+        { { QT_TRANSLATE_NOOP("Columns", "Indx"), KindInt | KindLocked, FieldFit::unheld() },
+            { QT_TRANSLATE_NOOP("Columns", "Name"), KindText, FieldFit::text(NameSize) },
+            { QT_TRANSLATE_NOOP("Columns", "Passwd"), KindText, FieldFit::amount(2 * PasswdSize, 0) },
+            { QT_TRANSLATE_NOOP("Columns", "Options"), KindText | KindLocked, FieldFit::bits() } },
         { OffName, NameSize, false }, { Options, &kOptionsSet })
 {
 }

@@ -72,18 +72,27 @@ QString kitchenPrinters(uchar bits)
 } // namespace
 
 const OptionSet Dept::kPrintSet = { 0x80,
-    { "DPOPTION1", "DPOPTION2", "DPOPTION3", "DPOPTION4", "DPOPTION5", "DPOPTION6", "DPOPTION7", "ACTIVE" } };
+    { QT_TRANSLATE_NOOP("Options", "DPOPTION1"), QT_TRANSLATE_NOOP("Options", "DPOPTION2"),
+        QT_TRANSLATE_NOOP("Options", "DPOPTION3"), QT_TRANSLATE_NOOP("Options", "DPOPTION4"),
+        QT_TRANSLATE_NOOP("Options", "DPOPTION5"), QT_TRANSLATE_NOOP("Options", "DPOPTION6"),
+        QT_TRANSLATE_NOOP("Options", "DPOPTION7"), QT_TRANSLATE_NOOP("Options", "ACTIVE") } };
 const OptionSet Dept::kOptionsSet = { 0x07,
-    { "PRICE NEGATIVE", "ZERO PRICE", "TICKET SIGNLE", "DOUBLE TICKET", "SEPARATRIX", "CLOSE RECEIPT", "DISC 1",
-        "DISC 2" } };
+    { QT_TRANSLATE_NOOP("Options", "PRICE NEGATIVE"), QT_TRANSLATE_NOOP("Options", "ZERO PRICE"),
+        QT_TRANSLATE_NOOP("Options", "TICKET SIGNLE"), QT_TRANSLATE_NOOP("Options", "DOUBLE TICKET"),
+        QT_TRANSLATE_NOOP("Options", "SEPARATRIX"), QT_TRANSLATE_NOOP("Options", "CLOSE RECEIPT"),
+        QT_TRANSLATE_NOOP("Options", "DISC 1"), QT_TRANSLATE_NOOP("Options", "DISC 2") } };
 
 Dept::Dept()
     : RecordCodec("DEPTDATA",
-        { { "Indx", KindInt | KindLocked, FieldFit::whole(0, 255) }, { "Name", KindText, FieldFit::text(NameSize) },
-            { "Group", KindInt, FieldFit::whole(1, 256) }, { "Print", KindText | KindLocked, FieldFit::bits() },
-            { "Options", KindText | KindLocked, FieldFit::bits() }, { "Tax", KindInt, FieldFit::whole(0, 6) },
-            { "Price", KindReal, FieldFit::amount(2 * PriceSize, 2) },
-            { "PriceMax", KindReal, FieldFit::amount(2 * PriceSize, 2) }, { "Kp", 0x00, FieldFit::digitSet(1, 8) } })
+        { { QT_TRANSLATE_NOOP("Columns", "Indx"), KindInt | KindLocked, FieldFit::whole(0, 255) },
+            { QT_TRANSLATE_NOOP("Columns", "Name"), KindText, FieldFit::text(NameSize) },
+            { QT_TRANSLATE_NOOP("Columns", "Group"), KindInt, FieldFit::whole(1, 256) },
+            { QT_TRANSLATE_NOOP("Columns", "Print"), KindText | KindLocked, FieldFit::bits() },
+            { QT_TRANSLATE_NOOP("Columns", "Options"), KindText | KindLocked, FieldFit::bits() },
+            { QT_TRANSLATE_NOOP("Columns", "Tax"), KindInt, FieldFit::whole(0, 6) },
+            { QT_TRANSLATE_NOOP("Columns", "Price"), KindReal, FieldFit::amount(2 * PriceSize, 2) },
+            { QT_TRANSLATE_NOOP("Columns", "PriceMax"), KindReal, FieldFit::amount(2 * PriceSize, 2) },
+            { QT_TRANSLATE_NOOP("Columns", "Kp"), 0x00, FieldFit::digitSet(1, 8) } })
 {
 }
 

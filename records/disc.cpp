@@ -32,17 +32,28 @@ quint8 optionByte(const QString& text, const char* format)
 
 } // namespace
 
-const OptionSet Disc::kTaxSet = { 0x1F, { "TAX A", "TAX B", "TAX C", "TAX D", "TAX E", "TAX F", "TAX G", "TAX H" } };
-const OptionSet Disc::kOptionsMenu
-    = { 0xFFC7, { "FIXED", "FREE", "FIX/FREE", "AMOUNT", "INCREASE", "NO SUB", "PRINT DISC", "DISC 1", "DISC 2" }, 9 };
+const OptionSet Disc::kTaxSet = { 0x1F,
+    { QT_TRANSLATE_NOOP("Options", "TAX A"), QT_TRANSLATE_NOOP("Options", "TAX B"),
+        QT_TRANSLATE_NOOP("Options", "TAX C"), QT_TRANSLATE_NOOP("Options", "TAX D"),
+        QT_TRANSLATE_NOOP("Options", "TAX E"), QT_TRANSLATE_NOOP("Options", "TAX F"),
+        QT_TRANSLATE_NOOP("Options", "TAX G"), QT_TRANSLATE_NOOP("Options", "TAX H") } };
+const OptionSet Disc::kOptionsMenu = { 0xFFC7,
+    { QT_TRANSLATE_NOOP("Options", "FIXED"), QT_TRANSLATE_NOOP("Options", "FREE"),
+        QT_TRANSLATE_NOOP("Options", "FIX/FREE"), QT_TRANSLATE_NOOP("Options", "AMOUNT"),
+        QT_TRANSLATE_NOOP("Options", "INCREASE"), QT_TRANSLATE_NOOP("Options", "NO SUB"),
+        QT_TRANSLATE_NOOP("Options", "PRINT DISC"), QT_TRANSLATE_NOOP("Options", "DISC 1"),
+        QT_TRANSLATE_NOOP("Options", "DISC 2") },
+    9 };
 
 Disc::Disc()
     : IndexedRecordCodec("DISCDATA",
-        { { "Indx", KindInt | KindLocked, FieldFit::unheld() }, { "Name", KindText, FieldFit::text(NameSize) },
-            { "Fixed", KindReal, FieldFit::amount(2 * FixedSize, 2) },
-            { "Max", KindReal, FieldFit::amount(2 * MaxSize, 2) }, { "Tax", KindText | KindLocked, FieldFit::bits() },
-            { "Print", KindText | KindLocked, FieldFit::bits() },
-            { "Options", KindText | KindLocked, FieldFit::bits() } },
+        { { QT_TRANSLATE_NOOP("Columns", "Indx"), KindInt | KindLocked, FieldFit::unheld() },
+            { QT_TRANSLATE_NOOP("Columns", "Name"), KindText, FieldFit::text(NameSize) },
+            { QT_TRANSLATE_NOOP("Columns", "Fixed"), KindReal, FieldFit::amount(2 * FixedSize, 2) },
+            { QT_TRANSLATE_NOOP("Columns", "Max"), KindReal, FieldFit::amount(2 * MaxSize, 2) },
+            { QT_TRANSLATE_NOOP("Columns", "Tax"), KindText | KindLocked, FieldFit::bits() },
+            { QT_TRANSLATE_NOOP("Columns", "Print"), KindText | KindLocked, FieldFit::bits() },
+            { QT_TRANSLATE_NOOP("Columns", "Options"), KindText | KindLocked, FieldFit::bits() } },
         { OffName, NameSize, true })
 {
 }

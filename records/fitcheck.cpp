@@ -4,6 +4,7 @@
 
 #include "base/language.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -223,7 +224,7 @@ QString largestAmount(const FieldFit& fit)
 QString explain(const FieldFit& fit, const QString& cell)
 {
     QStringList why;
-    QString keeps = QStringLiteral("the register keeps");
+    QString keeps = QCoreApplication::translate("FitCheck", "the register keeps");
     QString storage;
     Decimal d;
     switch (fit.kind) {
@@ -231,51 +232,53 @@ QString explain(const FieldFit& fit, const QString& cell)
     case FieldFit::Text: {
         const QString missing = uncarried(cell);
         if (!missing.isEmpty())
-            why << QStringLiteral("%1 not in %2").arg(missing, codePage());
+            why << QCoreApplication::translate("FitCheck", "%1 not in %2").arg(missing, codePage());
         const int bytes = int(toLocal8(cell).size());
         if (fit.size > 0 && bytes > fit.size) {
-            why << QStringLiteral("%1 bytes in %2").arg(bytes).arg(codePage());
-            keeps += QStringLiteral(" %1").arg(fit.size);
+            why << QCoreApplication::translate("FitCheck", "%1 bytes in %2").arg(bytes).arg(codePage());
+            keeps = QCoreApplication::translate("FitCheck", "the register keeps %1").arg(fit.size);
         }
         break;
     }
     case FieldFit::Amount:
         if (!readNumber(cell, &storage, &d)) {
-            why << QStringLiteral("not a number");
+            why << QCoreApplication::translate("FitCheck", "not a number");
             break;
         }
         if (d.negative)
-            why << QStringLiteral("negative");
+            why << QCoreApplication::translate("FitCheck", "negative");
         if (d.fraction.size() > fit.decimals)
             why << (fit.decimals > 0
-                    ? QStringLiteral("%1 decimals, the field takes %2").arg(d.fraction.size()).arg(fit.decimals)
-                    : QStringLiteral("decimals, the field takes whole numbers"));
+                    ? QCoreApplication::translate("FitCheck", "%1 decimals, the field takes %2")
+                          .arg(d.fraction.size())
+                          .arg(fit.decimals)
+                    : QCoreApplication::translate("FitCheck", "decimals, the field takes whole numbers"));
         if (fit.size > fit.decimals && d.whole.size() > fit.size - fit.decimals)
-            why << QStringLiteral("more than %1").arg(largestAmount(fit));
+            why << QCoreApplication::translate("FitCheck", "more than %1").arg(largestAmount(fit));
         break;
     case FieldFit::Whole:
         if (!readNumber(cell, &storage, &d) || !d.plain || d.writtenDecimals > 0) {
-            why << QStringLiteral("not a whole number");
+            why << QCoreApplication::translate("FitCheck", "not a whole number");
         } else if (fit.low < fit.high) {
             const qint64 value = d.whole.size() > 12 ? std::numeric_limits<qint64>::max() : d.whole.toLongLong();
             if (d.negative || value < fit.low || value > fit.high)
-                why << QStringLiteral("outside %1 to %2").arg(fit.low).arg(fit.high);
+                why << QCoreApplication::translate("FitCheck", "outside %1 to %2").arg(fit.low).arg(fit.high);
         }
         break;
     case FieldFit::Bits:
-        why << QStringLiteral("not eight characters 0 or 1");
+        why << QCoreApplication::translate("FitCheck", "not eight characters 0 or 1");
         break;
     case FieldFit::DigitSet:
-        why << QStringLiteral("only the digits %1 to %2 count").arg(fit.low).arg(fit.high);
+        why << QCoreApplication::translate("FitCheck", "only the digits %1 to %2 count").arg(fit.low).arg(fit.high);
         break;
     case FieldFit::Address:
-        why << QStringLiteral("not four numbers from 0 to 255 joined by dots");
+        why << QCoreApplication::translate("FitCheck", "not four numbers from 0 to 255 joined by dots");
         break;
     case FieldFit::Key:
         if (cell != cell.toUpper())
-            why << QStringLiteral("lower-case letters");
+            why << QCoreApplication::translate("FitCheck", "lower-case letters");
         else
-            why << QStringLiteral("not %1 hexadecimal digits (0-9, A-F)").arg(kKeyDigits);
+            why << QCoreApplication::translate("FitCheck", "not %1 hexadecimal digits (0-9, A-F)").arg(kKeyDigits);
         break;
     case FieldFit::Unheld:
         break;
@@ -288,7 +291,7 @@ QString explain(const FieldFit& fit, const QString& cell)
 
 QString CellFit::message() const
 {
-    return reason + QStringLiteral(": ") + (held.isEmpty() ? QStringLiteral("nothing") : held);
+    return reason + QStringLiteral(": ") + (held.isEmpty() ? QCoreApplication::translate("FitCheck", "nothing") : held);
 }
 
 FieldFit RecordCodec::fieldFit(int column) const

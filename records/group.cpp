@@ -26,8 +26,9 @@ quint16 maximumOf(const QString& cell)
 
 Group::Group()
     : IndexedRecordCodec("GROUPDATA",
-        { { "Indx", KindInt | KindLocked, FieldFit::unheld() }, { "Name", KindText, FieldFit::text(NameSize) },
-            { "Max", KindReal, FieldFit::whole(0, 0xFFFF) } },
+        { { QT_TRANSLATE_NOOP("Columns", "Indx"), KindInt | KindLocked, FieldFit::unheld() },
+            { QT_TRANSLATE_NOOP("Columns", "Name"), KindText, FieldFit::text(NameSize) },
+            { QT_TRANSLATE_NOOP("Columns", "Max"), KindReal, FieldFit::whole(0, 0xFFFF) } },
         { OffName, NameSize, true })
 {
 }

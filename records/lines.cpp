@@ -4,16 +4,18 @@
 #include "records/recordslog.h"
 #include "records/translation.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 enum Column { Indx, Text };
 
-const LineBlock kHeader
-    = { "HEADERDATA", "Header", 32, "header%d", "herder", "header", "Header::DataConvert", "lines is > HLINES" };
-const LineBlock kExtHeader = { "EXTHEADERDATA", "EXTHeader", 40, "extheader%d", "extherder", "extheader",
-    "EXTHeader::DataConvert", "lines is > HLINES" };
-const LineBlock kTrailer
-    = { "TRAILERDATA", "Trailer", 32, "trailer%d", "trailer%d", "trailer%d", nullptr, "lines is > TLINES" };
+const LineBlock kHeader = { "HEADERDATA", QT_TRANSLATE_NOOP("Columns", "Header"), 32, "header%d", "herder", "header",
+    "Header::DataConvert", "lines is > HLINES" };
+const LineBlock kExtHeader = { "EXTHEADERDATA", QT_TRANSLATE_NOOP("Columns", "EXTHeader"), 40, "extheader%d",
+    "extherder", "extheader", "EXTHeader::DataConvert", "lines is > HLINES" };
+const LineBlock kTrailer = { "TRAILERDATA", QT_TRANSLATE_NOOP("Columns", "Trailer"), 32, "trailer%d", "trailer%d",
+    "trailer%d", nullptr, "lines is > TLINES" };
 
 QByteArray nameWithLine(const char* pattern, qint64 line)
 {
@@ -34,7 +36,7 @@ bool lineNumber(const ItemRow& row, qint64* number)
 
 LineCodec::LineCodec(const LineBlock& block)
     : RecordCodec(block.typeName,
-        { { "Indx", KindInt | KindLocked, FieldFit::whole(1, kLines) },
+        { { QT_TRANSLATE_NOOP("Columns", "Indx"), KindInt | KindLocked, FieldFit::whole(1, kLines) },
             { block.textHeader, KindText, FieldFit::text(block.longestText) } })
     , m_block(block)
 {
@@ -81,7 +83,9 @@ QStringList LineCodec::sendRefusals(const ItemTable& table) const
     for (int i = 0; i < table.size(); ++i) {
         qint64 number = 0;
         if (!lineNumber(table.at(i), &number) || number < 1 || number > kLines)
-            refusals << QStringLiteral("row %1: line number must be 1 to %2").arg(i + 1).arg(kLines);
+            refusals << QCoreApplication::translate("LineCodec", "row %1: line number must be 1 to %2")
+                            .arg(i + 1)
+                            .arg(kLines);
     }
     return refusals;
 }

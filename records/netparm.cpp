@@ -5,6 +5,7 @@
 #include "records/recordslog.h"
 #include "records/translation.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 
@@ -138,14 +139,16 @@ QString keyProblem(const QString& text)
         return QString();
     for (const QChar ch : text) {
         if (ch >= QLatin1Char('a') && ch <= QLatin1Char('f'))
-            return QStringLiteral("SecurityCode: the letters of the key must be upper-case (A to F)");
+            return QCoreApplication::translate(
+                "NetParm", "SecurityCode: the letters of the key must be upper-case (A to F)");
         const bool hex
             = (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || (ch >= QLatin1Char('A') && ch <= QLatin1Char('F'));
         if (!hex)
-            return QStringLiteral("SecurityCode: the key holds only the digits 0 to 9 and the letters A to F");
+            return QCoreApplication::translate(
+                "NetParm", "SecurityCode: the key holds only the digits 0 to 9 and the letters A to F");
     }
     if (text.size() != kKeyDigits)
-        return QStringLiteral("SecurityCode: the key is %1 hexadecimal digits or empty, not %2")
+        return QCoreApplication::translate("NetParm", "SecurityCode: the key is %1 hexadecimal digits or empty, not %2")
             .arg(kKeyDigits)
             .arg(text.size());
     return QString();
@@ -153,21 +156,28 @@ QString keyProblem(const QString& text)
 
 } // namespace
 
-const OptionSet NetParm::kOptionSet = { 0x07, { "NETENABLE", "DHCPENABLE", "MINISTRYENABLE" } };
+const OptionSet NetParm::kOptionSet = { 0x07,
+    { QT_TRANSLATE_NOOP("Options", "NETENABLE"), QT_TRANSLATE_NOOP("Options", "DHCPENABLE"),
+        QT_TRANSLATE_NOOP("Options", "MINISTRYENABLE") } };
 
 NetParm::NetParm()
     : RecordCodec("NETPARMDATA",
-        { { "Indx", KindInt | KindLocked, FieldFit::unheld() }, { "Option", KindText | KindLocked, FieldFit::bits() },
-            { "IPAddress", KindText, FieldFit::address() }, { "ClientPort", KindInt, FieldFit::whole(0, 0xFFFF) },
-            { "ServerIP", KindText, FieldFit::address() }, { "ServerPort", KindInt, FieldFit::whole(0, 0xFFFF) },
-            { "GateWay", KindText, FieldFit::address() }, { "IPMask", KindText, FieldFit::address() },
-            { "PrimaryDNS", KindText, FieldFit::address() }, { "SecondDNS", KindText, FieldFit::address() },
-            { "ServerURL", KindText, FieldFit::text(kLayout[ServerURL].limit) },
-            { "APN", KindText, FieldFit::text(kLayout[APN].limit) },
-            { "UserName", KindText, FieldFit::text(kLayout[UserName].limit) },
-            { "Password", KindText, FieldFit::text(kLayout[Password].limit) },
-            { "PersonalCode", KindText, FieldFit::text(kLayout[PersonalCode].limit) },
-            { "SecurityCode", KindText, FieldFit::key() } })
+        { { QT_TRANSLATE_NOOP("Columns", "Indx"), KindInt | KindLocked, FieldFit::unheld() },
+            { QT_TRANSLATE_NOOP("Columns", "Option"), KindText | KindLocked, FieldFit::bits() },
+            { QT_TRANSLATE_NOOP("Columns", "IPAddress"), KindText, FieldFit::address() },
+            { QT_TRANSLATE_NOOP("Columns", "ClientPort"), KindInt, FieldFit::whole(0, 0xFFFF) },
+            { QT_TRANSLATE_NOOP("Columns", "ServerIP"), KindText, FieldFit::address() },
+            { QT_TRANSLATE_NOOP("Columns", "ServerPort"), KindInt, FieldFit::whole(0, 0xFFFF) },
+            { QT_TRANSLATE_NOOP("Columns", "GateWay"), KindText, FieldFit::address() },
+            { QT_TRANSLATE_NOOP("Columns", "IPMask"), KindText, FieldFit::address() },
+            { QT_TRANSLATE_NOOP("Columns", "PrimaryDNS"), KindText, FieldFit::address() },
+            { QT_TRANSLATE_NOOP("Columns", "SecondDNS"), KindText, FieldFit::address() },
+            { QT_TRANSLATE_NOOP("Columns", "ServerURL"), KindText, FieldFit::text(kLayout[ServerURL].limit) },
+            { QT_TRANSLATE_NOOP("Columns", "APN"), KindText, FieldFit::text(kLayout[APN].limit) },
+            { QT_TRANSLATE_NOOP("Columns", "UserName"), KindText, FieldFit::text(kLayout[UserName].limit) },
+            { QT_TRANSLATE_NOOP("Columns", "Password"), KindText, FieldFit::text(kLayout[Password].limit) },
+            { QT_TRANSLATE_NOOP("Columns", "PersonalCode"), KindText, FieldFit::text(kLayout[PersonalCode].limit) },
+            { QT_TRANSLATE_NOOP("Columns", "SecurityCode"), KindText, FieldFit::key() } })
 {
 }
 
@@ -303,12 +313,13 @@ QString NetParm::cellProblem(int column, const QString& text) const
     switch (kLayout[column].field) {
     case FieldAddress:
         if (!isAddress(text))
-            return QStringLiteral("%1: an address is four numbers from 0 to 255 joined by dots, like 192.168.1.10")
+            return QCoreApplication::translate(
+                "NetParm", "%1: an address is four numbers from 0 to 255 joined by dots, like 192.168.1.10")
                 .arg(header);
         break;
     case FieldPort:
         if (!allDigits(text) || text.size() > 5 || text.toInt() > 0xFFFF)
-            return QStringLiteral("%1: a port is a number from 0 to 65535").arg(header);
+            return QCoreApplication::translate("NetParm", "%1: a port is a number from 0 to 65535").arg(header);
         break;
     case FieldKey:
         return keyProblem(text);

@@ -63,10 +63,11 @@ qint64 toHundredths(qint64 units, int decimals)
 
 Plu::Plu()
     : RecordCodec("PLUDATA",
-        { { "Random", KindInt64 | KindLocked, FieldFit::amount(2 * CodeSize, 0) },
-            { "Name", KindText, FieldFit::text(NameSize) }, { "Dept", KindInt, FieldFit::whole(1, 256) },
-            { "Price", KindReal, FieldFit::amount(2 * PriceSize, 2) },
-            { "Stock+", KindReal, FieldFit::amount(2 * StockSize, kStockDecimals) } })
+        { { QT_TRANSLATE_NOOP("Columns", "Random"), KindInt64 | KindLocked, FieldFit::amount(2 * CodeSize, 0) },
+            { QT_TRANSLATE_NOOP("Columns", "Name"), KindText, FieldFit::text(NameSize) },
+            { QT_TRANSLATE_NOOP("Columns", "Dept"), KindInt, FieldFit::whole(1, 256) },
+            { QT_TRANSLATE_NOOP("Columns", "Price"), KindReal, FieldFit::amount(2 * PriceSize, 2) },
+            { QT_TRANSLATE_NOOP("Columns", "Stock+"), KindReal, FieldFit::amount(2 * StockSize, kStockDecimals) } })
 {
 }
 

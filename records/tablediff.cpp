@@ -3,13 +3,13 @@
 #include <QHash>
 #include <QSet>
 
-QString RecordChange::describe() const
+QString RecordChange::describe(Wording wording) const
 {
     switch (kind) {
     case Added:
-        return label + QStringLiteral(": new");
+        return worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "%1: new")).arg(label);
     case Deleted:
-        return label + QStringLiteral(": deleted");
+        return worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "%1: deleted")).arg(label);
     case Changed:
         break;
     }
@@ -27,17 +27,17 @@ int TableDiff::count(RecordChange::Kind kind) const
     return n;
 }
 
-QString TableDiff::summary() const
+QString TableDiff::summary(Wording wording) const
 {
     if (changes.isEmpty())
-        return QStringLiteral("unchanged");
+        return worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "unchanged"));
     QStringList parts;
     if (const int n = count(RecordChange::Added))
-        parts << QStringLiteral("%1 new").arg(n);
+        parts << worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "%1 new")).arg(n);
     if (const int n = count(RecordChange::Changed))
-        parts << QStringLiteral("%1 changed").arg(n);
+        parts << worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "%1 changed")).arg(n);
     if (const int n = count(RecordChange::Deleted))
-        parts << QStringLiteral("%1 deleted").arg(n);
+        parts << worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "%1 deleted")).arg(n);
     return parts.join(QStringLiteral(", "));
 }
 

@@ -2,6 +2,7 @@
 
 #include "records/recordcodec.h"
 #include "records/verify.h"
+#include "records/wording.h"
 
 #include <QByteArray>
 #include <QList>
@@ -23,7 +24,7 @@ struct RecordChange {
     QList<FieldDifference> fields;
 
     // "1003: Price 4.25 → 4.50", "1005: new", "1002: deleted".
-    QString describe() const;
+    QString describe(Wording wording = Wording::Shown) const;
 };
 
 struct TableDiff {
@@ -34,7 +35,7 @@ struct TableDiff {
     bool isEmpty() const { return changes.isEmpty(); }
     int count(RecordChange::Kind kind) const;
     // "2 new, 3 changed, 1 deleted", or "unchanged".
-    QString summary() const;
+    QString summary(Wording wording = Wording::Shown) const;
 };
 
 // Whether the register finds the records of `codec`'s category by a key (PLUs by item code)

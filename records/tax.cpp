@@ -13,14 +13,17 @@ enum Offset { OffName = 0, NameSize = 13, OffRate = 13, RateSize = 3, OffOptions
 } // namespace
 
 // The register defines three more bits without a name; the menu offers the named ones.
-const OptionSet Tax::kOptionsSet
-    = { 0x1F, { "TAX ADD", "PRINT VAT", "PRINT ZERO", "GST TAX", "PRINT TAX", "", "", "" } };
+const OptionSet Tax::kOptionsSet = { 0x1F,
+    { QT_TRANSLATE_NOOP("Options", "TAX ADD"), QT_TRANSLATE_NOOP("Options", "PRINT VAT"),
+        QT_TRANSLATE_NOOP("Options", "PRINT ZERO"), QT_TRANSLATE_NOOP("Options", "GST TAX"),
+        QT_TRANSLATE_NOOP("Options", "PRINT TAX"), "", "", "" } };
 
 Tax::Tax()
     : IndexedRecordCodec("TAXDATA",
-        { { "Indx", KindInt | KindLocked, FieldFit::unheld() }, { "Name", KindText, FieldFit::text(NameSize) },
-            { "Rate", KindReal, FieldFit::amount(2 * RateSize, 2) },
-            { "Options", KindText | KindLocked, FieldFit::bits() } },
+        { { QT_TRANSLATE_NOOP("Columns", "Indx"), KindInt | KindLocked, FieldFit::unheld() },
+            { QT_TRANSLATE_NOOP("Columns", "Name"), KindText, FieldFit::text(NameSize) },
+            { QT_TRANSLATE_NOOP("Columns", "Rate"), KindReal, FieldFit::amount(2 * RateSize, 2) },
+            { QT_TRANSLATE_NOOP("Columns", "Options"), KindText | KindLocked, FieldFit::bits() } },
         { OffName, NameSize, true }, { Options, &kOptionsSet })
 {
 }

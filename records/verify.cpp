@@ -2,6 +2,7 @@
 
 #include "records/categories.h"
 #include "records/translation.h"
+#include "records/wording.h"
 
 #include <QHash>
 #include <QSet>
@@ -27,9 +28,10 @@ QString labelOf(const RecordCodec& codec, VerifyMode mode, int row, const QByteA
     return cells.value(0).toString();
 }
 
-QString rows(int count)
+QString rows(int count, Wording wording)
 {
-    return count == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(count);
+    return count == 1 ? worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "1 row"))
+                      : worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "%1 rows")).arg(count);
 }
 
 } // namespace
@@ -139,42 +141,48 @@ QList<FieldDifference> fieldDifferences(const RecordCodec& codec, const QByteArr
     return fields;
 }
 
-QString RowDifference::describe() const
+QString RowDifference::describe(Wording wording) const
 {
     switch (kind) {
     case Missing:
-        return QStringLiteral("not on the register");
+        return worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "not on the register"));
     case StillThere:
-        return QStringLiteral("still on the register");
+        return worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "still on the register"));
     case Differs:
         break;
     }
     QStringList texts;
     for (const FieldDifference& field : fields)
-        texts << QStringLiteral("%1 sent %2, the register holds %3")
+        texts << worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "%1 sent %2, the register holds %3"))
                      .arg(field.name, quoted(field.sent), quoted(field.held));
     return texts.join(QStringLiteral("; "));
 }
 
-QStringList VerifyReport::lines() const
+QStringList VerifyReport::lines(Wording wording) const
 {
     QStringList out;
     if (!read) {
-        out << QStringLiteral("not verified: %1").arg(failure);
+        // The failure sentences are marked where the link writes them.
+        out << worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "not verified: %1"))
+                   .arg(worded(wording, "VerifyReport", failure.toUtf8().constData()));
     } else if (differences.isEmpty()) {
-        QString line = mode == VerifyMode::Absent ? QStringLiteral("verified: %1 gone").arg(rows(sent))
-                                                  : QStringLiteral("verified: %1 identical").arg(rows(sent));
+        QString line = mode == VerifyMode::Absent
+            ? worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "verified: %1 gone"))
+                  .arg(rows(sent, wording))
+            : worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "verified: %1 identical"))
+                  .arg(rows(sent, wording));
         if (mode == VerifyMode::InOrder && received > sent)
-            line += QStringLiteral("; the register holds %1 more").arg(received - sent);
+            line += worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "; the register holds %1 more"))
+                        .arg(received - sent);
         out << line;
     } else {
-        out << (mode == VerifyMode::Absent
-                ? QStringLiteral("verify: %1 of %2 still on the register").arg(differences.size()).arg(rows(sent))
-                : QStringLiteral("verify: %1 of %2 %3")
-                      .arg(differences.size())
-                      .arg(rows(sent), differences.size() == 1 ? QStringLiteral("differs") : QStringLiteral("differ")));
+        const char* counted = mode == VerifyMode::Absent
+            ? QT_TRANSLATE_NOOP("VerifyReport", "verify: %1 of %2 still on the register")
+            : differences.size() == 1 ? QT_TRANSLATE_NOOP("VerifyReport", "verify: %1 of %2 differs")
+                                      : QT_TRANSLATE_NOOP("VerifyReport", "verify: %1 of %2 differ");
+        out << worded(wording, "VerifyReport", counted).arg(differences.size()).arg(rows(sent, wording));
         for (const RowDifference& row : differences)
-            out << row.label + QStringLiteral(": ") + row.describe();
+            out << row.label + QStringLiteral(": ") + row.describe(wording);
     }
     if (!peer.isEmpty())
         for (QString& line : out)

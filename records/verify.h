@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/recordcodec.h"
+#include "records/wording.h"
 
 #include <QByteArray>
 #include <QList>
@@ -40,7 +41,7 @@ struct RowDifference {
 
     // What is wrong with the row: "not on the register", or its differing fields
     // ("Price sent "1.25", the register holds "1.50"").
-    QString describe() const;
+    QString describe(Wording wording = Wording::Shown) const;
 };
 
 struct VerifyReport {
@@ -59,7 +60,7 @@ struct VerifyReport {
     bool identical() const { return read && differences.isEmpty(); }
     // Lines for a transfer log: "verified: 1000 rows identical", or a count of the rows
     // that differ followed by one line per row; each opened by the peer when there is one.
-    QStringList lines() const;
+    QStringList lines(Wording wording = Wording::Shown) const;
 };
 
 Q_DECLARE_METATYPE(VerifyReport)

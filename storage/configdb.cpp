@@ -6,6 +6,7 @@
 #include "storage/sqlitehandle.h"
 #include "storage/storagelog.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -44,12 +45,16 @@ const char kSetInfoTable[] = "set_info";
 const char kUser[] = "root";
 const char kPassword[] = "604218";
 
-void showNotConnected() { Notice::critical(QStringLiteral("Warnning!"), QStringLiteral("database is not connect.")); }
+void showNotConnected()
+{
+    Notice::critical(QCoreApplication::translate("ConfigDb", "Warnning!"),
+        QCoreApplication::translate("ConfigDb", "database is not connect."));
+}
 
 void showCannotOpen()
 {
-    Notice::critical(QStringLiteral("can not open database"),
-        QStringLiteral("Unable to establish a database connection."));
+    Notice::critical(QCoreApplication::translate("ConfigDb", "can not open database"),
+        QCoreApplication::translate("ConfigDb", "Unable to establish a database connection."));
 }
 
 // Drops the connection of the current database (if any) and registers a new one for `path`.
@@ -142,7 +147,7 @@ bool currentConnection(QSqlDatabase* db)
 {
     if (!QSqlDatabase::contains(currentDatabasePath)) {
         showNotConnected();
-        return fail(QStringLiteral("database is not connect."));
+        return fail(QCoreApplication::translate("ConfigDb", "database is not connect."));
     }
     *db = QSqlDatabase::database(currentDatabasePath, false);
     if (db->isOpen()) {
@@ -152,7 +157,7 @@ bool currentConnection(QSqlDatabase* db)
     qCDebug(lcStorage) << "--->db is not opened";
     if (!QFile::exists(currentDatabasePath) || !db->open()) {
         showCannotOpen();
-        return fail(QStringLiteral("Unable to establish a database connection."));
+        return fail(QCoreApplication::translate("ConfigDb", "Unable to establish a database connection."));
     }
     qCDebug(lcStorage).noquote() << QStringLiteral("open database \"%1\" ok!").arg(currentDatabasePath);
     g_check = inspect(*db, currentDatabasePath);
@@ -270,7 +275,7 @@ void openDatabase(const QString& path)
     QSqlDatabase db = QSqlDatabase::database(path, false);
     // SQLite would create a missing file, and an empty one in its place would hide the loss.
     if (!QFile::exists(path)) {
-        g_check.openError = QStringLiteral("no such file");
+        g_check.openError = QCoreApplication::translate("ConfigDb", "no such file");
         showCannotOpen();
         return;
     }
@@ -298,21 +303,26 @@ QString describeDatabaseProblem()
         return QString();
     const QString file = QFileInfo(check.path).fileName();
     if (!check.opened)
-        return QStringLiteral("%1 cannot be opened: %2.").arg(file, check.openError);
+        return QCoreApplication::translate("ConfigDb", "%1 cannot be opened: %2.").arg(file, check.openError);
     if (!check.damage.isEmpty())
-        return QStringLiteral("%1 cannot be read: %2. Nothing was changed, and nothing will be saved into it.")
+        return QCoreApplication::translate(
+            "ConfigDb", "%1 cannot be read: %2. Nothing was changed, and nothing will be saved into it.")
             .arg(file, check.damage);
     QStringList problems;
     if (!check.missingTables.isEmpty())
-        problems << QStringLiteral("no such table: %1").arg(check.missingTables.join(QStringLiteral(", ")));
+        problems << QCoreApplication::translate("ConfigDb", "no such table: %1")
+                        .arg(check.missingTables.join(QStringLiteral(", ")));
     for (auto it = check.badTables.cbegin(); it != check.badTables.cend(); ++it)
         problems << QStringLiteral("%1: %2").arg(it.key(), it.value());
     QString text;
     if (!problems.isEmpty())
-        text = QStringLiteral("%1: %2. Nothing was changed; those categories show empty and are not saved.")
+        text = QCoreApplication::translate(
+            "ConfigDb", "%1: %2. Nothing was changed; those categories show empty and are not saved.")
                    .arg(file, problems.join(QStringLiteral("; ")));
     if (check.readOnly)
-        text += (text.isEmpty() ? file : QStringLiteral(" It")) + QStringLiteral(" is read-only: saves are refused.");
+        text += text.isEmpty()
+            ? QCoreApplication::translate("ConfigDb", "%1 is read-only: saves are refused.").arg(file)
+            : QCoreApplication::translate("ConfigDb", " It is read-only: saves are refused.");
     return text;
 }
 
@@ -324,7 +334,7 @@ QString describeSetLanguage()
     const int display = currentLanguage;
     if (set == display || !languageName(set) || !languageName(display))
         return QString();
-    return QStringLiteral("%1 holds %2 register texts (%3); the window shows %4")
+    return QCoreApplication::translate("ConfigDb", "%1 holds %2 register texts (%3); the window shows %4")
         .arg(QFileInfo(currentDatabasePath).fileName(), QLatin1String(languageName(set)),
             QLatin1String(languageCodecName(set)), QLatin1String(languageName(display)));
 }
@@ -339,7 +349,8 @@ QString databaseReason(const QSqlError& error)
 void createDatabase(const QString& path)
 {
     if (QFile::exists(path)) {
-        Notice::critical(QStringLiteral("Warnning!"), QStringLiteral("%1 is exist.").arg(path));
+        Notice::critical(QCoreApplication::translate("ConfigDb", "Warnning!"),
+            QCoreApplication::translate("ConfigDb", "%1 is exist.").arg(path));
         return;
     }
     replaceConnection(path);

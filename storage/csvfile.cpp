@@ -6,6 +6,7 @@
 #include "storage/xlsx.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -77,8 +78,9 @@ bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator, 
     buffer.open(QIODevice::ReadOnly);
 
     out->separator = detectSeparator ? separatorOf(bytes) : QLatin1Char(',');
-    const QString tooMany = QStringLiteral("the file has more than %1 rows, more than an import takes")
-                                .arg(QLocale(QLocale::English).toString(maxRows));
+    const QString tooMany
+        = QCoreApplication::translate("TableFile", "the file has more than %1 rows, more than an import takes")
+              .arg(QLocale(QLocale::English).toString(maxRows));
     // A text of more lines than the bound has its rows counted first, so that a file of too
     // many is refused before they are held (a quoted field may run over several lines).
     if (buffer.data().count('\n') >= maxRows) {
@@ -118,13 +120,15 @@ bool readTableFile(const QString& path, TableFile* out, int maxRows)
     if (isWorkbookName(path)) {
         QTemporaryFile converted(QDir::tempPath() + QStringLiteral("/tallvane-XXXXXX.csv"));
         if (!converted.open()) {
-            out->error = QStringLiteral("no temporary file for the conversion: %1").arg(converted.errorString());
+            out->error = QCoreApplication::translate("TableFile", "no temporary file for the conversion: %1")
+                             .arg(converted.errorString());
             return false;
         }
         if (!convertWorkbook(path, &converted, &out->error, maxRows))
             return false;
         if (converted.error() != QFileDevice::NoError) {
-            out->error = QStringLiteral("the temporary file could not be written: %1").arg(converted.errorString());
+            out->error = QCoreApplication::translate("TableFile", "the temporary file could not be written: %1")
+                             .arg(converted.errorString());
             return false;
         }
         converted.seek(0);
@@ -158,12 +162,16 @@ QStringList importNotes(const TableFile& file, int pageColumns)
     QStringList notes;
     const int fileColumns = file.rows.isEmpty() ? 0 : int(file.rows.first().size());
     if (pageColumns > 0 && fileColumns != pageColumns)
-        notes << QStringLiteral("the file has %1 columns, the page %2").arg(fileColumns).arg(pageColumns);
+        notes << QCoreApplication::translate("TableFile", "the file has %1 columns, the page %2")
+                     .arg(fileColumns)
+                     .arg(pageColumns);
     if (file.scientificCount > 0)
-        notes << QStringLiteral("%1 in scientific notation %2 converted, first: row %3, column %4: check the codes")
-                     .arg(file.scientificCount == 1 ? QStringLiteral("1 cell")
-                                                    : QStringLiteral("%1 cells").arg(file.scientificCount),
-                         file.scientificCount == 1 ? QStringLiteral("was") : QStringLiteral("were"))
+        notes << (file.scientificCount == 1
+                ? QCoreApplication::translate("TableFile",
+                    "1 cell in scientific notation was converted, first: row %1, column %2: check the codes")
+                : QCoreApplication::translate("TableFile",
+                    "%1 cells in scientific notation were converted, first: row %2, column %3: check the codes")
+                      .arg(file.scientificCount))
                      .arg(file.firstScientificLine)
                      .arg(file.firstScientificColumn);
     return notes;

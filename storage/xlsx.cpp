@@ -3,6 +3,7 @@
 #include "storage/csv.h"
 #include "storage/storagelog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -74,7 +75,9 @@ QString counted(qint64 count)
 
 QString xmlError(const QXmlStreamReader& xml, const QString& part)
 {
-    return QStringLiteral("%1 is damaged (%2, line %3)").arg(part, xml.errorString()).arg(xml.lineNumber());
+    return QCoreApplication::translate("TableFile", "%1 is damaged (%2, line %3)")
+        .arg(part, xml.errorString())
+        .arg(xml.lineNumber());
 }
 
 // The text of a string item (<si>, <is>): its <t> elements, rich-text runs included,
@@ -137,8 +140,8 @@ public:
             return false;
         if (info.uncompressedSize > quint64(kMaxWorkbookPartBytes)) {
             constexpr quint64 mebibyte = 1024 * 1024;
-            *tooBig = QStringLiteral("%1 would unpack to %2 MiB, more than the %3 MiB allowed for one part of a "
-                                     "workbook")
+            *tooBig = QCoreApplication::translate(
+                "TableFile", "%1 would unpack to %2 MiB, more than the %3 MiB allowed for one part of a workbook")
                           .arg(part, counted(qint64((info.uncompressedSize + mebibyte - 1) / mebibyte)),
                               counted(kMaxWorkbookPartBytes / qint64(mebibyte)));
             return false;
@@ -227,7 +230,7 @@ bool firstSheetPart(Package& package, const QString& workbookPart, QString* shee
     QByteArray data;
     QString tooBig;
     if (!package.read(workbookPart, &data, &tooBig)) {
-        *error = tooBig.isEmpty() ? QStringLiteral("the file holds no workbook") : tooBig;
+        *error = tooBig.isEmpty() ? QCoreApplication::translate("TableFile", "the file holds no workbook") : tooBig;
         return false;
     }
     QString sheetId;
@@ -242,7 +245,7 @@ bool firstSheetPart(Package& package, const QString& workbookPart, QString* shee
         return false;
     }
     if (sheetId.isEmpty()) {
-        *error = QStringLiteral("the workbook has no worksheet");
+        *error = QCoreApplication::translate("TableFile", "the workbook has no worksheet");
         return false;
     }
     QList<Relationship> relationships;
@@ -254,7 +257,7 @@ bool firstSheetPart(Package& package, const QString& workbookPart, QString* shee
             return true;
         }
     }
-    *error = QStringLiteral("the workbook names no part for its first sheet");
+    *error = QCoreApplication::translate("TableFile", "the workbook names no part for its first sheet");
     return false;
 }
 
@@ -272,7 +275,8 @@ public:
         while (!xml.atEnd()) {
             xml.readNext();
             if (isStart(xml, QLatin1String("row")) && !readRow(xml)) {
-                *error = QStringLiteral("the first worksheet has text in row %1, more than the %2 rows an import takes")
+                *error = QCoreApplication::translate(
+                    "TableFile", "the first worksheet has text in row %1, more than the %2 rows an import takes")
                              .arg(counted(m_lastRow), counted(m_maxRows));
                 return false;
             }
@@ -470,12 +474,13 @@ bool convertWorkbook(const QString& path, QIODevice* out, QString* error, int ma
 {
     if (!QFileInfo::exists(path)) {
         qCDebug(lcStorage).noquote() << QStringLiteral("excelFileName \"%1\" exist").arg(path);
-        *error = QStringLiteral("the file does not exist");
+        *error = QCoreApplication::translate("TableFile", "the file does not exist");
         return false;
     }
     Package package(path);
     if (!package.open()) {
-        *error = QStringLiteral("not an .xlsx workbook (the file is no zip archive, or a damaged one)");
+        *error = QCoreApplication::translate(
+            "TableFile", "not an .xlsx workbook (the file is no zip archive, or a damaged one)");
         return false;
     }
     QList<Relationship> packageRelationships;
@@ -501,13 +506,15 @@ bool convertWorkbook(const QString& path, QIODevice* out, QString* error, int ma
     // The sheet is unpacked whole before it is parsed: a damaged part must not leave the XML
     // reader waiting for data that never comes.
     if (!package.has(sheetPart)) {
-        *error = QStringLiteral("the first worksheet (%1) is missing").arg(sheetPart);
+        *error = QCoreApplication::translate("TableFile", "the first worksheet (%1) is missing").arg(sheetPart);
         return false;
     }
     QByteArray sheet;
     QString tooBig;
     if (!package.read(sheetPart, &sheet, &tooBig)) {
-        *error = tooBig.isEmpty() ? QStringLiteral("the first worksheet (%1) is damaged").arg(sheetPart) : tooBig;
+        *error = tooBig.isEmpty()
+            ? QCoreApplication::translate("TableFile", "the first worksheet (%1) is damaged").arg(sheetPart)
+            : tooBig;
         return false;
     }
     QXmlStreamReader xml(sheet);

@@ -128,8 +128,8 @@ bool usrdb::openUserDb()
         open = false;
     }
     if (!open) {
-        Notice::critical(QStringLiteral("can not open usr_db database"),
-            QStringLiteral("Unable to establish a usr_db database connection."));
+        Notice::critical(QCoreApplication::translate("usrdb", "can not open usr_db database"),
+            QCoreApplication::translate("usrdb", "Unable to establish a usr_db database connection."));
         return false;
     }
     qCDebug(lcUsers) << "open usr_db database ok!";
@@ -156,7 +156,7 @@ bool usrdb::checkUserFile()
                 || !query.exec(QStringLiteral("select count(*) from %1").arg(table)))
                 m_problem = databaseReason(query.lastError());
         } else if (m_problem.isEmpty() && !tables.isEmpty()) {
-            m_problem = QStringLiteral("no such table: %1").arg(table);
+            m_problem = QCoreApplication::translate("usrdb", "no such table: %1").arg(table);
         }
     }
     if (m_problem.isEmpty())

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+// The sentences that the window shows and the journal also keeps are built once for each:
+// in the window's language for the operator, in English for the journal, which keeps every
+// entry in the one language it was written in whatever language the window runs in.
+enum class Wording : quint8 {
+    Shown, // translated when the window has a translator installed
+    English, // as written, for what is stored
+};
+
+// `source` (marked with QT_TRANSLATE_NOOP in `context` where it is written) in `wording`.
+inline QString worded(Wording wording, const char* context, const char* source)
+{
+    return wording == Wording::English ? QString::fromUtf8(source) : QCoreApplication::translate(context, source);
+}
