@@ -8,6 +8,7 @@
 #include "app/dialogs/messagebox.h"
 #include "app/dialogs/usrdialog.h"
 #include "app/editmenu.h"
+#include "app/help/helpmenu.h"
 #include "app/pages/buttonpage.h"
 #include "app/pages/categorypages.h"
 #include "app/pages/gridpage.h"
@@ -66,9 +67,7 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
 
     setUpPages();
     connectActions();
-    ui->stackedWidget->setStyleSheet(
-        QStringLiteral("QStackedWidget#stackedWidget{border: 1px solid #000000; border-radius: 5px;}"));
-    ui->treeWidget_Item->setStyleSheet(QStringLiteral("QTreeWidget#treeWidget_Item{border: 1px solid #000000;}"));
+    new HelpMenu(ui->menuHelp_2, ui->stackedWidget, this);
     setUpTree();
     connect(ui->treeWidget_Item, &QTreeWidget::itemClicked, this, &MainWindow::SelectedItem);
 
@@ -148,6 +147,8 @@ void MainWindow::setUpPages()
 
 void MainWindow::connectActions()
 {
+    // Log out closes the window as its close button does (asking about unsaved work first).
+    connect(ui->actionLogOut, &QAction::triggered, this, [this] { m_loggedOut = close(); });
     // The tool bar's and the menus' commands are those of the buttons of the same names.
     connect(ui->actionInstall, &QAction::triggered, this, [this] { m_transfers->install(m_currentCategory); });
     connect(ui->actionDownload, &QAction::triggered, this, [this] {
@@ -183,7 +184,7 @@ void MainWindow::setUpEditMenu()
 
 void MainWindow::setUpTree()
 {
-    auto label = [](int entry) { return fromLocal8Field(languageTexts[entry], kLanguageTextSize); };
+    auto label = [](int entry) { return shownTreeLabel(entry, fromLocal8Field(languageTexts[entry], kLanguageTextSize)); };
     QTreeWidget* tree = ui->treeWidget_Item;
     tree->setColumnCount(1);
     tree->setHeaderLabel(label(0));
@@ -199,7 +200,7 @@ void MainWindow::setUpTree()
         char text[kLanguageTextSize];
         std::memcpy(text, languageTexts[entry], kLanguageTextSize);
         textFromRegister(text, kLanguageTextSize);
-        const QString name = fromLocal8Field(text, kLanguageTextSize);
+        const QString name = shownTreeLabel(entry, fromLocal8Field(text, kLanguageTextSize));
         m_categoryLabels << name;
         new QTreeWidgetItem(itemView, QStringList(name));
     }

@@ -51,6 +51,8 @@ public:
     TcpServer* tcpLink() const;
     SerialServer* serialLink() const;
     bool isBusy() const;
+    // True when the window was closed by File > Log out: the login comes back.
+    bool loggedOut() const { return m_loggedOut; }
     // The window's face towards the links, through which every transfer request goes.
     LinkHost* linkHost() const;
     SetLibrary* sets() const { return m_sets; }
@@ -104,6 +106,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    bool m_loggedOut = false;
     void setUpPages();
     void setUpEditMenu();
     void openSet(const QString& path);
@@ -114,6 +117,9 @@ private:
     void setUpTree();
     void connectActions();
     void applyGreekLabels();
+    // A tree label of the language table as the tree shows it: the language's own label where
+    // the table has one, otherwise the translation of the English one.
+    static QString shownTreeLabel(int entry, const QString& label);
     void refuseAuthority();
     void openCategory(int category);
     void showPage(QWidget* page);

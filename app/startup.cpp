@@ -3,6 +3,7 @@
 #include "app/applog.h"
 #include "app/dialogs/logindialog.h"
 #include "app/dialogs/messagebox.h"
+#include "app/displaylanguage.h"
 #include "app/mainwindow.h"
 #include "base/language.h"
 #include "base/programinfo.h"
@@ -100,7 +101,6 @@ int runTallvane(const QString& userDbPath)
     for (const QByteArray& name : codecNames)
         qCDebug(lcApp) << "code is :" << name;
 
-    setlanguage::setLanguage(English);
     MessageBox::installNoticeHandler();
 
     // An installed program keeps its files in the user's data folder, made on the first start.
@@ -113,14 +113,22 @@ int runTallvane(const QString& userDbPath)
     if (!usrdb::instance())
         usrdb::setInstance(new usrdb(userDbPath));
 
+    // Each login builds the window anew in its language; File > Log out brings the login back.
     int status = 0;
-    loginDialog login;
-    if (login.exec() == QDialog::Accepted) {
+    for (;;) {
+        setlanguage::setLanguage(English);
+        installDisplayTranslation(English);
+        loginDialog login;
+        if (login.exec() != QDialog::Accepted)
+            break;
         setlanguage::applyLanguage();
+        installDisplayTranslation(currentLanguage);
         MainWindow window;
         window.show();
         window.reopenLastSet();
         status = QApplication::exec();
+        if (!window.loggedOut())
+            break;
     }
     return status;
 }

@@ -39,6 +39,8 @@ constexpr int kSentencesInStatusBar = 3;
 // The words stay English wherever they are kept or printed.
 QString shownWord(const StatusLine& line)
 {
+    // The words as the log shows them, for the translators (the rest come from the link).
+    [[maybe_unused]] static const char* const kWords[] = { QT_TRANSLATE_NOOP("StatusWord", "END") };
     if (line.kind == StatusLine::Row)
         return line.text;
     return QCoreApplication::translate("StatusWord", line.text.toLatin1().constData());
@@ -183,7 +185,7 @@ bool TransferController::pageRows(int category, ItemTable* rows, QList<QByteArra
     // The compare dialog stays open beside the window: its page may have gone meanwhile, and
     // another page's rows must never go as this category's.
     if (m_grid->category() != category || !m_grid->isVisible()) {
-        m_statusBar->showMessage(tr("Open the %1 page first.").arg(QLatin1String(categoryByNumber(category)->rowName)));
+        m_statusBar->showMessage(tr("Open the %1 page first.").arg(QCoreApplication::translate("Category", categoryByNumber(category)->rowName)));
         return false;
     }
     *rows = m_grid->rowsToSend(records);
@@ -207,7 +209,7 @@ void TransferController::compare(int category)
     m_compareDialog->showPlans(
         tr("The page's %1 compared with what each connected register holds as far as Tallvane knows (its "
            "last install, verify or download):")
-            .arg(QLatin1String(entry->rowsName)),
+            .arg(QCoreApplication::translate("Category", entry->rowsName)),
         planChanges(category, rows, records, m_panel->registerLinks()));
 }
 
@@ -260,7 +262,7 @@ bool TransferController::confirmWholeInstall(int category, const SendRequest& re
         return true;
     const Category* entry = categoryByNumber(category);
     QString text = tr("Install replaces the whole %1 table of %2 with the page's %3.")
-                       .arg(QLatin1String(entry->rowName), registersPhrase(m_panel->registerNames()),
+                       .arg(QCoreApplication::translate("Category", entry->rowName), registersPhrase(m_panel->registerNames()),
                            countText(category, int(request.table.size())));
     if (category == CategoryPlu)
         text += QLatin1Char(' ') + tr("PLU totals kept by the register may be lost.");

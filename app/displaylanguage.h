@@ -1,0 +1,10 @@
+#pragma once
+
+// The window's texts in the display language chosen at login: Tallvane's own translation
+// (embedded, ":/i18n/tallvane_LANG.qm") and Qt's for its standard buttons and dialogs, and the
+// layout direction, right to left for Hebrew and Arabic. English installs none. Call after
+// each login, before the main window is built. GUI thread only.
+void installDisplayTranslation(int language);
+
+// The code of a display language for file names ("el", "he", "ar", "th"); empty for English.
+const char* displayLanguageCode(int language);

@@ -1,0 +1,95 @@
+#include "app/dialogs/messagebox.h"
+#include "app/grid/gridmodel.h"
+#include "app/help/helpmenu.h"
+#include "app/help/quickstartdialog.h"
+#include "base/categorynumber.h"
+#include "base/programinfo.h"
+#include "guisupport.h"
+#include "storage/datafolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+// Help > Quick start at the page's own section (F1), Help > About, and File > Log out, which
+// asks about unsaved work like every other way out.
+class TestGuiHelp : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<GuiTestSession> m_session;
+
+private slots:
+    void initTestCase() { m_session = std::make_unique<GuiTestSession>(m_dir.path()); }
+
+    void quickStartOpensAtThePagesSection_data()
+    {
+        QTest::addColumn<int>("category"); // 0: the button page
+        QTest::addColumn<QString>("section");
+        QTest::newRow("button page") << 0 << "sets";
+        QTest::newRow("PLU page") << int(CategoryPlu) << "pages";
+        QTest::newRow("logo page") << int(CategoryGraphic) << "logo";
+    }
+
+    void quickStartOpensAtThePagesSection()
+    {
+        QFETCH(int, category);
+        QFETCH(QString, section);
+        TestWindow window(m_dir.path());
+        if (category)
+            window.openCategory(category);
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_F1);
+        auto* help = window.findChild<HelpMenu*>();
+        QVERIFY(help && help->quickStart());
+        QVERIFY(help->quickStart()->isVisible());
+        QCOMPARE(help->quickStart()->shownSection(), section);
+    }
+
+    void aboutNamesVersionAndDataFolder()
+    {
+        TestWindow window(m_dir.path());
+        QStringList texts;
+        QTimer::singleShot(0, [&] {
+            QWidget* about = QApplication::activeModalWidget();
+            QVERIFY(about);
+            for (const QLabel* label : about->findChildren<QLabel*>())
+                texts << label->text();
+            about->close();
+        });
+        child<QAction>(window, "actionAbout")->trigger();
+        const QString all = texts.join(QLatin1Char('\n'));
+        QVERIFY2(all.contains(tallvaneVersion()), qPrintable(all));
+        QVERIFY2(all.contains(QDir::toNativeSeparators(dataFolder())), qPrintable(all));
+        QVERIFY2(all.contains(QString::fromLatin1(qVersion())), qPrintable(all));
+    }
+
+    void logOutAsksAboutUnsavedWork()
+    {
+        TestWindow window(m_dir.path());
+        window.openCategory(CategoryDept);
+        GridModel* model = window.itemModel();
+        QVERIFY(model->insertRows(0, 1));
+        QVERIFY(window.windowTitle().endsWith(QLatin1Char('*')));
+
+        MessageBox::clearShown();
+        MessageBox::setNextAnswer(QMessageBox::Cancel);
+        child<QAction>(window, "actionLogOut")->trigger();
+        QVERIFY(window.isVisible());
+        QVERIFY(!window.loggedOut());
+        QCOMPARE(MessageBox::shown().size(), 1);
+
+        MessageBox::setNextAnswer(QMessageBox::Discard);
+        child<QAction>(window, "actionLogOut")->trigger();
+        QVERIFY(!window.isVisible());
+        QVERIFY(window.loggedOut());
+    }
+};
+
+QTEST_MAIN(TestGuiHelp)
+#include "tst_gui_help.moc"

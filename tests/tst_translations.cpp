@@ -1,0 +1,177 @@
+#include "app/dialogs/adminmoddialog.h"
+#include "app/dialogs/comparedialog.h"
+#include "app/dialogs/db_create.h"
+#include "app/dialogs/logindialog.h"
+#include "app/dialogs/usrdialog.h"
+#include "app/displaylanguage.h"
+#include "app/help/aboutdialog.h"
+#include "app/help/quickstartdialog.h"
+#include "base/categorynumber.h"
+#include "guisupport.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <memory>
+
+// The translations are complete, and the window uses them: under each display language no text
+// that the main window or a dialog shows is left in English where the translation has it, and
+// Hebrew and Arabic lay the window out right to left.
+class TestTranslations : public QObject {
+    Q_OBJECT
+
+private:
+    struct Catalogue {
+        QHash<QString, QString> translations; // source -> translation, finished entries
+        QStringList unfinished; // sources without a finished translation
+    };
+
+    static Catalogue read(const QString& code)
+    {
+        Catalogue catalogue;
+        QFile file(QStringLiteral(TALLVANE_SOURCE_DIR "/translations/tallvane_%1.ts").arg(code));
+        if (!file.open(QIODevice::ReadOnly))
+            return catalogue;
+        QXmlStreamReader xml(&file);
+        QString source;
+        while (!xml.atEnd()) {
+            if (!xml.readNextStartElement())
+                continue;
+            if (xml.name() == QLatin1String("source")) {
+                source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                const bool finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+                const QString text = xml.readElementText();
+                if (!finished || text.isEmpty())
+                    catalogue.unfinished << source;
+                else
+                    catalogue.translations.insert(source, text);
+            }
+        }
+        return catalogue;
+    }
+
+    // Every text a person sees on `root` and its children: labels, buttons, titles, tool tips,
+    // menus, list entries, table and tree headers.
+    static QStringList shownTexts(QWidget* root)
+    {
+        QStringList texts { root->windowTitle(), root->toolTip() };
+        QList<QWidget*> widgets = root->findChildren<QWidget*>();
+        widgets.prepend(root);
+        for (QWidget* widget : widgets) {
+            texts << widget->toolTip();
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                texts << label->text();
+            if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                texts << button->text();
+            if (auto* group = qobject_cast<QGroupBox*>(widget))
+                texts << group->title();
+            if (auto* menu = qobject_cast<QMenu*>(widget))
+                texts << menu->title();
+            if (auto* edit = qobject_cast<QLineEdit*>(widget))
+                texts << edit->placeholderText();
+            if (auto* box = qobject_cast<QComboBox*>(widget))
+                for (int i = 0; i < box->count(); ++i)
+                    texts << box->itemText(i);
+            if (auto* tree = qobject_cast<QTreeWidget*>(widget)) {
+                texts << tree->headerItem()->text(0);
+                for (QTreeWidgetItemIterator it(tree); *it; ++it)
+                    texts << (*it)->text(0);
+            }
+            if (auto* view = qobject_cast<QTableView*>(widget); view && view->model())
+                for (int column = 0; column < view->model()->columnCount(); ++column)
+                    texts << view->model()->headerData(column, Qt::Horizontal).toString();
+        }
+        for (QAction* action : root->findChildren<QAction*>())
+            texts << action->text() << action->toolTip() << action->statusTip();
+        for (QString& text : texts)
+            text.remove(QLatin1Char('&'));
+        texts.removeAll(QString());
+        return texts;
+    }
+
+    static QStringList leftInEnglish(const QStringList& shown, const Catalogue& catalogue)
+    {
+        QStringList left;
+        for (const QString& text : shown) {
+            const auto it = catalogue.translations.constFind(text);
+            if (it != catalogue.translations.cend() && QString(it.value()).remove(QLatin1Char('&')) != text && !left.contains(text))
+                left << text;
+        }
+        return left;
+    }
+
+private slots:
+    void everyEntryIsTranslated_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const char* code : { "el", "he", "ar", "th" })
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+
+    void everyEntryIsTranslated()
+    {
+        QFETCH(QString, code);
+        const Catalogue catalogue = read(code);
+        QVERIFY2(catalogue.translations.size() > 300, qPrintable(QString::number(catalogue.translations.size())));
+        QVERIFY2(catalogue.unfinished.isEmpty(), qPrintable(catalogue.unfinished.mid(0, 10).join(QStringLiteral(" | "))));
+    }
+
+    void windowShowsNoEnglishLeft_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("Greek") << int(Greek) << "el" << false;
+        QTest::newRow("Hebrew") << int(Hebrew) << "he" << true;
+        QTest::newRow("Arabic") << int(Arabic) << "ar" << true;
+        QTest::newRow("Thai") << int(Thailand) << "th" << false;
+    }
+
+    void windowShowsNoEnglishLeft()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, code);
+        QFETCH(bool, rightToLeft);
+        QTemporaryDir dir;
+        GuiTestSession session(dir.path());
+        const Catalogue catalogue = read(code);
+        installDisplayTranslation(language);
+        QCOMPARE(QApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+
+        QStringList shown;
+        {
+            TestWindow window(dir.path());
+            shown << shownTexts(&window);
+            window.openCategory(CategoryPlu);
+            shown << shownTexts(&window);
+            QCOMPARE(window.isRightToLeft(), rightToLeft);
+        }
+        std::unique_ptr<QWidget> dialogs[] = { std::make_unique<loginDialog>(), std::make_unique<usrdialog>(),
+            std::make_unique<adminmodDialog>(), std::make_unique<db_create>(), std::make_unique<CompareDialog>(),
+            std::make_unique<QuickStartDialog>(), std::make_unique<AboutDialog>() };
+        for (const auto& dialog : dialogs)
+            shown << shownTexts(dialog.get());
+        installDisplayTranslation(English);
+
+        const QStringList left = leftInEnglish(shown, catalogue);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(" | "))));
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"

@@ -1,0 +1,3662 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar_EG">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <location filename="../app/help/aboutdialog.ui" line="+6"/>
+        <source>About Tallvane</source>
+        <translation>حول Tallvane</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Programs electronic cash registers from a PC.</source>
+        <translation>يبرمج آلات الكاشير الإلكترونية من الحاسوب.</translation>
+    </message>
+    <message>
+        <location filename="../app/help/aboutdialog.cpp" line="+16"/>
+        <source>Version %1</source>
+        <translation>الإصدار %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), without any warranty.</source>
+        <translation>برنامج حر بموجب رخصة جنو العمومية العامة، الإصدار 3 أو أحدث (GPL-3.0-or-later)، دون أي ضمان.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Data folder: %1</source>
+        <translation>مجلد البيانات: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Qt %1 (built with %2)</source>
+        <translation>Qt %1 (مبني باستخدام %2)</translation>
+    </message>
+</context>
+<context>
+    <name>ButtonPage</name>
+    <message>
+        <location filename="../app/pages/buttonpage.ui" line="+36"/>
+        <location line="+3"/>
+        <source>Group</source>
+        <translation>مجموعة</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Dept</source>
+        <translation>قسم</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Plu</source>
+        <translation>PLU</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Tax</source>
+        <translation>ضريبة</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Disc</source>
+        <translation>تخفيض</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Clerk</source>
+        <translation>بائع</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Header</source>
+        <translation>رأس الإيصال</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Trailer</source>
+        <translation>تذييل الإيصال</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>graphic</source>
+        <translation>شعار</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>NetParm</source>
+        <translation>الشبكة</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>SysParm</source>
+        <translation>النظام</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>admin</source>
+        <translation>الإدارة</translation>
+    </message>
+</context>
+<context>
+    <name>Category</name>
+    <message>
+        <location filename="../records/categories.cpp" line="+24"/>
+        <source>department</source>
+        <translation>قسم</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>departments</source>
+        <translation>أقسام</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PLU</source>
+        <translation>صنف PLU</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PLUs</source>
+        <translation>أصناف PLU</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tax</source>
+        <translation>ضريبة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>taxes</source>
+        <translation>ضرائب</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>discount</source>
+        <translation>تخفيض</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>discounts</source>
+        <translation>تخفيضات</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>group</source>
+        <translation>مجموعة</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>groups</source>
+        <translation>مجموعات</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>clerk</source>
+        <translation>بائع</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>clerks</source>
+        <translation>بائعين</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>header line</source>
+        <translation>سطر رأس</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>header lines</source>
+        <translation>أسطر رأس</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>extended header line</source>
+        <translation>سطر رأس إضافي</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>extended header lines</source>
+        <translation>أسطر رأس إضافية</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>trailer line</source>
+        <translation>سطر تذييل</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>trailer lines</source>
+        <translation>أسطر تذييل</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>network parameter record</source>
+        <translation>بند معاملات الشبكة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>network parameter records</source>
+        <translation>بنود معاملات الشبكة</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>system parameter record</source>
+        <translation>بند معاملات النظام</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>system parameter records</source>
+        <translation>بنود معاملات النظام</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>1 row</source>
+        <translation>صف واحد</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 rows</source>
+        <translation>%1 صفوف</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>rows</source>
+        <translation>صفوف</translation>
+    </message>
+    <message>
+        <location filename="../link/outcome.cpp" line="+171"/>
+        <source>row</source>
+        <translation>صف</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryPage</name>
+    <message>
+        <location filename="../app/pages/categorypages.cpp" line="+11"/>
+        <source>Group</source>
+        <translation>مجموعة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Groups</source>
+        <translation>المجموعات</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dept</source>
+        <translation>قسم</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Departments</source>
+        <translation>الأقسام</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Plu</source>
+        <translation>PLU</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PLU</source>
+        <translation>PLU</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tax</source>
+        <translation>ضريبة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Taxes</source>
+        <translation>الضرائب</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Disc</source>
+        <translation>تخفيض</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discounts</source>
+        <translation>التخفيضات</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clerk</source>
+        <translation>بائع</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clerks</source>
+        <translation>البائعون</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Header</source>
+        <translation>رأس الإيصال</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Trailer</source>
+        <translation>تذييل الإيصال</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>graphic</source>
+        <translation>شعار</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Logo</source>
+        <translation>الشعار</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NetParm</source>
+        <translation>الشبكة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Network</source>
+        <translation>الشبكة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SysParm</source>
+        <translation>النظام</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>System</source>
+        <translation>النظام</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>EXTHeader</source>
+        <translation>رأس إضافي</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Extended header</source>
+        <translation>رأس الإيصال الإضافي</translation>
+    </message>
+</context>
+<context>
+    <name>CellMarks</name>
+    <message>
+        <location filename="../app/grid/cellmarks.cpp" line="+37"/>
+        <source>1 cell</source>
+        <translation>خلية واحدة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cells</source>
+        <translation>%1 خلايا</translation>
+    </message>
+    <message>
+        <location line="+324"/>
+        <source>%1 will not reach the register as shown:</source>
+        <translation>%1 لن تصل إلى آلة الكاشير كما هي معروضة:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>row %1, %2: %3</source>
+        <translation>الصف %1، %2: %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>... and %1 more</source>
+        <translation>... و%1 أخرى</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>warning</source>
+        <translation>تحذير</translation>
+    </message>
+</context>
+<context>
+    <name>Columns</name>
+    <message>
+        <location filename="../records/clerk.cpp" line="+24"/>
+        <location filename="../records/dept.cpp" line="+87"/>
+        <location filename="../records/disc.cpp" line="+50"/>
+        <location filename="../records/group.cpp" line="+29"/>
+        <location filename="../records/lines.cpp" line="+39"/>
+        <location filename="../records/netparm.cpp" line="+165"/>
+        <location filename="../records/tax.cpp" line="+23"/>
+        <source>Indx</source>
+        <translation>الرقم</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/dept.cpp" line="+1"/>
+        <location filename="../records/disc.cpp" line="+1"/>
+        <location filename="../records/group.cpp" line="+1"/>
+        <location filename="../records/plu.cpp" line="+67"/>
+        <location filename="../records/tax.cpp" line="+1"/>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Passwd</source>
+        <translation>كلمة المرور</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/dept.cpp" line="+3"/>
+        <location filename="../records/disc.cpp" line="+5"/>
+        <location filename="../records/tax.cpp" line="+2"/>
+        <source>Options</source>
+        <translation>الخيارات</translation>
+    </message>
+    <message>
+        <location filename="../records/dept.cpp" line="-2"/>
+        <source>Group</source>
+        <translation>المجموعة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/disc.cpp" line="-1"/>
+        <source>Print</source>
+        <translation>الطباعة</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../records/disc.cpp" line="-1"/>
+        <source>Tax</source>
+        <translation>الضريبة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/plu.cpp" line="+2"/>
+        <source>Price</source>
+        <translation>السعر</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PriceMax</source>
+        <translation>أقصى سعر</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kp</source>
+        <translation>طابعة المطبخ</translation>
+    </message>
+    <message>
+        <location filename="../records/disc.cpp" line="-2"/>
+        <source>Fixed</source>
+        <translation>القيمة الثابتة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/group.cpp" line="+1"/>
+        <source>Max</source>
+        <translation>الحد الأقصى</translation>
+    </message>
+    <message>
+        <location filename="../records/lines.cpp" line="-26"/>
+        <source>Header</source>
+        <translation>رأس الإيصال</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>EXTHeader</source>
+        <translation>رأس إضافي</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Trailer</source>
+        <translation>تذييل الإيصال</translation>
+    </message>
+    <message>
+        <location filename="../records/netparm.cpp" line="+1"/>
+        <source>Option</source>
+        <translation>الخيار</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>IPAddress</source>
+        <translation>عنوان IP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ClientPort</source>
+        <translation>منفذ العميل</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ServerIP</source>
+        <translation>IP الخادم</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ServerPort</source>
+        <translation>منفذ الخادم</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GateWay</source>
+        <translation>البوابة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>IPMask</source>
+        <translation>قناع IP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PrimaryDNS</source>
+        <translation>DNS الأساسي</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SecondDNS</source>
+        <translation>DNS الثانوي</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ServerURL</source>
+        <translation>URL الخادم</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>APN</source>
+        <translation>APN</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UserName</source>
+        <translation>اسم المستخدم</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Password</source>
+        <translation>كلمة المرور</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PersonalCode</source>
+        <translation>الرمز الشخصي</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SecurityCode</source>
+        <translation>رمز الأمان</translation>
+    </message>
+    <message>
+        <location filename="../records/plu.cpp" line="-3"/>
+        <source>Random</source>
+        <translation>رمز الصنف</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dept</source>
+        <translation>القسم</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stock+</source>
+        <translation>المخزون</translation>
+    </message>
+    <message>
+        <location filename="../records/tax.cpp" line="-1"/>
+        <source>Rate</source>
+        <translation>النسبة</translation>
+    </message>
+</context>
+<context>
+    <name>CompareDialog</name>
+    <message>
+        <location filename="../app/dialogs/comparedialog.ui" line="+9"/>
+        <source>Compare with register</source>
+        <translation>مقارنة مع آلة الكاشير</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Differences per register</source>
+        <translation>الفروقات لكل آلة كاشير</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Difference</source>
+        <translation>الفرق</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Download and compare</source>
+        <translation>تنزيل ومقارنة</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Read the table from each register now and compare it with the page</source>
+        <translation>قراءة الجدول من كل آلة كاشير الآن ومقارنته مع الصفحة</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Send changes</source>
+        <translation>إرسال التغييرات</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Send each register only what differs from what it holds</source>
+        <translation>إرسال ما يختلف فقط عمّا تحتويه كل آلة كاشير</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/comparedialog.cpp" line="+45"/>
+        <source>... and %1 more</source>
+        <translation>... و%1 أخرى</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDb</name>
+    <message>
+        <location filename="../storage/configdb.cpp" line="+50"/>
+        <location line="+302"/>
+        <source>Warnning!</source>
+        <translation>تحذير!</translation>
+    </message>
+    <message>
+        <location line="-301"/>
+        <location line="+99"/>
+        <source>database is not connect.</source>
+        <translation>قاعدة البيانات غير متصلة.</translation>
+    </message>
+    <message>
+        <location line="-94"/>
+        <source>can not open database</source>
+        <translation>تعذر فتح قاعدة البيانات</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+103"/>
+        <source>Unable to establish a database connection.</source>
+        <translation>تعذر إنشاء اتصال بقاعدة البيانات.</translation>
+    </message>
+    <message>
+        <location line="+118"/>
+        <source>no such file</source>
+        <translation>الملف غير موجود</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>تعذر فتح %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 cannot be read: %2. Nothing was changed, and nothing will be saved into it.</source>
+        <translation>تعذرت قراءة %1: %2. لم يتغير شيء، ولن يُحفظ فيه شيء.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no such table: %1</source>
+        <translation>الجدول غير موجود: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2. Nothing was changed; those categories show empty and are not saved.</source>
+        <translation>%1: %2. لم يتغير شيء؛ تظهر هذه الفئات فارغة ولا تُحفظ.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is read-only: saves are refused.</source>
+        <translation>%1 للقراءة فقط: الحفظ مرفوض.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> It is read-only: saves are refused.</source>
+        <translation> إنه للقراءة فقط: الحفظ مرفوض.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 holds %2 register texts (%3); the window shows %4</source>
+        <translation>يحتوي %1 على نصوص آلة كاشير بلغة %2 (%3)؛ والنافذة تعرض %4</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 is exist.</source>
+        <translation>%1 موجود بالفعل.</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionPanel</name>
+    <message>
+        <location filename="../app/transfer/connectionpanel.ui" line="+35"/>
+        <source>Connection:</source>
+        <translation>الاتصال:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Connection</source>
+        <translation>الاتصال</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+3"/>
+        <source>refresh</source>
+        <translation>إعادة الفحص</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>ComNum</source>
+        <translation>منفذ COM</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Baudrate</source>
+        <translation>معدل الباود</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Parity</source>
+        <translation>التكافؤ</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>EVENT</source>
+        <translation>زوجي</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Data bits</source>
+        <translation>بتات البيانات</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Stop bits</source>
+        <translation>بتات التوقف</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Flow control</source>
+        <translation>التحكم في التدفق</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>OFF</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ON</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+219"/>
+        <source>Open Serial</source>
+        <translation>فتح المنفذ التسلسلي</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Connected registers</source>
+        <translation>آلات الكاشير المتصلة</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-169"/>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+0"/>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Transfer log:</source>
+        <translation>سجل النقل:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Progress log</source>
+        <translation>سجل التقدم</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>What each register took or sent, and how each transfer ended</source>
+        <translation>ما استلمته أو أرسلته كل آلة كاشير، وكيف انتهت كل عملية نقل</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Errors:</source>
+        <translation>الأخطاء:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Error log</source>
+        <translation>سجل الأخطاء</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Refusals, time-outs and bad frames, with the row they came at</source>
+        <translation>حالات الرفض وانتهاء المهلة والإطارات التالفة، مع الصف الذي حدثت عنده</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Transfer progress</source>
+        <translation>تقدم النقل</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>After an install, read the table back from the register and compare it with what was sent</source>
+        <translation>بعد التثبيت، قراءة الجدول مرة أخرى من آلة الكاشير ومقارنته بما أُرسل</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Verify after install</source>
+        <translation>التحقق بعد التثبيت</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Compare</source>
+        <translation>مقارنة</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Send changes</source>
+        <translation>إرسال التغييرات</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
+        <translation>تثبيت: إرسال جدول هذه الصفحة إلى آلة (آلات) الكاشير (Ctrl+I)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>install</source>
+        <translation>تثبيت</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>download: read this page&apos;s table from the register (Ctrl+D)</source>
+        <translation>تنزيل: قراءة جدول هذه الصفحة من آلة الكاشير (Ctrl+D)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>download</source>
+        <translation>تنزيل</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Stop the transfer after the current frame (Esc)</source>
+        <translation>إيقاف النقل بعد الإطار الحالي (Esc)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+6"/>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Stop the transfer after the current frame</source>
+        <translation>إيقاف النقل بعد الإطار الحالي</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-26"/>
+        <source>%1 The address and port are set under [tcp] in tallvane.ini.</source>
+        <translation>%1 يُضبط العنوان والمنفذ تحت [tcp] في tallvane.ini.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Name</source>
+        <extracomment>Column of the connected registers: the name the operator gives a register.</extracomment>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Serial</source>
+        <extracomment>Connection type: a register on the RS-232 port.</extracomment>
+        <translation>تسلسلي</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tcp</source>
+        <extracomment>Connection type: registers that connect over the network.</extracomment>
+        <translation>Tcp</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Open the serial port first.</source>
+        <translation>افتح المنفذ التسلسلي أولاً.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose Serial or Tcp first.</source>
+        <translation>اختر تسلسلي أو Tcp أولاً.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No register is connected. Registers must connect to %1.</source>
+        <translation>لا توجد آلة كاشير متصلة. يجب أن تتصل آلات الكاشير بـ %1.</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Registers connect to %1</source>
+        <translation>تتصل آلات الكاشير بـ %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Tcp: connection from %1 refused: %2</source>
+        <translation>Tcp: رُفض الاتصال من %1: %2</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <location line="+17"/>
+        <source>can not open serial</source>
+        <translation>تعذر فتح المنفذ التسلسلي</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>no select serial port.</source>
+        <translation>لم يتم اختيار منفذ تسلسلي.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Close Serial</source>
+        <translation>إغلاق المنفذ التسلسلي</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 could not be opened: %2</source>
+        <translation>تعذر فتح %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseStatus</name>
+    <message>
+        <location filename="../app/databasestatus.cpp" line="+70"/>
+        <source>Not saved: the database keeps its previous rows.</source>
+        <translation>لم يتم الحفظ: تحتفظ قاعدة البيانات بصفوفها السابقة.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not saved (%1): the database keeps its previous rows.</source>
+        <translation>لم يتم الحفظ (%1): تحتفظ قاعدة البيانات بصفوفها السابقة.</translation>
+    </message>
+</context>
+<context>
+    <name>EditMenu</name>
+    <message>
+        <location filename="../app/editmenu.cpp" line="+18"/>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Insert row</source>
+        <extracomment>Insert an empty row in the grid</extracomment>
+        <translation>إدراج صف</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add an empty row to the page after the current one</source>
+        <translation>إدراج صف فارغ في الصفحة بعد الصف الحالي</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Delete row(s)</source>
+        <translation>إزالة الصفوف</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Take the selected rows out of the page (the register keeps them)</source>
+        <translation>إزالة الصفوف المحددة من الصفحة (تبقى في آلة الكاشير)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Find...</source>
+        <translation>بحث...</translation>
+    </message>
+</context>
+<context>
+    <name>FieldDelegate</name>
+    <message>
+        <location filename="../app/grid/fielddelegate.cpp" line="+171"/>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>&quot;%1&quot; ليس رقمًا</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <location filename="../app/grid/filecommands.cpp" line="+19"/>
+        <source>save file</source>
+        <translation>حفظ ملف</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>csv file(*.csv)</source>
+        <translation>ملف CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot write %1: %2</source>
+        <translation>تعذرت الكتابة في %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 rows written to %2</source>
+        <translation>تمت كتابة %1 صفوف في %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)</source>
+        <translation>كل الملفات المدعومة (*.xlsx *.csv);;ملف xlsx (*.xlsx);;ملف CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cannot import %1: %2. The grid is unchanged.</source>
+        <translation>تعذر استيراد %1: %2. لم يتغير الجدول.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 holds no rows below its header line. The grid is unchanged.</source>
+        <translation>لا يحتوي %1 على صفوف أسفل سطر العناوين. لم يتغير الجدول.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 rows imported from %2</source>
+        <translation>تم استيراد %1 صفوف من %2</translation>
+    </message>
+</context>
+<context>
+    <name>FitCheck</name>
+    <message>
+        <location filename="../records/fitcheck.cpp" line="+227"/>
+        <source>the register keeps</source>
+        <translation>ما تحتفظ به آلة الكاشير</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 not in %2</source>
+        <translation>%1 غير موجود في %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 bytes in %2</source>
+        <translation>%1 بايت في %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the register keeps %1</source>
+        <translation>ما تحتفظ به آلة الكاشير (%1 بايت)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>not a number</source>
+        <translation>ليس رقمًا</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>negative</source>
+        <translation>سالب</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 decimals, the field takes %2</source>
+        <translation>%1 منازل عشرية، والحقل يقبل %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>decimals, the field takes whole numbers</source>
+        <translation>منازل عشرية، والحقل يقبل أعدادًا صحيحة فقط</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>more than %1</source>
+        <translation>أكبر من %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not a whole number</source>
+        <translation>ليس عددًا صحيحًا</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>outside %1 to %2</source>
+        <translation>خارج النطاق من %1 إلى %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not eight characters 0 or 1</source>
+        <translation>ليس ثمانية أحرف من 0 أو 1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>only the digits %1 to %2 count</source>
+        <translation>تُحتسب الأرقام من %1 إلى %2 فقط</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not four numbers from 0 to 255 joined by dots</source>
+        <translation>ليس أربعة أعداد من 0 إلى 255 مفصولة بنقاط</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>lower-case letters</source>
+        <translation>أحرف صغيرة</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not %1 hexadecimal digits (0-9, A-F)</source>
+        <translation>ليس %1 رقمًا ست عشريًا (0-9، A-F)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>nothing</source>
+        <translation>لا شيء</translation>
+    </message>
+</context>
+<context>
+    <name>GridClipboard</name>
+    <message>
+        <location filename="../app/grid/gridclipboard.cpp" line="+196"/>
+        <source>Nothing to paste</source>
+        <translation>لا يوجد ما يُلصق</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cells pasted</source>
+        <translation>تم لصق %1 خلايا</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 (1 row added)</source>
+        <translation>%1 (أُدرج صف واحد)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (%2 rows added)</source>
+        <translation>%1 (أُدرج %2 صفوف)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 locked</source>
+        <translation>%1 مقفلة</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 outside the grid</source>
+        <translation>%1 خارج الجدول</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 not accepted: %2</source>
+        <translation>%1 غير مقبولة: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, %2 skipped (%3)</source>
+        <translation>%1، وتم تخطي %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>; </source>
+        <translation>؛ </translation>
+    </message>
+</context>
+<context>
+    <name>GridModel</name>
+    <message>
+        <location filename="../app/grid/gridmodel.cpp" line="+346"/>
+        <source>insert rows</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>إدراج صفوف</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>delete rows</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>إزالة صفوف</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>sort</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>فرز</translation>
+    </message>
+</context>
+<context>
+    <name>GridPage</name>
+    <message>
+        <location filename="../app/pages/gridpage.ui" line="+11"/>
+        <source>&amp;Find:</source>
+        <translation>&amp;بحث:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Find a code or a name (Ctrl+F)</source>
+        <translation>البحث عن رمز أو اسم (Ctrl+F)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Find</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Previous match (Shift+F3)</source>
+        <translation>النتيجة السابقة (Shift+F3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Previous</source>
+        <translation>السابق</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Next match (F3)</source>
+        <translation>النتيجة التالية (F3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Next</source>
+        <translation>التالي</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>F&amp;ilter:</source>
+        <translation>&amp;تصفية:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Show only rows containing...</source>
+        <translation>إظهار الصفوف التي تحتوي على... فقط</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Filter</source>
+        <translation>تصفية</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Items</source>
+        <translation>العناصر</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <location line="+3"/>
+        <source>openfile</source>
+        <translation>فتح ملف</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>savefile</source>
+        <translation>حفظ ملف</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>update</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <location line="+3"/>
+        <source>return</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <location filename="../app/pages/gridpage.cpp" line="+185"/>
+        <source>Save anyway?</source>
+        <translation>هل تريد الحفظ على أي حال؟</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not saved: the page keeps its rows as they are</source>
+        <translation>لم يتم الحفظ: تبقى صفوف الصفحة كما هي</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Saved %1 to %2</source>
+        <translation>تم حفظ %1 في %2</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>%1 deleted from the page (not from the register)</source>
+        <translation>تمت إزالة %1 من الصفحة (وليس من آلة الكاشير)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>paste</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+24"/>
+        <location line="+18"/>
+        <source>import</source>
+        <extracomment>Title of the question before rows read from a file go onto the page
+----------
+An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <location line="-41"/>
+        <source>Replace the %1 rows on this page with %2 rows from %3, or add them?</source>
+        <translation>هل تريد استبدال صفوف هذه الصفحة (%1) بـ %2 صفوف من %3، أم إلحاقها بها؟</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Replace</source>
+        <extracomment>Buttons: replace the page&apos;s rows by the file&apos;s, or add the file&apos;s rows to them</extracomment>
+        <translation>استبدال</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Add</source>
+        <translation>إلحاق</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nothing imported: the page is unchanged</source>
+        <translation>لم يُستورد شيء: لم تتغير الصفحة</translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>1 cell will not reach the register as shown</source>
+        <translation>خلية واحدة لن تصل إلى آلة الكاشير كما هي معروضة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cells will not reach the register as shown</source>
+        <translation>%1 خلايا لن تصل إلى آلة الكاشير كما هي معروضة</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Insert row</source>
+        <extracomment>Insert an empty row in the grid</extracomment>
+        <translation>إدراج صف</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete row(s)</source>
+        <translation>إزالة الصفوف</translation>
+    </message>
+</context>
+<context>
+    <name>GridSearch</name>
+    <message>
+        <location filename="../app/grid/gridsearch.cpp" line="+60"/>
+        <source>&quot;%1&quot; is not on this page</source>
+        <translation>&quot;%1&quot; غير موجود في هذه الصفحة</translation>
+    </message>
+</context>
+<context>
+    <name>GridView</name>
+    <message>
+        <location filename="../app/grid/gridview.cpp" line="+76"/>
+        <source>Open or create a configuration database (File &gt; open / new)</source>
+        <translation>افتح ملف إعدادات أو أنشئ ملفًا جديدًا (ملف &gt; فتح / جديد)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No rows yet: download from the register, import a file, or add a row (Edit &gt; Insert row)</source>
+        <translation>لا توجد صفوف بعد: نزّل من آلة الكاشير، أو استورد ملفًا، أو أدرج صفًا (تحرير &gt; إدراج صف)</translation>
+    </message>
+    <message>
+        <location line="+141"/>
+        <source>none</source>
+        <extracomment>The tool tip of an option cell with no option set</extracomment>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>, </source>
+        <translation>، </translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>No row contains &quot;%1&quot;</source>
+        <translation>لا يوجد صف يحتوي على &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <location filename="../app/help/helpmenu.cpp" line="+15"/>
+        <source>&amp;Quick start</source>
+        <translation>&amp;بدء سريع</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A short guide from a new set to a verified install, at this page&apos;s step</source>
+        <translation>دليل مختصر من ملف إعدادات جديد إلى تثبيت تم التحقق منه، عند خطوة هذه الصفحة</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;About Tallvane</source>
+        <translation>&amp;حول Tallvane</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The version, the licence and the data folder in use</source>
+        <translation>الإصدار والترخيص ومجلد البيانات المستخدم</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <location filename="../journal/journal.cpp" line="+179"/>
+        <source>The journal %1 could not be written: %2.</source>
+        <translation>تعذرت الكتابة في سجل التدقيق %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+191"/>
+        <source>entry %1 before it is missing</source>
+        <translation>الإدخال %1 الذي يسبقه مفقود</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>entries %1 to %2 before it are missing</source>
+        <translation>الإدخالات من %1 إلى %2 التي تسبقه مفقودة</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it does not start the chain although it is the first entry</source>
+        <translation>لا يبدأ السلسلة رغم أنه الإدخال الأول</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it does not follow entry %1: an entry was put in or replaced before it</source>
+        <translation>لا يتبع الإدخال %1: أُدخل إدخال أو استُبدل قبله</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>its fields do not match its hash: it was changed after it was written</source>
+        <translation>حقوله لا تطابق البصمة (hash) الخاصة به: تم تغييره بعد كتابته</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the last entry is missing</source>
+        <translation>الإدخال الأخير مفقود</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the last %1 entries are missing</source>
+        <translation>آخر %1 إدخالات مفقودة</translation>
+    </message>
+</context>
+<context>
+    <name>JournalPage</name>
+    <message>
+        <location filename="../app/pages/journalpage.ui" line="+11"/>
+        <source>Register:</source>
+        <translation>آلة الكاشير:</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>User:</source>
+        <translation>المستخدم:</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Category:</source>
+        <translation>الفئة:</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Days</source>
+        <translation>الأيام</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Only the entries of the days from ... to ..., both included</source>
+        <translation>إدخالات الأيام من ... إلى ... فقط، مع احتساب اليومين</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>from</source>
+        <translation>من</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+20"/>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>to</source>
+        <translation>إلى</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>The details of the entry chosen above</source>
+        <translation>تفاصيل الإدخال المحدد أعلاه</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Verify</source>
+        <translation>تحقق</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check that no entry was changed, removed or put in</source>
+        <translation>التأكد من أنه لم يتم تغيير أي إدخال أو إزالته أو إقحامه</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+3"/>
+        <source>return</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <location filename="../app/pages/journalpage.cpp" line="+22"/>
+        <source>Time</source>
+        <translation>الوقت</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>User</source>
+        <translation>المستخدم</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PC</source>
+        <extracomment>The computer that wrote a journal entry</extracomment>
+        <translation>الحاسوب</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Kind</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Category</source>
+        <translation>الفئة</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Register</source>
+        <translation>آلة الكاشير</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Summary</source>
+        <translation>الملخص</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>%1 (UTC)</source>
+        <translation>%1 (UTC)</translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <source>Journal not written</source>
+        <translation>لم تتم الكتابة في سجل التدقيق</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+50"/>
+        <source>The journal %1 cannot be read: %2</source>
+        <translation>تعذرت قراءة سجل التدقيق %1: %2</translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <source>All</source>
+        <extracomment>The filter choice that shows the entries of every register, user or category</extracomment>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>%1 of %2 entries</source>
+        <translation>%1 من %2 إدخالات</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Entry %1, %2 (UTC), %3 at %4
+%5</source>
+        <extracomment>Entry number, UTC time, user, computer, then the entry&apos;s summary on a line of its own</extracomment>
+        <translation>الإدخال %1، %2 (UTC)، %3 على %4
+%5</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nobody</source>
+        <translation>لا أحد</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The journal cannot be read: %1</source>
+        <translation>تعذرت قراءة سجل التدقيق: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Journal verified: %1 entries</source>
+        <translation>تم التحقق من سجل التدقيق: %1 إدخالات</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Journal broken at entry %1: %2</source>
+        <translation>سجل التدقيق تالف عند الإدخال %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LineCodec</name>
+    <message>
+        <location filename="../records/lines.cpp" line="+69"/>
+        <source>row %1: line number must be 1 to %2</source>
+        <translation>الصف %1: يجب أن يكون رقم السطر من 1 إلى %2</translation>
+    </message>
+</context>
+<context>
+    <name>LogoPage</name>
+    <message>
+        <location filename="../app/pages/logopage.ui" line="+38"/>
+        <source>OpenImage</source>
+        <translation>فتح صورة</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ImageSize</source>
+        <translation>حجم الصورة</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>192X64</source>
+        <translation>192X64</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>384X64</source>
+        <translation>384X64</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Stretch</source>
+        <translation>تمديد</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stretch the picture over the whole logo; unticked, it keeps its proportions and is centred</source>
+        <translation>تمديد الصورة على كامل الشعار؛ عند إلغاء التحديد تحتفظ الصورة بأبعادها النسبية وتوضع في المنتصف</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>W:</source>
+        <translation>العرض:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>H:</source>
+        <translation>الارتفاع:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>SetSize</source>
+        <translation>ضبط الحجم</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Id:</source>
+        <translation>الرقم:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Logo preview</source>
+        <translation>معاينة الشعار</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <location line="+3"/>
+        <source>return</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <location filename="../app/pages/logopage.cpp" line="+73"/>
+        <source>Image File(*.jpg *.jpeg *.png *.bmp *.ico)</source>
+        <translation>ملف صورة (*.jpg *.jpeg *.png *.bmp *.ico)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+106"/>
+        <source>Warnning!</source>
+        <translation>تحذير!</translation>
+    </message>
+    <message>
+        <location line="-105"/>
+        <source>%1 could not be read: %2</source>
+        <translation>تعذرت قراءة %1: %2</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>logo %1 x %2: %3 bytes of %4, more than the register takes</source>
+        <extracomment>Width x height in dots, then the packed logo&apos;s bytes and the most the register takes</extracomment>
+        <translation>الشعار %1 x %2: %3 بايت من %4، أكثر مما تقبله آلة الكاشير</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>logo %1 x %2: %3 bytes of %4</source>
+        <translation>الشعار %1 x %2: %3 بايت من %4</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 من %2 بايت</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>image data is too big.</source>
+        <translation>بيانات الصورة كبيرة جدًا.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Saved: %1 keeps this logo.</source>
+        <translation>تم الحفظ: يحتفظ %1 بهذا الشعار.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Saved: %1 keeps no logo.</source>
+        <translation>تم الحفظ: لا يحتفظ %1 بأي شعار.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>The logo kept in %1 cannot be read; the page shows none.</source>
+        <translation>تعذرت قراءة الشعار المحفوظ في %1؛ لا تعرض الصفحة أي شعار.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the logo is sent over RS-232 only</source>
+        <translation>يُرسل الشعار عبر RS-232 فقط</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no logo picture is opened: open a picture first</source>
+        <translation>لم تُفتح صورة للشعار: افتح صورة أولاً</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../app/mainwindow.ui" line="+14"/>
+        <source>Tallvane</source>
+        <translation>Tallvane</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Navigation</source>
+        <translation>التنقل</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location filename="../app/greeklabels.cpp" line="+32"/>
+        <source>NAVIGATION BAR</source>
+        <translation>شريط التنقل</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>File</source>
+        <translation>ملف</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Edit</source>
+        <translation>تحرير</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Windows</source>
+        <translation>النوافذ</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Tool</source>
+        <translation>أدوات</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Help</source>
+        <translation>مساعدة</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>new</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>install</source>
+        <translation>تثبيت</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>import</source>
+        <translation>تنزيل</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>update</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Insert</source>
+        <translation>إدراج صف</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Past</source>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../app/mainwindow.cpp" line="+327"/>
+        <source>Menu</source>
+        <extracomment>The status bar on the page of category buttons</extracomment>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Group</source>
+        <translation>المجموعات</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Dept</source>
+        <translation>الأقسام</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Journal</source>
+        <translation>سجل التدقيق</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Log out</source>
+        <translation>تسجيل الخروج</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Back to the login, for another user or another display language</source>
+        <translation>العودة إلى شاشة الدخول لمستخدم آخر أو لغة عرض أخرى</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ClearData</source>
+        <translation>مسح البيانات</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="-253"/>
+        <source>Recent sets</source>
+        <translation>ملفات الإعدادات الأخيرة</translation>
+    </message>
+    <message>
+        <location line="+164"/>
+        <source>Warnning!</source>
+        <translation>تحذير!</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>No authority.</source>
+        <translation>لا تملك الصلاحية.</translation>
+    </message>
+    <message>
+        <location line="+116"/>
+        <source>select db file</source>
+        <translation>اختر ملف الإعدادات</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>db file(*.db)</source>
+        <translation>ملف إعدادات (*.db)</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>%1 created: every page of it is empty</source>
+        <translation>تم إنشاء %1: جميع صفحاته فارغة</translation>
+    </message>
+    <message>
+        <location filename="../app/greeklabels.cpp" line="+1"/>
+        <source>DB VIEW</source>
+        <translation>ملفات الإعدادات</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>New Db</source>
+        <translation>ملف إعدادات جديد</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open Db</source>
+        <translation>فتح ملف إعدادات</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save Db</source>
+        <translation>حفظ ملف الإعدادات</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close Db</source>
+        <translation>إغلاق ملف الإعدادات</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>ITEM VIEW</source>
+        <translation>الجداول</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>group</source>
+        <translation>مجموعة</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>dept</source>
+        <translation>قسم</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>plu</source>
+        <translation>صنف</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>disc</source>
+        <translation>تخفيض</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tax</source>
+        <translation>ضريبة</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>clerk</source>
+        <translation>بائع</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>header</source>
+        <translation>رأس الإيصال</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>trailer</source>
+        <translation>تذييل الإيصال</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>extheader</source>
+        <translation>رأس الإيصال الإضافي</translation>
+    </message>
+</context>
+<context>
+    <name>NetParm</name>
+    <message>
+        <location filename="../records/netparm.cpp" line="-38"/>
+        <source>SecurityCode: the letters of the key must be upper-case (A to F)</source>
+        <translation>رمز الأمان: يجب أن تكون أحرف المفتاح كبيرة (A إلى F)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>SecurityCode: the key holds only the digits 0 to 9 and the letters A to F</source>
+        <translation>رمز الأمان: يحتوي المفتاح على الأرقام من 0 إلى 9 والأحرف من A إلى F فقط</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>SecurityCode: the key is %1 hexadecimal digits or empty, not %2</source>
+        <translation>رمز الأمان: المفتاح %1 رقمًا ست عشريًا أو فارغ، وليس %2</translation>
+    </message>
+    <message>
+        <location line="+165"/>
+        <source>%1: an address is four numbers from 0 to 255 joined by dots, like 192.168.1.10</source>
+        <translation>%1: العنوان أربعة أعداد من 0 إلى 255 مفصولة بنقاط، مثل 192.168.1.10</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: a port is a number from 0 to 65535</source>
+        <translation>%1: المنفذ رقم من 0 إلى 65535</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <location filename="../records/clerk.cpp" line="-10"/>
+        <source>VOID</source>
+        <translation>إبطال</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CORRECT</source>
+        <translation>تصحيح</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CANCEL</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>REFUND</source>
+        <translation>استرداد</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%DISCOUNT</source>
+        <translation>تخفيض %</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%SURCHARGE</source>
+        <translation>رسم إضافي %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NET DIS/SURCH</source>
+        <translation>تخفيض/رسم إضافي صافٍ</translation>
+    </message>
+    <message>
+        <location filename="../records/dept.cpp" line="-20"/>
+        <source>DPOPTION1</source>
+        <translation>خيار القسم 1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DPOPTION2</source>
+        <translation>خيار القسم 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DPOPTION3</source>
+        <translation>خيار القسم 3</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DPOPTION4</source>
+        <translation>خيار القسم 4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DPOPTION5</source>
+        <translation>خيار القسم 5</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DPOPTION6</source>
+        <translation>خيار القسم 6</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DPOPTION7</source>
+        <translation>خيار القسم 7</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>ACTIVE</source>
+        <translation>نشط</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PRICE NEGATIVE</source>
+        <translation>سعر سالب</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>ZERO PRICE</source>
+        <translation>سعر صفري</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TICKET SIGNLE</source>
+        <translation>إيصال مفرد</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DOUBLE TICKET</source>
+        <translation>إيصال مزدوج</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SEPARATRIX</source>
+        <translation>خط فاصل</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CLOSE RECEIPT</source>
+        <translation>إغلاق الإيصال</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/disc.cpp" line="-9"/>
+        <source>DISC 1</source>
+        <translation>تخفيض 1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../records/disc.cpp" line="+1"/>
+        <source>DISC 2</source>
+        <translation>تخفيض 2</translation>
+    </message>
+    <message>
+        <location filename="../records/disc.cpp" line="-9"/>
+        <source>TAX A</source>
+        <translation>ضريبة A</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAX B</source>
+        <translation>ضريبة B</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TAX C</source>
+        <translation>ضريبة C</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAX D</source>
+        <translation>ضريبة D</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TAX E</source>
+        <translation>ضريبة E</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAX F</source>
+        <translation>ضريبة F</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TAX G</source>
+        <translation>ضريبة G</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAX H</source>
+        <translation>ضريبة H</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>FIXED</source>
+        <translation>ثابت</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>FREE</source>
+        <translation>مفتوح</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FIX/FREE</source>
+        <translation>ثابت/مفتوح</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>AMOUNT</source>
+        <translation>مبلغ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>INCREASE</source>
+        <translation>زيادة</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>NO SUB</source>
+        <translation>بدون مجموع فرعي</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PRINT DISC</source>
+        <translation>طباعة التخفيض</translation>
+    </message>
+    <message>
+        <location filename="../records/netparm.cpp" line="-162"/>
+        <source>NETENABLE</source>
+        <translation>تفعيل الشبكة</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DHCPENABLE</source>
+        <translation>تفعيل DHCP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MINISTRYENABLE</source>
+        <translation>تفعيل الربط مع الوزارة</translation>
+    </message>
+    <message>
+        <location filename="../records/tax.cpp" line="-8"/>
+        <source>TAX ADD</source>
+        <translation>إضافة الضريبة</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PRINT VAT</source>
+        <translation>طباعة ضريبة القيمة المضافة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PRINT ZERO</source>
+        <translation>طباعة الأصفار</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>GST TAX</source>
+        <translation>ضريبة GST</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PRINT TAX</source>
+        <translation>طباعة الضريبة</translation>
+    </message>
+</context>
+<context>
+    <name>PageGuard</name>
+    <message>
+        <location filename="../app/pages/pageguard.cpp" line="+56"/>
+        <source>unsaved changes</source>
+        <translation>تغييرات غير محفوظة</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 has changes that are not saved.
+Save them before going on?</source>
+        <extracomment>%1 is the page&apos;s title (and the set&apos;s file name)</extracomment>
+        <translation>توجد في %1 تغييرات غير محفوظة.
+هل تريد حفظها قبل المتابعة؟</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <location filename="../app/displaylanguage.cpp" line="+16"/>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save All</source>
+        <translation>حفظ الكل</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Yes</source>
+        <translation>&amp;نعم</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yes to &amp;All</source>
+        <translation>نعم لل&amp;كل</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;No</source>
+        <translation>&amp;لا</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>N&amp;o to All</source>
+        <translation>لا للك&amp;ل</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Abort</source>
+        <translation>إجهاض</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Retry</source>
+        <translation>إعادة المحاولة</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ignore</source>
+        <translation>تجاهل</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>تجاهل التغييرات</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Help</source>
+        <translation>مساعدة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Apply</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Reset</source>
+        <translation>إعادة تعيين</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restore Defaults</source>
+        <translation>استعادة الافتراضيات</translation>
+    </message>
+</context>
+<context>
+    <name>QuickStartDialog</name>
+    <message>
+        <location filename="../app/help/quickstartdialog.ui" line="+14"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="+75"/>
+        <source>Quick start</source>
+        <translation>بدء سريع</translation>
+    </message>
+    <message>
+        <location filename="../app/help/quickstartdialog.cpp" line="-34"/>
+        <source>1. Open or create a set</source>
+        <translation>1. افتح ملف إعدادات أو أنشئ ملفًا جديدًا</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A configuration set holds every table of one register or one group of registers, in a database file of its own. File &gt; new creates one (every page of it empty), File &gt; open opens one, and the DB VIEW branch of the tree lists the sets of the database folder.</source>
+        <translation>يحتوي ملف الإعدادات على كل جداول آلة كاشير واحدة أو عدة آلات كاشير، في ملف قاعدة بيانات خاص به. الأمر ملف &gt; جديد ينشئ ملفًا (بكل صفحاته فارغة)، والأمر ملف &gt; فتح يفتح ملفًا، ويعرض فرع DB VIEW في الشجرة ملفات الإعدادات الموجودة في مجلد قواعد البيانات.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The set keeps the code page of its register texts: a set made under Greek stays Greek when it is opened under another display language.</source>
+        <translation>يحتفظ ملف الإعدادات بصفحة الترميز (code page) لنصوص آلة الكاشير: ملف الإعدادات الذي أُنشئ باللغة اليونانية يبقى يونانيًا عند فتحه بلغة عرض أخرى.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>2. Fill a page</source>
+        <translation>2. املأ صفحة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a category on the button page or in the tree: departments, PLUs, taxes and the others each have a page. Type into the grid, insert rows with Edit &gt; Insert, paste from a spreadsheet, or import a CSV or spreadsheet file into the page.</source>
+        <translation>اختر فئة من صفحة الأزرار أو من الشجرة: لكل من الأقسام وأصناف PLU والضرائب وغيرها صفحة خاصة. اكتب في الجدول، أو أدرج صفوفًا من تحرير &gt; إدراج صف، أو الصق من جدول بيانات، أو استورد ملف CSV أو ملف جدول بيانات إلى الصفحة.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cells that hold options show them as eight digits; double-click one to tick the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
+        <translation>تعرض الخلايا التي تحتوي على خيارات هذه الخيارات كثمانية أرقام؛ انقر نقرًا مزدوجًا على إحداها لتحديد الخيارات واحدًا تلو الآخر. العنوان المنتهي بـ * يعني وجود تغييرات غير محفوظة: الأمر ملف &gt; حفظ يحفظها، ويسأل Tallvane قبل مغادرة صفحة فيها تغييرات.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>3. The receipt logo</source>
+        <translation>3. شعار الإيصال</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The logo page loads a picture, shows it as the register will print it (black and white dots) and sends it as logo 1 or 2 over the serial link.</source>
+        <translation>تفتح صفحة الشعار صورة، وتعرضها كما ستطبعها آلة الكاشير (نقاط سوداء وبيضاء)، وترسلها كشعار 1 أو 2 عبر الوصلة التسلسلية.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>4. Connect a register</source>
+        <translation>4. وصّل آلة كاشير</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Over the network: choose Tcp in the connection panel. The panel shows the address and port on which Tallvane listens; set the register to dial them. Each register that connects appears in the table, where you can give it a name.</source>
+        <translation>عبر الشبكة: اختر Tcp في لوحة الاتصال. تعرض اللوحة العنوان والمنفذ اللذين ينتظر عليهما Tallvane الاتصال؛ اضبط آلة الكاشير لتتصل بهما. تظهر كل آلة كاشير متصلة في الجدول، حيث يمكنك إعطاؤها اسمًا.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Over RS-232: choose Serial, pick the port and press Open Serial. On Linux only the members of the port&apos;s group (dialout) may open it.</source>
+        <translation>عبر RS-232: اختر تسلسلي، ثم اختر المنفذ واضغط فتح المنفذ التسلسلي. في لينكس لا يستطيع فتح المنفذ إلا أعضاء مجموعة المنفذ (dialout).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5. Install</source>
+        <translation>5. التثبيت</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Install (tool bar or File &gt; install) sends the page&apos;s whole table to every connected register and replaces what it holds. Send changes sends only the rows that differ from what the register got last time, and Compare with register shows them first.</source>
+        <translation>التثبيت (من شريط الأدوات أو ملف &gt; تثبيت) يرسل جدول الصفحة كاملاً إلى كل آلة كاشير متصلة ويستبدل ما تحتويه. إرسال التغييرات يرسل فقط الصفوف التي تختلف عمّا استلمته آلة الكاشير في المرة السابقة، ومقارنة مع آلة الكاشير تعرضها أولاً.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Download from register brings the register&apos;s table onto the page; nothing is stored until you save.</source>
+        <translation>التنزيل من آلة الكاشير يجلب جدول آلة الكاشير إلى الصفحة؛ لا يُحفظ شيء حتى تضغط حفظ.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>6. Verify</source>
+        <translation>6. التحقق</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tick Verify after install: after the install each register sends the table back and Tallvane compares it with what was sent, row by row and field by field. The transfer log ends with one sentence per register, and Windows &gt; Journal keeps who sent what to which register.</source>
+        <translation>حدد التحقق بعد التثبيت: بعد التثبيت تعيد كل آلة كاشير إرسال الجدول، ويقارنه Tallvane بما أُرسل صفًا صفًا وحقلاً حقلاً. ينتهي سجل النقل بجملة واحدة لكل آلة كاشير، ويبيّن النوافذ &gt; سجل التدقيق من أرسل ماذا وإلى أي آلة كاشير.</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterCommands</name>
+    <message>
+        <location filename="../app/transfer/registercommands.cpp" line="+18"/>
+        <source>Add the selected PLUs to the register(s)</source>
+        <translation>إضافة أصناف PLU المحددة إلى آلة (آلات) الكاشير</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Update the selected PLUs on the register(s)</source>
+        <translation>تحديث أصناف PLU المحددة في آلة (آلات) الكاشير</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete the selected PLUs from the register(s)</source>
+        <translation>حذف أصناف PLU المحددة من آلة (آلات) الكاشير</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
+        <extracomment>&quot;install&quot; is the command that sends the page&apos;s table to the register.</extracomment>
+        <translation>تثبيت: إرسال جدول هذه الصفحة إلى آلة (آلات) الكاشير (Ctrl+I)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>download: read this page&apos;s table from the register (Ctrl+D)</source>
+        <extracomment>&quot;download&quot; is the command that reads the page&apos;s table from the register.</extracomment>
+        <translation>تنزيل: قراءة جدول هذه الصفحة من آلة الكاشير (Ctrl+D)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cancel transfer</source>
+        <translation>إلغاء النقل</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Stop the transfer after the current frame (Esc)</source>
+        <translation>إيقاف النقل بعد الإطار الحالي (Esc)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Compare with register</source>
+        <translation>مقارنة مع آلة الكاشير</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show what this page would change on each connected register</source>
+        <translation>عرض ما ستغيّره هذه الصفحة في كل آلة كاشير متصلة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Send changes</source>
+        <translation>إرسال التغييرات</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Send each register only what differs from what it holds</source>
+        <translation>إرسال ما يختلف فقط عمّا تحتويه كل آلة كاشير</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>%1 (on the PLU page only: the other pages go to the register whole, with install)</source>
+        <translation>%1 (في صفحة PLU فقط: تُرسل الصفحات الأخرى إلى آلة الكاشير كاملة بالتثبيت)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>only the administrator may erase a register&apos;s tables</source>
+        <translation>لا يحق مسح جداول آلة الكاشير إلا للمدير</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>clear data goes to a register on the serial link only</source>
+        <translation>يُرسل مسح البيانات إلى آلة كاشير عبر الوصلة التسلسلية فقط</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>clear data is not given from the PLU page</source>
+        <translation>لا يُنفذ مسح البيانات من صفحة PLU</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Erase every table of the register on the serial port (asks first)</source>
+        <translation>مسح كل جداول آلة الكاشير على المنفذ التسلسلي (مع السؤال أولاً)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Erase every table of the register: %1</source>
+        <translation>مسح كل جداول آلة الكاشير: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterPlan</name>
+    <message>
+        <location filename="../link/changes.cpp" line="+70"/>
+        <source>%1: no baseline yet: download to compare, or install the whole table</source>
+        <translation>%1: لا توجد نسخة مرجعية بعد: نزّل الجدول للمقارنة، أو ثبّت الجدول كاملاً</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 unchanged on %2: not sent</source>
+        <translation>%1 دون تغيير في %2: لم يُرسل شيء</translation>
+    </message>
+</context>
+<context>
+    <name>SerialServer</name>
+    <message>
+        <location filename="../link/serialserver.cpp" line="+64"/>
+        <source>%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in again.</source>
+        <translation>%1. لا يستطيع فتح %3 إلا أعضاء المجموعة %2: أضف المستخدم إليها (sudo adduser %4 %2) ثم سجّل الدخول من جديد.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerThread</name>
+    <message>
+        <location filename="../link/tcpserver.cpp" line="+114"/>
+        <source>not in [tcp] allow</source>
+        <translation>غير مدرج في [tcp] allow</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <location filename="../link/statusline.cpp" line="+19"/>
+        <source> (%1 of %2 bytes shown)</source>
+        <translation> (يُعرض %1 من %2 بايت)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusWord</name>
+    <message>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+43"/>
+        <source>END</source>
+        <translation>انتهى</translation>
+    </message>
+    <message>
+        <location filename="../link/transfer.cpp" line="+119"/>
+        <source>TIME OUT</source>
+        <translation>انتهت المهلة</translation>
+    </message>
+    <message>
+        <location line="+161"/>
+        <location line="+18"/>
+        <source>UPDATE </source>
+        <translation>إرسال </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+4"/>
+        <location line="+84"/>
+        <location line="+32"/>
+        <source>UPDATE END</source>
+        <translation>انتهى الإرسال</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <location line="+8"/>
+        <source>DOWNLOAD </source>
+        <translation>تنزيل </translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>DOWNLOAD END</source>
+        <translation>انتهى التنزيل</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+20"/>
+        <location line="+24"/>
+        <source>RCV ERR</source>
+        <translation>خطأ استلام</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>BCC ERR</source>
+        <translation>خطأ المجموع الاختباري</translation>
+    </message>
+</context>
+<context>
+    <name>SystemPage</name>
+    <message>
+        <location filename="../app/pages/systempage.ui" line="+12"/>
+        <source>Set ECR Time</source>
+        <translation>ضبط وقت ECR</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ECR Time:</source>
+        <translation>وقت ECR:</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>ECR#:</source>
+        <translation>رقم ECR:</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>(0-255)</source>
+        <translation>(0-255)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>IDLE Time Disp</source>
+        <translation>عرض الوقت عند الخمول</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Minute(0-99)</source>
+        <translation>دقيقة (0-99)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PRINT DENSITY:</source>
+        <translation>كثافة الطباعة:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>(0-4)</source>
+        <translation>(0-4)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>AMOUNT MAX:</source>
+        <translation>الحد الأقصى للمبلغ:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>(0-99999999)</source>
+        <translation>(0-99999999)</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>PRN CLERK</source>
+        <translation>طباعة البائع</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>COPY RECEIPT</source>
+        <translation>نسخة الإيصال</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PRINT ITEMS</source>
+        <translation>طباعة الأصناف</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>DECIMAL</source>
+        <translation>الفاصلة العشرية</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>SUBTOTAL OBL</source>
+        <translation>المجموع الفرعي إلزامي</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CUSTOMER CARD</source>
+        <translation>بطاقة العميل</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PRINT DEPART MON</source>
+        <translation>طباعة مبالغ الأقسام</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CLERK PWD</source>
+        <translation>كلمة مرور البائع</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>OPER.OBL</source>
+        <translation>البائع إلزامي</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PRINT TAX AMT</source>
+        <translation>طباعة مبلغ الضريبة</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>DAYLIGHT TIME</source>
+        <translation>التوقيت الصيفي</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>BUZZER</source>
+        <translation>الصافرة</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <location line="+3"/>
+        <source>return</source>
+        <translation>رجوع</translation>
+    </message>
+</context>
+<context>
+    <name>TableDiff</name>
+    <message>
+        <location filename="../records/tablediff.cpp" line="+10"/>
+        <source>%1: new</source>
+        <translation>%1: جديد</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: deleted</source>
+        <translation>%1: محذوف</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>unchanged</source>
+        <translation>دون تغيير</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 new</source>
+        <translation>%1 جديدة</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 changed</source>
+        <translation>%1 متغيرة</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 deleted</source>
+        <translation>%1 محذوفة</translation>
+    </message>
+</context>
+<context>
+    <name>TableFile</name>
+    <message>
+        <location filename="../storage/csvfile.cpp" line="+82"/>
+        <source>the file has more than %1 rows, more than an import takes</source>
+        <translation>يحتوي الملف على أكثر من %1 صف، وهذا أكثر مما يقبله الاستيراد</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>no temporary file for the conversion: %1</source>
+        <translation>لا يوجد ملف مؤقت للتحويل: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the temporary file could not be written: %1</source>
+        <translation>تعذرت كتابة الملف المؤقت: %1</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>the file has %1 columns, the page %2</source>
+        <translation>يحتوي الملف على %1 أعمدة، والصفحة على %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 cell in scientific notation was converted, first: row %1, column %2: check the codes</source>
+        <translation>تم تحويل خلية واحدة مكتوبة بالصيغة العلمية، وهي: الصف %1، العمود %2: راجع الرموز</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 cells in scientific notation were converted, first: row %2, column %3: check the codes</source>
+        <translation>تم تحويل %1 خلايا مكتوبة بالصيغة العلمية، أولها: الصف %2، العمود %3: راجع الرموز</translation>
+    </message>
+    <message>
+        <location filename="../storage/xlsx.cpp" line="+78"/>
+        <source>%1 is damaged (%2, line %3)</source>
+        <translation>%1 تالف (%2، السطر %3)</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>%1 would unpack to %2 MiB, more than the %3 MiB allowed for one part of a workbook</source>
+        <translation>سيُفك ضغط %1 إلى %2 MiB، وهذا أكثر من %3 MiB المسموح بها لجزء واحد من المصنف</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>the file holds no workbook</source>
+        <translation>لا يحتوي الملف على مصنف</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the workbook has no worksheet</source>
+        <translation>لا يحتوي المصنف على ورقة عمل</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the workbook names no part for its first sheet</source>
+        <translation>لا يحدد المصنف جزءًا لورقته الأولى</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the first worksheet has text in row %1, more than the %2 rows an import takes</source>
+        <translation>تحتوي ورقة العمل الأولى على نص في الصف %1، وهذا أكثر من %2 صف يقبلها الاستيراد</translation>
+    </message>
+    <message>
+        <location line="+199"/>
+        <source>the file does not exist</source>
+        <translation>الملف غير موجود</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>not an .xlsx workbook (the file is no zip archive, or a damaged one)</source>
+        <translation>ليس مصنف xlsx (الملف ليس أرشيف zip، أو أنه تالف)</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>the first worksheet (%1) is missing</source>
+        <translation>ورقة العمل الأولى (%1) مفقودة</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the first worksheet (%1) is damaged</source>
+        <translation>ورقة العمل الأولى (%1) تالفة</translation>
+    </message>
+</context>
+<context>
+    <name>TcpServer</name>
+    <message>
+        <location filename="../link/tcpserver.cpp" line="+69"/>
+        <source>port %1 is taken by another program</source>
+        <translation>المنفذ %1 مستخدم من برنامج آخر</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is not an address of this PC</source>
+        <translation>%1 ليس عنوانًا لهذا الحاسوب</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the system does not let it use port %1</source>
+        <translation>لا يسمح النظام باستخدام المنفذ %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>port %1</source>
+        <translation>المنفذ %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+29"/>
+        <source>%1, port %2</source>
+        <translation>%1، المنفذ %2</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Tallvane cannot listen for registers on %1: %2.</source>
+        <translation>لا يستطيع Tallvane انتظار اتصال آلات الكاشير على %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>%1 or %2</source>
+        <extracomment>&quot;10.0.0.2, 10.0.0.3 or 127.0.0.1&quot;: the addresses registers may dial</extracomment>
+        <translation>%1 أو %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>already %1 open ([tcp] maxConnections)</source>
+        <translation>يوجد بالفعل %1 اتصالات مفتوحة ([tcp] maxConnections)</translation>
+    </message>
+</context>
+<context>
+    <name>TransferController</name>
+    <message>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+105"/>
+        <source>warning</source>
+        <translation>تحذير</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete from the register</source>
+        <translation>الحذف من آلة الكاشير</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>No register took the request.</source>
+        <translation>لم تستلم أي آلة كاشير الطلب.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Open the %1 page first.</source>
+        <translation>افتح صفحة %1 أولاً.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The page&apos;s %1 compared with what each connected register holds as far as Tallvane knows (its last install, verify or download):</source>
+        <translation>مقارنة %1 الصفحة بما تحتويه كل آلة كاشير متصلة بحسب ما يعرفه Tallvane (آخر تثبيت أو تحقق أو تنزيل لها):</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Nothing to send: see the log</source>
+        <translation>لا يوجد ما يُرسل: راجع سجل النقل</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
+        <translation>يستبدل التثبيت جدول %1 بالكامل في %2 بـ %3 من الصفحة.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>PLU totals kept by the register may be lost.</source>
+        <translation>قد تُفقد إجماليات PLU المحفوظة في آلة الكاشير.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Send only the changes instead?</source>
+        <translation>هل تريد إرسال التغييرات فقط بدلاً من ذلك؟</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Install</source>
+        <extracomment>Title of the question before a whole table is sent to the register(s).</extracomment>
+        <translation>تثبيت</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Send changes</source>
+        <translation>إرسال التغييرات</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Install all</source>
+        <translation>تثبيت الكل</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Select the PLUs to send first.</source>
+        <translation>حدد أصناف PLU المراد إرسالها أولاً.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Only the administrator may erase a register&apos;s tables.</source>
+        <translation>لا يحق مسح جداول آلة الكاشير إلا للمدير.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Cancelling: the registers stop after the current frame ...</source>
+        <translation>جارٍ الإلغاء: تتوقف آلات الكاشير بعد الإطار الحالي ...</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>%1 registers: all ended well; each is in the log</source>
+        <translation>%1 آلات كاشير: انتهت جميعها بنجاح؛ نتيجة كل منها في سجل النقل</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 registers: %2 ended well, %3 did not; each is in the log</source>
+        <translation>%1 آلات كاشير: %2 انتهت بنجاح، و%3 لم تنتهِ بنجاح؛ نتيجة كل منها في سجل النقل</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMonitor</name>
+    <message>
+        <location filename="../app/transfer/transfermonitor.cpp" line="+45"/>
+        <source>%v rows received</source>
+        <extracomment>Progress bar of a download: %v is the number of rows received so far.</extracomment>
+        <translation>تم استلام %v صف</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%v / %m rows</source>
+        <extracomment>Progress bar of a send: %v rows acknowledged of %m.</extracomment>
+        <translation>%v / %m صف</translation>
+    </message>
+</context>
+<context>
+    <name>TransferOutcome</name>
+    <message>
+        <location filename="../link/outcome.cpp" line="-148"/>
+        <source>%1 s</source>
+        <translation>%1 ث</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../link/transfer.cpp" line="-235"/>
+        <source>the system parameters</source>
+        <translation>معاملات النظام</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the logo</source>
+        <translation>الشعار</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 rows</source>
+        <translation>%1 صفوف</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source> after %1</source>
+        <translation> بعد %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>, the first of %1 rows</source>
+        <translation>، أول صف من %1 صفوف</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> after %1 of %2 rows</source>
+        <translation> بعد %1 من %2 صفوف</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 added</source>
+        <translation>تمت إضافة %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 updated</source>
+        <translation>تم تحديث %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 deleted</source>
+        <translation>تم حذف %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 installed</source>
+        <translation>تم تثبيت %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the register holds no %1</source>
+        <translation>لا توجد %1 في آلة الكاشير</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 downloaded</source>
+        <translation>تم تنزيل %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>every table erased</source>
+        <translation>تم مسح كل الجداول</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>nothing sent: the page holds no %1</source>
+        <translation>لم يُرسل شيء: لا توجد %1 في الصفحة</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 changed: %2</source>
+        <translation>تغيّرت %1: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 and verified</source>
+        <translation>%1 وتم التحقق</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>the register refused the request (code %1)</source>
+        <translation>رفضت آلة الكاشير الطلب (الرمز %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the register refused %1 (code %2)%3</source>
+        <translation>رفضت آلة الكاشير %1 (الرمز %2)%3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no answer from the register%1 (%2)</source>
+        <translation>لا رد من آلة الكاشير%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no answer from the register to %1%2 (%3 attempt, %4)</source>
+        <translation>لا رد من آلة الكاشير على %1%2 (%3 محاولة، %4)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no answer from the register to %1%2 (%3 attempts, %4)</source>
+        <translation>لا رد من آلة الكاشير على %1%2 (%3 محاولات، %4)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the register sent a bad frame (%1)%2</source>
+        <translation>أرسلت آلة الكاشير إطارًا تالفًا (%1)%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cancelled by the operator after %1; the rows received were discarded</source>
+        <translation>ألغاه المشغّل بعد %1؛ تم تجاهل الصفوف المستلمة</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cancelled by the operator after %1 of %2 rows; the register keeps what it received (%3)</source>
+        <translation>ألغاه المشغّل بعد %1 من %2 صفوف؛ تحتفظ آلة الكاشير بما استلمته (%3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>nothing</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the link ended%1; the register keeps what it received</source>
+        <translation>انقطع الاتصال%1؛ تحتفظ آلة الكاشير بما استلمته</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the link ended%1</source>
+        <translation>انقطع الاتصال%1</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <location line="+25"/>
+        <source>%1 more</source>
+        <translation>%1 أخرى</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>the register(s)</source>
+        <translation>آلة (آلات) الكاشير</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the connected register (%1)</source>
+        <translation>آلة الكاشير المتصلة (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the %1 connected registers (%2)</source>
+        <translation>آلات الكاشير المتصلة وعددها %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Erase every table of %1? This cannot be undone.</source>
+        <translation>هل تريد مسح كل جداول %1؟ لا يمكن التراجع عن ذلك.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 connected registers</source>
+        <translation>%1 آلات كاشير متصلة</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete %1 (%2) from %3?</source>
+        <translation>هل تريد حذف %1 (%2) من %3؟</translation>
+    </message>
+    <message>
+        <location filename="../link/transfer.cpp" line="+33"/>
+        <source>the verify was cancelled by the operator</source>
+        <translation>ألغى المشغّل التحقق</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>the clear command</source>
+        <translation>أمر المسح</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>logo part %1 of %2</source>
+        <translation>جزء الشعار %1 من %2</translation>
+    </message>
+</context>
+<context>
+    <name>VerifyReport</name>
+    <message>
+        <location filename="../records/verify.cpp" line="+33"/>
+        <source>1 row</source>
+        <translation>صف واحد</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 rows</source>
+        <translation>%1 صفوف</translation>
+    </message>
+    <message>
+        <location line="+114"/>
+        <source>not on the register</source>
+        <translation>غير موجود في آلة الكاشير</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>still on the register</source>
+        <translation>لا يزال في آلة الكاشير</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 sent %2, the register holds %3</source>
+        <translation>%1: أُرسل %2، وتحتوي آلة الكاشير على %3</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>not verified: %1</source>
+        <translation>لم يتم التحقق: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>verified: %1 gone</source>
+        <translation>تم التحقق: حُذف %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>verified: %1 identical</source>
+        <translation>تم التحقق: %1 متطابقة</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>; the register holds %1 more</source>
+        <translation>؛ تحتوي آلة الكاشير على %1 إضافية</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>verify: %1 of %2 still on the register</source>
+        <translation>التحقق: %1 من %2 لا يزال في آلة الكاشير</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verify: %1 of %2 differs</source>
+        <translation>التحقق: %1 من %2 مختلف</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verify: %1 of %2 differ</source>
+        <translation>التحقق: %1 من %2 مختلفة</translation>
+    </message>
+    <message>
+        <location filename="../link/transfer.cpp" line="-50"/>
+        <source>a frame of the table failed its check (BCC ERR)</source>
+        <translation>فشل فحص أحد إطارات الجدول (خطأ المجموع الاختباري)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the table did not come back (RCV ERR)</source>
+        <translation>لم يُستلم الجدول (خطأ استلام)</translation>
+    </message>
+</context>
+<context>
+    <name>adminmodDialog</name>
+    <message>
+        <location filename="../app/dialogs/adminmoddialog.ui" line="+16"/>
+        <source>UserName:</source>
+        <translation>اسم المستخدم:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+13"/>
+        <source>Password:</source>
+        <translation>كلمة المرور:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>New Name:</source>
+        <translation>الاسم الجديد:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Old Pwd:</source>
+        <translation>كلمة المرور القديمة:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+13"/>
+        <source>New Pwd:</source>
+        <translation>كلمة المرور الجديدة:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Ok</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/adminmoddialog.cpp" line="+40"/>
+        <source>Warning!</source>
+        <translation>تحذير!</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>user name set err!</source>
+        <translation>خطأ في تعيين اسم المستخدم!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+30"/>
+        <source>new password set err!</source>
+        <translation>خطأ في تعيين كلمة المرور الجديدة!</translation>
+    </message>
+    <message>
+        <location line="-26"/>
+        <location line="+32"/>
+        <source>user is exist!</source>
+        <translation>المستخدم موجود بالفعل!</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>new name set err!</source>
+        <translation>خطأ في تعيين الاسم الجديد!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>old password err!</source>
+        <translation>كلمة المرور القديمة خاطئة!</translation>
+    </message>
+</context>
+<context>
+    <name>db_create</name>
+    <message>
+        <location filename="../app/dialogs/db_create.ui" line="+9"/>
+        <source>Dialog</source>
+        <translation>مربع حوار</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>INPUT DB NAME:</source>
+        <translation>أدخل اسم ملف الإعدادات:</translation>
+    </message>
+</context>
+<context>
+    <name>loginDialog</name>
+    <message>
+        <location filename="../app/dialogs/logindialog.ui" line="+9"/>
+        <source>User Login</source>
+        <translation>تسجيل دخول المستخدم</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Choice language:</source>
+        <translation>اختر اللغة:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>English</source>
+        <translation>الإنجليزية</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greek</source>
+        <translation>اليونانية</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hebrew</source>
+        <translation>العبرية</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arabic</source>
+        <translation>العربية</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thailand</source>
+        <translation>التايلاندية</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Username:</source>
+        <translation>اسم المستخدم:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Password:</source>
+        <translation>كلمة المرور:</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Login</source>
+        <translation>دخول</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/logindialog.cpp" line="+37"/>
+        <source>The user database cannot be read: %1.
+%2
+Nobody can log in until it is restored or moved aside. It has not been changed.</source>
+        <translation>تعذرت قراءة قاعدة بيانات المستخدمين: %1.
+%2
+لا يمكن لأحد تسجيل الدخول حتى تتم استعادتها أو نقلها جانبًا. لم يتم تغييرها.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>username is not exist!</source>
+        <translation>اسم المستخدم غير موجود!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>password err!</source>
+        <translation>كلمة المرور خاطئة!</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Warning!</source>
+        <translation>تحذير!</translation>
+    </message>
+</context>
+<context>
+    <name>rs232thread</name>
+    <message>
+        <location filename="../link/serialserver.cpp" line="+41"/>
+        <source>the port did not open in time</source>
+        <translation>لم يُفتح المنفذ في الوقت المحدد</translation>
+    </message>
+</context>
+<context>
+    <name>usrdb</name>
+    <message>
+        <location filename="../users/usrdb.cpp" line="+131"/>
+        <source>can not open usr_db database</source>
+        <translation>تعذر فتح قاعدة بيانات المستخدمين usr_db</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to establish a usr_db database connection.</source>
+        <translation>تعذر إنشاء اتصال بقاعدة بيانات المستخدمين usr_db.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>no such table: %1</source>
+        <translation>الجدول غير موجود: %1</translation>
+    </message>
+</context>
+<context>
+    <name>usrdialog</name>
+    <message>
+        <location filename="../app/dialogs/usrdialog.ui" line="+9"/>
+        <source>User Management</source>
+        <translation>إدارة المستخدمين</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>UserList</source>
+        <translation>قائمة المستخدمين</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>AdminEdit</source>
+        <translation>تعديل المدير</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Admin:</source>
+        <translation>المدير:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+53"/>
+        <source>Password:</source>
+        <translation>كلمة المرور:</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <location line="+159"/>
+        <source>Modify</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <location line="-149"/>
+        <source>UserInfo</source>
+        <translation>معلومات المستخدم</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>UserName:</source>
+        <translation>اسم المستخدم:</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>UserPermissions</source>
+        <translation>صلاحيات المستخدم</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>TRAILER</source>
+        <translation>تذييل الإيصال</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>DISCOUNT</source>
+        <translation>التخفيضات</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>TAX</source>
+        <translation>الضرائب</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>GRAPHIC</source>
+        <translation>الشعار</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>GROUP</source>
+        <translation>المجموعات</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PLU</source>
+        <translation>PLU</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>HEADER</source>
+        <translation>رأس الإيصال</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CLERK</source>
+        <translation>البائعون</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>DEPARTMENT</source>
+        <translation>الأقسام</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>NET</source>
+        <translation>الشبكة</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>SYSTEM</source>
+        <translation>النظام</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>UserEdit</source>
+        <translation>تعديل المستخدمين</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+115"/>
+        <source>Add User</source>
+        <translation>إضافة مستخدم</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Delete User</source>
+        <translation>حذف مستخدم</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>SetPerm</source>
+        <translation>تعيين الصلاحيات</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+12"/>
+        <source>Mod Admin</source>
+        <translation>تعديل المدير</translation>
+    </message>
+</context>
+</TS>

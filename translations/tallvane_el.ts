@@ -1,0 +1,3662 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="el_GR">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <location filename="../app/help/aboutdialog.ui" line="+6"/>
+        <source>About Tallvane</source>
+        <translation>Σχετικά με το Tallvane</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Programs electronic cash registers from a PC.</source>
+        <translation>Προγραμματισμός ταμειακών μηχανών από υπολογιστή.</translation>
+    </message>
+    <message>
+        <location filename="../app/help/aboutdialog.cpp" line="+16"/>
+        <source>Version %1</source>
+        <translation>Έκδοση %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), without any warranty.</source>
+        <translation>Ελεύθερο λογισμικό υπό την GNU General Public License, έκδοση 3 ή νεότερη (GPL-3.0-or-later), χωρίς καμία εγγύηση.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Data folder: %1</source>
+        <translation>Φάκελος δεδομένων: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Qt %1 (built with %2)</source>
+        <translation>Qt %1 (μεταγλώττιση με %2)</translation>
+    </message>
+</context>
+<context>
+    <name>ButtonPage</name>
+    <message>
+        <location filename="../app/pages/buttonpage.ui" line="+36"/>
+        <location line="+3"/>
+        <source>Group</source>
+        <translation>Κατηγορίες</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Dept</source>
+        <translation>Τμήματα</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Plu</source>
+        <translation>Είδη</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Tax</source>
+        <translation>ΦΠΑ</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Disc</source>
+        <translation>Εκπτώσεις</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Clerk</source>
+        <translation>Χειριστές</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Header</source>
+        <translation>Επωνυμία</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Trailer</source>
+        <translation>Ευχαριστήριο</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>graphic</source>
+        <translation>Λογότυπο</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>NetParm</source>
+        <translation>Δίκτυο</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>SysParm</source>
+        <translation>Σύστημα</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>admin</source>
+        <translation>Διαχείριση</translation>
+    </message>
+</context>
+<context>
+    <name>Category</name>
+    <message>
+        <location filename="../records/categories.cpp" line="+24"/>
+        <source>department</source>
+        <translation>τμήμα</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>departments</source>
+        <translation>τμήματα</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PLU</source>
+        <translation>είδος</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PLUs</source>
+        <translation>είδη</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tax</source>
+        <translation>συντελεστής ΦΠΑ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>taxes</source>
+        <translation>συντελεστές ΦΠΑ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>discount</source>
+        <translation>έκπτωση</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>discounts</source>
+        <translation>εκπτώσεις</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>group</source>
+        <translation>κατηγορία</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>groups</source>
+        <translation>κατηγορίες</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>clerk</source>
+        <translation>χειριστής</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>clerks</source>
+        <translation>χειριστές</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>header line</source>
+        <translation>γραμμή επωνυμίας</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>header lines</source>
+        <translation>γραμμές επωνυμίας</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>extended header line</source>
+        <translation>γραμμή πρόσθετης επωνυμίας</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>extended header lines</source>
+        <translation>γραμμές πρόσθετης επωνυμίας</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>trailer line</source>
+        <translation>γραμμή ευχαριστηρίου</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>trailer lines</source>
+        <translation>γραμμές ευχαριστηρίου</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>network parameter record</source>
+        <translation>εγγραφή παραμέτρων δικτύου</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>network parameter records</source>
+        <translation>εγγραφές παραμέτρων δικτύου</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>system parameter record</source>
+        <translation>εγγραφή παραμέτρων συστήματος</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>system parameter records</source>
+        <translation>εγγραφές παραμέτρων συστήματος</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>1 row</source>
+        <translation>1 γραμμή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 rows</source>
+        <translation>%1 γραμμές</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>rows</source>
+        <translation>γραμμές</translation>
+    </message>
+    <message>
+        <location filename="../link/outcome.cpp" line="+171"/>
+        <source>row</source>
+        <translation>γραμμή</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryPage</name>
+    <message>
+        <location filename="../app/pages/categorypages.cpp" line="+11"/>
+        <source>Group</source>
+        <translation>Κατηγορίες</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Groups</source>
+        <translation>Κατηγορίες</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dept</source>
+        <translation>Τμήματα</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Departments</source>
+        <translation>Τμήματα</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Plu</source>
+        <translation>Είδη</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PLU</source>
+        <translation>Είδη (PLU)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tax</source>
+        <translation>ΦΠΑ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Taxes</source>
+        <translation>ΦΠΑ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Disc</source>
+        <translation>Εκπτώσεις</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discounts</source>
+        <translation>Εκπτώσεις</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clerk</source>
+        <translation>Χειριστές</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clerks</source>
+        <translation>Χειριστές</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Header</source>
+        <translation>Επωνυμία</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Trailer</source>
+        <translation>Ευχαριστήριο</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>graphic</source>
+        <translation>Λογότυπο</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Logo</source>
+        <translation>Λογότυπο</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NetParm</source>
+        <translation>Δίκτυο</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Network</source>
+        <translation>Δίκτυο</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SysParm</source>
+        <translation>Σύστημα</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>System</source>
+        <translation>Σύστημα</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>EXTHeader</source>
+        <translation>Πρόσθετη επωνυμία</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Extended header</source>
+        <translation>Πρόσθετη επωνυμία</translation>
+    </message>
+</context>
+<context>
+    <name>CellMarks</name>
+    <message>
+        <location filename="../app/grid/cellmarks.cpp" line="+37"/>
+        <source>1 cell</source>
+        <translation>1 κελί</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cells</source>
+        <translation>%1 κελιά</translation>
+    </message>
+    <message>
+        <location line="+324"/>
+        <source>%1 will not reach the register as shown:</source>
+        <translation>Δεν θα φτάσουν στην ταμειακή όπως φαίνονται (%1):</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>row %1, %2: %3</source>
+        <translation>γραμμή %1, %2: %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>... and %1 more</source>
+        <translation>... και ακόμη %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>warning</source>
+        <translation>Προειδοποίηση</translation>
+    </message>
+</context>
+<context>
+    <name>Columns</name>
+    <message>
+        <location filename="../records/clerk.cpp" line="+24"/>
+        <location filename="../records/dept.cpp" line="+87"/>
+        <location filename="../records/disc.cpp" line="+50"/>
+        <location filename="../records/group.cpp" line="+29"/>
+        <location filename="../records/lines.cpp" line="+39"/>
+        <location filename="../records/netparm.cpp" line="+165"/>
+        <location filename="../records/tax.cpp" line="+23"/>
+        <source>Indx</source>
+        <translation>Α/Α</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/dept.cpp" line="+1"/>
+        <location filename="../records/disc.cpp" line="+1"/>
+        <location filename="../records/group.cpp" line="+1"/>
+        <location filename="../records/plu.cpp" line="+67"/>
+        <location filename="../records/tax.cpp" line="+1"/>
+        <source>Name</source>
+        <translation>Όνομα</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Passwd</source>
+        <translation>Κωδ. πρόσβασης</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/dept.cpp" line="+3"/>
+        <location filename="../records/disc.cpp" line="+5"/>
+        <location filename="../records/tax.cpp" line="+2"/>
+        <source>Options</source>
+        <translation>Επιλογές</translation>
+    </message>
+    <message>
+        <location filename="../records/dept.cpp" line="-2"/>
+        <source>Group</source>
+        <translation>Κατηγορία</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/disc.cpp" line="-1"/>
+        <source>Print</source>
+        <translation>Εκτύπωση</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../records/disc.cpp" line="-1"/>
+        <source>Tax</source>
+        <translation>ΦΠΑ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/plu.cpp" line="+2"/>
+        <source>Price</source>
+        <translation>Τιμή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PriceMax</source>
+        <translation>Μέγ. τιμή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kp</source>
+        <translation>Εκτ. κουζίνας</translation>
+    </message>
+    <message>
+        <location filename="../records/disc.cpp" line="-2"/>
+        <source>Fixed</source>
+        <translation>Σταθερή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/group.cpp" line="+1"/>
+        <source>Max</source>
+        <translation>Μέγιστο</translation>
+    </message>
+    <message>
+        <location filename="../records/lines.cpp" line="-26"/>
+        <source>Header</source>
+        <translation>Επωνυμία</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>EXTHeader</source>
+        <translation>Πρόσθετη επωνυμία</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Trailer</source>
+        <translation>Ευχαριστήριο</translation>
+    </message>
+    <message>
+        <location filename="../records/netparm.cpp" line="+1"/>
+        <source>Option</source>
+        <translation>Επιλογές</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>IPAddress</source>
+        <translation>Διεύθυνση IP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ClientPort</source>
+        <translation>Θύρα πελάτη</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ServerIP</source>
+        <translation>IP διακομιστή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ServerPort</source>
+        <translation>Θύρα διακομιστή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GateWay</source>
+        <translation>Πύλη</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>IPMask</source>
+        <translation>Μάσκα IP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PrimaryDNS</source>
+        <translation>Κύριος DNS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SecondDNS</source>
+        <translation>Δευτερεύων DNS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ServerURL</source>
+        <translation>URL διακομιστή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>APN</source>
+        <translation>APN</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UserName</source>
+        <translation>Όνομα χρήστη</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Password</source>
+        <translation>Κωδικός πρόσβασης</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PersonalCode</source>
+        <translation>Προσωπικός κωδικός</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SecurityCode</source>
+        <translation>Κωδικός ασφαλείας</translation>
+    </message>
+    <message>
+        <location filename="../records/plu.cpp" line="-3"/>
+        <source>Random</source>
+        <translation>Κωδικός</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dept</source>
+        <translation>Τμήμα</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stock+</source>
+        <translation>Απόθεμα+</translation>
+    </message>
+    <message>
+        <location filename="../records/tax.cpp" line="-1"/>
+        <source>Rate</source>
+        <translation>Συντελεστής</translation>
+    </message>
+</context>
+<context>
+    <name>CompareDialog</name>
+    <message>
+        <location filename="../app/dialogs/comparedialog.ui" line="+9"/>
+        <source>Compare with register</source>
+        <translation>Σύγκριση με ταμειακή</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Differences per register</source>
+        <translation>Διαφορές ανά ταμειακή</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Difference</source>
+        <translation>Διαφορά</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Download and compare</source>
+        <translation>Λήψη και σύγκριση</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Read the table from each register now and compare it with the page</source>
+        <translation>Λήψη του πίνακα από κάθε ταμειακή τώρα και σύγκριση με τη σελίδα</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Send changes</source>
+        <translation>Αποστολή αλλαγών</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Send each register only what differs from what it holds</source>
+        <translation>Στέλνει σε κάθε ταμειακή μόνο ό,τι διαφέρει από όσα έχει</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Close</source>
+        <translation>Κλείσιμο</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/comparedialog.cpp" line="+45"/>
+        <source>... and %1 more</source>
+        <translation>... και ακόμη %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDb</name>
+    <message>
+        <location filename="../storage/configdb.cpp" line="+50"/>
+        <location line="+302"/>
+        <source>Warnning!</source>
+        <translation>Προειδοποίηση!</translation>
+    </message>
+    <message>
+        <location line="-301"/>
+        <location line="+99"/>
+        <source>database is not connect.</source>
+        <translation>Η βάση δεδομένων δεν είναι συνδεδεμένη.</translation>
+    </message>
+    <message>
+        <location line="-94"/>
+        <source>can not open database</source>
+        <translation>Δεν είναι δυνατό το άνοιγμα της βάσης δεδομένων</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+103"/>
+        <source>Unable to establish a database connection.</source>
+        <translation>Δεν είναι δυνατή η σύνδεση με τη βάση δεδομένων.</translation>
+    </message>
+    <message>
+        <location line="+118"/>
+        <source>no such file</source>
+        <translation>Το αρχείο δεν υπάρχει</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>Δεν είναι δυνατό το άνοιγμα του %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 cannot be read: %2. Nothing was changed, and nothing will be saved into it.</source>
+        <translation>Δεν είναι δυνατή η ανάγνωση του %1: %2. Δεν άλλαξε τίποτα και δεν θα αποθηκευτεί τίποτα σε αυτό.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no such table: %1</source>
+        <translation>Ο πίνακας δεν υπάρχει: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2. Nothing was changed; those categories show empty and are not saved.</source>
+        <translation>%1: %2. Δεν άλλαξε τίποτα· αυτές οι ενότητες εμφανίζονται κενές και δεν αποθηκεύονται.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is read-only: saves are refused.</source>
+        <translation>Το %1 είναι μόνο για ανάγνωση: η αποθήκευση δεν επιτρέπεται.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> It is read-only: saves are refused.</source>
+        <translation> Είναι μόνο για ανάγνωση: η αποθήκευση δεν επιτρέπεται.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 holds %2 register texts (%3); the window shows %4</source>
+        <translation>Το %1 έχει κείμενα ταμειακής σε γλώσσα %2 (%3)· το παράθυρο εμφανίζει %4</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 is exist.</source>
+        <translation>Το %1 υπάρχει ήδη.</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionPanel</name>
+    <message>
+        <location filename="../app/transfer/connectionpanel.ui" line="+35"/>
+        <source>Connection:</source>
+        <translation>Σύνδεση:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Connection</source>
+        <translation>Σύνδεση</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+3"/>
+        <source>refresh</source>
+        <translation>Ανανέωση</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>ComNum</source>
+        <translation>Θύρα COM</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Baudrate</source>
+        <translation>Ταχύτητα (baud)</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Parity</source>
+        <translation>Ισοτιμία</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>EVENT</source>
+        <translation>Άρτια</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Data bits</source>
+        <translation>Bit δεδομένων</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Stop bits</source>
+        <translation>Bit τερματισμού</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Flow control</source>
+        <translation>Έλεγχος ροής</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>OFF</source>
+        <translation>Όχι</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ON</source>
+        <translation>Ναι</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+219"/>
+        <source>Open Serial</source>
+        <translation>Άνοιγμα σειριακής</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Connected registers</source>
+        <translation>Συνδεδεμένες ταμειακές</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-169"/>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+0"/>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Transfer log:</source>
+        <translation>Καταγραφή μεταφοράς:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Progress log</source>
+        <translation>Καταγραφή προόδου</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>What each register took or sent, and how each transfer ended</source>
+        <translation>Τι δέχτηκε ή έστειλε κάθε ταμειακή και πώς τελείωσε κάθε μεταφορά</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Errors:</source>
+        <translation>Σφάλματα:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Error log</source>
+        <translation>Καταγραφή σφαλμάτων</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Refusals, time-outs and bad frames, with the row they came at</source>
+        <translation>Απορρίψεις, λήξεις χρόνου και λανθασμένα πακέτα, με τη γραμμή όπου συνέβησαν</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Transfer progress</source>
+        <translation>Πρόοδος μεταφοράς</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>After an install, read the table back from the register and compare it with what was sent</source>
+        <translation>Μετά την αποστολή, ο πίνακας διαβάζεται ξανά από την ταμειακή και συγκρίνεται με ό,τι στάλθηκε</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Verify after install</source>
+        <translation>Επαλήθευση μετά την αποστολή</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Compare</source>
+        <translation>Σύγκριση</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Send changes</source>
+        <translation>Αποστολή αλλαγών</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
+        <translation>Αποστολή: στέλνει τον πίνακα αυτής της σελίδας στις ταμειακές (Ctrl+I)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>install</source>
+        <translation>Αποστολή</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>download: read this page&apos;s table from the register (Ctrl+D)</source>
+        <translation>Λήψη: διαβάζει τον πίνακα αυτής της σελίδας από την ταμειακή (Ctrl+D)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>download</source>
+        <translation>Λήψη</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Stop the transfer after the current frame (Esc)</source>
+        <translation>Διακοπή της μεταφοράς μετά το τρέχον πακέτο (Esc)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+6"/>
+        <source>Cancel</source>
+        <translation>Ακύρωση</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Stop the transfer after the current frame</source>
+        <translation>Διακοπή της μεταφοράς μετά το τρέχον πακέτο</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-26"/>
+        <source>%1 The address and port are set under [tcp] in tallvane.ini.</source>
+        <translation>%1 Η διεύθυνση και η θύρα ορίζονται στο [tcp] του tallvane.ini.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Name</source>
+        <extracomment>Column of the connected registers: the name the operator gives a register.</extracomment>
+        <translation>Όνομα</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Serial</source>
+        <extracomment>Connection type: a register on the RS-232 port.</extracomment>
+        <translation>Σειριακή</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tcp</source>
+        <extracomment>Connection type: registers that connect over the network.</extracomment>
+        <translation>Tcp</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Open the serial port first.</source>
+        <translation>Ανοίξτε πρώτα τη σειριακή θύρα.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose Serial or Tcp first.</source>
+        <translation>Επιλέξτε πρώτα Σειριακή ή Tcp.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No register is connected. Registers must connect to %1.</source>
+        <translation>Δεν είναι συνδεδεμένη καμία ταμειακή. Οι ταμειακές πρέπει να συνδεθούν στο %1.</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Registers connect to %1</source>
+        <translation>Οι ταμειακές συνδέονται στο %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Tcp: connection from %1 refused: %2</source>
+        <translation>Tcp: η σύνδεση από %1 απορρίφθηκε: %2</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <location line="+17"/>
+        <source>can not open serial</source>
+        <translation>Δεν είναι δυνατό το άνοιγμα της σειριακής θύρας</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>no select serial port.</source>
+        <translation>Δεν επιλέχθηκε σειριακή θύρα.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Close Serial</source>
+        <translation>Κλείσιμο σειριακής</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 could not be opened: %2</source>
+        <translation>Δεν ήταν δυνατό το άνοιγμα του %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseStatus</name>
+    <message>
+        <location filename="../app/databasestatus.cpp" line="+70"/>
+        <source>Not saved: the database keeps its previous rows.</source>
+        <translation>Δεν αποθηκεύτηκε: η βάση δεδομένων κρατά τις προηγούμενες γραμμές της.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not saved (%1): the database keeps its previous rows.</source>
+        <translation>Δεν αποθηκεύτηκε (%1): η βάση δεδομένων κρατά τις προηγούμενες γραμμές της.</translation>
+    </message>
+</context>
+<context>
+    <name>EditMenu</name>
+    <message>
+        <location filename="../app/editmenu.cpp" line="+18"/>
+        <source>Undo</source>
+        <translation>Αναίρεση</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo</source>
+        <translation>Επανάληψη</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Insert row</source>
+        <extracomment>Insert an empty row in the grid</extracomment>
+        <translation>Νέα γραμμή</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add an empty row to the page after the current one</source>
+        <translation>Προσθέτει μια κενή γραμμή στη σελίδα μετά την τρέχουσα</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Delete row(s)</source>
+        <translation>Αφαίρεση γραμμών</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Take the selected rows out of the page (the register keeps them)</source>
+        <translation>Αφαιρεί τις επιλεγμένες γραμμές από τη σελίδα (η ταμειακή τις κρατά)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Find...</source>
+        <translation>Εύρεση...</translation>
+    </message>
+</context>
+<context>
+    <name>FieldDelegate</name>
+    <message>
+        <location filename="../app/grid/fielddelegate.cpp" line="+171"/>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>Το «%1» δεν είναι αριθμός</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <location filename="../app/grid/filecommands.cpp" line="+19"/>
+        <source>save file</source>
+        <translation>Αποθήκευση αρχείου</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>csv file(*.csv)</source>
+        <translation>Αρχείο CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot write %1: %2</source>
+        <translation>Δεν είναι δυνατή η εγγραφή στο %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 rows written to %2</source>
+        <translation>Γράφτηκαν %1 γραμμές στο %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)</source>
+        <translation>Όλα τα υποστηριζόμενα αρχεία (*.xlsx *.csv);;Αρχείο xlsx (*.xlsx);;Αρχείο CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cannot import %1: %2. The grid is unchanged.</source>
+        <translation>Δεν είναι δυνατή η εισαγωγή του %1: %2. Ο πίνακας δεν άλλαξε.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 holds no rows below its header line. The grid is unchanged.</source>
+        <translation>Το %1 δεν έχει γραμμές κάτω από τη γραμμή τίτλων. Ο πίνακας δεν άλλαξε.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 rows imported from %2</source>
+        <translation>Εισήχθησαν %1 γραμμές από το %2</translation>
+    </message>
+</context>
+<context>
+    <name>FitCheck</name>
+    <message>
+        <location filename="../records/fitcheck.cpp" line="+227"/>
+        <source>the register keeps</source>
+        <translation>η ταμειακή κρατά</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 not in %2</source>
+        <translation>οι χαρακτήρες %1 δεν υπάρχουν στο %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 bytes in %2</source>
+        <translation>%1 byte σε %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the register keeps %1</source>
+        <translation>η ταμειακή κρατά %1 byte</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>not a number</source>
+        <translation>δεν είναι αριθμός</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>negative</source>
+        <translation>αρνητικό</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 decimals, the field takes %2</source>
+        <translation>%1 δεκαδικά, το πεδίο δέχεται %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>decimals, the field takes whole numbers</source>
+        <translation>δεκαδικά, το πεδίο δέχεται μόνο ακέραιους</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>more than %1</source>
+        <translation>πάνω από %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not a whole number</source>
+        <translation>δεν είναι ακέραιος</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>outside %1 to %2</source>
+        <translation>εκτός ορίων %1 έως %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not eight characters 0 or 1</source>
+        <translation>δεν είναι οκτώ χαρακτήρες 0 ή 1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>only the digits %1 to %2 count</source>
+        <translation>μετρούν μόνο τα ψηφία %1 έως %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not four numbers from 0 to 255 joined by dots</source>
+        <translation>δεν είναι τέσσερις αριθμοί από 0 έως 255 χωρισμένοι με τελείες</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>lower-case letters</source>
+        <translation>πεζά γράμματα</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not %1 hexadecimal digits (0-9, A-F)</source>
+        <translation>δεν είναι %1 δεκαεξαδικά ψηφία (0-9, A-F)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>nothing</source>
+        <translation>τίποτα</translation>
+    </message>
+</context>
+<context>
+    <name>GridClipboard</name>
+    <message>
+        <location filename="../app/grid/gridclipboard.cpp" line="+196"/>
+        <source>Nothing to paste</source>
+        <translation>Τίποτα για επικόλληση</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cells pasted</source>
+        <translation>Επικολλήθηκαν κελιά: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 (1 row added)</source>
+        <translation>%1 (προστέθηκε 1 γραμμή)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (%2 rows added)</source>
+        <translation>%1 (προστέθηκαν %2 γραμμές)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 locked</source>
+        <translation>κλειδωμένα: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 outside the grid</source>
+        <translation>εκτός πίνακα: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 not accepted: %2</source>
+        <translation>μη αποδεκτά: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, %2 skipped (%3)</source>
+        <translation>%1, παραλείφθηκαν: %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>; </source>
+        <translation>· </translation>
+    </message>
+</context>
+<context>
+    <name>GridModel</name>
+    <message>
+        <location filename="../app/grid/gridmodel.cpp" line="+346"/>
+        <source>insert rows</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>νέων γραμμών</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>delete rows</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>αφαίρεσης γραμμών</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>sort</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>ταξινόμησης</translation>
+    </message>
+</context>
+<context>
+    <name>GridPage</name>
+    <message>
+        <location filename="../app/pages/gridpage.ui" line="+11"/>
+        <source>&amp;Find:</source>
+        <translation>&amp;Εύρεση:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Find a code or a name (Ctrl+F)</source>
+        <translation>Εύρεση κωδικού ή ονόματος (Ctrl+F)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Find</source>
+        <translation>Εύρεση</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Προηγούμενο αποτέλεσμα (Shift+F3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Previous</source>
+        <translation>Προηγούμενο</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Next match (F3)</source>
+        <translation>Επόμενο αποτέλεσμα (F3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Next</source>
+        <translation>Επόμενο</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>F&amp;ilter:</source>
+        <translation>&amp;Φίλτρο:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Show only rows containing...</source>
+        <translation>Εμφάνιση μόνο των γραμμών που περιέχουν...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Filter</source>
+        <translation>Φίλτρο</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Items</source>
+        <translation>Στοιχεία</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <location line="+3"/>
+        <source>openfile</source>
+        <translation>Εισαγωγή αρχείου</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>savefile</source>
+        <translation>Αποθήκευση αρχείου</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>add</source>
+        <translation>Προσθήκη</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>update</source>
+        <translation>Ενημέρωση</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>delete</source>
+        <translation>Διαγραφή</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <location line="+3"/>
+        <source>return</source>
+        <translation>Επιστροφή</translation>
+    </message>
+    <message>
+        <location filename="../app/pages/gridpage.cpp" line="+185"/>
+        <source>Save anyway?</source>
+        <translation>Αποθήκευση παρ&apos; όλα αυτά;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not saved: the page keeps its rows as they are</source>
+        <translation>Δεν αποθηκεύτηκε: η σελίδα κρατά τις γραμμές της όπως είναι</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Saved %1 to %2</source>
+        <translation>Αποθήκευση: %1 στο %2</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>%1 deleted from the page (not from the register)</source>
+        <translation>Αφαιρέθηκαν από τη σελίδα: %1 (όχι από την ταμειακή)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>paste</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>επικόλλησης</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+24"/>
+        <location line="+18"/>
+        <source>import</source>
+        <extracomment>Title of the question before rows read from a file go onto the page
+----------
+An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>Εισαγωγή</translation>
+    </message>
+    <message>
+        <location line="-41"/>
+        <source>Replace the %1 rows on this page with %2 rows from %3, or add them?</source>
+        <translation>Αντικατάσταση των %1 γραμμών της σελίδας με τις %2 γραμμές του %3 ή προσθήκη τους;</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Replace</source>
+        <extracomment>Buttons: replace the page&apos;s rows by the file&apos;s, or add the file&apos;s rows to them</extracomment>
+        <translation>Αντικατάσταση</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Add</source>
+        <translation>Προσθήκη</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nothing imported: the page is unchanged</source>
+        <translation>Δεν έγινε εισαγωγή: η σελίδα δεν άλλαξε</translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>1 cell will not reach the register as shown</source>
+        <translation>1 κελί δεν θα φτάσει στην ταμειακή όπως φαίνεται</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cells will not reach the register as shown</source>
+        <translation>%1 κελιά δεν θα φτάσουν στην ταμειακή όπως φαίνονται</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Insert row</source>
+        <extracomment>Insert an empty row in the grid</extracomment>
+        <translation>Νέα γραμμή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete row(s)</source>
+        <translation>Αφαίρεση γραμμών</translation>
+    </message>
+</context>
+<context>
+    <name>GridSearch</name>
+    <message>
+        <location filename="../app/grid/gridsearch.cpp" line="+60"/>
+        <source>&quot;%1&quot; is not on this page</source>
+        <translation>Το «%1» δεν υπάρχει σε αυτή τη σελίδα</translation>
+    </message>
+</context>
+<context>
+    <name>GridView</name>
+    <message>
+        <location filename="../app/grid/gridview.cpp" line="+76"/>
+        <source>Open or create a configuration database (File &gt; open / new)</source>
+        <translation>Ανοίξτε ή δημιουργήστε ένα προφίλ (Αρχείο &gt; Άνοιγμα / Νέο)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No rows yet: download from the register, import a file, or add a row (Edit &gt; Insert row)</source>
+        <translation>Δεν υπάρχουν γραμμές ακόμη: κάντε λήψη από την ταμειακή, εισαγωγή αρχείου ή προσθέστε γραμμή (Επεξεργασία &gt; Νέα γραμμή)</translation>
+    </message>
+    <message>
+        <location line="+141"/>
+        <source>none</source>
+        <extracomment>The tool tip of an option cell with no option set</extracomment>
+        <translation>καμία</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>No row contains &quot;%1&quot;</source>
+        <translation>Καμία γραμμή δεν περιέχει «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <location filename="../app/help/helpmenu.cpp" line="+15"/>
+        <source>&amp;Quick start</source>
+        <translation>&amp;Γρήγορη εκκίνηση</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A short guide from a new set to a verified install, at this page&apos;s step</source>
+        <translation>Σύντομος οδηγός από ένα νέο προφίλ έως μια επαληθευμένη αποστολή, στο βήμα αυτής της σελίδας</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;About Tallvane</source>
+        <translation>&amp;Σχετικά με το Tallvane</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The version, the licence and the data folder in use</source>
+        <translation>Η έκδοση, η άδεια χρήσης και ο φάκελος δεδομένων σε χρήση</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <location filename="../journal/journal.cpp" line="+179"/>
+        <source>The journal %1 could not be written: %2.</source>
+        <translation>Δεν ήταν δυνατή η εγγραφή στο ημερολόγιο %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+191"/>
+        <source>entry %1 before it is missing</source>
+        <translation>λείπει η καταχώριση %1 πριν από αυτή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>entries %1 to %2 before it are missing</source>
+        <translation>λείπουν οι καταχωρίσεις %1 έως %2 πριν από αυτή</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it does not start the chain although it is the first entry</source>
+        <translation>δεν ξεκινά την αλυσίδα, αν και είναι η πρώτη καταχώριση</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it does not follow entry %1: an entry was put in or replaced before it</source>
+        <translation>δεν ακολουθεί την καταχώριση %1: μια καταχώριση προστέθηκε ή αντικαταστάθηκε πριν από αυτή</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>its fields do not match its hash: it was changed after it was written</source>
+        <translation>τα πεδία της δεν ταιριάζουν με το hash της: άλλαξε μετά την εγγραφή της</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the last entry is missing</source>
+        <translation>λείπει η τελευταία καταχώριση</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the last %1 entries are missing</source>
+        <translation>λείπουν οι τελευταίες %1 καταχωρίσεις</translation>
+    </message>
+</context>
+<context>
+    <name>JournalPage</name>
+    <message>
+        <location filename="../app/pages/journalpage.ui" line="+11"/>
+        <source>Register:</source>
+        <translation>Ταμειακή:</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>User:</source>
+        <translation>Χρήστης:</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Category:</source>
+        <translation>Ενότητα:</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Days</source>
+        <translation>Ημέρες</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Only the entries of the days from ... to ..., both included</source>
+        <translation>Μόνο οι καταχωρίσεις των ημερών από ... έως ..., συμπεριλαμβανομένων και των δύο</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>from</source>
+        <translation>από</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+20"/>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>to</source>
+        <translation>έως</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>The details of the entry chosen above</source>
+        <translation>Οι λεπτομέρειες της καταχώρισης που επιλέχθηκε παραπάνω</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Verify</source>
+        <translation>Επαλήθευση</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check that no entry was changed, removed or put in</source>
+        <translation>Έλεγχος ότι καμία καταχώριση δεν άλλαξε, δεν αφαιρέθηκε και δεν προστέθηκε</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+3"/>
+        <source>return</source>
+        <translation>Επιστροφή</translation>
+    </message>
+    <message>
+        <location filename="../app/pages/journalpage.cpp" line="+22"/>
+        <source>Time</source>
+        <translation>Ώρα</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>User</source>
+        <translation>Χρήστης</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PC</source>
+        <extracomment>The computer that wrote a journal entry</extracomment>
+        <translation>Υπολογιστής</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Kind</source>
+        <translation>Τύπος</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Category</source>
+        <translation>Ενότητα</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Register</source>
+        <translation>Ταμειακή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Summary</source>
+        <translation>Σύνοψη</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>%1 (UTC)</source>
+        <translation>%1 (UTC)</translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <source>Journal not written</source>
+        <translation>Το ημερολόγιο δεν γράφτηκε</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+50"/>
+        <source>The journal %1 cannot be read: %2</source>
+        <translation>Δεν είναι δυνατή η ανάγνωση του ημερολογίου %1: %2</translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <source>All</source>
+        <extracomment>The filter choice that shows the entries of every register, user or category</extracomment>
+        <translation>Όλα</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>%1 of %2 entries</source>
+        <translation>%1 από %2 καταχωρίσεις</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Entry %1, %2 (UTC), %3 at %4
+%5</source>
+        <extracomment>Entry number, UTC time, user, computer, then the entry&apos;s summary on a line of its own</extracomment>
+        <translation>Καταχώριση %1, %2 (UTC), %3 στον υπολογιστή %4
+%5</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nobody</source>
+        <translation>κανένας</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The journal cannot be read: %1</source>
+        <translation>Δεν είναι δυνατή η ανάγνωση του ημερολογίου: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Journal verified: %1 entries</source>
+        <translation>Το ημερολόγιο επαληθεύτηκε: %1 καταχωρίσεις</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Journal broken at entry %1: %2</source>
+        <translation>Το ημερολόγιο είναι αλλοιωμένο στην καταχώριση %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LineCodec</name>
+    <message>
+        <location filename="../records/lines.cpp" line="+69"/>
+        <source>row %1: line number must be 1 to %2</source>
+        <translation>γραμμή %1: ο αριθμός γραμμής πρέπει να είναι από 1 έως %2</translation>
+    </message>
+</context>
+<context>
+    <name>LogoPage</name>
+    <message>
+        <location filename="../app/pages/logopage.ui" line="+38"/>
+        <source>OpenImage</source>
+        <translation>Άνοιγμα εικόνας</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ImageSize</source>
+        <translation>Μέγεθος εικόνας</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>192X64</source>
+        <translation>192X64</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>384X64</source>
+        <translation>384X64</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Stretch</source>
+        <translation>Προσαρμογή</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stretch the picture over the whole logo; unticked, it keeps its proportions and is centred</source>
+        <translation>Η εικόνα απλώνεται σε όλο το λογότυπο· χωρίς την επιλογή κρατά τις αναλογίες της και κεντράρεται</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>W:</source>
+        <translation>Π:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>H:</source>
+        <translation>Υ:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>SetSize</source>
+        <translation>Ορισμός μεγέθους</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Id:</source>
+        <translation>Αρ.:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Logo preview</source>
+        <translation>Προεπισκόπηση λογότυπου</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <location line="+3"/>
+        <source>return</source>
+        <translation>Επιστροφή</translation>
+    </message>
+    <message>
+        <location filename="../app/pages/logopage.cpp" line="+73"/>
+        <source>Image File(*.jpg *.jpeg *.png *.bmp *.ico)</source>
+        <translation>Αρχείο εικόνας (*.jpg *.jpeg *.png *.bmp *.ico)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+106"/>
+        <source>Warnning!</source>
+        <translation>Προειδοποίηση!</translation>
+    </message>
+    <message>
+        <location line="-105"/>
+        <source>%1 could not be read: %2</source>
+        <translation>Δεν ήταν δυνατή η ανάγνωση του %1: %2</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>logo %1 x %2: %3 bytes of %4, more than the register takes</source>
+        <extracomment>Width x height in dots, then the packed logo&apos;s bytes and the most the register takes</extracomment>
+        <translation>λογότυπο %1 x %2: %3 από %4 byte, περισσότερα από όσα δέχεται η ταμειακή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>logo %1 x %2: %3 bytes of %4</source>
+        <translation>λογότυπο %1 x %2: %3 από %4 byte</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 από %2 byte</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>image data is too big.</source>
+        <translation>Τα δεδομένα της εικόνας είναι πολύ μεγάλα.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Saved: %1 keeps this logo.</source>
+        <translation>Αποθηκεύτηκε: το %1 κρατά αυτό το λογότυπο.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Saved: %1 keeps no logo.</source>
+        <translation>Αποθηκεύτηκε: το %1 δεν κρατά λογότυπο.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>The logo kept in %1 cannot be read; the page shows none.</source>
+        <translation>Δεν είναι δυνατή η ανάγνωση του λογότυπου που είναι αποθηκευμένο στο %1· η σελίδα δεν δείχνει λογότυπο.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the logo is sent over RS-232 only</source>
+        <translation>το λογότυπο στέλνεται μόνο μέσω RS-232</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no logo picture is opened: open a picture first</source>
+        <translation>δεν έχει ανοιχτεί εικόνα λογότυπου: ανοίξτε πρώτα μια εικόνα</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../app/mainwindow.ui" line="+14"/>
+        <source>Tallvane</source>
+        <translation>Tallvane</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Navigation</source>
+        <translation>Πλοήγηση</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location filename="../app/greeklabels.cpp" line="+32"/>
+        <source>NAVIGATION BAR</source>
+        <translation>Γραμμή Πλοήγησης</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>File</source>
+        <translation>Αρχείο</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Edit</source>
+        <translation>Επεξεργασία</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Windows</source>
+        <translation>Παράθυρα</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Tool</source>
+        <translation>Εργαλεία</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Help</source>
+        <translation>Βοήθεια</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>new</source>
+        <translation>Νέο</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>open</source>
+        <translation>Άνοιγμα</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>save</source>
+        <translation>Αποθήκευση</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>install</source>
+        <translation>Αποστολή</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>import</source>
+        <translation>Λήψη</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>update</source>
+        <translation>Ενημέρωση</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Add</source>
+        <translation>Προσθήκη</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Delete</source>
+        <translation>Διαγραφή</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Insert</source>
+        <translation>Νέα γραμμή</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Copy</source>
+        <translation>Αντιγραφή</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Past</source>
+        <translation>Επικόλληση</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../app/mainwindow.cpp" line="+327"/>
+        <source>Menu</source>
+        <extracomment>The status bar on the page of category buttons</extracomment>
+        <translation>Μενού</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Group</source>
+        <translation>Κατηγορίες</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Dept</source>
+        <translation>Τμήματα</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Journal</source>
+        <translation>Ημερολόγιο</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Log out</source>
+        <translation>Αποσύνδεση</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Back to the login, for another user or another display language</source>
+        <translation>Επιστροφή στη σύνδεση, για άλλον χρήστη ή άλλη γλώσσα</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ClearData</source>
+        <translation>Εκκαθάριση δεδομένων</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="-253"/>
+        <source>Recent sets</source>
+        <translation>Πρόσφατα προφίλ</translation>
+    </message>
+    <message>
+        <location line="+164"/>
+        <source>Warnning!</source>
+        <translation>Προειδοποίηση!</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>No authority.</source>
+        <translation>Δεν έχετε δικαίωμα.</translation>
+    </message>
+    <message>
+        <location line="+116"/>
+        <source>select db file</source>
+        <translation>Επιλογή αρχείου προφίλ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>db file(*.db)</source>
+        <translation>Αρχείο προφίλ (*.db)</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>%1 created: every page of it is empty</source>
+        <translation>Δημιουργήθηκε το %1: όλες οι σελίδες του είναι κενές</translation>
+    </message>
+    <message>
+        <location filename="../app/greeklabels.cpp" line="+1"/>
+        <source>DB VIEW</source>
+        <translation>Προφίλ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>New Db</source>
+        <translation>Νέο προφίλ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open Db</source>
+        <translation>Άνοιγμα προφίλ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save Db</source>
+        <translation>Αποθήκευση προφίλ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close Db</source>
+        <translation>Κλείσιμο προφίλ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>ITEM VIEW</source>
+        <translation>Μενού</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>group</source>
+        <translation>Κατηγορίες</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>dept</source>
+        <translation>Τμήματα</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>plu</source>
+        <translation>Είδη</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>disc</source>
+        <translation>Εκπτώσεις</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tax</source>
+        <translation>ΦΠΑ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>clerk</source>
+        <translation>Χειριστές</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>header</source>
+        <translation>Επωνυμία</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>trailer</source>
+        <translation>Ευχαριστήριο</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>extheader</source>
+        <translation>Πρόσθετη επωνυμία</translation>
+    </message>
+</context>
+<context>
+    <name>NetParm</name>
+    <message>
+        <location filename="../records/netparm.cpp" line="-38"/>
+        <source>SecurityCode: the letters of the key must be upper-case (A to F)</source>
+        <translation>Κωδικός ασφαλείας: τα γράμματα του κλειδιού πρέπει να είναι κεφαλαία (A έως F)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>SecurityCode: the key holds only the digits 0 to 9 and the letters A to F</source>
+        <translation>Κωδικός ασφαλείας: το κλειδί περιέχει μόνο τα ψηφία 0 έως 9 και τα γράμματα A έως F</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>SecurityCode: the key is %1 hexadecimal digits or empty, not %2</source>
+        <translation>Κωδικός ασφαλείας: το κλειδί είναι %1 δεκαεξαδικά ψηφία ή κενό, όχι %2</translation>
+    </message>
+    <message>
+        <location line="+165"/>
+        <source>%1: an address is four numbers from 0 to 255 joined by dots, like 192.168.1.10</source>
+        <translation>%1: μια διεύθυνση είναι τέσσερις αριθμοί από 0 έως 255 χωρισμένοι με τελείες, π.χ. 192.168.1.10</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: a port is a number from 0 to 65535</source>
+        <translation>%1: η θύρα είναι αριθμός από 0 έως 65535</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <location filename="../records/clerk.cpp" line="-10"/>
+        <source>VOID</source>
+        <translation>ΑΚΥΡΩΣΗ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CORRECT</source>
+        <translation>ΔΙΟΡΘΩΣΗ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CANCEL</source>
+        <translation>ΑΚΥΡΩΣΗ ΑΠΟΔΕΙΞΗΣ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>REFUND</source>
+        <translation>ΕΠΙΣΤΡΟΦΗ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%DISCOUNT</source>
+        <translation>%ΕΚΠΤΩΣΗ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%SURCHARGE</source>
+        <translation>%ΕΠΙΒΑΡΥΝΣΗ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NET DIS/SURCH</source>
+        <translation>ΕΚΠΤ./ΕΠΙΒ. ΠΟΣΟΥ</translation>
+    </message>
+    <message>
+        <location filename="../records/dept.cpp" line="-20"/>
+        <source>DPOPTION1</source>
+        <translation>ΕΠΙΛΟΓΗ ΤΜΗΜΑΤΟΣ 1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DPOPTION2</source>
+        <translation>ΕΠΙΛΟΓΗ ΤΜΗΜΑΤΟΣ 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DPOPTION3</source>
+        <translation>ΕΠΙΛΟΓΗ ΤΜΗΜΑΤΟΣ 3</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DPOPTION4</source>
+        <translation>ΕΠΙΛΟΓΗ ΤΜΗΜΑΤΟΣ 4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DPOPTION5</source>
+        <translation>ΕΠΙΛΟΓΗ ΤΜΗΜΑΤΟΣ 5</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DPOPTION6</source>
+        <translation>ΕΠΙΛΟΓΗ ΤΜΗΜΑΤΟΣ 6</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DPOPTION7</source>
+        <translation>ΕΠΙΛΟΓΗ ΤΜΗΜΑΤΟΣ 7</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>ACTIVE</source>
+        <translation>ΕΝΕΡΓΟ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PRICE NEGATIVE</source>
+        <translation>ΑΡΝΗΤΙΚΗ ΤΙΜΗ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>ZERO PRICE</source>
+        <translation>ΜΗΔΕΝΙΚΗ ΤΙΜΗ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TICKET SIGNLE</source>
+        <translation>ΜΟΝΟ ΔΕΛΤΙΟ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DOUBLE TICKET</source>
+        <translation>ΔΙΠΛΟ ΔΕΛΤΙΟ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SEPARATRIX</source>
+        <translation>ΔΙΑΧΩΡΙΣΤΙΚΗ ΓΡΑΜΜΗ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CLOSE RECEIPT</source>
+        <translation>ΚΛΕΙΣΙΜΟ ΑΠΟΔΕΙΞΗΣ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/disc.cpp" line="-9"/>
+        <source>DISC 1</source>
+        <translation>ΕΚΠΤΩΣΗ 1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../records/disc.cpp" line="+1"/>
+        <source>DISC 2</source>
+        <translation>ΕΚΠΤΩΣΗ 2</translation>
+    </message>
+    <message>
+        <location filename="../records/disc.cpp" line="-9"/>
+        <source>TAX A</source>
+        <translation>ΦΠΑ A</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAX B</source>
+        <translation>ΦΠΑ B</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TAX C</source>
+        <translation>ΦΠΑ C</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAX D</source>
+        <translation>ΦΠΑ D</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TAX E</source>
+        <translation>ΦΠΑ E</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAX F</source>
+        <translation>ΦΠΑ F</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TAX G</source>
+        <translation>ΦΠΑ G</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAX H</source>
+        <translation>ΦΠΑ H</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>FIXED</source>
+        <translation>ΣΤΑΘΕΡΗ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>FREE</source>
+        <translation>ΕΛΕΥΘΕΡΗ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FIX/FREE</source>
+        <translation>ΣΤΑΘΕΡΗ/ΕΛΕΥΘΕΡΗ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>AMOUNT</source>
+        <translation>ΠΟΣΟ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>INCREASE</source>
+        <translation>ΕΠΙΒΑΡΥΝΣΗ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>NO SUB</source>
+        <translation>ΟΧΙ ΣΤΟ ΥΠΟΣΥΝΟΛΟ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PRINT DISC</source>
+        <translation>ΕΚΤΥΠΩΣΗ ΕΚΠΤΩΣΗΣ</translation>
+    </message>
+    <message>
+        <location filename="../records/netparm.cpp" line="-162"/>
+        <source>NETENABLE</source>
+        <translation>ΔΙΚΤΥΟ ΕΝΕΡΓΟ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DHCPENABLE</source>
+        <translation>DHCP ΕΝΕΡΓΟ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MINISTRYENABLE</source>
+        <translation>ΣΥΝΔΕΣΗ ΥΠΟΥΡΓΕΙΟΥ</translation>
+    </message>
+    <message>
+        <location filename="../records/tax.cpp" line="-8"/>
+        <source>TAX ADD</source>
+        <translation>ΠΡΟΣΘΗΚΗ ΦΠΑ ΣΤΗΝ ΤΙΜΗ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PRINT VAT</source>
+        <translation>ΕΚΤΥΠΩΣΗ ΦΠΑ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PRINT ZERO</source>
+        <translation>ΕΚΤΥΠΩΣΗ ΜΗΔΕΝΙΚΩΝ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>GST TAX</source>
+        <translation>ΦΟΡΟΣ GST</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PRINT TAX</source>
+        <translation>ΕΚΤΥΠΩΣΗ ΦΟΡΟΥ</translation>
+    </message>
+</context>
+<context>
+    <name>PageGuard</name>
+    <message>
+        <location filename="../app/pages/pageguard.cpp" line="+56"/>
+        <source>unsaved changes</source>
+        <translation>Μη αποθηκευμένες αλλαγές</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 has changes that are not saved.
+Save them before going on?</source>
+        <extracomment>%1 is the page&apos;s title (and the set&apos;s file name)</extracomment>
+        <translation>«%1»: υπάρχουν αλλαγές που δεν έχουν αποθηκευτεί.
+Να αποθηκευτούν πριν συνεχίσετε;</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <location filename="../app/displaylanguage.cpp" line="+16"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save</source>
+        <translation>Αποθήκευση</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save All</source>
+        <translation>Αποθήκευση όλων</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>Άνοιγμα</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ναι</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yes to &amp;All</source>
+        <translation>Ναι σε ό&amp;λα</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;No</source>
+        <translation>Ό&amp;χι</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>N&amp;o to All</source>
+        <translation>Όχι σε όλ&amp;α</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Abort</source>
+        <translation>Διακοπή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Retry</source>
+        <translation>Επανάληψη</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ignore</source>
+        <translation>Παράβλεψη</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Κλείσιμο</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>Απόρριψη</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Help</source>
+        <translation>Βοήθεια</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Apply</source>
+        <translation>Εφαρμογή</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Reset</source>
+        <translation>Επαναφορά</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restore Defaults</source>
+        <translation>Επαναφορά προεπιλογών</translation>
+    </message>
+</context>
+<context>
+    <name>QuickStartDialog</name>
+    <message>
+        <location filename="../app/help/quickstartdialog.ui" line="+14"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="+75"/>
+        <source>Quick start</source>
+        <translation>Γρήγορη εκκίνηση</translation>
+    </message>
+    <message>
+        <location filename="../app/help/quickstartdialog.cpp" line="-34"/>
+        <source>1. Open or create a set</source>
+        <translation>1. Ανοίξτε ή δημιουργήστε ένα προφίλ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A configuration set holds every table of one register or one group of registers, in a database file of its own. File &gt; new creates one (every page of it empty), File &gt; open opens one, and the DB VIEW branch of the tree lists the sets of the database folder.</source>
+        <translation>Ένα προφίλ ρυθμίσεων περιέχει όλους τους πίνακες μίας ταμειακής ή μίας ομάδας ταμειακών, σε δικό του αρχείο βάσης δεδομένων. Το Αρχείο &gt; Νέο δημιουργεί ένα (με όλες τις σελίδες κενές), το Αρχείο &gt; Άνοιγμα ανοίγει ένα, και ο κλάδος «Προφίλ» του δέντρου δείχνει τα προφίλ του φακέλου βάσεων δεδομένων.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The set keeps the code page of its register texts: a set made under Greek stays Greek when it is opened under another display language.</source>
+        <translation>Το προφίλ κρατά την κωδικοσελίδα των κειμένων της ταμειακής: ένα προφίλ που δημιουργήθηκε στα Ελληνικά μένει στα Ελληνικά όταν ανοίγεται με άλλη γλώσσα εμφάνισης.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>2. Fill a page</source>
+        <translation>2. Συμπληρώστε μια σελίδα</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a category on the button page or in the tree: departments, PLUs, taxes and the others each have a page. Type into the grid, insert rows with Edit &gt; Insert, paste from a spreadsheet, or import a CSV or spreadsheet file into the page.</source>
+        <translation>Επιλέξτε μια ενότητα στη σελίδα με τα κουμπιά ή στο δέντρο: τμήματα, είδη, ΦΠΑ και οι υπόλοιπες έχουν η καθεμία τη δική της σελίδα. Πληκτρολογήστε στον πίνακα, προσθέστε γραμμές με Επεξεργασία &gt; Νέα γραμμή, επικολλήστε από υπολογιστικό φύλλο ή κάντε εισαγωγή αρχείου CSV ή υπολογιστικού φύλλου στη σελίδα.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cells that hold options show them as eight digits; double-click one to tick the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
+        <translation>Τα κελιά με επιλογές τις δείχνουν ως οκτώ ψηφία· κάντε διπλό κλικ σε ένα για να ενεργοποιήσετε τις επιλογές μία μία. Ένας τίτλος που τελειώνει σε * έχει μη αποθηκευμένες αλλαγές: το Αρχείο &gt; Αποθήκευση τις αποθηκεύει, και το Tallvane ρωτά πριν φύγετε από μια σελίδα με αλλαγές.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>3. The receipt logo</source>
+        <translation>3. Το λογότυπο της απόδειξης</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The logo page loads a picture, shows it as the register will print it (black and white dots) and sends it as logo 1 or 2 over the serial link.</source>
+        <translation>Η σελίδα λογότυπου φορτώνει μια εικόνα, τη δείχνει όπως θα την τυπώσει η ταμειακή (ασπρόμαυρες κουκκίδες) και τη στέλνει ως λογότυπο 1 ή 2 μέσω της σειριακής σύνδεσης.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>4. Connect a register</source>
+        <translation>4. Συνδέστε μια ταμειακή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Over the network: choose Tcp in the connection panel. The panel shows the address and port on which Tallvane listens; set the register to dial them. Each register that connects appears in the table, where you can give it a name.</source>
+        <translation>Μέσω δικτύου: επιλέξτε Tcp στο πλαίσιο σύνδεσης. Το πλαίσιο δείχνει τη διεύθυνση και τη θύρα στις οποίες ακούει το Tallvane· ρυθμίστε την ταμειακή να συνδέεται σε αυτές. Κάθε ταμειακή που συνδέεται εμφανίζεται στον πίνακα, όπου μπορείτε να της δώσετε όνομα.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Over RS-232: choose Serial, pick the port and press Open Serial. On Linux only the members of the port&apos;s group (dialout) may open it.</source>
+        <translation>Μέσω RS-232: επιλέξτε Σειριακή, διαλέξτε τη θύρα και πατήστε «Άνοιγμα σειριακής». Στο Linux μόνο τα μέλη της ομάδας της θύρας (dialout) μπορούν να την ανοίξουν.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5. Install</source>
+        <translation>5. Αποστολή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Install (tool bar or File &gt; install) sends the page&apos;s whole table to every connected register and replaces what it holds. Send changes sends only the rows that differ from what the register got last time, and Compare with register shows them first.</source>
+        <translation>Η Αποστολή (γραμμή εργαλείων ή Αρχείο &gt; Αποστολή) στέλνει ολόκληρο τον πίνακα της σελίδας σε κάθε συνδεδεμένη ταμειακή και αντικαθιστά ό,τι έχει. Η Αποστολή αλλαγών στέλνει μόνο τις γραμμές που διαφέρουν από όσα πήρε η ταμειακή την τελευταία φορά, και η Σύγκριση με ταμειακή τις δείχνει πρώτα.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Download from register brings the register&apos;s table onto the page; nothing is stored until you save.</source>
+        <translation>Η Λήψη από την ταμειακή φέρνει τον πίνακα της ταμειακής στη σελίδα· τίποτα δεν αποθηκεύεται μέχρι να κάνετε αποθήκευση.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>6. Verify</source>
+        <translation>6. Επαλήθευση</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tick Verify after install: after the install each register sends the table back and Tallvane compares it with what was sent, row by row and field by field. The transfer log ends with one sentence per register, and Windows &gt; Journal keeps who sent what to which register.</source>
+        <translation>Επιλέξτε «Επαλήθευση μετά την αποστολή»: μετά την αποστολή κάθε ταμειακή στέλνει πίσω τον πίνακα και το Tallvane τον συγκρίνει με ό,τι στάλθηκε, γραμμή προς γραμμή και πεδίο προς πεδίο. Η καταγραφή μεταφοράς τελειώνει με μία πρόταση ανά ταμειακή, και το Παράθυρα &gt; Ημερολόγιο κρατά ποιος έστειλε τι σε ποια ταμειακή.</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterCommands</name>
+    <message>
+        <location filename="../app/transfer/registercommands.cpp" line="+18"/>
+        <source>Add the selected PLUs to the register(s)</source>
+        <translation>Προσθήκη των επιλεγμένων ειδών στις ταμειακές</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Update the selected PLUs on the register(s)</source>
+        <translation>Ενημέρωση των επιλεγμένων ειδών στις ταμειακές</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete the selected PLUs from the register(s)</source>
+        <translation>Διαγραφή των επιλεγμένων ειδών από τις ταμειακές</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
+        <extracomment>&quot;install&quot; is the command that sends the page&apos;s table to the register.</extracomment>
+        <translation>Αποστολή: στέλνει τον πίνακα αυτής της σελίδας στις ταμειακές (Ctrl+I)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>download: read this page&apos;s table from the register (Ctrl+D)</source>
+        <extracomment>&quot;download&quot; is the command that reads the page&apos;s table from the register.</extracomment>
+        <translation>Λήψη: διαβάζει τον πίνακα αυτής της σελίδας από την ταμειακή (Ctrl+D)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cancel transfer</source>
+        <translation>Ακύρωση μεταφοράς</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Stop the transfer after the current frame (Esc)</source>
+        <translation>Διακοπή της μεταφοράς μετά το τρέχον πακέτο (Esc)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Compare with register</source>
+        <translation>Σύγκριση με ταμειακή</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show what this page would change on each connected register</source>
+        <translation>Εμφάνιση του τι θα άλλαζε αυτή η σελίδα σε κάθε συνδεδεμένη ταμειακή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Send changes</source>
+        <translation>Αποστολή αλλαγών</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Send each register only what differs from what it holds</source>
+        <translation>Στέλνει σε κάθε ταμειακή μόνο ό,τι διαφέρει από όσα έχει</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>%1 (on the PLU page only: the other pages go to the register whole, with install)</source>
+        <translation>%1 (μόνο στη σελίδα ειδών: οι άλλες σελίδες στέλνονται ολόκληρες στην ταμειακή, με την Αποστολή)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>only the administrator may erase a register&apos;s tables</source>
+        <translation>μόνο ο διαχειριστής μπορεί να κάνει εκκαθάριση των πινάκων μιας ταμειακής</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>clear data goes to a register on the serial link only</source>
+        <translation>η εκκαθάριση δεδομένων στέλνεται μόνο σε ταμειακή στη σειριακή σύνδεση</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>clear data is not given from the PLU page</source>
+        <translation>η εκκαθάριση δεδομένων δεν γίνεται από τη σελίδα ειδών</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Erase every table of the register on the serial port (asks first)</source>
+        <translation>Εκκαθάριση όλων των πινάκων της ταμειακής στη σειριακή θύρα (με ερώτηση πρώτα)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Erase every table of the register: %1</source>
+        <translation>Εκκαθάριση όλων των πινάκων της ταμειακής: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterPlan</name>
+    <message>
+        <location filename="../link/changes.cpp" line="+70"/>
+        <source>%1: no baseline yet: download to compare, or install the whole table</source>
+        <translation>%1: δεν υπάρχει ακόμη κατάσταση αναφοράς: κάντε λήψη για σύγκριση ή αποστολή ολόκληρου του πίνακα</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 unchanged on %2: not sent</source>
+        <translation>%2: %1 χωρίς αλλαγές: δεν στάλθηκαν</translation>
+    </message>
+</context>
+<context>
+    <name>SerialServer</name>
+    <message>
+        <location filename="../link/serialserver.cpp" line="+64"/>
+        <source>%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in again.</source>
+        <translation>%1. Μόνο τα μέλη της ομάδας %2 μπορούν να ανοίξουν το %3: προσθέστε τον χρήστη σε αυτή (sudo adduser %4 %2) και συνδεθείτε ξανά.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerThread</name>
+    <message>
+        <location filename="../link/tcpserver.cpp" line="+114"/>
+        <source>not in [tcp] allow</source>
+        <translation>δεν είναι στη λίστα [tcp] allow</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <location filename="../link/statusline.cpp" line="+19"/>
+        <source> (%1 of %2 bytes shown)</source>
+        <translation> (εμφανίζονται %1 από %2 byte)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusWord</name>
+    <message>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+43"/>
+        <source>END</source>
+        <translation>ΤΕΛΟΣ</translation>
+    </message>
+    <message>
+        <location filename="../link/transfer.cpp" line="+119"/>
+        <source>TIME OUT</source>
+        <translation>ΛΗΞΗ ΧΡΟΝΟΥ</translation>
+    </message>
+    <message>
+        <location line="+161"/>
+        <location line="+18"/>
+        <source>UPDATE </source>
+        <translation>ΑΠΟΣΤΟΛΗ </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+4"/>
+        <location line="+84"/>
+        <location line="+32"/>
+        <source>UPDATE END</source>
+        <translation>ΤΕΛΟΣ ΑΠΟΣΤΟΛΗΣ</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <location line="+8"/>
+        <source>DOWNLOAD </source>
+        <translation>ΛΗΨΗ </translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>DOWNLOAD END</source>
+        <translation>ΤΕΛΟΣ ΛΗΨΗΣ</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+20"/>
+        <location line="+24"/>
+        <source>RCV ERR</source>
+        <translation>ΣΦΑΛΜΑ ΛΗΨΗΣ</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>BCC ERR</source>
+        <translation>ΣΦΑΛΜΑ ΑΘΡΟΙΣΜΑΤΟΣ ΕΛΕΓΧΟΥ</translation>
+    </message>
+</context>
+<context>
+    <name>SystemPage</name>
+    <message>
+        <location filename="../app/pages/systempage.ui" line="+12"/>
+        <source>Set ECR Time</source>
+        <translation>Ρύθμιση ώρας ECR</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ECR Time:</source>
+        <translation>Ώρα ECR:</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>ECR#:</source>
+        <translation>Αρ. ECR:</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>(0-255)</source>
+        <translation>(0-255)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>IDLE Time Disp</source>
+        <translation>Χρόνος αδράνειας οθόνης</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Minute(0-99)</source>
+        <translation>Λεπτά (0-99)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PRINT DENSITY:</source>
+        <translation>ΠΥΚΝΟΤΗΤΑ ΕΚΤΥΠΩΣΗΣ:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>(0-4)</source>
+        <translation>(0-4)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>AMOUNT MAX:</source>
+        <translation>ΜΕΓΙΣΤΟ ΠΟΣΟ:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>(0-99999999)</source>
+        <translation>(0-99999999)</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>PRN CLERK</source>
+        <translation>ΕΚΤΥΠΩΣΗ ΧΕΙΡΙΣΤΗ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>COPY RECEIPT</source>
+        <translation>ΑΝΤΙΓΡΑΦΟ ΑΠΟΔΕΙΞΗΣ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PRINT ITEMS</source>
+        <translation>ΕΚΤΥΠΩΣΗ ΕΙΔΩΝ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>DECIMAL</source>
+        <translation>ΔΕΚΑΔΙΚΑ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>SUBTOTAL OBL</source>
+        <translation>ΥΠΟΧΡ. ΥΠΟΣΥΝΟΛΟ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CUSTOMER CARD</source>
+        <translation>ΚΑΡΤΑ ΠΕΛΑΤΗ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PRINT DEPART MON</source>
+        <translation>ΕΚΤΥΠΩΣΗ ΤΜΗΜΑΤΟΣ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CLERK PWD</source>
+        <translation>ΚΩΔΙΚΟΣ ΧΕΙΡΙΣΤΗ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>OPER.OBL</source>
+        <translation>ΥΠΟΧΡ. ΧΕΙΡΙΣΤΗΣ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PRINT TAX AMT</source>
+        <translation>ΕΚΤΥΠΩΣΗ ΠΟΣΟΥ ΦΠΑ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>DAYLIGHT TIME</source>
+        <translation>ΘΕΡΙΝΗ ΩΡΑ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>BUZZER</source>
+        <translation>ΒΟΜΒΗΤΗΣ</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <location line="+3"/>
+        <source>return</source>
+        <translation>Επιστροφή</translation>
+    </message>
+</context>
+<context>
+    <name>TableDiff</name>
+    <message>
+        <location filename="../records/tablediff.cpp" line="+10"/>
+        <source>%1: new</source>
+        <translation>%1: προσθήκη</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: deleted</source>
+        <translation>%1: διαγραφή</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>unchanged</source>
+        <translation>χωρίς αλλαγές</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 new</source>
+        <translation>προσθήκες: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 changed</source>
+        <translation>αλλαγές: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 deleted</source>
+        <translation>διαγραφές: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TableFile</name>
+    <message>
+        <location filename="../storage/csvfile.cpp" line="+82"/>
+        <source>the file has more than %1 rows, more than an import takes</source>
+        <translation>το αρχείο έχει πάνω από %1 γραμμές, περισσότερες από όσες δέχεται η εισαγωγή</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>no temporary file for the conversion: %1</source>
+        <translation>δεν υπάρχει προσωρινό αρχείο για τη μετατροπή: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the temporary file could not be written: %1</source>
+        <translation>δεν ήταν δυνατή η εγγραφή του προσωρινού αρχείου: %1</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>the file has %1 columns, the page %2</source>
+        <translation>το αρχείο έχει %1 στήλες, η σελίδα %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 cell in scientific notation was converted, first: row %1, column %2: check the codes</source>
+        <translation>μετατράπηκε 1 κελί από επιστημονική μορφή, στη γραμμή %1, στήλη %2: ελέγξτε τους κωδικούς</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 cells in scientific notation were converted, first: row %2, column %3: check the codes</source>
+        <translation>μετατράπηκαν %1 κελιά από επιστημονική μορφή, το πρώτο στη γραμμή %2, στήλη %3: ελέγξτε τους κωδικούς</translation>
+    </message>
+    <message>
+        <location filename="../storage/xlsx.cpp" line="+78"/>
+        <source>%1 is damaged (%2, line %3)</source>
+        <translation>το %1 είναι κατεστραμμένο (%2, γραμμή %3)</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>%1 would unpack to %2 MiB, more than the %3 MiB allowed for one part of a workbook</source>
+        <translation>το %1 θα αποσυμπιεζόταν σε %2 MiB, περισσότερα από τα %3 MiB που επιτρέπονται για ένα μέρος βιβλίου εργασίας</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>the file holds no workbook</source>
+        <translation>το αρχείο δεν περιέχει βιβλίο εργασίας</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the workbook has no worksheet</source>
+        <translation>το βιβλίο εργασίας δεν έχει φύλλο εργασίας</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the workbook names no part for its first sheet</source>
+        <translation>το βιβλίο εργασίας δεν ορίζει μέρος για το πρώτο του φύλλο</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the first worksheet has text in row %1, more than the %2 rows an import takes</source>
+        <translation>το πρώτο φύλλο εργασίας έχει κείμενο στη γραμμή %1, πέρα από τις %2 γραμμές που δέχεται η εισαγωγή</translation>
+    </message>
+    <message>
+        <location line="+199"/>
+        <source>the file does not exist</source>
+        <translation>το αρχείο δεν υπάρχει</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>not an .xlsx workbook (the file is no zip archive, or a damaged one)</source>
+        <translation>δεν είναι βιβλίο εργασίας .xlsx (το αρχείο δεν είναι αρχείο zip ή είναι κατεστραμμένο)</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>the first worksheet (%1) is missing</source>
+        <translation>λείπει το πρώτο φύλλο εργασίας (%1)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the first worksheet (%1) is damaged</source>
+        <translation>το πρώτο φύλλο εργασίας (%1) είναι κατεστραμμένο</translation>
+    </message>
+</context>
+<context>
+    <name>TcpServer</name>
+    <message>
+        <location filename="../link/tcpserver.cpp" line="+69"/>
+        <source>port %1 is taken by another program</source>
+        <translation>η θύρα %1 χρησιμοποιείται από άλλο πρόγραμμα</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is not an address of this PC</source>
+        <translation>το %1 δεν είναι διεύθυνση αυτού του υπολογιστή</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the system does not let it use port %1</source>
+        <translation>το σύστημα δεν επιτρέπει τη χρήση της θύρας %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>port %1</source>
+        <translation>θύρα %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+29"/>
+        <source>%1, port %2</source>
+        <translation>%1, θύρα %2</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Tallvane cannot listen for registers on %1: %2.</source>
+        <translation>Το Tallvane δεν μπορεί να δεχτεί συνδέσεις ταμειακών (%1): %2.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>%1 or %2</source>
+        <extracomment>&quot;10.0.0.2, 10.0.0.3 or 127.0.0.1&quot;: the addresses registers may dial</extracomment>
+        <translation>%1 ή %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>already %1 open ([tcp] maxConnections)</source>
+        <translation>ήδη %1 ανοιχτές συνδέσεις ([tcp] maxConnections)</translation>
+    </message>
+</context>
+<context>
+    <name>TransferController</name>
+    <message>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+105"/>
+        <source>warning</source>
+        <translation>Προειδοποίηση</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete from the register</source>
+        <translation>Διαγραφή από την ταμειακή</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>No register took the request.</source>
+        <translation>Καμία ταμειακή δεν δέχτηκε το αίτημα.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Open the %1 page first.</source>
+        <translation>Ανοίξτε πρώτα τη σελίδα «%1».</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The page&apos;s %1 compared with what each connected register holds as far as Tallvane knows (its last install, verify or download):</source>
+        <translation>Σύγκριση της σελίδας (%1) με ό,τι έχει κάθε συνδεδεμένη ταμειακή, απ&apos; όσο γνωρίζει το Tallvane (τελευταία αποστολή, επαλήθευση ή λήψη):</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Nothing to send: see the log</source>
+        <translation>Τίποτα για αποστολή: δείτε την καταγραφή</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
+        <translation>Η αποστολή αντικαθιστά ολόκληρο τον πίνακα «%1» για %2 με τα δεδομένα της σελίδας (%3).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>PLU totals kept by the register may be lost.</source>
+        <translation>Τα σύνολα ειδών που κρατά η ταμειακή μπορεί να χαθούν.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Send only the changes instead?</source>
+        <translation>Να σταλούν μόνο οι αλλαγές;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Install</source>
+        <extracomment>Title of the question before a whole table is sent to the register(s).</extracomment>
+        <translation>Αποστολή</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Send changes</source>
+        <translation>Αποστολή αλλαγών</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Install all</source>
+        <translation>Αποστολή όλων</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Select the PLUs to send first.</source>
+        <translation>Επιλέξτε πρώτα τα είδη για αποστολή.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Only the administrator may erase a register&apos;s tables.</source>
+        <translation>Μόνο ο διαχειριστής μπορεί να κάνει εκκαθάριση των πινάκων μιας ταμειακής.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Cancelling: the registers stop after the current frame ...</source>
+        <translation>Ακύρωση: οι ταμειακές σταματούν μετά το τρέχον πακέτο ...</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>%1 registers: all ended well; each is in the log</source>
+        <translation>%1 ταμειακές: όλες ολοκληρώθηκαν σωστά· η καθεμία φαίνεται στην καταγραφή</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 registers: %2 ended well, %3 did not; each is in the log</source>
+        <translation>%1 ταμειακές: %2 ολοκληρώθηκαν σωστά, %3 όχι· η καθεμία φαίνεται στην καταγραφή</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMonitor</name>
+    <message>
+        <location filename="../app/transfer/transfermonitor.cpp" line="+45"/>
+        <source>%v rows received</source>
+        <extracomment>Progress bar of a download: %v is the number of rows received so far.</extracomment>
+        <translation>Λήφθηκαν %v γραμμές</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%v / %m rows</source>
+        <extracomment>Progress bar of a send: %v rows acknowledged of %m.</extracomment>
+        <translation>%v / %m γραμμές</translation>
+    </message>
+</context>
+<context>
+    <name>TransferOutcome</name>
+    <message>
+        <location filename="../link/outcome.cpp" line="-148"/>
+        <source>%1 s</source>
+        <translation>%1 δευτ.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../link/transfer.cpp" line="-235"/>
+        <source>the system parameters</source>
+        <translation>παράμετροι συστήματος</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the logo</source>
+        <translation>λογότυπο</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 rows</source>
+        <translation>%1 γραμμές</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source> after %1</source>
+        <translation> μετά από %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>, the first of %1 rows</source>
+        <translation>, στην πρώτη από %1 γραμμές</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> after %1 of %2 rows</source>
+        <translation> μετά από %1 από %2 γραμμές</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 added</source>
+        <translation>προσθήκη: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 updated</source>
+        <translation>ενημέρωση: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 deleted</source>
+        <translation>διαγραφή: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 installed</source>
+        <translation>αποστολή: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the register holds no %1</source>
+        <translation>η ταμειακή δεν έχει %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 downloaded</source>
+        <translation>λήψη: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>every table erased</source>
+        <translation>εκκαθάριση όλων των πινάκων</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>nothing sent: the page holds no %1</source>
+        <translation>δεν στάλθηκε τίποτα: η σελίδα δεν έχει %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 changed: %2</source>
+        <translation>αλλαγές σε %1: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 and verified</source>
+        <translation>%1, με επαλήθευση</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>the register refused the request (code %1)</source>
+        <translation>η ταμειακή απέρριψε το αίτημα (κωδικός %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the register refused %1 (code %2)%3</source>
+        <translation>η ταμειακή απέρριψε: %1 (κωδικός %2)%3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no answer from the register%1 (%2)</source>
+        <translation>καμία απάντηση από την ταμειακή%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no answer from the register to %1%2 (%3 attempt, %4)</source>
+        <translation>καμία απάντηση από την ταμειακή για %1%2 (%3 προσπάθεια, %4)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no answer from the register to %1%2 (%3 attempts, %4)</source>
+        <translation>καμία απάντηση από την ταμειακή για %1%2 (%3 προσπάθειες, %4)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the register sent a bad frame (%1)%2</source>
+        <translation>η ταμειακή έστειλε λανθασμένο πακέτο (%1)%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cancelled by the operator after %1; the rows received were discarded</source>
+        <translation>ακυρώθηκε από τον χρήστη μετά από %1· οι γραμμές που λήφθηκαν απορρίφθηκαν</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cancelled by the operator after %1 of %2 rows; the register keeps what it received (%3)</source>
+        <translation>ακυρώθηκε από τον χρήστη μετά από %1 από %2 γραμμές· η ταμειακή κρατά ό,τι έλαβε (%3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>nothing</source>
+        <translation>τίποτα</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the link ended%1; the register keeps what it received</source>
+        <translation>η σύνδεση διακόπηκε%1· η ταμειακή κρατά ό,τι έλαβε</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the link ended%1</source>
+        <translation>η σύνδεση διακόπηκε%1</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <location line="+25"/>
+        <source>%1 more</source>
+        <translation>ακόμη %1</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>the register(s)</source>
+        <translation>τις ταμειακές</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the connected register (%1)</source>
+        <translation>τη συνδεδεμένη ταμειακή (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the %1 connected registers (%2)</source>
+        <translation>τις %1 συνδεδεμένες ταμειακές (%2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Erase every table of %1? This cannot be undone.</source>
+        <translation>Εκκαθάριση όλων των πινάκων από %1; Δεν μπορεί να αναιρεθεί.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 connected registers</source>
+        <translation>%1 συνδεδεμένες ταμειακές</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete %1 (%2) from %3?</source>
+        <translation>Διαγραφή από %3: %1 (%2);</translation>
+    </message>
+    <message>
+        <location filename="../link/transfer.cpp" line="+33"/>
+        <source>the verify was cancelled by the operator</source>
+        <translation>η επαλήθευση ακυρώθηκε από τον χρήστη</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>the clear command</source>
+        <translation>εντολή εκκαθάρισης</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>logo part %1 of %2</source>
+        <translation>μέρος %1 από %2 του λογότυπου</translation>
+    </message>
+</context>
+<context>
+    <name>VerifyReport</name>
+    <message>
+        <location filename="../records/verify.cpp" line="+33"/>
+        <source>1 row</source>
+        <translation>1 γραμμή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 rows</source>
+        <translation>%1 γραμμές</translation>
+    </message>
+    <message>
+        <location line="+114"/>
+        <source>not on the register</source>
+        <translation>δεν υπάρχει στην ταμειακή</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>still on the register</source>
+        <translation>υπάρχει ακόμη στην ταμειακή</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 sent %2, the register holds %3</source>
+        <translation>%1: στάλθηκε %2, η ταμειακή έχει %3</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>not verified: %1</source>
+        <translation>δεν επαληθεύτηκε: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>verified: %1 gone</source>
+        <translation>επαληθεύτηκε: %1 εκτός ταμειακής</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>verified: %1 identical</source>
+        <translation>επαληθεύτηκε: %1 χωρίς διαφορές</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>; the register holds %1 more</source>
+        <translation>· η ταμειακή έχει %1 επιπλέον</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>verify: %1 of %2 still on the register</source>
+        <translation>επαλήθευση: ακόμη στην ταμειακή %1 από %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verify: %1 of %2 differs</source>
+        <translation>επαλήθευση: διαφέρει %1 από %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verify: %1 of %2 differ</source>
+        <translation>επαλήθευση: διαφέρουν %1 από %2</translation>
+    </message>
+    <message>
+        <location filename="../link/transfer.cpp" line="-50"/>
+        <source>a frame of the table failed its check (BCC ERR)</source>
+        <translation>ένα πακέτο του πίνακα απέτυχε στον έλεγχο (ΣΦΑΛΜΑ ΑΘΡΟΙΣΜΑΤΟΣ ΕΛΕΓΧΟΥ)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the table did not come back (RCV ERR)</source>
+        <translation>ο πίνακας δεν επέστρεψε (ΣΦΑΛΜΑ ΛΗΨΗΣ)</translation>
+    </message>
+</context>
+<context>
+    <name>adminmodDialog</name>
+    <message>
+        <location filename="../app/dialogs/adminmoddialog.ui" line="+16"/>
+        <source>UserName:</source>
+        <translation>Όνομα χρήστη:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+13"/>
+        <source>Password:</source>
+        <translation>Κωδικός πρόσβασης:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>New Name:</source>
+        <translation>Νέο όνομα:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Old Pwd:</source>
+        <translation>Παλιός κωδικός:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+13"/>
+        <source>New Pwd:</source>
+        <translation>Νέος κωδικός:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Exit</source>
+        <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/adminmoddialog.cpp" line="+40"/>
+        <source>Warning!</source>
+        <translation>Προειδοποίηση!</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>user name set err!</source>
+        <translation>Μη έγκυρο όνομα χρήστη!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+30"/>
+        <source>new password set err!</source>
+        <translation>Μη έγκυρος νέος κωδικός!</translation>
+    </message>
+    <message>
+        <location line="-26"/>
+        <location line="+32"/>
+        <source>user is exist!</source>
+        <translation>Ο χρήστης υπάρχει ήδη!</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>new name set err!</source>
+        <translation>Μη έγκυρο νέο όνομα!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>old password err!</source>
+        <translation>Λάθος παλιός κωδικός!</translation>
+    </message>
+</context>
+<context>
+    <name>db_create</name>
+    <message>
+        <location filename="../app/dialogs/db_create.ui" line="+9"/>
+        <source>Dialog</source>
+        <translation>Νέο προφίλ</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>INPUT DB NAME:</source>
+        <translation>ΟΝΟΜΑ ΠΡΟΦΙΛ:</translation>
+    </message>
+</context>
+<context>
+    <name>loginDialog</name>
+    <message>
+        <location filename="../app/dialogs/logindialog.ui" line="+9"/>
+        <source>User Login</source>
+        <translation>Είσοδος χρήστη</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Choice language:</source>
+        <translation>Επιλογή γλώσσας:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>English</source>
+        <translation>Αγγλικά</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greek</source>
+        <translation>Ελληνικά</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hebrew</source>
+        <translation>Εβραϊκά</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arabic</source>
+        <translation>Αραβικά</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thailand</source>
+        <translation>Ταϊλανδικά</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Username:</source>
+        <translation>Όνομα χρήστη:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Password:</source>
+        <translation>Κωδικός πρόσβασης:</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Login</source>
+        <translation>Είσοδος</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Exit</source>
+        <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/logindialog.cpp" line="+37"/>
+        <source>The user database cannot be read: %1.
+%2
+Nobody can log in until it is restored or moved aside. It has not been changed.</source>
+        <translation>Δεν είναι δυνατή η ανάγνωση της βάσης χρηστών: %1.
+%2
+Κανείς δεν μπορεί να κάνει είσοδο μέχρι να επαναφερθεί ή να μετακινηθεί αλλού. Δεν έχει αλλάξει.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>username is not exist!</source>
+        <translation>Το όνομα χρήστη δεν υπάρχει!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>password err!</source>
+        <translation>Λάθος κωδικός πρόσβασης!</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Warning!</source>
+        <translation>Προειδοποίηση!</translation>
+    </message>
+</context>
+<context>
+    <name>rs232thread</name>
+    <message>
+        <location filename="../link/serialserver.cpp" line="+41"/>
+        <source>the port did not open in time</source>
+        <translation>η θύρα δεν άνοιξε εγκαίρως</translation>
+    </message>
+</context>
+<context>
+    <name>usrdb</name>
+    <message>
+        <location filename="../users/usrdb.cpp" line="+131"/>
+        <source>can not open usr_db database</source>
+        <translation>Δεν είναι δυνατό το άνοιγμα της βάσης usr_db</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to establish a usr_db database connection.</source>
+        <translation>Δεν είναι δυνατή η σύνδεση με τη βάση usr_db.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>no such table: %1</source>
+        <translation>Ο πίνακας δεν υπάρχει: %1</translation>
+    </message>
+</context>
+<context>
+    <name>usrdialog</name>
+    <message>
+        <location filename="../app/dialogs/usrdialog.ui" line="+9"/>
+        <source>User Management</source>
+        <translation>Διαχείριση χρηστών</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>UserList</source>
+        <translation>Λίστα χρηστών</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>AdminEdit</source>
+        <translation>Επεξεργασία διαχειριστή</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Admin:</source>
+        <translation>Διαχειριστής:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+53"/>
+        <source>Password:</source>
+        <translation>Κωδικός πρόσβασης:</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <location line="+159"/>
+        <source>Modify</source>
+        <translation>Τροποποίηση</translation>
+    </message>
+    <message>
+        <location line="-149"/>
+        <source>UserInfo</source>
+        <translation>Στοιχεία χρήστη</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>UserName:</source>
+        <translation>Όνομα χρήστη:</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>UserPermissions</source>
+        <translation>Δικαιώματα χρήστη</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>TRAILER</source>
+        <translation>ΕΥΧΑΡΙΣΤΗΡΙΟ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>DISCOUNT</source>
+        <translation>ΕΚΠΤΩΣΕΙΣ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>TAX</source>
+        <translation>ΦΠΑ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>GRAPHIC</source>
+        <translation>ΛΟΓΟΤΥΠΟ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>GROUP</source>
+        <translation>ΚΑΤΗΓΟΡΙΕΣ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PLU</source>
+        <translation>ΕΙΔΗ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>HEADER</source>
+        <translation>ΕΠΩΝΥΜΙΑ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CLERK</source>
+        <translation>ΧΕΙΡΙΣΤΕΣ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>DEPARTMENT</source>
+        <translation>ΤΜΗΜΑΤΑ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>NET</source>
+        <translation>ΔΙΚΤΥΟ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>SYSTEM</source>
+        <translation>ΣΥΣΤΗΜΑ</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>UserEdit</source>
+        <translation>Επεξεργασία χρήστη</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+115"/>
+        <source>Add User</source>
+        <translation>Προσθήκη χρήστη</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Delete User</source>
+        <translation>Διαγραφή χρήστη</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>SetPerm</source>
+        <translation>Ορισμός δικαιωμάτων</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+12"/>
+        <source>Mod Admin</source>
+        <translation>Αλλαγή διαχειριστή</translation>
+    </message>
+</context>
+</TS>

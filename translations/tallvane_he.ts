@@ -1,0 +1,3662 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="he_IL">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <location filename="../app/help/aboutdialog.ui" line="+6"/>
+        <source>About Tallvane</source>
+        <translation>אודות Tallvane</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Programs electronic cash registers from a PC.</source>
+        <translation>תכנות קופות רושמות אלקטרוניות מהמחשב.</translation>
+    </message>
+    <message>
+        <location filename="../app/help/aboutdialog.cpp" line="+16"/>
+        <source>Version %1</source>
+        <translation>גרסה %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), without any warranty.</source>
+        <translation>תוכנה חופשית לפי הרישיון הציבורי הכללי של GNU, גרסה 3 או מאוחרת יותר (GPL-3.0-or-later), ללא כל אחריות.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Data folder: %1</source>
+        <translation>תיקיית נתונים: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Qt %1 (built with %2)</source>
+        <translation>Qt %1 (נבנה עם %2)</translation>
+    </message>
+</context>
+<context>
+    <name>ButtonPage</name>
+    <message>
+        <location filename="../app/pages/buttonpage.ui" line="+36"/>
+        <location line="+3"/>
+        <source>Group</source>
+        <translation>קבוצה</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Dept</source>
+        <translation>מחלקה</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Plu</source>
+        <translation>פריט</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Tax</source>
+        <translation>מע&quot;מ</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Disc</source>
+        <translation>הנחה</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Clerk</source>
+        <translation>קופאי</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Header</source>
+        <translation>כותרת עליונה</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Trailer</source>
+        <translation>כותרת תחתונה</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>graphic</source>
+        <translation>לוגו</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>NetParm</source>
+        <translation>רשת</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>SysParm</source>
+        <translation>מערכת</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>admin</source>
+        <translation>ניהול</translation>
+    </message>
+</context>
+<context>
+    <name>Category</name>
+    <message>
+        <location filename="../records/categories.cpp" line="+24"/>
+        <source>department</source>
+        <translation>מחלקה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>departments</source>
+        <translation>מחלקות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PLU</source>
+        <translation>פריט</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PLUs</source>
+        <translation>פריטים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tax</source>
+        <translation>מע&quot;מ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>taxes</source>
+        <translation>שיעורי מע&quot;מ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>discount</source>
+        <translation>הנחה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>discounts</source>
+        <translation>הנחות</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>group</source>
+        <translation>קבוצה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>groups</source>
+        <translation>קבוצות</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>clerk</source>
+        <translation>קופאי</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>clerks</source>
+        <translation>קופאים</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>header line</source>
+        <translation>שורת כותרת עליונה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>header lines</source>
+        <translation>שורות כותרת עליונה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>extended header line</source>
+        <translation>שורת כותרת מורחבת</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>extended header lines</source>
+        <translation>שורות כותרת מורחבת</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>trailer line</source>
+        <translation>שורת כותרת תחתונה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>trailer lines</source>
+        <translation>שורות כותרת תחתונה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>network parameter record</source>
+        <translation>רשומת פרמטרי רשת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>network parameter records</source>
+        <translation>רשומות פרמטרי רשת</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>system parameter record</source>
+        <translation>רשומת פרמטרי מערכת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>system parameter records</source>
+        <translation>רשומות פרמטרי מערכת</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>1 row</source>
+        <translation>שורה אחת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 rows</source>
+        <translation>%1 שורות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>rows</source>
+        <translation>שורות</translation>
+    </message>
+    <message>
+        <location filename="../link/outcome.cpp" line="+171"/>
+        <source>row</source>
+        <translation>שורה</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryPage</name>
+    <message>
+        <location filename="../app/pages/categorypages.cpp" line="+11"/>
+        <source>Group</source>
+        <translation>קבוצה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Groups</source>
+        <translation>קבוצות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dept</source>
+        <translation>מחלקה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Departments</source>
+        <translation>מחלקות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Plu</source>
+        <translation>פריט</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PLU</source>
+        <translation>פריטים (PLU)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tax</source>
+        <translation>מע&quot;מ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Taxes</source>
+        <translation>שיעורי מע&quot;מ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Disc</source>
+        <translation>הנחה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discounts</source>
+        <translation>הנחות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clerk</source>
+        <translation>קופאי</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clerks</source>
+        <translation>קופאים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Header</source>
+        <translation>כותרת עליונה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Trailer</source>
+        <translation>כותרת תחתונה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>graphic</source>
+        <translation>לוגו</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Logo</source>
+        <translation>לוגו</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NetParm</source>
+        <translation>רשת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Network</source>
+        <translation>רשת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SysParm</source>
+        <translation>מערכת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>System</source>
+        <translation>מערכת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>EXTHeader</source>
+        <translation>כותרת מורחבת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Extended header</source>
+        <translation>כותרת מורחבת</translation>
+    </message>
+</context>
+<context>
+    <name>CellMarks</name>
+    <message>
+        <location filename="../app/grid/cellmarks.cpp" line="+37"/>
+        <source>1 cell</source>
+        <translation>תא אחד</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cells</source>
+        <translation>%1 תאים</translation>
+    </message>
+    <message>
+        <location line="+324"/>
+        <source>%1 will not reach the register as shown:</source>
+        <translation>תאים שלא יגיעו לקופה כפי שהם מוצגים (%1):</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>row %1, %2: %3</source>
+        <translation>שורה %1, %2: %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>... and %1 more</source>
+        <translation>... ועוד %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>warning</source>
+        <translation>אזהרה</translation>
+    </message>
+</context>
+<context>
+    <name>Columns</name>
+    <message>
+        <location filename="../records/clerk.cpp" line="+24"/>
+        <location filename="../records/dept.cpp" line="+87"/>
+        <location filename="../records/disc.cpp" line="+50"/>
+        <location filename="../records/group.cpp" line="+29"/>
+        <location filename="../records/lines.cpp" line="+39"/>
+        <location filename="../records/netparm.cpp" line="+165"/>
+        <location filename="../records/tax.cpp" line="+23"/>
+        <source>Indx</source>
+        <translation>מס&apos;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/dept.cpp" line="+1"/>
+        <location filename="../records/disc.cpp" line="+1"/>
+        <location filename="../records/group.cpp" line="+1"/>
+        <location filename="../records/plu.cpp" line="+67"/>
+        <location filename="../records/tax.cpp" line="+1"/>
+        <source>Name</source>
+        <translation>שם</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Passwd</source>
+        <translation>סיסמה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/dept.cpp" line="+3"/>
+        <location filename="../records/disc.cpp" line="+5"/>
+        <location filename="../records/tax.cpp" line="+2"/>
+        <source>Options</source>
+        <translation>אפשרויות</translation>
+    </message>
+    <message>
+        <location filename="../records/dept.cpp" line="-2"/>
+        <source>Group</source>
+        <translation>קבוצה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/disc.cpp" line="-1"/>
+        <source>Print</source>
+        <translation>הדפסה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../records/disc.cpp" line="-1"/>
+        <source>Tax</source>
+        <translation>מע&quot;מ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/plu.cpp" line="+2"/>
+        <source>Price</source>
+        <translation>מחיר</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PriceMax</source>
+        <translation>מחיר מרבי</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kp</source>
+        <translation>מדפסת מטבח</translation>
+    </message>
+    <message>
+        <location filename="../records/disc.cpp" line="-2"/>
+        <source>Fixed</source>
+        <translation>ערך קבוע</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/group.cpp" line="+1"/>
+        <source>Max</source>
+        <translation>מקסימום</translation>
+    </message>
+    <message>
+        <location filename="../records/lines.cpp" line="-26"/>
+        <source>Header</source>
+        <translation>כותרת עליונה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>EXTHeader</source>
+        <translation>כותרת מורחבת</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Trailer</source>
+        <translation>כותרת תחתונה</translation>
+    </message>
+    <message>
+        <location filename="../records/netparm.cpp" line="+1"/>
+        <source>Option</source>
+        <translation>אפשרות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>IPAddress</source>
+        <translation>כתובת IP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ClientPort</source>
+        <translation>פורט לקוח</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ServerIP</source>
+        <translation>IP שרת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ServerPort</source>
+        <translation>פורט שרת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GateWay</source>
+        <translation>שער</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>IPMask</source>
+        <translation>מסכת IP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PrimaryDNS</source>
+        <translation>DNS ראשי</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SecondDNS</source>
+        <translation>DNS משני</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ServerURL</source>
+        <translation>URL שרת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>APN</source>
+        <translation>APN</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UserName</source>
+        <translation>שם משתמש</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Password</source>
+        <translation>סיסמה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PersonalCode</source>
+        <translation>קוד אישי</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SecurityCode</source>
+        <translation>קוד אבטחה</translation>
+    </message>
+    <message>
+        <location filename="../records/plu.cpp" line="-3"/>
+        <source>Random</source>
+        <translation>קוד פריט</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dept</source>
+        <translation>מחלקה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stock+</source>
+        <translation>מלאי+</translation>
+    </message>
+    <message>
+        <location filename="../records/tax.cpp" line="-1"/>
+        <source>Rate</source>
+        <translation>שיעור</translation>
+    </message>
+</context>
+<context>
+    <name>CompareDialog</name>
+    <message>
+        <location filename="../app/dialogs/comparedialog.ui" line="+9"/>
+        <source>Compare with register</source>
+        <translation>השוואה מול הקופה</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Differences per register</source>
+        <translation>הבדלים לפי קופה</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Difference</source>
+        <translation>הבדל</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Download and compare</source>
+        <translation>הורדה והשוואה</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Read the table from each register now and compare it with the page</source>
+        <translation>קריאת הטבלה מכל קופה עכשיו והשוואתה לדף</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Send changes</source>
+        <translation>שליחת שינויים</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Send each register only what differs from what it holds</source>
+        <translation>שליחה לכל קופה רק של מה ששונה ממה שיש בה</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Close</source>
+        <translation>סגירה</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/comparedialog.cpp" line="+45"/>
+        <source>... and %1 more</source>
+        <translation>... ועוד %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDb</name>
+    <message>
+        <location filename="../storage/configdb.cpp" line="+50"/>
+        <location line="+302"/>
+        <source>Warnning!</source>
+        <translation>אזהרה!</translation>
+    </message>
+    <message>
+        <location line="-301"/>
+        <location line="+99"/>
+        <source>database is not connect.</source>
+        <translation>אין חיבור למסד הנתונים.</translation>
+    </message>
+    <message>
+        <location line="-94"/>
+        <source>can not open database</source>
+        <translation>לא ניתן לפתוח את מסד הנתונים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+103"/>
+        <source>Unable to establish a database connection.</source>
+        <translation>לא ניתן ליצור חיבור למסד הנתונים.</translation>
+    </message>
+    <message>
+        <location line="+118"/>
+        <source>no such file</source>
+        <translation>הקובץ לא קיים</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>לא ניתן לפתוח את %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 cannot be read: %2. Nothing was changed, and nothing will be saved into it.</source>
+        <translation>לא ניתן לקרוא את %1: %2. דבר לא שונה, ודבר לא יישמר בו.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no such table: %1</source>
+        <translation>הטבלה לא קיימת: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2. Nothing was changed; those categories show empty and are not saved.</source>
+        <translation>%1: %2. דבר לא שונה; הקטגוריות האלה מוצגות ריקות ואינן נשמרות.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is read-only: saves are refused.</source>
+        <translation>%1 לקריאה בלבד: לא ניתן לשמור.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> It is read-only: saves are refused.</source>
+        <translation> הוא לקריאה בלבד: לא ניתן לשמור.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 holds %2 register texts (%3); the window shows %4</source>
+        <translation>%1 מכיל טקסטי קופה בשפה %2 (%3); החלון מוצג בשפה %4</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 is exist.</source>
+        <translation>%1 כבר קיים.</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionPanel</name>
+    <message>
+        <location filename="../app/transfer/connectionpanel.ui" line="+35"/>
+        <source>Connection:</source>
+        <translation>חיבור:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Connection</source>
+        <translation>חיבור</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+3"/>
+        <source>refresh</source>
+        <translation>רענון</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>ComNum</source>
+        <translation>יציאה</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Baudrate</source>
+        <translation>קצב (Baud)</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Parity</source>
+        <translation>זוגיות</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>EVENT</source>
+        <translation>זוגי</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Data bits</source>
+        <translation>סיביות נתונים</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Stop bits</source>
+        <translation>סיביות עצירה</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Flow control</source>
+        <translation>בקרת זרימה</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>OFF</source>
+        <translation>כבוי</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ON</source>
+        <translation>מופעל</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+219"/>
+        <source>Open Serial</source>
+        <translation>פתיחת יציאה טורית</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Connected registers</source>
+        <translation>קופות מחוברות</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-169"/>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+0"/>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Transfer log:</source>
+        <translation>יומן העברה:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Progress log</source>
+        <translation>יומן התקדמות</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>What each register took or sent, and how each transfer ended</source>
+        <translation>מה כל קופה קיבלה או שלחה, ואיך הסתיימה כל העברה</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Errors:</source>
+        <translation>שגיאות:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Error log</source>
+        <translation>יומן שגיאות</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Refusals, time-outs and bad frames, with the row they came at</source>
+        <translation>סירובים, חריגות זמן ומסגרות פגומות, עם השורה שבה אירעו</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Transfer progress</source>
+        <translation>התקדמות ההעברה</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>After an install, read the table back from the register and compare it with what was sent</source>
+        <translation>אחרי העלאה, לקרוא את הטבלה חזרה מהקופה ולהשוות אותה למה שנשלח</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Verify after install</source>
+        <translation>אימות אחרי העלאה</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Compare</source>
+        <translation>השוואה</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Send changes</source>
+        <translation>שליחת שינויים</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
+        <translation>העלאה: שליחת הטבלה של הדף הזה לקופה או לקופות (Ctrl+I)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>install</source>
+        <translation>העלאה</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>download: read this page&apos;s table from the register (Ctrl+D)</source>
+        <translation>הורדה: קריאת הטבלה של הדף הזה מהקופה (Ctrl+D)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>download</source>
+        <translation>הורדה</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Stop the transfer after the current frame (Esc)</source>
+        <translation>עצירת ההעברה אחרי המסגרת הנוכחית (Esc)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+6"/>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Stop the transfer after the current frame</source>
+        <translation>עצירת ההעברה אחרי המסגרת הנוכחית</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-26"/>
+        <source>%1 The address and port are set under [tcp] in tallvane.ini.</source>
+        <translation>%1 הכתובת והפורט מוגדרים תחת [tcp] בקובץ tallvane.ini.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Name</source>
+        <extracomment>Column of the connected registers: the name the operator gives a register.</extracomment>
+        <translation>שם</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Serial</source>
+        <extracomment>Connection type: a register on the RS-232 port.</extracomment>
+        <translation>טורי</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tcp</source>
+        <extracomment>Connection type: registers that connect over the network.</extracomment>
+        <translation>TCP</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Open the serial port first.</source>
+        <translation>יש לפתוח קודם את היציאה הטורית.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose Serial or Tcp first.</source>
+        <translation>יש לבחור קודם טורי או TCP.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No register is connected. Registers must connect to %1.</source>
+        <translation>אין קופה מחוברת. הקופות צריכות להתחבר אל %1.</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Registers connect to %1</source>
+        <translation>הקופות מתחברות אל %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Tcp: connection from %1 refused: %2</source>
+        <translation>TCP: החיבור מ-%1 נדחה: %2</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <location line="+17"/>
+        <source>can not open serial</source>
+        <translation>לא ניתן לפתוח את היציאה הטורית</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>no select serial port.</source>
+        <translation>לא נבחרה יציאה טורית.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Close Serial</source>
+        <translation>סגירת יציאה טורית</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 could not be opened: %2</source>
+        <translation>לא ניתן היה לפתוח את %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseStatus</name>
+    <message>
+        <location filename="../app/databasestatus.cpp" line="+70"/>
+        <source>Not saved: the database keeps its previous rows.</source>
+        <translation>לא נשמר: מסד הנתונים שומר על השורות הקודמות שלו.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not saved (%1): the database keeps its previous rows.</source>
+        <translation>לא נשמר (%1): מסד הנתונים שומר על השורות הקודמות שלו.</translation>
+    </message>
+</context>
+<context>
+    <name>EditMenu</name>
+    <message>
+        <location filename="../app/editmenu.cpp" line="+18"/>
+        <source>Undo</source>
+        <translation>ביטול פעולה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo</source>
+        <translation>ביצוע חוזר</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Insert row</source>
+        <extracomment>Insert an empty row in the grid</extracomment>
+        <translation>שורה חדשה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add an empty row to the page after the current one</source>
+        <translation>שורה ריקה חדשה בדף אחרי השורה הנוכחית</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Delete row(s)</source>
+        <translation>הסרת שורות</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Take the selected rows out of the page (the register keeps them)</source>
+        <translation>הסרת השורות הנבחרות מהדף (הן נשארות בקופה)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Find...</source>
+        <translation>חיפוש...</translation>
+    </message>
+</context>
+<context>
+    <name>FieldDelegate</name>
+    <message>
+        <location filename="../app/grid/fielddelegate.cpp" line="+171"/>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>&quot;%1&quot; אינו מספר</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <location filename="../app/grid/filecommands.cpp" line="+19"/>
+        <source>save file</source>
+        <translation>שמירת קובץ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>csv file(*.csv)</source>
+        <translation>קובץ CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot write %1: %2</source>
+        <translation>לא ניתן לכתוב את %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 rows written to %2</source>
+        <translation>%1 שורות נכתבו אל %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)</source>
+        <translation>כל הקבצים הנתמכים (*.xlsx *.csv);;קובץ xlsx (*.xlsx);;קובץ CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cannot import %1: %2. The grid is unchanged.</source>
+        <translation>לא ניתן לייבא את %1: %2. הטבלה לא שונתה.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 holds no rows below its header line. The grid is unchanged.</source>
+        <translation>ב-%1 אין שורות מתחת לשורת הכותרת. הטבלה לא שונתה.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 rows imported from %2</source>
+        <translation>%1 שורות יובאו מ-%2</translation>
+    </message>
+</context>
+<context>
+    <name>FitCheck</name>
+    <message>
+        <location filename="../records/fitcheck.cpp" line="+227"/>
+        <source>the register keeps</source>
+        <translation>בקופה יישמר</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 not in %2</source>
+        <translation>%1 לא קיים ב-%2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 bytes in %2</source>
+        <translation>%1 בתים ב-%2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the register keeps %1</source>
+        <translation>הקופה שומרת %1 בתים</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>not a number</source>
+        <translation>אינו מספר</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>negative</source>
+        <translation>שלילי</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 decimals, the field takes %2</source>
+        <translation>%1 ספרות אחרי הנקודה, השדה מקבל %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>decimals, the field takes whole numbers</source>
+        <translation>ספרות אחרי הנקודה, השדה מקבל מספרים שלמים בלבד</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>more than %1</source>
+        <translation>יותר מ-%1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not a whole number</source>
+        <translation>אינו מספר שלם</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>outside %1 to %2</source>
+        <translation>מחוץ לטווח %1 עד %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not eight characters 0 or 1</source>
+        <translation>אינו שמונה תווים של 0 או 1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>only the digits %1 to %2 count</source>
+        <translation>רק הספרות %1 עד %2 נחשבות</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not four numbers from 0 to 255 joined by dots</source>
+        <translation>אינו ארבעה מספרים מ-0 עד 255 מופרדים בנקודות</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>lower-case letters</source>
+        <translation>אותיות קטנות</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not %1 hexadecimal digits (0-9, A-F)</source>
+        <translation>אינו %1 ספרות הקסדצימליות (0-9, A-F)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>nothing</source>
+        <translation>כלום</translation>
+    </message>
+</context>
+<context>
+    <name>GridClipboard</name>
+    <message>
+        <location filename="../app/grid/gridclipboard.cpp" line="+196"/>
+        <source>Nothing to paste</source>
+        <translation>אין מה להדביק</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cells pasted</source>
+        <translation>תאים שהודבקו: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 (1 row added)</source>
+        <translation>%1 (נוספה שורה אחת)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (%2 rows added)</source>
+        <translation>%1 (נוספו %2 שורות)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 locked</source>
+        <translation>נעולים: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 outside the grid</source>
+        <translation>מחוץ לטבלה: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 not accepted: %2</source>
+        <translation>לא התקבלו: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, %2 skipped (%3)</source>
+        <translation>%1, דולגו: %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>GridModel</name>
+    <message>
+        <location filename="../app/grid/gridmodel.cpp" line="+346"/>
+        <source>insert rows</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>שורות חדשות</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>delete rows</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>הסרת שורות</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>sort</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>מיון</translation>
+    </message>
+</context>
+<context>
+    <name>GridPage</name>
+    <message>
+        <location filename="../app/pages/gridpage.ui" line="+11"/>
+        <source>&amp;Find:</source>
+        <translation>&amp;חיפוש:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Find a code or a name (Ctrl+F)</source>
+        <translation>חיפוש קוד או שם (Ctrl+F)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Find</source>
+        <translation>חיפוש</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Previous match (Shift+F3)</source>
+        <translation>התאמה קודמת (Shift+F3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Previous</source>
+        <translation>הקודם</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Next match (F3)</source>
+        <translation>התאמה הבאה (F3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Next</source>
+        <translation>הבא</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>F&amp;ilter:</source>
+        <translation>&amp;סינון:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Show only rows containing...</source>
+        <translation>הצגת שורות המכילות בלבד...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Filter</source>
+        <translation>סינון</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Items</source>
+        <translation>פריטים</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <location line="+3"/>
+        <source>openfile</source>
+        <translation>ייבוא קובץ</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>savefile</source>
+        <translation>שמירה לקובץ</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>add</source>
+        <translation>הוספה</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>update</source>
+        <translation>עדכון</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>delete</source>
+        <translation>מחיקה</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <location line="+3"/>
+        <source>return</source>
+        <translation>חזרה</translation>
+    </message>
+    <message>
+        <location filename="../app/pages/gridpage.cpp" line="+185"/>
+        <source>Save anyway?</source>
+        <translation>לשמור בכל זאת?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not saved: the page keeps its rows as they are</source>
+        <translation>לא נשמר: השורות בדף נשארות כפי שהן</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Saved %1 to %2</source>
+        <translation>נשמרו ב-%2: %1</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>%1 deleted from the page (not from the register)</source>
+        <translation>הוסרו מהדף (לא מהקופה): %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>paste</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>הדבקה</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+24"/>
+        <location line="+18"/>
+        <source>import</source>
+        <extracomment>Title of the question before rows read from a file go onto the page
+----------
+An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>ייבוא</translation>
+    </message>
+    <message>
+        <location line="-41"/>
+        <source>Replace the %1 rows on this page with %2 rows from %3, or add them?</source>
+        <translation>להחליף את %1 השורות בדף הזה ב-%2 שורות מ-%3, או לצרף אותן?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Replace</source>
+        <extracomment>Buttons: replace the page&apos;s rows by the file&apos;s, or add the file&apos;s rows to them</extracomment>
+        <translation>החלפה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Add</source>
+        <translation>צירוף</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nothing imported: the page is unchanged</source>
+        <translation>לא יובא דבר: הדף לא שונה</translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>1 cell will not reach the register as shown</source>
+        <translation>תא אחד לא יגיע לקופה כפי שהוא מוצג</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cells will not reach the register as shown</source>
+        <translation>%1 תאים לא יגיעו לקופה כפי שהם מוצגים</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Insert row</source>
+        <extracomment>Insert an empty row in the grid</extracomment>
+        <translation>שורה חדשה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete row(s)</source>
+        <translation>הסרת שורות</translation>
+    </message>
+</context>
+<context>
+    <name>GridSearch</name>
+    <message>
+        <location filename="../app/grid/gridsearch.cpp" line="+60"/>
+        <source>&quot;%1&quot; is not on this page</source>
+        <translation>&quot;%1&quot; לא נמצא בדף הזה</translation>
+    </message>
+</context>
+<context>
+    <name>GridView</name>
+    <message>
+        <location filename="../app/grid/gridview.cpp" line="+76"/>
+        <source>Open or create a configuration database (File &gt; open / new)</source>
+        <translation>יש לפתוח או ליצור ערכת הגדרות (קובץ &gt; פתיחה / חדש)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No rows yet: download from the register, import a file, or add a row (Edit &gt; Insert row)</source>
+        <translation>אין עדיין שורות: הורדה מהקופה, ייבוא קובץ, או שורה חדשה (עריכה &gt; שורה חדשה)</translation>
+    </message>
+    <message>
+        <location line="+141"/>
+        <source>none</source>
+        <extracomment>The tool tip of an option cell with no option set</extracomment>
+        <translation>ללא</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>No row contains &quot;%1&quot;</source>
+        <translation>אין שורה המכילה &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <location filename="../app/help/helpmenu.cpp" line="+15"/>
+        <source>&amp;Quick start</source>
+        <translation>&amp;התחלה מהירה</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A short guide from a new set to a verified install, at this page&apos;s step</source>
+        <translation>מדריך קצר מערכה חדשה ועד העלאה מאומתת, בשלב של הדף הזה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;About Tallvane</source>
+        <translation>&amp;אודות Tallvane</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The version, the licence and the data folder in use</source>
+        <translation>הגרסה, הרישיון ותיקיית הנתונים שבשימוש</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <location filename="../journal/journal.cpp" line="+179"/>
+        <source>The journal %1 could not be written: %2.</source>
+        <translation>לא ניתן היה לכתוב ליומן %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+191"/>
+        <source>entry %1 before it is missing</source>
+        <translation>הרשומה %1 שלפניה חסרה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>entries %1 to %2 before it are missing</source>
+        <translation>הרשומות %1 עד %2 שלפניה חסרות</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it does not start the chain although it is the first entry</source>
+        <translation>היא אינה פותחת את השרשרת אף שהיא הרשומה הראשונה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it does not follow entry %1: an entry was put in or replaced before it</source>
+        <translation>היא אינה ממשיכה את רשומה %1: רשומה נוספה או הוחלפה לפניה</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>its fields do not match its hash: it was changed after it was written</source>
+        <translation>השדות שלה אינם תואמים לגיבוב שלה: היא שונתה אחרי שנכתבה</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the last entry is missing</source>
+        <translation>הרשומה האחרונה חסרה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the last %1 entries are missing</source>
+        <translation>%1 הרשומות האחרונות חסרות</translation>
+    </message>
+</context>
+<context>
+    <name>JournalPage</name>
+    <message>
+        <location filename="../app/pages/journalpage.ui" line="+11"/>
+        <source>Register:</source>
+        <translation>קופה:</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>User:</source>
+        <translation>משתמש:</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Category:</source>
+        <translation>קטגוריה:</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Days</source>
+        <translation>ימים</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Only the entries of the days from ... to ..., both included</source>
+        <translation>רק הרשומות של הימים מ... עד ..., כולל שניהם</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>from</source>
+        <translation>מתאריך</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+20"/>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>to</source>
+        <translation>עד</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>The details of the entry chosen above</source>
+        <translation>פרטי הרשומה שנבחרה למעלה</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Verify</source>
+        <translation>אימות</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check that no entry was changed, removed or put in</source>
+        <translation>בדיקה שאף רשומה לא שונתה, הוסרה או נוספה</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+3"/>
+        <source>return</source>
+        <translation>חזרה</translation>
+    </message>
+    <message>
+        <location filename="../app/pages/journalpage.cpp" line="+22"/>
+        <source>Time</source>
+        <translation>זמן</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>User</source>
+        <translation>משתמש</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PC</source>
+        <extracomment>The computer that wrote a journal entry</extracomment>
+        <translation>מחשב</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Kind</source>
+        <translation>סוג</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Category</source>
+        <translation>קטגוריה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Register</source>
+        <translation>קופה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Summary</source>
+        <translation>תקציר</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>%1 (UTC)</source>
+        <translation>%1 (UTC)</translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <source>Journal not written</source>
+        <translation>היומן לא נכתב</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+50"/>
+        <source>The journal %1 cannot be read: %2</source>
+        <translation>לא ניתן לקרוא את היומן %1: %2</translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <source>All</source>
+        <extracomment>The filter choice that shows the entries of every register, user or category</extracomment>
+        <translation>הכול</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>%1 of %2 entries</source>
+        <translation>%1 מתוך %2 רשומות</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Entry %1, %2 (UTC), %3 at %4
+%5</source>
+        <extracomment>Entry number, UTC time, user, computer, then the entry&apos;s summary on a line of its own</extracomment>
+        <translation>רשומה %1, %2 (UTC), %3 במחשב %4
+%5</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nobody</source>
+        <translation>אף אחד</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The journal cannot be read: %1</source>
+        <translation>לא ניתן לקרוא את היומן: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Journal verified: %1 entries</source>
+        <translation>היומן אומת: %1 רשומות</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Journal broken at entry %1: %2</source>
+        <translation>היומן פגום ברשומה %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LineCodec</name>
+    <message>
+        <location filename="../records/lines.cpp" line="+69"/>
+        <source>row %1: line number must be 1 to %2</source>
+        <translation>שורה %1: מספר השורה צריך להיות בין 1 ל-%2</translation>
+    </message>
+</context>
+<context>
+    <name>LogoPage</name>
+    <message>
+        <location filename="../app/pages/logopage.ui" line="+38"/>
+        <source>OpenImage</source>
+        <translation>פתיחת תמונה</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ImageSize</source>
+        <translation>גודל תמונה</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>192X64</source>
+        <translation>192X64</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>384X64</source>
+        <translation>384X64</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Stretch</source>
+        <translation>מתיחה</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stretch the picture over the whole logo; unticked, it keeps its proportions and is centred</source>
+        <translation>מתיחת התמונה על פני כל הלוגו; כשלא מסומן, התמונה שומרת על הפרופורציות שלה וממורכזת</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>W:</source>
+        <translation>רוחב:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>H:</source>
+        <translation>גובה:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>SetSize</source>
+        <translation>קביעת גודל</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Id:</source>
+        <translation>מזהה:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Logo preview</source>
+        <translation>תצוגה מקדימה של הלוגו</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <location line="+3"/>
+        <source>return</source>
+        <translation>חזרה</translation>
+    </message>
+    <message>
+        <location filename="../app/pages/logopage.cpp" line="+73"/>
+        <source>Image File(*.jpg *.jpeg *.png *.bmp *.ico)</source>
+        <translation>קובץ תמונה (*.jpg *.jpeg *.png *.bmp *.ico)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+106"/>
+        <source>Warnning!</source>
+        <translation>אזהרה!</translation>
+    </message>
+    <message>
+        <location line="-105"/>
+        <source>%1 could not be read: %2</source>
+        <translation>לא ניתן היה לקרוא את %1: %2</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>logo %1 x %2: %3 bytes of %4, more than the register takes</source>
+        <extracomment>Width x height in dots, then the packed logo&apos;s bytes and the most the register takes</extracomment>
+        <translation>לוגו %1 x %2: %3 בתים מתוך %4, יותר ממה שהקופה מקבלת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>logo %1 x %2: %3 bytes of %4</source>
+        <translation>לוגו %1 x %2: %3 בתים מתוך %4</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 מתוך %2 בתים</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>image data is too big.</source>
+        <translation>נתוני התמונה גדולים מדי.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Saved: %1 keeps this logo.</source>
+        <translation>נשמר: הלוגו הזה נשמר ב-%1.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Saved: %1 keeps no logo.</source>
+        <translation>נשמר: ב-%1 אין לוגו.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>The logo kept in %1 cannot be read; the page shows none.</source>
+        <translation>לא ניתן לקרוא את הלוגו השמור ב-%1; הדף אינו מציג לוגו.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the logo is sent over RS-232 only</source>
+        <translation>הלוגו נשלח דרך RS-232 בלבד</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no logo picture is opened: open a picture first</source>
+        <translation>לא נפתחה תמונת לוגו: יש לפתוח קודם תמונה</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../app/mainwindow.ui" line="+14"/>
+        <source>Tallvane</source>
+        <translation>Tallvane</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Navigation</source>
+        <translation>ניווט</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location filename="../app/greeklabels.cpp" line="+32"/>
+        <source>NAVIGATION BAR</source>
+        <translation>סרגל ניווט</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>File</source>
+        <translation>קובץ</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Edit</source>
+        <translation>עריכה</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Windows</source>
+        <translation>חלונות</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Tool</source>
+        <translation>כלים</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Help</source>
+        <translation>עזרה</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>new</source>
+        <translation>חדש</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>open</source>
+        <translation>פתיחה</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>save</source>
+        <translation>שמירה</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>install</source>
+        <translation>העלאה</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>import</source>
+        <translation>הורדה</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>update</source>
+        <translation>עדכון</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Add</source>
+        <translation>הוספה</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Delete</source>
+        <translation>מחיקה</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Insert</source>
+        <translation>שורה חדשה</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Copy</source>
+        <translation>העתקה</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Past</source>
+        <translation>הדבקה</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../app/mainwindow.cpp" line="+327"/>
+        <source>Menu</source>
+        <extracomment>The status bar on the page of category buttons</extracomment>
+        <translation>תפריט</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Group</source>
+        <translation>קבוצה</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Dept</source>
+        <translation>מחלקה</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Journal</source>
+        <translation>יומן</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Log out</source>
+        <translation>התנתקות</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Back to the login, for another user or another display language</source>
+        <translation>חזרה למסך הכניסה, למשתמש אחר או לשפת תצוגה אחרת</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ClearData</source>
+        <translation>מחיקת נתונים</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="-253"/>
+        <source>Recent sets</source>
+        <translation>ערכות אחרונות</translation>
+    </message>
+    <message>
+        <location line="+164"/>
+        <source>Warnning!</source>
+        <translation>אזהרה!</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>No authority.</source>
+        <translation>אין הרשאה.</translation>
+    </message>
+    <message>
+        <location line="+116"/>
+        <source>select db file</source>
+        <translation>בחירת קובץ ערכה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>db file(*.db)</source>
+        <translation>קובץ ערכה (*.db)</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>%1 created: every page of it is empty</source>
+        <translation>%1 נוצרה: כל הדפים בה ריקים</translation>
+    </message>
+    <message>
+        <location filename="../app/greeklabels.cpp" line="+1"/>
+        <source>DB VIEW</source>
+        <translation>ערכות הגדרות</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>New Db</source>
+        <translation>ערכה חדשה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open Db</source>
+        <translation>פתיחת ערכה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save Db</source>
+        <translation>שמירת ערכה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close Db</source>
+        <translation>סגירת ערכה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>ITEM VIEW</source>
+        <translation>טבלאות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>group</source>
+        <translation>קבוצה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>dept</source>
+        <translation>מחלקה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>plu</source>
+        <translation>פריט</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>disc</source>
+        <translation>הנחה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tax</source>
+        <translation>מע&quot;מ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>clerk</source>
+        <translation>קופאי</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>header</source>
+        <translation>כותרת עליונה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>trailer</source>
+        <translation>כותרת תחתונה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>extheader</source>
+        <translation>כותרת עליונה נוספת</translation>
+    </message>
+</context>
+<context>
+    <name>NetParm</name>
+    <message>
+        <location filename="../records/netparm.cpp" line="-38"/>
+        <source>SecurityCode: the letters of the key must be upper-case (A to F)</source>
+        <translation>קוד אבטחה: האותיות במפתח חייבות להיות גדולות (A עד F)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>SecurityCode: the key holds only the digits 0 to 9 and the letters A to F</source>
+        <translation>קוד אבטחה: המפתח מכיל רק את הספרות 0 עד 9 ואת האותיות A עד F</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>SecurityCode: the key is %1 hexadecimal digits or empty, not %2</source>
+        <translation>קוד אבטחה: המפתח הוא %1 ספרות הקסדצימליות או ריק, לא %2</translation>
+    </message>
+    <message>
+        <location line="+165"/>
+        <source>%1: an address is four numbers from 0 to 255 joined by dots, like 192.168.1.10</source>
+        <translation>%1: כתובת היא ארבעה מספרים מ-0 עד 255 מופרדים בנקודות, למשל 192.168.1.10</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: a port is a number from 0 to 65535</source>
+        <translation>%1: פורט הוא מספר מ-0 עד 65535</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <location filename="../records/clerk.cpp" line="-10"/>
+        <source>VOID</source>
+        <translation>ביטול</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CORRECT</source>
+        <translation>תיקון</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CANCEL</source>
+        <translation>ביטול עסקה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>REFUND</source>
+        <translation>החזרה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%DISCOUNT</source>
+        <translation>% הנחה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%SURCHARGE</source>
+        <translation>% תוספת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NET DIS/SURCH</source>
+        <translation>הנחה/תוספת בסכום</translation>
+    </message>
+    <message>
+        <location filename="../records/dept.cpp" line="-20"/>
+        <source>DPOPTION1</source>
+        <translation>אפשרות מחלקה 1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DPOPTION2</source>
+        <translation>אפשרות מחלקה 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DPOPTION3</source>
+        <translation>אפשרות מחלקה 3</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DPOPTION4</source>
+        <translation>אפשרות מחלקה 4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DPOPTION5</source>
+        <translation>אפשרות מחלקה 5</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DPOPTION6</source>
+        <translation>אפשרות מחלקה 6</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DPOPTION7</source>
+        <translation>אפשרות מחלקה 7</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>ACTIVE</source>
+        <translation>פעיל</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PRICE NEGATIVE</source>
+        <translation>מחיר שלילי</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>ZERO PRICE</source>
+        <translation>מחיר אפס</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TICKET SIGNLE</source>
+        <translation>קבלה בודדת</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DOUBLE TICKET</source>
+        <translation>קבלה כפולה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SEPARATRIX</source>
+        <translation>קו מפריד</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CLOSE RECEIPT</source>
+        <translation>סגירת קבלה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/disc.cpp" line="-9"/>
+        <source>DISC 1</source>
+        <translation>הנחה 1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../records/disc.cpp" line="+1"/>
+        <source>DISC 2</source>
+        <translation>הנחה 2</translation>
+    </message>
+    <message>
+        <location filename="../records/disc.cpp" line="-9"/>
+        <source>TAX A</source>
+        <translation>מע&quot;מ A</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAX B</source>
+        <translation>מע&quot;מ B</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TAX C</source>
+        <translation>מע&quot;מ C</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAX D</source>
+        <translation>מע&quot;מ D</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TAX E</source>
+        <translation>מע&quot;מ E</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAX F</source>
+        <translation>מע&quot;מ F</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TAX G</source>
+        <translation>מע&quot;מ G</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAX H</source>
+        <translation>מע&quot;מ H</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>FIXED</source>
+        <translation>קבוע</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>FREE</source>
+        <translation>חופשי</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FIX/FREE</source>
+        <translation>קבוע/חופשי</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>AMOUNT</source>
+        <translation>סכום</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>INCREASE</source>
+        <translation>תוספת</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>NO SUB</source>
+        <translation>לא על סיכום ביניים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PRINT DISC</source>
+        <translation>הדפסת הנחה</translation>
+    </message>
+    <message>
+        <location filename="../records/netparm.cpp" line="-162"/>
+        <source>NETENABLE</source>
+        <translation>רשת פעילה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DHCPENABLE</source>
+        <translation>DHCP פעיל</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MINISTRYENABLE</source>
+        <translation>חיבור למשרד פעיל</translation>
+    </message>
+    <message>
+        <location filename="../records/tax.cpp" line="-8"/>
+        <source>TAX ADD</source>
+        <translation>מע&quot;מ מתווסף למחיר</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PRINT VAT</source>
+        <translation>הדפסת מע&quot;מ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PRINT ZERO</source>
+        <translation>הדפסה גם באפס</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>GST TAX</source>
+        <translation>מע&quot;מ מסוג GST</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PRINT TAX</source>
+        <translation>הדפסת פירוט מע&quot;מ</translation>
+    </message>
+</context>
+<context>
+    <name>PageGuard</name>
+    <message>
+        <location filename="../app/pages/pageguard.cpp" line="+56"/>
+        <source>unsaved changes</source>
+        <translation>שינויים שלא נשמרו</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 has changes that are not saved.
+Save them before going on?</source>
+        <extracomment>%1 is the page&apos;s title (and the set&apos;s file name)</extracomment>
+        <translation>ב-%1 יש שינויים שלא נשמרו.
+לשמור אותם לפני שממשיכים?</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <location filename="../app/displaylanguage.cpp" line="+16"/>
+        <source>OK</source>
+        <translation>אישור</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save</source>
+        <translation>שמירה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save All</source>
+        <translation>שמירת הכול</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>פתיחה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Yes</source>
+        <translation>&amp;כן</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yes to &amp;All</source>
+        <translation>כן ל&amp;כול</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;No</source>
+        <translation>&amp;לא</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>N&amp;o to All</source>
+        <translation>ל&amp;א לכול</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Abort</source>
+        <translation>ביטול פעולה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Retry</source>
+        <translation>ניסיון חוזר</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ignore</source>
+        <translation>התעלמות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>סגירה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>ויתור על השינויים</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Help</source>
+        <translation>עזרה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Apply</source>
+        <translation>החלה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Reset</source>
+        <translation>איפוס</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restore Defaults</source>
+        <translation>שחזור ברירות מחדל</translation>
+    </message>
+</context>
+<context>
+    <name>QuickStartDialog</name>
+    <message>
+        <location filename="../app/help/quickstartdialog.ui" line="+14"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="+75"/>
+        <source>Quick start</source>
+        <translation>התחלה מהירה</translation>
+    </message>
+    <message>
+        <location filename="../app/help/quickstartdialog.cpp" line="-34"/>
+        <source>1. Open or create a set</source>
+        <translation>1. פתיחה או יצירה של ערכה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A configuration set holds every table of one register or one group of registers, in a database file of its own. File &gt; new creates one (every page of it empty), File &gt; open opens one, and the DB VIEW branch of the tree lists the sets of the database folder.</source>
+        <translation>ערכת הגדרות מכילה את כל הטבלאות של קופה אחת או של קבוצת קופות, בקובץ מסד נתונים משלה. קובץ &gt; חדש יוצר ערכה (כל הדפים בה ריקים), קובץ &gt; פתיחה פותח ערכה, והענף DB VIEW בעץ מציג את הערכות שבתיקיית מסדי הנתונים.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The set keeps the code page of its register texts: a set made under Greek stays Greek when it is opened under another display language.</source>
+        <translation>הערכה שומרת את דף הקוד של טקסטי הקופה שלה: ערכה שנוצרה ביוונית נשארת ביוונית גם כשהיא נפתחת בשפת תצוגה אחרת.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>2. Fill a page</source>
+        <translation>2. מילוי דף</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a category on the button page or in the tree: departments, PLUs, taxes and the others each have a page. Type into the grid, insert rows with Edit &gt; Insert, paste from a spreadsheet, or import a CSV or spreadsheet file into the page.</source>
+        <translation>יש לבחור קטגוריה בדף הלחצנים או בעץ: למחלקות, לפריטים, לשיעורי מע&quot;מ ולשאר יש דף לכל אחד. אפשר להקליד בטבלה, להוסיף שורות בעזרת עריכה &gt; שורה חדשה, להדביק מגיליון אלקטרוני, או לייבא לדף קובץ CSV או קובץ גיליון אלקטרוני.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cells that hold options show them as eight digits; double-click one to tick the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
+        <translation>תאים שמכילים אפשרויות מציגים אותן כשמונה ספרות; לחיצה כפולה על תא כזה מאפשרת לסמן את האפשרויות אחת אחת. כותרת שמסתיימת ב-* מציינת שינויים שלא נשמרו: קובץ &gt; שמירה שומר אותם, ו-Tallvane שואל לפני שעוזבים דף עם שינויים.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>3. The receipt logo</source>
+        <translation>3. לוגו הקבלה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The logo page loads a picture, shows it as the register will print it (black and white dots) and sends it as logo 1 or 2 over the serial link.</source>
+        <translation>דף הלוגו טוען תמונה, מציג אותה כפי שהקופה תדפיס אותה (נקודות בשחור ולבן) ושולח אותה כלוגו 1 או 2 דרך החיבור הטורי.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>4. Connect a register</source>
+        <translation>4. חיבור קופה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Over the network: choose Tcp in the connection panel. The panel shows the address and port on which Tallvane listens; set the register to dial them. Each register that connects appears in the table, where you can give it a name.</source>
+        <translation>דרך הרשת: יש לבחור TCP בחלונית החיבור. החלונית מציגה את הכתובת והפורט ש-Tallvane מאזין להם; יש להגדיר את הקופה להתחבר אליהם. כל קופה שמתחברת מופיעה בטבלה, ושם אפשר לתת לה שם.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Over RS-232: choose Serial, pick the port and press Open Serial. On Linux only the members of the port&apos;s group (dialout) may open it.</source>
+        <translation>דרך RS-232: יש לבחור טורי, לבחור את היציאה וללחוץ על פתיחת יציאה טורית. ב-Linux רק חברי הקבוצה של היציאה (dialout) רשאים לפתוח אותה.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5. Install</source>
+        <translation>5. העלאה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Install (tool bar or File &gt; install) sends the page&apos;s whole table to every connected register and replaces what it holds. Send changes sends only the rows that differ from what the register got last time, and Compare with register shows them first.</source>
+        <translation>העלאה (בסרגל הכלים או קובץ &gt; העלאה) שולחת את כל הטבלה של הדף לכל קופה מחוברת ומחליפה את מה שיש בה. שליחת שינויים שולחת רק את השורות ששונות ממה שהקופה קיבלה בפעם הקודמת, והשוואה מול הקופה מציגה אותן קודם.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Download from register brings the register&apos;s table onto the page; nothing is stored until you save.</source>
+        <translation>הורדה מהקופה מביאה את הטבלה של הקופה אל הדף; דבר לא נשמר עד שלוחצים על שמירה.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>6. Verify</source>
+        <translation>6. אימות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tick Verify after install: after the install each register sends the table back and Tallvane compares it with what was sent, row by row and field by field. The transfer log ends with one sentence per register, and Windows &gt; Journal keeps who sent what to which register.</source>
+        <translation>יש לסמן אימות אחרי העלאה: אחרי ההעלאה כל קופה שולחת את הטבלה בחזרה ו-Tallvane משווה אותה למה שנשלח, שורה אחר שורה ושדה אחר שדה. יומן ההעברה מסתיים במשפט אחד לכל קופה, וחלונות &gt; יומן שומר מי שלח מה ולאיזו קופה.</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterCommands</name>
+    <message>
+        <location filename="../app/transfer/registercommands.cpp" line="+18"/>
+        <source>Add the selected PLUs to the register(s)</source>
+        <translation>הוספת הפריטים הנבחרים לקופה או לקופות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Update the selected PLUs on the register(s)</source>
+        <translation>עדכון הפריטים הנבחרים בקופה או בקופות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete the selected PLUs from the register(s)</source>
+        <translation>מחיקת הפריטים הנבחרים מהקופה או מהקופות</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
+        <extracomment>&quot;install&quot; is the command that sends the page&apos;s table to the register.</extracomment>
+        <translation>העלאה: שליחת הטבלה של הדף הזה לקופה או לקופות (Ctrl+I)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>download: read this page&apos;s table from the register (Ctrl+D)</source>
+        <extracomment>&quot;download&quot; is the command that reads the page&apos;s table from the register.</extracomment>
+        <translation>הורדה: קריאת הטבלה של הדף הזה מהקופה (Ctrl+D)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cancel transfer</source>
+        <translation>ביטול ההעברה</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Stop the transfer after the current frame (Esc)</source>
+        <translation>עצירת ההעברה אחרי המסגרת הנוכחית (Esc)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Compare with register</source>
+        <translation>השוואה מול הקופה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show what this page would change on each connected register</source>
+        <translation>הצגת מה שהדף הזה ישנה בכל קופה מחוברת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Send changes</source>
+        <translation>שליחת שינויים</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Send each register only what differs from what it holds</source>
+        <translation>שליחה לכל קופה רק של מה ששונה ממה שיש בה</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>%1 (on the PLU page only: the other pages go to the register whole, with install)</source>
+        <translation>%1 (בדף הפריטים בלבד: שאר הדפים נשלחים לקופה בשלמותם, בהעלאה)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>only the administrator may erase a register&apos;s tables</source>
+        <translation>רק מנהל המערכת רשאי למחוק את הטבלאות של קופה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>clear data goes to a register on the serial link only</source>
+        <translation>מחיקת נתונים נשלחת רק לקופה המחוברת בחיבור טורי</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>clear data is not given from the PLU page</source>
+        <translation>מחיקת נתונים אינה זמינה מדף הפריטים</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Erase every table of the register on the serial port (asks first)</source>
+        <translation>מחיקת כל הטבלאות של הקופה שביציאה הטורית (עם שאלה לפני כן)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Erase every table of the register: %1</source>
+        <translation>מחיקת כל הטבלאות של הקופה: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterPlan</name>
+    <message>
+        <location filename="../link/changes.cpp" line="+70"/>
+        <source>%1: no baseline yet: download to compare, or install the whole table</source>
+        <translation>%1: אין עדיין נקודת ייחוס: יש להוריד כדי להשוות, או להעלות את כל הטבלה</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 unchanged on %2: not sent</source>
+        <translation>%1 ללא שינוי ב-%2: לא נשלחו</translation>
+    </message>
+</context>
+<context>
+    <name>SerialServer</name>
+    <message>
+        <location filename="../link/serialserver.cpp" line="+64"/>
+        <source>%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in again.</source>
+        <translation>%1. רק חברי הקבוצה %2 רשאים לפתוח את %3: יש להוסיף את המשתמש לקבוצה (sudo adduser %4 %2) ולהתחבר מחדש.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerThread</name>
+    <message>
+        <location filename="../link/tcpserver.cpp" line="+114"/>
+        <source>not in [tcp] allow</source>
+        <translation>לא מופיע ב-allow של [tcp]</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <location filename="../link/statusline.cpp" line="+19"/>
+        <source> (%1 of %2 bytes shown)</source>
+        <translation> (מוצגים %1 מתוך %2 בתים)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusWord</name>
+    <message>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+43"/>
+        <source>END</source>
+        <translation>הסתיים</translation>
+    </message>
+    <message>
+        <location filename="../link/transfer.cpp" line="+119"/>
+        <source>TIME OUT</source>
+        <translation>אין תשובה בזמן</translation>
+    </message>
+    <message>
+        <location line="+161"/>
+        <location line="+18"/>
+        <source>UPDATE </source>
+        <translation>שליחה </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+4"/>
+        <location line="+84"/>
+        <location line="+32"/>
+        <source>UPDATE END</source>
+        <translation>השליחה הסתיימה</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <location line="+8"/>
+        <source>DOWNLOAD </source>
+        <translation>הורדה </translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>DOWNLOAD END</source>
+        <translation>ההורדה הסתיימה</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+20"/>
+        <location line="+24"/>
+        <source>RCV ERR</source>
+        <translation>שגיאת קליטה</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>BCC ERR</source>
+        <translation>שגיאת סכום ביקורת</translation>
+    </message>
+</context>
+<context>
+    <name>SystemPage</name>
+    <message>
+        <location filename="../app/pages/systempage.ui" line="+12"/>
+        <source>Set ECR Time</source>
+        <translation>כיוון שעון ה-ECR</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ECR Time:</source>
+        <translation>שעת ECR:</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>ECR#:</source>
+        <translation>מס&apos; ECR:</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>(0-255)</source>
+        <translation>(0-255)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>IDLE Time Disp</source>
+        <translation>זמן עד תצוגת המתנה</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Minute(0-99)</source>
+        <translation>דקות (0-99)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PRINT DENSITY:</source>
+        <translation>כהות הדפסה:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>(0-4)</source>
+        <translation>(0-4)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>AMOUNT MAX:</source>
+        <translation>סכום מרבי:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>(0-99999999)</source>
+        <translation>(0-99999999)</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>PRN CLERK</source>
+        <translation>הדפסת קופאי</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>COPY RECEIPT</source>
+        <translation>העתק קבלה</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PRINT ITEMS</source>
+        <translation>הדפסת מספר פריטים</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>DECIMAL</source>
+        <translation>נקודה עשרונית</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>SUBTOTAL OBL</source>
+        <translation>סיכום ביניים חובה</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CUSTOMER CARD</source>
+        <translation>כרטיס לקוח</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PRINT DEPART MON</source>
+        <translation>הדפסת סכומי מחלקות</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CLERK PWD</source>
+        <translation>סיסמת קופאי</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>OPER.OBL</source>
+        <translation>קופאי חובה</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PRINT TAX AMT</source>
+        <translation>הדפסת סכום מע&quot;מ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>DAYLIGHT TIME</source>
+        <translation>שעון קיץ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>BUZZER</source>
+        <translation>זמזם</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <location line="+3"/>
+        <source>return</source>
+        <translation>חזרה</translation>
+    </message>
+</context>
+<context>
+    <name>TableDiff</name>
+    <message>
+        <location filename="../records/tablediff.cpp" line="+10"/>
+        <source>%1: new</source>
+        <translation>%1: חדש</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: deleted</source>
+        <translation>%1: נמחק</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>unchanged</source>
+        <translation>ללא שינוי</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 new</source>
+        <translation>חדשים: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 changed</source>
+        <translation>שונו: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 deleted</source>
+        <translation>נמחקו: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TableFile</name>
+    <message>
+        <location filename="../storage/csvfile.cpp" line="+82"/>
+        <source>the file has more than %1 rows, more than an import takes</source>
+        <translation>בקובץ יש יותר מ-%1 שורות, יותר ממה שייבוא מקבל</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>no temporary file for the conversion: %1</source>
+        <translation>אין קובץ זמני להמרה: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the temporary file could not be written: %1</source>
+        <translation>לא ניתן היה לכתוב את הקובץ הזמני: %1</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>the file has %1 columns, the page %2</source>
+        <translation>בקובץ יש %1 עמודות, ובדף %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 cell in scientific notation was converted, first: row %1, column %2: check the codes</source>
+        <translation>תא אחד בכתיב מדעי הומר, הראשון: שורה %1, עמודה %2: יש לבדוק את הקודים</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 cells in scientific notation were converted, first: row %2, column %3: check the codes</source>
+        <translation>%1 תאים בכתיב מדעי הומרו, הראשון: שורה %2, עמודה %3: יש לבדוק את הקודים</translation>
+    </message>
+    <message>
+        <location filename="../storage/xlsx.cpp" line="+78"/>
+        <source>%1 is damaged (%2, line %3)</source>
+        <translation>%1 פגום (%2, שורה %3)</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>%1 would unpack to %2 MiB, more than the %3 MiB allowed for one part of a workbook</source>
+        <translation>%1 ייפרס ל-%2 MiB, יותר מ-%3 MiB המותרים לחלק אחד של חוברת עבודה</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>the file holds no workbook</source>
+        <translation>הקובץ אינו מכיל חוברת עבודה</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the workbook has no worksheet</source>
+        <translation>בחוברת העבודה אין גיליון</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the workbook names no part for its first sheet</source>
+        <translation>חוברת העבודה אינה מציינת חלק עבור הגיליון הראשון שלה</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the first worksheet has text in row %1, more than the %2 rows an import takes</source>
+        <translation>בגיליון הראשון יש טקסט בשורה %1, יותר מ-%2 השורות שייבוא מקבל</translation>
+    </message>
+    <message>
+        <location line="+199"/>
+        <source>the file does not exist</source>
+        <translation>הקובץ לא קיים</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>not an .xlsx workbook (the file is no zip archive, or a damaged one)</source>
+        <translation>אינו חוברת עבודה ‎.xlsx (הקובץ אינו ארכיון zip, או שהוא פגום)</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>the first worksheet (%1) is missing</source>
+        <translation>הגיליון הראשון (%1) חסר</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the first worksheet (%1) is damaged</source>
+        <translation>הגיליון הראשון (%1) פגום</translation>
+    </message>
+</context>
+<context>
+    <name>TcpServer</name>
+    <message>
+        <location filename="../link/tcpserver.cpp" line="+69"/>
+        <source>port %1 is taken by another program</source>
+        <translation>פורט %1 תפוס על ידי תוכנה אחרת</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is not an address of this PC</source>
+        <translation>%1 אינה כתובת של המחשב הזה</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the system does not let it use port %1</source>
+        <translation>המערכת אינה מרשה להשתמש בפורט %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>port %1</source>
+        <translation>פורט %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+29"/>
+        <source>%1, port %2</source>
+        <translation>%1, פורט %2</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Tallvane cannot listen for registers on %1: %2.</source>
+        <translation>Tallvane אינו יכול להאזין לקופות ב-%1: %2.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>%1 or %2</source>
+        <extracomment>&quot;10.0.0.2, 10.0.0.3 or 127.0.0.1&quot;: the addresses registers may dial</extracomment>
+        <translation>%1 או %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>already %1 open ([tcp] maxConnections)</source>
+        <translation>כבר פתוחים %1 חיבורים (maxConnections ב-[tcp])</translation>
+    </message>
+</context>
+<context>
+    <name>TransferController</name>
+    <message>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+105"/>
+        <source>warning</source>
+        <translation>אזהרה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete from the register</source>
+        <translation>מחיקה מהקופה</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>No register took the request.</source>
+        <translation>אף קופה לא קיבלה את הבקשה.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Open the %1 page first.</source>
+        <translation>יש לפתוח קודם את הדף %1.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The page&apos;s %1 compared with what each connected register holds as far as Tallvane knows (its last install, verify or download):</source>
+        <translation>תוכן הדף (%1) בהשוואה למה שיש בכל קופה מחוברת, לפי מה ש-Tallvane יודע (ההעלאה, האימות או ההורדה האחרונים שלה):</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Nothing to send: see the log</source>
+        <translation>אין מה לשלוח: ראו ביומן</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
+        <translation>העלאה מחליפה את כל טבלת %1 של %2 ב-%3 שבדף.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>PLU totals kept by the register may be lost.</source>
+        <translation>סיכומי הפריטים שנשמרים בקופה עלולים ללכת לאיבוד.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Send only the changes instead?</source>
+        <translation>לשלוח במקום זאת רק את השינויים?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Install</source>
+        <extracomment>Title of the question before a whole table is sent to the register(s).</extracomment>
+        <translation>העלאה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Send changes</source>
+        <translation>שליחת שינויים</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Install all</source>
+        <translation>העלאת הכול</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Select the PLUs to send first.</source>
+        <translation>יש לבחור קודם את הפריטים לשליחה.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Only the administrator may erase a register&apos;s tables.</source>
+        <translation>רק מנהל המערכת רשאי למחוק את הטבלאות של קופה.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Cancelling: the registers stop after the current frame ...</source>
+        <translation>מבטל: הקופות יעצרו אחרי המסגרת הנוכחית ...</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>%1 registers: all ended well; each is in the log</source>
+        <translation>%1 קופות: כולן הסתיימו בהצלחה; כל אחת מופיעה ביומן</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 registers: %2 ended well, %3 did not; each is in the log</source>
+        <translation>%1 קופות: %2 הסתיימו בהצלחה, %3 לא; כל אחת מופיעה ביומן</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMonitor</name>
+    <message>
+        <location filename="../app/transfer/transfermonitor.cpp" line="+45"/>
+        <source>%v rows received</source>
+        <extracomment>Progress bar of a download: %v is the number of rows received so far.</extracomment>
+        <translation>התקבלו %v שורות</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%v / %m rows</source>
+        <extracomment>Progress bar of a send: %v rows acknowledged of %m.</extracomment>
+        <translation>%v / %m שורות</translation>
+    </message>
+</context>
+<context>
+    <name>TransferOutcome</name>
+    <message>
+        <location filename="../link/outcome.cpp" line="-148"/>
+        <source>%1 s</source>
+        <translation>%1 שנ&apos;</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../link/transfer.cpp" line="-235"/>
+        <source>the system parameters</source>
+        <translation>פרמטרי המערכת</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the logo</source>
+        <translation>הלוגו</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 rows</source>
+        <translation>%1 שורות</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source> after %1</source>
+        <translation> אחרי %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>, the first of %1 rows</source>
+        <translation>, הראשונה מתוך %1 שורות</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> after %1 of %2 rows</source>
+        <translation> אחרי %1 מתוך %2 שורות</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 added</source>
+        <translation>נוספו: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 updated</source>
+        <translation>עודכנו: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 deleted</source>
+        <translation>נמחקו: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 installed</source>
+        <translation>הועלו: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the register holds no %1</source>
+        <translation>אין %1 בקופה</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 downloaded</source>
+        <translation>הורדו: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>every table erased</source>
+        <translation>כל הטבלאות נמחקו</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>nothing sent: the page holds no %1</source>
+        <translation>לא נשלח דבר: אין %1 בדף</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 changed: %2</source>
+        <translation>שינויים ב%1: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 and verified</source>
+        <translation>%1, ואומתו</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>the register refused the request (code %1)</source>
+        <translation>הקופה דחתה את הבקשה (קוד %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the register refused %1 (code %2)%3</source>
+        <translation>הקופה דחתה את %1 (קוד %2)%3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no answer from the register%1 (%2)</source>
+        <translation>אין תשובה מהקופה%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no answer from the register to %1%2 (%3 attempt, %4)</source>
+        <translation>אין תשובה מהקופה על %1%2 (ניסיון %3, %4)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no answer from the register to %1%2 (%3 attempts, %4)</source>
+        <translation>אין תשובה מהקופה על %1%2 (%3 ניסיונות, %4)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the register sent a bad frame (%1)%2</source>
+        <translation>הקופה שלחה מסגרת פגומה (%1)%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cancelled by the operator after %1; the rows received were discarded</source>
+        <translation>בוטל על ידי המפעיל אחרי %1; השורות שהתקבלו נמחקו</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cancelled by the operator after %1 of %2 rows; the register keeps what it received (%3)</source>
+        <translation>בוטל על ידי המפעיל אחרי %1 מתוך %2 שורות; הקופה שומרת את מה שקיבלה (%3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>nothing</source>
+        <translation>כלום</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the link ended%1; the register keeps what it received</source>
+        <translation>החיבור נותק%1; הקופה שומרת את מה שקיבלה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the link ended%1</source>
+        <translation>החיבור נותק%1</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <location line="+25"/>
+        <source>%1 more</source>
+        <translation>עוד %1</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>the register(s)</source>
+        <translation>הקופה או הקופות</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the connected register (%1)</source>
+        <translation>הקופה המחוברת (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the %1 connected registers (%2)</source>
+        <translation>כל %1 הקופות המחוברות (%2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Erase every table of %1? This cannot be undone.</source>
+        <translation>למחוק את כל הטבלאות של %1? אי אפשר לבטל זאת.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 connected registers</source>
+        <translation>כל %1 הקופות המחוברות</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete %1 (%2) from %3?</source>
+        <translation>למחוק %1 (%2) מ%3?</translation>
+    </message>
+    <message>
+        <location filename="../link/transfer.cpp" line="+33"/>
+        <source>the verify was cancelled by the operator</source>
+        <translation>האימות בוטל על ידי המפעיל</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>the clear command</source>
+        <translation>פקודת המחיקה</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>logo part %1 of %2</source>
+        <translation>חלק %1 מתוך %2 של הלוגו</translation>
+    </message>
+</context>
+<context>
+    <name>VerifyReport</name>
+    <message>
+        <location filename="../records/verify.cpp" line="+33"/>
+        <source>1 row</source>
+        <translation>שורה אחת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 rows</source>
+        <translation>%1 שורות</translation>
+    </message>
+    <message>
+        <location line="+114"/>
+        <source>not on the register</source>
+        <translation>לא נמצא בקופה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>still on the register</source>
+        <translation>עדיין בקופה</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 sent %2, the register holds %3</source>
+        <translation>%1: נשלח %2, בקופה %3</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>not verified: %1</source>
+        <translation>לא אומת: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>verified: %1 gone</source>
+        <translation>אומת: אין עוד בקופה %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>verified: %1 identical</source>
+        <translation>אומת: %1 ללא הבדל</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>; the register holds %1 more</source>
+        <translation>; בקופה יש עוד %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>verify: %1 of %2 still on the register</source>
+        <translation>אימות: %1 מתוך %2 עדיין בקופה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verify: %1 of %2 differs</source>
+        <translation>אימות: %1 מתוך %2 שונה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verify: %1 of %2 differ</source>
+        <translation>אימות: %1 מתוך %2 שונות</translation>
+    </message>
+    <message>
+        <location filename="../link/transfer.cpp" line="-50"/>
+        <source>a frame of the table failed its check (BCC ERR)</source>
+        <translation>מסגרת של הטבלה נכשלה בבדיקה (שגיאת סכום ביקורת)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the table did not come back (RCV ERR)</source>
+        <translation>הטבלה לא חזרה (שגיאת קליטה)</translation>
+    </message>
+</context>
+<context>
+    <name>adminmodDialog</name>
+    <message>
+        <location filename="../app/dialogs/adminmoddialog.ui" line="+16"/>
+        <source>UserName:</source>
+        <translation>שם משתמש:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+13"/>
+        <source>Password:</source>
+        <translation>סיסמה:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>New Name:</source>
+        <translation>שם חדש:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Old Pwd:</source>
+        <translation>סיסמה ישנה:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+13"/>
+        <source>New Pwd:</source>
+        <translation>סיסמה חדשה:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Ok</source>
+        <translation>אישור</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Exit</source>
+        <translation>יציאה</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/adminmoddialog.cpp" line="+40"/>
+        <source>Warning!</source>
+        <translation>אזהרה!</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>user name set err!</source>
+        <translation>שגיאה בשם המשתמש!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+30"/>
+        <source>new password set err!</source>
+        <translation>שגיאה בסיסמה החדשה!</translation>
+    </message>
+    <message>
+        <location line="-26"/>
+        <location line="+32"/>
+        <source>user is exist!</source>
+        <translation>המשתמש כבר קיים!</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>new name set err!</source>
+        <translation>שגיאה בשם החדש!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>old password err!</source>
+        <translation>הסיסמה הישנה שגויה!</translation>
+    </message>
+</context>
+<context>
+    <name>db_create</name>
+    <message>
+        <location filename="../app/dialogs/db_create.ui" line="+9"/>
+        <source>Dialog</source>
+        <translation>ערכה חדשה</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>INPUT DB NAME:</source>
+        <translation>שם הערכה:</translation>
+    </message>
+</context>
+<context>
+    <name>loginDialog</name>
+    <message>
+        <location filename="../app/dialogs/logindialog.ui" line="+9"/>
+        <source>User Login</source>
+        <translation>כניסת משתמש</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Choice language:</source>
+        <translation>בחירת שפה:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>English</source>
+        <translation>אנגלית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greek</source>
+        <translation>יוונית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hebrew</source>
+        <translation>עברית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arabic</source>
+        <translation>ערבית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thailand</source>
+        <translation>תאית</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Username:</source>
+        <translation>שם משתמש:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Password:</source>
+        <translation>סיסמה:</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Login</source>
+        <translation>כניסה</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Exit</source>
+        <translation>יציאה</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/logindialog.cpp" line="+37"/>
+        <source>The user database cannot be read: %1.
+%2
+Nobody can log in until it is restored or moved aside. It has not been changed.</source>
+        <translation>לא ניתן לקרוא את מסד נתוני המשתמשים: %1.
+%2
+אף אחד לא יוכל להיכנס עד שהוא ישוחזר או יועבר למקום אחר. הוא לא שונה.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>username is not exist!</source>
+        <translation>שם המשתמש לא קיים!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>password err!</source>
+        <translation>סיסמה שגויה!</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Warning!</source>
+        <translation>אזהרה!</translation>
+    </message>
+</context>
+<context>
+    <name>rs232thread</name>
+    <message>
+        <location filename="../link/serialserver.cpp" line="+41"/>
+        <source>the port did not open in time</source>
+        <translation>היציאה לא נפתחה בזמן</translation>
+    </message>
+</context>
+<context>
+    <name>usrdb</name>
+    <message>
+        <location filename="../users/usrdb.cpp" line="+131"/>
+        <source>can not open usr_db database</source>
+        <translation>לא ניתן לפתוח את מסד הנתונים usr_db</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to establish a usr_db database connection.</source>
+        <translation>לא ניתן ליצור חיבור למסד הנתונים usr_db.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>no such table: %1</source>
+        <translation>הטבלה לא קיימת: %1</translation>
+    </message>
+</context>
+<context>
+    <name>usrdialog</name>
+    <message>
+        <location filename="../app/dialogs/usrdialog.ui" line="+9"/>
+        <source>User Management</source>
+        <translation>ניהול משתמשים</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>UserList</source>
+        <translation>רשימת משתמשים</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>AdminEdit</source>
+        <translation>עריכת מנהל</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Admin:</source>
+        <translation>מנהל:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+53"/>
+        <source>Password:</source>
+        <translation>סיסמה:</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <location line="+159"/>
+        <source>Modify</source>
+        <translation>שינוי</translation>
+    </message>
+    <message>
+        <location line="-149"/>
+        <source>UserInfo</source>
+        <translation>פרטי משתמש</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>UserName:</source>
+        <translation>שם משתמש:</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>UserPermissions</source>
+        <translation>הרשאות משתמש</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>TRAILER</source>
+        <translation>כותרת תחתונה</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>DISCOUNT</source>
+        <translation>הנחה</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>TAX</source>
+        <translation>מע&quot;מ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>GRAPHIC</source>
+        <translation>לוגו</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>GROUP</source>
+        <translation>קבוצה</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PLU</source>
+        <translation>פריט</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>HEADER</source>
+        <translation>כותרת עליונה</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CLERK</source>
+        <translation>קופאי</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>DEPARTMENT</source>
+        <translation>מחלקה</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>NET</source>
+        <translation>רשת</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>SYSTEM</source>
+        <translation>מערכת</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>UserEdit</source>
+        <translation>עריכת משתמש</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+115"/>
+        <source>Add User</source>
+        <translation>הוספת משתמש</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Delete User</source>
+        <translation>מחיקת משתמש</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>SetPerm</source>
+        <translation>קביעת הרשאות</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+12"/>
+        <source>Mod Admin</source>
+        <translation>שינוי מנהל</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,3662 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="th_TH">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <location filename="../app/help/aboutdialog.ui" line="+6"/>
+        <source>About Tallvane</source>
+        <translation>เกี่ยวกับ Tallvane</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Programs electronic cash registers from a PC.</source>
+        <translation>ตั้งโปรแกรมเครื่องเก็บเงินจากคอมพิวเตอร์</translation>
+    </message>
+    <message>
+        <location filename="../app/help/aboutdialog.cpp" line="+16"/>
+        <source>Version %1</source>
+        <translation>เวอร์ชัน %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), without any warranty.</source>
+        <translation>ซอฟต์แวร์เสรีภายใต้สัญญาอนุญาต GNU General Public License รุ่น 3 หรือใหม่กว่า (GPL-3.0-or-later) โดยไม่มีการรับประกันใดๆ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Data folder: %1</source>
+        <translation>โฟลเดอร์ข้อมูล: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Qt %1 (built with %2)</source>
+        <translation>Qt %1 (สร้างด้วย %2)</translation>
+    </message>
+</context>
+<context>
+    <name>ButtonPage</name>
+    <message>
+        <location filename="../app/pages/buttonpage.ui" line="+36"/>
+        <location line="+3"/>
+        <source>Group</source>
+        <translation>กลุ่ม</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Dept</source>
+        <translation>แผนก</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Plu</source>
+        <translation>สินค้า</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Tax</source>
+        <translation>ภาษี</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Disc</source>
+        <translation>ส่วนลด</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Clerk</source>
+        <translation>แคชเชียร์</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Header</source>
+        <translation>หัวใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>Trailer</source>
+        <translation>ท้ายใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>graphic</source>
+        <translation>โลโก้</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>NetParm</source>
+        <translation>ค่าเครือข่าย</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>SysParm</source>
+        <translation>ค่าระบบ</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>admin</source>
+        <translation>ผู้ดูแลระบบ</translation>
+    </message>
+</context>
+<context>
+    <name>Category</name>
+    <message>
+        <location filename="../records/categories.cpp" line="+24"/>
+        <source>department</source>
+        <translation>แผนก</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>departments</source>
+        <translation>แผนก</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PLU</source>
+        <translation>สินค้า</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PLUs</source>
+        <translation>สินค้า</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tax</source>
+        <translation>ภาษี</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>taxes</source>
+        <translation>ภาษี</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>discount</source>
+        <translation>ส่วนลด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>discounts</source>
+        <translation>ส่วนลด</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>group</source>
+        <translation>กลุ่ม</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>groups</source>
+        <translation>กลุ่ม</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>clerk</source>
+        <translation>แคชเชียร์</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>clerks</source>
+        <translation>แคชเชียร์</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>header line</source>
+        <translation>บรรทัดหัวใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>header lines</source>
+        <translation>บรรทัดหัวใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>extended header line</source>
+        <translation>บรรทัดหัวใบเสร็จเพิ่มเติม</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>extended header lines</source>
+        <translation>บรรทัดหัวใบเสร็จเพิ่มเติม</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>trailer line</source>
+        <translation>บรรทัดท้ายใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>trailer lines</source>
+        <translation>บรรทัดท้ายใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>network parameter record</source>
+        <translation>ค่าเครือข่าย</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>network parameter records</source>
+        <translation>ค่าเครือข่าย</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>system parameter record</source>
+        <translation>ค่าระบบ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>system parameter records</source>
+        <translation>ค่าระบบ</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>1 row</source>
+        <translation>1 แถว</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 rows</source>
+        <translation>%1 แถว</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 %2</source>
+        <translation>%2 %1 รายการ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>rows</source>
+        <translation>แถว</translation>
+    </message>
+    <message>
+        <location filename="../link/outcome.cpp" line="+171"/>
+        <source>row</source>
+        <translation>แถว</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryPage</name>
+    <message>
+        <location filename="../app/pages/categorypages.cpp" line="+11"/>
+        <source>Group</source>
+        <translation>กลุ่ม</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Groups</source>
+        <translation>กลุ่ม</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dept</source>
+        <translation>แผนก</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Departments</source>
+        <translation>แผนก</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Plu</source>
+        <translation>สินค้า</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PLU</source>
+        <translation>สินค้า</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tax</source>
+        <translation>ภาษี</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Taxes</source>
+        <translation>ภาษี</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Disc</source>
+        <translation>ส่วนลด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discounts</source>
+        <translation>ส่วนลด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clerk</source>
+        <translation>แคชเชียร์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clerks</source>
+        <translation>แคชเชียร์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Header</source>
+        <translation>หัวใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Trailer</source>
+        <translation>ท้ายใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>graphic</source>
+        <translation>โลโก้</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Logo</source>
+        <translation>โลโก้</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NetParm</source>
+        <translation>ค่าเครือข่าย</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Network</source>
+        <translation>เครือข่าย</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SysParm</source>
+        <translation>ค่าระบบ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>System</source>
+        <translation>ระบบ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>EXTHeader</source>
+        <translation>หัวใบเสร็จเพิ่มเติม</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Extended header</source>
+        <translation>หัวใบเสร็จเพิ่มเติม</translation>
+    </message>
+</context>
+<context>
+    <name>CellMarks</name>
+    <message>
+        <location filename="../app/grid/cellmarks.cpp" line="+37"/>
+        <source>1 cell</source>
+        <translation>1 เซลล์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cells</source>
+        <translation>%1 เซลล์</translation>
+    </message>
+    <message>
+        <location line="+324"/>
+        <source>%1 will not reach the register as shown:</source>
+        <translation>%1 จะถูกเก็บในเครื่องเก็บเงินไม่ตรงกับที่แสดง:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>row %1, %2: %3</source>
+        <translation>แถว %1, %2: %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>... and %1 more</source>
+        <translation>... และอีก %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>warning</source>
+        <translation>คำเตือน</translation>
+    </message>
+</context>
+<context>
+    <name>Columns</name>
+    <message>
+        <location filename="../records/clerk.cpp" line="+24"/>
+        <location filename="../records/dept.cpp" line="+87"/>
+        <location filename="../records/disc.cpp" line="+50"/>
+        <location filename="../records/group.cpp" line="+29"/>
+        <location filename="../records/lines.cpp" line="+39"/>
+        <location filename="../records/netparm.cpp" line="+165"/>
+        <location filename="../records/tax.cpp" line="+23"/>
+        <source>Indx</source>
+        <translation>ลำดับ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/dept.cpp" line="+1"/>
+        <location filename="../records/disc.cpp" line="+1"/>
+        <location filename="../records/group.cpp" line="+1"/>
+        <location filename="../records/plu.cpp" line="+67"/>
+        <location filename="../records/tax.cpp" line="+1"/>
+        <source>Name</source>
+        <translation>ชื่อ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Passwd</source>
+        <translation>รหัสผ่าน</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/dept.cpp" line="+3"/>
+        <location filename="../records/disc.cpp" line="+5"/>
+        <location filename="../records/tax.cpp" line="+2"/>
+        <source>Options</source>
+        <translation>ตัวเลือก</translation>
+    </message>
+    <message>
+        <location filename="../records/dept.cpp" line="-2"/>
+        <source>Group</source>
+        <translation>กลุ่ม</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/disc.cpp" line="-1"/>
+        <source>Print</source>
+        <translation>การพิมพ์</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../records/disc.cpp" line="-1"/>
+        <source>Tax</source>
+        <translation>ภาษี</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/plu.cpp" line="+2"/>
+        <source>Price</source>
+        <translation>ราคา</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PriceMax</source>
+        <translation>ราคาสูงสุด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kp</source>
+        <translation>พิมพ์ครัว</translation>
+    </message>
+    <message>
+        <location filename="../records/disc.cpp" line="-2"/>
+        <source>Fixed</source>
+        <translation>ค่าคงที่</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/group.cpp" line="+1"/>
+        <source>Max</source>
+        <translation>สูงสุด</translation>
+    </message>
+    <message>
+        <location filename="../records/lines.cpp" line="-26"/>
+        <source>Header</source>
+        <translation>หัวใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>EXTHeader</source>
+        <translation>หัวใบเสร็จเพิ่มเติม</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Trailer</source>
+        <translation>ท้ายใบเสร็จ</translation>
+    </message>
+    <message>
+        <location filename="../records/netparm.cpp" line="+1"/>
+        <source>Option</source>
+        <translation>ตัวเลือก</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>IPAddress</source>
+        <translation>ที่อยู่ IP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ClientPort</source>
+        <translation>พอร์ตเครื่องลูกข่าย</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ServerIP</source>
+        <translation>IP เซิร์ฟเวอร์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ServerPort</source>
+        <translation>พอร์ตเซิร์ฟเวอร์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GateWay</source>
+        <translation>เกตเวย์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>IPMask</source>
+        <translation>มาสก์ IP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PrimaryDNS</source>
+        <translation>DNS หลัก</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SecondDNS</source>
+        <translation>DNS รอง</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ServerURL</source>
+        <translation>URL เซิร์ฟเวอร์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>APN</source>
+        <translation>APN</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UserName</source>
+        <translation>ชื่อผู้ใช้</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Password</source>
+        <translation>รหัสผ่าน</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PersonalCode</source>
+        <translation>รหัสส่วนตัว</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SecurityCode</source>
+        <translation>รหัสความปลอดภัย</translation>
+    </message>
+    <message>
+        <location filename="../records/plu.cpp" line="-3"/>
+        <source>Random</source>
+        <translation>รหัสสินค้า</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dept</source>
+        <translation>แผนก</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stock+</source>
+        <translation>สต็อก+</translation>
+    </message>
+    <message>
+        <location filename="../records/tax.cpp" line="-1"/>
+        <source>Rate</source>
+        <translation>อัตรา</translation>
+    </message>
+</context>
+<context>
+    <name>CompareDialog</name>
+    <message>
+        <location filename="../app/dialogs/comparedialog.ui" line="+9"/>
+        <source>Compare with register</source>
+        <translation>เปรียบเทียบกับเครื่องเก็บเงิน</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Differences per register</source>
+        <translation>ความแตกต่างของแต่ละเครื่อง</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Difference</source>
+        <translation>ความแตกต่าง</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Download and compare</source>
+        <translation>ดาวน์โหลดและเปรียบเทียบ</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Read the table from each register now and compare it with the page</source>
+        <translation>อ่านตารางจากเครื่องเก็บเงินแต่ละเครื่องตอนนี้ และเปรียบเทียบกับหน้านี้</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Send changes</source>
+        <translation>ส่งเฉพาะที่เปลี่ยน</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Send each register only what differs from what it holds</source>
+        <translation>ส่งให้เครื่องเก็บเงินแต่ละเครื่องเฉพาะส่วนที่ต่างจากข้อมูลที่เครื่องมีอยู่</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Close</source>
+        <translation>ปิด</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/comparedialog.cpp" line="+45"/>
+        <source>... and %1 more</source>
+        <translation>... และอีก %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDb</name>
+    <message>
+        <location filename="../storage/configdb.cpp" line="+50"/>
+        <location line="+302"/>
+        <source>Warnning!</source>
+        <translation>คำเตือน!</translation>
+    </message>
+    <message>
+        <location line="-301"/>
+        <location line="+99"/>
+        <source>database is not connect.</source>
+        <translation>ไม่ได้เชื่อมต่อฐานข้อมูล</translation>
+    </message>
+    <message>
+        <location line="-94"/>
+        <source>can not open database</source>
+        <translation>เปิดฐานข้อมูลไม่ได้</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+103"/>
+        <source>Unable to establish a database connection.</source>
+        <translation>ไม่สามารถเชื่อมต่อฐานข้อมูลได้</translation>
+    </message>
+    <message>
+        <location line="+118"/>
+        <source>no such file</source>
+        <translation>ไม่พบไฟล์</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>เปิด %1 ไม่ได้: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 cannot be read: %2. Nothing was changed, and nothing will be saved into it.</source>
+        <translation>อ่าน %1 ไม่ได้: %2 ไม่มีการเปลี่ยนแปลงใดๆ และจะไม่บันทึกสิ่งใดลงในไฟล์นี้</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no such table: %1</source>
+        <translation>ไม่พบตาราง: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2. Nothing was changed; those categories show empty and are not saved.</source>
+        <translation>%1: %2 ไม่มีการเปลี่ยนแปลงใดๆ หมวดหมู่เหล่านั้นจะแสดงว่างและจะไม่ถูกบันทึก</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is read-only: saves are refused.</source>
+        <translation>%1 เป็นแบบอ่านอย่างเดียว: บันทึกไม่ได้</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> It is read-only: saves are refused.</source>
+        <translation> ไฟล์นี้เป็นแบบอ่านอย่างเดียว: บันทึกไม่ได้</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 holds %2 register texts (%3); the window shows %4</source>
+        <translation>%1 เก็บข้อความสำหรับเครื่องเก็บเงินเป็นภาษา %2 (%3) แต่หน้าต่างแสดงภาษา %4</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 is exist.</source>
+        <translation>%1 มีอยู่แล้ว</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionPanel</name>
+    <message>
+        <location filename="../app/transfer/connectionpanel.ui" line="+35"/>
+        <source>Connection:</source>
+        <translation>การเชื่อมต่อ:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Connection</source>
+        <translation>การเชื่อมต่อ</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+3"/>
+        <source>refresh</source>
+        <translation>รีเฟรช</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>ComNum</source>
+        <translation>พอร์ต COM</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Baudrate</source>
+        <translation>บอดเรต</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Parity</source>
+        <translation>พาริตี</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>EVENT</source>
+        <translation>คู่</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Data bits</source>
+        <translation>บิตข้อมูล</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Stop bits</source>
+        <translation>บิตหยุด</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Flow control</source>
+        <translation>การควบคุมการไหล</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>OFF</source>
+        <translation>ปิด</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ON</source>
+        <translation>เปิด</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+3"/>
+        <location line="+3"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+219"/>
+        <source>Open Serial</source>
+        <translation>เปิดพอร์ตอนุกรม</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Connected registers</source>
+        <translation>เครื่องเก็บเงินที่เชื่อมต่อ</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-169"/>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+0"/>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Transfer log:</source>
+        <translation>ล็อกการถ่ายโอน:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Progress log</source>
+        <translation>ล็อกความคืบหน้า</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>What each register took or sent, and how each transfer ended</source>
+        <translation>ข้อมูลที่เครื่องเก็บเงินแต่ละเครื่องรับหรือส่ง และผลของการถ่ายโอนแต่ละครั้ง</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Errors:</source>
+        <translation>ข้อผิดพลาด:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Error log</source>
+        <translation>ล็อกข้อผิดพลาด</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Refusals, time-outs and bad frames, with the row they came at</source>
+        <translation>การปฏิเสธ การหมดเวลา และเฟรมที่ผิดพลาด พร้อมแถวที่เกิดขึ้น</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Transfer progress</source>
+        <translation>ความคืบหน้าการถ่ายโอน</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>After an install, read the table back from the register and compare it with what was sent</source>
+        <translation>หลังการติดตั้ง อ่านตารางกลับจากเครื่องเก็บเงิน และเปรียบเทียบกับข้อมูลที่ส่งไป</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Verify after install</source>
+        <translation>ตรวจสอบหลังติดตั้ง</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Compare</source>
+        <translation>เปรียบเทียบ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Send changes</source>
+        <translation>ส่งเฉพาะที่เปลี่ยน</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
+        <translation>ติดตั้ง: ส่งตารางของหน้านี้ไปยังเครื่องเก็บเงิน (Ctrl+I)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>install</source>
+        <translation>ติดตั้ง</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>download: read this page&apos;s table from the register (Ctrl+D)</source>
+        <translation>ดาวน์โหลด: อ่านตารางของหน้านี้จากเครื่องเก็บเงิน (Ctrl+D)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>download</source>
+        <translation>ดาวน์โหลด</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Stop the transfer after the current frame (Esc)</source>
+        <translation>หยุดการถ่ายโอนหลังเฟรมปัจจุบัน (Esc)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+6"/>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Stop the transfer after the current frame</source>
+        <translation>หยุดการถ่ายโอนหลังเฟรมปัจจุบัน</translation>
+    </message>
+    <message>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-26"/>
+        <source>%1 The address and port are set under [tcp] in tallvane.ini.</source>
+        <translation>%1 ที่อยู่และพอร์ตกำหนดไว้ในส่วน [tcp] ของ tallvane.ini</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Name</source>
+        <extracomment>Column of the connected registers: the name the operator gives a register.</extracomment>
+        <translation>ชื่อ</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Serial</source>
+        <extracomment>Connection type: a register on the RS-232 port.</extracomment>
+        <translation>พอร์ตอนุกรม</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tcp</source>
+        <extracomment>Connection type: registers that connect over the network.</extracomment>
+        <translation>TCP</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Open the serial port first.</source>
+        <translation>เปิดพอร์ตอนุกรมก่อน</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose Serial or Tcp first.</source>
+        <translation>เลือกพอร์ตอนุกรมหรือ TCP ก่อน</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No register is connected. Registers must connect to %1.</source>
+        <translation>ไม่มีเครื่องเก็บเงินเชื่อมต่ออยู่ เครื่องเก็บเงินต้องเชื่อมต่อมาที่ %1</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Registers connect to %1</source>
+        <translation>เครื่องเก็บเงินเชื่อมต่อมาที่ %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Tcp: connection from %1 refused: %2</source>
+        <translation>TCP: ปฏิเสธการเชื่อมต่อจาก %1: %2</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <location line="+17"/>
+        <source>can not open serial</source>
+        <translation>เปิดพอร์ตอนุกรมไม่ได้</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>no select serial port.</source>
+        <translation>ยังไม่ได้เลือกพอร์ตอนุกรม</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Close Serial</source>
+        <translation>ปิดพอร์ตอนุกรม</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 could not be opened: %2</source>
+        <translation>เปิด %1 ไม่ได้: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseStatus</name>
+    <message>
+        <location filename="../app/databasestatus.cpp" line="+70"/>
+        <source>Not saved: the database keeps its previous rows.</source>
+        <translation>ไม่ได้บันทึก: ฐานข้อมูลยังเก็บแถวเดิมไว้</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not saved (%1): the database keeps its previous rows.</source>
+        <translation>ไม่ได้บันทึก (%1): ฐานข้อมูลยังเก็บแถวเดิมไว้</translation>
+    </message>
+</context>
+<context>
+    <name>EditMenu</name>
+    <message>
+        <location filename="../app/editmenu.cpp" line="+18"/>
+        <source>Undo</source>
+        <translation>เลิกทำ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo</source>
+        <translation>ทำซ้ำ</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Insert row</source>
+        <extracomment>Insert an empty row in the grid</extracomment>
+        <translation>แทรกแถว</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add an empty row to the page after the current one</source>
+        <translation>แทรกแถวว่างในหน้านี้ต่อจากแถวปัจจุบัน</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Delete row(s)</source>
+        <translation>ลบแถว</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Take the selected rows out of the page (the register keeps them)</source>
+        <translation>นำแถวที่เลือกออกจากหน้านี้ (เครื่องเก็บเงินยังเก็บแถวเหล่านั้นไว้)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Find...</source>
+        <translation>ค้นหา...</translation>
+    </message>
+</context>
+<context>
+    <name>FieldDelegate</name>
+    <message>
+        <location filename="../app/grid/fielddelegate.cpp" line="+171"/>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>&quot;%1&quot; ไม่ใช่ตัวเลข</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <location filename="../app/grid/filecommands.cpp" line="+19"/>
+        <source>save file</source>
+        <translation>บันทึกไฟล์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>csv file(*.csv)</source>
+        <translation>ไฟล์ CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cannot write %1: %2</source>
+        <translation>เขียน %1 ไม่ได้: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 rows written to %2</source>
+        <translation>เขียน %1 แถวลงใน %2 แล้ว</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)</source>
+        <translation>ไฟล์ที่รองรับทั้งหมด (*.xlsx *.csv);;ไฟล์ xlsx (*.xlsx);;ไฟล์ CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Cannot import %1: %2. The grid is unchanged.</source>
+        <translation>นำเข้า %1 ไม่ได้: %2 ตารางไม่มีการเปลี่ยนแปลง</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 holds no rows below its header line. The grid is unchanged.</source>
+        <translation>%1 ไม่มีแถวข้อมูลใต้บรรทัดหัวคอลัมน์ ตารางไม่มีการเปลี่ยนแปลง</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 rows imported from %2</source>
+        <translation>นำเข้า %1 แถวจาก %2 แล้ว</translation>
+    </message>
+</context>
+<context>
+    <name>FitCheck</name>
+    <message>
+        <location filename="../records/fitcheck.cpp" line="+227"/>
+        <source>the register keeps</source>
+        <translation>เครื่องเก็บเงินจะเก็บ</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 not in %2</source>
+        <translation>%1 ไม่มีใน %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 bytes in %2</source>
+        <translation>%1 ไบต์ใน %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the register keeps %1</source>
+        <translation>เครื่องเก็บเงินจะเก็บ %1 ไบต์</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>not a number</source>
+        <translation>ไม่ใช่ตัวเลข</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>negative</source>
+        <translation>ติดลบ</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 decimals, the field takes %2</source>
+        <translation>ทศนิยม %1 ตำแหน่ง แต่ช่องนี้รับได้ %2 ตำแหน่ง</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>decimals, the field takes whole numbers</source>
+        <translation>มีทศนิยม แต่ช่องนี้รับเฉพาะจำนวนเต็ม</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>more than %1</source>
+        <translation>มากกว่า %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not a whole number</source>
+        <translation>ไม่ใช่จำนวนเต็ม</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>outside %1 to %2</source>
+        <translation>อยู่นอกช่วง %1 ถึง %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not eight characters 0 or 1</source>
+        <translation>ไม่ใช่อักขระ 0 หรือ 1 จำนวนแปดตัว</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>only the digits %1 to %2 count</source>
+        <translation>ใช้ได้เฉพาะตัวเลข %1 ถึง %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not four numbers from 0 to 255 joined by dots</source>
+        <translation>ไม่ใช่ตัวเลข 0 ถึง 255 สี่ชุดคั่นด้วยจุด</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>lower-case letters</source>
+        <translation>มีตัวพิมพ์เล็ก</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not %1 hexadecimal digits (0-9, A-F)</source>
+        <translation>ไม่ใช่เลขฐานสิบหก %1 หลัก (0-9, A-F)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>nothing</source>
+        <translation>ค่าว่าง</translation>
+    </message>
+</context>
+<context>
+    <name>GridClipboard</name>
+    <message>
+        <location filename="../app/grid/gridclipboard.cpp" line="+196"/>
+        <source>Nothing to paste</source>
+        <translation>ไม่มีข้อมูลให้วาง</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cells pasted</source>
+        <translation>วางแล้ว %1 เซลล์</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 (1 row added)</source>
+        <translation>%1 (เพิ่ม 1 แถว)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (%2 rows added)</source>
+        <translation>%1 (เพิ่ม %2 แถว)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 locked</source>
+        <translation>ล็อกอยู่ %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 outside the grid</source>
+        <translation>อยู่นอกตาราง %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 not accepted: %2</source>
+        <translation>ไม่รับ %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, %2 skipped (%3)</source>
+        <translation>%1, ข้าม %2 เซลล์ (%3)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>GridModel</name>
+    <message>
+        <location filename="../app/grid/gridmodel.cpp" line="+346"/>
+        <source>insert rows</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>แทรกแถว</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>delete rows</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>ลบแถว</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>sort</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>เรียงลำดับ</translation>
+    </message>
+</context>
+<context>
+    <name>GridPage</name>
+    <message>
+        <location filename="../app/pages/gridpage.ui" line="+11"/>
+        <source>&amp;Find:</source>
+        <translation>ค้นหา (&amp;F):</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Find a code or a name (Ctrl+F)</source>
+        <translation>ค้นหารหัสหรือชื่อ (Ctrl+F)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Find</source>
+        <translation>ค้นหา</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Previous match (Shift+F3)</source>
+        <translation>รายการที่พบก่อนหน้า (Shift+F3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Previous</source>
+        <translation>ก่อนหน้า</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Next match (F3)</source>
+        <translation>รายการที่พบถัดไป (F3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Next</source>
+        <translation>ถัดไป</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>F&amp;ilter:</source>
+        <translation>กรอง (&amp;I):</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Show only rows containing...</source>
+        <translation>แสดงเฉพาะแถวที่มี...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Filter</source>
+        <translation>กรอง</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Items</source>
+        <translation>รายการ</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <location line="+3"/>
+        <source>openfile</source>
+        <translation>เปิดไฟล์</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>savefile</source>
+        <translation>บันทึกไฟล์</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>add</source>
+        <translation>เพิ่ม</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>update</source>
+        <translation>อัปเดต</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+3"/>
+        <source>delete</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <location line="+3"/>
+        <source>return</source>
+        <translation>กลับ</translation>
+    </message>
+    <message>
+        <location filename="../app/pages/gridpage.cpp" line="+185"/>
+        <source>Save anyway?</source>
+        <translation>บันทึกต่อไปหรือไม่?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not saved: the page keeps its rows as they are</source>
+        <translation>ไม่ได้บันทึก: หน้านี้ยังคงแถวไว้ตามเดิม</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Saved %1 to %2</source>
+        <translation>บันทึก %1 ลงใน %2 แล้ว</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>%1 deleted from the page (not from the register)</source>
+        <translation>ลบ %1 ออกจากหน้านี้แล้ว (ไม่ได้ลบจากเครื่องเก็บเงิน)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>paste</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>วาง</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location line="+24"/>
+        <location line="+18"/>
+        <source>import</source>
+        <extracomment>Title of the question before rows read from a file go onto the page
+----------
+An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>นำเข้า</translation>
+    </message>
+    <message>
+        <location line="-41"/>
+        <source>Replace the %1 rows on this page with %2 rows from %3, or add them?</source>
+        <translation>แทนที่ %1 แถวในหน้านี้ด้วย %2 แถวจาก %3 หรือเพิ่มต่อท้าย?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Replace</source>
+        <extracomment>Buttons: replace the page&apos;s rows by the file&apos;s, or add the file&apos;s rows to them</extracomment>
+        <translation>แทนที่</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Add</source>
+        <translation>เพิ่มต่อท้าย</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nothing imported: the page is unchanged</source>
+        <translation>ไม่ได้นำเข้า: หน้านี้ไม่มีการเปลี่ยนแปลง</translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>1 cell will not reach the register as shown</source>
+        <translation>1 เซลล์จะถูกเก็บในเครื่องเก็บเงินไม่ตรงกับที่แสดง</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cells will not reach the register as shown</source>
+        <translation>%1 เซลล์จะถูกเก็บในเครื่องเก็บเงินไม่ตรงกับที่แสดง</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Insert row</source>
+        <extracomment>Insert an empty row in the grid</extracomment>
+        <translation>แทรกแถว</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete row(s)</source>
+        <translation>ลบแถว</translation>
+    </message>
+</context>
+<context>
+    <name>GridSearch</name>
+    <message>
+        <location filename="../app/grid/gridsearch.cpp" line="+60"/>
+        <source>&quot;%1&quot; is not on this page</source>
+        <translation>ไม่พบ &quot;%1&quot; ในหน้านี้</translation>
+    </message>
+</context>
+<context>
+    <name>GridView</name>
+    <message>
+        <location filename="../app/grid/gridview.cpp" line="+76"/>
+        <source>Open or create a configuration database (File &gt; open / new)</source>
+        <translation>เปิดหรือสร้างชุดตั้งค่า (ไฟล์ &gt; เปิด / ใหม่)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No rows yet: download from the register, import a file, or add a row (Edit &gt; Insert row)</source>
+        <translation>ยังไม่มีแถว: ดาวน์โหลดจากเครื่องเก็บเงิน นำเข้าไฟล์ หรือแทรกแถว (แก้ไข &gt; แทรกแถว)</translation>
+    </message>
+    <message>
+        <location line="+141"/>
+        <source>none</source>
+        <extracomment>The tool tip of an option cell with no option set</extracomment>
+        <translation>ไม่มี</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>No row contains &quot;%1&quot;</source>
+        <translation>ไม่มีแถวที่มี &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <location filename="../app/help/helpmenu.cpp" line="+15"/>
+        <source>&amp;Quick start</source>
+        <translation>เริ่มต้นใช้งานฉบับย่อ (&amp;Q)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A short guide from a new set to a verified install, at this page&apos;s step</source>
+        <translation>คู่มือสั้นๆ ตั้งแต่สร้างชุดตั้งค่าใหม่จนถึงการติดตั้งที่ตรวจสอบแล้ว โดยเปิดที่ขั้นตอนของหน้านี้</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;About Tallvane</source>
+        <translation>เกี่ยวกับ Tallvane (&amp;A)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The version, the licence and the data folder in use</source>
+        <translation>เวอร์ชัน สัญญาอนุญาต และโฟลเดอร์ข้อมูลที่ใช้อยู่</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <location filename="../journal/journal.cpp" line="+179"/>
+        <source>The journal %1 could not be written: %2.</source>
+        <translation>เขียนประวัติการส่ง %1 ไม่ได้: %2</translation>
+    </message>
+    <message>
+        <location line="+191"/>
+        <source>entry %1 before it is missing</source>
+        <translation>รายการที่ %1 ก่อนหน้านี้หายไป</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>entries %1 to %2 before it are missing</source>
+        <translation>รายการที่ %1 ถึง %2 ก่อนหน้านี้หายไป</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it does not start the chain although it is the first entry</source>
+        <translation>รายการนี้ไม่ได้เริ่มต้นสายโซ่ ทั้งที่เป็นรายการแรก</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it does not follow entry %1: an entry was put in or replaced before it</source>
+        <translation>รายการนี้ไม่ได้ต่อจากรายการที่ %1: มีการแทรกหรือแทนที่รายการก่อนหน้า</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>its fields do not match its hash: it was changed after it was written</source>
+        <translation>ข้อมูลของรายการไม่ตรงกับค่าแฮช: ถูกแก้ไขหลังจากเขียนแล้ว</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the last entry is missing</source>
+        <translation>รายการสุดท้ายหายไป</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the last %1 entries are missing</source>
+        <translation>รายการสุดท้าย %1 รายการหายไป</translation>
+    </message>
+</context>
+<context>
+    <name>JournalPage</name>
+    <message>
+        <location filename="../app/pages/journalpage.ui" line="+11"/>
+        <source>Register:</source>
+        <translation>เครื่องเก็บเงิน:</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>User:</source>
+        <translation>ผู้ใช้:</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Category:</source>
+        <translation>หมวดหมู่:</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Days</source>
+        <translation>วันที่</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Only the entries of the days from ... to ..., both included</source>
+        <translation>เฉพาะรายการของวันที่ ... ถึง ... (รวมทั้งสองวัน)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>from</source>
+        <translation>จาก</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+20"/>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>to</source>
+        <translation>ถึง</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>The details of the entry chosen above</source>
+        <translation>รายละเอียดของรายการที่เลือกด้านบน</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Verify</source>
+        <translation>ตรวจสอบ</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Check that no entry was changed, removed or put in</source>
+        <translation>ตรวจสอบว่าไม่มีรายการใดถูกแก้ไข ลบ หรือแทรกเข้ามา</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+3"/>
+        <source>return</source>
+        <translation>กลับ</translation>
+    </message>
+    <message>
+        <location filename="../app/pages/journalpage.cpp" line="+22"/>
+        <source>Time</source>
+        <translation>เวลา</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>User</source>
+        <translation>ผู้ใช้</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PC</source>
+        <extracomment>The computer that wrote a journal entry</extracomment>
+        <translation>คอมพิวเตอร์</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Kind</source>
+        <translation>ประเภท</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Category</source>
+        <translation>หมวดหมู่</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Register</source>
+        <translation>เครื่องเก็บเงิน</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Summary</source>
+        <translation>สรุป</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>%1 (UTC)</source>
+        <translation>%1 (UTC)</translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <source>Journal not written</source>
+        <translation>ไม่ได้เขียนประวัติการส่ง</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+50"/>
+        <source>The journal %1 cannot be read: %2</source>
+        <translation>อ่านประวัติการส่ง %1 ไม่ได้: %2</translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <source>All</source>
+        <extracomment>The filter choice that shows the entries of every register, user or category</extracomment>
+        <translation>ทั้งหมด</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>%1 of %2 entries</source>
+        <translation>%1 จาก %2 รายการ</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Entry %1, %2 (UTC), %3 at %4
+%5</source>
+        <extracomment>Entry number, UTC time, user, computer, then the entry&apos;s summary on a line of its own</extracomment>
+        <translation>รายการที่ %1, %2 (UTC), %3 ที่ %4
+%5</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nobody</source>
+        <translation>ไม่มีผู้ใช้</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The journal cannot be read: %1</source>
+        <translation>อ่านประวัติการส่งไม่ได้: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Journal verified: %1 entries</source>
+        <translation>ตรวจสอบประวัติการส่งแล้ว: %1 รายการ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Journal broken at entry %1: %2</source>
+        <translation>ประวัติการส่งเสียหายที่รายการที่ %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LineCodec</name>
+    <message>
+        <location filename="../records/lines.cpp" line="+69"/>
+        <source>row %1: line number must be 1 to %2</source>
+        <translation>แถว %1: หมายเลขบรรทัดต้องอยู่ระหว่าง 1 ถึง %2</translation>
+    </message>
+</context>
+<context>
+    <name>LogoPage</name>
+    <message>
+        <location filename="../app/pages/logopage.ui" line="+38"/>
+        <source>OpenImage</source>
+        <translation>เปิดรูปภาพ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ImageSize</source>
+        <translation>ขนาดรูปภาพ</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>192X64</source>
+        <translation>192X64</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>384X64</source>
+        <translation>384X64</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Stretch</source>
+        <translation>ยืดภาพ</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Stretch the picture over the whole logo; unticked, it keeps its proportions and is centred</source>
+        <translation>ยืดรูปภาพให้เต็มโลโก้ ถ้าไม่เลือก รูปภาพจะคงสัดส่วนเดิมและอยู่กึ่งกลาง</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>W:</source>
+        <translation>กว้าง:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>H:</source>
+        <translation>สูง:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>SetSize</source>
+        <translation>ตั้งขนาด</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Id:</source>
+        <translation>หมายเลข:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Logo preview</source>
+        <translation>ตัวอย่างโลโก้</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <location line="+3"/>
+        <source>return</source>
+        <translation>กลับ</translation>
+    </message>
+    <message>
+        <location filename="../app/pages/logopage.cpp" line="+73"/>
+        <source>Image File(*.jpg *.jpeg *.png *.bmp *.ico)</source>
+        <translation>ไฟล์รูปภาพ (*.jpg *.jpeg *.png *.bmp *.ico)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+106"/>
+        <source>Warnning!</source>
+        <translation>คำเตือน!</translation>
+    </message>
+    <message>
+        <location line="-105"/>
+        <source>%1 could not be read: %2</source>
+        <translation>อ่าน %1 ไม่ได้: %2</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>logo %1 x %2: %3 bytes of %4, more than the register takes</source>
+        <extracomment>Width x height in dots, then the packed logo&apos;s bytes and the most the register takes</extracomment>
+        <translation>โลโก้ %1 x %2: %3 จาก %4 ไบต์ เกินกว่าที่เครื่องเก็บเงินรับได้</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>logo %1 x %2: %3 bytes of %4</source>
+        <translation>โลโก้ %1 x %2: %3 จาก %4 ไบต์</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 จาก %2 ไบต์</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>image data is too big.</source>
+        <translation>ข้อมูลรูปภาพใหญ่เกินไป</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Saved: %1 keeps this logo.</source>
+        <translation>บันทึกแล้ว: %1 เก็บโลโก้นี้ไว้</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Saved: %1 keeps no logo.</source>
+        <translation>บันทึกแล้ว: %1 ไม่มีโลโก้</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>The logo kept in %1 cannot be read; the page shows none.</source>
+        <translation>อ่านโลโก้ที่เก็บใน %1 ไม่ได้ หน้านี้จึงไม่แสดงโลโก้</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the logo is sent over RS-232 only</source>
+        <translation>ส่งโลโก้ได้ทาง RS-232 เท่านั้น</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no logo picture is opened: open a picture first</source>
+        <translation>ยังไม่ได้เปิดรูปโลโก้: เปิดรูปภาพก่อน</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../app/mainwindow.ui" line="+14"/>
+        <source>Tallvane</source>
+        <translation>Tallvane</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Navigation</source>
+        <translation>นำทาง</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location filename="../app/greeklabels.cpp" line="+32"/>
+        <source>NAVIGATION BAR</source>
+        <translation>แถบนำทาง</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>File</source>
+        <translation>ไฟล์</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Edit</source>
+        <translation>แก้ไข</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Windows</source>
+        <translation>หน้าต่าง</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Tool</source>
+        <translation>เครื่องมือ</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Help</source>
+        <translation>วิธีใช้</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>new</source>
+        <translation>ใหม่</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>open</source>
+        <translation>เปิด</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>save</source>
+        <translation>บันทึก</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>install</source>
+        <translation>ติดตั้ง</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>import</source>
+        <translation>ดาวน์โหลด</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>update</source>
+        <translation>อัปเดต</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Add</source>
+        <translation>เพิ่ม</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Delete</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Insert</source>
+        <translation>แทรกแถว</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Copy</source>
+        <translation>คัดลอก</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Past</source>
+        <translation>วาง</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../app/mainwindow.cpp" line="+327"/>
+        <source>Menu</source>
+        <extracomment>The status bar on the page of category buttons</extracomment>
+        <translation>เมนู</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Group</source>
+        <translation>กลุ่ม</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Dept</source>
+        <translation>แผนก</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Journal</source>
+        <translation>ประวัติการส่ง</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Log out</source>
+        <translation>ออกจากระบบ</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Back to the login, for another user or another display language</source>
+        <translation>กลับไปหน้าเข้าสู่ระบบ เพื่อเปลี่ยนผู้ใช้หรือภาษาที่แสดง</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ClearData</source>
+        <translation>ล้างข้อมูล</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="-253"/>
+        <source>Recent sets</source>
+        <translation>ชุดตั้งค่าล่าสุด</translation>
+    </message>
+    <message>
+        <location line="+164"/>
+        <source>Warnning!</source>
+        <translation>คำเตือน!</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>No authority.</source>
+        <translation>ไม่มีสิทธิ์</translation>
+    </message>
+    <message>
+        <location line="+116"/>
+        <source>select db file</source>
+        <translation>เลือกไฟล์ฐานข้อมูล</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>db file(*.db)</source>
+        <translation>ไฟล์ฐานข้อมูล (*.db)</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>%1 created: every page of it is empty</source>
+        <translation>สร้าง %1 แล้ว: ทุกหน้ายังว่างอยู่</translation>
+    </message>
+    <message>
+        <location filename="../app/greeklabels.cpp" line="+1"/>
+        <source>DB VIEW</source>
+        <translation>ชุดตั้งค่า</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>New Db</source>
+        <translation>ชุดตั้งค่าใหม่</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open Db</source>
+        <translation>เปิดชุดตั้งค่า</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save Db</source>
+        <translation>บันทึกชุดตั้งค่า</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close Db</source>
+        <translation>ปิดชุดตั้งค่า</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>ITEM VIEW</source>
+        <translation>ตาราง</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>group</source>
+        <translation>กลุ่ม</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>dept</source>
+        <translation>แผนก</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>plu</source>
+        <translation>สินค้า</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>disc</source>
+        <translation>ส่วนลด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tax</source>
+        <translation>ภาษี</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>clerk</source>
+        <translation>แคชเชียร์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>header</source>
+        <translation>หัวใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>trailer</source>
+        <translation>ท้ายใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>extheader</source>
+        <translation>หัวใบเสร็จเพิ่มเติม</translation>
+    </message>
+</context>
+<context>
+    <name>NetParm</name>
+    <message>
+        <location filename="../records/netparm.cpp" line="-38"/>
+        <source>SecurityCode: the letters of the key must be upper-case (A to F)</source>
+        <translation>รหัสความปลอดภัย: ตัวอักษรของคีย์ต้องเป็นตัวพิมพ์ใหญ่ (A ถึง F)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>SecurityCode: the key holds only the digits 0 to 9 and the letters A to F</source>
+        <translation>รหัสความปลอดภัย: คีย์มีได้เฉพาะตัวเลข 0 ถึง 9 และตัวอักษร A ถึง F</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>SecurityCode: the key is %1 hexadecimal digits or empty, not %2</source>
+        <translation>รหัสความปลอดภัย: คีย์ต้องเป็นเลขฐานสิบหก %1 หลักหรือว่างเปล่า ไม่ใช่ %2 หลัก</translation>
+    </message>
+    <message>
+        <location line="+165"/>
+        <source>%1: an address is four numbers from 0 to 255 joined by dots, like 192.168.1.10</source>
+        <translation>%1: ที่อยู่ต้องเป็นตัวเลข 0 ถึง 255 สี่ชุดคั่นด้วยจุด เช่น 192.168.1.10</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: a port is a number from 0 to 65535</source>
+        <translation>%1: พอร์ตต้องเป็นตัวเลข 0 ถึง 65535</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <location filename="../records/clerk.cpp" line="-10"/>
+        <source>VOID</source>
+        <translation>ยกเลิกรายการ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CORRECT</source>
+        <translation>แก้ไขรายการ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CANCEL</source>
+        <translation>ยกเลิกบิล</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>REFUND</source>
+        <translation>คืนเงิน</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%DISCOUNT</source>
+        <translation>%ส่วนลด</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%SURCHARGE</source>
+        <translation>%เงินเพิ่ม</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NET DIS/SURCH</source>
+        <translation>ส่วนลด/เงินเพิ่มสุทธิ</translation>
+    </message>
+    <message>
+        <location filename="../records/dept.cpp" line="-20"/>
+        <source>DPOPTION1</source>
+        <translation>ตัวเลือกแผนก 1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DPOPTION2</source>
+        <translation>ตัวเลือกแผนก 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DPOPTION3</source>
+        <translation>ตัวเลือกแผนก 3</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DPOPTION4</source>
+        <translation>ตัวเลือกแผนก 4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DPOPTION5</source>
+        <translation>ตัวเลือกแผนก 5</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DPOPTION6</source>
+        <translation>ตัวเลือกแผนก 6</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DPOPTION7</source>
+        <translation>ตัวเลือกแผนก 7</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>ACTIVE</source>
+        <translation>ใช้งาน</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PRICE NEGATIVE</source>
+        <translation>ราคาติดลบ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>ZERO PRICE</source>
+        <translation>ราคาศูนย์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TICKET SIGNLE</source>
+        <translation>ใบเสร็จเดี่ยว</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DOUBLE TICKET</source>
+        <translation>ใบเสร็จคู่</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SEPARATRIX</source>
+        <translation>เส้นคั่น</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CLOSE RECEIPT</source>
+        <translation>ปิดใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../records/disc.cpp" line="-9"/>
+        <source>DISC 1</source>
+        <translation>ส่วนลด 1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location filename="../records/disc.cpp" line="+1"/>
+        <source>DISC 2</source>
+        <translation>ส่วนลด 2</translation>
+    </message>
+    <message>
+        <location filename="../records/disc.cpp" line="-9"/>
+        <source>TAX A</source>
+        <translation>ภาษี A</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAX B</source>
+        <translation>ภาษี B</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TAX C</source>
+        <translation>ภาษี C</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAX D</source>
+        <translation>ภาษี D</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TAX E</source>
+        <translation>ภาษี E</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAX F</source>
+        <translation>ภาษี F</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TAX G</source>
+        <translation>ภาษี G</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>TAX H</source>
+        <translation>ภาษี H</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>FIXED</source>
+        <translation>คงที่</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>FREE</source>
+        <translation>กำหนดเอง</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FIX/FREE</source>
+        <translation>คงที่/กำหนดเอง</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>AMOUNT</source>
+        <translation>จำนวนเงิน</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>INCREASE</source>
+        <translation>เพิ่มราคา</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>NO SUB</source>
+        <translation>ไม่ใช้กับยอดรวมย่อย</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PRINT DISC</source>
+        <translation>พิมพ์ส่วนลด</translation>
+    </message>
+    <message>
+        <location filename="../records/netparm.cpp" line="-162"/>
+        <source>NETENABLE</source>
+        <translation>เปิดใช้เครือข่าย</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DHCPENABLE</source>
+        <translation>เปิดใช้ DHCP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MINISTRYENABLE</source>
+        <translation>เปิดใช้ส่งข้อมูลสรรพากร</translation>
+    </message>
+    <message>
+        <location filename="../records/tax.cpp" line="-8"/>
+        <source>TAX ADD</source>
+        <translation>บวกภาษีเพิ่ม</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PRINT VAT</source>
+        <translation>พิมพ์ VAT</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PRINT ZERO</source>
+        <translation>พิมพ์ค่าศูนย์</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>GST TAX</source>
+        <translation>ภาษี GST</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PRINT TAX</source>
+        <translation>พิมพ์ภาษี</translation>
+    </message>
+</context>
+<context>
+    <name>PageGuard</name>
+    <message>
+        <location filename="../app/pages/pageguard.cpp" line="+56"/>
+        <source>unsaved changes</source>
+        <translation>มีการเปลี่ยนแปลงที่ยังไม่บันทึก</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 has changes that are not saved.
+Save them before going on?</source>
+        <extracomment>%1 is the page&apos;s title (and the set&apos;s file name)</extracomment>
+        <translation>%1 มีการเปลี่ยนแปลงที่ยังไม่ได้บันทึก
+บันทึกก่อนดำเนินการต่อหรือไม่?</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <location filename="../app/displaylanguage.cpp" line="+16"/>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save</source>
+        <translation>บันทึก</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save All</source>
+        <translation>บันทึกทั้งหมด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>เปิด</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Yes</source>
+        <translation>ใช่ (&amp;Y)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yes to &amp;All</source>
+        <translation>ใช่ทั้งหมด (&amp;A)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;No</source>
+        <translation>ไม่ (&amp;N)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>N&amp;o to All</source>
+        <translation>ไม่ทั้งหมด (&amp;O)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Abort</source>
+        <translation>ยกเลิกการทำงาน</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Retry</source>
+        <translation>ลองอีกครั้ง</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ignore</source>
+        <translation>ข้าม</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>ปิด</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>ไม่บันทึก</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Help</source>
+        <translation>วิธีใช้</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Apply</source>
+        <translation>นำไปใช้</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Reset</source>
+        <translation>รีเซ็ต</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restore Defaults</source>
+        <translation>คืนค่าเริ่มต้น</translation>
+    </message>
+</context>
+<context>
+    <name>QuickStartDialog</name>
+    <message>
+        <location filename="../app/help/quickstartdialog.ui" line="+14"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="+75"/>
+        <source>Quick start</source>
+        <translation>เริ่มต้นใช้งานฉบับย่อ</translation>
+    </message>
+    <message>
+        <location filename="../app/help/quickstartdialog.cpp" line="-34"/>
+        <source>1. Open or create a set</source>
+        <translation>1. เปิดหรือสร้างชุดตั้งค่า</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A configuration set holds every table of one register or one group of registers, in a database file of its own. File &gt; new creates one (every page of it empty), File &gt; open opens one, and the DB VIEW branch of the tree lists the sets of the database folder.</source>
+        <translation>ชุดตั้งค่าเก็บทุกตารางของเครื่องเก็บเงินหนึ่งเครื่องหรือหนึ่งชุดเครื่อง ไว้ในไฟล์ฐานข้อมูลของตัวเอง ไฟล์ &gt; ใหม่ ใช้สร้างชุดตั้งค่า (ทุกหน้าว่าง) ไฟล์ &gt; เปิด ใช้เปิดชุดตั้งค่า และกิ่ง DB VIEW ในแผนผังนำทางจะแสดงชุดตั้งค่าทั้งหมดในโฟลเดอร์ฐานข้อมูล</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The set keeps the code page of its register texts: a set made under Greek stays Greek when it is opened under another display language.</source>
+        <translation>ชุดตั้งค่าจะจำโค้ดเพจของข้อความสำหรับเครื่องเก็บเงินไว้: ชุดตั้งค่าที่สร้างในภาษากรีกจะยังเป็นภาษากรีก แม้จะเปิดด้วยภาษาแสดงผลอื่น</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>2. Fill a page</source>
+        <translation>2. กรอกข้อมูลในหน้า</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a category on the button page or in the tree: departments, PLUs, taxes and the others each have a page. Type into the grid, insert rows with Edit &gt; Insert, paste from a spreadsheet, or import a CSV or spreadsheet file into the page.</source>
+        <translation>เลือกหมวดหมู่จากหน้าปุ่มหรือจากแผนผังนำทาง: แผนก สินค้า ภาษี และหมวดหมู่อื่นๆ มีหน้าของตัวเอง พิมพ์ลงในตาราง แทรกแถวด้วย แก้ไข &gt; แทรกแถว วางข้อมูลจากสเปรดชีต หรือนำเข้าไฟล์ CSV หรือไฟล์สเปรดชีตลงในหน้า</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cells that hold options show them as eight digits; double-click one to tick the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
+        <translation>เซลล์ที่เก็บตัวเลือกจะแสดงเป็นตัวเลขแปดหลัก ดับเบิลคลิกที่เซลล์เพื่อเลือกตัวเลือกทีละรายการ ชื่อหน้าที่ลงท้ายด้วย * คือมีการเปลี่ยนแปลงที่ยังไม่บันทึก: ไฟล์ &gt; บันทึก จะบันทึกการเปลี่ยนแปลงนั้น และ Tallvane จะถามก่อนออกจากหน้าที่มีการเปลี่ยนแปลง</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>3. The receipt logo</source>
+        <translation>3. โลโก้ใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The logo page loads a picture, shows it as the register will print it (black and white dots) and sends it as logo 1 or 2 over the serial link.</source>
+        <translation>หน้าโลโก้จะโหลดรูปภาพ แสดงรูปตามที่เครื่องเก็บเงินจะพิมพ์ (จุดขาวดำ) และส่งเป็นโลโก้ 1 หรือ 2 ผ่านพอร์ตอนุกรม</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>4. Connect a register</source>
+        <translation>4. เชื่อมต่อเครื่องเก็บเงิน</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Over the network: choose Tcp in the connection panel. The panel shows the address and port on which Tallvane listens; set the register to dial them. Each register that connects appears in the table, where you can give it a name.</source>
+        <translation>ผ่านเครือข่าย: เลือก TCP ในแผงการเชื่อมต่อ แผงจะแสดงที่อยู่และพอร์ตที่ Tallvane รอรับการเชื่อมต่อ ให้ตั้งค่าเครื่องเก็บเงินให้เชื่อมต่อมาที่ที่อยู่และพอร์ตนั้น เครื่องเก็บเงินแต่ละเครื่องที่เชื่อมต่อเข้ามาจะแสดงในตาราง ซึ่งคุณตั้งชื่อให้เครื่องได้</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Over RS-232: choose Serial, pick the port and press Open Serial. On Linux only the members of the port&apos;s group (dialout) may open it.</source>
+        <translation>ผ่าน RS-232: เลือก &quot;พอร์ตอนุกรม&quot; เลือกพอร์ต แล้วกด &quot;เปิดพอร์ตอนุกรม&quot; บน Linux เฉพาะสมาชิกของกลุ่มผู้ใช้ของพอร์ต (dialout) เท่านั้นที่เปิดพอร์ตได้</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5. Install</source>
+        <translation>5. ติดตั้ง</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Install (tool bar or File &gt; install) sends the page&apos;s whole table to every connected register and replaces what it holds. Send changes sends only the rows that differ from what the register got last time, and Compare with register shows them first.</source>
+        <translation>ติดตั้ง (แถบเครื่องมือ หรือ ไฟล์ &gt; ติดตั้ง) จะส่งตารางทั้งหมดของหน้าไปยังเครื่องเก็บเงินทุกเครื่องที่เชื่อมต่ออยู่ และแทนที่ข้อมูลที่เครื่องมีอยู่ &quot;ส่งเฉพาะที่เปลี่ยน&quot; จะส่งเฉพาะแถวที่ต่างจากที่เครื่องได้รับครั้งล่าสุด และ &quot;เปรียบเทียบกับเครื่องเก็บเงิน&quot; จะแสดงแถวเหล่านั้นให้ดูก่อน</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Download from register brings the register&apos;s table onto the page; nothing is stored until you save.</source>
+        <translation>ดาวน์โหลดจากเครื่องเก็บเงิน จะนำตารางของเครื่องมาแสดงในหน้า โดยจะยังไม่มีการเก็บข้อมูลจนกว่าคุณจะบันทึก</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>6. Verify</source>
+        <translation>6. ตรวจสอบ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tick Verify after install: after the install each register sends the table back and Tallvane compares it with what was sent, row by row and field by field. The transfer log ends with one sentence per register, and Windows &gt; Journal keeps who sent what to which register.</source>
+        <translation>เลือก &quot;ตรวจสอบหลังติดตั้ง&quot;: หลังการติดตั้ง เครื่องเก็บเงินแต่ละเครื่องจะส่งตารางกลับมา และ Tallvane จะเปรียบเทียบกับข้อมูลที่ส่งไปทีละแถวและทีละช่อง ล็อกการถ่ายโอนจะจบด้วยสรุปหนึ่งประโยคต่อเครื่อง และ หน้าต่าง &gt; ประวัติการส่ง จะเก็บไว้ว่าใครส่งอะไรไปยังเครื่องใด</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterCommands</name>
+    <message>
+        <location filename="../app/transfer/registercommands.cpp" line="+18"/>
+        <source>Add the selected PLUs to the register(s)</source>
+        <translation>เพิ่มสินค้าที่เลือกลงในเครื่องเก็บเงิน</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Update the selected PLUs on the register(s)</source>
+        <translation>อัปเดตสินค้าที่เลือกในเครื่องเก็บเงิน</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete the selected PLUs from the register(s)</source>
+        <translation>ลบสินค้าที่เลือกออกจากเครื่องเก็บเงิน</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
+        <extracomment>&quot;install&quot; is the command that sends the page&apos;s table to the register.</extracomment>
+        <translation>ติดตั้ง: ส่งตารางของหน้านี้ไปยังเครื่องเก็บเงิน (Ctrl+I)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>download: read this page&apos;s table from the register (Ctrl+D)</source>
+        <extracomment>&quot;download&quot; is the command that reads the page&apos;s table from the register.</extracomment>
+        <translation>ดาวน์โหลด: อ่านตารางของหน้านี้จากเครื่องเก็บเงิน (Ctrl+D)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cancel transfer</source>
+        <translation>ยกเลิกการถ่ายโอน</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Stop the transfer after the current frame (Esc)</source>
+        <translation>หยุดการถ่ายโอนหลังเฟรมปัจจุบัน (Esc)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Compare with register</source>
+        <translation>เปรียบเทียบกับเครื่องเก็บเงิน</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show what this page would change on each connected register</source>
+        <translation>แสดงสิ่งที่หน้านี้จะเปลี่ยนในเครื่องเก็บเงินแต่ละเครื่องที่เชื่อมต่ออยู่</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Send changes</source>
+        <translation>ส่งเฉพาะที่เปลี่ยน</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Send each register only what differs from what it holds</source>
+        <translation>ส่งให้เครื่องเก็บเงินแต่ละเครื่องเฉพาะส่วนที่ต่างจากข้อมูลที่เครื่องมีอยู่</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>%1 (on the PLU page only: the other pages go to the register whole, with install)</source>
+        <translation>%1 (เฉพาะหน้าสินค้า: หน้าอื่นส่งไปยังเครื่องเก็บเงินทั้งตารางด้วยการติดตั้ง)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>only the administrator may erase a register&apos;s tables</source>
+        <translation>เฉพาะผู้ดูแลระบบเท่านั้นที่ล้างข้อมูลตารางของเครื่องเก็บเงินได้</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>clear data goes to a register on the serial link only</source>
+        <translation>คำสั่งล้างข้อมูลส่งไปยังเครื่องเก็บเงินผ่านพอร์ตอนุกรมเท่านั้น</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>clear data is not given from the PLU page</source>
+        <translation>สั่งล้างข้อมูลจากหน้าสินค้าไม่ได้</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Erase every table of the register on the serial port (asks first)</source>
+        <translation>ล้างข้อมูลทุกตารางของเครื่องเก็บเงินที่พอร์ตอนุกรม (ถามก่อน)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Erase every table of the register: %1</source>
+        <translation>ล้างข้อมูลทุกตารางของเครื่องเก็บเงิน: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterPlan</name>
+    <message>
+        <location filename="../link/changes.cpp" line="+70"/>
+        <source>%1: no baseline yet: download to compare, or install the whole table</source>
+        <translation>%1: ยังไม่มีข้อมูลอ้างอิง: ดาวน์โหลดเพื่อเปรียบเทียบ หรือติดตั้งทั้งตาราง</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 unchanged on %2: not sent</source>
+        <translation>%1ใน %2 ไม่มีการเปลี่ยนแปลง: ไม่ได้ส่ง</translation>
+    </message>
+</context>
+<context>
+    <name>SerialServer</name>
+    <message>
+        <location filename="../link/serialserver.cpp" line="+64"/>
+        <source>%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in again.</source>
+        <translation>%1 เฉพาะสมาชิกของกลุ่มผู้ใช้ %2 เท่านั้นที่เปิด %3 ได้: เพิ่มผู้ใช้เข้ากลุ่มนี้ (sudo adduser %4 %2) แล้วเข้าสู่ระบบใหม่</translation>
+    </message>
+</context>
+<context>
+    <name>ServerThread</name>
+    <message>
+        <location filename="../link/tcpserver.cpp" line="+114"/>
+        <source>not in [tcp] allow</source>
+        <translation>ไม่อยู่ในรายการ [tcp] allow</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <location filename="../link/statusline.cpp" line="+19"/>
+        <source> (%1 of %2 bytes shown)</source>
+        <translation> (แสดง %1 จาก %2 ไบต์)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusWord</name>
+    <message>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+43"/>
+        <source>END</source>
+        <translation>เสร็จสิ้น</translation>
+    </message>
+    <message>
+        <location filename="../link/transfer.cpp" line="+119"/>
+        <source>TIME OUT</source>
+        <translation>หมดเวลา</translation>
+    </message>
+    <message>
+        <location line="+161"/>
+        <location line="+18"/>
+        <source>UPDATE </source>
+        <translation>อัปเดต </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+4"/>
+        <location line="+84"/>
+        <location line="+32"/>
+        <source>UPDATE END</source>
+        <translation>อัปเดตเสร็จสิ้น</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <location line="+8"/>
+        <source>DOWNLOAD </source>
+        <translation>ดาวน์โหลด </translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>DOWNLOAD END</source>
+        <translation>ดาวน์โหลดเสร็จสิ้น</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+20"/>
+        <location line="+24"/>
+        <source>RCV ERR</source>
+        <translation>รับข้อมูลผิดพลาด</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>BCC ERR</source>
+        <translation>ผลรวมตรวจสอบผิดพลาด</translation>
+    </message>
+</context>
+<context>
+    <name>SystemPage</name>
+    <message>
+        <location filename="../app/pages/systempage.ui" line="+12"/>
+        <source>Set ECR Time</source>
+        <translation>ตั้งเวลา ECR</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ECR Time:</source>
+        <translation>เวลา ECR:</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>ECR#:</source>
+        <translation>หมายเลข ECR:</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>(0-255)</source>
+        <translation>(0-255)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>IDLE Time Disp</source>
+        <translation>เวลาแสดงผลขณะว่าง</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Minute(0-99)</source>
+        <translation>นาที (0-99)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PRINT DENSITY:</source>
+        <translation>ความเข้มการพิมพ์:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>(0-4)</source>
+        <translation>(0-4)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>AMOUNT MAX:</source>
+        <translation>ยอดเงินสูงสุด:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>(0-99999999)</source>
+        <translation>(0-99999999)</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>PRN CLERK</source>
+        <translation>พิมพ์แคชเชียร์</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>COPY RECEIPT</source>
+        <translation>สำเนาใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PRINT ITEMS</source>
+        <translation>พิมพ์จำนวนรายการ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>DECIMAL</source>
+        <translation>ทศนิยม</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>SUBTOTAL OBL</source>
+        <translation>บังคับยอดรวมย่อย</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CUSTOMER CARD</source>
+        <translation>บัตรลูกค้า</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PRINT DEPART MON</source>
+        <translation>พิมพ์ยอดเงินแผนก</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CLERK PWD</source>
+        <translation>รหัสผ่านแคชเชียร์</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>OPER.OBL</source>
+        <translation>บังคับระบุแคชเชียร์</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PRINT TAX AMT</source>
+        <translation>พิมพ์ยอดภาษี</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>DAYLIGHT TIME</source>
+        <translation>เวลาออมแสง</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>BUZZER</source>
+        <translation>เสียงสัญญาณ</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <location line="+3"/>
+        <source>return</source>
+        <translation>กลับ</translation>
+    </message>
+</context>
+<context>
+    <name>TableDiff</name>
+    <message>
+        <location filename="../records/tablediff.cpp" line="+10"/>
+        <source>%1: new</source>
+        <translation>%1: ใหม่</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: deleted</source>
+        <translation>%1: ถูกลบ</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>unchanged</source>
+        <translation>ไม่เปลี่ยนแปลง</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 new</source>
+        <translation>ใหม่ %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 changed</source>
+        <translation>เปลี่ยน %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 deleted</source>
+        <translation>ลบ %1</translation>
+    </message>
+</context>
+<context>
+    <name>TableFile</name>
+    <message>
+        <location filename="../storage/csvfile.cpp" line="+82"/>
+        <source>the file has more than %1 rows, more than an import takes</source>
+        <translation>ไฟล์มีมากกว่า %1 แถว เกินกว่าที่นำเข้าได้</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>no temporary file for the conversion: %1</source>
+        <translation>สร้างไฟล์ชั่วคราวสำหรับการแปลงไม่ได้: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the temporary file could not be written: %1</source>
+        <translation>เขียนไฟล์ชั่วคราวไม่ได้: %1</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>the file has %1 columns, the page %2</source>
+        <translation>ไฟล์มี %1 คอลัมน์ แต่หน้านี้มี %2 คอลัมน์</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>1 cell in scientific notation was converted, first: row %1, column %2: check the codes</source>
+        <translation>แปลงเซลล์ที่เป็นสัญกรณ์วิทยาศาสตร์แล้ว 1 เซลล์ ที่แถว %1 คอลัมน์ %2: โปรดตรวจดูรหัส</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 cells in scientific notation were converted, first: row %2, column %3: check the codes</source>
+        <translation>แปลงเซลล์ที่เป็นสัญกรณ์วิทยาศาสตร์แล้ว %1 เซลล์ เซลล์แรกที่แถว %2 คอลัมน์ %3: โปรดตรวจดูรหัส</translation>
+    </message>
+    <message>
+        <location filename="../storage/xlsx.cpp" line="+78"/>
+        <source>%1 is damaged (%2, line %3)</source>
+        <translation>%1 เสียหาย (%2 บรรทัด %3)</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>%1 would unpack to %2 MiB, more than the %3 MiB allowed for one part of a workbook</source>
+        <translation>%1 จะขยายเป็น %2 MiB เกินกว่า %3 MiB ที่อนุญาตสำหรับแต่ละส่วนของเวิร์กบุ๊ก</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>the file holds no workbook</source>
+        <translation>ไฟล์ไม่มีเวิร์กบุ๊ก</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the workbook has no worksheet</source>
+        <translation>เวิร์กบุ๊กไม่มีเวิร์กชีต</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the workbook names no part for its first sheet</source>
+        <translation>เวิร์กบุ๊กไม่ได้ระบุส่วนของชีตแรก</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the first worksheet has text in row %1, more than the %2 rows an import takes</source>
+        <translation>เวิร์กชีตแรกมีข้อความในแถว %1 เกินกว่า %2 แถวที่นำเข้าได้</translation>
+    </message>
+    <message>
+        <location line="+199"/>
+        <source>the file does not exist</source>
+        <translation>ไม่พบไฟล์</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>not an .xlsx workbook (the file is no zip archive, or a damaged one)</source>
+        <translation>ไม่ใช่เวิร์กบุ๊ก .xlsx (ไฟล์ไม่ใช่ไฟล์ zip หรือเป็นไฟล์ zip ที่เสียหาย)</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>the first worksheet (%1) is missing</source>
+        <translation>ไม่พบเวิร์กชีตแรก (%1)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the first worksheet (%1) is damaged</source>
+        <translation>เวิร์กชีตแรก (%1) เสียหาย</translation>
+    </message>
+</context>
+<context>
+    <name>TcpServer</name>
+    <message>
+        <location filename="../link/tcpserver.cpp" line="+69"/>
+        <source>port %1 is taken by another program</source>
+        <translation>พอร์ต %1 ถูกโปรแกรมอื่นใช้อยู่</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is not an address of this PC</source>
+        <translation>%1 ไม่ใช่ที่อยู่ของคอมพิวเตอร์เครื่องนี้</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the system does not let it use port %1</source>
+        <translation>ระบบไม่อนุญาตให้ใช้พอร์ต %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>port %1</source>
+        <translation>พอร์ต %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+29"/>
+        <source>%1, port %2</source>
+        <translation>%1 พอร์ต %2</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Tallvane cannot listen for registers on %1: %2.</source>
+        <translation>Tallvane รอรับการเชื่อมต่อจากเครื่องเก็บเงินที่ %1 ไม่ได้: %2</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>%1 or %2</source>
+        <extracomment>&quot;10.0.0.2, 10.0.0.3 or 127.0.0.1&quot;: the addresses registers may dial</extracomment>
+        <translation>%1 หรือ %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>already %1 open ([tcp] maxConnections)</source>
+        <translation>เปิดการเชื่อมต่อครบ %1 แล้ว ([tcp] maxConnections)</translation>
+    </message>
+</context>
+<context>
+    <name>TransferController</name>
+    <message>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+105"/>
+        <source>warning</source>
+        <translation>คำเตือน</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete from the register</source>
+        <translation>ลบออกจากเครื่องเก็บเงิน</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>No register took the request.</source>
+        <translation>ไม่มีเครื่องเก็บเงินรับคำสั่ง</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Open the %1 page first.</source>
+        <translation>เปิดหน้า %1 ก่อน</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The page&apos;s %1 compared with what each connected register holds as far as Tallvane knows (its last install, verify or download):</source>
+        <translation>%1ในหน้านี้เทียบกับข้อมูลที่เครื่องเก็บเงินแต่ละเครื่องมีอยู่ตามที่ Tallvane ทราบ (จากการติดตั้ง การตรวจสอบ หรือการดาวน์โหลดครั้งล่าสุด):</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Nothing to send: see the log</source>
+        <translation>ไม่มีข้อมูลที่ต้องส่ง: ดูล็อก</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
+        <translation>การติดตั้งจะแทนที่ตาราง%1ทั้งหมดของ %2 ด้วย %3 จากหน้านี้</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>PLU totals kept by the register may be lost.</source>
+        <translation>ยอดสะสมของสินค้าที่เครื่องเก็บเงินเก็บไว้อาจสูญหาย</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Send only the changes instead?</source>
+        <translation>ส่งเฉพาะที่เปลี่ยนแทนหรือไม่?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Install</source>
+        <extracomment>Title of the question before a whole table is sent to the register(s).</extracomment>
+        <translation>ติดตั้ง</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Send changes</source>
+        <translation>ส่งเฉพาะที่เปลี่ยน</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Install all</source>
+        <translation>ติดตั้งทั้งหมด</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Select the PLUs to send first.</source>
+        <translation>เลือกสินค้าที่จะส่งก่อน</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Only the administrator may erase a register&apos;s tables.</source>
+        <translation>เฉพาะผู้ดูแลระบบเท่านั้นที่ล้างข้อมูลตารางของเครื่องเก็บเงินได้</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Cancelling: the registers stop after the current frame ...</source>
+        <translation>กำลังยกเลิก: เครื่องเก็บเงินจะหยุดหลังเฟรมปัจจุบัน ...</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>%1 registers: all ended well; each is in the log</source>
+        <translation>เครื่องเก็บเงิน %1 เครื่อง: สำเร็จทั้งหมด ดูผลของแต่ละเครื่องในล็อก</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 registers: %2 ended well, %3 did not; each is in the log</source>
+        <translation>เครื่องเก็บเงิน %1 เครื่อง: สำเร็จ %2 ไม่สำเร็จ %3 ดูผลของแต่ละเครื่องในล็อก</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMonitor</name>
+    <message>
+        <location filename="../app/transfer/transfermonitor.cpp" line="+45"/>
+        <source>%v rows received</source>
+        <extracomment>Progress bar of a download: %v is the number of rows received so far.</extracomment>
+        <translation>ได้รับแล้ว %v แถว</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%v / %m rows</source>
+        <extracomment>Progress bar of a send: %v rows acknowledged of %m.</extracomment>
+        <translation>%v / %m แถว</translation>
+    </message>
+</context>
+<context>
+    <name>TransferOutcome</name>
+    <message>
+        <location filename="../link/outcome.cpp" line="-148"/>
+        <source>%1 s</source>
+        <translation>%1 วินาที</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../link/transfer.cpp" line="-235"/>
+        <source>the system parameters</source>
+        <translation>ค่าระบบ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the logo</source>
+        <translation>โลโก้</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 rows</source>
+        <translation>%1 แถว</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source> after %1</source>
+        <translation> หลังจาก %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>, the first of %1 rows</source>
+        <translation>, แถวแรกจาก %1 แถว</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> after %1 of %2 rows</source>
+        <translation> หลังจาก %1 จาก %2 แถว</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 added</source>
+        <translation>เพิ่มแล้ว %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 updated</source>
+        <translation>อัปเดตแล้ว %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 deleted</source>
+        <translation>ลบแล้ว %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 installed</source>
+        <translation>ติดตั้งแล้ว %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the register holds no %1</source>
+        <translation>เครื่องเก็บเงินไม่มี%1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 downloaded</source>
+        <translation>ดาวน์โหลดแล้ว %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>every table erased</source>
+        <translation>ล้างข้อมูลทุกตารางแล้ว</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>nothing sent: the page holds no %1</source>
+        <translation>ไม่ได้ส่งข้อมูล: หน้านี้ไม่มี%1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 changed: %2</source>
+        <translation>%1ที่เปลี่ยน: %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 and verified</source>
+        <translation>%1 และตรวจสอบแล้ว</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>the register refused the request (code %1)</source>
+        <translation>เครื่องเก็บเงินปฏิเสธคำสั่ง (รหัส %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the register refused %1 (code %2)%3</source>
+        <translation>เครื่องเก็บเงินปฏิเสธ %1 (รหัส %2)%3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no answer from the register%1 (%2)</source>
+        <translation>เครื่องเก็บเงินไม่ตอบกลับ%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no answer from the register to %1%2 (%3 attempt, %4)</source>
+        <translation>เครื่องเก็บเงินไม่ตอบกลับ %1%2 (ลอง %3 ครั้ง, %4)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no answer from the register to %1%2 (%3 attempts, %4)</source>
+        <translation>เครื่องเก็บเงินไม่ตอบกลับ %1%2 (ลอง %3 ครั้ง, %4)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the register sent a bad frame (%1)%2</source>
+        <translation>เครื่องเก็บเงินส่งเฟรมที่ผิดพลาด (%1)%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cancelled by the operator after %1; the rows received were discarded</source>
+        <translation>ผู้ใช้ยกเลิกหลังจาก %1 และทิ้งแถวที่ได้รับมาแล้ว</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>cancelled by the operator after %1 of %2 rows; the register keeps what it received (%3)</source>
+        <translation>ผู้ใช้ยกเลิกหลังจาก %1 จาก %2 แถว; เครื่องเก็บเงินเก็บส่วนที่ได้รับไว้ (%3)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>nothing</source>
+        <translation>ไม่มี</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the link ended%1; the register keeps what it received</source>
+        <translation>การเชื่อมต่อสิ้นสุด%1; เครื่องเก็บเงินเก็บส่วนที่ได้รับไว้</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the link ended%1</source>
+        <translation>การเชื่อมต่อสิ้นสุด%1</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <location line="+25"/>
+        <source>%1 more</source>
+        <translation>อีก %1</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>the register(s)</source>
+        <translation>เครื่องเก็บเงิน</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the connected register (%1)</source>
+        <translation>เครื่องเก็บเงินที่เชื่อมต่ออยู่ (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the %1 connected registers (%2)</source>
+        <translation>เครื่องเก็บเงินที่เชื่อมต่ออยู่ %1 เครื่อง (%2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Erase every table of %1? This cannot be undone.</source>
+        <translation>ล้างข้อมูลทุกตารางของ %1 หรือไม่? การล้างนี้ย้อนกลับไม่ได้</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 connected registers</source>
+        <translation>เครื่องเก็บเงินที่เชื่อมต่ออยู่ %1 เครื่อง</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete %1 (%2) from %3?</source>
+        <translation>ลบ %1 (%2) ออกจาก %3 หรือไม่?</translation>
+    </message>
+    <message>
+        <location filename="../link/transfer.cpp" line="+33"/>
+        <source>the verify was cancelled by the operator</source>
+        <translation>ผู้ใช้ยกเลิกการตรวจสอบ</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>the clear command</source>
+        <translation>คำสั่งล้างข้อมูล</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>logo part %1 of %2</source>
+        <translation>โลโก้ส่วนที่ %1 จาก %2</translation>
+    </message>
+</context>
+<context>
+    <name>VerifyReport</name>
+    <message>
+        <location filename="../records/verify.cpp" line="+33"/>
+        <source>1 row</source>
+        <translation>1 แถว</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 rows</source>
+        <translation>%1 แถว</translation>
+    </message>
+    <message>
+        <location line="+114"/>
+        <source>not on the register</source>
+        <translation>ไม่มีในเครื่องเก็บเงิน</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>still on the register</source>
+        <translation>ยังอยู่ในเครื่องเก็บเงิน</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 sent %2, the register holds %3</source>
+        <translation>%1 ส่ง %2 แต่เครื่องเก็บเงินมี %3</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>not verified: %1</source>
+        <translation>ตรวจสอบไม่ได้: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>verified: %1 gone</source>
+        <translation>ตรวจสอบแล้ว: %1 ถูกลบออกแล้ว</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>verified: %1 identical</source>
+        <translation>ตรวจสอบแล้ว: %1 ตรงกัน</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>; the register holds %1 more</source>
+        <translation>; เครื่องเก็บเงินมีเกินมาอีก %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>verify: %1 of %2 still on the register</source>
+        <translation>ตรวจสอบ: %1 จาก %2 ยังอยู่ในเครื่องเก็บเงิน</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verify: %1 of %2 differs</source>
+        <translation>ตรวจสอบ: %1 จาก %2 ไม่ตรงกัน</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verify: %1 of %2 differ</source>
+        <translation>ตรวจสอบ: %1 จาก %2 ไม่ตรงกัน</translation>
+    </message>
+    <message>
+        <location filename="../link/transfer.cpp" line="-50"/>
+        <source>a frame of the table failed its check (BCC ERR)</source>
+        <translation>เฟรมหนึ่งของตารางมีผลรวมตรวจสอบผิดพลาด (BCC ERR)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the table did not come back (RCV ERR)</source>
+        <translation>ไม่ได้รับตารางกลับมา (RCV ERR)</translation>
+    </message>
+</context>
+<context>
+    <name>adminmodDialog</name>
+    <message>
+        <location filename="../app/dialogs/adminmoddialog.ui" line="+16"/>
+        <source>UserName:</source>
+        <translation>ชื่อผู้ใช้:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+13"/>
+        <source>Password:</source>
+        <translation>รหัสผ่าน:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>New Name:</source>
+        <translation>ชื่อใหม่:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Old Pwd:</source>
+        <translation>รหัสผ่านเดิม:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+13"/>
+        <source>New Pwd:</source>
+        <translation>รหัสผ่านใหม่:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Ok</source>
+        <translation>ตกลง</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Exit</source>
+        <translation>ออก</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/adminmoddialog.cpp" line="+40"/>
+        <source>Warning!</source>
+        <translation>คำเตือน!</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>user name set err!</source>
+        <translation>ตั้งชื่อผู้ใช้ไม่ถูกต้อง!</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+30"/>
+        <source>new password set err!</source>
+        <translation>ตั้งรหัสผ่านใหม่ไม่ถูกต้อง!</translation>
+    </message>
+    <message>
+        <location line="-26"/>
+        <location line="+32"/>
+        <source>user is exist!</source>
+        <translation>มีผู้ใช้นี้อยู่แล้ว!</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>new name set err!</source>
+        <translation>ตั้งชื่อใหม่ไม่ถูกต้อง!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>old password err!</source>
+        <translation>รหัสผ่านเดิมไม่ถูกต้อง!</translation>
+    </message>
+</context>
+<context>
+    <name>db_create</name>
+    <message>
+        <location filename="../app/dialogs/db_create.ui" line="+9"/>
+        <source>Dialog</source>
+        <translation>กล่องโต้ตอบ</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>INPUT DB NAME:</source>
+        <translation>ป้อนชื่อฐานข้อมูล:</translation>
+    </message>
+</context>
+<context>
+    <name>loginDialog</name>
+    <message>
+        <location filename="../app/dialogs/logindialog.ui" line="+9"/>
+        <source>User Login</source>
+        <translation>เข้าสู่ระบบ</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Choice language:</source>
+        <translation>เลือกภาษา:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>English</source>
+        <translation>ภาษาอังกฤษ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greek</source>
+        <translation>ภาษากรีก</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hebrew</source>
+        <translation>ภาษาฮีบรู</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arabic</source>
+        <translation>ภาษาอาหรับ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thailand</source>
+        <translation>ภาษาไทย</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Username:</source>
+        <translation>ชื่อผู้ใช้:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Password:</source>
+        <translation>รหัสผ่าน:</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Login</source>
+        <translation>เข้าสู่ระบบ</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Exit</source>
+        <translation>ออก</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/logindialog.cpp" line="+37"/>
+        <source>The user database cannot be read: %1.
+%2
+Nobody can log in until it is restored or moved aside. It has not been changed.</source>
+        <translation>อ่านฐานข้อมูลผู้ใช้ไม่ได้: %1
+%2
+จะไม่มีใครเข้าสู่ระบบได้จนกว่าจะกู้คืนหรือย้ายไฟล์ออกไป ฐานข้อมูลนี้ไม่ได้ถูกเปลี่ยนแปลง</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>username is not exist!</source>
+        <translation>ไม่มีชื่อผู้ใช้นี้!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>password err!</source>
+        <translation>รหัสผ่านไม่ถูกต้อง!</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Warning!</source>
+        <translation>คำเตือน!</translation>
+    </message>
+</context>
+<context>
+    <name>rs232thread</name>
+    <message>
+        <location filename="../link/serialserver.cpp" line="+41"/>
+        <source>the port did not open in time</source>
+        <translation>เปิดพอร์ตไม่ทันเวลา</translation>
+    </message>
+</context>
+<context>
+    <name>usrdb</name>
+    <message>
+        <location filename="../users/usrdb.cpp" line="+131"/>
+        <source>can not open usr_db database</source>
+        <translation>เปิดฐานข้อมูล usr_db ไม่ได้</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to establish a usr_db database connection.</source>
+        <translation>ไม่สามารถเชื่อมต่อฐานข้อมูล usr_db ได้</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>no such table: %1</source>
+        <translation>ไม่พบตาราง: %1</translation>
+    </message>
+</context>
+<context>
+    <name>usrdialog</name>
+    <message>
+        <location filename="../app/dialogs/usrdialog.ui" line="+9"/>
+        <source>User Management</source>
+        <translation>จัดการผู้ใช้</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>UserList</source>
+        <translation>รายชื่อผู้ใช้</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>AdminEdit</source>
+        <translation>แก้ไขผู้ดูแลระบบ</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Admin:</source>
+        <translation>ผู้ดูแลระบบ:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+53"/>
+        <source>Password:</source>
+        <translation>รหัสผ่าน:</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <location line="+159"/>
+        <source>Modify</source>
+        <translation>แก้ไข</translation>
+    </message>
+    <message>
+        <location line="-149"/>
+        <source>UserInfo</source>
+        <translation>ข้อมูลผู้ใช้</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>UserName:</source>
+        <translation>ชื่อผู้ใช้:</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>UserPermissions</source>
+        <translation>สิทธิ์ผู้ใช้</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>TRAILER</source>
+        <translation>ท้ายใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>DISCOUNT</source>
+        <translation>ส่วนลด</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>TAX</source>
+        <translation>ภาษี</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>GRAPHIC</source>
+        <translation>โลโก้</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>GROUP</source>
+        <translation>กลุ่ม</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PLU</source>
+        <translation>สินค้า</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>HEADER</source>
+        <translation>หัวใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>CLERK</source>
+        <translation>แคชเชียร์</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>DEPARTMENT</source>
+        <translation>แผนก</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>NET</source>
+        <translation>เครือข่าย</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>SYSTEM</source>
+        <translation>ระบบ</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>UserEdit</source>
+        <translation>แก้ไขผู้ใช้</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+115"/>
+        <source>Add User</source>
+        <translation>เพิ่มผู้ใช้</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Delete User</source>
+        <translation>ลบผู้ใช้</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>SetPerm</source>
+        <translation>กำหนดสิทธิ์</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+12"/>
+        <source>Mod Admin</source>
+        <translation>แก้ไขผู้ดูแลระบบ</translation>
+    </message>
+</context>
+</TS>
