@@ -2452,8 +2452,8 @@ Save them before going on?</source>
     </message>
     <message>
         <location line="+3"/>
-        <source>Cells that hold options show them as eight digits; double-click one to tick the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
-        <translation>تعرض الخلايا التي تحتوي على خيارات هذه الخيارات كثمانية أرقام؛ انقر نقرًا مزدوجًا على إحداها لتحديد الخيارات واحدًا تلو الآخر. العنوان المنتهي بـ * يعني وجود تغييرات غير محفوظة: الأمر ملف &gt; حفظ يحفظها، ويسأل Tallvane قبل مغادرة صفحة فيها تغييرات.</translation>
+        <source>Cells that hold options show them as eight digits; right-click one to choose the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
+        <translation>تعرض الخلايا التي تحتوي على خيارات هذه الخيارات كثمانية أرقام؛ انقر بزر الفأرة الأيمن على إحداها لتحديد الخيارات واحدًا تلو الآخر. العنوان المنتهي بـ * يعني وجود تغييرات غير محفوظة: الأمر ملف &gt; حفظ يحفظها، ويسأل Tallvane قبل مغادرة صفحة فيها تغييرات.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -2452,8 +2452,8 @@ Save them before going on?</source>
     </message>
     <message>
         <location line="+3"/>
-        <source>Cells that hold options show them as eight digits; double-click one to tick the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
-        <translation>Τα κελιά με επιλογές τις δείχνουν ως οκτώ ψηφία· κάντε διπλό κλικ σε ένα για να ενεργοποιήσετε τις επιλογές μία μία. Ένας τίτλος που τελειώνει σε * έχει μη αποθηκευμένες αλλαγές: το Αρχείο &gt; Αποθήκευση τις αποθηκεύει, και το Tallvane ρωτά πριν φύγετε από μια σελίδα με αλλαγές.</translation>
+        <source>Cells that hold options show them as eight digits; right-click one to choose the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
+        <translation>Τα κελιά με επιλογές τις δείχνουν ως οκτώ ψηφία· κάντε δεξί κλικ σε ένα για να επιλέξετε τις επιλογές μία μία. Ένας τίτλος που τελειώνει σε * έχει μη αποθηκευμένες αλλαγές: το Αρχείο &gt; Αποθήκευση τις αποθηκεύει, και το Tallvane ρωτά πριν φύγετε από μια σελίδα με αλλαγές.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -2452,8 +2452,8 @@ Save them before going on?</source>
     </message>
     <message>
         <location line="+3"/>
-        <source>Cells that hold options show them as eight digits; double-click one to tick the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
-        <translation>תאים שמכילים אפשרויות מציגים אותן כשמונה ספרות; לחיצה כפולה על תא כזה מאפשרת לסמן את האפשרויות אחת אחת. כותרת שמסתיימת ב-* מציינת שינויים שלא נשמרו: קובץ &gt; שמירה שומר אותם, ו-Tallvane שואל לפני שעוזבים דף עם שינויים.</translation>
+        <source>Cells that hold options show them as eight digits; right-click one to choose the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
+        <translation>תאים שמכילים אפשרויות מציגים אותן כשמונה ספרות; לחיצה ימנית על תא כזה מאפשרת לסמן את האפשרויות אחת אחת. כותרת שמסתיימת ב-* מציינת שינויים שלא נשמרו: קובץ &gt; שמירה שומר אותם, ו-Tallvane שואל לפני שעוזבים דף עם שינויים.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -2452,8 +2452,8 @@ Save them before going on?</source>
     </message>
     <message>
         <location line="+3"/>
-        <source>Cells that hold options show them as eight digits; double-click one to tick the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
-        <translation>เซลล์ที่เก็บตัวเลือกจะแสดงเป็นตัวเลขแปดหลัก ดับเบิลคลิกที่เซลล์เพื่อเลือกตัวเลือกทีละรายการ ชื่อหน้าที่ลงท้ายด้วย * คือมีการเปลี่ยนแปลงที่ยังไม่บันทึก: ไฟล์ &gt; บันทึก จะบันทึกการเปลี่ยนแปลงนั้น และ Tallvane จะถามก่อนออกจากหน้าที่มีการเปลี่ยนแปลง</translation>
+        <source>Cells that hold options show them as eight digits; right-click one to choose the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
+        <translation>เซลล์ที่เก็บตัวเลือกจะแสดงเป็นตัวเลขแปดหลัก คลิกขวาที่เซลล์เพื่อเลือกตัวเลือกทีละรายการ ชื่อหน้าที่ลงท้ายด้วย * คือมีการเปลี่ยนแปลงที่ยังไม่บันทึก: ไฟล์ &gt; บันทึก จะบันทึกการเปลี่ยนแปลงนั้น และ Tallvane จะถามก่อนออกจากหน้าที่มีการเปลี่ยนแปลง</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -48,7 +48,7 @@ QString QuickStartDialog::html() const
             { tr("Choose a category on the button page or in the tree: departments, PLUs, taxes and the "
                  "others each have a page. Type into the grid, insert rows with Edit > Insert, paste "
                  "from a spreadsheet, or import a CSV or spreadsheet file into the page."),
-                tr("Cells that hold options show them as eight digits; double-click one to tick the "
+                tr("Cells that hold options show them as eight digits; right-click one to choose the "
                    "options one by one. A title ending in * has unsaved changes: File > save stores them, "
                    "and Tallvane asks before a page with changes is left.") } },
         { "logo", tr("3. The receipt logo"),

@@ -29,6 +29,10 @@ QString whereListening(const QString& failure)
 // A button whose text tells its state is announced by that text.
 void setButtonText(QAbstractButton* button, const QString& text)
 {
+    // The picture is stretched under the bold text: a longer translation widens the button.
+    QFont bold = button->font();
+    bold.setBold(true);
+    button->setFixedWidth(qMax(100, QFontMetrics(bold).horizontalAdvance(text) + 20));
     button->setText(text);
     button->setAccessibleName(text);
     button->setToolTip(text);
@@ -72,6 +76,7 @@ ConnectionPanel::ConnectionPanel(QStatusBar* statusBar, const QString& imageFold
         { ui->pushButton, "refresh.png" }, { ui->btn_serial, "openseial.png" } };
     for (const auto& picture : pictures)
         ButtonPictures::setBackground(picture.button, imageFolder, picture.file);
+    setButtonText(ui->btn_serial, ui->btn_serial->text());
 }
 
 ConnectionPanel::~ConnectionPanel()
