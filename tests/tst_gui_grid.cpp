@@ -88,6 +88,18 @@ private:
     }
 
 private slots:
+    // A header's tool tip says what its column holds, texts in bytes of the set's code page.
+    void headerTipsGiveTheLimits()
+    {
+        auto w = window("btn_plu");
+        const QAbstractItemModel* model = grid(*w)->model();
+        auto tip = [model](int column) { return model->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString(); };
+        QCOMPARE(tip(1), QStringLiteral("Name: up to 25 bytes; in UTF-8 a letter beyond ASCII takes two or more bytes"));
+        QCOMPARE(tip(3), QStringLiteral("Price: an amount of up to 10 digits, 2 of them after the point"));
+        const LanguageScope greek(Greek);
+        QCOMPARE(tip(1), QStringLiteral("Name: up to 25 bytes; in windows-1253 one byte a letter"));
+    }
+
     void initTestCase()
     {
         m_session = std::make_unique<GuiTestSession>(m_dir.path());

@@ -1,5 +1,6 @@
 #include "app/grid/gridmodel.h"
 
+#include "app/grid/columntips.h"
 #include "records/columns.h"
 #include "records/gridcells.h"
 
@@ -255,12 +256,16 @@ bool GridModel::isLocked(int tableRow, int column) const
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     // The headers are kept in English, as files and the register name the columns; only the
-    // header on show is translated.
-    if (orientation == Qt::Horizontal && section < m_headers.size())
-        return QCoreApplication::translate("Columns", m_headers.at(section).toUtf8().constData());
+    // header on show is translated. Its tool tip says what the column holds.
+    if (orientation == Qt::Horizontal && section < m_headers.size()) {
+        const QString shown = QCoreApplication::translate("Columns", m_headers.at(section).toUtf8().constData());
+        return role == Qt::ToolTipRole ? columnTip(m_category, section, shown) : shown;
+    }
+    if (role == Qt::ToolTipRole)
+        return QVariant();
     return section + 1;
 }
 
