@@ -415,11 +415,12 @@ bool GridPage::editOptions(const QModelIndex& index)
 {
     if (optionEntries(index).isEmpty())
         return false;
+    const QPersistentModelIndex cell(index);
     OptionBitsDialog dialog(codecForCategory(m_category), index.column(), index.data(Qt::EditRole).toString(), this);
     dialog.setWindowTitle(m_model->headerData(index.column(), Qt::Horizontal).toString());
     // One undo step, and none when nothing changed.
-    if (dialog.exec() == QDialog::Accepted)
-        m_model->setData(index, dialog.cell(), Qt::EditRole);
+    if (dialog.exec() == QDialog::Accepted && cell.isValid())
+        m_model->setData(cell, dialog.cell(), Qt::EditRole);
     return true;
 }
 
