@@ -14,6 +14,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QUndoStack>
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
@@ -23,10 +26,12 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 // The tax, discount, group and clerk pages: their option menus opened from the grid and
-// applied to the current cell, the fixed fifth tax rate, and received against loaded rows.
+// applied to the current cell, the dialog of every option column's bits, the fixed fifth tax
+// rate, and received against loaded rows.
 class TestOptionMenus : public QObject {
     Q_OBJECT
 
@@ -97,6 +102,29 @@ private:
 
     static QString cell(MainWindow& w, int r, int c) { return w.itemModel()->index(r, c).data().toString(); }
 
+    // Runs `act` on the option bits dialog once `open` has opened it, then presses `button`.
+    // False when no such dialog opened.
+    static bool inDialog(const std::function<void()>& open, const std::function<void(QDialog*)>& act,
+        QDialogButtonBox::StandardButton button)
+    {
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            opened = dialog->objectName() == QLatin1String("OptionBitsDialog");
+            if (opened)
+                act(dialog);
+            dialog->findChild<QDialogButtonBox*>()->button(button)->click();
+        });
+        open();
+        return opened;
+    }
+    static QCheckBox* optionBox(QDialog* dialog, int entry)
+    {
+        return dialog->findChild<QCheckBox*>(QStringLiteral("checkBox_option%1").arg(entry));
+    }
+
 private slots:
     void initTestCase()
     {
@@ -108,6 +136,83 @@ private slots:
         QVERIFY(Group::instance()->saveTable(groups()));
     }
     void cleanupTestCase() { m_session.reset(); }
+
+    // Every option column of every category, opened on Enter: the boxes show the codec's
+    // states and each tick does what choosing the menu entry does; OK stores the cell as one
+    // undo step, Cancel (opened by a double click) stores nothing.
+    void optionBitsDialog_data()
+    {
+        QTest::addColumn<int>("category");
+        QTest::addColumn<int>("column");
+        for (const Category* c = categoriesBegin(); c != categoriesEnd(); ++c) {
+            const RecordCodec* codec = c->codec ? c->codec() : nullptr;
+            for (int column = 0; codec && column < int(codec->columns().size()); ++column)
+                if (!codec->optionMenuEntries(column).isEmpty())
+                    QTest::addRow("%s %s", c->typeName, codec->columns()[size_t(column)].header) << c->number << column;
+        }
+    }
+    void optionBitsDialog()
+    {
+        QFETCH(int, category);
+        QFETCH(int, column);
+        const RecordCodec* codec = codecForCategory(category);
+        const QStringList entries = codec->optionMenuEntries(column);
+        TestWindow w(m_dir.path());
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.openCategory(category);
+        GridModel* model = w.itemModel();
+        if (model->rowCount() == 0)
+            QVERIFY(model->insertRows(0, 1));
+        const QModelIndex index = model->index(0, column);
+        const QString start = QStringLiteral("10100101");
+        QVERIFY(model->setData(index, start));
+        auto* view = w.findChild<QTableView*>(QStringLiteral("tableView"));
+        view->setFocus();
+        view->setCurrentIndex(index);
+        const int steps = model->undoStack()->count();
+
+        QString expected = start;
+        QStringList faults;
+        auto tickEach = [&](QDialog* dialog) {
+            if (dialog->windowTitle() != model->headerData(column, Qt::Horizontal).toString())
+                faults << QStringLiteral("title ") + dialog->windowTitle();
+            for (int entry = 0; entry <= entries.size(); ++entry) {
+                if (entry > 0) {
+                    const bool wanted = !optionBox(dialog, entry)->isChecked();
+                    optionBox(dialog, entry)->click();
+                    expected = codec->applyOption(expected, column, entry, wanted);
+                }
+                const QByteArray states = codec->optionStates(expected, column);
+                for (int i = 0; i < entries.size(); ++i) {
+                    QCheckBox* box = optionBox(dialog, i + 1);
+                    const QString name = entries.at(i);
+                    if (!box || box->text().isEmpty() || (!name.isEmpty() && box->text() != name)) {
+                        faults << QStringLiteral("box %1 of %2").arg(i + 1).arg(name);
+                        return;
+                    }
+                    if (box->isChecked() != (states.at(i) != 0))
+                        faults << QStringLiteral("after entry %1: box %2 (%3)").arg(entry).arg(i + 1).arg(expected);
+                }
+            }
+            if (optionBox(dialog, entries.size() + 1))
+                faults << QStringLiteral("more boxes than entries");
+        };
+        QVERIFY(inDialog([&] { QTest::keyClick(view, Qt::Key_Return); }, tickEach, QDialogButtonBox::Ok));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        QVERIFY(expected != start);
+        QCOMPARE(index.data(Qt::EditRole).toString(), expected);
+        QCOMPARE(model->undoStack()->count(), steps + 1);
+
+        const QPoint centre = view->visualRect(index).center();
+        QVERIFY(inDialog([&] { QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre); },
+            [](QDialog* dialog) { optionBox(dialog, 1)->click(); }, QDialogButtonBox::Cancel));
+        QCOMPARE(index.data(Qt::EditRole).toString(), expected);
+        QCOMPARE(model->undoStack()->count(), steps + 1);
+
+        model->undoStack()->undo();
+        QCOMPARE(index.data(Qt::EditRole).toString(), start);
+    }
 
     void taxPage()
     {
@@ -146,6 +251,21 @@ private slots:
         TestWindow w(m_dir.path());
         w.open("btn_disc");
         QCOMPARE(w.itemModel()->rowCount(), 5);
+        // Only the first four rows have option menus: Enter opens the bits of the fourth row's
+        // options, not of the fifth's.
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* view = w.findChild<QTableView*>(QStringLiteral("tableView"));
+        view->setFocus();
+        auto enterOn = [view](int r) {
+            return [view, r] {
+                view->setCurrentIndex(view->model()->index(r, 6));
+                QTest::keyClick(view, Qt::Key_Return);
+            };
+        };
+        QVERIFY(inDialog(enterOn(3), [](QDialog*) {}, QDialogButtonBox::Cancel));
+        QVERIFY(!inDialog(enterOn(4), [](QDialog*) {}, QDialogButtonBox::Ok));
+        QCOMPARE(cell(w, 4, 6), QStringLiteral("00100001"));
 
         Menu tax = openMenu(w, 0, 4);
         QCOMPARE(tax.entries, (QStringList { "TAX A", "TAX B", "TAX C", "TAX D", "TAX E" }));
@@ -261,6 +381,17 @@ private slots:
         QVERIFY2(w.windowTitle().startsWith(QStringLiteral("<Taxes>")), qPrintable(w.windowTitle()));
         QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("<Tax>"));
         QCOMPARE(model->index(0, 3).data(Qt::ToolTipRole).toString(), QStringLiteral("<PRINT VAT>"));
+
+        // The dialog of the bits names them translated, as the menu does.
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* view = w.findChild<QTableView*>(QStringLiteral("tableView"));
+        view->setFocus();
+        view->setCurrentIndex(model->index(0, 3));
+        QString label;
+        QVERIFY(inDialog([view] { QTest::keyClick(view, Qt::Key_Return); },
+            [&label](QDialog* dialog) { label = optionBox(dialog, 4)->text(); }, QDialogButtonBox::Cancel));
+        QCOMPARE(label, QStringLiteral("<GST TAX>"));
 
         Menu menu = openMenu(w, 0, 3, QStringLiteral("<GST TAX>"));
         QCOMPARE(menu.entries,

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QStyledItemDelegate>
@@ -252,16 +253,25 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Resize && watched == m_viewport) {
         m_note->setGeometry(m_viewport->rect());
         spreadColumns();
+    } else if (event->type() == QEvent::MouseButtonDblClick && watched == m_viewport) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QModelIndex index = m_view->indexAt(mouse->position().toPoint());
+        if (mouse->button() == Qt::LeftButton && index.isValid() && m_opener && m_opener(index))
+            return true;
     } else if (event->type() == QEvent::KeyPress && watched == m_view) {
-        // Enter starts editing the current cell (the view alone only reports it activated);
-        // while an editor has the focus, the key is the editor's.
+        // Enter opens the current cell's own editor or starts editing it (the view alone only
+        // reports it activated); while an editor has the focus, the key is the editor's.
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         const QModelIndex current = m_view->currentIndex();
         if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && m_view->hasFocus()
-            && current.isValid() && (m_model->flags(current) & Qt::ItemIsEditable)) {
-            m_view->edit(current);
-            return true;
+            && current.isValid()) {
+            if (m_opener && m_opener(current))
+                return true;
+            if (m_model->flags(current) & Qt::ItemIsEditable) {
+                m_view->edit(current);
+                return true;
+            }
         }
     }
     return QObject::eventFilter(watched, event);

@@ -10,6 +10,7 @@
 
 class GridModel;
 class QLabel;
+class QModelIndex;
 class QTableView;
 class QWidget;
 class RecordCodec;
@@ -17,11 +18,14 @@ class RecordCodec;
 // How the grid presents a category's table: every column at least as wide as its header
 // and its widest value, spread over the window; tool tips that name the set bits of option
 // cells and show texts cut short; a note on an empty page saying how rows arrive; Enter to
-// start editing; the current cell kept when the same page is filled again. GUI thread only.
+// start editing (or the cell's own editor, see setCellOpener); the current cell kept when the
+// same page is filled again. GUI thread only.
 class GridView : public QObject {
     Q_OBJECT
 public:
     using CodecSource = std::function<const RecordCodec*()>;
+    // Opens an editor of its own for the cell; false when the cell has none.
+    using CellOpener = std::function<bool(const QModelIndex&)>;
 
     GridView(QTableView* view, GridModel* model, CodecSource codec, QObject* parent = nullptr);
 
@@ -35,6 +39,9 @@ public:
     static QString noRowsText();
     // Brings the note over an empty grid up to date (a database opened or created since).
     void updateNote();
+    // Asked first on a double click or Enter on a cell: when it opens the cell, the grid's
+    // own editing does not start.
+    void setCellOpener(CellOpener opener) { m_opener = std::move(opener); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,6 +58,7 @@ private:
     QWidget* m_viewport;
     GridModel* m_model;
     CodecSource m_codec;
+    CellOpener m_opener;
     QLabel* m_note;
     int m_category = -1;
     quint8 m_kinds[kMaxColumns] = {}; // of the columns shown

@@ -7,6 +7,7 @@
 #include "app/grid/fielddelegate.h"
 #include "app/grid/filecommands.h"
 #include "app/dialogs/messagebox.h"
+#include "app/dialogs/optionbitsdialog.h"
 #include "app/grid/gridclipboard.h"
 #include "app/grid/gridsearch.h"
 #include "app/grid/gridview.h"
@@ -72,6 +73,8 @@ GridPage::GridPage(QStatusBar* statusBar, const QString& imageFolder, QWidget* p
         ui->tableView);
     ui->tableView->setItemDelegate(m_fieldDelegate);
     m_gridView = new GridView(ui->tableView, m_model, codec, this);
+    // Option cells open the dialog of their bits on a double click or Enter.
+    m_gridView->setCellOpener([this](const QModelIndex& index) { return editOptions(index); });
     // Cells that the register would not hold as shown are marked and counted.
     m_marks = new CellMarks(m_model, codec, this);
     m_fitLabel = new QLabel(this);
@@ -375,15 +378,8 @@ void GridPage::on_tableView_customContextMenuRequested(const QPoint& pos)
     if (!current.isValid())
         return;
 
-    QStringList entries;
-    QByteArray states;
-    const RecordCodec* codec = codecForCategory(m_category);
-    const bool offersMenu = m_category == CategoryDept || m_category == CategoryTax
-        || (m_category == CategoryDisc && row <= 3) || m_category == CategoryClerk || m_category == CategoryNetParm;
-    if (codec && offersMenu) {
-        entries = codec->optionMenuEntries(column);
-        states = codec->optionStates(cell, column);
-    }
+    const QStringList entries = optionEntries(current);
+    const QByteArray states = entries.isEmpty() ? QByteArray() : codecForCategory(m_category)->optionStates(cell, column);
     if (entries.isEmpty()) {
         // A cell without options offers the page's row commands.
         //: Insert an empty row in the grid
@@ -404,6 +400,28 @@ void GridPage::on_tableView_customContextMenuRequested(const QPoint& pos)
             connect(action, &QAction::triggered, this, [this, entry = i + 1](bool flag) { chooseOption(entry, flag); });
     }
     m_contextMenu->exec(QCursor::pos());
+}
+
+QStringList GridPage::optionEntries(const QModelIndex& index) const
+{
+    const RecordCodec* codec = codecForCategory(m_category);
+    const bool offersMenu = m_category == CategoryDept || m_category == CategoryTax
+        || (m_category == CategoryDisc && index.row() <= 3) || m_category == CategoryClerk
+        || m_category == CategoryNetParm;
+    return codec && offersMenu && index.isValid() ? codec->optionMenuEntries(index.column()) : QStringList();
+}
+
+bool GridPage::editOptions(const QModelIndex& index)
+{
+    if (optionEntries(index).isEmpty())
+        return false;
+    const QPersistentModelIndex cell(index);
+    OptionBitsDialog dialog(codecForCategory(m_category), index.column(), index.data(Qt::EditRole).toString(), this);
+    dialog.setWindowTitle(m_model->headerData(index.column(), Qt::Horizontal).toString());
+    // One undo step, and none when nothing changed.
+    if (dialog.exec() == QDialog::Accepted && cell.isValid())
+        m_model->setData(cell, dialog.cell(), Qt::EditRole);
+    return true;
 }
 
 void GridPage::chooseOption(int entry, bool flag)

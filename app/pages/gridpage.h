@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -15,6 +16,7 @@ class GridSearch;
 class GridView;
 class QLabel;
 class QMenu;
+class QModelIndex;
 class QStatusBar;
 class QTableView;
 class QUndoStack;
@@ -23,8 +25,8 @@ namespace Ui {
 class GridPage;
 }
 
-// The item page (page_Form): one category's table in the grid, with the option menus of its
-// bit columns, the sort of the PLU codes, copy and paste, saving, CSV export and file import,
+// The item page (page_Form): one category's table in the grid, with the option menus and the
+// option bits dialog of its bit columns, the sort of the PLU codes, copy and paste, saving, CSV export and file import,
 // the marks of cells the register would not hold as shown and of rows a verified send found
 // otherwise, rows added and deleted by hand, undo, find and filter, and the command bar. The page's Add, Update and Delete and its Back button are
 // the window's commands: the page only announces them. GUI thread only.
@@ -73,6 +75,9 @@ public:
     void pasteCells();
     // Applies entry `entry` (from 1) of the option menu to the current cell, ticked or not.
     void chooseOption(int entry, bool flag);
+    // Opens the dialog of the option bits of the cell at `index` and stores what it gives;
+    // false, with nothing shown, for a cell without an option menu.
+    bool editOptions(const QModelIndex& index);
     // Sorts the PLU codes by a click on the header of `column` (the item code column only).
     void sortBy(int column);
     // Rows a download brought, with the records they were decoded from (may be null).
@@ -106,6 +111,8 @@ private:
     void takeImport(const ItemTable& rows, bool add);
     void showFlagged();
     void showStatus();
+    // The option menu's entries for the cell at `index`; empty for a cell without one.
+    QStringList optionEntries(const QModelIndex& index) const;
 
     Ui::GridPage* ui;
     QStatusBar* m_statusBar;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+
+class QCheckBox;
+class RecordCodec;
+
+namespace Ui {
+class OptionBitsDialog;
+}
+
+// The option bits of one grid cell as check boxes, one per entry of the column's option menu
+// (translated for display). Each tick is the codec's applyOption, as the menu entry's click
+// would be, and every box then shows the codec's optionStates of the result, so entries that
+// go together (a discount's type, its one tax) behave as in the menu. GUI thread only.
+class OptionBitsDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `codec` must outlive the dialog; `cell` is the cell's bit string as the grid holds it.
+    OptionBitsDialog(const RecordCodec* codec, int column, const QString& cell, QWidget* parent = nullptr);
+    ~OptionBitsDialog() override;
+
+    // The cell with the ticks applied (unchanged until a box is ticked or unticked).
+    QString cell() const { return m_cell; }
+
+private:
+    void toggle(int entry, bool checked);
+    void showStates();
+
+    Ui::OptionBitsDialog* ui;
+    const RecordCodec* m_codec;
+    int m_column;
+    QString m_cell;
+    QList<QCheckBox*> m_boxes; // entry 1 first
+};
