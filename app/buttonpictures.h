@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 
 class QPushButton;
@@ -8,8 +9,14 @@ class QPushButton;
 // picture by its path with forward slashes. GUI thread only.
 namespace ButtonPictures {
 
-// `file` as the whole face of `button` (the category buttons of the button page).
+// `file` as the whole face of `button` (the category buttons of the button page). The face
+// gets a focus ring while the keyboard has put the focus on it.
 void setFace(QPushButton* button, const QString& imageFolder, const char* file);
+// Shows a face button as locked (dimmed, a padlock in its corner, `tip` after its own tool
+// tip) or as it is. A locked button stays enabled: its click is answered where it is handled.
+void setLocked(QPushButton* button, bool locked, const QString& tip = QString());
+// The padlock drawn on locked buttons, `size` pixels square.
+QPixmap lockPicture(int size);
 // `file` as the background of a command button. A picture of another size than the button
 // is brought to the button's size once and kept so in the folder.
 void setBackground(QPushButton* button, const QString& imageFolder, const char* file);

@@ -122,12 +122,11 @@ void MainWindow::setUpPages()
         },
         [this] { showButtonPage(); });
 
-    for (const CategoryPage& page : categoryPages()) {
+    for (const CategoryPage& page : categoryPages())
         if (QPushButton* button = page.button ? m_buttonPage->button(page.button) : nullptr) {
             ButtonPictures::setFace(button, m_imageFolder, page.picture);
             connect(button, &QPushButton::clicked, this, [this, number = page.number] { openCategory(number); });
         }
-    }
     QPushButton* admin = m_buttonPage->button("btn_admin");
     ButtonPictures::setFace(admin, m_imageFolder, "admin.ico");
     connect(admin, &QPushButton::clicked, this, &MainWindow::manageUsers);
@@ -204,6 +203,7 @@ void MainWindow::setUpTree()
         m_categoryLabels << name;
         new QTreeWidgetItem(itemView, QStringList(name));
     }
+    m_buttonPage->showLocks(itemView);
     tree->expandAll();
 }
 

@@ -126,6 +126,17 @@ void LinkSettings::storeLink(const QString& link, const QString& serialPort)
         file.setValue(QStringLiteral("transfer/serialPort"), serialPort);
 }
 
+QString LinkSettings::loginLanguage()
+{
+    return QSettings(filePath(), QSettings::IniFormat).value(QStringLiteral("login/language")).toString();
+}
+
+void LinkSettings::storeLoginLanguage(const QString& language)
+{
+    QSettings file(filePath(), QSettings::IniFormat);
+    file.setValue(QStringLiteral("login/language"), language);
+}
+
 void LinkSettings::storeVerifyAfterInstall(bool on)
 {
     QSettings file(filePath(), QSettings::IniFormat);

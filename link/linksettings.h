@@ -31,6 +31,7 @@ private:
 //   [transfer] verifyAfterInstall=true          (the connection panel's choices, kept here)
 //              link=Tcp                         (Serial or Tcp)
 //              serialPort=ttyUSB0               (the port last opened)
+//   [login]  language=Greek                     (the display language last logged in with)
 struct LinkSettings {
     static constexpr int kDefaultMaxConnections = 64;
 
@@ -48,6 +49,9 @@ struct LinkSettings {
     static void storeVerifyAfterInstall(bool on);
     // Remembers the link chosen ("Serial" or "Tcp"), and the serial port when one is given.
     static void storeLink(const QString& link, const QString& serialPort = QString());
+    // The display language last logged in with on this PC (its English name), empty when none.
+    static QString loginLanguage();
+    static void storeLoginLanguage(const QString& language);
     static QString filePath();
     // Reads the settings from another file (tests); empty restores the default.
     static void setFilePath(const QString& path);

@@ -2,6 +2,7 @@
 #include "app/dialogs/logindialog.h"
 #include "guisupport.h"
 #include "base/language.h"
+#include "link/linksettings.h"
 #include "users/password.h"
 #include "users/usrdb.h"
 
@@ -64,9 +65,15 @@ private slots:
     {
         m_users = std::make_unique<UserDatabaseScope>(m_dir.filePath(QStringLiteral("USRData.db")));
         m_db = m_users->database();
+        QFile::remove(m_dir.filePath(QStringLiteral("tallvane.ini")));
+        LinkSettings::setFilePath(m_dir.filePath(QStringLiteral("tallvane.ini")));
     }
 
-    void cleanup() { m_users.reset(); }
+    void cleanup()
+    {
+        m_users.reset();
+        LinkSettings::setFilePath(QString());
+    }
 
     void labelsAreBuddies()
     {
@@ -89,6 +96,9 @@ private slots:
         const Attempt attempt = login(QStringLiteral("admin"), QStringLiteral("604218"));
         QVERIFY(attempt.accepted);
         QVERIFY(attempt.notices.isEmpty());
+        // The typed password does not stay in the hidden dialog.
+        QCOMPARE(attempt.passwordAfter, QString());
+        QCOMPARE(attempt.nameAfter, QStringLiteral("admin"));
         const UserInfo& user = m_db->loginRecord();
         QCOMPARE(user.UserGroup, 1);
         QCOMPARE(user.UserName, QStringLiteral("admin"));
@@ -230,6 +240,35 @@ private slots:
         QCOMPARE(int(currentLanguage), int(English));
         emit combo->activated(4);
         QCOMPARE(int(currentLanguage), int(Thailand));
+    }
+
+    // The language logged in with comes preselected in the next login on this PC and stands
+    // as chosen; one only picked in a dialog that was left is not remembered.
+    void languageIsRemembered()
+    {
+        const LanguageScope english(English);
+        auto combo = [](QDialog& dialog) { return dialog.findChild<QComboBox*>(QStringLiteral("comboBox_language")); };
+        {
+            loginDialog left;
+            QCOMPARE(combo(left)->currentIndex(), 0);
+            combo(left)->setCurrentIndex(1);
+            emit combo(left)->activated(1);
+            left.reject();
+        }
+        {
+            loginDialog dialog;
+            QCOMPARE(combo(dialog)->currentIndex(), 0);
+            combo(dialog)->setCurrentIndex(3);
+            emit combo(dialog)->activated(3);
+            dialog.findChild<QLineEdit*>(QStringLiteral("lineEdit_username"))->setText(QStringLiteral("admin"));
+            dialog.findChild<QLineEdit*>(QStringLiteral("lineEdit_password"))->setText(QStringLiteral("604218"));
+            dialog.findChild<QPushButton*>(QStringLiteral("btn_login"))->click();
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        }
+        currentLanguage = English; // as the start-up flow sets it before each login
+        loginDialog next;
+        QCOMPARE(combo(next)->currentText(), QStringLiteral("Arabic"));
+        QCOMPARE(int(currentLanguage), int(Arabic));
     }
 
     void exitRejects()

@@ -188,6 +188,32 @@ private slots:
         }
     }
 
+    // A category the user may not open is shown locked, button and tree entry alike: still
+    // clickable, with the missing permission and who grants it in the tool tip.
+    void lockedCategoriesNameTheMissingPermission()
+    {
+        m_session->logIn(2, PermPlu | PermTax);
+        TestWindow w(base(QStringLiteral("locks")));
+        const QString deptTip = QStringLiteral("Locked: opening Departments needs the DEPARTMENT permission. An "
+                                               "administrator grants it in user management.");
+        auto* dept = child<QPushButton>(w, "btn_dept");
+        QVERIFY(dept->isEnabled());
+        QCOMPARE(dept->toolTip(), QStringLiteral("Dept\n") + deptTip);
+        QCOMPARE(dept->accessibleName(), QStringLiteral("Dept"));
+        QCOMPARE(child<QPushButton>(w, "btn_plu")->toolTip(), QStringLiteral("Plu"));
+        QVERIFY(child<QPushButton>(w, "btn_system")->toolTip().contains(QStringLiteral("the SYSTEM permission")));
+        QCOMPARE(childItem(w, QStringLiteral("ITEM VIEW"), QStringLiteral("dept"))->toolTip(0), deptTip);
+        QVERIFY(!childItem(w, QStringLiteral("ITEM VIEW"), QStringLiteral("dept"))->icon(0).isNull());
+        QCOMPARE(childItem(w, QStringLiteral("ITEM VIEW"), QStringLiteral("tax"))->toolTip(0), QString());
+        QVERIFY(childItem(w, QStringLiteral("ITEM VIEW"), QStringLiteral("tax"))->icon(0).isNull());
+        click(w, "btn_dept");
+        QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: No authority.")));
+        // The next login builds a new window, which follows the new user's permissions.
+        m_session->logIn(1, 0);
+        TestWindow admin(base(QStringLiteral("locks-admin")));
+        QCOMPARE(child<QPushButton>(admin, "btn_dept")->toolTip(), QStringLiteral("Dept"));
+    }
+
     void windowsMenuOpensPagesThroughThePermissionCheck()
     {
         m_session->logIn(2, 0x04); // departments only

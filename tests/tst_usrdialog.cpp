@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -222,6 +223,17 @@ private slots:
         QCOMPARE(seen.focus, QStringLiteral("usernameedit"));
         QCOMPARE(seen.result, int(QDialog::Accepted));
         QCOMPARE(rows(&dialog), (QStringList { "ann", "bob", "carl" }));
+        // The new user comes selected with every box ticked, and the status line says so.
+        QCOMPARE(list(&dialog)->currentRow(), 2);
+        QCOMPARE(list(&dialog)->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(list(&dialog)->selectionModel()->selectedRows().first().row(), 2);
+        QCOMPARE(edit(&dialog, "UsrNameEdit")->text(), QStringLiteral("carl"));
+        QCOMPARE(tickedBoxes(&dialog), quint32(PermAll));
+        QCOMPARE(db()->editRecord().UserName, QStringLiteral("carl"));
+        QCOMPARE(child<QLabel>(&dialog, "label_status")->text(),
+            QStringLiteral("carl added with every permission: untick and SetPerm to restrict"));
+        clickRow(&dialog, 0);
+        QCOMPARE(tickedBoxes(&dialog), quint32(PermPlu));
         clickRow(&dialog, 2);
         QCOMPARE(edit(&dialog, "UsrNameEdit")->text(), QStringLiteral("carl"));
         QCOMPARE(edit(&dialog, "UsrPwdEdit")->text(), QStringLiteral("********"));
@@ -485,6 +497,7 @@ private slots:
         child<QCheckBox>(&dialog, "taxcheckBox")->setChecked(true);
         child<QPushButton>(&dialog, "setperm")->click();
         QCOMPARE(stored(QStringLiteral("bob")).UserPerm, 0x028u);
+        QCOMPARE(child<QLabel>(&dialog, "label_status")->text(), QStringLiteral("Permissions of bob saved: PLU, TAX"));
         QCOMPARE(stored(QStringLiteral("ann")).UserPerm, quint32(PermAll));
         QCOMPARE(stored(QStringLiteral("bob")).UserGroup, 2);
         QVERIFY(passwordMatches(stored(QStringLiteral("bob")).UserPassword, QStringLiteral("bob-pw")));

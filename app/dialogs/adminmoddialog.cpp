@@ -75,7 +75,8 @@ void adminmodDialog::addUser()
     UserInfo user = db->editRecord();
     user.UserName = name;
     user.UserPassword = hashPassword(password);
-    db->insertUser(user, table);
+    if (db->insertUser(user, table))
+        m_writtenName = name;
     accept();
 }
 
@@ -107,9 +108,10 @@ void adminmodDialog::modifyAdmin()
     UserInfo renamed = admin;
     renamed.UserName = name;
     renamed.UserPassword = hashPassword(password);
-    if (db->modifyUser(renamed, admin, table))
+    if (db->modifyUser(renamed, admin, table)) {
         db->loginRecord() = renamed;
-    else
+        m_writtenName = name;
+    } else
         qCDebug(lcUsers).noquote() << QStringLiteral("\"%1\" not changed").arg(admin.UserName);
     accept();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class QLineEdit;
 
@@ -21,6 +22,9 @@ public:
 
     // Shows `page` and puts the focus on its first field.
     void setPage(int page);
+    // The name of the user written by the last accepted Ok (the added user on page 0, the
+    // administrator's new name on page 1); empty while nothing was written.
+    QString writtenName() const { return m_writtenName; }
 
 private slots:
     void on_btn_ok_clicked();
@@ -33,4 +37,5 @@ private:
     QList<QLineEdit*> pageFields() const;
 
     Ui::adminmodDialog* ui;
+    QString m_writtenName;
 };

@@ -1,6 +1,7 @@
 #include "app/dialogs/logindialog.h"
 
 #include "base/language.h"
+#include "link/linksettings.h"
 #include "storage/notice.h"
 #include "users/userslog.h"
 #include "users/usrdb.h"
@@ -14,13 +15,22 @@
 
 namespace {
 const char* const kLanguageLogLines[] = { "set english", "set greek", "set hebrew", "set arabic", "set thailand" };
-}
+// The languages' names in the settings file, in their numbers' order (the list's English texts).
+const char* const kLanguageKeys[] = { "English", "Greek", "Hebrew", "Arabic", "Thailand" };
+} // namespace
 
 loginDialog::loginDialog(QWidget* parent)
     : QDialog(parent)
     , ui(new Ui::loginDialog)
 {
     ui->setupUi(this);
+    // The language last logged in with on this PC comes preselected, and stands as chosen.
+    const QString remembered = LinkSettings::loginLanguage();
+    for (int index = 0; index < int(std::size(kLanguageKeys)); ++index)
+        if (remembered == QLatin1String(kLanguageKeys[index]) && index < ui->comboBox_language->count()) {
+            ui->comboBox_language->setCurrentIndex(index);
+            on_comboBox_language_activated(index);
+        }
     ui->lineEdit_username->setFocus();
     if (usrdb* db = usrdb::instance(); db && !db->isReadable())
         showUnreadableDatabase(db->problem(), db->filePath());
@@ -62,10 +72,20 @@ void loginDialog::on_btn_login_clicked()
     else if (result == usrdb::LoginWrongPassword)
         refuse(tr("password err!"));
     else
-        accept();
+        logInAccepted();
 }
 
 void loginDialog::on_btn_exit_clicked() { reject(); }
+
+void loginDialog::logInAccepted()
+{
+    const int language = ui->comboBox_language->currentIndex();
+    if (language >= 0 && language < int(std::size(kLanguageKeys)))
+        LinkSettings::storeLoginLanguage(QLatin1String(kLanguageKeys[language]));
+    accept();
+    // The typed password is not kept in a widget for the rest of the run.
+    ui->lineEdit_password->clear();
+}
 
 void loginDialog::refuse(const QString& message)
 {

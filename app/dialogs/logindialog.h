@@ -22,6 +22,8 @@ private slots:
 
 private:
     void refuse(const QString& message);
+    // Remembers the language chosen, closes accepted and clears the password field.
+    void logInAccepted();
     void showUnreadableDatabase(const QString& problem, const QString& path);
 
     Ui::loginDialog* ui;

@@ -27,6 +27,10 @@ usrdialog::usrdialog(QWidget* parent)
         ui->pwdedit->setText(QString::fromLatin1(kPasswordMask));
     }
     refreshList();
+    // The UserEdit box's Modify writes nothing; the status line points to what does.
+    connect(ui->modify, &QPushButton::clicked, this, [this] {
+        ui->label_status->setText(tr("Modify changes nothing: tick the boxes and press SetPerm"));
+    });
 }
 
 usrdialog::~usrdialog() { delete ui; }
@@ -46,6 +50,26 @@ void usrdialog::showUser(const UserInfo& user)
     ui->UsrPwdEdit->setText(user.UserPassword.isEmpty() ? QString() : QString::fromLatin1(kPasswordMask));
     for (const auto& [box, bit] : permissionBoxes())
         box->setChecked(user.UserPerm & bit);
+}
+
+QString usrdialog::permissionNames(quint32 perm) const
+{
+    QStringList names;
+    for (const auto& [box, bit] : permissionBoxes())
+        if (perm & bit)
+            names << box->text();
+    return names.isEmpty() ? tr("none") : names.join(QStringLiteral(", "));
+}
+
+bool usrdialog::selectUser(const QString& name)
+{
+    const QList<QTableWidgetItem*> found = ui->UserList->findItems(name, Qt::MatchExactly);
+    if (found.isEmpty() || !m_db)
+        return false;
+    ui->UserList->setCurrentItem(found.first());
+    ui->UserList->selectRow(found.first()->row());
+    on_UserList_clicked(ui->UserList->indexFromItem(found.first()));
+    return true;
 }
 
 void usrdialog::refreshList()
@@ -94,7 +118,11 @@ void usrdialog::on_setperm_clicked()
     for (const auto& [box, bit] : permissionBoxes())
         if (box->isChecked())
             changed.UserPerm |= bit;
-    m_db->modifyUser(changed, m_db->editRecord(), QString::fromLatin1(kUserTable));
+    const QString name = changed.UserName;
+    if (m_db->modifyUser(changed, m_db->editRecord(), QString::fromLatin1(kUserTable)))
+        ui->label_status->setText(tr("Permissions of %1 saved: %2").arg(name, permissionNames(changed.UserPerm)));
+    else
+        ui->label_status->setText(tr("Permissions of %1 not saved").arg(name));
 }
 
 void usrdialog::on_delete_2_clicked()
@@ -102,8 +130,10 @@ void usrdialog::on_delete_2_clicked()
     const QTableWidgetItem* current = ui->UserList->currentItem();
     if (!m_db || !current)
         return;
-    m_db->deleteUser(makeUserInfo(2, current->text(), QString(), 0), QString::fromLatin1(kUserTable));
+    const QString name = current->text();
+    const bool deleted = m_db->deleteUser(makeUserInfo(2, name, QString(), 0), QString::fromLatin1(kUserTable));
     refreshList();
+    ui->label_status->setText(deleted ? tr("%1 deleted").arg(name) : tr("%1 not deleted").arg(name));
 }
 
 void usrdialog::on_add_clicked()
@@ -114,8 +144,13 @@ void usrdialog::on_add_clicked()
     adminmodDialog dialog(this);
     dialog.setWindowTitle(tr("Add User"));
     dialog.setPage(adminmodDialog::AddUserPage);
-    dialog.exec();
+    const bool accepted = dialog.exec() == QDialog::Accepted;
     refreshList();
+    const QString name = dialog.writtenName();
+    if (!name.isEmpty() && selectUser(name))
+        ui->label_status->setText(tr("%1 added with every permission: untick and SetPerm to restrict").arg(name));
+    else if (accepted)
+        ui->label_status->setText(tr("The user was not added"));
 }
 
 void usrdialog::on_btn_modify_clicked()
@@ -126,7 +161,11 @@ void usrdialog::on_btn_modify_clicked()
     adminmodDialog dialog(this);
     dialog.setWindowTitle(tr("Mod Admin"));
     dialog.setPage(adminmodDialog::ModPwdPage);
-    dialog.exec();
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (!dialog.writtenName().isEmpty())
+        ui->label_status->setText(tr("Name and password of the administrator saved: %1").arg(dialog.writtenName()));
+    else if (accepted)
+        ui->label_status->setText(tr("Name and password of the administrator not saved"));
     ui->adminedit->setText(m_db->loginRecord().UserName);
     ui->pwdedit->setText(QString::fromLatin1(kPasswordMask));
 }

@@ -33,6 +33,10 @@ private slots:
 private:
     void refreshList();
     void showUser(const UserInfo& user);
+    // Selects and shows the listed user `name`; false when the list does not hold it.
+    bool selectUser(const QString& name);
+    // The labels of the boxes whose bits `perm` holds, in bit order ("none" for no bit).
+    QString permissionNames(quint32 perm) const;
     QVector<std::pair<QCheckBox*, quint32>> permissionBoxes() const;
 
     Ui::usrdialog* ui;

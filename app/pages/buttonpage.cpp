@@ -1,6 +1,43 @@
 #include "app/pages/buttonpage.h"
 
+#include "app/buttonpictures.h"
+#include "app/pages/categorypages.h"
+#include "users/permissions.h"
+
 #include "ui_buttonpage.h"
+
+#include <QCoreApplication>
+#include <QTreeWidgetItem>
+
+namespace {
+
+// The labels of the permission check boxes in user management, translated there.
+struct PermissionLabel {
+    quint32 bit;
+    const char* label;
+};
+const PermissionLabel kPermissionLabels[] = { { PermClerk, "CLERK" }, { PermGroup, "GROUP" },
+    { PermDepartment, "DEPARTMENT" }, { PermPlu, "PLU" }, { PermDiscount, "DISCOUNT" }, { PermTax, "TAX" },
+    { PermHeader, "HEADER" }, { PermTrailer, "TRAILER" }, { PermGraphic, "GRAPHIC" }, { PermNet, "NET" },
+    { PermSystem, "SYSTEM" } };
+
+QString permissionLabel(quint32 bit)
+{
+    for (const PermissionLabel& entry : kPermissionLabels)
+        if (entry.bit == bit)
+            return QCoreApplication::translate("usrdialog", entry.label);
+    return QString();
+}
+
+// The logged-in user; nobody (every category locked) without a user database, as the window
+// then refuses every category.
+UserInfo loggedInUser()
+{
+    usrdb* db = usrdb::instance();
+    return db ? db->loginRecord() : UserInfo();
+}
+
+} // namespace
 
 ButtonPage::ButtonPage(QWidget* parent)
     : QWidget(parent)
@@ -12,3 +49,27 @@ ButtonPage::ButtonPage(QWidget* parent)
 ButtonPage::~ButtonPage() { delete ui; }
 
 QPushButton* ButtonPage::button(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }
+
+QString ButtonPage::lockTip(int category)
+{
+    const CategoryPage* page = pageOf(category);
+    const QString title = page ? QCoreApplication::translate("CategoryPage", page->title) : QString();
+    return tr("Locked: opening %1 needs the %2 permission. An administrator grants it in user management.")
+        .arg(title, permissionLabel(categoryPermission(category)));
+}
+
+void ButtonPage::showLocks(QTreeWidgetItem* itemView)
+{
+    const UserInfo user = loggedInUser();
+    const QPixmap lock = ButtonPictures::lockPicture(16);
+    for (const CategoryPage& page : categoryPages()) {
+        const bool locked = !mayOpenCategory(user, page.number);
+        const QString tip = locked ? lockTip(page.number) : QString();
+        if (QPushButton* face = page.button ? button(page.button) : nullptr)
+            ButtonPictures::setLocked(face, locked, tip);
+        if (QTreeWidgetItem* entry = page.treeEntry != 0 && itemView ? itemView->child(page.treeEntry - 7) : nullptr) {
+            entry->setIcon(0, locked ? QIcon(lock) : QIcon());
+            entry->setToolTip(0, tip);
+        }
+    }
+}

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QPushButton;
+class QTreeWidgetItem;
 
 namespace Ui {
 class ButtonPage;
@@ -19,6 +20,13 @@ public:
 
     // The page's button named `name` ("btn_dept"), or null.
     QPushButton* button(const char* name) const;
+
+    // Shows the category buttons and the tree's category entries (the children of `itemView`,
+    // in the order of the tree's labels) that the logged-in user may not open as locked. They
+    // stay clickable, so a click still meets the window's refusal.
+    void showLocks(QTreeWidgetItem* itemView);
+    // The tool tip of a locked category: the permission it needs and who grants it.
+    static QString lockTip(int category);
 
 private:
     Ui::ButtonPage* ui;
