@@ -108,6 +108,11 @@
         <source>admin</source>
         <translation>ניהול</translation>
     </message>
+    <message>
+        <location filename="../app/pages/buttonpage.cpp" line="+57"/>
+        <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Category</name>
@@ -393,6 +398,64 @@
         <location line="+4"/>
         <source>warning</source>
         <translation>אזהרה</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnTips</name>
+    <message>
+        <location filename="../app/grid/columntips.cpp" line="+17"/>
+        <source>in %1 a letter beyond ASCII takes two or more bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in %1 one byte a letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1: numbered by the register; not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: up to %2 bytes; %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: an amount of up to %2 digits, %3 of them after the point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: a number of up to %2 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: a whole number from %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: eight options as digits 1 (on) and 0 (off), the right-most the first; right-click the cell to choose them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: some of the digits %2 to %3, in any order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: an IPv4 address, four numbers from 0 to 255 joined by dots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: 64 hexadecimal digits, or empty</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -719,6 +782,10 @@
     </message>
     <message>
         <location line="+19"/>
+        <source>Look for serial ports again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>refresh</source>
         <translation>רענון</translation>
@@ -772,7 +839,7 @@
         <location line="+20"/>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="+219"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+224"/>
         <source>Open Serial</source>
         <translation>פתיחת יציאה טורית</translation>
     </message>
@@ -783,7 +850,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-169"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-170"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -885,18 +952,18 @@
         <translation>עצירת ההעברה אחרי המסגרת הנוכחית</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-26"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-30"/>
         <source>%1 The address and port are set under [tcp] in tallvane.ini.</source>
         <translation>%1 הכתובת והפורט מוגדרים תחת [tcp] בקובץ tallvane.ini.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+32"/>
         <source>Name</source>
         <extracomment>Column of the connected registers: the name the operator gives a register.</extracomment>
         <translation>שם</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>Serial</source>
         <extracomment>Connection type: a register on the RS-232 port.</extracomment>
         <translation>טורי</translation>
@@ -1196,7 +1263,7 @@
 <context>
     <name>GridModel</name>
     <message>
-        <location filename="../app/grid/gridmodel.cpp" line="+346"/>
+        <location filename="../app/grid/gridmodel.cpp" line="+351"/>
         <source>insert rows</source>
         <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
         <translation>שורות חדשות</translation>
@@ -1273,12 +1340,20 @@
     </message>
     <message>
         <location line="+33"/>
+        <source>Import a CSV or spreadsheet file into this page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>openfile</source>
         <translation>ייבוא קובץ</translation>
     </message>
     <message>
         <location line="+22"/>
+        <source>Export this page to a CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>savefile</source>
         <translation>שמירה לקובץ</translation>
@@ -1303,12 +1378,16 @@
     </message>
     <message>
         <location line="+35"/>
+        <source>Back to the category buttons (unsaved changes are asked about first)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>return</source>
         <translation>חזרה</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+185"/>
+        <location filename="../app/pages/gridpage.cpp" line="+188"/>
         <source>Save anyway?</source>
         <translation>לשמור בכל זאת?</translation>
     </message>
@@ -1375,7 +1454,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>%1 תאים לא יגיעו לקופה כפי שהם מוצגים</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+21"/>
         <source>Insert row</source>
         <extracomment>Insert an empty row in the grid</extracomment>
         <translation>שורה חדשה</translation>
@@ -1397,7 +1476,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>GridView</name>
     <message>
-        <location filename="../app/grid/gridview.cpp" line="+76"/>
+        <location filename="../app/grid/gridview.cpp" line="+77"/>
         <source>Open or create a configuration database (File &gt; open / new)</source>
         <translation>יש לפתוח או ליצור ערכת הגדרות (קובץ &gt; פתיחה / חדש)</translation>
     </message>
@@ -1722,6 +1801,10 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+70"/>
+        <source>Back to the category buttons (unsaved changes are asked about first)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>return</source>
         <translation>חזרה</translation>
@@ -1843,6 +1926,11 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Ctrl+N</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Create a new configuration set, every page of it empty (Ctrl+N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>open</source>
         <translation>פתיחה</translation>
@@ -1851,6 +1939,11 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <location line="+3"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Open a configuration set (Ctrl+O)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1863,14 +1956,29 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Ctrl+S</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Save this page&apos;s changes to the open set (Ctrl+S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>install</source>
         <translation>העלאה</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>import</source>
         <translation>הורדה</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Download this page&apos;s table from the register (Ctrl+D)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1891,6 +1999,11 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <location line="+9"/>
         <source>Insert</source>
         <translation>שורה חדשה</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Insert an empty row after the current one</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2071,6 +2184,25 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <location line="+6"/>
         <source>%1: a port is a number from 0 to 65535</source>
         <translation>%1: פורט הוא מספר מ-0 עד 65535</translation>
+    </message>
+</context>
+<context>
+    <name>OptionBitsDialog</name>
+    <message>
+        <location filename="../app/dialogs/optionbitsdialog.ui" line="+6"/>
+        <source>Option bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Bit string</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/optionbitsdialog.cpp" line="+28"/>
+        <source>Bit %1</source>
+        <extracomment>An option bit without a name; %1 is its number, 0 the right-most</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2701,7 +2833,12 @@ Save them before going on?</source>
         <translation>מס&apos; ECR:</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+10"/>
+        <source>The register&apos;s number (0 to 255), as the register reports it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>(0-255)</source>
         <translation>(0-255)</translation>
     </message>
@@ -2711,7 +2848,12 @@ Save them before going on?</source>
         <translation>זמן עד תצוגת המתנה</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+10"/>
+        <source>Minutes without use before the register&apos;s display shows its idle text (0 to 99)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Minute(0-99)</source>
         <translation>דקות (0-99)</translation>
     </message>
@@ -2721,7 +2863,12 @@ Save them before going on?</source>
         <translation>כהות הדפסה:</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+10"/>
+        <source>How dark the printer prints: 0 the lightest, 4 the darkest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>(0-4)</source>
         <translation>(0-4)</translation>
     </message>
@@ -2731,72 +2878,141 @@ Save them before going on?</source>
         <translation>סכום מרבי:</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+10"/>
+        <source>The largest amount the register accepts in one entry (0 to 99999999)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>(0-99999999)</source>
         <translation>(0-99999999)</translation>
     </message>
     <message>
         <location line="+38"/>
+        <source>Print the clerk&apos;s name on every receipt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>PRN CLERK</source>
         <translation>הדפסת קופאי</translation>
     </message>
     <message>
         <location line="+7"/>
+        <source>Allow a copy of the last receipt to be printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>COPY RECEIPT</source>
         <translation>העתק קבלה</translation>
     </message>
     <message>
         <location line="+7"/>
+        <source>Print the number of items sold at the end of each receipt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>PRINT ITEMS</source>
         <translation>הדפסת מספר פריטים</translation>
     </message>
     <message>
         <location line="+7"/>
+        <source>Prices and amounts have two decimal places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>DECIMAL</source>
         <translation>נקודה עשרונית</translation>
     </message>
     <message>
         <location line="+7"/>
+        <source>The subtotal key must be pressed before a payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>SUBTOTAL OBL</source>
         <translation>סיכום ביניים חובה</translation>
     </message>
     <message>
         <location line="+7"/>
+        <source>Sales may name a customer card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>CUSTOMER CARD</source>
         <translation>כרטיס לקוח</translation>
     </message>
     <message>
         <location line="+7"/>
+        <source>Print the department totals in the reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>PRINT DEPART MON</source>
         <translation>הדפסת סכומי מחלקות</translation>
     </message>
     <message>
         <location line="+7"/>
+        <source>Clerks sign on with their password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>CLERK PWD</source>
         <translation>סיסמת קופאי</translation>
     </message>
     <message>
         <location line="+7"/>
+        <source>A clerk must sign on before a sale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>OPER.OBL</source>
         <translation>קופאי חובה</translation>
     </message>
     <message>
         <location line="+7"/>
+        <source>Print the tax amount on the receipt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>PRINT TAX AMT</source>
         <translation>הדפסת סכום מע&quot;מ</translation>
     </message>
     <message>
         <location line="+7"/>
+        <source>The register&apos;s clock follows daylight saving time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>DAYLIGHT TIME</source>
         <translation>שעון קיץ</translation>
     </message>
     <message>
         <location line="+7"/>
+        <source>The register beeps at each key press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>BUZZER</source>
         <translation>זמזם</translation>
     </message>
     <message>
         <location line="+50"/>
+        <source>Back to the category buttons (unsaved changes are asked about first)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>return</source>
         <translation>חזרה</translation>
@@ -3386,13 +3602,13 @@ Save them before going on?</source>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>new password set err!</source>
         <translation>שגיאה בסיסמה החדשה!</translation>
     </message>
     <message>
-        <location line="-26"/>
-        <location line="+32"/>
+        <location line="-27"/>
+        <location line="+33"/>
         <source>user is exist!</source>
         <translation>המשתמש כבר קיים!</translation>
     </message>
@@ -3478,7 +3694,7 @@ Save them before going on?</source>
         <translation>יציאה</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/logindialog.cpp" line="+37"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+47"/>
         <source>The user database cannot be read: %1.
 %2
 Nobody can log in until it is restored or moved aside. It has not been changed.</source>
@@ -3497,7 +3713,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>סיסמה שגויה!</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+19"/>
         <source>Warning!</source>
         <translation>אזהרה!</translation>
     </message>
@@ -3639,7 +3855,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+115"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+145"/>
         <source>Add User</source>
         <translation>הוספת משתמש</translation>
     </message>
@@ -3654,9 +3870,59 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>קביעת הרשאות</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+12"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-113"/>
+        <source>Modify changes nothing: tick the boxes and press SetPerm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>none</source>
+        <translation type="unfinished">ללא</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Permissions of %1 saved: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Permissions of %1 not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 deleted</source>
+        <translation type="unfinished">נמחקו: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 not deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 added with every permission: untick and SetPerm to restrict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The user was not added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Mod Admin</source>
         <translation>שינוי מנהל</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Name and password of the administrator saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name and password of the administrator not saved</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -8,16 +8,15 @@
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("ColumnTips", text); }
-
 // How many bytes a letter takes in the register language's code page.
 QString lettersIn()
 {
     const int language = registerLanguage;
     const QString codePage = QString::fromLatin1(languageCodecName(language));
     if (language == English)
-        return tr("in %1 a letter beyond ASCII takes two or more bytes").arg(codePage);
-    return tr("in %1 one byte a letter").arg(codePage);
+        return QCoreApplication::translate("ColumnTips", "in %1 a letter beyond ASCII takes two or more bytes")
+            .arg(codePage);
+    return QCoreApplication::translate("ColumnTips", "in %1 one byte a letter").arg(codePage);
 }
 
 } // namespace
@@ -30,27 +29,40 @@ QString columnTip(int category, int column, const QString& header)
     const FieldFit fit = codec->fieldFit(column);
     switch (fit.kind) {
     case FieldFit::Unheld:
-        return tr("%1: numbered by the register; not sent").arg(header);
+        return QCoreApplication::translate("ColumnTips", "%1: numbered by the register; not sent").arg(header);
     case FieldFit::Text:
-        return tr("%1: up to %2 bytes; %3").arg(header).arg(fit.size).arg(lettersIn());
+        return QCoreApplication::translate("ColumnTips", "%1: up to %2 bytes; %3")
+            .arg(header)
+            .arg(fit.size)
+            .arg(lettersIn());
     case FieldFit::Amount:
-        return fit.decimals > 0 ? tr("%1: an amount of up to %2 digits, %3 of them after the point")
-                                      .arg(header)
-                                      .arg(fit.size)
-                                      .arg(fit.decimals)
-                                : tr("%1: a number of up to %2 digits").arg(header).arg(fit.size);
+        return fit.decimals > 0
+            ? QCoreApplication::translate("ColumnTips", "%1: an amount of up to %2 digits, %3 of them after the point")
+                  .arg(header)
+                  .arg(fit.size)
+                  .arg(fit.decimals)
+            : QCoreApplication::translate("ColumnTips", "%1: a number of up to %2 digits").arg(header).arg(fit.size);
     case FieldFit::Whole:
-        return tr("%1: a whole number from %2 to %3").arg(header).arg(fit.low).arg(fit.high);
+        return QCoreApplication::translate("ColumnTips", "%1: a whole number from %2 to %3")
+            .arg(header)
+            .arg(fit.low)
+            .arg(fit.high);
     case FieldFit::Bits:
-        return tr("%1: eight options as digits 1 (on) and 0 (off), the right-most the first; "
-                  "right-click the cell to choose them")
+        return QCoreApplication::translate("ColumnTips",
+            "%1: eight options as digits 1 (on) and 0 (off), the right-most the first; "
+            "right-click the cell to choose them")
             .arg(header);
     case FieldFit::DigitSet:
-        return tr("%1: some of the digits %2 to %3, in any order").arg(header).arg(fit.low).arg(fit.high);
+        return QCoreApplication::translate("ColumnTips", "%1: some of the digits %2 to %3, in any order")
+            .arg(header)
+            .arg(fit.low)
+            .arg(fit.high);
     case FieldFit::Address:
-        return tr("%1: an IPv4 address, four numbers from 0 to 255 joined by dots").arg(header);
+        return QCoreApplication::translate(
+            "ColumnTips", "%1: an IPv4 address, four numbers from 0 to 255 joined by dots")
+            .arg(header);
     case FieldFit::Key:
-        return tr("%1: 64 hexadecimal digits, or empty").arg(header);
+        return QCoreApplication::translate("ColumnTips", "%1: 64 hexadecimal digits, or empty").arg(header);
     case FieldFit::ByKind:
         break;
     }
