@@ -111,7 +111,7 @@
     <message>
         <location filename="../app/pages/buttonpage.cpp" line="+57"/>
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κλειδωμένο: για το άνοιγμα της σελίδας %1 χρειάζεται το δικαίωμα %2. Το δίνει ένας διαχειριστής στη Διαχείριση χρηστών.</translation>
     </message>
 </context>
 <context>
@@ -405,57 +405,57 @@
     <message>
         <location filename="../app/grid/columntips.cpp" line="+17"/>
         <source>in %1 a letter beyond ASCII takes two or more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>στο %1 ένα γράμμα εκτός ASCII πιάνει δύο ή περισσότερα byte</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in %1 one byte a letter</source>
-        <translation type="unfinished"></translation>
+        <translation>στο %1 ένα byte ανά γράμμα</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1: numbered by the register; not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: αριθμείται από την ταμειακή· δεν στέλνεται</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: up to %2 bytes; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: έως %2 byte· %3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1: an amount of up to %2 digits, %3 of them after the point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ποσό έως %2 ψηφίων, τα %3 μετά την υποδιαστολή</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: a number of up to %2 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: αριθμός έως %2 ψηφίων</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: a whole number from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ακέραιος αριθμός από %2 έως %3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: eight options as digits 1 (on) and 0 (off), the right-most the first; right-click the cell to choose them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: οκτώ επιλογές ως ψηφία 1 (ναι) και 0 (όχι), η δεξιότερη είναι η πρώτη· κάντε δεξί κλικ στο κελί για να τις επιλέξετε</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: some of the digits %2 to %3, in any order</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: κάποια από τα ψηφία %2 έως %3, με οποιαδήποτε σειρά</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: an IPv4 address, four numbers from 0 to 255 joined by dots</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: διεύθυνση IPv4, τέσσερις αριθμοί από 0 έως 255 χωρισμένοι με τελείες</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: 64 hexadecimal digits, or empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 64 δεκαεξαδικά ψηφία ή κενό</translation>
     </message>
 </context>
 <context>
@@ -783,7 +783,7 @@
     <message>
         <location line="+19"/>
         <source>Look for serial ports again</source>
-        <translation type="unfinished"></translation>
+        <translation>Νέα αναζήτηση σειριακών θυρών</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1341,7 +1341,7 @@
     <message>
         <location line="+33"/>
         <source>Import a CSV or spreadsheet file into this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Εισαγωγή αρχείου CSV ή υπολογιστικού φύλλου σε αυτή τη σελίδα</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1351,7 +1351,7 @@
     <message>
         <location line="+22"/>
         <source>Export this page to a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Εξαγωγή αυτής της σελίδας σε αρχείο CSV</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1379,7 +1379,7 @@
     <message>
         <location line="+35"/>
         <source>Back to the category buttons (unsaved changes are asked about first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιστροφή στα κουμπιά κατηγοριών (για τις μη αποθηκευμένες αλλαγές γίνεται πρώτα ερώτηση)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1802,7 +1802,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+70"/>
         <source>Back to the category buttons (unsaved changes are asked about first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιστροφή στα κουμπιά κατηγοριών (για τις μη αποθηκευμένες αλλαγές γίνεται πρώτα ερώτηση)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1928,7 +1928,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Create a new configuration set, every page of it empty (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Δημιουργία νέου προφίλ, με όλες τις σελίδες του κενές (Ctrl+N)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1943,7 +1943,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Open a configuration set (Ctrl+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα προφίλ (Ctrl+O)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1958,7 +1958,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Save this page&apos;s changes to the open set (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση των αλλαγών αυτής της σελίδας στο ανοιχτό προφίλ (Ctrl+S)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1968,7 +1968,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποστολή: στέλνει τον πίνακα αυτής της σελίδας στις ταμειακές (Ctrl+I)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1978,7 +1978,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Download this page&apos;s table from the register (Ctrl+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Λήψη του πίνακα αυτής της σελίδας από την ταμειακή (Ctrl+D)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2003,7 +2003,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Insert an empty row after the current one</source>
-        <translation type="unfinished"></translation>
+        <translation>Νέα κενή γραμμή μετά την τρέχουσα</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2191,18 +2191,18 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location filename="../app/dialogs/optionbitsdialog.ui" line="+6"/>
         <source>Option bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit επιλογών</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Bit string</source>
-        <translation type="unfinished"></translation>
+        <translation>Σειρά bit</translation>
     </message>
     <message>
         <location filename="../app/dialogs/optionbitsdialog.cpp" line="+28"/>
         <source>Bit %1</source>
         <extracomment>An option bit without a name; %1 is its number, 0 the right-most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bit %1</translation>
     </message>
 </context>
 <context>
@@ -2835,7 +2835,7 @@ Save them before going on?</source>
     <message>
         <location line="+10"/>
         <source>The register&apos;s number (0 to 255), as the register reports it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο αριθμός της ταμειακής (0 έως 255), όπως τον αναφέρει η ταμειακή</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -2850,7 +2850,7 @@ Save them before going on?</source>
     <message>
         <location line="+10"/>
         <source>Minutes without use before the register&apos;s display shows its idle text (0 to 99)</source>
-        <translation type="unfinished"></translation>
+        <translation>Λεπτά χωρίς χρήση πριν η οθόνη της ταμειακής δείξει το κείμενο αναμονής (0 έως 99)</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2865,7 +2865,7 @@ Save them before going on?</source>
     <message>
         <location line="+10"/>
         <source>How dark the printer prints: 0 the lightest, 4 the darkest</source>
-        <translation type="unfinished"></translation>
+        <translation>Πόσο σκούρα τυπώνει ο εκτυπωτής: 0 το πιο ανοιχτό, 4 το πιο σκούρο</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2880,7 +2880,7 @@ Save them before going on?</source>
     <message>
         <location line="+10"/>
         <source>The largest amount the register accepts in one entry (0 to 99999999)</source>
-        <translation type="unfinished"></translation>
+        <translation>Το μεγαλύτερο ποσό που δέχεται η ταμειακή σε μία καταχώριση (0 έως 99999999)</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2890,7 +2890,7 @@ Save them before going on?</source>
     <message>
         <location line="+38"/>
         <source>Print the clerk&apos;s name on every receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτύπωση του ονόματος του χειριστή σε κάθε απόδειξη</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2900,7 +2900,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Allow a copy of the last receipt to be printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιτρέπεται η εκτύπωση αντιγράφου της τελευταίας απόδειξης</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2910,7 +2910,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Print the number of items sold at the end of each receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτύπωση του πλήθους των ειδών που πουλήθηκαν στο τέλος κάθε απόδειξης</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2920,7 +2920,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Prices and amounts have two decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι τιμές και τα ποσά έχουν δύο δεκαδικά ψηφία</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2930,7 +2930,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>The subtotal key must be pressed before a payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Πριν από την πληρωμή πρέπει να πατηθεί το πλήκτρο υποσυνόλου</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2940,7 +2940,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Sales may name a customer card</source>
-        <translation type="unfinished"></translation>
+        <translation>Στις πωλήσεις μπορεί να δηλωθεί κάρτα πελάτη</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2950,7 +2950,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Print the department totals in the reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτύπωση των συνόλων των τμημάτων στις αναφορές</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2960,7 +2960,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Clerks sign on with their password</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι χειριστές συνδέονται με τον κωδικό τους</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2970,7 +2970,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>A clerk must sign on before a sale</source>
-        <translation type="unfinished"></translation>
+        <translation>Πριν από την πώληση πρέπει να συνδεθεί χειριστής</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2980,7 +2980,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Print the tax amount on the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτύπωση του ποσού ΦΠΑ στην απόδειξη</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2990,7 +2990,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>The register&apos;s clock follows daylight saving time</source>
-        <translation type="unfinished"></translation>
+        <translation>Το ρολόι της ταμειακής ακολουθεί τη θερινή ώρα</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3000,7 +3000,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>The register beeps at each key press</source>
-        <translation type="unfinished"></translation>
+        <translation>Η ταμειακή ηχεί σε κάθε πάτημα πλήκτρου</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3010,7 +3010,7 @@ Save them before going on?</source>
     <message>
         <location line="+50"/>
         <source>Back to the category buttons (unsaved changes are asked about first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιστροφή στα κουμπιά κατηγοριών (για τις μη αποθηκευμένες αλλαγές γίνεται πρώτα ερώτηση)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3872,42 +3872,42 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     <message>
         <location filename="../app/dialogs/usrdialog.cpp" line="-113"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
-        <translation type="unfinished"></translation>
+        <translation>Η Τροποποίηση δεν αλλάζει τίποτα: επιλέξτε τα πλαίσια και πατήστε «Ορισμός δικαιωμάτων»</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>none</source>
-        <translation type="unfinished">καμία</translation>
+        <translation>κανένα</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>Permissions of %1 saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Τα δικαιώματα του χρήστη %1 αποθηκεύτηκαν: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Permissions of %1 not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Τα δικαιώματα του χρήστη %1 δεν αποθηκεύτηκαν</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>%1 deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο χρήστης %1 διαγράφηκε</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 not deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο χρήστης %1 δεν διαγράφηκε</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>%1 added with every permission: untick and SetPerm to restrict</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο χρήστης %1 προστέθηκε με όλα τα δικαιώματα: για περιορισμό, αποεπιλέξτε πλαίσια και πατήστε «Ορισμός δικαιωμάτων»</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The user was not added</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο χρήστης δεν προστέθηκε</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -3917,12 +3917,12 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     <message>
         <location line="+4"/>
         <source>Name and password of the administrator saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Το όνομα και ο κωδικός πρόσβασης του διαχειριστή αποθηκεύτηκαν: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Name and password of the administrator not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Το όνομα και ο κωδικός πρόσβασης του διαχειριστή δεν αποθηκεύτηκαν</translation>
     </message>
 </context>
 </TS>

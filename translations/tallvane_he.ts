@@ -111,7 +111,7 @@
     <message>
         <location filename="../app/pages/buttonpage.cpp" line="+57"/>
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
-        <translation type="unfinished"></translation>
+        <translation>נעול: פתיחת %1 דורשת את ההרשאה %2. מנהל מעניק אותה בניהול משתמשים.</translation>
     </message>
 </context>
 <context>
@@ -405,57 +405,57 @@
     <message>
         <location filename="../app/grid/columntips.cpp" line="+17"/>
         <source>in %1 a letter beyond ASCII takes two or more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>ב-%1 אות מחוץ ל-ASCII תופסת שני בתים או יותר</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in %1 one byte a letter</source>
-        <translation type="unfinished"></translation>
+        <translation>ב-%1 בית אחד לכל אות</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1: numbered by the register; not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ממוספר על ידי הקופה; לא נשלח</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: up to %2 bytes; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: עד %2 בתים; %3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1: an amount of up to %2 digits, %3 of them after the point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: סכום של עד %2 ספרות, %3 מהן אחרי הנקודה</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: a number of up to %2 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: מספר של עד %2 ספרות</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: a whole number from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: מספר שלם מ-%2 עד %3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: eight options as digits 1 (on) and 0 (off), the right-most the first; right-click the cell to choose them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: שמונה אפשרויות כספרות 1 (מופעל) ו-0 (כבוי), הימנית ביותר היא הראשונה; לחיצה ימנית על התא לבחירתן</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: some of the digits %2 to %3, in any order</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: חלק מהספרות %2 עד %3, בכל סדר</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: an IPv4 address, four numbers from 0 to 255 joined by dots</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: כתובת IPv4, ארבעה מספרים מ-0 עד 255 מופרדים בנקודות</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: 64 hexadecimal digits, or empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 64 ספרות הקסדצימליות, או ריק</translation>
     </message>
 </context>
 <context>
@@ -783,7 +783,7 @@
     <message>
         <location line="+19"/>
         <source>Look for serial ports again</source>
-        <translation type="unfinished"></translation>
+        <translation>חיפוש חוזר של יציאות טוריות</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1341,7 +1341,7 @@
     <message>
         <location line="+33"/>
         <source>Import a CSV or spreadsheet file into this page</source>
-        <translation type="unfinished"></translation>
+        <translation>ייבוא קובץ CSV או גיליון אלקטרוני לדף הזה</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1351,7 +1351,7 @@
     <message>
         <location line="+22"/>
         <source>Export this page to a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>ייצוא הדף הזה לקובץ CSV</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1379,7 +1379,7 @@
     <message>
         <location line="+35"/>
         <source>Back to the category buttons (unsaved changes are asked about first)</source>
-        <translation type="unfinished"></translation>
+        <translation>חזרה ללחצני הקטגוריות (על שינויים שלא נשמרו תופיע שאלה קודם)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1802,7 +1802,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+70"/>
         <source>Back to the category buttons (unsaved changes are asked about first)</source>
-        <translation type="unfinished"></translation>
+        <translation>חזרה ללחצני הקטגוריות (על שינויים שלא נשמרו תופיע שאלה קודם)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1928,7 +1928,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Create a new configuration set, every page of it empty (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>יצירת ערכת הגדרות חדשה, כל הדפים בה ריקים (Ctrl+N)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1943,7 +1943,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Open a configuration set (Ctrl+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>פתיחת ערכת הגדרות (Ctrl+O)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1958,7 +1958,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Save this page&apos;s changes to the open set (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>שמירת השינויים בדף הזה בערכת ההגדרות הפתוחה (Ctrl+S)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1968,7 +1968,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
-        <translation type="unfinished"></translation>
+        <translation>העלאה: שליחת הטבלה של הדף הזה לקופה או לקופות (Ctrl+I)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1978,7 +1978,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Download this page&apos;s table from the register (Ctrl+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>הורדת הטבלה של הדף הזה מהקופה (Ctrl+D)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2003,7 +2003,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Insert an empty row after the current one</source>
-        <translation type="unfinished"></translation>
+        <translation>שורה חדשה ריקה אחרי השורה הנוכחית</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2191,18 +2191,18 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location filename="../app/dialogs/optionbitsdialog.ui" line="+6"/>
         <source>Option bits</source>
-        <translation type="unfinished"></translation>
+        <translation>סיביות אפשרויות</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Bit string</source>
-        <translation type="unfinished"></translation>
+        <translation>מחרוזת סיביות</translation>
     </message>
     <message>
         <location filename="../app/dialogs/optionbitsdialog.cpp" line="+28"/>
         <source>Bit %1</source>
         <extracomment>An option bit without a name; %1 is its number, 0 the right-most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>סיבית %1</translation>
     </message>
 </context>
 <context>
@@ -2835,7 +2835,7 @@ Save them before going on?</source>
     <message>
         <location line="+10"/>
         <source>The register&apos;s number (0 to 255), as the register reports it</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר הקופה (0 עד 255), כפי שהקופה מדווחת אותו</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -2850,7 +2850,7 @@ Save them before going on?</source>
     <message>
         <location line="+10"/>
         <source>Minutes without use before the register&apos;s display shows its idle text (0 to 99)</source>
-        <translation type="unfinished"></translation>
+        <translation>דקות ללא שימוש עד שתצוגת הקופה מציגה את טקסט ההמתנה (0 עד 99)</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2865,7 +2865,7 @@ Save them before going on?</source>
     <message>
         <location line="+10"/>
         <source>How dark the printer prints: 0 the lightest, 4 the darkest</source>
-        <translation type="unfinished"></translation>
+        <translation>כהות ההדפסה: 0 הבהירה ביותר, 4 הכהה ביותר</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2880,7 +2880,7 @@ Save them before going on?</source>
     <message>
         <location line="+10"/>
         <source>The largest amount the register accepts in one entry (0 to 99999999)</source>
-        <translation type="unfinished"></translation>
+        <translation>הסכום הגדול ביותר שהקופה מקבלת ברישום אחד (0 עד 99999999)</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2890,7 +2890,7 @@ Save them before going on?</source>
     <message>
         <location line="+38"/>
         <source>Print the clerk&apos;s name on every receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>הדפסת שם הקופאי בכל קבלה</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2900,7 +2900,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Allow a copy of the last receipt to be printed</source>
-        <translation type="unfinished"></translation>
+        <translation>לאפשר הדפסת העתק של הקבלה האחרונה</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2910,7 +2910,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Print the number of items sold at the end of each receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>הדפסת מספר הפריטים שנמכרו בסוף כל קבלה</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2920,7 +2920,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Prices and amounts have two decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>למחירים ולסכומים יש שתי ספרות אחרי הנקודה</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2930,7 +2930,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>The subtotal key must be pressed before a payment</source>
-        <translation type="unfinished"></translation>
+        <translation>יש ללחוץ על מקש סיכום הביניים לפני תשלום</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2940,7 +2940,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Sales may name a customer card</source>
-        <translation type="unfinished"></translation>
+        <translation>ניתן לציין כרטיס לקוח במכירה</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2950,7 +2950,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Print the department totals in the reports</source>
-        <translation type="unfinished"></translation>
+        <translation>הדפסת סכומי המחלקות בדוחות</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2960,7 +2960,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Clerks sign on with their password</source>
-        <translation type="unfinished"></translation>
+        <translation>קופאים נכנסים עם הסיסמה שלהם</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2970,7 +2970,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>A clerk must sign on before a sale</source>
-        <translation type="unfinished"></translation>
+        <translation>קופאי חייב להיכנס לפני מכירה</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2980,7 +2980,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Print the tax amount on the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>הדפסת סכום המע"מ בקבלה</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2990,7 +2990,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>The register&apos;s clock follows daylight saving time</source>
-        <translation type="unfinished"></translation>
+        <translation>שעון הקופה פועל לפי שעון קיץ</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3000,7 +3000,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>The register beeps at each key press</source>
-        <translation type="unfinished"></translation>
+        <translation>הקופה מצפצפת בכל לחיצת מקש</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3010,7 +3010,7 @@ Save them before going on?</source>
     <message>
         <location line="+50"/>
         <source>Back to the category buttons (unsaved changes are asked about first)</source>
-        <translation type="unfinished"></translation>
+        <translation>חזרה ללחצני הקטגוריות (על שינויים שלא נשמרו תופיע שאלה קודם)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3872,42 +3872,42 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     <message>
         <location filename="../app/dialogs/usrdialog.cpp" line="-113"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
-        <translation type="unfinished"></translation>
+        <translation>"שינוי" אינו משנה דבר: יש לסמן את התיבות וללחוץ על "קביעת הרשאות"</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>none</source>
-        <translation type="unfinished">ללא</translation>
+        <translation>ללא</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>Permissions of %1 saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ההרשאות של %1 נשמרו: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Permissions of %1 not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>ההרשאות של %1 לא נשמרו</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>%1 deleted</source>
-        <translation type="unfinished">נמחקו: %1</translation>
+        <translation>המשתמש %1 נמחק</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 not deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>המשתמש %1 לא נמחק</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>%1 added with every permission: untick and SetPerm to restrict</source>
-        <translation type="unfinished"></translation>
+        <translation>המשתמש %1 נוסף עם כל ההרשאות: להגבלה יש לבטל את הסימון וללחוץ על "קביעת הרשאות"</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The user was not added</source>
-        <translation type="unfinished"></translation>
+        <translation>המשתמש לא נוסף</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -3917,12 +3917,12 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     <message>
         <location line="+4"/>
         <source>Name and password of the administrator saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>השם והסיסמה של המנהל נשמרו: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Name and password of the administrator not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>השם והסיסמה של המנהל לא נשמרו</translation>
     </message>
 </context>
 </TS>

@@ -111,7 +111,7 @@
     <message>
         <location filename="../app/pages/buttonpage.cpp" line="+57"/>
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
-        <translation type="unfinished"></translation>
+        <translation>ถูกล็อก: การเปิด %1 ต้องมีสิทธิ์ %2 ผู้ดูแลระบบให้สิทธิ์นี้ได้ในหน้าจัดการผู้ใช้</translation>
     </message>
 </context>
 <context>
@@ -405,57 +405,57 @@
     <message>
         <location filename="../app/grid/columntips.cpp" line="+17"/>
         <source>in %1 a letter beyond ASCII takes two or more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>ใน %1 ตัวอักษรที่ไม่ใช่ ASCII ใช้สองไบต์ขึ้นไป</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in %1 one byte a letter</source>
-        <translation type="unfinished"></translation>
+        <translation>ใน %1 หนึ่งไบต์ต่อตัวอักษร</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1: numbered by the register; not sent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: เครื่องเก็บเงินกำหนดหมายเลขเอง ไม่ถูกส่งไป</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: up to %2 bytes; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ไม่เกิน %2 ไบต์ %3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1: an amount of up to %2 digits, %3 of them after the point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: จำนวนเงินไม่เกิน %2 หลัก เป็นทศนิยม %3 หลัก</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: a number of up to %2 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ตัวเลขไม่เกิน %2 หลัก</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: a whole number from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: จำนวนเต็มตั้งแต่ %2 ถึง %3</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: eight options as digits 1 (on) and 0 (off), the right-most the first; right-click the cell to choose them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ตัวเลือกแปดรายการเป็นตัวเลข 1 (เปิด) และ 0 (ปิด) หลักขวาสุดคือรายการแรก คลิกขวาที่เซลล์เพื่อเลือก</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: some of the digits %2 to %3, in any order</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ตัวเลขบางตัวจาก %2 ถึง %3 เรียงลำดับใดก็ได้</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: an IPv4 address, four numbers from 0 to 255 joined by dots</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ที่อยู่ IPv4 ตัวเลขสี่ชุดตั้งแต่ 0 ถึง 255 คั่นด้วยจุด</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: 64 hexadecimal digits, or empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: เลขฐานสิบหก 64 หลัก หรือว่างเปล่า</translation>
     </message>
 </context>
 <context>
@@ -783,7 +783,7 @@
     <message>
         <location line="+19"/>
         <source>Look for serial ports again</source>
-        <translation type="unfinished"></translation>
+        <translation>ค้นหาพอร์ตอนุกรมอีกครั้ง</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1341,7 +1341,7 @@
     <message>
         <location line="+33"/>
         <source>Import a CSV or spreadsheet file into this page</source>
-        <translation type="unfinished"></translation>
+        <translation>นำเข้าไฟล์ CSV หรือไฟล์สเปรดชีตลงในหน้านี้</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1351,7 +1351,7 @@
     <message>
         <location line="+22"/>
         <source>Export this page to a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>ส่งออกหน้านี้เป็นไฟล์ CSV</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1379,7 +1379,7 @@
     <message>
         <location line="+35"/>
         <source>Back to the category buttons (unsaved changes are asked about first)</source>
-        <translation type="unfinished"></translation>
+        <translation>กลับไปที่ปุ่มหมวดหมู่ (จะถามก่อนหากมีการเปลี่ยนแปลงที่ยังไม่บันทึก)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1802,7 +1802,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+70"/>
         <source>Back to the category buttons (unsaved changes are asked about first)</source>
-        <translation type="unfinished"></translation>
+        <translation>กลับไปที่ปุ่มหมวดหมู่ (จะถามก่อนหากมีการเปลี่ยนแปลงที่ยังไม่บันทึก)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1928,7 +1928,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Create a new configuration set, every page of it empty (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>สร้างชุดตั้งค่าใหม่ โดยทุกหน้าว่างเปล่า (Ctrl+N)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1943,7 +1943,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Open a configuration set (Ctrl+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>เปิดชุดตั้งค่า (Ctrl+O)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1958,7 +1958,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Save this page&apos;s changes to the open set (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกการเปลี่ยนแปลงของหน้านี้ลงในชุดตั้งค่าที่เปิดอยู่ (Ctrl+S)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1968,7 +1968,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
-        <translation type="unfinished"></translation>
+        <translation>ติดตั้ง: ส่งตารางของหน้านี้ไปยังเครื่องเก็บเงิน (Ctrl+I)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1978,7 +1978,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Download this page&apos;s table from the register (Ctrl+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>ดาวน์โหลดตารางของหน้านี้จากเครื่องเก็บเงิน (Ctrl+D)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2003,7 +2003,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+3"/>
         <source>Insert an empty row after the current one</source>
-        <translation type="unfinished"></translation>
+        <translation>แทรกแถวว่างต่อจากแถวปัจจุบัน</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2191,18 +2191,18 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location filename="../app/dialogs/optionbitsdialog.ui" line="+6"/>
         <source>Option bits</source>
-        <translation type="unfinished"></translation>
+        <translation>บิตตัวเลือก</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Bit string</source>
-        <translation type="unfinished"></translation>
+        <translation>สตริงบิต</translation>
     </message>
     <message>
         <location filename="../app/dialogs/optionbitsdialog.cpp" line="+28"/>
         <source>Bit %1</source>
         <extracomment>An option bit without a name; %1 is its number, 0 the right-most</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>บิต %1</translation>
     </message>
 </context>
 <context>
@@ -2835,7 +2835,7 @@ Save them before going on?</source>
     <message>
         <location line="+10"/>
         <source>The register&apos;s number (0 to 255), as the register reports it</source>
-        <translation type="unfinished"></translation>
+        <translation>หมายเลขเครื่องเก็บเงิน (0 ถึง 255) ตามที่เครื่องเก็บเงินรายงาน</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -2850,7 +2850,7 @@ Save them before going on?</source>
     <message>
         <location line="+10"/>
         <source>Minutes without use before the register&apos;s display shows its idle text (0 to 99)</source>
-        <translation type="unfinished"></translation>
+        <translation>จำนวนนาทีที่ไม่มีการใช้งานก่อนที่จอของเครื่องเก็บเงินจะแสดงข้อความขณะว่าง (0 ถึง 99)</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2865,7 +2865,7 @@ Save them before going on?</source>
     <message>
         <location line="+10"/>
         <source>How dark the printer prints: 0 the lightest, 4 the darkest</source>
-        <translation type="unfinished"></translation>
+        <translation>ความเข้มของการพิมพ์: 0 จางที่สุด 4 เข้มที่สุด</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2880,7 +2880,7 @@ Save them before going on?</source>
     <message>
         <location line="+10"/>
         <source>The largest amount the register accepts in one entry (0 to 99999999)</source>
-        <translation type="unfinished"></translation>
+        <translation>ยอดเงินสูงสุดที่เครื่องเก็บเงินรับได้ในการป้อนหนึ่งครั้ง (0 ถึง 99999999)</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2890,7 +2890,7 @@ Save them before going on?</source>
     <message>
         <location line="+38"/>
         <source>Print the clerk&apos;s name on every receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>พิมพ์ชื่อแคชเชียร์บนใบเสร็จทุกใบ</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2900,7 +2900,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Allow a copy of the last receipt to be printed</source>
-        <translation type="unfinished"></translation>
+        <translation>อนุญาตให้พิมพ์สำเนาใบเสร็จล่าสุด</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2910,7 +2910,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Print the number of items sold at the end of each receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>พิมพ์จำนวนรายการที่ขายท้ายใบเสร็จแต่ละใบ</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2920,7 +2920,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Prices and amounts have two decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>ราคาและยอดเงินมีทศนิยมสองตำแหน่ง</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2930,7 +2930,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>The subtotal key must be pressed before a payment</source>
-        <translation type="unfinished"></translation>
+        <translation>ต้องกดปุ่มยอดรวมย่อยก่อนชำระเงิน</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2940,7 +2940,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Sales may name a customer card</source>
-        <translation type="unfinished"></translation>
+        <translation>การขายสามารถระบุบัตรลูกค้าได้</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2950,7 +2950,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Print the department totals in the reports</source>
-        <translation type="unfinished"></translation>
+        <translation>พิมพ์ยอดรวมของแผนกในรายงาน</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2960,7 +2960,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Clerks sign on with their password</source>
-        <translation type="unfinished"></translation>
+        <translation>แคชเชียร์เข้าสู่ระบบด้วยรหัสผ่านของตน</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2970,7 +2970,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>A clerk must sign on before a sale</source>
-        <translation type="unfinished"></translation>
+        <translation>แคชเชียร์ต้องเข้าสู่ระบบก่อนการขาย</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2980,7 +2980,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Print the tax amount on the receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>พิมพ์ยอดภาษีบนใบเสร็จ</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2990,7 +2990,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>The register&apos;s clock follows daylight saving time</source>
-        <translation type="unfinished"></translation>
+        <translation>นาฬิกาของเครื่องเก็บเงินใช้เวลาออมแสง</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3000,7 +3000,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>The register beeps at each key press</source>
-        <translation type="unfinished"></translation>
+        <translation>เครื่องเก็บเงินส่งเสียงสัญญาณทุกครั้งที่กดปุ่ม</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3010,7 +3010,7 @@ Save them before going on?</source>
     <message>
         <location line="+50"/>
         <source>Back to the category buttons (unsaved changes are asked about first)</source>
-        <translation type="unfinished"></translation>
+        <translation>กลับไปที่ปุ่มหมวดหมู่ (จะถามก่อนหากมีการเปลี่ยนแปลงที่ยังไม่บันทึก)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3872,42 +3872,42 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     <message>
         <location filename="../app/dialogs/usrdialog.cpp" line="-113"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
-        <translation type="unfinished"></translation>
+        <translation>"แก้ไข" ไม่ได้เปลี่ยนแปลงสิ่งใด: ให้ติ๊กช่องแล้วกด "กำหนดสิทธิ์"</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>none</source>
-        <translation type="unfinished">ไม่มี</translation>
+        <translation>ไม่มี</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>Permissions of %1 saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกสิทธิ์ของ %1 แล้ว: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Permissions of %1 not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ได้บันทึกสิทธิ์ของ %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>%1 deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>ลบ %1 แล้ว</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 not deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ได้ลบ %1</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>%1 added with every permission: untick and SetPerm to restrict</source>
-        <translation type="unfinished"></translation>
+        <translation>เพิ่ม %1 แล้วพร้อมสิทธิ์ทั้งหมด: หากต้องการจำกัดสิทธิ์ ให้เอาติ๊กออกแล้วกด "กำหนดสิทธิ์"</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The user was not added</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ได้เพิ่มผู้ใช้</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -3917,12 +3917,12 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     <message>
         <location line="+4"/>
         <source>Name and password of the administrator saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกชื่อและรหัสผ่านของผู้ดูแลระบบแล้ว: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Name and password of the administrator not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่ได้บันทึกชื่อและรหัสผ่านของผู้ดูแลระบบ</translation>
     </message>
 </context>
 </TS>
