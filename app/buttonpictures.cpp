@@ -2,10 +2,12 @@
 
 #include "app/applog.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGraphicsOpacityEffect>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -81,6 +83,16 @@ protected:
             m_keyboardFocus = false;
             update();
             break;
+        case QEvent::KeyPress: {
+            // Enter presses the focused picture button, as the space bar does.
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            auto* button = qobject_cast<QAbstractButton*>(watched);
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && button && button->isEnabled()) {
+                button->click();
+                return true;
+            }
+            break;
+        }
         default:
             break;
         }

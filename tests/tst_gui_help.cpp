@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -67,6 +69,17 @@ private slots:
         QVERIFY2(all.contains(tallvaneVersion()), qPrintable(all));
         QVERIFY2(all.contains(QDir::toNativeSeparators(dataFolder())), qPrintable(all));
         QVERIFY2(all.contains(QString::fromLatin1(qVersion())), qPrintable(all));
+    }
+
+    // Alt+F opens File; Enter presses a focused category button as the space bar does.
+    void keyboardReachesMenusAndButtons()
+    {
+        TestWindow window(m_dir.path());
+        QCOMPARE(child<QMenu>(window, "menuFile")->title(), QStringLiteral("&File"));
+        auto* dept = child<QPushButton>(window, "btn_dept");
+        dept->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(dept, Qt::Key_Return);
+        QCOMPARE(window.currentCategory(), int(CategoryDept));
     }
 
     void logOutAsksAboutUnsavedWork()

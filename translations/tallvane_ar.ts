@@ -1892,28 +1892,28 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+25"/>
-        <source>File</source>
-        <translation>ملف</translation>
+        <source>&amp;File</source>
+        <translation>ملف (&amp;F)</translation>
     </message>
     <message>
         <location line="+14"/>
-        <source>Edit</source>
-        <translation>تحرير</translation>
+        <source>&amp;Edit</source>
+        <translation>تحرير (&amp;E)</translation>
     </message>
     <message>
         <location line="+11"/>
-        <source>Windows</source>
-        <translation>النوافذ</translation>
+        <source>&amp;Windows</source>
+        <translation>النوافذ (&amp;W)</translation>
     </message>
     <message>
         <location line="+10"/>
-        <source>Tool</source>
-        <translation>أدوات</translation>
+        <source>&amp;Tool</source>
+        <translation>أدوات (&amp;T)</translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>Help</source>
-        <translation>مساعدة</translation>
+        <source>&amp;Help</source>
+        <translation>مساعدة (&amp;H)</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -2014,6 +2014,11 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <location line="+5"/>
         <source>Past</source>
         <translation>لصق</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Paste the clipboard into the grid</source>
+        <translation>لصق محتوى الحافظة في الجدول</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3872,7 +3877,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     <message>
         <location filename="../app/dialogs/usrdialog.cpp" line="-113"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
-        <translation>لا يغيّر "تعديل" شيئًا: حدّد المربعات واضغط "تعيين الصلاحيات"</translation>
+        <translation>لا يغيّر &quot;تعديل&quot; شيئًا: حدّد المربعات واضغط &quot;تعيين الصلاحيات&quot;</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -3902,7 +3907,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     <message>
         <location line="+15"/>
         <source>%1 added with every permission: untick and SetPerm to restrict</source>
-        <translation>تمت إضافة %1 بكل الصلاحيات: ألغِ تحديد المربعات واضغط "تعيين الصلاحيات" لتقييدها</translation>
+        <translation>تمت إضافة %1 بكل الصلاحيات: ألغِ تحديد المربعات واضغط &quot;تعيين الصلاحيات&quot; لتقييدها</translation>
     </message>
     <message>
         <location line="+2"/>

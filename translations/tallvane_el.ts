@@ -1892,28 +1892,28 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+25"/>
-        <source>File</source>
-        <translation>Αρχείο</translation>
+        <source>&amp;File</source>
+        <translation>Αρχείο (&amp;F)</translation>
     </message>
     <message>
         <location line="+14"/>
-        <source>Edit</source>
-        <translation>Επεξεργασία</translation>
+        <source>&amp;Edit</source>
+        <translation>Επεξεργασία (&amp;E)</translation>
     </message>
     <message>
         <location line="+11"/>
-        <source>Windows</source>
-        <translation>Παράθυρα</translation>
+        <source>&amp;Windows</source>
+        <translation>Παράθυρα (&amp;W)</translation>
     </message>
     <message>
         <location line="+10"/>
-        <source>Tool</source>
-        <translation>Εργαλεία</translation>
+        <source>&amp;Tool</source>
+        <translation>Εργαλεία (&amp;T)</translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>Help</source>
-        <translation>Βοήθεια</translation>
+        <source>&amp;Help</source>
+        <translation>Βοήθεια (&amp;H)</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -2014,6 +2014,11 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <location line="+5"/>
         <source>Past</source>
         <translation>Επικόλληση</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Paste the clipboard into the grid</source>
+        <translation>Επικόλληση του προχείρου στον πίνακα</translation>
     </message>
     <message>
         <location line="+5"/>

@@ -1892,28 +1892,28 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+25"/>
-        <source>File</source>
-        <translation>קובץ</translation>
+        <source>&amp;File</source>
+        <translation>קובץ (&amp;F)</translation>
     </message>
     <message>
         <location line="+14"/>
-        <source>Edit</source>
-        <translation>עריכה</translation>
+        <source>&amp;Edit</source>
+        <translation>עריכה (&amp;E)</translation>
     </message>
     <message>
         <location line="+11"/>
-        <source>Windows</source>
-        <translation>חלונות</translation>
+        <source>&amp;Windows</source>
+        <translation>חלונות (&amp;W)</translation>
     </message>
     <message>
         <location line="+10"/>
-        <source>Tool</source>
-        <translation>כלים</translation>
+        <source>&amp;Tool</source>
+        <translation>כלים (&amp;T)</translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>Help</source>
-        <translation>עזרה</translation>
+        <source>&amp;Help</source>
+        <translation>עזרה (&amp;H)</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -2014,6 +2014,11 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <location line="+5"/>
         <source>Past</source>
         <translation>הדבקה</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Paste the clipboard into the grid</source>
+        <translation>הדבקת תוכן הלוח לטבלה</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2980,7 +2985,7 @@ Save them before going on?</source>
     <message>
         <location line="+7"/>
         <source>Print the tax amount on the receipt</source>
-        <translation>הדפסת סכום המע"מ בקבלה</translation>
+        <translation>הדפסת סכום המע&quot;מ בקבלה</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3872,7 +3877,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     <message>
         <location filename="../app/dialogs/usrdialog.cpp" line="-113"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
-        <translation>"שינוי" אינו משנה דבר: יש לסמן את התיבות וללחוץ על "קביעת הרשאות"</translation>
+        <translation>&quot;שינוי&quot; אינו משנה דבר: יש לסמן את התיבות וללחוץ על &quot;קביעת הרשאות&quot;</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -3902,7 +3907,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     <message>
         <location line="+15"/>
         <source>%1 added with every permission: untick and SetPerm to restrict</source>
-        <translation>המשתמש %1 נוסף עם כל ההרשאות: להגבלה יש לבטל את הסימון וללחוץ על "קביעת הרשאות"</translation>
+        <translation>המשתמש %1 נוסף עם כל ההרשאות: להגבלה יש לבטל את הסימון וללחוץ על &quot;קביעת הרשאות&quot;</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -1892,28 +1892,28 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+25"/>
-        <source>File</source>
-        <translation>ไฟล์</translation>
+        <source>&amp;File</source>
+        <translation>ไฟล์ (&amp;F)</translation>
     </message>
     <message>
         <location line="+14"/>
-        <source>Edit</source>
-        <translation>แก้ไข</translation>
+        <source>&amp;Edit</source>
+        <translation>แก้ไข (&amp;E)</translation>
     </message>
     <message>
         <location line="+11"/>
-        <source>Windows</source>
-        <translation>หน้าต่าง</translation>
+        <source>&amp;Windows</source>
+        <translation>หน้าต่าง (&amp;W)</translation>
     </message>
     <message>
         <location line="+10"/>
-        <source>Tool</source>
-        <translation>เครื่องมือ</translation>
+        <source>&amp;Tool</source>
+        <translation>เครื่องมือ (&amp;T)</translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>Help</source>
-        <translation>วิธีใช้</translation>
+        <source>&amp;Help</source>
+        <translation>วิธีใช้ (&amp;H)</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -2014,6 +2014,11 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <location line="+5"/>
         <source>Past</source>
         <translation>วาง</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Paste the clipboard into the grid</source>
+        <translation>วางข้อมูลจากคลิปบอร์ดลงในตาราง</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3872,7 +3877,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     <message>
         <location filename="../app/dialogs/usrdialog.cpp" line="-113"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
-        <translation>"แก้ไข" ไม่ได้เปลี่ยนแปลงสิ่งใด: ให้ติ๊กช่องแล้วกด "กำหนดสิทธิ์"</translation>
+        <translation>&quot;แก้ไข&quot; ไม่ได้เปลี่ยนแปลงสิ่งใด: ให้ติ๊กช่องแล้วกด &quot;กำหนดสิทธิ์&quot;</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -3902,7 +3907,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     <message>
         <location line="+15"/>
         <source>%1 added with every permission: untick and SetPerm to restrict</source>
-        <translation>เพิ่ม %1 แล้วพร้อมสิทธิ์ทั้งหมด: หากต้องการจำกัดสิทธิ์ ให้เอาติ๊กออกแล้วกด "กำหนดสิทธิ์"</translation>
+        <translation>เพิ่ม %1 แล้วพร้อมสิทธิ์ทั้งหมด: หากต้องการจำกัดสิทธิ์ ให้เอาติ๊กออกแล้วกด &quot;กำหนดสิทธิ์&quot;</translation>
     </message>
     <message>
         <location line="+2"/>
