@@ -13,11 +13,11 @@ cd "$(dirname "$0")"
 RUN_PACKAGES=(
     cmake g++ make git
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-5compat-dev
-    libqt6sql6-sqlite libgl-dev libsqlite3-dev libquazip1-qt6-dev
+    libqt6sql6-sqlite libqt6sql6-psql libpq-dev libgl-dev libsqlite3-dev libquazip1-qt6-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     xvfb xauth fonts-dejavu-core fonts-tlwg-loma-otf
 )
-TEST_PACKAGES=(socat clang libclang-rt-14-dev man-db groff-base)
+TEST_PACKAGES=(postgresql socat clang libclang-rt-14-dev man-db groff-base)
 PACKAGE_PACKAGES=(dpkg-dev file man-db groff-base desktop-file-utils appstream lintian)
 
 install_missing() {

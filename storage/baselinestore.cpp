@@ -1,6 +1,7 @@
 #include "storage/baselinestore.h"
 
 #include "storage/configdb.h"
+#include "storage/serverdb.h"
 #include "storage/sqlitehandle.h"
 #include "storage/storagelog.h"
 
@@ -18,7 +19,7 @@ const char* const kSchema[] = {
     "create table if not exists baseline_tables (register TEXT NOT NULL, category INTEGER NOT NULL, "
     "updated TEXT, PRIMARY KEY (register, category))",
     "create table if not exists baseline_records (register TEXT NOT NULL, category INTEGER NOT NULL, "
-    "position INTEGER NOT NULL, record BLOB, PRIMARY KEY (register, category, position))",
+    "position INTEGER NOT NULL, record %1, PRIMARY KEY (register, category, position))",
     "create table if not exists register_names (register TEXT PRIMARY KEY, name TEXT)",
 };
 
@@ -33,14 +34,14 @@ bool connection(QSqlDatabase* db)
 
 bool hasTable(const QSqlDatabase& db, const char* table)
 {
-    return db.tables().contains(QLatin1String(table), Qt::CaseInsensitive);
+    return ServerDb::hasTable(db, QLatin1String(table));
 }
 
 bool ensureSchema(QSqlDatabase& db)
 {
     QSqlQuery query(db);
     for (const char* statement : kSchema)
-        if (!query.exec(QLatin1String(statement))) {
+        if (!query.exec(QString::fromLatin1(statement).replace(QLatin1String("%1"), ServerDb::blobType(db)))) {
             qCWarning(lcStorage) << "baselines:" << query.lastError().text();
             return false;
         }
@@ -93,28 +94,43 @@ bool store(const QString& reg, int category, const QList<QByteArray>& records)
     query.addBindValue(category);
     ok = ok && query.exec();
     query.finish();
-    // The records go in through SQLite itself: a baseline may hold 100,000 of them.
-    sqlite3* handle = sqliteHandle(db);
-    sqlite3_stmt* insert = nullptr;
-    ok = ok && handle
-        && sqlite3_prepare_v2(handle,
-               "insert into baseline_records (register, category, position, record) values (?, ?, ?, ?)", -1, &insert,
-               nullptr)
-            == SQLITE_OK;
+    // The records go in through SQLite or libpq itself: a baseline may hold 100,000 of them.
     const QByteArray name = reg.toUtf8();
-    for (int i = 0; ok && i < records.size(); ++i) {
-        sqlite3_bind_text(insert, 1, name.constData(), int(name.size()), SQLITE_STATIC);
-        sqlite3_bind_int(insert, 2, category);
-        sqlite3_bind_int(insert, 3, i);
-        sqlite3_bind_blob(insert, 4, records.at(i).constData(), int(records.at(i).size()), SQLITE_STATIC);
-        ok = sqlite3_step(insert) == SQLITE_DONE;
-        sqlite3_reset(insert);
+    if (ok && ServerDb::isServer(db)) {
+        ServerDb::CopyIn copy(db, QStringLiteral("baseline_records"),
+            { QStringLiteral("register"), QStringLiteral("category"), QStringLiteral("position"), QStringLiteral("record") });
+        for (int i = 0; i < records.size(); ++i) {
+            copy.beginRow(4);
+            copy.addBytes(name);
+            copy.addInt32(category);
+            copy.addInt32(i);
+            copy.addBytes(records.at(i));
+        }
+        QString reason;
+        ok = copy.finish(&reason);
+    } else if (ok) {
+        sqlite3* handle = sqliteHandle(db);
+        sqlite3_stmt* insert = nullptr;
+        ok = handle
+            && sqlite3_prepare_v2(handle,
+                   "insert into baseline_records (register, category, position, record) values (?, ?, ?, ?)", -1,
+                   &insert, nullptr)
+                == SQLITE_OK;
+        for (int i = 0; ok && i < records.size(); ++i) {
+            sqlite3_bind_text(insert, 1, name.constData(), int(name.size()), SQLITE_STATIC);
+            sqlite3_bind_int(insert, 2, category);
+            sqlite3_bind_int(insert, 3, i);
+            sqlite3_bind_blob(insert, 4, records.at(i).constData(), int(records.at(i).size()), SQLITE_STATIC);
+            ok = sqlite3_step(insert) == SQLITE_DONE;
+            sqlite3_reset(insert);
+        }
+        if (insert)
+            sqlite3_finalize(insert);
     }
-    if (insert)
-        sqlite3_finalize(insert);
     ok = ok
         && query.prepare(
-            QStringLiteral("insert or replace into baseline_tables (register, category, updated) values (?, ?, ?)"));
+            QStringLiteral("insert into baseline_tables (register, category, updated) values (?, ?, ?) "
+                           "on conflict (register, category) do update set updated = excluded.updated"));
     query.addBindValue(reg);
     query.addBindValue(category);
     query.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
@@ -184,7 +200,8 @@ bool setName(const QString& reg, const QString& name)
         query.prepare(QStringLiteral("delete from register_names where register = ?"));
         query.addBindValue(reg);
     } else {
-        query.prepare(QStringLiteral("insert or replace into register_names (register, name) values (?, ?)"));
+        query.prepare(QStringLiteral("insert into register_names (register, name) values (?, ?) "
+                                     "on conflict (register) do update set name = excluded.name"));
         query.addBindValue(reg);
         query.addBindValue(name.trimmed());
     }

@@ -3,16 +3,21 @@
 #include "base/language.h"
 #include "storage/datafolder.h"
 #include "storage/notice.h"
+#include "storage/serverdb.h"
+#include "storage/setlocation.h"
 #include "storage/sqlitehandle.h"
 #include "storage/storagelog.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QDateTime>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSysInfo>
 #include <QTextCodec>
 #include <QVariant>
 
@@ -29,6 +34,13 @@ namespace {
 
 DatabaseCheck g_check;
 QString g_lastError;
+bool g_conflict = false;
+QString g_operator;
+
+// The change counter of each table as the pages show it ("base"), and as the last load of the
+// table read it; both of the current set only.
+QHash<QString, qint64> g_baseVersions;
+QHash<QString, qint64> g_loadedVersions;
 
 // Records why a save or load failed, for the window to say.
 bool fail(const QString& reason)
@@ -39,6 +51,15 @@ bool fail(const QString& reason)
 }
 
 const char kCreateStatement[] = "create table %1 (itemRandom CHAR(16), itemName CHAR(32), itemData BLOB NOT NULL)";
+// On a server CHAR would pad the texts with blanks, and rows have no order of their own: the
+// texts are VARCHAR, and itemOrder keeps the rows in the order they were saved.
+const char kServerCreateStatement[] = "create table %1 (itemRandom VARCHAR(16), itemName VARCHAR(32), "
+                                      "itemData BYTEA NOT NULL, itemOrder INTEGER NOT NULL)";
+// Every save of a table counts up its version, so that a save can tell whether someone else
+// saved the table since this program loaded it.
+const char kVersionsTable[] = "set_versions";
+const char kVersionsStatement[] = "create table if not exists set_versions (tableName TEXT PRIMARY KEY, "
+                                  "version BIGINT NOT NULL, changedBy TEXT, changedAt TEXT)";
 // The set's own facts, as key/value rows: "language" (the register language's number) and
 // "codePage" (its code page's name, for whoever reads the file without Tallvane).
 const char kSetInfoTable[] = "set_info";
@@ -65,10 +86,91 @@ void replaceConnection(const QString& path)
         qCDebug(lcStorage) << "remove db " << currentDatabasePath;
     }
     currentDatabasePath = path;
+    g_baseVersions.clear();
+    g_loadedVersions.clear();
+    // A server connection is registered when it is opened (see openConnection).
+    if (isServerLocation(path))
+        return;
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
     db.setDatabaseName(path);
     db.setUserName(QString::fromLatin1(kUser));
     db.setPassword(QString::fromLatin1(kPassword));
+}
+
+// Opens the connection of the current set: a file that exists (SQLite would create a missing
+// one, and an empty file in its place would hide the loss), or the set's schema on its server.
+bool openConnection(QSqlDatabase* db, QString* reason, bool mustExist = true)
+{
+    SetLocation location;
+    if (!SetLocation::parse(currentDatabasePath, &location, reason))
+        return false;
+    if (!location.server) {
+        *db = QSqlDatabase::database(currentDatabasePath, false);
+        if (mustExist && !QFile::exists(currentDatabasePath)) {
+            *reason = QCoreApplication::translate("ConfigDb", "no such file");
+            return false;
+        }
+        if (!db->open()) {
+            *reason = databaseReason(db->lastError());
+            return false;
+        }
+        return true;
+    }
+    if (!ServerDb::open(location, currentDatabasePath, reason))
+        return false;
+    *db = QSqlDatabase::database(currentDatabasePath, false);
+    bool exists = false;
+    if (!ServerDb::schemaExists(*db, location.set, &exists, reason))
+        return false;
+    if (mustExist && !exists) {
+        *reason = QCoreApplication::translate("ConfigDb", "no such set on the server");
+        return false;
+    }
+    return true;
+}
+
+// The version of `table` stored in the set (0 when it was never counted), with who saved it.
+qint64 storedVersion(const QSqlDatabase& db, const QString& table, QString* changedBy = nullptr,
+    QString* changedAt = nullptr)
+{
+    if (!ServerDb::hasTable(db, QLatin1String(kVersionsTable)))
+        return 0;
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("select version, changedBy, changedAt from set_versions where tableName = ?"));
+    query.addBindValue(table);
+    if (!query.exec() || !query.next())
+        return 0;
+    if (changedBy)
+        *changedBy = query.value(1).toString();
+    if (changedAt)
+        *changedAt = query.value(2).toString();
+    return query.value(0).toLongLong();
+}
+
+// Counts up the version of `table` inside the caller's transaction and returns the new one;
+// -1 when the counter could not be written. The update comes first, so that it holds the
+// write lock (SQLite) or the row lock (server) before the new value is read.
+qint64 countUpVersion(QSqlDatabase& db, const QString& table)
+{
+    QSqlQuery query(db);
+    if (!ServerDb::hasTable(db, QLatin1String(kVersionsTable)) && !query.exec(QLatin1String(kVersionsStatement)))
+        return -1;
+    query.prepare(QStringLiteral("insert into set_versions (tableName, version, changedBy, changedAt) "
+                                 "values (?, 0, '', '') on conflict (tableName) do nothing"));
+    query.addBindValue(table);
+    if (!query.exec())
+        return -1;
+    query.prepare(QStringLiteral(
+        "update set_versions set version = version + 1, changedBy = ?, changedAt = ? where tableName = ?"));
+    const QString by = g_operator.isEmpty() ? QSysInfo::machineHostName()
+                                            : QStringLiteral("%1 on %2").arg(g_operator, QSysInfo::machineHostName());
+    query.addBindValue(by);
+    query.addBindValue(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    query.addBindValue(table);
+    if (!query.exec())
+        return -1;
+    query.finish();
+    return storedVersion(db, table);
 }
 
 // Runs `sql` and hands each row's first column to `row`; on failure returns SQLite's reason
@@ -142,6 +244,39 @@ DatabaseCheck inspect(const QSqlDatabase& connection, const QString& path)
     return check;
 }
 
+// The server's counterpart of inspect(): which configuration tables the set's schema holds and
+// whether this account may write them.
+DatabaseCheck inspectServer(const QSqlDatabase& db, const QString& path)
+{
+    DatabaseCheck check;
+    check.path = path;
+    check.opened = true;
+    const QStringList tables = ServerDb::tables(db, &check.damage);
+    if (!check.damage.isEmpty())
+        return check;
+    QSqlQuery query(db);
+    for (const QString& table : configTableNames()) {
+        if (!tables.contains(table, Qt::CaseInsensitive))
+            check.missingTables << table;
+        else if (!query.exec(QStringLiteral("SELECT itemRandom, itemName, itemData, itemOrder FROM %1 LIMIT 0").arg(table)))
+            check.badTables.insert(table, databaseReason(query.lastError()));
+    }
+    if (tables.contains(QLatin1String(kSetInfoTable), Qt::CaseInsensitive)
+        && query.exec(QStringLiteral("select value from %1 where key='language'").arg(QLatin1String(kSetInfoTable)))
+        && query.next()) {
+        const int language = query.value(0).toInt();
+        check.language = languageName(language) ? language : 0;
+    }
+    check.readOnly = query.exec(QStringLiteral("select has_table_privilege('table_plu', 'INSERT,DELETE')"))
+        && query.next() && !query.value(0).toBool();
+    return check;
+}
+
+DatabaseCheck inspectAny(const QSqlDatabase& db, const QString& path)
+{
+    return ServerDb::isServer(db) ? inspectServer(db, path) : inspect(db, path);
+}
+
 // The current connection, opened; false (after telling the operator) when there is none.
 bool currentConnection(QSqlDatabase* db)
 {
@@ -155,27 +290,35 @@ bool currentConnection(QSqlDatabase* db)
         return true;
     }
     qCDebug(lcStorage) << "--->db is not opened";
-    if (!QFile::exists(currentDatabasePath) || !db->open()) {
+    QString reason;
+    if (!openConnection(db, &reason)) {
         showCannotOpen();
         return fail(QCoreApplication::translate("ConfigDb", "Unable to establish a database connection."));
     }
     qCDebug(lcStorage).noquote() << QStringLiteral("open database \"%1\" ok!").arg(currentDatabasePath);
-    g_check = inspect(*db, currentDatabasePath);
+    g_check = inspectAny(*db, currentDatabasePath);
     return true;
 }
 
 // Records `language` as that of the set's register texts; inside the caller's transaction.
-bool recordLanguage(sqlite3* db, int language)
+bool recordLanguage(const QSqlDatabase& db, int language)
 {
-    const QString sql = QStringLiteral("create table if not exists %1 (key TEXT PRIMARY KEY, value TEXT);"
-                                       "insert or replace into %1 values('language', '%2');"
-                                       "insert or replace into %1 values('codePage', '%3');")
-                            .arg(QLatin1String(kSetInfoTable))
-                            .arg(language)
-                            .arg(QLatin1String(languageCodecName(language)));
-    const bool ok = db && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    QSqlQuery query(db);
+    bool ok = query.exec(QStringLiteral("create table if not exists %1 (key TEXT PRIMARY KEY, value TEXT)")
+                             .arg(QLatin1String(kSetInfoTable)));
+    const QString upsert = QStringLiteral("insert into %1 (key, value) values (?, ?) "
+                                          "on conflict (key) do update set value = excluded.value")
+                               .arg(QLatin1String(kSetInfoTable));
+    const QList<QPair<QString, QString>> facts { { QStringLiteral("language"), QString::number(language) },
+        { QStringLiteral("codePage"), QLatin1String(languageCodecName(language)) } };
+    for (const auto& fact : facts) {
+        ok = ok && query.prepare(upsert);
+        query.addBindValue(fact.first);
+        query.addBindValue(fact.second);
+        ok = ok && query.exec();
+    }
     if (!ok)
-        qCDebug(lcStorage) << "cannot record the language:" << (db ? sqlite3_errmsg(db) : "no connection");
+        qCDebug(lcStorage) << "cannot record the language:";
     return ok;
 }
 
@@ -193,28 +336,41 @@ void copyField(char* field, int size, const QByteArray& text)
     std::memcpy(field, text.constData(), n);
 }
 
+// The name as the database keeps it: UTF-8 text, from the register language's code page in
+// which the codecs produced it.
+struct NameText {
+    const QTextCodec* codec = registerCodec();
+    bool utf8 = codec->mibEnum() == 106;
+    QByteArray converted;
+
+    QByteArray operator()(const RecordEntry& entry)
+    {
+        const int length = int(qstrnlen(entry.name, sizeof entry.name));
+        if (utf8)
+            return QByteArray::fromRawData(entry.name, length);
+        converted = codec->toUnicode(entry.name, length).toUtf8();
+        return converted;
+    }
+};
+
+int recordLength(const RecordEntry& entry)
+{
+    return qBound(0, int(entry.length), int(entry.data.size()));
+}
+
 bool insertAll(sqlite3* db, const QString& table, const QList<RecordEntry>& entries)
 {
     const QByteArray sql = QStringLiteral("INSERT INTO %1 VALUES(?,?,?)").arg(table).toUtf8();
     sqlite3_stmt* insert = nullptr;
     if (sqlite3_prepare_v2(db, sql.constData(), -1, &insert, nullptr) != SQLITE_OK)
         return fail(QString::fromUtf8(sqlite3_errmsg(db)));
-    // Names are in the register language's code page, as the codecs produced them.
-    const QTextCodec* codec = registerCodec();
-    const bool utf8 = codec->mibEnum() == 106;
+    NameText nameText;
     bool ok = true;
-    QByteArray name;
     for (const RecordEntry& entry : entries) {
-        const int nameLength = int(qstrnlen(entry.name, sizeof entry.name));
-        const int length = qBound(0, int(entry.length), int(entry.data.size()));
+        const QByteArray name = nameText(entry);
         sqlite3_bind_text(insert, 1, entry.key, int(qstrnlen(entry.key, sizeof entry.key)), SQLITE_STATIC);
-        if (utf8) {
-            sqlite3_bind_text(insert, 2, entry.name, nameLength, SQLITE_STATIC);
-        } else {
-            name = codec->toUnicode(entry.name, nameLength).toUtf8();
-            sqlite3_bind_text(insert, 2, name.constData(), name.size(), SQLITE_STATIC);
-        }
-        sqlite3_bind_blob(insert, 3, entry.data.constData(), length, SQLITE_STATIC);
+        sqlite3_bind_text(insert, 2, name.constData(), int(name.size()), SQLITE_STATIC);
+        sqlite3_bind_blob(insert, 3, entry.data.constData(), recordLength(entry), SQLITE_STATIC);
         if (sqlite3_step(insert) != SQLITE_DONE) {
             ok = fail(QString::fromUtf8(sqlite3_errmsg(db)));
             break;
@@ -223,6 +379,24 @@ bool insertAll(sqlite3* db, const QString& table, const QList<RecordEntry>& entr
     }
     sqlite3_finalize(insert);
     return ok;
+}
+
+bool insertAllServer(const QSqlDatabase& db, const QString& table, const QList<RecordEntry>& entries)
+{
+    ServerDb::CopyIn copy(db, table,
+        { QStringLiteral("itemRandom"), QStringLiteral("itemName"), QStringLiteral("itemData"),
+            QStringLiteral("itemOrder") });
+    NameText nameText;
+    qint32 order = 0;
+    for (const RecordEntry& entry : entries) {
+        copy.beginRow(4);
+        copy.addBytes(entry.key, int(qstrnlen(entry.key, sizeof entry.key)));
+        copy.addBytes(nameText(entry));
+        copy.addBytes(entry.data.constData(), recordLength(entry));
+        copy.addInt32(order++);
+    }
+    QString reason;
+    return copy.finish(&reason) || fail(reason);
 }
 
 bool selectAll(sqlite3* db, const QString& select, QList<QByteArray>* out)
@@ -266,26 +440,26 @@ const QStringList& configTableNames()
     return names;
 }
 
+// A server location in its canonical spelling, so that one set has one connection name.
+QString canonicalLocation(const QString& path)
+{
+    SetLocation location;
+    return isServerLocation(path) && SetLocation::parse(path, &location) ? location.text() : path;
+}
+
 void openDatabase(const QString& path)
 {
-    replaceConnection(path);
+    replaceConnection(canonicalLocation(path));
     g_check = DatabaseCheck();
-    g_check.path = path;
+    g_check.path = currentDatabasePath;
     applySetLanguage();
-    QSqlDatabase db = QSqlDatabase::database(path, false);
-    // SQLite would create a missing file, and an empty one in its place would hide the loss.
-    if (!QFile::exists(path)) {
-        g_check.openError = QCoreApplication::translate("ConfigDb", "no such file");
+    QSqlDatabase db;
+    if (!openConnection(&db, &g_check.openError)) {
         showCannotOpen();
         return;
     }
-    if (!db.open()) {
-        g_check.openError = databaseReason(db.lastError());
-        showCannotOpen();
-        return;
-    }
-    qCDebug(lcStorage).noquote() << QStringLiteral("open database \"%1\" ok!").arg(path);
-    g_check = inspect(db, path);
+    qCDebug(lcStorage).noquote() << QStringLiteral("open database \"%1\" ok!").arg(currentDatabasePath);
+    g_check = inspectAny(db, currentDatabasePath);
     applySetLanguage();
 }
 
@@ -301,7 +475,7 @@ QString describeDatabaseProblem()
     const DatabaseCheck check = currentDatabaseCheck();
     if (check.path.isEmpty())
         return QString();
-    const QString file = QFileInfo(check.path).fileName();
+    const QString file = shownSetName(check.path);
     if (!check.opened)
         return QCoreApplication::translate("ConfigDb", "%1 cannot be opened: %2.").arg(file, check.openError);
     if (!check.damage.isEmpty())
@@ -335,7 +509,7 @@ QString describeSetLanguage()
     if (set == display || !languageName(set) || !languageName(display))
         return QString();
     return QCoreApplication::translate("ConfigDb", "%1 holds %2 register texts (%3); the window shows %4")
-        .arg(QFileInfo(currentDatabasePath).fileName(), QLatin1String(languageName(set)),
+        .arg(shownSetName(currentDatabasePath), QLatin1String(languageName(set)),
             QLatin1String(languageCodecName(set)), QLatin1String(languageName(display)));
 }
 
@@ -348,40 +522,87 @@ QString databaseReason(const QSqlError& error)
 
 void createDatabase(const QString& path)
 {
-    if (QFile::exists(path)) {
-        Notice::critical(QCoreApplication::translate("ConfigDb", "Warnning!"),
-            QCoreApplication::translate("ConfigDb", "%1 is exist.").arg(path));
-        return;
-    }
-    replaceConnection(path);
-    g_check = DatabaseCheck();
-    g_check.path = path;
-    applySetLanguage();
-    if (!QSqlDatabase::contains(currentDatabasePath)) {
-        showNotConnected();
-        return;
-    }
-    QSqlDatabase db = QSqlDatabase::database(currentDatabasePath, true);
-    if (!db.isOpen()) {
-        g_check.openError = databaseReason(db.lastError());
+    SetLocation location;
+    QString reason;
+    if (!SetLocation::parse(path, &location, &reason)) {
+        replaceConnection(path);
+        g_check = DatabaseCheck();
+        g_check.path = path;
+        g_check.openError = reason;
         showCannotOpen();
         return;
     }
-    qCDebug(lcStorage).noquote() << QStringLiteral("open database \"%1\" ok!").arg(path);
+    QSqlDatabase db;
+    if (location.server) {
+        // The set's schema is looked for on a connection of its own: the current set stays
+        // current when the new one cannot be made.
+        const QString probe = QStringLiteral("tallvane_new_set");
+        bool exists = false;
+        bool known = false;
+        {
+            known = ServerDb::open(location, probe, &reason)
+                && ServerDb::schemaExists(QSqlDatabase::database(probe, false), location.set, &exists, &reason);
+        }
+        QSqlDatabase::removeDatabase(probe);
+        if (known && exists) {
+            Notice::critical(QCoreApplication::translate("ConfigDb", "Warnning!"),
+                QCoreApplication::translate("ConfigDb", "%1 is exist.").arg(location.text()));
+            return;
+        }
+        replaceConnection(location.text());
+        g_check = DatabaseCheck();
+        g_check.path = currentDatabasePath;
+        applySetLanguage();
+        if (!known || !openConnection(&db, &g_check.openError, false)
+            || !ServerDb::createSchema(db, location.set, &g_check.openError)) {
+            if (known && g_check.openError.isEmpty())
+                g_check.openError = databaseReason(db.lastError());
+            if (!known)
+                g_check.openError = reason;
+            showCannotOpen();
+            return;
+        }
+    } else {
+        if (QFile::exists(path)) {
+            Notice::critical(QCoreApplication::translate("ConfigDb", "Warnning!"),
+                QCoreApplication::translate("ConfigDb", "%1 is exist.").arg(path));
+            return;
+        }
+        replaceConnection(path);
+        g_check = DatabaseCheck();
+        g_check.path = path;
+        applySetLanguage();
+        if (!QSqlDatabase::contains(currentDatabasePath)) {
+            showNotConnected();
+            return;
+        }
+        db = QSqlDatabase::database(currentDatabasePath, true);
+        if (!db.isOpen()) {
+            g_check.openError = databaseReason(db.lastError());
+            showCannotOpen();
+            return;
+        }
+    }
+    qCDebug(lcStorage).noquote() << QStringLiteral("open database \"%1\" ok!").arg(currentDatabasePath);
     QSqlQuery query(db);
     db.transaction();
     qCDebug(lcStorage) << "init db";
+    const QString statement = QString::fromLatin1(location.server ? kServerCreateStatement : kCreateStatement);
     for (const QString& table : configTableNames())
-        ensureTable(QString::fromLatin1(kCreateStatement).arg(table), table, query);
-    recordLanguage(sqliteHandle(db), currentLanguage);
+        ensureTable(statement.arg(table), table, query);
+    recordLanguage(db, currentLanguage);
+    query.exec(QLatin1String(kVersionsStatement));
     db.commit();
     query.finish();
-    g_check = inspect(db, path);
+    g_check = inspectAny(db, currentDatabasePath);
 }
 
 bool ensureTable(const QString& statement, const QString& table, QSqlQuery& query)
 {
-    const QString check = QStringLiteral("select count(*) from sqlite_master where type='table' and name='%1'");
+    const QString check = query.driver() && query.driver()->dbmsType() == QSqlDriver::PostgreSQL
+        ? QStringLiteral("select count(*) from information_schema.tables where table_schema = current_schema() and "
+                         "table_name = '%1'")
+        : QStringLiteral("select count(*) from sqlite_master where type='table' and name='%1'");
     if (!query.exec(check.arg(table))) {
         qCDebug(lcStorage).noquote() << QStringLiteral("Error: Fail to check %1 Table.").arg(table);
     } else if (query.next() && query.value(0).toInt() != 0) {
@@ -401,6 +622,7 @@ bool saveRecords(const QString& table, const QList<RecordEntry>& entries)
 {
     qCDebug(lcStorage) << "table row = " << entries.size();
     g_lastError.clear();
+    g_conflict = false;
     QSqlDatabase db;
     if (!currentConnection(&db))
         return false;
@@ -416,31 +638,50 @@ bool saveRecords(const QString& table, const QList<RecordEntry>& entries)
     // back to the rows the table held before.
     if (!db.transaction())
         return fail(databaseReason(db.lastError()));
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("delete from %1").arg(table))) {
-        fail(databaseReason(query.lastError()));
-        query.finish();
+    auto rollBack = [&db](const QString& reason) {
+        fail(reason);
         db.rollback();
         return false;
+    };
+    // Someone else's save since this program loaded the table is not overwritten unasked.
+    const qint64 version = countUpVersion(db, table);
+    if (version < 0)
+        return rollBack(databaseReason(db.lastError()));
+    if (g_baseVersions.contains(table) && version != g_baseVersions.value(table) + 1) {
+        // Who saved it is read once this save's own count is undone.
+        db.rollback();
+        QString by, at;
+        storedVersion(db, table, &by, &at);
+        g_conflict = true;
+        return fail(QCoreApplication::translate("ConfigDb", "%1 was saved into %2 by %3 at %4, after this program loaded it")
+                        .arg(table, shownSetName(currentDatabasePath), by, at));
     }
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("delete from %1").arg(table)))
+        return rollBack(databaseReason(query.lastError()));
     query.finish();
     qCDebug(lcStorage) << "clear db success!";
 
-    sqlite3* handle = sqliteHandle(db);
-    if (!handle || !insertAll(handle, table, entries)) {
+    if (ServerDb::isServer(db) ? !insertAllServer(db, table, entries)
+                               : !sqliteHandle(db) || !insertAll(sqliteHandle(db), table, entries)) {
         db.rollback();
         return false;
     }
     qCDebug(lcStorage) << "inserted success!";
     // The texts just stored are in the register language; a set without a record gets it
-    // (when it cannot, the records are saved all the same and the next save tries again).
+    // (when it cannot, the records are saved all the same and the next save tries again: the
+    // savepoint keeps a failure there from undoing the records on a server).
     const int language = registerLanguage;
-    const bool recorded = check.language == 0 && recordLanguage(handle, language);
-    if (!db.commit()) {
-        fail(databaseReason(db.lastError()));
-        db.rollback();
-        return false;
+    bool recorded = false;
+    if (check.language == 0 && query.exec(QStringLiteral("SAVEPOINT set_language"))) {
+        recorded = recordLanguage(db, language);
+        query.exec(recorded ? QStringLiteral("RELEASE SAVEPOINT set_language")
+                            : QStringLiteral("ROLLBACK TO SAVEPOINT set_language"));
     }
+    if (!db.commit())
+        return rollBack(databaseReason(db.lastError()));
+    g_baseVersions.insert(table, version);
+    g_loadedVersions.insert(table, version);
     if (recorded && g_check.path == currentDatabasePath)
         g_check.language = language;
     return true;
@@ -448,15 +689,47 @@ bool saveRecords(const QString& table, const QList<RecordEntry>& entries)
 
 bool loadRecords(const QString& table, QList<QByteArray>* out)
 {
-    const QString select = QStringLiteral("SELECT itemRandom, itemName, itemData FROM %1").arg(table);
     g_lastError.clear();
     QSqlDatabase db;
     if (!currentConnection(&db))
         return false;
     out->clear();
-    sqlite3* handle = sqliteHandle(db);
+    // The rows and the version they belong to are read in one transaction.
     db.transaction();
-    const bool ok = handle && selectAll(handle, select, out);
+    bool ok = false;
+    if (ServerDb::isServer(db)) {
+        QString reason;
+        ok = ServerDb::selectColumn(
+                 db, QStringLiteral("SELECT itemData FROM %1 ORDER BY itemOrder").arg(table), 0, out, &reason)
+            || fail(reason);
+    } else {
+        sqlite3* handle = sqliteHandle(db);
+        ok = handle && selectAll(handle, QStringLiteral("SELECT itemRandom, itemName, itemData FROM %1").arg(table), out);
+    }
+    const qint64 version = ok ? storedVersion(db, table) : 0;
     db.commit();
+    if (ok) {
+        g_loadedVersions.insert(table, version);
+        // The first load of a table is what the pages start from.
+        if (!g_baseVersions.contains(table))
+            g_baseVersions.insert(table, version);
+    }
     return ok;
 }
+
+bool lastSaveConflicted() { return g_conflict; }
+
+void adoptLoadedVersion(const QString& table)
+{
+    if (g_loadedVersions.contains(table))
+        g_baseVersions.insert(table, g_loadedVersions.value(table));
+}
+
+void adoptStoredVersion(const QString& table)
+{
+    QSqlDatabase db;
+    if (QSqlDatabase::contains(currentDatabasePath) && (db = QSqlDatabase::database(currentDatabasePath, false)).isOpen())
+        g_baseVersions.insert(table, storedVersion(db, table));
+}
+
+void setDatabaseOperator(const QString& name) { g_operator = name; }

@@ -20,8 +20,9 @@ struct RecordEntry {
     static RecordEntry make(const QByteArray& key, const QByteArray& name, const QByteArray& data);
 };
 
-// Path of the configuration database in use; it is also the name of its SQL connection.
-// Empty while no database has been opened. GUI thread only.
+// Path of the configuration database in use, or the URL of a set on a PostgreSQL server (see
+// setlocation.h); it is also the name of its SQL connection. Empty while no database has been
+// opened. GUI thread only.
 extern QString currentDatabasePath;
 
 // The tables of a configuration database, in the order they are created.
@@ -44,7 +45,7 @@ struct DatabaseCheck {
 // before sets had one) is read in the language chosen at login and gets the record at its
 // first save.
 
-// Makes the file at `path` the current configuration database and opens it, then checks that
+// Makes the file (or server set) at `path` the current configuration database and opens it, then checks that
 // SQLite can read it and that it holds every configuration table. The set's recorded language
 // becomes the register language, else the language chosen at login. A file that is missing is
 // not created.
@@ -73,3 +74,17 @@ bool ensureTable(const QString& statement, const QString& table, QSqlQuery& quer
 bool saveRecords(const QString& table, const QList<RecordEntry>& entries);
 // Reads the record bytes of `table` in stored order. False when the table cannot be read.
 bool loadRecords(const QString& table, QList<QByteArray>* out);
+
+// Two operators, one set. Every save of a table counts up the table's version in the set. A
+// page works from the version it loaded; a save that finds the table saved by someone else
+// since then stores nothing and fails with lastSaveConflicted() set and lastDatabaseError()
+// naming who saved it and when. The first load of a table since the set was opened gives its
+// starting version; a page that shows a table loaded afresh adopts the version of that load.
+bool lastSaveConflicted();
+// The version read by the last loadRecords() of `table` becomes the one the page works from.
+void adoptLoadedVersion(const QString& table);
+// The version stored now becomes the one the page works from: the next save overwrites what
+// the other operator saved (the operator chose to).
+void adoptStoredVersion(const QString& table);
+// The operator's name, recorded with every save beside the PC's name.
+void setDatabaseOperator(const QString& name);
