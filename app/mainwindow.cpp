@@ -3,8 +3,6 @@
 #include "app/applog.h"
 #include "app/buttonpictures.h"
 #include "app/databasestatus.h"
-#include "app/dialogs/db_create.h"
-#include "app/dialogs/filedialog.h"
 #include "app/dialogs/messagebox.h"
 #include "app/dialogs/usrdialog.h"
 #include "app/editmenu.h"
@@ -25,6 +23,7 @@
 #include "link/protocol.h"
 #include "storage/configdb.h"
 #include "storage/datafolder.h"
+#include "storage/setlocation.h"
 #include "users/permissions.h"
 #include "users/usrdb.h"
 
@@ -75,9 +74,14 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     recent->setObjectName(QStringLiteral("menuRecent"));
     ui->menuFile->insertMenu(ui->actionSave, recent);
     m_sets = new SetLibrary(m_dbViewItem, recent, m_dbFolder, this);
+    m_sets->addServerSetAction(ui->menuFile, recent->menuAction());
     connect(m_sets, &SetLibrary::openRequested, this, [this](const QString& path) {
         if (mayLeavePage())
             openSet(path);
+    });
+    connect(m_sets, &SetLibrary::createRequested, this, [this](const QString& path) {
+        if (mayLeavePage())
+            createSet(path);
     });
     m_sets->refresh(currentDatabasePath);
     updateTitle();
@@ -260,7 +264,7 @@ QString MainWindow::pageTitle() const
 {
     const CategoryPage* page = pageOf(m_currentCategory);
     const bool onPage = page && ui->stackedWidget->currentWidget() != m_buttonPage;
-    const QString set = currentDatabasePath.isEmpty() ? QString() : QFileInfo(currentDatabasePath).fileName();
+    const QString set = currentDatabasePath.isEmpty() ? QString() : shownSetName(currentDatabasePath);
     const QString title
         = onPage ? QCoreApplication::translate("CategoryPage", page->title) : QStringLiteral("Tallvane");
     return set.isEmpty() ? title : title + QStringLiteral(" \u2014 ") + set;
@@ -350,30 +354,23 @@ void MainWindow::on_actionOpen_triggered()
 {
     if (!mayLeavePage())
         return;
-    QDir().mkpath(m_dbFolder);
-    const QString path = FileDialog::getOpenFileName(this, tr("select db file"), m_dbFolder, tr("db file(*.db)"));
-    if (path.isEmpty()) {
-        qCDebug(lcApp).noquote() << QStringLiteral("\"%1\" is empty").arg(path);
-        return;
-    }
-    qCDebug(lcApp) << "open file " << path;
-    openSet(path);
+    if (const QString path = m_sets->askForFile(this); !path.isEmpty())
+        openSet(path);
 }
 
 void MainWindow::on_actionNew_triggered()
 {
     if (!mayLeavePage())
         return;
-    QDir().mkpath(m_dbFolder);
-    db_create dialog(this);
-    connect(&dialog, &db_create::nameAccepted, this, [this](const QString& name) { m_newDbName = name + QStringLiteral(".db"); });
-    if (dialog.exec() != QDialog::Accepted) {
-        qCDebug(lcApp) << "not set db name";
-        return;
-    }
-    if (m_newDbName.isEmpty())
-        return;
-    const QString path = m_dbFolder + m_newDbName;
+    // "shop.db" in the database folder, or a server set's URL typed as the name.
+    m_newDbName = m_sets->askForNewName(this);
+    if (!m_newDbName.isEmpty())
+        createSet(isServerLocation(m_newDbName) ? m_newDbName : m_dbFolder + m_newDbName);
+}
+
+void MainWindow::createSet(const QString& location)
+{
+    const QString path = canonicalLocation(location);
     DatabaseStatus::create(statusBar(), path);
     if (currentDatabasePath != path)
         return;
@@ -381,7 +378,7 @@ void MainWindow::on_actionNew_triggered()
     m_sets->opened(path);
     reloadShownPage();
     m_gridPage->showDatabaseState();
-    statusBar()->showMessage(tr("%1 created: every page of it is empty").arg(m_newDbName));
+    statusBar()->showMessage(tr("%1 created: every page of it is empty").arg(shownSetName(path)));
 }
 
 void MainWindow::on_actionSave_triggered() { m_guard->save(); }

@@ -110,6 +110,8 @@ private:
     void setUpPages();
     void setUpEditMenu();
     void openSet(const QString& path);
+    // Creates the set at `location` (a file path or a server URL) and opens it empty.
+    void createSet(const QString& location);
     void reloadShownPage();
     void updateTitle();
     // The page on show and the open set, as the title names them ("PLU — shop.db").

@@ -1,9 +1,15 @@
 #include "app/setlibrary.h"
 
+#include "app/applog.h"
+#include "app/dialogs/db_create.h"
+#include "app/dialogs/filedialog.h"
+#include "app/dialogs/serversetdialog.h"
 #include "link/linksettings.h"
+#include "storage/setlocation.h"
 #include "users/usrdb.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -16,8 +22,17 @@ constexpr int kPathRole = Qt::UserRole + 1;
 
 QString canonical(const QString& path)
 {
+    if (isServerLocation(path))
+        return canonicalLocation(path);
     const QString found = QFileInfo(path).canonicalFilePath();
     return found.isEmpty() ? QFileInfo(path).absoluteFilePath() : found;
+}
+
+// Whether a remembered set is still there. A server set is not asked for: that would mean a
+// connection (and a password) for every look at the list.
+bool stillThere(const QString& path)
+{
+    return isServerLocation(path) || QFileInfo::exists(path);
 }
 
 } // namespace
@@ -57,11 +72,15 @@ void SetLibrary::refresh(const QString& openPath)
         paths << canonical(folder.filePath(name));
     if (!open.isEmpty() && !paths.contains(open))
         m_elsewhere = open;
-    if (!m_elsewhere.isEmpty() && QFileInfo::exists(m_elsewhere) && !paths.contains(m_elsewhere))
+    if (!m_elsewhere.isEmpty() && stillThere(m_elsewhere) && !paths.contains(m_elsewhere))
         paths << m_elsewhere;
+    // The server sets used lately follow the folder's files.
+    for (const QString& path : recentSets())
+        if (isServerLocation(path) && !paths.contains(path))
+            paths << path;
     QTreeWidget* tree = m_branch->treeWidget();
     for (const QString& path : paths) {
-        auto* item = new QTreeWidgetItem(m_branch, QStringList(QFileInfo(path).fileName()));
+        auto* item = new QTreeWidgetItem(m_branch, QStringList(shownSetName(path)));
         item->setData(0, kPathRole, path);
         item->setToolTip(0, QDir::toNativeSeparators(path));
         if (path == open && tree)
@@ -89,14 +108,14 @@ void SetLibrary::opened(const QString& path)
 QString SetLibrary::lastSet() const
 {
     const QString last = QSettings(LinkSettings::filePath(), QSettings::IniFormat).value(key("last")).toString();
-    return !last.isEmpty() && QFileInfo::exists(last) ? last : QString();
+    return !last.isEmpty() && stillThere(last) ? last : QString();
 }
 
 QStringList SetLibrary::recentSets() const
 {
     QStringList sets;
     for (const QString& path : QSettings(LinkSettings::filePath(), QSettings::IniFormat).value(key("recent")).toStringList())
-        if (QFileInfo::exists(path))
+        if (stillThere(path))
             sets << path;
     return sets;
 }
@@ -109,10 +128,57 @@ void SetLibrary::fillRecentMenu()
     const QStringList sets = recentSets();
     for (int i = 0; i < sets.size(); ++i) {
         const QString path = sets.at(i);
-        QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shownSetName(path)));
         action->setToolTip(QDir::toNativeSeparators(path));
         action->setStatusTip(QDir::toNativeSeparators(path));
         connect(action, &QAction::triggered, this, [this, path] { emit openRequested(path); });
     }
     m_recentMenu->setEnabled(!sets.isEmpty());
+}
+
+void SetLibrary::addServerSetAction(QMenu* fileMenu, QAction* before)
+{
+    auto* action = new QAction(tr("Open server set..."), fileMenu);
+    action->setObjectName(QStringLiteral("actionOpenServerSet"));
+    action->setStatusTip(tr("Open or create a configuration set on a PostgreSQL server"));
+    fileMenu->insertAction(before, action);
+    connect(action, &QAction::triggered, this, [this, fileMenu] {
+        QStringList servers;
+        for (const QString& path : recentSets())
+            if (isServerLocation(path))
+                servers << path;
+        ServerSetDialog dialog(servers, fileMenu->window());
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        if (dialog.create())
+            emit createRequested(dialog.location());
+        else
+            emit openRequested(dialog.location());
+    });
+}
+
+QString SetLibrary::askForFile(QWidget* parent) const
+{
+    QDir().mkpath(m_folder);
+    const QString path = FileDialog::getOpenFileName(parent, QCoreApplication::translate("MainWindow", "select db file"),
+        m_folder, QCoreApplication::translate("MainWindow", "db file(*.db)"));
+    if (path.isEmpty())
+        qCDebug(lcApp).noquote() << QStringLiteral("\"%1\" is empty").arg(path);
+    else
+        qCDebug(lcApp) << "open file " << path;
+    return path;
+}
+
+QString SetLibrary::askForNewName(QWidget* parent) const
+{
+    QDir().mkpath(m_folder);
+    db_create dialog(parent);
+    QString name;
+    connect(&dialog, &db_create::nameAccepted, &dialog,
+        [&name](const QString& typed) { name = isServerLocation(typed) ? typed : typed + QStringLiteral(".db"); });
+    if (dialog.exec() != QDialog::Accepted) {
+        qCDebug(lcApp) << "not set db name";
+        return QString();
+    }
+    return name;
 }

@@ -4,13 +4,16 @@
 #include <QString>
 #include <QStringList>
 
+class QAction;
 class QMenu;
 class QTreeWidgetItem;
+class QWidget;
 
 // The configuration sets the window offers: the database folder's `*.db` files as the
 // DB VIEW branch of the tree (once each, the open set selected, a set opened from another
 // folder listed too), File's recent sets, and the set to reopen at start. Recent and last
-// sets are remembered per user in the program's settings file. GUI thread only.
+// sets are remembered per user in the program's settings file; server sets by their URL, which never
+// holds a password, and listed in the tree after the folder's files. GUI thread only.
 class SetLibrary : public QObject {
     Q_OBJECT
 public:
@@ -28,10 +31,19 @@ public:
     QStringList recentSets() const;
     // The set a tree entry stands for; empty for entries that are no set.
     static QString pathOf(const QTreeWidgetItem* item);
+    // Asks for a set file in the database folder; empty when none was chosen.
+    QString askForFile(QWidget* parent) const;
+    // Asks for a new set's name: "NAME.db", or a server set's URL typed as the name; empty
+    // when cancelled.
+    QString askForNewName(QWidget* parent) const;
+    // Puts File > "Open server set..." in front of `before`: it asks for a server set's URL.
+    void addServerSetAction(QMenu* fileMenu, QAction* before);
 
 signals:
-    // A recent set was chosen from File.
+    // A recent set, or a server set, was chosen from File.
     void openRequested(const QString& path);
+    // A new server set was asked for.
+    void createRequested(const QString& path);
 
 private:
     QString key(const char* name) const;

@@ -3,11 +3,14 @@
 #include "app/applog.h"
 #include "app/dialogs/logindialog.h"
 #include "app/dialogs/messagebox.h"
+#include "app/dialogs/serverpassword.h"
 #include "app/displaylanguage.h"
 #include "app/mainwindow.h"
 #include "base/language.h"
 #include "base/programinfo.h"
+#include "storage/configdb.h"
 #include "storage/datafolder.h"
+#include "storage/serverdb.h"
 #include "users/usrdb.h"
 
 #include <QApplication>
@@ -102,6 +105,7 @@ int runTallvane(const QString& userDbPath)
         qCDebug(lcApp) << "code is :" << name;
 
     MessageBox::installNoticeHandler();
+    ServerDb::setPasswordPrompt(askServerPassword);
 
     // An installed program keeps its files in the user's data folder, made on the first start.
     const QString folder = dataFolder();
@@ -123,10 +127,13 @@ int runTallvane(const QString& userDbPath)
             break;
         setlanguage::applyLanguage();
         installDisplayTranslation(currentLanguage);
+        setDatabaseOperator(usrdb::instance()->loginRecord().UserName);
         MainWindow window;
         window.show();
         window.reopenLastSet();
         status = QApplication::exec();
+        // Server passwords typed during this login are not kept for the next one.
+        ServerDb::forgetPasswords();
         if (!window.loggedOut())
             break;
     }

@@ -5,6 +5,7 @@
 #include "storage/notice.h"
 #include "storage/serverdb.h"
 #include "storage/setlocation.h"
+#include "storage/setschema.h"
 #include "storage/sqlitehandle.h"
 #include "storage/storagelog.h"
 
@@ -150,16 +151,21 @@ qint64 storedVersion(const QSqlDatabase& db, const QString& table, QString* chan
 // Counts up the version of `table` inside the caller's transaction and returns the new one;
 // -1 when the counter could not be written. The update comes first, so that it holds the
 // write lock (SQLite) or the row lock (server) before the new value is read.
-qint64 countUpVersion(QSqlDatabase& db, const QString& table)
+qint64 countUpVersion(QSqlDatabase& db, const QString& table, QString* reason = nullptr)
 {
     QSqlQuery query(db);
+    const auto failed = [&query, reason] {
+        if (reason)
+            *reason = databaseReason(query.lastError());
+        return qint64(-1);
+    };
     if (!ServerDb::hasTable(db, QLatin1String(kVersionsTable)) && !query.exec(QLatin1String(kVersionsStatement)))
-        return -1;
+        return failed();
     query.prepare(QStringLiteral("insert into set_versions (tableName, version, changedBy, changedAt) "
                                  "values (?, 0, '', '') on conflict (tableName) do nothing"));
     query.addBindValue(table);
     if (!query.exec())
-        return -1;
+        return failed();
     query.prepare(QStringLiteral(
         "update set_versions set version = version + 1, changedBy = ?, changedAt = ? where tableName = ?"));
     const QString by = g_operator.isEmpty() ? QSysInfo::machineHostName()
@@ -168,7 +174,7 @@ qint64 countUpVersion(QSqlDatabase& db, const QString& table)
     query.addBindValue(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     query.addBindValue(table);
     if (!query.exec())
-        return -1;
+        return failed();
     query.finish();
     return storedVersion(db, table);
 }
@@ -440,13 +446,6 @@ const QStringList& configTableNames()
     return names;
 }
 
-// A server location in its canonical spelling, so that one set has one connection name.
-QString canonicalLocation(const QString& path)
-{
-    SetLocation location;
-    return isServerLocation(path) && SetLocation::parse(path, &location) ? location.text() : path;
-}
-
 void openDatabase(const QString& path)
 {
     replaceConnection(canonicalLocation(path));
@@ -587,11 +586,7 @@ void createDatabase(const QString& path)
     QSqlQuery query(db);
     db.transaction();
     qCDebug(lcStorage) << "init db";
-    const QString statement = QString::fromLatin1(location.server ? kServerCreateStatement : kCreateStatement);
-    for (const QString& table : configTableNames())
-        ensureTable(statement.arg(table), table, query);
-    recordLanguage(db, currentLanguage);
-    query.exec(QLatin1String(kVersionsStatement));
+    createSetTables(db, currentLanguage);
     db.commit();
     query.finish();
     g_check = inspectAny(db, currentDatabasePath);
@@ -644,9 +639,10 @@ bool saveRecords(const QString& table, const QList<RecordEntry>& entries)
         return false;
     };
     // Someone else's save since this program loaded the table is not overwritten unasked.
-    const qint64 version = countUpVersion(db, table);
+    QString reason;
+    const qint64 version = countUpVersion(db, table, &reason);
     if (version < 0)
-        return rollBack(databaseReason(db.lastError()));
+        return rollBack(reason);
     if (g_baseVersions.contains(table) && version != g_baseVersions.value(table) + 1) {
         // Who saved it is read once this save's own count is undone.
         db.rollback();
@@ -716,6 +712,20 @@ bool loadRecords(const QString& table, QList<QByteArray>* out)
     }
     return ok;
 }
+
+void createSetTables(const QSqlDatabase& db, int language)
+{
+    QSqlQuery query(db);
+    const QString statement = QString::fromLatin1(ServerDb::isServer(db) ? kServerCreateStatement : kCreateStatement);
+    for (const QString& table : configTableNames())
+        ensureTable(statement.arg(table), table, query);
+    recordLanguage(db, language);
+    query.exec(QLatin1String(kVersionsStatement));
+}
+
+bool recordSetLanguage(const QSqlDatabase& db, int language) { return recordLanguage(db, language); }
+
+qint64 countUpTableVersion(QSqlDatabase& db, const QString& table) { return countUpVersion(db, table); }
 
 bool lastSaveConflicted() { return g_conflict; }
 

@@ -162,6 +162,12 @@ QString SetLocation::connectOptions() const
     return parts.join(QLatin1Char(';'));
 }
 
+QString canonicalLocation(const QString& text)
+{
+    SetLocation location;
+    return isServerLocation(text) && SetLocation::parse(text, &location) ? location.text() : text;
+}
+
 QString shownSetName(const QString& text)
 {
     SetLocation location;

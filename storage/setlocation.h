@@ -39,6 +39,9 @@ struct SetLocation {
 
 // Whether `text` names a server set (it may still fail to parse).
 bool isServerLocation(const QString& text);
+// A server location in its one canonical spelling (text()), so that one set has one name; a
+// file path, or a URL that cannot be read, as it is.
+QString canonicalLocation(const QString& text);
 // shownName() of `text`, or the text itself when it is not a location.
 QString shownSetName(const QString& text);
 // A set name is a schema name that needs no quoting care: letters, digits, '_' and '-'.

@@ -201,7 +201,7 @@ private slots:
     {
         const QString path = file(QStringLiteral("shop.db"));
         QCOMPARE(m_cli->run(asAdmin({ "new-db", path })).status, 0);
-        QCOMPARE(tablesOf(path), configTableNames() + QStringList { QStringLiteral("set_info") });
+        QCOMPARE(tablesOf(path), configTableNames() + QStringList({ QStringLiteral("set_info"), QStringLiteral("set_versions") }));
         // The set records the language of the login (--language, English by default).
         const QString greek = file(QStringLiteral("greek.db"));
         QCOMPARE(m_cli->run(asAdmin({ "--language", "greek", "new-db", greek })).status, 0);

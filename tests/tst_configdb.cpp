@@ -65,9 +65,10 @@ private slots:
         QVERIFY(notices.shown.isEmpty());
         QCOMPARE(currentDatabasePath, path);
         QVERIFY(QFile::exists(path));
-        // The twelve configuration tables, then the set's own record of its language.
+        // The twelve configuration tables, then the set's record of its language and its
+        // tables' versions.
         QCOMPARE(column(QStringLiteral("select name from sqlite_master where type='table' order by rowid")),
-            configTableNames() + QStringList { QStringLiteral("set_info") });
+            configTableNames() + QStringList({ QStringLiteral("set_info"), QStringLiteral("set_versions") }));
         QCOMPARE(configTableNames().size(), 12);
         QCOMPARE(describeDatabaseProblem(), QString());
     }

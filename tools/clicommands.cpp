@@ -17,6 +17,8 @@
 #include "storage/baselinestore.h"
 #include "storage/configdb.h"
 #include "storage/csvfile.h"
+#include "storage/setcopy.h"
+#include "storage/setlocation.h"
 #include "tools/cliconsole.h"
 #include "tools/clilink.h"
 #include "tools/clisession.h"
@@ -118,6 +120,38 @@ int reportStore(CommandContext& context)
     return status;
 }
 
+// copy --from SET --to SET [--replace]
+QList<QCommandLineOption> copyOptions()
+{
+    return { QCommandLineOption(QStringLiteral("from"), QString(), QStringLiteral("SET")),
+        QCommandLineOption(QStringLiteral("to"), QString(), QStringLiteral("SET")),
+        QCommandLineOption(QStringLiteral("replace")) };
+}
+
+int copySet(CommandContext& context)
+{
+    QString from, to;
+    int status = Cli::ExitOk;
+    if (!context.required(QStringLiteral("from"), &from, &status) || !context.required(QStringLiteral("to"), &to, &status))
+        return status;
+    if ((status = context.logIn(CategoryNone)))
+        return status;
+    QString error;
+    switch (SetCopy::copySet(from, to, context.isSet(QStringLiteral("replace")), &error)) {
+    case SetCopy::Copied:
+        Cli::printLine(QStringLiteral("copied %1 to %2").arg(shownSetName(from), shownSetName(to)));
+        return Cli::ExitOk;
+    case SetCopy::TargetExists:
+        // Replacing another set's tables stands for a question the window would ask.
+        Cli::printProblem(
+            QStringLiteral("%1 holds a set already; nothing was copied (add --replace to replace its tables)").arg(to));
+        return Cli::ExitUsage;
+    default:
+        Cli::printProblem(QStringLiteral("cannot copy %1 to %2: %3; %2 is as it was").arg(from, to, error));
+        return Cli::ExitFileError;
+    }
+}
+
 // TYPE: a short name or a data type name; the logo only where the command sends it.
 struct TypeName {
     const char* shortName;
@@ -190,7 +224,7 @@ QString typeText(int category)
 // language, with a note when that is not --language.
 int openConfigDatabase(const QString& path)
 {
-    if (!QFileInfo(path).isFile()) {
+    if (!isServerLocation(path) && !QFileInfo(path).isFile()) {
         Cli::printProblem(QStringLiteral("%1: no such database file").arg(path));
         return Cli::ExitFileError;
     }
@@ -349,12 +383,12 @@ int importTable(CommandContext& context)
     Journal::append(Journal::Import, typeText(category), QString(),
         QStringLiteral("%1 rows imported from %2 into %3%4")
             .arg(rows.size())
-            .arg(QFileInfo(in).fileName(), QFileInfo(db).fileName(), add ? QStringLiteral(", added") : QString()),
+            .arg(QFileInfo(in).fileName(), shownSetName(db), add ? QStringLiteral(", added") : QString()),
         QStringLiteral("file: %1\nrows: %2\nmode: %3\nset: %4")
             .arg(QDir::toNativeSeparators(QFileInfo(in).absoluteFilePath()))
             .arg(rows.size())
             .arg(add ? QStringLiteral("add") : QStringLiteral("replace"),
-                QDir::toNativeSeparators(QFileInfo(db).absoluteFilePath())));
+                isServerLocation(db) ? canonicalLocation(db) : QDir::toNativeSeparators(QFileInfo(db).absoluteFilePath())));
     return Cli::ExitOk;
 }
 
@@ -898,6 +932,14 @@ const QList<CliCommand>& cliCommands()
             "Creates the configuration database FILE with its twelve tables, as File > new does in\n"
             "the window. An existing FILE is refused (\"FILE is exist.\", status 4).",
             &noOptions, &newDb },
+        { "copy", "copy --from SET --to SET [--replace]",
+            "Copies a whole configuration set between any two of a file and a server set (for\n"
+            "example a head office's price list to a shop): the twelve tables row for row, byte\n"
+            "for byte, and the language of the register texts. A missing --to set is made; an\n"
+            "existing one is replaced only with --replace (otherwise status 2), in one transaction,\n"
+            "and keeps the baselines and names of its own registers, so that install --changes\n"
+            "then sends each register what differs from what it holds.",
+            &copyOptions, &copySet },
         { "export", "export --db FILE --type TYPE [--out FILE.csv]",
             "Writes the stored table of TYPE as CSV exactly as the window's export writes the page:\n"
             "UTF-8 with a byte-order mark, the category's header row first, the cells as the grid\n"

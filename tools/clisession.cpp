@@ -1,6 +1,7 @@
 #include "tools/clisession.h"
 
 #include "base/language.h"
+#include "storage/configdb.h"
 #include "tools/cliconsole.h"
 #include "users/permissions.h"
 #include "users/usrdb.h"
@@ -69,6 +70,7 @@ int CliSession::logIn()
     }
     currentLanguage = quint8(language);
     setlanguage::applyLanguage();
+    setDatabaseOperator(user);
     m_loggedIn = true;
     return Cli::ExitOk;
 }

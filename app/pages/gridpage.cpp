@@ -19,6 +19,7 @@
 #include "records/gridcells.h"
 #include "records/recordcodec.h"
 #include "storage/configdb.h"
+#include "storage/setlocation.h"
 
 #include "ui_gridpage.h"
 
@@ -143,8 +144,10 @@ void GridPage::refresh()
     ItemTable table;
     QList<QByteArray> records;
     const RecordCodec* codec = codecForCategory(m_category);
-    if (codec && m_category != CategorySysParm)
-        codec->loadShownTable(&table, &records);
+    if (codec && m_category != CategorySysParm && codec->loadShownTable(&table, &records))
+        // The page works from what it just read: a save finds out whether someone else
+        // saved the table since.
+        adoptLoadedVersion(QLatin1String(codec->category().table));
     fill(table, records);
     showStatus();
 }
@@ -205,7 +208,7 @@ bool GridPage::save()
     m_model->markSaved();
     m_statusBar->showMessage(
         tr("Saved %1 to %2")
-            .arg(countText(m_category, m_model->tableRowCount()), QFileInfo(currentDatabasePath).fileName()));
+            .arg(countText(m_category, m_model->tableRowCount()), shownSetName(currentDatabasePath)));
     return true;
 }
 

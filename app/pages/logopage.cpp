@@ -8,6 +8,7 @@
 #include "base/language.h"
 #include "logo/graphic.h"
 #include "storage/configdb.h"
+#include "storage/setlocation.h"
 
 #include "ui_logopage.h"
 
@@ -219,7 +220,7 @@ bool LogoPage::save()
         DatabaseStatus::refuseSave(m_statusBar);
         return false;
     }
-    const QString set = QFileInfo(currentDatabasePath).fileName();
+    const QString set = shownSetName(currentDatabasePath);
     m_statusBar->showMessage(
         m_opened ? tr("Saved: %1 keeps this logo.").arg(set) : tr("Saved: %1 keeps no logo.").arg(set));
     setModified(false);
@@ -231,8 +232,8 @@ void LogoPage::reload()
     QByteArray packed;
     bool readable = true;
     // Without a set there is nothing to show, and nothing to ask the database about.
-    if (!currentDatabasePath.isEmpty())
-        readable = Graphic::loadLogo(&packed);
+    if (!currentDatabasePath.isEmpty() && (readable = Graphic::loadLogo(&packed)))
+        adoptLoadedVersion(QStringLiteral("table_graphic"));
     const bool shown = !packed.isEmpty() && Graphic::restoreLogo(packed);
     m_opened = shown;
     if (shown) {
@@ -254,7 +255,7 @@ void LogoPage::reload()
         m_bytes->clear();
         if (!readable || !packed.isEmpty())
             m_statusBar->showMessage(tr("The logo kept in %1 cannot be read; the page shows none.")
-                                         .arg(QFileInfo(currentDatabasePath).fileName()));
+                                         .arg(shownSetName(currentDatabasePath)));
     }
     reflectSizeInButtons();
     setModified(false);

@@ -4,6 +4,8 @@
 #include "app/pages/gridpage.h"
 #include "app/pages/logopage.h"
 #include "app/pages/systempage.h"
+#include "records/categories.h"
+#include "storage/configdb.h"
 
 #include <QStackedWidget>
 
@@ -28,6 +30,29 @@ bool PageGuard::modified() const
 
 bool PageGuard::save()
 {
+    bool stored = saveShown();
+    if (stored || !lastSaveConflicted())
+        return stored;
+    // Someone else saved the same table since this page loaded it: nothing was stored, and
+    // the operator chooses whose work stays. Cancel (the default) keeps the page unsaved.
+    const QMessageBox::StandardButton answer = MessageBox::question(m_stack->window(), tr("Saved by someone else"),
+        //: %1 says which table, by whom and when
+        tr("Nothing was saved: %1.\n\nReload shows what the set holds now and drops your changes; Overwrite "
+           "stores this page over theirs; Cancel keeps your changes unsaved.")
+            .arg(lastDatabaseError()),
+        QMessageBox::Reset | QMessageBox::SaveAll | QMessageBox::Cancel, QMessageBox::Cancel,
+        { { QMessageBox::Reset, tr("Reload") }, { QMessageBox::SaveAll, tr("Overwrite") } });
+    if (answer == QMessageBox::Reset) {
+        reload();
+    } else if (answer == QMessageBox::SaveAll) {
+        adoptStoredVersion(shownTable());
+        stored = saveShown();
+    }
+    return stored;
+}
+
+bool PageGuard::saveShown()
+{
     const QWidget* page = m_stack->currentWidget();
     if (page == m_grid)
         return m_grid->save();
@@ -36,6 +61,17 @@ bool PageGuard::save()
     if (page == m_system)
         return m_system->save();
     return true;
+}
+
+QString PageGuard::shownTable() const
+{
+    const QWidget* page = m_stack->currentWidget();
+    if (page == m_logo)
+        return QStringLiteral("table_graphic");
+    if (page == m_system)
+        return QStringLiteral("table_system");
+    const Category* category = page == m_grid ? categoryByNumber(m_grid->category()) : nullptr;
+    return category ? QLatin1String(category->table) : QString();
 }
 
 void PageGuard::reload()

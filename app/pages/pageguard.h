@@ -18,7 +18,9 @@ public:
 
     // Whether the page on show holds changes that are not stored.
     bool modified() const;
-    // Stores the page on show; true when it is stored (or holds nothing to store).
+    // Stores the page on show; true when it is stored (or holds nothing to store). When
+    // someone else saved the same table since the page loaded it, asks whether to reload,
+    // overwrite or cancel.
     bool save();
     // The page on show takes what the set holds, dropping its changes.
     void reload();
@@ -32,6 +34,10 @@ signals:
     void modifiedChanged();
 
 private:
+    bool saveShown();
+    // The set's table behind the page on show.
+    QString shownTable() const;
+
     QStackedWidget* m_stack;
     GridPage* m_grid;
     LogoPage* m_logo;

@@ -3,6 +3,7 @@
 #include "app/buttonpictures.h"
 #include "app/databasestatus.h"
 #include "records/system.h"
+#include "storage/configdb.h"
 
 #include "ui_systempage.h"
 
@@ -61,7 +62,8 @@ void SystemPage::on_btn_return_clicked() { emit backRequested(); }
 
 void SystemPage::reload()
 {
-    System::loadSystemRecord();
+    if (System::loadSystemRecord())
+        adoptLoadedVersion(QStringLiteral("table_system"));
     showRecord();
     setModified(false);
 }

@@ -1,0 +1,184 @@
+#include "storage/setcopy.h"
+
+#include "base/language.h"
+#include "storage/configdb.h"
+#include "storage/serverdb.h"
+#include "storage/setlocation.h"
+#include "storage/setschema.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+struct StoredRow {
+    QString key;
+    QString name;
+    QByteArray data;
+};
+
+const char kFromConnection[] = "tallvane_copy_from";
+const char kToConnection[] = "tallvane_copy_to";
+
+// Opens the set at `text` on the connection `name`. `exists` says whether the set was there
+// before; a missing one is made (an empty file or schema) only when `create` is set.
+bool openSet(const QString& text, const QString& name, bool create, bool* exists, QString* error)
+{
+    SetLocation location;
+    if (!SetLocation::parse(text, &location, error))
+        return false;
+    if (!location.server) {
+        *exists = QFile::exists(text);
+        if (!*exists && !create) {
+            *error = QCoreApplication::translate("ConfigDb", "no such file");
+            return false;
+        }
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(text);
+        if (!db.open()) {
+            *error = databaseReason(db.lastError());
+            return false;
+        }
+        return true;
+    }
+    if (!ServerDb::open(location, name, error))
+        return false;
+    const QSqlDatabase db = QSqlDatabase::database(name, false);
+    if (!ServerDb::schemaExists(db, location.set, exists, error))
+        return false;
+    if (*exists)
+        return true;
+    if (!create) {
+        *error = QCoreApplication::translate("ConfigDb", "no such set on the server");
+        return false;
+    }
+    return ServerDb::createSchema(db, location.set, error);
+}
+
+// Reads every configuration table of the set on `db`, in stored order.
+bool readSet(const QSqlDatabase& db, QList<QList<StoredRow>>* tables, int* language, QString* error)
+{
+    const bool server = ServerDb::isServer(db);
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    for (const QString& table : configTableNames()) {
+        QList<StoredRow> rows;
+        if (!query.exec(QStringLiteral("select itemRandom, itemName, itemData from %1%2")
+                            .arg(table, server ? QStringLiteral(" order by itemOrder") : QString()))) {
+            *error = QStringLiteral("%1: %2").arg(table, databaseReason(query.lastError()));
+            return false;
+        }
+        while (query.next())
+            rows.append({ query.value(0).toString(), query.value(1).toString(), query.value(2).toByteArray() });
+        tables->append(rows);
+    }
+    *language = 0;
+    if (ServerDb::hasTable(db, QStringLiteral("set_info"))
+        && query.exec(QStringLiteral("select value from set_info where key = 'language'")) && query.next())
+        *language = query.value(0).toInt();
+    return true;
+}
+
+bool writeTable(QSqlDatabase& db, const QString& table, const QList<StoredRow>& rows, QString* error)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("delete from %1").arg(table))) {
+        *error = QStringLiteral("%1: %2").arg(table, databaseReason(query.lastError()));
+        return false;
+    }
+    if (ServerDb::isServer(db)) {
+        ServerDb::CopyIn copy(db, table,
+            { QStringLiteral("itemRandom"), QStringLiteral("itemName"), QStringLiteral("itemData"),
+                QStringLiteral("itemOrder") });
+        qint32 order = 0;
+        for (const StoredRow& row : rows) {
+            copy.beginRow(4);
+            copy.addBytes(row.key.toUtf8());
+            copy.addBytes(row.name.toUtf8());
+            copy.addBytes(row.data);
+            copy.addInt32(order++);
+        }
+        return copy.finish(error);
+    }
+    query.prepare(QStringLiteral("insert into %1 (itemRandom, itemName, itemData) values (?, ?, ?)").arg(table));
+    for (const StoredRow& row : rows) {
+        query.addBindValue(row.key);
+        query.addBindValue(row.name);
+        query.addBindValue(row.data);
+        if (!query.exec()) {
+            *error = QStringLiteral("%1: %2").arg(table, databaseReason(query.lastError()));
+            return false;
+        }
+    }
+    return true;
+}
+
+SetCopy::Result copy(const QString& from, const QString& to, bool replace, QString* error)
+{
+    bool exists = false;
+    if (!openSet(from, QLatin1String(kFromConnection), false, &exists, error))
+        return SetCopy::Failed;
+    QList<QList<StoredRow>> tables;
+    int language = 0;
+    if (!readSet(QSqlDatabase::database(QLatin1String(kFromConnection), false), &tables, &language, error))
+        return SetCopy::Failed;
+    if (!openSet(to, QLatin1String(kToConnection), false, &exists, error) && exists)
+        return SetCopy::Failed;
+    if (exists && !replace)
+        return SetCopy::TargetExists;
+    // A new file or schema is made only now that the source has been read whole.
+    const bool made = !exists;
+    if (made && !openSet(to, QLatin1String(kToConnection), true, &exists, error))
+        return SetCopy::Failed;
+    QSqlDatabase db = QSqlDatabase::database(QLatin1String(kToConnection), false);
+    if (!db.transaction()) {
+        *error = databaseReason(db.lastError());
+        return SetCopy::Failed;
+    }
+    createSetTables(db, languageName(language) ? language : int(currentLanguage));
+    bool ok = true;
+    for (int i = 0; ok && i < configTableNames().size(); ++i)
+        ok = writeTable(db, configTableNames().at(i), tables.at(i), error)
+            && countUpTableVersion(db, configTableNames().at(i)) > 0;
+    if (ok && languageName(language))
+        ok = recordSetLanguage(db, language);
+    if (ok && !db.commit()) {
+        *error = databaseReason(db.lastError());
+        ok = false;
+    }
+    if (ok)
+        return SetCopy::Copied;
+    if (error->isEmpty())
+        *error = databaseReason(db.lastError());
+    db.rollback();
+    // What was made for the copy goes again: a failed copy leaves no half set behind.
+    if (made) {
+        SetLocation location;
+        SetLocation::parse(to, &location);
+        if (location.server)
+            QSqlQuery(db).exec(QStringLiteral("DROP SCHEMA %1 CASCADE").arg(ServerDb::quoted(location.set)));
+        db.close();
+        if (!location.server)
+            QFile::remove(to);
+    }
+    return SetCopy::Failed;
+}
+
+} // namespace
+
+namespace SetCopy {
+
+Result copySet(const QString& from, const QString& to, bool replace, QString* error)
+{
+    const Result result = copy(from, to, replace, error);
+    for (const char* name : { kFromConnection, kToConnection })
+        if (QSqlDatabase::contains(QLatin1String(name)))
+            QSqlDatabase::removeDatabase(QLatin1String(name));
+    return result;
+}
+
+} // namespace SetCopy
