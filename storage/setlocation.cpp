@@ -145,7 +145,9 @@ QString SetLocation::shownName() const
 {
     if (!server)
         return QFileInfo(path).fileName();
-    const QString where = host.isEmpty() || host.startsWith(QLatin1Char('/')) ? QStringLiteral("this PC") : host;
+    const QString where = host.isEmpty() || host.startsWith(QLatin1Char('/'))
+        ? QCoreApplication::translate("SetLocation", "this PC")
+        : host;
     return QCoreApplication::translate("SetLocation", "%1 (%2 on %3)").arg(set, database, where);
 }
 

@@ -700,35 +700,43 @@
 <context>
     <name>ConfigDb</name>
     <message>
-        <location filename="../storage/configdb.cpp" line="+50"/>
-        <location line="+302"/>
+        <location filename="../storage/configdb.cpp" line="+72"/>
+        <location line="+475"/>
+        <location line="+19"/>
         <source>Warnning!</source>
         <translation>تحذير!</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+99"/>
+        <location line="-493"/>
+        <location line="+218"/>
         <source>database is not connect.</source>
         <translation>قاعدة البيانات غير متصلة.</translation>
     </message>
     <message>
-        <location line="-94"/>
+        <location line="-213"/>
         <source>can not open database</source>
         <translation>تعذر فتح قاعدة البيانات</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+103"/>
+        <location line="+223"/>
         <source>Unable to establish a database connection.</source>
         <translation>تعذر إنشاء اتصال بقاعدة البيانات.</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="-191"/>
+        <location filename="../storage/setcopy.cpp" line="+37"/>
         <source>no such file</source>
         <translation>الملف غير موجود</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+16"/>
+        <location filename="../storage/setcopy.cpp" line="+19"/>
+        <source>no such set on the server</source>
+        <translation>لا يوجد ملف إعدادات بهذا الاسم على الخادم</translation>
+    </message>
+    <message>
+        <location line="+352"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>تعذر فتح %1: %2.</translation>
     </message>
@@ -763,9 +771,15 @@
         <translation>يحتوي %1 على نصوص آلة كاشير بلغة %2 (%3)؛ والنافذة تعرض %4</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+38"/>
+        <location line="+19"/>
         <source>%1 is exist.</source>
         <translation>%1 موجود بالفعل.</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>%1 was saved into %2 by %3 at %4, after this program loaded it</source>
+        <translation>حُفظ %1 في %2 بواسطة %3 في %4، بعد أن حمّله هذا البرنامج</translation>
     </message>
 </context>
 <context>
@@ -1387,7 +1401,7 @@
         <translation>رجوع</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+188"/>
+        <location filename="../app/pages/gridpage.cpp" line="+191"/>
         <source>Save anyway?</source>
         <translation>هل تريد الحفظ على أي حال؟</translation>
     </message>
@@ -1810,7 +1824,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>رجوع</translation>
     </message>
     <message>
-        <location filename="../app/pages/logopage.cpp" line="+73"/>
+        <location filename="../app/pages/logopage.cpp" line="+74"/>
         <source>Image File(*.jpg *.jpeg *.png *.bmp *.ico)</source>
         <translation>ملف صورة (*.jpg *.jpeg *.png *.bmp *.ico)</translation>
     </message>
@@ -2022,7 +2036,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+327"/>
+        <location filename="../app/mainwindow.cpp" line="+331"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>القائمة</translation>
@@ -2058,12 +2072,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>مسح البيانات</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-253"/>
+        <location filename="../app/mainwindow.cpp" line="-258"/>
         <source>Recent sets</source>
         <translation>ملفات الإعدادات الأخيرة</translation>
     </message>
     <message>
-        <location line="+164"/>
+        <location line="+169"/>
         <source>Warnning!</source>
         <translation>تحذير!</translation>
     </message>
@@ -2073,17 +2087,17 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>لا تملك الصلاحية.</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location filename="../app/setlibrary.cpp" line="+163"/>
         <source>select db file</source>
         <translation>اختر ملف الإعدادات</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>db file(*.db)</source>
         <translation>ملف إعدادات (*.db)</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location filename="../app/mainwindow.cpp" line="+139"/>
         <source>%1 created: every page of it is empty</source>
         <translation>تم إنشاء %1: جميع صفحاته فارغة</translation>
     </message>
@@ -2448,7 +2462,32 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>PageGuard</name>
     <message>
-        <location filename="../app/pages/pageguard.cpp" line="+56"/>
+        <location filename="../app/pages/pageguard.cpp" line="+38"/>
+        <source>Saved by someone else</source>
+        <translation>حفظه شخص آخر</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nothing was saved: %1.
+
+Reload shows what the set holds now and drops your changes; Overwrite stores this page over theirs; Cancel keeps your changes unsaved.</source>
+        <extracomment>%1 says which table, by whom and when</extracomment>
+        <translation>لم يُحفظ شيء: %1.
+
+إعادة التحميل تعرض ما يحويه ملف الإعدادات الآن وتتجاهل تغييراتك؛ الاستبدال يحفظ هذه الصفحة بدل ما حفظوه؛ الإلغاء يبقي تغييراتك دون حفظ.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Reload</source>
+        <translation>إعادة التحميل</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Overwrite</source>
+        <translation>استبدال</translation>
+    </message>
+    <message>
+        <location line="+48"/>
         <source>unsaved changes</source>
         <translation>تغييرات غير محفوظة</translation>
     </message>
@@ -2755,11 +2794,127 @@ Save them before going on?</source>
     </message>
 </context>
 <context>
+    <name>ServerDb</name>
+    <message>
+        <location filename="../storage/serverdb.cpp" line="+83"/>
+        <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql)</source>
+        <translation>برنامج تشغيل PostgreSQL الخاص بـ Qt غير مثبّت (حزمة Debian libqt6sql6-psql)</translation>
+    </message>
+</context>
+<context>
+    <name>ServerPassword</name>
+    <message>
+        <location filename="../app/dialogs/serverpassword.cpp" line="+13"/>
+        <source>The server refused the password of %1. Password:</source>
+        <translation>رفض الخادم كلمة مرور %1. كلمة المرور:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Password of %1 on the server:</source>
+        <translation>كلمة مرور %1 على الخادم:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Server password</source>
+        <translation>كلمة مرور الخادم</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSetDialog</name>
+    <message>
+        <location filename="../app/dialogs/serversetdialog.ui" line="+9"/>
+        <source>Server set</source>
+        <translation>ملف إعدادات على الخادم</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Set on a PostgreSQL server (postgresql://USER@HOST[:PORT]/DATABASE?set=NAME):</source>
+        <translation>ملف إعدادات على خادم PostgreSQL ‏(postgresql://USER@HOST[:PORT]/DATABASE?set=NAME):</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The password comes from the PostgreSQL password file (~/.pgpass) or PGPASSWORD; otherwise Tallvane asks for it once per login and never stores it.</source>
+        <translation>تؤخذ كلمة المرور من ملف كلمات مرور PostgreSQL ‏(~/.pgpass) أو من PGPASSWORD؛ وإلا يطلبها Tallvane مرة واحدة في كل تسجيل دخول ولا يحفظها أبدًا.</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>&amp;Create</source>
+        <translation>إ&amp;نشاء</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Create a new, empty set under this name on the server</source>
+        <translation>إنشاء ملف إعدادات جديد فارغ بهذا الاسم على الخادم</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Open</source>
+        <translation>&amp;فتح</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/serversetdialog.cpp" line="+32"/>
+        <source>A server set&apos;s address starts with postgresql://</source>
+        <translation>يبدأ عنوان ملف الإعدادات على الخادم بـ postgresql://</translation>
+    </message>
+</context>
+<context>
     <name>ServerThread</name>
     <message>
         <location filename="../link/tcpserver.cpp" line="+114"/>
         <source>not in [tcp] allow</source>
         <translation>غير مدرج في [tcp] allow</translation>
+    </message>
+</context>
+<context>
+    <name>SetLibrary</name>
+    <message>
+        <location filename="../app/setlibrary.cpp" line="-23"/>
+        <source>Open server set...</source>
+        <translation>فتح ملف إعدادات على الخادم...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Open or create a configuration set on a PostgreSQL server</source>
+        <translation>فتح أو إنشاء ملف إعدادات على خادم PostgreSQL</translation>
+    </message>
+</context>
+<context>
+    <name>SetLocation</name>
+    <message>
+        <location filename="../storage/setlocation.cpp" line="+70"/>
+        <location line="+33"/>
+        <source>the address holds a password; keep it in the PostgreSQL password file (~/.pgpass) or PGPASSWORD instead</source>
+        <translation>يحتوي العنوان على كلمة مرور؛ احفظها بدلًا من ذلك في ملف كلمات مرور PostgreSQL ‏(~/.pgpass) أو في PGPASSWORD</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&quot;%1&quot; is not a port number</source>
+        <translation>&quot;%1&quot; ليس رقم منفذ</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the address names no set: add ?set=NAME (for example ?set=shop)</source>
+        <translation>العنوان لا يحدد ملف إعدادات: أضف ?set=NAME (مثلًا ?set=shop)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;%1&quot; cannot name a set: use letters, digits, &apos;_&apos; and &apos;-&apos; (at most 63, not starting with pg_)</source>
+        <translation>لا يصلح &quot;%1&quot; اسمًا لملف إعدادات: استخدم الحروف والأرقام و&apos;_&apos; و&apos;-&apos; (63 على الأكثر، ولا يبدأ بـ pg_)</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>this PC</source>
+        <translation>هذا الحاسوب</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (%2 on %3)</source>
+        <translation>%1 (%2 على %3)</translation>
     </message>
 </context>
 <context>

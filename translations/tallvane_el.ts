@@ -700,35 +700,43 @@
 <context>
     <name>ConfigDb</name>
     <message>
-        <location filename="../storage/configdb.cpp" line="+50"/>
-        <location line="+302"/>
+        <location filename="../storage/configdb.cpp" line="+72"/>
+        <location line="+475"/>
+        <location line="+19"/>
         <source>Warnning!</source>
         <translation>Προειδοποίηση!</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+99"/>
+        <location line="-493"/>
+        <location line="+218"/>
         <source>database is not connect.</source>
         <translation>Η βάση δεδομένων δεν είναι συνδεδεμένη.</translation>
     </message>
     <message>
-        <location line="-94"/>
+        <location line="-213"/>
         <source>can not open database</source>
         <translation>Δεν είναι δυνατό το άνοιγμα της βάσης δεδομένων</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+103"/>
+        <location line="+223"/>
         <source>Unable to establish a database connection.</source>
         <translation>Δεν είναι δυνατή η σύνδεση με τη βάση δεδομένων.</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="-191"/>
+        <location filename="../storage/setcopy.cpp" line="+37"/>
         <source>no such file</source>
         <translation>Το αρχείο δεν υπάρχει</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+16"/>
+        <location filename="../storage/setcopy.cpp" line="+19"/>
+        <source>no such set on the server</source>
+        <translation>δεν υπάρχει τέτοιο προφίλ στον διακομιστή</translation>
+    </message>
+    <message>
+        <location line="+352"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>Δεν είναι δυνατό το άνοιγμα του %1: %2.</translation>
     </message>
@@ -763,9 +771,15 @@
         <translation>Το %1 έχει κείμενα ταμειακής σε γλώσσα %2 (%3)· το παράθυρο εμφανίζει %4</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+38"/>
+        <location line="+19"/>
         <source>%1 is exist.</source>
         <translation>Το %1 υπάρχει ήδη.</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>%1 was saved into %2 by %3 at %4, after this program loaded it</source>
+        <translation>το %1 αποθηκεύτηκε στο %2 από %3 στις %4, αφού το φόρτωσε αυτό το πρόγραμμα</translation>
     </message>
 </context>
 <context>
@@ -1387,7 +1401,7 @@
         <translation>Επιστροφή</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+188"/>
+        <location filename="../app/pages/gridpage.cpp" line="+191"/>
         <source>Save anyway?</source>
         <translation>Αποθήκευση παρ&apos; όλα αυτά;</translation>
     </message>
@@ -1810,7 +1824,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Επιστροφή</translation>
     </message>
     <message>
-        <location filename="../app/pages/logopage.cpp" line="+73"/>
+        <location filename="../app/pages/logopage.cpp" line="+74"/>
         <source>Image File(*.jpg *.jpeg *.png *.bmp *.ico)</source>
         <translation>Αρχείο εικόνας (*.jpg *.jpeg *.png *.bmp *.ico)</translation>
     </message>
@@ -2022,7 +2036,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+327"/>
+        <location filename="../app/mainwindow.cpp" line="+331"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>Μενού</translation>
@@ -2058,12 +2072,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Εκκαθάριση δεδομένων</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-253"/>
+        <location filename="../app/mainwindow.cpp" line="-258"/>
         <source>Recent sets</source>
         <translation>Πρόσφατα προφίλ</translation>
     </message>
     <message>
-        <location line="+164"/>
+        <location line="+169"/>
         <source>Warnning!</source>
         <translation>Προειδοποίηση!</translation>
     </message>
@@ -2073,17 +2087,17 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Δεν έχετε δικαίωμα.</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location filename="../app/setlibrary.cpp" line="+163"/>
         <source>select db file</source>
         <translation>Επιλογή αρχείου προφίλ</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>db file(*.db)</source>
         <translation>Αρχείο προφίλ (*.db)</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location filename="../app/mainwindow.cpp" line="+139"/>
         <source>%1 created: every page of it is empty</source>
         <translation>Δημιουργήθηκε το %1: όλες οι σελίδες του είναι κενές</translation>
     </message>
@@ -2448,7 +2462,32 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>PageGuard</name>
     <message>
-        <location filename="../app/pages/pageguard.cpp" line="+56"/>
+        <location filename="../app/pages/pageguard.cpp" line="+38"/>
+        <source>Saved by someone else</source>
+        <translation>Αποθηκεύτηκε από άλλον</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nothing was saved: %1.
+
+Reload shows what the set holds now and drops your changes; Overwrite stores this page over theirs; Cancel keeps your changes unsaved.</source>
+        <extracomment>%1 says which table, by whom and when</extracomment>
+        <translation>Δεν αποθηκεύτηκε τίποτα: %1.
+
+Η Επαναφόρτωση δείχνει ό,τι έχει τώρα το προφίλ και απορρίπτει τις αλλαγές σας· η Αντικατάσταση αποθηκεύει αυτή τη σελίδα πάνω από τη δική τους· η Ακύρωση κρατά τις αλλαγές σας χωρίς αποθήκευση.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Reload</source>
+        <translation>Επαναφόρτωση</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Overwrite</source>
+        <translation>Αντικατάσταση</translation>
+    </message>
+    <message>
+        <location line="+48"/>
         <source>unsaved changes</source>
         <translation>Μη αποθηκευμένες αλλαγές</translation>
     </message>
@@ -2755,11 +2794,127 @@ Save them before going on?</source>
     </message>
 </context>
 <context>
+    <name>ServerDb</name>
+    <message>
+        <location filename="../storage/serverdb.cpp" line="+83"/>
+        <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql)</source>
+        <translation>Ο οδηγός PostgreSQL της Qt δεν είναι εγκατεστημένος (πακέτο Debian libqt6sql6-psql)</translation>
+    </message>
+</context>
+<context>
+    <name>ServerPassword</name>
+    <message>
+        <location filename="../app/dialogs/serverpassword.cpp" line="+13"/>
+        <source>The server refused the password of %1. Password:</source>
+        <translation>Ο διακομιστής απέρριψε τον κωδικό πρόσβασης του %1. Κωδικός πρόσβασης:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Password of %1 on the server:</source>
+        <translation>Κωδικός πρόσβασης του %1 στον διακομιστή:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Server password</source>
+        <translation>Κωδικός διακομιστή</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSetDialog</name>
+    <message>
+        <location filename="../app/dialogs/serversetdialog.ui" line="+9"/>
+        <source>Server set</source>
+        <translation>Προφίλ στον διακομιστή</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Set on a PostgreSQL server (postgresql://USER@HOST[:PORT]/DATABASE?set=NAME):</source>
+        <translation>Προφίλ σε διακομιστή PostgreSQL (postgresql://USER@HOST[:PORT]/DATABASE?set=NAME):</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The password comes from the PostgreSQL password file (~/.pgpass) or PGPASSWORD; otherwise Tallvane asks for it once per login and never stores it.</source>
+        <translation>Ο κωδικός πρόσβασης λαμβάνεται από το αρχείο κωδικών της PostgreSQL (~/.pgpass) ή το PGPASSWORD· αλλιώς το Tallvane τον ζητά μία φορά ανά σύνδεση και δεν τον αποθηκεύει ποτέ.</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>&amp;Create</source>
+        <translation>&amp;Δημιουργία</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Create a new, empty set under this name on the server</source>
+        <translation>Δημιουργία νέου, κενού προφίλ με αυτό το όνομα στον διακομιστή</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Open</source>
+        <translation>Ά&amp;νοιγμα</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Cancel</source>
+        <translation>Ακύρωση</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/serversetdialog.cpp" line="+32"/>
+        <source>A server set&apos;s address starts with postgresql://</source>
+        <translation>Η διεύθυνση ενός προφίλ σε διακομιστή αρχίζει με postgresql://</translation>
+    </message>
+</context>
+<context>
     <name>ServerThread</name>
     <message>
         <location filename="../link/tcpserver.cpp" line="+114"/>
         <source>not in [tcp] allow</source>
         <translation>δεν είναι στη λίστα [tcp] allow</translation>
+    </message>
+</context>
+<context>
+    <name>SetLibrary</name>
+    <message>
+        <location filename="../app/setlibrary.cpp" line="-23"/>
+        <source>Open server set...</source>
+        <translation>Άνοιγμα προφίλ διακομιστή...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Open or create a configuration set on a PostgreSQL server</source>
+        <translation>Άνοιγμα ή δημιουργία προφίλ ρυθμίσεων σε διακομιστή PostgreSQL</translation>
+    </message>
+</context>
+<context>
+    <name>SetLocation</name>
+    <message>
+        <location filename="../storage/setlocation.cpp" line="+70"/>
+        <location line="+33"/>
+        <source>the address holds a password; keep it in the PostgreSQL password file (~/.pgpass) or PGPASSWORD instead</source>
+        <translation>η διεύθυνση περιέχει κωδικό πρόσβασης· κρατήστε τον στο αρχείο κωδικών της PostgreSQL (~/.pgpass) ή στο PGPASSWORD</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&quot;%1&quot; is not a port number</source>
+        <translation>το «%1» δεν είναι αριθμός θύρας</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the address names no set: add ?set=NAME (for example ?set=shop)</source>
+        <translation>η διεύθυνση δεν ορίζει προφίλ: προσθέστε ?set=NAME (για παράδειγμα ?set=shop)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;%1&quot; cannot name a set: use letters, digits, &apos;_&apos; and &apos;-&apos; (at most 63, not starting with pg_)</source>
+        <translation>το «%1» δεν μπορεί να είναι όνομα προφίλ: χρησιμοποιήστε γράμματα, ψηφία, &apos;_&apos; και &apos;-&apos; (έως 63, όχι με αρχή pg_)</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>this PC</source>
+        <translation>αυτόν τον υπολογιστή</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (%2 on %3)</source>
+        <translation>%1 (%2 στο %3)</translation>
     </message>
 </context>
 <context>

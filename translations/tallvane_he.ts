@@ -700,35 +700,43 @@
 <context>
     <name>ConfigDb</name>
     <message>
-        <location filename="../storage/configdb.cpp" line="+50"/>
-        <location line="+302"/>
+        <location filename="../storage/configdb.cpp" line="+72"/>
+        <location line="+475"/>
+        <location line="+19"/>
         <source>Warnning!</source>
         <translation>אזהרה!</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+99"/>
+        <location line="-493"/>
+        <location line="+218"/>
         <source>database is not connect.</source>
         <translation>אין חיבור למסד הנתונים.</translation>
     </message>
     <message>
-        <location line="-94"/>
+        <location line="-213"/>
         <source>can not open database</source>
         <translation>לא ניתן לפתוח את מסד הנתונים</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+103"/>
+        <location line="+223"/>
         <source>Unable to establish a database connection.</source>
         <translation>לא ניתן ליצור חיבור למסד הנתונים.</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="-191"/>
+        <location filename="../storage/setcopy.cpp" line="+37"/>
         <source>no such file</source>
         <translation>הקובץ לא קיים</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+16"/>
+        <location filename="../storage/setcopy.cpp" line="+19"/>
+        <source>no such set on the server</source>
+        <translation>אין ערכה כזו בשרת</translation>
+    </message>
+    <message>
+        <location line="+352"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>לא ניתן לפתוח את %1: %2.</translation>
     </message>
@@ -763,9 +771,15 @@
         <translation>%1 מכיל טקסטי קופה בשפה %2 (%3); החלון מוצג בשפה %4</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+38"/>
+        <location line="+19"/>
         <source>%1 is exist.</source>
         <translation>%1 כבר קיים.</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>%1 was saved into %2 by %3 at %4, after this program loaded it</source>
+        <translation>%1 נשמרה ב-%2 על ידי %3 ב-%4, אחרי שתוכנה זו טענה אותה</translation>
     </message>
 </context>
 <context>
@@ -1387,7 +1401,7 @@
         <translation>חזרה</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+188"/>
+        <location filename="../app/pages/gridpage.cpp" line="+191"/>
         <source>Save anyway?</source>
         <translation>לשמור בכל זאת?</translation>
     </message>
@@ -1810,7 +1824,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>חזרה</translation>
     </message>
     <message>
-        <location filename="../app/pages/logopage.cpp" line="+73"/>
+        <location filename="../app/pages/logopage.cpp" line="+74"/>
         <source>Image File(*.jpg *.jpeg *.png *.bmp *.ico)</source>
         <translation>קובץ תמונה (*.jpg *.jpeg *.png *.bmp *.ico)</translation>
     </message>
@@ -2022,7 +2036,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+327"/>
+        <location filename="../app/mainwindow.cpp" line="+331"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>תפריט</translation>
@@ -2058,12 +2072,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>מחיקת נתונים</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-253"/>
+        <location filename="../app/mainwindow.cpp" line="-258"/>
         <source>Recent sets</source>
         <translation>ערכות אחרונות</translation>
     </message>
     <message>
-        <location line="+164"/>
+        <location line="+169"/>
         <source>Warnning!</source>
         <translation>אזהרה!</translation>
     </message>
@@ -2073,17 +2087,17 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>אין הרשאה.</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location filename="../app/setlibrary.cpp" line="+163"/>
         <source>select db file</source>
         <translation>בחירת קובץ ערכה</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>db file(*.db)</source>
         <translation>קובץ ערכה (*.db)</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location filename="../app/mainwindow.cpp" line="+139"/>
         <source>%1 created: every page of it is empty</source>
         <translation>%1 נוצרה: כל הדפים בה ריקים</translation>
     </message>
@@ -2448,7 +2462,32 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>PageGuard</name>
     <message>
-        <location filename="../app/pages/pageguard.cpp" line="+56"/>
+        <location filename="../app/pages/pageguard.cpp" line="+38"/>
+        <source>Saved by someone else</source>
+        <translation>נשמר על ידי מישהו אחר</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nothing was saved: %1.
+
+Reload shows what the set holds now and drops your changes; Overwrite stores this page over theirs; Cancel keeps your changes unsaved.</source>
+        <extracomment>%1 says which table, by whom and when</extracomment>
+        <translation>דבר לא נשמר: %1.
+
+טעינה מחדש מציגה את מה שיש כעת בערכה ומבטלת את השינויים שלך; דריסה שומרת את הדף הזה במקום שלהם; ביטול משאיר את השינויים שלך לא שמורים.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Reload</source>
+        <translation>טעינה מחדש</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Overwrite</source>
+        <translation>דריסה</translation>
+    </message>
+    <message>
+        <location line="+48"/>
         <source>unsaved changes</source>
         <translation>שינויים שלא נשמרו</translation>
     </message>
@@ -2755,11 +2794,127 @@ Save them before going on?</source>
     </message>
 </context>
 <context>
+    <name>ServerDb</name>
+    <message>
+        <location filename="../storage/serverdb.cpp" line="+83"/>
+        <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql)</source>
+        <translation>מנהל ההתקן של Qt ל-PostgreSQL אינו מותקן (חבילת Debian libqt6sql6-psql)</translation>
+    </message>
+</context>
+<context>
+    <name>ServerPassword</name>
+    <message>
+        <location filename="../app/dialogs/serverpassword.cpp" line="+13"/>
+        <source>The server refused the password of %1. Password:</source>
+        <translation>השרת דחה את הסיסמה של %1. סיסמה:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Password of %1 on the server:</source>
+        <translation>הסיסמה של %1 בשרת:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Server password</source>
+        <translation>סיסמת שרת</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSetDialog</name>
+    <message>
+        <location filename="../app/dialogs/serversetdialog.ui" line="+9"/>
+        <source>Server set</source>
+        <translation>ערכה בשרת</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Set on a PostgreSQL server (postgresql://USER@HOST[:PORT]/DATABASE?set=NAME):</source>
+        <translation>ערכה בשרת PostgreSQL ‏(postgresql://USER@HOST[:PORT]/DATABASE?set=NAME):</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The password comes from the PostgreSQL password file (~/.pgpass) or PGPASSWORD; otherwise Tallvane asks for it once per login and never stores it.</source>
+        <translation>הסיסמה נלקחת מקובץ הסיסמאות של PostgreSQL ‏(~/.pgpass) או מ-PGPASSWORD; אחרת Tallvane מבקשת אותה פעם אחת בכל כניסה ולעולם אינה שומרת אותה.</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>&amp;Create</source>
+        <translation>&amp;יצירה</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Create a new, empty set under this name on the server</source>
+        <translation>יצירת ערכה חדשה וריקה בשם זה בשרת</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Open</source>
+        <translation>&amp;פתיחה</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/serversetdialog.cpp" line="+32"/>
+        <source>A server set&apos;s address starts with postgresql://</source>
+        <translation>כתובת של ערכה בשרת מתחילה ב-postgresql://</translation>
+    </message>
+</context>
+<context>
     <name>ServerThread</name>
     <message>
         <location filename="../link/tcpserver.cpp" line="+114"/>
         <source>not in [tcp] allow</source>
         <translation>לא מופיע ב-allow של [tcp]</translation>
+    </message>
+</context>
+<context>
+    <name>SetLibrary</name>
+    <message>
+        <location filename="../app/setlibrary.cpp" line="-23"/>
+        <source>Open server set...</source>
+        <translation>פתיחת ערכה בשרת...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Open or create a configuration set on a PostgreSQL server</source>
+        <translation>פתיחה או יצירה של ערכת הגדרות בשרת PostgreSQL</translation>
+    </message>
+</context>
+<context>
+    <name>SetLocation</name>
+    <message>
+        <location filename="../storage/setlocation.cpp" line="+70"/>
+        <location line="+33"/>
+        <source>the address holds a password; keep it in the PostgreSQL password file (~/.pgpass) or PGPASSWORD instead</source>
+        <translation>הכתובת מכילה סיסמה; שמרו אותה בקובץ הסיסמאות של PostgreSQL ‏(~/.pgpass) או ב-PGPASSWORD במקום</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&quot;%1&quot; is not a port number</source>
+        <translation>‏&quot;%1&quot; אינו מספר פורט</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the address names no set: add ?set=NAME (for example ?set=shop)</source>
+        <translation>הכתובת אינה מציינת ערכה: הוסיפו ?set=NAME (לדוגמה ?set=shop)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;%1&quot; cannot name a set: use letters, digits, &apos;_&apos; and &apos;-&apos; (at most 63, not starting with pg_)</source>
+        <translation>‏&quot;%1&quot; אינו יכול לשמש שם ערכה: השתמשו באותיות, ספרות, &apos;_&apos; ו-&apos;-&apos; (עד 63, לא בהתחלה pg_)</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>this PC</source>
+        <translation>מחשב זה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (%2 on %3)</source>
+        <translation>%1 ‏(%2 ב-%3)</translation>
     </message>
 </context>
 <context>

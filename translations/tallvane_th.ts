@@ -700,35 +700,43 @@
 <context>
     <name>ConfigDb</name>
     <message>
-        <location filename="../storage/configdb.cpp" line="+50"/>
-        <location line="+302"/>
+        <location filename="../storage/configdb.cpp" line="+72"/>
+        <location line="+475"/>
+        <location line="+19"/>
         <source>Warnning!</source>
         <translation>คำเตือน!</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+99"/>
+        <location line="-493"/>
+        <location line="+218"/>
         <source>database is not connect.</source>
         <translation>ไม่ได้เชื่อมต่อฐานข้อมูล</translation>
     </message>
     <message>
-        <location line="-94"/>
+        <location line="-213"/>
         <source>can not open database</source>
         <translation>เปิดฐานข้อมูลไม่ได้</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+103"/>
+        <location line="+223"/>
         <source>Unable to establish a database connection.</source>
         <translation>ไม่สามารถเชื่อมต่อฐานข้อมูลได้</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="-191"/>
+        <location filename="../storage/setcopy.cpp" line="+37"/>
         <source>no such file</source>
         <translation>ไม่พบไฟล์</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+16"/>
+        <location filename="../storage/setcopy.cpp" line="+19"/>
+        <source>no such set on the server</source>
+        <translation>ไม่มีชุดตั้งค่านี้บนเซิร์ฟเวอร์</translation>
+    </message>
+    <message>
+        <location line="+352"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>เปิด %1 ไม่ได้: %2</translation>
     </message>
@@ -763,9 +771,15 @@
         <translation>%1 เก็บข้อความสำหรับเครื่องเก็บเงินเป็นภาษา %2 (%3) แต่หน้าต่างแสดงภาษา %4</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+38"/>
+        <location line="+19"/>
         <source>%1 is exist.</source>
         <translation>%1 มีอยู่แล้ว</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>%1 was saved into %2 by %3 at %4, after this program loaded it</source>
+        <translation>%1 ถูกบันทึกลงใน %2 โดย %3 เมื่อ %4 หลังจากที่โปรแกรมนี้โหลดมาแล้ว</translation>
     </message>
 </context>
 <context>
@@ -1387,7 +1401,7 @@
         <translation>กลับ</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+188"/>
+        <location filename="../app/pages/gridpage.cpp" line="+191"/>
         <source>Save anyway?</source>
         <translation>บันทึกต่อไปหรือไม่?</translation>
     </message>
@@ -1810,7 +1824,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>กลับ</translation>
     </message>
     <message>
-        <location filename="../app/pages/logopage.cpp" line="+73"/>
+        <location filename="../app/pages/logopage.cpp" line="+74"/>
         <source>Image File(*.jpg *.jpeg *.png *.bmp *.ico)</source>
         <translation>ไฟล์รูปภาพ (*.jpg *.jpeg *.png *.bmp *.ico)</translation>
     </message>
@@ -2022,7 +2036,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+327"/>
+        <location filename="../app/mainwindow.cpp" line="+331"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>เมนู</translation>
@@ -2058,12 +2072,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ล้างข้อมูล</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-253"/>
+        <location filename="../app/mainwindow.cpp" line="-258"/>
         <source>Recent sets</source>
         <translation>ชุดตั้งค่าล่าสุด</translation>
     </message>
     <message>
-        <location line="+164"/>
+        <location line="+169"/>
         <source>Warnning!</source>
         <translation>คำเตือน!</translation>
     </message>
@@ -2073,17 +2087,17 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ไม่มีสิทธิ์</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location filename="../app/setlibrary.cpp" line="+163"/>
         <source>select db file</source>
         <translation>เลือกไฟล์ฐานข้อมูล</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>db file(*.db)</source>
         <translation>ไฟล์ฐานข้อมูล (*.db)</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location filename="../app/mainwindow.cpp" line="+139"/>
         <source>%1 created: every page of it is empty</source>
         <translation>สร้าง %1 แล้ว: ทุกหน้ายังว่างอยู่</translation>
     </message>
@@ -2448,7 +2462,32 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>PageGuard</name>
     <message>
-        <location filename="../app/pages/pageguard.cpp" line="+56"/>
+        <location filename="../app/pages/pageguard.cpp" line="+38"/>
+        <source>Saved by someone else</source>
+        <translation>มีผู้อื่นบันทึกไว้</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nothing was saved: %1.
+
+Reload shows what the set holds now and drops your changes; Overwrite stores this page over theirs; Cancel keeps your changes unsaved.</source>
+        <extracomment>%1 says which table, by whom and when</extracomment>
+        <translation>ไม่ได้บันทึกสิ่งใด: %1
+
+โหลดใหม่ จะแสดงสิ่งที่ชุดตั้งค่ามีอยู่ตอนนี้และทิ้งการเปลี่ยนแปลงของคุณ เขียนทับ จะบันทึกหน้านี้แทนของผู้อื่น ยกเลิก จะเก็บการเปลี่ยนแปลงของคุณไว้โดยยังไม่บันทึก</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Reload</source>
+        <translation>โหลดใหม่</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Overwrite</source>
+        <translation>เขียนทับ</translation>
+    </message>
+    <message>
+        <location line="+48"/>
         <source>unsaved changes</source>
         <translation>มีการเปลี่ยนแปลงที่ยังไม่บันทึก</translation>
     </message>
@@ -2755,11 +2794,127 @@ Save them before going on?</source>
     </message>
 </context>
 <context>
+    <name>ServerDb</name>
+    <message>
+        <location filename="../storage/serverdb.cpp" line="+83"/>
+        <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql)</source>
+        <translation>ยังไม่ได้ติดตั้งไดรเวอร์ PostgreSQL ของ Qt (แพ็กเกจ Debian libqt6sql6-psql)</translation>
+    </message>
+</context>
+<context>
+    <name>ServerPassword</name>
+    <message>
+        <location filename="../app/dialogs/serverpassword.cpp" line="+13"/>
+        <source>The server refused the password of %1. Password:</source>
+        <translation>เซิร์ฟเวอร์ปฏิเสธรหัสผ่านของ %1 รหัสผ่าน:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Password of %1 on the server:</source>
+        <translation>รหัสผ่านของ %1 บนเซิร์ฟเวอร์:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Server password</source>
+        <translation>รหัสผ่านเซิร์ฟเวอร์</translation>
+    </message>
+</context>
+<context>
+    <name>ServerSetDialog</name>
+    <message>
+        <location filename="../app/dialogs/serversetdialog.ui" line="+9"/>
+        <source>Server set</source>
+        <translation>ชุดตั้งค่าบนเซิร์ฟเวอร์</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Set on a PostgreSQL server (postgresql://USER@HOST[:PORT]/DATABASE?set=NAME):</source>
+        <translation>ชุดตั้งค่าบนเซิร์ฟเวอร์ PostgreSQL (postgresql://USER@HOST[:PORT]/DATABASE?set=NAME):</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The password comes from the PostgreSQL password file (~/.pgpass) or PGPASSWORD; otherwise Tallvane asks for it once per login and never stores it.</source>
+        <translation>รหัสผ่านมาจากไฟล์รหัสผ่านของ PostgreSQL (~/.pgpass) หรือ PGPASSWORD ไม่เช่นนั้น Tallvane จะถามหนึ่งครั้งต่อการเข้าระบบและไม่บันทึกไว้เลย</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>&amp;Create</source>
+        <translation>สร้าง (&amp;C)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Create a new, empty set under this name on the server</source>
+        <translation>สร้างชุดตั้งค่าใหม่ที่ว่างเปล่าด้วยชื่อนี้บนเซิร์ฟเวอร์</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Open</source>
+        <translation>เปิด (&amp;O)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <location filename="../app/dialogs/serversetdialog.cpp" line="+32"/>
+        <source>A server set&apos;s address starts with postgresql://</source>
+        <translation>ที่อยู่ของชุดตั้งค่าบนเซิร์ฟเวอร์ขึ้นต้นด้วย postgresql://</translation>
+    </message>
+</context>
+<context>
     <name>ServerThread</name>
     <message>
         <location filename="../link/tcpserver.cpp" line="+114"/>
         <source>not in [tcp] allow</source>
         <translation>ไม่อยู่ในรายการ [tcp] allow</translation>
+    </message>
+</context>
+<context>
+    <name>SetLibrary</name>
+    <message>
+        <location filename="../app/setlibrary.cpp" line="-23"/>
+        <source>Open server set...</source>
+        <translation>เปิดชุดตั้งค่าบนเซิร์ฟเวอร์...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Open or create a configuration set on a PostgreSQL server</source>
+        <translation>เปิดหรือสร้างชุดตั้งค่าบนเซิร์ฟเวอร์ PostgreSQL</translation>
+    </message>
+</context>
+<context>
+    <name>SetLocation</name>
+    <message>
+        <location filename="../storage/setlocation.cpp" line="+70"/>
+        <location line="+33"/>
+        <source>the address holds a password; keep it in the PostgreSQL password file (~/.pgpass) or PGPASSWORD instead</source>
+        <translation>ที่อยู่มีรหัสผ่านอยู่ด้วย ให้เก็บรหัสผ่านไว้ในไฟล์รหัสผ่านของ PostgreSQL (~/.pgpass) หรือ PGPASSWORD แทน</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&quot;%1&quot; is not a port number</source>
+        <translation>&quot;%1&quot; ไม่ใช่หมายเลขพอร์ต</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the address names no set: add ?set=NAME (for example ?set=shop)</source>
+        <translation>ที่อยู่ไม่ได้ระบุชุดตั้งค่า: เพิ่ม ?set=NAME (เช่น ?set=shop)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;%1&quot; cannot name a set: use letters, digits, &apos;_&apos; and &apos;-&apos; (at most 63, not starting with pg_)</source>
+        <translation>&quot;%1&quot; ใช้เป็นชื่อชุดตั้งค่าไม่ได้: ใช้ตัวอักษร ตัวเลข &apos;_&apos; และ &apos;-&apos; (ไม่เกิน 63 ตัว และไม่ขึ้นต้นด้วย pg_)</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>this PC</source>
+        <translation>เครื่องนี้</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (%2 on %3)</source>
+        <translation>%1 (%2 บน %3)</translation>
     </message>
 </context>
 <context>
