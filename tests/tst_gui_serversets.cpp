@@ -162,6 +162,14 @@ private slots:
         MessageBox::clearShown();
         child<QAction>(w, "actionSave")->trigger();
         QVERIFY2(MessageBox::shown().isEmpty(), qPrintable(MessageBox::shown().join('\n')));
+
+        // What the server set holds goes to a register as a file's would.
+        auto ecr = w.connectSimulator(m_dir.filePath(QStringLiteral("register.db")));
+        QVERIFY(ecr);
+        click(w, "btn_install");
+        QVERIFY(w.waitIdle());
+        QVERIFY2(w.log("textEdit_snd").endsWith(QStringLiteral("127.0.0.1: 2 PLUs installed")),
+            qPrintable(w.log("textEdit_snd")));
     }
 
     // A head office publishes its set, a shop takes it: file -> server -> file, byte for byte.
