@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <vector>
 
 // Wall-clock seconds that `work` takes.
 inline double seconds(const std::function<void()>& work)
@@ -19,4 +20,15 @@ inline double best(int runs, const std::function<void()>& work)
     for (int i = 0; i < runs; ++i)
         fastest = std::min(fastest, seconds(work));
     return fastest;
+}
+
+// The middle one of `times` (of an even count, the mean of the two middle ones): one slow
+// run on a busy machine moves it less than it moves a mean.
+inline double median(std::vector<double> times)
+{
+    if (times.empty())
+        return 0;
+    std::sort(times.begin(), times.end());
+    const size_t middle = times.size() / 2;
+    return times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
 }
