@@ -10,8 +10,8 @@
 #include "storage/storagelog.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSqlDatabase>
@@ -53,10 +53,11 @@ bool fail(const QString& reason)
 
 const char kCreateStatement[] = "create table %1 (itemRandom CHAR(16), itemName CHAR(32), itemData BLOB NOT NULL)";
 // On a server CHAR would pad the texts with blanks, and rows have no order of their own: the
-// texts are VARCHAR, and itemOrder keeps the rows in the order they were saved. As the key,
-// its index gives a load the rows in order without a sort (which spills to disk for 100,000).
+// texts are VARCHAR, and itemOrder keeps the rows in the order they were saved (no index: a
+// save replaces the whole table, and keeping an index up costs it more than the sort costs a
+// load; see the session's work_mem in serverdb.cpp).
 const char kServerCreateStatement[] = "create table %1 (itemRandom VARCHAR(16), itemName VARCHAR(32), "
-                                      "itemData BYTEA NOT NULL, itemOrder INTEGER PRIMARY KEY)";
+                                      "itemData BYTEA NOT NULL, itemOrder INTEGER NOT NULL)";
 // Every save of a table counts up its version, so that a save can tell whether someone else
 // saved the table since this program loaded it.
 const char kVersionsTable[] = "set_versions";

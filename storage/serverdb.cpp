@@ -110,8 +110,10 @@ bool open(const SetLocation& location, const QString& name, QString* error)
         *error = reasonOf(db.lastError());
         return false;
     }
-    // Notices ("relation already exists, skipping") are not for the operator.
+    // Notices ("relation already exists, skipping") are not for the operator. A load sorts a
+    // whole table by itemOrder: with the default 4 MB, 100,000 PLUs would be sorted on disk.
     return exec(db, QStringLiteral("SET client_min_messages TO warning"), error)
+        && exec(db, QStringLiteral("SET work_mem TO '64MB'"), error)
         && exec(db, QStringLiteral("SET search_path TO %1").arg(quoted(location.set)), error);
 }
 
