@@ -155,6 +155,9 @@ bool reportDb::openServer(const QString& name)
 
 void reportDb::createTables()
 {
+    // On a connection that did not open every statement fails, each with a warning of Qt's.
+    if (!m_db.isOpen())
+        return;
     m_db.transaction();
     for (const QString& table : reportTableNames())
         ensureTable(table);
