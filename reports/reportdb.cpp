@@ -5,10 +5,13 @@
 #include "storage/configdb.h"
 #include "storage/datafolder.h"
 #include "storage/notice.h"
+#include "storage/serverdb.h"
+#include "storage/setlocation.h"
 
 #include <QDir>
 #include <QLocale>
 #include <QSqlError>
+#include <QSqlRecord>
 #include <QVariant>
 
 namespace {
@@ -18,15 +21,26 @@ const char kUser[] = "root";
 const char kPassword[] = "604218";
 const char kCreateStatement[] = "create table %1 (ID INT, Name CHARACTER(64), Code long long, Cc double, Qty double, "
                                 "SaleAmt double, RetAmt double, DiscAmt double, CostAmt double, TaxAmt double, "
-                                "NetAmt double, XZNo INT, RcFr INT, RcTo INT, XZTime long long)";
+                                "NetAmt double, XZNo INT, RcFr INT, RcTo INT, XZTime long long, "
+                                "Register TEXT NOT NULL DEFAULT '')";
+// The server knows neither "long long" nor a CHARACTER column that gives back what it was given.
+// It keeps no rowid either: RowOrder, after the sixteen columns, keeps the stored order.
+const char kServerCreateStatement[]
+    = "create table %1 (ID INTEGER, Name VARCHAR(64), Code BIGINT, Cc DOUBLE PRECISION, Qty DOUBLE PRECISION, "
+      "SaleAmt DOUBLE PRECISION, RetAmt DOUBLE PRECISION, DiscAmt DOUBLE PRECISION, CostAmt DOUBLE PRECISION, "
+      "TaxAmt DOUBLE PRECISION, NetAmt DOUBLE PRECISION, XZNo INTEGER, RcFr INTEGER, RcTo INTEGER, XZTime BIGINT, "
+      "Register TEXT NOT NULL DEFAULT '', RowOrder BIGSERIAL)";
+// Tables of a store from before rows knew their register.
+const char kAddRegisterStatement[] = "alter table %1 add column Register TEXT NOT NULL DEFAULT ''";
+const char kRegisterColumn[] = "Register";
 const char kSavepoint[] = "report_buffer";
 
 reportDb* g_instance = nullptr;
 
-QString& instanceFileName()
+QString& instanceLocation()
 {
-    static QString name = reportDb::defaultFileName();
-    return name;
+    static QString location = reportDb::defaultFileName();
+    return location;
 }
 
 QString rowName(const ReportRow& row)
@@ -34,11 +48,17 @@ QString rowName(const ReportRow& row)
     return fromLocal8(row.name());
 }
 
+// A null text would be bound as NULL, which the Register column refuses.
+QString registerValue(const QString& reg)
+{
+    return reg.isNull() ? QStringLiteral("") : reg;
+}
+
 } // namespace
 
-reportDb::reportDb(const QString& fileName, QObject* parent)
+reportDb::reportDb(const QString& location, QObject* parent)
     : QObject(parent)
-    , m_fileName(fileName)
+    , m_location(location)
 {
     openStore();
     m_query = QSqlQuery(m_db);
@@ -59,15 +79,15 @@ reportDb::~reportDb()
 reportDb* reportDb::instance()
 {
     if (!g_instance)
-        g_instance = new reportDb(instanceFileName());
+        g_instance = new reportDb(instanceLocation());
     return g_instance;
 }
 
-bool reportDb::setInstanceFileName(const QString& fileName)
+bool reportDb::setInstanceLocation(const QString& location)
 {
     if (g_instance)
         return false;
-    instanceFileName() = fileName;
+    instanceLocation() = location;
     return true;
 }
 
@@ -83,26 +103,61 @@ QString reportDb::defaultFileName()
 void reportDb::openStore()
 {
     const QString name = QString::fromLatin1(kConnectionName);
+    bool opened;
     if (QSqlDatabase::contains(name)) {
         m_db = QSqlDatabase::database(name, false);
+        opened = m_db.isOpen() || m_db.open();
+        if (!opened)
+            m_openError = m_db.lastError().text();
+    } else if (isServerLocation(m_location)) {
+        m_ownsConnection = true;
+        opened = openServer(name);
     } else {
         m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        m_db.setDatabaseName(m_fileName);
+        m_db.setDatabaseName(m_location);
         m_db.setUserName(QString::fromLatin1(kUser));
         m_db.setPassword(QString::fromLatin1(kPassword));
         m_ownsConnection = true;
+        opened = m_db.open();
+        if (!opened)
+            m_openError = m_db.lastError().text();
     }
-    if (m_db.isOpen() || m_db.open()) {
+    m_server = ServerDb::isServer(m_db);
+    if (opened) {
         qCDebug(lcReports) << "open database ok!";
         return;
     }
-    qCDebug(lcReports) << m_db.lastError().text();
+    if (m_openError.isEmpty())
+        m_openError = QStringLiteral("the database cannot be opened");
+    qCDebug(lcReports).noquote() << m_openError;
     Notice::critical(
         QStringLiteral("can not open database"), QStringLiteral("Unable to establish a database connection."));
 }
 
+// Connects to the server and makes the set's schema, which the tables are created in.
+bool reportDb::openServer(const QString& name)
+{
+    SetLocation location;
+    if (!SetLocation::parse(m_location, &location, &m_openError))
+        return false;
+    const bool connected = ServerDb::open(location, name, &m_openError);
+    m_db = QSqlDatabase::database(name, false);
+    if (!connected)
+        return false;
+    bool exists = false;
+    if (!ServerDb::schemaExists(m_db, location.set, &exists, &m_openError)
+        || (!exists && !ServerDb::createSchema(m_db, location.set, &m_openError))) {
+        m_db.close();
+        return false;
+    }
+    return true;
+}
+
 void reportDb::createTables()
 {
+    // On a connection that did not open every statement fails, each with a warning of Qt's.
+    if (!m_db.isOpen())
+        return;
     m_db.transaction();
     for (const QString& table : reportTableNames())
         ensureTable(table);
@@ -111,7 +166,16 @@ void reportDb::createTables()
 
 int reportDb::ensureTable(const QString& table)
 {
-    ::ensureTable(QString::fromLatin1(kCreateStatement).arg(table), table, m_query);
+    const char* create = m_server ? kServerCreateStatement : kCreateStatement;
+    ::ensureTable(QString::fromLatin1(create).arg(table), table, m_query);
+    const QSqlRecord columns = m_db.record(table);
+    if (!columns.isEmpty() && !columns.contains(QString::fromLatin1(kRegisterColumn))) {
+        if (m_query.exec(QString::fromLatin1(kAddRegisterStatement).arg(table)))
+            qCDebug(lcReports).noquote() << QStringLiteral("%1 Table gained the Register column.").arg(table);
+        else
+            qCDebug(lcReports).noquote() << QStringLiteral("Error: Fail to add the Register column to %1 Table: %2")
+                                                .arg(table, m_query.lastError().text());
+    }
     return 1;
 }
 
@@ -123,7 +187,7 @@ bool reportDb::exec(const QString& statement)
     return false;
 }
 
-int reportDb::storeReport(const QByteArray& buffer)
+int reportDb::storeReport(const QByteArray& buffer, const QString& reg)
 {
     const ReportBuffer report = decodeReportBuffer(buffer);
     const int decoded = report.complete ? ReportStored : ReportMalformed;
@@ -137,7 +201,7 @@ int reportDb::storeReport(const QByteArray& buffer)
         return ReportNotStored;
     bool ok = true;
     for (const ReportEntry& entry : report.entries) {
-        if (storeRow(report.kindName, entry.NIdx, entry.NType, entry.row) < 0) {
+        if (storeRow(report.kindName, entry.NIdx, entry.NType, entry.row, reg) < 0) {
             ok = false;
             break;
         }
@@ -155,7 +219,7 @@ int reportDb::storeReport(const QByteArray& buffer)
     return ok ? decoded : ReportNotStored;
 }
 
-int reportDb::storeRow(const QString& kind, int nIdx, int nType, ReportRow row)
+int reportDb::storeRow(const QString& kind, int nIdx, int nType, ReportRow row, const QString& reg)
 {
     const QString table = reportTableName(kind, nType, nIdx);
     if (table.isEmpty())
@@ -167,10 +231,12 @@ int reportDb::storeRow(const QString& kind, int nIdx, int nType, ReportRow row)
     if (nType & 0x01)
         qCDebug(lcReports).noquote() << "tablename = " << table;
 
-    const QString check
-        = QStringLiteral("select count(*) from %1 where Name = :Name AND XZNo = :XZNo AND Code = :Code").arg(table);
+    const QString check = QStringLiteral("select count(*) from %1 where Register = :Register AND Name = :Name AND "
+                                         "XZNo = :XZNo AND Code = :Code")
+                              .arg(table);
     qCDebug(lcReports).noquote() << check;
     m_query.prepare(check);
+    m_query.bindValue(QStringLiteral(":Register"), registerValue(reg));
     m_query.bindValue(QStringLiteral(":Name"), rowName(row));
     m_query.bindValue(QStringLiteral(":Code"), row.Code);
     m_query.bindValue(QStringLiteral(":XZNo"), row.XZNo);
@@ -189,20 +255,21 @@ int reportDb::storeRow(const QString& kind, int nIdx, int nType, ReportRow row)
     bool ok;
     if (!exists) {
         qCDebug(lcReports).noquote() << QStringLiteral("%1 data does not exist.insert data.").arg(table);
-        ok = insertRow(table, row);
+        ok = insertRow(table, row, reg);
     } else {
         qCDebug(lcReports).noquote() << QStringLiteral("%1 data exists.updata data.").arg(table);
-        ok = updateRow(table, row);
+        ok = updateRow(table, row, reg);
     }
     qCDebug(lcReports) << "-------->start emit write db ok";
     return ok ? 1 : -1;
 }
 
-bool reportDb::insertRow(const QString& table, const ReportRow& row)
+bool reportDb::insertRow(const QString& table, const ReportRow& row, const QString& reg)
 {
-    m_query.prepare(QStringLiteral("INSERT INTO %1 VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)").arg(table));
+    // Register is the sixteenth column both in new tables and in those that gained it.
+    m_query.prepare(QStringLiteral("INSERT INTO %1 VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)").arg(table));
     const QVariantList values { row.ID, rowName(row), row.Code, row.Cc, row.Qty, row.SaleAmt, row.RetAmt, row.DiscAmt,
-        row.CostAmt, row.TaxAmt, row.NetAmt, row.XZNo, row.RcFr, row.RcTo, row.XZTime };
+        row.CostAmt, row.TaxAmt, row.NetAmt, row.XZNo, row.RcFr, row.RcTo, row.XZTime, registerValue(reg) };
     for (int i = 0; i < values.size(); ++i)
         m_query.bindValue(i, values.at(i));
     if (!m_query.exec()) {
@@ -213,12 +280,12 @@ bool reportDb::insertRow(const QString& table, const ReportRow& row)
     return true;
 }
 
-bool reportDb::updateRow(const QString& table, const ReportRow& row)
+bool reportDb::updateRow(const QString& table, const ReportRow& row, const QString& reg)
 {
     m_query.prepare(QStringLiteral("update %1 set Cc = :Cc, Qty = :Qty, SaleAmt = :SaleAmt, RetAmt = :RetAmt, "
                                    "DiscAmt = :DiscAmt, CostAmt = :CostAmt, TaxAmt = :TaxAmt, NetAmt = :NetAmt, "
                                    "RcFr = :RcFr, RcTo = :RcTo, xzTime = :xzTime "
-                                   "where Name = :Name AND XZNo = :XZNo AND Code = :Code")
+                                   "where Register = :Register AND Name = :Name AND XZNo = :XZNo AND Code = :Code")
                         .arg(table));
     m_query.bindValue(QStringLiteral(":Cc"), row.Cc);
     m_query.bindValue(QStringLiteral(":Qty"), row.Qty);
@@ -231,6 +298,7 @@ bool reportDb::updateRow(const QString& table, const ReportRow& row)
     m_query.bindValue(QStringLiteral(":RcFr"), row.RcFr);
     m_query.bindValue(QStringLiteral(":RcTo"), row.RcTo);
     m_query.bindValue(QStringLiteral(":xzTime"), row.XZTime);
+    m_query.bindValue(QStringLiteral(":Register"), registerValue(reg));
     m_query.bindValue(QStringLiteral(":Name"), rowName(row));
     m_query.bindValue(QStringLiteral(":XZNo"), row.XZNo);
     m_query.bindValue(QStringLiteral(":Code"), row.Code);
@@ -244,32 +312,55 @@ bool reportDb::updateRow(const QString& table, const ReportRow& row)
 
 bool reportDb::readRows(const QString& table, qint32 xzNo, QList<ReportRow>* out)
 {
-    return readRows(table, &xzNo, out);
+    QList<StoredReportRow> rows;
+    ReportFilter filter;
+    filter.xzNo = xzNo;
+    const bool ok = readRows(table, filter, &rows);
+    out->clear();
+    for (const StoredReportRow& stored : rows)
+        out->append(stored.row);
+    return ok;
 }
 
 bool reportDb::readRows(const QString& table, QList<ReportRow>* out)
 {
-    return readRows(table, nullptr, out);
+    QList<StoredReportRow> rows;
+    const bool ok = readRows(table, ReportFilter(), &rows);
+    out->clear();
+    for (const StoredReportRow& stored : rows)
+        out->append(stored.row);
+    return ok;
 }
 
-bool reportDb::readRows(const QString& table, const qint32* xzNo, QList<ReportRow>* out)
+bool reportDb::readRows(const QString& table, const ReportFilter& filter, QList<StoredReportRow>* out)
 {
     out->clear();
     if (!isReportTable(table)) {
         qCDebug(lcReports).noquote() << QStringLiteral("%1: no such report table").arg(table);
         return false;
     }
-    m_query.prepare(QStringLiteral("select ID, Name, Code, Cc, Qty, SaleAmt, RetAmt, DiscAmt, CostAmt, TaxAmt, NetAmt, "
-                                   "XZNo, RcFr, RcTo, XZTime from %1%2 order by rowid")
-                        .arg(table, xzNo ? QStringLiteral(" where XZNo = :XZNo") : QString()));
-    if (xzNo)
-        m_query.bindValue(QStringLiteral(":XZNo"), *xzNo);
+    QStringList conditions;
+    if (filter.xzNo)
+        conditions << QStringLiteral("XZNo = :XZNo");
+    if (!filter.reg.isEmpty())
+        conditions << QStringLiteral("Register = :Register");
+    m_query.prepare(
+        QStringLiteral("select ID, Name, Code, Cc, Qty, SaleAmt, RetAmt, DiscAmt, CostAmt, TaxAmt, NetAmt, "
+                       "XZNo, RcFr, RcTo, XZTime, Register from %1%2 order by %3")
+            .arg(table,
+                conditions.isEmpty() ? QString() : QStringLiteral(" where ") + conditions.join(QStringLiteral(" AND ")),
+                m_server ? QStringLiteral("RowOrder") : QStringLiteral("rowid")));
+    if (filter.xzNo)
+        m_query.bindValue(QStringLiteral(":XZNo"), *filter.xzNo);
+    if (!filter.reg.isEmpty())
+        m_query.bindValue(QStringLiteral(":Register"), filter.reg);
     if (!m_query.exec()) {
         qCDebug(lcReports) << m_query.lastError().text();
         return false;
     }
     while (m_query.next()) {
-        ReportRow row;
+        StoredReportRow stored;
+        ReportRow& row = stored.row;
         row.ID = m_query.value(0).toInt();
         row.setName(toLocal8(m_query.value(1).toString()));
         row.Code = m_query.value(2).toLongLong();
@@ -285,8 +376,23 @@ bool reportDb::readRows(const QString& table, const qint32* xzNo, QList<ReportRo
         row.RcFr = m_query.value(12).toInt();
         row.RcTo = m_query.value(13).toInt();
         row.XZTime = m_query.value(14).toLongLong();
-        out->append(row);
+        stored.reg = m_query.value(15).toString();
+        out->append(stored);
     }
+    m_query.finish();
+    return true;
+}
+
+bool reportDb::registers(QStringList* out)
+{
+    out->clear();
+    QStringList selects;
+    for (const QString& table : reportTableNames())
+        selects << QStringLiteral("select Register from %1").arg(table);
+    if (!exec(selects.join(QStringLiteral(" union ")) + QStringLiteral(" order by 1")))
+        return false;
+    while (m_query.next())
+        out->append(m_query.value(0).toString());
     m_query.finish();
     return true;
 }
@@ -294,17 +400,17 @@ bool reportDb::readRows(const QString& table, const qint32* xzNo, QList<ReportRo
 const QStringList& reportDb::columnNames()
 {
     static const QStringList names { "ID", "Name", "Code", "Cc", "Qty", "SaleAmt", "RetAmt", "DiscAmt", "CostAmt",
-        "TaxAmt", "NetAmt", "XZNo", "RcFr", "RcTo", "XZTime" };
+        "TaxAmt", "NetAmt", "XZNo", "RcFr", "RcTo", "XZTime", "Register" };
     return names;
 }
 
-QStringList reportDb::rowTexts(const ReportRow& row)
+QStringList reportDb::rowTexts(const ReportRow& row, const QString& reg)
 {
     auto amount = [](double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); };
     return { QString::number(row.ID), rowName(row), QString::number(row.Code), amount(row.Cc), amount(row.Qty),
         amount(row.SaleAmt), amount(row.RetAmt), amount(row.DiscAmt), amount(row.CostAmt), amount(row.TaxAmt),
         amount(row.NetAmt), QString::number(row.XZNo), QString::number(row.RcFr), QString::number(row.RcTo),
-        QString::number(row.XZTime) };
+        QString::number(row.XZTime), reg };
 }
 
 bool reportDb::beginTransaction()

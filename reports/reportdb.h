@@ -9,8 +9,25 @@
 #include <QString>
 #include <QStringList>
 
-// The X and Z report rows in their own SQLite file, one table per report kind and clerk or zone.
-// The program keeps one instance (see instance()). All calls come from the thread that created it.
+#include <optional>
+
+// Which stored rows readRows() gives: those of one report number, of one register, or both.
+struct ReportFilter {
+    std::optional<qint32> xzNo; // none: every report number
+    QString reg; // empty: every register
+};
+
+// A stored row and the register it came from ("tcp:192.168.1.31", "serial:/dev/ttyUSB0", a name
+// given by the operator, or empty for rows stored without one).
+struct StoredReportRow {
+    QString reg;
+    ReportRow row;
+};
+
+// The X and Z report rows in a store of their own, one table per report kind and clerk or zone:
+// a SQLite file, or a schema on a PostgreSQL server. A row belongs to the register it came from,
+// so that the same report of two registers is two rows. The program keeps one instance (see
+// instance()). All calls come from the thread that created it.
 class reportDb : public QObject {
     Q_OBJECT
 public:
@@ -21,42 +38,52 @@ public:
         ReportNotStored = -1, // the database failed; none of the buffer's entries is stored
     };
 
-    // Opens the store at `fileName` (on the connection "my_sql_connection", which it shares with
-    // any existing connection of that name) and creates the missing tables.
-    explicit reportDb(const QString& fileName = defaultFileName(), QObject* parent = nullptr);
+    // Opens the store at `location`, a file path or a server URL (see SetLocation; its set names
+    // the schema, created when missing), on the connection "my_sql_connection", which it shares
+    // with any existing connection of that name, and creates the missing tables. Tables of an
+    // older store gain the Register column, their rows an empty register.
+    explicit reportDb(const QString& location = defaultFileName(), QObject* parent = nullptr);
     ~reportDb() override;
 
     // The single instance, created and opened on the first call.
     static reportDb* instance();
-    // Chooses the file of the single instance; false (and nothing changes) once it exists.
-    static bool setInstanceFileName(const QString& fileName);
+    // Chooses the location of the single instance; false (and nothing changes) once it exists.
+    static bool setInstanceLocation(const QString& location);
     // "./XZReport.db", or "XZReport.db" in the data folder for an installed program.
     static QString defaultFileName();
 
-    QString fileName() const { return m_fileName; }
+    QString location() const { return m_location; }
+    bool isServer() const { return m_server; }
+    // Why the store could not be opened; empty when it is open.
+    QString openError() const { return m_openError; }
 
-    // Decodes a report buffer and stores all its entries in one transaction (a savepoint when the
-    // caller holds a transaction bracket open). Returns a StoreResult.
-    int storeReport(const QByteArray& buffer);
+    // Decodes a report buffer and stores all its entries, as rows of register `reg`, in one
+    // transaction (a savepoint when the caller holds a transaction bracket open). Returns a
+    // StoreResult.
+    int storeReport(const QByteArray& buffer, const QString& reg = QString());
     // Inserts `row` into the table that the selector names, or updates the row of the same
-    // (Name, XZNo, Code). 1 when stored, 0 when the selector names no table, -1 when the
-    // database failed.
-    int storeRow(const QString& kind, int nIdx, int nType, ReportRow row);
-    bool insertRow(const QString& table, const ReportRow& row);
-    bool updateRow(const QString& table, const ReportRow& row);
-    // Creates `table` unless it exists; always 1.
+    // (Register, Name, XZNo, Code). 1 when stored, 0 when the selector names no table, -1 when
+    // the database failed.
+    int storeRow(const QString& kind, int nIdx, int nType, ReportRow row, const QString& reg = QString());
+    bool insertRow(const QString& table, const ReportRow& row, const QString& reg = QString());
+    bool updateRow(const QString& table, const ReportRow& row, const QString& reg = QString());
+    // Creates `table` unless it exists, and gives it the Register column when it lacks one; always 1.
     int ensureTable(const QString& table);
-    // Reads the rows of report table `table` that carry `xzNo`, in stored order. False for an
+    // The rows of report table `table` that `filter` lets through, in stored order. False for an
     // unknown table or a failed statement.
+    bool readRows(const QString& table, const ReportFilter& filter, QList<StoredReportRow>* out);
+    // The rows of every register that carry `xzNo`, or all of them.
     bool readRows(const QString& table, qint32 xzNo, QList<ReportRow>* out);
-    // Every row of report table `table`, in stored order.
     bool readRows(const QString& table, QList<ReportRow>* out);
+    // The registers that rows are stored for, in text order (the empty one included when there
+    // are rows without a register).
+    bool registers(QStringList* out);
 
-    // The fifteen columns of every report table, in table order, and a row's values as texts
+    // The sixteen columns of every report table, in table order, and a row's values as texts
     // in that order (the name in the display language's code page, amounts in their shortest
-    // exact form).
+    // exact form, the register last).
     static const QStringList& columnNames();
-    static QStringList rowTexts(const ReportRow& row);
+    static QStringList rowTexts(const ReportRow& row, const QString& reg = QString());
 
     // The transaction bracket: begin only when none is open, commit or roll back only when one is.
     bool beginTransaction();
@@ -66,13 +93,15 @@ public:
 
 private:
     void openStore();
+    bool openServer(const QString& name);
     void createTables();
     bool exec(const QString& statement);
-    bool readRows(const QString& table, const qint32* xzNo, QList<ReportRow>* out);
 
     QSqlDatabase m_db;
-    QString m_fileName;
+    QString m_location;
+    QString m_openError;
     QSqlQuery m_query;
+    bool m_server = false;
     bool m_inTransaction = false;
     bool m_ownsConnection = false;
 };

@@ -1,4 +1,5 @@
 #include "cliharness.h"
+#include "pgcluster.h"
 #include "reports/reportbuffer.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
@@ -16,6 +17,8 @@ namespace {
 
 const QByteArray kMark("\xEF\xBB\xBF");
 const QByteArray kDeptHeader("Indx,Name,Group,Print,Options,Tax,Price,PriceMax,Kp\n");
+const QByteArray kReportHeader
+    = kMark + "ID,Name,Code,Cc,Qty,SaleAmt,RetAmt,DiscAmt,CostAmt,TaxAmt,NetAmt,XZNo,RcFr,RcTo,XZTime,Register\n";
 
 // A report buffer of kind "department" with one entry for the daily table per row given.
 QByteArray departmentReport(const QList<QPair<QByteArray, qint32>>& rows)
@@ -35,6 +38,13 @@ QByteArray departmentReport(const QList<QPair<QByteArray, qint32>>& rows)
         buffer += QByteArray("\x01\x00", 2) + row;
     }
     return buffer;
+}
+
+// The exported line of a row of departmentReport().
+QByteArray reportLine(const char* name, int xzNo, const QByteArray& reg = QByteArray())
+{
+    return QByteArray("3,") + name + ",-42,2,1.5,12.25,0,0.75,8.5,2.04,10.21," + QByteArray::number(xzNo)
+        + ",101,230,1700000000," + reg + "\n";
 }
 
 } // namespace
@@ -105,7 +115,8 @@ private slots:
         QTest::newRow("overall") << QStringList { "--help" } << "Exit status:";
         QTest::newRow("command") << QStringList { "new-db", "--help" }
                                  << "Usage: tallvane-cli [global options] new-db FILE";
-        QTest::newRow("subcommand") << QStringList { "report", "store", "--help" } << "report store FILE...";
+        QTest::newRow("subcommand") << QStringList { "report", "store", "--help" }
+                                    << "report store [--register NAME] [--db FILE|URL] FILE...";
     }
 
     // Help needs no login and goes to standard output.
@@ -486,12 +497,8 @@ private slots:
         // The store is the file of the working folder.
         QVERIFY(QFile::exists(work.filePath(QStringLiteral("XZReport.db"))));
 
-        const QByteArray header
-            = kMark + "ID,Name,Code,Cc,Qty,SaleAmt,RetAmt,DiscAmt,CostAmt,TaxAmt,NetAmt,XZNo,RcFr,RcTo,XZTime\n";
-        auto line = [](const char* name, int xzNo) {
-            return QByteArray("3,") + name + ",-42,2,1.5,12.25,0,0.75,8.5,2.04,10.21," + QByteArray::number(xzNo)
-                + ",101,230,1700000000\n";
-        };
+        const QByteArray header = kReportHeader;
+        const auto line = [](const char* name, int xzNo) { return reportLine(name, xzNo); };
         const CliProgram::Result all = m_cli->run(
             asAdmin({ "report", "export", "--table", "dailydepartment" }), QStringLiteral("604218"), {}, work.path());
         QCOMPARE(all.status, 0);
@@ -515,6 +522,45 @@ private slots:
                          work.path())
                      .status,
             2);
+    }
+
+    // Two registers' reports of the same number stay apart, in a file and on a server.
+    void reportsByRegister_data()
+    {
+        QTest::addColumn<bool>("server");
+        QTest::newRow("file") << false;
+        QTest::newRow("server") << true;
+    }
+
+    void reportsByRegister()
+    {
+        QFETCH(bool, server);
+        QTemporaryDir work;
+        QString db = work.filePath(QStringLiteral("reports.db"));
+        if (server) {
+            TALLVANE_REQUIRE_CLUSTER(cluster);
+            db = cluster->url(QStringLiteral("cli_reports"));
+        }
+        const QString z = work.filePath(QStringLiteral("z.bin"));
+        QVERIFY(write(z, departmentReport({ { "SOUP", 7 } })));
+        const QByteArray tcp("tcp:192.168.1.31");
+        const QByteArray serial("serial:/dev/ttyUSB0");
+        for (const QByteArray& reg : { tcp, serial }) {
+            const CliProgram::Result stored
+                = m_cli->run(asAdmin({ "report", "store", "--register", QString::fromLatin1(reg), "--db", db, z }));
+            QVERIFY2(stored.status == 0, stored.err.constData());
+        }
+        const QList<QPair<QByteArray, QByteArray>> exports { { tcp, reportLine("SOUP", 7, tcp) },
+            { serial, reportLine("SOUP", 7, serial) },
+            { "", reportLine("SOUP", 7, tcp) + reportLine("SOUP", 7, serial) } };
+        for (const auto& [reg, lines] : exports) {
+            QStringList arguments { "report", "export", "--table", "dailydepartment", "--db", db };
+            if (!reg.isEmpty())
+                arguments << QStringLiteral("--register") << QString::fromLatin1(reg);
+            const CliProgram::Result exported = m_cli->run(asAdmin(arguments));
+            QVERIFY2(exported.status == 0, exported.err.constData());
+            QCOMPARE(exported.out, kReportHeader + lines);
+        }
     }
 };
 

@@ -1,14 +1,21 @@
-#include "reports/reportdb.h"
-#include "testsupport.h"
+// The report store in a SQLite file and on a PostgreSQL server behaves alike: the tests run
+// once per kind of store (the global rows "file" and "server") where the kind matters.
 #include "base/language.h"
+#include "pgcluster.h"
+#include "reports/reportdb.h"
+#include "storage/serverdb.h"
+#include "testsupport.h"
 
 #include <QDataStream>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <climits>
+#include <limits>
 
 namespace {
 
@@ -129,12 +136,19 @@ QStringList column(const QString& sql)
     return values;
 }
 
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
 // "table:name" for every stored row of every report table.
 QStringList storedRows()
 {
+    const QString order = ServerDb::isServer(storeConnection()) ? QStringLiteral("RowOrder") : QStringLiteral("rowid");
     QStringList rows;
     for (const QString& table : reportTableNames()) {
-        for (const QString& name : column(QStringLiteral("select Name from %1 order by rowid").arg(table)))
+        for (const QString& name : column(QStringLiteral("select Name from %1 order by %2").arg(table, order)))
             rows << table + QLatin1Char(':') + name;
     }
     return rows;
@@ -149,9 +163,34 @@ private:
     QTemporaryDir m_dir;
     int m_serial = 0;
 
-    QString freshPath() { return m_dir.filePath(QStringLiteral("report%1.db").arg(++m_serial)); }
+    bool server() const
+    {
+        QFETCH_GLOBAL(bool, server);
+        return server;
+    }
+
+    // A store of the row's kind that does not exist yet.
+    QString freshPath()
+    {
+        const QString name = QStringLiteral("report%1").arg(++m_serial);
+        PgCluster* cluster = server() ? PgCluster::shared() : nullptr;
+        return cluster ? cluster->url(name) : m_dir.filePath(name + QStringLiteral(".db"));
+    }
 
 private slots:
+    void initTestCase_data()
+    {
+        QTest::addColumn<bool>("server");
+        QTest::newRow("file") << false;
+        QTest::newRow("server") << true;
+    }
+
+    void init()
+    {
+        if (server() && !PgCluster::shared())
+            QSKIP(qPrintable(PgCluster::skipReason()));
+    }
+
     void freshStoreHasAllTablesAndReopeningCreatesNone()
     {
         const QString path = freshPath();
@@ -160,8 +199,11 @@ private slots:
             reportDb db(path);
             QCOMPARE(log.count(QStringLiteral("open database ok!")), 1);
             QCOMPARE(log.count(QStringLiteral("Table created!")), 45);
-            QCOMPARE(column(QStringLiteral("select name from sqlite_master where type='table' order by rowid")),
-                reportTableNames());
+            if (server())
+                QCOMPARE(sorted(ServerDb::tables(storeConnection())), sorted(reportTableNames()));
+            else
+                QCOMPARE(column(QStringLiteral("select name from sqlite_master where type='table' order by rowid")),
+                    reportTableNames());
         }
         QCOMPARE(reportTableNames().size(), 45);
         for (const char* name :
@@ -243,6 +285,8 @@ private slots:
         QFETCH(int, nType);
         QFETCH(int, nIdx);
         QFETCH(QString, table);
+        if (server())
+            QSKIP("the decoder and the table names are the same for both kinds of store");
         reportDb db(freshPath());
         const WireRow row = sample("ROW");
         const QByteArray buffer = kindByte == 0x80 ? header(kindByte) + pluEntry(nType, nIdx, "LATTE", row)
@@ -352,6 +396,8 @@ private slots:
         QFETCH(QByteArray, buffer);
         QFETCH(QStringList, stored);
         QFETCH(QString, trace);
+        if (server())
+            QSKIP("the decoder is the same for both kinds of store");
         reportDb db(freshPath());
         LogCapture log;
         QCOMPARE(db.storeReport(buffer), int(reportDb::ReportMalformed));
@@ -364,8 +410,16 @@ private slots:
     {
         reportDb db(freshPath());
         QSqlQuery query(storeConnection());
-        QVERIFY(query.exec(QStringLiteral("create trigger refuse before insert on dailydepartment when new.Name = "
-                                          "'BAD' begin select raise(abort, 'refused'); end")));
+        if (server()) {
+            QVERIFY(query.exec(QStringLiteral("create function refuse() returns trigger language plpgsql as $$ begin "
+                                              "if new.Name = 'BAD' then raise exception 'refused'; end if; "
+                                              "return new; end $$")));
+            QVERIFY(query.exec(QStringLiteral(
+                "create trigger refuse before insert on dailydepartment for each row execute function refuse()")));
+        } else {
+            QVERIFY(query.exec(QStringLiteral("create trigger refuse before insert on dailydepartment when new.Name = "
+                                              "'BAD' begin select raise(abort, 'refused'); end")));
+        }
         const QByteArray head = header(0x02) + reportName("DEPT");
         const QByteArray failing = head + entry(0x01, 0, sample("FIRST", 1)) + entry(0x01, 0, sample("BAD", 2));
 
@@ -414,27 +468,112 @@ private slots:
     // The texts of a row follow the columns of the tables as they are created.
     void rowTextsFollowTheTableColumns()
     {
-        const QString path = freshPath();
-        reportDb db(path);
-        QSqlQuery columns(QSqlDatabase::database(QStringLiteral("my_sql_connection")));
-        QVERIFY(columns.exec(QStringLiteral("PRAGMA table_info(dailyplu)")));
+        reportDb db(freshPath());
+        const QSqlRecord record = storeConnection().record(QStringLiteral("dailyplu"));
         QStringList created;
-        while (columns.next())
-            created << columns.value(1).toString();
-        QCOMPARE(reportDb::columnNames(), created);
+        for (int i = 0; i < record.count(); ++i)
+            created << record.fieldName(i).toLower();
+        QStringList expected;
+        for (const QString& name : reportDb::columnNames())
+            expected << name.toLower();
+        if (server())
+            expected << QStringLiteral("roworder"); // the stored order, which a file keeps in its rowid
+        QCOMPARE(created, expected);
 
         WireRow row = sample("COFFEE", Q_INT64_C(-12345678901));
         row.qty = 0.1;
         row.taxAmt = 1e21;
-        QCOMPARE(reportDb::rowTexts(toRow(row)),
+        QCOMPARE(reportDb::rowTexts(toRow(row), QStringLiteral("tcp:10.0.0.2")),
             QStringList({ "7", "COFFEE", "-12345678901", "2", "0.1", "12.25", "0.75", "1.125", "8.5", "1e+21", "10.21",
-                "1", "101", "230", "1700000000123" }));
+                "1", "101", "230", "1700000000123", "tcp:10.0.0.2" }));
+    }
+
+    // The same report of two registers is two rows; each register's row is updated on its own.
+    // The values at the ends of their ranges must come back exactly from either kind of store.
+    void registersKeepTheirOwnRows()
+    {
+        reportDb db(freshPath());
+        const QString tcp = QStringLiteral("tcp:192.168.1.31");
+        const QString serial = QStringLiteral("serial:/dev/ttyUSB0");
+        const QByteArray head = header(0x02) + reportName("DEPT");
+        WireRow row = sample("BREAD", std::numeric_limits<qint64>::min(), 12);
+        row.id = std::numeric_limits<qint32>::min();
+        row.qty = 1.0 / 3;
+        row.saleAmt = std::numeric_limits<double>::max();
+        row.retAmt = std::numeric_limits<double>::denorm_min();
+        row.xzTime = std::numeric_limits<qint64>::max();
+        WireRow other = row;
+        other.saleAmt = 3.5;
+        WireRow updated = row;
+        updated.saleAmt = -1e-300;
+        for (const auto& [reg, wire] :
+            { qMakePair(tcp, row), qMakePair(serial, other), qMakePair(QString(), other), qMakePair(tcp, updated) })
+            QCOMPARE(db.storeReport(head + entry(0x01, 0, wire), reg), int(reportDb::ReportStored));
+
+        for (const auto& [reg, text] : { qMakePair(tcp, updated.text()), qMakePair(serial, other.text()) }) {
+            QList<StoredReportRow> rows;
+            QVERIFY(db.readRows(QStringLiteral("dailydepartment"), ReportFilter { 12, reg }, &rows));
+            QCOMPARE(rows.size(), 1);
+            QCOMPARE(rowText(rows.at(0).row), text);
+            QCOMPARE(reportDb::rowTexts(rows.at(0).row, rows.at(0).reg).last(), reg);
+        }
+        QList<ReportRow> all;
+        QVERIFY(db.readRows(QStringLiteral("dailydepartment"), 12, &all));
+        QCOMPARE(all.size(), 3);
+        QStringList regs;
+        QVERIFY(db.registers(&regs));
+        QCOMPARE(regs, QStringList({ QString(), serial, tcp }));
+    }
+
+    // A store from before rows knew their register: every table gains the column, the rows an
+    // empty register, and they are updated as before.
+    void oldStoreGainsTheRegisterColumn()
+    {
+        if (server())
+            QSKIP("server stores have had the column from the start");
+        const QString path = freshPath();
+        {
+            QSqlDatabase old = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+            old.setDatabaseName(path);
+            QVERIFY(old.open());
+            QSqlQuery query(old);
+            for (const QString& table : reportTableNames())
+                QVERIFY(
+                    query.exec(QStringLiteral("create table %1 (ID INT, Name CHARACTER(64), Code long long, Cc double, "
+                                              "Qty double, SaleAmt double, RetAmt double, DiscAmt double, CostAmt "
+                                              "double, TaxAmt double, NetAmt double, XZNo INT, RcFr INT, RcTo INT, "
+                                              "XZTime long long)")
+                                   .arg(table)));
+            QVERIFY(query.exec(QStringLiteral(
+                "insert into dailydepartment values (7, 'SOUP', 5, 2, 1, 9.5, 0, 0, 0, 0, 0, 3, 1, 2, 77)")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("old"));
+
+        LogCapture log;
+        reportDb db(path);
+        QCOMPARE(log.count(QStringLiteral("Table gained the Register column.")), 45);
+        QCOMPARE(column(QStringLiteral("select Register from dailydepartment")), QStringList(QString()));
+        WireRow soup = sample("SOUP", 5, 3);
+        QCOMPARE(db.storeRow(QStringLiteral("department"), 0, 0x01, toRow(soup)), 1);
+        QCOMPARE(db.storeRow(QStringLiteral("department"), 0, 0x01, toRow(soup), QStringLiteral("tcp:10.0.0.9")), 1);
+        QList<StoredReportRow> rows;
+        QVERIFY(db.readRows(QStringLiteral("dailydepartment"), ReportFilter(), &rows));
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rowText(rows.at(0).row), soup.text());
+        QCOMPARE(rows.at(0).reg, QString());
+        QCOMPARE(rows.at(1).reg, QStringLiteral("tcp:10.0.0.9"));
+
+        log.clear();
+        reportDb again(path);
+        QCOMPARE(log.count(QStringLiteral("Table gained the Register column.")), 0);
     }
 
     void unopenableFileIsReported()
     {
         NoticeRecorder notices;
-        reportDb db(m_dir.filePath(QStringLiteral("missing/folder/XZReport.db")));
+        reportDb db(server() ? PgCluster::shared()->url(QStringLiteral("reports"), QStringLiteral("nosuchdatabase"))
+                             : m_dir.filePath(QStringLiteral("missing/folder/XZReport.db")));
+        QVERIFY(!db.openError().isEmpty());
         QCOMPARE(notices.shown,
             QStringList(QStringLiteral("can not open database: Unable to establish a database connection.")));
         QCOMPARE(db.storeReport(header(0x02) + reportName("D") + entry(0x01, 0, sample("X"))),
@@ -446,13 +585,15 @@ private slots:
     // Last: the single instance keeps its connection until the program ends.
     void instanceOpensTheChosenFile()
     {
+        if (server())
+            QSKIP("one instance per process: the file row has it");
         const QString path = freshPath();
-        QVERIFY(reportDb::setInstanceFileName(path));
+        QVERIFY(reportDb::setInstanceLocation(path));
         reportDb* store = reportDb::instance();
         QCOMPARE(reportDb::instance(), store);
-        QCOMPARE(store->fileName(), path);
+        QCOMPARE(store->location(), path);
         QVERIFY(QFile::exists(path));
-        QVERIFY(!reportDb::setInstanceFileName(freshPath()));
+        QVERIFY(!reportDb::setInstanceLocation(freshPath()));
         QCOMPARE(store->storeReport(header(0x40) + reportName("TAX") + entry(0x01, 0, sample("VAT"))),
             int(reportDb::ReportStored));
         QCOMPARE(storedRows(), QStringList(QStringLiteral("dailytax:VAT")));

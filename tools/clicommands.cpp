@@ -82,7 +82,26 @@ int newDb(CommandContext& context)
     return Cli::ExitFileError;
 }
 
-// report store FILE...
+// The report store of --db, or the default one; null (with the reason printed) when it cannot be
+// opened. A server's password comes from the password file or PGPASSWORD only.
+reportDb* openReportStore(const CommandContext& context)
+{
+    if (context.isSet(QStringLiteral("db")))
+        reportDb::setInstanceLocation(context.value(QStringLiteral("db")));
+    reportDb* store = reportDb::instance();
+    if (!Cli::criticalNoticeShown())
+        return store;
+    Cli::printProblem(QStringLiteral("%1: %2").arg(store->location(), store->openError()));
+    return nullptr;
+}
+
+// report store [--register NAME] [--db FILE|URL] FILE...
+QList<QCommandLineOption> reportStoreOptions()
+{
+    return { QCommandLineOption(QStringLiteral("register"), QString(), QStringLiteral("NAME")),
+        QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("FILE|URL")) };
+}
+
 int reportStore(CommandContext& context)
 {
     const QStringList files = context.positional();
@@ -90,9 +109,10 @@ int reportStore(CommandContext& context)
         return context.usageError(QStringLiteral("report store takes at least one FILE"));
     if (const int status = context.logIn(CategoryNone))
         return status;
-    reportDb* store = reportDb::instance();
-    if (Cli::criticalNoticeShown())
+    reportDb* store = openReportStore(context);
+    if (!store)
         return Cli::ExitFileError;
+    const QString reg = context.value(QStringLiteral("register"));
     int status = Cli::ExitOk;
     for (const QString& path : files) {
         QFile file(path);
@@ -102,7 +122,7 @@ int reportStore(CommandContext& context)
             continue;
         }
         const QByteArray buffer = file.readAll();
-        switch (store->storeReport(buffer)) {
+        switch (store->storeReport(buffer, reg)) {
         case reportDb::ReportStored:
             break;
         case reportDb::ReportMalformed:
@@ -821,11 +841,13 @@ int diffTable(CommandContext& context)
     return differs ? Cli::ExitNotAsShown : Cli::ExitOk;
 }
 
-// report export --table NAME [--xzno N] [--out FILE.csv]
+// report export --table NAME [--xzno N] [--register NAME] [--db FILE|URL] [--out FILE.csv]
 QList<QCommandLineOption> reportExportOptions()
 {
     return { QCommandLineOption(QStringLiteral("table"), QString(), QStringLiteral("NAME")),
         QCommandLineOption(QStringLiteral("xzno"), QString(), QStringLiteral("N")),
+        QCommandLineOption(QStringLiteral("register"), QString(), QStringLiteral("NAME")),
+        QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("FILE|URL")),
         QCommandLineOption(QStringLiteral("out"), QString(), QStringLiteral("FILE.csv")) };
 }
 
@@ -839,24 +861,27 @@ int reportExport(CommandContext& context)
         return context.usageError(
             QStringLiteral("no report table \"%1\" (for example dailyplu, clerk1dailytender, zone12grandtotal)")
                 .arg(table));
-    bool numbered = context.isSet(QStringLiteral("xzno"));
-    bool ok = true;
-    const qint32 xzNo = numbered ? context.value(QStringLiteral("xzno")).toInt(&ok) : 0;
-    if (!ok)
-        return context.usageError(QStringLiteral("--xzno takes a report number"));
+    ReportFilter filter;
+    if (context.isSet(QStringLiteral("xzno"))) {
+        bool ok = false;
+        filter.xzNo = context.value(QStringLiteral("xzno")).toInt(&ok);
+        if (!ok)
+            return context.usageError(QStringLiteral("--xzno takes a report number"));
+    }
+    filter.reg = context.value(QStringLiteral("register"));
     if ((status = context.logIn(CategoryNone)))
         return status;
-    reportDb* store = reportDb::instance();
-    if (Cli::criticalNoticeShown())
+    reportDb* store = openReportStore(context);
+    if (!store)
         return Cli::ExitFileError;
-    QList<ReportRow> rows;
-    if (!(numbered ? store->readRows(table, xzNo, &rows) : store->readRows(table, &rows))) {
-        Cli::printProblem(QStringLiteral("%1: %2 cannot be read").arg(store->fileName(), table));
+    QList<StoredReportRow> rows;
+    if (!store->readRows(table, filter, &rows)) {
+        Cli::printProblem(QStringLiteral("%1: %2 cannot be read").arg(store->location(), table));
         return Cli::ExitFileError;
     }
     ItemTable csv { textCells(reportDb::columnNames()) };
-    for (const ReportRow& row : rows)
-        csv.append(textCells(reportDb::rowTexts(row)));
+    for (const StoredReportRow& stored : rows)
+        csv.append(textCells(reportDb::rowTexts(stored.row, stored.reg)));
     return writeTable(context.value(QStringLiteral("out")), csv);
 }
 
@@ -1013,17 +1038,22 @@ const QList<CliCommand>& cliCommands()
             "goes only with --yes (without it nothing is sent, status 2), and only for the\n"
             "administrator (else status 3).",
             &clearOptions, &clear },
-        { "report store", "report store FILE...",
+        { "report store", "report store [--register NAME] [--db FILE|URL] FILE...",
             "Stores report buffers in the report database \"./XZReport.db\" (in the working folder;\n"
             "an installed tallvane-cli keeps XZReport.db in its data folder, ~/.local/share/tallvane):\n"
             "each FILE holds the raw bytes of one buffer as the register sends it. A buffer that is\n"
             "cut short or names no report kind keeps the complete entries before the fault and gives\n"
-            "status 4.",
-            &noOptions, &reportStore },
-        { "report export", "report export --table NAME [--xzno N] [--out FILE.csv]",
-            "Writes the rows of the report table NAME of the report database (see report store), for\n"
-            "example dailyplu, clerk3dailytender or zone12grandtotal, or only those of report number N,\n"
-            "as CSV with a header row of the fifteen column names; to standard output without --out.",
+            "status 4. The rows belong to the register NAME (tcp:192.168.1.31, serial:/dev/ttyUSB0 or\n"
+            "any name; without --register, to none): a report of one register never replaces that of\n"
+            "another. --db keeps the report database in another file, or on a PostgreSQL server as\n"
+            "postgresql://USER@HOST[:PORT]/DATABASE?set=NAME (the tables go into the schema NAME,\n"
+            "created when missing; the password comes from ~/.pgpass or PGPASSWORD).",
+            &reportStoreOptions, &reportStore },
+        { "report export", "report export --table NAME [--xzno N] [--register NAME] [--db FILE|URL] [--out FILE.csv]",
+            "Writes the rows of the report table NAME of the report database (see report store, also\n"
+            "for --db), for example dailyplu, clerk3dailytender or zone12grandtotal, or only those of\n"
+            "report number N, or of the register NAME, as CSV with a header row of the sixteen column\n"
+            "names (Register last); to standard output without --out.",
             &reportExportOptions, &reportExport },
         { "journal export", "journal export [--since DATE] [--out FILE.csv]",
             "Writes the journal (Journal.db in the data folder: logins, refused logins, saves,\n"
