@@ -50,11 +50,10 @@ void open(QStatusBar* bar, const QString& path)
 
 void create(QStatusBar* bar, const QString& path)
 {
-    const QString previous = currentDatabasePath;
+    // A refused name leaves the previous database current and its label says the same again;
+    // a set made where opening had just failed (the same path) clears what that failure said.
     createDatabase(path);
-    // A refused name leaves the previous database current, and its label as it was.
-    if (currentDatabasePath != previous)
-        showCurrent(bar);
+    showCurrent(bar);
 }
 
 QString shown(const QStatusBar* bar)

@@ -5,6 +5,7 @@
 #include "app/dialogs/filedialog.h"
 #include "app/dialogs/serversetdialog.h"
 #include "link/linksettings.h"
+#include "storage/configdb.h"
 #include "storage/setlocation.h"
 #include "users/usrdb.h"
 
@@ -92,6 +93,12 @@ void SetLibrary::refresh(const QString& openPath)
 void SetLibrary::opened(const QString& path)
 {
     const QString full = canonical(path);
+    // A server set that did not open is shown, not remembered: it may not exist at all, and
+    // a file's absence would drop it from the lists while a server set's cannot.
+    if (isServerLocation(full) && !currentDatabaseCheck().opened) {
+        refresh(full);
+        return;
+    }
     QSettings settings(LinkSettings::filePath(), QSettings::IniFormat);
     QStringList recent = settings.value(key("recent")).toStringList();
     recent.removeAll(full);

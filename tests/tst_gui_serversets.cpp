@@ -1,6 +1,7 @@
 // A set on a PostgreSQL server used from the window, with a second Tallvane (the command-line
 // tool) saving into the same set: the question before a save over someone else's work, and a
 // whole set copied file -> server -> file byte for byte.
+#include "app/databasestatus.h"
 #include "app/dialogs/messagebox.h"
 #include "app/dialogs/serversetdialog.h"
 #include "app/grid/gridmodel.h"
@@ -105,9 +106,19 @@ private slots:
         const QString url = cluster->url(QStringLiteral("chain_shop"));
         copyButtonImages(m_dir.filePath(QStringLiteral("window")));
         TestWindow w(m_dir.filePath(QStringLiteral("window")));
+        // A set that is not there yet: said as for a file, shown but not remembered.
+        answerServerSetDialog(url, false);
+        child<QAction>(w, "actionOpenServerSet")->trigger();
+        QCOMPARE(MessageBox::shown(),
+            QStringList { QStringLiteral("can not open database: Unable to establish a database connection.") });
+        QVERIFY(DatabaseStatus::shown(w.statusBar()).endsWith(QStringLiteral("no such set on the server.")));
+        QVERIFY(w.sets()->recentSets().isEmpty());
+        MessageBox::clearShown();
+        // Made there, it opens empty and the failure is no longer said.
         answerServerSetDialog(url, true);
         child<QAction>(w, "actionOpenServerSet")->trigger();
         QCOMPARE(currentDatabasePath, url);
+        QCOMPARE(DatabaseStatus::shown(w.statusBar()), QString());
         w.openCategory(CategoryPlu);
         QCOMPARE(w.windowTitle(), QStringLiteral("PLU \u2014 chain_shop (tallvane on this PC)"));
         // The server set is listed in the tree and remembered, without a password.
