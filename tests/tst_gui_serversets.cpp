@@ -167,6 +167,7 @@ private slots:
         child<QAction>(w, "actionSave")->trigger();
         QCOMPARE(model->rowCount(), 2);
         QCOMPARE(model->index(0, 1).data().toString(), QStringLiteral("OTHER0"));
+        QCOMPARE(w.status(), QStringLiteral("Reloaded: the page shows what the set holds now"));
         QVERIFY(!w.windowTitle().endsWith(QLatin1Char('*')));
         // And saves again without a question.
         model->setData(model->index(1, 1), QStringLiteral("OTHER1B"));

@@ -700,7 +700,7 @@
 <context>
     <name>ConfigDb</name>
     <message>
-        <location filename="../storage/configdb.cpp" line="+72"/>
+        <location filename="../storage/configdb.cpp" line="+74"/>
         <location line="+475"/>
         <location line="+19"/>
         <source>Warnning!</source>
@@ -1038,7 +1038,7 @@
 <context>
     <name>DatabaseStatus</name>
     <message>
-        <location filename="../app/databasestatus.cpp" line="+70"/>
+        <location filename="../app/databasestatus.cpp" line="+69"/>
         <source>Not saved: the database keeps its previous rows.</source>
         <translation>Δεν αποθηκεύτηκε: η βάση δεδομένων κρατά τις προηγούμενες γραμμές της.</translation>
     </message>
@@ -2087,7 +2087,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Δεν έχετε δικαίωμα.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+163"/>
+        <location filename="../app/setlibrary.cpp" line="+170"/>
         <source>select db file</source>
         <translation>Επιλογή αρχείου προφίλ</translation>
     </message>
@@ -2462,7 +2462,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>PageGuard</name>
     <message>
-        <location filename="../app/pages/pageguard.cpp" line="+38"/>
+        <location filename="../app/pages/pageguard.cpp" line="+40"/>
         <source>Saved by someone else</source>
         <translation>Αποθηκεύτηκε από άλλον</translation>
     </message>
@@ -2487,7 +2487,12 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
         <translation>Αντικατάσταση</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+4"/>
+        <source>Reloaded: the page shows what the set holds now</source>
+        <translation>Επαναφορτώθηκε: η σελίδα δείχνει ό,τι έχει τώρα το προφίλ</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>unsaved changes</source>
         <translation>Μη αποθηκευμένες αλλαγές</translation>
     </message>

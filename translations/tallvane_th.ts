@@ -700,7 +700,7 @@
 <context>
     <name>ConfigDb</name>
     <message>
-        <location filename="../storage/configdb.cpp" line="+72"/>
+        <location filename="../storage/configdb.cpp" line="+74"/>
         <location line="+475"/>
         <location line="+19"/>
         <source>Warnning!</source>
@@ -1038,7 +1038,7 @@
 <context>
     <name>DatabaseStatus</name>
     <message>
-        <location filename="../app/databasestatus.cpp" line="+70"/>
+        <location filename="../app/databasestatus.cpp" line="+69"/>
         <source>Not saved: the database keeps its previous rows.</source>
         <translation>ไม่ได้บันทึก: ฐานข้อมูลยังเก็บแถวเดิมไว้</translation>
     </message>
@@ -2087,7 +2087,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ไม่มีสิทธิ์</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+163"/>
+        <location filename="../app/setlibrary.cpp" line="+170"/>
         <source>select db file</source>
         <translation>เลือกไฟล์ฐานข้อมูล</translation>
     </message>
@@ -2462,7 +2462,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>PageGuard</name>
     <message>
-        <location filename="../app/pages/pageguard.cpp" line="+38"/>
+        <location filename="../app/pages/pageguard.cpp" line="+40"/>
         <source>Saved by someone else</source>
         <translation>มีผู้อื่นบันทึกไว้</translation>
     </message>
@@ -2487,7 +2487,12 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
         <translation>เขียนทับ</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+4"/>
+        <source>Reloaded: the page shows what the set holds now</source>
+        <translation>โหลดใหม่แล้ว: หน้านี้แสดงสิ่งที่ชุดตั้งค่ามีอยู่ตอนนี้</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>unsaved changes</source>
         <translation>มีการเปลี่ยนแปลงที่ยังไม่บันทึก</translation>
     </message>

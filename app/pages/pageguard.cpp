@@ -7,7 +7,9 @@
 #include "records/categories.h"
 #include "storage/configdb.h"
 
+#include <QMainWindow>
 #include <QStackedWidget>
+#include <QStatusBar>
 
 PageGuard::PageGuard(QStackedWidget* stack, GridPage* grid, LogoPage* logo, SystemPage* system, QObject* parent)
     : QObject(parent)
@@ -44,6 +46,8 @@ bool PageGuard::save()
         { { QMessageBox::Reset, tr("Reload") }, { QMessageBox::SaveAll, tr("Overwrite") } });
     if (answer == QMessageBox::Reset) {
         reload();
+        if (auto* window = qobject_cast<QMainWindow*>(m_stack->window()))
+            window->statusBar()->showMessage(tr("Reloaded: the page shows what the set holds now"));
     } else if (answer == QMessageBox::SaveAll) {
         adoptStoredVersion(shownTable());
         stored = saveShown();
