@@ -8,6 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
+#include <QTest>
 #include <QVariant>
 
 #include <unistd.h>
@@ -221,4 +222,11 @@ int PgCluster::connectionCount()
         || !query.next())
         return -1;
     return query.value(0).toInt();
+}
+
+void addDatabaseKindRows()
+{
+    QTest::addColumn<bool>("server");
+    QTest::newRow("file") << false;
+    QTest::newRow("server") << true;
 }

@@ -50,3 +50,15 @@ private:
     PgCluster* cluster = PgCluster::shared();                                                          \
     if (!cluster)                                                                                      \
         QSKIP(qPrintable(PgCluster::skipReason()));
+
+// The global rows "file" and "server" (column "server", a bool) of a test that runs every case
+// once on a SQLite file and once on the server: for initTestCase_data().
+void addDatabaseKindRows();
+
+// In init(): skips the server row, saying why, when the server cannot run.
+#define TALLVANE_SKIP_SERVER_ROW_WITHOUT_CLUSTER()                                                    \
+    do {                                                                                               \
+        QFETCH_GLOBAL(bool, server);                                                                   \
+        if (server && !PgCluster::shared())                                                            \
+            QSKIP(qPrintable(PgCluster::skipReason()));                                                \
+    } while (false)

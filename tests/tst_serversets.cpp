@@ -82,18 +82,9 @@ private:
     }
 
 private slots:
-    void initTestCase_data()
-    {
-        QTest::addColumn<bool>("server");
-        QTest::newRow("file") << false;
-        QTest::newRow("server") << true;
-    }
+    void initTestCase_data() { addDatabaseKindRows(); }
 
-    void init()
-    {
-        if (server() && !PgCluster::shared())
-            QSKIP(qPrintable(PgCluster::skipReason()));
-    }
+    void init() { TALLVANE_SKIP_SERVER_ROW_WITHOUT_CLUSTER(); }
 
     void locationsParse_data()
     {
