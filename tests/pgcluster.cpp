@@ -230,3 +230,15 @@ void addDatabaseKindRows()
     QTest::newRow("file") << false;
     QTest::newRow("server") << true;
 }
+
+bool isServerRow()
+{
+    QFETCH_GLOBAL(bool, server);
+    return server;
+}
+
+QString freshDatabase(const QString& folder, const QString& name)
+{
+    PgCluster* cluster = isServerRow() ? PgCluster::shared() : nullptr;
+    return cluster ? cluster->url(name) : QDir(folder).filePath(name + QStringLiteral(".db"));
+}

@@ -55,6 +55,12 @@ private:
 // once on a SQLite file and once on the server: for initTestCase_data().
 void addDatabaseKindRows();
 
+// Whether the row running now is the "server" one.
+bool isServerRow();
+// A database no test has made yet, of the running row's kind: NAME.db in `folder`, or the set
+// NAME on the shared cluster (NAME must be unique to the test program).
+QString freshDatabase(const QString& folder, const QString& name);
+
 // In init(): skips the server row, saying why, when the server cannot run.
 #define TALLVANE_SKIP_SERVER_ROW_WITHOUT_CLUSTER()                                                    \
     do {                                                                                               \

@@ -163,19 +163,10 @@ private:
     QTemporaryDir m_dir;
     int m_serial = 0;
 
-    bool server() const
-    {
-        QFETCH_GLOBAL(bool, server);
-        return server;
-    }
+    static bool server() { return isServerRow(); }
 
     // A store of the row's kind that does not exist yet.
-    QString freshPath()
-    {
-        const QString name = QStringLiteral("report%1").arg(++m_serial);
-        PgCluster* cluster = server() ? PgCluster::shared() : nullptr;
-        return cluster ? cluster->url(name) : m_dir.filePath(name + QStringLiteral(".db"));
-    }
+    QString freshPath() { return freshDatabase(m_dir.path(), QStringLiteral("report%1").arg(++m_serial)); }
 
 private slots:
     void initTestCase_data() { addDatabaseKindRows(); }

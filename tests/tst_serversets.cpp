@@ -53,20 +53,12 @@ private:
     QTemporaryDir m_dir;
     int m_serial = 0;
 
-    bool server() const
-    {
-        QFETCH_GLOBAL(bool, server);
-        return server;
-    }
+    static bool server() { return isServerRow(); }
 
-    // A location no set has yet, of the row's kind; empty (after QSKIP) without a server.
+    // A location no set has yet, of the row's kind.
     QString freshLocation(const QString& name)
     {
-        const QString unique = QStringLiteral("%1_%2").arg(name).arg(++m_serial);
-        if (!server())
-            return m_dir.filePath(unique + QStringLiteral(".db"));
-        PgCluster* cluster = PgCluster::shared();
-        return cluster ? cluster->url(unique) : QString();
+        return freshDatabase(m_dir.path(), QStringLiteral("%1_%2").arg(name).arg(++m_serial));
     }
 
     // The item names of `table` in stored order, as the database keeps them.
