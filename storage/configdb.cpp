@@ -539,11 +539,8 @@ void createDatabase(const QString& path)
         // current when the new one cannot be made.
         const QString probe = QStringLiteral("tallvane_new_set");
         bool exists = false;
-        bool known = false;
-        {
-            known = ServerDb::open(location, probe, &reason)
-                && ServerDb::schemaExists(QSqlDatabase::database(probe, false), location.set, &exists, &reason);
-        }
+        const bool known = ServerDb::open(location, probe, &reason)
+            && ServerDb::schemaExists(QSqlDatabase::database(probe, false), location.set, &exists, &reason);
         QSqlDatabase::removeDatabase(probe);
         if (known && exists) {
             Notice::critical(QCoreApplication::translate("ConfigDb", "Warnning!"),
@@ -554,12 +551,10 @@ void createDatabase(const QString& path)
         g_check = DatabaseCheck();
         g_check.path = currentDatabasePath;
         applySetLanguage();
+        // Why the server could not be asked; else opening or making the schema says why.
+        g_check.openError = reason;
         if (!known || !openConnection(&db, &g_check.openError, false)
             || !ServerDb::createSchema(db, location.set, &g_check.openError)) {
-            if (known && g_check.openError.isEmpty())
-                g_check.openError = databaseReason(db.lastError());
-            if (!known)
-                g_check.openError = reason;
             showCannotOpen();
             return;
         }
