@@ -43,8 +43,7 @@ double timed(Host& host, const std::function<int()>& request)
     clock.start();
     if (request() == 0)
         return -1;
-    while (host.runningTransfers() > 0)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    waitUntil([&] { return host.runningTransfers() == 0; });
     return clock.nsecsElapsed() / 1e9;
 }
 
@@ -104,8 +103,7 @@ int main(int argc, char* argv[])
     TcpServer server(&host, QHostAddress::LocalHost, 0);
     const QList<QByteArray> frames = sentFrames("PLUDATA", page);
     FleetRegister ecr(server.serverPort(), &frames);
-    while (host.connections == 0)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    waitUntil([&] { return host.connections > 0; });
     SendRequest whole = installRequest(CategoryPlu, page, kept);
     const double install = timed(host, [&] { return host.send(whole); });
     SendRequest changes;

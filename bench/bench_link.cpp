@@ -11,6 +11,7 @@
 // Goal: the one register's time plus at most a second.
 
 #include "plutable.h"
+#include "timing.h"
 
 #include "link/linkhost.h"
 #include "link/protocol.h"
@@ -191,8 +192,7 @@ public:
 
 void spinUntil(const bool& flag)
 {
-    while (!flag)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    waitUntil([&flag] { return flag; });
 }
 
 class FleetHost : public LinkHost {
@@ -225,17 +225,13 @@ FleetRun installToFleet(int registers, const ItemTable& table, const QList<QByte
     std::vector<std::unique_ptr<FleetRegister>> fleet;
     for (int i = 0; i < registers; ++i)
         fleet.push_back(std::make_unique<FleetRegister>(server.serverPort(), &frames));
-    QElapsedTimer waited;
-    waited.start();
-    while (host.connections < registers && waited.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    waitUntil([&] { return host.connections >= registers; }, 10000);
 
     FleetRun run;
     QElapsedTimer clock;
     clock.start();
     host.send(makeRequest("PLUDATA", &table));
-    while (host.ends + host.failures < registers && clock.elapsed() < 600000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    waitUntil([&] { return host.ends + host.failures >= registers; });
     run.seconds = clock.nsecsElapsed() / 1e9;
     run.exact = host.connections == registers && host.ends == registers && host.failures == 0;
     if (!run.exact)
@@ -271,8 +267,7 @@ void oneRegister()
     BenchHost host;
     auto server = std::make_unique<TcpServer>(&host, QHostAddress::LocalHost, 0);
     std::thread ecr(registerLoop, server->serverPort(), record);
-    while (host.connections == 0)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    waitUntil([&] { return host.connections > 0; });
 
     ItemTable plus = pluTable(kRows);
     const int pluFrameSize = 72 + 6;
@@ -378,10 +373,7 @@ SilentRun toSilentRegisters(int registers, bool install)
     std::vector<int> peers;
     for (int i = 0; i < registers; ++i)
         peers.push_back(connectPeer(server.serverPort()));
-    QElapsedTimer waited;
-    waited.start();
-    while (host.connections < registers && waited.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    waitUntil([&] { return host.connections >= registers; }, 10000);
     const ItemTable table = departments(10);
     SilentRun run;
     QElapsedTimer clock;
@@ -390,8 +382,7 @@ SilentRun toSilentRegisters(int registers, bool install)
         host.send(makeRequest("DEPTDATA", &table));
     else
         host.receive("DEPTDATA");
-    while (host.runningTransfers() > 0 && clock.elapsed() < 600000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    waitUntil([&] { return host.runningTransfers() == 0; });
     run.seconds = clock.nsecsElapsed() / 1e9;
     run.allFailed = host.connections == registers && host.failures == registers;
     for (const int fd : peers)

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
 #include <algorithm>
 #include <chrono>
 #include <functional>
@@ -31,4 +35,21 @@ inline double median(std::vector<double> times)
     std::sort(times.begin(), times.end());
     const size_t middle = times.size() / 2;
     return times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
+}
+
+// Runs the event loop until `done` holds or `timeoutMs` have passed; true when done. The
+// thread sleeps between events: processEvents() with a time limit drops WaitForMoreEvents and
+// would spin, taking a core from the links that are being measured.
+inline bool waitUntil(const std::function<bool()>& done, int timeoutMs = 600000)
+{
+    QTimer wake; // bounds each wait, so that the time limit is seen without an event
+    wake.start(50);
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() >= timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
 }

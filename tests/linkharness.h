@@ -184,7 +184,6 @@ private:
     int m_fd;
     const QList<QByteArray>* m_expected;
     std::thread m_thread;
-    std::atomic<bool> m_quit { false };
     std::atomic<int> m_matched { 0 };
     std::atomic<int> m_wrong { 0 };
     std::atomic<int> m_completeSends { 0 };
