@@ -1,12 +1,12 @@
 #include "app/grid/gridmodel.h"
 
 #include "app/grid/columntips.h"
+#include "app/grid/gridsteps.h"
 #include "records/columns.h"
 #include "records/gridcells.h"
 
 #include <QCoreApplication>
 #include <QSet>
-#include <QThreadPool>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int kDisposedElsewhere = 10000; // rows; fewer are deleted on the spot
-constexpr int kRowsOneByOne = 100; // rows added or removed apart; more reset the views
 constexpr int kUndoSteps = 100;
 
 int markKey(int column, int role) { return (column << 16) | (role & 0xFFFF); }
@@ -39,107 +37,6 @@ bool cellContains(const QVariant& cell, const QString& text, bool numeric)
 }
 
 } // namespace
-
-// A cell changed by typing, a menu or a paste.
-class GridCellsCommand : public QUndoCommand {
-public:
-    GridCellsCommand(GridModel* model, int row, int column, QVariant after, QUndoCommand* parent)
-        : QUndoCommand(parent)
-        , m_model(model)
-        , m_row(row)
-        , m_column(column)
-        , m_before(model->m_rows[size_t(row)].cells.value(column))
-        , m_after(std::move(after))
-        , m_record(model->m_rows[size_t(row)].record)
-    {
-    }
-    void redo() override { m_model->putCell(m_row, m_column, m_after, QByteArray()); }
-    void undo() override { m_model->putCell(m_row, m_column, m_before, m_record); }
-
-private:
-    GridModel* m_model;
-    const int m_row, m_column;
-    const QVariant m_before, m_after;
-    const QByteArray m_record;
-};
-
-// Rows added (or, `removing`, taken out) at the table rows `where`, in ascending order.
-class GridRowsCommand : public QUndoCommand {
-public:
-    GridRowsCommand(GridModel* model, GridModel::Rows rows, QList<int> where, bool removing, QUndoCommand* parent)
-        : QUndoCommand(parent)
-        , m_model(model)
-        , m_rows(std::move(rows))
-        , m_where(std::move(where))
-        , m_removing(removing)
-    {
-    }
-    void redo() override { m_removing ? take() : put(); }
-    void undo() override { m_removing ? put() : take(); }
-
-private:
-    void put() { m_model->putRows(std::exchange(m_rows, {}), m_where); }
-    void take() { m_rows = m_model->takeRows(m_where); }
-
-    GridModel* m_model;
-    GridModel::Rows m_rows; // held while they are not in the table
-    const QList<int> m_where;
-    const bool m_removing;
-};
-
-// The whole table replaced (an import): the other table is held for the way back.
-class GridTableCommand : public QUndoCommand {
-public:
-    GridTableCommand(GridModel* model, GridModel::Rows rows, QUndoCommand* parent)
-        : QUndoCommand(parent)
-        , m_model(model)
-        , m_other(std::move(rows))
-    {
-    }
-    ~GridTableCommand() override { GridModel::dispose(std::move(m_other)); }
-    void redo() override { m_model->swapRows(m_other); }
-    void undo() override { m_model->swapRows(m_other); }
-
-private:
-    GridModel* m_model;
-    GridModel::Rows m_other;
-};
-
-// The rows put in another order: row r takes the row that stood at from[r].
-class GridOrderCommand : public QUndoCommand {
-public:
-    GridOrderCommand(GridModel* model, std::vector<int> from, QUndoCommand* parent)
-        : QUndoCommand(parent)
-        , m_model(model)
-        , m_from(std::move(from))
-        , m_to(m_from.size())
-    {
-        for (size_t r = 0; r < m_from.size(); ++r)
-            m_to[size_t(m_from[r])] = int(r);
-    }
-    void redo() override { m_model->reorder(m_from); }
-    void undo() override { m_model->reorder(m_to); }
-
-private:
-    GridModel* m_model;
-    const std::vector<int> m_from;
-    std::vector<int> m_to;
-};
-
-// The changes between beginChange() and endChange(), made as they came: pushed, it does
-// not make them a second time.
-class GridGroupCommand : public QUndoCommand {
-public:
-    using QUndoCommand::QUndoCommand;
-    void redo() override
-    {
-        if (!std::exchange(m_made, false))
-            QUndoCommand::redo();
-    }
-
-private:
-    bool m_made = true;
-};
 
 GridModel::GridModel(QObject* parent)
     : QAbstractTableModel(parent)
@@ -548,143 +445,4 @@ void GridModel::push(QUndoCommand* command)
         command->redo();
     else
         m_undo->push(command);
-}
-
-void GridModel::putCell(int tableRow, int column, const QVariant& value, const QByteArray& record)
-{
-    Row& row = m_rows[size_t(tableRow)];
-    if (column >= row.cells.size())
-        row.cells.resize(m_columns);
-    row.cells[column] = value;
-    row.record = record;
-    const int viewRow = toViewRow(tableRow);
-    if (viewRow >= 0)
-        emit dataChanged(index(viewRow, column), index(viewRow, column), { Qt::DisplayRole, Qt::EditRole });
-}
-
-void GridModel::putRows(Rows rows, const QList<int>& where)
-{
-    const bool oneBlock = !where.isEmpty() && where.last() - where.first() + 1 == where.size();
-    const bool apart = m_filtered || (!oneBlock && where.size() > kRowsOneByOne);
-    if (apart)
-        beginResetModel();
-    if (oneBlock && !apart) {
-        beginInsertRows(QModelIndex(), where.first(), where.last());
-        m_rows.insert(m_rows.begin() + where.first(), std::make_move_iterator(rows.begin()),
-            std::make_move_iterator(rows.end()));
-        endInsertRows();
-        return;
-    }
-    for (int i = 0; i < where.size(); ++i) {
-        if (!apart)
-            beginInsertRows(QModelIndex(), where.at(i), where.at(i));
-        m_rows.insert(m_rows.begin() + where.at(i), std::move(rows[size_t(i)]));
-        if (!apart)
-            endInsertRows();
-    }
-    if (apart) {
-        // The filter keeps the rows on show that were before, and shows the rows added.
-        std::vector<int> shown;
-        size_t w = 0;
-        int shift = 0;
-        for (const int r : m_shown) {
-            while (w < size_t(where.size()) && where.at(int(w)) <= r + shift) {
-                shown.push_back(where.at(int(w++)));
-                ++shift;
-            }
-            shown.push_back(r + shift);
-        }
-        while (w < size_t(where.size()))
-            shown.push_back(where.at(int(w++)));
-        m_shown.swap(shown);
-        endResetModel();
-    }
-}
-
-GridModel::Rows GridModel::takeRows(const QList<int>& tableRows)
-{
-    Rows taken(static_cast<size_t>(tableRows.size()));
-    const bool oneBlock = !tableRows.isEmpty() && tableRows.last() - tableRows.first() + 1 == tableRows.size();
-    const bool apart = m_filtered || (!oneBlock && tableRows.size() > kRowsOneByOne);
-    if (apart)
-        beginResetModel();
-    if (oneBlock && !apart) {
-        beginRemoveRows(QModelIndex(), tableRows.first(), tableRows.last());
-        const auto first = m_rows.begin() + tableRows.first();
-        std::move(first, first + tableRows.size(), taken.begin());
-        m_rows.erase(first, first + tableRows.size());
-        endRemoveRows();
-        return taken;
-    }
-    for (int i = int(tableRows.size()) - 1; i >= 0; --i) {
-        const int r = tableRows.at(i);
-        if (!apart)
-            beginRemoveRows(QModelIndex(), r, r);
-        taken[size_t(i)] = std::move(m_rows[size_t(r)]);
-        m_rows.erase(m_rows.begin() + r);
-        if (!apart)
-            endRemoveRows();
-    }
-    if (apart) {
-        std::vector<int> shown;
-        for (const int r : m_shown) {
-            const auto below = std::lower_bound(tableRows.begin(), tableRows.end(), r);
-            if (below != tableRows.end() && *below == r)
-                continue;
-            shown.push_back(r - int(below - tableRows.begin()));
-        }
-        m_shown.swap(shown);
-        endResetModel();
-    }
-    return taken;
-}
-
-void GridModel::swapRows(Rows& rows)
-{
-    beginResetModel();
-    std::swap(m_rows, rows);
-    rebuildShown();
-    endResetModel();
-}
-
-void GridModel::reorder(const std::vector<int>& from)
-{
-    const int rows = tableRowCount();
-    std::vector<int> to(size_t(rows), 0);
-    for (int r = 0; r < rows; ++r)
-        to[size_t(from[size_t(r)])] = r;
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const QModelIndexList before = persistentIndexList();
-    std::vector<int> oldShown = m_shown;
-    Rows reordered(static_cast<size_t>(rows));
-    for (int r = 0; r < rows; ++r)
-        reordered[size_t(r)] = std::move(m_rows[size_t(from[size_t(r)])]);
-    m_rows.swap(reordered);
-    if (m_filtered) {
-        for (int& r : m_shown)
-            r = to[size_t(r)];
-        std::sort(m_shown.begin(), m_shown.end());
-    }
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex& index : before) {
-        if (!index.isValid()) {
-            after.append(index);
-            continue;
-        }
-        const int oldTable = m_filtered ? oldShown[size_t(index.row())] : index.row();
-        after.append(this->index(toViewRow(to[size_t(oldTable)]), index.column()));
-    }
-    changePersistentIndexList(before, after);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-    dispose(std::move(reordered));
-}
-
-void GridModel::dispose(Rows rows)
-{
-    if (rows.size() < size_t(kDisposedElsewhere))
-        return;
-    // Rows that left the model belong to nothing the window uses.
-    auto held = std::make_shared<Rows>(std::move(rows));
-    QThreadPool::globalInstance()->start([held = std::move(held)]() mutable { held.reset(); });
 }

@@ -1,0 +1,153 @@
+#include "app/grid/gridmodel.h"
+
+#include <QThreadPool>
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+
+// The primitives of GridModel that its undo steps (app/grid/gridsteps.h) call.
+
+namespace {
+constexpr int kDisposedElsewhere = 10000; // rows; fewer are deleted on the spot
+constexpr int kRowsOneByOne = 100; // rows added or removed apart; more reset the views
+} // namespace
+
+void GridModel::putCell(int tableRow, int column, const QVariant& value, const QByteArray& record)
+{
+    Row& row = m_rows[size_t(tableRow)];
+    if (column >= row.cells.size())
+        row.cells.resize(m_columns);
+    row.cells[column] = value;
+    row.record = record;
+    const int viewRow = toViewRow(tableRow);
+    if (viewRow >= 0)
+        emit dataChanged(index(viewRow, column), index(viewRow, column), { Qt::DisplayRole, Qt::EditRole });
+}
+
+void GridModel::putRows(Rows rows, const QList<int>& where)
+{
+    const bool oneBlock = !where.isEmpty() && where.last() - where.first() + 1 == where.size();
+    const bool apart = m_filtered || (!oneBlock && where.size() > kRowsOneByOne);
+    if (apart)
+        beginResetModel();
+    if (oneBlock && !apart) {
+        beginInsertRows(QModelIndex(), where.first(), where.last());
+        m_rows.insert(m_rows.begin() + where.first(), std::make_move_iterator(rows.begin()),
+            std::make_move_iterator(rows.end()));
+        endInsertRows();
+        return;
+    }
+    for (int i = 0; i < where.size(); ++i) {
+        if (!apart)
+            beginInsertRows(QModelIndex(), where.at(i), where.at(i));
+        m_rows.insert(m_rows.begin() + where.at(i), std::move(rows[size_t(i)]));
+        if (!apart)
+            endInsertRows();
+    }
+    if (apart) {
+        // The filter keeps the rows on show that were before, and shows the rows added.
+        std::vector<int> shown;
+        size_t w = 0;
+        int shift = 0;
+        for (const int r : m_shown) {
+            while (w < size_t(where.size()) && where.at(int(w)) <= r + shift) {
+                shown.push_back(where.at(int(w++)));
+                ++shift;
+            }
+            shown.push_back(r + shift);
+        }
+        while (w < size_t(where.size()))
+            shown.push_back(where.at(int(w++)));
+        m_shown.swap(shown);
+        endResetModel();
+    }
+}
+
+GridModel::Rows GridModel::takeRows(const QList<int>& tableRows)
+{
+    Rows taken(static_cast<size_t>(tableRows.size()));
+    const bool oneBlock = !tableRows.isEmpty() && tableRows.last() - tableRows.first() + 1 == tableRows.size();
+    const bool apart = m_filtered || (!oneBlock && tableRows.size() > kRowsOneByOne);
+    if (apart)
+        beginResetModel();
+    if (oneBlock && !apart) {
+        beginRemoveRows(QModelIndex(), tableRows.first(), tableRows.last());
+        const auto first = m_rows.begin() + tableRows.first();
+        std::move(first, first + tableRows.size(), taken.begin());
+        m_rows.erase(first, first + tableRows.size());
+        endRemoveRows();
+        return taken;
+    }
+    for (int i = int(tableRows.size()) - 1; i >= 0; --i) {
+        const int r = tableRows.at(i);
+        if (!apart)
+            beginRemoveRows(QModelIndex(), r, r);
+        taken[size_t(i)] = std::move(m_rows[size_t(r)]);
+        m_rows.erase(m_rows.begin() + r);
+        if (!apart)
+            endRemoveRows();
+    }
+    if (apart) {
+        std::vector<int> shown;
+        for (const int r : m_shown) {
+            const auto below = std::lower_bound(tableRows.begin(), tableRows.end(), r);
+            if (below != tableRows.end() && *below == r)
+                continue;
+            shown.push_back(r - int(below - tableRows.begin()));
+        }
+        m_shown.swap(shown);
+        endResetModel();
+    }
+    return taken;
+}
+
+void GridModel::swapRows(Rows& rows)
+{
+    beginResetModel();
+    std::swap(m_rows, rows);
+    rebuildShown();
+    endResetModel();
+}
+
+void GridModel::reorder(const std::vector<int>& from)
+{
+    const int rows = tableRowCount();
+    std::vector<int> to(size_t(rows), 0);
+    for (int r = 0; r < rows; ++r)
+        to[size_t(from[size_t(r)])] = r;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<int> oldShown = m_shown;
+    Rows reordered(static_cast<size_t>(rows));
+    for (int r = 0; r < rows; ++r)
+        reordered[size_t(r)] = std::move(m_rows[size_t(from[size_t(r)])]);
+    m_rows.swap(reordered);
+    if (m_filtered) {
+        for (int& r : m_shown)
+            r = to[size_t(r)];
+        std::sort(m_shown.begin(), m_shown.end());
+    }
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& index : before) {
+        if (!index.isValid()) {
+            after.append(index);
+            continue;
+        }
+        const int oldTable = m_filtered ? oldShown[size_t(index.row())] : index.row();
+        after.append(this->index(toViewRow(to[size_t(oldTable)]), index.column()));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    dispose(std::move(reordered));
+}
+
+void GridModel::dispose(Rows rows)
+{
+    if (rows.size() < size_t(kDisposedElsewhere))
+        return;
+    // Rows that left the model belong to nothing the window uses.
+    auto held = std::make_shared<Rows>(std::move(rows));
+    QThreadPool::globalInstance()->start([held = std::move(held)]() mutable { held.reset(); });
+}
