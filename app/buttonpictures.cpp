@@ -3,8 +3,10 @@
 #include "app/applog.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QGraphicsOpacityEffect>
 #include <QImage>
 #include <QKeyEvent>
@@ -12,10 +14,59 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QVariant>
+#include <QtMath>
 
 namespace ButtonPictures {
 
 namespace {
+
+// The words of the picture buttons, drawn over their pictures in the display language (the
+// pictures carry only a pictogram).
+const struct {
+    const char* file;
+    const char* word;
+} kCaptions[] = {
+    { "group.ico", QT_TRANSLATE_NOOP("ButtonCaption", "GROUP") },
+    { "Dept.ico", QT_TRANSLATE_NOOP("ButtonCaption", "DEPT") },
+    { "PLU.ico", QT_TRANSLATE_NOOP("ButtonCaption", "PLU") },
+    { "Tax.ico", QT_TRANSLATE_NOOP("ButtonCaption", "TAX") },
+    { "Disc.ico", QT_TRANSLATE_NOOP("ButtonCaption", "DISC") },
+    { "Clerk.ico", QT_TRANSLATE_NOOP("ButtonCaption", "CLERK") },
+    { "TH.ico", QT_TRANSLATE_NOOP("ButtonCaption", "HEADER") },
+    { "TR.ico", QT_TRANSLATE_NOOP("ButtonCaption", "TRAILER") },
+    { "graphic.ico", QT_TRANSLATE_NOOP("ButtonCaption", "LOGO") },
+    { "Net.ico", QT_TRANSLATE_NOOP("ButtonCaption", "NETWORK") },
+    { "System.ico", QT_TRANSLATE_NOOP("ButtonCaption", "SYSTEM") },
+    { "admin.ico", QT_TRANSLATE_NOOP("ButtonCaption", "USERS") },
+    //: Sends the page's table to the register(s)
+    { "install.png", QT_TRANSLATE_NOOP("ButtonCaption", "Install") },
+    //: Reads the page's table from the register
+    { "download.png", QT_TRANSLATE_NOOP("ButtonCaption", "Download") },
+    { "openfile.png", QT_TRANSLATE_NOOP("ButtonCaption", "Open") },
+    { "savefile.png", QT_TRANSLATE_NOOP("ButtonCaption", "Save") },
+    //: Adds the selected PLUs to the register(s)
+    { "add.png", QT_TRANSLATE_NOOP("ButtonCaption", "Add") },
+    //: Updates the selected PLUs on the register(s)
+    { "update.png", QT_TRANSLATE_NOOP("ButtonCaption", "Update") },
+    //: Deletes the selected PLUs from the register(s)
+    { "delete.png", QT_TRANSLATE_NOOP("ButtonCaption", "Delete") },
+    //: Back to the category buttons
+    { "return.png", QT_TRANSLATE_NOOP("ButtonCaption", "Back") },
+};
+
+// The smallest size at which a command button's word reads easily.
+constexpr int kSmallestEasyPixels = 10;
+
+// Where a command button's word begins: right of the pictogram at its left.
+qreal captionLeft(qreal height) { return qMin<qreal>(height - 8, 20) + 9; }
+
+const char* captionOf(const char* file)
+{
+    for (const auto& caption : kCaptions)
+        if (qstrcmp(caption.file, file) == 0)
+            return caption.word;
+    return nullptr;
+}
 
 void drawLock(QPainter& painter, const QRectF& box)
 {
@@ -53,6 +104,22 @@ public:
         if (auto* overlay = button->findChild<FaceOverlay*>(QString(), Qt::FindDirectChildrenOnly))
             return overlay;
         return new FaceOverlay(button);
+    }
+
+    // `word` (untranslated, static) drawn on the picture: as the name under a category tile's
+    // pictogram (`tile`), or beside a command button's pictogram.
+    // A command button's pictogram was drawn for `designWidth` and is stretched with the picture
+    // to the button's width: the word begins right of it.
+    void setCaption(const char* word, bool tile, int designWidth = 0)
+    {
+        m_caption = word;
+        m_tile = tile;
+        m_designWidth = designWidth;
+        update();
+    }
+    QString caption() const
+    {
+        return m_caption ? QCoreApplication::translate("ButtonCaption", m_caption) : QString();
     }
 
     void setLocked(bool locked)
@@ -102,6 +169,8 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
+        if (m_caption)
+            drawCaption(painter);
         if (m_locked) {
             const qreal side = qMin(width(), height()) * 0.3;
             drawLock(painter, QRectF(width() - side - 3, 3, side, side));
@@ -115,6 +184,37 @@ protected:
     }
 
 private:
+    // The caption in the largest size from its usual one down to 8 pixels that fits its box on
+    // one line, else on two, else elided.
+    void drawCaption(QPainter& painter)
+    {
+        const qreal w = width(), h = height();
+        const qreal left = captionLeft(h) * (m_designWidth > 0 ? w / m_designWidth : 1.0);
+        const QRectF box = m_tile ? QRectF(w * 0.03, h * 0.67, w * 0.94, h * 0.27) : QRectF(left, 1, w - left - 4, h - 2);
+        const QString text = caption();
+        QFont font = this->font();
+        font.setBold(true);
+        int flags = Qt::AlignCenter;
+        QString shown = text;
+        for (int px = m_tile ? 14 : 11; px >= 8; --px) {
+            font.setPixelSize(px);
+            const QFontMetricsF metrics(font);
+            if (metrics.horizontalAdvance(text) <= box.width())
+                break;
+            const QRectF wrapped = metrics.boundingRect(box, Qt::AlignCenter | Qt::TextWordWrap, text);
+            if (text.contains(QLatin1Char(' ')) && wrapped.width() <= box.width() && wrapped.height() <= box.height()) {
+                flags |= Qt::TextWordWrap;
+                break;
+            }
+            if (px == 8)
+                shown = metrics.elidedText(text, Qt::ElideRight, box.width());
+        }
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setFont(font);
+        painter.setPen(m_tile ? QColor(Qt::white) : QColor(40, 44, 52));
+        painter.drawText(box, flags, shown);
+    }
+
     // A picture carries the button's words and colours, so a disabled button would look as it
     // does enabled: it is dimmed instead while it is disabled, and a little while it is locked.
     void follow()
@@ -131,6 +231,9 @@ private:
 
     bool m_locked = false;
     bool m_keyboardFocus = false;
+    const char* m_caption = nullptr;
+    bool m_tile = false;
+    int m_designWidth = 0;
 };
 
 QString pathOf(const QString& imageFolder, const char* file)
@@ -144,7 +247,7 @@ void setFace(QPushButton* button, const QString& imageFolder, const char* file)
 {
     button->setStyleSheet(QStringLiteral("QPushButton#%1{border-image:url(%2);}")
                               .arg(button->objectName(), pathOf(imageFolder, file)));
-    FaceOverlay::of(button);
+    FaceOverlay::of(button)->setCaption(captionOf(file), true);
 }
 
 void setLocked(QPushButton* button, bool locked, const QString& tip)
@@ -172,12 +275,32 @@ void setBackground(QPushButton* button, const QString& imageFolder, const char* 
 {
     const QString path = pathOf(imageFolder, file);
     qCDebug(lcApp) << "pngimage ---> " << path;
+    // A word longer in the display language than the button has room for widens the button
+    // (its picture, pictogram and all, is stretched with it below), so that the word stays
+    // readable beside the pictogram.
+    const int designWidth = button->width();
+    if (const char* word = captionOf(file)) {
+        QFont font = button->font();
+        font.setBold(true);
+        font.setPixelSize(kSmallestEasyPixels);
+        const qreal text = QFontMetricsF(font).horizontalAdvance(QCoreApplication::translate("ButtonCaption", word)) + 4;
+        const qreal room = 1.0 - captionLeft(button->height()) / designWidth; // share of the width for the word
+        const int needed = room > 0.2 ? qCeil(text / room) : designWidth;
+        if (needed > designWidth)
+            button->setFixedWidth(needed);
+    }
     const QImage picture(path);
     if (!picture.isNull() && picture.size() != button->size())
         picture.scaled(button->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation).save(path);
     button->setStyleSheet(
         QStringLiteral("QPushButton#%1{background-image:url(%2);}").arg(button->objectName(), path));
-    FaceOverlay::of(button);
+    FaceOverlay::of(button)->setCaption(captionOf(file), false, designWidth);
+}
+
+QString caption(const QPushButton* button)
+{
+    const auto* overlay = button->findChild<FaceOverlay*>(QString(), Qt::FindDirectChildrenOnly);
+    return overlay ? overlay->caption() : QString();
 }
 
 } // namespace ButtonPictures

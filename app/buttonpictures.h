@@ -10,7 +10,8 @@ class QPushButton;
 namespace ButtonPictures {
 
 // `file` as the whole face of `button` (the category buttons of the button page). The face
-// gets a focus ring while the keyboard has put the focus on it.
+// gets a focus ring while the keyboard has put the focus on it. The pictures carry no words:
+// the button's word is drawn over them in the display language.
 void setFace(QPushButton* button, const QString& imageFolder, const char* file);
 // Shows a face button as locked (dimmed, a padlock in its corner, `tip` after its own tool
 // tip) or as it is. A locked button stays enabled: its click is answered where it is handled.
@@ -20,5 +21,8 @@ QPixmap lockPicture(int size);
 // `file` as the background of a command button. A picture of another size than the button
 // is brought to the button's size once and kept so in the folder.
 void setBackground(QPushButton* button, const QString& imageFolder, const char* file);
+// The word drawn on a picture button, in the display language; empty for a button whose
+// picture has none.
+QString caption(const QPushButton* button);
 
 } // namespace ButtonPictures

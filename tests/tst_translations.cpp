@@ -1,3 +1,4 @@
+#include "app/buttonpictures.h"
 #include "app/dialogs/adminmoddialog.h"
 #include "app/dialogs/comparedialog.h"
 #include "app/dialogs/db_create.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -78,6 +80,8 @@ private:
                 texts << label->text();
             if (auto* button = qobject_cast<QAbstractButton*>(widget))
                 texts << button->text();
+            if (auto* button = qobject_cast<QPushButton*>(widget))
+                texts << ButtonPictures::caption(button);
             if (auto* group = qobject_cast<QGroupBox*>(widget))
                 texts << group->title();
             if (auto* menu = qobject_cast<QMenu*>(widget))

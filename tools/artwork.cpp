@@ -5,7 +5,6 @@
 // icon at each SIZE of the desktop's icon theme, as SIZExSIZE/tallvane.png.
 
 #include <QDir>
-#include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -183,8 +182,9 @@ void drawKey(QPainter& p, const QRectF& r)
     p.drawLine(QPointF(r.left() + w * 0.64, r.top() + w * 0.5), QPointF(r.left() + w * 0.64, r.top() + w * 0.62));
 }
 
-// A category button: a coloured tile with its pictogram and its name.
-QImage categoryTile(const QColor& colour, const QString& name, const Glyph& glyph)
+// A category button: a coloured tile with its pictogram above the room where the window
+// writes the category's name in the display language.
+QImage categoryTile(const QColor& colour, const Glyph& glyph)
 {
     const int size = 100;
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -199,17 +199,12 @@ QImage categoryTile(const QColor& colour, const QString& name, const Glyph& glyp
     p.drawRoundedRect(QRectF(2, 2, size - 4, size - 4), 14, 14);
     p.setPen(pen(Qt::white, 5));
     glyph(p, QRectF(22, 8, 56, 56));
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(14);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(0, 68, size, 24), Qt::AlignCenter, name);
     return image;
 }
 
-// A command button picture: a light face with a small pictogram and a word.
-QImage commandFace(const QSize& size, const QColor& accent, const QString& word, const Glyph& glyph)
+// A command button picture: a light face with a small pictogram, at the left when the window
+// writes the button's word beside it (`captioned`), else in the middle.
+QImage commandFace(const QSize& size, const QColor& accent, bool captioned, const Glyph& glyph)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -223,17 +218,8 @@ QImage commandFace(const QSize& size, const QColor& accent, const QString& word,
     p.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 5, 5);
     const qreal g = qMin(size.height() - 8, 20);
     p.setPen(pen(accent, qMax<qreal>(1.6, g / 9)));
-    if (word.isEmpty()) {
-        glyph(p, QRectF((size.width() - g) / 2, (size.height() - g) / 2, g, g));
-        return image;
-    }
-    glyph(p, QRectF(5, (size.height() - g) / 2, g, g));
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(QColor(40, 44, 52));
-    p.drawText(QRectF(g + 7, 0, size.width() - g - 10, size.height()), Qt::AlignVCenter | Qt::AlignLeft, word);
+    const qreal left = captioned ? 5 : (size.width() - g) / 2;
+    glyph(p, QRectF(left, (size.height() - g) / 2, g, g));
     return image;
 }
 
@@ -430,25 +416,24 @@ int main(int argc, char* argv[])
     bool ok = true;
     const struct {
         const char* file;
-        const char* name;
         QColor colour;
         Glyph glyph;
     } tiles[] = {
-        { "group.ico", "GROUP", QColor(0x3b, 0x7d, 0xd8), drawStack },
-        { "Dept.ico", "DEPT", QColor(0x2e, 0x9e, 0x6a), drawShop },
-        { "PLU.ico", "PLU", QColor(0x55, 0x5f, 0x70), drawBarcode },
-        { "Tax.ico", "TAX", QColor(0xd0, 0x6a, 0x1e), drawPercent },
-        { "Disc.ico", "DISC", QColor(0xc2, 0x3b, 0x4f), drawTag },
-        { "Clerk.ico", "CLERK", QColor(0x7a, 0x4f, 0xc4), drawPerson },
-        { "TH.ico", "HEADER", QColor(0x1f, 0x8a, 0x9c), [](QPainter& p, const QRectF& r) { drawReceipt(p, r, true); } },
-        { "TR.ico", "TRAILER", QColor(0x1f, 0x6f, 0x9c), [](QPainter& p, const QRectF& r) { drawReceipt(p, r, false); } },
-        { "graphic.ico", "LOGO", QColor(0xb0, 0x8a, 0x12), drawPicture },
-        { "Net.ico", "NETWORK", QColor(0x20, 0x7f, 0x4a), drawNetwork },
-        { "System.ico", "SYSTEM", QColor(0x4a, 0x55, 0x68), drawGear },
-        { "admin.ico", "USERS", QColor(0x8a, 0x2c, 0x2c), drawKey },
+        { "group.ico", QColor(0x3b, 0x7d, 0xd8), drawStack },
+        { "Dept.ico", QColor(0x2e, 0x9e, 0x6a), drawShop },
+        { "PLU.ico", QColor(0x55, 0x5f, 0x70), drawBarcode },
+        { "Tax.ico", QColor(0xd0, 0x6a, 0x1e), drawPercent },
+        { "Disc.ico", QColor(0xc2, 0x3b, 0x4f), drawTag },
+        { "Clerk.ico", QColor(0x7a, 0x4f, 0xc4), drawPerson },
+        { "TH.ico", QColor(0x1f, 0x8a, 0x9c), [](QPainter& p, const QRectF& r) { drawReceipt(p, r, true); } },
+        { "TR.ico", QColor(0x1f, 0x6f, 0x9c), [](QPainter& p, const QRectF& r) { drawReceipt(p, r, false); } },
+        { "graphic.ico", QColor(0xb0, 0x8a, 0x12), drawPicture },
+        { "Net.ico", QColor(0x20, 0x7f, 0x4a), drawNetwork },
+        { "System.ico", QColor(0x4a, 0x55, 0x68), drawGear },
+        { "admin.ico", QColor(0x8a, 0x2c, 0x2c), drawKey },
     };
     for (const auto& tile : tiles)
-        ok &= save(categoryTile(tile.colour, QString::fromLatin1(tile.name), tile.glyph),
+        ok &= save(categoryTile(tile.colour, tile.glyph),
             imageDir + QLatin1Char('/') + QLatin1String(tile.file), err);
 
     const QColor blue(0x2a, 0x62, 0xb8), green(0x2e, 0x8b, 0x57), red(0xb8, 0x32, 0x32), grey(0x50, 0x58, 0x66);
@@ -456,25 +441,25 @@ int main(int argc, char* argv[])
         const char* file;
         QSize size;
         QColor accent;
-        const char* word;
+        bool captioned;
         Glyph glyph;
     } faces[] = {
-        { "install.png", QSize(80, 40), green, "Install", gIntoRegister },
-        { "download.png", QSize(80, 40), blue, "Import", gFromRegister },
-        { "refresh.png", QSize(25, 25), blue, "", gCycle },
-        { "openfile.png", QSize(80, 30), blue, "Open", gFolder },
-        { "savefile.png", QSize(80, 30), blue, "Save", gDisk },
-        { "add.png", QSize(80, 30), green, "Add", gPlus },
-        { "update.png", QSize(80, 30), blue, "Update", gCycle },
-        { "delete.png", QSize(80, 30), red, "Delete", gCross },
-        { "return.png", QSize(80, 30), grey, "Back", gArrowLeft },
+        { "install.png", QSize(80, 40), green, true, gIntoRegister },
+        { "download.png", QSize(80, 40), blue, true, gFromRegister },
+        { "refresh.png", QSize(25, 25), blue, false, gCycle },
+        { "openfile.png", QSize(80, 30), blue, true, gFolder },
+        { "savefile.png", QSize(80, 30), blue, true, gDisk },
+        { "add.png", QSize(80, 30), green, true, gPlus },
+        { "update.png", QSize(80, 30), blue, true, gCycle },
+        { "delete.png", QSize(80, 30), red, true, gCross },
+        { "return.png", QSize(80, 30), grey, true, gArrowLeft },
     };
     for (const auto& face : faces)
-        ok &= save(commandFace(face.size, face.accent, QString::fromLatin1(face.word), face.glyph),
+        ok &= save(commandFace(face.size, face.accent, face.captioned, face.glyph),
             imageDir + QLatin1Char('/') + QLatin1String(face.file), err);
 
     // The serial button carries its own bold text, so its picture is a plain face.
-    ok &= save(commandFace(QSize(100, 30), grey, QString(), [](QPainter&, const QRectF&) {}),
+    ok &= save(commandFace(QSize(100, 30), grey, false, [](QPainter&, const QRectF&) {}),
         imageDir + QStringLiteral("/openseial.png"), err);
 
     const struct {

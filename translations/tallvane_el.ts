@@ -35,6 +35,115 @@
     </message>
 </context>
 <context>
+    <name>ButtonCaption</name>
+    <message>
+        <location filename="../app/buttonpictures.cpp" line="+28"/>
+        <source>GROUP</source>
+        <translation>ΚΑΤΗΓΟΡΙΕΣ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DEPT</source>
+        <translation>ΤΜΗΜΑΤΑ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PLU</source>
+        <translation>ΕΙΔΗ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TAX</source>
+        <translation>ΦΠΑ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DISC</source>
+        <translation>ΕΚΠΤΩΣΕΙΣ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CLERK</source>
+        <translation>ΧΕΙΡΙΣΤΕΣ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HEADER</source>
+        <translation>ΕΠΩΝΥΜΙΑ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TRAILER</source>
+        <translation>ΕΥΧΑΡΙΣΤΗΡΙΟ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LOGO</source>
+        <translation>ΛΟΓΟΤΥΠΟ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NETWORK</source>
+        <translation>ΔΙΚΤΥΟ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SYSTEM</source>
+        <translation>ΣΥΣΤΗΜΑ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>USERS</source>
+        <translation>ΧΡΗΣΤΕΣ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Install</source>
+        <extracomment>Sends the page&apos;s table to the register(s)</extracomment>
+        <translation>Αποστολή</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download</source>
+        <extracomment>Reads the page&apos;s table from the register</extracomment>
+        <translation>Λήψη</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>Άνοιγμα</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save</source>
+        <translation>Αποθήκευση</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add</source>
+        <extracomment>Adds the selected PLUs to the register(s)</extracomment>
+        <translation>Προσθήκη</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Update</source>
+        <extracomment>Updates the selected PLUs on the register(s)</extracomment>
+        <translation>Ενημέρωση</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete</source>
+        <extracomment>Deletes the selected PLUs from the register(s)</extracomment>
+        <translation>Διαγραφή</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Back</source>
+        <extracomment>Back to the category buttons</extracomment>
+        <translation>Επιστροφή</translation>
+    </message>
+</context>
+<context>
     <name>ButtonPage</name>
     <message>
         <location filename="../app/pages/buttonpage.ui" line="+36"/>
@@ -701,13 +810,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+74"/>
-        <location line="+475"/>
-        <location line="+19"/>
+        <location line="+472"/>
+        <location line="+17"/>
         <source>Warnning!</source>
         <translation>Προειδοποίηση!</translation>
     </message>
     <message>
-        <location line="-493"/>
+        <location line="-488"/>
         <location line="+218"/>
         <source>database is not connect.</source>
         <translation>Η βάση δεδομένων δεν είναι συνδεδεμένη.</translation>
@@ -771,8 +880,8 @@
         <translation>Το %1 έχει κείμενα ταμειακής σε γλώσσα %2 (%3)· το παράθυρο εμφανίζει %4</translation>
     </message>
     <message>
-        <location line="+38"/>
-        <location line="+19"/>
+        <location line="+35"/>
+        <location line="+17"/>
         <source>%1 is exist.</source>
         <translation>Το %1 υπάρχει ήδη.</translation>
     </message>
@@ -1277,7 +1386,7 @@
 <context>
     <name>GridModel</name>
     <message>
-        <location filename="../app/grid/gridmodel.cpp" line="+351"/>
+        <location filename="../app/grid/gridmodel.cpp" line="+248"/>
         <source>insert rows</source>
         <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
         <translation>νέων γραμμών</translation>

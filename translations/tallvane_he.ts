@@ -35,6 +35,115 @@
     </message>
 </context>
 <context>
+    <name>ButtonCaption</name>
+    <message>
+        <location filename="../app/buttonpictures.cpp" line="+28"/>
+        <source>GROUP</source>
+        <translation>קבוצות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DEPT</source>
+        <translation>מחלקות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PLU</source>
+        <translation>פריטים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TAX</source>
+        <translation>מע&quot;מ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DISC</source>
+        <translation>הנחות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CLERK</source>
+        <translation>קופאים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HEADER</source>
+        <translation>כותרת עליונה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TRAILER</source>
+        <translation>כותרת תחתונה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LOGO</source>
+        <translation>לוגו</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NETWORK</source>
+        <translation>רשת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SYSTEM</source>
+        <translation>מערכת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>USERS</source>
+        <translation>משתמשים</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Install</source>
+        <extracomment>Sends the page&apos;s table to the register(s)</extracomment>
+        <translation>העלאה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download</source>
+        <extracomment>Reads the page&apos;s table from the register</extracomment>
+        <translation>הורדה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>פתיחה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save</source>
+        <translation>שמירה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add</source>
+        <extracomment>Adds the selected PLUs to the register(s)</extracomment>
+        <translation>הוספה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Update</source>
+        <extracomment>Updates the selected PLUs on the register(s)</extracomment>
+        <translation>עדכון</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete</source>
+        <extracomment>Deletes the selected PLUs from the register(s)</extracomment>
+        <translation>מחיקה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Back</source>
+        <extracomment>Back to the category buttons</extracomment>
+        <translation>חזרה</translation>
+    </message>
+</context>
+<context>
     <name>ButtonPage</name>
     <message>
         <location filename="../app/pages/buttonpage.ui" line="+36"/>
@@ -701,13 +810,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+74"/>
-        <location line="+475"/>
-        <location line="+19"/>
+        <location line="+472"/>
+        <location line="+17"/>
         <source>Warnning!</source>
         <translation>אזהרה!</translation>
     </message>
     <message>
-        <location line="-493"/>
+        <location line="-488"/>
         <location line="+218"/>
         <source>database is not connect.</source>
         <translation>אין חיבור למסד הנתונים.</translation>
@@ -771,8 +880,8 @@
         <translation>%1 מכיל טקסטי קופה בשפה %2 (%3); החלון מוצג בשפה %4</translation>
     </message>
     <message>
-        <location line="+38"/>
-        <location line="+19"/>
+        <location line="+35"/>
+        <location line="+17"/>
         <source>%1 is exist.</source>
         <translation>%1 כבר קיים.</translation>
     </message>
@@ -1277,7 +1386,7 @@
 <context>
     <name>GridModel</name>
     <message>
-        <location filename="../app/grid/gridmodel.cpp" line="+351"/>
+        <location filename="../app/grid/gridmodel.cpp" line="+248"/>
         <source>insert rows</source>
         <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
         <translation>שורות חדשות</translation>

@@ -35,6 +35,115 @@
     </message>
 </context>
 <context>
+    <name>ButtonCaption</name>
+    <message>
+        <location filename="../app/buttonpictures.cpp" line="+28"/>
+        <source>GROUP</source>
+        <translation>กลุ่ม</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DEPT</source>
+        <translation>แผนก</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PLU</source>
+        <translation>สินค้า</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TAX</source>
+        <translation>ภาษี</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DISC</source>
+        <translation>ส่วนลด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CLERK</source>
+        <translation>แคชเชียร์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HEADER</source>
+        <translation>หัวใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TRAILER</source>
+        <translation>ท้ายใบเสร็จ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LOGO</source>
+        <translation>โลโก้</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>NETWORK</source>
+        <translation>เครือข่าย</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SYSTEM</source>
+        <translation>ระบบ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>USERS</source>
+        <translation>ผู้ใช้</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Install</source>
+        <extracomment>Sends the page&apos;s table to the register(s)</extracomment>
+        <translation>ติดตั้ง</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download</source>
+        <extracomment>Reads the page&apos;s table from the register</extracomment>
+        <translation>ดาวน์โหลด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>เปิด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save</source>
+        <translation>บันทึก</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Add</source>
+        <extracomment>Adds the selected PLUs to the register(s)</extracomment>
+        <translation>เพิ่ม</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Update</source>
+        <extracomment>Updates the selected PLUs on the register(s)</extracomment>
+        <translation>อัปเดต</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete</source>
+        <extracomment>Deletes the selected PLUs from the register(s)</extracomment>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Back</source>
+        <extracomment>Back to the category buttons</extracomment>
+        <translation>กลับ</translation>
+    </message>
+</context>
+<context>
     <name>ButtonPage</name>
     <message>
         <location filename="../app/pages/buttonpage.ui" line="+36"/>
@@ -701,13 +810,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+74"/>
-        <location line="+475"/>
-        <location line="+19"/>
+        <location line="+472"/>
+        <location line="+17"/>
         <source>Warnning!</source>
         <translation>คำเตือน!</translation>
     </message>
     <message>
-        <location line="-493"/>
+        <location line="-488"/>
         <location line="+218"/>
         <source>database is not connect.</source>
         <translation>ไม่ได้เชื่อมต่อฐานข้อมูล</translation>
@@ -771,8 +880,8 @@
         <translation>%1 เก็บข้อความสำหรับเครื่องเก็บเงินเป็นภาษา %2 (%3) แต่หน้าต่างแสดงภาษา %4</translation>
     </message>
     <message>
-        <location line="+38"/>
-        <location line="+19"/>
+        <location line="+35"/>
+        <location line="+17"/>
         <source>%1 is exist.</source>
         <translation>%1 มีอยู่แล้ว</translation>
     </message>
@@ -1277,7 +1386,7 @@
 <context>
     <name>GridModel</name>
     <message>
-        <location filename="../app/grid/gridmodel.cpp" line="+351"/>
+        <location filename="../app/grid/gridmodel.cpp" line="+248"/>
         <source>insert rows</source>
         <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
         <translation>แทรกแถว</translation>

@@ -27,12 +27,21 @@ QString whereListening(const QString& failure)
 }
 
 // A button whose text tells its state is announced by that text.
-void setButtonText(QAbstractButton* button, const QString& text)
+// The serial button is as wide as the longer of its two texts in the display language, and its
+// picture is brought to that width: a background picture narrower than its button would repeat.
+void fitSerialButton(QPushButton* button, const QString& imageFolder)
 {
-    // The picture is stretched under the bold text: a longer translation widens the button.
     QFont bold = button->font();
     bold.setBold(true);
-    button->setFixedWidth(qMax(100, QFontMetrics(bold).horizontalAdvance(text) + 20));
+    const QFontMetrics metrics(bold);
+    const int text = qMax(metrics.horizontalAdvance(ConnectionPanel::tr("Open Serial")),
+        metrics.horizontalAdvance(ConnectionPanel::tr("Close Serial")));
+    button->setFixedWidth(qMax(100, text + 20));
+    ButtonPictures::setBackground(button, imageFolder, "openseial.png");
+}
+
+void setButtonText(QAbstractButton* button, const QString& text)
+{
     button->setText(text);
     button->setAccessibleName(text);
     button->setToolTip(text);
@@ -73,9 +82,10 @@ ConnectionPanel::ConnectionPanel(QStatusBar* statusBar, const QString& imageFold
         QPushButton* button;
         const char* file;
     } pictures[] = { { ui->btn_install, "install.png" }, { ui->btn_download, "download.png" },
-        { ui->pushButton, "refresh.png" }, { ui->btn_serial, "openseial.png" } };
+        { ui->pushButton, "refresh.png" } };
     for (const auto& picture : pictures)
         ButtonPictures::setBackground(picture.button, imageFolder, picture.file);
+    fitSerialButton(ui->btn_serial, imageFolder);
     setButtonText(ui->btn_serial, ui->btn_serial->text());
 }
 
