@@ -25,9 +25,11 @@ public:
         : m_engine(engine)
     {
         m_engine->m_running = true;
+        m_engine->m_wire->begin();
     }
     ~Running()
     {
+        m_engine->m_wire->end();
         m_engine->m_running = false;
         m_engine->keepPending();
         m_engine->m_cancel.reset();
@@ -50,11 +52,45 @@ const CarrierTraits& CarrierTraits::serial()
     return traits;
 }
 
+PortWire::PortWire(QIODevice* device, Flush flush)
+    : m_device(device)
+    , m_flush(std::move(flush))
+{
+}
+
+void PortWire::write(const QByteArray& frame)
+{
+    m_device->write(frame);
+    m_flush();
+}
+
+qint64 PortWire::bytesAvailable() const { return m_device->bytesAvailable(); }
+
+bool PortWire::waitForReadyRead(int ms) { return m_device->waitForReadyRead(ms); }
+
+qint64 PortWire::read(char* data, qint64 maxSize) { return m_device->read(data, maxSize); }
+
+QByteArray PortWire::readAll()
+{
+    QByteArray all;
+    char chunk[4096];
+    qint64 n;
+    while ((n = read(chunk, sizeof chunk)) > 0)
+        all.append(chunk, n);
+    return all;
+}
+
 TransferEngine::TransferEngine(
     QIODevice* device, const CarrierTraits& traits, Flush flush, WordSink words, RowsSink rows, Ended ended)
-    : m_device(device)
+    : TransferEngine(std::make_unique<PortWire>(device, std::move(flush)), traits, std::move(words), std::move(rows),
+        std::move(ended))
+{
+}
+
+TransferEngine::TransferEngine(
+    std::unique_ptr<PortWire> wire, const CarrierTraits& traits, WordSink words, RowsSink rows, Ended ended)
+    : m_wire(std::move(wire))
     , m_traits(traits)
-    , m_flush(std::move(flush))
     , m_words(std::move(words))
     , m_rows(std::move(rows))
     , m_ended(std::move(ended))
@@ -85,7 +121,7 @@ bool TransferEngine::waitForInput(int timeoutMs)
     // waitForReadyRead() waits for new data only, so bytes already buffered count first.
     QDeadlineTimer deadline(timeoutMs);
     bool graceTaken = false;
-    while (m_device->bytesAvailable() == 0) {
+    while (m_wire->bytesAvailable() == 0) {
         if (deadline.hasExpired() || interrupted())
             return false;
         // A cancel shortens the wait to the grace for a reply already on its way.
@@ -95,8 +131,8 @@ bool TransferEngine::waitForInput(int timeoutMs)
                 deadline.setRemainingTime(kCancelGraceMs);
         }
         const qint64 slice = qMin<qint64>(deadline.remainingTime(), 100);
-        if (!m_device->waitForReadyRead(int(slice))) {
-            if (!m_device->isOpen())
+        if (!m_wire->waitForReadyRead(int(slice))) {
+            if (!m_wire->isOpen())
                 return false;
             if (m_waiting)
                 m_waiting();
@@ -115,12 +151,12 @@ bool TransferEngine::waitForAck()
             return false;
         }
         if (m_outcome.result != TransferOutcome::Closed)
-            m_outcome.result = m_device->isOpen() ? TransferOutcome::NoAnswer : TransferOutcome::Closed;
+            m_outcome.result = m_wire->isOpen() ? TransferOutcome::NoAnswer : TransferOutcome::Closed;
         m_words(QT_TRANSLATE_NOOP("StatusWord", "TIME OUT"));
         return false;
     }
     char reply = 0;
-    m_device->getChar(&reply);
+    m_wire->read(&reply, 1);
     if (reply == kAck)
         return true;
     m_outcome.result = TransferOutcome::Refused;
@@ -159,8 +195,7 @@ bool TransferEngine::sendFrame(const QByteArray& frame, const std::function<QStr
 
 void TransferEngine::writeFrame(const QByteArray& frame)
 {
-    m_device->write(frame);
-    m_flush();
+    m_wire->write(frame);
 }
 
 void TransferEngine::takeIdleInput()
@@ -171,11 +206,11 @@ void TransferEngine::takeIdleInput()
 
 void TransferEngine::keepPending()
 {
-    if (!m_device->isOpen())
+    if (!m_wire->isOpen())
         return;
     char chunk[4096];
     qint64 n;
-    while ((n = m_device->read(chunk, sizeof chunk)) > 0) {
+    while ((n = m_wire->read(chunk, sizeof chunk)) > 0) {
         const qint64 room = kShownPendingBytes - m_pendingHead.size();
         if (room > 0)
             m_pendingHead.append(chunk, int(qMin(room, n)));
@@ -495,7 +530,7 @@ bool TransferEngine::readFrames(const RecordSink& onRecord, FrameFailure* failur
                 qCDebug(lcLink) << "data len:" << (buffer.isEmpty() ? 0 : int(uchar(buffer.at(0))));
                 qCDebug(lcLink) << "rcv data = " << translation::hexSpaced(buffer);
                 failure->word = QT_TRANSLATE_NOOP("StatusWord", "RCV ERR");
-                failure->result = m_device->isOpen() && !interrupted() ? TransferOutcome::NoAnswer : TransferOutcome::Closed;
+                failure->result = m_wire->isOpen() && !interrupted() ? TransferOutcome::NoAnswer : TransferOutcome::Closed;
                 // One byte instead of the first frame: the register refused the request.
                 if (frames == 0 && length < 0 && buffer.size() == 1 && buffer.at(0) != kAck) {
                     failure->result = TransferOutcome::Refused;
@@ -503,7 +538,7 @@ bool TransferEngine::readFrames(const RecordSink& onRecord, FrameFailure* failur
                 }
                 return false;
             }
-            buffer += m_device->readAll();
+            buffer += m_wire->readAll();
             if (length < 0 && buffer.size() > 2) {
                 length = uchar(buffer.at(0));
                 buffer.remove(0, 1);

@@ -26,6 +26,34 @@ struct CarrierTraits {
     static const CarrierTraits& serial();
 };
 
+// The engine's way to the bytes of its port: the port's QIODevice, each frame written and
+// flushed at once. A carrier with a shorter way to its frames gives a subclass (the TCP
+// socket's, see tcpserver.cpp). Runs on the port's thread.
+class PortWire {
+public:
+    using Flush = std::function<void()>;
+
+    PortWire(QIODevice* device, Flush flush);
+    virtual ~PortWire() = default;
+
+    // A transfer starts and ends: the engine writes and waits only in between.
+    virtual void begin() {}
+    virtual void end() {}
+    virtual void write(const QByteArray& frame);
+    // Bytes that can be read without waiting.
+    virtual qint64 bytesAvailable() const;
+    // Waits up to `ms` for input; false when none came or the port closed meanwhile.
+    virtual bool waitForReadyRead(int ms);
+    // At most `maxSize` of the bytes that can be read now; 0 (or -1) when there are none.
+    virtual qint64 read(char* data, qint64 maxSize);
+    QByteArray readAll();
+    bool isOpen() const { return m_device->isOpen(); }
+
+protected:
+    QIODevice* m_device;
+    Flush m_flush;
+};
+
 // The two transfer routines of the register protocol over one byte stream. An engine
 // belongs to the port object of one carrier and runs on that port's worker thread; it
 // blocks that thread while it waits. Results leave through the callbacks.
@@ -36,7 +64,7 @@ public:
     // database keeps it (RecordCodec::storedRecord).
     using RowsSink
         = std::function<void(const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>& records)>;
-    using Flush = std::function<void()>;
+    using Flush = PortWire::Flush;
     using Ended = std::function<void(const TransferOutcome& outcome)>;
     using VerifySink = std::function<void(const VerifyReport& report)>;
 
@@ -44,6 +72,9 @@ public:
     // (its peer left empty for the port to fill in).
     TransferEngine(
         QIODevice* device, const CarrierTraits& traits, Flush flush, WordSink words, RowsSink rows, Ended ended);
+    // The same over a wire of the carrier's own.
+    TransferEngine(
+        std::unique_ptr<PortWire> wire, const CarrierTraits& traits, WordSink words, RowsSink rows, Ended ended);
 
     // Carries out `request` ("update"): its rows (none: one frame without a row) as its data
     // type under its command, each row as the record it keeps or else encoded, and with
@@ -100,9 +131,8 @@ private:
     // the request put there (its records and what they must have left on the register).
     void verify(const QByteArray& datatype, const QList<QPair<QList<QByteArray>, VerifyMode>>& sent);
 
-    QIODevice* m_device;
+    std::unique_ptr<PortWire> m_wire;
     CarrierTraits m_traits;
-    Flush m_flush;
     WordSink m_words;
     RowsSink m_rows;
     Ended m_ended;
@@ -159,12 +189,16 @@ private:
 // through the port's signal_ackWords (the status words, in batches), signal_rcvData,
 // signal_verified (its registerName() naming the register) and signal_transferEnded (its
 // linkName() naming the register in the outcome). The port bounds its read buffer and hands
-// its readyRead to takeIdleInput() (see watchIdleInput()).
-template <class Port> TransferEngine portEngine(Port* port, const CarrierTraits& traits)
+// its readyRead to takeIdleInput() (see watchIdleInput()). Without a `wire` of the carrier's
+// own the engine writes and reads through the port itself.
+template <class Port>
+TransferEngine portEngine(Port* port, const CarrierTraits& traits, std::unique_ptr<PortWire> wire = nullptr)
 {
+    if (!wire)
+        wire = std::make_unique<PortWire>(port, [port] { port->flush(); });
     auto words = std::make_shared<WordBatch>();
     TransferEngine engine(
-        port, traits, [port] { port->flush(); }, [port, words](const QByteArray& word) { words->add(port, word); },
+        std::move(wire), traits, [port, words](const QByteArray& word) { words->add(port, word); },
         [port, words](const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>& records) {
             words->flush(port);
             emit port->signal_rcvData(datatype, SharedTable(new ItemTable(rows)), records);
