@@ -12,6 +12,7 @@ int LinkHost::send(SendRequest request)
 {
     renewCancel();
     takeReached();
+    request.frames = QSharedPointer<SharedFrames>::create();
     emit signal_MsendData(SharedRequest::create(std::move(request)));
     return takeReached();
 }

@@ -10,6 +10,30 @@
 #include <QSharedPointer>
 #include <QStringList>
 
+#include <functional>
+#include <mutex>
+
+// A data frame as a link writes it, and the status word that reports it once acknowledged.
+struct EncodedFrame {
+    QByteArray bytes;
+    QByteArray status;
+};
+
+// The frames of one request, encoded once however many links send it: the first link to
+// ask encodes them while the others wait, and then every link reads the same list.
+class SharedFrames {
+public:
+    const QList<EncodedFrame>& get(const std::function<QList<EncodedFrame>()>& encode)
+    {
+        std::call_once(m_once, [&] { m_frames = encode(); });
+        return m_frames;
+    }
+
+private:
+    std::once_flag m_once;
+    QList<EncodedFrame> m_frames;
+};
+
 // One send of rows under one command, a part of a request that sends several in a row.
 struct SendPart {
     quint8 command = CommandInstall;
@@ -43,6 +67,9 @@ struct SendRequest {
     // on the wire (a PLU change: the deleted codes, then the changed rows, then the new ones);
     // `command`, `table` and `records` are not used then. A failed part ends the request.
     QList<SendPart> parts;
+    // Where the links that share the request find its frames (LinkHost::send() gives the
+    // request one); without it each link encodes the rows itself.
+    QSharedPointer<SharedFrames> frames;
 
     bool sendable() const { return !datatype.isEmpty() && refusals.isEmpty(); }
     // The rows to send (null when the request carries no table).

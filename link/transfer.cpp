@@ -15,7 +15,39 @@ constexpr int kMaxBuffered = 256;
 // After a cancel, the reply to the frame already written is still waited for this long, so
 // that it is counted and does not reach the next transfer.
 constexpr int kCancelGraceMs = 200;
+
+// One send of a request: the request itself, or one of its parts.
+struct Step {
+    quint8 command;
+    const ItemTable* rows; // none: one frame without a row
+    const QList<QByteArray>* records;
+
+    int count() const { return rows ? int(rows->size()) : 1; }
+    ItemRow row(int i) const { return rows ? rows->at(i) : ItemRow(); }
+};
+
+// The frames of `steps` in sending order: each row as the record it keeps or else encoded,
+// with the sequence flag of its place in its send.
+QList<EncodedFrame> encodeSteps(const QByteArray& datatype, const QList<Step>& steps)
+{
+    QList<EncodedFrame> frames;
+    for (const Step& step : steps) {
+        const int count = step.count();
+        for (int i = 0; i < count; ++i) {
+            const ItemRow row = step.row(i);
+            int sequence = 0;
+            if (!row.isEmpty() && count > 1)
+                sequence = (i == count - 1) ? 2 : 1;
+            EncodedFrame frame;
+            frame.status = QByteArrayLiteral(QT_TRANSLATE_NOOP("StatusWord", "UPDATE "));
+            frame.status += packRecord(datatype, row.isEmpty() ? nullptr : &row, sequence, &frame.bytes,
+                row.isEmpty() ? QByteArray() : step.records->value(i), step.command);
+            frames.append(frame);
+        }
+    }
+    return frames;
 }
+} // namespace
 
 // Marks a transfer as running; afterwards whatever it left unread counts as waiting input,
 // and the end is reported.
@@ -269,11 +301,6 @@ void TransferEngine::sendData(const SendRequest& request, const CancelToken& can
     }
 
     // The sends of the request: itself, or its parts one after the other.
-    struct Step {
-        quint8 command;
-        const ItemTable* rows;
-        const QList<QByteArray>* records;
-    };
     QList<Step> steps;
     if (request.parts.isEmpty()) {
         steps.append({ request.command, datas, &request.records });
@@ -298,23 +325,24 @@ void TransferEngine::sendData(const SendRequest& request, const CancelToken& can
         sent.append({ {}, mode });
     }
 
-    QByteArray frame;
+    // Encoded before the first frame goes out; a request that several links send is encoded
+    // once for all of them.
+    const auto encode = [&datatype, &steps] { return encodeSteps(datatype, steps); };
+    const QList<EncodedFrame> frames = request.frames ? request.frames->get(encode) : encode();
+    int next = 0;
     int done = 0;
     for (int s = 0; s < steps.size(); ++s) {
         const Step& step = steps.at(s);
-        const int count = step.rows ? int(step.rows->size()) : 1;
+        const int count = step.count();
         if (!request.parts.isEmpty() && count == 0)
             continue;
         for (int i = 0; i < count; ++i) {
             if (stopping())
                 return;
-            const ItemRow row = step.rows ? step.rows->at(i) : ItemRow();
-            int sequence = 0;
-            if (!row.isEmpty() && count > 1)
-                sequence = (i == count - 1) ? 2 : 1;
-            QByteArray status = QByteArrayLiteral(QT_TRANSLATE_NOOP("StatusWord", "UPDATE "));
-            status += packRecord(datatype, row.isEmpty() ? nullptr : &row, sequence, &frame,
-                row.isEmpty() ? QByteArray() : step.records->value(i), step.command);
+            const ItemRow row = step.row(i);
+            const QByteArray& frame = frames.at(next).bytes;
+            const QByteArray& status = frames.at(next).status;
+            ++next;
             qCDebug(lcLink) << ">>>snd data = " << translation::hexSpaced(frame);
             if (verifying)
                 sent[s].first.append(frame.mid(4, uchar(frame.at(1))));
