@@ -95,11 +95,11 @@ public:
         m_socket->flush();
     }
 
-    qint64 bytesAvailable() const override { return m_input.size() - m_taken + m_socket->bytesAvailable(); }
+    qint64 bytesAvailable() const override { return m_held - m_taken + m_socket->bytesAvailable(); }
 
     bool waitForReadyRead(int ms) override
     {
-        if (m_taken < m_input.size())
+        if (m_taken < m_held)
             return true;
         if (!m_direct)
             return m_socket->waitForReadyRead(ms);
@@ -115,9 +115,8 @@ public:
             }
             m_timeoutMs = ms;
         }
-        m_input.resize(kInputChunk);
-        const ssize_t n = ::recv(descriptor(), m_input.data(), size_t(m_input.size()), flags);
-        m_input.resize(qMax<ssize_t>(n, 0));
+        const ssize_t n = ::recv(descriptor(), m_input, sizeof m_input, flags);
+        m_held = int(qMax<ssize_t>(n, 0));
         m_taken = 0;
         if (n > 0)
             return true;
@@ -132,26 +131,25 @@ public:
     // with nothing left to read.
     qint64 read(char* data, qint64 maxSize) override
     {
-        const qint64 held = m_input.size() - m_taken;
-        if (held == 0)
+        if (m_taken == m_held)
             return m_socket->read(data, maxSize);
-        const qint64 n = qMin(held, maxSize);
-        std::memcpy(data, m_input.constData() + m_taken, size_t(n));
+        const int n = int(qMin<qint64>(m_held - m_taken, maxSize));
+        std::memcpy(data, m_input + m_taken, size_t(n));
         m_taken += n;
         return n;
     }
 
 private:
-    // A reply is one byte and a register's frame at most 262: one recv takes either whole.
-    static constexpr int kInputChunk = 4096;
-
     int descriptor() const { return int(m_socket->socketDescriptor()); }
 
     QTcpSocket* m_socket;
     bool m_direct = false; // a transfer runs, on the descriptor
     int m_timeoutMs = 0; // the descriptor's receive time-out; 0 until set
-    QByteArray m_input; // what the last recv took
-    qint64 m_taken = 0; // of which the engine has read this much
+    // What the last recv took, of which the engine has read `m_taken`. A reply is one byte and a
+    // register's frame at most 262: one recv takes either whole.
+    char m_input[4096];
+    int m_held = 0;
+    int m_taken = 0;
 };
 
 } // namespace

@@ -23,7 +23,11 @@ struct Step {
     const QList<QByteArray>* records;
 
     int count() const { return rows ? int(rows->size()) : 1; }
-    ItemRow row(int i) const { return rows ? rows->at(i) : ItemRow(); }
+    const ItemRow& row(int i) const
+    {
+        static const ItemRow none;
+        return rows ? rows->at(i) : none;
+    }
 };
 
 // The frames of `steps` in sending order: each row as the record it keeps or else encoded,
@@ -34,7 +38,7 @@ QList<EncodedFrame> encodeSteps(const QByteArray& datatype, const QList<Step>& s
     for (const Step& step : steps) {
         const int count = step.count();
         for (int i = 0; i < count; ++i) {
-            const ItemRow row = step.row(i);
+            const ItemRow& row = step.row(i);
             int sequence = 0;
             if (!row.isEmpty() && count > 1)
                 sequence = (i == count - 1) ? 2 : 1;
@@ -339,7 +343,7 @@ void TransferEngine::sendData(const SendRequest& request, const CancelToken& can
         for (int i = 0; i < count; ++i) {
             if (stopping())
                 return;
-            const ItemRow row = step.row(i);
+            const ItemRow& row = step.row(i);
             const QByteArray& frame = frames.at(next).bytes;
             const QByteArray& status = frames.at(next).status;
             ++next;
