@@ -107,9 +107,8 @@ public:
     }
 
     // `word` (untranslated, static) drawn on the picture: as the name under a category tile's
-    // pictogram (`tile`), or beside a command button's pictogram.
-    // A command button's pictogram was drawn for `designWidth` and is stretched with the picture
-    // to the button's width: the word begins right of it.
+    // pictogram (`tile`), or right of a command button's pictogram, which was drawn for
+    // `designWidth` and is stretched with the picture to the button's width.
     void setCaption(const char* word, bool tile, int designWidth = 0)
     {
         m_caption = word;
@@ -185,7 +184,7 @@ protected:
 
 private:
     // The caption in the largest size from its usual one down to 8 pixels that fits its box on
-    // one line, else on two, else elided.
+    // one line, or wrapped at its spaces; at 8 pixels, elided if it still does not fit.
     void drawCaption(QPainter& painter)
     {
         const qreal w = width(), h = height();

@@ -37,7 +37,7 @@
 <context>
     <name>ButtonCaption</name>
     <message>
-        <location filename="../app/buttonpictures.cpp" line="+28"/>
+        <location filename="../app/buttonpictures.cpp" line="+29"/>
         <source>GROUP</source>
         <translation>المجموعات</translation>
     </message>
@@ -962,7 +962,8 @@
         <location line="+20"/>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="+224"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+36"/>
+        <location line="+198"/>
         <source>Open Serial</source>
         <translation>فتح المنفذ التسلسلي</translation>
     </message>
@@ -973,7 +974,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-170"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-171"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1075,18 +1076,18 @@
         <translation>إيقاف النقل بعد الإطار الحالي</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-30"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-39"/>
         <source>%1 The address and port are set under [tcp] in tallvane.ini.</source>
         <translation>%1 يُضبط العنوان والمنفذ تحت [tcp] في tallvane.ini.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+41"/>
         <source>Name</source>
         <extracomment>Column of the connected registers: the name the operator gives a register.</extracomment>
         <translation>الاسم</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>Serial</source>
         <extracomment>Connection type: a register on the RS-232 port.</extracomment>
         <translation>تسلسلي</translation>
@@ -1134,7 +1135,8 @@
         <translation>لم يتم اختيار منفذ تسلسلي.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-210"/>
+        <location line="+217"/>
         <source>Close Serial</source>
         <translation>إغلاق المنفذ التسلسلي</translation>
     </message>
@@ -2979,7 +2981,7 @@ Save them before going on?</source>
 <context>
     <name>ServerThread</name>
     <message>
-        <location filename="../link/tcpserver.cpp" line="+114"/>
+        <location filename="../link/tcpserver.cpp" line="+225"/>
         <source>not in [tcp] allow</source>
         <translation>غير مدرج في [tcp] allow</translation>
     </message>
@@ -3047,13 +3049,13 @@ Save them before going on?</source>
         <translation>انتهى</translation>
     </message>
     <message>
-        <location filename="../link/transfer.cpp" line="+119"/>
+        <location filename="../link/transfer.cpp" line="+191"/>
         <source>TIME OUT</source>
         <translation>انتهت المهلة</translation>
     </message>
     <message>
-        <location line="+161"/>
-        <location line="+18"/>
+        <location line="-145"/>
+        <location line="+319"/>
         <source>UPDATE </source>
         <translation>إرسال </translation>
     </message>

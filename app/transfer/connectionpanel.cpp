@@ -26,7 +26,6 @@ QString whereListening(const QString& failure)
         .arg(failure);
 }
 
-// A button whose text tells its state is announced by that text.
 // The serial button is as wide as the longer of its two texts in the display language, and its
 // picture is brought to that width: a background picture narrower than its button would repeat.
 void fitSerialButton(QPushButton* button, const QString& imageFolder)
@@ -40,6 +39,7 @@ void fitSerialButton(QPushButton* button, const QString& imageFolder)
     ButtonPictures::setBackground(button, imageFolder, "openseial.png");
 }
 
+// A button whose text tells its state is announced by that text.
 void setButtonText(QAbstractButton* button, const QString& text)
 {
     button->setText(text);
