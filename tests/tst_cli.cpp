@@ -525,12 +525,7 @@ private slots:
     }
 
     // Two registers' reports of the same number stay apart, in a file and on a server.
-    void reportsByRegister_data()
-    {
-        QTest::addColumn<bool>("server");
-        QTest::newRow("file") << false;
-        QTest::newRow("server") << true;
-    }
+    void reportsByRegister_data() { addDatabaseKindRows(); }
 
     void reportsByRegister()
     {
