@@ -19,7 +19,7 @@ struct DialogState {
     QString lastFilter;
 };
 
-DialogState& state()
+DialogState& dialogState()
 {
     static DialogState s;
     return s;
@@ -52,8 +52,8 @@ QString FileDialog::start(const QString& dir, const QString& filter)
         if (!last.isEmpty() && QFileInfo(last).isDir())
             start = dir.isEmpty() ? last : QDir(last).filePath(dir);
     }
-    state().lastStart = start;
-    state().lastFilter = filter;
+    dialogState().lastStart = start;
+    dialogState().lastFilter = filter;
     return start;
 }
 
@@ -67,9 +67,9 @@ void FileDialog::closedOn(const QString& name)
 
 bool FileDialog::takeNext(QString* name)
 {
-    if (state().nextNames.isEmpty())
+    if (dialogState().nextNames.isEmpty())
         return false;
-    *name = state().nextNames.takeFirst();
+    *name = dialogState().nextNames.takeFirst();
     return true;
 }
 
@@ -102,10 +102,10 @@ QString FileDialog::getSaveFileName(QWidget* parent, const QString& caption, con
     return name;
 }
 
-void FileDialog::setNextFileName(const QString& name) { state().nextNames << name; }
+void FileDialog::setNextFileName(const QString& name) { dialogState().nextNames << name; }
 
-void FileDialog::clearNextFileNames() { state().nextNames.clear(); }
+void FileDialog::clearNextFileNames() { dialogState().nextNames.clear(); }
 
-QString FileDialog::lastStart() { return state().lastStart; }
+QString FileDialog::lastStart() { return dialogState().lastStart; }
 
-QString FileDialog::lastFilter() { return state().lastFilter; }
+QString FileDialog::lastFilter() { return dialogState().lastFilter; }

@@ -12,7 +12,7 @@ struct TestState {
     QStringList shown;
 };
 
-TestState& state()
+TestState& testState()
 {
     static TestState s;
     return s;
@@ -23,7 +23,7 @@ QMessageBox::StandardButton MessageBox::show(QWidget* parent, QMessageBox::Icon 
     const QString& text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
     const ButtonTexts& texts)
 {
-    TestState& s = state();
+    TestState& s = testState();
     if (s.testMode || !s.answers.isEmpty()) {
         s.shown << title + QStringLiteral(": ") + text;
         if (!s.answers.isEmpty())
@@ -73,12 +73,12 @@ void MessageBox::installNoticeHandler()
     });
 }
 
-void MessageBox::setTestMode(bool on) { state().testMode = on; }
+void MessageBox::setTestMode(bool on) { testState().testMode = on; }
 
-void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) { state().answers << answer; }
+void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) { testState().answers << answer; }
 
-void MessageBox::clearAnswers() { state().answers.clear(); }
+void MessageBox::clearAnswers() { testState().answers.clear(); }
 
-QStringList MessageBox::shown() { return state().shown; }
+QStringList MessageBox::shown() { return testState().shown; }
 
-void MessageBox::clearShown() { state().shown.clear(); }
+void MessageBox::clearShown() { testState().shown.clear(); }

@@ -17,7 +17,7 @@
 
 namespace {
 
-enum Column { ColumnTime, ColumnUser, ColumnPc, ColumnKind, ColumnCategory, ColumnRegister, ColumnSummary, Columns };
+enum Column { ColumnTime, ColumnUser, ColumnPc, ColumnEntryKind, ColumnCategory, ColumnRegister, ColumnSummary, Columns };
 
 const char* const kHeaders[] = { QT_TRANSLATE_NOOP("JournalPage", "Time"), QT_TRANSLATE_NOOP("JournalPage", "User"),
     //: The computer that wrote a journal entry
@@ -78,7 +78,7 @@ public:
             return shown->user;
         case ColumnPc:
             return shown->pc;
-        case ColumnKind:
+        case ColumnEntryKind:
             return shown->kind;
         case ColumnCategory:
             return shown->category;
