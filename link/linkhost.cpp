@@ -36,6 +36,12 @@ int LinkHost::receive(const QByteArray& datatype)
     return takeReached();
 }
 
+void LinkHost::ackWords(const QList<QByteArray>& words)
+{
+    for (const QByteArray& word : words)
+        ackData(word);
+}
+
 int LinkHost::takeReached()
 {
     const int reached = m_reached;

@@ -51,6 +51,10 @@ signals:
 public slots:
     // A progress or error word of a transfer.
     virtual void ackData(QByteArray word) = 0;
+    // A link's batch of them, each handed to ackData() in order, while sender() names the link.
+    // One signal for the batch: with a fleet sending at once, a signal for each row's word
+    // cost the GUI thread more than the rows cost the links.
+    void ackWords(const QList<QByteArray>& words);
     // A downloaded table; `datas` is valid only during the call.
     virtual void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) = 0;
     // The same with the records of its rows as the database keeps them (one per row, valid

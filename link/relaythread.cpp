@@ -27,7 +27,7 @@ void RelayThread::connectHost(LinkHost* host)
     connect(host, &LinkHost::signal_MsendData, this, &RelayThread::sendData);
     connect(host, &LinkHost::signal_MrcvData, this, &RelayThread::rcvDataType);
     connect(host, &LinkHost::signal_MsendRouted, this, &RelayThread::sendRouted);
-    connect(this, &RelayThread::signal_ackData, host, &LinkHost::ackData);
+    connect(this, &RelayThread::signal_ackWords, host, &LinkHost::ackWords);
     connect(this, &RelayThread::signal_rcvData, host, &LinkHost::rcvRecords);
     connect(this, &RelayThread::signal_verified, host, &LinkHost::verified);
     connect(this, &RelayThread::signal_transferStarted, host, &LinkHost::transferStarted);
@@ -78,13 +78,7 @@ void RelayThread::rcvData(QByteArray datatype, SharedTable datas, QList<QByteArr
     emit signal_rcvData(datatype, &rows, &records);
 }
 
-void RelayThread::ackData(QByteArray datatype) { emit signal_ackData(datatype); }
-
-void RelayThread::ackWords(QList<QByteArray> words)
-{
-    for (const QByteArray& word : words)
-        emit signal_ackData(word);
-}
+void RelayThread::ackWords(QList<QByteArray> words) { emit signal_ackWords(words); }
 
 void RelayThread::verified(VerifyReport report) { emit signal_verified(report); }
 

@@ -28,7 +28,8 @@ signals:
     void signal_sendData(SharedRequest request, CancelToken cancel);
     void signal_rcvData(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records);
     void signal_rcvDataType(QByteArray datatype, CancelToken cancel);
-    void signal_ackData(QByteArray datatype);
+    // Status words, in order (one emission for a batch).
+    void signal_ackWords(QList<QByteArray> words);
     void signal_verified(VerifyReport report);
     // This link took a request (emitted while the request is being emitted) ...
     void signal_transferStarted();
@@ -41,8 +42,7 @@ public slots:
     void sendRouted(SharedRoutes routes);
     void rcvDataType(QByteArray datatype);
     void rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);
-    void ackData(QByteArray datatype);
-    // Passes each of `words` on, in order.
+    // Passes `words` on to the host in one call.
     void ackWords(QList<QByteArray> words);
     void verified(VerifyReport report);
     // The port object has returned from a transfer.
