@@ -23,6 +23,7 @@
 #include "records/plu.h"
 #include "storage/configdb.h"
 #include "storage/csvfile.h"
+#include "storage/datafolder.h"
 #include "users/usrdb.h"
 
 #include <QAction>
@@ -275,8 +276,10 @@ void window(const ItemTable& plus, const QTemporaryDir& dir)
     currentLanguage = English;
     setlanguage::applyLanguage();
 
+    // The window's folder holds the button pictures, as a real one does, so that the buttons
+    // are measured with them.
+    prepareDataFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/Image"), dir.path());
     const QString shop = dir.filePath(QStringLiteral("DB/shop.db"));
-    QDir().mkpath(dir.filePath(QStringLiteral("DB")));
     createDatabase(shop);
     Plu::instance()->saveTable(plus);
     ItemTable departments;
