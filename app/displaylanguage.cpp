@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOptionButton>
 #include <QTranslator>
 
 #include <memory>
@@ -23,6 +26,47 @@ namespace {
     QT_TRANSLATE_NOOP("QPlatformTheme", "Discard"), QT_TRANSLATE_NOOP("QPlatformTheme", "Help"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "Apply"), QT_TRANSLATE_NOOP("QPlatformTheme", "Reset"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "Restore Defaults") };
+
+// Draws the label of a push button that has both an icon and a text right to left: the icon
+// on the right, the text beside it on its left, the two centred together, as left to right
+// mirrored. Qt 6.4's own drawing asks for the text aligned right but lets the right-to-left
+// painter turn that into left, so that in Hebrew and Arabic the word of every message-box and
+// dialog button stuck to the button's left border, far from its icon, and a long word ran over
+// the border. Everything else is drawn by the style underneath.
+class RightToLeftButtonStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+        const QWidget* widget) const override
+    {
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        if (element != CE_PushButtonLabel || !button || button->direction != Qt::RightToLeft || button->icon.isNull()
+            || button->text.isEmpty() || (button->features & QStyleOptionButton::HasMenu)) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        const bool enabled = button->state & State_Enabled;
+        QIcon::Mode mode = enabled ? QIcon::Normal : QIcon::Disabled;
+        if (mode == QIcon::Normal && (button->state & State_HasFocus))
+            mode = QIcon::Active;
+        const QIcon::State state = (button->state & State_On) ? QIcon::On : QIcon::Off;
+        const QPixmap pixmap = button->icon.pixmap(button->iconSize, painter->device()->devicePixelRatio(), mode, state);
+        const QSize iconSize = pixmap.deviceIndependentSize().toSize();
+
+        int flags = Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;
+        if (!proxy()->styleHint(SH_UnderlineShortcut, button, widget))
+            flags |= Qt::TextHideMnemonic;
+        const QRect rect = button->rect;
+        const int spacing = 4;
+        const int textWidth = button->fontMetrics.boundingRect(rect, flags, button->text).width();
+        const int left = rect.x() + qMax(0, (rect.width() - textWidth - spacing - iconSize.width()) / 2);
+        const QRect textRect(left, rect.y(), qMin(textWidth, rect.width()), rect.height());
+        const QPoint iconAt(textRect.right() + 1 + spacing, rect.y() + (rect.height() - iconSize.height()) / 2);
+        painter->drawPixmap(iconAt, pixmap);
+        proxy()->drawItemText(painter, textRect, flags, button->palette, enabled, button->text, QPalette::ButtonText);
+    }
+};
 
 } // namespace
 
@@ -56,6 +100,10 @@ void installDisplayTranslation(int language)
 
     const QString code = QString::fromLatin1(displayLanguageCode(language));
     QApplication::setLayoutDirection(language == Hebrew || language == Arabic ? Qt::RightToLeft : Qt::LeftToRight);
+    // The application's style, whichever it is, draws its buttons through this one from the
+    // first call on (the proxy takes the style over; QApplication keeps the proxy).
+    if (!dynamic_cast<RightToLeftButtonStyle*>(QApplication::style()))
+        QApplication::setStyle(new RightToLeftButtonStyle(QApplication::style()));
     if (code.isEmpty())
         return;
     own = std::make_unique<QTranslator>();

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -174,6 +175,38 @@ private slots:
 
         const QStringList left = leftInEnglish(shown, catalogue);
         QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(" | "))));
+    }
+
+    // A right-to-left button with an icon and a word (every button of a message box) shows the
+    // word right beside the icon on its left, the two centred, not pushed against the border.
+    void rightToLeftButtonWordBesideItsIcon()
+    {
+        installDisplayTranslation(Arabic);
+        QPixmap red(16, 16);
+        red.fill(Qt::red);
+        QPushButton button(QIcon(red), QStringLiteral("Cancel"));
+        button.setFixedSize(200, 30);
+        QCOMPARE(button.layoutDirection(), Qt::RightToLeft);
+        const QImage image = button.grab().toImage();
+        installDisplayTranslation(English);
+
+        int iconLeft = image.width(), textLeft = image.width(), textRight = -1;
+        for (int y = 8; y < image.height() - 8; ++y)
+            for (int x = 4; x < image.width() - 4; ++x) {
+                const QColor color = image.pixelColor(x, y);
+                if (color == QColor(Qt::red))
+                    iconLeft = qMin(iconLeft, x);
+                else if (qGray(color.rgb()) < 110) {
+                    textLeft = qMin(textLeft, x);
+                    textRight = qMax(textRight, x);
+                }
+            }
+        QVERIFY2(textRight >= 0 && iconLeft < image.width(), "no word or no icon drawn");
+        QVERIFY2(textRight < iconLeft && iconLeft - textRight <= 10,
+            qPrintable(QStringLiteral("word ends at %1, icon starts at %2").arg(textRight).arg(iconLeft)));
+        const int spaceLeft = textLeft, spaceRight = image.width() - (iconLeft + 16);
+        QVERIFY2(qAbs(spaceLeft - spaceRight) <= 6,
+            qPrintable(QStringLiteral("%1 px left of the label, %2 px right of it").arg(spaceLeft).arg(spaceRight)));
     }
 };
 

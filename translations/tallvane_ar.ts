@@ -161,7 +161,7 @@
         <location line="+22"/>
         <location line="+3"/>
         <source>Plu</source>
-        <translation>PLU</translation>
+        <translation>الأصناف</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -386,12 +386,12 @@
     <message>
         <location line="+1"/>
         <source>Plu</source>
-        <translation>PLU</translation>
+        <translation>الأصناف</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PLU</source>
-        <translation>PLU</translation>
+        <translation>الأصناف (PLU)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2619,7 +2619,7 @@ Save them before going on?</source>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../app/displaylanguage.cpp" line="+16"/>
+        <location filename="../app/displaylanguage.cpp" line="+19"/>
         <source>OK</source>
         <translation>موافق</translation>
     </message>
@@ -4097,7 +4097,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     <message>
         <location line="+7"/>
         <source>PLU</source>
-        <translation>PLU</translation>
+        <translation>الأصناف</translation>
     </message>
     <message>
         <location line="+7"/>

@@ -2619,7 +2619,7 @@ Save them before going on?</source>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../app/displaylanguage.cpp" line="+16"/>
+        <location filename="../app/displaylanguage.cpp" line="+19"/>
         <source>OK</source>
         <translation>ตกลง</translation>
     </message>
