@@ -28,11 +28,11 @@ struct LanguageFacts {
 };
 
 const LanguageFacts kLanguages[] = {
-    { "UTF-8", "start set English_Language", "English" },
-    { "windows-1253", "start set Greek_Language", "Greek" },
-    { "windows-1255", "start set Hebrew_Language", "Hebrew" },
-    { "windows-1256", "start set Arabic_Language", "Arabic" },
-    { "CP874", "start set Thailand_Language", "Thai" },
+    { "UTF-8", "start set English_Language", QT_TRANSLATE_NOOP("Language", "English") },
+    { "windows-1253", "start set Greek_Language", QT_TRANSLATE_NOOP("Language", "Greek") },
+    { "windows-1255", "start set Hebrew_Language", QT_TRANSLATE_NOOP("Language", "Hebrew") },
+    { "windows-1256", "start set Arabic_Language", QT_TRANSLATE_NOOP("Language", "Arabic") },
+    { "CP874", "start set Thailand_Language", QT_TRANSLATE_NOOP("Language", "Thai") },
 };
 
 constexpr int kTreeTexts = 16;

@@ -46,7 +46,8 @@ bool setRegisterLanguage(int language);
 
 // Code page name of a language, or nullptr for an unknown number.
 const char* languageCodecName(int language);
-// English name of a language ("Greek"), or nullptr for an unknown number.
+// English name of a language ("Greek"; translated in the context "Language"), or nullptr for
+// an unknown number.
 const char* languageName(int language);
 
 // The codec of the register language's code page.

@@ -510,8 +510,8 @@ QString describeSetLanguage()
     if (set == display || !languageName(set) || !languageName(display))
         return QString();
     return QCoreApplication::translate("ConfigDb", "%1 holds %2 register texts (%3); the window shows %4")
-        .arg(shownSetName(currentDatabasePath), QLatin1String(languageName(set)),
-            QLatin1String(languageCodecName(set)), QLatin1String(languageName(display)));
+        .arg(shownSetName(currentDatabasePath), QCoreApplication::translate("Language", languageName(set)),
+            QLatin1String(languageCodecName(set)), QCoreApplication::translate("Language", languageName(display)));
 }
 
 QString lastDatabaseError() { return g_lastError; }

@@ -877,7 +877,7 @@
     <message>
         <location line="+12"/>
         <source>%1 holds %2 register texts (%3); the window shows %4</source>
-        <translation>يحتوي %1 على نصوص آلة كاشير بلغة %2 (%3)؛ والنافذة تعرض %4</translation>
+        <translation>يحتوي %1 على نصوص آلة كاشير باللغة %2 (%3)؛ والنافذة معروضة باللغة %4</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -1847,6 +1847,34 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <location line="+2"/>
         <source>Journal broken at entry %1: %2</source>
         <translation>سجل التدقيق تالف عند الإدخال %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <location filename="../base/language.cpp" line="+31"/>
+        <source>English</source>
+        <translation>الإنجليزية</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greek</source>
+        <translation>اليونانية</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hebrew</source>
+        <translation>العبرية</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arabic</source>
+        <translation>العربية</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thai</source>
+        <translation>التايلاندية</translation>
     </message>
 </context>
 <context>

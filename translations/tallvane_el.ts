@@ -877,7 +877,7 @@
     <message>
         <location line="+12"/>
         <source>%1 holds %2 register texts (%3); the window shows %4</source>
-        <translation>Το %1 έχει κείμενα ταμειακής σε γλώσσα %2 (%3)· το παράθυρο εμφανίζει %4</translation>
+        <translation>Το %1 έχει κείμενα ταμειακής στα %2 (%3)· το παράθυρο εμφανίζεται στα %4</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -1847,6 +1847,34 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <location line="+2"/>
         <source>Journal broken at entry %1: %2</source>
         <translation>Το ημερολόγιο είναι αλλοιωμένο στην καταχώριση %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <location filename="../base/language.cpp" line="+31"/>
+        <source>English</source>
+        <translation>Αγγλικά</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greek</source>
+        <translation>Ελληνικά</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hebrew</source>
+        <translation>Εβραϊκά</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arabic</source>
+        <translation>Αραβικά</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thai</source>
+        <translation>Ταϊλανδικά</translation>
     </message>
 </context>
 <context>

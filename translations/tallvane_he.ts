@@ -1850,6 +1850,34 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <location filename="../base/language.cpp" line="+31"/>
+        <source>English</source>
+        <translation>אנגלית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greek</source>
+        <translation>יוונית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hebrew</source>
+        <translation>עברית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arabic</source>
+        <translation>ערבית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thai</source>
+        <translation>תאית</translation>
+    </message>
+</context>
+<context>
     <name>LineCodec</name>
     <message>
         <location filename="../records/lines.cpp" line="+69"/>

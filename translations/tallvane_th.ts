@@ -877,7 +877,7 @@
     <message>
         <location line="+12"/>
         <source>%1 holds %2 register texts (%3); the window shows %4</source>
-        <translation>%1 เก็บข้อความสำหรับเครื่องเก็บเงินเป็นภาษา %2 (%3) แต่หน้าต่างแสดงภาษา %4</translation>
+        <translation>%1 เก็บข้อความสำหรับเครื่องเก็บเงินเป็นภาษา%2 (%3) แต่หน้าต่างแสดงภาษา%4</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -1847,6 +1847,34 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <location line="+2"/>
         <source>Journal broken at entry %1: %2</source>
         <translation>ประวัติการส่งเสียหายที่รายการที่ %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <location filename="../base/language.cpp" line="+31"/>
+        <source>English</source>
+        <translation>อังกฤษ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greek</source>
+        <translation>กรีก</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hebrew</source>
+        <translation>ฮีบรู</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arabic</source>
+        <translation>อาหรับ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thai</source>
+        <translation>ไทย</translation>
     </message>
 </context>
 <context>
