@@ -5,6 +5,7 @@
 #include "app/dialogs/logindialog.h"
 #include "app/dialogs/usrdialog.h"
 #include "app/displaylanguage.h"
+#include "app/grid/itemgrid.h"
 #include "app/help/aboutdialog.h"
 #include "app/help/quickstartdialog.h"
 #include "base/categorynumber.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -175,6 +177,41 @@ private slots:
 
         const QStringList left = leftInEnglish(shown, catalogue);
         QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(" | "))));
+    }
+
+    // A cell's text reads in the direction of its first letter, whatever the window's: an
+    // English journal summary opening with a count in a Hebrew window, a Hebrew name in an
+    // English one; a cell without letters keeps the window's direction.
+    void cellTextKeepsItsOwnDirection_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("windowRightToLeft");
+        QTest::addColumn<bool>("textRightToLeft");
+        QTest::newRow("summary in a Hebrew window") << "5 PLUs saved: 1 changed" << true << false;
+        QTest::newRow("Latin name in an Arabic window") << "6 PACK COLA" << true << false;
+        QTest::newRow("Hebrew name in an English window") << QString::fromUtf8("3 חלב") << false << true;
+        QTest::newRow("Arabic name in an Arabic window") << QString::fromUtf8("قهوة") << true << true;
+        QTest::newRow("price in a Hebrew window") << "3.50" << true << true;
+        QTest::newRow("code in an English window") << "1001" << false << false;
+    }
+
+    void cellTextKeepsItsOwnDirection()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, windowRightToLeft);
+        QFETCH(bool, textRightToLeft);
+        struct Probe : GridDelegate {
+            using GridDelegate::initStyleOption;
+        };
+        QStandardItemModel model(1, 1);
+        model.setData(model.index(0, 0), text);
+        QTableView view;
+        view.setLayoutDirection(windowRightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        view.setModel(&model);
+        QStyleOptionViewItem option;
+        option.initFrom(&view);
+        Probe().initStyleOption(&option, model.index(0, 0));
+        QCOMPARE(option.direction, textRightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     }
 
     // A right-to-left button with an icon and a word (every button of a message box) shows the

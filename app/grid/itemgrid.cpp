@@ -22,9 +22,27 @@ QString GridDelegate::displayText(const QVariant& value, const QLocale& locale) 
     }
 }
 
-void GridDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+void AutoDirectionDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
+    for (const QChar c : std::as_const(option->text)) {
+        switch (c.direction()) {
+        case QChar::DirL:
+            option->direction = Qt::LeftToRight;
+            return;
+        case QChar::DirR:
+        case QChar::DirAL:
+            option->direction = Qt::RightToLeft;
+            return;
+        default:
+            break;
+        }
+    }
+}
+
+void GridDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    AutoDirectionDelegate::initStyleOption(option, index);
     CellMarkView::tint(option, index);
 }
 

@@ -8,12 +8,25 @@
 
 class QItemSelectionModel;
 
+// Lays each cell's text out in the direction of its first letter that has one, as a web
+// page's dir="auto" does, and keeps the view's direction for cells without letters (numbers,
+// codes). In a right-to-left window "5 PLUs saved" would otherwise read "PLUs saved 5", and
+// "6 PACK COLA" "PACK COLA 6"; in a left-to-right one a Hebrew name ending in a number
+// reads right as well.
+class AutoDirectionDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+};
+
 // Shows real cells with two decimals (prices, rates, quantities), as the register prints
 // them; the cell's value itself is left as it is.
 // Tints the cells that carry a mark (see CellMarks).
-class GridDelegate : public QStyledItemDelegate {
+class GridDelegate : public AutoDirectionDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using AutoDirectionDelegate::AutoDirectionDelegate;
     QString displayText(const QVariant& value, const QLocale& locale) const override;
 
 protected:

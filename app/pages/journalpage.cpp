@@ -1,6 +1,7 @@
 #include "app/pages/journalpage.h"
 
 #include "app/buttonpictures.h"
+#include "app/grid/itemgrid.h"
 #include "journal/journal.h"
 
 #include "ui_journalpage.h"
@@ -109,6 +110,8 @@ JournalPage::JournalPage(const QString& imageFolder, QWidget* parent)
     ui->setupUi(this);
     QTableView* table = ui->tableView_journal;
     table->setModel(m_model);
+    // Summaries are stored in English and names in any script: each reads in its own direction.
+    table->setItemDelegate(new AutoDirectionDelegate(table));
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
     table->horizontalHeader()->setResizeContentsPrecision(kMeasuredRows);
