@@ -15,7 +15,10 @@ QString RecordChange::describe(Wording wording) const
     }
     QStringList texts;
     for (const FieldDifference& field : fields)
-        texts << QStringLiteral("%1 %2 \u2192 %3").arg(field.name, field.held, field.sent);
+        //: A changed field: its column, the register's value, the table's value. The arrow
+        //: points from the old value to the new one in the reading direction.
+        texts << worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "%1 %2 → %3"))
+                     .arg(field.shownName(wording), field.held, field.sent);
     return label + QStringLiteral(": ") + texts.join(QStringLiteral("; "));
 }
 

@@ -141,6 +141,11 @@ QList<FieldDifference> fieldDifferences(const RecordCodec& codec, const QByteArr
     return fields;
 }
 
+QString FieldDifference::shownName(Wording wording) const
+{
+    return column < 0 ? name : worded(wording, "Columns", name.toUtf8().constData());
+}
+
 QString RowDifference::describe(Wording wording) const
 {
     switch (kind) {
@@ -154,7 +159,7 @@ QString RowDifference::describe(Wording wording) const
     QStringList texts;
     for (const FieldDifference& field : fields)
         texts << worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "%1 sent %2, the register holds %3"))
-                     .arg(field.name, quoted(field.sent), quoted(field.held));
+                     .arg(field.shownName(wording), quoted(field.sent), quoted(field.held));
     return texts.join(QStringLiteral("; "));
 }
 

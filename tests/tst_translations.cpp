@@ -9,6 +9,7 @@
 #include "app/help/aboutdialog.h"
 #include "app/help/quickstartdialog.h"
 #include "base/categorynumber.h"
+#include "records/tablediff.h"
 #include "guisupport.h"
 
 #include <QAbstractButton>
@@ -177,6 +178,25 @@ private slots:
 
         const QStringList left = leftInEnglish(shown, catalogue);
         QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(" | "))));
+    }
+
+    // A changed field in the comparison and in a verify report is named as the grid's column
+    // header is, and in Hebrew the arrow points from the old value to the new one leftwards.
+    void changedFieldsInTheDisplayLanguage()
+    {
+        installDisplayTranslation(Hebrew);
+        RecordChange change;
+        change.kind = RecordChange::Changed;
+        change.label = QStringLiteral("1003");
+        change.fields = { { 3, QStringLiteral("Price"), QStringLiteral("4.50"), QStringLiteral("4.25") } };
+        const QString shown = change.describe();
+        RowDifference difference { 0, RowDifference::Differs, QStringLiteral("1003"), change.fields };
+        const QString verified = difference.describe();
+        const QString english = change.describe(Wording::English);
+        installDisplayTranslation(English);
+        QCOMPARE(shown, QString::fromUtf8("1003: מחיר 4.25 ← 4.50"));
+        QVERIFY2(verified.contains(QString::fromUtf8("מחיר")) && !verified.contains(QLatin1String("Price")), qPrintable(verified));
+        QCOMPARE(english, QString::fromUtf8("1003: Price 4.25 → 4.50"));
     }
 
     // A cell's text reads in the direction of its first letter, whatever the window's: an

@@ -1758,7 +1758,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>กลับ</translation>
     </message>
     <message>
-        <location filename="../app/pages/journalpage.cpp" line="+22"/>
+        <location filename="../app/pages/journalpage.cpp" line="+23"/>
         <source>Time</source>
         <translation>เวลา</translation>
     </message>
@@ -1799,7 +1799,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>%1 (UTC)</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+100"/>
         <source>Journal not written</source>
         <translation>ไม่ได้เขียนประวัติการส่ง</translation>
     </message>
@@ -3335,7 +3335,13 @@ Save them before going on?</source>
         <translation>%1: ถูกลบ</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+8"/>
+        <source>%1 %2 → %3</source>
+        <extracomment>A changed field: its column, the register&apos;s value, the table&apos;s value. The arrow points from the old value to the new one in the reading direction.</extracomment>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>unchanged</source>
         <translation>ไม่เปลี่ยนแปลง</translation>
     </message>
@@ -3795,7 +3801,7 @@ Save them before going on?</source>
         <translation>%1 แถว</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+119"/>
         <source>not on the register</source>
         <translation>ไม่มีในเครื่องเก็บเงิน</translation>
     </message>
