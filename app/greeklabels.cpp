@@ -2,7 +2,10 @@
 
 #include "ui_mainwindow.h"
 
+#include <QShortcut>
+
 #include <iterator>
+#include <utility>
 
 // The Greek texts of the menus and tool bar, and the tree's labels in the display language,
 // kept apart from the window's shell.
@@ -25,6 +28,15 @@ void MainWindow::applyGreekLabels()
     ui->actionMenu->setText(QStringLiteral("Μενού"));
     ui->actionGroup->setText(QStringLiteral("Κατηγορίες"));
     ui->actionDept->setText(QStringLiteral("Τμήματα"));
+
+    // These titles carry no mnemonic: Alt+F and Alt+E open File and Edit all the same, as they
+    // do in every other language.
+    const std::pair<QMenu*, Qt::Key> keys[] = { { ui->menuFile, Qt::Key_F }, { ui->menuEdit, Qt::Key_E } };
+    for (const auto& [menu, key] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        connect(shortcut, &QShortcut::activated, this,
+            [this, menu = menu] { ui->menuBar->setActiveAction(menu->menuAction()); });
+    }
 }
 
 QString MainWindow::shownTreeLabel(int entry, const QString& label)

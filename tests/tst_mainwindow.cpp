@@ -123,6 +123,16 @@ private slots:
             TestWindow w(base(QStringLiteral("greek")));
             QCOMPARE(w.findChild<QAction*>(QStringLiteral("actionSave"))->text(), QStringLiteral("Αποθήκευση"));
             QCOMPARE(w.findChild<QMenu*>(QStringLiteral("menuFile"))->title(), QStringLiteral("Αρχείο"));
+            // The described Greek titles have no mnemonic, and Alt+F and Alt+E open them still.
+            w.show();
+            w.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            for (const auto& [key, name] : { std::pair(Qt::Key_F, "menuFile"), std::pair(Qt::Key_E, "menuEdit") }) {
+                auto* menu = w.findChild<QMenu*>(QLatin1String(name));
+                QTest::keyClick(&w, key, Qt::AltModifier);
+                QTRY_VERIFY2(menu->isVisible(), name);
+                menu->close();
+            }
             QCOMPARE(tree(w)->headerItem()->text(0), QStringLiteral("Γραμμή Πλοήγησης"));
             QVERIFY(childItem(w, QStringLiteral("Μενού"), QStringLiteral("Τμήματα")));
             QVERIFY(w.findChild<QWidget*>(QStringLiteral("widget_LogId"))->isHidden());
