@@ -3144,7 +3144,7 @@ Save them before going on?</source>
     <message>
         <location line="+16"/>
         <source>(0-255)</source>
-        <translation>(0-255)</translation>
+        <translation>‎(0-255)‎</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -3159,7 +3159,7 @@ Save them before going on?</source>
     <message>
         <location line="+13"/>
         <source>Minute(0-99)</source>
-        <translation>דקות (0-99)</translation>
+        <translation>דקות ‎(0-99)‎</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -3174,7 +3174,7 @@ Save them before going on?</source>
     <message>
         <location line="+13"/>
         <source>(0-4)</source>
-        <translation>(0-4)</translation>
+        <translation>‎(0-4)‎</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -3189,7 +3189,7 @@ Save them before going on?</source>
     <message>
         <location line="+13"/>
         <source>(0-99999999)</source>
-        <translation>(0-99999999)</translation>
+        <translation>‎(0-99999999)‎</translation>
     </message>
     <message>
         <location line="+38"/>
