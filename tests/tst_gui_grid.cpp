@@ -23,6 +23,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -380,6 +381,20 @@ private slots:
         QTest::keyClicks(editor(), QStringLiteral("OIL"));
         QTest::keyClick(editor(), Qt::Key_Return);
         QTRY_COMPARE(text(*w, 1, 1), QStringLiteral("OIL"));
+        // A price takes a decimal comma as its point, as a Greek operator types it: "3,50" is
+        // 3.50, not 350.
+        for (const auto& [typed, value] : { std::pair("3,50", 3.5), std::pair("2.25", 2.25) }) {
+            view->setFocus();
+            view->setCurrentIndex(model->index(1, 6));
+            QTest::keyClick(view, Qt::Key_Return);
+            QDoubleSpinBox* box = nullptr;
+            QTRY_VERIFY((box = view->viewport()->findChild<QDoubleSpinBox*>()) && box->isVisible());
+            box->selectAll();
+            QTest::keyClicks(box, QLatin1String(typed));
+            QTest::keyClick(box, Qt::Key_Return);
+            QTRY_COMPARE(model->index(1, 6).data(Qt::EditRole).toDouble(), value);
+            QTRY_VERIFY(!view->viewport()->findChild<QDoubleSpinBox*>());
+        }
         // A locked cell is not opened.
         view->setFocus();
         view->setCurrentIndex(model->index(1, 0));

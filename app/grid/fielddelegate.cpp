@@ -4,11 +4,46 @@
 #include "records/recordcodec.h"
 
 #include <QCoreApplication>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QLocale>
 #include <QRegularExpression>
 
 #include <cmath>
+#include <limits>
+
+namespace {
+
+// The editor of a real cell (a price, a rate, a quantity): a comma typed in it is the decimal
+// point, as in a decimal-comma country, never a thousands separator, and the point works
+// whatever the system's number format; "3,50" is 3.50 (the standard editor made it 350).
+class RealSpinBox : public QDoubleSpinBox {
+public:
+    explicit RealSpinBox(QWidget* parent)
+        : QDoubleSpinBox(parent)
+    {
+        QLocale locale = QLocale::c();
+        locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+        setLocale(locale);
+        // As the standard editor of a real is made.
+        setFrame(false);
+        setRange(-std::numeric_limits<double>::max(), std::numeric_limits<double>::max());
+        setSizePolicy(QSizePolicy::Ignored, sizePolicy().verticalPolicy());
+    }
+
+    QValidator::State validate(QString& input, int& pos) const override
+    {
+        input.replace(QLatin1Char(','), QLatin1Char('.'));
+        return QDoubleSpinBox::validate(input, pos);
+    }
+
+    double valueFromText(const QString& text) const override
+    {
+        return QDoubleSpinBox::valueFromText(QString(text).replace(QLatin1Char(','), QLatin1Char('.')));
+    }
+};
+
+} // namespace
 
 FieldValidator::FieldValidator(const RecordCodec* codec, int column, Report report, QObject* parent)
     : QValidator(parent)
@@ -81,8 +116,11 @@ QWidget* FieldDelegate::createEditor(
     QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const RecordCodec* codec = m_codec ? m_codec() : nullptr;
-    if (!codec || codec->textLimit(index.column()) <= 0)
+    if (!codec || codec->textLimit(index.column()) <= 0) {
+        if (index.data(Qt::EditRole).typeId() == QMetaType::Double)
+            return new RealSpinBox(parent);
         return GridDelegate::createEditor(parent, option, index);
+    }
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
     editor->setValidator(new FieldValidator(codec, index.column(), m_report, editor));
