@@ -180,7 +180,7 @@ private slots:
         createDatabase(byWindow);
         auto w = windowOn(CategoryDept);
         FileDialog::setNextFileName(csv);
-        // Replace the starting rows, and save cells that would be cut, as the tool does.
+        // Replace the starting rows, and save cells that would be cut, as the tool does with --yes.
         MessageBox::setNextAnswer(QMessageBox::Yes);
         MessageBox::setNextAnswer(QMessageBox::Yes);
         w->findChild<QPushButton*>(QStringLiteral("btn_openfile"))->click();
@@ -190,7 +190,15 @@ private slots:
 
         const QString byTool = fresh(QStringLiteral(".db"));
         QCOMPARE(m_cli->run(asAdmin({ "new-db", byTool })).status, 0);
-        QCOMPARE(m_cli->run(asAdmin({ "import", "--db", byTool, "--type", "dept", "--in", csv })).status, 0);
+        // Unasked, the tool saves nothing of a file whose cells would be cut ("x" as a group, a
+        // price with a decimal comma), as the window's save question does by default.
+        const QStringList import { "import", "--db", byTool, "--type", "dept", "--in", csv };
+        const CliProgram::Result unasked = m_cli->run(asAdmin(import));
+        QCOMPARE(unasked.status, 2);
+        QVERIFY2(unasked.err.contains("row 3, Group: ") && unasked.err.contains("Nothing was saved: give --yes"),
+            unasked.err.constData());
+        QVERIFY(storedRows(byTool, QStringLiteral("table_dept")).isEmpty());
+        QCOMPARE(m_cli->run(asAdmin(import + QStringList { "--yes" })).status, 0);
 
         const QList<QByteArray> stored = storedRows(byWindow, QStringLiteral("table_dept"));
         QCOMPARE(stored.size(), 3);

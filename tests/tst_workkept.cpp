@@ -402,13 +402,14 @@ private slots:
 
         if (!add)
             return;
-        // The tool adds to what the set stores, as the window added to the page.
+        // The tool adds to what the set stores, as the window added to the page (--yes: the
+        // department's Kp "0" is kept as none).
         w.reset();
         CliProgram cli(m_dir.filePath(QStringLiteral("bin")));
         QVERIFY(cli.ok());
         const QString type = category == CategoryPlu ? QStringLiteral("plu") : QStringLiteral("dept");
         const CliProgram::Result result = cli.run(asAdmin({ QStringLiteral("import"), QStringLiteral("--db"), a,
-            QStringLiteral("--type"), type, QStringLiteral("--in"), path, QStringLiteral("--add") }));
+            QStringLiteral("--type"), type, QStringLiteral("--in"), path, QStringLiteral("--add"), QStringLiteral("--yes") }));
         QCOMPARE(result.status, 0);
         openDatabase(a);
         ItemTable stored;

@@ -351,13 +351,13 @@ int exportTable(CommandContext& context)
     return writeTable(context.value(QStringLiteral("out")), withHeader(category, rows));
 }
 
-// import --db FILE --type TYPE --in FILE [--add]
+// import --db FILE --type TYPE --in FILE [--add] [--yes]
 QList<QCommandLineOption> importOptions()
 {
     return { QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("FILE")),
         QCommandLineOption(QStringLiteral("type"), QString(), QStringLiteral("TYPE")),
         QCommandLineOption(QStringLiteral("in"), QString(), QStringLiteral("FILE")),
-        QCommandLineOption(QStringLiteral("add")) };
+        QCommandLineOption(QStringLiteral("add")), QCommandLineOption(QStringLiteral("yes")) };
 }
 
 int importTable(CommandContext& context)
@@ -386,6 +386,19 @@ int importTable(CommandContext& context)
     for (const QString& note : importNotes(file, headerColumns > 0 ? headerColumns : int(codec->columns().size())))
         Cli::printProblem(QStringLiteral("%1: %2").arg(in, note));
     ItemTable table = gridTexts(rows, codec, category);
+    // Cells the register would not hold as written ("3,50" in a price, a name too long) are
+    // saved only when asked for, as the window's save asks first and by default saves nothing.
+    const QList<CellFit> fits = codec->checkTable(rows, &table);
+    if (!fits.isEmpty() && !context.isSet(QStringLiteral("yes"))) {
+        const QStringList headers = codec->headers();
+        for (const CellFit& fit : fits)
+            Cli::printProblem(
+                QStringLiteral("%1: row %2, %3: %4").arg(in).arg(fit.row + 2).arg(headers.value(fit.column), fit.message()));
+        return context.usageError(QStringLiteral("%1 cell(s) of %2 would not be stored as written. Nothing was saved: "
+                                                 "give --yes to save what the register keeps of them.")
+                                      .arg(fits.size())
+                                      .arg(in));
+    }
     QList<QByteArray> records;
     const bool add = context.isSet(QStringLiteral("add"));
     if (add) {
@@ -971,14 +984,17 @@ const QList<CliCommand>& cliCommands()
             "shows them. Without --out the CSV goes to standard output. The system parameters\n"
             "have no table to export.",
             &exportOptions, &exportTable },
-        { "import", "import --db FILE --type TYPE --in FILE [--add]",
+        { "import", "import --db FILE --type TYPE --in FILE [--add] [--yes]",
             "Reads a CSV file or the first worksheet of an .xlsx workbook as the window's import does\n"
             "(the first line is the header and is dropped) and saves the rows as the window's save\n"
             "does. The stored table is replaced only when the whole file was read; a file without\n"
             "rows below its header line leaves it unchanged. With --add the rows are added to the\n"
             "stored ones instead, as the window's Add answer does: a PLU whose item code is stored\n"
             "already replaces that row, other rows are appended. Notes on the file (columns that differ\n"
-            "from the page's, codes read from scientific notation) go to standard error.",
+            "from the page's, codes read from scientific notation) go to standard error. A file with\n"
+            "cells that the register would not hold as written (see check) is saved only with --yes,\n"
+            "as what the register keeps of them; without it the cells are listed on standard error\n"
+            "and nothing is saved (status 2), as the window's save asks first.",
             &importOptions, &importTable },
         { "check", "check --type TYPE --in FILE | --db FILE",
             "Tells which cells the register would not hold as they are written: one line per cell\n"
