@@ -292,9 +292,12 @@ void MainWindow::openSet(const QString& path)
 
 void MainWindow::reopenLastSet()
 {
+    // After a log out the set is still open, read in the new login's language: it is opened
+    // anew (the user's last set, else that one), so that its own language applies again.
     const QString last = m_sets->lastSet();
-    if (!last.isEmpty() && currentDatabasePath.isEmpty())
-        openSet(last);
+    const QString set = last.isEmpty() ? currentDatabasePath : last;
+    if (!set.isEmpty())
+        openSet(set);
 }
 
 void MainWindow::openCategory(int category)

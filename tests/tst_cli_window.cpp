@@ -267,6 +267,26 @@ private slots:
         QCOMPARE(storedRows(db, QStringLiteral("table_dept")), original);
     }
 
+    // A log out leaves the set open and the next login sets the register language to its own:
+    // the new window reads the set in the set's language again, not in the login's.
+    void setKeepsItsLanguageAfterLogOut()
+    {
+        const QString db = departmentSet(Greek, QStringLiteral("ΚΑΦΕΣ"));
+        QVERIFY(!db.isEmpty());
+        {
+            const LanguageScope first(English);
+            TestWindow w(m_dir.path());
+            openSet(w, db);
+        }
+        const LanguageScope next(Hebrew);
+        TestWindow w(m_dir.path());
+        w.reopenLastSet();
+        QCOMPARE(languageNote(w),
+            QStringLiteral("%1 holds Greek register texts (windows-1253); the window shows Hebrew").arg(QFileInfo(db).fileName()));
+        w.openCategory(CategoryDept);
+        QCOMPARE(w.itemModel()->index(0, 1).data().toString(), QStringLiteral("ΚΑΦΕΣ"));
+    }
+
     // A set made before sets recorded their language is read in the login language, by the
     // tool and by the window, and records that language at its first save.
     void oldSetTakesTheLoginLanguage()
