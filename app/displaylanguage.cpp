@@ -37,8 +37,8 @@ class RightToLeftButtonStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
 
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-        const QWidget* widget) const override
+    void drawControl(
+        ControlElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const override
     {
         const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
         if (element != CE_PushButtonLabel || !button || button->direction != Qt::RightToLeft || button->icon.isNull()
@@ -51,7 +51,8 @@ public:
         if (mode == QIcon::Normal && (button->state & State_HasFocus))
             mode = QIcon::Active;
         const QIcon::State state = (button->state & State_On) ? QIcon::On : QIcon::Off;
-        const QPixmap pixmap = button->icon.pixmap(button->iconSize, painter->device()->devicePixelRatio(), mode, state);
+        const QPixmap pixmap
+            = button->icon.pixmap(button->iconSize, painter->device()->devicePixelRatio(), mode, state);
         const QSize iconSize = pixmap.deviceIndependentSize().toSize();
 
         int flags = Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;

@@ -282,7 +282,8 @@ private slots:
         TestWindow w(m_dir.path());
         w.reopenLastSet();
         QCOMPARE(languageNote(w),
-            QStringLiteral("%1 holds Greek register texts (windows-1253); the window shows Hebrew").arg(QFileInfo(db).fileName()));
+            QStringLiteral("%1 holds Greek register texts (windows-1253); the window shows Hebrew")
+                .arg(QFileInfo(db).fileName()));
         w.openCategory(CategoryDept);
         QCOMPARE(w.itemModel()->index(0, 1).data().toString(), QStringLiteral("ΚΑΦΕΣ"));
     }

@@ -9,8 +9,8 @@
 #include "app/help/aboutdialog.h"
 #include "app/help/quickstartdialog.h"
 #include "base/categorynumber.h"
-#include "records/tablediff.h"
 #include "guisupport.h"
+#include "records/tablediff.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -195,7 +195,8 @@ private slots:
         const QString english = change.describe(Wording::English);
         installDisplayTranslation(English);
         QCOMPARE(shown, QString::fromUtf8("1003: מחיר 4.25 ← 4.50"));
-        QVERIFY2(verified.contains(QString::fromUtf8("מחיר")) && !verified.contains(QLatin1String("Price")), qPrintable(verified));
+        QVERIFY2(verified.contains(QString::fromUtf8("מחיר")) && !verified.contains(QLatin1String("Price")),
+            qPrintable(verified));
         QCOMPARE(english, QString::fromUtf8("1003: Price 4.25 → 4.50"));
     }
 

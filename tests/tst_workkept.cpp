@@ -408,8 +408,9 @@ private slots:
         CliProgram cli(m_dir.filePath(QStringLiteral("bin")));
         QVERIFY(cli.ok());
         const QString type = category == CategoryPlu ? QStringLiteral("plu") : QStringLiteral("dept");
-        const CliProgram::Result result = cli.run(asAdmin({ QStringLiteral("import"), QStringLiteral("--db"), a,
-            QStringLiteral("--type"), type, QStringLiteral("--in"), path, QStringLiteral("--add"), QStringLiteral("--yes") }));
+        const CliProgram::Result result
+            = cli.run(asAdmin({ QStringLiteral("import"), QStringLiteral("--db"), a, QStringLiteral("--type"), type,
+                QStringLiteral("--in"), path, QStringLiteral("--add"), QStringLiteral("--yes") }));
         QCOMPARE(result.status, 0);
         openDatabase(a);
         ItemTable stored;

@@ -392,8 +392,10 @@ int importTable(CommandContext& context)
     if (!fits.isEmpty() && !context.isSet(QStringLiteral("yes"))) {
         const QStringList headers = codec->headers();
         for (const CellFit& fit : fits)
-            Cli::printProblem(
-                QStringLiteral("%1: row %2, %3: %4").arg(in).arg(fit.row + 2).arg(headers.value(fit.column), fit.message()));
+            Cli::printProblem(QStringLiteral("%1: row %2, %3: %4")
+                                  .arg(in)
+                                  .arg(fit.row + 2)
+                                  .arg(headers.value(fit.column), fit.message()));
         return context.usageError(QStringLiteral("%1 cell(s) of %2 would not be stored as written. Nothing was saved: "
                                                  "give --yes to save what the register keeps of them.")
                                       .arg(fits.size())
