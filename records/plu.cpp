@@ -140,7 +140,7 @@ QByteArray Plu::decodeFields(const char* r, ItemRow* row, int) const
 
 QByteArray Plu::storageKey(int, const QByteArray& code) const { return code; }
 
-QByteArray Plu::recordKey(const QByteArray& record) const { return record.left(CodeSize); }
+int Plu::recordKeySize() const { return CodeSize; }
 
 QByteArray Plu::storageName(int, const QByteArray&, const QByteArray& record) const
 {

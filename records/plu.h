@@ -15,7 +15,7 @@ public:
     // the key under which the row is stored.
     QByteArray encodeRow(const ItemRow& row, QByteArray* record) const override;
     // The item code's bytes: the register keeps one PLU per code.
-    QByteArray recordKey(const QByteArray& record) const override;
+    int recordKeySize() const override;
 
 protected:
     QByteArray decodeFields(const char* record, ItemRow* row, int index) const override;

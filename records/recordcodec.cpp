@@ -160,7 +160,7 @@ QByteArray RecordCodec::readFields(const char* record, ItemRow* row, int index) 
     return decodeFields(record, row, index);
 }
 
-QByteArray RecordCodec::recordKey(const QByteArray&) const { return QByteArray(); }
+int RecordCodec::recordKeySize() const { return 0; }
 
 QByteArray RecordCodec::storageKey(int row, const QByteArray&) const { return QByteArray::number(row + 1); }
 

@@ -174,9 +174,11 @@ public:
     // Decodes a record like decodeRecord, showing `index` where a row carries one, but
     // leaves alone any record that the process keeps current.
     QByteArray readRecord(const QByteArray& record, ItemRow* row, int index = 1) const;
-    // The bytes by which the register finds a record among its own (a PLU's item code);
-    // empty for categories whose records are kept by position.
-    virtual QByteArray recordKey(const QByteArray& record) const;
+    // The bytes by which the register finds a record among its own (a PLU's item code): the
+    // record's first recordKeySize() bytes; empty for categories whose records are kept by
+    // position (a key size of 0).
+    QByteArray recordKey(const QByteArray& record) const { return record.left(recordKeySize()); }
+    virtual int recordKeySize() const;
 
 protected:
     // Decodes a record of exactly the category's size.

@@ -97,48 +97,57 @@ TableDiff diffRecords(const RecordCodec& codec, const QList<QByteArray>& baselin
         return diff;
     }
 
+    // Both tables at the size the database keeps (shared copies where they are so already), so
+    // that the codes can be views into the records: no code is copied.
+    auto keptAll = [&codec](const QList<QByteArray>& records) {
+        QList<QByteArray> out;
+        out.reserve(records.size());
+        for (const QByteArray& record : records)
+            out.append(keptBytes(codec, record));
+        return out;
+    };
+    const QList<QByteArray> theirs = keptAll(baseline);
+    const QList<QByteArray> ours = keptAll(current);
+    const int keySize = codec.recordKeySize();
+    auto key = [keySize](const QByteArray& record) {
+        return QByteArrayView(record.constData(), qMin(keySize, int(record.size())));
+    };
+
     // The register's records by code. The table is read from its end, so that the last row of
     // a code is the one compared and earlier ones are skipped.
-    const int stored = codec.storedSize();
-    auto key = [&codec, stored](const QByteArray& record) {
-        return codec.recordKey(record.size() == stored ? record : keptBytes(codec, record));
-    };
-    QHash<QByteArray, int> held;
-    held.reserve(baseline.size());
-    for (int i = 0; i < baseline.size(); ++i)
-        held.insert(key(baseline.at(i)), i);
-    QList<bool> seen(baseline.size(), false);
-    QSet<QByteArray> added;
+    QHash<QByteArrayView, int> held;
+    held.reserve(theirs.size());
+    for (int i = 0; i < theirs.size(); ++i)
+        held.insert(key(theirs.at(i)), i);
+    QList<bool> seen(theirs.size(), false);
+    QSet<QByteArrayView> added;
     QList<RecordChange> found;
-    for (int i = int(current.size()) - 1; i >= 0; --i) {
-        const QByteArray k = key(current.at(i));
+    for (int i = int(ours.size()) - 1; i >= 0; --i) {
+        const QByteArray& after = ours.at(i);
+        const QByteArrayView k = key(after);
         const auto at = held.constFind(k);
         if (at == held.constEnd()) {
             if (added.contains(k))
                 continue;
             added.insert(k);
-            const QByteArray after = keptBytes(codec, current.at(i));
             found.append(change(codec, RecordChange::Added, i, codeOf(codec, after, i), {}, after));
             continue;
         }
         if (seen.at(at.value()))
             continue;
         seen[at.value()] = true;
-        const QByteArray before = keptBytes(codec, baseline.at(at.value()));
-        const QByteArray after = keptBytes(codec, current.at(i));
+        const QByteArray& before = theirs.at(at.value());
         if (before != after)
             found.append(change(codec, RecordChange::Changed, i, codeOf(codec, after, i), before, after));
     }
     diff.changes.reserve(found.size());
     for (auto it = found.crbegin(); it != found.crend(); ++it)
         diff.changes.append(*it);
-    for (int i = 0; i < baseline.size(); ++i) {
+    for (int i = 0; i < theirs.size(); ++i) {
         // A code the register holds twice counts once, as its last record.
-        if (seen.at(i))
-            continue;
-        const QByteArray before = keptBytes(codec, baseline.at(i));
-        if (held.value(key(before)) == i)
-            diff.changes.append(change(codec, RecordChange::Deleted, -1, codeOf(codec, before, i), before, {}));
+        if (!seen.at(i) && held.value(key(theirs.at(i))) == i)
+            diff.changes.append(
+                change(codec, RecordChange::Deleted, -1, codeOf(codec, theirs.at(i), i), theirs.at(i), {}));
     }
     return diff;
 }
