@@ -351,6 +351,17 @@ int exportTable(CommandContext& context)
     return writeTable(context.value(QStringLiteral("out")), withHeader(category, rows));
 }
 
+// "row 3, Name: 27 bytes in windows-1253; the register keeps 25: ..." for each of `fits`;
+// `firstRow` numbers the first row.
+QStringList fitLines(const RecordCodec* codec, const QList<CellFit>& fits, int firstRow)
+{
+    const QStringList headers = codec->headers();
+    QStringList lines;
+    for (const CellFit& fit : fits)
+        lines << QStringLiteral("row %1, %2: %3").arg(fit.row + firstRow).arg(headers.value(fit.column), fit.message());
+    return lines;
+}
+
 // import --db FILE --type TYPE --in FILE [--add] [--yes]
 QList<QCommandLineOption> importOptions()
 {
@@ -390,12 +401,8 @@ int importTable(CommandContext& context)
     // saved only when asked for, as the window's save asks first and by default saves nothing.
     const QList<CellFit> fits = codec->checkTable(rows, &table);
     if (!fits.isEmpty() && !context.isSet(QStringLiteral("yes"))) {
-        const QStringList headers = codec->headers();
-        for (const CellFit& fit : fits)
-            Cli::printProblem(QStringLiteral("%1: row %2, %3: %4")
-                                  .arg(in)
-                                  .arg(fit.row + 2)
-                                  .arg(headers.value(fit.column), fit.message()));
+        for (const QString& line : fitLines(codec, fits, 2))
+            Cli::printProblem(QStringLiteral("%1: %2").arg(in, line));
         return context.usageError(QStringLiteral("%1 cell(s) of %2 would not be stored as written. Nothing was saved: "
                                                  "give --yes to save what the register keeps of them.")
                                       .arg(fits.size())
@@ -657,12 +664,10 @@ QList<QCommandLineOption> checkOptions()
 int printFits(const RecordCodec* codec, const ItemTable& shown, const ItemTable& sent, int firstRow,
     const QList<QByteArray>& kept = {})
 {
-    const QList<CellFit> fits = codec->checkTable(shown, &sent, &kept);
-    const QStringList headers = codec->headers();
-    for (const CellFit& fit : fits)
-        Cli::printLine(
-            QStringLiteral("row %1, %2: %3").arg(fit.row + firstRow).arg(headers.value(fit.column), fit.message()));
-    return fits.isEmpty() ? Cli::ExitOk : Cli::ExitNotAsShown;
+    const QStringList lines = fitLines(codec, codec->checkTable(shown, &sent, &kept), firstRow);
+    for (const QString& line : lines)
+        Cli::printLine(line);
+    return lines.isEmpty() ? Cli::ExitOk : Cli::ExitNotAsShown;
 }
 
 int check(CommandContext& context)
