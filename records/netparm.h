@@ -36,6 +36,8 @@ public:
 
 protected:
     QByteArray decodeFields(const char* record, ItemRow* row, int index) const override;
+    // Decoding replaces the current record, which encoding starts from.
+    bool rowsStandAlone() const override { return false; }
     // The row of a record, leaving the current record as it is.
     QByteArray readFields(const char* record, ItemRow* row, int index) const override;
     QByteArray storageKey(int row, const QByteArray& encodedName) const override;

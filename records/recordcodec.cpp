@@ -5,8 +5,61 @@
 #include "records/translation.h"
 #include "storage/configdb.h"
 
-#include <cstring>
+#include <QRunnable>
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
 
+#include <atomic>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// Runs work(begin, end) over the rows [0, count) in slices, on this thread and on as many
+// threads of the global pool as there are further cores; returns when every row is done.
+// Encoding and decoding are free of shared state, so a large table is done in a fraction of
+// the time. A helper that has not started by the time this thread runs out of slices is
+// taken back from the pool rather than waited for (the pool may be busy with other work).
+// Small tables, rows that are not `standAlone`, and any table while the records' debug log is
+// on (its lines keep the rows' order) are done on this thread alone.
+void inSlices(int count, bool standAlone, const std::function<void(int, int)>& work)
+{
+    constexpr int kSlice = 2048;
+    QThreadPool* pool = QThreadPool::globalInstance();
+    const int helpers = qMin(QThread::idealThreadCount() - 1, count / kSlice - 1);
+    if (helpers <= 0 || !standAlone || lcRecords().isDebugEnabled()) {
+        work(0, count);
+        return;
+    }
+    std::atomic<int> next { 0 };
+    auto run = [&] {
+        for (int begin; (begin = next.fetch_add(kSlice)) < count;)
+            work(begin, qMin(begin + kSlice, count));
+    };
+    QSemaphore done;
+    std::vector<QRunnable*> tasks;
+    for (int i = 0; i < helpers; ++i) {
+        QRunnable* task = QRunnable::create([&] {
+            run();
+            done.release();
+        });
+        task->setAutoDelete(false);
+        pool->start(task);
+        tasks.push_back(task);
+    }
+    run();
+    int started = 0;
+    for (QRunnable* task : tasks)
+        if (!pool->tryTake(task))
+            ++started;
+    done.acquire(started);
+    for (QRunnable* task : tasks)
+        delete task;
+}
+
+} // namespace
 
 ColumnDescription& currentColumns()
 {
@@ -172,22 +225,26 @@ QByteArray RecordCodec::storageName(int, const QByteArray& encodedName, const QB
 bool RecordCodec::saveTable(const ItemTable& table, const QList<QByteArray>& records) const
 {
     qCDebug(lcRecords).nospace() << "rows = " << table.size() << ", colums = " << (table.isEmpty() ? 0 : table.first().size());
-    QList<RecordEntry> entries;
-    entries.reserve(table.size());
-    QByteArray record;
-    for (int i = 0; i < table.size(); ++i) {
-        // The row gives the key either way; a kept record also names itself, so that neither
-        // its bytes nor its stored name change.
-        const QByteArray name = encodeRow(table.at(i), &record);
-        const QByteArray kept = i < records.size() ? records.at(i) : QByteArray();
-        if (kept.isEmpty()) {
-            entries.append(RecordEntry::make(storageKey(i, name), storageName(i, name, record), record.left(storedSize())));
-            continue;
+    QList<RecordEntry> entries(table.size());
+    RecordEntry* entry = entries.data();
+    inSlices(int(table.size()), rowsStandAlone(), [&](int begin, int end) {
+        QByteArray record;
+        for (int i = begin; i < end; ++i) {
+            // The row gives the key either way; a kept record also names itself, so that
+            // neither its bytes nor its stored name change.
+            const QByteArray name = encodeRow(table.at(i), &record);
+            const QByteArray kept = i < records.size() ? records.at(i) : QByteArray();
+            if (kept.isEmpty()) {
+                entry[i]
+                    = RecordEntry::make(storageKey(i, name), storageName(i, name, record), record.left(storedSize()));
+                continue;
+            }
+            // Names are read from a full-size copy: a short stored record is kept short.
+            const QByteArray full
+                = kept.size() >= recordSize() ? kept : kept + QByteArray(recordSize() - kept.size(), 0);
+            entry[i] = RecordEntry::make(storageKey(i, name), storageName(i, name, full), kept);
         }
-        // Names are read from a full-size copy: a short stored record is kept short.
-        const QByteArray full = kept.size() >= recordSize() ? kept : kept + QByteArray(recordSize() - kept.size(), 0);
-        entries.append(RecordEntry::make(storageKey(i, name), storageName(i, name, full), kept));
-    }
+    });
     return saveRecords(QString::fromLatin1(m_category->table), entries);
 }
 
@@ -200,12 +257,12 @@ bool RecordCodec::loadTable(ItemTable* table, QList<QByteArray>* records) const
     QList<QByteArray> stored;
     if (!loadRecords(QString::fromLatin1(m_category->table), &stored))
         return false;
-    table->reserve(stored.size());
-    for (int i = 0; i < stored.size(); ++i) {
-        ItemRow row;
-        decodeRecord(stored.at(i), &row, i + 1);
-        table->append(std::move(row));
-    }
+    table->resize(stored.size());
+    ItemRow* rows = table->data();
+    inSlices(int(stored.size()), rowsStandAlone(), [&](int begin, int end) {
+        for (int i = begin; i < end; ++i)
+            decodeRecord(stored.at(i), &rows[i], i + 1);
+    });
     if (records)
         *records = stored;
     return true;

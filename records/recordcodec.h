@@ -188,6 +188,10 @@ protected:
     // Key and name under which row `row` (from 0) is stored.
     virtual QByteArray storageKey(int row, const QByteArray& encodedName) const;
     virtual QByteArray storageName(int row, const QByteArray& encodedName, const QByteArray& record) const;
+    // Whether each row is encoded and decoded on its own; saveTable and loadTable then share a
+    // large table out over several threads. False where a record carries process-wide state
+    // from one row to the next.
+    virtual bool rowsStandAlone() const { return true; }
 
     // Cell text in the register language's code page, at most 63 bytes.
     static QByteArray cellBytes(const ItemRow& row, int column);

@@ -66,6 +66,8 @@ public:
 
 protected:
     QByteArray decodeFields(const char* record, ItemRow* row, int index) const override;
+    // Decoding replaces the current record, which encoding starts from.
+    bool rowsStandAlone() const override { return false; }
 
 private:
     System();
