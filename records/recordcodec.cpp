@@ -1,62 +1,25 @@
 #include "records/recordcodec.h"
 
 #include "base/language.h"
+#include "base/slices.h"
 #include "records/recordslog.h"
 #include "records/translation.h"
 #include "storage/configdb.h"
 
-#include <QRunnable>
-#include <QSemaphore>
-#include <QThread>
-#include <QThreadPool>
-
-#include <atomic>
 #include <cstring>
 #include <functional>
-#include <vector>
 
 namespace {
 
-// Runs work(begin, end) over the rows [0, count) in slices, on this thread and on as many
-// threads of the global pool as there are further cores; returns when every row is done.
-// Encoding and decoding are free of shared state, so a large table is done in a fraction of
-// the time. A helper that has not started by the time this thread runs out of slices is
-// taken back from the pool rather than waited for (the pool may be busy with other work).
-// Small tables, rows that are not `standAlone`, and any table while the records' debug log is
-// on (its lines keep the rows' order) are done on this thread alone.
-void inSlices(int count, bool standAlone, const std::function<void(int, int)>& work)
+// Runs work(begin, end) over the rows [0, count): in slices on several threads when the
+// codec's rows stand alone, else (and while the records' debug log is on, whose lines keep
+// the rows' order) on this thread in one go.
+void overRows(int count, bool standAlone, const std::function<void(int, int)>& work)
 {
-    constexpr int kSlice = 2048;
-    QThreadPool* pool = QThreadPool::globalInstance();
-    const int helpers = qMin(QThread::idealThreadCount() - 1, count / kSlice - 1);
-    if (helpers <= 0 || !standAlone || lcRecords().isDebugEnabled()) {
+    if (standAlone && !lcRecords().isDebugEnabled())
+        inSlices(count, work);
+    else
         work(0, count);
-        return;
-    }
-    std::atomic<int> next { 0 };
-    auto run = [&] {
-        for (int begin; (begin = next.fetch_add(kSlice)) < count;)
-            work(begin, qMin(begin + kSlice, count));
-    };
-    QSemaphore done;
-    std::vector<QRunnable*> tasks;
-    for (int i = 0; i < helpers; ++i) {
-        QRunnable* task = QRunnable::create([&] {
-            run();
-            done.release();
-        });
-        task->setAutoDelete(false);
-        pool->start(task);
-        tasks.push_back(task);
-    }
-    run();
-    int started = 0;
-    for (QRunnable* task : tasks)
-        if (!pool->tryTake(task))
-            ++started;
-    done.acquire(started);
-    for (QRunnable* task : tasks)
-        delete task;
 }
 
 } // namespace
@@ -227,7 +190,7 @@ bool RecordCodec::saveTable(const ItemTable& table, const QList<QByteArray>& rec
     qCDebug(lcRecords).nospace() << "rows = " << table.size() << ", colums = " << (table.isEmpty() ? 0 : table.first().size());
     QList<RecordEntry> entries(table.size());
     RecordEntry* entry = entries.data();
-    inSlices(int(table.size()), rowsStandAlone(), [&](int begin, int end) {
+    overRows(int(table.size()), rowsStandAlone(), [&](int begin, int end) {
         QByteArray record;
         for (int i = begin; i < end; ++i) {
             // The row gives the key either way; a kept record also names itself, so that
@@ -259,7 +222,7 @@ bool RecordCodec::loadTable(ItemTable* table, QList<QByteArray>* records) const
         return false;
     table->resize(stored.size());
     ItemRow* rows = table->data();
-    inSlices(int(stored.size()), rowsStandAlone(), [&](int begin, int end) {
+    overRows(int(stored.size()), rowsStandAlone(), [&](int begin, int end) {
         for (int i = begin; i < end; ++i)
             decodeRecord(stored.at(i), &rows[i], i + 1);
     });

@@ -1,12 +1,16 @@
 #include "storage/csv.h"
 
+#include "base/slices.h"
 #include "storage/storagelog.h"
 
+#include <QBuffer>
 #include <QIODevice>
+#include <QMutex>
 #include <QTextStream>
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -28,6 +32,48 @@ bool scientificToInteger(const QString& field, QString* integer)
         return false;
     *integer = QString::number(qint64(value));
     return true;
+}
+
+struct RecordStart {
+    qsizetype offset; // of the record's first byte
+    int line; // physical lines before it
+};
+
+// Where each record of UTF-8 text begins, as csv::parseRecord() divides the text: a record
+// ends at a line break ("\n", or "\r\n"; a lone "\r" is a character) outside a field in
+// quotation marks; a field is in quotation marks when one opens it, and "" inside stands
+// for a mark. A byte-order mark at the start is skipped. Counts at most `maxRows` + 1.
+std::vector<RecordStart> recordStarts(const QByteArray& text, char separator, qsizetype maxRows)
+{
+    std::vector<RecordStart> starts;
+    const char* p = text.constData();
+    const qsizetype n = text.size();
+    qsizetype i = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    int line = 0;
+    while (i < n && qsizetype(starts.size()) <= maxRows) {
+        starts.push_back({ i, line });
+        bool fieldStart = true;
+        while (i < n) {
+            const char c = p[i++];
+            if (c == '\n') {
+                ++line;
+                break;
+            }
+            if (fieldStart && c == '"') {
+                while (i < n) {
+                    const char q = p[i++];
+                    if (q == '\n')
+                        ++line;
+                    else if (q == '"' && !(i < n && p[i] == '"'))
+                        break;
+                    else if (q == '"')
+                        ++i;
+                }
+            }
+            fieldStart = c == separator;
+        }
+    }
+    return starts;
 }
 
 } // namespace
@@ -252,19 +298,6 @@ ItemTable csv::readAll()
     return table;
 }
 
-bool csv::rowsWithin(qsizetype maxRows)
-{
-    qsizetype rows = 0;
-    while (!atEnd()) {
-        if (rows == maxRows)
-            return false;
-        if (!parseRecord([](QString&&) {}))
-            break;
-        ++rows;
-    }
-    return true;
-}
-
 bool csv::readAll(ItemTable* table, qsizetype maxRows)
 {
     table->clear();
@@ -286,4 +319,66 @@ bool csv::readAll(ItemTable* table, qsizetype maxRows)
         table->append(std::move(row));
     }
     return true;
+}
+
+bool csv::readText(
+    const QByteArray& text, QChar separator, qsizetype maxRows, ItemTable* table, Conversions* conversions)
+{
+    table->clear();
+    *conversions = Conversions();
+    const std::vector<RecordStart> starts = recordStarts(text, char(separator.unicode()), maxRows);
+    const qsizetype count = qsizetype(starts.size());
+    if (count > maxRows)
+        return false;
+    if (count == 0)
+        return true; // nothing, or only a byte-order mark
+    // Each slice of records is read by a reader of its own; their lines are counted from the
+    // slice's first, their conversions gathered here.
+    bool agree = true;
+    table->resize(count);
+    ItemRow* out = table->data();
+    QMutex lock;
+    auto readSlice = [&](int begin, int end) {
+        const qsizetype from = starts[size_t(begin)].offset;
+        const qsizetype to = end < count ? starts[size_t(end)].offset : text.size();
+        QBuffer slice;
+        slice.setData(QByteArray::fromRawData(text.constData() + from, to - from));
+        slice.open(QIODevice::ReadOnly);
+        csv reader;
+        reader.setSeparator(separator);
+        reader.setDevice(&slice);
+        ItemTable rows;
+        const bool whole = reader.readAll(&rows, end - begin) && rows.size() == end - begin;
+        for (qsizetype i = 0; whole && i < rows.size(); ++i)
+            out[begin + i] = std::move(rows[i]);
+        const Conversions seen = reader.conversions();
+        QMutexLocker locker(&lock);
+        agree = agree && whole;
+        if (seen.count == 0)
+            return;
+        const int firstLine = starts[size_t(begin)].line + seen.firstLine;
+        if (conversions->count == 0 || firstLine < conversions->firstLine) {
+            conversions->firstLine = firstLine;
+            conversions->firstColumn = seen.firstColumn;
+        }
+        conversions->count += seen.count;
+    };
+    // While the debug log is on, its lines keep the rows' order: the text is read in one go,
+    // as it is when the readers ever divide the records otherwise than counted here.
+    const bool sliced = !lcStorage().isDebugEnabled();
+    if (sliced)
+        inSlices(int(count), readSlice);
+    if (sliced && agree)
+        return true;
+    QBuffer whole;
+    whole.setData(text);
+    whole.open(QIODevice::ReadOnly);
+    csv reader;
+    reader.setSeparator(separator);
+    reader.setDevice(&whole);
+    const bool within = reader.readAll(table, maxRows);
+    *conversions = reader.conversions();
+    if (!within)
+        table->clear();
+    return within;
 }

@@ -34,8 +34,6 @@ public:
     // The rows left, into `table`; false as soon as there are more than `maxRows`, so that the
     // rows beyond are never held (`table` then holds the first `maxRows`).
     bool readAll(ItemTable* table, qsizetype maxRows);
-    // Reads the rows left without keeping them; false as soon as there are more than `maxRows`.
-    bool rowsWithin(qsizetype maxRows);
 
     // The field separator for reading; "," unless set.
     void setSeparator(QChar separator);
@@ -48,6 +46,13 @@ public:
         int firstColumn = 0;
     };
     Conversions conversions() const;
+
+    // Reads UTF-8 `text` (a byte-order mark at its start skipped) with `separator` into
+    // `table`, as readAll() over the whole of it would; a large text is read in slices of
+    // whole records on several threads. `conversions` receives what conversions() would give.
+    // False, with nothing read, when the text holds more than `maxRows` rows.
+    static bool readText(
+        const QByteArray& text, QChar separator, qsizetype maxRows, ItemTable* table, Conversions* conversions);
 
     // The field as writeField() writes it.
     static QString escape(const QString& text);

@@ -5,13 +5,11 @@
 #include "storage/storagelog.h"
 #include "storage/xlsx.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
-#include <QStringDecoder>
 #include <QTemporaryFile>
 #include <QTextCodec>
 
@@ -63,41 +61,21 @@ bool isWorkbookName(const QString& path)
 
 bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator, int maxRows)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString decoded = utf8(bytes);
-    QBuffer buffer;
-    if (utf8.hasError()) {
+    QByteArray text = bytes;
+    if (!bytes.isValidUtf8()) {
         out->encoding = TableFile::Encoding::CodePage;
-        buffer.setData(fromCodePage(bytes).toUtf8());
+        text = fromCodePage(bytes).toUtf8();
     } else {
         out->encoding
             = bytes.startsWith(kByteOrderMark) ? TableFile::Encoding::Utf8WithMark : TableFile::Encoding::Utf8;
-        buffer.setData(bytes);
     }
-    decoded.clear();
-    buffer.open(QIODevice::ReadOnly);
 
     out->separator = detectSeparator ? separatorOf(bytes) : QLatin1Char(',');
     const QString tooMany
         = QCoreApplication::translate("TableFile", "the file has more than %1 rows, more than an import takes")
               .arg(QLocale(QLocale::English).toString(maxRows));
-    // A text of more lines than the bound has its rows counted first, so that a file of too
-    // many is refused before they are held (a quoted field may run over several lines).
-    if (buffer.data().count('\n') >= maxRows) {
-        csv counter;
-        counter.setSeparator(out->separator);
-        counter.setDevice(&buffer);
-        if (!counter.rowsWithin(maxRows)) {
-            out->error = tooMany;
-            return false;
-        }
-        buffer.seek(0);
-    }
-    csv reader;
-    reader.setSeparator(out->separator);
-    reader.setDevice(&buffer);
-    if (!reader.readAll(&out->rows, maxRows)) {
-        out->rows.clear();
+    csv::Conversions conversions;
+    if (!csv::readText(text, out->separator, maxRows, &out->rows, &conversions)) {
         out->error = tooMany;
         return false;
     }
@@ -107,7 +85,6 @@ bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator, 
                 if (isDecimalComma(cell.toString()))
                     cell = cell.toString().replace(QLatin1Char(','), QLatin1Char('.'));
     }
-    const csv::Conversions conversions = reader.conversions();
     out->scientificCount = conversions.count;
     out->firstScientificLine = conversions.firstLine;
     out->firstScientificColumn = conversions.firstColumn;

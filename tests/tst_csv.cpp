@@ -222,6 +222,52 @@ private slots:
         QCOMPARE(reader.conversions().count, 0);
     }
 
+    // A large text is read in slices of records on several threads: rows and conversions are
+    // what one reader over the whole text gives, whatever runs over lines or looks like a
+    // quotation; a row more than the bound refuses the text.
+    void largeTextsReadAsOneReader_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QByteArray>("text");
+        const QByteArray records = "12,\"A,B\",3\r\n\"say \"\"hi\"\"\",1\n\"two\nlines\r\nhere\",x\n\nsay \"hi,2\n"
+                                   "\"ab\"cd,\"e\nf\"\n1.23457E+11,\"1.5E+3\"\na\rb,\"\"\n\"q \"\"x\"\"\nnext\",2\n";
+        QTest::newRow("comma") << "," << records.repeated(3000);
+        QByteArray semicolons = records;
+        semicolons.replace(',', ';');
+        QTest::newRow("semicolon, with commas as text") << ";" << semicolons.repeated(3000) + records.repeated(100);
+        QTest::newRow("byte-order mark, unclosed quotation at the end")
+            << ","
+            << "\xEF\xBB\xBF\"x\n" + records.repeated(3000) + "\"open,1\nand more";
+        QTest::newRow("conversions late") << "," << QByteArray("a,b\n").repeated(20000) + "7.5E+2,4E+1\n";
+    }
+
+    void largeTextsReadAsOneReader()
+    {
+        QFETCH(QString, separator);
+        QFETCH(QByteArray, text);
+        QBuffer buffer(&text);
+        buffer.open(QIODevice::ReadOnly);
+        csv reader;
+        reader.setSeparator(separator.at(0));
+        reader.setDevice(&buffer);
+        const ItemTable expected = reader.readAll();
+        QVERIFY(expected.size() > 10000);
+
+        ItemTable rows;
+        csv::Conversions conversions;
+        QVERIFY(csv::readText(text, separator.at(0), expected.size(), &rows, &conversions));
+        QCOMPARE(rows.size(), expected.size());
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            if (rows.at(i) != expected.at(i))
+                QFAIL(qPrintable(QStringLiteral("row %1 differs").arg(i)));
+        QCOMPARE(conversions.count, reader.conversions().count);
+        QCOMPARE(conversions.firstLine, reader.conversions().firstLine);
+        QCOMPARE(conversions.firstColumn, reader.conversions().firstColumn);
+
+        QVERIFY(!csv::readText(text, separator.at(0), expected.size() - 1, &rows, &conversions));
+        QVERIFY(rows.isEmpty());
+    }
+
     void escape_data()
     {
         QTest::addColumn<QString>("text");

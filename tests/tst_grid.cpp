@@ -141,6 +141,12 @@ private slots:
             << int(CategoryTax)
             << ItemTable { row({ "1", "A", "15.50", "1" }), row({ "2", "B", "5", "0" }), row({ "3", "C", "0", "0" }),
                    row({ "4", "D", "1", "0" }), row({ "5", "E", "7.125", "0" }) };
+        // Filled and collected in slices on several threads.
+        ItemTable plus;
+        for (int i = 0; i < 10000; ++i)
+            plus << row({ QString::number(400000 + i * 7), QStringLiteral("ITEM %1").arg(i), QString::number(i % 40),
+                QStringLiteral("%1.%2").arg(i % 900).arg(i % 100), i % 3 ? "1" : "x" });
+        QTest::newRow("PLUs, more than a few slices") << int(CategoryPlu) << plus;
     }
 
     // A table converted as the grid converts it gives what the grid gives back.

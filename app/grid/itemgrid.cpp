@@ -2,6 +2,7 @@
 
 #include "app/applog.h"
 #include "app/grid/cellmarks.h"
+#include "base/slices.h"
 #include "records/gridcells.h"
 #include "records/headerrow.h"
 
@@ -54,14 +55,16 @@ GridModel::Rows gridRows(
     const int rows = table.size();
     const int cols = columns >= 0 ? columns : rows ? table.first().size() : 0;
     GridModel::Rows out(static_cast<size_t>(rows));
-    for (int i = 0; i < rows; ++i) {
-        GridModel::Row& row = out[size_t(i)];
-        row.cells.reserve(cols);
-        for (int c = 0; c < cols; ++c)
-            row.cells.append(gridCellAt(table, i, c, kinds, category));
-        if (i < records.size())
-            row.record = records.at(i);
-    }
+    inSlices(rows, [&](int begin, int end) {
+        for (int i = begin; i < end; ++i) {
+            GridModel::Row& row = out[size_t(i)];
+            row.cells.reserve(cols);
+            for (int c = 0; c < cols; ++c)
+                row.cells.append(gridCellAt(table, i, c, kinds, category));
+            if (i < records.size())
+                row.record = records.at(i);
+        }
+    });
     return out;
 }
 
@@ -122,11 +125,16 @@ ItemTable collect(const GridModel* model, int category, bool includeHeader, QLis
                 records->append(QByteArray());
         }
     }
-    for (int r = 0; r < rows; ++r) {
-        table.append(textRow(model, r));
-        if (records)
+    const int first = int(table.size());
+    table.resize(first + rows);
+    ItemRow* out = table.data() + first;
+    inSlices(rows, [&](int begin, int end) {
+        for (int r = begin; r < end; ++r)
+            out[r] = textRow(model, r);
+    });
+    if (records)
+        for (int r = 0; r < rows; ++r)
             records->append(model->keptRecord(r));
-    }
     return table;
 }
 
