@@ -105,6 +105,41 @@ private slots:
         QCOMPARE(user.UserPerm, 1u);
     }
 
+    // Until the first password is changed or another user is added, the dialog says how to
+    // get in.
+    void firstStartSaysHowToGetIn()
+    {
+        // A user database of its own, put aside afterwards.
+        const QString path = m_dir.filePath(QStringLiteral("USRData.db"));
+        m_users.reset();
+        QVERIFY(QFile::rename(path, path + QStringLiteral(".kept")));
+        m_users = std::make_unique<UserDatabaseScope>(path);
+        usrdb* db = m_users->database();
+        auto putBack = qScopeGuard([&] {
+            m_users.reset();
+            QFile::remove(path);
+            QFile::rename(path + QStringLiteral(".kept"), path);
+        });
+        auto hint = [] {
+            loginDialog dialog;
+            auto* label = dialog.findChild<QLabel*>(QStringLiteral("label_firstStart"));
+            return label ? label->text() : QString();
+        };
+        QVERIFY(hint().contains(QStringLiteral("log in as admin with the password 604218")));
+        QVERIFY(hint().contains(QStringLiteral("(the USERS button)")));
+        const QString table = QStringLiteral("USRMG");
+        UserInfo admin = makeUserInfo(1, QStringLiteral("admin"), QString(), 0);
+        QCOMPARE(db->findUser(&admin, table), 0);
+        UserInfo changed = admin;
+        changed.UserPassword = hashPassword(QStringLiteral("7391"));
+        QVERIFY(db->modifyUser(changed, admin, table));
+        QCOMPARE(hint(), QString());
+        QVERIFY(db->modifyUser(admin, changed, table));
+        QVERIFY(!hint().isEmpty());
+        QVERIFY(db->insertUser(makeUserInfo(2, QStringLiteral("op1"), hashPassword(QStringLiteral("1")), 0), table));
+        QCOMPARE(hint(), QString());
+    }
+
     void nameIsTrimmedPasswordIsNot()
     {
         QVERIFY(login(QStringLiteral("  admin "), QStringLiteral("604218")).accepted);

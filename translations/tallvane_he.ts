@@ -93,6 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+51"/>
         <source>USERS</source>
         <translation>משתמשים</translation>
     </message>
@@ -1201,7 +1202,7 @@
 <context>
     <name>FieldDelegate</name>
     <message>
-        <location filename="../app/grid/fielddelegate.cpp" line="+171"/>
+        <location filename="../app/grid/fielddelegate.cpp" line="+209"/>
         <source>&quot;%1&quot; is not a number</source>
         <translation>&quot;%1&quot; אינו מספר</translation>
     </message>
@@ -2039,7 +2040,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../app/greeklabels.cpp" line="+32"/>
+        <location filename="../app/greeklabels.cpp" line="+44"/>
         <source>NAVIGATION BAR</source>
         <translation>סרגל ניווט</translation>
     </message>
@@ -2175,7 +2176,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+331"/>
+        <location filename="../app/mainwindow.cpp" line="+334"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>תפריט</translation>
@@ -2211,7 +2212,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>מחיקת נתונים</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-258"/>
+        <location filename="../app/mainwindow.cpp" line="-261"/>
         <source>Recent sets</source>
         <translation>ערכות אחרונות</translation>
     </message>
@@ -2236,7 +2237,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>קובץ ערכה (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+139"/>
+        <location filename="../app/mainwindow.cpp" line="+142"/>
         <source>%1 created: every page of it is empty</source>
         <translation>%1 נוצרה: כל הדפים בה ריקים</translation>
     </message>
@@ -3364,12 +3365,12 @@ Save them before going on?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+82"/>
+        <location filename="../storage/csvfile.cpp" line="+75"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>בקובץ יש יותר מ-%1 שורות, יותר ממה שייבוא מקבל</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+25"/>
         <source>no temporary file for the conversion: %1</source>
         <translation>אין קובץ זמני להמרה: %1</translation>
     </message>
@@ -4004,7 +4005,12 @@ Save them before going on?</source>
         <translation>יציאה</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/logindialog.cpp" line="+47"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="-2"/>
+        <source>First start: log in as admin with the password 604218, then change that password in user management (the %1 button).</source>
+        <translation>הפעלה ראשונה: היכנסו כ-admin עם הסיסמה 604218, ואחר כך שנו סיסמה זו בניהול משתמשים (הכפתור %1).</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>The user database cannot be read: %1.
 %2
 Nobody can log in until it is restored or moved aside. It has not been changed.</source>

@@ -93,6 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+51"/>
         <source>USERS</source>
         <translation>ผู้ใช้</translation>
     </message>
@@ -1201,7 +1202,7 @@
 <context>
     <name>FieldDelegate</name>
     <message>
-        <location filename="../app/grid/fielddelegate.cpp" line="+171"/>
+        <location filename="../app/grid/fielddelegate.cpp" line="+209"/>
         <source>&quot;%1&quot; is not a number</source>
         <translation>&quot;%1&quot; ไม่ใช่ตัวเลข</translation>
     </message>
@@ -2039,7 +2040,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../app/greeklabels.cpp" line="+32"/>
+        <location filename="../app/greeklabels.cpp" line="+44"/>
         <source>NAVIGATION BAR</source>
         <translation>แถบนำทาง</translation>
     </message>
@@ -2175,7 +2176,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+331"/>
+        <location filename="../app/mainwindow.cpp" line="+334"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>เมนู</translation>
@@ -2211,7 +2212,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ล้างข้อมูล</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-258"/>
+        <location filename="../app/mainwindow.cpp" line="-261"/>
         <source>Recent sets</source>
         <translation>ชุดตั้งค่าล่าสุด</translation>
     </message>
@@ -2236,7 +2237,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ไฟล์ฐานข้อมูล (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+139"/>
+        <location filename="../app/mainwindow.cpp" line="+142"/>
         <source>%1 created: every page of it is empty</source>
         <translation>สร้าง %1 แล้ว: ทุกหน้ายังว่างอยู่</translation>
     </message>
@@ -3364,12 +3365,12 @@ Save them before going on?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+82"/>
+        <location filename="../storage/csvfile.cpp" line="+75"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>ไฟล์มีมากกว่า %1 แถว เกินกว่าที่นำเข้าได้</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+25"/>
         <source>no temporary file for the conversion: %1</source>
         <translation>สร้างไฟล์ชั่วคราวสำหรับการแปลงไม่ได้: %1</translation>
     </message>
@@ -4004,7 +4005,12 @@ Save them before going on?</source>
         <translation>ออก</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/logindialog.cpp" line="+47"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="-2"/>
+        <source>First start: log in as admin with the password 604218, then change that password in user management (the %1 button).</source>
+        <translation>เริ่มใช้งานครั้งแรก: เข้าสู่ระบบเป็น admin ด้วยรหัสผ่าน 604218 แล้วเปลี่ยนรหัสผ่านนั้นในหน้าจัดการผู้ใช้ (ปุ่ม %1)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>The user database cannot be read: %1.
 %2
 Nobody can log in until it is restored or moved aside. It has not been changed.</source>

@@ -196,6 +196,18 @@ void usrdb::addDefaultAdmin()
     insertUser(makeUserInfo(1, QString::fromLatin1(kDefaultAdminName), password, 1), QString::fromLatin1(kUserTable));
 }
 
+bool usrdb::holdsOnlyDefaultAdmin()
+{
+    if (!isReadable())
+        return false;
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("SELECT UserName, UserPassword FROM %1 LIMIT 2").arg(QLatin1String(kUserTable)))
+        || !query.next() || query.value(0).toString() != QLatin1String(kDefaultAdminName))
+        return false;
+    const QString stored = query.value(1).toString();
+    return !query.next() && passwordMatches(stored, QString::fromLatin1(kDefaultAdminPassword));
+}
+
 bool usrdb::insertUser(const UserInfo& info, const QString& table)
 {
     m_query.prepare(QStringLiteral("INSERT INTO %1 VALUES(?,?,?,?)").arg(table));

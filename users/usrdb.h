@@ -62,6 +62,9 @@ public:
     bool openUserDb();
     bool ensureUserTable(const QString& table);
     void addDefaultAdmin();
+    // True while the only user is the default administrator with its first password: nobody
+    // has used the program yet, and the login dialog says how to get in.
+    bool holdsOnlyDefaultAdmin();
     bool insertUser(const UserInfo& info, const QString& table);
     bool deleteUser(const UserInfo& info, const QString& table);
     // Replaces the row of `oldInfo`'s name by `newInfo`, both or neither.

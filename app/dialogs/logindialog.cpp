@@ -8,6 +8,7 @@
 
 #include "ui_logindialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 
@@ -34,6 +35,22 @@ loginDialog::loginDialog(QWidget* parent)
     ui->lineEdit_username->setFocus();
     if (usrdb* db = usrdb::instance(); db && !db->isReadable())
         showUnreadableDatabase(db->problem(), db->filePath());
+    else if (db && db->holdsOnlyDefaultAdmin())
+        showFirstStart();
+}
+
+// Until the administrator's first password is changed (or another user is added), the
+// dialog says how to get in: a new dealer has nothing else to go by.
+void loginDialog::showFirstStart()
+{
+    auto* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("label_firstStart"));
+    label->setWordWrap(true);
+    label->setText(tr("First start: log in as admin with the password 604218, then change that password in user "
+                      "management (the %1 button).")
+                       .arg(QCoreApplication::translate("ButtonCaption", "USERS")));
+    ui->layout_login->insertWidget(0, label);
+    resize(qMax(width(), 480), height());
 }
 
 // Said before anyone types: no account can be found until the file is restored or moved aside.

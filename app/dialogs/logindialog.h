@@ -25,6 +25,7 @@ private:
     // Remembers the language chosen, closes accepted and clears the password field.
     void logInAccepted();
     void showUnreadableDatabase(const QString& problem, const QString& path);
+    void showFirstStart();
 
     Ui::loginDialog* ui;
 };
