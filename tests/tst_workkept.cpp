@@ -158,7 +158,7 @@ private:
             child<QAction>(w, "actionDownload")->trigger();
             break;
         case Close:
-            w.close();
+            child<QAction>(w, "actionQuit")->trigger(); // closes the window, as its frame's button does
             break;
         }
         // A way out that stayed leaves its dialogs' answers untaken.
@@ -186,7 +186,7 @@ private slots:
             Way way;
         } ways[] = { { "Back", Back }, { "tree category", TreeCategory }, { "category button", CategoryButton },
             { "tree set", TreeSet }, { "File > open", FileOpen }, { "File > new", FileNew },
-            { "recent set", RecentSet }, { "import", Import }, { "download", Download }, { "close", Close } };
+            { "recent set", RecentSet }, { "import", Import }, { "download", Download }, { "File > quit", Close } };
         const struct {
             const char* name;
             QMessageBox::StandardButton answer;

@@ -2050,7 +2050,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Αρχείο (&amp;F)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>&amp;Edit</source>
         <translation>Επεξεργασία (&amp;E)</translation>
     </message>
@@ -2210,6 +2210,21 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <location line="+5"/>
         <source>ClearData</source>
         <translation>Εκκαθάριση δεδομένων</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Quit</source>
+        <translation>Έξοδος (&amp;Q)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Close Tallvane (unsaved changes are asked about first)</source>
+        <translation>Κλείνει το Tallvane (πρώτα ρωτά για τις αλλαγές που δεν αποθηκεύτηκαν)</translation>
     </message>
     <message>
         <location filename="../app/mainwindow.cpp" line="-261"/>
