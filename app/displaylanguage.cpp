@@ -14,19 +14,6 @@
 
 namespace {
 
-// Qt's own texts of the standard buttons of message boxes and dialogs. Qt translates them for
-// Hebrew and Arabic but not for Greek or Thai, so Tallvane's translations carry them as well.
-[[maybe_unused]] const char* const kStandardButtons[] = { QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "Save"), QT_TRANSLATE_NOOP("QPlatformTheme", "Save All"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "Open"), QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "Yes to &All"), QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "N&o to All"), QT_TRANSLATE_NOOP("QPlatformTheme", "Abort"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "Retry"), QT_TRANSLATE_NOOP("QPlatformTheme", "Ignore"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "Close"), QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "Discard"), QT_TRANSLATE_NOOP("QPlatformTheme", "Help"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "Apply"), QT_TRANSLATE_NOOP("QPlatformTheme", "Reset"),
-    QT_TRANSLATE_NOOP("QPlatformTheme", "Restore Defaults") };
-
 // Draws the label of a push button that has both an icon and a text right to left: the icon
 // on the right, the text beside it on its left, the two centred together, as left to right
 // mirrored. Qt 6.4's own drawing asks for the text aligned right but lets the right-to-left

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QIcon>
@@ -169,9 +170,12 @@ private slots:
             shown << shownTexts(&window);
             QCOMPARE(window.isRightToLeft(), rightToLeft);
         }
+        // Qt's own file dialog, as opening, importing and exporting show it.
+        auto files = std::make_unique<QFileDialog>();
+        files->setOption(QFileDialog::DontUseNativeDialog);
         std::unique_ptr<QWidget> dialogs[] = { std::make_unique<loginDialog>(), std::make_unique<usrdialog>(),
             std::make_unique<adminmodDialog>(), std::make_unique<db_create>(), std::make_unique<CompareDialog>(),
-            std::make_unique<QuickStartDialog>(), std::make_unique<AboutDialog>() };
+            std::make_unique<QuickStartDialog>(), std::make_unique<AboutDialog>(), std::move(files) };
         for (const auto& dialog : dialogs)
             shown << shownTexts(dialog.get());
         installDisplayTranslation(English);

@@ -2661,9 +2661,391 @@ Save them before going on?</source>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <location filename="../app/qttexts.cpp" line="+100"/>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>مجلد</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drive</source>
+        <translation>محرك أقراص</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <location line="-78"/>
+        <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+        <translation>%1
+لم يُعثر على الدّليل.
+رجاءً تحقّق من إعطائك الاسم الصحيح للدّليل.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+لم يُعثر على الملفّ.
+رجاءً تحقّق من إعطائك الاسم الصحيح للملفّ.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 File</source>
+        <translation>ملفّ %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>‏%1 موجود بالفعل.
+أتريد استبداله؟</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Choose</source>
+        <translation>ا&amp;ختر</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation>ا&amp;حذف</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;New Folder</source>
+        <translation>مجلّد &amp;جديد</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Open</source>
+        <translation>ا&amp;فتح</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Rename</source>
+        <translation>أ&amp;عد التّسمية</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Save</source>
+        <translation>ا&amp;حفظ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&apos;%1&apos; is write protected.
+Do you want to delete it anyway?</source>
+        <translation>‏’%1‘ محميّ ضدّ الكتابة.
+أتريد حذفه بأيّ حال؟</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alias</source>
+        <translation>اختصار</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All Files (*)</source>
+        <translation>كلّ الملفّات (*)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All files (*)</source>
+        <translation>كلّ الملفّات (*)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt+Left</source>
+        <translation>Alt+Left</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt+Right</source>
+        <translation>Alt+Right</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt+Up</source>
+        <translation>Alt+Up</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>أتريد حقًّا حذف ’%1‘؟</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Back</source>
+        <translation>ارجع</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change to detail view mode</source>
+        <translation>غيّر إلى وضع المنظور التّفصيليّ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change to list view mode</source>
+        <translation>غيّر إلى وضع المنظور القائميّ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Could not delete directory.</source>
+        <translation>تعذّر حذف الدّليل.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Create New Folder</source>
+        <translation>أنشئ مجلّدًا جديدًا</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Create a New Folder</source>
+        <translation>أنشئ مجلّدًا جديدًا</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>احذف</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Detail View</source>
+        <translation>منظور تفصيليّ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Directories</source>
+        <translation>الأدّلة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Directory:</source>
+        <translation>الدّليل:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drive</source>
+        <translation>القرص</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File</source>
+        <translation>ملفّ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File &amp;name:</source>
+        <translation>ا&amp;سم الملفّ:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File Folder</source>
+        <translation>مجلّد</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Files</source>
+        <translation>الملفّات</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Files of type:</source>
+        <translation>الملفّات من النّوع:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Find Directory</source>
+        <translation>اعثر على دليل</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folder</source>
+        <translation>مجلّد</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Forward</source>
+        <translation>تقدّم</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Go back</source>
+        <translation>اذهب للخلف</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Go forward</source>
+        <translation>اذهب للأمام</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Go to the parent directory</source>
+        <translation>اذهب إلى الدّليل الأمّ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>List View</source>
+        <translation>منظور قائميّ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>List of places and bookmarks</source>
+        <translation>قائمة الأماكن والعلامات</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Look in:</source>
+        <translation>اعثر في:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>My Computer</source>
+        <translation>حاسوبي</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Folder</source>
+        <translation>مجلّد جديد</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>افتح</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parent Directory</source>
+        <translation>الدّليل الأمّ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Recent Places</source>
+        <translation>الأماكن الحديثة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove</source>
+        <translation>أزل</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save As</source>
+        <translation>احفظ كَ‍</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Shortcut</source>
+        <translation>اختصار</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show </source>
+        <translation>أظهر </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show &amp;hidden files</source>
+        <translation>أظهر الملفّات الم&amp;خفيّة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sidebar</source>
+        <translation>الشّريط الجانبيّ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unknown</source>
+        <translation>مجهول</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <location line="+1"/>
+        <source>%1 GB</source>
+        <translation>%1 غ.بايت</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 KB</source>
+        <translation>%1 ك.بايت</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 MB</source>
+        <translation>%1 م.بايت</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 TB</source>
+        <translation>%1 ت.بايت</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 byte(s)</source>
+        <translation>%1 بايت</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 bytes</source>
+        <translation>%1 بايت</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;b&gt;The name &quot;%1&quot; can not be used.&lt;/b&gt;&lt;p&gt;Try using another name, with fewer characters or no punctuations marks.</source>
+        <translation>&lt;b&gt;لا يمكن استخدام الاسم ”%1“.&lt;/b&gt;&lt;p&gt;جرّب استخدام اسم آخر بمحارف أقلّ أو بلا علامات ترقيم.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Computer</source>
+        <translation>الحاسوب</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Date Modified</source>
+        <translation>تاريخ التّعديل</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid filename</source>
+        <translation>اسم الملفّ غير صالح</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kind</source>
+        <translation>النّوع</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>My Computer</source>
+        <translation>حاسوبي</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Size</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type</source>
+        <translation>النّوع</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../app/displaylanguage.cpp" line="+19"/>
+        <location line="-82"/>
         <source>OK</source>
         <translation>موافق</translation>
     </message>

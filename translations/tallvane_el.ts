@@ -2661,9 +2661,391 @@ Save them before going on?</source>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <location filename="../app/qttexts.cpp" line="+100"/>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Φάκελος</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drive</source>
+        <translation>Μονάδα δίσκου</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <location line="-78"/>
+        <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+        <translation>%1
+Ο φάκελος δεν βρέθηκε.
+Ελέγξτε ότι δόθηκε το σωστό όνομα φακέλου.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+Το αρχείο δεν βρέθηκε.
+Ελέγξτε ότι δόθηκε το σωστό όνομα αρχείου.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 File</source>
+        <translation>Αρχείο %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>Το %1 υπάρχει ήδη.
+Θέλετε να αντικατασταθεί;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Choose</source>
+        <translation>&amp;Επιλογή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Διαγραφή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;New Folder</source>
+        <translation>&amp;Νέος φάκελος</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Open</source>
+        <translation>Ά&amp;νοιγμα</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Rename</source>
+        <translation>&amp;Μετονομασία</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Αποθήκευση</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&apos;%1&apos; is write protected.
+Do you want to delete it anyway?</source>
+        <translation>Το &apos;%1&apos; προστατεύεται από εγγραφή.
+Θέλετε να διαγραφεί παρ&apos; όλα αυτά;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alias</source>
+        <translation>Ψευδώνυμο</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All Files (*)</source>
+        <translation>Όλα τα αρχεία (*)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All files (*)</source>
+        <translation>Όλα τα αρχεία (*)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt+Left</source>
+        <translation>Alt+Left</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt+Right</source>
+        <translation>Alt+Right</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt+Up</source>
+        <translation>Alt+Up</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>Θέλετε σίγουρα να διαγραφεί το &apos;%1&apos;;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Back</source>
+        <translation>Πίσω</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change to detail view mode</source>
+        <translation>Προβολή λεπτομερειών</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change to list view mode</source>
+        <translation>Προβολή λίστας</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Could not delete directory.</source>
+        <translation>Ο φάκελος δεν διαγράφηκε.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Create New Folder</source>
+        <translation>Δημιουργία νέου φακέλου</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Create a New Folder</source>
+        <translation>Δημιουργία νέου φακέλου</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>Διαγραφή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Detail View</source>
+        <translation>Λεπτομέρειες</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Directories</source>
+        <translation>Φάκελοι</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Directory:</source>
+        <translation>Φάκελος:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drive</source>
+        <translation>Μονάδα δίσκου</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File</source>
+        <translation>Αρχείο</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File &amp;name:</source>
+        <translation>Ό&amp;νομα αρχείου:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File Folder</source>
+        <translation>Φάκελος αρχείων</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Files</source>
+        <translation>Αρχεία</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Files of type:</source>
+        <translation>Αρχεία τύπου:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Find Directory</source>
+        <translation>Εύρεση φακέλου</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folder</source>
+        <translation>Φάκελος</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Forward</source>
+        <translation>Εμπρός</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Go back</source>
+        <translation>Μετάβαση πίσω</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Go forward</source>
+        <translation>Μετάβαση εμπρός</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Go to the parent directory</source>
+        <translation>Μετάβαση στον γονικό φάκελο</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>List View</source>
+        <translation>Λίστα</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>List of places and bookmarks</source>
+        <translation>Λίστα τοποθεσιών και σελιδοδεικτών</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Look in:</source>
+        <translation>Αναζήτηση σε:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>My Computer</source>
+        <translation>Ο υπολογιστής μου</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Folder</source>
+        <translation>Νέος φάκελος</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>Άνοιγμα</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parent Directory</source>
+        <translation>Γονικός φάκελος</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Recent Places</source>
+        <translation>Πρόσφατες τοποθεσίες</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove</source>
+        <translation>Αφαίρεση</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save As</source>
+        <translation>Αποθήκευση ως</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Shortcut</source>
+        <translation>Συντόμευση</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show </source>
+        <translation>Εμφάνιση </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show &amp;hidden files</source>
+        <translation>Εμφάνιση &amp;κρυφών αρχείων</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sidebar</source>
+        <translation>Πλευρική στήλη</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unknown</source>
+        <translation>Άγνωστο</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <location line="+1"/>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 TB</source>
+        <translation>%1 TB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 byte(s)</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;b&gt;The name &quot;%1&quot; can not be used.&lt;/b&gt;&lt;p&gt;Try using another name, with fewer characters or no punctuations marks.</source>
+        <translation>&lt;b&gt;Το όνομα &quot;%1&quot; δεν μπορεί να χρησιμοποιηθεί.&lt;/b&gt;&lt;p&gt;Δοκιμάστε άλλο όνομα, με λιγότερους χαρακτήρες ή χωρίς σημεία στίξης.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Computer</source>
+        <translation>Υπολογιστής</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Date Modified</source>
+        <translation>Ημερομηνία τροποποίησης</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid filename</source>
+        <translation>Μη έγκυρο όνομα αρχείου</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kind</source>
+        <translation>Είδος</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>My Computer</source>
+        <translation>Ο υπολογιστής μου</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name</source>
+        <translation>Όνομα</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Size</source>
+        <translation>Μέγεθος</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type</source>
+        <translation>Τύπος</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../app/displaylanguage.cpp" line="+19"/>
+        <location line="-82"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>

@@ -2661,9 +2661,391 @@ Save them before going on?</source>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <location filename="../app/qttexts.cpp" line="+100"/>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>תיקייה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drive</source>
+        <translation>כונן</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <location line="-78"/>
+        <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+        <translation>%1
+ספרייה לא נמצאה.
+אנא ודא כי ניתן שם ספרייה מדויק.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+הקובץ לא נמצא.
+אנא ודא כי שם הקובץ הנכון הוזן.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 File</source>
+        <translation>קובץ %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>‏%1 כבר קיים.
+האם ברצונך להחליף אותו?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Choose</source>
+        <translation>בח&amp;ר</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;מחק</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;New Folder</source>
+        <translation>תיקייה &amp;חדשה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Open</source>
+        <translation>&amp;פתח</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Rename</source>
+        <translation>ש&amp;נה שם</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Save</source>
+        <translation>&amp;שמור</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&apos;%1&apos; is write protected.
+Do you want to delete it anyway?</source>
+        <translation>%1 מוגן בפני כתיבה.
+האם ברצונך למחוק אותו בכל זאת?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alias</source>
+        <translation>כינוי</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All Files (*)</source>
+        <translation>כל הקבצים (*)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All files (*)</source>
+        <translation>כל הקבצים (*)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt+Left</source>
+        <translation>Alt+Left</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt+Right</source>
+        <translation>Alt+Right</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt+Up</source>
+        <translation>Alt+Up</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>האם אתה בטוח כי ברצונך למחוק את &apos;%1&apos;?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Back</source>
+        <translation>אחורה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change to detail view mode</source>
+        <translation>החלף למצב תצוגת פרטים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change to list view mode</source>
+        <translation>החלף למצב תצוגת רשימה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Could not delete directory.</source>
+        <translation>אין אפשרות למחוק ספרייה.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Create New Folder</source>
+        <translation>צור תיקייה חדשה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Create a New Folder</source>
+        <translation>צור תיקייה חדשה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>מחק</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Detail View</source>
+        <translation>תצוגת פרטים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Directories</source>
+        <translation>ספריות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Directory:</source>
+        <translation>ספרייה:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drive</source>
+        <translation>כונן</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File</source>
+        <translation>קובץ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File &amp;name:</source>
+        <translation>&amp;שם קובץ:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File Folder</source>
+        <translation>תיקיית קבצים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Files</source>
+        <translation>קבצים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Files of type:</source>
+        <translation>קבצים מסוג:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Find Directory</source>
+        <translation>חפש ספרייה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folder</source>
+        <translation>תיקייה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Forward</source>
+        <translation>קדימה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Go back</source>
+        <translation>לך אחורה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Go forward</source>
+        <translation>לך קדימה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Go to the parent directory</source>
+        <translation>לך אל ספרייה מעלה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>List View</source>
+        <translation>תצוגת רשימה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>List of places and bookmarks</source>
+        <translation>רשימת מיקומים וסימניות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Look in:</source>
+        <translation>חפש בתוך:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>My Computer</source>
+        <translation>המחשב שלי</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Folder</source>
+        <translation>תיקייה חדשה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>פתיחה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parent Directory</source>
+        <translation>ספרייה מעלה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Recent Places</source>
+        <translation>מיקומים אחרונים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove</source>
+        <translation>הסר</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save As</source>
+        <translation>שמירה בשם</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Shortcut</source>
+        <translation>קיצור דרך</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show </source>
+        <translation>הצג </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show &amp;hidden files</source>
+        <translation>ה&amp;צג קבצים מוסתרים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sidebar</source>
+        <translation>סרגל צד</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unknown</source>
+        <translation>לא ידוע</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <location line="+1"/>
+        <source>%1 GB</source>
+        <translation>%1 ג&quot;ב</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 KB</source>
+        <translation>%1 ק&quot;ב</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 MB</source>
+        <translation>%1 מ&quot;ב</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 TB</source>
+        <translation>%1 ט&quot;ב</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 byte(s)</source>
+        <translation>%1 בתים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 bytes</source>
+        <translation>%1 בתים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;b&gt;The name &quot;%1&quot; can not be used.&lt;/b&gt;&lt;p&gt;Try using another name, with fewer characters or no punctuations marks.</source>
+        <translation>&lt;b&gt;אין אפשרות להשתמש בשם &quot;%1&quot;.&lt;/b&gt;&lt;p&gt;נסה שם אחר, עם פחות תווים או בלי סימני פיסוק.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Computer</source>
+        <translation>מחשב</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Date Modified</source>
+        <translation>תאריך שינוי</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid filename</source>
+        <translation>שם קובץ לא תקין</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kind</source>
+        <translation>סוג</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>My Computer</source>
+        <translation>המחשב שלי</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name</source>
+        <translation>שם</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Size</source>
+        <translation>גודל</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type</source>
+        <translation>סוג</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../app/displaylanguage.cpp" line="+19"/>
+        <location line="-82"/>
         <source>OK</source>
         <translation>אישור</translation>
     </message>

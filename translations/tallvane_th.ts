@@ -2661,9 +2661,391 @@ Save them before going on?</source>
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <location filename="../app/qttexts.cpp" line="+100"/>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>โฟลเดอร์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drive</source>
+        <translation>ไดรฟ์</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <location line="-78"/>
+        <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+        <translation>%1
+ไม่พบโฟลเดอร์
+โปรดตรวจสอบว่าระบุชื่อโฟลเดอร์ถูกต้อง</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+ไม่พบไฟล์
+โปรดตรวจสอบว่าระบุชื่อไฟล์ถูกต้อง</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 File</source>
+        <translation>ไฟล์ %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 มีอยู่แล้ว
+ต้องการแทนที่หรือไม่?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Choose</source>
+        <translation>เลือก (&amp;C)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation>ลบ (&amp;D)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;New Folder</source>
+        <translation>โฟลเดอร์ใหม่ (&amp;N)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Open</source>
+        <translation>เปิด (&amp;O)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Rename</source>
+        <translation>เปลี่ยนชื่อ (&amp;R)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Save</source>
+        <translation>บันทึก (&amp;S)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&apos;%1&apos; is write protected.
+Do you want to delete it anyway?</source>
+        <translation>&apos;%1&apos; ถูกป้องกันการเขียน
+ต้องการลบหรือไม่?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alias</source>
+        <translation>นามแฝง</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All Files (*)</source>
+        <translation>ไฟล์ทั้งหมด (*)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All files (*)</source>
+        <translation>ไฟล์ทั้งหมด (*)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt+Left</source>
+        <translation>Alt+Left</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt+Right</source>
+        <translation>Alt+Right</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alt+Up</source>
+        <translation>Alt+Up</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>แน่ใจหรือไม่ว่าต้องการลบ &apos;%1&apos;?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Back</source>
+        <translation>ย้อนกลับ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change to detail view mode</source>
+        <translation>เปลี่ยนเป็นมุมมองรายละเอียด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change to list view mode</source>
+        <translation>เปลี่ยนเป็นมุมมองรายการ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Could not delete directory.</source>
+        <translation>ลบโฟลเดอร์ไม่ได้</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Create New Folder</source>
+        <translation>สร้างโฟลเดอร์ใหม่</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Create a New Folder</source>
+        <translation>สร้างโฟลเดอร์ใหม่</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Detail View</source>
+        <translation>มุมมองรายละเอียด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Directories</source>
+        <translation>โฟลเดอร์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Directory:</source>
+        <translation>โฟลเดอร์:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drive</source>
+        <translation>ไดรฟ์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File</source>
+        <translation>ไฟล์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File &amp;name:</source>
+        <translation>ชื่อไฟล์ (&amp;N):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File Folder</source>
+        <translation>โฟลเดอร์ไฟล์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Files</source>
+        <translation>ไฟล์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Files of type:</source>
+        <translation>ประเภทไฟล์:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Find Directory</source>
+        <translation>ค้นหาโฟลเดอร์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folder</source>
+        <translation>โฟลเดอร์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Forward</source>
+        <translation>ไปข้างหน้า</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Go back</source>
+        <translation>ย้อนกลับ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Go forward</source>
+        <translation>ไปข้างหน้า</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Go to the parent directory</source>
+        <translation>ไปยังโฟลเดอร์แม่</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>List View</source>
+        <translation>มุมมองรายการ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>List of places and bookmarks</source>
+        <translation>รายการตำแหน่งและบุ๊กมาร์ก</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Look in:</source>
+        <translation>ดูใน:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>My Computer</source>
+        <translation>คอมพิวเตอร์ของฉัน</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Folder</source>
+        <translation>โฟลเดอร์ใหม่</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>เปิด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parent Directory</source>
+        <translation>โฟลเดอร์แม่</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Recent Places</source>
+        <translation>ตำแหน่งล่าสุด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove</source>
+        <translation>เอาออก</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save As</source>
+        <translation>บันทึกเป็น</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Shortcut</source>
+        <translation>ทางลัด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show </source>
+        <translation>แสดง </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show &amp;hidden files</source>
+        <translation>แสดงไฟล์ที่ซ่อน (&amp;H)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sidebar</source>
+        <translation>แถบด้านข้าง</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unknown</source>
+        <translation>ไม่ทราบ</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <location line="+1"/>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 TB</source>
+        <translation>%1 TB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 byte(s)</source>
+        <translation>%1 ไบต์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 bytes</source>
+        <translation>%1 ไบต์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;b&gt;The name &quot;%1&quot; can not be used.&lt;/b&gt;&lt;p&gt;Try using another name, with fewer characters or no punctuations marks.</source>
+        <translation>&lt;b&gt;ใช้ชื่อ &quot;%1&quot; ไม่ได้&lt;/b&gt;&lt;p&gt;ลองใช้ชื่ออื่นที่มีอักขระน้อยลงหรือไม่มีเครื่องหมายวรรคตอน</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Computer</source>
+        <translation>คอมพิวเตอร์</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Date Modified</source>
+        <translation>วันที่แก้ไข</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid filename</source>
+        <translation>ชื่อไฟล์ไม่ถูกต้อง</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kind</source>
+        <translation>ชนิด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>My Computer</source>
+        <translation>คอมพิวเตอร์ของฉัน</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name</source>
+        <translation>ชื่อ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Size</source>
+        <translation>ขนาด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type</source>
+        <translation>ประเภท</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../app/displaylanguage.cpp" line="+19"/>
+        <location line="-82"/>
         <source>OK</source>
         <translation>ตกลง</translation>
     </message>
