@@ -147,6 +147,7 @@ private slots:
 
         click(w, "btn_dept");
         QCOMPARE(w.itemModel()->rowCount(), 3);
+        const int height = w.height();
         click(w, "btn_install");
         QVERIFY(w.isBusy());
         QVERIFY(!child<QWidget>(w, "stackedWidget")->isEnabled());
@@ -161,6 +162,7 @@ private slots:
         QCOMPARE(w.status(), QStringLiteral("127.0.0.1: 3 departments installed"));
         QVERIFY(w.log("textEdit_rcv").isEmpty());
         QVERIFY(!child<QProgressBar>(w, "progressBar_transfer")->isVisible());
+        QCOMPARE(w.height(), height); // the bar took no room of its own
         QCOMPARE(storedRows(simDb, QStringLiteral("table_dept")), 3);
 
         // The register's table comes back into the grid over a local table of one row.

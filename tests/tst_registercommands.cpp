@@ -280,7 +280,13 @@ private slots:
         TestWindow w(m_dir.path());
         auto ecr = w.connectSimulator(memory);
         QVERIFY(ecr);
+        // The panel's buttons follow their commands: off away from a table page and while busy.
+        auto panelButtons = [&w] {
+            return child<QPushButton>(w, "btn_compare")->isEnabled() + child<QPushButton>(w, "btn_changes")->isEnabled();
+        };
+        QCOMPARE(panelButtons(), 0);
         w.open("btn_plu");
+        QCOMPARE(panelButtons(), 2);
         auto tree = [&w] { return w.findChild<QTreeWidget*>(QStringLiteral("treeWidget_changes")); };
 
         click(w, "btn_compare");
@@ -290,7 +296,10 @@ private slots:
         QVERIFY(!child<QPushButton>(w, "btn_sendChanges")->isEnabled());
 
         click(w, "btn_install");
+        QVERIFY(w.isBusy());
+        QCOMPARE(panelButtons(), 0);
         QVERIFY(w.waitIdle());
+        QCOMPARE(panelButtons(), 2);
         w.itemModel()->setData(w.itemModel()->index(1, 3), 1.95);
         click(w, "btn_compare");
         QCOMPARE(tree()->topLevelItem(0)->text(0), QStringLiteral("127.0.0.1: 1 changed"));

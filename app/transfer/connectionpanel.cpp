@@ -10,6 +10,7 @@
 #include "ui_connectionpanel.h"
 
 #include <QCoreApplication>
+#include <QProgressBar>
 #include <QStatusBar>
 
 namespace {
@@ -53,6 +54,7 @@ ConnectionPanel::ConnectionPanel(QStatusBar* statusBar, const QString& imageFold
     : QWidget(parent)
     , ui(new Ui::ConnectionPanel)
     , m_statusBar(statusBar)
+    , m_progress(new QProgressBar(statusBar ? static_cast<QWidget*>(statusBar) : this))
 {
     ui->setupUi(this);
     // A widget class of its own draws its style sheet's border only when asked to.
@@ -69,7 +71,15 @@ ConnectionPanel::ConnectionPanel(QStatusBar* statusBar, const QString& imageFold
         if (item->column() == 2 && address)
             BaselineStore::setName(QStringLiteral("tcp:") + address->text(), item->text());
     });
-    ui->progressBar_transfer->hide();
+    // A transfer's progress shows in the status bar, beside its messages: in the panel the
+    // bar made the window taller than the screen's 600 lines once the first transfer began.
+    m_progress->setObjectName(QStringLiteral("progressBar_transfer"));
+    m_progress->setAccessibleName(tr("Transfer progress"));
+    m_progress->setMaximumWidth(260);
+    m_progress->setMaximumHeight(m_progress->fontMetrics().height() + 2);
+    m_progress->hide();
+    if (m_statusBar)
+        m_statusBar->addPermanentWidget(m_progress);
     // The logs give way first when the window is small; each keeps a few lines.
     ui->textEdit_snd->setMinimumHeight(48);
     ui->textEdit_rcv->setMinimumHeight(36);
@@ -94,6 +104,7 @@ ConnectionPanel::~ConnectionPanel()
     // The links go first: their threads end before the widgets they report to.
     delete m_tcpLink;
     delete m_serialLink;
+    delete m_progress;
     delete ui;
 }
 
@@ -181,7 +192,10 @@ void ConnectionPanel::showListening()
 bool ConnectionPanel::verifyAfterInstall() const { return ui->cb_verify->isChecked(); }
 QTextEdit* ConnectionPanel::progressLog() const { return ui->textEdit_snd; }
 QTextEdit* ConnectionPanel::errorLog() const { return ui->textEdit_rcv; }
-QProgressBar* ConnectionPanel::progressBar() const { return ui->progressBar_transfer; }
+QProgressBar* ConnectionPanel::progressBar() const
+{
+    return m_progress;
+}
 
 void ConnectionPanel::on_btn_install_clicked() { emit installRequested(); }
 void ConnectionPanel::on_btn_download_clicked() { emit downloadRequested(); }

@@ -72,6 +72,7 @@ private:
 
     Ui::ConnectionPanel* ui;
     QStatusBar* m_statusBar;
+    QProgressBar* m_progress;
     LinkHost* m_host = nullptr;
     TcpServer* m_tcpLink = nullptr;
     SerialServer* m_serialLink = nullptr;

@@ -139,4 +139,7 @@ void RegisterCommands::update()
     const bool table = m_category != CategoryNone && m_category != CategoryGraphic && m_category != CategorySysParm;
     for (QAction* action : { m_compare, m_changes })
         action->setEnabled(table && !busy);
+    // The panel's buttons trigger the same commands and look as they do.
+    m_commands.compareButton->setEnabled(table && !busy);
+    m_commands.changesButton->setEnabled(table && !busy);
 }
