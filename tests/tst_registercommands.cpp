@@ -282,7 +282,8 @@ private slots:
         QVERIFY(ecr);
         // The panel's buttons follow their commands: off away from a table page and while busy.
         auto panelButtons = [&w] {
-            return child<QPushButton>(w, "btn_compare")->isEnabled() + child<QPushButton>(w, "btn_changes")->isEnabled();
+            return child<QPushButton>(w, "btn_compare")->isEnabled()
+                + child<QPushButton>(w, "btn_changes")->isEnabled();
         };
         QCOMPARE(panelButtons(), 0);
         w.open("btn_plu");
