@@ -339,8 +339,16 @@ bool csv::readText(
     ItemRow* out = table->data();
     QMutex lock;
     auto readSlice = [&](int begin, int end) {
-        const qsizetype from = starts[size_t(begin)].offset;
+        // The first slice starts with the text, so that its reader drops a byte-order mark as
+        // the whole text's reader does; a later one that begins with the bytes of one would
+        // drop them too, where the whole text's reader keeps them: it is read in one go.
+        const qsizetype from = begin == 0 ? 0 : starts[size_t(begin)].offset;
         const qsizetype to = end < count ? starts[size_t(end)].offset : text.size();
+        if (begin > 0 && QByteArrayView(text).sliced(from).startsWith("\xEF\xBB\xBF")) {
+            QMutexLocker locker(&lock);
+            agree = false;
+            return;
+        }
         QBuffer slice;
         slice.setData(QByteArray::fromRawData(text.constData() + from, to - from));
         slice.open(QIODevice::ReadOnly);
