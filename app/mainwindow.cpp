@@ -169,13 +169,11 @@ void MainWindow::connectActions()
     connect(ui->actionGroup, &QAction::triggered, this, [this] { openCategory(CategoryGroup); });
     connect(ui->actionDept, &QAction::triggered, this, [this] { openCategory(CategoryDept); });
     setUpEditMenu();
-    m_registerCommands = new RegisterCommands({ ui->actionInstall, ui->actionDownload, ui->actionAdd, ui->actionUpdate,
-                                                  ui->actionDelet, ui->actionClearData, ui->menuHelp, ui->mainToolBar,
-                                                  m_gridPage->findChild<QWidget*>(QStringLiteral("btn_add")),
-                                                  m_gridPage->findChild<QWidget*>(QStringLiteral("btn_update")),
-                                                  m_gridPage->findChild<QWidget*>(QStringLiteral("btn_delete")),
-                                                  m_panel->findChild<QAbstractButton*>(QStringLiteral("btn_compare")),
-                                                  m_panel->findChild<QAbstractButton*>(QStringLiteral("btn_changes")) },
+    m_registerCommands = new RegisterCommands(
+        { ui->actionInstall, ui->actionDownload, ui->actionAdd, ui->actionUpdate, ui->actionDelet, ui->actionClearData,
+            ui->menuHelp, ui->mainToolBar, m_gridPage->findChild<QWidget*>(QStringLiteral("btn_add")),
+            m_gridPage->findChild<QWidget*>(QStringLiteral("btn_update")),
+            m_gridPage->findChild<QWidget*>(QStringLiteral("btn_delete")) },
         m_panel, m_transfers, this);
 }
 

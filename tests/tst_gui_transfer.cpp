@@ -344,13 +344,22 @@ private slots:
     {
         shopWithDepartments(2);
         TestWindow w(m_dir.path());
-        // The button page has nothing to install; the logo page nothing to download.
+        // The button page has nothing to install; the logo page nothing to download: the
+        // commands are off there, and their tool tips say why.
         auto ecr = w.connectSimulator(m_dir.filePath(QStringLiteral("idle.db")));
         QVERIFY(ecr);
         click(w, "btn_return");
+        for (const char* name : { "btn_install", "btn_download" }) {
+            QVERIFY(!child<QWidget>(w, name)->isEnabled());
+            QVERIFY(child<QWidget>(w, name)->toolTip().contains(QStringLiteral("open a category page first")));
+        }
+        QVERIFY(!child<QAction>(w, "actionInstall")->isEnabled());
         click(w, "btn_install");
         QVERIFY(w.idle());
         click(w, "btn_graphic");
+        QVERIFY(child<QWidget>(w, "btn_install")->isEnabled());
+        QVERIFY(!child<QAction>(w, "actionDownload")->isEnabled());
+        QVERIFY(child<QWidget>(w, "btn_download")->toolTip().contains(QStringLiteral("does not send its logo back")));
         click(w, "btn_download");
         QVERIFY(w.idle());
 

@@ -963,8 +963,8 @@
         <location line="+20"/>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="+36"/>
-        <location line="+198"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+37"/>
+        <location line="+211"/>
         <source>Open Serial</source>
         <translation>فتح المنفذ التسلسلي</translation>
     </message>
@@ -975,7 +975,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-171"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-183"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1016,12 +1016,12 @@
         <translation>حالات الرفض وانتهاء المهلة والإطارات التالفة، مع الصف الذي حدثت عنده</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+12"/>
         <source>Transfer progress</source>
         <translation>تقدم النقل</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../app/transfer/connectionpanel.ui" line="+12"/>
         <source>After an install, read the table back from the register and compare it with what was sent</source>
         <translation>بعد التثبيت، قراءة الجدول مرة أخرى من آلة الكاشير ومقارنته بما أُرسل</translation>
     </message>
@@ -1077,18 +1077,18 @@
         <translation>إيقاف النقل بعد الإطار الحالي</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-39"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-52"/>
         <source>%1 The address and port are set under [tcp] in tallvane.ini.</source>
         <translation>%1 يُضبط العنوان والمنفذ تحت [tcp] في tallvane.ini.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Name</source>
         <extracomment>Column of the connected registers: the name the operator gives a register.</extracomment>
         <translation>الاسم</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+50"/>
         <source>Serial</source>
         <extracomment>Connection type: a register on the RS-232 port.</extracomment>
         <translation>تسلسلي</translation>
@@ -1120,7 +1120,7 @@
         <translation>تتصل آلات الكاشير بـ %1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+37"/>
         <source>Tcp: connection from %1 refused: %2</source>
         <translation>Tcp: رُفض الاتصال من %1: %2</translation>
     </message>
@@ -1136,8 +1136,8 @@
         <translation>لم يتم اختيار منفذ تسلسلي.</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+217"/>
+        <location line="-223"/>
+        <location line="+230"/>
         <source>Close Serial</source>
         <translation>إغلاق المنفذ التسلسلي</translation>
     </message>
@@ -2176,7 +2176,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+334"/>
+        <location filename="../app/mainwindow.cpp" line="+332"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>القائمة</translation>
@@ -2227,12 +2227,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>يغلق Tallvane (يسأل أولًا عن التغييرات غير المحفوظة)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-261"/>
+        <location filename="../app/mainwindow.cpp" line="-259"/>
         <source>Recent sets</source>
         <translation>ملفات الإعدادات الأخيرة</translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+167"/>
         <source>Warnning!</source>
         <translation>تحذير!</translation>
     </message>
@@ -2663,7 +2663,7 @@ Save them before going on?</source>
 <context>
     <name>QAbstractFileIconProvider</name>
     <message>
-        <location filename="../app/qttexts.cpp" line="+100"/>
+        <location filename="../app/qttexts.cpp" line="+102"/>
         <source>Folder</source>
         <comment>All other platforms</comment>
         <translation>مجلد</translation>
@@ -2677,7 +2677,7 @@ Save them before going on?</source>
 <context>
     <name>QFileDialog</name>
     <message>
-        <location line="-78"/>
+        <location line="-80"/>
         <source>%1
 Directory not found.
 Please verify the correct directory name was given.</source>
@@ -3002,7 +3002,7 @@ Do you want to delete it anyway?</source>
         <translation>&lt;b&gt;لا يمكن استخدام الاسم ”%1“.&lt;/b&gt;&lt;p&gt;جرّب استخدام اسم آخر بمحارف أقلّ أو بلا علامات ترقيم.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Computer</source>
         <translation>الحاسوب</translation>
     </message>
@@ -3045,92 +3045,92 @@ Do you want to delete it anyway?</source>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location line="-82"/>
+        <location line="-83"/>
         <source>OK</source>
         <translation>موافق</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Save</source>
         <translation>حفظ</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Save All</source>
         <translation>حفظ الكل</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Open</source>
         <translation>فتح</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>&amp;Yes</source>
         <translation>&amp;نعم</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Yes to &amp;All</source>
         <translation>نعم لل&amp;كل</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>&amp;No</source>
         <translation>&amp;لا</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>N&amp;o to All</source>
         <translation>لا للك&amp;ل</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Abort</source>
         <translation>إجهاض</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Retry</source>
         <translation>إعادة المحاولة</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Ignore</source>
         <translation>تجاهل</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Cancel</source>
         <translation>إلغاء</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Discard</source>
         <translation>تجاهل التغييرات</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Help</source>
         <translation>مساعدة</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Apply</source>
         <translation>تطبيق</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Reset</source>
         <translation>إعادة تعيين</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Restore Defaults</source>
         <translation>استعادة الافتراضيات</translation>
     </message>
@@ -3242,19 +3242,18 @@ Do you want to delete it anyway?</source>
         <translation>حذف أصناف PLU المحددة من آلة (آلات) الكاشير</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+90"/>
         <source>install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
         <extracomment>&quot;install&quot; is the command that sends the page&apos;s table to the register.</extracomment>
         <translation>تثبيت: إرسال جدول هذه الصفحة إلى آلة (آلات) الكاشير (Ctrl+I)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>download: read this page&apos;s table from the register (Ctrl+D)</source>
-        <extracomment>&quot;download&quot; is the command that reads the page&apos;s table from the register.</extracomment>
         <translation>تنزيل: قراءة جدول هذه الصفحة من آلة الكاشير (Ctrl+D)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-57"/>
         <source>Cancel transfer</source>
         <translation>إلغاء النقل</translation>
     </message>
@@ -3284,7 +3283,23 @@ Do you want to delete it anyway?</source>
         <translation>إرسال ما يختلف فقط عمّا تحتويه كل آلة كاشير</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+34"/>
+        <source>install: open a category page first; its table goes to the register(s)</source>
+        <translation>تثبيت: افتح صفحة فئة أولًا؛ يُرسل جدولها إلى آلة (آلات) الكاشير</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>download: open a category page first; its table comes from the register</source>
+        <extracomment>&quot;download&quot; is the command that reads the page&apos;s table from the register.</extracomment>
+        <translation>تنزيل: افتح صفحة فئة أولًا؛ يأتي جدولها من آلة الكاشير</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>download: a register does not send its logo back</source>
+        <translation>تنزيل: آلة الكاشير لا تعيد إرسال شعارها</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>%1 (on the PLU page only: the other pages go to the register whole, with install)</source>
         <translation>%1 (في صفحة PLU فقط: تُرسل الصفحات الأخرى إلى آلة الكاشير كاملة بالتثبيت)</translation>
     </message>

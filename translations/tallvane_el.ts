@@ -963,8 +963,8 @@
         <location line="+20"/>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="+36"/>
-        <location line="+198"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+37"/>
+        <location line="+211"/>
         <source>Open Serial</source>
         <translation>Άνοιγμα σειριακής</translation>
     </message>
@@ -975,7 +975,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-171"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-183"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1016,12 +1016,12 @@
         <translation>Απορρίψεις, λήξεις χρόνου και λανθασμένα πακέτα, με τη γραμμή όπου συνέβησαν</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+12"/>
         <source>Transfer progress</source>
         <translation>Πρόοδος μεταφοράς</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../app/transfer/connectionpanel.ui" line="+12"/>
         <source>After an install, read the table back from the register and compare it with what was sent</source>
         <translation>Μετά την αποστολή, ο πίνακας διαβάζεται ξανά από την ταμειακή και συγκρίνεται με ό,τι στάλθηκε</translation>
     </message>
@@ -1077,18 +1077,18 @@
         <translation>Διακοπή της μεταφοράς μετά το τρέχον πακέτο</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-39"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-52"/>
         <source>%1 The address and port are set under [tcp] in tallvane.ini.</source>
         <translation>%1 Η διεύθυνση και η θύρα ορίζονται στο [tcp] του tallvane.ini.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Name</source>
         <extracomment>Column of the connected registers: the name the operator gives a register.</extracomment>
         <translation>Όνομα</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+50"/>
         <source>Serial</source>
         <extracomment>Connection type: a register on the RS-232 port.</extracomment>
         <translation>Σειριακή</translation>
@@ -1120,7 +1120,7 @@
         <translation>Οι ταμειακές συνδέονται στο %1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+37"/>
         <source>Tcp: connection from %1 refused: %2</source>
         <translation>Tcp: η σύνδεση από %1 απορρίφθηκε: %2</translation>
     </message>
@@ -1136,8 +1136,8 @@
         <translation>Δεν επιλέχθηκε σειριακή θύρα.</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+217"/>
+        <location line="-223"/>
+        <location line="+230"/>
         <source>Close Serial</source>
         <translation>Κλείσιμο σειριακής</translation>
     </message>
@@ -2176,7 +2176,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+334"/>
+        <location filename="../app/mainwindow.cpp" line="+332"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>Μενού</translation>
@@ -2227,12 +2227,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Κλείνει το Tallvane (πρώτα ρωτά για τις αλλαγές που δεν αποθηκεύτηκαν)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-261"/>
+        <location filename="../app/mainwindow.cpp" line="-259"/>
         <source>Recent sets</source>
         <translation>Πρόσφατα προφίλ</translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+167"/>
         <source>Warnning!</source>
         <translation>Προειδοποίηση!</translation>
     </message>
@@ -2663,7 +2663,7 @@ Save them before going on?</source>
 <context>
     <name>QAbstractFileIconProvider</name>
     <message>
-        <location filename="../app/qttexts.cpp" line="+100"/>
+        <location filename="../app/qttexts.cpp" line="+102"/>
         <source>Folder</source>
         <comment>All other platforms</comment>
         <translation>Φάκελος</translation>
@@ -2677,7 +2677,7 @@ Save them before going on?</source>
 <context>
     <name>QFileDialog</name>
     <message>
-        <location line="-78"/>
+        <location line="-80"/>
         <source>%1
 Directory not found.
 Please verify the correct directory name was given.</source>
@@ -3002,7 +3002,7 @@ Do you want to delete it anyway?</source>
         <translation>&lt;b&gt;Το όνομα &quot;%1&quot; δεν μπορεί να χρησιμοποιηθεί.&lt;/b&gt;&lt;p&gt;Δοκιμάστε άλλο όνομα, με λιγότερους χαρακτήρες ή χωρίς σημεία στίξης.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Computer</source>
         <translation>Υπολογιστής</translation>
     </message>
@@ -3045,92 +3045,92 @@ Do you want to delete it anyway?</source>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location line="-82"/>
+        <location line="-83"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Save</source>
         <translation>Αποθήκευση</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Save All</source>
         <translation>Αποθήκευση όλων</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Open</source>
         <translation>Άνοιγμα</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>&amp;Yes</source>
         <translation>&amp;Ναι</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Yes to &amp;All</source>
         <translation>Ναι σε ό&amp;λα</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>&amp;No</source>
         <translation>Ό&amp;χι</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>N&amp;o to All</source>
         <translation>Όχι σε όλ&amp;α</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Abort</source>
         <translation>Διακοπή</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Retry</source>
         <translation>Επανάληψη</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Ignore</source>
         <translation>Παράβλεψη</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Close</source>
         <translation>Κλείσιμο</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Cancel</source>
         <translation>Άκυρο</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Discard</source>
         <translation>Απόρριψη</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Help</source>
         <translation>Βοήθεια</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Apply</source>
         <translation>Εφαρμογή</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Reset</source>
         <translation>Επαναφορά</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Restore Defaults</source>
         <translation>Επαναφορά προεπιλογών</translation>
     </message>
@@ -3242,19 +3242,18 @@ Do you want to delete it anyway?</source>
         <translation>Διαγραφή των επιλεγμένων ειδών από τις ταμειακές</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+90"/>
         <source>install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
         <extracomment>&quot;install&quot; is the command that sends the page&apos;s table to the register.</extracomment>
         <translation>Αποστολή: στέλνει τον πίνακα αυτής της σελίδας στις ταμειακές (Ctrl+I)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>download: read this page&apos;s table from the register (Ctrl+D)</source>
-        <extracomment>&quot;download&quot; is the command that reads the page&apos;s table from the register.</extracomment>
         <translation>Λήψη: διαβάζει τον πίνακα αυτής της σελίδας από την ταμειακή (Ctrl+D)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-57"/>
         <source>Cancel transfer</source>
         <translation>Ακύρωση μεταφοράς</translation>
     </message>
@@ -3284,7 +3283,23 @@ Do you want to delete it anyway?</source>
         <translation>Στέλνει σε κάθε ταμειακή μόνο ό,τι διαφέρει από όσα έχει</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+34"/>
+        <source>install: open a category page first; its table goes to the register(s)</source>
+        <translation>Αποστολή: ανοίξτε πρώτα μια σελίδα κατηγορίας· ο πίνακάς της πηγαίνει στις ταμειακές</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>download: open a category page first; its table comes from the register</source>
+        <extracomment>&quot;download&quot; is the command that reads the page&apos;s table from the register.</extracomment>
+        <translation>Λήψη: ανοίξτε πρώτα μια σελίδα κατηγορίας· ο πίνακάς της έρχεται από την ταμειακή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>download: a register does not send its logo back</source>
+        <translation>Λήψη: η ταμειακή δεν στέλνει πίσω τον λογότυπό της</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>%1 (on the PLU page only: the other pages go to the register whole, with install)</source>
         <translation>%1 (μόνο στη σελίδα ειδών: οι άλλες σελίδες στέλνονται ολόκληρες στην ταμειακή, με την Αποστολή)</translation>
     </message>

@@ -963,8 +963,8 @@
         <location line="+20"/>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="+36"/>
-        <location line="+198"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+37"/>
+        <location line="+211"/>
         <source>Open Serial</source>
         <translation>פתיחת יציאה טורית</translation>
     </message>
@@ -975,7 +975,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-171"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-183"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1016,12 +1016,12 @@
         <translation>סירובים, חריגות זמן ומסגרות פגומות, עם השורה שבה אירעו</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+12"/>
         <source>Transfer progress</source>
         <translation>התקדמות ההעברה</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../app/transfer/connectionpanel.ui" line="+12"/>
         <source>After an install, read the table back from the register and compare it with what was sent</source>
         <translation>אחרי העלאה, לקרוא את הטבלה חזרה מהקופה ולהשוות אותה למה שנשלח</translation>
     </message>
@@ -1077,18 +1077,18 @@
         <translation>עצירת ההעברה אחרי המסגרת הנוכחית</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-39"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-52"/>
         <source>%1 The address and port are set under [tcp] in tallvane.ini.</source>
         <translation>%1 הכתובת והפורט מוגדרים תחת [tcp] בקובץ tallvane.ini.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Name</source>
         <extracomment>Column of the connected registers: the name the operator gives a register.</extracomment>
         <translation>שם</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+50"/>
         <source>Serial</source>
         <extracomment>Connection type: a register on the RS-232 port.</extracomment>
         <translation>טורי</translation>
@@ -1120,7 +1120,7 @@
         <translation>הקופות מתחברות אל %1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+37"/>
         <source>Tcp: connection from %1 refused: %2</source>
         <translation>TCP: החיבור מ-%1 נדחה: %2</translation>
     </message>
@@ -1136,8 +1136,8 @@
         <translation>לא נבחרה יציאה טורית.</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+217"/>
+        <location line="-223"/>
+        <location line="+230"/>
         <source>Close Serial</source>
         <translation>סגירת יציאה טורית</translation>
     </message>
@@ -2176,7 +2176,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+334"/>
+        <location filename="../app/mainwindow.cpp" line="+332"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>תפריט</translation>
@@ -2227,12 +2227,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>סוגר את Tallvane (קודם שואל על שינויים שלא נשמרו)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-261"/>
+        <location filename="../app/mainwindow.cpp" line="-259"/>
         <source>Recent sets</source>
         <translation>ערכות אחרונות</translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+167"/>
         <source>Warnning!</source>
         <translation>אזהרה!</translation>
     </message>
@@ -2663,7 +2663,7 @@ Save them before going on?</source>
 <context>
     <name>QAbstractFileIconProvider</name>
     <message>
-        <location filename="../app/qttexts.cpp" line="+100"/>
+        <location filename="../app/qttexts.cpp" line="+102"/>
         <source>Folder</source>
         <comment>All other platforms</comment>
         <translation>תיקייה</translation>
@@ -2677,7 +2677,7 @@ Save them before going on?</source>
 <context>
     <name>QFileDialog</name>
     <message>
-        <location line="-78"/>
+        <location line="-80"/>
         <source>%1
 Directory not found.
 Please verify the correct directory name was given.</source>
@@ -3002,7 +3002,7 @@ Do you want to delete it anyway?</source>
         <translation>&lt;b&gt;אין אפשרות להשתמש בשם &quot;%1&quot;.&lt;/b&gt;&lt;p&gt;נסה שם אחר, עם פחות תווים או בלי סימני פיסוק.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Computer</source>
         <translation>מחשב</translation>
     </message>
@@ -3045,92 +3045,92 @@ Do you want to delete it anyway?</source>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location line="-82"/>
+        <location line="-83"/>
         <source>OK</source>
         <translation>אישור</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Save</source>
         <translation>שמירה</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Save All</source>
         <translation>שמירת הכול</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Open</source>
         <translation>פתיחה</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>&amp;Yes</source>
         <translation>&amp;כן</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Yes to &amp;All</source>
         <translation>כן ל&amp;כול</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>&amp;No</source>
         <translation>&amp;לא</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>N&amp;o to All</source>
         <translation>ל&amp;א לכול</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Abort</source>
         <translation>ביטול פעולה</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Retry</source>
         <translation>ניסיון חוזר</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Ignore</source>
         <translation>התעלמות</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Close</source>
         <translation>סגירה</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Cancel</source>
         <translation>ביטול</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Discard</source>
         <translation>ויתור על השינויים</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Help</source>
         <translation>עזרה</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Apply</source>
         <translation>החלה</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Reset</source>
         <translation>איפוס</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Restore Defaults</source>
         <translation>שחזור ברירות מחדל</translation>
     </message>
@@ -3242,19 +3242,18 @@ Do you want to delete it anyway?</source>
         <translation>מחיקת הפריטים הנבחרים מהקופה או מהקופות</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+90"/>
         <source>install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
         <extracomment>&quot;install&quot; is the command that sends the page&apos;s table to the register.</extracomment>
         <translation>העלאה: שליחת הטבלה של הדף הזה לקופה או לקופות (Ctrl+I)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>download: read this page&apos;s table from the register (Ctrl+D)</source>
-        <extracomment>&quot;download&quot; is the command that reads the page&apos;s table from the register.</extracomment>
         <translation>הורדה: קריאת הטבלה של הדף הזה מהקופה (Ctrl+D)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-57"/>
         <source>Cancel transfer</source>
         <translation>ביטול ההעברה</translation>
     </message>
@@ -3284,7 +3283,23 @@ Do you want to delete it anyway?</source>
         <translation>שליחה לכל קופה רק של מה ששונה ממה שיש בה</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+34"/>
+        <source>install: open a category page first; its table goes to the register(s)</source>
+        <translation>העלאה: פתחו קודם דף של קטגוריה; הטבלה שלו נשלחת לקופה או לקופות</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>download: open a category page first; its table comes from the register</source>
+        <extracomment>&quot;download&quot; is the command that reads the page&apos;s table from the register.</extracomment>
+        <translation>הורדה: פתחו קודם דף של קטגוריה; הטבלה שלו מגיעה מהקופה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>download: a register does not send its logo back</source>
+        <translation>הורדה: קופה אינה שולחת בחזרה את הלוגו שלה</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>%1 (on the PLU page only: the other pages go to the register whole, with install)</source>
         <translation>%1 (בדף הפריטים בלבד: שאר הדפים נשלחים לקופה בשלמותם, בהעלאה)</translation>
     </message>

@@ -963,8 +963,8 @@
         <location line="+20"/>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="+36"/>
-        <location line="+198"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+37"/>
+        <location line="+211"/>
         <source>Open Serial</source>
         <translation>เปิดพอร์ตอนุกรม</translation>
     </message>
@@ -975,7 +975,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-171"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-183"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1016,12 +1016,12 @@
         <translation>การปฏิเสธ การหมดเวลา และเฟรมที่ผิดพลาด พร้อมแถวที่เกิดขึ้น</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+12"/>
         <source>Transfer progress</source>
         <translation>ความคืบหน้าการถ่ายโอน</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../app/transfer/connectionpanel.ui" line="+12"/>
         <source>After an install, read the table back from the register and compare it with what was sent</source>
         <translation>หลังการติดตั้ง อ่านตารางกลับจากเครื่องเก็บเงิน และเปรียบเทียบกับข้อมูลที่ส่งไป</translation>
     </message>
@@ -1077,18 +1077,18 @@
         <translation>หยุดการถ่ายโอนหลังเฟรมปัจจุบัน</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-39"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-52"/>
         <source>%1 The address and port are set under [tcp] in tallvane.ini.</source>
         <translation>%1 ที่อยู่และพอร์ตกำหนดไว้ในส่วน [tcp] ของ tallvane.ini</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Name</source>
         <extracomment>Column of the connected registers: the name the operator gives a register.</extracomment>
         <translation>ชื่อ</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+50"/>
         <source>Serial</source>
         <extracomment>Connection type: a register on the RS-232 port.</extracomment>
         <translation>พอร์ตอนุกรม</translation>
@@ -1120,7 +1120,7 @@
         <translation>เครื่องเก็บเงินเชื่อมต่อมาที่ %1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+37"/>
         <source>Tcp: connection from %1 refused: %2</source>
         <translation>TCP: ปฏิเสธการเชื่อมต่อจาก %1: %2</translation>
     </message>
@@ -1136,8 +1136,8 @@
         <translation>ยังไม่ได้เลือกพอร์ตอนุกรม</translation>
     </message>
     <message>
-        <location line="-210"/>
-        <location line="+217"/>
+        <location line="-223"/>
+        <location line="+230"/>
         <source>Close Serial</source>
         <translation>ปิดพอร์ตอนุกรม</translation>
     </message>
@@ -2176,7 +2176,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+334"/>
+        <location filename="../app/mainwindow.cpp" line="+332"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>เมนู</translation>
@@ -2227,12 +2227,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ปิด Tallvane (ถามเรื่องการเปลี่ยนแปลงที่ยังไม่ได้บันทึกก่อน)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-261"/>
+        <location filename="../app/mainwindow.cpp" line="-259"/>
         <source>Recent sets</source>
         <translation>ชุดตั้งค่าล่าสุด</translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+167"/>
         <source>Warnning!</source>
         <translation>คำเตือน!</translation>
     </message>
@@ -2663,7 +2663,7 @@ Save them before going on?</source>
 <context>
     <name>QAbstractFileIconProvider</name>
     <message>
-        <location filename="../app/qttexts.cpp" line="+100"/>
+        <location filename="../app/qttexts.cpp" line="+102"/>
         <source>Folder</source>
         <comment>All other platforms</comment>
         <translation>โฟลเดอร์</translation>
@@ -2677,7 +2677,7 @@ Save them before going on?</source>
 <context>
     <name>QFileDialog</name>
     <message>
-        <location line="-78"/>
+        <location line="-80"/>
         <source>%1
 Directory not found.
 Please verify the correct directory name was given.</source>
@@ -3002,7 +3002,7 @@ Do you want to delete it anyway?</source>
         <translation>&lt;b&gt;ใช้ชื่อ &quot;%1&quot; ไม่ได้&lt;/b&gt;&lt;p&gt;ลองใช้ชื่ออื่นที่มีอักขระน้อยลงหรือไม่มีเครื่องหมายวรรคตอน</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Computer</source>
         <translation>คอมพิวเตอร์</translation>
     </message>
@@ -3045,92 +3045,92 @@ Do you want to delete it anyway?</source>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location line="-82"/>
+        <location line="-83"/>
         <source>OK</source>
         <translation>ตกลง</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Save</source>
         <translation>บันทึก</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Save All</source>
         <translation>บันทึกทั้งหมด</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Open</source>
         <translation>เปิด</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>&amp;Yes</source>
         <translation>ใช่ (&amp;Y)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Yes to &amp;All</source>
         <translation>ใช่ทั้งหมด (&amp;A)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>&amp;No</source>
         <translation>ไม่ (&amp;N)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>N&amp;o to All</source>
         <translation>ไม่ทั้งหมด (&amp;O)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Abort</source>
         <translation>ยกเลิกการทำงาน</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Retry</source>
         <translation>ลองอีกครั้ง</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Ignore</source>
         <translation>ข้าม</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Close</source>
         <translation>ปิด</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Cancel</source>
         <translation>ยกเลิก</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Discard</source>
         <translation>ไม่บันทึก</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Help</source>
         <translation>วิธีใช้</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Apply</source>
         <translation>นำไปใช้</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Reset</source>
         <translation>รีเซ็ต</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Restore Defaults</source>
         <translation>คืนค่าเริ่มต้น</translation>
     </message>
@@ -3242,19 +3242,18 @@ Do you want to delete it anyway?</source>
         <translation>ลบสินค้าที่เลือกออกจากเครื่องเก็บเงิน</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+90"/>
         <source>install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
         <extracomment>&quot;install&quot; is the command that sends the page&apos;s table to the register.</extracomment>
         <translation>ติดตั้ง: ส่งตารางของหน้านี้ไปยังเครื่องเก็บเงิน (Ctrl+I)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>download: read this page&apos;s table from the register (Ctrl+D)</source>
-        <extracomment>&quot;download&quot; is the command that reads the page&apos;s table from the register.</extracomment>
         <translation>ดาวน์โหลด: อ่านตารางของหน้านี้จากเครื่องเก็บเงิน (Ctrl+D)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-57"/>
         <source>Cancel transfer</source>
         <translation>ยกเลิกการถ่ายโอน</translation>
     </message>
@@ -3284,7 +3283,23 @@ Do you want to delete it anyway?</source>
         <translation>ส่งให้เครื่องเก็บเงินแต่ละเครื่องเฉพาะส่วนที่ต่างจากข้อมูลที่เครื่องมีอยู่</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+34"/>
+        <source>install: open a category page first; its table goes to the register(s)</source>
+        <translation>ติดตั้ง: เปิดหน้าหมวดหมู่ก่อน ตารางของหน้านั้นจะถูกส่งไปยังเครื่องเก็บเงิน</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>download: open a category page first; its table comes from the register</source>
+        <extracomment>&quot;download&quot; is the command that reads the page&apos;s table from the register.</extracomment>
+        <translation>ดาวน์โหลด: เปิดหน้าหมวดหมู่ก่อน ตารางของหน้านั้นจะมาจากเครื่องเก็บเงิน</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>download: a register does not send its logo back</source>
+        <translation>ดาวน์โหลด: เครื่องเก็บเงินไม่ส่งโลโก้กลับมา</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>%1 (on the PLU page only: the other pages go to the register whole, with install)</source>
         <translation>%1 (เฉพาะหน้าสินค้า: หน้าอื่นส่งไปยังเครื่องเก็บเงินทั้งตารางด้วยการติดตั้ง)</translation>
     </message>

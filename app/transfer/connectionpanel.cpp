@@ -169,10 +169,10 @@ QStringList ConnectionPanel::registerLinks() const
 void ConnectionPanel::setBusy(bool busy)
 {
     for (QWidget* widget : { static_cast<QWidget*>(ui->comboBox_Connect), static_cast<QWidget*>(ui->pushButton),
-             static_cast<QWidget*>(ui->stackedWidget_Connect), static_cast<QWidget*>(ui->cb_verify),
-             static_cast<QWidget*>(ui->btn_install), static_cast<QWidget*>(ui->btn_download) })
+             static_cast<QWidget*>(ui->stackedWidget_Connect), static_cast<QWidget*>(ui->cb_verify) })
         widget->setEnabled(!busy);
-    // Compare and Send changes follow the page and the busy state (RegisterCommands).
+    // Install, download, compare and send changes follow the page and the busy state
+    // (RegisterCommands).
     ui->btn_cancel->setEnabled(busy);
 }
 

@@ -47,13 +47,13 @@ RegisterCommands::RegisterCommands(
     , m_commands(commands)
     , m_panel(panel)
     , m_transfers(transfers)
+    , m_installButton(panel->findChild<QAbstractButton*>(QStringLiteral("btn_install")))
+    , m_downloadButton(panel->findChild<QAbstractButton*>(QStringLiteral("btn_download")))
+    , m_compareButton(panel->findChild<QAbstractButton*>(QStringLiteral("btn_compare")))
+    , m_changesButton(panel->findChild<QAbstractButton*>(QStringLiteral("btn_changes")))
 {
     m_commands.install->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     m_commands.download->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    //: "install" is the command that sends the page's table to the register.
-    describe(m_commands.install, tr("install: send this page's table to the register(s) (Ctrl+I)"));
-    //: "download" is the command that reads the page's table from the register.
-    describe(m_commands.download, tr("download: read this page's table from the register (Ctrl+D)"));
 
     m_cancel = new QAction(tr("Cancel transfer"), this);
     m_cancel->setObjectName(QStringLiteral("actionCancel"));
@@ -81,10 +81,10 @@ RegisterCommands::RegisterCommands(
     }
     connect(m_compare, &QAction::triggered, this, [this] { m_transfers->compare(m_category); });
     connect(m_changes, &QAction::triggered, this, [this] { m_transfers->sendChanges(m_category); });
-    connect(m_commands.compareButton, &QAbstractButton::clicked, m_compare, &QAction::trigger);
-    connect(m_commands.changesButton, &QAbstractButton::clicked, m_changes, &QAction::trigger);
-    describe(m_commands.compareButton, m_compare->toolTip());
-    describe(m_commands.changesButton, m_changes->toolTip());
+    connect(m_compareButton, &QAbstractButton::clicked, m_compare, &QAction::trigger);
+    connect(m_changesButton, &QAbstractButton::clicked, m_changes, &QAction::trigger);
+    describe(m_compareButton, m_compare->toolTip());
+    describe(m_changesButton, m_changes->toolTip());
 
     connect(transfers, &TransferController::busyChanged, this, &RegisterCommands::update);
     connect(panel, &ConnectionPanel::linkChanged, this, &RegisterCommands::update);
@@ -101,8 +101,27 @@ void RegisterCommands::update()
 {
     const bool busy = m_transfers->isBusy();
     m_cancel->setEnabled(busy);
-    m_commands.install->setEnabled(!busy);
-    m_commands.download->setEnabled(!busy);
+
+    // Install sends the page on show (a table, the logo or the system parameters) and
+    // download reads one back; the category buttons and the journal have nothing to send,
+    // and a register does not send its logo back.
+    const bool page = m_category != CategoryNone;
+    //: "install" is the command that sends the page's table to the register.
+    const QString install = page ? tr("install: send this page's table to the register(s) (Ctrl+I)")
+                                 : tr("install: open a category page first; its table goes to the register(s)");
+    //: "download" is the command that reads the page's table from the register.
+    const QString download = !page      ? tr("download: open a category page first; its table comes from the register")
+        : m_category == CategoryGraphic ? tr("download: a register does not send its logo back")
+                                        : tr("download: read this page's table from the register (Ctrl+D)");
+    const bool downloadable = page && m_category != CategoryGraphic;
+    describe(m_commands.install, install);
+    describe(m_installButton, install);
+    describe(m_commands.download, download);
+    describe(m_downloadButton, download);
+    m_commands.install->setEnabled(page && !busy);
+    m_installButton->setEnabled(page && !busy);
+    m_commands.download->setEnabled(downloadable && !busy);
+    m_downloadButton->setEnabled(downloadable && !busy);
 
     const bool pluPage = m_category == CategoryPlu;
     QAction* const actions[] = { m_commands.add, m_commands.update, m_commands.remove };
@@ -140,6 +159,6 @@ void RegisterCommands::update()
     for (QAction* action : { m_compare, m_changes })
         action->setEnabled(table && !busy);
     // The panel's buttons trigger the same commands and look as they do.
-    m_commands.compareButton->setEnabled(table && !busy);
-    m_commands.changesButton->setEnabled(table && !busy);
+    m_compareButton->setEnabled(table && !busy);
+    m_changesButton->setEnabled(table && !busy);
 }

@@ -31,9 +31,6 @@ public:
         QWidget* addButton;
         QWidget* updateButton;
         QWidget* removeButton;
-        // The grid page's Compare and Send changes buttons.
-        QAbstractButton* compareButton;
-        QAbstractButton* changesButton;
     };
 
     RegisterCommands(const Commands& commands, ConnectionPanel* panel, TransferController* transfers, QObject* parent);
@@ -51,5 +48,10 @@ private:
     QAction* m_cancel;
     QAction* m_compare;
     QAction* m_changes;
+    // The connection panel's buttons of install, download, compare and send changes.
+    QAbstractButton* m_installButton;
+    QAbstractButton* m_downloadButton;
+    QAbstractButton* m_compareButton;
+    QAbstractButton* m_changesButton;
     int m_category = 0;
 };
