@@ -211,6 +211,8 @@ QString kindText(Kind kind)
         return QStringLiteral("import");
     case Transfer:
         return QStringLiteral("transfer");
+    case Users:
+        return QStringLiteral("users");
     }
     return QString();
 }

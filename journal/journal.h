@@ -13,7 +13,7 @@ struct JournalEntry {
     QString time; // UTC, ISO 8601 with milliseconds: "2024-05-01T09:30:12.345Z"
     QString user; // the logged-in user; for a refused login the name that was typed
     QString pc; // the computer's host name
-    QString kind; // "login", "login failed", "save", "import", "transfer"
+    QString kind; // "login", "login failed", "save", "import", "transfer", "users"
     QString category; // the data type name ("PLUDATA"), or empty
     QString reg; // "tcp:192.168.1.31", "serial:/dev/ttyUSB0", or empty
     QString summary; // one line
@@ -41,8 +41,8 @@ struct JournalCheck {
     QString reason; // why it does not hold
 };
 
-// The journal of who did what and when: logins, refused logins, saves, imports and each
-// register's transfer, appended to the SQLite file "Journal.db" in the data folder through a
+// The journal of who did what and when: logins, refused logins, user management, saves,
+// imports and each register's transfer, appended to the SQLite file "Journal.db" in the data folder through a
 // connection of its own. Entries are never changed: each holds the hash of the entry before
 // it and its own SHA-256 over that hash and all its fields, so that an entry changed,
 // removed or slipped in afterwards breaks the chain that verify() walks.
@@ -57,8 +57,9 @@ struct JournalCheck {
 // says why through the failure handler. GUI (or main) thread only.
 namespace Journal {
 
-enum Kind { Login, LoginFailed, Save, Import, Transfer };
-// "login", "login failed", "save", "import", "transfer".
+enum Kind { Login, LoginFailed, Save, Import, Transfer, Users };
+// "login", "login failed", "save", "import", "transfer", "users" (a user added, deleted, or
+// its permissions, name or password changed).
 QString kindText(Kind kind);
 
 // "Journal.db" in the data folder (storage/datafolder.h).

@@ -1,10 +1,11 @@
-#include "app/dialogs/messagebox.h"
-#include "app/mainwindow.h"
-#include "guisupport.h"
 #include "app/dialogs/adminmoddialog.h"
 #include "app/dialogs/logindialog.h"
+#include "app/dialogs/messagebox.h"
 #include "app/dialogs/usrdialog.h"
+#include "app/mainwindow.h"
 #include "base/language.h"
+#include "guisupport.h"
+#include "journal/journal.h"
 #include "users/password.h"
 #include "users/usrdb.h"
 
@@ -150,6 +151,20 @@ private:
             dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString() };
     }
 
+    // What user management wrote to the journal, oldest first.
+    static QStringList usersJournal()
+    {
+        JournalFilter filter;
+        filter.oldestFirst = true;
+        QList<JournalEntry> entries;
+        Journal::read(filter, &entries);
+        QStringList summaries;
+        for (const JournalEntry& entry : entries)
+            if (entry.kind == QLatin1String("users"))
+                summaries << entry.summary;
+        return summaries;
+    }
+
 private slots:
     void init()
     {
@@ -244,6 +259,7 @@ private slots:
         QVERIFY(isPasswordHash(carl.UserPassword));
         QVERIFY(passwordMatches(carl.UserPassword, QStringLiteral("pw 1")));
         QVERIFY(MessageBox::shown().isEmpty());
+        QCOMPARE(usersJournal(), QStringList(QStringLiteral("carl added with every permission")));
     }
 
     void addRefusals_data()
@@ -460,6 +476,7 @@ private slots:
         QVERIFY(!boss.UserPassword.contains(QStringLiteral("n3w pw")));
         QCOMPARE(db()->userExists(QStringLiteral("admin"), kTable), 0);
         QCOMPARE(rows(&dialog), QStringList { "ann" });
+        QCOMPARE(usersJournal(), QStringList(QStringLiteral("administrator admin renamed to boss, password changed")));
 
         bool accepted = false;
         QCOMPARE(logIn(QStringLiteral("admin"), QStringLiteral("604218"), &accepted),
@@ -498,6 +515,7 @@ private slots:
         child<QPushButton>(&dialog, "setperm")->click();
         QCOMPARE(stored(QStringLiteral("bob")).UserPerm, 0x028u);
         QCOMPARE(child<QLabel>(&dialog, "label_status")->text(), QStringLiteral("Permissions of bob saved: PLU, TAX"));
+        QCOMPARE(usersJournal(), QStringList(QStringLiteral("permissions of bob set: PLU, TAX")));
         QCOMPARE(stored(QStringLiteral("ann")).UserPerm, quint32(PermAll));
         QCOMPARE(stored(QStringLiteral("bob")).UserGroup, 2);
         QVERIFY(passwordMatches(stored(QStringLiteral("bob")).UserPassword, QStringLiteral("bob-pw")));
@@ -524,6 +542,7 @@ private slots:
         QCOMPARE(db()->editRecord().UserName, QStringLiteral("bob"));
         QCOMPARE(listedNames(), (QStringList { "bob", "cid" }));
         QVERIFY(MessageBox::shown().isEmpty());
+        QCOMPARE(usersJournal(), (QStringList { "ann deleted", "dan deleted" }));
     }
 
     // With nobody listed, the edit record still holds the last deleted user: neither SetPerm

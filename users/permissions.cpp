@@ -2,6 +2,8 @@
 
 #include "base/categorynumber.h"
 
+#include <QStringList>
+
 namespace {
 
 struct CategoryPermission {
@@ -25,6 +27,16 @@ const CategoryPermission kPermissions[] = {
     { CategoryExtHeader, PermHeader },
 };
 
+// The check boxes of user management, in their order.
+struct PermissionLabel {
+    quint32 bit;
+    const char* label;
+};
+const PermissionLabel kPermissionLabels[]
+    = { { PermClerk, "CLERK" }, { PermGroup, "GROUP" }, { PermDepartment, "DEPARTMENT" }, { PermPlu, "PLU" },
+          { PermDiscount, "DISCOUNT" }, { PermTax, "TAX" }, { PermHeader, "HEADER" }, { PermTrailer, "TRAILER" },
+          { PermGraphic, "GRAPHIC" }, { PermNet, "NET" }, { PermSystem, "SYSTEM" } };
+
 } // namespace
 
 quint32 categoryPermission(int category)
@@ -44,3 +56,20 @@ bool mayOpenCategory(const UserInfo& user, int category)
 }
 
 bool mayClearRegisters(const UserInfo& user) { return user.UserGroup == 1; }
+
+const char* permissionName(quint32 bit)
+{
+    for (const PermissionLabel& entry : kPermissionLabels)
+        if (entry.bit == bit)
+            return entry.label;
+    return nullptr;
+}
+
+QString permissionNames(quint32 perm)
+{
+    QStringList names;
+    for (const PermissionLabel& entry : kPermissionLabels)
+        if (perm & entry.bit)
+            names << QLatin1String(entry.label);
+    return names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "));
+}

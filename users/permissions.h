@@ -15,3 +15,9 @@ bool mayOpenCategory(const UserInfo& user, int category);
 // True when `user` may erase every table of a register (clear data): the administrator only,
 // as the window's Tool > ClearData and tallvane-cli's clear alike.
 bool mayClearRegisters(const UserInfo& user);
+
+// The permission's name as user management labels its check box ("PLU"), untranslated;
+// nullptr for a value that is not one permission bit.
+const char* permissionName(quint32 bit);
+// The names of the bits set in `perm`, in the check boxes' order ("CLERK, PLU"), or "none".
+QString permissionNames(quint32 perm);

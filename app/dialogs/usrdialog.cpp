@@ -1,11 +1,21 @@
 #include "app/dialogs/usrdialog.h"
 
 #include "app/dialogs/adminmoddialog.h"
+#include "journal/journal.h"
+#include "users/permissions.h"
 #include "users/userslog.h"
 
 #include "ui_usrdialog.h"
 
 namespace {
+
+// User management goes to the journal beside logins and saves: who may change prices is part
+// of who changed them.
+void journalUsers(const QString& summary)
+{
+    Journal::append(Journal::Users, QString(), QString(), summary);
+}
+
 const char kUserTable[] = "USRMG";
 // Stored passwords are hashes, so the password fields show this instead.
 const char kPasswordMask[] = "********";
@@ -52,7 +62,7 @@ void usrdialog::showUser(const UserInfo& user)
         box->setChecked(user.UserPerm & bit);
 }
 
-QString usrdialog::permissionNames(quint32 perm) const
+QString usrdialog::permissionLabels(quint32 perm) const
 {
     QStringList names;
     for (const auto& [box, bit] : permissionBoxes())
@@ -119,9 +129,10 @@ void usrdialog::on_setperm_clicked()
         if (box->isChecked())
             changed.UserPerm |= bit;
     const QString name = changed.UserName;
-    if (m_db->modifyUser(changed, m_db->editRecord(), QString::fromLatin1(kUserTable)))
-        ui->label_status->setText(tr("Permissions of %1 saved: %2").arg(name, permissionNames(changed.UserPerm)));
-    else
+    if (m_db->modifyUser(changed, m_db->editRecord(), QString::fromLatin1(kUserTable))) {
+        ui->label_status->setText(tr("Permissions of %1 saved: %2").arg(name, permissionLabels(changed.UserPerm)));
+        journalUsers(QStringLiteral("permissions of %1 set: %2").arg(name, permissionNames(changed.UserPerm)));
+    } else
         ui->label_status->setText(tr("Permissions of %1 not saved").arg(name));
 }
 
@@ -134,6 +145,8 @@ void usrdialog::on_delete_2_clicked()
     const bool deleted = m_db->deleteUser(makeUserInfo(2, name, QString(), 0), QString::fromLatin1(kUserTable));
     refreshList();
     ui->label_status->setText(deleted ? tr("%1 deleted").arg(name) : tr("%1 not deleted").arg(name));
+    if (deleted)
+        journalUsers(QStringLiteral("%1 deleted").arg(name));
 }
 
 void usrdialog::on_add_clicked()
@@ -147,6 +160,8 @@ void usrdialog::on_add_clicked()
     const bool accepted = dialog.exec() == QDialog::Accepted;
     refreshList();
     const QString name = dialog.writtenName();
+    if (!name.isEmpty())
+        journalUsers(QStringLiteral("%1 added with every permission").arg(name));
     if (!name.isEmpty() && selectUser(name))
         ui->label_status->setText(tr("%1 added with every permission: untick and SetPerm to restrict").arg(name));
     else if (accepted)
@@ -158,13 +173,18 @@ void usrdialog::on_btn_modify_clicked()
     if (!m_db)
         return;
     m_db->editRecord() = m_db->loginRecord();
+    const QString before = m_db->loginRecord().UserName;
     adminmodDialog dialog(this);
     dialog.setWindowTitle(tr("Mod Admin"));
     dialog.setPage(adminmodDialog::ModPwdPage);
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    if (!dialog.writtenName().isEmpty())
-        ui->label_status->setText(tr("Name and password of the administrator saved: %1").arg(dialog.writtenName()));
-    else if (accepted)
+    const QString after = dialog.writtenName();
+    if (!after.isEmpty()) {
+        ui->label_status->setText(tr("Name and password of the administrator saved: %1").arg(after));
+        journalUsers(after == before
+                ? QStringLiteral("password of the administrator %1 changed").arg(after)
+                : QStringLiteral("administrator %1 renamed to %2, password changed").arg(before, after));
+    } else if (accepted)
         ui->label_status->setText(tr("Name and password of the administrator not saved"));
     ui->adminedit->setText(m_db->loginRecord().UserName);
     ui->pwdedit->setText(QString::fromLatin1(kPasswordMask));

@@ -36,7 +36,7 @@ private:
     // Selects and shows the listed user `name`; false when the list does not hold it.
     bool selectUser(const QString& name);
     // The labels of the boxes whose bits `perm` holds, in bit order ("none" for no bit).
-    QString permissionNames(quint32 perm) const;
+    QString permissionLabels(quint32 perm) const;
     QVector<std::pair<QCheckBox*, quint32>> permissionBoxes() const;
 
     Ui::usrdialog* ui;

@@ -11,22 +11,11 @@
 
 namespace {
 
-// The labels of the permission check boxes in user management, translated there.
-struct PermissionLabel {
-    quint32 bit;
-    const char* label;
-};
-const PermissionLabel kPermissionLabels[] = { { PermClerk, "CLERK" }, { PermGroup, "GROUP" },
-    { PermDepartment, "DEPARTMENT" }, { PermPlu, "PLU" }, { PermDiscount, "DISCOUNT" }, { PermTax, "TAX" },
-    { PermHeader, "HEADER" }, { PermTrailer, "TRAILER" }, { PermGraphic, "GRAPHIC" }, { PermNet, "NET" },
-    { PermSystem, "SYSTEM" } };
-
+// The label of the permission's check box in user management, translated there.
 QString permissionLabel(quint32 bit)
 {
-    for (const PermissionLabel& entry : kPermissionLabels)
-        if (entry.bit == bit)
-            return QCoreApplication::translate("usrdialog", entry.label);
-    return QString();
+    const char* name = permissionName(bit);
+    return name ? QCoreApplication::translate("usrdialog", name) : QString();
 }
 
 // The logged-in user; nobody (every category locked) without a user database, as the window
