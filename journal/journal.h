@@ -41,10 +41,10 @@ struct JournalCheck {
     QString reason; // why it does not hold
 };
 
-// The journal of who did what and when: logins, refused logins, user management, saves,
-// imports and each register's transfer, appended to the SQLite file "Journal.db" in the data folder through a
-// connection of its own. Entries are never changed: each holds the hash of the entry before
-// it and its own SHA-256 over that hash and all its fields, so that an entry changed,
+// The journal of who did what and when: logins, refused logins, user management, saves, imports
+// and each register's transfer, appended to the SQLite file "Journal.db" in the data folder
+// through a connection of its own. Entries are never changed: each holds the hash of the entry
+// before it and its own SHA-256 over that hash and all its fields, so that an entry changed,
 // removed or slipped in afterwards breaks the chain that verify() walks.
 //
 // The hash of an entry is SHA-256 over the UTF-8 bytes of "tallvane-journal-1\n" followed by,
