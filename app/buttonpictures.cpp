@@ -9,6 +9,7 @@
 #include <QFontMetricsF>
 #include <QGraphicsOpacityEffect>
 #include <QImage>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -109,10 +110,11 @@ public:
     // `word` (untranslated, static) drawn on the picture: as the name under a category tile's
     // pictogram (`tile`), or right of a command button's pictogram, which was drawn for
     // `designWidth` and is stretched with the picture to the button's width.
-    void setCaption(const char* word, bool tile, int designWidth = 0)
+    void setCaption(const char* word, bool tile, int designWidth = 0, bool onPicture = true)
     {
         m_caption = word;
         m_tile = tile;
+        m_onPicture = onPicture;
         m_designWidth = designWidth;
         update();
     }
@@ -210,7 +212,12 @@ private:
         }
         painter.setRenderHint(QPainter::TextAntialiasing);
         painter.setFont(font);
-        painter.setPen(m_tile ? QColor(Qt::white) : QColor(40, 44, 52));
+        // White suits the dark tile pictures; without its picture (an Image folder left behind
+        // when the program was copied) a tile is a plain button and takes the button text colour.
+        const QColor ink = !m_onPicture ? palette().color(QPalette::ButtonText)
+            : m_tile                    ? QColor(Qt::white)
+                                        : QColor(40, 44, 52);
+        painter.setPen(ink);
         painter.drawText(box, flags, shown);
     }
 
@@ -232,6 +239,7 @@ private:
     bool m_keyboardFocus = false;
     const char* m_caption = nullptr;
     bool m_tile = false;
+    bool m_onPicture = true;
     int m_designWidth = 0;
 };
 
@@ -246,7 +254,8 @@ void setFace(QPushButton* button, const QString& imageFolder, const char* file)
 {
     button->setStyleSheet(QStringLiteral("QPushButton#%1{border-image:url(%2);}")
                               .arg(button->objectName(), pathOf(imageFolder, file)));
-    FaceOverlay::of(button)->setCaption(captionOf(file), true);
+    const bool onPicture = QImageReader(pathOf(imageFolder, file)).canRead();
+    FaceOverlay::of(button)->setCaption(captionOf(file), true, 0, onPicture);
 }
 
 void setLocked(QPushButton* button, bool locked, const QString& tip)
