@@ -148,8 +148,12 @@ private slots:
         click(w, "btn_dept");
         QCOMPARE(w.itemModel()->rowCount(), 3);
         const int height = w.height();
+        auto* install = child<QWidget>(w, "btn_install");
+        install->setFocus();
         click(w, "btn_install");
         QVERIFY(w.isBusy());
+        // The focus waits on Cancel, not on Download, which Enter would start after the install.
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(w, "btn_cancel"));
         QVERIFY(!child<QWidget>(w, "stackedWidget")->isEnabled());
         QVERIFY(!child<QWidget>(w, "comboBox_Connect")->isEnabled());
         QVERIFY(!child<QWidget>(w, "btn_install")->isEnabled());
@@ -161,6 +165,7 @@ private slots:
         QCOMPARE(w.log("textEdit_snd"), QStringLiteral("DEPT1\nDEPT2\nDEPT3\nEND\n127.0.0.1: 3 departments installed"));
         QCOMPARE(w.status(), QStringLiteral("127.0.0.1: 3 departments installed"));
         QVERIFY(w.log("textEdit_rcv").isEmpty());
+        QCOMPARE(QApplication::focusWidget(), install);
         QVERIFY(!child<QProgressBar>(w, "progressBar_transfer")->isVisible());
         QCOMPARE(w.height(), height); // the bar took no room of its own
         QCOMPARE(storedRows(simDb, QStringLiteral("table_dept")), 3);

@@ -9,7 +9,7 @@
 
 #include "ui_connectionpanel.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QProgressBar>
 #include <QStatusBar>
 
@@ -168,6 +168,15 @@ QStringList ConnectionPanel::registerLinks() const
 
 void ConnectionPanel::setBusy(bool busy)
 {
+    // While a transfer runs, the keyboard focus of the window waits on Cancel. Left alone, the
+    // disabled command would pass it on to the next one (Install to Download), which a later
+    // Enter would start. The controller puts it back when the transfer ends.
+    if (busy) {
+        ui->btn_cancel->setEnabled(true);
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && window()->isAncestorOf(focus))
+            ui->btn_cancel->setFocus(Qt::OtherFocusReason);
+    }
     for (QWidget* widget : { static_cast<QWidget*>(ui->comboBox_Connect), static_cast<QWidget*>(ui->pushButton),
              static_cast<QWidget*>(ui->stackedWidget_Connect), static_cast<QWidget*>(ui->cb_verify) })
         widget->setEnabled(!busy);

@@ -20,7 +20,7 @@
 #include "storage/baselinestore.h"
 #include "users/permissions.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QStatusBar>
 
 #include <algorithm>
@@ -105,11 +105,16 @@ TransferController::TransferController(ConnectionPanel* panel, GridPage* grid, L
 
 void TransferController::setBusy(bool busy)
 {
+    if (busy)
+        m_focusBeforeBusy = QApplication::focusWidget();
     m_busy = busy;
     m_panel->setBusy(busy);
     if (!busy)
         m_monitor->finish();
     emit busyChanged(busy);
+    // The focus goes back to where it was before the transfer (the panel held it on Cancel).
+    if (!busy && m_focusBeforeBusy && m_focusBeforeBusy->isEnabled() && m_focusBeforeBusy->isVisible())
+        m_focusBeforeBusy->setFocus(Qt::OtherFocusReason);
 }
 
 void TransferController::clearLogs()

@@ -10,6 +10,8 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 #include <functional>
 
@@ -113,6 +115,7 @@ private:
     LinkHost* m_host;
     TransferMonitor* m_monitor;
     bool m_busy = false;
+    QPointer<QWidget> m_focusBeforeBusy;
     bool m_cancelled = false;
     int m_compareAfterDownload = -1; // the category a download-and-compare runs for
     int m_compareCategory = 0; // the category the compare dialog shows
