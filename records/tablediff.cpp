@@ -46,13 +46,16 @@ QString TableDiff::summary(Wording wording) const
 
 namespace {
 
-// The record's code as the grid shows it; "row N" for a record without one.
+// The record's code and name as the grid shows them ("1003 TEA"), so that the operator knows
+// the row without looking the code up; "row N" for a record without a code.
 QString codeOf(const RecordCodec& codec, const QByteArray& record, int row)
 {
     ItemRow cells;
     codec.readRecord(record, &cells);
     const QString code = cells.value(0).toString().trimmed();
-    return code.isEmpty() ? QStringLiteral("row %1").arg(row + 1) : code;
+    if (code.isEmpty())
+        return QStringLiteral("row %1").arg(row + 1);
+    return QStringLiteral("%1 %2").arg(code, cells.value(1).toString().trimmed()).trimmed();
 }
 
 RecordChange change(const RecordCodec& codec, RecordChange::Kind kind, int row, const QString& label,

@@ -16,14 +16,14 @@ struct RecordChange {
     enum Kind : quint8 { Added, Changed, Deleted };
     Kind kind = Added;
     int row = -1; // in the current table (-1 for a deleted one)
-    QString label; // the item code, or "row 3"
+    QString label; // the item code and name ("1003 TEA"), or "row 3"
     QByteArray before; // the record the register holds (Changed, Deleted)
     QByteArray after; // the record of the table (Added, Changed)
     // For Changed: each field as the grid shows it; `held` is the register's value, `sent`
     // the table's.
     QList<FieldDifference> fields;
 
-    // "1003: Price 4.25 → 4.50", "1005: new", "1002: deleted".
+    // "1003 TEA: Price 4.25 → 4.50", "1005 MILK: new", "1002 COFFEE: deleted".
     QString describe(Wording wording = Wording::Shown) const;
 };
 

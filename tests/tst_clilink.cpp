@@ -348,9 +348,11 @@ private slots:
             = m_cli->run(asAdmin({ "diff", "--db", shop, "--type", "plu", "--register", "tcp:127.0.0.2" }));
         QCOMPARE(difference.status, 1);
         QCOMPARE(difference.out,
-            lines({ "tcp:127.0.0.2: 2 new, 2 changed, 1 deleted", "  1001: Name COFFEE \u2192 ESPRESSO; Price 2.50 "
-                    "\u2192 2.60",
-                "  1003: Price 3.10 \u2192 3.30", "  1005: new", "  1006: new", "  1002: deleted" }));
+            lines({ "tcp:127.0.0.2: 2 new, 2 changed, 1 deleted",
+                "  1001 ESPRESSO: Name COFFEE \u2192 ESPRESSO; Price 2.50 "
+                "\u2192 2.60",
+                "  1003 CAKE: Price 3.10 \u2192 3.30", "  1005 JAM: new", "  1006 HONEY: new",
+                "  1002 TEA: deleted" }));
 
         QList<QByteArray> wire;
         const CliProgram::Result sent = overTcp(
@@ -378,7 +380,7 @@ private slots:
         QVERIFY2(refused.err.contains("127.0.0.2: the register refused PLU 1004 (code 15) after 1 of 3 rows"),
             refused.err.constData());
         QCOMPARE(m_cli->run(asAdmin({ "diff", "--db", shop, "--type", "plu", "--register", "tcp:127.0.0.2" })).out,
-            lines({ "tcp:127.0.0.2: 1 new, 1 changed", "  1004: Price 0.90 \u2192 0.95", "  1007: new" }));
+            lines({ "tcp:127.0.0.2: 1 new, 1 changed", "  1004 BUN: Price 0.90 \u2192 0.95", "  1007 TOAST: new" }));
         // Sent again, the rest goes, and the register holds the set's table.
         QCOMPARE(overTcp(install + QStringList { "--changes" } + tcp(), { from(a, "127.0.0.2") }).status, 0);
         QCOMPARE(exported(a), exported(shop));

@@ -304,7 +304,7 @@ private slots:
         w.itemModel()->setData(w.itemModel()->index(1, 3), 1.95);
         click(w, "btn_compare");
         QCOMPARE(tree()->topLevelItem(0)->text(0), QStringLiteral("127.0.0.1: 1 changed"));
-        QCOMPARE(tree()->topLevelItem(0)->child(0)->text(0), QStringLiteral("1002: Price 1.80 \u2192 1.95"));
+        QCOMPARE(tree()->topLevelItem(0)->child(0)->text(0), QStringLiteral("1002 TEA: Price 1.80 \u2192 1.95"));
         click(w, "btn_sendChanges");
         QVERIFY(w.waitIdle());
         QCOMPARE(w.log("textEdit_snd").section(QLatin1Char('\n'), -1),

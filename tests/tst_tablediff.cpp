@@ -39,20 +39,20 @@ private slots:
         };
         QTest::newRow("unchanged") << int(CategoryPlu) << base << base << QStringList() << "unchanged";
         QTest::newRow("price edited") << int(CategoryPlu) << base << with(1, 3, "1.95")
-                                      << QStringList { "1002: Price 1.80 \u2192 1.95" } << "1 changed";
+                                      << QStringList { "1002 TEA: Price 1.80 \u2192 1.95" } << "1 changed";
         QTest::newRow("renamed") << int(CategoryPlu) << base << with(0, 1, "ESPRESSO")
-                                 << QStringList { "1001: Name COFFEE \u2192 ESPRESSO" } << "1 changed";
+                                 << QStringList { "1001 ESPRESSO: Name COFFEE \u2192 ESPRESSO" } << "1 changed";
         QTest::newRow("code changed") << int(CategoryPlu) << base << with(1, 0, "1009")
-                                      << QStringList { "1009: new", "1002: deleted" } << "1 new, 1 deleted";
+                                      << QStringList { "1009 TEA: new", "1002 TEA: deleted" } << "1 new, 1 deleted";
         QTest::newRow("deleted and added, order kept")
             << int(CategoryPlu) << base
             << QList<QStringList> { { "1004", "BUN", "2", "0.90", "5" }, base.at(2), base.at(0) }
-            << QStringList { "1004: new", "1002: deleted" } << "1 new, 1 deleted";
+            << QStringList { "1004 BUN: new", "1002 TEA: deleted" } << "1 new, 1 deleted";
         // The register keeps the last record sent under a code.
         QTest::newRow("code twice") << int(CategoryPlu) << base
                                     << QList<QStringList> { base.at(0), base.at(1), base.at(2),
                                            { "1001", "COFFEE", "1", "2.60", "10" } }
-                                    << QStringList { "1001: Price 2.50 \u2192 2.60" } << "1 changed";
+                                    << QStringList { "1001 COFFEE: Price 2.50 \u2192 2.60" } << "1 changed";
         const QList<QStringList> depts { { "1", "BREAD", "1", "10000000", "00000001", "1", "1.25", "99.00", "1" },
             { "2", "MILK", "1", "10000000", "00000001", "1", "0.99", "99.00", "1" } };
         QList<QStringList> reordered { depts.at(1), depts.at(0) };
@@ -101,7 +101,7 @@ private slots:
         QVERIFY(diffRecords(codec, held, storedRecords(CategoryPlu, shown, held)).isEmpty());
         const TableDiff encoded = diffRecords(codec, held, storedRecords(CategoryPlu, shown, {}));
         QCOMPARE(encoded.changes.size(), 1);
-        QVERIFY2(encoded.changes.first().describe().startsWith(QStringLiteral("1002: bytes ")),
+        QVERIFY2(encoded.changes.first().describe().startsWith(QStringLiteral("1002 TEA: bytes ")),
             qPrintable(encoded.changes.first().describe()));
     }
 };
