@@ -305,6 +305,11 @@ private slots:
         click(w, "btn_compare");
         QCOMPARE(tree()->topLevelItem(0)->text(0), QStringLiteral("127.0.0.1: 1 changed"));
         QCOMPARE(tree()->topLevelItem(0)->child(0)->text(0), QStringLiteral("1002 TEA: Price 1.80 \u2192 1.95"));
+        // Enter only closes the list.
+        QTest::keyClick(tree()->window(), Qt::Key_Return);
+        QVERIFY(!tree()->window()->isVisible());
+        QVERIFY(w.idle());
+        click(w, "btn_compare");
         click(w, "btn_sendChanges");
         QVERIFY(w.waitIdle());
         QCOMPARE(w.log("textEdit_snd").section(QLatin1Char('\n'), -1),

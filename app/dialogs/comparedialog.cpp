@@ -46,6 +46,9 @@ void CompareDialog::showPlans(const QString& heading, const QList<RegisterPlan>&
     }
     tree->expandAll();
     ui->btn_sendChanges->setEnabled(changes);
+    // Enter closes the list: sending and downloading are for a click that means it.
+    ui->btn_closeCompare->setDefault(true);
+    ui->btn_closeCompare->setFocus(Qt::OtherFocusReason);
     show();
     raise();
     activateWindow();
