@@ -85,6 +85,13 @@ private slots:
             offered << registers->itemText(i);
         QCOMPARE(offered, QStringList({ "All", "serial:/dev/ttyS0", "tcp:127.0.0.1" }));
         QCOMPARE(child<QComboBox>(*m_window, "comboBox_user")->count(), 4);
+        // Categories read as their rows are called, kinds in the display language's words.
+        auto* categories = child<QComboBox>(*m_window, "comboBox_category");
+        QCOMPARE(categories->itemText(1), QStringLiteral("departments"));
+        QCOMPARE(categories->itemData(1).toString(), QStringLiteral("DEPTDATA"));
+        const QAbstractItemModel* model = child<QTableView>(*m_window, "tableView_journal")->model();
+        QCOMPARE(model->index(0, 3).data().toString() + QLatin1Char('/') + model->index(0, 4).data().toString(),
+            QStringLiteral("import/PLUs"));
 
         // However long the registers' names, the page leaves the window as narrow as the grid.
         const int gridWidth = m_window->findChild<QWidget*>(QStringLiteral("page_Form"))->minimumSizeHint().width();

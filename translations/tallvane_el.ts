@@ -37,7 +37,7 @@
 <context>
     <name>ButtonCaption</name>
     <message>
-        <location filename="../app/buttonpictures.cpp" line="+29"/>
+        <location filename="../app/buttonpictures.cpp" line="+30"/>
         <source>GROUP</source>
         <translation>ΚΑΤΗΓΟΡΙΕΣ</translation>
     </message>
@@ -219,7 +219,7 @@
         <translation>Διαχείριση</translation>
     </message>
     <message>
-        <location filename="../app/pages/buttonpage.cpp" line="+57"/>
+        <location filename="../app/pages/buttonpage.cpp" line="+46"/>
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
         <translation>Κλειδωμένο: για το άνοιγμα της σελίδας %1 χρειάζεται το δικαίωμα %2. Το δίνει ένας διαχειριστής στη Διαχείριση χρηστών.</translation>
     </message>
@@ -964,7 +964,7 @@
         <location line="+3"/>
         <location line="+3"/>
         <location filename="../app/transfer/connectionpanel.cpp" line="+37"/>
-        <location line="+211"/>
+        <location line="+220"/>
         <source>Open Serial</source>
         <translation>Άνοιγμα σειριακής</translation>
     </message>
@@ -975,7 +975,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-183"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-192"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1115,7 +1115,7 @@
         <translation>Δεν είναι συνδεδεμένη καμία ταμειακή. Οι ταμειακές πρέπει να συνδεθούν στο %1.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+53"/>
         <source>Registers connect to %1</source>
         <translation>Οι ταμειακές συνδέονται στο %1</translation>
     </message>
@@ -1136,8 +1136,8 @@
         <translation>Δεν επιλέχθηκε σειριακή θύρα.</translation>
     </message>
     <message>
-        <location line="-223"/>
-        <location line="+230"/>
+        <location line="-232"/>
+        <location line="+239"/>
         <source>Close Serial</source>
         <translation>Κλείσιμο σειριακής</translation>
     </message>
@@ -1659,7 +1659,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Δεν ήταν δυνατή η εγγραφή στο ημερολόγιο %1: %2.</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+193"/>
         <source>entry %1 before it is missing</source>
         <translation>λείπει η καταχώριση %1 πριν από αυτή</translation>
     </message>
@@ -1692,6 +1692,51 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <location line="+1"/>
         <source>the last %1 entries are missing</source>
         <translation>λείπουν οι τελευταίες %1 καταχωρίσεις</translation>
+    </message>
+</context>
+<context>
+    <name>JournalKind</name>
+    <message>
+        <location filename="../app/pages/journalpage.cpp" line="+46"/>
+        <source>login</source>
+        <translation>σύνδεση</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>login failed</source>
+        <translation>αποτυχημένη σύνδεση</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>save</source>
+        <translation>αποθήκευση</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>import</source>
+        <translation>εισαγωγή</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>transfer</source>
+        <translation>μεταφορά</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>users</source>
+        <extracomment>Journal entries of user management: users added or deleted, permissions set</extracomment>
+        <translation>χρήστες</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>logo</source>
+        <translation>λογότυπο</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>all tables</source>
+        <extracomment>A journal entry&apos;s category: every table of the register erased</extracomment>
+        <translation>όλοι οι πίνακες</translation>
     </message>
 </context>
 <context>
@@ -1759,7 +1804,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Επιστροφή</translation>
     </message>
     <message>
-        <location filename="../app/pages/journalpage.cpp" line="+23"/>
+        <location filename="../app/pages/journalpage.cpp" line="-39"/>
         <source>Time</source>
         <translation>Ώρα</translation>
     </message>
@@ -1795,7 +1840,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Σύνοψη</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+70"/>
         <source>%1 (UTC)</source>
         <translation>%1 (UTC)</translation>
     </message>
@@ -1806,7 +1851,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+25"/>
-        <location line="+50"/>
+        <location line="+54"/>
         <source>The journal %1 cannot be read: %2</source>
         <translation>Δεν είναι δυνατή η ανάγνωση του ημερολογίου %1: %2</translation>
     </message>
@@ -3905,7 +3950,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+105"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+110"/>
         <source>warning</source>
         <translation>Προειδοποίηση</translation>
     </message>
@@ -4583,7 +4628,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+145"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+158"/>
         <source>Add User</source>
         <translation>Προσθήκη χρήστη</translation>
     </message>
@@ -4598,7 +4643,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>Ορισμός δικαιωμάτων</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-113"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-116"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>Η Τροποποίηση δεν αλλάζει τίποτα: επιλέξτε τα πλαίσια και πατήστε «Ορισμός δικαιωμάτων»</translation>
     </message>
@@ -4613,7 +4658,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>Τα δικαιώματα του χρήστη %1 αποθηκεύτηκαν: %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Permissions of %1 not saved</source>
         <translation>Τα δικαιώματα του χρήστη %1 δεν αποθηκεύτηκαν</translation>
     </message>
@@ -4628,7 +4673,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>Ο χρήστης %1 δεν διαγράφηκε</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>%1 added with every permission: untick and SetPerm to restrict</source>
         <translation>Ο χρήστης %1 προστέθηκε με όλα τα δικαιώματα: για περιορισμό, αποεπιλέξτε πλαίσια και πατήστε «Ορισμός δικαιωμάτων»</translation>
     </message>
@@ -4638,17 +4683,17 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>Ο χρήστης δεν προστέθηκε</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Mod Admin</source>
         <translation>Αλλαγή διαχειριστή</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Name and password of the administrator saved: %1</source>
         <translation>Το όνομα και ο κωδικός πρόσβασης του διαχειριστή αποθηκεύτηκαν: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Name and password of the administrator not saved</source>
         <translation>Το όνομα και ο κωδικός πρόσβασης του διαχειριστή δεν αποθηκεύτηκαν</translation>
     </message>

@@ -37,7 +37,7 @@
 <context>
     <name>ButtonCaption</name>
     <message>
-        <location filename="../app/buttonpictures.cpp" line="+29"/>
+        <location filename="../app/buttonpictures.cpp" line="+30"/>
         <source>GROUP</source>
         <translation>กลุ่ม</translation>
     </message>
@@ -219,7 +219,7 @@
         <translation>ผู้ดูแลระบบ</translation>
     </message>
     <message>
-        <location filename="../app/pages/buttonpage.cpp" line="+57"/>
+        <location filename="../app/pages/buttonpage.cpp" line="+46"/>
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
         <translation>ถูกล็อก: การเปิด %1 ต้องมีสิทธิ์ %2 ผู้ดูแลระบบให้สิทธิ์นี้ได้ในหน้าจัดการผู้ใช้</translation>
     </message>
@@ -964,7 +964,7 @@
         <location line="+3"/>
         <location line="+3"/>
         <location filename="../app/transfer/connectionpanel.cpp" line="+37"/>
-        <location line="+211"/>
+        <location line="+220"/>
         <source>Open Serial</source>
         <translation>เปิดพอร์ตอนุกรม</translation>
     </message>
@@ -975,7 +975,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-183"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-192"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1115,7 +1115,7 @@
         <translation>ไม่มีเครื่องเก็บเงินเชื่อมต่ออยู่ เครื่องเก็บเงินต้องเชื่อมต่อมาที่ %1</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+53"/>
         <source>Registers connect to %1</source>
         <translation>เครื่องเก็บเงินเชื่อมต่อมาที่ %1</translation>
     </message>
@@ -1136,8 +1136,8 @@
         <translation>ยังไม่ได้เลือกพอร์ตอนุกรม</translation>
     </message>
     <message>
-        <location line="-223"/>
-        <location line="+230"/>
+        <location line="-232"/>
+        <location line="+239"/>
         <source>Close Serial</source>
         <translation>ปิดพอร์ตอนุกรม</translation>
     </message>
@@ -1659,7 +1659,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>เขียนประวัติการส่ง %1 ไม่ได้: %2</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+193"/>
         <source>entry %1 before it is missing</source>
         <translation>รายการที่ %1 ก่อนหน้านี้หายไป</translation>
     </message>
@@ -1692,6 +1692,51 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <location line="+1"/>
         <source>the last %1 entries are missing</source>
         <translation>รายการสุดท้าย %1 รายการหายไป</translation>
+    </message>
+</context>
+<context>
+    <name>JournalKind</name>
+    <message>
+        <location filename="../app/pages/journalpage.cpp" line="+46"/>
+        <source>login</source>
+        <translation>เข้าสู่ระบบ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>login failed</source>
+        <translation>เข้าสู่ระบบไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>save</source>
+        <translation>บันทึก</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>import</source>
+        <translation>นำเข้า</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>transfer</source>
+        <translation>รับส่งข้อมูล</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>users</source>
+        <extracomment>Journal entries of user management: users added or deleted, permissions set</extracomment>
+        <translation>ผู้ใช้</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>logo</source>
+        <translation>โลโก้</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>all tables</source>
+        <extracomment>A journal entry&apos;s category: every table of the register erased</extracomment>
+        <translation>ทุกตาราง</translation>
     </message>
 </context>
 <context>
@@ -1759,7 +1804,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>กลับ</translation>
     </message>
     <message>
-        <location filename="../app/pages/journalpage.cpp" line="+23"/>
+        <location filename="../app/pages/journalpage.cpp" line="-39"/>
         <source>Time</source>
         <translation>เวลา</translation>
     </message>
@@ -1795,7 +1840,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>สรุป</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+70"/>
         <source>%1 (UTC)</source>
         <translation>%1 (UTC)</translation>
     </message>
@@ -1806,7 +1851,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+25"/>
-        <location line="+50"/>
+        <location line="+54"/>
         <source>The journal %1 cannot be read: %2</source>
         <translation>อ่านประวัติการส่ง %1 ไม่ได้: %2</translation>
     </message>
@@ -3905,7 +3950,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+105"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+110"/>
         <source>warning</source>
         <translation>คำเตือน</translation>
     </message>
@@ -4583,7 +4628,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+145"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+158"/>
         <source>Add User</source>
         <translation>เพิ่มผู้ใช้</translation>
     </message>
@@ -4598,7 +4643,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>กำหนดสิทธิ์</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-113"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-116"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>&quot;แก้ไข&quot; ไม่ได้เปลี่ยนแปลงสิ่งใด: ให้ติ๊กช่องแล้วกด &quot;กำหนดสิทธิ์&quot;</translation>
     </message>
@@ -4613,7 +4658,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>บันทึกสิทธิ์ของ %1 แล้ว: %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Permissions of %1 not saved</source>
         <translation>ไม่ได้บันทึกสิทธิ์ของ %1</translation>
     </message>
@@ -4628,7 +4673,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>ไม่ได้ลบ %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+19"/>
         <source>%1 added with every permission: untick and SetPerm to restrict</source>
         <translation>เพิ่ม %1 แล้วพร้อมสิทธิ์ทั้งหมด: หากต้องการจำกัดสิทธิ์ ให้เอาติ๊กออกแล้วกด &quot;กำหนดสิทธิ์&quot;</translation>
     </message>
@@ -4638,17 +4683,17 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>ไม่ได้เพิ่มผู้ใช้</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Mod Admin</source>
         <translation>แก้ไขผู้ดูแลระบบ</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Name and password of the administrator saved: %1</source>
         <translation>บันทึกชื่อและรหัสผ่านของผู้ดูแลระบบแล้ว: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Name and password of the administrator not saved</source>
         <translation>ไม่ได้บันทึกชื่อและรหัสผ่านของผู้ดูแลระบบ</translation>
     </message>

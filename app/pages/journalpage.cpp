@@ -3,6 +3,7 @@
 #include "app/buttonpictures.h"
 #include "app/grid/itemgrid.h"
 #include "journal/journal.h"
+#include "records/categories.h"
 
 #include "ui_journalpage.h"
 
@@ -15,6 +16,8 @@
 #include <QPointer>
 #include <QStackedWidget>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,6 +37,33 @@ QString localTime(const QString& utc)
 {
     const QDateTime time = QDateTime::fromString(utc, Qt::ISODateWithMs);
     return time.isValid() ? time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : utc;
+}
+
+// The journal keeps its words in English, so that any PC reads it alike; the page shows the
+// kind and the category in the display language.
+QString shownKind(const QString& kind)
+{
+    static const char* const kKinds[] = { QT_TRANSLATE_NOOP("JournalKind", "login"),
+        QT_TRANSLATE_NOOP("JournalKind", "login failed"), QT_TRANSLATE_NOOP("JournalKind", "save"),
+        QT_TRANSLATE_NOOP("JournalKind", "import"), QT_TRANSLATE_NOOP("JournalKind", "transfer"),
+        //: Journal entries of user management: users added or deleted, permissions set
+        QT_TRANSLATE_NOOP("JournalKind", "users") };
+    for (const char* known : kKinds)
+        if (kind == QLatin1String(known))
+            return QCoreApplication::translate("JournalKind", known);
+    return kind;
+}
+
+// A data type ("PLUDATA") as its category's rows are called ("PLUs").
+QString shownCategory(const QString& type)
+{
+    const QByteArray name = type.toLatin1();
+    if (name == "GRAPHICDATA")
+        return QCoreApplication::translate("JournalKind", "logo");
+    if (name == "SYSCLEARDATA")
+        //: A journal entry's category: every table of the register erased
+        return QCoreApplication::translate("JournalKind", "all tables");
+    return categoryByType(name) ? rowsText(name) : type;
 }
 
 } // namespace
@@ -80,9 +110,9 @@ public:
         case ColumnPc:
             return shown->pc;
         case ColumnEntryKind:
-            return shown->kind;
+            return shownKind(shown->kind);
         case ColumnCategory:
-            return shown->category;
+            return shownCategory(shown->category);
         case ColumnRegister:
             return shown->reg;
         case ColumnSummary:
@@ -205,23 +235,27 @@ void JournalPage::reload()
     m_filling = true;
     fillChoices(ui->comboBox_register, registers);
     fillChoices(ui->comboBox_user, users);
-    fillChoices(ui->comboBox_category, categories);
+    fillChoices(ui->comboBox_category, categories, shownCategory);
     m_filling = false;
     ui->label_verify->clear();
     applyFilters();
 }
 
-void JournalPage::fillChoices(QComboBox* box, QStringList values)
+void JournalPage::fillChoices(QComboBox* box, QStringList values, QString (*shown)(const QString&))
 {
     values.removeAll(QString());
     values.removeDuplicates();
-    values.sort(Qt::CaseInsensitive);
+    QList<QPair<QString, QString>> choices; // shown text, stored value
+    for (const QString& value : values)
+        choices.append({ shown ? shown(value) : value, value });
+    std::sort(choices.begin(), choices.end(),
+        [](const auto& a, const auto& b) { return a.first.compare(b.first, Qt::CaseInsensitive) < 0; });
     const QString chosen = box->currentData().toString();
     box->clear();
     //: The filter choice that shows the entries of every register, user or category
     box->addItem(tr("All"), QString());
-    for (const QString& value : values)
-        box->addItem(value, value);
+    for (const auto& choice : choices)
+        box->addItem(choice.first, choice.second);
     box->setCurrentIndex(qMax(0, box->findData(chosen)));
 }
 

@@ -45,8 +45,9 @@ private:
     void applyFilters();
     void showDetails();
     void verifyChain();
-    // Refills `box` with "All" and `values`, keeping the value chosen when it is still there.
-    void fillChoices(QComboBox* box, QStringList values);
+    // Refills `box` with "All" and `values` (each shown through `shown` where given), keeping
+    // the value chosen when it is still there.
+    void fillChoices(QComboBox* box, QStringList values, QString (*shown)(const QString&) = nullptr);
 
     Ui::JournalPage* ui;
     JournalModel* m_model;
