@@ -501,7 +501,7 @@ QString describeDatabaseProblem()
     return text;
 }
 
-QString describeSetLanguage()
+QString describeSetLanguage(LanguageReader reader)
 {
     if (currentDatabaseCheck().path.isEmpty())
         return QString();
@@ -509,7 +509,10 @@ QString describeSetLanguage()
     const int display = currentLanguage;
     if (set == display || !languageName(set) || !languageName(display))
         return QString();
-    return QCoreApplication::translate("ConfigDb", "%1 holds %2 register texts (%3); the window shows %4")
+    const char* sentence = reader == LanguageReader::Window
+        ? QT_TRANSLATE_NOOP("ConfigDb", "%1 holds %2 register texts (%3); the window shows %4")
+        : QT_TRANSLATE_NOOP("ConfigDb", "%1 holds %2 register texts (%3); the tool's --language is %4");
+    return QCoreApplication::translate("ConfigDb", sentence)
         .arg(shownSetName(currentDatabasePath), QCoreApplication::translate("Language", languageName(set)),
             QLatin1String(languageCodecName(set)), QCoreApplication::translate("Language", languageName(display)));
 }

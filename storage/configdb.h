@@ -55,9 +55,11 @@ DatabaseCheck currentDatabaseCheck();
 // One line for the operator on what is wrong with the current database; empty when nothing is.
 QString describeDatabaseProblem();
 // One line for the operator when the current set's register texts are in another language than
-// the window's ("shop.db holds Greek register texts (windows-1253); the window shows English");
-// empty when the languages agree or no set is current.
-QString describeSetLanguage();
+// the window's ("shop.db holds Greek register texts (windows-1253); the window shows English")
+// or the command-line tool's ("...; the tool's --language is English"); empty when the languages
+// agree or no set is current.
+enum class LanguageReader { Window, Tool };
+QString describeSetLanguage(LanguageReader reader = LanguageReader::Window);
 // Why the last failed save or load failed, in SQLite's words where it gave them.
 QString lastDatabaseError();
 // SQLite's own words for an error that Qt reports ("file is not a database").

@@ -251,7 +251,7 @@ int openConfigDatabase(const QString& path)
     openDatabase(path);
     const DatabaseCheck check = currentDatabaseCheck();
     if (check.opened && check.damage.isEmpty()) {
-        if (const QString note = describeSetLanguage(); !note.isEmpty())
+        if (const QString note = describeSetLanguage(LanguageReader::Tool); !note.isEmpty())
             Cli::printProblem(note);
         return Cli::ExitOk;
     }

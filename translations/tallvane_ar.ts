@@ -811,13 +811,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+74"/>
-        <location line="+472"/>
+        <location line="+475"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>تحذير!</translation>
     </message>
     <message>
-        <location line="-488"/>
+        <location line="-491"/>
         <location line="+218"/>
         <source>database is not connect.</source>
         <translation>قاعدة البيانات غير متصلة.</translation>
@@ -876,12 +876,17 @@
         <translation> إنه للقراءة فقط: الحفظ مرفوض.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>%1 holds %2 register texts (%3); the window shows %4</source>
         <translation>يحتوي %1 على نصوص آلة كاشير باللغة %2 (%3)؛ والنافذة معروضة باللغة %4</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+1"/>
+        <source>%1 holds %2 register texts (%3); the tool&apos;s --language is %4</source>
+        <translation>يحتوي %1 على نصوص آلة كاشير باللغة %2 (%3)؛ ولغة الأداة (--language) هي %4</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <location line="+17"/>
         <source>%1 is exist.</source>
         <translation>%1 موجود بالفعل.</translation>

@@ -811,13 +811,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+74"/>
-        <location line="+472"/>
+        <location line="+475"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>Προειδοποίηση!</translation>
     </message>
     <message>
-        <location line="-488"/>
+        <location line="-491"/>
         <location line="+218"/>
         <source>database is not connect.</source>
         <translation>Η βάση δεδομένων δεν είναι συνδεδεμένη.</translation>
@@ -876,12 +876,17 @@
         <translation> Είναι μόνο για ανάγνωση: η αποθήκευση δεν επιτρέπεται.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>%1 holds %2 register texts (%3); the window shows %4</source>
         <translation>Το %1 έχει κείμενα ταμειακής στα %2 (%3)· το παράθυρο εμφανίζεται στα %4</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+1"/>
+        <source>%1 holds %2 register texts (%3); the tool&apos;s --language is %4</source>
+        <translation>Το %1 έχει κείμενα ταμειακής στα %2 (%3)· η --language του εργαλείου είναι %4</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <location line="+17"/>
         <source>%1 is exist.</source>
         <translation>Το %1 υπάρχει ήδη.</translation>

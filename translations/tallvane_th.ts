@@ -811,13 +811,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+74"/>
-        <location line="+472"/>
+        <location line="+475"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>คำเตือน!</translation>
     </message>
     <message>
-        <location line="-488"/>
+        <location line="-491"/>
         <location line="+218"/>
         <source>database is not connect.</source>
         <translation>ไม่ได้เชื่อมต่อฐานข้อมูล</translation>
@@ -876,12 +876,17 @@
         <translation> ไฟล์นี้เป็นแบบอ่านอย่างเดียว: บันทึกไม่ได้</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>%1 holds %2 register texts (%3); the window shows %4</source>
         <translation>%1 เก็บข้อความสำหรับเครื่องเก็บเงินเป็นภาษา%2 (%3) แต่หน้าต่างแสดงภาษา%4</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+1"/>
+        <source>%1 holds %2 register texts (%3); the tool&apos;s --language is %4</source>
+        <translation>%1 เก็บข้อความสำหรับเครื่องเก็บเงินเป็นภาษา%2 (%3) แต่ --language ของเครื่องมือเป็นภาษา%4</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <location line="+17"/>
         <source>%1 is exist.</source>
         <translation>%1 มีอยู่แล้ว</translation>
