@@ -275,7 +275,7 @@ void MainWindow::updateTitle()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (mayLeavePage())
+    if (m_transfers->stopBeforeClosing() && mayLeavePage())
         event->accept();
     else
         event->ignore();

@@ -577,6 +577,30 @@ private slots:
         QVERIFY(child<QAction>(w, "actionInsert")->isEnabled());
     }
 
+    // Closing the window during a transfer asks; Keep running keeps it going, Stop and close
+    // stops it after the current frame and waits for its end, so that it is journalled.
+    void closingWhileATransferRuns()
+    {
+        shopWithDepartments(3);
+        TestWindow w(m_dir.path());
+        auto slow = w.connectSimulator(
+            m_dir.filePath(QStringLiteral("slow.db")), { QStringLiteral("--delay"), QStringLiteral("300") });
+        QVERIFY(slow);
+        click(w, "btn_dept");
+        click(w, "btn_install");
+        QVERIFY(w.isBusy());
+        MessageBox::setNextAnswer(QMessageBox::No);
+        QVERIFY(!w.close());
+        QVERIFY(w.isBusy());
+        QVERIFY2(MessageBox::shown().last().contains(QStringLiteral("still running")),
+            qPrintable(MessageBox::shown().last()));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        QVERIFY(w.close());
+        QVERIFY(w.idle());
+        QVERIFY2(w.log("textEdit_rcv").contains(QStringLiteral("127.0.0.1: cancelled by the operator after ")),
+            qPrintable(w.log("textEdit_rcv")));
+    }
+
     void busyUntilEveryRegisterHasEnded()
     {
         shopWithDepartments(3);

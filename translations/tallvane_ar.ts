@@ -3535,7 +3535,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>StatusWord</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+43"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+48"/>
         <source>END</source>
         <translation>انتهى</translation>
     </message>
@@ -4031,7 +4031,27 @@ Do you want to delete it anyway?</source>
         <translation>جارٍ الإلغاء: تتوقف آلات الكاشير بعد الإطار الحالي ...</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+8"/>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A transfer with the registers is still running. Stop it after the current frame and close?</source>
+        <translation>لا يزال النقل مع آلات الكاشير جارياً. هل تريد إيقافه بعد الإطار الحالي والإغلاق؟</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stop and close</source>
+        <translation>إيقاف وإغلاق</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keep running</source>
+        <translation>متابعة</translation>
+    </message>
+    <message>
+        <location line="+65"/>
         <source>%1 registers: all ended well; each is in the log</source>
         <translation>%1 آلات كاشير: انتهت جميعها بنجاح؛ نتيجة كل منها في سجل النقل</translation>
     </message>

@@ -3535,7 +3535,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>StatusWord</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+43"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+48"/>
         <source>END</source>
         <translation>ΤΕΛΟΣ</translation>
     </message>
@@ -4031,7 +4031,27 @@ Do you want to delete it anyway?</source>
         <translation>Ακύρωση: οι ταμειακές σταματούν μετά το τρέχον πακέτο ...</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+8"/>
+        <source>Close</source>
+        <translation>Κλείσιμο</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A transfer with the registers is still running. Stop it after the current frame and close?</source>
+        <translation>Μια μεταφορά με τις ταμειακές βρίσκεται ακόμη σε εξέλιξη. Να διακοπεί μετά το τρέχον πλαίσιο και να κλείσει το πρόγραμμα;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stop and close</source>
+        <translation>Διακοπή και κλείσιμο</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keep running</source>
+        <translation>Συνέχιση</translation>
+    </message>
+    <message>
+        <location line="+65"/>
         <source>%1 registers: all ended well; each is in the log</source>
         <translation>%1 ταμειακές: όλες ολοκληρώθηκαν σωστά· η καθεμία φαίνεται στην καταγραφή</translation>
     </message>

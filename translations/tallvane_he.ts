@@ -3535,7 +3535,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>StatusWord</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+43"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+48"/>
         <source>END</source>
         <translation>הסתיים</translation>
     </message>
@@ -4031,7 +4031,27 @@ Do you want to delete it anyway?</source>
         <translation>מבטל: הקופות יעצרו אחרי המסגרת הנוכחית ...</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+8"/>
+        <source>Close</source>
+        <translation>סגירה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A transfer with the registers is still running. Stop it after the current frame and close?</source>
+        <translation>העברה עם הקופות עדיין פועלת. לעצור אותה אחרי המסגרת הנוכחית ולסגור?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stop and close</source>
+        <translation>עצירה וסגירה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keep running</source>
+        <translation>להמשיך</translation>
+    </message>
+    <message>
+        <location line="+65"/>
         <source>%1 registers: all ended well; each is in the log</source>
         <translation>%1 קופות: כולן הסתיימו בהצלחה; כל אחת מופיעה ביומן</translation>
     </message>

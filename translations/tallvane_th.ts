@@ -3535,7 +3535,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>StatusWord</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+43"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+48"/>
         <source>END</source>
         <translation>เสร็จสิ้น</translation>
     </message>
@@ -4031,7 +4031,27 @@ Do you want to delete it anyway?</source>
         <translation>กำลังยกเลิก: เครื่องเก็บเงินจะหยุดหลังเฟรมปัจจุบัน ...</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+8"/>
+        <source>Close</source>
+        <translation>ปิด</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A transfer with the registers is still running. Stop it after the current frame and close?</source>
+        <translation>การรับส่งข้อมูลกับเครื่องเก็บเงินยังทำงานอยู่ หยุดหลังเฟรมปัจจุบันแล้วปิดหรือไม่</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stop and close</source>
+        <translation>หยุดและปิด</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keep running</source>
+        <translation>ทำงานต่อ</translation>
+    </message>
+    <message>
+        <location line="+65"/>
         <source>%1 registers: all ended well; each is in the log</source>
         <translation>เครื่องเก็บเงิน %1 เครื่อง: สำเร็จทั้งหมด ดูผลของแต่ละเครื่องในล็อก</translation>
     </message>

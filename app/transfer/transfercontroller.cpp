@@ -21,11 +21,16 @@
 #include "users/permissions.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <algorithm>
 
 namespace {
+
+// How long closing waits for a stopped transfer to end (it ends within a frame's grace time).
+constexpr int kStopWaitMs = 5000;
 
 // Lines that each transfer log keeps; older ones are dropped.
 constexpr int kTransferLogLines = 1000;
@@ -381,6 +386,25 @@ void TransferController::cancel()
     qCDebug(lcApp) << "cancelled by the operator";
     m_statusBar->showMessage(tr("Cancelling: the registers stop after the current frame ..."));
     m_host->cancel();
+}
+
+bool TransferController::stopBeforeClosing()
+{
+    if (!m_busy)
+        return true;
+    const QMessageBox::StandardButton answer = MessageBox::question(m_window, tr("Close"),
+        tr("A transfer with the registers is still running. Stop it after the current frame and close?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+        { { QMessageBox::Yes, tr("Stop and close") }, { QMessageBox::No, tr("Keep running") } });
+    if (answer != QMessageBox::Yes || !m_busy)
+        return answer == QMessageBox::Yes;
+    // The window waits for the end, so that the journal and the baselines learn how far it got.
+    cancel();
+    QEventLoop loop;
+    connect(this, &TransferController::busyChanged, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kStopWaitMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return true;
 }
 
 void TransferController::holdRows(

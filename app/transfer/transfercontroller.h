@@ -60,6 +60,9 @@ public:
     void sendChanges(int category);
     // Stops the running transfers after their current frame; a download's rows are dropped.
     void cancel();
+    // Before the window closes: true when no transfer runs, or when the operator chose to stop
+    // the running one and it has ended (the registers stop after their current frame).
+    bool stopBeforeClosing();
     // Another page is shown: the logs of the last one's transfer go.
     void clearLogs();
 
