@@ -1417,7 +1417,7 @@
     <message>
         <location filename="../app/pages/gridpage.ui" line="+11"/>
         <source>&amp;Find:</source>
-        <translation>&amp;بحث:</translation>
+        <translation>بحث (&amp;F):</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1452,7 +1452,7 @@
     <message>
         <location line="+23"/>
         <source>F&amp;ilter:</source>
-        <translation>&amp;تصفية:</translation>
+        <translation>تصفية (&amp;I):</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1638,7 +1638,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location filename="../app/help/helpmenu.cpp" line="+15"/>
         <source>&amp;Quick start</source>
-        <translation>&amp;بدء سريع</translation>
+        <translation>بدء سريع (&amp;Q)</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1648,7 +1648,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+2"/>
         <source>&amp;About Tallvane</source>
-        <translation>&amp;حول Tallvane</translation>
+        <translation>حول Tallvane (&amp;A)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -3456,7 +3456,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+7"/>
         <source>&amp;Open</source>
-        <translation>&amp;فتح</translation>
+        <translation>فتح (&amp;O)</translation>
     </message>
     <message>
         <location line="+10"/>
