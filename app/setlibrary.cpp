@@ -182,7 +182,7 @@ QString SetLibrary::askForNewName(QWidget* parent) const
     db_create dialog(parent);
     QString name;
     connect(&dialog, &db_create::nameAccepted, &dialog,
-        [&name](const QString& typed) { name = isServerLocation(typed) ? typed : typed + QStringLiteral(".db"); });
+        [&name](const QString& typed) { name = isServerLocation(typed) ? typed : newSetFileName(typed); });
     if (dialog.exec() != QDialog::Accepted) {
         qCDebug(lcApp) << "not set db name";
         return QString();

@@ -43,6 +43,24 @@ bool isValidSetName(const QString& name)
     return valid.match(name).hasMatch() && !name.startsWith(QLatin1String("pg_"), Qt::CaseInsensitive);
 }
 
+QString newSetFileName(const QString& typed, QString* reason)
+{
+    QString name = typed.trimmed();
+    if (name.endsWith(QLatin1String(".db"), Qt::CaseInsensitive))
+        name.chop(3);
+    QString why;
+    if (name.isEmpty())
+        why = QCoreApplication::translate("SetLocation", "Type a name for the new set.");
+    else if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        why = QCoreApplication::translate(
+            "SetLocation", "A set's name cannot hold '/' or '\\': the set is made in the database folder.");
+    else if (name.startsWith(QLatin1Char('.')))
+        why = QCoreApplication::translate("SetLocation", "A set's name cannot begin with a dot.");
+    if (reason)
+        *reason = why;
+    return why.isEmpty() ? name + QStringLiteral(".db") : QString();
+}
+
 bool SetLocation::parse(const QString& text, SetLocation* out, QString* error)
 {
     *out = SetLocation();

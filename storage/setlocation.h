@@ -46,3 +46,8 @@ QString canonicalLocation(const QString& text);
 QString shownSetName(const QString& text);
 // A set name is a schema name that needs no quoting care: letters, digits, '_' and '-'.
 bool isValidSetName(const QString& name);
+// The file of a new set in the database folder from the name the operator typed: "shop" and
+// "shop.db" both give "shop.db". Empty, with the reason for the operator, for a name that would
+// not be a visible file of that folder: nothing typed, a path ('/' or '\\'), or a leading dot
+// (".." and hidden files).
+QString newSetFileName(const QString& typed, QString* reason = nullptr);

@@ -59,16 +59,26 @@ private:
         return nullptr;
     }
     // Answers the next modal dialog: fills its line edit and presses OK (or Cancel).
+    // Types `text` into the next dialog and presses OK (when offered; else Cancel, keeping the
+    // dialog's reason in s_refusal) or Cancel.
     static void answerNextDialog(const QString& text, bool ok)
     {
+        s_refusal.clear();
         QTimer::singleShot(0, [text, ok] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             dialog->findChild<QLineEdit*>()->setText(text);
             auto* box = dialog->findChild<QDialogButtonBox*>();
-            box->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+            QPushButton* button = box->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+            if (!button->isEnabled()) {
+                const auto* hint = dialog->findChild<QLabel*>(QStringLiteral("label_hint"));
+                s_refusal = hint && !hint->isHidden() ? hint->text() : QStringLiteral("(OK off)");
+                button = box->button(QDialogButtonBox::Cancel);
+            }
+            button->click();
         });
     }
+    static inline QString s_refusal;
 
     QString base(const QString& name)
     {
@@ -340,9 +350,26 @@ private slots:
         w.findChild<QAction*>(QStringLiteral("actionNew"))->trigger();
         QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: %1 is exist.").arg(path)));
 
-        answerNextDialog(QString(), true);
+        // A name is that of a visible file of the database folder: "menu.db" is "menu"; an
+        // empty name, a path or a leading dot is not taken, and the dialog says why.
+        answerNextDialog(QStringLiteral("menu.db"), true);
         w.findChild<QAction*>(QStringLiteral("actionNew"))->trigger();
-        QVERIFY(QFile::exists(w.databaseFolder() + QStringLiteral(".db")));
+        QCOMPARE(currentDatabasePath, w.databaseFolder() + QStringLiteral("menu.db"));
+        const QStringList before
+            = QDir(w.databaseFolder() + QStringLiteral("..")).entryList(QDir::AllEntries | QDir::Hidden);
+        const QPair<QString, QString> refused[] = { { QString(), QStringLiteral("(OK off)") },
+            { QStringLiteral("../outside"), QStringLiteral("cannot hold '/' or '\\'") },
+            { QStringLiteral(".db"), QStringLiteral("Type a name") },
+            { QStringLiteral(".hidden"), QStringLiteral("dot") } };
+        for (const auto& [typed, reason] : refused) {
+            answerNextDialog(typed, true);
+            w.findChild<QAction*>(QStringLiteral("actionNew"))->trigger();
+            QVERIFY2(s_refusal.contains(reason), qPrintable(typed + QLatin1String(": ") + s_refusal));
+        }
+        QCOMPARE(currentDatabasePath, w.databaseFolder() + QStringLiteral("menu.db"));
+        QCOMPARE(QDir(w.databaseFolder()).entryList({ QStringLiteral("*.db") }, QDir::Files | QDir::Hidden),
+            QStringList({ "menu.db", "shop.db" }));
+        QCOMPARE(QDir(w.databaseFolder() + QStringLiteral("..")).entryList(QDir::AllEntries | QDir::Hidden), before);
     }
 
     void picturesAreBroughtToTheButtonSize()

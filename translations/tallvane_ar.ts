@@ -3493,7 +3493,22 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLocation</name>
     <message>
-        <location filename="../storage/setlocation.cpp" line="+70"/>
+        <location filename="../storage/setlocation.cpp" line="+53"/>
+        <source>Type a name for the new set.</source>
+        <translation>اكتب اسماً لملف الإعدادات الجديد.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A set&apos;s name cannot hold &apos;/&apos; or &apos;\&apos;: the set is made in the database folder.</source>
+        <translation>لا يمكن أن يحتوي اسم ملف الإعدادات على &apos;/&apos; أو &apos;\&apos;: يُنشأ الملف في مجلد قواعد البيانات.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A set&apos;s name cannot begin with a dot.</source>
+        <translation>لا يمكن أن يبدأ اسم ملف الإعدادات بنقطة.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <location line="+33"/>
         <source>the address holds a password; keep it in the PostgreSQL password file (~/.pgpass) or PGPASSWORD instead</source>
         <translation>يحتوي العنوان على كلمة مرور؛ احفظها بدلًا من ذلك في ملف كلمات مرور PostgreSQL ‏(~/.pgpass) أو في PGPASSWORD</translation>

@@ -3493,7 +3493,22 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLocation</name>
     <message>
-        <location filename="../storage/setlocation.cpp" line="+70"/>
+        <location filename="../storage/setlocation.cpp" line="+53"/>
+        <source>Type a name for the new set.</source>
+        <translation>Πληκτρολογήστε ένα όνομα για το νέο προφίλ.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A set&apos;s name cannot hold &apos;/&apos; or &apos;\&apos;: the set is made in the database folder.</source>
+        <translation>Το όνομα ενός προφίλ δεν μπορεί να περιέχει &apos;/&apos; ή &apos;\&apos;: το προφίλ δημιουργείται στον φάκελο βάσεων δεδομένων.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A set&apos;s name cannot begin with a dot.</source>
+        <translation>Το όνομα ενός προφίλ δεν μπορεί να αρχίζει με τελεία.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <location line="+33"/>
         <source>the address holds a password; keep it in the PostgreSQL password file (~/.pgpass) or PGPASSWORD instead</source>
         <translation>η διεύθυνση περιέχει κωδικό πρόσβασης· κρατήστε τον στο αρχείο κωδικών της PostgreSQL (~/.pgpass) ή στο PGPASSWORD</translation>

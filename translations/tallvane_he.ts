@@ -3493,7 +3493,22 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLocation</name>
     <message>
-        <location filename="../storage/setlocation.cpp" line="+70"/>
+        <location filename="../storage/setlocation.cpp" line="+53"/>
+        <source>Type a name for the new set.</source>
+        <translation>הקלידו שם לערכת ההגדרות החדשה.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A set&apos;s name cannot hold &apos;/&apos; or &apos;\&apos;: the set is made in the database folder.</source>
+        <translation>שם של ערכת הגדרות אינו יכול להכיל &apos;/&apos; או &apos;\&apos;: הערכה נוצרת בתיקיית מסדי הנתונים.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A set&apos;s name cannot begin with a dot.</source>
+        <translation>שם של ערכת הגדרות אינו יכול להתחיל בנקודה.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <location line="+33"/>
         <source>the address holds a password; keep it in the PostgreSQL password file (~/.pgpass) or PGPASSWORD instead</source>
         <translation>הכתובת מכילה סיסמה; שמרו אותה בקובץ הסיסמאות של PostgreSQL ‏(~/.pgpass) או ב-PGPASSWORD במקום</translation>

@@ -3493,7 +3493,22 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLocation</name>
     <message>
-        <location filename="../storage/setlocation.cpp" line="+70"/>
+        <location filename="../storage/setlocation.cpp" line="+53"/>
+        <source>Type a name for the new set.</source>
+        <translation>พิมพ์ชื่อของชุดการตั้งค่าใหม่</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A set&apos;s name cannot hold &apos;/&apos; or &apos;\&apos;: the set is made in the database folder.</source>
+        <translation>ชื่อชุดการตั้งค่าต้องไม่มี &apos;/&apos; หรือ &apos;\&apos;: ชุดการตั้งค่าจะถูกสร้างในโฟลเดอร์ฐานข้อมูล</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A set&apos;s name cannot begin with a dot.</source>
+        <translation>ชื่อชุดการตั้งค่าต้องไม่ขึ้นต้นด้วยจุด</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <location line="+33"/>
         <source>the address holds a password; keep it in the PostgreSQL password file (~/.pgpass) or PGPASSWORD instead</source>
         <translation>ที่อยู่มีรหัสผ่านอยู่ด้วย ให้เก็บรหัสผ่านไว้ในไฟล์รหัสผ่านของ PostgreSQL (~/.pgpass) หรือ PGPASSWORD แทน</translation>
