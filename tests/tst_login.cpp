@@ -1,8 +1,9 @@
-#include "testsupport.h"
+#include "app/dialogs/adminmoddialog.h"
 #include "app/dialogs/logindialog.h"
-#include "guisupport.h"
 #include "base/language.h"
+#include "guisupport.h"
 #include "link/linksettings.h"
+#include "testsupport.h"
 #include "users/password.h"
 #include "users/usrdb.h"
 
@@ -89,6 +90,11 @@ private slots:
         QCOMPARE(combo->count(), 5);
         QCOMPARE(combo->itemText(4), QStringLiteral("Thailand"));
         QVERIFY(!dialog.findChild<QLabel*>(QStringLiteral("label_userDbProblem")));
+        // Passwords are typed unseen, here and where users are added or the administrator's changes.
+        QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("lineEdit_password"))->echoMode(), QLineEdit::Password);
+        adminmodDialog users;
+        for (const char* name : { "Password1edit", "Password2edit", "OldPwdedit", "NewPwd1edit", "NewPwd2edit" })
+            QVERIFY2(users.findChild<QLineEdit*>(QLatin1String(name))->echoMode() == QLineEdit::Password, name);
     }
 
     void adminLogsIn()

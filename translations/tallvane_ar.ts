@@ -3503,7 +3503,7 @@ Do you want to delete it anyway?</source>
         <translation>لا يمكن أن يحتوي اسم ملف الإعدادات على &apos;/&apos; أو &apos;\&apos;: يُنشأ الملف في مجلد قواعد البيانات.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>A set&apos;s name cannot begin with a dot.</source>
         <translation>لا يمكن أن يبدأ اسم ملف الإعدادات بنقطة.</translation>
     </message>
@@ -4368,12 +4368,18 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Password:</source>
         <translation>كلمة المرور:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+13"/>
+        <location line="+71"/>
+        <source>The same password again</source>
+        <translation>كلمة المرور نفسها مرة أخرى</translation>
+    </message>
+    <message>
+        <location line="-60"/>
         <source>New Name:</source>
         <translation>الاسم الجديد:</translation>
     </message>
@@ -4383,13 +4389,13 @@ Do you want to delete it anyway?</source>
         <translation>كلمة المرور القديمة:</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+13"/>
+        <location line="+17"/>
+        <location line="+17"/>
         <source>New Pwd:</source>
         <translation>كلمة المرور الجديدة:</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+32"/>
         <source>Ok</source>
         <translation>موافق</translation>
     </message>
@@ -4492,7 +4498,7 @@ Do you want to delete it anyway?</source>
         <translation>كلمة المرور:</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+27"/>
         <source>Login</source>
         <translation>دخول</translation>
     </message>

@@ -3503,7 +3503,7 @@ Do you want to delete it anyway?</source>
         <translation>Το όνομα ενός προφίλ δεν μπορεί να περιέχει &apos;/&apos; ή &apos;\&apos;: το προφίλ δημιουργείται στον φάκελο βάσεων δεδομένων.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>A set&apos;s name cannot begin with a dot.</source>
         <translation>Το όνομα ενός προφίλ δεν μπορεί να αρχίζει με τελεία.</translation>
     </message>
@@ -4368,12 +4368,18 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Password:</source>
         <translation>Κωδικός πρόσβασης:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+13"/>
+        <location line="+71"/>
+        <source>The same password again</source>
+        <translation>Ο ίδιος κωδικός ξανά</translation>
+    </message>
+    <message>
+        <location line="-60"/>
         <source>New Name:</source>
         <translation>Νέο όνομα:</translation>
     </message>
@@ -4383,13 +4389,13 @@ Do you want to delete it anyway?</source>
         <translation>Παλιός κωδικός:</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+13"/>
+        <location line="+17"/>
+        <location line="+17"/>
         <source>New Pwd:</source>
         <translation>Νέος κωδικός:</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+32"/>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -4492,7 +4498,7 @@ Do you want to delete it anyway?</source>
         <translation>Κωδικός πρόσβασης:</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+27"/>
         <source>Login</source>
         <translation>Είσοδος</translation>
     </message>

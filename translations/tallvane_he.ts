@@ -3503,7 +3503,7 @@ Do you want to delete it anyway?</source>
         <translation>שם של ערכת הגדרות אינו יכול להכיל &apos;/&apos; או &apos;\&apos;: הערכה נוצרת בתיקיית מסדי הנתונים.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>A set&apos;s name cannot begin with a dot.</source>
         <translation>שם של ערכת הגדרות אינו יכול להתחיל בנקודה.</translation>
     </message>
@@ -4368,12 +4368,18 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Password:</source>
         <translation>סיסמה:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+13"/>
+        <location line="+71"/>
+        <source>The same password again</source>
+        <translation>אותה סיסמה שוב</translation>
+    </message>
+    <message>
+        <location line="-60"/>
         <source>New Name:</source>
         <translation>שם חדש:</translation>
     </message>
@@ -4383,13 +4389,13 @@ Do you want to delete it anyway?</source>
         <translation>סיסמה ישנה:</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+13"/>
+        <location line="+17"/>
+        <location line="+17"/>
         <source>New Pwd:</source>
         <translation>סיסמה חדשה:</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+32"/>
         <source>Ok</source>
         <translation>אישור</translation>
     </message>
@@ -4492,7 +4498,7 @@ Do you want to delete it anyway?</source>
         <translation>סיסמה:</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+27"/>
         <source>Login</source>
         <translation>כניסה</translation>
     </message>

@@ -3503,7 +3503,7 @@ Do you want to delete it anyway?</source>
         <translation>ชื่อชุดการตั้งค่าต้องไม่มี &apos;/&apos; หรือ &apos;\&apos;: ชุดการตั้งค่าจะถูกสร้างในโฟลเดอร์ฐานข้อมูล</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>A set&apos;s name cannot begin with a dot.</source>
         <translation>ชื่อชุดการตั้งค่าต้องไม่ขึ้นต้นด้วยจุด</translation>
     </message>
@@ -4368,12 +4368,18 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Password:</source>
         <translation>รหัสผ่าน:</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+13"/>
+        <location line="+71"/>
+        <source>The same password again</source>
+        <translation>รหัสผ่านเดิมอีกครั้ง</translation>
+    </message>
+    <message>
+        <location line="-60"/>
         <source>New Name:</source>
         <translation>ชื่อใหม่:</translation>
     </message>
@@ -4383,13 +4389,13 @@ Do you want to delete it anyway?</source>
         <translation>รหัสผ่านเดิม:</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+13"/>
+        <location line="+17"/>
+        <location line="+17"/>
         <source>New Pwd:</source>
         <translation>รหัสผ่านใหม่:</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+32"/>
         <source>Ok</source>
         <translation>ตกลง</translation>
     </message>
@@ -4492,7 +4498,7 @@ Do you want to delete it anyway?</source>
         <translation>รหัสผ่าน:</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+27"/>
         <source>Login</source>
         <translation>เข้าสู่ระบบ</translation>
     </message>
