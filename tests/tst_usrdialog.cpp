@@ -555,6 +555,9 @@ private slots:
         child<QPushButton>(&dialog, "delete_2")->click();
         QCOMPARE(list(&dialog)->rowCount(), 0);
         QCOMPARE(edit(&dialog, "UsrNameEdit")->text(), QString());
+        // Both are off, saying why.
+        QVERIFY(!child<QPushButton>(&dialog, "setperm")->isEnabled());
+        QVERIFY(!child<QPushButton>(&dialog, "delete_2")->toolTip().isEmpty());
         child<QPushButton>(&dialog, "setperm")->click();
         child<QPushButton>(&dialog, "delete_2")->click();
         QCOMPARE(listedNames(), QStringList());

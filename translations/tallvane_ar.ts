@@ -4674,7 +4674,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+158"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+169"/>
         <source>Add User</source>
         <translation>إضافة مستخدم</translation>
     </message>
@@ -4689,7 +4689,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>تعيين الصلاحيات</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-116"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-127"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>لا يغيّر &quot;تعديل&quot; شيئًا: حدّد المربعات واضغط &quot;تعيين الصلاحيات&quot;</translation>
     </message>
@@ -4699,7 +4699,12 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>لا شيء</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+42"/>
+        <source>There is no user to choose: Add User first</source>
+        <translation>لا يوجد مستخدم لاختياره: أضف مستخدماً أولاً</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Permissions of %1 saved: %2</source>
         <translation>تم حفظ صلاحيات %1: %2</translation>
     </message>

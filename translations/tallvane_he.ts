@@ -4674,7 +4674,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+158"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+169"/>
         <source>Add User</source>
         <translation>הוספת משתמש</translation>
     </message>
@@ -4689,7 +4689,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>קביעת הרשאות</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-116"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-127"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>&quot;שינוי&quot; אינו משנה דבר: יש לסמן את התיבות וללחוץ על &quot;קביעת הרשאות&quot;</translation>
     </message>
@@ -4699,7 +4699,12 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>ללא</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+42"/>
+        <source>There is no user to choose: Add User first</source>
+        <translation>אין משתמש לבחירה: הוסיפו משתמש תחילה</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Permissions of %1 saved: %2</source>
         <translation>ההרשאות של %1 נשמרו: %2</translation>
     </message>

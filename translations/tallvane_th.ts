@@ -4674,7 +4674,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+158"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+169"/>
         <source>Add User</source>
         <translation>เพิ่มผู้ใช้</translation>
     </message>
@@ -4689,7 +4689,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>กำหนดสิทธิ์</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-116"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-127"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>&quot;แก้ไข&quot; ไม่ได้เปลี่ยนแปลงสิ่งใด: ให้ติ๊กช่องแล้วกด &quot;กำหนดสิทธิ์&quot;</translation>
     </message>
@@ -4699,7 +4699,12 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>ไม่มี</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+42"/>
+        <source>There is no user to choose: Add User first</source>
+        <translation>ไม่มีผู้ใช้ให้เลือก: เพิ่มผู้ใช้ก่อน</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Permissions of %1 saved: %2</source>
         <translation>บันทึกสิทธิ์ของ %1 แล้ว: %2</translation>
     </message>

@@ -98,12 +98,23 @@ void usrdialog::refreshList()
     }
     ui->UsrNameEdit->clear();
     ui->UsrPwdEdit->clear();
+    followList();
     if (m_users.isEmpty())
         return;
     ui->UserList->selectRow(0);
     ui->UserList->setFocus();
     m_db->editRecord() = m_users.first();
     showUser(m_db->editRecord());
+}
+
+void usrdialog::followList()
+{
+    const bool listed = !m_users.isEmpty();
+    const QString why = listed ? QString() : tr("There is no user to choose: Add User first");
+    for (QPushButton* button : { ui->delete_2, ui->setperm }) {
+        button->setEnabled(listed);
+        button->setToolTip(why);
+    }
 }
 
 void usrdialog::on_UserList_clicked(const QModelIndex& index)

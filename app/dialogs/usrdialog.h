@@ -32,6 +32,8 @@ private slots:
 
 private:
     void refreshList();
+    // Delete User and SetPerm act on the listed user: off while the list is empty.
+    void followList();
     void showUser(const UserInfo& user);
     // Selects and shows the listed user `name`; false when the list does not hold it.
     bool selectUser(const QString& name);
