@@ -222,6 +222,7 @@ private slots:
         QCOMPARE(dept->accessibleName(), QStringLiteral("Dept"));
         QCOMPARE(child<QPushButton>(w, "btn_plu")->toolTip(), QStringLiteral("Plu"));
         QVERIFY(child<QPushButton>(w, "btn_system")->toolTip().contains(QStringLiteral("the SYSTEM permission")));
+        QVERIFY(child<QPushButton>(w, "btn_admin")->toolTip().contains(QStringLiteral("only the administrator")));
         QCOMPARE(childItem(w, QStringLiteral("ITEM VIEW"), QStringLiteral("dept"))->toolTip(0), deptTip);
         QVERIFY(!childItem(w, QStringLiteral("ITEM VIEW"), QStringLiteral("dept"))->icon(0).isNull());
         QCOMPARE(childItem(w, QStringLiteral("ITEM VIEW"), QStringLiteral("tax"))->toolTip(0), QString());
@@ -232,6 +233,7 @@ private slots:
         m_session->logIn(1, 0);
         TestWindow admin(base(QStringLiteral("locks-admin")));
         QCOMPARE(child<QPushButton>(admin, "btn_dept")->toolTip(), QStringLiteral("Dept"));
+        QVERIFY(!child<QPushButton>(admin, "btn_admin")->toolTip().contains(QStringLiteral("Locked")));
     }
 
     void windowsMenuOpensPagesThroughThePermissionCheck()

@@ -223,6 +223,11 @@
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
         <translation>مقفل: يتطلب فتح %1 صلاحية %2. يمنحها المدير في إدارة المستخدمين.</translation>
     </message>
+    <message>
+        <location line="+21"/>
+        <source>Locked: only the administrator manages users.</source>
+        <translation>مقفل: المسؤول وحده يدير المستخدمين.</translation>
+    </message>
 </context>
 <context>
     <name>Category</name>

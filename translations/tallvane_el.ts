@@ -223,6 +223,11 @@
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
         <translation>Κλειδωμένο: για το άνοιγμα της σελίδας %1 χρειάζεται το δικαίωμα %2. Το δίνει ένας διαχειριστής στη Διαχείριση χρηστών.</translation>
     </message>
+    <message>
+        <location line="+21"/>
+        <source>Locked: only the administrator manages users.</source>
+        <translation>Κλειδωμένο: μόνο ο διαχειριστής διαχειρίζεται χρήστες.</translation>
+    </message>
 </context>
 <context>
     <name>Category</name>

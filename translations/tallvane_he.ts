@@ -223,6 +223,11 @@
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
         <translation>נעול: פתיחת %1 דורשת את ההרשאה %2. מנהל מעניק אותה בניהול משתמשים.</translation>
     </message>
+    <message>
+        <location line="+21"/>
+        <source>Locked: only the administrator manages users.</source>
+        <translation>נעול: רק המנהל מנהל משתמשים.</translation>
+    </message>
 </context>
 <context>
     <name>Category</name>

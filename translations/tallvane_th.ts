@@ -223,6 +223,11 @@
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
         <translation>ถูกล็อก: การเปิด %1 ต้องมีสิทธิ์ %2 ผู้ดูแลระบบให้สิทธิ์นี้ได้ในหน้าจัดการผู้ใช้</translation>
     </message>
+    <message>
+        <location line="+21"/>
+        <source>Locked: only the administrator manages users.</source>
+        <translation>ล็อกอยู่: เฉพาะผู้ดูแลระบบเท่านั้นที่จัดการผู้ใช้ได้</translation>
+    </message>
 </context>
 <context>
     <name>Category</name>

@@ -61,4 +61,8 @@ void ButtonPage::showLocks(QTreeWidgetItem* itemView)
             entry->setToolTip(0, tip);
         }
     }
+    // User management is the administrator's.
+    const bool administrator = user.UserGroup == 1;
+    ButtonPictures::setLocked(button("btn_admin"), !administrator,
+        administrator ? QString() : tr("Locked: only the administrator manages users."));
 }
