@@ -198,6 +198,11 @@ void ConnectionPanel::showListening()
     label->setStyleSheet(listening ? QString() : QStringLiteral("color: #b00020;"));
 }
 
+bool ConnectionPanel::focusOnCancel() const
+{
+    return QApplication::focusWidget() == ui->btn_cancel;
+}
+
 bool ConnectionPanel::verifyAfterInstall() const { return ui->cb_verify->isChecked(); }
 QTextEdit* ConnectionPanel::progressLog() const { return ui->textEdit_snd; }
 QTextEdit* ConnectionPanel::errorLog() const { return ui->textEdit_rcv; }

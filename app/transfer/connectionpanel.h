@@ -42,6 +42,8 @@ public:
     QStringList registerLinks() const;
     // While a transfer runs everything but Cancel waits.
     void setBusy(bool busy);
+    // Whether the keyboard focus still waits on Cancel, where a transfer put it.
+    bool focusOnCancel() const;
     bool verifyAfterInstall() const;
     QTextEdit* progressLog() const;
     QTextEdit* errorLog() const;

@@ -112,13 +112,15 @@ void TransferController::setBusy(bool busy)
 {
     if (busy)
         m_focusBeforeBusy = QApplication::focusWidget();
+    // The focus goes back to where it was before the transfer, unless the operator has put it
+    // elsewhere meanwhile (the panel held it on Cancel).
+    const bool giveBack = !busy && m_panel->focusOnCancel();
     m_busy = busy;
     m_panel->setBusy(busy);
     if (!busy)
         m_monitor->finish();
     emit busyChanged(busy);
-    // The focus goes back to where it was before the transfer (the panel held it on Cancel).
-    if (!busy && m_focusBeforeBusy && m_focusBeforeBusy->isEnabled() && m_focusBeforeBusy->isVisible())
+    if (giveBack && m_focusBeforeBusy && m_focusBeforeBusy->isEnabled() && m_focusBeforeBusy->isVisible())
         m_focusBeforeBusy->setFocus(Qt::OtherFocusReason);
 }
 
