@@ -65,8 +65,9 @@ private slots:
         QVERIFY(help.waitForFinished(10000));
         QCOMPARE(help.exitCode(), 0);
         const QByteArray text = help.readAllStandardOutput();
-        for (const char* option : { "--connect", "--serial", "--db", "--refuse", "--silent", "--bad-crc", "--bad-control",
-                 "--overlong", "--chunk", "--delay", "--logo-out", "--plu-send-replaces" })
+        for (const char* option :
+            { "--connect", "--serial", "--db", "--refuse", "--silent", "--bad-crc", "--bad-control", "--overlong",
+                "--chunk", "--delay", "--logo-out", "--plu-send-replaces", "--reconnect" })
             QVERIFY2(text.contains(option), option);
         QVERIFY(text.contains("served in code order"));
 
@@ -112,6 +113,28 @@ private slots:
         QCOMPARE(s->ecr->exitCode(), 0);
         QVERIFY(s->ecr->output().contains("recv 08 00 09 00 04 14"));
         QVERIFY(s->ecr->output().contains("send 06"));
+    }
+
+    // With --reconnect the register dials again when Tallvane goes away, and keeps what it
+    // holds: a restarted Tallvane finds it connected, with the same table.
+    void reconnectKeepsTheRegistersMemory()
+    {
+        auto s = start({ QStringLiteral("--reconnect") });
+        QVERIFY(s);
+        s->host->send("DEPTDATA", departments(3));
+        QVERIFY(s->host->waitForWord("UPDATE END"));
+        const quint16 port = s->bench.server->serverPort();
+        const int before = int(s->host->connections.size());
+        s->bench.server.reset();
+        QVERIFY(QTest::qWaitFor([&] { return s->ecr->output().contains("connection closed: dialling again"); }, 10000));
+        s->bench.server = std::make_unique<TcpServer>(s->host, QHostAddress::LocalHost, port);
+        QVERIFY(QTest::qWaitFor([&] { return int(s->host->connections.size()) > before; }, 10000));
+        s->host->words.clear();
+        emit s->host->signal_MrcvData("DEPTDATA");
+        QVERIFY(s->host->waitForWord("DOWNLOAD END"));
+        QCOMPARE(s->host->words,
+            QList<QByteArray>({ "DOWNLOAD DEPT1", "DOWNLOAD DEPT2", "DOWNLOAD DEPT3", "DOWNLOAD END" }));
+        QVERIFY(s->ecr->output().count("register ready") >= 2);
     }
 
     void faults_data()

@@ -28,6 +28,7 @@
 
 #include <cstdio>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -81,6 +82,22 @@ public:
             m_awaitingAck = false;
             m_outgoing.clear();
         });
+    }
+
+    // A new connection: nothing half-received or half-sent of the last one goes on; what
+    // the register stores stays.
+    void restart()
+    {
+        m_ackTimer.stop();
+        m_writer.stop();
+        m_in.clear();
+        m_outgoing.clear();
+        m_awaitingAck = false;
+        m_replies.clear();
+        m_pending.clear();
+        m_sendStarted = false;
+        m_logo.clear();
+        m_logoOpen = false;
     }
 
 private:
@@ -519,6 +536,45 @@ bool numberList(const QStringList& values, QSet<int>* out)
     return true;
 }
 
+// How long a register waits before it dials again.
+constexpr int kRedialMs = 1000;
+
+// Dials `target` ("HOST:PORT") from `from` (any address when empty) until Tallvane answers,
+// and again whenever the connection ends, as a register does. "register ready" is printed on
+// each connection, "dialling again" when one ends.
+void redial(QTcpSocket& socket, const QString& target, const QString& from, Register& ecr)
+{
+    const int colon = target.lastIndexOf(QLatin1Char(':'));
+    const QString host = target.left(colon);
+    const quint16 port = quint16(target.mid(colon + 1).toInt());
+    auto* again = new QTimer(&socket);
+    again->setSingleShot(true);
+    again->setInterval(kRedialMs);
+    QObject::connect(again, &QTimer::timeout, &socket, [&socket, host, port, from] {
+        socket.abort();
+        if (!from.isEmpty())
+            socket.bind(QHostAddress(from));
+        socket.connectToHost(host, port);
+    });
+    QObject::connect(&socket, &QAbstractSocket::connected, &socket, [&socket] {
+        socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        std::printf("register ready\n");
+        std::fflush(stdout);
+    });
+    QObject::connect(&socket, &QAbstractSocket::disconnected, &socket, [again, &ecr] {
+        std::printf("connection closed: dialling again\n");
+        std::fflush(stdout);
+        ecr.restart();
+        again->start();
+    });
+    // A refused or failed dial is tried again; a connection that ends says so above.
+    QObject::connect(&socket, &QAbstractSocket::errorOccurred, &socket, [&socket, again] {
+        if (socket.state() != QAbstractSocket::ConnectedState && !again->isActive())
+            again->start();
+    });
+    socket.connectToHost(host, port);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -527,20 +583,21 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("tallvane-ecrsim"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Plays a cash register for Tallvane.\n"
-        "Requests are answered with the stored records of their category, one register frame each,\n"
-        "then an end frame. Data frames are answered 0x06 and stored: a send replaces its category's\n"
-        "table, except for PLUs, which are kept one per item code and served in code order: update\n"
-        "(payload code 7) frames put the row under its code, delete (6) frames remove the code's row,\n"
-        "and code 5 frames put the row under its code too. Install and add both send code 5, so the\n"
-        "register cannot tell them apart: by default a code 5 send adds to the PLUs it holds; with\n"
-        "--plu-send-replaces every code 5 send is taken for an install and replaces the PLU table.\n"
-        "System parameters and the clear command are answered 0x06 (clear empties every table).\n"
-        "Logo frames are answered 0x06 and collected from \"UCO\" to \"UCA\"; a logo whose header does\n"
-        "not match its bitmap, or a chunk outside a logo, is answered 0x15.\n"
-        "One line is printed per frame received and sent. The program ends with status 0 when its\n"
-        "peer closes the connection. Frame numbers count from 1 since the start."));
+    parser.setApplicationDescription(
+        QStringLiteral("Plays a cash register for Tallvane.\n"
+                       "Requests are answered with the stored records of their category, one register frame each,\n"
+                       "then an end frame. Data frames are answered 0x06 and stored: a send replaces its category's\n"
+                       "table, except for PLUs, which are kept one per item code and served in code order: update\n"
+                       "(payload code 7) frames put the row under its code, delete (6) frames remove the code's row,\n"
+                       "and code 5 frames put the row under its code too. Install and add both send code 5, so the\n"
+                       "register cannot tell them apart: by default a code 5 send adds to the PLUs it holds; with\n"
+                       "--plu-send-replaces every code 5 send is taken for an install and replaces the PLU table.\n"
+                       "System parameters and the clear command are answered 0x06 (clear empties every table).\n"
+                       "Logo frames are answered 0x06 and collected from \"UCO\" to \"UCA\"; a logo whose header does\n"
+                       "not match its bitmap, or a chunk outside a logo, is answered 0x15.\n"
+                       "One line is printed per frame received and sent. The program ends with status 0 when its\n"
+                       "peer closes the connection (with --reconnect it dials again instead). Frame numbers count\n"
+                       "from 1 since the start."));
     parser.addHelpOption();
     const QCommandLineOption versionOption(QStringLiteral("version"), QStringLiteral("Print the version and licence."));
     const QCommandLineOption manualOption(
@@ -580,11 +637,14 @@ int main(int argc, char* argv[])
     const QCommandLineOption logoOutOption(QStringLiteral("logo-out"),
         QStringLiteral("Write each logo received to FILE as a PNG picture, one pixel per printed dot."),
         QStringLiteral("FILE.png"));
+    const QCommandLineOption reconnectOption(QStringLiteral("reconnect"),
+        QStringLiteral("With --connect: dial Tallvane until it answers, and again whenever the connection ends, as "
+                       "a register does, instead of ending; stop the program with Ctrl+C."));
     const QCommandLineOption pluReplaceOption(QStringLiteral("plu-send-replaces"),
         QStringLiteral("Take every PLU send of payload code 5 for an install: it replaces the PLU table."));
-    parser.addOptions({ connectOption, fromOption, serialOption, dbOption, pluReplaceOption, logoOutOption,
-        refuseOption, silentOption, badCrcOption, badControlOption, overlongOption, alterOption, refuseRequestsOption,
-        chunkOption, delayOption, versionOption, manualOption });
+    parser.addOptions({ connectOption, reconnectOption, fromOption, serialOption, dbOption, pluReplaceOption,
+        logoOutOption, refuseOption, silentOption, badCrcOption, badControlOption, overlongOption, alterOption,
+        refuseRequestsOption, chunkOption, delayOption, versionOption, manualOption });
     parser.process(app);
     if (parser.isSet(versionOption)) {
         std::fputs(qPrintable(versionText(QStringLiteral("tallvane-ecrsim"))), stdout);
@@ -608,6 +668,8 @@ int main(int argc, char* argv[])
     };
     if (parser.isSet(connectOption) == parser.isSet(serialOption))
         return fail(QStringLiteral("give exactly one of --connect HOST:PORT and --serial DEVICE (see --help)"));
+    if (parser.isSet(reconnectOption) && !parser.isSet(connectOption))
+        return fail(QStringLiteral("--reconnect goes with --connect"));
 
     Options options;
     options.pluSendReplaces = parser.isSet(pluReplaceOption);
@@ -655,6 +717,7 @@ int main(int argc, char* argv[])
     QTcpSocket socket;
     QSerialPort port;
     QIODevice* device = nullptr;
+    std::unique_ptr<Register> ecr;
     if (parser.isSet(connectOption)) {
         const QString target = parser.value(connectOption);
         const int colon = target.lastIndexOf(QLatin1Char(':'));
@@ -664,12 +727,17 @@ int main(int argc, char* argv[])
             return fail(QStringLiteral("--connect takes HOST:PORT"));
         if (parser.isSet(fromOption) && !socket.bind(QHostAddress(parser.value(fromOption))))
             return fail(QStringLiteral("cannot connect from %1: %2").arg(parser.value(fromOption), socket.errorString()));
+        device = &socket;
+        if (parser.isSet(reconnectOption)) {
+            ecr = std::make_unique<Register>(device, options, faults);
+            redial(socket, target, parser.value(fromOption), *ecr);
+            return app.exec();
+        }
         socket.connectToHost(target.left(colon), quint16(tcpPort));
         if (!socket.waitForConnected(10000))
             return fail(QStringLiteral("cannot connect to %1: %2").arg(target, socket.errorString()));
         socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
         QObject::connect(&socket, &QTcpSocket::disconnected, &app, [] { QCoreApplication::exit(0); });
-        device = &socket;
     } else {
         port.setPortName(parser.value(serialOption));
         if (!port.open(QIODevice::ReadWrite))
@@ -687,6 +755,6 @@ int main(int argc, char* argv[])
     }
     std::printf("register ready\n");
     std::fflush(stdout);
-    Register ecr(device, options, faults);
+    ecr = std::make_unique<Register>(device, options, faults);
     return app.exec();
 }
