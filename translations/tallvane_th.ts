@@ -974,7 +974,7 @@
         <location line="+3"/>
         <location line="+3"/>
         <location filename="../app/transfer/connectionpanel.cpp" line="+37"/>
-        <location line="+220"/>
+        <location line="+225"/>
         <source>Open Serial</source>
         <translation>เปิดพอร์ตอนุกรม</translation>
     </message>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-192"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-197"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1130,7 +1130,7 @@
         <translation>เครื่องเก็บเงินเชื่อมต่อมาที่ %1</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+42"/>
         <source>Tcp: connection from %1 refused: %2</source>
         <translation>TCP: ปฏิเสธการเชื่อมต่อจาก %1: %2</translation>
     </message>
@@ -1146,8 +1146,8 @@
         <translation>ยังไม่ได้เลือกพอร์ตอนุกรม</translation>
     </message>
     <message>
-        <location line="-232"/>
-        <location line="+239"/>
+        <location line="-237"/>
+        <location line="+244"/>
         <source>Close Serial</source>
         <translation>ปิดพอร์ตอนุกรม</translation>
     </message>
@@ -3220,7 +3220,7 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+1"/>
-        <source>Choose a category on the button page or in the tree: departments, PLUs, taxes and the others each have a page. Type into the grid, insert rows with Edit &gt; Insert, paste from a spreadsheet, or import a CSV or spreadsheet file into the page.</source>
+        <source>Choose a category on the button page or in the tree: departments, PLUs, taxes and the others each have a page. Type into the grid, insert rows with Edit &gt; Insert row, paste from a spreadsheet, or import a CSV or spreadsheet file into the page.</source>
         <translation>เลือกหมวดหมู่จากหน้าปุ่มหรือจากแผนผังนำทาง: แผนก สินค้า ภาษี และหมวดหมู่อื่นๆ มีหน้าของตัวเอง พิมพ์ลงในตาราง แทรกแถวด้วย แก้ไข &gt; แทรกแถว วางข้อมูลจากสเปรดชีต หรือนำเข้าไฟล์ CSV หรือไฟล์สเปรดชีตลงในหน้า</translation>
     </message>
     <message>
@@ -3975,7 +3975,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+110"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+112"/>
         <source>warning</source>
         <translation>คำเตือน</translation>
     </message>

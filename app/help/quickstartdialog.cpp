@@ -46,7 +46,7 @@ QString QuickStartDialog::html() const
                    "when it is opened under another display language.") } },
         { "pages", tr("2. Fill a page"),
             { tr("Choose a category on the button page or in the tree: departments, PLUs, taxes and the "
-                 "others each have a page. Type into the grid, insert rows with Edit > Insert, paste "
+                 "others each have a page. Type into the grid, insert rows with Edit > Insert row, paste "
                  "from a spreadsheet, or import a CSV or spreadsheet file into the page."),
                 tr("Cells that hold options show them as eight digits; right-click one to choose the "
                    "options one by one. A title ending in * has unsaved changes: File > save stores them, "
