@@ -36,6 +36,7 @@ namespace {
 DatabaseCheck g_check;
 QString g_lastError;
 bool g_conflict = false;
+SaveConflict g_conflictWith;
 QString g_operator;
 
 // The change counter of each table as the pages show it ("base"), and as the last load of the
@@ -649,6 +650,7 @@ bool saveRecords(const QString& table, const QList<RecordEntry>& entries)
         QString by, at;
         storedVersion(db, table, &by, &at);
         g_conflict = true;
+        g_conflictWith = { table, by, at };
         return fail(QCoreApplication::translate("ConfigDb", "%1 was saved into %2 by %3 at %4, after this program loaded it")
                         .arg(table, shownSetName(currentDatabasePath), by, at));
     }
@@ -728,6 +730,11 @@ bool recordSetLanguage(const QSqlDatabase& db, int language) { return recordLang
 qint64 countUpTableVersion(QSqlDatabase& db, const QString& table) { return countUpVersion(db, table); }
 
 bool lastSaveConflicted() { return g_conflict; }
+
+SaveConflict lastSaveConflict()
+{
+    return g_conflict ? g_conflictWith : SaveConflict();
+}
 
 void adoptLoadedVersion(const QString& table)
 {

@@ -83,6 +83,14 @@ bool loadRecords(const QString& table, QList<QByteArray>* out);
 // naming who saved it and when. The first load of a table since the set was opened gives its
 // starting version; a page that shows a table loaded afresh adopts the version of that load.
 bool lastSaveConflicted();
+// Who saved the table of the last refused save, and when ("admin on till-2", the set's time
+// text); empty when the last save was not refused for that.
+struct SaveConflict {
+    QString table;
+    QString by;
+    QString at;
+};
+SaveConflict lastSaveConflict();
 // The version read by the last loadRecords() of `table` becomes the one the page works from.
 void adoptLoadedVersion(const QString& table);
 // The version stored now becomes the one the page works from: the next save overwrites what

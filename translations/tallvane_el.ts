@@ -815,7 +815,7 @@
 <context>
     <name>ConfigDb</name>
     <message>
-        <location filename="../storage/configdb.cpp" line="+74"/>
+        <location filename="../storage/configdb.cpp" line="+75"/>
         <location line="+475"/>
         <location line="+17"/>
         <source>Warnning!</source>
@@ -897,7 +897,7 @@
         <translation>Το %1 υπάρχει ήδη.</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+86"/>
         <source>%1 was saved into %2 by %3 at %4, after this program loaded it</source>
         <translation>το %1 αποθηκεύτηκε στο %2 από %3 στις %4, αφού το φόρτωσε αυτό το πρόγραμμα</translation>
     </message>
@@ -2672,7 +2672,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>PageGuard</name>
     <message>
-        <location filename="../app/pages/pageguard.cpp" line="+40"/>
+        <location filename="../app/pages/pageguard.cpp" line="+41"/>
         <source>Saved by someone else</source>
         <translation>Αποθηκεύτηκε από άλλον</translation>
     </message>
@@ -2702,7 +2702,23 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
         <translation>Επαναφορτώθηκε: η σελίδα δείχνει ό,τι έχει τώρα το προφίλ</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+13"/>
+        <source>logo</source>
+        <translation>λογότυπο</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>system parameters</source>
+        <translation>παραμέτρους συστήματος</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 saved the %2 of %3 at %4, after this page was loaded</source>
+        <extracomment>%1 who (&quot;admin on till-2&quot;), %2 what (&quot;PLUs&quot;), %3 the set (&quot;shop.db&quot;), %4 when</extracomment>
+        <translation>ο χρήστης %1 αποθήκευσε %2 στο %3 στις %4, αφού φορτώθηκε αυτή η σελίδα</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>unsaved changes</source>
         <translation>Μη αποθηκευμένες αλλαγές</translation>
     </message>

@@ -6,6 +6,7 @@
 #include "app/pages/systempage.h"
 #include "records/categories.h"
 #include "storage/configdb.h"
+#include "storage/setlocation.h"
 
 #include <QMainWindow>
 #include <QStackedWidget>
@@ -41,7 +42,7 @@ bool PageGuard::save()
         //: %1 says which table, by whom and when
         tr("Nothing was saved: %1.\n\nReload shows what the set holds now and drops your changes; Overwrite "
            "stores this page over theirs; Cancel keeps your changes unsaved.")
-            .arg(lastDatabaseError()),
+            .arg(conflictSentence()),
         QMessageBox::Reset | QMessageBox::SaveAll | QMessageBox::Cancel, QMessageBox::Cancel,
         { { QMessageBox::Reset, tr("Reload") }, { QMessageBox::SaveAll, tr("Overwrite") } });
     if (answer == QMessageBox::Reset) {
@@ -53,6 +54,22 @@ bool PageGuard::save()
         stored = saveShown();
     }
     return stored;
+}
+
+QString PageGuard::conflictSentence() const
+{
+    const SaveConflict conflict = lastSaveConflict();
+    const QWidget* page = m_stack->currentWidget();
+    const Category* category = page == m_grid ? categoryByNumber(m_grid->category()) : nullptr;
+    const QString what = page == m_logo ? tr("logo")
+        : page == m_system              ? tr("system parameters")
+        : category                      ? rowsText(category->typeName)
+                                        : QString();
+    if (conflict.by.isEmpty() || what.isEmpty())
+        return lastDatabaseError();
+    //: %1 who ("admin on till-2"), %2 what ("PLUs"), %3 the set ("shop.db"), %4 when
+    return tr("%1 saved the %2 of %3 at %4, after this page was loaded")
+        .arg(conflict.by, what, shownSetName(currentDatabasePath), conflict.at);
 }
 
 bool PageGuard::saveShown()

@@ -37,6 +37,9 @@ private:
     bool saveShown();
     // The set's table behind the page on show.
     QString shownTable() const;
+    // Who saved the page's table over it and when, in the page's words ("admin on till-2 saved
+    // the PLUs of shop.db at ..."); the database's own words when it did not say.
+    QString conflictSentence() const;
 
     QStackedWidget* m_stack;
     GridPage* m_grid;
