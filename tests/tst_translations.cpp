@@ -29,6 +29,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -241,6 +242,32 @@ private slots:
 
     // A right-to-left button with an icon and a word (every button of a message box) shows the
     // word right beside the icon on its left, the two centred, not pushed against the border.
+    // The transfer logs keep room for two whole lines of the display language's script, however
+    // small the window: a message that wraps, such as the address registers must dial, is read
+    // without scrolling (a Thai line is taller than the Latin font says).
+    void logsKeepTwoWholeLines_data() { windowShowsNoEnglishLeft_data(); }
+    void logsKeepTwoWholeLines()
+    {
+        QFETCH(int, language);
+        QTemporaryDir dir;
+        GuiTestSession session(dir.path());
+        installDisplayTranslation(language);
+        {
+            TestWindow window(dir.path());
+            for (const char* name : { "textEdit_snd", "textEdit_rcv" }) {
+                auto* log = child<QTextEdit>(window, name);
+                const QString line
+                    = child<QLabel>(window, name == QByteArray("textEdit_snd") ? "label_log" : "label_errors")->text();
+                log->setPlainText(line + QLatin1Char('\n') + line);
+                const qreal needed = log->document()->size().height() + 2 * log->frameWidth();
+                QVERIFY2(needed <= log->minimumHeight(),
+                    qPrintable(
+                        QStringLiteral("%1: %2 px needed, %3 kept").arg(name).arg(needed).arg(log->minimumHeight())));
+            }
+        }
+        installDisplayTranslation(English);
+    }
+
     void rightToLeftButtonWordBesideItsIcon()
     {
         installDisplayTranslation(Arabic);

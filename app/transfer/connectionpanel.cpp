@@ -10,8 +10,13 @@
 #include "ui_connectionpanel.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QProgressBar>
+#include <QStackedWidget>
 #include <QStatusBar>
+#include <QTextEdit>
+#include <QTextLayout>
+#include <QtMath>
 
 namespace {
 
@@ -80,9 +85,34 @@ ConnectionPanel::ConnectionPanel(QStatusBar* statusBar, const QString& imageFold
     m_progress->hide();
     if (m_statusBar)
         m_statusBar->addPermanentWidget(m_progress);
-    // The logs give way first when the window is small; each keeps a few lines.
-    ui->textEdit_snd->setMinimumHeight(48);
-    ui->textEdit_rcv->setMinimumHeight(36);
+    // The logs give way first when the window is small; each keeps a few whole lines of the
+    // display language's font (a Thai line is taller than a Latin one), so that a two-line
+    // message such as the address registers must dial is read without scrolling.
+    // A line's height is measured on the log's own label, so that the font that draws the
+    // display language's script (not only the widget's Latin one) counts.
+    const auto keepLines = [](QTextEdit* log, const QLabel* label, int lines) {
+        QTextLayout sample(label->text(), log->font());
+        sample.beginLayout();
+        const QTextLine line = sample.createLine();
+        sample.endLayout();
+        const qreal height = qMax<qreal>(line.height(), log->fontMetrics().lineSpacing());
+        const int frame = 2 * (log->frameWidth() + qCeil(log->document()->documentMargin()));
+        log->setMinimumHeight(qCeil(lines * height) + frame);
+    };
+    keepLines(ui->textEdit_snd, ui->label_log, 2);
+    keepLines(ui->textEdit_rcv, ui->label_errors, 2);
+    // The link's settings take the room of the page on show only: the serial page's six
+    // rows would otherwise keep the connected-register list, and with it the window, tall
+    // while Tcp is chosen.
+    const auto followPage = [this](int shown) {
+        for (int i = 0; i < ui->stackedWidget_Connect->count(); ++i) {
+            const QSizePolicy::Policy policy = i == shown ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+            ui->stackedWidget_Connect->widget(i)->setSizePolicy(policy, policy);
+        }
+        ui->stackedWidget_Connect->updateGeometry();
+    };
+    connect(ui->stackedWidget_Connect, &QStackedWidget::currentChanged, this, followPage);
+    followPage(ui->stackedWidget_Connect->currentIndex());
     ui->pushButton->setShortcut(QKeySequence(Qt::Key_F5));
     connect(ui->btn_cancel, &QPushButton::clicked, this, &ConnectionPanel::cancelRequested);
     ui->cb_verify->setChecked(LinkSettings::load().verifyAfterInstall);
