@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <QMenu>
 #include <QSettings>
 #include <QTreeWidget>
@@ -84,7 +85,13 @@ void SetLibrary::refresh(const QString& openPath)
         auto* item = new QTreeWidgetItem(m_branch, QStringList(shownSetName(path)));
         item->setData(0, kPathRole, path);
         item->setToolTip(0, QDir::toNativeSeparators(path));
-        if (path == open && tree)
+        if (path != open)
+            continue;
+        // The open set stays marked once the selection moves on to a table.
+        QFont font = item->font(0);
+        font.setBold(true);
+        item->setFont(0, font);
+        if (tree)
             tree->setCurrentItem(item);
     }
     m_branch->setExpanded(true);

@@ -372,6 +372,11 @@ private slots:
         QCOMPARE(QDir(w.databaseFolder()).entryList({ QStringLiteral("*.db") }, QDir::Files | QDir::Hidden),
             QStringList({ "menu.db", "shop.db" }));
         QCOMPARE(QDir(w.databaseFolder() + QStringLiteral("..")).entryList(QDir::AllEntries | QDir::Hidden), before);
+        // The open set alone is bold, which marks it once the selection moves to a table.
+        const QTreeWidgetItem* sets = topItem(w, QStringLiteral("DB VIEW"));
+        QVERIFY(sets->childCount() >= 2);
+        for (int i = 0; i < sets->childCount(); ++i)
+            QCOMPARE(sets->child(i)->font(0).bold(), sets->child(i)->text(0) == QStringLiteral("menu.db"));
     }
 
     void picturesAreBroughtToTheButtonSize()
