@@ -190,7 +190,8 @@ private:
     void drawCaption(QPainter& painter)
     {
         const qreal w = width(), h = height();
-        const qreal left = captionLeft(h) * (m_designWidth > 0 ? w / m_designWidth : 1.0);
+        // Without its picture there is no pictogram to keep clear: the word takes the whole face.
+        const qreal left = !m_onPicture ? 4 : captionLeft(h) * (m_designWidth > 0 ? w / m_designWidth : 1.0);
         const QRectF box = m_tile ? QRectF(w * 0.03, h * 0.67, w * 0.94, h * 0.27) : QRectF(left, 1, w - left - 4, h - 2);
         const QString text = caption();
         QFont font = this->font();
@@ -302,7 +303,7 @@ void setBackground(QPushButton* button, const QString& imageFolder, const char* 
         picture.scaled(button->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation).save(path);
     button->setStyleSheet(
         QStringLiteral("QPushButton#%1{background-image:url(%2);}").arg(button->objectName(), path));
-    FaceOverlay::of(button)->setCaption(captionOf(file), false, designWidth);
+    FaceOverlay::of(button)->setCaption(captionOf(file), false, designWidth, !picture.isNull());
 }
 
 QString caption(const QPushButton* button)
