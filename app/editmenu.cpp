@@ -21,6 +21,9 @@ void setUp(QMenu* menu, const DesignedActions& actions, GridPage* grid, std::fun
     redo->setObjectName(QStringLiteral("actionRedo"));
     undo->setShortcut(QKeySequence::Undo);
     redo->setShortcuts({ QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y")) });
+    // Made after the stack's own connections, these run once the step is taken back or redone.
+    QObject::connect(undo, &QAction::triggered, grid, [grid] { grid->sayStep(true); });
+    QObject::connect(redo, &QAction::triggered, grid, [grid] { grid->sayStep(false); });
     QAction* first = menu->actions().value(0);
     menu->insertActions(first, { undo, redo });
     menu->insertSeparator(first);

@@ -332,11 +332,15 @@ private slots:
         QUndoStack* steps = model->undoStack();
         QCOMPARE(steps->count(), 1);
         QVERIFY(w->windowTitle().endsWith(QLatin1String(" *")));
+        const QString step = steps->undoText();
+        QVERIFY(!step.isEmpty());
         child<QAction>(*w, "actionUndo")->trigger();
         QCOMPARE(ItemGrid::collect(model, w->currentCategory(), false), before);
         QVERIFY(!w->windowTitle().endsWith(QLatin1String(" *")));
+        QCOMPARE(w->status(), QStringLiteral("Undone: ") + step);
         child<QAction>(*w, "actionRedo")->trigger();
         QCOMPARE(ItemGrid::collect(model, w->currentCategory(), false), after);
+        QCOMPARE(w->status(), QStringLiteral("Redone: ") + step);
         // Saved (a department added by hand has cells still to fill: saved all the same),
         // there is nothing left to undo.
         MessageBox::setNextAnswer(QMessageBox::Yes);

@@ -973,8 +973,8 @@
         <location line="+20"/>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="+37"/>
-        <location line="+225"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+42"/>
+        <location line="+250"/>
         <source>Open Serial</source>
         <translation>فتح المنفذ التسلسلي</translation>
     </message>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-197"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-222"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1098,7 +1098,7 @@
         <translation>الاسم</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+75"/>
         <source>Serial</source>
         <extracomment>Connection type: a register on the RS-232 port.</extracomment>
         <translation>تسلسلي</translation>
@@ -1146,8 +1146,8 @@
         <translation>لم يتم اختيار منفذ تسلسلي.</translation>
     </message>
     <message>
-        <location line="-237"/>
-        <location line="+244"/>
+        <location line="-262"/>
+        <location line="+269"/>
         <source>Close Serial</source>
         <translation>إغلاق المنفذ التسلسلي</translation>
     </message>
@@ -1183,7 +1183,7 @@
         <translation>إعادة</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Insert row</source>
         <extracomment>Insert an empty row in the grid</extracomment>
         <translation>إدراج صف</translation>
@@ -1399,7 +1399,13 @@
 <context>
     <name>GridModel</name>
     <message>
-        <location filename="../app/grid/gridmodel.cpp" line="+248"/>
+        <location filename="../app/grid/gridmodel.cpp" line="+129"/>
+        <source>edit of %1</source>
+        <extracomment>An undo step (a cell typed in or set from a menu; %1 is its column), shown after &quot;Undo&quot; and &quot;Redo&quot;</extracomment>
+        <translation>تعديل %1</translation>
+    </message>
+    <message>
+        <location line="+123"/>
         <source>insert rows</source>
         <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
         <translation>إدراج صفوف</translation>
@@ -1543,7 +1549,18 @@
         <translation>تمت إزالة %1 من الصفحة (وليس من آلة الكاشير)</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+9"/>
+        <source>Undone: %1</source>
+        <extracomment>%1 is an undo step as the Edit menu names it (&quot;paste&quot;, &quot;import&quot;)</extracomment>
+        <translation>تم التراجع عن: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Redone: %1</source>
+        <translation>تمت إعادة: %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>paste</source>
         <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
         <translation>لصق</translation>
@@ -2297,7 +2314,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>لا تملك الصلاحية.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+170"/>
+        <location filename="../app/setlibrary.cpp" line="+177"/>
         <source>select db file</source>
         <translation>اختر ملف الإعدادات</translation>
     </message>

@@ -123,7 +123,11 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
     }
     if (sameValue(m_rows[size_t(row)].cells.value(index.column()), value))
         return true;
-    push(new GridCellsCommand(this, row, index.column(), value, m_group));
+    auto* command = new GridCellsCommand(this, row, index.column(), value, m_group);
+    if (!m_group)
+        //: An undo step (a cell typed in or set from a menu; %1 is its column), shown after "Undo" and "Redo"
+        command->setText(tr("edit of %1").arg(headerData(index.column(), Qt::Horizontal).toString()));
+    push(command);
     return true;
 }
 

@@ -244,6 +244,14 @@ void GridPage::deleteRows()
 
 void GridPage::find() { m_search->focusFind(); }
 
+void GridPage::sayStep(bool undone)
+{
+    const QUndoStack* steps = m_model->undoStack();
+    //: %1 is an undo step as the Edit menu names it ("paste", "import")
+    m_statusBar->showMessage(
+        undone ? tr("Undone: %1").arg(steps->redoText()) : tr("Redone: %1").arg(steps->undoText()));
+}
+
 void GridPage::copyCells()
 {
     const QString text = GridClipboard::copyText(ui->tableView);

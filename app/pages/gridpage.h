@@ -73,6 +73,9 @@ public:
     void setLeaveCheck(std::function<bool()> check) { m_leaveCheck = std::move(check); }
     void copyCells();
     void pasteCells();
+    // After Edit > Undo (`undone`) or Redo: the status bar names the step taken back or made
+    // again, so that the step's own message ("3 PLUs deleted ...") does not stand as if still so.
+    void sayStep(bool undone);
     // Applies entry `entry` (from 1) of the option menu to the current cell, ticked or not.
     void chooseOption(int entry, bool flag);
     // Opens the dialog of the option bits of the cell at `index` and stores what it gives;
