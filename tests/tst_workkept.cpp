@@ -450,6 +450,7 @@ private slots:
         child<QLineEdit>(*w, "lineEdit_filter")->setText(QStringLiteral("TEA"));
         QCOMPARE(w->itemModel()->rowCount(), 1);
         QCOMPARE(text(*w, 0, 0), QStringLiteral("1002"));
+        QCOMPARE(w->status(), QStringLiteral("1 of 2 PLUs shown"));
         w->itemModel()->setData(w->itemModel()->index(0, 3), 2.0);
         child<QAction>(*w, "actionSave")->trigger();
         QCOMPARE(w->status(), QStringLiteral("Saved 2 PLUs to a.db"));

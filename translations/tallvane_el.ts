@@ -1529,7 +1529,12 @@
         <translation>Επιστροφή</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+191"/>
+        <location filename="../app/pages/gridpage.cpp" line="+107"/>
+        <source>%1 of %2 shown</source>
+        <translation>Εμφανίζονται %1 από %2</translation>
+    </message>
+    <message>
+        <location line="+94"/>
         <source>Save anyway?</source>
         <translation>Αποθήκευση παρ&apos; όλα αυτά;</translation>
     </message>
@@ -1549,7 +1554,7 @@
         <translation>Αφαιρέθηκαν από τη σελίδα: %1 (όχι από την ταμειακή)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Undone: %1</source>
         <extracomment>%1 is an undo step as the Edit menu names it (&quot;paste&quot;, &quot;import&quot;)</extracomment>
         <translation>Αναιρέθηκε: %1</translation>

@@ -1529,7 +1529,12 @@
         <translation>חזרה</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+191"/>
+        <location filename="../app/pages/gridpage.cpp" line="+107"/>
+        <source>%1 of %2 shown</source>
+        <translation>מוצגים %1 מתוך %2</translation>
+    </message>
+    <message>
+        <location line="+94"/>
         <source>Save anyway?</source>
         <translation>לשמור בכל זאת?</translation>
     </message>
@@ -1549,7 +1554,7 @@
         <translation>הוסרו מהדף (לא מהקופה): %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Undone: %1</source>
         <extracomment>%1 is an undo step as the Edit menu names it (&quot;paste&quot;, &quot;import&quot;)</extracomment>
         <translation>בוטל: %1</translation>

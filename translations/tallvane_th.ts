@@ -1529,7 +1529,12 @@
         <translation>กลับ</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+191"/>
+        <location filename="../app/pages/gridpage.cpp" line="+107"/>
+        <source>%1 of %2 shown</source>
+        <translation>แสดง %1 จาก %2</translation>
+    </message>
+    <message>
+        <location line="+94"/>
         <source>Save anyway?</source>
         <translation>บันทึกต่อไปหรือไม่?</translation>
     </message>
@@ -1549,7 +1554,7 @@
         <translation>ลบ %1 ออกจากหน้านี้แล้ว (ไม่ได้ลบจากเครื่องเก็บเงิน)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Undone: %1</source>
         <extracomment>%1 is an undo step as the Edit menu names it (&quot;paste&quot;, &quot;import&quot;)</extracomment>
         <translation>เลิกทำแล้ว: %1</translation>

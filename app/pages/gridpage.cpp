@@ -31,6 +31,8 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QStatusBar>
 #include <QUndoStack>
@@ -98,6 +100,14 @@ GridPage::GridPage(QStatusBar* statusBar, const QString& imageFolder, QWidget* p
     m_search = new GridSearch(ui->tableView, m_model, ui->lineEdit_find, ui->btn_find_previous, ui->btn_find_next,
         ui->lineEdit_filter, [this](const QString& text) { m_statusBar->showMessage(text.isEmpty() ? m_statusText : text); },
         this);
+    // While a filter narrows the page (GridSearch has applied it by now), the status bar says
+    // how many of the page's rows are on show.
+    connect(ui->lineEdit_filter, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_statusBar->showMessage(text.isEmpty() ? m_statusText
+                                                : tr("%1 of %2 shown")
+                                                      .arg(QLocale(QLocale::English).toString(m_model->rowCount()),
+                                                          countText(m_category, m_model->tableRowCount())));
+    });
     connect(m_model, &GridModel::modifiedChanged, this, &GridPage::modifiedChanged);
 
     const struct {
