@@ -85,11 +85,10 @@ ConnectionPanel::ConnectionPanel(QStatusBar* statusBar, const QString& imageFold
     m_progress->hide();
     if (m_statusBar)
         m_statusBar->addPermanentWidget(m_progress);
-    // The logs give way first when the window is small; each keeps a few whole lines of the
-    // display language's font (a Thai line is taller than a Latin one), so that a two-line
-    // message such as the address registers must dial is read without scrolling.
-    // A line's height is measured on the log's own label, so that the font that draws the
-    // display language's script (not only the widget's Latin one) counts.
+    // The logs give way first when the window is small, but each keeps two whole lines, so
+    // that a two-line message (the address registers must dial) is read without scrolling. A
+    // line is measured on the log's own label: the font that draws the display language's
+    // script counts, and a Thai line is taller than the widget's Latin font says.
     const auto keepLines = [](QTextEdit* log, const QLabel* label, int lines) {
         QTextLayout sample(label->text(), log->font());
         sample.beginLayout();
