@@ -1,9 +1,9 @@
 #include "app/databasestatus.h"
 
+#include "app/displaylanguage.h"
 #include "storage/configdb.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -32,7 +32,7 @@ void showCurrent(QStatusBar* bar)
     label->setStyleSheet(QStringLiteral("QLabel#label_dbState{color: #b00000;}"));
     const QString text = describeDatabaseProblem();
     label->setText(text);
-    label->setToolTip(text.isEmpty() ? QString() : QDir::toNativeSeparators(currentDatabasePath));
+    label->setToolTip(text.isEmpty() ? QString() : shownPath(currentDatabasePath));
     label->setVisible(!text.isEmpty());
     // A set whose register texts are in another language than the window's says so while current.
     QLabel* language = permanentLabel(bar, kLanguageLabelName);

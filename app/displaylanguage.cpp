@@ -4,6 +4,7 @@
 #include "base/language.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QPainter>
 #include <QProxyStyle>
@@ -104,4 +105,13 @@ void installDisplayTranslation(int language)
         QCoreApplication::installTranslator(qt.get());
     else
         qCDebug(lcApp) << "no Qt translation for" << code;
+}
+
+QString shownPath(const QString& path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    if (native.isEmpty() || QGuiApplication::layoutDirection() != Qt::RightToLeft)
+        return native;
+    // LEFT-TO-RIGHT ISOLATE ... POP DIRECTIONAL ISOLATE
+    return QChar(0x2066) + native + QChar(0x2069);
 }

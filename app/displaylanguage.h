@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The window's texts in the display language chosen at login: Tallvane's own translation
 // (embedded, ":/i18n/tallvane_LANG.qm") and Qt's for its standard buttons and dialogs, and the
 // layout direction, right to left for Hebrew and Arabic. English installs none. Call after
@@ -8,3 +10,8 @@ void installDisplayTranslation(int language);
 
 // The code of a display language for file names ("el", "he", "ar", "th"); empty for English.
 const char* displayLanguageCode(int language);
+
+// `path` with the system's separators for a text on screen. In a right-to-left window it is
+// isolated as one left-to-right run: its leading "/" would otherwise be shown at its end
+// ("tmp/shop.db/").
+QString shownPath(const QString& path);

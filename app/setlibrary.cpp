@@ -4,6 +4,7 @@
 #include "app/dialogs/db_create.h"
 #include "app/dialogs/filedialog.h"
 #include "app/dialogs/serversetdialog.h"
+#include "app/displaylanguage.h"
 #include "link/linksettings.h"
 #include "storage/configdb.h"
 #include "storage/setlocation.h"
@@ -84,7 +85,7 @@ void SetLibrary::refresh(const QString& openPath)
     for (const QString& path : paths) {
         auto* item = new QTreeWidgetItem(m_branch, QStringList(shownSetName(path)));
         item->setData(0, kPathRole, path);
-        item->setToolTip(0, QDir::toNativeSeparators(path));
+        item->setToolTip(0, shownPath(path));
         if (path != open)
             continue;
         // The open set stays marked once the selection moves on to a table.
@@ -143,8 +144,8 @@ void SetLibrary::fillRecentMenu()
     for (int i = 0; i < sets.size(); ++i) {
         const QString path = sets.at(i);
         QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shownSetName(path)));
-        action->setToolTip(QDir::toNativeSeparators(path));
-        action->setStatusTip(QDir::toNativeSeparators(path));
+        action->setToolTip(shownPath(path));
+        action->setStatusTip(shownPath(path));
         connect(action, &QAction::triggered, this, [this, path] { emit openRequested(path); });
     }
     m_recentMenu->setEnabled(!sets.isEmpty());

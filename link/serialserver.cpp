@@ -11,28 +11,43 @@
 #include <algorithm>
 
 namespace {
-bool canOpen(const QString& portName)
+// Whether `portName` opens now. A port that exists but is not this user's to open is worded
+// into `refused`: the one refusal the operator can mend (ports in use or without hardware
+// behind them are left out silently).
+bool canOpen(const QString& portName, QStringList* refused)
 {
     QSerialPort port;
     port.setPortName(portName);
-    if (!port.open(QIODevice::ReadWrite))
+    if (!port.open(QIODevice::ReadWrite)) {
+        if (refused && port.error() == QSerialPort::PermissionError)
+            *refused << serialOpenError(port);
         return false;
+    }
     port.close();
     return true;
 }
 } // namespace
 
-QStringList scanSerialPorts()
+QStringList scanSerialPorts(QStringList* refused)
 {
     QStringList names;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        if (!names.contains(info.portName()) && canOpen(info.portName()))
+        if (!names.contains(info.portName()) && canOpen(info.portName(), refused))
             names << info.portName();
     for (const QString& device : LinkSettings::load().extraSerialPorts)
-        if (!names.contains(device) && canOpen(device))
+        if (!names.contains(device) && canOpen(device, refused))
             names << device;
     std::sort(names.begin(), names.end());
     return names;
+}
+
+QString noSerialPortText(const QStringList& refused)
+{
+    if (!refused.isEmpty())
+        return refused.join(QLatin1Char('\n'));
+    return QCoreApplication::translate("SerialServer",
+        "No serial port can be opened now: connect the register's cable (or its USB adapter), then "
+        "press F5 to look again.");
 }
 
 myserial::myserial(QObject* parent)

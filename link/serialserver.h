@@ -13,12 +13,17 @@
 class LinkHost;
 
 // Names of the serial ports that can be opened now (the system's ports and the extra
-// devices of the link settings), sorted as plain strings.
-QStringList scanSerialPorts();
+// devices of the link settings), sorted as plain strings. The ports left out because this
+// user may not open them go to `refused` when given, each as serialOpenError() words it.
+QStringList scanSerialPorts(QStringList* refused = nullptr);
 
 // Why `port` did not open, as the operator must read it: for want of permission, that the user
 // must be in the group of the device (dialout on Debian) and how to get there.
 QString serialOpenError(const QSerialPort& port);
+
+// What the operator reads when no serial port can be opened: the ports refused for want of
+// permission (`refused`, from scanSerialPorts()), else how to look again.
+QString noSerialPortText(const QStringList& refused);
 
 // The port object of the serial link: lives on the link's worker thread and runs the
 // transfers there, at 115200 baud, 8 data bits, no parity, 1 stop bit, no flow control.

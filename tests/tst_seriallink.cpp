@@ -65,6 +65,10 @@ private slots:
         QVERIFY(ports.contains(m_pty->first()));
         QVERIFY(ports.contains(m_pty->second()));
         QVERIFY(!ports.contains(QStringLiteral("/dev/tallvane-no-such-port")));
+        // A device that is not there is no refusal to report.
+        QStringList refused;
+        QCOMPARE(scanSerialPorts(&refused), ports);
+        QVERIFY2(refused.isEmpty(), qPrintable(refused.join(QLatin1Char('|'))));
         QStringList sorted = ports;
         std::sort(sorted.begin(), sorted.end());
         QCOMPARE(ports, sorted);
@@ -96,17 +100,32 @@ private slots:
         QVERIFY(tty);
         QVERIFY(::chown(QFile::encodeName(device).constData(), 0, tty->gr_gid) == 0);
         QVERIFY(QFile::setPermissions(device, QFile::ReadOwner | QFile::WriteOwner));
+        // The scan leaves the port out and says why, as opening it does.
+        // (The settings lie where the ordinary user may read them.)
+        QTemporaryDir readable;
+        QVERIFY(QFile::setPermissions(
+            readable.path(), QFile::permissions(readable.path()) | QFile::ReadOther | QFile::ExeOther));
+        const QString ini = readable.filePath(QStringLiteral("tallvane.ini"));
+        QSettings(ini, QSettings::IniFormat).setValue(QStringLiteral("serial/extraPorts"), m_pty->first());
+        QVERIFY(QFile::setPermissions(ini, QFile::permissions(ini) | QFile::ReadOther));
+        LinkSettings::setFilePath(ini);
         QString error;
+        QStringList listed, refused;
         {
             OrdinaryRights::Scope scope;
             SerialServer link(m_host.get(), m_pty->first());
             QVERIFY(!link.isOpen());
             error = link.openError();
+            listed = scanSerialPorts(&refused);
         }
         QFile::setPermissions(device, before);
         QVERIFY2(error.contains(QStringLiteral("Only the members of the group tty may open %1").arg(m_pty->first())),
             qPrintable(error));
         QVERIFY2(error.contains(QStringLiteral("sudo adduser")), qPrintable(error));
+        QVERIFY(!listed.contains(m_pty->first()));
+        // (The machine's own ports may be refused too.)
+        QVERIFY2(refused.contains(error), qPrintable(refused.join(QLatin1Char('|'))));
+        QVERIFY(noSerialPortText(refused).split(QLatin1Char('\n')).contains(error));
     }
 
     void sendNumbersItsRows()

@@ -11,11 +11,13 @@
 #include "base/categorynumber.h"
 #include "guisupport.h"
 #include "records/tablediff.h"
+#include "storage/datafolder.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -266,6 +268,26 @@ private slots:
             }
         }
         installDisplayTranslation(English);
+    }
+
+    // A path keeps its leading "/" in front in a right-to-left window ("/tmp/shop.db", not
+    // "tmp/shop.db/"): it is isolated as one left-to-right run there, and left alone elsewhere.
+    void pathsReadLeftToRight_data() { windowShowsNoEnglishLeft_data(); }
+    void pathsReadLeftToRight()
+    {
+        QFETCH(int, language);
+        QFETCH(bool, rightToLeft);
+        installDisplayTranslation(language);
+        AboutDialog dialog;
+        const QString about = child<QLabel>(dialog, "label_dataFolder")->text();
+        const QString serial = QCoreApplication::translate("SerialServer",
+            "%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in "
+            "again.");
+        installDisplayTranslation(English);
+        const QString isolated = QChar(0x2066) + QDir::toNativeSeparators(dataFolder()) + QChar(0x2069);
+        QCOMPARE(about.contains(isolated), rightToLeft);
+        QVERIFY(about.contains(QDir::toNativeSeparators(dataFolder())));
+        QCOMPARE(serial.contains(QStringLiteral("\u2066%3\u2069")), rightToLeft);
     }
 
     void rightToLeftButtonWordBesideItsIcon()

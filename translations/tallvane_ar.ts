@@ -974,7 +974,7 @@
         <location line="+3"/>
         <location line="+3"/>
         <location filename="../app/transfer/connectionpanel.cpp" line="+42"/>
-        <location line="+250"/>
+        <location line="+257"/>
         <source>Open Serial</source>
         <translation>فتح المنفذ التسلسلي</translation>
     </message>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-222"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-229"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1098,7 +1098,7 @@
         <translation>الاسم</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+74"/>
         <source>Serial</source>
         <extracomment>Connection type: a register on the RS-232 port.</extracomment>
         <translation>تسلسلي</translation>
@@ -1135,7 +1135,12 @@
         <translation>Tcp: رُفض الاتصال من %1: %2</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+20"/>
+        <source>no port found</source>
+        <translation>لم يُعثر على منفذ</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <location line="+17"/>
         <source>can not open serial</source>
         <translation>تعذر فتح المنفذ التسلسلي</translation>
@@ -1146,8 +1151,8 @@
         <translation>لم يتم اختيار منفذ تسلسلي.</translation>
     </message>
     <message>
-        <location line="-262"/>
-        <location line="+269"/>
+        <location line="-269"/>
+        <location line="+276"/>
         <source>Close Serial</source>
         <translation>إغلاق المنفذ التسلسلي</translation>
     </message>
@@ -3438,9 +3443,14 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SerialServer</name>
     <message>
-        <location filename="../link/serialserver.cpp" line="+64"/>
+        <location filename="../link/serialserver.cpp" line="+48"/>
+        <source>No serial port can be opened now: connect the register&apos;s cable (or its USB adapter), then press F5 to look again.</source>
+        <translation>لا يمكن فتح أي منفذ تسلسلي الآن: صِل كابل آلة الكاشير (أو محوّل USB الخاص بها) ثم اضغط F5 للبحث مجددًا.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in again.</source>
-        <translation>%1. لا يستطيع فتح %3 إلا أعضاء المجموعة %2: أضف المستخدم إليها (sudo adduser %4 %2) ثم سجّل الدخول من جديد.</translation>
+        <translation>%1. لا يستطيع فتح ⁦%3⁩ إلا أعضاء المجموعة %2: أضف المستخدم إليها (sudo adduser %4 %2) ثم سجّل الدخول من جديد.</translation>
     </message>
 </context>
 <context>

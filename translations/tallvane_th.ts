@@ -974,7 +974,7 @@
         <location line="+3"/>
         <location line="+3"/>
         <location filename="../app/transfer/connectionpanel.cpp" line="+42"/>
-        <location line="+250"/>
+        <location line="+257"/>
         <source>Open Serial</source>
         <translation>เปิดพอร์ตอนุกรม</translation>
     </message>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-222"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-229"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1098,7 +1098,7 @@
         <translation>ชื่อ</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+74"/>
         <source>Serial</source>
         <extracomment>Connection type: a register on the RS-232 port.</extracomment>
         <translation>พอร์ตอนุกรม</translation>
@@ -1135,7 +1135,12 @@
         <translation>TCP: ปฏิเสธการเชื่อมต่อจาก %1: %2</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+20"/>
+        <source>no port found</source>
+        <translation>ไม่พบพอร์ต</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <location line="+17"/>
         <source>can not open serial</source>
         <translation>เปิดพอร์ตอนุกรมไม่ได้</translation>
@@ -1146,8 +1151,8 @@
         <translation>ยังไม่ได้เลือกพอร์ตอนุกรม</translation>
     </message>
     <message>
-        <location line="-262"/>
-        <location line="+269"/>
+        <location line="-269"/>
+        <location line="+276"/>
         <source>Close Serial</source>
         <translation>ปิดพอร์ตอนุกรม</translation>
     </message>
@@ -3438,7 +3443,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SerialServer</name>
     <message>
-        <location filename="../link/serialserver.cpp" line="+64"/>
+        <location filename="../link/serialserver.cpp" line="+48"/>
+        <source>No serial port can be opened now: connect the register&apos;s cable (or its USB adapter), then press F5 to look again.</source>
+        <translation>ยังเปิดพอร์ตอนุกรมไม่ได้: ต่อสายของเครื่องเก็บเงิน (หรืออะแดปเตอร์ USB) แล้วกด F5 เพื่อค้นหาอีกครั้ง</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in again.</source>
         <translation>%1 เฉพาะสมาชิกของกลุ่มผู้ใช้ %2 เท่านั้นที่เปิด %3 ได้: เพิ่มผู้ใช้เข้ากลุ่มนี้ (sudo adduser %4 %2) แล้วเข้าสู่ระบบใหม่</translation>
     </message>

@@ -1,6 +1,7 @@
 #include "app/pages/journalpage.h"
 
 #include "app/buttonpictures.h"
+#include "app/displaylanguage.h"
 #include "app/grid/itemgrid.h"
 #include "journal/journal.h"
 #include "records/categories.h"
@@ -10,7 +11,6 @@
 #include <QAbstractTableModel>
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
@@ -221,8 +221,7 @@ void JournalPage::reload()
     QString error;
     if (!Journal::read(JournalFilter(), &all, &error)) {
         m_model->setEntries({});
-        ui->label_count->setText(
-            tr("The journal %1 cannot be read: %2").arg(QDir::toNativeSeparators(Journal::filePath()), error));
+        ui->label_count->setText(tr("The journal %1 cannot be read: %2").arg(shownPath(Journal::filePath()), error));
         return;
     }
     QStringList registers, users, categories;
@@ -275,8 +274,7 @@ void JournalPage::applyFilters()
     QList<JournalEntry> entries;
     QString error;
     if (!Journal::read(filter, &entries, &error)) {
-        ui->label_count->setText(
-            tr("The journal %1 cannot be read: %2").arg(QDir::toNativeSeparators(Journal::filePath()), error));
+        ui->label_count->setText(tr("The journal %1 cannot be read: %2").arg(shownPath(Journal::filePath()), error));
         entries.clear();
     } else {
         ui->label_count->setText(tr("%1 of %2 entries").arg(entries.size()).arg(m_total));

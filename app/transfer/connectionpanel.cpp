@@ -277,9 +277,17 @@ void ConnectionPanel::on_comboBox_Connect_currentIndexChanged(int index)
 
 void ConnectionPanel::refreshPortList()
 {
-    const QStringList ports = scanSerialPorts();
+    QStringList refused;
+    const QStringList ports = scanSerialPorts(&refused);
     ui->comboBox_ComNum->clear();
     ui->comboBox_ComNum->addItems(ports);
+    // An empty list says why: on a new PC the user is often not yet in the group that may
+    // open the ports, and nothing else would tell.
+    const QString why = ports.isEmpty() ? noSerialPortText(refused) : QString();
+    ui->comboBox_ComNum->setPlaceholderText(ports.isEmpty() ? tr("no port found") : QString());
+    ui->comboBox_ComNum->setToolTip(why);
+    if (!why.isEmpty() && m_statusBar)
+        m_statusBar->showMessage(why);
 }
 
 void ConnectionPanel::on_pushButton_clicked() { refreshPortList(); }
