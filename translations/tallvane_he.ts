@@ -894,7 +894,7 @@
         <location line="+36"/>
         <location line="+17"/>
         <source>%1 is exist.</source>
-        <translation>%1 כבר קיים.</translation>
+        <translation>⁦%1⁩ כבר קיים.</translation>
     </message>
     <message>
         <location line="+86"/>

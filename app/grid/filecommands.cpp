@@ -2,6 +2,7 @@
 
 #include "app/applog.h"
 #include "app/dialogs/filedialog.h"
+#include "app/displaylanguage.h"
 #include "app/grid/itemgrid.h"
 #include "records/headerrow.h"
 #include "storage/csvfile.h"
@@ -23,7 +24,8 @@ void exportGrid(QWidget* parent, QStatusBar* status, const GridModel* model, int
     const ItemTable table = ItemGrid::collect(model, category, true);
     QString error;
     if (!writeCsvFile(path, table, &error)) {
-        status->showMessage(QCoreApplication::translate("FileCommands", "Cannot write %1: %2").arg(path, error));
+        status->showMessage(
+            QCoreApplication::translate("FileCommands", "Cannot write %1: %2").arg(shownPath(path), error));
         return;
     }
     status->showMessage(QCoreApplication::translate("FileCommands", "%1 rows written to %2")
