@@ -35,6 +35,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUndoStack>
 
 #include <cstring>
@@ -70,11 +71,7 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
     setUpTree();
     connect(ui->treeWidget_Item, &QTreeWidget::itemClicked, this, &MainWindow::SelectedItem);
 
-    auto* recent = new QMenu(tr("Recent sets"), ui->menuFile);
-    recent->setObjectName(QStringLiteral("menuRecent"));
-    ui->menuFile->insertMenu(ui->actionSave, recent);
-    m_sets = new SetLibrary(m_dbViewItem, recent, m_dbFolder, this);
-    m_sets->addServerSetAction(ui->menuFile, recent->menuAction());
+    m_sets = new SetLibrary(m_dbViewItem, ui->menuFile, ui->actionSave, m_dbFolder, this);
     connect(m_sets, &SetLibrary::openRequested, this, [this](const QString& path) {
         if (mayLeavePage())
             openSet(path);
@@ -110,6 +107,11 @@ void MainWindow::setUpPages()
     connect(m_gridPage, &GridPage::backRequested, this, &MainWindow::showButtonPage);
     connect(m_logoPage, &LogoPage::backRequested, this, &MainWindow::showButtonPage);
     connect(m_systemPage, &SystemPage::backRequested, this, &MainWindow::showButtonPage);
+    // Alt+Left leaves any page as its Back button does.
+    connect(new QShortcut(QKeySequence::Back, this), &QShortcut::activated, this, [this] {
+        if (ui->stackedWidget->currentWidget() != m_buttonPage && !isBusy())
+            showButtonPage();
+    });
     m_guard = new PageGuard(ui->stackedWidget, m_gridPage, m_logoPage, m_systemPage, this);
     connect(m_guard, &PageGuard::modifiedChanged, this, &MainWindow::updateTitle);
     // Another import over unsaved changes asks about them first.
@@ -140,12 +142,9 @@ void MainWindow::setUpPages()
     m_transfers = new TransferController(m_panel, m_gridPage, m_logoPage, m_systemPage, statusBar(), this);
     connect(m_transfers, &TransferController::busyChanged, this, &MainWindow::followBusy);
     connect(m_transfers, &TransferController::rowsReceived, this, &MainWindow::rcvRecords);
-    connect(m_panel, &ConnectionPanel::installRequested, this, [this] { m_transfers->install(m_currentCategory); });
-    // A download replaces the page on show: its unsaved changes are asked about first.
-    connect(m_panel, &ConnectionPanel::downloadRequested, this, [this] {
-        if (mayLeavePage())
-            m_transfers->download(m_currentCategory);
-    });
+    // The panel's Install and Download are the File menu's commands, enabled alike.
+    connect(m_panel, &ConnectionPanel::installRequested, ui->actionInstall, &QAction::trigger);
+    connect(m_panel, &ConnectionPanel::downloadRequested, ui->actionDownload, &QAction::trigger);
 }
 
 void MainWindow::connectActions()
@@ -154,6 +153,7 @@ void MainWindow::connectActions()
     connect(ui->actionLogOut, &QAction::triggered, this, [this] { m_loggedOut = close(); });
     // The tool bar's and the menus' commands are those of the buttons of the same names.
     connect(ui->actionInstall, &QAction::triggered, this, [this] { m_transfers->install(m_currentCategory); });
+    // A download replaces the page on show: its unsaved changes are asked about first.
     connect(ui->actionDownload, &QAction::triggered, this, [this] {
         if (mayLeavePage())
             m_transfers->download(m_currentCategory);

@@ -40,12 +40,16 @@ bool stillThere(const QString& path)
 
 } // namespace
 
-SetLibrary::SetLibrary(QTreeWidgetItem* branch, QMenu* recentMenu, const QString& folder, QObject* parent)
+SetLibrary::SetLibrary(
+    QTreeWidgetItem* branch, QMenu* fileMenu, QAction* before, const QString& folder, QObject* parent)
     : QObject(parent)
     , m_branch(branch)
-    , m_recentMenu(recentMenu)
+    , m_recentMenu(new QMenu(tr("Recent sets"), fileMenu))
     , m_folder(folder)
 {
+    m_recentMenu->setObjectName(QStringLiteral("menuRecent"));
+    fileMenu->insertMenu(before, m_recentMenu);
+    addServerSetAction(fileMenu, m_recentMenu->menuAction());
     fillRecentMenu();
 }
 

@@ -19,7 +19,10 @@ class SetLibrary : public QObject {
 public:
     static constexpr int kRecentSets = 8;
 
-    SetLibrary(QTreeWidgetItem* branch, QMenu* recentMenu, const QString& folder, QObject* parent = nullptr);
+    // Lists the sets of `folder` under `branch`, and puts its entries in the File menu in front
+    // of `before`: "Open server set..." and the "Recent sets" submenu.
+    SetLibrary(
+        QTreeWidgetItem* branch, QMenu* fileMenu, QAction* before, const QString& folder, QObject* parent = nullptr);
 
     // Lists the sets again, the open one (`openPath`, may be empty) selected.
     void refresh(const QString& openPath);
@@ -36,8 +39,6 @@ public:
     // Asks for a new set's name: "NAME.db", or a server set's URL typed as the name; empty
     // when cancelled.
     QString askForNewName(QWidget* parent) const;
-    // Puts File > "Open server set..." in front of `before`: it asks for a server set's URL.
-    void addServerSetAction(QMenu* fileMenu, QAction* before);
 
 signals:
     // A recent set, or a server set, was chosen from File.
@@ -46,6 +47,8 @@ signals:
     void createRequested(const QString& path);
 
 private:
+    // File > "Open server set...", in front of `before`: it asks for a server set's URL.
+    void addServerSetAction(QMenu* fileMenu, QAction* before);
     QString key(const char* name) const;
     void fillRecentMenu();
 

@@ -32,7 +32,19 @@
 
 namespace {
 
-enum Way { Back, TreeCategory, CategoryButton, TreeSet, FileOpen, FileNew, RecentSet, Import, Download, Close };
+enum Way {
+    Back,
+    BackKey,
+    TreeCategory,
+    CategoryButton,
+    TreeSet,
+    FileOpen,
+    FileNew,
+    RecentSet,
+    Import,
+    Download,
+    Close
+};
 
 ItemTable plus()
 {
@@ -129,6 +141,10 @@ private:
         case Back:
             click(w, "btn_return");
             break;
+        case BackKey:
+            QApplication::setActiveWindow(&w);
+            QTest::keyClick(&w, Qt::Key_Left, Qt::AltModifier);
+            break;
         case TreeCategory:
             emit tree->itemClicked(tree->topLevelItem(1)->child(1), 0); // dept
             break;
@@ -184,9 +200,10 @@ private slots:
         const struct {
             const char* name;
             Way way;
-        } ways[] = { { "Back", Back }, { "tree category", TreeCategory }, { "category button", CategoryButton },
-            { "tree set", TreeSet }, { "File > open", FileOpen }, { "File > new", FileNew },
-            { "recent set", RecentSet }, { "import", Import }, { "download", Download }, { "File > quit", Close } };
+        } ways[] = { { "Back", Back }, { "Alt+Left", BackKey }, { "tree category", TreeCategory },
+            { "category button", CategoryButton }, { "tree set", TreeSet }, { "File > open", FileOpen },
+            { "File > new", FileNew }, { "recent set", RecentSet }, { "import", Import }, { "download", Download },
+            { "File > quit", Close } };
         const struct {
             const char* name;
             QMessageBox::StandardButton answer;
@@ -224,6 +241,7 @@ private slots:
         // Gone on: the way out did what it does.
         switch (way) {
         case Back:
+        case BackKey:
         case TreeCategory:
         case CategoryButton:
             QVERIFY(w->currentCategory() != CategoryPlu);

@@ -1225,7 +1225,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../app/grid/filecommands.cpp" line="+19"/>
+        <location filename="../app/grid/filecommands.cpp" line="+20"/>
         <source>save file</source>
         <translation>Αποθήκευση αρχείου</translation>
     </message>
@@ -1235,7 +1235,7 @@
         <translation>Αρχείο CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Cannot write %1: %2</source>
         <translation>Δεν είναι δυνατή η εγγραφή στο %1: %2</translation>
     </message>
@@ -1525,8 +1525,8 @@
     </message>
     <message>
         <location line="+35"/>
-        <source>Back to the category buttons (unsaved changes are asked about first)</source>
-        <translation>Επιστροφή στα κουμπιά κατηγοριών (για τις μη αποθηκευμένες αλλαγές γίνεται πρώτα ερώτηση)</translation>
+        <source>Back to the category buttons (Alt+Left; unsaved changes are asked about first)</source>
+        <translation>Επιστροφή στα κουμπιά κατηγοριών (Alt+Left· για τις μη αποθηκευμένες αλλαγές γίνεται πρώτα ερώτηση)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1836,6 +1836,10 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+19"/>
+        <source>Back to the category buttons (Alt+Left)</source>
+        <translation>Επιστροφή στα κουμπιά κατηγοριών (Alt+Left)</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>return</source>
         <translation>Επιστροφή</translation>
@@ -1887,19 +1891,19 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Το ημερολόγιο δεν γράφτηκε</translation>
     </message>
     <message>
-        <location line="+25"/>
-        <location line="+54"/>
+        <location line="+24"/>
+        <location line="+53"/>
         <source>The journal %1 cannot be read: %2</source>
         <translation>Δεν είναι δυνατή η ανάγνωση του ημερολογίου %1: %2</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-22"/>
         <source>All</source>
         <extracomment>The filter choice that shows the entries of every register, user or category</extracomment>
         <translation>Όλα</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+25"/>
         <source>%1 of %2 entries</source>
         <translation>%1 από %2 καταχωρίσεις</translation>
     </message>
@@ -2037,8 +2041,8 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+70"/>
-        <source>Back to the category buttons (unsaved changes are asked about first)</source>
-        <translation>Επιστροφή στα κουμπιά κατηγοριών (για τις μη αποθηκευμένες αλλαγές γίνεται πρώτα ερώτηση)</translation>
+        <source>Back to the category buttons (Alt+Left; unsaved changes are asked about first)</source>
+        <translation>Επιστροφή στα κουμπιά κατηγοριών (Alt+Left· για τις μη αποθηκευμένες αλλαγές γίνεται πρώτα ερώτηση)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2309,12 +2313,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Κλείνει το Tallvane (πρώτα ρωτά για τις αλλαγές που δεν αποθηκεύτηκαν)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-259"/>
-        <source>Recent sets</source>
-        <translation>Πρόσφατα προφίλ</translation>
-    </message>
-    <message>
-        <location line="+167"/>
+        <location filename="../app/mainwindow.cpp" line="-92"/>
         <source>Warnning!</source>
         <translation>Προειδοποίηση!</translation>
     </message>
@@ -2324,7 +2323,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Δεν έχετε δικαίωμα.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+177"/>
+        <location filename="../app/setlibrary.cpp" line="+181"/>
         <source>select db file</source>
         <translation>Επιλογή αρχείου προφίλ</translation>
     </message>
@@ -3533,7 +3532,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLibrary</name>
     <message>
-        <location filename="../app/setlibrary.cpp" line="-23"/>
+        <location filename="../app/setlibrary.cpp" line="-136"/>
+        <source>Recent sets</source>
+        <translation>Πρόσφατα προφίλ</translation>
+    </message>
+    <message>
+        <location line="+113"/>
         <source>Open server set...</source>
         <translation>Άνοιγμα προφίλ διακομιστή...</translation>
     </message>
@@ -3844,8 +3848,8 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+50"/>
-        <source>Back to the category buttons (unsaved changes are asked about first)</source>
-        <translation>Επιστροφή στα κουμπιά κατηγοριών (για τις μη αποθηκευμένες αλλαγές γίνεται πρώτα ερώτηση)</translation>
+        <source>Back to the category buttons (Alt+Left; unsaved changes are asked about first)</source>
+        <translation>Επιστροφή στα κουμπιά κατηγοριών (Alt+Left· για τις μη αποθηκευμένες αλλαγές γίνεται πρώτα ερώτηση)</translation>
     </message>
     <message>
         <location line="+3"/>

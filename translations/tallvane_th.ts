@@ -1225,7 +1225,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../app/grid/filecommands.cpp" line="+19"/>
+        <location filename="../app/grid/filecommands.cpp" line="+20"/>
         <source>save file</source>
         <translation>บันทึกไฟล์</translation>
     </message>
@@ -1235,7 +1235,7 @@
         <translation>ไฟล์ CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Cannot write %1: %2</source>
         <translation>เขียน %1 ไม่ได้: %2</translation>
     </message>
@@ -1525,8 +1525,8 @@
     </message>
     <message>
         <location line="+35"/>
-        <source>Back to the category buttons (unsaved changes are asked about first)</source>
-        <translation>กลับไปที่ปุ่มหมวดหมู่ (จะถามก่อนหากมีการเปลี่ยนแปลงที่ยังไม่บันทึก)</translation>
+        <source>Back to the category buttons (Alt+Left; unsaved changes are asked about first)</source>
+        <translation>กลับไปที่ปุ่มหมวดหมู่ (Alt+Left; จะถามก่อนหากมีการเปลี่ยนแปลงที่ยังไม่บันทึก)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1836,6 +1836,10 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+19"/>
+        <source>Back to the category buttons (Alt+Left)</source>
+        <translation>กลับไปที่ปุ่มหมวดหมู่ (Alt+Left)</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>return</source>
         <translation>กลับ</translation>
@@ -1887,19 +1891,19 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ไม่ได้เขียนประวัติการส่ง</translation>
     </message>
     <message>
-        <location line="+25"/>
-        <location line="+54"/>
+        <location line="+24"/>
+        <location line="+53"/>
         <source>The journal %1 cannot be read: %2</source>
         <translation>อ่านประวัติการส่ง %1 ไม่ได้: %2</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-22"/>
         <source>All</source>
         <extracomment>The filter choice that shows the entries of every register, user or category</extracomment>
         <translation>ทั้งหมด</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+25"/>
         <source>%1 of %2 entries</source>
         <translation>%1 จาก %2 รายการ</translation>
     </message>
@@ -2037,8 +2041,8 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+70"/>
-        <source>Back to the category buttons (unsaved changes are asked about first)</source>
-        <translation>กลับไปที่ปุ่มหมวดหมู่ (จะถามก่อนหากมีการเปลี่ยนแปลงที่ยังไม่บันทึก)</translation>
+        <source>Back to the category buttons (Alt+Left; unsaved changes are asked about first)</source>
+        <translation>กลับไปที่ปุ่มหมวดหมู่ (Alt+Left; จะถามก่อนหากมีการเปลี่ยนแปลงที่ยังไม่บันทึก)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2309,12 +2313,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ปิด Tallvane (ถามเรื่องการเปลี่ยนแปลงที่ยังไม่ได้บันทึกก่อน)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-259"/>
-        <source>Recent sets</source>
-        <translation>ชุดตั้งค่าล่าสุด</translation>
-    </message>
-    <message>
-        <location line="+167"/>
+        <location filename="../app/mainwindow.cpp" line="-92"/>
         <source>Warnning!</source>
         <translation>คำเตือน!</translation>
     </message>
@@ -2324,7 +2323,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ไม่มีสิทธิ์</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+177"/>
+        <location filename="../app/setlibrary.cpp" line="+181"/>
         <source>select db file</source>
         <translation>เลือกไฟล์ฐานข้อมูล</translation>
     </message>
@@ -3533,7 +3532,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLibrary</name>
     <message>
-        <location filename="../app/setlibrary.cpp" line="-23"/>
+        <location filename="../app/setlibrary.cpp" line="-136"/>
+        <source>Recent sets</source>
+        <translation>ชุดตั้งค่าล่าสุด</translation>
+    </message>
+    <message>
+        <location line="+113"/>
         <source>Open server set...</source>
         <translation>เปิดชุดตั้งค่าบนเซิร์ฟเวอร์...</translation>
     </message>
@@ -3844,8 +3848,8 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+50"/>
-        <source>Back to the category buttons (unsaved changes are asked about first)</source>
-        <translation>กลับไปที่ปุ่มหมวดหมู่ (จะถามก่อนหากมีการเปลี่ยนแปลงที่ยังไม่บันทึก)</translation>
+        <source>Back to the category buttons (Alt+Left; unsaved changes are asked about first)</source>
+        <translation>กลับไปที่ปุ่มหมวดหมู่ (Alt+Left; จะถามก่อนหากมีการเปลี่ยนแปลงที่ยังไม่บันทึก)</translation>
     </message>
     <message>
         <location line="+3"/>
