@@ -5,9 +5,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSplitter>
 #include <QStringList>
+#include <QTreeView>
 
 namespace {
 
@@ -39,6 +42,22 @@ QString withExtension(const QString& name, const QString& extension)
     if (name.isEmpty() || extension.isEmpty() || QFileInfo(name).fileName().contains(QLatin1Char('.')))
         return name;
     return name + QLatin1Char('.') + extension;
+}
+
+// Runs `dialog` at a size that shows its files' sizes, types and dates whole (Qt's own
+// dialog opens small, with those columns cut); the selected file, or empty.
+QString run(QFileDialog& dialog)
+{
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(800, 480)));
+    if (auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < files->header()->count(); ++column)
+            files->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    // The places on the left ("Computer", the home folder) readable too.
+    if (auto* split = dialog.findChild<QSplitter*>(QStringLiteral("splitter")))
+        split->setSizes({ 150, dialog.width() - 150 });
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 } // namespace
@@ -77,8 +96,11 @@ QString FileDialog::getOpenFileName(QWidget* parent, const QString& caption, con
 {
     const QString from = start(dir, filter);
     QString name;
-    if (!takeNext(&name))
-        name = QFileDialog::getOpenFileName(parent, caption, from, filter);
+    if (!takeNext(&name)) {
+        QFileDialog dialog(parent, caption, from, filter);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        name = run(dialog);
+    }
     closedOn(name);
     return name;
 }
@@ -95,8 +117,7 @@ QString FileDialog::getSaveFileName(QWidget* parent, const QString& caption, con
         QFileDialog dialog(parent, caption, from, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(extension);
-        if (dialog.exec() == QDialog::Accepted)
-            name = withExtension(dialog.selectedFiles().value(0), extension);
+        name = withExtension(run(dialog), extension);
     }
     closedOn(name);
     return name;
