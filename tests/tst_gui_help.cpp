@@ -71,12 +71,32 @@ private slots:
         QVERIFY2(all.contains(QString::fromLatin1(qVersion())), qPrintable(all));
     }
 
-    // Alt+F opens File; Enter presses a focused category button as the space bar does.
+    // Alt+F opens File; the arrow keys move among the category buttons; Enter presses a focused
+    // one as the space bar does.
     void keyboardReachesMenusAndButtons()
     {
         TestWindow window(m_dir.path());
         QCOMPARE(child<QMenu>(window, "menuFile")->title(), QStringLiteral("&File"));
         auto* dept = child<QPushButton>(window, "btn_dept");
+        // The arrow keys walk the buttons as they stand (mirrored right to left), stopping
+        // at the edges.
+        const struct {
+            Qt::LayoutDirection direction;
+            Qt::Key key;
+            const char* reached;
+        } steps[] = { { Qt::LeftToRight, Qt::Key_Right, "btn_plu" }, { Qt::LeftToRight, Qt::Key_Down, "btn_th" },
+            { Qt::LeftToRight, Qt::Key_Left, "btn_clerk" }, { Qt::LeftToRight, Qt::Key_Up, "btn_dept" },
+            { Qt::LeftToRight, Qt::Key_Up, "btn_dept" }, { Qt::RightToLeft, Qt::Key_Left, "btn_plu" },
+            { Qt::RightToLeft, Qt::Key_Right, "btn_dept" }, { Qt::RightToLeft, Qt::Key_Right, "btn_group" },
+            { Qt::RightToLeft, Qt::Key_Right, "btn_group" } };
+        QApplication::setActiveWindow(&window);
+        dept->setFocus(Qt::TabFocusReason);
+        for (const auto& step : steps) {
+            window.setLayoutDirection(step.direction);
+            QTest::keyClick(QApplication::focusWidget(), step.key);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(step.reached));
+        }
+        window.setLayoutDirection(Qt::LeftToRight);
         dept->setFocus(Qt::TabFocusReason);
         QTest::keyClick(dept, Qt::Key_Return);
         QCOMPARE(window.currentCategory(), int(CategoryDept));

@@ -7,6 +7,9 @@
 #include "ui_buttonpage.h"
 
 #include <QCoreApplication>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QTreeWidgetItem>
 
 namespace {
@@ -33,9 +36,46 @@ ButtonPage::ButtonPage(QWidget* parent)
     , ui(new Ui::ButtonPage)
 {
     ui->setupUi(this);
+    for (QPushButton* face : findChildren<QPushButton*>())
+        face->installEventFilter(this);
 }
 
 ButtonPage::~ButtonPage() { delete ui; }
+
+bool ButtonPage::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* face = qobject_cast<QPushButton*>(watched);
+    if (event->type() != QEvent::KeyPress || !face)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    // A right-to-left window shows the first column on the right.
+    const int ahead = isRightToLeft() ? -1 : 1;
+    int rows = 0, columns = 0;
+    switch (key) {
+    case Qt::Key_Left:
+        columns = -ahead;
+        break;
+    case Qt::Key_Right:
+        columns = ahead;
+        break;
+    case Qt::Key_Up:
+        rows = -1;
+        break;
+    case Qt::Key_Down:
+        rows = 1;
+        break;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+    QGridLayout* grid = ui->layout_items;
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(face), &row, &column, &rowSpan, &columnSpan);
+    // At the edge the focus stays where it is.
+    if (QLayoutItem* next = grid->itemAtPosition(row + rows, column + columns))
+        if (QWidget* target = next->widget())
+            target->setFocus(Qt::TabFocusReason);
+    return true;
+}
 
 QPushButton* ButtonPage::button(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }
 

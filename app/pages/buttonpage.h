@@ -28,6 +28,10 @@ public:
     // The tool tip of a locked category: the permission it needs and who grants it.
     static QString lockTip(int category);
 
+protected:
+    // The arrow keys move the keyboard focus among the buttons as they stand on screen.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     Ui::ButtonPage* ui;
 };
