@@ -219,7 +219,7 @@
         <translation>الإدارة</translation>
     </message>
     <message>
-        <location filename="../app/pages/buttonpage.cpp" line="+46"/>
+        <location filename="../app/pages/buttonpage.cpp" line="+86"/>
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
         <translation>مقفل: يتطلب فتح %1 صلاحية %2. يمنحها المدير في إدارة المستخدمين.</translation>
     </message>
@@ -2323,7 +2323,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>لا تملك الصلاحية.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+181"/>
+        <location filename="../app/setlibrary.cpp" line="+182"/>
         <source>select db file</source>
         <translation>اختر ملف الإعدادات</translation>
     </message>
@@ -3236,12 +3236,12 @@ Do you want to delete it anyway?</source>
     <name>QuickStartDialog</name>
     <message>
         <location filename="../app/help/quickstartdialog.ui" line="+14"/>
-        <location filename="../app/help/quickstartdialog.cpp" line="+75"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="+78"/>
         <source>Quick start</source>
         <translation>بدء سريع</translation>
     </message>
     <message>
-        <location filename="../app/help/quickstartdialog.cpp" line="-34"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="-37"/>
         <source>1. Open or create a set</source>
         <translation>1. افتح ملف إعدادات أو أنشئ ملفًا جديدًا</translation>
     </message>
@@ -3269,6 +3269,11 @@ Do you want to delete it anyway?</source>
         <location line="+3"/>
         <source>Cells that hold options show them as eight digits; right-click one to choose the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
         <translation>تعرض الخلايا التي تحتوي على خيارات هذه الخيارات كثمانية أرقام؛ انقر بزر الفأرة الأيمن على إحداها لتحديد الخيارات واحدًا تلو الآخر. العنوان المنتهي بـ * يعني وجود تغييرات غير محفوظة: الأمر ملف &gt; حفظ يحفظها، ويسأل Tallvane قبل مغادرة صفحة فيها تغييرات.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Without the mouse: the arrow keys move among the category buttons and Enter opens one; Alt+Left goes back to them from any page; Ctrl+Z and Ctrl+Shift+Z undo and redo a change in the grid.</source>
+        <translation>بدون الفأرة: تنتقل مفاتيح الأسهم بين أزرار الفئات ويفتح Enter أحدها؛ ويعود Alt+Left إليها من أي صفحة؛ ويتراجع Ctrl+Z ويعيد Ctrl+Shift+Z تغييرًا في الجدول.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -219,7 +219,7 @@
         <translation>Διαχείριση</translation>
     </message>
     <message>
-        <location filename="../app/pages/buttonpage.cpp" line="+46"/>
+        <location filename="../app/pages/buttonpage.cpp" line="+86"/>
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
         <translation>Κλειδωμένο: για το άνοιγμα της σελίδας %1 χρειάζεται το δικαίωμα %2. Το δίνει ένας διαχειριστής στη Διαχείριση χρηστών.</translation>
     </message>
@@ -2323,7 +2323,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Δεν έχετε δικαίωμα.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+181"/>
+        <location filename="../app/setlibrary.cpp" line="+182"/>
         <source>select db file</source>
         <translation>Επιλογή αρχείου προφίλ</translation>
     </message>
@@ -3236,12 +3236,12 @@ Do you want to delete it anyway?</source>
     <name>QuickStartDialog</name>
     <message>
         <location filename="../app/help/quickstartdialog.ui" line="+14"/>
-        <location filename="../app/help/quickstartdialog.cpp" line="+75"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="+78"/>
         <source>Quick start</source>
         <translation>Γρήγορη εκκίνηση</translation>
     </message>
     <message>
-        <location filename="../app/help/quickstartdialog.cpp" line="-34"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="-37"/>
         <source>1. Open or create a set</source>
         <translation>1. Ανοίξτε ή δημιουργήστε ένα προφίλ</translation>
     </message>
@@ -3269,6 +3269,11 @@ Do you want to delete it anyway?</source>
         <location line="+3"/>
         <source>Cells that hold options show them as eight digits; right-click one to choose the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
         <translation>Τα κελιά με επιλογές τις δείχνουν ως οκτώ ψηφία· κάντε δεξί κλικ σε ένα για να επιλέξετε τις επιλογές μία μία. Ένας τίτλος που τελειώνει σε * έχει μη αποθηκευμένες αλλαγές: το Αρχείο &gt; Αποθήκευση τις αποθηκεύει, και το Tallvane ρωτά πριν φύγετε από μια σελίδα με αλλαγές.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Without the mouse: the arrow keys move among the category buttons and Enter opens one; Alt+Left goes back to them from any page; Ctrl+Z and Ctrl+Shift+Z undo and redo a change in the grid.</source>
+        <translation>Χωρίς ποντίκι: τα βέλη μετακινούν ανάμεσα στα κουμπιά κατηγοριών και το Enter ανοίγει ένα· το Alt+Left επιστρέφει σε αυτά από κάθε σελίδα· τα Ctrl+Z και Ctrl+Shift+Z αναιρούν και επαναλαμβάνουν μια αλλαγή στον πίνακα.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -219,7 +219,7 @@
         <translation>ניהול</translation>
     </message>
     <message>
-        <location filename="../app/pages/buttonpage.cpp" line="+46"/>
+        <location filename="../app/pages/buttonpage.cpp" line="+86"/>
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
         <translation>נעול: פתיחת %1 דורשת את ההרשאה %2. מנהל מעניק אותה בניהול משתמשים.</translation>
     </message>
@@ -2323,7 +2323,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>אין הרשאה.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+181"/>
+        <location filename="../app/setlibrary.cpp" line="+182"/>
         <source>select db file</source>
         <translation>בחירת קובץ ערכה</translation>
     </message>
@@ -3236,12 +3236,12 @@ Do you want to delete it anyway?</source>
     <name>QuickStartDialog</name>
     <message>
         <location filename="../app/help/quickstartdialog.ui" line="+14"/>
-        <location filename="../app/help/quickstartdialog.cpp" line="+75"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="+78"/>
         <source>Quick start</source>
         <translation>התחלה מהירה</translation>
     </message>
     <message>
-        <location filename="../app/help/quickstartdialog.cpp" line="-34"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="-37"/>
         <source>1. Open or create a set</source>
         <translation>1. פתיחה או יצירה של ערכה</translation>
     </message>
@@ -3269,6 +3269,11 @@ Do you want to delete it anyway?</source>
         <location line="+3"/>
         <source>Cells that hold options show them as eight digits; right-click one to choose the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
         <translation>תאים שמכילים אפשרויות מציגים אותן כשמונה ספרות; לחיצה ימנית על תא כזה מאפשרת לסמן את האפשרויות אחת אחת. כותרת שמסתיימת ב-* מציינת שינויים שלא נשמרו: קובץ &gt; שמירה שומר אותם, ו-Tallvane שואל לפני שעוזבים דף עם שינויים.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Without the mouse: the arrow keys move among the category buttons and Enter opens one; Alt+Left goes back to them from any page; Ctrl+Z and Ctrl+Shift+Z undo and redo a change in the grid.</source>
+        <translation>ללא עכבר: מקשי החצים עוברים בין לחצני הקטגוריות ו-Enter פותח אחד מהם; Alt+Left חוזר אליהם מכל דף; Ctrl+Z ו-Ctrl+Shift+Z מבטלים ומבצעים שוב שינוי בטבלה.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -219,7 +219,7 @@
         <translation>ผู้ดูแลระบบ</translation>
     </message>
     <message>
-        <location filename="../app/pages/buttonpage.cpp" line="+46"/>
+        <location filename="../app/pages/buttonpage.cpp" line="+86"/>
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
         <translation>ถูกล็อก: การเปิด %1 ต้องมีสิทธิ์ %2 ผู้ดูแลระบบให้สิทธิ์นี้ได้ในหน้าจัดการผู้ใช้</translation>
     </message>
@@ -2323,7 +2323,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ไม่มีสิทธิ์</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+181"/>
+        <location filename="../app/setlibrary.cpp" line="+182"/>
         <source>select db file</source>
         <translation>เลือกไฟล์ฐานข้อมูล</translation>
     </message>
@@ -3236,12 +3236,12 @@ Do you want to delete it anyway?</source>
     <name>QuickStartDialog</name>
     <message>
         <location filename="../app/help/quickstartdialog.ui" line="+14"/>
-        <location filename="../app/help/quickstartdialog.cpp" line="+75"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="+78"/>
         <source>Quick start</source>
         <translation>เริ่มต้นใช้งานฉบับย่อ</translation>
     </message>
     <message>
-        <location filename="../app/help/quickstartdialog.cpp" line="-34"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="-37"/>
         <source>1. Open or create a set</source>
         <translation>1. เปิดหรือสร้างชุดตั้งค่า</translation>
     </message>
@@ -3269,6 +3269,11 @@ Do you want to delete it anyway?</source>
         <location line="+3"/>
         <source>Cells that hold options show them as eight digits; right-click one to choose the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
         <translation>เซลล์ที่เก็บตัวเลือกจะแสดงเป็นตัวเลขแปดหลัก คลิกขวาที่เซลล์เพื่อเลือกตัวเลือกทีละรายการ ชื่อหน้าที่ลงท้ายด้วย * คือมีการเปลี่ยนแปลงที่ยังไม่บันทึก: ไฟล์ &gt; บันทึก จะบันทึกการเปลี่ยนแปลงนั้น และ Tallvane จะถามก่อนออกจากหน้าที่มีการเปลี่ยนแปลง</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Without the mouse: the arrow keys move among the category buttons and Enter opens one; Alt+Left goes back to them from any page; Ctrl+Z and Ctrl+Shift+Z undo and redo a change in the grid.</source>
+        <translation>ไม่ใช้เมาส์: ปุ่มลูกศรเลื่อนไปมาระหว่างปุ่มหมวดหมู่ และ Enter เปิดหมวดที่เลือก; Alt+Left กลับมาที่ปุ่มเหล่านั้นจากทุกหน้า; Ctrl+Z และ Ctrl+Shift+Z เลิกทำและทำซ้ำการเปลี่ยนแปลงในตาราง</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -50,7 +50,10 @@ QString QuickStartDialog::html() const
                  "from a spreadsheet, or import a CSV or spreadsheet file into the page."),
                 tr("Cells that hold options show them as eight digits; right-click one to choose the "
                    "options one by one. A title ending in * has unsaved changes: File > save stores them, "
-                   "and Tallvane asks before a page with changes is left.") } },
+                   "and Tallvane asks before a page with changes is left."),
+                tr("Without the mouse: the arrow keys move among the category buttons and Enter opens one; "
+                   "Alt+Left goes back to them from any page; Ctrl+Z and Ctrl+Shift+Z undo and redo a "
+                   "change in the grid.") } },
         { "logo", tr("3. The receipt logo"),
             { tr("The logo page loads a picture, shows it as the register will print it (black and "
                  "white dots) and sends it as logo 1 or 2 over the serial link.") } },
