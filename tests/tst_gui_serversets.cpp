@@ -148,13 +148,14 @@ private slots:
                 && MessageBox::shown().first().contains(QStringLiteral(" saved the PLUs of chain_shop")),
             qPrintable(MessageBox::shown().first()));
         QVERIFY(w.windowTitle().endsWith(QLatin1Char('*'))); // still unsaved, still on the page
+        QVERIFY2(w.status().startsWith(QStringLiteral("Nothing was saved: admin on ")), qPrintable(w.status()));
         ItemTable stored;
         Plu::instance()->loadTable(&stored);
         QCOMPARE(stored.size(), 3); // theirs kept
 
         // Overwrite: this page replaces theirs.
         MessageBox::clearShown();
-        MessageBox::setNextAnswer(QMessageBox::SaveAll);
+        MessageBox::setNextAnswer(QMessageBox::Save);
         child<QAction>(w, "actionSave")->trigger();
         Plu::instance()->loadTable(&stored);
         QCOMPARE(stored.size(), 1);

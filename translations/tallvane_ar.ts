@@ -925,7 +925,7 @@
         <translation>إعادة الفحص</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>ComNum</source>
         <translation>منفذ COM</translation>
     </message>
@@ -2723,12 +2723,17 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
         <translation>استبدال</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Reloaded: the page shows what the set holds now</source>
         <translation>أعيد التحميل: تعرض الصفحة ما يحويه ملف الإعدادات الآن</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
+        <source>Nothing was saved: %1.</source>
+        <translation>لم يُحفظ شيء: %1.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>logo</source>
         <translation>الشعار</translation>
     </message>

@@ -925,7 +925,7 @@
         <translation>Ανανέωση</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>ComNum</source>
         <translation>Θύρα COM</translation>
     </message>
@@ -2723,12 +2723,17 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
         <translation>Αντικατάσταση</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Reloaded: the page shows what the set holds now</source>
         <translation>Επαναφορτώθηκε: η σελίδα δείχνει ό,τι έχει τώρα το προφίλ</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
+        <source>Nothing was saved: %1.</source>
+        <translation>Δεν αποθηκεύτηκε τίποτα: %1.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>logo</source>
         <translation>λογότυπο</translation>
     </message>

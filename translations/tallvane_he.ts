@@ -925,7 +925,7 @@
         <translation>רענון</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>ComNum</source>
         <translation>יציאה</translation>
     </message>
@@ -2723,12 +2723,17 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
         <translation>דריסה</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Reloaded: the page shows what the set holds now</source>
         <translation>נטען מחדש: הדף מציג את מה שיש כעת בערכה</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
+        <source>Nothing was saved: %1.</source>
+        <translation>דבר לא נשמר: %1.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>logo</source>
         <translation>הלוגו</translation>
     </message>

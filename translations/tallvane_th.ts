@@ -925,7 +925,7 @@
         <translation>รีเฟรช</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>ComNum</source>
         <translation>พอร์ต COM</translation>
     </message>
@@ -2723,12 +2723,17 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
         <translation>เขียนทับ</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Reloaded: the page shows what the set holds now</source>
         <translation>โหลดใหม่แล้ว: หน้านี้แสดงสิ่งที่ชุดตั้งค่ามีอยู่ตอนนี้</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
+        <source>Nothing was saved: %1.</source>
+        <translation>ไม่ได้บันทึกสิ่งใด: %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>logo</source>
         <translation>โลโก้</translation>
     </message>

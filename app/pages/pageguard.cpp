@@ -43,15 +43,19 @@ bool PageGuard::save()
         tr("Nothing was saved: %1.\n\nReload shows what the set holds now and drops your changes; Overwrite "
            "stores this page over theirs; Cancel keeps your changes unsaved.")
             .arg(conflictSentence()),
-        QMessageBox::Reset | QMessageBox::SaveAll | QMessageBox::Cancel, QMessageBox::Cancel,
-        { { QMessageBox::Reset, tr("Reload") }, { QMessageBox::SaveAll, tr("Overwrite") } });
+        QMessageBox::Reset | QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel,
+        { { QMessageBox::Reset, tr("Reload") }, { QMessageBox::Save, tr("Overwrite") } });
+    auto* window = qobject_cast<QMainWindow*>(m_stack->window());
     if (answer == QMessageBox::Reset) {
         reload();
-        if (auto* window = qobject_cast<QMainWindow*>(m_stack->window()))
+        if (window)
             window->statusBar()->showMessage(tr("Reloaded: the page shows what the set holds now"));
-    } else if (answer == QMessageBox::SaveAll) {
+    } else if (answer == QMessageBox::Save) {
         adoptStoredVersion(shownTable());
         stored = saveShown();
+    } else if (window) {
+        // The status bar says it as the question did, not in the database's words.
+        window->statusBar()->showMessage(tr("Nothing was saved: %1.").arg(conflictSentence()));
     }
     return stored;
 }
