@@ -8,6 +8,7 @@
 #include "app/mainwindow.h"
 #include "base/language.h"
 #include "base/programinfo.h"
+#include "link/linksettings.h"
 #include "storage/configdb.h"
 #include "storage/datafolder.h"
 #include "storage/serverdb.h"
@@ -16,12 +17,16 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QSettings>
 #include <QTextCodec>
 
 #include <cstdio>
 #include <cstring>
 
 namespace {
+
+// Where and how large the window was left, kept in the settings file for the next start.
+const char kWindowGeometry[] = "window/geometry";
 
 const char kHelp[] = "Usage: tallvane [--help | --version | --help-man] [Qt options]\n"
                      "\n"
@@ -129,9 +134,13 @@ int runTallvane(const QString& userDbPath)
         installDisplayTranslation(currentLanguage);
         setDatabaseOperator(usrdb::instance()->loginRecord().UserName);
         MainWindow window;
+        // The window opens as it was left (1280 x 600 the first time, maximised if it was).
+        window.restoreGeometry(
+            QSettings(LinkSettings::filePath(), QSettings::IniFormat).value(kWindowGeometry).toByteArray());
         window.show();
         window.reopenLastSet();
         status = QApplication::exec();
+        QSettings(LinkSettings::filePath(), QSettings::IniFormat).setValue(kWindowGeometry, window.saveGeometry());
         // Server passwords typed during this login are not kept for the next one.
         ServerDb::forgetPasswords();
         if (!window.loggedOut())

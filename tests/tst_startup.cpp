@@ -1,8 +1,9 @@
 #include "app/dialogs/messagebox.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
-#include "testsupport.h"
 #include "base/language.h"
+#include "link/linksettings.h"
+#include "testsupport.h"
 #include "users/usrdb.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <functional>
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -56,29 +59,60 @@ private slots:
         QVERIFY(log.contains(QCoreApplication::applicationDirPath() + QStringLiteral("/plugin")));
     }
 
-    void languageIsAppliedBeforeTheWindow()
+    // Runs the program: logs in as the administrator in `language` (the combo box's entry),
+    // hands the shown window to `look` and closes it. The program's status.
+    int runLoggedIn(int language, const std::function<void(MainWindow*)>& look)
     {
-        const LanguageScope english(English); // the login switches to Greek
-        QString treeHeader;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            emit dialog->findChild<QComboBox*>(QStringLiteral("comboBox_language"))->activated(1);
+            emit dialog->findChild<QComboBox*>(QStringLiteral("comboBox_language"))->activated(language);
             dialog->findChild<QLineEdit*>(QStringLiteral("lineEdit_username"))->setText(QStringLiteral("admin"));
             dialog->findChild<QLineEdit*>(QStringLiteral("lineEdit_password"))->setText(QStringLiteral("604218"));
             QTimer::singleShot(50, [&] {
                 MainWindow* window = mainWindow();
                 QVERIFY(window);
                 QVERIFY(window->isVisible());
-                treeHeader = window->findChild<QTreeWidget*>(QStringLiteral("treeWidget_Item"))->headerItem()->text(0);
+                look(window);
                 window->close();
             });
             dialog->findChild<QPushButton*>(QStringLiteral("btn_login"))->click();
         });
-        QCOMPARE(runTallvane(m_dir.filePath(QStringLiteral("USRData.db"))), 0);
+        return runTallvane(m_dir.filePath(QStringLiteral("USRData.db")));
+    }
+
+    void languageIsAppliedBeforeTheWindow()
+    {
+        const LanguageScope english(English); // the login switches to Greek
+        QString treeHeader;
+        QCOMPARE(
+            runLoggedIn(1,
+                [&](MainWindow* window) {
+                    treeHeader
+                        = window->findChild<QTreeWidget*>(QStringLiteral("treeWidget_Item"))->headerItem()->text(0);
+                }),
+            0);
         QCOMPARE(treeHeader, QStringLiteral("Γραμμή Πλοήγησης"));
         QCOMPARE(usrdb::instance()->loginRecord().UserGroup, 1);
         QVERIFY(!mainWindow());
+    }
+
+    // The window opens as large as it was left at the last start.
+    void windowOpensAsItWasLeft()
+    {
+        const LanguageScope english(English);
+        LinkSettings::setFilePath(m_dir.filePath(QStringLiteral("tallvane.ini")));
+        QSize first, second;
+        QCOMPARE(runLoggedIn(0,
+                     [&](MainWindow* window) {
+                         first = window->size();
+                         window->resize(1200, 700);
+                     }),
+            0);
+        QCOMPARE(runLoggedIn(0, [&](MainWindow* window) { second = window->size(); }), 0);
+        LinkSettings::setFilePath(QString());
+        QCOMPARE(first, QSize(1280, 600));
+        QCOMPARE(second, QSize(1200, 700));
     }
 };
 
