@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
+#include <QTableView>
 #include <QUndoStack>
 
 namespace EditMenu {
@@ -39,7 +40,8 @@ void setUp(QMenu* menu, const DesignedActions& actions, GridPage* grid, std::fun
     deleteRows->setStatusTip(
         QCoreApplication::translate("EditMenu", "Take the selected rows out of the page (the register keeps them)"));
     deleteRows->setShortcut(QKeySequence(QStringLiteral("Ctrl+-")));
-    menu->insertAction(actions.copy, deleteRows);
+    // Beside Insert row, before the separator that starts the clipboard's commands.
+    menu->insertAction(menu->actions().value(menu->actions().indexOf(actions.insert) + 1), deleteRows);
     auto* find = new QAction(QCoreApplication::translate("EditMenu", "Find..."), owner);
     find->setObjectName(QStringLiteral("actionFind"));
     find->setShortcut(QKeySequence::Find);
@@ -47,12 +49,29 @@ void setUp(QMenu* menu, const DesignedActions& actions, GridPage* grid, std::fun
     menu->addAction(find);
     actions.copy->setShortcut(QKeySequence::Copy);
     actions.paste->setShortcut(QKeySequence::Paste);
+    auto* cut = new QAction(QCoreApplication::translate("EditMenu", "Cut"), owner);
+    cut->setObjectName(QStringLiteral("actionCut"));
+    cut->setShortcut(QKeySequence::Cut);
+    cut->setStatusTip(QCoreApplication::translate("EditMenu", "Copy the selected cells and empty them"));
+    menu->insertAction(actions.copy, cut);
+    //: Empty the selected cells of the grid (the rows stay)
+    auto* clear = new QAction(QCoreApplication::translate("EditMenu", "Clear cells"), owner);
+    clear->setObjectName(QStringLiteral("actionClearCells"));
+    clear->setShortcut(QKeySequence::Delete);
+    clear->setStatusTip(
+        QCoreApplication::translate("EditMenu", "Empty the selected cells: texts become empty, numbers 0"));
+    // Delete belongs to the grid only: in the tree or a text box it keeps its own meaning.
+    clear->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    grid->view()->addAction(clear);
+    const QList<QAction*> entries = menu->actions();
+    menu->insertAction(entries.value(entries.indexOf(actions.paste) + 1), clear);
 
     const struct {
         QAction* action;
         void (GridPage::*command)();
     } commands[] = { { actions.insert, &GridPage::insertRow }, { deleteRows, &GridPage::deleteRows },
-        { find, &GridPage::find }, { actions.copy, &GridPage::copyCells }, { actions.paste, &GridPage::pasteCells } };
+        { find, &GridPage::find }, { actions.copy, &GridPage::copyCells }, { cut, &GridPage::cutCells },
+        { actions.paste, &GridPage::pasteCells }, { clear, &GridPage::clearCells } };
     for (const auto& entry : commands)
         QObject::connect(entry.action, &QAction::triggered, grid, [grid, gridShown, command = entry.command] {
             if (gridShown())

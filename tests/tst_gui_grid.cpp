@@ -31,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <memory>
@@ -289,6 +290,51 @@ private slots:
         QCOMPARE(text(*w, 1, 4), QStringLiteral("00000000"));
         // The pasted block is selected.
         QCOMPARE(grid(*w)->selectionModel()->selectedIndexes().size(), 12);
+    }
+
+    // Delete empties the selected cells as one step (texts empty, numbers 0, locked cells kept);
+    // Cut copies them first.
+    void clearAndCutCells()
+    {
+        newShop();
+        QVERIFY(Dept::instance()->saveTable(departments()));
+        auto w = window("btn_dept");
+        QTableView* view = grid(*w);
+        GridModel* model = w->itemModel();
+        select(*w, 0, 1, 1, 1);
+        view->selectionModel()->select(model->index(0, 3), QItemSelectionModel::Select);
+        view->selectionModel()->select(model->index(0, 6), QItemSelectionModel::Select);
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Delete);
+        QCOMPARE(w->status(), QStringLiteral("3 cells cleared, 1 skipped (1 locked)"));
+        QCOMPARE(text(*w, 0, 1), QString());
+        QCOMPARE(text(*w, 1, 1), QString());
+        QCOMPARE(model->index(0, 6).data(Qt::EditRole), QVariant(0.0));
+        QCOMPARE(text(*w, 0, 3), QStringLiteral("10000000"));
+        QVERIFY(model->isModified());
+        child<QAction>(*w, "actionUndo")->trigger();
+        QCOMPARE(text(*w, 0, 1), QStringLiteral("BREAD"));
+        QCOMPARE(text(*w, 1, 1), QStringLiteral("MILK AND DAIRY PRODUCTS 1"));
+        QCOMPARE(model->index(0, 6).data(Qt::EditRole), QVariant(1.25));
+
+        select(*w, 0, 1, 0, 2);
+        QTest::keyClick(view, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("BREAD\t1\n"));
+        QCOMPARE(text(*w, 0, 1), QString());
+        QCOMPARE(model->index(0, 2).data(Qt::EditRole), QVariant(0));
+        QCOMPARE(model->undoStack()->undoText(), QStringLiteral("cut"));
+
+        // Elsewhere Delete is not the grid's: the find box deletes a letter, the tree nothing.
+        auto* findBox = child<QLineEdit>(*w, "lineEdit_find");
+        findBox->setFocus();
+        findBox->setText(QStringLiteral("MILK"));
+        findBox->setCursorPosition(0);
+        select(*w, 1, 1, 1, 1);
+        QTest::keyClick(findBox, Qt::Key_Delete);
+        QCOMPARE(findBox->text(), QStringLiteral("ILK"));
+        child<QWidget>(*w, "treeWidget_Item")->setFocus();
+        QTest::keyClick(child<QWidget>(*w, "treeWidget_Item"), Qt::Key_Delete);
+        QCOMPARE(text(*w, 1, 1), QStringLiteral("MILK AND DAIRY PRODUCTS 1"));
     }
 
     void pastedTextsAreCheckedAsTyped_data()

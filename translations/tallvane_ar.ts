@@ -1178,7 +1178,7 @@
 <context>
     <name>EditMenu</name>
     <message>
-        <location filename="../app/editmenu.cpp" line="+18"/>
+        <location filename="../app/editmenu.cpp" line="+19"/>
         <source>Undo</source>
         <translation>تراجع</translation>
     </message>
@@ -1212,6 +1212,27 @@
         <location line="+3"/>
         <source>Find...</source>
         <translation>بحث...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cut</source>
+        <translation>قص</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copy the selected cells and empty them</source>
+        <translation>نسخ الخلايا المحددة ثم تفريغها</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Clear cells</source>
+        <extracomment>Empty the selected cells of the grid (the rows stay)</extracomment>
+        <translation>تفريغ الخلايا</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Empty the selected cells: texts become empty, numbers 0</source>
+        <translation>تفريغ الخلايا المحددة: تصبح النصوص فارغة والأرقام 0</translation>
     </message>
 </context>
 <context>
@@ -1356,7 +1377,7 @@
 <context>
     <name>GridClipboard</name>
     <message>
-        <location filename="../app/grid/gridclipboard.cpp" line="+196"/>
+        <location filename="../app/grid/gridclipboard.cpp" line="+214"/>
         <source>Nothing to paste</source>
         <translation>لا يوجد ما يُلصق</translation>
     </message>
@@ -1376,7 +1397,7 @@
         <translation>%1 (أُدرج %2 صفوف)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-174"/>
         <source>%1 locked</source>
         <translation>%1 مقفلة</translation>
     </message>
@@ -1399,6 +1420,16 @@
         <location line="+1"/>
         <source>; </source>
         <translation>؛ </translation>
+    </message>
+    <message>
+        <location line="+201"/>
+        <source>Nothing to clear</source>
+        <translation>لا يوجد ما يُفرَّغ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cells cleared</source>
+        <translation>تم تفريغ %1 خلايا</translation>
     </message>
 </context>
 <context>
@@ -1576,7 +1607,19 @@
         <translation>لصق</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+9"/>
+        <source>clear</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>تفريغ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cut</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>قص</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <location line="+24"/>
         <location line="+18"/>
         <source>import</source>

@@ -1178,7 +1178,7 @@
 <context>
     <name>EditMenu</name>
     <message>
-        <location filename="../app/editmenu.cpp" line="+18"/>
+        <location filename="../app/editmenu.cpp" line="+19"/>
         <source>Undo</source>
         <translation>Αναίρεση</translation>
     </message>
@@ -1212,6 +1212,27 @@
         <location line="+3"/>
         <source>Find...</source>
         <translation>Εύρεση...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cut</source>
+        <translation>Αποκοπή</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copy the selected cells and empty them</source>
+        <translation>Αντιγραφή των επιλεγμένων κελιών και άδειασμά τους</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Clear cells</source>
+        <extracomment>Empty the selected cells of the grid (the rows stay)</extracomment>
+        <translation>Άδειασμα κελιών</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Empty the selected cells: texts become empty, numbers 0</source>
+        <translation>Άδειασμα των επιλεγμένων κελιών: τα κείμενα μένουν κενά, οι αριθμοί γίνονται 0</translation>
     </message>
 </context>
 <context>
@@ -1356,7 +1377,7 @@
 <context>
     <name>GridClipboard</name>
     <message>
-        <location filename="../app/grid/gridclipboard.cpp" line="+196"/>
+        <location filename="../app/grid/gridclipboard.cpp" line="+214"/>
         <source>Nothing to paste</source>
         <translation>Τίποτα για επικόλληση</translation>
     </message>
@@ -1376,7 +1397,7 @@
         <translation>%1 (προστέθηκαν %2 γραμμές)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-174"/>
         <source>%1 locked</source>
         <translation>κλειδωμένα: %1</translation>
     </message>
@@ -1399,6 +1420,16 @@
         <location line="+1"/>
         <source>; </source>
         <translation>· </translation>
+    </message>
+    <message>
+        <location line="+201"/>
+        <source>Nothing to clear</source>
+        <translation>Δεν υπάρχει κάτι για άδειασμα</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cells cleared</source>
+        <translation>Άδειασαν κελιά: %1</translation>
     </message>
 </context>
 <context>
@@ -1576,7 +1607,19 @@
         <translation>επικόλλησης</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+9"/>
+        <source>clear</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>αδειάσματος</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cut</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>αποκοπής</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <location line="+24"/>
         <location line="+18"/>
         <source>import</source>

@@ -1178,7 +1178,7 @@
 <context>
     <name>EditMenu</name>
     <message>
-        <location filename="../app/editmenu.cpp" line="+18"/>
+        <location filename="../app/editmenu.cpp" line="+19"/>
         <source>Undo</source>
         <translation>เลิกทำ</translation>
     </message>
@@ -1212,6 +1212,27 @@
         <location line="+3"/>
         <source>Find...</source>
         <translation>ค้นหา...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cut</source>
+        <translation>ตัด</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copy the selected cells and empty them</source>
+        <translation>คัดลอกเซลล์ที่เลือกแล้วทำให้ว่าง</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Clear cells</source>
+        <extracomment>Empty the selected cells of the grid (the rows stay)</extracomment>
+        <translation>ทำเซลล์ให้ว่าง</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Empty the selected cells: texts become empty, numbers 0</source>
+        <translation>ทำเซลล์ที่เลือกให้ว่าง: ข้อความจะว่าง ตัวเลขจะเป็น 0</translation>
     </message>
 </context>
 <context>
@@ -1356,7 +1377,7 @@
 <context>
     <name>GridClipboard</name>
     <message>
-        <location filename="../app/grid/gridclipboard.cpp" line="+196"/>
+        <location filename="../app/grid/gridclipboard.cpp" line="+214"/>
         <source>Nothing to paste</source>
         <translation>ไม่มีข้อมูลให้วาง</translation>
     </message>
@@ -1376,7 +1397,7 @@
         <translation>%1 (เพิ่ม %2 แถว)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-174"/>
         <source>%1 locked</source>
         <translation>ล็อกอยู่ %1</translation>
     </message>
@@ -1399,6 +1420,16 @@
         <location line="+1"/>
         <source>; </source>
         <translation>; </translation>
+    </message>
+    <message>
+        <location line="+201"/>
+        <source>Nothing to clear</source>
+        <translation>ไม่มีเซลล์ที่จะทำให้ว่าง</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cells cleared</source>
+        <translation>ทำให้ว่างแล้ว %1 เซลล์</translation>
     </message>
 </context>
 <context>
@@ -1576,7 +1607,19 @@
         <translation>วาง</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+9"/>
+        <source>clear</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>ทำให้ว่าง</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cut</source>
+        <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
+        <translation>ตัด</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <location line="+24"/>
         <location line="+18"/>
         <source>import</source>

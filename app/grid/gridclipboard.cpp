@@ -35,6 +35,24 @@ QString shownText(const QTableView* view, const QModelIndex& index)
     return value.toString();
 }
 
+// `message` followed by what was skipped and why, when anything was.
+QString withSkipped(const QString& message, const PasteResult& result)
+{
+    if (result.skipped() == 0)
+        return message;
+    QStringList why;
+    if (result.locked)
+        why << QCoreApplication::translate("GridClipboard", "%1 locked").arg(result.locked);
+    if (result.outside)
+        why << QCoreApplication::translate("GridClipboard", "%1 outside the grid").arg(result.outside);
+    if (result.refused)
+        why << QCoreApplication::translate("GridClipboard", "%1 not accepted: %2")
+                   .arg(result.refused)
+                   .arg(result.firstRefusal);
+    return QCoreApplication::translate("GridClipboard", "%1, %2 skipped (%3)")
+        .arg(message, QString::number(result.skipped()), why.join(QCoreApplication::translate("GridClipboard", "; ")));
+}
+
 } // namespace
 
 QString toTabText(const QList<QStringList>& rows)
@@ -199,19 +217,42 @@ QString pasteMessage(const PasteResult& result)
         message = result.added == 1
             ? QCoreApplication::translate("GridClipboard", "%1 (1 row added)").arg(message)
             : QCoreApplication::translate("GridClipboard", "%1 (%2 rows added)").arg(message).arg(result.added);
-    if (result.skipped() == 0)
-        return message;
-    QStringList why;
-    if (result.locked)
-        why << QCoreApplication::translate("GridClipboard", "%1 locked").arg(result.locked);
-    if (result.outside)
-        why << QCoreApplication::translate("GridClipboard", "%1 outside the grid").arg(result.outside);
-    if (result.refused)
-        why << QCoreApplication::translate("GridClipboard", "%1 not accepted: %2")
-                   .arg(result.refused)
-                   .arg(result.firstRefusal);
-    return QCoreApplication::translate("GridClipboard", "%1, %2 skipped (%3)")
-        .arg(message, QString::number(result.skipped()), why.join(QCoreApplication::translate("GridClipboard", "; ")));
+    return withSkipped(message, result);
+}
+
+PasteResult clear(QTableView* view, const FieldDelegate* delegate)
+{
+    PasteResult result;
+    QAbstractItemModel* model = view->model();
+    QModelIndexList cells = view->selectionModel()->selectedIndexes();
+    if (cells.isEmpty() && view->currentIndex().isValid())
+        cells << view->currentIndex();
+    for (const QModelIndex& index : std::as_const(cells)) {
+        if (!(model->flags(index) & Qt::ItemIsEditable)) {
+            ++result.locked;
+            continue;
+        }
+        const int type = index.data(Qt::EditRole).typeId();
+        const bool number = type == QMetaType::Int || type == QMetaType::LongLong || type == QMetaType::Double;
+        QVariant value;
+        QString reason;
+        if (!delegate->valueForText(index, number ? QStringLiteral("0") : QString(), &value, &reason)) {
+            if (result.refused++ == 0)
+                result.firstRefusal = reason;
+            continue;
+        }
+        if (index.data(Qt::EditRole) != value)
+            model->setData(index, value, Qt::EditRole);
+        ++result.pasted;
+    }
+    return result;
+}
+
+QString clearMessage(const PasteResult& result)
+{
+    if (result.pasted == 0 && result.skipped() == 0)
+        return QCoreApplication::translate("GridClipboard", "Nothing to clear");
+    return withSkipped(QCoreApplication::translate("GridClipboard", "%1 cells cleared").arg(result.pasted), result);
 }
 
 } // namespace GridClipboard

@@ -23,6 +23,7 @@ QList<QStringList> fromTabText(const QString& text);
 // the grid shows it. Empty when nothing is selected.
 QString copyText(const QTableView* view);
 
+// What a paste or a clear did; for a clear, `pasted` counts the cells emptied.
 struct PasteResult {
     int pasted = 0;
     int added = 0; // rows added below the last one
@@ -40,5 +41,11 @@ struct PasteResult {
 PasteResult paste(QTableView* view, const FieldDelegate* delegate, const QString& text);
 // What the status bar says about a paste.
 QString pasteMessage(const PasteResult& result);
+
+// Empties the selected cells (the current one when none is selected) as typing an empty cell
+// would: a text becomes empty, a number 0; locked cells are left alone.
+PasteResult clear(QTableView* view, const FieldDelegate* delegate);
+// What the status bar says about a clear.
+QString clearMessage(const PasteResult& result);
 
 } // namespace GridClipboard

@@ -279,6 +279,27 @@ void GridPage::pasteCells()
     m_statusBar->showMessage(GridClipboard::pasteMessage(result));
 }
 
+void GridPage::clearCells()
+{
+    //: An undo step, shown after "Undo" and "Redo" in the Edit menu
+    emptySelectedCells(tr("clear"));
+}
+
+void GridPage::cutCells()
+{
+    copyCells();
+    //: An undo step, shown after "Undo" and "Redo" in the Edit menu
+    emptySelectedCells(tr("cut"));
+}
+
+void GridPage::emptySelectedCells(const QString& step)
+{
+    m_model->beginChange(step);
+    const GridClipboard::PasteResult result = GridClipboard::clear(ui->tableView, m_fieldDelegate);
+    m_model->endChange();
+    m_statusBar->showMessage(GridClipboard::clearMessage(result));
+}
+
 void GridPage::on_btn_savefile_clicked() { FileCommands::exportGrid(this, m_statusBar, m_model, m_category); }
 
 void GridPage::on_btn_openfile_clicked()

@@ -26,10 +26,10 @@ class GridPage;
 }
 
 // The item page (page_Form): one category's table in the grid, with the option menus and the
-// option bits dialog of its bit columns, the sort of the PLU codes, copy and paste, saving, CSV export and file import,
-// the marks of cells the register would not hold as shown and of rows a verified send found
-// otherwise, rows added and deleted by hand, undo, find and filter, and the command bar. The page's Add, Update and Delete and its Back button are
-// the window's commands: the page only announces them. GUI thread only.
+// option bits dialog of its bit columns, the sort of the PLU codes, copy, cut, paste and clear, saving, CSV export and
+// file import, the marks of cells the register would not hold as shown and of rows a verified send found otherwise,
+// rows added and deleted by hand, undo, find and filter, and the command bar. The page's Add, Update and Delete and its
+// Back button are the window's commands: the page only announces them. GUI thread only.
 class GridPage : public QWidget {
     Q_OBJECT
 public:
@@ -73,6 +73,9 @@ public:
     void setLeaveCheck(std::function<bool()> check) { m_leaveCheck = std::move(check); }
     void copyCells();
     void pasteCells();
+    // Empties the selected cells (Delete), as one step; cut copies them first.
+    void clearCells();
+    void cutCells();
     // After Edit > Undo (`undone`) or Redo: the status bar names the step taken back or made
     // again, so that the step's own message ("3 PLUs deleted ...") does not stand as if still so.
     void sayStep(bool undone);
@@ -112,6 +115,8 @@ private:
     void fill(const ItemTable& table, const QList<QByteArray>& records = {});
     // Puts imported rows in place of the page's or beside them, as one undo step.
     void takeImport(const ItemTable& rows, bool add);
+    // Empties the selected cells as the undo step `step`, and says so.
+    void emptySelectedCells(const QString& step);
     void showFlagged();
     void showStatus();
     // The option menu's entries for the cell at `index`; empty for a cell without one.
