@@ -88,7 +88,9 @@ QString doneSentence(const TransferOutcome& outcome, Wording wording)
         for (const auto& part : outcome.parts)
             parts << verbOf(part.first, wording).arg(number(part.second));
         text = worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "%1 changed: %2"))
-                   .arg(rowsText(outcome.datatype, wording), parts.join(QStringLiteral(", ")));
+                   .arg(rowsText(outcome.datatype, wording),
+                       //: Between the counts of rows deleted, updated and added
+                       parts.join(worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", ", "))));
     }
     if (outcome.verified == 1)
         text = worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "%1 and verified")).arg(text);
@@ -179,7 +181,7 @@ QString registersPhrase(const QStringList& registers)
     if (registers.size() > kListedRegisters)
         shown << QCoreApplication::translate("TransferOutcome", "%1 more")
                      .arg(number(registers.size() - kListedRegisters));
-    const QString list = shown.join(QStringLiteral(", "));
+    const QString list = shown.join(QCoreApplication::translate("TransferOutcome", ", "));
     if (registers.isEmpty())
         return QCoreApplication::translate("TransferOutcome", "the register(s)");
     if (registers.size() == 1)
@@ -208,5 +210,6 @@ QString irreversibleQuestion(const SendRequest& request, const QStringList& regi
         ? QCoreApplication::translate("TransferOutcome", "%1 connected registers").arg(registers.size())
         : registersPhrase(registers);
     return QCoreApplication::translate("TransferOutcome", "Delete %1 (%2) from %3?")
-        .arg(countText(CategoryPlu, int(request.table.size())), names.join(QStringLiteral(", ")), where);
+        .arg(countText(CategoryPlu, int(request.table.size())),
+            names.join(QCoreApplication::translate("TransferOutcome", ", ")), where);
 }

@@ -208,7 +208,7 @@ QString uncarried(const QString& text)
         if (fromLocal8(toLocal8(ch)) != ch && !found.contains(quoted))
             found << quoted;
     }
-    return found.join(QStringLiteral(", "));
+    return found.join(QCoreApplication::translate("FitCheck", ", "));
 }
 
 QString largestAmount(const FieldFit& fit)
@@ -284,7 +284,8 @@ QString explain(const FieldFit& fit, const QString& cell)
         break;
     }
     why << keeps;
-    return why.join(QStringLiteral("; "));
+    //: Between two reasons why a cell does not reach the register as shown
+    return why.join(QCoreApplication::translate("FitCheck", "; "));
 }
 
 } // namespace

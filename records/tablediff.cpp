@@ -19,7 +19,9 @@ QString RecordChange::describe(Wording wording) const
         //: points from the old value to the new one in the reading direction.
         texts << worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "%1 %2 → %3"))
                      .arg(field.shownName(wording), field.held, field.sent);
-    return label + QStringLiteral(": ") + texts.join(QStringLiteral("; "));
+    //: Between two changed fields of one record
+    return label + QStringLiteral(": ")
+        + texts.join(worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "; ")));
 }
 
 int TableDiff::count(RecordChange::Kind kind) const
@@ -41,7 +43,8 @@ QString TableDiff::summary(Wording wording) const
         parts << worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "%1 changed")).arg(n);
     if (const int n = count(RecordChange::Deleted))
         parts << worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "%1 deleted")).arg(n);
-    return parts.join(QStringLiteral(", "));
+    //: Between the counts of new, changed and deleted records
+    return parts.join(worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", ", ")));
 }
 
 namespace {

@@ -160,7 +160,8 @@ QString RowDifference::describe(Wording wording) const
     for (const FieldDifference& field : fields)
         texts << worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "%1 sent %2, the register holds %3"))
                      .arg(field.shownName(wording), quoted(field.sent), quoted(field.held));
-    return texts.join(QStringLiteral("; "));
+    //: Between two fields that differ
+    return texts.join(worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "; ")));
 }
 
 QStringList VerifyReport::lines(Wording wording) const

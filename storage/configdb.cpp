@@ -487,14 +487,14 @@ QString describeDatabaseProblem()
     QStringList problems;
     if (!check.missingTables.isEmpty())
         problems << QCoreApplication::translate("ConfigDb", "no such table: %1")
-                        .arg(check.missingTables.join(QStringLiteral(", ")));
+                        .arg(check.missingTables.join(QCoreApplication::translate("ConfigDb", ", ")));
     for (auto it = check.badTables.cbegin(); it != check.badTables.cend(); ++it)
         problems << QStringLiteral("%1: %2").arg(it.key(), it.value());
     QString text;
     if (!problems.isEmpty())
         text = QCoreApplication::translate(
             "ConfigDb", "%1: %2. Nothing was changed; those categories show empty and are not saved.")
-                   .arg(file, problems.join(QStringLiteral("; ")));
+                   .arg(file, problems.join(QCoreApplication::translate("ConfigDb", "; ")));
     if (check.readOnly)
         text += text.isEmpty()
             ? QCoreApplication::translate("ConfigDb", "%1 is read-only: saves are refused.").arg(file)

@@ -200,7 +200,19 @@ private slots:
         RowDifference difference { 0, RowDifference::Differs, QStringLiteral("1003"), change.fields };
         const QString verified = difference.describe();
         const QString english = change.describe(Wording::English);
+        // Lists are joined with the language's own comma and semicolon.
+        installDisplayTranslation(Arabic);
+        change.fields << FieldDifference { 1, QStringLiteral("Name"), QStringLiteral("TEA"), QStringLiteral("CHAI") };
+        TableDiff diff;
+        RecordChange added;
+        added.label = QStringLiteral("1004");
+        diff.changes = { change, added };
+        const QString arabicChange = change.describe();
+        const QString arabicSummary = diff.summary();
         installDisplayTranslation(English);
+        QVERIFY2(arabicChange.contains(QString::fromUtf8("؛ ")) && !arabicChange.contains(QLatin1Char(';')),
+            qPrintable(arabicChange));
+        QVERIFY2(arabicSummary.contains(QString::fromUtf8("، ")), qPrintable(arabicSummary));
         QCOMPARE(shown, QString::fromUtf8("1003: מחיר 4.25 ← 4.50"));
         QVERIFY2(verified.contains(QString::fromUtf8("מחיר")) && !verified.contains(QLatin1String("Price")),
             qPrintable(verified));

@@ -362,7 +362,7 @@
         <translation>صفوف</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+171"/>
+        <location filename="../link/outcome.cpp" line="+173"/>
         <source>row</source>
         <translation>صف</translation>
     </message>
@@ -866,12 +866,22 @@
         <translation>الجدول غير موجود: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+1"/>
+        <source>, </source>
+        <translation>، </translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>%1: %2. Nothing was changed; those categories show empty and are not saved.</source>
         <translation>%1: %2. لم يتغير شيء؛ تظهر هذه الفئات فارغة ولا تُحفظ.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>; </source>
+        <translation>؛ </translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>%1 is read-only: saves are refused.</source>
         <translation>%1 للقراءة فقط: الحفظ مرفوض.</translation>
     </message>
@@ -1209,7 +1219,7 @@
         <translation>إزالة الصفوف المحددة من الصفحة (تبقى في آلة الكاشير)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Find...</source>
         <translation>بحث...</translation>
     </message>
@@ -1285,11 +1295,22 @@
         <source>%1 rows imported from %2</source>
         <translation>تم استيراد %1 صفوف من %2</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>; </source>
+        <extracomment>Between the parts of the sentence that says what an import read</extracomment>
+        <translation>؛ </translation>
+    </message>
 </context>
 <context>
     <name>FitCheck</name>
     <message>
-        <location filename="../records/fitcheck.cpp" line="+227"/>
+        <location filename="../records/fitcheck.cpp" line="+211"/>
+        <source>, </source>
+        <translation>، </translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>the register keeps</source>
         <translation>ما تحتفظ به آلة الكاشير</translation>
     </message>
@@ -1369,7 +1390,13 @@
         <translation>ليس %1 رقمًا ست عشريًا (0-9، A-F)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+7"/>
+        <source>; </source>
+        <extracomment>Between two reasons why a cell does not reach the register as shown</extracomment>
+        <translation>؛ </translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>nothing</source>
         <translation>لا شيء</translation>
     </message>
@@ -3929,7 +3956,13 @@ Do you want to delete it anyway?</source>
         <translation>%1 %2 ← %3</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+3"/>
+        <source>; </source>
+        <extracomment>Between two changed fields of one record</extracomment>
+        <translation>؛ </translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>unchanged</source>
         <translation>دون تغيير</translation>
     </message>
@@ -3947,6 +3980,12 @@ Do you want to delete it anyway?</source>
         <location line="+2"/>
         <source>%1 deleted</source>
         <translation>%1 محذوفة</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, </source>
+        <extracomment>Between the counts of new, changed and deleted records</extracomment>
+        <translation>، </translation>
     </message>
 </context>
 <context>
@@ -4072,7 +4111,12 @@ Do you want to delete it anyway?</source>
         <translation>%1 أو %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+1"/>
+        <source>, </source>
+        <translation>، </translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>already %1 open ([tcp] maxConnections)</source>
         <translation>يوجد بالفعل %1 اتصالات مفتوحة ([tcp] maxConnections)</translation>
     </message>
@@ -4176,7 +4220,13 @@ Do you want to delete it anyway?</source>
         <translation>متابعة</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+64"/>
+        <source>; </source>
+        <extracomment>Between the outcomes of two registers in the status bar</extracomment>
+        <translation>؛ </translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>%1 registers: all ended well; each is in the log</source>
         <translation>%1 آلات كاشير: انتهت جميعها بنجاح؛ نتيجة كل منها في سجل النقل</translation>
     </message>
@@ -4204,7 +4254,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-148"/>
+        <location filename="../link/outcome.cpp" line="-150"/>
         <source>%1 s</source>
         <translation>%1 ث</translation>
     </message>
@@ -4285,7 +4335,15 @@ Do you want to delete it anyway?</source>
         <translation>تغيّرت %1: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <location line="+91"/>
+        <location line="+29"/>
+        <source>, </source>
+        <extracomment>Between the counts of rows deleted, updated and added</extracomment>
+        <translation>، </translation>
+    </message>
+    <message>
+        <location line="-117"/>
         <source>%1 and verified</source>
         <translation>%1 وتم التحقق</translation>
     </message>
@@ -4424,7 +4482,13 @@ Do you want to delete it anyway?</source>
         <translation>%1: أُرسل %2، وتحتوي آلة الكاشير على %3</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+3"/>
+        <source>; </source>
+        <extracomment>Between two fields that differ</extracomment>
+        <translation>؛ </translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>not verified: %1</source>
         <translation>لم يتم التحقق: %1</translation>
     </message>
@@ -4784,7 +4848,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+169"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+170"/>
         <source>Add User</source>
         <translation>إضافة مستخدم</translation>
     </message>
@@ -4799,14 +4863,20 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>تعيين الصلاحيات</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-127"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-128"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>لا يغيّر &quot;تعديل&quot; شيئًا: حدّد المربعات واضغط &quot;تعيين الصلاحيات&quot;</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>none</source>
+        <extracomment>Between two permission names in a list</extracomment>
         <translation>لا شيء</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>, </source>
+        <translation>، </translation>
     </message>
     <message>
         <location line="+42"/>

@@ -362,7 +362,7 @@
         <translation>γραμμές</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+171"/>
+        <location filename="../link/outcome.cpp" line="+173"/>
         <source>row</source>
         <translation>γραμμή</translation>
     </message>
@@ -866,12 +866,22 @@
         <translation>Ο πίνακας δεν υπάρχει: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+1"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>%1: %2. Nothing was changed; those categories show empty and are not saved.</source>
         <translation>%1: %2. Δεν άλλαξε τίποτα· αυτές οι ενότητες εμφανίζονται κενές και δεν αποθηκεύονται.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>; </source>
+        <translation>· </translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>%1 is read-only: saves are refused.</source>
         <translation>Το %1 είναι μόνο για ανάγνωση: η αποθήκευση δεν επιτρέπεται.</translation>
     </message>
@@ -1209,7 +1219,7 @@
         <translation>Αφαιρεί τις επιλεγμένες γραμμές από τη σελίδα (η ταμειακή τις κρατά)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Find...</source>
         <translation>Εύρεση...</translation>
     </message>
@@ -1285,11 +1295,22 @@
         <source>%1 rows imported from %2</source>
         <translation>Εισήχθησαν %1 γραμμές από το %2</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>; </source>
+        <extracomment>Between the parts of the sentence that says what an import read</extracomment>
+        <translation>· </translation>
+    </message>
 </context>
 <context>
     <name>FitCheck</name>
     <message>
-        <location filename="../records/fitcheck.cpp" line="+227"/>
+        <location filename="../records/fitcheck.cpp" line="+211"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>the register keeps</source>
         <translation>η ταμειακή κρατά</translation>
     </message>
@@ -1369,7 +1390,13 @@
         <translation>δεν είναι %1 δεκαεξαδικά ψηφία (0-9, A-F)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+7"/>
+        <source>; </source>
+        <extracomment>Between two reasons why a cell does not reach the register as shown</extracomment>
+        <translation>· </translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>nothing</source>
         <translation>τίποτα</translation>
     </message>
@@ -3929,7 +3956,13 @@ Do you want to delete it anyway?</source>
         <translation>%1 %2 → %3</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+3"/>
+        <source>; </source>
+        <extracomment>Between two changed fields of one record</extracomment>
+        <translation>· </translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>unchanged</source>
         <translation>χωρίς αλλαγές</translation>
     </message>
@@ -3947,6 +3980,12 @@ Do you want to delete it anyway?</source>
         <location line="+2"/>
         <source>%1 deleted</source>
         <translation>διαγραφές: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, </source>
+        <extracomment>Between the counts of new, changed and deleted records</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -4072,7 +4111,12 @@ Do you want to delete it anyway?</source>
         <translation>%1 ή %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+1"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>already %1 open ([tcp] maxConnections)</source>
         <translation>ήδη %1 ανοιχτές συνδέσεις ([tcp] maxConnections)</translation>
     </message>
@@ -4176,7 +4220,13 @@ Do you want to delete it anyway?</source>
         <translation>Συνέχιση</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+64"/>
+        <source>; </source>
+        <extracomment>Between the outcomes of two registers in the status bar</extracomment>
+        <translation>· </translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>%1 registers: all ended well; each is in the log</source>
         <translation>%1 ταμειακές: όλες ολοκληρώθηκαν σωστά· η καθεμία φαίνεται στην καταγραφή</translation>
     </message>
@@ -4204,7 +4254,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-148"/>
+        <location filename="../link/outcome.cpp" line="-150"/>
         <source>%1 s</source>
         <translation>%1 δευτ.</translation>
     </message>
@@ -4285,7 +4335,15 @@ Do you want to delete it anyway?</source>
         <translation>αλλαγές σε %1: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <location line="+91"/>
+        <location line="+29"/>
+        <source>, </source>
+        <extracomment>Between the counts of rows deleted, updated and added</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="-117"/>
         <source>%1 and verified</source>
         <translation>%1, με επαλήθευση</translation>
     </message>
@@ -4424,7 +4482,13 @@ Do you want to delete it anyway?</source>
         <translation>%1: στάλθηκε %2, η ταμειακή έχει %3</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+3"/>
+        <source>; </source>
+        <extracomment>Between two fields that differ</extracomment>
+        <translation>· </translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>not verified: %1</source>
         <translation>δεν επαληθεύτηκε: %1</translation>
     </message>
@@ -4784,7 +4848,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+169"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+170"/>
         <source>Add User</source>
         <translation>Προσθήκη χρήστη</translation>
     </message>
@@ -4799,14 +4863,20 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>Ορισμός δικαιωμάτων</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-127"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-128"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>Η Τροποποίηση δεν αλλάζει τίποτα: επιλέξτε τα πλαίσια και πατήστε «Ορισμός δικαιωμάτων»</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>none</source>
+        <extracomment>Between two permission names in a list</extracomment>
         <translation>κανένα</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>, </source>
+        <translation>, </translation>
     </message>
     <message>
         <location line="+42"/>

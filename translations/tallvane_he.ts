@@ -362,7 +362,7 @@
         <translation>שורות</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+171"/>
+        <location filename="../link/outcome.cpp" line="+173"/>
         <source>row</source>
         <translation>שורה</translation>
     </message>
@@ -866,12 +866,22 @@
         <translation>הטבלה לא קיימת: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+1"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>%1: %2. Nothing was changed; those categories show empty and are not saved.</source>
         <translation>%1: %2. דבר לא שונה; הקטגוריות האלה מוצגות ריקות ואינן נשמרות.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>%1 is read-only: saves are refused.</source>
         <translation>%1 לקריאה בלבד: לא ניתן לשמור.</translation>
     </message>
@@ -1209,7 +1219,7 @@
         <translation>הסרת השורות הנבחרות מהדף (הן נשארות בקופה)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Find...</source>
         <translation>חיפוש...</translation>
     </message>
@@ -1285,11 +1295,22 @@
         <source>%1 rows imported from %2</source>
         <translation>%1 שורות יובאו מ-%2</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>; </source>
+        <extracomment>Between the parts of the sentence that says what an import read</extracomment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>FitCheck</name>
     <message>
-        <location filename="../records/fitcheck.cpp" line="+227"/>
+        <location filename="../records/fitcheck.cpp" line="+211"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>the register keeps</source>
         <translation>בקופה יישמר</translation>
     </message>
@@ -1369,7 +1390,13 @@
         <translation>אינו %1 ספרות הקסדצימליות (0-9, A-F)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+7"/>
+        <source>; </source>
+        <extracomment>Between two reasons why a cell does not reach the register as shown</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>nothing</source>
         <translation>כלום</translation>
     </message>
@@ -3929,7 +3956,13 @@ Do you want to delete it anyway?</source>
         <translation>%1 %2 ← %3</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+3"/>
+        <source>; </source>
+        <extracomment>Between two changed fields of one record</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>unchanged</source>
         <translation>ללא שינוי</translation>
     </message>
@@ -3947,6 +3980,12 @@ Do you want to delete it anyway?</source>
         <location line="+2"/>
         <source>%1 deleted</source>
         <translation>נמחקו: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, </source>
+        <extracomment>Between the counts of new, changed and deleted records</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -4072,7 +4111,12 @@ Do you want to delete it anyway?</source>
         <translation>%1 או %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+1"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>already %1 open ([tcp] maxConnections)</source>
         <translation>כבר פתוחים %1 חיבורים (maxConnections ב-[tcp])</translation>
     </message>
@@ -4176,7 +4220,13 @@ Do you want to delete it anyway?</source>
         <translation>להמשיך</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+64"/>
+        <source>; </source>
+        <extracomment>Between the outcomes of two registers in the status bar</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>%1 registers: all ended well; each is in the log</source>
         <translation>%1 קופות: כולן הסתיימו בהצלחה; כל אחת מופיעה ביומן</translation>
     </message>
@@ -4204,7 +4254,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-148"/>
+        <location filename="../link/outcome.cpp" line="-150"/>
         <source>%1 s</source>
         <translation>%1 שנ&apos;</translation>
     </message>
@@ -4285,7 +4335,15 @@ Do you want to delete it anyway?</source>
         <translation>שינויים ב%1: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <location line="+91"/>
+        <location line="+29"/>
+        <source>, </source>
+        <extracomment>Between the counts of rows deleted, updated and added</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="-117"/>
         <source>%1 and verified</source>
         <translation>%1, ואומתו</translation>
     </message>
@@ -4424,7 +4482,13 @@ Do you want to delete it anyway?</source>
         <translation>%1: נשלח %2, בקופה %3</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+3"/>
+        <source>; </source>
+        <extracomment>Between two fields that differ</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>not verified: %1</source>
         <translation>לא אומת: %1</translation>
     </message>
@@ -4784,7 +4848,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+169"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+170"/>
         <source>Add User</source>
         <translation>הוספת משתמש</translation>
     </message>
@@ -4799,14 +4863,20 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>קביעת הרשאות</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-127"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-128"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>&quot;שינוי&quot; אינו משנה דבר: יש לסמן את התיבות וללחוץ על &quot;קביעת הרשאות&quot;</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>none</source>
+        <extracomment>Between two permission names in a list</extracomment>
         <translation>ללא</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>, </source>
+        <translation>, </translation>
     </message>
     <message>
         <location line="+42"/>

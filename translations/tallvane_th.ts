@@ -362,7 +362,7 @@
         <translation>แถว</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+171"/>
+        <location filename="../link/outcome.cpp" line="+173"/>
         <source>row</source>
         <translation>แถว</translation>
     </message>
@@ -866,12 +866,22 @@
         <translation>ไม่พบตาราง: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+1"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>%1: %2. Nothing was changed; those categories show empty and are not saved.</source>
         <translation>%1: %2 ไม่มีการเปลี่ยนแปลงใดๆ หมวดหมู่เหล่านั้นจะแสดงว่างและจะไม่ถูกบันทึก</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>%1 is read-only: saves are refused.</source>
         <translation>%1 เป็นแบบอ่านอย่างเดียว: บันทึกไม่ได้</translation>
     </message>
@@ -1209,7 +1219,7 @@
         <translation>นำแถวที่เลือกออกจากหน้านี้ (เครื่องเก็บเงินยังเก็บแถวเหล่านั้นไว้)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Find...</source>
         <translation>ค้นหา...</translation>
     </message>
@@ -1285,11 +1295,22 @@
         <source>%1 rows imported from %2</source>
         <translation>นำเข้า %1 แถวจาก %2 แล้ว</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>; </source>
+        <extracomment>Between the parts of the sentence that says what an import read</extracomment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>FitCheck</name>
     <message>
-        <location filename="../records/fitcheck.cpp" line="+227"/>
+        <location filename="../records/fitcheck.cpp" line="+211"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>the register keeps</source>
         <translation>เครื่องเก็บเงินจะเก็บ</translation>
     </message>
@@ -1369,7 +1390,13 @@
         <translation>ไม่ใช่เลขฐานสิบหก %1 หลัก (0-9, A-F)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+7"/>
+        <source>; </source>
+        <extracomment>Between two reasons why a cell does not reach the register as shown</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>nothing</source>
         <translation>ค่าว่าง</translation>
     </message>
@@ -3929,7 +3956,13 @@ Do you want to delete it anyway?</source>
         <translation>%1 %2 → %3</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+3"/>
+        <source>; </source>
+        <extracomment>Between two changed fields of one record</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>unchanged</source>
         <translation>ไม่เปลี่ยนแปลง</translation>
     </message>
@@ -3947,6 +3980,12 @@ Do you want to delete it anyway?</source>
         <location line="+2"/>
         <source>%1 deleted</source>
         <translation>ลบ %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, </source>
+        <extracomment>Between the counts of new, changed and deleted records</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -4072,7 +4111,12 @@ Do you want to delete it anyway?</source>
         <translation>%1 หรือ %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+1"/>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>already %1 open ([tcp] maxConnections)</source>
         <translation>เปิดการเชื่อมต่อครบ %1 แล้ว ([tcp] maxConnections)</translation>
     </message>
@@ -4176,7 +4220,13 @@ Do you want to delete it anyway?</source>
         <translation>ทำงานต่อ</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+64"/>
+        <source>; </source>
+        <extracomment>Between the outcomes of two registers in the status bar</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>%1 registers: all ended well; each is in the log</source>
         <translation>เครื่องเก็บเงิน %1 เครื่อง: สำเร็จทั้งหมด ดูผลของแต่ละเครื่องในล็อก</translation>
     </message>
@@ -4204,7 +4254,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-148"/>
+        <location filename="../link/outcome.cpp" line="-150"/>
         <source>%1 s</source>
         <translation>%1 วินาที</translation>
     </message>
@@ -4285,7 +4335,15 @@ Do you want to delete it anyway?</source>
         <translation>%1ที่เปลี่ยน: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <location line="+91"/>
+        <location line="+29"/>
+        <source>, </source>
+        <extracomment>Between the counts of rows deleted, updated and added</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="-117"/>
         <source>%1 and verified</source>
         <translation>%1 และตรวจสอบแล้ว</translation>
     </message>
@@ -4424,7 +4482,13 @@ Do you want to delete it anyway?</source>
         <translation>%1 ส่ง %2 แต่เครื่องเก็บเงินมี %3</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+3"/>
+        <source>; </source>
+        <extracomment>Between two fields that differ</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>not verified: %1</source>
         <translation>ตรวจสอบไม่ได้: %1</translation>
     </message>
@@ -4784,7 +4848,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+169"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+170"/>
         <source>Add User</source>
         <translation>เพิ่มผู้ใช้</translation>
     </message>
@@ -4799,14 +4863,20 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>กำหนดสิทธิ์</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-127"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-128"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>&quot;แก้ไข&quot; ไม่ได้เปลี่ยนแปลงสิ่งใด: ให้ติ๊กช่องแล้วกด &quot;กำหนดสิทธิ์&quot;</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>none</source>
+        <extracomment>Between two permission names in a list</extracomment>
         <translation>ไม่มี</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>, </source>
+        <translation>, </translation>
     </message>
     <message>
         <location line="+42"/>

@@ -68,7 +68,8 @@ QString usrdialog::permissionLabels(quint32 perm) const
     for (const auto& [box, bit] : permissionBoxes())
         if (perm & bit)
             names << box->text();
-    return names.isEmpty() ? tr("none") : names.join(QStringLiteral(", "));
+    //: Between two permission names in a list
+    return names.isEmpty() ? tr("none") : names.join(tr(", "));
 }
 
 bool usrdialog::selectUser(const QString& name)

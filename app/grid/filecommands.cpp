@@ -65,7 +65,8 @@ bool importFile(QWidget* parent, QStatusBar* status, const GridModel* model, int
     QStringList message(
         QCoreApplication::translate("FileCommands", "%1 rows imported from %2").arg(rows->size()).arg(name));
     message << importNotes(file, headerColumns > 0 ? headerColumns : model->columnCount());
-    imported->message = message.join(QStringLiteral("; "));
+    //: Between the parts of the sentence that says what an import read
+    imported->message = message.join(QCoreApplication::translate("FileCommands", "; "));
     return true;
 }
 

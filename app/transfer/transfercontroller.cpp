@@ -460,7 +460,8 @@ void TransferController::finish()
         }
     }
     if (sentences.size() <= kSentencesInStatusBar)
-        m_statusBar->showMessage(sentences.join(QStringLiteral("; ")));
+        //: Between the outcomes of two registers in the status bar
+        m_statusBar->showMessage(sentences.join(tr("; ")));
     else if (failed == 0)
         m_statusBar->showMessage(tr("%1 registers: all ended well; each is in the log").arg(sentences.size()));
     else
