@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -172,6 +173,9 @@ private slots:
             window.openCategory(CategoryPlu);
             shown << shownTexts(&window);
             QCOMPARE(window.isRightToLeft(), rightToLeft);
+            // The journal's dates read year first as its time column does, in every direction.
+            const auto* from = child<QDateEdit>(window, "dateEdit_from");
+            QCOMPARE(from->text(), from->date().toString(QStringLiteral("yyyy-MM-dd")));
         }
         // Qt's own file dialog, as opening, importing and exporting show it.
         auto files = std::make_unique<QFileDialog>();

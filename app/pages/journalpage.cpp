@@ -163,8 +163,15 @@ JournalPage::JournalPage(const QString& imageFolder, QWidget* parent)
         ui->dateEdit_to->setEnabled(on);
         applyFilters();
     });
-    for (QDateEdit* edit : { ui->dateEdit_from, ui->dateEdit_to })
+    for (QDateEdit* edit : { ui->dateEdit_from, ui->dateEdit_to }) {
+        // A date reads as the time column writes it, year first, also in a right-to-left
+        // window: a date edit laid out right to left reverses its sections when its format is
+        // set, so the format is set again once the edit runs left to right.
+        const QString format = edit->displayFormat();
+        edit->setLayoutDirection(Qt::LeftToRight);
+        edit->setDisplayFormat(format);
         connect(edit, &QDateEdit::dateChanged, this, &JournalPage::applyFilters);
+    }
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &JournalPage::showDetails);
     connect(ui->btn_verify, &QPushButton::clicked, this, &JournalPage::verifyChain);
     connect(ui->btn_return, &QPushButton::clicked, this, &JournalPage::backRequested);
