@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOptionButton>
+#include <QTableView>
 #include <QTranslator>
 
 #include <memory>
@@ -114,4 +115,13 @@ QString shownPath(const QString& path)
         return native;
     // LEFT-TO-RIGHT ISOLATE ... POP DIRECTIONAL ISOLATE
     return QChar(0x2066) + native + QChar(0x2069);
+}
+
+void selectTableRow(QTableView* view, int row)
+{
+    const QModelIndex index = view->model()->index(row, 0);
+    if (!index.isValid())
+        return;
+    view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    view->scrollTo(index);
 }

@@ -15,3 +15,9 @@ const char* displayLanguageCode(int language);
 // isolated as one left-to-right run: its leading "/" would otherwise be shown at its end
 // ("tmp/shop.db/").
 QString shownPath(const QString& path);
+
+class QTableView;
+// Makes `row` of `view` its current and only selected row, in either direction.
+// QTableView::selectRow cannot be used in a right-to-left window: there it looks for the first
+// column one pixel past the viewport's edge, finds none, and clears the selection instead.
+void selectTableRow(QTableView* view, int row);

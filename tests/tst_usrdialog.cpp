@@ -501,6 +501,28 @@ private slots:
         QVERIFY(accepted);
     }
 
+    // The first user of an empty list comes selected too, so that SetPerm right after Add
+    // restricts that user, also in a right-to-left window.
+    void setPermissionsRightAfterTheFirstAdd()
+    {
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        const auto leftToRight = qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
+        usrdialog dialog;
+        dialog.show();
+        ModalSeen seen;
+        answerModal(&seen, [](QDialog* modal) {
+            edit(modal, "usernameedit")->setText(QStringLiteral("carl"));
+            edit(modal, "Password1edit")->setText(QStringLiteral("pw 1"));
+            edit(modal, "Password2edit")->setText(QStringLiteral("pw 1"));
+        });
+        child<QPushButton>(&dialog, "add")->click();
+        QCOMPARE(rows(&dialog), QStringList { "carl" });
+        child<QCheckBox>(&dialog, "plucheckBox")->setChecked(false);
+        child<QPushButton>(&dialog, "setperm")->click();
+        QCOMPARE(stored(QStringLiteral("carl")).UserPerm, quint32(PermAll & ~PermPlu));
+        QVERIFY(child<QLabel>(&dialog, "label_status")->text().startsWith(QStringLiteral("Permissions of carl saved")));
+    }
+
     void setPermissionsStoresTheBoxes()
     {
         addUsers({ "ann", "bob" });

@@ -983,7 +983,7 @@
         <location line="+20"/>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="+42"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+43"/>
         <location line="+257"/>
         <source>Open Serial</source>
         <translation>فتح المنفذ التسلسلي</translation>
@@ -1956,7 +1956,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>%1 (UTC)</translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+107"/>
         <source>Journal not written</source>
         <translation>لم تتم الكتابة في سجل التدقيق</translation>
     </message>
@@ -3956,7 +3956,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 %2 ← %3</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>; </source>
         <extracomment>Between two changed fields of one record</extracomment>
         <translation>؛ </translation>
@@ -4095,12 +4095,12 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+29"/>
+        <location line="+27"/>
         <source>%1, port %2</source>
         <translation>%1، المنفذ %2</translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-26"/>
         <source>Tallvane cannot listen for registers on %1: %2.</source>
         <translation>لا يستطيع Tallvane انتظار اتصال آلات الكاشير على %1: %2.</translation>
     </message>
@@ -4111,12 +4111,12 @@ Do you want to delete it anyway?</source>
         <translation>%1 أو %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>, </source>
         <translation>، </translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>already %1 open ([tcp] maxConnections)</source>
         <translation>يوجد بالفعل %1 اتصالات مفتوحة ([tcp] maxConnections)</translation>
     </message>
@@ -4337,13 +4337,13 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+3"/>
         <location line="+91"/>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>, </source>
         <extracomment>Between the counts of rows deleted, updated and added</extracomment>
         <translation>، </translation>
     </message>
     <message>
-        <location line="-117"/>
+        <location line="-118"/>
         <source>%1 and verified</source>
         <translation>%1 وتم التحقق</translation>
     </message>
@@ -4848,7 +4848,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+170"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+174"/>
         <source>Add User</source>
         <translation>إضافة مستخدم</translation>
     </message>
@@ -4863,7 +4863,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>تعيين الصلاحيات</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-128"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-131"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>لا يغيّر &quot;تعديل&quot; شيئًا: حدّد المربعات واضغط &quot;تعيين الصلاحيات&quot;</translation>
     </message>
@@ -4879,12 +4879,17 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>، </translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+41"/>
         <source>There is no user to choose: Add User first</source>
         <translation>لا يوجد مستخدم لاختياره: أضف مستخدماً أولاً</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+25"/>
+        <source>Choose a user in the list first</source>
+        <translation>اختر مستخدماً من القائمة أولاً</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Permissions of %1 saved: %2</source>
         <translation>تم حفظ صلاحيات %1: %2</translation>
     </message>

@@ -1,6 +1,7 @@
 #include "app/dialogs/usrdialog.h"
 
 #include "app/dialogs/adminmoddialog.h"
+#include "app/displaylanguage.h"
 #include "journal/journal.h"
 #include "users/permissions.h"
 #include "users/userslog.h"
@@ -77,8 +78,7 @@ bool usrdialog::selectUser(const QString& name)
     const QList<QTableWidgetItem*> found = ui->UserList->findItems(name, Qt::MatchExactly);
     if (found.isEmpty() || !m_db)
         return false;
-    ui->UserList->setCurrentItem(found.first());
-    ui->UserList->selectRow(found.first()->row());
+    selectTableRow(ui->UserList, found.first()->row());
     on_UserList_clicked(ui->UserList->indexFromItem(found.first()));
     return true;
 }
@@ -102,7 +102,7 @@ void usrdialog::refreshList()
     followList();
     if (m_users.isEmpty())
         return;
-    ui->UserList->selectRow(0);
+    selectTableRow(ui->UserList, 0);
     ui->UserList->setFocus();
     m_db->editRecord() = m_users.first();
     showUser(m_db->editRecord());
@@ -133,8 +133,12 @@ void usrdialog::on_setperm_clicked()
 {
     // Without a listed user the edit record may be a deleted or half-made one; writing it
     // would bring that row back.
-    if (!m_db || m_listMode != 2 || !ui->UserList->currentItem())
+    if (!m_db || m_listMode != 2)
         return;
+    if (!ui->UserList->currentItem()) {
+        ui->label_status->setText(tr("Choose a user in the list first"));
+        return;
+    }
     UserInfo changed = m_db->editRecord();
     changed.UserPerm = 0;
     for (const auto& [box, bit] : permissionBoxes())

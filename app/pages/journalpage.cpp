@@ -289,7 +289,7 @@ void JournalPage::applyFilters()
     m_model->setEntries(std::move(entries));
     ui->tableView_journal->resizeColumnsToContents();
     if (m_model->rowCount() > 0)
-        ui->tableView_journal->selectRow(0);
+        selectTableRow(ui->tableView_journal, 0);
     showDetails();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/buttonpictures.h"
 #include "app/dialogs/messagebox.h"
+#include "app/displaylanguage.h"
 #include "link/linksettings.h"
 #include "link/serialserver.h"
 #include "link/tcpserver.h"
@@ -349,7 +350,7 @@ void ConnectionPanel::showConnection(const QString& address)
     table->setItem(row, 1, mac);
     const QSignalBlocker quiet(table);
     table->setItem(row, 2, new QTableWidgetItem(BaselineStore::name(QStringLiteral("tcp:") + address)));
-    table->selectRow(row);
+    selectTableRow(table, row);
     emit linkChanged();
 }
 
