@@ -281,6 +281,10 @@ private slots:
         QCOMPARE(child<QTreeWidget>(*w, "treeWidget_Item")->topLevelItem(0)->childCount(), 3);
         child<QAction>(*w, "actionSave")->trigger();
         QCOMPARE(w->status(), QStringLiteral("Saved 0 PLUs to fresh.db"));
+        // On the button page Save has nothing to store, and says so.
+        child<QAbstractButton>(*w, "btn_return")->click();
+        child<QAction>(*w, "actionSave")->trigger();
+        QCOMPARE(w->status(), QStringLiteral("Nothing to save here: Save stores the page of a category"));
         ItemTable stored;
         Plu::instance()->loadTable(&stored);
         QVERIFY(stored.isEmpty());

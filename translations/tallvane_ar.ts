@@ -2819,7 +2819,12 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
         <translation>حفظ %1 %2 في %3 عند %4، بعد تحميل هذه الصفحة</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+15"/>
+        <source>Nothing to save here: Save stores the page of a category</source>
+        <translation>لا يوجد ما يُحفظ هنا: الحفظ يخزّن صفحة فئة</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>unsaved changes</source>
         <translation>تغييرات غير محفوظة</translation>
     </message>

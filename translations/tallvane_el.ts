@@ -2819,7 +2819,12 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
         <translation>ο χρήστης %1 αποθήκευσε %2 στο %3 στις %4, αφού φορτώθηκε αυτή η σελίδα</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+15"/>
+        <source>Nothing to save here: Save stores the page of a category</source>
+        <translation>Τίποτα για αποθήκευση εδώ: η Αποθήκευση αποθηκεύει τη σελίδα μιας ενότητας</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>unsaved changes</source>
         <translation>Μη αποθηκευμένες αλλαγές</translation>
     </message>

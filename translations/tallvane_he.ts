@@ -2819,7 +2819,12 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
         <translation>%1 שמר את %2 של %3 ב-%4, אחרי שהדף הזה נטען</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+15"/>
+        <source>Nothing to save here: Save stores the page of a category</source>
+        <translation>אין כאן מה לשמור: שמירה שומרת את הדף של קטגוריה</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>unsaved changes</source>
         <translation>שינויים שלא נשמרו</translation>
     </message>

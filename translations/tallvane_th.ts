@@ -2819,7 +2819,12 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
         <translation>%1 บันทึก%2ของ %3 เมื่อ %4 หลังจากที่หน้านี้ถูกโหลด</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+15"/>
+        <source>Nothing to save here: Save stores the page of a category</source>
+        <translation>ไม่มีอะไรให้บันทึกที่นี่: บันทึกใช้กับหน้าของหมวดหมู่</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>unsaved changes</source>
         <translation>มีการเปลี่ยนแปลงที่ยังไม่บันทึก</translation>
     </message>

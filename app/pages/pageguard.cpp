@@ -85,6 +85,9 @@ bool PageGuard::saveShown()
         return m_logo->save();
     if (page == m_system)
         return m_system->save();
+    // The button page and the journal hold nothing to store; Save says so rather than nothing.
+    if (auto* window = qobject_cast<QMainWindow*>(m_stack->window()))
+        window->statusBar()->showMessage(tr("Nothing to save here: Save stores the page of a category"));
     return true;
 }
 
