@@ -61,7 +61,7 @@ private:
 
 QString linkPeer(const QString& link) { return link.section(QLatin1Char(':'), 1); }
 
-QString RegisterPlan::sentence() const
+QString RegisterPlan::sentence(bool sending) const
 {
     // A register the operator named is called by its name, with its address.
     const QString name = BaselineStore::name(link);
@@ -71,7 +71,8 @@ QString RegisterPlan::sentence() const
             "RegisterPlan", "%1: no baseline yet: download to compare, or install the whole table")
             .arg(peer);
     if (diff.isEmpty())
-        return QCoreApplication::translate("RegisterPlan", "%1 unchanged on %2: not sent")
+        return (sending ? QCoreApplication::translate("RegisterPlan", "%1 unchanged on %2: not sent")
+                        : QCoreApplication::translate("RegisterPlan", "%1 unchanged on %2"))
             .arg(rowsText(diff.datatype), peer);
     return QStringLiteral("%1: %2").arg(peer, diff.summary());
 }

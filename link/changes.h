@@ -26,7 +26,9 @@ struct RegisterPlan {
 
     // "127.0.0.1: 2 new, 3 changed, 1 deleted", "departments unchanged on 127.0.0.1: not
     // sent", "127.0.0.1: no baseline yet: download to compare, or install the whole table".
-    QString sentence() const;
+    // Not `sending` (a comparison only), an unchanged table is "departments unchanged on
+    // 127.0.0.1".
+    QString sentence(bool sending = true) const;
 };
 
 // The records that `rows` of `category` send (the record each keeps, else the row encoded),

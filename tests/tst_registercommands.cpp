@@ -320,6 +320,10 @@ private slots:
         click(w, "btn_changes");
         QVERIFY(w.idle());
         QCOMPARE(w.log("textEdit_snd"), QStringLiteral("PLUs unchanged on 127.0.0.1: not sent"));
+        // The comparison says the same without speaking of a send.
+        click(w, "btn_compare");
+        QCOMPARE(tree()->topLevelItem(0)->text(0), QStringLiteral("PLUs unchanged on 127.0.0.1"));
+        tree()->window()->close();
 
         // A whole install is asked about; Cancel sends nothing.
         MessageBox::setNextAnswer(QMessageBox::Cancel);

@@ -3523,6 +3523,11 @@ Do you want to delete it anyway?</source>
         <source>%1 unchanged on %2: not sent</source>
         <translation>%1 دون تغيير في %2: لم يُرسل شيء</translation>
     </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 unchanged on %2</source>
+        <translation>%1 دون تغيير في %2</translation>
+    </message>
 </context>
 <context>
     <name>SerialServer</name>

@@ -3523,6 +3523,11 @@ Do you want to delete it anyway?</source>
         <source>%1 unchanged on %2: not sent</source>
         <translation>%1ใน %2 ไม่มีการเปลี่ยนแปลง: ไม่ได้ส่ง</translation>
     </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 unchanged on %2</source>
+        <translation>%1ใน %2 ไม่มีการเปลี่ยนแปลง</translation>
+    </message>
 </context>
 <context>
     <name>SerialServer</name>

@@ -36,7 +36,7 @@ void CompareDialog::showPlans(const QString& heading, const QList<RegisterPlan>&
     tree->clear();
     bool changes = false;
     for (const RegisterPlan& plan : plans) {
-        auto* item = new QTreeWidgetItem(tree, QStringList(plan.sentence()));
+        auto* item = new QTreeWidgetItem(tree, QStringList(plan.sentence(false)));
         const QList<RecordChange>& rows = plan.diff.changes;
         changes = changes || plan.request.sendable();
         for (int i = 0; i < rows.size() && i < kListedChanges; ++i)
