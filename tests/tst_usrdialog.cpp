@@ -117,6 +117,17 @@ private:
         });
     }
 
+    // Presses Add and gives the dialog it opens `name` with the password "pw 1" twice.
+    static void addThroughDialog(usrdialog* dialog, const QString& name, ModalSeen* seen)
+    {
+        answerModal(seen, [name](QDialog* modal) {
+            edit(modal, "usernameedit")->setText(name);
+            edit(modal, "Password1edit")->setText(QStringLiteral("pw 1"));
+            edit(modal, "Password2edit")->setText(QStringLiteral("pw 1"));
+        });
+        child<QPushButton>(dialog, "add")->click();
+    }
+
     // Logs in through the login dialog as an operator would; returns the boxes shown.
     static QStringList logIn(const QString& name, const QString& password, bool* accepted)
     {
@@ -226,12 +237,7 @@ private slots:
         usrdialog dialog;
         dialog.show();
         ModalSeen seen;
-        answerModal(&seen, [](QDialog* modal) {
-            edit(modal, "usernameedit")->setText(QStringLiteral("carl"));
-            edit(modal, "Password1edit")->setText(QStringLiteral("pw 1"));
-            edit(modal, "Password2edit")->setText(QStringLiteral("pw 1"));
-        });
-        child<QPushButton>(&dialog, "add")->click();
+        addThroughDialog(&dialog, QStringLiteral("carl"), &seen);
         QVERIFY(seen.shown);
         QCOMPARE(seen.title, QStringLiteral("Add User"));
         QCOMPARE(seen.page, 0);
@@ -510,12 +516,7 @@ private slots:
         usrdialog dialog;
         dialog.show();
         ModalSeen seen;
-        answerModal(&seen, [](QDialog* modal) {
-            edit(modal, "usernameedit")->setText(QStringLiteral("carl"));
-            edit(modal, "Password1edit")->setText(QStringLiteral("pw 1"));
-            edit(modal, "Password2edit")->setText(QStringLiteral("pw 1"));
-        });
-        child<QPushButton>(&dialog, "add")->click();
+        addThroughDialog(&dialog, QStringLiteral("carl"), &seen);
         QCOMPARE(rows(&dialog), QStringList { "carl" });
         child<QCheckBox>(&dialog, "plucheckBox")->setChecked(false);
         child<QPushButton>(&dialog, "setperm")->click();
