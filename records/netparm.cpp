@@ -309,7 +309,8 @@ QString NetParm::cellProblem(int column, const QString& text) const
 {
     if (column < 0 || column >= ColumnCount)
         return QString();
-    const QString header = QString::fromLatin1(columns().at(column).header);
+    // The column as its header reads in the grid.
+    const QString header = QCoreApplication::translate("Columns", columns().at(column).header);
     switch (kLayout[column].field) {
     case FieldAddress:
         if (!isAddress(text))

@@ -10,6 +10,7 @@
 #include "app/help/quickstartdialog.h"
 #include "base/categorynumber.h"
 #include "guisupport.h"
+#include "records/netparm.h"
 #include "records/tablediff.h"
 #include "storage/datafolder.h"
 
@@ -213,7 +214,10 @@ private slots:
         diff.changes = { change, added };
         const QString arabicChange = change.describe();
         const QString arabicSummary = diff.summary();
+        // A cell's problem names its column as the header reads.
+        const QString addressProblem = NetParm::instance()->cellProblem(2, QStringLiteral("192.168.1.300"));
         installDisplayTranslation(English);
+        QVERIFY2(addressProblem.startsWith(QString::fromUtf8("عنوان IP: ")), qPrintable(addressProblem));
         QVERIFY2(arabicChange.contains(QString::fromUtf8("؛ ")) && !arabicChange.contains(QLatin1Char(';')),
             qPrintable(arabicChange));
         QVERIFY2(arabicSummary.contains(QString::fromUtf8("، ")), qPrintable(arabicSummary));
