@@ -108,13 +108,17 @@ void installDisplayTranslation(int language)
         qCDebug(lcApp) << "no Qt translation for" << code;
 }
 
+QString leftToRightRun(const QString& text)
+{
+    if (text.isEmpty() || QGuiApplication::layoutDirection() != Qt::RightToLeft)
+        return text;
+    // LEFT-TO-RIGHT ISOLATE ... POP DIRECTIONAL ISOLATE
+    return QChar(0x2066) + text + QChar(0x2069);
+}
+
 QString shownPath(const QString& path)
 {
-    const QString native = QDir::toNativeSeparators(path);
-    if (native.isEmpty() || QGuiApplication::layoutDirection() != Qt::RightToLeft)
-        return native;
-    // LEFT-TO-RIGHT ISOLATE ... POP DIRECTIONAL ISOLATE
-    return QChar(0x2066) + native + QChar(0x2069);
+    return leftToRightRun(QDir::toNativeSeparators(path));
 }
 
 void selectTableRow(QTableView* view, int row)

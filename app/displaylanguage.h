@@ -11,6 +11,11 @@ void installDisplayTranslation(int language);
 // The code of a display language for file names ("el", "he", "ar", "th"); empty for English.
 const char* displayLanguageCode(int language);
 
+// `text` that reads left to right whatever it sits in (a time stamp, an address) for a
+// sentence on screen: in a right-to-left window it is isolated as one left-to-right run, or
+// its digits, letters and signs would be reordered among the sentence's words.
+QString leftToRightRun(const QString& text);
+
 // `path` with the system's separators for a text on screen. In a right-to-left window it is
 // isolated as one left-to-right run: its leading "/" would otherwise be shown at its end
 // ("tmp/shop.db/").

@@ -303,7 +303,8 @@ void JournalPage::showDetails()
     //: Entry number, UTC time, user, computer, then the entry's summary on a line of its own
     QString text = tr("Entry %1, %2 (UTC), %3 at %4\n%5")
                        .arg(entry->id)
-                       .arg(entry->time, entry->user.isEmpty() ? tr("nobody") : entry->user, entry->pc, entry->summary);
+                       .arg(leftToRightRun(entry->time), entry->user.isEmpty() ? tr("nobody") : entry->user, entry->pc,
+                           entry->summary);
     if (!entry->details.isEmpty())
         text += QStringLiteral("\n\n") + entry->details;
     ui->textEdit_details->setPlainText(text);
