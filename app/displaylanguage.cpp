@@ -2,6 +2,7 @@
 
 #include "app/applog.h"
 #include "base/language.h"
+#include "storage/setlocation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -119,6 +120,11 @@ QString leftToRightRun(const QString& text)
 QString shownPath(const QString& path)
 {
     return leftToRightRun(QDir::toNativeSeparators(path));
+}
+
+QString shownSet(const QString& path)
+{
+    return leftToRightRun(shownSetName(path));
 }
 
 void selectTableRow(QTableView* view, int row)

@@ -21,6 +21,10 @@ QString leftToRightRun(const QString& text);
 // ("tmp/shop.db/").
 QString shownPath(const QString& path);
 
+// The name of the configuration set at `path` (a file or a server set) for a sentence on
+// screen: one left-to-right run, as a path is.
+QString shownSet(const QString& path);
+
 class QTableView;
 // Makes `row` of `view` its current and only selected row, in either direction.
 // QTableView::selectRow cannot be used in a right-to-left window: there it looks for the first

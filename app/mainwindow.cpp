@@ -5,6 +5,7 @@
 #include "app/databasestatus.h"
 #include "app/dialogs/messagebox.h"
 #include "app/dialogs/usrdialog.h"
+#include "app/displaylanguage.h"
 #include "app/editmenu.h"
 #include "app/help/helpmenu.h"
 #include "app/pages/buttonpage.h"
@@ -379,7 +380,7 @@ void MainWindow::createSet(const QString& location)
     m_sets->opened(path);
     reloadShownPage();
     m_gridPage->showDatabaseState();
-    statusBar()->showMessage(tr("%1 created: every page of it is empty").arg(shownSetName(path)));
+    statusBar()->showMessage(tr("%1 created: every page of it is empty").arg(shownSet(path)));
 }
 
 void MainWindow::on_actionSave_triggered() { m_guard->save(); }

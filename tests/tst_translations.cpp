@@ -291,7 +291,8 @@ private slots:
     }
 
     // A path keeps its leading "/" in front in a right-to-left window ("/tmp/shop.db", not
-    // "tmp/shop.db/"): it is isolated as one left-to-right run there, and left alone elsewhere.
+    // "tmp/shop.db/"), and a set's name keeps its words' places: each is isolated as one
+    // left-to-right run there, and left alone elsewhere.
     void pathsReadLeftToRight_data() { windowShowsNoEnglishLeft_data(); }
     void pathsReadLeftToRight()
     {
@@ -303,7 +304,10 @@ private slots:
         const QString serial = QCoreApplication::translate("SerialServer",
             "%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in "
             "again.");
+        // A set's name in a sentence ("Saved 8 lines to shop.db") is one run as well.
+        const QString set = shownSet(QStringLiteral("/tmp/DB/shop.db"));
         installDisplayTranslation(English);
+        QCOMPARE(set, rightToLeft ? QStringLiteral("\u2066shop.db\u2069") : QStringLiteral("shop.db"));
         const QString isolated = QChar(0x2066) + QDir::toNativeSeparators(dataFolder()) + QChar(0x2069);
         QCOMPARE(about.contains(isolated), rightToLeft);
         QVERIFY(about.contains(QDir::toNativeSeparators(dataFolder())));

@@ -3,11 +3,12 @@
 #include "app/applog.h"
 #include "app/buttonpictures.h"
 #include "app/databasestatus.h"
+#include "app/dialogs/messagebox.h"
+#include "app/dialogs/optionbitsdialog.h"
+#include "app/displaylanguage.h"
 #include "app/grid/cellmarks.h"
 #include "app/grid/fielddelegate.h"
 #include "app/grid/filecommands.h"
-#include "app/dialogs/messagebox.h"
-#include "app/dialogs/optionbitsdialog.h"
 #include "app/grid/gridclipboard.h"
 #include "app/grid/gridsearch.h"
 #include "app/grid/gridview.h"
@@ -19,7 +20,6 @@
 #include "records/gridcells.h"
 #include "records/recordcodec.h"
 #include "storage/configdb.h"
-#include "storage/setlocation.h"
 
 #include "ui_gridpage.h"
 
@@ -217,8 +217,7 @@ bool GridPage::save()
         journalSave(m_category, before, after);
     m_model->markSaved();
     m_statusBar->showMessage(
-        tr("Saved %1 to %2")
-            .arg(countText(m_category, m_model->tableRowCount()), shownSetName(currentDatabasePath)));
+        tr("Saved %1 to %2").arg(countText(m_category, m_model->tableRowCount()), shownSet(currentDatabasePath)));
     return true;
 }
 

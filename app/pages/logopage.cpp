@@ -5,10 +5,10 @@
 #include "app/databasestatus.h"
 #include "app/dialogs/filedialog.h"
 #include "app/dialogs/messagebox.h"
+#include "app/displaylanguage.h"
 #include "base/language.h"
 #include "logo/graphic.h"
 #include "storage/configdb.h"
-#include "storage/setlocation.h"
 
 #include "ui_logopage.h"
 
@@ -220,7 +220,7 @@ bool LogoPage::save()
         DatabaseStatus::refuseSave(m_statusBar);
         return false;
     }
-    const QString set = shownSetName(currentDatabasePath);
+    const QString set = shownSet(currentDatabasePath);
     m_statusBar->showMessage(
         m_opened ? tr("Saved: %1 keeps this logo.").arg(set) : tr("Saved: %1 keeps no logo.").arg(set));
     setModified(false);
@@ -254,8 +254,8 @@ void LogoPage::reload()
         ui->label_image->clear();
         m_bytes->clear();
         if (!readable || !packed.isEmpty())
-            m_statusBar->showMessage(tr("The logo kept in %1 cannot be read; the page shows none.")
-                                         .arg(shownSetName(currentDatabasePath)));
+            m_statusBar->showMessage(
+                tr("The logo kept in %1 cannot be read; the page shows none.").arg(shownSet(currentDatabasePath)));
     }
     reflectSizeInButtons();
     setModified(false);

@@ -1,12 +1,12 @@
 #include "app/pages/pageguard.h"
 
 #include "app/dialogs/messagebox.h"
+#include "app/displaylanguage.h"
 #include "app/pages/gridpage.h"
 #include "app/pages/logopage.h"
 #include "app/pages/systempage.h"
 #include "records/categories.h"
 #include "storage/configdb.h"
-#include "storage/setlocation.h"
 
 #include <QMainWindow>
 #include <QStackedWidget>
@@ -73,7 +73,7 @@ QString PageGuard::conflictSentence() const
         return lastDatabaseError();
     //: %1 who ("admin on till-2"), %2 what ("PLUs"), %3 the set ("shop.db"), %4 when
     return tr("%1 saved the %2 of %3 at %4, after this page was loaded")
-        .arg(conflict.by, what, shownSetName(currentDatabasePath), conflict.at);
+        .arg(conflict.by, what, shownSet(currentDatabasePath), leftToRightRun(conflict.at));
 }
 
 bool PageGuard::saveShown()
