@@ -30,7 +30,7 @@ void exportGrid(QWidget* parent, QStatusBar* status, const GridModel* model, int
     }
     status->showMessage(QCoreApplication::translate("FileCommands", "%1 rows written to %2")
                             .arg(model->tableRowCount())
-                            .arg(QFileInfo(path).fileName()));
+                            .arg(leftToRightRun(QFileInfo(path).fileName())));
 }
 
 bool importFile(QWidget* parent, QStatusBar* status, const GridModel* model, int category, ImportedFile* imported)
@@ -43,9 +43,10 @@ bool importFile(QWidget* parent, QStatusBar* status, const GridModel* model, int
         return false;
     }
     qCDebug(lcApp).noquote() << QStringLiteral("open file \"%1\"").arg(path);
-    const QString name = QFileInfo(path).fileName();
     imported->path = path;
-    imported->name = name;
+    imported->name = QFileInfo(path).fileName();
+    // The file's name for the sentences below, in one piece in a right-to-left window.
+    const QString name = leftToRightRun(imported->name);
     ItemTable* rows = &imported->rows;
 
     TableFile file;

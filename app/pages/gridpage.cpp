@@ -315,7 +315,7 @@ void GridPage::on_btn_openfile_clicked()
         //: Title of the question before rows read from a file go onto the page
         const QMessageBox::StandardButton answer = MessageBox::question(window(), tr("import"),
             tr("Replace the %1 rows on this page with %2 rows from %3, or add them?")
-                .arg(english.toString(shown), english.toString(int(file.rows.size())), file.name),
+                .arg(english.toString(shown), english.toString(int(file.rows.size())), leftToRightRun(file.name)),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel,
             //: Buttons: replace the page's rows by the file's, or add the file's rows to them
             { { QMessageBox::Yes, tr("Replace") }, { QMessageBox::No, tr("Add") } });
