@@ -65,7 +65,8 @@ QString RegisterPlan::sentence(bool sending) const
 {
     // A register the operator named is called by its name, with its address.
     const QString name = BaselineStore::name(link);
-    const QString peer = name.isEmpty() ? linkPeer(link) : QStringLiteral("%1 (%2)").arg(name, linkPeer(link));
+    const QString peer = wordedPeer(
+        Wording::Shown, name.isEmpty() ? linkPeer(link) : QStringLiteral("%1 (%2)").arg(name, linkPeer(link)));
     if (!hasBaseline)
         return QCoreApplication::translate(
             "RegisterPlan", "%1: no baseline yet: download to compare, or install the whole table")

@@ -153,7 +153,7 @@ QString TransferOutcome::sentence(Wording wording) const
                    .arg(rowsDone(*this, wording));
         break;
     }
-    return peer.isEmpty() ? text : peer + QStringLiteral(": ") + text;
+    return peer.isEmpty() ? text : wordedPeer(wording, peer) + QStringLiteral(": ") + text;
 }
 
 QString TransferOutcome::failedRowIn(Wording wording) const
@@ -177,7 +177,9 @@ QString rowLabel(const QByteArray& datatype, const QList<QVariant>& row, Wording
 
 QString registersPhrase(const QStringList& registers)
 {
-    QStringList shown = registers.mid(0, kListedRegisters);
+    QStringList shown;
+    for (const QString& name : registers.mid(0, kListedRegisters))
+        shown << wordedPeer(Wording::Shown, name);
     if (registers.size() > kListedRegisters)
         shown << QCoreApplication::translate("TransferOutcome", "%1 more")
                      .arg(number(registers.size() - kListedRegisters));

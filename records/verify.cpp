@@ -192,6 +192,6 @@ QStringList VerifyReport::lines(Wording wording) const
     }
     if (!peer.isEmpty())
         for (QString& line : out)
-            line = peer + QLatin1Char(' ') + line;
+            line = wordedPeer(wording, peer) + QLatin1Char(' ') + line;
     return out;
 }

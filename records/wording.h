@@ -16,3 +16,15 @@ inline QString worded(Wording wording, const char* context, const char* source)
 {
     return wording == Wording::English ? QString::fromUtf8(source) : QCoreApplication::translate(context, source);
 }
+
+// A register's address, serial port or name inside a sentence in `wording`. The right-to-left
+// translations isolate it as one left-to-right run, so that "/dev/ttyS0" keeps its slash in
+// front and the sentence keeps its own direction.
+inline QString wordedPeer(Wording wording, const QString& peer)
+{
+    if (peer.isEmpty())
+        return peer;
+    //: A register's address, serial port or name inside a sentence. Hebrew and Arabic put it
+    //: between U+2066 and U+2069 (one left-to-right run); other languages leave it as it is.
+    return worded(wording, "Peer", QT_TRANSLATE_NOOP("Peer", "%1")).arg(peer);
+}

@@ -10,6 +10,7 @@
 #include "app/help/quickstartdialog.h"
 #include "base/categorynumber.h"
 #include "guisupport.h"
+#include "link/outcome.h"
 #include "records/netparm.h"
 #include "records/tablediff.h"
 #include "storage/datafolder.h"
@@ -304,9 +305,19 @@ private slots:
         const QString serial = QCoreApplication::translate("SerialServer",
             "%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in "
             "again.");
-        // A set's name in a sentence ("Saved 8 lines to shop.db") is one run as well.
+        // A set's name in a sentence ("Saved 8 lines to shop.db") is one run as well, and so
+        // is a register's serial port in the outcome of a transfer.
         const QString set = shownSet(QStringLiteral("/tmp/DB/shop.db"));
+        TransferOutcome outcome;
+        outcome.peer = QStringLiteral("/dev/ttyS0");
+        outcome.datatype = "PLUDATA";
+        outcome.total = outcome.done = 3;
+        const QString shownOutcome = outcome.sentence();
+        const QString journalOutcome = outcome.sentence(Wording::English);
         installDisplayTranslation(English);
+        QCOMPARE(shownOutcome.startsWith(QStringLiteral("\u2066/dev/ttyS0\u2069: ")), rightToLeft);
+        QVERIFY2(shownOutcome.contains(QStringLiteral("/dev/ttyS0: ")) != rightToLeft, qPrintable(shownOutcome));
+        QCOMPARE(journalOutcome, QStringLiteral("/dev/ttyS0: 3 PLUs installed"));
         QCOMPARE(set, rightToLeft ? QStringLiteral("\u2066shop.db\u2069") : QStringLiteral("shop.db"));
         const QString isolated = QChar(0x2066) + QDir::toNativeSeparators(dataFolder()) + QChar(0x2069);
         QCOMPARE(about.contains(isolated), rightToLeft);

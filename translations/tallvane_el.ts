@@ -1281,7 +1281,7 @@
         <translation>Όλα τα υποστηριζόμενα αρχεία (*.xlsx *.csv);;Αρχείο xlsx (*.xlsx);;Αρχείο CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Cannot import %1: %2. The grid is unchanged.</source>
         <translation>Δεν είναι δυνατή η εισαγωγή του %1: %2. Ο πίνακας δεν άλλαξε.</translation>
     </message>
@@ -1612,7 +1612,7 @@
         <translation>Αποθήκευση: %1 στο %2</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+31"/>
         <source>%1 deleted from the page (not from the register)</source>
         <translation>Αφαιρέθηκαν από τη σελίδα: %1 (όχι από την ταμειακή)</translation>
     </message>
@@ -1991,7 +1991,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>κανένας</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>The journal cannot be read: %1</source>
         <translation>Δεν είναι δυνατή η ανάγνωση του ημερολογίου: %1</translation>
     </message>
@@ -2167,12 +2167,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Αποθηκεύτηκε: το %1 δεν κρατά λογότυπο.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>The logo kept in %1 cannot be read; the page shows none.</source>
         <translation>Δεν είναι δυνατή η ανάγνωση του λογότυπου που είναι αποθηκευμένο στο %1· η σελίδα δεν δείχνει λογότυπο.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>the logo is sent over RS-232 only</source>
         <translation>το λογότυπο στέλνεται μόνο μέσω RS-232</translation>
     </message>
@@ -2332,7 +2332,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+332"/>
+        <location filename="../app/mainwindow.cpp" line="+333"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>Μενού</translation>
@@ -2501,7 +2501,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Κωδικός ασφαλείας: το κλειδί είναι %1 δεκαεξαδικά ψηφία ή κενό, όχι %2</translation>
     </message>
     <message>
-        <location line="+165"/>
+        <location line="+166"/>
         <source>%1: an address is four numbers from 0 to 255 joined by dots, like 192.168.1.10</source>
         <translation>%1: μια διεύθυνση είναι τέσσερις αριθμοί από 0 έως 255 χωρισμένοι με τελείες, π.χ. 192.168.1.10</translation>
     </message>
@@ -2725,7 +2725,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ΕΚΤΥΠΩΣΗ ΕΚΠΤΩΣΗΣ</translation>
     </message>
     <message>
-        <location filename="../records/netparm.cpp" line="-162"/>
+        <location filename="../records/netparm.cpp" line="-163"/>
         <source>NETENABLE</source>
         <translation>ΔΙΚΤΥΟ ΕΝΕΡΓΟ</translation>
     </message>
@@ -2835,6 +2835,15 @@ Save them before going on?</source>
         <extracomment>%1 is the page&apos;s title (and the set&apos;s file name)</extracomment>
         <translation>«%1»: υπάρχουν αλλαγές που δεν έχουν αποθηκευτεί.
 Να αποθηκευτούν πριν συνεχίσετε;</translation>
+    </message>
+</context>
+<context>
+    <name>Peer</name>
+    <message>
+        <location filename="../records/wording.h" line="+29"/>
+        <source>%1</source>
+        <extracomment>A register&apos;s address, serial port or name inside a sentence. Hebrew and Arabic put it between U+2066 and U+2069 (one left-to-right run); other languages leave it as it is.</extracomment>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -3514,7 +3523,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+70"/>
+        <location filename="../link/changes.cpp" line="+71"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: δεν υπάρχει ακόμη κατάσταση αναφοράς: κάντε λήψη για σύγκριση ή αποστολή ολόκληρου του πίνακα</translation>
     </message>
@@ -4346,14 +4355,14 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+91"/>
+        <location line="+93"/>
         <location line="+30"/>
         <source>, </source>
         <extracomment>Between the counts of rows deleted, updated and added</extracomment>
         <translation>, </translation>
     </message>
     <message>
-        <location line="-118"/>
+        <location line="-120"/>
         <source>%1 and verified</source>
         <translation>%1, με επαλήθευση</translation>
     </message>
@@ -4413,7 +4422,7 @@ Do you want to delete it anyway?</source>
         <translation>η σύνδεση διακόπηκε%1</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <location line="+25"/>
         <source>%1 more</source>
         <translation>ακόμη %1</translation>

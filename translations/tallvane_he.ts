@@ -1281,7 +1281,7 @@
         <translation>כל הקבצים הנתמכים (*.xlsx *.csv);;קובץ xlsx (*.xlsx);;קובץ CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Cannot import %1: %2. The grid is unchanged.</source>
         <translation>לא ניתן לייבא את %1: %2. הטבלה לא שונתה.</translation>
     </message>
@@ -1612,7 +1612,7 @@
         <translation>נשמרו ב-%2: %1</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+31"/>
         <source>%1 deleted from the page (not from the register)</source>
         <translation>הוסרו מהדף (לא מהקופה): %1</translation>
     </message>
@@ -1991,7 +1991,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>אף אחד</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>The journal cannot be read: %1</source>
         <translation>לא ניתן לקרוא את היומן: %1</translation>
     </message>
@@ -2167,12 +2167,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>נשמר: ב-%1 אין לוגו.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>The logo kept in %1 cannot be read; the page shows none.</source>
         <translation>לא ניתן לקרוא את הלוגו השמור ב-%1; הדף אינו מציג לוגו.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>the logo is sent over RS-232 only</source>
         <translation>הלוגו נשלח דרך RS-232 בלבד</translation>
     </message>
@@ -2332,7 +2332,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+332"/>
+        <location filename="../app/mainwindow.cpp" line="+333"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>תפריט</translation>
@@ -2501,7 +2501,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>קוד אבטחה: המפתח הוא %1 ספרות הקסדצימליות או ריק, לא %2</translation>
     </message>
     <message>
-        <location line="+165"/>
+        <location line="+166"/>
         <source>%1: an address is four numbers from 0 to 255 joined by dots, like 192.168.1.10</source>
         <translation>%1: כתובת היא ארבעה מספרים מ-0 עד 255 מופרדים בנקודות, למשל 192.168.1.10</translation>
     </message>
@@ -2725,7 +2725,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>הדפסת הנחה</translation>
     </message>
     <message>
-        <location filename="../records/netparm.cpp" line="-162"/>
+        <location filename="../records/netparm.cpp" line="-163"/>
         <source>NETENABLE</source>
         <translation>רשת פעילה</translation>
     </message>
@@ -2835,6 +2835,15 @@ Save them before going on?</source>
         <extracomment>%1 is the page&apos;s title (and the set&apos;s file name)</extracomment>
         <translation>ב-%1 יש שינויים שלא נשמרו.
 לשמור אותם לפני שממשיכים?</translation>
+    </message>
+</context>
+<context>
+    <name>Peer</name>
+    <message>
+        <location filename="../records/wording.h" line="+29"/>
+        <source>%1</source>
+        <extracomment>A register&apos;s address, serial port or name inside a sentence. Hebrew and Arabic put it between U+2066 and U+2069 (one left-to-right run); other languages leave it as it is.</extracomment>
+        <translation>⁦%1⁩</translation>
     </message>
 </context>
 <context>
@@ -3514,7 +3523,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+70"/>
+        <location filename="../link/changes.cpp" line="+71"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: אין עדיין נקודת ייחוס: יש להוריד כדי להשוות, או להעלות את כל הטבלה</translation>
     </message>
@@ -4346,14 +4355,14 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+91"/>
+        <location line="+93"/>
         <location line="+30"/>
         <source>, </source>
         <extracomment>Between the counts of rows deleted, updated and added</extracomment>
         <translation>, </translation>
     </message>
     <message>
-        <location line="-118"/>
+        <location line="-120"/>
         <source>%1 and verified</source>
         <translation>%1, ואומתו</translation>
     </message>
@@ -4413,7 +4422,7 @@ Do you want to delete it anyway?</source>
         <translation>החיבור נותק%1</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <location line="+25"/>
         <source>%1 more</source>
         <translation>עוד %1</translation>

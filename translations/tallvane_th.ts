@@ -1281,7 +1281,7 @@
         <translation>ไฟล์ที่รองรับทั้งหมด (*.xlsx *.csv);;ไฟล์ xlsx (*.xlsx);;ไฟล์ CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Cannot import %1: %2. The grid is unchanged.</source>
         <translation>นำเข้า %1 ไม่ได้: %2 ตารางไม่มีการเปลี่ยนแปลง</translation>
     </message>
@@ -1612,7 +1612,7 @@
         <translation>บันทึก %1 ลงใน %2 แล้ว</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+31"/>
         <source>%1 deleted from the page (not from the register)</source>
         <translation>ลบ %1 ออกจากหน้านี้แล้ว (ไม่ได้ลบจากเครื่องเก็บเงิน)</translation>
     </message>
@@ -1991,7 +1991,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ไม่มีผู้ใช้</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>The journal cannot be read: %1</source>
         <translation>อ่านประวัติการส่งไม่ได้: %1</translation>
     </message>
@@ -2167,12 +2167,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>บันทึกแล้ว: %1 ไม่มีโลโก้</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>The logo kept in %1 cannot be read; the page shows none.</source>
         <translation>อ่านโลโก้ที่เก็บใน %1 ไม่ได้ หน้านี้จึงไม่แสดงโลโก้</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>the logo is sent over RS-232 only</source>
         <translation>ส่งโลโก้ได้ทาง RS-232 เท่านั้น</translation>
     </message>
@@ -2332,7 +2332,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+332"/>
+        <location filename="../app/mainwindow.cpp" line="+333"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>เมนู</translation>
@@ -2501,7 +2501,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>รหัสความปลอดภัย: คีย์ต้องเป็นเลขฐานสิบหก %1 หลักหรือว่างเปล่า ไม่ใช่ %2 หลัก</translation>
     </message>
     <message>
-        <location line="+165"/>
+        <location line="+166"/>
         <source>%1: an address is four numbers from 0 to 255 joined by dots, like 192.168.1.10</source>
         <translation>%1: ที่อยู่ต้องเป็นตัวเลข 0 ถึง 255 สี่ชุดคั่นด้วยจุด เช่น 192.168.1.10</translation>
     </message>
@@ -2725,7 +2725,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>พิมพ์ส่วนลด</translation>
     </message>
     <message>
-        <location filename="../records/netparm.cpp" line="-162"/>
+        <location filename="../records/netparm.cpp" line="-163"/>
         <source>NETENABLE</source>
         <translation>เปิดใช้เครือข่าย</translation>
     </message>
@@ -2835,6 +2835,15 @@ Save them before going on?</source>
         <extracomment>%1 is the page&apos;s title (and the set&apos;s file name)</extracomment>
         <translation>%1 มีการเปลี่ยนแปลงที่ยังไม่ได้บันทึก
 บันทึกก่อนดำเนินการต่อหรือไม่?</translation>
+    </message>
+</context>
+<context>
+    <name>Peer</name>
+    <message>
+        <location filename="../records/wording.h" line="+29"/>
+        <source>%1</source>
+        <extracomment>A register&apos;s address, serial port or name inside a sentence. Hebrew and Arabic put it between U+2066 and U+2069 (one left-to-right run); other languages leave it as it is.</extracomment>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -3514,7 +3523,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+70"/>
+        <location filename="../link/changes.cpp" line="+71"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: ยังไม่มีข้อมูลอ้างอิง: ดาวน์โหลดเพื่อเปรียบเทียบ หรือติดตั้งทั้งตาราง</translation>
     </message>
@@ -4346,14 +4355,14 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+91"/>
+        <location line="+93"/>
         <location line="+30"/>
         <source>, </source>
         <extracomment>Between the counts of rows deleted, updated and added</extracomment>
         <translation>, </translation>
     </message>
     <message>
-        <location line="-118"/>
+        <location line="-120"/>
         <source>%1 and verified</source>
         <translation>%1 และตรวจสอบแล้ว</translation>
     </message>
@@ -4413,7 +4422,7 @@ Do you want to delete it anyway?</source>
         <translation>การเชื่อมต่อสิ้นสุด%1</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <location line="+25"/>
         <source>%1 more</source>
         <translation>อีก %1</translation>
