@@ -3706,7 +3706,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>StatusWord</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+48"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+44"/>
         <source>END</source>
         <translation>เสร็จสิ้น</translation>
     </message>
@@ -4238,8 +4238,23 @@ Do you want to delete it anyway?</source>
         <source>Keep running</source>
         <translation>ทำงานต่อ</translation>
     </message>
+</context>
+<context>
+    <name>TransferMonitor</name>
     <message>
-        <location line="+64"/>
+        <location filename="../app/transfer/transfermonitor.cpp" line="+52"/>
+        <source>%v rows received</source>
+        <extracomment>Progress bar of a download: %v is the number of rows received so far.</extracomment>
+        <translation>ได้รับแล้ว %v แถว</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%v / %m rows</source>
+        <extracomment>Progress bar of a send: %v rows acknowledged of %m.</extracomment>
+        <translation>%v / %m แถว</translation>
+    </message>
+    <message>
+        <location line="+89"/>
         <source>; </source>
         <extracomment>Between the outcomes of two registers in the status bar</extracomment>
         <translation>; </translation>
@@ -4253,21 +4268,6 @@ Do you want to delete it anyway?</source>
         <location line="+2"/>
         <source>%1 registers: %2 ended well, %3 did not; each is in the log</source>
         <translation>เครื่องเก็บเงิน %1 เครื่อง: สำเร็จ %2 ไม่สำเร็จ %3 ดูผลของแต่ละเครื่องในล็อก</translation>
-    </message>
-</context>
-<context>
-    <name>TransferMonitor</name>
-    <message>
-        <location filename="../app/transfer/transfermonitor.cpp" line="+45"/>
-        <source>%v rows received</source>
-        <extracomment>Progress bar of a download: %v is the number of rows received so far.</extracomment>
-        <translation>ได้รับแล้ว %v แถว</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%v / %m rows</source>
-        <extracomment>Progress bar of a send: %v rows acknowledged of %m.</extracomment>
-        <translation>%v / %m แถว</translation>
     </message>
 </context>
 <context>

@@ -35,10 +35,6 @@ constexpr int kStopWaitMs = 5000;
 // Lines that each transfer log keeps; older ones are dropped.
 constexpr int kTransferLogLines = 1000;
 
-// Registers whose sentences the status bar shows one by one; more are summed up there (the
-// log has every one).
-constexpr int kSentencesInStatusBar = 3;
-
 // A status word as the transfer log shows it: the link's own words ("END", "TIME OUT",
 // "RCV ERR", "BCC ERR") in the operator's language, item names and raw bytes as they came.
 // The words stay English wherever they are kept or printed.
@@ -447,28 +443,7 @@ void TransferController::finish()
     }
     m_held.clear();
     m_baselines.clear();
-    QStringList sentences;
-    int failed = 0;
-    for (const TransferOutcome& outcome : m_outcomes) {
-        const QString sentence = outcome.sentence();
-        sentences << sentence;
-        if (outcome.succeeded()) {
-            m_monitor->addProgress(sentence);
-        } else {
-            ++failed;
-            m_monitor->addError(sentence);
-        }
-    }
-    if (sentences.size() <= kSentencesInStatusBar)
-        //: Between the outcomes of two registers in the status bar
-        m_statusBar->showMessage(sentences.join(tr("; ")));
-    else if (failed == 0)
-        m_statusBar->showMessage(tr("%1 registers: all ended well; each is in the log").arg(sentences.size()));
-    else
-        m_statusBar->showMessage(tr("%1 registers: %2 ended well, %3 did not; each is in the log")
-                                     .arg(sentences.size())
-                                     .arg(sentences.size() - failed)
-                                     .arg(failed));
+    m_monitor->showOutcomes(m_outcomes, m_statusBar);
     m_outcomes.clear();
     setBusy(false);
     if (compareCategory >= 0 && !m_cancelled)

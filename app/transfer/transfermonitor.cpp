@@ -1,7 +1,10 @@
 #include "app/transfer/transfermonitor.h"
 
+#include "link/outcome.h"
+
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -9,6 +12,10 @@
 
 namespace {
 constexpr int kShowEveryMs = 100;
+
+// Registers whose sentences the status bar shows one by one; more are summed up there (the
+// log has every one).
+constexpr int kSentencesInStatusBar = 3;
 } // namespace
 
 TransferMonitor::TransferMonitor(
@@ -117,4 +124,30 @@ void TransferMonitor::show(QTextEdit* log, QStringList* lines)
     lines->clear();
     if (atBottom)
         scroll->setValue(scroll->maximum());
+}
+
+void TransferMonitor::showOutcomes(const QList<TransferOutcome>& outcomes, QStatusBar* statusBar)
+{
+    QStringList sentences;
+    int failed = 0;
+    for (const TransferOutcome& outcome : outcomes) {
+        const QString sentence = outcome.sentence();
+        sentences << sentence;
+        if (outcome.succeeded()) {
+            addProgress(sentence);
+        } else {
+            ++failed;
+            addError(sentence);
+        }
+    }
+    if (sentences.size() <= kSentencesInStatusBar)
+        //: Between the outcomes of two registers in the status bar
+        statusBar->showMessage(sentences.join(tr("; ")));
+    else if (failed == 0)
+        statusBar->showMessage(tr("%1 registers: all ended well; each is in the log").arg(sentences.size()));
+    else
+        statusBar->showMessage(tr("%1 registers: %2 ended well, %3 did not; each is in the log")
+                                   .arg(sentences.size())
+                                   .arg(sentences.size() - failed)
+                                   .arg(failed));
 }

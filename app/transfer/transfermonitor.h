@@ -5,7 +5,9 @@
 #include <QTimer>
 
 class QProgressBar;
+class QStatusBar;
 class QTextEdit;
+struct TransferOutcome;
 
 // The connection panel's view of a transfer: the progress log, the error log and the
 // progress bar. A transfer of 100,000 rows reports 100,000 words, and a log that lays out
@@ -32,6 +34,9 @@ public:
     void flush();
     // Shows what waits and hides the bar.
     void finish();
+    // Each register's outcome in the progress log (the ones that failed in the error log),
+    // and in `statusBar` one by one, or summed up when there are many.
+    void showOutcomes(const QList<TransferOutcome>& outcomes, QStatusBar* statusBar);
 
 private:
     void schedule();
