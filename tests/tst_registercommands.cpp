@@ -13,6 +13,7 @@
 #include "storage/configdb.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -20,8 +21,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTcpServer>
-#include <QTreeWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
@@ -368,6 +369,14 @@ private slots:
         MainWindow w(nullptr, m_dir.path());
         QCOMPARE(child<QComboBox>(w, "comboBox_Connect")->currentText(), QStringLiteral("Serial"));
         QCOMPARE(child<QComboBox>(w, "comboBox_ComNum")->currentText(), pty.first());
+
+        // In a right-to-left window the port's path reads left to right, and opens as itself.
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        MainWindow rtl(nullptr, m_dir.path());
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        QCOMPARE(child<QComboBox>(rtl, "comboBox_ComNum")->currentText(), QChar(0x2066) + pty.first() + QChar(0x2069));
+        click(rtl, "btn_serial");
+        QVERIFY(rtl.serialLink() && rtl.serialLink()->isOpen());
     }
 };
 

@@ -149,7 +149,7 @@ void ConnectionPanel::start(LinkHost* host)
     ui->comboBox_Connect->addItem(tr("Tcp"), QLatin1String(kTcp));
     if (settings.link == QLatin1String(kTcp))
         ui->comboBox_Connect->setCurrentIndex(1);
-    else if (const int port = ui->comboBox_ComNum->findText(settings.serialPort); port >= 0)
+    else if (const int port = ui->comboBox_ComNum->findData(settings.serialPort); port >= 0)
         ui->comboBox_ComNum->setCurrentIndex(port);
     // Remembered from now on; the start itself changes nothing.
     connect(ui->comboBox_Connect, &QComboBox::currentIndexChanged, this,
@@ -177,7 +177,7 @@ QString ConnectionPanel::unusableReason() const
 QStringList ConnectionPanel::registerNames() const
 {
     if (serialMode())
-        return m_serialLink ? QStringList(ui->comboBox_ComNum->currentText()) : QStringList();
+        return m_serialLink ? QStringList(chosenPort()) : QStringList();
     QStringList names;
     for (int row = 0; row < ui->tableWidget_Tcp->rowCount(); ++row)
         if (const QTableWidgetItem* item = ui->tableWidget_Tcp->item(row, 0))
@@ -281,7 +281,10 @@ void ConnectionPanel::refreshPortList()
     QStringList refused;
     const QStringList ports = scanSerialPorts(&refused);
     ui->comboBox_ComNum->clear();
-    ui->comboBox_ComNum->addItems(ports);
+    // A port's path reads left to right on screen ("/dev/ttyUSB0", not "dev/ttyUSB0/" in a
+    // right-to-left window); the item keeps the port's own name beside it.
+    for (const QString& port : ports)
+        ui->comboBox_ComNum->addItem(leftToRightRun(port), port);
     // An empty list says why: on a new PC the user is often not yet in the group that may
     // open the ports, and nothing else would tell.
     const QString why = ports.isEmpty() ? noSerialPortText(refused) : QString();
@@ -289,6 +292,12 @@ void ConnectionPanel::refreshPortList()
     ui->comboBox_ComNum->setToolTip(why);
     if (!why.isEmpty() && m_statusBar)
         m_statusBar->showMessage(why);
+}
+
+QString ConnectionPanel::chosenPort() const
+{
+    const QVariant port = ui->comboBox_ComNum->currentData();
+    return port.isValid() ? port.toString() : ui->comboBox_ComNum->currentText();
 }
 
 void ConnectionPanel::on_pushButton_clicked() { refreshPortList(); }
@@ -308,7 +317,7 @@ void ConnectionPanel::closeSerialLink()
 
 void ConnectionPanel::on_btn_serial_clicked()
 {
-    const QString port = ui->comboBox_ComNum->currentText();
+    const QString port = chosenPort();
     if (port.isEmpty()) {
         MessageBox::critical(this, tr("can not open serial"), tr("no select serial port."));
         return;

@@ -69,6 +69,8 @@ private slots:
 
 private:
     void refreshPortList();
+    // The serial port chosen in the list, by its own name.
+    QString chosenPort() const;
     void closeSerialLink();
     void showListening();
 
