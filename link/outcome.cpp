@@ -1,5 +1,6 @@
 #include "link/outcome.h"
 
+#include "base/punctuation.h"
 #include "link/sendrequest.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
@@ -88,14 +89,12 @@ QString doneSentence(const TransferOutcome& outcome, Wording wording)
         for (const auto& part : outcome.parts)
             parts << verbOf(part.first, wording).arg(number(part.second));
         text = worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "%1 changed: %2"))
-                   .arg(rowsText(outcome.datatype, wording),
-                       //: Between the counts of rows deleted, updated and added
-                       parts.join(worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", ", "))));
+                   .arg(rowsText(outcome.datatype, wording), parts.join(listSeparator(wording == Wording::English)));
     }
     if (outcome.verified == 1)
         text = worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "%1 and verified")).arg(text);
     else if (outcome.verified == 0)
-        text += QStringLiteral("; ") + outcome.verifyNoteIn(wording);
+        text += clauseSeparator(wording == Wording::English) + outcome.verifyNoteIn(wording);
     return text;
 }
 
@@ -183,7 +182,7 @@ QString registersPhrase(const QStringList& registers)
     if (registers.size() > kListedRegisters)
         shown << QCoreApplication::translate("TransferOutcome", "%1 more")
                      .arg(number(registers.size() - kListedRegisters));
-    const QString list = shown.join(QCoreApplication::translate("TransferOutcome", ", "));
+    const QString list = shown.join(listSeparator());
     if (registers.isEmpty())
         return QCoreApplication::translate("TransferOutcome", "the register(s)");
     if (registers.size() == 1)
@@ -212,6 +211,5 @@ QString irreversibleQuestion(const SendRequest& request, const QStringList& regi
         ? QCoreApplication::translate("TransferOutcome", "%1 connected registers").arg(registers.size())
         : registersPhrase(registers);
     return QCoreApplication::translate("TransferOutcome", "Delete %1 (%2) from %3?")
-        .arg(countText(CategoryPlu, int(request.table.size())),
-            names.join(QCoreApplication::translate("TransferOutcome", ", ")), where);
+        .arg(countText(CategoryPlu, int(request.table.size())), names.join(listSeparator()), where);
 }

@@ -1,5 +1,6 @@
 #include "link/tcpserver.h"
 
+#include "base/punctuation.h"
 #include "link/linkhost.h"
 #include "link/linklog.h"
 
@@ -332,7 +333,8 @@ QString TcpServer::dialText() const
     QString list = addresses.value(0);
     if (addresses.size() > 1)
         //: "10.0.0.2, 10.0.0.3 or 127.0.0.1": the addresses registers may dial
-        list = tr("%1 or %2").arg(QStringList(addresses.mid(0, addresses.size() - 1)).join(tr(", ")), addresses.last());
+        list = tr("%1 or %2")
+                   .arg(QStringList(addresses.mid(0, addresses.size() - 1)).join(listSeparator()), addresses.last());
     return tr("%1, port %2").arg(list).arg(serverPort());
 }
 

@@ -3,6 +3,7 @@
 #include "records/recordcodec.h"
 
 #include "base/language.h"
+#include "base/punctuation.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -208,7 +209,7 @@ QString uncarried(const QString& text)
         if (fromLocal8(toLocal8(ch)) != ch && !found.contains(quoted))
             found << quoted;
     }
-    return found.join(QCoreApplication::translate("FitCheck", ", "));
+    return found.join(listSeparator());
 }
 
 QString largestAmount(const FieldFit& fit)
@@ -284,8 +285,7 @@ QString explain(const FieldFit& fit, const QString& cell)
         break;
     }
     why << keeps;
-    //: Between two reasons why a cell does not reach the register as shown
-    return why.join(QCoreApplication::translate("FitCheck", "; "));
+    return why.join(clauseSeparator());
 }
 
 } // namespace

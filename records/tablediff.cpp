@@ -1,5 +1,7 @@
 #include "records/tablediff.h"
 
+#include "base/punctuation.h"
+
 #include <QHash>
 #include <QSet>
 
@@ -19,9 +21,7 @@ QString RecordChange::describe(Wording wording) const
         //: points from the old value to the new one in the reading direction.
         texts << worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "%1 %2 → %3"))
                      .arg(field.shownName(wording), field.held, field.sent);
-    //: Between two changed fields of one record
-    return label + QStringLiteral(": ")
-        + texts.join(worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "; ")));
+    return label + QStringLiteral(": ") + texts.join(clauseSeparator(wording == Wording::English));
 }
 
 int TableDiff::count(RecordChange::Kind kind) const
@@ -43,8 +43,7 @@ QString TableDiff::summary(Wording wording) const
         parts << worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "%1 changed")).arg(n);
     if (const int n = count(RecordChange::Deleted))
         parts << worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "%1 deleted")).arg(n);
-    //: Between the counts of new, changed and deleted records
-    return parts.join(worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", ", ")));
+    return parts.join(listSeparator(wording == Wording::English));
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "records/verify.h"
 
+#include "base/punctuation.h"
 #include "records/categories.h"
 #include "records/translation.h"
 #include "records/wording.h"
@@ -160,8 +161,7 @@ QString RowDifference::describe(Wording wording) const
     for (const FieldDifference& field : fields)
         texts << worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "%1 sent %2, the register holds %3"))
                      .arg(field.shownName(wording), quoted(field.sent), quoted(field.held));
-    //: Between two fields that differ
-    return texts.join(worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "; ")));
+    return texts.join(clauseSeparator(wording == Wording::English));
 }
 
 QStringList VerifyReport::lines(Wording wording) const

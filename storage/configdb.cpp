@@ -1,6 +1,7 @@
 #include "storage/configdb.h"
 
 #include "base/language.h"
+#include "base/punctuation.h"
 #include "storage/datafolder.h"
 #include "storage/notice.h"
 #include "storage/serverdb.h"
@@ -487,14 +488,14 @@ QString describeDatabaseProblem()
     QStringList problems;
     if (!check.missingTables.isEmpty())
         problems << QCoreApplication::translate("ConfigDb", "no such table: %1")
-                        .arg(check.missingTables.join(QCoreApplication::translate("ConfigDb", ", ")));
+                        .arg(check.missingTables.join(listSeparator()));
     for (auto it = check.badTables.cbegin(); it != check.badTables.cend(); ++it)
         problems << QStringLiteral("%1: %2").arg(it.key(), it.value());
     QString text;
     if (!problems.isEmpty())
         text = QCoreApplication::translate(
             "ConfigDb", "%1: %2. Nothing was changed; those categories show empty and are not saved.")
-                   .arg(file, problems.join(QCoreApplication::translate("ConfigDb", "; ")));
+                   .arg(file, problems.join(clauseSeparator()));
     if (check.readOnly)
         text += text.isEmpty()
             ? QCoreApplication::translate("ConfigDb", "%1 is read-only: saves are refused.").arg(file)

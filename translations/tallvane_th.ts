@@ -815,7 +815,7 @@
 <context>
     <name>ConfigDb</name>
     <message>
-        <location filename="../storage/configdb.cpp" line="+75"/>
+        <location filename="../storage/configdb.cpp" line="+76"/>
         <location line="+475"/>
         <location line="+17"/>
         <source>Warnning!</source>
@@ -866,22 +866,12 @@
         <translation>ไม่พบตาราง: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>%1: %2. Nothing was changed; those categories show empty and are not saved.</source>
         <translation>%1: %2 ไม่มีการเปลี่ยนแปลงใดๆ หมวดหมู่เหล่านั้นจะแสดงว่างและจะไม่ถูกบันทึก</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>; </source>
-        <translation>; </translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>%1 is read-only: saves are refused.</source>
         <translation>%1 เป็นแบบอ่านอย่างเดียว: บันทึกไม่ได้</translation>
     </message>
@@ -984,7 +974,7 @@
         <location line="+3"/>
         <location line="+3"/>
         <location filename="../app/transfer/connectionpanel.cpp" line="+43"/>
-        <location line="+257"/>
+        <location line="+266"/>
         <source>Open Serial</source>
         <translation>เปิดพอร์ตอนุกรม</translation>
     </message>
@@ -995,7 +985,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-229"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-238"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1145,12 +1135,12 @@
         <translation>TCP: ปฏิเสธการเชื่อมต่อจาก %1: %2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+23"/>
         <source>no port found</source>
         <translation>ไม่พบพอร์ต</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+31"/>
         <location line="+17"/>
         <source>can not open serial</source>
         <translation>เปิดพอร์ตอนุกรมไม่ได้</translation>
@@ -1161,8 +1151,8 @@
         <translation>ยังไม่ได้เลือกพอร์ตอนุกรม</translation>
     </message>
     <message>
-        <location line="-269"/>
-        <location line="+276"/>
+        <location line="-278"/>
+        <location line="+285"/>
         <source>Close Serial</source>
         <translation>ปิดพอร์ตอนุกรม</translation>
     </message>
@@ -1256,7 +1246,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../app/grid/filecommands.cpp" line="+20"/>
+        <location filename="../app/grid/filecommands.cpp" line="+21"/>
         <source>save file</source>
         <translation>บันทึกไฟล์</translation>
     </message>
@@ -1295,22 +1285,11 @@
         <source>%1 rows imported from %2</source>
         <translation>นำเข้า %1 แถวจาก %2 แล้ว</translation>
     </message>
-    <message>
-        <location line="+3"/>
-        <source>; </source>
-        <extracomment>Between the parts of the sentence that says what an import read</extracomment>
-        <translation>; </translation>
-    </message>
 </context>
 <context>
     <name>FitCheck</name>
     <message>
-        <location filename="../records/fitcheck.cpp" line="+211"/>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
-    <message>
-        <location line="+16"/>
+        <location filename="../records/fitcheck.cpp" line="+228"/>
         <source>the register keeps</source>
         <translation>เครื่องเก็บเงินจะเก็บ</translation>
     </message>
@@ -1390,13 +1369,7 @@
         <translation>ไม่ใช่เลขฐานสิบหก %1 หลัก (0-9, A-F)</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>; </source>
-        <extracomment>Between two reasons why a cell does not reach the register as shown</extracomment>
-        <translation>; </translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+13"/>
         <source>nothing</source>
         <translation>ค่าว่าง</translation>
     </message>
@@ -1404,7 +1377,7 @@
 <context>
     <name>GridClipboard</name>
     <message>
-        <location filename="../app/grid/gridclipboard.cpp" line="+214"/>
+        <location filename="../app/grid/gridclipboard.cpp" line="+215"/>
         <source>Nothing to paste</source>
         <translation>ไม่มีข้อมูลให้วาง</translation>
     </message>
@@ -1444,12 +1417,7 @@
         <translation>%1, ข้าม %2 เซลล์ (%3)</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>; </source>
-        <translation>; </translation>
-    </message>
-    <message>
-        <location line="+201"/>
+        <location line="+202"/>
         <source>Nothing to clear</source>
         <translation>ไม่มีเซลล์ที่จะทำให้ว่าง</translation>
     </message>
@@ -1709,7 +1677,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>GridView</name>
     <message>
-        <location filename="../app/grid/gridview.cpp" line="+77"/>
+        <location filename="../app/grid/gridview.cpp" line="+78"/>
         <source>Open or create a configuration database (File &gt; open / new)</source>
         <translation>เปิดหรือสร้างชุดตั้งค่า (ไฟล์ &gt; เปิด / ใหม่)</translation>
     </message>
@@ -1723,11 +1691,6 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <source>none</source>
         <extracomment>The tool tip of an option cell with no option set</extracomment>
         <translation>ไม่มี</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>, </source>
-        <translation>, </translation>
     </message>
     <message>
         <location line="+20"/>
@@ -2847,6 +2810,21 @@ Save them before going on?</source>
     </message>
 </context>
 <context>
+    <name>Punctuation</name>
+    <message>
+        <location filename="../base/punctuation.cpp" line="+17"/>
+        <source>, </source>
+        <extracomment>Between the items of a list (&quot;PLU, TAX&quot;): Arabic writes &quot;، &quot;, others &quot;, &quot;</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>; </source>
+        <extracomment>Between two clauses of a sentence: Arabic writes &quot;؛ &quot;, Greek &quot;· &quot;, others &quot;; &quot;</extracomment>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
     <name>QAbstractFileIconProvider</name>
     <message>
         <location filename="../app/qttexts.cpp" line="+102"/>
@@ -3623,7 +3601,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>ServerThread</name>
     <message>
-        <location filename="../link/tcpserver.cpp" line="+225"/>
+        <location filename="../link/tcpserver.cpp" line="+226"/>
         <source>not in [tcp] allow</source>
         <translation>ไม่อยู่ในรายการ [tcp] allow</translation>
     </message>
@@ -3959,7 +3937,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableDiff</name>
     <message>
-        <location filename="../records/tablediff.cpp" line="+10"/>
+        <location filename="../records/tablediff.cpp" line="+12"/>
         <source>%1: new</source>
         <translation>%1: ใหม่</translation>
     </message>
@@ -3975,13 +3953,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 %2 → %3</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>; </source>
-        <extracomment>Between two changed fields of one record</extracomment>
-        <translation>; </translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>unchanged</source>
         <translation>ไม่เปลี่ยนแปลง</translation>
     </message>
@@ -3999,12 +3971,6 @@ Do you want to delete it anyway?</source>
         <location line="+2"/>
         <source>%1 deleted</source>
         <translation>ลบ %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>, </source>
-        <extracomment>Between the counts of new, changed and deleted records</extracomment>
-        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -4130,11 +4096,6 @@ Do you want to delete it anyway?</source>
         <translation>%1 หรือ %2</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
-    <message>
         <location line="+15"/>
         <source>already %1 open ([tcp] maxConnections)</source>
         <translation>เปิดการเชื่อมต่อครบ %1 แล้ว ([tcp] maxConnections)</translation>
@@ -4242,7 +4203,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferMonitor</name>
     <message>
-        <location filename="../app/transfer/transfermonitor.cpp" line="+52"/>
+        <location filename="../app/transfer/transfermonitor.cpp" line="+53"/>
         <source>%v rows received</source>
         <extracomment>Progress bar of a download: %v is the number of rows received so far.</extracomment>
         <translation>ได้รับแล้ว %v แถว</translation>
@@ -4254,13 +4215,7 @@ Do you want to delete it anyway?</source>
         <translation>%v / %m แถว</translation>
     </message>
     <message>
-        <location line="+89"/>
-        <source>; </source>
-        <extracomment>Between the outcomes of two registers in the status bar</extracomment>
-        <translation>; </translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+90"/>
         <source>%1 registers: all ended well; each is in the log</source>
         <translation>เครื่องเก็บเงิน %1 เครื่อง: สำเร็จทั้งหมด ดูผลของแต่ละเครื่องในล็อก</translation>
     </message>
@@ -4273,7 +4228,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-150"/>
+        <location filename="../link/outcome.cpp" line="-149"/>
         <source>%1 s</source>
         <translation>%1 วินาที</translation>
     </message>
@@ -4354,15 +4309,7 @@ Do you want to delete it anyway?</source>
         <translation>%1ที่เปลี่ยน: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+93"/>
-        <location line="+30"/>
-        <source>, </source>
-        <extracomment>Between the counts of rows deleted, updated and added</extracomment>
-        <translation>, </translation>
-    </message>
-    <message>
-        <location line="-120"/>
+        <location line="+5"/>
         <source>%1 and verified</source>
         <translation>%1 และตรวจสอบแล้ว</translation>
     </message>
@@ -4476,7 +4423,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>VerifyReport</name>
     <message>
-        <location filename="../records/verify.cpp" line="+33"/>
+        <location filename="../records/verify.cpp" line="+34"/>
         <source>1 row</source>
         <translation>1 แถว</translation>
     </message>
@@ -4501,13 +4448,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 ส่ง %2 แต่เครื่องเก็บเงินมี %3</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>; </source>
-        <extracomment>Between two fields that differ</extracomment>
-        <translation>; </translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>not verified: %1</source>
         <translation>ตรวจสอบไม่ได้: %1</translation>
     </message>
@@ -4882,20 +4823,14 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>กำหนดสิทธิ์</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-131"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-130"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>&quot;แก้ไข&quot; ไม่ได้เปลี่ยนแปลงสิ่งใด: ให้ติ๊กช่องแล้วกด &quot;กำหนดสิทธิ์&quot;</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+29"/>
         <source>none</source>
-        <extracomment>Between two permission names in a list</extracomment>
         <translation>ไม่มี</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>, </source>
-        <translation>, </translation>
     </message>
     <message>
         <location line="+41"/>

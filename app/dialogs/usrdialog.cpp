@@ -2,6 +2,7 @@
 
 #include "app/dialogs/adminmoddialog.h"
 #include "app/displaylanguage.h"
+#include "base/punctuation.h"
 #include "journal/journal.h"
 #include "users/permissions.h"
 #include "users/userslog.h"
@@ -69,8 +70,7 @@ QString usrdialog::permissionLabels(quint32 perm) const
     for (const auto& [box, bit] : permissionBoxes())
         if (perm & bit)
             names << box->text();
-    //: Between two permission names in a list
-    return names.isEmpty() ? tr("none") : names.join(tr(", "));
+    return names.isEmpty() ? tr("none") : names.join(listSeparator());
 }
 
 bool usrdialog::selectUser(const QString& name)

@@ -4,6 +4,7 @@
 #include "app/dialogs/filedialog.h"
 #include "app/displaylanguage.h"
 #include "app/grid/itemgrid.h"
+#include "base/punctuation.h"
 #include "records/headerrow.h"
 #include "storage/csvfile.h"
 
@@ -66,8 +67,7 @@ bool importFile(QWidget* parent, QStatusBar* status, const GridModel* model, int
     QStringList message(
         QCoreApplication::translate("FileCommands", "%1 rows imported from %2").arg(rows->size()).arg(name));
     message << importNotes(file, headerColumns > 0 ? headerColumns : model->columnCount());
-    //: Between the parts of the sentence that says what an import read
-    imported->message = message.join(QCoreApplication::translate("FileCommands", "; "));
+    imported->message = message.join(clauseSeparator());
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/applog.h"
 #include "app/grid/fielddelegate.h"
+#include "base/punctuation.h"
 
 #include <QCoreApplication>
 #include <QItemSelection>
@@ -50,7 +51,7 @@ QString withSkipped(const QString& message, const PasteResult& result)
                    .arg(result.refused)
                    .arg(result.firstRefusal);
     return QCoreApplication::translate("GridClipboard", "%1, %2 skipped (%3)")
-        .arg(message, QString::number(result.skipped()), why.join(QCoreApplication::translate("GridClipboard", "; ")));
+        .arg(message, QString::number(result.skipped()), why.join(clauseSeparator()));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/grid/gridview.h"
 
 #include "app/grid/itemgrid.h"
+#include "base/punctuation.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
 #include "storage/configdb.h"
@@ -220,7 +221,7 @@ QString GridView::optionTip(const QModelIndex& index) const
     for (QString& name : names)
         name = QCoreApplication::translate("Options", name.toUtf8().constData());
     //: The tool tip of an option cell with no option set
-    return names.isEmpty() ? tr("none") : names.join(tr(", "));
+    return names.isEmpty() ? tr("none") : names.join(listSeparator());
 }
 
 QString GridView::elidedTip(const QModelIndex& index) const

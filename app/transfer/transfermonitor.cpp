@@ -1,5 +1,6 @@
 #include "app/transfer/transfermonitor.h"
 
+#include "base/punctuation.h"
 #include "link/outcome.h"
 
 #include <QProgressBar>
@@ -141,8 +142,7 @@ void TransferMonitor::showOutcomes(const QList<TransferOutcome>& outcomes, QStat
         }
     }
     if (sentences.size() <= kSentencesInStatusBar)
-        //: Between the outcomes of two registers in the status bar
-        statusBar->showMessage(sentences.join(tr("; ")));
+        statusBar->showMessage(sentences.join(clauseSeparator()));
     else if (failed == 0)
         statusBar->showMessage(tr("%1 registers: all ended well; each is in the log").arg(sentences.size()));
     else
