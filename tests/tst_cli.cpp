@@ -246,10 +246,11 @@ private slots:
             + "1,BREAD,2,10000000,00000101,1,12.5,100,1\n2,\"MILK, FRESH\",1,00000000,00000001,1,0.99,10,3\n";
         QCOMPARE(exported(db), expected);
         const QString out = file(QStringLiteral("imported-out.csv"));
-        QCOMPARE(m_cli->run(asAdmin({ "export", "--db", db, "--type", "dept", "--out", out })).status, 0);
+        // The page's name in the window's case works as well as the short name.
+        QCOMPARE(m_cli->run(asAdmin({ "export", "--db", db, "--type", "Dept", "--out", out })).status, 0);
         QCOMPARE(contents(out), expected);
         // A category without stored rows exports the rows its page starts with.
-        QCOMPARE(exported(db, QStringLiteral("HEADERDATA")), kMark + "Indx,Header\n1,\n2,\n3,\n4,\n5,\n6,\n7,\n8,\n");
+        QCOMPARE(exported(db, QStringLiteral("headerdata")), kMark + "Indx,Header\n1,\n2,\n3,\n4,\n5,\n6,\n7,\n8,\n");
     }
 
     void importKeepsTheTable_data()

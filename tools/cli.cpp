@@ -46,7 +46,7 @@ const char kGlobalHelp[]
       "\n"
       "TYPE is a data type name (DEPTDATA, PLUDATA, TAXDATA, DISCDATA, GROUPDATA, CLERKDATA,\n"
       "HEADERDATA, TRAILERDATA, EXTHEADERDATA, NETPARMDATA, SYSPARMDATA) or its short name:\n"
-      "dept, plu, tax, disc, group, clerk, header, trailer, extheader, net, sys.\n"
+      "dept, plu, tax, disc, group, clerk, header, trailer, extheader, net, sys, in either case.\n"
       "\n"
       "Every --db FILE (and SET of copy) may also be a set on a PostgreSQL server,\n"
       "postgresql://USER@HOST[:PORT]/DATABASE?set=NAME (one schema per set; other libpq\n"

@@ -216,13 +216,16 @@ int readType(const CommandContext& context, bool logo, int* category)
     int status = Cli::ExitOk;
     if (!context.required(QStringLiteral("type"), &text, &status))
         return status;
+    // Either case: the window names the page "PLU", the short names are lower case.
     *category = CategoryNone;
     for (const TypeName& name : kTypeNames)
-        if (text == QLatin1String(name.shortName))
+        if (text.compare(QLatin1String(name.shortName), Qt::CaseInsensitive) == 0)
             *category = name.category;
-    if (const Category* entry = categoryByType(text.toLatin1()))
+    if (const Category* entry = categoryByType(text.toUpper().toLatin1()))
         *category = entry->number;
-    if (logo && (text == QLatin1String(kLogoType) || text == QLatin1String("GRAPHICDATA")))
+    if (logo
+        && (text.compare(QLatin1String(kLogoType), Qt::CaseInsensitive) == 0
+            || text.compare(QLatin1String("GRAPHICDATA"), Qt::CaseInsensitive) == 0))
         *category = CategoryGraphic;
     if (*category == CategoryNone)
         return context.usageError(QStringLiteral("unknown TYPE \"%1\"").arg(text));
