@@ -172,8 +172,9 @@ qint64 countUpVersion(QSqlDatabase& db, const QString& table, QString* reason = 
         return failed();
     query.prepare(QStringLiteral(
         "update set_versions set version = version + 1, changedBy = ?, changedAt = ? where tableName = ?"));
+    // Who saved, as every operator reads it whatever their display language: "anna@shop-pc".
     const QString by = g_operator.isEmpty() ? QSysInfo::machineHostName()
-                                            : QStringLiteral("%1 on %2").arg(g_operator, QSysInfo::machineHostName());
+                                            : QStringLiteral("%1@%2").arg(g_operator, QSysInfo::machineHostName());
     query.addBindValue(by);
     query.addBindValue(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     query.addBindValue(table);

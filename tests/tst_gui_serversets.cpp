@@ -144,12 +144,12 @@ private slots:
         child<QAction>(w, "actionSave")->trigger();
         QCOMPARE(MessageBox::shown().size(), 1);
         // Who saved the page's table, in the page's words.
-        QVERIFY2(MessageBox::shown().first().startsWith(
-                     QStringLiteral("Saved by someone else: Nothing was saved: admin on "))
+        QVERIFY2(
+            MessageBox::shown().first().startsWith(QStringLiteral("Saved by someone else: Nothing was saved: admin@"))
                 && MessageBox::shown().first().contains(QStringLiteral(" saved the PLUs of chain_shop")),
             qPrintable(MessageBox::shown().first()));
         QVERIFY(w.windowTitle().endsWith(QLatin1Char('*'))); // still unsaved, still on the page
-        QVERIFY2(w.status().startsWith(QStringLiteral("Nothing was saved: admin on ")), qPrintable(w.status()));
+        QVERIFY2(w.status().startsWith(QStringLiteral("Nothing was saved: admin@")), qPrintable(w.status()));
         ItemTable stored;
         Plu::instance()->loadTable(&stored);
         QCOMPARE(stored.size(), 3); // theirs kept

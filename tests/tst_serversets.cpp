@@ -210,15 +210,15 @@ private slots:
                 QVERIFY(other.open());
             }
             QSqlQuery query(other);
-            QVERIFY(query.exec(QStringLiteral("update set_versions set version = version + 1, changedBy = 'anna on "
-                                              "PC-2', changedAt = '2026-12-09 10:42:05' where tableName = 'table_plu'")));
+            QVERIFY(query.exec(QStringLiteral("update set_versions set version = version + 1, changedBy = 'anna@PC-2', "
+                                              "changedAt = '2026-12-09 10:42:05' where tableName = 'table_plu'")));
             QVERIFY(query.exec(QStringLiteral("delete from table_plu")));
         }
         QSqlDatabase::removeDatabase(QStringLiteral("other operator"));
 
         QVERIFY(!saveRecords(QStringLiteral("table_plu"), pluEntries(5, "LATE")));
         QVERIFY(lastSaveConflicted());
-        QVERIFY2(lastDatabaseError().contains(QStringLiteral("anna on PC-2 at 2026-12-09 10:42:05")),
+        QVERIFY2(lastDatabaseError().contains(QStringLiteral("anna@PC-2 at 2026-12-09 10:42:05")),
             qPrintable(lastDatabaseError()));
         QVERIFY(loadRecords(QStringLiteral("table_plu"), &loaded));
         QVERIFY(loaded.isEmpty()); // theirs is kept

@@ -362,7 +362,7 @@
         <translation>صفوف</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+173"/>
+        <location filename="../link/outcome.cpp" line="+172"/>
         <source>row</source>
         <translation>صف</translation>
     </message>
@@ -816,30 +816,30 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+475"/>
+        <location line="+476"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>تحذير!</translation>
     </message>
     <message>
-        <location line="-491"/>
-        <location line="+218"/>
+        <location line="-492"/>
+        <location line="+219"/>
         <source>database is not connect.</source>
         <translation>قاعدة البيانات غير متصلة.</translation>
     </message>
     <message>
-        <location line="-213"/>
+        <location line="-214"/>
         <source>can not open database</source>
         <translation>تعذر فتح قاعدة البيانات</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+223"/>
+        <location line="+224"/>
         <source>Unable to establish a database connection.</source>
         <translation>تعذر إنشاء اتصال بقاعدة البيانات.</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-192"/>
         <location filename="../storage/setcopy.cpp" line="+37"/>
         <source>no such file</source>
         <translation>الملف غير موجود</translation>
@@ -851,7 +851,7 @@
         <translation>لا يوجد ملف إعدادات بهذا الاسم على الخادم</translation>
     </message>
     <message>
-        <location line="+352"/>
+        <location line="+353"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>تعذر فتح %1: %2.</translation>
     </message>
@@ -2778,7 +2778,7 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
     <message>
         <location line="+6"/>
         <source>%1 saved the %2 of %3 at %4, after this page was loaded</source>
-        <extracomment>%1 who (&quot;admin on till-2&quot;), %2 what (&quot;PLUs&quot;), %3 the set (&quot;shop.db&quot;), %4 when</extracomment>
+        <extracomment>%1 who (&quot;admin@till-2&quot;), %2 what (&quot;PLUs&quot;), %3 the set (&quot;shop.db&quot;), %4 when</extracomment>
         <translation>حفظ %1 %2 في %3 عند %4، بعد تحميل هذه الصفحة</translation>
     </message>
     <message>
@@ -3565,12 +3565,12 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+6"/>
         <source>Set on a PostgreSQL server (postgresql://USER@HOST[:PORT]/DATABASE?set=NAME):</source>
-        <translation>ملف إعدادات على خادم PostgreSQL ‏(postgresql://USER@HOST[:PORT]/DATABASE?set=NAME):</translation>
+        <translation>ملف إعدادات على خادم PostgreSQL ‏(⁦postgresql://USER@HOST[:PORT]/DATABASE?set=NAME⁩):</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>The password comes from the PostgreSQL password file (~/.pgpass) or PGPASSWORD; otherwise Tallvane asks for it once per login and never stores it.</source>
-        <translation>تؤخذ كلمة المرور من ملف كلمات مرور PostgreSQL ‏(~/.pgpass) أو من PGPASSWORD؛ وإلا يطلبها Tallvane مرة واحدة في كل تسجيل دخول ولا يحفظها أبدًا.</translation>
+        <translation>تؤخذ كلمة المرور من ملف كلمات مرور PostgreSQL ‏(⁦~/.pgpass⁩) أو من PGPASSWORD؛ وإلا يطلبها Tallvane مرة واحدة في كل تسجيل دخول ولا يحفظها أبدًا.</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -3595,7 +3595,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../app/dialogs/serversetdialog.cpp" line="+32"/>
         <source>A server set&apos;s address starts with postgresql://</source>
-        <translation>يبدأ عنوان ملف الإعدادات على الخادم بـ postgresql://</translation>
+        <translation>يبدأ عنوان ملف الإعدادات على الخادم بـ ⁦postgresql://⁩</translation>
     </message>
 </context>
 <context>
@@ -3645,7 +3645,7 @@ Do you want to delete it anyway?</source>
         <location line="+30"/>
         <location line="+33"/>
         <source>the address holds a password; keep it in the PostgreSQL password file (~/.pgpass) or PGPASSWORD instead</source>
-        <translation>يحتوي العنوان على كلمة مرور؛ احفظها بدلًا من ذلك في ملف كلمات مرور PostgreSQL ‏(~/.pgpass) أو في PGPASSWORD</translation>
+        <translation>يحتوي العنوان على كلمة مرور؛ احفظها بدلًا من ذلك في ملف كلمات مرور PostgreSQL ‏(⁦~/.pgpass⁩) أو في PGPASSWORD</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -3655,12 +3655,12 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+4"/>
         <source>the address names no set: add ?set=NAME (for example ?set=shop)</source>
-        <translation>العنوان لا يحدد ملف إعدادات: أضف ?set=NAME (مثلًا ?set=shop)</translation>
+        <translation>العنوان لا يحدد ملف إعدادات: أضف ⁦?set=NAME⁩ (مثلًا ⁦?set=shop⁩)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&quot;%1&quot; cannot name a set: use letters, digits, &apos;_&apos; and &apos;-&apos; (at most 63, not starting with pg_)</source>
-        <translation>لا يصلح &quot;%1&quot; اسمًا لملف إعدادات: استخدم الحروف والأرقام و&apos;_&apos; و&apos;-&apos; (63 على الأكثر، ولا يبدأ بـ pg_)</translation>
+        <translation>لا يصلح &quot;%1&quot; اسمًا لملف إعدادات: استخدم الحروف والأرقام و&apos;_&apos; و&apos;-&apos; (63 على الأكثر، ولا يبدأ بـ ⁦pg_⁩)</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -4080,12 +4080,12 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>%1, port %2</source>
         <translation>%1، المنفذ %2</translation>
     </message>
     <message>
-        <location line="-26"/>
+        <location line="-27"/>
         <source>Tallvane cannot listen for registers on %1: %2.</source>
         <translation>لا يستطيع Tallvane انتظار اتصال آلات الكاشير على %1: %2.</translation>
     </message>
@@ -4096,7 +4096,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 أو %2</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>already %1 open ([tcp] maxConnections)</source>
         <translation>يوجد بالفعل %1 اتصالات مفتوحة ([tcp] maxConnections)</translation>
     </message>
@@ -4228,7 +4228,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-149"/>
+        <location filename="../link/outcome.cpp" line="-148"/>
         <source>%1 s</source>
         <translation>%1 ث</translation>
     </message>
@@ -4309,7 +4309,7 @@ Do you want to delete it anyway?</source>
         <translation>تغيّرت %1: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>%1 and verified</source>
         <translation>%1 وتم التحقق</translation>
     </message>

@@ -362,7 +362,7 @@
         <translation>γραμμές</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+173"/>
+        <location filename="../link/outcome.cpp" line="+172"/>
         <source>row</source>
         <translation>γραμμή</translation>
     </message>
@@ -816,30 +816,30 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+475"/>
+        <location line="+476"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>Προειδοποίηση!</translation>
     </message>
     <message>
-        <location line="-491"/>
-        <location line="+218"/>
+        <location line="-492"/>
+        <location line="+219"/>
         <source>database is not connect.</source>
         <translation>Η βάση δεδομένων δεν είναι συνδεδεμένη.</translation>
     </message>
     <message>
-        <location line="-213"/>
+        <location line="-214"/>
         <source>can not open database</source>
         <translation>Δεν είναι δυνατό το άνοιγμα της βάσης δεδομένων</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+223"/>
+        <location line="+224"/>
         <source>Unable to establish a database connection.</source>
         <translation>Δεν είναι δυνατή η σύνδεση με τη βάση δεδομένων.</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-192"/>
         <location filename="../storage/setcopy.cpp" line="+37"/>
         <source>no such file</source>
         <translation>Το αρχείο δεν υπάρχει</translation>
@@ -851,7 +851,7 @@
         <translation>δεν υπάρχει τέτοιο προφίλ στον διακομιστή</translation>
     </message>
     <message>
-        <location line="+352"/>
+        <location line="+353"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>Δεν είναι δυνατό το άνοιγμα του %1: %2.</translation>
     </message>
@@ -2778,7 +2778,7 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
     <message>
         <location line="+6"/>
         <source>%1 saved the %2 of %3 at %4, after this page was loaded</source>
-        <extracomment>%1 who (&quot;admin on till-2&quot;), %2 what (&quot;PLUs&quot;), %3 the set (&quot;shop.db&quot;), %4 when</extracomment>
+        <extracomment>%1 who (&quot;admin@till-2&quot;), %2 what (&quot;PLUs&quot;), %3 the set (&quot;shop.db&quot;), %4 when</extracomment>
         <translation>ο χρήστης %1 αποθήκευσε %2 στο %3 στις %4, αφού φορτώθηκε αυτή η σελίδα</translation>
     </message>
     <message>
@@ -4080,12 +4080,12 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>%1, port %2</source>
         <translation>%1, θύρα %2</translation>
     </message>
     <message>
-        <location line="-26"/>
+        <location line="-27"/>
         <source>Tallvane cannot listen for registers on %1: %2.</source>
         <translation>Το Tallvane δεν μπορεί να δεχτεί συνδέσεις ταμειακών (%1): %2.</translation>
     </message>
@@ -4096,7 +4096,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 ή %2</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>already %1 open ([tcp] maxConnections)</source>
         <translation>ήδη %1 ανοιχτές συνδέσεις ([tcp] maxConnections)</translation>
     </message>
@@ -4228,7 +4228,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-149"/>
+        <location filename="../link/outcome.cpp" line="-148"/>
         <source>%1 s</source>
         <translation>%1 δευτ.</translation>
     </message>
@@ -4309,7 +4309,7 @@ Do you want to delete it anyway?</source>
         <translation>αλλαγές σε %1: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>%1 and verified</source>
         <translation>%1, με επαλήθευση</translation>
     </message>

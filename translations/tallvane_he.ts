@@ -362,7 +362,7 @@
         <translation>שורות</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+173"/>
+        <location filename="../link/outcome.cpp" line="+172"/>
         <source>row</source>
         <translation>שורה</translation>
     </message>
@@ -816,30 +816,30 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+475"/>
+        <location line="+476"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>אזהרה!</translation>
     </message>
     <message>
-        <location line="-491"/>
-        <location line="+218"/>
+        <location line="-492"/>
+        <location line="+219"/>
         <source>database is not connect.</source>
         <translation>אין חיבור למסד הנתונים.</translation>
     </message>
     <message>
-        <location line="-213"/>
+        <location line="-214"/>
         <source>can not open database</source>
         <translation>לא ניתן לפתוח את מסד הנתונים</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+223"/>
+        <location line="+224"/>
         <source>Unable to establish a database connection.</source>
         <translation>לא ניתן ליצור חיבור למסד הנתונים.</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-192"/>
         <location filename="../storage/setcopy.cpp" line="+37"/>
         <source>no such file</source>
         <translation>הקובץ לא קיים</translation>
@@ -851,7 +851,7 @@
         <translation>אין ערכה כזו בשרת</translation>
     </message>
     <message>
-        <location line="+352"/>
+        <location line="+353"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>לא ניתן לפתוח את %1: %2.</translation>
     </message>
@@ -2778,7 +2778,7 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
     <message>
         <location line="+6"/>
         <source>%1 saved the %2 of %3 at %4, after this page was loaded</source>
-        <extracomment>%1 who (&quot;admin on till-2&quot;), %2 what (&quot;PLUs&quot;), %3 the set (&quot;shop.db&quot;), %4 when</extracomment>
+        <extracomment>%1 who (&quot;admin@till-2&quot;), %2 what (&quot;PLUs&quot;), %3 the set (&quot;shop.db&quot;), %4 when</extracomment>
         <translation>%1 שמר את %2 של %3 ב-%4, אחרי שהדף הזה נטען</translation>
     </message>
     <message>
@@ -3565,12 +3565,12 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+6"/>
         <source>Set on a PostgreSQL server (postgresql://USER@HOST[:PORT]/DATABASE?set=NAME):</source>
-        <translation>ערכה בשרת PostgreSQL ‏(postgresql://USER@HOST[:PORT]/DATABASE?set=NAME):</translation>
+        <translation>ערכה בשרת PostgreSQL ‏(⁦postgresql://USER@HOST[:PORT]/DATABASE?set=NAME⁩):</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>The password comes from the PostgreSQL password file (~/.pgpass) or PGPASSWORD; otherwise Tallvane asks for it once per login and never stores it.</source>
-        <translation>הסיסמה נלקחת מקובץ הסיסמאות של PostgreSQL ‏(~/.pgpass) או מ-PGPASSWORD; אחרת Tallvane מבקשת אותה פעם אחת בכל כניסה ולעולם אינה שומרת אותה.</translation>
+        <translation>הסיסמה נלקחת מקובץ הסיסמאות של PostgreSQL ‏(⁦~/.pgpass⁩) או מ-PGPASSWORD; אחרת Tallvane מבקשת אותה פעם אחת בכל כניסה ולעולם אינה שומרת אותה.</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -3595,7 +3595,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../app/dialogs/serversetdialog.cpp" line="+32"/>
         <source>A server set&apos;s address starts with postgresql://</source>
-        <translation>כתובת של ערכה בשרת מתחילה ב-postgresql://</translation>
+        <translation>כתובת של ערכה בשרת מתחילה ב-⁦postgresql://⁩</translation>
     </message>
 </context>
 <context>
@@ -3645,7 +3645,7 @@ Do you want to delete it anyway?</source>
         <location line="+30"/>
         <location line="+33"/>
         <source>the address holds a password; keep it in the PostgreSQL password file (~/.pgpass) or PGPASSWORD instead</source>
-        <translation>הכתובת מכילה סיסמה; שמרו אותה בקובץ הסיסמאות של PostgreSQL ‏(~/.pgpass) או ב-PGPASSWORD במקום</translation>
+        <translation>הכתובת מכילה סיסמה; שמרו אותה בקובץ הסיסמאות של PostgreSQL ‏(⁦~/.pgpass⁩) או ב-PGPASSWORD במקום</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -3655,12 +3655,12 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+4"/>
         <source>the address names no set: add ?set=NAME (for example ?set=shop)</source>
-        <translation>הכתובת אינה מציינת ערכה: הוסיפו ?set=NAME (לדוגמה ?set=shop)</translation>
+        <translation>הכתובת אינה מציינת ערכה: הוסיפו ⁦?set=NAME⁩ (לדוגמה ⁦?set=shop⁩)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&quot;%1&quot; cannot name a set: use letters, digits, &apos;_&apos; and &apos;-&apos; (at most 63, not starting with pg_)</source>
-        <translation>‏&quot;%1&quot; אינו יכול לשמש שם ערכה: השתמשו באותיות, ספרות, &apos;_&apos; ו-&apos;-&apos; (עד 63, לא בהתחלה pg_)</translation>
+        <translation>‏&quot;%1&quot; אינו יכול לשמש שם ערכה: השתמשו באותיות, ספרות, &apos;_&apos; ו-&apos;-&apos; (עד 63, לא בהתחלה ⁦pg_⁩)</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -4080,12 +4080,12 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>%1, port %2</source>
         <translation>%1, פורט %2</translation>
     </message>
     <message>
-        <location line="-26"/>
+        <location line="-27"/>
         <source>Tallvane cannot listen for registers on %1: %2.</source>
         <translation>Tallvane אינו יכול להאזין לקופות ב-%1: %2.</translation>
     </message>
@@ -4096,7 +4096,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 או %2</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>already %1 open ([tcp] maxConnections)</source>
         <translation>כבר פתוחים %1 חיבורים (maxConnections ב-[tcp])</translation>
     </message>
@@ -4228,7 +4228,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-149"/>
+        <location filename="../link/outcome.cpp" line="-148"/>
         <source>%1 s</source>
         <translation>%1 שנ&apos;</translation>
     </message>
@@ -4309,7 +4309,7 @@ Do you want to delete it anyway?</source>
         <translation>שינויים ב%1: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>%1 and verified</source>
         <translation>%1, ואומתו</translation>
     </message>

@@ -362,7 +362,7 @@
         <translation>แถว</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+173"/>
+        <location filename="../link/outcome.cpp" line="+172"/>
         <source>row</source>
         <translation>แถว</translation>
     </message>
@@ -816,30 +816,30 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+475"/>
+        <location line="+476"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>คำเตือน!</translation>
     </message>
     <message>
-        <location line="-491"/>
-        <location line="+218"/>
+        <location line="-492"/>
+        <location line="+219"/>
         <source>database is not connect.</source>
         <translation>ไม่ได้เชื่อมต่อฐานข้อมูล</translation>
     </message>
     <message>
-        <location line="-213"/>
+        <location line="-214"/>
         <source>can not open database</source>
         <translation>เปิดฐานข้อมูลไม่ได้</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+223"/>
+        <location line="+224"/>
         <source>Unable to establish a database connection.</source>
         <translation>ไม่สามารถเชื่อมต่อฐานข้อมูลได้</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-192"/>
         <location filename="../storage/setcopy.cpp" line="+37"/>
         <source>no such file</source>
         <translation>ไม่พบไฟล์</translation>
@@ -851,7 +851,7 @@
         <translation>ไม่มีชุดตั้งค่านี้บนเซิร์ฟเวอร์</translation>
     </message>
     <message>
-        <location line="+352"/>
+        <location line="+353"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>เปิด %1 ไม่ได้: %2</translation>
     </message>
@@ -2778,7 +2778,7 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
     <message>
         <location line="+6"/>
         <source>%1 saved the %2 of %3 at %4, after this page was loaded</source>
-        <extracomment>%1 who (&quot;admin on till-2&quot;), %2 what (&quot;PLUs&quot;), %3 the set (&quot;shop.db&quot;), %4 when</extracomment>
+        <extracomment>%1 who (&quot;admin@till-2&quot;), %2 what (&quot;PLUs&quot;), %3 the set (&quot;shop.db&quot;), %4 when</extracomment>
         <translation>%1 บันทึก%2ของ %3 เมื่อ %4 หลังจากที่หน้านี้ถูกโหลด</translation>
     </message>
     <message>
@@ -4080,12 +4080,12 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>%1, port %2</source>
         <translation>%1 พอร์ต %2</translation>
     </message>
     <message>
-        <location line="-26"/>
+        <location line="-27"/>
         <source>Tallvane cannot listen for registers on %1: %2.</source>
         <translation>Tallvane รอรับการเชื่อมต่อจากเครื่องเก็บเงินที่ %1 ไม่ได้: %2</translation>
     </message>
@@ -4096,7 +4096,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 หรือ %2</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>already %1 open ([tcp] maxConnections)</source>
         <translation>เปิดการเชื่อมต่อครบ %1 แล้ว ([tcp] maxConnections)</translation>
     </message>
@@ -4228,7 +4228,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-149"/>
+        <location filename="../link/outcome.cpp" line="-148"/>
         <source>%1 s</source>
         <translation>%1 วินาที</translation>
     </message>
@@ -4309,7 +4309,7 @@ Do you want to delete it anyway?</source>
         <translation>%1ที่เปลี่ยน: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>%1 and verified</source>
         <translation>%1 และตรวจสอบแล้ว</translation>
     </message>

@@ -71,9 +71,9 @@ QString PageGuard::conflictSentence() const
                                         : QString();
     if (conflict.by.isEmpty() || what.isEmpty())
         return lastDatabaseError();
-    //: %1 who ("admin on till-2"), %2 what ("PLUs"), %3 the set ("shop.db"), %4 when
+    //: %1 who ("admin@till-2"), %2 what ("PLUs"), %3 the set ("shop.db"), %4 when
     return tr("%1 saved the %2 of %3 at %4, after this page was loaded")
-        .arg(conflict.by, what, shownSet(currentDatabasePath), leftToRightRun(conflict.at));
+        .arg(leftToRightRun(conflict.by), what, shownSet(currentDatabasePath), leftToRightRun(conflict.at));
 }
 
 bool PageGuard::saveShown()
