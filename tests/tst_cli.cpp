@@ -117,6 +117,8 @@ private slots:
                                  << "Usage: tallvane-cli [global options] new-db FILE";
         QTest::newRow("subcommand") << QStringList { "report", "store", "--help" }
                                     << "report store [--register NAME] [--db FILE|URL] FILE...";
+        QTest::newRow("command with sub-commands")
+            << QStringList { "journal", "--help" } << "Usage: tallvane-cli [global options] journal verify";
     }
 
     // Help needs no login and goes to standard output.
@@ -143,6 +145,8 @@ private slots:
         QTest::newRow("global option after the command")
             << QStringList { "new-db", "--user", "admin", "x.db" } << "Unknown option 'user'";
         QTest::newRow("new-db without a file") << asAdmin({ "new-db" }) << "new-db takes one FILE";
+        QTest::newRow("sub-command missing") << asAdmin({ "report" }) << "\"report\" needs one of: store, export";
+        QTest::newRow("unknown sub-command") << asAdmin({ "report", "frob" }) << "unknown command \"report frob\"";
         QTest::newRow("report store without a file") << asAdmin({ "report", "store" }) << "at least one FILE";
     }
 

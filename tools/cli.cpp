@@ -126,6 +126,38 @@ const CliCommand* findCommand(const QStringList& words, int* used)
     return nullptr;
 }
 
+// The commands named `word` and a second word ("report" gives report store and report export).
+QList<const CliCommand*> commandGroup(const QString& word)
+{
+    QList<const CliCommand*> group;
+    for (const CliCommand& command : cliCommands())
+        if (QString::fromLatin1(command.name).startsWith(word + QLatin1Char(' ')))
+            group << &command;
+    return group;
+}
+
+// `report` alone or with --help: the usage of each of its commands, as help (status 0) or as a
+// usage error (status 2).
+int groupUsage(const QStringList& words, const QList<const CliCommand*>& group)
+{
+    QStringList usages;
+    QStringList names;
+    for (const CliCommand* command : group) {
+        usages << QStringLiteral("Usage: tallvane-cli [global options] %1").arg(QLatin1String(command->usage));
+        names << QString::fromLatin1(command->name).section(QLatin1Char(' '), 1);
+    }
+    if (words.value(1) == QLatin1String("--help")) {
+        Cli::printLine(
+            usages.join(QLatin1Char('\n')) + QStringLiteral("\n\n--help after one of them says what it does."));
+        return Cli::ExitOk;
+    }
+    Cli::printProblem(words.size() == 1
+            ? QStringLiteral("\"%1\" needs one of: %2").arg(words.first(), names.join(QStringLiteral(", ")))
+            : QStringLiteral("unknown command \"%1\"").arg(words.mid(0, 2).join(QLatin1Char(' '))));
+    Cli::printError(usages.join(QLatin1Char('\n')));
+    return Cli::ExitUsage;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -178,6 +210,8 @@ int main(int argc, char* argv[])
 
     int used = 0;
     const CliCommand* command = findCommand(words, &used);
+    if (!command && !commandGroup(words.first()).isEmpty())
+        return groupUsage(words, commandGroup(words.first()));
     if (!command)
         return globalUsageError(QStringLiteral("unknown command \"%1\"").arg(words.mid(0, 2).join(QLatin1Char(' '))));
 
