@@ -304,7 +304,12 @@ bool currentConnection(QSqlDatabase* db)
     QString reason;
     if (!openConnection(db, &reason)) {
         showCannotOpen();
-        return fail(QCoreApplication::translate("ConfigDb", "Unable to establish a database connection."));
+        // What the caller says next ("Not saved (...)") gives the reason the box cannot: the
+        // file is gone, the server is down. A server's reason may take two lines.
+        reason = reason.simplified();
+        return fail(reason.isEmpty()
+                ? QCoreApplication::translate("ConfigDb", "Unable to establish a database connection.")
+                : reason);
     }
     qCDebug(lcStorage).noquote() << QStringLiteral("open database \"%1\" ok!").arg(currentDatabasePath);
     g_check = inspectAny(*db, currentDatabasePath);

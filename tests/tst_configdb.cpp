@@ -325,6 +325,7 @@ private slots:
         QList<QByteArray> records;
         QVERIFY(!loadRecords(QStringLiteral("table_dept"), &records));
         QVERIFY(!saveRecords(QStringLiteral("table_dept"), entries(1, "x")));
+        QCOMPARE(lastDatabaseError(), QStringLiteral("no such file"));
         QCOMPARE(notices.shown,
             QStringList(3, QStringLiteral("can not open database: Unable to establish a database connection.")));
         QVERIFY(!QFile::exists(gone));
