@@ -2,6 +2,7 @@
 #include "app/dialogs/adminmoddialog.h"
 #include "app/dialogs/comparedialog.h"
 #include "app/dialogs/db_create.h"
+#include "app/dialogs/filedialog.h"
 #include "app/dialogs/logindialog.h"
 #include "app/dialogs/usrdialog.h"
 #include "app/displaylanguage.h"
@@ -23,6 +24,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QIcon>
@@ -314,7 +316,16 @@ private slots:
         outcome.total = outcome.done = 3;
         const QString shownOutcome = outcome.sentence();
         const QString journalOutcome = outcome.sentence(Wording::English);
+        // A file dialog's patterns "(*.xlsx *.csv)" read as typed, and the dialog still finds them.
+        QFileDialog files(nullptr, QString(), QString(),
+            FileDialog::shownFilter(QCoreApplication::translate(
+                "FileCommands", "all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)")));
+        files.setOption(QFileDialog::DontUseNativeDialog);
+        const QString shownFilter = files.nameFilters().value(0);
+        const QStringList patterns = child<QFileSystemModel>(files, "qt_filesystem_model")->nameFilters();
         installDisplayTranslation(English);
+        QCOMPARE(shownFilter.contains(QStringLiteral("\u200E(*.xlsx *.csv)")), rightToLeft);
+        QCOMPARE(patterns, QStringList({ QStringLiteral("*.xlsx"), QStringLiteral("*.csv") }));
         QCOMPARE(shownOutcome.startsWith(QStringLiteral("\u2066/dev/ttyS0\u2069: ")), rightToLeft);
         QVERIFY2(shownOutcome.contains(QStringLiteral("/dev/ttyS0: ")) != rightToLeft, qPrintable(shownOutcome));
         QCOMPARE(journalOutcome, QStringLiteral("/dev/ttyS0: 3 PLUs installed"));

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QRegularExpression>
 #include <QSettings>
@@ -97,7 +98,7 @@ QString FileDialog::getOpenFileName(QWidget* parent, const QString& caption, con
     const QString from = start(dir, filter);
     QString name;
     if (!takeNext(&name)) {
-        QFileDialog dialog(parent, caption, from, filter);
+        QFileDialog dialog(parent, caption, from, shownFilter(filter));
         dialog.setFileMode(QFileDialog::ExistingFile);
         name = run(dialog);
     }
@@ -114,13 +115,27 @@ QString FileDialog::getSaveFileName(QWidget* parent, const QString& caption, con
         name = withExtension(name, extension);
     } else {
         // The dialog adds the extension itself, so that it asks before replacing "prices.csv".
-        QFileDialog dialog(parent, caption, from, filter);
+        QFileDialog dialog(parent, caption, from, shownFilter(filter));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(extension);
         name = withExtension(run(dialog), extension);
     }
     closedOn(name);
     return name;
+}
+
+QString FileDialog::shownFilter(const QString& filter)
+{
+    if (QGuiApplication::layoutDirection() != Qt::RightToLeft)
+        return filter;
+    // Among right-to-left words "(*.csv)" would lose its leading "*." to the other end. A
+    // left-to-right mark before the "(" keeps the parentheses and patterns one left-to-right
+    // run; nothing goes between them, where Qt reads the patterns.
+    QStringList entries = filter.split(QStringLiteral(";;"));
+    for (QString& entry : entries)
+        if (const int open = entry.lastIndexOf(QLatin1Char('(')); open >= 0)
+            entry.insert(open, QChar(0x200E));
+    return entries.join(QStringLiteral(";;"));
 }
 
 void FileDialog::setNextFileName(const QString& name) { dialogState().nextNames << name; }

@@ -14,6 +14,9 @@ class FileDialog {
 public:
     static QString getOpenFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter);
     static QString getSaveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter);
+    // `filter` as the dialogs show it: in a right-to-left window each entry's patterns
+    // ("(*.csv)") read left to right, as typed.
+    static QString shownFilter(const QString& filter);
 
     static void setNextFileName(const QString& name);
     // Drops the names that no dialog has taken.
