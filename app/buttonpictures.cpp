@@ -192,7 +192,8 @@ private:
         const qreal w = width(), h = height();
         // Without its picture there is no pictogram to keep clear: the word takes the whole face.
         const qreal left = !m_onPicture ? 4 : captionLeft(h) * (m_designWidth > 0 ? w / m_designWidth : 1.0);
-        const QRectF box = m_tile ? QRectF(w * 0.03, h * 0.67, w * 0.94, h * 0.27) : QRectF(left, 1, w - left - 4, h - 2);
+        const QRectF box
+            = m_tile ? QRectF(w * 0.06, h * 0.67, w * 0.88, h * 0.27) : QRectF(left, 1, w - left - 4, h - 2);
         const QString text = caption();
         QFont font = this->font();
         font.setBold(true);
