@@ -13,10 +13,10 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QtTest>
 
 #include <memory>
@@ -75,7 +75,7 @@ private slots:
         child<QAction>(*m_window, "actionJournal")->trigger();
         QCOMPARE(shownPage()->objectName(), QStringLiteral("page_Journal"));
         QCOMPARE(shownSummaries(), QStringList({ "fourth", "third", "second", "first" }));
-        const QString details = child<QPlainTextEdit>(*m_window, "textEdit_details")->toPlainText();
+        const QString details = child<QTextEdit>(*m_window, "textEdit_details")->toPlainText();
         QVERIFY2(details.contains(QStringLiteral("fourth\n\nfile: /tmp/plu.csv\nrows: 3")), qPrintable(details));
         QVERIFY2(details.startsWith(QStringLiteral("Entry 4, ")), qPrintable(details));
 
