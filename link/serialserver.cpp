@@ -76,10 +76,11 @@ QString serialOpenError(const QSerialPort& port)
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty())
         user = QStringLiteral("USER");
+    // The system's own words for the refusal are English whatever the display language.
     return QCoreApplication::translate("SerialServer",
         "%1. Only the members of the group %2 may open %3: add the user to it "
         "(sudo adduser %4 %2) and log in again.")
-        .arg(port.errorString(), group, device, user);
+        .arg(QCoreApplication::translate("SerialServer", "Permission denied"), group, device, user);
 }
 
 bool myserial::openPort(const QString& portName)

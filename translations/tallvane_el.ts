@@ -816,13 +816,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+476"/>
+        <location line="+481"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>Προειδοποίηση!</translation>
     </message>
     <message>
-        <location line="-492"/>
+        <location line="-497"/>
         <location line="+219"/>
         <source>database is not connect.</source>
         <translation>Η βάση δεδομένων δεν είναι συνδεδεμένη.</translation>
@@ -834,12 +834,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+224"/>
+        <location line="+228"/>
         <source>Unable to establish a database connection.</source>
         <translation>Δεν είναι δυνατή η σύνδεση με τη βάση δεδομένων.</translation>
     </message>
     <message>
-        <location line="-192"/>
+        <location line="-196"/>
         <location filename="../storage/setcopy.cpp" line="+37"/>
         <source>no such file</source>
         <translation>Το αρχείο δεν υπάρχει</translation>
@@ -851,7 +851,7 @@
         <translation>δεν υπάρχει τέτοιο προφίλ στον διακομιστή</translation>
     </message>
     <message>
-        <location line="+353"/>
+        <location line="+358"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>Δεν είναι δυνατό το άνοιγμα του %1: %2.</translation>
     </message>
@@ -3524,9 +3524,14 @@ Do you want to delete it anyway?</source>
         <translation>Καμία σειριακή θύρα δεν μπορεί να ανοίξει τώρα: συνδέστε το καλώδιο της ταμειακής (ή τον μετατροπέα USB της) και πατήστε F5 για νέα αναζήτηση.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in again.</source>
         <translation>%1. Μόνο τα μέλη της ομάδας %2 μπορούν να ανοίξουν το %3: προσθέστε τον χρήστη σε αυτή (sudo adduser %4 %2) και συνδεθείτε ξανά.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Permission denied</source>
+        <translation>Άρνηση πρόσβασης</translation>
     </message>
 </context>
 <context>
@@ -4674,7 +4679,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 <context>
     <name>rs232thread</name>
     <message>
-        <location filename="../link/serialserver.cpp" line="+41"/>
+        <location filename="../link/serialserver.cpp" line="+38"/>
         <source>the port did not open in time</source>
         <translation>η θύρα δεν άνοιξε εγκαίρως</translation>
     </message>

@@ -816,13 +816,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+476"/>
+        <location line="+481"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>คำเตือน!</translation>
     </message>
     <message>
-        <location line="-492"/>
+        <location line="-497"/>
         <location line="+219"/>
         <source>database is not connect.</source>
         <translation>ไม่ได้เชื่อมต่อฐานข้อมูล</translation>
@@ -834,12 +834,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+224"/>
+        <location line="+228"/>
         <source>Unable to establish a database connection.</source>
         <translation>ไม่สามารถเชื่อมต่อฐานข้อมูลได้</translation>
     </message>
     <message>
-        <location line="-192"/>
+        <location line="-196"/>
         <location filename="../storage/setcopy.cpp" line="+37"/>
         <source>no such file</source>
         <translation>ไม่พบไฟล์</translation>
@@ -851,7 +851,7 @@
         <translation>ไม่มีชุดตั้งค่านี้บนเซิร์ฟเวอร์</translation>
     </message>
     <message>
-        <location line="+353"/>
+        <location line="+358"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>เปิด %1 ไม่ได้: %2</translation>
     </message>
@@ -3524,9 +3524,14 @@ Do you want to delete it anyway?</source>
         <translation>ยังเปิดพอร์ตอนุกรมไม่ได้: ต่อสายของเครื่องเก็บเงิน (หรืออะแดปเตอร์ USB) แล้วกด F5 เพื่อค้นหาอีกครั้ง</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in again.</source>
         <translation>%1 เฉพาะสมาชิกของกลุ่มผู้ใช้ %2 เท่านั้นที่เปิด %3 ได้: เพิ่มผู้ใช้เข้ากลุ่มนี้ (sudo adduser %4 %2) แล้วเข้าสู่ระบบใหม่</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Permission denied</source>
+        <translation>ไม่ได้รับอนุญาต</translation>
     </message>
 </context>
 <context>
@@ -4674,7 +4679,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 <context>
     <name>rs232thread</name>
     <message>
-        <location filename="../link/serialserver.cpp" line="+41"/>
+        <location filename="../link/serialserver.cpp" line="+38"/>
         <source>the port did not open in time</source>
         <translation>เปิดพอร์ตไม่ทันเวลา</translation>
     </message>
