@@ -21,7 +21,7 @@
     <message>
         <location line="+1"/>
         <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), without any warranty.</source>
-        <translation>برنامج حر بموجب رخصة جنو العمومية العامة، الإصدار 3 أو أحدث (GPL-3.0-or-later)، دون أي ضمان.</translation>
+        <translation>برنامج حر بموجب رخصة جنو العمومية العامة، الإصدار 3 أو أحدث (⁦GPL-⁠3.0-⁠or-⁠later⁩)، دون أي ضمان.</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -21,7 +21,7 @@
     <message>
         <location line="+1"/>
         <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), without any warranty.</source>
-        <translation>תוכנה חופשית לפי הרישיון הציבורי הכללי של GNU, גרסה 3 או מאוחרת יותר (GPL-3.0-or-later), ללא כל אחריות.</translation>
+        <translation>תוכנה חופשית לפי הרישיון הציבורי הכללי של GNU, גרסה 3 או מאוחרת יותר (⁦GPL-⁠3.0-⁠or-⁠later⁩), ללא כל אחריות.</translation>
     </message>
     <message>
         <location line="+2"/>
