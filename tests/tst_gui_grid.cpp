@@ -344,17 +344,17 @@ private slots:
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QVariant>("stored"); // invalid: the cell keeps its value
         QTest::addColumn<QString>("message");
-        QTest::newRow("whole number") << QByteArray("btn_dept") << 2 << " 7 " << QVariant(7) << "1 cells pasted";
+        QTest::newRow("whole number") << QByteArray("btn_dept") << 2 << " 7 " << QVariant(7) << "1 cell pasted";
         QTest::newRow("not a whole number") << QByteArray("btn_dept") << 2 << "2.5" << QVariant()
                                             << "0 cells pasted, 1 skipped (1 not accepted: \"2.5\" is not a number)";
         QTest::newRow("price, two decimals")
-            << QByteArray("btn_dept") << 6 << "12.345" << QVariant(12.35) << "1 cells pasted";
+            << QByteArray("btn_dept") << 6 << "12.345" << QVariant(12.35) << "1 cell pasted";
         QTest::newRow("price, not a number") << QByteArray("btn_dept") << 6 << "cheap" << QVariant()
                                              << "0 cells pasted, 1 skipped (1 not accepted: \"cheap\" is not a number)";
         QTest::newRow("name on one line")
-            << QByteArray("btn_dept") << 1 << "\"TWO\nLINES\"" << QVariant("TWO LINES") << "1 cells pasted";
+            << QByteArray("btn_dept") << 1 << "\"TWO\nLINES\"" << QVariant("TWO LINES") << "1 cell pasted";
         QTest::newRow("header line cut at its limit") << QByteArray("btn_th") << 1 << QString(40, QLatin1Char('H'))
-                                                      << QVariant(QString(32, QLatin1Char('H'))) << "1 cells pasted";
+                                                      << QVariant(QString(32, QLatin1Char('H'))) << "1 cell pasted";
         QTest::newRow("network address with a fault") << QByteArray("btn_net") << 2 << "300.1.2.3" << QVariant() << "";
     }
 

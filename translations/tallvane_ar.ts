@@ -9,12 +9,12 @@
         <translation>حول Tallvane</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+19"/>
         <source>Programs electronic cash registers from a PC.</source>
         <translation>يبرمج آلات الكاشير الإلكترونية من الحاسوب.</translation>
     </message>
     <message>
-        <location filename="../app/help/aboutdialog.cpp" line="+16"/>
+        <location filename="../app/help/aboutdialog.cpp" line="+17"/>
         <source>Version %1</source>
         <translation>الإصدار %1</translation>
     </message>
@@ -29,7 +29,7 @@
         <translation>مجلد البيانات: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>Qt %1 (built with %2)</source>
         <translation>Qt %1 (مبني باستخدام %2)</translation>
     </message>
@@ -1382,7 +1382,7 @@
         <translation>لا يوجد ما يُلصق</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 cells pasted</source>
         <translation>تم لصق %1 خلايا</translation>
     </message>
@@ -1397,7 +1397,7 @@
         <translation>%1 (أُدرج %2 صفوف)</translation>
     </message>
     <message>
-        <location line="-174"/>
+        <location line="-176"/>
         <source>%1 locked</source>
         <translation>%1 مقفلة</translation>
     </message>
@@ -1417,9 +1417,19 @@
         <translation>%1، وتم تخطي %2 (%3)</translation>
     </message>
     <message>
-        <location line="+202"/>
+        <location line="+164"/>
+        <source>1 cell pasted</source>
+        <translation>تم لصق خلية واحدة</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>Nothing to clear</source>
         <translation>لا يوجد ما يُفرَّغ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1 cell cleared</source>
+        <translation>تم تفريغ خلية واحدة</translation>
     </message>
     <message>
         <location line="+1"/>

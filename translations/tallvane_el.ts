@@ -9,12 +9,12 @@
         <translation>Σχετικά με το Tallvane</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+19"/>
         <source>Programs electronic cash registers from a PC.</source>
         <translation>Προγραμματισμός ταμειακών μηχανών από υπολογιστή.</translation>
     </message>
     <message>
-        <location filename="../app/help/aboutdialog.cpp" line="+16"/>
+        <location filename="../app/help/aboutdialog.cpp" line="+17"/>
         <source>Version %1</source>
         <translation>Έκδοση %1</translation>
     </message>
@@ -29,7 +29,7 @@
         <translation>Φάκελος δεδομένων: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>Qt %1 (built with %2)</source>
         <translation>Qt %1 (μεταγλώττιση με %2)</translation>
     </message>
@@ -1382,7 +1382,7 @@
         <translation>Τίποτα για επικόλληση</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 cells pasted</source>
         <translation>Επικολλήθηκαν κελιά: %1</translation>
     </message>
@@ -1397,7 +1397,7 @@
         <translation>%1 (προστέθηκαν %2 γραμμές)</translation>
     </message>
     <message>
-        <location line="-174"/>
+        <location line="-176"/>
         <source>%1 locked</source>
         <translation>κλειδωμένα: %1</translation>
     </message>
@@ -1417,9 +1417,19 @@
         <translation>%1, παραλείφθηκαν: %2 (%3)</translation>
     </message>
     <message>
-        <location line="+202"/>
+        <location line="+164"/>
+        <source>1 cell pasted</source>
+        <translation>Επικολλήθηκε 1 κελί</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>Nothing to clear</source>
         <translation>Δεν υπάρχει κάτι για άδειασμα</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1 cell cleared</source>
+        <translation>Άδειασε 1 κελί</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -9,12 +9,12 @@
         <translation>אודות Tallvane</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+19"/>
         <source>Programs electronic cash registers from a PC.</source>
         <translation>תכנות קופות רושמות אלקטרוניות מהמחשב.</translation>
     </message>
     <message>
-        <location filename="../app/help/aboutdialog.cpp" line="+16"/>
+        <location filename="../app/help/aboutdialog.cpp" line="+17"/>
         <source>Version %1</source>
         <translation>גרסה %1</translation>
     </message>
@@ -29,7 +29,7 @@
         <translation>תיקיית נתונים: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>Qt %1 (built with %2)</source>
         <translation>Qt %1 (נבנה עם %2)</translation>
     </message>
@@ -1382,7 +1382,7 @@
         <translation>אין מה להדביק</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 cells pasted</source>
         <translation>תאים שהודבקו: %1</translation>
     </message>
@@ -1397,7 +1397,7 @@
         <translation>%1 (נוספו %2 שורות)</translation>
     </message>
     <message>
-        <location line="-174"/>
+        <location line="-176"/>
         <source>%1 locked</source>
         <translation>נעולים: %1</translation>
     </message>
@@ -1417,9 +1417,19 @@
         <translation>%1, דולגו: %2 (%3)</translation>
     </message>
     <message>
-        <location line="+202"/>
+        <location line="+164"/>
+        <source>1 cell pasted</source>
+        <translation>הודבק תא אחד</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>Nothing to clear</source>
         <translation>אין מה לרוקן</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1 cell cleared</source>
+        <translation>רוקן תא אחד</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -9,12 +9,12 @@
         <translation>เกี่ยวกับ Tallvane</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+19"/>
         <source>Programs electronic cash registers from a PC.</source>
         <translation>ตั้งโปรแกรมเครื่องเก็บเงินจากคอมพิวเตอร์</translation>
     </message>
     <message>
-        <location filename="../app/help/aboutdialog.cpp" line="+16"/>
+        <location filename="../app/help/aboutdialog.cpp" line="+17"/>
         <source>Version %1</source>
         <translation>เวอร์ชัน %1</translation>
     </message>
@@ -29,7 +29,7 @@
         <translation>โฟลเดอร์ข้อมูล: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>Qt %1 (built with %2)</source>
         <translation>Qt %1 (สร้างด้วย %2)</translation>
     </message>
@@ -1382,7 +1382,7 @@
         <translation>ไม่มีข้อมูลให้วาง</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 cells pasted</source>
         <translation>วางแล้ว %1 เซลล์</translation>
     </message>
@@ -1397,7 +1397,7 @@
         <translation>%1 (เพิ่ม %2 แถว)</translation>
     </message>
     <message>
-        <location line="-174"/>
+        <location line="-176"/>
         <source>%1 locked</source>
         <translation>ล็อกอยู่ %1</translation>
     </message>
@@ -1417,9 +1417,19 @@
         <translation>%1, ข้าม %2 เซลล์ (%3)</translation>
     </message>
     <message>
-        <location line="+202"/>
+        <location line="+164"/>
+        <source>1 cell pasted</source>
+        <translation>วางแล้ว 1 เซลล์</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>Nothing to clear</source>
         <translation>ไม่มีเซลล์ที่จะทำให้ว่าง</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1 cell cleared</source>
+        <translation>ทำให้ว่างแล้ว 1 เซลล์</translation>
     </message>
     <message>
         <location line="+1"/>

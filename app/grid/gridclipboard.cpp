@@ -213,7 +213,9 @@ QString pasteMessage(const PasteResult& result)
 {
     if (result.pasted == 0 && result.skipped() == 0)
         return QCoreApplication::translate("GridClipboard", "Nothing to paste");
-    QString message = QCoreApplication::translate("GridClipboard", "%1 cells pasted").arg(result.pasted);
+    QString message = result.pasted == 1
+        ? QCoreApplication::translate("GridClipboard", "1 cell pasted")
+        : QCoreApplication::translate("GridClipboard", "%1 cells pasted").arg(result.pasted);
     if (result.added > 0)
         message = result.added == 1
             ? QCoreApplication::translate("GridClipboard", "%1 (1 row added)").arg(message)
@@ -253,7 +255,10 @@ QString clearMessage(const PasteResult& result)
 {
     if (result.pasted == 0 && result.skipped() == 0)
         return QCoreApplication::translate("GridClipboard", "Nothing to clear");
-    return withSkipped(QCoreApplication::translate("GridClipboard", "%1 cells cleared").arg(result.pasted), result);
+    return withSkipped(result.pasted == 1
+            ? QCoreApplication::translate("GridClipboard", "1 cell cleared")
+            : QCoreApplication::translate("GridClipboard", "%1 cells cleared").arg(result.pasted),
+        result);
 }
 
 } // namespace GridClipboard
