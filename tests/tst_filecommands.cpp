@@ -159,7 +159,7 @@ private slots:
 
         FileDialog::setNextFileName(path(QStringLiteral("dept.csv")));
         click(*w, "btn_savefile");
-        QCOMPARE(w->status(), QStringLiteral("3 rows written to dept.csv"));
+        QCOMPARE(w->status(), QStringLiteral("3 departments written to dept.csv"));
         QCOMPARE(readFile(path(QStringLiteral("dept.csv"))),
             QByteArray("\xEF\xBB\xBFIndx,Name,Group,Print,Options,Tax,Price,PriceMax,Kp\n"
                        "1,BREAD,2,10000000,00000101,1,12.5,100,31\n"
@@ -170,7 +170,7 @@ private slots:
         ItemGrid::fill(w->itemModel(), {}, currentColumns(), CategoryDept);
         importFile(*w, QStringLiteral("dept.csv"));
         QCOMPARE(gridTexts(model), before);
-        QCOMPARE(w->status(), QStringLiteral("3 rows imported from dept.csv"));
+        QCOMPARE(w->status(), QStringLiteral("3 departments imported from dept.csv"));
 
         // New prices typed into the file, saved without a byte-order mark, come in.
         QByteArray edited = readFile(path(QStringLiteral("dept.csv"))).mid(3);
@@ -245,8 +245,9 @@ private slots:
             (QStringList { "5|TEA, GREEN|1|||0|0|0|", "120000|CAKE|2|||0|0|0|", "7||0|||0|0|0|",
                 "8|TAKE+AWAY|15|||0|0|0|" }));
         QCOMPARE(w->status(),
-            QStringLiteral("4 rows imported from codes.csv; the file has 3 columns, the page 9; 2 cells in scientific "
-                           "notation were converted, first: row 3, column 1: check the codes"));
+            QStringLiteral(
+                "4 departments imported from codes.csv; the file has 3 columns, the page 9; 2 cells in scientific "
+                "notation were converted, first: row 3, column 1: check the codes"));
     }
 
     void importWorkbookUnderGreek()
@@ -283,7 +284,7 @@ private slots:
         QCOMPARE(gridTexts(w.itemModel()),
             (QStringList { QStringLiteral("123456789012|Καφές ελληνικός|1|2.5|10"),
                 QStringLiteral("520000000001|Τσάι, βουνού|1|1.8|10") }));
-        QCOMPARE(w.status(), QStringLiteral("2 rows imported from greek.xlsx"));
+        QCOMPARE(w.status(), QStringLiteral("2 PLUs imported from greek.xlsx"));
     }
 
     // A dialog opens where the last one was closed on a file, from run to run, unless its

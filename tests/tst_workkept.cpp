@@ -404,11 +404,11 @@ private slots:
         FileDialog::setNextFileName(path);
         MessageBox::setNextAnswer(add ? QMessageBox::No : QMessageBox::Yes);
         click(*w, "btn_openfile");
-        const QString rows = category == CategoryPlu ? QStringLiteral("2") : QStringLiteral("1");
+        // Two PLUs on the page and in the file; one department each, said in the singular.
+        const QString rows = category == CategoryPlu ? QStringLiteral("2 PLUs") : QStringLiteral("1 department");
         QCOMPARE(MessageBox::shown(),
-            QStringList(QStringLiteral("import: Replace the %1 rows on this page with %2 rows from %3, or add them?")
-                            .arg(rows, category == CategoryPlu ? QStringLiteral("2") : QStringLiteral("1"),
-                                QFileInfo(path).fileName())));
+            QStringList(QStringLiteral("import: Replace the %1 on this page with the %1 from %2, or add them?")
+                            .arg(rows, QFileInfo(path).fileName())));
         QStringList shown;
         for (int r = 0; r < w->itemModel()->rowCount(); ++r)
             shown << text(*w, r, 0);

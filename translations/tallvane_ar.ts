@@ -1246,7 +1246,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../app/grid/filecommands.cpp" line="+21"/>
+        <location filename="../app/grid/filecommands.cpp" line="+22"/>
         <source>save file</source>
         <translation>حفظ ملف</translation>
     </message>
@@ -1261,12 +1261,19 @@
         <translation>تعذرت الكتابة في %1: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1 rows written to %2</source>
-        <translation>تمت كتابة %1 صفوف في %2</translation>
+        <location line="+4"/>
+        <source>%1 written to %2</source>
+        <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
+        <translation>تمت كتابة %1 في %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+37"/>
+        <source>%1 imported from %2</source>
+        <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
+        <translation>تم استيراد %1 من %2</translation>
+    </message>
+    <message>
+        <location line="-29"/>
         <source>all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)</source>
         <translation>كل الملفات المدعومة (*.xlsx *.csv);;ملف xlsx (*.xlsx);;ملف CSV (*.csv)</translation>
     </message>
@@ -1279,11 +1286,6 @@
         <location line="+5"/>
         <source>%1 holds no rows below its header line. The grid is unchanged.</source>
         <translation>لا يحتوي %1 على صفوف أسفل سطر العناوين. لم يتغير الجدول.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>%1 rows imported from %2</source>
-        <translation>تم استيراد %1 صفوف من %2</translation>
     </message>
 </context>
 <context>
@@ -1624,8 +1626,8 @@
         <translation>قص</translation>
     </message>
     <message>
-        <location line="+25"/>
         <location line="+24"/>
+        <location line="+26"/>
         <location line="+18"/>
         <source>import</source>
         <extracomment>Title of the question before rows read from a file go onto the page
@@ -1634,12 +1636,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>استيراد</translation>
     </message>
     <message>
-        <location line="-41"/>
-        <source>Replace the %1 rows on this page with %2 rows from %3, or add them?</source>
-        <translation>هل تريد استبدال صفوف هذه الصفحة (%1) بـ %2 صفوف من %3، أم إلحاقها بها؟</translation>
+        <location line="-42"/>
+        <source>Replace the %1 on this page with the %2 from %3, or add them?</source>
+        <extracomment>%1 and %2 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %3 the file</extracomment>
+        <translation>هل تريد استبدال صفوف هذه الصفحة (%1) بصفوف %3 (%2)، أم إلحاقها بها؟</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Replace</source>
         <extracomment>Buttons: replace the page&apos;s rows by the file&apos;s, or add the file&apos;s rows to them</extracomment>
         <translation>استبدال</translation>

@@ -1246,7 +1246,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../app/grid/filecommands.cpp" line="+21"/>
+        <location filename="../app/grid/filecommands.cpp" line="+22"/>
         <source>save file</source>
         <translation>Αποθήκευση αρχείου</translation>
     </message>
@@ -1261,12 +1261,19 @@
         <translation>Δεν είναι δυνατή η εγγραφή στο %1: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1 rows written to %2</source>
-        <translation>Γράφτηκαν %1 γραμμές στο %2</translation>
+        <location line="+4"/>
+        <source>%1 written to %2</source>
+        <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
+        <translation>Εγγραφή στο %2: %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+37"/>
+        <source>%1 imported from %2</source>
+        <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
+        <translation>Εισαγωγή από το %2: %1</translation>
+    </message>
+    <message>
+        <location line="-29"/>
         <source>all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)</source>
         <translation>Όλα τα υποστηριζόμενα αρχεία (*.xlsx *.csv);;Αρχείο xlsx (*.xlsx);;Αρχείο CSV (*.csv)</translation>
     </message>
@@ -1279,11 +1286,6 @@
         <location line="+5"/>
         <source>%1 holds no rows below its header line. The grid is unchanged.</source>
         <translation>Το %1 δεν έχει γραμμές κάτω από τη γραμμή τίτλων. Ο πίνακας δεν άλλαξε.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>%1 rows imported from %2</source>
-        <translation>Εισήχθησαν %1 γραμμές από το %2</translation>
     </message>
 </context>
 <context>
@@ -1624,8 +1626,8 @@
         <translation>αποκοπής</translation>
     </message>
     <message>
-        <location line="+25"/>
         <location line="+24"/>
+        <location line="+26"/>
         <location line="+18"/>
         <source>import</source>
         <extracomment>Title of the question before rows read from a file go onto the page
@@ -1634,12 +1636,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Εισαγωγή</translation>
     </message>
     <message>
-        <location line="-41"/>
-        <source>Replace the %1 rows on this page with %2 rows from %3, or add them?</source>
-        <translation>Αντικατάσταση των %1 γραμμών της σελίδας με τις %2 γραμμές του %3 ή προσθήκη τους;</translation>
+        <location line="-42"/>
+        <source>Replace the %1 on this page with the %2 from %3, or add them?</source>
+        <extracomment>%1 and %2 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %3 the file</extracomment>
+        <translation>Να αντικατασταθούν τα δεδομένα της σελίδας (%1) με όσα έχει το %3 (%2) ή να προστεθούν;</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Replace</source>
         <extracomment>Buttons: replace the page&apos;s rows by the file&apos;s, or add the file&apos;s rows to them</extracomment>
         <translation>Αντικατάσταση</translation>

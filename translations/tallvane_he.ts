@@ -1246,7 +1246,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../app/grid/filecommands.cpp" line="+21"/>
+        <location filename="../app/grid/filecommands.cpp" line="+22"/>
         <source>save file</source>
         <translation>שמירת קובץ</translation>
     </message>
@@ -1261,12 +1261,19 @@
         <translation>לא ניתן לכתוב את %1: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1 rows written to %2</source>
-        <translation>%1 שורות נכתבו אל %2</translation>
+        <location line="+4"/>
+        <source>%1 written to %2</source>
+        <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
+        <translation>כתיבה אל %2: %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+37"/>
+        <source>%1 imported from %2</source>
+        <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
+        <translation>ייבוא מ-%2: %1</translation>
+    </message>
+    <message>
+        <location line="-29"/>
         <source>all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)</source>
         <translation>כל הקבצים הנתמכים (*.xlsx *.csv);;קובץ xlsx (*.xlsx);;קובץ CSV (*.csv)</translation>
     </message>
@@ -1279,11 +1286,6 @@
         <location line="+5"/>
         <source>%1 holds no rows below its header line. The grid is unchanged.</source>
         <translation>ב-%1 אין שורות מתחת לשורת הכותרת. הטבלה לא שונתה.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>%1 rows imported from %2</source>
-        <translation>%1 שורות יובאו מ-%2</translation>
     </message>
 </context>
 <context>
@@ -1624,8 +1626,8 @@
         <translation>גזירה</translation>
     </message>
     <message>
-        <location line="+25"/>
         <location line="+24"/>
+        <location line="+26"/>
         <location line="+18"/>
         <source>import</source>
         <extracomment>Title of the question before rows read from a file go onto the page
@@ -1634,12 +1636,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ייבוא</translation>
     </message>
     <message>
-        <location line="-41"/>
-        <source>Replace the %1 rows on this page with %2 rows from %3, or add them?</source>
-        <translation>להחליף את %1 השורות בדף הזה ב-%2 שורות מ-%3, או לצרף אותן?</translation>
+        <location line="-42"/>
+        <source>Replace the %1 on this page with the %2 from %3, or add them?</source>
+        <extracomment>%1 and %2 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %3 the file</extracomment>
+        <translation>להחליף את תוכן הדף הזה (%1) בתוכן של %3 (%2), או לצרף אותו?</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Replace</source>
         <extracomment>Buttons: replace the page&apos;s rows by the file&apos;s, or add the file&apos;s rows to them</extracomment>
         <translation>החלפה</translation>

@@ -1246,7 +1246,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../app/grid/filecommands.cpp" line="+21"/>
+        <location filename="../app/grid/filecommands.cpp" line="+22"/>
         <source>save file</source>
         <translation>บันทึกไฟล์</translation>
     </message>
@@ -1261,12 +1261,19 @@
         <translation>เขียน %1 ไม่ได้: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>%1 rows written to %2</source>
-        <translation>เขียน %1 แถวลงใน %2 แล้ว</translation>
+        <location line="+4"/>
+        <source>%1 written to %2</source>
+        <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
+        <translation>เขียน %1 ลงใน %2 แล้ว</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+37"/>
+        <source>%1 imported from %2</source>
+        <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
+        <translation>นำเข้า %1 จาก %2 แล้ว</translation>
+    </message>
+    <message>
+        <location line="-29"/>
         <source>all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)</source>
         <translation>ไฟล์ที่รองรับทั้งหมด (*.xlsx *.csv);;ไฟล์ xlsx (*.xlsx);;ไฟล์ CSV (*.csv)</translation>
     </message>
@@ -1279,11 +1286,6 @@
         <location line="+5"/>
         <source>%1 holds no rows below its header line. The grid is unchanged.</source>
         <translation>%1 ไม่มีแถวข้อมูลใต้บรรทัดหัวคอลัมน์ ตารางไม่มีการเปลี่ยนแปลง</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>%1 rows imported from %2</source>
-        <translation>นำเข้า %1 แถวจาก %2 แล้ว</translation>
     </message>
 </context>
 <context>
@@ -1624,8 +1626,8 @@
         <translation>ตัด</translation>
     </message>
     <message>
-        <location line="+25"/>
         <location line="+24"/>
+        <location line="+26"/>
         <location line="+18"/>
         <source>import</source>
         <extracomment>Title of the question before rows read from a file go onto the page
@@ -1634,12 +1636,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>นำเข้า</translation>
     </message>
     <message>
-        <location line="-41"/>
-        <source>Replace the %1 rows on this page with %2 rows from %3, or add them?</source>
-        <translation>แทนที่ %1 แถวในหน้านี้ด้วย %2 แถวจาก %3 หรือเพิ่มต่อท้าย?</translation>
+        <location line="-42"/>
+        <source>Replace the %1 on this page with the %2 from %3, or add them?</source>
+        <extracomment>%1 and %2 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %3 the file</extracomment>
+        <translation>แทนที่ %1 ในหน้านี้ด้วย %2 จาก %3 หรือเพิ่มต่อท้าย?</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Replace</source>
         <extracomment>Buttons: replace the page&apos;s rows by the file&apos;s, or add the file&apos;s rows to them</extracomment>
         <translation>แทนที่</translation>

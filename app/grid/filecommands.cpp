@@ -5,6 +5,7 @@
 #include "app/displaylanguage.h"
 #include "app/grid/itemgrid.h"
 #include "base/punctuation.h"
+#include "records/categories.h"
 #include "records/headerrow.h"
 #include "storage/csvfile.h"
 
@@ -29,9 +30,10 @@ void exportGrid(QWidget* parent, QStatusBar* status, const GridModel* model, int
             QCoreApplication::translate("FileCommands", "Cannot write %1: %2").arg(shownPath(path), error));
         return;
     }
-    status->showMessage(QCoreApplication::translate("FileCommands", "%1 rows written to %2")
-                            .arg(model->tableRowCount())
-                            .arg(leftToRightRun(QFileInfo(path).fileName())));
+    //: %1 the rows by name and number ("3 departments", "1 PLU"), %2 the file
+    status->showMessage(
+        QCoreApplication::translate("FileCommands", "%1 written to %2")
+            .arg(countText(category, model->tableRowCount()), leftToRightRun(QFileInfo(path).fileName())));
 }
 
 bool importFile(QWidget* parent, QStatusBar* status, const GridModel* model, int category, ImportedFile* imported)
@@ -65,7 +67,9 @@ bool importFile(QWidget* parent, QStatusBar* status, const GridModel* model, int
 
     const int headerColumns = int(categoryHeaderRow(category).size());
     QStringList message(
-        QCoreApplication::translate("FileCommands", "%1 rows imported from %2").arg(rows->size()).arg(name));
+        //: %1 the rows by name and number ("3 departments", "1 PLU"), %2 the file
+        QCoreApplication::translate("FileCommands", "%1 imported from %2")
+            .arg(countText(category, int(rows->size())), name));
     message << importNotes(file, headerColumns > 0 ? headerColumns : model->columnCount());
     imported->message = message.join(clauseSeparator());
     return true;

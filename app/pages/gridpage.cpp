@@ -311,11 +311,12 @@ void GridPage::on_btn_openfile_clicked()
     bool add = false;
     const int shown = m_model->tableRowCount();
     if (shown > 0) {
-        const QLocale english(QLocale::English);
         //: Title of the question before rows read from a file go onto the page
         const QMessageBox::StandardButton answer = MessageBox::question(window(), tr("import"),
-            tr("Replace the %1 rows on this page with %2 rows from %3, or add them?")
-                .arg(english.toString(shown), english.toString(int(file.rows.size())), leftToRightRun(file.name)),
+            //: %1 and %2 the rows by name and number ("3 departments", "1 PLU"), %3 the file
+            tr("Replace the %1 on this page with the %2 from %3, or add them?")
+                .arg(countText(m_category, shown), countText(m_category, int(file.rows.size())),
+                    leftToRightRun(file.name)),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel,
             //: Buttons: replace the page's rows by the file's, or add the file's rows to them
             { { QMessageBox::Yes, tr("Replace") }, { QMessageBox::No, tr("Add") } });
