@@ -76,7 +76,8 @@ QString serialOpenError(const QSerialPort& port)
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty())
         user = QStringLiteral("USER");
-    // The system's own words for the refusal are English whatever the display language.
+    // The system words the refusal in English ("Permission denied") whatever the display
+    // language; what it means is known, so it is said in the operator's words.
     return QCoreApplication::translate("SerialServer",
         "%1. Only the members of the group %2 may open %3: add the user to it "
         "(sudo adduser %4 %2) and log in again.")

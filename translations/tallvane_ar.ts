@@ -1261,13 +1261,13 @@
         <translation>تعذرت الكتابة في %1: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>%1 written to %2</source>
         <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
         <translation>تمت كتابة %1 في %2</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+36"/>
         <source>%1 imported from %2</source>
         <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
         <translation>تم استيراد %1 من %2</translation>
@@ -3537,7 +3537,7 @@ Do you want to delete it anyway?</source>
         <translation>لا يمكن فتح أي منفذ تسلسلي الآن: صِل كابل آلة الكاشير (أو محوّل USB الخاص بها) ثم اضغط F5 للبحث مجددًا.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in again.</source>
         <translation>%1. لا يستطيع فتح ⁦%3⁩ إلا أعضاء المجموعة %2: أضف المستخدم إليها (sudo adduser %4 %2) ثم سجّل الدخول من جديد.</translation>
     </message>

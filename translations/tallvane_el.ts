@@ -1261,13 +1261,13 @@
         <translation>Δεν είναι δυνατή η εγγραφή στο %1: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>%1 written to %2</source>
         <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
         <translation>Εγγραφή στο %2: %1</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+36"/>
         <source>%1 imported from %2</source>
         <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
         <translation>Εισαγωγή από το %2: %1</translation>
@@ -3537,7 +3537,7 @@ Do you want to delete it anyway?</source>
         <translation>Καμία σειριακή θύρα δεν μπορεί να ανοίξει τώρα: συνδέστε το καλώδιο της ταμειακής (ή τον μετατροπέα USB της) και πατήστε F5 για νέα αναζήτηση.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in again.</source>
         <translation>%1. Μόνο τα μέλη της ομάδας %2 μπορούν να ανοίξουν το %3: προσθέστε τον χρήστη σε αυτή (sudo adduser %4 %2) και συνδεθείτε ξανά.</translation>
     </message>

@@ -1261,13 +1261,13 @@
         <translation>לא ניתן לכתוב את %1: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>%1 written to %2</source>
         <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
         <translation>כתיבה אל %2: %1</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+36"/>
         <source>%1 imported from %2</source>
         <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
         <translation>ייבוא מ-%2: %1</translation>
@@ -3537,7 +3537,7 @@ Do you want to delete it anyway?</source>
         <translation>אין כרגע יציאה טורית שניתן לפתוח: חברו את כבל הקופה (או את מתאם ה-USB שלה) ולחצו F5 כדי לחפש שוב.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in again.</source>
         <translation>%1. רק חברי הקבוצה %2 רשאים לפתוח את ⁦%3⁩: יש להוסיף את המשתמש לקבוצה (sudo adduser %4 %2) ולהתחבר מחדש.</translation>
     </message>

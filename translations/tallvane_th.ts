@@ -1261,13 +1261,13 @@
         <translation>เขียน %1 ไม่ได้: %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>%1 written to %2</source>
         <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
         <translation>เขียน %1 ลงใน %2 แล้ว</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+36"/>
         <source>%1 imported from %2</source>
         <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
         <translation>นำเข้า %1 จาก %2 แล้ว</translation>
@@ -3537,7 +3537,7 @@ Do you want to delete it anyway?</source>
         <translation>ยังเปิดพอร์ตอนุกรมไม่ได้: ต่อสายของเครื่องเก็บเงิน (หรืออะแดปเตอร์ USB) แล้วกด F5 เพื่อค้นหาอีกครั้ง</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in again.</source>
         <translation>%1 เฉพาะสมาชิกของกลุ่มผู้ใช้ %2 เท่านั้นที่เปิด %3 ได้: เพิ่มผู้ใช้เข้ากลุ่มนี้ (sudo adduser %4 %2) แล้วเข้าสู่ระบบใหม่</translation>
     </message>
