@@ -146,6 +146,9 @@ JournalPage::JournalPage(const QString& imageFolder, QWidget* parent)
     table->horizontalHeader()->setStretchLastSection(true);
     table->horizontalHeader()->setResizeContentsPrecision(kMeasuredRows);
     ui->splitter_journal->setStretchFactor(0, 3);
+    // The entries take three quarters of the height from the start, the chosen one's details
+    // the rest (a stretch factor alone applies only to later resizes).
+    ui->splitter_journal->setSizes({ 300, 100 });
     ButtonPictures::setBackground(ui->btn_return, imageFolder, "return.png");
 
     // The range starts as the last month; it applies once ticked.
