@@ -1932,7 +1932,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>%1 (UTC)</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+110"/>
         <source>Journal not written</source>
         <translation>היומן לא נכתב</translation>
     </message>
@@ -4441,7 +4441,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>VerifyReport</name>
     <message>
-        <location filename="../records/verify.cpp" line="+34"/>
+        <location filename="../records/verify.cpp" line="+35"/>
         <source>1 row</source>
         <translation>שורה אחת</translation>
     </message>
@@ -4451,7 +4451,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 שורות</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+120"/>
         <source>not on the register</source>
         <translation>לא נמצא בקופה</translation>
     </message>
