@@ -117,6 +117,35 @@ QString leftToRightRun(const QString& text)
     return QChar(0x2066) + text + QChar(0x2069);
 }
 
+Qt::LayoutDirection paragraphDirection(const QString& text, Qt::LayoutDirection otherwise)
+{
+    int isolated = 0;
+    for (const char32_t c : text.toUcs4()) {
+        switch (QChar::direction(c)) {
+        case QChar::DirLRI:
+        case QChar::DirRLI:
+        case QChar::DirFSI:
+            ++isolated;
+            break;
+        case QChar::DirPDI:
+            isolated = qMax(0, isolated - 1);
+            break;
+        case QChar::DirL:
+            if (isolated == 0)
+                return Qt::LeftToRight;
+            break;
+        case QChar::DirR:
+        case QChar::DirAL:
+            if (isolated == 0)
+                return Qt::RightToLeft;
+            break;
+        default:
+            break;
+        }
+    }
+    return otherwise;
+}
+
 QString shownPath(const QString& path)
 {
     return leftToRightRun(QDir::toNativeSeparators(path));

@@ -16,6 +16,13 @@ const char* displayLanguageCode(int language);
 // its digits, letters and signs would be reordered among the sentence's words.
 QString leftToRightRun(const QString& text);
 
+// The direction of a paragraph of `text`: that of its first letter outside isolated runs
+// (what leftToRightRun() makes), or `otherwise` when it has none ("1000"). A rich text
+// edit aligns each paragraph by its first letter, inside isolates too, so a log line that
+// begins with an isolated register ("/dev/ttyS0: ...") would be aligned left in a
+// right-to-left window although it reads right to left.
+Qt::LayoutDirection paragraphDirection(const QString& text, Qt::LayoutDirection otherwise);
+
 // `path` with the system's separators for a text on screen. In a right-to-left window it is
 // isolated as one left-to-right run: its leading "/" would otherwise be shown at its end
 // ("tmp/shop.db/").

@@ -9,6 +9,7 @@
 #include "app/grid/itemgrid.h"
 #include "app/help/aboutdialog.h"
 #include "app/help/quickstartdialog.h"
+#include "app/transfer/transfermonitor.h"
 #include "base/categorynumber.h"
 #include "guisupport.h"
 #include "link/outcome.h"
@@ -31,11 +32,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
@@ -316,6 +319,16 @@ private slots:
         outcome.total = outcome.done = 3;
         const QString shownOutcome = outcome.sentence();
         const QString journalOutcome = outcome.sentence(Wording::English);
+        // In the transfer log the outcome and a bare count are aligned as the window reads.
+        QTextEdit progress, errors;
+        QProgressBar bar;
+        TransferMonitor monitor(&progress, &errors, &bar, 10);
+        monitor.addProgress(shownOutcome);
+        monitor.addProgress(QStringLiteral("1000"));
+        monitor.flush();
+        QList<Qt::LayoutDirection> logged;
+        for (QTextBlock block = progress.document()->begin(); block.isValid(); block = block.next())
+            logged << block.textDirection();
         // A file dialog's patterns "(*.xlsx *.csv)" read as typed, and the dialog still finds them.
         QFileDialog files(nullptr, QString(), QString(),
             FileDialog::shownFilter(QCoreApplication::translate(
@@ -329,6 +342,7 @@ private slots:
         QCOMPARE(shownOutcome.startsWith(QStringLiteral("\u2066/dev/ttyS0\u2069: ")), rightToLeft);
         QVERIFY2(shownOutcome.contains(QStringLiteral("/dev/ttyS0: ")) != rightToLeft, qPrintable(shownOutcome));
         QCOMPARE(journalOutcome, QStringLiteral("/dev/ttyS0: 3 PLUs installed"));
+        QCOMPARE(logged, QList<Qt::LayoutDirection>(2, rightToLeft ? Qt::RightToLeft : Qt::LeftToRight));
         QCOMPARE(set, rightToLeft ? QStringLiteral("\u2066shop.db\u2069") : QStringLiteral("shop.db"));
         const QString isolated = QChar(0x2066) + QDir::toNativeSeparators(dataFolder()) + QChar(0x2069);
         QCOMPARE(about.contains(isolated), rightToLeft);

@@ -1,5 +1,6 @@
 #include "app/transfer/transfermonitor.h"
 
+#include "app/displaylanguage.h"
 #include "base/punctuation.h"
 #include "link/outcome.h"
 
@@ -7,6 +8,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTextBlock>
+#include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -117,8 +119,13 @@ void TransferMonitor::show(QTextEdit* log, QStringList* lines)
     cursor.beginEditBlock();
     for (int i = first; i < lines->size(); ++i) {
         // As QTextEdit::append: a new paragraph, unless the log is still empty; plain text.
-        if (!document->isEmpty())
-            cursor.insertBlock();
+        // Each reads in its own direction, a count in the window's.
+        QTextBlockFormat paragraph;
+        paragraph.setLayoutDirection(paragraphDirection(lines->at(i), log->layoutDirection()));
+        if (document->isEmpty())
+            cursor.setBlockFormat(paragraph);
+        else
+            cursor.insertBlock(paragraph);
         cursor.insertText(lines->at(i));
     }
     cursor.endEditBlock();
