@@ -89,7 +89,10 @@ void SetLibrary::refresh(const QString& openPath)
     for (const QString& path : paths) {
         auto* item = new QTreeWidgetItem(m_branch, QStringList(shownSetName(path)));
         item->setData(0, kPathRole, path);
-        item->setToolTip(0, shownPath(path));
+        // A server set's name may be cut short in the narrow tree: its tip gives it whole, then
+        // its address; a file's path holds its name.
+        item->setToolTip(
+            0, isServerLocation(path) ? shownSetName(path) + QLatin1Char('\n') + shownPath(path) : shownPath(path));
         if (path != open)
             continue;
         // The open set stays marked once the selection moves on to a table.

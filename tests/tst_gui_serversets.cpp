@@ -123,8 +123,9 @@ private slots:
         w.openCategory(CategoryPlu);
         QCOMPARE(w.windowTitle(), QStringLiteral("PLU \u2014 chain_shop (tallvane on this PC)"));
         // The server set is listed in the tree and remembered, without a password.
-        QCOMPARE(child<QTreeWidget>(w, "treeWidget_Item")->currentItem()->text(0),
-            QStringLiteral("chain_shop (tallvane on this PC)"));
+        const QTreeWidgetItem* listed = child<QTreeWidget>(w, "treeWidget_Item")->currentItem();
+        QCOMPARE(listed->text(0), QStringLiteral("chain_shop (tallvane on this PC)"));
+        QCOMPARE(listed->toolTip(0), QStringLiteral("chain_shop (tallvane on this PC)\n") + url);
         QCOMPARE(w.sets()->recentSets().value(0), url);
 
         // This operator's rows, saved.
