@@ -3688,7 +3688,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+2"/>
         <source>%1 (%2 on %3)</source>
-        <translation>%1 ‏(%2 ב-%3)</translation>
+        <translation>%1 ‏(%2 על %3)</translation>
     </message>
 </context>
 <context>
