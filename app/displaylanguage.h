@@ -17,10 +17,10 @@ const char* displayLanguageCode(int language);
 QString leftToRightRun(const QString& text);
 
 // The direction of a paragraph of `text`: that of its first letter outside isolated runs
-// (what leftToRightRun() makes), or `otherwise` when it has none ("1000"). A rich text
-// edit aligns each paragraph by its first letter, inside isolates too, so a log line that
-// begins with an isolated register ("/dev/ttyS0: ...") would be aligned left in a
-// right-to-left window although it reads right to left.
+// (what leftToRightRun() makes), or `otherwise` when it has none ("1000"). Grid cells and
+// log lines take it: a rich text edit aligns each paragraph by its first letter, inside
+// isolates too, so a log line that begins with an isolated register ("/dev/ttyS0: ...")
+// would be aligned left in a right-to-left window although it reads right to left.
 Qt::LayoutDirection paragraphDirection(const QString& text, Qt::LayoutDirection otherwise);
 
 // `path` with the system's separators for a text on screen. In a right-to-left window it is

@@ -1,6 +1,7 @@
 #include "app/grid/itemgrid.h"
 
 #include "app/applog.h"
+#include "app/displaylanguage.h"
 #include "app/grid/cellmarks.h"
 #include "base/slices.h"
 #include "records/gridcells.h"
@@ -26,19 +27,7 @@ QString GridDelegate::displayText(const QVariant& value, const QLocale& locale) 
 void AutoDirectionDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
-    for (const QChar c : std::as_const(option->text)) {
-        switch (c.direction()) {
-        case QChar::DirL:
-            option->direction = Qt::LeftToRight;
-            return;
-        case QChar::DirR:
-        case QChar::DirAL:
-            option->direction = Qt::RightToLeft;
-            return;
-        default:
-            break;
-        }
-    }
+    option->direction = paragraphDirection(option->text, option->direction);
 }
 
 void GridDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
