@@ -123,8 +123,10 @@ Qt::LayoutDirection paragraphDirection(const QString& text, Qt::LayoutDirection 
     for (qsizetype i = 0; i < text.size(); ++i) {
         // Walked in place: a grid cell is looked at every time it is painted.
         char32_t c = text.at(i).unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            c = QChar::surrogateToUcs4(text.at(i), text.at(++i));
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            ++i;
+        }
         switch (QChar::direction(c)) {
         case QChar::DirLRI:
         case QChar::DirRLI:

@@ -247,6 +247,8 @@ private slots:
         QTest::newRow("Arabic name in an Arabic window") << QString::fromUtf8("قهوة") << true << true;
         QTest::newRow("price in a Hebrew window") << "3.50" << true << true;
         QTest::newRow("code in an English window") << "1001" << false << false;
+        // U+10900 U+10901, right-to-left letters beyond the basic plane, as surrogate pairs.
+        QTest::newRow("letters beyond the basic plane") << QString::fromUtf8("\U00010900\U00010901 7") << false << true;
     }
 
     void cellTextKeepsItsOwnDirection()
