@@ -199,7 +199,7 @@ private slots:
         QTest::addColumn<int>("answer");
         const struct {
             const char* name;
-            Way way;
+            int way; // a Way
         } ways[] = { { "Back", Back }, { "Alt+Left", BackKey }, { "tree category", TreeCategory },
             { "category button", CategoryButton }, { "tree set", TreeSet }, { "File > open", FileOpen },
             { "File > new", FileNew }, { "recent set", RecentSet }, { "import", Import }, { "download", Download },
@@ -211,7 +211,7 @@ private slots:
             { "cancel", QMessageBox::Cancel } };
         for (const auto& way : ways)
             for (const auto& answer : answers)
-                QTest::addRow("%s/%s", way.name, answer.name) << int(way.way) << int(answer.answer);
+                QTest::addRow("%s/%s", way.name, answer.name) << way.way << int(answer.answer);
     }
 
     // An edited name, then each way out with each answer: saved, dropped, or everything stays.
