@@ -1,4 +1,4 @@
-# Parsing Qt's headers is most of a test's compile time, so the tests share precompiled
+# Parsing Qt's headers is a large part of a test's compile time, so the tests share precompiled
 # headers, one for each set of Qt modules a test links: the widgets, the register link, or
 # neither. Each is built once by a target of its own that links exactly that set. A test whose
 # modules differ from its set's still builds correctly: the compiler sees the different Qt
