@@ -1,6 +1,7 @@
 #include "base/punctuation.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace {
 
@@ -21,4 +22,9 @@ QString clauseSeparator(bool english)
 {
     //: Between two clauses of a sentence: Arabic writes "؛ ", Greek "· ", others "; "
     return punctuation(QT_TRANSLATE_NOOP("Punctuation", "; "), english);
+}
+
+QString groupedNumber(qint64 value)
+{
+    return QLocale(QLocale::English).toString(value);
 }

@@ -7,3 +7,7 @@
 // for what is stored (the journal) or printed for scripts.
 QString listSeparator(bool english = false);
 QString clauseSeparator(bool english = false);
+
+// A count as every sentence writes it, in any display language: digits grouped by thousands
+// with commas ("10,000"), as the register's figures and the journal read.
+QString groupedNumber(qint64 value);

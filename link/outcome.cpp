@@ -7,7 +7,6 @@
 #include "records/translation.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 namespace {
 
@@ -16,13 +15,10 @@ constexpr int kListedRows = 5;
 // Registers a phrase lists by name.
 constexpr int kListedRegisters = 4;
 
-// Counts read as countText() writes them ("10,000").
-QString number(qint64 value) { return QLocale(QLocale::English).toString(value); }
-
 QString seconds(qint64 ms, Wording wording)
 {
     return worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "%1 s"))
-        .arg(number((ms + 500) / 1000));
+        .arg(groupedNumber((ms + 500) / 1000));
 }
 
 // "20 PLUs", "the system parameters", "the logo": what a send of `total` rows of `datatype` moves.
@@ -48,9 +44,9 @@ QString rowsDone(const TransferOutcome& outcome, Wording wording)
         return QString();
     if (outcome.done == 0)
         return worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", ", the first of %1 rows"))
-            .arg(number(outcome.total));
+            .arg(groupedNumber(outcome.total));
     return worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", " after %1 of %2 rows"))
-        .arg(number(outcome.done), number(outcome.total));
+        .arg(groupedNumber(outcome.done), groupedNumber(outcome.total));
 }
 
 // What a send under `command` did to its rows.
@@ -87,7 +83,7 @@ QString doneSentence(const TransferOutcome& outcome, Wording wording)
         // "PLUs changed: 1 deleted, 3 updated, 2 added"
         QStringList parts;
         for (const auto& part : outcome.parts)
-            parts << verbOf(part.first, wording).arg(number(part.second));
+            parts << verbOf(part.first, wording).arg(groupedNumber(part.second));
         text = worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "%1 changed: %2"))
                    .arg(rowsText(outcome.datatype, wording), parts.join(listSeparator(wording == Wording::English)));
     }
@@ -141,7 +137,7 @@ QString TransferOutcome::sentence(Wording wording) const
             text
                 = worded(QT_TRANSLATE_NOOP("TransferOutcome",
                              "cancelled by the operator after %1 of %2 rows; the register keeps what it received (%3)"))
-                      .arg(number(done), number(total),
+                      .arg(groupedNumber(done), groupedNumber(total),
                           done == 0 ? worded(QT_TRANSLATE_NOOP("TransferOutcome", "nothing"))
                                     : whatMoves(datatype, done, wording));
         break;
@@ -181,7 +177,7 @@ QString registersPhrase(const QStringList& registers)
         shown << wordedPeer(Wording::Shown, name);
     if (registers.size() > kListedRegisters)
         shown << QCoreApplication::translate("TransferOutcome", "%1 more")
-                     .arg(number(registers.size() - kListedRegisters));
+                     .arg(groupedNumber(registers.size() - kListedRegisters));
     const QString list = shown.join(listSeparator());
     if (registers.isEmpty())
         return QCoreApplication::translate("TransferOutcome", "the register(s)");
@@ -206,7 +202,7 @@ QString irreversibleQuestion(const SendRequest& request, const QStringList& regi
     }
     if (request.table.size() > kListedRows)
         names << QCoreApplication::translate("TransferOutcome", "%1 more")
-                     .arg(number(request.table.size() - kListedRows));
+                     .arg(groupedNumber(request.table.size() - kListedRows));
     const QString where = registers.size() > 1
         ? QCoreApplication::translate("TransferOutcome", "%1 connected registers").arg(registers.size())
         : registersPhrase(registers);

@@ -1,5 +1,6 @@
 #include "records/categories.h"
 
+#include "base/punctuation.h"
 #include "records/clerk.h"
 #include "records/dept.h"
 #include "records/disc.h"
@@ -9,8 +10,6 @@
 #include "records/plu.h"
 #include "records/system.h"
 #include "records/tax.h"
-
-#include <QLocale>
 
 #include <cstring>
 
@@ -86,7 +85,7 @@ const RecordCodec* codecForType(const QByteArray& typeName)
 QString countText(int number, int count, Wording wording)
 {
     const Category* category = categoryByNumber(number);
-    const QString amount = QLocale(QLocale::English).toString(count);
+    const QString amount = groupedNumber(count);
     if (!category)
         return count == 1 ? worded(wording, "Category", QT_TRANSLATE_NOOP("Category", "1 row"))
                           : worded(wording, "Category", QT_TRANSLATE_NOOP("Category", "%1 rows")).arg(amount);

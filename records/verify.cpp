@@ -6,7 +6,6 @@
 #include "records/wording.h"
 
 #include <QHash>
-#include <QLocale>
 #include <QSet>
 
 namespace {
@@ -32,9 +31,9 @@ QString labelOf(const RecordCodec& codec, VerifyMode mode, int row, const QByteA
 
 QString rows(int count, Wording wording)
 {
-    return count == 1 ? worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "1 row"))
-                      : worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "%1 rows"))
-                            .arg(QLocale(QLocale::English).toString(count));
+    return count == 1
+        ? worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "1 row"))
+        : worded(wording, "VerifyReport", QT_TRANSLATE_NOOP("VerifyReport", "%1 rows")).arg(groupedNumber(count));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "storage/csvfile.h"
 
 #include "base/language.h"
+#include "base/punctuation.h"
 #include "storage/csv.h"
 #include "storage/storagelog.h"
 #include "storage/xlsx.h"
@@ -8,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLocale>
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTextCodec>
@@ -73,7 +73,7 @@ bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator, 
     out->separator = detectSeparator ? separatorOf(bytes) : QLatin1Char(',');
     const QString tooMany
         = QCoreApplication::translate("TableFile", "the file has more than %1 rows, more than an import takes")
-              .arg(QLocale(QLocale::English).toString(maxRows));
+              .arg(groupedNumber(maxRows));
     csv::Conversions conversions;
     if (!csv::readText(text, out->separator, maxRows, &out->rows, &conversions)) {
         out->error = tooMany;

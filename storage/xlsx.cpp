@@ -1,5 +1,6 @@
 #include "storage/xlsx.h"
 
+#include "base/punctuation.h"
 #include "storage/csv.h"
 #include "storage/storagelog.h"
 
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QLocale>
 #include <QStringList>
 #include <QXmlStreamReader>
 
@@ -66,11 +66,6 @@ QString relationshipIdOf(const QXmlStreamReader& xml)
         if (attribute.name() == QLatin1String("id") && !attribute.namespaceUri().isEmpty())
             return attribute.value().toString();
     return QString();
-}
-
-QString counted(qint64 count)
-{
-    return QLocale(QLocale::English).toString(count);
 }
 
 QString xmlError(const QXmlStreamReader& xml, const QString& part)
@@ -142,8 +137,8 @@ public:
             constexpr quint64 mebibyte = 1024 * 1024;
             *tooBig = QCoreApplication::translate(
                 "TableFile", "%1 would unpack to %2 MiB, more than the %3 MiB allowed for one part of a workbook")
-                          .arg(part, counted(qint64((info.uncompressedSize + mebibyte - 1) / mebibyte)),
-                              counted(kMaxWorkbookPartBytes / qint64(mebibyte)));
+                          .arg(part, groupedNumber(qint64((info.uncompressedSize + mebibyte - 1) / mebibyte)),
+                              groupedNumber(kMaxWorkbookPartBytes / qint64(mebibyte)));
             return false;
         }
         QuaZipFile file(&m_zip);
@@ -277,7 +272,7 @@ public:
             if (isStart(xml, QLatin1String("row")) && !readRow(xml)) {
                 *error = QCoreApplication::translate(
                     "TableFile", "the first worksheet has text in row %1, more than the %2 rows an import takes")
-                             .arg(counted(m_lastRow), counted(m_maxRows));
+                             .arg(groupedNumber(m_lastRow), groupedNumber(m_maxRows));
                 return false;
             }
         }

@@ -13,6 +13,7 @@
 #include "app/grid/gridsearch.h"
 #include "app/grid/gridview.h"
 #include "app/grid/itemgrid.h"
+#include "base/punctuation.h"
 #include "journal/journal.h"
 #include "link/protocol.h"
 #include "link/transferjournal.h"
@@ -32,7 +33,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QStatusBar>
 #include <QUndoStack>
@@ -103,10 +103,10 @@ GridPage::GridPage(QStatusBar* statusBar, const QString& imageFolder, QWidget* p
     // While a filter narrows the page (GridSearch has applied it by now), the status bar says
     // how many of the page's rows are on show.
     connect(ui->lineEdit_filter, &QLineEdit::textChanged, this, [this](const QString& text) {
-        m_statusBar->showMessage(text.isEmpty() ? m_statusText
-                                                : tr("%1 of %2 shown")
-                                                      .arg(QLocale(QLocale::English).toString(m_model->rowCount()),
-                                                          countText(m_category, m_model->tableRowCount())));
+        m_statusBar->showMessage(text.isEmpty()
+                ? m_statusText
+                : tr("%1 of %2 shown")
+                      .arg(groupedNumber(m_model->rowCount()), countText(m_category, m_model->tableRowCount())));
     });
     connect(m_model, &GridModel::modifiedChanged, this, &GridPage::modifiedChanged);
 

@@ -7,6 +7,7 @@
 #include "app/dialogs/messagebox.h"
 #include "app/displaylanguage.h"
 #include "base/language.h"
+#include "base/punctuation.h"
 #include "logo/graphic.h"
 #include "storage/configdb.h"
 
@@ -16,7 +17,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
-#include <QLocale>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -24,12 +24,6 @@
 namespace {
 
 const QSize kStartSize(192, 64);
-
-// Byte counts as the operator reads them: "1,552".
-QString bytesText(int count)
-{
-    return QLocale(QLocale::English).toString(count);
-}
 
 } // namespace
 
@@ -142,7 +136,9 @@ QString LogoPage::sizeText() const
     const QString text = length > Graphic::kMaxPackedLength
         ? tr("logo %1 x %2: %3 bytes of %4, more than the register takes")
         : tr("logo %1 x %2: %3 bytes of %4");
-    return text.arg(size.width()).arg(size.height()).arg(bytesText(length), bytesText(Graphic::kMaxPackedLength));
+    return text.arg(size.width())
+        .arg(size.height())
+        .arg(groupedNumber(length), groupedNumber(Graphic::kMaxPackedLength));
 }
 
 void LogoPage::showPacking()
@@ -178,7 +174,7 @@ void LogoPage::showPreview()
 void LogoPage::showPackedLength()
 {
     const int length = Graphic::packedLength();
-    m_bytes->setText(tr("%1 of %2 bytes").arg(bytesText(length), bytesText(Graphic::kMaxPackedLength)));
+    m_bytes->setText(tr("%1 of %2 bytes").arg(groupedNumber(length), groupedNumber(Graphic::kMaxPackedLength)));
     m_bytes->setStyleSheet(length > Graphic::kMaxPackedLength ? QStringLiteral("color: #c00000;") : QString());
 }
 
