@@ -62,9 +62,14 @@ TestWindow::TestWindow(const QString& folder)
     show();
 }
 
-bool TestWindow::useTcp()
+void TestWindow::chooseTcp()
 {
     child<QComboBox>(*this, "comboBox_Connect")->setCurrentIndex(1);
+}
+
+bool TestWindow::useTcp()
+{
+    chooseTcp();
     return tcpLink() && QTest::qWaitFor([this] { return tcpLink()->isListening(); }, 5000);
 }
 

@@ -65,8 +65,10 @@ class TestWindow : public MainWindow {
 public:
     explicit TestWindow(const QString& folder);
 
-    // Switches the connection panel to Tcp; true once the link listens.
+    // Switches the connection panel to Tcp; true once the link listens (useTcp) or at once, for
+    // a link that cannot listen (chooseTcp).
     bool useTcp();
+    void chooseTcp();
     // Rows of the connection table: the registers connected over Tcp.
     int registers();
     // The simulator as a register connected over Tcp (switched to when it is not yet) with its
