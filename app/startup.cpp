@@ -6,6 +6,7 @@
 #include "app/dialogs/serverpassword.h"
 #include "app/displaylanguage.h"
 #include "app/mainwindow.h"
+#include "app/menustyle.h"
 #include "base/language.h"
 #include "base/programinfo.h"
 #include "link/linksettings.h"
@@ -98,6 +99,7 @@ int runTallvane(const QString& userDbPath)
 {
     QGuiApplication::setDesktopFileName(QStringLiteral(TALLVANE_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/appicon/tallvane.png")));
+    QApplication::setStyle(new MenuStyle);
 
     // Plug-ins beside the executable are looked for only when such a folder exists.
     const QString pluginPath = QCoreApplication::applicationDirPath() + QStringLiteral("/plugin");

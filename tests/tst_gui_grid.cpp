@@ -1,3 +1,4 @@
+#include "app/dialogs/filedialog.h"
 #include "app/dialogs/messagebox.h"
 #include "app/grid/gridclipboard.h"
 #include "app/grid/gridview.h"
@@ -224,6 +225,35 @@ private slots:
         QCOMPARE(w->itemModel()->rowCount(), 1);
         QVERIFY(view->columnWidth(0) >= needed(*w, QStringLiteral("99999999999999")));
         QVERIFY(view->columnWidth(3) >= needed(*w, QStringLiteral("99999999.99")));
+    }
+
+    // Rows imported onto an empty page get the room a fill would give them, and keep it
+    // through undo and redo; a filter does not move the columns.
+    void importedRowsGetRoom()
+    {
+        newShop();
+        auto w = window("btn_plu");
+        const QString name = QStringLiteral("CHOCOLATE MILK 1L BOTTLE");
+        const QString csv = m_dir.filePath(QStringLiteral("long-names.csv"));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(("Random,Name,Dept,Price,Stock+\n1001," + name + ",1,1.50,0\n").toLatin1());
+        file.close();
+        FileDialog::setNextFileName(csv);
+        click(*w, "btn_openfile");
+        QCOMPARE(text(*w, 0, 1), name);
+        QTableView* view = grid(*w);
+        QVERIFY2(view->columnWidth(1) >= needed(*w, name), qPrintable(QString::number(view->columnWidth(1))));
+        auto* undo = child<QAction>(*w, "actionUndo");
+        undo->trigger();
+        QCOMPARE(w->itemModel()->rowCount(), 0);
+        child<QAction>(*w, "actionRedo")->trigger();
+        QCOMPARE(w->itemModel()->rowCount(), 1);
+        const int width = view->columnWidth(1);
+        QVERIFY(width >= needed(*w, name));
+        w->itemModel()->setFilter(QStringLiteral("no such row"));
+        QCOMPARE(w->itemModel()->rowCount(), 0);
+        QCOMPARE(view->columnWidth(1), width);
     }
 
     void copyABlock()

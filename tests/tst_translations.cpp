@@ -9,6 +9,7 @@
 #include "app/grid/itemgrid.h"
 #include "app/help/aboutdialog.h"
 #include "app/help/quickstartdialog.h"
+#include "app/menustyle.h"
 #include "app/transfer/transfermonitor.h"
 #include "base/categorynumber.h"
 #include "guisupport.h"
@@ -35,6 +36,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QStyleFactory>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -350,6 +352,31 @@ private slots:
         QCOMPARE(about.contains(isolated), rightToLeft);
         QVERIFY(about.contains(QDir::toNativeSeparators(dataFolder())));
         QCOMPARE(serial.contains(QStringLiteral("\u2066%3\u2069")), rightToLeft);
+    }
+
+    // A right-to-left menu shows a shortcut as it is typed: "Ctrl++", not "++Ctrl".
+    void menuShortcutsReadLeftToRight()
+    {
+        const auto drawn = [](QStyle* style, const QString& text, const QKeySequence& keys) {
+            QMenu menu;
+            menu.setStyle(style);
+            QAction* action = menu.addAction(text);
+            action->setShortcut(keys);
+            action->setShortcutVisibleInContextMenu(true);
+            menu.resize(240, menu.sizeHint().height());
+            return menu.grab().toImage();
+        };
+        installDisplayTranslation(Arabic);
+        const QString entry = QStringLiteral("Insert row");
+        const QKeySequence keys(QStringLiteral("Ctrl++"));
+        std::unique_ptr<QStyle> platform(QStyleFactory::create(QStringLiteral("Fusion")));
+        const QImage asTyped = drawn(platform.get(), entry + QStringLiteral("\t\u2066Ctrl++\u2069"), {});
+        const QImage unmended = drawn(platform.get(), entry, keys);
+        MenuStyle mended(QStyleFactory::create(QStringLiteral("Fusion")));
+        const QImage shown = drawn(&mended, entry, keys);
+        installDisplayTranslation(English);
+        QVERIFY(unmended != asTyped); // the sign moved before the keys
+        QVERIFY(shown == asTyped);
     }
 
     void rightToLeftButtonWordBesideItsIcon()

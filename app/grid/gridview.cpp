@@ -63,9 +63,10 @@ GridView::GridView(QTableView* view, GridModel* model, CodecSource codec, QObjec
     m_note->setForegroundRole(QPalette::PlaceholderText);
     m_note->hide();
     // Rows that come or go by other ways than a fill (an import, undo, rows by hand, the
-    // filter) bring the note up to date too.
-    connect(model, &QAbstractItemModel::modelReset, this, &GridView::updateNote);
-    connect(model, &QAbstractItemModel::rowsInserted, this, &GridView::updateNote);
+    // filter) bring the note up to date too, and the rows that come are given room as a
+    // fill's are: a name imported onto an empty page is not left cut to its header's width.
+    connect(model, &QAbstractItemModel::modelReset, this, &GridView::rowsArrived);
+    connect(model, &QAbstractItemModel::rowsInserted, this, &GridView::rowsArrived);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &GridView::updateNote);
     view->viewport()->installEventFilter(this);
     view->installEventFilter(this);
@@ -90,7 +91,9 @@ void GridView::show(const ItemTable& table, ColumnDescription& columns, int cate
     const int column = was.column();
     const bool samePage = category == m_category;
     std::copy(std::begin(columns.kinds), std::end(columns.kinds), std::begin(m_kinds));
+    m_filling = true;
     ItemGrid::fill(m_model, table, columns, category, records);
+    m_filling = false;
     m_category = category;
     if (samePage && was.isValid() && row < m_model->rowCount() && column < m_model->columnCount()) {
         // The current cell only: a selection would make the item commands send its row.
@@ -114,6 +117,18 @@ void GridView::fitColumns(int category)
         return;
     }
     header->setSectionResizeMode(QHeaderView::Interactive);
+    measureColumns();
+    spreadColumns();
+}
+
+void GridView::rowsArrived()
+{
+    updateNote();
+    // A fill fits the columns itself, once its rows are all there; the network page's
+    // columns follow their contents on their own; a filter shows fewer of the same rows, and
+    // the columns keep still while it is typed.
+    if (m_filling || m_model->refiltering() || m_category <= 0 || m_category == CategoryNetParm)
+        return;
     measureColumns();
     spreadColumns();
 }

@@ -47,6 +47,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void rowsArrived();
     void fitColumns(int category);
     void measureColumns();
     void spreadColumns();
@@ -66,4 +67,5 @@ private:
     std::vector<int> m_needed;
     std::vector<int> m_floor;
     bool m_spreading = false;
+    bool m_filling = false;
 };
