@@ -29,7 +29,7 @@ Qt::LayoutDirection paragraphDirection(const QString& text, Qt::LayoutDirection 
 QString shownPath(const QString& path);
 
 // The name of the configuration set at `path` (a file or a server set) for a sentence on
-// screen: one left-to-right run, as a path is.
+// screen: one run, in the direction of its first letter.
 QString shownSet(const QString& path);
 
 class QTableView;

@@ -302,7 +302,8 @@ private slots:
 
     // A path keeps its leading "/" in front in a right-to-left window ("/tmp/shop.db", not
     // "tmp/shop.db/"), and a set's name keeps its words' places: each is isolated as one
-    // left-to-right run there, and left alone elsewhere.
+    // run there (a path left to right, a name as its first letter reads), and left alone
+    // elsewhere.
     void pathsReadLeftToRight_data() { windowShowsNoEnglishLeft_data(); }
     void pathsReadLeftToRight()
     {
@@ -347,7 +348,7 @@ private slots:
         QVERIFY2(shownOutcome.contains(QStringLiteral("/dev/ttyS0: ")) != rightToLeft, qPrintable(shownOutcome));
         QCOMPARE(journalOutcome, QStringLiteral("/dev/ttyS0: 3 PLUs installed"));
         QCOMPARE(logged, QList<Qt::LayoutDirection>(2, rightToLeft ? Qt::RightToLeft : Qt::LeftToRight));
-        QCOMPARE(set, rightToLeft ? QStringLiteral("\u2066shop.db\u2069") : QStringLiteral("shop.db"));
+        QCOMPARE(set, rightToLeft ? QStringLiteral("\u2068shop.db\u2069") : QStringLiteral("shop.db"));
         const QString isolated = QChar(0x2066) + QDir::toNativeSeparators(dataFolder()) + QChar(0x2069);
         QCOMPARE(about.contains(isolated), rightToLeft);
         QVERIFY(about.contains(QDir::toNativeSeparators(dataFolder())));
