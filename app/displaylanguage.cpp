@@ -163,7 +163,7 @@ QString shownSet(const QString& path)
     if (name.isEmpty() || QGuiApplication::layoutDirection() != Qt::RightToLeft)
         return name;
     // FIRST STRONG ISOLATE ... POP DIRECTIONAL ISOLATE: unlike a path, a name may be of
-    // Hebrew or Arabic words ("2 متجر.db"), which read right to left with their ".db" last.
+    // Hebrew or Arabic words ("متجر.db"), which read right to left with their ".db" last.
     return QChar(0x2068) + name + QChar(0x2069);
 }
 
