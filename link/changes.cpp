@@ -61,6 +61,21 @@ private:
 
 QString linkPeer(const QString& link) { return link.section(QLatin1Char(':'), 1); }
 
+SendRequest plannedDeletes(const QList<RegisterPlan>& plans, QStringList* peers)
+{
+    SendRequest deletes;
+    deletes.datatype = "PLUDATA";
+    deletes.command = CommandDelete;
+    deletes.hasTable = true;
+    for (const RegisterPlan& plan : plans)
+        for (const SendPart& part : plan.request.parts)
+            if (part.command == CommandDelete && !part.table.isEmpty()) {
+                deletes.table += part.table;
+                *peers << linkPeer(plan.link);
+            }
+    return deletes;
+}
+
 QString RegisterPlan::sentence(bool sending) const
 {
     // A register the operator named is called by its name, with its address.
@@ -150,17 +165,19 @@ QList<RegisterPlan> planChanges(
 
 void recordSend(const SendRequest& request, const TransferOutcome& outcome)
 {
-    const Category* category = categoryByType(request.datatype);
-    if (outcome.link.isEmpty() || !category)
+    if (outcome.link.isEmpty())
         return;
     if (request.datatype == "SYSCLEARDATA") {
-        // Every table of the register is empty now.
+        // Every table of the register is empty now (clear data has no category of its own).
         if (outcome.result == TransferOutcome::Done)
             for (const Category* entry = categoriesBegin(); entry != categoriesEnd(); ++entry)
                 if (entry->codec && entry->number != CategorySysParm)
                     BaselineStore::store(outcome.link, entry->number, {});
         return;
     }
+    const Category* category = categoryByType(request.datatype);
+    if (!category)
+        return;
     const RecordCodec* codec = category->codec ? category->codec() : nullptr;
     if (!codec || category->number == CategorySysParm || !request.hasTable)
         return;

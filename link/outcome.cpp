@@ -7,6 +7,7 @@
 #include "records/translation.h"
 
 #include <QCoreApplication>
+#include <QSet>
 
 namespace {
 
@@ -195,17 +196,24 @@ QString irreversibleQuestion(const SendRequest& request, const QStringList& regi
             .arg(registersPhrase(registers));
     if (request.datatype != "PLUDATA" || request.command != CommandDelete)
         return QString();
-    QStringList names;
-    for (int i = 0; i < request.table.size() && i < kListedRows; ++i) {
-        const ItemRow& row = request.table.at(i);
-        names << QStringLiteral("%1 %2").arg(row.value(0).toString(), row.value(1).toString().trimmed()).trimmed();
+    // A PLU selected in several cells goes once per cell, but it is one PLU to the operator.
+    QStringList plus;
+    QSet<QString> seen;
+    for (const ItemRow& row : request.table) {
+        const QString name
+            = QStringLiteral("%1 %2").arg(row.value(0).toString(), row.value(1).toString().trimmed()).trimmed();
+        if (!seen.contains(name)) {
+            seen.insert(name);
+            plus << name;
+        }
     }
-    if (request.table.size() > kListedRows)
-        names << QCoreApplication::translate("TransferOutcome", "%1 more")
-                     .arg(groupedNumber(request.table.size() - kListedRows));
+    QStringList names = plus.mid(0, kListedRows);
+    if (plus.size() > kListedRows)
+        names
+            << QCoreApplication::translate("TransferOutcome", "%1 more").arg(groupedNumber(plus.size() - kListedRows));
     const QString where = registers.size() > 1
         ? QCoreApplication::translate("TransferOutcome", "%1 connected registers").arg(registers.size())
         : registersPhrase(registers);
     return QCoreApplication::translate("TransferOutcome", "Delete %1 (%2) from %3?")
-        .arg(countText(CategoryPlu, int(request.table.size())), names.join(listSeparator()), where);
+        .arg(countText(CategoryPlu, int(plus.size())), names.join(listSeparator()), where);
 }

@@ -79,6 +79,30 @@ bool journalTransfer(const TransferOutcome& outcome)
         outcome.sentence(Wording::English), details.join(QLatin1Char('\n')));
 }
 
+bool journalRecordSave(const QByteArray& datatype, const QByteArray& before, const QByteArray& after)
+{
+    QStringList details { QStringLiteral("set: ") + QDir::toNativeSeparators(currentDatabasePath) };
+    int changed = 0;
+    for (int i = 0; i < qMax(before.size(), after.size()); ++i) {
+        if (i < before.size() && i < after.size() && before.at(i) == after.at(i))
+            continue;
+        // A long record (a logo) lists its first changes only; the count holds them all.
+        if (++changed <= 64) {
+            auto byte = [i](const QByteArray& bytes) {
+                return i < bytes.size() ? QStringLiteral("%1").arg(quint8(bytes.at(i)), 2, 16, QLatin1Char('0'))
+                                        : QStringLiteral("--");
+            };
+            details << QStringLiteral("byte %1: %2 \u2192 %3").arg(i).arg(byte(before), byte(after));
+        }
+    }
+    return Journal::append(Journal::Save, QString::fromLatin1(datatype), QString(),
+        QStringLiteral("%1 saved: %2 of %3 bytes changed")
+            .arg(datatype == "GRAPHICDATA" ? QStringLiteral("logo") : QStringLiteral("system parameters"))
+            .arg(changed)
+            .arg(after.size()),
+        details.join(QLatin1Char('\n')));
+}
+
 bool journalSave(int category, const QList<QByteArray>& before, const QList<QByteArray>& after)
 {
     const RecordCodec* codec = codecForCategory(category);

@@ -15,3 +15,7 @@ bool journalTransfer(const TransferOutcome& outcome);
 // field's old and new value, as the grid shows them) and deleted, from the records the set
 // held before (`before`) to those it holds now (`after`), as the database keeps records.
 bool journalSave(int category, const QList<QByteArray>& before, const QList<QByteArray>& after);
+
+// Writes a save of a category kept as one record (the system parameters "SYSPARMDATA", the
+// logo "GRAPHICDATA") to the journal: the bytes that changed, each with its old and new value.
+bool journalRecordSave(const QByteArray& datatype, const QByteArray& before, const QByteArray& after);

@@ -116,7 +116,7 @@ bool SetLocation::parse(const QString& text, SetLocation* out, QString* error)
             out->user = value;
         else if (key == QLatin1String("dbname"))
             out->database = value;
-        else if (key == QLatin1String("password"))
+        else if (key == QLatin1String("password") || key == QLatin1String("sslpassword"))
             return refuse(error,
                 QCoreApplication::translate("SetLocation",
                     "the address holds a password; keep it in the PostgreSQL password file (~/.pgpass) or "

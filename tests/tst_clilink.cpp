@@ -354,9 +354,16 @@ private slots:
                 "  1003 CAKE: Price 3.10 \u2192 3.30", "  1005 JAM: new", "  1006 HONEY: new",
                 "  1002 TEA: deleted" }));
 
+        // Deleting PLUs cannot be undone on the register: without --yes nothing goes.
+        const CliProgram::Result unconfirmed
+            = overTcp(install + QStringList { "--changes" } + tcp(2), { from(a, "127.0.0.2"), from(b, "127.0.0.3") });
+        QCOMPARE(unconfirmed.status, 2);
+        QVERIFY2(unconfirmed.err.contains("Delete 1 PLU (1002 TEA) from 2 connected registers? Nothing was sent"),
+            unconfirmed.err.constData());
         QList<QByteArray> wire;
-        const CliProgram::Result sent = overTcp(
-            install + QStringList { "--changes" } + tcp(2), { from(a, "127.0.0.2"), from(b, "127.0.0.3") }, nullptr, &wire);
+        const QStringList changes { "--changes", "--yes" };
+        const CliProgram::Result sent
+            = overTcp(install + changes + tcp(2), { from(a, "127.0.0.2"), from(b, "127.0.0.3") }, nullptr, &wire);
         QVERIFY2(sent.status == 0, sent.err.constData());
         QVERIFY2(sent.err.contains("127.0.0.2: PLUs changed: 1 deleted, 2 updated, 2 added\n"), sent.err.constData());
         QVERIFY2(sent.err.contains("127.0.0.3: PLUs changed: 1 deleted, 2 updated, 1 added\n"), sent.err.constData());
@@ -374,8 +381,8 @@ private slots:
         // The register refuses the second frame: the delete went, the rest is still to send.
         QVERIFY(importPlus(shop, "1003,CAKE,2,3.30,5\n1004,BUN,2,0.95,5\n1005,JAM,3,4.00,5\n1006,HONEY,3,5.50,5\n"
                                  "1007,TOAST,1,1.10,5\n"));
-        const CliProgram::Result refused = overTcp(
-            install + QStringList { "--changes" } + tcp(), { from(a, "127.0.0.2") + QStringList { "--refuse", "2:15" } });
+        const CliProgram::Result refused
+            = overTcp(install + changes + tcp(), { from(a, "127.0.0.2") + QStringList { "--refuse", "2:15" } });
         QCOMPARE(refused.status, 1);
         QVERIFY2(refused.err.contains("127.0.0.2: the register refused PLU 1004 (code 15) after 1 of 3 rows"),
             refused.err.constData());
@@ -384,6 +391,16 @@ private slots:
         // Sent again, the rest goes, and the register holds the set's table.
         QCOMPARE(overTcp(install + QStringList { "--changes" } + tcp(), { from(a, "127.0.0.2") }).status, 0);
         QCOMPARE(exported(a), exported(shop));
+        // Compared with what the registers send now, each with its own table (one holds none).
+        // Connected in either order, each register is compared with its own table.
+        const QStringList empty = from(fresh(QStringLiteral(".db")), "127.0.0.5"), full = from(a, "127.0.0.2");
+        for (const QList<QStringList>& registers : { QList<QStringList> { empty, full }, { full, empty } }) {
+            const CliProgram::Result live
+                = overTcp(QStringList { "diff", "--db", shop, "--type", "plu" } + tcp(2), registers);
+            QCOMPARE(live.status, 1);
+            QVERIFY2(live.out.contains("tcp:127.0.0.5: 5 new\n") && live.out.contains("tcp:127.0.0.2: unchanged\n"),
+                live.out.constData());
+        }
 
         // A register without a baseline gets nothing, and the status says so.
         const CliProgram::Result unknown = overTcp(
@@ -533,7 +550,7 @@ private slots:
                      { { "--db", fresh(QStringLiteral("-register.db")) } }, &cli)
                      .status,
             0);
-        QStringList expected { "login||", "login||", "import|DEPTDATA|", "login failed||", "login||",
+        QStringList expected { "login||", "login||", "save|DEPTDATA|", "import|DEPTDATA|", "login failed||", "login||",
             "transfer|DEPTDATA|tcp:127.0.0.1" };
         PtyPair pty;
         if (pty.ok()) {
@@ -561,14 +578,16 @@ private slots:
             QCOMPARE(row.value(2).toString(), QStringLiteral("admin"));
         }
         QCOMPARE(kinds, expected);
-        const ItemRow refused = rows.value(4);
+        const ItemRow refused = rows.value(5);
         QCOMPARE(
             refused.value(7).toString(), QStringLiteral("login of \"admin\" refused at tallvane-cli: wrong password"));
-        const ItemRow sent = rows.value(6);
+        const ItemRow sent = rows.value(7);
         QCOMPARE(sent.value(7).toString(), QStringLiteral("127.0.0.1: 2 departments installed"));
         QCOMPARE(sent.value(8).toString(),
             QStringLiteral("command: install\nrows sent: 2 of 2\nresult: done\nverify: not read back"));
-        QCOMPARE(rows.value(3).value(8).toString(),
+        // The import stores the rows as a save does, and both are journalled.
+        QCOMPARE(rows.value(3).value(7).toString(), QStringLiteral("2 departments saved: 2 new"));
+        QCOMPARE(rows.value(4).value(8).toString(),
             QStringLiteral("file: %1\nrows: 2\nmode: replace\nset: %2")
                 .arg(QDir::toNativeSeparators(file("shop.csv")), QDir::toNativeSeparators(shop)));
 

@@ -93,6 +93,9 @@ private slots:
                                            << "postgresql://bob@%2Ftmp%2Fpg/chain?set=s1" << "s1 (chain on this PC)";
         QTest::newRow("password in the address") << "postgresql://anna:secret@h/chain?set=shop" << "" << "";
         QTest::newRow("password parameter") << "postgresql://anna@h/chain?set=shop&password=x" << "" << "";
+        QTest::newRow("key password parameter") << "postgresql://anna@h/chain?set=shop&sslpassword=x"
+                                                << ""
+                                                << "";
         QTest::newRow("no set") << "postgresql://anna@h/chain" << "" << "";
         QTest::newRow("set that needs quoting") << "postgresql://anna@h/chain?set=a%22b" << "" << "";
         QTest::newRow("bad port") << "postgresql://anna@h:99999/chain?set=shop" << "" << "";

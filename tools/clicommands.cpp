@@ -5,6 +5,7 @@
 #include "link/outcome.h"
 #include "link/protocol.h"
 #include "link/sendrequest.h"
+#include "link/transferjournal.h"
 #include "logo/graphic.h"
 #include "records/categories.h"
 #include "records/gridcells.h"
@@ -140,6 +141,21 @@ int reportStore(CommandContext& context)
     return status;
 }
 
+// Stores `table` of `category` in the open set as the window's Save does: what changed goes
+// to the journal. False when nothing was stored.
+bool saveJournaled(int category, const ItemTable& table, const QList<QByteArray>& records)
+{
+    const RecordCodec* codec = codecForCategory(category);
+    const QString name = QLatin1String(codec->category().table);
+    QList<QByteArray> before, after;
+    loadRecords(name, &before);
+    if (!codec->saveTable(table, records))
+        return false;
+    if (loadRecords(name, &after))
+        journalSave(category, before, after);
+    return true;
+}
+
 // copy --from SET --to SET [--replace]
 QList<QCommandLineOption> copyOptions()
 {
@@ -160,6 +176,11 @@ int copySet(CommandContext& context)
     switch (SetCopy::copySet(from, to, context.isSet(QStringLiteral("replace")), &error)) {
     case SetCopy::Copied:
         Cli::printLine(QStringLiteral("copied %1 to %2").arg(shownSetName(from), shownSetName(to)));
+        Journal::append(Journal::Save, QString(), QString(),
+            QStringLiteral("every table of %1 copied to %2").arg(shownSetName(from), shownSetName(to)),
+            QStringLiteral("from: %1\nto: %2\nreplace: %3")
+                .arg(canonicalLocation(from), canonicalLocation(to),
+                    context.isSet(QStringLiteral("replace")) ? QStringLiteral("yes") : QStringLiteral("no")));
         return Cli::ExitOk;
     case SetCopy::TargetExists:
         // Replacing another set's tables stands for a question the window would ask.
@@ -421,7 +442,7 @@ int importTable(CommandContext& context)
             return status;
         table = addImportedRows(stored, table, category, &records);
     }
-    if (!codec->saveTable(table, records)) {
+    if (!saveJournaled(category, table, records)) {
         tableProblem(db, codec, "not saved, the database keeps its previous rows");
         return Cli::ExitFileError;
     }
@@ -476,9 +497,9 @@ int readCommand(const CommandContext& context, int category, quint8* command)
 
 // A send that cannot be undone on the register (a PLU delete, clear data) goes only with
 // --yes, which stands for the window's question; without it nothing is sent (ExitUsage).
-int confirmedUnattended(const CommandContext& context, const SendRequest& request)
+int confirmedUnattended(const CommandContext& context, const SendRequest& request, const QStringList& registers = {})
 {
-    const QString question = irreversibleQuestion(request, {});
+    const QString question = irreversibleQuestion(request, registers);
     if (question.isEmpty() || context.isSet(QStringLiteral("yes")))
         return Cli::ExitOk;
     return context.usageError(
@@ -550,8 +571,8 @@ int send(const LinkOptions& options, const SendRequest& request, int rows)
 
 // install --changes: each register gets what differs from its baseline in the set; a register
 // without a baseline gets nothing (status 1), one whose table is unchanged nothing either.
-int sendChanges(const LinkOptions& options, int category, const ItemTable& rows, const QList<QByteArray>& records,
-    bool verify)
+int sendChanges(const CommandContext& context, const LinkOptions& options, int category, const ItemTable& rows,
+    const QList<QByteArray>& records, bool verify)
 {
     CliLink link(options);
     int status = link.open();
@@ -560,7 +581,8 @@ int sendChanges(const LinkOptions& options, int category, const ItemTable& rows,
     bool unknown = false;
     int most = 0;
     QHash<QString, SendRequest> requests;
-    for (RegisterPlan& plan : planChanges(category, rows, records, link.links())) {
+    QList<RegisterPlan> plans = planChanges(category, rows, records, link.links());
+    for (RegisterPlan& plan : plans) {
         unknown = unknown || !plan.hasBaseline;
         if (!plan.request.sendable()) {
             Cli::printError(plan.sentence());
@@ -571,6 +593,11 @@ int sendChanges(const LinkOptions& options, int category, const ItemTable& rows,
         most = qMax(most, plan.request.rowCount());
         requests.insert(plan.link, plan.request);
     }
+    // PLUs gone from the set go from the registers too: only with --yes, as delete.
+    QStringList deleting;
+    const SendRequest deletes = plannedDeletes(plans, &deleting);
+    if (!deletes.table.isEmpty() && (status = confirmedUnattended(context, deletes, deleting)))
+        return status;
     if (!requests.isEmpty())
         status = link.runEach(most, requests);
     if (status == Cli::ExitOk && verify && !requests.isEmpty() && !link.allHeldAsSent())
@@ -647,7 +674,7 @@ int install(CommandContext& context)
     }
     request.verify = verify;
     if (context.isSet(QStringLiteral("changes")))
-        return sendChanges(link, category, rows, records, verify);
+        return sendChanges(context, link, category, rows, records, verify);
     if (const int refused = confirmedUnattended(context, request))
         return refused;
     return send(link, request, request.hasTable ? int(request.table.size()) : 1);
@@ -763,7 +790,7 @@ int download(CommandContext& context)
     const RecordCodec* codec = codecForCategory(category);
     const ItemTable rows = gridTexts(received, codec, category);
     // The rows are stored as the register sent them, byte for byte.
-    if (!received.isEmpty() && !db.isEmpty() && !codec->saveTable(rows, receiver.receivedRecords().value(0))) {
+    if (!received.isEmpty() && !db.isEmpty() && !saveJournaled(category, rows, receiver.receivedRecords().value(0))) {
         tableProblem(db, codec, "not saved, the database keeps its previous rows");
         return Cli::ExitFileError;
     }
@@ -856,11 +883,9 @@ int diffTable(CommandContext& context)
         return status;
     if ((status = receiver.run(-1, [&] { return receiver.receive(codec->category().typeName); })))
         return status;
-    const QList<QList<QByteArray>> held = receiver.receivedRecords();
-    const QStringList links = receiver.links();
     bool differs = false;
-    for (int i = 0; i < links.size(); ++i)
-        differs = printDifference(*codec, links.at(i), held.value(i), current) || differs;
+    for (const QString& reg : receiver.links())
+        differs = printDifference(*codec, reg, receiver.recordsOf(reg), current) || differs;
     return differs ? Cli::ExitNotAsShown : Cli::ExitOk;
 }
 
@@ -1017,7 +1042,8 @@ const QList<CliCommand>& cliCommands()
             "are checked there. The code page is that of the set with --db, else that of --language.",
             &checkOptions, &check },
         { "install",
-            "install --db FILE --type TYPE [--command install|add|update|delete [--yes] | --changes] [--verify] LINK",
+            "install --db FILE --type TYPE [--command install|add|update|delete [--yes] | --changes [--yes]] "
+            "[--verify] LINK",
             "Loads the stored table of TYPE and sends it to the registers as the window's install\n"
             "does, every stored record byte for byte as it is stored; a table the register must not\n"
             "get is refused before any register is waited for (status 4). --command add, update or\n"
@@ -1032,7 +1058,8 @@ const QList<CliCommand>& cliCommands()
             "With --changes each register gets only what differs from its baseline in the set (see\n"
             "diff): PLUs as deletes of the codes gone, updates of the rows changed and adds of the\n"
             "new ones, in that order; other tables whole, to the registers whose baseline differs.\n"
-            "A register without a baseline gets nothing and the status is 1.\n"
+            "Changes that delete PLUs go only with --yes (without it nothing is sent, status 2). A\n"
+            "register without a baseline gets nothing and the status is 1.\n"
             "\n"
             "  install --type logo --image FILE [--size WxH] [--stretch] [--logo-number 1|2] --serial PORT\n"
             "\n"

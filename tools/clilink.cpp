@@ -212,6 +212,14 @@ QList<QList<QByteArray>> CliLink::receivedRecords() const
     return tables;
 }
 
+QList<QByteArray> CliLink::recordsOf(const QString& link) const
+{
+    for (const Register& entry : m_registers)
+        if (entry.link == link && !entry.rows.isEmpty())
+            return entry.records;
+    return {};
+}
+
 CliLink::Register& CliLink::registerOf(QObject* relay)
 {
     if (m_options.serial && !m_registers.isEmpty())

@@ -62,6 +62,8 @@ public:
     QList<ItemTable> received() const;
     // The records of those rows as the database keeps them, table by table.
     QList<QList<QByteArray>> receivedRecords() const;
+    // The records the register of `link` sent; empty when it sent none.
+    QList<QByteArray> recordsOf(const QString& link) const;
 
     void ackData(QByteArray word) override;
     void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) override;
