@@ -313,4 +313,10 @@ QString caption(const QPushButton* button)
     return overlay ? overlay->caption() : QString();
 }
 
+void pressOnEnter(QWidget* page)
+{
+    for (QPushButton* button : page->findChildren<QPushButton*>())
+        button->setAutoDefault(true);
+}
+
 } // namespace ButtonPictures

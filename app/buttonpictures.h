@@ -4,6 +4,7 @@
 #include <QString>
 
 class QPushButton;
+class QWidget;
 
 // The pictures of the window's buttons, read from the "Image" folder. Style sheets name a
 // picture by its path with forward slashes. GUI thread only.
@@ -21,6 +22,9 @@ QPixmap lockPicture(int size);
 // `file` as the background of a command button. A picture of another size than the button
 // is brought to the button's size once and kept so in the folder.
 void setBackground(QPushButton* button, const QString& imageFolder, const char* file);
+// Enter presses the focused push buttons under `page`, as it does in a dialog (outside one a
+// push button answers only the space bar).
+void pressOnEnter(QWidget* page);
 // The word drawn on a picture button, in the display language; empty for a button whose
 // picture has none.
 QString caption(const QPushButton* button);

@@ -1,6 +1,8 @@
 #include "app/databasestatus.h"
 
 #include "app/displaylanguage.h"
+#include "records/netparm.h"
+#include "records/system.h"
 #include "storage/configdb.h"
 
 #include <QCoreApplication>
@@ -40,11 +42,24 @@ void showCurrent(QStatusBar* bar)
     language->setVisible(!language->text().isEmpty());
 }
 
+// The network and system parameters are one record each for the whole process: another set
+// starts from a blank network record and the default system record, so that a set without
+// them of its own shows nothing of the set open before (nor of a download into it).
+void forgetOtherSet(const QString& before)
+{
+    if (currentDatabasePath == before)
+        return;
+    NetParm::setRecord(QByteArray());
+    System::setRecord(System::defaultRecord());
+}
+
 } // namespace
 
 void open(QStatusBar* bar, const QString& path)
 {
+    const QString before = currentDatabasePath;
     openDatabase(path);
+    forgetOtherSet(before);
     showCurrent(bar);
 }
 
@@ -52,7 +67,9 @@ void create(QStatusBar* bar, const QString& path)
 {
     // A refused name leaves the previous database current and its label says the same again;
     // a set made where opening had just failed (the same path) clears what that failure said.
+    const QString before = currentDatabasePath;
     createDatabase(path);
+    forgetOtherSet(before);
     showCurrent(bar);
 }
 

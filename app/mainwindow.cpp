@@ -33,7 +33,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -154,9 +153,9 @@ void MainWindow::connectActions()
     connect(ui->actionLogOut, &QAction::triggered, this, [this] { m_loggedOut = close(); });
     // The tool bar's and the menus' commands are those of the buttons of the same names.
     connect(ui->actionInstall, &QAction::triggered, this, [this] { m_transfers->install(m_currentCategory); });
-    // A download replaces the page on show: its unsaved changes are asked about first.
+    // A download replaces the page on show: once a register can answer, unsaved changes are asked about.
     connect(ui->actionDownload, &QAction::triggered, this, [this] {
-        if (mayLeavePage())
+        if (m_transfers->linkReady() && mayLeavePage())
             m_transfers->download(m_currentCategory);
     });
     const struct {
@@ -169,19 +168,14 @@ void MainWindow::connectActions()
             [this, command = entry.command] { m_transfers->itemCommand(command, m_currentCategory); });
     connect(ui->actionGroup, &QAction::triggered, this, [this] { openCategory(CategoryGroup); });
     connect(ui->actionDept, &QAction::triggered, this, [this] { openCategory(CategoryDept); });
-    setUpEditMenu();
+    EditMenu::setUp(ui->menuEdit, { ui->actionInsert, ui->actionCopy, ui->actionPast }, m_gridPage,
+        [this] { return ui->stackedWidget->currentWidget() == m_gridPage && !isBusy(); });
     m_registerCommands = new RegisterCommands(
         { ui->actionInstall, ui->actionDownload, ui->actionAdd, ui->actionUpdate, ui->actionDelet, ui->actionClearData,
             ui->menuHelp, ui->mainToolBar, m_gridPage->findChild<QWidget*>(QStringLiteral("btn_add")),
             m_gridPage->findChild<QWidget*>(QStringLiteral("btn_update")),
             m_gridPage->findChild<QWidget*>(QStringLiteral("btn_delete")) },
         m_panel, m_transfers, this);
-}
-
-void MainWindow::setUpEditMenu()
-{
-    EditMenu::setUp(ui->menuEdit, { ui->actionInsert, ui->actionCopy, ui->actionPast }, m_gridPage,
-        [this] { return ui->stackedWidget->currentWidget() == m_gridPage && !isBusy(); });
 }
 
 void MainWindow::setUpTree()
@@ -215,7 +209,7 @@ void MainWindow::SelectedItem(QTreeWidgetItem* item, int column)
     if (!item)
         return;
     if (const QString path = SetLibrary::pathOf(item); !path.isEmpty()) {
-        if (QFileInfo(path) == QFileInfo(currentDatabasePath))
+        if (SetLibrary::isOpen(path))
             return;
         if (mayLeavePage())
             openSet(path);
@@ -243,12 +237,19 @@ void MainWindow::refuseAuthority()
 
 void MainWindow::showPage(QWidget* page)
 {
-    // The logs tell of the last transfer of the page that was on show.
-    if (ui->stackedWidget->currentWidget() != page)
-        m_transfers->clearLogs();
+    // The logs tell of the last transfer of the page (and category) that was on show.
+    const bool another = ui->stackedWidget->currentWidget() != page;
     ui->stackedWidget->setCurrentWidget(page);
-    m_registerCommands->follow(page == m_buttonPage ? int(CategoryNone) : m_currentCategory);
+    if (another || shownCategory() != m_logsCategory)
+        m_transfers->clearLogs();
+    m_logsCategory = shownCategory();
+    m_registerCommands->follow(shownCategory());
     updateTitle();
+}
+
+int MainWindow::shownCategory() const
+{
+    return ui->stackedWidget->currentWidget() == m_buttonPage ? int(CategoryNone) : m_currentCategory;
 }
 
 bool MainWindow::mayLeavePage() { return m_guard->mayLeave(this, pageTitle()); }
@@ -256,6 +257,7 @@ bool MainWindow::mayLeavePage() { return m_guard->mayLeave(this, pageTitle()); }
 void MainWindow::reloadShownPage()
 {
     m_guard->reload();
+    m_panel->showRegisterNames();
     updateTitle();
 }
 
@@ -276,10 +278,7 @@ void MainWindow::updateTitle()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_transfers->stopBeforeClosing() && mayLeavePage())
-        event->accept();
-    else
-        event->ignore();
+    event->setAccepted(m_transfers->stopBeforeClosing() && mayLeavePage());
 }
 
 void MainWindow::openSet(const QString& path)
@@ -354,20 +353,15 @@ void MainWindow::manageUsers()
 
 void MainWindow::on_actionOpen_triggered()
 {
-    if (!mayLeavePage())
-        return;
-    if (const QString path = m_sets->askForFile(this); !path.isEmpty())
+    if (const QString path = m_sets->askForFile(this); !path.isEmpty() && mayLeavePage())
         openSet(path);
 }
 
 void MainWindow::on_actionNew_triggered()
 {
-    if (!mayLeavePage())
-        return;
     // "shop.db" in the database folder, or a server set's URL typed as the name.
-    m_newDbName = m_sets->askForNewName(this);
-    if (!m_newDbName.isEmpty())
-        createSet(isServerLocation(m_newDbName) ? m_newDbName : m_dbFolder + m_newDbName);
+    if (const QString name = m_sets->askForNewName(this); !name.isEmpty() && mayLeavePage())
+        createSet(isServerLocation(m_newDbName = name) ? name : m_dbFolder + name);
 }
 
 void MainWindow::createSet(const QString& location)
@@ -380,12 +374,16 @@ void MainWindow::createSet(const QString& location)
     m_sets->opened(path);
     reloadShownPage();
     m_gridPage->showDatabaseState();
-    statusBar()->showMessage(tr("%1 created: every page of it is empty").arg(shownSet(path)));
+    if (currentDatabaseCheck().opened) // else the status bar already says why it cannot be used
+        statusBar()->showMessage(tr("%1 created: every page of it is empty").arg(shownSet(path)));
 }
 
 void MainWindow::on_actionSave_triggered() { m_guard->save(); }
 
-void MainWindow::on_actionClearData_triggered() { m_transfers->clearData(m_currentCategory); }
+void MainWindow::on_actionClearData_triggered()
+{
+    m_transfers->clearData(shownCategory());
+}
 
 void MainWindow::view_sort(int column) { m_gridPage->sortBy(column); }
 
@@ -412,6 +410,8 @@ void MainWindow::followBusy(bool busy)
     for (QAction* action : { ui->actionNew, ui->actionOpen, ui->actionSave, ui->actionGroup, ui->actionDept,
              ui->actionMenu, ui->actionPast, ui->actionInsert, ui->actionJournal })
         action->setEnabled(!busy);
+    for (const char* name : { "actionOpenServerSet", "actionCut", "actionClearCells", "actionDeleteRows" })
+        findChild<QAction*>(QLatin1String(name))->setEnabled(!busy);
     findChild<QMenu*>(QStringLiteral("menuRecent"))->setEnabled(!busy);
     // The grid stays as the transfer found it: no step is undone or redone meanwhile.
     const QUndoStack* steps = m_gridPage->undoStack();

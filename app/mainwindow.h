@@ -42,6 +42,8 @@ public:
     ~MainWindow() override;
 
     int currentCategory() const { return m_currentCategory; }
+    // The category of the page on show: none on the button page.
+    int shownCategory() const;
     QString databaseFolder() const { return m_dbFolder; }
     QString imageFolder() const { return m_imageFolder; }
     GridModel* itemModel() const;
@@ -94,9 +96,11 @@ public slots:
 
 private slots:
     void on_actionMenu_triggered();
+    // The set is chosen first, then unsaved edits are asked about: a cancelled choice keeps them.
     void on_actionOpen_triggered();
     void on_actionNew_triggered();
     void on_actionSave_triggered();
+    // From the page on show (Windows > Menu keeps the category of the page it left).
     void on_actionClearData_triggered();
     void showButtonPage();
     void manageUsers();
@@ -108,7 +112,6 @@ protected:
 private:
     bool m_loggedOut = false;
     void setUpPages();
-    void setUpEditMenu();
     void openSet(const QString& path);
     // Creates the set at `location` (a file path or a server URL) and opens it empty.
     void createSet(const QString& location);
@@ -129,6 +132,7 @@ private:
 
     Ui::MainWindow* ui;
     int m_currentCategory = 0;
+    int m_logsCategory = 0; // the category whose transfers the logs tell of
     ButtonPage* m_buttonPage = nullptr;
     GridPage* m_gridPage = nullptr;
     LogoPage* m_logoPage = nullptr;

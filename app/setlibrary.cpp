@@ -127,6 +127,11 @@ void SetLibrary::opened(const QString& path)
     fillRecentMenu();
 }
 
+bool SetLibrary::isOpen(const QString& path)
+{
+    return !currentDatabasePath.isEmpty() && canonical(path) == canonical(currentDatabasePath);
+}
+
 QString SetLibrary::lastSet() const
 {
     const QString last = QSettings(LinkSettings::filePath(), QSettings::IniFormat).value(key("last")).toString();

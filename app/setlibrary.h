@@ -34,6 +34,8 @@ public:
     QStringList recentSets() const;
     // The set a tree entry stands for; empty for entries that are no set.
     static QString pathOf(const QTreeWidgetItem* item);
+    // Whether `path` (a file or a server set) is the set open now.
+    static bool isOpen(const QString& path);
     // Asks for a set file in the database folder; empty when none was chosen.
     QString askForFile(QWidget* parent) const;
     // Asks for a new set's name: "NAME.db", or a server set's URL typed as the name; empty

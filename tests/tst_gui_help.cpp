@@ -100,6 +100,14 @@ private slots:
         dept->setFocus(Qt::TabFocusReason);
         QTest::keyClick(dept, Qt::Key_Return);
         QCOMPARE(window.currentCategory(), int(CategoryDept));
+        // The pages' push buttons answer Enter too, as in a dialog: Back on the grid page.
+        QPushButton* back = nullptr;
+        for (QPushButton* button : window.findChildren<QPushButton*>(QStringLiteral("btn_return")))
+            back = button->isVisibleTo(&window) ? button : back;
+        QVERIFY(back);
+        back->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(back, Qt::Key_Return);
+        QCOMPARE(window.currentCategory(), int(CategoryNone));
     }
 
     void logOutAsksAboutUnsavedWork()

@@ -127,6 +127,16 @@ private slots:
         QCOMPARE(listed->text(0), QStringLiteral("chain_shop (tallvane on this PC)"));
         QCOMPARE(listed->toolTip(0), QStringLiteral("chain_shop (tallvane on this PC)\n") + url);
         QCOMPARE(w.sets()->recentSets().value(0), url);
+        // Another server set, then the first again from its entry in the tree.
+        answerServerSetDialog(cluster->url(QStringLiteral("chain_two")), true);
+        child<QAction>(w, "actionOpenServerSet")->trigger();
+        QCOMPARE(currentDatabasePath, cluster->url(QStringLiteral("chain_two")));
+        QTreeWidget* tree = child<QTreeWidget>(w, "treeWidget_Item");
+        const QList<QTreeWidgetItem*> entries = tree->findItems(
+            QStringLiteral("chain_shop (tallvane on this PC)"), Qt::MatchExactly | Qt::MatchRecursive);
+        QCOMPARE(entries.size(), 1);
+        emit tree->itemClicked(entries.first(), 0);
+        QCOMPARE(currentDatabasePath, url);
 
         // This operator's rows, saved.
         GridModel* model = w.itemModel();

@@ -1,8 +1,9 @@
+#include "app/dialogs/messagebox.h"
 #include "app/grid/itemgrid.h"
+#include "app/mainwindow.h"
+#include "base/language.h"
 #include "guisupport.h"
 #include "hostilerecords.h"
-#include "app/dialogs/messagebox.h"
-#include "app/mainwindow.h"
 #include "link/linksettings.h"
 #include "link/serialserver.h"
 #include "link/tcpserver.h"
@@ -11,9 +12,9 @@
 #include "records/plu.h"
 #include "records/system.h"
 #include "records/translation.h"
+#include "storage/baselinestore.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
-#include "base/language.h"
 #include "users/usrdb.h"
 
 #include <QAction>
@@ -296,12 +297,14 @@ private slots:
         view->selectionModel()->clearSelection();
         view->selectionModel()->select(model->index(0, 0), QItemSelectionModel::Select);
         view->selectionModel()->select(model->index(2, 2), QItemSelectionModel::Select);
-        // Asked first, No by default: nothing goes.
+        // Asked first, No by default: nothing goes. A PLU selected in two cells is one PLU.
+        view->selectionModel()->select(model->index(2, 3), QItemSelectionModel::Select);
         click(w, "btn_delete");
         QVERIFY(w.idle());
         QCOMPARE(MessageBox::shown().last(),
             QStringLiteral("Delete from the register: Delete 2 PLUs (11 BREAD, 33 TEA) from the connected register "
                            "(127.0.0.1)?"));
+        view->selectionModel()->select(model->index(2, 3), QItemSelectionModel::Deselect);
         QCOMPARE(storedPlus(simDb).size(), 4);
         MessageBox::setNextAnswer(QMessageBox::Yes);
         click(w, "btn_delete");
@@ -568,7 +571,8 @@ private slots:
         QVERIFY(w.isBusy());
         for (const char* other : { "actionInstall", "actionDownload", "actionUpdate", "actionAdd", "actionDelet",
                  "actionClearData", "actionGroup", "actionDept", "actionPast", "actionInsert", "actionUndo",
-                 "actionRedo", "actionNew", "actionOpen", "actionSave" })
+                 "actionRedo", "actionNew", "actionOpen", "actionSave", "actionOpenServerSet", "actionCut",
+                 "actionClearCells", "actionDeleteRows" })
             QVERIFY2(!child<QAction>(w, other)->isEnabled(), other);
         QVERIFY(child<QAction>(w, "actionCancel")->isEnabled());
         QVERIFY(w.waitIdle());
@@ -816,6 +820,9 @@ private slots:
             QVERIFY(w.isBusy());
             QVERIFY(w.waitIdle());
             QCOMPARE(w.log("textEdit_snd"), QStringLiteral("1\n2\nEND\n%1: 2 departments installed").arg(pty->first()));
+            const QString reg = QStringLiteral("serial:") + pty->first();
+            QList<QByteArray> baseline;
+            QVERIFY(BaselineStore::load(reg, CategoryDept, &baseline) && baseline.size() == 2);
 
             // Clear data over serial on the department page: asked first, No by default.
             auto* clear = child<QAction>(w, "actionClearData");
@@ -830,6 +837,8 @@ private slots:
             QVERIFY(w.waitIdle());
             QCOMPARE(w.log("textEdit_snd"), QStringLiteral("END\n%1: every table erased").arg(pty->first()));
             QCOMPARE(ecr.output().count("recv 04 00 21 00 19 44"), 1);
+            // The register is known to be empty now: a comparison shows every row as new.
+            QVERIFY(BaselineStore::load(reg, CategoryDept, &baseline) && baseline.isEmpty());
 
             // Only the administrator may: others see it disabled, with the reason.
             m_session->logIn(2, 0xFFFFFFFF);

@@ -298,6 +298,11 @@ private slots:
         QCOMPARE(tree()->topLevelItem(0)->text(0),
             QStringLiteral("127.0.0.1: no baseline yet: download to compare, or install the whole table"));
         QVERIFY(!child<QPushButton>(w, "btn_sendChanges")->isEnabled());
+        // Read from the register, which holds no PLUs yet: every row of the page is new.
+        child<QPushButton>(w, "btn_downloadCompare")->click();
+        QVERIFY(w.waitIdle());
+        QCOMPARE(tree()->topLevelItem(0)->text(0), QStringLiteral("127.0.0.1: 2 new"));
+        tree()->window()->close();
 
         click(w, "btn_install");
         QVERIFY(w.isBusy());
@@ -346,6 +351,17 @@ private slots:
         QVERIFY(w.idle());
         QCOMPARE(w.status(), QStringLiteral("Open the PLU page first."));
         QCOMPARE(ecr->output().count(" 48 07 00"), 1);
+        tree()->window()->close();
+
+        // A PLU gone from the page goes from the register only when the operator says so.
+        w.open("btn_plu");
+        QVERIFY(w.itemModel()->removeRows(0, 1));
+        click(w, "btn_changes");
+        QVERIFY(w.idle());
+        QCOMPARE(MessageBox::shown().last(),
+            QStringLiteral("Delete from the register: Delete 1 PLU (1001 COFFEE) from the connected register "
+                           "(127.0.0.1)?"));
+        QCOMPARE(ecr->output().count(" 48 06 00"), 0);
     }
 
     // The link chosen and the serial port opened are there again at the next start.

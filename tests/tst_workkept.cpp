@@ -8,7 +8,9 @@
 #include "link/linksettings.h"
 #include "records/categories.h"
 #include "records/dept.h"
+#include "records/netparm.h"
 #include "records/plu.h"
+#include "records/system.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
 
@@ -170,9 +172,17 @@ private:
             MessageBox::setNextAnswer(QMessageBox::Yes); // replace
             click(w, "btn_openfile");
             break;
-        case Download:
+        case Download: {
+            // With no register to answer, the download cannot start: nothing is asked.
             child<QAction>(w, "actionDownload")->trigger();
+            QVERIFY(MessageBox::shown().isEmpty());
+            QVERIFY(w.windowTitle().endsWith(QLatin1String(" *")));
+            auto ecr = w.connectSimulator(m_dir.filePath(QStringLiteral("register%1.db").arg(++m_serial)));
+            QVERIFY(ecr);
+            child<QAction>(w, "actionDownload")->trigger();
+            QVERIFY(w.waitIdle());
             break;
+        }
         case Close:
             child<QAction>(w, "actionQuit")->trigger(); // closes the window, as its frame's button does
             break;
@@ -273,9 +283,18 @@ private slots:
         QString a, b;
         auto w = shop(&a, &b);
         QCOMPARE(w->itemModel()->rowCount(), 2);
+        // The other set's network and system parameters, as loading it left them.
+        NetParm::setRecord(QByteArray(NetParm::kRecordSize, '\x07'));
+        System::setRecord(QByteArray(System::kRecordSize, '\x01'));
         nameNextSet(QStringLiteral("fresh"));
         child<QAction>(*w, "actionNew")->trigger();
         QCOMPARE(w->itemModel()->rowCount(), 0);
+        w->open("btn_system");
+        QCOMPARE(System::record(), System::defaultRecord());
+        w->open("btn_net");
+        QCOMPARE(NetParm::record(), QByteArray(NetParm::kRecordSize, 0));
+        QCOMPARE(w->itemModel()->index(0, 2).data().toString(), QStringLiteral("0.0.0.0"));
+        w->open("btn_plu");
         QCOMPARE(w->windowTitle(), QStringLiteral("PLU \u2014 fresh.db"));
         QCOMPARE(child<QTreeWidget>(*w, "treeWidget_Item")->currentItem(), setItem(*w, QStringLiteral("fresh.db")));
         QCOMPARE(child<QTreeWidget>(*w, "treeWidget_Item")->topLevelItem(0)->childCount(), 3);
@@ -508,6 +527,19 @@ private slots:
         QFile file(out + QStringLiteral(".csv"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBFRandom,Name,Dept,Price,Stock+\n"));
+
+        // The empty page's menu still offers a first row.
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            const QList<QAction*> actions = menu->actions();
+            menu->close();
+            QCOMPARE(actions.size(), 1);
+            QCOMPARE(actions.first()->text(), QStringLiteral("Insert row"));
+            actions.first()->trigger();
+        });
+        emit grid(*w)->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(model->rowCount(), 1);
     }
 
     // Codes are copied without thousands separators; a decimal comma pastes into a price.

@@ -232,7 +232,7 @@
 <context>
     <name>Category</name>
     <message>
-        <location filename="../records/categories.cpp" line="+24"/>
+        <location filename="../records/categories.cpp" line="+23"/>
         <source>department</source>
         <translation>قسم</translation>
     </message>
@@ -362,7 +362,7 @@
         <translation>صفوف</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+172"/>
+        <location filename="../link/outcome.cpp" line="+169"/>
         <source>row</source>
         <translation>صف</translation>
     </message>
@@ -510,7 +510,12 @@
         <translation>... و%1 أخرى</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Send anyway?</source>
+        <translation>هل تريد الإرسال على أي حال؟</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>warning</source>
         <translation>تحذير</translation>
     </message>
@@ -925,7 +930,7 @@
         <translation>إعادة الفحص</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+19"/>
         <source>ComNum</source>
         <translation>منفذ COM</translation>
     </message>
@@ -974,7 +979,7 @@
         <location line="+3"/>
         <location line="+3"/>
         <location filename="../app/transfer/connectionpanel.cpp" line="+43"/>
-        <location line="+266"/>
+        <location line="+274"/>
         <source>Open Serial</source>
         <translation>فتح المنفذ التسلسلي</translation>
     </message>
@@ -985,7 +990,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-238"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-246"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1026,7 +1031,7 @@
         <translation>حالات الرفض وانتهاء المهلة والإطارات التالفة، مع الصف الذي حدثت عنده</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="+12"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+19"/>
         <source>Transfer progress</source>
         <translation>تقدم النقل</translation>
     </message>
@@ -1087,7 +1092,7 @@
         <translation>إيقاف النقل بعد الإطار الحالي</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-52"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-59"/>
         <source>%1 The address and port are set under [tcp] in tallvane.ini.</source>
         <translation>%1 يُضبط العنوان والمنفذ تحت [tcp] في tallvane.ini.</translation>
     </message>
@@ -1098,7 +1103,12 @@
         <translation>الاسم</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+11"/>
+        <source>Not named: a register&apos;s name is kept in the open set; open a set first</source>
+        <translation>لم تتم التسمية: يُحفظ اسم آلة الكاشير في ملف الإعدادات المفتوح؛ افتح ملف إعدادات أولاً</translation>
+    </message>
+    <message>
+        <location line="+71"/>
         <source>Serial</source>
         <extracomment>Connection type: a register on the RS-232 port.</extracomment>
         <translation>تسلسلي</translation>
@@ -1151,8 +1161,8 @@
         <translation>لم يتم اختيار منفذ تسلسلي.</translation>
     </message>
     <message>
-        <location line="-278"/>
-        <location line="+285"/>
+        <location line="-286"/>
+        <location line="+293"/>
         <source>Close Serial</source>
         <translation>إغلاق المنفذ التسلسلي</translation>
     </message>
@@ -1165,7 +1175,7 @@
 <context>
     <name>DatabaseStatus</name>
     <message>
-        <location filename="../app/databasestatus.cpp" line="+69"/>
+        <location filename="../app/databasestatus.cpp" line="+86"/>
         <source>Not saved: the database keeps its previous rows.</source>
         <translation>لم يتم الحفظ: تحتفظ قاعدة البيانات بصفوفها السابقة.</translation>
     </message>
@@ -1572,7 +1582,7 @@
         <translation>رجوع</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+107"/>
+        <location filename="../app/pages/gridpage.cpp" line="+108"/>
         <source>%1 of %2 shown</source>
         <translation>معروض %1 من %2</translation>
     </message>
@@ -1668,13 +1678,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>%1 خلايا لن تصل إلى آلة الكاشير كما هي معروضة</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+18"/>
         <source>Insert row</source>
         <extracomment>Insert an empty row in the grid</extracomment>
         <translation>إدراج صف</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Delete row(s)</source>
         <translation>إزالة الصفوف</translation>
     </message>
@@ -1690,7 +1700,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>GridView</name>
     <message>
-        <location filename="../app/grid/gridview.cpp" line="+78"/>
+        <location filename="../app/grid/gridview.cpp" line="+79"/>
         <source>Open or create a configuration database (File &gt; open / new)</source>
         <translation>افتح ملف إعدادات أو أنشئ ملفًا جديدًا (ملف &gt; فتح / جديد)</translation>
     </message>
@@ -1700,7 +1710,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>لا توجد صفوف بعد: نزّل من آلة الكاشير، أو استورد ملفًا، أو أدرج صفًا (تحرير &gt; إدراج صف)</translation>
     </message>
     <message>
-        <location line="+141"/>
+        <location line="+159"/>
         <source>none</source>
         <extracomment>The tool tip of an option cell with no option set</extracomment>
         <translation>لا شيء</translation>
@@ -1932,7 +1942,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>%1 (UTC)</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+111"/>
         <source>Journal not written</source>
         <translation>لم تتم الكتابة في سجل التدقيق</translation>
     </message>
@@ -2096,18 +2106,18 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>رجوع</translation>
     </message>
     <message>
-        <location filename="../app/pages/logopage.cpp" line="+74"/>
+        <location filename="../app/pages/logopage.cpp" line="+70"/>
         <source>Image File(*.jpg *.jpeg *.png *.bmp *.ico)</source>
         <translation>ملف صورة (*.jpg *.jpeg *.png *.bmp *.ico)</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+106"/>
+        <location line="+108"/>
         <source>Warnning!</source>
         <translation>تحذير!</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-107"/>
         <source>%1 could not be read: %2</source>
         <translation>تعذرت قراءة %1: %2</translation>
     </message>
@@ -2123,7 +2133,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>الشعار %1 x %2: %3 بايت من %4</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+39"/>
         <source>%1 of %2 bytes</source>
         <translation>%1 من %2 بايت</translation>
     </message>
@@ -2133,7 +2143,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>بيانات الصورة كبيرة جدًا.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+42"/>
         <source>Saved: %1 keeps this logo.</source>
         <translation>تم الحفظ: يحتفظ %1 بهذا الشعار.</translation>
     </message>
@@ -2359,7 +2369,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>يغلق Tallvane (يسأل أولًا عن التغييرات غير المحفوظة)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-92"/>
+        <location filename="../app/mainwindow.cpp" line="-97"/>
         <source>Warnning!</source>
         <translation>تحذير!</translation>
     </message>
@@ -2369,7 +2379,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>لا تملك الصلاحية.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+182"/>
+        <location filename="../app/setlibrary.cpp" line="+190"/>
         <source>select db file</source>
         <translation>اختر ملف الإعدادات</translation>
     </message>
@@ -2379,7 +2389,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ملف إعدادات (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+142"/>
+        <location filename="../app/mainwindow.cpp" line="+144"/>
         <source>%1 created: every page of it is empty</source>
         <translation>تم إنشاء %1: جميع صفحاته فارغة</translation>
     </message>
@@ -2825,7 +2835,7 @@ Save them before going on?</source>
 <context>
     <name>Punctuation</name>
     <message>
-        <location filename="../base/punctuation.cpp" line="+17"/>
+        <location filename="../base/punctuation.cpp" line="+18"/>
         <source>, </source>
         <extracomment>Between the items of a list (&quot;PLU, TAX&quot;): Arabic writes &quot;، &quot;, others &quot;, &quot;</extracomment>
         <translation>، </translation>
@@ -3514,7 +3524,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+71"/>
+        <location filename="../link/changes.cpp" line="+86"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: لا توجد نسخة مرجعية بعد: نزّل الجدول للمقارنة، أو ثبّت الجدول كاملاً</translation>
     </message>
@@ -3627,12 +3637,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLibrary</name>
     <message>
-        <location filename="../app/setlibrary.cpp" line="-136"/>
+        <location filename="../app/setlibrary.cpp" line="-144"/>
         <source>Recent sets</source>
         <translation>ملفات الإعدادات الأخيرة</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+121"/>
         <source>Open server set...</source>
         <translation>فتح ملف إعدادات على الخادم...</translation>
     </message>
@@ -3702,7 +3712,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>StatusWord</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+44"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+45"/>
         <source>END</source>
         <translation>انتهى</translation>
     </message>
@@ -3951,6 +3961,11 @@ Do you want to delete it anyway?</source>
         <source>return</source>
         <translation>رجوع</translation>
     </message>
+    <message>
+        <location filename="../app/pages/systempage.cpp" line="+146"/>
+        <source>Saved the system parameters to %1</source>
+        <translation>تم حفظ معلمات النظام في %1</translation>
+    </message>
 </context>
 <context>
     <name>TableDiff</name>
@@ -4024,7 +4039,7 @@ Do you want to delete it anyway?</source>
         <translation>تم تحويل %1 خلايا مكتوبة بالصيغة العلمية، أولها: الصف %2، العمود %3: راجع الرموز</translation>
     </message>
     <message>
-        <location filename="../storage/xlsx.cpp" line="+78"/>
+        <location filename="../storage/xlsx.cpp" line="+73"/>
         <source>%1 is damaged (%2, line %3)</source>
         <translation>%1 تالف (%2، السطر %3)</translation>
     </message>
@@ -4122,7 +4137,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+112"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+113"/>
         <source>warning</source>
         <translation>تحذير</translation>
     </message>
@@ -4147,12 +4162,12 @@ Do you want to delete it anyway?</source>
         <translation>مقارنة %1 الصفحة بما تحتويه كل آلة كاشير متصلة بحسب ما يعرفه Tallvane (آخر تثبيت أو تحقق أو تنزيل لها):</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Nothing to send: see the log</source>
         <translation>لا يوجد ما يُرسل: راجع سجل النقل</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+21"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
         <translation>يستبدل التثبيت جدول %1 بالكامل في %2 بـ %3 من الصفحة.</translation>
     </message>
@@ -4221,7 +4236,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferMonitor</name>
     <message>
-        <location filename="../app/transfer/transfermonitor.cpp" line="+53"/>
+        <location filename="../app/transfer/transfermonitor.cpp" line="+55"/>
         <source>%v rows received</source>
         <extracomment>Progress bar of a download: %v is the number of rows received so far.</extracomment>
         <translation>تم استلام %v صف</translation>
@@ -4233,7 +4248,7 @@ Do you want to delete it anyway?</source>
         <translation>%v / %m صف</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+95"/>
         <source>%1 registers: all ended well; each is in the log</source>
         <translation>%1 آلات كاشير: انتهت جميعها بنجاح؛ نتيجة كل منها في سجل النقل</translation>
     </message>
@@ -4388,12 +4403,12 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+32"/>
-        <location line="+25"/>
+        <location line="+32"/>
         <source>%1 more</source>
         <translation>%1 أخرى</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-28"/>
         <source>the register(s)</source>
         <translation>آلة (آلات) الكاشير</translation>
     </message>
@@ -4413,7 +4428,7 @@ Do you want to delete it anyway?</source>
         <translation>هل تريد مسح كل جداول %1؟ لا يمكن التراجع عن ذلك.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+19"/>
         <source>%1 connected registers</source>
         <translation>%1 آلات كاشير متصلة</translation>
     </message>
@@ -4451,7 +4466,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 صفوف</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+119"/>
         <source>not on the register</source>
         <translation>غير موجود في آلة الكاشير</translation>
     </message>

@@ -101,7 +101,7 @@
         <location line="+2"/>
         <source>Install</source>
         <extracomment>Sends the page&apos;s table to the register(s)</extracomment>
-        <translation>Αποστολή</translation>
+        <translation>Εγκατάσταση</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -129,7 +129,7 @@
         <location line="+2"/>
         <source>Update</source>
         <extracomment>Updates the selected PLUs on the register(s)</extracomment>
-        <translation>Ενημέρωση</translation>
+        <translation>Αναβάθμιση</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -232,7 +232,7 @@
 <context>
     <name>Category</name>
     <message>
-        <location filename="../records/categories.cpp" line="+24"/>
+        <location filename="../records/categories.cpp" line="+23"/>
         <source>department</source>
         <translation>τμήμα</translation>
     </message>
@@ -362,7 +362,7 @@
         <translation>γραμμές</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+172"/>
+        <location filename="../link/outcome.cpp" line="+169"/>
         <source>row</source>
         <translation>γραμμή</translation>
     </message>
@@ -510,7 +510,12 @@
         <translation>... και ακόμη %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Send anyway?</source>
+        <translation>Αποστολή παρ&apos; όλα αυτά;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>warning</source>
         <translation>Προειδοποίηση</translation>
     </message>
@@ -925,7 +930,7 @@
         <translation>Ανανέωση</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+19"/>
         <source>ComNum</source>
         <translation>Θύρα COM</translation>
     </message>
@@ -974,7 +979,7 @@
         <location line="+3"/>
         <location line="+3"/>
         <location filename="../app/transfer/connectionpanel.cpp" line="+43"/>
-        <location line="+266"/>
+        <location line="+274"/>
         <source>Open Serial</source>
         <translation>Άνοιγμα σειριακής</translation>
     </message>
@@ -985,7 +990,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-238"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-246"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1026,7 +1031,7 @@
         <translation>Απορρίψεις, λήξεις χρόνου και λανθασμένα πακέτα, με τη γραμμή όπου συνέβησαν</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="+12"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+19"/>
         <source>Transfer progress</source>
         <translation>Πρόοδος μεταφοράς</translation>
     </message>
@@ -1053,12 +1058,12 @@
     <message>
         <location line="+36"/>
         <source>install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
-        <translation>Αποστολή: στέλνει τον πίνακα αυτής της σελίδας στις ταμειακές (Ctrl+I)</translation>
+        <translation>Εγκατάσταση: στέλνει τον πίνακα αυτής της σελίδας στις ταμειακές (Ctrl+I)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>install</source>
-        <translation>Αποστολή</translation>
+        <translation>Εγκατάσταση</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1087,7 +1092,7 @@
         <translation>Διακοπή της μεταφοράς μετά το τρέχον πακέτο</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-52"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-59"/>
         <source>%1 The address and port are set under [tcp] in tallvane.ini.</source>
         <translation>%1 Η διεύθυνση και η θύρα ορίζονται στο [tcp] του tallvane.ini.</translation>
     </message>
@@ -1098,7 +1103,12 @@
         <translation>Όνομα</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+11"/>
+        <source>Not named: a register&apos;s name is kept in the open set; open a set first</source>
+        <translation>Χωρίς όνομα: το όνομα μιας ταμειακής φυλάσσεται στο ανοιχτό προφίλ ρυθμίσεων· ανοίξτε πρώτα ένα προφίλ</translation>
+    </message>
+    <message>
+        <location line="+71"/>
         <source>Serial</source>
         <extracomment>Connection type: a register on the RS-232 port.</extracomment>
         <translation>Σειριακή</translation>
@@ -1151,8 +1161,8 @@
         <translation>Δεν επιλέχθηκε σειριακή θύρα.</translation>
     </message>
     <message>
-        <location line="-278"/>
-        <location line="+285"/>
+        <location line="-286"/>
+        <location line="+293"/>
         <source>Close Serial</source>
         <translation>Κλείσιμο σειριακής</translation>
     </message>
@@ -1165,7 +1175,7 @@
 <context>
     <name>DatabaseStatus</name>
     <message>
-        <location filename="../app/databasestatus.cpp" line="+69"/>
+        <location filename="../app/databasestatus.cpp" line="+86"/>
         <source>Not saved: the database keeps its previous rows.</source>
         <translation>Δεν αποθηκεύτηκε: η βάση δεδομένων κρατά τις προηγούμενες γραμμές της.</translation>
     </message>
@@ -1553,7 +1563,7 @@
         <location line="+22"/>
         <location line="+3"/>
         <source>update</source>
-        <translation>Ενημέρωση</translation>
+        <translation>Αναβάθμιση</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1572,7 +1582,7 @@
         <translation>Επιστροφή</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+107"/>
+        <location filename="../app/pages/gridpage.cpp" line="+108"/>
         <source>%1 of %2 shown</source>
         <translation>Εμφανίζονται %1 από %2</translation>
     </message>
@@ -1668,13 +1678,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>%1 κελιά δεν θα φτάσουν στην ταμειακή όπως φαίνονται</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+18"/>
         <source>Insert row</source>
         <extracomment>Insert an empty row in the grid</extracomment>
         <translation>Νέα γραμμή</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Delete row(s)</source>
         <translation>Αφαίρεση γραμμών</translation>
     </message>
@@ -1690,7 +1700,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>GridView</name>
     <message>
-        <location filename="../app/grid/gridview.cpp" line="+78"/>
+        <location filename="../app/grid/gridview.cpp" line="+79"/>
         <source>Open or create a configuration database (File &gt; open / new)</source>
         <translation>Ανοίξτε ή δημιουργήστε ένα προφίλ (Αρχείο &gt; Άνοιγμα / Νέο)</translation>
     </message>
@@ -1700,7 +1710,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Δεν υπάρχουν γραμμές ακόμη: κάντε λήψη από την ταμειακή, εισαγωγή αρχείου ή προσθέστε γραμμή (Επεξεργασία &gt; Νέα γραμμή)</translation>
     </message>
     <message>
-        <location line="+141"/>
+        <location line="+159"/>
         <source>none</source>
         <extracomment>The tool tip of an option cell with no option set</extracomment>
         <translation>καμία</translation>
@@ -1932,7 +1942,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>%1 (UTC)</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+111"/>
         <source>Journal not written</source>
         <translation>Το ημερολόγιο δεν γράφτηκε</translation>
     </message>
@@ -2096,18 +2106,18 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Επιστροφή</translation>
     </message>
     <message>
-        <location filename="../app/pages/logopage.cpp" line="+74"/>
+        <location filename="../app/pages/logopage.cpp" line="+70"/>
         <source>Image File(*.jpg *.jpeg *.png *.bmp *.ico)</source>
         <translation>Αρχείο εικόνας (*.jpg *.jpeg *.png *.bmp *.ico)</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+106"/>
+        <location line="+108"/>
         <source>Warnning!</source>
         <translation>Προειδοποίηση!</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-107"/>
         <source>%1 could not be read: %2</source>
         <translation>Δεν ήταν δυνατή η ανάγνωση του %1: %2</translation>
     </message>
@@ -2123,7 +2133,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>λογότυπο %1 x %2: %3 από %4 byte</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+39"/>
         <source>%1 of %2 bytes</source>
         <translation>%1 από %2 byte</translation>
     </message>
@@ -2133,7 +2143,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Τα δεδομένα της εικόνας είναι πολύ μεγάλα.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+42"/>
         <source>Saved: %1 keeps this logo.</source>
         <translation>Αποθηκεύτηκε: το %1 κρατά αυτό το λογότυπο.</translation>
     </message>
@@ -2249,12 +2259,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+9"/>
         <source>install</source>
-        <translation>Αποστολή</translation>
+        <translation>Εγκατάσταση</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
-        <translation>Αποστολή: στέλνει τον πίνακα αυτής της σελίδας στις ταμειακές (Ctrl+I)</translation>
+        <translation>Εγκατάσταση: στέλνει τον πίνακα αυτής της σελίδας στις ταμειακές (Ctrl+I)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2269,7 +2279,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+9"/>
         <source>update</source>
-        <translation>Ενημέρωση</translation>
+        <translation>Αναβάθμιση</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2359,7 +2369,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Κλείνει το Tallvane (πρώτα ρωτά για τις αλλαγές που δεν αποθηκεύτηκαν)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-92"/>
+        <location filename="../app/mainwindow.cpp" line="-97"/>
         <source>Warnning!</source>
         <translation>Προειδοποίηση!</translation>
     </message>
@@ -2369,7 +2379,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Δεν έχετε δικαίωμα.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+182"/>
+        <location filename="../app/setlibrary.cpp" line="+190"/>
         <source>select db file</source>
         <translation>Επιλογή αρχείου προφίλ</translation>
     </message>
@@ -2379,7 +2389,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Αρχείο προφίλ (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+142"/>
+        <location filename="../app/mainwindow.cpp" line="+144"/>
         <source>%1 created: every page of it is empty</source>
         <translation>Δημιουργήθηκε το %1: όλες οι σελίδες του είναι κενές</translation>
     </message>
@@ -2825,7 +2835,7 @@ Save them before going on?</source>
 <context>
     <name>Punctuation</name>
     <message>
-        <location filename="../base/punctuation.cpp" line="+17"/>
+        <location filename="../base/punctuation.cpp" line="+18"/>
         <source>, </source>
         <extracomment>Between the items of a list (&quot;PLU, TAX&quot;): Arabic writes &quot;، &quot;, others &quot;, &quot;</extracomment>
         <translation>, </translation>
@@ -3383,12 +3393,12 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+2"/>
         <source>5. Install</source>
-        <translation>5. Αποστολή</translation>
+        <translation>5. Εγκατάσταση</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Install (tool bar or File &gt; install) sends the page&apos;s whole table to every connected register and replaces what it holds. Send changes sends only the rows that differ from what the register got last time, and Compare with register shows them first.</source>
-        <translation>Η Αποστολή (γραμμή εργαλείων ή Αρχείο &gt; Αποστολή) στέλνει ολόκληρο τον πίνακα της σελίδας σε κάθε συνδεδεμένη ταμειακή και αντικαθιστά ό,τι έχει. Η Αποστολή αλλαγών στέλνει μόνο τις γραμμές που διαφέρουν από όσα πήρε η ταμειακή την τελευταία φορά, και η Σύγκριση με ταμειακή τις δείχνει πρώτα.</translation>
+        <translation>Η Εγκατάσταση (γραμμή εργαλείων ή Αρχείο &gt; Εγκατάσταση) στέλνει ολόκληρο τον πίνακα της σελίδας σε κάθε συνδεδεμένη ταμειακή και αντικαθιστά ό,τι έχει. Η Αποστολή αλλαγών στέλνει μόνο τις γραμμές που διαφέρουν από όσα πήρε η ταμειακή την τελευταία φορά, και η Σύγκριση με ταμειακή τις δείχνει πρώτα.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3416,7 +3426,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+1"/>
         <source>Update the selected PLUs on the register(s)</source>
-        <translation>Ενημέρωση των επιλεγμένων ειδών στις ταμειακές</translation>
+        <translation>Αναβάθμιση των επιλεγμένων ειδών στις ταμειακές</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3427,7 +3437,7 @@ Do you want to delete it anyway?</source>
         <location line="+90"/>
         <source>install: send this page&apos;s table to the register(s) (Ctrl+I)</source>
         <extracomment>&quot;install&quot; is the command that sends the page&apos;s table to the register.</extracomment>
-        <translation>Αποστολή: στέλνει τον πίνακα αυτής της σελίδας στις ταμειακές (Ctrl+I)</translation>
+        <translation>Εγκατάσταση: στέλνει τον πίνακα αυτής της σελίδας στις ταμειακές (Ctrl+I)</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3467,7 +3477,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+34"/>
         <source>install: open a category page first; its table goes to the register(s)</source>
-        <translation>Αποστολή: ανοίξτε πρώτα μια σελίδα κατηγορίας· ο πίνακάς της πηγαίνει στις ταμειακές</translation>
+        <translation>Εγκατάσταση: ανοίξτε πρώτα μια σελίδα κατηγορίας· ο πίνακάς της πηγαίνει στις ταμειακές</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -3483,7 +3493,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+19"/>
         <source>%1 (on the PLU page only: the other pages go to the register whole, with install)</source>
-        <translation>%1 (μόνο στη σελίδα ειδών: οι άλλες σελίδες στέλνονται ολόκληρες στην ταμειακή, με την Αποστολή)</translation>
+        <translation>%1 (μόνο στη σελίδα ειδών: οι άλλες σελίδες στέλνονται ολόκληρες στην ταμειακή, με την Εγκατάσταση)</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -3514,7 +3524,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+71"/>
+        <location filename="../link/changes.cpp" line="+86"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: δεν υπάρχει ακόμη κατάσταση αναφοράς: κάντε λήψη για σύγκριση ή αποστολή ολόκληρου του πίνακα</translation>
     </message>
@@ -3627,12 +3637,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLibrary</name>
     <message>
-        <location filename="../app/setlibrary.cpp" line="-136"/>
+        <location filename="../app/setlibrary.cpp" line="-144"/>
         <source>Recent sets</source>
         <translation>Πρόσφατα προφίλ</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+121"/>
         <source>Open server set...</source>
         <translation>Άνοιγμα προφίλ διακομιστή...</translation>
     </message>
@@ -3702,7 +3712,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>StatusWord</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+44"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+45"/>
         <source>END</source>
         <translation>ΤΕΛΟΣ</translation>
     </message>
@@ -3951,6 +3961,11 @@ Do you want to delete it anyway?</source>
         <source>return</source>
         <translation>Επιστροφή</translation>
     </message>
+    <message>
+        <location filename="../app/pages/systempage.cpp" line="+146"/>
+        <source>Saved the system parameters to %1</source>
+        <translation>Αποθήκευση: παράμετροι συστήματος στο %1</translation>
+    </message>
 </context>
 <context>
     <name>TableDiff</name>
@@ -4024,7 +4039,7 @@ Do you want to delete it anyway?</source>
         <translation>μετατράπηκαν %1 κελιά από επιστημονική μορφή, το πρώτο στη γραμμή %2, στήλη %3: ελέγξτε τους κωδικούς</translation>
     </message>
     <message>
-        <location filename="../storage/xlsx.cpp" line="+78"/>
+        <location filename="../storage/xlsx.cpp" line="+73"/>
         <source>%1 is damaged (%2, line %3)</source>
         <translation>το %1 είναι κατεστραμμένο (%2, γραμμή %3)</translation>
     </message>
@@ -4122,7 +4137,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+112"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+113"/>
         <source>warning</source>
         <translation>Προειδοποίηση</translation>
     </message>
@@ -4147,12 +4162,12 @@ Do you want to delete it anyway?</source>
         <translation>Σύγκριση της σελίδας (%1) με ό,τι έχει κάθε συνδεδεμένη ταμειακή, απ&apos; όσο γνωρίζει το Tallvane (τελευταία αποστολή, επαλήθευση ή λήψη):</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Nothing to send: see the log</source>
         <translation>Τίποτα για αποστολή: δείτε την καταγραφή</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+21"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
         <translation>Η αποστολή αντικαθιστά ολόκληρο τον πίνακα «%1» για %2 με τα δεδομένα της σελίδας (%3).</translation>
     </message>
@@ -4170,7 +4185,7 @@ Do you want to delete it anyway?</source>
         <location line="+2"/>
         <source>Install</source>
         <extracomment>Title of the question before a whole table is sent to the register(s).</extracomment>
-        <translation>Αποστολή</translation>
+        <translation>Εγκατάσταση</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -4180,7 +4195,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+0"/>
         <source>Install all</source>
-        <translation>Αποστολή όλων</translation>
+        <translation>Εγκατάσταση όλων</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -4221,7 +4236,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferMonitor</name>
     <message>
-        <location filename="../app/transfer/transfermonitor.cpp" line="+53"/>
+        <location filename="../app/transfer/transfermonitor.cpp" line="+55"/>
         <source>%v rows received</source>
         <extracomment>Progress bar of a download: %v is the number of rows received so far.</extracomment>
         <translation>Λήφθηκαν %v γραμμές</translation>
@@ -4233,7 +4248,7 @@ Do you want to delete it anyway?</source>
         <translation>%v / %m γραμμές</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+95"/>
         <source>%1 registers: all ended well; each is in the log</source>
         <translation>%1 ταμειακές: όλες ολοκληρώθηκαν σωστά· η καθεμία φαίνεται στην καταγραφή</translation>
     </message>
@@ -4388,12 +4403,12 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+32"/>
-        <location line="+25"/>
+        <location line="+32"/>
         <source>%1 more</source>
         <translation>ακόμη %1</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-28"/>
         <source>the register(s)</source>
         <translation>τις ταμειακές</translation>
     </message>
@@ -4413,7 +4428,7 @@ Do you want to delete it anyway?</source>
         <translation>Εκκαθάριση όλων των πινάκων από %1; Δεν μπορεί να αναιρεθεί.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+19"/>
         <source>%1 connected registers</source>
         <translation>%1 συνδεδεμένες ταμειακές</translation>
     </message>
@@ -4451,7 +4466,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 γραμμές</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+119"/>
         <source>not on the register</source>
         <translation>δεν υπάρχει στην ταμειακή</translation>
     </message>

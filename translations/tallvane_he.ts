@@ -232,7 +232,7 @@
 <context>
     <name>Category</name>
     <message>
-        <location filename="../records/categories.cpp" line="+24"/>
+        <location filename="../records/categories.cpp" line="+23"/>
         <source>department</source>
         <translation>מחלקה</translation>
     </message>
@@ -362,7 +362,7 @@
         <translation>שורות</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+172"/>
+        <location filename="../link/outcome.cpp" line="+169"/>
         <source>row</source>
         <translation>שורה</translation>
     </message>
@@ -510,7 +510,12 @@
         <translation>... ועוד %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Send anyway?</source>
+        <translation>לשלוח בכל זאת?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>warning</source>
         <translation>אזהרה</translation>
     </message>
@@ -925,7 +930,7 @@
         <translation>רענון</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+19"/>
         <source>ComNum</source>
         <translation>יציאה</translation>
     </message>
@@ -974,7 +979,7 @@
         <location line="+3"/>
         <location line="+3"/>
         <location filename="../app/transfer/connectionpanel.cpp" line="+43"/>
-        <location line="+266"/>
+        <location line="+274"/>
         <source>Open Serial</source>
         <translation>פתיחת יציאה טורית</translation>
     </message>
@@ -985,7 +990,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-238"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-246"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1026,7 +1031,7 @@
         <translation>סירובים, חריגות זמן ומסגרות פגומות, עם השורה שבה אירעו</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="+12"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+19"/>
         <source>Transfer progress</source>
         <translation>התקדמות ההעברה</translation>
     </message>
@@ -1087,7 +1092,7 @@
         <translation>עצירת ההעברה אחרי המסגרת הנוכחית</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-52"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-59"/>
         <source>%1 The address and port are set under [tcp] in tallvane.ini.</source>
         <translation>%1 הכתובת והפורט מוגדרים תחת [tcp] בקובץ tallvane.ini.</translation>
     </message>
@@ -1098,7 +1103,12 @@
         <translation>שם</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+11"/>
+        <source>Not named: a register&apos;s name is kept in the open set; open a set first</source>
+        <translation>לא נקבע שם: שם הקופה נשמר בערכת ההגדרות הפתוחה; יש לפתוח קודם ערכת הגדרות</translation>
+    </message>
+    <message>
+        <location line="+71"/>
         <source>Serial</source>
         <extracomment>Connection type: a register on the RS-232 port.</extracomment>
         <translation>טורי</translation>
@@ -1151,8 +1161,8 @@
         <translation>לא נבחרה יציאה טורית.</translation>
     </message>
     <message>
-        <location line="-278"/>
-        <location line="+285"/>
+        <location line="-286"/>
+        <location line="+293"/>
         <source>Close Serial</source>
         <translation>סגירת יציאה טורית</translation>
     </message>
@@ -1165,7 +1175,7 @@
 <context>
     <name>DatabaseStatus</name>
     <message>
-        <location filename="../app/databasestatus.cpp" line="+69"/>
+        <location filename="../app/databasestatus.cpp" line="+86"/>
         <source>Not saved: the database keeps its previous rows.</source>
         <translation>לא נשמר: מסד הנתונים שומר על השורות הקודמות שלו.</translation>
     </message>
@@ -1572,7 +1582,7 @@
         <translation>חזרה</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+107"/>
+        <location filename="../app/pages/gridpage.cpp" line="+108"/>
         <source>%1 of %2 shown</source>
         <translation>מוצגים %1 מתוך %2</translation>
     </message>
@@ -1668,13 +1678,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>%1 תאים לא יגיעו לקופה כפי שהם מוצגים</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+18"/>
         <source>Insert row</source>
         <extracomment>Insert an empty row in the grid</extracomment>
         <translation>שורה חדשה</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Delete row(s)</source>
         <translation>הסרת שורות</translation>
     </message>
@@ -1690,7 +1700,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>GridView</name>
     <message>
-        <location filename="../app/grid/gridview.cpp" line="+78"/>
+        <location filename="../app/grid/gridview.cpp" line="+79"/>
         <source>Open or create a configuration database (File &gt; open / new)</source>
         <translation>יש לפתוח או ליצור ערכת הגדרות (קובץ &gt; פתיחה / חדש)</translation>
     </message>
@@ -1700,7 +1710,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>אין עדיין שורות: הורדה מהקופה, ייבוא קובץ, או שורה חדשה (עריכה &gt; שורה חדשה)</translation>
     </message>
     <message>
-        <location line="+141"/>
+        <location line="+159"/>
         <source>none</source>
         <extracomment>The tool tip of an option cell with no option set</extracomment>
         <translation>ללא</translation>
@@ -1932,7 +1942,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>%1 (UTC)</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+111"/>
         <source>Journal not written</source>
         <translation>היומן לא נכתב</translation>
     </message>
@@ -2096,18 +2106,18 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>חזרה</translation>
     </message>
     <message>
-        <location filename="../app/pages/logopage.cpp" line="+74"/>
+        <location filename="../app/pages/logopage.cpp" line="+70"/>
         <source>Image File(*.jpg *.jpeg *.png *.bmp *.ico)</source>
         <translation>קובץ תמונה (*.jpg *.jpeg *.png *.bmp *.ico)</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+106"/>
+        <location line="+108"/>
         <source>Warnning!</source>
         <translation>אזהרה!</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-107"/>
         <source>%1 could not be read: %2</source>
         <translation>לא ניתן היה לקרוא את %1: %2</translation>
     </message>
@@ -2123,7 +2133,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>לוגו %1 x %2: %3 בתים מתוך %4</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+39"/>
         <source>%1 of %2 bytes</source>
         <translation>%1 מתוך %2 בתים</translation>
     </message>
@@ -2133,7 +2143,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>נתוני התמונה גדולים מדי.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+42"/>
         <source>Saved: %1 keeps this logo.</source>
         <translation>נשמר: הלוגו הזה נשמר ב-%1.</translation>
     </message>
@@ -2359,7 +2369,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>סוגר את Tallvane (קודם שואל על שינויים שלא נשמרו)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-92"/>
+        <location filename="../app/mainwindow.cpp" line="-97"/>
         <source>Warnning!</source>
         <translation>אזהרה!</translation>
     </message>
@@ -2369,7 +2379,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>אין הרשאה.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+182"/>
+        <location filename="../app/setlibrary.cpp" line="+190"/>
         <source>select db file</source>
         <translation>בחירת קובץ ערכה</translation>
     </message>
@@ -2379,7 +2389,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>קובץ ערכה (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+142"/>
+        <location filename="../app/mainwindow.cpp" line="+144"/>
         <source>%1 created: every page of it is empty</source>
         <translation>%1 נוצרה: כל הדפים בה ריקים</translation>
     </message>
@@ -2825,7 +2835,7 @@ Save them before going on?</source>
 <context>
     <name>Punctuation</name>
     <message>
-        <location filename="../base/punctuation.cpp" line="+17"/>
+        <location filename="../base/punctuation.cpp" line="+18"/>
         <source>, </source>
         <extracomment>Between the items of a list (&quot;PLU, TAX&quot;): Arabic writes &quot;، &quot;, others &quot;, &quot;</extracomment>
         <translation>, </translation>
@@ -3514,7 +3524,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+71"/>
+        <location filename="../link/changes.cpp" line="+86"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: אין עדיין נקודת ייחוס: יש להוריד כדי להשוות, או להעלות את כל הטבלה</translation>
     </message>
@@ -3627,12 +3637,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLibrary</name>
     <message>
-        <location filename="../app/setlibrary.cpp" line="-136"/>
+        <location filename="../app/setlibrary.cpp" line="-144"/>
         <source>Recent sets</source>
         <translation>ערכות אחרונות</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+121"/>
         <source>Open server set...</source>
         <translation>פתיחת ערכה בשרת...</translation>
     </message>
@@ -3702,7 +3712,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>StatusWord</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+44"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+45"/>
         <source>END</source>
         <translation>הסתיים</translation>
     </message>
@@ -3951,6 +3961,11 @@ Do you want to delete it anyway?</source>
         <source>return</source>
         <translation>חזרה</translation>
     </message>
+    <message>
+        <location filename="../app/pages/systempage.cpp" line="+146"/>
+        <source>Saved the system parameters to %1</source>
+        <translation>פרמטרי המערכת נשמרו ב-%1</translation>
+    </message>
 </context>
 <context>
     <name>TableDiff</name>
@@ -4024,7 +4039,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 תאים בכתיב מדעי הומרו, הראשון: שורה %2, עמודה %3: יש לבדוק את הקודים</translation>
     </message>
     <message>
-        <location filename="../storage/xlsx.cpp" line="+78"/>
+        <location filename="../storage/xlsx.cpp" line="+73"/>
         <source>%1 is damaged (%2, line %3)</source>
         <translation>%1 פגום (%2, שורה %3)</translation>
     </message>
@@ -4122,7 +4137,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+112"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+113"/>
         <source>warning</source>
         <translation>אזהרה</translation>
     </message>
@@ -4147,12 +4162,12 @@ Do you want to delete it anyway?</source>
         <translation>תוכן הדף (%1) בהשוואה למה שיש בכל קופה מחוברת, לפי מה ש-Tallvane יודע (ההעלאה, האימות או ההורדה האחרונים שלה):</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Nothing to send: see the log</source>
         <translation>אין מה לשלוח: ראו ביומן</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+21"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
         <translation>העלאה מחליפה את כל טבלת %1 של %2 ב-%3 שבדף.</translation>
     </message>
@@ -4221,7 +4236,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferMonitor</name>
     <message>
-        <location filename="../app/transfer/transfermonitor.cpp" line="+53"/>
+        <location filename="../app/transfer/transfermonitor.cpp" line="+55"/>
         <source>%v rows received</source>
         <extracomment>Progress bar of a download: %v is the number of rows received so far.</extracomment>
         <translation>התקבלו %v שורות</translation>
@@ -4233,7 +4248,7 @@ Do you want to delete it anyway?</source>
         <translation>%v / %m שורות</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+95"/>
         <source>%1 registers: all ended well; each is in the log</source>
         <translation>%1 קופות: כולן הסתיימו בהצלחה; כל אחת מופיעה ביומן</translation>
     </message>
@@ -4388,12 +4403,12 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+32"/>
-        <location line="+25"/>
+        <location line="+32"/>
         <source>%1 more</source>
         <translation>עוד %1</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-28"/>
         <source>the register(s)</source>
         <translation>הקופה או הקופות</translation>
     </message>
@@ -4413,7 +4428,7 @@ Do you want to delete it anyway?</source>
         <translation>למחוק את כל הטבלאות של %1? אי אפשר לבטל זאת.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+19"/>
         <source>%1 connected registers</source>
         <translation>כל %1 הקופות המחוברות</translation>
     </message>
@@ -4451,7 +4466,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 שורות</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+119"/>
         <source>not on the register</source>
         <translation>לא נמצא בקופה</translation>
     </message>

@@ -232,7 +232,7 @@
 <context>
     <name>Category</name>
     <message>
-        <location filename="../records/categories.cpp" line="+24"/>
+        <location filename="../records/categories.cpp" line="+23"/>
         <source>department</source>
         <translation>แผนก</translation>
     </message>
@@ -362,7 +362,7 @@
         <translation>แถว</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+172"/>
+        <location filename="../link/outcome.cpp" line="+169"/>
         <source>row</source>
         <translation>แถว</translation>
     </message>
@@ -510,7 +510,12 @@
         <translation>... และอีก %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Send anyway?</source>
+        <translation>ส่งต่อไปหรือไม่?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>warning</source>
         <translation>คำเตือน</translation>
     </message>
@@ -925,7 +930,7 @@
         <translation>รีเฟรช</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+19"/>
         <source>ComNum</source>
         <translation>พอร์ต COM</translation>
     </message>
@@ -974,7 +979,7 @@
         <location line="+3"/>
         <location line="+3"/>
         <location filename="../app/transfer/connectionpanel.cpp" line="+43"/>
-        <location line="+266"/>
+        <location line="+274"/>
         <source>Open Serial</source>
         <translation>เปิดพอร์ตอนุกรม</translation>
     </message>
@@ -985,7 +990,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-238"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-246"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1026,7 +1031,7 @@
         <translation>การปฏิเสธ การหมดเวลา และเฟรมที่ผิดพลาด พร้อมแถวที่เกิดขึ้น</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="+12"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+19"/>
         <source>Transfer progress</source>
         <translation>ความคืบหน้าการถ่ายโอน</translation>
     </message>
@@ -1087,7 +1092,7 @@
         <translation>หยุดการถ่ายโอนหลังเฟรมปัจจุบัน</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-52"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-59"/>
         <source>%1 The address and port are set under [tcp] in tallvane.ini.</source>
         <translation>%1 ที่อยู่และพอร์ตกำหนดไว้ในส่วน [tcp] ของ tallvane.ini</translation>
     </message>
@@ -1098,7 +1103,12 @@
         <translation>ชื่อ</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+11"/>
+        <source>Not named: a register&apos;s name is kept in the open set; open a set first</source>
+        <translation>ไม่ได้ตั้งชื่อ: ชื่อเครื่องเก็บเงินเก็บไว้ในชุดตั้งค่าที่เปิดอยู่ เปิดชุดตั้งค่าก่อน</translation>
+    </message>
+    <message>
+        <location line="+71"/>
         <source>Serial</source>
         <extracomment>Connection type: a register on the RS-232 port.</extracomment>
         <translation>พอร์ตอนุกรม</translation>
@@ -1151,8 +1161,8 @@
         <translation>ยังไม่ได้เลือกพอร์ตอนุกรม</translation>
     </message>
     <message>
-        <location line="-278"/>
-        <location line="+285"/>
+        <location line="-286"/>
+        <location line="+293"/>
         <source>Close Serial</source>
         <translation>ปิดพอร์ตอนุกรม</translation>
     </message>
@@ -1165,7 +1175,7 @@
 <context>
     <name>DatabaseStatus</name>
     <message>
-        <location filename="../app/databasestatus.cpp" line="+69"/>
+        <location filename="../app/databasestatus.cpp" line="+86"/>
         <source>Not saved: the database keeps its previous rows.</source>
         <translation>ไม่ได้บันทึก: ฐานข้อมูลยังเก็บแถวเดิมไว้</translation>
     </message>
@@ -1572,7 +1582,7 @@
         <translation>กลับ</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+107"/>
+        <location filename="../app/pages/gridpage.cpp" line="+108"/>
         <source>%1 of %2 shown</source>
         <translation>แสดง %1 จาก %2</translation>
     </message>
@@ -1668,13 +1678,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>%1 เซลล์จะถูกเก็บในเครื่องเก็บเงินไม่ตรงกับที่แสดง</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+18"/>
         <source>Insert row</source>
         <extracomment>Insert an empty row in the grid</extracomment>
         <translation>แทรกแถว</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Delete row(s)</source>
         <translation>ลบแถว</translation>
     </message>
@@ -1690,7 +1700,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>GridView</name>
     <message>
-        <location filename="../app/grid/gridview.cpp" line="+78"/>
+        <location filename="../app/grid/gridview.cpp" line="+79"/>
         <source>Open or create a configuration database (File &gt; open / new)</source>
         <translation>เปิดหรือสร้างชุดตั้งค่า (ไฟล์ &gt; เปิด / ใหม่)</translation>
     </message>
@@ -1700,7 +1710,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ยังไม่มีแถว: ดาวน์โหลดจากเครื่องเก็บเงิน นำเข้าไฟล์ หรือแทรกแถว (แก้ไข &gt; แทรกแถว)</translation>
     </message>
     <message>
-        <location line="+141"/>
+        <location line="+159"/>
         <source>none</source>
         <extracomment>The tool tip of an option cell with no option set</extracomment>
         <translation>ไม่มี</translation>
@@ -1932,7 +1942,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>%1 (UTC)</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+111"/>
         <source>Journal not written</source>
         <translation>ไม่ได้เขียนประวัติการส่ง</translation>
     </message>
@@ -2096,18 +2106,18 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>กลับ</translation>
     </message>
     <message>
-        <location filename="../app/pages/logopage.cpp" line="+74"/>
+        <location filename="../app/pages/logopage.cpp" line="+70"/>
         <source>Image File(*.jpg *.jpeg *.png *.bmp *.ico)</source>
         <translation>ไฟล์รูปภาพ (*.jpg *.jpeg *.png *.bmp *.ico)</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+106"/>
+        <location line="+108"/>
         <source>Warnning!</source>
         <translation>คำเตือน!</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-107"/>
         <source>%1 could not be read: %2</source>
         <translation>อ่าน %1 ไม่ได้: %2</translation>
     </message>
@@ -2123,7 +2133,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>โลโก้ %1 x %2: %3 จาก %4 ไบต์</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+39"/>
         <source>%1 of %2 bytes</source>
         <translation>%1 จาก %2 ไบต์</translation>
     </message>
@@ -2133,7 +2143,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ข้อมูลรูปภาพใหญ่เกินไป</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+42"/>
         <source>Saved: %1 keeps this logo.</source>
         <translation>บันทึกแล้ว: %1 เก็บโลโก้นี้ไว้</translation>
     </message>
@@ -2359,7 +2369,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ปิด Tallvane (ถามเรื่องการเปลี่ยนแปลงที่ยังไม่ได้บันทึกก่อน)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-92"/>
+        <location filename="../app/mainwindow.cpp" line="-97"/>
         <source>Warnning!</source>
         <translation>คำเตือน!</translation>
     </message>
@@ -2369,7 +2379,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ไม่มีสิทธิ์</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+182"/>
+        <location filename="../app/setlibrary.cpp" line="+190"/>
         <source>select db file</source>
         <translation>เลือกไฟล์ฐานข้อมูล</translation>
     </message>
@@ -2379,7 +2389,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ไฟล์ฐานข้อมูล (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+142"/>
+        <location filename="../app/mainwindow.cpp" line="+144"/>
         <source>%1 created: every page of it is empty</source>
         <translation>สร้าง %1 แล้ว: ทุกหน้ายังว่างอยู่</translation>
     </message>
@@ -2825,7 +2835,7 @@ Save them before going on?</source>
 <context>
     <name>Punctuation</name>
     <message>
-        <location filename="../base/punctuation.cpp" line="+17"/>
+        <location filename="../base/punctuation.cpp" line="+18"/>
         <source>, </source>
         <extracomment>Between the items of a list (&quot;PLU, TAX&quot;): Arabic writes &quot;، &quot;, others &quot;, &quot;</extracomment>
         <translation>, </translation>
@@ -3514,7 +3524,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+71"/>
+        <location filename="../link/changes.cpp" line="+86"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: ยังไม่มีข้อมูลอ้างอิง: ดาวน์โหลดเพื่อเปรียบเทียบ หรือติดตั้งทั้งตาราง</translation>
     </message>
@@ -3627,12 +3637,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLibrary</name>
     <message>
-        <location filename="../app/setlibrary.cpp" line="-136"/>
+        <location filename="../app/setlibrary.cpp" line="-144"/>
         <source>Recent sets</source>
         <translation>ชุดตั้งค่าล่าสุด</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+121"/>
         <source>Open server set...</source>
         <translation>เปิดชุดตั้งค่าบนเซิร์ฟเวอร์...</translation>
     </message>
@@ -3702,7 +3712,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>StatusWord</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+44"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+45"/>
         <source>END</source>
         <translation>เสร็จสิ้น</translation>
     </message>
@@ -3951,6 +3961,11 @@ Do you want to delete it anyway?</source>
         <source>return</source>
         <translation>กลับ</translation>
     </message>
+    <message>
+        <location filename="../app/pages/systempage.cpp" line="+146"/>
+        <source>Saved the system parameters to %1</source>
+        <translation>บันทึกพารามิเตอร์ระบบลงใน %1 แล้ว</translation>
+    </message>
 </context>
 <context>
     <name>TableDiff</name>
@@ -4024,7 +4039,7 @@ Do you want to delete it anyway?</source>
         <translation>แปลงเซลล์ที่เป็นสัญกรณ์วิทยาศาสตร์แล้ว %1 เซลล์ เซลล์แรกที่แถว %2 คอลัมน์ %3: โปรดตรวจดูรหัส</translation>
     </message>
     <message>
-        <location filename="../storage/xlsx.cpp" line="+78"/>
+        <location filename="../storage/xlsx.cpp" line="+73"/>
         <source>%1 is damaged (%2, line %3)</source>
         <translation>%1 เสียหาย (%2 บรรทัด %3)</translation>
     </message>
@@ -4122,7 +4137,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+112"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+113"/>
         <source>warning</source>
         <translation>คำเตือน</translation>
     </message>
@@ -4147,12 +4162,12 @@ Do you want to delete it anyway?</source>
         <translation>%1ในหน้านี้เทียบกับข้อมูลที่เครื่องเก็บเงินแต่ละเครื่องมีอยู่ตามที่ Tallvane ทราบ (จากการติดตั้ง การตรวจสอบ หรือการดาวน์โหลดครั้งล่าสุด):</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Nothing to send: see the log</source>
         <translation>ไม่มีข้อมูลที่ต้องส่ง: ดูล็อก</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+21"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
         <translation>การติดตั้งจะแทนที่ตาราง%1ทั้งหมดของ %2 ด้วย %3 จากหน้านี้</translation>
     </message>
@@ -4221,7 +4236,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferMonitor</name>
     <message>
-        <location filename="../app/transfer/transfermonitor.cpp" line="+53"/>
+        <location filename="../app/transfer/transfermonitor.cpp" line="+55"/>
         <source>%v rows received</source>
         <extracomment>Progress bar of a download: %v is the number of rows received so far.</extracomment>
         <translation>ได้รับแล้ว %v แถว</translation>
@@ -4233,7 +4248,7 @@ Do you want to delete it anyway?</source>
         <translation>%v / %m แถว</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+95"/>
         <source>%1 registers: all ended well; each is in the log</source>
         <translation>เครื่องเก็บเงิน %1 เครื่อง: สำเร็จทั้งหมด ดูผลของแต่ละเครื่องในล็อก</translation>
     </message>
@@ -4388,12 +4403,12 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+32"/>
-        <location line="+25"/>
+        <location line="+32"/>
         <source>%1 more</source>
         <translation>อีก %1</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-28"/>
         <source>the register(s)</source>
         <translation>เครื่องเก็บเงิน</translation>
     </message>
@@ -4413,7 +4428,7 @@ Do you want to delete it anyway?</source>
         <translation>ล้างข้อมูลทุกตารางของ %1 หรือไม่? การล้างนี้ย้อนกลับไม่ได้</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+19"/>
         <source>%1 connected registers</source>
         <translation>เครื่องเก็บเงินที่เชื่อมต่ออยู่ %1 เครื่อง</translation>
     </message>
@@ -4451,7 +4466,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 แถว</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+119"/>
         <source>not on the register</source>
         <translation>ไม่มีในเครื่องเก็บเงิน</translation>
     </message>

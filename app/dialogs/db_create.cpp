@@ -22,10 +22,12 @@ db_create::db_create(QWidget* parent)
 
 void db_create::checkName(const QString& typed)
 {
-    // A server set's address is taken as it is; a file name must make a visible file of the
-    // database folder (nothing is said while nothing is typed).
+    // A server set's address must be one that can be read (no password in it); a file name
+    // must make a visible file of the database folder (nothing is said while nothing is typed).
     QString reason;
-    const bool usable = isServerLocation(typed) || !newSetFileName(typed, &reason).isEmpty();
+    SetLocation location;
+    const bool usable = isServerLocation(typed) ? SetLocation::parse(typed, &location, &reason)
+                                                : !newSetFileName(typed, &reason).isEmpty();
     ui->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(usable);
     const bool say = !usable && !typed.trimmed().isEmpty();
     ui->label_hint->setText(say ? reason : QString());

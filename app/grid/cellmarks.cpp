@@ -371,7 +371,7 @@ bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& row
     if (fits.size() > kCellsNamed)
         lines << QCoreApplication::translate("CellMarks", "... and %1 more")
                      .arg(cellsText(int(fits.size()) - kCellsNamed));
-    lines << QString() << question;
+    lines << QString() << (question.isEmpty() ? QCoreApplication::translate("CellMarks", "Send anyway?") : question);
     const QMessageBox::StandardButton answer
         = MessageBox::warning(parent, QCoreApplication::translate("CellMarks", "warning"),
             lines.join(QLatin1Char('\n')), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);

@@ -90,9 +90,9 @@ QString markText(const QModelIndex& index);
 // The table rows of the selected cells, in the order ItemGrid::collectSelected takes them.
 QList<int> selectedGridRows(const QItemSelectionModel* selection);
 
-// Before a send (or a save, with its own `question`): when cells of `rows` would not reach the register as shown, asks whether
-// to send anyway (No is the default). `gridRows` gives each row's place in the grid for
-// the question's text (empty: the rows in order); `records` the record each row keeps, which
-// goes as it is and is not checked. True when the rows may go.
+// Before a send (or a save, with its own `question`; empty asks "Send anyway?"): when cells of `rows` would not reach
+// the register as shown, asks whether to send anyway (No is the default). `gridRows` gives each row's place in the grid
+// for the question's text (empty: the rows in order); `records` the record each row keeps, which goes as it is and is
+// not checked. True when the rows may go.
 bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& rows, const QList<int>& gridRows = {},
-    const QList<QByteArray>& records = {}, const QString& question = QStringLiteral("Send anyway?"));
+    const QList<QByteArray>& records = {}, const QString& question = QString());

@@ -232,9 +232,13 @@ QString GridView::optionTip(const QModelIndex& index) const
     QStringList names;
     if (!codec || !codec->optionNames(index.column(), index.data(Qt::EditRole).toString(), &names))
         return QString();
-    // The option names stay English in the cell's files; the tool tip shows them translated.
-    for (QString& name : names)
+    // The option names stay English in the cell's files; the tool tip shows them translated,
+    // and in English spelt right where the menu entry keeps its misspelling.
+    for (QString& name : names) {
         name = QCoreApplication::translate("Options", name.toUtf8().constData());
+        if (name == QLatin1String("TICKET SIGNLE"))
+            name = QStringLiteral("TICKET SINGLE");
+    }
     //: The tool tip of an option cell with no option set
     return names.isEmpty() ? tr("none") : names.join(listSeparator());
 }

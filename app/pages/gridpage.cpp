@@ -118,6 +118,7 @@ GridPage::GridPage(QStatusBar* statusBar, const QString& imageFolder, QWidget* p
         { ui->btn_return, "return.png" } };
     for (const auto& picture : pictures)
         ButtonPictures::setBackground(picture.button, imageFolder, picture.file);
+    ButtonPictures::pressOnEnter(this);
 }
 
 GridPage::~GridPage()
@@ -303,10 +304,9 @@ void GridPage::on_btn_savefile_clicked() { FileCommands::exportGrid(this, m_stat
 
 void GridPage::on_btn_openfile_clicked()
 {
-    if (m_leaveCheck && !m_leaveCheck())
-        return;
+    // The file is chosen and read first: a cancelled choice leaves unsaved edits as they are.
     FileCommands::ImportedFile file;
-    if (!FileCommands::importFile(this, m_statusBar, m_model, m_category, &file))
+    if (!FileCommands::importFile(this, m_statusBar, m_model, m_category, &file) || (m_leaveCheck && !m_leaveCheck()))
         return;
     bool add = false;
     const int shown = m_model->tableRowCount();
@@ -417,16 +417,14 @@ void GridPage::on_tableView_customContextMenuRequested(const QPoint& pos)
     qCDebug(lcApp) << pos;
     qCDebug(lcApp).nospace() << "row = " << row << ", column = " << column;
     qCDebug(lcApp) << "itemdata = " << cell;
-    if (!current.isValid())
-        return;
-
-    const QStringList entries = optionEntries(current);
+    const QStringList entries = current.isValid() ? optionEntries(current) : QStringList();
     const QByteArray states = entries.isEmpty() ? QByteArray() : codecForCategory(m_category)->optionStates(cell, column);
     if (entries.isEmpty()) {
-        // A cell without options offers the page's row commands.
+        // A cell without options offers the page's row commands; an empty page a first row.
         //: Insert an empty row in the grid
         connect(m_contextMenu->addAction(tr("Insert row")), &QAction::triggered, this, &GridPage::insertRow);
-        connect(m_contextMenu->addAction(tr("Delete row(s)")), &QAction::triggered, this, &GridPage::deleteRows);
+        if (current.isValid())
+            connect(m_contextMenu->addAction(tr("Delete row(s)")), &QAction::triggered, this, &GridPage::deleteRows);
         m_contextMenu->exec(QCursor::pos());
         return;
     }

@@ -150,6 +150,7 @@ JournalPage::JournalPage(const QString& imageFolder, QWidget* parent)
     // the rest (a stretch factor alone applies only to later resizes).
     ui->splitter_journal->setSizes({ 300, 100 });
     ButtonPictures::setBackground(ui->btn_return, imageFolder, "return.png");
+    ButtonPictures::pressOnEnter(this);
 
     // The range starts as the last month; it applies once ticked.
     const QDate today = QDate::currentDate();

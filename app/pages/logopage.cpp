@@ -8,6 +8,7 @@
 #include "app/displaylanguage.h"
 #include "base/language.h"
 #include "base/punctuation.h"
+#include "link/transferjournal.h"
 #include "logo/graphic.h"
 #include "storage/configdb.h"
 
@@ -46,6 +47,7 @@ LogoPage::LogoPage(QStatusBar* statusBar, const QString& imageFolder, QWidget* p
     m_bytes->setObjectName(QStringLiteral("label_image_bytes"));
     ui->layout_image_preview->insertWidget(1, m_bytes);
     ButtonPictures::setBackground(ui->btn_return, imageFolder, "return.png");
+    ButtonPictures::pressOnEnter(this);
     connect(ui->check_stretch, &QCheckBox::toggled, this, &LogoPage::placementChanged);
 }
 
@@ -212,10 +214,14 @@ void LogoPage::setModified(bool modified)
 
 bool LogoPage::save()
 {
-    if (!Graphic::saveLogo(m_opened ? Graphic::packedLogo() : QByteArray())) {
+    QByteArray before;
+    Graphic::loadLogo(&before);
+    const QByteArray logo = m_opened ? Graphic::packedLogo() : QByteArray();
+    if (!Graphic::saveLogo(logo)) {
         DatabaseStatus::refuseSave(m_statusBar);
         return false;
     }
+    journalRecordSave("GRAPHICDATA", before, logo);
     const QString set = shownSet(currentDatabasePath);
     m_statusBar->showMessage(
         m_opened ? tr("Saved: %1 keeps this logo.").arg(set) : tr("Saved: %1 keeps no logo.").arg(set));

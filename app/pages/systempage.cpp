@@ -2,6 +2,8 @@
 
 #include "app/buttonpictures.h"
 #include "app/databasestatus.h"
+#include "app/displaylanguage.h"
+#include "link/transferjournal.h"
 #include "records/system.h"
 #include "storage/configdb.h"
 
@@ -12,6 +14,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QScopedValueRollback>
+#include <QStatusBar>
 
 namespace {
 
@@ -43,6 +46,7 @@ SystemPage::SystemPage(QStatusBar* statusBar, const QString& imageFolder, QWidge
     ui->sb_amountmax->setRange(0, 99999999);
     showRecord();
     ButtonPictures::setBackground(ui->btn_return, imageFolder, "return.png");
+    ButtonPictures::pressOnEnter(this);
 
     // Any field the operator changes makes the page differ from the set; the register's time
     // is no part of the record.
@@ -132,10 +136,14 @@ void SystemPage::read()
 bool SystemPage::save()
 {
     read();
+    QList<QByteArray> before;
+    loadRecords(QStringLiteral("table_system"), &before);
     if (!System::saveSystemRecord()) {
         DatabaseStatus::refuseSave(m_statusBar);
         return false;
     }
+    journalRecordSave("SYSPARMDATA", before.value(0), System::record());
+    m_statusBar->showMessage(tr("Saved the system parameters to %1").arg(shownSet(currentDatabasePath)));
     setModified(false);
     return true;
 }

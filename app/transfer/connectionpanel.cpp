@@ -74,8 +74,15 @@ ConnectionPanel::ConnectionPanel(QStatusBar* statusBar, const QString& imageFold
     ui->tableWidget_Tcp->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     connect(ui->tableWidget_Tcp, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         const QTableWidgetItem* address = ui->tableWidget_Tcp->item(item->row(), 0);
-        if (item->column() == 2 && address)
-            BaselineStore::setName(QStringLiteral("tcp:") + address->text(), item->text());
+        if (item->column() != 2 || !address)
+            return;
+        const QString reg = QStringLiteral("tcp:") + address->text();
+        if (!BaselineStore::setName(reg, item->text())) {
+            // The names live in the open set: without one that takes it, the name is not kept.
+            const QSignalBlocker quiet(ui->tableWidget_Tcp);
+            item->setText(BaselineStore::name(reg));
+            m_statusBar->showMessage(tr("Not named: a register's name is kept in the open set; open a set first"));
+        }
     });
     // A transfer's progress shows in the status bar, beside its messages: in the panel the
     // bar made the window taller than the screen's 600 lines once the first transfer began.
@@ -127,6 +134,7 @@ ConnectionPanel::ConnectionPanel(QStatusBar* statusBar, const QString& imageFold
         ButtonPictures::setBackground(picture.button, imageFolder, picture.file);
     fitSerialButton(ui->btn_serial, imageFolder);
     setButtonText(ui->btn_serial, ui->btn_serial->text());
+    ButtonPictures::pressOnEnter(this);
 }
 
 ConnectionPanel::~ConnectionPanel()
@@ -361,6 +369,15 @@ void ConnectionPanel::showConnection(const QString& address)
     table->setItem(row, 2, new QTableWidgetItem(BaselineStore::name(QStringLiteral("tcp:") + address)));
     selectTableRow(table, row);
     emit linkChanged();
+}
+
+void ConnectionPanel::showRegisterNames()
+{
+    QTableWidget* table = ui->tableWidget_Tcp;
+    const QSignalBlocker quiet(table);
+    for (int row = 0; row < table->rowCount(); ++row)
+        if (const QTableWidgetItem* address = table->item(row, 0))
+            table->setItem(row, 2, new QTableWidgetItem(BaselineStore::name(QStringLiteral("tcp:") + address->text())));
 }
 
 void ConnectionPanel::showDisconnection(int connection)

@@ -51,6 +51,8 @@ public:
 
     // A register connected over TCP from `address`; a connection that ended (its number).
     void showConnection(const QString& address);
+    // The names the open set gives the connected registers (after another set was opened).
+    void showRegisterNames();
     void showDisconnection(int connection);
 
 signals:

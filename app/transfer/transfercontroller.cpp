@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QSet>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -146,9 +147,9 @@ bool TransferController::linkReady()
     return false;
 }
 
-bool TransferController::confirmIrreversible(const SendRequest& request)
+bool TransferController::confirmIrreversible(const SendRequest& request, const QStringList& registers)
 {
-    const QString question = irreversibleQuestion(request, m_panel->registerNames());
+    const QString question = irreversibleQuestion(request, registers.isEmpty() ? m_panel->registerNames() : registers);
     if (question.isEmpty())
         return true;
     const bool clear = request.datatype == "SYSCLEARDATA";
@@ -242,7 +243,8 @@ void TransferController::sendChanges(int category)
     m_monitor->clearLogs();
     QHash<QString, SendRequest> requests;
     int most = 0;
-    for (RegisterPlan& plan : planChanges(category, rows, records, m_panel->registerLinks())) {
+    QList<RegisterPlan> plans = planChanges(category, rows, records, m_panel->registerLinks());
+    for (RegisterPlan& plan : plans) {
         if (!plan.request.sendable()) {
             (plan.hasBaseline ? m_monitor->addProgress(plan.sentence()) : m_monitor->addError(plan.sentence()));
             continue;
@@ -256,6 +258,11 @@ void TransferController::sendChanges(int category)
         m_statusBar->showMessage(tr("Nothing to send: see the log"));
         return;
     }
+    // PLUs gone from the page go from the registers too: asked first, as Delete is.
+    QStringList deleting;
+    const SendRequest deletes = plannedDeletes(plans, &deleting);
+    if (!deletes.table.isEmpty() && !confirmIrreversible(deletes, deleting))
+        return;
     m_grid->marks()->clearVerifyMarks();
     m_baselines.sending(requests);
     start(most, [&] { return m_host->sendEach(requests); });
@@ -434,12 +441,18 @@ void TransferController::finish()
     const int compareCategory = m_compareAfterDownload;
     m_compareAfterDownload = -1;
     if (!m_cancelled) {
+        QSet<QString> received;
         for (HeldRows& held : m_held) {
+            received.insert(held.link);
             if (held.hasRecords)
                 recordDownload(held.link, held.datatype, held.records);
             if (compareCategory < 0)
                 emit rowsReceived(held.datatype, &held.rows, held.hasRecords ? &held.records : nullptr);
         }
+        // A register that sent an empty table holds none of the category's rows.
+        for (const TransferOutcome& outcome : std::as_const(m_outcomes))
+            if (outcome.download && outcome.result == TransferOutcome::Done && !received.contains(outcome.link))
+                recordDownload(outcome.link, outcome.datatype, {});
     }
     m_held.clear();
     m_baselines.clear();

@@ -56,6 +56,8 @@ public:
     void compare(int category);
     // Downloads each register's table as its baseline (the page stays as it is), then compares.
     void downloadCompare(int category);
+    // False, with the reason shown, when no request can go now.
+    bool linkReady();
     // Sends each register only what differs from its baseline.
     void sendChanges(int category);
     // Stops the running transfers after their current frame; a download's rows are dropped.
@@ -90,11 +92,10 @@ private:
         bool hasRecords = false;
     };
 
-    // False, with the reason shown, when no request can go now.
-    bool linkReady();
     void refuse(const QString& reason);
     // Asks about a send that cannot be undone on the register; true to go on.
-    bool confirmIrreversible(const SendRequest& request);
+    // `registers` names where it goes: the connected registers when empty.
+    bool confirmIrreversible(const SendRequest& request, const QStringList& registers = {});
     // Before an install that replaces tables whose registers have a baseline: Install (true),
     // Send changes (false, and the changes go) or Cancel (false).
     bool confirmWholeInstall(int category, const SendRequest& request);
