@@ -81,26 +81,31 @@ bool journalTransfer(const TransferOutcome& outcome)
 
 bool journalRecordSave(const QByteArray& datatype, const QByteArray& before, const QByteArray& after)
 {
+    const QString what = datatype == "GRAPHICDATA" ? QStringLiteral("logo") : QStringLiteral("system parameters");
     QStringList details { QStringLiteral("set: ") + QDir::toNativeSeparators(currentDatabasePath) };
-    int changed = 0;
-    for (int i = 0; i < qMax(before.size(), after.size()); ++i) {
-        if (i < before.size() && i < after.size() && before.at(i) == after.at(i))
-            continue;
-        // A long record (a logo) lists its first changes only; the count holds them all.
-        if (++changed <= 64) {
-            auto byte = [i](const QByteArray& bytes) {
-                return i < bytes.size() ? QStringLiteral("%1").arg(quint8(bytes.at(i)), 2, 16, QLatin1Char('0'))
-                                        : QStringLiteral("--");
-            };
-            details << QStringLiteral("byte %1: %2 \u2192 %3").arg(i).arg(byte(before), byte(after));
+    QString summary;
+    if (before.isEmpty() || after.isEmpty()) {
+        // A first record, or none left: the bytes themselves tell nothing more.
+        summary = after.isEmpty() ? QStringLiteral("%1 removed from the set").arg(what)
+                                  : QStringLiteral("%1 saved: %2 bytes, the set's first").arg(what).arg(after.size());
+    } else {
+        int changed = 0;
+        for (int i = 0; i < qMax(before.size(), after.size()); ++i) {
+            if (i < before.size() && i < after.size() && before.at(i) == after.at(i))
+                continue;
+            // A long record (a logo) lists its first changes only; the count holds them all.
+            if (++changed <= 64) {
+                auto byte = [i](const QByteArray& bytes) {
+                    return i < bytes.size() ? QStringLiteral("%1").arg(quint8(bytes.at(i)), 2, 16, QLatin1Char('0'))
+                                            : QStringLiteral("--");
+                };
+                details << QStringLiteral("byte %1: %2 \u2192 %3").arg(i).arg(byte(before), byte(after));
+            }
         }
+        summary = QStringLiteral("%1 saved: %2 of %3 bytes changed").arg(what).arg(changed).arg(after.size());
     }
-    return Journal::append(Journal::Save, QString::fromLatin1(datatype), QString(),
-        QStringLiteral("%1 saved: %2 of %3 bytes changed")
-            .arg(datatype == "GRAPHICDATA" ? QStringLiteral("logo") : QStringLiteral("system parameters"))
-            .arg(changed)
-            .arg(after.size()),
-        details.join(QLatin1Char('\n')));
+    return Journal::append(
+        Journal::Save, QString::fromLatin1(datatype), QString(), summary, details.join(QLatin1Char('\n')));
 }
 
 bool journalSave(int category, const QList<QByteArray>& before, const QList<QByteArray>& after)

@@ -13,6 +13,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QLabel>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -189,6 +190,18 @@ private slots:
         QVERIFY(Journal::read(JournalFilter(), &entries));
         QCOMPARE(entries.first().summary, QStringLiteral("2 departments saved: 1 changed"));
         QVERIFY2(entries.first().details.endsWith(QStringLiteral("\nrow 2: Price 1.05 \u2192 1.10")),
+            qPrintable(entries.first().details));
+        // The system parameters, one record, name the bytes that changed.
+        m_window->openCategory(CategorySysParm);
+        child<QAction>(*m_window, "actionSave")->trigger();
+        QVERIFY(Journal::read(JournalFilter(), &entries));
+        QCOMPARE(entries.first().summary, QStringLiteral("system parameters saved: 64 bytes, the set's first"));
+        child<QSpinBox>(*m_window, "sb_ideltime")->setValue(42);
+        child<QAction>(*m_window, "actionSave")->trigger();
+        QVERIFY(Journal::read(JournalFilter(), &entries));
+        QCOMPARE(entries.first().summary, QStringLiteral("system parameters saved: 1 of 64 bytes changed"));
+        QVERIFY2(entries.first().details.contains(QStringLiteral("\nbyte 21: "))
+                && entries.first().details.endsWith(QStringLiteral(" \u2192 2a")),
             qPrintable(entries.first().details));
 
         auto* mark = child<QLabel>(*m_window, "label_journal");
