@@ -196,24 +196,40 @@
     </message>
     <message>
         <location line="+22"/>
+        <source>Logo: the picture printed at the top of the receipt</source>
+        <translation>Λογότυπο: η εικόνα που τυπώνεται στην αρχή της απόδειξης</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>graphic</source>
         <translation>Λογότυπο</translation>
     </message>
     <message>
         <location line="+22"/>
+        <source>Network: the register&apos;s network parameters</source>
+        <translation>Δίκτυο: οι παράμετροι δικτύου της ταμειακής</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>NetParm</source>
         <translation>Δίκτυο</translation>
     </message>
     <message>
         <location line="+22"/>
+        <source>System: the register&apos;s system parameters</source>
+        <translation>Σύστημα: οι παράμετροι συστήματος της ταμειακής</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>SysParm</source>
         <translation>Σύστημα</translation>
     </message>
     <message>
         <location line="+22"/>
+        <source>Users: operators and their permissions</source>
+        <translation>Χρήστες: οι χειριστές και τα δικαιώματά τους</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>admin</source>
         <translation>Διαχείριση</translation>
@@ -510,7 +526,7 @@
         <translation>... και ακόμη %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Send anyway?</source>
         <translation>Αποστολή παρ&apos; όλα αυτά;</translation>
     </message>
@@ -1636,7 +1652,7 @@
         <translation>αποκοπής</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <location line="+26"/>
         <location line="+18"/>
         <source>import</source>
@@ -2318,7 +2334,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+333"/>
+        <location filename="../app/mainwindow.cpp" line="+332"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>Μενού</translation>
@@ -2389,7 +2405,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Αρχείο προφίλ (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+144"/>
+        <location filename="../app/mainwindow.cpp" line="+143"/>
         <source>%1 created: every page of it is empty</source>
         <translation>Δημιουργήθηκε το %1: όλες οι σελίδες του είναι κενές</translation>
     </message>
@@ -4137,7 +4153,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+113"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+112"/>
         <source>warning</source>
         <translation>Προειδοποίηση</translation>
     </message>
@@ -4403,12 +4419,12 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+32"/>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>%1 more</source>
         <translation>ακόμη %1</translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-29"/>
         <source>the register(s)</source>
         <translation>τις ταμειακές</translation>
     </message>
@@ -4428,7 +4444,7 @@ Do you want to delete it anyway?</source>
         <translation>Εκκαθάριση όλων των πινάκων από %1; Δεν μπορεί να αναιρεθεί.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%1 connected registers</source>
         <translation>%1 συνδεδεμένες ταμειακές</translation>
     </message>

@@ -196,24 +196,40 @@
     </message>
     <message>
         <location line="+22"/>
+        <source>Logo: the picture printed at the top of the receipt</source>
+        <translation>โลโก้: รูปที่พิมพ์ที่ด้านบนของใบเสร็จ</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>graphic</source>
         <translation>โลโก้</translation>
     </message>
     <message>
         <location line="+22"/>
+        <source>Network: the register&apos;s network parameters</source>
+        <translation>เครือข่าย: ค่าเครือข่ายของเครื่องเก็บเงิน</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>NetParm</source>
         <translation>ค่าเครือข่าย</translation>
     </message>
     <message>
         <location line="+22"/>
+        <source>System: the register&apos;s system parameters</source>
+        <translation>ระบบ: ค่าระบบของเครื่องเก็บเงิน</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>SysParm</source>
         <translation>ค่าระบบ</translation>
     </message>
     <message>
         <location line="+22"/>
+        <source>Users: operators and their permissions</source>
+        <translation>ผู้ใช้: ผู้ใช้งานและสิทธิ์ของแต่ละคน</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>admin</source>
         <translation>ผู้ดูแลระบบ</translation>
@@ -510,7 +526,7 @@
         <translation>... และอีก %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Send anyway?</source>
         <translation>ส่งต่อไปหรือไม่?</translation>
     </message>
@@ -1636,7 +1652,7 @@
         <translation>ตัด</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <location line="+26"/>
         <location line="+18"/>
         <source>import</source>
@@ -2318,7 +2334,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+333"/>
+        <location filename="../app/mainwindow.cpp" line="+332"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>เมนู</translation>
@@ -2389,7 +2405,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ไฟล์ฐานข้อมูล (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+144"/>
+        <location filename="../app/mainwindow.cpp" line="+143"/>
         <source>%1 created: every page of it is empty</source>
         <translation>สร้าง %1 แล้ว: ทุกหน้ายังว่างอยู่</translation>
     </message>
@@ -4137,7 +4153,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+113"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+112"/>
         <source>warning</source>
         <translation>คำเตือน</translation>
     </message>
@@ -4403,12 +4419,12 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+32"/>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>%1 more</source>
         <translation>อีก %1</translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-29"/>
         <source>the register(s)</source>
         <translation>เครื่องเก็บเงิน</translation>
     </message>
@@ -4428,7 +4444,7 @@ Do you want to delete it anyway?</source>
         <translation>ล้างข้อมูลทุกตารางของ %1 หรือไม่? การล้างนี้ย้อนกลับไม่ได้</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%1 connected registers</source>
         <translation>เครื่องเก็บเงินที่เชื่อมต่ออยู่ %1 เครื่อง</translation>
     </message>
