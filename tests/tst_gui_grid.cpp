@@ -101,6 +101,13 @@ private slots:
         QCOMPARE(tip(3), QStringLiteral("Price: an amount of up to 10 digits, 2 of them after the point"));
         const LanguageScope greek(Greek);
         QCOMPARE(tip(1), QStringLiteral("Name: up to 25 bytes; in windows-1253 one byte a letter"));
+        // An option column says how its options are chosen.
+        w = window("btn_dept");
+        QVERIFY(grid(*w)
+                    ->model()
+                    ->headerData(4, Qt::Horizontal, Qt::ToolTipRole)
+                    .toString()
+                    .endsWith(QStringLiteral("double-click the cell, or right-click it, to choose them")));
     }
 
     void initTestCase()

@@ -574,9 +574,14 @@
         <translation>%1: عدد صحيح من %2 إلى %3</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>%1: eight options as digits 1 (on) and 0 (off), the right-most the first; right-click the cell to choose them</source>
-        <translation>%1: ثمانية خيارات كأرقام 1 (تشغيل) و0 (إيقاف)، أقصى اليمين هو الأول؛ انقر بزر الفأرة الأيمن على الخلية لتحديدها</translation>
+        <location line="+7"/>
+        <source>%1: eight options as digits 1 (on) and 0 (off), the right-most the first</source>
+        <translation>%1: ثمانية خيارات كأرقام 1 (تشغيل) و0 (إيقاف)، أقصى اليمين هو الأول</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: eight options as digits 1 (on) and 0 (off), the right-most the first; double-click the cell, or right-click it, to choose them</source>
+        <translation>%1: ثمانية خيارات كأرقام 1 (تشغيل) و0 (إيقاف)، أقصى اليمين هو الأول؛ انقر نقرًا مزدوجًا على الخلية أو بزر الفأرة الأيمن لتحديدها</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3342,12 +3347,12 @@ Do you want to delete it anyway?</source>
     <name>QuickStartDialog</name>
     <message>
         <location filename="../app/help/quickstartdialog.ui" line="+14"/>
-        <location filename="../app/help/quickstartdialog.cpp" line="+78"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="+79"/>
         <source>Quick start</source>
         <translation>بدء سريع</translation>
     </message>
     <message>
-        <location filename="../app/help/quickstartdialog.cpp" line="-37"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="-38"/>
         <source>1. Open or create a set</source>
         <translation>1. افتح ملف إعدادات أو أنشئ ملفًا جديدًا</translation>
     </message>
@@ -3373,11 +3378,11 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+3"/>
-        <source>Cells that hold options show them as eight digits; right-click one to choose the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
-        <translation>تعرض الخلايا التي تحتوي على خيارات هذه الخيارات كثمانية أرقام؛ انقر بزر الفأرة الأيمن على إحداها لتحديد الخيارات واحدًا تلو الآخر. العنوان المنتهي بـ * يعني وجود تغييرات غير محفوظة: الأمر ملف &gt; حفظ يحفظها، ويسأل Tallvane قبل مغادرة صفحة فيها تغييرات.</translation>
+        <source>Cells that hold options show them as eight digits; double-click one (or press Enter on it) for a box per option, or right-click it to choose them one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
+        <translation>تعرض الخلايا التي تحتوي على خيارات هذه الخيارات كثمانية أرقام؛ انقر نقرًا مزدوجًا على إحداها (أو اضغط Enter) لمربع لكل خيار، أو انقر بزر الفأرة الأيمن لتحديد الخيارات واحدًا تلو الآخر. العنوان المنتهي بـ * يعني وجود تغييرات غير محفوظة: الأمر ملف &gt; حفظ يحفظها، ويسأل Tallvane قبل مغادرة صفحة فيها تغييرات.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Without the mouse: the arrow keys move among the category buttons and Enter opens one; Alt+Left goes back to them from any page; Ctrl+Z and Ctrl+Shift+Z undo and redo a change in the grid.</source>
         <translation>بدون الفأرة: تنتقل مفاتيح الأسهم بين أزرار الفئات ويفتح Enter أحدها؛ ويعود Alt+Left إليها من أي صفحة؛ ويتراجع Ctrl+Z ويعيد Ctrl+Shift+Z تغييرًا في الجدول.</translation>
     </message>

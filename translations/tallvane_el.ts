@@ -574,9 +574,14 @@
         <translation>%1: ακέραιος αριθμός από %2 έως %3</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>%1: eight options as digits 1 (on) and 0 (off), the right-most the first; right-click the cell to choose them</source>
-        <translation>%1: οκτώ επιλογές ως ψηφία 1 (ναι) και 0 (όχι), η δεξιότερη είναι η πρώτη· κάντε δεξί κλικ στο κελί για να τις επιλέξετε</translation>
+        <location line="+7"/>
+        <source>%1: eight options as digits 1 (on) and 0 (off), the right-most the first</source>
+        <translation>%1: οκτώ επιλογές ως ψηφία 1 (ναι) και 0 (όχι), η δεξιότερη είναι η πρώτη</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: eight options as digits 1 (on) and 0 (off), the right-most the first; double-click the cell, or right-click it, to choose them</source>
+        <translation>%1: οκτώ επιλογές ως ψηφία 1 (ναι) και 0 (όχι), η δεξιότερη είναι η πρώτη· κάντε διπλό κλικ ή δεξί κλικ στο κελί για να τις επιλέξετε</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3342,12 +3347,12 @@ Do you want to delete it anyway?</source>
     <name>QuickStartDialog</name>
     <message>
         <location filename="../app/help/quickstartdialog.ui" line="+14"/>
-        <location filename="../app/help/quickstartdialog.cpp" line="+78"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="+79"/>
         <source>Quick start</source>
         <translation>Γρήγορη εκκίνηση</translation>
     </message>
     <message>
-        <location filename="../app/help/quickstartdialog.cpp" line="-37"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="-38"/>
         <source>1. Open or create a set</source>
         <translation>1. Ανοίξτε ή δημιουργήστε ένα προφίλ</translation>
     </message>
@@ -3373,11 +3378,11 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+3"/>
-        <source>Cells that hold options show them as eight digits; right-click one to choose the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
-        <translation>Τα κελιά με επιλογές τις δείχνουν ως οκτώ ψηφία· κάντε δεξί κλικ σε ένα για να επιλέξετε τις επιλογές μία μία. Ένας τίτλος που τελειώνει σε * έχει μη αποθηκευμένες αλλαγές: το Αρχείο &gt; Αποθήκευση τις αποθηκεύει, και το Tallvane ρωτά πριν φύγετε από μια σελίδα με αλλαγές.</translation>
+        <source>Cells that hold options show them as eight digits; double-click one (or press Enter on it) for a box per option, or right-click it to choose them one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
+        <translation>Τα κελιά με επιλογές τις δείχνουν ως οκτώ ψηφία· κάντε διπλό κλικ σε ένα (ή πατήστε Enter) για ένα πλαίσιο ανά επιλογή, ή δεξί κλικ για να τις επιλέξετε μία μία. Ένας τίτλος που τελειώνει σε * έχει μη αποθηκευμένες αλλαγές: το Αρχείο &gt; Αποθήκευση τις αποθηκεύει, και το Tallvane ρωτά πριν φύγετε από μια σελίδα με αλλαγές.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Without the mouse: the arrow keys move among the category buttons and Enter opens one; Alt+Left goes back to them from any page; Ctrl+Z and Ctrl+Shift+Z undo and redo a change in the grid.</source>
         <translation>Χωρίς ποντίκι: τα βέλη μετακινούν ανάμεσα στα κουμπιά κατηγοριών και το Enter ανοίγει ένα· το Alt+Left επιστρέφει σε αυτά από κάθε σελίδα· τα Ctrl+Z και Ctrl+Shift+Z αναιρούν και επαναλαμβάνουν μια αλλαγή στον πίνακα.</translation>
     </message>

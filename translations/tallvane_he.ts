@@ -574,9 +574,14 @@
         <translation>%1: מספר שלם מ-%2 עד %3</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>%1: eight options as digits 1 (on) and 0 (off), the right-most the first; right-click the cell to choose them</source>
-        <translation>%1: שמונה אפשרויות כספרות 1 (מופעל) ו-0 (כבוי), הימנית ביותר היא הראשונה; לחיצה ימנית על התא לבחירתן</translation>
+        <location line="+7"/>
+        <source>%1: eight options as digits 1 (on) and 0 (off), the right-most the first</source>
+        <translation>%1: שמונה אפשרויות כספרות 1 (מופעל) ו-0 (כבוי), הימנית ביותר היא הראשונה</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: eight options as digits 1 (on) and 0 (off), the right-most the first; double-click the cell, or right-click it, to choose them</source>
+        <translation>%1: שמונה אפשרויות כספרות 1 (מופעל) ו-0 (כבוי), הימנית ביותר היא הראשונה; לחיצה כפולה או לחיצה ימנית על התא לבחירתן</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3342,12 +3347,12 @@ Do you want to delete it anyway?</source>
     <name>QuickStartDialog</name>
     <message>
         <location filename="../app/help/quickstartdialog.ui" line="+14"/>
-        <location filename="../app/help/quickstartdialog.cpp" line="+78"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="+79"/>
         <source>Quick start</source>
         <translation>התחלה מהירה</translation>
     </message>
     <message>
-        <location filename="../app/help/quickstartdialog.cpp" line="-37"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="-38"/>
         <source>1. Open or create a set</source>
         <translation>1. פתיחה או יצירה של ערכה</translation>
     </message>
@@ -3373,11 +3378,11 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+3"/>
-        <source>Cells that hold options show them as eight digits; right-click one to choose the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
-        <translation>תאים שמכילים אפשרויות מציגים אותן כשמונה ספרות; לחיצה ימנית על תא כזה מאפשרת לסמן את האפשרויות אחת אחת. כותרת שמסתיימת ב-* מציינת שינויים שלא נשמרו: קובץ &gt; שמירה שומר אותם, ו-Tallvane שואל לפני שעוזבים דף עם שינויים.</translation>
+        <source>Cells that hold options show them as eight digits; double-click one (or press Enter on it) for a box per option, or right-click it to choose them one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
+        <translation>תאים שמכילים אפשרויות מציגים אותן כשמונה ספרות; לחיצה כפולה על תא כזה (או Enter) פותחת תיבת סימון לכל אפשרות, ולחיצה ימנית מאפשרת לסמן את האפשרויות אחת אחת. כותרת שמסתיימת ב-* מציינת שינויים שלא נשמרו: קובץ &gt; שמירה שומר אותם, ו-Tallvane שואל לפני שעוזבים דף עם שינויים.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Without the mouse: the arrow keys move among the category buttons and Enter opens one; Alt+Left goes back to them from any page; Ctrl+Z and Ctrl+Shift+Z undo and redo a change in the grid.</source>
         <translation>ללא עכבר: מקשי החצים עוברים בין לחצני הקטגוריות ו-Enter פותח אחד מהם; Alt+Left חוזר אליהם מכל דף; Ctrl+Z ו-Ctrl+Shift+Z מבטלים ומבצעים שוב שינוי בטבלה.</translation>
     </message>

@@ -574,9 +574,14 @@
         <translation>%1: จำนวนเต็มตั้งแต่ %2 ถึง %3</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>%1: eight options as digits 1 (on) and 0 (off), the right-most the first; right-click the cell to choose them</source>
-        <translation>%1: ตัวเลือกแปดรายการเป็นตัวเลข 1 (เปิด) และ 0 (ปิด) หลักขวาสุดคือรายการแรก คลิกขวาที่เซลล์เพื่อเลือก</translation>
+        <location line="+7"/>
+        <source>%1: eight options as digits 1 (on) and 0 (off), the right-most the first</source>
+        <translation>%1: ตัวเลือกแปดรายการเป็นตัวเลข 1 (เปิด) และ 0 (ปิด) หลักขวาสุดคือรายการแรก</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: eight options as digits 1 (on) and 0 (off), the right-most the first; double-click the cell, or right-click it, to choose them</source>
+        <translation>%1: ตัวเลือกแปดรายการเป็นตัวเลข 1 (เปิด) และ 0 (ปิด) หลักขวาสุดคือรายการแรก ดับเบิลคลิกหรือคลิกขวาที่เซลล์เพื่อเลือก</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3342,12 +3347,12 @@ Do you want to delete it anyway?</source>
     <name>QuickStartDialog</name>
     <message>
         <location filename="../app/help/quickstartdialog.ui" line="+14"/>
-        <location filename="../app/help/quickstartdialog.cpp" line="+78"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="+79"/>
         <source>Quick start</source>
         <translation>เริ่มต้นใช้งานฉบับย่อ</translation>
     </message>
     <message>
-        <location filename="../app/help/quickstartdialog.cpp" line="-37"/>
+        <location filename="../app/help/quickstartdialog.cpp" line="-38"/>
         <source>1. Open or create a set</source>
         <translation>1. เปิดหรือสร้างชุดตั้งค่า</translation>
     </message>
@@ -3373,11 +3378,11 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+3"/>
-        <source>Cells that hold options show them as eight digits; right-click one to choose the options one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
-        <translation>เซลล์ที่เก็บตัวเลือกจะแสดงเป็นตัวเลขแปดหลัก คลิกขวาที่เซลล์เพื่อเลือกตัวเลือกทีละรายการ ชื่อหน้าที่ลงท้ายด้วย * คือมีการเปลี่ยนแปลงที่ยังไม่บันทึก: ไฟล์ &gt; บันทึก จะบันทึกการเปลี่ยนแปลงนั้น และ Tallvane จะถามก่อนออกจากหน้าที่มีการเปลี่ยนแปลง</translation>
+        <source>Cells that hold options show them as eight digits; double-click one (or press Enter on it) for a box per option, or right-click it to choose them one by one. A title ending in * has unsaved changes: File &gt; save stores them, and Tallvane asks before a page with changes is left.</source>
+        <translation>เซลล์ที่เก็บตัวเลือกจะแสดงเป็นตัวเลขแปดหลัก ดับเบิลคลิกที่เซลล์ (หรือกด Enter) เพื่อเปิดช่องทำเครื่องหมายของแต่ละตัวเลือก หรือคลิกขวาเพื่อเลือกทีละรายการ ชื่อหน้าที่ลงท้ายด้วย * คือมีการเปลี่ยนแปลงที่ยังไม่บันทึก: ไฟล์ &gt; บันทึก จะบันทึกการเปลี่ยนแปลงนั้น และ Tallvane จะถามก่อนออกจากหน้าที่มีการเปลี่ยนแปลง</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Without the mouse: the arrow keys move among the category buttons and Enter opens one; Alt+Left goes back to them from any page; Ctrl+Z and Ctrl+Shift+Z undo and redo a change in the grid.</source>
         <translation>ไม่ใช้เมาส์: ปุ่มลูกศรเลื่อนไปมาระหว่างปุ่มหมวดหมู่ และ Enter เปิดหมวดที่เลือก; Alt+Left กลับมาที่ปุ่มเหล่านั้นจากทุกหน้า; Ctrl+Z และ Ctrl+Shift+Z เลิกทำและทำซ้ำการเปลี่ยนแปลงในตาราง</translation>
     </message>

@@ -48,10 +48,15 @@ QString columnTip(int category, int column, const QString& header)
             .arg(fit.low)
             .arg(fit.high);
     case FieldFit::Bits:
-        return QCoreApplication::translate("ColumnTips",
-            "%1: eight options as digits 1 (on) and 0 (off), the right-most the first; "
-            "right-click the cell to choose them")
-            .arg(header);
+        // Where the column offers its options, the operator is told how to reach them.
+        return codec->optionMenuEntries(column).isEmpty()
+            ? QCoreApplication::translate(
+                "ColumnTips", "%1: eight options as digits 1 (on) and 0 (off), the right-most the first")
+                  .arg(header)
+            : QCoreApplication::translate("ColumnTips",
+                "%1: eight options as digits 1 (on) and 0 (off), the right-most the first; "
+                "double-click the cell, or right-click it, to choose them")
+                  .arg(header);
     case FieldFit::DigitSet:
         return QCoreApplication::translate("ColumnTips", "%1: some of the digits %2 to %3, in any order")
             .arg(header)

@@ -48,9 +48,10 @@ QString QuickStartDialog::html() const
             { tr("Choose a category on the button page or in the tree: departments, PLUs, taxes and the "
                  "others each have a page. Type into the grid, insert rows with Edit > Insert row, paste "
                  "from a spreadsheet, or import a CSV or spreadsheet file into the page."),
-                tr("Cells that hold options show them as eight digits; right-click one to choose the "
-                   "options one by one. A title ending in * has unsaved changes: File > save stores them, "
-                   "and Tallvane asks before a page with changes is left."),
+                tr("Cells that hold options show them as eight digits; double-click one (or press Enter on "
+                   "it) for a box per option, or right-click it to choose them one by one. A title ending in "
+                   "* has unsaved changes: File > save stores them, and Tallvane asks before a page with "
+                   "changes is left."),
                 tr("Without the mouse: the arrow keys move among the category buttons and Enter opens one; "
                    "Alt+Left goes back to them from any page; Ctrl+Z and Ctrl+Shift+Z undo and redo a "
                    "change in the grid.") } },
