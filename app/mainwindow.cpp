@@ -412,7 +412,8 @@ void MainWindow::followBusy(bool busy)
         action->setEnabled(!busy);
     for (const char* name : { "actionOpenServerSet", "actionCut", "actionClearCells", "actionDeleteRows" })
         findChild<QAction*>(QLatin1String(name))->setEnabled(!busy);
-    findChild<QMenu*>(QStringLiteral("menuRecent"))->setEnabled(!busy);
+    QMenu* recent = findChild<QMenu*>(QStringLiteral("menuRecent"));
+    recent->setEnabled(!busy && !recent->isEmpty());
     // The grid stays as the transfer found it: no step is undone or redone meanwhile.
     const QUndoStack* steps = m_gridPage->undoStack();
     findChild<QAction*>(QStringLiteral("actionUndo"))->setEnabled(!busy && steps->canUndo());

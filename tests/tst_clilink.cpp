@@ -1,12 +1,14 @@
+#include "base/language.h"
 #include "cliharness.h"
 #include "hostilerecords.h"
 #include "linkharness.h"
-#include "testsupport.h"
-#include "base/language.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
 #include "records/translation.h"
+#include "storage/baselinestore.h"
+#include "storage/configdb.h"
 #include "storage/csv.h"
+#include "testsupport.h"
 #include "users/usrdb.h"
 
 #include <QFile>
@@ -353,6 +355,11 @@ private slots:
                 "\u2192 2.60",
                 "  1003 CAKE: Price 3.10 \u2192 3.30", "  1005 JAM: new", "  1006 HONEY: new",
                 "  1002 TEA: deleted" }));
+        // A register is also known by the name the set gives it.
+        openDatabase(shop);
+        QVERIFY(BaselineStore::setName(QStringLiteral("tcp:127.0.0.2"), QStringLiteral("till 2")));
+        QCOMPARE(
+            m_cli->run(asAdmin({ "diff", "--db", shop, "--type", "plu", "--register", "till 2" })).out, difference.out);
 
         // Deleting PLUs cannot be undone on the register: without --yes nothing goes.
         const CliProgram::Result unconfirmed

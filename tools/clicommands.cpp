@@ -866,7 +866,12 @@ int diffTable(CommandContext& context)
     const QList<QByteArray> current = storedRecords(category, rows, records);
 
     if (byRegister) {
-        const QString reg = context.value(QStringLiteral("register"));
+        // A register by its link, or by the name the operator gave it in the set.
+        QString reg = context.value(QStringLiteral("register"));
+        if (!reg.startsWith(QLatin1String("tcp:")) && !reg.startsWith(QLatin1String("serial:")))
+            for (const QString& known : BaselineStore::registers())
+                if (BaselineStore::name(known) == reg.trimmed())
+                    reg = known;
         QList<QByteArray> baseline;
         if (!BaselineStore::load(reg, category, &baseline)) {
             Cli::printProblem(QStringLiteral("%1 has no baseline of %2 for %3: download to compare, or install the "
@@ -1079,11 +1084,12 @@ const QList<CliCommand>& cliCommands()
         { "diff", "diff --db FILE --type TYPE (--register ID | LINK)",
             "Prints how the stored table of TYPE differs from what a register holds: one line per\n"
             "register (\"tcp:127.0.0.1: 2 new, 3 changed, 1 deleted\"), then one per row (\"1003: Price\n"
-            "4.25 \u2192 4.50\"). With --register ID (tcp:ADDRESS or serial:PORT) against the baseline\n"
-            "the set keeps for it (what the register held after its last install, verify or\n"
-            "download; status 4 when there is none); with LINK against the table each register\n"
-            "sends now. Status 0 when nothing differs, 1 when something does. The set's baselines\n"
-            "follow every install, install --changes and download with --db.",
+            "4.25 \u2192 4.50\"). With --register ID (tcp:ADDRESS, serial:PORT, or the name the set\n"
+            "gives the register) against the baseline the set keeps for it (what the register held\n"
+            "after its last install, verify or download; status 4 when there is none); with LINK\n"
+            "against the table each register sends now. Status 0 when nothing differs, 1 when\n"
+            "something does. The set's baselines follow every install, install --changes and\n"
+            "download with --db.",
             &diffOptions, &diffTable },
         { "clear", "clear --serial PORT --yes",
             "Sends the clear-data command to the register on the serial port, as Tool > ClearData\n"
