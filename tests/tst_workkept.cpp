@@ -197,7 +197,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        LinkSettings::setFilePath(m_dir.filePath(QStringLiteral("tallvane.ini")));
+        // Registers dial a port of this test's own, not the one another Tallvane may listen on.
+        QVERIFY(useTestLinkSettings(m_dir.path()));
         m_session = std::make_unique<GuiTestSession>(m_dir.path());
     }
     void cleanupTestCase() { LinkSettings::setFilePath(QString()); }

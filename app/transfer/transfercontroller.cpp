@@ -437,23 +437,22 @@ void TransferController::addOutcome(const TransferOutcome& outcome)
 void TransferController::finish()
 {
     // A cancelled download leaves the page as it was; otherwise the rows go to it now (or,
-    // for a download to compare with, only to the registers' baselines).
+    // for a download to compare with, only to the registers' baselines). A register that sent
+    // its whole table is known either way: its baseline follows.
     const int compareCategory = m_compareAfterDownload;
     m_compareAfterDownload = -1;
-    if (!m_cancelled) {
-        QSet<QString> received;
-        for (HeldRows& held : m_held) {
-            received.insert(held.link);
-            if (held.hasRecords)
-                recordDownload(held.link, held.datatype, held.records);
-            if (compareCategory < 0)
-                emit rowsReceived(held.datatype, &held.rows, held.hasRecords ? &held.records : nullptr);
-        }
-        // A register that sent an empty table holds none of the category's rows.
-        for (const TransferOutcome& outcome : std::as_const(m_outcomes))
-            if (outcome.download && outcome.result == TransferOutcome::Done && !received.contains(outcome.link))
-                recordDownload(outcome.link, outcome.datatype, {});
+    QSet<QString> received;
+    for (HeldRows& held : m_held) {
+        received.insert(held.link);
+        if (held.hasRecords)
+            recordDownload(held.link, held.datatype, held.records);
+        if (!m_cancelled && compareCategory < 0)
+            emit rowsReceived(held.datatype, &held.rows, held.hasRecords ? &held.records : nullptr);
     }
+    // A register that sent an empty table holds none of the category's rows.
+    for (const TransferOutcome& outcome : std::as_const(m_outcomes))
+        if (outcome.download && outcome.result == TransferOutcome::Done && !received.contains(outcome.link))
+            recordDownload(outcome.link, outcome.datatype, {});
     m_held.clear();
     m_baselines.clear();
     m_monitor->showOutcomes(m_outcomes, m_statusBar);
