@@ -138,6 +138,9 @@ private slots:
         QTest::newRow("command option") << QStringList { "--user", "admin", "install", "--ve" } << "--verify";
         QTest::newRow("two-word command option") << QStringList { "journal", "export", "--" } << "--since --out --help";
         QTest::newRow("type") << QStringList { "install", "--type", "PL" } << "PLUDATA";
+        QTest::newRow("logo, a type of install") << QStringList { "install", "--type", "lo" } << "logo";
+        QTest::newRow("logo, no type of export") << QStringList { "export", "--type", "lo" } << "";
+        QTest::newRow("a set to copy") << QStringList { "copy", "--from", "/dev/nul" } << "/dev/null";
         QTest::newRow("plu command") << QStringList { "install", "--command", "d" } << "delete";
         QTest::newRow("no guess for a number") << QStringList { "install", "--port", "" } << "";
     }

@@ -35,12 +35,12 @@ QStringList optionNames(const QList<QCommandLineOption>& options)
 QString valueWords(const QString& valueName)
 {
     if (valueName == QLatin1String("TYPE"))
-        return QStringLiteral("-W \"%1\" -- \"$cur\"").arg(words(cliTypeNames()));
+        return QStringLiteral("-W \"$types\" -- \"$cur\"");
     if (valueName == QLatin1String("COMMAND"))
         return QStringLiteral("-W \"install add update delete\" -- \"$cur\"");
     if (valueName == QLatin1String("LANGUAGE"))
         return QStringLiteral("-W \"english greek hebrew arabic thailand\" -- \"$cur\"");
-    if (valueName.startsWith(QLatin1String("FILE")))
+    if (valueName.startsWith(QLatin1String("FILE")) || valueName == QLatin1String("SET"))
         return QStringLiteral("-f -- \"$cur\"");
     if (valueName == QLatin1String("PORT"))
         return QStringLiteral("-f -- \"${cur:-/dev/tty}\"");
@@ -80,12 +80,17 @@ QString bashCompletion(const QList<QCommandLineOption>& globalOptions)
     QString valueCases;
     for (auto it = byCompletion.cbegin(); it != byCompletion.cend(); ++it) {
         QStringList names = it.value();
+        names.removeDuplicates();
         names.sort();
         valueCases
             += QStringLiteral("        %1) %2return ;;\n")
                    .arg(names.join(QLatin1Char('|')),
                        it.key().isEmpty() ? QString() : QStringLiteral("COMPREPLY=($(compgen %1)); ").arg(it.key()));
     }
+
+    // The TYPE names of every command; install alone adds the logo.
+    QStringList tableTypes = cliTypeNames();
+    tableTypes.removeAll(QStringLiteral("logo"));
 
     QStringList globalValueOptions;
     for (const QCommandLineOption& option : globalOptions)
@@ -114,6 +119,9 @@ QString bashCompletion(const QList<QCommandLineOption>& globalOptions)
         "            fi ;;\n"
         "        esac\n"
         "    done\n"
+        "    # The logo is a TYPE of install only.\n"
+        "    local types=\"%7\"\n"
+        "    [[ $command == install ]] && types=\"$types logo\"\n"
         "    case \"$prev\" in\n"
         "%3"
         "    esac\n"
@@ -136,5 +144,5 @@ QString bashCompletion(const QList<QCommandLineOption>& globalOptions)
         "}\n"
         "complete -o filenames -F _tallvane_cli tallvane-cli\n")
         .arg(globalValueOptions.join(QLatin1Char('|')), QStringList(secondWords.keys()).join(QLatin1Char('|')),
-            valueCases, words(optionNames(globalOptions)), words(firstWords), commandCases);
+            valueCases, words(optionNames(globalOptions)), words(firstWords), commandCases, words(tableTypes));
 }
