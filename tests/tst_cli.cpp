@@ -490,6 +490,17 @@ private slots:
         QVERIFY(!QFile::exists(installed.userDatabase()));
     }
 
+    // A user database that cannot be read stops the tool with a file error, not a refused login.
+    void unreadableUserDatabase()
+    {
+        CliProgram damaged(m_dir.filePath(QStringLiteral("damaged")));
+        QVERIFY(damaged.ok());
+        QVERIFY(write(damaged.userDatabase(), QByteArray(4096, 'x')));
+        const CliProgram::Result result = damaged.run(asAdmin({ "journal", "verify" }));
+        QCOMPARE(result.status, 4);
+        QVERIFY2(result.err.contains("cannot open the user database"), result.err.constData());
+    }
+
     void reports()
     {
         QTemporaryDir work;

@@ -6,6 +6,7 @@
 #include "users/permissions.h"
 #include "users/usrdb.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <cstdio>
@@ -59,6 +60,14 @@ int CliSession::logIn()
     setlanguage::setLanguage(English);
     if (!usrdb::instance())
         usrdb::setInstance(new usrdb(usrdb::defaultFilePath()));
+    // A user database that cannot be opened (a data folder that cannot be written, a damaged
+    // file) is a file error, not a refused login.
+    if (!usrdb::instance()->isReadable()) {
+        Cli::printProblem(
+            QStringLiteral("cannot open the user database %1: %2")
+                .arg(QDir::toNativeSeparators(usrdb::instance()->filePath()), usrdb::instance()->problem()));
+        return Cli::ExitFileError;
+    }
     const usrdb::LoginResult result = usrdb::instance()->logIn(user, password);
     if (result == usrdb::LoginNoSuchUser) {
         Cli::printError(QStringLiteral("username is not exist!"));
