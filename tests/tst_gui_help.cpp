@@ -31,21 +31,30 @@ private slots:
     void quickStartOpensAtThePagesSection_data()
     {
         QTest::addColumn<int>("category"); // 0: the button page
+        QTest::addColumn<QString>("focus"); // a widget to give the focus first, or none
         QTest::addColumn<QString>("section");
-        QTest::newRow("button page") << 0 << "sets";
-        QTest::newRow("PLU page") << int(CategoryPlu) << "pages";
-        QTest::newRow("logo page") << int(CategoryGraphic) << "logo";
+        QTest::newRow("button page") << 0 << ""
+                                     << "sets";
+        QTest::newRow("PLU page") << int(CategoryPlu) << ""
+                                  << "pages";
+        QTest::newRow("logo page") << int(CategoryGraphic) << ""
+                                   << "logo";
+        QTest::newRow("connection panel") << int(CategoryPlu) << "comboBox_Connect"
+                                          << "connect";
     }
 
     void quickStartOpensAtThePagesSection()
     {
         QFETCH(int, category);
+        QFETCH(QString, focus);
         QFETCH(QString, section);
         TestWindow window(m_dir.path());
         if (category)
             window.openCategory(category);
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        if (!focus.isEmpty())
+            window.findChild<QWidget*>(focus)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_F1);
         auto* help = window.findChild<HelpMenu*>();
         QVERIFY(help && help->quickStart());

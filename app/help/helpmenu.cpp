@@ -4,6 +4,7 @@
 #include "app/help/quickstartdialog.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QStackedWidget>
 
@@ -35,6 +36,10 @@ QString HelpMenu::sectionOfShownPage() const
         { "LogoPage", "logo" },
         { "JournalPage", "verify" },
     };
+    // The connection panel beside the pages has a step of its own, asked for where it has the focus.
+    for (const QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget())
+        if (widget->inherits("ConnectionPanel"))
+            return QStringLiteral("connect");
     const QWidget* page = m_pages->currentWidget();
     for (const auto& entry : sections)
         if (page && page->inherits(entry.page))
