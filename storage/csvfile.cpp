@@ -117,6 +117,13 @@ bool readTableFile(const QString& path, TableFile* out, int maxRows)
         out->error = file.errorString();
         return false;
     }
+    if (file.size() > kMaxCsvBytes) {
+        constexpr qint64 mebibyte = 1024 * 1024;
+        out->error
+            = QCoreApplication::translate("TableFile", "the file has %1 MiB, more than the %2 MiB an import takes")
+                  .arg(groupedNumber((file.size() + mebibyte - 1) / mebibyte), groupedNumber(kMaxCsvBytes / mebibyte));
+        return false;
+    }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         out->error = file.errorString();

@@ -706,6 +706,8 @@ private slots:
         QTest::newRow("csv one row over") << "csv 4" << 3 << 0
                                           << "the file has more than 3 rows, more than an import takes";
         QTest::newRow("line breaks in quotes stay one row") << "csv quoted" << 3 << 3 << QString();
+        QTest::newRow("csv over 256 MiB")
+            << "csv huge" << kMaxImportRows << 0 << "the file has 257 MiB, more than the 256 MiB an import takes";
         QTest::newRow("sheet at the bound") << "sheet 3" << 3 << 3 << QString();
         QTest::newRow("sheet row over the bound")
             << "sheet 4" << 3 << 0 << "the first worksheet has text in row 4, more than the 3 rows an import takes";
@@ -729,6 +731,9 @@ private slots:
         const QString path = m_dir.filePath(name);
         if (kind == QLatin1String("csv quoted")) {
             QVERIFY(!write(name, QByteArray("\"a\nb\",1\n").repeated(3)).isEmpty());
+        } else if (kind == QLatin1String("csv huge")) {
+            QFile huge(path); // sparse: it takes no disk
+            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxCsvBytes + 1));
         } else if (words.first() == QLatin1String("csv")) {
             QVERIFY(!write(name, QByteArray("1,A\n").repeated(words.last().toInt())).isEmpty());
         } else if (kind == QLatin1String("sheet far")) {

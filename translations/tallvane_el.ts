@@ -1745,7 +1745,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>HelpMenu</name>
     <message>
-        <location filename="../app/help/helpmenu.cpp" line="+15"/>
+        <location filename="../app/help/helpmenu.cpp" line="+16"/>
         <source>&amp;Quick start</source>
         <translation>&amp;Γρήγορη εκκίνηση</translation>
     </message>
@@ -4045,7 +4045,12 @@ Do you want to delete it anyway?</source>
         <translation>δεν ήταν δυνατή η εγγραφή του προσωρινού αρχείου: %1</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+15"/>
+        <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
+        <translation>το αρχείο έχει %1 MiB, περισσότερα από τα %2 MiB που δέχεται η εισαγωγή</translation>
+    </message>
+    <message>
+        <location line="+26"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>το αρχείο έχει %1 στήλες, η σελίδα %2</translation>
     </message>

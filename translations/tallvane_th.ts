@@ -1745,7 +1745,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>HelpMenu</name>
     <message>
-        <location filename="../app/help/helpmenu.cpp" line="+15"/>
+        <location filename="../app/help/helpmenu.cpp" line="+16"/>
         <source>&amp;Quick start</source>
         <translation>เริ่มต้นใช้งานฉบับย่อ (&amp;Q)</translation>
     </message>
@@ -4045,7 +4045,12 @@ Do you want to delete it anyway?</source>
         <translation>เขียนไฟล์ชั่วคราวไม่ได้: %1</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+15"/>
+        <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
+        <translation>ไฟล์มีขนาด %1 MiB เกินกว่า %2 MiB ที่นำเข้าได้</translation>
+    </message>
+    <message>
+        <location line="+26"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>ไฟล์มี %1 คอลัมน์ แต่หน้านี้มี %2 คอลัมน์</translation>
     </message>
