@@ -3359,7 +3359,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+1"/>
         <source>A configuration set holds every table of one register or one group of registers, in a database file of its own. File &gt; new creates one (every page of it empty), File &gt; open opens one, and the DB VIEW branch of the tree lists the sets of the database folder.</source>
-        <translation>يحتوي ملف الإعدادات على كل جداول آلة كاشير واحدة أو عدة آلات كاشير، في ملف قاعدة بيانات خاص به. الأمر ملف &gt; جديد ينشئ ملفًا (بكل صفحاته فارغة)، والأمر ملف &gt; فتح يفتح ملفًا، ويعرض فرع DB VIEW في الشجرة ملفات الإعدادات الموجودة في مجلد قواعد البيانات.</translation>
+        <translation>يحتوي ملف الإعدادات على كل جداول آلة كاشير واحدة أو عدة آلات كاشير، في ملف قاعدة بيانات خاص به. الأمر ملف &gt; جديد ينشئ ملفًا (بكل صفحاته فارغة)، والأمر ملف &gt; فتح يفتح ملفًا، ويعرض فرع «ملفات الإعدادات» في الشجرة ملفات الإعدادات الموجودة في مجلد قواعد البيانات.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -1059,12 +1059,12 @@
     <message>
         <location filename="../app/transfer/connectionpanel.ui" line="+12"/>
         <source>After an install, read the table back from the register and compare it with what was sent</source>
-        <translation>Μετά την αποστολή, ο πίνακας διαβάζεται ξανά από την ταμειακή και συγκρίνεται με ό,τι στάλθηκε</translation>
+        <translation>Μετά την εγκατάσταση, ο πίνακας διαβάζεται ξανά από την ταμειακή και συγκρίνεται με ό,τι στάλθηκε</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Verify after install</source>
-        <translation>Επαλήθευση μετά την αποστολή</translation>
+        <translation>Επαλήθευση μετά την εγκατάσταση</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1752,7 +1752,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+4"/>
         <source>A short guide from a new set to a verified install, at this page&apos;s step</source>
-        <translation>Σύντομος οδηγός από ένα νέο προφίλ έως μια επαληθευμένη αποστολή, στο βήμα αυτής της σελίδας</translation>
+        <translation>Σύντομος οδηγός από ένα νέο προφίλ έως μια επαληθευμένη εγκατάσταση, στο βήμα αυτής της σελίδας</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -3434,7 +3434,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+1"/>
         <source>Tick Verify after install: after the install each register sends the table back and Tallvane compares it with what was sent, row by row and field by field. The transfer log ends with one sentence per register, and Windows &gt; Journal keeps who sent what to which register.</source>
-        <translation>Επιλέξτε «Επαλήθευση μετά την αποστολή»: μετά την αποστολή κάθε ταμειακή στέλνει πίσω τον πίνακα και το Tallvane τον συγκρίνει με ό,τι στάλθηκε, γραμμή προς γραμμή και πεδίο προς πεδίο. Η καταγραφή μεταφοράς τελειώνει με μία πρόταση ανά ταμειακή, και το Παράθυρα &gt; Ημερολόγιο κρατά ποιος έστειλε τι σε ποια ταμειακή.</translation>
+        <translation>Επιλέξτε «Επαλήθευση μετά την εγκατάσταση»: μετά την εγκατάσταση κάθε ταμειακή στέλνει πίσω τον πίνακα και το Tallvane τον συγκρίνει με ό,τι στάλθηκε, γραμμή προς γραμμή και πεδίο προς πεδίο. Η καταγραφή μεταφοράς τελειώνει με μία πρόταση ανά ταμειακή, και το Παράθυρα &gt; Ημερολόγιο κρατά ποιος έστειλε τι σε ποια ταμειακή.</translation>
     </message>
 </context>
 <context>
@@ -3547,7 +3547,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../link/changes.cpp" line="+86"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
-        <translation>%1: δεν υπάρχει ακόμη κατάσταση αναφοράς: κάντε λήψη για σύγκριση ή αποστολή ολόκληρου του πίνακα</translation>
+        <translation>%1: δεν υπάρχει ακόμη κατάσταση αναφοράς: κάντε λήψη για σύγκριση ή εγκατάσταση ολόκληρου του πίνακα</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -4185,7 +4185,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+22"/>
         <source>The page&apos;s %1 compared with what each connected register holds as far as Tallvane knows (its last install, verify or download):</source>
-        <translation>Σύγκριση της σελίδας (%1) με ό,τι έχει κάθε συνδεδεμένη ταμειακή, απ&apos; όσο γνωρίζει το Tallvane (τελευταία αποστολή, επαλήθευση ή λήψη):</translation>
+        <translation>Σύγκριση της σελίδας (%1) με ό,τι έχει κάθε συνδεδεμένη ταμειακή, απ&apos; όσο γνωρίζει το Tallvane (τελευταία εγκατάσταση, επαλήθευση ή λήψη):</translation>
     </message>
     <message>
         <location line="+39"/>
@@ -4195,7 +4195,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+21"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
-        <translation>Η αποστολή αντικαθιστά ολόκληρο τον πίνακα «%1» για %2 με τα δεδομένα της σελίδας (%3).</translation>
+        <translation>Η εγκατάσταση αντικαθιστά ολόκληρο τον πίνακα «%1» για %2 με τα δεδομένα της σελίδας (%3).</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -4340,7 +4340,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+2"/>
         <source>%1 installed</source>
-        <translation>αποστολή: %1</translation>
+        <translation>εγκατάσταση: %1</translation>
     </message>
     <message>
         <location line="+7"/>

@@ -3359,7 +3359,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+1"/>
         <source>A configuration set holds every table of one register or one group of registers, in a database file of its own. File &gt; new creates one (every page of it empty), File &gt; open opens one, and the DB VIEW branch of the tree lists the sets of the database folder.</source>
-        <translation>ערכת הגדרות מכילה את כל הטבלאות של קופה אחת או של קבוצת קופות, בקובץ מסד נתונים משלה. קובץ &gt; חדש יוצר ערכה (כל הדפים בה ריקים), קובץ &gt; פתיחה פותח ערכה, והענף DB VIEW בעץ מציג את הערכות שבתיקיית מסדי הנתונים.</translation>
+        <translation>ערכת הגדרות מכילה את כל הטבלאות של קופה אחת או של קבוצת קופות, בקובץ מסד נתונים משלה. קובץ &gt; חדש יוצר ערכה (כל הדפים בה ריקים), קובץ &gt; פתיחה פותח ערכה, והענף &quot;ערכות הגדרות&quot; בעץ מציג את הערכות שבתיקיית מסדי הנתונים.</translation>
     </message>
     <message>
         <location line="+3"/>

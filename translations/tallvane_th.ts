@@ -3359,7 +3359,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+1"/>
         <source>A configuration set holds every table of one register or one group of registers, in a database file of its own. File &gt; new creates one (every page of it empty), File &gt; open opens one, and the DB VIEW branch of the tree lists the sets of the database folder.</source>
-        <translation>ชุดตั้งค่าเก็บทุกตารางของเครื่องเก็บเงินหนึ่งเครื่องหรือหนึ่งชุดเครื่อง ไว้ในไฟล์ฐานข้อมูลของตัวเอง ไฟล์ &gt; ใหม่ ใช้สร้างชุดตั้งค่า (ทุกหน้าว่าง) ไฟล์ &gt; เปิด ใช้เปิดชุดตั้งค่า และกิ่ง DB VIEW ในแผนผังนำทางจะแสดงชุดตั้งค่าทั้งหมดในโฟลเดอร์ฐานข้อมูล</translation>
+        <translation>ชุดตั้งค่าเก็บทุกตารางของเครื่องเก็บเงินหนึ่งเครื่องหรือหนึ่งชุดเครื่อง ไว้ในไฟล์ฐานข้อมูลของตัวเอง ไฟล์ &gt; ใหม่ ใช้สร้างชุดตั้งค่า (ทุกหน้าว่าง) ไฟล์ &gt; เปิด ใช้เปิดชุดตั้งค่า และกิ่ง “ชุดตั้งค่า” ในแผนผังนำทางจะแสดงชุดตั้งค่าทั้งหมดในโฟลเดอร์ฐานข้อมูล</translation>
     </message>
     <message>
         <location line="+3"/>
