@@ -514,6 +514,7 @@ private slots:
         grid(*w)->setCurrentIndex(model->index(0, 1));
         child<QAction>(*w, "actionInsert")->trigger();
         QCOMPARE(text(*w, 1, 0), QStringLiteral("1003"));
+        QCOMPARE(text(*w, 1, 2), QStringLiteral("1")); // the lowest department a register takes
         QVERIFY(model->flags(model->index(1, 0)) & Qt::ItemIsEditable);
         QVERIFY(!(model->flags(model->index(0, 0)) & Qt::ItemIsEditable));
         QCOMPARE(grid(*w)->currentIndex(), model->index(1, 0));

@@ -2,8 +2,10 @@
 
 #include "app/grid/columntips.h"
 #include "app/grid/gridsteps.h"
+#include "records/categories.h"
 #include "records/columns.h"
 #include "records/gridcells.h"
+#include "records/recordcodec.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -174,8 +176,16 @@ GridModel::Row GridModel::emptyRow() const
 {
     Row row;
     row.cells.reserve(m_columns);
+    const RecordCodec* codec = codecForCategory(m_category);
     for (int c = 0; c < m_columns; ++c) {
         const quint8 kind = size_t(c) < m_kinds.size() ? m_kinds[size_t(c)] : quint8(KindText);
+        // A number the register takes only from a lowest value above 0 (a PLU's department)
+        // starts there: a new row is one the register takes as it is.
+        const FieldFit fit = codec && !(kind & KindLocked) ? codec->fieldFit(c) : FieldFit();
+        if (fit.kind == FieldFit::Whole && fit.low > 0) {
+            row.cells << gridCell(QString::number(fit.low), kind);
+            continue;
+        }
         // An option cell is a string of bits, every option off: as long as the column's first
         // cell, or a byte's eight on an empty page.
         if ((kind & 0x7F) == KindText && (kind & KindLocked)) {
