@@ -6,6 +6,7 @@
 #include "storage/configdb.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -37,8 +38,11 @@ void showCurrent(QStatusBar* bar)
     label->setToolTip(text.isEmpty() ? QString() : shownPath(currentDatabasePath));
     label->setVisible(!text.isEmpty());
     // A set whose register texts are in another language than the window's says so while current.
+    // The sentence begins with the set's name: in a right-to-left window a right-to-left mark
+    // keeps it a right-to-left sentence, or a Latin name would set it left to right.
     QLabel* language = permanentLabel(bar, kLanguageLabelName);
-    language->setText(describeSetLanguage());
+    const QString notice = describeSetLanguage();
+    language->setText(notice.isEmpty() || QGuiApplication::isLeftToRight() ? notice : QChar(0x200F) + notice);
     language->setVisible(!language->text().isEmpty());
 }
 

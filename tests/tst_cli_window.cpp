@@ -282,10 +282,14 @@ private slots:
             openSet(w, db);
         }
         const LanguageScope next(Hebrew);
+        // Laid out right to left, the sentence that begins with the Latin file name stays a
+        // right-to-left sentence.
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
         TestWindow w(m_dir.path());
         w.reopenLastSet();
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
         QCOMPARE(languageNote(w),
-            QStringLiteral("%1 holds Greek register texts (windows-1253); the window shows Hebrew")
+            QStringLiteral("\u200F%1 holds Greek register texts (windows-1253); the window shows Hebrew")
                 .arg(QFileInfo(db).fileName()));
         w.openCategory(CategoryDept);
         QCOMPARE(w.itemModel()->index(0, 1).data().toString(), QStringLiteral("ΚΑΦΕΣ"));

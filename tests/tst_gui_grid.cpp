@@ -110,6 +110,18 @@ private slots:
                     .endsWith(QStringLiteral("double-click the cell, or right-click it, to choose them")));
     }
 
+    // A name column has room for a name before one is typed, whatever its header's width.
+    void nameColumnHasRoomBeforeANameIsTyped()
+    {
+        newShop();
+        auto w = window("btn_dept");
+        QCOMPARE(w->itemModel()->rowCount(), 0);
+        child<QAction>(*w, "actionInsert")->trigger();
+        QTableView* view = grid(*w);
+        QVERIFY2(view->columnWidth(1) >= view->fontMetrics().horizontalAdvance(QString(12, QLatin1Char('X'))),
+            qPrintable(QString::number(view->columnWidth(1))));
+    }
+
     void initTestCase()
     {
         m_session = std::make_unique<GuiTestSession>(m_dir.path());

@@ -183,6 +183,9 @@ void GridView::measureColumns()
         const QString form = QLatin1String(widestForm(kind, optionColumn));
         if (!form.isEmpty())
             widest = std::max(widest, textWidth(form));
+        // A text column has room for a name before one is typed (a header may be two letters).
+        if ((kind & ~KindLocked) == KindText && !optionColumn)
+            widest = std::max(widest, textWidth(shortestName));
         m_needed[c] = widest;
         // Free texts (names) may be cut short when room is scarce; their tool tip shows them whole.
         const bool number
