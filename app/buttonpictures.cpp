@@ -192,8 +192,9 @@ private:
         const qreal w = width(), h = height();
         // Without its picture there is no pictogram to keep clear: the word takes the whole face.
         const qreal left = !m_onPicture ? 4 : captionLeft(h) * (m_designWidth > 0 ? w / m_designWidth : 1.0);
-        const QRectF box
-            = m_tile ? QRectF(w * 0.06, h * 0.67, w * 0.88, h * 0.27) : QRectF(left, 1, w - left - 4, h - 2);
+        const QRectF box = m_tile ? QRectF(w * 0.06, h * 0.67, w * 0.88, h * 0.27)
+            : isRightToLeft()     ? QRectF(4, 1, w - left - 4, h - 2)
+                                  : QRectF(left, 1, w - left - 4, h - 2);
         const QString text = caption();
         QFont font = this->font();
         font.setBold(true);
@@ -299,11 +300,20 @@ void setBackground(QPushButton* button, const QString& imageFolder, const char* 
         if (needed > designWidth)
             button->setFixedWidth(needed);
     }
-    const QImage picture(path);
-    if (!picture.isNull() && picture.size() != button->size())
-        picture.scaled(button->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation).save(path);
-    button->setStyleSheet(
-        QStringLiteral("QPushButton#%1{background-image:url(%2);}").arg(button->objectName(), path));
+    QImage picture(path);
+    if (!picture.isNull() && picture.size() != button->size()) {
+        picture = picture.scaled(button->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        picture.save(path);
+    }
+    // Right to left the pictogram stands after the word, at the right, and points the other
+    // way (Back to the right): a mirrored copy beside the picture.
+    QString shown = path;
+    if (button->isRightToLeft() && !picture.isNull() && path.endsWith(QLatin1String(".png"))) {
+        shown = path.chopped(4) + QLatin1String("-rtl.png");
+        if (!picture.mirrored(true, false).save(shown))
+            shown = path;
+    }
+    button->setStyleSheet(QStringLiteral("QPushButton#%1{background-image:url(%2);}").arg(button->objectName(), shown));
     FaceOverlay::of(button)->setCaption(captionOf(file), false, designWidth, !picture.isNull());
 }
 

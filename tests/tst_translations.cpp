@@ -176,12 +176,16 @@ private slots:
         QCOMPARE(QApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
 
         QStringList shown;
+        copyButtonImages(dir.path());
         {
             TestWindow window(dir.path());
             shown << shownTexts(&window);
             window.openCategory(CategoryPlu);
             shown << shownTexts(&window);
             QCOMPARE(window.isRightToLeft(), rightToLeft);
+            // Right to left the command buttons' pictures are mirrored: Back points to the right.
+            QCOMPARE(child<QPushButton>(window, "btn_return")->styleSheet().contains(QStringLiteral("-rtl.png")),
+                rightToLeft);
             // The journal's dates read year first as its time column does, in every direction.
             const auto* from = child<QDateEdit>(window, "dateEdit_from");
             QCOMPARE(from->text(), from->date().toString(QStringLiteral("yyyy-MM-dd")));
