@@ -1196,7 +1196,7 @@
 <context>
     <name>DatabaseStatus</name>
     <message>
-        <location filename="../app/databasestatus.cpp" line="+86"/>
+        <location filename="../app/databasestatus.cpp" line="+90"/>
         <source>Not saved: the database keeps its previous rows.</source>
         <translation>لم يتم الحفظ: تحتفظ قاعدة البيانات بصفوفها السابقة.</translation>
     </message>
@@ -1473,13 +1473,13 @@
 <context>
     <name>GridModel</name>
     <message>
-        <location filename="../app/grid/gridmodel.cpp" line="+129"/>
+        <location filename="../app/grid/gridmodel.cpp" line="+131"/>
         <source>edit of %1</source>
         <extracomment>An undo step (a cell typed in or set from a menu; %1 is its column), shown after &quot;Undo&quot; and &quot;Redo&quot;</extracomment>
         <translation>تعديل %1</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+131"/>
         <source>insert rows</source>
         <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
         <translation>إدراج صفوف</translation>
@@ -1731,7 +1731,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>لا توجد صفوف بعد: نزّل من آلة الكاشير، أو استورد ملفًا، أو أدرج صفًا (تحرير &gt; إدراج صف)</translation>
     </message>
     <message>
-        <location line="+159"/>
+        <location line="+162"/>
         <source>none</source>
         <extracomment>The tool tip of an option cell with no option set</extracomment>
         <translation>لا شيء</translation>
@@ -2842,6 +2842,12 @@ Save them before going on?</source>
         <extracomment>%1 is the page&apos;s title (and the set&apos;s file name)</extracomment>
         <translation>توجد في %1 تغييرات غير محفوظة.
 هل تريد حفظها قبل المتابعة؟</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Discard</source>
+        <extracomment>The button that leaves the page without saving its changes</extracomment>
+        <translation>عدم الحفظ</translation>
     </message>
 </context>
 <context>
@@ -4045,7 +4051,7 @@ Do you want to delete it anyway?</source>
         <translation>تعذرت كتابة الملف المؤقت: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
         <translation>حجم الملف %1 MiB، وهذا أكثر من %2 MiB التي يقبلها الاستيراد</translation>
     </message>
@@ -4635,7 +4641,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../app/dialogs/db_create.ui" line="+9"/>
         <source>Dialog</source>
-        <translation>مربع حوار</translation>
+        <translation>ملف إعدادات جديد</translation>
     </message>
     <message>
         <location line="+8"/>

@@ -1196,7 +1196,7 @@
 <context>
     <name>DatabaseStatus</name>
     <message>
-        <location filename="../app/databasestatus.cpp" line="+86"/>
+        <location filename="../app/databasestatus.cpp" line="+90"/>
         <source>Not saved: the database keeps its previous rows.</source>
         <translation>Δεν αποθηκεύτηκε: η βάση δεδομένων κρατά τις προηγούμενες γραμμές της.</translation>
     </message>
@@ -1473,13 +1473,13 @@
 <context>
     <name>GridModel</name>
     <message>
-        <location filename="../app/grid/gridmodel.cpp" line="+129"/>
+        <location filename="../app/grid/gridmodel.cpp" line="+131"/>
         <source>edit of %1</source>
         <extracomment>An undo step (a cell typed in or set from a menu; %1 is its column), shown after &quot;Undo&quot; and &quot;Redo&quot;</extracomment>
         <translation>αλλαγή: %1</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+131"/>
         <source>insert rows</source>
         <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
         <translation>νέων γραμμών</translation>
@@ -1731,7 +1731,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Δεν υπάρχουν γραμμές ακόμη: κάντε λήψη από την ταμειακή, εισαγωγή αρχείου ή προσθέστε γραμμή (Επεξεργασία &gt; Νέα γραμμή)</translation>
     </message>
     <message>
-        <location line="+159"/>
+        <location line="+162"/>
         <source>none</source>
         <extracomment>The tool tip of an option cell with no option set</extracomment>
         <translation>καμία</translation>
@@ -2842,6 +2842,12 @@ Save them before going on?</source>
         <extracomment>%1 is the page&apos;s title (and the set&apos;s file name)</extracomment>
         <translation>«%1»: υπάρχουν αλλαγές που δεν έχουν αποθηκευτεί.
 Να αποθηκευτούν πριν συνεχίσετε;</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Discard</source>
+        <extracomment>The button that leaves the page without saving its changes</extracomment>
+        <translation>Χωρίς αποθήκευση</translation>
     </message>
 </context>
 <context>
@@ -4045,7 +4051,7 @@ Do you want to delete it anyway?</source>
         <translation>δεν ήταν δυνατή η εγγραφή του προσωρινού αρχείου: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
         <translation>το αρχείο έχει %1 MiB, περισσότερα από τα %2 MiB που δέχεται η εισαγωγή</translation>
     </message>

@@ -1196,7 +1196,7 @@
 <context>
     <name>DatabaseStatus</name>
     <message>
-        <location filename="../app/databasestatus.cpp" line="+86"/>
+        <location filename="../app/databasestatus.cpp" line="+90"/>
         <source>Not saved: the database keeps its previous rows.</source>
         <translation>ไม่ได้บันทึก: ฐานข้อมูลยังเก็บแถวเดิมไว้</translation>
     </message>
@@ -1473,13 +1473,13 @@
 <context>
     <name>GridModel</name>
     <message>
-        <location filename="../app/grid/gridmodel.cpp" line="+129"/>
+        <location filename="../app/grid/gridmodel.cpp" line="+131"/>
         <source>edit of %1</source>
         <extracomment>An undo step (a cell typed in or set from a menu; %1 is its column), shown after &quot;Undo&quot; and &quot;Redo&quot;</extracomment>
         <translation>แก้ไข %1</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+131"/>
         <source>insert rows</source>
         <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
         <translation>แทรกแถว</translation>
@@ -1731,7 +1731,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ยังไม่มีแถว: ดาวน์โหลดจากเครื่องเก็บเงิน นำเข้าไฟล์ หรือแทรกแถว (แก้ไข &gt; แทรกแถว)</translation>
     </message>
     <message>
-        <location line="+159"/>
+        <location line="+162"/>
         <source>none</source>
         <extracomment>The tool tip of an option cell with no option set</extracomment>
         <translation>ไม่มี</translation>
@@ -2842,6 +2842,12 @@ Save them before going on?</source>
         <extracomment>%1 is the page&apos;s title (and the set&apos;s file name)</extracomment>
         <translation>%1 มีการเปลี่ยนแปลงที่ยังไม่ได้บันทึก
 บันทึกก่อนดำเนินการต่อหรือไม่?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Discard</source>
+        <extracomment>The button that leaves the page without saving its changes</extracomment>
+        <translation>ไม่บันทึก</translation>
     </message>
 </context>
 <context>
@@ -4045,7 +4051,7 @@ Do you want to delete it anyway?</source>
         <translation>เขียนไฟล์ชั่วคราวไม่ได้: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
         <translation>ไฟล์มีขนาด %1 MiB เกินกว่า %2 MiB ที่นำเข้าได้</translation>
     </message>
@@ -4635,12 +4641,12 @@ Do you want to delete it anyway?</source>
     <message>
         <location filename="../app/dialogs/db_create.ui" line="+9"/>
         <source>Dialog</source>
-        <translation>กล่องโต้ตอบ</translation>
+        <translation>ชุดตั้งค่าใหม่</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>INPUT DB NAME:</source>
-        <translation>ป้อนชื่อฐานข้อมูล:</translation>
+        <translation>ป้อนชื่อชุดตั้งค่า:</translation>
     </message>
 </context>
 <context>

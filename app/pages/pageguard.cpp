@@ -120,7 +120,9 @@ bool PageGuard::mayLeave(QWidget* parent, const QString& what)
     const QMessageBox::StandardButton answer = MessageBox::question(parent, tr("unsaved changes"),
         //: %1 is the page's title (and the set's file name)
         tr("%1 has changes that are not saved.\nSave them before going on?").arg(what),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save,
+        //: The button that leaves the page without saving its changes
+        { { QMessageBox::Discard, tr("Discard") } });
     if (answer == QMessageBox::Save)
         return save();
     if (answer != QMessageBox::Discard)
