@@ -4525,7 +4525,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+2"/>
         <source>verified: %1 identical</source>
-        <translation>تم التحقق: %1 متطابقة</translation>
+        <translation>تم التحقق: %1 بلا اختلاف</translation>
     </message>
     <message>
         <location line="+3"/>
