@@ -67,6 +67,11 @@ bool readSet(const QSqlDatabase& db, QList<QList<StoredRow>>* tables, int* langu
     query.setForwardOnly(true);
     for (const QString& table : configTableNames()) {
         QList<StoredRow> rows;
+        // A table the set lacks (an older file) is copied as the window reads it: empty.
+        if (!ServerDb::hasTable(db, table)) {
+            tables->append(rows);
+            continue;
+        }
         if (!query.exec(QStringLiteral("select itemRandom, itemName, itemData from %1%2")
                             .arg(table, server ? QStringLiteral(" order by itemOrder") : QString()))) {
             *error = QStringLiteral("%1: %2").arg(table, databaseReason(query.lastError()));

@@ -238,6 +238,14 @@ private slots:
         QVERIFY2(result.status == 0, result.err.constData());
         result = copy(m_dir.filePath(QStringLiteral("missing.db")), server, true);
         QCOMPARE(result.status, 4);
+
+        // A set without one of the tables (an older file) is copied with that table empty.
+        const QString older = m_dir.filePath(QStringLiteral("older.db"));
+        QVERIFY(QFile::copy(head, older));
+        QVERIFY(withDatabaseFile(
+            older, [](QSqlQuery& query) { return query.exec(QStringLiteral("drop table table_clerk")); }));
+        result = copy(older, server, true);
+        QVERIFY2(result.status == 0, result.err.constData());
     }
 };
 

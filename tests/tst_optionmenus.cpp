@@ -197,6 +197,19 @@ private slots:
             }
             if (optionBox(dialog, entries.size() + 1))
                 faults << QStringLiteral("more boxes than entries");
+            // A bit that no entry sets has a box of its own, which sets or clears that bit alone.
+            for (int bit = 0; bit < 8; ++bit)
+                if (auto* box = dialog->findChild<QCheckBox*>(QStringLiteral("checkBox_bit%1").arg(bit))) {
+                    const bool wanted = !box->isChecked();
+                    box->click();
+                    expected = normalisedOptionText(expected);
+                    expected[7 - bit] = wanted ? QLatin1Char('1') : QLatin1Char('0');
+                    if (box->isChecked() != wanted || box->text().isEmpty())
+                        faults << QStringLiteral("bit %1").arg(bit);
+                }
+            // A department's print flags offer ACTIVE in the menu: its seven other bits have boxes.
+            if (category == CategoryDept && column == 3 && dialog->findChildren<QCheckBox*>().size() != 8)
+                faults << QStringLiteral("%1 boxes for eight bits").arg(dialog->findChildren<QCheckBox*>().size());
         };
         QVERIFY(inDialog([&] { QTest::keyClick(view, Qt::Key_Return); }, tickEach, QDialogButtonBox::Ok));
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));

@@ -33,6 +33,31 @@ OptionBitsDialog::OptionBitsDialog(const RecordCodec* codec, int column, const Q
         connect(box, &QCheckBox::toggled, this, [this, entry = i + 1](bool checked) { toggle(entry, checked); });
         m_boxes << box;
     }
+    // Bits that no entry of the menu sets get a box of their own, named as the cell's tool tip
+    // names them: every bit of the cell can be seen and changed here, as typing could.
+    quint8 covered = 0;
+    for (int i = 0; i < entries.size(); ++i)
+        covered |= optionCellBits(codec->applyOption(QString(8, QLatin1Char('0')), column, i + 1, true));
+    for (int bit = 0; bit < 8; ++bit) {
+        if (covered & (1 << bit))
+            continue;
+        QString single(8, QLatin1Char('0'));
+        single[7 - bit] = QLatin1Char('1');
+        QStringList names;
+        const bool named = codec->optionNames(column, single, &names) && names.size() == 1;
+        auto* box = new QCheckBox(named ? QCoreApplication::translate("Options", names.first().toUtf8().constData())
+                                        //: An option bit without a name; %1 is its number, 0 the right-most
+                                        : tr("Bit %1").arg(bit),
+            ui->groupBox_bits);
+        box->setObjectName(QStringLiteral("checkBox_bit%1").arg(bit));
+        ui->layout_bits->addWidget(box);
+        connect(box, &QCheckBox::toggled, this, [this, bit](bool checked) {
+            m_cell = normalisedOptionText(m_cell);
+            m_cell[7 - bit] = checked ? QLatin1Char('1') : QLatin1Char('0');
+            showStates();
+        });
+        m_bitBoxes << qMakePair(bit, box);
+    }
     connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     showStates();
@@ -52,6 +77,10 @@ void OptionBitsDialog::showStates()
     for (int i = 0; i < m_boxes.size(); ++i) {
         const QSignalBlocker quiet(m_boxes.at(i));
         m_boxes.at(i)->setChecked(i < states.size() && states.at(i) != 0);
+    }
+    for (const auto& [bit, box] : std::as_const(m_bitBoxes)) {
+        const QSignalBlocker quiet(box);
+        box->setChecked(optionDigit(m_cell, bit) == 1);
     }
     ui->label_bits->setText(normalisedOptionText(m_cell));
 }

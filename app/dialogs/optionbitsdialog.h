@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QPair>
 #include <QString>
 
 class QCheckBox;
@@ -12,9 +13,10 @@ class OptionBitsDialog;
 }
 
 // The option bits of one grid cell as check boxes, one per entry of the column's option menu
-// (translated for display). Each tick is the codec's applyOption, as the menu entry's click
-// would be, and every box then shows the codec's optionStates of the result, so entries that
-// go together (a discount's type, its one tax) behave as in the menu. GUI thread only.
+// (translated for display), then one per bit that no entry sets. Each tick of an entry is the
+// codec's applyOption, as the menu entry's click would be, and every box then shows the
+// codec's optionStates of the result, so entries that go together (a discount's type, its one
+// tax) behave as in the menu; a bit's own box sets or clears that bit. GUI thread only.
 class OptionBitsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -34,4 +36,5 @@ private:
     int m_column;
     QString m_cell;
     QList<QCheckBox*> m_boxes; // entry 1 first
+    QList<QPair<int, QCheckBox*>> m_bitBoxes; // the bits no entry sets, by bit (0 the right-most)
 };
