@@ -390,6 +390,12 @@ private slots:
         MessageBox::clearAnswers();
         QCOMPARE(steps->count(), 0);
         QVERIFY(!w->windowTitle().endsWith(QLatin1String(" *")));
+        // A step undone, then the page left: nothing is left to redo from another page.
+        child<QAction>(*w, "actionInsert")->trigger();
+        child<QAction>(*w, "actionUndo")->trigger();
+        QVERIFY(child<QAction>(*w, "actionRedo")->isEnabled());
+        child<QAbstractButton>(*w, "btn_return")->click();
+        QVERIFY(!child<QAction>(*w, "actionRedo")->isEnabled());
     }
 
     void importReplaceOrAdd_data()

@@ -133,6 +133,9 @@ QTableView* GridPage::view() const { return ui->tableView; }
 void GridPage::setOnShow(bool onShow)
 {
     m_onShow = onShow;
+    // A page left is saved or as it was loaded: no step of it is taken back from elsewhere.
+    if (!onShow)
+        m_model->undoStack()->clear();
     showFlagged();
 }
 
