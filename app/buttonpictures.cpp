@@ -314,7 +314,10 @@ void setBackground(QPushButton* button, const QString& imageFolder, const char* 
             shown = path;
     }
     button->setStyleSheet(QStringLiteral("QPushButton#%1{background-image:url(%2);}").arg(button->objectName(), shown));
-    FaceOverlay::of(button)->setCaption(captionOf(file), false, designWidth, !picture.isNull());
+    // The word goes where the pictogram is not: on the left only beside a mirrored picture.
+    FaceOverlay* overlay = FaceOverlay::of(button);
+    overlay->setLayoutDirection(shown != path ? Qt::RightToLeft : Qt::LeftToRight);
+    overlay->setCaption(captionOf(file), false, designWidth, !picture.isNull());
 }
 
 QString caption(const QPushButton* button)

@@ -81,6 +81,8 @@ bool journalTransfer(const TransferOutcome& outcome)
 
 bool journalRecordSave(const QByteArray& datatype, const QByteArray& before, const QByteArray& after)
 {
+    if (before.isEmpty() && after.isEmpty())
+        return true; // no logo before, none now: nothing was saved
     const QString what = datatype == "GRAPHICDATA" ? QStringLiteral("logo") : QStringLiteral("system parameters");
     QStringList details { QStringLiteral("set: ") + QDir::toNativeSeparators(currentDatabasePath) };
     QString summary;

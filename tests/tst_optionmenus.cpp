@@ -207,9 +207,15 @@ private slots:
                     if (box->isChecked() != wanted || box->text().isEmpty())
                         faults << QStringLiteral("bit %1").arg(bit);
                 }
-            // A department's print flags offer ACTIVE in the menu: its seven other bits have boxes.
-            if (category == CategoryDept && column == 3 && dialog->findChildren<QCheckBox*>().size() != 8)
-                faults << QStringLiteral("%1 boxes for eight bits").arg(dialog->findChildren<QCheckBox*>().size());
+            // A department's print flags offer ACTIVE in the menu: its seven other bits have boxes,
+            // named as the tool tip names them. A discount's entries go together: no bit alone.
+            const QList<QCheckBox*> boxes = dialog->findChildren<QCheckBox*>();
+            const auto* first = dialog->findChild<QCheckBox*>(QStringLiteral("checkBox_bit0"));
+            if (category == CategoryDept && column == 3
+                && (boxes.size() != 8 || !first || first->text() != "DPOPTION1"))
+                faults << QStringLiteral("%1 boxes for eight bits").arg(boxes.size());
+            if (category == CategoryDisc && boxes.size() != entries.size())
+                faults << QStringLiteral("a discount's bit set alone");
         };
         QVERIFY(inDialog([&] { QTest::keyClick(view, Qt::Key_Return); }, tickEach, QDialogButtonBox::Ok));
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));

@@ -999,8 +999,8 @@
         <location line="+20"/>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="+43"/>
-        <location line="+274"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+44"/>
+        <location line="+277"/>
         <source>Open Serial</source>
         <translation>فتح المنفذ التسلسلي</translation>
     </message>
@@ -1011,7 +1011,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-246"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-249"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1052,7 +1052,7 @@
         <translation>حالات الرفض وانتهاء المهلة والإطارات التالفة، مع الصف الذي حدثت عنده</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="+19"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+22"/>
         <source>Transfer progress</source>
         <translation>تقدم النقل</translation>
     </message>
@@ -1113,7 +1113,7 @@
         <translation>إيقاف النقل بعد الإطار الحالي</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-59"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-62"/>
         <source>%1 The address and port are set under [tcp] in tallvane.ini.</source>
         <translation>%1 يُضبط العنوان والمنفذ تحت [tcp] في tallvane.ini.</translation>
     </message>
@@ -1124,9 +1124,14 @@
         <translation>الاسم</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Not named: a register&apos;s name is kept in the open set; open a set first</source>
         <translation>لم تتم التسمية: يُحفظ اسم آلة الكاشير في ملف الإعدادات المفتوح؛ افتح ملف إعدادات أولاً</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Not named: %1 cannot keep the register&apos;s name</source>
+        <translation>لم تتم التسمية: لا يستطيع %1 حفظ اسم آلة الكاشير</translation>
     </message>
     <message>
         <location line="+71"/>
@@ -1182,8 +1187,8 @@
         <translation>لم يتم اختيار منفذ تسلسلي.</translation>
     </message>
     <message>
-        <location line="-286"/>
-        <location line="+293"/>
+        <location line="-289"/>
+        <location line="+296"/>
         <source>Close Serial</source>
         <translation>إغلاق المنفذ التسلسلي</translation>
     </message>
@@ -1608,7 +1613,7 @@
         <translation>معروض %1 من %2</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+97"/>
         <source>Save anyway?</source>
         <translation>هل تريد الحفظ على أي حال؟</translation>
     </message>
@@ -2532,6 +2537,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location filename="../app/dialogs/optionbitsdialog.cpp" line="+28"/>
+        <location line="+31"/>
         <source>Bit %1</source>
         <extracomment>An option bit without a name; %1 is its number, 0 the right-most</extracomment>
         <translation>البت %1</translation>

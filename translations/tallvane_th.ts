@@ -999,8 +999,8 @@
         <location line="+20"/>
         <location line="+3"/>
         <location line="+3"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="+43"/>
-        <location line="+274"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+44"/>
+        <location line="+277"/>
         <source>Open Serial</source>
         <translation>เปิดพอร์ตอนุกรม</translation>
     </message>
@@ -1011,7 +1011,7 @@
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-246"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-249"/>
         <source>IP</source>
         <translation>IP</translation>
     </message>
@@ -1052,7 +1052,7 @@
         <translation>การปฏิเสธ การหมดเวลา และเฟรมที่ผิดพลาด พร้อมแถวที่เกิดขึ้น</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="+19"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="+22"/>
         <source>Transfer progress</source>
         <translation>ความคืบหน้าการถ่ายโอน</translation>
     </message>
@@ -1113,7 +1113,7 @@
         <translation>หยุดการถ่ายโอนหลังเฟรมปัจจุบัน</translation>
     </message>
     <message>
-        <location filename="../app/transfer/connectionpanel.cpp" line="-59"/>
+        <location filename="../app/transfer/connectionpanel.cpp" line="-62"/>
         <source>%1 The address and port are set under [tcp] in tallvane.ini.</source>
         <translation>%1 ที่อยู่และพอร์ตกำหนดไว้ในส่วน [tcp] ของ tallvane.ini</translation>
     </message>
@@ -1124,9 +1124,14 @@
         <translation>ชื่อ</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Not named: a register&apos;s name is kept in the open set; open a set first</source>
         <translation>ไม่ได้ตั้งชื่อ: ชื่อเครื่องเก็บเงินเก็บไว้ในชุดตั้งค่าที่เปิดอยู่ เปิดชุดตั้งค่าก่อน</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Not named: %1 cannot keep the register&apos;s name</source>
+        <translation>ไม่ได้ตั้งชื่อ: %1 เก็บชื่อเครื่องเก็บเงินไม่ได้</translation>
     </message>
     <message>
         <location line="+71"/>
@@ -1182,8 +1187,8 @@
         <translation>ยังไม่ได้เลือกพอร์ตอนุกรม</translation>
     </message>
     <message>
-        <location line="-286"/>
-        <location line="+293"/>
+        <location line="-289"/>
+        <location line="+296"/>
         <source>Close Serial</source>
         <translation>ปิดพอร์ตอนุกรม</translation>
     </message>
@@ -1608,7 +1613,7 @@
         <translation>แสดง %1 จาก %2</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+97"/>
         <source>Save anyway?</source>
         <translation>บันทึกต่อไปหรือไม่?</translation>
     </message>
@@ -2532,6 +2537,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location filename="../app/dialogs/optionbitsdialog.cpp" line="+28"/>
+        <location line="+31"/>
         <source>Bit %1</source>
         <extracomment>An option bit without a name; %1 is its number, 0 the right-most</extracomment>
         <translation>บิต %1</translation>

@@ -33,18 +33,27 @@ OptionBitsDialog::OptionBitsDialog(const RecordCodec* codec, int column, const Q
         connect(box, &QCheckBox::toggled, this, [this, entry = i + 1](bool checked) { toggle(entry, checked); });
         m_boxes << box;
     }
-    // Bits that no entry of the menu sets get a box of their own, named as the cell's tool tip
-    // names them: every bit of the cell can be seen and changed here, as typing could.
+    // Where each entry is a flag of its own (a department's print flags and options), the bits
+    // that no entry sets get a box of their own, named as the cell's tool tip names them: every
+    // bit of the cell can be seen and changed here, as typing could. Where entries go together
+    // (a discount's type, its one tax) the menu's rules hold and no bit is set on its own.
+    const QString clear(8, QLatin1Char('0')), full(8, QLatin1Char('1'));
     quint8 covered = 0;
-    for (int i = 0; i < entries.size(); ++i)
-        covered |= optionCellBits(codec->applyOption(QString(8, QLatin1Char('0')), column, i + 1, true));
-    for (int bit = 0; bit < 8; ++bit) {
+    bool flags = !entries.isEmpty();
+    for (int i = 0; i < entries.size(); ++i) {
+        const quint8 bit = optionCellBits(codec->applyOption(clear, column, i + 1, true));
+        covered |= bit;
+        flags = flags && bit != 0 && (bit & (bit - 1)) == 0 && codec->applyOption(full, column, i + 1, true) == full
+            && optionCellBits(codec->applyOption(full, column, i + 1, false)) == quint8(~bit);
+    }
+    for (int bit = 0; flags && bit < 8; ++bit) {
         if (covered & (1 << bit))
             continue;
-        QString single(8, QLatin1Char('0'));
+        QString single = clear;
         single[7 - bit] = QLatin1Char('1');
         QStringList names;
-        const bool named = codec->optionNames(column, single, &names) && names.size() == 1;
+        const bool named = codec->optionNames(column, single, &names) && names.size() == 1
+            && !names.first().startsWith(QLatin1String("BIT "));
         auto* box = new QCheckBox(named ? QCoreApplication::translate("Options", names.first().toUtf8().constData())
                                         //: An option bit without a name; %1 is its number, 0 the right-most
                                         : tr("Bit %1").arg(bit),

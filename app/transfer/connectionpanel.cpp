@@ -7,6 +7,7 @@
 #include "link/serialserver.h"
 #include "link/tcpserver.h"
 #include "storage/baselinestore.h"
+#include "storage/configdb.h"
 
 #include "ui_connectionpanel.h"
 
@@ -81,7 +82,10 @@ ConnectionPanel::ConnectionPanel(QStatusBar* statusBar, const QString& imageFold
             // The names live in the open set: without one that takes it, the name is not kept.
             const QSignalBlocker quiet(ui->tableWidget_Tcp);
             item->setText(BaselineStore::name(reg));
-            m_statusBar->showMessage(tr("Not named: a register's name is kept in the open set; open a set first"));
+            m_statusBar->showMessage(currentDatabasePath.isEmpty()
+                    ? tr("Not named: a register's name is kept in the open set; open a set first")
+                    //: %1 the open set
+                    : tr("Not named: %1 cannot keep the register's name").arg(shownSet(currentDatabasePath)));
         }
     });
     // A transfer's progress shows in the status bar, beside its messages: in the panel the
