@@ -224,7 +224,12 @@ void MainWindow::SelectedItem(QTreeWidgetItem* item, int column)
     }
     for (const CategoryPage& page : categoryPages()) {
         if (page.treeEntry != 0 && text == m_categoryLabels.value(page.treeEntry - 7)) {
+            // The entry stays marked while its page is on show; refused or cancelled, the open set is.
             openCategory(page.number);
+            if (shownCategory() == page.number)
+                ui->treeWidget_Item->setCurrentItem(item);
+            else
+                m_sets->selectOpen();
             return;
         }
     }
@@ -244,6 +249,9 @@ void MainWindow::showPage(QWidget* page)
         m_transfers->clearLogs();
     m_logsCategory = shownCategory();
     m_registerCommands->follow(shownCategory());
+    // The tree marks the open set again once a page is on show (see SelectedItem).
+    if (m_sets)
+        m_sets->selectOpen();
     updateTitle();
 }
 
@@ -278,7 +286,8 @@ void MainWindow::updateTitle()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    event->setAccepted(m_transfers->stopBeforeClosing() && mayLeavePage());
+    // Unsaved work first: a Cancel there leaves a running transfer running.
+    event->setAccepted(mayLeavePage() && m_transfers->stopBeforeClosing());
 }
 
 void MainWindow::openSet(const QString& path)
@@ -384,22 +393,6 @@ void MainWindow::on_actionClearData_triggered()
 {
     m_transfers->clearData(shownCategory());
 }
-
-void MainWindow::view_sort(int column) { m_gridPage->sortBy(column); }
-
-#define TALLVANE_OPTION_SLOT(n)                                                                                       \
-    void MainWindow::on_option##n##_click(bool flag) { m_gridPage->chooseOption(n, flag); }
-TALLVANE_OPTION_SLOT(1)
-TALLVANE_OPTION_SLOT(2)
-TALLVANE_OPTION_SLOT(3)
-TALLVANE_OPTION_SLOT(4)
-TALLVANE_OPTION_SLOT(5)
-TALLVANE_OPTION_SLOT(6)
-TALLVANE_OPTION_SLOT(7)
-TALLVANE_OPTION_SLOT(8)
-TALLVANE_OPTION_SLOT(9)
-TALLVANE_OPTION_SLOT(10)
-#undef TALLVANE_OPTION_SLOT
 
 void MainWindow::followBusy(bool busy)
 {

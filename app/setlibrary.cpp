@@ -127,6 +127,17 @@ void SetLibrary::opened(const QString& path)
     fillRecentMenu();
 }
 
+void SetLibrary::selectOpen()
+{
+    QTreeWidget* tree = m_branch->treeWidget();
+    QTreeWidgetItem* open = nullptr;
+    for (int i = 0; i < m_branch->childCount() && !open; ++i)
+        if (isOpen(pathOf(m_branch->child(i))))
+            open = m_branch->child(i);
+    if (tree)
+        tree->setCurrentItem(open);
+}
+
 bool SetLibrary::isOpen(const QString& path)
 {
     return !currentDatabasePath.isEmpty() && canonical(path) == canonical(currentDatabasePath);

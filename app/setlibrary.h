@@ -36,6 +36,8 @@ public:
     static QString pathOf(const QTreeWidgetItem* item);
     // Whether `path` (a file or a server set) is the set open now.
     static bool isOpen(const QString& path);
+    // Makes the open set's entry the tree's current one (none while no set is open).
+    void selectOpen();
     // Asks for a set file in the database folder; empty when none was chosen.
     QString askForFile(QWidget* parent) const;
     // Asks for a new set's name: "NAME.db", or a server set's URL typed as the name; empty

@@ -593,6 +593,14 @@ private slots:
         click(w, "btn_dept");
         click(w, "btn_install");
         QVERIFY(w.isBusy());
+        // Unsaved work is asked about first: a Cancel there leaves the transfer running.
+        QVERIFY(w.itemModel()->setData(w.itemModel()->index(0, 1), QStringLiteral("EDITED")));
+        MessageBox::setNextAnswer(QMessageBox::Cancel);
+        QVERIFY(!w.close());
+        QVERIFY(w.isBusy());
+        QVERIFY2(MessageBox::shown().last().startsWith(QStringLiteral("unsaved changes")),
+            qPrintable(MessageBox::shown().last()));
+        MessageBox::setNextAnswer(QMessageBox::Discard);
         MessageBox::setNextAnswer(QMessageBox::No);
         QVERIFY(!w.close());
         QVERIFY(w.isBusy());

@@ -147,8 +147,9 @@ private:
             QApplication::setActiveWindow(&w);
             QTest::keyClick(&w, Qt::Key_Left, Qt::AltModifier);
             break;
-        case TreeCategory:
-            emit tree->itemClicked(tree->topLevelItem(1)->child(1), 0); // dept
+        case TreeCategory: // a click marks the entry, then says so
+            tree->setCurrentItem(tree->topLevelItem(1)->child(1)); // dept
+            emit tree->itemClicked(tree->currentItem(), 0);
             break;
         case CategoryButton:
             child<QAction>(w, "actionDept")->trigger();
@@ -242,6 +243,8 @@ private slots:
             QStringLiteral("unsaved changes: PLU \u2014 a.db has changes that are not saved.\nSave them before going on?"));
         QCOMPARE(storedName(a, 0), answer == QMessageBox::Save ? QStringLiteral("EDITED") : QStringLiteral("COFFEE"));
         if (answer == QMessageBox::Cancel) {
+            // A tree entry clicked in vain is not left marked: the open set is.
+            QCOMPARE(child<QTreeWidget>(*w, "treeWidget_Item")->currentItem(), setItem(*w, QStringLiteral("a.db")));
             QCOMPARE(currentDatabasePath, a);
             QCOMPARE(w->currentCategory(), int(CategoryPlu));
             QCOMPARE(text(*w, 0, 1), QStringLiteral("EDITED"));

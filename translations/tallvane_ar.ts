@@ -2344,7 +2344,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+332"/>
+        <location filename="../app/mainwindow.cpp" line="+341"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>القائمة</translation>
@@ -2395,7 +2395,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>يغلق Tallvane (يسأل أولًا عن التغييرات غير المحفوظة)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-97"/>
+        <location filename="../app/mainwindow.cpp" line="-101"/>
         <source>Warnning!</source>
         <translation>تحذير!</translation>
     </message>
@@ -2405,7 +2405,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>لا تملك الصلاحية.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+190"/>
+        <location filename="../app/setlibrary.cpp" line="+201"/>
         <source>select db file</source>
         <translation>اختر ملف الإعدادات</translation>
     </message>
@@ -2415,7 +2415,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ملف إعدادات (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+143"/>
+        <location filename="../app/mainwindow.cpp" line="+147"/>
         <source>%1 created: every page of it is empty</source>
         <translation>تم إنشاء %1: جميع صفحاته فارغة</translation>
     </message>
@@ -3670,12 +3670,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLibrary</name>
     <message>
-        <location filename="../app/setlibrary.cpp" line="-144"/>
+        <location filename="../app/setlibrary.cpp" line="-155"/>
         <source>Recent sets</source>
         <translation>ملفات الإعدادات الأخيرة</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location line="+132"/>
         <source>Open server set...</source>
         <translation>فتح ملف إعدادات على الخادم...</translation>
     </message>
@@ -4205,7 +4205,12 @@ Do you want to delete it anyway?</source>
         <translation>لا يوجد ما يُرسل: راجع سجل النقل</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+7"/>
+        <source>Nothing sent: the changes go with the next send</source>
+        <translation>لم يُرسل شيء: تُرسل التغييرات في المرة القادمة</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
         <translation>يستبدل التثبيت جدول %1 بالكامل في %2 بـ %3 من الصفحة.</translation>
     </message>

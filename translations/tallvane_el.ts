@@ -2344,7 +2344,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+332"/>
+        <location filename="../app/mainwindow.cpp" line="+341"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>Μενού</translation>
@@ -2395,7 +2395,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Κλείνει το Tallvane (πρώτα ρωτά για τις αλλαγές που δεν αποθηκεύτηκαν)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-97"/>
+        <location filename="../app/mainwindow.cpp" line="-101"/>
         <source>Warnning!</source>
         <translation>Προειδοποίηση!</translation>
     </message>
@@ -2405,7 +2405,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Δεν έχετε δικαίωμα.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+190"/>
+        <location filename="../app/setlibrary.cpp" line="+201"/>
         <source>select db file</source>
         <translation>Επιλογή αρχείου προφίλ</translation>
     </message>
@@ -2415,7 +2415,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Αρχείο προφίλ (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+143"/>
+        <location filename="../app/mainwindow.cpp" line="+147"/>
         <source>%1 created: every page of it is empty</source>
         <translation>Δημιουργήθηκε το %1: όλες οι σελίδες του είναι κενές</translation>
     </message>
@@ -3670,12 +3670,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLibrary</name>
     <message>
-        <location filename="../app/setlibrary.cpp" line="-144"/>
+        <location filename="../app/setlibrary.cpp" line="-155"/>
         <source>Recent sets</source>
         <translation>Πρόσφατα προφίλ</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location line="+132"/>
         <source>Open server set...</source>
         <translation>Άνοιγμα προφίλ διακομιστή...</translation>
     </message>
@@ -4205,7 +4205,12 @@ Do you want to delete it anyway?</source>
         <translation>Τίποτα για αποστολή: δείτε την καταγραφή</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+7"/>
+        <source>Nothing sent: the changes go with the next send</source>
+        <translation>Δεν στάλθηκε τίποτα: οι αλλαγές θα φύγουν με την επόμενη αποστολή</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
         <translation>Η εγκατάσταση αντικαθιστά ολόκληρο τον πίνακα «%1» για %2 με τα δεδομένα της σελίδας (%3).</translation>
     </message>

@@ -2344,7 +2344,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+332"/>
+        <location filename="../app/mainwindow.cpp" line="+341"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>תפריט</translation>
@@ -2395,7 +2395,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>סוגר את Tallvane (קודם שואל על שינויים שלא נשמרו)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-97"/>
+        <location filename="../app/mainwindow.cpp" line="-101"/>
         <source>Warnning!</source>
         <translation>אזהרה!</translation>
     </message>
@@ -2405,7 +2405,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>אין הרשאה.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+190"/>
+        <location filename="../app/setlibrary.cpp" line="+201"/>
         <source>select db file</source>
         <translation>בחירת קובץ ערכה</translation>
     </message>
@@ -2415,7 +2415,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>קובץ ערכה (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+143"/>
+        <location filename="../app/mainwindow.cpp" line="+147"/>
         <source>%1 created: every page of it is empty</source>
         <translation>%1 נוצרה: כל הדפים בה ריקים</translation>
     </message>
@@ -3670,12 +3670,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLibrary</name>
     <message>
-        <location filename="../app/setlibrary.cpp" line="-144"/>
+        <location filename="../app/setlibrary.cpp" line="-155"/>
         <source>Recent sets</source>
         <translation>ערכות אחרונות</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location line="+132"/>
         <source>Open server set...</source>
         <translation>פתיחת ערכה בשרת...</translation>
     </message>
@@ -4205,7 +4205,12 @@ Do you want to delete it anyway?</source>
         <translation>אין מה לשלוח: ראו ביומן</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+7"/>
+        <source>Nothing sent: the changes go with the next send</source>
+        <translation>לא נשלח דבר: השינויים יישלחו בשליחה הבאה</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
         <translation>העלאה מחליפה את כל טבלת %1 של %2 ב-%3 שבדף.</translation>
     </message>

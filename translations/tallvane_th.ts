@@ -2344,7 +2344,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+332"/>
+        <location filename="../app/mainwindow.cpp" line="+341"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>เมนู</translation>
@@ -2395,7 +2395,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ปิด Tallvane (ถามเรื่องการเปลี่ยนแปลงที่ยังไม่ได้บันทึกก่อน)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-97"/>
+        <location filename="../app/mainwindow.cpp" line="-101"/>
         <source>Warnning!</source>
         <translation>คำเตือน!</translation>
     </message>
@@ -2405,7 +2405,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ไม่มีสิทธิ์</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+190"/>
+        <location filename="../app/setlibrary.cpp" line="+201"/>
         <source>select db file</source>
         <translation>เลือกไฟล์ฐานข้อมูล</translation>
     </message>
@@ -2415,7 +2415,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ไฟล์ฐานข้อมูล (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+143"/>
+        <location filename="../app/mainwindow.cpp" line="+147"/>
         <source>%1 created: every page of it is empty</source>
         <translation>สร้าง %1 แล้ว: ทุกหน้ายังว่างอยู่</translation>
     </message>
@@ -3670,12 +3670,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLibrary</name>
     <message>
-        <location filename="../app/setlibrary.cpp" line="-144"/>
+        <location filename="../app/setlibrary.cpp" line="-155"/>
         <source>Recent sets</source>
         <translation>ชุดตั้งค่าล่าสุด</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location line="+132"/>
         <source>Open server set...</source>
         <translation>เปิดชุดตั้งค่าบนเซิร์ฟเวอร์...</translation>
     </message>
@@ -4205,7 +4205,12 @@ Do you want to delete it anyway?</source>
         <translation>ไม่มีข้อมูลที่ต้องส่ง: ดูล็อก</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+7"/>
+        <source>Nothing sent: the changes go with the next send</source>
+        <translation>ไม่ได้ส่งอะไร: การเปลี่ยนแปลงจะไปกับการส่งครั้งถัดไป</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
         <translation>การติดตั้งจะแทนที่ตาราง%1ทั้งหมดของ %2 ด้วย %3 จากหน้านี้</translation>
     </message>

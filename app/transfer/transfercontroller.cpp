@@ -261,8 +261,10 @@ void TransferController::sendChanges(int category)
     // PLUs gone from the page go from the registers too: asked first, as Delete is.
     QStringList deleting;
     const SendRequest deletes = plannedDeletes(plans, &deleting);
-    if (!deletes.table.isEmpty() && !confirmIrreversible(deletes, deleting))
+    if (!deletes.table.isEmpty() && !confirmIrreversible(deletes, deleting)) {
+        m_statusBar->showMessage(tr("Nothing sent: the changes go with the next send"));
         return;
+    }
     m_grid->marks()->clearVerifyMarks();
     m_baselines.sending(requests);
     start(most, [&] { return m_host->sendEach(requests); });
