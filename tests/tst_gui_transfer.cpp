@@ -818,7 +818,12 @@ private slots:
             Simulator ecr({ QStringLiteral("--serial"), pty->second(), QStringLiteral("--db"),
                 m_dir.filePath(QStringLiteral("serial-register.db")) });
             QVERIFY(ecr.waitReady());
+            // Refused while the port is closed; the reason goes once the port is open.
+            click(w, "btn_dept");
+            click(w, "btn_install");
+            QCOMPARE(w.log("textEdit_rcv"), QStringLiteral("Open the serial port first."));
             click(w, "btn_serial");
+            QCOMPARE(w.log("textEdit_rcv"), QString());
             QVERIFY(w.serialLink() && w.serialLink()->isOpen());
             QVERIFY(buttonsAnnounceTheirText(w, "Close Serial"));
             QVERIFY(!ports->isEnabled());

@@ -102,6 +102,13 @@ TransferController::TransferController(ConnectionPanel* panel, GridPage* grid, L
 {
     connect(m_host, &LinkHost::signal_transfersEnded, this, &TransferController::finish);
     connect(panel, &ConnectionPanel::cancelRequested, this, &TransferController::cancel);
+    // Why the link could not be used stands in the logs until the link can be used.
+    connect(panel, &ConnectionPanel::linkChanged, this, [this] {
+        if (m_linkRefused && !m_busy && m_panel->unusableReason().isEmpty()) {
+            m_linkRefused = false;
+            m_monitor->clearLogs();
+        }
+    });
     panel->start(m_host);
 }
 
@@ -144,6 +151,7 @@ bool TransferController::linkReady()
     if (reason.isEmpty())
         return true;
     refuse(reason);
+    m_linkRefused = true;
     return false;
 }
 
@@ -167,6 +175,7 @@ void TransferController::start(int frames, const std::function<int()>& request)
     m_outcomes.clear();
     m_held.clear();
     m_cancelled = false;
+    m_linkRefused = false;
     const int registers = request();
     if (registers == 0) {
         // Nothing will ever report back: say so instead of waiting.

@@ -121,6 +121,7 @@ private:
     bool m_busy = false;
     QPointer<QWidget> m_focusBeforeBusy;
     bool m_cancelled = false;
+    bool m_linkRefused = false; // the logs say why the link could not be used
     int m_compareAfterDownload = -1; // the category a download-and-compare runs for
     int m_compareCategory = 0; // the category the compare dialog shows
     BaselineKeeper m_baselines; // each register's baseline through the transfers
