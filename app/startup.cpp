@@ -128,7 +128,8 @@ int runTallvane(const QString& userDbPath)
     int status = 0;
     for (;;) {
         setlanguage::setLanguage(English);
-        installDisplayTranslation(English);
+        // The login speaks the language last chosen on this PC; choosing another switches it.
+        installDisplayTranslation(loginDialog::rememberedLanguage());
         loginDialog login;
         if (login.exec() != QDialog::Accepted)
             break;

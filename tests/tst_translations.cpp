@@ -106,7 +106,9 @@ private:
                 texts << menu->title();
             if (auto* edit = qobject_cast<QLineEdit*>(widget))
                 texts << edit->placeholderText();
-            if (auto* box = qobject_cast<QComboBox*>(widget))
+            // The login's list names each language in its own words, English as English.
+            if (auto* box = qobject_cast<QComboBox*>(widget);
+                box && box->objectName() != QLatin1String("comboBox_language"))
                 for (int i = 0; i < box->count(); ++i)
                     texts << box->itemText(i);
             if (auto* tree = qobject_cast<QTreeWidget*>(widget)) {

@@ -93,7 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/dialogs/logindialog.cpp" line="+51"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+85"/>
         <source>USERS</source>
         <translation>المستخدمون</translation>
     </message>
@@ -4175,7 +4175,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+112"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+120"/>
         <source>warning</source>
         <translation>تحذير</translation>
     </message>
@@ -4185,7 +4185,7 @@ Do you want to delete it anyway?</source>
         <translation>الحذف من آلة الكاشير</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>No register took the request.</source>
         <translation>لم تستلم أي آلة كاشير الطلب.</translation>
     </message>
@@ -4673,32 +4673,7 @@ Do you want to delete it anyway?</source>
         <translation>اختر اللغة:</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>English</source>
-        <translation>الإنجليزية</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Greek</source>
-        <translation>اليونانية</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Hebrew</source>
-        <translation>العبرية</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Arabic</source>
-        <translation>العربية</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Thailand</source>
-        <translation>التايلاندية</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+19"/>
         <source>Username:</source>
         <translation>اسم المستخدم:</translation>
     </message>
@@ -4723,7 +4698,7 @@ Do you want to delete it anyway?</source>
         <translation>التشغيل الأول: سجّل الدخول باسم admin بكلمة المرور 604218، ثم غيّر كلمة المرور هذه في إدارة المستخدمين (الزر %1).</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+4"/>
         <source>The user database cannot be read: %1.
 %2
 Nobody can log in until it is restored or moved aside. It has not been changed.</source>
@@ -4732,7 +4707,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 لا يمكن لأحد تسجيل الدخول حتى تتم استعادتها أو نقلها جانبًا. لم يتم تغييرها.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+32"/>
         <source>username is not exist!</source>
         <translation>اسم المستخدم غير موجود!</translation>
     </message>

@@ -93,7 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/dialogs/logindialog.cpp" line="+51"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+85"/>
         <source>USERS</source>
         <translation>ΧΡΗΣΤΕΣ</translation>
     </message>
@@ -4175,7 +4175,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+112"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+120"/>
         <source>warning</source>
         <translation>Προειδοποίηση</translation>
     </message>
@@ -4185,7 +4185,7 @@ Do you want to delete it anyway?</source>
         <translation>Διαγραφή από την ταμειακή</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>No register took the request.</source>
         <translation>Καμία ταμειακή δεν δέχτηκε το αίτημα.</translation>
     </message>
@@ -4673,32 +4673,7 @@ Do you want to delete it anyway?</source>
         <translation>Επιλογή γλώσσας:</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>English</source>
-        <translation>Αγγλικά</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Greek</source>
-        <translation>Ελληνικά</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Hebrew</source>
-        <translation>Εβραϊκά</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Arabic</source>
-        <translation>Αραβικά</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Thailand</source>
-        <translation>Ταϊλανδικά</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+19"/>
         <source>Username:</source>
         <translation>Όνομα χρήστη:</translation>
     </message>
@@ -4723,7 +4698,7 @@ Do you want to delete it anyway?</source>
         <translation>Πρώτη εκκίνηση: συνδεθείτε ως admin με τον κωδικό πρόσβασης 604218 και έπειτα αλλάξτε αυτόν τον κωδικό στη Διαχείριση χρηστών (το κουμπί %1).</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+4"/>
         <source>The user database cannot be read: %1.
 %2
 Nobody can log in until it is restored or moved aside. It has not been changed.</source>
@@ -4732,7 +4707,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 Κανείς δεν μπορεί να κάνει είσοδο μέχρι να επαναφερθεί ή να μετακινηθεί αλλού. Δεν έχει αλλάξει.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+32"/>
         <source>username is not exist!</source>
         <translation>Το όνομα χρήστη δεν υπάρχει!</translation>
     </message>

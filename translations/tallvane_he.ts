@@ -93,7 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/dialogs/logindialog.cpp" line="+51"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+85"/>
         <source>USERS</source>
         <translation>משתמשים</translation>
     </message>
@@ -4175,7 +4175,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+112"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+120"/>
         <source>warning</source>
         <translation>אזהרה</translation>
     </message>
@@ -4185,7 +4185,7 @@ Do you want to delete it anyway?</source>
         <translation>מחיקה מהקופה</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>No register took the request.</source>
         <translation>אף קופה לא קיבלה את הבקשה.</translation>
     </message>
@@ -4673,32 +4673,7 @@ Do you want to delete it anyway?</source>
         <translation>בחירת שפה:</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>English</source>
-        <translation>אנגלית</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Greek</source>
-        <translation>יוונית</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Hebrew</source>
-        <translation>עברית</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Arabic</source>
-        <translation>ערבית</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Thailand</source>
-        <translation>תאית</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+19"/>
         <source>Username:</source>
         <translation>שם משתמש:</translation>
     </message>
@@ -4723,7 +4698,7 @@ Do you want to delete it anyway?</source>
         <translation>הפעלה ראשונה: היכנסו כ-admin עם הסיסמה 604218, ואחר כך שנו סיסמה זו בניהול משתמשים (הכפתור %1).</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+4"/>
         <source>The user database cannot be read: %1.
 %2
 Nobody can log in until it is restored or moved aside. It has not been changed.</source>
@@ -4732,7 +4707,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 אף אחד לא יוכל להיכנס עד שהוא ישוחזר או יועבר למקום אחר. הוא לא שונה.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+32"/>
         <source>username is not exist!</source>
         <translation>שם המשתמש לא קיים!</translation>
     </message>

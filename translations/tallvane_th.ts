@@ -93,7 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/dialogs/logindialog.cpp" line="+51"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+85"/>
         <source>USERS</source>
         <translation>ผู้ใช้</translation>
     </message>
@@ -4175,7 +4175,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+112"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+120"/>
         <source>warning</source>
         <translation>คำเตือน</translation>
     </message>
@@ -4185,7 +4185,7 @@ Do you want to delete it anyway?</source>
         <translation>ลบออกจากเครื่องเก็บเงิน</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>No register took the request.</source>
         <translation>ไม่มีเครื่องเก็บเงินรับคำสั่ง</translation>
     </message>
@@ -4673,32 +4673,7 @@ Do you want to delete it anyway?</source>
         <translation>เลือกภาษา:</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>English</source>
-        <translation>ภาษาอังกฤษ</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Greek</source>
-        <translation>ภาษากรีก</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Hebrew</source>
-        <translation>ภาษาฮีบรู</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Arabic</source>
-        <translation>ภาษาอาหรับ</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Thailand</source>
-        <translation>ภาษาไทย</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+19"/>
         <source>Username:</source>
         <translation>ชื่อผู้ใช้:</translation>
     </message>
@@ -4723,7 +4698,7 @@ Do you want to delete it anyway?</source>
         <translation>เริ่มใช้งานครั้งแรก: เข้าสู่ระบบเป็น admin ด้วยรหัสผ่าน 604218 แล้วเปลี่ยนรหัสผ่านนั้นในหน้าจัดการผู้ใช้ (ปุ่ม %1)</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+4"/>
         <source>The user database cannot be read: %1.
 %2
 Nobody can log in until it is restored or moved aside. It has not been changed.</source>
@@ -4732,7 +4707,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 จะไม่มีใครเข้าสู่ระบบได้จนกว่าจะกู้คืนหรือย้ายไฟล์ออกไป ฐานข้อมูลนี้ไม่ได้ถูกเปลี่ยนแปลง</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+32"/>
         <source>username is not exist!</source>
         <translation>ไม่มีชื่อผู้ใช้นี้!</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "app/dialogs/logindialog.h"
 
+#include "app/displaylanguage.h"
 #include "base/language.h"
 #include "link/linksettings.h"
 #include "storage/notice.h"
@@ -10,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QLabel>
 
 #include <iterator>
@@ -25,18 +27,31 @@ loginDialog::loginDialog(QWidget* parent)
     , ui(new Ui::loginDialog)
 {
     ui->setupUi(this);
-    // The language last logged in with on this PC comes preselected, and stands as chosen.
-    const QString remembered = LinkSettings::loginLanguage();
-    for (int index = 0; index < int(std::size(kLanguageKeys)); ++index)
-        if (remembered == QLatin1String(kLanguageKeys[index]) && index < ui->comboBox_language->count()) {
-            ui->comboBox_language->setCurrentIndex(index);
-            on_comboBox_language_activated(index);
-        }
+    // The list names each language in English and in its own script: each name is one run
+    // that reads left to right in every direction ("Hebrew (עברית)", not "(עברית) Hebrew").
+    for (int i = 0; i < ui->comboBox_language->count(); ++i)
+        ui->comboBox_language->setItemText(i, QChar(0x2066) + ui->comboBox_language->itemText(i) + QChar(0x2069));
+    // The language last logged in with on this PC comes preselected, and stands as chosen (the
+    // start-up has put up its translation already).
+    if (const int remembered = rememberedLanguage(); remembered != English) {
+        ui->comboBox_language->setCurrentIndex(remembered - 1);
+        currentLanguage = quint8(remembered);
+        qCDebug(lcUsers) << kLanguageLogLines[remembered - 1];
+    }
     ui->lineEdit_username->setFocus();
     if (usrdb* db = usrdb::instance(); db && !db->isReadable())
         showUnreadableDatabase(db->problem(), db->filePath());
     else if (db && db->holdsOnlyDefaultAdmin())
         showFirstStart();
+}
+
+int loginDialog::rememberedLanguage()
+{
+    const QString remembered = LinkSettings::loginLanguage();
+    for (int index = 0; index < int(std::size(kLanguageKeys)); ++index)
+        if (remembered == QLatin1String(kLanguageKeys[index]))
+            return index + 1;
+    return English;
 }
 
 // Until the administrator's first password is changed (or another user is added), the
@@ -46,26 +61,45 @@ void loginDialog::showFirstStart()
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("label_firstStart"));
     label->setWordWrap(true);
-    label->setText(tr("First start: log in as admin with the password 604218, then change that password in user "
-                      "management (the %1 button).")
-                       .arg(QCoreApplication::translate("ButtonCaption", "USERS")));
     ui->layout_login->insertWidget(0, label);
+    sayNotices();
     resize(qMax(width(), 480), height());
 }
 
 // Said before anyone types: no account can be found until the file is restored or moved aside.
 void loginDialog::showUnreadableDatabase(const QString& problem, const QString& path)
 {
+    m_problem = problem;
+    m_problemPath = path;
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("label_userDbProblem"));
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setStyleSheet(QStringLiteral("QLabel#label_userDbProblem{color: #b00000;}"));
-    label->setText(tr("The user database cannot be read: %1.\n%2\nNobody can log in until it is restored or "
-                      "moved aside. It has not been changed.")
-                       .arg(problem, QDir::toNativeSeparators(path)));
     ui->layout_login->insertWidget(0, label);
+    sayNotices();
     resize(qMax(width(), 480), height());
+}
+
+void loginDialog::sayNotices()
+{
+    if (auto* first = findChild<QLabel*>(QStringLiteral("label_firstStart")))
+        first->setText(tr("First start: log in as admin with the password 604218, then change that password in "
+                          "user management (the %1 button).")
+                           .arg(QCoreApplication::translate("ButtonCaption", "USERS")));
+    if (auto* problem = findChild<QLabel*>(QStringLiteral("label_userDbProblem")))
+        problem->setText(tr("The user database cannot be read: %1.\n%2\nNobody can log in until it is restored "
+                            "or moved aside. It has not been changed.")
+                             .arg(m_problem, QDir::toNativeSeparators(m_problemPath)));
+}
+
+void loginDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        sayNotices();
+    }
+    QDialog::changeEvent(event);
 }
 
 loginDialog::~loginDialog() { delete ui; }
@@ -77,6 +111,7 @@ void loginDialog::on_comboBox_language_activated(int index)
         return;
     currentLanguage = quint8(index + 1);
     qCDebug(lcUsers) << kLanguageLogLines[index];
+    installDisplayTranslation(currentLanguage);
 }
 
 void loginDialog::on_btn_login_clicked()

@@ -15,6 +15,13 @@ public:
     explicit loginDialog(QWidget* parent = nullptr);
     ~loginDialog() override;
 
+    // The display language last logged in with on this PC (English when none).
+    static int rememberedLanguage();
+
+protected:
+    // A language chosen in the list: the dialog speaks it at once, as the window will.
+    void changeEvent(QEvent* event) override;
+
 private slots:
     void on_btn_login_clicked();
     void on_btn_exit_clicked();
@@ -26,6 +33,9 @@ private:
     void logInAccepted();
     void showUnreadableDatabase(const QString& problem, const QString& path);
     void showFirstStart();
+    // The texts of the notices above the fields, in the display language.
+    void sayNotices();
 
     Ui::loginDialog* ui;
+    QString m_problem, m_problemPath; // the user database's, while it cannot be read
 };
