@@ -426,14 +426,7 @@ bool TransferController::stopBeforeClosing()
 void TransferController::holdRows(
     const QString& link, const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>* records)
 {
-    HeldRows held;
-    held.link = link;
-    held.datatype = datatype;
-    held.rows = rows;
-    held.hasRecords = records != nullptr;
-    if (records)
-        held.records = *records;
-    m_held.append(held);
+    m_held.append({ link, datatype, rows, records ? *records : QList<QByteArray>(), records != nullptr });
 }
 
 void TransferController::addOutcome(const TransferOutcome& outcome)
