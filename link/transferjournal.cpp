@@ -79,6 +79,21 @@ bool journalTransfer(const TransferOutcome& outcome)
         outcome.sentence(Wording::English), details.join(QLatin1Char('\n')));
 }
 
+bool saveTableJournaled(int category, const ItemTable& table, const QList<QByteArray>& records)
+{
+    const RecordCodec* codec = codecForCategory(category);
+    if (!codec)
+        return false;
+    const QString name = QLatin1String(codec->category().table);
+    QList<QByteArray> before, after;
+    loadRecords(name, &before);
+    if (!codec->saveTable(table, records))
+        return false;
+    if (loadRecords(name, &after))
+        journalSave(category, before, after);
+    return true;
+}
+
 bool journalRecordSave(const QByteArray& datatype, const QByteArray& before, const QByteArray& after)
 {
     if (before.isEmpty() && after.isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/itemtable.h"
+
 #include <QByteArray>
 #include <QList>
 
@@ -15,6 +17,12 @@ bool journalTransfer(const TransferOutcome& outcome);
 // field's old and new value, as the grid shows them) and deleted, from the records the set
 // held before (`before`) to those it holds now (`after`), as the database keeps records.
 bool journalSave(int category, const QList<QByteArray>& before, const QList<QByteArray>& after);
+
+// Stores `table` of `category` in the open set (RecordCodec::saveTable, `records` the records
+// kept as they are) and journals what the set held before with what it holds after, as
+// journalSave does. The window's Save and tallvane-cli's import and download use it. False
+// when nothing was stored.
+bool saveTableJournaled(int category, const ItemTable& table, const QList<QByteArray>& records);
 
 // Writes a save of a category kept as one record (the system parameters "SYSPARMDATA", the
 // logo "GRAPHICDATA") to the journal: the bytes that changed, each with its old and new value.

@@ -141,21 +141,6 @@ int reportStore(CommandContext& context)
     return status;
 }
 
-// Stores `table` of `category` in the open set as the window's Save does: what changed goes
-// to the journal. False when nothing was stored.
-bool saveJournaled(int category, const ItemTable& table, const QList<QByteArray>& records)
-{
-    const RecordCodec* codec = codecForCategory(category);
-    const QString name = QLatin1String(codec->category().table);
-    QList<QByteArray> before, after;
-    loadRecords(name, &before);
-    if (!codec->saveTable(table, records))
-        return false;
-    if (loadRecords(name, &after))
-        journalSave(category, before, after);
-    return true;
-}
-
 // copy --from SET --to SET [--replace]
 QList<QCommandLineOption> copyOptions()
 {
@@ -442,7 +427,7 @@ int importTable(CommandContext& context)
             return status;
         table = addImportedRows(stored, table, category, &records);
     }
-    if (!saveJournaled(category, table, records)) {
+    if (!saveTableJournaled(category, table, records)) {
         tableProblem(db, codec, "not saved, the database keeps its previous rows");
         return Cli::ExitFileError;
     }
@@ -790,7 +775,8 @@ int download(CommandContext& context)
     const RecordCodec* codec = codecForCategory(category);
     const ItemTable rows = gridTexts(received, codec, category);
     // The rows are stored as the register sent them, byte for byte.
-    if (!received.isEmpty() && !db.isEmpty() && !saveJournaled(category, rows, receiver.receivedRecords().value(0))) {
+    if (!received.isEmpty() && !db.isEmpty()
+        && !saveTableJournaled(category, rows, receiver.receivedRecords().value(0))) {
         tableProblem(db, codec, "not saved, the database keeps its previous rows");
         return Cli::ExitFileError;
     }

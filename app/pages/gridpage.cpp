@@ -206,19 +206,11 @@ bool GridPage::save()
         m_statusBar->showMessage(tr("Not saved: the page keeps its rows as they are"));
         return false;
     }
-    // What the set held before goes to the journal with what it holds after.
-    QList<QByteArray> before;
-    loadRecords(QLatin1String(codec->category().table), &before);
-    const bool stored = m_includeHeader
-        ? codec->saveTable(ItemGrid::collect(m_model, m_category, true, &records), records)
-        : codec->saveTable(rows, records);
-    if (!stored) {
+    const ItemTable table = m_includeHeader ? ItemGrid::collect(m_model, m_category, true, &records) : rows;
+    if (!saveTableJournaled(m_category, table, records)) {
         DatabaseStatus::refuseSave(m_statusBar);
         return false;
     }
-    QList<QByteArray> after;
-    if (loadRecords(QLatin1String(codec->category().table), &after))
-        journalSave(m_category, before, after);
     m_model->markSaved();
     m_statusBar->showMessage(
         tr("Saved %1 to %2").arg(countText(m_category, m_model->tableRowCount()), shownSet(currentDatabasePath)));
