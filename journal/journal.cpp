@@ -84,12 +84,12 @@ bool openConnection(bool create, QSqlDatabase* db, QString* error)
             *error = databaseReason(connection.lastError());
             return false;
         }
-        // An entry then costs no flush to disk of its own (the window writes one per register
-        // as a transfer ends): a crash of the program loses none, a power cut at most the last
-        // few. A file that is no database fails these quietly and the next statement says so.
-        QSqlQuery pragma(connection);
-        pragma.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
-        pragma.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
+        // A rollback journal, as every other file of Tallvane, not a write-ahead log: programs
+        // share a log through POSIX locks, which a file dialog that merely reads Journal.db
+        // drops for the whole window, and tallvane-cli would then remove the log the window is
+        // writing to. A journal left in WAL mode goes back when no other program has it open;
+        // a file that is no database fails this quietly and the next statement says so.
+        QSqlQuery(connection).exec(QStringLiteral("PRAGMA journal_mode = DELETE"));
     }
     *db = connection;
     return true;
