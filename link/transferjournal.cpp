@@ -86,11 +86,19 @@ bool saveTableJournaled(int category, const ItemTable& table, const QList<QByteA
         return false;
     const QString name = QLatin1String(codec->category().table);
     QList<QByteArray> before, after;
-    loadRecords(name, &before);
+    const bool beforeKnown = loadRecords(name, &before);
     if (!codec->saveTable(table, records))
         return false;
-    if (loadRecords(name, &after))
+    if (!loadRecords(name, &after))
+        return true;
+    if (beforeKnown)
         journalSave(category, before, after);
+    else
+        // Listing every row as new would misstate the change: the entry says what is known.
+        Journal::append(Journal::Save, QString::fromLatin1(codec->category().typeName), QString(),
+            QStringLiteral("%1 saved; the rows before could not be read, so the changes are not listed")
+                .arg(countText(category, int(after.size()), Wording::English)),
+            QStringLiteral("set: ") + QDir::toNativeSeparators(currentDatabasePath));
     return true;
 }
 

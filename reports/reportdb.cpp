@@ -342,7 +342,7 @@ bool reportDb::readRows(const QString& table, const ReportFilter& filter, QList<
     QStringList conditions;
     if (filter.xzNo)
         conditions << QStringLiteral("XZNo = :XZNo");
-    if (!filter.reg.isEmpty())
+    if (filter.reg)
         conditions << QStringLiteral("Register = :Register");
     m_query.prepare(
         QStringLiteral("select ID, Name, Code, Cc, Qty, SaleAmt, RetAmt, DiscAmt, CostAmt, TaxAmt, NetAmt, "
@@ -352,8 +352,8 @@ bool reportDb::readRows(const QString& table, const ReportFilter& filter, QList<
                 m_server ? QStringLiteral("RowOrder") : QStringLiteral("rowid")));
     if (filter.xzNo)
         m_query.bindValue(QStringLiteral(":XZNo"), *filter.xzNo);
-    if (!filter.reg.isEmpty())
-        m_query.bindValue(QStringLiteral(":Register"), filter.reg);
+    if (filter.reg)
+        m_query.bindValue(QStringLiteral(":Register"), registerValue(*filter.reg));
     if (!m_query.exec()) {
         qCDebug(lcReports) << m_query.lastError().text();
         return false;

@@ -14,7 +14,7 @@
 // Which stored rows readRows() gives: those of one report number, of one register, or both.
 struct ReportFilter {
     std::optional<qint32> xzNo; // none: every report number
-    QString reg; // empty: every register
+    std::optional<QString> reg; // none: every register; empty: the rows stored without one
 };
 
 // A stored row and the register it came from ("tcp:192.168.1.31", "serial:/dev/ttyUSB0", a name

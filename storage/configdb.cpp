@@ -359,12 +359,19 @@ struct NameText {
     bool utf8 = codec->mibEnum() == 106;
     QByteArray converted;
 
+    // The column is text (a server refuses anything else): a UTF-8 name cut at its field's
+    // length may end in half a letter, which goes; anything else broken is replaced.
     QByteArray operator()(const RecordEntry& entry)
     {
-        const int length = int(qstrnlen(entry.name, sizeof entry.name));
-        if (utf8)
-            return QByteArray::fromRawData(entry.name, length);
-        converted = codec->toUnicode(entry.name, length).toUtf8();
+        int length = int(qstrnlen(entry.name, sizeof entry.name));
+        if (!utf8) {
+            converted = codec->toUnicode(entry.name, length).toUtf8();
+            return converted;
+        }
+        for (int cut = 0; cut < 4 && length > 0; ++cut, --length)
+            if (QUtf8StringView(entry.name, length).isValidUtf8())
+                return QByteArray::fromRawData(entry.name, length);
+        converted = QString::fromUtf8(entry.name, int(qstrnlen(entry.name, sizeof entry.name))).toUtf8();
         return converted;
     }
 };
@@ -529,7 +536,7 @@ QString lastDatabaseError() { return g_lastError; }
 
 QString databaseReason(const QSqlError& error)
 {
-    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return ServerDb::sentence(error.databaseText().isEmpty() ? error.text() : error.databaseText());
 }
 
 void createDatabase(const QString& path)
@@ -614,11 +621,12 @@ bool ensureTable(const QString& statement, const QString& table, QSqlQuery& quer
     }
     qCDebug(lcStorage).noquote() << QStringLiteral("%1 Table does not exist.").arg(table);
     qCDebug(lcStorage) << statement;
-    if (query.exec(statement))
+    if (query.exec(statement)) {
         qCDebug(lcStorage).noquote() << QStringLiteral("%1 Table created!").arg(table);
-    else
-        qCDebug(lcStorage).noquote() << QStringLiteral("Error: Fail to create %1 Table.").arg(table);
-    return true;
+        return true;
+    }
+    qCDebug(lcStorage).noquote() << QStringLiteral("Error: Fail to create %1 Table.").arg(table);
+    return false;
 }
 
 bool saveRecords(const QString& table, const QList<RecordEntry>& entries)
@@ -692,20 +700,27 @@ bool saveRecords(const QString& table, const QList<RecordEntry>& entries)
     return true;
 }
 
-bool loadRecords(const QString& table, QList<QByteArray>* out)
+// One read of `table` on the current connection.
+static bool loadRecordsOnce(const QString& table, QList<QByteArray>* out, bool* connectionLost)
 {
     g_lastError.clear();
     QSqlDatabase db;
     if (!currentConnection(&db))
         return false;
     out->clear();
-    // The rows and the version they belong to are read in one transaction.
+    // The rows and the version they belong to are read in one transaction; on a server it is
+    // one snapshot, since a save committed between the two reads would otherwise pair the old
+    // rows with the new version, and this program's next save would undo the other one unasked.
     db.transaction();
     bool ok = false;
     if (ServerDb::isServer(db)) {
         QString reason;
-        ok = ServerDb::selectColumn(
-                 db, QStringLiteral("SELECT itemData FROM %1 ORDER BY itemOrder").arg(table), 0, out, &reason)
+        QSqlQuery snapshot(db);
+        if (!snapshot.exec(QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ")))
+            reason = databaseReason(snapshot.lastError());
+        ok = (reason.isEmpty()
+                 && ServerDb::selectColumn(
+                     db, QStringLiteral("SELECT itemData FROM %1 ORDER BY itemOrder").arg(table), 0, out, &reason))
             || fail(reason);
     } else {
         sqlite3* handle = sqliteHandle(db);
@@ -713,6 +728,9 @@ bool loadRecords(const QString& table, QList<QByteArray>* out)
     }
     const qint64 version = ok ? storedVersion(db, table) : 0;
     db.commit();
+    *connectionLost = !ok && ServerDb::connectionLost(db);
+    if (*connectionLost)
+        db.close();
     if (ok) {
         g_loadedVersions.insert(table, version);
         // The first load of a table is what the pages start from.
@@ -722,14 +740,28 @@ bool loadRecords(const QString& table, QList<QByteArray>* out)
     return ok;
 }
 
-void createSetTables(const QSqlDatabase& db, int language)
+bool loadRecords(const QString& table, QList<QByteArray>* out)
+{
+    // After a server restart the first statement on the old connection fails: the table is
+    // read again on a new one.
+    bool connectionLost = false;
+    return loadRecordsOnce(table, out, &connectionLost)
+        || (connectionLost && loadRecordsOnce(table, out, &connectionLost));
+}
+
+bool createSetTables(const QSqlDatabase& db, int language, QString* reason)
 {
     QSqlQuery query(db);
     const QString statement = QString::fromLatin1(ServerDb::isServer(db) ? kServerCreateStatement : kCreateStatement);
-    for (const QString& table : configTableNames())
-        ensureTable(statement.arg(table), table, query);
-    recordLanguage(db, language);
-    query.exec(QLatin1String(kVersionsStatement));
+    bool ok = true;
+    for (int i = 0; ok && i < configTableNames().size(); ++i)
+        ok = ensureTable(statement.arg(configTableNames().at(i)), configTableNames().at(i), query);
+    ok = ok && recordLanguage(db, language) && query.exec(QLatin1String(kVersionsStatement));
+    // The first refusal says why (on a server the statements after it fail only because the
+    // transaction is aborted).
+    if (!ok && reason)
+        *reason = databaseReason(query.lastError().isValid() ? query.lastError() : db.lastError());
+    return ok;
 }
 
 bool recordSetLanguage(const QSqlDatabase& db, int language) { return recordLanguage(db, language); }

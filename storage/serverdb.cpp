@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -36,8 +37,7 @@ QHash<QString, QString>& typedPasswords()
 
 QString reasonOf(const QSqlError& error)
 {
-    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return text.trimmed();
+    return ServerDb::sentence(error.databaseText().isEmpty() ? error.text() : error.databaseText());
 }
 
 bool wantsPassword(const QString& reason)
@@ -70,6 +70,28 @@ PasswordPrompt setPasswordPrompt(PasswordPrompt next)
 void forgetPasswords()
 {
     typedPasswords().clear();
+}
+
+QString sentence(const QString& serverText)
+{
+    // "ERROR:  relation \"x\" does not exist\nLINE 1: SELECT ...\n        ^" and "connection to
+    // server ... failed: ...\n\tIs the server running ...?": the message and its own continued
+    // lines, without the statement quoted back, its caret, the severity or the context.
+    static const QRegularExpression severity(QStringLiteral("^(?:ERROR|FATAL|PANIC):\\s*"));
+    QStringList kept;
+    const QStringList lines = serverText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines.at(i).trimmed();
+        const bool continued = i > 0 && lines.at(i).at(0).isSpace();
+        if (line.isEmpty() || line == QLatin1String("^") || (i > 0 && !continued))
+            continue;
+        kept << line;
+    }
+    QString text = kept.join(QLatin1Char(' '));
+    text.remove(severity);
+    while (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text.simplified();
 }
 
 bool driverAvailable()
@@ -122,6 +144,15 @@ bool isServer(const QSqlDatabase& db)
     return db.driver() && db.driver()->dbmsType() == QSqlDriver::PostgreSQL;
 }
 
+bool connectionLost(const QSqlDatabase& db)
+{
+    if (!isServer(db))
+        return false;
+    // Qt's driver may have closed the connection itself on the failed statement.
+    pg_conn* connection = handle(db);
+    return !db.isOpen() || !connection || PQstatus(connection) == CONNECTION_BAD;
+}
+
 pg_conn* handle(const QSqlDatabase& db)
 {
     if (!isServer(db) || !db.driver())
@@ -138,13 +169,22 @@ pg_conn* handle(const QSqlDatabase& db)
 bool schemaExists(const QSqlDatabase& db, const QString& set, bool* exists, QString* error)
 {
     QSqlQuery query(db);
-    query.prepare(QStringLiteral("select count(*) from information_schema.schemata where schema_name = ?"));
+    // pg_namespace lists every schema (information_schema only those this account may use): a
+    // set the account may not use is said to be so, not taken for a missing one.
+    query.prepare(QStringLiteral("select has_schema_privilege(oid, 'USAGE') from pg_catalog.pg_namespace "
+                                 "where nspname = ?"));
     query.addBindValue(set);
-    if (!query.exec() || !query.next()) {
+    if (!query.exec()) {
         *error = reasonOf(query.lastError());
         return false;
     }
-    *exists = query.value(0).toInt() > 0;
+    *exists = query.next();
+    if (*exists && !query.value(0).toBool()) {
+        *error
+            = QCoreApplication::translate("ServerDb", "the account %1 may not use the set %2 (no USAGE on its schema)")
+                  .arg(QString::fromUtf8(PQuser(handle(db))), set);
+        return false;
+    }
     return true;
 }
 
@@ -196,7 +236,7 @@ CopyIn::CopyIn(const QSqlDatabase& db, const QString& table, const QStringList& 
         = QStringLiteral("COPY %1 (%2) FROM STDIN (FORMAT binary)").arg(table, columns.join(QLatin1Char(','))).toUtf8();
     PGresult* result = PQexec(m_conn, sql.constData());
     if (PQresultStatus(result) != PGRES_COPY_IN) {
-        m_error = QString::fromUtf8(PQresultErrorMessage(result)).trimmed();
+        m_error = sentence(QString::fromUtf8(PQresultErrorMessage(result)));
         m_conn = nullptr;
     }
     PQclear(result);
@@ -253,7 +293,7 @@ bool CopyIn::finish(QString* error)
         while (PGresult* result = PQgetResult(m_conn)) {
             if (PQresultStatus(result) != PGRES_COMMAND_OK) {
                 ok = false;
-                m_error = QString::fromUtf8(PQresultErrorMessage(result)).trimmed();
+                m_error = sentence(QString::fromUtf8(PQresultErrorMessage(result)));
             }
             PQclear(result);
         }
@@ -282,7 +322,7 @@ bool selectColumn(const QSqlDatabase& db, const QString& sql, int column, QList<
         for (int row = 0; row < rows; ++row)
             out->append(QByteArray(PQgetvalue(result, row, column), PQgetlength(result, row, column)));
     } else {
-        *error = QString::fromUtf8(PQresultErrorMessage(result)).trimmed();
+        *error = sentence(QString::fromUtf8(PQresultErrorMessage(result)));
     }
     PQclear(result);
     return ok;

@@ -28,6 +28,9 @@ PasswordPrompt setPasswordPrompt(PasswordPrompt prompt);
 // Forgets every password the operator typed: they are asked again after the next login.
 void forgetPasswords();
 
+// A server's message as one line for a sentence: without the statement it quotes back, the
+// caret under it, the severity word or a full stop.
+QString sentence(const QString& serverText);
 // Whether Qt's PostgreSQL driver is installed.
 bool driverAvailable();
 // Registers the connection `name` to the database of `location` and opens it, its search path
@@ -36,11 +39,15 @@ bool driverAvailable();
 // and account. False, with the reason, when the connection cannot be made.
 bool open(const SetLocation& location, const QString& name, QString* error);
 
+// Whether `db` is a server connection whose server has gone (restarted, stopped): libpq finds
+// out at the first statement that fails.
+bool connectionLost(const QSqlDatabase& db);
 // Whether `db` is a server connection (else a SQLite one).
 bool isServer(const QSqlDatabase& db);
 // The libpq connection behind a QPSQL connection; null for another driver.
 pg_conn* handle(const QSqlDatabase& db);
-// Whether the schema `set` exists; false with the reason when the server could not say.
+// Whether the schema `set` exists; false with the reason when the server could not say or
+// the set is there but this account may not use it.
 bool schemaExists(const QSqlDatabase& db, const QString& set, bool* exists, QString* error);
 // Creates the schema `set`; false with the reason.
 bool createSchema(const QSqlDatabase& db, const QString& set, QString* error);

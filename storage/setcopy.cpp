@@ -144,8 +144,7 @@ SetCopy::Result copy(const QString& from, const QString& to, bool replace, QStri
         *error = databaseReason(db.lastError());
         return SetCopy::Failed;
     }
-    createSetTables(db, languageName(language) ? language : int(currentLanguage));
-    bool ok = true;
+    bool ok = createSetTables(db, languageName(language) ? language : int(currentLanguage), error);
     for (int i = 0; ok && i < configTableNames().size(); ++i)
         ok = writeTable(db, configTableNames().at(i), tables.at(i), error)
             && countUpTableVersion(db, configTableNames().at(i)) > 0;

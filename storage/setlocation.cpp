@@ -20,6 +20,13 @@ QString encoded(const QString& text)
     return QString::fromUtf8(QUrl::toPercentEncoding(text));
 }
 
+// A libpq parameter's name: lower-case letters and '_' ("sslmode", "application_name").
+bool isOptionName(const QString& key)
+{
+    static const QRegularExpression name(QStringLiteral("^[a-z_]{1,63}$"));
+    return name.match(key).hasMatch();
+}
+
 bool refuse(QString* error, const QString& reason)
 {
     if (error)
@@ -40,7 +47,8 @@ bool isServerLocation(const QString& text)
 bool isValidSetName(const QString& name)
 {
     static const QRegularExpression valid(QStringLiteral("^[A-Za-z0-9_][A-Za-z0-9_-]{0,62}$"));
-    return valid.match(name).hasMatch() && !name.startsWith(QLatin1String("pg_"), Qt::CaseInsensitive);
+    return valid.match(name).hasMatch() && !name.startsWith(QLatin1String("pg_"), Qt::CaseInsensitive)
+        && name.compare(QLatin1String("information_schema"), Qt::CaseInsensitive) != 0;
 }
 
 QString newSetFileName(const QString& typed, QString* reason)
@@ -121,6 +129,13 @@ bool SetLocation::parse(const QString& text, SetLocation* out, QString* error)
                 QCoreApplication::translate("SetLocation",
                     "the address holds a password; keep it in the PostgreSQL password file (~/.pgpass) or "
                     "PGPASSWORD instead"));
+        else if (!isOptionName(key))
+            return refuse(
+                error, QCoreApplication::translate("SetLocation", "\"%1\" is not a connection parameter").arg(key));
+        else if (value.contains(QLatin1Char(';')))
+            // The driver joins the parameters with ';': one inside a value would begin another.
+            return refuse(
+                error, QCoreApplication::translate("SetLocation", "the value of %1 cannot hold ';'").arg(key));
         else
             out->options.append({ key, value });
     }
@@ -176,9 +191,14 @@ QString SetLocation::account() const
 
 QString SetLocation::connectOptions() const
 {
+    // Each value quoted as libpq reads it, so that a blank, '=' or quote in a value stays part
+    // of that value and cannot add a parameter of its own (a password, another database).
     QStringList parts;
-    for (const auto& option : options)
-        parts << option.first + QLatin1Char('=') + option.second;
+    for (const auto& option : options) {
+        QString value = option.second;
+        value.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('\''), QLatin1String("\\'"));
+        parts << option.first + QStringLiteral("='") + value + QLatin1Char('\'');
+    }
     return parts.join(QLatin1Char(';'));
 }
 
@@ -191,7 +211,13 @@ QString canonicalLocation(const QString& text)
 QString shownSetName(const QString& text)
 {
     SetLocation location;
-    if (!SetLocation::parse(text, &location))
+    if (SetLocation::parse(text, &location))
+        return location.shownName();
+    // A refused address may hold a password, in its user part or among its parameters (the
+    // reason names the parameter at fault): it is shown without either.
+    if (!isServerLocation(text))
         return text;
-    return location.shownName();
+    static const QRegularExpression userPassword(QStringLiteral("(://[^/@?]*:)[^/?]*@"));
+    QString shown = text.section(QLatin1Char('?'), 0, 0);
+    return shown.replace(userPassword, QStringLiteral("\\1***@"));
 }

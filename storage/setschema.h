@@ -8,8 +8,9 @@ class QSqlDatabase;
 // its own (copying a set): the caller holds the transaction.
 
 // Creates the twelve configuration tables (those missing), the record of the register
-// texts' language and the tables' version counters.
-void createSetTables(const QSqlDatabase& db, int language);
+// texts' language and the tables' version counters; false, with the reason, at the first
+// statement refused.
+bool createSetTables(const QSqlDatabase& db, int language, QString* reason = nullptr);
 // Records `language` as that of the set's register texts.
 bool recordSetLanguage(const QSqlDatabase& db, int language);
 // Counts up the version of `table`, so that a program that loaded it before will not save

@@ -492,7 +492,9 @@ private slots:
             { qMakePair(tcp, row), qMakePair(serial, other), qMakePair(QString(), other), qMakePair(tcp, updated) })
             QCOMPARE(db.storeReport(head + entry(0x01, 0, wire), reg), int(reportDb::ReportStored));
 
-        for (const auto& [reg, text] : { qMakePair(tcp, updated.text()), qMakePair(serial, other.text()) }) {
+        // "" selects the rows stored without a register, not every register's.
+        for (const auto& [reg, text] : { qMakePair(tcp, updated.text()), qMakePair(serial, other.text()),
+                 qMakePair(QStringLiteral(""), other.text()) }) {
             QList<StoredReportRow> rows;
             QVERIFY(db.readRows(QStringLiteral("dailydepartment"), ReportFilter { 12, reg }, &rows));
             QCOMPARE(rows.size(), 1);

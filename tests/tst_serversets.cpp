@@ -13,6 +13,10 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
+#include <QThread>
+
+#include <future>
+#include <thread>
 
 namespace {
 
@@ -92,10 +96,25 @@ private slots:
         QTest::newRow("host as parameter") << "postgresql:///chain?host=/tmp/pg&set=s1&user=bob"
                                            << "postgresql://bob@%2Ftmp%2Fpg/chain?set=s1" << "s1 (chain on this PC)";
         QTest::newRow("password in the address") << "postgresql://anna:secret@h/chain?set=shop" << "" << "";
-        QTest::newRow("password parameter") << "postgresql://anna@h/chain?set=shop&password=x" << "" << "";
-        QTest::newRow("key password parameter") << "postgresql://anna@h/chain?set=shop&sslpassword=x"
+        QTest::newRow("password parameter") << "postgresql://anna@h/chain?set=shop&password=secret"
+                                            << ""
+                                            << "";
+        QTest::newRow("key password parameter") << "postgresql://anna@h/chain?set=shop&sslpassword=secret"
                                                 << ""
                                                 << "";
+        QTest::newRow("a value that would add a parameter")
+            << "postgresql://anna@h/chain?set=shop&sslmode=disable%3Bpassword%3Dsecret"
+            << ""
+            << "";
+        QTest::newRow("no libpq parameter name") << "postgresql://anna@h/chain?set=shop&ssl%20mode=x"
+                                                 << ""
+                                                 << "";
+        QTest::newRow("a value with a blank") << "postgresql://anna@h/chain?set=shop&application_name=head%20office"
+                                              << "postgresql://anna@h/chain?set=shop&application_name=head%20office"
+                                              << "shop (chain on h)";
+        QTest::newRow("the server's own schema") << "postgresql://anna@h/chain?set=information_schema"
+                                                 << ""
+                                                 << "";
         QTest::newRow("no set") << "postgresql://anna@h/chain" << "" << "";
         QTest::newRow("set that needs quoting") << "postgresql://anna@h/chain?set=a%22b" << "" << "";
         QTest::newRow("bad port") << "postgresql://anna@h:99999/chain?set=shop" << "" << "";
@@ -114,6 +133,8 @@ private slots:
         QCOMPARE(ok, !canonical.isEmpty());
         if (!ok) {
             QVERIFY(!error.isEmpty());
+            // A refused address is shown without its password.
+            QVERIFY2(!shownSetName(text).contains(QStringLiteral("secret")), qPrintable(shownSetName(text)));
             return;
         }
         QCOMPARE(location.text(), canonical);
@@ -156,6 +177,15 @@ private slots:
         QVERIFY(!describeSetLanguage().isEmpty());
         QVERIFY(loadRecords(QStringLiteral("table_plu"), &loaded));
         QCOMPARE(loaded, recordsOf(many.mid(0, 2)));
+
+        // A UTF-8 name cut at its field's length in the middle of a letter ("CAFÉ" cut after the
+        // first byte of É): the record keeps its bytes, the name column the whole letters.
+        createDatabase(freshLocation(QStringLiteral("cut")));
+        const QList<RecordEntry> cut { RecordEntry::make("1", "CAF\xc3", QByteArray(40, 'x')) };
+        QVERIFY2(saveRecords(QStringLiteral("table_dept"), cut), qPrintable(lastDatabaseError()));
+        QVERIFY(loadRecords(QStringLiteral("table_dept"), &loaded));
+        QCOMPARE(loaded, recordsOf(cut));
+        QCOMPARE(storedNames(QStringLiteral("table_dept")), QStringList { QStringLiteral("CAF") });
     }
 
     // The failures say the same sentences for both kinds of set.
@@ -256,6 +286,79 @@ private slots:
         QCOMPARE(BaselineStore::registers(), QStringList { QStringLiteral("tcp:127.0.0.1") });
         QVERIFY(BaselineStore::drop(QStringLiteral("tcp:127.0.0.1"), 3));
         QVERIFY(!BaselineStore::exists(QStringLiteral("tcp:127.0.0.1"), 3));
+    }
+
+    // What a server connection meets and a file does not: a parameter value with a blank, a
+    // save committed while this program loads the table, a connection the server dropped, a set
+    // this account may not use.
+    void serverConnections()
+    {
+        if (!server())
+            QSKIP("a file has none of these");
+        LanguageScope english(1);
+        const QString location
+            = freshLocation(QStringLiteral("conn")) + QStringLiteral("&application_name=head%20office");
+        createDatabase(location);
+        QVERIFY2(describeDatabaseProblem().isEmpty(), qPrintable(describeDatabaseProblem()));
+        QSqlQuery name(QSqlDatabase::database(currentDatabasePath));
+        QVERIFY(name.exec(QStringLiteral("show application_name")) && name.next());
+        QCOMPARE(name.value(0).toString(), QStringLiteral("head office"));
+        name.finish();
+
+        // The other operator's save holds the version counter while this program loads; the load
+        // must pair the rows it read with the version they had, so that the next save asks.
+        QVERIFY(saveRecords(QStringLiteral("table_plu"), pluEntries(3, "MINE")));
+        QList<QByteArray> loaded;
+        QVERIFY(loadRecords(QStringLiteral("table_plu"), &loaded));
+        adoptLoadedVersion(QStringLiteral("table_plu"));
+        std::promise<void> locked;
+        std::thread other([&location, &locked] {
+            SetLocation where;
+            SetLocation::parse(location, &where);
+            QString error;
+            {
+                ServerDb::open(where, QStringLiteral("other operator"), &error);
+                QSqlQuery query(QSqlDatabase::database(QStringLiteral("other operator")));
+                query.exec(QStringLiteral("begin"));
+                query.exec(QStringLiteral("lock table set_versions in access exclusive mode"));
+                query.exec(QStringLiteral("delete from table_plu"));
+                query.exec(
+                    QStringLiteral("update set_versions set version = version + 1 where tableName = 'table_plu'"));
+                locked.set_value();
+                QThread::msleep(300);
+                query.exec(QStringLiteral("commit"));
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("other operator"));
+        });
+        locked.get_future().wait();
+        QVERIFY(loadRecords(QStringLiteral("table_plu"), &loaded));
+        other.join();
+        QCOMPARE(loaded.size(), 3);
+        adoptLoadedVersion(QStringLiteral("table_plu"));
+        QVERIFY(!saveRecords(QStringLiteral("table_plu"), pluEntries(4, "MINE")));
+        QVERIFY(lastSaveConflicted());
+
+        // The server ends this program's connection (as a restart does): the next load reads the
+        // table on a new one.
+        PgCluster* cluster = PgCluster::shared();
+        QSqlQuery backend(QSqlDatabase::database(currentDatabasePath));
+        QVERIFY(backend.exec(QStringLiteral("select pg_backend_pid()")) && backend.next());
+        const int pid = backend.value(0).toInt();
+        backend.finish();
+        QVERIFY(cluster->exec(QStringLiteral("select pg_terminate_backend(%1)").arg(pid)));
+        QVERIFY2(loadRecords(QStringLiteral("table_plu"), &loaded), qPrintable(lastDatabaseError()));
+        QVERIFY(loaded.isEmpty());
+
+        // An account that may not use the set is told so, not that there is no such set.
+        QVERIFY(cluster->exec(QStringLiteral("create role shop login")));
+        SetLocation asShop;
+        QVERIFY(SetLocation::parse(location, &asShop));
+        asShop.user = QStringLiteral("shop");
+        Notices notices;
+        openDatabase(asShop.text());
+        QVERIFY2(describeDatabaseProblem().contains(QStringLiteral("shop may not use the set")),
+            qPrintable(describeDatabaseProblem()));
+        openDatabase(QString());
     }
 
     // The password is asked for once per login, only when the server wants one.

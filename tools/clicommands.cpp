@@ -73,8 +73,12 @@ int newDb(CommandContext& context)
         return status;
     const QString path = files.first();
     createDatabase(path);
-    if (Cli::criticalNoticeShown())
+    if (Cli::criticalNoticeShown()) {
+        // The notice says that it failed; the set's check says why.
+        if (const QString why = describeDatabaseProblem(); !why.isEmpty())
+            Cli::printProblem(why);
         return Cli::ExitFileError;
+    }
     // The new file is read back as any file that is opened; it must hold every table.
     const DatabaseCheck check = currentDatabaseCheck();
     if (check.opened && check.damage.isEmpty() && check.missingTables.isEmpty() && check.badTables.isEmpty())
@@ -907,7 +911,8 @@ int reportExport(CommandContext& context)
         if (!ok)
             return context.usageError(QStringLiteral("--xzno takes a report number"));
     }
-    filter.reg = context.value(QStringLiteral("register"));
+    if (context.isSet(QStringLiteral("register")))
+        filter.reg = context.value(QStringLiteral("register"));
     if ((status = context.logIn(CategoryNone)))
         return status;
     reportDb* store = openReportStore(context);
@@ -1097,8 +1102,9 @@ const QList<CliCommand>& cliCommands()
         { "report export", "report export --table NAME [--xzno N] [--register NAME] [--db FILE|URL] [--out FILE.csv]",
             "Writes the rows of the report table NAME of the report database (see report store, also\n"
             "for --db), for example dailyplu, clerk3dailytender or zone12grandtotal, or only those of\n"
-            "report number N, or of the register NAME, as CSV with a header row of the sixteen column\n"
-            "names (Register last); to standard output without --out.",
+            "report number N, or of the register NAME (--register \"\" for the rows stored without\n"
+            "one), as CSV with a header row of the sixteen column names (Register last); to standard\n"
+            "output without --out.",
             &reportExportOptions, &reportExport },
         { "journal export", "journal export [--since DATE] [--out FILE.csv]",
             "Writes the journal (Journal.db in the data folder: logins, refused logins, saves,\n"
