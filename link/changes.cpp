@@ -163,24 +163,25 @@ QList<RegisterPlan> planChanges(
     return plans;
 }
 
-void recordSend(const SendRequest& request, const TransferOutcome& outcome)
+bool recordSend(const SendRequest& request, const TransferOutcome& outcome)
 {
     if (outcome.link.isEmpty())
-        return;
+        return true;
     if (request.datatype == "SYSCLEARDATA") {
         // Every table of the register is empty now (clear data has no category of its own).
+        bool kept = true;
         if (outcome.result == TransferOutcome::Done)
             for (const Category* entry = categoriesBegin(); entry != categoriesEnd(); ++entry)
                 if (entry->codec && entry->number != CategorySysParm)
-                    BaselineStore::store(outcome.link, entry->number, {});
-        return;
+                    kept = BaselineStore::store(outcome.link, entry->number, {}) && kept;
+        return kept;
     }
     const Category* category = categoryByType(request.datatype);
     if (!category)
-        return;
+        return true;
     const RecordCodec* codec = category->codec ? category->codec() : nullptr;
     if (!codec || category->number == CategorySysParm || !request.hasTable)
-        return;
+        return true;
 
     // The sends of the request in order, with the rows the register acknowledged.
     QList<SendPart> parts = request.parts;
@@ -190,18 +191,37 @@ void recordSend(const SendRequest& request, const TransferOutcome& outcome)
     QList<QByteArray> baseline;
     const bool known = BaselineStore::load(outcome.link, category->number, &baseline);
     const bool whole = request.parts.isEmpty() && request.command == CommandInstall;
-    if (whole && outcome.result == TransferOutcome::Done) {
-        BaselineStore::store(outcome.link, category->number, storedRecords(category->number, request.table, request.records));
-        return;
+    if (whole && !keyed) {
+        // A table kept by position starts anew on the register with the first frame of a send:
+        // it holds exactly the rows acknowledged, whatever it held before.
+        const QList<QByteArray> sent = storedRecords(category->number, request.table, request.records);
+        return BaselineStore::store(outcome.link, category->number,
+            outcome.result == TransferOutcome::Done ? sent : sent.mid(0, qBound(0, outcome.done, int(sent.size()))));
     }
+    // PLUs go with the add code: the register keeps the PLUs a whole install did not name, and
+    // they stay in a known baseline (a send of changes then deletes them). Without one, what
+    // was sent is all that is known.
+    if (whole && !known && outcome.result == TransferOutcome::Done)
+        return BaselineStore::store(
+            outcome.link, category->number, storedRecords(category->number, request.table, request.records));
     // What is not known cannot be patched: a register without a baseline keeps none.
     if (!known)
-        return;
+        return true;
     int left = outcome.done;
+    bool unsure = outcome.inFlight && outcome.result != TransferOutcome::Done;
     KeyedBaseline byKey(*codec, keyed ? baseline : QList<QByteArray>());
     for (const SendPart& part : parts) {
         const QList<QByteArray> sent = storedRecords(category->number, part.table, part.records);
-        for (int i = 0; i < sent.size() && left > 0; ++i, --left) {
+        for (int i = 0; i < sent.size(); ++i, --left) {
+            if (left == 0) {
+                // The row on its way when the send stopped may or may not have been taken. A PLU
+                // sent to be added or changed is forgotten, so that the next send of changes
+                // adds it again; one sent to be deleted is still believed there.
+                if (unsure && keyed && part.command != CommandDelete)
+                    byKey.apply(CommandDelete, sent.at(i));
+                unsure = false;
+                break;
+            }
             if (keyed)
                 byKey.apply(part.command, sent.at(i));
             else if (i < baseline.size())
@@ -212,24 +232,24 @@ void recordSend(const SendRequest& request, const TransferOutcome& outcome)
     }
     if (keyed)
         baseline = byKey.records();
-    BaselineStore::store(outcome.link, category->number, baseline);
     qCDebug(lcLink) << "baseline of" << outcome.link << rowsText(request.datatype) << "now" << baseline.size();
+    return BaselineStore::store(outcome.link, category->number, baseline);
 }
 
-void recordDownload(const QString& link, const QByteArray& datatype, const QList<QByteArray>& received)
+bool recordDownload(const QString& link, const QByteArray& datatype, const QList<QByteArray>& received)
 {
     const Category* category = categoryByType(datatype);
     if (link.isEmpty() || !category || !category->codec || category->number == CategorySysParm)
-        return;
-    BaselineStore::store(link, category->number, received);
+        return true;
+    return BaselineStore::store(link, category->number, received);
 }
 
-void recordReadBack(const VerifyReport& report)
+bool recordReadBack(const VerifyReport& report)
 {
     const Category* category = categoryByType(report.datatype);
     if (!report.read || report.link.isEmpty() || !category)
-        return;
-    BaselineStore::store(report.link, category->number, report.readBack);
+        return true;
+    return BaselineStore::store(report.link, category->number, report.readBack);
 }
 
 void BaselineKeeper::sending(const SendRequest& request)
@@ -253,21 +273,22 @@ void BaselineKeeper::readBack(const VerifyReport& report)
 {
     if (!report.read)
         return;
-    recordReadBack(report);
+    if (!recordReadBack(report))
+        m_unkept.insert(report.link);
     m_readBack.insert(report.link);
 }
 
-void BaselineKeeper::ended(const TransferOutcome& outcome)
+bool BaselineKeeper::ended(const TransferOutcome& outcome)
 {
     if (outcome.download || m_readBack.contains(outcome.link))
-        return;
+        return !m_unkept.contains(outcome.link);
     const auto sent = m_sent.constFind(m_sent.contains(outcome.link) ? outcome.link : QString());
-    if (sent != m_sent.constEnd())
-        recordSend(sent.value(), outcome);
+    return sent == m_sent.constEnd() || recordSend(sent.value(), outcome);
 }
 
 void BaselineKeeper::clear()
 {
     m_sent.clear();
     m_readBack.clear();
+    m_unkept.clear();
 }

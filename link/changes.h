@@ -63,20 +63,23 @@ public:
     bool toEvery() const { return m_sent.contains(QString()); }
     // What a register sent back after the send.
     void readBack(const VerifyReport& report);
-    // A register's send has ended (downloads are recorded with their rows, recordDownload()).
-    void ended(const TransferOutcome& outcome);
+    // A register's send has ended (downloads are recorded with their rows, recordDownload());
+    // false when what it now holds could not be stored in the set.
+    bool ended(const TransferOutcome& outcome);
     void clear();
 
 private:
     QHash<QString, SendRequest> m_sent; // the empty key: to every register
     QSet<QString> m_readBack;
+    QSet<QString> m_unkept; // read back, but the baseline could not be stored
 };
 
 // Keeps the baseline of the register of `outcome.link` after it was sent `request`: the rows
 // it acknowledged are applied (a send that ended with an error changes only those), a whole
 // table replaces the baseline once it ended. A download that came whole replaces it by
 // `received` (the records as kept).
-void recordSend(const SendRequest& request, const TransferOutcome& outcome);
-void recordDownload(const QString& link, const QByteArray& datatype, const QList<QByteArray>& received);
+// Each false when the baseline could not be stored (the set cannot be written).
+bool recordSend(const SendRequest& request, const TransferOutcome& outcome);
+bool recordDownload(const QString& link, const QByteArray& datatype, const QList<QByteArray>& received);
 // What the register sent back after a send is what it holds.
-void recordReadBack(const VerifyReport& report);
+bool recordReadBack(const VerifyReport& report);

@@ -135,12 +135,15 @@ QString TransferOutcome::sentence(Wording wording) const
                               "cancelled by the operator after %1; the rows received were discarded"))
                        .arg(whatMoves(datatype, done, wording));
         else
-            text
-                = worded(QT_TRANSLATE_NOOP("TransferOutcome",
-                             "cancelled by the operator after %1 of %2 rows; the register keeps what it received (%3)"))
-                      .arg(groupedNumber(done), groupedNumber(total),
-                          done == 0 ? worded(QT_TRANSLATE_NOOP("TransferOutcome", "nothing"))
-                                    : whatMoves(datatype, done, wording));
+            text = worded(inFlight ? QT_TRANSLATE_NOOP("TransferOutcome",
+                              "cancelled by the operator after %1 of %2 rows; the register keeps what it "
+                              "received (%3, perhaps with the row on its way)")
+                                   : QT_TRANSLATE_NOOP("TransferOutcome",
+                                       "cancelled by the operator after %1 of %2 rows; the register keeps what it "
+                                       "received (%3)"))
+                       .arg(groupedNumber(done), groupedNumber(total),
+                           done == 0 ? worded(QT_TRANSLATE_NOOP("TransferOutcome", "nothing"))
+                                     : whatMoves(datatype, done, wording));
         break;
     case Closed:
         text = worded(!download && done < total
@@ -149,6 +152,9 @@ QString TransferOutcome::sentence(Wording wording) const
                    .arg(rowsDone(*this, wording));
         break;
     }
+    if (baselineLost)
+        text += worded(QT_TRANSLATE_NOOP("TransferOutcome",
+            "; what the register now holds could not be noted in the set: download from it before comparing"));
     return peer.isEmpty() ? text : wordedPeer(wording, peer) + QStringLiteral(": ") + text;
 }
 

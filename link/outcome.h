@@ -49,6 +49,7 @@ struct TransferOutcome {
     // A send in parts (a changes-only send): each part's command and rows, in order.
     QList<QPair<quint8, int>> parts;
     int done = 0; // rows acknowledged, or received
+    bool inFlight = false; // the row after them was written, but its reply never came
     QString failedRow; // the row the failure came at ("PLU 1003", "logo part 3 of 40")
     QString failedRowEnglish; // the same for the journal, when the window's language is another
     QByteArray word; // the refusal byte; the failure word of a download
@@ -58,6 +59,8 @@ struct TransferOutcome {
     int verified = -1;
     QString verifyNote; // why not: "2 of 20 rows differ", "the table did not come back (RCV ERR)"
     QString verifyNoteEnglish; // the same for the journal, when the window's language is another
+    // What the register holds now could not be stored in the set (its baseline is stale).
+    bool baselineLost = false;
 
     bool succeeded() const { return result == Done && verified != 0; }
     // The sentence for the window (Shown), or for the journal (English).

@@ -220,6 +220,8 @@ bool TransferEngine::sendFrame(const QByteArray& frame, const std::function<QStr
         m_outcome.failedRowEnglish = label(Wording::English);
         m_outcome.attempts = attempts;
         m_outcome.waitedMs = waited.elapsed();
+        // Written, but no reply came: the register may have taken it.
+        m_outcome.inFlight = attempts > 0 && m_outcome.result != TransferOutcome::Refused;
         return false;
     }
     // A frame acknowledged after a failed attempt leaves no failure behind.

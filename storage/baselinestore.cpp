@@ -85,6 +85,9 @@ bool load(const QString& reg, int category, QList<QByteArray>* records)
 
 bool store(const QString& reg, int category, const QList<QByteArray>& records)
 {
+    // Without an open set (a send from a file) there is nowhere to keep it, and nothing lost.
+    if (currentDatabasePath.isEmpty())
+        return true;
     QSqlDatabase db;
     if (!connection(&db) || !ensureSchema(db) || !db.transaction())
         return false;

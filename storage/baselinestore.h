@@ -17,7 +17,8 @@ namespace BaselineStore {
 bool load(const QString& reg, int category, QList<QByteArray>* records);
 // Whether the set keeps a baseline of `reg` for `category`, without reading it.
 bool exists(const QString& reg, int category);
-// Replaces it by `records`, in order; false when nothing was stored.
+// Replaces it by `records`, in order; false when the open set could not keep it (true when
+// no set is open: there is nowhere to keep it).
 bool store(const QString& reg, int category, const QList<QByteArray>& records);
 // Forgets it (the register's table is not known any more).
 bool drop(const QString& reg, int category);

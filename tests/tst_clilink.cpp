@@ -409,6 +409,54 @@ private slots:
                 live.out.constData());
         }
 
+        // A whole install sends PLUs with the add code: a PLU gone from the set stays on the
+        // register, and in its baseline, until a send of changes deletes it.
+        QVERIFY(importPlus(shop, "1003,CAKE,2,3.30,5\n1004,BUN,2,0.95,5\n1005,JAM,3,4.00,5\n1006,HONEY,3,5.50,5\n"));
+        QCOMPARE(overTcp(install + tcp(), { from(a, "127.0.0.2") }).status, 0);
+        QCOMPARE(m_cli->run(asAdmin({ "diff", "--db", shop, "--type", "plu", "--register", "tcp:127.0.0.2" })).out,
+            lines({ "tcp:127.0.0.2: 1 deleted", "  1007 TOAST: deleted" }));
+        QCOMPARE(overTcp(install + changes + tcp(), { from(a, "127.0.0.2") }).status, 0);
+        QCOMPARE(exported(a), exported(shop));
+
+        // A table kept by position starts anew with a send: refused at its second row, the
+        // register holds the first only, whatever it held before.
+        QFile depts(fresh(QStringLiteral(".csv")));
+        QVERIFY(depts.open(QIODevice::WriteOnly));
+        depts.write(
+            "Indx,Name,Group,Print,Options,Tax,Price,PriceMax,Kp\n1,BREAD,2,10000000,00000101,1,12.50,100.00,1\n"
+            "2,MILK,1,00000000,00000001,1,0.99,10,3\n3,EGGS,1,00000000,00000001,1,2.00,10,3\n");
+        depts.close();
+        const QStringList deptInstall { "install", "--db", shop, "--type", "dept" };
+        QCOMPARE(m_cli->run(asAdmin({ "import", "--db", shop, "--type", "dept", "--in", depts.fileName() })).status, 0);
+        QCOMPARE(overTcp(deptInstall + tcp(), { from(a, "127.0.0.2") }).status, 0);
+        QVERIFY(depts.open(QIODevice::WriteOnly));
+        depts.write("Indx,Name,Group,Print,Options,Tax,Price,PriceMax,Kp\n1,RYE,2,10000000,00000101,1,12.50,100.00,1\n"
+                    "2,MILK,1,00000000,00000001,1,0.99,10,3\n3,EGGS,1,00000000,00000001,1,2.00,10,3\n");
+        depts.close();
+        QCOMPARE(m_cli->run(asAdmin({ "import", "--db", shop, "--type", "dept", "--in", depts.fileName() })).status, 0);
+        QCOMPARE(overTcp(deptInstall + QStringList { "--changes" } + tcp(),
+                     { from(a, "127.0.0.2") + QStringList { "--refuse", "2:15" } })
+                     .status,
+            1);
+        QCOMPARE(m_cli->run(asAdmin({ "diff", "--db", shop, "--type", "dept", "--register", "tcp:127.0.0.2" })).out,
+            lines({ "tcp:127.0.0.2: 2 new", "  row 2: new", "  row 3: new" }));
+        // A set that cannot keep the baseline: the send ends well, and the sentence says that
+        // comparing would mislead.
+        {
+            QSqlDatabase set = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("locked"));
+            set.setDatabaseName(shop);
+            QVERIFY(set.open());
+            QVERIFY(QSqlQuery(set).exec(QStringLiteral("create trigger locked before insert on baseline_records "
+                                                       "begin select raise(abort, 'locked'); end")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("locked"));
+        const CliProgram::Result unkept
+            = overTcp(deptInstall + QStringList { "--changes" } + tcp(), { from(a, "127.0.0.2") });
+        QCOMPARE(unkept.status, 0);
+        QVERIFY2(unkept.err.contains("127.0.0.2: 3 departments installed; what the register now holds could not be "
+                                     "noted in the set: download from it before comparing"),
+            unkept.err.constData());
+
         // A register without a baseline gets nothing, and the status says so.
         const CliProgram::Result unknown = overTcp(
             install + QStringList { "--changes" } + tcp(), { from(fresh(QStringLiteral(".db")), "127.0.0.4") });

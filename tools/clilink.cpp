@@ -266,18 +266,18 @@ void CliLink::verified(VerifyReport report)
 
 void CliLink::outcome(TransferOutcome outcome)
 {
-    clearProgress();
-    Cli::printError(outcome.sentence());
-    journalTransfer(outcome);
-    drawProgress();
     // The baseline of the register in the open set follows what it now holds.
     if (outcome.download) {
         const Register& entry = registerOf(sender());
         if (outcome.result == TransferOutcome::Done)
-            recordDownload(outcome.link, outcome.datatype, entry.records);
+            outcome.baselineLost = !recordDownload(outcome.link, outcome.datatype, entry.records);
     } else {
-        m_baselines.ended(outcome);
+        outcome.baselineLost = !m_baselines.ended(outcome);
     }
+    clearProgress();
+    Cli::printError(outcome.sentence());
+    journalTransfer(outcome);
+    drawProgress();
 }
 
 void CliLink::rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) { rcvRecords(datatype, datas, nullptr); }

@@ -429,13 +429,14 @@ void TransferController::holdRows(
     m_held.append({ link, datatype, rows, records ? *records : QList<QByteArray>(), records != nullptr });
 }
 
-void TransferController::addOutcome(const TransferOutcome& outcome)
+void TransferController::addOutcome(const TransferOutcome& ended)
 {
+    // The register's baseline follows what it now holds (a download's once it is kept).
+    TransferOutcome outcome = ended;
+    outcome.baselineLost = !m_baselines.ended(outcome);
     qCDebug(lcApp).noquote() << "outcome:" << outcome.sentence();
     journalTransfer(outcome);
     m_outcomes.append(outcome);
-    // The register's baseline follows what it now holds (a download's once it is kept).
-    m_baselines.ended(outcome);
 }
 
 void TransferController::finish()
@@ -445,18 +446,21 @@ void TransferController::finish()
     // its whole table is known either way: its baseline follows.
     const int compareCategory = m_compareAfterDownload;
     m_compareAfterDownload = -1;
-    QSet<QString> received;
+    QSet<QString> received, unkept;
     for (HeldRows& held : m_held) {
         received.insert(held.link);
-        if (held.hasRecords)
-            recordDownload(held.link, held.datatype, held.records);
+        if (held.hasRecords && !recordDownload(held.link, held.datatype, held.records))
+            unkept.insert(held.link);
         if (!m_cancelled && compareCategory < 0)
             emit rowsReceived(held.datatype, &held.rows, held.hasRecords ? &held.records : nullptr);
     }
     // A register that sent an empty table holds none of the category's rows.
-    for (const TransferOutcome& outcome : std::as_const(m_outcomes))
-        if (outcome.download && outcome.result == TransferOutcome::Done && !received.contains(outcome.link))
-            recordDownload(outcome.link, outcome.datatype, {});
+    for (TransferOutcome& outcome : m_outcomes) {
+        if (outcome.download && outcome.result == TransferOutcome::Done && !received.contains(outcome.link)
+            && !recordDownload(outcome.link, outcome.datatype, {}))
+            unkept.insert(outcome.link);
+        outcome.baselineLost = outcome.baselineLost || unkept.contains(outcome.link);
+    }
     m_held.clear();
     m_baselines.clear();
     m_monitor->showOutcomes(m_outcomes, m_statusBar);
