@@ -97,16 +97,18 @@ void installDisplayTranslation(int language)
         QApplication::setStyle(new RightToLeftButtonStyle(QApplication::style()));
     if (code.isEmpty())
         return;
-    own = std::make_unique<QTranslator>();
-    if (own->load(QStringLiteral(":/i18n/tallvane_%1.qm").arg(code)))
-        QCoreApplication::installTranslator(own.get());
-    else
-        qCWarning(lcApp) << "no translation for" << code;
+    // The translator installed last is asked first: Tallvane's own words win over Qt's for the
+    // texts both translate (the buttons of a question, a file dialog's title).
     qt = std::make_unique<QTranslator>();
     if (qt->load(QStringLiteral("qtbase_%1").arg(code), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt.get());
     else
         qCDebug(lcApp) << "no Qt translation for" << code;
+    own = std::make_unique<QTranslator>();
+    if (own->load(QStringLiteral(":/i18n/tallvane_%1.qm").arg(code)))
+        QCoreApplication::installTranslator(own.get());
+    else
+        qCWarning(lcApp) << "no translation for" << code;
 }
 
 QString leftToRightRun(const QString& text)

@@ -180,12 +180,14 @@ void SetLibrary::addServerSetAction(QMenu* fileMenu, QAction* before)
     action->setObjectName(QStringLiteral("actionOpenServerSet"));
     action->setStatusTip(tr("Open or create a configuration set on a PostgreSQL server"));
     fileMenu->insertAction(before, action);
-    connect(action, &QAction::triggered, this, [this, fileMenu] {
+    connect(action, &QAction::triggered, this, [this] {
         QStringList servers;
         for (const QString& path : recentSets())
             if (isServerLocation(path))
                 servers << path;
-        ServerSetDialog dialog(servers, fileMenu->window());
+        // Centred on the main window (the menu's own window is the popup).
+        QWidget* window = m_branch && m_branch->treeWidget() ? m_branch->treeWidget()->window() : nullptr;
+        ServerSetDialog dialog(servers, window);
         if (dialog.exec() != QDialog::Accepted)
             return;
         if (dialog.create())

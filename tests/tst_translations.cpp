@@ -176,6 +176,9 @@ private slots:
         const Catalogue catalogue = read(code);
         installDisplayTranslation(language);
         QCOMPARE(QApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        // Where Qt translates a text too (the buttons of every question), Tallvane's word wins.
+        QCOMPARE(
+            QCoreApplication::translate("QPlatformTheme", "&No"), catalogue.translations.value(QStringLiteral("&No")));
 
         QStringList shown;
         copyButtonImages(dir.path());

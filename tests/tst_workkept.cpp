@@ -435,9 +435,13 @@ private slots:
         click(*w, "btn_openfile");
         // Two PLUs on the page and in the file; one department each, said in the singular.
         const QString rows = category == CategoryPlu ? QStringLiteral("2 PLUs") : QStringLiteral("1 department");
+        // PLUs are added by item code, and the question says so.
         QCOMPARE(MessageBox::shown(),
-            QStringList(QStringLiteral("import: Replace the %1 on this page with the %1 from %2, or add them?")
-                            .arg(rows, QFileInfo(path).fileName())));
+            QStringList(QStringLiteral("import: Replace the %1 on this page with the %1 from %2, or add them?%3")
+                            .arg(rows, QFileInfo(path).fileName(),
+                                category == CategoryPlu ? QStringLiteral(
+                                    "\n\nAn added PLU replaces the one with the same item code on the page.")
+                                                        : QString())));
         QStringList shown;
         for (int r = 0; r < w->itemModel()->rowCount(); ++r)
             shown << text(*w, r, 0);

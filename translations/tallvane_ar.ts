@@ -93,7 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/dialogs/logindialog.cpp" line="+85"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+89"/>
         <source>USERS</source>
         <translation>المستخدمون</translation>
     </message>
@@ -378,7 +378,7 @@
         <translation>صفوف</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+169"/>
+        <location filename="../link/outcome.cpp" line="+175"/>
         <source>row</source>
         <translation>صف</translation>
     </message>
@@ -833,7 +833,7 @@
         <translation>إغلاق</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/comparedialog.cpp" line="+45"/>
+        <location filename="../app/dialogs/comparedialog.cpp" line="+47"/>
         <source>... and %1 more</source>
         <translation>... و%1 أخرى</translation>
     </message>
@@ -842,13 +842,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+481"/>
+        <location line="+488"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>تحذير!</translation>
     </message>
     <message>
-        <location line="-497"/>
+        <location line="-504"/>
         <location line="+219"/>
         <source>database is not connect.</source>
         <translation>قاعدة البيانات غير متصلة.</translation>
@@ -877,7 +877,7 @@
         <translation>لا يوجد ملف إعدادات بهذا الاسم على الخادم</translation>
     </message>
     <message>
-        <location line="+358"/>
+        <location line="+365"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>تعذر فتح %1: %2.</translation>
     </message>
@@ -923,7 +923,7 @@
         <translation>⁦%1⁩ موجود بالفعل.</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+87"/>
         <source>%1 was saved into %2 by %3 at %4, after this program loaded it</source>
         <translation>حُفظ %1 في %2 بواسطة %3 في %4، بعد أن حمّله هذا البرنامج</translation>
     </message>
@@ -1623,7 +1623,7 @@
         <translation>لم يتم الحفظ: تبقى صفوف الصفحة كما هي</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+10"/>
         <source>Saved %1 to %2</source>
         <translation>تم حفظ %1 في %2</translation>
     </message>
@@ -1662,8 +1662,13 @@
         <translation>قص</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <location line="+26"/>
+        <location line="+28"/>
+        <source>An added PLU replaces the one with the same item code on the page.</source>
+        <translation>يحلّ PLU المُضاف محلّ الصنف الذي له رمز الصنف نفسه في الصفحة.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+22"/>
         <location line="+18"/>
         <source>import</source>
         <extracomment>Title of the question before rows read from a file go onto the page
@@ -1672,13 +1677,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>استيراد</translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="-47"/>
         <source>Replace the %1 on this page with the %2 from %3, or add them?</source>
         <extracomment>%1 and %2 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %3 the file</extracomment>
         <translation>هل تريد استبدال صفوف هذه الصفحة (%1) بصفوف %3 (%2)، أم إلحاقها بها؟</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>Replace</source>
         <extracomment>Buttons: replace the page&apos;s rows by the file&apos;s, or add the file&apos;s rows to them</extracomment>
         <translation>استبدال</translation>
@@ -2057,7 +2062,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>LogoPage</name>
     <message>
-        <location filename="../app/pages/logopage.ui" line="+38"/>
+        <location filename="../app/pages/logopage.ui" line="+32"/>
         <source>OpenImage</source>
         <translation>فتح صورة</translation>
     </message>
@@ -2151,12 +2156,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <location line="+61"/>
         <source>logo %1 x %2: %3 bytes of %4, more than the register takes</source>
         <extracomment>Width x height in dots, then the packed logo&apos;s bytes and the most the register takes</extracomment>
-        <translation>الشعار %1 x %2: %3 بايت من %4، أكثر مما تقبله آلة الكاشير</translation>
+        <translation>الشعار ⁦%1 x %2⁩: %3 بايت من %4، أكثر مما تقبله آلة الكاشير</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>logo %1 x %2: %3 bytes of %4</source>
-        <translation>الشعار %1 x %2: %3 بايت من %4</translation>
+        <translation>الشعار ⁦%1 x %2⁩: %3 بايت من %4</translation>
     </message>
     <message>
         <location line="+39"/>
@@ -2405,7 +2410,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>لا تملك الصلاحية.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+201"/>
+        <location filename="../app/setlibrary.cpp" line="+203"/>
         <source>select db file</source>
         <translation>اختر ملف الإعدادات</translation>
     </message>
@@ -2929,32 +2934,32 @@ Do you want to replace it?</source>
     <message>
         <location line="+1"/>
         <source>&amp;Choose</source>
-        <translation>ا&amp;ختر</translation>
+        <translation>اختر (&amp;C)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Delete</source>
-        <translation>ا&amp;حذف</translation>
+        <translation>احذف (&amp;D)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;New Folder</source>
-        <translation>مجلّد &amp;جديد</translation>
+        <translation>مجلّد جديد (&amp;N)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Open</source>
-        <translation>ا&amp;فتح</translation>
+        <translation>افتح (&amp;O)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Rename</source>
-        <translation>أ&amp;عد التّسمية</translation>
+        <translation>أعد التّسمية (&amp;R)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Save</source>
-        <translation>ا&amp;حفظ</translation>
+        <translation>احفظ (&amp;S)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3061,7 +3066,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+1"/>
         <source>File &amp;name:</source>
-        <translation>ا&amp;سم الملفّ:</translation>
+        <translation>اسم الملفّ (&amp;N):</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3171,7 +3176,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+1"/>
         <source>Show &amp;hidden files</source>
-        <translation>أظهر الملفّات الم&amp;خفيّة</translation>
+        <translation>أظهر الملفّات المخفيّة (&amp;H)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3287,22 +3292,22 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+1"/>
         <source>&amp;Yes</source>
-        <translation>&amp;نعم</translation>
+        <translation>نعم (&amp;Y)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Yes to &amp;All</source>
-        <translation>نعم لل&amp;كل</translation>
+        <translation>نعم للكل (&amp;A)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;No</source>
-        <translation>&amp;لا</translation>
+        <translation>لا (&amp;N)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>N&amp;o to All</source>
-        <translation>لا للك&amp;ل</translation>
+        <translation>لا للكل (&amp;O)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3593,9 +3598,14 @@ Do you want to delete it anyway?</source>
 <context>
     <name>ServerDb</name>
     <message>
-        <location filename="../storage/serverdb.cpp" line="+83"/>
+        <location filename="../storage/serverdb.cpp" line="+105"/>
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql)</source>
         <translation>برنامج تشغيل PostgreSQL الخاص بـ Qt غير مثبّت (حزمة Debian libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>the account %1 may not use the set %2 (no USAGE on its schema)</source>
+        <translation>لا يحق للحساب %1 استخدام ملف الإعدادات %2 (لا صلاحية USAGE على مخططه)</translation>
     </message>
 </context>
 <context>
@@ -3636,7 +3646,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+29"/>
         <source>&amp;Create</source>
-        <translation>إ&amp;نشاء</translation>
+        <translation>إنشاء (&amp;C)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3670,7 +3680,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLibrary</name>
     <message>
-        <location filename="../app/setlibrary.cpp" line="-155"/>
+        <location filename="../app/setlibrary.cpp" line="-157"/>
         <source>Recent sets</source>
         <translation>ملفات الإعدادات الأخيرة</translation>
     </message>
@@ -3688,7 +3698,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLocation</name>
     <message>
-        <location filename="../storage/setlocation.cpp" line="+53"/>
+        <location filename="../storage/setlocation.cpp" line="+61"/>
         <source>Type a name for the new set.</source>
         <translation>اكتب اسماً لملف الإعدادات الجديد.</translation>
     </message>
@@ -3709,7 +3719,17 @@ Do you want to delete it anyway?</source>
         <translation>يحتوي العنوان على كلمة مرور؛ احفظها بدلًا من ذلك في ملف كلمات مرور PostgreSQL ‏(⁦~/.pgpass⁩) أو في PGPASSWORD</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+5"/>
+        <source>&quot;%1&quot; is not a connection parameter</source>
+        <translation>&quot;%1&quot; ليس معامل اتصال</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the value of %1 cannot hold &apos;;&apos;</source>
+        <translation>لا يمكن أن تحتوي قيمة %1 على &apos;;&apos;</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>&quot;%1&quot; is not a port number</source>
         <translation>&quot;%1&quot; ليس رقم منفذ</translation>
     </message>
@@ -3756,7 +3776,7 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="-145"/>
-        <location line="+319"/>
+        <location line="+321"/>
         <source>UPDATE </source>
         <translation>إرسال </translation>
     </message>
@@ -4225,7 +4245,7 @@ Do you want to delete it anyway?</source>
         <translation>هل تريد إرسال التغييرات فقط بدلاً من ذلك؟</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Install</source>
         <extracomment>Title of the question before a whole table is sent to the register(s).</extracomment>
         <translation>تثبيت</translation>
@@ -4304,7 +4324,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-148"/>
+        <location filename="../link/outcome.cpp" line="-154"/>
         <source>%1 s</source>
         <translation>%1 ث</translation>
     </message>
@@ -4425,12 +4445,17 @@ Do you want to delete it anyway?</source>
         <translation>ألغاه المشغّل بعد %1؛ تم تجاهل الصفوف المستلمة</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>cancelled by the operator after %1 of %2 rows; the register keeps what it received (%3, perhaps with the row on its way)</source>
+        <translation>ألغاه المشغّل بعد %1 من %2 صفوف؛ تحتفظ آلة الكاشير بما استلمته (%3، وربما الصف الذي كان في الطريق)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>cancelled by the operator after %1 of %2 rows; the register keeps what it received (%3)</source>
         <translation>ألغاه المشغّل بعد %1 من %2 صفوف؛ تحتفظ آلة الكاشير بما استلمته (%3)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>nothing</source>
         <translation>لا شيء</translation>
     </message>
@@ -4445,7 +4470,12 @@ Do you want to delete it anyway?</source>
         <translation>انقطع الاتصال%1</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+5"/>
+        <source>; what the register now holds could not be noted in the set: download from it before comparing</source>
+        <translation>؛ تعذّر تسجيل ما تحتفظ به آلة الكاشير الآن في ملف الإعدادات: نزّل منها قبل المقارنة</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <location line="+33"/>
         <source>%1 more</source>
         <translation>%1 أخرى</translation>
@@ -4707,7 +4737,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 لا يمكن لأحد تسجيل الدخول حتى تتم استعادتها أو نقلها جانبًا. لم يتم تغييرها.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>username is not exist!</source>
         <translation>اسم المستخدم غير موجود!</translation>
     </message>

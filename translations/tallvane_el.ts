@@ -93,7 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/dialogs/logindialog.cpp" line="+85"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+89"/>
         <source>USERS</source>
         <translation>ΧΡΗΣΤΕΣ</translation>
     </message>
@@ -378,7 +378,7 @@
         <translation>γραμμές</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+169"/>
+        <location filename="../link/outcome.cpp" line="+175"/>
         <source>row</source>
         <translation>γραμμή</translation>
     </message>
@@ -833,7 +833,7 @@
         <translation>Κλείσιμο</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/comparedialog.cpp" line="+45"/>
+        <location filename="../app/dialogs/comparedialog.cpp" line="+47"/>
         <source>... and %1 more</source>
         <translation>... και ακόμη %1</translation>
     </message>
@@ -842,13 +842,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+481"/>
+        <location line="+488"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>Προειδοποίηση!</translation>
     </message>
     <message>
-        <location line="-497"/>
+        <location line="-504"/>
         <location line="+219"/>
         <source>database is not connect.</source>
         <translation>Η βάση δεδομένων δεν είναι συνδεδεμένη.</translation>
@@ -877,7 +877,7 @@
         <translation>δεν υπάρχει τέτοιο προφίλ στον διακομιστή</translation>
     </message>
     <message>
-        <location line="+358"/>
+        <location line="+365"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>Δεν είναι δυνατό το άνοιγμα του %1: %2.</translation>
     </message>
@@ -923,7 +923,7 @@
         <translation>Το %1 υπάρχει ήδη.</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+87"/>
         <source>%1 was saved into %2 by %3 at %4, after this program loaded it</source>
         <translation>το %1 αποθηκεύτηκε στο %2 από %3 στις %4, αφού το φόρτωσε αυτό το πρόγραμμα</translation>
     </message>
@@ -1623,7 +1623,7 @@
         <translation>Δεν αποθηκεύτηκε: η σελίδα κρατά τις γραμμές της όπως είναι</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+10"/>
         <source>Saved %1 to %2</source>
         <translation>Αποθήκευση: %1 στο %2</translation>
     </message>
@@ -1662,8 +1662,13 @@
         <translation>αποκοπής</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <location line="+26"/>
+        <location line="+28"/>
+        <source>An added PLU replaces the one with the same item code on the page.</source>
+        <translation>Ένα PLU που προστίθεται αντικαθιστά αυτό με τον ίδιο κωδικό είδους στη σελίδα.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+22"/>
         <location line="+18"/>
         <source>import</source>
         <extracomment>Title of the question before rows read from a file go onto the page
@@ -1672,13 +1677,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Εισαγωγή</translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="-47"/>
         <source>Replace the %1 on this page with the %2 from %3, or add them?</source>
         <extracomment>%1 and %2 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %3 the file</extracomment>
         <translation>Να αντικατασταθούν τα δεδομένα της σελίδας (%1) με όσα έχει το %3 (%2) ή να προστεθούν;</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>Replace</source>
         <extracomment>Buttons: replace the page&apos;s rows by the file&apos;s, or add the file&apos;s rows to them</extracomment>
         <translation>Αντικατάσταση</translation>
@@ -2057,7 +2062,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>LogoPage</name>
     <message>
-        <location filename="../app/pages/logopage.ui" line="+38"/>
+        <location filename="../app/pages/logopage.ui" line="+32"/>
         <source>OpenImage</source>
         <translation>Άνοιγμα εικόνας</translation>
     </message>
@@ -2405,7 +2410,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Δεν έχετε δικαίωμα.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+201"/>
+        <location filename="../app/setlibrary.cpp" line="+203"/>
         <source>select db file</source>
         <translation>Επιλογή αρχείου προφίλ</translation>
     </message>
@@ -3593,9 +3598,14 @@ Do you want to delete it anyway?</source>
 <context>
     <name>ServerDb</name>
     <message>
-        <location filename="../storage/serverdb.cpp" line="+83"/>
+        <location filename="../storage/serverdb.cpp" line="+105"/>
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql)</source>
         <translation>Ο οδηγός PostgreSQL της Qt δεν είναι εγκατεστημένος (πακέτο Debian libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>the account %1 may not use the set %2 (no USAGE on its schema)</source>
+        <translation>ο λογαριασμός %1 δεν έχει δικαίωμα χρήσης του προφίλ %2 (χωρίς USAGE στο σχήμα του)</translation>
     </message>
 </context>
 <context>
@@ -3670,7 +3680,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLibrary</name>
     <message>
-        <location filename="../app/setlibrary.cpp" line="-155"/>
+        <location filename="../app/setlibrary.cpp" line="-157"/>
         <source>Recent sets</source>
         <translation>Πρόσφατα προφίλ</translation>
     </message>
@@ -3688,7 +3698,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLocation</name>
     <message>
-        <location filename="../storage/setlocation.cpp" line="+53"/>
+        <location filename="../storage/setlocation.cpp" line="+61"/>
         <source>Type a name for the new set.</source>
         <translation>Πληκτρολογήστε ένα όνομα για το νέο προφίλ.</translation>
     </message>
@@ -3709,7 +3719,17 @@ Do you want to delete it anyway?</source>
         <translation>η διεύθυνση περιέχει κωδικό πρόσβασης· κρατήστε τον στο αρχείο κωδικών της PostgreSQL (~/.pgpass) ή στο PGPASSWORD</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+5"/>
+        <source>&quot;%1&quot; is not a connection parameter</source>
+        <translation>το «%1» δεν είναι παράμετρος σύνδεσης</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the value of %1 cannot hold &apos;;&apos;</source>
+        <translation>η τιμή του %1 δεν μπορεί να περιέχει &apos;;&apos;</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>&quot;%1&quot; is not a port number</source>
         <translation>το «%1» δεν είναι αριθμός θύρας</translation>
     </message>
@@ -3756,7 +3776,7 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="-145"/>
-        <location line="+319"/>
+        <location line="+321"/>
         <source>UPDATE </source>
         <translation>ΑΠΟΣΤΟΛΗ </translation>
     </message>
@@ -4225,7 +4245,7 @@ Do you want to delete it anyway?</source>
         <translation>Να σταλούν μόνο οι αλλαγές;</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Install</source>
         <extracomment>Title of the question before a whole table is sent to the register(s).</extracomment>
         <translation>Εγκατάσταση</translation>
@@ -4304,7 +4324,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-148"/>
+        <location filename="../link/outcome.cpp" line="-154"/>
         <source>%1 s</source>
         <translation>%1 δευτ.</translation>
     </message>
@@ -4425,12 +4445,17 @@ Do you want to delete it anyway?</source>
         <translation>ακυρώθηκε από τον χρήστη μετά από %1· οι γραμμές που λήφθηκαν απορρίφθηκαν</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>cancelled by the operator after %1 of %2 rows; the register keeps what it received (%3, perhaps with the row on its way)</source>
+        <translation>ακυρώθηκε από τον χρήστη μετά από %1 από %2 γραμμές· η ταμειακή κρατά ό,τι έλαβε (%3, ίσως και τη γραμμή που βρισκόταν καθ&apos; οδόν)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>cancelled by the operator after %1 of %2 rows; the register keeps what it received (%3)</source>
         <translation>ακυρώθηκε από τον χρήστη μετά από %1 από %2 γραμμές· η ταμειακή κρατά ό,τι έλαβε (%3)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>nothing</source>
         <translation>τίποτα</translation>
     </message>
@@ -4445,7 +4470,12 @@ Do you want to delete it anyway?</source>
         <translation>η σύνδεση διακόπηκε%1</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+5"/>
+        <source>; what the register now holds could not be noted in the set: download from it before comparing</source>
+        <translation>· το τι κρατά τώρα η ταμειακή δεν μπόρεσε να καταγραφεί στο προφίλ: κάντε λήψη από αυτήν πριν από τη σύγκριση</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <location line="+33"/>
         <source>%1 more</source>
         <translation>ακόμη %1</translation>
@@ -4707,7 +4737,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 Κανείς δεν μπορεί να κάνει είσοδο μέχρι να επαναφερθεί ή να μετακινηθεί αλλού. Δεν έχει αλλάξει.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>username is not exist!</source>
         <translation>Το όνομα χρήστη δεν υπάρχει!</translation>
     </message>

@@ -93,7 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/dialogs/logindialog.cpp" line="+85"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+89"/>
         <source>USERS</source>
         <translation>משתמשים</translation>
     </message>
@@ -378,7 +378,7 @@
         <translation>שורות</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+169"/>
+        <location filename="../link/outcome.cpp" line="+175"/>
         <source>row</source>
         <translation>שורה</translation>
     </message>
@@ -833,7 +833,7 @@
         <translation>סגירה</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/comparedialog.cpp" line="+45"/>
+        <location filename="../app/dialogs/comparedialog.cpp" line="+47"/>
         <source>... and %1 more</source>
         <translation>... ועוד %1</translation>
     </message>
@@ -842,13 +842,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+481"/>
+        <location line="+488"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>אזהרה!</translation>
     </message>
     <message>
-        <location line="-497"/>
+        <location line="-504"/>
         <location line="+219"/>
         <source>database is not connect.</source>
         <translation>אין חיבור למסד הנתונים.</translation>
@@ -877,7 +877,7 @@
         <translation>אין ערכה כזו בשרת</translation>
     </message>
     <message>
-        <location line="+358"/>
+        <location line="+365"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>לא ניתן לפתוח את %1: %2.</translation>
     </message>
@@ -923,7 +923,7 @@
         <translation>⁦%1⁩ כבר קיים.</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+87"/>
         <source>%1 was saved into %2 by %3 at %4, after this program loaded it</source>
         <translation>%1 נשמרה ב-%2 על ידי %3 ב-%4, אחרי שתוכנה זו טענה אותה</translation>
     </message>
@@ -1623,7 +1623,7 @@
         <translation>לא נשמר: השורות בדף נשארות כפי שהן</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+10"/>
         <source>Saved %1 to %2</source>
         <translation>נשמרו ב-%2: %1</translation>
     </message>
@@ -1662,8 +1662,13 @@
         <translation>גזירה</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <location line="+26"/>
+        <location line="+28"/>
+        <source>An added PLU replaces the one with the same item code on the page.</source>
+        <translation>PLU שמתווסף מחליף את ה-PLU עם אותו קוד פריט בדף.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+22"/>
         <location line="+18"/>
         <source>import</source>
         <extracomment>Title of the question before rows read from a file go onto the page
@@ -1672,13 +1677,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ייבוא</translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="-47"/>
         <source>Replace the %1 on this page with the %2 from %3, or add them?</source>
         <extracomment>%1 and %2 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %3 the file</extracomment>
         <translation>להחליף את תוכן הדף הזה (%1) בתוכן של %3 (%2), או לצרף אותו?</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>Replace</source>
         <extracomment>Buttons: replace the page&apos;s rows by the file&apos;s, or add the file&apos;s rows to them</extracomment>
         <translation>החלפה</translation>
@@ -2057,7 +2062,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>LogoPage</name>
     <message>
-        <location filename="../app/pages/logopage.ui" line="+38"/>
+        <location filename="../app/pages/logopage.ui" line="+32"/>
         <source>OpenImage</source>
         <translation>פתיחת תמונה</translation>
     </message>
@@ -2151,12 +2156,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <location line="+61"/>
         <source>logo %1 x %2: %3 bytes of %4, more than the register takes</source>
         <extracomment>Width x height in dots, then the packed logo&apos;s bytes and the most the register takes</extracomment>
-        <translation>לוגו %1 x %2: %3 בתים מתוך %4, יותר ממה שהקופה מקבלת</translation>
+        <translation>לוגו ⁦%1 x %2⁩: %3 בתים מתוך %4, יותר ממה שהקופה מקבלת</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>logo %1 x %2: %3 bytes of %4</source>
-        <translation>לוגו %1 x %2: %3 בתים מתוך %4</translation>
+        <translation>לוגו ⁦%1 x %2⁩: %3 בתים מתוך %4</translation>
     </message>
     <message>
         <location line="+39"/>
@@ -2405,7 +2410,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>אין הרשאה.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+201"/>
+        <location filename="../app/setlibrary.cpp" line="+203"/>
         <source>select db file</source>
         <translation>בחירת קובץ ערכה</translation>
     </message>
@@ -3593,9 +3598,14 @@ Do you want to delete it anyway?</source>
 <context>
     <name>ServerDb</name>
     <message>
-        <location filename="../storage/serverdb.cpp" line="+83"/>
+        <location filename="../storage/serverdb.cpp" line="+105"/>
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql)</source>
         <translation>מנהל ההתקן של Qt ל-PostgreSQL אינו מותקן (חבילת Debian libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>the account %1 may not use the set %2 (no USAGE on its schema)</source>
+        <translation>לחשבון %1 אין הרשאה להשתמש בערכה %2 (אין USAGE על הסכמה שלה)</translation>
     </message>
 </context>
 <context>
@@ -3670,7 +3680,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLibrary</name>
     <message>
-        <location filename="../app/setlibrary.cpp" line="-155"/>
+        <location filename="../app/setlibrary.cpp" line="-157"/>
         <source>Recent sets</source>
         <translation>ערכות אחרונות</translation>
     </message>
@@ -3688,7 +3698,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLocation</name>
     <message>
-        <location filename="../storage/setlocation.cpp" line="+53"/>
+        <location filename="../storage/setlocation.cpp" line="+61"/>
         <source>Type a name for the new set.</source>
         <translation>הקלידו שם לערכת ההגדרות החדשה.</translation>
     </message>
@@ -3709,7 +3719,17 @@ Do you want to delete it anyway?</source>
         <translation>הכתובת מכילה סיסמה; שמרו אותה בקובץ הסיסמאות של PostgreSQL ‏(⁦~/.pgpass⁩) או ב-PGPASSWORD במקום</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+5"/>
+        <source>&quot;%1&quot; is not a connection parameter</source>
+        <translation>&quot;%1&quot; אינו פרמטר חיבור</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the value of %1 cannot hold &apos;;&apos;</source>
+        <translation>הערך של %1 אינו יכול להכיל &apos;;&apos;</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>&quot;%1&quot; is not a port number</source>
         <translation>‏&quot;%1&quot; אינו מספר פורט</translation>
     </message>
@@ -3756,7 +3776,7 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="-145"/>
-        <location line="+319"/>
+        <location line="+321"/>
         <source>UPDATE </source>
         <translation>שליחה </translation>
     </message>
@@ -4225,7 +4245,7 @@ Do you want to delete it anyway?</source>
         <translation>לשלוח במקום זאת רק את השינויים?</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Install</source>
         <extracomment>Title of the question before a whole table is sent to the register(s).</extracomment>
         <translation>העלאה</translation>
@@ -4304,7 +4324,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-148"/>
+        <location filename="../link/outcome.cpp" line="-154"/>
         <source>%1 s</source>
         <translation>%1 שנ&apos;</translation>
     </message>
@@ -4425,12 +4445,17 @@ Do you want to delete it anyway?</source>
         <translation>בוטל על ידי המפעיל אחרי %1; השורות שהתקבלו נמחקו</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>cancelled by the operator after %1 of %2 rows; the register keeps what it received (%3, perhaps with the row on its way)</source>
+        <translation>בוטל על ידי המפעיל אחרי %1 מתוך %2 שורות; הקופה שומרת את מה שקיבלה (%3, ואולי גם את השורה שהייתה בדרך)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>cancelled by the operator after %1 of %2 rows; the register keeps what it received (%3)</source>
         <translation>בוטל על ידי המפעיל אחרי %1 מתוך %2 שורות; הקופה שומרת את מה שקיבלה (%3)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>nothing</source>
         <translation>כלום</translation>
     </message>
@@ -4445,7 +4470,12 @@ Do you want to delete it anyway?</source>
         <translation>החיבור נותק%1</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+5"/>
+        <source>; what the register now holds could not be noted in the set: download from it before comparing</source>
+        <translation>; לא ניתן היה לרשום בערכה מה הקופה מחזיקה כעת: יש להוריד ממנה לפני השוואה</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <location line="+33"/>
         <source>%1 more</source>
         <translation>עוד %1</translation>
@@ -4707,7 +4737,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 אף אחד לא יוכל להיכנס עד שהוא ישוחזר או יועבר למקום אחר. הוא לא שונה.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>username is not exist!</source>
         <translation>שם המשתמש לא קיים!</translation>
     </message>

@@ -93,7 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/dialogs/logindialog.cpp" line="+85"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+89"/>
         <source>USERS</source>
         <translation>ผู้ใช้</translation>
     </message>
@@ -378,7 +378,7 @@
         <translation>แถว</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+169"/>
+        <location filename="../link/outcome.cpp" line="+175"/>
         <source>row</source>
         <translation>แถว</translation>
     </message>
@@ -833,7 +833,7 @@
         <translation>ปิด</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/comparedialog.cpp" line="+45"/>
+        <location filename="../app/dialogs/comparedialog.cpp" line="+47"/>
         <source>... and %1 more</source>
         <translation>... และอีก %1</translation>
     </message>
@@ -842,13 +842,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+481"/>
+        <location line="+488"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>คำเตือน!</translation>
     </message>
     <message>
-        <location line="-497"/>
+        <location line="-504"/>
         <location line="+219"/>
         <source>database is not connect.</source>
         <translation>ไม่ได้เชื่อมต่อฐานข้อมูล</translation>
@@ -877,7 +877,7 @@
         <translation>ไม่มีชุดตั้งค่านี้บนเซิร์ฟเวอร์</translation>
     </message>
     <message>
-        <location line="+358"/>
+        <location line="+365"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>เปิด %1 ไม่ได้: %2</translation>
     </message>
@@ -923,7 +923,7 @@
         <translation>%1 มีอยู่แล้ว</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+87"/>
         <source>%1 was saved into %2 by %3 at %4, after this program loaded it</source>
         <translation>%1 ถูกบันทึกลงใน %2 โดย %3 เมื่อ %4 หลังจากที่โปรแกรมนี้โหลดมาแล้ว</translation>
     </message>
@@ -1623,7 +1623,7 @@
         <translation>ไม่ได้บันทึก: หน้านี้ยังคงแถวไว้ตามเดิม</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+10"/>
         <source>Saved %1 to %2</source>
         <translation>บันทึก %1 ลงใน %2 แล้ว</translation>
     </message>
@@ -1662,8 +1662,13 @@
         <translation>ตัด</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <location line="+26"/>
+        <location line="+28"/>
+        <source>An added PLU replaces the one with the same item code on the page.</source>
+        <translation>PLU ที่เพิ่มจะแทนที่ PLU ที่มีรหัสสินค้าเดียวกันในหน้านี้</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+22"/>
         <location line="+18"/>
         <source>import</source>
         <extracomment>Title of the question before rows read from a file go onto the page
@@ -1672,13 +1677,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>นำเข้า</translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="-47"/>
         <source>Replace the %1 on this page with the %2 from %3, or add them?</source>
         <extracomment>%1 and %2 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %3 the file</extracomment>
         <translation>แทนที่ %1 ในหน้านี้ด้วย %2 จาก %3 หรือเพิ่มต่อท้าย?</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>Replace</source>
         <extracomment>Buttons: replace the page&apos;s rows by the file&apos;s, or add the file&apos;s rows to them</extracomment>
         <translation>แทนที่</translation>
@@ -2057,7 +2062,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>LogoPage</name>
     <message>
-        <location filename="../app/pages/logopage.ui" line="+38"/>
+        <location filename="../app/pages/logopage.ui" line="+32"/>
         <source>OpenImage</source>
         <translation>เปิดรูปภาพ</translation>
     </message>
@@ -2405,7 +2410,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ไม่มีสิทธิ์</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+201"/>
+        <location filename="../app/setlibrary.cpp" line="+203"/>
         <source>select db file</source>
         <translation>เลือกไฟล์ฐานข้อมูล</translation>
     </message>
@@ -3593,9 +3598,14 @@ Do you want to delete it anyway?</source>
 <context>
     <name>ServerDb</name>
     <message>
-        <location filename="../storage/serverdb.cpp" line="+83"/>
+        <location filename="../storage/serverdb.cpp" line="+105"/>
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql)</source>
         <translation>ยังไม่ได้ติดตั้งไดรเวอร์ PostgreSQL ของ Qt (แพ็กเกจ Debian libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>the account %1 may not use the set %2 (no USAGE on its schema)</source>
+        <translation>บัญชี %1 ไม่มีสิทธิ์ใช้ชุดตั้งค่า %2 (ไม่มีสิทธิ์ USAGE บน schema ของชุดนี้)</translation>
     </message>
 </context>
 <context>
@@ -3670,7 +3680,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLibrary</name>
     <message>
-        <location filename="../app/setlibrary.cpp" line="-155"/>
+        <location filename="../app/setlibrary.cpp" line="-157"/>
         <source>Recent sets</source>
         <translation>ชุดตั้งค่าล่าสุด</translation>
     </message>
@@ -3688,7 +3698,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLocation</name>
     <message>
-        <location filename="../storage/setlocation.cpp" line="+53"/>
+        <location filename="../storage/setlocation.cpp" line="+61"/>
         <source>Type a name for the new set.</source>
         <translation>พิมพ์ชื่อของชุดการตั้งค่าใหม่</translation>
     </message>
@@ -3709,7 +3719,17 @@ Do you want to delete it anyway?</source>
         <translation>ที่อยู่มีรหัสผ่านอยู่ด้วย ให้เก็บรหัสผ่านไว้ในไฟล์รหัสผ่านของ PostgreSQL (~/.pgpass) หรือ PGPASSWORD แทน</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+5"/>
+        <source>&quot;%1&quot; is not a connection parameter</source>
+        <translation>&quot;%1&quot; ไม่ใช่พารามิเตอร์การเชื่อมต่อ</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the value of %1 cannot hold &apos;;&apos;</source>
+        <translation>ค่าของ %1 ต้องไม่มี &apos;;&apos;</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>&quot;%1&quot; is not a port number</source>
         <translation>&quot;%1&quot; ไม่ใช่หมายเลขพอร์ต</translation>
     </message>
@@ -3756,7 +3776,7 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="-145"/>
-        <location line="+319"/>
+        <location line="+321"/>
         <source>UPDATE </source>
         <translation>อัปเดต </translation>
     </message>
@@ -4225,7 +4245,7 @@ Do you want to delete it anyway?</source>
         <translation>ส่งเฉพาะที่เปลี่ยนแทนหรือไม่?</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Install</source>
         <extracomment>Title of the question before a whole table is sent to the register(s).</extracomment>
         <translation>ติดตั้ง</translation>
@@ -4304,7 +4324,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-148"/>
+        <location filename="../link/outcome.cpp" line="-154"/>
         <source>%1 s</source>
         <translation>%1 วินาที</translation>
     </message>
@@ -4425,12 +4445,17 @@ Do you want to delete it anyway?</source>
         <translation>ผู้ใช้ยกเลิกหลังจาก %1 และทิ้งแถวที่ได้รับมาแล้ว</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>cancelled by the operator after %1 of %2 rows; the register keeps what it received (%3, perhaps with the row on its way)</source>
+        <translation>ผู้ใช้ยกเลิกหลังจาก %1 จาก %2 แถว; เครื่องเก็บเงินเก็บส่วนที่ได้รับไว้ (%3 และอาจรวมแถวที่กำลังส่งอยู่)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>cancelled by the operator after %1 of %2 rows; the register keeps what it received (%3)</source>
         <translation>ผู้ใช้ยกเลิกหลังจาก %1 จาก %2 แถว; เครื่องเก็บเงินเก็บส่วนที่ได้รับไว้ (%3)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>nothing</source>
         <translation>ไม่มี</translation>
     </message>
@@ -4445,7 +4470,12 @@ Do you want to delete it anyway?</source>
         <translation>การเชื่อมต่อสิ้นสุด%1</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+5"/>
+        <source>; what the register now holds could not be noted in the set: download from it before comparing</source>
+        <translation>; ไม่สามารถบันทึกสิ่งที่เครื่องเก็บเงินมีอยู่ตอนนี้ลงในชุดตั้งค่าได้: ดาวน์โหลดจากเครื่องก่อนเปรียบเทียบ</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <location line="+33"/>
         <source>%1 more</source>
         <translation>อีก %1</translation>
@@ -4707,7 +4737,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 จะไม่มีใครเข้าสู่ระบบได้จนกว่าจะกู้คืนหรือย้ายไฟล์ออกไป ฐานข้อมูลนี้ไม่ได้ถูกเปลี่ยนแปลง</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>username is not exist!</source>
         <translation>ไม่มีชื่อผู้ใช้นี้!</translation>
     </message>

@@ -37,6 +37,8 @@ void CompareDialog::showPlans(const QString& heading, const QList<RegisterPlan>&
     bool changes = false;
     for (const RegisterPlan& plan : plans) {
         auto* item = new QTreeWidgetItem(tree, QStringList(plan.sentence(false)));
+        // A long sentence ("no baseline yet: ...") may be cut at the dialog's width.
+        item->setToolTip(0, plan.sentence(false));
         const QList<RecordChange>& rows = plan.diff.changes;
         changes = changes || plan.request.sendable();
         for (int i = 0; i < rows.size() && i < kListedChanges; ++i)

@@ -98,6 +98,8 @@ void loginDialog::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         sayNotices();
+        // A longer notice in the new language must not squeeze the fields.
+        resize(width(), qMax(height(), sizeHint().height()));
     }
     QDialog::changeEvent(event);
 }

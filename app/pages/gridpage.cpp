@@ -306,12 +306,15 @@ void GridPage::on_btn_openfile_clicked()
     bool add = false;
     const int shown = m_model->tableRowCount();
     if (shown > 0) {
+        //: %1 and %2 the rows by name and number ("3 departments", "1 PLU"), %3 the file
+        QString text = tr("Replace the %1 on this page with the %2 from %3, or add them?")
+                           .arg(countText(m_category, shown), countText(m_category, int(file.rows.size())),
+                               leftToRightRun(file.name));
+        // PLUs are added by item code: say so, since "add" reads as rows appended.
+        if (m_category == CategoryPlu)
+            text += QStringLiteral("\n\n") + tr("An added PLU replaces the one with the same item code on the page.");
         //: Title of the question before rows read from a file go onto the page
-        const QMessageBox::StandardButton answer = MessageBox::question(window(), tr("import"),
-            //: %1 and %2 the rows by name and number ("3 departments", "1 PLU"), %3 the file
-            tr("Replace the %1 on this page with the %2 from %3, or add them?")
-                .arg(countText(m_category, shown), countText(m_category, int(file.rows.size())),
-                    leftToRightRun(file.name)),
+        const QMessageBox::StandardButton answer = MessageBox::question(window(), tr("import"), text,
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel,
             //: Buttons: replace the page's rows by the file's, or add the file's rows to them
             { { QMessageBox::Yes, tr("Replace") }, { QMessageBox::No, tr("Add") } });

@@ -293,10 +293,11 @@ bool TransferController::confirmWholeInstall(int category, const SendRequest& re
     if (category == CategoryPlu)
         text += QLatin1Char(' ') + tr("PLU totals kept by the register may be lost.");
     text += QStringLiteral("\n\n") + tr("Send only the changes instead?");
+    // Enter takes the answer that replaces nothing on the register.
     //: Title of the question before a whole table is sent to the register(s).
-    const QMessageBox::StandardButton answer = MessageBox::question(m_window, tr("Install"), text,
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No,
-        { { QMessageBox::Yes, tr("Send changes") }, { QMessageBox::No, tr("Install all") } });
+    const QMessageBox::StandardButton answer
+        = MessageBox::question(m_window, tr("Install"), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+            QMessageBox::Yes, { { QMessageBox::Yes, tr("Send changes") }, { QMessageBox::No, tr("Install all") } });
     if (answer == QMessageBox::Yes)
         sendChanges(category);
     return answer == QMessageBox::No;
