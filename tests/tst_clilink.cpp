@@ -580,10 +580,16 @@ private slots:
         // Clearing erases every table: it needs --yes, and the administrator.
         QCOMPARE(m_cli->run(asAdmin(QStringList { "clear" } + port)).status, 2);
         QVERIFY(!stored(memory, QStringLiteral("table_dept")).isEmpty());
-        const CliProgram::Result cleared = m_cli->run(asAdmin(QStringList { "clear", "--yes" } + port));
+        const CliProgram::Result cleared = m_cli->run(asAdmin(QStringList { "clear", "--yes", "--db", m_shop } + port));
         QCOMPARE(cleared.status, 0);
         QCOMPARE(cleared.out, lines({ "END" }));
         QVERIFY(stored(memory, QStringLiteral("table_dept")).isEmpty());
+        // The set knows the register is empty now.
+        QCOMPARE(m_cli
+                     ->run(asAdmin({ "diff", "--db", m_shop, "--type", "dept", "--register",
+                         QStringLiteral("serial:") + pty.first() }))
+                     .out,
+            lines({ QStringLiteral("serial:%1: 2 new").arg(pty.first()), "  row 1: new", "  row 2: new" }));
 
         const CliProgram::Result noPort
             = m_cli->run(asAdmin({ "clear", "--yes", "--serial", file(QStringLiteral("no-such-port")) }));

@@ -789,10 +789,11 @@ int download(CommandContext& context)
     return Cli::ExitOk;
 }
 
-// clear --serial PORT --yes
+// clear --serial PORT [--db FILE] --yes
 QList<QCommandLineOption> clearOptions()
 {
     return { QCommandLineOption(QStringLiteral("serial"), QString(), QStringLiteral("PORT")),
+        QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("FILE")),
         QCommandLineOption(QStringLiteral("yes")) };
 }
 
@@ -810,6 +811,9 @@ int clear(CommandContext& context)
         Cli::printError(QStringLiteral("No authority: only the administrator may erase a register's tables."));
         return Cli::ExitRefused;
     }
+    // The set's baselines of the register become empty tables, as the window's ClearData does.
+    if (context.isSet(QStringLiteral("db")) && (status = openConfigDatabase(context.value(QStringLiteral("db")))))
+        return status;
     return send(link, request, 1);
 }
 
@@ -1082,11 +1086,12 @@ const QList<CliCommand>& cliCommands()
             "something does. The set's baselines follow every install, install --changes and\n"
             "download with --db.",
             &diffOptions, &diffTable },
-        { "clear", "clear --serial PORT --yes",
+        { "clear", "clear --serial PORT [--db FILE] --yes",
             "Sends the clear-data command to the register on the serial port, as Tool > ClearData\n"
             "does in the window: it erases every table of the register and cannot be undone, so it\n"
             "goes only with --yes (without it nothing is sent, status 2), and only for the\n"
-            "administrator (else status 3).",
+            "administrator (else status 3). With --db the set's baselines of the register become\n"
+            "empty tables, so that diff and install --changes know what it holds.",
             &clearOptions, &clear },
         { "report store", "report store [--register NAME] [--db FILE|URL] FILE...",
             "Stores report buffers in the report database \"./XZReport.db\" (in the working folder;\n"
