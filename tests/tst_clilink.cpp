@@ -11,6 +11,7 @@
 #include "testsupport.h"
 #include "users/usrdb.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QImage>
 #include <QSqlQuery>
@@ -456,6 +457,33 @@ private slots:
         QVERIFY2(unkept.err.contains("127.0.0.2: 3 departments installed; what the register now holds could not be "
                                      "noted in the set: download from it before comparing"),
             unkept.err.constData());
+
+        // Stopped by SIGTERM halfway, the tool cancels as the window does: the sentence and the
+        // baseline say what the register got, and the next send of changes brings the rest.
+        QVERIFY(importPlus(shop, "1003,CAKE,2,3.40,5\n1004,BUN,2,1.00,5\n1005,JAM,3,4.10,5\n1006,HONEY,3,5.60,5\n"));
+        {
+            QProcess process;
+            m_cli->start(&process, asAdmin(install + QStringList { "--changes" } + tcp()));
+            QByteArray err;
+            const quint16 port = waitForListening(&process, &err);
+            QVERIFY(port != 0);
+            Simulator slow({ "--connect", QStringLiteral("127.0.0.1:%1").arg(port), "--db", a, "--from", "127.0.0.2",
+                "--delay", "400" });
+            // Once the first row is acknowledged.
+            QByteArray out;
+            QDeadlineTimer firstRow(20000);
+            while (!out.contains('\n') && !firstRow.hasExpired())
+                if (process.waitForReadyRead(100))
+                    out += process.readAllStandardOutput();
+            QVERIFY2(out.contains('\n'), out.constData());
+            process.terminate();
+            const CliProgram::Result stopped = finish(&process);
+            slow.waitFinished();
+            QCOMPARE(stopped.status, 1);
+            QVERIFY2(stopped.err.contains("127.0.0.2: cancelled by the operator after "), stopped.err.constData());
+        }
+        QCOMPARE(overTcp(install + changes + tcp(), { from(a, "127.0.0.2") }).status, 0);
+        QCOMPARE(exported(a), exported(shop));
 
         // A register without a baseline gets nothing, and the status says so.
         const CliProgram::Result unknown = overTcp(

@@ -13,9 +13,46 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
+
+volatile std::sig_atomic_t g_stopAsked = 0;
+
+extern "C" void askToStop(int)
+{
+    g_stopAsked = 1;
+}
+
+// SIGINT and SIGTERM while transfers run stop them as the window's Cancel does, so that each
+// register's sentence, journal entry and baseline say what it holds; a second signal ends the
+// program at once.
+class StopOnSignal {
+public:
+    StopOnSignal()
+    {
+        g_stopAsked = 0;
+        struct sigaction action { };
+        action.sa_handler = askToStop;
+        action.sa_flags = SA_RESETHAND;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &m_int);
+        sigaction(SIGTERM, &action, &m_term);
+    }
+    ~StopOnSignal()
+    {
+        sigaction(SIGINT, &m_int, nullptr);
+        sigaction(SIGTERM, &m_term, nullptr);
+    }
+    StopOnSignal(const StopOnSignal&) = delete;
+    StopOnSignal& operator=(const StopOnSignal&) = delete;
+    bool asked() const { return g_stopAsked != 0; }
+
+private:
+    struct sigaction m_int { };
+    struct sigaction m_term { };
+};
 const char kSerial[] = "serial";
 const char kTcp[] = "tcp";
 const char kListen[] = "listen";
@@ -183,8 +220,18 @@ int CliLink::run(int rows, const std::function<int()>& request)
     }
     drawProgress();
     if (runningTransfers() > 0) {
+        const StopOnSignal stop;
         QEventLoop loop;
         connect(this, &LinkHost::signal_transfersEnded, &loop, &QEventLoop::quit);
+        QTimer poll;
+        bool cancelled = false;
+        connect(&poll, &QTimer::timeout, &loop, [this, &stop, &cancelled] {
+            if (stop.asked() && !cancelled) {
+                cancelled = true;
+                cancel();
+            }
+        });
+        poll.start(50);
         loop.exec();
     }
     clearProgress();
