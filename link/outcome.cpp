@@ -92,6 +92,12 @@ QString doneSentence(const TransferOutcome& outcome, Wording wording)
         text = worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "%1 and verified")).arg(text);
     else if (outcome.verified == 0)
         text += clauseSeparator(wording == Wording::English) + outcome.verifyNoteIn(wording);
+    else if (outcome.retried > 0)
+        // A reply that came after its time-out answers the earlier write: the register may have
+        // taken a row twice, and the replies after it answer the rows before them.
+        text += worded(wording, "TransferOutcome",
+            QT_TRANSLATE_NOOP("TransferOutcome",
+                "; the register answered late and rows were sent again: download from it to see what it holds"));
     return text;
 }
 

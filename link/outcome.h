@@ -54,6 +54,7 @@ struct TransferOutcome {
     QString failedRowEnglish; // the same for the journal, when the window's language is another
     QByteArray word; // the refusal byte; the failure word of a download
     int attempts = 0; // writes of the frame that failed
+    int retried = 0; // frames acknowledged only after a time-out and another write
     qint64 waitedMs = 0; // how long the register was waited for at that frame
     // After a send with verify: -1 not read back, 1 held as sent, 0 not (see verifyNote).
     int verified = -1;

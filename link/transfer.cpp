@@ -224,7 +224,9 @@ bool TransferEngine::sendFrame(const QByteArray& frame, const std::function<QStr
         m_outcome.inFlight = attempts > 0 && m_outcome.result != TransferOutcome::Refused;
         return false;
     }
-    // A frame acknowledged after a failed attempt leaves no failure behind.
+    // A frame acknowledged after a failed attempt leaves no failure behind, but the count.
+    if (attempts > 1)
+        ++m_outcome.retried;
     m_outcome.result = TransferOutcome::Done;
     m_outcome.word.clear();
     ++m_outcome.done;

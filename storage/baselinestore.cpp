@@ -148,6 +148,8 @@ bool store(const QString& reg, int category, const QList<QByteArray>& records)
 
 bool drop(const QString& reg, int category)
 {
+    if (currentDatabasePath.isEmpty())
+        return true;
     QSqlDatabase db;
     if (!connection(&db))
         return false;

@@ -368,7 +368,7 @@ struct NameText {
             converted = codec->toUnicode(entry.name, length).toUtf8();
             return converted;
         }
-        for (int cut = 0; cut < 4 && length > 0; ++cut, --length)
+        for (int cut = 0; cut < 4 && length >= 0; ++cut, --length)
             if (QUtf8StringView(entry.name, length).isValidUtf8())
                 return QByteArray::fromRawData(entry.name, length);
         converted = QString::fromUtf8(entry.name, int(qstrnlen(entry.name, sizeof entry.name))).toUtf8();

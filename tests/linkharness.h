@@ -41,6 +41,8 @@ public:
     void showConnection(QString ipstr) override;
     void showDisconnection(int connection) override;
     void verified(VerifyReport report) override { reports << report; }
+    void outcome(TransferOutcome ended) override { outcomes << ended; }
+    QList<TransferOutcome> outcomes;
 
     // Waits until `word` has been reported `times` times.
     bool waitForWord(const QByteArray& word, int timeoutMs = 10000, int times = 1);

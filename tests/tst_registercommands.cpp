@@ -242,7 +242,7 @@ private slots:
                                  "discarded$")
                       .arg(QRegularExpression::escape(name))
                 : QStringLiteral("^%1: cancelled by the operator after (\\d+) of %2 rows; the register keeps what it "
-                                 "received \\((\\d+) departments\\)$")
+                                 "received \\((\\d+) departments(, perhaps with the row on its way)?\\)$")
                       .arg(QRegularExpression::escape(name))
                       .arg(kRows));
         const QRegularExpressionMatch match = expected.match(sentence);
@@ -258,7 +258,9 @@ private slots:
             // Nothing after the frame that was on its way.
             QTest::qWait(300);
             const int frames = dataFrames(*ecr);
-            QVERIFY2(frames == done || frames == done + 1, qPrintable(QStringLiteral("%1 %2").arg(frames).arg(done)));
+            // A frame whose reply came too late for the count is said to be perhaps taken.
+            const bool onItsWay = !match.captured(3).isEmpty();
+            QVERIFY2(frames == done + int(onItsWay), qPrintable(QStringLiteral("%1 %2").arg(frames).arg(done)));
             QTest::qWait(300);
             QCOMPARE(dataFrames(*ecr), frames);
         }

@@ -1,6 +1,10 @@
+#include "link/changes.h"
 #include "link/linksettings.h"
 #include "link/serialserver.h"
 #include "linkharness.h"
+#include "records/categories.h"
+#include "storage/baselinestore.h"
+#include "storage/configdb.h"
 #include "testsupport.h"
 
 #include <QSerialPort>
@@ -159,6 +163,21 @@ private slots:
         ecr.write(QByteArray(1, kAck));
         QVERIFY(QTest::qWaitFor([&] { return m_host->runningTransfers() == 0; }, 5000));
         QCOMPARE(m_host->words, QList<QByteArray>({ "TIME OUT", "TIME OUT", "UPDATE 1", "UPDATE END" }));
+        // A reply after a time-out may answer an earlier write: the sentence says so, and what
+        // the register holds is not known any more.
+        QCOMPARE(m_host->outcomes.size(), 1);
+        TransferOutcome late = m_host->outcomes.first();
+        QCOMPARE(late.retried, 1);
+        QVERIFY2(late.sentence().contains(QStringLiteral("answered late and rows were sent again")),
+            qPrintable(late.sentence()));
+        QTemporaryDir dir;
+        createDatabase(dir.filePath(QStringLiteral("shop.db")));
+        late.link = QStringLiteral("serial:ttyTEST");
+        QVERIFY(BaselineStore::store(late.link, CategoryDept, { QByteArray(47, 'x') }));
+        const ItemTable sent = departments(1);
+        QVERIFY(recordSend(makeRequest("DEPTDATA", &sent), late));
+        QVERIFY(!BaselineStore::exists(late.link, CategoryDept));
+        openDatabase(QString());
     }
 
     void failsAfterFourAttempts()

@@ -378,7 +378,7 @@
         <translation>γραμμές</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+175"/>
+        <location filename="../link/outcome.cpp" line="+181"/>
         <source>row</source>
         <translation>γραμμή</translation>
     </message>
@@ -3776,7 +3776,7 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="-145"/>
-        <location line="+321"/>
+        <location line="+323"/>
         <source>UPDATE </source>
         <translation>ΑΠΟΣΤΟΛΗ </translation>
     </message>
@@ -4245,13 +4245,13 @@ Do you want to delete it anyway?</source>
         <translation>Να σταλούν μόνο οι αλλαγές;</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Install</source>
         <extracomment>Title of the question before a whole table is sent to the register(s).</extracomment>
         <translation>Εγκατάσταση</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Send changes</source>
         <translation>Αποστολή αλλαγών</translation>
     </message>
@@ -4324,7 +4324,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-154"/>
+        <location filename="../link/outcome.cpp" line="-160"/>
         <source>%1 s</source>
         <translation>%1 δευτ.</translation>
     </message>
@@ -4410,7 +4410,12 @@ Do you want to delete it anyway?</source>
         <translation>%1, με επαλήθευση</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+7"/>
+        <source>; the register answered late and rows were sent again: download from it to see what it holds</source>
+        <translation>· η ταμειακή απάντησε καθυστερημένα και γραμμές στάλθηκαν ξανά: κάντε λήψη από αυτήν για να δείτε τι κρατά</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>the register refused the request (code %1)</source>
         <translation>η ταμειακή απέρριψε το αίτημα (κωδικός %1)</translation>
     </message>
