@@ -446,6 +446,14 @@ private slots:
             QCOMPARE(result.err.trimmed(), QByteArray("No authority."));
             QVERIFY(result.out.isEmpty());
         }
+        // A copy writes every table of a set: it needs every category's permission.
+        if (user != QLatin1String("admin")) {
+            const QString copy = file(QStringLiteral("copy-%1.db").arg(user));
+            const CliProgram::Result copied = m_cli->run(
+                { "--user", user, "copy", "--from", file(QStringLiteral("first.db")), "--to", copy }, password);
+            QCOMPARE(copied.status, 3);
+            QVERIFY(!QFile::exists(copy));
+        }
     }
 
     // A refused login changes no table.

@@ -483,6 +483,8 @@ private slots:
         QCOMPARE(db()->userExists(QStringLiteral("admin"), kTable), 0);
         QCOMPARE(rows(&dialog), QStringList { "ann" });
         QCOMPARE(usersJournal(), QStringList(QStringLiteral("administrator admin renamed to boss, password changed")));
+        // What the administrator does next is recorded in the new name.
+        QCOMPARE(Journal::user(), QStringLiteral("boss"));
 
         bool accepted = false;
         QCOMPARE(logIn(QStringLiteral("admin"), QStringLiteral("604218"), &accepted),
@@ -546,6 +548,21 @@ private slots:
         child<QPushButton>(&dialog, "modify")->click();
         QCOMPARE(listedNames(), (QStringList { "ann", "bob" }));
         QVERIFY(MessageBox::shown().isEmpty());
+
+        // A user chosen with the keyboard is the one SetPerm changes.
+        list(&dialog)->setCurrentCell(0, 0);
+        QCOMPARE(edit(&dialog, "UsrNameEdit")->text(), QStringLiteral("ann"));
+        QVERIFY(child<QCheckBox>(&dialog, "clerkcheckBox")->isChecked());
+
+        // A user removed by another program meanwhile is not made again by SetPerm.
+        QCOMPARE(db()->deleteUser(makeUserInfo(2, QStringLiteral("bob"), QString(), 0), kTable), true);
+        clickRow(&dialog, 1);
+        QCOMPARE(child<QLabel>(&dialog, "label_status")->text(),
+            QStringLiteral("bob no longer exists: the list is read again"));
+        QCOMPARE(rows(&dialog), QStringList { "ann" });
+        db()->editRecord() = makeUserInfo(2, QStringLiteral("bob"), QString(), 0);
+        QVERIFY(!db()->modifyUser(db()->editRecord(), db()->editRecord(), kTable));
+        QCOMPARE(db()->userExists(QStringLiteral("bob"), kTable), 0);
     }
 
     void deleteSelectsTheFirstRemainingUser()

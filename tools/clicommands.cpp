@@ -161,6 +161,10 @@ int copySet(CommandContext& context)
         return status;
     if ((status = context.logIn(CategoryNone)))
         return status;
+    // A copy reads and writes every table of a set: it needs the permission of each category.
+    for (const Category* entry = categoriesBegin(); entry != categoriesEnd(); ++entry)
+        if (categoryPermission(entry->number) != 0 && (status = context.session().authorise(entry->number)))
+            return status;
     QString error;
     switch (SetCopy::copySet(from, to, context.isSet(QStringLiteral("replace")), &error)) {
     case SetCopy::Copied:
@@ -1011,7 +1015,8 @@ const QList<CliCommand>& cliCommands()
             "for byte, and the language of the register texts. A missing --to set is made; an\n"
             "existing one is replaced only with --replace (otherwise status 2), in one transaction,\n"
             "and keeps the baselines and names of its own registers, so that install --changes\n"
-            "then sends each register what differs from what it holds.",
+            "then sends each register what differs from what it holds. It needs the permission of\n"
+            "every category (else status 3).",
             &copyOptions, &copySet },
         { "export", "export --db FILE --type TYPE [--out FILE.csv]",
             "Writes the stored table of TYPE as CSV exactly as the window's export writes the page:\n"

@@ -4894,7 +4894,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+174"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+187"/>
         <source>Add User</source>
         <translation>إضافة مستخدم</translation>
     </message>
@@ -4909,7 +4909,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>تعيين الصلاحيات</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-130"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-136"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>لا يغيّر &quot;تعديل&quot; شيئًا: حدّد المربعات واضغط &quot;تعيين الصلاحيات&quot;</translation>
     </message>
@@ -4924,7 +4924,12 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>لا يوجد مستخدم لاختياره: أضف مستخدماً أولاً</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+18"/>
+        <source>%1 no longer exists: the list is read again</source>
+        <translation>المستخدم %1 لم يعد موجودًا: تُقرأ القائمة من جديد</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Choose a user in the list first</source>
         <translation>اختر مستخدماً من القائمة أولاً</translation>
     </message>
@@ -4969,7 +4974,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>تم حفظ اسم المدير وكلمة مروره: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Name and password of the administrator not saved</source>
         <translation>لم يتم حفظ اسم المدير وكلمة مروره</translation>
     </message>

@@ -4894,7 +4894,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+174"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+187"/>
         <source>Add User</source>
         <translation>Προσθήκη χρήστη</translation>
     </message>
@@ -4909,7 +4909,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>Ορισμός δικαιωμάτων</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-130"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-136"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>Η Τροποποίηση δεν αλλάζει τίποτα: επιλέξτε τα πλαίσια και πατήστε «Ορισμός δικαιωμάτων»</translation>
     </message>
@@ -4924,7 +4924,12 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>Δεν υπάρχει χρήστης για επιλογή: πρώτα Προσθήκη χρήστη</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+18"/>
+        <source>%1 no longer exists: the list is read again</source>
+        <translation>Ο χρήστης %1 δεν υπάρχει πια: η λίστα διαβάζεται ξανά</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Choose a user in the list first</source>
         <translation>Επιλέξτε πρώτα χρήστη από τη λίστα</translation>
     </message>
@@ -4969,7 +4974,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>Το όνομα και ο κωδικός πρόσβασης του διαχειριστή αποθηκεύτηκαν: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Name and password of the administrator not saved</source>
         <translation>Το όνομα και ο κωδικός πρόσβασης του διαχειριστή δεν αποθηκεύτηκαν</translation>
     </message>

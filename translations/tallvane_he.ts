@@ -4894,7 +4894,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+174"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+187"/>
         <source>Add User</source>
         <translation>הוספת משתמש</translation>
     </message>
@@ -4909,7 +4909,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>קביעת הרשאות</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-130"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-136"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>&quot;שינוי&quot; אינו משנה דבר: יש לסמן את התיבות וללחוץ על &quot;קביעת הרשאות&quot;</translation>
     </message>
@@ -4924,7 +4924,12 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>אין משתמש לבחירה: הוסיפו משתמש תחילה</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+18"/>
+        <source>%1 no longer exists: the list is read again</source>
+        <translation>המשתמש %1 כבר לא קיים: הרשימה נקראת מחדש</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Choose a user in the list first</source>
         <translation>יש לבחור תחילה משתמש ברשימה</translation>
     </message>
@@ -4969,7 +4974,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>השם והסיסמה של המנהל נשמרו: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Name and password of the administrator not saved</source>
         <translation>השם והסיסמה של המנהל לא נשמרו</translation>
     </message>

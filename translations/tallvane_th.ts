@@ -4894,7 +4894,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+174"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+187"/>
         <source>Add User</source>
         <translation>เพิ่มผู้ใช้</translation>
     </message>
@@ -4909,7 +4909,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>กำหนดสิทธิ์</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-130"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-136"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>&quot;แก้ไข&quot; ไม่ได้เปลี่ยนแปลงสิ่งใด: ให้ติ๊กช่องแล้วกด &quot;กำหนดสิทธิ์&quot;</translation>
     </message>
@@ -4924,7 +4924,12 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>ไม่มีผู้ใช้ให้เลือก: เพิ่มผู้ใช้ก่อน</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+18"/>
+        <source>%1 no longer exists: the list is read again</source>
+        <translation>ไม่มีผู้ใช้ %1 แล้ว: อ่านรายชื่อใหม่</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Choose a user in the list first</source>
         <translation>เลือกผู้ใช้ในรายการก่อน</translation>
     </message>
@@ -4969,7 +4974,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>บันทึกชื่อและรหัสผ่านของผู้ดูแลระบบแล้ว: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Name and password of the administrator not saved</source>
         <translation>ไม่ได้บันทึกชื่อและรหัสผ่านของผู้ดูแลระบบ</translation>
     </message>

@@ -238,8 +238,10 @@ bool usrdb::deleteUser(const UserInfo& info, const QString& table)
 bool usrdb::modifyUser(const UserInfo& newInfo, const UserInfo& oldInfo, const QString& table)
 {
     // Without the transaction a failed insert would leave the user deleted.
+    // A user removed meanwhile (by another program) is not made again from the edit record,
+    // which would bring back a half-empty row.
     const bool transaction = m_db.transaction();
-    if (deleteUser(oldInfo, table) && insertUser(newInfo, table)) {
+    if (deleteUser(oldInfo, table) && m_query.numRowsAffected() > 0 && insertUser(newInfo, table)) {
         m_query.finish();
         if (!transaction || m_db.commit())
             return true;

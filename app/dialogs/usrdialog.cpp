@@ -4,6 +4,7 @@
 #include "app/displaylanguage.h"
 #include "base/punctuation.h"
 #include "journal/journal.h"
+#include "storage/configdb.h"
 #include "users/permissions.h"
 #include "users/userslog.h"
 
@@ -39,6 +40,12 @@ usrdialog::usrdialog(QWidget* parent)
         ui->pwdedit->setText(QString::fromLatin1(kPasswordMask));
     }
     refreshList();
+    // The user chosen with the keyboard is shown as one clicked: SetPerm and Delete act on
+    // the highlighted user, and the boxes must be that user's.
+    connect(ui->UserList, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (row >= 0)
+            on_UserList_clicked(ui->UserList->model()->index(row, 0));
+    });
     // The UserEdit box's Modify writes nothing; the status line points to what does.
     connect(ui->modify, &QPushButton::clicked, this, [this] {
         ui->label_status->setText(tr("Modify changes nothing: tick the boxes and press SetPerm"));
@@ -125,7 +132,13 @@ void usrdialog::on_UserList_clicked(const QModelIndex& index)
     UserInfo& user = m_db->editRecord();
     user = UserInfo();
     user.UserName = index.data().toString();
-    m_db->findUser(&user, QString::fromLatin1(kUserTable));
+    if (m_db->findUser(&user, QString::fromLatin1(kUserTable)) != 0) {
+        // Removed by another program since the list was read.
+        const QString name = user.UserName;
+        refreshList();
+        ui->label_status->setText(tr("%1 no longer exists: the list is read again").arg(name));
+        return;
+    }
     showUser(user);
 }
 
@@ -200,6 +213,9 @@ void usrdialog::on_btn_modify_clicked()
         journalUsers(after == before
                 ? QStringLiteral("password of the administrator %1 changed").arg(after)
                 : QStringLiteral("administrator %1 renamed to %2, password changed").arg(before, after));
+        // What the administrator does next is recorded in the new name (journal, saves).
+        Journal::setUser(after);
+        setDatabaseOperator(after);
     } else if (accepted)
         ui->label_status->setText(tr("Name and password of the administrator not saved"));
     ui->adminedit->setText(m_db->loginRecord().UserName);
