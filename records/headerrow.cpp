@@ -20,6 +20,9 @@ const HeaderNames kHeaders[] = {
     { CategoryClerk, { "Indx", "Name", "Passwd", "Options" } },
     { CategoryHeader, { "Indx", "Header" } },
     { CategoryTrailer, { "Indx", "Trailer" } },
+    // Import takes the first line of a file for its header row: without one, every export of
+    // the extended header lost its first line on the way back.
+    { CategoryExtHeader, { "Indx", "EXTHeader" } },
     { CategoryNetParm,
         { "Indx", "Option", "IPAddress", "ClientPort", "ServerIP", "ServerPort", "GateWay", "IPMask", "PrimaryDNS",
             "SecondDNS", "ServerURL", "APN", "UserName", "Password", "ECR_ID", "SecurityCode" } },

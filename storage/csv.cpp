@@ -22,15 +22,17 @@ bool isDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// The integer a field in scientific notation stands for, cut towards zero; false when it
-// lies outside the 64-bit range (the field then stays as it is).
+// The number a field in scientific notation stands for, in plain digits: the integer of a
+// whole number (a long code as a spreadsheet shows it, 1.23457E+11), else the decimal (a
+// price, 2.5E+0: cut to an integer it lost its cents); false when it lies outside the 64-bit
+// range (the field then stays as it is).
 bool scientificToInteger(const QString& field, QString* integer)
 {
     bool ok = false;
     const double value = field.toDouble(&ok);
     if (!ok || !(std::fabs(value) < 9.2233720368547758e18))
         return false;
-    *integer = QString::number(qint64(value));
+    *integer = value == std::trunc(value) ? QString::number(qint64(value)) : QString::number(value, 'g', 15);
     return true;
 }
 
@@ -175,10 +177,10 @@ void csv::endLine()
     d->atLineStart = true;
 }
 
-void csv::writeTable(const ItemTable& table)
+bool csv::writeTable(const ItemTable& table)
 {
     if (!d->stream)
-        return;
+        return false;
     QTextStream& out = *d->stream;
     for (const ItemRow& row : table) {
         if (!d->atLineStart)
@@ -198,6 +200,8 @@ void csv::writeTable(const ItemTable& table)
         d->atLineStart = true;
         out << QLatin1Char('\n');
     }
+    out.flush();
+    return out.status() == QTextStream::Ok;
 }
 
 // Parses the next record of the stream, handing each field to `append`; an empty line

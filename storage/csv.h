@@ -27,7 +27,8 @@ public:
 
     void writeField(const QString& text);
     void endLine();
-    void writeTable(const ItemTable& table);
+    // False when the device took not every byte (a full disk, a closed pipe).
+    bool writeTable(const ItemTable& table);
 
     QStringList readLine();
     ItemTable readAll();

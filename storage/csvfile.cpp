@@ -9,9 +9,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTextCodec>
+
+#include <algorithm>
 
 namespace {
 
@@ -56,7 +59,7 @@ QChar separatorOf(const QByteArray& bytes)
 
 bool isWorkbookName(const QString& path)
 {
-    return path.contains(QLatin1String(".xlsx"), Qt::CaseInsensitive);
+    return path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive);
 }
 
 bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator, int maxRows)
@@ -112,6 +115,12 @@ bool readTableFile(const QString& path, TableFile* out, int maxRows)
         out->fromWorkbook = true;
         return readCsvText(converted.readAll(), out, false, maxRows);
     }
+    // A device or a named pipe is no table: one reads without end, the other may wait for a
+    // writer for ever.
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile() && !QFileInfo(path).isDir()) {
+        out->error = QCoreApplication::translate("TableFile", "not a file but a device or a pipe");
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         out->error = file.errorString();
@@ -137,7 +146,16 @@ bool importRows(const TableFile& file, ItemTable* rows)
     // The first line is the header; a file without lines below it changes nothing.
     if (file.rows.size() < 2 || file.rows.first().isEmpty())
         return false;
-    *rows = file.rows.mid(1);
+    // Blank lines (a spreadsheet's trailing ones, an empty sheet row) are no rows: taken as
+    // rows they became PLU 0 and the like.
+    ItemTable taken;
+    taken.reserve(file.rows.size() - 1);
+    for (auto row = file.rows.cbegin() + 1; row != file.rows.cend(); ++row)
+        if (std::any_of(row->cbegin(), row->cend(), [](const QVariant& cell) { return !cell.toString().isEmpty(); }))
+            taken.append(*row);
+    if (taken.isEmpty())
+        return false;
+    *rows = std::move(taken);
     return true;
 }
 
@@ -165,20 +183,41 @@ bool writeCsv(QIODevice* device, const ItemTable& table)
 {
     if (device->write(kByteOrderMark, 3) != 3)
         return false;
-    {
-        csv writer;
-        writer.setDevice(device);
-        writer.writeTable(table);
-    }
-    return true;
+    csv writer;
+    writer.setDevice(device);
+    return writer.writeTable(table);
 }
 
 bool writeCsvFile(const QString& path, const ItemTable& table, QString* error)
 {
+    // A device or a named pipe is written as it is: a file put in its place would replace it.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        QFile device(path);
+        if (!device.open(QIODevice::WriteOnly) || !writeCsv(&device, table) || !device.flush()) {
+            *error = device.errorString();
+            return false;
+        }
+        return true;
+    }
     QSaveFile file(path);
     // Where no file can be made beside it, the file is overwritten in place.
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || !writeCsv(&file, table) || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        qCWarning(lcStorage) << "csv not written" << path << *error;
+        return false;
+    }
+    // A write that failed on the way (a full disk) leaves the old file as it was: QSaveFile
+    // itself misses a failure of its last buffered write, and gives no reason for it.
+    if (!writeCsv(&file, table) || !file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        //: Why an export failed when the system gives no reason of its own
+        *error = QCoreApplication::translate("CsvFile", "not every byte could be written (is the disk full?)");
+        qCWarning(lcStorage) << "csv not written" << path << *error;
+        return false;
+    }
+    if (!file.commit()) {
         *error = file.errorString();
         qCWarning(lcStorage) << "csv not written" << path << *error;
         return false;

@@ -270,9 +270,12 @@ public:
         while (!xml.atEnd()) {
             xml.readNext();
             if (isStart(xml, QLatin1String("row")) && !readRow(xml)) {
-                *error = QCoreApplication::translate(
-                    "TableFile", "the first worksheet has text in row %1, more than the %2 rows an import takes")
-                             .arg(groupedNumber(m_lastRow), groupedNumber(m_maxRows));
+                *error = m_tooLarge ? QCoreApplication::translate("TableFile",
+                             "the first worksheet unpacks to more than the %1 MiB an import takes (at row %2)")
+                                          .arg(groupedNumber(kMaxCsvBytes / (1024 * 1024)), groupedNumber(m_lastRow))
+                                    : QCoreApplication::translate("TableFile",
+                                        "the first worksheet has text in row %1, more than the %2 rows an import takes")
+                                          .arg(groupedNumber(m_lastRow), groupedNumber(m_maxRows));
                 return false;
             }
         }
@@ -322,6 +325,14 @@ private:
             return true;
         if (row > m_maxRows)
             return false;
+        // A small workbook may name one long shared string in many cells: what the sheet
+        // unpacks to is bounded as a CSV file is (counted in characters, each at least a byte).
+        for (const QString& cell : cells)
+            m_unpacked += cell.size() + 1;
+        if (m_unpacked > kMaxCsvBytes) {
+            m_tooLarge = true;
+            return false;
+        }
         for (; m_writtenRows < row - 1; ++m_writtenRows)
             m_csv.endLine();
         for (const QString& cell : cells)
@@ -367,6 +378,8 @@ private:
     csv m_csv;
     int m_lastRow = 0;
     int m_writtenRows = 0;
+    qint64 m_unpacked = 0; // characters written so far
+    bool m_tooLarge = false;
 };
 
 } // namespace

@@ -164,8 +164,9 @@ private slots:
                                                   << "," << QStringList { "123457000000", "x" };
         QTest::newRow("E+ negative") << "-2.5E+2"
                                      << "," << QStringList { "-250" };
-        QTest::newRow("E+ cut towards zero") << "1.99E+0"
-                                             << "," << QStringList { "1" };
+        // A price keeps its cents: cut to an integer, 1.99 became 1.
+        QTest::newRow("E+ with a fraction left") << "1.99E+0,1.25E+1"
+                                                 << "," << QStringList { "1.99", "12.5" };
         QTest::newRow("E+ inside a word stays") << "TAKE+AWAY"
                                                 << "," << QStringList { "TAKE+AWAY" };
         QTest::newRow("E+ followed by text stays") << "5E+3X"
@@ -468,6 +469,13 @@ private slots:
         QVERIFY(writeCsvFile(exported, ItemTable(), &error));
         QVERIFY(readTableFile(exported, &file));
         QCOMPARE(file.rows, ItemTable());
+        // Blank lines below the header are no rows; only blank ones leave the table as it is.
+        ItemTable rows;
+        QVERIFY(readTableFile(write(QStringLiteral("blank.csv"), "Random,Name\n\n1001,A\n,\n\n"), &file));
+        QVERIFY(importRows(file, &rows));
+        QCOMPARE(rows, table({ { "1001", "A" } }));
+        QVERIFY(readTableFile(write(QStringLiteral("blanks.csv"), "Random,Name\n\n,\n"), &file));
+        QVERIFY(!importRows(file, &rows));
     }
 
     void writeReplacesTheFile()
@@ -481,6 +489,13 @@ private slots:
 
         QVERIFY(!writeCsvFile(m_dir.filePath(QStringLiteral("no/such/folder/x.csv")), table({ { "1" } }), &error));
         QVERIFY(!error.isEmpty());
+        // A device is written as it is, not replaced by a file; a full one says so.
+        if (QFileInfo::exists(QStringLiteral("/dev/full"))) {
+            error.clear();
+            QVERIFY(!writeCsvFile(QStringLiteral("/dev/full"), table({ { "1", "A" } }), &error));
+            QVERIFY(!error.isEmpty());
+            QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
+        }
     }
 
     void workbookNumber_data()
@@ -718,6 +733,9 @@ private slots:
                                      "allowed for one part of a workbook";
         QTest::newRow("zip bomb understating its size") << "understated bomb" << kMaxImportRows << 0
                                                         << "the first worksheet (xl/worksheets/sheet1.xml) is damaged";
+        QTest::newRow("one long shared string in many cells")
+            << "shared bomb" << kMaxImportRows << 0 << "the first worksheet unpacks to more than the 256 MiB";
+        QTest::newRow("a device") << "device" << kMaxImportRows << 0 << "not a file but a device or a pipe";
     }
 
     void importBounds()
@@ -728,8 +746,19 @@ private slots:
         QFETCH(QString, refusal);
         const QStringList words = kind.split(QLatin1Char(' '));
         const QString name = kind + (words.first() == QLatin1String("csv") ? QStringLiteral(".csv") : QStringLiteral(".xlsx"));
-        const QString path = m_dir.filePath(name);
-        if (kind == QLatin1String("csv quoted")) {
+        QString path = m_dir.filePath(name);
+        if (kind == QLatin1String("device")) {
+            path = QStringLiteral("/dev/zero"); // read to its end, it has none
+        } else if (kind == QLatin1String("shared bomb")) {
+            // A 1 MiB shared string named by 300 cells: a few kilobytes packed, 300 MiB as text.
+            const QByteArray cells = QByteArray("<c t=\"s\"><v>0</v></c>").repeated(30);
+            QByteArray sheet;
+            for (int row = 1; row <= 10; ++row)
+                sheet += sheetRow(cells, QByteArray::number(row));
+            QVERIFY(WorkbookBuilder::writeZip(path,
+                WorkbookBuilder::workbook(
+                    { { "sheet1.xml", sheet } }, "<si><t>" + QByteArray(1024 * 1024, 'A') + "</t></si>")));
+        } else if (kind == QLatin1String("csv quoted")) {
             QVERIFY(!write(name, QByteArray("\"a\nb\",1\n").repeated(3)).isEmpty());
         } else if (kind == QLatin1String("csv huge")) {
             QFile huge(path); // sparse: it takes no disk

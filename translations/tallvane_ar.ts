@@ -1199,6 +1199,15 @@
     </message>
 </context>
 <context>
+    <name>CsvFile</name>
+    <message>
+        <location filename="../storage/csvfile.cpp" line="+216"/>
+        <source>not every byte could be written (is the disk full?)</source>
+        <extracomment>Why an export failed when the system gives no reason of its own</extracomment>
+        <translation>تعذّرت كتابة كل البايتات (هل القرص ممتلئ؟)</translation>
+    </message>
+</context>
+<context>
     <name>DatabaseStatus</name>
     <message>
         <location filename="../app/databasestatus.cpp" line="+90"/>
@@ -4062,7 +4071,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+75"/>
+        <location filename="../storage/csvfile.cpp" line="-138"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>يحتوي الملف على أكثر من %1 صف، وهذا أكثر مما يقبله الاستيراد</translation>
     </message>
@@ -4077,12 +4086,17 @@ Do you want to delete it anyway?</source>
         <translation>تعذرت كتابة الملف المؤقت: %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+11"/>
+        <source>not a file but a device or a pipe</source>
+        <translation>ليس ملفًا بل جهاز أو أنبوب</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
         <translation>حجم الملف %1 MiB، وهذا أكثر من %2 MiB التي يقبلها الاستيراد</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+35"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>يحتوي الملف على %1 أعمدة، والصفحة على %2</translation>
     </message>
@@ -4122,12 +4136,17 @@ Do you want to delete it anyway?</source>
         <translation>لا يحدد المصنف جزءًا لورقته الأولى</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
+        <source>the first worksheet unpacks to more than the %1 MiB an import takes (at row %2)</source>
+        <translation>يتجاوز حجم ورقة العمل الأولى بعد فكّها %1 MiB التي يقبلها الاستيراد (عند الصف %2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>the first worksheet has text in row %1, more than the %2 rows an import takes</source>
         <translation>تحتوي ورقة العمل الأولى على نص في الصف %1، وهذا أكثر من %2 صف يقبلها الاستيراد</translation>
     </message>
     <message>
-        <location line="+199"/>
+        <location line="+209"/>
         <source>the file does not exist</source>
         <translation>الملف غير موجود</translation>
     </message>

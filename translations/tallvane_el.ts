@@ -1199,6 +1199,15 @@
     </message>
 </context>
 <context>
+    <name>CsvFile</name>
+    <message>
+        <location filename="../storage/csvfile.cpp" line="+216"/>
+        <source>not every byte could be written (is the disk full?)</source>
+        <extracomment>Why an export failed when the system gives no reason of its own</extracomment>
+        <translation>δεν γράφτηκαν όλα τα byte (μήπως ο δίσκος είναι γεμάτος;)</translation>
+    </message>
+</context>
+<context>
     <name>DatabaseStatus</name>
     <message>
         <location filename="../app/databasestatus.cpp" line="+90"/>
@@ -4062,7 +4071,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+75"/>
+        <location filename="../storage/csvfile.cpp" line="-138"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>το αρχείο έχει πάνω από %1 γραμμές, περισσότερες από όσες δέχεται η εισαγωγή</translation>
     </message>
@@ -4077,12 +4086,17 @@ Do you want to delete it anyway?</source>
         <translation>δεν ήταν δυνατή η εγγραφή του προσωρινού αρχείου: %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+11"/>
+        <source>not a file but a device or a pipe</source>
+        <translation>δεν είναι αρχείο αλλά συσκευή ή σωλήνωση</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
         <translation>το αρχείο έχει %1 MiB, περισσότερα από τα %2 MiB που δέχεται η εισαγωγή</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+35"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>το αρχείο έχει %1 στήλες, η σελίδα %2</translation>
     </message>
@@ -4122,12 +4136,17 @@ Do you want to delete it anyway?</source>
         <translation>το βιβλίο εργασίας δεν ορίζει μέρος για το πρώτο του φύλλο</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
+        <source>the first worksheet unpacks to more than the %1 MiB an import takes (at row %2)</source>
+        <translation>το πρώτο φύλλο εργασίας αποσυμπιέζεται σε περισσότερα από τα %1 MiB που δέχεται η εισαγωγή (στη γραμμή %2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>the first worksheet has text in row %1, more than the %2 rows an import takes</source>
         <translation>το πρώτο φύλλο εργασίας έχει κείμενο στη γραμμή %1, πέρα από τις %2 γραμμές που δέχεται η εισαγωγή</translation>
     </message>
     <message>
-        <location line="+199"/>
+        <location line="+209"/>
         <source>the file does not exist</source>
         <translation>το αρχείο δεν υπάρχει</translation>
     </message>

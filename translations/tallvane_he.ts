@@ -1199,6 +1199,15 @@
     </message>
 </context>
 <context>
+    <name>CsvFile</name>
+    <message>
+        <location filename="../storage/csvfile.cpp" line="+216"/>
+        <source>not every byte could be written (is the disk full?)</source>
+        <extracomment>Why an export failed when the system gives no reason of its own</extracomment>
+        <translation>לא כל הבתים נכתבו (האם הדיסק מלא?)</translation>
+    </message>
+</context>
+<context>
     <name>DatabaseStatus</name>
     <message>
         <location filename="../app/databasestatus.cpp" line="+90"/>
@@ -4062,7 +4071,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+75"/>
+        <location filename="../storage/csvfile.cpp" line="-138"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>בקובץ יש יותר מ-%1 שורות, יותר ממה שייבוא מקבל</translation>
     </message>
@@ -4077,12 +4086,17 @@ Do you want to delete it anyway?</source>
         <translation>לא ניתן היה לכתוב את הקובץ הזמני: %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+11"/>
+        <source>not a file but a device or a pipe</source>
+        <translation>זה אינו קובץ אלא התקן או צינור</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
         <translation>בקובץ יש %1 MiB, יותר מ-%2 MiB שייבוא מקבל</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+35"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>בקובץ יש %1 עמודות, ובדף %2</translation>
     </message>
@@ -4122,12 +4136,17 @@ Do you want to delete it anyway?</source>
         <translation>חוברת העבודה אינה מציינת חלק עבור הגיליון הראשון שלה</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
+        <source>the first worksheet unpacks to more than the %1 MiB an import takes (at row %2)</source>
+        <translation>גיליון העבודה הראשון נפרש ליותר מ-%1 MiB שייבוא מקבל (בשורה %2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>the first worksheet has text in row %1, more than the %2 rows an import takes</source>
         <translation>בגיליון הראשון יש טקסט בשורה %1, יותר מ-%2 השורות שייבוא מקבל</translation>
     </message>
     <message>
-        <location line="+199"/>
+        <location line="+209"/>
         <source>the file does not exist</source>
         <translation>הקובץ לא קיים</translation>
     </message>

@@ -1199,6 +1199,15 @@
     </message>
 </context>
 <context>
+    <name>CsvFile</name>
+    <message>
+        <location filename="../storage/csvfile.cpp" line="+216"/>
+        <source>not every byte could be written (is the disk full?)</source>
+        <extracomment>Why an export failed when the system gives no reason of its own</extracomment>
+        <translation>เขียนข้อมูลได้ไม่ครบทุกไบต์ (ดิสก์เต็มหรือไม่?)</translation>
+    </message>
+</context>
+<context>
     <name>DatabaseStatus</name>
     <message>
         <location filename="../app/databasestatus.cpp" line="+90"/>
@@ -4062,7 +4071,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+75"/>
+        <location filename="../storage/csvfile.cpp" line="-138"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>ไฟล์มีมากกว่า %1 แถว เกินกว่าที่นำเข้าได้</translation>
     </message>
@@ -4077,12 +4086,17 @@ Do you want to delete it anyway?</source>
         <translation>เขียนไฟล์ชั่วคราวไม่ได้: %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+11"/>
+        <source>not a file but a device or a pipe</source>
+        <translation>ไม่ใช่ไฟล์ แต่เป็นอุปกรณ์หรือไปป์</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
         <translation>ไฟล์มีขนาด %1 MiB เกินกว่า %2 MiB ที่นำเข้าได้</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+35"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>ไฟล์มี %1 คอลัมน์ แต่หน้านี้มี %2 คอลัมน์</translation>
     </message>
@@ -4122,12 +4136,17 @@ Do you want to delete it anyway?</source>
         <translation>เวิร์กบุ๊กไม่ได้ระบุส่วนของชีตแรก</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
+        <source>the first worksheet unpacks to more than the %1 MiB an import takes (at row %2)</source>
+        <translation>เวิร์กชีตแรกเมื่อแตกออกมีขนาดเกิน %1 MiB ที่นำเข้าได้ (ที่แถว %2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>the first worksheet has text in row %1, more than the %2 rows an import takes</source>
         <translation>เวิร์กชีตแรกมีข้อความในแถว %1 เกินกว่า %2 แถวที่นำเข้าได้</translation>
     </message>
     <message>
-        <location line="+199"/>
+        <location line="+209"/>
         <source>the file does not exist</source>
         <translation>ไม่พบไฟล์</translation>
     </message>

@@ -81,8 +81,14 @@ void FileDialog::closedOn(const QString& name)
 {
     if (name.isEmpty())
         return;
+    // The system's own folders are not where the next dialog starts: the dialog guesses each
+    // file's type by reading it, and some of theirs (/proc/kmsg) never answer.
+    const QString folder = QFileInfo(name).absolutePath();
+    for (const char* system : { "/proc", "/sys", "/dev" })
+        if (folder == QLatin1String(system) || folder.startsWith(QLatin1String(system) + QLatin1Char('/')))
+            return;
     QSettings(LinkSettings::filePath(), QSettings::IniFormat)
-        .setValue(kLastFolderKey, QDir::toNativeSeparators(QFileInfo(name).absolutePath()));
+        .setValue(kLastFolderKey, QDir::toNativeSeparators(folder));
 }
 
 bool FileDialog::takeNext(QString* name)
