@@ -57,7 +57,7 @@ QByteArray LineCodec::encodeRow(const ItemRow& row, QByteArray* record) const
     char* r = record->data();
     r[0] = char(index & 0xFF);
     // A text shorter than the longest one keeps its NUL; a full one has none in the field.
-    putRegisterText(r + 1, textSize(), toLocal8(cellText(row, Text)).left(m_block.longestText));
+    putRegisterText(r + 1, textSize(), registerCut(toLocal8(cellText(row, Text)), m_block.longestText));
     return name;
 }
 

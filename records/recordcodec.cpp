@@ -6,6 +6,8 @@
 #include "records/translation.h"
 #include "storage/configdb.h"
 
+#include <QTextCodec>
+
 #include <cstring>
 #include <functional>
 
@@ -268,7 +270,7 @@ QByteArray RecordCodec::cellBytes(const ItemRow& row, int column)
 {
     if (column >= row.size())
         return QByteArray();
-    return toLocal8(row.at(column).toString()).left(63);
+    return registerCut(toLocal8(row.at(column).toString()), 63);
 }
 
 QString RecordCodec::cellText(const ItemRow& row, int column)
@@ -297,9 +299,21 @@ QByteArray RecordCodec::registerBytes(const char* field, int size)
     return QByteArray(copy, int(qstrnlen(copy, n)));
 }
 
+QByteArray RecordCodec::registerCut(const QByteArray& text, int size)
+{
+    int length = qMin(int(text.size()), size);
+    // A UTF-8 text cut at the field's length keeps whole letters: the first bytes of a letter
+    // are no letter on the register, and read back they became a replacement character.
+    if (length < text.size() && registerCodec()->mibEnum() == 106)
+        while (length > 0 && (uchar(text.at(length)) & 0xC0) == 0x80)
+            --length;
+    return text.left(length);
+}
+
 void RecordCodec::putRegisterText(char* field, int size, const QByteArray& text)
 {
-    std::memcpy(field, text.constData(), qMin(text.size(), size));
+    const QByteArray kept = registerCut(text, size);
+    std::memcpy(field, kept.constData(), kept.size());
     textToRegister(field, size);
 }
 
@@ -324,8 +338,10 @@ void IndexedRecordCodec::putName(char* record, const ItemRow& row) const
     const QByteArray text = cellBytes(row, 1);
     if (m_name.registerText)
         putRegisterText(record + m_name.offset, m_name.size, text);
-    else
-        std::memcpy(record + m_name.offset, text.constData(), qMin(int(text.size()), m_name.size));
+    else {
+        const QByteArray kept = registerCut(text, m_name.size);
+        std::memcpy(record + m_name.offset, kept.constData(), kept.size());
+    }
 }
 
 QByteArray IndexedRecordCodec::nameBytes(const char* record) const

@@ -204,6 +204,8 @@ protected:
     static QByteArray registerBytes(const char* field, int size);
     // Copies at most `size` bytes of `text` into the field and applies textToRegister.
     static void putRegisterText(char* field, int size, const QByteArray& text);
+    // The first `size` bytes of `text`, fewer where a UTF-8 letter would be cut in two.
+    static QByteArray registerCut(const QByteArray& text, int size);
 
 private:
     void checkInto(const ItemRow& shown, const ItemRow& sent, int rowNumber, QByteArray* record, ItemRow* back,

@@ -74,6 +74,10 @@ private slots:
         QTest::newRow("price not a number") << 6 << "abc" << 37 << hexBytes("00 00 00 00 00") << "0.00";
         QTest::newRow("kitchen printers") << 8 << "8x21" << 36 << hexBytes("83") << "821";
         QTest::newRow("short option text") << 4 << "101" << 34 << hexBytes("05") << "00000101";
+        // 13 two-byte letters in a 25-byte name (UTF-8): the thirteenth does not go in half.
+        QTest::newRow("name cut between letters")
+            << 1 << QString(13, QChar(0x0391)) << 7 << QByteArray("\xCE\x91").repeated(12) + '\0'
+            << QString(12, QChar(0x0391));
     }
 
     void fieldRules()
