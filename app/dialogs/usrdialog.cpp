@@ -133,9 +133,14 @@ void usrdialog::on_UserList_clicked(const QModelIndex& index)
     user = UserInfo();
     user.UserName = index.data().toString();
     if (m_db->findUser(&user, QString::fromLatin1(kUserTable)) != 0) {
-        // Removed by another program since the list was read.
+        // Removed by another program since the list was read (once: a file that cannot be
+        // read at all lists nobody).
         const QString name = user.UserName;
-        refreshList();
+        if (!m_rereading) {
+            m_rereading = true;
+            refreshList();
+            m_rereading = false;
+        }
         ui->label_status->setText(tr("%1 no longer exists: the list is read again").arg(name));
         return;
     }

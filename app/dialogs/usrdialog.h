@@ -45,5 +45,6 @@ private:
     usrdb* m_db;
     // 2 lists the ordinary users; 1 would list level 3, which nothing selects.
     int m_listMode = 2;
+    bool m_rereading = false; // the list is read again after a user vanished
     QVector<UserInfo> m_users;
 };
