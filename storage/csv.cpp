@@ -36,6 +36,22 @@ bool scientificToInteger(const QString& field, QString* integer)
     return true;
 }
 
+// "2,50" as a spreadsheet writes it where "," is the decimal sign (and ";" therefore the
+// separator): digits, one comma, digits.
+bool isDecimalComma(const QString& field)
+{
+    qsizetype comma = -1;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const QChar c = field.at(i);
+        if (c == QLatin1Char(',') && comma < 0 && i > 0)
+            comma = i;
+        else if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            && !(i == 0 && (c == QLatin1Char('-') || c == QLatin1Char('+'))))
+            return false;
+    }
+    return comma > 0 && comma + 1 < field.size() && field.at(comma - 1).isDigit();
+}
+
 struct RecordStart {
     qsizetype offset; // of the record's first byte
     int line; // physical lines before it
@@ -84,6 +100,7 @@ struct csv::Private {
     std::unique_ptr<QTextStream> stream;
     bool atLineStart = true;
     QChar separator = kComma;
+    bool decimalComma = false;
     int line = 0; // physical lines read from the device
     Conversions conversions;
 };
@@ -107,6 +124,11 @@ void csv::setDevice(QIODevice* device)
 bool csv::atEnd() const
 {
     return !d->stream || d->stream->atEnd();
+}
+
+void csv::setDecimalComma(bool on)
+{
+    d->decimalComma = on;
 }
 
 void csv::setSeparator(QChar separator)
@@ -280,6 +302,9 @@ template <class Append> bool csv::parseRecord(Append&& append)
             }
             field = integer;
         }
+        // A field in quotation marks is text as written (a name "0,33" stays so).
+        if (!quoted && d->decimalComma && isDecimalComma(field))
+            field.replace(QLatin1Char(','), QLatin1Char('.'));
         append(std::move(field));
         if (lineEnds)
             break;
@@ -358,6 +383,7 @@ bool csv::readText(
         slice.open(QIODevice::ReadOnly);
         csv reader;
         reader.setSeparator(separator);
+        reader.setDecimalComma(separator == QLatin1Char(';'));
         reader.setDevice(&slice);
         ItemTable rows;
         const bool whole = reader.readAll(&rows, end - begin) && rows.size() == end - begin;
@@ -387,6 +413,7 @@ bool csv::readText(
     whole.open(QIODevice::ReadOnly);
     csv reader;
     reader.setSeparator(separator);
+    reader.setDecimalComma(separator == QLatin1Char(';'));
     reader.setDevice(&whole);
     const bool within = reader.readAll(table, maxRows);
     *conversions = reader.conversions();

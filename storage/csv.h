@@ -38,6 +38,9 @@ public:
 
     // The field separator for reading; "," unless set.
     void setSeparator(QChar separator);
+    // Whether "," is the decimal sign (files separated by ";"): an unquoted field of digits,
+    // one comma and digits ("2,50") is read with a point ("2.50"). Off unless set.
+    void setDecimalComma(bool on);
 
     // Fields that readLine() turned from scientific notation into integers since the device
     // was set: how many, and where the first was (line of the device and field, from 1).
@@ -49,7 +52,8 @@ public:
     Conversions conversions() const;
 
     // Reads UTF-8 `text` (a byte-order mark at its start skipped) with `separator` into
-    // `table`, as readAll() over the whole of it would; a large text is read in slices of
+    // `table` (with ";" "," is the decimal sign, see setDecimalComma()), as readAll() over the
+    // whole of it would; a large text is read in slices of
     // whole records on several threads. `conversions` receives what conversions() would give.
     // False, with nothing read, when the text holds more than `maxRows` rows.
     static bool readText(

@@ -32,22 +32,6 @@ QString fromCodePage(const QByteArray& bytes)
     return fromLocal8(bytes);
 }
 
-// "2,50" as a spreadsheet writes it where "," is the decimal sign (and ";" therefore the
-// separator): digits, one comma, digits.
-bool isDecimalComma(const QString& field)
-{
-    qsizetype comma = -1;
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        const QChar c = field.at(i);
-        if (c == QLatin1Char(',') && comma < 0 && i > 0)
-            comma = i;
-        else if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            && !(i == 0 && (c == QLatin1Char('-') || c == QLatin1Char('+'))))
-            return false;
-    }
-    return comma > 0 && comma + 1 < field.size() && field.at(comma - 1).isDigit();
-}
-
 QChar separatorOf(const QByteArray& bytes)
 {
     qsizetype end = bytes.indexOf('\n');
@@ -81,12 +65,6 @@ bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator, 
     if (!csv::readText(text, out->separator, maxRows, &out->rows, &conversions)) {
         out->error = tooMany;
         return false;
-    }
-    if (out->separator == QLatin1Char(';')) {
-        for (ItemRow& row : out->rows)
-            for (QVariant& cell : row)
-                if (isDecimalComma(cell.toString()))
-                    cell = cell.toString().replace(QLatin1Char(','), QLatin1Char('.'));
     }
     out->scientificCount = conversions.count;
     out->firstScientificLine = conversions.firstLine;

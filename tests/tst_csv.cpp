@@ -410,9 +410,9 @@ private slots:
         QTest::addColumn<QString>("separator");
         QTest::addColumn<ItemTable>("rows");
         QTest::newRow("semicolons in the header")
-            << QByteArray("Random;Name;Price;Stock+\n1;\"A;B\";2,50;-0,5\n2;1,5 kg;,5;1,2,3\n") << ";"
+            << QByteArray("Random;Name;Price;Stock+\n1;\"A;B\";2,50;-0,5\n2;1,5 kg;,5;1,2,3\n3;\"0,33\";1;1\n") << ";"
             << table({ { "Random", "Name", "Price", "Stock+" }, { "1", "A;B", "2.50", "-0.5" },
-                   { "2", "1,5 kg", ",5", "1,2,3" } });
+                   { "2", "1,5 kg", ",5", "1,2,3" }, { "3", "0,33", "1", "1" } });
         QTest::newRow("semicolons after a mark")
             << QByteArray("\xEF\xBB\xBFRandom;Name\r\n7;X\r\n") << ";" << table({ { "Random", "Name" }, { "7", "X" } });
         QTest::newRow("comma and semicolon in the header")
