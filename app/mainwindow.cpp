@@ -302,9 +302,15 @@ void MainWindow::reopenLastSet()
     // After a log out the set is still open, read in the new login's language: it is opened
     // anew (the user's last set, else that one), so that its own language applies again.
     const QString last = m_sets->lastSet();
-    const QString set = last.isEmpty() ? currentDatabasePath : last;
-    if (!set.isEmpty())
-        openSet(set);
+    if (!last.isEmpty()) {
+        openSet(last);
+    } else if (!currentDatabasePath.isEmpty()) {
+        // The previous user's set stays open for this one, but is not written into this user's
+        // last and recent sets: those are the sets this user opened.
+        DatabaseStatus::open(statusBar(), currentDatabasePath);
+        m_sets->refresh(currentDatabasePath);
+        reloadShownPage();
+    }
 }
 
 void MainWindow::openCategory(int category)

@@ -13,6 +13,7 @@
 #include "records/system.h"
 #include "storage/configdb.h"
 #include "testsupport.h"
+#include "users/usrdb.h"
 
 #include <QAction>
 #include <QApplication>
@@ -321,6 +322,15 @@ private slots:
         TestWindow again(m_dir.filePath(QStringLiteral("case%1").arg(m_serial)));
         again.reopenLastSet();
         QCOMPARE(QFileInfo(currentDatabasePath).canonicalFilePath(), QFileInfo(a).canonicalFilePath());
+
+        // A user without sets of their own, logged in after, finds that set open, but not among
+        // their own sets.
+        const QString admin = usrdb::instance()->loginRecord().UserName;
+        usrdb::instance()->loginRecord().UserName = QStringLiteral("clerk9");
+        again.reopenLastSet();
+        QCOMPARE(QFileInfo(currentDatabasePath).canonicalFilePath(), QFileInfo(a).canonicalFilePath());
+        QVERIFY(again.sets()->recentSets().isEmpty());
+        usrdb::instance()->loginRecord().UserName = admin;
     }
 
     void undoRedo_data()
