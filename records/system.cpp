@@ -85,14 +85,20 @@ QByteArray System::decodeRecord(const QByteArray& payload, ItemRow* row, int) co
         qCDebug(lcRecords) << "data len is err!";
         return QByteArray();
     }
-    setRecord(payload.mid(2));
-    decodeFields(payload.constData() + 2, row, kOwnIndex);
+    const QByteArray received = storedRecord(payload);
+    setRecord(received);
+    decodeFields(received.constData(), row, kOwnIndex);
     return QByteArray();
 }
 
 QByteArray System::storedRecord(const QByteArray& payload) const
 {
-    return payload.size() == kRecordSize + 2 ? payload.mid(2) : QByteArray();
+    if (payload.size() != kRecordSize + 2)
+        return QByteArray();
+    // The reply's record bytes after its two leading ones, then the frame's check bytes: those
+    // two are no register setting, and the record's last two bytes keep what the program held
+    // (read as settings they turned COPY RECEIPT and its neighbours on or off at random).
+    return payload.mid(2, kRecordSize - 2) + record().mid(kRecordSize - 2, 2);
 }
 
 QByteArray System::decodeFields(const char* record, ItemRow* row, int) const
