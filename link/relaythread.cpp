@@ -3,6 +3,8 @@
 #include "link/linkhost.h"
 #include "link/linklog.h"
 
+#include <QCoreApplication>
+
 RelayThread::RelayThread(const char* traceName, QObject* parent)
     : QThread(parent)
     , m_traceName(traceName)
@@ -106,6 +108,10 @@ void RelayThread::stop()
     requestInterruption();
     quit();
     wait();
+    // What the port reported before its thread ended (a transfer's own outcome, with its rows
+    // and type) waits in this object's queue: it is taken now, before any made-up one, which
+    // would otherwise stand for it and the real one be dropped as late.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     // The transfers that the thread did not see to their end ended with the link.
     TransferOutcome closed;
     closed.peer = m_linkName;

@@ -337,14 +337,23 @@ private slots:
         QVERIFY(socket);
         FakeRegister ecr(socket.get());
         QSignalSpy ended(m_host.get(), &LinkHost::signal_transfersEnded);
-        QCOMPARE(m_host->send("DEPTDATA", departments(2)), 1);
+        QCOMPARE(m_host->send("DEPTDATA", departments(3)), 1);
         // The download waits in the port's queue behind the send.
         QCOMPARE(m_host->request("DEPTDATA"), 1);
         QCOMPARE(m_host->runningTransfers(), 2);
         QCOMPARE(ecr.read(53).size(), 53);
+        ecr.write(QByteArray(1, kAck));
+        QCOMPARE(ecr.read(53).size(), 53);
         socket->abort();
         QVERIFY(QTest::qWaitFor([&] { return m_host->runningTransfers() == 0; }, 5000));
         QCOMPARE(m_host->disconnections.size(), 1);
+        // The send's own outcome is the one counted: what it was and how far it came.
+        QCOMPARE(m_host->outcomes.size(), 2);
+        const TransferOutcome& send = m_host->outcomes.first();
+        QCOMPARE(send.result, TransferOutcome::Closed);
+        QCOMPARE(send.datatype, QByteArray("DEPTDATA"));
+        QCOMPARE(send.done, 1);
+        QCOMPARE(send.total, 3);
         // A late report of the port is not counted again.
         QTest::qWait(200);
         QCOMPARE(m_host->runningTransfers(), 0);

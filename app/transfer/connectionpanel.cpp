@@ -390,8 +390,13 @@ void ConnectionPanel::showDisconnection(int connection)
     QTableWidget* table = ui->tableWidget_Tcp;
     if (address.isEmpty() || table->rowCount() == 0)
         return;
+    // One connection ended: one row goes. Two registers may dial from one address (behind a
+    // router); the other is still connected and must stay listed, since the questions before a
+    // send name the registers from this table.
     for (int row = table->rowCount() - 1; row >= 0; --row)
-        if (table->item(row, 0) && table->item(row, 0)->text() == address)
+        if (table->item(row, 0) && table->item(row, 0)->text() == address) {
             table->removeRow(row);
+            break;
+        }
     emit linkChanged();
 }
