@@ -116,8 +116,7 @@ void TransferController::setBusy(bool busy)
 {
     if (busy)
         m_focusBeforeBusy = QApplication::focusWidget();
-    // The focus goes back to where it was before the transfer, unless the operator has put it
-    // elsewhere meanwhile (the panel held it on Cancel).
+    // The focus goes back where it was, unless moved meanwhile (the panel held it on Cancel).
     const bool giveBack = !busy && m_panel->focusOnCancel();
     m_busy = busy;
     m_panel->setBusy(busy);
@@ -430,10 +429,9 @@ void TransferController::holdRows(
     m_held.append({ link, datatype, rows, records ? *records : QList<QByteArray>(), records != nullptr });
 }
 
-void TransferController::addOutcome(const TransferOutcome& ended)
+void TransferController::addOutcome(TransferOutcome outcome)
 {
     // The register's baseline follows what it now holds (a download's once it is kept).
-    TransferOutcome outcome = ended;
     outcome.baselineLost = !m_baselines.ended(outcome);
     qCDebug(lcApp).noquote() << "outcome:" << outcome.sentence();
     journalTransfer(outcome);
@@ -442,9 +440,8 @@ void TransferController::addOutcome(const TransferOutcome& ended)
 
 void TransferController::finish()
 {
-    // A cancelled download leaves the page as it was; otherwise the rows go to it now (or,
-    // for a download to compare with, only to the registers' baselines). A register that sent
-    // its whole table is known either way: its baseline follows.
+    // A cancelled download leaves the page as it was; otherwise the rows go to it now (or only
+    // to the baselines, for a download to compare with). A whole table sets the baseline.
     const int compareCategory = m_compareAfterDownload;
     m_compareAfterDownload = -1;
     QSet<QString> received, unkept;

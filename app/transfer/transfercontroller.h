@@ -73,7 +73,7 @@ public:
     // One register's table read back after a send, compared with what was sent.
     void showVerification(const VerifyReport& report);
     // How one register's transfer ended.
-    void addOutcome(const TransferOutcome& outcome);
+    void addOutcome(TransferOutcome outcome);
     // Rows a download brought from the register of `link`; held until every register has ended.
     void holdRows(
         const QString& link, const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>* records);
