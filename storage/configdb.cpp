@@ -479,6 +479,11 @@ void openDatabase(const QString& path)
     applySetLanguage();
 }
 
+DatabaseCheck inspectDatabase(const QSqlDatabase& db, const QString& path)
+{
+    return inspectAny(db, path);
+}
+
 DatabaseCheck currentDatabaseCheck()
 {
     if (g_check.path != currentDatabasePath)

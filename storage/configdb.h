@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QSqlDatabase;
 class QSqlError;
 class QSqlQuery;
 
@@ -52,6 +53,8 @@ struct DatabaseCheck {
 void openDatabase(const QString& path);
 // The check of the current database (empty when another path has been made current since).
 DatabaseCheck currentDatabaseCheck();
+// The same check of any open connection to a set at `path` (a copy's source, say), read only.
+DatabaseCheck inspectDatabase(const QSqlDatabase& db, const QString& path);
 // One line for the operator on what is wrong with the current database; empty when nothing is.
 QString describeDatabaseProblem();
 // One line for the operator when the current set's register texts are in another language than

@@ -59,9 +59,28 @@ bool openSet(const QString& text, const QString& name, bool create, bool* exists
     return ServerDb::createSchema(db, location.set, error);
 }
 
-// Reads every configuration table of the set on `db`, in stored order.
-bool readSet(const QSqlDatabase& db, QList<QList<StoredRow>>* tables, int* language, QString* error)
+// Why the set on `db` cannot be copied from (or replaced): a file SQLite cannot read, one
+// that holds none of the configuration tables, a table that cannot be read. Empty when it can.
+// A target that holds no table at all (an empty file or schema) may be filled.
+QString unusableSet(const QSqlDatabase& db, const QString& text, bool target = false)
 {
+    const DatabaseCheck check = inspectDatabase(db, text);
+    if (!check.damage.isEmpty())
+        return check.damage;
+    if (check.missingTables.size() == configTableNames().size() && !(target && ServerDb::tables(db).isEmpty()))
+        return QCoreApplication::translate("ConfigDb", "it holds no configuration set");
+    if (!check.badTables.isEmpty())
+        return QStringLiteral("%1: %2").arg(check.badTables.firstKey(), check.badTables.first());
+    return QString();
+}
+
+// Reads every configuration table of the set on `db`, in stored order.
+bool readSet(
+    const QSqlDatabase& db, const QString& text, QList<QList<StoredRow>>* tables, int* language, QString* error)
+{
+    // An unreadable file would otherwise read as a set of empty tables and replace the target's.
+    if (!(*error = unusableSet(db, text)).isEmpty())
+        return false;
     const bool server = ServerDb::isServer(db);
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -129,9 +148,13 @@ SetCopy::Result copy(const QString& from, const QString& to, bool replace, QStri
         return SetCopy::Failed;
     QList<QList<StoredRow>> tables;
     int language = 0;
-    if (!readSet(QSqlDatabase::database(QLatin1String(kFromConnection), false), &tables, &language, error))
+    if (!readSet(QSqlDatabase::database(QLatin1String(kFromConnection), false), from, &tables, &language, error))
         return SetCopy::Failed;
     if (!openSet(to, QLatin1String(kToConnection), false, &exists, error) && exists)
+        return SetCopy::Failed;
+    // Only a set is replaced: another program's database or a damaged file is left alone.
+    if (exists
+        && !(*error = unusableSet(QSqlDatabase::database(QLatin1String(kToConnection), false), to, true)).isEmpty())
         return SetCopy::Failed;
     if (exists && !replace)
         return SetCopy::TargetExists;

@@ -456,6 +456,48 @@ private slots:
         }
     }
 
+    // A copy takes only a set: a damaged file or another program's database neither reads as
+    // empty tables over the target's nor gets the set's tables written into it.
+    void copyRefusesWhatIsNoSet_data()
+    {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<bool>("foreignTarget");
+        QTest::newRow("cut short") << QByteArray("cut") << false;
+        QTest::newRow("a text file") << QByteArray("Indx,Name\n1,BREAD\n") << false;
+        QTest::newRow("another program's database") << QByteArray("foreign") << false;
+        QTest::newRow("into another program's database") << QByteArray() << true;
+    }
+
+    void copyRefusesWhatIsNoSet()
+    {
+        QFETCH(QByteArray, from);
+        QFETCH(bool, foreignTarget);
+        QFile::remove(file(QStringLiteral("copy-shop.db")));
+        const QString shop
+            = departmentDatabase(QStringLiteral("copy-shop.db"), kDeptHeader + "1,BREAD,2,0,0,1,1.25,10,1\n");
+        QVERIFY(!shop.isEmpty());
+        const QString foreign = file(QStringLiteral("foreign.db"));
+        QFile::remove(foreign);
+        QVERIFY(withDatabaseFile(foreign, [](QSqlQuery& query) { return query.exec("create table notes (text)"); }));
+        QString source = shop, target = foreignTarget ? foreign : shop;
+        if (from == "foreign") {
+            source = foreign;
+        } else if (!from.isEmpty()) {
+            source = file(QStringLiteral("source.db"));
+            QFile whole(shop);
+            QVERIFY(whole.open(QIODevice::ReadOnly));
+            QVERIFY(write(source, from == "cut" ? whole.read(whole.size() / 2) : from));
+        }
+        const QByteArray before = exported(shop);
+        const QByteArray foreignBefore = fileBytes(foreign);
+        const CliProgram::Result result = m_cli->run(
+            { "--user", "admin", "copy", "--from", source, "--to", target, "--replace" }, QStringLiteral("604218"));
+        QCOMPARE(result.status, 4);
+        QVERIFY2(result.err.contains("is as it was"), result.err.constData());
+        QCOMPARE(exported(shop), before);
+        QCOMPARE(fileBytes(foreign), foreignBefore);
+    }
+
     // A refused login changes no table.
     void refusedLoginWritesNothing()
     {
