@@ -65,7 +65,9 @@ ItemTable gridTexts(const ItemTable& table, const RecordCodec* codec, int catego
     quint8 kinds[kMaxColumns] = {};
     for (size_t c = 0; codec && c < codec->columns().size() && c < size_t(kMaxColumns); ++c)
         kinds[c] = codec->columns()[c].kind;
-    const int columns = table.isEmpty() ? 0 : int(table.first().size());
+    // The codec's columns: a file's first row neither drops a column from every row (a short
+    // row) nor widens every row to its own length (a row of a million commas).
+    const int columns = codec ? int(codec->columns().size()) : table.isEmpty() ? 0 : int(table.first().size());
     ItemTable texts;
     texts.reserve(table.size());
     for (int r = 0; r < table.size(); ++r) {

@@ -20,8 +20,9 @@ bool isFixedTaxRate(int category, int row, int column);
 // (kMaxColumns entries); a row shorter than the grid has empty texts in the columns it lacks.
 QVariant gridCellAt(const ItemTable& table, int row, int column, const quint8* kinds, int category);
 
-// The texts that the grid gives back for `table` shown with the columns of `codec`: as many
-// columns as the first row has, every cell as the grid keeps it.
+// The texts that the grid gives back for `table` shown with the columns of `codec`: the
+// codec's columns (without a codec, as many as the first row has), every cell as the grid
+// keeps it.
 ItemTable gridTexts(const ItemTable& table, const RecordCodec* codec, int category);
 
 // Where each row of `imported` lands when it is added to `existing` rather than replacing

@@ -335,6 +335,11 @@ private slots:
         QTest::newRow("letter outside windows-1253")
             << "greek" << QByteArray("1,ΚΑΦΕΣ TÜRK,1,10000000,00000001,1,2.50,100,1\n") << 1
             << QByteArray("row 2, Name: 'Ü' not in windows-1253; the register keeps: ΚΑΦΕΣ T?RK\n");
+        // A short first row neither drops its last column from the rows below.
+        QTest::newRow("short first row") << "english"
+                                         << QByteArray("1,BREAD,2,10000000,00000101,1,12.50,100\n"
+                                                       "2,MILK,1,10000000,00000001,1,0.99,10,13\n")
+                                         << 0 << QByteArray();
         QTest::newRow("Greek name that fits")
             << "greek" << QByteArray("1,ΚΑΦΕΣ ΕΛΛΗΝΙΚΟΣ ΜΕ ΖΑΧΑΡΗ,1,10000000,00000001,1,2.50,100,1\n") << 0
             << QByteArray();
