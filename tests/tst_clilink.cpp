@@ -263,6 +263,34 @@ private slots:
         QCOMPARE(result.out, out);
     }
 
+    // Bytes that neither a download nor a file carries stay as the set held them: the system
+    // record's last two (the reply does not hold them) and the network record's byte 5.
+    void setBytesNothingCarries()
+    {
+        const QString shop = fresh(QStringLiteral(".db"));
+        const QString memory = fresh(QStringLiteral("-register.db"));
+        QCOMPARE(m_cli->run(asAdmin({ "new-db", shop })).status, 0);
+        QCOMPARE(m_cli->run(asAdmin({ "new-db", memory })).status, 0);
+        QByteArray system(64, '\x01');
+        system[62] = '\0';
+        system[63] = '\x55';
+        QVERIFY(writeStoredRecords(shop, QStringLiteral("table_system"), { system }));
+        QByteArray net(240, '\0');
+        net[5] = '\x77';
+        QVERIFY(writeStoredRecords(shop, QStringLiteral("table_net"), { net }));
+        QVERIFY(writeStoredRecords(memory, QStringLiteral("table_system"), { QByteArray(64, '\x02') }));
+
+        const CliProgram::Result downloaded
+            = overTcp(QStringList { "download", "--type", "sys", "--db", shop } + tcp(), { { "--db", memory } });
+        QVERIFY2(downloaded.status == 0, downloaded.err.constData());
+        QCOMPARE(storedData(shop, QStringLiteral("table_system")).value(0).mid(60), QByteArray("\x02\x02\x00\x55", 4));
+
+        const QString csv = fresh(QStringLiteral(".csv"));
+        QCOMPARE(m_cli->run(asAdmin({ "export", "--db", shop, "--type", "net", "--out", csv })).status, 0);
+        QCOMPARE(m_cli->run(asAdmin({ "import", "--db", shop, "--type", "net", "--in", csv })).status, 0);
+        QCOMPARE(storedData(shop, QStringLiteral("table_net")).value(0).at(5), '\x77');
+    }
+
     void verifyNeedsATableTheRegisterSendsBack()
     {
         const CliProgram::Result result

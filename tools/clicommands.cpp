@@ -413,6 +413,15 @@ int importTable(CommandContext& context)
     const int headerColumns = int(categoryHeaderRow(category).size());
     for (const QString& note : importNotes(file, headerColumns > 0 ? headerColumns : int(codec->columns().size())))
         Cli::printProblem(QStringLiteral("%1: %2").arg(in, note));
+    // The stored rows, to add to; the network record's bytes that no column shows (byte 5,
+    // what follows a text's NUL) come from the stored record, which loading makes current.
+    const bool add = context.isSet(QStringLiteral("add"));
+    ItemTable stored;
+    QList<QByteArray> records;
+    if ((add || category == CategoryNetParm) && (status = loadShownRows(category, db, &stored, &records)))
+        return status;
+    if (!add)
+        records.clear();
     ItemTable table = gridTexts(rows, codec, category);
     // Cells the register would not hold as written ("3,50" in a price, a name too long) are
     // saved only when asked for, as the window's save asks first and by default saves nothing.
@@ -425,16 +434,10 @@ int importTable(CommandContext& context)
                                       .arg(fits.size())
                                       .arg(in));
     }
-    QList<QByteArray> records;
-    const bool add = context.isSet(QStringLiteral("add"));
-    if (add) {
-        // Added as the window's import adds: PLUs by item code, other rows at the end; the
-        // stored rows that no imported row replaces keep their records.
-        ItemTable stored;
-        if ((status = loadShownRows(category, db, &stored, &records)))
-            return status;
+    // Added as the window's import adds: PLUs by item code, other rows at the end; the
+    // stored rows that no imported row replaces keep their records.
+    if (add)
         table = addImportedRows(stored, table, category, &records);
-    }
     if (!saveTableJournaled(category, table, records)) {
         tableProblem(db, codec, "not saved, the database keeps its previous rows");
         return Cli::ExitFileError;
@@ -758,6 +761,11 @@ int download(CommandContext& context)
         return status;
     if (!db.isEmpty() && (status = openConfigDatabase(db)))
         return status;
+    // The system record's last two bytes do not travel: the set's own are kept, not a default.
+    if (category == CategorySysParm && !System::loadSystemRecord()) {
+        tableProblem(db, System::instance(), "cannot be read");
+        return Cli::ExitFileError;
+    }
 
     CliLink receiver(link);
     // With the table on standard output, the words go to standard error.
