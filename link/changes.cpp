@@ -183,9 +183,9 @@ bool recordSend(const SendRequest& request, const TransferOutcome& outcome)
     if (!codec || category->number == CategorySysParm || !request.hasTable)
         return true;
 
-    // Rows written again after a time-out may have been taken twice, and the replies after them
-    // answered the rows before: what the register holds is not known any more.
-    if (outcome.retried > 0)
+    // Rows written again after a time-out may have been taken twice, and after a late or extra
+    // reply the replies answer the rows before: what the register holds is not known any more.
+    if (outcome.uncertain())
         return BaselineStore::drop(outcome.link, category->number);
     // The sends of the request in order, with the rows the register acknowledged.
     QList<SendPart> parts = request.parts;

@@ -98,6 +98,10 @@ QString doneSentence(const TransferOutcome& outcome, Wording wording)
         text += worded(wording, "TransferOutcome",
             QT_TRANSLATE_NOOP("TransferOutcome",
                 "; the register answered late and rows were sent again: download from it to see what it holds"));
+    else if (outcome.outOfStep)
+        text += worded(wording, "TransferOutcome",
+            QT_TRANSLATE_NOOP("TransferOutcome",
+                "; the register answered more often than it was asked: download from it to see what it holds"));
     return text;
 }
 

@@ -55,6 +55,7 @@ struct TransferOutcome {
     QByteArray word; // the refusal byte; the failure word of a download
     int attempts = 0; // writes of the frame that failed
     int retried = 0; // frames acknowledged only after a time-out and another write
+    bool outOfStep = false; // a reply came that answered no frame: the replies after it may be late
     qint64 waitedMs = 0; // how long the register was waited for at that frame
     // After a send with verify: -1 not read back, 1 held as sent, 0 not (see verifyNote).
     int verified = -1;
@@ -64,6 +65,8 @@ struct TransferOutcome {
     bool baselineLost = false;
 
     bool succeeded() const { return result == Done && verified != 0; }
+    // The register acknowledged, but what it holds is not known: replies came late or out of step.
+    bool uncertain() const { return retried > 0 || outOfStep; }
     // The sentence for the window (Shown), or for the journal (English).
     QString sentence(Wording wording = Wording::Shown) const;
     // failedRow and verifyNote in `wording`; an outcome filled without the English forms

@@ -207,10 +207,19 @@ bool TransferEngine::sendFrame(const QByteArray& frame, const std::function<QStr
     waited.start();
     int attempts = 0;
     bool acknowledged = false;
+    bool timedOut = false;
+    // A reply waiting before the frame goes answers none of this send's frames (a register
+    // that answered twice, a refusal after its acknowledgement): each reply from here on may
+    // answer the frame before it, so what the register holds is not known.
+    if (m_wire->bytesAvailable() > 0 || m_wire->waitForReadyRead(0)) {
+        m_outcome.outOfStep = true;
+        drain();
+    }
     while (attempts < m_traits.attempts && !acknowledged && !stopping()) {
         writeFrame(frame);
         ++attempts;
         acknowledged = waitForAck();
+        timedOut = timedOut || (!acknowledged && m_outcome.result == TransferOutcome::NoAnswer);
         // Stopped by the operator or by the link's end: no further attempt.
         if (!acknowledged && m_outcome.result != TransferOutcome::NoAnswer && m_outcome.result != TransferOutcome::Refused)
             break;
@@ -224,8 +233,9 @@ bool TransferEngine::sendFrame(const QByteArray& frame, const std::function<QStr
         m_outcome.inFlight = attempts > 0 && m_outcome.result != TransferOutcome::Refused;
         return false;
     }
-    // A frame acknowledged after a failed attempt leaves no failure behind, but the count.
-    if (attempts > 1)
+    // A frame acknowledged after a time-out leaves no failure behind, but the count: the late
+    // reply may have answered the first write. One refused and then taken was taken once.
+    if (timedOut)
         ++m_outcome.retried;
     m_outcome.result = TransferOutcome::Done;
     m_outcome.word.clear();

@@ -217,6 +217,33 @@ private slots:
         QCOMPARE(held, records);
     }
 
+    // The tool listens by the window's settings: a peer outside [tcp] allow takes no part.
+    void tcpSettingsAllowPeers()
+    {
+        const QString ini = QDir(m_cli->folder()).filePath(QStringLiteral("tallvane.ini"));
+        QFile settings(ini);
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[tcp]\nallow=10.9.9.9\n");
+        settings.close();
+        const QString memory = fresh(QStringLiteral("-register.db"));
+        const CliProgram::Result result
+            = overTcp(QStringList { "install", "--db", m_shop, "--type", "dept" } + tcp(1, 3), { { "--db", memory } });
+        QFile::remove(ini);
+        QCOMPARE(result.status, 1);
+        QVERIFY(stored(memory, QStringLiteral("table_dept")).isEmpty());
+    }
+
+    // A fleet with a register missing is not done, though those there got the table.
+    void fleetWithARegisterMissing()
+    {
+        const QString memory = fresh(QStringLiteral("-register.db"));
+        const CliProgram::Result result
+            = overTcp(QStringList { "install", "--db", m_shop, "--type", "dept" } + tcp(2, 2), { { "--db", memory } });
+        QCOMPARE(result.status, 1);
+        QVERIFY2(result.err.contains("1 of 2 registers connected"), result.err.constData());
+        QCOMPARE(stored(memory, QStringLiteral("table_dept")), QStringList({ "1:BREAD", "2:MILK" }));
+    }
+
     // One request reaches both registers; each reports every row and its end.
     void twoRegisters()
     {

@@ -180,6 +180,39 @@ private slots:
         openDatabase(QString());
     }
 
+    // A refusal and then an acknowledgement: the row was taken once. An extra reply: every
+    // reply after it may answer the frame before, so the register's table is not known.
+    void repliesOutOfStep_data()
+    {
+        QTest::addColumn<QByteArray>("firstReply");
+        QTest::addColumn<bool>("uncertain");
+        QTest::newRow("refused, then taken") << QByteArray("\x15") << false;
+        QTest::newRow("acknowledged twice") << QByteArray("\x06\x06") << true;
+    }
+
+    void repliesOutOfStep()
+    {
+        QFETCH(QByteArray, firstReply);
+        QFETCH(bool, uncertain);
+        QVERIFY(openPair());
+        FakeRegister ecr(m_registerPort.get());
+        m_host->send("DEPTDATA", departments(2));
+        QCOMPARE(ecr.read(53).size(), 53);
+        ecr.write(firstReply);
+        QCOMPARE(ecr.read(53).size(), 53);
+        ecr.write(QByteArray(1, kAck));
+        if (!uncertain) {
+            QCOMPARE(ecr.read(53).size(), 53);
+            ecr.write(QByteArray(1, kAck));
+        }
+        QVERIFY(QTest::qWaitFor([&] { return m_host->runningTransfers() == 0; }, 5000));
+        QCOMPARE(m_host->outcomes.size(), 1);
+        const TransferOutcome outcome = m_host->outcomes.first();
+        QCOMPARE(outcome.result, TransferOutcome::Done);
+        QCOMPARE(outcome.uncertain(), uncertain);
+        QCOMPARE(outcome.sentence().contains(QStringLiteral("download from it to see what it holds")), uncertain);
+    }
+
     void failsAfterFourAttempts()
     {
         QVERIFY(openPair());

@@ -558,6 +558,9 @@ int send(const LinkOptions& options, const SendRequest& request, int rows)
     if (status != Cli::ExitOk)
         return status;
     status = link.runSend(rows, request);
+    // Without a read-back, a register whose replies came late holds what nobody knows.
+    if (status == Cli::ExitOk && !request.verify && link.uncertain())
+        return Cli::ExitTransferFailed;
     if (status != Cli::ExitOk || !request.verify)
         return status;
     if (link.verifiedRegisters() == 0)
@@ -598,6 +601,8 @@ int sendChanges(const CommandContext& context, const LinkOptions& options, int c
         status = link.runEach(most, requests);
     if (status == Cli::ExitOk && verify && !requests.isEmpty() && !link.allHeldAsSent())
         status = Cli::ExitNotAsShown;
+    if (status == Cli::ExitOk && !verify && link.uncertain())
+        status = Cli::ExitTransferFailed;
     return status == Cli::ExitOk && unknown ? Cli::ExitTransferFailed : status;
 }
 

@@ -94,16 +94,14 @@ int LinkOptions::read(const CommandContext& context, LinkOptions* out)
         return Cli::ExitOk;
     }
     // Where the window listens, unless told otherwise.
-    const LinkSettings settings = LinkSettings::load();
-    out->listenAddress = settings.tcpAddress;
-    out->listenPort = settings.tcpPort;
-    if (context.isSet(QLatin1String(kListen)) && !out->listenAddress.setAddress(context.value(QLatin1String(kListen))))
+    out->tcp = LinkSettings::load();
+    if (context.isSet(QLatin1String(kListen)) && !out->tcp.tcpAddress.setAddress(context.value(QLatin1String(kListen))))
         return context.usageError(QStringLiteral("--listen takes an IP address"));
     if (context.isSet(QLatin1String(kPort))) {
         const int port = wholeNumber(context.value(QLatin1String(kPort)), 0, 65535);
         if (port < 0)
             return context.usageError(QStringLiteral("--port takes a number from 0 to 65535"));
-        out->listenPort = quint16(port);
+        out->tcp.tcpPort = quint16(port);
     }
     if (context.isSet(QLatin1String(kRegisters))) {
         out->registers = wholeNumber(context.value(QLatin1String(kRegisters)), 1, 1000);
@@ -147,7 +145,7 @@ int CliLink::open()
         return Cli::ExitOk;
     }
 
-    m_tcp = std::make_unique<TcpServer>(this, m_options.listenAddress, m_options.listenPort);
+    m_tcp = std::make_unique<TcpServer>(this, m_options.tcp);
     if (!m_tcp->isListening()) {
         Cli::printProblem(m_tcp->listenFailure());
         return Cli::ExitTransferFailed;
@@ -179,6 +177,7 @@ int CliLink::open()
         Cli::printProblem(QStringLiteral("no register connected within %1 s").arg(m_options.waitSeconds));
         return Cli::ExitTransferFailed;
     }
+    m_missing = qMax(0, wanted - connected);
     if (connected < wanted)
         Cli::printProblem(QStringLiteral("%1 of %2 registers connected within %3 s")
                               .arg(connected)
@@ -238,7 +237,8 @@ int CliLink::run(int rows, const std::function<int()>& request)
     bool allEnded = true;
     for (const Register& entry : m_registers)
         allEnded = allEnded && (entry.ended || !entry.involved);
-    return allEnded ? Cli::ExitOk : Cli::ExitTransferFailed;
+    // A register that never connected got nothing: the fleet is not done.
+    return allEnded && m_missing == 0 ? Cli::ExitOk : Cli::ExitTransferFailed;
 }
 
 QList<ItemTable> CliLink::received() const
@@ -320,6 +320,7 @@ void CliLink::outcome(TransferOutcome outcome)
             outcome.baselineLost = !recordDownload(outcome.link, outcome.datatype, entry.records);
     } else {
         outcome.baselineLost = !m_baselines.ended(outcome);
+        m_uncertain = m_uncertain || (outcome.result == TransferOutcome::Done && outcome.uncertain());
     }
     clearProgress();
     Cli::printError(outcome.sentence());

@@ -3,6 +3,7 @@
 #include "base/itemtable.h"
 #include "link/changes.h"
 #include "link/linkhost.h"
+#include "link/linksettings.h"
 
 #include <QCommandLineOption>
 #include <QHostAddress>
@@ -21,8 +22,9 @@ class TcpServer;
 struct LinkOptions {
     bool serial = false;
     QString port;
-    QHostAddress listenAddress;
-    quint16 listenPort = 0;
+    // Where and whom to listen for: the window's settings (allowed peers, most connections)
+    // with --listen and --port over them.
+    LinkSettings tcp;
     int registers = 1;
     int waitSeconds = 60;
 
@@ -78,6 +80,8 @@ public:
     // The registers whose table was read back after the send, and whether each holds it as sent.
     int verifiedRegisters() const { return m_verified; }
     bool allHeldAsSent() const { return m_heldAsSent; }
+    // A register acknowledged a send whose replies came late or out of step.
+    bool uncertain() const { return m_uncertain; }
 
 private:
     struct Register {
@@ -107,5 +111,7 @@ private:
     bool m_wordsToStderr = false;
     int m_verified = 0;
     bool m_heldAsSent = true;
+    bool m_uncertain = false;
+    int m_missing = 0; // registers asked for (--registers) that did not connect
     BaselineKeeper m_baselines; // each register's baseline through the transfers
 };
