@@ -113,6 +113,9 @@ public:
 
     // Publishes this category's headers and column kinds.
     void initColumns() const;
+    // True when a row's number is its place in the table (the "Indx" a stored row shows is its
+    // row number): a row put in between renumbers the rows below it.
+    virtual bool numbersRowsByPlace() const { return false; }
 
     // Encodes a row into a zero-filled record of the category's size; returns the record's
     // name field (some categories return their key instead).
@@ -222,6 +225,7 @@ private:
 // A category with one option column has its menu served here.
 class IndexedRecordCodec : public RecordCodec {
 public:
+    bool numbersRowsByPlace() const override { return true; }
     QStringList optionMenuEntries(int column) const override;
     QByteArray optionStates(const QString& cell, int column) const override;
     QString applyOption(const QString& cell, int column, int entry, bool checked) const override;

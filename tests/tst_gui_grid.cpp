@@ -122,6 +122,38 @@ private slots:
             qPrintable(QString::number(view->columnWidth(1))));
     }
 
+    // A clerk's number is its place in the table: a row put in between shows the numbers the
+    // rows get when the page is saved, and undoing it gives the old ones back. Ctrl++ leaves
+    // only the new row selected.
+    void rowsNumberedByPlace()
+    {
+        newShop();
+        QVERIFY(Clerk::instance()->saveTable(
+            { textRow({ "1", "BOB", "1111", "00000000" }), textRow({ "2", "CARL", "2222", "00000000" }) }));
+        auto w = window("btn_clerk");
+        QTableView* view = grid(*w);
+        GridModel* model = w->itemModel();
+        const auto numbers = [&] {
+            QStringList texts;
+            for (int r = 0; r < model->rowCount(); ++r)
+                texts << text(*w, r, 0) + QLatin1Char(' ') + text(*w, r, 1);
+            return texts;
+        };
+        view->setFocus();
+        view->setCurrentIndex(model->index(0, 1));
+        QTest::keyClick(view, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(numbers(), QStringList({ "1 BOB", "2 ", "3 CARL" }));
+        QCOMPARE(view->selectionModel()->selectedRows(), QModelIndexList());
+        QCOMPARE(view->selectionModel()->selectedIndexes().size(), 1);
+        child<QAction>(*w, "actionUndo")->trigger();
+        QCOMPARE(numbers(), QStringList({ "1 BOB", "2 CARL" }));
+        child<QAction>(*w, "actionRedo")->trigger();
+        model->setData(model->index(1, 1), QStringLiteral("DAVE"));
+        child<QAction>(*w, "actionSave")->trigger();
+        child<QPushButton>(*w, "btn_clerk")->click();
+        QCOMPARE(numbers(), QStringList({ "1 BOB", "2 DAVE", "3 CARL" }));
+    }
+
     void initTestCase()
     {
         m_session = std::make_unique<GuiTestSession>(m_dir.path());
@@ -496,6 +528,10 @@ private slots:
         view->setCurrentIndex(model->index(1, 0));
         QTest::keyClick(view, Qt::Key_Return);
         QVERIFY(!editor() || !editor()->isVisible());
+        // Keys typed on a cell that takes no typing go nowhere, not to a row that begins so.
+        view->setCurrentIndex(model->index(0, 3));
+        QTest::keyClicks(view, QStringLiteral("00"));
+        QCOMPARE(view->currentIndex(), model->index(0, 3));
 
         // Saved and shown again, the page keeps its current cell, with nothing selected.
         view->setCurrentIndex(model->index(1, 6));

@@ -222,8 +222,9 @@ bool GridModel::insertRows(int row, int count, const QModelIndex& parent)
     Row blank = emptyRow();
     blank.byHand = true;
     Rows rows(size_t(count), blank);
-    if (isIndexed()) {
-        // Each new row takes the next index that no row has, from the one of the row above.
+    if (isIndexed() && !m_numberedByPlace) {
+        // Each new row takes the next index that no row has, from the one of the row above;
+        // rows numbered by their place are numbered when they are put in.
         QSet<qint64> used;
         for (const Row& r : m_rows)
             used.insert(r.cells.value(0).toLongLong());
@@ -320,6 +321,8 @@ void GridModel::resetTable(const QStringList& headers, int columns, Rows rows, s
     m_columns = columns;
     m_kinds = std::move(kinds);
     m_category = category;
+    const RecordCodec* codec = codecForCategory(category);
+    m_numberedByPlace = codec && codec->numbersRowsByPlace() && isIndexed();
     std::swap(m_rows, rows);
     m_filter.clear();
     m_filtered = false;

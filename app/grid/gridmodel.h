@@ -133,6 +133,8 @@ private:
     void swapRows(Rows& rows);
     void reorder(const std::vector<int>& from);
 
+    // Rows numbered by their place get their numbers again from table row `from` on.
+    void renumber(int from);
     void rebuildShown(const QList<int>& keep = {});
     bool rowMatches(const Row& row) const;
     void push(class QUndoCommand* command);
@@ -145,6 +147,7 @@ private:
     int m_columns = 0;
     std::vector<quint8> m_kinds = std::vector<quint8>(16, 0);
     int m_category = 0;
+    bool m_numberedByPlace = false;
     QString m_filter;
     bool m_filtered = false;
     std::vector<int> m_shown; // table rows on show while filtered

@@ -1,5 +1,7 @@
 #include "app/grid/gridmodel.h"
 
+#include "records/gridcells.h"
+
 #include <QThreadPool>
 
 #include <algorithm>
@@ -36,6 +38,7 @@ void GridModel::putRows(Rows rows, const QList<int>& where)
         m_rows.insert(m_rows.begin() + where.first(), std::make_move_iterator(rows.begin()),
             std::make_move_iterator(rows.end()));
         endInsertRows();
+        renumber(where.first());
         return;
     }
     for (int i = 0; i < where.size(); ++i) {
@@ -62,6 +65,8 @@ void GridModel::putRows(Rows rows, const QList<int>& where)
         m_shown.swap(shown);
         endResetModel();
     }
+    if (!where.isEmpty())
+        renumber(where.first());
 }
 
 GridModel::Rows GridModel::takeRows(const QList<int>& tableRows)
@@ -77,6 +82,7 @@ GridModel::Rows GridModel::takeRows(const QList<int>& tableRows)
         std::move(first, first + tableRows.size(), taken.begin());
         m_rows.erase(first, first + tableRows.size());
         endRemoveRows();
+        renumber(tableRows.first());
         return taken;
     }
     for (int i = int(tableRows.size()) - 1; i >= 0; --i) {
@@ -99,7 +105,34 @@ GridModel::Rows GridModel::takeRows(const QList<int>& tableRows)
         m_shown.swap(shown);
         endResetModel();
     }
+    if (!tableRows.isEmpty())
+        renumber(tableRows.first());
     return taken;
+}
+
+void GridModel::renumber(int from)
+{
+    if (!m_numberedByPlace)
+        return;
+    int first = -1;
+    int last = -1;
+    for (int r = qMax(0, from); r < tableRowCount(); ++r) {
+        Row& row = m_rows[size_t(r)];
+        if (row.cells.isEmpty())
+            continue;
+        QVariant& cell = row.cells[0];
+        const QVariant number = gridCell(QString::number(r + 1), m_kinds.front());
+        if (cell == number)
+            continue;
+        cell = number;
+        const int viewRow = toViewRow(r);
+        if (viewRow >= 0) {
+            first = first < 0 ? viewRow : qMin(first, viewRow);
+            last = qMax(last, viewRow);
+        }
+    }
+    if (first >= 0)
+        emit dataChanged(index(first, 0), index(last, 0), { Qt::DisplayRole, Qt::EditRole });
 }
 
 void GridModel::swapRows(Rows& rows)
@@ -108,6 +141,7 @@ void GridModel::swapRows(Rows& rows)
     std::swap(m_rows, rows);
     rebuildShown();
     endResetModel();
+    renumber(0);
 }
 
 void GridModel::reorder(const std::vector<int>& from)
@@ -141,6 +175,7 @@ void GridModel::reorder(const std::vector<int>& from)
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
     dispose(std::move(reordered));
+    renumber(0);
 }
 
 void GridModel::dispose(Rows rows)

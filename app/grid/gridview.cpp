@@ -296,6 +296,13 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
         }
+        // Letters typed on a cell that takes no typing (option bits, an index, the fixed tax
+        // rate) would be the view's search for a row beginning so: the cursor jumped to another
+        // row and the next keys edited that one. They are dropped instead.
+        const QString text = key->text();
+        if (!text.isEmpty() && text.at(0).isPrint() && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            && current.isValid() && !(m_model->flags(current) & Qt::ItemIsEditable))
+            return true;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -75,9 +75,11 @@ void fill(GridModel* model, const ItemTable& table, ColumnDescription& columns, 
     if (headers.isEmpty())
         for (int c = 0; c < model->columnCount(); ++c)
             headers << (c < model->headers().size() ? model->headers().at(c) : QString::number(c + 1));
-    if (rows == 0)
+    // As many columns as the page has headers: a short or long first row (a file's) changes
+    // no column of the rows below it.
+    if (rows == 0 || !headers.isEmpty())
         cols = int(headers.size());
-    model->resetTable(headers, cols, gridRows(table, columns.kinds, category, records),
+    model->resetTable(headers, cols, gridRows(table, columns.kinds, category, records, cols),
         std::vector<quint8>(std::begin(columns.kinds), std::end(columns.kinds)), category);
 }
 

@@ -228,7 +228,9 @@ void GridPage::insertRow()
     int column = 0;
     while (column + 1 < m_model->columnCount() && !(m_model->flags(m_model->index(row, column)) & Qt::ItemIsEditable))
         ++column;
-    ui->tableView->setCurrentIndex(m_model->index(row, column));
+    // The new row alone is selected, whatever keys are still held (Ctrl of Ctrl++ would add it
+    // to the selection, and the next Delete would take the row before as well).
+    ui->tableView->selectionModel()->setCurrentIndex(m_model->index(row, column), QItemSelectionModel::ClearAndSelect);
     ui->tableView->scrollTo(m_model->index(row, column));
     ui->tableView->setFocus(Qt::OtherFocusReason);
 }
