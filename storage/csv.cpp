@@ -61,7 +61,8 @@ struct RecordStart {
 // ends at a line break ("\n", or "\r\n"; a lone "\r" is a character) outside a field in
 // quotation marks; a field is in quotation marks when one opens it, and "" inside stands
 // for a mark. A byte-order mark at the start is skipped. Counts at most `maxRows` + 1.
-std::vector<RecordStart> recordStarts(const QByteArray& text, char separator, qsizetype maxRows)
+// `unclosedLine` receives the line (from 1) of a field whose opening mark is never closed.
+std::vector<RecordStart> recordStarts(const QByteArray& text, char separator, qsizetype maxRows, int* unclosedLine)
 {
     std::vector<RecordStart> starts;
     const char* p = text.constData();
@@ -78,15 +79,19 @@ std::vector<RecordStart> recordStarts(const QByteArray& text, char separator, qs
                 break;
             }
             if (fieldStart && c == '"') {
-                while (i < n) {
+                const int opened = line + 1;
+                bool closed = false;
+                while (i < n && !closed) {
                     const char q = p[i++];
                     if (q == '\n')
                         ++line;
                     else if (q == '"' && !(i < n && p[i] == '"'))
-                        break;
+                        closed = true;
                     else if (q == '"')
                         ++i;
                 }
+                if (!closed)
+                    *unclosedLine = opened;
             }
             fieldStart = c == separator;
         }
@@ -355,7 +360,8 @@ bool csv::readText(
 {
     table->clear();
     *conversions = Conversions();
-    const std::vector<RecordStart> starts = recordStarts(text, char(separator.unicode()), maxRows);
+    const std::vector<RecordStart> starts
+        = recordStarts(text, char(separator.unicode()), maxRows, &conversions->unclosedQuoteLine);
     const qsizetype count = qsizetype(starts.size());
     if (count > maxRows)
         return false;
@@ -416,7 +422,9 @@ bool csv::readText(
     reader.setDecimalComma(separator == QLatin1Char(';'));
     reader.setDevice(&whole);
     const bool within = reader.readAll(table, maxRows);
+    const int unclosed = conversions->unclosedQuoteLine;
     *conversions = reader.conversions();
+    conversions->unclosedQuoteLine = unclosed;
     if (!within)
         table->clear();
     return within;

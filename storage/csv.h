@@ -48,6 +48,7 @@ public:
         int count = 0;
         int firstLine = 0;
         int firstColumn = 0;
+        int unclosedQuoteLine = 0; // readText(): the line of a field whose mark is never closed
     };
     Conversions conversions() const;
 

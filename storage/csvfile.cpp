@@ -66,6 +66,14 @@ bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator, 
         out->error = tooMany;
         return false;
     }
+    // Read as written, the field would take every line after it into one cell.
+    if (conversions.unclosedQuoteLine > 0) {
+        out->rows.clear();
+        out->error = QCoreApplication::translate(
+            "TableFile", "the quotation mark that opens a field in line %1 is never closed")
+                         .arg(conversions.unclosedQuoteLine);
+        return false;
+    }
     out->scientificCount = conversions.count;
     out->firstScientificLine = conversions.firstLine;
     out->firstScientificColumn = conversions.firstColumn;
@@ -75,6 +83,12 @@ bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator, 
 bool readTableFile(const QString& path, TableFile* out, int maxRows)
 {
     *out = TableFile();
+    // A device or a named pipe is no table: one reads without end, the other may wait for a
+    // writer for ever (whatever its name ends with).
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile() && !QFileInfo(path).isDir()) {
+        out->error = QCoreApplication::translate("TableFile", "not a file but a device or a pipe");
+        return false;
+    }
     if (isWorkbookName(path)) {
         QTemporaryFile converted(QDir::tempPath() + QStringLiteral("/tallvane-XXXXXX.csv"));
         if (!converted.open()) {
@@ -92,12 +106,6 @@ bool readTableFile(const QString& path, TableFile* out, int maxRows)
         converted.seek(0);
         out->fromWorkbook = true;
         return readCsvText(converted.readAll(), out, false, maxRows);
-    }
-    // A device or a named pipe is no table: one reads without end, the other may wait for a
-    // writer for ever.
-    if (QFileInfo::exists(path) && !QFileInfo(path).isFile() && !QFileInfo(path).isDir()) {
-        out->error = QCoreApplication::translate("TableFile", "not a file but a device or a pipe");
-        return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

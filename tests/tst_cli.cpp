@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QByteArray kMark("\xEF\xBB\xBF");
@@ -267,6 +269,9 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << "empty.csv" << 0 << "holds no rows below its header line";
         QTest::newRow("missing file") << QByteArray() << "" << 4 << "cannot import";
         QTest::newRow("not a workbook") << QByteArray("not a zip") << "broken.xlsx" << 4 << "cannot import";
+        QTest::newRow("unclosed quotation mark") << kDeptHeader + "1,\"BREAD\n2,MILK,1,0,1,1,0.99,10,3\n"
+                                                 << "unclosed.csv" << 4 << "line 2 is never closed";
+        QTest::newRow("a pipe named as a workbook") << QByteArray("fifo") << "pipe.xlsx" << 4 << "a device or a pipe";
     }
 
     // A file without rows, or one that cannot be read whole, leaves the stored table as it was.
@@ -282,7 +287,9 @@ private slots:
         QVERIFY(!db.isEmpty());
         const QByteArray before = exported(db);
         const QString in = name.isEmpty() ? this->file(QStringLiteral("no-such.csv")) : this->file(name);
-        if (!name.isEmpty())
+        if (file == "fifo")
+            QVERIFY(::mkfifo(QFile::encodeName(in).constData(), 0600) == 0);
+        else if (!name.isEmpty())
             QVERIFY(write(in, file));
         const CliProgram::Result result = m_cli->run(asAdmin({ "import", "--db", db, "--type", "dept", "--in", in }));
         QCOMPARE(result.status, status);
