@@ -48,6 +48,11 @@ bool isWorkbookName(const QString& path)
 
 bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator, int maxRows)
 {
+    // Read as a code page, every cell of a UTF-16 file came out as letters and zero bytes.
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        out->error = QCoreApplication::translate("TableFile", "the file is in UTF-16: save it as UTF-8 CSV");
+        return false;
+    }
     QByteArray text = bytes;
     if (!bytes.isValidUtf8()) {
         out->encoding = TableFile::Encoding::CodePage;

@@ -111,6 +111,15 @@ void parseReference(QStringView reference, int* column, int* row)
     *row = ok && number >= 1 ? number : -1;
 }
 
+// The name of the cell at `column` (from 0) and `row` (from 1): "AB12".
+QString cellName(int column, int row)
+{
+    QString letters;
+    for (int n = column + 1; n > 0; n = (n - 1) / 26)
+        letters.prepend(QChar(u'A' + (n - 1) % 26));
+    return letters + QString::number(row);
+}
+
 class Package {
 public:
     explicit Package(const QString& path)
@@ -270,6 +279,10 @@ public:
         while (!xml.atEnd()) {
             xml.readNext();
             if (isStart(xml, QLatin1String("row")) && !readRow(xml)) {
+                if (!m_unreadable.isEmpty()) {
+                    *error = m_unreadable;
+                    return false;
+                }
                 *error = m_tooLarge ? QCoreApplication::translate("TableFile",
                              "the first worksheet unpacks to more than the %1 MiB an import takes (at row %2)")
                                           .arg(groupedNumber(kMaxCsvBytes / (1024 * 1024)), groupedNumber(m_lastRow))
@@ -308,6 +321,11 @@ private:
                 if (column < 0)
                     column = nextColumn;
                 const QString text = readCell(xml, attributes.value(QLatin1String("t")));
+                if (!m_unreadable.isEmpty()) {
+                    // Read as empty, the cell would store a price of 0 or a name of nothing.
+                    m_unreadable = m_unreadable.arg(cellName(column, row));
+                    return false;
+                }
                 if (column >= kMaxColumns)
                     continue;
                 nextColumn = column + 1;
@@ -346,10 +364,16 @@ private:
     {
         QString value;
         bool hasInline = false;
+        bool hasValue = false;
+        bool hasFormula = false;
         while (!xml.atEnd()) {
             xml.readNext();
             if (isStart(xml, QLatin1String("v"))) {
                 value = xml.readElementText(QXmlStreamReader::SkipChildElements);
+                hasValue = true;
+            } else if (isStart(xml, QLatin1String("f"))) {
+                hasFormula = true;
+                xml.skipCurrentElement();
             } else if (isStart(xml, QLatin1String("is"))) {
                 value = itemText(xml);
                 hasInline = true;
@@ -359,10 +383,21 @@ private:
                 break;
             }
         }
+        // A formula the program that wrote the file never worked out has no value to read.
+        if (hasFormula && !hasValue && !hasInline) {
+            m_unreadable = QCoreApplication::translate("TableFile",
+                "cell %1 holds a formula without its value: open the file in a spreadsheet and save it again");
+            return QString();
+        }
         if (type == QLatin1String("s")) {
             bool ok = false;
             const int index = value.trimmed().toInt(&ok);
-            return ok ? m_strings.value(index) : QString();
+            if (!ok || index < 0 || index >= m_strings.size()) {
+                m_unreadable
+                    = QCoreApplication::translate("TableFile", "cell %1 names a shared text the file does not hold");
+                return QString();
+            }
+            return m_strings.at(index);
         }
         if (type == QLatin1String("inlineStr") || hasInline)
             return value;
@@ -380,6 +415,7 @@ private:
     int m_writtenRows = 0;
     qint64 m_unpacked = 0; // characters written so far
     bool m_tooLarge = false;
+    QString m_unreadable; // why a cell cannot be read ("%1" for its name, then the name)
 };
 
 } // namespace

@@ -150,6 +150,9 @@ private slots:
         QTest::newRow("sub-command missing") << asAdmin({ "report" }) << "\"report\" needs one of: store, export";
         QTest::newRow("unknown sub-command") << asAdmin({ "report", "frob" }) << "unknown command \"report frob\"";
         QTest::newRow("report store without a file") << asAdmin({ "report", "store" }) << "at least one FILE";
+        const QString set = file(QStringLiteral("first.db"));
+        QTest::newRow("export over the set")
+            << asAdmin({ "export", "--db", set, "--type", "dept", "--out", set }) << "is the set itself";
     }
 
     // Status 2, the message and the usage on standard error, nothing done.
@@ -163,6 +166,7 @@ private slots:
         QVERIFY2(result.err.contains("Usage: tallvane-cli"), result.err.constData());
         QVERIFY(result.out.isEmpty());
         QVERIFY(!QFile::exists(QDir(m_cli->folder()).filePath(QStringLiteral("x.db"))));
+        QVERIFY(tablesOf(file(QStringLiteral("first.db"))).contains(QStringLiteral("table_dept")));
     }
 
     void login_data()
@@ -271,6 +275,7 @@ private slots:
         QTest::newRow("not a workbook") << QByteArray("not a zip") << "broken.xlsx" << 4 << "cannot import";
         QTest::newRow("unclosed quotation mark") << kDeptHeader + "1,\"BREAD\n2,MILK,1,0,1,1,0.99,10,3\n"
                                                  << "unclosed.csv" << 4 << "line 2 is never closed";
+        QTest::newRow("UTF-16") << QByteArray("\xFF\xFEI\0n\0d\0x\0\n\0") << "wide.csv" << 4 << "UTF-16";
         QTest::newRow("a pipe named as a workbook") << QByteArray("fifo") << "pipe.xlsx" << 4 << "a device or a pipe";
     }
 

@@ -563,7 +563,7 @@ private slots:
 
         QTest::newRow("shared strings with rich text")
             << QList<Sheet> { { "sheet1.xml",
-                   sheetRow("<c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>9</v></c><c r=\"C1\" "
+                   sheetRow("<c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"C1\" "
                             "t=\"s\"><v>1</v></c>") } }
             << QByteArray("<si><t>Name</t></si><si><r><rPr><b/></rPr><t>Caf</t></r><r><t xml:space=\"preserve\">é "
                           "&amp; co</t></r><rPh sb=\"0\" eb=\"1\"><t>KA</t></rPh></si>")
@@ -575,7 +575,7 @@ private slots:
         QTest::newRow("formula results") << QList<Sheet> { { "sheet1.xml",
             sheetRow("<c r=\"A1\" t=\"str\"><f>B2&amp;C2</f><v>ab</v></c><c r=\"B1\" t=\"b\"><f>TRUE()</f><v>1</v></c>"
                      "<c r=\"C1\" t=\"b\"><v>0</v></c><c r=\"D1\" t=\"e\"><f>1/0</f><v>#DIV/0!</v></c>"
-                     "<c r=\"E1\"><f>1+1</f><v>2</v></c><c r=\"F1\"><f>X1</f></c><c r=\"G1\"><v>1</v></c>") } }
+                     "<c r=\"E1\"><f>1+1</f><v>2</v></c><c r=\"G1\"><v>1</v></c>") } }
                                          << QByteArray()
                                          << table({ { "ab", "TRUE", "FALSE", "#DIV/0!", "2", "", "1" } });
         QTest::newRow("numbers in full") << QList<Sheet> { { "sheet1.xml",
@@ -658,6 +658,11 @@ private slots:
                                            << "is damaged";
         QTest::newRow("damaged sheet deflate stream") << "bad deflate"
                                                       << "is damaged";
+        // Cells that would read as empty: a price of 0, a name of nothing.
+        QTest::newRow("formula never worked out") << "formula"
+                                                  << "cell B2 holds a formula without its value";
+        QTest::newRow("shared text the file lacks") << "shared"
+                                                    << "cell B2 names a shared text the file does not hold";
     }
 
     void notWorkbook()
@@ -683,6 +688,14 @@ private slots:
                 parts.removeLast();
             else if (kind == QLatin1String("bad xml"))
                 parts.last().second = "<worksheet><sheetData><row r=\"1\"><c r=\"A1\"><v>1</v></row>";
+            else if (kind == QLatin1String("formula"))
+                parts = WorkbookBuilder::workbook({ { "sheet1.xml",
+                    sheetRow("<c r=\"A1\"><v>1</v></c>")
+                        + sheetRow("<c r=\"A2\"><v>2</v></c><c r=\"B2\"><f>A1*2</f></c>", "2") } });
+            else if (kind == QLatin1String("shared"))
+                parts = WorkbookBuilder::workbook({ { "sheet1.xml",
+                    sheetRow("<c r=\"A1\"><v>1</v></c>")
+                        + sheetRow("<c r=\"A2\"><v>2</v></c><c r=\"B2\" t=\"s\"><v>3</v></c>", "2") } });
             QVERIFY(WorkbookBuilder::writeZip(path, parts));
         }
         if (kind == QLatin1String("bad deflate")) {

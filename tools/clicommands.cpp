@@ -344,6 +344,16 @@ int refuseTableless(const CommandContext& context, int category, const char* com
 }
 
 // export --db FILE --type TYPE [--out FILE.csv]
+// A usage error when `out` is the set's own file: the CSV would be written over the set.
+int refuseOutOverSet(const CommandContext& context, const QString& db, const QString& out)
+{
+    const QFileInfo file(out);
+    if (out.isEmpty() || db.isEmpty() || !file.exists() || isServerLocation(db)
+        || file.canonicalFilePath() != QFileInfo(db).canonicalFilePath())
+        return Cli::ExitOk;
+    return context.usageError(QStringLiteral("--out %1 is the set itself: give another file").arg(out));
+}
+
 QList<QCommandLineOption> exportOptions()
 {
     return { QCommandLineOption(QStringLiteral("db"), QString(), QStringLiteral("FILE")),
@@ -358,7 +368,8 @@ int exportTable(CommandContext& context)
     int status = Cli::ExitOk;
     if (!context.required(QStringLiteral("db"), &db, &status))
         return status;
-    if ((status = readType(context, false, &category)) || (status = refuseTableless(context, category, "export")))
+    if ((status = readType(context, false, &category)) || (status = refuseTableless(context, category, "export"))
+        || (status = refuseOutOverSet(context, db, context.value(QStringLiteral("out")))))
         return status;
     if ((status = context.logIn(category)) || (status = openConfigDatabase(db)))
         return status;
@@ -762,6 +773,8 @@ int download(CommandContext& context)
         return context.usageError(QStringLiteral("the system parameters have no table to write as CSV"));
     if (!link.serial && link.registers > 1)
         return context.usageError(QStringLiteral("download receives from one register: give --registers 1"));
+    if ((status = refuseOutOverSet(context, db, out)))
+        return status;
     if ((status = context.logIn(category)))
         return status;
     if (!db.isEmpty() && (status = openConfigDatabase(db)))
