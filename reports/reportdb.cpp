@@ -43,9 +43,15 @@ QString& instanceLocation()
     return location;
 }
 
+// The row's name as the register's item names are read: its letter codes and order turned
+// into the text's, then the register language's code page. Bytes that code page cannot read
+// are taken one letter each, so that two names never become one row.
 QString rowName(const ReportRow& row)
 {
-    return fromLocal8(row.name());
+    QByteArray bytes = row.name();
+    textFromRegister(bytes.data(), int(bytes.size()));
+    const QString text = fromLocal8(bytes);
+    return text.contains(QChar::ReplacementCharacter) ? QString::fromLatin1(bytes) : text;
 }
 
 // A null text would be bound as NULL, which the Register column refuses.
@@ -187,8 +193,10 @@ bool reportDb::exec(const QString& statement)
     return false;
 }
 
-int reportDb::storeReport(const QByteArray& buffer, const QString& reg)
+int reportDb::storeReport(const QByteArray& buffer, const QString& reg, int* skipped)
 {
+    if (skipped)
+        *skipped = 0;
     const ReportBuffer report = decodeReportBuffer(buffer);
     const int decoded = report.complete ? ReportStored : ReportMalformed;
     if (report.entries.isEmpty())
@@ -201,6 +209,12 @@ int reportDb::storeReport(const QByteArray& buffer, const QString& reg)
         return ReportNotStored;
     bool ok = true;
     for (const ReportEntry& entry : report.entries) {
+        if (reportTableName(report.kindName, entry.NType, entry.NIdx).isEmpty()
+            || !isReportTable(reportTableName(report.kindName, entry.NType, entry.NIdx))) {
+            if (skipped)
+                ++*skipped;
+            continue;
+        }
         if (storeRow(report.kindName, entry.NIdx, entry.NType, entry.row, reg) < 0) {
             ok = false;
             break;

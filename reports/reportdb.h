@@ -59,8 +59,8 @@ public:
 
     // Decodes a report buffer and stores all its entries, as rows of register `reg`, in one
     // transaction (a savepoint when the caller holds a transaction bracket open). Returns a
-    // StoreResult.
-    int storeReport(const QByteArray& buffer, const QString& reg = QString());
+    // StoreResult. `skipped`, when given, counts the entries whose selector names no table.
+    int storeReport(const QByteArray& buffer, const QString& reg = QString(), int* skipped = nullptr);
     // Inserts `row` into the table that the selector names, or updates the row of the same
     // (Register, Name, XZNo, Code). 1 when stored, 0 when the selector names no table, -1 when
     // the database failed.

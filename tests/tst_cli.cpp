@@ -605,6 +605,27 @@ private slots:
                          work.path())
                      .status,
             2);
+
+        // Names the login language's code page cannot read stay two rows, letter for byte.
+        QVERIFY(write(
+            work.filePath(QStringLiteral("latin.bin")), departmentReport({ { "CAF\xC9", 5 }, { "CAF\xC8", 5 } })));
+        QCOMPARE(
+            m_cli->run(asAdmin({ "report", "store", "latin.bin" }), QStringLiteral("604218"), {}, work.path()).status,
+            0);
+        const CliProgram::Result five
+            = m_cli->run(asAdmin({ "report", "export", "--table", "dailydepartment", "--xzno", "5" }),
+                QStringLiteral("604218"), {}, work.path());
+        QCOMPARE(five.out, header + line("CAFÉ", 5) + line("CAFÈ", 5));
+        // No buffer is read from a device, and an export reads only a store that exists.
+        const CliProgram::Result device
+            = m_cli->run(asAdmin({ "report", "store", "/dev/zero" }), QStringLiteral("604218"), {}, work.path());
+        QCOMPARE(device.status, 4);
+        QVERIFY2(device.err.contains("not a report buffer"), device.err.constData());
+        const CliProgram::Result missing
+            = m_cli->run(asAdmin({ "report", "export", "--table", "dailydepartment", "--db", "typo.db" }),
+                QStringLiteral("604218"), {}, work.path());
+        QCOMPARE(missing.status, 4);
+        QVERIFY(!QFile::exists(work.filePath(QStringLiteral("typo.db"))));
     }
 
     // Two registers' reports of the same number stay apart, in a file and on a server.

@@ -120,14 +120,33 @@ int reportStore(CommandContext& context)
     const QString reg = context.value(QStringLiteral("register"));
     int status = Cli::ExitOk;
     for (const QString& path : files) {
+        // A report buffer is small: a device or pipe (which may read without end) or a file
+        // larger than any register sends is none.
+        constexpr qint64 kMaxBuffer = 16 * 1024 * 1024;
         QFile file(path);
+        const QFileInfo info(path);
+        if (info.exists() && (!info.isFile() || info.size() > kMaxBuffer)) {
+            Cli::printProblem(QStringLiteral("%1: not a report buffer (%2)")
+                                  .arg(path,
+                                      info.isFile() ? QStringLiteral("larger than 16 MiB")
+                                                    : QStringLiteral("a device, pipe or folder")));
+            status = Cli::ExitFileError;
+            continue;
+        }
         if (!file.open(QIODevice::ReadOnly)) {
             Cli::printProblem(QStringLiteral("%1: %2").arg(path, file.errorString()));
             status = Cli::ExitFileError;
             continue;
         }
         const QByteArray buffer = file.readAll();
-        switch (store->storeReport(buffer, reg)) {
+        int skipped = 0;
+        const int stored = store->storeReport(buffer, reg, &skipped);
+        if (skipped > 0 && stored != reportDb::ReportNotStored)
+            Cli::printProblem(QStringLiteral("%1: %2 entr%3 with a selector that names no report table, not stored")
+                                  .arg(path)
+                                  .arg(skipped)
+                                  .arg(skipped == 1 ? QStringLiteral("y") : QStringLiteral("ies")));
+        switch (stored) {
         case reportDb::ReportStored:
             break;
         case reportDb::ReportMalformed:
@@ -949,6 +968,13 @@ int reportExport(CommandContext& context)
         filter.reg = context.value(QStringLiteral("register"));
     if ((status = context.logIn(CategoryNone)))
         return status;
+    // Exporting reads a store: a mistyped file name is no empty store to be made.
+    const QString location
+        = context.isSet(QStringLiteral("db")) ? context.value(QStringLiteral("db")) : reportDb::defaultFileName();
+    if (!isServerLocation(location) && !QFileInfo::exists(location)) {
+        Cli::printProblem(QStringLiteral("%1: no such report store").arg(location));
+        return Cli::ExitFileError;
+    }
     reportDb* store = openReportStore(context);
     if (!store)
         return Cli::ExitFileError;
