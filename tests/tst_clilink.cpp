@@ -233,6 +233,16 @@ private slots:
         QVERIFY(stored(memory, QStringLiteral("table_dept")).isEmpty());
     }
 
+    // The simulator keeps the rows it acknowledged of a send that was refused later.
+    void simulatorKeepsAcknowledgedRows()
+    {
+        const QString memory = fresh(QStringLiteral("-register.db"));
+        const CliProgram::Result result = overTcp(QStringList { "install", "--db", m_shop, "--type", "dept" } + tcp(),
+            { { "--db", memory, "--refuse", "2:15", "--refuse", "3:15", "--refuse", "4:15", "--refuse", "5:15" } });
+        QCOMPARE(result.status, 1);
+        QCOMPARE(stored(memory, QStringLiteral("table_dept")), QStringList({ "1:BREAD" }));
+    }
+
     // A fleet with a register missing is not done, though those there got the table.
     void fleetWithARegisterMissing()
     {

@@ -84,10 +84,22 @@ public:
         });
     }
 
+    // A send that ended without its last frame (refused, cut off) leaves the rows the register
+    // acknowledged stored, as a register keeps them.
+    ~Register() override { saveUnsaved(); }
+
+    void saveUnsaved()
+    {
+        if (!m_unsavedTable.isEmpty())
+            save(m_unsavedTable);
+        m_unsavedTable.clear();
+    }
+
     // A new connection: nothing half-received or half-sent of the last one goes on; what
     // the register stores stays.
     void restart()
     {
+        saveUnsaved();
         m_ackTimer.stop();
         m_writer.stop();
         m_in.clear();
@@ -290,6 +302,8 @@ private:
             rows.append({ key, nameOf(*category, record, rows.size()), record.left(category->storedSize) });
         }
         m_sendStarted = !lastOfSend;
+        // Saved at the send's end; a send that never ends is saved when the link does.
+        m_unsavedTable = lastOfSend ? QString() : table;
         if (lastOfSend)
             save(table);
     }
@@ -517,6 +531,7 @@ private:
     int m_receivedFrames = 0;
     int m_sentFrames = 0;
     bool m_sendStarted = false;
+    QString m_unsavedTable; // the table of a send under way, stored but not yet saved
     QHash<QString, QList<StoredRecord>> m_tables;
     QByteArray m_logo; // the packed logo being received
     bool m_logoOpen = false;
