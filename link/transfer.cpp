@@ -8,7 +8,10 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QIODevice>
+#include <QSerialPort>
+
 #include <QThread>
+#include <poll.h>
 
 namespace {
 constexpr int kMaxBuffered = 256;
@@ -98,6 +101,18 @@ void PortWire::write(const QByteArray& frame)
 {
     m_device->write(frame);
     m_flush();
+}
+
+bool PortWire::isOpen() const
+{
+    const auto* serial = qobject_cast<const QSerialPort*>(m_device);
+    if (!m_device->isOpen() || !serial)
+        return m_device->isOpen();
+    if (serial->error() == QSerialPort::ResourceError)
+        return false;
+    // The device hung up: Qt reports it only at the next write.
+    pollfd port { int(serial->handle()), POLLIN, 0 };
+    return !(::poll(&port, 1, 0) > 0 && (port.revents & (POLLHUP | POLLERR | POLLNVAL)));
 }
 
 qint64 PortWire::bytesAvailable() const { return m_device->bytesAvailable(); }

@@ -47,7 +47,9 @@ public:
     // At most `maxSize` of the bytes that can be read now; 0 (or -1) when there are none.
     virtual qint64 read(char* data, qint64 maxSize);
     QByteArray readAll();
-    bool isOpen() const { return m_device->isOpen(); }
+    // False too for a serial port whose device went away (unplugged, the other end of a pair
+    // closed): it stays open, but every wait on it returns at once and nothing comes.
+    bool isOpen() const;
 
 protected:
     QIODevice* m_device;

@@ -213,6 +213,22 @@ private slots:
         QCOMPARE(outcome.sentence().contains(QStringLiteral("download from it to see what it holds")), uncertain);
     }
 
+    // A device that goes away mid-transfer (the far end of the pair closed) ends the transfer
+    // at once, not after the register's time-outs.
+    void deviceGoesAway()
+    {
+        auto pair = std::make_unique<PtyPair>();
+        QVERIFY(pair->ok());
+        m_link = std::make_unique<SerialServer>(m_host.get(), pair->first());
+        QVERIFY(m_link->isOpen());
+        m_host->send("DEPTDATA", departments(3));
+        QTest::qWait(200);
+        pair.reset();
+        QVERIFY(QTest::qWaitFor([&] { return m_host->runningTransfers() == 0; }, 2000));
+        QCOMPARE(m_host->outcomes.size(), 1);
+        QCOMPARE(m_host->outcomes.first().result, TransferOutcome::Closed);
+    }
+
     void failsAfterFourAttempts()
     {
         QVERIFY(openPair());
