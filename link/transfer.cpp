@@ -456,6 +456,9 @@ void TransferEngine::verify(const QByteArray& datatype, const QList<QPair<QList<
         // English: VerifyReport::lines() translates the two fixed sentences for the window.
         report.failure = failure == "BCC ERR"
             ? QStringLiteral(QT_TRANSLATE_NOOP("VerifyReport", "a frame of the table failed its check (BCC ERR)"))
+            : !frameFailure.refusal.isEmpty()
+            ? QStringLiteral("the register refused to send the table back (%1)")
+                  .arg(QString::fromLatin1(translation::hexSpaced(frameFailure.refusal)))
             : failure == "RCV ERR"
             ? QStringLiteral(QT_TRANSLATE_NOOP("VerifyReport", "the table did not come back (RCV ERR)"))
             : QStringLiteral("the table did not come back (%1)")

@@ -285,7 +285,7 @@ private slots:
         QTest::newRow("download refused")
             << QStringList { "--refuse-requests" } << 1
             << lines({ "127.0.0.1 BREAD", "127.0.0.1 MILK", "127.0.0.1 END",
-                   "127.0.0.1 not verified: the table did not come back (RCV ERR)" });
+                   "127.0.0.1 not verified: the register refused to send the table back (15)" });
     }
 
     void installVerify()
@@ -334,6 +334,10 @@ private slots:
             = m_cli->run(asAdmin(QStringList { "install", "--db", m_shop, "--type", "sys", "--verify" } + tcp()));
         QCOMPARE(result.status, 2);
         QVERIFY2(result.err.contains("SYSPARMDATA is not read back"), result.err.constData());
+        const CliProgram::Result changes
+            = m_cli->run(asAdmin(QStringList { "install", "--db", m_shop, "--type", "sys", "--changes" } + tcp()));
+        QCOMPARE(changes.status, 2);
+        QVERIFY2(changes.err.contains("is always sent whole"), changes.err.constData());
     }
 
     void failures_data()

@@ -396,11 +396,12 @@ private slots:
                "\"DEPT3\", the register holds \"#EPT3\"\n127.0.0.1: 3 departments installed; verify: 1 of 3 rows "
                "differs"
             << "127.0.0.1: Name sent \"DEPT3\", the register holds \"#EPT3\"";
-        QTest::newRow("download refused") << QStringList { "--refuse-requests" } << "DEPT1\nDEPT2\nDEPT3\nEND"
-                                          << "127.0.0.1 not verified: the table did not come back (RCV ERR)\n"
-                                             "127.0.0.1: 3 departments installed; not verified: the table did not "
-                                             "come back (RCV ERR)"
-                                          << "";
+        QTest::newRow("download refused")
+            << QStringList { "--refuse-requests" } << "DEPT1\nDEPT2\nDEPT3\nEND"
+            << "127.0.0.1 not verified: the register refused to send the table back (15)\n"
+               "127.0.0.1: 3 departments installed; not verified: the register refused "
+               "to send the table back (15)"
+            << "";
     }
 
     void verifyAfterInstall()

@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(host.reports.size(), 1);
         QVERIFY(!host.reports.first().read);
         QCOMPARE(host.reports.first().lines(),
-            QStringList { "127.0.0.1 not verified: the table did not come back (RCV ERR)" });
+            QStringList { "127.0.0.1 not verified: the register refused to send the table back (15)" });
     }
 
     // Each register is read back over its own connection and reported on its own.

@@ -658,6 +658,9 @@ int install(CommandContext& context)
     if ((status = readType(context, true, &category)) || (status = readCommand(context, category, &command))
         || (status = readVerify(context, category, command, &verify)) || (status = LinkOptions::read(context, &link)))
         return status;
+    // Tallvane keeps no baseline of these: there is nothing to send the changes against.
+    if (context.isSet(QStringLiteral("changes")) && (category == CategorySysParm || category == CategoryGraphic))
+        return context.usageError(QStringLiteral("--changes: %1 is always sent whole").arg(typeText(category)));
 
     if (category == CategoryGraphic) {
         QSize size;
