@@ -102,11 +102,20 @@ void myserial::sendData(SharedRequest request, CancelToken cancel) { m_engine.se
 
 void myserial::rcvData(QByteArray datatype, CancelToken cancel) { m_engine.rcvData(datatype, cancel); }
 
+QString serialLinkId(const QString& port)
+{
+    // As the serial port itself reads a name: a path as it stands, any other name under /dev.
+    const bool path = port.startsWith(QLatin1Char('/')) || port.startsWith(QLatin1String("./"))
+        || port.startsWith(QLatin1String("../"));
+    const QString device = QFileInfo(path ? port : QStringLiteral("/dev/") + port).canonicalFilePath();
+    return QStringLiteral("serial:") + (device.isEmpty() ? port : device);
+}
+
 rs232thread::rs232thread(const QString& portName, QObject* parent)
     : RelayThread("rs232thread", parent)
     , m_portName(portName)
 {
-    setLinkName(portName, QStringLiteral("serial:") + portName);
+    setLinkName(portName, serialLinkId(portName));
 }
 
 rs232thread::~rs232thread()

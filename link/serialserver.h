@@ -10,6 +10,11 @@
 #include <QStringList>
 #include <QThread>
 
+// The link of the register on serial port `port`: "serial:" and the device's path, one path
+// whatever spelling named it ("ttyUSB0", "/dev/ttyUSB0", a link to it), so that a register keeps
+// one baseline and one journal name.
+QString serialLinkId(const QString& port);
+
 class LinkHost;
 
 // Names of the serial ports that can be opened now (the system's ports and the extra
@@ -40,7 +45,7 @@ public:
     QString registerName() const { return QString(); }
     // The port's name as it was opened, which names the register in an outcome.
     QString linkName() const { return m_name; }
-    QString linkId() const { return QStringLiteral("serial:") + m_name; }
+    QString linkId() const { return serialLinkId(m_name); }
 
 signals:
     void signal_rcvData(QByteArray datatype, SharedTable datas, QList<QByteArray> records);

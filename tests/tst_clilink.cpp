@@ -1,6 +1,7 @@
 #include "base/language.h"
 #include "cliharness.h"
 #include "hostilerecords.h"
+#include "link/serialserver.h"
 #include "linkharness.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
@@ -682,11 +683,10 @@ private slots:
         QCOMPARE(cleared.out, lines({ "END" }));
         QVERIFY(stored(memory, QStringLiteral("table_dept")).isEmpty());
         // The set knows the register is empty now.
-        QCOMPARE(m_cli
-                     ->run(asAdmin({ "diff", "--db", m_shop, "--type", "dept", "--register",
-                         QStringLiteral("serial:") + pty.first() }))
-                     .out,
-            lines({ QStringLiteral("serial:%1: 2 new").arg(pty.first()), "  row 1: new", "  row 2: new" }));
+        QCOMPARE(
+            m_cli->run(asAdmin({ "diff", "--db", m_shop, "--type", "dept", "--register", serialLinkId(pty.first()) }))
+                .out,
+            lines({ QStringLiteral("%1: 2 new").arg(serialLinkId(pty.first())), "  row 1: new", "  row 2: new" }));
 
         const CliProgram::Result noPort
             = m_cli->run(asAdmin({ "clear", "--yes", "--serial", file(QStringLiteral("no-such-port")) }));
@@ -716,7 +716,7 @@ private slots:
             QVERIFY(simulator.waitReady());
             const QStringList install { "install", "--db", shop, "--type", "dept", "--serial", pty.first() };
             QCOMPARE(cli.run(asAdmin(install)).status, 0);
-            expected << "login||" << QStringLiteral("transfer|DEPTDATA|serial:") + pty.first();
+            expected << "login||" << QStringLiteral("transfer|DEPTDATA|") + serialLinkId(pty.first());
         }
         expected << "login||"; // the export's own
 

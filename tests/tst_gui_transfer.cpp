@@ -837,7 +837,7 @@ private slots:
             QVERIFY(w.isBusy());
             QVERIFY(w.waitIdle());
             QCOMPARE(w.log("textEdit_snd"), QStringLiteral("1\n2\nEND\n%1: 2 departments installed").arg(pty->first()));
-            const QString reg = QStringLiteral("serial:") + pty->first();
+            const QString reg = serialLinkId(pty->first());
             QList<QByteArray> baseline;
             QVERIFY(BaselineStore::load(reg, CategoryDept, &baseline) && baseline.size() == 2);
 

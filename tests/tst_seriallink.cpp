@@ -213,6 +213,18 @@ private slots:
         QCOMPARE(outcome.sentence().contains(QStringLiteral("download from it to see what it holds")), uncertain);
     }
 
+    // Every spelling of one device names one register: its baseline and journal name.
+    void oneLinkPerDevice()
+    {
+        const QString device = QFileInfo(m_pty->first()).canonicalFilePath();
+        QVERIFY(device.startsWith(QStringLiteral("/dev/")));
+        const QString link = QStringLiteral("serial:") + device;
+        QCOMPARE(serialLinkId(m_pty->first()), link);
+        QCOMPARE(serialLinkId(device), link);
+        QCOMPARE(serialLinkId(device.mid(5)), link);
+        QCOMPARE(serialLinkId(QStringLiteral("ttyNOSUCH")), QStringLiteral("serial:ttyNOSUCH"));
+    }
+
     // A device that goes away mid-transfer (the far end of the pair closed) ends the transfer
     // at once, not after the register's time-outs.
     void deviceGoesAway()

@@ -140,7 +140,7 @@ int CliLink::open()
         }
         // The one register of the serial link reports through the link's thread.
         Register serial;
-        serial.link = QStringLiteral("serial:") + m_options.port;
+        serial.link = serialLinkId(m_options.port);
         m_registers.append(serial);
         return Cli::ExitOk;
     }

@@ -201,7 +201,7 @@ QStringList ConnectionPanel::registerLinks() const
 {
     QStringList links;
     for (const QString& name : registerNames()) {
-        const QString link = (serialMode() ? QStringLiteral("serial:") : QStringLiteral("tcp:")) + name;
+        const QString link = serialMode() ? serialLinkId(name) : QStringLiteral("tcp:") + name;
         if (!links.contains(link))
             links << link;
     }
