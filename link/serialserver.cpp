@@ -5,10 +5,14 @@
 #include "link/linksettings.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
 #include <algorithm>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 // Whether `portName` opens now. A port that exists but is not this user's to open is worded
@@ -70,6 +74,11 @@ QString serialOpenError(const QSerialPort& port)
     // The port's name without "/dev/" for devices there, its whole path elsewhere.
     const QString device
         = port.portName().startsWith(QLatin1Char('/')) ? port.portName() : QStringLiteral("/dev/") + port.portName();
+    // A port this user may open was refused because another program holds it (Qt reports its
+    // lock as a refusal too).
+    if (::faccessat(AT_FDCWD, QFile::encodeName(device).constData(), R_OK | W_OK, AT_EACCESS) == 0)
+        return QCoreApplication::translate("SerialServer", "%1 is in use by another program: close it there first")
+            .arg(device);
     QString group = QFileInfo(device).group();
     if (group.isEmpty() || group == QLatin1String("root"))
         group = QStringLiteral("dialout");

@@ -213,6 +213,16 @@ private slots:
         QCOMPARE(outcome.sentence().contains(QStringLiteral("download from it to see what it holds")), uncertain);
     }
 
+    // A port another program holds is said to be in use, not refused for want of a group.
+    void portInUse()
+    {
+        QVERIFY(openPair());
+        SerialServer second(m_host.get(), m_pty->first());
+        QVERIFY(!second.isOpen());
+        QVERIFY2(second.openError().contains(QStringLiteral("is in use by another program")),
+            qPrintable(second.openError()));
+    }
+
     // Every spelling of one device names one register: its baseline and journal name.
     void oneLinkPerDevice()
     {
