@@ -4,6 +4,9 @@
 #include "records/translation.h"
 #include "storage/configdb.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QImageReader>
 #include <QtEndian>
 
 #include <cstring>
@@ -114,7 +117,29 @@ QSize Graphic::roundedSize(int width, int height)
 
 bool Graphic::sizeAllowed(const QSize& size)
 {
-    return size.width() > 0 && size.height() > 0 && qint64(size.width()) * size.height() <= kMaxPixels;
+    return size.width() > 0 && size.height() > 0 && size.width() <= kMaxWidth
+        && qint64(size.width()) * size.height() <= kMaxPixels;
+}
+
+QImage Graphic::readPicture(const QString& path, QString* error)
+{
+    QImageReader reader(path);
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        *error = reader.errorString();
+        return QImage();
+    }
+    // A whole JPEG ends its last scan with the end marker; markers cannot occur inside the
+    // scan data, so an end before the last scan's start is a thumbnail's.
+    QFile file(path);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (bytes.startsWith("\xFF\xD8")) {
+        if (bytes.lastIndexOf("\xFF\xD9") < bytes.lastIndexOf("\xFF\xDA")) {
+            *error = QCoreApplication::translate("Graphic", "the JPEG file is cut short");
+            return QImage();
+        }
+    }
+    return picture;
 }
 
 QImage Graphic::monochrome(const QImage& picture, const QSize& size, Placement placement)

@@ -21,6 +21,8 @@ public:
     // Largest width x height the logo page accepts, and the largest packed logo the
     // register takes.
     static constexpr int kMaxPixels = 40967;
+    // The widest logo: the printer's line of dots (the logo page's width box stops there).
+    static constexpr int kMaxWidth = 384;
     static constexpr int kMaxPackedLength = 4016;
 
     // The logo size: 192 x 64 at start, always a multiple of 32 by a multiple of 8.
@@ -32,8 +34,12 @@ public:
     // A custom size brought to the nearest multiple of 32 by the nearest multiple of 8
     // (a remainder of 16 rounds a width up, of 4 a height up); may give 0.
     static QSize roundedSize(int width, int height);
-    // True for a size of at least one pixel each way and at most kMaxPixels pixels.
+    // True for a size of at least one pixel each way, at most kMaxWidth wide and at most
+    // kMaxPixels pixels.
     static bool sizeAllowed(const QSize& size);
+    // The picture at `path`; null, with the reason in `error`, when it cannot be read whole (a
+    // JPEG cut short reads as a picture with its lower part grey).
+    static QImage readPicture(const QString& path, QString* error);
     // Bytes that a logo of `size` packs to.
     static int packedLengthFor(const QSize& size) { return kHeaderSize + size.width() / 8 * size.height(); }
 

@@ -2,6 +2,8 @@
 #include "logo/graphic.h"
 #include "testsupport.h"
 
+#include <QBuffer>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
@@ -227,6 +229,31 @@ private slots:
         QTest::newRow("height rounds to 0") << 192 << 3 << QSize(192, 0) << false;
         QTest::newRow("smallest") << 16 << 4 << QSize(32, 8) << true;
         QTest::newRow("tallest that fits") << 200 << 180 << QSize(192, 184) << true;
+        QTest::newRow("wider than the printer") << 480 << 64 << QSize(480, 64) << false;
+    }
+
+    // A JPEG cut short reads as a picture with a grey lower part: it is refused.
+    void cutJpegRefused()
+    {
+        QTemporaryDir dir;
+        // Scan data (a pattern that does not compress to nothing) makes most of the file.
+        QImage source(256, 256, QImage::Format_RGB32);
+        for (int y = 0; y < 256; ++y)
+            for (int x = 0; x < 256; ++x)
+                source.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * y) % 256, (x ^ y) % 256));
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && source.save(&buffer, "JPG"));
+        for (const bool whole : { true, false }) {
+            const QString path = dir.filePath(whole ? QStringLiteral("whole.jpg") : QStringLiteral("cut.jpg"));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(whole ? jpeg : jpeg.left(jpeg.size() * 2 / 3));
+            file.close();
+            QString error;
+            QCOMPARE(Graphic::readPicture(path, &error).isNull(), !whole);
+            QCOMPARE(error.contains(QStringLiteral("cut short")), !whole);
+        }
     }
 
     void customSizes()

@@ -29,7 +29,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 
 int CommandContext::usageError(const QString& message) const
 {
@@ -567,10 +566,10 @@ int readLogoOptions(const CommandContext& context, const LinkOptions& link, QSiz
 
 int packLogo(const QString& path, const QSize& size, Graphic::Placement placement)
 {
-    QImageReader reader(path);
-    const QImage picture = reader.read();
+    QString error;
+    const QImage picture = Graphic::readPicture(path, &error);
     if (picture.isNull()) {
-        Cli::printProblem(QStringLiteral("%1 could not be read: %2").arg(path, reader.errorString()));
+        Cli::printProblem(QStringLiteral("%1 could not be read: %2").arg(path, error));
         return Cli::ExitFileError;
     }
     Graphic::setLogoSize(size);

@@ -16,7 +16,6 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QRadioButton>
@@ -70,12 +69,12 @@ void LogoPage::on_btn_open_image_clicked()
         = FileDialog::getOpenFileName(this, QString(), QString(), tr("Image File(*.jpg *.jpeg *.png *.bmp *.ico)"));
     if (path.isEmpty())
         return;
-    QImageReader reader(path);
-    QImage picture = reader.read();
+    QString error;
+    QImage picture = Graphic::readPicture(path, &error);
     if (picture.isNull()) {
-        qCDebug(lcApp) << "image not read" << path << reader.errorString();
-        MessageBox::critical(this, tr("Warnning!"),
-            tr("%1 could not be read: %2").arg(QFileInfo(path).fileName(), reader.errorString()));
+        qCDebug(lcApp) << "image not read" << path << error;
+        MessageBox::critical(
+            this, tr("Warnning!"), tr("%1 could not be read: %2").arg(QFileInfo(path).fileName(), error));
         return;
     }
     m_picture = picture;
