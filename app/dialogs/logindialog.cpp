@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QLabel>
+#include <QLayout>
 
 #include <iterator>
 
@@ -63,7 +64,7 @@ void loginDialog::showFirstStart()
     label->setWordWrap(true);
     ui->layout_login->insertWidget(0, label);
     sayNotices();
-    resize(qMax(width(), 480), height());
+    fitNotices();
 }
 
 // Said before anyone types: no account can be found until the file is restored or moved aside.
@@ -78,7 +79,16 @@ void loginDialog::showUnreadableDatabase(const QString& problem, const QString& 
     label->setStyleSheet(QStringLiteral("QLabel#label_userDbProblem{color: #b00000;}"));
     ui->layout_login->insertWidget(0, label);
     sayNotices();
-    resize(qMax(width(), 480), height());
+    fitNotices();
+}
+
+// At least 480 wide, and tall enough for the notices wrapped at that width: a longer notice
+// (another language, the dialog made again after a log out) must not squeeze the fields.
+void loginDialog::fitNotices()
+{
+    const int w = qMax(width(), 480);
+    const int h = layout() && layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(w) : sizeHint().height();
+    resize(w, qMax(height(), h));
 }
 
 void loginDialog::sayNotices()
@@ -98,8 +108,7 @@ void loginDialog::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         sayNotices();
-        // A longer notice in the new language must not squeeze the fields.
-        resize(width(), qMax(height(), sizeHint().height()));
+        fitNotices();
     }
     QDialog::changeEvent(event);
 }

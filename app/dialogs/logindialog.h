@@ -35,6 +35,7 @@ private:
     void showFirstStart();
     // The texts of the notices above the fields, in the display language.
     void sayNotices();
+    void fitNotices();
 
     Ui::loginDialog* ui;
     QString m_problem, m_problemPath; // the user database's, while it cannot be read
