@@ -67,6 +67,11 @@ QString verbOf(quint8 command, Wording wording)
 
 QString doneSentence(const TransferOutcome& outcome, Wording wording)
 {
+    // The register sent the rows, but this link cannot read them: it does not hold none.
+    if (outcome.download && outcome.dropped > 0)
+        return worded(wording, "TransferOutcome",
+            QT_TRANSLATE_NOOP("TransferOutcome", "%1 cannot be read over this link: %2 came and were dropped"))
+            .arg(rowsText(outcome.datatype, wording), groupedNumber(outcome.dropped));
     if (outcome.download && outcome.done == 0)
         return worded(wording, "TransferOutcome", QT_TRANSLATE_NOOP("TransferOutcome", "the register holds no %1"))
             .arg(rowsText(outcome.datatype, wording));

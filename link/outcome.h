@@ -56,6 +56,7 @@ struct TransferOutcome {
     int attempts = 0; // writes of the frame that failed
     int retried = 0; // frames acknowledged only after a time-out and another write
     bool outOfStep = false; // a reply came that answered no frame: the replies after it may be late
+    int dropped = 0; // a download's rows that this link cannot read (extended header lines over TCP)
     qint64 waitedMs = 0; // how long the register was waited for at that frame
     // After a send with verify: -1 not read back, 1 held as sent, 0 not (see verifyNote).
     int verified = -1;

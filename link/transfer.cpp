@@ -541,8 +541,10 @@ void TransferEngine::rcvData(const QByteArray& datatype, const CancelToken& canc
     FrameFailure failure;
     const bool complete = readFrames(
         [&](const QByteArray& recordAndCrc, int length) {
-            if (!decoded)
+            if (!decoded) {
+                ++m_outcome.dropped;
                 return;
+            }
             // The system record's decoder takes the record with its CRC bytes; every other
             // decoder gets exactly the record, so a short one is read from a zero-filled copy.
             const QByteArray payload = category->number == CategorySysParm ? recordAndCrc : recordAndCrc.left(length);

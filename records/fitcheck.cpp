@@ -6,6 +6,7 @@
 #include "base/punctuation.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -350,8 +351,32 @@ QList<CellFit> RecordCodec::checkTable(
         return fits;
     QByteArray record;
     ItemRow back;
-    for (int i = 0; i < table.size(); ++i)
-        if (!kept || kept->value(i).isEmpty())
+    // A category kept by key (PLUs by item code) holds one record per key: of rows with the
+    // same key, the register keeps the last one sent, and other rows before it are lost (a
+    // row sent twice, as a row selected in two cells is, loses nothing).
+    const bool keyed = recordKeySize() > 0;
+    QHash<QByteArray, int> lastWithKey;
+    QList<QByteArray> keys;
+    QList<QByteArray> sentRecords;
+    for (int i = 0; i < table.size(); ++i) {
+        const QByteArray stored = kept ? kept->value(i) : QByteArray();
+        if (stored.isEmpty())
             checkInto(table.at(i), sent && i < sent->size() ? sent->at(i) : table.at(i), i, &record, &back, &fits);
+        else if (keyed)
+            record = stored;
+        if (keyed) {
+            keys << recordKey(record);
+            sentRecords << record.left(storedSize());
+            lastWithKey.insert(keys.last(), i);
+        }
+    }
+    for (int i = 0; i < keys.size(); ++i) {
+        const int last = lastWithKey.value(keys.at(i));
+        if (last != i && sentRecords.at(last) != sentRecords.at(i))
+            fits.append({ i, 0,
+                QCoreApplication::translate(
+                    "FitCheck", "a later row has the same code; of this row the register keeps"),
+                QString() });
+    }
     return fits;
 }

@@ -234,6 +234,30 @@ private slots:
         QVERIFY(stored(memory, QStringLiteral("table_dept")).isEmpty());
     }
 
+    // Extended header lines do not come over TCP: the download says so and fails, and records
+    // no baseline of an empty table.
+    void extendedHeaderOverTcpIsNoEmptyTable()
+    {
+        const QString memory = fresh(QStringLiteral("-register.db"));
+        const QString shop = fresh(QStringLiteral(".db"));
+        const QString csv = fresh(QStringLiteral(".csv"));
+        QFile lines(csv);
+        QVERIFY(lines.open(QIODevice::WriteOnly));
+        lines.write("Indx,EXTHeader\n1,WELCOME\n2,HARBOUR RD 9\n");
+        lines.close();
+        for (const QString& set : { memory, shop })
+            QCOMPARE(m_cli->run(asAdmin({ "new-db", set })).status, 0);
+        QCOMPARE(m_cli->run(asAdmin({ "import", "--db", memory, "--type", "extheader", "--in", csv })).status, 0);
+        const CliProgram::Result result
+            = overTcp(QStringList { "download", "--type", "extheader", "--db", shop } + tcp(), { { "--db", memory } });
+        QCOMPARE(result.status, 1);
+        QVERIFY2(result.err.contains("cannot be read over this link: 2 came and were dropped"), result.err.constData());
+        QStringList baselines;
+        forEachRow(shop, QStringLiteral("select register from baseline_tables"),
+            [&](const QSqlQuery& query) { baselines << query.value(0).toString(); });
+        QCOMPARE(baselines, QStringList());
+    }
+
     // The simulator keeps the rows it acknowledged of a send that was refused later.
     void simulatorKeepsAcknowledgedRows()
     {

@@ -337,6 +337,28 @@ private slots:
         QCOMPARE(fits.at(2).column, 8);
     }
 
+    // The register keeps one PLU per code, the last sent: every row before it with the same
+    // code (as a number: "0012" is 12), a kept record's too, is named as lost.
+    void repeatedCodesAreLost()
+    {
+        const RecordCodec* codec = codecForType("PLUDATA");
+        const ItemTable table { textRow({ "1001", "COFFEE", "1", "2.50", "0" }),
+            textRow({ "0012", "TEA", "1", "1", "0" }), textRow({ "1001", "DUPLICATE", "1", "5", "0" }),
+            textRow({ "12", "TEA AGAIN", "1", "1", "0" }), textRow({ "7", "KEPT", "1", "1", "0" }) };
+        QByteArray kept;
+        codec->encodeRow(textRow({ "12", "STORED", "1", "1", "0" }), &kept);
+        const QList<QByteArray> records { {}, {}, {}, {}, kept };
+        const QList<CellFit> fits = codec->checkTable(table, nullptr, &records);
+        QList<int> rows;
+        for (const CellFit& fit : fits) {
+            QCOMPARE(fit.column, 0);
+            rows << fit.row;
+        }
+        QCOMPARE(rows, QList<int>({ 0, 1, 3 }));
+        QCOMPARE(fits.first().message(),
+            QStringLiteral("a later row has the same code; of this row the register keeps: nothing"));
+    }
+
     // Checking the network row reads its record back without making it the current one,
     // which the next send starts from.
     void checkingLeavesTheCurrentNetworkRecord()

@@ -813,6 +813,8 @@ int download(CommandContext& context)
         return status;
     const QByteArray type = categoryByNumber(category)->typeName;
     status = receiver.run(-1, [&] { return receiver.receive(type); });
+    if (status == Cli::ExitOk && receiver.unread())
+        status = Cli::ExitTransferFailed;
     if (status != Cli::ExitOk) {
         Cli::printProblem(QStringLiteral("the download did not end: nothing is written"));
         return status;

@@ -316,8 +316,9 @@ void CliLink::outcome(TransferOutcome outcome)
     // The baseline of the register in the open set follows what it now holds.
     if (outcome.download) {
         const Register& entry = registerOf(sender());
-        if (outcome.result == TransferOutcome::Done)
+        if (outcome.result == TransferOutcome::Done && outcome.dropped == 0)
             outcome.baselineLost = !recordDownload(outcome.link, outcome.datatype, entry.records);
+        m_unread = m_unread || outcome.dropped > 0;
     } else {
         outcome.baselineLost = !m_baselines.ended(outcome);
         m_uncertain = m_uncertain || (outcome.result == TransferOutcome::Done && outcome.uncertain());

@@ -82,6 +82,8 @@ public:
     bool allHeldAsSent() const { return m_heldAsSent; }
     // A register acknowledged a send whose replies came late or out of step.
     bool uncertain() const { return m_uncertain; }
+    // A register sent rows that this link cannot read.
+    bool unread() const { return m_unread; }
 
 private:
     struct Register {
@@ -112,6 +114,7 @@ private:
     int m_verified = 0;
     bool m_heldAsSent = true;
     bool m_uncertain = false;
+    bool m_unread = false;
     int m_missing = 0; // registers asked for (--registers) that did not connect
     BaselineKeeper m_baselines; // each register's baseline through the transfers
 };

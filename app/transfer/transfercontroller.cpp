@@ -454,8 +454,8 @@ void TransferController::finish()
     }
     // A register that sent an empty table holds none of the category's rows.
     for (TransferOutcome& outcome : m_outcomes) {
-        if (outcome.download && outcome.result == TransferOutcome::Done && !received.contains(outcome.link)
-            && !recordDownload(outcome.link, outcome.datatype, {}))
+        if (outcome.download && outcome.result == TransferOutcome::Done && outcome.dropped == 0
+            && !received.contains(outcome.link) && !recordDownload(outcome.link, outcome.datatype, {}))
             unkept.insert(outcome.link);
         outcome.baselineLost = outcome.baselineLost || unkept.contains(outcome.link);
     }
