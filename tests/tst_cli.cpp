@@ -151,6 +151,16 @@ private slots:
         QTest::newRow("unknown sub-command") << asAdmin({ "report", "frob" }) << "unknown command \"report frob\"";
         QTest::newRow("report store without a file") << asAdmin({ "report", "store" }) << "at least one FILE";
         const QString set = file(QStringLiteral("first.db"));
+        QTest::newRow("an option twice") << asAdmin({ "export", "--db", set, "--type", "plu", "--type", "dept" })
+                                         << "--type is given more than once";
+        QTest::newRow("a stray argument")
+            << asAdmin({ "export", "--db", set, "--type", "plu", "x.db" }) << "unexpected argument \"x.db\"";
+        QTest::newRow("an empty value") << asAdmin({ "copy", "--from", set, "--to", "" }) << "--to takes a value";
+        QTest::newRow("a command and changes")
+            << asAdmin({ "install", "--db", set, "--type", "plu", "--command", "add", "--changes", "--serial", "x" })
+            << "goes without --command";
+        QTest::newRow("an empty port") << asAdmin({ "download", "--type", "plu", "--serial", "" })
+                                       << "--serial takes a PORT";
         QTest::newRow("export over the set")
             << asAdmin({ "export", "--db", set, "--type", "dept", "--out", set }) << "is the set itself";
     }

@@ -232,6 +232,21 @@ int main(int argc, char* argv[])
         Cli::printLine(usage + QStringLiteral("\n\n") + QString::fromUtf8(command->help));
         return Cli::ExitOk;
     }
+    // An option given twice would take its last value unsaid, a stray argument would be ignored.
+    for (const QCommandLineParser* given : { &global, &parser }) {
+        for (const QString& name : given->optionNames()) {
+            if (given->optionNames().count(name) > 1) {
+                Cli::printProblem(QStringLiteral("--%1 is given more than once").arg(name));
+                Cli::printError(usage);
+                return Cli::ExitUsage;
+            }
+        }
+    }
+    if (!command->files && !parser.positionalArguments().isEmpty()) {
+        Cli::printProblem(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+        Cli::printError(usage);
+        return Cli::ExitUsage;
+    }
 
     CliSession session;
     if (!global.isSet(userOption))

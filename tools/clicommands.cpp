@@ -39,11 +39,12 @@ int CommandContext::usageError(const QString& message) const
 
 bool CommandContext::required(const QString& option, QString* value, int* status) const
 {
-    if (m_parser.isSet(option)) {
+    if (m_parser.isSet(option) && !m_parser.value(option).isEmpty()) {
         *value = m_parser.value(option);
         return true;
     }
-    *status = usageError(QStringLiteral("--%1 is required").arg(option));
+    *status = usageError(m_parser.isSet(option) ? QStringLiteral("--%1 takes a value, not an empty text").arg(option)
+                                                : QStringLiteral("--%1 is required").arg(option));
     return false;
 }
 
@@ -66,7 +67,7 @@ QList<QCommandLineOption> noOptions()
 int newDb(CommandContext& context)
 {
     const QStringList files = context.positional();
-    if (files.size() != 1)
+    if (files.size() != 1 || files.first().isEmpty())
         return context.usageError(QStringLiteral("new-db takes one FILE"));
     if (const int status = context.logIn(CategoryNone))
         return status;
@@ -517,6 +518,8 @@ int readCommand(const CommandContext& context, int category, quint8* command)
         return context.usageError(QStringLiteral("--command takes install, add, update or delete"));
     if (*command != CommandInstall && category != CategoryPlu)
         return context.usageError(QStringLiteral("add, update and delete are commands of PLUs only"));
+    if (context.isSet(QStringLiteral("changes")))
+        return context.usageError(QStringLiteral("--changes sends what differs by itself: it goes without --command"));
     return Cli::ExitOk;
 }
 
@@ -1061,11 +1064,11 @@ int journalVerify(CommandContext& context)
 const QList<CliCommand>& cliCommands()
 {
     static const QList<CliCommand> commands {
-        { "new-db", "new-db FILE",
+        { "new-db", "new-db FILE", true,
             "Creates the configuration database FILE with its twelve tables, as File > new does in\n"
             "the window. An existing FILE is refused (\"FILE is exist.\", status 4).",
             &noOptions, &newDb },
-        { "copy", "copy --from SET --to SET [--replace]",
+        { "copy", "copy --from SET --to SET [--replace]", false,
             "Copies a whole configuration set between any two of a file and a server set (for\n"
             "example a head office's price list to a shop): the twelve tables row for row, byte\n"
             "for byte, and the language of the register texts. A missing --to set is made; an\n"
@@ -1074,13 +1077,13 @@ const QList<CliCommand>& cliCommands()
             "then sends each register what differs from what it holds. It needs the permission of\n"
             "every category (else status 3).",
             &copyOptions, &copySet },
-        { "export", "export --db FILE --type TYPE [--out FILE.csv]",
+        { "export", "export --db FILE --type TYPE [--out FILE.csv]", false,
             "Writes the stored table of TYPE as CSV exactly as the window's export writes the page:\n"
             "UTF-8 with a byte-order mark, the category's header row first, the cells as the grid\n"
             "shows them. Without --out the CSV goes to standard output. The system parameters\n"
             "have no table to export.",
             &exportOptions, &exportTable },
-        { "import", "import --db FILE --type TYPE --in FILE [--add] [--yes]",
+        { "import", "import --db FILE --type TYPE --in FILE [--add] [--yes]", false,
             "Reads a CSV file or the first worksheet of an .xlsx workbook as the window's import does\n"
             "(the first line is the header and is dropped) and saves the rows as the window's save\n"
             "does. The stored table is replaced only when the whole file was read; a file without\n"
@@ -1092,7 +1095,7 @@ const QList<CliCommand>& cliCommands()
             "as what the register keeps of them; without it the cells are listed on standard error\n"
             "and nothing is saved (status 2), as the window's save asks first.",
             &importOptions, &importTable },
-        { "check", "check --type TYPE --in FILE | --db FILE",
+        { "check", "check --type TYPE --in FILE | --db FILE", false,
             "Tells which cells the register would not hold as they are written: one line per cell\n"
             "(\"row 3, Name: 27 bytes in windows-1253; the register keeps 25: ...\") with the reason\n"
             "and what the register would keep, and status 1 when there is any. --in checks a CSV\n"
@@ -1105,6 +1108,7 @@ const QList<CliCommand>& cliCommands()
         { "install",
             "install --db FILE --type TYPE [--command install|add|update|delete [--yes] | --changes [--yes]] "
             "[--verify] LINK",
+            false,
             "Loads the stored table of TYPE and sends it to the registers as the window's install\n"
             "does, every stored record byte for byte as it is stored; a table the register must not\n"
             "get is refused before any register is waited for (status 4). --command add, update or\n"
@@ -1129,7 +1133,7 @@ const QList<CliCommand>& cliCommands()
             "--stretch covers the whole logo) and sends it as logo 1 or 2 (default 1) over the\n"
             "serial link.",
             &installOptions, &install },
-        { "download", "download --type TYPE LINK [--db FILE] [--out FILE.csv]",
+        { "download", "download --type TYPE LINK [--db FILE] [--out FILE.csv]", false,
             "Asks the register for the table of TYPE. With --db the received rows replace the stored\n"
             "table (as download and save in the window); with --out they are written as CSV as the\n"
             "window's export writes them; without either the CSV goes to standard output and the\n"
@@ -1137,7 +1141,7 @@ const QList<CliCommand>& cliCommands()
             "END; when it brought no rows, the database keeps its table. Over TCP the download\n"
             "takes one register. The system parameters go into a database only (--db).",
             &downloadOptions, &download },
-        { "diff", "diff --db FILE --type TYPE (--register ID | LINK)",
+        { "diff", "diff --db FILE --type TYPE (--register ID | LINK)", false,
             "Prints how the stored table of TYPE differs from what a register holds: one line per\n"
             "register (\"tcp:127.0.0.1: 2 new, 3 changed, 1 deleted\"), then one per row (\"1003: Price\n"
             "4.25 \u2192 4.50\"). With --register ID (tcp:ADDRESS, serial:PORT, or the name the set\n"
@@ -1147,14 +1151,14 @@ const QList<CliCommand>& cliCommands()
             "something does. The set's baselines follow every install, install --changes and\n"
             "download with --db.",
             &diffOptions, &diffTable },
-        { "clear", "clear --serial PORT [--db FILE] --yes",
+        { "clear", "clear --serial PORT [--db FILE] --yes", false,
             "Sends the clear-data command to the register on the serial port, as Tool > ClearData\n"
             "does in the window: it erases every table of the register and cannot be undone, so it\n"
             "goes only with --yes (without it nothing is sent, status 2), and only for the\n"
             "administrator (else status 3). With --db the set's baselines of the register become\n"
             "empty tables, so that diff and install --changes know what it holds.",
             &clearOptions, &clear },
-        { "report store", "report store [--register NAME] [--db FILE|URL] FILE...",
+        { "report store", "report store [--register NAME] [--db FILE|URL] FILE...", true,
             "Stores report buffers in the report database \"./XZReport.db\" (in the working folder;\n"
             "an installed tallvane-cli keeps XZReport.db in its data folder, ~/.local/share/tallvane):\n"
             "each FILE holds the raw bytes of one buffer as the register sends it. A buffer that is\n"
@@ -1166,13 +1170,14 @@ const QList<CliCommand>& cliCommands()
             "created when missing; the password comes from ~/.pgpass or PGPASSWORD).",
             &reportStoreOptions, &reportStore },
         { "report export", "report export --table NAME [--xzno N] [--register NAME] [--db FILE|URL] [--out FILE.csv]",
+            false,
             "Writes the rows of the report table NAME of the report database (see report store, also\n"
             "for --db), for example dailyplu, clerk3dailytender or zone12grandtotal, or only those of\n"
             "report number N, or of the register NAME (--register \"\" for the rows stored without\n"
             "one), as CSV with a header row of the sixteen column names (Register last); to standard\n"
             "output without --out.",
             &reportExportOptions, &reportExport },
-        { "journal export", "journal export [--since DATE] [--out FILE.csv]",
+        { "journal export", "journal export [--since DATE] [--out FILE.csv]", false,
             "Writes the journal (Journal.db in the data folder: logins, refused logins, saves,\n"
             "imports and each register's transfer) as CSV, oldest entry first, with a header row:\n"
             "id, time (UTC, ISO 8601), user, pc, kind, category, register, summary, details, hash.\n"
@@ -1180,7 +1185,7 @@ const QList<CliCommand>& cliCommands()
             "date and time (2024-05-01T14:30, this computer's time unless it ends in Z or an offset).\n"
             "Without --out the CSV goes to standard output.",
             &journalExportOptions, &journalExport },
-        { "journal verify", "journal verify",
+        { "journal verify", "journal verify", false,
             "Walks the journal's hash chain from its first entry. When every entry follows the one\n"
             "before it and matches its own hash, prints \"journal verified: N entries\" (status 0);\n"
             "otherwise prints the first entry that does not hold and why (\"journal broken at entry 4:\n"

@@ -41,6 +41,7 @@ private:
 struct CliCommand {
     const char* name; // "export", "report export"
     const char* usage; // the line after "tallvane-cli [global options] "
+    bool files; // takes FILE arguments after its options (no other command takes any)
     const char* help; // what --help prints below the usage
     QList<QCommandLineOption> (*options)();
     int (*run)(CommandContext& context);
