@@ -132,28 +132,51 @@ bool readTableFile(const QString& path, TableFile* out, int maxRows)
     return readCsvText(bytes, out, true, maxRows);
 }
 
-bool importRows(const TableFile& file, ItemTable* rows)
+namespace {
+
+bool blank(const ItemRow& row)
 {
-    // The first line is the header; a file without lines below it changes nothing.
-    if (file.rows.size() < 2 || file.rows.first().isEmpty())
-        return false;
-    // Blank lines (a spreadsheet's trailing ones, an empty sheet row) are no rows: taken as
-    // rows they became PLU 0 and the like.
+    return std::none_of(row.cbegin(), row.cend(), [](const QVariant& cell) { return !cell.toString().isEmpty(); });
+}
+
+// The header line: the first that is not blank (a sheet may begin a row or two down).
+int headerLine(const TableFile& file)
+{
+    int line = 0;
+    while (line < file.rows.size() && blank(file.rows.at(line)))
+        ++line;
+    return line;
+}
+
+} // namespace
+
+bool importRows(const TableFile& file, ItemTable* rows, QList<int>* fileRows)
+{
+    // A file without lines below its header changes nothing. Blank lines (a spreadsheet's
+    // trailing ones, an empty sheet row) are no rows: taken as rows they became PLU 0 and the
+    // like.
+    const int header = headerLine(file);
     ItemTable taken;
-    taken.reserve(file.rows.size() - 1);
-    for (auto row = file.rows.cbegin() + 1; row != file.rows.cend(); ++row)
-        if (std::any_of(row->cbegin(), row->cend(), [](const QVariant& cell) { return !cell.toString().isEmpty(); }))
-            taken.append(*row);
+    QList<int> lines;
+    for (int line = header + 1; line < file.rows.size(); ++line) {
+        if (blank(file.rows.at(line)))
+            continue;
+        taken.append(file.rows.at(line));
+        lines.append(line + 1);
+    }
     if (taken.isEmpty())
         return false;
     *rows = std::move(taken);
+    if (fileRows)
+        *fileRows = std::move(lines);
     return true;
 }
 
 QStringList importNotes(const TableFile& file, int pageColumns)
 {
     QStringList notes;
-    const int fileColumns = file.rows.isEmpty() ? 0 : int(file.rows.first().size());
+    const int header = headerLine(file);
+    const int fileColumns = header < file.rows.size() ? int(file.rows.at(header).size()) : 0;
     if (pageColumns > 0 && fileColumns != pageColumns)
         notes << QCoreApplication::translate("TableFile", "the file has %1 columns, the page %2")
                      .arg(fileColumns)

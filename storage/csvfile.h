@@ -45,9 +45,11 @@ bool readTableFile(const QString& path, TableFile* out, int maxRows = kMaxImport
 // `maxRows` rows; no row beyond them is held on the way.
 bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator = true, int maxRows = kMaxImportRows);
 
-// The rows that an import takes from `file`: every line below its header line that is not
-// blank. False, with `rows` untouched, when there are none: the table is then to stay as it is.
-bool importRows(const TableFile& file, ItemTable* rows);
+// The rows that an import takes from `file`: every line below its header line (its first line
+// that is not blank) that is not blank. False, with `rows` untouched, when there are none: the
+// table is then to stay as it is. `fileRows`, when given, receives each row's line in the file
+// (from 1; a spreadsheet's row number).
+bool importRows(const TableFile& file, ItemTable* rows, QList<int>* fileRows = nullptr);
 // What the operator should check after importing `file` into a table of `pageColumns`
 // columns (0: any number): columns that differ, codes read from scientific notation.
 QStringList importNotes(const TableFile& file, int pageColumns);

@@ -357,6 +357,11 @@ private slots:
         QTest::newRow("letter outside windows-1253")
             << "greek" << QByteArray("1,ΚΑΦΕΣ TÜRK,1,10000000,00000001,1,2.50,100,1\n") << 1
             << QByteArray("row 2, Name: 'Ü' not in windows-1253; the register keeps: ΚΑΦΕΣ T?RK\n");
+        QTest::newRow("blank lines keep the file's numbering")
+            << "english"
+            << QByteArray("1,BREAD,2,10000000,00000101,1,12.50,100,13\n\n"
+                          "2,ABCDEFGHIJKLMNOPQRSTUVWXYZ,1,10000000,00000001,1,12.50,100,1\n")
+            << 1 << QByteArray("row 4, Name: 26 bytes in UTF-8; the register keeps 25: ABCDEFGHIJKLMNOPQRSTUVWXY\n");
         // A short first row neither drops its last column from the rows below.
         QTest::newRow("short first row") << "english"
                                          << QByteArray("1,BREAD,2,10000000,00000101,1,12.50,100\n"

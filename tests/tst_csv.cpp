@@ -476,6 +476,14 @@ private slots:
         QCOMPARE(rows, table({ { "1001", "A" } }));
         QVERIFY(readTableFile(write(QStringLiteral("blanks.csv"), "Random,Name\n\n,\n"), &file));
         QVERIFY(!importRows(file, &rows));
+        // Blank lines above it (a sheet whose table starts a row down) come before the header;
+        // each row keeps its line in the file.
+        QList<int> lines;
+        QVERIFY(readTableFile(write(QStringLiteral("lower.csv"), "\n,\nRandom,Name\n1001,A\n\n1002,B\n"), &file));
+        QVERIFY(importRows(file, &rows, &lines));
+        QCOMPARE(rows, table({ { "1001", "A" }, { "1002", "B" } }));
+        QCOMPARE(lines, QList<int>({ 4, 6 }));
+        QCOMPARE(importNotes(file, 2), QStringList());
     }
 
     void writeReplacesTheFile()

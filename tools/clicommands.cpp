@@ -399,13 +399,20 @@ int exportTable(CommandContext& context)
 }
 
 // "row 3, Name: 27 bytes in windows-1253; the register keeps 25: ..." for each of `fits`;
-// `firstRow` numbers the first row.
-QStringList fitLines(const RecordCodec* codec, const QList<CellFit>& fits, int firstRow)
+// `firstRow` numbers the first row, or `fileRows` each row (its line in the file). Columns go by
+// the names the files give them.
+QStringList fitLines(
+    const RecordCodec* codec, const QList<CellFit>& fits, int firstRow, const QList<int>& fileRows = {})
 {
-    const QStringList headers = codec->headers();
+    QStringList headers = codec->headers();
+    const ItemRow fileHeaders = categoryHeaderRow(codec->category().number);
+    for (int c = 0; c < fileHeaders.size() && c < headers.size(); ++c)
+        headers[c] = fileHeaders.at(c).toString();
     QStringList lines;
     for (const CellFit& fit : fits)
-        lines << QStringLiteral("row %1, %2: %3").arg(fit.row + firstRow).arg(headers.value(fit.column), fit.message());
+        lines << QStringLiteral("row %1, %2: %3")
+                     .arg(fileRows.isEmpty() ? fit.row + firstRow : fileRows.value(fit.row))
+                     .arg(headers.value(fit.column), fit.message());
     return lines;
 }
 
@@ -435,7 +442,8 @@ int importTable(CommandContext& context)
         return Cli::ExitFileError;
     }
     ItemTable rows;
-    if (!importRows(file, &rows)) {
+    QList<int> fileRows;
+    if (!importRows(file, &rows, &fileRows)) {
         Cli::printProblem(QStringLiteral("%1 holds no rows below its header line; the table is unchanged").arg(in));
         return Cli::ExitOk;
     }
@@ -457,7 +465,7 @@ int importTable(CommandContext& context)
     // saved only when asked for, as the window's save asks first and by default saves nothing.
     const QList<CellFit> fits = codec->checkTable(rows, &table);
     if (!fits.isEmpty() && !context.isSet(QStringLiteral("yes"))) {
-        for (const QString& line : fitLines(codec, fits, 2))
+        for (const QString& line : fitLines(codec, fits, 2, fileRows))
             Cli::printProblem(QStringLiteral("%1: %2").arg(in, line));
         return context.usageError(QStringLiteral("%1 cell(s) of %2 would not be stored as written. Nothing was saved: "
                                                  "give --yes to save what the register keeps of them.")
@@ -728,9 +736,9 @@ QList<QCommandLineOption> checkOptions()
 // the rows as they would be encoded and `kept` the records of rows sent as stored (see
 // RecordCodec::checkTable). `firstRow` numbers the first row.
 int printFits(const RecordCodec* codec, const ItemTable& shown, const ItemTable& sent, int firstRow,
-    const QList<QByteArray>& kept = {})
+    const QList<QByteArray>& kept = {}, const QList<int>& fileRows = {})
 {
-    const QStringList lines = fitLines(codec, codec->checkTable(shown, &sent, &kept), firstRow);
+    const QStringList lines = fitLines(codec, codec->checkTable(shown, &sent, &kept), firstRow, fileRows);
     for (const QString& line : lines)
         Cli::printLine(line);
     return lines.isEmpty() ? Cli::ExitOk : Cli::ExitNotAsShown;
@@ -763,13 +771,14 @@ int check(CommandContext& context)
         return Cli::ExitFileError;
     }
     ItemTable rows;
-    if (!importRows(file, &rows)) {
+    QList<int> fileRows;
+    if (!importRows(file, &rows, &fileRows)) {
         Cli::printProblem(QStringLiteral("%1 holds no rows below its header line").arg(in));
         return Cli::ExitOk;
     }
-    // The file's cells against what an import and an install would make of them; the header
-    // line is row 1 of the file.
-    return printFits(codec, rows, gridTexts(rows, codec, category), 2);
+    // The file's cells against what an import and an install would make of them, each row
+    // numbered by its line in the file.
+    return printFits(codec, rows, gridTexts(rows, codec, category), 2, {}, fileRows);
 }
 
 // download --type TYPE LINK [--db FILE] [--out FILE.csv]
