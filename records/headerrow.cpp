@@ -43,3 +43,11 @@ ItemRow categoryHeaderRow(int category)
     }
     return row;
 }
+
+QStringList categoryHeaderNames(int category)
+{
+    QStringList names;
+    for (const QVariant& name : categoryHeaderRow(category))
+        names << name.toString();
+    return names;
+}

@@ -172,7 +172,7 @@ bool importRows(const TableFile& file, ItemTable* rows, QList<int>* fileRows)
     return true;
 }
 
-QStringList importNotes(const TableFile& file, int pageColumns)
+QStringList importNotes(const TableFile& file, int pageColumns, const QStringList& pageHeaders)
 {
     QStringList notes;
     const int header = headerLine(file);
@@ -181,6 +181,28 @@ QStringList importNotes(const TableFile& file, int pageColumns)
         notes << QCoreApplication::translate("TableFile", "the file has %1 columns, the page %2")
                      .arg(fileColumns)
                      .arg(pageColumns);
+    // Columns are read by their place: a file of another table, or with its columns in
+    // another order, is said to be one.
+    for (int c = 0; c < qMin(fileColumns, int(pageHeaders.size())); ++c) {
+        if (file.rows.at(header).at(c).toString().trimmed().compare(pageHeaders.at(c), Qt::CaseInsensitive) != 0) {
+            notes << QCoreApplication::translate("TableFile",
+                "its header line names other columns than the page's (%1): the columns are read by their place")
+                         .arg(pageHeaders.join(QLatin1Char(',')));
+            break;
+        }
+    }
+    // A row longer than the header line: a comma in an unquoted number or name moved its cells.
+    int longer = 0;
+    int firstLonger = 0;
+    for (int line = header + 1; line < file.rows.size(); ++line) {
+        if (file.rows.at(line).size() > fileColumns && !blank(file.rows.at(line)) && longer++ == 0)
+            firstLonger = line + 1;
+    }
+    if (longer > 0)
+        notes << QCoreApplication::translate("TableFile",
+            "%1 row(s) hold more cells than the header line, first: row %2: check for a comma in a number or name")
+                     .arg(longer)
+                     .arg(firstLonger);
     if (file.scientificCount > 0)
         notes << (file.scientificCount == 1
                 ? QCoreApplication::translate("TableFile",

@@ -51,8 +51,9 @@ bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator =
 // (from 1; a spreadsheet's row number).
 bool importRows(const TableFile& file, ItemTable* rows, QList<int>* fileRows = nullptr);
 // What the operator should check after importing `file` into a table of `pageColumns`
-// columns (0: any number): columns that differ, codes read from scientific notation.
-QStringList importNotes(const TableFile& file, int pageColumns);
+// columns (0: any number) headed `pageHeaders` (none: not compared): columns that differ in
+// number or name, rows longer than the header line, codes read from scientific notation.
+QStringList importNotes(const TableFile& file, int pageColumns, const QStringList& pageHeaders = {});
 
 // Writes `table` to `device` as UTF-8 CSV with a byte-order mark; false when the device
 // failed.

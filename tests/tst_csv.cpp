@@ -483,7 +483,15 @@ private slots:
         QVERIFY(importRows(file, &rows, &lines));
         QCOMPARE(rows, table({ { "1001", "A" }, { "1002", "B" } }));
         QCOMPARE(lines, QList<int>({ 4, 6 }));
-        QCOMPARE(importNotes(file, 2), QStringList());
+        QCOMPARE(importNotes(file, 2, { "random", "NAME" }), QStringList());
+        // Another table's file, and a row moved by an unquoted comma, are said to be.
+        QVERIFY(readTableFile(
+            write(QStringLiteral("other.csv"), "Indx,Name,Rate,Options\n1,VAT,24,0\n2,A,2,50,0\n"), &file));
+        QCOMPARE(importNotes(file, 4, { "Indx", "Name", "Group", "Print" }),
+            QStringList({ "its header line names other columns than the page's (Indx,Name,Group,Print): the columns "
+                          "are read by their place",
+                "1 row(s) hold more cells than the header line, first: row 3: check for a comma in a number or "
+                "name" }));
     }
 
     void writeReplacesTheFile()

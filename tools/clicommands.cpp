@@ -449,7 +449,8 @@ int importTable(CommandContext& context)
     }
     const RecordCodec* codec = codecForCategory(category);
     const int headerColumns = int(categoryHeaderRow(category).size());
-    for (const QString& note : importNotes(file, headerColumns > 0 ? headerColumns : int(codec->columns().size())))
+    for (const QString& note : importNotes(
+             file, headerColumns > 0 ? headerColumns : int(codec->columns().size()), categoryHeaderNames(category)))
         Cli::printProblem(QStringLiteral("%1: %2").arg(in, note));
     // The stored rows, to add to; the network record's bytes that no column shows (byte 5,
     // what follows a text's NUL) come from the stored record, which loading makes current.

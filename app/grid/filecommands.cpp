@@ -70,7 +70,8 @@ bool importFile(QWidget* parent, QStatusBar* status, const GridModel* model, int
         //: %1 the rows by name and number ("3 departments", "1 PLU"), %2 the file
         QCoreApplication::translate("FileCommands", "%1 imported from %2")
             .arg(countText(category, int(rows->size())), name));
-    message << importNotes(file, headerColumns > 0 ? headerColumns : model->columnCount());
+    message << importNotes(
+        file, headerColumns > 0 ? headerColumns : model->columnCount(), categoryHeaderNames(category));
     imported->message = message.join(clauseSeparator());
     return true;
 }
