@@ -60,6 +60,7 @@ struct TransferOutcome {
     qint64 waitedMs = 0; // how long the register was waited for at that frame
     // After a send with verify: -1 not read back, 1 held as sent, 0 not (see verifyNote).
     int verified = -1;
+    bool verifyCompared = false; // the table came back and was compared (else verifyNote says why not)
     QString verifyNote; // why not: "2 of 20 rows differ", "the table did not come back (RCV ERR)"
     QString verifyNoteEnglish; // the same for the journal, when the window's language is another
     // What the register holds now could not be stored in the set (its baseline is stale).

@@ -410,17 +410,21 @@ void TransferEngine::verify(const QByteArray& datatype, const QList<QPair<QList<
     writeFrame(readRequest(datatype));
     QList<QByteArray> received;
     FrameFailure frameFailure;
+    // The read-back stopped (by the operator, by the link's end) leaves the send's own result.
+    const TransferOutcome::Result sendResult = m_outcome.result;
     const bool read = readFrames(
         [&](const QByteArray& recordAndCrc, int length) { received.append(recordAndCrc.left(length)); }, &frameFailure);
+    m_outcome.result = sendResult;
+    m_outcome.verifyCompared = read;
     const QByteArray& failure = frameFailure.word;
     if (!read && failure.isEmpty()) {
         // The link is closing, or the operator stopped the read-back.
-        if (frameFailure.result == TransferOutcome::Cancelled) {
-            m_outcome.verified = 0;
-            const char* note = QT_TRANSLATE_NOOP("TransferOutcome", "the verify was cancelled by the operator");
-            m_outcome.verifyNote = worded(Wording::Shown, "TransferOutcome", note);
-            m_outcome.verifyNoteEnglish = QString::fromUtf8(note);
-        }
+        m_outcome.verified = 0;
+        const char* note = frameFailure.result == TransferOutcome::Cancelled
+            ? QT_TRANSLATE_NOOP("TransferOutcome", "the verify was cancelled by the operator")
+            : QT_TRANSLATE_NOOP("TransferOutcome", "the link ended before the table came back");
+        m_outcome.verifyNote = worded(Wording::Shown, "TransferOutcome", note);
+        m_outcome.verifyNoteEnglish = QString::fromUtf8(note);
         return;
     }
     VerifyReport report;

@@ -59,7 +59,8 @@ QString verifyText(const TransferOutcome& outcome)
     if (outcome.verified == 1)
         return QStringLiteral("held as sent");
     if (outcome.verified == 0)
-        return QStringLiteral("not held as sent: ") + outcome.verifyNoteIn(Wording::English);
+        return (outcome.verifyCompared ? QStringLiteral("not held as sent: ") : QStringLiteral("not compared: "))
+            + outcome.verifyNoteIn(Wording::English);
     return QStringLiteral("not read back");
 }
 

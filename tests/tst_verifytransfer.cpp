@@ -54,6 +54,27 @@ private slots:
         QVERIFY(ecr->output().contains("recv 08 00 09 00 04 14"));
     }
 
+    // The read-back stopped by the operator leaves the send done: the table went, only the
+    // compare did not happen (and the journal does not call the register's table different).
+    void readBackCancelled()
+    {
+        TcpBench bench;
+        TestHost& host = bench.host;
+        auto ecr = connect(bench, { QStringLiteral("--delay"), QStringLiteral("300") });
+        QVERIFY(ecr);
+        sendVerified(host, "DEPTDATA", departments(3));
+        QVERIFY(host.waitForWord("UPDATE END", 20000));
+        QTest::qWait(100);
+        host.cancel();
+        QVERIFY(ended(host));
+        QCOMPARE(host.outcomes.size(), 1);
+        const TransferOutcome outcome = host.outcomes.first();
+        QCOMPARE(outcome.result, TransferOutcome::Done);
+        QVERIFY(!outcome.verifyCompared);
+        QCOMPARE(outcome.sentence(),
+            QStringLiteral("127.0.0.1: 3 departments installed; the verify was cancelled by the operator"));
+    }
+
     void registerStoresOneFieldDifferently()
     {
         TcpBench bench;
