@@ -93,7 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/dialogs/logindialog.cpp" line="+89"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+99"/>
         <source>USERS</source>
         <translation>المستخدمون</translation>
     </message>
@@ -378,7 +378,7 @@
         <translation>صفوف</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+181"/>
+        <location filename="../link/outcome.cpp" line="+190"/>
         <source>row</source>
         <translation>صف</translation>
     </message>
@@ -842,13 +842,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+488"/>
+        <location line="+493"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>تحذير!</translation>
     </message>
     <message>
-        <location line="-504"/>
+        <location line="-509"/>
         <location line="+219"/>
         <source>database is not connect.</source>
         <translation>قاعدة البيانات غير متصلة.</translation>
@@ -877,7 +877,7 @@
         <translation>لا يوجد ملف إعدادات بهذا الاسم على الخادم</translation>
     </message>
     <message>
-        <location line="+365"/>
+        <location line="+370"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>تعذر فتح %1: %2.</translation>
     </message>
@@ -926,6 +926,11 @@
         <location line="+87"/>
         <source>%1 was saved into %2 by %3 at %4, after this program loaded it</source>
         <translation>حُفظ %1 في %2 بواسطة %3 في %4، بعد أن حمّله هذا البرنامج</translation>
+    </message>
+    <message>
+        <location filename="../storage/setcopy.cpp" line="+15"/>
+        <source>it holds no configuration set</source>
+        <translation>لا يحوي ملف إعدادات</translation>
     </message>
 </context>
 <context>
@@ -1201,7 +1206,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+216"/>
+        <location filename="../storage/csvfile.cpp" line="+252"/>
         <source>not every byte could be written (is the disk full?)</source>
         <extracomment>Why an export failed when the system gives no reason of its own</extracomment>
         <translation>تعذّرت كتابة كل البايتات (هل القرص ممتلئ؟)</translation>
@@ -1336,7 +1341,7 @@
 <context>
     <name>FitCheck</name>
     <message>
-        <location filename="../records/fitcheck.cpp" line="+228"/>
+        <location filename="../records/fitcheck.cpp" line="+229"/>
         <source>the register keeps</source>
         <translation>ما تحتفظ به آلة الكاشير</translation>
     </message>
@@ -1420,6 +1425,19 @@
         <source>nothing</source>
         <translation>لا شيء</translation>
     </message>
+    <message>
+        <location line="+81"/>
+        <source>a later row has the same code; of this row the register keeps</source>
+        <translation>صف لاحق له الرمز نفسه؛ من هذا الصف تحتفظ آلة التسجيل بـ</translation>
+    </message>
+</context>
+<context>
+    <name>Graphic</name>
+    <message>
+        <location filename="../logo/graphic.cpp" line="+138"/>
+        <source>the JPEG file is cut short</source>
+        <translation>ملف JPEG مبتور</translation>
+    </message>
 </context>
 <context>
     <name>GridClipboard</name>
@@ -1493,7 +1511,7 @@
         <translation>تعديل %1</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+132"/>
         <source>insert rows</source>
         <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
         <translation>إدراج صفوف</translation>
@@ -1637,7 +1655,7 @@
         <translation>تم حفظ %1 في %2</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>%1 deleted from the page (not from the register)</source>
         <translation>تمت إزالة %1 من الصفحة (وليس من آلة الكاشير)</translation>
     </message>
@@ -2146,13 +2164,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>رجوع</translation>
     </message>
     <message>
-        <location filename="../app/pages/logopage.cpp" line="+70"/>
+        <location filename="../app/pages/logopage.cpp" line="+69"/>
         <source>Image File(*.jpg *.jpeg *.png *.bmp *.ico)</source>
         <translation>ملف صورة (*.jpg *.jpeg *.png *.bmp *.ico)</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+108"/>
+        <location line="+8"/>
+        <location line="+107"/>
         <source>Warnning!</source>
         <translation>تحذير!</translation>
     </message>
@@ -2358,7 +2376,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+341"/>
+        <location filename="../app/mainwindow.cpp" line="+347"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>القائمة</translation>
@@ -2409,7 +2427,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>يغلق Tallvane (يسأل أولًا عن التغييرات غير المحفوظة)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-101"/>
+        <location filename="../app/mainwindow.cpp" line="-107"/>
         <source>Warnning!</source>
         <translation>تحذير!</translation>
     </message>
@@ -2429,7 +2447,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ملف إعدادات (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+147"/>
+        <location filename="../app/mainwindow.cpp" line="+153"/>
         <source>%1 created: every page of it is empty</source>
         <translation>تم إنشاء %1: جميع صفحاته فارغة</translation>
     </message>
@@ -3589,12 +3607,17 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SerialServer</name>
     <message>
-        <location filename="../link/serialserver.cpp" line="+48"/>
+        <location filename="../link/serialserver.cpp" line="+52"/>
         <source>No serial port can be opened now: connect the register&apos;s cable (or its USB adapter), then press F5 to look again.</source>
         <translation>لا يمكن فتح أي منفذ تسلسلي الآن: صِل كابل آلة الكاشير (أو محوّل USB الخاص بها) ثم اضغط F5 للبحث مجددًا.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+28"/>
+        <source>%1 is in use by another program: close it there first</source>
+        <translation>%1 مستخدم من برنامج آخر: أغلقه هناك أولاً</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in again.</source>
         <translation>%1. لا يستطيع فتح ⁦%3⁩ إلا أعضاء المجموعة %2: أضف المستخدم إليها (sudo adduser %4 %2) ثم سجّل الدخول من جديد.</translation>
     </message>
@@ -3779,26 +3802,26 @@ Do you want to delete it anyway?</source>
         <translation>انتهى</translation>
     </message>
     <message>
-        <location filename="../link/transfer.cpp" line="+191"/>
+        <location filename="../link/transfer.cpp" line="+206"/>
         <source>TIME OUT</source>
         <translation>انتهت المهلة</translation>
     </message>
     <message>
-        <location line="-145"/>
-        <location line="+323"/>
+        <location line="-157"/>
+        <location line="+345"/>
         <source>UPDATE </source>
         <translation>إرسال </translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+4"/>
-        <location line="+84"/>
+        <location line="+91"/>
         <location line="+32"/>
         <source>UPDATE END</source>
         <translation>انتهى الإرسال</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <location line="+8"/>
         <source>DOWNLOAD </source>
         <translation>تنزيل </translation>
@@ -4071,12 +4094,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-138"/>
+        <location filename="../storage/csvfile.cpp" line="-185"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>يحتوي الملف على أكثر من %1 صف، وهذا أكثر مما يقبله الاستيراد</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+33"/>
         <source>no temporary file for the conversion: %1</source>
         <translation>لا يوجد ملف مؤقت للتحويل: %1</translation>
     </message>
@@ -4086,22 +4109,42 @@ Do you want to delete it anyway?</source>
         <translation>تعذرت كتابة الملف المؤقت: %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-13"/>
         <source>not a file but a device or a pipe</source>
         <translation>ليس ملفًا بل جهاز أو أنبوب</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-41"/>
+        <source>the file is in UTF-16: save it as UTF-8 CSV</source>
+        <translation>الملف بترميز UTF-16: احفظه بصيغة CSV بترميز UTF-8</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>the quotation mark that opens a field in line %1 is never closed</source>
+        <translation>علامة الاقتباس التي تفتح حقلاً في السطر %1 لا تُغلق أبداً</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
         <translation>حجم الملف %1 MiB، وهذا أكثر من %2 MiB التي يقبلها الاستيراد</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+58"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>يحتوي الملف على %1 أعمدة، والصفحة على %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
+        <source>its header line names other columns than the page&apos;s (%1): the columns are read by their place</source>
+        <translation>سطر العناوين فيه يسمّي أعمدة غير أعمدة الصفحة (%1): تُقرأ الأعمدة حسب موضعها</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 row(s) hold more cells than the header line, first: row %2: check for a comma in a number or name</source>
+        <translation>%1 صف (صفوف) فيها خلايا أكثر من سطر العناوين، أولها: الصف %2: تحقّق من وجود فاصلة في رقم أو اسم</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>1 cell in scientific notation was converted, first: row %1, column %2: check the codes</source>
         <translation>تم تحويل خلية واحدة مكتوبة بالصيغة العلمية، وهي: الصف %1، العمود %2: راجع الرموز</translation>
     </message>
@@ -4116,7 +4159,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 تالف (%2، السطر %3)</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+74"/>
         <source>%1 would unpack to %2 MiB, more than the %3 MiB allowed for one part of a workbook</source>
         <translation>سيُفك ضغط %1 إلى %2 MiB، وهذا أكثر من %3 MiB المسموح بها لجزء واحد من المصنف</translation>
     </message>
@@ -4136,7 +4179,7 @@ Do you want to delete it anyway?</source>
         <translation>لا يحدد المصنف جزءًا لورقته الأولى</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>the first worksheet unpacks to more than the %1 MiB an import takes (at row %2)</source>
         <translation>يتجاوز حجم ورقة العمل الأولى بعد فكّها %1 MiB التي يقبلها الاستيراد (عند الصف %2)</translation>
     </message>
@@ -4146,7 +4189,17 @@ Do you want to delete it anyway?</source>
         <translation>تحتوي ورقة العمل الأولى على نص في الصف %1، وهذا أكثر من %2 صف يقبلها الاستيراد</translation>
     </message>
     <message>
-        <location line="+209"/>
+        <location line="+99"/>
+        <source>cell %1 holds a formula without its value: open the file in a spreadsheet and save it again</source>
+        <translation>الخلية %1 تحوي صيغة بلا قيمتها: افتح الملف في برنامج جداول واحفظه من جديد</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>cell %1 names a shared text the file does not hold</source>
+        <translation>الخلية %1 تشير إلى نص مشترك غير موجود في الملف</translation>
+    </message>
+    <message>
+        <location line="+124"/>
         <source>the file does not exist</source>
         <translation>الملف غير موجود</translation>
     </message>
@@ -4214,7 +4267,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+120"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+119"/>
         <source>warning</source>
         <translation>تحذير</translation>
     </message>
@@ -4343,13 +4396,13 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-160"/>
+        <location filename="../link/outcome.cpp" line="-169"/>
         <source>%1 s</source>
         <translation>%1 ث</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../link/transfer.cpp" line="-235"/>
+        <location filename="../link/transfer.cpp" line="-244"/>
         <source>the system parameters</source>
         <translation>معاملات النظام</translation>
     </message>
@@ -4399,7 +4452,12 @@ Do you want to delete it anyway?</source>
         <translation>تم تثبيت %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
+        <source>%1 cannot be read over this link: %2 came and were dropped</source>
+        <translation>لا يمكن قراءة %1 عبر هذا الاتصال: وصل %2 وأُهمل</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>the register holds no %1</source>
         <translation>لا توجد %1 في آلة الكاشير</translation>
     </message>
@@ -4432,6 +4490,11 @@ Do you want to delete it anyway?</source>
         <location line="+7"/>
         <source>; the register answered late and rows were sent again: download from it to see what it holds</source>
         <translation>؛ تأخر رد آلة الكاشير فأُعيد إرسال صفوف: نزّل منها لترى ما تحتفظ به</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>; the register answered more often than it was asked: download from it to see what it holds</source>
+        <translation>؛ أجابت آلة التسجيل أكثر مما سُئلت: نزّل منها لترى ما تحتفظ به</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -4535,12 +4598,17 @@ Do you want to delete it anyway?</source>
         <translation>هل تريد حذف %1 (%2) من %3؟</translation>
     </message>
     <message>
-        <location filename="../link/transfer.cpp" line="+33"/>
+        <location filename="../link/transfer.cpp" line="+37"/>
         <source>the verify was cancelled by the operator</source>
         <translation>ألغى المشغّل التحقق</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+1"/>
+        <source>the link ended before the table came back</source>
+        <translation>انتهى الاتصال قبل أن يعود الجدول</translation>
+    </message>
+    <message>
+        <location line="+70"/>
         <source>the clear command</source>
         <translation>أمر المسح</translation>
     </message>
@@ -4613,12 +4681,12 @@ Do you want to delete it anyway?</source>
         <translation>التحقق: %1 من %2 مختلفة</translation>
     </message>
     <message>
-        <location filename="../link/transfer.cpp" line="-50"/>
+        <location filename="../link/transfer.cpp" line="-53"/>
         <source>a frame of the table failed its check (BCC ERR)</source>
         <translation>فشل فحص أحد إطارات الجدول (خطأ المجموع الاختباري)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>the table did not come back (RCV ERR)</source>
         <translation>لم يُستلم الجدول (خطأ استلام)</translation>
     </message>
@@ -4761,7 +4829,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 لا يمكن لأحد تسجيل الدخول حتى تتم استعادتها أو نقلها جانبًا. لم يتم تغييرها.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>username is not exist!</source>
         <translation>اسم المستخدم غير موجود!</translation>
     </message>
@@ -4779,7 +4847,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 <context>
     <name>rs232thread</name>
     <message>
-        <location filename="../link/serialserver.cpp" line="+38"/>
+        <location filename="../link/serialserver.cpp" line="+47"/>
         <source>the port did not open in time</source>
         <translation>لم يُفتح المنفذ في الوقت المحدد</translation>
     </message>
@@ -4913,7 +4981,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+187"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+192"/>
         <source>Add User</source>
         <translation>إضافة مستخدم</translation>
     </message>
@@ -4928,7 +4996,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>تعيين الصلاحيات</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-136"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-141"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>لا يغيّر &quot;تعديل&quot; شيئًا: حدّد المربعات واضغط &quot;تعيين الصلاحيات&quot;</translation>
     </message>
@@ -4943,7 +5011,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>لا يوجد مستخدم لاختياره: أضف مستخدماً أولاً</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+23"/>
         <source>%1 no longer exists: the list is read again</source>
         <translation>المستخدم %1 لم يعد موجودًا: تُقرأ القائمة من جديد</translation>
     </message>

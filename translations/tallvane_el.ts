@@ -93,7 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/dialogs/logindialog.cpp" line="+89"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+99"/>
         <source>USERS</source>
         <translation>ΧΡΗΣΤΕΣ</translation>
     </message>
@@ -378,7 +378,7 @@
         <translation>γραμμές</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+181"/>
+        <location filename="../link/outcome.cpp" line="+190"/>
         <source>row</source>
         <translation>γραμμή</translation>
     </message>
@@ -842,13 +842,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+488"/>
+        <location line="+493"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>Προειδοποίηση!</translation>
     </message>
     <message>
-        <location line="-504"/>
+        <location line="-509"/>
         <location line="+219"/>
         <source>database is not connect.</source>
         <translation>Η βάση δεδομένων δεν είναι συνδεδεμένη.</translation>
@@ -877,7 +877,7 @@
         <translation>δεν υπάρχει τέτοιο προφίλ στον διακομιστή</translation>
     </message>
     <message>
-        <location line="+365"/>
+        <location line="+370"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>Δεν είναι δυνατό το άνοιγμα του %1: %2.</translation>
     </message>
@@ -926,6 +926,11 @@
         <location line="+87"/>
         <source>%1 was saved into %2 by %3 at %4, after this program loaded it</source>
         <translation>το %1 αποθηκεύτηκε στο %2 από %3 στις %4, αφού το φόρτωσε αυτό το πρόγραμμα</translation>
+    </message>
+    <message>
+        <location filename="../storage/setcopy.cpp" line="+15"/>
+        <source>it holds no configuration set</source>
+        <translation>δεν περιέχει προφίλ ρυθμίσεων</translation>
     </message>
 </context>
 <context>
@@ -1201,7 +1206,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+216"/>
+        <location filename="../storage/csvfile.cpp" line="+252"/>
         <source>not every byte could be written (is the disk full?)</source>
         <extracomment>Why an export failed when the system gives no reason of its own</extracomment>
         <translation>δεν γράφτηκαν όλα τα byte (μήπως ο δίσκος είναι γεμάτος;)</translation>
@@ -1336,7 +1341,7 @@
 <context>
     <name>FitCheck</name>
     <message>
-        <location filename="../records/fitcheck.cpp" line="+228"/>
+        <location filename="../records/fitcheck.cpp" line="+229"/>
         <source>the register keeps</source>
         <translation>η ταμειακή κρατά</translation>
     </message>
@@ -1420,6 +1425,19 @@
         <source>nothing</source>
         <translation>τίποτα</translation>
     </message>
+    <message>
+        <location line="+81"/>
+        <source>a later row has the same code; of this row the register keeps</source>
+        <translation>μια επόμενη γραμμή έχει τον ίδιο κωδικό· από αυτή τη γραμμή η ταμειακή κρατά</translation>
+    </message>
+</context>
+<context>
+    <name>Graphic</name>
+    <message>
+        <location filename="../logo/graphic.cpp" line="+138"/>
+        <source>the JPEG file is cut short</source>
+        <translation>το αρχείο JPEG είναι κομμένο</translation>
+    </message>
 </context>
 <context>
     <name>GridClipboard</name>
@@ -1493,7 +1511,7 @@
         <translation>αλλαγή: %1</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+132"/>
         <source>insert rows</source>
         <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
         <translation>νέων γραμμών</translation>
@@ -1637,7 +1655,7 @@
         <translation>Αποθήκευση: %1 στο %2</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>%1 deleted from the page (not from the register)</source>
         <translation>Αφαιρέθηκαν από τη σελίδα: %1 (όχι από την ταμειακή)</translation>
     </message>
@@ -2146,13 +2164,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Επιστροφή</translation>
     </message>
     <message>
-        <location filename="../app/pages/logopage.cpp" line="+70"/>
+        <location filename="../app/pages/logopage.cpp" line="+69"/>
         <source>Image File(*.jpg *.jpeg *.png *.bmp *.ico)</source>
         <translation>Αρχείο εικόνας (*.jpg *.jpeg *.png *.bmp *.ico)</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+108"/>
+        <location line="+8"/>
+        <location line="+107"/>
         <source>Warnning!</source>
         <translation>Προειδοποίηση!</translation>
     </message>
@@ -2358,7 +2376,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+341"/>
+        <location filename="../app/mainwindow.cpp" line="+347"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>Μενού</translation>
@@ -2409,7 +2427,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Κλείνει το Tallvane (πρώτα ρωτά για τις αλλαγές που δεν αποθηκεύτηκαν)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-101"/>
+        <location filename="../app/mainwindow.cpp" line="-107"/>
         <source>Warnning!</source>
         <translation>Προειδοποίηση!</translation>
     </message>
@@ -2429,7 +2447,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Αρχείο προφίλ (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+147"/>
+        <location filename="../app/mainwindow.cpp" line="+153"/>
         <source>%1 created: every page of it is empty</source>
         <translation>Δημιουργήθηκε το %1: όλες οι σελίδες του είναι κενές</translation>
     </message>
@@ -3589,12 +3607,17 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SerialServer</name>
     <message>
-        <location filename="../link/serialserver.cpp" line="+48"/>
+        <location filename="../link/serialserver.cpp" line="+52"/>
         <source>No serial port can be opened now: connect the register&apos;s cable (or its USB adapter), then press F5 to look again.</source>
         <translation>Καμία σειριακή θύρα δεν μπορεί να ανοίξει τώρα: συνδέστε το καλώδιο της ταμειακής (ή τον μετατροπέα USB της) και πατήστε F5 για νέα αναζήτηση.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+28"/>
+        <source>%1 is in use by another program: close it there first</source>
+        <translation>η θύρα %1 χρησιμοποιείται από άλλο πρόγραμμα: κλείστε την εκεί πρώτα</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in again.</source>
         <translation>%1. Μόνο τα μέλη της ομάδας %2 μπορούν να ανοίξουν το %3: προσθέστε τον χρήστη σε αυτή (sudo adduser %4 %2) και συνδεθείτε ξανά.</translation>
     </message>
@@ -3779,26 +3802,26 @@ Do you want to delete it anyway?</source>
         <translation>ΤΕΛΟΣ</translation>
     </message>
     <message>
-        <location filename="../link/transfer.cpp" line="+191"/>
+        <location filename="../link/transfer.cpp" line="+206"/>
         <source>TIME OUT</source>
         <translation>ΛΗΞΗ ΧΡΟΝΟΥ</translation>
     </message>
     <message>
-        <location line="-145"/>
-        <location line="+323"/>
+        <location line="-157"/>
+        <location line="+345"/>
         <source>UPDATE </source>
         <translation>ΑΠΟΣΤΟΛΗ </translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+4"/>
-        <location line="+84"/>
+        <location line="+91"/>
         <location line="+32"/>
         <source>UPDATE END</source>
         <translation>ΤΕΛΟΣ ΑΠΟΣΤΟΛΗΣ</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <location line="+8"/>
         <source>DOWNLOAD </source>
         <translation>ΛΗΨΗ </translation>
@@ -4071,12 +4094,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-138"/>
+        <location filename="../storage/csvfile.cpp" line="-185"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>το αρχείο έχει πάνω από %1 γραμμές, περισσότερες από όσες δέχεται η εισαγωγή</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+33"/>
         <source>no temporary file for the conversion: %1</source>
         <translation>δεν υπάρχει προσωρινό αρχείο για τη μετατροπή: %1</translation>
     </message>
@@ -4086,22 +4109,42 @@ Do you want to delete it anyway?</source>
         <translation>δεν ήταν δυνατή η εγγραφή του προσωρινού αρχείου: %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-13"/>
         <source>not a file but a device or a pipe</source>
         <translation>δεν είναι αρχείο αλλά συσκευή ή σωλήνωση</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-41"/>
+        <source>the file is in UTF-16: save it as UTF-8 CSV</source>
+        <translation>το αρχείο είναι σε UTF-16: αποθηκεύστε το ως CSV σε UTF-8</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>the quotation mark that opens a field in line %1 is never closed</source>
+        <translation>τα εισαγωγικά που ανοίγουν ένα πεδίο στη γραμμή %1 δεν κλείνουν ποτέ</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
         <translation>το αρχείο έχει %1 MiB, περισσότερα από τα %2 MiB που δέχεται η εισαγωγή</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+58"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>το αρχείο έχει %1 στήλες, η σελίδα %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
+        <source>its header line names other columns than the page&apos;s (%1): the columns are read by their place</source>
+        <translation>η γραμμή επικεφαλίδας του ονομάζει άλλες στήλες από της σελίδας (%1): οι στήλες διαβάζονται κατά θέση</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 row(s) hold more cells than the header line, first: row %2: check for a comma in a number or name</source>
+        <translation>%1 γραμμή(ές) έχουν περισσότερα κελιά από τη γραμμή επικεφαλίδας, πρώτη: γραμμή %2: ελέγξτε για κόμμα σε αριθμό ή όνομα</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>1 cell in scientific notation was converted, first: row %1, column %2: check the codes</source>
         <translation>μετατράπηκε 1 κελί από επιστημονική μορφή, στη γραμμή %1, στήλη %2: ελέγξτε τους κωδικούς</translation>
     </message>
@@ -4116,7 +4159,7 @@ Do you want to delete it anyway?</source>
         <translation>το %1 είναι κατεστραμμένο (%2, γραμμή %3)</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+74"/>
         <source>%1 would unpack to %2 MiB, more than the %3 MiB allowed for one part of a workbook</source>
         <translation>το %1 θα αποσυμπιεζόταν σε %2 MiB, περισσότερα από τα %3 MiB που επιτρέπονται για ένα μέρος βιβλίου εργασίας</translation>
     </message>
@@ -4136,7 +4179,7 @@ Do you want to delete it anyway?</source>
         <translation>το βιβλίο εργασίας δεν ορίζει μέρος για το πρώτο του φύλλο</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>the first worksheet unpacks to more than the %1 MiB an import takes (at row %2)</source>
         <translation>το πρώτο φύλλο εργασίας αποσυμπιέζεται σε περισσότερα από τα %1 MiB που δέχεται η εισαγωγή (στη γραμμή %2)</translation>
     </message>
@@ -4146,7 +4189,17 @@ Do you want to delete it anyway?</source>
         <translation>το πρώτο φύλλο εργασίας έχει κείμενο στη γραμμή %1, πέρα από τις %2 γραμμές που δέχεται η εισαγωγή</translation>
     </message>
     <message>
-        <location line="+209"/>
+        <location line="+99"/>
+        <source>cell %1 holds a formula without its value: open the file in a spreadsheet and save it again</source>
+        <translation>το κελί %1 έχει τύπο χωρίς την τιμή του: ανοίξτε το αρχείο σε υπολογιστικό φύλλο και αποθηκεύστε το ξανά</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>cell %1 names a shared text the file does not hold</source>
+        <translation>το κελί %1 παραπέμπει σε κοινόχρηστο κείμενο που δεν υπάρχει στο αρχείο</translation>
+    </message>
+    <message>
+        <location line="+124"/>
         <source>the file does not exist</source>
         <translation>το αρχείο δεν υπάρχει</translation>
     </message>
@@ -4214,7 +4267,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+120"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+119"/>
         <source>warning</source>
         <translation>Προειδοποίηση</translation>
     </message>
@@ -4343,13 +4396,13 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-160"/>
+        <location filename="../link/outcome.cpp" line="-169"/>
         <source>%1 s</source>
         <translation>%1 δευτ.</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../link/transfer.cpp" line="-235"/>
+        <location filename="../link/transfer.cpp" line="-244"/>
         <source>the system parameters</source>
         <translation>παράμετροι συστήματος</translation>
     </message>
@@ -4399,7 +4452,12 @@ Do you want to delete it anyway?</source>
         <translation>εγκατάσταση: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
+        <source>%1 cannot be read over this link: %2 came and were dropped</source>
+        <translation>%1: δεν μπορούν να διαβαστούν μέσω αυτής της σύνδεσης· ήρθαν %2 και απορρίφθηκαν</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>the register holds no %1</source>
         <translation>η ταμειακή δεν έχει %1</translation>
     </message>
@@ -4432,6 +4490,11 @@ Do you want to delete it anyway?</source>
         <location line="+7"/>
         <source>; the register answered late and rows were sent again: download from it to see what it holds</source>
         <translation>· η ταμειακή απάντησε καθυστερημένα και γραμμές στάλθηκαν ξανά: κάντε λήψη από αυτήν για να δείτε τι κρατά</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>; the register answered more often than it was asked: download from it to see what it holds</source>
+        <translation>· η ταμειακή απάντησε περισσότερες φορές απ&apos; όσες ρωτήθηκε: κάντε λήψη από αυτήν για να δείτε τι κρατά</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -4535,12 +4598,17 @@ Do you want to delete it anyway?</source>
         <translation>Διαγραφή από %3: %1 (%2);</translation>
     </message>
     <message>
-        <location filename="../link/transfer.cpp" line="+33"/>
+        <location filename="../link/transfer.cpp" line="+37"/>
         <source>the verify was cancelled by the operator</source>
         <translation>η επαλήθευση ακυρώθηκε από τον χρήστη</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+1"/>
+        <source>the link ended before the table came back</source>
+        <translation>η σύνδεση διακόπηκε πριν επιστρέψει ο πίνακας</translation>
+    </message>
+    <message>
+        <location line="+70"/>
         <source>the clear command</source>
         <translation>εντολή εκκαθάρισης</translation>
     </message>
@@ -4613,12 +4681,12 @@ Do you want to delete it anyway?</source>
         <translation>επαλήθευση: διαφέρουν %1 από %2</translation>
     </message>
     <message>
-        <location filename="../link/transfer.cpp" line="-50"/>
+        <location filename="../link/transfer.cpp" line="-53"/>
         <source>a frame of the table failed its check (BCC ERR)</source>
         <translation>ένα πακέτο του πίνακα απέτυχε στον έλεγχο (ΣΦΑΛΜΑ ΑΘΡΟΙΣΜΑΤΟΣ ΕΛΕΓΧΟΥ)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>the table did not come back (RCV ERR)</source>
         <translation>ο πίνακας δεν επέστρεψε (ΣΦΑΛΜΑ ΛΗΨΗΣ)</translation>
     </message>
@@ -4761,7 +4829,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 Κανείς δεν μπορεί να κάνει είσοδο μέχρι να επαναφερθεί ή να μετακινηθεί αλλού. Δεν έχει αλλάξει.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>username is not exist!</source>
         <translation>Το όνομα χρήστη δεν υπάρχει!</translation>
     </message>
@@ -4779,7 +4847,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 <context>
     <name>rs232thread</name>
     <message>
-        <location filename="../link/serialserver.cpp" line="+38"/>
+        <location filename="../link/serialserver.cpp" line="+47"/>
         <source>the port did not open in time</source>
         <translation>η θύρα δεν άνοιξε εγκαίρως</translation>
     </message>
@@ -4913,7 +4981,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+187"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+192"/>
         <source>Add User</source>
         <translation>Προσθήκη χρήστη</translation>
     </message>
@@ -4928,7 +4996,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>Ορισμός δικαιωμάτων</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-136"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-141"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>Η Τροποποίηση δεν αλλάζει τίποτα: επιλέξτε τα πλαίσια και πατήστε «Ορισμός δικαιωμάτων»</translation>
     </message>
@@ -4943,7 +5011,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>Δεν υπάρχει χρήστης για επιλογή: πρώτα Προσθήκη χρήστη</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+23"/>
         <source>%1 no longer exists: the list is read again</source>
         <translation>Ο χρήστης %1 δεν υπάρχει πια: η λίστα διαβάζεται ξανά</translation>
     </message>

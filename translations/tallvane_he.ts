@@ -93,7 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/dialogs/logindialog.cpp" line="+89"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+99"/>
         <source>USERS</source>
         <translation>משתמשים</translation>
     </message>
@@ -378,7 +378,7 @@
         <translation>שורות</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+181"/>
+        <location filename="../link/outcome.cpp" line="+190"/>
         <source>row</source>
         <translation>שורה</translation>
     </message>
@@ -842,13 +842,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+488"/>
+        <location line="+493"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>אזהרה!</translation>
     </message>
     <message>
-        <location line="-504"/>
+        <location line="-509"/>
         <location line="+219"/>
         <source>database is not connect.</source>
         <translation>אין חיבור למסד הנתונים.</translation>
@@ -877,7 +877,7 @@
         <translation>אין ערכה כזו בשרת</translation>
     </message>
     <message>
-        <location line="+365"/>
+        <location line="+370"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>לא ניתן לפתוח את %1: %2.</translation>
     </message>
@@ -926,6 +926,11 @@
         <location line="+87"/>
         <source>%1 was saved into %2 by %3 at %4, after this program loaded it</source>
         <translation>%1 נשמרה ב-%2 על ידי %3 ב-%4, אחרי שתוכנה זו טענה אותה</translation>
+    </message>
+    <message>
+        <location filename="../storage/setcopy.cpp" line="+15"/>
+        <source>it holds no configuration set</source>
+        <translation>אין בו ערכה</translation>
     </message>
 </context>
 <context>
@@ -1201,7 +1206,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+216"/>
+        <location filename="../storage/csvfile.cpp" line="+252"/>
         <source>not every byte could be written (is the disk full?)</source>
         <extracomment>Why an export failed when the system gives no reason of its own</extracomment>
         <translation>לא כל הבתים נכתבו (האם הדיסק מלא?)</translation>
@@ -1336,7 +1341,7 @@
 <context>
     <name>FitCheck</name>
     <message>
-        <location filename="../records/fitcheck.cpp" line="+228"/>
+        <location filename="../records/fitcheck.cpp" line="+229"/>
         <source>the register keeps</source>
         <translation>בקופה יישמר</translation>
     </message>
@@ -1420,6 +1425,19 @@
         <source>nothing</source>
         <translation>כלום</translation>
     </message>
+    <message>
+        <location line="+81"/>
+        <source>a later row has the same code; of this row the register keeps</source>
+        <translation>בשורה מאוחרת יותר אותו קוד; משורה זו הקופה שומרת</translation>
+    </message>
+</context>
+<context>
+    <name>Graphic</name>
+    <message>
+        <location filename="../logo/graphic.cpp" line="+138"/>
+        <source>the JPEG file is cut short</source>
+        <translation>קובץ ה-JPEG קטוע</translation>
+    </message>
 </context>
 <context>
     <name>GridClipboard</name>
@@ -1493,7 +1511,7 @@
         <translation>עריכת %1</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+132"/>
         <source>insert rows</source>
         <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
         <translation>שורות חדשות</translation>
@@ -1637,7 +1655,7 @@
         <translation>נשמרו ב-%2: %1</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>%1 deleted from the page (not from the register)</source>
         <translation>הוסרו מהדף (לא מהקופה): %1</translation>
     </message>
@@ -2146,13 +2164,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>חזרה</translation>
     </message>
     <message>
-        <location filename="../app/pages/logopage.cpp" line="+70"/>
+        <location filename="../app/pages/logopage.cpp" line="+69"/>
         <source>Image File(*.jpg *.jpeg *.png *.bmp *.ico)</source>
         <translation>קובץ תמונה (*.jpg *.jpeg *.png *.bmp *.ico)</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+108"/>
+        <location line="+8"/>
+        <location line="+107"/>
         <source>Warnning!</source>
         <translation>אזהרה!</translation>
     </message>
@@ -2358,7 +2376,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+341"/>
+        <location filename="../app/mainwindow.cpp" line="+347"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>תפריט</translation>
@@ -2409,7 +2427,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>סוגר את Tallvane (קודם שואל על שינויים שלא נשמרו)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-101"/>
+        <location filename="../app/mainwindow.cpp" line="-107"/>
         <source>Warnning!</source>
         <translation>אזהרה!</translation>
     </message>
@@ -2429,7 +2447,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>קובץ ערכה (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+147"/>
+        <location filename="../app/mainwindow.cpp" line="+153"/>
         <source>%1 created: every page of it is empty</source>
         <translation>%1 נוצרה: כל הדפים בה ריקים</translation>
     </message>
@@ -3589,12 +3607,17 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SerialServer</name>
     <message>
-        <location filename="../link/serialserver.cpp" line="+48"/>
+        <location filename="../link/serialserver.cpp" line="+52"/>
         <source>No serial port can be opened now: connect the register&apos;s cable (or its USB adapter), then press F5 to look again.</source>
         <translation>אין כרגע יציאה טורית שניתן לפתוח: חברו את כבל הקופה (או את מתאם ה-USB שלה) ולחצו F5 כדי לחפש שוב.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+28"/>
+        <source>%1 is in use by another program: close it there first</source>
+        <translation>%1 בשימוש של תוכנה אחרת: יש לסגור אותה שם תחילה</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in again.</source>
         <translation>%1. רק חברי הקבוצה %2 רשאים לפתוח את ⁦%3⁩: יש להוסיף את המשתמש לקבוצה (sudo adduser %4 %2) ולהתחבר מחדש.</translation>
     </message>
@@ -3779,26 +3802,26 @@ Do you want to delete it anyway?</source>
         <translation>הסתיים</translation>
     </message>
     <message>
-        <location filename="../link/transfer.cpp" line="+191"/>
+        <location filename="../link/transfer.cpp" line="+206"/>
         <source>TIME OUT</source>
         <translation>אין תשובה בזמן</translation>
     </message>
     <message>
-        <location line="-145"/>
-        <location line="+323"/>
+        <location line="-157"/>
+        <location line="+345"/>
         <source>UPDATE </source>
         <translation>שליחה </translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+4"/>
-        <location line="+84"/>
+        <location line="+91"/>
         <location line="+32"/>
         <source>UPDATE END</source>
         <translation>השליחה הסתיימה</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <location line="+8"/>
         <source>DOWNLOAD </source>
         <translation>הורדה </translation>
@@ -4071,12 +4094,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-138"/>
+        <location filename="../storage/csvfile.cpp" line="-185"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>בקובץ יש יותר מ-%1 שורות, יותר ממה שייבוא מקבל</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+33"/>
         <source>no temporary file for the conversion: %1</source>
         <translation>אין קובץ זמני להמרה: %1</translation>
     </message>
@@ -4086,22 +4109,42 @@ Do you want to delete it anyway?</source>
         <translation>לא ניתן היה לכתוב את הקובץ הזמני: %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-13"/>
         <source>not a file but a device or a pipe</source>
         <translation>זה אינו קובץ אלא התקן או צינור</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-41"/>
+        <source>the file is in UTF-16: save it as UTF-8 CSV</source>
+        <translation>הקובץ בקידוד UTF-16: יש לשמור אותו כ-CSV בקידוד UTF-8</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>the quotation mark that opens a field in line %1 is never closed</source>
+        <translation>המירכאות הפותחות שדה בשורה %1 אינן נסגרות</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
         <translation>בקובץ יש %1 MiB, יותר מ-%2 MiB שייבוא מקבל</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+58"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>בקובץ יש %1 עמודות, ובדף %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
+        <source>its header line names other columns than the page&apos;s (%1): the columns are read by their place</source>
+        <translation>שורת הכותרת שלו מציינת עמודות שונות משל הדף (%1): העמודות נקראות לפי מיקומן</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 row(s) hold more cells than the header line, first: row %2: check for a comma in a number or name</source>
+        <translation>ב-%1 שורות יש יותר תאים משורת הכותרת, הראשונה: שורה %2: בדקו אם יש פסיק במספר או בשם</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>1 cell in scientific notation was converted, first: row %1, column %2: check the codes</source>
         <translation>תא אחד בכתיב מדעי הומר, הראשון: שורה %1, עמודה %2: יש לבדוק את הקודים</translation>
     </message>
@@ -4116,7 +4159,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 פגום (%2, שורה %3)</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+74"/>
         <source>%1 would unpack to %2 MiB, more than the %3 MiB allowed for one part of a workbook</source>
         <translation>%1 ייפרס ל-%2 MiB, יותר מ-%3 MiB המותרים לחלק אחד של חוברת עבודה</translation>
     </message>
@@ -4136,7 +4179,7 @@ Do you want to delete it anyway?</source>
         <translation>חוברת העבודה אינה מציינת חלק עבור הגיליון הראשון שלה</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>the first worksheet unpacks to more than the %1 MiB an import takes (at row %2)</source>
         <translation>גיליון העבודה הראשון נפרש ליותר מ-%1 MiB שייבוא מקבל (בשורה %2)</translation>
     </message>
@@ -4146,7 +4189,17 @@ Do you want to delete it anyway?</source>
         <translation>בגיליון הראשון יש טקסט בשורה %1, יותר מ-%2 השורות שייבוא מקבל</translation>
     </message>
     <message>
-        <location line="+209"/>
+        <location line="+99"/>
+        <source>cell %1 holds a formula without its value: open the file in a spreadsheet and save it again</source>
+        <translation>בתא %1 נוסחה ללא ערכה: פתחו את הקובץ בגיליון אלקטרוני ושמרו אותו שוב</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>cell %1 names a shared text the file does not hold</source>
+        <translation>התא %1 מפנה לטקסט משותף שאינו בקובץ</translation>
+    </message>
+    <message>
+        <location line="+124"/>
         <source>the file does not exist</source>
         <translation>הקובץ לא קיים</translation>
     </message>
@@ -4214,7 +4267,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+120"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+119"/>
         <source>warning</source>
         <translation>אזהרה</translation>
     </message>
@@ -4343,13 +4396,13 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-160"/>
+        <location filename="../link/outcome.cpp" line="-169"/>
         <source>%1 s</source>
         <translation>%1 שנ&apos;</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../link/transfer.cpp" line="-235"/>
+        <location filename="../link/transfer.cpp" line="-244"/>
         <source>the system parameters</source>
         <translation>פרמטרי המערכת</translation>
     </message>
@@ -4399,7 +4452,12 @@ Do you want to delete it anyway?</source>
         <translation>הועלו: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
+        <source>%1 cannot be read over this link: %2 came and were dropped</source>
+        <translation>%1 אינן נקראות בחיבור זה: %2 הגיעו ונזרקו</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>the register holds no %1</source>
         <translation>אין %1 בקופה</translation>
     </message>
@@ -4432,6 +4490,11 @@ Do you want to delete it anyway?</source>
         <location line="+7"/>
         <source>; the register answered late and rows were sent again: download from it to see what it holds</source>
         <translation>; הקופה ענתה באיחור ושורות נשלחו שוב: יש להוריד ממנה כדי לראות מה היא מחזיקה</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>; the register answered more often than it was asked: download from it to see what it holds</source>
+        <translation>; הקופה ענתה יותר פעמים משנשאלה: יש להוריד ממנה כדי לראות מה היא מחזיקה</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -4535,12 +4598,17 @@ Do you want to delete it anyway?</source>
         <translation>למחוק %1 (%2) מ%3?</translation>
     </message>
     <message>
-        <location filename="../link/transfer.cpp" line="+33"/>
+        <location filename="../link/transfer.cpp" line="+37"/>
         <source>the verify was cancelled by the operator</source>
         <translation>האימות בוטל על ידי המפעיל</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+1"/>
+        <source>the link ended before the table came back</source>
+        <translation>החיבור הסתיים לפני שהטבלה חזרה</translation>
+    </message>
+    <message>
+        <location line="+70"/>
         <source>the clear command</source>
         <translation>פקודת המחיקה</translation>
     </message>
@@ -4613,12 +4681,12 @@ Do you want to delete it anyway?</source>
         <translation>אימות: %1 מתוך %2 שונות</translation>
     </message>
     <message>
-        <location filename="../link/transfer.cpp" line="-50"/>
+        <location filename="../link/transfer.cpp" line="-53"/>
         <source>a frame of the table failed its check (BCC ERR)</source>
         <translation>מסגרת של הטבלה נכשלה בבדיקה (שגיאת סכום ביקורת)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>the table did not come back (RCV ERR)</source>
         <translation>הטבלה לא חזרה (שגיאת קליטה)</translation>
     </message>
@@ -4761,7 +4829,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 אף אחד לא יוכל להיכנס עד שהוא ישוחזר או יועבר למקום אחר. הוא לא שונה.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>username is not exist!</source>
         <translation>שם המשתמש לא קיים!</translation>
     </message>
@@ -4779,7 +4847,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 <context>
     <name>rs232thread</name>
     <message>
-        <location filename="../link/serialserver.cpp" line="+38"/>
+        <location filename="../link/serialserver.cpp" line="+47"/>
         <source>the port did not open in time</source>
         <translation>היציאה לא נפתחה בזמן</translation>
     </message>
@@ -4913,7 +4981,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+187"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+192"/>
         <source>Add User</source>
         <translation>הוספת משתמש</translation>
     </message>
@@ -4928,7 +4996,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>קביעת הרשאות</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-136"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-141"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>&quot;שינוי&quot; אינו משנה דבר: יש לסמן את התיבות וללחוץ על &quot;קביעת הרשאות&quot;</translation>
     </message>
@@ -4943,7 +5011,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>אין משתמש לבחירה: הוסיפו משתמש תחילה</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+23"/>
         <source>%1 no longer exists: the list is read again</source>
         <translation>המשתמש %1 כבר לא קיים: הרשימה נקראת מחדש</translation>
     </message>

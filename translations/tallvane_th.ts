@@ -93,7 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/dialogs/logindialog.cpp" line="+89"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+99"/>
         <source>USERS</source>
         <translation>ผู้ใช้</translation>
     </message>
@@ -378,7 +378,7 @@
         <translation>แถว</translation>
     </message>
     <message>
-        <location filename="../link/outcome.cpp" line="+181"/>
+        <location filename="../link/outcome.cpp" line="+190"/>
         <source>row</source>
         <translation>แถว</translation>
     </message>
@@ -842,13 +842,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+488"/>
+        <location line="+493"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>คำเตือน!</translation>
     </message>
     <message>
-        <location line="-504"/>
+        <location line="-509"/>
         <location line="+219"/>
         <source>database is not connect.</source>
         <translation>ไม่ได้เชื่อมต่อฐานข้อมูล</translation>
@@ -877,7 +877,7 @@
         <translation>ไม่มีชุดตั้งค่านี้บนเซิร์ฟเวอร์</translation>
     </message>
     <message>
-        <location line="+365"/>
+        <location line="+370"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>เปิด %1 ไม่ได้: %2</translation>
     </message>
@@ -926,6 +926,11 @@
         <location line="+87"/>
         <source>%1 was saved into %2 by %3 at %4, after this program loaded it</source>
         <translation>%1 ถูกบันทึกลงใน %2 โดย %3 เมื่อ %4 หลังจากที่โปรแกรมนี้โหลดมาแล้ว</translation>
+    </message>
+    <message>
+        <location filename="../storage/setcopy.cpp" line="+15"/>
+        <source>it holds no configuration set</source>
+        <translation>ไม่มีชุดตั้งค่าอยู่ในนั้น</translation>
     </message>
 </context>
 <context>
@@ -1201,7 +1206,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+216"/>
+        <location filename="../storage/csvfile.cpp" line="+252"/>
         <source>not every byte could be written (is the disk full?)</source>
         <extracomment>Why an export failed when the system gives no reason of its own</extracomment>
         <translation>เขียนข้อมูลได้ไม่ครบทุกไบต์ (ดิสก์เต็มหรือไม่?)</translation>
@@ -1336,7 +1341,7 @@
 <context>
     <name>FitCheck</name>
     <message>
-        <location filename="../records/fitcheck.cpp" line="+228"/>
+        <location filename="../records/fitcheck.cpp" line="+229"/>
         <source>the register keeps</source>
         <translation>เครื่องเก็บเงินจะเก็บ</translation>
     </message>
@@ -1420,6 +1425,19 @@
         <source>nothing</source>
         <translation>ค่าว่าง</translation>
     </message>
+    <message>
+        <location line="+81"/>
+        <source>a later row has the same code; of this row the register keeps</source>
+        <translation>แถวถัดไปมีรหัสเดียวกัน จากแถวนี้เครื่องบันทึกเงินสดเก็บ</translation>
+    </message>
+</context>
+<context>
+    <name>Graphic</name>
+    <message>
+        <location filename="../logo/graphic.cpp" line="+138"/>
+        <source>the JPEG file is cut short</source>
+        <translation>ไฟล์ JPEG ถูกตัดสั้น</translation>
+    </message>
 </context>
 <context>
     <name>GridClipboard</name>
@@ -1493,7 +1511,7 @@
         <translation>แก้ไข %1</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+132"/>
         <source>insert rows</source>
         <extracomment>An undo step, shown after &quot;Undo&quot; and &quot;Redo&quot; in the Edit menu</extracomment>
         <translation>แทรกแถว</translation>
@@ -1637,7 +1655,7 @@
         <translation>บันทึก %1 ลงใน %2 แล้ว</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>%1 deleted from the page (not from the register)</source>
         <translation>ลบ %1 ออกจากหน้านี้แล้ว (ไม่ได้ลบจากเครื่องเก็บเงิน)</translation>
     </message>
@@ -2146,13 +2164,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>กลับ</translation>
     </message>
     <message>
-        <location filename="../app/pages/logopage.cpp" line="+70"/>
+        <location filename="../app/pages/logopage.cpp" line="+69"/>
         <source>Image File(*.jpg *.jpeg *.png *.bmp *.ico)</source>
         <translation>ไฟล์รูปภาพ (*.jpg *.jpeg *.png *.bmp *.ico)</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+108"/>
+        <location line="+8"/>
+        <location line="+107"/>
         <source>Warnning!</source>
         <translation>คำเตือน!</translation>
     </message>
@@ -2358,7 +2376,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+341"/>
+        <location filename="../app/mainwindow.cpp" line="+347"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>เมนู</translation>
@@ -2409,7 +2427,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ปิด Tallvane (ถามเรื่องการเปลี่ยนแปลงที่ยังไม่ได้บันทึกก่อน)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-101"/>
+        <location filename="../app/mainwindow.cpp" line="-107"/>
         <source>Warnning!</source>
         <translation>คำเตือน!</translation>
     </message>
@@ -2429,7 +2447,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ไฟล์ฐานข้อมูล (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+147"/>
+        <location filename="../app/mainwindow.cpp" line="+153"/>
         <source>%1 created: every page of it is empty</source>
         <translation>สร้าง %1 แล้ว: ทุกหน้ายังว่างอยู่</translation>
     </message>
@@ -3589,12 +3607,17 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SerialServer</name>
     <message>
-        <location filename="../link/serialserver.cpp" line="+48"/>
+        <location filename="../link/serialserver.cpp" line="+52"/>
         <source>No serial port can be opened now: connect the register&apos;s cable (or its USB adapter), then press F5 to look again.</source>
         <translation>ยังเปิดพอร์ตอนุกรมไม่ได้: ต่อสายของเครื่องเก็บเงิน (หรืออะแดปเตอร์ USB) แล้วกด F5 เพื่อค้นหาอีกครั้ง</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+28"/>
+        <source>%1 is in use by another program: close it there first</source>
+        <translation>%1 ถูกใช้งานโดยโปรแกรมอื่น: ปิดที่โปรแกรมนั้นก่อน</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>%1. Only the members of the group %2 may open %3: add the user to it (sudo adduser %4 %2) and log in again.</source>
         <translation>%1 เฉพาะสมาชิกของกลุ่มผู้ใช้ %2 เท่านั้นที่เปิด %3 ได้: เพิ่มผู้ใช้เข้ากลุ่มนี้ (sudo adduser %4 %2) แล้วเข้าสู่ระบบใหม่</translation>
     </message>
@@ -3779,26 +3802,26 @@ Do you want to delete it anyway?</source>
         <translation>เสร็จสิ้น</translation>
     </message>
     <message>
-        <location filename="../link/transfer.cpp" line="+191"/>
+        <location filename="../link/transfer.cpp" line="+206"/>
         <source>TIME OUT</source>
         <translation>หมดเวลา</translation>
     </message>
     <message>
-        <location line="-145"/>
-        <location line="+323"/>
+        <location line="-157"/>
+        <location line="+345"/>
         <source>UPDATE </source>
         <translation>อัปเดต </translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+4"/>
-        <location line="+84"/>
+        <location line="+91"/>
         <location line="+32"/>
         <source>UPDATE END</source>
         <translation>อัปเดตเสร็จสิ้น</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <location line="+8"/>
         <source>DOWNLOAD </source>
         <translation>ดาวน์โหลด </translation>
@@ -4071,12 +4094,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-138"/>
+        <location filename="../storage/csvfile.cpp" line="-185"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>ไฟล์มีมากกว่า %1 แถว เกินกว่าที่นำเข้าได้</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+33"/>
         <source>no temporary file for the conversion: %1</source>
         <translation>สร้างไฟล์ชั่วคราวสำหรับการแปลงไม่ได้: %1</translation>
     </message>
@@ -4086,22 +4109,42 @@ Do you want to delete it anyway?</source>
         <translation>เขียนไฟล์ชั่วคราวไม่ได้: %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-13"/>
         <source>not a file but a device or a pipe</source>
         <translation>ไม่ใช่ไฟล์ แต่เป็นอุปกรณ์หรือไปป์</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-41"/>
+        <source>the file is in UTF-16: save it as UTF-8 CSV</source>
+        <translation>ไฟล์เป็น UTF-16: บันทึกเป็น CSV แบบ UTF-8</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>the quotation mark that opens a field in line %1 is never closed</source>
+        <translation>เครื่องหมายอัญประกาศที่เปิดช่องข้อมูลในบรรทัด %1 ไม่มีการปิด</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
         <translation>ไฟล์มีขนาด %1 MiB เกินกว่า %2 MiB ที่นำเข้าได้</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+58"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>ไฟล์มี %1 คอลัมน์ แต่หน้านี้มี %2 คอลัมน์</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
+        <source>its header line names other columns than the page&apos;s (%1): the columns are read by their place</source>
+        <translation>บรรทัดหัวตารางระบุคอลัมน์ต่างจากของหน้า (%1): อ่านคอลัมน์ตามตำแหน่ง</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 row(s) hold more cells than the header line, first: row %2: check for a comma in a number or name</source>
+        <translation>%1 แถวมีเซลล์มากกว่าบรรทัดหัวตาราง แถวแรก: แถว %2: ตรวจดูเครื่องหมายจุลภาคในตัวเลขหรือชื่อ</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>1 cell in scientific notation was converted, first: row %1, column %2: check the codes</source>
         <translation>แปลงเซลล์ที่เป็นสัญกรณ์วิทยาศาสตร์แล้ว 1 เซลล์ ที่แถว %1 คอลัมน์ %2: โปรดตรวจดูรหัส</translation>
     </message>
@@ -4116,7 +4159,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 เสียหาย (%2 บรรทัด %3)</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+74"/>
         <source>%1 would unpack to %2 MiB, more than the %3 MiB allowed for one part of a workbook</source>
         <translation>%1 จะขยายเป็น %2 MiB เกินกว่า %3 MiB ที่อนุญาตสำหรับแต่ละส่วนของเวิร์กบุ๊ก</translation>
     </message>
@@ -4136,7 +4179,7 @@ Do you want to delete it anyway?</source>
         <translation>เวิร์กบุ๊กไม่ได้ระบุส่วนของชีตแรก</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+22"/>
         <source>the first worksheet unpacks to more than the %1 MiB an import takes (at row %2)</source>
         <translation>เวิร์กชีตแรกเมื่อแตกออกมีขนาดเกิน %1 MiB ที่นำเข้าได้ (ที่แถว %2)</translation>
     </message>
@@ -4146,7 +4189,17 @@ Do you want to delete it anyway?</source>
         <translation>เวิร์กชีตแรกมีข้อความในแถว %1 เกินกว่า %2 แถวที่นำเข้าได้</translation>
     </message>
     <message>
-        <location line="+209"/>
+        <location line="+99"/>
+        <source>cell %1 holds a formula without its value: open the file in a spreadsheet and save it again</source>
+        <translation>เซลล์ %1 มีสูตรแต่ไม่มีค่า: เปิดไฟล์ในโปรแกรมตารางคำนวณแล้วบันทึกอีกครั้ง</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>cell %1 names a shared text the file does not hold</source>
+        <translation>เซลล์ %1 อ้างถึงข้อความที่ใช้ร่วมกันซึ่งไม่มีในไฟล์</translation>
+    </message>
+    <message>
+        <location line="+124"/>
         <source>the file does not exist</source>
         <translation>ไม่พบไฟล์</translation>
     </message>
@@ -4214,7 +4267,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+120"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+119"/>
         <source>warning</source>
         <translation>คำเตือน</translation>
     </message>
@@ -4343,13 +4396,13 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferOutcome</name>
     <message>
-        <location filename="../link/outcome.cpp" line="-160"/>
+        <location filename="../link/outcome.cpp" line="-169"/>
         <source>%1 s</source>
         <translation>%1 วินาที</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../link/transfer.cpp" line="-235"/>
+        <location filename="../link/transfer.cpp" line="-244"/>
         <source>the system parameters</source>
         <translation>ค่าระบบ</translation>
     </message>
@@ -4399,7 +4452,12 @@ Do you want to delete it anyway?</source>
         <translation>ติดตั้งแล้ว %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
+        <source>%1 cannot be read over this link: %2 came and were dropped</source>
+        <translation>อ่าน%1ผ่านการเชื่อมต่อนี้ไม่ได้: ได้รับ %2 และถูกทิ้ง</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>the register holds no %1</source>
         <translation>เครื่องเก็บเงินไม่มี%1</translation>
     </message>
@@ -4432,6 +4490,11 @@ Do you want to delete it anyway?</source>
         <location line="+7"/>
         <source>; the register answered late and rows were sent again: download from it to see what it holds</source>
         <translation>; เครื่องเก็บเงินตอบช้าและมีการส่งแถวซ้ำ: ดาวน์โหลดจากเครื่องเพื่อดูว่าเครื่องมีอะไรอยู่</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>; the register answered more often than it was asked: download from it to see what it holds</source>
+        <translation> เครื่องบันทึกเงินสดตอบมากกว่าที่ถูกถาม: ดาวน์โหลดจากเครื่องเพื่อดูว่าเก็บอะไรไว้</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -4535,12 +4598,17 @@ Do you want to delete it anyway?</source>
         <translation>ลบ %1 (%2) ออกจาก %3 หรือไม่?</translation>
     </message>
     <message>
-        <location filename="../link/transfer.cpp" line="+33"/>
+        <location filename="../link/transfer.cpp" line="+37"/>
         <source>the verify was cancelled by the operator</source>
         <translation>ผู้ใช้ยกเลิกการตรวจสอบ</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+1"/>
+        <source>the link ended before the table came back</source>
+        <translation>การเชื่อมต่อสิ้นสุดก่อนที่ตารางจะกลับมา</translation>
+    </message>
+    <message>
+        <location line="+70"/>
         <source>the clear command</source>
         <translation>คำสั่งล้างข้อมูล</translation>
     </message>
@@ -4613,12 +4681,12 @@ Do you want to delete it anyway?</source>
         <translation>ตรวจสอบ: %1 จาก %2 ไม่ตรงกัน</translation>
     </message>
     <message>
-        <location filename="../link/transfer.cpp" line="-50"/>
+        <location filename="../link/transfer.cpp" line="-53"/>
         <source>a frame of the table failed its check (BCC ERR)</source>
         <translation>เฟรมหนึ่งของตารางมีผลรวมตรวจสอบผิดพลาด (BCC ERR)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>the table did not come back (RCV ERR)</source>
         <translation>ไม่ได้รับตารางกลับมา (RCV ERR)</translation>
     </message>
@@ -4761,7 +4829,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 จะไม่มีใครเข้าสู่ระบบได้จนกว่าจะกู้คืนหรือย้ายไฟล์ออกไป ฐานข้อมูลนี้ไม่ได้ถูกเปลี่ยนแปลง</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>username is not exist!</source>
         <translation>ไม่มีชื่อผู้ใช้นี้!</translation>
     </message>
@@ -4779,7 +4847,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 <context>
     <name>rs232thread</name>
     <message>
-        <location filename="../link/serialserver.cpp" line="+38"/>
+        <location filename="../link/serialserver.cpp" line="+47"/>
         <source>the port did not open in time</source>
         <translation>เปิดพอร์ตไม่ทันเวลา</translation>
     </message>
@@ -4913,7 +4981,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+187"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+192"/>
         <source>Add User</source>
         <translation>เพิ่มผู้ใช้</translation>
     </message>
@@ -4928,7 +4996,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>กำหนดสิทธิ์</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-136"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-141"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>&quot;แก้ไข&quot; ไม่ได้เปลี่ยนแปลงสิ่งใด: ให้ติ๊กช่องแล้วกด &quot;กำหนดสิทธิ์&quot;</translation>
     </message>
@@ -4943,7 +5011,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>ไม่มีผู้ใช้ให้เลือก: เพิ่มผู้ใช้ก่อน</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+23"/>
         <source>%1 no longer exists: the list is read again</source>
         <translation>ไม่มีผู้ใช้ %1 แล้ว: อ่านรายชื่อใหม่</translation>
     </message>
