@@ -199,7 +199,10 @@ QString codePage()
 }
 
 // The characters of `text` that the register language's code page cannot carry, quoted.
-QString uncarried(const QString& text)
+// The first three characters of `text` that do not come back as they went: through the code
+// page alone, or (`registerLetters`) also through the register's own letter codes, which in
+// Hebrew put letters where the code page has other signs.
+QString uncarried(const QString& text, bool registerLetters = false)
 {
     QStringList found;
     for (int i = 0; i < text.size() && found.size() < 3; ++i) {
@@ -207,7 +210,12 @@ QString uncarried(const QString& text)
         const QString ch = text.mid(i, width);
         i += width - 1;
         const QString quoted = QLatin1Char('\'') + ch + QLatin1Char('\'');
-        if (fromLocal8(toLocal8(ch)) != ch && !found.contains(quoted))
+        QByteArray bytes = toLocal8(ch);
+        if (registerLetters) {
+            textToRegister(bytes.data(), int(bytes.size()));
+            textFromRegister(bytes.data(), int(bytes.size()));
+        }
+        if (fromLocal8(bytes) != ch && !found.contains(quoted))
             found << quoted;
     }
     return found.join(listSeparator());
@@ -223,7 +231,7 @@ QString largestAmount(const FieldFit& fit)
 
 // Why a cell that does not agree with what came back does not fit, ending in what the
 // register keeps.
-QString explain(const FieldFit& fit, const QString& cell)
+QString explain(const FieldFit& fit, const QString& cell, const QString& held)
 {
     QStringList why;
     QString keeps = QCoreApplication::translate("FitCheck", "the register keeps");
@@ -239,6 +247,14 @@ QString explain(const FieldFit& fit, const QString& cell)
         if (fit.size > 0 && bytes > fit.size) {
             why << QCoreApplication::translate("FitCheck", "%1 bytes in %2").arg(bytes).arg(codePage());
             keeps = QCoreApplication::translate("FitCheck", "the register keeps %1").arg(fit.size);
+        }
+        // Held otherwise for none of those reasons: the register's letters or text order (a
+        // text not held at all has its reason in another column: its line number).
+        if (why.isEmpty() && !held.isEmpty()) {
+            const QString displaced = uncarried(cell, true);
+            why << (displaced.isEmpty()
+                    ? QCoreApplication::translate("FitCheck", "the register's text order changes it")
+                    : QCoreApplication::translate("FitCheck", "%1 not among the register's letters").arg(displaced));
         }
         break;
     }
@@ -328,7 +344,7 @@ void RecordCodec::checkInto(const ItemRow& row, const ItemRow& sent, int rowNumb
         const QString& cell = textIn(row, c, &cellCopy);
         const QString& held = textIn(*back, c, &heldCopy);
         if (!agrees(fit, cell, held))
-            fits->append({ rowNumber, c, explain(fit, cell), held });
+            fits->append({ rowNumber, c, explain(fit, cell, held), held });
     }
 }
 

@@ -192,6 +192,9 @@ private slots:
         QTest::newRow("Hebrew name with a Greek letter")
             << he << QByteArray("DEPTDATA") << deptWith(1, QStringLiteral("קפה Ω")) << 1
             << "'Ω' not in windows-1255; the register keeps" << QStringLiteral("קפה ?");
+        QTest::newRow("Hebrew name with a sign the register's letters displace")
+            << he << QByteArray("DEPTDATA") << deptWith(1, QStringLiteral("€uro")) << 1
+            << "'€' not among the register's letters; the register keeps" << QStringLiteral("אuro");
         QTest::newRow("Hebrew trailer of 33 bytes")
             << he << QByteArray("TRAILERDATA") << QStringList { "2", QString(33, QChar(0x05E9)) } << 1
             << "33 bytes in windows-1255; the register keeps 32" << QString(32, QChar(0x05E9));
