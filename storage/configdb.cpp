@@ -317,7 +317,7 @@ bool currentConnection(QSqlDatabase* db)
 }
 
 // Records `language` as that of the set's register texts; inside the caller's transaction.
-bool recordLanguage(const QSqlDatabase& db, int language)
+bool recordLanguage(const QSqlDatabase& db, int language, QString* reason = nullptr)
 {
     QSqlQuery query(db);
     bool ok = query.exec(QStringLiteral("create table if not exists %1 (key TEXT PRIMARY KEY, value TEXT)")
@@ -334,7 +334,9 @@ bool recordLanguage(const QSqlDatabase& db, int language)
         ok = ok && query.exec();
     }
     if (!ok)
-        qCDebug(lcStorage) << "cannot record the language:";
+        qCDebug(lcStorage) << "cannot record the language:" << query.lastError().text();
+    if (!ok && reason)
+        *reason = databaseReason(query.lastError());
     return ok;
 }
 
@@ -761,17 +763,24 @@ bool createSetTables(const QSqlDatabase& db, int language, QString* reason)
     bool ok = true;
     for (int i = 0; ok && i < configTableNames().size(); ++i)
         ok = ensureTable(statement.arg(configTableNames().at(i)), configTableNames().at(i), query);
-    ok = ok && recordLanguage(db, language) && query.exec(QLatin1String(kVersionsStatement));
+    QString languageReason;
+    const bool tables = ok;
+    ok = ok && recordLanguage(db, language, &languageReason) && query.exec(QLatin1String(kVersionsStatement));
     // The first refusal says why (on a server the statements after it fail only because the
     // transaction is aborted).
     if (!ok && reason)
-        *reason = databaseReason(query.lastError().isValid() ? query.lastError() : db.lastError());
+        *reason = tables && !languageReason.isEmpty()
+            ? languageReason
+            : databaseReason(query.lastError().isValid() ? query.lastError() : db.lastError());
     return ok;
 }
 
 bool recordSetLanguage(const QSqlDatabase& db, int language) { return recordLanguage(db, language); }
 
-qint64 countUpTableVersion(QSqlDatabase& db, const QString& table) { return countUpVersion(db, table); }
+qint64 countUpTableVersion(QSqlDatabase& db, const QString& table, QString* reason)
+{
+    return countUpVersion(db, table, reason);
+}
 
 bool lastSaveConflicted() { return g_conflict; }
 

@@ -170,9 +170,9 @@ SetCopy::Result copy(const QString& from, const QString& to, bool replace, QStri
     bool ok = createSetTables(db, languageName(language) ? language : int(currentLanguage), error);
     for (int i = 0; ok && i < configTableNames().size(); ++i)
         ok = writeTable(db, configTableNames().at(i), tables.at(i), error)
-            && countUpTableVersion(db, configTableNames().at(i)) > 0;
-    if (ok && languageName(language))
-        ok = recordSetLanguage(db, language);
+            && countUpTableVersion(db, configTableNames().at(i), error) > 0;
+    if (ok && languageName(language) && !(ok = recordSetLanguage(db, language)))
+        *error = QCoreApplication::translate("ConfigDb", "the language of its register texts could not be recorded");
     if (ok && !db.commit()) {
         *error = databaseReason(db.lastError());
         ok = false;

@@ -14,5 +14,5 @@ bool createSetTables(const QSqlDatabase& db, int language, QString* reason = nul
 // Records `language` as that of the set's register texts.
 bool recordSetLanguage(const QSqlDatabase& db, int language);
 // Counts up the version of `table`, so that a program that loaded it before will not save
-// over it unasked; the new version, or -1.
-qint64 countUpTableVersion(QSqlDatabase& db, const QString& table);
+// over it unasked; the new version, or -1 (with the database's reason in `reason`).
+qint64 countUpTableVersion(QSqlDatabase& db, const QString& table, QString* reason = nullptr);

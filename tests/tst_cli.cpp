@@ -570,6 +570,15 @@ private slots:
         QVERIFY2(result.status == 0, result.err.constData());
         QVERIFY(QFile::exists(home + QStringLiteral("/.local/share/tallvane/USRData.db")));
         QVERIFY(!QFile::exists(installed.userDatabase()));
+        // A set it may not write is not copied over, and the reason is said.
+        const QString readOnly = home + QStringLiteral("/ro.db");
+        QVERIFY(QFile::copy(home + QStringLiteral("/shop.db"), readOnly));
+        QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadOther));
+        const CliProgram::Result copied = installed.run(
+            asAdmin({ "copy", "--from", home + QStringLiteral("/shop.db"), "--to", readOnly, "--replace" }),
+            QStringLiteral("604218"), {}, home);
+        QCOMPARE(copied.status, 4);
+        QVERIFY2(copied.err.contains("readonly database"), copied.err.constData());
     }
 
     // A user database that cannot be read stops the tool with a file error, not a refused login.
