@@ -321,7 +321,8 @@ private slots:
         QVERIFY(host.waitForWord("UPDATE END"));
         QCOMPARE(host.words, QList<QByteArray>({ "UPDATE END" }));
         QVERIFY(QTest::qWaitFor([&] { return ecr.output().contains("logo written to"); }, 3000));
-        QVERIFY(ecr.output().contains("logo 1 received: 96 x 24, 304 bytes"));
+        // Sent as the second logo (1 on the wire).
+        QVERIFY(ecr.output().contains("logo 2 received: 96 x 24, 304 bytes"));
         QVERIFY(ecr.output().contains("recv 04 03 20 01 55 43 4F"));
         const QImage received(png);
         QCOMPARE(received.size(), logo.size());

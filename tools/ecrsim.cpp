@@ -337,7 +337,9 @@ private:
             std::fflush(stdout);
             return false;
         }
-        std::printf("logo %d received: %d x %d, %d bytes\n", number, logo.width(), logo.height(), int(m_logo.size()));
+        // The frame carries the number from 0; the register's keys and the window say logo 1 and 2.
+        std::printf(
+            "logo %d received: %d x %d, %d bytes\n", number + 1, logo.width(), logo.height(), int(m_logo.size()));
         if (!m_options.logoOut.isEmpty()) {
             if (logo.save(m_options.logoOut, "PNG"))
                 std::printf("logo written to %s\n", qPrintable(m_options.logoOut));
