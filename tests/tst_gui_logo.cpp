@@ -326,6 +326,31 @@ private slots:
         QCOMPARE(modified.size(), 4);
     }
 
+    // A logo saved larger than a register takes is kept as chosen, and said at once to be too big.
+    void tooBigLogoSaved()
+    {
+        TestWindow w(m_dir.path());
+        QDir().mkpath(w.databaseFolder());
+        const QString big = w.databaseFolder() + QStringLiteral("logo-big.db");
+        const QString other = w.databaseFolder() + QStringLiteral("logo-other.db");
+        createDatabase(other);
+        createDatabase(big);
+        auto openSet = [&w](const QString& path) {
+            FileDialog::setNextFileName(path);
+            w.findChild<QAction*>(QStringLiteral("actionOpen"))->trigger();
+        };
+        openSet(big);
+        const auto leaveWithout = qScopeGuard([&] { openSet(other); });
+        click(w, "btn_graphic");
+        openPicture(w, m_photo);
+        customSize(w, 384, 104);
+        w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+        QCOMPARE(w.status(),
+            QStringLiteral(
+                "Saved: logo-big.db keeps this logo. It is larger than a register takes (5,008 of 4,016 bytes): "
+                "choose a smaller size before installing it."));
+    }
+
     void installOverTcpSendsNothing()
     {
         TestWindow w(m_dir.path());

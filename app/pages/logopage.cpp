@@ -222,8 +222,13 @@ bool LogoPage::save()
     }
     journalRecordSave("GRAPHICDATA", before, logo);
     const QString set = shownSet(currentDatabasePath);
-    m_statusBar->showMessage(
-        m_opened ? tr("Saved: %1 keeps this logo.").arg(set) : tr("Saved: %1 keeps no logo.").arg(set));
+    QString saved = m_opened ? tr("Saved: %1 keeps this logo.").arg(set) : tr("Saved: %1 keeps no logo.").arg(set);
+    // Kept as chosen, but no register takes it: said now, not first at the install.
+    if (m_opened && Graphic::packedLength() > Graphic::kMaxPackedLength)
+        saved += QLatin1Char(' ')
+            + tr("It is larger than a register takes (%1 of %2 bytes): choose a smaller size before installing it.")
+                  .arg(groupedNumber(Graphic::packedLength()), groupedNumber(Graphic::kMaxPackedLength));
+    m_statusBar->showMessage(saved);
     setModified(false);
     return true;
 }
