@@ -1,6 +1,7 @@
 #include "records/gridcells.h"
 
 #include "records/categories.h"
+#include "records/headerrow.h"
 #include "records/recordcodec.h"
 
 #include <QHash>
@@ -85,12 +86,15 @@ QList<int> importPlaces(const ItemTable& existing, const ItemTable& imported, in
     QList<int> places;
     places.reserve(imported.size());
     int next = int(existing.size());
-    if (category != CategoryPlu) {
+    // PLUs go by item code, numbered rows (departments, taxes, lines: the register keeps one
+    // per number) by their "Indx"; rows without either are appended.
+    const bool numbered = categoryHeaderRow(category).value(0).toString() == QLatin1String("Indx");
+    if (category != CategoryPlu && !numbered) {
         for (int i = 0; i < imported.size(); ++i)
             places << next++;
         return places;
     }
-    // Codes compare as the grid keeps them: as numbers ("0012" is 12).
+    // Codes and numbers compare as the grid keeps them: as numbers ("0012" is 12).
     auto code = [](const ItemRow& row) { return row.isEmpty() ? 0 : gridCell(row.first(), KindInt64).toLongLong(); };
     QHash<qint64, int> where;
     where.reserve(existing.size() + imported.size());

@@ -27,8 +27,9 @@ ItemTable gridTexts(const ItemTable& table, const RecordCodec* codec, int catego
 
 // Where each row of `imported` lands when it is added to `existing` rather than replacing
 // it: the index of the row it replaces, or an index from existing.size() on for a row
-// appended. PLUs go by item code (a row whose code is already present replaces that row, the
-// last of equal codes in the file winning); other categories append every row.
+// appended. PLUs go by item code, categories with an "Indx" column by that number (a row whose
+// code or number is already present replaces that row, the last of equal ones in the file
+// winning); other categories append every row.
 QList<int> importPlaces(const ItemTable& existing, const ItemTable& imported, int category);
 // `existing` with `imported` added by importPlaces(). `records`, when given, holds the record
 // each existing row keeps: a replaced row drops its record, an appended row has none.

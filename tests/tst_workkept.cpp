@@ -423,6 +423,8 @@ private slots:
         QTest::newRow("PLU replace") << int(CategoryPlu) << plu << false << QStringList { "1002", "7" };
         QTest::newRow("PLU add by code") << int(CategoryPlu) << plu << true << QStringList { "1001", "1002", "7" };
         QTest::newRow("departments add") << int(CategoryDept) << dept << true << QStringList { "1", "2" };
+        QTest::newRow("departments add by number")
+            << int(CategoryDept) << QByteArray(dept).replace("\n2,BAKERY", "\n1,BAKERY") << true << QStringList { "1" };
     }
 
     // The question names the rows and the file; Add places PLUs by code (the one present is
@@ -447,11 +449,12 @@ private slots:
         const QString rows = category == CategoryPlu ? QStringLiteral("2 PLUs") : QStringLiteral("1 department");
         // PLUs are added by item code, and the question says so.
         QCOMPARE(MessageBox::shown(),
-            QStringList(QStringLiteral("import: Replace the %1 on this page with the %1 from %2, or add them?%3")
-                            .arg(rows, QFileInfo(path).fileName(),
-                                category == CategoryPlu ? QStringLiteral(
-                                    "\n\nAn added PLU replaces the one with the same item code on the page.")
-                                                        : QString())));
+            QStringList(
+                QStringLiteral("import: Replace the %1 on this page with the %1 from %2, or add them?%3")
+                    .arg(rows, QFileInfo(path).fileName(),
+                        category == CategoryPlu
+                            ? QStringLiteral("\n\nAn added PLU replaces the one with the same item code on the page.")
+                            : QStringLiteral("\n\nAn added row replaces the one with the same number on the page."))));
         QStringList shown;
         for (int r = 0; r < w->itemModel()->rowCount(); ++r)
             shown << text(*w, r, 0);

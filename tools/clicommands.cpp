@@ -1099,11 +1099,12 @@ const QList<CliCommand>& cliCommands()
             "does. The stored table is replaced only when the whole file was read; a file without\n"
             "rows below its header line leaves it unchanged. With --add the rows are added to the\n"
             "stored ones instead, as the window's Add answer does: a PLU whose item code is stored\n"
-            "already replaces that row, other rows are appended. Notes on the file (columns that differ\n"
-            "from the page's, codes read from scientific notation) go to standard error. A file with\n"
-            "cells that the register would not hold as written (see check) is saved only with --yes,\n"
-            "as what the register keeps of them; without it the cells are listed on standard error\n"
-            "and nothing is saved (status 2), as the window's save asks first.",
+            "already replaces that row, as a numbered row (Indx) does the row of its number; other rows\n"
+            "are appended. Notes on the file (columns that differ from the page's in number or name,\n"
+            "rows longer than the header line, codes read from scientific notation) go to standard\n"
+            "error. A file with cells that the register would not hold as written (see check) is\n"
+            "saved only with --yes, as what the register keeps of them; without it the cells are\n"
+            "listed on standard error and nothing is saved (status 2), as the window's save asks first.",
             &importOptions, &importTable },
         { "check", "check --type TYPE --in FILE | --db FILE", false,
             "Tells which cells the register would not hold as they are written: one line per cell\n"

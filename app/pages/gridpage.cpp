@@ -19,6 +19,7 @@
 #include "link/transferjournal.h"
 #include "records/categories.h"
 #include "records/gridcells.h"
+#include "records/headerrow.h"
 #include "records/recordcodec.h"
 #include "storage/configdb.h"
 
@@ -312,9 +313,12 @@ void GridPage::on_btn_openfile_clicked()
         QString text = tr("Replace the %1 on this page with the %2 from %3, or add them?")
                            .arg(countText(m_category, shown), countText(m_category, int(file.rows.size())),
                                leftToRightRun(file.name));
-        // PLUs are added by item code: say so, since "add" reads as rows appended.
+        // PLUs are added by item code, numbered rows by number: say so, since "add" reads as
+        // rows appended.
         if (m_category == CategoryPlu)
             text += QStringLiteral("\n\n") + tr("An added PLU replaces the one with the same item code on the page.");
+        else if (categoryHeaderRow(m_category).value(0).toString() == QLatin1String("Indx"))
+            text += QStringLiteral("\n\n") + tr("An added row replaces the one with the same number on the page.");
         //: Title of the question before rows read from a file go onto the page
         const QMessageBox::StandardButton answer = MessageBox::question(window(), tr("import"), text,
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel,
