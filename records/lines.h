@@ -29,6 +29,7 @@ public:
     QStringList sendRefusals(const ItemTable& table) const override;
     // Eight lines numbered 1 to 8, with empty texts.
     ItemTable emptyTable() const override;
+    int mostRows() const override { return kLines; }
     int textLimit(int column) const override;
 
 protected:

@@ -116,6 +116,8 @@ public:
     // True when a row's number is its place in the table (the "Indx" a stored row shows is its
     // row number): a row put in between renumbers the rows below it.
     virtual bool numbersRowsByPlace() const { return false; }
+    // The most rows the register holds of this category (its lines); 0: no fixed number.
+    virtual int mostRows() const { return 0; }
 
     // Encodes a row into a zero-filled record of the category's size; returns the record's
     // name field (some categories return their key instead).

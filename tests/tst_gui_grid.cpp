@@ -154,6 +154,17 @@ private slots:
         QCOMPARE(numbers(), QStringList({ "1 BOB", "2 DAVE", "3 CARL" }));
     }
 
+    // The register holds eight header lines: a page that has them takes no ninth.
+    void noRowBeyondTheRegistersLines()
+    {
+        newShop();
+        auto w = window("btn_th");
+        QCOMPARE(w->itemModel()->rowCount(), 8);
+        child<QAction>(*w, "actionInsert")->trigger();
+        QCOMPARE(w->itemModel()->rowCount(), 8);
+        QCOMPARE(w->status(), QStringLiteral("The register holds 8 header lines: the page has every one"));
+    }
+
     void initTestCase()
     {
         m_session = std::make_unique<GuiTestSession>(m_dir.path());

@@ -222,6 +222,12 @@ void GridPage::insertRow()
 {
     if (m_model->columnCount() == 0)
         return;
+    const RecordCodec* codec = codecForCategory(m_category);
+    if (codec && codec->mostRows() > 0 && m_model->tableRowCount() >= codec->mostRows()) {
+        m_statusBar->showMessage(
+            tr("The register holds %1: the page has every one").arg(countText(m_category, codec->mostRows())));
+        return;
+    }
     const QModelIndex current = ui->tableView->currentIndex();
     const int row = current.isValid() ? current.row() + 1 : m_model->rowCount();
     m_model->insertRows(row, 1);
@@ -418,9 +424,7 @@ void GridPage::on_tableView_customContextMenuRequested(const QPoint& pos)
     const int column = current.column();
     const QString cell = current.data(Qt::EditRole).toString();
     m_contextMenu->clear();
-    qCDebug(lcApp) << pos;
-    qCDebug(lcApp).nospace() << "row = " << row << ", column = " << column;
-    qCDebug(lcApp) << "itemdata = " << cell;
+    qCDebug(lcApp).nospace() << pos << " row = " << row << ", column = " << column << ", itemdata = " << cell;
     const QStringList entries = current.isValid() ? optionEntries(current) : QStringList();
     const QByteArray states = entries.isEmpty() ? QByteArray() : codecForCategory(m_category)->optionStates(cell, column);
     if (entries.isEmpty()) {
