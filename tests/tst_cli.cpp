@@ -254,6 +254,7 @@ private slots:
         const CliProgram::Result nowhere = m_cli->run(asAdmin({ "new-db", file(QStringLiteral("no/such/folder.db")) }));
         QCOMPARE(nowhere.status, 4);
         QVERIFY2(nowhere.err.contains("Unable to establish a database connection."), nowhere.err.constData());
+        QVERIFY2(nowhere.err.contains("/no/such does not exist"), nowhere.err.constData());
     }
 
     // The cells come back as the window's grid keeps them; standard output takes the same bytes.

@@ -74,8 +74,12 @@ int newDb(CommandContext& context)
     const QString path = files.first();
     createDatabase(path);
     if (Cli::criticalNoticeShown()) {
-        // The notice says that it failed; the set's check says why.
-        if (const QString why = describeDatabaseProblem(); !why.isEmpty())
+        // The notice says that it failed; the set's check says why (a missing folder with the
+        // path as given: the check names the file only).
+        if (!isServerLocation(path) && !QFileInfo(path).absoluteDir().exists())
+            Cli::printProblem(QStringLiteral("cannot make %1: the folder %2 does not exist")
+                                  .arg(path, QDir::toNativeSeparators(QFileInfo(path).absolutePath())));
+        else if (const QString why = describeDatabaseProblem(); !why.isEmpty())
             Cli::printProblem(why);
         return Cli::ExitFileError;
     }
