@@ -842,13 +842,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+493"/>
+        <location line="+495"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>تحذير!</translation>
     </message>
     <message>
-        <location line="-509"/>
+        <location line="-511"/>
         <location line="+219"/>
         <source>database is not connect.</source>
         <translation>قاعدة البيانات غير متصلة.</translation>
@@ -877,7 +877,7 @@
         <translation>لا يوجد ملف إعدادات بهذا الاسم على الخادم</translation>
     </message>
     <message>
-        <location line="+370"/>
+        <location line="+372"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>تعذر فتح %1: %2.</translation>
     </message>
@@ -931,6 +931,11 @@
         <location filename="../storage/setcopy.cpp" line="+15"/>
         <source>it holds no configuration set</source>
         <translation>لا يحوي ملف إعدادات</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <source>the language of its register texts could not be recorded</source>
+        <translation>تعذّر تسجيل لغة نصوص آلة التسجيل فيه</translation>
     </message>
 </context>
 <context>
@@ -1341,7 +1346,7 @@
 <context>
     <name>FitCheck</name>
     <message>
-        <location filename="../records/fitcheck.cpp" line="+229"/>
+        <location filename="../records/fitcheck.cpp" line="+237"/>
         <source>the register keeps</source>
         <translation>ما تحتفظ به آلة الكاشير</translation>
     </message>
@@ -1359,6 +1364,16 @@
         <location line="+1"/>
         <source>the register keeps %1</source>
         <translation>ما تحتفظ به آلة الكاشير (%1 بايت)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the register&apos;s text order changes it</source>
+        <translation>ترتيب النص في آلة التسجيل يغيّره</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 not among the register&apos;s letters</source>
+        <translation>%1 ليس من حروف آلة التسجيل</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1635,7 +1650,7 @@
         <translation>رجوع</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+108"/>
+        <location filename="../app/pages/gridpage.cpp" line="+109"/>
         <source>%1 of %2 shown</source>
         <translation>معروض %1 من %2</translation>
     </message>
@@ -1655,7 +1670,12 @@
         <translation>تم حفظ %1 في %2</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+11"/>
+        <source>The register holds %1: the page has every one</source>
+        <translation>تحتفظ آلة التسجيل بـ%1: الصفحة فيها جميعها</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>%1 deleted from the page (not from the register)</source>
         <translation>تمت إزالة %1 من الصفحة (وليس من آلة الكاشير)</translation>
     </message>
@@ -1689,9 +1709,14 @@
         <translation>قص</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>An added PLU replaces the one with the same item code on the page.</source>
         <translation>يحلّ PLU المُضاف محلّ الصنف الذي له رمز الصنف نفسه في الصفحة.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>An added row replaces the one with the same number on the page.</source>
+        <translation>الصف المضاف يحلّ محلّ الصف ذي الرقم نفسه في الصفحة.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1704,13 +1729,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>استيراد</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-50"/>
         <source>Replace the %1 on this page with the %2 from %3, or add them?</source>
         <extracomment>%1 and %2 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %3 the file</extracomment>
         <translation>هل تريد استبدال صفوف هذه الصفحة (%1) بصفوف %3 (%2)، أم إلحاقها بها؟</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Replace</source>
         <extracomment>Buttons: replace the page&apos;s rows by the file&apos;s, or add the file&apos;s rows to them</extracomment>
         <translation>استبدال</translation>
@@ -1736,7 +1761,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>%1 خلايا لن تصل إلى آلة الكاشير كما هي معروضة</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+16"/>
         <source>Insert row</source>
         <extracomment>Insert an empty row in the grid</extracomment>
         <translation>إدراج صف</translation>
@@ -2201,7 +2226,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>بيانات الصورة كبيرة جدًا.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+41"/>
         <source>Saved: %1 keeps this logo.</source>
         <translation>تم الحفظ: يحتفظ %1 بهذا الشعار.</translation>
     </message>
@@ -2211,7 +2236,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>تم الحفظ: لا يحتفظ %1 بأي شعار.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+4"/>
+        <source>It is larger than a register takes (%1 of %2 bytes): choose a smaller size before installing it.</source>
+        <translation>إنه أكبر مما تقبله آلة التسجيل (%1 من %2 بايت): اختر حجماً أصغر قبل تثبيته.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>The logo kept in %1 cannot be read; the page shows none.</source>
         <translation>تعذرت قراءة الشعار المحفوظ في %1؛ لا تعرض الصفحة أي شعار.</translation>
     </message>

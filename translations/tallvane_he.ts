@@ -842,13 +842,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+493"/>
+        <location line="+495"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>אזהרה!</translation>
     </message>
     <message>
-        <location line="-509"/>
+        <location line="-511"/>
         <location line="+219"/>
         <source>database is not connect.</source>
         <translation>אין חיבור למסד הנתונים.</translation>
@@ -877,7 +877,7 @@
         <translation>אין ערכה כזו בשרת</translation>
     </message>
     <message>
-        <location line="+370"/>
+        <location line="+372"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>לא ניתן לפתוח את %1: %2.</translation>
     </message>
@@ -931,6 +931,11 @@
         <location filename="../storage/setcopy.cpp" line="+15"/>
         <source>it holds no configuration set</source>
         <translation>אין בו ערכה</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <source>the language of its register texts could not be recorded</source>
+        <translation>לא ניתן היה לרשום את שפת טקסטי הקופה שלו</translation>
     </message>
 </context>
 <context>
@@ -1341,7 +1346,7 @@
 <context>
     <name>FitCheck</name>
     <message>
-        <location filename="../records/fitcheck.cpp" line="+229"/>
+        <location filename="../records/fitcheck.cpp" line="+237"/>
         <source>the register keeps</source>
         <translation>בקופה יישמר</translation>
     </message>
@@ -1359,6 +1364,16 @@
         <location line="+1"/>
         <source>the register keeps %1</source>
         <translation>הקופה שומרת %1 בתים</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the register&apos;s text order changes it</source>
+        <translation>סדר הטקסט של הקופה משנה אותו</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 not among the register&apos;s letters</source>
+        <translation>%1 אינו בין אותיות הקופה</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1635,7 +1650,7 @@
         <translation>חזרה</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+108"/>
+        <location filename="../app/pages/gridpage.cpp" line="+109"/>
         <source>%1 of %2 shown</source>
         <translation>מוצגים %1 מתוך %2</translation>
     </message>
@@ -1655,7 +1670,12 @@
         <translation>נשמרו ב-%2: %1</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+11"/>
+        <source>The register holds %1: the page has every one</source>
+        <translation>בקופה %1: כולן כבר בדף</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>%1 deleted from the page (not from the register)</source>
         <translation>הוסרו מהדף (לא מהקופה): %1</translation>
     </message>
@@ -1689,9 +1709,14 @@
         <translation>גזירה</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>An added PLU replaces the one with the same item code on the page.</source>
         <translation>PLU שמתווסף מחליף את ה-PLU עם אותו קוד פריט בדף.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>An added row replaces the one with the same number on the page.</source>
+        <translation>שורה שנוספת מחליפה את השורה בעלת אותו מספר בדף.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1704,13 +1729,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ייבוא</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-50"/>
         <source>Replace the %1 on this page with the %2 from %3, or add them?</source>
         <extracomment>%1 and %2 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %3 the file</extracomment>
         <translation>להחליף את תוכן הדף הזה (%1) בתוכן של %3 (%2), או לצרף אותו?</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Replace</source>
         <extracomment>Buttons: replace the page&apos;s rows by the file&apos;s, or add the file&apos;s rows to them</extracomment>
         <translation>החלפה</translation>
@@ -1736,7 +1761,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>%1 תאים לא יגיעו לקופה כפי שהם מוצגים</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+16"/>
         <source>Insert row</source>
         <extracomment>Insert an empty row in the grid</extracomment>
         <translation>שורה חדשה</translation>
@@ -2201,7 +2226,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>נתוני התמונה גדולים מדי.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+41"/>
         <source>Saved: %1 keeps this logo.</source>
         <translation>נשמר: הלוגו הזה נשמר ב-%1.</translation>
     </message>
@@ -2211,7 +2236,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>נשמר: ב-%1 אין לוגו.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+4"/>
+        <source>It is larger than a register takes (%1 of %2 bytes): choose a smaller size before installing it.</source>
+        <translation>הוא גדול ממה שקופה מקבלת (%1 מתוך %2 בתים): יש לבחור גודל קטן יותר לפני ההתקנה.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>The logo kept in %1 cannot be read; the page shows none.</source>
         <translation>לא ניתן לקרוא את הלוגו השמור ב-%1; הדף אינו מציג לוגו.</translation>
     </message>

@@ -842,13 +842,13 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+493"/>
+        <location line="+495"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>คำเตือน!</translation>
     </message>
     <message>
-        <location line="-509"/>
+        <location line="-511"/>
         <location line="+219"/>
         <source>database is not connect.</source>
         <translation>ไม่ได้เชื่อมต่อฐานข้อมูล</translation>
@@ -877,7 +877,7 @@
         <translation>ไม่มีชุดตั้งค่านี้บนเซิร์ฟเวอร์</translation>
     </message>
     <message>
-        <location line="+370"/>
+        <location line="+372"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>เปิด %1 ไม่ได้: %2</translation>
     </message>
@@ -931,6 +931,11 @@
         <location filename="../storage/setcopy.cpp" line="+15"/>
         <source>it holds no configuration set</source>
         <translation>ไม่มีชุดตั้งค่าอยู่ในนั้น</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <source>the language of its register texts could not be recorded</source>
+        <translation>บันทึกภาษาของข้อความเครื่องบันทึกเงินสดไม่ได้</translation>
     </message>
 </context>
 <context>
@@ -1341,7 +1346,7 @@
 <context>
     <name>FitCheck</name>
     <message>
-        <location filename="../records/fitcheck.cpp" line="+229"/>
+        <location filename="../records/fitcheck.cpp" line="+237"/>
         <source>the register keeps</source>
         <translation>เครื่องเก็บเงินจะเก็บ</translation>
     </message>
@@ -1359,6 +1364,16 @@
         <location line="+1"/>
         <source>the register keeps %1</source>
         <translation>เครื่องเก็บเงินจะเก็บ %1 ไบต์</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the register&apos;s text order changes it</source>
+        <translation>ลำดับข้อความของเครื่องบันทึกเงินสดทำให้เปลี่ยนไป</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 not among the register&apos;s letters</source>
+        <translation>%1 ไม่อยู่ในตัวอักษรของเครื่องบันทึกเงินสด</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1635,7 +1650,7 @@
         <translation>กลับ</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+108"/>
+        <location filename="../app/pages/gridpage.cpp" line="+109"/>
         <source>%1 of %2 shown</source>
         <translation>แสดง %1 จาก %2</translation>
     </message>
@@ -1655,7 +1670,12 @@
         <translation>บันทึก %1 ลงใน %2 แล้ว</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+11"/>
+        <source>The register holds %1: the page has every one</source>
+        <translation>เครื่องบันทึกเงินสดเก็บ %1: หน้านี้มีครบทุกแถวแล้ว</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>%1 deleted from the page (not from the register)</source>
         <translation>ลบ %1 ออกจากหน้านี้แล้ว (ไม่ได้ลบจากเครื่องเก็บเงิน)</translation>
     </message>
@@ -1689,9 +1709,14 @@
         <translation>ตัด</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>An added PLU replaces the one with the same item code on the page.</source>
         <translation>PLU ที่เพิ่มจะแทนที่ PLU ที่มีรหัสสินค้าเดียวกันในหน้านี้</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>An added row replaces the one with the same number on the page.</source>
+        <translation>แถวที่เพิ่มจะแทนที่แถวที่มีหมายเลขเดียวกันในหน้า</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1704,13 +1729,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>นำเข้า</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-50"/>
         <source>Replace the %1 on this page with the %2 from %3, or add them?</source>
         <extracomment>%1 and %2 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %3 the file</extracomment>
         <translation>แทนที่ %1 ในหน้านี้ด้วย %2 จาก %3 หรือเพิ่มต่อท้าย?</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Replace</source>
         <extracomment>Buttons: replace the page&apos;s rows by the file&apos;s, or add the file&apos;s rows to them</extracomment>
         <translation>แทนที่</translation>
@@ -1736,7 +1761,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>%1 เซลล์จะถูกเก็บในเครื่องเก็บเงินไม่ตรงกับที่แสดง</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+16"/>
         <source>Insert row</source>
         <extracomment>Insert an empty row in the grid</extracomment>
         <translation>แทรกแถว</translation>
@@ -2201,7 +2226,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ข้อมูลรูปภาพใหญ่เกินไป</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+41"/>
         <source>Saved: %1 keeps this logo.</source>
         <translation>บันทึกแล้ว: %1 เก็บโลโก้นี้ไว้</translation>
     </message>
@@ -2211,7 +2236,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>บันทึกแล้ว: %1 ไม่มีโลโก้</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+4"/>
+        <source>It is larger than a register takes (%1 of %2 bytes): choose a smaller size before installing it.</source>
+        <translation>ใหญ่กว่าที่เครื่องบันทึกเงินสดรับได้ (%1 จาก %2 ไบต์): เลือกขนาดที่เล็กลงก่อนติดตั้ง</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>The logo kept in %1 cannot be read; the page shows none.</source>
         <translation>อ่านโลโก้ที่เก็บใน %1 ไม่ได้ หน้านี้จึงไม่แสดงโลโก้</translation>
     </message>
