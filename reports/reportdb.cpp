@@ -44,14 +44,25 @@ QString& instanceLocation()
 }
 
 // The row's name as the register's item names are read: its letter codes and order turned
-// into the text's, then the register language's code page. Bytes that code page cannot read
-// are taken one letter each, so that two names never become one row.
+// into the text's, then the register language's code page. A byte that code page cannot read
+// is kept as "\xHH" (UTF-8 that is none reads as Latin-1), so that two names never become one row.
 QString rowName(const ReportRow& row)
 {
     QByteArray bytes = row.name();
     textFromRegister(bytes.data(), int(bytes.size()));
     const QString text = fromLocal8(bytes);
-    return text.contains(QChar::ReplacementCharacter) ? QString::fromLatin1(bytes) : text;
+    if (!text.contains(QChar::ReplacementCharacter))
+        return text;
+    if (qstrcmp(languageCodecName(registerLanguage), "UTF-8") == 0)
+        return QString::fromLatin1(bytes);
+    QString kept;
+    for (const char byte : bytes) {
+        const QString letter = fromLocal8(QByteArray(1, byte));
+        kept += letter.contains(QChar::ReplacementCharacter)
+            ? QStringLiteral("\\x") + QString::number(uchar(byte), 16).toUpper().rightJustified(2, QLatin1Char('0'))
+            : letter;
+    }
+    return kept;
 }
 
 // A null text would be bound as NULL, which the Register column refuses.
@@ -376,7 +387,8 @@ bool reportDb::readRows(const QString& table, const ReportFilter& filter, QList<
         StoredReportRow stored;
         ReportRow& row = stored.row;
         row.ID = m_query.value(0).toInt();
-        row.setName(toLocal8(m_query.value(1).toString()));
+        stored.name = m_query.value(1).toString();
+        row.setName(toLocal8(stored.name));
         row.Code = m_query.value(2).toLongLong();
         row.Cc = m_query.value(3).toDouble();
         row.Qty = m_query.value(4).toDouble();
@@ -416,6 +428,13 @@ const QStringList& reportDb::columnNames()
     static const QStringList names { "ID", "Name", "Code", "Cc", "Qty", "SaleAmt", "RetAmt", "DiscAmt", "CostAmt",
         "TaxAmt", "NetAmt", "XZNo", "RcFr", "RcTo", "XZTime", "Register" };
     return names;
+}
+
+QStringList reportDb::rowTexts(const StoredReportRow& stored)
+{
+    QStringList texts = rowTexts(stored.row, stored.reg);
+    texts[1] = stored.name;
+    return texts;
 }
 
 QStringList reportDb::rowTexts(const ReportRow& row, const QString& reg)

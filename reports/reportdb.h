@@ -22,6 +22,7 @@ struct ReportFilter {
 struct StoredReportRow {
     QString reg;
     ReportRow row;
+    QString name; // the Name column as stored (the row's name field holds it in the code page)
 };
 
 // The X and Z report rows in a store of their own, one table per report kind and clerk or zone:
@@ -84,6 +85,8 @@ public:
     // exact form, the register last).
     static const QStringList& columnNames();
     static QStringList rowTexts(const ReportRow& row, const QString& reg = QString());
+    // A stored row's texts, its name as stored (read from the register once, when it was stored).
+    static QStringList rowTexts(const StoredReportRow& stored);
 
     // The transaction bracket: begin only when none is open, commit or roll back only when one is.
     bool beginTransaction();

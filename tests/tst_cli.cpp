@@ -641,6 +641,30 @@ private slots:
             = m_cli->run(asAdmin({ "report", "export", "--table", "dailydepartment", "--xzno", "5" }),
                 QStringLiteral("604218"), {}, work.path());
         QCOMPARE(five.out, header + line("CAFÉ", 5) + line("CAFÈ", 5));
+        // In a code page a byte it cannot read is kept as \xHH; an export gives the names as
+        // stored (read from the register once: Arabic digit runs are not turned twice).
+        QVERIFY(write(work.filePath(QStringLiteral("greek.bin")),
+            departmentReport({ { "\xCA\xC1\xD6\xC5\xFF", 6 }, { "\xCA\xC1\xD6\xC5\xD2", 6 } })));
+        QVERIFY(write(work.filePath(QStringLiteral("arabic.bin")), departmentReport({ { "X Y 123 54", 4 } })));
+        for (const auto& [language, file] : { std::pair("greek", "greek.bin"), std::pair("arabic", "arabic.bin") })
+            QCOMPARE(m_cli
+                         ->run({ "--user", "admin", "--language", language, "report", "store", file },
+                             QStringLiteral("604218"), {}, work.path())
+                         .status,
+                0);
+        const CliProgram::Result six
+            = m_cli->run(asAdmin({ "report", "export", "--table", "dailydepartment", "--xzno", "6" }),
+                QStringLiteral("604218"), {}, work.path());
+        QCOMPARE(six.out, header + line("ΚΑΦΕ\\xFF", 6) + line("ΚΑΦΕ\\xD2", 6));
+        QStringList kept;
+        forEachRow(work.filePath(QStringLiteral("XZReport.db")),
+            QStringLiteral("select Name from dailydepartment where XZNo = 4"),
+            [&](const QSqlQuery& query) { kept << query.value(0).toString(); });
+        QCOMPARE(kept.size(), 1);
+        const CliProgram::Result four
+            = m_cli->run(asAdmin({ "report", "export", "--table", "dailydepartment", "--xzno", "4" }),
+                QStringLiteral("604218"), {}, work.path());
+        QCOMPARE(four.out, header + line(kept.first().toUtf8().constData(), 4));
         // No buffer is read from a device, and an export reads only a store that exists.
         const CliProgram::Result device
             = m_cli->run(asAdmin({ "report", "store", "/dev/zero" }), QStringLiteral("604218"), {}, work.path());

@@ -1006,7 +1006,7 @@ int reportExport(CommandContext& context)
     }
     ItemTable csv { textCells(reportDb::columnNames()) };
     for (const StoredReportRow& stored : rows)
-        csv.append(textCells(reportDb::rowTexts(stored.row, stored.reg)));
+        csv.append(textCells(reportDb::rowTexts(stored)));
     return writeTable(context.value(QStringLiteral("out")), csv);
 }
 
