@@ -236,6 +236,15 @@ bool writeCsvFile(const QString& path, const ItemTable& table, QString* error)
         }
         return true;
     }
+    // A database (a set, the report store, the journal, the users) is never written over with a
+    // table: a slip of a file name would lose all it holds.
+    if (target.isFile()) {
+        QFile existing(path);
+        if (existing.open(QIODevice::ReadOnly) && existing.read(16) == QByteArray("SQLite format 3\0", 16)) {
+            *error = QCoreApplication::translate("CsvFile", "it is a database, not a table file: nothing was written");
+            return false;
+        }
+    }
     QSaveFile file(path);
     // Where no file can be made beside it, the file is overwritten in place.
     file.setDirectWriteFallback(true);

@@ -160,7 +160,8 @@ private slots:
             << asAdmin({ "install", "--db", set, "--type", "plu", "--command", "add", "--changes", "--serial", "x" })
             << "goes without --command";
         QTest::newRow("an empty port") << asAdmin({ "download", "--type", "plu", "--serial", "" })
-                                       << "--serial takes a PORT";
+                                       << "--serial takes a value";
+        QTest::newRow("an empty store") << asAdmin({ "report", "store", "--db", "", "z.bin" }) << "--db takes a value";
         QTest::newRow("export over the set")
             << asAdmin({ "export", "--db", set, "--type", "dept", "--out", set }) << "is the set itself";
     }

@@ -505,6 +505,14 @@ private slots:
 
         QVERIFY(!writeCsvFile(m_dir.filePath(QStringLiteral("no/such/folder/x.csv")), table({ { "1" } }), &error));
         QVERIFY(!error.isEmpty());
+        // A database named by mistake is left as it is.
+        const QByteArray database = QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\0');
+        const QString set = write(QStringLiteral("set.db"), database);
+        QVERIFY(!writeCsvFile(set, table({ { "1", "A" } }), &error));
+        QVERIFY2(error.contains(QStringLiteral("it is a database")), qPrintable(error));
+        QFile kept(set);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), database);
         // A device is written as it is, not replaced by a file; a full one says so.
         if (QFileInfo::exists(QStringLiteral("/dev/full"))) {
             error.clear();

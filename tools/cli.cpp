@@ -242,6 +242,17 @@ int main(int argc, char* argv[])
             }
         }
     }
+    // An empty value would stand for another choice: --out "" for standard output, --db "" for a
+    // store that vanishes. Only an empty register name means something (rows stored without one).
+    for (const QCommandLineOption& option : command->options()) {
+        const QString name = option.names().first();
+        if (!option.valueName().isEmpty() && name != QLatin1String("register") && parser.isSet(name)
+            && parser.value(name).isEmpty()) {
+            Cli::printProblem(QStringLiteral("--%1 takes a value, not an empty text").arg(name));
+            Cli::printError(usage);
+            return Cli::ExitUsage;
+        }
+    }
     if (!command->files && !parser.positionalArguments().isEmpty()) {
         Cli::printProblem(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
         Cli::printError(usage);

@@ -39,12 +39,11 @@ int CommandContext::usageError(const QString& message) const
 
 bool CommandContext::required(const QString& option, QString* value, int* status) const
 {
-    if (m_parser.isSet(option) && !m_parser.value(option).isEmpty()) {
+    if (m_parser.isSet(option)) {
         *value = m_parser.value(option);
         return true;
     }
-    *status = usageError(m_parser.isSet(option) ? QStringLiteral("--%1 takes a value, not an empty text").arg(option)
-                                                : QStringLiteral("--%1 is required").arg(option));
+    *status = usageError(QStringLiteral("--%1 is required").arg(option));
     return false;
 }
 

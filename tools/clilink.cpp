@@ -91,8 +91,6 @@ int LinkOptions::read(const CommandContext& context, LinkOptions* out)
             if (context.isSet(QLatin1String(option)))
                 return context.usageError(QStringLiteral("--%1 goes with --tcp only").arg(QLatin1String(option)));
         out->port = context.value(QLatin1String(kSerial));
-        if (out->port.isEmpty())
-            return context.usageError(QStringLiteral("--serial takes a PORT"));
         return Cli::ExitOk;
     }
     // Where the window listens, unless told otherwise.
