@@ -367,10 +367,13 @@ QList<CellFit> RecordCodec::checkTable(
         return fits;
     QByteArray record;
     ItemRow back;
-    // A category kept by key (PLUs by item code) holds one record per key: of rows with the
-    // same key, the register keeps the last one sent, and other rows before it are lost (a
-    // row sent twice, as a row selected in two cells is, loses nothing).
-    const bool keyed = recordKeySize() > 0;
+    // A category kept by key (PLUs by item code) holds one record per key, one whose records
+    // carry their own number (departments, lines) one per number: of rows with the same key,
+    // the register keeps the last one sent, and other rows before it are lost (a row sent
+    // twice, as a row selected in two cells is, loses nothing).
+    const bool numbered = !numbersRowsByPlace() && qstrcmp(m_columns.front().header, "Indx") == 0
+        && category().number != CategoryNetParm;
+    const bool keyed = recordKeySize() > 0 || numbered;
     QHash<QByteArray, int> lastWithKey;
     QList<QByteArray> keys;
     QList<QByteArray> sentRecords;
@@ -381,7 +384,8 @@ QList<CellFit> RecordCodec::checkTable(
         else if (keyed)
             record = stored;
         if (keyed) {
-            keys << recordKey(record);
+            keys << (numbered ? QByteArray::number(cellText(table.at(i), 0).trimmed().toLongLong())
+                              : recordKey(record));
             sentRecords << record.left(storedSize());
             lastWithKey.insert(keys.last(), i);
         }
@@ -390,8 +394,10 @@ QList<CellFit> RecordCodec::checkTable(
         const int last = lastWithKey.value(keys.at(i));
         if (last != i && sentRecords.at(last) != sentRecords.at(i))
             fits.append({ i, 0,
-                QCoreApplication::translate(
-                    "FitCheck", "a later row has the same code; of this row the register keeps"),
+                numbered ? QCoreApplication::translate(
+                    "FitCheck", "a later row has the same number; of this row the register keeps")
+                         : QCoreApplication::translate(
+                             "FitCheck", "a later row has the same code; of this row the register keeps"),
                 QString() });
     }
     return fits;

@@ -101,6 +101,11 @@ QList<int> importPlaces(const ItemTable& existing, const ItemTable& imported, in
     for (int i = 0; i < existing.size(); ++i)
         where.insert(code(existing.at(i)), i);
     for (const ItemRow& row : imported) {
+        // A numbered row without a number has none to take the place of: it is appended.
+        if (numbered && (row.isEmpty() || row.first().toString().trimmed().isEmpty())) {
+            places << next++;
+            continue;
+        }
         const qint64 key = code(row);
         auto found = where.constFind(key);
         if (found == where.constEnd())

@@ -360,6 +360,20 @@ private slots:
         QCOMPARE(rows, QList<int>({ 0, 1, 3 }));
         QCOMPARE(fits.first().message(),
             QStringLiteral("a later row has the same code; of this row the register keeps: nothing"));
+
+        // Departments carry their own number: one per number too. Taxes are numbered by their
+        // place, so their Indx cells do not count.
+        const auto department = [](const char* name) {
+            return textRow({ "2", name, "1", "00000000", "00000000", "1", "1", "1", "1" });
+        };
+        const QList<CellFit> lost = codecForType("DEPTDATA")->checkTable({ department("DRINK"), department("BAKERY") });
+        QCOMPARE(lost.size(), 1);
+        QCOMPARE(lost.first().row, 0);
+        QCOMPARE(lost.first().message(),
+            QStringLiteral("a later row has the same number; of this row the register keeps: nothing"));
+        QVERIFY(codecForType("TAXDATA")
+                    ->checkTable({ textRow({ "1", "A", "1", "00000000" }), textRow({ "1", "B", "2", "00000000" }) })
+                    .isEmpty());
     }
 
     // Checking the network row reads its record back without making it the current one,

@@ -425,6 +425,9 @@ private slots:
         QTest::newRow("departments add") << int(CategoryDept) << dept << true << QStringList { "1", "2" };
         QTest::newRow("departments add by number")
             << int(CategoryDept) << QByteArray(dept).replace("\n2,BAKERY", "\n1,BAKERY") << true << QStringList { "1" };
+        QTest::newRow("departments add without a number")
+            << int(CategoryDept) << QByteArray(dept).replace("\n2,BAKERY", "\n,BAKERY") << true
+            << QStringList { "1", "0" };
     }
 
     // The question names the rows and the file; Add places PLUs by code (the one present is
