@@ -390,9 +390,12 @@ QList<CellFit> RecordCodec::checkTable(
             lastWithKey.insert(keys.last(), i);
         }
     }
+    // Stored rows go as they are stored: two of them are not named, a row typed or read from a
+    // file beside one is.
+    const auto isKept = [kept](int row) { return kept && !kept->value(row).isEmpty(); };
     for (int i = 0; i < keys.size(); ++i) {
         const int last = lastWithKey.value(keys.at(i));
-        if (last != i && sentRecords.at(last) != sentRecords.at(i))
+        if (last != i && sentRecords.at(last) != sentRecords.at(i) && !(isKept(i) && isKept(last)))
             fits.append({ i, 0,
                 numbered ? QCoreApplication::translate(
                     "FitCheck", "a later row has the same number; of this row the register keeps")

@@ -277,6 +277,12 @@ private slots:
         QCOMPARE(result.status, 1);
         QVERIFY2(result.err.contains("1 of 2 registers connected"), result.err.constData());
         QCOMPARE(stored(memory, QStringLiteral("table_dept")), QStringList({ "1:BREAD", "2:MILK" }));
+        // Nothing to send to the one there does not make the fleet done either.
+        const CliProgram::Result changes
+            = overTcp(QStringList { "install", "--db", m_shop, "--type", "dept", "--changes" } + tcp(2, 2),
+                { { "--db", memory } });
+        QVERIFY2(changes.err.contains("unchanged"), changes.err.constData());
+        QCOMPARE(changes.status, 1);
     }
 
     // One request reaches both registers; each reports every row and its end.
@@ -706,9 +712,9 @@ private slots:
         QCOMPARE(cleared.status, 0);
         QCOMPARE(cleared.out, lines({ "END" }));
         QVERIFY(stored(memory, QStringLiteral("table_dept")).isEmpty());
-        // The set knows the register is empty now.
+        // The set knows the register is empty now (asked by the port's link, known by its device).
         QCOMPARE(
-            m_cli->run(asAdmin({ "diff", "--db", m_shop, "--type", "dept", "--register", serialLinkId(pty.first()) }))
+            m_cli->run(asAdmin({ "diff", "--db", m_shop, "--type", "dept", "--register", "serial:" + pty.first() }))
                 .out,
             lines({ QStringLiteral("%1: 2 new").arg(serialLinkId(pty.first())), "  row 1: new", "  row 2: new" }));
 

@@ -5,6 +5,7 @@
 #include "link/outcome.h"
 #include "link/protocol.h"
 #include "link/sendrequest.h"
+#include "link/serialserver.h"
 #include "link/transferjournal.h"
 #include "logo/graphic.h"
 #include "records/categories.h"
@@ -647,6 +648,9 @@ int sendChanges(const CommandContext& context, const LinkOptions& options, int c
         status = Cli::ExitNotAsShown;
     if (status == Cli::ExitOk && !verify && link.uncertain())
         status = Cli::ExitTransferFailed;
+    // A register of the fleet that never connected got nothing, changed or not.
+    if (status == Cli::ExitOk && !link.complete())
+        status = Cli::ExitTransferFailed;
     return status == Cli::ExitOk && unknown ? Cli::ExitTransferFailed : status;
 }
 
@@ -931,6 +935,9 @@ int diffTable(CommandContext& context)
     if (byRegister) {
         // A register by its link, or by the name the operator gave it in the set.
         QString reg = context.value(QStringLiteral("register"));
+        // A serial port by any name of its device, as sends record it.
+        if (reg.startsWith(QLatin1String("serial:")))
+            reg = serialLinkId(reg.mid(7));
         if (!reg.startsWith(QLatin1String("tcp:")) && !reg.startsWith(QLatin1String("serial:")))
             for (const QString& known : BaselineStore::registers())
                 if (BaselineStore::name(known) == reg.trimmed())
@@ -949,12 +956,13 @@ int diffTable(CommandContext& context)
     receiver.setWordsToStderr(true);
     if ((status = receiver.open()))
         return status;
-    if ((status = receiver.run(-1, [&] { return receiver.receive(codec->category().typeName); })))
-        return status;
+    // The registers that answered are compared even when one did not (status 1 then).
+    status = receiver.run(-1, [&] { return receiver.receive(codec->category().typeName); });
     bool differs = false;
     for (const QString& reg : receiver.links())
-        differs = printDifference(*codec, reg, receiver.recordsOf(reg), current) || differs;
-    return differs ? Cli::ExitNotAsShown : Cli::ExitOk;
+        if (receiver.received(reg))
+            differs = printDifference(*codec, reg, receiver.recordsOf(reg), current) || differs;
+    return status != Cli::ExitOk ? status : differs ? Cli::ExitNotAsShown : Cli::ExitOk;
 }
 
 // report export --table NAME [--xzno N] [--register NAME] [--db FILE|URL] [--out FILE.csv]

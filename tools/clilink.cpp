@@ -267,6 +267,14 @@ QList<QByteArray> CliLink::recordsOf(const QString& link) const
     return {};
 }
 
+bool CliLink::received(const QString& link) const
+{
+    for (const Register& entry : m_registers)
+        if (entry.link == link && entry.ended)
+            return true;
+    return false;
+}
+
 CliLink::Register& CliLink::registerOf(QObject* relay)
 {
     if (m_options.serial && !m_registers.isEmpty())

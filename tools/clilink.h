@@ -66,6 +66,8 @@ public:
     QList<QList<QByteArray>> receivedRecords() const;
     // The records the register of `link` sent; empty when it sent none.
     QList<QByteArray> recordsOf(const QString& link) const;
+    // Whether the register of `link` ended its transfer with END.
+    bool received(const QString& link) const;
 
     void ackData(QByteArray word) override;
     void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) override;
@@ -82,6 +84,8 @@ public:
     bool allHeldAsSent() const { return m_heldAsSent; }
     // A register acknowledged a send whose replies came late or out of step.
     bool uncertain() const { return m_uncertain; }
+    // Every register asked for (--registers) connected.
+    bool complete() const { return m_missing == 0; }
     // A register sent rows that this link cannot read.
     bool unread() const { return m_unread; }
 
