@@ -184,7 +184,7 @@ MySocket::MySocket(int, QObject* parent)
     watchIdleInput(this, &m_engine);
 }
 
-QString MySocket::registerName() const { return addressText(peerAddress()); }
+QString MySocket::registerName() const { return m_address.isEmpty() ? addressText(peerAddress()) : m_address; }
 
 void MySocket::sendData(SharedRequest request, CancelToken cancel) { m_engine.sendData(*request, cancel); }
 
@@ -220,6 +220,7 @@ void ServerThread::run()
         return;
     }
     const QString address = addressText(peer);
+    socket.keepAddress(address);
     if (!m_allow.allows(peer)) {
         qCDebug(lcLink) << "connection refused" << address << "not in the allow-list";
         socket.abort();

@@ -32,8 +32,10 @@ class MySocket : public QTcpSocket {
 public:
     explicit MySocket(int socketDescriptor, QObject* parent = nullptr);
 
-    // The register's address, which opens its lines in the transfer log and its outcome.
+    // The register's address, which opens its lines in the transfer log and its outcome: the
+    // one kept when the connection was taken up (once the peer is gone it has none).
     QString registerName() const;
+    void keepAddress(const QString& address) { m_address = address; }
     QString linkName() const { return registerName(); }
     QString linkId() const { return QStringLiteral("tcp:") + registerName(); }
 
@@ -52,6 +54,7 @@ public slots:
 
 private:
     TransferEngine m_engine;
+    QString m_address;
 };
 
 // One accepted connection: a worker thread holding its MySocket. The object itself lives

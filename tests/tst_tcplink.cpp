@@ -354,6 +354,9 @@ private slots:
         QCOMPARE(send.datatype, QByteArray("DEPTDATA"));
         QCOMPARE(send.done, 1);
         QCOMPARE(send.total, 3);
+        // It still names the register that went: its baseline and journal entry are its own.
+        QCOMPARE(send.link, QStringLiteral("tcp:127.0.0.1"));
+        QCOMPARE(send.peer, QStringLiteral("127.0.0.1"));
         // A late report of the port is not counted again.
         QTest::qWait(200);
         QCOMPARE(m_host->runningTransfers(), 0);
