@@ -32,11 +32,21 @@ QString fromCodePage(const QByteArray& bytes)
     return fromLocal8(bytes);
 }
 
+// The separator of the header line: the first line with more than blanks (and separators).
 QChar separatorOf(const QByteArray& bytes)
 {
-    qsizetype end = bytes.indexOf('\n');
-    const QByteArray first = end < 0 ? bytes : bytes.left(end);
-    return !first.contains(',') && first.contains(';') ? QLatin1Char(';') : QLatin1Char(',');
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        const QByteArray line = bytes.mid(start, end - start);
+        if (std::any_of(
+                line.cbegin(), line.cend(), [](char c) { return !QByteArrayView(" \t\r,;\xEF\xBB\xBF").contains(c); }))
+            return !line.contains(',') && line.contains(';') ? QLatin1Char(';') : QLatin1Char(',');
+        start = end + 1;
+    }
+    return QLatin1Char(',');
 }
 
 } // namespace
@@ -48,8 +58,9 @@ bool isWorkbookName(const QString& path)
 
 bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator, int maxRows)
 {
-    // Read as a code page, every cell of a UTF-16 file came out as letters and zero bytes.
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+    // Read as a code page, every cell of a UTF-16 file came out as letters and zero bytes; no
+    // table text holds a zero byte.
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || bytes.contains('\0')) {
         out->error = QCoreApplication::translate("TableFile", "the file is in UTF-16: save it as UTF-8 CSV");
         return false;
     }

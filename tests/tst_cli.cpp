@@ -288,6 +288,7 @@ private slots:
         QTest::newRow("unclosed quotation mark") << kDeptHeader + "1,\"BREAD\n2,MILK,1,0,1,1,0.99,10,3\n"
                                                  << "unclosed.csv" << 4 << "line 2 is never closed";
         QTest::newRow("UTF-16") << QByteArray("\xFF\xFEI\0n\0d\0x\0\n\0") << "wide.csv" << 4 << "UTF-16";
+        QTest::newRow("UTF-16 without its mark") << QByteArray("I\0n\0d\0x\0\n\0", 10) << "bare.csv" << 4 << "UTF-16";
         QTest::newRow("a pipe named as a workbook") << QByteArray("fifo") << "pipe.xlsx" << 4 << "a device or a pipe";
     }
 

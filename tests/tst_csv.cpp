@@ -484,6 +484,10 @@ private slots:
         QCOMPARE(rows, table({ { "1001", "A" }, { "1002", "B" } }));
         QCOMPARE(lines, QList<int>({ 4, 6 }));
         QCOMPARE(importNotes(file, 2, { "random", "NAME" }), QStringList());
+        // The separator is the header line's, below blank lines too.
+        QVERIFY(readTableFile(write(QStringLiteral("semicolons.csv"), "\n;\nRandom;Name\n1001;A,B\n"), &file));
+        QVERIFY(importRows(file, &rows));
+        QCOMPARE(rows, table({ { "1001", "A,B" } }));
         // Another table's file, and a row moved by an unquoted comma, are said to be.
         QVERIFY(readTableFile(
             write(QStringLiteral("other.csv"), "Indx,Name,Rate,Options\n1,VAT,24,0\n2,A,2,50,0\n"), &file));
