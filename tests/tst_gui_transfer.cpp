@@ -194,6 +194,27 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return w.registers() == 0; }, 5000));
     }
 
+    // Two registers with other tables: the page takes the first register's by its link, not the
+    // one that answered last, and the other is named.
+    void downloadFromTwoRegisters()
+    {
+        const QString five = shopWithDepartments(5);
+        const QString three = shopWithDepartments(3);
+        TestWindow w(m_dir.path());
+        QVERIFY(w.useTcp());
+        auto first = w.connectSimulator(three);
+        auto second = w.connectSimulator(five,
+            { QStringLiteral("--from"), QStringLiteral("127.0.0.2"), QStringLiteral("--delay"), QStringLiteral("60") });
+        QVERIFY(first && second);
+        click(w, "btn_dept");
+        click(w, "btn_download");
+        QVERIFY(w.waitIdle());
+        QCOMPARE(w.itemModel()->rowCount(), 3);
+        QVERIFY2(w.log("textEdit_rcv")
+                     .contains(QStringLiteral("The page shows the table of tcp:127.0.0.1; tcp:127.0.0.2 sent another")),
+            qPrintable(w.log("textEdit_rcv")));
+    }
+
     // Downloaded and saved without an edit, every table holds the register's records byte for
     // byte: names cut in a character, bytes no column covers, system values no box shows.
     void downloadSavedUnchangedKeepsTheRegistersRecords()

@@ -8,10 +8,11 @@
 #include "app/pages/logopage.h"
 #include "app/pages/systempage.h"
 #include "app/transfer/connectionpanel.h"
+#include "app/transfer/controllerhost.h"
 #include "app/transfer/transfermonitor.h"
+#include "base/punctuation.h"
 #include "link/changes.h"
 #include "link/linkhost.h"
-#include "link/relaythread.h"
 #include "link/sendrequest.h"
 #include "link/statusline.h"
 #include "link/transferjournal.h"
@@ -47,43 +48,6 @@ QString shownWord(const StatusLine& line)
         return line.text;
     return QCoreApplication::translate("StatusWord", line.text.toLatin1().constData());
 }
-
-// Hands the links' reports to the controller and the panel.
-class ControllerHost : public LinkHost {
-public:
-    ControllerHost(TransferController* controller, ConnectionPanel* panel)
-        : LinkHost(controller)
-        , m_controller(controller)
-        , m_panel(panel)
-    {
-    }
-    void ackData(QByteArray word) override { m_controller->ackData(word); }
-    void rcvData(QByteArray datatype, QList<QList<QVariant>>* datas) override
-    {
-        if (datas)
-            m_controller->holdRows(senderLink(), datatype, *datas, nullptr);
-    }
-    void rcvRecords(QByteArray datatype, QList<QList<QVariant>>* datas, QList<QByteArray>* records) override
-    {
-        if (datas)
-            m_controller->holdRows(senderLink(), datatype, *datas, records);
-    }
-    void showConnection(QString ipstr) override { m_panel->showConnection(ipstr); }
-    void showDisconnection(int connection) override { m_panel->showDisconnection(connection); }
-    void verified(VerifyReport report) override { m_controller->showVerification(report); }
-    void outcome(TransferOutcome outcome) override { m_controller->addOutcome(outcome); }
-
-private:
-    // The register whose link's thread reports now.
-    QString senderLink() const
-    {
-        const auto* relay = qobject_cast<const RelayThread*>(sender());
-        return relay ? relay->link() : QString();
-    }
-
-    TransferController* m_controller;
-    ConnectionPanel* m_panel;
-};
 
 } // namespace
 
@@ -445,13 +409,24 @@ void TransferController::finish()
     const int compareCategory = m_compareAfterDownload;
     m_compareAfterDownload = -1;
     QSet<QString> received, unkept;
+    // The page takes one register's table, the first by its link, not the last to arrive; the
+    // registers that hold another are named.
+    std::sort(m_held.begin(), m_held.end(), [](const HeldRows& a, const HeldRows& b) { return a.link < b.link; });
+    QStringList others;
     for (HeldRows& held : m_held) {
         received.insert(held.link);
         if (held.hasRecords && !recordDownload(held.link, held.datatype, held.records))
             unkept.insert(held.link);
-        if (!m_cancelled && compareCategory < 0)
-            emit rowsReceived(held.datatype, &held.rows, held.hasRecords ? &held.records : nullptr);
+        if (&held != &m_held.first() && (held.rows != m_held.first().rows || held.records != m_held.first().records))
+            others << held.link;
     }
+    if (!m_held.isEmpty() && !m_cancelled && compareCategory < 0)
+        emit rowsReceived(m_held.first().datatype, &m_held.first().rows,
+            m_held.first().hasRecords ? &m_held.first().records : nullptr);
+    if (!others.isEmpty() && compareCategory < 0)
+        m_monitor->addError(tr("The page shows the table of %1; %2 sent another: download from one register to see "
+                               "its own.")
+                                .arg(m_held.first().link, others.join(listSeparator())));
     // A register that sent an empty table holds none of the category's rows.
     for (TransferOutcome& outcome : m_outcomes) {
         if (outcome.download && outcome.result == TransferOutcome::Done && outcome.dropped == 0
