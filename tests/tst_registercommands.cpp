@@ -364,6 +364,18 @@ private slots:
             QStringLiteral("Delete from the register: Delete 1 PLU (1001 COFFEE) from the connected register "
                            "(127.0.0.1)?"));
         QCOMPARE(ecr->output().count(" 48 06 00"), 0);
+
+        // A register without a baseline gets nothing, and the status bar says so beside the
+        // sentences of those that got their changes.
+        auto other = w.connectSimulator(fresh("register2"), { QStringLiteral("--from"), QStringLiteral("127.0.0.2") });
+        QVERIFY(other);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        click(w, "btn_changes");
+        QVERIFY(w.waitIdle());
+        QCOMPARE(ecr->output().count(" 48 06 00"), 1);
+        QVERIFY2(w.status().endsWith(QStringLiteral(
+                     "Not sent to tcp:127.0.0.2: no baseline yet (download from it, or install the whole table).")),
+            qPrintable(w.status()));
     }
 
     // The link chosen and the serial port opened are there again at the next start.

@@ -216,9 +216,12 @@ void TransferController::sendChanges(int category)
     QHash<QString, SendRequest> requests;
     int most = 0;
     QList<RegisterPlan> plans = planChanges(category, rows, records, m_panel->registerLinks());
+    m_withoutBaseline.clear();
     for (RegisterPlan& plan : plans) {
         if (!plan.request.sendable()) {
             (plan.hasBaseline ? m_monitor->addProgress(plan.sentence()) : m_monitor->addError(plan.sentence()));
+            if (!plan.hasBaseline)
+                m_withoutBaseline << plan.link;
             continue;
         }
         plan.request.verify = m_panel->verifyAfterInstall();
@@ -227,6 +230,7 @@ void TransferController::sendChanges(int category)
     }
     m_monitor->flush();
     if (requests.isEmpty()) {
+        m_withoutBaseline.clear();
         m_statusBar->showMessage(tr("Nothing to send: see the log"));
         return;
     }
@@ -234,6 +238,7 @@ void TransferController::sendChanges(int category)
     QStringList deleting;
     const SendRequest deletes = plannedDeletes(plans, &deleting);
     if (!deletes.table.isEmpty() && !confirmIrreversible(deletes, deleting)) {
+        m_withoutBaseline.clear();
         m_statusBar->showMessage(tr("Nothing sent: the changes go with the next send"));
         return;
     }
@@ -438,6 +443,11 @@ void TransferController::finish()
     m_baselines.clear();
     m_monitor->showOutcomes(m_outcomes, m_statusBar);
     m_outcomes.clear();
+    // Registers a send of changes left out say so where the others' sentences are.
+    if (!m_withoutBaseline.isEmpty())
+        m_statusBar->showMessage(m_statusBar->currentMessage() + QLatin1Char(' ')
+            + tr("Not sent to %1: no baseline yet (download from it, or install the whole table).")
+                  .arg(std::exchange(m_withoutBaseline, {}).join(listSeparator())));
     setBusy(false);
     if (compareCategory >= 0 && !m_cancelled)
         compare(compareCategory);

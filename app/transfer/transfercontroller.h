@@ -128,4 +128,5 @@ private:
     CompareDialog* m_compareDialog = nullptr;
     QList<TransferOutcome> m_outcomes;
     QList<HeldRows> m_held;
+    QStringList m_withoutBaseline; // registers a send of changes left out for want of a baseline
 };
