@@ -339,7 +339,8 @@ private slots:
         MessageBox::setNextAnswer(QMessageBox::Cancel);
         click(w, "btn_install");
         QVERIFY(w.idle());
-        QVERIFY2(MessageBox::shown().last().contains(QStringLiteral("PLU totals kept by the register may be lost")),
+        QVERIFY2(MessageBox::shown().last().contains(QStringLiteral(
+                     "PLUs not on the page stay on the register. PLU totals kept by the register may be lost")),
             qPrintable(MessageBox::shown().last()));
         QCOMPARE(ecr->output().count("recv 05 48 05 00"), 1);
 

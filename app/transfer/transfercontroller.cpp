@@ -255,11 +255,15 @@ bool TransferController::confirmWholeInstall(int category, const SendRequest& re
     if (!known || !request.hasTable)
         return true;
     const Category* entry = categoryByNumber(category);
-    QString text = tr("Install replaces the whole %1 table of %2 with the page's %3.")
-                       .arg(QCoreApplication::translate("Category", entry->rowName), registersPhrase(m_panel->registerNames()),
-                           countText(category, int(request.table.size())));
-    if (category == CategoryPlu)
-        text += QLatin1Char(' ') + tr("PLU totals kept by the register may be lost.");
+    const QString registers = registersPhrase(m_panel->registerNames());
+    const QString rows = countText(category, int(request.table.size()));
+    // PLUs go with the add code: the register's PLUs that the page does not name stay.
+    QString text = category == CategoryPlu
+        ? tr("Install sends all the page's %1 to %2 again; PLUs not on the page stay on the register. PLU totals "
+             "kept by the register may be lost.")
+              .arg(rows, registers)
+        : tr("Install replaces the whole %1 table of %2 with the page's %3.")
+              .arg(QCoreApplication::translate("Category", entry->rowName), registers, rows);
     text += QStringLiteral("\n\n") + tr("Send only the changes instead?");
     // Enter takes the answer that replaces nothing on the register.
     //: Title of the question before a whole table is sent to the register(s).
