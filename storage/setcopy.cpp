@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -35,6 +36,11 @@ bool openSet(const QString& text, const QString& name, bool create, bool* exists
         *exists = QFile::exists(text);
         if (!*exists && !create) {
             *error = QCoreApplication::translate("ConfigDb", "no such file");
+            return false;
+        }
+        // A device, a pipe or a folder is no set (SQLite would leave a journal beside it).
+        if (*exists && !QFileInfo(text).isFile()) {
+            *error = QCoreApplication::translate("ConfigDb", "not a file but a device, a pipe or a folder");
             return false;
         }
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);

@@ -501,6 +501,7 @@ private slots:
         QTest::newRow("a text file") << QByteArray("Indx,Name\n1,BREAD\n") << false;
         QTest::newRow("another program's database") << QByteArray("foreign") << false;
         QTest::newRow("into another program's database") << QByteArray() << true;
+        QTest::newRow("into a device") << QByteArray("device") << true;
     }
 
     void copyRefusesWhatIsNoSet()
@@ -515,7 +516,9 @@ private slots:
         QFile::remove(foreign);
         QVERIFY(withDatabaseFile(foreign, [](QSqlQuery& query) { return query.exec("create table notes (text)"); }));
         QString source = shop, target = foreignTarget ? foreign : shop;
-        if (from == "foreign") {
+        if (from == "device") {
+            target = QStringLiteral("/dev/null");
+        } else if (from == "foreign") {
             source = foreign;
         } else if (!from.isEmpty()) {
             source = file(QStringLiteral("source.db"));
