@@ -231,6 +231,7 @@ private slots:
             = overTcp(QStringList { "install", "--db", m_shop, "--type", "dept" } + tcp(1, 3), { { "--db", memory } });
         QFile::remove(ini);
         QCOMPARE(result.status, 1);
+        QVERIFY2(result.err.contains("127.0.0.1 refused: not in [tcp] allow"), result.err.constData());
         QVERIFY(stored(memory, QStringLiteral("table_dept")).isEmpty());
     }
 

@@ -1106,23 +1106,24 @@ const QList<CliCommand>& cliCommands()
             &exportOptions, &exportTable },
         { "import", "import --db FILE --type TYPE --in FILE [--add] [--yes]", false,
             "Reads a CSV file or the first worksheet of an .xlsx workbook as the window's import does\n"
-            "(the first line is the header and is dropped) and saves the rows as the window's save\n"
-            "does. The stored table is replaced only when the whole file was read; a file without\n"
-            "rows below its header line leaves it unchanged. With --add the rows are added to the\n"
-            "stored ones instead, as the window's Add answer does: a PLU whose item code is stored\n"
-            "already replaces that row, as a numbered row (Indx) does the row of its number; other rows\n"
-            "are appended. Notes on the file (columns that differ from the page's in number or name,\n"
-            "rows longer than the header line, codes read from scientific notation) go to standard\n"
-            "error. A file with cells that the register would not hold as written (see check) is\n"
-            "saved only with --yes, as what the register keeps of them; without it the cells are\n"
-            "listed on standard error and nothing is saved (status 2), as the window's save asks first.",
+            "(its first line with text is the header and is dropped) and saves the rows as the\n"
+            "window's save does. The stored table is replaced only when the whole file was read; a\n"
+            "file without rows below its header line leaves it unchanged. With --add the rows are\n"
+            "added to the stored ones instead, as the window's Add answer does: a PLU whose item code\n"
+            "is stored already replaces that row, as a numbered row (Indx) does the row of its\n"
+            "number; other rows are appended. Notes on the file (columns that differ from the page's\n"
+            "in number or name, rows longer than the header line, codes read from scientific\n"
+            "notation) go to standard error. A file with cells that the register would not hold as\n"
+            "written (see check) is saved only with --yes, as what the register keeps of them;\n"
+            "without it the cells are listed on standard error and nothing is saved (status 2), as\n"
+            "the window's save asks first.",
             &importOptions, &importTable },
         { "check", "check --type TYPE --in FILE | --db FILE", false,
             "Tells which cells the register would not hold as they are written: one line per cell\n"
             "(\"row 3, Name: 27 bytes in windows-1253; the register keeps 25: ...\") with the reason\n"
             "and what the register would keep, and status 1 when there is any. --in checks a CSV\n"
-            "file or .xlsx workbook before it is imported (rows numbered as in the file, its header\n"
-            "line being row 1; the cells against what import and install would make of them);\n"
+            "file or .xlsx workbook before it is imported (rows numbered by their line in the file,\n"
+            "a sheet's by its row; the cells against what import and install would make of them);\n"
             "--db checks the stored table (rows numbered as the window's grid shows them); a stored\n"
             "row is installed byte for byte as stored, so only the starting rows of an empty table\n"
             "are checked there. The code page is that of the set with --db, else that of --language.",

@@ -150,6 +150,10 @@ int CliLink::open()
         Cli::printProblem(m_tcp->listenFailure());
         return Cli::ExitTransferFailed;
     }
+    // A peer turned away ([tcp] allow, maxConnections) is said, not only waited for.
+    connect(m_tcp.get(), &TcpServer::connectionRefused, this, [](const QString& address, const QString& reason) {
+        Cli::printProblem(QStringLiteral("%1 refused: %2").arg(address, reason));
+    });
     const int wanted = m_options.registers;
     Cli::printProblem(QStringLiteral("listening on %1:%2 for %3 register%4")
                           .arg(m_tcp->serverAddress().toString())
