@@ -206,7 +206,9 @@ QStringList importNotes(const TableFile& file, int pageColumns, const QStringLis
     int longer = 0;
     int firstLonger = 0;
     for (int line = header + 1; line < file.rows.size(); ++line) {
-        if (file.rows.at(line).size() > fileColumns && !blank(file.rows.at(line)) && longer++ == 0)
+        const ItemRow& row = file.rows.at(line);
+        // Empty cells after the last column (a sheet's trailing separators) move nothing.
+        if (row.size() > fileColumns && !blank(row.mid(fileColumns)) && longer++ == 0)
             firstLonger = line + 1;
     }
     if (longer > 0)

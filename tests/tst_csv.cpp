@@ -490,7 +490,7 @@ private slots:
         QCOMPARE(rows, table({ { "1001", "A,B" } }));
         // Another table's file, and a row moved by an unquoted comma, are said to be.
         QVERIFY(readTableFile(
-            write(QStringLiteral("other.csv"), "Indx,Name,Rate,Options\n1,VAT,24,0\n2,A,2,50,0\n"), &file));
+            write(QStringLiteral("other.csv"), "Indx,Name,Rate,Options\n1,VAT,24,0,,\n2,A,2,50,0\n"), &file));
         QCOMPARE(importNotes(file, 4, { "Indx", "Name", "Group", "Print" }),
             QStringList({ "its header line names other columns than the page's (Indx,Name,Group,Print): the columns "
                           "are read by their place",
