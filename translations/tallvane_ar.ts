@@ -866,13 +866,13 @@
     </message>
     <message>
         <location line="-196"/>
-        <location filename="../storage/setcopy.cpp" line="+37"/>
+        <location filename="../storage/setcopy.cpp" line="+38"/>
         <source>no such file</source>
         <translation>الملف غير موجود</translation>
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../storage/setcopy.cpp" line="+19"/>
+        <location filename="../storage/setcopy.cpp" line="+24"/>
         <source>no such set on the server</source>
         <translation>لا يوجد ملف إعدادات بهذا الاسم على الخادم</translation>
     </message>
@@ -928,7 +928,12 @@
         <translation>حُفظ %1 في %2 بواسطة %3 في %4، بعد أن حمّله هذا البرنامج</translation>
     </message>
     <message>
-        <location filename="../storage/setcopy.cpp" line="+15"/>
+        <location filename="../storage/setcopy.cpp" line="-19"/>
+        <source>not a file but a device, a pipe or a folder</source>
+        <translation>ليس ملفاً بل جهاز أو أنبوب أو مجلد</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>it holds no configuration set</source>
         <translation>لا يحوي ملف إعدادات</translation>
     </message>
@@ -1211,7 +1216,12 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+252"/>
+        <location filename="../storage/csvfile.cpp" line="+257"/>
+        <source>it is a database, not a table file: nothing was written</source>
+        <translation>إنه قاعدة بيانات وليس ملف جدول: لم يُكتب شيء</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>not every byte could be written (is the disk full?)</source>
         <extracomment>Why an export failed when the system gives no reason of its own</extracomment>
         <translation>تعذّرت كتابة كل البايتات (هل القرص ممتلئ؟)</translation>
@@ -1441,7 +1451,12 @@
         <translation>لا شيء</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+88"/>
+        <source>a later row has the same number; of this row the register keeps</source>
+        <translation>صف لاحق له الرقم نفسه؛ من هذا الصف تحتفظ آلة التسجيل بـ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>a later row has the same code; of this row the register keeps</source>
         <translation>صف لاحق له الرمز نفسه؛ من هذا الصف تحتفظ آلة التسجيل بـ</translation>
     </message>
@@ -3734,7 +3749,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>ServerThread</name>
     <message>
-        <location filename="../link/tcpserver.cpp" line="+226"/>
+        <location filename="../link/tcpserver.cpp" line="+227"/>
         <source>not in [tcp] allow</source>
         <translation>غير مدرج في [tcp] allow</translation>
     </message>
@@ -3827,7 +3842,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>StatusWord</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+45"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+46"/>
         <source>END</source>
         <translation>انتهى</translation>
     </message>
@@ -4124,7 +4139,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-185"/>
+        <location filename="../storage/csvfile.cpp" line="-196"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>يحتوي الملف على أكثر من %1 صف، وهذا أكثر مما يقبله الاستيراد</translation>
     </message>
@@ -4169,7 +4184,7 @@ Do you want to delete it anyway?</source>
         <translation>سطر العناوين فيه يسمّي أعمدة غير أعمدة الصفحة (%1): تُقرأ الأعمدة حسب موضعها</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>%1 row(s) hold more cells than the header line, first: row %2: check for a comma in a number or name</source>
         <translation>%1 صف (صفوف) فيها خلايا أكثر من سطر العناوين، أولها: الصف %2: تحقّق من وجود فاصلة في رقم أو اسم</translation>
     </message>
@@ -4297,7 +4312,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+119"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+82"/>
         <source>warning</source>
         <translation>تحذير</translation>
     </message>
@@ -4322,27 +4337,27 @@ Do you want to delete it anyway?</source>
         <translation>مقارنة %1 الصفحة بما تحتويه كل آلة كاشير متصلة بحسب ما يعرفه Tallvane (آخر تثبيت أو تحقق أو تنزيل لها):</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+43"/>
         <source>Nothing to send: see the log</source>
         <translation>لا يوجد ما يُرسل: راجع سجل النقل</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Nothing sent: the changes go with the next send</source>
         <translation>لم يُرسل شيء: تُرسل التغييرات في المرة القادمة</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+20"/>
+        <source>Install sends all the page&apos;s %1 to %2 again; PLUs not on the page stay on the register. PLU totals kept by the register may be lost.</source>
+        <translation>يرسل التثبيت جميع %1 في الصفحة إلى %2 من جديد؛ تبقى في آلة التسجيل الأصناف غير الموجودة في الصفحة. قد تضيع مجاميع الأصناف التي تحتفظ بها آلة التسجيل.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
         <translation>يستبدل التثبيت جدول %1 بالكامل في %2 بـ %3 من الصفحة.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>PLU totals kept by the register may be lost.</source>
-        <translation>قد تُفقد إجماليات PLU المحفوظة في آلة الكاشير.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Send only the changes instead?</source>
         <translation>هل تريد إرسال التغييرات فقط بدلاً من ذلك؟</translation>
     </message>
@@ -4396,6 +4411,16 @@ Do you want to delete it anyway?</source>
         <location line="+0"/>
         <source>Keep running</source>
         <translation>متابعة</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>The page shows the table of %1; %2 sent another: download from one register to see its own.</source>
+        <translation>تعرض الصفحة جدول %1؛ أرسل %2 جدولاً آخر: نزّل من آلة تسجيل واحدة لترى جدولها.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Not sent to %1: no baseline yet (download from it, or install the whole table).</source>
+        <translation>لم يُرسل إلى %1: لا أساس للمقارنة بعد (نزّل منه، أو ثبّت الجدول كاملاً).</translation>
     </message>
 </context>
 <context>

@@ -866,13 +866,13 @@
     </message>
     <message>
         <location line="-196"/>
-        <location filename="../storage/setcopy.cpp" line="+37"/>
+        <location filename="../storage/setcopy.cpp" line="+38"/>
         <source>no such file</source>
         <translation>Το αρχείο δεν υπάρχει</translation>
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../storage/setcopy.cpp" line="+19"/>
+        <location filename="../storage/setcopy.cpp" line="+24"/>
         <source>no such set on the server</source>
         <translation>δεν υπάρχει τέτοιο προφίλ στον διακομιστή</translation>
     </message>
@@ -928,7 +928,12 @@
         <translation>το %1 αποθηκεύτηκε στο %2 από %3 στις %4, αφού το φόρτωσε αυτό το πρόγραμμα</translation>
     </message>
     <message>
-        <location filename="../storage/setcopy.cpp" line="+15"/>
+        <location filename="../storage/setcopy.cpp" line="-19"/>
+        <source>not a file but a device, a pipe or a folder</source>
+        <translation>δεν είναι αρχείο αλλά συσκευή, σωλήνωση ή φάκελος</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>it holds no configuration set</source>
         <translation>δεν περιέχει προφίλ ρυθμίσεων</translation>
     </message>
@@ -1211,7 +1216,12 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+252"/>
+        <location filename="../storage/csvfile.cpp" line="+257"/>
+        <source>it is a database, not a table file: nothing was written</source>
+        <translation>είναι βάση δεδομένων, όχι αρχείο πίνακα: δεν γράφτηκε τίποτα</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>not every byte could be written (is the disk full?)</source>
         <extracomment>Why an export failed when the system gives no reason of its own</extracomment>
         <translation>δεν γράφτηκαν όλα τα byte (μήπως ο δίσκος είναι γεμάτος;)</translation>
@@ -1441,7 +1451,12 @@
         <translation>τίποτα</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+88"/>
+        <source>a later row has the same number; of this row the register keeps</source>
+        <translation>μια επόμενη γραμμή έχει τον ίδιο αριθμό· από αυτή τη γραμμή η ταμειακή κρατά</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>a later row has the same code; of this row the register keeps</source>
         <translation>μια επόμενη γραμμή έχει τον ίδιο κωδικό· από αυτή τη γραμμή η ταμειακή κρατά</translation>
     </message>
@@ -3734,7 +3749,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>ServerThread</name>
     <message>
-        <location filename="../link/tcpserver.cpp" line="+226"/>
+        <location filename="../link/tcpserver.cpp" line="+227"/>
         <source>not in [tcp] allow</source>
         <translation>δεν είναι στη λίστα [tcp] allow</translation>
     </message>
@@ -3827,7 +3842,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>StatusWord</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+45"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+46"/>
         <source>END</source>
         <translation>ΤΕΛΟΣ</translation>
     </message>
@@ -4124,7 +4139,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-185"/>
+        <location filename="../storage/csvfile.cpp" line="-196"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>το αρχείο έχει πάνω από %1 γραμμές, περισσότερες από όσες δέχεται η εισαγωγή</translation>
     </message>
@@ -4169,7 +4184,7 @@ Do you want to delete it anyway?</source>
         <translation>η γραμμή επικεφαλίδας του ονομάζει άλλες στήλες από της σελίδας (%1): οι στήλες διαβάζονται κατά θέση</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>%1 row(s) hold more cells than the header line, first: row %2: check for a comma in a number or name</source>
         <translation>%1 γραμμή(ές) έχουν περισσότερα κελιά από τη γραμμή επικεφαλίδας, πρώτη: γραμμή %2: ελέγξτε για κόμμα σε αριθμό ή όνομα</translation>
     </message>
@@ -4297,7 +4312,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+119"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+82"/>
         <source>warning</source>
         <translation>Προειδοποίηση</translation>
     </message>
@@ -4322,27 +4337,27 @@ Do you want to delete it anyway?</source>
         <translation>Σύγκριση της σελίδας (%1) με ό,τι έχει κάθε συνδεδεμένη ταμειακή, απ&apos; όσο γνωρίζει το Tallvane (τελευταία εγκατάσταση, επαλήθευση ή λήψη):</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+43"/>
         <source>Nothing to send: see the log</source>
         <translation>Τίποτα για αποστολή: δείτε την καταγραφή</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Nothing sent: the changes go with the next send</source>
         <translation>Δεν στάλθηκε τίποτα: οι αλλαγές θα φύγουν με την επόμενη αποστολή</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+20"/>
+        <source>Install sends all the page&apos;s %1 to %2 again; PLUs not on the page stay on the register. PLU totals kept by the register may be lost.</source>
+        <translation>Η εγκατάσταση στέλνει ξανά όλα τα δεδομένα της σελίδας (%1) σε %2· τα είδη που δεν είναι στη σελίδα μένουν στην ταμειακή. Τα σύνολα ειδών που κρατά η ταμειακή μπορεί να χαθούν.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
         <translation>Η εγκατάσταση αντικαθιστά ολόκληρο τον πίνακα «%1» για %2 με τα δεδομένα της σελίδας (%3).</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>PLU totals kept by the register may be lost.</source>
-        <translation>Τα σύνολα ειδών που κρατά η ταμειακή μπορεί να χαθούν.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Send only the changes instead?</source>
         <translation>Να σταλούν μόνο οι αλλαγές;</translation>
     </message>
@@ -4396,6 +4411,16 @@ Do you want to delete it anyway?</source>
         <location line="+0"/>
         <source>Keep running</source>
         <translation>Συνέχιση</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>The page shows the table of %1; %2 sent another: download from one register to see its own.</source>
+        <translation>Η σελίδα δείχνει τον πίνακα της %1· η %2 έστειλε άλλον: κάντε λήψη από μία ταμειακή για να δείτε τον δικό της.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Not sent to %1: no baseline yet (download from it, or install the whole table).</source>
+        <translation>Δεν στάλθηκε σε %1: δεν υπάρχει ακόμη βάση σύγκρισης (κάντε λήψη από αυτήν ή εγκαταστήστε ολόκληρο τον πίνακα).</translation>
     </message>
 </context>
 <context>

@@ -866,13 +866,13 @@
     </message>
     <message>
         <location line="-196"/>
-        <location filename="../storage/setcopy.cpp" line="+37"/>
+        <location filename="../storage/setcopy.cpp" line="+38"/>
         <source>no such file</source>
         <translation>הקובץ לא קיים</translation>
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../storage/setcopy.cpp" line="+19"/>
+        <location filename="../storage/setcopy.cpp" line="+24"/>
         <source>no such set on the server</source>
         <translation>אין ערכה כזו בשרת</translation>
     </message>
@@ -928,7 +928,12 @@
         <translation>%1 נשמרה ב-%2 על ידי %3 ב-%4, אחרי שתוכנה זו טענה אותה</translation>
     </message>
     <message>
-        <location filename="../storage/setcopy.cpp" line="+15"/>
+        <location filename="../storage/setcopy.cpp" line="-19"/>
+        <source>not a file but a device, a pipe or a folder</source>
+        <translation>אינו קובץ אלא התקן, צינור או תיקייה</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>it holds no configuration set</source>
         <translation>אין בו ערכה</translation>
     </message>
@@ -1211,7 +1216,12 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+252"/>
+        <location filename="../storage/csvfile.cpp" line="+257"/>
+        <source>it is a database, not a table file: nothing was written</source>
+        <translation>זהו מסד נתונים ולא קובץ טבלה: לא נכתב דבר</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>not every byte could be written (is the disk full?)</source>
         <extracomment>Why an export failed when the system gives no reason of its own</extracomment>
         <translation>לא כל הבתים נכתבו (האם הדיסק מלא?)</translation>
@@ -1441,7 +1451,12 @@
         <translation>כלום</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+88"/>
+        <source>a later row has the same number; of this row the register keeps</source>
+        <translation>בשורה מאוחרת יותר אותו מספר; משורה זו הקופה שומרת</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>a later row has the same code; of this row the register keeps</source>
         <translation>בשורה מאוחרת יותר אותו קוד; משורה זו הקופה שומרת</translation>
     </message>
@@ -3734,7 +3749,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>ServerThread</name>
     <message>
-        <location filename="../link/tcpserver.cpp" line="+226"/>
+        <location filename="../link/tcpserver.cpp" line="+227"/>
         <source>not in [tcp] allow</source>
         <translation>לא מופיע ב-allow של [tcp]</translation>
     </message>
@@ -3827,7 +3842,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>StatusWord</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+45"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+46"/>
         <source>END</source>
         <translation>הסתיים</translation>
     </message>
@@ -4124,7 +4139,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-185"/>
+        <location filename="../storage/csvfile.cpp" line="-196"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>בקובץ יש יותר מ-%1 שורות, יותר ממה שייבוא מקבל</translation>
     </message>
@@ -4169,7 +4184,7 @@ Do you want to delete it anyway?</source>
         <translation>שורת הכותרת שלו מציינת עמודות שונות משל הדף (%1): העמודות נקראות לפי מיקומן</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>%1 row(s) hold more cells than the header line, first: row %2: check for a comma in a number or name</source>
         <translation>ב-%1 שורות יש יותר תאים משורת הכותרת, הראשונה: שורה %2: בדקו אם יש פסיק במספר או בשם</translation>
     </message>
@@ -4297,7 +4312,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+119"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+82"/>
         <source>warning</source>
         <translation>אזהרה</translation>
     </message>
@@ -4322,27 +4337,27 @@ Do you want to delete it anyway?</source>
         <translation>תוכן הדף (%1) בהשוואה למה שיש בכל קופה מחוברת, לפי מה ש-Tallvane יודע (ההעלאה, האימות או ההורדה האחרונים שלה):</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+43"/>
         <source>Nothing to send: see the log</source>
         <translation>אין מה לשלוח: ראו ביומן</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Nothing sent: the changes go with the next send</source>
         <translation>לא נשלח דבר: השינויים יישלחו בשליחה הבאה</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+20"/>
+        <source>Install sends all the page&apos;s %1 to %2 again; PLUs not on the page stay on the register. PLU totals kept by the register may be lost.</source>
+        <translation>ההתקנה שולחת שוב את כל %1 שבדף אל %2; פריטים שאינם בדף נשארים בקופה. סיכומי הפריטים שהקופה שומרת עלולים ללכת לאיבוד.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
         <translation>העלאה מחליפה את כל טבלת %1 של %2 ב-%3 שבדף.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>PLU totals kept by the register may be lost.</source>
-        <translation>סיכומי הפריטים שנשמרים בקופה עלולים ללכת לאיבוד.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Send only the changes instead?</source>
         <translation>לשלוח במקום זאת רק את השינויים?</translation>
     </message>
@@ -4396,6 +4411,16 @@ Do you want to delete it anyway?</source>
         <location line="+0"/>
         <source>Keep running</source>
         <translation>להמשיך</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>The page shows the table of %1; %2 sent another: download from one register to see its own.</source>
+        <translation>הדף מציג את הטבלה של %1; %2 שלחה טבלה אחרת: יש להוריד מקופה אחת כדי לראות את שלה.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Not sent to %1: no baseline yet (download from it, or install the whole table).</source>
+        <translation>לא נשלח אל %1: אין עדיין בסיס להשוואה (יש להוריד ממנה, או להתקין את כל הטבלה).</translation>
     </message>
 </context>
 <context>

@@ -866,13 +866,13 @@
     </message>
     <message>
         <location line="-196"/>
-        <location filename="../storage/setcopy.cpp" line="+37"/>
+        <location filename="../storage/setcopy.cpp" line="+38"/>
         <source>no such file</source>
         <translation>ไม่พบไฟล์</translation>
     </message>
     <message>
         <location line="+16"/>
-        <location filename="../storage/setcopy.cpp" line="+19"/>
+        <location filename="../storage/setcopy.cpp" line="+24"/>
         <source>no such set on the server</source>
         <translation>ไม่มีชุดตั้งค่านี้บนเซิร์ฟเวอร์</translation>
     </message>
@@ -928,7 +928,12 @@
         <translation>%1 ถูกบันทึกลงใน %2 โดย %3 เมื่อ %4 หลังจากที่โปรแกรมนี้โหลดมาแล้ว</translation>
     </message>
     <message>
-        <location filename="../storage/setcopy.cpp" line="+15"/>
+        <location filename="../storage/setcopy.cpp" line="-19"/>
+        <source>not a file but a device, a pipe or a folder</source>
+        <translation>ไม่ใช่ไฟล์ แต่เป็นอุปกรณ์ ไปป์ หรือโฟลเดอร์</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>it holds no configuration set</source>
         <translation>ไม่มีชุดตั้งค่าอยู่ในนั้น</translation>
     </message>
@@ -1211,7 +1216,12 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+252"/>
+        <location filename="../storage/csvfile.cpp" line="+257"/>
+        <source>it is a database, not a table file: nothing was written</source>
+        <translation>เป็นฐานข้อมูล ไม่ใช่ไฟล์ตาราง: ไม่ได้เขียนอะไรเลย</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>not every byte could be written (is the disk full?)</source>
         <extracomment>Why an export failed when the system gives no reason of its own</extracomment>
         <translation>เขียนข้อมูลได้ไม่ครบทุกไบต์ (ดิสก์เต็มหรือไม่?)</translation>
@@ -1441,7 +1451,12 @@
         <translation>ค่าว่าง</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+88"/>
+        <source>a later row has the same number; of this row the register keeps</source>
+        <translation>แถวถัดไปมีหมายเลขเดียวกัน จากแถวนี้เครื่องบันทึกเงินสดเก็บ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>a later row has the same code; of this row the register keeps</source>
         <translation>แถวถัดไปมีรหัสเดียวกัน จากแถวนี้เครื่องบันทึกเงินสดเก็บ</translation>
     </message>
@@ -3734,7 +3749,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>ServerThread</name>
     <message>
-        <location filename="../link/tcpserver.cpp" line="+226"/>
+        <location filename="../link/tcpserver.cpp" line="+227"/>
         <source>not in [tcp] allow</source>
         <translation>ไม่อยู่ในรายการ [tcp] allow</translation>
     </message>
@@ -3827,7 +3842,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>StatusWord</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+45"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+46"/>
         <source>END</source>
         <translation>เสร็จสิ้น</translation>
     </message>
@@ -4124,7 +4139,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-185"/>
+        <location filename="../storage/csvfile.cpp" line="-196"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>ไฟล์มีมากกว่า %1 แถว เกินกว่าที่นำเข้าได้</translation>
     </message>
@@ -4169,7 +4184,7 @@ Do you want to delete it anyway?</source>
         <translation>บรรทัดหัวตารางระบุคอลัมน์ต่างจากของหน้า (%1): อ่านคอลัมน์ตามตำแหน่ง</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>%1 row(s) hold more cells than the header line, first: row %2: check for a comma in a number or name</source>
         <translation>%1 แถวมีเซลล์มากกว่าบรรทัดหัวตาราง แถวแรก: แถว %2: ตรวจดูเครื่องหมายจุลภาคในตัวเลขหรือชื่อ</translation>
     </message>
@@ -4297,7 +4312,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+119"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+82"/>
         <source>warning</source>
         <translation>คำเตือน</translation>
     </message>
@@ -4322,27 +4337,27 @@ Do you want to delete it anyway?</source>
         <translation>%1ในหน้านี้เทียบกับข้อมูลที่เครื่องเก็บเงินแต่ละเครื่องมีอยู่ตามที่ Tallvane ทราบ (จากการติดตั้ง การตรวจสอบ หรือการดาวน์โหลดครั้งล่าสุด):</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+43"/>
         <source>Nothing to send: see the log</source>
         <translation>ไม่มีข้อมูลที่ต้องส่ง: ดูล็อก</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Nothing sent: the changes go with the next send</source>
         <translation>ไม่ได้ส่งอะไร: การเปลี่ยนแปลงจะไปกับการส่งครั้งถัดไป</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+20"/>
+        <source>Install sends all the page&apos;s %1 to %2 again; PLUs not on the page stay on the register. PLU totals kept by the register may be lost.</source>
+        <translation>การติดตั้งส่ง %1 ทั้งหมดในหน้าไปยัง %2 อีกครั้ง สินค้าที่ไม่อยู่ในหน้าจะยังอยู่ในเครื่องบันทึกเงินสด ยอดรวมสินค้าที่เครื่องเก็บไว้อาจสูญหาย</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
         <translation>การติดตั้งจะแทนที่ตาราง%1ทั้งหมดของ %2 ด้วย %3 จากหน้านี้</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>PLU totals kept by the register may be lost.</source>
-        <translation>ยอดสะสมของสินค้าที่เครื่องเก็บเงินเก็บไว้อาจสูญหาย</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Send only the changes instead?</source>
         <translation>ส่งเฉพาะที่เปลี่ยนแทนหรือไม่?</translation>
     </message>
@@ -4396,6 +4411,16 @@ Do you want to delete it anyway?</source>
         <location line="+0"/>
         <source>Keep running</source>
         <translation>ทำงานต่อ</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>The page shows the table of %1; %2 sent another: download from one register to see its own.</source>
+        <translation>หน้านี้แสดงตารางของ %1 แต่ %2 ส่งตารางอื่นมา: ดาวน์โหลดจากเครื่องเดียวเพื่อดูตารางของเครื่องนั้น</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Not sent to %1: no baseline yet (download from it, or install the whole table).</source>
+        <translation>ไม่ได้ส่งไปยัง %1: ยังไม่มีข้อมูลฐาน (ดาวน์โหลดจากเครื่อง หรือติดตั้งทั้งตาราง)</translation>
     </message>
 </context>
 <context>
