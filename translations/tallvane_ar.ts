@@ -4420,7 +4420,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+17"/>
         <source>Not sent to %1: no baseline yet (download from it, or install the whole table).</source>
-        <translation>لم يُرسل إلى %1: لا أساس للمقارنة بعد (نزّل منه، أو ثبّت الجدول كاملاً).</translation>
+        <translation>لم يُرسل إلى %1: لا توجد نسخة مرجعية بعد (نزّل منه، أو ثبّت الجدول كاملاً).</translation>
     </message>
 </context>
 <context>

@@ -4420,7 +4420,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+17"/>
         <source>Not sent to %1: no baseline yet (download from it, or install the whole table).</source>
-        <translation>Δεν στάλθηκε σε %1: δεν υπάρχει ακόμη βάση σύγκρισης (κάντε λήψη από αυτήν ή εγκαταστήστε ολόκληρο τον πίνακα).</translation>
+        <translation>Δεν στάλθηκε σε %1: δεν υπάρχει ακόμη κατάσταση αναφοράς (κάντε λήψη από αυτήν ή εγκαταστήστε ολόκληρο τον πίνακα).</translation>
     </message>
 </context>
 <context>

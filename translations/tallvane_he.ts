@@ -4420,7 +4420,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+17"/>
         <source>Not sent to %1: no baseline yet (download from it, or install the whole table).</source>
-        <translation>לא נשלח אל %1: אין עדיין בסיס להשוואה (יש להוריד ממנה, או להתקין את כל הטבלה).</translation>
+        <translation>לא נשלח אל %1: אין עדיין נקודת ייחוס (יש להוריד ממנה, או להעלות את כל הטבלה).</translation>
     </message>
 </context>
 <context>

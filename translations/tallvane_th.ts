@@ -4420,7 +4420,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+17"/>
         <source>Not sent to %1: no baseline yet (download from it, or install the whole table).</source>
-        <translation>ไม่ได้ส่งไปยัง %1: ยังไม่มีข้อมูลฐาน (ดาวน์โหลดจากเครื่อง หรือติดตั้งทั้งตาราง)</translation>
+        <translation>ไม่ได้ส่งไปยัง %1: ยังไม่มีข้อมูลอ้างอิง (ดาวน์โหลดจากเครื่อง หรือติดตั้งทั้งตาราง)</translation>
     </message>
 </context>
 <context>
