@@ -9,8 +9,8 @@
 #include <QElapsedTimer>
 #include <QIODevice>
 #include <QSerialPort>
-
 #include <QThread>
+
 #include <poll.h>
 
 namespace {

@@ -198,7 +198,6 @@ QString codePage()
     return QString::fromLatin1(languageCodecName(registerLanguage));
 }
 
-// The characters of `text` that the register language's code page cannot carry, quoted.
 // The first three characters of `text` that do not come back as they went: through the code
 // page alone, or (`registerLetters`) also through the register's own letter codes, which in
 // Hebrew put letters where the code page has other signs.
@@ -391,11 +390,13 @@ QList<CellFit> RecordCodec::checkTable(
         }
     }
     // Stored rows go as they are stored: two of them are not named, a row typed or read from a
-    // file beside one is.
+    // file beside one is. A numbered row's number is no cell to type: it clashes with a stored
+    // row's only when the register sent them so, and then the rows are not named either.
     const auto isKept = [kept](int row) { return kept && !kept->value(row).isEmpty(); };
     for (int i = 0; i < keys.size(); ++i) {
         const int last = lastWithKey.value(keys.at(i));
-        if (last != i && sentRecords.at(last) != sentRecords.at(i) && !(isKept(i) && isKept(last)))
+        const bool named = numbered ? !isKept(i) && !isKept(last) : !(isKept(i) && isKept(last));
+        if (last != i && sentRecords.at(last) != sentRecords.at(i) && named)
             fits.append({ i, 0,
                 numbered ? QCoreApplication::translate(
                     "FitCheck", "a later row has the same number; of this row the register keeps")
