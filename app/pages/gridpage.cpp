@@ -222,10 +222,9 @@ void GridPage::insertRow()
 {
     if (m_model->columnCount() == 0)
         return;
-    const RecordCodec* codec = codecForCategory(m_category);
-    if (codec && codec->mostRows() > 0 && m_model->tableRowCount() >= codec->mostRows()) {
-        m_statusBar->showMessage(
-            tr("The register holds %1: the page has every one").arg(countText(m_category, codec->mostRows())));
+    const int most = codecForCategory(m_category) ? codecForCategory(m_category)->mostRows() : 0;
+    if (most > 0 && m_model->tableRowCount() >= most) {
+        m_statusBar->showMessage(tr("The register holds %1: the page has every one").arg(countText(m_category, most)));
         return;
     }
     const QModelIndex current = ui->tableView->currentIndex();
