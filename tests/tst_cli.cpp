@@ -680,6 +680,14 @@ private slots:
                 QStringLiteral("604218"), {}, work.path());
         QCOMPARE(missing.status, 4);
         QVERIFY(!QFile::exists(work.filePath(QStringLiteral("typo.db"))));
+        // Nor is a configuration set taken for a store (it gained the 45 report tables).
+        const QString set = file(QStringLiteral("first.db"));
+        const CliProgram::Result intoSet
+            = m_cli->run(asAdmin({ "report", "export", "--table", "dailydepartment", "--db", set }),
+                QStringLiteral("604218"), {}, work.path());
+        QCOMPARE(intoSet.status, 4);
+        QVERIFY2(intoSet.err.contains("is a configuration set"), intoSet.err.constData());
+        QVERIFY(!tablesOf(set).contains(QStringLiteral("dailydepartment")));
     }
 
     // Two registers' reports of the same number stay apart, in a file and on a server.

@@ -19,6 +19,7 @@
 #include "storage/baselinestore.h"
 #include "storage/configdb.h"
 #include "storage/csvfile.h"
+#include "storage/serverdb.h"
 #include "storage/setcopy.h"
 #include "storage/setlocation.h"
 #include "tools/cliconsole.h"
@@ -30,6 +31,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
 
 int CommandContext::usageError(const QString& message) const
 {
@@ -93,8 +95,31 @@ int newDb(CommandContext& context)
 
 // The report store of --db, or the default one; null (with the reason printed) when it cannot be
 // opened. A server's password comes from the password file or PGPASSWORD only.
+// True when the file `path` holds a configuration set's tables: opening it as the report store
+// would add its 45 tables to the set.
+bool holdsASet(const QString& path)
+{
+    if (isServerLocation(path) || !QFileInfo(path).isFile())
+        return false;
+    bool set = false;
+    {
+        QSqlDatabase probe
+            = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tallvane_store_probe"));
+        probe.setDatabaseName(path);
+        probe.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        set = probe.open() && ServerDb::tables(probe).contains(QStringLiteral("table_plu"), Qt::CaseInsensitive);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("tallvane_store_probe"));
+    return set;
+}
+
 reportDb* openReportStore(const CommandContext& context)
 {
+    if (context.isSet(QStringLiteral("db")) && holdsASet(context.value(QStringLiteral("db")))) {
+        Cli::printProblem(
+            QStringLiteral("%1 is a configuration set, not a report store").arg(context.value(QStringLiteral("db"))));
+        return nullptr;
+    }
     if (context.isSet(QStringLiteral("db")))
         reportDb::setInstanceLocation(context.value(QStringLiteral("db")));
     reportDb* store = reportDb::instance();
