@@ -88,7 +88,7 @@ QList<int> importPlaces(const ItemTable& existing, const ItemTable& imported, in
     int next = int(existing.size());
     // PLUs go by item code, numbered rows (departments, taxes, lines: the register keeps one
     // per number) by their "Indx"; rows without either are appended.
-    const bool numbered = categoryHeaderRow(category).value(0).toString() == QLatin1String("Indx");
+    const bool numbered = isNumberedCategory(category);
     if (category != CategoryPlu && !numbered) {
         for (int i = 0; i < imported.size(); ++i)
             places << next++;

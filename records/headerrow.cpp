@@ -51,3 +51,8 @@ QStringList categoryHeaderNames(int category)
         names << name.toString();
     return names;
 }
+
+bool isNumberedCategory(int category)
+{
+    return categoryHeaderRow(category).value(0).toString() == QLatin1String("Indx");
+}

@@ -9,3 +9,6 @@
 ItemRow categoryHeaderRow(int category);
 // The same names as texts.
 QStringList categoryHeaderNames(int category);
+// True for a category whose rows carry a number ("Indx"): an added row takes the place of the
+// row with its number.
+bool isNumberedCategory(int category);

@@ -322,7 +322,7 @@ void GridPage::on_btn_openfile_clicked()
         // rows appended.
         if (m_category == CategoryPlu)
             text += QStringLiteral("\n\n") + tr("An added PLU replaces the one with the same item code on the page.");
-        else if (categoryHeaderRow(m_category).value(0).toString() == QLatin1String("Indx"))
+        else if (isNumberedCategory(m_category))
             text += QStringLiteral("\n\n") + tr("An added row replaces the one with the same number on the page.");
         //: Title of the question before rows read from a file go onto the page
         const QMessageBox::StandardButton answer = MessageBox::question(window(), tr("import"), text,
