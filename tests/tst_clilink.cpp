@@ -780,17 +780,21 @@ private slots:
             QStringLiteral("file: %1\nrows: 2\nmode: replace\nset: %2")
                 .arg(QDir::toNativeSeparators(file("shop.csv")), QDir::toNativeSeparators(shop)));
 
-        // Entries from a later day than any: the header alone, on standard output.
-        const CliProgram::Result later = cli.run(
-            asAdmin({ "journal", "export", "--since", QDate::currentDate().addDays(1).toString(Qt::ISODate) }));
-        QCOMPARE(later.status, 0);
-        QCOMPARE(later.out, QByteArray("\xEF\xBB\xBFid,time,user,pc,kind,category,register,summary,details,hash\n"));
-        QCOMPARE(cli.run(asAdmin({ "journal", "export", "--since", "last week" })).status, 2);
+        // Entries from a later day, or a later hour of today, than any: the header alone, on standard output.
+        for (const QString& since : { QDate::currentDate().addDays(1).toString(Qt::ISODate),
+                 QDateTime::currentDateTimeUtc().addSecs(3600).toString(Qt::ISODate) }) {
+            const CliProgram::Result later = cli.run(asAdmin({ "journal", "export", "--since", since }));
+            QCOMPARE(later.status, 0);
+            QCOMPARE(
+                later.out, QByteArray("\xEF\xBB\xBFid,time,user,pc,kind,category,register,summary,details,hash\n"));
+        }
+        for (const char* since : { "last week", "2024-05-01xyz" })
+            QCOMPARE(cli.run(asAdmin({ "journal", "export", "--since", since })).status, 2);
 
-        // The later export and this run logged in as well; the refused --since did not get so far.
+        // The later exports and this run logged in as well; the refused --since did not get so far.
         const CliProgram::Result verified = cli.run(asAdmin({ "journal", "verify" }));
         QCOMPARE(verified.status, 0);
-        QCOMPARE(verified.out, QStringLiteral("journal verified: %1 entries\n").arg(rows.size() - 1 + 2).toUtf8());
+        QCOMPARE(verified.out, QStringLiteral("journal verified: %1 entries\n").arg(rows.size() - 1 + 3).toUtf8());
 
         QVERIFY(withDatabaseFile(QDir(cli.folder()).filePath(QStringLiteral("Journal.db")), [](QSqlQuery& query) {
             return query.exec(QStringLiteral("DROP TRIGGER journal_no_delete"))

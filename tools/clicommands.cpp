@@ -1053,7 +1053,9 @@ QList<QCommandLineOption> journalExportOptions()
 // this computer's time too.
 bool readSince(const QString& text, QDateTime* since)
 {
-    if (const QDate date = QDate::fromString(text, Qt::ISODate); date.isValid()) {
+    // QDate::fromString() also accepts "2024-05-01T14:30" (it stops at the first non-digit after the
+    // date), which would drop the time and the zone: a date alone is exactly ten characters.
+    if (const QDate date = QDate::fromString(text, Qt::ISODate); text.size() == 10 && date.isValid()) {
         *since = date.startOfDay();
         return true;
     }
