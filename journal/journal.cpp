@@ -22,7 +22,9 @@ namespace {
 const char kConnectionName[] = "tallvane_journal";
 const char kHashTag[] = "tallvane-journal-1\n";
 // How long a write waits for another program that is writing the journal at the same moment.
-constexpr int kBusyTimeoutMs = 1000;
+// A reader (an export of a long journal) holds the file for a while: an entry waits rather than
+// being lost.
+constexpr int kBusyTimeoutMs = 10000;
 
 const char kColumns[] = "id, time, user, pc, kind, category, register, summary, details, previous_hash, hash";
 
@@ -178,9 +180,11 @@ void reportFailure(const QString& reason)
     State& s = state();
     s.lastFailure = QCoreApplication::translate("Journal", "The journal %1 could not be written: %2.")
                         .arg(QDir::toNativeSeparators(Journal::filePath()), reason);
-    qCWarning(lcJournal).noquote() << s.lastFailure;
+    // A handler shows the failure to the operator itself; the log line is for programs without one.
     if (s.handler)
         s.handler(s.lastFailure);
+    else
+        qCWarning(lcJournal).noquote() << s.lastFailure;
 }
 
 void reportWritten()

@@ -39,6 +39,11 @@ QString resultText(const TransferOutcome& outcome)
 {
     switch (outcome.result) {
     case TransferOutcome::Done:
+        // Every row was acknowledged, but a late or extra reply leaves open which row it answered.
+        if (outcome.retried > 0)
+            return QStringLiteral("acknowledged after late replies: what the register holds is not known");
+        if (outcome.outOfStep)
+            return QStringLiteral("acknowledged out of step: what the register holds is not known");
         return QStringLiteral("done");
     case TransferOutcome::Refused:
         return QStringLiteral("refused (code %1)").arg(QString::fromLatin1(translation::hexSpaced(outcome.word)));

@@ -1,6 +1,8 @@
+#include "journal/journal.h"
 #include "link/changes.h"
 #include "link/linksettings.h"
 #include "link/serialserver.h"
+#include "link/transferjournal.h"
 #include "linkharness.h"
 #include "records/categories.h"
 #include "storage/baselinestore.h"
@@ -178,6 +180,15 @@ private slots:
         QVERIFY(recordSend(makeRequest("DEPTDATA", &sent), late));
         QVERIFY(!BaselineStore::exists(late.link, CategoryDept));
         openDatabase(QString());
+        // Nor does the journal call it done.
+        Journal::setFilePath(dir.filePath(QStringLiteral("Journal.db")));
+        QVERIFY(journalTransfer(late));
+        QList<JournalEntry> entries;
+        QVERIFY(Journal::read(JournalFilter(), &entries));
+        QVERIFY2(entries.value(0).details.contains(
+                     QStringLiteral("result: acknowledged after late replies: what the register holds is not known")),
+            qPrintable(entries.value(0).details));
+        Journal::setFilePath(QString());
     }
 
     // A refusal and then an acknowledgement: the row was taken once. An extra reply: every
