@@ -162,6 +162,10 @@ private slots:
         QTest::newRow("an empty port") << asAdmin({ "download", "--type", "plu", "--serial", "" })
                                        << "--serial takes a value";
         QTest::newRow("an empty store") << asAdmin({ "report", "store", "--db", "", "z.bin" }) << "--db takes a value";
+        QTest::newRow("diff by register and link")
+            << asAdmin({ "diff", "--db", set, "--type", "plu", "--register", "tcp:127.0.0.2", "--tcp" }) << "not both";
+        QTest::newRow("diff by no register")
+            << asAdmin({ "diff", "--db", set, "--type", "plu", "--register", " " }) << "--register takes a register";
         QTest::newRow("export over the set")
             << asAdmin({ "export", "--db", set, "--type", "dept", "--out", set }) << "is the set itself";
     }

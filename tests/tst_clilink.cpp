@@ -462,6 +462,14 @@ private slots:
         QVERIFY(BaselineStore::setName(QStringLiteral("tcp:127.0.0.2"), QStringLiteral("till 2")));
         QCOMPARE(
             m_cli->run(asAdmin({ "diff", "--db", shop, "--type", "plu", "--register", "till 2" })).out, difference.out);
+        // A name two registers share picks neither.
+        QVERIFY(BaselineStore::setName(QStringLiteral("tcp:127.0.0.3"), QStringLiteral("till 2")));
+        const CliProgram::Result shared
+            = m_cli->run(asAdmin({ "diff", "--db", shop, "--type", "plu", "--register", "till 2" }));
+        QCOMPARE(shared.status, 2);
+        QVERIFY2(
+            shared.err.contains("till 2 names 2 registers (tcp:127.0.0.2, tcp:127.0.0.3)"), shared.err.constData());
+        QVERIFY(BaselineStore::setName(QStringLiteral("tcp:127.0.0.3"), QString()));
 
         // Deleting PLUs cannot be undone on the register: without --yes nothing goes.
         const CliProgram::Result unconfirmed

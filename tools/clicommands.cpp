@@ -947,8 +947,16 @@ int diffTable(CommandContext& context)
         return context.usageError(QStringLiteral("%1 has no table to compare").arg(typeText(category)));
     const bool byRegister = context.isSet(QStringLiteral("register"));
     LinkOptions link;
-    if (!byRegister && (status = LinkOptions::read(context, &link)))
+    if (byRegister) {
+        for (const QCommandLineOption& option : LinkOptions::options())
+            if (context.isSet(option.names().constFirst()))
+                return context.usageError(QStringLiteral("give --register ID or a LINK, not both"));
+        if (context.value(QStringLiteral("register")).trimmed().isEmpty())
+            return context.usageError(
+                QStringLiteral("--register takes a register: tcp:ADDRESS, serial:PORT or its name"));
+    } else if ((status = LinkOptions::read(context, &link))) {
         return status;
+    }
     if ((status = context.logIn(category)) || (status = openConfigDatabase(db)))
         return status;
     ItemTable rows;
@@ -963,10 +971,18 @@ int diffTable(CommandContext& context)
         // A serial port by any name of its device, as sends record it.
         if (reg.startsWith(QLatin1String("serial:")))
             reg = serialLinkId(reg.mid(7));
-        if (!reg.startsWith(QLatin1String("tcp:")) && !reg.startsWith(QLatin1String("serial:")))
+        if (!reg.startsWith(QLatin1String("tcp:")) && !reg.startsWith(QLatin1String("serial:"))) {
+            QStringList named;
             for (const QString& known : BaselineStore::registers())
                 if (BaselineStore::name(known) == reg.trimmed())
-                    reg = known;
+                    named << known;
+            if (named.size() > 1)
+                return context.usageError(
+                    QStringLiteral("%1 names %2 registers (%3): give the link")
+                        .arg(reg, QString::number(named.size()), named.join(QStringLiteral(", "))));
+            if (!named.isEmpty())
+                reg = named.constFirst();
+        }
         QList<QByteArray> baseline;
         if (!BaselineStore::load(reg, category, &baseline)) {
             Cli::printProblem(QStringLiteral("%1 has no baseline of %2 for %3: download to compare, or install the "
@@ -1199,7 +1215,7 @@ const QList<CliCommand>& cliCommands()
             "after its last install, verify or download; status 4 when there is none); with LINK\n"
             "against the table each register sends now. Status 0 when nothing differs, 1 when\n"
             "something does. The set's baselines follow every install, install --changes and\n"
-            "download with --db.",
+            "download with --db; a diff with LINK downloads, so it updates them as well.",
             &diffOptions, &diffTable },
         { "clear", "clear --serial PORT [--db FILE] --yes", false,
             "Sends the clear-data command to the register on the serial port, as Tool > ClearData\n"
