@@ -80,6 +80,8 @@ bool openConnection(bool create, QSqlDatabase* db, QString* error)
         return true;
     }
     if (!connection.isOpen()) {
+        // Who did what, and the names of everything changed: for the PC's user alone.
+        createPrivateFile(path);
         connection.setDatabaseName(path);
         connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
         if (!connection.open()) {

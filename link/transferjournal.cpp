@@ -147,7 +147,7 @@ bool journalSave(int category, const QList<QByteArray>& before, const QList<QByt
     const TableDiff diff = diffRecords(*codec, before, after);
     QStringList details { QStringLiteral("set: ") + QDir::toNativeSeparators(currentDatabasePath) };
     for (const RecordChange& change : diff.changes)
-        details << change.describe(Wording::English);
+        details << change.describe(Wording::English, RecordChange::Hidden);
     return Journal::append(Journal::Save, QString::fromLatin1(codec->category().typeName), QString(),
         QStringLiteral("%1 saved: %2")
             .arg(countText(category, int(after.size()), Wording::English), diff.summary(Wording::English)),

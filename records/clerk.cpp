@@ -23,7 +23,7 @@ Clerk::Clerk()
     : IndexedRecordCodec("CLERKDATA",
         { { QT_TRANSLATE_NOOP("Columns", "Indx"), KindInt | KindLocked, FieldFit::unheld() },
             { QT_TRANSLATE_NOOP("Columns", "Name"), KindText, FieldFit::text(NameSize) },
-            { QT_TRANSLATE_NOOP("Columns", "Passwd"), KindText, FieldFit::amount(2 * PasswdSize, 0) },
+            { QT_TRANSLATE_NOOP("Columns", "Passwd"), KindText, FieldFit::amount(2 * PasswdSize, 0), kSecret },
             { QT_TRANSLATE_NOOP("Columns", "Options"), KindText | KindLocked, FieldFit::bits() } },
         { OffName, NameSize, false }, { Options, &kOptionsSet })
 {

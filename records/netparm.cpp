@@ -175,9 +175,10 @@ NetParm::NetParm()
             { QT_TRANSLATE_NOOP("Columns", "ServerURL"), KindText, FieldFit::text(kLayout[ServerURL].limit) },
             { QT_TRANSLATE_NOOP("Columns", "APN"), KindText, FieldFit::text(kLayout[APN].limit) },
             { QT_TRANSLATE_NOOP("Columns", "UserName"), KindText, FieldFit::text(kLayout[UserName].limit) },
-            { QT_TRANSLATE_NOOP("Columns", "Password"), KindText, FieldFit::text(kLayout[Password].limit) },
-            { QT_TRANSLATE_NOOP("Columns", "PersonalCode"), KindText, FieldFit::text(kLayout[PersonalCode].limit) },
-            { QT_TRANSLATE_NOOP("Columns", "SecurityCode"), KindText, FieldFit::key() } })
+            { QT_TRANSLATE_NOOP("Columns", "Password"), KindText, FieldFit::text(kLayout[Password].limit), kSecret },
+            { QT_TRANSLATE_NOOP("Columns", "PersonalCode"), KindText, FieldFit::text(kLayout[PersonalCode].limit),
+                kSecret },
+            { QT_TRANSLATE_NOOP("Columns", "SecurityCode"), KindText, FieldFit::key(), kSecret } })
 {
 }
 

@@ -96,7 +96,11 @@ public:
         const char* header;
         quint8 kind;
         FieldFit fit = {};
+        // A password or key: the journal, which any user may read and none may clean, says
+        // that it changed, never its values.
+        bool secret = false;
     };
+    static constexpr bool kSecret = true;
 
     // Marks a record received from the register: the index shown is the record's own.
     static constexpr int kOwnIndex = -1;

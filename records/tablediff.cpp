@@ -5,7 +5,7 @@
 #include <QHash>
 #include <QSet>
 
-QString RecordChange::describe(Wording wording) const
+QString RecordChange::describe(Wording wording, Secrets secrets) const
 {
     switch (kind) {
     case Added:
@@ -16,11 +16,18 @@ QString RecordChange::describe(Wording wording) const
         break;
     }
     QStringList texts;
-    for (const FieldDifference& field : fields)
+    for (const FieldDifference& field : fields) {
+        if (field.secret && secrets == Hidden) {
+            //: A changed password or key, whose values are not shown: its column.
+            texts << worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "%1 changed (not shown)"))
+                         .arg(field.shownName(wording));
+            continue;
+        }
         //: A changed field: its column, the register's value, the table's value. The arrow
         //: points from the old value to the new one in the reading direction.
         texts << worded(wording, "TableDiff", QT_TRANSLATE_NOOP("TableDiff", "%1 %2 → %3"))
                      .arg(field.shownName(wording), field.held, field.sent);
+    }
     return label + QStringLiteral(": ") + texts.join(clauseSeparator(wording == Wording::English));
 }
 

@@ -23,8 +23,11 @@ struct RecordChange {
     // the table's.
     QList<FieldDifference> fields;
 
-    // "1003 TEA: Price 4.25 → 4.50", "1005 MILK: new", "1002 COFFEE: deleted".
-    QString describe(Wording wording = Wording::Shown) const;
+    // "1003 TEA: Price 4.25 → 4.50", "1005 MILK: new", "1002 COFFEE: deleted". `secrets`
+    // Hidden: a password or key reads "Passwd changed", for texts that outlive the operator's
+    // screen (the journal).
+    enum Secrets : quint8 { Shown, Hidden };
+    QString describe(Wording wording = Wording::Shown, Secrets secrets = Shown) const;
 };
 
 struct TableDiff {

@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 // The current command's values (see link/protocol.h).
@@ -124,7 +126,7 @@ QList<FieldDifference> fieldDifferences(const RecordCodec& codec, const QByteArr
         const QString x = a.value(c).toString();
         const QString y = b.value(c).toString();
         if (x != y)
-            fields.append({ c, headers.at(c), x, y });
+            fields.append({ c, headers.at(c), x, y, codec.columns().at(size_t(c)).secret });
     }
     if (!fields.isEmpty())
         return fields;
@@ -136,9 +138,12 @@ QList<FieldDifference> fieldDifferences(const RecordCodec& codec, const QByteArr
         --last;
     if (first < sent.size()) {
         const int count = last - first + 1;
+        // Bytes no column shows may be the hidden part of a key.
+        const bool secret = std::any_of(codec.columns().cbegin(), codec.columns().cend(),
+            [](const RecordCodec::Column& column) { return column.secret; });
         fields.append({ -1, QStringLiteral("bytes %1-%2").arg(first).arg(last),
             QString::fromLatin1(translation::hexSpaced(sent.mid(first, count))),
-            QString::fromLatin1(translation::hexSpaced(held.mid(first, count))) });
+            QString::fromLatin1(translation::hexSpaced(held.mid(first, count))), secret });
     }
     return fields;
 }

@@ -30,6 +30,7 @@ struct FieldDifference {
     QString name; // the column's header, or the bytes' offsets ("bytes 56-60")
     QString sent;
     QString held; // what the register holds instead
+    bool secret = false; // a password or key (or bytes of a record that holds one)
 
     // The column's header as the grid shows it in `wording`.
     QString shownName(Wording wording) const;

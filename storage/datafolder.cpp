@@ -5,8 +5,27 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+bool createPrivateFile(const QString& path)
+{
+    const QFileDevice::Permissions owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    const QFileInfo info(path);
+    if (info.exists()) {
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+            | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        if (info.isFile() && info.size() == 0 && (info.permissions() & others))
+            QFile::setPermissions(path, owner);
+        return true;
+    }
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, owner))
+        return true;
+    qCDebug(lcStorage) << "cannot create" << path << file.errorString();
+    return false;
+}
 
 bool folderIsWritable(const QString& folder)
 {

@@ -40,6 +40,12 @@ QString sharedDataPath(
 // cannot be created.
 bool prepareDataFolder(const QString& picturesFolder, const QString& dataFolder);
 
+// Makes `path` a file that only its owner may read and write, for files that hold passwords or
+// what operators did ("USRData.db", "Journal.db"): a missing file is created empty, and an
+// empty one (nothing in it yet that others might rely on) loses the rights of others. A file
+// that holds something keeps the rights it was given. False when it cannot be created.
+bool createPrivateFile(const QString& path);
+
 // True when a file can be created in `folder` (the test that also holds for access lists,
 // read-only mounts and a program run as another user).
 bool folderIsWritable(const QString& folder);

@@ -180,6 +180,28 @@ private slots:
         QCOMPARE(filesIn(install.program), installed);
         QCOMPARE(fileBytes(install.program + QStringLiteral("/Image/install.png")), QByteArray("install picture"));
     }
+
+    // Files of passwords and of the journal: a new or still empty one is the owner's alone; one
+    // that holds something keeps the rights it was given.
+    void privateFiles()
+    {
+        QTemporaryDir dir;
+        const auto open
+            = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        const QString fresh = dir.filePath(QStringLiteral("fresh.db"));
+        const QString empty = dir.filePath(QStringLiteral("empty.db"));
+        const QString full = dir.filePath(QStringLiteral("full.db"));
+        QVERIFY(writeFileBytes(empty, QByteArray()) && QFile::setPermissions(empty, open));
+        QVERIFY(writeFileBytes(full, QByteArray("data")) && QFile::setPermissions(full, open));
+        for (const QString& path : { fresh, empty, full })
+            QVERIFY(createPrivateFile(path));
+        const auto others = QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        QCOMPARE(QFileInfo(fresh).permissions() & others, QFileDevice::Permissions());
+        QCOMPARE(QFileInfo(empty).permissions() & others, QFileDevice::Permissions());
+        QCOMPARE(QFileInfo(full).permissions() & others, others);
+        QCOMPARE(fileBytes(full), QByteArray("data"));
+        QVERIFY(!createPrivateFile(dir.filePath(QStringLiteral("missing/x.db"))));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDataFolder)

@@ -65,6 +65,12 @@ private slots:
             << "2 changed";
         QTest::newRow("department removed") << int(CategoryDept) << depts << QList<QStringList> { depts.at(0) }
                                             << QStringList { "row 2: deleted" } << "1 deleted";
+        // A password's values never reach the journal.
+        QTest::newRow("clerk password") << int(CategoryClerk)
+                                        << QList<QStringList> { { "1", "ANNA", "123456", "00000000" } }
+                                        << QList<QStringList> { { "1", "ANNE", "111222", "00000000" } }
+                                        << QStringList { "row 1: Name ANNA \u2192 ANNE; Passwd changed (not shown)" }
+                                        << "1 changed";
     }
 
     void diffs()
@@ -79,7 +85,7 @@ private slots:
             = diffRecords(codec, storedRecords(category, rows(baseline), {}), storedRecords(category, rows(current), {}));
         QStringList described;
         for (const RecordChange& change : diff.changes)
-            described << change.describe();
+            described << change.describe(Wording::Shown, RecordChange::Hidden);
         QCOMPARE(described, changes);
         QCOMPARE(diff.summary(), summary);
     }
@@ -101,7 +107,9 @@ private slots:
         QVERIFY(diffRecords(codec, held, storedRecords(CategoryPlu, shown, held)).isEmpty());
         const TableDiff encoded = diffRecords(codec, held, storedRecords(CategoryPlu, shown, {}));
         QCOMPARE(encoded.changes.size(), 1);
-        QVERIFY2(encoded.changes.first().describe().startsWith(QStringLiteral("1002 TEA: bytes ")),
+        QVERIFY2(encoded.changes.first()
+                     .describe(Wording::Shown, RecordChange::Hidden)
+                     .startsWith(QStringLiteral("1002 TEA: bytes ")),
             qPrintable(encoded.changes.first().describe()));
     }
 };

@@ -1,5 +1,6 @@
-#include "testsupport.h"
 #include "base/language.h"
+#include "journal/journal.h"
+#include "testsupport.h"
 #include "users/password.h"
 #include "users/usrdb.h"
 
@@ -78,6 +79,27 @@ private slots:
         QVERIFY(permissions & QFileDevice::ReadOwner);
         QVERIFY(permissions & QFileDevice::WriteOwner);
         QCOMPARE(permissions & others, QFileDevice::Permissions());
+    }
+
+    // Refused logins are journaled; a name that is no user's (often a password typed into the
+    // wrong field) is not kept.
+    void refusedLoginsAreJournaled()
+    {
+        Journal::setFilePath(m_dir.filePath(QStringLiteral("Journal.db")));
+        usrdb db(path());
+        QCOMPARE(db.logIn(QStringLiteral("s3cret"), QString()), usrdb::LoginNoSuchUser);
+        QCOMPARE(db.logIn(QStringLiteral("admin"), QStringLiteral("wrong")), usrdb::LoginWrongPassword);
+        QList<JournalEntry> entries;
+        JournalFilter oldestFirst;
+        oldestFirst.oldestFirst = true;
+        QVERIFY(Journal::read(oldestFirst, &entries));
+        Journal::setFilePath(QString());
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries.at(0).user, QString());
+        QVERIFY2(entries.at(0).summary.contains(QStringLiteral("no such user"))
+                && !entries.at(0).summary.contains(QStringLiteral("s3cret")),
+            qPrintable(entries.at(0).summary));
+        QCOMPARE(entries.at(1).user, QStringLiteral("admin"));
     }
 
     void findUser()

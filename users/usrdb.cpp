@@ -28,7 +28,7 @@ usrdb* g_instance = nullptr;
 
 // Every login attempt goes to the journal, with the program it was made at (the window or
 // tallvane-cli); a refused one in the name that was typed.
-void journalLogin(const QString& name, const char* refusal)
+void journalLogin(const QString& name, const char* refusal, bool known = true)
 {
     const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     if (!refusal) {
@@ -36,21 +36,16 @@ void journalLogin(const QString& name, const char* refusal)
         Journal::append(Journal::Login, QString(), QString(), QStringLiteral("%1 logged in to %2").arg(name, program));
         return;
     }
+    if (!known) {
+        // A name that is no user's is often a password typed into the wrong field: the
+        // journal, which every user may read and none may clean, does not keep it.
+        Journal::appendAs(QString(), Journal::LoginFailed, QString(), QString(),
+            QStringLiteral("login refused at %1: no such user (the name typed is not recorded)").arg(program));
+        return;
+    }
     Journal::appendAs(name, Journal::LoginFailed, QString(), QString(),
         QStringLiteral("login of \"%1\" refused at %2: %3").arg(name, program, QLatin1String(refusal)));
 }
-
-// A new user file is made readable and writable by its owner alone before SQLite fills it;
-// SQLite gives its journal the same permissions.
-void createPrivateFile(const QString& path)
-{
-    if (QFile::exists(path))
-        return;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        qCDebug(lcUsers) << "cannot create" << path << file.errorString();
-}
-
 } // namespace
 
 bool userNameFits(const QString& name) { return toLocal8(name).size() <= kUserNameBytes; }
@@ -110,6 +105,8 @@ bool usrdb::openUserDb()
     m_problem.clear();
     bool open = m_db.isOpen();
     if (!open) {
+        // A new user file is made readable and writable by its owner alone before SQLite fills
+        // it; SQLite gives its journal the same permissions.
         createPrivateFile(m_db.databaseName());
         open = m_db.open();
         if (!open)
@@ -303,7 +300,7 @@ usrdb::LoginResult usrdb::logIn(const QString& name, const QString& password)
     const int ret = findUser(&m_login, QString::fromLatin1(kUserTable));
     qCDebug(lcUsers) << "ret = " << ret;
     if (ret == -1) {
-        journalLogin(m_login.UserName, "no such user");
+        journalLogin(m_login.UserName, "no such user", false);
         return LoginNoSuchUser;
     }
     if (!checkPassword(&m_login, password, QString::fromLatin1(kUserTable))) {
