@@ -333,6 +333,43 @@ private slots:
         usrdb::instance()->loginRecord().UserName = admin;
     }
 
+    void valueBeingTyped_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char* command : { "actionSave", "actionQuit", "actionAdd" })
+            QTest::newRow(command) << QString::fromLatin1(command);
+    }
+
+    // A name typed into a cell without Enter is the page's value for Save, for a way out and
+    // for a register command, as the screen shows it.
+    void valueBeingTyped()
+    {
+        QFETCH(QString, command);
+        QString a, b;
+        auto w = shop(&a, &b);
+        const QString register_ = m_dir.filePath(QStringLiteral("register%1.db").arg(++m_serial));
+        std::unique_ptr<Simulator> ecr
+            = command == QLatin1String("actionAdd") ? w->connectSimulator(register_) : nullptr;
+        const QModelIndex name = w->itemModel()->index(0, 1);
+        grid(*w)->setCurrentIndex(name);
+        grid(*w)->edit(name);
+        auto* editor = qobject_cast<QLineEdit*>(grid(*w)->indexWidget(name));
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("TYPED"));
+        MessageBox::setNextAnswer(QMessageBox::Save);
+        w->findChild<QAction*>(command)->trigger();
+        QVERIFY(w->waitIdle());
+        QVERIFY(!grid(*w)->indexWidget(name));
+        QCOMPARE(text(*w, 0, 1), QStringLiteral("TYPED"));
+        if (ecr) {
+            QCOMPARE(storedName(register_, 0), QStringLiteral("TYPED"));
+            return;
+        }
+        // Quit asks about it as about any edit, and the answer saves it.
+        QCOMPARE(MessageBox::shown().size(), command == QLatin1String("actionQuit") ? 1 : 0);
+        QCOMPARE(storedName(a, 0), QStringLiteral("TYPED"));
+    }
+
     void undoRedo_data()
     {
         QTest::addColumn<QString>("change");

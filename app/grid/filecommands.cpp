@@ -5,11 +5,14 @@
 #include "app/displaylanguage.h"
 #include "app/grid/itemgrid.h"
 #include "base/punctuation.h"
+#include "journal/journal.h"
 #include "records/categories.h"
 #include "records/headerrow.h"
+#include "storage/configdb.h"
 #include "storage/csvfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include <QStatusBar>
@@ -74,6 +77,25 @@ bool importFile(QWidget* parent, QStatusBar* status, const GridModel* model, int
         file, headerColumns > 0 ? headerColumns : model->columnCount(), categoryHeaderNames(category));
     imported->message = message.join(clauseSeparator());
     return true;
+}
+
+void journalImport(int category, const ImportedFile& file, bool add, int shown)
+{
+    const Category* entry = categoryByNumber(category);
+    const int rows = int(file.rows.size());
+    QString summary = QStringLiteral("%1 rows imported from %2 onto the ").arg(rows).arg(file.name);
+    if (shown == 0)
+        summary += QStringLiteral("empty page");
+    else
+        summary += QStringLiteral("page, %1 its %2 rows")
+                       .arg(add ? QStringLiteral("added to") : QStringLiteral("in place of"))
+                       .arg(shown);
+    Journal::append(Journal::Import, entry ? QLatin1String(entry->typeName) : QString(), QString(), summary,
+        QStringLiteral("file: %1\nrows: %2\nmode: %3\nset: %4")
+            .arg(QDir::toNativeSeparators(file.path))
+            .arg(rows)
+            .arg(add ? QStringLiteral("add") : QStringLiteral("replace"),
+                QDir::toNativeSeparators(currentDatabasePath)));
 }
 
 } // namespace FileCommands

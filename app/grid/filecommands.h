@@ -25,4 +25,8 @@ struct ImportedFile {
 // otherwise the status bar has said why and the grid is to stay as it is.
 bool importFile(QWidget* parent, QStatusBar* status, const GridModel* model, int category, ImportedFile* file);
 
+// Writes the import of `file` to the journal once its rows are on the page (`add`: added to
+// the `shown` rows, else in their place).
+void journalImport(int category, const ImportedFile& file, bool add, int shown);
+
 } // namespace FileCommands

@@ -74,6 +74,18 @@ GridView::GridView(QTableView* view, GridModel* model, CodecSource codec, QObjec
     model->addToolTipSource([this](const QModelIndex& index) { return elidedTip(index); });
 }
 
+void GridView::finishEditing(QAbstractItemView* view)
+{
+    // The open editor is the current cell's; the delegate's signals are what Enter sends.
+    const QModelIndex current = view->currentIndex();
+    QWidget* editor = current.isValid() ? view->indexWidget(current) : nullptr;
+    QAbstractItemDelegate* delegate = editor ? view->itemDelegateForIndex(current) : nullptr;
+    if (!delegate)
+        return;
+    emit delegate->commitData(editor);
+    emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
 QString GridView::noDatabaseText()
 {
     return tr("Open or create a configuration database (File > open / new)");

@@ -34,6 +34,12 @@ public:
     // it still exists.
     void show(const ItemTable& table, ColumnDescription& columns, int category, const QList<QByteArray>& records = {});
 
+    // Ends the typing in a cell of `view`: the text of its open editor goes into the model (or
+    // is refused as typing it with Enter would be). Whatever reads the rows for saving,
+    // sending, exporting or leaving calls this first, so that the value on screen is the one
+    // used.
+    static void finishEditing(QAbstractItemView* view);
+
     // What an empty page says: how to open a database, or how rows arrive.
     static QString noDatabaseText();
     static QString noRowsText();

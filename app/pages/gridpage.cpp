@@ -14,7 +14,6 @@
 #include "app/grid/gridview.h"
 #include "app/grid/itemgrid.h"
 #include "base/punctuation.h"
-#include "journal/journal.h"
 #include "link/protocol.h"
 #include "link/transferjournal.h"
 #include "records/categories.h"
@@ -28,7 +27,6 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -37,30 +35,6 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QUndoStack>
-
-namespace {
-
-// The import goes to the journal once its rows are on the page (a save stores them).
-void journalImport(int category, const FileCommands::ImportedFile& file, bool add, int shown)
-{
-    const Category* entry = categoryByNumber(category);
-    const int rows = int(file.rows.size());
-    QString summary = QStringLiteral("%1 rows imported from %2 onto the ").arg(rows).arg(file.name);
-    if (shown == 0)
-        summary += QStringLiteral("empty page");
-    else
-        summary += QStringLiteral("page, %1 its %2 rows")
-                       .arg(add ? QStringLiteral("added to") : QStringLiteral("in place of"))
-                       .arg(shown);
-    Journal::append(Journal::Import, entry ? QLatin1String(entry->typeName) : QString(), QString(), summary,
-        QStringLiteral("file: %1\nrows: %2\nmode: %3\nset: %4")
-            .arg(QDir::toNativeSeparators(file.path))
-            .arg(rows)
-            .arg(add ? QStringLiteral("add") : QStringLiteral("replace"),
-                QDir::toNativeSeparators(currentDatabasePath)));
-}
-
-} // namespace
 
 GridPage::GridPage(QStatusBar* statusBar, const QString& imageFolder, QWidget* parent)
     : QWidget(parent)
@@ -199,6 +173,7 @@ bool GridPage::save()
     const RecordCodec* codec = codecForCategory(m_category);
     if (!codec || m_category == CategorySysParm || m_category == CategoryGraphic)
         return true;
+    GridView::finishEditing(ui->tableView);
     // Rows the operator did not change go back as the records they came from.
     QList<QByteArray> records;
     const ItemTable rows = ItemGrid::collect(m_model, m_category, false, &records);
@@ -303,7 +278,11 @@ void GridPage::emptySelectedCells(const QString& step)
     m_statusBar->showMessage(GridClipboard::clearMessage(result));
 }
 
-void GridPage::on_btn_savefile_clicked() { FileCommands::exportGrid(this, m_statusBar, m_model, m_category); }
+void GridPage::on_btn_savefile_clicked()
+{
+    GridView::finishEditing(ui->tableView);
+    FileCommands::exportGrid(this, m_statusBar, m_model, m_category);
+}
 
 void GridPage::on_btn_openfile_clicked()
 {
@@ -337,7 +316,7 @@ void GridPage::on_btn_openfile_clicked()
     }
     takeImport(file.rows, add);
     m_statusBar->showMessage(file.message);
-    journalImport(m_category, file, add, shown);
+    FileCommands::journalImport(m_category, file, add, shown);
 }
 
 void GridPage::takeImport(const ItemTable& rows, bool add)
@@ -392,13 +371,15 @@ void GridPage::showReceived(const QByteArray& datatype, const ItemTable& rows, c
     m_model->markUnstored();
 }
 
-ItemTable GridPage::rowsToSend(QList<QByteArray>* records) const
+ItemTable GridPage::rowsToSend(QList<QByteArray>* records)
 {
+    GridView::finishEditing(ui->tableView);
     return ItemGrid::collect(m_model, m_category, m_includeHeader, records);
 }
 
-ItemTable GridPage::selectedRows(QList<QByteArray>* records, QList<int>* gridRows) const
+ItemTable GridPage::selectedRows(QList<QByteArray>* records, QList<int>* gridRows)
 {
+    GridView::finishEditing(ui->tableView);
     *gridRows = selectedGridRows(ui->tableView->selectionModel());
     return ItemGrid::collectSelected(m_model, ui->tableView->selectionModel(), records);
 }

@@ -89,10 +89,11 @@ public:
     // Rows a download brought, with the records they were decoded from (may be null).
     void showReceived(const QByteArray& datatype, const ItemTable& rows, const QList<QByteArray>* records);
 
-    // The rows an install sends, and the record each of them keeps.
-    ItemTable rowsToSend(QList<QByteArray>* records) const;
+    // The rows an install sends, and the record each of them keeps (a cell still being typed
+    // is taken first, as for the two below).
+    ItemTable rowsToSend(QList<QByteArray>* records);
     // The rows of the selected cells, the record each keeps, and their places in the grid.
-    ItemTable selectedRows(QList<QByteArray>* records, QList<int>* gridRows) const;
+    ItemTable selectedRows(QList<QByteArray>* records, QList<int>* gridRows);
     // Asks before `rows` go when cells of them would not reach the register as shown.
     bool confirmSend(const ItemTable& rows, const QList<int>& gridRows, const QList<QByteArray>& records);
 

@@ -2,6 +2,7 @@
 
 #include "app/dialogs/messagebox.h"
 #include "app/displaylanguage.h"
+#include "app/grid/gridview.h"
 #include "app/pages/gridpage.h"
 #include "app/pages/logopage.h"
 #include "app/pages/systempage.h"
@@ -115,6 +116,9 @@ void PageGuard::reload()
 
 bool PageGuard::mayLeave(QWidget* parent, const QString& what)
 {
+    // A value still being typed is an edit like any other.
+    if (m_stack->currentWidget() == m_grid)
+        GridView::finishEditing(m_grid->view());
     if (!modified())
         return true;
     const QMessageBox::StandardButton answer = MessageBox::question(parent, tr("unsaved changes"),
