@@ -560,6 +560,12 @@ private slots:
         QCOMPARE(text(*w, 0, 0), QStringLiteral("1002"));
         QCOMPARE(w->status(), QStringLiteral("1 of 2 PLUs shown"));
         w->itemModel()->setData(w->itemModel()->index(0, 3), 2.0);
+        // A block pasted under the filter stops at its last row: no nameless PLU is added.
+        grid(*w)->setCurrentIndex(w->itemModel()->index(0, 3));
+        QApplication::clipboard()->setText(QStringLiteral("2.00\n5.00\n6.00\n"));
+        child<QAction>(*w, "actionPast")->trigger();
+        QCOMPARE(w->itemModel()->tableRowCount(), 2);
+        QCOMPARE(w->status(), QStringLiteral("1 cell pasted, 2 skipped (2 below the rows the filter shows)"));
         child<QAction>(*w, "actionSave")->trigger();
         QCOMPARE(w->status(), QStringLiteral("Saved 2 PLUs to a.db"));
         child<QLineEdit>(*w, "lineEdit_filter")->clear();

@@ -2,6 +2,7 @@
 
 #include "app/applog.h"
 #include "app/grid/fielddelegate.h"
+#include "app/grid/gridmodel.h"
 #include "base/punctuation.h"
 
 #include <QCoreApplication>
@@ -46,6 +47,8 @@ QString withSkipped(const QString& message, const PasteResult& result)
         why << QCoreApplication::translate("GridClipboard", "%1 locked").arg(result.locked);
     if (result.outside)
         why << QCoreApplication::translate("GridClipboard", "%1 outside the grid").arg(result.outside);
+    if (result.filtered)
+        why << QCoreApplication::translate("GridClipboard", "%1 below the rows the filter shows").arg(result.filtered);
     if (result.refused)
         why << QCoreApplication::translate("GridClipboard", "%1 not accepted: %2")
                    .arg(result.refused)
@@ -170,9 +173,13 @@ PasteResult paste(QTableView* view, const FieldDelegate* delegate, const QString
     const QModelIndex current = view->currentIndex();
     const int top = current.isValid() ? current.row() : 0;
     const int left = current.isValid() ? current.column() : 0;
-    // Rows pasted below the last row are added to the table.
-    const int missing = top + int(rows.size()) - model->rowCount();
-    if (missing > 0 && model->insertRows(model->rowCount(), missing))
+    // Rows pasted below the last row are added to the table; under a filter the last row shown
+    // is not the table's, and a row added there would be a nameless one among the others.
+    const auto* grid = qobject_cast<const GridModel*>(model);
+    const bool narrowed = grid && !grid->filter().isEmpty();
+    const int shownRows = model->rowCount();
+    const int missing = top + int(rows.size()) - shownRows;
+    if (missing > 0 && !narrowed && model->insertRows(model->rowCount(), missing))
         result.added = missing;
     int lastRow = -1, lastColumn = -1;
     for (int r = 0; r < rows.size(); ++r) {
@@ -180,7 +187,7 @@ PasteResult paste(QTableView* view, const FieldDelegate* delegate, const QString
         for (int c = 0; c < cells.size(); ++c) {
             const QModelIndex index = model->index(top + r, left + c);
             if (!index.isValid()) {
-                ++result.outside;
+                ++(narrowed && top + r >= shownRows ? result.filtered : result.outside);
                 continue;
             }
             if (!(model->flags(index) & Qt::ItemIsEditable)) {

@@ -29,14 +29,16 @@ struct PasteResult {
     int added = 0; // rows added below the last one
     int locked = 0; // cells that typing cannot change either
     int outside = 0; // rows or columns beyond the grid's
+    int filtered = 0; // rows below the last one a filter shows (no row is added under a filter)
     int refused = 0; // texts that the cell's editor would not take
     QString firstRefusal; // why the first of them was refused
-    int skipped() const { return locked + outside + refused; }
+    int skipped() const { return locked + outside + filtered + refused; }
 };
 
 // Pastes `text` into the grid from its current cell to the right and down. Each text is
 // stored as typing it would store it (`delegate` decides), and only into editable cells;
-// rows the text reaches below the last one are added first (numbered on indexed pages).
+// rows the text reaches below the last one are added first (numbered on indexed pages), unless
+// a filter narrows the grid: its last row is not the table's, and the rest is left out.
 // The pasted cells become the selection.
 PasteResult paste(QTableView* view, const FieldDelegate* delegate, const QString& text);
 // What the status bar says about a paste.
