@@ -308,6 +308,27 @@ private slots:
         QCOMPARE(edited.value(1).toString(), QStringLiteral("T?RK"));
     }
 
+    // A code typed that another row has marks the earlier row, which the register loses; typed
+    // back, the mark goes.
+    void codeTypedTwice()
+    {
+        createDatabase(m_dir.filePath(QStringLiteral("twice%1.db").arg(++m_serial)));
+        QVERIFY(Plu::instance()->saveTable(
+            { textRow({ "11", "BREAD", "1", "1.20", "10" }), textRow({ "22", "MILK", "1", "0.99", "10" }) }));
+        TestWindow w(m_dir.path());
+        click(w, "btn_plu");
+        QVERIFY(checked(w));
+        w.itemModel()->setData(w.itemModel()->index(1, 0), QStringLiteral("11"), Qt::EditRole);
+        QVERIFY(checked(w));
+        QCOMPARE(mark(w, 0, 0).section(QLatin1Char(':'), 0, 0),
+            QStringLiteral("a later row has the same code; of this row the register keeps"));
+        QCOMPARE(child<QLabel>(w, "label_fit")->text(), QStringLiteral("1 cell will not reach the register as shown"));
+        w.itemModel()->setData(w.itemModel()->index(1, 0), QStringLiteral("22"), Qt::EditRole);
+        QVERIFY(checked(w));
+        QVERIFY(mark(w, 0, 0).isEmpty());
+        QVERIFY(child<QLabel>(w, "label_fit")->text().isEmpty());
+    }
+
     // PLU add asks about the selected rows only, naming them by their place in the grid;
     // a row that the register holds otherwise is marked where it stands in the grid.
     void pluAddAsksAndMarksItsGridRow()

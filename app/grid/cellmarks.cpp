@@ -260,7 +260,9 @@ void CellMarks::onDataChanged(const QModelIndex& topLeft, const QModelIndex& bot
 {
     if (m_checkPending || !changesCells(roles))
         return;
-    if (bottomRight.row() - topLeft.row() >= kRowsCheckedOneByOne) {
+    // A code or number typed may now be another row's (or no longer be): the row the register
+    // loses is the earlier one, so the whole table is checked again.
+    if (bottomRight.row() - topLeft.row() >= kRowsCheckedOneByOne || topLeft.column() == 0) {
         // The worker's result would not know of these changes.
         m_background ? restartCheck() : scheduleCheck();
         return;
