@@ -264,6 +264,7 @@ bool MainWindow::mayLeavePage() { return m_guard->mayLeave(this, pageTitle()); }
 
 void MainWindow::reloadShownPage()
 {
+    m_transfers->clearLogs(); // they told of the set before
     m_guard->reload();
     m_panel->showRegisterNames();
     updateTitle();

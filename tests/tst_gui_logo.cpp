@@ -388,6 +388,7 @@ private slots:
 
         // A packed logo above the register's limit is not sent.
         openPicture(w, m_photo);
+        QVERIFY(w.log("textEdit_rcv").isEmpty()); // the reason went with the picture's coming
         customSize(w, 384, 104);
         MessageBox::clearShown();
         click(w, "btn_install");

@@ -291,9 +291,17 @@ private slots:
         // The other set's network and system parameters, as loading it left them.
         NetParm::setRecord(QByteArray(NetParm::kRecordSize, '\x07'));
         System::setRecord(QByteArray(System::kRecordSize, '\x01'));
+        // A transfer of the other set, whose words the logs hold.
+        auto ecr = w->connectSimulator(m_dir.filePath(QStringLiteral("register%1.db").arg(++m_serial)));
+        QVERIFY(ecr);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        child<QAction>(*w, "actionInstall")->trigger();
+        QVERIFY(w->waitIdle());
+        QVERIFY(!w->log("textEdit_snd").isEmpty());
         nameNextSet(QStringLiteral("fresh"));
         child<QAction>(*w, "actionNew")->trigger();
         QCOMPARE(w->itemModel()->rowCount(), 0);
+        QVERIFY(w->log("textEdit_snd").isEmpty());
         w->open("btn_system");
         QCOMPARE(System::record(), System::defaultRecord());
         w->open("btn_net");

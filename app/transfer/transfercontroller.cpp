@@ -66,6 +66,11 @@ TransferController::TransferController(ConnectionPanel* panel, GridPage* grid, L
 {
     connect(m_host, &LinkHost::signal_transfersEnded, this, &TransferController::finish);
     connect(panel, &ConnectionPanel::cancelRequested, this, &TransferController::cancel);
+    // Another picture: what the logs say of the last one (or of none) no longer holds.
+    connect(logo, &LogoPage::modifiedChanged, this, [this](bool modified) {
+        if (modified)
+            clearLogs();
+    });
     // Why the link could not be used stands in the logs until the link can be used.
     connect(panel, &ConnectionPanel::linkChanged, this, [this] {
         if (m_linkRefused && !m_busy && m_panel->unusableReason().isEmpty()) {
