@@ -132,6 +132,8 @@ void reportDb::openStore()
     } else {
         m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         m_db.setDatabaseName(m_location);
+        // Another program storing a buffer holds the file for a moment: this one waits.
+        m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
         m_db.setUserName(QString::fromLatin1(kUser));
         m_db.setPassword(QString::fromLatin1(kPassword));
         m_ownsConnection = true;
@@ -161,12 +163,18 @@ bool reportDb::openServer(const QString& name)
     m_db = QSqlDatabase::database(name, false);
     if (!connected)
         return false;
-    bool exists = false;
-    if (!ServerDb::schemaExists(m_db, location.set, &exists, &m_openError)
-        || (!exists && !ServerDb::createSchema(m_db, location.set, &m_openError))) {
+    const auto fail = [this] {
         m_db.close();
         return false;
-    }
+    };
+    bool exists = false;
+    if (!ServerDb::schemaExists(m_db, location.set, &exists, &m_openError))
+        return fail();
+    // Another program may make the same store at the same moment: then it is there.
+    if (!exists && !ServerDb::createSchema(m_db, location.set, &m_openError)
+        && !(ServerDb::schemaExists(m_db, location.set, &exists, &m_openError) && exists))
+        return fail();
+    m_openError.clear();
     return true;
 }
 
@@ -451,10 +459,22 @@ bool reportDb::beginTransaction()
     if (m_inTransaction)
         return false;
     qCDebug(lcReports) << "db start transaction";
-    if (!m_db.transaction()) {
-        qCDebug(lcReports) << m_db.lastError().text();
+    // A row is looked for, then inserted or updated: two programs storing at once would both
+    // insert it. A file is taken for writing at the start (the other waits for it), a server
+    // store is locked for the transaction.
+    const bool begun = m_server ? m_db.transaction() : m_query.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    if (!begun) {
+        qCDebug(lcReports) << (m_server ? m_db.lastError().text() : m_query.lastError().text());
         return false;
     }
+    if (m_server
+        && !m_query.exec(QStringLiteral("SELECT pg_advisory_xact_lock(hashtext('tallvane report store ' || "
+                                        "current_schema()))"))) {
+        qCDebug(lcReports) << m_query.lastError().text();
+        m_db.rollback();
+        return false;
+    }
+    m_query.finish();
     m_inTransaction = true;
     return true;
 }

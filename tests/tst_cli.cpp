@@ -726,6 +726,39 @@ private slots:
             QVERIFY2(exported.status == 0, exported.err.constData());
             QCOMPARE(exported.out, kReportHeader + lines);
         }
+
+        // Two programs storing the same buffer at once make one row of each entry, not two.
+        QList<QPair<QByteArray, qint32>> many;
+        for (int i = 0; i < 1500; ++i)
+            many.append({ "ITEM" + QByteArray::number(i), i });
+        const QString big = work.filePath(QStringLiteral("big.bin"));
+        QVERIFY(write(big, departmentReport(many)));
+        const QStringList store = asAdmin({ "report", "store", "--register", "till", "--db", db, big });
+        QProcess first, second;
+        m_cli->start(&first, store);
+        m_cli->start(&second, store);
+        for (QProcess* process : { &first, &second }) {
+            const CliProgram::Result stored = finish(process);
+            QVERIFY2(stored.status == 0, stored.err.constData());
+        }
+        const CliProgram::Result once = m_cli->run(
+            asAdmin({ "report", "export", "--table", "dailydepartment", "--db", db, "--register", "till" }));
+        QCOMPARE(once.out.count('\n'), 1 + many.size());
+
+        if (!server)
+            return;
+        // Export neither makes a store that is not there nor takes a set on the server for one.
+        TALLVANE_REQUIRE_CLUSTER(cluster);
+        const QString set = cluster->url(QStringLiteral("cli_set_not_store"));
+        QCOMPARE(m_cli->run(asAdmin({ "new-db", set })).status, 0);
+        const QList<QPair<QString, QByteArray>> refused { { set, "is a configuration set" },
+            { cluster->url(QStringLiteral("cli_typo")), "no such report store" } };
+        for (const auto& [location, why] : refused) {
+            const CliProgram::Result result
+                = m_cli->run(asAdmin({ "report", "export", "--table", "dailydepartment", "--db", location }));
+            QCOMPARE(result.status, 4);
+            QVERIFY2(result.err.contains(why), result.err.constData());
+        }
     }
 };
 

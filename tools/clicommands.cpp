@@ -93,29 +93,48 @@ int newDb(CommandContext& context)
     return Cli::ExitFileError;
 }
 
-// The report store of --db, or the default one; null (with the reason printed) when it cannot be
-// opened. A server's password comes from the password file or PGPASSWORD only.
-// True when the file `path` holds a configuration set's tables: opening it as the report store
-// would add its 45 tables to the set.
-bool holdsASet(const QString& path)
+// What a report store's location holds before it is opened as one (which makes the 45 report
+// tables in whatever it finds): nothing yet, a configuration set, or something else (a store);
+// Unknown when a server cannot be asked (opening the store then says why).
+enum class StoreProbe { Missing, Set, Other, Unknown };
+
+StoreProbe probeStore(const QString& location)
 {
-    if (isServerLocation(path) || !QFileInfo(path).isFile())
-        return false;
-    bool set = false;
+    const QString name = QStringLiteral("tallvane_store_probe");
+    StoreProbe found = StoreProbe::Unknown;
     {
-        QSqlDatabase probe
-            = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tallvane_store_probe"));
-        probe.setDatabaseName(path);
-        probe.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        set = probe.open() && ServerDb::tables(probe).contains(QStringLiteral("table_plu"), Qt::CaseInsensitive);
+        QSqlDatabase probe;
+        QString error;
+        if (isServerLocation(location)) {
+            SetLocation server;
+            bool exists = false;
+            if (SetLocation::parse(location, &server, &error) && ServerDb::open(server, name, &error)) {
+                probe = QSqlDatabase::database(name, false);
+                if (ServerDb::schemaExists(probe, server.set, &exists, &error))
+                    found = exists ? StoreProbe::Other : StoreProbe::Missing;
+            }
+        } else if (!QFileInfo::exists(location)) {
+            found = StoreProbe::Missing;
+        } else if (QFileInfo(location).isFile()) {
+            probe = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            probe.setDatabaseName(location);
+            probe.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+            found = probe.open() ? StoreProbe::Other : StoreProbe::Unknown;
+        }
+        if (found == StoreProbe::Other
+            && ServerDb::tables(probe).contains(QStringLiteral("table_plu"), Qt::CaseInsensitive))
+            found = StoreProbe::Set;
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("tallvane_store_probe"));
-    return set;
+    QSqlDatabase::removeDatabase(name);
+    return found;
 }
 
+// The report store of --db, or the default one; null (with the reason printed) when it cannot be
+// opened or is a configuration set. A server's password comes from the password file or
+// PGPASSWORD only.
 reportDb* openReportStore(const CommandContext& context)
 {
-    if (context.isSet(QStringLiteral("db")) && holdsASet(context.value(QStringLiteral("db")))) {
+    if (context.isSet(QStringLiteral("db")) && probeStore(context.value(QStringLiteral("db"))) == StoreProbe::Set) {
         Cli::printProblem(
             QStringLiteral("%1 is a configuration set, not a report store").arg(context.value(QStringLiteral("db"))));
         return nullptr;
@@ -1040,7 +1059,7 @@ int reportExport(CommandContext& context)
     // Exporting reads a store: a mistyped file name is no empty store to be made.
     const QString location
         = context.isSet(QStringLiteral("db")) ? context.value(QStringLiteral("db")) : reportDb::defaultFileName();
-    if (!isServerLocation(location) && !QFileInfo::exists(location)) {
+    if (probeStore(location) == StoreProbe::Missing) {
         Cli::printProblem(QStringLiteral("%1: no such report store").arg(location));
         return Cli::ExitFileError;
     }
