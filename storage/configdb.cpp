@@ -180,8 +180,18 @@ qint64 countUpVersion(QSqlDatabase& db, const QString& table, QString* reason = 
     query.addBindValue(table);
     if (!query.exec())
         return failed();
-    query.finish();
-    return storedVersion(db, table);
+    // Read back here, not with storedVersion(): a read that fails is a failure with its reason,
+    // not a version 0 that a save would take for another operator's.
+    query.prepare(QStringLiteral("select version from set_versions where tableName = ?"));
+    query.addBindValue(table);
+    if (!query.exec())
+        return failed();
+    if (!query.next()) {
+        if (reason)
+            *reason = QCoreApplication::translate("ConfigDb", "the version of %1 could not be read").arg(table);
+        return -1;
+    }
+    return query.value(0).toLongLong();
 }
 
 // Runs `sql` and hands each row's first column to `row`; on failure returns SQLite's reason

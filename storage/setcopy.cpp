@@ -162,18 +162,32 @@ SetCopy::Result copy(const QString& from, const QString& to, bool replace, QStri
     if (exists
         && !(*error = unusableSet(QSqlDatabase::database(QLatin1String(kToConnection), false), to, true)).isEmpty())
         return SetCopy::Failed;
-    if (exists && !replace)
-        return SetCopy::TargetExists;
-    // A new file or schema is made only now that the source has been read whole.
-    const bool made = !exists;
-    if (made && !openSet(to, QLatin1String(kToConnection), true, &exists, error))
-        return SetCopy::Failed;
+    // An empty file or schema (made by hand, or left by a copy cut short) holds nothing to replace.
     QSqlDatabase db = QSqlDatabase::database(QLatin1String(kToConnection), false);
+    if (exists && !replace) {
+        const QStringList present = ServerDb::tables(db, error);
+        if (!error->isEmpty())
+            return SetCopy::Failed;
+        if (!present.isEmpty())
+            return SetCopy::TargetExists;
+    }
+    // A new file or schema is made only now that the source has been read whole; a schema
+    // inside the copy's transaction, so that a copy cut short leaves none behind.
+    SetLocation target;
+    SetLocation::parse(to, &target);
+    const bool made = !exists;
+    if (made && !target.server && !openSet(to, QLatin1String(kToConnection), true, &exists, error))
+        return SetCopy::Failed;
+    db = QSqlDatabase::database(QLatin1String(kToConnection), false);
+    if (!db.isOpen())
+        return SetCopy::Failed; // the server could not be reached: openSet said why
+    error->clear(); // "no such set on the server": it is made now
     if (!db.transaction()) {
         *error = databaseReason(db.lastError());
         return SetCopy::Failed;
     }
-    bool ok = createSetTables(db, languageName(language) ? language : int(currentLanguage), error);
+    bool ok = !(made && target.server) || ServerDb::createSchema(db, target.set, error);
+    ok = ok && createSetTables(db, languageName(language) ? language : int(currentLanguage), error);
     for (int i = 0; ok && i < configTableNames().size(); ++i)
         ok = writeTable(db, configTableNames().at(i), tables.at(i), error)
             && countUpTableVersion(db, configTableNames().at(i), error) > 0;
@@ -188,15 +202,11 @@ SetCopy::Result copy(const QString& from, const QString& to, bool replace, QStri
     if (error->isEmpty())
         *error = databaseReason(db.lastError());
     db.rollback();
-    // What was made for the copy goes again: a failed copy leaves no half set behind.
-    if (made) {
-        SetLocation location;
-        SetLocation::parse(to, &location);
-        if (location.server)
-            QSqlQuery(db).exec(QStringLiteral("DROP SCHEMA %1 CASCADE").arg(ServerDb::quoted(location.set)));
+    // What was made for the copy goes again: a failed copy leaves no half set behind (the
+    // rollback took a new schema with it).
+    if (made && !target.server) {
         db.close();
-        if (!location.server)
-            QFile::remove(to);
+        QFile::remove(to);
     }
     return SetCopy::Failed;
 }

@@ -246,6 +246,11 @@ private slots:
             older, [](QSqlQuery& query) { return query.exec(QStringLiteral("drop table table_clerk")); }));
         result = copy(older, server, true);
         QVERIFY2(result.status == 0, result.err.constData());
+
+        // An empty schema (made by hand, or left by a copy cut short) holds nothing to replace.
+        QVERIFY(cluster->exec(QStringLiteral("CREATE SCHEMA emptied")));
+        result = copy(head, cluster->url(QStringLiteral("emptied")), false);
+        QVERIFY2(result.status == 0, result.err.constData());
     }
 };
 

@@ -204,7 +204,11 @@ private slots:
         m_session = std::make_unique<GuiTestSession>(m_dir.path());
     }
     void cleanupTestCase() { LinkSettings::setFilePath(QString()); }
-    void init() { MessageBox::clearShown(); }
+    void init()
+    {
+        MessageBox::clearShown();
+        MessageBox::clearAnswers();
+    }
 
     void everyWayOutAsks_data()
     {
@@ -294,7 +298,6 @@ private slots:
         // A transfer of the other set, whose words the logs hold.
         auto ecr = w->connectSimulator(m_dir.filePath(QStringLiteral("register%1.db").arg(++m_serial)));
         QVERIFY(ecr);
-        MessageBox::setNextAnswer(QMessageBox::Yes);
         child<QAction>(*w, "actionInstall")->trigger();
         QVERIFY(w->waitIdle());
         QVERIFY(!w->log("textEdit_snd").isEmpty());
