@@ -276,11 +276,27 @@ DatabaseCheck inspectServer(const QSqlDatabase& db, const QString& path)
     if (!check.damage.isEmpty())
         return check;
     QSqlQuery query(db);
+    // The record bytes and the order are read in binary: a column of another type (a table
+    // altered by hand) would be read as whatever its bytes are.
+    QHash<QString, QString> types;
+    if (query.exec(
+            QStringLiteral("select table_name, column_name, data_type from information_schema.columns "
+                           "where table_schema = current_schema() and column_name in ('itemdata', 'itemorder')")))
+        while (query.next())
+            types.insert(
+                query.value(0).toString() + QLatin1Char('.') + query.value(1).toString(), query.value(2).toString());
     for (const QString& table : configTableNames()) {
+        const QString data = types.value(table + QStringLiteral(".itemdata"));
+        const QString order = types.value(table + QStringLiteral(".itemorder"));
         if (!tables.contains(table, Qt::CaseInsensitive))
             check.missingTables << table;
         else if (!query.exec(QStringLiteral("SELECT itemRandom, itemName, itemData, itemOrder FROM %1 LIMIT 0").arg(table)))
             check.badTables.insert(table, databaseReason(query.lastError()));
+        else if (data != QLatin1String("bytea") || order != QLatin1String("integer"))
+            check.badTables.insert(table,
+                QCoreApplication::translate(
+                    "ConfigDb", "its columns itemData and itemOrder are of types %1 and %2, not bytea and integer")
+                    .arg(data, order));
     }
     if (tables.contains(QLatin1String(kSetInfoTable), Qt::CaseInsensitive)
         && query.exec(QStringLiteral("select value from %1 where key='language'").arg(QLatin1String(kSetInfoTable)))

@@ -213,6 +213,20 @@ private slots:
         notices.shown.clear();
         openDatabase(missing);
         QCOMPARE(notices.shown.size(), 1);
+
+        // Record bytes in a column of another type (altered by hand) are a damaged table, not
+        // rows to decode.
+        if (!server())
+            return;
+        const QString name = QStringLiteral("altered_%1").arg(++m_serial);
+        createDatabase(freshDatabase(m_dir.path(), name));
+        QVERIFY(saveRecords(QStringLiteral("table_plu"), pluEntries(2, "X")));
+        QVERIFY(PgCluster::shared()->exec(QStringLiteral("alter table %1.table_plu alter column itemData type text "
+                                                         "using encode(itemData, 'hex')")
+                                              .arg(name)));
+        openDatabase(freshDatabase(m_dir.path(), name));
+        QVERIFY2(describeDatabaseProblem().contains(QStringLiteral("of types text and integer, not bytea and integer")),
+            qPrintable(describeDatabaseProblem()));
     }
 
     // Two operators, one set: a save over someone else's newer save is refused until this
