@@ -110,6 +110,8 @@ public:
     int exitCode() const { return m_process.exitCode(); }
     QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
     QByteArray output() { return m_output += m_process.readAllStandardOutput(); }
+    // Switches the register off as a shop does (SIGTERM).
+    void terminate() { m_process.terminate(); }
 
 private:
     QProcess m_process;

@@ -115,6 +115,21 @@ private slots:
         QVERIFY(s->ecr->output().contains("send 06"));
     }
 
+    // Switched off in the middle of a send, the register keeps the rows it acknowledged.
+    void switchedOffKeepsWhatItAcknowledged()
+    {
+        auto s = start({ QStringLiteral("--delay"), QStringLiteral("100") });
+        QVERIFY(s);
+        s->host->send("DEPTDATA", departments(30));
+        QVERIFY(s->host->waitForWord("UPDATE DEPT3", 10000));
+        s->ecr->terminate();
+        QVERIFY(s->ecr->waitFinished());
+        QCOMPARE(s->ecr->exitCode(), 0);
+        const QStringList kept = storedNames(s->db, QStringLiteral("table_dept"));
+        QVERIFY2(kept.size() >= 3 && kept.size() < 30, qPrintable(kept.join(QLatin1Char(' '))));
+        QCOMPARE(kept.mid(0, 3), (QStringList { "1:DEPT1", "2:DEPT2", "3:DEPT3" }));
+    }
+
     // With --reconnect the register dials again when Tallvane goes away, and keeps what it
     // holds: a restarted Tallvane finds it connected, with the same table.
     void reconnectKeepsTheRegistersMemory()

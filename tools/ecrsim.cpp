@@ -20,17 +20,45 @@
 #include <QRegularExpression>
 #include <QSerialPort>
 #include <QSet>
+#include <QSocketNotifier>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QVariant>
 
+#include <csignal>
 #include <cstdio>
 #include <map>
 #include <memory>
 
+#include <unistd.h>
+
 namespace {
+
+// A register switched off (SIGTERM, Ctrl+C) keeps what it acknowledged, as a real one does:
+// the signal only writes to a pipe, whose reader ends the event loop, and the register saves
+// its table on the way out.
+int g_quitPipe[2] = { -1, -1 };
+
+void quitOnSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_quitPipe[1], &byte, 1);
+}
+
+void quitOnSignals(QCoreApplication* app)
+{
+    if (::pipe(g_quitPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(g_quitPipe[0], QSocketNotifier::Read, app);
+    QObject::connect(notifier, &QSocketNotifier::activated, app, [] { QCoreApplication::exit(0); });
+    struct sigaction action = {};
+    action.sa_handler = quitOnSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
 
 struct Options {
     bool pluSendReplaces = false; // a PLU send with code 5 is an install of the whole table
@@ -598,6 +626,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tallvane-ecrsim"));
+    quitOnSignals(&app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
