@@ -57,10 +57,13 @@ QString SetLibrary::key(const char* name) const
 {
     usrdb* db = usrdb::instance();
     const QString user = db ? db->loginRecord().UserName : QString();
-    // QSettings keys are paths: a user name is kept to letters it can carry.
+    // QSettings keys are paths: a user name keeps its letters and digits, and every other
+    // character becomes "_" and its four hexadecimal digits, so that "op two" and "op_two"
+    // stay two users.
     QString safe;
     for (const QChar ch : user)
-        safe += ch.isLetterOrNumber() ? ch : QLatin1Char('_');
+        safe += ch.isLetterOrNumber() ? QString(ch)
+                                      : QStringLiteral("_%1").arg(ch.unicode(), 4, 16, QLatin1Char('0')).toUpper();
     return QStringLiteral("sets/%1/%2").arg(safe.isEmpty() ? QStringLiteral("_") : safe, QLatin1String(name));
 }
 

@@ -341,6 +341,13 @@ private slots:
         again.reopenLastSet();
         QCOMPARE(QFileInfo(currentDatabasePath).canonicalFilePath(), QFileInfo(a).canonicalFilePath());
         QVERIFY(again.sets()->recentSets().isEmpty());
+        // Nor are the sets of a user whose name differs only in a blank or a mark.
+        usrdb::instance()->loginRecord().UserName = QStringLiteral("op two");
+        FileDialog::setNextFileName(a);
+        child<QAction>(again, "actionOpen")->trigger();
+        QCOMPARE(again.sets()->recentSets().size(), 1);
+        usrdb::instance()->loginRecord().UserName = QStringLiteral("op_two");
+        QVERIFY(again.sets()->recentSets().isEmpty());
         usrdb::instance()->loginRecord().UserName = admin;
     }
 
