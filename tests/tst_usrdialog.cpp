@@ -541,6 +541,21 @@ private slots:
         QCOMPARE(stored(QStringLiteral("bob")).UserPerm, 0x028u);
         QCOMPARE(child<QLabel>(&dialog, "label_status")->text(), QStringLiteral("Permissions of bob saved: PLU, TAX"));
         QCOMPARE(usersJournal(), QStringList(QStringLiteral("permissions of bob set: PLU, TAX")));
+        {
+            // A file that cannot be written says why, and the boxes show what bob keeps.
+            QSqlQuery readOnly(QSqlDatabase::database(QStringLiteral("usr_sql_connection")));
+            QVERIFY(readOnly.exec(QStringLiteral("PRAGMA query_only = 1")));
+            child<QCheckBox>(&dialog, "clerkcheckBox")->setChecked(true);
+            child<QPushButton>(&dialog, "setperm")->click();
+            QVERIFY(readOnly.exec(QStringLiteral("PRAGMA query_only = 0")));
+            QVERIFY2(child<QLabel>(&dialog, "label_status")
+                         ->text()
+                         .startsWith(QStringLiteral("Permissions of bob not saved: ")),
+                qPrintable(child<QLabel>(&dialog, "label_status")->text()));
+            QVERIFY(child<QLabel>(&dialog, "label_status")->text().contains(QStringLiteral("readonly")));
+            QVERIFY(!child<QCheckBox>(&dialog, "clerkcheckBox")->isChecked());
+            QCOMPARE(stored(QStringLiteral("bob")).UserPerm, 0x028u);
+        }
         QCOMPARE(stored(QStringLiteral("ann")).UserPerm, quint32(PermAll));
         QCOMPARE(stored(QStringLiteral("bob")).UserGroup, 2);
         QVERIFY(passwordMatches(stored(QStringLiteral("bob")).UserPassword, QStringLiteral("bob-pw")));
@@ -562,6 +577,7 @@ private slots:
         QCOMPARE(rows(&dialog), QStringList { "ann" });
         db()->editRecord() = makeUserInfo(2, QStringLiteral("bob"), QString(), 0);
         QVERIFY(!db()->modifyUser(db()->editRecord(), db()->editRecord(), kTable));
+        QCOMPARE(db()->lastFailure(), QStringLiteral("the user is no longer there"));
         QCOMPARE(db()->userExists(QStringLiteral("bob"), kTable), 0);
     }
 

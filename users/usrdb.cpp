@@ -214,6 +214,7 @@ bool usrdb::insertUser(const UserInfo& info, const QString& table)
     m_query.addBindValue(info.UserPerm);
     if (!m_query.exec()) {
         qCDebug(lcUsers) << m_query.lastError();
+        m_failure = databaseReason(m_query.lastError());
         return false;
     }
     qCDebug(lcUsers) << "inserted success!";
@@ -226,6 +227,7 @@ bool usrdb::deleteUser(const UserInfo& info, const QString& table)
     m_query.bindValue(QStringLiteral(":UserName"), info.UserName);
     if (!m_query.exec()) {
         qCDebug(lcUsers) << m_query.lastError();
+        m_failure = databaseReason(m_query.lastError());
         return false;
     }
     qCDebug(lcUsers).noquote() << QStringLiteral("delete \"%1\" success!").arg(info.UserName);
@@ -238,11 +240,15 @@ bool usrdb::modifyUser(const UserInfo& newInfo, const UserInfo& oldInfo, const Q
     // A user removed meanwhile (by another program) is not made again from the edit record,
     // which would bring back a half-empty row.
     const bool transaction = m_db.transaction();
-    if (deleteUser(oldInfo, table) && m_query.numRowsAffected() > 0 && insertUser(newInfo, table)) {
+    const bool deleted = deleteUser(oldInfo, table);
+    if (deleted && m_query.numRowsAffected() == 0)
+        m_failure = QCoreApplication::translate("usrdb", "the user is no longer there");
+    if (deleted && m_query.numRowsAffected() > 0 && insertUser(newInfo, table)) {
         m_query.finish();
         if (!transaction || m_db.commit())
             return true;
         qCDebug(lcUsers) << m_db.lastError();
+        m_failure = databaseReason(m_db.lastError());
     }
     if (transaction)
         m_db.rollback();

@@ -69,6 +69,9 @@ public:
     bool deleteUser(const UserInfo& info, const QString& table);
     // Replaces the row of `oldInfo`'s name by `newInfo`, both or neither.
     bool modifyUser(const UserInfo& newInfo, const UserInfo& oldInfo, const QString& table);
+    // Why the last insertUser, deleteUser or modifyUser failed ("attempt to write a readonly
+    // database").
+    QString lastFailure() const { return m_failure; }
     // 0 when the user named in `info` exists (and fills the rest of `info`), else -1.
     int findUser(UserInfo* info, const QString& table);
     // True when `typed` is the password of the user that findUser filled into `info`. A clear
@@ -92,6 +95,7 @@ private:
 
     QString m_filePath;
     QString m_problem;
+    QString m_failure;
     QSqlDatabase m_db;
     QSqlQuery m_query;
     UserInfo m_edit;

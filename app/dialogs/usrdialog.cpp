@@ -166,8 +166,12 @@ void usrdialog::on_setperm_clicked()
     if (m_db->modifyUser(changed, m_db->editRecord(), QString::fromLatin1(kUserTable))) {
         ui->label_status->setText(tr("Permissions of %1 saved: %2").arg(name, permissionLabels(changed.UserPerm)));
         journalUsers(QStringLiteral("permissions of %1 set: %2").arg(name, permissionNames(changed.UserPerm)));
-    } else
-        ui->label_status->setText(tr("Permissions of %1 not saved").arg(name));
+    } else {
+        // The boxes show what the user keeps, as stored.
+        selectUser(name);
+        //: %2 why (the database's reason)
+        ui->label_status->setText(tr("Permissions of %1 not saved: %2").arg(name, m_db->lastFailure()));
+    }
 }
 
 void usrdialog::on_delete_2_clicked()
@@ -178,7 +182,9 @@ void usrdialog::on_delete_2_clicked()
     const QString name = current->text();
     const bool deleted = m_db->deleteUser(makeUserInfo(2, name, QString(), 0), QString::fromLatin1(kUserTable));
     refreshList();
-    ui->label_status->setText(deleted ? tr("%1 deleted").arg(name) : tr("%1 not deleted").arg(name));
+    //: %2 why (the database's reason)
+    ui->label_status->setText(
+        deleted ? tr("%1 deleted").arg(name) : tr("%1 not deleted: %2").arg(name, m_db->lastFailure()));
     if (deleted)
         journalUsers(QStringLiteral("%1 deleted").arg(name));
 }
@@ -199,7 +205,8 @@ void usrdialog::on_add_clicked()
     if (!name.isEmpty() && selectUser(name))
         ui->label_status->setText(tr("%1 added with every permission: untick and SetPerm to restrict").arg(name));
     else if (accepted)
-        ui->label_status->setText(tr("The user was not added"));
+        //: %1 why (the database's reason)
+        ui->label_status->setText(tr("The user was not added: %1").arg(m_db->lastFailure()));
 }
 
 void usrdialog::on_btn_modify_clicked()
@@ -222,7 +229,8 @@ void usrdialog::on_btn_modify_clicked()
         Journal::setUser(after);
         setDatabaseOperator(after);
     } else if (accepted)
-        ui->label_status->setText(tr("Name and password of the administrator not saved"));
+        //: %1 why (the database's reason)
+        ui->label_status->setText(tr("Name and password of the administrator not saved: %1").arg(m_db->lastFailure()));
     ui->adminedit->setText(m_db->loginRecord().UserName);
     ui->pwdedit->setText(QString::fromLatin1(kPasswordMask));
 }
