@@ -91,6 +91,12 @@ QString sentence(const QString& serverText)
     text.remove(severity);
     while (text.endsWith(QLatin1Char('.')))
         text.chop(1);
+    // A table or column that is not there reads as it does for a file.
+    static const QRegularExpression missing(QStringLiteral("^(relation|column) \"([^\"]*)\" does not exist$"));
+    if (const QRegularExpressionMatch match = missing.match(text.simplified()); match.hasMatch())
+        return QStringLiteral("no such %1: %2")
+            .arg(match.captured(1) == QLatin1String("relation") ? QStringLiteral("table") : QStringLiteral("column"),
+                match.captured(2));
     return text.simplified();
 }
 

@@ -188,6 +188,21 @@ private slots:
         QCOMPARE(storedNames(QStringLiteral("table_dept")), QStringList { QStringLiteral("CAF") });
     }
 
+    // The server's messages as one line, in a file's words where a file has them.
+    void serverSentences()
+    {
+        const QList<QPair<QString, QString>> cases {
+            { "ERROR:  relation \"table_plu\" does not exist\nLINE 1: SELECT itemData FROM table_plu\n        ^\n",
+                "no such table: table_plu" },
+            { "ERROR:  column \"itemdata\" does not exist", "no such column: itemdata" },
+            { "ERROR:  permission denied for table set_versions", "permission denied for table set_versions" },
+            { "connection to server failed: No such file\n\tIs the server running locally?",
+                "connection to server failed: No such file Is the server running locally?" }
+        };
+        for (const auto& [server, sentence] : cases)
+            QCOMPARE(ServerDb::sentence(server), sentence);
+    }
+
     // The failures say the same sentences for both kinds of set.
     void refusals()
     {
