@@ -95,15 +95,16 @@ bool saveTableJournaled(int category, const ItemTable& table, const QList<QByteA
     const bool beforeKnown = loadRecords(name, &before);
     if (!codec->saveTable(table, records))
         return false;
-    if (!loadRecords(name, &after))
-        return true;
-    if (beforeKnown)
+    const bool afterKnown = loadRecords(name, &after);
+    if (beforeKnown && afterKnown)
         journalSave(category, before, after);
     else
-        // Listing every row as new would misstate the change: the entry says what is known.
+        // Listing every row as new, or none, would misstate the change: the entry says what is
+        // known (a save is journaled even when the set went away right after it).
         Journal::append(Journal::Save, QString::fromLatin1(codec->category().typeName), QString(),
-            QStringLiteral("%1 saved; the rows before could not be read, so the changes are not listed")
-                .arg(countText(category, int(after.size()), Wording::English)),
+            QStringLiteral("%1 saved; the rows %2 could not be read, so the changes are not listed")
+                .arg(countText(category, int(afterKnown ? after.size() : table.size()), Wording::English),
+                    beforeKnown ? QStringLiteral("after it") : QStringLiteral("before")),
             QStringLiteral("set: ") + QDir::toNativeSeparators(currentDatabasePath));
     return true;
 }
