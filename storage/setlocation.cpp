@@ -186,7 +186,9 @@ QString SetLocation::shownName() const
 
 QString SetLocation::account() const
 {
-    return QStringLiteral("%1@%2:%3/%4").arg(user, host, QString::number(port), database);
+    // A URL without a port leaves it to libpq (5432, or the PGPORT of the environment).
+    return port > 0 ? QStringLiteral("%1@%2:%3/%4").arg(user, host, QString::number(port), database)
+                    : QStringLiteral("%1@%2/%3").arg(user, host, database);
 }
 
 QString SetLocation::connectOptions() const
