@@ -1,5 +1,6 @@
 #include "app/dialogs/filedialog.h"
 #include "app/dialogs/messagebox.h"
+#include "app/grid/fielddelegate.h"
 #include "app/grid/gridclipboard.h"
 #include "app/grid/gridview.h"
 #include "app/grid/itemgrid.h"
@@ -446,8 +447,9 @@ private slots:
                                              << "0 cells pasted, 1 skipped (1 not accepted: \"cheap\" is not a number)";
         QTest::newRow("name on one line")
             << QByteArray("btn_dept") << 1 << "\"TWO\nLINES\"" << QVariant("TWO LINES") << "1 cell pasted";
-        QTest::newRow("header line cut at its limit") << QByteArray("btn_th") << 1 << QString(40, QLatin1Char('H'))
-                                                      << QVariant(QString(32, QLatin1Char('H'))) << "1 cell pasted";
+        QTest::newRow("header line cut at its limit")
+            << QByteArray("btn_th") << 1 << QString(40, QLatin1Char('H')) << QVariant(QString(32, QLatin1Char('H')))
+            << "1 cell pasted (1 cut to what the field takes)";
         QTest::newRow("network address with a fault") << QByteArray("btn_net") << 2 << "300.1.2.3" << QVariant() << "";
     }
 
@@ -472,6 +474,18 @@ private slots:
         else
             QVERIFY2(w->status().startsWith(QStringLiteral("0 cells pasted, 1 skipped (1 not accepted: ")),
                 qPrintable(w->status()));
+    }
+
+    // A cut keeps whole letters: a Thai vowel and tone mark go with their consonant or not at all.
+    void cutsKeepWholeLetters()
+    {
+        const LanguageScope thai(Thailand);
+        FieldValidator validator(codecForCategory(CategoryHeader), 1, nullptr);
+        const QString consonants(31, QChar(0x0E01));
+        QString line = consonants + QStringLiteral("\u0E01\u0E35\u0E48"); // 34 bytes in CP874, 32 taken
+        int cursor = int(line.size());
+        validator.validate(line, cursor);
+        QCOMPARE(line, consonants);
     }
 
     void pasteFromACsvFile()

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QTextBoundaryFinder>
 
 #include <cmath>
 #include <limits>
@@ -65,8 +66,11 @@ QValidator::State FieldValidator::validate(QString& input, int& pos) const
             return Invalid;
         int keep = 0;
         int used = 0;
+        // Whole letters only: a Thai vowel or tone mark goes with its consonant.
+        QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, input.left(pos));
         while (keep < pos) {
-            const int width = input.at(keep).isHighSurrogate() && keep + 1 < pos ? 2 : 1;
+            letters.setPosition(keep);
+            const int width = qMax(1, int(letters.toNextBoundary()) - keep);
             const int bytes = int(toLocal8(input.mid(keep, width)).size());
             if (used + bytes > budget)
                 break;
@@ -153,16 +157,19 @@ void FieldDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, con
         model->setData(index, value, Qt::EditRole);
 }
 
-bool FieldDelegate::valueForText(const QModelIndex& index, const QString& text, QVariant* value, QString* reason) const
+bool FieldDelegate::valueForText(
+    const QModelIndex& index, const QString& text, QVariant* value, QString* reason, bool* cut) const
 {
     reason->clear();
+    if (cut)
+        *cut = false;
     const QVariant old = index.data(Qt::EditRole);
     const RecordCodec* codec = m_codec ? m_codec() : nullptr;
     // A number copied from a spreadsheet of a decimal-comma country ("3,50") is 3.50 here;
     // a comma is never a thousands separator in a price.
     static const QRegularExpression decimalComma(QStringLiteral("^\\s*-?\\d+,\\d+\\s*$"));
     if (old.typeId() == QMetaType::Double && decimalComma.match(text).hasMatch())
-        return valueForText(index, QString(text).replace(QLatin1Char(','), QLatin1Char('.')), value, reason);
+        return valueForText(index, QString(text).replace(QLatin1Char(','), QLatin1Char('.')), value, reason, cut);
     if (codec && codec->textLimit(index.column()) > 0) {
         // As the line editor takes it: cut at the limit, then the column's own rule.
         FieldValidator validator(codec, index.column(), nullptr);
@@ -172,6 +179,8 @@ bool FieldDelegate::valueForText(const QModelIndex& index, const QString& text, 
         *reason = codec->cellProblem(index.column(), input);
         if (!reason->isEmpty())
             return false;
+        if (cut)
+            *cut = input.size() < text.size();
         // The cell keeps its type: an integer column stays an integer.
         bool isNumber = false;
         const int number = input.toInt(&isNumber);

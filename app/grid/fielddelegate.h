@@ -52,8 +52,10 @@ public:
 
     // The value that typing `text` into the cell at `index` would store: cut to the field's
     // limit and checked by the column's rule, or read as the number its editor takes (two
-    // decimals for a real). False, with the reason, when typing could not store it.
-    bool valueForText(const QModelIndex& index, const QString& text, QVariant* value, QString* reason) const;
+    // decimals for a real). False, with the reason, when typing could not store it. `cut`: the
+    // text was longer than the field takes, and the value holds what fits.
+    bool valueForText(
+        const QModelIndex& index, const QString& text, QVariant* value, QString* reason, bool* cut = nullptr) const;
 
 private:
     CodecSource m_codec;

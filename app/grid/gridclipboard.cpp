@@ -196,13 +196,15 @@ PasteResult paste(QTableView* view, const FieldDelegate* delegate, const QString
             }
             QVariant value;
             QString reason;
-            if (!delegate->valueForText(index, cells.at(c), &value, &reason)) {
+            bool cut = false;
+            if (!delegate->valueForText(index, cells.at(c), &value, &reason, &cut)) {
                 if (result.refused++ == 0)
                     result.firstRefusal = reason;
                 continue;
             }
             model->setData(index, value, Qt::EditRole);
             ++result.pasted;
+            result.cut += cut ? 1 : 0;
             lastRow = std::max(lastRow, index.row());
             lastColumn = std::max(lastColumn, index.column());
         }
@@ -223,6 +225,11 @@ QString pasteMessage(const PasteResult& result)
     QString message = result.pasted == 1
         ? QCoreApplication::translate("GridClipboard", "1 cell pasted")
         : QCoreApplication::translate("GridClipboard", "%1 cells pasted").arg(result.pasted);
+    if (result.cut > 0)
+        //: %1 "3 cells pasted", %2 how many of them were cut
+        message = QCoreApplication::translate("GridClipboard", "%1 (%2 cut to what the field takes)")
+                      .arg(message)
+                      .arg(result.cut);
     if (result.added > 0)
         message = result.added == 1
             ? QCoreApplication::translate("GridClipboard", "%1 (1 row added)").arg(message)

@@ -27,6 +27,7 @@ QString copyText(const QTableView* view);
 struct PasteResult {
     int pasted = 0;
     int added = 0; // rows added below the last one
+    int cut = 0; // texts pasted as far as their fields take them
     int locked = 0; // cells that typing cannot change either
     int outside = 0; // rows or columns beyond the grid's
     int filtered = 0; // rows below the last one a filter shows (no row is added under a filter)
