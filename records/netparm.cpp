@@ -226,15 +226,19 @@ QByteArray NetParm::encodeRow(const ItemRow& row, QByteArray* record) const
         case FieldText: {
             if (f.field == FieldClearedText)
                 std::memset(p, 0, f.size);
-            const QByteArray bytes = toLocal8(text).left(f.size - 1);
+            // Whole letters of a UTF-8 text (an English set), as the names keep them.
+            const QByteArray bytes = registerCut(toLocal8(text), f.size - 1);
             std::memcpy(p, bytes.constData(), bytes.size());
             p[bytes.size()] = 0;
             break;
         }
         case FieldCode: {
             std::memset(p, 0, f.size);
-            const QByteArray bytes = toLocal8(text);
-            std::memcpy(p, bytes.constData(), std::min({ int(text.size()), f.size, int(bytes.size()) }));
+            // The text as far as the field takes it. (In a one-byte code page that is as many
+            // bytes as the text has letters; a UTF-8 letter takes more bytes than one, and the
+            // text goes as far as whole letters fit rather than that many bytes.)
+            const QByteArray kept = registerCut(toLocal8(text), f.size);
+            std::memcpy(p, kept.constData(), kept.size());
             break;
         }
         case FieldKey:

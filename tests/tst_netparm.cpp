@@ -147,6 +147,12 @@ private slots:
         QTest::newRow("long URL") << 10 << QString(200, QLatin1Char('w')) << 30
                                   << QByteArray(127, 'w') + QByteArray(1, 0);
         QTest::newRow("long personal code") << 14 << "ABCDEFGHIJKL" << 198 << QByteArray("ABCDEFGHIJ");
+        // UTF-8 (an English set): whole letters, never the first byte of one.
+        QTest::newRow("long APN of two-byte letters")
+            << 11 << QStringLiteral("\u00E9\u00E9\u00E9\u00E9") << 158 << hexBytes("C3 A9 C3 A9 C3 A9 00");
+        QTest::newRow("personal code of two-byte letters")
+            << 14 << QStringLiteral("\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9") << 198
+            << hexBytes("C3 A9 C3 A9 C3 A9 C3 A9 C3 A9");
     }
 
     void fieldRules()
