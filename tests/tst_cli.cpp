@@ -166,6 +166,8 @@ private slots:
             << asAdmin({ "diff", "--db", set, "--type", "plu", "--register", "tcp:127.0.0.2", "--tcp" }) << "not both";
         QTest::newRow("diff by no register")
             << asAdmin({ "diff", "--db", set, "--type", "plu", "--register", " " }) << "--register takes a register";
+        QTest::newRow("export as a workbook")
+            << asAdmin({ "export", "--db", set, "--type", "dept", "--out", "x.xlsx" }) << "written as CSV";
         QTest::newRow("export over the set")
             << asAdmin({ "export", "--db", set, "--type", "dept", "--out", set }) << "is the set itself";
     }

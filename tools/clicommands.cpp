@@ -411,9 +411,13 @@ int refuseTableless(const CommandContext& context, int category, const char* com
 }
 
 // export --db FILE --type TYPE [--out FILE.csv]
-// A usage error when `out` is the set's own file: the CSV would be written over the set.
+// A usage error when `out` is the set's own file (the CSV would be written over the set), or
+// names a workbook (a CSV under that name opens in no spreadsheet and imports as none).
 int refuseOutOverSet(const CommandContext& context, const QString& db, const QString& out)
 {
+    if (out.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)
+        || out.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive))
+        return context.usageError(QStringLiteral("--out %1: the table is written as CSV: give FILE.csv").arg(out));
     const QFileInfo file(out);
     if (out.isEmpty() || db.isEmpty() || !file.exists() || isServerLocation(db)
         || file.canonicalFilePath() != QFileInfo(db).canonicalFilePath())
