@@ -511,7 +511,7 @@
         <translation>%1 خلايا</translation>
     </message>
     <message>
-        <location line="+324"/>
+        <location line="+326"/>
         <source>%1 will not reach the register as shown:</source>
         <translation>%1 لن تصل إلى آلة الكاشير كما هي معروضة:</translation>
     </message>
@@ -765,7 +765,7 @@
         <translation>الرمز الشخصي</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>SecurityCode</source>
         <translation>رمز الأمان</translation>
     </message>
@@ -842,30 +842,30 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+495"/>
+        <location line="+521"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>تحذير!</translation>
     </message>
     <message>
-        <location line="-511"/>
-        <location line="+219"/>
+        <location line="-537"/>
+        <location line="+245"/>
         <source>database is not connect.</source>
         <translation>قاعدة البيانات غير متصلة.</translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location line="-240"/>
         <source>can not open database</source>
         <translation>تعذر فتح قاعدة البيانات</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+228"/>
+        <location line="+254"/>
         <source>Unable to establish a database connection.</source>
         <translation>تعذر إنشاء اتصال بقاعدة البيانات.</translation>
     </message>
     <message>
-        <location line="-196"/>
+        <location line="-222"/>
         <location filename="../storage/setcopy.cpp" line="+38"/>
         <source>no such file</source>
         <translation>الملف غير موجود</translation>
@@ -877,7 +877,17 @@
         <translation>لا يوجد ملف إعدادات بهذا الاسم على الخادم</translation>
     </message>
     <message>
-        <location line="+372"/>
+        <location line="+60"/>
+        <source>the version of %1 could not be read</source>
+        <translation>تعذّرت قراءة إصدار %1</translation>
+    </message>
+    <message>
+        <location line="+106"/>
+        <source>its columns itemData and itemOrder are of types %1 and %2, not bytea and integer</source>
+        <translation>عموداه itemData و itemOrder من النوعين %1 و %2، لا bytea و integer</translation>
+    </message>
+    <message>
+        <location line="+232"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>تعذر فتح %1: %2.</translation>
     </message>
@@ -938,7 +948,7 @@
         <translation>لا يحوي ملف إعدادات</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+118"/>
         <source>the language of its register texts could not be recorded</source>
         <translation>تعذّر تسجيل لغة نصوص آلة التسجيل فيه</translation>
     </message>
@@ -1303,7 +1313,7 @@
 <context>
     <name>FieldDelegate</name>
     <message>
-        <location filename="../app/grid/fielddelegate.cpp" line="+209"/>
+        <location filename="../app/grid/fielddelegate.cpp" line="+218"/>
         <source>&quot;%1&quot; is not a number</source>
         <translation>&quot;%1&quot; ليس رقمًا</translation>
     </message>
@@ -1311,7 +1321,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../app/grid/filecommands.cpp" line="+22"/>
+        <location filename="../app/grid/filecommands.cpp" line="+25"/>
         <source>save file</source>
         <translation>حفظ ملف</translation>
     </message>
@@ -1356,7 +1366,7 @@
 <context>
     <name>FitCheck</name>
     <message>
-        <location filename="../records/fitcheck.cpp" line="+237"/>
+        <location filename="../records/fitcheck.cpp" line="+236"/>
         <source>the register keeps</source>
         <translation>ما تحتفظ به آلة الكاشير</translation>
     </message>
@@ -1451,7 +1461,7 @@
         <translation>لا شيء</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+90"/>
         <source>a later row has the same number; of this row the register keeps</source>
         <translation>صف لاحق له الرقم نفسه؛ من هذا الصف تحتفظ آلة التسجيل بـ</translation>
     </message>
@@ -1472,7 +1482,7 @@
 <context>
     <name>GridClipboard</name>
     <message>
-        <location filename="../app/grid/gridclipboard.cpp" line="+215"/>
+        <location filename="../app/grid/gridclipboard.cpp" line="+224"/>
         <source>Nothing to paste</source>
         <translation>لا يوجد ما يُلصق</translation>
     </message>
@@ -1482,7 +1492,7 @@
         <translation>تم لصق %1 خلايا</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>%1 (1 row added)</source>
         <translation>%1 (أُدرج صف واحد)</translation>
     </message>
@@ -1492,7 +1502,7 @@
         <translation>%1 (أُدرج %2 صفوف)</translation>
     </message>
     <message>
-        <location line="-176"/>
+        <location line="-189"/>
         <source>%1 locked</source>
         <translation>%1 مقفلة</translation>
     </message>
@@ -1500,6 +1510,11 @@
         <location line="+2"/>
         <source>%1 outside the grid</source>
         <translation>%1 خارج الجدول</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 below the rows the filter shows</source>
+        <translation>%1 أسفل الصفوف التي يعرضها عامل التصفية</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1512,12 +1527,18 @@
         <translation>%1، وتم تخطي %2 (%3)</translation>
     </message>
     <message>
-        <location line="+164"/>
+        <location line="+170"/>
         <source>1 cell pasted</source>
         <translation>تم لصق خلية واحدة</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+4"/>
+        <source>%1 (%2 cut to what the field takes)</source>
+        <extracomment>%1 &quot;3 cells pasted&quot;, %2 how many of them were cut</extracomment>
+        <translation>%1 (%2 قُصّت إلى ما يتسع له الحقل)</translation>
+    </message>
+    <message>
+        <location line="+41"/>
         <source>Nothing to clear</source>
         <translation>لا يوجد ما يُفرَّغ</translation>
     </message>
@@ -1665,12 +1686,12 @@
         <translation>رجوع</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+109"/>
+        <location filename="../app/pages/gridpage.cpp" line="+83"/>
         <source>%1 of %2 shown</source>
         <translation>معروض %1 من %2</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+98"/>
         <source>Save anyway?</source>
         <translation>هل تريد الحفظ على أي حال؟</translation>
     </message>
@@ -1685,7 +1706,7 @@
         <translation>تم حفظ %1 في %2</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>The register holds %1: the page has every one</source>
         <translation>تحتفظ آلة التسجيل بـ%1: الصفحة فيها جميعها</translation>
     </message>
@@ -1724,7 +1745,7 @@
         <translation>قص</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+33"/>
         <source>An added PLU replaces the one with the same item code on the page.</source>
         <translation>يحلّ PLU المُضاف محلّ الصنف الذي له رمز الصنف نفسه في الصفحة.</translation>
     </message>
@@ -1766,7 +1787,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>لم يُستورد شيء: لم تتغير الصفحة</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+84"/>
         <source>1 cell will not reach the register as shown</source>
         <translation>خلية واحدة لن تصل إلى آلة الكاشير كما هي معروضة</translation>
     </message>
@@ -1798,7 +1819,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>GridView</name>
     <message>
-        <location filename="../app/grid/gridview.cpp" line="+79"/>
+        <location filename="../app/grid/gridview.cpp" line="+91"/>
         <source>Open or create a configuration database (File &gt; open / new)</source>
         <translation>افتح ملف إعدادات أو أنشئ ملفًا جديدًا (ملف &gt; فتح / جديد)</translation>
     </message>
@@ -1845,12 +1866,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>Journal</name>
     <message>
-        <location filename="../journal/journal.cpp" line="+179"/>
+        <location filename="../journal/journal.cpp" line="+183"/>
         <source>The journal %1 could not be written: %2.</source>
         <translation>تعذرت الكتابة في سجل التدقيق %1: %2.</translation>
     </message>
     <message>
-        <location line="+193"/>
+        <location line="+195"/>
         <source>entry %1 before it is missing</source>
         <translation>الإدخال %1 الذي يسبقه مفقود</translation>
     </message>
@@ -2421,7 +2442,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+347"/>
+        <location filename="../app/mainwindow.cpp" line="+348"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>القائمة</translation>
@@ -2472,7 +2493,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>يغلق Tallvane (يسأل أولًا عن التغييرات غير المحفوظة)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-107"/>
+        <location filename="../app/mainwindow.cpp" line="-108"/>
         <source>Warnning!</source>
         <translation>تحذير!</translation>
     </message>
@@ -2482,7 +2503,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>لا تملك الصلاحية.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+203"/>
+        <location filename="../app/setlibrary.cpp" line="+206"/>
         <source>select db file</source>
         <translation>اختر ملف الإعدادات</translation>
     </message>
@@ -2492,7 +2513,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ملف إعدادات (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+153"/>
+        <location filename="../app/mainwindow.cpp" line="+154"/>
         <source>%1 created: every page of it is empty</source>
         <translation>تم إنشاء %1: جميع صفحاته فارغة</translation>
     </message>
@@ -2575,7 +2596,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>NetParm</name>
     <message>
-        <location filename="../records/netparm.cpp" line="-38"/>
+        <location filename="../records/netparm.cpp" line="-39"/>
         <source>SecurityCode: the letters of the key must be upper-case (A to F)</source>
         <translation>رمز الأمان: يجب أن تكون أحرف المفتاح كبيرة (A إلى F)</translation>
     </message>
@@ -2590,7 +2611,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>رمز الأمان: المفتاح %1 رقمًا ست عشريًا أو فارغ، وليس %2</translation>
     </message>
     <message>
-        <location line="+166"/>
+        <location line="+171"/>
         <source>%1: an address is four numbers from 0 to 255 joined by dots, like 192.168.1.10</source>
         <translation>%1: العنوان أربعة أعداد من 0 إلى 255 مفصولة بنقاط، مثل 192.168.1.10</translation>
     </message>
@@ -2815,7 +2836,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>طباعة التخفيض</translation>
     </message>
     <message>
-        <location filename="../records/netparm.cpp" line="-163"/>
+        <location filename="../records/netparm.cpp" line="-168"/>
         <source>NETENABLE</source>
         <translation>تفعيل الشبكة</translation>
     </message>
@@ -2858,7 +2879,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>PageGuard</name>
     <message>
-        <location filename="../app/pages/pageguard.cpp" line="+41"/>
+        <location filename="../app/pages/pageguard.cpp" line="+42"/>
         <source>Saved by someone else</source>
         <translation>حفظه شخص آخر</translation>
     </message>
@@ -2914,7 +2935,7 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
         <translation>لا يوجد ما يُحفظ هنا: الحفظ يخزّن صفحة فئة</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>unsaved changes</source>
         <translation>تغييرات غير محفوظة</translation>
     </message>
@@ -3675,7 +3696,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>ServerDb</name>
     <message>
-        <location filename="../storage/serverdb.cpp" line="+105"/>
+        <location filename="../storage/serverdb.cpp" line="+111"/>
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql)</source>
         <translation>برنامج تشغيل PostgreSQL الخاص بـ Qt غير مثبّت (حزمة Debian libqt6sql6-psql)</translation>
     </message>
@@ -3757,12 +3778,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLibrary</name>
     <message>
-        <location filename="../app/setlibrary.cpp" line="-157"/>
+        <location filename="../app/setlibrary.cpp" line="-160"/>
         <source>Recent sets</source>
         <translation>ملفات الإعدادات الأخيرة</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+135"/>
         <source>Open server set...</source>
         <translation>فتح ملف إعدادات على الخادم...</translation>
     </message>
@@ -4111,12 +4132,18 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+8"/>
+        <source>%1 changed (not shown)</source>
+        <extracomment>A changed password or key, whose values are not shown: its column.</extracomment>
+        <translation>تغيّر %1 (غير معروض)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>%1 %2 → %3</source>
         <extracomment>A changed field: its column, the register&apos;s value, the table&apos;s value. The arrow points from the old value to the new one in the reading direction.</extracomment>
         <translation>%1 %2 ← %3</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>unchanged</source>
         <translation>دون تغيير</translation>
     </message>
@@ -4312,7 +4339,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+82"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+87"/>
         <source>warning</source>
         <translation>تحذير</translation>
     </message>
@@ -4676,7 +4703,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>VerifyReport</name>
     <message>
-        <location filename="../records/verify.cpp" line="+35"/>
+        <location filename="../records/verify.cpp" line="+37"/>
         <source>1 row</source>
         <translation>صف واحد</translation>
     </message>
@@ -4686,7 +4713,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 صفوف</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+122"/>
         <source>not on the register</source>
         <translation>غير موجود في آلة الكاشير</translation>
     </message>
@@ -4910,7 +4937,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 <context>
     <name>usrdb</name>
     <message>
-        <location filename="../users/usrdb.cpp" line="+131"/>
+        <location filename="../users/usrdb.cpp" line="+128"/>
         <source>can not open usr_db database</source>
         <translation>تعذر فتح قاعدة بيانات المستخدمين usr_db</translation>
     </message>
@@ -4923,6 +4950,11 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <location line="+27"/>
         <source>no such table: %1</source>
         <translation>الجدول غير موجود: %1</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>the user is no longer there</source>
+        <translation>المستخدم لم يعد موجودًا</translation>
     </message>
 </context>
 <context>
@@ -5036,7 +5068,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+192"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+198"/>
         <source>Add User</source>
         <translation>إضافة مستخدم</translation>
     </message>
@@ -5051,7 +5083,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>تعيين الصلاحيات</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-141"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-147"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>لا يغيّر &quot;تعديل&quot; شيئًا: حدّد المربعات واضغط &quot;تعيين الصلاحيات&quot;</translation>
     </message>
@@ -5081,19 +5113,33 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>تم حفظ صلاحيات %1: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Permissions of %1 not saved</source>
-        <translation>لم يتم حفظ صلاحيات %1</translation>
+        <location line="+6"/>
+        <source>Permissions of %1 not saved: %2</source>
+        <extracomment>%2 why (the database&apos;s reason)</extracomment>
+        <translation>لم تُحفظ صلاحيات %1: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
+        <source>%1 not deleted: %2</source>
+        <translation>لم يُحذف %1: %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The user was not added: %1</source>
+        <extracomment>%1 why (the database&apos;s reason)</extracomment>
+        <translation>لم تتم إضافة المستخدم: %1</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Name and password of the administrator not saved: %1</source>
+        <extracomment>%1 why (the database&apos;s reason)</extracomment>
+        <translation>لم يُحفظ اسم المدير وكلمة مروره: %1</translation>
+    </message>
+    <message>
+        <location line="-46"/>
         <source>%1 deleted</source>
+        <extracomment>%2 why (the database&apos;s reason)</extracomment>
         <translation>تم حذف %1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 not deleted</source>
-        <translation>لم يتم حذف %1</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -5101,12 +5147,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>تمت إضافة %1 بكل الصلاحيات: ألغِ تحديد المربعات واضغط &quot;تعيين الصلاحيات&quot; لتقييدها</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>The user was not added</source>
-        <translation>لم تتم إضافة المستخدم</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Mod Admin</source>
         <translation>تعديل المدير</translation>
     </message>
@@ -5114,11 +5155,6 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <location line="+5"/>
         <source>Name and password of the administrator saved: %1</source>
         <translation>تم حفظ اسم المدير وكلمة مروره: %1</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Name and password of the administrator not saved</source>
-        <translation>لم يتم حفظ اسم المدير وكلمة مروره</translation>
     </message>
 </context>
 </TS>

@@ -511,7 +511,7 @@
         <translation>%1 תאים</translation>
     </message>
     <message>
-        <location line="+324"/>
+        <location line="+326"/>
         <source>%1 will not reach the register as shown:</source>
         <translation>תאים שלא יגיעו לקופה כפי שהם מוצגים (%1):</translation>
     </message>
@@ -765,7 +765,7 @@
         <translation>קוד אישי</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>SecurityCode</source>
         <translation>קוד אבטחה</translation>
     </message>
@@ -842,30 +842,30 @@
     <name>ConfigDb</name>
     <message>
         <location filename="../storage/configdb.cpp" line="+76"/>
-        <location line="+495"/>
+        <location line="+521"/>
         <location line="+17"/>
         <source>Warnning!</source>
         <translation>אזהרה!</translation>
     </message>
     <message>
-        <location line="-511"/>
-        <location line="+219"/>
+        <location line="-537"/>
+        <location line="+245"/>
         <source>database is not connect.</source>
         <translation>אין חיבור למסד הנתונים.</translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location line="-240"/>
         <source>can not open database</source>
         <translation>לא ניתן לפתוח את מסד הנתונים</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+228"/>
+        <location line="+254"/>
         <source>Unable to establish a database connection.</source>
         <translation>לא ניתן ליצור חיבור למסד הנתונים.</translation>
     </message>
     <message>
-        <location line="-196"/>
+        <location line="-222"/>
         <location filename="../storage/setcopy.cpp" line="+38"/>
         <source>no such file</source>
         <translation>הקובץ לא קיים</translation>
@@ -877,7 +877,17 @@
         <translation>אין ערכה כזו בשרת</translation>
     </message>
     <message>
-        <location line="+372"/>
+        <location line="+60"/>
+        <source>the version of %1 could not be read</source>
+        <translation>לא ניתן היה לקרוא את הגרסה של %1</translation>
+    </message>
+    <message>
+        <location line="+106"/>
+        <source>its columns itemData and itemOrder are of types %1 and %2, not bytea and integer</source>
+        <translation>העמודות itemData ו-itemOrder שלה מסוג %1 ו-%2, לא bytea ו-integer</translation>
+    </message>
+    <message>
+        <location line="+232"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>לא ניתן לפתוח את %1: %2.</translation>
     </message>
@@ -938,7 +948,7 @@
         <translation>אין בו ערכה</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+118"/>
         <source>the language of its register texts could not be recorded</source>
         <translation>לא ניתן היה לרשום את שפת טקסטי הקופה שלו</translation>
     </message>
@@ -1303,7 +1313,7 @@
 <context>
     <name>FieldDelegate</name>
     <message>
-        <location filename="../app/grid/fielddelegate.cpp" line="+209"/>
+        <location filename="../app/grid/fielddelegate.cpp" line="+218"/>
         <source>&quot;%1&quot; is not a number</source>
         <translation>&quot;%1&quot; אינו מספר</translation>
     </message>
@@ -1311,7 +1321,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../app/grid/filecommands.cpp" line="+22"/>
+        <location filename="../app/grid/filecommands.cpp" line="+25"/>
         <source>save file</source>
         <translation>שמירת קובץ</translation>
     </message>
@@ -1356,7 +1366,7 @@
 <context>
     <name>FitCheck</name>
     <message>
-        <location filename="../records/fitcheck.cpp" line="+237"/>
+        <location filename="../records/fitcheck.cpp" line="+236"/>
         <source>the register keeps</source>
         <translation>בקופה יישמר</translation>
     </message>
@@ -1451,7 +1461,7 @@
         <translation>כלום</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+90"/>
         <source>a later row has the same number; of this row the register keeps</source>
         <translation>בשורה מאוחרת יותר אותו מספר; משורה זו הקופה שומרת</translation>
     </message>
@@ -1472,7 +1482,7 @@
 <context>
     <name>GridClipboard</name>
     <message>
-        <location filename="../app/grid/gridclipboard.cpp" line="+215"/>
+        <location filename="../app/grid/gridclipboard.cpp" line="+224"/>
         <source>Nothing to paste</source>
         <translation>אין מה להדביק</translation>
     </message>
@@ -1482,7 +1492,7 @@
         <translation>תאים שהודבקו: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>%1 (1 row added)</source>
         <translation>%1 (נוספה שורה אחת)</translation>
     </message>
@@ -1492,7 +1502,7 @@
         <translation>%1 (נוספו %2 שורות)</translation>
     </message>
     <message>
-        <location line="-176"/>
+        <location line="-189"/>
         <source>%1 locked</source>
         <translation>נעולים: %1</translation>
     </message>
@@ -1500,6 +1510,11 @@
         <location line="+2"/>
         <source>%1 outside the grid</source>
         <translation>מחוץ לטבלה: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 below the rows the filter shows</source>
+        <translation>מתחת לשורות שהמסנן מציג: %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1512,12 +1527,18 @@
         <translation>%1, דולגו: %2 (%3)</translation>
     </message>
     <message>
-        <location line="+164"/>
+        <location line="+170"/>
         <source>1 cell pasted</source>
         <translation>הודבק תא אחד</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+4"/>
+        <source>%1 (%2 cut to what the field takes)</source>
+        <extracomment>%1 &quot;3 cells pasted&quot;, %2 how many of them were cut</extracomment>
+        <translation>%1 (קוצרו לגודל השדה: %2)</translation>
+    </message>
+    <message>
+        <location line="+41"/>
         <source>Nothing to clear</source>
         <translation>אין מה לרוקן</translation>
     </message>
@@ -1665,12 +1686,12 @@
         <translation>חזרה</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+109"/>
+        <location filename="../app/pages/gridpage.cpp" line="+83"/>
         <source>%1 of %2 shown</source>
         <translation>מוצגים %1 מתוך %2</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+98"/>
         <source>Save anyway?</source>
         <translation>לשמור בכל זאת?</translation>
     </message>
@@ -1685,7 +1706,7 @@
         <translation>נשמרו ב-%2: %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>The register holds %1: the page has every one</source>
         <translation>בקופה %1: כולן כבר בדף</translation>
     </message>
@@ -1724,7 +1745,7 @@
         <translation>גזירה</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+33"/>
         <source>An added PLU replaces the one with the same item code on the page.</source>
         <translation>PLU שמתווסף מחליף את ה-PLU עם אותו קוד פריט בדף.</translation>
     </message>
@@ -1766,7 +1787,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>לא יובא דבר: הדף לא שונה</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+84"/>
         <source>1 cell will not reach the register as shown</source>
         <translation>תא אחד לא יגיע לקופה כפי שהוא מוצג</translation>
     </message>
@@ -1798,7 +1819,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>GridView</name>
     <message>
-        <location filename="../app/grid/gridview.cpp" line="+79"/>
+        <location filename="../app/grid/gridview.cpp" line="+91"/>
         <source>Open or create a configuration database (File &gt; open / new)</source>
         <translation>יש לפתוח או ליצור ערכת הגדרות (קובץ &gt; פתיחה / חדש)</translation>
     </message>
@@ -1845,12 +1866,12 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>Journal</name>
     <message>
-        <location filename="../journal/journal.cpp" line="+179"/>
+        <location filename="../journal/journal.cpp" line="+183"/>
         <source>The journal %1 could not be written: %2.</source>
         <translation>לא ניתן היה לכתוב ליומן %1: %2.</translation>
     </message>
     <message>
-        <location line="+193"/>
+        <location line="+195"/>
         <source>entry %1 before it is missing</source>
         <translation>הרשומה %1 שלפניה חסרה</translation>
     </message>
@@ -2421,7 +2442,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../app/mainwindow.cpp" line="+347"/>
+        <location filename="../app/mainwindow.cpp" line="+348"/>
         <source>Menu</source>
         <extracomment>The status bar on the page of category buttons</extracomment>
         <translation>תפריט</translation>
@@ -2472,7 +2493,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>סוגר את Tallvane (קודם שואל על שינויים שלא נשמרו)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="-107"/>
+        <location filename="../app/mainwindow.cpp" line="-108"/>
         <source>Warnning!</source>
         <translation>אזהרה!</translation>
     </message>
@@ -2482,7 +2503,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>אין הרשאה.</translation>
     </message>
     <message>
-        <location filename="../app/setlibrary.cpp" line="+203"/>
+        <location filename="../app/setlibrary.cpp" line="+206"/>
         <source>select db file</source>
         <translation>בחירת קובץ ערכה</translation>
     </message>
@@ -2492,7 +2513,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>קובץ ערכה (*.db)</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+153"/>
+        <location filename="../app/mainwindow.cpp" line="+154"/>
         <source>%1 created: every page of it is empty</source>
         <translation>%1 נוצרה: כל הדפים בה ריקים</translation>
     </message>
@@ -2575,7 +2596,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>NetParm</name>
     <message>
-        <location filename="../records/netparm.cpp" line="-38"/>
+        <location filename="../records/netparm.cpp" line="-39"/>
         <source>SecurityCode: the letters of the key must be upper-case (A to F)</source>
         <translation>קוד אבטחה: האותיות במפתח חייבות להיות גדולות (A עד F)</translation>
     </message>
@@ -2590,7 +2611,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>קוד אבטחה: המפתח הוא %1 ספרות הקסדצימליות או ריק, לא %2</translation>
     </message>
     <message>
-        <location line="+166"/>
+        <location line="+171"/>
         <source>%1: an address is four numbers from 0 to 255 joined by dots, like 192.168.1.10</source>
         <translation>%1: כתובת היא ארבעה מספרים מ-0 עד 255 מופרדים בנקודות, למשל 192.168.1.10</translation>
     </message>
@@ -2815,7 +2836,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>הדפסת הנחה</translation>
     </message>
     <message>
-        <location filename="../records/netparm.cpp" line="-163"/>
+        <location filename="../records/netparm.cpp" line="-168"/>
         <source>NETENABLE</source>
         <translation>רשת פעילה</translation>
     </message>
@@ -2858,7 +2879,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
 <context>
     <name>PageGuard</name>
     <message>
-        <location filename="../app/pages/pageguard.cpp" line="+41"/>
+        <location filename="../app/pages/pageguard.cpp" line="+42"/>
         <source>Saved by someone else</source>
         <translation>נשמר על ידי מישהו אחר</translation>
     </message>
@@ -2914,7 +2935,7 @@ Reload shows what the set holds now and drops your changes; Overwrite stores thi
         <translation>אין כאן מה לשמור: שמירה שומרת את הדף של קטגוריה</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>unsaved changes</source>
         <translation>שינויים שלא נשמרו</translation>
     </message>
@@ -3675,7 +3696,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>ServerDb</name>
     <message>
-        <location filename="../storage/serverdb.cpp" line="+105"/>
+        <location filename="../storage/serverdb.cpp" line="+111"/>
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql)</source>
         <translation>מנהל ההתקן של Qt ל-PostgreSQL אינו מותקן (חבילת Debian libqt6sql6-psql)</translation>
     </message>
@@ -3757,12 +3778,12 @@ Do you want to delete it anyway?</source>
 <context>
     <name>SetLibrary</name>
     <message>
-        <location filename="../app/setlibrary.cpp" line="-157"/>
+        <location filename="../app/setlibrary.cpp" line="-160"/>
         <source>Recent sets</source>
         <translation>ערכות אחרונות</translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location line="+135"/>
         <source>Open server set...</source>
         <translation>פתיחת ערכה בשרת...</translation>
     </message>
@@ -4111,12 +4132,18 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+8"/>
+        <source>%1 changed (not shown)</source>
+        <extracomment>A changed password or key, whose values are not shown: its column.</extracomment>
+        <translation>%1 שונה (לא מוצג)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>%1 %2 → %3</source>
         <extracomment>A changed field: its column, the register&apos;s value, the table&apos;s value. The arrow points from the old value to the new one in the reading direction.</extracomment>
         <translation>%1 %2 ← %3</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>unchanged</source>
         <translation>ללא שינוי</translation>
     </message>
@@ -4312,7 +4339,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+82"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+87"/>
         <source>warning</source>
         <translation>אזהרה</translation>
     </message>
@@ -4676,7 +4703,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>VerifyReport</name>
     <message>
-        <location filename="../records/verify.cpp" line="+35"/>
+        <location filename="../records/verify.cpp" line="+37"/>
         <source>1 row</source>
         <translation>שורה אחת</translation>
     </message>
@@ -4686,7 +4713,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 שורות</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location line="+122"/>
         <source>not on the register</source>
         <translation>לא נמצא בקופה</translation>
     </message>
@@ -4910,7 +4937,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 <context>
     <name>usrdb</name>
     <message>
-        <location filename="../users/usrdb.cpp" line="+131"/>
+        <location filename="../users/usrdb.cpp" line="+128"/>
         <source>can not open usr_db database</source>
         <translation>לא ניתן לפתוח את מסד הנתונים usr_db</translation>
     </message>
@@ -4923,6 +4950,11 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <location line="+27"/>
         <source>no such table: %1</source>
         <translation>הטבלה לא קיימת: %1</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>the user is no longer there</source>
+        <translation>המשתמש כבר לא קיים</translation>
     </message>
 </context>
 <context>
@@ -5036,7 +5068,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+192"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+198"/>
         <source>Add User</source>
         <translation>הוספת משתמש</translation>
     </message>
@@ -5051,7 +5083,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>קביעת הרשאות</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-141"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-147"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>&quot;שינוי&quot; אינו משנה דבר: יש לסמן את התיבות וללחוץ על &quot;קביעת הרשאות&quot;</translation>
     </message>
@@ -5081,19 +5113,33 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>ההרשאות של %1 נשמרו: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Permissions of %1 not saved</source>
-        <translation>ההרשאות של %1 לא נשמרו</translation>
+        <location line="+6"/>
+        <source>Permissions of %1 not saved: %2</source>
+        <extracomment>%2 why (the database&apos;s reason)</extracomment>
+        <translation>ההרשאות של %1 לא נשמרו: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
+        <source>%1 not deleted: %2</source>
+        <translation>%1 לא נמחק: %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The user was not added: %1</source>
+        <extracomment>%1 why (the database&apos;s reason)</extracomment>
+        <translation>המשתמש לא נוסף: %1</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Name and password of the administrator not saved: %1</source>
+        <extracomment>%1 why (the database&apos;s reason)</extracomment>
+        <translation>השם והסיסמה של המנהל לא נשמרו: %1</translation>
+    </message>
+    <message>
+        <location line="-46"/>
         <source>%1 deleted</source>
+        <extracomment>%2 why (the database&apos;s reason)</extracomment>
         <translation>המשתמש %1 נמחק</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 not deleted</source>
-        <translation>המשתמש %1 לא נמחק</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -5101,12 +5147,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>המשתמש %1 נוסף עם כל ההרשאות: להגבלה יש לבטל את הסימון וללחוץ על &quot;קביעת הרשאות&quot;</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>The user was not added</source>
-        <translation>המשתמש לא נוסף</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Mod Admin</source>
         <translation>שינוי מנהל</translation>
     </message>
@@ -5114,11 +5155,6 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <location line="+5"/>
         <source>Name and password of the administrator saved: %1</source>
         <translation>השם והסיסמה של המנהל נשמרו: %1</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Name and password of the administrator not saved</source>
-        <translation>השם והסיסמה של המנהל לא נשמרו</translation>
     </message>
 </context>
 </TS>
