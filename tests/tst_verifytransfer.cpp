@@ -187,14 +187,17 @@ private slots:
     {
         QTest::addColumn<bool>("option");
         QTest::addColumn<QByteArray>("type");
-        QTest::newRow("option off") << false << QByteArray("DEPTDATA");
-        QTest::newRow("system parameters") << true << QByteArray("SYSPARMDATA");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("option off") << false << QByteArray("DEPTDATA") << 1;
+        QTest::newRow("system parameters") << true << QByteArray("SYSPARMDATA") << 1;
+        QTest::newRow("nothing sent") << true << QByteArray("DEPTDATA") << 0;
     }
 
     void nothingReadBack()
     {
         QFETCH(bool, option);
         QFETCH(QByteArray, type);
+        QFETCH(int, rows);
         TcpBench bench;
         TestHost& host = bench.host;
         auto ecr = connect(bench);
@@ -202,7 +205,7 @@ private slots:
         if (type == "SYSPARMDATA")
             host.send(makeRequest(type, nullptr, CommandInstall, option));
         else
-            sendVerified(host, type, departments(1), CommandInstall, option);
+            sendVerified(host, type, departments(rows), CommandInstall, option);
         QVERIFY(ended(host));
         QVERIFY(host.words.contains("UPDATE END"));
         QVERIFY(host.reports.isEmpty());
