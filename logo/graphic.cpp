@@ -90,6 +90,83 @@ QByteArray hexRow(const char* bytes, int count)
     return text;
 }
 
+quint32 le32(const QByteArray& bytes, int at)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+quint16 le16(const QByteArray& bytes, int at)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
+
+// A BMP's pixel rows start at the offset the file header gives; an uncompressed picture
+// needs every row, a compressed one the data size its header states. The reader fills
+// rows it did not find with black.
+bool bmpCutShort(const QByteArray& bytes)
+{
+    if (bytes.size() < 30)
+        return true;
+    const qint64 offset = le32(bytes, 10);
+    const quint32 headerSize = le32(bytes, 14);
+    qint64 width = 0, height = 0, bits = 0, compression = 0, dataSize = 0;
+    if (headerSize == 12) {
+        width = le16(bytes, 18);
+        height = le16(bytes, 20);
+        bits = le16(bytes, 24);
+    } else {
+        if (bytes.size() < 38)
+            return true;
+        width = qint32(le32(bytes, 18));
+        height = qAbs(qint64(qint32(le32(bytes, 22))));
+        bits = le16(bytes, 28);
+        compression = le32(bytes, 30);
+        dataSize = le32(bytes, 34);
+    }
+    // Uncompressed (0) and bit-field (3) rows are padded to four bytes; run-length data
+    // (1, 2) has the size the header states.
+    if (compression == 0 || compression == 3)
+        dataSize = (width * bits + 31) / 32 * 4 * height;
+    return offset + dataSize > bytes.size();
+}
+
+// A GIF is a chain of blocks ending in the trailer byte; a file that ends inside the chain
+// lost the end of its last picture (the reader shows the missing part as background).
+bool gifCutShort(const QByteArray& bytes)
+{
+    qint64 at = 13;
+    if (bytes.size() < at)
+        return true;
+    const auto skipColourTable = [&](uchar flags) {
+        if (flags & 0x80)
+            at += 3 * (qint64(2) << (flags & 0x07));
+    };
+    const auto skipSubBlocks = [&] {
+        while (at < bytes.size() && bytes.at(at) != 0)
+            at += 1 + uchar(bytes.at(at));
+        ++at;
+    };
+    skipColourTable(uchar(bytes.at(10)));
+    while (at < bytes.size()) {
+        const uchar block = uchar(bytes.at(at));
+        if (block == 0x3B)
+            return false;
+        if (block == 0x21) {
+            at += 2;
+            skipSubBlocks();
+        } else if (block == 0x2C) {
+            if (at + 10 > bytes.size())
+                return true;
+            skipColourTable(uchar(bytes.at(at + 9)));
+            at += 11;
+            skipSubBlocks();
+        } else {
+            return false; // not a block the reader knows: leave the judgement to it
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 QSize Graphic::logoSize()
@@ -124,20 +201,29 @@ bool Graphic::sizeAllowed(const QSize& size)
 QImage Graphic::readPicture(const QString& path, QString* error)
 {
     QImageReader reader(path);
+    const QByteArray format = reader.format().toLower();
     const QImage picture = reader.read();
     if (picture.isNull()) {
         *error = reader.errorString();
         return QImage();
     }
-    // A whole JPEG ends its last scan with the end marker; markers cannot occur inside the
-    // scan data, so an end before the last scan's start is a thumbnail's.
+    // The readers accept a file cut short and fill what is missing, which would reach the
+    // register as a half-blank logo. A whole JPEG ends its last scan with the end marker;
+    // markers cannot occur inside the scan data, so an end before the last scan's start is a
+    // thumbnail's.
     QFile file(path);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (bytes.startsWith("\xFF\xD8")) {
-        if (bytes.lastIndexOf("\xFF\xD9") < bytes.lastIndexOf("\xFF\xDA")) {
-            *error = QCoreApplication::translate("Graphic", "the JPEG file is cut short");
-            return QImage();
-        }
+    bool cut = false;
+    if (bytes.startsWith("\xFF\xD8"))
+        cut = bytes.lastIndexOf("\xFF\xD9") < bytes.lastIndexOf("\xFF\xDA");
+    else if (bytes.startsWith("BM") && format == "bmp")
+        cut = bmpCutShort(bytes);
+    else if (bytes.startsWith("GIF8") && format == "gif")
+        cut = gifCutShort(bytes);
+    if (cut) {
+        *error = QCoreApplication::translate("Graphic", "the %1 file is cut short")
+                     .arg(QString::fromLatin1(format.toUpper()));
+        return QImage();
     }
     return picture;
 }

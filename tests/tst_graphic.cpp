@@ -7,6 +7,37 @@
 #include <QtEndian>
 #include <QtTest>
 
+// The toolkit writes no GIF: this writes one with 128 grey levels, each code eight bits wide
+// and the code table cleared before it would grow wider.
+static QByteArray gif(const QImage& picture)
+{
+    QByteArray out("GIF89a");
+    const auto le16 = [&out](int value) { out += char(value & 0xFF), out += char(value >> 8); };
+    le16(picture.width());
+    le16(picture.height());
+    out += QByteArray("\xF6\x00\x00", 3); // 128-colour global table follows
+    for (int i = 0; i < 128; ++i)
+        out += QByteArray(3, char(i * 2));
+    out += ',';
+    le16(0), le16(0), le16(picture.width()), le16(picture.height());
+    out += QByteArray("\x00\x07", 2); // no local table; codes start at 7 bits + 1
+    QByteArray codes;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            if ((y * picture.width() + x) % 126 == 0)
+                codes += char(128);
+            codes += char(qGray(picture.pixel(x, y)) / 2);
+        }
+    codes += char(129);
+    for (int at = 0; at < codes.size(); at += 255) {
+        const QByteArray block = codes.mid(at, 255);
+        out += char(block.size());
+        out += block;
+    }
+    out += QByteArray("\x00;", 2);
+    return out;
+}
+
 class TestGraphic : public QObject {
     Q_OBJECT
 
@@ -232,27 +263,49 @@ private slots:
         QTest::newRow("wider than the printer") << 480 << 64 << QSize(480, 64) << false;
     }
 
-    // A JPEG cut short reads as a picture with a grey lower part: it is refused.
-    void cutJpegRefused()
+    // A picture cut short reads with a grey, black or background lower part: it is refused.
+    void cutPictureRefused_data()
     {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("jpeg") << "JPG"
+                              << "the JPEG file is cut short";
+        QTest::newRow("bmp") << "BMP"
+                             << "the BMP file is cut short";
+        QTest::newRow("gif") << "GIF"
+                             << "the GIF file is cut short";
+    }
+
+    void cutPictureRefused()
+    {
+        QFETCH(QString, format);
+        QFETCH(QString, sentence);
         QTemporaryDir dir;
-        // Scan data (a pattern that does not compress to nothing) makes most of the file.
+        // Picture data (a pattern that does not compress to nothing) makes most of the file.
         QImage source(256, 256, QImage::Format_RGB32);
         for (int y = 0; y < 256; ++y)
             for (int x = 0; x < 256; ++x)
                 source.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * y) % 256, (x ^ y) % 256));
-        QByteArray jpeg;
-        QBuffer buffer(&jpeg);
-        QVERIFY(buffer.open(QIODevice::WriteOnly) && source.save(&buffer, "JPG"));
-        for (const bool whole : { true, false }) {
-            const QString path = dir.filePath(whole ? QStringLiteral("whole.jpg") : QStringLiteral("cut.jpg"));
+        QByteArray whole;
+        if (format == QLatin1String("GIF")) {
+            whole = gif(source);
+        } else {
+            QBuffer buffer(&whole);
+            QVERIFY(buffer.open(QIODevice::WriteOnly) && source.save(&buffer, qPrintable(format)));
+        }
+        for (const QByteArray& bytes : { whole, whole.left(whole.size() * 2 / 3), whole.chopped(1) }) {
+            const bool isWhole = bytes.size() == whole.size();
+            const QString path = dir.filePath(QStringLiteral("picture"));
             QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(whole ? jpeg : jpeg.left(jpeg.size() * 2 / 3));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(bytes);
             file.close();
             QString error;
-            QCOMPARE(Graphic::readPicture(path, &error).isNull(), !whole);
-            QCOMPARE(error.contains(QStringLiteral("cut short")), !whole);
+            const QImage read = Graphic::readPicture(path, &error);
+            QCOMPARE(read.isNull(), !isWhole);
+            QCOMPARE(error, isWhole ? QString() : sentence);
+            if (isWhole)
+                QCOMPARE(read.size(), source.size());
         }
     }
 
