@@ -287,8 +287,8 @@ void MainWindow::updateTitle()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Unsaved work first: a Cancel there leaves a running transfer running.
-    event->setAccepted(mayLeavePage() && m_transfers->stopBeforeClosing());
+    // Unsaved work first (Cancel keeps a transfer running), and again after: a download may have filled the page.
+    event->setAccepted(mayLeavePage() && m_transfers->stopBeforeClosing() && mayLeavePage());
 }
 
 void MainWindow::openSet(const QString& path)

@@ -634,6 +634,30 @@ private slots:
             qPrintable(w.log("textEdit_rcv")));
     }
 
+    // A download that ends while the operator is asked about stopping it fills the page: the
+    // close then asks about those rows as well.
+    void closingAsksAgainWhenADownloadEndedMeanwhile()
+    {
+        shopWithDepartments(3);
+        TestWindow w(m_dir.path());
+        auto slow = w.connectSimulator(
+            m_dir.filePath(QStringLiteral("slow.db")), { QStringLiteral("--delay"), QStringLiteral("200") });
+        QVERIFY(slow);
+        click(w, "btn_dept");
+        click(w, "btn_install");
+        QVERIFY(w.waitIdle());
+        click(w, "btn_download");
+        QVERIFY(w.isBusy());
+        MessageBox::setWhileAsked([&w] { QVERIFY(w.waitIdle()); });
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        MessageBox::setNextAnswer(QMessageBox::Cancel);
+        QVERIFY(!w.close());
+        QVERIFY2(MessageBox::shown().last().startsWith(QStringLiteral("unsaved changes")),
+            qPrintable(MessageBox::shown().join(QLatin1Char('\n'))));
+        QCOMPARE(w.itemModel()->rowCount(), 3);
+        QVERIFY(w.windowTitle().endsWith(QLatin1Char('*')));
+    }
+
     void busyUntilEveryRegisterHasEnded()
     {
         shopWithDepartments(3);

@@ -10,6 +10,7 @@ struct TestState {
     bool testMode = false;
     QList<QMessageBox::StandardButton> answers;
     QStringList shown;
+    std::function<void()> whileAsked;
 };
 
 TestState& testState()
@@ -26,6 +27,8 @@ QMessageBox::StandardButton MessageBox::show(QWidget* parent, QMessageBox::Icon 
     TestState& s = testState();
     if (s.testMode || !s.answers.isEmpty()) {
         s.shown << title + QStringLiteral(": ") + text;
+        if (const auto work = std::exchange(s.whileAsked, {}))
+            work();
         if (!s.answers.isEmpty())
             return s.answers.takeFirst();
         if (defaultButton != QMessageBox::NoButton)
@@ -77,7 +80,16 @@ void MessageBox::setTestMode(bool on) { testState().testMode = on; }
 
 void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) { testState().answers << answer; }
 
-void MessageBox::clearAnswers() { testState().answers.clear(); }
+void MessageBox::setWhileAsked(std::function<void()> work)
+{
+    testState().whileAsked = std::move(work);
+}
+
+void MessageBox::clearAnswers()
+{
+    testState().answers.clear();
+    testState().whileAsked = {};
+}
 
 QStringList MessageBox::shown() { return testState().shown; }
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Every message box of the program goes through here, so that tests can answer them
 // without a box ever blocking (KeePassXC's MessageBox::setNextAnswer is the model).
 class MessageBox {
@@ -28,6 +30,9 @@ public:
     // its default button, and is recorded as "title: text".
     static void setTestMode(bool on);
     static void setNextAnswer(QMessageBox::StandardButton answer);
+    // Runs once, as the next box is answered: what happens while a real box waits for the
+    // operator (a transfer ending, a register calling).
+    static void setWhileAsked(std::function<void()> work);
     // Drops the answers that no box has taken.
     static void clearAnswers();
     static QStringList shown();
