@@ -321,6 +321,46 @@ private slots:
         QVERIFY(QThreadPool::globalInstance()->waitForDone(10000));
     }
 
+    void scatteredRowsRemovedAndBack_data()
+    {
+        QTest::addColumn<int>("every");
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("a few, one by one") << 100 << QString();
+        QTest::newRow("hundreds at once") << 3 << QString();
+        QTest::newRow("under a filter") << 3 << QStringLiteral("ITEM");
+    }
+
+    // Rows taken apart leave the others in order; undo puts each back where it was.
+    void scatteredRowsRemovedAndBack()
+    {
+        QFETCH(int, every);
+        QFETCH(QString, filter);
+        GridModel model;
+        ItemTable rows;
+        for (int i = 0; i < 1000; ++i)
+            rows << row({ QString::number(i + 1), QStringLiteral("ITEM %1").arg(i), "1", "2.5", "1" });
+        ColumnDescription description
+            = columns({ "Random", "Name", "Dept", "Price", "Stock+" }, { 0x88, 0x01, 0x02, 0x04, 0x04 });
+        ItemGrid::fill(&model, rows, description, CategoryPlu);
+        model.setFilter(filter);
+        QList<int> taken;
+        ItemTable left;
+        for (int i = 0; i < rows.size(); ++i) {
+            if (i % every == 1)
+                taken << i;
+            else
+                left << rows.at(i);
+        }
+        model.removeTableRows(taken);
+        QCOMPARE(ItemGrid::collect(&model, CategoryPlu, false), left);
+        QCOMPARE(model.rowCount(), left.size());
+        model.undoStack()->undo();
+        QCOMPARE(ItemGrid::collect(&model, CategoryPlu, false), rows);
+        QCOMPARE(model.rowCount(), rows.size());
+        model.undoStack()->redo();
+        QCOMPARE(ItemGrid::collect(&model, CategoryPlu, false), left);
+    }
+
     void pluCodesSortAsNumbers()
     {
         createDatabase(m_dir.filePath(QStringLiteral("codes.db")));

@@ -41,12 +41,25 @@ void GridModel::putRows(Rows rows, const QList<int>& where)
         renumber(where.first());
         return;
     }
-    for (int i = 0; i < where.size(); ++i) {
-        if (!apart)
+    if (apart) {
+        // One pass that places each row at its final index: inserting them one by one moved the
+        // table's tail each time (minutes for an undo of thousands of scattered rows).
+        Rows merged;
+        merged.reserve(m_rows.size() + rows.size());
+        size_t old = 0;
+        for (size_t i = 0; i < rows.size(); ++i) {
+            while (merged.size() < size_t(where.at(int(i))) && old < m_rows.size())
+                merged.push_back(std::move(m_rows[old++]));
+            merged.push_back(std::move(rows[i]));
+        }
+        std::move(m_rows.begin() + qint64(old), m_rows.end(), std::back_inserter(merged));
+        m_rows.swap(merged);
+    } else {
+        for (int i = 0; i < where.size(); ++i) {
             beginInsertRows(QModelIndex(), where.at(i), where.at(i));
-        m_rows.insert(m_rows.begin() + where.at(i), std::move(rows[size_t(i)]));
-        if (!apart)
+            m_rows.insert(m_rows.begin() + where.at(i), std::move(rows[size_t(i)]));
             endInsertRows();
+        }
     }
     if (apart) {
         // The filter keeps the rows on show that were before, and shows the rows added.
@@ -85,14 +98,26 @@ GridModel::Rows GridModel::takeRows(const QList<int>& tableRows)
         renumber(tableRows.first());
         return taken;
     }
-    for (int i = int(tableRows.size()) - 1; i >= 0; --i) {
-        const int r = tableRows.at(i);
-        if (!apart)
+    if (apart) {
+        // One pass that keeps the other rows in order (erasing one by one was quadratic).
+        Rows kept;
+        kept.reserve(m_rows.size() - taken.size());
+        size_t next = 0;
+        for (size_t r = 0; r < m_rows.size(); ++r) {
+            if (next < taken.size() && size_t(tableRows.at(int(next))) == r)
+                taken[next++] = std::move(m_rows[r]);
+            else
+                kept.push_back(std::move(m_rows[r]));
+        }
+        m_rows.swap(kept);
+    } else {
+        for (int i = int(tableRows.size()) - 1; i >= 0; --i) {
+            const int r = tableRows.at(i);
             beginRemoveRows(QModelIndex(), r, r);
-        taken[size_t(i)] = std::move(m_rows[size_t(r)]);
-        m_rows.erase(m_rows.begin() + r);
-        if (!apart)
+            taken[size_t(i)] = std::move(m_rows[size_t(r)]);
+            m_rows.erase(m_rows.begin() + r);
             endRemoveRows();
+        }
     }
     if (apart) {
         std::vector<int> shown;
