@@ -126,6 +126,27 @@ private slots:
         QVERIFY(label->text().isEmpty());
     }
 
+    // A save asks about cells it would cut as install does; once saved, the page shows them as
+    // they were stored, unmarked.
+    void saveAsksAndShowsWhatItStored()
+    {
+        TestWindow w(m_dir.path());
+        openWithTwoMisfits(w);
+        MessageBox::setNextAnswer(QMessageBox::No);
+        child<QAction>(w, "actionSave")->trigger();
+        QVERIFY(MessageBox::shown().last().endsWith(QStringLiteral("Save anyway?")));
+        QCOMPARE(w.status(), QStringLiteral("Not saved: the page keeps its rows as they are"));
+        QVERIFY(w.windowTitle().endsWith(QLatin1Char('*')));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        child<QAction>(w, "actionSave")->trigger();
+        QVERIFY2(w.status().endsWith(QStringLiteral("(2 cells shown as stored)")), qPrintable(w.status()));
+        QCOMPARE(w.itemModel()->index(1, 1).data().toString(), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"));
+        QCOMPARE(w.itemModel()->index(2, 6).data(Qt::EditRole).toDouble(), 12.34);
+        QVERIFY(checked(w));
+        QVERIFY(child<QLabel>(w, "label_fit")->text().isEmpty());
+        QVERIFY(!w.windowTitle().endsWith(QLatin1Char('*')));
+    }
+
     // Marks are set without telling the views that data changed, which would make them
     // reload an open editor and drop what was typed in it.
     void typingSurvivesTheCheck()

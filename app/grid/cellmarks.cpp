@@ -345,7 +345,7 @@ QList<int> selectedGridRows(const QItemSelectionModel* selection)
 }
 
 bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& rows, const QList<int>& gridRows,
-    const QList<QByteArray>& records, const QString& question)
+    const QList<QByteArray>& records, const QString& question, int* asked)
 {
     // A row with several selected cells goes once per cell; its cells are asked about once,
     // as the grid counts them.
@@ -358,6 +358,8 @@ bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& row
             fits << fit;
         }
     }
+    if (asked)
+        *asked = int(fits.size());
     if (fits.isEmpty())
         return true;
     const QStringList headers = codec->headers();

@@ -93,6 +93,6 @@ QList<int> selectedGridRows(const QItemSelectionModel* selection);
 // Before a send (or a save, with its own `question`; empty asks "Send anyway?"): when cells of `rows` would not reach
 // the register as shown, asks whether to send anyway (No is the default). `gridRows` gives each row's place in the grid
 // for the question's text (empty: the rows in order); `records` the record each row keeps, which goes as it is and is
-// not checked. True when the rows may go.
+// not checked. True when the rows may go; `asked` (if given) tells how many cells the question named.
 bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& rows, const QList<int>& gridRows = {},
-    const QList<QByteArray>& records = {}, const QString& question = QString());
+    const QList<QByteArray>& records = {}, const QString& question = QString(), int* asked = nullptr);

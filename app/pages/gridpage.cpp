@@ -178,7 +178,8 @@ bool GridPage::save()
     QList<QByteArray> records;
     const ItemTable rows = ItemGrid::collect(m_model, m_category, false, &records);
     // Storing encodes the rows as install does: a cell cut on the way is asked about first.
-    if (!::confirmSend(window(), codec, rows, {}, records, tr("Save anyway?"))) {
+    int cut = 0;
+    if (!::confirmSend(window(), codec, rows, {}, records, tr("Save anyway?"), &cut)) {
         m_statusBar->showMessage(tr("Not saved: the page keeps its rows as they are"));
         return false;
     }
@@ -188,8 +189,15 @@ bool GridPage::save()
         return false;
     }
     m_model->markSaved();
-    m_statusBar->showMessage(
-        tr("Saved %1 to %2").arg(countText(m_category, m_model->tableRowCount()), shownSet(currentDatabasePath)));
+    // Cells cut on the way are shown as they were stored, not as they were typed.
+    if (cut > 0)
+        refresh();
+    QString saved
+        = tr("Saved %1 to %2").arg(countText(m_category, m_model->tableRowCount()), shownSet(currentDatabasePath));
+    if (cut > 0)
+        saved += QLatin1Char(' ')
+            + (cut == 1 ? tr("(1 cell shown as stored)") : tr("(%1 cells shown as stored)").arg(cut));
+    m_statusBar->showMessage(saved);
     return true;
 }
 
