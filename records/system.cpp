@@ -113,12 +113,12 @@ QByteArray System::decodeFields(const char* record, ItemRow* row, int) const
 
 bool System::loadSystemRecord()
 {
+    // A set without a stored record has the defaults, not what the last set (or a discarded
+    // edit) left in memory, which a save would write into it.
     QList<QByteArray> items;
-    if (!loadRecords(QStringLiteral("table_system"), &items))
-        return false;
-    if (!items.isEmpty())
-        setRecord(items.first().left(kRecordSize));
-    return true;
+    const bool loaded = loadRecords(QStringLiteral("table_system"), &items);
+    setRecord(loaded && !items.isEmpty() ? items.first().left(kRecordSize) : defaultRecord());
+    return loaded;
 }
 
 bool System::saveSystemRecord()
