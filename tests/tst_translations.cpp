@@ -203,6 +203,18 @@ private slots:
             std::make_unique<QuickStartDialog>(), std::make_unique<AboutDialog>(), std::move(files) };
         for (const auto& dialog : dialogs)
             shown << shownTexts(dialog.get());
+        // The context menus of a text box and of a log (Qt has no Greek or Thai of its own).
+        QLineEdit line;
+        QTextEdit log;
+        QStringList menuTexts;
+        for (QMenu* menu : { line.createStandardContextMenu(), log.createStandardContextMenu() }) {
+            for (const QAction* action : menu->actions())
+                if (!action->isSeparator())
+                    menuTexts << action->text().section(QLatin1Char('\t'), 0, 0);
+            delete menu;
+        }
+        QVERIFY(menuTexts.size() >= 8);
+        shown << menuTexts;
         installDisplayTranslation(English);
 
         const QStringList left = leftInEnglish(shown, catalogue);

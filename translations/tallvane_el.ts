@@ -511,7 +511,7 @@
         <translation>%1 κελιά</translation>
     </message>
     <message>
-        <location line="+326"/>
+        <location line="+328"/>
         <source>%1 will not reach the register as shown:</source>
         <translation>Δεν θα φτάσουν στην ταμειακή όπως φαίνονται (%1):</translation>
     </message>
@@ -1474,9 +1474,9 @@
 <context>
     <name>Graphic</name>
     <message>
-        <location filename="../logo/graphic.cpp" line="+138"/>
-        <source>the JPEG file is cut short</source>
-        <translation>το αρχείο JPEG είναι κομμένο</translation>
+        <location filename="../logo/graphic.cpp" line="+224"/>
+        <source>the %1 file is cut short</source>
+        <translation>το αρχείο %1 είναι κομμένο</translation>
     </message>
 </context>
 <context>
@@ -1691,7 +1691,7 @@
         <translation>Εμφανίζονται %1 από %2</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+99"/>
         <source>Save anyway?</source>
         <translation>Αποθήκευση παρ&apos; όλα αυτά;</translation>
     </message>
@@ -1701,12 +1701,22 @@
         <translation>Δεν αποθηκεύτηκε: η σελίδα κρατά τις γραμμές της όπως είναι</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Saved %1 to %2</source>
         <translation>Αποθήκευση: %1 στο %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+3"/>
+        <source>(1 cell shown as stored)</source>
+        <translation>(1 κελί εμφανίζεται όπως αποθηκεύτηκε)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>(%1 cells shown as stored)</source>
+        <translation>(%1 κελιά εμφανίζονται όπως αποθηκεύτηκαν)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>The register holds %1: the page has every one</source>
         <translation>Η ταμειακή έχει %1: η σελίδα τις έχει όλες</translation>
     </message>
@@ -2993,9 +3003,27 @@ Save them before going on?</source>
     </message>
 </context>
 <context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <location line="+19"/>
+        <source>&amp;Select All</source>
+        <translation>&amp;Επιλογή όλων</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Step up</source>
+        <translation>Βήμα &amp;πάνω</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Step &amp;down</source>
+        <translation>Βήμα &amp;κάτω</translation>
+    </message>
+</context>
+<context>
     <name>QFileDialog</name>
     <message>
-        <location line="-80"/>
+        <location line="-101"/>
         <source>%1
 Directory not found.
 Please verify the correct directory name was given.</source>
@@ -3361,9 +3389,47 @@ Do you want to delete it anyway?</source>
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <location line="+13"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Αναίρεση</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Επανάληψη</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cu&amp;t</source>
+        <translation>Απο&amp;κοπή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy</source>
+        <translation>Α&amp;ντιγραφή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Paste</source>
+        <translation>Επι&amp;κόλληση</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>Διαγραφή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Select All</source>
+        <translation>Επιλογή όλων</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
-        <location line="-83"/>
+        <location line="-102"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -3451,6 +3517,49 @@ Do you want to delete it anyway?</source>
         <location line="+0"/>
         <source>Restore Defaults</source>
         <translation>Επαναφορά προεπιλογών</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <location line="+95"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Αναίρεση</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Επανάληψη</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cu&amp;t</source>
+        <translation>Απο&amp;κοπή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy</source>
+        <translation>Α&amp;ντιγραφή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy &amp;Link Location</source>
+        <translation>Αντιγραφή διεύθυνσης &amp;συνδέσμου</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Paste</source>
+        <translation>Επι&amp;κόλληση</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>Διαγραφή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Select All</source>
+        <translation>Επιλογή όλων</translation>
     </message>
 </context>
 <context>
@@ -3881,7 +3990,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+3"/>
         <location line="+4"/>
-        <location line="+91"/>
+        <location line="+92"/>
         <location line="+32"/>
         <source>UPDATE END</source>
         <translation>ΤΕΛΟΣ ΑΠΟΣΤΟΛΗΣ</translation>
@@ -4484,7 +4593,7 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../link/transfer.cpp" line="-244"/>
+        <location filename="../link/transfer.cpp" line="-245"/>
         <source>the system parameters</source>
         <translation>παράμετροι συστήματος</translation>
     </message>
@@ -4680,7 +4789,7 @@ Do you want to delete it anyway?</source>
         <translation>Διαγραφή από %3: %1 (%2);</translation>
     </message>
     <message>
-        <location filename="../link/transfer.cpp" line="+37"/>
+        <location filename="../link/transfer.cpp" line="+38"/>
         <source>the verify was cancelled by the operator</source>
         <translation>η επαλήθευση ακυρώθηκε από τον χρήστη</translation>
     </message>

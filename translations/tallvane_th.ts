@@ -511,7 +511,7 @@
         <translation>%1 เซลล์</translation>
     </message>
     <message>
-        <location line="+326"/>
+        <location line="+328"/>
         <source>%1 will not reach the register as shown:</source>
         <translation>%1 จะถูกเก็บในเครื่องเก็บเงินไม่ตรงกับที่แสดง:</translation>
     </message>
@@ -1474,9 +1474,9 @@
 <context>
     <name>Graphic</name>
     <message>
-        <location filename="../logo/graphic.cpp" line="+138"/>
-        <source>the JPEG file is cut short</source>
-        <translation>ไฟล์ JPEG ถูกตัดสั้น</translation>
+        <location filename="../logo/graphic.cpp" line="+224"/>
+        <source>the %1 file is cut short</source>
+        <translation>ไฟล์ %1 ถูกตัดสั้น</translation>
     </message>
 </context>
 <context>
@@ -1691,7 +1691,7 @@
         <translation>แสดง %1 จาก %2</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+99"/>
         <source>Save anyway?</source>
         <translation>บันทึกต่อไปหรือไม่?</translation>
     </message>
@@ -1701,12 +1701,22 @@
         <translation>ไม่ได้บันทึก: หน้านี้ยังคงแถวไว้ตามเดิม</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>Saved %1 to %2</source>
         <translation>บันทึก %1 ลงใน %2 แล้ว</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+3"/>
+        <source>(1 cell shown as stored)</source>
+        <translation>(1 เซลล์แสดงตามที่บันทึกไว้)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>(%1 cells shown as stored)</source>
+        <translation>(%1 เซลล์แสดงตามที่บันทึกไว้)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>The register holds %1: the page has every one</source>
         <translation>เครื่องบันทึกเงินสดเก็บ %1: หน้านี้มีครบทุกแถวแล้ว</translation>
     </message>
@@ -2993,9 +3003,27 @@ Save them before going on?</source>
     </message>
 </context>
 <context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <location line="+19"/>
+        <source>&amp;Select All</source>
+        <translation>เลือกทั้งหมด(&amp;S)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Step up</source>
+        <translation>เพิ่มหนึ่งขั้น(&amp;S)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Step &amp;down</source>
+        <translation>ลดหนึ่งขั้น(&amp;D)</translation>
+    </message>
+</context>
+<context>
     <name>QFileDialog</name>
     <message>
-        <location line="-80"/>
+        <location line="-101"/>
         <source>%1
 Directory not found.
 Please verify the correct directory name was given.</source>
@@ -3361,9 +3389,47 @@ Do you want to delete it anyway?</source>
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <location line="+13"/>
+        <source>&amp;Undo</source>
+        <translation>เลิกทำ(&amp;U)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Redo</source>
+        <translation>ทำซ้ำ(&amp;R)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cu&amp;t</source>
+        <translation>ตัด(&amp;T)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy</source>
+        <translation>คัดลอก(&amp;C)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Paste</source>
+        <translation>วาง(&amp;P)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Select All</source>
+        <translation>เลือกทั้งหมด</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
-        <location line="-83"/>
+        <location line="-102"/>
         <source>OK</source>
         <translation>ตกลง</translation>
     </message>
@@ -3451,6 +3517,49 @@ Do you want to delete it anyway?</source>
         <location line="+0"/>
         <source>Restore Defaults</source>
         <translation>คืนค่าเริ่มต้น</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <location line="+95"/>
+        <source>&amp;Undo</source>
+        <translation>เลิกทำ(&amp;U)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Redo</source>
+        <translation>ทำซ้ำ(&amp;R)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cu&amp;t</source>
+        <translation>ตัด(&amp;T)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy</source>
+        <translation>คัดลอก(&amp;C)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy &amp;Link Location</source>
+        <translation>คัดลอกที่อยู่ลิงก์(&amp;L)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Paste</source>
+        <translation>วาง(&amp;P)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Select All</source>
+        <translation>เลือกทั้งหมด</translation>
     </message>
 </context>
 <context>
@@ -3881,7 +3990,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+3"/>
         <location line="+4"/>
-        <location line="+91"/>
+        <location line="+92"/>
         <location line="+32"/>
         <source>UPDATE END</source>
         <translation>อัปเดตเสร็จสิ้น</translation>
@@ -4484,7 +4593,7 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../link/transfer.cpp" line="-244"/>
+        <location filename="../link/transfer.cpp" line="-245"/>
         <source>the system parameters</source>
         <translation>ค่าระบบ</translation>
     </message>
@@ -4680,7 +4789,7 @@ Do you want to delete it anyway?</source>
         <translation>ลบ %1 (%2) ออกจาก %3 หรือไม่?</translation>
     </message>
     <message>
-        <location filename="../link/transfer.cpp" line="+37"/>
+        <location filename="../link/transfer.cpp" line="+38"/>
         <source>the verify was cancelled by the operator</source>
         <translation>ผู้ใช้ยกเลิกการตรวจสอบ</translation>
     </message>
