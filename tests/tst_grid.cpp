@@ -361,6 +361,38 @@ private slots:
         QCOMPARE(ItemGrid::collect(&model, CategoryPlu, false), left);
     }
 
+    // A step of many cells (a clearing, a paste) tells the views once, and its undo and redo
+    // bring back every cell, also around rows the step added.
+    void aStepOfManyCellsIsOneChange()
+    {
+        GridModel model;
+        ItemTable rows;
+        for (int i = 0; i < 500; ++i)
+            rows << row({ QString::number(i + 1), QStringLiteral("ITEM %1").arg(i), "1", "2.5", "1" });
+        ColumnDescription description
+            = columns({ "Random", "Name", "Dept", "Price", "Stock+" }, { 0x88, 0x01, 0x02, 0x04, 0x04 });
+        ItemGrid::fill(&model, rows, description, CategoryPlu);
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        model.beginChange(QStringLiteral("clear"));
+        for (int r = 0; r < 500; ++r)
+            model.setData(model.index(r, 1), QString());
+        model.insertRows(500, 1);
+        model.setData(model.index(500, 1), QStringLiteral("NEW"));
+        model.setData(model.index(0, 1), QStringLiteral("FIRST"));
+        model.endChange();
+        const ItemTable after = ItemGrid::collect(&model, CategoryPlu, false);
+        QCOMPARE(after.size(), 501);
+        QCOMPARE(after.at(0).at(1).toString(), QStringLiteral("FIRST"));
+        QCOMPARE(after.at(250).at(1).toString(), QString());
+        QCOMPARE(after.at(500).at(1).toString(), QStringLiteral("NEW"));
+        QCOMPARE(changed.size(), 2); // the cells before the row came, and those after
+        QCOMPARE(model.undoStack()->count(), 1);
+        model.undoStack()->undo();
+        QCOMPARE(ItemGrid::collect(&model, CategoryPlu, false), rows);
+        model.undoStack()->redo();
+        QCOMPARE(ItemGrid::collect(&model, CategoryPlu, false), after);
+    }
+
     void pluCodesSortAsNumbers()
     {
         createDatabase(m_dir.filePath(QStringLiteral("codes.db")));

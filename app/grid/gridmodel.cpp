@@ -54,6 +54,7 @@ GridModel::~GridModel()
 {
     // The undo steps hold rows and call back into the model: they go first, untold.
     blockSignals(true);
+    m_groupSignals.reset();
     delete std::exchange(m_undo, nullptr);
     delete std::exchange(m_group, nullptr);
     dispose(std::move(m_rows));
@@ -125,10 +126,16 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
     }
     if (sameValue(m_rows[size_t(row)].cells.value(index.column()), value))
         return true;
-    auto* command = new GridCellsCommand(this, row, index.column(), value, m_group);
-    if (!m_group)
-        //: An undo step (a cell typed in or set from a menu; %1 is its column), shown after "Undo" and "Redo"
-        command->setText(tr("edit of %1").arg(headerData(index.column(), Qt::Horizontal).toString()));
+    if (m_group) {
+        if (!m_groupCells)
+            m_groupCells = new GridCellsCommand(this, m_group);
+        m_groupCells->add(row, index.column(), value, true);
+        return true;
+    }
+    auto* command = new GridCellsCommand(this, nullptr);
+    command->add(row, index.column(), value, false);
+    //: An undo step (a cell typed in or set from a menu; %1 is its column), shown after "Undo" and "Redo"
+    command->setText(tr("edit of %1").arg(headerData(index.column(), Qt::Horizontal).toString()));
     push(command);
     return true;
 }
@@ -314,6 +321,7 @@ void GridModel::sort(int column, Qt::SortOrder order)
 
 void GridModel::resetTable(const QStringList& headers, int columns, Rows rows, std::vector<quint8> kinds, int category)
 {
+    tellChangedCells();
     beginResetModel();
     // The steps hold rows of the table that goes: they go with it.
     m_undo->clear();
@@ -391,6 +399,7 @@ void GridModel::setFilter(const QString& text)
     if (text == m_filter)
         return;
     const QString before = m_filter;
+    tellChangedCells();
     m_refiltering = true;
     beginResetModel();
     m_filter = text;
@@ -412,8 +421,10 @@ void GridModel::setFilter(const QString& text)
 
 void GridModel::beginChange(const QString& what)
 {
-    if (m_groupDepth++ == 0)
+    if (m_groupDepth++ == 0) {
         m_group = new GridGroupCommand(what);
+        m_groupSignals = std::make_unique<CellSignalsHeld>(this);
+    }
 }
 
 void GridModel::endChange()
@@ -421,6 +432,8 @@ void GridModel::endChange()
     if (m_groupDepth == 0 || --m_groupDepth > 0)
         return;
     QUndoCommand* group = std::exchange(m_group, nullptr);
+    m_groupCells = nullptr;
+    m_groupSignals.reset();
     // A change that changed nothing (every pasted text refused) is no step to undo.
     if (group->childCount() == 0)
         delete group;
@@ -457,9 +470,11 @@ void GridModel::announceModified()
 
 void GridModel::push(QUndoCommand* command)
 {
-    // Inside a group the command is a part of it (its parent) and is made at once.
-    if (m_group)
+    // Inside a group the command is a part of it (its parent) and is made at once; cells
+    // changed after it go to a command of their own, so that an undo keeps the order.
+    if (m_group) {
+        m_groupCells = nullptr;
         command->redo();
-    else
+    } else
         m_undo->push(command);
 }

@@ -7,7 +7,10 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <QRect>
+
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QUndoStack;
@@ -126,6 +129,29 @@ private:
     friend class GridOrderCommand;
     friend class GridGroupCommand;
 
+    // While one is alive, the cells changed are told to the views once, as one range, when the
+    // last one goes (or before rows are added, taken or moved): a step of thousands of cells
+    // is one signal, not thousands.
+    class CellSignalsHeld {
+    public:
+        explicit CellSignalsHeld(GridModel* model)
+            : m_model(model)
+        {
+            ++m_model->m_cellSignalsHeld;
+        }
+        ~CellSignalsHeld()
+        {
+            if (--m_model->m_cellSignalsHeld == 0)
+                m_model->tellChangedCells();
+        }
+        CellSignalsHeld(const CellSignalsHeld&) = delete;
+        CellSignalsHeld& operator=(const CellSignalsHeld&) = delete;
+
+    private:
+        GridModel* m_model;
+    };
+    void tellChangedCells();
+
     // The primitives that the undo steps call. Each tells the views.
     void putCell(int tableRow, int column, const QVariant& value, const QByteArray& record);
     void putRows(Rows rows, const QList<int>& where);
@@ -155,6 +181,10 @@ private:
     QUndoStack* m_undo;
     class QUndoCommand* m_group = nullptr; // the step under way between beginChange() and endChange()
     int m_groupDepth = 0;
+    class GridCellsCommand* m_groupCells = nullptr; // the step's cells since its last change of rows
+    std::unique_ptr<CellSignalsHeld> m_groupSignals;
+    int m_cellSignalsHeld = 0;
+    QRect m_changedCells; // view rows and columns changed while the signals are held
     bool m_unstored = false;
     bool m_lastModified = false;
     std::vector<ToolTipSource> m_toolTipSources;

@@ -23,12 +23,25 @@ void GridModel::putCell(int tableRow, int column, const QVariant& value, const Q
     row.cells[column] = value;
     row.record = record;
     const int viewRow = toViewRow(tableRow);
-    if (viewRow >= 0)
+    if (viewRow < 0)
+        return;
+    if (m_cellSignalsHeld > 0)
+        m_changedCells |= QRect(column, viewRow, 1, 1);
+    else
         emit dataChanged(index(viewRow, column), index(viewRow, column), { Qt::DisplayRole, Qt::EditRole });
+}
+
+void GridModel::tellChangedCells()
+{
+    const QRect changed = std::exchange(m_changedCells, QRect());
+    if (changed.isValid())
+        emit dataChanged(index(changed.top(), changed.left()), index(changed.bottom(), changed.right()),
+            { Qt::DisplayRole, Qt::EditRole });
 }
 
 void GridModel::putRows(Rows rows, const QList<int>& where)
 {
+    tellChangedCells(); // in view rows as they stand before the rows come
     const bool oneBlock = !where.isEmpty() && where.last() - where.first() + 1 == where.size();
     const bool apart = m_filtered || (!oneBlock && where.size() > kRowsOneByOne);
     if (apart)
@@ -84,6 +97,7 @@ void GridModel::putRows(Rows rows, const QList<int>& where)
 
 GridModel::Rows GridModel::takeRows(const QList<int>& tableRows)
 {
+    tellChangedCells();
     Rows taken(static_cast<size_t>(tableRows.size()));
     const bool oneBlock = !tableRows.isEmpty() && tableRows.last() - tableRows.first() + 1 == tableRows.size();
     const bool apart = m_filtered || (!oneBlock && tableRows.size() > kRowsOneByOne);
@@ -162,6 +176,7 @@ void GridModel::renumber(int from)
 
 void GridModel::swapRows(Rows& rows)
 {
+    tellChangedCells();
     beginResetModel();
     std::swap(m_rows, rows);
     rebuildShown();
@@ -171,6 +186,7 @@ void GridModel::swapRows(Rows& rows)
 
 void GridModel::reorder(const std::vector<int>& from)
 {
+    tellChangedCells();
     const int rows = tableRowCount();
     std::vector<int> to(size_t(rows), 0);
     for (int r = 0; r < rows; ++r)

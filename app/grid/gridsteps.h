@@ -11,27 +11,44 @@
 // it back, and calls the model's primitives (GridModel::putCell() and the like), which tell
 // the views.
 
-// A cell changed by typing, a menu or a paste.
+// Cells changed by typing, a menu, a paste or a clearing: one command holds every cell of a
+// step (a command per cell made a clearing of 100,000 rows hold 200 MB).
 class GridCellsCommand : public QUndoCommand {
 public:
-    GridCellsCommand(GridModel* model, int row, int column, QVariant after, QUndoCommand* parent)
+    GridCellsCommand(GridModel* model, QUndoCommand* parent)
         : QUndoCommand(parent)
         , m_model(model)
-        , m_row(row)
-        , m_column(column)
-        , m_before(model->m_rows[size_t(row)].cells.value(column))
-        , m_after(std::move(after))
-        , m_record(model->m_rows[size_t(row)].record)
     {
     }
-    void redo() override { m_model->putCell(m_row, m_column, m_after, QByteArray()); }
-    void undo() override { m_model->putCell(m_row, m_column, m_before, m_record); }
+    // Records the change of one cell; within a step it is made at once (the step is pushed made).
+    void add(int row, int column, QVariant after, bool make)
+    {
+        const GridModel::Row& shown = m_model->m_rows[size_t(row)];
+        m_cells.push_back({ row, column, shown.cells.value(column), std::move(after), shown.record });
+        if (make)
+            m_model->putCell(row, column, m_cells.back().after, QByteArray());
+    }
+    void redo() override
+    {
+        const GridModel::CellSignalsHeld held(m_model);
+        for (const Cell& cell : m_cells)
+            m_model->putCell(cell.row, cell.column, cell.after, QByteArray());
+    }
+    void undo() override
+    {
+        const GridModel::CellSignalsHeld held(m_model);
+        for (auto cell = m_cells.rbegin(); cell != m_cells.rend(); ++cell)
+            m_model->putCell(cell->row, cell->column, cell->before, cell->record);
+    }
 
 private:
+    struct Cell {
+        int row, column;
+        QVariant before, after;
+        QByteArray record; // the row's record before its first change
+    };
     GridModel* m_model;
-    const int m_row, m_column;
-    const QVariant m_before, m_after;
-    const QByteArray m_record;
+    std::vector<Cell> m_cells;
 };
 
 // Rows added (or, `removing`, taken out) at the table rows `where`, in ascending order.
