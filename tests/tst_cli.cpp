@@ -166,6 +166,9 @@ private slots:
             << asAdmin({ "diff", "--db", set, "--type", "plu", "--register", "tcp:127.0.0.2", "--tcp" }) << "not both";
         QTest::newRow("diff by no register")
             << asAdmin({ "diff", "--db", set, "--type", "plu", "--register", " " }) << "--register takes a register";
+        QTest::newRow("a logo wider than the printer")
+            << asAdmin({ "install", "--type", "logo", "--image", "x.png", "--serial", "x", "--size", "480x64" })
+            << "at most 384 wide and at most 40967 pixels in all (rounded to multiples of 32x8: 480x64)";
         QTest::newRow("export as a workbook")
             << asAdmin({ "export", "--db", set, "--type", "dept", "--out", "x.xlsx" }) << "written as CSV";
         QTest::newRow("export over the set")

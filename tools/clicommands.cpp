@@ -613,8 +613,12 @@ int readLogoOptions(const CommandContext& context, const LinkOptions& link, QSiz
         const int height = parts.value(1).toInt(&okHeight);
         *size = Graphic::roundedSize(width, height);
         if (parts.size() != 2 || !okWidth || !okHeight || width < 0 || height < 0 || !Graphic::sizeAllowed(*size))
-            return context.usageError(
-                QStringLiteral("--size takes WxH of at least 32x8 and at most %1 pixels").arg(Graphic::kMaxPixels));
+            return context.usageError(QStringLiteral("--size takes WxH of at least 32x8, at most %1 wide and at most "
+                                                     "%2 pixels in all (rounded to multiples of 32x8: %3x%4)")
+                                          .arg(Graphic::kMaxWidth)
+                                          .arg(Graphic::kMaxPixels)
+                                          .arg(size->width())
+                                          .arg(size->height()));
     }
     if (Graphic::packedLengthFor(*size) > Graphic::kMaxPackedLength)
         return context.usageError(QStringLiteral("image data is too big."));
@@ -1218,7 +1222,8 @@ const QList<CliCommand>& cliCommands()
             "  install --type logo --image FILE [--size WxH] [--stretch] [--logo-number 1|2] --serial PORT\n"
             "\n"
             "packs the picture as the window's logo page does (default size 192x64, rounded to a\n"
-            "multiple of 32 by a multiple of 8; the picture keeps its proportions, centred, or with\n"
+            "multiple of 32 by a multiple of 8, at most 384 wide and 40967 pixels; the picture keeps its proportions, "
+            "centred, or with\n"
             "--stretch covers the whole logo) and sends it as logo 1 or 2 (default 1) over the\n"
             "serial link.",
             &installOptions, &install },
