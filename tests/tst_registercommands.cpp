@@ -343,6 +343,8 @@ private slots:
                      "PLUs not on the page stay on the register. PLU totals kept by the register may be lost")),
             qPrintable(MessageBox::shown().last()));
         QCOMPARE(ecr->output().count("recv 05 48 05 00"), 1);
+        // The log still tells of the last send.
+        QCOMPARE(w.log("textEdit_snd"), QStringLiteral("PLUs unchanged on 127.0.0.1: not sent"));
 
         // The dialog stays open beside the window; once its page has gone, it sends nothing.
         w.itemModel()->setData(w.itemModel()->index(0, 3), 2.75);

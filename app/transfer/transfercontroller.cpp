@@ -157,6 +157,9 @@ void TransferController::start(int frames, const std::function<int()>& request)
 
 void TransferController::send(SendRequest& request, const QList<int>& gridRows)
 {
+    // The logs keep the last transfer's words until the next one starts (a question answered
+    // No leaves them).
+    m_monitor->clearLogs();
     request.verify = m_panel->verifyAfterInstall();
     m_grid->marks()->clearVerifyMarks();
     m_grid->marks()->setSentRows(gridRows);
@@ -284,7 +287,6 @@ void TransferController::install(int category)
 {
     if (category == CategoryNone || !linkReady())
         return;
-    m_monitor->clearLogs();
     SendRequest request;
     switch (category) {
     case CategoryGraphic: {
@@ -313,6 +315,7 @@ void TransferController::install(int category)
     }
     // A table the register must not get is not sent at all; the error log says why.
     if (!request.refusals.isEmpty()) {
+        m_monitor->clearLogs();
         for (const QString& refusal : request.refusals)
             m_monitor->addError(refusal);
         m_monitor->flush();
@@ -352,7 +355,6 @@ void TransferController::itemCommand(quint8 command, int category)
     }
     if (!request.sendable() || !linkReady())
         return;
-    m_monitor->clearLogs();
     // Added and updated rows are checked before they go; a deleted one needs only its code.
     if (pluItems && command != CommandDelete && !m_grid->confirmSend(rows, gridRows, request.records))
         return;
