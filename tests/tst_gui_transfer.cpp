@@ -194,8 +194,8 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return w.registers() == 0; }, 5000));
     }
 
-    // Two registers with other tables: the page takes the first register's by its link, not the
-    // one that answered last, and the other is named.
+    // Registers with other tables: the page takes the first register's by its link, not the
+    // one that answered last, and the others are named, also one that holds no rows at all.
     void downloadFromTwoRegisters()
     {
         const QString five = shopWithDepartments(5);
@@ -205,13 +205,16 @@ private slots:
         auto first = w.connectSimulator(three);
         auto second = w.connectSimulator(five,
             { QStringLiteral("--from"), QStringLiteral("127.0.0.2"), QStringLiteral("--delay"), QStringLiteral("60") });
-        QVERIFY(first && second);
+        auto empty = w.connectSimulator(m_dir.filePath(QStringLiteral("empty%1.db").arg(++m_serial)),
+            { QStringLiteral("--from"), QStringLiteral("127.0.0.3") });
+        QVERIFY(first && second && empty);
         click(w, "btn_dept");
         click(w, "btn_download");
         QVERIFY(w.waitIdle());
         QCOMPARE(w.itemModel()->rowCount(), 3);
         QVERIFY2(w.log("textEdit_rcv")
-                     .contains(QStringLiteral("The page shows the table of tcp:127.0.0.1; tcp:127.0.0.2 sent another")),
+                     .contains(QStringLiteral(
+                         "The page shows the table of tcp:127.0.0.1; tcp:127.0.0.2, tcp:127.0.0.3 sent another")),
             qPrintable(w.log("textEdit_rcv")));
     }
 

@@ -436,6 +436,15 @@ void TransferController::finish()
         if (&held != &m_held.first() && (held.rows != m_held.first().rows || held.records != m_held.first().records))
             others << held.link;
     }
+    // A register that sent an empty table holds another table than the one shown, too.
+    const auto emptyTable = [&received](const TransferOutcome& outcome) {
+        return outcome.download && outcome.result == TransferOutcome::Done && outcome.dropped == 0
+            && !received.contains(outcome.link);
+    };
+    if (!m_held.isEmpty())
+        for (const TransferOutcome& outcome : std::as_const(m_outcomes))
+            if (emptyTable(outcome))
+                others << outcome.link;
     if (!m_held.isEmpty() && !m_cancelled && compareCategory < 0)
         emit rowsReceived(m_held.first().datatype, &m_held.first().rows,
             m_held.first().hasRecords ? &m_held.first().records : nullptr);
@@ -445,8 +454,7 @@ void TransferController::finish()
                                 .arg(m_held.first().link, others.join(listSeparator())));
     // A register that sent an empty table holds none of the category's rows.
     for (TransferOutcome& outcome : m_outcomes) {
-        if (outcome.download && outcome.result == TransferOutcome::Done && outcome.dropped == 0
-            && !received.contains(outcome.link) && !recordDownload(outcome.link, outcome.datatype, {}))
+        if (emptyTable(outcome) && !recordDownload(outcome.link, outcome.datatype, {}))
             unkept.insert(outcome.link);
         outcome.baselineLost = outcome.baselineLost || unkept.contains(outcome.link);
     }
