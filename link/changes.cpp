@@ -1,5 +1,6 @@
 #include "link/changes.h"
 
+#include "base/punctuation.h"
 #include "link/linklog.h"
 #include "records/categories.h"
 #include "records/recordcodec.h"
@@ -61,19 +62,34 @@ private:
 
 QString linkPeer(const QString& link) { return link.section(QLatin1Char(':'), 1); }
 
-SendRequest plannedDeletes(const QList<RegisterPlan>& plans, QStringList* peers)
+QString plannedDeletesQuestion(const QList<RegisterPlan>& plans)
 {
-    SendRequest deletes;
-    deletes.datatype = "PLUDATA";
-    deletes.command = CommandDelete;
-    deletes.hasTable = true;
+    QList<QPair<QString, ItemTable>> deletes; // by register
     for (const RegisterPlan& plan : plans)
         for (const SendPart& part : plan.request.parts)
-            if (part.command == CommandDelete && !part.table.isEmpty()) {
-                deletes.table += part.table;
-                *peers << linkPeer(plan.link);
-            }
-    return deletes;
+            if (part.command == CommandDelete && !part.table.isEmpty())
+                deletes.append({ linkPeer(plan.link), part.table });
+    if (deletes.isEmpty())
+        return QString();
+    const bool alike = std::all_of(deletes.cbegin(), deletes.cend(),
+        [&deletes](const QPair<QString, ItemTable>& one) { return one.second == deletes.first().second; });
+    if (alike) {
+        SendRequest request;
+        request.datatype = "PLUDATA";
+        request.command = CommandDelete;
+        request.table = deletes.first().second;
+        QStringList peers;
+        for (const auto& [peer, table] : std::as_const(deletes))
+            peers << peer;
+        return irreversibleQuestion(request, peers);
+    }
+    QStringList each;
+    for (const auto& [peer, table] : std::as_const(deletes))
+        each << QStringLiteral("%1: %2").arg(wordedPeer(Wording::Shown, peer), pluPhrase(table));
+    //: %1 how many registers, %2 for each register what it loses ("127.0.0.1: 1 PLU (1001 TEA)")
+    return QCoreApplication::translate("TransferOutcome", "Delete from %1 connected registers: %2?")
+        .arg(deletes.size())
+        .arg(each.join(clauseSeparator()));
 }
 
 QString RegisterPlan::sentence(bool sending) const

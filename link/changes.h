@@ -41,10 +41,10 @@ QList<QByteArray> storedRecords(int category, const ItemTable& rows, const QList
 QList<RegisterPlan> planChanges(
     int category, const ItemTable& rows, const QList<QByteArray>& records, const QStringList& links);
 
-// The PLU deletes that `plans` send, as one delete request for the question asked before
-// they go (irreversibleQuestion), with the peers of the registers they go to in `peers`;
-// its table is empty when the plans delete nothing.
-SendRequest plannedDeletes(const QList<RegisterPlan>& plans, QStringList* peers);
+// The question asked before `plans` delete PLUs on the registers (as irreversibleQuestion
+// asks it; registers that lose different PLUs are named each with its own); empty when the
+// plans delete nothing.
+QString plannedDeletesQuestion(const QList<RegisterPlan>& plans);
 
 // The peer's name in sentences: the address or port of a link.
 QString linkPeer(const QString& link);

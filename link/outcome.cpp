@@ -217,10 +217,18 @@ QString irreversibleQuestion(const SendRequest& request, const QStringList& regi
             .arg(registersPhrase(registers));
     if (request.datatype != "PLUDATA" || request.command != CommandDelete)
         return QString();
+    const QString where = registers.size() > 1
+        ? QCoreApplication::translate("TransferOutcome", "%1 connected registers").arg(registers.size())
+        : registersPhrase(registers);
+    return QCoreApplication::translate("TransferOutcome", "Delete %1 from %2?").arg(pluPhrase(request.table), where);
+}
+
+QString pluPhrase(const ItemTable& table)
+{
     // A PLU selected in several cells goes once per cell, but it is one PLU to the operator.
     QStringList plus;
     QSet<QString> seen;
-    for (const ItemRow& row : request.table) {
+    for (const ItemRow& row : table) {
         const QString name
             = QStringLiteral("%1 %2").arg(row.value(0).toString(), row.value(1).toString().trimmed()).trimmed();
         if (!seen.contains(name)) {
@@ -232,9 +240,7 @@ QString irreversibleQuestion(const SendRequest& request, const QStringList& regi
     if (plus.size() > kListedRows)
         names
             << QCoreApplication::translate("TransferOutcome", "%1 more").arg(groupedNumber(plus.size() - kListedRows));
-    const QString where = registers.size() > 1
-        ? QCoreApplication::translate("TransferOutcome", "%1 connected registers").arg(registers.size())
-        : registersPhrase(registers);
-    return QCoreApplication::translate("TransferOutcome", "Delete %1 (%2) from %3?")
-        .arg(countText(CategoryPlu, int(plus.size())), names.join(listSeparator()), where);
+    //: %1 "2 PLUs", %2 their codes and names
+    return QCoreApplication::translate("TransferOutcome", "%1 (%2)")
+        .arg(countText(CategoryPlu, int(plus.size())), names.join(listSeparator()));
 }

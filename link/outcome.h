@@ -92,3 +92,5 @@ QString registersPhrase(const QStringList& registers);
 // default); tallvane-cli needs --yes instead.
 struct SendRequest;
 QString irreversibleQuestion(const SendRequest& request, const QStringList& registers);
+// PLU rows as such questions name them: "2 PLUs (1001 COFFEE, 1002 TEA)", each PLU once.
+QString pluPhrase(const ItemTable& table);

@@ -430,6 +430,25 @@ private slots:
         return m_cli->run(asAdmin({ "export", "--db", db, "--type", "plu" })).out;
     }
 
+    // Registers that would lose different PLUs are named each with its own in the refusal.
+    void deletesNamedRegisterByRegister()
+    {
+        const QString shop = pluDatabase("1001,COFFEE,1,2.50,10\n1002,TEA,1,1.80,10\n");
+        const QString a = fresh(QStringLiteral(".db")), b = fresh(QStringLiteral(".db"));
+        const QStringList install { "install", "--db", shop, "--type", "plu" };
+        const QStringList fromA { "--db", a, "--from", "127.0.0.2" }, fromB { "--db", b, "--from", "127.0.0.3" };
+        QCOMPARE(overTcp(install + tcp(), { fromA }).status, 0);
+        QVERIFY(importPlus(shop, "1001,COFFEE,1,2.50,10\n1002,TEA,1,1.80,10\n1003,CAKE,2,3.10,5\n"));
+        QCOMPARE(overTcp(install + tcp(), { fromB }).status, 0);
+        QVERIFY(importPlus(shop, "1001,COFFEE,1,2.50,10\n"));
+        const CliProgram::Result unconfirmed
+            = overTcp(install + QStringList { "--changes" } + tcp(2), { fromA, fromB });
+        QCOMPARE(unconfirmed.status, 2);
+        QVERIFY2(unconfirmed.err.contains("Delete from 2 connected registers: 127.0.0.2: 1 PLU (1002 TEA); 127.0.0.3: "
+                                          "2 PLUs (1002 TEA, 1003 CAKE)? Nothing was sent"),
+            unconfirmed.err.constData());
+    }
+
     // Two registers with baselines of their own get each their own difference; a send that
     // fails changes the baseline only by what was acknowledged.
     void changesOnly()

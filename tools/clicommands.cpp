@@ -586,9 +586,8 @@ int readCommand(const CommandContext& context, int category, quint8* command)
 
 // A send that cannot be undone on the register (a PLU delete, clear data) goes only with
 // --yes, which stands for the window's question; without it nothing is sent (ExitUsage).
-int confirmedUnattended(const CommandContext& context, const SendRequest& request, const QStringList& registers = {})
+int confirmedUnattended(const CommandContext& context, const QString& question)
 {
-    const QString question = irreversibleQuestion(request, registers);
     if (question.isEmpty() || context.isSet(QStringLiteral("yes")))
         return Cli::ExitOk;
     return context.usageError(
@@ -690,9 +689,7 @@ int sendChanges(const CommandContext& context, const LinkOptions& options, int c
         requests.insert(plan.link, plan.request);
     }
     // PLUs gone from the set go from the registers too: only with --yes, as delete.
-    QStringList deleting;
-    const SendRequest deletes = plannedDeletes(plans, &deleting);
-    if (!deletes.table.isEmpty() && (status = confirmedUnattended(context, deletes, deleting)))
+    if ((status = confirmedUnattended(context, plannedDeletesQuestion(plans))))
         return status;
     if (!requests.isEmpty())
         status = link.runEach(most, requests);
@@ -779,7 +776,7 @@ int install(CommandContext& context)
     request.verify = verify;
     if (context.isSet(QStringLiteral("changes")))
         return sendChanges(context, link, category, rows, records, verify);
-    if (const int refused = confirmedUnattended(context, request))
+    if (const int refused = confirmedUnattended(context, irreversibleQuestion(request, {})))
         return refused;
     return send(link, request, request.hasTable ? int(request.table.size()) : 1);
 }
@@ -930,7 +927,8 @@ int clear(CommandContext& context)
     if (!context.required(QStringLiteral("serial"), &link.port, &status))
         return status;
     SendRequest request = itemRequest(CommandClear, CategoryNone, ItemTable(), true);
-    if ((status = confirmedUnattended(context, request)) || (status = context.logIn(CategoryNone)))
+    if ((status = confirmedUnattended(context, irreversibleQuestion(request, {})))
+        || (status = context.logIn(CategoryNone)))
         return status;
     if (!mayClearRegisters(usrdb::instance()->loginRecord())) {
         Cli::printError(QStringLiteral("No authority: only the administrator may erase a register's tables."));

@@ -1556,7 +1556,7 @@
 <context>
     <name>GridModel</name>
     <message>
-        <location filename="../app/grid/gridmodel.cpp" line="+131"/>
+        <location filename="../app/grid/gridmodel.cpp" line="+138"/>
         <source>edit of %1</source>
         <extracomment>An undo step (a cell typed in or set from a menu; %1 is its column), shown after &quot;Undo&quot; and &quot;Redo&quot;</extracomment>
         <translation>עריכת %1</translation>
@@ -3764,7 +3764,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+86"/>
+        <location filename="../link/changes.cpp" line="+102"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: אין עדיין נקודת ייחוס: יש להוריד כדי להשוות, או להעלות את כל הטבלה</translation>
     </message>
@@ -4448,7 +4448,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+87"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+85"/>
         <source>warning</source>
         <translation>אזהרה</translation>
     </message>
@@ -4463,7 +4463,7 @@ Do you want to delete it anyway?</source>
         <translation>אף קופה לא קיבלה את הבקשה.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+27"/>
         <source>Open the %1 page first.</source>
         <translation>יש לפתוח קודם את הדף %1.</translation>
     </message>
@@ -4478,7 +4478,7 @@ Do you want to delete it anyway?</source>
         <translation>אין מה לשלוח: ראו ביומן</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Nothing sent: the changes go with the next send</source>
         <translation>לא נשלח דבר: השינויים יישלחו בשליחה הבאה</translation>
     </message>
@@ -4549,12 +4549,12 @@ Do you want to delete it anyway?</source>
         <translation>להמשיך</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+58"/>
         <source>The page shows the table of %1; %2 sent another: download from one register to see its own.</source>
         <translation>הדף מציג את הטבלה של %1; %2 שלחה טבלה אחרת: יש להוריד מקופה אחת כדי לראות את שלה.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>Not sent to %1: no baseline yet (download from it, or install the whole table).</source>
         <translation>לא נשלח אל %1: אין עדיין נקודת ייחוס (יש להוריד ממנה, או להעלות את כל הטבלה).</translation>
     </message>
@@ -4754,12 +4754,12 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+30"/>
-        <location line="+33"/>
+        <location line="+41"/>
         <source>%1 more</source>
         <translation>עוד %1</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-37"/>
         <source>the register(s)</source>
         <translation>הקופה או הקופות</translation>
     </message>
@@ -4779,14 +4779,20 @@ Do you want to delete it anyway?</source>
         <translation>למחוק את כל הטבלאות של %1? אי אפשר לבטל זאת.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+5"/>
         <source>%1 connected registers</source>
         <translation>כל %1 הקופות המחוברות</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Delete %1 (%2) from %3?</source>
-        <translation>למחוק %1 (%2) מ%3?</translation>
+        <source>Delete %1 from %2?</source>
+        <translation>למחוק %1 מ%2?</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>%1 (%2)</source>
+        <extracomment>%1 &quot;2 PLUs&quot;, %2 their codes and names</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location filename="../link/transfer.cpp" line="+38"/>
@@ -4807,6 +4813,12 @@ Do you want to delete it anyway?</source>
         <location line="+20"/>
         <source>logo part %1 of %2</source>
         <translation>חלק %1 מתוך %2 של הלוגו</translation>
+    </message>
+    <message>
+        <location filename="../link/changes.cpp" line="-17"/>
+        <source>Delete from %1 connected registers: %2?</source>
+        <extracomment>%1 how many registers, %2 for each register what it loses (&quot;127.0.0.1: 1 PLU (1001 TEA)&quot;)</extracomment>
+        <translation>למחוק מ-%1 קופות מחוברות: %2?</translation>
     </message>
 </context>
 <context>

@@ -1556,7 +1556,7 @@
 <context>
     <name>GridModel</name>
     <message>
-        <location filename="../app/grid/gridmodel.cpp" line="+131"/>
+        <location filename="../app/grid/gridmodel.cpp" line="+138"/>
         <source>edit of %1</source>
         <extracomment>An undo step (a cell typed in or set from a menu; %1 is its column), shown after &quot;Undo&quot; and &quot;Redo&quot;</extracomment>
         <translation>แก้ไข %1</translation>
@@ -3764,7 +3764,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+86"/>
+        <location filename="../link/changes.cpp" line="+102"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: ยังไม่มีข้อมูลอ้างอิง: ดาวน์โหลดเพื่อเปรียบเทียบ หรือติดตั้งทั้งตาราง</translation>
     </message>
@@ -4448,7 +4448,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+87"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+85"/>
         <source>warning</source>
         <translation>คำเตือน</translation>
     </message>
@@ -4463,7 +4463,7 @@ Do you want to delete it anyway?</source>
         <translation>ไม่มีเครื่องเก็บเงินรับคำสั่ง</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+27"/>
         <source>Open the %1 page first.</source>
         <translation>เปิดหน้า %1 ก่อน</translation>
     </message>
@@ -4478,7 +4478,7 @@ Do you want to delete it anyway?</source>
         <translation>ไม่มีข้อมูลที่ต้องส่ง: ดูล็อก</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Nothing sent: the changes go with the next send</source>
         <translation>ไม่ได้ส่งอะไร: การเปลี่ยนแปลงจะไปกับการส่งครั้งถัดไป</translation>
     </message>
@@ -4549,12 +4549,12 @@ Do you want to delete it anyway?</source>
         <translation>ทำงานต่อ</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+58"/>
         <source>The page shows the table of %1; %2 sent another: download from one register to see its own.</source>
         <translation>หน้านี้แสดงตารางของ %1 แต่ %2 ส่งตารางอื่นมา: ดาวน์โหลดจากเครื่องเดียวเพื่อดูตารางของเครื่องนั้น</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>Not sent to %1: no baseline yet (download from it, or install the whole table).</source>
         <translation>ไม่ได้ส่งไปยัง %1: ยังไม่มีข้อมูลอ้างอิง (ดาวน์โหลดจากเครื่อง หรือติดตั้งทั้งตาราง)</translation>
     </message>
@@ -4754,12 +4754,12 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+30"/>
-        <location line="+33"/>
+        <location line="+41"/>
         <source>%1 more</source>
         <translation>อีก %1</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-37"/>
         <source>the register(s)</source>
         <translation>เครื่องเก็บเงิน</translation>
     </message>
@@ -4779,14 +4779,20 @@ Do you want to delete it anyway?</source>
         <translation>ล้างข้อมูลทุกตารางของ %1 หรือไม่? การล้างนี้ย้อนกลับไม่ได้</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+5"/>
         <source>%1 connected registers</source>
         <translation>เครื่องเก็บเงินที่เชื่อมต่ออยู่ %1 เครื่อง</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Delete %1 (%2) from %3?</source>
-        <translation>ลบ %1 (%2) ออกจาก %3 หรือไม่?</translation>
+        <source>Delete %1 from %2?</source>
+        <translation>ลบ %1 ออกจาก %2 หรือไม่?</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>%1 (%2)</source>
+        <extracomment>%1 &quot;2 PLUs&quot;, %2 their codes and names</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location filename="../link/transfer.cpp" line="+38"/>
@@ -4807,6 +4813,12 @@ Do you want to delete it anyway?</source>
         <location line="+20"/>
         <source>logo part %1 of %2</source>
         <translation>โลโก้ส่วนที่ %1 จาก %2</translation>
+    </message>
+    <message>
+        <location filename="../link/changes.cpp" line="-17"/>
+        <source>Delete from %1 connected registers: %2?</source>
+        <extracomment>%1 how many registers, %2 for each register what it loses (&quot;127.0.0.1: 1 PLU (1001 TEA)&quot;)</extracomment>
+        <translation>ลบออกจากเครื่องเก็บเงินที่เชื่อมต่ออยู่ %1 เครื่อง: %2 หรือไม่?</translation>
     </message>
 </context>
 <context>

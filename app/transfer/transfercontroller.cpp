@@ -123,12 +123,10 @@ bool TransferController::linkReady()
     return false;
 }
 
-bool TransferController::confirmIrreversible(const SendRequest& request, const QStringList& registers)
+bool TransferController::confirmIrreversible(const QString& question, bool clear)
 {
-    const QString question = irreversibleQuestion(request, registers.isEmpty() ? m_panel->registerNames() : registers);
     if (question.isEmpty())
         return true;
-    const bool clear = request.datatype == "SYSCLEARDATA";
     const QMessageBox::StandardButton answer = clear
         ? MessageBox::warning(m_window, tr("warning"), question, QMessageBox::Yes | QMessageBox::No,
               QMessageBox::No)
@@ -243,9 +241,8 @@ void TransferController::sendChanges(int category)
         return;
     }
     // PLUs gone from the page go from the registers too: asked first, as Delete is.
-    QStringList deleting;
-    const SendRequest deletes = plannedDeletes(plans, &deleting);
-    if (!deletes.table.isEmpty() && !confirmIrreversible(deletes, deleting)) {
+    const QString deletes = plannedDeletesQuestion(plans);
+    if (!deletes.isEmpty() && !confirmIrreversible(deletes)) {
         m_withoutBaseline.clear();
         m_statusBar->showMessage(tr("Nothing sent: the changes go with the next send"));
         return;
@@ -358,7 +355,8 @@ void TransferController::itemCommand(quint8 command, int category)
     // Added and updated rows are checked before they go; a deleted one needs only its code.
     if (pluItems && command != CommandDelete && !m_grid->confirmSend(rows, gridRows, request.records))
         return;
-    if (!confirmIrreversible(request))
+    if (!confirmIrreversible(
+            irreversibleQuestion(request, m_panel->registerNames()), request.datatype == "SYSCLEARDATA"))
         return;
     send(request, gridRows);
 }
