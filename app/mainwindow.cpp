@@ -200,7 +200,7 @@ void MainWindow::setUpTree()
         m_categoryLabels << name;
         new QTreeWidgetItem(itemView, QStringList(name));
     }
-    m_buttonPage->showLocks(itemView);
+    m_buttonPage->showLocks(itemView, { { CategoryGroup, ui->actionGroup }, { CategoryDept, ui->actionDept } });
     tree->expandAll();
 }
 

@@ -227,6 +227,9 @@ private slots:
         QVERIFY(!childItem(w, QStringLiteral("ITEM VIEW"), QStringLiteral("dept"))->icon(0).isNull());
         QCOMPARE(childItem(w, QStringLiteral("ITEM VIEW"), QStringLiteral("tax"))->toolTip(0), QString());
         QVERIFY(childItem(w, QStringLiteral("ITEM VIEW"), QStringLiteral("tax"))->icon(0).isNull());
+        // So is the Windows menu's entry.
+        QCOMPARE(child<QAction>(w, "actionDept")->statusTip(), deptTip);
+        QVERIFY(!child<QAction>(w, "actionDept")->icon().isNull());
         click(w, "btn_dept");
         QCOMPARE(MessageBox::shown(), QStringList(QStringLiteral("Warnning!: No authority.")));
         // The next login builds a new window, which follows the new user's permissions.

@@ -6,6 +6,7 @@
 
 #include "ui_buttonpage.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -87,7 +88,7 @@ QString ButtonPage::lockTip(int category)
         .arg(title, permissionLabel(categoryPermission(category)));
 }
 
-void ButtonPage::showLocks(QTreeWidgetItem* itemView)
+void ButtonPage::showLocks(QTreeWidgetItem* itemView, const QList<QPair<int, QAction*>>& actions)
 {
     const UserInfo user = loggedInUser();
     const QPixmap lock = ButtonPictures::lockPicture(16);
@@ -99,6 +100,13 @@ void ButtonPage::showLocks(QTreeWidgetItem* itemView)
         if (QTreeWidgetItem* entry = page.treeEntry != 0 && itemView ? itemView->child(page.treeEntry - 7) : nullptr) {
             entry->setIcon(0, locked ? QIcon(lock) : QIcon());
             entry->setToolTip(0, tip);
+        }
+        for (const auto& [category, action] : actions) {
+            if (category == page.number) {
+                action->setIcon(locked ? QIcon(lock) : QIcon());
+                action->setStatusTip(tip);
+                action->setToolTip(tip); // empty: the text, as for any entry
+            }
         }
     }
     // User management is the administrator's.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QWidget>
 
 class QPushButton;
@@ -23,8 +25,9 @@ public:
 
     // Shows the category buttons and the tree's category entries (the children of `itemView`,
     // in the order of the tree's labels) that the logged-in user may not open as locked. They
-    // stay clickable, so a click still meets the window's refusal.
-    void showLocks(QTreeWidgetItem* itemView);
+    // stay clickable, so a click still meets the window's refusal. So are the menu entries
+    // that open a category (`actions`, by category number).
+    void showLocks(QTreeWidgetItem* itemView, const QList<QPair<int, QAction*>>& actions = {});
     // The tool tip of a locked category: the permission it needs and who grants it.
     static QString lockTip(int category);
 
