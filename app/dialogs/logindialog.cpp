@@ -10,7 +10,6 @@
 #include "ui_logindialog.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
@@ -100,7 +99,7 @@ void loginDialog::sayNotices()
     if (auto* problem = findChild<QLabel*>(QStringLiteral("label_userDbProblem")))
         problem->setText(tr("The user database cannot be read: %1.\n%2\nNobody can log in until it is restored "
                             "or moved aside. It has not been changed.")
-                             .arg(m_problem, QDir::toNativeSeparators(m_problemPath)));
+                             .arg(m_problem, shownPath(m_problemPath)));
 }
 
 void loginDialog::changeEvent(QEvent* event)
