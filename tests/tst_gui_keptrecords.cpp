@@ -229,6 +229,12 @@ private slots:
         QVERIFY(saveRecords(QStringLiteral("table_system"), { RecordEntry::make("1", "sysparm", record) }));
         auto w = windowOn(CategorySysParm);
         QCOMPARE(child<QSpinBox>(*w, "sb_ideltime")->value(), 99);
+        // The box says what it cannot show.
+        QVERIFY2(child<QSpinBox>(*w, "sb_ideltime")
+                     ->toolTip()
+                     .endsWith(QStringLiteral(
+                         "The set holds 150, which this box cannot show; it is kept unless you change the box.")),
+            qPrintable(child<QSpinBox>(*w, "sb_ideltime")->toolTip()));
         save(*w);
         QCOMPARE(storedData(currentDatabasePath, QStringLiteral("table_system")), QList<QByteArray> { record });
 
@@ -239,6 +245,7 @@ private slots:
         record[17] = char(2);
         record[4] = char(record[4] ^ 0x01);
         QCOMPARE(storedData(currentDatabasePath, QStringLiteral("table_system")), QList<QByteArray> { record });
+        QVERIFY(!child<QSpinBox>(*w, "sb_printdensity")->toolTip().contains(QStringLiteral("The set holds")));
     }
 };
 

@@ -93,7 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/dialogs/logindialog.cpp" line="+99"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+98"/>
         <source>USERS</source>
         <translation>المستخدمون</translation>
     </message>
@@ -235,12 +235,12 @@
         <translation>الإدارة</translation>
     </message>
     <message>
-        <location filename="../app/pages/buttonpage.cpp" line="+86"/>
+        <location filename="../app/pages/buttonpage.cpp" line="+87"/>
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
         <translation>مقفل: يتطلب فتح %1 صلاحية %2. يمنحها المدير في إدارة المستخدمين.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <source>Locked: only the administrator manages users.</source>
         <translation>مقفل: المسؤول وحده يدير المستخدمين.</translation>
     </message>
@@ -4222,7 +4222,12 @@ Do you want to delete it anyway?</source>
         <translation>رجوع</translation>
     </message>
     <message>
-        <location filename="../app/pages/systempage.cpp" line="+146"/>
+        <location filename="../app/pages/systempage.cpp" line="+101"/>
+        <source>The set holds %1, which this box cannot show; it is kept unless you change the box.</source>
+        <translation>يحوي ملف الإعدادات %1، وهي قيمة لا يستطيع هذا المربع عرضها؛ تبقى كما هي ما لم تغيّر المربع.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
         <source>Saved the system parameters to %1</source>
         <translation>تم حفظ معلمات النظام في %1</translation>
     </message>

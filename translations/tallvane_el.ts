@@ -93,7 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/dialogs/logindialog.cpp" line="+99"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+98"/>
         <source>USERS</source>
         <translation>ΧΡΗΣΤΕΣ</translation>
     </message>
@@ -235,12 +235,12 @@
         <translation>Διαχείριση</translation>
     </message>
     <message>
-        <location filename="../app/pages/buttonpage.cpp" line="+86"/>
+        <location filename="../app/pages/buttonpage.cpp" line="+87"/>
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
         <translation>Κλειδωμένο: για το άνοιγμα της σελίδας %1 χρειάζεται το δικαίωμα %2. Το δίνει ένας διαχειριστής στη Διαχείριση χρηστών.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <source>Locked: only the administrator manages users.</source>
         <translation>Κλειδωμένο: μόνο ο διαχειριστής διαχειρίζεται χρήστες.</translation>
     </message>
@@ -4222,7 +4222,12 @@ Do you want to delete it anyway?</source>
         <translation>Επιστροφή</translation>
     </message>
     <message>
-        <location filename="../app/pages/systempage.cpp" line="+146"/>
+        <location filename="../app/pages/systempage.cpp" line="+101"/>
+        <source>The set holds %1, which this box cannot show; it is kept unless you change the box.</source>
+        <translation>Το προφίλ έχει %1, τιμή που αυτό το πεδίο δεν μπορεί να δείξει· διατηρείται αν δεν αλλάξετε το πεδίο.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
         <source>Saved the system parameters to %1</source>
         <translation>Αποθήκευση: παράμετροι συστήματος στο %1</translation>
     </message>

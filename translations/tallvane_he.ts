@@ -93,7 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/dialogs/logindialog.cpp" line="+99"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+98"/>
         <source>USERS</source>
         <translation>משתמשים</translation>
     </message>
@@ -235,12 +235,12 @@
         <translation>ניהול</translation>
     </message>
     <message>
-        <location filename="../app/pages/buttonpage.cpp" line="+86"/>
+        <location filename="../app/pages/buttonpage.cpp" line="+87"/>
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
         <translation>נעול: פתיחת %1 דורשת את ההרשאה %2. מנהל מעניק אותה בניהול משתמשים.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <source>Locked: only the administrator manages users.</source>
         <translation>נעול: רק המנהל מנהל משתמשים.</translation>
     </message>
@@ -4222,7 +4222,12 @@ Do you want to delete it anyway?</source>
         <translation>חזרה</translation>
     </message>
     <message>
-        <location filename="../app/pages/systempage.cpp" line="+146"/>
+        <location filename="../app/pages/systempage.cpp" line="+101"/>
+        <source>The set holds %1, which this box cannot show; it is kept unless you change the box.</source>
+        <translation>הערכה מכילה %1, ערך שתיבה זו אינה יכולה להציג; הוא נשמר כל עוד לא תשנו את התיבה.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
         <source>Saved the system parameters to %1</source>
         <translation>פרמטרי המערכת נשמרו ב-%1</translation>
     </message>

@@ -93,7 +93,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/dialogs/logindialog.cpp" line="+99"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="+98"/>
         <source>USERS</source>
         <translation>ผู้ใช้</translation>
     </message>
@@ -235,12 +235,12 @@
         <translation>ผู้ดูแลระบบ</translation>
     </message>
     <message>
-        <location filename="../app/pages/buttonpage.cpp" line="+86"/>
+        <location filename="../app/pages/buttonpage.cpp" line="+87"/>
         <source>Locked: opening %1 needs the %2 permission. An administrator grants it in user management.</source>
         <translation>ถูกล็อก: การเปิด %1 ต้องมีสิทธิ์ %2 ผู้ดูแลระบบให้สิทธิ์นี้ได้ในหน้าจัดการผู้ใช้</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <source>Locked: only the administrator manages users.</source>
         <translation>ล็อกอยู่: เฉพาะผู้ดูแลระบบเท่านั้นที่จัดการผู้ใช้ได้</translation>
     </message>
@@ -4222,7 +4222,12 @@ Do you want to delete it anyway?</source>
         <translation>กลับ</translation>
     </message>
     <message>
-        <location filename="../app/pages/systempage.cpp" line="+146"/>
+        <location filename="../app/pages/systempage.cpp" line="+101"/>
+        <source>The set holds %1, which this box cannot show; it is kept unless you change the box.</source>
+        <translation>ชุดตั้งค่าเก็บค่า %1 ซึ่งช่องนี้แสดงไม่ได้ ค่านี้จะคงไว้เว้นแต่คุณเปลี่ยนช่องนี้</translation>
+    </message>
+    <message>
+        <location line="+59"/>
         <source>Saved the system parameters to %1</source>
         <translation>บันทึกพารามิเตอร์ระบบลงใน %1 แล้ว</translation>
     </message>

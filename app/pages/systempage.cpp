@@ -89,10 +89,22 @@ void SystemPage::setModified(bool modified)
 void SystemPage::showRecord()
 {
     const QScopedValueRollback<bool> showing(m_showing, true);
-    ui->sb_ecrno->setValue(shownValue(ui->sb_ecrno, System::ecrNo()));
-    ui->sb_ideltime->setValue(shownValue(ui->sb_ideltime, System::idleTime()));
-    ui->sb_amountmax->setValue(shownValue(ui->sb_amountmax, System::amountMax()));
-    ui->sb_printdensity->setValue(shownValue(ui->sb_printdensity, System::printDensity()));
+    // A value the box cannot show (an idle time of 150 from a register) is said in its tool
+    // tip; it is kept unless the operator changes the box.
+    const auto show = [](QSpinBox* box, qint64 value) {
+        if (!box->property("ownToolTip").isValid())
+            box->setProperty("ownToolTip", box->toolTip());
+        const QString own = box->property("ownToolTip").toString();
+        box->setValue(shownValue(box, value));
+        const QString beyond = shownValue(box, value) == value
+            ? QString()
+            : tr("The set holds %1, which this box cannot show; it is kept unless you change the box.").arg(value);
+        box->setToolTip(own.isEmpty() || beyond.isEmpty() ? own + beyond : own + QLatin1Char('\n') + beyond);
+    };
+    show(ui->sb_ecrno, System::ecrNo());
+    show(ui->sb_ideltime, System::idleTime());
+    show(ui->sb_amountmax, System::amountMax());
+    show(ui->sb_printdensity, System::printDensity());
     ui->cb_buzzer->setChecked(System::buzzer());
     ui->cb_operobl->setChecked(System::operObl());
     ui->cb_clerkpwd->setChecked(System::clerkPwd());
@@ -143,6 +155,7 @@ bool SystemPage::save()
         return false;
     }
     journalRecordSave("SYSPARMDATA", before.value(0), System::record());
+    showRecord(); // what the set now holds, and which values the boxes cannot show
     m_statusBar->showMessage(tr("Saved the system parameters to %1").arg(shownSet(currentDatabasePath)));
     setModified(false);
     return true;
