@@ -102,6 +102,7 @@ private slots:
         TestWindow w(base(QStringLiteral("construction")));
         QCOMPARE(w.windowTitle(), QStringLiteral("Tallvane"));
         QCOMPARE(w.size(), QSize(1280, 600));
+        QVERIFY(w.minimumSizeHint().width() <= 1024); // a screen 1024 pixels wide shows it all
         QCOMPARE(w.currentCategory(), 0);
         QVERIFY(w.findChild<QWidget*>(QStringLiteral("widget_LogId"))->isHidden());
         QVERIFY(w.findChild<QWidget*>(QStringLiteral("widget_time"))->isHidden());

@@ -160,10 +160,13 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("code");
         QTest::addColumn<bool>("rightToLeft");
-        QTest::newRow("Greek") << int(Greek) << "el" << false;
-        QTest::newRow("Hebrew") << int(Hebrew) << "he" << true;
-        QTest::newRow("Arabic") << int(Arabic) << "ar" << true;
-        QTest::newRow("Thai") << int(Thailand) << "th" << false;
+        // The narrowest the window gets: a screen 1024 pixels wide, but for the Greek captions
+        // of the grid's command buttons.
+        QTest::addColumn<int>("narrowest");
+        QTest::newRow("Greek") << int(Greek) << "el" << false << 1140;
+        QTest::newRow("Hebrew") << int(Hebrew) << "he" << true << 1024;
+        QTest::newRow("Arabic") << int(Arabic) << "ar" << true << 1024;
+        QTest::newRow("Thai") << int(Thailand) << "th" << false << 1024;
     }
 
     void windowShowsNoEnglishLeft()
@@ -171,6 +174,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, code);
         QFETCH(bool, rightToLeft);
+        QFETCH(int, narrowest);
         QTemporaryDir dir;
         GuiTestSession session(dir.path());
         const Catalogue catalogue = read(code);
@@ -188,6 +192,8 @@ private slots:
             window.openCategory(CategoryPlu);
             shown << shownTexts(&window);
             QCOMPARE(window.isRightToLeft(), rightToLeft);
+            QVERIFY2(window.minimumSizeHint().width() <= narrowest,
+                qPrintable(QString::number(window.minimumSizeHint().width())));
             // Right to left the command buttons' pictures are mirrored: Back points to the right.
             QCOMPARE(child<QPushButton>(window, "btn_return")->styleSheet().contains(QStringLiteral("-rtl.png")),
                 rightToLeft);
