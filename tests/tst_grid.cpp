@@ -68,6 +68,18 @@ private:
         });
     }
 
+    // Fills `model` with `count` PLUs "ITEM 0", "ITEM 1", ... coded from 1; returns the rows.
+    static ItemTable numberedPlus(GridModel* model, int count)
+    {
+        ItemTable rows;
+        for (int i = 0; i < count; ++i)
+            rows << row({ QString::number(i + 1), QStringLiteral("ITEM %1").arg(i), "1", "2.5", "1" });
+        ColumnDescription description
+            = columns({ "Random", "Name", "Dept", "Price", "Stock+" }, { 0x88, 0x01, 0x02, 0x04, 0x04 });
+        ItemGrid::fill(model, rows, description, CategoryPlu);
+        return rows;
+    }
+
 private slots:
     void initTestCase() { m_session = std::make_unique<GuiTestSession>(m_dir.path()); }
     void cleanupTestCase() { m_session.reset(); }
@@ -336,12 +348,7 @@ private slots:
         QFETCH(int, every);
         QFETCH(QString, filter);
         GridModel model;
-        ItemTable rows;
-        for (int i = 0; i < 1000; ++i)
-            rows << row({ QString::number(i + 1), QStringLiteral("ITEM %1").arg(i), "1", "2.5", "1" });
-        ColumnDescription description
-            = columns({ "Random", "Name", "Dept", "Price", "Stock+" }, { 0x88, 0x01, 0x02, 0x04, 0x04 });
-        ItemGrid::fill(&model, rows, description, CategoryPlu);
+        const ItemTable rows = numberedPlus(&model, 1000);
         model.setFilter(filter);
         QList<int> taken;
         ItemTable left;
@@ -366,12 +373,7 @@ private slots:
     void aStepOfManyCellsIsOneChange()
     {
         GridModel model;
-        ItemTable rows;
-        for (int i = 0; i < 500; ++i)
-            rows << row({ QString::number(i + 1), QStringLiteral("ITEM %1").arg(i), "1", "2.5", "1" });
-        ColumnDescription description
-            = columns({ "Random", "Name", "Dept", "Price", "Stock+" }, { 0x88, 0x01, 0x02, 0x04, 0x04 });
-        ItemGrid::fill(&model, rows, description, CategoryPlu);
+        const ItemTable rows = numberedPlus(&model, 500);
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         model.beginChange(QStringLiteral("clear"));
         for (int r = 0; r < 500; ++r)
