@@ -116,6 +116,21 @@ private slots:
         QCOMPARE(missing.UserGroup, 7);
         QCOMPARE(missing.UserPassword, QStringLiteral("keep"));
         QCOMPARE(missing.UserPerm, 0x55u);
+
+        // Looking users up holds no lock: another program (a second window's user management)
+        // writes at once while this one stays open.
+        QCOMPARE(db.findUser(&admin, m_table), 0);
+        QCOMPARE(db.userExists(QStringLiteral("admin"), m_table), -1);
+        bool written = false;
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+            other.setDatabaseName(path());
+            QVERIFY(other.open());
+            QSqlQuery query(other);
+            written = query.exec(QStringLiteral("UPDATE USRMG SET UserPerm = 3 WHERE UserName = 'admin'"));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        QVERIFY(written);
     }
 
     void wholeNamesOnly()

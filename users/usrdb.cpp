@@ -99,6 +99,8 @@ bool usrdb::openUserDb()
     } else {
         m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         m_db.setDatabaseName(m_filePath);
+        // Another program's moment of reading (a login of tallvane-cli) delays a write, not refuses it.
+        m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
         m_db.setUserName(QStringLiteral("root"));
         m_db.setPassword(QString::fromLatin1(kDefaultAdminPassword));
     }
@@ -169,7 +171,9 @@ bool usrdb::ensureUserTable(const QString& table)
     if (!m_query.exec(check.arg(table))) {
         qCDebug(lcUsers) << QStringLiteral("Error: Fail to check %1 Table.").arg(table);
     } else {
-        if (m_query.next() && m_query.value(0).toInt() != 0) {
+        const bool exists = m_query.next() && m_query.value(0).toInt() != 0;
+        m_query.finish();
+        if (exists) {
             qCDebug(lcUsers) << QStringLiteral("%1 Table exists.").arg(table);
             return true;
         }
@@ -264,13 +268,17 @@ int usrdb::findUser(UserInfo* info, const QString& table)
         return -1;
     }
     qCDebug(lcUsers) << "check exist success!";
-    if (!m_query.next())
-        return -1;
-    info->UserGroup = m_query.value(0).toInt();
-    info->UserPassword = m_query.value(1).toString();
-    info->UserPerm = m_query.value(2).toUInt();
-    qCDebug(lcUsers) << "data->permission = " << info->UserPerm;
-    return 0;
+    // A read left open keeps SQLite's read lock, which would refuse every other program's
+    // writes (user management of a second window) for as long as this one runs.
+    const bool found = m_query.next();
+    if (found) {
+        info->UserGroup = m_query.value(0).toInt();
+        info->UserPassword = m_query.value(1).toString();
+        info->UserPerm = m_query.value(2).toUInt();
+        qCDebug(lcUsers) << "data->permission = " << info->UserPerm;
+    }
+    m_query.finish();
+    return found ? 0 : -1;
 }
 
 bool usrdb::checkPassword(UserInfo* info, const QString& typed, const QString& table)
@@ -330,6 +338,7 @@ int usrdb::listUsersOfGroup(int level, QVector<UserInfo>* out, const QString& ta
     while (m_query.next())
         out->append(makeUserInfo(
             level, m_query.value(0).toString(), m_query.value(1).toString(), m_query.value(2).toUInt()));
+    m_query.finish();
     return int(out->size());
 }
 
@@ -343,5 +352,7 @@ int usrdb::userExists(const QString& name, const QString& table)
         return 0;
     }
     qCDebug(lcUsers) << "check exist success!";
-    return m_query.next() ? -1 : 0;
+    const bool found = m_query.next();
+    m_query.finish();
+    return found ? -1 : 0;
 }
