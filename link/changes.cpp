@@ -7,7 +7,9 @@
 #include "storage/baselinestore.h"
 
 #include <QCoreApplication>
+
 #include <QHash>
+#include <algorithm>
 
 namespace {
 
@@ -71,6 +73,9 @@ QString plannedDeletesQuestion(const QList<RegisterPlan>& plans)
                 deletes.append({ linkPeer(plan.link), part.table });
     if (deletes.isEmpty())
         return QString();
+    // By link, not by the order the registers happened to connect in: the same question each time.
+    std::sort(deletes.begin(), deletes.end(),
+        [](const QPair<QString, ItemTable>& a, const QPair<QString, ItemTable>& b) { return a.first < b.first; });
     const bool alike = std::all_of(deletes.cbegin(), deletes.cend(),
         [&deletes](const QPair<QString, ItemTable>& one) { return one.second == deletes.first().second; });
     if (alike) {
