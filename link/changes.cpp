@@ -7,8 +7,8 @@
 #include "storage/baselinestore.h"
 
 #include <QCoreApplication>
-
 #include <QHash>
+
 #include <algorithm>
 
 namespace {
