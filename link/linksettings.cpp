@@ -59,6 +59,13 @@ AllowList AllowList::parse(const QStringList& entries, QStringList* rejected)
     return list;
 }
 
+AllowList AllowList::none()
+{
+    AllowList list;
+    list.m_restricted = true;
+    return list;
+}
+
 bool AllowList::allows(const QHostAddress& peer) const
 {
     if (!m_restricted)
@@ -105,7 +112,13 @@ LinkSettings LinkSettings::load()
     QStringList rejected;
     const QRegularExpression blanksOrCommas(QStringLiteral("[,;\\s]+"));
     settings.tcpAllow = AllowList::parse(listValue(file, QStringLiteral("tcp/allow"), blanksOrCommas), &rejected);
-    if (!rejected.isEmpty())
+    // A file that is there but cannot be read may hold an allow list: letting every peer in
+    // would open the registers' link to the whole network.
+    if (file.status() != QSettings::NoError) {
+        settings.tcpAllow = AllowList::none();
+        qCWarning(lcLink).noquote() << QStringLiteral("%1 cannot be read: no register may connect over TCP until it can")
+                                           .arg(QDir::toNativeSeparators(filePath()));
+    } else if (!rejected.isEmpty())
         qCWarning(lcLink) << "tallvane.ini: [tcp] allow: not an address or network, ignored:" << rejected;
 
     const QRegularExpression commas(QStringLiteral(","));

@@ -12,6 +12,8 @@ class AllowList {
 public:
     // Reads entries such as "10.0.0.5" and "192.168.1.0/24"; unreadable ones go to `rejected`.
     static AllowList parse(const QStringList& entries, QStringList* rejected = nullptr);
+    // Lets no peer in: what a settings file that cannot be read allows.
+    static AllowList none();
 
     bool isRestricted() const { return m_restricted; }
     bool allows(const QHostAddress& peer) const;
@@ -26,7 +28,8 @@ private:
 //   [tcp]    address=192.168.1.20   (default: every IPv4 address of the PC)
 //            port=55391             (0: any free port)
 //            maxConnections=64      (registers connected at once; more are closed at once)
-//            allow=192.168.1.0/24, 10.0.0.5   (default: every peer)
+//            allow=192.168.1.0/24, 10.0.0.5   (default: every peer; none while the file
+//                                              exists but cannot be read)
 //   [serial] extraPorts=/dev/pts/3, /tmp/ttyV0   (devices the system does not list)
 //   [transfer] verifyAfterInstall=true          (the connection panel's choices, kept here)
 //              link=Tcp                         (Serial or Tcp)

@@ -198,6 +198,22 @@ private slots:
             QVERIFY2(!settings.tcpAllow.allows(QHostAddress(address)), qPrintable(address));
     }
 
+    // No settings file lets every peer in; one that is there but cannot be read may hold an
+    // allow list, and lets nobody in.
+    void unreadableSettingsLetNobodyIn()
+    {
+        const QHostAddress peer(QHostAddress::LocalHost);
+        LinkSettings::setFilePath(m_dir.filePath(QStringLiteral("missing.ini")));
+        QVERIFY(LinkSettings::load().tcpAllow.allows(peer));
+        // A folder where the file should be: not even root reads it.
+        const QString folder = m_dir.filePath(QStringLiteral("folder.ini"));
+        QVERIFY(QDir().mkpath(folder));
+        LinkSettings::setFilePath(folder);
+        const LinkSettings settings = LinkSettings::load();
+        LinkSettings::setFilePath(QString());
+        QVERIFY(!settings.tcpAllow.allows(peer));
+    }
+
     // Peers beyond the cap are closed at once and reported; a place that frees is taken again.
     void connectionsBeyondTheCap()
     {
