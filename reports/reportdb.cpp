@@ -130,6 +130,8 @@ void reportDb::openStore()
         m_ownsConnection = true;
         opened = openServer(name);
     } else {
+        // The shop's takings are nobody else's to read: a new store is made for its owner only.
+        createPrivateFile(m_location);
         m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         m_db.setDatabaseName(m_location);
         // Another program storing a buffer holds the file for a moment: this one waits.

@@ -7,6 +7,7 @@
 #include "testsupport.h"
 
 #include <QDataStream>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -188,6 +189,10 @@ private slots:
                     reportTableNames());
         }
         QCOMPARE(reportTableNames().size(), 45);
+        // The takings are for the store's owner only.
+        if (!server())
+            QCOMPARE(QFileInfo(path).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+                QFileDevice::Permissions());
         for (const char* name :
             { "dailygrandtotal", "clerk1dailygrandtotal", "zone12grandtotal", "dailydepartment", "clerk3dailytender",
                 "clerk5dailydrawer", "clerk2dailycorrection", "clerk4dailydiscount", "dailytax", "dailyplu" })
