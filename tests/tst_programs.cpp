@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QtTest>
 
@@ -132,23 +133,37 @@ private slots:
         QTest::addColumn<QStringList>("words"); // the last one is being completed
         QTest::addColumn<QString>("expected");
         QTest::newRow("command") << QStringList { "--user", "admin", "ins" } << "install";
-        QTest::newRow("second word") << QStringList { "report", "" } << "store export";
+        QTest::newRow("second word") << QStringList { "report", "" } << "store|export";
         QTest::newRow("global option") << QStringList { "--lang" } << "--language";
         QTest::newRow("language") << QStringList { "--language", "gr" } << "greek";
         QTest::newRow("command option") << QStringList { "--user", "admin", "install", "--ve" } << "--verify";
-        QTest::newRow("two-word command option") << QStringList { "journal", "export", "--" } << "--since --out --help";
+        QTest::newRow("two-word command option") << QStringList { "journal", "export", "--" } << "--since|--out|--help";
         QTest::newRow("type") << QStringList { "install", "--type", "PL" } << "PLUDATA";
         QTest::newRow("logo, a type of install") << QStringList { "install", "--type", "lo" } << "logo";
         QTest::newRow("logo, no type of export") << QStringList { "export", "--type", "lo" } << "";
         QTest::newRow("a set to copy") << QStringList { "copy", "--from", "/dev/nul" } << "/dev/null";
         QTest::newRow("plu command") << QStringList { "install", "--command", "d" } << "delete";
         QTest::newRow("no guess for a number") << QStringList { "install", "--port", "" } << "";
+        // Files in the test's folder ("%1"): names whole, patterns not expanded.
+        QTest::newRow("file name with a blank") << QStringList { "import", "--in", "%1/my" } << "%1/my shop.csv";
+        QTest::newRow("file name that is a pattern") << QStringList { "import", "--in", "%1/a*" } << "%1/a*.csv";
+        // bash splits --opt=value into three words.
+        QTest::newRow("value after =") << QStringList { "--language", "=", "gr" } << "greek";
+        QTest::newRow("value right at =") << QStringList { "install", "--command", "=" } << "install|add|update|delete";
+        QTest::newRow("command after --opt=value") << QStringList { "--user", "=", "admin", "ins" } << "install";
     }
 
     void completionFollowsTheCommands()
     {
         QFETCH(QStringList, words);
         QFETCH(QString, expected);
+        QTemporaryDir files;
+        for (const char* name : { "my shop.csv", "a*.csv", "ab.csv" }) {
+            QFile file(files.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        words.last().replace(QStringLiteral("%1"), files.path());
+        expected.replace(QStringLiteral("%1"), files.path());
         const QString bash = QStandardPaths::findExecutable(QStringLiteral("bash"));
         if (bash.isEmpty())
             QSKIP("bash is needed");
@@ -161,7 +176,7 @@ private slots:
         words.prepend(QStringLiteral("tallvane-cli"));
         const QString call
             = QStringLiteral("source \"$1\"; shift; COMP_WORDS=(\"$@\"); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
-                             "_tallvane_cli; echo \"${COMPREPLY[*]}\"");
+                             "_tallvane_cli; IFS='|'; echo \"${COMPREPLY[*]}\"");
         const Run completed
             = run(bash, QStringList { QStringLiteral("-c"), call, QStringLiteral("bash"), file.fileName() } + words);
         QCOMPARE(completed.err, QString());

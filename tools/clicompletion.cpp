@@ -70,7 +70,7 @@ QString bashCompletion(const QList<QCommandLineOption>& globalOptions)
                             .arg(name, words(optionNames(options) << QStringLiteral("--help")));
     }
     for (auto it = secondWords.cbegin(); it != secondWords.cend(); ++it)
-        commandCases += QStringLiteral("        \"%1\") COMPREPLY=($(compgen -W \"%2\" -- \"$cur\")); return ;;\n")
+        commandCases += QStringLiteral("        \"%1\") _tallvane_cli_reply -W \"%2\" -- \"$cur\"; return ;;\n")
                             .arg(it.key(), words(it.value()));
 
     // One case per way of completing, with every option whose value completes that way.
@@ -85,7 +85,7 @@ QString bashCompletion(const QList<QCommandLineOption>& globalOptions)
         valueCases
             += QStringLiteral("        %1) %2return ;;\n")
                    .arg(names.join(QLatin1Char('|')),
-                       it.key().isEmpty() ? QString() : QStringLiteral("COMPREPLY=($(compgen %1)); ").arg(it.key()));
+                       it.key().isEmpty() ? QString() : QStringLiteral("_tallvane_cli_reply %1; ").arg(it.key()));
     }
 
     // The TYPE names of every command; install alone adds the logo.
@@ -99,15 +99,29 @@ QString bashCompletion(const QList<QCommandLineOption>& globalOptions)
 
     return QStringLiteral(
         "# bash completion for tallvane-cli, made from its command table by tallvane-cli --bash-completion\n"
+        "# The replies of compgen, one a line: a file name may hold blanks or pattern signs, and\n"
+        "# is neither split nor expanded.\n"
+        "_tallvane_cli_reply()\n"
+        "{\n"
+        "    local reply\n"
+        "    COMPREPLY=()\n"
+        "    while IFS= read -r reply; do COMPREPLY+=(\"$reply\"); done < <(compgen \"$@\")\n"
+        "}\n"
         "_tallvane_cli()\n"
         "{\n"
         "    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}\n"
         "    local command=\"\" options word i\n"
+        "    # bash splits --opt=value at the '=': the value completes as after --opt value.\n"
+        "    if [[ $cur == = && $prev == --* ]]; then\n"
+        "        cur=\"\"\n"
+        "    elif [[ $prev == = ]] && ((COMP_CWORD > 1)); then\n"
+        "        prev=${COMP_WORDS[COMP_CWORD-2]}\n"
+        "    fi\n"
         "    # The command: the first words after the global options and their values.\n"
         "    for ((i = 1; i < COMP_CWORD; i++)); do\n"
         "        word=${COMP_WORDS[i]}\n"
         "        case \"$word\" in\n"
-        "        %1) ((i++)) ;;\n"
+        "        %1) ((i++)); [[ ${COMP_WORDS[i]} == = ]] && ((i++)) ;;\n"
         "        -*) [[ -n $command ]] && break ;;\n"
         "        *)\n"
         "            if [[ -z $command ]]; then\n"
@@ -128,18 +142,18 @@ QString bashCompletion(const QList<QCommandLineOption>& globalOptions)
         "    case \"$command\" in\n"
         "        \"\")\n"
         "            if [[ $cur == -* ]]; then\n"
-        "                COMPREPLY=($(compgen -W \"%4\" -- \"$cur\"))\n"
+        "                _tallvane_cli_reply -W \"%4\" -- \"$cur\"\n"
         "            else\n"
-        "                COMPREPLY=($(compgen -W \"%5\" -- \"$cur\"))\n"
+        "                _tallvane_cli_reply -W \"%5\" -- \"$cur\"\n"
         "            fi\n"
         "            return ;;\n"
         "%6"
         "        *) return ;;\n"
         "    esac\n"
         "    if [[ $cur == -* ]]; then\n"
-        "        COMPREPLY=($(compgen -W \"$options\" -- \"$cur\"))\n"
+        "        _tallvane_cli_reply -W \"$options\" -- \"$cur\"\n"
         "    else\n"
-        "        COMPREPLY=($(compgen -f -- \"$cur\"))\n"
+        "        _tallvane_cli_reply -f -- \"$cur\"\n"
         "    fi\n"
         "}\n"
         "complete -o filenames -F _tallvane_cli tallvane-cli\n")
