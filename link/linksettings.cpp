@@ -116,7 +116,8 @@ LinkSettings LinkSettings::load()
     // would open the registers' link to the whole network.
     if (file.status() != QSettings::NoError) {
         settings.tcpAllow = AllowList::none();
-        qCWarning(lcLink).noquote() << QStringLiteral("%1 cannot be read: no register may connect over TCP until it can")
+        qCWarning(lcLink).noquote() << QStringLiteral(
+            "%1 cannot be read: no register may connect over TCP until it can")
                                            .arg(QDir::toNativeSeparators(filePath()));
     } else if (!rejected.isEmpty())
         qCWarning(lcLink) << "tallvane.ini: [tcp] allow: not an address or network, ignored:" << rejected;

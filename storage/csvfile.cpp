@@ -23,13 +23,42 @@ const char kByteOrderMark[] = "\xEF\xBB\xBF";
 // Text that is not UTF-8 comes from a spreadsheet program saving in the desktop's code
 // page: the register language's one (the texts go into the set in it), or windows-1252
 // where that is UTF-8 (English).
-QString fromCodePage(const QByteArray& bytes)
+const QTextCodec* readingCodec()
 {
     const QTextCodec* codec = registerCodec();
     if (codec->mibEnum() == 106)
         if (const QTextCodec* western = QTextCodec::codecForName("windows-1252"))
-            return western->toUnicode(bytes);
-    return fromLocal8(bytes);
+            return western;
+    return codec;
+}
+
+// Counts the UTF-8 sequences of two bytes or more in `bytes`, and the bytes that belong to
+// none (`stray`, the line of the first in `firstLine`).
+void scanUtf8(const QByteArray& bytes, int* sequences, int* stray, int* firstLine)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    int line = 1;
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            line += c == '\n';
+            ++i;
+            continue;
+        }
+        const int length = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+        bool valid = length > 0 && i + length <= n;
+        for (int k = 1; valid && k < length; ++k)
+            valid = (p[i + k] & 0xC0) == 0x80;
+        if (valid) {
+            ++*sequences;
+            i += length;
+            continue;
+        }
+        if ((*stray)++ == 0)
+            *firstLine = line;
+        ++i;
+    }
 }
 
 // The separator of the header line: the first line with more than blanks (and separators).
@@ -65,15 +94,31 @@ bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator, 
         return false;
     }
     QByteArray text = bytes;
-    if (!bytes.isValidUtf8()) {
+    const bool utf8 = bytes.isValidUtf8();
+    int sequences = 0;
+    if (!utf8)
+        scanUtf8(bytes, &sequences, &out->strayBytes, &out->firstStrayLine);
+    // A UTF-8 file with a stray byte or two (a name pasted from elsewhere) stays UTF-8: read in
+    // the code page, every other letter of it would turn into two wrong ones.
+    if (!utf8 && sequences <= out->strayBytes) {
+        out->strayBytes = 0;
+        out->firstStrayLine = 0;
         out->encoding = TableFile::Encoding::CodePage;
-        text = fromCodePage(bytes).toUtf8();
+        out->codePage = QString::fromLatin1(readingCodec()->name());
+        text = readingCodec()->toUnicode(bytes).toUtf8();
     } else {
+        if (out->strayBytes > 0)
+            text = QString::fromUtf8(bytes).toUtf8();
         out->encoding
             = bytes.startsWith(kByteOrderMark) ? TableFile::Encoding::Utf8WithMark : TableFile::Encoding::Utf8;
     }
 
-    out->separator = detectSeparator ? separatorOf(bytes) : QLatin1Char(',');
+    // A file of the classic Mac OS ends its lines in "\r" alone: where no "\n" follows any of
+    // them, each ends a line (else the whole file is one header line, and nothing is imported).
+    if (text.contains('\r') && !text.contains('\n'))
+        text.replace('\r', '\n');
+
+    out->separator = detectSeparator ? separatorOf(text) : QLatin1Char(',');
     const QString tooMany
         = QCoreApplication::translate("TableFile", "the file has more than %1 rows, more than an import takes")
               .arg(groupedNumber(maxRows));
@@ -150,13 +195,31 @@ bool blank(const ItemRow& row)
     return std::none_of(row.cbegin(), row.cend(), [](const QVariant& cell) { return !cell.toString().isEmpty(); });
 }
 
-// The header line: the first that is not blank (a sheet may begin a row or two down).
-int headerLine(const TableFile& file)
+// The first line that is not blank (a sheet may begin a row or two down).
+int firstLine(const TableFile& file)
 {
     int line = 0;
     while (line < file.rows.size() && blank(file.rows.at(line)))
         ++line;
     return line;
+}
+
+// True when the first line is a row rather than a header line: a header names its first
+// column, and a line that opens with a number is a table's row (a file written without a
+// header line, as exports of some tables once were).
+bool firstLineIsRow(const TableFile& file)
+{
+    const int line = firstLine(file);
+    if (line >= file.rows.size() || file.rows.at(line).isEmpty())
+        return false;
+    const QString first = file.rows.at(line).first().toString().trimmed();
+    return !first.isEmpty() && std::all_of(first.cbegin(), first.cend(), [](QChar c) { return c.isDigit(); });
+}
+
+// The header line, or the line before the first row where the file has none.
+int headerLine(const TableFile& file)
+{
+    return firstLineIsRow(file) ? firstLine(file) - 1 : firstLine(file);
 }
 
 } // namespace
@@ -186,15 +249,27 @@ bool importRows(const TableFile& file, ItemTable* rows, QList<int>* fileRows)
 QStringList importNotes(const TableFile& file, int pageColumns, const QStringList& pageHeaders)
 {
     QStringList notes;
-    const int header = headerLine(file);
+    const bool headerless = firstLineIsRow(file);
+    // A file without a header line is measured by its first row.
+    const int header = firstLine(file);
     const int fileColumns = header < file.rows.size() ? int(file.rows.at(header).size()) : 0;
+    if (headerless)
+        notes << QCoreApplication::translate("TableFile", "it has no header line: its first line is imported as a row");
+    if (file.encoding == TableFile::Encoding::CodePage)
+        notes << QCoreApplication::translate("TableFile", "it is not UTF-8 and was read as %1").arg(file.codePage);
+    if (file.strayBytes > 0)
+        notes << QCoreApplication::translate(
+            "TableFile", "%1 byte(s) are no UTF-8 letter, first in line %2: they show as %3")
+                     .arg(file.strayBytes)
+                     .arg(file.firstStrayLine)
+                     .arg(QChar(0xFFFD));
     if (pageColumns > 0 && fileColumns != pageColumns)
         notes << QCoreApplication::translate("TableFile", "the file has %1 columns, the page %2")
                      .arg(fileColumns)
                      .arg(pageColumns);
     // Columns are read by their place: a file of another table, or with its columns in
     // another order, is said to be one.
-    for (int c = 0; c < qMin(fileColumns, int(pageHeaders.size())); ++c) {
+    for (int c = 0; !headerless && c < qMin(fileColumns, int(pageHeaders.size())); ++c) {
         if (file.rows.at(header).at(c).toString().trimmed().compare(pageHeaders.at(c), Qt::CaseInsensitive) != 0) {
             notes << QCoreApplication::translate("TableFile",
                 "its header line names other columns than the page's (%1): the columns are read by their place")

@@ -18,6 +18,11 @@ struct TableFile {
 
     ItemTable rows; // every line of the file, its header line first
     Encoding encoding = Encoding::Utf8;
+    QString codePage; // the code page a file that is not UTF-8 was read in
+    // Bytes that belong to no UTF-8 letter in a file that otherwise is UTF-8 (each read as
+    // U+FFFD), and the line (from 1) of the first.
+    int strayBytes = 0;
+    int firstStrayLine = 0;
     QChar separator = QLatin1Char(',');
     bool fromWorkbook = false;
     // Fields turned into integers from scientific notation (digits may have been lost),
@@ -38,7 +43,8 @@ bool isWorkbookName(const QString& path);
 bool readTableFile(const QString& path, TableFile* out, int maxRows = kMaxImportRows);
 
 // Reads CSV text. A text that is not valid UTF-8 is read through the code page of the
-// register language (windows-1252 for English, whose own code page is UTF-8). The
+// register language (windows-1252 for English, whose own code page is UTF-8), unless it
+// holds more UTF-8 letters than stray bytes: then it is UTF-8 with a few bytes damaged. The
 // separator is ";" when the first line holds no "," but a ";", unless `detectSeparator`
 // is false; numbers in such a file may have a decimal comma ("2,50"), which becomes a
 // point. False, with the reason in out->error and no rows, when the text holds more than
@@ -46,7 +52,8 @@ bool readTableFile(const QString& path, TableFile* out, int maxRows = kMaxImport
 bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator = true, int maxRows = kMaxImportRows);
 
 // The rows that an import takes from `file`: every line below its header line (its first line
-// that is not blank) that is not blank. False, with `rows` untouched, when there are none: the
+// that is not blank) that is not blank. A first line that opens with a whole number is no
+// header line but the first row. False, with `rows` untouched, when there are none: the
 // table is then to stay as it is. `fileRows`, when given, receives each row's line in the file
 // (from 1; a spreadsheet's row number).
 bool importRows(const TableFile& file, ItemTable* rows, QList<int>* fileRows = nullptr);

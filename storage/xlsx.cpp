@@ -237,13 +237,23 @@ bool firstSheetPart(Package& package, const QString& workbookPart, QString* shee
         *error = tooBig.isEmpty() ? QCoreApplication::translate("TableFile", "the file holds no workbook") : tooBig;
         return false;
     }
-    QString sheetId;
+    // The first sheet that the spreadsheet shows: a hidden one before it (a list of codes the
+    // others look up) is not what the operator sees as the table. All hidden: the first.
+    QString sheetId, firstId;
     QXmlStreamReader xml(data);
     while (!xml.atEnd() && sheetId.isEmpty()) {
         xml.readNext();
-        if (isStart(xml, QLatin1String("sheet")))
-            sheetId = relationshipIdOf(xml);
+        if (!isStart(xml, QLatin1String("sheet")))
+            continue;
+        const QString id = relationshipIdOf(xml);
+        if (firstId.isEmpty())
+            firstId = id;
+        const QStringView state = xml.attributes().value(QLatin1String("state"));
+        if (state != QLatin1String("hidden") && state != QLatin1String("veryHidden"))
+            sheetId = id;
     }
+    if (sheetId.isEmpty())
+        sheetId = firstId;
     if (xml.hasError()) {
         *error = xmlError(xml, workbookPart);
         return false;

@@ -354,34 +354,42 @@ private slots:
         QTest::addColumn<QByteArray>("rows");
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QByteArray>("err"); // what is said of the file as a whole
         QTest::newRow("cells that fit") << "english" << QByteArray("1,BREAD,2,10000000,00000101,1,12.50,100,13\n") << 0
-                                        << QByteArray();
+                                        << QByteArray() << QByteArray();
         QTest::newRow("long name, third decimal")
             << "english"
             << QByteArray("1,BREAD,2,10000000,00000101,1,12.50,100,13\n"
                           "2,ABCDEFGHIJKLMNOPQRSTUVWXYZ,1,10000000,00000001,1,12.345,100,1\n")
             << 1
             << QByteArray("row 3, Name: 26 bytes in UTF-8; the register keeps 25: ABCDEFGHIJKLMNOPQRSTUVWXY\n"
-                          "row 3, Price: 3 decimals, the field takes 2; the register keeps: 12.34\n");
+                          "row 3, Price: 3 decimals, the field takes 2; the register keeps: 12.34\n")
+            << QByteArray();
         // The tax column goes through the grid's whole numbers before it is encoded.
         QTest::newRow("tax written 1.0") << "english" << QByteArray("1,BREAD,2,10000000,00000101,1.0,1,1,\n") << 1
-                                         << QByteArray("row 2, Tax: not a whole number; the register keeps: 0\n");
+                                         << QByteArray("row 2, Tax: not a whole number; the register keeps: 0\n")
+                                         << QByteArray();
         QTest::newRow("letter outside windows-1253")
             << "greek" << QByteArray("1,ΚΑΦΕΣ TÜRK,1,10000000,00000001,1,2.50,100,1\n") << 1
-            << QByteArray("row 2, Name: 'Ü' not in windows-1253; the register keeps: ΚΑΦΕΣ T?RK\n");
+            << QByteArray("row 2, Name: 'Ü' not in windows-1253; the register keeps: ΚΑΦΕΣ T?RK\n") << QByteArray();
         QTest::newRow("blank lines keep the file's numbering")
             << "english"
             << QByteArray("1,BREAD,2,10000000,00000101,1,12.50,100,13\n\n"
                           "2,ABCDEFGHIJKLMNOPQRSTUVWXYZ,1,10000000,00000001,1,12.50,100,1\n")
-            << 1 << QByteArray("row 4, Name: 26 bytes in UTF-8; the register keeps 25: ABCDEFGHIJKLMNOPQRSTUVWXY\n");
+            << 1 << QByteArray("row 4, Name: 26 bytes in UTF-8; the register keeps 25: ABCDEFGHIJKLMNOPQRSTUVWXY\n")
+            << QByteArray();
         // A short first row neither drops its last column from the rows below.
         QTest::newRow("short first row") << "english"
                                          << QByteArray("1,BREAD,2,10000000,00000101,1,12.50,100\n"
                                                        "2,MILK,1,10000000,00000001,1,0.99,10,13\n")
-                                         << 0 << QByteArray();
+                                         << 0 << QByteArray() << QByteArray();
         QTest::newRow("Greek name that fits")
             << "greek" << QByteArray("1,ΚΑΦΕΣ ΕΛΛΗΝΙΚΟΣ ΜΕ ΖΑΧΑΡΗ,1,10000000,00000001,1,2.50,100,1\n") << 0
-            << QByteArray();
+            << QByteArray() << QByteArray();
+        // A comma in an unquoted price moves the cells after it: said, though they all fit.
+        QTest::newRow("row longer than the header")
+            << "english" << QByteArray("1,BREAD,2,10000000,00000101,1,12,50,1,13\n") << 0 << QByteArray()
+            << QByteArray("1 row(s) hold more cells than the header line, first: row 2");
     }
 
     void checkFile()
@@ -390,12 +398,17 @@ private slots:
         QFETCH(QByteArray, rows);
         QFETCH(int, status);
         QFETCH(QByteArray, out);
+        QFETCH(QByteArray, err);
         const QString in = file(QStringLiteral("check.csv"));
         QVERIFY(write(in, kDeptHeader + rows));
         const CliProgram::Result result
             = m_cli->run({ "--user", "admin", "--language", language, "check", "--type", "dept", "--in", in });
         QCOMPARE(result.status, status);
         QCOMPARE(result.out, out);
+        if (err.isEmpty())
+            QCOMPARE(result.err, QByteArray());
+        else
+            QVERIFY2(result.err.contains(err), result.err.constData());
     }
 
     // A stored table holds only what its records hold, but the register may have sent values

@@ -387,6 +387,9 @@ private slots:
         QTest::newRow("windows-1252, English desktop")
             << header + "1," + encoded("windows-1252", QStringLiteral("Café €")) << int(English)
             << QStringLiteral("Café €") << TableFile::Encoding::CodePage;
+        // One byte of windows-1253 in a UTF-8 file spoils one letter, not every other one.
+        QTest::newRow("UTF-8 with a stray byte, Greek desktop") << header + "1," + greek.toUtf8() + "\xE1" << int(Greek)
+                                                                << greek + QChar(0xFFFD) << TableFile::Encoding::Utf8;
     }
 
     void encoding()
@@ -402,6 +405,17 @@ private slots:
         scope.restore();
         QCOMPARE(file.encoding, encoding);
         QCOMPARE(file.rows, table({ { "Random", "Name" }, { "1", name } }));
+        // How the file was read is said with the import.
+        const QStringList notes = importNotes(file, 2);
+        QCOMPARE(file.codePage.isEmpty(), encoding != TableFile::Encoding::CodePage);
+        if (encoding == TableFile::Encoding::CodePage)
+            QCOMPARE(notes, QStringList(QStringLiteral("it is not UTF-8 and was read as ") + file.codePage));
+        else if (name.contains(QChar(0xFFFD)))
+            QCOMPARE(notes,
+                QStringList(
+                    QStringLiteral("1 byte(s) are no UTF-8 letter, first in line 2: they show as ") + QChar(0xFFFD)));
+        else
+            QCOMPARE(notes, QStringList());
     }
 
     void separator_data()
@@ -419,6 +433,8 @@ private slots:
             << QByteArray("Random,Na;me\n1,2\n") << "," << table({ { "Random", "Na;me" }, { "1", "2" } });
         QTest::newRow("semicolons only below the header")
             << QByteArray("Random,Name\n1;2,3\n") << "," << table({ { "Random", "Name" }, { "1;2", "3" } });
+        QTest::newRow("lines ended by CR alone") << QByteArray("Random;Name\r1;2,50\r2;X\r") << ";"
+                                                 << table({ { "Random", "Name" }, { "1", "2.50" }, { "2", "X" } });
         QTest::newRow("header of one column")
             << QByteArray("Random\n1;2\n") << "," << table({ { "Random" }, { "1;2" } });
     }
@@ -496,6 +512,13 @@ private slots:
                           "are read by their place",
                 "1 row(s) hold more cells than the header line, first: row 3: check for a comma in a number or "
                 "name" }));
+        // A file without a header line (its first line opens with a number) loses no row.
+        QVERIFY(readTableFile(write(QStringLiteral("headerless.csv"), "\n1,WELCOME\n2,THANK YOU\n"), &file));
+        QVERIFY(importRows(file, &rows, &lines));
+        QCOMPARE(rows, table({ { "1", "WELCOME" }, { "2", "THANK YOU" } }));
+        QCOMPARE(lines, QList<int>({ 2, 3 }));
+        QCOMPARE(importNotes(file, 2, { "Indx", "EXTHeader" }),
+            QStringList { "it has no header line: its first line is imported as a row" });
     }
 
     void writeReplacesTheFile()
@@ -632,6 +655,15 @@ private slots:
             << QList<Sheet> { { "sheet3.xml", sheetRow("<c r=\"A1\" t=\"str\"><v>first</v></c>") },
                    { "sheet1.xml", sheetRow("<c r=\"A1\" t=\"str\"><v>second</v></c>") } }
             << QByteArray() << table({ { "first" } });
+        QTest::newRow("hidden sheets before the first shown")
+            << QList<Sheet> { { "sheet1.xml", sheetRow("<c r=\"A1\"><v>1</v></c>"), "hidden" },
+                   { "sheet2.xml", sheetRow("<c r=\"A1\"><v>2</v></c>"), "veryHidden" },
+                   { "sheet3.xml", sheetRow("<c r=\"A1\"><v>3</v></c>"), "visible" } }
+            << QByteArray() << table({ { "3" } });
+        QTest::newRow("every sheet hidden")
+            << QList<Sheet> { { "sheet1.xml", sheetRow("<c r=\"A1\"><v>1</v></c>"), "hidden" },
+                   { "sheet2.xml", sheetRow("<c r=\"A1\"><v>2</v></c>"), "hidden" } }
+            << QByteArray() << table({ { "1" } });
         QTest::newRow("prefixed elements") << QList<Sheet> { { "sheet1.xml",
             "<x:row xmlns:x=\"urn:x\" r=\"1\"><x:c r=\"A1\" t=\"inlineStr\"><x:is><x:t>p</x:t></x:is></x:c></x:row>" } }
                                            << QByteArray() << table({ { "p" } });

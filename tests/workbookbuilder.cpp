@@ -36,7 +36,8 @@ Parts workbook(const QList<Sheet>& sheets, const QByteArray& sharedStrings)
     for (int i = 0; i < sheets.size(); ++i) {
         const QByteArray id = "rId" + QByteArray::number(i + 1);
         list += "<sheet name=\"Sheet" + QByteArray::number(i + 1) + "\" sheetId=\"" + QByteArray::number(i + 1)
-            + "\" r:id=\"" + id + "\"/>";
+            + "\" r:id=\"" + id + "\""
+            + (sheets.at(i).state.isEmpty() ? QByteArray() : " state=\"" + sheets.at(i).state + "\"") + "/>";
         relationships += "<Relationship Id=\"" + id + "\" Type=\"" + kRelationships
             + "/worksheet\" Target=\"worksheets/" + sheets.at(i).file.toUtf8() + "\"/>";
     }

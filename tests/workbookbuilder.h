@@ -15,6 +15,7 @@ using Parts = QList<QPair<QString, QByteArray>>; // part name, contents; written
 struct Sheet {
     QString file;
     QByteArray rows;
+    QByteArray state = QByteArray(); // "hidden", "veryHidden"; empty: shown
 };
 
 // The parts of a workbook whose sheets come in the given order (the workbook's sheet list

@@ -468,6 +468,17 @@ QStringList fitLines(
     return lines;
 }
 
+// What the operator should check of the table file `in` as a whole (other columns than the
+// table's, rows longer than its header line, codes read from scientific notation), a line each.
+void printImportNotes(const QString& in, const TableFile& file, const RecordCodec* codec)
+{
+    const int category = codec->category().number;
+    const int headerColumns = int(categoryHeaderRow(category).size());
+    for (const QString& note : importNotes(
+             file, headerColumns > 0 ? headerColumns : int(codec->columns().size()), categoryHeaderNames(category)))
+        Cli::printProblem(QStringLiteral("%1: %2").arg(in, note));
+}
+
 // import --db FILE --type TYPE --in FILE [--add] [--yes]
 QList<QCommandLineOption> importOptions()
 {
@@ -500,10 +511,7 @@ int importTable(CommandContext& context)
         return Cli::ExitOk;
     }
     const RecordCodec* codec = codecForCategory(category);
-    const int headerColumns = int(categoryHeaderRow(category).size());
-    for (const QString& note : importNotes(
-             file, headerColumns > 0 ? headerColumns : int(codec->columns().size()), categoryHeaderNames(category)))
-        Cli::printProblem(QStringLiteral("%1: %2").arg(in, note));
+    printImportNotes(in, file, codec);
     // The stored rows, to add to; the network record's bytes that no column shows (byte 5,
     // what follows a text's NUL) come from the stored record, which loading makes current.
     const bool add = context.isSet(QStringLiteral("add"));
@@ -833,6 +841,8 @@ int check(CommandContext& context)
         Cli::printProblem(QStringLiteral("%1 holds no rows below its header line").arg(in));
         return Cli::ExitOk;
     }
+    // What an import would say of the file as a whole comes first, as import says it.
+    printImportNotes(in, file, codec);
     // The file's cells against what an import and an install would make of them, each row
     // numbered by its line in the file.
     return printFits(codec, rows, gridTexts(rows, codec, category), 2, {}, fileRows);
