@@ -81,6 +81,40 @@ ItemTable gridTexts(const ItemTable& table, const RecordCodec* codec, int catego
     return texts;
 }
 
+QList<UnreadCell> unreadableCells(const ItemTable& table, const RecordCodec* codec, int category)
+{
+    QList<UnreadCell> found;
+    if (!codec)
+        return found;
+    const int columns = int(codec->columns().size());
+    for (int r = 0; r < table.size(); ++r) {
+        const ItemRow& row = table.at(r);
+        for (int c = 0; c < columns && c < row.size(); ++c) {
+            const quint8 kind = isFixedTaxRate(category, r, c) ? quint8(KindReal) : codec->columns()[size_t(c)].kind;
+            const QVariant& cell = row.at(c);
+            bool read = true;
+            switch (kind & 0x7F) {
+            case KindInt:
+                cell.toInt(&read);
+                break;
+            case KindInt64:
+                cell.toLongLong(&read);
+                break;
+            case KindReal:
+                // realOf() reads the codecs' own texts quickly; only what it makes 0 is read again.
+                if (realOf(cell) == 0)
+                    cell.toDouble(&read);
+                break;
+            default:
+                continue;
+            }
+            if (!read && !cell.toString().trimmed().isEmpty())
+                found.append({ r, c, cell.toString() });
+        }
+    }
+    return found;
+}
+
 QList<int> importPlaces(const ItemTable& existing, const ItemTable& imported, int category)
 {
     QList<int> places;

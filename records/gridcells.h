@@ -25,6 +25,17 @@ QVariant gridCellAt(const ItemTable& table, int row, int column, const quint8* k
 // keeps it.
 ItemTable gridTexts(const ItemTable& table, const RecordCodec* codec, int category);
 
+// A cell of a file that a column of numbers cannot keep as written ("3,50", "2.50 EUR", "12.5"
+// for a whole number): the grid would keep it as 0.
+struct UnreadCell {
+    int row; // in the table, from 0
+    int column;
+    QString text; // as the file has it
+};
+// The cells of `table`, shown with the columns of `codec`, that the grid keeps as 0 although
+// they are neither empty nor 0: what an import would lose without a word.
+QList<UnreadCell> unreadableCells(const ItemTable& table, const RecordCodec* codec, int category);
+
 // Where each row of `imported` lands when it is added to `existing` rather than replacing
 // it: the index of the row it replaces, or an index from existing.size() on for a row
 // appended. PLUs go by item code, categories with an "Indx" column by that number (a row whose

@@ -194,7 +194,7 @@ private slots:
                                      << "header.csv holds no rows below its header line. The grid is unchanged.";
         QTest::newRow("empty file") << "empty.csv" << QByteArray()
                                     << "empty.csv holds no rows below its header line. The grid is unchanged.";
-        QTest::newRow("empty first line") << "blank.csv" << QByteArray("\n1,A\n")
+        QTest::newRow("empty first line") << "blank.csv" << QByteArray("\nIndx,Name\n")
                                           << "blank.csv holds no rows below its header line. The grid is unchanged.";
         QTest::newRow("not a workbook")
             << "broken.xlsx" << QByteArray("PK\x03\x04 certainly not a workbook")
@@ -249,6 +249,36 @@ private slots:
             QStringLiteral(
                 "4 departments imported from codes.csv; the file has 3 columns, the page 9; 2 cells in scientific "
                 "notation were converted, first: row 3, column 1: check the codes"));
+    }
+
+    void cellsThatAreNotNumbersAreAskedAbout()
+    {
+        // A column of numbers keeps "3,50" as 0: the import names such cells and asks first.
+        auto w = departmentWindow(QStringLiteral("numbers.db"));
+        QVERIFY(w);
+        QVERIFY(writeFile(QStringLiteral("prices.csv"),
+            "Indx,Name,Group,Print,Options,Tax,Price\n5,TEA,1,,,1,\"3,50\"\n6,CAKE,2.5,,,,2.50 EUR\n"
+            "7,BUN,,,,0,0.80\n"));
+        const QStringList before = gridTexts(w->itemModel());
+        MessageBox::clearShown();
+        FileDialog::setNextFileName(path(QStringLiteral("prices.csv")));
+        MessageBox::setNextAnswer(QMessageBox::No);
+        click(*w, "btn_openfile");
+        MessageBox::clearAnswers();
+        QCOMPARE(gridTexts(w->itemModel()), before);
+        QCOMPARE(w->status(), QStringLiteral("Nothing imported: the page is unchanged"));
+        QCOMPARE(MessageBox::shown(),
+            QStringList(QStringLiteral("import: 3 cells of prices.csv are not numbers: the page would show them as 0.\n"
+                                       "row 2, Price: \"3,50\"\nrow 3, Group: \"2.5\"\nrow 3, Price: \"2.50 EUR\"\n\n"
+                                       "Import anyway?")));
+        // Imported anyway, in place of the page's rows: those cells are 0, the empty ones too.
+        FileDialog::setNextFileName(path(QStringLiteral("prices.csv")));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        click(*w, "btn_openfile");
+        MessageBox::clearAnswers();
+        QCOMPARE(
+            gridTexts(w->itemModel()), (QStringList { "5|TEA|1|||1|0|0|", "6|CAKE|0|||0|0|0|", "7|BUN|0|||0|0.8|0|" }));
     }
 
     void importWorkbookUnderGreek()

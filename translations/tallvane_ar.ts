@@ -501,7 +501,7 @@
 <context>
     <name>CellMarks</name>
     <message>
-        <location filename="../app/grid/cellmarks.cpp" line="+37"/>
+        <location filename="../app/grid/cellmarks.cpp" line="+39"/>
         <source>1 cell</source>
         <translation>خلية واحدة</translation>
     </message>
@@ -511,12 +511,12 @@
         <translation>%1 خلايا</translation>
     </message>
     <message>
-        <location line="+328"/>
+        <location line="+344"/>
         <source>%1 will not reach the register as shown:</source>
         <translation>%1 لن تصل إلى آلة الكاشير كما هي معروضة:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-333"/>
         <source>row %1, %2: %3</source>
         <translation>الصف %1، %2: %3</translation>
     </message>
@@ -526,7 +526,7 @@
         <translation>... و%1 أخرى</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+331"/>
         <source>Send anyway?</source>
         <translation>هل تريد الإرسال على أي حال؟</translation>
     </message>
@@ -1226,7 +1226,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+257"/>
+        <location filename="../storage/csvfile.cpp" line="+331"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>إنه قاعدة بيانات وليس ملف جدول: لم يُكتب شيء</translation>
     </message>
@@ -1321,7 +1321,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../app/grid/filecommands.cpp" line="+25"/>
+        <location filename="../app/grid/filecommands.cpp" line="+58"/>
         <source>save file</source>
         <translation>حفظ ملف</translation>
     </message>
@@ -1342,23 +1342,44 @@
         <translation>تمت كتابة %1 في %2</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+35"/>
+        <source>Nothing imported: the page is unchanged</source>
+        <translation>لم يُستورد شيء: لم تتغير الصفحة</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>%1 imported from %2</source>
         <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
         <translation>تم استيراد %1 من %2</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-35"/>
         <source>all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)</source>
         <translation>كل الملفات المدعومة (*.xlsx *.csv);;ملف xlsx (*.xlsx);;ملف CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-37"/>
+        <source>%1 of %2 are not numbers: the page would show them as 0.</source>
+        <extracomment>%1 how many cells (&quot;3 cells&quot;), %2 the file</extracomment>
+        <translation>%1 في %2 ليست أرقامًا: ستعرضها الصفحة على أنها 0.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Import anyway?</source>
+        <translation>هل تريد الاستيراد على أي حال؟</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <source>Cannot import %1: %2. The grid is unchanged.</source>
         <translation>تعذر استيراد %1: %2. لم يتغير الجدول.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>%1 holds no rows below its header line. The grid is unchanged.</source>
         <translation>لا يحتوي %1 على صفوف أسفل سطر العناوين. لم يتغير الجدول.</translation>
     </message>
@@ -3764,7 +3785,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+102"/>
+        <location filename="../link/changes.cpp" line="+107"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: لا توجد نسخة مرجعية بعد: نزّل الجدول للمقارنة، أو ثبّت الجدول كاملاً</translation>
     </message>
@@ -4227,7 +4248,7 @@ Do you want to delete it anyway?</source>
         <translation>يحوي ملف الإعدادات %1، وهي قيمة لا يستطيع هذا المربع عرضها؛ تبقى كما هي ما لم تغيّر المربع.</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+58"/>
         <source>Saved the system parameters to %1</source>
         <translation>تم حفظ معلمات النظام في %1</translation>
     </message>
@@ -4280,7 +4301,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-196"/>
+        <location filename="../storage/csvfile.cpp" line="-225"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>يحتوي الملف على أكثر من %1 صف، وهذا أكثر مما يقبله الاستيراد</translation>
     </message>
@@ -4300,12 +4321,12 @@ Do you want to delete it anyway?</source>
         <translation>ليس ملفًا بل جهاز أو أنبوب</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-57"/>
         <source>the file is in UTF-16: save it as UTF-8 CSV</source>
         <translation>الملف بترميز UTF-16: احفظه بصيغة CSV بترميز UTF-8</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+40"/>
         <source>the quotation mark that opens a field in line %1 is never closed</source>
         <translation>علامة الاقتباس التي تفتح حقلاً في السطر %1 لا تُغلق أبداً</translation>
     </message>
@@ -4315,7 +4336,22 @@ Do you want to delete it anyway?</source>
         <translation>حجم الملف %1 MiB، وهذا أكثر من %2 MiB التي يقبلها الاستيراد</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+78"/>
+        <source>it has no header line: its first line is imported as a row</source>
+        <translation>لا يحتوي على سطر عناوين: يُستورد سطره الأول صفًا</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is not UTF-8 and was read as %1</source>
+        <translation>ليس بترميز UTF-8 وقد قُرئ بترميز %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 byte(s) are no UTF-8 letter, first in line %2: they show as %3</source>
+        <translation>%1 بايت ليست حروف UTF-8، أولها في السطر %2: تظهر على شكل %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>يحتوي الملف على %1 أعمدة، والصفحة على %2</translation>
     </message>
@@ -4355,7 +4391,7 @@ Do you want to delete it anyway?</source>
         <translation>لا يحتوي الملف على مصنف</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+25"/>
         <source>the workbook has no worksheet</source>
         <translation>لا يحتوي المصنف على ورقة عمل</translation>
     </message>
@@ -5063,7 +5099,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 <context>
     <name>usrdb</name>
     <message>
-        <location filename="../users/usrdb.cpp" line="+128"/>
+        <location filename="../users/usrdb.cpp" line="+130"/>
         <source>can not open usr_db database</source>
         <translation>تعذر فتح قاعدة بيانات المستخدمين usr_db</translation>
     </message>
@@ -5078,7 +5114,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>الجدول غير موجود: %1</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+91"/>
         <source>the user is no longer there</source>
         <translation>المستخدم لم يعد موجودًا</translation>
     </message>

@@ -501,7 +501,7 @@
 <context>
     <name>CellMarks</name>
     <message>
-        <location filename="../app/grid/cellmarks.cpp" line="+37"/>
+        <location filename="../app/grid/cellmarks.cpp" line="+39"/>
         <source>1 cell</source>
         <translation>1 κελί</translation>
     </message>
@@ -511,12 +511,12 @@
         <translation>%1 κελιά</translation>
     </message>
     <message>
-        <location line="+328"/>
+        <location line="+344"/>
         <source>%1 will not reach the register as shown:</source>
         <translation>Δεν θα φτάσουν στην ταμειακή όπως φαίνονται (%1):</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-333"/>
         <source>row %1, %2: %3</source>
         <translation>γραμμή %1, %2: %3</translation>
     </message>
@@ -526,7 +526,7 @@
         <translation>... και ακόμη %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+331"/>
         <source>Send anyway?</source>
         <translation>Αποστολή παρ&apos; όλα αυτά;</translation>
     </message>
@@ -1226,7 +1226,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+257"/>
+        <location filename="../storage/csvfile.cpp" line="+331"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>είναι βάση δεδομένων, όχι αρχείο πίνακα: δεν γράφτηκε τίποτα</translation>
     </message>
@@ -1321,7 +1321,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../app/grid/filecommands.cpp" line="+25"/>
+        <location filename="../app/grid/filecommands.cpp" line="+58"/>
         <source>save file</source>
         <translation>Αποθήκευση αρχείου</translation>
     </message>
@@ -1342,23 +1342,44 @@
         <translation>Εγγραφή στο %2: %1</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+35"/>
+        <source>Nothing imported: the page is unchanged</source>
+        <translation>Δεν έγινε εισαγωγή: η σελίδα δεν άλλαξε</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>%1 imported from %2</source>
         <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
         <translation>Εισαγωγή από το %2: %1</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-35"/>
         <source>all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)</source>
         <translation>Όλα τα υποστηριζόμενα αρχεία (*.xlsx *.csv);;Αρχείο xlsx (*.xlsx);;Αρχείο CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-37"/>
+        <source>%1 of %2 are not numbers: the page would show them as 0.</source>
+        <extracomment>%1 how many cells (&quot;3 cells&quot;), %2 the file</extracomment>
+        <translation>%1 του %2 δεν είναι αριθμοί: η σελίδα θα τα έδειχνε ως 0.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Import anyway?</source>
+        <translation>Εισαγωγή παρ&apos; όλα αυτά;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>import</source>
+        <translation>εισαγωγή</translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <source>Cannot import %1: %2. The grid is unchanged.</source>
         <translation>Δεν είναι δυνατή η εισαγωγή του %1: %2. Ο πίνακας δεν άλλαξε.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>%1 holds no rows below its header line. The grid is unchanged.</source>
         <translation>Το %1 δεν έχει γραμμές κάτω από τη γραμμή τίτλων. Ο πίνακας δεν άλλαξε.</translation>
     </message>
@@ -3764,7 +3785,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+102"/>
+        <location filename="../link/changes.cpp" line="+107"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: δεν υπάρχει ακόμη κατάσταση αναφοράς: κάντε λήψη για σύγκριση ή εγκατάσταση ολόκληρου του πίνακα</translation>
     </message>
@@ -4227,7 +4248,7 @@ Do you want to delete it anyway?</source>
         <translation>Το προφίλ έχει %1, τιμή που αυτό το πεδίο δεν μπορεί να δείξει· διατηρείται αν δεν αλλάξετε το πεδίο.</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+58"/>
         <source>Saved the system parameters to %1</source>
         <translation>Αποθήκευση: παράμετροι συστήματος στο %1</translation>
     </message>
@@ -4280,7 +4301,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-196"/>
+        <location filename="../storage/csvfile.cpp" line="-225"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>το αρχείο έχει πάνω από %1 γραμμές, περισσότερες από όσες δέχεται η εισαγωγή</translation>
     </message>
@@ -4300,12 +4321,12 @@ Do you want to delete it anyway?</source>
         <translation>δεν είναι αρχείο αλλά συσκευή ή σωλήνωση</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-57"/>
         <source>the file is in UTF-16: save it as UTF-8 CSV</source>
         <translation>το αρχείο είναι σε UTF-16: αποθηκεύστε το ως CSV σε UTF-8</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+40"/>
         <source>the quotation mark that opens a field in line %1 is never closed</source>
         <translation>τα εισαγωγικά που ανοίγουν ένα πεδίο στη γραμμή %1 δεν κλείνουν ποτέ</translation>
     </message>
@@ -4315,7 +4336,22 @@ Do you want to delete it anyway?</source>
         <translation>το αρχείο έχει %1 MiB, περισσότερα από τα %2 MiB που δέχεται η εισαγωγή</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+78"/>
+        <source>it has no header line: its first line is imported as a row</source>
+        <translation>δεν έχει γραμμή επικεφαλίδων: η πρώτη του γραμμή εισάγεται ως γραμμή πίνακα</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is not UTF-8 and was read as %1</source>
+        <translation>δεν είναι UTF-8 και διαβάστηκε ως %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 byte(s) are no UTF-8 letter, first in line %2: they show as %3</source>
+        <translation>%1 byte δεν είναι χαρακτήρες UTF-8, το πρώτο στη γραμμή %2: εμφανίζονται ως %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>το αρχείο έχει %1 στήλες, η σελίδα %2</translation>
     </message>
@@ -4355,7 +4391,7 @@ Do you want to delete it anyway?</source>
         <translation>το αρχείο δεν περιέχει βιβλίο εργασίας</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+25"/>
         <source>the workbook has no worksheet</source>
         <translation>το βιβλίο εργασίας δεν έχει φύλλο εργασίας</translation>
     </message>
@@ -5063,7 +5099,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 <context>
     <name>usrdb</name>
     <message>
-        <location filename="../users/usrdb.cpp" line="+128"/>
+        <location filename="../users/usrdb.cpp" line="+130"/>
         <source>can not open usr_db database</source>
         <translation>Δεν είναι δυνατό το άνοιγμα της βάσης usr_db</translation>
     </message>
@@ -5078,7 +5114,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>Ο πίνακας δεν υπάρχει: %1</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+91"/>
         <source>the user is no longer there</source>
         <translation>ο χρήστης δεν υπάρχει πια</translation>
     </message>

@@ -501,7 +501,7 @@
 <context>
     <name>CellMarks</name>
     <message>
-        <location filename="../app/grid/cellmarks.cpp" line="+37"/>
+        <location filename="../app/grid/cellmarks.cpp" line="+39"/>
         <source>1 cell</source>
         <translation>תא אחד</translation>
     </message>
@@ -511,12 +511,12 @@
         <translation>%1 תאים</translation>
     </message>
     <message>
-        <location line="+328"/>
+        <location line="+344"/>
         <source>%1 will not reach the register as shown:</source>
         <translation>תאים שלא יגיעו לקופה כפי שהם מוצגים (%1):</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-333"/>
         <source>row %1, %2: %3</source>
         <translation>שורה %1, %2: %3</translation>
     </message>
@@ -526,7 +526,7 @@
         <translation>... ועוד %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+331"/>
         <source>Send anyway?</source>
         <translation>לשלוח בכל זאת?</translation>
     </message>
@@ -1226,7 +1226,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+257"/>
+        <location filename="../storage/csvfile.cpp" line="+331"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>זהו מסד נתונים ולא קובץ טבלה: לא נכתב דבר</translation>
     </message>
@@ -1321,7 +1321,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../app/grid/filecommands.cpp" line="+25"/>
+        <location filename="../app/grid/filecommands.cpp" line="+58"/>
         <source>save file</source>
         <translation>שמירת קובץ</translation>
     </message>
@@ -1342,23 +1342,44 @@
         <translation>כתיבה אל %2: %1</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+35"/>
+        <source>Nothing imported: the page is unchanged</source>
+        <translation>לא יובא דבר: הדף לא שונה</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>%1 imported from %2</source>
         <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
         <translation>ייבוא מ-%2: %1</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-35"/>
         <source>all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)</source>
         <translation>כל הקבצים הנתמכים (*.xlsx *.csv);;קובץ xlsx (*.xlsx);;קובץ CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-37"/>
+        <source>%1 of %2 are not numbers: the page would show them as 0.</source>
+        <extracomment>%1 how many cells (&quot;3 cells&quot;), %2 the file</extracomment>
+        <translation>%1 ב־%2 אינם מספרים: הדף יציג אותם כ־0.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Import anyway?</source>
+        <translation>לייבא בכל זאת?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>import</source>
+        <translation>ייבוא</translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <source>Cannot import %1: %2. The grid is unchanged.</source>
         <translation>לא ניתן לייבא את %1: %2. הטבלה לא שונתה.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>%1 holds no rows below its header line. The grid is unchanged.</source>
         <translation>ב-%1 אין שורות מתחת לשורת הכותרת. הטבלה לא שונתה.</translation>
     </message>
@@ -3764,7 +3785,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+102"/>
+        <location filename="../link/changes.cpp" line="+107"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: אין עדיין נקודת ייחוס: יש להוריד כדי להשוות, או להעלות את כל הטבלה</translation>
     </message>
@@ -4227,7 +4248,7 @@ Do you want to delete it anyway?</source>
         <translation>הערכה מכילה %1, ערך שתיבה זו אינה יכולה להציג; הוא נשמר כל עוד לא תשנו את התיבה.</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+58"/>
         <source>Saved the system parameters to %1</source>
         <translation>פרמטרי המערכת נשמרו ב-%1</translation>
     </message>
@@ -4280,7 +4301,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-196"/>
+        <location filename="../storage/csvfile.cpp" line="-225"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>בקובץ יש יותר מ-%1 שורות, יותר ממה שייבוא מקבל</translation>
     </message>
@@ -4300,12 +4321,12 @@ Do you want to delete it anyway?</source>
         <translation>זה אינו קובץ אלא התקן או צינור</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-57"/>
         <source>the file is in UTF-16: save it as UTF-8 CSV</source>
         <translation>הקובץ בקידוד UTF-16: יש לשמור אותו כ-CSV בקידוד UTF-8</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+40"/>
         <source>the quotation mark that opens a field in line %1 is never closed</source>
         <translation>המירכאות הפותחות שדה בשורה %1 אינן נסגרות</translation>
     </message>
@@ -4315,7 +4336,22 @@ Do you want to delete it anyway?</source>
         <translation>בקובץ יש %1 MiB, יותר מ-%2 MiB שייבוא מקבל</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+78"/>
+        <source>it has no header line: its first line is imported as a row</source>
+        <translation>אין בו שורת כותרות: השורה הראשונה שלו מיובאת כשורת טבלה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is not UTF-8 and was read as %1</source>
+        <translation>הוא אינו UTF-8 ונקרא כ־%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 byte(s) are no UTF-8 letter, first in line %2: they show as %3</source>
+        <translation>%1 בתים אינם תו UTF-8, הראשון בשורה %2: הם מוצגים כ־%3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>בקובץ יש %1 עמודות, ובדף %2</translation>
     </message>
@@ -4355,7 +4391,7 @@ Do you want to delete it anyway?</source>
         <translation>הקובץ אינו מכיל חוברת עבודה</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+25"/>
         <source>the workbook has no worksheet</source>
         <translation>בחוברת העבודה אין גיליון</translation>
     </message>
@@ -5063,7 +5099,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 <context>
     <name>usrdb</name>
     <message>
-        <location filename="../users/usrdb.cpp" line="+128"/>
+        <location filename="../users/usrdb.cpp" line="+130"/>
         <source>can not open usr_db database</source>
         <translation>לא ניתן לפתוח את מסד הנתונים usr_db</translation>
     </message>
@@ -5078,7 +5114,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>הטבלה לא קיימת: %1</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+91"/>
         <source>the user is no longer there</source>
         <translation>המשתמש כבר לא קיים</translation>
     </message>

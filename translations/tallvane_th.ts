@@ -501,7 +501,7 @@
 <context>
     <name>CellMarks</name>
     <message>
-        <location filename="../app/grid/cellmarks.cpp" line="+37"/>
+        <location filename="../app/grid/cellmarks.cpp" line="+39"/>
         <source>1 cell</source>
         <translation>1 เซลล์</translation>
     </message>
@@ -511,12 +511,12 @@
         <translation>%1 เซลล์</translation>
     </message>
     <message>
-        <location line="+328"/>
+        <location line="+344"/>
         <source>%1 will not reach the register as shown:</source>
         <translation>%1 จะถูกเก็บในเครื่องเก็บเงินไม่ตรงกับที่แสดง:</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-333"/>
         <source>row %1, %2: %3</source>
         <translation>แถว %1, %2: %3</translation>
     </message>
@@ -526,7 +526,7 @@
         <translation>... และอีก %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+331"/>
         <source>Send anyway?</source>
         <translation>ส่งต่อไปหรือไม่?</translation>
     </message>
@@ -1226,7 +1226,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+257"/>
+        <location filename="../storage/csvfile.cpp" line="+331"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>เป็นฐานข้อมูล ไม่ใช่ไฟล์ตาราง: ไม่ได้เขียนอะไรเลย</translation>
     </message>
@@ -1321,7 +1321,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../app/grid/filecommands.cpp" line="+25"/>
+        <location filename="../app/grid/filecommands.cpp" line="+58"/>
         <source>save file</source>
         <translation>บันทึกไฟล์</translation>
     </message>
@@ -1342,23 +1342,44 @@
         <translation>เขียน %1 ลงใน %2 แล้ว</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+35"/>
+        <source>Nothing imported: the page is unchanged</source>
+        <translation>ไม่ได้นำเข้า: หน้านี้ไม่มีการเปลี่ยนแปลง</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>%1 imported from %2</source>
         <extracomment>%1 the rows by name and number (&quot;3 departments&quot;, &quot;1 PLU&quot;), %2 the file</extracomment>
         <translation>นำเข้า %1 จาก %2 แล้ว</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-35"/>
         <source>all supported files (*.xlsx *.csv);;xlsx file(*.xlsx);;csv file(*.csv)</source>
         <translation>ไฟล์ที่รองรับทั้งหมด (*.xlsx *.csv);;ไฟล์ xlsx (*.xlsx);;ไฟล์ CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-37"/>
+        <source>%1 of %2 are not numbers: the page would show them as 0.</source>
+        <extracomment>%1 how many cells (&quot;3 cells&quot;), %2 the file</extracomment>
+        <translation>%1 ใน %2 ไม่ใช่ตัวเลข: หน้านี้จะแสดงเป็น 0</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Import anyway?</source>
+        <translation>นำเข้าต่อไปหรือไม่?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>import</source>
+        <translation>นำเข้า</translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <source>Cannot import %1: %2. The grid is unchanged.</source>
         <translation>นำเข้า %1 ไม่ได้: %2 ตารางไม่มีการเปลี่ยนแปลง</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>%1 holds no rows below its header line. The grid is unchanged.</source>
         <translation>%1 ไม่มีแถวข้อมูลใต้บรรทัดหัวคอลัมน์ ตารางไม่มีการเปลี่ยนแปลง</translation>
     </message>
@@ -3764,7 +3785,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+102"/>
+        <location filename="../link/changes.cpp" line="+107"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: ยังไม่มีข้อมูลอ้างอิง: ดาวน์โหลดเพื่อเปรียบเทียบ หรือติดตั้งทั้งตาราง</translation>
     </message>
@@ -4227,7 +4248,7 @@ Do you want to delete it anyway?</source>
         <translation>ชุดตั้งค่าเก็บค่า %1 ซึ่งช่องนี้แสดงไม่ได้ ค่านี้จะคงไว้เว้นแต่คุณเปลี่ยนช่องนี้</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+58"/>
         <source>Saved the system parameters to %1</source>
         <translation>บันทึกพารามิเตอร์ระบบลงใน %1 แล้ว</translation>
     </message>
@@ -4280,7 +4301,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-196"/>
+        <location filename="../storage/csvfile.cpp" line="-225"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>ไฟล์มีมากกว่า %1 แถว เกินกว่าที่นำเข้าได้</translation>
     </message>
@@ -4300,12 +4321,12 @@ Do you want to delete it anyway?</source>
         <translation>ไม่ใช่ไฟล์ แต่เป็นอุปกรณ์หรือไปป์</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-57"/>
         <source>the file is in UTF-16: save it as UTF-8 CSV</source>
         <translation>ไฟล์เป็น UTF-16: บันทึกเป็น CSV แบบ UTF-8</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+40"/>
         <source>the quotation mark that opens a field in line %1 is never closed</source>
         <translation>เครื่องหมายอัญประกาศที่เปิดช่องข้อมูลในบรรทัด %1 ไม่มีการปิด</translation>
     </message>
@@ -4315,7 +4336,22 @@ Do you want to delete it anyway?</source>
         <translation>ไฟล์มีขนาด %1 MiB เกินกว่า %2 MiB ที่นำเข้าได้</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+78"/>
+        <source>it has no header line: its first line is imported as a row</source>
+        <translation>ไม่มีบรรทัดหัวคอลัมน์: บรรทัดแรกจะถูกนำเข้าเป็นแถวข้อมูล</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is not UTF-8 and was read as %1</source>
+        <translation>ไฟล์ไม่ใช่ UTF-8 จึงอ่านเป็น %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 byte(s) are no UTF-8 letter, first in line %2: they show as %3</source>
+        <translation>มี %1 ไบต์ที่ไม่ใช่ตัวอักษร UTF-8 ไบต์แรกอยู่ในบรรทัด %2: แสดงเป็น %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>ไฟล์มี %1 คอลัมน์ แต่หน้านี้มี %2 คอลัมน์</translation>
     </message>
@@ -4355,7 +4391,7 @@ Do you want to delete it anyway?</source>
         <translation>ไฟล์ไม่มีเวิร์กบุ๊ก</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+25"/>
         <source>the workbook has no worksheet</source>
         <translation>เวิร์กบุ๊กไม่มีเวิร์กชีต</translation>
     </message>
@@ -5063,7 +5099,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 <context>
     <name>usrdb</name>
     <message>
-        <location filename="../users/usrdb.cpp" line="+128"/>
+        <location filename="../users/usrdb.cpp" line="+130"/>
         <source>can not open usr_db database</source>
         <translation>เปิดฐานข้อมูล usr_db ไม่ได้</translation>
     </message>
@@ -5078,7 +5114,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>ไม่พบตาราง: %1</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+91"/>
         <source>the user is no longer there</source>
         <translation>ไม่มีผู้ใช้นี้แล้ว</translation>
     </message>

@@ -32,14 +32,30 @@ bool changesCells(const QList<int>& roles)
     return roles.isEmpty() || roles.contains(Qt::EditRole) || roles.contains(Qt::DisplayRole);
 }
 
+} // namespace
+
 QString cellsText(int count)
 {
     return count == 1 ? QCoreApplication::translate("CellMarks", "1 cell")
                       : QCoreApplication::translate("CellMarks", "%1 cells").arg(count);
 }
 
-
-} // namespace
+QStringList namedCellLines(const QList<NamedCell>& cells, const RecordCodec* codec, int total)
+{
+    total = std::max(total, int(cells.size()));
+    const QStringList headers = codec ? codec->headers() : QStringList();
+    QStringList lines;
+    for (int i = 0; i < cells.size() && i < kCellsNamed; ++i) {
+        const NamedCell& cell = cells.at(i);
+        const QByteArray header = headers.value(cell.column).toUtf8();
+        lines << QCoreApplication::translate("CellMarks", "row %1, %2: %3")
+                     .arg(cell.row)
+                     .arg(QCoreApplication::translate("Columns", header.constData()), cell.text);
+    }
+    if (total > kCellsNamed)
+        lines << QCoreApplication::translate("CellMarks", "... and %1 more").arg(cellsText(total - kCellsNamed));
+    return lines;
+}
 
 // The check of a table on a worker thread: the texts the grid shows for it, encoded and
 // decoded as for sending (codecs may do that on several threads at once). The task lives on
@@ -362,19 +378,12 @@ bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& row
         *asked = int(fits.size());
     if (fits.isEmpty())
         return true;
-    const QStringList headers = codec->headers();
+    QList<NamedCell> named;
+    for (int i = 0; i < fits.size() && i < kCellsNamed; ++i)
+        named.append({ fits.at(i).row + 1, fits.at(i).column, fits.at(i).message() });
     QStringList lines { QCoreApplication::translate("CellMarks", "%1 will not reach the register as shown:")
                             .arg(cellsText(int(fits.size()))) };
-    for (int i = 0; i < fits.size() && i < kCellsNamed; ++i) {
-        const CellFit& fit = fits.at(i);
-        const QByteArray header = headers.value(fit.column).toUtf8();
-        lines << QCoreApplication::translate("CellMarks", "row %1, %2: %3")
-                     .arg(fit.row + 1)
-                     .arg(QCoreApplication::translate("Columns", header.constData()), fit.message());
-    }
-    if (fits.size() > kCellsNamed)
-        lines << QCoreApplication::translate("CellMarks", "... and %1 more")
-                     .arg(cellsText(int(fits.size()) - kCellsNamed));
+    lines << namedCellLines(named, codec, int(fits.size()));
     lines << QString() << (question.isEmpty() ? QCoreApplication::translate("CellMarks", "Send anyway?") : question);
     const QMessageBox::StandardButton answer
         = MessageBox::warning(parent, QCoreApplication::translate("CellMarks", "warning"),

@@ -90,6 +90,19 @@ QString markText(const QModelIndex& index);
 // The table rows of the selected cells, in the order ItemGrid::collectSelected takes them.
 QList<int> selectedGridRows(const QItemSelectionModel* selection);
 
+// "1 cell", "3 cells".
+QString cellsText(int count);
+
+// A cell named in a question: its row as the operator counts them, its column, what is said of it.
+struct NamedCell {
+    int row;
+    int column;
+    QString text;
+};
+// "row 3, Name: ..." for the first few of `cells` (columns named by `codec`'s headers in the
+// display language), then how many more of the `total` there are (-1: as many as `cells`).
+QStringList namedCellLines(const QList<NamedCell>& cells, const RecordCodec* codec, int total = -1);
+
 // Before a send (or a save, with its own `question`; empty asks "Send anyway?"): when cells of `rows` would not reach
 // the register as shown, asks whether to send anyway (No is the default). `gridRows` gives each row's place in the grid
 // for the question's text (empty: the rows in order); `records` the record each row keeps, which goes as it is and is

@@ -2,11 +2,14 @@
 
 #include "app/applog.h"
 #include "app/dialogs/filedialog.h"
+#include "app/dialogs/messagebox.h"
 #include "app/displaylanguage.h"
+#include "app/grid/cellmarks.h"
 #include "app/grid/itemgrid.h"
 #include "base/punctuation.h"
 #include "journal/journal.h"
 #include "records/categories.h"
+#include "records/gridcells.h"
 #include "records/headerrow.h"
 #include "storage/configdb.h"
 #include "storage/csvfile.h"
@@ -17,6 +20,37 @@
 
 #include <QStatusBar>
 #include <QStringList>
+
+namespace {
+
+// Cells of columns of numbers that the file fills with something else ("3,50", "2.50 EUR")
+// would show as 0 on the page, and be saved so: asks first, No being the default. True when
+// the rows may go onto the page.
+bool acceptUnreadable(
+    QWidget* parent, const ItemTable& rows, const QList<int>& fileRows, int category, const QString& name)
+{
+    const RecordCodec* codec = codecForCategory(category);
+    const QList<UnreadCell> cells = unreadableCells(rows, codec, category);
+    if (cells.isEmpty())
+        return true;
+    QList<NamedCell> named;
+    for (const UnreadCell& cell : cells.mid(0, 10))
+        named.append({ fileRows.value(cell.row, cell.row + 2), cell.column,
+            QLatin1Char('"') + leftToRightRun(cell.text) + QLatin1Char('"') });
+    //: %1 how many cells ("3 cells"), %2 the file
+    QStringList lines { QCoreApplication::translate(
+        "FileCommands", "%1 of %2 are not numbers: the page would show them as 0.")
+                            .arg(cellsText(int(cells.size())), name) };
+    lines << namedCellLines(named, codec, int(cells.size())) << QString()
+          << QCoreApplication::translate("FileCommands", "Import anyway?");
+    const QMessageBox::StandardButton answer
+        = MessageBox::warning(parent, QCoreApplication::translate("FileCommands", "import"),
+            lines.join(QLatin1Char('\n')), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    qCDebug(lcApp) << "import with cells that are not numbers:" << (answer == QMessageBox::Yes);
+    return answer == QMessageBox::Yes;
+}
+
+} // namespace
 
 namespace FileCommands {
 
@@ -61,10 +95,16 @@ bool importFile(QWidget* parent, QStatusBar* status, const GridModel* model, int
                                 .arg(name, file.error));
         return false;
     }
-    if (!importRows(file, rows)) {
+    QList<int> fileRows;
+    if (!importRows(file, rows, &fileRows)) {
         status->showMessage(QCoreApplication::translate(
             "FileCommands", "%1 holds no rows below its header line. The grid is unchanged.")
                                 .arg(name));
+        return false;
+    }
+
+    if (!acceptUnreadable(parent->window(), *rows, fileRows, category, name)) {
+        status->showMessage(QCoreApplication::translate("FileCommands", "Nothing imported: the page is unchanged"));
         return false;
     }
 
