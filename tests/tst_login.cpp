@@ -148,6 +148,17 @@ private slots:
         QVERIFY(!hint().isEmpty());
         QVERIFY(db->insertUser(makeUserInfo(2, QStringLiteral("op1"), hashPassword(QStringLiteral("1")), 0), table));
         QCOMPARE(hint(), QString());
+        // The screen no longer tells, but the first password still lets anyone in: the login
+        // says so to the administrator; op1 and a changed password hear nothing.
+        const Attempt first = login(QStringLiteral("admin"), QStringLiteral("604218"));
+        QVERIFY(first.accepted);
+        QCOMPARE(first.notices.size(), 1);
+        QVERIFY2(first.notices.first().contains(QStringLiteral("still has the first password")),
+            qPrintable(first.notices.first()));
+        QVERIFY(login(QStringLiteral("op1"), QStringLiteral("1")).notices.isEmpty());
+        QVERIFY(db->modifyUser(changed, admin, table));
+        const Attempt changedLogin = login(QStringLiteral("admin"), QStringLiteral("7391"));
+        QVERIFY(changedLogin.accepted && changedLogin.notices.isEmpty());
     }
 
     void nameIsTrimmedPasswordIsNot()

@@ -94,6 +94,7 @@
     <message>
         <location line="+1"/>
         <location filename="../app/dialogs/logindialog.cpp" line="+98"/>
+        <location line="+50"/>
         <source>USERS</source>
         <translation>ΧΡΗΣΤΕΣ</translation>
     </message>
@@ -1226,7 +1227,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+331"/>
+        <location filename="../storage/csvfile.cpp" line="+332"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>είναι βάση δεδομένων, όχι αρχείο πίνακα: δεν γράφτηκε τίποτα</translation>
     </message>
@@ -1321,7 +1322,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../app/grid/filecommands.cpp" line="+58"/>
+        <location filename="../app/grid/filecommands.cpp" line="+59"/>
         <source>save file</source>
         <translation>Αποθήκευση αρχείου</translation>
     </message>
@@ -1358,13 +1359,13 @@
         <translation>Όλα τα υποστηριζόμενα αρχεία (*.xlsx *.csv);;Αρχείο xlsx (*.xlsx);;Αρχείο CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="-37"/>
+        <location line="-38"/>
         <source>%1 of %2 are not numbers: the page would show them as 0.</source>
         <extracomment>%1 how many cells (&quot;3 cells&quot;), %2 the file</extracomment>
         <translation>%1 του %2 δεν είναι αριθμοί: η σελίδα θα τα έδειχνε ως 0.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Import anyway?</source>
         <translation>Εισαγωγή παρ&apos; όλα αυτά;</translation>
     </message>
@@ -4301,7 +4302,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-225"/>
+        <location filename="../storage/csvfile.cpp" line="-226"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>το αρχείο έχει πάνω από %1 γραμμές, περισσότερες από όσες δέχεται η εισαγωγή</translation>
     </message>
@@ -4351,7 +4352,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 byte δεν είναι χαρακτήρες UTF-8, το πρώτο στη γραμμή %2: εμφανίζονται ως %3</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>το αρχείο έχει %1 στήλες, η σελίδα %2</translation>
     </message>
@@ -5059,7 +5060,7 @@ Do you want to delete it anyway?</source>
         <translation>Έξοδος</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/logindialog.cpp" line="-2"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="-52"/>
         <source>First start: log in as admin with the password 604218, then change that password in user management (the %1 button).</source>
         <translation>Πρώτη εκκίνηση: συνδεθείτε ως admin με τον κωδικό πρόσβασης 604218 και έπειτα αλλάξτε αυτόν τον κωδικό στη Διαχείριση χρηστών (το κουμπί %1).</translation>
     </message>
@@ -5073,19 +5074,25 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 Κανείς δεν μπορεί να κάνει είσοδο μέχρι να επαναφερθεί ή να μετακινηθεί αλλού. Δεν έχει αλλάξει.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>username is not exist!</source>
         <translation>Το όνομα χρήστη δεν υπάρχει!</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>password err!</source>
         <translation>Λάθος κωδικός πρόσβασης!</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+7"/>
+        <location line="+21"/>
         <source>Warning!</source>
         <translation>Προειδοποίηση!</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>The administrator admin still has the first password, which every new installation shows on its login screen. Change it in user management (the %1 button).</source>
+        <translation>Ο διαχειριστής admin έχει ακόμη τον αρχικό κωδικό πρόσβασης, που εμφανίζεται στην οθόνη σύνδεσης κάθε νέας εγκατάστασης. Αλλάξτε τον στη Διαχείριση χρηστών (το κουμπί %1).</translation>
     </message>
 </context>
 <context>
@@ -5114,7 +5121,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>Ο πίνακας δεν υπάρχει: %1</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+96"/>
         <source>the user is no longer there</source>
         <translation>ο χρήστης δεν υπάρχει πια</translation>
     </message>

@@ -94,6 +94,7 @@
     <message>
         <location line="+1"/>
         <location filename="../app/dialogs/logindialog.cpp" line="+98"/>
+        <location line="+50"/>
         <source>USERS</source>
         <translation>משתמשים</translation>
     </message>
@@ -1226,7 +1227,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+331"/>
+        <location filename="../storage/csvfile.cpp" line="+332"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>זהו מסד נתונים ולא קובץ טבלה: לא נכתב דבר</translation>
     </message>
@@ -1321,7 +1322,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../app/grid/filecommands.cpp" line="+58"/>
+        <location filename="../app/grid/filecommands.cpp" line="+59"/>
         <source>save file</source>
         <translation>שמירת קובץ</translation>
     </message>
@@ -1358,13 +1359,13 @@
         <translation>כל הקבצים הנתמכים (*.xlsx *.csv);;קובץ xlsx (*.xlsx);;קובץ CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="-37"/>
+        <location line="-38"/>
         <source>%1 of %2 are not numbers: the page would show them as 0.</source>
         <extracomment>%1 how many cells (&quot;3 cells&quot;), %2 the file</extracomment>
         <translation>%1 ב־%2 אינם מספרים: הדף יציג אותם כ־0.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Import anyway?</source>
         <translation>לייבא בכל זאת?</translation>
     </message>
@@ -4301,7 +4302,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-225"/>
+        <location filename="../storage/csvfile.cpp" line="-226"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>בקובץ יש יותר מ-%1 שורות, יותר ממה שייבוא מקבל</translation>
     </message>
@@ -4351,7 +4352,7 @@ Do you want to delete it anyway?</source>
         <translation>%1 בתים אינם תו UTF-8, הראשון בשורה %2: הם מוצגים כ־%3</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>בקובץ יש %1 עמודות, ובדף %2</translation>
     </message>
@@ -5059,7 +5060,7 @@ Do you want to delete it anyway?</source>
         <translation>יציאה</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/logindialog.cpp" line="-2"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="-52"/>
         <source>First start: log in as admin with the password 604218, then change that password in user management (the %1 button).</source>
         <translation>הפעלה ראשונה: היכנסו כ-admin עם הסיסמה 604218, ואחר כך שנו סיסמה זו בניהול משתמשים (הכפתור %1).</translation>
     </message>
@@ -5073,19 +5074,25 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 אף אחד לא יוכל להיכנס עד שהוא ישוחזר או יועבר למקום אחר. הוא לא שונה.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>username is not exist!</source>
         <translation>שם המשתמש לא קיים!</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>password err!</source>
         <translation>סיסמה שגויה!</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+7"/>
+        <location line="+21"/>
         <source>Warning!</source>
         <translation>אזהרה!</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>The administrator admin still has the first password, which every new installation shows on its login screen. Change it in user management (the %1 button).</source>
+        <translation>למנהל admin עדיין יש הסיסמה הראשונה, שכל התקנה חדשה מציגה במסך הכניסה שלה. שנו אותה בניהול משתמשים (הכפתור %1).</translation>
     </message>
 </context>
 <context>
@@ -5114,7 +5121,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>הטבלה לא קיימת: %1</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+96"/>
         <source>the user is no longer there</source>
         <translation>המשתמש כבר לא קיים</translation>
     </message>

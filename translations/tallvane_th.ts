@@ -94,6 +94,7 @@
     <message>
         <location line="+1"/>
         <location filename="../app/dialogs/logindialog.cpp" line="+98"/>
+        <location line="+50"/>
         <source>USERS</source>
         <translation>ผู้ใช้</translation>
     </message>
@@ -1226,7 +1227,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+331"/>
+        <location filename="../storage/csvfile.cpp" line="+332"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>เป็นฐานข้อมูล ไม่ใช่ไฟล์ตาราง: ไม่ได้เขียนอะไรเลย</translation>
     </message>
@@ -1321,7 +1322,7 @@
 <context>
     <name>FileCommands</name>
     <message>
-        <location filename="../app/grid/filecommands.cpp" line="+58"/>
+        <location filename="../app/grid/filecommands.cpp" line="+59"/>
         <source>save file</source>
         <translation>บันทึกไฟล์</translation>
     </message>
@@ -1358,13 +1359,13 @@
         <translation>ไฟล์ที่รองรับทั้งหมด (*.xlsx *.csv);;ไฟล์ xlsx (*.xlsx);;ไฟล์ CSV (*.csv)</translation>
     </message>
     <message>
-        <location line="-37"/>
+        <location line="-38"/>
         <source>%1 of %2 are not numbers: the page would show them as 0.</source>
         <extracomment>%1 how many cells (&quot;3 cells&quot;), %2 the file</extracomment>
         <translation>%1 ใน %2 ไม่ใช่ตัวเลข: หน้านี้จะแสดงเป็น 0</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Import anyway?</source>
         <translation>นำเข้าต่อไปหรือไม่?</translation>
     </message>
@@ -4301,7 +4302,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-225"/>
+        <location filename="../storage/csvfile.cpp" line="-226"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>ไฟล์มีมากกว่า %1 แถว เกินกว่าที่นำเข้าได้</translation>
     </message>
@@ -4351,7 +4352,7 @@ Do you want to delete it anyway?</source>
         <translation>มี %1 ไบต์ที่ไม่ใช่ตัวอักษร UTF-8 ไบต์แรกอยู่ในบรรทัด %2: แสดงเป็น %3</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>the file has %1 columns, the page %2</source>
         <translation>ไฟล์มี %1 คอลัมน์ แต่หน้านี้มี %2 คอลัมน์</translation>
     </message>
@@ -5059,7 +5060,7 @@ Do you want to delete it anyway?</source>
         <translation>ออก</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/logindialog.cpp" line="-2"/>
+        <location filename="../app/dialogs/logindialog.cpp" line="-52"/>
         <source>First start: log in as admin with the password 604218, then change that password in user management (the %1 button).</source>
         <translation>เริ่มใช้งานครั้งแรก: เข้าสู่ระบบเป็น admin ด้วยรหัสผ่าน 604218 แล้วเปลี่ยนรหัสผ่านนั้นในหน้าจัดการผู้ใช้ (ปุ่ม %1)</translation>
     </message>
@@ -5073,19 +5074,25 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 จะไม่มีใครเข้าสู่ระบบได้จนกว่าจะกู้คืนหรือย้ายไฟล์ออกไป ฐานข้อมูลนี้ไม่ได้ถูกเปลี่ยนแปลง</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>username is not exist!</source>
         <translation>ไม่มีชื่อผู้ใช้นี้!</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>password err!</source>
         <translation>รหัสผ่านไม่ถูกต้อง!</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+7"/>
+        <location line="+21"/>
         <source>Warning!</source>
         <translation>คำเตือน!</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>The administrator admin still has the first password, which every new installation shows on its login screen. Change it in user management (the %1 button).</source>
+        <translation>ผู้ดูแล admin ยังใช้รหัสผ่านแรกอยู่ ซึ่งหน้าจอเข้าสู่ระบบของทุกการติดตั้งใหม่แสดงไว้ ให้เปลี่ยนในหน้าจัดการผู้ใช้ (ปุ่ม %1)</translation>
     </message>
 </context>
 <context>
@@ -5114,7 +5121,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>ไม่พบตาราง: %1</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+96"/>
         <source>the user is no longer there</source>
         <translation>ไม่มีผู้ใช้นี้แล้ว</translation>
     </message>

@@ -209,6 +209,11 @@ bool usrdb::holdsOnlyDefaultAdmin()
     return !query.next() && passwordMatches(stored, QString::fromLatin1(kDefaultAdminPassword));
 }
 
+bool usrdb::isFirstAdminLogin(const QString& name, const QString& password)
+{
+    return name.trimmed() == QLatin1String(kDefaultAdminName) && password == QLatin1String(kDefaultAdminPassword);
+}
+
 bool usrdb::insertUser(const UserInfo& info, const QString& table)
 {
     m_query.prepare(QStringLiteral("INSERT INTO %1 VALUES(?,?,?,?)").arg(table));

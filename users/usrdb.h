@@ -65,6 +65,9 @@ public:
     // True while the only user is the default administrator with its first password: nobody
     // has used the program yet, and the login dialog says how to get in.
     bool holdsOnlyDefaultAdmin();
+    // True for the default administrator's name with its first password, which every new
+    // installation shows on its login screen.
+    static bool isFirstAdminLogin(const QString& name, const QString& password);
     bool insertUser(const UserInfo& info, const QString& table);
     bool deleteUser(const UserInfo& info, const QString& table);
     // Replaces the row of `oldInfo`'s name by `newInfo`, both or neither.

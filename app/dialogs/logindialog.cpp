@@ -127,14 +127,26 @@ void loginDialog::on_comboBox_language_activated(int index)
 void loginDialog::on_btn_login_clicked()
 {
     usrdb* db = usrdb::instance();
-    const usrdb::LoginResult result = db ? db->logIn(ui->lineEdit_username->text(), ui->lineEdit_password->text())
-                                         : usrdb::LoginNoSuchUser;
-    if (result == usrdb::LoginNoSuchUser)
+    const QString name = ui->lineEdit_username->text();
+    const QString password = ui->lineEdit_password->text();
+    const usrdb::LoginResult result = db ? db->logIn(name, password) : usrdb::LoginNoSuchUser;
+    if (result == usrdb::LoginNoSuchUser) {
         refuse(tr("username is not exist!"));
-    else if (result == usrdb::LoginWrongPassword)
+        return;
+    }
+    if (result == usrdb::LoginWrongPassword) {
         refuse(tr("password err!"));
-    else
-        logInAccepted();
+        return;
+    }
+    // Once other users are there the login screen no longer shows the first password, but
+    // whoever has read it on another installation can still log in as administrator: said at
+    // each such login until the password is changed.
+    if (usrdb::isFirstAdminLogin(name, password) && !db->holdsOnlyDefaultAdmin())
+        Notice::warning(tr("Warning!"),
+            tr("The administrator admin still has the first password, which every new installation shows on its "
+               "login screen. Change it in user management (the %1 button).")
+                .arg(QCoreApplication::translate("ButtonCaption", "USERS")));
+    logInAccepted();
 }
 
 void loginDialog::on_btn_exit_clicked() { reject(); }
