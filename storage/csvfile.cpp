@@ -192,7 +192,9 @@ namespace {
 
 bool blank(const ItemRow& row)
 {
-    return std::none_of(row.cbegin(), row.cend(), [](const QVariant& cell) { return !cell.toString().isEmpty(); });
+    // Blanks alone are nothing either: a row of them became PLU 0.
+    return std::none_of(
+        row.cbegin(), row.cend(), [](const QVariant& cell) { return !cell.toString().trimmed().isEmpty(); });
 }
 
 // The first line that is not blank (a sheet may begin a row or two down).

@@ -487,7 +487,7 @@ private slots:
         QCOMPARE(file.rows, ItemTable());
         // Blank lines below the header are no rows; only blank ones leave the table as it is.
         ItemTable rows;
-        QVERIFY(readTableFile(write(QStringLiteral("blank.csv"), "Random,Name\n\n1001,A\n,\n\n"), &file));
+        QVERIFY(readTableFile(write(QStringLiteral("blank.csv"), "Random,Name\n\n1001,A\n,\n \t, \n\n"), &file));
         QVERIFY(importRows(file, &rows));
         QCOMPARE(rows, table({ { "1001", "A" } }));
         QVERIFY(readTableFile(write(QStringLiteral("blanks.csv"), "Random,Name\n\n,\n"), &file));
