@@ -57,7 +57,6 @@ MainWindow::MainWindow(QWidget* parent, const QString& baseFolder)
 {
     ui->setupUi(this);
     resize(1280, 600);
-    setWindowTitle(QStringLiteral("Tallvane"));
     if (currentLanguage == Greek)
         applyGreekLabels();
 
@@ -98,10 +97,11 @@ void MainWindow::setUpPages()
     m_gridPage = new GridPage(statusBar(), m_imageFolder, ui->stackedWidget);
     m_logoPage = new LogoPage(statusBar(), m_imageFolder, ui->stackedWidget);
     m_systemPage = new SystemPage(statusBar(), m_imageFolder, ui->stackedWidget);
-    for (QWidget* page : { static_cast<QWidget*>(m_buttonPage), static_cast<QWidget*>(m_gridPage),
-             static_cast<QWidget*>(m_logoPage), static_cast<QWidget*>(m_systemPage) })
+    for (QWidget* page : std::initializer_list<QWidget*> { m_buttonPage, m_gridPage, m_logoPage, m_systemPage })
         ui->stackedWidget->addWidget(page);
     statusBar()->addPermanentWidget(m_gridPage->fitLabel());
+    // A message longer than the bar (an import's notes) is read whole in the bar's tool tip.
+    connect(statusBar(), &QStatusBar::messageChanged, statusBar(), &QWidget::setToolTip);
     connect(ui->stackedWidget, &QStackedWidget::currentChanged, this,
         [this] { m_gridPage->setOnShow(ui->stackedWidget->currentWidget() == m_gridPage); });
     connect(m_gridPage, &GridPage::backRequested, this, &MainWindow::showButtonPage);

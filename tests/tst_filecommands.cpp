@@ -249,6 +249,8 @@ private slots:
             QStringLiteral(
                 "4 departments imported from codes.csv; the file has 3 columns, the page 9; 2 cells in scientific "
                 "notation were converted, first: row 3, column 1: check the codes"));
+        // Longer than the bar: read whole in its tool tip.
+        QCOMPARE(w->statusBar()->toolTip(), w->status());
     }
 
     void cellsThatAreNotNumbersAreAskedAbout()
