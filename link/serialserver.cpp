@@ -5,6 +5,7 @@
 #include "link/linksettings.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
@@ -114,10 +115,15 @@ void myserial::rcvData(QByteArray datatype, CancelToken cancel) { m_engine.rcvDa
 QString serialLinkId(const QString& port)
 {
     // As the serial port itself reads a name: a path as it stands, any other name under /dev.
+    // A link is not followed: the kernel's names (ttyUSB0, ttyUSB1) go to whichever adapter is
+    // plugged in first, while a link such as /dev/serial/by-id/... stays with its adapter, and
+    // so with its register's baseline.
     const bool path = port.startsWith(QLatin1Char('/')) || port.startsWith(QLatin1String("./"))
         || port.startsWith(QLatin1String("../"));
-    const QString device = QFileInfo(path ? port : QStringLiteral("/dev/") + port).canonicalFilePath();
-    return QStringLiteral("serial:") + (device.isEmpty() ? port : device);
+    if (port.isEmpty())
+        return QStringLiteral("serial:");
+    return QStringLiteral("serial:")
+        + QDir::cleanPath(QFileInfo(path ? port : QStringLiteral("/dev/") + port).absoluteFilePath());
 }
 
 rs232thread::rs232thread(const QString& portName, QObject* parent)
