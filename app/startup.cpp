@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QScreen>
 #include <QSettings>
 #include <QTextCodec>
 
@@ -137,10 +138,15 @@ int runTallvane(const QString& userDbPath)
         installDisplayTranslation(currentLanguage);
         setDatabaseOperator(usrdb::instance()->loginRecord().UserName);
         MainWindow window;
-        // The window opens as it was left (1280 x 600 the first time, maximised if it was).
-        window.restoreGeometry(
+        // The window opens as it was left (maximised if it was). The first time it is 1280 x 600,
+        // or maximised on a screen smaller than that: a window wider than the screen hid the tree.
+        const bool restored = window.restoreGeometry(
             QSettings(LinkSettings::filePath(), QSettings::IniFormat).value(kWindowGeometry).toByteArray());
-        window.show();
+        const QSize screen = window.screen() ? window.screen()->availableGeometry().size() : window.size();
+        if (!restored && (window.width() > screen.width() || window.height() > screen.height()))
+            window.showMaximized();
+        else
+            window.show();
         window.reopenLastSet();
         status = QApplication::exec();
         QSettings(LinkSettings::filePath(), QSettings::IniFormat).setValue(kWindowGeometry, window.saveGeometry());
