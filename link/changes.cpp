@@ -111,6 +111,12 @@ QString RegisterPlan::sentence(bool sending) const
         return (sending ? QCoreApplication::translate("RegisterPlan", "%1 unchanged on %2: not sent")
                         : QCoreApplication::translate("RegisterPlan", "%1 unchanged on %2"))
             .arg(rowsText(diff.datatype), peer);
+    if (emptyTable && sending)
+        //: %1 the register, %2 how its table differs ("2 deleted"), %3 the rows ("departments")
+        return QCoreApplication::translate("RegisterPlan",
+            "%1: %2; not sent: the page holds no %3, and a send of no rows changes nothing (ClearData empties a "
+            "register)")
+            .arg(peer, diff.summary(), rowsText(diff.datatype));
     return QStringLiteral("%1: %2").arg(peer, diff.summary());
 }
 
@@ -155,7 +161,10 @@ QList<RegisterPlan> planChanges(
         plan.diff = diffRecords(*codec, baseline, current);
         if (!plan.diff.isEmpty()) {
             if (!plan.diff.byKey) {
-                plan.request = installRequest(category, rows, records);
+                // A whole table of no rows sends no frame: the register would keep its rows.
+                plan.emptyTable = rows.isEmpty();
+                if (!plan.emptyTable)
+                    plan.request = installRequest(category, rows, records);
             } else {
                 plan.request.datatype = codec->category().typeName;
                 plan.request.command = CommandUpdate;
@@ -202,6 +211,9 @@ bool recordSend(const SendRequest& request, const TransferOutcome& outcome)
         return true;
     const RecordCodec* codec = category->codec ? category->codec() : nullptr;
     if (!codec || category->number == CategorySysParm || !request.hasTable)
+        return true;
+    // A table of no rows sends no frame: the register keeps what it held.
+    if (request.parts.isEmpty() && request.table.isEmpty())
         return true;
 
     // Rows written again after a time-out may have been taken twice, and after a late or extra

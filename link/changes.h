@@ -21,8 +21,10 @@ struct RegisterPlan {
     QString link; // "tcp:ADDRESS", "serial:PORT"
     bool hasBaseline = false;
     TableDiff diff;
-    // What goes to the register; not sendable() when nothing does (no baseline, or no change).
+    // What goes to the register; not sendable() when nothing does (no baseline, or no change,
+    // or a table sent whole that has no rows: it would send no frame).
     SendRequest request;
+    bool emptyTable = false; // a table sent whole differs, but has no rows to send
 
     // "127.0.0.1: 2 new, 3 changed, 1 deleted", "departments unchanged on 127.0.0.1: not
     // sent", "127.0.0.1: no baseline yet: download to compare, or install the whole table".

@@ -569,6 +569,21 @@ private slots:
             1);
         QCOMPARE(m_cli->run(asAdmin({ "diff", "--db", shop, "--type", "dept", "--register", "tcp:127.0.0.2" })).out,
             lines({ "tcp:127.0.0.2: 2 new", "  row 2: new", "  row 3: new" }));
+        // A page of no departments sends no frame: the register keeps its rows, and its
+        // baseline with them, whether the table would go whole or as changes.
+        openDatabase(shop);
+        QVERIFY(codecForCategory(CategoryDept)->saveTable(ItemTable()));
+        const CliProgram::Result emptied
+            = overTcp(deptInstall + QStringList { "--changes" } + tcp(), { from(a, "127.0.0.2") });
+        QCOMPARE(emptied.status, 1);
+        QVERIFY2(emptied.err.contains("till 2 (127.0.0.2): 1 deleted; not sent: the page holds no departments"),
+            emptied.err.constData());
+        const CliProgram::Result whole = m_cli->run(asAdmin(deptInstall + tcp()));
+        QCOMPARE(whole.status, 0);
+        QVERIFY2(whole.err.contains("holds no DEPTDATA rows: nothing is sent"), whole.err.constData());
+        QCOMPARE(m_cli->run(asAdmin({ "diff", "--db", shop, "--type", "dept", "--register", "tcp:127.0.0.2" })).out,
+            lines({ "tcp:127.0.0.2: 1 deleted", "  row 1: deleted" }));
+        QCOMPARE(m_cli->run(asAdmin({ "import", "--db", shop, "--type", "dept", "--in", depts.fileName() })).status, 0);
         // A set that cannot keep the baseline: the send ends well, and the sentence says that
         // comparing would mislead.
         {

@@ -682,11 +682,13 @@ int sendChanges(const CommandContext& context, const LinkOptions& options, int c
     if (status != Cli::ExitOk)
         return status;
     bool unknown = false;
+    bool unsent = false; // a table that differs could not be sent (it has no rows)
     int most = 0;
     QHash<QString, SendRequest> requests;
     QList<RegisterPlan> plans = planChanges(category, rows, records, link.links());
     for (RegisterPlan& plan : plans) {
         unknown = unknown || !plan.hasBaseline;
+        unsent = unsent || plan.emptyTable;
         if (!plan.request.sendable()) {
             Cli::printError(plan.sentence());
             continue;
@@ -708,7 +710,7 @@ int sendChanges(const CommandContext& context, const LinkOptions& options, int c
     // A register of the fleet that never connected got nothing, changed or not.
     if (status == Cli::ExitOk && !link.complete())
         status = Cli::ExitTransferFailed;
-    return status == Cli::ExitOk && unknown ? Cli::ExitTransferFailed : status;
+    return status == Cli::ExitOk && (unknown || unsent) ? Cli::ExitTransferFailed : status;
 }
 
 // --verify, where the register can send the category back to compare.
@@ -777,13 +779,14 @@ int install(CommandContext& context)
         Cli::printProblem(QStringLiteral("nothing is sent"));
         return Cli::ExitFileError;
     }
-    if (!request.sendable()) {
-        Cli::printProblem(QStringLiteral("%1 holds no %2 rows: nothing is sent").arg(db, typeText(category)));
-        return Cli::ExitOk;
-    }
     request.verify = verify;
     if (context.isSet(QStringLiteral("changes")))
         return sendChanges(context, link, category, rows, records, verify);
+    // A table of no rows sends no frame: the registers would keep what they hold.
+    if (!request.sendable() || (request.hasTable && request.table.isEmpty())) {
+        Cli::printProblem(QStringLiteral("%1 holds no %2 rows: nothing is sent").arg(db, typeText(category)));
+        return Cli::ExitOk;
+    }
     if (const int refused = confirmedUnattended(context, irreversibleQuestion(request, {})))
         return refused;
     return send(link, request, request.hasTable ? int(request.table.size()) : 1);

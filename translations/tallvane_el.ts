@@ -1227,7 +1227,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+332"/>
+        <location filename="../storage/csvfile.cpp" line="+334"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>είναι βάση δεδομένων, όχι αρχείο πίνακα: δεν γράφτηκε τίποτα</translation>
     </message>
@@ -3800,11 +3800,17 @@ Do you want to delete it anyway?</source>
         <source>%1 unchanged on %2</source>
         <translation>%2: %1 χωρίς αλλαγές</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2; not sent: the page holds no %3, and a send of no rows changes nothing (ClearData empties a register)</source>
+        <extracomment>%1 the register, %2 how its table differs (&quot;2 deleted&quot;), %3 the rows (&quot;departments&quot;)</extracomment>
+        <translation>%1: %2· δεν στάλθηκε: η σελίδα δεν έχει %3, και μια αποστολή χωρίς γραμμές δεν αλλάζει τίποτα (η «Εκκαθάριση δεδομένων» αδειάζει μια ταμειακή)</translation>
+    </message>
 </context>
 <context>
     <name>SerialServer</name>
     <message>
-        <location filename="../link/serialserver.cpp" line="+52"/>
+        <location filename="../link/serialserver.cpp" line="+53"/>
         <source>No serial port can be opened now: connect the register&apos;s cable (or its USB adapter), then press F5 to look again.</source>
         <translation>Καμία σειριακή θύρα δεν μπορεί να ανοίξει τώρα: συνδέστε το καλώδιο της ταμειακής (ή τον μετατροπέα USB της) και πατήστε F5 για νέα αναζήτηση.</translation>
     </message>
@@ -4302,7 +4308,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-226"/>
+        <location filename="../storage/csvfile.cpp" line="-228"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>το αρχείο έχει πάνω από %1 γραμμές, περισσότερες από όσες δέχεται η εισαγωγή</translation>
     </message>
@@ -4337,7 +4343,7 @@ Do you want to delete it anyway?</source>
         <translation>το αρχείο έχει %1 MiB, περισσότερα από τα %2 MiB που δέχεται η εισαγωγή</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+80"/>
         <source>it has no header line: its first line is imported as a row</source>
         <translation>δεν έχει γραμμή επικεφαλίδων: η πρώτη του γραμμή εισάγεται ως γραμμή πίνακα</translation>
     </message>
@@ -4857,7 +4863,7 @@ Do you want to delete it anyway?</source>
         <translation>μέρος %1 από %2 του λογότυπου</translation>
     </message>
     <message>
-        <location filename="../link/changes.cpp" line="-17"/>
+        <location filename="../link/changes.cpp" line="-21"/>
         <source>Delete from %1 connected registers: %2?</source>
         <extracomment>%1 how many registers, %2 for each register what it loses (&quot;127.0.0.1: 1 PLU (1001 TEA)&quot;)</extracomment>
         <translation>Διαγραφή από %1 συνδεδεμένες ταμειακές: %2;</translation>
@@ -5098,7 +5104,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 <context>
     <name>rs232thread</name>
     <message>
-        <location filename="../link/serialserver.cpp" line="+47"/>
+        <location filename="../link/serialserver.cpp" line="+52"/>
         <source>the port did not open in time</source>
         <translation>η θύρα δεν άνοιξε εγκαίρως</translation>
     </message>

@@ -1227,7 +1227,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+332"/>
+        <location filename="../storage/csvfile.cpp" line="+334"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>זהו מסד נתונים ולא קובץ טבלה: לא נכתב דבר</translation>
     </message>
@@ -3800,11 +3800,17 @@ Do you want to delete it anyway?</source>
         <source>%1 unchanged on %2</source>
         <translation>%1 ללא שינוי ב-%2</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2; not sent: the page holds no %3, and a send of no rows changes nothing (ClearData empties a register)</source>
+        <extracomment>%1 the register, %2 how its table differs (&quot;2 deleted&quot;), %3 the rows (&quot;departments&quot;)</extracomment>
+        <translation>%1: %2; לא נשלח: בדף אין %3, ושליחה בלי שורות אינה משנה דבר («מחיקת נתונים» מרוקנת קופה)</translation>
+    </message>
 </context>
 <context>
     <name>SerialServer</name>
     <message>
-        <location filename="../link/serialserver.cpp" line="+52"/>
+        <location filename="../link/serialserver.cpp" line="+53"/>
         <source>No serial port can be opened now: connect the register&apos;s cable (or its USB adapter), then press F5 to look again.</source>
         <translation>אין כרגע יציאה טורית שניתן לפתוח: חברו את כבל הקופה (או את מתאם ה-USB שלה) ולחצו F5 כדי לחפש שוב.</translation>
     </message>
@@ -4302,7 +4308,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-226"/>
+        <location filename="../storage/csvfile.cpp" line="-228"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>בקובץ יש יותר מ-%1 שורות, יותר ממה שייבוא מקבל</translation>
     </message>
@@ -4337,7 +4343,7 @@ Do you want to delete it anyway?</source>
         <translation>בקובץ יש %1 MiB, יותר מ-%2 MiB שייבוא מקבל</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+80"/>
         <source>it has no header line: its first line is imported as a row</source>
         <translation>אין בו שורת כותרות: השורה הראשונה שלו מיובאת כשורת טבלה</translation>
     </message>
@@ -4857,7 +4863,7 @@ Do you want to delete it anyway?</source>
         <translation>חלק %1 מתוך %2 של הלוגו</translation>
     </message>
     <message>
-        <location filename="../link/changes.cpp" line="-17"/>
+        <location filename="../link/changes.cpp" line="-21"/>
         <source>Delete from %1 connected registers: %2?</source>
         <extracomment>%1 how many registers, %2 for each register what it loses (&quot;127.0.0.1: 1 PLU (1001 TEA)&quot;)</extracomment>
         <translation>למחוק מ-%1 קופות מחוברות: %2?</translation>
@@ -5098,7 +5104,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
 <context>
     <name>rs232thread</name>
     <message>
-        <location filename="../link/serialserver.cpp" line="+47"/>
+        <location filename="../link/serialserver.cpp" line="+52"/>
         <source>the port did not open in time</source>
         <translation>היציאה לא נפתחה בזמן</translation>
     </message>
