@@ -88,28 +88,50 @@ bool readSet(
     if (!(*error = unusableSet(db, text)).isEmpty())
         return false;
     const bool server = ServerDb::isServer(db);
+    // A table the set lacks would be copied as an empty one, and replace the target's rows with
+    // none; a list of tables that cannot be read (the server gone) looks like such a set.
+    QString listError;
+    const QStringList present = ServerDb::tables(db, &listError);
+    if (!listError.isEmpty()) {
+        *error = listError;
+        return false;
+    }
+    QStringList missing;
+    for (const QString& table : configTableNames())
+        if (!present.contains(table, Qt::CaseInsensitive))
+            missing << table;
+    if (!missing.isEmpty()) {
+        *error = QCoreApplication::translate("ConfigDb", "it lacks the table(s) %1")
+                     .arg(missing.join(QLatin1String(", ")));
+        return false;
+    }
     QSqlQuery query(db);
     query.setForwardOnly(true);
+    // A read that ends early (the connection lost halfway through a table) is no copy.
+    auto failed = [&](const QString& table) {
+        *error = QStringLiteral("%1: %2").arg(table, databaseReason(query.lastError()));
+        return false;
+    };
     for (const QString& table : configTableNames()) {
         QList<StoredRow> rows;
-        // A table the set lacks (an older file) is copied as the window reads it: empty.
-        if (!ServerDb::hasTable(db, table)) {
-            tables->append(rows);
-            continue;
-        }
         if (!query.exec(QStringLiteral("select itemRandom, itemName, itemData from %1%2")
-                            .arg(table, server ? QStringLiteral(" order by itemOrder") : QString()))) {
-            *error = QStringLiteral("%1: %2").arg(table, databaseReason(query.lastError()));
-            return false;
-        }
+                            .arg(table, server ? QStringLiteral(" order by itemOrder") : QString())))
+            return failed(table);
         while (query.next())
             rows.append({ query.value(0).toString(), query.value(1).toString(), query.value(2).toByteArray() });
+        if (query.lastError().isValid())
+            return failed(table);
         tables->append(rows);
     }
     *language = 0;
-    if (ServerDb::hasTable(db, QStringLiteral("set_info"))
-        && query.exec(QStringLiteral("select value from set_info where key = 'language'")) && query.next())
-        *language = query.value(0).toInt();
+    if (present.contains(QStringLiteral("set_info"), Qt::CaseInsensitive)) {
+        if (!query.exec(QStringLiteral("select value from set_info where key = 'language'")))
+            return failed(QStringLiteral("set_info"));
+        if (query.next())
+            *language = query.value(0).toInt();
+        if (query.lastError().isValid())
+            return failed(QStringLiteral("set_info"));
+    }
     return true;
 }
 

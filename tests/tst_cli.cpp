@@ -522,6 +522,10 @@ private slots:
         QTest::newRow("cut short") << QByteArray("cut") << false;
         QTest::newRow("a text file") << QByteArray("Indx,Name\n1,BREAD\n") << false;
         QTest::newRow("another program's database") << QByteArray("foreign") << false;
+        // Its departments would replace the target's with none.
+        QTest::newRow("a set without a table") << QByteArray("lacking") << false;
+        // Refused, and not printed back.
+        QTest::newRow("an address with a password") << QByteArray("password") << true;
         QTest::newRow("into another program's database") << QByteArray() << true;
         QTest::newRow("into a device") << QByteArray("device") << true;
     }
@@ -540,6 +544,13 @@ private slots:
         QString source = shop, target = foreignTarget ? foreign : shop;
         if (from == "device") {
             target = QStringLiteral("/dev/null");
+        } else if (from == "password") {
+            target = QStringLiteral("postgresql://shop:S3cretPw@/chain?host=/nonexistent&set=s1&password=S3cretPw");
+        } else if (from == "lacking") {
+            source = file(QStringLiteral("lacking.db"));
+            QFile::remove(source);
+            QVERIFY(QFile::copy(shop, source));
+            QVERIFY(withDatabaseFile(source, [](QSqlQuery& query) { return query.exec("drop table table_dept"); }));
         } else if (from == "foreign") {
             source = foreign;
         } else if (!from.isEmpty()) {
@@ -554,6 +565,9 @@ private slots:
             { "--user", "admin", "copy", "--from", source, "--to", target, "--replace" }, QStringLiteral("604218"));
         QCOMPARE(result.status, 4);
         QVERIFY2(result.err.contains("is as it was"), result.err.constData());
+        if (from == "lacking")
+            QVERIFY2(result.err.contains("it lacks the table(s) table_dept"), result.err.constData());
+        QVERIFY2(!result.err.contains("S3cretPw"), result.err.constData());
         QCOMPARE(exported(shop), before);
         QCOMPARE(fileBytes(foreign), foreignBefore);
     }

@@ -489,6 +489,11 @@ private slots:
         QVERIFY2(
             shared.err.contains("till 2 names 2 registers (tcp:127.0.0.2, tcp:127.0.0.3)"), shared.err.constData());
         QVERIFY(BaselineStore::setName(QStringLiteral("tcp:127.0.0.3"), QString()));
+        // A name no register has is said to be one, not a register without a baseline.
+        const CliProgram::Result unnamed
+            = m_cli->run(asAdmin({ "diff", "--db", shop, "--type", "plu", "--register", "till 9" }));
+        QCOMPARE(unnamed.status, 2);
+        QVERIFY2(unnamed.err.contains("is named till 9"), unnamed.err.constData());
 
         // Deleting PLUs cannot be undone on the register: without --yes nothing goes.
         const CliProgram::Result unconfirmed

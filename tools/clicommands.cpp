@@ -144,7 +144,7 @@ reportDb* openReportStore(const CommandContext& context)
     reportDb* store = reportDb::instance();
     if (!Cli::criticalNoticeShown())
         return store;
-    Cli::printProblem(QStringLiteral("%1: %2").arg(store->location(), store->openError()));
+    Cli::printProblem(QStringLiteral("%1: %2").arg(shownSetName(store->location()), store->openError()));
     return nullptr;
 }
 
@@ -245,10 +245,13 @@ int copySet(CommandContext& context)
     case SetCopy::TargetExists:
         // Replacing another set's tables stands for a question the window would ask.
         Cli::printProblem(
-            QStringLiteral("%1 holds a set already; nothing was copied (add --replace to replace its tables)").arg(to));
+            QStringLiteral("%1 holds a set already; nothing was copied (add --replace to replace its tables)")
+                .arg(shownSetName(to)));
         return Cli::ExitUsage;
     default:
-        Cli::printProblem(QStringLiteral("cannot copy %1 to %2: %3; %2 is as it was").arg(from, to, error));
+        // The addresses as shown elsewhere: a password in one is not printed back.
+        Cli::printProblem(QStringLiteral("cannot copy %1 to %2: %3; %2 is as it was")
+                              .arg(shownSetName(from), shownSetName(to), error));
         return Cli::ExitFileError;
     }
 }
@@ -784,7 +787,8 @@ int install(CommandContext& context)
         return sendChanges(context, link, category, rows, records, verify);
     // A table of no rows sends no frame: the registers would keep what they hold.
     if (!request.sendable() || (request.hasTable && request.table.isEmpty())) {
-        Cli::printProblem(QStringLiteral("%1 holds no %2 rows: nothing is sent").arg(db, typeText(category)));
+        Cli::printProblem(
+            QStringLiteral("%1 holds no %2 rows: nothing is sent").arg(shownSetName(db), typeText(category)));
         return Cli::ExitOk;
     }
     if (const int refused = confirmedUnattended(context, irreversibleQuestion(request, {})))
@@ -903,7 +907,7 @@ int download(CommandContext& context)
     }
     const ItemTable received = receiver.received().value(0);
     if (received.isEmpty() && !db.isEmpty())
-        Cli::printProblem(QStringLiteral("no rows received: %1 is unchanged").arg(db));
+        Cli::printProblem(QStringLiteral("no rows received: %1 is unchanged").arg(shownSetName(db)));
     if (category == CategorySysParm && !received.isEmpty() && !System::saveSystemRecord()) {
         tableProblem(db, System::instance(), "not saved, the database keeps its previous rows");
         return Cli::ExitFileError;
@@ -1018,14 +1022,18 @@ int diffTable(CommandContext& context)
                 return context.usageError(
                     QStringLiteral("%1 names %2 registers (%3): give the link")
                         .arg(reg, QString::number(named.size()), named.join(QStringLiteral(", "))));
-            if (!named.isEmpty())
-                reg = named.constFirst();
+            if (named.isEmpty())
+                return context.usageError(
+                    QStringLiteral("no register of %1 is named %2: give a name from the connection table, or the "
+                                   "link (tcp:ADDRESS, serial:PORT)")
+                        .arg(shownSetName(db), reg));
+            reg = named.constFirst();
         }
         QList<QByteArray> baseline;
         if (!BaselineStore::load(reg, category, &baseline)) {
             Cli::printProblem(QStringLiteral("%1 has no baseline of %2 for %3: download to compare, or install the "
                                              "whole table")
-                                  .arg(db, typeText(category), reg));
+                                  .arg(shownSetName(db), typeText(category), reg));
             return Cli::ExitFileError;
         }
         return printDifference(*codec, reg, baseline, current) ? Cli::ExitNotAsShown : Cli::ExitOk;
@@ -1087,7 +1095,7 @@ int reportExport(CommandContext& context)
         return Cli::ExitFileError;
     QList<StoredReportRow> rows;
     if (!store->readRows(table, filter, &rows)) {
-        Cli::printProblem(QStringLiteral("%1: %2 cannot be read").arg(store->location(), table));
+        Cli::printProblem(QStringLiteral("%1: %2 cannot be read").arg(shownSetName(store->location()), table));
         return Cli::ExitFileError;
     }
     ItemTable csv { textCells(reportDb::columnNames()) };

@@ -949,7 +949,12 @@
         <translation>لا يحوي ملف إعدادات</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+27"/>
+        <source>it lacks the table(s) %1</source>
+        <translation>تنقصه الجداول %1</translation>
+    </message>
+    <message>
+        <location line="+112"/>
         <source>the language of its register texts could not be recorded</source>
         <translation>تعذّر تسجيل لغة نصوص آلة التسجيل فيه</translation>
     </message>

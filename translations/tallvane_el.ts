@@ -949,7 +949,12 @@
         <translation>δεν περιέχει προφίλ ρυθμίσεων</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+27"/>
+        <source>it lacks the table(s) %1</source>
+        <translation>του λείπουν οι πίνακες %1</translation>
+    </message>
+    <message>
+        <location line="+112"/>
         <source>the language of its register texts could not be recorded</source>
         <translation>η γλώσσα των κειμένων ταμειακής του δεν μπόρεσε να καταγραφεί</translation>
     </message>

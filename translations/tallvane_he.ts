@@ -949,7 +949,12 @@
         <translation>אין בו ערכה</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+27"/>
+        <source>it lacks the table(s) %1</source>
+        <translation>חסרות בו הטבלאות %1</translation>
+    </message>
+    <message>
+        <location line="+112"/>
         <source>the language of its register texts could not be recorded</source>
         <translation>לא ניתן היה לרשום את שפת טקסטי הקופה שלו</translation>
     </message>

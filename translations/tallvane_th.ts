@@ -949,7 +949,12 @@
         <translation>ไม่มีชุดตั้งค่าอยู่ในนั้น</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+27"/>
+        <source>it lacks the table(s) %1</source>
+        <translation>ขาดตาราง %1</translation>
+    </message>
+    <message>
+        <location line="+112"/>
         <source>the language of its register texts could not be recorded</source>
         <translation>บันทึกภาษาของข้อความเครื่องบันทึกเงินสดไม่ได้</translation>
     </message>
@@ -3804,7 +3809,7 @@ Do you want to delete it anyway?</source>
         <location line="+4"/>
         <source>%1: %2; not sent: the page holds no %3, and a send of no rows changes nothing (ClearData empties a register)</source>
         <extracomment>%1 the register, %2 how its table differs (&quot;2 deleted&quot;), %3 the rows (&quot;departments&quot;)</extracomment>
-        <translation>%1: %2; ไม่ได้ส่ง: หน้านี้ไม่มี%3 และการส่งที่ไม่มีแถวจะไม่เปลี่ยนแปลงอะไร ("ล้างข้อมูล" จะล้างข้อมูลเครื่องเก็บเงิน)</translation>
+        <translation>%1: %2; ไม่ได้ส่ง: หน้านี้ไม่มี%3 และการส่งที่ไม่มีแถวจะไม่เปลี่ยนแปลงอะไร (&quot;ล้างข้อมูล&quot; จะล้างข้อมูลเครื่องเก็บเงิน)</translation>
     </message>
 </context>
 <context>
