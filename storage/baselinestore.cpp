@@ -80,6 +80,11 @@ bool load(const QString& reg, int category, QList<QByteArray>* records)
         return false;
     while (query.next())
         records->append(query.value(0).toByteArray());
+    // Part of a baseline (the server gone halfway) would be taken for all the register holds.
+    if (query.lastError().isValid()) {
+        records->clear();
+        return false;
+    }
     return true;
 }
 
