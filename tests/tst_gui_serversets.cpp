@@ -239,13 +239,15 @@ private slots:
         result = copy(m_dir.filePath(QStringLiteral("missing.db")), server, true);
         QCOMPARE(result.status, 4);
 
-        // A set without one of the tables (an older file) is copied with that table empty.
+        // A set without one of the tables is refused: copied, that table would replace the
+        // target's rows with none.
         const QString older = m_dir.filePath(QStringLiteral("older.db"));
         QVERIFY(QFile::copy(head, older));
         QVERIFY(withDatabaseFile(
             older, [](QSqlQuery& query) { return query.exec(QStringLiteral("drop table table_clerk")); }));
         result = copy(older, server, true);
-        QVERIFY2(result.status == 0, result.err.constData());
+        QCOMPARE(result.status, 4);
+        QVERIFY2(result.err.contains("it lacks the table(s) table_clerk"), result.err.constData());
 
         // An empty schema (made by hand, or left by a copy cut short) holds nothing to replace.
         QVERIFY(cluster->exec(QStringLiteral("CREATE SCHEMA emptied")));
