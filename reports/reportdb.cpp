@@ -26,10 +26,13 @@ const char kCreateStatement[] = "create table %1 (ID INT, Name CHARACTER(64), Co
 // The server knows neither "long long" nor a CHARACTER column that gives back what it was given.
 // It keeps no rowid either: RowOrder, after the sixteen columns, keeps the stored order.
 const char kServerCreateStatement[]
-    = "create table %1 (ID INTEGER, Name VARCHAR(64), Code BIGINT, Cc DOUBLE PRECISION, Qty DOUBLE PRECISION, "
+    = "create table %1 (ID INTEGER, Name TEXT, Code BIGINT, Cc DOUBLE PRECISION, Qty DOUBLE PRECISION, "
       "SaleAmt DOUBLE PRECISION, RetAmt DOUBLE PRECISION, DiscAmt DOUBLE PRECISION, CostAmt DOUBLE PRECISION, "
       "TaxAmt DOUBLE PRECISION, NetAmt DOUBLE PRECISION, XZNo INTEGER, RcFr INTEGER, RcTo INTEGER, XZTime BIGINT, "
       "Register TEXT NOT NULL DEFAULT '', RowOrder BIGSERIAL)";
+// Every stored entry looks its row up by these columns first: without an index each look-up
+// read the whole table, and a store grew slower with every report it held.
+const char kIndexStatement[] = "create index if not exists %1_entry on %1 (Register, XZNo, Code)";
 // Tables of a store from before rows knew their register.
 const char kAddRegisterStatement[] = "alter table %1 add column Register TEXT NOT NULL DEFAULT ''";
 const char kRegisterColumn[] = "Register";
@@ -203,6 +206,10 @@ int reportDb::ensureTable(const QString& table)
             qCDebug(lcReports).noquote() << QStringLiteral("Error: Fail to add the Register column to %1 Table: %2")
                                                 .arg(table, m_query.lastError().text());
     }
+    // A store that may not be written is read as it is, without the index.
+    if (!columns.isEmpty() && !m_query.exec(QString::fromLatin1(kIndexStatement).arg(table)))
+        qCDebug(lcReports).noquote()
+            << QStringLiteral("no index on %1 Table: %2").arg(table, m_query.lastError().text());
     return 1;
 }
 
