@@ -187,6 +187,11 @@ private slots:
             else
                 QCOMPARE(column(QStringLiteral("select name from sqlite_master where type='table' order by rowid")),
                     reportTableNames());
+            // Each entry is looked up before it is stored: by an index, not through the table.
+            QCOMPARE(column(server() ? QStringLiteral("select count(*) from pg_indexes where schemaname = "
+                                                      "current_schema() and indexname like '%_entry'")
+                                     : QStringLiteral("select count(*) from sqlite_master where type='index'")),
+                QStringList(QStringLiteral("45")));
         }
         QCOMPARE(reportTableNames().size(), 45);
         // The takings are for the store's owner only.
