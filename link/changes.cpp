@@ -103,6 +103,13 @@ QString RegisterPlan::sentence(bool sending) const
     const QString name = BaselineStore::name(link);
     const QString peer = wordedPeer(
         Wording::Shown, name.isEmpty() ? linkPeer(link) : QStringLiteral("%1 (%2)").arg(name, linkPeer(link)));
+    if (sharing > 1)
+        //: %1 how many registers, %2 the address they share
+        return QCoreApplication::translate("RegisterPlan",
+            "%1 registers connect as %2: a send of changes cannot tell them apart, so none is sent; install the "
+            "whole table, or give each register an address of its own")
+            .arg(sharing)
+            .arg(peer);
     if (!hasBaseline)
         return QCoreApplication::translate(
             "RegisterPlan", "%1: no baseline yet: download to compare, or install the whole table")
@@ -149,9 +156,14 @@ QList<RegisterPlan> planChanges(
     if (!codec)
         return plans;
     const QList<QByteArray> current = storedRecords(category, rows, records);
-    for (const QString& link : links) {
+    QStringList distinct;
+    for (const QString& link : links)
+        if (!distinct.contains(link))
+            distinct << link;
+    for (const QString& link : std::as_const(distinct)) {
         RegisterPlan plan;
         plan.link = link;
+        plan.sharing = int(links.count(link));
         QList<QByteArray> baseline;
         plan.hasBaseline = BaselineStore::load(link, category, &baseline);
         if (!plan.hasBaseline) {
@@ -159,7 +171,7 @@ QList<RegisterPlan> planChanges(
             continue;
         }
         plan.diff = diffRecords(*codec, baseline, current);
-        if (!plan.diff.isEmpty()) {
+        if (!plan.diff.isEmpty() && plan.sharing == 1) {
             if (!plan.diff.byKey) {
                 // A whole table of no rows sends no frame: the register would keep its rows.
                 plan.emptyTable = rows.isEmpty();

@@ -25,6 +25,9 @@ struct RegisterPlan {
     // or a table sent whole that has no rows: it would send no frame).
     SendRequest request;
     bool emptyTable = false; // a table sent whole differs, but has no rows to send
+    // How many connected registers have this link (behind one router, one serial-to-network
+    // gateway): one baseline cannot serve two, so none of them gets changes.
+    int sharing = 1;
 
     // "127.0.0.1: 2 new, 3 changed, 1 deleted", "departments unchanged on 127.0.0.1: not
     // sent", "127.0.0.1: no baseline yet: download to compare, or install the whole table".
@@ -37,8 +40,9 @@ struct RegisterPlan {
 // as the database keeps records.
 QList<QByteArray> storedRecords(int category, const ItemTable& rows, const QList<QByteArray>& records);
 
-// How the table (`rows`, with the record each keeps) differs on each of `links`. PLUs go as
-// their deleted codes (payload code 6), changed rows (7) and new rows (5), in that order;
+// How the table (`rows`, with the record each keeps) differs on each of `links` (one entry per
+// connected register; a link that several have is planned once, and nothing goes to it). PLUs
+// go as their deleted codes (payload code 6), changed rows (7) and new rows (5), in that order;
 // other categories as the whole table, to the registers whose baseline differs.
 QList<RegisterPlan> planChanges(
     int category, const ItemTable& rows, const QList<QByteArray>& records, const QStringList& links);

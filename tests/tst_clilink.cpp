@@ -501,8 +501,18 @@ private slots:
         QCOMPARE(unconfirmed.status, 2);
         QVERIFY2(unconfirmed.err.contains("Delete 1 PLU (1002 TEA) from 2 connected registers? Nothing was sent"),
             unconfirmed.err.constData());
-        QList<QByteArray> wire;
         const QStringList changes { "--changes", "--yes" };
+        // Two registers behind one address cannot be told apart: neither gets changes.
+        const QByteArray aBefore = exported(a), bBefore = exported(b);
+        const CliProgram::Result behindOne
+            = overTcp(install + changes + tcp(2), { from(a, "127.0.0.2"), from(b, "127.0.0.2") });
+        QCOMPARE(behindOne.status, 1);
+        QVERIFY2(behindOne.err.contains("2 registers connect as till 2 (127.0.0.2): a send of changes cannot tell "
+                                        "them apart, so none is sent"),
+            behindOne.err.constData());
+        QCOMPARE(exported(a), aBefore);
+        QCOMPARE(exported(b), bBefore);
+        QList<QByteArray> wire;
         const CliProgram::Result sent
             = overTcp(install + changes + tcp(2), { from(a, "127.0.0.2"), from(b, "127.0.0.3") }, nullptr, &wire);
         QVERIFY2(sent.status == 0, sent.err.constData());

@@ -685,13 +685,13 @@ int sendChanges(const CommandContext& context, const LinkOptions& options, int c
     if (status != Cli::ExitOk)
         return status;
     bool unknown = false;
-    bool unsent = false; // a table that differs could not be sent (it has no rows)
+    bool unsent = false; // a table that differs could not be sent (no rows, or a link two registers share)
     int most = 0;
     QHash<QString, SendRequest> requests;
-    QList<RegisterPlan> plans = planChanges(category, rows, records, link.links());
+    QList<RegisterPlan> plans = planChanges(category, rows, records, link.links(true));
     for (RegisterPlan& plan : plans) {
         unknown = unknown || !plan.hasBaseline;
-        unsent = unsent || plan.emptyTable;
+        unsent = unsent || plan.emptyTable || plan.sharing > 1;
         if (!plan.request.sendable()) {
             Cli::printError(plan.sentence());
             continue;

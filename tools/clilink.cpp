@@ -190,11 +190,11 @@ int CliLink::open()
     return Cli::ExitOk;
 }
 
-QStringList CliLink::links() const
+QStringList CliLink::links(bool eachRegister) const
 {
     QStringList links;
     for (const Register& entry : m_registers)
-        if (entry.connected && !links.contains(entry.link))
+        if (entry.connected && (eachRegister || !links.contains(entry.link)))
             links << entry.link;
     return links;
 }

@@ -56,8 +56,9 @@ public:
     int runSend(int rows, const SendRequest& request);
     // Sends each register its own request, by link; registers without one take no part.
     int runEach(int rows, const QHash<QString, SendRequest>& requests);
-    // The links of the registers reached: "tcp:ADDRESS" or "serial:PORT".
-    QStringList links() const;
+    // The links of the registers reached: "tcp:ADDRESS" or "serial:PORT", each once, or
+    // (`eachRegister`) once per register, as often as registers share one.
+    QStringList links(bool eachRegister = false) const;
     // Status words go to standard error instead of standard output (which carries a table).
     void setWordsToStderr(bool on) { m_wordsToStderr = on; }
     // The rows downloaded, one table per register that sent any, in connection order.

@@ -954,7 +954,7 @@
         <translation>تنقصه الجداول %1</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+113"/>
         <source>the language of its register texts could not be recorded</source>
         <translation>تعذّر تسجيل لغة نصوص آلة التسجيل فيه</translation>
     </message>
@@ -3791,7 +3791,13 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+107"/>
+        <location filename="../link/changes.cpp" line="+108"/>
+        <source>%1 registers connect as %2: a send of changes cannot tell them apart, so none is sent; install the whole table, or give each register an address of its own</source>
+        <extracomment>%1 how many registers, %2 the address they share</extracomment>
+        <translation>%1 آلات كاشير تتصل بالعنوان %2: لا يمكن لإرسال التغييرات التمييز بينها، لذا لم يُرسل شيء؛ ثبّت الجدول كاملًا، أو امنح كل آلة كاشير عنوانًا خاصًا بها</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: لا توجد نسخة مرجعية بعد: نزّل الجدول للمقارنة، أو ثبّت الجدول كاملاً</translation>
     </message>
@@ -4526,7 +4532,7 @@ Do you want to delete it anyway?</source>
         <translation>مقارنة %1 الصفحة بما تحتويه كل آلة كاشير متصلة بحسب ما يعرفه Tallvane (آخر تثبيت أو تحقق أو تنزيل لها):</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>Nothing to send: see the log</source>
         <translation>لا يوجد ما يُرسل: راجع سجل النقل</translation>
     </message>
@@ -4868,7 +4874,7 @@ Do you want to delete it anyway?</source>
         <translation>جزء الشعار %1 من %2</translation>
     </message>
     <message>
-        <location filename="../link/changes.cpp" line="-21"/>
+        <location filename="../link/changes.cpp" line="-28"/>
         <source>Delete from %1 connected registers: %2?</source>
         <extracomment>%1 how many registers, %2 for each register what it loses (&quot;127.0.0.1: 1 PLU (1001 TEA)&quot;)</extracomment>
         <translation>هل تريد الحذف من %1 آلات كاشير متصلة: %2؟</translation>

@@ -954,7 +954,7 @@
         <translation>του λείπουν οι πίνακες %1</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+113"/>
         <source>the language of its register texts could not be recorded</source>
         <translation>η γλώσσα των κειμένων ταμειακής του δεν μπόρεσε να καταγραφεί</translation>
     </message>
@@ -3791,7 +3791,13 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+107"/>
+        <location filename="../link/changes.cpp" line="+108"/>
+        <source>%1 registers connect as %2: a send of changes cannot tell them apart, so none is sent; install the whole table, or give each register an address of its own</source>
+        <extracomment>%1 how many registers, %2 the address they share</extracomment>
+        <translation>%1 ταμειακές συνδέονται ως %2: η αποστολή αλλαγών δεν μπορεί να τις ξεχωρίσει, οπότε δεν στέλνεται τίποτα· εγκαταστήστε ολόκληρο τον πίνακα ή δώστε σε κάθε ταμειακή δική της διεύθυνση</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: δεν υπάρχει ακόμη κατάσταση αναφοράς: κάντε λήψη για σύγκριση ή εγκατάσταση ολόκληρου του πίνακα</translation>
     </message>
@@ -4526,7 +4532,7 @@ Do you want to delete it anyway?</source>
         <translation>Σύγκριση της σελίδας (%1) με ό,τι έχει κάθε συνδεδεμένη ταμειακή, απ&apos; όσο γνωρίζει το Tallvane (τελευταία εγκατάσταση, επαλήθευση ή λήψη):</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>Nothing to send: see the log</source>
         <translation>Τίποτα για αποστολή: δείτε την καταγραφή</translation>
     </message>
@@ -4868,7 +4874,7 @@ Do you want to delete it anyway?</source>
         <translation>μέρος %1 από %2 του λογότυπου</translation>
     </message>
     <message>
-        <location filename="../link/changes.cpp" line="-21"/>
+        <location filename="../link/changes.cpp" line="-28"/>
         <source>Delete from %1 connected registers: %2?</source>
         <extracomment>%1 how many registers, %2 for each register what it loses (&quot;127.0.0.1: 1 PLU (1001 TEA)&quot;)</extracomment>
         <translation>Διαγραφή από %1 συνδεδεμένες ταμειακές: %2;</translation>

@@ -954,7 +954,7 @@
         <translation>חסרות בו הטבלאות %1</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+113"/>
         <source>the language of its register texts could not be recorded</source>
         <translation>לא ניתן היה לרשום את שפת טקסטי הקופה שלו</translation>
     </message>
@@ -3791,7 +3791,13 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+107"/>
+        <location filename="../link/changes.cpp" line="+108"/>
+        <source>%1 registers connect as %2: a send of changes cannot tell them apart, so none is sent; install the whole table, or give each register an address of its own</source>
+        <extracomment>%1 how many registers, %2 the address they share</extracomment>
+        <translation>%1 קופות מתחברות כ־%2: שליחת שינויים אינה יכולה להבחין ביניהן, ולכן לא נשלח דבר; התקינו את הטבלה כולה, או תנו לכל קופה כתובת משלה</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: אין עדיין נקודת ייחוס: יש להוריד כדי להשוות, או להעלות את כל הטבלה</translation>
     </message>
@@ -4526,7 +4532,7 @@ Do you want to delete it anyway?</source>
         <translation>תוכן הדף (%1) בהשוואה למה שיש בכל קופה מחוברת, לפי מה ש-Tallvane יודע (ההעלאה, האימות או ההורדה האחרונים שלה):</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>Nothing to send: see the log</source>
         <translation>אין מה לשלוח: ראו ביומן</translation>
     </message>
@@ -4868,7 +4874,7 @@ Do you want to delete it anyway?</source>
         <translation>חלק %1 מתוך %2 של הלוגו</translation>
     </message>
     <message>
-        <location filename="../link/changes.cpp" line="-21"/>
+        <location filename="../link/changes.cpp" line="-28"/>
         <source>Delete from %1 connected registers: %2?</source>
         <extracomment>%1 how many registers, %2 for each register what it loses (&quot;127.0.0.1: 1 PLU (1001 TEA)&quot;)</extracomment>
         <translation>למחוק מ-%1 קופות מחוברות: %2?</translation>

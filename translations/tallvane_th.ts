@@ -954,7 +954,7 @@
         <translation>ขาดตาราง %1</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+113"/>
         <source>the language of its register texts could not be recorded</source>
         <translation>บันทึกภาษาของข้อความเครื่องบันทึกเงินสดไม่ได้</translation>
     </message>
@@ -3791,7 +3791,13 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+107"/>
+        <location filename="../link/changes.cpp" line="+108"/>
+        <source>%1 registers connect as %2: a send of changes cannot tell them apart, so none is sent; install the whole table, or give each register an address of its own</source>
+        <extracomment>%1 how many registers, %2 the address they share</extracomment>
+        <translation>เครื่องเก็บเงิน %1 เครื่องเชื่อมต่อในชื่อ %2: การส่งเฉพาะการเปลี่ยนแปลงแยกเครื่องเหล่านี้ไม่ได้ จึงไม่ได้ส่ง ให้ติดตั้งทั้งตาราง หรือกำหนดที่อยู่ของแต่ละเครื่องให้ต่างกัน</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>%1: no baseline yet: download to compare, or install the whole table</source>
         <translation>%1: ยังไม่มีข้อมูลอ้างอิง: ดาวน์โหลดเพื่อเปรียบเทียบ หรือติดตั้งทั้งตาราง</translation>
     </message>
@@ -4526,7 +4532,7 @@ Do you want to delete it anyway?</source>
         <translation>%1ในหน้านี้เทียบกับข้อมูลที่เครื่องเก็บเงินแต่ละเครื่องมีอยู่ตามที่ Tallvane ทราบ (จากการติดตั้ง การตรวจสอบ หรือการดาวน์โหลดครั้งล่าสุด):</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>Nothing to send: see the log</source>
         <translation>ไม่มีข้อมูลที่ต้องส่ง: ดูล็อก</translation>
     </message>
@@ -4868,7 +4874,7 @@ Do you want to delete it anyway?</source>
         <translation>โลโก้ส่วนที่ %1 จาก %2</translation>
     </message>
     <message>
-        <location filename="../link/changes.cpp" line="-21"/>
+        <location filename="../link/changes.cpp" line="-28"/>
         <source>Delete from %1 connected registers: %2?</source>
         <extracomment>%1 how many registers, %2 for each register what it loses (&quot;127.0.0.1: 1 PLU (1001 TEA)&quot;)</extracomment>
         <translation>ลบออกจากเครื่องเก็บเงินที่เชื่อมต่ออยู่ %1 เครื่อง: %2 หรือไม่?</translation>

@@ -197,12 +197,12 @@ QStringList ConnectionPanel::registerNames() const
     return names;
 }
 
-QStringList ConnectionPanel::registerLinks() const
+QStringList ConnectionPanel::registerLinks(bool eachRegister) const
 {
     QStringList links;
     for (const QString& name : registerNames()) {
         const QString link = serialMode() ? serialLinkId(name) : QStringLiteral("tcp:") + name;
-        if (!links.contains(link))
+        if (eachRegister || !links.contains(link))
             links << link;
     }
     return links;

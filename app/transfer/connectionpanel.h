@@ -38,8 +38,9 @@ public:
     QString unusableReason() const;
     // The registers a request goes to: the open serial port, or the addresses connected.
     QStringList registerNames() const;
-    // The same as links: "serial:PORT", "tcp:ADDRESS" (an address once).
-    QStringList registerLinks() const;
+    // The same as links: "serial:PORT", "tcp:ADDRESS" (an address once, or with `eachRegister`
+    // once per register connected from it).
+    QStringList registerLinks(bool eachRegister = false) const;
     // While a transfer runs everything but Cancel waits.
     void setBusy(bool busy);
     // Whether the keyboard focus still waits on Cancel, where a transfer put it.

@@ -197,7 +197,7 @@ void TransferController::compare(int category)
         tr("The page's %1 compared with what each connected register holds as far as Tallvane knows (its "
            "last install, verify or download):")
             .arg(QCoreApplication::translate("Category", entry->rowsName)),
-        planChanges(category, rows, records, m_panel->registerLinks()));
+        planChanges(category, rows, records, m_panel->registerLinks(true)));
 }
 
 void TransferController::downloadCompare(int category)
@@ -221,11 +221,12 @@ void TransferController::sendChanges(int category)
     m_monitor->clearLogs();
     QHash<QString, SendRequest> requests;
     int most = 0;
-    QList<RegisterPlan> plans = planChanges(category, rows, records, m_panel->registerLinks());
+    QList<RegisterPlan> plans = planChanges(category, rows, records, m_panel->registerLinks(true));
     m_withoutBaseline.clear();
     for (RegisterPlan& plan : plans) {
         if (!plan.request.sendable()) {
-            (plan.hasBaseline ? m_monitor->addProgress(plan.sentence()) : m_monitor->addError(plan.sentence()));
+            const bool known = plan.hasBaseline && plan.sharing == 1 && !plan.emptyTable;
+            (known ? m_monitor->addProgress(plan.sentence()) : m_monitor->addError(plan.sentence()));
             if (!plan.hasBaseline)
                 m_withoutBaseline << plan.link;
             continue;
