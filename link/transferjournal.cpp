@@ -81,6 +81,9 @@ bool journalTransfer(const TransferOutcome& outcome)
     details << QStringLiteral("result: ") + resultText(outcome);
     if (!outcome.download)
         details << QStringLiteral("verify: ") + verifyText(outcome);
+    // One register may get the tables of several sets: which one this was.
+    if (!currentDatabasePath.isEmpty())
+        details << QStringLiteral("set: ") + QDir::toNativeSeparators(currentDatabasePath);
     return Journal::append(Journal::Transfer, QString::fromLatin1(outcome.datatype), outcome.link,
         outcome.sentence(Wording::English), details.join(QLatin1Char('\n')));
 }

@@ -810,6 +810,8 @@ private slots:
 
         const QString out = fresh(QStringLiteral(".csv"));
         QCOMPARE(cli.run(asAdmin({ "journal", "export", "--out", out })).status, 0);
+        QCOMPARE(QFileInfo(out).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+            QFileDevice::Permissions());
         QFile exported(out);
         QVERIFY(exported.open(QIODevice::ReadOnly));
         csv reader;
@@ -830,7 +832,8 @@ private slots:
         const ItemRow sent = rows.value(7);
         QCOMPARE(sent.value(7).toString(), QStringLiteral("127.0.0.1: 2 departments installed"));
         QCOMPARE(sent.value(8).toString(),
-            QStringLiteral("command: install\nrows sent: 2 of 2\nresult: done\nverify: not read back"));
+            QStringLiteral("command: install\nrows sent: 2 of 2\nresult: done\nverify: not read back\nset: %1")
+                .arg(QDir::toNativeSeparators(shop)));
         // The import stores the rows as a save does, and both are journalled.
         QCOMPARE(rows.value(3).value(7).toString(), QStringLiteral("2 departments saved: 2 new"));
         QCOMPARE(rows.value(4).value(8).toString(),

@@ -1147,7 +1147,12 @@ int journalExport(CommandContext& context)
     for (const JournalEntry& entry : entries)
         table.append(textCells({ QString::number(entry.id), entry.time, entry.user, entry.pc, entry.kind,
             entry.category, entry.reg, entry.summary, entry.details, entry.hash }));
-    return writeTable(context.value(QStringLiteral("out")), table);
+    const QString out = context.value(QStringLiteral("out"));
+    const int status = writeTable(out, table);
+    // What operators did is for the journal's owner alone, in the export as in the journal.
+    if (status == Cli::ExitOk && QFileInfo(out).isFile())
+        QFile::setPermissions(out, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return status;
 }
 
 // journal verify
@@ -1165,7 +1170,8 @@ int journalVerify(CommandContext& context)
         Cli::printLine(QStringLiteral("journal broken at entry %1: %2").arg(check.firstBroken).arg(check.reason));
         return Cli::ExitJournalBroken;
     }
-    Cli::printLine(QStringLiteral("journal verified: %1 entries").arg(check.entries));
+    Cli::printLine(check.entries == 1 ? QStringLiteral("journal verified: 1 entry")
+                                      : QStringLiteral("journal verified: %1 entries").arg(check.entries));
     return Cli::ExitOk;
 }
 
