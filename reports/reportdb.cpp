@@ -233,8 +233,16 @@ int reportDb::storeReport(const QByteArray& buffer, const QString& reg, int* ski
     // A bracket the caller holds open keeps its other work; this buffer alone goes back on failure.
     const bool ownBracket = !m_inTransaction;
     const QString savepoint = QString::fromLatin1(kSavepoint);
-    if (ownBracket ? !beginTransaction() : !exec(QStringLiteral("SAVEPOINT %1").arg(savepoint)))
+    m_failure.clear();
+    // Why the buffer was not stored, as the database said it (read before a rollback clears it).
+    auto failure = [this] {
+        const QSqlError error = m_query.lastError().isValid() ? m_query.lastError() : m_db.lastError();
+        m_failure = error.text().trimmed();
+    };
+    if (ownBracket ? !beginTransaction() : !exec(QStringLiteral("SAVEPOINT %1").arg(savepoint))) {
+        failure();
         return ReportNotStored;
+    }
     bool ok = true;
     for (const ReportEntry& entry : report.entries) {
         if (reportTableName(report.kindName, entry.NType, entry.NIdx).isEmpty()
@@ -244,14 +252,15 @@ int reportDb::storeReport(const QByteArray& buffer, const QString& reg, int* ski
             continue;
         }
         if (storeRow(report.kindName, entry.NIdx, entry.NType, entry.row, reg) < 0) {
+            failure();
             ok = false;
             break;
         }
     }
     if (ownBracket) {
-        if (ok)
-            ok = commitTransaction();
-        else
+        if (ok && !(ok = commitTransaction()))
+            failure();
+        else if (!ok)
             rollbackTransaction();
     } else {
         if (!ok)

@@ -57,6 +57,8 @@ public:
     bool isServer() const { return m_server; }
     // Why the store could not be opened; empty when it is open.
     QString openError() const { return m_openError; }
+    // Why the last storeReport() stored nothing, as the database said it; empty when it stored.
+    QString lastFailure() const { return m_failure; }
 
     // Decodes a report buffer and stores all its entries, as rows of register `reg`, in one
     // transaction (a savepoint when the caller holds a transaction bracket open). Returns a
@@ -103,6 +105,7 @@ private:
     QSqlDatabase m_db;
     QString m_location;
     QString m_openError;
+    QString m_failure;
     QSqlQuery m_query;
     bool m_server = false;
     bool m_inTransaction = false;

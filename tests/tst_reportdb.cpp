@@ -418,6 +418,8 @@ private slots:
         QCOMPARE(db.storeReport(failing), int(reportDb::ReportNotStored));
         QCOMPARE(storedRows(), QStringList());
         QVERIFY(!db.inTransaction());
+        // The reason is the database's own.
+        QVERIFY2(db.lastFailure().contains(QStringLiteral("refused")), qPrintable(db.lastFailure()));
 
         // Inside the caller's bracket only the failing buffer goes back.
         QVERIFY(db.beginTransaction());

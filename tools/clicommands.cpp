@@ -204,7 +204,10 @@ int reportStore(CommandContext& context)
             status = Cli::ExitFileError;
             break;
         default:
-            Cli::printProblem(QStringLiteral("%1: not stored: the report database failed").arg(path));
+            Cli::printProblem(
+                QStringLiteral("%1: not stored: the report database failed%2")
+                    .arg(path,
+                        store->lastFailure().isEmpty() ? QString() : QStringLiteral(": ") + store->lastFailure()));
             status = Cli::ExitFileError;
             break;
         }
