@@ -390,17 +390,21 @@ bool reportDb::readRows(const QString& table, const ReportFilter& filter, QList<
         qCDebug(lcReports).noquote() << QStringLiteral("%1: no such report table").arg(table);
         return false;
     }
+    // A store from before rows knew their register that may not be written (the column could not
+    // be added) is read with every row's register empty.
+    const bool hasRegister = m_db.record(table).contains(QString::fromLatin1(kRegisterColumn));
+    const QString registerColumn = hasRegister ? QStringLiteral("Register") : QStringLiteral("''");
     QStringList conditions;
     if (filter.xzNo)
         conditions << QStringLiteral("XZNo = :XZNo");
     if (filter.reg)
-        conditions << QStringLiteral("Register = :Register");
+        conditions << registerColumn + QStringLiteral(" = :Register");
     m_query.prepare(
         QStringLiteral("select ID, Name, Code, Cc, Qty, SaleAmt, RetAmt, DiscAmt, CostAmt, TaxAmt, NetAmt, "
-                       "XZNo, RcFr, RcTo, XZTime, Register from %1%2 order by %3")
+                       "XZNo, RcFr, RcTo, XZTime, %4 from %1%2 order by %3")
             .arg(table,
                 conditions.isEmpty() ? QString() : QStringLiteral(" where ") + conditions.join(QStringLiteral(" AND ")),
-                m_server ? QStringLiteral("RowOrder") : QStringLiteral("rowid")));
+                m_server ? QStringLiteral("RowOrder") : QStringLiteral("rowid"), registerColumn));
     if (filter.xzNo)
         m_query.bindValue(QStringLiteral(":XZNo"), *filter.xzNo);
     if (filter.reg)

@@ -562,6 +562,22 @@ private slots:
         log.clear();
         reportDb again(path);
         QCOMPARE(log.count(QStringLiteral("Table gained the Register column.")), 0);
+
+        // A table that cannot gain the column (here a view; a file that may not be written
+        // alike) is read with every row's register empty, filtered by register too.
+        {
+            QSqlQuery query(storeConnection());
+            QVERIFY(query.exec(QStringLiteral("create table kept as select ID, Name, Code, Cc, Qty, SaleAmt, RetAmt, "
+                                              "DiscAmt, CostAmt, TaxAmt, NetAmt, XZNo, RcFr, RcTo, XZTime from "
+                                              "dailydepartment")));
+            QVERIFY(query.exec(QStringLiteral("drop table dailydepartment")));
+            QVERIFY(query.exec(QStringLiteral("create view dailydepartment as select * from kept")));
+        }
+        ReportFilter unnamed;
+        unnamed.reg = QString();
+        QVERIFY(again.readRows(QStringLiteral("dailydepartment"), unnamed, &rows));
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.at(1).reg, QString());
     }
 
     void unopenableFileIsReported()
