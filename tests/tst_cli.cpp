@@ -724,6 +724,17 @@ private slots:
         QCOMPARE(intoSet.status, 4);
         QVERIFY2(intoSet.err.contains("is a configuration set"), intoSet.err.constData());
         QVERIFY(!tablesOf(set).contains(QStringLiteral("dailydepartment")));
+        // Nor another program's database, whether read or stored into.
+        const QString foreign = file(QStringLiteral("customers.db"));
+        QVERIFY(withDatabaseFile(foreign, [](QSqlQuery& query) { return query.exec("create table customers (id)"); }));
+        for (const QStringList& command : { QStringList { "report", "export", "--table", "dailydepartment" },
+                 QStringList { "report", "store", "--register", "till", file(QStringLiteral("none.bin")) } }) {
+            const CliProgram::Result intoForeign = m_cli->run(
+                asAdmin(command + QStringList { "--db", foreign }), QStringLiteral("604218"), {}, work.path());
+            QCOMPARE(intoForeign.status, 4);
+            QVERIFY2(intoForeign.err.contains("holds another program's tables"), intoForeign.err.constData());
+            QCOMPARE(tablesOf(foreign), QStringList(QStringLiteral("customers")));
+        }
     }
 
     // Two registers' reports of the same number stay apart, in a file and on a server.

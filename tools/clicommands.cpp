@@ -94,9 +94,10 @@ int newDb(CommandContext& context)
 }
 
 // What a report store's location holds before it is opened as one (which makes the 45 report
-// tables in whatever it finds): nothing yet, a configuration set, or something else (a store);
-// Unknown when a server cannot be asked (opening the store then says why).
-enum class StoreProbe { Missing, Set, Other, Unknown };
+// tables in whatever it finds): nothing yet, a configuration set, another program's tables
+// (none of a store's), or something else (a store, or an empty database); Unknown when a server
+// cannot be asked (opening the store then says why).
+enum class StoreProbe { Missing, Set, Foreign, Other, Unknown };
 
 StoreProbe probeStore(const QString& location)
 {
@@ -121,9 +122,12 @@ StoreProbe probeStore(const QString& location)
             probe.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
             found = probe.open() ? StoreProbe::Other : StoreProbe::Unknown;
         }
-        if (found == StoreProbe::Other
-            && ServerDb::tables(probe).contains(QStringLiteral("table_plu"), Qt::CaseInsensitive))
+        const QStringList tables = found == StoreProbe::Other ? ServerDb::tables(probe) : QStringList();
+        if (tables.contains(QStringLiteral("table_plu"), Qt::CaseInsensitive))
             found = StoreProbe::Set;
+        else if (!tables.isEmpty()
+            && std::none_of(tables.cbegin(), tables.cend(), [](const QString& table) { return isReportTable(table); }))
+            found = StoreProbe::Foreign;
     }
     QSqlDatabase::removeDatabase(name);
     return found;
@@ -134,9 +138,14 @@ StoreProbe probeStore(const QString& location)
 // PGPASSWORD only.
 reportDb* openReportStore(const CommandContext& context)
 {
-    if (context.isSet(QStringLiteral("db")) && probeStore(context.value(QStringLiteral("db"))) == StoreProbe::Set) {
+    const StoreProbe probe
+        = context.isSet(QStringLiteral("db")) ? probeStore(context.value(QStringLiteral("db"))) : StoreProbe::Unknown;
+    if (probe == StoreProbe::Set || probe == StoreProbe::Foreign) {
+        // Opened as a store, it would gain the store's 45 tables.
         Cli::printProblem(
-            QStringLiteral("%1 is a configuration set, not a report store").arg(context.value(QStringLiteral("db"))));
+            QString::fromLatin1(probe == StoreProbe::Set ? "%1 is a configuration set, not a report store"
+                                                         : "%1 holds another program's tables, not a report store")
+                .arg(shownSetName(context.value(QStringLiteral("db")))));
         return nullptr;
     }
     if (context.isSet(QStringLiteral("db")))
