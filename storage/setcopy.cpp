@@ -210,9 +210,11 @@ SetCopy::Result copy(const QString& from, const QString& to, bool replace, QStri
     }
     bool ok = !(made && target.server) || ServerDb::createSchema(db, target.set, error);
     ok = ok && createSetTables(db, languageName(language) ? language : int(currentLanguage), error);
+    // Each table's change counter first, then its rows, in the order a save takes them: the
+    // other order let a save and a copy at the same time each wait for the other (a deadlock).
     for (int i = 0; ok && i < configTableNames().size(); ++i)
-        ok = writeTable(db, configTableNames().at(i), tables.at(i), error)
-            && countUpTableVersion(db, configTableNames().at(i), error) > 0;
+        ok = countUpTableVersion(db, configTableNames().at(i), error) > 0
+            && writeTable(db, configTableNames().at(i), tables.at(i), error);
     if (ok && languageName(language) && !(ok = recordSetLanguage(db, language)))
         *error = QCoreApplication::translate("ConfigDb", "the language of its register texts could not be recorded");
     if (ok && !db.commit()) {
