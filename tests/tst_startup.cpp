@@ -102,17 +102,31 @@ private slots:
     {
         const LanguageScope english(English);
         LinkSettings::setFilePath(m_dir.filePath(QStringLiteral("tallvane.ini")));
-        QSize first, second;
+        QSize first, second, screen;
+        bool firstMaximised = false, secondMaximised = true;
         QCOMPARE(runLoggedIn(0,
                      [&](MainWindow* window) {
                          first = window->size();
+                         firstMaximised = window->isMaximized();
+                         screen = window->screen()->availableGeometry().size();
+                         window->showNormal();
                          window->resize(1200, 700);
                      }),
             0);
-        QCOMPARE(runLoggedIn(0, [&](MainWindow* window) { second = window->size(); }), 0);
+        QCOMPARE(runLoggedIn(0,
+                     [&](MainWindow* window) {
+                         second = window->size();
+                         secondMaximised = window->isMaximized();
+                     }),
+            0);
         LinkSettings::setFilePath(QString());
         QCOMPARE(first, QSize(1280, 600));
+        // The first time, on a screen too small for that (the test screen is 800 wide), the
+        // window takes the whole screen instead.
+        QVERIFY2(screen.width() < 1280, "the test screen is expected to be narrower than 1280");
+        QVERIFY(firstMaximised);
         QCOMPARE(second, QSize(1200, 700));
+        QVERIFY(!secondMaximised);
     }
 };
 
