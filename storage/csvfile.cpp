@@ -157,7 +157,8 @@ bool readTableFile(const QString& path, TableFile* out, int maxRows)
                              .arg(converted.errorString());
             return false;
         }
-        if (!convertWorkbook(path, &converted, &out->error, maxRows))
+        WorkbookErrors errors;
+        if (!convertWorkbook(path, &converted, &out->error, maxRows, &errors))
             return false;
         if (converted.error() != QFileDevice::NoError) {
             out->error = QCoreApplication::translate("TableFile", "the temporary file could not be written: %1")
@@ -166,7 +167,10 @@ bool readTableFile(const QString& path, TableFile* out, int maxRows)
         }
         converted.seek(0);
         out->fromWorkbook = true;
-        return readCsvText(converted.readAll(), out, false, maxRows);
+        const bool read = readCsvText(converted.readAll(), out, false, maxRows);
+        out->errorCells = errors.cells;
+        out->firstErrorCell = errors.first;
+        return read;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -259,6 +263,11 @@ QStringList importNotes(const TableFile& file, int pageColumns, const QStringLis
         notes << QCoreApplication::translate("TableFile", "it has no header line: its first line is imported as a row");
     if (file.encoding == TableFile::Encoding::CodePage)
         notes << QCoreApplication::translate("TableFile", "it is not UTF-8 and was read as %1").arg(file.codePage);
+    if (file.errorCells > 0)
+        notes << QCoreApplication::translate(
+            "TableFile", "%1 cell(s) hold the error of a formula (#N/A and the like), first: %2: imported as that text")
+                     .arg(file.errorCells)
+                     .arg(file.firstErrorCell);
     if (file.strayBytes > 0)
         notes << QCoreApplication::translate(
             "TableFile", "%1 byte(s) are no UTF-8 letter, first in line %2: they show as %3")

@@ -23,6 +23,9 @@ struct TableFile {
     // U+FFFD), and the line (from 1) of the first.
     int strayBytes = 0;
     int firstStrayLine = 0;
+    // Cells of a workbook that hold the error of a formula ("#N/A"), and the first ("D7").
+    int errorCells = 0;
+    QString firstErrorCell;
     QChar separator = QLatin1Char(',');
     bool fromWorkbook = false;
     // Fields turned into integers from scientific notation (digits may have been lost),

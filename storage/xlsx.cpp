@@ -284,6 +284,9 @@ public:
         m_csv.setDevice(out);
     }
 
+    int errorCells() const { return m_errorCells; }
+    QString firstErrorCell() const { return m_firstErrorCell; }
+
     bool write(QXmlStreamReader& xml, const QString& part, QString* error)
     {
         while (!xml.atEnd()) {
@@ -330,7 +333,11 @@ private:
                     parseReference(reference, &column, &unusedRow);
                 if (column < 0)
                     column = nextColumn;
-                const QString text = readCell(xml, attributes.value(QLatin1String("t")));
+                const QStringView type = attributes.value(QLatin1String("t"));
+                const QString text = readCell(xml, type);
+                // An error a formula gave ("#N/A") is kept as its text, and said.
+                if (type == QLatin1String("e") && !text.isEmpty() && m_errorCells++ == 0)
+                    m_firstErrorCell = cellName(column, row);
                 if (!m_unreadable.isEmpty()) {
                     // Read as empty, the cell would store a price of 0 or a name of nothing.
                     m_unreadable = m_unreadable.arg(cellName(column, row));
@@ -426,6 +433,8 @@ private:
     qint64 m_unpacked = 0; // characters written so far
     bool m_tooLarge = false;
     QString m_unreadable; // why a cell cannot be read ("%1" for its name, then the name)
+    int m_errorCells = 0; // cells holding an error of a formula ("#N/A", "#DIV/0!")
+    QString m_firstErrorCell; // "D7"
 };
 
 } // namespace
@@ -524,7 +533,7 @@ QString workbookNumberText(const QString& stored)
     return negative ? QLatin1Char('-') + result : result;
 }
 
-bool convertWorkbook(const QString& path, QIODevice* out, QString* error, int maxRows)
+bool convertWorkbook(const QString& path, QIODevice* out, QString* error, int maxRows, WorkbookErrors* errors)
 {
     if (!QFileInfo::exists(path)) {
         qCDebug(lcStorage).noquote() << QStringLiteral("excelFileName \"%1\" exist").arg(path);
@@ -575,6 +584,8 @@ bool convertWorkbook(const QString& path, QIODevice* out, QString* error, int ma
     SheetWriter writer(out, strings, maxRows);
     if (!writer.write(xml, sheetPart, error))
         return false;
+    if (errors)
+        *errors = { writer.errorCells(), writer.firstErrorCell() };
     qCDebug(lcStorage) << "save as sucess";
     return true;
 }

@@ -14,7 +14,14 @@ class QIODevice;
 // of it would unpack to more than kMaxWorkbookPartBytes (found in the archive's directory,
 // before it is unpacked), or when the sheet has text below row `maxRows`; `out` may then
 // hold part of the text.
-bool convertWorkbook(const QString& path, QIODevice* out, QString* error, int maxRows = kMaxImportRows);
+// `errors`, when given, receives the cells that hold the error of a formula ("#N/A"), which
+// are written as that text.
+struct WorkbookErrors {
+    int cells = 0;
+    QString first; // "D7"
+};
+bool convertWorkbook(const QString& path, QIODevice* out, QString* error, int maxRows = kMaxImportRows,
+    WorkbookErrors* errors = nullptr);
 
 // A stored number cell ("1.23456789012E+11", "2.4500000000000002") as the plain decimal
 // a spreadsheet shows ("123456789012", "2.45"): no exponent, integer digits kept whole,

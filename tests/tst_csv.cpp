@@ -682,6 +682,12 @@ private slots:
         QVERIFY(file.fromWorkbook);
         QCOMPARE(file.rows, rows);
         QCOMPARE(file.scientificCount, 0);
+        // The error of a formula (D1 of "formula results") is imported as its text, and said.
+        const bool error = QTest::currentDataTag() == QLatin1String("formula results");
+        QCOMPARE(file.errorCells, error ? 1 : 0);
+        if (error)
+            QVERIFY(importNotes(file, 0).contains(QStringLiteral(
+                "1 cell(s) hold the error of a formula (#N/A and the like), first: D1: imported as that text")));
         QCOMPARE(temporaryCsvFiles(), QStringList());
     }
 

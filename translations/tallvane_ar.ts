@@ -954,7 +954,7 @@
         <translation>تنقصه الجداول %1</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+115"/>
         <source>the language of its register texts could not be recorded</source>
         <translation>تعذّر تسجيل لغة نصوص آلة التسجيل فيه</translation>
     </message>
@@ -1232,7 +1232,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+334"/>
+        <location filename="../storage/csvfile.cpp" line="+343"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>إنه قاعدة بيانات وليس ملف جدول: لم يُكتب شيء</translation>
     </message>
@@ -4319,7 +4319,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-228"/>
+        <location filename="../storage/csvfile.cpp" line="-237"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>يحتوي الملف على أكثر من %1 صف، وهذا أكثر مما يقبله الاستيراد</translation>
     </message>
@@ -4329,12 +4329,12 @@ Do you want to delete it anyway?</source>
         <translation>لا يوجد ملف مؤقت للتحويل: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>the temporary file could not be written: %1</source>
         <translation>تعذرت كتابة الملف المؤقت: %1</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-14"/>
         <source>not a file but a device or a pipe</source>
         <translation>ليس ملفًا بل جهاز أو أنبوب</translation>
     </message>
@@ -4349,7 +4349,7 @@ Do you want to delete it anyway?</source>
         <translation>علامة الاقتباس التي تفتح حقلاً في السطر %1 لا تُغلق أبداً</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+50"/>
         <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
         <translation>حجم الملف %1 MiB، وهذا أكثر من %2 MiB التي يقبلها الاستيراد</translation>
     </message>
@@ -4365,6 +4365,11 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+2"/>
+        <source>%1 cell(s) hold the error of a formula (#N/A and the like), first: %2: imported as that text</source>
+        <translation>%1 خلايا تحتوي على خطأ صيغة (#N/A وما شابه)، أولها: %2: تُستورد بهذا النص</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>%1 byte(s) are no UTF-8 letter, first in line %2: they show as %3</source>
         <translation>%1 بايت ليست حروف UTF-8، أولها في السطر %2: تظهر على شكل %3</translation>
     </message>
@@ -4419,7 +4424,7 @@ Do you want to delete it anyway?</source>
         <translation>لا يحدد المصنف جزءًا لورقته الأولى</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+25"/>
         <source>the first worksheet unpacks to more than the %1 MiB an import takes (at row %2)</source>
         <translation>يتجاوز حجم ورقة العمل الأولى بعد فكّها %1 MiB التي يقبلها الاستيراد (عند الصف %2)</translation>
     </message>
@@ -4429,7 +4434,7 @@ Do you want to delete it anyway?</source>
         <translation>تحتوي ورقة العمل الأولى على نص في الصف %1، وهذا أكثر من %2 صف يقبلها الاستيراد</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+103"/>
         <source>cell %1 holds a formula without its value: open the file in a spreadsheet and save it again</source>
         <translation>الخلية %1 تحوي صيغة بلا قيمتها: افتح الملف في برنامج جداول واحفظه من جديد</translation>
     </message>
@@ -4439,7 +4444,7 @@ Do you want to delete it anyway?</source>
         <translation>الخلية %1 تشير إلى نص مشترك غير موجود في الملف</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+126"/>
         <source>the file does not exist</source>
         <translation>الملف غير موجود</translation>
     </message>

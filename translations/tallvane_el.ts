@@ -954,7 +954,7 @@
         <translation>του λείπουν οι πίνακες %1</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+115"/>
         <source>the language of its register texts could not be recorded</source>
         <translation>η γλώσσα των κειμένων ταμειακής του δεν μπόρεσε να καταγραφεί</translation>
     </message>
@@ -1232,7 +1232,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+334"/>
+        <location filename="../storage/csvfile.cpp" line="+343"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>είναι βάση δεδομένων, όχι αρχείο πίνακα: δεν γράφτηκε τίποτα</translation>
     </message>
@@ -4319,7 +4319,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-228"/>
+        <location filename="../storage/csvfile.cpp" line="-237"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>το αρχείο έχει πάνω από %1 γραμμές, περισσότερες από όσες δέχεται η εισαγωγή</translation>
     </message>
@@ -4329,12 +4329,12 @@ Do you want to delete it anyway?</source>
         <translation>δεν υπάρχει προσωρινό αρχείο για τη μετατροπή: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>the temporary file could not be written: %1</source>
         <translation>δεν ήταν δυνατή η εγγραφή του προσωρινού αρχείου: %1</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-14"/>
         <source>not a file but a device or a pipe</source>
         <translation>δεν είναι αρχείο αλλά συσκευή ή σωλήνωση</translation>
     </message>
@@ -4349,7 +4349,7 @@ Do you want to delete it anyway?</source>
         <translation>τα εισαγωγικά που ανοίγουν ένα πεδίο στη γραμμή %1 δεν κλείνουν ποτέ</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+50"/>
         <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
         <translation>το αρχείο έχει %1 MiB, περισσότερα από τα %2 MiB που δέχεται η εισαγωγή</translation>
     </message>
@@ -4365,6 +4365,11 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+2"/>
+        <source>%1 cell(s) hold the error of a formula (#N/A and the like), first: %2: imported as that text</source>
+        <translation>%1 κελιά περιέχουν σφάλμα τύπου (#N/A και παρόμοια), πρώτο: %2: εισάγονται ως αυτό το κείμενο</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>%1 byte(s) are no UTF-8 letter, first in line %2: they show as %3</source>
         <translation>%1 byte δεν είναι χαρακτήρες UTF-8, το πρώτο στη γραμμή %2: εμφανίζονται ως %3</translation>
     </message>
@@ -4419,7 +4424,7 @@ Do you want to delete it anyway?</source>
         <translation>το βιβλίο εργασίας δεν ορίζει μέρος για το πρώτο του φύλλο</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+25"/>
         <source>the first worksheet unpacks to more than the %1 MiB an import takes (at row %2)</source>
         <translation>το πρώτο φύλλο εργασίας αποσυμπιέζεται σε περισσότερα από τα %1 MiB που δέχεται η εισαγωγή (στη γραμμή %2)</translation>
     </message>
@@ -4429,7 +4434,7 @@ Do you want to delete it anyway?</source>
         <translation>το πρώτο φύλλο εργασίας έχει κείμενο στη γραμμή %1, πέρα από τις %2 γραμμές που δέχεται η εισαγωγή</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+103"/>
         <source>cell %1 holds a formula without its value: open the file in a spreadsheet and save it again</source>
         <translation>το κελί %1 έχει τύπο χωρίς την τιμή του: ανοίξτε το αρχείο σε υπολογιστικό φύλλο και αποθηκεύστε το ξανά</translation>
     </message>
@@ -4439,7 +4444,7 @@ Do you want to delete it anyway?</source>
         <translation>το κελί %1 παραπέμπει σε κοινόχρηστο κείμενο που δεν υπάρχει στο αρχείο</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+126"/>
         <source>the file does not exist</source>
         <translation>το αρχείο δεν υπάρχει</translation>
     </message>

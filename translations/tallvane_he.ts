@@ -954,7 +954,7 @@
         <translation>חסרות בו הטבלאות %1</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+115"/>
         <source>the language of its register texts could not be recorded</source>
         <translation>לא ניתן היה לרשום את שפת טקסטי הקופה שלו</translation>
     </message>
@@ -1232,7 +1232,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+334"/>
+        <location filename="../storage/csvfile.cpp" line="+343"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>זהו מסד נתונים ולא קובץ טבלה: לא נכתב דבר</translation>
     </message>
@@ -4319,7 +4319,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-228"/>
+        <location filename="../storage/csvfile.cpp" line="-237"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>בקובץ יש יותר מ-%1 שורות, יותר ממה שייבוא מקבל</translation>
     </message>
@@ -4329,12 +4329,12 @@ Do you want to delete it anyway?</source>
         <translation>אין קובץ זמני להמרה: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>the temporary file could not be written: %1</source>
         <translation>לא ניתן היה לכתוב את הקובץ הזמני: %1</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-14"/>
         <source>not a file but a device or a pipe</source>
         <translation>זה אינו קובץ אלא התקן או צינור</translation>
     </message>
@@ -4349,7 +4349,7 @@ Do you want to delete it anyway?</source>
         <translation>המירכאות הפותחות שדה בשורה %1 אינן נסגרות</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+50"/>
         <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
         <translation>בקובץ יש %1 MiB, יותר מ-%2 MiB שייבוא מקבל</translation>
     </message>
@@ -4365,6 +4365,11 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+2"/>
+        <source>%1 cell(s) hold the error of a formula (#N/A and the like), first: %2: imported as that text</source>
+        <translation>%1 תאים מכילים שגיאת נוסחה (#N/A וכדומה), הראשון: %2: הם מיובאים כטקסט הזה</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>%1 byte(s) are no UTF-8 letter, first in line %2: they show as %3</source>
         <translation>%1 בתים אינם תו UTF-8, הראשון בשורה %2: הם מוצגים כ־%3</translation>
     </message>
@@ -4419,7 +4424,7 @@ Do you want to delete it anyway?</source>
         <translation>חוברת העבודה אינה מציינת חלק עבור הגיליון הראשון שלה</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+25"/>
         <source>the first worksheet unpacks to more than the %1 MiB an import takes (at row %2)</source>
         <translation>גיליון העבודה הראשון נפרש ליותר מ-%1 MiB שייבוא מקבל (בשורה %2)</translation>
     </message>
@@ -4429,7 +4434,7 @@ Do you want to delete it anyway?</source>
         <translation>בגיליון הראשון יש טקסט בשורה %1, יותר מ-%2 השורות שייבוא מקבל</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+103"/>
         <source>cell %1 holds a formula without its value: open the file in a spreadsheet and save it again</source>
         <translation>בתא %1 נוסחה ללא ערכה: פתחו את הקובץ בגיליון אלקטרוני ושמרו אותו שוב</translation>
     </message>
@@ -4439,7 +4444,7 @@ Do you want to delete it anyway?</source>
         <translation>התא %1 מפנה לטקסט משותף שאינו בקובץ</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+126"/>
         <source>the file does not exist</source>
         <translation>הקובץ לא קיים</translation>
     </message>

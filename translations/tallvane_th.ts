@@ -954,7 +954,7 @@
         <translation>ขาดตาราง %1</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+115"/>
         <source>the language of its register texts could not be recorded</source>
         <translation>บันทึกภาษาของข้อความเครื่องบันทึกเงินสดไม่ได้</translation>
     </message>
@@ -1232,7 +1232,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+334"/>
+        <location filename="../storage/csvfile.cpp" line="+343"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>เป็นฐานข้อมูล ไม่ใช่ไฟล์ตาราง: ไม่ได้เขียนอะไรเลย</translation>
     </message>
@@ -4319,7 +4319,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TableFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="-228"/>
+        <location filename="../storage/csvfile.cpp" line="-237"/>
         <source>the file has more than %1 rows, more than an import takes</source>
         <translation>ไฟล์มีมากกว่า %1 แถว เกินกว่าที่นำเข้าได้</translation>
     </message>
@@ -4329,12 +4329,12 @@ Do you want to delete it anyway?</source>
         <translation>สร้างไฟล์ชั่วคราวสำหรับการแปลงไม่ได้: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>the temporary file could not be written: %1</source>
         <translation>เขียนไฟล์ชั่วคราวไม่ได้: %1</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-14"/>
         <source>not a file but a device or a pipe</source>
         <translation>ไม่ใช่ไฟล์ แต่เป็นอุปกรณ์หรือไปป์</translation>
     </message>
@@ -4349,7 +4349,7 @@ Do you want to delete it anyway?</source>
         <translation>เครื่องหมายอัญประกาศที่เปิดช่องข้อมูลในบรรทัด %1 ไม่มีการปิด</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+50"/>
         <source>the file has %1 MiB, more than the %2 MiB an import takes</source>
         <translation>ไฟล์มีขนาด %1 MiB เกินกว่า %2 MiB ที่นำเข้าได้</translation>
     </message>
@@ -4365,6 +4365,11 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <location line="+2"/>
+        <source>%1 cell(s) hold the error of a formula (#N/A and the like), first: %2: imported as that text</source>
+        <translation>มี %1 เซลล์ที่เป็นข้อผิดพลาดของสูตร (#N/A และอื่นๆ) เซลล์แรก: %2: นำเข้าเป็นข้อความนั้น</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>%1 byte(s) are no UTF-8 letter, first in line %2: they show as %3</source>
         <translation>มี %1 ไบต์ที่ไม่ใช่ตัวอักษร UTF-8 ไบต์แรกอยู่ในบรรทัด %2: แสดงเป็น %3</translation>
     </message>
@@ -4419,7 +4424,7 @@ Do you want to delete it anyway?</source>
         <translation>เวิร์กบุ๊กไม่ได้ระบุส่วนของชีตแรก</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+25"/>
         <source>the first worksheet unpacks to more than the %1 MiB an import takes (at row %2)</source>
         <translation>เวิร์กชีตแรกเมื่อแตกออกมีขนาดเกิน %1 MiB ที่นำเข้าได้ (ที่แถว %2)</translation>
     </message>
@@ -4429,7 +4434,7 @@ Do you want to delete it anyway?</source>
         <translation>เวิร์กชีตแรกมีข้อความในแถว %1 เกินกว่า %2 แถวที่นำเข้าได้</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+103"/>
         <source>cell %1 holds a formula without its value: open the file in a spreadsheet and save it again</source>
         <translation>เซลล์ %1 มีสูตรแต่ไม่มีค่า: เปิดไฟล์ในโปรแกรมตารางคำนวณแล้วบันทึกอีกครั้ง</translation>
     </message>
@@ -4439,7 +4444,7 @@ Do you want to delete it anyway?</source>
         <translation>เซลล์ %1 อ้างถึงข้อความที่ใช้ร่วมกันซึ่งไม่มีในไฟล์</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+126"/>
         <source>the file does not exist</source>
         <translation>ไม่พบไฟล์</translation>
     </message>
