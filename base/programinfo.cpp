@@ -138,15 +138,17 @@ QString manualPage(const ManualPage& page)
     // The usage lines open the help: they are the synopsis. What follows them in the same
     // block (a description without a blank line before it) is the first paragraph.
     if (!blocks.isEmpty() && blocks.first().first().startsWith(QStringLiteral("Usage:"))) {
-        out += QStringLiteral(".SH SYNOPSIS\n.nf\n");
+        // Each form of the command as a synopsis of its own: a long one wraps under its options
+        // rather than running past the page.
+        out += QStringLiteral(".SH SYNOPSIS\n");
         QStringList& first = blocks.first();
         do {
             QString line = first.takeFirst().trimmed();
             if (line.startsWith(QStringLiteral("Usage:")))
                 line = line.mid(6).trimmed();
-            out += roff(line) + QLatin1Char('\n');
+            out += QStringLiteral(".SY %1\n%2\n.YS\n")
+                       .arg(roff(line.section(QLatin1Char(' '), 0, 0)), roff(line.section(QLatin1Char(' '), 1)));
         } while (!first.isEmpty() && indentOf(first.first()) > 0);
-        out += QStringLiteral(".fi\n");
         if (first.isEmpty())
             blocks.removeFirst();
     }

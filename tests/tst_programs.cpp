@@ -103,6 +103,15 @@ private slots:
             page.out.toUtf8());
         QCOMPARE(warnings.status, 0);
         QCOMPARE(warnings.err, QString());
+        // At the terminal's usual 80 columns the synopsis wraps rather than running past them.
+        const Run narrow = run(groff,
+            { QStringLiteral("-man"), QStringLiteral("-Tutf8"), QStringLiteral("-P-cbu"), QStringLiteral("-rLL=78n") },
+            page.out.toUtf8());
+        const QString synopsis
+            = narrow.out.section(QStringLiteral("SYNOPSIS"), 1).section(QStringLiteral("DESCRIPTION"), 0, 0);
+        QVERIFY(!synopsis.trimmed().isEmpty());
+        for (const QString& line : synopsis.split(QLatin1Char('\n')))
+            QVERIFY2(line.size() <= 80, qPrintable(line));
         // Wide lines, so that no term is broken; no overstriking.
         const Run rendered = run(groff,
             { QStringLiteral("-man"), QStringLiteral("-Tutf8"), QStringLiteral("-P-cbu"), QStringLiteral("-rLL=300n") },
