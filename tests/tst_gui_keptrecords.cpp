@@ -246,6 +246,14 @@ private slots:
         record[4] = char(record[4] ^ 0x01);
         QCOMPARE(storedData(currentDatabasePath, QStringLiteral("table_system")), QList<QByteArray> { record });
         QVERIFY(!child<QSpinBox>(*w, "sb_printdensity")->toolTip().contains(QStringLiteral("The set holds")));
+
+        // Stepped down and up again to the 99 it shows, the idle time is the operator's 99.
+        QSpinBox* idle = child<QSpinBox>(*w, "sb_ideltime");
+        idle->stepDown();
+        idle->stepUp();
+        save(*w);
+        record[21] = char(99);
+        QCOMPARE(storedData(currentDatabasePath, QStringLiteral("table_system")), QList<QByteArray> { record });
     }
 };
 

@@ -55,7 +55,11 @@ SystemPage::SystemPage(QStatusBar* statusBar, const QString& imageFolder, QWidge
             setModified(true);
     };
     for (QSpinBox* box : { ui->sb_ecrno, ui->sb_ideltime, ui->sb_amountmax, ui->sb_printdensity })
-        connect(box, &QSpinBox::valueChanged, this, edited);
+        connect(box, &QSpinBox::valueChanged, this, [this, box, edited] {
+            if (!m_showing)
+                m_touched.insert(box);
+            edited();
+        });
     for (QCheckBox* box : ui->widget_sysparm->findChildren<QCheckBox*>())
         connect(box, &QCheckBox::toggled, this, edited);
 }
@@ -89,6 +93,7 @@ void SystemPage::setModified(bool modified)
 void SystemPage::showRecord()
 {
     const QScopedValueRollback<bool> showing(m_showing, true);
+    m_touched.clear();
     // A value the box cannot show (an idle time of 150 from a register) is said in its tool
     // tip; it is kept unless the operator changes the box.
     const auto show = [](QSpinBox* box, qint64 value) {
@@ -121,15 +126,20 @@ void SystemPage::showRecord()
 
 void SystemPage::read()
 {
-    // A number the operator left as shown keeps the record's own value, which may lie outside
-    // what its box shows (an idle time of 150): the check boxes give their bits back as they were.
-    if (ui->sb_ecrno->value() != shownValue(ui->sb_ecrno, System::ecrNo()))
+    // A number the operator left alone keeps the record's own value, which may lie outside what
+    // its box shows (an idle time of 150): the check boxes give their bits back as they were. One
+    // the operator changed is stored as the box shows it, even when changed back to the value
+    // the box showed for the record's (stepped down and up again to 99: 99, not 150).
+    const auto changed = [this](QSpinBox* box, qint64 stored) {
+        return m_touched.contains(box) || box->value() != shownValue(box, stored);
+    };
+    if (changed(ui->sb_ecrno, System::ecrNo()))
         System::setEcrNo(ui->sb_ecrno->value());
-    if (ui->sb_ideltime->value() != shownValue(ui->sb_ideltime, System::idleTime()))
+    if (changed(ui->sb_ideltime, System::idleTime()))
         System::setIdleTime(ui->sb_ideltime->value());
-    if (ui->sb_amountmax->value() != shownValue(ui->sb_amountmax, System::amountMax()))
+    if (changed(ui->sb_amountmax, System::amountMax()))
         System::setAmountMax(quint32(ui->sb_amountmax->value()));
-    if (ui->sb_printdensity->value() != shownValue(ui->sb_printdensity, System::printDensity()))
+    if (changed(ui->sb_printdensity, System::printDensity()))
         System::setPrintDensity(ui->sb_printdensity->value());
     System::setBuzzer(ui->cb_buzzer->isChecked());
     System::setOperObl(ui->cb_operobl->isChecked());

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
+class QSpinBox;
 class QStatusBar;
 
 namespace Ui {
@@ -46,4 +48,5 @@ private:
     QStatusBar* m_statusBar;
     bool m_modified = false;
     bool m_showing = false; // the page itself sets the fields
+    QSet<QSpinBox*> m_touched; // boxes the operator changed since the record was shown
 };
