@@ -44,7 +44,8 @@ const struct {
     //: Reads the page's table from the register
     { "download.png", QT_TRANSLATE_NOOP("ButtonCaption", "Download") },
     { "openfile.png", QT_TRANSLATE_NOOP("ButtonCaption", "Open") },
-    { "savefile.png", QT_TRANSLATE_NOOP("ButtonCaption", "Save") },
+    //: Writes the page to a CSV file (not File > Save, which stores the page in the set)
+    { "savefile.png", QT_TRANSLATE_NOOP("ButtonCaption", "Export") },
     //: Adds the selected PLUs to the register(s)
     { "add.png", QT_TRANSLATE_NOOP("ButtonCaption", "Add") },
     //: Updates the selected PLUs on the register(s)
