@@ -201,6 +201,11 @@ private slots:
         const QString hebrew = mark(w, 0, 1);
         QVERIFY(hebrew.startsWith(QStringLiteral("'א', 'ב' not in windows-1253")));
         QVERIFY(w.itemModel()->index(0, 1).data(Qt::ToolTipRole).toString().endsWith(QChar(0x200E) + hebrew));
+        // In a right-to-left window (its marks translated into Arabic or Hebrew) it reads right to left.
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        const QString rightToLeft = w.itemModel()->index(0, 1).data(Qt::ToolTipRole).toString();
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        QVERIFY(rightToLeft.endsWith(QChar(0x200F) + hebrew));
     }
 
     void questionBeforeInstall_data()

@@ -7,6 +7,7 @@
 #include "records/recordcodec.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QPair>
 #include <QRunnable>
@@ -335,15 +336,16 @@ void tint(QStyleOptionViewItem* option, const QModelIndex& index)
 
 QString markText(const QModelIndex& index)
 {
-    // The marks read left to right even where a line opens with a right-to-left letter (a
-    // Hebrew letter that the code page lacks would otherwise turn the whole line around).
-    const QChar leftToRight(0x200E);
+    // Each line reads in the display language's direction whatever letter it opens with (a
+    // Hebrew letter that the code page lacks turned an English line around; a name or a number
+    // at the start of an Arabic one turned that line around).
+    const QChar direction(QGuiApplication::layoutDirection() == Qt::RightToLeft ? 0x200F : 0x200E);
     QStringList lines;
     for (const int role : { int(FitRole), int(VerifyRole) }) {
         const QString text = index.data(role).toString();
         if (!text.isEmpty())
             for (const QString& line : text.split(QLatin1Char('\n')))
-                lines << leftToRight + line;
+                lines << direction + line;
     }
     return lines.join(QLatin1Char('\n'));
 }
