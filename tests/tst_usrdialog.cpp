@@ -588,16 +588,26 @@ private slots:
         usrdialog dialog;
         dialog.show();
         clickRow(&dialog, 0);
+        // Asked first: No (the default) keeps the user.
+        child<QPushButton>(&dialog, "delete_2")->click();
+        QCOMPARE(rows(&dialog), (QStringList { "ann", "bob", "cid", "dan" }));
+        QCOMPARE(child<QLabel>(&dialog, "label_status")->text(), QStringLiteral("ann kept"));
+        QCOMPARE(MessageBox::shown(),
+            QStringList(QStringLiteral(
+                "delete user: Delete the user ann? ann can no longer log in, and this cannot be undone.")));
+        MessageBox::clearShown();
+        MessageBox::setNextAnswer(QMessageBox::Yes);
         child<QPushButton>(&dialog, "delete_2")->click();
         QCOMPARE(rows(&dialog), (QStringList { "bob", "cid", "dan" }));
         clickRow(&dialog, 2);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
         child<QPushButton>(&dialog, "delete_2")->click();
         QCOMPARE(rows(&dialog), (QStringList { "bob", "cid" }));
         QCOMPARE(list(&dialog)->currentRow(), 0);
         QCOMPARE(edit(&dialog, "UsrNameEdit")->text(), QStringLiteral("bob"));
         QCOMPARE(db()->editRecord().UserName, QStringLiteral("bob"));
         QCOMPARE(listedNames(), (QStringList { "bob", "cid" }));
-        QVERIFY(MessageBox::shown().isEmpty());
+        QCOMPARE(MessageBox::shown().size(), 2);
         QCOMPARE(usersJournal(), (QStringList { "ann deleted", "dan deleted" }));
     }
 
@@ -608,6 +618,7 @@ private slots:
         addUsers({ "ann" });
         usrdialog dialog;
         dialog.show();
+        MessageBox::setNextAnswer(QMessageBox::Yes);
         child<QPushButton>(&dialog, "delete_2")->click();
         QCOMPARE(list(&dialog)->rowCount(), 0);
         QCOMPARE(edit(&dialog, "UsrNameEdit")->text(), QString());

@@ -116,9 +116,10 @@
         <translation>Άνοιγμα</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Save</source>
-        <translation>Αποθήκευση</translation>
+        <location line="+2"/>
+        <source>Export</source>
+        <extracomment>Writes the page to a CSV file (not File &gt; Save, which stores the page in the set)</extracomment>
+        <translation>Εξαγωγή</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -502,7 +503,7 @@
 <context>
     <name>CellMarks</name>
     <message>
-        <location filename="../app/grid/cellmarks.cpp" line="+39"/>
+        <location filename="../app/grid/cellmarks.cpp" line="+40"/>
         <source>1 cell</source>
         <translation>1 κελί</translation>
     </message>
@@ -512,12 +513,12 @@
         <translation>%1 κελιά</translation>
     </message>
     <message>
-        <location line="+344"/>
+        <location line="+345"/>
         <source>%1 will not reach the register as shown:</source>
         <translation>Δεν θα φτάσουν στην ταμειακή όπως φαίνονται (%1):</translation>
     </message>
     <message>
-        <location line="-333"/>
+        <location line="-334"/>
         <source>row %1, %2: %3</source>
         <translation>γραμμή %1, %2: %3</translation>
     </message>
@@ -527,7 +528,7 @@
         <translation>... και ακόμη %1</translation>
     </message>
     <message>
-        <location line="+331"/>
+        <location line="+332"/>
         <source>Send anyway?</source>
         <translation>Αποστολή παρ&apos; όλα αυτά;</translation>
     </message>
@@ -4261,12 +4262,12 @@ Do you want to delete it anyway?</source>
         <translation>Επιστροφή</translation>
     </message>
     <message>
-        <location filename="../app/pages/systempage.cpp" line="+101"/>
+        <location filename="../app/pages/systempage.cpp" line="+106"/>
         <source>The set holds %1, which this box cannot show; it is kept unless you change the box.</source>
         <translation>Το προφίλ έχει %1, τιμή που αυτό το πεδίο δεν μπορεί να δείξει· διατηρείται αν δεν αλλάξετε το πεδίο.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+63"/>
         <source>Saved the system parameters to %1</source>
         <translation>Αποθήκευση: παράμετροι συστήματος στο %1</translation>
     </message>
@@ -5259,7 +5260,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+198"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+209"/>
         <source>Add User</source>
         <translation>Προσθήκη χρήστη</translation>
     </message>
@@ -5274,7 +5275,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>Ορισμός δικαιωμάτων</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-147"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-157"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>Η Τροποποίηση δεν αλλάζει τίποτα: επιλέξτε τα πλαίσια και πατήστε «Ορισμός δικαιωμάτων»</translation>
     </message>
@@ -5310,7 +5311,23 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>Τα δικαιώματα του χρήστη %1 δεν αποθηκεύτηκαν: %2</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
+        <source>delete user</source>
+        <extracomment>Title of the question before a user is deleted</extracomment>
+        <translation>διαγραφή χρήστη</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete the user %1? %1 can no longer log in, and this cannot be undone.</source>
+        <translation>Διαγραφή του χρήστη %1; Ο %1 δεν θα μπορεί πλέον να συνδεθεί και αυτό δεν αναιρείται.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 kept</source>
+        <translation>ο %1 διατηρήθηκε</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>%1 not deleted: %2</source>
         <translation>Ο χρήστης %1 δεν διαγράφηκε: %2</translation>
     </message>

@@ -116,9 +116,10 @@
         <translation>פתיחה</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Save</source>
-        <translation>שמירה</translation>
+        <location line="+2"/>
+        <source>Export</source>
+        <extracomment>Writes the page to a CSV file (not File &gt; Save, which stores the page in the set)</extracomment>
+        <translation>ייצוא</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -502,7 +503,7 @@
 <context>
     <name>CellMarks</name>
     <message>
-        <location filename="../app/grid/cellmarks.cpp" line="+39"/>
+        <location filename="../app/grid/cellmarks.cpp" line="+40"/>
         <source>1 cell</source>
         <translation>תא אחד</translation>
     </message>
@@ -512,12 +513,12 @@
         <translation>%1 תאים</translation>
     </message>
     <message>
-        <location line="+344"/>
+        <location line="+345"/>
         <source>%1 will not reach the register as shown:</source>
         <translation>תאים שלא יגיעו לקופה כפי שהם מוצגים (%1):</translation>
     </message>
     <message>
-        <location line="-333"/>
+        <location line="-334"/>
         <source>row %1, %2: %3</source>
         <translation>שורה %1, %2: %3</translation>
     </message>
@@ -527,7 +528,7 @@
         <translation>... ועוד %1</translation>
     </message>
     <message>
-        <location line="+331"/>
+        <location line="+332"/>
         <source>Send anyway?</source>
         <translation>לשלוח בכל זאת?</translation>
     </message>
@@ -4261,12 +4262,12 @@ Do you want to delete it anyway?</source>
         <translation>חזרה</translation>
     </message>
     <message>
-        <location filename="../app/pages/systempage.cpp" line="+101"/>
+        <location filename="../app/pages/systempage.cpp" line="+106"/>
         <source>The set holds %1, which this box cannot show; it is kept unless you change the box.</source>
         <translation>הערכה מכילה %1, ערך שתיבה זו אינה יכולה להציג; הוא נשמר כל עוד לא תשנו את התיבה.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+63"/>
         <source>Saved the system parameters to %1</source>
         <translation>פרמטרי המערכת נשמרו ב-%1</translation>
     </message>
@@ -5259,7 +5260,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+198"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+209"/>
         <source>Add User</source>
         <translation>הוספת משתמש</translation>
     </message>
@@ -5274,7 +5275,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>קביעת הרשאות</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-147"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-157"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>&quot;שינוי&quot; אינו משנה דבר: יש לסמן את התיבות וללחוץ על &quot;קביעת הרשאות&quot;</translation>
     </message>
@@ -5310,7 +5311,23 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>ההרשאות של %1 לא נשמרו: %2</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
+        <source>delete user</source>
+        <extracomment>Title of the question before a user is deleted</extracomment>
+        <translation>מחיקת משתמש</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete the user %1? %1 can no longer log in, and this cannot be undone.</source>
+        <translation>למחוק את המשתמש %1? %1 לא יוכל עוד להיכנס, ואי אפשר לבטל זאת.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 kept</source>
+        <translation>%1 נשמר</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>%1 not deleted: %2</source>
         <translation>%1 לא נמחק: %2</translation>
     </message>

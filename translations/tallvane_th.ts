@@ -116,9 +116,10 @@
         <translation>เปิด</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Save</source>
-        <translation>บันทึก</translation>
+        <location line="+2"/>
+        <source>Export</source>
+        <extracomment>Writes the page to a CSV file (not File &gt; Save, which stores the page in the set)</extracomment>
+        <translation>ส่งออก</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -502,7 +503,7 @@
 <context>
     <name>CellMarks</name>
     <message>
-        <location filename="../app/grid/cellmarks.cpp" line="+39"/>
+        <location filename="../app/grid/cellmarks.cpp" line="+40"/>
         <source>1 cell</source>
         <translation>1 เซลล์</translation>
     </message>
@@ -512,12 +513,12 @@
         <translation>%1 เซลล์</translation>
     </message>
     <message>
-        <location line="+344"/>
+        <location line="+345"/>
         <source>%1 will not reach the register as shown:</source>
         <translation>%1 จะถูกเก็บในเครื่องเก็บเงินไม่ตรงกับที่แสดง:</translation>
     </message>
     <message>
-        <location line="-333"/>
+        <location line="-334"/>
         <source>row %1, %2: %3</source>
         <translation>แถว %1, %2: %3</translation>
     </message>
@@ -527,7 +528,7 @@
         <translation>... และอีก %1</translation>
     </message>
     <message>
-        <location line="+331"/>
+        <location line="+332"/>
         <source>Send anyway?</source>
         <translation>ส่งต่อไปหรือไม่?</translation>
     </message>
@@ -4261,12 +4262,12 @@ Do you want to delete it anyway?</source>
         <translation>กลับ</translation>
     </message>
     <message>
-        <location filename="../app/pages/systempage.cpp" line="+101"/>
+        <location filename="../app/pages/systempage.cpp" line="+106"/>
         <source>The set holds %1, which this box cannot show; it is kept unless you change the box.</source>
         <translation>ชุดตั้งค่าเก็บค่า %1 ซึ่งช่องนี้แสดงไม่ได้ ค่านี้จะคงไว้เว้นแต่คุณเปลี่ยนช่องนี้</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+63"/>
         <source>Saved the system parameters to %1</source>
         <translation>บันทึกพารามิเตอร์ระบบลงใน %1 แล้ว</translation>
     </message>
@@ -5259,7 +5260,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
     </message>
     <message>
         <location line="+6"/>
-        <location filename="../app/dialogs/usrdialog.cpp" line="+198"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="+209"/>
         <source>Add User</source>
         <translation>เพิ่มผู้ใช้</translation>
     </message>
@@ -5274,7 +5275,7 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>กำหนดสิทธิ์</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/usrdialog.cpp" line="-147"/>
+        <location filename="../app/dialogs/usrdialog.cpp" line="-157"/>
         <source>Modify changes nothing: tick the boxes and press SetPerm</source>
         <translation>&quot;แก้ไข&quot; ไม่ได้เปลี่ยนแปลงสิ่งใด: ให้ติ๊กช่องแล้วกด &quot;กำหนดสิทธิ์&quot;</translation>
     </message>
@@ -5310,7 +5311,23 @@ Nobody can log in until it is restored or moved aside. It has not been changed.<
         <translation>ไม่ได้บันทึกสิทธิ์ของ %1: %2</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
+        <source>delete user</source>
+        <extracomment>Title of the question before a user is deleted</extracomment>
+        <translation>ลบผู้ใช้</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete the user %1? %1 can no longer log in, and this cannot be undone.</source>
+        <translation>ลบผู้ใช้ %1 หรือไม่? %1 จะเข้าสู่ระบบไม่ได้อีก และยกเลิกการกระทำนี้ไม่ได้</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 kept</source>
+        <translation>เก็บ %1 ไว้</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>%1 not deleted: %2</source>
         <translation>ไม่ได้ลบ %1: %2</translation>
     </message>

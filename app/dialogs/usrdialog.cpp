@@ -1,6 +1,7 @@
 #include "app/dialogs/usrdialog.h"
 
 #include "app/dialogs/adminmoddialog.h"
+#include "app/dialogs/messagebox.h"
 #include "app/displaylanguage.h"
 #include "base/punctuation.h"
 #include "journal/journal.h"
@@ -180,6 +181,16 @@ void usrdialog::on_delete_2_clicked()
     if (!m_db || !current)
         return;
     const QString name = current->text();
+    // A user deleted cannot be brought back (a new one of that name starts over): asked first,
+    // No being the default, as every command that cannot be undone is.
+    //: Title of the question before a user is deleted
+    if (MessageBox::question(this, tr("delete user"),
+            tr("Delete the user %1? %1 can no longer log in, and this cannot be undone.").arg(name),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        != QMessageBox::Yes) {
+        ui->label_status->setText(tr("%1 kept").arg(name));
+        return;
+    }
     const bool deleted = m_db->deleteUser(makeUserInfo(2, name, QString(), 0), QString::fromLatin1(kUserTable));
     refreshList();
     //: %2 why (the database's reason)
