@@ -486,6 +486,16 @@ private slots:
         int cursor = int(line.size());
         validator.validate(line, cursor);
         QCOMPARE(line, consonants);
+        // A mark typed onto the last letter of a full field is refused; it takes no letter along.
+        QString full = consonants + QStringLiteral("\u0E19"); // 32 bytes
+        cursor = int(full.size());
+        QCOMPARE(validator.validate(full, cursor), QValidator::Acceptable);
+        for (const QChar mark : { QChar(0x0E31), QChar(0x0E49) }) {
+            QString typed = full + mark;
+            cursor = int(typed.size());
+            validator.validate(typed, cursor);
+            QCOMPARE(typed, full);
+        }
     }
 
     void pasteFromACsvFile()

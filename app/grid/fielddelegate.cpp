@@ -77,9 +77,17 @@ QValidator::State FieldValidator::validate(QString& input, int& pos) const
             used += bytes;
             keep += width;
         }
+        // But never into what the field held before: a mark typed onto its last letter that
+        // finds no room is refused, rather than taking that letter away with it.
+        int held = 0;
+        while (held < pos && held < m_accepted.size() && input.at(held) == m_accepted.at(held))
+            ++held;
+        if (held > keep && int(toLocal8(input.left(held)).size()) <= budget)
+            keep = held;
         input = input.left(keep) + tail;
         pos = keep;
     }
+    m_accepted = input;
     return m_codec->cellProblem(m_column, input).isEmpty() ? Acceptable : Intermediate;
 }
 

@@ -28,6 +28,7 @@ private:
     const RecordCodec* m_codec;
     int m_column;
     Report m_report;
+    mutable QString m_accepted; // the text as last validated: what the field holds before an edit
 };
 
 // The grid's delegate: a line editor with a FieldValidator for the columns whose codec
