@@ -480,12 +480,17 @@ private slots:
     void cutsKeepWholeLetters()
     {
         const LanguageScope thai(Thailand);
-        FieldValidator validator(codecForCategory(CategoryHeader), 1, nullptr);
+        QString said;
+        FieldValidator validator(
+            codecForCategory(CategoryHeader), 1, [&said](const QString& reason) { said = reason; });
         const QString consonants(31, QChar(0x0E01));
         QString line = consonants + QStringLiteral("\u0E01\u0E35\u0E48"); // 34 bytes in CP874, 32 taken
         int cursor = int(line.size());
         validator.validate(line, cursor);
         QCOMPARE(line, consonants);
+        // The cut is said, not silent.
+        QVERIFY(validator.cut());
+        QCOMPARE(said, QStringLiteral("Header takes at most 32 bytes: what went past them was not taken"));
         // A mark typed onto the last letter of a full field is refused; it takes no letter along.
         QString full = consonants + QStringLiteral("\u0E19"); // 32 bytes
         cursor = int(full.size());

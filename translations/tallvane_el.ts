@@ -1320,7 +1320,13 @@
 <context>
     <name>FieldDelegate</name>
     <message>
-        <location filename="../app/grid/fielddelegate.cpp" line="+218"/>
+        <location filename="../app/grid/fielddelegate.cpp" line="+102"/>
+        <source>%1 takes at most %2 bytes: what went past them was not taken</source>
+        <extracomment>%1 the column, %2 how many bytes it takes in the register&apos;s code page</extracomment>
+        <translation>Το %1 δέχεται έως %2 byte: ό,τι τα ξεπέρασε δεν κρατήθηκε</translation>
+    </message>
+    <message>
+        <location line="+139"/>
         <source>&quot;%1&quot; is not a number</source>
         <translation>Το «%1» δεν είναι αριθμός</translation>
     </message>

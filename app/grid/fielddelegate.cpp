@@ -86,9 +86,22 @@ QValidator::State FieldValidator::validate(QString& input, int& pos) const
             keep = held;
         input = input.left(keep) + tail;
         pos = keep;
+        // Said at once, and again when the cell is taken: nothing is cut without a word.
+        m_cut = true;
+        if (m_report)
+            m_report(cutText());
     }
     m_accepted = input;
     return m_codec->cellProblem(m_column, input).isEmpty() ? Acceptable : Intermediate;
+}
+
+QString FieldValidator::cutText() const
+{
+    const QByteArray header = m_codec->headers().value(m_column).toUtf8();
+    //: %1 the column, %2 how many bytes it takes in the register's code page
+    return QCoreApplication::translate("FieldDelegate", "%1 takes at most %2 bytes: what went past them was not taken")
+        .arg(QCoreApplication::translate("Columns", header.constData()))
+        .arg(m_codec->textLimit(m_column));
 }
 
 void FieldValidator::fixup(QString& input) const
@@ -159,6 +172,8 @@ void FieldDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, con
     QVariant value;
     QString reason;
     const bool accepted = valueForText(index, line->text(), &value, &reason);
+    if (accepted && validator->cut())
+        reason = validator->cutText();
     if (m_report)
         m_report(reason);
     if (accepted)

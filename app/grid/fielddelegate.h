@@ -23,12 +23,16 @@ public:
     State validate(QString& input, int& pos) const override;
     // Called when the operator tries to leave an unacceptable text: tells why.
     void fixup(QString& input) const override;
+    // Whether typing or pasting went past the limit and was cut, and the sentence that says so.
+    bool cut() const { return m_cut; }
+    QString cutText() const;
 
 private:
     const RecordCodec* m_codec;
     int m_column;
     Report m_report;
     mutable QString m_accepted; // the text as last validated: what the field holds before an edit
+    mutable bool m_cut = false;
 };
 
 // The grid's delegate: a line editor with a FieldValidator for the columns whose codec
