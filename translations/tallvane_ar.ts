@@ -2678,8 +2678,8 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>سلسلة البتات</translation>
     </message>
     <message>
-        <location filename="../app/dialogs/optionbitsdialog.cpp" line="+28"/>
-        <location line="+31"/>
+        <location filename="../app/dialogs/optionbitsdialog.cpp" line="+50"/>
+        <location line="+27"/>
         <source>Bit %1</source>
         <extracomment>An option bit without a name; %1 is its number, 0 the right-most</extracomment>
         <translation>البت %1</translation>

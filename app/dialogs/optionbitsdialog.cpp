@@ -18,16 +18,7 @@ OptionBitsDialog::OptionBitsDialog(const RecordCodec* codec, int column, const Q
     ui->setupUi(this);
     const QStringList entries = codec->optionMenuEntries(column);
     for (int i = 0; i < entries.size(); ++i) {
-        // The codec's names are English; the boxes show them translated, as the menu does.
-        QString label = QCoreApplication::translate("Options", entries.at(i).toUtf8().constData());
-        if (label.isEmpty()) {
-            // A bit without a name is named by its position, found as the codec sets it.
-            const QString clear(8, QLatin1Char('0'));
-            const int at = codec->applyOption(clear, column, i + 1, true).indexOf(QLatin1Char('1'));
-            //: An option bit without a name; %1 is its number, 0 the right-most
-            label = tr("Bit %1").arg(7 - at);
-        }
-        auto* box = new QCheckBox(label, ui->groupBox_bits);
+        auto* box = new QCheckBox(entryLabel(codec, column, i), ui->groupBox_bits);
         box->setObjectName(QStringLiteral("checkBox_option%1").arg(i + 1));
         ui->layout_bits->addWidget(box);
         connect(box, &QCheckBox::toggled, this, [this, entry = i + 1](bool checked) { toggle(entry, checked); });
@@ -70,6 +61,20 @@ OptionBitsDialog::OptionBitsDialog(const RecordCodec* codec, int column, const Q
     connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     showStates();
+}
+
+QString OptionBitsDialog::entryLabel(const RecordCodec* codec, int column, int entry)
+{
+    // The codec's names are English; the boxes and the menu show them translated.
+    const QString name = codec->optionMenuEntries(column).value(entry);
+    const QString label = QCoreApplication::translate("Options", name.toUtf8().constData());
+    if (!label.isEmpty())
+        return label;
+    // A bit without a name is named by its position, found as the codec sets it.
+    const QString clear(8, QLatin1Char('0'));
+    const int at = codec->applyOption(clear, column, entry + 1, true).indexOf(QLatin1Char('1'));
+    //: An option bit without a name; %1 is its number, 0 the right-most
+    return tr("Bit %1").arg(7 - at);
 }
 
 OptionBitsDialog::~OptionBitsDialog() { delete ui; }

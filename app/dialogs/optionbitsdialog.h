@@ -27,6 +27,10 @@ public:
     // The cell with the ticks applied (unchanged until a box is ticked or unticked).
     QString cell() const { return m_cell; }
 
+    // What the dialog and the cell's option menu call entry `entry` (from 0) of `column`'s
+    // option menu: its name translated, or the bit it sets where it has no name ("Bit 1").
+    static QString entryLabel(const RecordCodec* codec, int column, int entry);
+
 private:
     void toggle(int entry, bool checked);
     void showStates();

@@ -425,11 +425,11 @@ void GridPage::on_tableView_customContextMenuRequested(const QPoint& pos)
         return;
     }
 
-    // Entries beyond the tenth are shown but do nothing. The codec's entries are English;
-    // the menu shows them translated.
+    // Entries beyond the tenth are shown but do nothing. They are named as the dialog of the
+    // cell's bits names them.
+    const RecordCodec* codec = codecForCategory(m_category);
     for (int i = 0; i < entries.size(); ++i) {
-        QAction* action
-            = m_contextMenu->addAction(QCoreApplication::translate("Options", entries.at(i).toUtf8().constData()));
+        QAction* action = m_contextMenu->addAction(OptionBitsDialog::entryLabel(codec, current.column(), i));
         action->setCheckable(true);
         action->setChecked(i < states.size() && states.at(i) != 0);
         if (i < 10)
