@@ -20,6 +20,7 @@
 #include "records/gridcells.h"
 #include "records/headerrow.h"
 #include "records/recordcodec.h"
+#include "records/verify.h"
 #include "storage/configdb.h"
 
 #include "ui_gridpage.h"
@@ -375,8 +376,15 @@ void GridPage::showReceived(const QByteArray& datatype, const ItemTable& rows, c
     const Category* category = categoryByType(datatype);
     const bool own = records && category && category->number == m_category;
     fill(rows, own ? *records : QList<QByteArray>());
-    // The page now shows what the register holds, which the set does not store yet.
-    m_model->markUnstored();
+    // The page now shows what the register holds, which the set does not store yet; unless the
+    // set holds just those records (nothing changed on the register: nothing to save).
+    const RecordCodec* codec = own ? codecForCategory(m_category) : nullptr;
+    QList<QByteArray> stored;
+    bool same = codec && loadRecords(QLatin1String(category->table), &stored) && stored.size() == records->size();
+    for (int i = 0; same && i < stored.size(); ++i)
+        same = keptBytes(*codec, stored.at(i)) == keptBytes(*codec, records->at(i));
+    if (!same)
+        m_model->markUnstored();
 }
 
 ItemTable GridPage::rowsToSend(QList<QByteArray>* records)
