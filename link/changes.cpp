@@ -97,6 +97,17 @@ QString plannedDeletesQuestion(const QList<RegisterPlan>& plans)
         .arg(each.join(clauseSeparator()));
 }
 
+void keepDeleted(QHash<QString, SendRequest>* requests)
+{
+    for (auto it = requests->begin(); it != requests->end();) {
+        QList<SendPart>& parts = it->parts;
+        parts.erase(std::remove_if(
+                        parts.begin(), parts.end(), [](const SendPart& part) { return part.command == CommandDelete; }),
+            parts.end());
+        it = it->parts.isEmpty() && it->table.isEmpty() ? requests->erase(it) : std::next(it);
+    }
+}
+
 QString RegisterPlan::sentence(bool sending) const
 {
     // A register the operator named is called by its name, with its address.

@@ -47,6 +47,10 @@ QList<QByteArray> storedRecords(int category, const ItemTable& rows, const QList
 QList<RegisterPlan> planChanges(
     int category, const ItemTable& rows, const QList<QByteArray>& records, const QStringList& links);
 
+// `requests` (by link) without the deletes of PLUs they would make: the other changes go, the
+// PLUs stay on the registers and in their baselines. A request left with nothing is dropped.
+void keepDeleted(QHash<QString, SendRequest>* requests);
+
 // The question asked before `plans` delete PLUs on the registers (as irreversibleQuestion
 // asks it; registers that lose different PLUs are named each with its own); empty when the
 // plans delete nothing.

@@ -451,6 +451,26 @@ private slots:
 
     // Two registers with baselines of their own get each their own difference; a send that
     // fails changes the baseline only by what was acknowledged.
+    // --keep-deleted sends the other changes: a PLU gone from the set stays on the register
+    // and in its baseline.
+    void changesKeepingDeletedPlus()
+    {
+        const QString shop = pluDatabase("1001,COFFEE,1,2.50,10\n1002,TEA,1,1.80,10\n");
+        const QString memory = fresh(QStringLiteral(".db"));
+        const QStringList install { "install", "--db", shop, "--type", "plu" };
+        const QStringList reg { "--db", memory, "--from", "127.0.0.6" };
+        QCOMPARE(overTcp(install + tcp(), { reg }).status, 0);
+        QVERIFY(importPlus(shop, "1001,COFFEE,1,2.60,10\n"));
+        const CliProgram::Result kept
+            = overTcp(install + QStringList { "--changes", "--keep-deleted" } + tcp(), { reg });
+        QVERIFY2(kept.status == 0, kept.err.constData());
+        QVERIFY2(kept.err.contains("127.0.0.6: PLUs changed: 1 updated\n"), kept.err.constData());
+        QVERIFY2(exported(memory).contains("1002,TEA"), exported(memory).constData());
+        QCOMPARE(m_cli->run(asAdmin({ "diff", "--db", shop, "--type", "plu", "--register", "tcp:127.0.0.6" })).out,
+            lines({ "tcp:127.0.0.6: 1 deleted", "  1002 TEA: deleted" }));
+        QCOMPARE(m_cli->run(asAdmin(install + QStringList { "--keep-deleted" } + tcp())).status, 2);
+    }
+
     void changesOnly()
     {
         const QString shop = pluDatabase("1001,COFFEE,1,2.50,10\n1002,TEA,1,1.80,10\n1003,CAKE,2,3.10,5\n"
@@ -501,6 +521,7 @@ private slots:
         QCOMPARE(unconfirmed.status, 2);
         QVERIFY2(unconfirmed.err.contains("Delete 1 PLU (1002 TEA) from 2 connected registers? Nothing was sent"),
             unconfirmed.err.constData());
+
         const QStringList changes { "--changes", "--yes" };
         // Two registers behind one address cannot be told apart: neither gets changes.
         const QByteArray aBefore = exported(a), bBefore = exported(b);

@@ -364,9 +364,17 @@ private slots:
         click(w, "btn_changes");
         QVERIFY(w.idle());
         QCOMPARE(MessageBox::shown().last(),
-            QStringLiteral("Delete from the register: Delete 1 PLU (1001 COFFEE) from the connected register "
-                           "(127.0.0.1)?"));
+            QStringLiteral(
+                "Delete from the register: Delete 1 PLU (1001 COFFEE) from the connected register "
+                "(127.0.0.1)?\n\nSend the other changes without deleting them, or nothing at all (Cancel)."));
         QCOMPARE(ecr->output().count(" 48 06 00"), 0);
+        // The other changes may go without the delete: the PLU stays on the register.
+        w.itemModel()->setData(w.itemModel()->index(0, 3), 2.85);
+        MessageBox::setNextAnswer(QMessageBox::No);
+        click(w, "btn_changes");
+        QVERIFY(w.waitIdle());
+        QCOMPARE(ecr->output().count(" 48 06 00"), 0);
+        QCOMPARE(ecr->output().count(" 48 07 00"), 2);
 
         // A register without a baseline gets nothing, and the status bar says so beside the
         // sentences of those that got their changes.

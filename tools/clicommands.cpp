@@ -579,7 +579,8 @@ QList<QCommandLineOption> installOptions()
         QCommandLineOption(QStringLiteral("size"), QString(), QStringLiteral("WxH")),
         QCommandLineOption(QStringLiteral("logo-number"), QString(), QStringLiteral("N")),
         QCommandLineOption(QStringLiteral("stretch")), QCommandLineOption(QStringLiteral("verify")),
-        QCommandLineOption(QStringLiteral("yes")), QCommandLineOption(QStringLiteral("changes")) }
+        QCommandLineOption(QStringLiteral("yes")), QCommandLineOption(QStringLiteral("changes")),
+        QCommandLineOption(QStringLiteral("keep-deleted")) }
     + LinkOptions::options();
 }
 
@@ -713,9 +714,16 @@ int sendChanges(const CommandContext& context, const LinkOptions& options, int c
         most = qMax(most, plan.request.rowCount());
         requests.insert(plan.link, plan.request);
     }
-    // PLUs gone from the set go from the registers too: only with --yes, as delete.
-    if ((status = confirmedUnattended(context, plannedDeletesQuestion(plans))))
+    // PLUs gone from the set go from the registers too: only with --yes, as delete; with
+    // --keep-deleted the other changes go without them.
+    if (context.isSet(QStringLiteral("keep-deleted"))) {
+        keepDeleted(&requests);
+        most = 0;
+        for (const SendRequest& request : std::as_const(requests))
+            most = qMax(most, request.rowCount());
+    } else if ((status = confirmedUnattended(context, plannedDeletesQuestion(plans)))) {
         return status;
+    }
     if (!requests.isEmpty())
         status = link.runEach(most, requests);
     if (status == Cli::ExitOk && verify && !requests.isEmpty() && !link.allHeldAsSent())
@@ -753,6 +761,8 @@ int install(CommandContext& context)
     // Tallvane keeps no baseline of these: there is nothing to send the changes against.
     if (context.isSet(QStringLiteral("changes")) && (category == CategorySysParm || category == CategoryGraphic))
         return context.usageError(QStringLiteral("--changes: %1 is always sent whole").arg(typeText(category)));
+    if (context.isSet(QStringLiteral("keep-deleted")) && !context.isSet(QStringLiteral("changes")))
+        return context.usageError(QStringLiteral("--keep-deleted goes with --changes"));
 
     if (category == CategoryGraphic) {
         QSize size;
@@ -1236,8 +1246,8 @@ const QList<CliCommand>& cliCommands()
             "are checked there. The code page is that of the set with --db, else that of --language.",
             &checkOptions, &check },
         { "install",
-            "install --db FILE --type TYPE [--command install|add|update|delete [--yes] | --changes [--yes]] "
-            "[--verify] LINK",
+            "install --db FILE --type TYPE [--command install|add|update|delete [--yes] | --changes [--yes | "
+            "--keep-deleted]] [--verify] LINK",
             false,
             "Loads the stored table of TYPE and sends it to the registers as the window's install\n"
             "does, every stored record byte for byte as it is stored; a table the register must not\n"
@@ -1253,8 +1263,10 @@ const QList<CliCommand>& cliCommands()
             "With --changes each register gets only what differs from its baseline in the set (see\n"
             "diff): PLUs as deletes of the codes gone, updates of the rows changed and adds of the\n"
             "new ones, in that order; other tables whole, to the registers whose baseline differs.\n"
-            "Changes that delete PLUs go only with --yes (without it nothing is sent, status 2). A\n"
-            "register without a baseline gets nothing and the status is 1.\n"
+            "Changes that delete PLUs go only with --yes (without it nothing is sent, status 2);\n"
+            "--keep-deleted sends the other changes and leaves those PLUs on the registers (they\n"
+            "stay in the baselines, so the next send of changes offers them again). A register\n"
+            "without a baseline gets nothing and the status is 1.\n"
             "\n"
             "  install --type logo --image FILE [--size WxH] [--stretch] [--logo-number 1|2] --serial PORT\n"
             "\n"

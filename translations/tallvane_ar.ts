@@ -1720,7 +1720,7 @@
         <translation>رجوع</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+83"/>
+        <location filename="../app/pages/gridpage.cpp" line="+84"/>
         <source>%1 of %2 shown</source>
         <translation>معروض %1 من %2</translation>
     </message>
@@ -1831,7 +1831,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>لم يُستورد شيء: لم تتغير الصفحة</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+91"/>
         <source>1 cell will not reach the register as shown</source>
         <translation>خلية واحدة لن تصل إلى آلة الكاشير كما هي معروضة</translation>
     </message>
@@ -3798,7 +3798,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+108"/>
+        <location filename="../link/changes.cpp" line="+119"/>
         <source>%1 registers connect as %2: a send of changes cannot tell them apart, so none is sent; install the whole table, or give each register an address of its own</source>
         <extracomment>%1 how many registers, %2 the address they share</extracomment>
         <translation>%1 آلات كاشير تتصل بالعنوان %2: لا يمكن لإرسال التغييرات التمييز بينها، لذا لم يُرسل شيء؛ ثبّت الجدول كاملًا، أو امنح كل آلة كاشير عنوانًا خاصًا بها</translation>
@@ -4018,7 +4018,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>StatusWord</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+46"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+47"/>
         <source>END</source>
         <translation>انتهى</translation>
     </message>
@@ -4519,17 +4519,18 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+85"/>
+        <location filename="../app/transfer/transferquestions.cpp" line="+18"/>
         <source>warning</source>
         <translation>تحذير</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location line="+32"/>
         <source>Delete from the register</source>
         <translation>الحذف من آلة الكاشير</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+89"/>
         <source>No register took the request.</source>
         <translation>لم تستلم أي آلة كاشير الطلب.</translation>
     </message>
@@ -4549,12 +4550,12 @@ Do you want to delete it anyway?</source>
         <translation>لا يوجد ما يُرسل: راجع سجل النقل</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+12"/>
         <source>Nothing sent: the changes go with the next send</source>
         <translation>لم يُرسل شيء: تُرسل التغييرات في المرة القادمة</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../app/transfer/transferquestions.cpp" line="-20"/>
         <source>Install sends all the page&apos;s %1 to %2 again; PLUs not on the page stay on the register. PLU totals kept by the register may be lost.</source>
         <translation>يرسل التثبيت جميع %1 في الصفحة إلى %2 من جديد؛ تبقى في آلة التسجيل الأصناف غير الموجودة في الصفحة. قد تضيع مجاميع الأصناف التي تحتفظ بها آلة التسجيل.</translation>
     </message>
@@ -4585,7 +4586,7 @@ Do you want to delete it anyway?</source>
         <translation>تثبيت الكل</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+89"/>
         <source>Select the PLUs to send first.</source>
         <translation>حدد أصناف PLU المراد إرسالها أولاً.</translation>
     </message>
@@ -4886,10 +4887,29 @@ Do you want to delete it anyway?</source>
         <translation>جزء الشعار %1 من %2</translation>
     </message>
     <message>
-        <location filename="../link/changes.cpp" line="-28"/>
+        <location filename="../link/changes.cpp" line="-39"/>
         <source>Delete from %1 connected registers: %2?</source>
         <extracomment>%1 how many registers, %2 for each register what it loses (&quot;127.0.0.1: 1 PLU (1001 TEA)&quot;)</extracomment>
         <translation>هل تريد الحذف من %1 آلات كاشير متصلة: %2؟</translation>
+    </message>
+</context>
+<context>
+    <name>TransferQuestions</name>
+    <message>
+        <location filename="../app/transfer/transferquestions.cpp" line="+12"/>
+        <source>Send the other changes without deleting them, or nothing at all (Cancel).</source>
+        <translation>أرسل التغييرات الأخرى دون حذفها، أو لا شيء على الإطلاق (إلغاء).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Delete and send</source>
+        <extracomment>Buttons: delete those PLUs and send the other changes; send the other changes only</extracomment>
+        <translation>حذف وإرسال</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Send without deleting</source>
+        <translation>إرسال دون حذف</translation>
     </message>
 </context>
 <context>

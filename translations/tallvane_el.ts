@@ -1720,7 +1720,7 @@
         <translation>Επιστροφή</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+83"/>
+        <location filename="../app/pages/gridpage.cpp" line="+84"/>
         <source>%1 of %2 shown</source>
         <translation>Εμφανίζονται %1 από %2</translation>
     </message>
@@ -1831,7 +1831,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>Δεν έγινε εισαγωγή: η σελίδα δεν άλλαξε</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+91"/>
         <source>1 cell will not reach the register as shown</source>
         <translation>1 κελί δεν θα φτάσει στην ταμειακή όπως φαίνεται</translation>
     </message>
@@ -3798,7 +3798,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+108"/>
+        <location filename="../link/changes.cpp" line="+119"/>
         <source>%1 registers connect as %2: a send of changes cannot tell them apart, so none is sent; install the whole table, or give each register an address of its own</source>
         <extracomment>%1 how many registers, %2 the address they share</extracomment>
         <translation>%1 ταμειακές συνδέονται ως %2: η αποστολή αλλαγών δεν μπορεί να τις ξεχωρίσει, οπότε δεν στέλνεται τίποτα· εγκαταστήστε ολόκληρο τον πίνακα ή δώστε σε κάθε ταμειακή δική της διεύθυνση</translation>
@@ -4018,7 +4018,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>StatusWord</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+46"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+47"/>
         <source>END</source>
         <translation>ΤΕΛΟΣ</translation>
     </message>
@@ -4519,17 +4519,18 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+85"/>
+        <location filename="../app/transfer/transferquestions.cpp" line="+18"/>
         <source>warning</source>
         <translation>Προειδοποίηση</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location line="+32"/>
         <source>Delete from the register</source>
         <translation>Διαγραφή από την ταμειακή</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+89"/>
         <source>No register took the request.</source>
         <translation>Καμία ταμειακή δεν δέχτηκε το αίτημα.</translation>
     </message>
@@ -4549,12 +4550,12 @@ Do you want to delete it anyway?</source>
         <translation>Τίποτα για αποστολή: δείτε την καταγραφή</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+12"/>
         <source>Nothing sent: the changes go with the next send</source>
         <translation>Δεν στάλθηκε τίποτα: οι αλλαγές θα φύγουν με την επόμενη αποστολή</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../app/transfer/transferquestions.cpp" line="-20"/>
         <source>Install sends all the page&apos;s %1 to %2 again; PLUs not on the page stay on the register. PLU totals kept by the register may be lost.</source>
         <translation>Η εγκατάσταση στέλνει ξανά όλα τα δεδομένα της σελίδας (%1) σε %2· τα είδη που δεν είναι στη σελίδα μένουν στην ταμειακή. Τα σύνολα ειδών που κρατά η ταμειακή μπορεί να χαθούν.</translation>
     </message>
@@ -4585,7 +4586,7 @@ Do you want to delete it anyway?</source>
         <translation>Εγκατάσταση όλων</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+89"/>
         <source>Select the PLUs to send first.</source>
         <translation>Επιλέξτε πρώτα τα είδη για αποστολή.</translation>
     </message>
@@ -4886,10 +4887,29 @@ Do you want to delete it anyway?</source>
         <translation>μέρος %1 από %2 του λογότυπου</translation>
     </message>
     <message>
-        <location filename="../link/changes.cpp" line="-28"/>
+        <location filename="../link/changes.cpp" line="-39"/>
         <source>Delete from %1 connected registers: %2?</source>
         <extracomment>%1 how many registers, %2 for each register what it loses (&quot;127.0.0.1: 1 PLU (1001 TEA)&quot;)</extracomment>
         <translation>Διαγραφή από %1 συνδεδεμένες ταμειακές: %2;</translation>
+    </message>
+</context>
+<context>
+    <name>TransferQuestions</name>
+    <message>
+        <location filename="../app/transfer/transferquestions.cpp" line="+12"/>
+        <source>Send the other changes without deleting them, or nothing at all (Cancel).</source>
+        <translation>Αποστολή των υπόλοιπων αλλαγών χωρίς διαγραφή, ή τίποτα (Ακύρωση).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Delete and send</source>
+        <extracomment>Buttons: delete those PLUs and send the other changes; send the other changes only</extracomment>
+        <translation>Διαγραφή και αποστολή</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Send without deleting</source>
+        <translation>Αποστολή χωρίς διαγραφή</translation>
     </message>
 </context>
 <context>

@@ -1720,7 +1720,7 @@
         <translation>กลับ</translation>
     </message>
     <message>
-        <location filename="../app/pages/gridpage.cpp" line="+83"/>
+        <location filename="../app/pages/gridpage.cpp" line="+84"/>
         <source>%1 of %2 shown</source>
         <translation>แสดง %1 จาก %2</translation>
     </message>
@@ -1831,7 +1831,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
         <translation>ไม่ได้นำเข้า: หน้านี้ไม่มีการเปลี่ยนแปลง</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+91"/>
         <source>1 cell will not reach the register as shown</source>
         <translation>1 เซลล์จะถูกเก็บในเครื่องเก็บเงินไม่ตรงกับที่แสดง</translation>
     </message>
@@ -3798,7 +3798,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>RegisterPlan</name>
     <message>
-        <location filename="../link/changes.cpp" line="+108"/>
+        <location filename="../link/changes.cpp" line="+119"/>
         <source>%1 registers connect as %2: a send of changes cannot tell them apart, so none is sent; install the whole table, or give each register an address of its own</source>
         <extracomment>%1 how many registers, %2 the address they share</extracomment>
         <translation>เครื่องเก็บเงิน %1 เครื่องเชื่อมต่อในชื่อ %2: การส่งเฉพาะการเปลี่ยนแปลงแยกเครื่องเหล่านี้ไม่ได้ จึงไม่ได้ส่ง ให้ติดตั้งทั้งตาราง หรือกำหนดที่อยู่ของแต่ละเครื่องให้ต่างกัน</translation>
@@ -4018,7 +4018,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>StatusWord</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+46"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+47"/>
         <source>END</source>
         <translation>เสร็จสิ้น</translation>
     </message>
@@ -4519,17 +4519,18 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferController</name>
     <message>
-        <location filename="../app/transfer/transfercontroller.cpp" line="+85"/>
+        <location filename="../app/transfer/transferquestions.cpp" line="+18"/>
         <source>warning</source>
         <translation>คำเตือน</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location line="+32"/>
         <source>Delete from the register</source>
         <translation>ลบออกจากเครื่องเก็บเงิน</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+89"/>
         <source>No register took the request.</source>
         <translation>ไม่มีเครื่องเก็บเงินรับคำสั่ง</translation>
     </message>
@@ -4549,12 +4550,12 @@ Do you want to delete it anyway?</source>
         <translation>ไม่มีข้อมูลที่ต้องส่ง: ดูล็อก</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+12"/>
         <source>Nothing sent: the changes go with the next send</source>
         <translation>ไม่ได้ส่งอะไร: การเปลี่ยนแปลงจะไปกับการส่งครั้งถัดไป</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../app/transfer/transferquestions.cpp" line="-20"/>
         <source>Install sends all the page&apos;s %1 to %2 again; PLUs not on the page stay on the register. PLU totals kept by the register may be lost.</source>
         <translation>การติดตั้งส่ง %1 ทั้งหมดในหน้าไปยัง %2 อีกครั้ง สินค้าที่ไม่อยู่ในหน้าจะยังอยู่ในเครื่องบันทึกเงินสด ยอดรวมสินค้าที่เครื่องเก็บไว้อาจสูญหาย</translation>
     </message>
@@ -4585,7 +4586,7 @@ Do you want to delete it anyway?</source>
         <translation>ติดตั้งทั้งหมด</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location filename="../app/transfer/transfercontroller.cpp" line="+89"/>
         <source>Select the PLUs to send first.</source>
         <translation>เลือกสินค้าที่จะส่งก่อน</translation>
     </message>
@@ -4886,10 +4887,29 @@ Do you want to delete it anyway?</source>
         <translation>โลโก้ส่วนที่ %1 จาก %2</translation>
     </message>
     <message>
-        <location filename="../link/changes.cpp" line="-28"/>
+        <location filename="../link/changes.cpp" line="-39"/>
         <source>Delete from %1 connected registers: %2?</source>
         <extracomment>%1 how many registers, %2 for each register what it loses (&quot;127.0.0.1: 1 PLU (1001 TEA)&quot;)</extracomment>
         <translation>ลบออกจากเครื่องเก็บเงินที่เชื่อมต่ออยู่ %1 เครื่อง: %2 หรือไม่?</translation>
+    </message>
+</context>
+<context>
+    <name>TransferQuestions</name>
+    <message>
+        <location filename="../app/transfer/transferquestions.cpp" line="+12"/>
+        <source>Send the other changes without deleting them, or nothing at all (Cancel).</source>
+        <translation>ส่งการเปลี่ยนแปลงอื่นโดยไม่ลบ หรือไม่ส่งอะไรเลย (ยกเลิก)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Delete and send</source>
+        <extracomment>Buttons: delete those PLUs and send the other changes; send the other changes only</extracomment>
+        <translation>ลบและส่ง</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Send without deleting</source>
+        <translation>ส่งโดยไม่ลบ</translation>
     </message>
 </context>
 <context>

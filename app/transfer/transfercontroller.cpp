@@ -10,6 +10,7 @@
 #include "app/transfer/connectionpanel.h"
 #include "app/transfer/controllerhost.h"
 #include "app/transfer/transfermonitor.h"
+#include "app/transfer/transferquestions.h"
 #include "base/punctuation.h"
 #include "link/changes.h"
 #include "link/linkhost.h"
@@ -123,19 +124,6 @@ bool TransferController::linkReady()
     return false;
 }
 
-bool TransferController::confirmIrreversible(const QString& question, bool clear)
-{
-    if (question.isEmpty())
-        return true;
-    const QMessageBox::StandardButton answer = clear
-        ? MessageBox::warning(m_window, tr("warning"), question, QMessageBox::Yes | QMessageBox::No,
-              QMessageBox::No)
-        : MessageBox::question(m_window, tr("Delete from the register"), question,
-              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    qCDebug(lcApp) << (answer == QMessageBox::Yes ? "Yes" : "NO");
-    return answer == QMessageBox::Yes;
-}
-
 void TransferController::start(int frames, const std::function<int()>& request)
 {
     m_outcomes.clear();
@@ -241,9 +229,14 @@ void TransferController::sendChanges(int category)
         m_statusBar->showMessage(tr("Nothing to send: see the log"));
         return;
     }
-    // PLUs gone from the page go from the registers too: asked first, as Delete is.
+    // PLUs gone from the page go from the registers too: asked first, as Delete is; the
+    // other changes may go without them.
     const QString deletes = plannedDeletesQuestion(plans);
-    if (!deletes.isEmpty() && !confirmIrreversible(deletes)) {
+    const auto answer = deletes.isEmpty() ? TransferQuestions::PlannedDeletes::Delete
+                                          : TransferQuestions::plannedDeletes(m_window, deletes);
+    if (answer == TransferQuestions::PlannedDeletes::Keep)
+        keepDeleted(&requests);
+    if (answer == TransferQuestions::PlannedDeletes::Cancelled || requests.isEmpty()) {
         m_withoutBaseline.clear();
         m_statusBar->showMessage(tr("Nothing sent: the changes go with the next send"));
         return;
@@ -260,25 +253,11 @@ bool TransferController::confirmWholeInstall(int category, const SendRequest& re
         links.cbegin(), links.cend(), [category](const QString& link) { return BaselineStore::exists(link, category); });
     if (!known || !request.hasTable)
         return true;
-    const Category* entry = categoryByNumber(category);
-    const QString registers = registersPhrase(m_panel->registerNames());
-    const QString rows = countText(category, int(request.table.size()));
-    // PLUs go with the add code: the register's PLUs that the page does not name stay.
-    QString text = category == CategoryPlu
-        ? tr("Install sends all the page's %1 to %2 again; PLUs not on the page stay on the register. PLU totals "
-             "kept by the register may be lost.")
-              .arg(rows, registers)
-        : tr("Install replaces the whole %1 table of %2 with the page's %3.")
-              .arg(QCoreApplication::translate("Category", entry->rowName), registers, rows);
-    text += QStringLiteral("\n\n") + tr("Send only the changes instead?");
-    // Enter takes the answer that replaces nothing on the register.
-    //: Title of the question before a whole table is sent to the register(s).
-    const QMessageBox::StandardButton answer
-        = MessageBox::question(m_window, tr("Install"), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-            QMessageBox::Yes, { { QMessageBox::Yes, tr("Send changes") }, { QMessageBox::No, tr("Install all") } });
-    if (answer == QMessageBox::Yes)
+    const TransferQuestions::WholeInstall answer = TransferQuestions::wholeInstall(
+        m_window, category, int(request.table.size()), registersPhrase(m_panel->registerNames()));
+    if (answer == TransferQuestions::WholeInstall::Changes)
         sendChanges(category);
-    return answer == QMessageBox::No;
+    return answer == TransferQuestions::WholeInstall::Whole;
 }
 
 void TransferController::install(int category)
@@ -356,8 +335,8 @@ void TransferController::itemCommand(quint8 command, int category)
     // Added and updated rows are checked before they go; a deleted one needs only its code.
     if (pluItems && command != CommandDelete && !m_grid->confirmSend(rows, gridRows, request.records))
         return;
-    if (!confirmIrreversible(
-            irreversibleQuestion(request, m_panel->registerNames()), request.datatype == "SYSCLEARDATA"))
+    if (!TransferQuestions::irreversible(
+            m_window, irreversibleQuestion(request, m_panel->registerNames()), request.datatype == "SYSCLEARDATA"))
         return;
     send(request, gridRows);
 }

@@ -93,9 +93,6 @@ private:
     };
 
     void refuse(const QString& reason);
-    // Asks about a send that cannot be undone on the register; true to go on. Nothing is asked
-    // for an empty `question`; No is the default; `clear` asks it as a warning.
-    bool confirmIrreversible(const QString& question, bool clear = false);
     // Before an install that replaces tables whose registers have a baseline: Install (true),
     // Send changes (false, and the changes go) or Cancel (false).
     bool confirmWholeInstall(int category, const SendRequest& request);
