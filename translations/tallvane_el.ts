@@ -1374,7 +1374,7 @@
         <location line="-38"/>
         <source>%1 of %2 are not numbers: the page would show them as 0.</source>
         <extracomment>%1 how many cells (&quot;3 cells&quot;), %2 the file</extracomment>
-        <translation>%1 του %2 δεν είναι αριθμοί: η σελίδα θα τα έδειχνε ως 0.</translation>
+        <translation>%2: κελιά που δεν είναι αριθμοί (%1)· η σελίδα θα τα έδειχνε ως 0.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1593,7 +1593,7 @@
         <location filename="../app/grid/gridmodel.cpp" line="+138"/>
         <source>edit of %1</source>
         <extracomment>An undo step (a cell typed in or set from a menu; %1 is its column), shown after &quot;Undo&quot; and &quot;Redo&quot;</extracomment>
-        <translation>αλλαγή: %1</translation>
+        <translation>αλλαγής: %1</translation>
     </message>
     <message>
         <location line="+132"/>
