@@ -2634,7 +2634,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+1"/>
         <source>extheader</source>
-        <translation>כותרת עליונה נוספת</translation>
+        <translation>כותרת מורחבת</translation>
     </message>
 </context>
 <context>

@@ -1912,7 +1912,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location filename="../journal/journal.cpp" line="+183"/>
         <source>The journal %1 could not be written: %2.</source>
-        <translation>เขียนประวัติการส่ง %1 ไม่ได้: %2</translation>
+        <translation>เขียนบันทึกการทำงาน %1 ไม่ได้: %2</translation>
     </message>
     <message>
         <location line="+195"/>
@@ -2107,13 +2107,13 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+111"/>
         <source>Journal not written</source>
-        <translation>ไม่ได้เขียนประวัติการส่ง</translation>
+        <translation>ไม่ได้เขียนบันทึกการทำงาน</translation>
     </message>
     <message>
         <location line="+24"/>
         <location line="+53"/>
         <source>The journal %1 cannot be read: %2</source>
-        <translation>อ่านประวัติการส่ง %1 ไม่ได้: %2</translation>
+        <translation>อ่านบันทึกการทำงาน %1 ไม่ได้: %2</translation>
     </message>
     <message>
         <location line="-22"/>
@@ -2142,17 +2142,17 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+12"/>
         <source>The journal cannot be read: %1</source>
-        <translation>อ่านประวัติการส่งไม่ได้: %1</translation>
+        <translation>อ่านบันทึกการทำงานไม่ได้: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Journal verified: %1 entries</source>
-        <translation>ตรวจสอบประวัติการส่งแล้ว: %1 รายการ</translation>
+        <translation>ตรวจสอบบันทึกการทำงานแล้ว: %1 รายการ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Journal broken at entry %1: %2</source>
-        <translation>ประวัติการส่งเสียหายที่รายการที่ %1: %2</translation>
+        <translation>บันทึกการทำงานเสียหายที่รายการที่ %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2504,7 +2504,7 @@ An undo step (rows read from a file), shown after &quot;Undo&quot; and &quot;Red
     <message>
         <location line="+5"/>
         <source>Journal</source>
-        <translation>ประวัติการส่ง</translation>
+        <translation>บันทึกการทำงาน</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3687,7 +3687,7 @@ Do you want to delete it anyway?</source>
     <message>
         <location line="+1"/>
         <source>Tick Verify after install: after the install each register sends the table back and Tallvane compares it with what was sent, row by row and field by field. The transfer log ends with one sentence per register, and Windows &gt; Journal keeps who sent what to which register.</source>
-        <translation>เลือก &quot;ตรวจสอบหลังติดตั้ง&quot;: หลังการติดตั้ง เครื่องเก็บเงินแต่ละเครื่องจะส่งตารางกลับมา และ Tallvane จะเปรียบเทียบกับข้อมูลที่ส่งไปทีละแถวและทีละช่อง ล็อกการถ่ายโอนจะจบด้วยสรุปหนึ่งประโยคต่อเครื่อง และ หน้าต่าง &gt; ประวัติการส่ง จะเก็บไว้ว่าใครส่งอะไรไปยังเครื่องใด</translation>
+        <translation>เลือก &quot;ตรวจสอบหลังติดตั้ง&quot;: หลังการติดตั้ง เครื่องเก็บเงินแต่ละเครื่องจะส่งตารางกลับมา และ Tallvane จะเปรียบเทียบกับข้อมูลที่ส่งไปทีละแถวและทีละช่อง ล็อกการถ่ายโอนจะจบด้วยสรุปหนึ่งประโยคต่อเครื่อง และ หน้าต่าง &gt; บันทึกการทำงาน จะเก็บไว้ว่าใครส่งอะไรไปยังเครื่องใด</translation>
     </message>
 </context>
 <context>
