@@ -204,8 +204,12 @@ private slots:
         // In a right-to-left window (its marks translated into Arabic or Hebrew) it reads right to left.
         QGuiApplication::setLayoutDirection(Qt::RightToLeft);
         const QString rightToLeft = w.itemModel()->index(0, 1).data(Qt::ToolTipRole).toString();
+        // What the register keeps, mixed scripts, stays one run inside the sentence.
+        w.itemModel()->setData(w.itemModel()->index(0, 1), QStringLiteral("ΤΣΑΙ אב 12"), Qt::EditRole);
+        const QString isolated = mark(w, 0, 1);
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
         QVERIFY(rightToLeft.endsWith(QChar(0x200F) + hebrew));
+        QVERIFY2(isolated.endsWith(QChar(0x2068) + QStringLiteral("ΤΣΑΙ ?? 12") + QChar(0x2069)), qPrintable(isolated));
     }
 
     void questionBeforeInstall_data()

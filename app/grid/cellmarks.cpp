@@ -33,6 +33,18 @@ bool changesCells(const QList<int>& roles)
     return roles.isEmpty() || roles.contains(Qt::EditRole) || roles.contains(Qt::DisplayRole);
 }
 
+// A fit's sentence as the window shows it: in a right-to-left window what the register keeps
+// (Latin letters, digits and Hebrew mixed) is isolated, so that it reads as one run rather than
+// reordering the sentence around it.
+QString shownMessage(const CellFit& fit)
+{
+    if (QGuiApplication::layoutDirection() != Qt::RightToLeft || fit.held.isEmpty())
+        return fit.message();
+    CellFit isolated = fit;
+    isolated.held = QChar(0x2068) + fit.held + QChar(0x2069);
+    return isolated.message();
+}
+
 } // namespace
 
 QString cellsText(int count)
@@ -243,7 +255,7 @@ void CellMarks::applyFits(const QList<CellFit>& fits)
         // Rows brought back by an undo may still carry marks of before.
         m_model->clearMarks(FitRole);
         for (const CellFit& fit : fits)
-            m_model->setMark(fit.row, fit.column, FitRole, fit.message());
+            m_model->setMark(fit.row, fit.column, FitRole, shownMessage(fit));
     });
     m_flagged = int(fits.size());
     qCDebug(lcApp) << "cells that do not fit:" << m_flagged;
@@ -265,7 +277,7 @@ void CellMarks::checkRows(int first, int last)
             if (!codec || !m_model->keptRecord(r).isEmpty())
                 continue;
             for (const CellFit& fit : codec->checkRow(rowTexts(r), r)) {
-                m_model->setMark(r, fit.column, FitRole, fit.message());
+                m_model->setMark(r, fit.column, FitRole, shownMessage(fit));
                 ++m_flagged;
             }
         }
@@ -382,7 +394,7 @@ bool confirmSend(QWidget* parent, const RecordCodec* codec, const ItemTable& row
         return true;
     QList<NamedCell> named;
     for (int i = 0; i < fits.size() && i < kCellsNamed; ++i)
-        named.append({ fits.at(i).row + 1, fits.at(i).column, fits.at(i).message() });
+        named.append({ fits.at(i).row + 1, fits.at(i).column, shownMessage(fits.at(i)) });
     QStringList lines { QCoreApplication::translate("CellMarks", "%1 will not reach the register as shown:")
                             .arg(cellsText(int(fits.size()))) };
     lines << namedCellLines(named, codec, int(fits.size()));
