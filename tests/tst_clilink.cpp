@@ -257,6 +257,12 @@ private slots:
         forEachRow(shop, QStringLiteral("select register from baseline_tables"),
             [&](const QSqlQuery& query) { baselines << query.value(0).toString(); });
         QCOMPARE(baselines, QStringList());
+        // Nor does a comparison with what the register sends take them for an empty table.
+        const CliProgram::Result compared
+            = overTcp(QStringList { "diff", "--db", memory, "--type", "extheader" } + tcp(), { { "--db", memory } });
+        QCOMPARE(compared.status, 1);
+        QCOMPARE(compared.out, QByteArray());
+        QVERIFY2(compared.err.contains("cannot be read over this link"), compared.err.constData());
     }
 
     // The simulator keeps the rows it acknowledged of a send that was refused later.

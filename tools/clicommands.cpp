@@ -1071,6 +1071,10 @@ int diffTable(CommandContext& context)
     for (const QString& reg : receiver.links())
         if (receiver.received(reg))
             differs = printDifference(*codec, reg, receiver.recordsOf(reg), current) || differs;
+    // A register whose rows this link cannot read was not compared: that is no difference, and
+    // no agreement either (its sentence says why).
+    if (status == Cli::ExitOk && receiver.unread())
+        status = Cli::ExitTransferFailed;
     return status != Cli::ExitOk ? status : differs ? Cli::ExitNotAsShown : Cli::ExitOk;
 }
 

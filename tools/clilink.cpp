@@ -273,8 +273,9 @@ QList<QByteArray> CliLink::recordsOf(const QString& link) const
 
 bool CliLink::received(const QString& link) const
 {
+    // A table that came but could not be read over this link is not known: it is not empty.
     for (const Register& entry : m_registers)
-        if (entry.link == link && entry.ended)
+        if (entry.link == link && entry.ended && !entry.dropped)
             return true;
     return false;
 }
@@ -327,7 +328,8 @@ void CliLink::outcome(TransferOutcome outcome)
 {
     // The baseline of the register in the open set follows what it now holds.
     if (outcome.download) {
-        const Register& entry = registerOf(sender());
+        Register& entry = registerOf(sender());
+        entry.dropped = outcome.dropped > 0;
         if (outcome.result == TransferOutcome::Done && outcome.dropped == 0)
             outcome.baselineLost = !recordDownload(outcome.link, outcome.datatype, entry.records);
         m_unread = m_unread || outcome.dropped > 0;

@@ -67,7 +67,7 @@ public:
     QList<QList<QByteArray>> receivedRecords() const;
     // The records the register of `link` sent; empty when it sent none.
     QList<QByteArray> recordsOf(const QString& link) const;
-    // Whether the register of `link` ended its transfer with END.
+    // Whether the register of `link` ended its transfer with END, its rows read over this link.
     bool received(const QString& link) const;
 
     void ackData(QByteArray word) override;
@@ -99,6 +99,7 @@ private:
         bool involved = false; // connected when the request went out
         int rowsDone = 0;
         bool ended = false; // its last word was END
+        bool dropped = false; // it sent rows that this link cannot read
         ItemTable rows;
         QList<QByteArray> records;
     };
