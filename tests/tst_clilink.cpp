@@ -436,6 +436,19 @@ private slots:
         return m_cli->run(asAdmin({ "export", "--db", db, "--type", "plu" })).out;
     }
 
+    // A download whose file cannot be written (here a folder) fails before the set is changed.
+    void downloadThatCannotWriteItsFileChangesNoSet()
+    {
+        const QString memory = pluDatabase("1001,COFFEE,1,2.50,10\n");
+        const QString copy = pluDatabase("2002,TEA,1,1.80,10\n");
+        const QByteArray before = exported(copy);
+        const CliProgram::Result failed
+            = overTcp(QStringList { "download", "--type", "plu", "--db", copy, "--out", QDir::tempPath() } + tcp(),
+                { { "--db", memory } });
+        QCOMPARE(failed.status, 4);
+        QCOMPARE(exported(copy), before);
+    }
+
     // Registers that would lose different PLUs are named each with its own in the refusal.
     void deletesNamedRegisterByRegister()
     {
@@ -475,6 +488,8 @@ private slots:
         QCOMPARE(m_cli->run(asAdmin({ "diff", "--db", shop, "--type", "plu", "--register", "tcp:127.0.0.6" })).out,
             lines({ "tcp:127.0.0.6: 1 deleted", "  1002 TEA: deleted" }));
         QCOMPARE(m_cli->run(asAdmin(install + QStringList { "--keep-deleted" } + tcp())).status, 2);
+        QCOMPARE(
+            m_cli->run(asAdmin(install + QStringList { "--changes", "--yes", "--keep-deleted" } + tcp())).status, 2);
     }
 
     void changesOnly()

@@ -763,6 +763,8 @@ int install(CommandContext& context)
         return context.usageError(QStringLiteral("--changes: %1 is always sent whole").arg(typeText(category)));
     if (context.isSet(QStringLiteral("keep-deleted")) && !context.isSet(QStringLiteral("changes")))
         return context.usageError(QStringLiteral("--keep-deleted goes with --changes"));
+    if (context.isSet(QStringLiteral("keep-deleted")) && context.isSet(QStringLiteral("yes")))
+        return context.usageError(QStringLiteral("--yes deletes the PLUs, --keep-deleted keeps them: give one"));
 
     if (category == CategoryGraphic) {
         QSize size;
@@ -939,13 +941,17 @@ int download(CommandContext& context)
 
     const RecordCodec* codec = codecForCategory(category);
     const ItemTable rows = gridTexts(received, codec, category);
+    // The file first: one that cannot be written (a folder, a full disk) fails the command
+    // before the set is changed, so that a failure leaves the set as it was.
+    if (!out.isEmpty() && (status = writeTable(out, withHeader(category, rows))))
+        return status;
     // The rows are stored as the register sent them, byte for byte.
     if (!received.isEmpty() && !db.isEmpty()
         && !saveTableJournaled(category, rows, receiver.receivedRecords().value(0))) {
         tableProblem(db, codec, "not saved, the database keeps its previous rows");
         return Cli::ExitFileError;
     }
-    if (!out.isEmpty() || toStdout)
+    if (toStdout)
         return writeTable(out, withHeader(category, rows));
     return Cli::ExitOk;
 }
