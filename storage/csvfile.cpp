@@ -61,6 +61,20 @@ void scanUtf8(const QByteArray& bytes, int* sequences, int* stray, int* firstLin
     }
 }
 
+// True when the zero bytes of the file's start stand at every other place, as the high bytes
+// of UTF-16 text in Latin letters and digits do.
+bool looksUtf16(const QByteArray& bytes)
+{
+    const qsizetype n = qMin<qsizetype>(bytes.size(), 256) & ~qsizetype(1);
+    int even = 0, odd = 0;
+    for (qsizetype i = 0; i < n; i += 2) {
+        even += bytes.at(i) == '\0';
+        odd += bytes.at(i + 1) == '\0';
+    }
+    const qsizetype pairs = n / 2;
+    return pairs > 0 && (even * 10 >= pairs * 9 || odd * 10 >= pairs * 9);
+}
+
 // The separator of the header line: the first line with more than blanks (and separators).
 QChar separatorOf(const QByteArray& bytes)
 {
@@ -88,9 +102,13 @@ bool isWorkbookName(const QString& path)
 bool readCsvText(const QByteArray& bytes, TableFile* out, bool detectSeparator, int maxRows)
 {
     // Read as a code page, every cell of a UTF-16 file came out as letters and zero bytes; no
-    // table text holds a zero byte.
+    // table text holds a zero byte. Zero bytes elsewhere than every other byte are no UTF-16
+    // text but a binary or damaged file, which the advice to save as UTF-8 would not mend.
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || bytes.contains('\0')) {
-        out->error = QCoreApplication::translate("TableFile", "the file is in UTF-16: save it as UTF-8 CSV");
+        out->error = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || looksUtf16(bytes)
+            ? QCoreApplication::translate("TableFile", "the file is in UTF-16: save it as UTF-8 CSV")
+            : QCoreApplication::translate(
+                "TableFile", "the file holds zero bytes: it is no text table (a binary or damaged file)");
         return false;
     }
     QByteArray text = bytes;

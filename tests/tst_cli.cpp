@@ -298,6 +298,8 @@ private slots:
                                                  << "unclosed.csv" << 4 << "line 2 is never closed";
         QTest::newRow("UTF-16") << QByteArray("\xFF\xFEI\0n\0d\0x\0\n\0") << "wide.csv" << 4 << "UTF-16";
         QTest::newRow("UTF-16 without its mark") << QByteArray("I\0n\0d\0x\0\n\0", 10) << "bare.csv" << 4 << "UTF-16";
+        QTest::newRow("a binary file") << QByteArray("\0\x01\x02binary data", 14) << "bin.csv" << 4
+                                       << "zero bytes: it is no text table";
         QTest::newRow("a pipe named as a workbook") << QByteArray("fifo") << "pipe.xlsx" << 4 << "a device or a pipe";
     }
 

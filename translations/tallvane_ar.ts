@@ -503,7 +503,7 @@
 <context>
     <name>CellMarks</name>
     <message>
-        <location filename="../app/grid/cellmarks.cpp" line="+40"/>
+        <location filename="../app/grid/cellmarks.cpp" line="+52"/>
         <source>1 cell</source>
         <translation>خلية واحدة</translation>
     </message>
@@ -1233,7 +1233,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+343"/>
+        <location filename="../storage/csvfile.cpp" line="+360"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>إنه قاعدة بيانات وليس ملف جدول: لم يُكتب شيء</translation>
     </message>
@@ -4346,9 +4346,14 @@ Do you want to delete it anyway?</source>
         <translation>ليس ملفًا بل جهاز أو أنبوب</translation>
     </message>
     <message>
-        <location line="-57"/>
+        <location line="-58"/>
         <source>the file is in UTF-16: save it as UTF-8 CSV</source>
         <translation>الملف بترميز UTF-16: احفظه بصيغة CSV بترميز UTF-8</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file holds zero bytes: it is no text table (a binary or damaged file)</source>
+        <translation>يحتوي الملف على بايتات صفرية: ليس جدولًا نصيًا (ملف ثنائي أو تالف)</translation>
     </message>
     <message>
         <location line="+40"/>
@@ -4524,8 +4529,8 @@ Do you want to delete it anyway?</source>
         <translation>تحذير</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+32"/>
+        <location line="+2"/>
+        <location line="+38"/>
         <source>Delete from the register</source>
         <translation>الحذف من آلة الكاشير</translation>
     </message>
@@ -4555,17 +4560,17 @@ Do you want to delete it anyway?</source>
         <translation>لم يُرسل شيء: تُرسل التغييرات في المرة القادمة</translation>
     </message>
     <message>
-        <location filename="../app/transfer/transferquestions.cpp" line="-20"/>
+        <location filename="../app/transfer/transferquestions.cpp" line="-26"/>
         <source>Install sends all the page&apos;s %1 to %2 again; PLUs not on the page stay on the register. PLU totals kept by the register may be lost.</source>
         <translation>يرسل التثبيت جميع %1 في الصفحة إلى %2 من جديد؛ تبقى في آلة التسجيل الأصناف غير الموجودة في الصفحة. قد تضيع مجاميع الأصناف التي تحتفظ بها آلة التسجيل.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
         <translation>يستبدل التثبيت جدول %1 بالكامل في %2 بـ %3 من الصفحة.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Send only the changes instead?</source>
         <translation>هل تريد إرسال التغييرات فقط بدلاً من ذلك؟</translation>
     </message>
@@ -4576,12 +4581,12 @@ Do you want to delete it anyway?</source>
         <translation>تثبيت</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Send changes</source>
         <translation>إرسال التغييرات</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Install all</source>
         <translation>تثبيت الكل</translation>
     </message>
@@ -4896,7 +4901,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferQuestions</name>
     <message>
-        <location filename="../app/transfer/transferquestions.cpp" line="+12"/>
+        <location filename="../app/transfer/transferquestions.cpp" line="+13"/>
         <source>Send the other changes without deleting them, or nothing at all (Cancel).</source>
         <translation>أرسل التغييرات الأخرى دون حذفها، أو لا شيء على الإطلاق (إلغاء).</translation>
     </message>

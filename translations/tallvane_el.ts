@@ -503,7 +503,7 @@
 <context>
     <name>CellMarks</name>
     <message>
-        <location filename="../app/grid/cellmarks.cpp" line="+40"/>
+        <location filename="../app/grid/cellmarks.cpp" line="+52"/>
         <source>1 cell</source>
         <translation>1 κελί</translation>
     </message>
@@ -1233,7 +1233,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+343"/>
+        <location filename="../storage/csvfile.cpp" line="+360"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>είναι βάση δεδομένων, όχι αρχείο πίνακα: δεν γράφτηκε τίποτα</translation>
     </message>
@@ -4346,9 +4346,14 @@ Do you want to delete it anyway?</source>
         <translation>δεν είναι αρχείο αλλά συσκευή ή σωλήνωση</translation>
     </message>
     <message>
-        <location line="-57"/>
+        <location line="-58"/>
         <source>the file is in UTF-16: save it as UTF-8 CSV</source>
         <translation>το αρχείο είναι σε UTF-16: αποθηκεύστε το ως CSV σε UTF-8</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file holds zero bytes: it is no text table (a binary or damaged file)</source>
+        <translation>το αρχείο περιέχει μηδενικά byte: δεν είναι πίνακας κειμένου (δυαδικό ή κατεστραμμένο αρχείο)</translation>
     </message>
     <message>
         <location line="+40"/>
@@ -4524,8 +4529,8 @@ Do you want to delete it anyway?</source>
         <translation>Προειδοποίηση</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+32"/>
+        <location line="+2"/>
+        <location line="+38"/>
         <source>Delete from the register</source>
         <translation>Διαγραφή από την ταμειακή</translation>
     </message>
@@ -4555,17 +4560,17 @@ Do you want to delete it anyway?</source>
         <translation>Δεν στάλθηκε τίποτα: οι αλλαγές θα φύγουν με την επόμενη αποστολή</translation>
     </message>
     <message>
-        <location filename="../app/transfer/transferquestions.cpp" line="-20"/>
+        <location filename="../app/transfer/transferquestions.cpp" line="-26"/>
         <source>Install sends all the page&apos;s %1 to %2 again; PLUs not on the page stay on the register. PLU totals kept by the register may be lost.</source>
         <translation>Η εγκατάσταση στέλνει ξανά όλα τα δεδομένα της σελίδας (%1) σε %2· τα είδη που δεν είναι στη σελίδα μένουν στην ταμειακή. Τα σύνολα ειδών που κρατά η ταμειακή μπορεί να χαθούν.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
         <translation>Η εγκατάσταση αντικαθιστά ολόκληρο τον πίνακα «%1» για %2 με τα δεδομένα της σελίδας (%3).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Send only the changes instead?</source>
         <translation>Να σταλούν μόνο οι αλλαγές;</translation>
     </message>
@@ -4576,12 +4581,12 @@ Do you want to delete it anyway?</source>
         <translation>Εγκατάσταση</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Send changes</source>
         <translation>Αποστολή αλλαγών</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Install all</source>
         <translation>Εγκατάσταση όλων</translation>
     </message>
@@ -4896,7 +4901,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferQuestions</name>
     <message>
-        <location filename="../app/transfer/transferquestions.cpp" line="+12"/>
+        <location filename="../app/transfer/transferquestions.cpp" line="+13"/>
         <source>Send the other changes without deleting them, or nothing at all (Cancel).</source>
         <translation>Αποστολή των υπόλοιπων αλλαγών χωρίς διαγραφή, ή τίποτα (Ακύρωση).</translation>
     </message>

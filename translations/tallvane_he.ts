@@ -503,7 +503,7 @@
 <context>
     <name>CellMarks</name>
     <message>
-        <location filename="../app/grid/cellmarks.cpp" line="+40"/>
+        <location filename="../app/grid/cellmarks.cpp" line="+52"/>
         <source>1 cell</source>
         <translation>תא אחד</translation>
     </message>
@@ -1233,7 +1233,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+343"/>
+        <location filename="../storage/csvfile.cpp" line="+360"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>זהו מסד נתונים ולא קובץ טבלה: לא נכתב דבר</translation>
     </message>
@@ -4346,9 +4346,14 @@ Do you want to delete it anyway?</source>
         <translation>זה אינו קובץ אלא התקן או צינור</translation>
     </message>
     <message>
-        <location line="-57"/>
+        <location line="-58"/>
         <source>the file is in UTF-16: save it as UTF-8 CSV</source>
         <translation>הקובץ בקידוד UTF-16: יש לשמור אותו כ-CSV בקידוד UTF-8</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file holds zero bytes: it is no text table (a binary or damaged file)</source>
+        <translation>בקובץ יש בתים אפסיים: הוא אינו טבלת טקסט (קובץ בינארי או פגום)</translation>
     </message>
     <message>
         <location line="+40"/>
@@ -4524,8 +4529,8 @@ Do you want to delete it anyway?</source>
         <translation>אזהרה</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+32"/>
+        <location line="+2"/>
+        <location line="+38"/>
         <source>Delete from the register</source>
         <translation>מחיקה מהקופה</translation>
     </message>
@@ -4555,17 +4560,17 @@ Do you want to delete it anyway?</source>
         <translation>לא נשלח דבר: השינויים יישלחו בשליחה הבאה</translation>
     </message>
     <message>
-        <location filename="../app/transfer/transferquestions.cpp" line="-20"/>
+        <location filename="../app/transfer/transferquestions.cpp" line="-26"/>
         <source>Install sends all the page&apos;s %1 to %2 again; PLUs not on the page stay on the register. PLU totals kept by the register may be lost.</source>
         <translation>ההתקנה שולחת שוב את כל %1 שבדף אל %2; פריטים שאינם בדף נשארים בקופה. סיכומי הפריטים שהקופה שומרת עלולים ללכת לאיבוד.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
         <translation>העלאה מחליפה את כל טבלת %1 של %2 ב-%3 שבדף.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Send only the changes instead?</source>
         <translation>לשלוח במקום זאת רק את השינויים?</translation>
     </message>
@@ -4576,12 +4581,12 @@ Do you want to delete it anyway?</source>
         <translation>העלאה</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Send changes</source>
         <translation>שליחת שינויים</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Install all</source>
         <translation>העלאת הכול</translation>
     </message>
@@ -4896,7 +4901,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferQuestions</name>
     <message>
-        <location filename="../app/transfer/transferquestions.cpp" line="+12"/>
+        <location filename="../app/transfer/transferquestions.cpp" line="+13"/>
         <source>Send the other changes without deleting them, or nothing at all (Cancel).</source>
         <translation>לשלוח את שאר השינויים בלי למחוק אותם, או לא לשלוח דבר (ביטול).</translation>
     </message>

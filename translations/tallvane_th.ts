@@ -503,7 +503,7 @@
 <context>
     <name>CellMarks</name>
     <message>
-        <location filename="../app/grid/cellmarks.cpp" line="+40"/>
+        <location filename="../app/grid/cellmarks.cpp" line="+52"/>
         <source>1 cell</source>
         <translation>1 เซลล์</translation>
     </message>
@@ -1233,7 +1233,7 @@
 <context>
     <name>CsvFile</name>
     <message>
-        <location filename="../storage/csvfile.cpp" line="+343"/>
+        <location filename="../storage/csvfile.cpp" line="+360"/>
         <source>it is a database, not a table file: nothing was written</source>
         <translation>เป็นฐานข้อมูล ไม่ใช่ไฟล์ตาราง: ไม่ได้เขียนอะไรเลย</translation>
     </message>
@@ -4346,9 +4346,14 @@ Do you want to delete it anyway?</source>
         <translation>ไม่ใช่ไฟล์ แต่เป็นอุปกรณ์หรือไปป์</translation>
     </message>
     <message>
-        <location line="-57"/>
+        <location line="-58"/>
         <source>the file is in UTF-16: save it as UTF-8 CSV</source>
         <translation>ไฟล์เป็น UTF-16: บันทึกเป็น CSV แบบ UTF-8</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file holds zero bytes: it is no text table (a binary or damaged file)</source>
+        <translation>ไฟล์มีไบต์ศูนย์: ไม่ใช่ตารางข้อความ (ไฟล์ไบนารีหรือไฟล์เสียหาย)</translation>
     </message>
     <message>
         <location line="+40"/>
@@ -4524,8 +4529,8 @@ Do you want to delete it anyway?</source>
         <translation>คำเตือน</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+32"/>
+        <location line="+2"/>
+        <location line="+38"/>
         <source>Delete from the register</source>
         <translation>ลบออกจากเครื่องเก็บเงิน</translation>
     </message>
@@ -4555,17 +4560,17 @@ Do you want to delete it anyway?</source>
         <translation>ไม่ได้ส่งอะไร: การเปลี่ยนแปลงจะไปกับการส่งครั้งถัดไป</translation>
     </message>
     <message>
-        <location filename="../app/transfer/transferquestions.cpp" line="-20"/>
+        <location filename="../app/transfer/transferquestions.cpp" line="-26"/>
         <source>Install sends all the page&apos;s %1 to %2 again; PLUs not on the page stay on the register. PLU totals kept by the register may be lost.</source>
         <translation>การติดตั้งส่ง %1 ทั้งหมดในหน้าไปยัง %2 อีกครั้ง สินค้าที่ไม่อยู่ในหน้าจะยังอยู่ในเครื่องบันทึกเงินสด ยอดรวมสินค้าที่เครื่องเก็บไว้อาจสูญหาย</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Install replaces the whole %1 table of %2 with the page&apos;s %3.</source>
         <translation>การติดตั้งจะแทนที่ตาราง%1ทั้งหมดของ %2 ด้วย %3 จากหน้านี้</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Send only the changes instead?</source>
         <translation>ส่งเฉพาะที่เปลี่ยนแทนหรือไม่?</translation>
     </message>
@@ -4576,12 +4581,12 @@ Do you want to delete it anyway?</source>
         <translation>ติดตั้ง</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Send changes</source>
         <translation>ส่งเฉพาะที่เปลี่ยน</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Install all</source>
         <translation>ติดตั้งทั้งหมด</translation>
     </message>
@@ -4896,7 +4901,7 @@ Do you want to delete it anyway?</source>
 <context>
     <name>TransferQuestions</name>
     <message>
-        <location filename="../app/transfer/transferquestions.cpp" line="+12"/>
+        <location filename="../app/transfer/transferquestions.cpp" line="+13"/>
         <source>Send the other changes without deleting them, or nothing at all (Cancel).</source>
         <translation>ส่งการเปลี่ยนแปลงอื่นโดยไม่ลบ หรือไม่ส่งอะไรเลย (ยกเลิก)</translation>
     </message>
