@@ -809,11 +809,12 @@ int install(CommandContext& context)
     request.verify = verify;
     if (context.isSet(QStringLiteral("changes")))
         return sendChanges(context, link, category, rows, records, verify);
-    // A table of no rows sends no frame: the registers would keep what they hold.
+    // A table of no rows sends no frame: the registers would keep what they hold. A script
+    // that meant to send a table is told by the status that none went (an import left it empty).
     if (!request.sendable() || (request.hasTable && request.table.isEmpty())) {
         Cli::printProblem(
             QStringLiteral("%1 holds no %2 rows: nothing is sent").arg(shownSetName(db), typeText(category)));
-        return Cli::ExitOk;
+        return Cli::ExitTransferFailed;
     }
     if (const int refused = confirmedUnattended(context, irreversibleQuestion(request, {})))
         return refused;
@@ -1261,7 +1262,8 @@ const QList<CliCommand>& cliCommands()
             false,
             "Loads the stored table of TYPE and sends it to the registers as the window's install\n"
             "does, every stored record byte for byte as it is stored; a table the register must not\n"
-            "get is refused before any register is waited for (status 4). --command add, update or\n"
+            "get is refused before any register is waited for (status 4); a table without rows is not\n"
+            "sent at all (status 1). --command add, update or\n"
             "delete sends every stored PLU row with that PLU command instead; delete cannot be undone\n"
             "on the register and goes only with --yes (without it nothing is sent, status 2). With\n"
             "--verify each register that ended with END sends the table back and it is compared with\n"
