@@ -143,9 +143,11 @@ int runTallvane(const QString& userDbPath)
         const bool restored = window.restoreGeometry(
             QSettings(LinkSettings::filePath(), QSettings::IniFormat).value(kWindowGeometry).toByteArray());
         const QSize screen = window.screen() ? window.screen()->availableGeometry().size() : window.size();
-        if (!restored && (window.width() > screen.width() || window.height() > screen.height()))
+        if (!restored && (window.width() > screen.width() || window.height() > screen.height())) {
+            // Also where nothing maximises it (a session without a window manager).
+            window.setGeometry(window.screen()->availableGeometry());
             window.showMaximized();
-        else
+        } else
             window.show();
         window.reopenLastSet();
         status = QApplication::exec();

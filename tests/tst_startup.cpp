@@ -120,11 +120,12 @@ private slots:
                      }),
             0);
         LinkSettings::setFilePath(QString());
-        QCOMPARE(first, QSize(1280, 600));
-        // The first time, on a screen too small for that (the test screen is 800 wide), the
-        // window takes the whole screen instead.
+        // The first time, on a screen too small for 1280 x 600 (the test screen is 800 wide), the
+        // window takes the whole screen instead, as far as its own minimum lets it.
         QVERIFY2(screen.width() < 1280, "the test screen is expected to be narrower than 1280");
         QVERIFY(firstMaximised);
+        QVERIFY2(first.width() < 1280 && first.height() <= screen.height(),
+            qPrintable(QStringLiteral("%1x%2").arg(first.width()).arg(first.height())));
         QCOMPARE(second, QSize(1200, 700));
         QVERIFY(!secondMaximised);
     }

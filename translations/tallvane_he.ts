@@ -1374,7 +1374,7 @@
         <location line="-38"/>
         <source>%1 of %2 are not numbers: the page would show them as 0.</source>
         <extracomment>%1 how many cells (&quot;3 cells&quot;), %2 the file</extracomment>
-        <translation>%2: תאים שאינם מספרים (%1); הדף יציג אותם כ־0.</translation>
+        <translation>תאים שאינם מספרים ב־%2 (%1); הדף יציג אותם כ־0.</translation>
     </message>
     <message>
         <location line="+4"/>
