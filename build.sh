@@ -17,8 +17,8 @@ RUN_PACKAGES=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     xvfb xauth fonts-dejavu-core fonts-tlwg-loma-otf
 )
-TEST_PACKAGES=(postgresql socat clang libclang-rt-14-dev lld man-db groff-base)
-PACKAGE_PACKAGES=(dpkg-dev file man-db groff-base desktop-file-utils appstream lintian)
+TEST_PACKAGES=(postgresql socat clang libclang-rt-14-dev lld ninja-build man-db groff-base)
+PACKAGE_PACKAGES=(ninja-build dpkg-dev file man-db groff-base desktop-file-utils appstream lintian)
 
 install_missing() {
     local missing=()
@@ -34,15 +34,14 @@ install_missing() {
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
-# The libraries that read foreign bytes, built with clang's libFuzzer, ASan and UBSan, and
-# every fuzz target run from its seed corpus for the given number of seconds ($1), optimised
-# at the given level ($2). The test command's short run is unoptimised: it compiles in half
-# the time and still runs every seed and tens of thousands of new inputs; long runs optimise.
-run_fuzz() {
-    cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_COMPILER=clang++ \
-        "-DCMAKE_CXX_FLAGS=$2 -gline-tables-only" -DTALLVANE_FUZZ=ON -DCMAKE_UNITY_BUILD=ON
-    cmake --build build-fuzz -j "$jobs"
-    tests/fuzz/run.sh build-fuzz "$1"
+# A build tree configured by an earlier version of this script with another generator ($2) or
+# compiler (ending in $3) cannot be reconfigured in place: it starts afresh.
+fresh_unless() {
+    local cache=$1/CMakeCache.txt
+    if [ -f "$cache" ] && ! { grep -q "^CMAKE_GENERATOR:INTERNAL=$2\$" "$cache" &&
+        grep -q "^CMAKE_CXX_COMPILER:[A-Z]*=.*$3\$" "$cache"; }; then
+        rm -rf "$1"
+    fi
 }
 
 case "${1:-}" in
@@ -60,19 +59,28 @@ run)
 test)
     install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     .ci/layers --quiet
-    # Line tables are all a sanitizer's report needs, and lld links the sixty-odd test programs
-    # in a third of ld's time; a unity build (the files of a library compiled in batches) reads
-    # Qt's headers a few times per library instead of once per file.
-    cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DTALLVANE_SANITIZE=ON -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
-        -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -DCMAKE_UNITY_BUILD=ON
+    # clang compiles this build in about half of g++'s time and builds the fuzz targets beside
+    # the tests from the same objects (g++ still builds the programs that run and ship). Line
+    # tables are all a sanitizer's report needs, and lld links the sixty-odd test programs in a
+    # third of ld's time; a unity build (the files of a library compiled in batches) reads Qt's
+    # headers a few times per library instead of once per file; Ninja schedules the whole tree.
+    fresh_unless build-test Ninja 'clang++'
+    cmake -S . -B build-test -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DTALLVANE_SANITIZE=ON \
+        -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -DCMAKE_UNITY_BUILD=ON
     cmake --build build-test -j "$jobs"
     # One test more than there are cores: the slowest tests mostly wait out register time-outs.
     (cd build-test && ctest --output-on-failure -j "$((jobs + 1))")
-    run_fuzz "${FUZZ_SECONDS:-20}" -O0
+    tests/fuzz/run.sh build-test "${FUZZ_SECONDS:-20}"
     ;;
 fuzz)
     install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-    run_fuzz "${2:-60}" -O1
+    # Only the libraries that read foreign bytes, optimised, with libFuzzer, ASan and UBSan.
+    # The test command's short run uses its own unoptimised build: it still runs every seed
+    # and tens of thousands of new inputs; long runs are worth the optimiser.
+    cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_COMPILER=clang++ \
+        "-DCMAKE_CXX_FLAGS=-O1 -gline-tables-only" -DTALLVANE_FUZZ=ON -DCMAKE_UNITY_BUILD=ON
+    cmake --build build-fuzz -j "$jobs"
+    tests/fuzz/run.sh build-fuzz "${2:-60}"
     ;;
 package)
     install_missing "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
@@ -80,7 +88,8 @@ package)
     # hardening; the programs are installed under /usr, which they know. The packages carry
     # stripped programs and no debug symbols, so the compiler is not asked for them (-g): that
     # and -O3 made the package build take twice as long for nothing that ships.
-    cmake -S . -B build-package -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
+    fresh_unless build-package Ninja 'g++'
+    cmake -S . -B build-package -G Ninja -DCMAKE_CXX_COMPILER=g++ -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
         -DTALLVANE_TESTS=OFF -DTALLVANE_BENCHMARKS=OFF -DCMAKE_UNITY_BUILD=ON \
         "-DCMAKE_CXX_FLAGS=$(dpkg-buildflags --get CPPFLAGS) -DNDEBUG $(DEB_CXXFLAGS_MAINT_STRIP=-g dpkg-buildflags --get CXXFLAGS)" \
         "-DCMAKE_EXE_LINKER_FLAGS=$(dpkg-buildflags --get LDFLAGS) -Wl,-z,now"
