@@ -622,6 +622,8 @@ private slots:
         child<QPushButton>(&dialog, "delete_2")->click();
         QCOMPARE(list(&dialog)->rowCount(), 0);
         QCOMPARE(edit(&dialog, "UsrNameEdit")->text(), QString());
+        for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
+            QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
         // Both are off, saying why.
         QVERIFY(!child<QPushButton>(&dialog, "setperm")->isEnabled());
         QVERIFY(!child<QPushButton>(&dialog, "delete_2")->toolTip().isEmpty());

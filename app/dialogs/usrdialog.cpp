@@ -105,8 +105,8 @@ void usrdialog::refreshList()
         ui->UserList->insertRow(row);
         ui->UserList->setItem(row, 0, new QTableWidgetItem(user.UserName));
     }
-    ui->UsrNameEdit->clear();
-    ui->UsrPwdEdit->clear();
+    // Nobody chosen yet: no name, and no boxes left ticked from a user just deleted.
+    showUser(UserInfo());
     followList();
     if (m_users.isEmpty())
         return;
